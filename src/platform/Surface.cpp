@@ -1,0 +1,346 @@
+// Surface: drawing methods in scale units, and the device-level stroke, fill
+// and pixel operations that every drawing call ends in.
+#include "platform/Surface.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Colors.h"
+#include "platform/Numbers.h"
+
+namespace lintavo {
+
+namespace {
+
+constexpr double TwoPi = 6.283185307179586;
+
+QPainter::CompositionMode CompositionOfDrawMode(int drawMode) {
+  switch (drawMode) {
+    case 1: return QPainter::RasterOp_ClearDestination;
+    case 2: return QPainter::RasterOp_NotSourceAndNotDestination;
+    case 3: return QPainter::RasterOp_NotSourceAndDestination;
+    case 4: return QPainter::RasterOp_NotSource;
+    case 5: return QPainter::RasterOp_SourceAndNotDestination;
+    case 6: return QPainter::RasterOp_NotDestination;
+    case 7: return QPainter::RasterOp_SourceXorDestination;
+    case 8: return QPainter::RasterOp_NotSourceOrNotDestination;
+    case 9: return QPainter::RasterOp_SourceAndDestination;
+    case 10: return QPainter::RasterOp_NotSourceXorDestination;
+    case 11: return QPainter::CompositionMode_Destination;
+    case 12: return QPainter::RasterOp_NotSourceOrDestination;
+    case 14: return QPainter::RasterOp_SourceOrNotDestination;
+    case 15: return QPainter::RasterOp_SourceOrDestination;
+    case 16: return QPainter::RasterOp_SetDestination;
+    default: return QPainter::CompositionMode_SourceOver;
+  }
+}
+
+Qt::BrushStyle BrushOfFillStyle(int fillStyle) {
+  switch (fillStyle) {
+    case 0: return Qt::SolidPattern;
+    case 2: return Qt::HorPattern;
+    case 3: return Qt::VerPattern;
+    case 4: return Qt::BDiagPattern;
+    case 5: return Qt::FDiagPattern;
+    case 6: return Qt::CrossPattern;
+    case 7: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
+  }
+}
+
+QPolygon ToPolygon(const DevicePoint* points, int count) {
+  QPolygon polygon(count);
+  for (int i = 0; i < count; ++i) polygon.setPoint(i, points[i].x, points[i].y);
+  return polygon;
+}
+
+}  // namespace
+
+// ---- Scale -------------------------------------------------------------------
+
+double Surface::UnitsToPixels() const { return ScaleMode == vbInches ? DeviceDpi() : 1.0; }
+
+Double Surface::ScaleWidth() const { return DeviceWidth() / UnitsToPixels(); }
+
+Double Surface::ScaleHeight() const { return DeviceHeight() / UnitsToPixels(); }
+
+int Surface::DeviceX(Single x) const { return RoundToLong((x - ScaleLeft()) * UnitsToPixels()); }
+
+int Surface::DeviceY(Single y) const { return RoundToLong((y - ScaleTop()) * UnitsToPixels()); }
+
+// ---- Device level ------------------------------------------------------------
+
+void Surface::WithPainter(const std::function<void(QPainter&)>& draw) {
+  QPainter painter(PaintDevice());
+  draw(painter);
+}
+
+void Surface::SetPainterMode(QPainter& painter) const {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  if (SupportsDrawModes()) painter.setCompositionMode(CompositionOfDrawMode(DrawMode));
+}
+
+void Surface::StrokeDevice(const DevicePoint* points, int count, bool closed) {
+  if (count < 2 || DrawStyle == vbInvisible) return;
+  const RasterTarget* raster = Raster();
+  if (raster && ThinPen()) {
+    DashPattern pattern = DashPatternOfStyle(DrawStyle);
+    std::uint32_t pen = ToPixel(ForeColor);
+    long phase = 0;
+    int segments = closed ? count : count - 1;
+    for (int i = 0; i < segments; ++i) {
+      const DevicePoint& a = points[i];
+      const DevicePoint& b = points[(i + 1) % count];
+      RasterLine(*raster, a.x, a.y, b.x, b.y, false, pen, DrawMode, pattern, phase);
+    }
+  } else {
+    StrokePainter(points, count, closed);
+  }
+  Touched();
+}
+
+void Surface::StrokePainter(const DevicePoint* points, int count, bool closed) {
+  QPolygon polygon = ToPolygon(points, count);
+  WithPainter([&](QPainter& painter) {
+    SetPainterMode(painter);
+    QPen pen(ToQColor(ForeColor));
+    if (ThinPen()) {
+      pen.setWidth(0);  // one device pixel whatever the resolution
+      pen.setCapStyle(Qt::FlatCap);
+      DashPattern dashes = DashPatternOfStyle(DrawStyle);
+      if (dashes.count > 0) {
+        QList<qreal> runs;
+        for (int i = 0; i < dashes.count; ++i) runs.append(dashes.runs[i]);
+        pen.setDashPattern(runs);
+      }
+    } else {
+      pen.setWidth(DrawWidth);
+      pen.setCapStyle(Qt::RoundCap);
+      pen.setJoinStyle(Qt::RoundJoin);
+    }
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    if (closed)
+      painter.drawPolygon(polygon);
+    else
+      painter.drawPolyline(polygon);
+  });
+}
+
+void Surface::FillDevice(const DevicePoint* points, int count, Long color, Integer fillStyle) {
+  if (count < 3 || fillStyle == vbFSTransparent || fillStyle < 0 || fillStyle > 7) return;
+  const RasterTarget* raster = Raster();
+  if (raster) {
+    fillPoints_.resize(count);
+    for (int i = 0; i < count; ++i) fillPoints_[i] = RasterPoint{double(points[i].x), double(points[i].y)};
+    RasterFillPolygon(*raster, fillPoints_.data(), count, ToPixel(color), DrawMode, fillStyle, crossings_);
+  } else {
+    FillPainter(points, count, color, fillStyle);
+  }
+  Touched();
+}
+
+void Surface::FillPainter(const DevicePoint* points, int count, Long color, Integer fillStyle) {
+  QPolygon polygon = ToPolygon(points, count);
+  WithPainter([&](QPainter& painter) {
+    SetPainterMode(painter);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QBrush(ToQColor(color), BrushOfFillStyle(fillStyle)));
+    painter.drawPolygon(polygon, Qt::OddEvenFill);
+  });
+}
+
+void Surface::PixelDevice(int x, int y, Long color, bool throughDrawMode) {
+  const RasterTarget* raster = Raster();
+  int mode = throughDrawMode ? DrawMode : vbCopyPen;
+  if (raster) {
+    RasterPixel(*raster, x, y, ToPixel(color), mode);
+  } else {
+    WithPainter([&](QPainter& painter) {
+      painter.setPen(QPen(ToQColor(color), 0));
+      painter.drawPoint(x, y);
+    });
+  }
+  Touched();
+}
+
+void Surface::AppendArcPoints(double cx, double cy, double rx, double ry, double start, double sweep) {
+  bool whole = sweep == 0.0;
+  if (whole) sweep = TwoPi;
+  // About two pixels between points keeps the outline round at any size.
+  int steps = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) * std::max(rx, ry) / 2.0)), 8, 20000);
+  int last = whole ? steps - 1 : steps;  // a whole ellipse is closed by the stroke
+  for (int i = 0; i <= last; ++i) {
+    double t = start + sweep * i / steps;
+    DevicePoint p{RoundToLong(cx + rx * std::cos(t)), RoundToLong(cy - ry * std::sin(t))};
+    if (!shape_.empty() && shape_.back().x == p.x && shape_.back().y == p.y) continue;
+    shape_.push_back(p);
+  }
+}
+
+void Surface::AppendBezierPoints(const DevicePoint& p1, const DevicePoint& p2, const DevicePoint& p3,
+                                 const DevicePoint& p4) {
+  double length = std::hypot(p2.x - p1.x, p2.y - p1.y) + std::hypot(p3.x - p2.x, p3.y - p2.y) +
+                  std::hypot(p4.x - p3.x, p4.y - p3.y);
+  int steps = std::clamp(static_cast<int>(std::ceil(length / 2.0)), 1, 20000);
+  for (int i = 1; i <= steps; ++i) {
+    double t = static_cast<double>(i) / steps, u = 1.0 - t;
+    double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
+    DevicePoint p{RoundToLong(a * p1.x + b * p2.x + c * p3.x + d * p4.x),
+                  RoundToLong(a * p1.y + b * p2.y + c * p3.y + d * p4.y)};
+    if (!shape_.empty() && shape_.back().x == p.x && shape_.back().y == p.y) continue;
+    shape_.push_back(p);
+  }
+}
+
+// ---- Drawing methods -----------------------------------------------------------
+
+void Surface::PSet(Single x, Single y) { PSet(x, y, ForeColor); }
+
+void Surface::PSet(Single x, Single y, Long color) {
+  CurrentX = x;
+  CurrentY = y;
+  int dx = DeviceX(x), dy = DeviceY(y);
+  if (DrawWidth <= 1) {
+    PixelDevice(dx, dy, color, true);
+    return;
+  }
+  int width = DrawWidth;
+  WithPainter([&](QPainter& painter) {
+    SetPainterMode(painter);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ToQColor(color));
+    painter.drawEllipse(QPointF(dx, dy), width / 2.0, width / 2.0);
+  });
+  Touched();
+}
+
+void Surface::Line(Single x1, Single y1, Single x2, Single y2) { Line(x1, y1, x2, y2, ForeColor); }
+
+void Surface::Line(Single x1, Single y1, Single x2, Single y2, Long color) {
+  DevicePoint points[2] = {{DeviceX(x1), DeviceY(y1)}, {DeviceX(x2), DeviceY(y2)}};
+  Long saved = ForeColor;
+  ForeColor = color;
+  StrokeDevice(points, 2, false);
+  ForeColor = saved;
+  CurrentX = x2;
+  CurrentY = y2;
+}
+
+void Surface::LineBox(Single x1, Single y1, Single x2, Single y2) {
+  int l = DeviceX(x1), t = DeviceY(y1), r = DeviceX(x2), b = DeviceY(y2);
+  CurrentX = x2;
+  CurrentY = y2;
+  if (l == r || t == b) {  // a flat box is one line with both ends drawn
+    DevicePoint points[2] = {{l, t}, {r, b}};
+    StrokeDevice(points, 2, false);
+    PixelDevice(r, b, ForeColor, true);
+    return;
+  }
+  DevicePoint points[4] = {{l, t}, {r, t}, {r, b}, {l, b}};
+  StrokeDevice(points, 4, true);
+}
+
+void Surface::LineBoxFilled(Single x1, Single y1, Single x2, Single y2, Long color) {
+  int l = DeviceX(x1), t = DeviceY(y1), r = DeviceX(x2), b = DeviceY(y2);
+  CurrentX = x2;
+  CurrentY = y2;
+  if (const RasterTarget* raster = Raster()) {
+    RasterFillRect(*raster, l, t, r, b, ToPixel(color), DrawMode, vbFSSolid);
+    Touched();
+    return;
+  }
+  DevicePoint points[4] = {{std::min(l, r), std::min(t, b)}, {std::max(l, r) + 1, std::min(t, b)},
+                           {std::max(l, r) + 1, std::max(t, b) + 1}, {std::min(l, r), std::max(t, b) + 1}};
+  FillDevice(points, 4, color, vbFSSolid);
+}
+
+void Surface::Circle(Single x, Single y, Single radius) { CircleShape(x, y, radius, 0, 0, 1.0, true); }
+
+void Surface::Circle(Single x, Single y, Single radius, Double start, Double end, Double aspect) {
+  CircleShape(x, y, radius, start, end, aspect, false);
+}
+
+void Surface::CircleAspect(Single x, Single y, Single radius, Double aspect) {
+  CircleShape(x, y, radius, 0, 0, aspect, true);
+}
+
+void Surface::CircleShape(Single x, Single y, Single radius, Double start, Double end, Double aspect,
+                          bool whole) {
+  CurrentX = x;
+  CurrentY = y;
+  double r = std::fabs(radius) * UnitsToPixels();
+  if (!(aspect > 0)) aspect = 1.0;
+  double rx = aspect < 1.0 ? r : r / aspect;
+  double ry = aspect < 1.0 ? r * aspect : r;
+  if (RoundToLong(rx) == 0 && RoundToLong(ry) == 0) return;
+  double cx = (x - ScaleLeft()) * UnitsToPixels(), cy = (y - ScaleTop()) * UnitsToPixels();
+  DevicePoint centre{RoundToLong(cx), RoundToLong(cy)};
+
+  shape_.clear();
+  bool startRadius = !whole && start < 0, endRadius = !whole && end < 0;
+  if (whole) {
+    AppendArcPoints(cx, cy, rx, ry, 0.0, 0.0);
+  } else {
+    // Angles are true directions from the centre; on an ellipse they become
+    // the parameter of the point where that direction meets the outline.
+    double a0 = std::fabs(start), a1 = std::fabs(end);
+    double t0 = std::atan2(rx * std::sin(a0), ry * std::cos(a0));
+    double t1 = std::atan2(rx * std::sin(a1), ry * std::cos(a1));
+    double sweep = std::fmod(t1 - t0, TwoPi);
+    if (sweep < 0) sweep += TwoPi;
+    if (startRadius) shape_.push_back(centre);
+    AppendArcPoints(cx, cy, rx, ry, t0, sweep == 0.0 ? TwoPi : sweep);
+    if (endRadius) shape_.push_back(centre);
+  }
+  bool closed = whole || (startRadius && endRadius);
+  if (closed && FillStyle != vbFSTransparent)
+    FillDevice(shape_.data(), static_cast<int>(shape_.size()), FillColor, FillStyle);
+  StrokeDevice(shape_.data(), static_cast<int>(shape_.size()), closed);
+}
+
+void Surface::Cls() {
+  if (const RasterTarget* raster = Raster()) {
+    std::uint32_t pixel = ToPixel(BackColor);
+    for (int y = 0; y < raster->height; ++y)
+      std::fill_n(raster->bits + static_cast<long>(y) * raster->stride, raster->width, pixel);
+  } else {
+    WithPainter([&](QPainter& painter) {
+      painter.fillRect(0, 0, DeviceWidth(), DeviceHeight(), ToQColor(BackColor));
+    });
+  }
+  CurrentX = 0;
+  CurrentY = 0;
+  Touched();
+}
+
+void Surface::Print(const String& text) {
+  QString qtext = QString::fromStdString(text);
+  int x = DeviceX(CurrentX), y = DeviceY(CurrentY);
+  WithPainter([&](QPainter& painter) {
+    painter.setFont(Font);
+    painter.setPen(ToQColor(ForeColor));
+    QFontMetricsF metrics(Font, PaintDevice());
+    painter.drawText(QPointF(x, y + metrics.ascent()), qtext);
+  });
+  // The next Print starts on the following line at the left edge.
+  CurrentX = ScaleLeft();
+  CurrentY += TextHeight(text);
+  Touched();
+}
+
+Single Surface::TextWidth(const String& text) const {
+  QFontMetricsF metrics(Font, const_cast<Surface*>(this)->PaintDevice());
+  return metrics.horizontalAdvance(QString::fromStdString(text)) / UnitsToPixels();
+}
+
+Single Surface::TextHeight(const String&) const {
+  QFontMetricsF metrics(Font, const_cast<Surface*>(this)->PaintDevice());
+  return metrics.height() / UnitsToPixels();
+}
+
+}  // namespace lintavo

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs (when missing) and builds
+# Lintavo in Release into build/. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+LINTAVO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+LINTAVO_BUILD="${LINTAVO_BUILD:-$LINTAVO_ROOT/build}"
+
+LINTAVO_PACKAGES=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
+  libsqlite3-dev unixodbc-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  hershey-fonts-data
+  xvfb xauth
+)
+
+lintavo_install_packages() {
+  local missing=()
+  for package in "${LINTAVO_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+lintavo_build() {
+  cmake -S "$LINTAVO_ROOT" -B "$LINTAVO_BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
+  cmake --build "$LINTAVO_BUILD" -j "$(nproc)"
+}

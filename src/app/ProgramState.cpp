@@ -1,0 +1,52 @@
+// ProgramState: the list of module reset routines.
+#include "app/ProgramState.h"
+
+#include "annotation/Areas.h"
+#include "annotation/Dimension.h"
+#include "annotation/Fills.h"
+#include "annotation/Texthand.h"
+#include "app/Top.h"
+#include "commands/Edits.h"
+#include "commands/LineDraw.h"
+#include "commands/Modify.h"
+#include "commands/Trims.h"
+#include "organisation/Components.h"
+#include "organisation/Groups.h"
+#include "organisation/Layers.h"
+#include "organisation/ViewHand.h"
+#include "picking/Measure.h"
+#include "picking/Selection.h"
+#include "picking/Snaps.h"
+#include "view/Outline.h"
+#include "view/Rubber.h"
+#include "view/Zooms.h"
+
+namespace lintavo {
+
+void ResetProgramState() {
+  // The platform modules keep no program state of their own: the current
+  // responder, the settings scope and the application folder override are
+  // set and restored by their users. Module reset calls follow here, one per
+  // module, in the order the modules are built.
+  ResetTop();
+  ResetLineDraw();
+  ResetComponents();
+  ResetTexthand();
+  ResetTrims();
+  ResetFills();
+  ResetMeasure();
+  ResetDimension();
+  ResetSnaps();
+  ResetModify();
+  ResetSelection();
+  ResetEdits();
+  ResetZooms();
+  ResetViewHand();
+  ResetLayers();
+  ResetGroups();
+  ResetAreas();
+  ResetRubber();
+  ResetOutline();
+}
+
+}  // namespace lintavo

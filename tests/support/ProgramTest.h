@@ -1,0 +1,33 @@
+// ProgramTest: the fixture of every test that runs program code.
+//
+// Each test gets a fresh application folder in a temporary directory, copied
+// from the build's application folder (named by LINTAVO_APP_TEMPLATE) without
+// its programs; a settings file of its own in place of the user's settings;
+// a ScriptedResponder for every prompt; and program state reset before and
+// after. Everything is put back when the test ends.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "platform/Types.h"
+#include "support/ScriptedResponder.h"
+
+namespace lintavo {
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  ScriptedResponder& Responder() { return responder_; }
+  String AppFolder() const;                      // the test's application folder
+  String ScratchPath(const String& name) const;  // a path in the test folder, beside the app
+
+ private:
+  QTemporaryDir folder_;         // removed with everything in it when the test ends
+  ScriptedResponder responder_;  // installed for the whole test
+};
+
+}  // namespace lintavo

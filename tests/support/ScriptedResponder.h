@@ -1,0 +1,73 @@
+// ScriptedResponder: answers every modal prompt from answers a test queued
+// beforehand, and records every prompt it was asked.
+//
+// Each kind of prompt has its own queue, answered first in, first out. A
+// prompt with no queued answer (or an answer the prompt cannot take) fails
+// the test with a message that names the prompt, and gets the safe answer:
+// Cancel, No or the only button of a message box; cancel for a dialog; a
+// window shown modally is closed with its Reject result. Nothing ever waits
+// for a person.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "platform/Prompts.h"
+
+namespace lintavo {
+
+enum class PromptKind { MessageBox, OpenFile, SaveFile, Color, PrinterSetup, Print, ModalWindow };
+
+const char* PromptKindName(PromptKind kind);
+
+// One prompt as it was asked.
+struct PromptRecord {
+  PromptKind kind;
+  String text;   // message box text; file dialog filter; class name of a modal window; else ""
+  String title;  // caption as asked (a message box's is never empty)
+  Long style;    // message box buttons + icon + default flag; a dialog's flags; 0 for a window
+};
+
+class ScriptedResponder final : public PromptResponder {
+ public:
+  // ---- Queuing answers -----------------------------------------------------
+  void AnswerMsgBox(int button);  // vbOK, vbCancel, vbYes or vbNo
+  void AnswerFile(const String& fileName, int filterIndex = 1);
+  void CancelFile();
+  void AnswerColor(Long color);
+  void CancelColor();
+  void AnswerPrinter(bool accepted);  // printer set-up and print dialogs share this queue
+  // The operation runs from the window's event loop once it is shown; it
+  // should close the window. A window it leaves open may close itself (by a
+  // timer, say) within the time limit; after that the test fails and the
+  // window is rejected.
+  void OnModalWindow(std::function<void(QDialog&)> operate);
+  void SetModalTimeLimit(int milliseconds);  // 5000 unless set
+
+  // ---- What was asked ------------------------------------------------------
+  const std::vector<PromptRecord>& Prompts() const { return prompts_; }
+  // Fails the test once for each kind with answers left unused, then drops them.
+  void ExpectAllAnswersUsed();
+
+  // ---- PromptResponder -----------------------------------------------------
+  int MessageBox(const MessageBoxPrompt& prompt) override;
+  FileAnswer FileDialog(const FilePrompt& prompt) override;
+  ColorAnswer ColorDialog(const ColorPrompt& prompt) override;
+  bool PrinterSetupDialog(const PrinterPrompt& prompt, QPrinter& printer) override;
+  bool PrintDialog(const PrinterPrompt& prompt, QPrinter& printer) override;
+  void ModalWindowShown(QDialog& dialog) override;
+
+ private:
+  bool PrinterAnswer(PromptKind kind, const PrinterPrompt& prompt);
+
+  std::deque<int> msgBoxAnswers_;
+  std::deque<FileAnswer> fileAnswers_;
+  std::deque<ColorAnswer> colorAnswers_;
+  std::deque<bool> printerAnswers_;
+  std::deque<std::function<void(QDialog&)>> modalOperations_;
+  int modalTimeLimit_ = 5000;  // milliseconds a window may stay open after its operation
+  std::vector<PromptRecord> prompts_;
+};
+
+}  // namespace lintavo

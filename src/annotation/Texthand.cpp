@@ -1,0 +1,30 @@
+// Texthand: stroke-font text: placing, boxing, putting on a path and editing text.
+#include "annotation/Texthand.h"
+
+#include "app/MessageBar.h"
+#include "app/Top.h"
+
+namespace lintavo {
+
+Integer TextCmd = 0;
+Integer TextActive = 0;
+
+Integer TextKeyEntry = 0;
+
+void EndTextCommand(Integer& KeepPrompts) {
+  (void)KeepPrompts;
+  ClearPrompts();
+  TextActive = 0;
+  TextKeyEntry = 0;
+  AwaitingInput = 0;
+  ActiveTool = 0;
+  ToolStep = 0;
+}
+
+void ResetTexthand() {
+  TextCmd = 0;
+  TextActive = 0;
+  TextKeyEntry = 0;
+}
+
+}  // namespace lintavo

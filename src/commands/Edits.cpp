@@ -1,0 +1,14 @@
+// Edits: the edit commands on the selection.
+#include "commands/Edits.h"
+
+namespace lintavo {
+
+Integer EditCommand = 0;
+Integer EditActive = 0;
+
+void ResetEdits() {
+  EditCommand = 0;
+  EditActive = 0;
+}
+
+}  // namespace lintavo

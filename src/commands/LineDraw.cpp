@@ -1,0 +1,29 @@
+// LineDraw: the line drawing commands: points, lines, shapes and curves drawn from snapped clicks.
+#include "commands/LineDraw.h"
+
+#include "app/MessageBar.h"
+#include "app/Top.h"
+
+namespace lintavo {
+
+Integer LineDrawCommand = 0;
+Integer LineDrawActive = 0;
+
+void EndLineDrawCommand() {
+  if (ToolStep > 0) {  // a first point was taken
+    ClearPrompts();
+    SnapCursorOn = 0;
+    RubberLineOn = 0;
+  }
+  LineDrawActive = 0;
+  AwaitingInput = 0;
+  ActiveTool = 0;
+  ToolStep = 0;
+}
+
+void ResetLineDraw() {
+  LineDrawCommand = 0;
+  LineDrawActive = 0;
+}
+
+}  // namespace lintavo

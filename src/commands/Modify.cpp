@@ -1,0 +1,14 @@
+// Modify: the modify commands: move a point, break objects.
+#include "commands/Modify.h"
+
+namespace lintavo {
+
+Integer ModifyCommand = 0;
+Integer ModifyActive = 0;
+
+void ResetModify() {
+  ModifyCommand = 0;
+  ModifyActive = 0;
+}
+
+}  // namespace lintavo

@@ -1,0 +1,14 @@
+// Components: components: definitions, placements and their commands.
+#include "organisation/Components.h"
+
+namespace lintavo {
+
+Integer ComponentCommand = 0;
+Integer ComponentActive = 0;
+
+void ResetComponents() {
+  ComponentCommand = 0;
+  ComponentActive = 0;
+}
+
+}  // namespace lintavo

@@ -1,0 +1,14 @@
+// Groups: groups of a drawing and their commands.
+#include "organisation/Groups.h"
+
+namespace lintavo {
+
+Integer GroupCommand = 0;
+Integer GroupActive = 0;
+
+void ResetGroups() {
+  GroupCommand = 0;
+  GroupActive = 0;
+}
+
+}  // namespace lintavo

@@ -5,6 +5,8 @@
 #include "annotation/Dimension.h"
 #include "annotation/Fills.h"
 #include "annotation/Texthand.h"
+#include "app/DataHand.h"
+#include "app/DrawDispatch.h"
 #include "app/Top.h"
 #include "commands/Edits.h"
 #include "commands/LineDraw.h"
@@ -29,6 +31,8 @@ void ResetProgramState() {
   // set and restored by their users. Module reset calls follow here, one per
   // module, in the order the modules are built.
   ResetTop();
+  ResetDataHand();
+  ResetDrawDispatch();
   ResetLineDraw();
   ResetComponents();
   ResetTexthand();

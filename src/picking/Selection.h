@@ -9,6 +9,10 @@ namespace lintavo {
 extern Integer SelectionCommand;  // sub-command chosen by the menus and tool bars
 extern Integer SelectionActive;  // flag: the module's dispatcher has taken the current command
 
+// ---- Selection set ------------------------------------------------------------------
+extern Integer SelectedCount;       // selected entities of the current drawing
+extern Integer SelectionSetNumber;  // number of the current selection set, 1..32767; 0 none
+
 void ResetSelection();  // the module's globals to their start values
 
 }  // namespace lintavo

@@ -5,10 +5,12 @@ namespace lintavo {
 
 Integer ZoomCommand = 0;
 Integer ZoomActive = 0;
+Integer ExtentsChanged = 0;
 
 void ResetZooms() {
   ZoomCommand = 0;
   ZoomActive = 0;
+  ExtentsChanged = 0;
 }
 
 }  // namespace lintavo

@@ -9,6 +9,9 @@ namespace lintavo {
 extern Integer ZoomCommand;  // sub-command chosen by the menus and tool bars
 extern Integer ZoomActive;  // flag: the module's dispatcher has taken the current command
 
+// ---- View state --------------------------------------------------------------------
+extern Integer ExtentsChanged;  // flag: the drawing extents changed since the view last computed them
+
 void ResetZooms();  // the module's globals to their start values
 
 }  // namespace lintavo

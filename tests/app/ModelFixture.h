@@ -1,0 +1,59 @@
+// ModelFixture: a test with one drawing window open as drawing 1, and
+// helpers to open more windows, add entities and show the main window's
+// Edit menu.
+#pragma once
+
+#include <QAction>
+#include <memory>
+
+#include "app/DataHand.h"
+#include "app/Top.h"
+#include "app/frmMain.h"
+#include "support/ProgramTest.h"
+#include "view/frmDocument.h"
+
+namespace lintavo {
+
+class ModelFixture : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    Open(doc_, 1);
+  }
+
+  // Makes a window the active one; its drawing becomes the current drawing.
+  static void Activate(frmDocument& doc) {
+    ActiveDoc = &doc;
+    CurDwg = static_cast<Integer>(doc.ID);
+  }
+
+  // Opens a window as a new empty drawing with that number.
+  static void Open(frmDocument& doc, Integer dwgNo) {
+    doc.ID = dwgNo;
+    Activate(doc);
+    NewDwgRec(dwgNo);
+  }
+
+  // Adds a straight line to the current drawing; returns its index.
+  static Long AddLine(Double x1, Double y1, Double x2, Double y2) {
+    AddObj(EntityLine, 2);
+    AddPnt(x1, y1);
+    AddPnt(x2, y2);
+    return ObjCount;
+  }
+
+  // A main window whose Edit menu the undo routines keep up to date.
+  void ShowMainWindow() {
+    main_ = std::make_unique<frmMain>();
+    MainForm = main_.get();
+  }
+  QString UndoText() const { return main_->mnuEditUndo->text(); }
+  QString RedoText() const { return main_->mnuEditRedo->text(); }
+  bool UndoEnabled() const { return main_->mnuEditUndo->isEnabled(); }
+  bool RedoEnabled() const { return main_->mnuEditRedo->isEnabled(); }
+
+  frmDocument doc_;  // drawing 1
+  std::unique_ptr<frmMain> main_;
+};
+
+}  // namespace lintavo

@@ -5,6 +5,11 @@
 // Single where their callers expect Single arithmetic.
 #include "app/Geometry.h"
 
+#include "app/DataHand.h"
+#include "commands/Modify.h"
+#include "picking/PickLine.h"
+#include "view/Zooms.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -272,6 +277,86 @@ Single PixelArcStepAngle(Double PX, Single PY, Double R) {
   const Single step = static_cast<Single>(0.1);
   const Single angle = LineAngleV(PX, PY, PX + R, PY + 1);
   return angle < step ? step : angle;
+}
+
+}  // namespace lintavo
+
+namespace lintavo {
+
+// ---- Entry points on the program's state -------------------------------------------
+
+void LineCircleIntersect(Double X1, Double Y1, Double X2, Double Y2, Double CX, Double CY, Double RX,
+                         Double RY) {
+  LineCircleIntersectNear(X1, Y1, X2, Y2, CX, CY, RX, RY, PickedPoints[1].X, PickedPoints[1].Y);
+}
+
+void CircleCircleIntersect(Double Q1X, Double Q1Y, Double R1X, Double R1Y, Double Q2X, Double Q2Y,
+                           Double R2X, Double R2Y) {
+  CircleCircleIntersectNear(Q1X, Q1Y, R1X, R1Y, Q2X, Q2Y, R2X, R2Y, PickedPoints[1].X,
+                            PickedPoints[1].Y);
+}
+
+bool SegmentHitTol(Double X1, Double Y1, Double PX, Double PY, Double X2, Double Y2) {
+  if (!SegmentHit(X1, Y1, PX, PY, X2, Y2)) return false;
+  return std::fabs(PX - IntersectX) + std::fabs(PY - IntersectY) < PickTolerance;
+}
+
+namespace {
+
+bool WithinTolerance(Double X, Double Y, Long pointIndex) {
+  if (pointIndex < 1 || pointIndex > PntCount) return false;
+  return std::fabs(X - Pnts[pointIndex].X) < PickTolerance && std::fabs(Pnts[pointIndex].Y - Y) < PickTolerance;
+}
+
+// The end points of a line (points 1 and 2) or an arc (points 2 and 4).
+bool EndPointsOf(Long objNo, const PntRec*& first, const PntRec*& second) {
+  if (objNo < 1 || objNo > ObjCount) return false;
+  const ObjRec& obj = Objs[objNo];
+  Long base = obj.PointID;
+  Long a, b;
+  if (obj.Rtype == EntityLine && obj.NPoints >= 2) {
+    a = base, b = base + 1;
+  } else if (obj.Rtype == EntityArc && obj.NPoints >= 4) {
+    a = base + 1, b = base + 3;
+  } else {
+    return false;
+  }
+  if (a < 1 || b > PntCount) return false;
+  first = &Pnts[a];
+  second = &Pnts[b];
+  return true;
+}
+
+bool SamePoint(const PntRec* p, const PntRec* q) { return p->X == q->X && p->Y == q->Y; }
+
+}  // namespace
+
+bool NearPntTest(Double X, Double Y, Integer& Which) {
+  Which = 0;
+  if (PickedPntIndex < 1) return false;  // no vertex chosen
+  if (WithinTolerance(X, Y, PickedPntIndex)) {
+    Which = 1;
+  } else if (WithinTolerance(X, Y, PickedPntIndex + 1)) {
+    Which = 2;
+  }
+  return Which != 0;
+}
+
+bool LinesShareEndPoint(Long I, Long J) {
+  const PntRec *i1, *i2, *j1, *j2;
+  if (!EndPointsOf(I, i1, i2) || !EndPointsOf(J, j1, j2)) return false;
+  return SamePoint(i1, j1) || SamePoint(i1, j2) || SamePoint(i2, j1) || SamePoint(i2, j2);
+}
+
+Single ArcStepAngle(Double X, Double Y, Double R) {
+  Double r = std::fabs(R * ViewScaleX);
+  return PixelArcStepAngle(X * ViewScaleX, static_cast<Single>(Y * ViewScaleY), r);
+}
+
+Single ArcStepAngleS(Single X, Single Y, Single R) {
+  Single r = std::fabs(R * ViewScaleX);
+  Single px = X * ViewScaleX, py = Y * ViewScaleY;
+  return PixelArcStepAngle(px, py, r);
 }
 
 }  // namespace lintavo

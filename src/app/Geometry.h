@@ -97,6 +97,10 @@ void LineLineIntersect(Double& OutX, Double& OutY, Double X1, Double Y1, Double 
 void LineCircleIntersectNear(Double X1, Double Y1, Double X2, Double Y2, Double CX, Double CY,
                              Double RX, Double RY, Double NearX, Double NearY);
 
+// The same with the first picked point (PickedPoints entry 1) as reference.
+void LineCircleIntersect(Double X1, Double Y1, Double X2, Double Y2, Double CX, Double CY, Double RX,
+                         Double RY);
+
 // Crossings of the circle of centre Q1 through R1 with the circle of centre Q2
 // through R2: both candidates into Cross1 and Cross2, the one nearer
 // (NearX, NearY) into CircleCircleX, CircleCircleY. Circles that do not meet
@@ -104,6 +108,10 @@ void LineCircleIntersectNear(Double X1, Double Y1, Double X2, Double Y2, Double 
 // circles (centres within 1e-6) give Q1 everywhere.
 void CircleCircleIntersectNear(Double Q1X, Double Q1Y, Double R1X, Double R1Y, Double Q2X, Double Q2Y,
                                Double R2X, Double R2Y, Double NearX, Double NearY);
+
+// The same with the first picked point (PickedPoints entry 1) as reference.
+void CircleCircleIntersect(Double Q1X, Double Q1Y, Double R1X, Double R1Y, Double Q2X, Double Q2Y,
+                           Double R2X, Double R2Y);
 
 // Out = A when A is strictly nearer to P than B is, else B.
 void NearerPoint(Double& OutX, Double& OutY, Double PX, Double PY, Double AX, Double AY, Double BX,
@@ -120,6 +128,18 @@ void PerpendicularFoot(Double& OutX, Double& OutY, Double PX, Double PY, Double 
 // from the line is not tested.
 bool SegmentHit(Double X1, Double Y1, Double PX, Double PY, Double X2, Double Y2);
 
+// SegmentHit, and P also within PickTolerance of the foot (|dx| + |dy|).
+bool SegmentHitTol(Double X1, Double Y1, Double PX, Double PY, Double X2, Double Y2);
+
+// Whether (X, Y) lies within PickTolerance, in X and in Y separately, of the
+// vertex PickedPntIndex (Which = 1) or of the vertex after it (Which = 2);
+// Which = 0 when neither.
+bool NearPntTest(Double X, Double Y, Integer& Which);
+
+// Whether entities I and J share an end point exactly: a Straight Line's
+// points 1 and 2, an Arc's points 2 and 4; any other type gives False.
+bool LinesShareEndPoint(Long I, Long J);
+
 // Moves (X0, Y0) onto its projection on the line through P1, P2; onto P1 when
 // the two points coincide (squared distance at most 1e-12).
 void ProjectPointToLine(Double& X0, Double& Y0, Double X1, Double Y1, Double X2, Double Y2);
@@ -129,5 +149,10 @@ void ProjectPointToLine(Double& X0, Double& Y0, Double X1, Double Y1, Double X2,
 // as a polyline: the angle one pixel subtends at the rim, never less than
 // 0.1 rad; pi / 2 for a radius of 0.
 Single PixelArcStepAngle(Double PX, Single PY, Double R);
+
+// The same for an arc about world point (X, Y) of world radius R, through
+// the view scales; the S form computes the pixel values in Single.
+Single ArcStepAngle(Double X, Double Y, Double R);
+Single ArcStepAngleS(Single X, Single Y, Single R);
 
 }  // namespace lintavo

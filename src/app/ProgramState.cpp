@@ -17,6 +17,7 @@
 #include "organisation/Layers.h"
 #include "organisation/ViewHand.h"
 #include "picking/Measure.h"
+#include "picking/PickLine.h"
 #include "picking/Selection.h"
 #include "picking/Snaps.h"
 #include "view/Outline.h"
@@ -41,6 +42,7 @@ void ResetProgramState() {
   ResetMeasure();
   ResetDimension();
   ResetSnaps();
+  ResetPickLine();
   ResetModify();
   ResetSelection();
   ResetEdits();

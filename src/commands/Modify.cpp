@@ -5,10 +5,12 @@ namespace lintavo {
 
 Integer ModifyCommand = 0;
 Integer ModifyActive = 0;
+Long PickedPntIndex = 0;
 
 void ResetModify() {
   ModifyCommand = 0;
   ModifyActive = 0;
+  PickedPntIndex = 0;
 }
 
 }  // namespace lintavo

@@ -5,7 +5,7 @@
 #include "app/UndoRedo.h"
 #include "organisation/Layers.h"
 #include "view/Zooms.h"
-#include "ModelFixture.h"
+#include "support/ModelFixture.h"
 
 namespace lintavo {
 namespace {

@@ -6,7 +6,7 @@
 #include "organisation/Layers.h"
 #include "picking/Selection.h"
 #include "view/Zooms.h"
-#include "ModelFixture.h"
+#include "support/ModelFixture.h"
 
 namespace lintavo {
 namespace {

@@ -1,0 +1,72 @@
+// TestDatabase: the queries, through the sqlite3 C interface.
+#include "storage/TestDatabase.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <cstdlib>
+
+namespace lintavo {
+
+TestDatabase::TestDatabase(const String& path, bool writable) {
+  int flags = writable ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
+  if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+    ADD_FAILURE() << "cannot open " << path << ": " << sqlite3_errmsg(db_);
+    sqlite3_close(db_);
+    db_ = nullptr;
+  }
+}
+
+TestDatabase::~TestDatabase() { sqlite3_close(db_); }
+
+void TestDatabase::Exec(const String& sql) { Rows(sql); }
+
+std::vector<std::vector<String>> TestDatabase::Rows(const String& sql) {
+  std::vector<std::vector<String>> rows;
+  sqlite3_stmt* statement = nullptr;
+  if (db_ == nullptr) return rows;
+  if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+    ADD_FAILURE() << sql << ": " << sqlite3_errmsg(db_);
+    return rows;
+  }
+  int rc;
+  while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+    std::vector<String> row;
+    for (int i = 0; i < sqlite3_column_count(statement); ++i) {
+      const unsigned char* text = sqlite3_column_text(statement, i);
+      row.push_back(text != nullptr ? reinterpret_cast<const char*>(text) : "");
+    }
+    rows.push_back(row);
+  }
+  if (rc != SQLITE_DONE) ADD_FAILURE() << sql << ": " << sqlite3_errmsg(db_);
+  sqlite3_finalize(statement);
+  return rows;
+}
+
+std::vector<String> TestDatabase::FirstColumn(const String& sql) {
+  std::vector<String> values;
+  for (const std::vector<String>& row : Rows(sql)) values.push_back(row.empty() ? "" : row[0]);
+  return values;
+}
+
+String TestDatabase::Text(const String& sql) {
+  std::vector<String> values = FirstColumn(sql);
+  return values.empty() ? "" : values[0];
+}
+
+double TestDatabase::Number(const String& sql) { return std::strtod(Text(sql).c_str(), nullptr); }
+
+std::vector<String> TestDatabase::ColumnNames(const String& table) {
+  return FirstColumn("SELECT name FROM pragma_table_info('" + table + "') ORDER BY cid");
+}
+
+std::vector<String> TestDatabase::ColumnTypes(const String& table) {
+  return FirstColumn("SELECT type FROM pragma_table_info('" + table + "') ORDER BY cid");
+}
+
+std::vector<String> TestDatabase::TableNames() {
+  return FirstColumn(
+      "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY name");
+}
+
+}  // namespace lintavo

@@ -1,0 +1,38 @@
+// TestDatabase: plain SQL reads and writes on a database file for the storage
+// tests. A statement that fails fails the test with the database's message.
+#pragma once
+
+#include <vector>
+
+#include "platform/Types.h"
+
+struct sqlite3;
+
+namespace lintavo {
+
+class TestDatabase {
+ public:
+  // Opens the file (":memory:" for a database of the test's own); a file that
+  // cannot be opened fails the test, and every query then returns nothing.
+  explicit TestDatabase(const String& path, bool writable = false);
+  ~TestDatabase();
+  TestDatabase(const TestDatabase&) = delete;
+  TestDatabase& operator=(const TestDatabase&) = delete;
+
+  sqlite3* Handle() const { return db_; }
+
+  void Exec(const String& sql);
+  // Every row of the result, each value as text ("" for NULL).
+  std::vector<std::vector<String>> Rows(const String& sql);
+  std::vector<String> FirstColumn(const String& sql);  // the first value of every row
+  String Text(const String& sql);                      // the first value of the first row, "" if none
+  double Number(const String& sql);                    // the same as a number
+  std::vector<String> ColumnNames(const String& table);  // in stored order
+  std::vector<String> ColumnTypes(const String& table);  // declared types, in stored order
+  std::vector<String> TableNames();                      // user tables, in name order
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
+}  // namespace lintavo

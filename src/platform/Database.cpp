@@ -1,0 +1,175 @@
+// Database: opening files, running SQL text, transactions and the table list
+// on the SQLite C interface.
+#include "platform/Database.h"
+
+#include <sqlite3.h>
+
+#include "platform/Services.h"
+
+namespace lintavo {
+
+// ---- Errors ----------------------------------------------------------------
+
+String ErrorText(const DbError& error) {
+  return std::to_string(error.Number) + ": " + error.Description;
+}
+
+DbError SqliteError(sqlite3* db) {
+  if (db == nullptr) return DbError{SQLITE_NOMEM, "out of memory"};
+  return DbError{sqlite3_errcode(db), sqlite3_errmsg(db)};
+}
+
+// ---- Prepared statements ---------------------------------------------------
+
+Statement::~Statement() { Finalize(); }
+
+Statement::Statement(Statement&& other) noexcept : stmt_(other.stmt_) { other.stmt_ = nullptr; }
+
+Statement& Statement::operator=(Statement&& other) noexcept {
+  if (this != &other) {
+    Finalize();
+    stmt_ = other.stmt_;
+    other.stmt_ = nullptr;
+  }
+  return *this;
+}
+
+bool Statement::Prepare(sqlite3* db, const String& sql) {
+  Finalize();
+  return sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()) + 1, &stmt_, nullptr) ==
+         SQLITE_OK;
+}
+
+void Statement::Finalize() {
+  sqlite3_finalize(stmt_);  // a null statement is a harmless no-op
+  stmt_ = nullptr;
+}
+
+bool BindValue(sqlite3_stmt* stmt, int position, const DbValue& value) {
+  const auto& v = value.Get();
+  int rc = SQLITE_OK;
+  if (const auto* whole = std::get_if<std::int64_t>(&v)) {
+    rc = sqlite3_bind_int64(stmt, position, *whole);
+  } else if (const auto* real = std::get_if<Double>(&v)) {
+    rc = sqlite3_bind_double(stmt, position, *real);
+  } else if (const auto* text = std::get_if<String>(&v)) {
+    rc = sqlite3_bind_text64(stmt, position, text->data(), text->size(), SQLITE_TRANSIENT,
+                             SQLITE_UTF8);
+  } else if (const auto* bytes = std::get_if<Bytes>(&v)) {
+    rc = sqlite3_bind_blob64(stmt, position, bytes->data(), bytes->size(), SQLITE_TRANSIENT);
+  } else {
+    rc = sqlite3_bind_null(stmt, position);
+  }
+  return rc == SQLITE_OK;
+}
+
+String QuoteName(const String& name) {
+  String quoted = "\"";
+  for (char c : name) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+// ---- Connection ------------------------------------------------------------
+
+DbHandle::~DbHandle() {
+  // close_v2 waits for any statement still prepared on the database.
+  sqlite3_close_v2(Db);
+}
+
+namespace {
+
+constexpr int BusyWaitMs = 2000;  // how long a call waits for another program's lock
+
+// Reads the schema page: the first read of a file tells whether it is a
+// database at all.
+int ReadSchema(sqlite3* db) {
+  Statement probe;
+  if (!probe.Prepare(db, "SELECT count(*) FROM sqlite_master")) return sqlite3_errcode(db);
+  int rc = sqlite3_step(probe.Get());
+  return rc == SQLITE_ROW ? SQLITE_OK : rc;
+}
+
+}  // namespace
+
+bool Connection::Open(const String& path, OpenMode mode) {
+  Close();
+  error_ = DbError{};
+  if (!FileExists(path)) return Fail(DbErrFileNotFound, "Could not find file '" + path + "'");
+
+  auto handle = std::make_shared<DbHandle>();
+  const int flags = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+  if (sqlite3_open_v2(path.c_str(), &handle->Db, flags, nullptr) != SQLITE_OK) {
+    error_ = SqliteError(handle->Db);
+    return false;
+  }
+  sqlite3_busy_timeout(handle->Db, BusyWaitMs);
+  // A double-quoted name that is no column must be an error, not a text
+  // (SQLite's old leniency): generated SQL quotes every name that way.
+  if (sqlite3_db_config(handle->Db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr) != SQLITE_OK) {
+    error_ = SqliteError(handle->Db);
+    return false;
+  }
+  const int rc = ReadSchema(handle->Db);
+  if (rc == SQLITE_NOTADB) {
+    return Fail(DbErrNotDatabase, "The file '" + path + "' is not a database");
+  }
+  if (rc != SQLITE_OK) {
+    error_ = SqliteError(handle->Db);
+    return false;
+  }
+  handle_ = std::move(handle);
+  return true;
+}
+
+void Connection::Close() {
+  if (handle_ == nullptr) return;
+  if (sqlite3_get_autocommit(handle_->Db) == 0) RollbackTrans();
+  handle_.reset();
+}
+
+bool Connection::Execute(const String& sql) {
+  if (!IsOpen()) return Fail(DbErrNotOpen, "The connection is not open");
+  // Any statement may write or end a transaction: readers reposition after it.
+  ++handle_->Writes;
+  if (sqlite3_exec(handle_->Db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+    return FailSqlite();
+  }
+  return true;
+}
+
+bool Connection::BeginTrans() { return Execute("BEGIN IMMEDIATE"); }
+
+bool Connection::CommitTrans() { return Execute("COMMIT"); }
+
+bool Connection::RollbackTrans() { return Execute("ROLLBACK"); }
+
+bool Connection::TableNames(std::vector<String>& names) {
+  names.clear();
+  if (!IsOpen()) return Fail(DbErrNotOpen, "The connection is not open");
+  Statement list;
+  if (!list.Prepare(handle_->Db,
+                    "SELECT name FROM sqlite_master WHERE type = 'table' "
+                    "AND substr(name, 1, 7) <> 'sqlite_' ORDER BY name")) {
+    return FailSqlite();
+  }
+  int rc;
+  while ((rc = sqlite3_step(list.Get())) == SQLITE_ROW) {
+    names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(list.Get(), 0)));
+  }
+  return rc == SQLITE_DONE || FailSqlite();
+}
+
+bool Connection::Fail(Long number, const String& description) {
+  error_ = DbError{number, description};
+  return false;
+}
+
+bool Connection::FailSqlite() {
+  error_ = SqliteError(handle_->Db);
+  return false;
+}
+
+}  // namespace lintavo

@@ -1,0 +1,166 @@
+// Database: connections to the program's database files, their errors, and
+// the values that pass between the program and a table.
+//
+// Drawings, option sets, fonts and patterns live in SQLite files that keep
+// their old names ("Drawings_dwg.mdb"). A Connection opens one existing file
+// read-only or read-write; it never creates a file, so a wrong path is an
+// error and not a new empty database. Every operation the program makes opens
+// its own connection and closes it before it returns; opening is one open
+// call and one read of the schema page, cheap enough for that.
+//
+// Errors: every call returns false on failure and leaves a DbError with a
+// number and a description, which callers show as "number: description"
+// (ErrorText). Numbers below 10000 are SQLite result codes with SQLite's
+// message; DbErr* numbers are the layer's own.
+//
+// Recordsets over tables are in Recordset.h; they keep their database open
+// until they close, so closing a connection first never leaves them dangling.
+//
+// Sections:
+//   Errors
+//   Values
+//   Prepared statements
+//   Connection
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <variant>
+#include <vector>
+
+#include "platform/Types.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace lintavo {
+
+// ---- Errors ----------------------------------------------------------------
+// Error numbers of the layer itself, shown to the user beside SQLite's result
+// codes (1..28, with SQLite's message); never stored.
+enum DbErrorNumber : Long {
+  DbErrNone = 0,
+  DbErrFileNotFound = 10001,  // no file at the path (a folder counts as none)
+  DbErrNotDatabase = 10002,   // the file is there but is not a database
+  DbErrNotOpen = 10003,       // the connection or recordset is not open
+  DbErrNoCurrentRow = 10004,  // at the end, on a deleted row, or before the first
+  DbErrNoSuchField = 10005,   // no field of that name or ordinal
+  DbErrInvalidNull = 10006,   // a Null read as a number, a text, bytes or a date
+  DbErrTypeMismatch = 10007,  // a stored value that is not of the kind asked for
+  DbErrOverflow = 10008,      // a number outside the range of the type asked for
+};
+
+struct DbError {
+  Long Number = DbErrNone;  // 0 no error; an SQLite result code or a DbErr* number
+  String Description;       // the message shown after the number
+};
+
+String ErrorText(const DbError& error);  // "number: description"
+DbError SqliteError(sqlite3* db);        // SQLite's last result code and message on db
+
+// ---- Values ----------------------------------------------------------------
+// One stored value: Null, a whole number, a real, a text (UTF-8) or bytes.
+// Whole numbers are 64-bit because SQLite's are; the program's Integer and
+// Long columns hold values in their own ranges.
+using Bytes = std::vector<unsigned char>;  // contents of a long binary column
+
+class DbValue {
+ public:
+  DbValue() = default;  // Null
+  DbValue(Long value) : value_(std::int64_t{value}) {}
+  DbValue(std::int64_t value) : value_(value) {}
+  DbValue(Double value) : value_(value) {}
+  DbValue(const String& value) : value_(value) {}
+  DbValue(const char* value) : value_(String(value)) {}
+  DbValue(const Bytes& value) : value_(value) {}
+
+  bool IsNull() const { return std::holds_alternative<std::monostate>(value_); }
+  bool IsText() const { return std::holds_alternative<String>(value_); }
+  const std::variant<std::monostate, std::int64_t, Double, String, Bytes>& Get() const {
+    return value_;
+  }
+
+ private:
+  std::variant<std::monostate, std::int64_t, Double, String, Bytes> value_;
+};
+
+// How Find and a filtered recordset compare text. NoCase ignores the case of
+// the letters A-Z, as the old database engine did for every text search;
+// Exact compares byte for byte. Numbers compare by value either way.
+enum class TextMatch { NoCase, Exact };
+
+// ---- Prepared statements ---------------------------------------------------
+// One prepared statement, finalized when it is destroyed or prepared again.
+class Statement {
+ public:
+  Statement() = default;
+  ~Statement();
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+  Statement(Statement&& other) noexcept;
+  Statement& operator=(Statement&& other) noexcept;
+
+  bool Prepare(sqlite3* db, const String& sql);  // false: SqliteError(db) says why
+  void Finalize();
+  sqlite3_stmt* Get() const { return stmt_; }
+  bool IsPrepared() const { return stmt_ != nullptr; }
+
+ private:
+  sqlite3_stmt* stmt_ = nullptr;
+};
+
+bool BindValue(sqlite3_stmt* stmt, int position, const DbValue& value);  // 1-based position
+String QuoteName(const String& name);  // "name" with inner quotes doubled, for generated SQL
+
+// ---- Connection ------------------------------------------------------------
+enum class OpenMode { ReadOnly, ReadWrite };
+
+// The open database shared by a connection and its recordsets; closed when
+// the last of them lets go.
+struct DbHandle {
+  sqlite3* Db = nullptr;     // the open database
+  std::uint64_t Writes = 0;  // counts writes and rollbacks: a reading statement
+                             // older than the last one is positioned again
+  ~DbHandle();
+};
+
+class Connection {
+ public:
+  Connection() = default;
+  ~Connection() { Close(); }
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  // Opens the existing database file at path; false when there is no such
+  // file (DbErrFileNotFound), when it is not a database (DbErrNotDatabase)
+  // or when SQLite refuses it. Never creates or changes a file.
+  bool Open(const String& path, OpenMode mode);
+  // Closes the connection; an open transaction is rolled back first.
+  void Close();
+  bool IsOpen() const { return handle_ != nullptr; }
+
+  // Runs SQL text that returns no rows (table definitions, for instance).
+  bool Execute(const String& sql);
+
+  // ---- Transactions: one at a time; nothing is written to the file before
+  // CommitTrans, and RollbackTrans leaves the file as it was at BeginTrans.
+  bool BeginTrans();
+  bool CommitTrans();
+  bool RollbackTrans();
+
+  // The names of the user tables, in order of name; SQLite's own tables,
+  // views and indexes are not listed.
+  bool TableNames(std::vector<String>& names);
+
+  const DbError& Error() const { return error_; }  // the last failure of this connection
+  const std::shared_ptr<DbHandle>& Handle() const { return handle_; }
+
+ private:
+  bool Fail(Long number, const String& description);
+  bool FailSqlite();
+
+  std::shared_ptr<DbHandle> handle_;  // null while closed
+  DbError error_;                     // the last failure
+};
+
+}  // namespace lintavo

@@ -1,0 +1,206 @@
+// Recordset: the rows of one table, read, found, added, changed and deleted
+// through a cursor on the current row.
+//
+// A recordset holds the rows of a table, or those whose column equals a value
+// (the program's queries), always in key order: the order of rows is data
+// here (vertex order, the first matching row, a pattern's position), and
+// SQLite has none of its own. The key order is rowid order, which is the
+// order of an INTEGER PRIMARY KEY and the order in which rows were added.
+//
+// Rows stream from one prepared statement: only the current row is in
+// memory, however large the table. Fields are read by ordinal (0 is the
+// table's first column) or by name without regard to case; a loop over many
+// rows resolves a name once with FieldIndex and reads Field(i), which costs
+// no string comparison per row. Null is its own value, distinct from "" and 0.
+//
+// Changes follow the old cursor model: AddNew, set fields, Update adds a row;
+// setting a field of the current row and Update changes it; Delete removes
+// it. After Update of an added row the recordset stands on the new row: its
+// key (rowid) and the values the table defaults (a CreationDate) read back.
+// The INSERT and UPDATE statements are prepared once per set of columns
+// written, so a writer adding a million rows prepares one statement. Changes
+// not written by Update are dropped when the recordset moves or closes.
+//
+// Errors: the first failure is kept (Error, Failed). From then on every call
+// fails at once, Eof is true and fields read as 0, "" or Null, so a reading
+// loop ends and the caller shows ErrorText(Error()) and closes. A Null read
+// as a number or a text is a failure (DbErrInvalidNull); test IsNull first
+// where a column may be empty.
+//
+// Sections:
+//   Fields of the current row
+//   Recordset: opening, related child rows, position, finding, fields,
+//   changes, errors
+#pragma once
+
+#include <QDateTime>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/Database.h"
+
+namespace lintavo {
+
+class Recordset;
+struct DbCell;
+
+// ---- Fields of the current row -------------------------------------------
+// One field of a recordset's current row; valid while the recordset lives.
+// Reads convert as the program's types do: a Long or Integer out of its
+// range fails with DbErrOverflow, a real read as a whole number is rounded
+// half to even, a Single is rounded through single precision on write and
+// on read, a number reads as text in the program's number form.
+class FieldRef {
+ public:
+  FieldRef(Recordset* recordset, int index) : rs_(recordset), index_(index) {}
+
+  bool IsNull() const;
+  Long AsLong() const;
+  Integer AsInteger() const;  // also Yes/No columns: -1 true, 0 false
+  Double AsDouble() const;
+  Single AsSingle() const;
+  String AsText() const;
+  Bytes AsBytes() const;     // a long binary column (or a text's bytes)
+  QDateTime AsDate() const;  // text "YYYY-MM-DD HH:MM:SS", local time
+
+  // Writing starts a change of the current row unless AddNew started a new
+  // one; Update stores it. Yes/No columns take Flag(...) through SetLong.
+  bool SetLong(Long value) const;
+  bool SetDouble(Double value) const;
+  bool SetSingle(Single value) const;
+  bool SetText(const String& value) const;
+  bool SetBytes(const Bytes& value) const;
+  bool SetNull() const;
+
+ private:
+  template <typename T, typename Convert>
+  T Read(Convert convert) const;  // the current value through convert, or T{} on failure
+
+  Recordset* rs_;  // the recordset whose current row is read
+  int index_;      // field ordinal, 0-based; -1 for a name that was not found
+};
+
+// ---- Recordset -------------------------------------------------------------
+class Recordset {
+ public:
+  Recordset() = default;
+  ~Recordset() = default;
+  Recordset(const Recordset&) = delete;
+  Recordset& operator=(const Recordset&) = delete;
+
+  // -- Opening: positioned on the first row, or at the end when there is none.
+  bool Open(Connection& connection, const String& table);
+  // Only the rows whose column equals value.
+  bool Open(Connection& connection, const String& table, const String& column, const DbValue& value,
+            TextMatch match = TextMatch::NoCase);
+  void Close();  // closes the child rows too; clears the error
+  bool IsOpen() const { return handle_ != nullptr; }
+
+  // -- Related child rows: Children() holds, for the current row of this
+  // recordset, the rows of childTable whose childColumn equals this row's
+  // parentColumn, in key order. They follow this recordset as it moves and
+  // close with it.
+  bool Relate(const String& childTable, const String& parentColumn, const String& childColumn);
+  Recordset& Children();  // closed until Relate succeeds; the same object while this lives
+
+  // -- Position. Moving at the end stays at the end.
+  bool Eof();
+  bool MoveFirst();
+  bool MoveNext();
+  bool Move(Long rows);  // rows forward, or back when negative; 0 rereads the row
+
+  // -- Finding: from the current row (included) forward, the first row whose
+  // column equals value, compared with bound parameters (quotes, "%" and "_"
+  // are ordinary characters). Not found: Eof is true and the result is true;
+  // false only on failure.
+  bool Find(const String& column, const DbValue& value, TextMatch match = TextMatch::NoCase);
+
+  // -- Fields
+  int FieldCount() const { return static_cast<int>(names_.size()); }
+  String FieldName(int index) const;         // "" outside 0..FieldCount()-1
+  int FieldIndex(const String& name) const;  // case ignored; -1 when there is none
+  FieldRef Field(int index) { return FieldRef(this, index); }
+  FieldRef Field(const String& name);  // an unknown name is a failure
+
+  // -- Changes
+  bool AddNew();
+  bool Update();  // writes the new or changed row; true when nothing was changed
+  bool Delete();  // deletes the current row; move on to reach another
+
+  // -- Errors
+  bool Failed() const { return error_.Number != DbErrNone; }
+  const DbError& Error() const { return error_; }  // the first failure since Open
+
+ private:
+  friend class FieldRef;
+
+  // What the current row is and where its values are read from.
+  enum class RowState {
+    None,     // at the end (or never positioned): no current row
+    Stream,   // the reading statement's current row
+    Adding,   // a new row being filled (values_), not yet stored
+    Editing,  // the current row copied into values_, being changed
+    Stored,   // a row just added or changed, read from values_
+    Deleted,  // the current row was deleted
+  };
+
+  bool OpenOn(const std::shared_ptr<DbHandle>& handle, const String& table, const String& filterSql,
+              const DbValue& filterValue);
+  void Release();
+  bool Ready();
+  bool FollowParent();
+  void TakeParentValue();
+  bool Position(std::int64_t fromRowid);
+  bool Step();
+  bool SelectRowid(sqlite3_stmt* stmt, std::int64_t rowid, const DbValue& value,
+                   std::int64_t& found);
+  bool HasRow() const;
+
+  bool ReadCell(int index, DbCell& cell);
+  DbValue CurrentValue(int index);
+  bool Write(int index, DbValue value);
+  bool BeginEdit();
+  bool FetchStoredRow();
+  bool Insert();
+  bool WriteBack();
+  void ResolveKeyField();
+  String WriteKey(char kind) const;
+  String InsertSql() const;
+  String UpdateSql() const;
+  template <typename MakeSql>
+  sqlite3_stmt* Cached(const String& key, MakeSql makeSql);
+
+  bool Fail(Long number, const String& description);
+  bool FailSqlite();
+
+  // Open table and reading statement
+  std::shared_ptr<DbHandle> handle_;  // null while closed
+  String table_;                      // table name as given
+  String filterSql_;                  // "" or " AND "column" = ?2 ...": the query's condition
+  DbValue filterValue_;               // value bound to ?2 of filterSql_
+  std::vector<String> names_;         // field names in the table's column order
+  Statement read_;                    // rows with rowid >= ?1 in rowid order; rowid is column 0
+  std::uint64_t readAt_ = 0;          // handle_->Writes when read_ was positioned
+  std::vector<std::pair<String, Statement>> cache_;  // finds and writes, by kind and columns
+
+  // Current row
+  RowState state_ = RowState::None;
+  std::int64_t rowid_ = 0;       // rowid of the current (or deleted) row; the
+                                 // largest rowid at the end
+  std::uint64_t moves_ = 0;      // counts changes of the current row
+  std::vector<DbValue> values_;  // row values outside Stream, by field ordinal
+  std::vector<bool> written_;    // fields set since AddNew or since the change began
+  bool fetchPending_ = false;    // an added row whose defaulted fields are not read yet
+  int keyField_ = -2;            // ordinal of the INTEGER PRIMARY KEY; -1 none, -2 not known yet
+
+  // Child rows (SHAPE-like relation)
+  Recordset* parent_ = nullptr;  // the recordset these rows follow; null for a top recordset
+  int parentField_ = -1;         // ordinal of the parent's related column
+  std::uint64_t followed_ = 0;   // parent_->moves_ when the rows were last selected
+  std::unique_ptr<Recordset> children_;  // the related rows of Relate; kept once made
+
+  DbError error_;  // the first failure since Open
+};
+
+}  // namespace lintavo

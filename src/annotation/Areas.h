@@ -13,6 +13,12 @@ extern Integer AreaCreating;  // flag: an area is being created
 // Drops an unfinished area and leaves the module idle.
 void ResetAreaState();
 
+// ---- Area extents ----------------------------------------------------------------
+// The item's Xmin..Ymax from the points of the first polygon (type 11) it
+// owns above the support data; an item without one is left unchanged.
+// Not yet done: the polygon's enclosed Area is not computed.
+void UpdateItemExtents(Long ItemNo);
+
 void ResetAreas();  // the module's globals to their start values
 
 }  // namespace lintavo

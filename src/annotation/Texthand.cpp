@@ -10,6 +10,8 @@ Integer TextCmd = 0;
 Integer TextActive = 0;
 
 Integer TextKeyEntry = 0;
+Integer BoldWeight = 2;
+Integer TextBoxOutline = 0;
 
 void EndTextCommand(Integer& KeepPrompts) {
   (void)KeepPrompts;
@@ -21,10 +23,14 @@ void EndTextCommand(Integer& KeepPrompts) {
   ToolStep = 0;
 }
 
+void RedrawTextBox() {}
+
 void ResetTexthand() {
   TextCmd = 0;
   TextActive = 0;
   TextKeyEntry = 0;
+  TextBoxOutline = 0;
+  BoldWeight = 2;
 }
 
 }  // namespace lintavo

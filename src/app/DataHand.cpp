@@ -39,7 +39,7 @@ Long PntSeq = 0;
 
 constexpr Integer StartBufferBound = 1000;
 
-std::vector<WorldPoint> ScrPts(StartBufferBound + 1);
+std::vector<WorldXY> ScrPts(StartBufferBound + 1);
 Integer ScrPtsMax = StartBufferBound;
 std::vector<PntRec> LoadPnts(StartBufferBound + 1);
 Integer LoadPntsMax = StartBufferBound;
@@ -320,7 +320,7 @@ void ResetDataHand() {
   PageCount = 0;
   BasePntCount = BaseObjCount = BaseItemCount = 0;
   PntSeq = 0;
-  ScrPts.assign(StartBufferBound + 1, WorldPoint{});
+  ScrPts.assign(StartBufferBound + 1, WorldXY{});
   ScrPtsMax = StartBufferBound;
   LoadPnts.assign(StartBufferBound + 1, PntRec{});
   LoadPntsMax = StartBufferBound;

@@ -193,11 +193,11 @@ extern Long BaseItemCount;         //   above them
 extern Long PntSeq;                // vertex number the last AddPnt gave within its entity
 
 // ---- Staging and buffers ------------------------------------------------------------------
-struct WorldPoint {
+struct WorldXY {  // a world point (the name WorldPoint is the drawing routine)
   Double X = 0;  // world units
   Double Y = 0;
 };
-extern std::vector<WorldPoint> ScrPts;  // points of the entity being drawn, 1-based
+extern std::vector<WorldXY> ScrPts;  // points of the entity being drawn, 1-based
 extern Integer ScrPtsMax;               // bound of ScrPts; 1000 at start, grown by the drawers
 extern std::vector<PntRec> LoadPnts;    // points of the entity being read from a database, 1-based
 extern Integer LoadPntsMax;             // bound of LoadPnts; 1000 at start, grown by the readers

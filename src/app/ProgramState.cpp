@@ -4,11 +4,15 @@
 #include "annotation/Areas.h"
 #include "annotation/Dimension.h"
 #include "annotation/Fills.h"
+#include "annotation/Hatches.h"
 #include "annotation/Texthand.h"
 #include "app/DataHand.h"
 #include "app/DrawDispatch.h"
+#include "app/MessageBar.h"
 #include "app/Top.h"
+#include "app/UndoRedo.h"
 #include "commands/Edits.h"
+#include "commands/GripFrame.h"
 #include "commands/LineDraw.h"
 #include "commands/Modify.h"
 #include "commands/Trims.h"
@@ -20,8 +24,12 @@
 #include "picking/PickLine.h"
 #include "picking/Selection.h"
 #include "picking/Snaps.h"
+#include "view/DisplayOptions.h"
+#include "view/Grids.h"
+#include "view/ObjectDrawers.h"
 #include "view/Outline.h"
 #include "view/Rubber.h"
+#include "view/SurfaceDraw.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
@@ -33,12 +41,18 @@ void ResetProgramState() {
   // module, in the order the modules are built.
   ResetTop();
   ResetDataHand();
+  ResetUndoRedo();
   ResetDrawDispatch();
+  ResetSurfaceDraw();  // after the model: GdiPts takes the bound of ScrPts
+  ResetObjectDrawers();
+  ResetDisplayOptions();
+  ResetMessageBar();
   ResetLineDraw();
   ResetComponents();
   ResetTexthand();
   ResetTrims();
   ResetFills();
+  ResetHatches();
   ResetMeasure();
   ResetDimension();
   ResetSnaps();
@@ -46,7 +60,9 @@ void ResetProgramState() {
   ResetModify();
   ResetSelection();
   ResetEdits();
+  ResetGripFrame();
   ResetZooms();
+  ResetGrids();
   ResetViewHand();
   ResetLayers();
   ResetGroups();

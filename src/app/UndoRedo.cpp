@@ -238,9 +238,12 @@ void CloseDwg(Integer DwgNo) {
   dwg.Nlayers = 0;
 }
 
+Long ModelResets = 0;
+
 // Every entity, point and item above the base counts, of every drawing, is
 // dropped; the next appends reuse those slots. The Dwgs slots are untouched.
 void ResetModel() {
+  ++ModelResets;
   PntCount = LastPnt = BasePntCount;
   ObjCount = LastObj = BaseObjCount;
   ItemCount = CurItem = BaseItemCount;
@@ -249,5 +252,7 @@ void ResetModel() {
   if (frmDocument* window = ActiveDocForm()) window->IsDirty = FlagFalse;
   ExtentsChanged = FlagTrue;
 }
+
+void ResetUndoRedo() { ModelResets = 0; }
 
 }  // namespace lintavo

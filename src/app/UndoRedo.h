@@ -49,5 +49,10 @@ void EraseDwgObjs(Integer DwgNo);   // detaches every entity of drawing DwgNo (1
 void EraseDwgItems(Integer DwgNo);  // deletes every item of drawing DwgNo (1..10)
 void CloseDwg(Integer DwgNo);       // both of the above, then frees the slot's name and key
 void ResetModel();                  // cuts every table back to the support data
+// Times ResetModel ran: a drawing window that prepared its drawing before the
+// last reset prepares it again on its next activation.
+extern Long ModelResets;
+
+void ResetUndoRedo();  // the module's globals to their start values
 
 }  // namespace lintavo

@@ -6,7 +6,9 @@
 #include <QMainWindow>
 
 class QAction;
+class QLabel;
 class QLineEdit;
+class QStatusBar;
 class QToolBar;
 class QMdiArea;
 
@@ -26,6 +28,14 @@ class frmMain : public QMainWindow {
   QLineEdit* Text3 = nullptr;
   bool MessageBarVisible() const;
 
+  // ---- Status bar: read-outs in numbered panels ----------------------------------
+  // 1 zoom scale, 2 current layer, 3 layer visibility, 4 display unit,
+  // 5 and 6 cursor X and Y, 7 and 8 relative or polar read-out.
+  static constexpr int StatusPanelCount = 8;
+  QStatusBar* sbStatusBar = nullptr;
+  QLabel* StatusPanel(int panel) const;  // panel 1..StatusPanelCount, else nullptr
+  bool StatusBarVisible() const;
+
   // ---- Menu items --------------------------------------------------------------
   QAction* mnuEditUndo = nullptr;  // caption set by the undo module
   QAction* mnuEditRedo = nullptr;
@@ -33,6 +43,7 @@ class frmMain : public QMainWindow {
  private:
   QMdiArea* mdiArea_ = nullptr;
   QToolBar* messageBar_ = nullptr;
+  QLabel* statusPanels_[StatusPanelCount] = {};
 };
 
 }  // namespace lintavo

@@ -5,6 +5,10 @@
 
 namespace lintavo {
 
+Integer FrameShown = 0;
+
 void CancelGroupEdit() { GroupDragOn = 0; }
+
+void ResetGripFrame() { FrameShown = 0; }
 
 }  // namespace lintavo

@@ -1,9 +1,12 @@
 // Layers: layers of a drawing with their show and lock rules.
 #include "organisation/Layers.h"
 
+#include <string>
+
 #include "app/DataHand.h"
 #include "app/Top.h"
 #include "app/frmMain.h"
+#include "view/Zooms.h"
 #include "view/frmDocument.h"
 
 namespace lintavo {
@@ -11,6 +14,8 @@ namespace lintavo {
 Integer LayerCommand = 0;
 Integer LayerActive = 0;
 Integer PreviewMode = 0;
+Long PreviewLayer = 0;
+Integer PreviewAllLayers = 0;
 String LayerNameSought;
 
 bool FindLayerByName(Long& index) {
@@ -21,6 +26,27 @@ bool FindLayerByName(Long& index) {
     if (item.DwgNo == CurDwg && item.Rtype == ItemLayer && item.Name == LayerNameSought) return true;
   }
   return false;
+}
+
+void NewLayer() {
+  Long index = 0;
+  for (Long n = 1;; ++n) {
+    LayerNameSought = "New Layer " + std::to_string(n);
+    if (!FindLayerByName(index)) break;
+  }
+  NewItemName = LayerNameSought;
+  AddItem(ItemLayer);
+  ItemRec& layer = Items[ItemCount];
+  layer.Name = NewItemName;
+  layer.Xorigin = layer.Yorigin = 0;
+  layer.Xmin = ViewWinMinX;
+  layer.Ymin = ViewWinMinY;
+  layer.Xmax = ViewWinMaxX;
+  layer.Ymax = ViewWinMaxY;
+  layer.Show = FlagTrue;
+  layer.Lock = FlagFalse;
+  // Not yet done: the name is not added to the layer-name library, and the
+  // layer command is not ended.
 }
 
 Long EnsureLayer(const String& Name) {
@@ -42,10 +68,25 @@ Long EnsureLayer(const String& Name) {
   return ItemCount;
 }
 
+bool IsObjLayerVisible(Long ObjNo) {
+  const Long layer = Objs[ObjNo].LayerID;
+  // A layer link out of the table reads as the blank entry: hidden.
+  const bool shown = layer >= 0 && layer <= ItemCount && Items[layer].Show;
+  if (PreviewMode) return layer == PreviewLayer || (PreviewAllLayers && shown);
+  const frmDocument* window = ActiveDocForm();
+  // Without a drawing window there is no current layer and every layer shows.
+  if (!window) return true;
+  if (layer == window->Current_Layer) return true;
+  if (!window->View_Layers) return false;
+  return window->Current_Layer == 0 || shown;
+}
+
 void ResetLayers() {
   LayerCommand = 0;
   LayerActive = 0;
   PreviewMode = 0;
+  PreviewLayer = 0;
+  PreviewAllLayers = 0;
   LayerNameSought.clear();
 }
 

@@ -12,6 +12,16 @@ extern Integer LayerActive;  // flag: the module's dispatcher has taken the curr
 // ---- Preview surfaces ------------------------------------------------------------
 extern Integer PreviewMode;  // flag: a dialog's picture box or the printer is the drawing surface;
                              // entities made meanwhile open no undo step
+extern Long PreviewLayer;        // Items index of the layer a preview draws
+extern Integer PreviewAllLayers;  // flag: in preview mode every shown layer is drawn, not only PreviewLayer
+
+// ---- Visibility ------------------------------------------------------------------
+// Whether entity ObjNo's layer is drawn. In preview mode: its layer is
+// PreviewLayer, or every shown layer is previewed and its layer is shown.
+// Otherwise, by the active window: the current layer always; nothing else
+// while View_Layers is off; everything while there is no current layer (0);
+// else the layer's Show flag (a link 0 reads the blank, hidden Items(0)).
+bool IsObjLayerVisible(Long ObjNo);
 
 // ---- Finding and making layers ---------------------------------------------------
 extern String LayerNameSought;  // name FindLayerByName looks for (case-sensitive)
@@ -19,6 +29,10 @@ extern String LayerNameSought;  // name FindLayerByName looks for (case-sensitiv
 // Scans Items 1..ItemCount for a layer of drawing CurDwg named LayerNameSought.
 // Found: true and its index. Not found: false and ItemCount (0 with no items).
 bool FindLayerByName(Long& index);
+// Adds a layer of drawing CurDwg named "New Layer n", n the smallest number
+// from 1 not yet used there, shown, unlocked, with the world window now shown
+// as its extents. The new layer is ItemCount; it does not become current.
+void NewLayer();
 // The index of the layer of drawing CurDwg with that name; a missing one is
 // made, shown, with extents 0,0 to 1,1.
 Long EnsureLayer(const String& Name);

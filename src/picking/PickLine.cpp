@@ -4,13 +4,13 @@
 namespace lintavo {
 
 std::array<Long, 5> PickedLines{};
-std::array<WorldPoint, 5> PickedPoints{};
+std::array<WorldXY, 5> PickedPoints{};
 std::array<Long, 3> PickedSegments{};
 Integer PickedCount = 0;
 
 void ResetPickLine() {
   PickedLines.fill(0);
-  PickedPoints.fill(WorldPoint{});
+  PickedPoints.fill(WorldXY{});
   PickedSegments.fill(0);
   PickedCount = 0;
 }

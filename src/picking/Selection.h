@@ -13,6 +13,11 @@ extern Integer SelectionActive;  // flag: the module's dispatcher has taken the 
 extern Integer SelectedCount;       // selected entities of the current drawing
 extern Integer SelectionSetNumber;  // number of the current selection set, 1..32767; 0 none
 
+// ---- Selection colours ---------------------------------------------------------------
+extern Long SelectedLineColor;   // RGB pen colour of selected entities (blue at start)
+extern Integer SelectedLineType;  // draw style 0..6 of selected entities (2, dotted, at start)
+extern Integer DrawAsSelected;    // flag: every entity drawn is drawn as selected (the parts of a selected compound)
+
 void ResetSelection();  // the module's globals to their start values
 
 }  // namespace lintavo

@@ -1,13 +1,369 @@
-// SurfaceDraw: surface primitives and world-to-screen drawing.
+// SurfaceDraw: surface primitives, world wrappers, point marks, the extents
+// pass and the loading of entity points under the placement transform.
 #include "view/SurfaceDraw.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/DataHand.h"
+#include "app/Top.h"
+#include "platform/Numbers.h"
+#include "platform/Surface.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
 
+std::vector<GdiPoint> GdiPts(1001);
+GdiPoint LastGdiPos{0, 0};
+
+Integer DrawEnabled = FlagTrue;
+Integer ExtentsPass = FlagFalse;
+
+Long PenColor = 0;
+Integer PenStyle = 0;
+Single PenWidthFactor = 0;
+Integer PenWeight = 0;
+Long PenLayer = 0;
+Integer PenPntCount = 0;
+
+Integer PlacementOn = FlagFalse;
+Double PlaceX = 0, PlaceY = 0;
+Single PlaceScaleX = 1, PlaceScaleY = 1;
+Single PlaceAngle = 0;
+Single PlaceCos = 1, PlaceSin = 0;
+PlaceMatrixRec PlaceMatrix;
+Single PlaceSlant = 0;
+Single SlantCos = 1, SlantSin = 0;
+Double SlantRefY = 0;
+
+namespace {
+
+constexpr Integer MaxScrPts = 32767;  // the bound is 16-bit
+
+// View pixels of a world point.
+Single PixelX(Double X) { return static_cast<Single>(X * ViewScaleX + ViewBaseX); }
+Single PixelY(Double Y) { return static_cast<Single>(Y * ViewScaleY + ViewBaseY); }
+
+// The device row of a view pixel y.
+Single DeviceRow(Single y) { return static_cast<Single>(ViewPixMaxY) - y; }
+
+bool InViewWindow(Double X, Double Y) {
+  return X >= ViewWinMinX && X <= ViewWinMaxX && Y >= ViewWinMinY && Y <= ViewWinMaxY;
+}
+
+// The slant and matrix step of the placement transform on one point.
+void ApplyPlaceTransform(Double& X, Double& Y) {
+  if (PlaceSlant != 0 && Y != SlantRefY) X = SlantCos * X + SlantSin * Y;
+  const Double x = PlaceMatrix.m00 * X + PlaceMatrix.m01 * Y + PlaceX;
+  const Double y = PlaceMatrix.m10 * X + PlaceMatrix.m11 * Y + PlaceY;
+  X = x;
+  Y = y;
+}
+
+// Widens the extents of a drawing record or an item by a point.
+template <typename Record>
+void WidenRecord(Record& record, Double X, Double Y) {
+  if (X < record.Xmin) record.Xmin = X;
+  if (Y < record.Ymin) record.Ymin = Y;
+  if (X > record.Xmax) record.Xmax = X;
+  if (Y > record.Ymax) record.Ymax = Y;
+}
+
+// The centre pixel of a mark, or false when the mark is not drawn.
+bool MarkCentre(Double X, Double Y, Single& px, Single& py) {
+  if (!DrawEnabled || !InViewWindow(X, Y)) return false;
+  px = static_cast<Single>(RoundHalfEven(X * ViewScaleX + ViewBaseX));
+  py = static_cast<Single>(RoundHalfEven(Y * ViewScaleY + ViewBaseY));
+  return true;
+}
+
+// Saves the pen around a mark drawn in its own colour, dashed and thin.
+class MarkPen {
+ public:
+  explicit MarkPen(Long color)
+      : color_(ActiveDoc->ForeColor), width_(ActiveDoc->DrawWidth), style_(ActiveDoc->DrawStyle) {
+    SetForeColor(color);
+    SetDrawWidth(1);
+    SetDrawStyle(1);
+  }
+  ~MarkPen() {
+    SetForeColor(color_);
+    SetDrawWidth(width_);
+    SetDrawStyle(style_);
+  }
+  MarkPen(const MarkPen&) = delete;
+  MarkPen& operator=(const MarkPen&) = delete;
+
+ private:
+  Long color_;
+  Integer width_;
+  Integer style_;
+};
+
+}  // namespace
+
+// ---- Buffers ----------------------------------------------------------------------
+
+void ResizeScrPts(Integer Bound) {
+  ScrPtsMax = Bound;
+  ScrPts.assign(static_cast<size_t>(Bound) + 1, {});
+  GdiPts.assign(static_cast<size_t>(Bound) + 1, GdiPoint{0, 0});
+}
+
+// ---- Setters ----------------------------------------------------------------------
+
+void SetForeColor(Long Color) { ActiveDoc->ForeColor = Color; }
+
+void SetBackColor(Long Color) { ActiveDoc->BackColor = Color; }
+
+void SetDrawMode(Integer Mode) {
+  if (Mode >= 1 && Mode <= 16) ActiveDoc->DrawMode = Mode;
+}
+
+void SetDrawWidth(Integer Width) {
+  if (Width < 10) ActiveDoc->DrawWidth = Width;
+}
+
+void SetDrawWidthScaled(Integer Width) {
+  if (Width >= 200) return;
+  ActiveDoc->DrawWidth = Width == 0 ? 1 : Width;
+}
+
+void SetDrawStyle(Integer Style) {
+  if (Style >= 0 && Style <= 6) ActiveDoc->DrawStyle = Style;
+}
+
+// ---- Surface primitives -------------------------------------------------------------
+
+void DrawPSet(Single x, Single y) { ActiveDoc->PSet(x, DeviceRow(y)); }
+
+void GdiLine(Single x1, Single y1, Single x2, Single y2) {
+  MoveToEx(ActiveDoc->hDC(), RoundToLong(x1), RoundToLong(DeviceRow(y1)), &LastGdiPos);
+  LineTo(ActiveDoc->hDC(), RoundToLong(x2), RoundToLong(DeviceRow(y2)));
+}
+
+void SurfaceLine(Single x1, Single y1, Single x2, Single y2) {
+  ActiveDoc->LineBox(x1, DeviceRow(y1), x2, DeviceRow(y2));
+}
+
+void GdiCircle(Single x, Single y, Single r) {
+  const int row = RoundToLong(DeviceRow(y));
+  MoveToEx(ActiveDoc->hDC(), RoundToLong(x + r), row, &LastGdiPos);
+  AngleArc(ActiveDoc->hDC(), RoundToLong(x), row, static_cast<unsigned>(RoundToLong(r)), 0.0f, 360.0f);
+}
+
+void SurfaceArc(Single x, Single y, Single r, Double Start, Double End) {
+  ActiveDoc->Circle(x, DeviceRow(y), r, Start, End);
+}
+
+void SurfaceEllipse(Single x, Single y, Single r, Double Aspect) {
+  ActiveDoc->CircleAspect(x, DeviceRow(y), r, Aspect);
+}
+
+void SurfaceEllipticArc(Single x, Single y, Single r, Double Start, Double End, Double Aspect) {
+  ActiveDoc->Circle(x, DeviceRow(y), r, Start, End, Aspect);
+}
+
+void GdiPolyline(Integer Count) {
+  ActiveDoc->FillStyle = vbFSTransparent;
+  ActiveDoc->FillColor = DwgBackColor;
+  Polyline(ActiveDoc->hDC(), &GdiPts[1], Count);
+}
+
+void GdiPolygon(Integer FillStyle, Long FillColor, Integer Count) {
+  ActiveDoc->FillStyle = FillStyle;
+  ActiveDoc->FillColor = FillColor;
+  Polygon(ActiveDoc->hDC(), &GdiPts[1], Count);
+  ActiveDoc->FillStyle = vbFSTransparent;
+  ActiveDoc->FillColor = DwgBackColor;
+}
+
+void GdiPolyBezier(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4,
+                   Double Y4) {
+  if (BeyondViewSide(X1, Y1, X4, Y4)) return;
+  GdiPts[1] = WorldToGdi(X1, Y1);
+  GdiPts[2] = WorldToGdi(X2, Y2);
+  GdiPts[3] = WorldToGdi(X3, Y3);
+  GdiPts[4] = WorldToGdi(X4, Y4);
+  PolyBezier(ActiveDoc->hDC(), &GdiPts[1], 4);
+}
+
+void DrawTextAt(Single x, Single y, const String& Text) {
+  // Setting a pixel in the background colour moves the surface's text position.
+  ActiveDoc->PSet(x, DeviceRow(y), DwgBackColor);
+  ActiveDoc->Print(Text);
+}
+
+void ClearSurface() { ActiveDoc->Cls(); }
+
+// ---- World wrappers -----------------------------------------------------------------
+
+void WorldPoint(Double X, Double Y) { DrawPSet(PixelX(X), PixelY(Y)); }
+
+void WorldLine(Double X1, Double Y1, Double X2, Double Y2) {
+  GdiLine(PixelX(X1), PixelY(Y1), PixelX(X2), PixelY(Y2));
+}
+
+void WorldCircle(Double X, Double Y, Double R) {
+  GdiCircle(PixelX(X), PixelY(Y), static_cast<Single>(std::fabs(R * ViewScaleX)));
+}
+
+void WorldCircleArc(Double X, Double Y, Double R, Double Start, Double End) {
+  SurfaceArc(PixelX(X), PixelY(Y), static_cast<Single>(std::fabs(R * ViewScaleX)), Start, End);
+}
+
+namespace {
+
+// The radius and aspect of an axis-parallel ellipse as the surface takes them.
+void EllipseRadius(Double RX, Double RY, Single& radius, Double& aspect) {
+  const Double rx = std::fabs(RX * ViewScaleX), ry = std::fabs(RY * ViewScaleY);
+  aspect = ry / rx;
+  radius = static_cast<Single>(aspect >= 1 ? ry : rx);
+}
+
+}  // namespace
+
+void WorldCircleEllipse(Double X, Double Y, Double RX, Double RY) {
+  Single radius = 0;
+  Double aspect = 1;
+  EllipseRadius(RX, RY, radius, aspect);
+  SurfaceEllipse(PixelX(X), PixelY(Y), radius, aspect);
+}
+
+void WorldCircleEllipticArc(Double X, Double Y, Double RX, Double RY, Double Start, Double End) {
+  Single radius = 0;
+  Double aspect = 1;
+  EllipseRadius(RX, RY, radius, aspect);
+  SurfaceEllipticArc(PixelX(X), PixelY(Y), radius, Start, End, aspect);
+}
+
+GdiPoint WorldToGdi(Double X, Double Y) {
+  return GdiPoint{RoundToLong(X * ViewScaleX + ViewBaseX),
+                  ViewPixMaxY - RoundToLong(Y * ViewScaleY + ViewBaseY)};
+}
+
+bool BeyondViewSide(Double X1, Double Y1, Double X2, Double Y2) {
+  return (X1 < ViewWinMinX && X2 < ViewWinMinX) || (Y1 < ViewWinMinY && Y2 < ViewWinMinY) ||
+         (X1 > ViewWinMaxX && X2 > ViewWinMaxX) || (Y1 > ViewWinMaxY && Y2 > ViewWinMaxY);
+}
+
+// ---- Point marks ---------------------------------------------------------------------
+
 void DrawConPntMark(Double X, Double Y) {
-  // Marks need the view transform of the drawing window, which is set up
-  // by the view module; until a view exists there is nothing to mark on.
-  (void)X;
-  (void)Y;
+  Single px = 0, py = 0;
+  if (!MarkCentre(X, Y, px, py)) return;
+  MarkPen pen(ConPntColor);
+  GdiLine(px - 3, py - 3, px + 4, py + 4);
+  GdiLine(px - 3, py + 3, px + 4, py - 4);
+}
+
+void DrawRefPntMark(Double X, Double Y) {
+  Single px = 0, py = 0;
+  if (!MarkCentre(X, Y, px, py)) return;
+  MarkPen pen(RefPntColor);
+  GdiLine(px - 3, py, px + 4, py);
+  GdiLine(px, py + 3, px, py - 3);
+  GdiLine(px - 2, py - 2, px + 2, py + 2);
+  GdiLine(px - 2, py + 2, px + 2, py - 2);
+}
+
+void DrawStdPntMark(Double X, Double Y) {
+  Single px = 0, py = 0;
+  if (!MarkCentre(X, Y, px, py)) return;
+  SetDrawWidth(1);
+  SetDrawStyle(1);
+  GdiLine(px - 3, py, px + 4, py);
+  GdiLine(px, py + 3, px, py - 4);
+}
+
+// ---- Extents and entity points ---------------------------------------------------------
+
+void ExtendExtents(Double X, Double Y) {
+  WidenRecord(Dwgs[CurDwg], X, Y);
+  // Item 0 is the blank entry of entities without a layer: it is never widened.
+  if (PenLayer >= 1 && PenLayer <= ItemCount) WidenRecord(Items[PenLayer], X, Y);
+}
+
+void LoadObjScrPts(Long ObjNo) {
+  const ObjRec& obj = Objs[ObjNo];
+  const Integer type = obj.Rtype;
+  const bool compound = type >= FirstCompoundType;
+  const Long n = compound ? 1 : obj.NPoints;
+  if (n + 100 > ScrPtsMax && ScrPtsMax < MaxScrPts) {
+    ResizeScrPts(static_cast<Integer>(std::min<Long>(n + 200 + ScrPtsMax, MaxScrPts)));
+  }
+  if (n < 1) return;
+  const Long first = obj.PointID;
+  for (Long i = 1; i <= n; ++i) {
+    Double X = Pnts[first + i - 1].X, Y = Pnts[first + i - 1].Y;
+    if (PlacementOn) ApplyPlaceTransform(X, Y);
+    if (ExtentsPass) {
+      // An arc's first point is its centre, which is not part of the arc.
+      if (!(type == EntityArc && i == 1)) ExtendExtents(X, Y);
+    } else if (ShowConPnts && type >= EntityLine) {
+      DrawConPntMark(X, Y);
+    }
+    ScrPts[i].X = X;
+    ScrPts[i].Y = Y;
+  }
+}
+
+void PlacePoint(Double& X, Double& Y) {
+  if (PlacementOn) ApplyPlaceTransform(X, Y);
+  ScrPts[1].X = X;
+  ScrPts[1].Y = Y;
+}
+
+void SetGlyphTransform() {
+  const Double angle = PlaceAngle * DegToRad;
+  PlaceSin = static_cast<Single>(std::sin(angle));
+  PlaceCos = static_cast<Single>(std::cos(angle));
+  PlaceMatrix.m00 = PlaceScaleX * PlaceCos;
+  PlaceMatrix.m01 = -PlaceScaleY * PlaceSin;
+  PlaceMatrix.m10 = PlaceScaleX * PlaceSin;
+  PlaceMatrix.m11 = PlaceScaleY * PlaceCos;
+}
+
+void DrawTextSample(Single Angle, Double X, Double Y, Single ScaleX, Single ScaleY, Single Slant) {
+  PlaceAngle = Angle;
+  PlaceX = X;
+  PlaceY = Y;
+  PlaceScaleX = ScaleX;
+  PlaceScaleY = ScaleY;
+  PlaceSlant = Slant;
+  if (Slant != 0) {
+    SlantSin = static_cast<Single>(std::sin(Slant * DegToRad));
+    SlantCos = static_cast<Single>(std::cos(Slant * DegToRad));
+    SlantRefY = PlaceY;
+  }
+  SetGlyphTransform();
+}
+
+// ---- Reset ---------------------------------------------------------------------------
+
+void ResetSurfaceDraw() {
+  // Sized from the bound of ScrPts, so the model's reset must come first.
+  GdiPts.assign(static_cast<size_t>(std::max<Integer>(ScrPtsMax, 0)) + 1, GdiPoint{0, 0});
+  LastGdiPos = GdiPoint{0, 0};
+  DrawEnabled = FlagTrue;
+  ExtentsPass = FlagFalse;
+  PenColor = 0;
+  PenStyle = 0;
+  PenWidthFactor = 0;
+  PenWeight = 0;
+  PenLayer = 0;
+  PenPntCount = 0;
+  PlacementOn = FlagFalse;
+  PlaceX = PlaceY = 0;
+  PlaceScaleX = PlaceScaleY = 1;
+  PlaceAngle = 0;
+  PlaceCos = 1;
+  PlaceSin = 0;
+  PlaceMatrix = PlaceMatrixRec{};
+  PlaceSlant = 0;
+  SlantCos = 1;
+  SlantSin = 0;
+  SlantRefY = 0;
 }
 
 }  // namespace lintavo

@@ -1,10 +1,42 @@
-// Zooms: the view cache, zoom and pan commands.
+// Zooms: the view transform, the view cache, the previous view, the drawing
+// extents and the full redraw.
+//
+// Sections:
+//   Module state
+//   Zoom command end
+//   View set-up and fitting
+//   Previous view
+//   Extents
+//   Redraw and its read-outs
+//   Reset
 #include "view/Zooms.h"
+
+#include <utility>
+
+#include "annotation/Texthand.h"
+#include "app/DataHand.h"
+#include "app/DrawDispatch.h"
+#include "app/MessageBar.h"
+#include "app/Top.h"
+#include "app/frmMain.h"
+#include "commands/GripFrame.h"
+#include "picking/Snaps.h"
+#include "platform/Numbers.h"
+#include "platform/Pointers.h"
+#include "view/DisplayOptions.h"
+#include "view/Grids.h"
+#include "view/SurfaceDraw.h"
+#include "view/frmDocument.h"
 
 namespace lintavo {
 
+// ---- Module state ------------------------------------------------------------------
+
 Integer ZoomCommand = 0;
 Integer ZoomActive = 0;
+
+constexpr Single StartPixelsPerUnit = 96;  // the usual screen until a window measures its own
+Single PixelsPerUnit = StartPixelsPerUnit;
 
 Long ViewPixMinX = 0, ViewPixMinY = 0, ViewPixMaxX = 0, ViewPixMaxY = 0;
 Single ViewBaseX = 0, ViewBaseY = 0;
@@ -13,17 +45,301 @@ Single ViewScaleX = 1, ViewScaleY = 1;
 Single ViewZoom = 1;
 Single PickTolerance = 0;
 
+ViewWindowRect PrevViewWindow;
+Double ViewCenterX = 0, ViewCenterY = 0;
 Integer ExtentsChanged = 0;
+
+namespace {
+
+// The mouse pointer of the active drawing window; nothing for other surfaces.
+void SetDocPointer(int pointer) {
+  if (frmDocument* window = ActiveDocForm()) window->SetMousePointer(pointer);
+}
+
+}  // namespace
+
+// ---- Zoom command end ------------------------------------------------------------
+
+void EndZoomCommand() {
+  ClearPrompts();
+  ZoomActive = AwaitingInput = ActiveTool = ToolStep = 0;
+  SetDocPointer(vbCrosshair);
+}
+
+// ---- View set-up and fitting -------------------------------------------------------
+
+void InitView(frmDocument& window) {
+  ActiveDoc = &window;
+  CurDwg = static_cast<Integer>(window.ID);
+  window.ScaleMode = vbInches;
+  window.ScreenY = ToSingle(window.ScaleHeight());
+  window.ScreenX = ToSingle(window.ScaleWidth());
+  window.ScaleMode = vbPixels;
+  window.MeasureDrawingArea();
+  // A window without an area yet has no width to measure the inch by; the
+  // screen's own pixels per inch stand in.
+  if (window.View_Maxx >= 1 && window.ScreenX > 0)
+    PixelsPerUnit = ToSingle(RoundHalfEven(window.View_Maxx / static_cast<Double>(window.ScreenX)));
+  else
+    PixelsPerUnit = ToSingle(RoundHalfEven(window.DeviceDpi()));
+  window.XVmin = window.YVmin = 0;
+  window.XVmax = window.View_Maxx / static_cast<Double>(PixelsPerUnit);
+  window.YVmax = window.View_Maxy / static_cast<Double>(PixelsPerUnit);
+  window.View_Scale = 1;
+  PickTolerance = SnapTolerance / 1;
+  window.VbaseX = window.Vbasey = 0;
+  window.XVscale = window.YVscale = PixelsPerUnit;
+}
+
+void LoadViewCache() {
+  const frmDocument* window = ActiveDocForm();
+  if (!window) return;
+  ViewPixMinX = window->View_MinX;
+  ViewPixMinY = window->View_Miny;
+  ViewPixMaxX = window->View_Maxx;
+  ViewPixMaxY = window->View_Maxy;
+  ViewBaseX = window->VbaseX;
+  ViewBaseY = window->Vbasey;
+  ViewWinMinX = window->XVmin;
+  ViewWinMinY = window->YVmin;
+  ViewWinMaxX = window->XVmax;
+  ViewWinMaxY = window->YVmax;
+  ViewScaleX = ToSingle(window->XVscale);
+  ViewScaleY = ToSingle(window->YVscale);
+  ViewZoom = ToSingle(window->View_Scale);
+}
+
+void ApplyViewScale() {
+  frmDocument* window = ActiveDocForm();
+  if (!window) return;
+  window->XVscale = window->YVscale = window->View_Scale * PixelsPerUnit;
+  // The centre pixel is whole: halves of an odd size round to even.
+  const Long halfW = RoundToLong((window->View_Maxx - window->View_MinX) / 2.0);
+  const Long halfH = RoundToLong((window->View_Maxy - window->View_Miny) / 2.0);
+  window->VbaseX = ToSingle(window->View_MinX + halfW - window->XVscale * ViewCenterX);
+  window->Vbasey = ToSingle(window->View_Miny + halfH - window->YVscale * ViewCenterY);
+}
+
+void UpdateWorldWindow() {
+  frmDocument* window = ActiveDocForm();
+  if (!window) return;
+  window->XVmin = (window->View_MinX - window->VbaseX) / window->XVscale;
+  window->YVmin = (window->View_Miny - window->Vbasey) / window->YVscale;
+  window->XVmax = (window->View_Maxx - window->VbaseX) / window->XVscale;
+  window->YVmax = (window->View_Maxy - window->Vbasey) / window->YVscale;
+}
+
+void FitViewToWindow() {
+  frmDocument* window = ActiveDocForm();
+  if (!window) return;
+  const Long width = RoundToLong(window->View_Maxx - window->View_MinX);
+  const Long height = RoundToLong(window->View_Maxy - window->View_Miny);
+  if (width <= 0 || height <= 0) return;
+  const Single widthIn = width / PixelsPerUnit;
+  const Single heightIn = height / PixelsPerUnit;
+  const Double dX = window->XVmax - window->XVmin;
+  const Double dY = window->YVmax - window->YVmin;
+  // A window whose max lies below its min would give a negative scale: a
+  // mirrored view. It is refused like an empty one.
+  if (dX <= 0 || dY <= 0) return;
+  const Double sx = widthIn / dX;
+  const Double sy = heightIn / dY;
+  window->View_Scale = sx < sy ? sx : sy;
+  ViewCenterX = (window->XVmin + window->XVmax) / 2;
+  ViewCenterY = (window->YVmin + window->YVmax) / 2;
+  window->XVscale = window->YVscale = window->View_Scale * PixelsPerUnit;
+  window->VbaseX = ToSingle(window->View_MinX + width / 2.0 - window->XVscale * ViewCenterX);
+  window->Vbasey = ToSingle(window->View_Miny + height / 2.0 - window->YVscale * ViewCenterY);
+  LoadViewCache();
+}
+
+// ---- Previous view -----------------------------------------------------------------
+
+void SaveViewWindow() {
+  const frmDocument* window = ActiveDocForm();
+  if (!window) return;
+  PrevViewWindow = ViewWindowRect{window->XVmin, window->YVmin, window->XVmax, window->YVmax};
+}
+
+void RestoreViewWindow() {
+  frmDocument* window = ActiveDocForm();
+  if (!window) return;
+  std::swap(window->XVmin, PrevViewWindow.MinX);
+  std::swap(window->YVmin, PrevViewWindow.MinY);
+  std::swap(window->XVmax, PrevViewWindow.MaxX);
+  std::swap(window->YVmax, PrevViewWindow.MaxY);
+  FitViewToWindow();
+  UpdateWorldWindow();
+  RedrawView();
+}
+
+// ---- Extents -----------------------------------------------------------------------
+
+namespace {
+
+constexpr Double ExtentSentinel = 100000;  // start of an extents pass: every real point widens it
+
+// Sets a record's box (a DwgRec or an ItemRec) to min..max on both axes.
+template <typename Record>
+void SetBox(Record& record, Double min, Double max) {
+  record.Xmin = record.Ymin = min;
+  record.Xmax = record.Ymax = max;
+}
+
+bool IsLayerOfCurrentDrawing(const ItemRec& item) {
+  return item.Rtype == ItemLayer && item.DwgNo == CurDwg;
+}
+
+// Draws every live object of the current drawing in an extents pass; returns
+// how many there were and counts each on its layer.
+Long ExtentsPassOverObjects() {
+  const Long last = ObjCount;
+  Long count = 0;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    if (Objs[i].DwgNo != CurDwg || Objs[i].Erased) continue;
+    DrawObject(i);
+    ++count;
+    // An object without a layer (0) counts on no item: Items(0) stays blank.
+    const Long layer = Objs[i].LayerID;
+    if (layer >= 1 && layer <= ItemCount) ++Items[layer].Nlines;
+  }
+  return count;
+}
+
+}  // namespace
+
+void ComputeDrawingExtents() {
+  if (ObjCount <= BaseObjCount) return;
+  SetDocPointer(vbHourglass);
+  SetBox(Dwgs[CurDwg], ExtentSentinel, -ExtentSentinel);
+  const Long lastItem = ItemCount;
+  for (Long i = BaseItemCount + 1; i <= lastItem; ++i) {
+    if (!IsLayerOfCurrentDrawing(Items[i])) continue;
+    Items[i].Nlines = 0;
+    SetBox(Items[i], ExtentSentinel, -ExtentSentinel);
+  }
+
+  ExtentsPass = FlagTrue;
+  DrawEnabled = FlagFalse;
+  const Long count = ExtentsPassOverObjects();
+  if (count > 0) Dwgs[CurDwg].Nlines = count;
+  for (Long i = BaseItemCount + 1; i <= lastItem; ++i) {
+    if (IsLayerOfCurrentDrawing(Items[i]) && Items[i].Nlines == 0) SetBox(Items[i], 0, 0);
+  }
+  ExtentsPass = FlagFalse;
+  DrawEnabled = FlagTrue;
+  ExtentsChanged = FlagFalse;
+
+  DwgRec& dwg = Dwgs[CurDwg];
+  const Double marginX = (dwg.Xmax - dwg.Xmin) / 100;
+  const Double marginY = (dwg.Ymax - dwg.Ymin) / 100;
+  dwg.Xmin -= marginX;
+  dwg.Ymin -= marginY;
+  dwg.Xmax += marginX;
+  dwg.Ymax += marginY;
+  SetDocPointer(vbCrosshair);
+}
+
+// ---- Redraw and its read-outs ------------------------------------------------------
+
+namespace {
+
+// Status panel 1: the zoom factor as a scale, "1 / 4" below 1, "2 To 1" from 1 on.
+void ShowZoomReadOut() {
+  if (ViewZoom < 1)
+    SetPanelText(" Zoom Scale = 1 / " + NumberText(RoundHalfEven(1.0 / ViewZoom, 3)), 1);
+  else
+    SetPanelText(" Zoom Scale = " + NumberText(RoundHalfEven(ViewZoom, 3)) + " To 1", 1);
+}
+
+String UnitReadOut() {
+  if (MetricUnits) {
+    switch (MetricUnit) {
+      case 1: return "Units = mm";
+      case 2: return "Units = cm";
+      case 3: return "Units = dm";
+      case 4: return "Units = M";
+      case 5: return "Units = Km";
+      case 6: return "Units = um";
+      case 7: return "Units = nm";
+      default: return "";
+    }
+  }
+  switch (EnglishUnit) {
+    case 1: return "Units = Inches";
+    case 2: return "Units = Ft/In";
+    case 3: return "Units = Feet";
+    case 4: return "Units = Yards";
+    case 5: return "Units = Miles";
+    default: return "";
+  }
+}
+
+// Every live object of the current drawing in table order: later ones cover
+// earlier ones. Hidden objects and hidden layers are skipped by DrawObject.
+void DrawCurrentDrawing() {
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    if (Objs[i].DwgNo == CurDwg && !Objs[i].Erased) DrawObject(i);
+  }
+}
+
+}  // namespace
+
+void RedrawView() {
+  if (!MainForm || !MainForm->ActiveChild() || !DrawEnabled || !ActiveDoc) return;
+  ClearSurface();
+  GridShown = FlagFalse;
+  frmDocument* window = ActiveDocForm();
+  if (window) {
+    window->Cursorison = FlagFalse;
+    ViewZoom = ToSingle(window->View_Scale);
+  }
+  FrameShown = FlagFalse;
+  // A zoom factor of 0 would divide by zero: the objects are then drawn with
+  // the cache as it stands.
+  if (ViewZoom != 0) {
+    PickTolerance = SnapTolerance / ViewZoom;
+    LoadViewCache();
+    ShowZoomReadOut();
+    ShowLayerStatus();
+    SetPanelText(UnitReadOut(), 4);
+  }
+  if (ShowRefPnts) DrawRefPntMark(0, 0);
+  if (TextKeyEntry && TextBoxOutline) RedrawTextBox();
+  if (ObjCount > BaseObjCount) DrawCurrentDrawing();
+  Integer show = FlagTrue;
+  if (GridOn || GridSnap) DrawGrid(show);
+  if (RulerOn) DrawRulers(show);
+}
+
+void RefreshActiveView() {
+  if (ZoomActive) EndZoomCommand();
+  RedrawView();
+}
+
+void RefreshDocView(frmDocument* frm) {
+  ActiveDoc = frm;
+  // The redraw draws the objects of CurDwg: it must be the drawing of the
+  // window it draws on.
+  if (frm) CurDwg = static_cast<Integer>(frm->ID);
+  RefreshActiveView();
+}
+
+// ---- Reset -------------------------------------------------------------------------
 
 void ResetZooms() {
   ZoomCommand = 0;
   ZoomActive = 0;
+  PixelsPerUnit = StartPixelsPerUnit;
   ViewPixMinX = ViewPixMinY = ViewPixMaxX = ViewPixMaxY = 0;
   ViewBaseX = ViewBaseY = 0;
   ViewWinMinX = ViewWinMinY = ViewWinMaxX = ViewWinMaxY = 0;
   ViewScaleX = ViewScaleY = 1;
   ViewZoom = 1;
   PickTolerance = 0;
+  PrevViewWindow = ViewWindowRect{};
+  ViewCenterX = ViewCenterY = 0;
   ExtentsChanged = 0;
 }
 

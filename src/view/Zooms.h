@@ -1,28 +1,95 @@
-// Zooms: the view cache, zoom and pan commands.
+// Zooms: the view transform of the drawing windows, the view cache every
+// drawing routine reads, and the zoom command state.
+//
+// A window's view maps world units (inches, Y up) to view pixels (x from the
+// left, y upward from the bottom of the drawing area):
+//   x = X * XVscale + VbaseX,   y = Y * YVscale + Vbasey
+// with XVscale = YVscale = View_Scale * PixelsPerUnit. The master copy of a
+// view is the public state of its window (frmDocument); this module keeps it
+// consistent, copies the active window's view into the cache, remembers one
+// previous view, fits world rectangles into the window, measures the drawing
+// extents and redraws the whole surface. Every routine acts on ActiveDoc, and
+// CurDwg must be that window's ID.
+//
+// Sections:
+//   Command state
+//   Screen measure
+//   View cache
+//   Module view state
+//   View set-up and fitting
+//   Previous view
+//   Extents and redraw
+//   Reset
 #pragma once
 
 #include "platform/Types.h"
 
 namespace lintavo {
 
+class frmDocument;
+
 // ---- Command state -------------------------------------------------------------
-extern Integer ZoomCommand;  // sub-command chosen by the menus and tool bars
-extern Integer ZoomActive;  // flag: the module's dispatcher has taken the current command
+extern Integer ZoomCommand;  // sub-command chosen by the menus and tool bars (1 ZOOM ALL ...)
+extern Integer ZoomActive;   // flag: the module's dispatcher has taken the current command
+
+// Ends the running zoom command: prompts cleared, tool state 0, cross pointer.
+void EndZoomCommand();
+
+// ---- Screen measure ----------------------------------------------------------------
+extern Single PixelsPerUnit;  // screen pixels per inch (one world unit), whole; set by InitView, 96 at start
 
 // ---- View cache ------------------------------------------------------------------------
-// Copied from the active window's view for every drawing routine; view
-// pixels count x from the left and y upward from the bottom of the area.
-extern Long ViewPixMinX, ViewPixMinY;  // pixel bounds: scale left and top
+// Copied from the active window's view by LoadViewCache; the surface
+// primitives and the drawers read these, never the window's own variables.
+// Printing and dialog previews load their own surface's values for a while.
+extern Long ViewPixMinX, ViewPixMinY;  // pixel bounds: scale left and top (0, 0)
 extern Long ViewPixMaxX, ViewPixMaxY;  //   and scale width and height
-extern Single ViewBaseX, ViewBaseY;    // pixel of the world origin
-extern Double ViewWinMinX, ViewWinMinY, ViewWinMaxX, ViewWinMaxY;  // world window
+extern Single ViewBaseX, ViewBaseY;    // view pixel of the world origin
+extern Double ViewWinMinX, ViewWinMinY, ViewWinMaxX, ViewWinMaxY;  // world window, world units
 extern Single ViewScaleX, ViewScaleY;  // pixels per world unit
-extern Single ViewZoom;                // zoom factor of the window
-extern Single PickTolerance;           // pick and snap reach in world units
+extern Single ViewZoom;                // zoom factor of the window (1 = true size)
+extern Single PickTolerance;           // pick and snap reach in world units: SnapTolerance / ViewZoom
 
-// ---- View state --------------------------------------------------------------------
-extern Integer ExtentsChanged;  // flag: the drawing extents changed since the view last computed them
+// ---- Module view state ---------------------------------------------------------------
+// A world window: world coordinates at the pixel bounds of an area.
+struct ViewWindowRect {
+  Double MinX = 0;  // world units
+  Double MinY = 0;
+  Double MaxX = 0;
+  Double MaxY = 0;
+};
+extern ViewWindowRect PrevViewWindow;  // one view for all windows, for ZOOM PREVIOUS; swapped by RestoreViewWindow
+extern Double ViewCenterX;  // world point shown at the centre of the area by ApplyViewScale;
+extern Double ViewCenterY;  //   set by FitViewToWindow and the zoom in / out commands only
+extern Integer ExtentsChanged;  // flag: geometry changed since ComputeDrawingExtents last ran
 
+// ---- View set-up and fitting ----------------------------------------------------------
+// The view of a new window: its size in inches and pixels, PixelsPerUnit,
+// and world 0..width × 0..height inches at true size, origin bottom left.
+void InitView(frmDocument& window);
+void LoadViewCache();      // the view of ActiveDoc into the cache
+void ApplyViewScale();     // scale and origin from View_Scale about ViewCenterX, ViewCenterY
+void UpdateWorldWindow();  // XVmin..YVmax from the pixel bounds
+// Scale and origin so that the world window XVmin..XVmax × YVmin..YVmax fills
+// the area in its tighter direction, centred; the world window itself is
+// left as given. Nothing changes when the area or the window has no extent.
+void FitViewToWindow();
+
+// ---- Previous view -----------------------------------------------------------------------
+void SaveViewWindow();     // PrevViewWindow := the world window of ActiveDoc
+// Swaps the world window of ActiveDoc with PrevViewWindow, fits and redraws;
+// a second call returns to the first view.
+void RestoreViewWindow();
+
+// ---- Extents and redraw ----------------------------------------------------------------------
+// Extents of the current drawing and its layers by an extents pass over its
+// live objects, with a margin of 1/100 of the size on every side.
+void ComputeDrawingExtents();
+void RedrawView();         // clears ActiveDoc and draws the current drawing whole
+void RefreshActiveView();  // ends a running zoom command, then RedrawView
+void RefreshDocView(frmDocument* frm);  // makes frm the active surface, then RefreshActiveView
+
+// ---- Reset -------------------------------------------------------------------------------------
 void ResetZooms();  // the module's globals to their start values
 
 }  // namespace lintavo

@@ -12,11 +12,11 @@ namespace {
 class GeometryStateTest : public ModelFixture {};
 
 TEST_F(GeometryStateTest, CircleCrossingsChooseTheOneNearerTheFirstPick) {
-  PickedPoints[1] = WorldPoint{0, -5};
+  PickedPoints[1] = WorldXY{0, -5};
   LineCircleIntersect(-10, 0, 10, 0, 0, 0, 3, 4);  // radius 5 about the origin
   EXPECT_NEAR(LineCircleY, 0, 1e-12);
   EXPECT_NEAR(std::fabs(LineCircleX), 5, 1e-12);
-  PickedPoints[1] = WorldPoint{0, 9};
+  PickedPoints[1] = WorldXY{0, 9};
   CircleCircleIntersect(0, 0, 5, 0, 6, 0, 11, 0);  // radii 5 and 5, centres 6 apart
   EXPECT_NEAR(CircleCircleX, 3, 1e-6);  // the angle of the centre line is a Single
   EXPECT_NEAR(CircleCircleY, 4, 1e-6);

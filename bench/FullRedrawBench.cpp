@@ -1,0 +1,139 @@
+// The full redraw as the user meets it: RedrawView on a 1600 × 1000 drawing
+// window of a main window, clearing the surface and drawing every straight
+// line of a large drawing again, as every zoom, pan step and refresh does;
+// beside it the same segments through the same view drawn straight into a
+// QImage with QPainter. The ratio of the two is the cost of the program's
+// road (view cache, read-outs, layer test, pen set-up, dispatch, its own
+// rasteriser) over bare drawing.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <memory>
+#include <vector>
+
+#include "app/DataHand.h"
+#include "app/ProgramState.h"
+#include "app/Top.h"
+#include "app/frmMain.h"
+#include "platform/Numbers.h"
+#include "view/Zooms.h"
+#include "view/frmDocument.h"
+
+namespace lintavo {
+namespace {
+
+constexpr int AreaWidth = 1600;   // pixels of the drawing area
+constexpr int AreaHeight = 1000;
+constexpr Double WorldWidth = 160;  // world window shown: 10 pixels per unit
+constexpr Double WorldHeight = 100;
+
+// A cheap repeatable spread of positions over the world window.
+Double Spread(long i, long modulus, Double size) {
+  return static_cast<Double>((i * 2654435761u) % modulus) * size / modulus;
+}
+
+struct WorldSegment {
+  Double x1, y1, x2, y2;  // world units
+};
+
+// Short segments (3 × 2 units, 30 × 20 pixels) spread over the view.
+std::vector<WorldSegment> MakeSegments(long count) {
+  std::vector<WorldSegment> segments(count);
+  for (long i = 0; i < count; ++i) {
+    const Double x = Spread(i, 15600, WorldWidth - 4), y = Spread(i + 7, 9600, WorldHeight - 3);
+    segments[i] = WorldSegment{x, y, x + 3, y + 2};
+  }
+  return segments;
+}
+
+// A main window with one drawing window whose area is 1600 × 1000 pixels,
+// showing the world window 0..160 × 0..100, holding the segments as lines
+// of its first layer.
+class RedrawScene {
+ public:
+  explicit RedrawScene(const std::vector<WorldSegment>& segments) {
+    ResetProgramState();
+    main_ = std::make_unique<frmMain>();
+    MainForm = main_.get();
+    document_ = new frmDocument;
+    document_->ID = 1;
+    document_->SetFileName("Redraw");
+    QMdiSubWindow* sub = main_->MdiArea()->addSubWindow(document_);
+    main_->resize(AreaWidth + 200, AreaHeight + 200);
+    main_->show();
+    sub->show();
+    sub->resize(sub->size() + QSize(AreaWidth, AreaHeight) - document_->size());
+    main_->MdiArea()->setActiveSubWindow(sub);  // first activation: record and layer
+    document_->XVmin = document_->YVmin = 0;
+    document_->XVmax = WorldWidth;
+    document_->YVmax = WorldHeight;
+    FitViewToWindow();
+    for (const WorldSegment& s : segments) {
+      AddObj(EntityLine, 2);
+      AddPnt(s.x1, s.y1);
+      AddPnt(s.x2, s.y2);
+    }
+  }
+  ~RedrawScene() {
+    MainForm = nullptr;
+    main_.reset();
+    ResetProgramState();
+  }
+  bool Ready() const {
+    return document_->View_Maxx == AreaWidth && document_->View_Maxy == AreaHeight &&
+           ActiveDoc == document_;
+  }
+  // Whether the first pixel of a segment is on the surface: a redraw that
+  // drew nothing would measure nothing.
+  bool Shows(const WorldSegment& s) const {
+    return document_->PixelAt(RoundToInteger(s.x1 * ViewScaleX + ViewBaseX),
+                              ViewPixMaxY - RoundToInteger(s.y1 * ViewScaleY + ViewBaseY)) == 0;
+  }
+
+ private:
+  std::unique_ptr<frmMain> main_;
+  frmDocument* document_ = nullptr;  // owned by the main window
+};
+
+void BM_FullRedrawViewLines(benchmark::State& state) {
+  const std::vector<WorldSegment> segments = MakeSegments(state.range(0));
+  RedrawScene scene(segments);
+  if (!scene.Ready()) {
+    state.SkipWithError("the drawing window did not get its 1600 x 1000 area");
+    return;
+  }
+  RedrawView();
+  if (!scene.Shows(segments.front()) || !scene.Shows(segments.back())) {
+    state.SkipWithError("the redraw did not draw the lines");
+    return;
+  }
+  for (auto _ : state) RedrawView();
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_FullRedrawViewLines)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The same segments through the same view (10 pixels per unit, y turned
+// over), the image cleared and the lines drawn with a cosmetic one-pixel
+// pen, QPainter's fastest lines.
+void BM_FullRedrawQPainterLines(benchmark::State& state) {
+  const std::vector<WorldSegment> segments = MakeSegments(state.range(0));
+  QImage image(AreaWidth, AreaHeight, QImage::Format_RGB32);
+  const Double scale = AreaWidth / WorldWidth;
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::black, 0));
+    for (const WorldSegment& s : segments) {
+      painter.drawLine(QPoint(qRound(s.x1 * scale), AreaHeight - qRound(s.y1 * scale)),
+                       QPoint(qRound(s.x2 * scale), AreaHeight - qRound(s.y2 * scale)));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_FullRedrawQPainterLines)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace lintavo

@@ -1,0 +1,8 @@
+// LoadData: reading a stored drawing.
+#include "storage/LoadData.h"
+
+namespace lintavo {
+
+bool LoadDrawing() { return false; }
+
+}  // namespace lintavo

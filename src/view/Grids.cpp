@@ -1,0 +1,30 @@
+// Grids: grid and ruler switches and their shown state.
+#include "view/Grids.h"
+
+namespace lintavo {
+
+Integer GridOn = 0;
+Integer RulerOn = 0;
+Integer GridShown = 0;
+Integer RulersShown = 0;
+
+void DrawGrid(Integer& Show) {
+  if ((Show && GridShown) || (!Show && !GridShown)) return;
+  GridShown = Show;
+  // Not yet done: the dots at the grid spacing and the menu check mark.
+}
+
+void DrawRulers(Integer& Show) {
+  RulersShown = Show;
+  RulerOn = Show;
+  // Not yet done: the ruler ticks and labels and the menu check mark.
+}
+
+void ResetGrids() {
+  GridOn = 0;
+  RulerOn = 0;
+  GridShown = 0;
+  RulersShown = 0;
+}
+
+}  // namespace lintavo

@@ -1,0 +1,75 @@
+// ObjectDrawers: one drawer per simple entity type (1 to 11) that turns the
+// entity's points into surface output, the drawer of a text character's
+// strokes, and the pair that puts a compound entity's placement on and takes
+// it off again.
+//
+// The dispatcher sets the pen (PenColor, PenStyle, PenWidthFactor, ...),
+// the draw mode and loads the entity's points into ScrPts(1..n), already
+// through any placement; the simple drawers take no arguments and read those.
+// Each returns at once unless DrawEnabled (only the circle works in an
+// extents pass, where it adds its four extreme points) and skips an entity
+// lying beyond one side of the view window before converting any point.
+//
+// Points per type (ScrPts index 1 = the entity's first point):
+//   1 Point            P1
+//   2 Straight Line    P1, P2 the ends
+//   3 Circle           P1 centre, P2 on the rim
+//   4 Arc              P1 centre, P2 start, P3 between (picks the direction), P4 end
+//   5 Elliptical Arc   P1, P2 ends of one axis (centre their midpoint), P3, P4 ends of the other, P5 start, P6 end
+//   6 Ellipse          P1, P2 ends of one axis, P3, P4 ends of the other
+//   7 Spline Curve     P1..Pn the points passed through; closed when Pn equals P1
+//   8 Bezier Curve     P1 start, P2, P3 control points, P4 end
+//   9 Continous Bezier P1..Pn, n = 3k + 1: segments P1..P4, P4..P7, ...
+//  10 Polyline         P1..Pn, open
+//  11 Polygon          P1..Pn, closed and filled
+// Placement points of a compound (types 12 and 13; each an X and a Y):
+//   p0 insertion point; p1 X and Y scale; p2 rotation and slant, degrees;
+//   p3 (text) bold and underline when non-zero; p4 (text) box when X is
+//   non-zero, box colour in Y (RGB as a whole number).
+//
+// Sections:
+//   Glyph colour
+//   Simple drawers
+//   Text characters and placements
+#pragma once
+
+#include "platform/Types.h"
+
+namespace lintavo {
+
+// ---- Glyph colour --------------------------------------------------------------------
+extern Integer GlyphColorOn;  // flag: glyph strokes are drawn in GlyphColor (set while a character draws)
+extern Long GlyphColor;       // RGB colour of the character being drawn
+
+// ---- Simple drawers --------------------------------------------------------------------
+void DrawObjPoint();        // 1: a standard mark while ShowStdPnts, else one pixel
+void DrawObjLine();         // 2: a line, or a band when it has a width
+void DrawWideObjLine();     // 2 with a width: the band, filled with the line type as pattern
+void DrawObjCircle();       // 3: the circle; its extreme points in an extents pass
+void DrawObjArc();          // 4
+void DrawObjEllipticArc();  // 5
+void DrawObjEllipse();      // 6
+void DrawObjSpline();       // 7: arc-like pieces through every point
+void DrawObjBezier();       // 8: one cubic segment
+void DrawObjContBezier();   // 9: every whole cubic segment
+void DrawObjPolyline();     // 10
+void DrawObjPolygon();      // 11: filled with the line type as pattern
+
+// The drawer of a simple type (1 to 11) on ScrPts and the pen as set;
+// another type draws nothing.
+void DrawObjByType(Integer Rtype);
+
+// ---- Text characters and placements ----------------------------------------------------
+// The strokes of text character ObjNo, with its box and underline; its
+// placement must already be applied.
+void DrawTextObj(Long ObjNo);
+// Composes compound ObjNo's placement onto the current one (and marks its
+// reference point while ShowRefPnts, for a component).
+void ApplyPlacement(Long ObjNo);
+// Takes ObjNo's placement off again: after ApplyPlacement of the same
+// entity the enclosing placement is back (its slant is cleared).
+void RemovePlacement(Long ObjNo);
+
+void ResetObjectDrawers();  // the module's globals to their start values
+
+}  // namespace lintavo

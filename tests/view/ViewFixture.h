@@ -1,0 +1,71 @@
+// ViewFixture: a main window with drawing windows in its multiple-document
+// area, whose screens have a fixed number of pixels per inch, so that the
+// view's numbers do not depend on the screen the tests run on.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <memory>
+
+#include "app/Top.h"
+#include "app/frmMain.h"
+#include "support/ProgramTest.h"
+#include "view/frmDocument.h"
+
+namespace lintavo {
+
+// A drawing window on a screen of the given density.
+class FixedDpiDocument : public frmDocument {
+ public:
+  explicit FixedDpiDocument(double dpi = 96) : dpi_(dpi) {}
+  double DeviceDpi() const override { return dpi_; }
+
+ private:
+  double dpi_;  // pixels per inch
+};
+
+class ViewFixture : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    main_ = std::make_unique<frmMain>();
+    MainForm = main_.get();
+    main_->show();
+  }
+  void TearDown() override {
+    MainForm = nullptr;
+    main_.reset();
+    ProgramTest::TearDown();
+  }
+
+  // Opens a drawing window with that number and name, its drawing area 400
+  // by 300 pixels, and makes it the active one.
+  FixedDpiDocument* Open(Long id, const String& name = "New Drawing") {
+    auto* document = new FixedDpiDocument;
+    document->ID = id;
+    document->SetFileID(id);
+    document->SetFileName(name);
+    QMdiSubWindow* sub = main_->MdiArea()->addSubWindow(document);
+    sub->show();
+    sub->resize(sub->size() + QSize(400, 300) - document->size());
+    Activate(document);
+    return document;
+  }
+  void Activate(frmDocument* document) {
+    main_->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(document->parentWidget()));
+  }
+  void Close(frmDocument* document) { document->parentWidget()->close(); }
+
+  String StatusPanel(int panel) const { return main_->StatusPanel(panel)->text().toStdString(); }
+  String MessagePanel(int panel) const {
+    QLineEdit* box = panel == 1 ? main_->Text1 : panel == 2 ? main_->Text2 : main_->Text3;
+    return box->text().toStdString();
+  }
+  String MainCaption() const { return main_->windowTitle().toStdString(); }
+
+  std::unique_ptr<frmMain> main_;
+};
+
+}  // namespace lintavo

@@ -25,7 +25,12 @@ void EndTextCommand(Integer& KeepPrompts) {
 
 void RedrawTextBox() {}
 
+std::array<String, MaxFontNames + 1> FontNames;
+Integer FontCount = 0;
+
 void ResetTexthand() {
+  FontNames.fill(String());
+  FontCount = 0;
   TextCmd = 0;
   TextActive = 0;
   TextKeyEntry = 0;

@@ -1,6 +1,8 @@
 // Texthand: stroke-font text: placing, boxing, putting on a path and editing text.
 #pragma once
 
+#include <array>
+
 #include "platform/Types.h"
 
 namespace lintavo {
@@ -17,6 +19,11 @@ void EndTextCommand(Integer& KeepPrompts);
 // Draws the outline of the text box being edited again after a full redraw
 // wiped it. Text editing is not built yet, so there is no box to draw.
 void RedrawTextBox();
+
+// ---- Font list ------------------------------------------------------------------------
+constexpr Integer MaxFontNames = 200;  // the list holds at most this many names
+extern std::array<String, MaxFontNames + 1> FontNames;  // stroke font names, entries 1..FontCount
+extern Integer FontCount;                                // names in FontNames
 
 void ResetTexthand();  // the module's globals to their start values
 

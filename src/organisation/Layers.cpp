@@ -6,10 +6,16 @@
 #include "app/DataHand.h"
 #include "app/Top.h"
 #include "app/frmMain.h"
+#include "storage/SaveData.h"
 #include "view/Zooms.h"
 #include "view/frmDocument.h"
 
 namespace lintavo {
+
+namespace {
+const String GeneralUseCategory = "General Use";  // category of names the program makes
+}  // namespace
+
 
 Integer LayerCommand = 0;
 Integer LayerActive = 0;
@@ -45,8 +51,8 @@ void NewLayer() {
   layer.Ymax = ViewWinMaxY;
   layer.Show = FlagTrue;
   layer.Lock = FlagFalse;
-  // Not yet done: the name is not added to the layer-name library, and the
-  // layer command is not ended.
+  AddLayerName(layer.Name, GeneralUseCategory);
+  // Not yet done: the layer command is not ended (its commands come later).
 }
 
 Long EnsureLayer(const String& Name) {
@@ -64,7 +70,7 @@ Long EnsureLayer(const String& Name) {
   layer.Xmin = layer.Ymin = 0;
   layer.Xmax = layer.Ymax = 1;
   layer.Show = FlagTrue;
-  // Not yet done: the name is not added to the layer-name library.
+  AddLayerName(Name, GeneralUseCategory);
   return ItemCount;
 }
 
@@ -81,7 +87,26 @@ bool IsObjLayerVisible(Long ObjNo) {
   return window->Current_Layer == 0 || shown;
 }
 
+std::vector<LayerNameRec> LayerNameList(1);
+Long LayerNameBound = 0;
+Long LayerNameCount = 0;
+
+void AddLayerName(const String& Name, const String& Category) {
+  for (Long i = 1; i <= LayerNameCount; ++i)
+    if (LayerNameList[i].Name == Name) return;  // the stored category stays
+  if (LayerNameCount + 10 > LayerNameBound) {
+    LayerNameBound += 100;
+    LayerNameList.resize(LayerNameBound + 1);
+  }
+  ++LayerNameCount;
+  LayerNameList[LayerNameCount] = LayerNameRec{Name, Category};
+  String name = Name, category = Category;
+  SaveLayerName(name, category);
+}
+
 void ResetLayers() {
+  LayerNameList.assign(1, LayerNameRec{});
+  LayerNameBound = LayerNameCount = 0;
   LayerCommand = 0;
   LayerActive = 0;
   PreviewMode = 0;

@@ -1,6 +1,8 @@
 // Layers: layers of a drawing with their show and lock rules.
 #pragma once
 
+#include <vector>
+
 #include "platform/Types.h"
 
 namespace lintavo {
@@ -36,6 +38,21 @@ void NewLayer();
 // The index of the layer of drawing CurDwg with that name; a missing one is
 // made, shown, with extents 0,0 to 1,1.
 Long EnsureLayer(const String& Name);
+
+// ---- Layer-name library ------------------------------------------------------------------
+// Every layer name the program has made, with a category, kept across runs
+// in the settings database. Names are unique in the list (exact comparison).
+struct LayerNameRec {
+  String Name;      // the layer name
+  String Category;  // free grouping text; "General Use" for names the program makes
+};
+extern std::vector<LayerNameRec> LayerNameList;  // entries 1..LayerNameCount; 0 unused
+extern Long LayerNameBound;                      // upper index of LayerNameList (grows by 100)
+extern Long LayerNameCount;                      // entries in use
+
+// Adds the pair unless the name is listed already, and stores a new pair in
+// the settings database.
+void AddLayerName(const String& Name, const String& Category);
 
 void ResetLayers();  // the module's globals to their start values
 

@@ -1,5 +1,6 @@
 // LoadData: reading a stored drawing from a drawings database into the
-// model of an open drawing window.
+// model of an open drawing window, and the hatch pattern library from the
+// patterns database.
 #pragma once
 
 #include "platform/Types.h"
@@ -11,5 +12,10 @@ namespace lintavo {
 // the drawing was read; false when it was not (its own messages say why).
 // Not built yet: it reads nothing and reports false, without a message.
 bool LoadDrawing();
+
+// Reads the hatch pattern library of Support\Patterns_qz.mdb into
+// HatchPatterns and HatchPatternLines, in the order of the rows. Errors show
+// in a box titled "Load Patterns"; what was read before stays.
+void LoadPatterns();
 
 }  // namespace lintavo

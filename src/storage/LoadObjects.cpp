@@ -2,13 +2,14 @@
 #include "storage/LoadObjects.h"
 
 #include "app/DataHand.h"
+#include "platform/TextCompare.h"
 
 namespace lintavo {
 
 bool FindLoadedComponent(Long& Index) {
   Index = 0;
   for (Long i = 1; i <= ItemCount; ++i) {
-    if (Items[i].Rtype == ItemComponent && Items[i].Name == NewItemName) {
+    if (Items[i].Rtype == ItemComponent && SameTextNoCase(Items[i].Name, NewItemName)) {
       Index = CurItem = i;
       return true;
     }

@@ -8,8 +8,9 @@
 namespace lintavo {
 
 // ---- Components ------------------------------------------------------------------------
-// The first item of kind 1 named NewItemName exactly, whatever its drawing:
-// true with Index and CurItem its index; false with Index 0 and CurItem
+// The first item of kind 1 named NewItemName (letter case ignored, as the
+// database finds names), whatever its drawing: true with Index and CurItem its
+// index; false with Index 0 and CurItem
 // unchanged when none is loaded.
 bool FindLoadedComponent(Long& Index);
 // Reads component Name with its geometry from the component database

@@ -11,4 +11,9 @@ namespace lintavo {
 // Not built yet: it writes nothing and reports false, without a message.
 bool SaveDrawing(Long index);
 
+// Stores a layer name with its category in the settings database's
+// LayerNames table unless a row of that name is there already (its category
+// is then left as it is). Errors show in a box titled "Save Layer Name".
+void SaveLayerName(String& name, String& category);
+
 }  // namespace lintavo

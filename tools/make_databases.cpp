@@ -2,8 +2,12 @@
 // the sources.
 //
 //   make_databases <application folder> <support data folder> <Hershey font folder>
-//     Support/Settings_qz.mdb   Settings (no option sets yet) and LayerNames,
-//                               the layer name library of LayerNames.txt
+//     Support/Settings_qz.mdb   Settings, with the option sets "Defaults" of
+//                               types 1 to 5 and the profile "Defaults" that
+//                               names them, written by the program's own
+//                               routines from its built-in defaults; and
+//                               LayerNames, the layer name library of
+//                               LayerNames.txt
 //     Support/Fonts_qz.mdb      Fonts, Lines, Points: the glyphs of codes 32
 //                               to 126 of five stroke fonts converted from the
 //                               Hershey fonts (Debian package hershey-fonts-data)
@@ -25,6 +29,7 @@
 //   Writing a database file
 //   Data files
 //   Layer names
+//   Option sets
 //   Hatch patterns
 //   Stroke fonts: reading the Hershey files
 //   Stroke fonts: the glyph frame and the rows
@@ -46,6 +51,11 @@
 #include <variant>
 #include <vector>
 
+#include <QDialog>
+
+#include "app/Setings.h"
+#include "platform/Prompts.h"
+#include "platform/Services.h"
 #include "storage/DbSchema.h"
 
 namespace fs = std::filesystem;
@@ -165,13 +175,13 @@ void RemoveIfPresent(const fs::path& path) {
   if (ec) Fail("cannot remove " + path.string() + ": " + ec.message());
 }
 
-// Writes the database file at path: fill adds the tables and rows to a new
-// file beside it, inside one transaction; the complete file then replaces
-// path in one rename. On any failure the temporary file is removed and path
-// is left as it was.
-void WriteDatabaseFile(const fs::path& path, const std::function<void(Database&)>& fill) {
-  fs::path temp = path;
-  temp += ".partial";
+// Writes the database file at path by way of a new file at temp: fill adds
+// the tables and rows inside one transaction; then, with the file closed,
+// complete (when given) adds to it through connections of its own; the
+// complete file then replaces path in one rename. On any failure the
+// temporary file is removed and path is left as it was.
+void WriteDatabaseFileVia(const fs::path& path, const fs::path& temp,
+                          const std::function<void(Database&)>& fill, const std::function<void()>& complete) {
   fs::path journal = temp;
   journal += "-journal";
   RemoveIfPresent(temp);
@@ -182,6 +192,7 @@ void WriteDatabaseFile(const fs::path& path, const std::function<void(Database&)
     fill(db);
     db.Exec("COMMIT");
     db.Close();
+    if (complete) complete();
     std::error_code ec;
     fs::rename(temp, path, ec);
     if (ec) Fail("cannot rename " + temp.string() + " to " + path.string() + ": " + ec.message());
@@ -191,6 +202,13 @@ void WriteDatabaseFile(const fs::path& path, const std::function<void(Database&)
     fs::remove(journal, ignored);
     throw;
   }
+}
+
+// The same with the temporary file beside path.
+void WriteDatabaseFile(const fs::path& path, const std::function<void(Database&)>& fill) {
+  fs::path temp = path;
+  temp += ".partial";
+  WriteDatabaseFileVia(path, temp, fill, nullptr);
 }
 
 // ---- Data files ------------------------------------------------------------
@@ -273,6 +291,63 @@ void WriteSettingsDatabase(Database& db, const std::vector<LayerName>& names) {
   db.CreateTables(lintavo::SchemaSettings);
   RowWriter rows(db, "LayerNames", {"Name", "Category"});
   for (const LayerName& layer : names) rows.Add({layer.name, layer.category});
+}
+
+// ---- Option sets -----------------------------------------------------------
+
+// Answers the message boxes of the program's routines while they write the
+// option sets: they report their failures there, so the first message is
+// kept as the tool's failure. Nothing waits for a person.
+class FailureCollector final : public lintavo::PromptResponder {
+ public:
+  int MessageBox(const lintavo::MessageBoxPrompt& prompt) override {
+    if (message.empty()) message = prompt.title + ": " + prompt.prompt;
+    return lintavo::vbOK;
+  }
+  lintavo::FileAnswer FileDialog(const lintavo::FilePrompt&) override { return {false, "", 1}; }
+  lintavo::ColorAnswer ColorDialog(const lintavo::ColorPrompt&) override { return {false, 0}; }
+  bool PrinterSetupDialog(const lintavo::PrinterPrompt&, QPrinter&) override { return false; }
+  bool PrintDialog(const lintavo::PrinterPrompt&, QPrinter&) override { return false; }
+  void ModalWindowShown(QDialog& dialog) override { dialog.reject(); }
+
+  std::string message;  // the first message shown; empty when all went well
+};
+
+// Stores the built-in defaults of types 1 to 5 as the sets "Defaults" and
+// makes each the profile's set of its type, through the program's own
+// routines, into Support/Settings_qz.mdb of the application folder appFolder.
+void WriteDefaultOptionSets(const fs::path& appFolder) {
+  FailureCollector failures;
+  lintavo::SetPromptResponder(&failures);
+  lintavo::SetAppPath(appFolder.string());
+  for (lintavo::Integer type = lintavo::SettingDrawing; type <= lintavo::SettingFills; ++type) {
+    lintavo::SetBuiltInDefaults(type);
+    lintavo::StoreSettings(lintavo::DefaultsSetName, type);
+    lintavo::MakeDefaultSettings(lintavo::DefaultsSetName, type);
+  }
+  lintavo::SetAppPath("");
+  lintavo::SetPromptResponder(nullptr);
+  if (!failures.message.empty()) Fail("cannot write the default option sets: " + failures.message);
+}
+
+// The settings database. The program's routines open it under its own name
+// in the Support folder of an application folder, so it is made in a staging
+// application folder beside the real one and moved into place complete.
+void MakeSettingsDatabase(const fs::path& appFolder, const std::vector<LayerName>& names) {
+  const fs::path staging = appFolder / "Support" / "Settings.partial";
+  std::error_code ec;
+  fs::remove_all(staging, ec);
+  fs::create_directories(staging / "Support", ec);
+  if (ec) Fail("cannot make " + staging.string() + ": " + ec.message());
+  try {
+    WriteDatabaseFileVia(
+        appFolder / "Support" / "Settings_qz.mdb", staging / "Support" / "Settings_qz.mdb",
+        [&](Database& db) { WriteSettingsDatabase(db, names); }, [&] { WriteDefaultOptionSets(staging); });
+  } catch (...) {
+    fs::remove_all(staging, ec);
+    throw;
+  }
+  fs::remove_all(staging, ec);
 }
 
 // ---- Hatch patterns --------------------------------------------------------
@@ -633,7 +708,7 @@ void MakeAppDatabases(const fs::path& appFolder, const fs::path& supportData, co
   std::error_code ec;
   fs::create_directories(support, ec);
   if (ec) Fail("cannot make " + support.string() + ": " + ec.message());
-  WriteDatabaseFile(support / "Settings_qz.mdb", [&](Database& db) { WriteSettingsDatabase(db, layerNames); });
+  MakeSettingsDatabase(appFolder, layerNames);
   WriteDatabaseFile(support / "Fonts_qz.mdb", [&](Database& db) { WriteFontsDatabase(db, fonts); });
   WriteDatabaseFile(support / "Patterns_qz.mdb", [&](Database& db) { WritePatternsDatabase(db, patterns); });
   MakeDefaultDrawingsDatabase(appFolder / "Drawings_dwg.mdb");

@@ -11,6 +11,10 @@ Integer AreaActive = 0;
 
 Integer AreaCreating = 0;
 
+String BoundaryLayer;
+Long BoundaryColor = 0;
+Integer BoundaryStyle = 0;
+
 void ResetAreaState() {
   AreaCreating = 0;
   AreaActive = 0;
@@ -43,6 +47,9 @@ void ResetAreas() {
   AreaCommand = 0;
   AreaActive = 0;
   AreaCreating = 0;
+  BoundaryLayer.clear();
+  BoundaryColor = 0;
+  BoundaryStyle = 0;
 }
 
 }  // namespace lintavo

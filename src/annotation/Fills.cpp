@@ -9,6 +9,12 @@ namespace lintavo {
 
 Integer FillCmdActive = 0;
 Integer ShowFills = FlagTrue;
+String CurFillLayer;
+Integer CurFillPattern = 0;
+Long CurFillColor = 0;
+Integer GradientFill = 0;
+Long GradientColor = 0;
+Integer FillUseBoundaryLayer = 0;
 
 void FillObjectArea(Long ObjNo) {
   (void)ObjNo;  // area boundaries are not built yet
@@ -30,6 +36,12 @@ void FillQuad(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, 
 void ResetFills() {
   FillCmdActive = 0;
   ShowFills = FlagTrue;
+  CurFillLayer.clear();
+  CurFillPattern = 0;
+  CurFillColor = 0;
+  GradientFill = 0;
+  GradientColor = 0;
+  FillUseBoundaryLayer = 0;
 }
 
 }  // namespace lintavo

@@ -10,6 +10,13 @@ namespace lintavo {
 // ---- Command state and options ---------------------------------------------------------
 extern Integer FillCmdActive;  // flag: a fill command is under way
 extern Integer ShowFills;      // flag: fills of every kind are drawn; off, bands and polygons are outlines (-1 at start)
+// Fill options, "" or 0 until an option set is applied (built-in defaults in the comments).
+extern String CurFillLayer;          // layer of new fill objects ("Fills 1")
+extern Integer CurFillPattern;       // fill style 0..7 of new fills: 0 solid, 1 transparent, 2..7 hatched (1)
+extern Long CurFillColor;            // RGB of new fills (yellow)
+extern Integer GradientFill;         // flag: kept in the option set only (0)
+extern Long GradientColor;           // RGB: kept in the option set only (white)
+extern Integer FillUseBoundaryLayer;  // flag: kept in the option set only (0)
 
 // ---- Drawing ---------------------------------------------------------------------------
 // Draws Fill entity ObjNo over the boundary of its area item.

@@ -4,6 +4,13 @@
 namespace lintavo {
 
 Integer ShowHatches = FlagTrue;
+String CurPatternName;
+String HatchLayer;
+Long HatchColor = 0;
+Integer UsePatternColor = 0;
+Single HatchScale = 0;
+Single HatchRotation = 0;
+Integer HatchUseBoundaryLayer = 0;
 
 std::vector<PatternRec> HatchPatterns(1);
 Long PatternCount = 0;
@@ -18,6 +25,12 @@ void DrawHatchObj(Long ObjNo) {
 
 void ResetHatches() {
   ShowHatches = FlagTrue;
+  CurPatternName.clear();
+  HatchLayer.clear();
+  HatchColor = 0;
+  UsePatternColor = 0;
+  HatchScale = HatchRotation = 0;
+  HatchUseBoundaryLayer = 0;
   HatchPatterns.assign(1, PatternRec{});
   PatternCount = PatternCap = 0;
   HatchPatternLines.assign(1, PatternLineRec{});

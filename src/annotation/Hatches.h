@@ -11,6 +11,14 @@ namespace lintavo {
 
 // ---- Options ---------------------------------------------------------------------------
 extern Integer ShowHatches;  // flag: hatches are drawn (-1 at start)
+// Hatch options, "" or 0 until an option set is applied (built-in defaults in the comments).
+extern String CurPatternName;          // pattern of new hatches, by name ("")
+extern String HatchLayer;              // layer of new hatch objects ("Hatches 1")
+extern Long HatchColor;                // RGB of new hatches (green)
+extern Integer UsePatternColor;        // flag: hatches take their pattern's colour instead (0)
+extern Single HatchScale;              // scale of new hatches (1.0)
+extern Single HatchRotation;           // rotation of new hatches, degrees (0)
+extern Integer HatchUseBoundaryLayer;  // flag: kept in the option set only (0)
 
 // ---- Pattern library (read once at start-up, read-only afterwards) ---------------------
 // A hatch entity stores its pattern's position in HatchPatterns in Ltype,

@@ -20,6 +20,28 @@ void EndTextCommand(Integer& KeepPrompts);
 // wiped it. Text editing is not built yet, so there is no box to draw.
 void RedrawTextBox();
 
+// ---- Text options ---------------------------------------------------------------------
+// Text option sets write these; "" or 0 until an option set is applied
+// (built-in defaults in the comments). Sizes in world units, angles in degrees.
+extern String FontName;          // stroke font of new text ("Text")
+extern String TextLayer;         // layer of new text ("Text 1")
+extern Integer TextBold;         // flag: bold strokes (0)
+extern Integer TextItalic;       // flag: slanted 15 degrees (0)
+extern Integer TextUnderline;    // flag: underlined (0)
+extern Integer TextAlignLeft;    // flags: alignment of a text line (left -1, the others 0)
+extern Integer TextAlignRight;
+extern Integer TextAlignCenter;
+extern Integer TextJustify;
+extern Integer AutoTextSize;     // flag: a text box sets the height (-1)
+extern Integer AutoTextAngle;    // flag: a base line sets the angle (-1)
+extern Long TextColor;           // RGB of the characters (black)
+extern Long TextBackColor;       // RGB behind boxed characters (white)
+extern Single TextHeight;        // character height (1.0)
+extern Single TextWidth;         // character width: TextHeight x TextAspect (0.75)
+extern Single TextAspect;        // width to height, 0.25..2 (0.75)
+extern Single TextAngle;         // rotation (0)
+extern Single TextSlant;         // slant when not italic (0)
+
 // ---- Font list ------------------------------------------------------------------------
 constexpr Integer MaxFontNames = 200;  // the list holds at most this many names
 extern std::array<String, MaxFontNames + 1> FontNames;  // stroke font names, entries 1..FontCount

@@ -2,31 +2,53 @@
 // main window.
 #include "app/MessageBar.h"
 
+#include <QAction>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 
 #include "app/DataHand.h"
 #include "app/Top.h"
 #include "app/frmMain.h"
+#include "platform/Colors.h"
 #include "view/frmDocument.h"
 
 namespace lintavo {
 
-Integer MetricUnits = 0;
-Integer MetricUnit = 0;
-Integer EnglishUnit = 0;
-
 namespace {
 
+// The main window while its message bar is shown; nullptr otherwise.
+frmMain* ShownMessageBar() {
+  return MainForm && MainForm->MessageBarVisible() ? MainForm : nullptr;
+}
+
 QLineEdit* PanelBox(Integer panel) {
-  if (!MainForm || !MainForm->MessageBarVisible()) return nullptr;
+  frmMain* main = ShownMessageBar();
+  if (!main) return nullptr;
   switch (panel) {
-    case 1: return MainForm->Text1;
-    case 2: return MainForm->Text2;
-    case 3: return MainForm->Text3;
+    case 1: return main->Text1;
+    case 2: return main->Text2;
+    case 3: return main->Text3;
     default: return nullptr;
   }
 }
+
+// The highlight for input on a band (its window colours, around the box)
+// or on a text box (its base colours, behind the text).
+void Highlight(QWidget* widget, QPalette::ColorRole back, QPalette::ColorRole text) {
+  QPalette palette = widget->palette();
+  palette.setColor(back, ToQColor(PanelHighlightBack));
+  palette.setColor(text, ToQColor(PanelHighlightText));
+  widget->setPalette(palette);
+}
+void HighlightBand(Integer panel) {
+  Highlight(MainForm->Band(panel), QPalette::Window, QPalette::WindowText);
+}
+void HighlightBox(QLineEdit* box) { Highlight(box, QPalette::Base, QPalette::Text); }
+
+// Back to the colours of the system, inherited from the main window.
+void NormalColours(QWidget* widget) { widget->setPalette(QPalette()); }
 
 }  // namespace
 
@@ -36,9 +58,34 @@ void ShowStatus(const String& Text, Integer Panel) {
   if (QLineEdit* box = PanelBox(Panel)) box->setText(QString::fromStdString(Text));
 }
 
+void ClearPanel(Integer Panel) {
+  QLineEdit* box = PanelBox(Panel);
+  if (!box) return;
+  box->clear();
+  HighlightBand(Panel);
+  if (Panel != 3) return;
+  HighlightBox(box);
+  box->setFocus();  // the user can type at once
+}
+
+void ClearPanel3(Integer Panel) {
+  if (Panel != 3) return;
+  QLineEdit* box = PanelBox(3);
+  if (!box) return;
+  box->clear();
+  NormalColours(MainForm->Band(3));
+  NormalColours(box);
+  if (frmDocument* window = MainForm->ActiveChild()) window->setFocus();
+}
+
 void ClearPrompts() {
-  for (Integer panel = 1; panel <= 3; ++panel)
-    if (QLineEdit* box = PanelBox(panel)) box->clear();
+  for (Integer panel = 1; panel <= 3; ++panel) {
+    QLineEdit* box = PanelBox(panel);
+    if (!box) return;
+    box->clear();
+    NormalColours(box);
+    NormalColours(MainForm->Band(panel));
+  }
 }
 
 // ---- Status bar --------------------------------------------------------------------
@@ -67,15 +114,16 @@ void ShowLayerStatus() {
     window->Edit_layers = FlagFalse;
   }
   SetPanelText(viewWord + " " + editWord, 3);
-  // Not yet done: the layer buttons of the main tool bar.
+  ShowLayerButtons();
 }
 
-// ---- Reset -------------------------------------------------------------------------
-
-void ResetMessageBar() {
-  MetricUnits = 0;
-  MetricUnit = 0;
-  EnglishUnit = 0;
+void ShowLayerButtons() {
+  frmDocument* window = ActiveDocForm();
+  if (!window || !MainForm || !MainForm->ToolBarVisible()) return;
+  if (QAction* button = MainForm->ToolBarButton(QStringLiteral("ViewLayers")))
+    button->setChecked(window->View_Layers != 0);
+  if (QAction* button = MainForm->ToolBarButton(QStringLiteral("EditLayers")))
+    button->setChecked(window->Edit_layers != 0);
 }
 
 }  // namespace lintavo

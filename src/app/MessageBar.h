@@ -1,42 +1,55 @@
 // MessageBar: how the commands talk to the user: the message bar's three
-// panels (1 the command title in capitals, 2 the prompt, 3 results and
-// errors, which is also the keyboard entry box), and the status bar's
-// read-outs below (zoom, layer, layer visibility, unit, cursor position).
+// panels (1 the command title in capitals, 2 the prompt, ending in " >"
+// where input is awaited, 3 results and errors, which is also the keyboard
+// entry box), and the status bar's read-outs below (zoom, layer, layer
+// visibility, unit, cursor position).
+//
+// A step routine at step 0 writes its title into panel 1 and its prompt into
+// panel 2; a step that wants typed input first clears panel 3 with
+// ClearPanel, which highlights it and gives the entry box the keyboard
+// focus; Enter in the entry box clears it again with ClearPanel3, which
+// gives the focus back to the drawing window. ClearPrompts runs on every
+// tool change and at every command end. With a bar hidden its routines show
+// nothing; the commands run on.
 //
 // Sections:
-//   Unit options
+//   Panel colours
 //   Message bar
 //   Status bar
-//   Reset
 #pragma once
 
 #include "platform/Types.h"
 
 namespace lintavo {
 
-// ---- Unit options ----------------------------------------------------------------
-// Set by the drawing option sets and dialogs; 0 until an option set is applied.
-// One drawing unit is one inch whatever the display unit.
-extern Integer MetricUnits;  // flag: lengths are shown in a metric unit
-extern Integer MetricUnit;   // 1 mm, 2 cm, 3 dm, 4 m, 5 km
-extern Integer EnglishUnit;  // 1 inches, 2 feet and inches, 3 feet, 4 yards, 5 miles
+// ---- Panel colours -----------------------------------------------------------------
+// RGB Longs, red in the low byte. A panel awaiting input turns yellow with
+// red text; cleared panels take the system's normal colours again.
+constexpr Long PanelHighlightBack = 0x00FFFF;  // yellow
+constexpr Long PanelHighlightText = 0x0000FF;  // red
 
 // ---- Message bar -----------------------------------------------------------------
-// Writes Text into message-bar panel 1 to 3 when the bar is visible.
+// Writes Text into message-bar panel 1 to 3.
 void ShowStatus(const String& Text, Integer Panel);
+// Empties panel 1 to 3 and highlights it for input; panel 3 (the entry box)
+// also takes the keyboard focus.
+void ClearPanel(Integer Panel);
+// Panel 3 only: empties the entry box, gives it the normal colour and the
+// keyboard focus back to the active drawing window.
+void ClearPanel3(Integer Panel);
 // Empties panels 1 to 3 and gives them the normal colour.
 void ClearPrompts();
 
 // ---- Status bar --------------------------------------------------------------------
-// Writes Text into status-bar panel Panel (1 to 8) when the bar is visible.
+// Writes Text into status-bar panel Panel (1 to 8).
 void SetPanelText(const String& Text, Integer Panel);
 // Layer read-out of the active drawing window: panel 2 the current layer's
 // name ("All Layers" with none, which also sets both layer flags), panel 3
 // "View All" or "View Top Layer", a blank, and "Edit All", "Edit-OFF" or
-// nothing.
+// nothing; then the layer buttons.
 void ShowLayerStatus();
-
-// ---- Reset -------------------------------------------------------------------------
-void ResetMessageBar();  // the module's globals to their start values
+// The main tool bar's "ViewLayers" and "EditLayers" buttons shown pressed
+// while the active drawing window's View_Layers and Edit_layers are set.
+void ShowLayerButtons();
 
 }  // namespace lintavo

@@ -9,6 +9,10 @@ namespace lintavo {
 Integer LineDrawCommand = 0;
 Integer LineDrawActive = 0;
 
+Double DoubleLineWidth1 = 0;
+Single DoubleLineWidth2 = 0;
+Single SolidLineWidth = 0;
+
 void EndLineDrawCommand() {
   if (ToolStep > 0) {  // a first point was taken
     ClearPrompts();
@@ -24,6 +28,9 @@ void EndLineDrawCommand() {
 void ResetLineDraw() {
   LineDrawCommand = 0;
   LineDrawActive = 0;
+  DoubleLineWidth1 = 0;
+  DoubleLineWidth2 = 0;
+  SolidLineWidth = 0;
 }
 
 }  // namespace lintavo

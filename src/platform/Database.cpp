@@ -100,7 +100,9 @@ bool Connection::Open(const String& path, OpenMode mode) {
   if (!FileExists(path)) return Fail(DbErrFileNotFound, "Could not find file '" + path + "'");
 
   auto handle = std::make_shared<DbHandle>();
-  const int flags = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+  // The program runs on one thread, so the connection needs no mutex of its own.
+  const int flags = (mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+                    SQLITE_OPEN_NOMUTEX;
   if (sqlite3_open_v2(path.c_str(), &handle->Db, flags, nullptr) != SQLITE_OK) {
     error_ = SqliteError(handle->Db);
     return false;

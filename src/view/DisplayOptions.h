@@ -1,6 +1,7 @@
 // DisplayOptions: the display options the drawers read: the background
 // colour of drawings, which point marks are shown and in which colours, and
-// whether text characters and dimensions are drawn at all.
+// whether text characters and dimensions are drawn at all; and the drawing
+// window's crosshair, rubber banding and coordinate read-out.
 //
 // The display option sets, the Display menu and the display options dialog
 // write these; every drawing routine reads them as they stand. Flags hold -1
@@ -15,6 +16,13 @@ namespace lintavo {
 extern Long DwgBackColor;  // background of every drawing surface; erasing paints in it (white at start)
 extern Long ConPntColor;   // construction-point marks (black at start)
 extern Long RefPntColor;   // reference-point marks: component insertion points, the origin (green at start)
+extern Long RubberColor;   // line-drawing rubber bands and the dragged vertex ghost (blue at start)
+
+// ---- Bars of the main window ----------------------------------------------------------
+extern Integer ShowToolBar;     // flag: the main tool bar is shown (-1 at start)
+extern Integer ShowTextBar;     // flag: the text tool bar is shown (0 at start)
+extern Integer ShowMessageBar;  // flag: the message bar is shown (-1 at start)
+extern Integer ShowStatusBar;   // flag: the status bar is shown (-1 at start)
 
 // ---- Point marks ----------------------------------------------------------------------
 extern Integer ShowStdPnts;  // flag: Point entities drawn as a small cross, else as one pixel (-1 at start)
@@ -23,6 +31,21 @@ extern Integer ShowRefPnts;  // flag: reference-point marks drawn (0 at start)
 // ---- Annotation display -----------------------------------------------------------------
 extern Integer ShowTextObjs;  // flag: text character entities drawn (-1 at start)
 extern Integer ShowDimObjs;   // flag: dimension entities drawn (-1 at start)
+
+// ---- Cursor and previews ------------------------------------------------------------
+extern Integer ShowRealCursor;  // flag: the system's cross pointer shows in the drawing (-1 at start)
+extern Integer ShowSnapCursor;  // flag: the drawn crosshair marks the snapped cursor (-1 at start)
+extern Single CursorSize;       // crosshair arm length each way, inches (0.5 at start)
+extern Long CursorColor;        // crosshair colour (black at start)
+extern Integer RubberBanding;   // flag: line-drawing commands show their rubber band (-1 at start)
+
+// ---- Coordinate read-out ---------------------------------------------------------------
+// Status-bar panels 5 and 6 show the absolute cursor point; panels 7 and 8 the
+// point relative to the last pick, or its distance and angle (relative and
+// polar exclude each other).
+extern Integer CoordAbsolute;  // flag: absolute read-out (-1 at start)
+extern Integer CoordRelative;  // flag: relative read-out (0 at start)
+extern Integer CoordPolar;     // flag: polar read-out (0 at start)
 
 void ResetDisplayOptions();  // the module's globals to their start values
 

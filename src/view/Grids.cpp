@@ -7,6 +7,14 @@ Integer GridOn = 0;
 Integer RulerOn = 0;
 Integer GridShown = 0;
 Integer RulersShown = 0;
+constexpr Single StartGridSpacing = 0.25;  // world units
+Single GridX = StartGridSpacing;
+Single GridY = StartGridSpacing;
+Single GridSize = StartGridSpacing;
+constexpr Long StartGridColor = 0x00FF00;   // green
+constexpr Long StartRulerColor = 0x00FFFF;  // yellow
+Long GridColor = StartGridColor;
+Long RulerColor = StartRulerColor;
 
 void DrawGrid(Integer& Show) {
   if ((Show && GridShown) || (!Show && !GridShown)) return;
@@ -25,6 +33,9 @@ void ResetGrids() {
   RulerOn = 0;
   GridShown = 0;
   RulersShown = 0;
+  GridX = GridY = GridSize = StartGridSpacing;
+  GridColor = StartGridColor;
+  RulerColor = StartRulerColor;
 }
 
 }  // namespace lintavo

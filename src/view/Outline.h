@@ -6,7 +6,12 @@
 
 namespace lintavo {
 
-extern Integer OutlineOn;  // flag: the outline preview follows the mouse
+extern Integer OutlineOn;  // flag: the outline preview follows the mouse; set only by a running transform
+extern Integer OutlineEnabled;  // flag: the user's display option "show the outline preview" (0 until options apply)
+
+// Moves the ghost to the mouse point (X, Y world units). The ghost is not
+// drawn yet, so nothing changes on the surface.
+void DrawOutlinePreview(Double X, Double Y);
 
 void ResetOutline();  // the module's globals to their start values
 

@@ -1,0 +1,11 @@
+// frmFillOptions: the options dialog of fills, hatches and boundaries and
+// their named option sets. Shown modally from the Options menu.
+#pragma once
+
+namespace lintavo {
+
+// Shows the window and returns when it closes. The window is not built yet:
+// nothing is shown.
+void ShowFillOptions();
+
+}  // namespace lintavo

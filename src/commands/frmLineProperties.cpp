@@ -1,0 +1,8 @@
+// frmLineProperties: the properties dialog of a selected entity.
+#include "commands/frmLineProperties.h"
+
+namespace lintavo {
+
+void ShowLineProperties() {}
+
+}  // namespace lintavo

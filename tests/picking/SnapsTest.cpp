@@ -1,0 +1,77 @@
+// The search for the nearest stored object point.
+#include "picking/Snaps.h"
+
+#include <initializer_list>
+#include <utility>
+
+#include "support/ModelFixture.h"
+#include "view/Zooms.h"
+
+namespace lintavo {
+namespace {
+
+class SnapsTest : public ModelFixture {
+ protected:
+  void SetUp() override {
+    ModelFixture::SetUp();
+    PickTolerance = 0.2F;  // the search reaches 20
+  }
+
+  // Appends an entity of the current drawing with these points.
+  static Long AddEntity(Integer type, std::initializer_list<std::pair<Double, Double>> points) {
+    AddObj(type, static_cast<Integer>(points.size()));
+    for (const auto& [x, y] : points) AddPnt(x, y);
+    return ObjCount;
+  }
+
+  Double x_ = 1, y_ = 1;  // the point searched from, and the result
+  Long objNo_ = -1;
+  Single dist_ = -1;
+};
+
+TEST_F(SnapsTest, TheFirstPointWithinTheToleranceWinsOverANearerLaterOne) {
+  AddEntity(EntityLine, {{5, 5}, {1.1, 1}});
+  const Long first = ObjCount;
+  AddEntity(EntityLine, {{1.02, 1}, {9, 9}});
+  NearestObjPoint(x_, y_, objNo_, dist_);
+  EXPECT_EQ(objNo_, first);
+  EXPECT_DOUBLE_EQ(x_, 1.1);
+  EXPECT_DOUBLE_EQ(y_, 1);
+  EXPECT_FLOAT_EQ(dist_, 0.1F);
+}
+
+TEST_F(SnapsTest, BeyondTheToleranceTheNearestPointWithinAHundredTolerancesWins) {
+  AddEntity(EntityPoint, {{11, 11.5}});                  // 20.5: beyond the reach
+  NearestObjPoint(x_, y_, objNo_, dist_);
+  EXPECT_EQ(objNo_, 0);
+  EXPECT_EQ(dist_, 0);
+  EXPECT_DOUBLE_EQ(x_, 1);  // left as it was
+  EXPECT_DOUBLE_EQ(y_, 1);
+
+  AddEntity(EntityLine, {{4, 1}, {1, 3.5}});             // 3, then 2.5 by |dx| + |dy|
+  const Long nearer = AddEntity(EntityPoint, {{2, 2}});  // 2
+  AddEntity(EntityPoint, {{0, 0}});                      // 2 as well, later
+  NearestObjPoint(x_, y_, objNo_, dist_);
+  EXPECT_EQ(objNo_, nearer);
+  EXPECT_DOUBLE_EQ(x_, 2);
+  EXPECT_DOUBLE_EQ(y_, 2);
+  EXPECT_FLOAT_EQ(dist_, 2);
+}
+
+TEST_F(SnapsTest, HiddenEntitiesOtherDrawingsAndCompoundPlacementPointsAreNotOffered) {
+  AddEntity(EntityPoint, {{1.01, 1}});
+  Objs[ObjCount].Show = FlagFalse;
+  AddEntity(EntityComponent, {{6, 6}, {1, 1.01}, {0, 0}});  // only its insertion point counts
+  frmDocument other;
+  Open(other, 2);
+  AddEntity(EntityPoint, {{1, 1.02}});
+  Activate(doc_);
+  const Long shown = AddEntity(EntityLine, {{3, 1}, {1, 2}});
+  NearestObjPoint(x_, y_, objNo_, dist_);
+  EXPECT_EQ(objNo_, shown);
+  EXPECT_DOUBLE_EQ(x_, 1);
+  EXPECT_DOUBLE_EQ(y_, 2);
+}
+
+}  // namespace
+}  // namespace lintavo

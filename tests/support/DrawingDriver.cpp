@@ -1,0 +1,77 @@
+// DrawingDriver: pointer and key events for a drawing window.
+#include "support/DrawingDriver.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace lintavo {
+
+QPointF DrawingDriver::PositionOf(Double X, Double Y) const {
+  const Double x = X * window_.XVscale + window_.VbaseX;
+  const Double y = Y * window_.YVscale + window_.Vbasey;
+  return QPointF(x, window_.View_Maxy - y);
+}
+
+// ---- Pointer -----------------------------------------------------------------------------
+
+void DrawingDriver::SendMouse(QEvent::Type type, QPointF position, Qt::MouseButton button,
+                              Qt::MouseButtons held) {
+  QMouseEvent event(type, position, window_.mapToGlobal(position), button, held, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window_, &event);
+}
+
+void DrawingDriver::MoveToPosition(QPointF position, Qt::MouseButtons held) {
+  SendMouse(QEvent::MouseMove, position, Qt::NoButton, held);
+}
+
+void DrawingDriver::PressAt(QPointF position, Qt::MouseButton button) {
+  held_ |= button;
+  SendMouse(QEvent::MouseButtonPress, position, button, held_);
+}
+
+void DrawingDriver::ReleaseAt(QPointF position, Qt::MouseButton button) {
+  held_ &= ~Qt::MouseButtons(button);
+  SendMouse(QEvent::MouseButtonRelease, position, button, held_);
+}
+
+void DrawingDriver::MoveTo(Double X, Double Y, Qt::MouseButtons held) {
+  MoveToPosition(PositionOf(X, Y), held);
+}
+
+void DrawingDriver::Press(Double X, Double Y, Qt::MouseButton button) {
+  PressAt(PositionOf(X, Y), button);
+}
+
+void DrawingDriver::Release(Double X, Double Y, Qt::MouseButton button) {
+  ReleaseAt(PositionOf(X, Y), button);
+}
+
+void DrawingDriver::ClickAt(Double X, Double Y, Qt::MouseButton button) {
+  // One position for all three: the command's point must not depend on a
+  // view that the move or the press changed.
+  const QPointF position = PositionOf(X, Y);
+  MoveToPosition(position, held_);
+  PressAt(position, button);
+  ReleaseAt(position, button);
+}
+
+// ---- Keys --------------------------------------------------------------------------------
+
+void DrawingDriver::PressKey(int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+  QCoreApplication::sendEvent(&window_, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+  QCoreApplication::sendEvent(&window_, &release);
+}
+
+void DrawingDriver::Type(const QString& text) {
+  // Qt names the keys of Latin letters and digits by their upper-case code.
+  for (const QChar ch : text) PressKey(ch.toUpper().unicode(), QString(ch));
+}
+
+void DrawingDriver::Enter() { PressKey(Qt::Key_Return, QStringLiteral("\r")); }
+
+void DrawingDriver::Escape() { PressKey(Qt::Key_Escape, QString(QChar(27))); }
+
+}  // namespace lintavo

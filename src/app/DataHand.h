@@ -79,6 +79,7 @@ enum ItemKind : Integer {
   ItemArea = 4,
   ItemView = 5,
   ItemLayer = 6,
+  ItemWithGeometry = 7,  // a named item with entities of its own (the target of a dimension's link)
 };
 
 constexpr Integer MaxDwgNo = 10;  // drawing numbers 0..10; 0 holds support geometry

@@ -61,6 +61,16 @@ bool IsUnloadable(Integer kind, const String& name) {
 
 // ---- Pen ------------------------------------------------------------------------------
 
+void SetPenWidth(Integer Weight, Single WidthFactor) {
+  // Thin entities with a width get a pen as wide as the width under the zoom.
+  if (Weight >= 2)
+    SetDrawWidth(Weight);
+  else if (WidthFactor > 1)
+    SetDrawWidthScaled(RoundToInteger(ViewScaleX * WidthFactor));
+  else
+    SetDrawWidth(1);
+}
+
 void SetObjectPen(const ObjRec& Obj) {
   PenLayer = Obj.LayerID;
   PenColor = Obj.Color;
@@ -68,13 +78,7 @@ void SetObjectPen(const ObjRec& Obj) {
   PenWidthFactor = Obj.Width;
   PenWeight = Obj.Weight;
   PenPntCount = Obj.NPoints;
-  // Thin entities with a width get a pen as wide as the width under the zoom.
-  if (PenWeight >= 2)
-    SetDrawWidth(PenWeight);
-  else if (PenWidthFactor > 1)
-    SetDrawWidthScaled(RoundToInteger(ViewScaleX * PenWidthFactor));
-  else
-    SetDrawWidth(1);
+  SetPenWidth(PenWeight, PenWidthFactor);
   SetDrawStyle(PenStyle);
   if (EraseDraw) {
     PenColor = DwgBackColor;

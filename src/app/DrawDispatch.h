@@ -58,6 +58,9 @@ bool ItemInView(Long ItemIndex);
 // colour and style while selected), draw mode from XorDraw; PenColor and the
 // other pen variables are set from the record.
 void SetObjectPen(const ObjRec& Obj);
+// The pen width of an entity on ActiveDoc: Weight pixels when 2 or more,
+// else as wide as a WidthFactor above 1 (world units) under the zoom, else 1.
+void SetPenWidth(Integer Weight, Single WidthFactor);
 
 // ---- Text characters of loaded drawings ------------------------------------------------
 // The key of the same character in the font "TEXT": "TEXT" followed by Name

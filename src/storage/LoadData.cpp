@@ -1,16 +1,246 @@
 // LoadData: reading a stored drawing, and the hatch pattern library.
+//
+// Sections:
+//   Loading a drawing: module state, items, lines, links, the load
+//   Hatch pattern library
+//   Reset
 #include "storage/LoadData.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "annotation/Hatches.h"
+#include "app/DataHand.h"
+#include "app/Top.h"
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
+#include "storage/LoadObjects.h"
 #include "storage/RowReader.h"
 #include "storage/SupportFiles.h"
 
 namespace lintavo {
 
-bool LoadDrawing() { return false; }
+// ---- Loading a drawing: module state --------------------------------------------------------
+
+Long LoadedItemCount = 0;
+Long LoadedObjEnd = 0;
+
+namespace {
+
+const char* const LoadDrawingTitle = "Load Drawing";
+const char* const LoadRecordTitle = "Load Drawing Record";
+const char* const LoadObjectsTitle = "Load Drawing Objects";
+const char* const LoadLinesTitle = "Load Drawing Lines";
+
+void ShowError(const DbError& error, const String& title) { MsgBox(ErrorText(error), vbOKOnly, title); }
+
+// The items appended by this load, by database key, for turning the stored
+// links of the loaded entities back into item indexes.
+class LoadedItemKeys {
+ public:
+  void Collect(Long first) {
+    keys_.clear();
+    for (Long i = first; i <= ItemCount; ++i) keys_.emplace_back(Items[i].ObjectID, i);
+    std::sort(keys_.begin(), keys_.end());
+  }
+  // The index of the first loaded item with that key; 0 when none has it.
+  Long IndexOf(Long key) const {
+    auto at = std::lower_bound(keys_.begin(), keys_.end(), std::make_pair(key, Long{0}));
+    return at != keys_.end() && at->first == key ? at->second : 0;
+  }
+
+ private:
+  std::vector<std::pair<Long, Long>> keys_;  // (ObjectID, Items index), sorted
+};
+
+// ---- Loading a drawing: items ---------------------------------------------------------------
+
+// Appends the drawing's Objects rows as items of drawing dwgNo; damaged rows
+// are reported and skipped. False on a database error (shown).
+bool LoadDrawingObjects(Integer dwgNo, DamageReport& damage) {
+  Connection connection;
+  Recordset rows;
+  ItemRowReader reader;
+  if (connection.Open(OpenDbPath, OpenMode::ReadOnly) &&
+      rows.Open(connection, "Objects", "DrawingID", DbValue(Dwgs[dwgNo].DrawID))) {
+    reader.Resolve(rows, ItemColumns::Objects);
+    for (; !rows.Eof(); rows.MoveNext()) {
+      ItemRec item;
+      if (!reader.Read(rows, item)) {
+        if (rows.Failed()) break;
+        damage.Report("The item " + reader.Name(rows) + " has a damaged value and was skipped.");
+        continue;
+      }
+      GrowItems();
+      item.DwgNo = dwgNo;
+      Items[++ItemCount] = item;
+      CurItem = ItemCount;
+      ++LoadedItemCount;
+    }
+  }
+  const DbError& error = connection.Error().Number ? connection.Error() : rows.Error();
+  if (error.Number == DbErrNone) return true;
+  ShowError(error, LoadObjectsTitle);
+  return false;
+}
+
+// ---- Loading a drawing: lines ---------------------------------------------------------------
+
+// Appends the drawing's Lines rows with their Points rows as entities of
+// drawing dwgNo, layer keys turned into the drawing's layer items. False on
+// a database error (shown).
+bool LoadDrawingLines(Integer dwgNo, DamageReport& damage) {
+  Connection connection;
+  Recordset lines;
+  LineRowReader lineReader;
+  PointRowReader pointReader;
+  if (connection.Open(OpenDbPath, OpenMode::ReadOnly) &&
+      lines.Open(connection, "Lines", "DrawingID", DbValue(Dwgs[dwgNo].DrawID)) &&
+      lines.Relate("Points", "LineID", "LineID")) {
+    Recordset& points = lines.Children();
+    lineReader.Resolve(lines, LineColumns::Entity);
+    pointReader.Resolve(points);
+    for (; !lines.Eof() && !points.Failed(); lines.MoveNext()) {
+      if (!StageStoredLine(lines, points, lineReader, pointReader, damage)) continue;
+      LoadObj.DwgNo = dwgNo;
+      AddLoadedObj();
+      if (LoadObj.LayerID > 0 && Objs[ObjCount].LayerID == 0)
+        damage.Report("The layer of line " + std::to_string(LoadObj.LineID) + " was not found; it has no layer.");
+    }
+  }
+  const DbError& error = connection.Error().Number ? connection.Error()
+                         : lines.Failed()          ? lines.Error()
+                                                   : lines.Children().Error();
+  if (error.Number == DbErrNone) return true;
+  ShowError(error, LoadLinesTitle);
+  return false;
+}
+
+// ---- Loading a drawing: links ---------------------------------------------------------------
+
+// A stored link to an item of the drawing (an owning group or area) as the
+// index of the loaded item with that key; 0 for none, reported when the
+// item does not exist.
+Long LinkToLoadedItem(Long key, const LoadedItemKeys& keys, DamageReport& damage, Long lineId) {
+  if (key == 0) return 0;
+  const Long index = keys.IndexOf(key);
+  if (index == 0)
+    damage.Report("An item linked from line " + std::to_string(lineId) + " was not found; the link was dropped.");
+  return index;
+}
+
+// A placement of a component (entity i): linked to the definition, found in
+// memory or loaded from the drawing's database.
+void LinkComponent(Long i, const LoadedItemKeys& keys, DamageReport& damage) {
+  const Long lineId = Objs[i].LineID;
+  const bool ownedByDefinition = Objs[i].OwnerID == Objs[i].ObjectID;
+  NewItemKind = ItemComponent;
+  NewItemName = Objs[i].Name;
+  Long index = 0;
+  // A load appends to Objs and may move it: Objs(i) is read again afterwards.
+  const bool found = FindLoadedComponent(index) || LoadComponent(NewItemName);
+  ObjRec& obj = Objs[i];
+  // Unresolved, its keys name rows of another table: as indexes they would
+  // point at unrelated items. Drawing the placement finds it by name.
+  if (!found) damage.Report("The component " + obj.Name + " of line " + std::to_string(lineId) + " was not found.");
+  const Long definition = found ? CurItem : 0;
+  obj.OwnerID = ownedByDefinition ? definition : LinkToLoadedItem(obj.OwnerID, keys, damage, lineId);
+  obj.ObjectID = definition;
+}
+
+// An area polygon, fill, hatch (kind 4) or dimension (kind 7), entity i:
+// linked to the named item of its Name.
+void LinkNamedItem(Long i, Integer kind, DamageReport& damage) {
+  NewItemKind = kind;
+  NewItemName = Objs[i].Name;
+  const bool found = LoadNamedObject();
+  if (!found)
+    damage.Report("The item " + Objs[i].Name + " of line " + std::to_string(Objs[i].LineID) + " was not found.");
+  Objs[i].ObjectID = Objs[i].OwnerID = found ? CurItem : 0;
+}
+
+// Turns the stored links of the entities firstObj..LoadedObjEnd of drawing
+// dwgNo into item indexes.
+void LinkLoadedObjects(Long firstObj, Integer dwgNo, const LoadedItemKeys& keys, DamageReport& damage) {
+  for (Long i = firstObj; i <= LoadedObjEnd; ++i) {
+    if (Objs[i].DwgNo != dwgNo) continue;
+    const Integer type = Objs[i].Rtype;
+    const bool named = Objs[i].ObjectID >= 1;
+    if (type == EntityComponent) {
+      LinkComponent(i, keys, damage);
+    } else if (type == EntityTextChar) {
+      // Glyph keys are rows of the fonts database; the glyphs are linked by
+      // name once the drawing is loaded.
+      Objs[i].ObjectID = Objs[i].OwnerID = 0;
+    } else if ((type == EntityPolygon || type == EntityFill || type == EntityHatch) && named) {
+      LinkNamedItem(i, ItemArea, damage);
+    } else if (type == EntityDimension && named) {
+      LinkNamedItem(i, ItemWithGeometry, damage);
+    } else {
+      Objs[i].OwnerID = LinkToLoadedItem(Objs[i].OwnerID, keys, damage, Objs[i].LineID);
+    }
+  }
+}
+
+// ---- Loading a drawing: the load ------------------------------------------------------------
+
+// Reads the Drawing row of CurDrawID into Dwgs(dwgNo). False when there is
+// none or it cannot be read (shown).
+bool LoadDrawingRecord(Integer dwgNo) {
+  const String name = Dwgs[dwgNo].Name;
+  Connection connection;
+  Recordset row;
+  bool read = false;
+  if (connection.Open(OpenDbPath, OpenMode::ReadOnly) &&
+      row.Open(connection, "Drawing", "DrawID", DbValue(CurDrawID))) {
+    if (row.Eof()) {
+      MsgBox(" Drawing " + name + " Not Found!!", vbOKOnly, LoadDrawingTitle);
+      return false;
+    }
+    read = ReadDrawingRow(row, Dwgs[dwgNo]);
+    if (!read && !row.Failed()) MsgBox("The record of drawing " + name + " has a damaged value.", vbOKOnly, LoadRecordTitle);
+  }
+  const DbError& error = connection.Error().Number ? connection.Error() : row.Error();
+  if (error.Number != DbErrNone) ShowError(error, LoadRecordTitle);
+  return read;
+}
+
+}  // namespace
+
+bool LoadDrawing() {
+  const Integer dwgNo = CurDwg;
+  if (dwgNo < 0 || dwgNo > MaxDwgNo) {
+    MsgBox("No drawing window can take the drawing.", vbOKOnly, LoadRecordTitle);
+    return false;
+  }
+  CurDrawID = Dwgs[dwgNo].DrawID;
+  OpenDbPath = DwgDbPath;
+  if (!LoadDrawingRecord(dwgNo)) return false;
+  DwgRec& dwg = Dwgs[dwgNo];
+  CurDwgName = dwg.Name;
+  CurDrawID = dwg.DrawID;
+
+  LoadedItemCount = 0;
+  LoadedObjEnd = ObjCount;
+  CompDbPath = DwgDbPath;  // components of a loaded drawing come from its own database
+  DamageReport damage(LoadDrawingTitle);
+  const Long firstItem = ItemCount + 1;
+  bool complete = true;
+  // The stored counts gate the reads: rows of a drawing counted empty stay unread.
+  if (dwg.Nobjects > 0) complete = LoadDrawingObjects(dwgNo, damage);
+  if (dwg.Nlines >= 1) {
+    const Long firstObj = ObjCount + 1;
+    complete = LoadDrawingLines(dwgNo, damage) && complete;
+    LoadedObjEnd = ObjCount;
+    LoadedItemKeys keys;
+    keys.Collect(firstItem);
+    LinkLoadedObjects(firstObj, dwgNo, keys, damage);
+  }
+  dwg.Nobjects = LoadedItemCount;
+  return complete;
+}
 
 // ---- Hatch pattern library ----------------------------------------------------------------
 
@@ -117,6 +347,13 @@ void LoadPatterns() {
   }
   const DbError& error = patterns.Failed() ? patterns.Error() : patterns.Children().Error();
   if (error.Number != DbErrNone) MsgBox(ErrorText(error), vbOKOnly, LoadPatternsTitle);
+}
+
+// ---- Reset -----------------------------------------------------------------------------------
+
+void ResetLoadData() {
+  LoadedItemCount = 0;
+  LoadedObjEnd = 0;
 }
 
 }  // namespace lintavo

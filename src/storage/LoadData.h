@@ -1,21 +1,44 @@
 // LoadData: reading a stored drawing from a drawings database into the
 // model of an open drawing window, and the hatch pattern library from the
 // patterns database.
+//
+// Sections:
+//   Loading a drawing
+//   Hatch pattern library
+//   Reset
 #pragma once
 
 #include "platform/Types.h"
 
 namespace lintavo {
 
-// Reads the drawing whose DrawID Dwgs(CurDwg) holds, with its named items
-// and its lines and points, stamped with drawing number CurDwg. True when
-// the drawing was read; false when it was not (its own messages say why).
-// Not built yet: it reads nothing and reports false, without a message.
+// ---- Loading a drawing -----------------------------------------------------------------
+// Module state, set anew by every load.
+extern Long LoadedItemCount;     // Objects rows appended as items by the last load
+extern Long LoadedObjEnd;        // ObjCount right after the last load appended its lines
+
+// Reads the drawing whose DrawID Dwgs(CurDwg) holds from DwgDbPath into the
+// drawing of the current window (CurDwg): the Drawing row into Dwgs(CurDwg),
+// its Objects rows as items (when the row counts any), its Lines rows with
+// their Points rows as entities (when it counts any), all stamped with
+// drawing number CurDwg; then links the loaded entities to their items:
+// layers and owning groups by key, component placements, area polygons,
+// fills, hatches and dimensions by name (loading definitions on demand, with
+// CompDbPath := DwgDbPath). A damaged row or a link to an item that does not
+// exist is reported once and skipped, the rest still loads.
+// True when the drawing was read; false when its row is missing (" Drawing
+// <name> Not Found!!", titled "Load Drawing") or a database error stopped
+// the load (titled "Load Drawing Record", "Load Drawing Objects" or "Load
+// Drawing Lines"); what was appended before an error stays.
 bool LoadDrawing();
 
+// ---- Hatch pattern library ----------------------------------------------------------------
 // Reads the hatch pattern library of Support\Patterns_qz.mdb into
 // HatchPatterns and HatchPatternLines, in the order of the rows. Errors show
 // in a box titled "Load Patterns"; what was read before stays.
 void LoadPatterns();
+
+// ---- Reset ---------------------------------------------------------------------------------
+void ResetLoadData();  // the module's globals to their start values
 
 }  // namespace lintavo

@@ -1,10 +1,72 @@
-// LoadObjects: component lookup among the loaded items and component loading.
+// LoadObjects: component and named-item lookup in memory and loading from
+// the databases.
+//
+// Sections:
+//   Helpers
+//   Components
+//   Named items of a drawing
 #include "storage/LoadObjects.h"
 
 #include "app/DataHand.h"
+#include "app/Top.h"
+#include "platform/Database.h"
+#include "platform/Prompts.h"
+#include "platform/Recordset.h"
 #include "platform/TextCompare.h"
+#include "storage/RowReader.h"
 
 namespace lintavo {
+
+namespace {
+
+const char* const FindObjectTitle = "Find Object";
+const char* const LoadObjectLinesTitle = "Load Object Lines";
+
+// ---- Helpers -------------------------------------------------------------------------------
+
+// A database opened read-only with one table; the error of whichever failed.
+struct OpenTable {
+  Connection connection;
+  Recordset table;
+  bool Open(const String& path, const String& name) {
+    OpenDbPath = path;
+    return connection.Open(path, OpenMode::ReadOnly) && table.Open(connection, name);
+  }
+  const DbError& Error() const { return connection.Error().Number ? connection.Error() : table.Error(); }
+  bool Failed() const { return Error().Number != DbErrNone; }
+};
+
+void ShowError(const DbError& error, const String& title) { MsgBox(ErrorText(error), vbOKOnly, title); }
+
+// Moves rs to the first row at or after the current one named name (letter
+// case ignored, as the database compares names) whose kind is kind; false
+// at the end or on failure.
+bool FindNameOfKind(Recordset& rs, const String& name, Integer kind) {
+  const int rtype = rs.FieldIndex("Rtype");
+  while (rs.Find("Name", DbValue(name)) && !rs.Eof()) {
+    Integer found = 0;
+    if (ReadInteger(rs, rtype, found) && found == kind) return true;
+    if (rs.Failed() || !rs.MoveNext()) return false;
+  }
+  return false;
+}
+
+// Appends the item of the current row of rs; false (nothing appended) when
+// the row is damaged.
+bool AppendItemRow(Recordset& rs, ItemColumns columns, Integer dwgNo) {
+  ItemRowReader reader;
+  reader.Resolve(rs, columns);
+  ItemRec item;
+  if (!reader.Read(rs, item)) return false;
+  item.DwgNo = dwgNo;
+  Items[++ItemCount] = item;
+  CurItem = ItemCount;
+  return true;
+}
+
+}  // namespace
+
+// ---- Components ------------------------------------------------------------------------
 
 bool FindLoadedComponent(Long& Index) {
   Index = 0;
@@ -18,8 +80,90 @@ bool FindLoadedComponent(Long& Index) {
 }
 
 bool LoadComponent(const String& Name) {
-  (void)Name;  // the component database reader is not built yet
+  GrowItems();
+  const String title = "Loading Component: " + Name;
+  OpenTable components;
+  bool loaded = false;
+  if (components.Open(CompDbPath, "Components") && FindNameOfKind(components.table, Name, ItemComponent)) {
+    if (AppendItemRow(components.table, ItemColumns::Components, 0)) {
+      loaded = true;
+      if (Items[ItemCount].Nlines > 0) LoadObjectGeometry(components.connection);
+    } else if (!components.Failed()) {
+      MsgBox("The component row of " + Name + " has a damaged value and was not loaded.", vbOKOnly, title);
+    }
+  }
+  if (components.Failed()) {
+    ShowError(components.Error(), title);
+    return false;
+  }
+  return loaded;
+}
+
+bool ComponentExistsInDb(const String& Name) {
+  OpenTable components;
+  const bool found = components.Open(DwgDbPath, "Components") && components.table.Find("Name", DbValue(Name)) &&
+                     !components.table.Eof();
+  if (components.Failed()) {
+    ShowError(components.Error(), "Find Component: " + Name);
+    return false;
+  }
+  return found;
+}
+
+// ---- Named items of a drawing ------------------------------------------------------------
+
+namespace {
+
+// The first item of the current drawing of kind NewItemKind named NewItemName.
+bool FindDrawingItem() {
+  for (Long i = BaseItemCount + 1; i <= ItemCount; ++i) {
+    const ItemRec& item = Items[i];
+    if (item.DwgNo == CurDwg && item.Rtype == NewItemKind && item.Name == NewItemName) {
+      CurItem = i;
+      return true;
+    }
+  }
   return false;
+}
+
+// Positions rows on the Objects row of NewItemName and NewItemKind: one of
+// the drawing being loaded when there is one, else of any drawing.
+bool FindObjectsRow(Connection& connection, Recordset& rows) {
+  if (rows.Open(connection, "Objects", "DrawingID", DbValue(Dwgs[CurDwg].DrawID)) &&
+      FindNameOfKind(rows, NewItemName, NewItemKind))
+    return true;
+  if (rows.Failed()) return false;
+  return rows.Open(connection, "Objects") && FindNameOfKind(rows, NewItemName, NewItemKind);
+}
+
+}  // namespace
+
+bool LoadNamedObject() {
+  if (FindDrawingItem()) return true;
+  GrowItems();
+  Connection connection;
+  Recordset rows;
+  bool loaded = false;
+  OpenDbPath = DwgDbPath;
+  if (connection.Open(DwgDbPath, OpenMode::ReadOnly) && FindObjectsRow(connection, rows)) {
+    if (AppendItemRow(rows, ItemColumns::Objects, CurDwg)) {
+      loaded = true;
+      if (Items[ItemCount].Rtype == ItemWithGeometry && Items[ItemCount].Nlines > 0) LoadObjectGeometry(connection);
+    } else if (!rows.Failed()) {
+      MsgBox("The item row of " + NewItemName + " has a damaged value and was not loaded.", vbOKOnly, FindObjectTitle);
+    }
+  }
+  const DbError& error = connection.Error().Number ? connection.Error() : rows.Error();
+  if (error.Number != DbErrNone) {
+    ShowError(error, FindObjectTitle);
+    return false;
+  }
+  return loaded;
+}
+
+void LoadObjectGeometry(Connection& connection) {
+  DamageReport damage(LoadObjectLinesTitle);
+  AppendDefinitionGeometry(connection, ItemCount, damage, LoadObjectLinesTitle);
 }
 
 }  // namespace lintavo

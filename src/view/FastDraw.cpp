@@ -1,28 +1,268 @@
 // FastDraw: drawing simple entities whose visibility is already decided.
+//
+// Sections:
+//   Pen of the fast renderer
+//   Helpers
+//   Entries
+//   World wrappers in single precision
+//   Drawers by type
+//   Reset
 #include "view/FastDraw.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "annotation/Fills.h"
 #include "app/DataHand.h"
 #include "app/DrawDispatch.h"
+#include "app/Geometry.h"
+#include "app/Top.h"
 #include "picking/Selection.h"
+#include "platform/Numbers.h"
+#include "platform/Surface.h"
 #include "view/ObjectDrawers.h"
 #include "view/SurfaceDraw.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
+
+// ---- Pen of the fast renderer --------------------------------------------------------
+
+Long FastPenColor = 0;
+Integer FastPenStyle = 0;
+Single FastPenWidthFactor = 0;
+Integer FastPenWeight = 0;
+Integer FastPenPntCount = 0;
+
+namespace {
+
+// ---- Helpers -------------------------------------------------------------------------
+
+const WorldXY& P(int i) { return ScrPts[i]; }
+Single S(Double value) { return static_cast<Single>(value); }
+
+// View pixels of a world point, in single precision.
+Single PixelX(Single X) { return X * ViewScaleX + ViewBaseX; }
+Single PixelY(Single Y) { return Y * ViewScaleY + ViewBaseY; }
+
+// The fast wrappers as outputs of the shared constructions.
+void LineOutput(Double X1, Double Y1, Double X2, Double Y2) { FastWorldLine(S(X1), S(Y1), S(X2), S(Y2)); }
+void EllipseOutput(Double X, Double Y, Double RX, Double RY) { FastWorldCircleEllipse(S(X), S(Y), S(RX), S(RY)); }
+void EllipticArcOutput(Double X, Double Y, Double RX, Double RY, Double Start, Double End) {
+  FastWorldCircleEllipticArc(S(X), S(Y), S(RX), S(RY), S(Start), S(End));
+}
+const ShapeOutput FastShapes = {LineOutput, EllipseOutput, EllipticArcOutput};
+
+// The pen from an entity record; width and style set on the surface.
+void SetFastPen(const ObjRec& obj) {
+  FastPenColor = obj.Color;
+  FastPenStyle = obj.Ltype;
+  FastPenWidthFactor = obj.Width;
+  FastPenWeight = obj.Weight;
+  FastPenPntCount = obj.NPoints;
+  SetPenWidth(FastPenWeight, FastPenWidthFactor);
+  SetDrawStyle(FastPenStyle);
+}
+
+// The colour rules of an entity drawn inside a compound; first match wins.
+void ChooseMemberColor(const ObjRec& obj) {
+  if (EraseDraw) {
+    FastPenColor = DwgBackColor;
+  } else if (obj.Selected || DrawAsSelected) {
+    FastPenColor = SelectedLineColor;
+    SetDrawStyle(SelectedLineType);
+  } else if (GlyphColorOn) {
+    FastPenColor = GlyphColor;
+  } else if (MemberColorOn) {
+    FastPenColor = MemberColor;
+  }
+}
+
+// ScrPts(1..n) rounded to single precision, the precision the drawers work in.
+void RoundScrPts(int n) {
+  for (int i = 1; i <= n; ++i) {
+    ScrPts[i].X = S(ScrPts[i].X);
+    ScrPts[i].Y = S(ScrPts[i].Y);
+  }
+}
+
+// GdiPts(1..n) := ScrPts(1..n) as device pixels.
+void LoadGdiPoints(int n) {
+  for (int i = 1; i <= n; ++i) GdiPts[i] = WorldToGdi(P(i).X, P(i).Y);
+}
+
+// Fill pattern and colour of bands and polygons: the line type and the pen
+// colour while fills are shown, else transparent.
+void FastFill(Integer& style, Long& color) {
+  style = ShowFills ? FastPenStyle : vbFSTransparent;
+  color = ShowFills ? FastPenColor : DwgBackColor;
+}
+
+void DrawByType(Integer Rtype) {
+  switch (Rtype) {
+    case EntityPoint: FastDrawPoint(); break;
+    case EntityLine: FastDrawLine(); break;
+    case EntityCircle: FastDrawCircle(); break;
+    case EntityArc: FastDrawArc(); break;
+    case EntityEllipticArc: FastDrawEllipticArc(); break;
+    case EntityEllipse: FastDrawEllipse(); break;
+    case EntitySpline: FastDrawSpline(); break;
+    case EntityBezier: FastDrawBezier(); break;
+    case EntityContBezier: FastDrawContBezier(); break;
+    case EntityPolyline: FastDrawPolyline(); break;
+    case EntityPolygon: FastDrawPolygon(); break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+// ---- Entries ---------------------------------------------------------------------------
 
 void FastDrawObject(Long ObjNo) {
   const ObjRec& obj = Objs[ObjNo];
   if (!obj.Show) return;
-  SetObjectPen(obj);
-  if (!EraseDraw && !obj.Selected && !DrawAsSelected) {
-    if (GlyphColorOn)
-      PenColor = GlyphColor;
-    else if (MemberColorOn)
-      PenColor = MemberColor;
-    SetForeColor(PenColor);
-  }
+  SetFastPen(obj);
+  ChooseMemberColor(obj);
+  SetForeColor(FastPenColor);
+  SetDrawMode(XorDraw ? vbNotXorPen : vbCopyPen);
   LoadObjScrPts(ObjNo);
-  if (obj.Rtype < FirstCompoundType) DrawObjByType(obj.Rtype);
+  if (obj.Rtype < FirstCompoundType) {
+    RoundScrPts(std::min<int>(FastPenPntCount, ScrPtsMax));
+    DrawByType(obj.Rtype);
+  }
   SetDrawWidth(1);
+}
+
+void FastDrawLoadedObject() {
+  SetFastPen(LoadObj);
+  SetForeColor(FastPenColor);
+  SetDrawMode(vbCopyPen);
+  const int n = std::clamp<int>(FastPenPntCount, 0, LoadPntsMax);
+  if (n > ScrPtsMax) {
+    // The bound is 16-bit: it stops at the largest Integer.
+    const Long bound = std::min<Long>(Long{n} + 200 + ScrPtsMax, std::numeric_limits<Integer>::max());
+    ResizeScrPts(static_cast<Integer>(bound));
+  }
+  for (int i = 1; i <= n; ++i) {
+    ScrPts[i].X = S(LoadPnts[i].X);
+    ScrPts[i].Y = S(LoadPnts[i].Y);
+  }
+  DrawByType(LoadObj.Rtype);
+}
+
+// ---- World wrappers in single precision ------------------------------------------------
+
+void FastWorldPoint(Single X, Single Y) { DrawPSet(PixelX(X), PixelY(Y)); }
+
+void FastWorldLine(Single X1, Single Y1, Single X2, Single Y2) {
+  GdiLine(PixelX(X1), PixelY(Y1), PixelX(X2), PixelY(Y2));
+}
+
+void FastWorldCircle(Single X, Single Y, Single R) { GdiCircle(PixelX(X), PixelY(Y), std::fabs(R * ViewScaleX)); }
+
+void FastWorldCircleArc(Single X, Single Y, Single R, Single Start, Single End) {
+  SurfaceArc(PixelX(X), PixelY(Y), std::fabs(R * ViewScaleX), Start, End);
+}
+
+// The ellipses take the surface's radius-and-aspect form from the world
+// wrappers; only their centre and radii arrive in single precision.
+void FastWorldCircleEllipse(Single X, Single Y, Single RX, Single RY) { WorldCircleEllipse(X, Y, RX, RY); }
+
+void FastWorldCircleEllipticArc(Single X, Single Y, Single RX, Single RY, Single Start, Single End) {
+  WorldCircleEllipticArc(X, Y, RX, RY, Start, End);
+}
+
+// ---- Drawers by type -------------------------------------------------------------------
+
+void FastDrawPoint() {
+  if (ShowStdPnts)
+    DrawStdPntMark(P(1).X, P(1).Y);  // the mark makes its own window test
+  else
+    FastWorldPoint(S(P(1).X), S(P(1).Y));
+}
+
+void FastDrawLine() {
+  if (FastPenWidthFactor == 0)
+    FastWorldLine(S(P(1).X), S(P(1).Y), S(P(2).X), S(P(2).Y));
+  else
+    FastDrawWideLine();
+}
+
+void FastDrawWideLine() {
+  LoadBandCorners(FastPenWidthFactor);
+  Integer style = 0;
+  Long color = 0;
+  FastFill(style, color);
+  SetDrawStyle(vbSolid);
+  SetForeColor(FastPenColor);
+  GdiPolygon(style, color, 4);
+}
+
+void FastDrawCircle() {
+  const Single r = S(std::hypot(P(2).X - P(1).X, P(2).Y - P(1).Y));
+  if (r != 0) FastWorldCircle(S(P(1).X), S(P(1).Y), r);
+}
+
+void FastDrawArc() {
+  const WorldXY& c = P(1);
+  const Single r = S(std::hypot(P(2).X - c.X, P(2).Y - c.Y));
+  if (r == 0) return;
+  const Single a1 = LineAngleD(c.X, c.Y, P(2).X, P(2).Y);
+  const Single a2 = LineAngleD(c.X, c.Y, P(3).X, P(3).Y);
+  const Single a3 = LineAngleD(c.X, c.Y, P(4).X, P(4).Y);
+  if (ArcRunsBackward(a1, a2, a3))
+    FastWorldCircleArc(S(c.X), S(c.Y), r, a3, a1);
+  else
+    FastWorldCircleArc(S(c.X), S(c.Y), r, a1, a3);
+}
+
+void FastDrawEllipticArc() { EllipticArcShape(FastShapes); }
+
+void FastDrawEllipse() { EllipseShape(FastShapes); }
+
+void FastDrawSpline() { SplineShape(FastPenPntCount, false, FastShapes); }
+
+void FastDrawBezier() {
+  LoadGdiPoints(4);
+  PolyBezier(ActiveDoc->hDC(), &GdiPts[1], 4);
+}
+
+void FastDrawContBezier() {
+  // Whole segments only: a segment needs its three points after Pi.
+  for (int i = 1; i + 3 <= FastPenPntCount; i += 3) {
+    for (int k = 0; k < 4; ++k) GdiPts[1 + k] = WorldToGdi(P(i + k).X, P(i + k).Y);
+    PolyBezier(ActiveDoc->hDC(), &GdiPts[1], 4);
+  }
+}
+
+void FastDrawPolyline() {
+  const int n = std::min<int>(FastPenPntCount, ScrPtsMax);
+  if (n < 1) return;
+  LoadGdiPoints(n);
+  Polyline(ActiveDoc->hDC(), &GdiPts[1], n);
+}
+
+void FastDrawPolygon() {
+  const int n = std::min<int>(FastPenPntCount, ScrPtsMax);
+  if (n < 1) return;
+  LoadGdiPoints(n);
+  Integer style = 0;
+  Long color = 0;
+  FastFill(style, color);
+  SetDrawStyle(vbSolid);
+  GdiPolygon(style, color, n);
+}
+
+// ---- Reset -------------------------------------------------------------------------------
+
+void ResetFastDraw() {
+  FastPenColor = 0;
+  FastPenStyle = 0;
+  FastPenWidthFactor = 0;
+  FastPenWeight = 0;
+  FastPenPntCount = 0;
 }
 
 }  // namespace lintavo

@@ -77,14 +77,14 @@ struct SteppedEllipse {
   }
   // Lines from parameter From on, step by step, until the first point at or
   // past To (not clamped to To).
-  void Walk(Single From, Single To, Single Step) const {
+  void Walk(Single From, Single To, Single Step, const ShapeOutput& Out) const {
     Double x0 = 0, y0 = 0;
     At(From, x0, y0);
     for (Single t = From; t < To;) {
       t += Step;
       Double x1 = 0, y1 = 0;
       At(t, x1, y1);
-      WorldLine(x0, y0, x1, y1);
+      Out.Line(x0, y0, x1, y1);
       x0 = x1;
       y0 = y1;
     }
@@ -122,13 +122,7 @@ void DrawObjLine() {
 }
 
 void DrawWideObjLine() {
-  const Double w = PenWidthFactor * 0.5;
-  const Double a = LineAngle(P(1).X, P(1).Y, P(2).X, P(2).Y) + Pi / 2;
-  const Double dx = w * std::cos(a), dy = w * std::sin(a);
-  GdiPts[1] = WorldToGdi(P(1).X + dx, P(1).Y + dy);
-  GdiPts[2] = WorldToGdi(P(2).X + dx, P(2).Y + dy);
-  GdiPts[3] = WorldToGdi(P(2).X - dx, P(2).Y - dy);
-  GdiPts[4] = WorldToGdi(P(1).X - dx, P(1).Y - dy);
+  LoadBandCorners(PenWidthFactor);
   Integer style = 0;
   Long color = 0;
   BandFill(style, color);
@@ -162,10 +156,7 @@ void DrawObjArc() {
   const Single a1 = LineAngleD(c.X, c.Y, P(2).X, P(2).Y);
   const Single a2 = LineAngleD(c.X, c.Y, P(3).X, P(3).Y);
   const Single a3 = LineAngleD(c.X, c.Y, P(4).X, P(4).Y);
-  // The surface draws counterclockwise: when the middle point does not lie
-  // on the counterclockwise sweep from start to end, the ends change places.
-  const bool swap = (a1 <= a2 && a1 < a3 && a3 < a2) || (a1 > a2 && a2 > a3) || (a2 <= a3 && a2 < a1 && a1 < a3);
-  if (swap)
+  if (ArcRunsBackward(a1, a2, a3))
     WorldCircleArc(c.X, c.Y, r, a3, a1);
   else
     WorldCircleArc(c.X, c.Y, r, a1, a3);
@@ -177,22 +168,57 @@ void DrawObjEllipse() {
   const SteppedEllipse e = EllipseOfPoints(a, b);
   // The larger half axis bounds the ellipse whichever axis it lies on.
   if (!SquareMeetsView(e.CX, e.CY, std::max(a, b))) return;
-  if (P(1).Y == P(2).Y) {
-    WorldCircleEllipse(e.CX, e.CY, a, b);
-    return;
-  }
-  e.Walk(0, TwoPiSingle, ArcStepAngle(e.CX, e.CY, std::max(a, b)));
+  EllipseShape(WorldShapes);
 }
 
 void DrawObjEllipticArc() {
   if (!DrawEnabled || ScrPtsBeyondView(5, 6)) return;
+  EllipticArcShape(WorldShapes);
+}
+
+// ---- Shapes shared with the fast renderer ------------------------------------------------------
+
+namespace {
+
+void WorldEllipseShape(Double X, Double Y, Double RX, Double RY) { WorldCircleEllipse(X, Y, RX, RY); }
+
+}  // namespace
+
+const ShapeOutput WorldShapes = {WorldLine, WorldEllipseShape, WorldCircleEllipticArc};
+
+bool ArcRunsBackward(Single a1, Single a2, Single a3) {
+  // The surface draws counterclockwise: when the middle point does not lie
+  // on the counterclockwise sweep from start to end, the ends change places.
+  return (a1 <= a2 && a1 < a3 && a3 < a2) || (a1 > a2 && a2 > a3) || (a2 <= a3 && a2 < a1 && a1 < a3);
+}
+
+void LoadBandCorners(Double W) {
+  const Double w = W * 0.5;
+  const Double a = LineAngle(P(1).X, P(1).Y, P(2).X, P(2).Y) + Pi / 2;
+  const Double dx = w * std::cos(a), dy = w * std::sin(a);
+  GdiPts[1] = WorldToGdi(P(1).X + dx, P(1).Y + dy);
+  GdiPts[2] = WorldToGdi(P(2).X + dx, P(2).Y + dy);
+  GdiPts[3] = WorldToGdi(P(2).X - dx, P(2).Y - dy);
+  GdiPts[4] = WorldToGdi(P(1).X - dx, P(1).Y - dy);
+}
+
+void EllipseShape(const ShapeOutput& Out) {
+  Double a = 0, b = 0;
+  const SteppedEllipse e = EllipseOfPoints(a, b);
+  if (P(1).Y == P(2).Y) {
+    Out.Ellipse(e.CX, e.CY, a, b);
+    return;
+  }
+  e.Walk(0, TwoPiSingle, ArcStepAngle(e.CX, e.CY, std::max(a, b)), Out);
+}
+
+void EllipticArcShape(const ShapeOutput& Out) {
   Double a = 0, b = 0;
   const SteppedEllipse e = EllipseOfPoints(a, b);
   if (P(1).Y == P(2).Y) {
     // The surface takes the directions of the arc's ends from the centre and
     // finds their places on the ellipse itself.
-    WorldCircleEllipticArc(e.CX, e.CY, a, b, LineAngleD(e.CX, e.CY, P(5).X, P(5).Y),
-                           LineAngleD(e.CX, e.CY, P(6).X, P(6).Y));
+    Out.EllipticArc(e.CX, e.CY, a, b, LineAngleD(e.CX, e.CY, P(5).X, P(5).Y), LineAngleD(e.CX, e.CY, P(6).X, P(6).Y));
     return;
   }
   // Parameters are measured from the first axis, the axis the walk starts on.
@@ -201,7 +227,7 @@ void DrawObjEllipticArc() {
   const Single t1 = EllipseParamAngle(e.CX, e.CY, P(5).X, P(5).Y, ratio, rotation);
   Single t2 = EllipseParamAngle(e.CX, e.CY, P(6).X, P(6).Y, ratio, rotation);
   if (t1 > t2) t2 = static_cast<Single>(t2 + TwoPi);
-  e.Walk(t1, t2, ArcStepAngle(e.CX, e.CY, std::max(a, b)));
+  e.Walk(t1, t2, ArcStepAngle(e.CX, e.CY, std::max(a, b)), Out);
 }
 
 // ---- Splines and Beziers -------------------------------------------------------------------
@@ -212,11 +238,11 @@ namespace {
 // an arc-like piece about the crossing of the two normals whose radius blends
 // from one end's to the other's; a chord when the piece is too short or the
 // tangents give no centre.
-void DrawSplineSegment(const XY& A, const XY& B, const XY& T0, const XY& T1) {
+void DrawSplineSegment(const XY& A, const XY& B, const XY& T0, const XY& T1, const ShapeOutput& Out) {
   const Double pixels = std::hypot(T0.X, T0.Y) * ViewScaleX;
   const Double cross = T1.Y * T0.X - T0.Y * T1.X;
   if (pixels < 4.0 || std::fabs(cross) < 0.0001) {
-    WorldLine(A.X, A.Y, B.X, B.Y);
+    Out.Line(A.X, A.Y, B.X, B.Y);
     return;
   }
   // The normals A + s (-T0.Y, T0.X) and B + u (-T1.Y, T1.X) meet where
@@ -225,7 +251,7 @@ void DrawSplineSegment(const XY& A, const XY& B, const XY& T0, const XY& T1) {
   const XY O{A.X - s * T0.Y, A.Y + s * T0.X};
   const Double r0 = Distance(O, A), r1 = Distance(O, B);
   if (r0 == 0 || r1 == 0) {
-    WorldLine(A.X, A.Y, B.X, B.Y);
+    Out.Line(A.X, A.Y, B.X, B.Y);
     return;
   }
   Double b0 = LineAngleD(O.X, O.Y, A.X, A.Y), b1 = LineAngleD(O.X, O.Y, B.X, B.Y);
@@ -249,7 +275,7 @@ void DrawSplineSegment(const XY& A, const XY& B, const XY& T0, const XY& T1) {
       const Double radius = r0 - (r0 - r1) * blend;
       next = XY{O.X + radius * std::cos(angle), O.Y + radius * std::sin(angle)};
     }
-    WorldLine(prev.X, prev.Y, next.X, next.Y);
+    Out.Line(prev.X, prev.Y, next.X, next.Y);
     prev = next;
   }
 }
@@ -260,7 +286,11 @@ XY Difference(const XY& to, const XY& from) { return {to.X - from.X, to.Y - from
 
 void DrawObjSpline() {
   if (!DrawEnabled) return;
-  const int n = PenPntCount;
+  SplineShape(PenPntCount, true, WorldShapes);
+}
+
+void SplineShape(int Count, bool Cull, const ShapeOutput& Out) {
+  const int n = Count;
   if (n < 2) return;
   const bool closed = P(1).X == P(n).X && P(1).Y == P(n).Y;
   XY T0 = closed ? Difference(P(2), P(n - 1)) : Difference(P(2), P(1));
@@ -271,7 +301,7 @@ void DrawObjSpline() {
     else
       T1 = Difference(P(i + 2), P(i));
     // A segment out of view is skipped, but its end tangent still leads the next.
-    if (!ScrPtsBeyondView(i, i + 1)) DrawSplineSegment(P(i), P(i + 1), T0, T1);
+    if (!Cull || !ScrPtsBeyondView(i, i + 1)) DrawSplineSegment(P(i), P(i + 1), T0, T1, Out);
     T0 = T1;
   }
 }

@@ -30,6 +30,7 @@
 // Sections:
 //   Glyph colour
 //   Simple drawers
+//   Shapes shared with the fast renderer
 //   Text characters and placements
 #pragma once
 
@@ -58,6 +59,30 @@ void DrawObjPolygon();      // 11: filled with the line type as pattern
 // The drawer of a simple type (1 to 11) on ScrPts and the pen as set;
 // another type draws nothing.
 void DrawObjByType(Integer Rtype);
+
+// ---- Shapes shared with the fast renderer --------------------------------------------------
+// The constructions of the drawers above, on ScrPts, that the fast renderer
+// (FastDraw) draws too, with its own pen and without culling.
+// Where the constructions put their output, in world units.
+struct ShapeOutput {
+  void (*Line)(Double X1, Double Y1, Double X2, Double Y2);  // a piece of a stepped shape
+  void (*Ellipse)(Double X, Double Y, Double RX, Double RY);  // the surface's axis-parallel ellipse
+  void (*EllipticArc)(Double X, Double Y, Double RX, Double RY, Double Start, Double End);  // its arc, radians
+};
+extern const ShapeOutput WorldShapes;  // the world wrappers of SurfaceDraw
+
+// Whether an arc whose start, a point between and end lie at angles a1, a2,
+// a3 about the centre (radians) is drawn from a3 to a1: the surface draws
+// counterclockwise.
+bool ArcRunsBackward(Single a1, Single a2, Single a3);
+// GdiPts(1..4) := the device corners of the band of width W (world units)
+// along ScrPts(1)..ScrPts(2).
+void LoadBandCorners(Double W);
+void EllipseShape(const ShapeOutput& Out);      // ScrPts(1..4); stepped unless its first axis is level
+void EllipticArcShape(const ShapeOutput& Out);  // ScrPts(1..6); likewise
+// The spline through ScrPts(1..Count); with Cull a segment lying beyond one
+// side of the view window is left out.
+void SplineShape(int Count, bool Cull, const ShapeOutput& Out);
 
 // ---- Text characters and placements ----------------------------------------------------
 // The strokes of text character ObjNo, with its box and underline; its

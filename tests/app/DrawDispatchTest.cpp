@@ -183,13 +183,17 @@ TEST_F(DrawDispatchTest, ComponentThatCannotBeLoadedIsNotTriedAgain) {
   const Long part = AddEntity(EntityComponent, {{0, 0}, {1, 1}, {0, 0}});
   Objs[part].Name = "Missing";
   Dwgs[CurDwg].SourceDbPath = "first.mdb";
+  Responder().AnswerMsgBox(vbOK);  // the missing database is reported once
   DrawObject(part);
   EXPECT_EQ(CompDbPath, "first.mdb");  // the load was tried from the drawing's database
+  ASSERT_EQ(Responder().Prompts().size(), 1u);
+  EXPECT_EQ(Responder().Prompts()[0].title, "Loading Component: Missing");
   CompDbPath = "other.mdb";
   DrawObject(part);
   EXPECT_EQ(CompDbPath, "other.mdb");
   EXPECT_EQ(Objs[part].ObjectID, 0);
   EXPECT_EQ(InkCount(), 0);
+  EXPECT_EQ(Responder().Prompts().size(), 1u);
 }
 
 TEST_F(DrawDispatchTest, ComponentsPlacingEachOtherStopAtTheNestingLimit) {

@@ -50,6 +50,8 @@ const char* PromptKindName(PromptKind kind) {
 
 void ScriptedResponder::AnswerMsgBox(int button) { msgBoxAnswers_.push_back(button); }
 
+void ScriptedResponder::AnswerEveryMsgBox(int button) { everyMsgBoxAnswer_ = button; }
+
 void ScriptedResponder::AnswerFile(const String& fileName, int filterIndex) {
   fileAnswers_.push_back({true, fileName, filterIndex});
 }
@@ -81,7 +83,11 @@ void ScriptedResponder::ExpectAllAnswersUsed() {
 int ScriptedResponder::MessageBox(const MessageBoxPrompt& prompt) {
   prompts_.push_back({PromptKind::MessageBox, prompt.prompt, prompt.title, prompt.buttons});
   int answer = 0;
-  if (!TakeAnswer(msgBoxAnswers_, prompts_.back(), answer)) return MsgBoxSafeAnswer(prompt.buttons);
+  if (msgBoxAnswers_.empty() && everyMsgBoxAnswer_ != 0) {
+    answer = everyMsgBoxAnswer_;
+  } else if (!TakeAnswer(msgBoxAnswers_, prompts_.back(), answer)) {
+    return MsgBoxSafeAnswer(prompt.buttons);
+  }
   if (!MsgBoxHasButton(prompt.buttons, answer)) {
     ADD_FAILURE() << "Answer " << answer << " is not a button of the message box \""
                   << prompt.prompt << "\" (style " << prompt.buttons << ")";

@@ -33,6 +33,10 @@ class ScriptedResponder final : public PromptResponder {
  public:
   // ---- Queuing answers -----------------------------------------------------
   void AnswerMsgBox(int button);  // vbOK, vbCancel, vbYes or vbNo
+  // Answers every message box that finds no queued answer with button (any
+  // number of them, each still recorded): for tests that provoke reports
+  // they cannot count beforehand, such as loads of damaged files.
+  void AnswerEveryMsgBox(int button);
   void AnswerFile(const String& fileName, int filterIndex = 1);
   void CancelFile();
   void AnswerColor(Long color);
@@ -62,6 +66,7 @@ class ScriptedResponder final : public PromptResponder {
   bool PrinterAnswer(PromptKind kind, const PrinterPrompt& prompt);
 
   std::deque<int> msgBoxAnswers_;
+  int everyMsgBoxAnswer_ = 0;  // 0 none; else the answer of a box with none queued
   std::deque<FileAnswer> fileAnswers_;
   std::deque<ColorAnswer> colorAnswers_;
   std::deque<bool> printerAnswers_;

@@ -1,0 +1,324 @@
+// Loading a stored drawing into a drawing window: the drawing row, its items,
+// its lines with their points, the links of the loaded entities, and what a
+// damaged file does.
+#include "app/ProgramState.h"
+#include "organisation/Layers.h"
+#include "platform/Prompts.h"
+#include "storage/LoadObjects.h"
+#include "storage/SaveData.h"
+#include "storage/StoredDrawing.h"
+
+namespace lintavo {
+namespace {
+
+class LoadDrawingTest : public StoredDrawingTest {};
+
+// ---- Round trip ----------------------------------------------------------------------------
+
+// What must come back of one entity, its links by the items' names and kinds.
+struct EntitySnapshot {
+  Integer type, ltype, weight, nPoints;
+  Long color;
+  Single width;
+  std::vector<std::pair<Double, Double>> points;
+  String name, layer, owner, shown;
+  Integer ownerKind, shownKind;
+
+  static EntitySnapshot Of(Long i) {
+    const ObjRec& o = Objs[i];
+    EntitySnapshot s{o.Rtype, o.Ltype, o.Weight, o.NPoints, o.Color, o.Width, {}, o.Name, "", "", "", 0, 0};
+    for (Long k = 0; k < o.NPoints; ++k) s.points.emplace_back(Pnts[o.PointID + k].X, Pnts[o.PointID + k].Y);
+    if (o.LayerID > 0) s.layer = Items[o.LayerID].Name;
+    if (o.OwnerID > 0) s.owner = Items[o.OwnerID].Name, s.ownerKind = Items[o.OwnerID].Rtype;
+    if (o.ObjectID > 0) s.shown = Items[o.ObjectID].Name, s.shownKind = Items[o.ObjectID].Rtype;
+    return s;
+  }
+  bool operator==(const EntitySnapshot&) const = default;
+  friend void PrintTo(const EntitySnapshot& s, std::ostream* os) {
+    *os << "type " << s.type << " \"" << s.name << "\" colour " << s.color << ", " << s.points.size()
+        << " points, layer \"" << s.layer << "\", owner \"" << s.owner << "\" (kind " << s.ownerKind
+        << "), shows \"" << s.shown << "\" (kind " << s.shownKind << ")";
+  }
+};
+
+// Appends a definition entity of no drawing owned by item owner.
+void AddDefinitionLine(Long owner, Double x1, Double y1, Double x2, Double y2) {
+  LoadObj = ObjRec{};
+  LoadObj.Rtype = EntityLine;
+  LoadObj.Show = FlagTrue;
+  LoadObj.Color = 255;
+  LoadObj.NPoints = 2;
+  LoadObj.OwnerID = LoadObj.ObjectID = owner;
+  LoadPnts[1] = PntRec{1, 0, x1, y1};
+  LoadPnts[2] = PntRec{2, 0, x2, y2};
+  AddLoadedObj();
+}
+
+Long AddStyled(Integer type, std::initializer_list<std::pair<Double, Double>> points, Long color, Integer ltype,
+               Integer weight, Single width) {
+  AddObj(type, static_cast<Integer>(points.size()));
+  for (const auto& [x, y] : points) AddPnt(x, y);
+  ObjRec& o = Objs[ObjCount];
+  o.Color = color;
+  o.Ltype = ltype;
+  o.Weight = weight;
+  o.Width = width;
+  return ObjCount;
+}
+
+Long AddItemNamed(Integer kind, const String& name) {
+  NewItemName = name;
+  AddItem(kind);
+  return ItemCount;
+}
+
+TEST_F(LoadDrawingTest, RoundTripOfEveryEntityTypeRestoresEachEntityAndItsLinks) {
+  const Long walls = EnsureLayer("Walls");
+  doc_.Current_Layer = walls;
+  const Long group = AddItemNamed(ItemGroup, "Group A");
+  const Long room = AddItemNamed(ItemArea, "Room");
+  const Long bolt = AddItemNamed(ItemComponent, "Bolt");
+  Items[bolt].DwgNo = 0;
+  Items[bolt].DrawingID = 0;
+  AddDefinitionLine(bolt, 0, 0, 1, 0);
+  AddDefinitionLine(bolt, 0, 0, 0, 1);
+  Items[bolt].Nlines = 2;
+
+  AddStyled(EntityPoint, {{1, 1}}, 0x0000FF, 0, 1, 0);
+  Objs[AddStyled(EntityLine, {{0, 0}, {5, 2}}, 0x00FF00, 2, 3, 0.5f)].OwnerID = group;
+  AddStyled(EntityCircle, {{3, 3}, {4, 3}}, 0xFF0000, 1, 1, 0);
+  AddStyled(EntityArc, {{0, 0}, {1, 0}, {0, 1}, {-1, 0}}, 0x123456, 3, 2, 0);
+  AddStyled(EntityEllipticArc, {{0, 0}, {4, 0}, {2, 1}, {2, -1}, {4, 0}, {0, 0}}, 7, 0, 1, 0);
+  AddStyled(EntityEllipse, {{0, 0}, {4, 0}, {2, 1}, {2, -1}}, 8, 0, 1, 0);
+  AddStyled(EntitySpline, {{0, 0}, {1, 1}, {2, 0}}, 9, 0, 1, 0);
+  AddStyled(EntityBezier, {{0, 0}, {1, 2}, {2, 2}, {3, 0}}, 10, 0, 1, 0);
+  AddStyled(EntityContBezier, {{0, 0}, {1, 1}, {2, 1}, {3, 0}, {4, -1}, {5, -1}, {6, 0}}, 11, 0, 1, 0);
+  AddStyled(EntityPolyline, {{0, 0}, {1, 0}, {1, 1}}, 12, 4, 1, 0);
+  AddStyled(EntityPolygon, {{0, 0}, {2, 0}, {2, 2}, {0, 0}}, 13, 0, 1, 0);
+  const Long outline = AddStyled(EntityPolygon, {{5, 5}, {9, 5}, {9, 9}, {5, 5}}, 14, 0, 1, 0);
+  Objs[outline].Name = "Room";
+  Objs[outline].ObjectID = Objs[outline].OwnerID = room;
+  for (int k = 0; k < 3; ++k) {
+    const Long placed = AddStyled(EntityComponent, {{2.0 * k, 7}, {1, 1}, {0, 0}}, 15, 0, 1, 0);
+    Objs[placed].Name = "Bolt";
+    Objs[placed].ObjectID = Objs[placed].OwnerID = bolt;
+  }
+  Objs[AddStyled(EntityTextChar, {{1, 9}, {0.5, 0.5}, {0, 0}, {0, 0}, {0, 0}}, 16, 0, 1, 0)].Name = "TEXT-65";
+  AddStyled(EntityDimension, {{0, 0}, {1, 1}, {0, 0}}, 17, 0, 1, 0);
+  for (Integer type : {EntityFill, EntityHatch}) {
+    const Long area = AddStyled(type, {{5, 5}, {1, 1}, {0, 0}}, 18, 0, 1, 0);
+    Objs[area].Name = "Room";
+    Objs[area].ObjectID = Objs[area].OwnerID = room;
+  }
+  std::vector<EntitySnapshot> saved;
+  for (Long i : EntitiesOf(1)) saved.push_back(EntitySnapshot::Of(i));
+  ASSERT_TRUE(SaveDrawing(1, {bolt}, false)) << (Messages().empty() ? "" : Messages()[0]);
+  const Long drawId = Dwgs[1].DrawID;
+  const String name = Dwgs[1].Name;
+
+  // A fresh program with a fresh window: nothing of the saved drawing is left in memory.
+  ResetProgramState();
+  DwgDbPath = path_;
+  frmDocument fresh;
+  Open(fresh, 1);
+  ASSERT_TRUE(LoadStored(drawId, name));
+
+  const std::vector<Long> loaded = EntitiesOf(1);
+  ASSERT_EQ(loaded.size(), saved.size());
+  for (size_t k = 0; k < loaded.size(); ++k) {
+    EXPECT_EQ(EntitySnapshot::Of(loaded[k]), saved[k]) << "entity " << k + 1 << " of type " << saved[k].type;
+    if (k > 0) {
+      EXPECT_GT(Objs[loaded[k]].LineID, Objs[loaded[k - 1]].LineID);
+    }
+  }
+  Long components = 0;
+  for (Long i = 1; i <= ItemCount; ++i) components += Items[i].Rtype == ItemComponent;
+  EXPECT_EQ(components, 1);  // placed three times, read once
+  for (Long i = 1; i <= ItemCount; ++i) {
+    if (Items[i].Rtype >= ItemGroup) {
+      EXPECT_EQ(Items[i].DwgNo, 1) << Items[i].Name;
+    }
+  }
+  EXPECT_TRUE(Messages().empty());
+}
+
+// ---- The drawing row -------------------------------------------------------------------------
+
+TEST_F(LoadDrawingTest, MissingDrawingRowSaysNotFoundAndReadsNothing) {
+  AddSegment(AddDrawingRow("Other", 0, 1), 0, 0, 1, 1);
+  Responder().AnswerMsgBox(vbOK);
+  CompDbPath = "components.mdb";
+  EXPECT_FALSE(LoadStored(99, "Ghost"));
+  ASSERT_EQ(Responder().Prompts().size(), 1u);
+  EXPECT_EQ(Responder().Prompts()[0].text, " Drawing Ghost Not Found!!");
+  EXPECT_EQ(Responder().Prompts()[0].title, "Load Drawing");
+  EXPECT_TRUE(EntitiesOf(1).empty());
+  EXPECT_EQ(CompDbPath, "components.mdb");
+}
+
+TEST_F(LoadDrawingTest, StoredCountsGateTheReadsOfItemsAndLines) {
+  const Long uncounted = AddDrawingRow("Uncounted", 0, 0);
+  AddItemRow(uncounted, ItemLayer, "Layer 1");
+  AddSegment(uncounted, 0, 0, 1, 1);
+  const Long items = ItemCount;
+  EXPECT_TRUE(LoadStored(uncounted));
+  EXPECT_EQ(ItemCount, items);
+  EXPECT_TRUE(EntitiesOf(1).empty());
+  EXPECT_EQ(Dwgs[1].Nobjects, 0);
+  EXPECT_EQ(Dwgs[1].Revision, "Rev. 0");
+  EXPECT_DOUBLE_EQ(Dwgs[1].Xlimit, 17);
+  EXPECT_EQ(Dwgs[1].Show, FlagTrue);
+}
+
+// ---- Damaged rows -------------------------------------------------------------------------
+
+TEST_F(LoadDrawingTest, LineWithMissingPointsIsReportedOnceAndTheLinesAfterItLoad) {
+  const Long plan = AddDrawingRow("Plan", 0, 4);
+  AddSegment(plan, 0, 0, 1, 1);
+  StoredLine noRows;
+  noRows.nPoints = 2;
+  const Long bare = AddLineRow(plan, noRows);
+  StoredLine shortOne;
+  shortOne.type = EntityPolyline;
+  shortOne.points = {{0, 0}, {1, 0}};
+  shortOne.nPoints = 3;
+  AddLineRow(plan, shortOne);
+  AddSegment(plan, 2, 2, 3, 3);
+  Responder().AnswerMsgBox(vbOK);
+  EXPECT_TRUE(LoadStored(plan));
+  const std::vector<Long> loaded = EntitiesOf(1);
+  ASSERT_EQ(loaded.size(), 2u);
+  EXPECT_DOUBLE_EQ(Pnts[Objs[loaded[1]].PointID].X, 2);
+  EXPECT_EQ(Messages(), std::vector<String>{"First Point Not Found for Line: " + std::to_string(bare)});
+
+  const Long section = AddDrawingRow("Section", 0, 1);
+  const Long gap = AddLineRow(section, shortOne);
+  frmDocument second;
+  Open(second, 2);
+  Responder().AnswerMsgBox(vbOK);
+  LoadStored(section);
+  EXPECT_EQ(Messages().back(), "Point 3 Not Found for Line: " + std::to_string(gap));
+}
+
+TEST_F(LoadDrawingTest, DamagedRowsAreSkippedWithOneReportAndNeverStopTheLoad) {
+  const Long plan = AddDrawingRow("Plan", 0, 6);
+  const Long nullColor = AddSegment(plan, 0, 0, 1, 1);
+  Db().Exec("UPDATE Lines SET Color = NULL WHERE LineID = " + std::to_string(nullColor));
+  StoredLine none;
+  none.nPoints = 0;
+  AddLineRow(plan, none);
+  StoredLine huge;
+  huge.points = {{0, 0}, {1, 1}};
+  huge.nPoints = 1000000;
+  AddLineRow(plan, huge);
+  StoredLine unknown;
+  unknown.type = 99;
+  unknown.points = {{0, 0}, {1, 1}};
+  AddLineRow(plan, unknown);
+  StoredLine tooFew;
+  tooFew.type = EntityArc;
+  tooFew.points = {{0, 0}, {1, 0}};
+  AddLineRow(plan, tooFew);
+  AddSegment(plan, 4, 4, 5, 5);
+  Responder().AnswerMsgBox(vbOK);
+  EXPECT_TRUE(LoadStored(plan));
+  const std::vector<Long> loaded = EntitiesOf(1);
+  ASSERT_EQ(loaded.size(), 1u);
+  EXPECT_DOUBLE_EQ(Pnts[Objs[loaded[0]].PointID].X, 4);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0], "A line with a damaged value was skipped (LineID " + std::to_string(nullColor) + ").");
+  EXPECT_EQ(LoadPntsMax, 1000);  // the huge count never grew the staging buffer
+}
+
+TEST_F(LoadDrawingTest, LinksToItemsThatDoNotExistAreDroppedAndReported) {
+  const Long plan = AddDrawingRow("Plan", 2, 4);
+  const Long layer = AddItemRow(plan, ItemLayer, "Walls");
+  const Long group = AddItemRow(plan, ItemGroup, "Doors");
+  AddSegment(plan, 0, 0, 1, 1, layer);
+  StoredLine grouped;
+  grouped.points = {{1, 1}, {2, 2}};
+  grouped.layer = 999;
+  grouped.owner = group;
+  AddLineRow(plan, grouped);
+  StoredLine orphan = grouped;
+  orphan.layer = layer;
+  orphan.owner = 777;
+  AddLineRow(plan, orphan);
+  StoredLine fill;
+  fill.type = EntityFill;
+  fill.points = {{0, 0}, {1, 1}, {0, 0}};
+  fill.name = "Nowhere";
+  fill.object = fill.owner = 5;
+  AddLineRow(plan, fill);
+  Responder().AnswerMsgBox(vbOK);
+  EXPECT_TRUE(LoadStored(plan));
+  const std::vector<Long> e = EntitiesOf(1);
+  ASSERT_EQ(e.size(), 4u);
+  EXPECT_EQ(Items[Objs[e[0]].LayerID].Name, "Walls");
+  EXPECT_EQ(Objs[e[1]].LayerID, 0);  // layer 999 is no layer of the drawing
+  EXPECT_EQ(Items[Objs[e[1]].OwnerID].Name, "Doors");
+  EXPECT_EQ(Objs[e[2]].OwnerID, 0);
+  EXPECT_EQ(Objs[e[3]].ObjectID, 0);
+  EXPECT_EQ(Objs[e[3]].OwnerID, 0);
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Dwgs[1].Nobjects, 2);
+}
+
+// ---- Components and named items -----------------------------------------------------------
+
+TEST_F(LoadDrawingTest, ComponentPlacedThreeTimesIsReadOnceWithItsGeometry) {
+  const Long plan = AddDrawingRow("Plan", 0, 3);
+  const Long bolt = AddComponentRow("Bolt", 2);
+  for (double y : {0.0, 1.0}) {
+    StoredLine member;
+    member.points = {{0, y}, {1, y}};
+    member.owner = member.object = bolt;
+    AddLineRow(0, member);
+  }
+  for (int k = 0; k < 3; ++k) {
+    StoredLine placed;
+    placed.type = EntityComponent;
+    placed.points = {{2.0 * k, 0}, {1, 1}, {0, 0}};
+    placed.name = "BOLT";  // names are found whatever their letter case
+    placed.owner = placed.object = bolt;
+    AddLineRow(plan, placed);
+  }
+  EXPECT_TRUE(LoadStored(plan));
+  std::vector<Long> definitions;
+  for (Long i = 1; i <= ItemCount; ++i)
+    if (Items[i].Rtype == ItemComponent) definitions.push_back(i);
+  ASSERT_EQ(definitions.size(), 1u);
+  const Long item = definitions[0];
+  for (Long i : EntitiesOf(1)) {
+    EXPECT_EQ(Objs[i].ObjectID, item);
+    EXPECT_EQ(Objs[i].OwnerID, item);
+  }
+  int members = 0;
+  for (Long i = 1; i <= ObjCount; ++i) members += Objs[i].OwnerID == item && Objs[i].DwgNo == 0;
+  EXPECT_EQ(members, 2);
+  EXPECT_EQ(CompDbPath, path_);
+}
+
+TEST_F(LoadDrawingTest, AreaLinksGoToTheItemOfTheWindowsOwnDrawing) {
+  const Long plan = AddDrawingRow("Plan", 1, 1);
+  const Long room = AddItemRow(plan, ItemArea, "Room");
+  StoredLine fill;
+  fill.type = EntityFill;
+  fill.points = {{0, 0}, {1, 1}, {0, 0}};
+  fill.name = "Room";
+  fill.object = fill.owner = room;
+  AddLineRow(plan, fill);
+  LoadStored(plan);
+  frmDocument second;
+  Open(second, 2);
+  LoadStored(plan);
+  for (Integer dwgNo : {1, 2}) {
+    const Long area = Objs[EntitiesOf(dwgNo)[0]].ObjectID;
+    ASSERT_GT(area, 0);
+    EXPECT_EQ(Items[area].DwgNo, dwgNo);
+    EXPECT_EQ(Items[area].Name, "Room");
+  }
+}
+
+}  // namespace
+}  // namespace lintavo

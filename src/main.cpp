@@ -1,13 +1,11 @@
-// The program's entry: a Qt application around the main window.
+// The program's entry: a Qt application around the start-up routine.
 #include <QApplication>
 
-#include "app/AppInfo.h"
-#include "app/frmMain.h"
+#include "app/Startup.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QString::fromUtf8(lintavo::AppTitle));
-  lintavo::frmMain mainWindow;
-  mainWindow.show();
-  return app.exec();
+  const int ended = lintavo::SubMain();
+  if (ended != 0) return ended;
+  return QApplication::exec();
 }

@@ -8,9 +8,11 @@
 #include "annotation/Texthand.h"
 #include "app/DataHand.h"
 #include "app/DrawDispatch.h"
-#include "app/MessageBar.h"
+#include "app/Setings.h"
+#include "app/Startup.h"
 #include "app/Top.h"
 #include "app/UndoRedo.h"
+#include "app/Units.h"
 #include "commands/Edits.h"
 #include "commands/GripFrame.h"
 #include "commands/LineDraw.h"
@@ -24,7 +26,11 @@
 #include "picking/PickLine.h"
 #include "picking/Selection.h"
 #include "picking/Snaps.h"
+#include "storage/LoadData.h"
+#include "storage/SaveData.h"
+#include "storage/Verify.h"
 #include "view/DisplayOptions.h"
+#include "view/FastDraw.h"
 #include "view/Grids.h"
 #include "view/ObjectDrawers.h"
 #include "view/Outline.h"
@@ -40,13 +46,15 @@ void ResetProgramState() {
   // set and restored by their users. Module reset calls follow here, one per
   // module, in the order the modules are built.
   ResetTop();
+  ResetStartup();
   ResetDataHand();
   ResetUndoRedo();
   ResetDrawDispatch();
   ResetSurfaceDraw();  // after the model: GdiPts takes the bound of ScrPts
   ResetObjectDrawers();
   ResetDisplayOptions();
-  ResetMessageBar();
+  ResetUnits();
+  ResetSetings();
   ResetLineDraw();
   ResetComponents();
   ResetTexthand();
@@ -69,6 +77,10 @@ void ResetProgramState() {
   ResetAreas();
   ResetRubber();
   ResetOutline();
+  ResetLoadData();
+  ResetSaveData();
+  ResetVerify();
+  ResetFastDraw();
 }
 
 }  // namespace lintavo

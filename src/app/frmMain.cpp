@@ -1,18 +1,576 @@
-// frmMain: the main window's frame.
+// frmMain: the main window: its menus and tool bars from one table, its
+// life cycle, the drawing windows it opens and closes, the entry box, the
+// font box and the colour chooser.
+//
+// Sections:
+//   The table of menu items and buttons
+//   Construction
+//   Running the table
+//   Life cycle
+//   Drawing windows
+//   File menu
+//   Display menu effects
+//   Help menu
+//   Tool-bar buttons
+//   Entry box and font box
+//   Colour chooser
+//   Controls by name
 #include "app/frmMain.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
+#include <algorithm>
 
+#include "annotation/Areas.h"
+#include "annotation/Dimension.h"
+#include "annotation/Texthand.h"
+#include "annotation/frmDimOptions.h"
+#include "annotation/frmFillOptions.h"
+#include "annotation/frmTextOptions.h"
 #include "app/AppInfo.h"
+#include "app/DataHand.h"
+#include "app/MessageBar.h"
+#include "app/Top.h"
+#include "app/UndoRedo.h"
+#include "app/frmAbout.h"
+#include "app/frmBrowser.h"
+#include "app/frmDwgOptions.h"
+#include "app/frmIntro.h"
+#include "app/frmMgmtOptions.h"
+#include "app/frmSplash.h"
+#include "app/frmTip.h"
+#include "app/frmUnitsOptions.h"
+#include "commands/Edits.h"
+#include "commands/LineDraw.h"
+#include "commands/Modify.h"
+#include "commands/Trims.h"
+#include "organisation/Components.h"
+#include "organisation/Groups.h"
+#include "organisation/Layers.h"
+#include "organisation/ViewHand.h"
+#include "organisation/frmCompEdit.h"
+#include "organisation/frmCompSave.h"
+#include "organisation/frmLayerMgr.h"
+#include "picking/Measure.h"
+#include "picking/Selection.h"
+#include "picking/Snaps.h"
+#include "platform/CommonDialogs.h"
+#include "platform/Modal.h"
+#include "platform/Numbers.h"
+#include "platform/Pointers.h"
+#include "platform/Prompts.h"
+#include "platform/Services.h"
+#include "platform/SettingsStore.h"
+#include "storage/frmDwgProperties.h"
+#include "storage/frmDwgSave.h"
+#include "storage/frmDwgSelect.h"
+#include "view/DisplayOptions.h"
+#include "view/Grids.h"
+#include "view/Print.h"
+#include "view/SurfaceDraw.h"
+#include "view/Zooms.h"
 #include "view/frmDocument.h"
+#include "view/frmDispOptions.h"
+#include "view/frmPreview.h"
 
 namespace lintavo {
+
+// ---- The table of menu items and buttons ------------------------------------------
+
+namespace {
+
+using Handler = void (frmMain::*)();
+
+enum class ActionKind {
+  Nothing,  // no behaviour (Send..., the line-style button)
+  Heading,  // a disabled item that titles a section of its menu
+  Submenu,  // opens the rows of depth 2 that follow it
+  Hidden,   // an item never shown (the recent-file items and their separator)
+  Command,  // command word := code, ActiveTool := tool, SelectTool
+  Toggle,   // the check mark flips, the flag takes the new state, then the effect
+  Flip,     // the flag flips and the button shows it, then the command
+  Choice,   // the flag := true and the others of its group false, then the command
+  Run,      // a handler of the main window
+  Call,     // a routine called (most show a window), then what follows it
+  Arrange,  // the drawing windows arranged by code
+  SameAs,   // what another menu item does
+};
+
+enum class After { Nothing, Redraw, ZoomLimits };  // what follows a call
+
+// Exclusion groups: switching one flag of a group on switches the others off.
+enum ExclusionGroup { NoGroup = 0, SnapGroup = 1, CornerGroup = 2, ReadOutGroup = 3, AlignGroup = 4 };
+
+}  // namespace
+
+struct MainAction {
+  ActionKind kind = ActionKind::Nothing;
+  Integer* word = nullptr;         // Command, Flip, Choice: the module's command word
+  Integer code = 0;                // its sub-command; Arrange: the arrangement code 0..3
+  Integer tool = ToolNone;         // tool code written to ActiveTool
+  bool rubberLine = false;         // Command: RubberLineOn is set first
+  Integer* flag = nullptr;         // Toggle, Flip, Choice: the option flag (Toggle: may be none)
+  int group = NoGroup;             // Toggle, Choice: exclusion group
+  bool checked = false;            // Toggle: checked when the window is made
+  Handler run = nullptr;           // Run: the handler; Toggle: the effect after the flag changed
+  void (*call)() = nullptr;        // Call: the routine
+  After after = After::Nothing;    // Call: what follows it
+  bool needsWindow = false;        // Call: only while a drawing window is active
+  const char* sameAs = nullptr;    // SameAs: name of the menu item
+};
+
+struct MainMenuRow {
+  int depth;            // 0 a menu of the menu bar, 1 its items, 2 items of the submenu above
+  const char* name;     // object name; nullptr for a separator
+  const char* caption;  // as shown, "&" before the access key
+  MainAction action;
+  bool disabled = false;  // disabled when the window is made
+};
+
+struct MainButtonRow {
+  int bar;              // 0 tbToolBar, 1 tbTextbar, 2 Toolbar1, 3 Toolbar2
+  const char* key;      // the button's key; nullptr for a separator
+  const char* label;    // text on the button
+  const char* toolTip;
+  MainAction action;
+  bool pressable = false;  // shows a pressed state
+};
+
+namespace {
+
+// Builders of the table's actions.
+MainAction Cmd(Integer* word, Integer code, Integer tool) {
+  MainAction a;
+  a.kind = ActionKind::Command;
+  a.word = word;
+  a.code = code;
+  a.tool = tool;
+  return a;
+}
+MainAction Draw(Integer code) { return Cmd(&LineDrawCommand, code, ToolLineDraw); }
+MainAction RubberDraw(Integer code) {
+  MainAction a = Draw(code);
+  a.rubberLine = true;
+  return a;
+}
+MainAction Edit(Integer code) { return Cmd(&EditCommand, code, ToolEdits); }
+MainAction Select(Integer code) { return Cmd(&SelectionCommand, code, ToolSelection); }
+MainAction Zoom(Integer code) { return Cmd(&ZoomCommand, code, ToolZooms); }
+MainAction Snap(Integer code) { return Cmd(&SnapCommand, code, ToolSnaps); }
+MainAction TextTool(Integer code) { return Cmd(&TextCmd, code, ToolText); }
+
+MainAction Toggle(Integer* flag, bool checked = false, int group = NoGroup, Handler effect = nullptr) {
+  MainAction a;
+  a.kind = ActionKind::Toggle;
+  a.flag = flag;
+  a.checked = checked;
+  a.group = group;
+  a.run = effect;
+  return a;
+}
+MainAction Flip(Integer* flag, Integer textCode) {
+  MainAction a = TextTool(textCode);
+  a.kind = ActionKind::Flip;
+  a.flag = flag;
+  return a;
+}
+MainAction Choice(Integer* flag, Integer textCode) {
+  MainAction a = TextTool(textCode);
+  a.kind = ActionKind::Choice;
+  a.flag = flag;
+  a.group = AlignGroup;
+  return a;
+}
+MainAction Run(Handler handler) {
+  MainAction a;
+  a.kind = ActionKind::Run;
+  a.run = handler;
+  return a;
+}
+MainAction Call(void (*routine)(), After after = After::Redraw, bool needsWindow = false) {
+  MainAction a;
+  a.kind = ActionKind::Call;
+  a.call = routine;
+  a.after = after;
+  a.needsWindow = needsWindow;
+  return a;
+}
+MainAction Arrangement(Integer code) {
+  MainAction a;
+  a.kind = ActionKind::Arrange;
+  a.code = code;
+  return a;
+}
+MainAction SameAs(const char* item) {
+  MainAction a;
+  a.kind = ActionKind::SameAs;
+  a.sameAs = item;
+  return a;
+}
+MainAction Of(ActionKind kind) {
+  MainAction a;
+  a.kind = kind;
+  return a;
+}
+const MainAction Heading = Of(ActionKind::Heading);
+const MainAction Submenu = Of(ActionKind::Submenu);
+const MainAction Hidden = Of(ActionKind::Hidden);
+const MainAction Nothing = Of(ActionKind::Nothing);
+
+// Windows and calls the table shows that take something of their own.
+void ShowUnitsOptions() {
+  frmUnitsOptions dialog(MainForm);
+  ShowModal(dialog);
+}
+void ShowSplashWindow() {
+  frmSplash splash(MainForm);
+  ShowModal(splash);
+}
+// The program's home page, opened by Help on The Web.
+constexpr const char* HomePageAddress = "https://lintavo.example/";
+void ShowHomePage() { ShowBrowser(HomePageAddress); }
+
+}  // namespace
+
+// The rows in menu order. Captions keep their spelling exactly.
+const std::vector<MainMenuRow>& frmMain::MenuTable() {
+  static const std::vector<MainMenuRow> rows = {
+      {0, "mnuFile", "&File", Submenu},
+      {1, "mnuFileNew", "New Drawing", Run(&frmMain::mnuFileNew_Click)},
+      {1, "mnuFileOpen", "Open Drawing", Run(&frmMain::mnuFileOpen_Click)},
+      {1, "mnuFileClose", "Close", Run(&frmMain::mnuFileClose_Click)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuFileSave", "Save Drawing", Run(&frmMain::mnuFileSave_Click)},
+      {1, "mnuFileSaveComp", "Save Component", Run(&frmMain::mnuFileSaveComp_Click)},
+      {1, "mnuFileProperties", "Properties", Call(ShowDwgProperties)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuFilePageSetup", "Page Setup...", Run(&frmMain::mnuFilePageSetup_Click)},
+      {1, "mnuFilePrintPreview", "Print Preview", Run(&frmMain::mnuFilePrintPreview_Click)},
+      {1, "mnuFilePrint", "Print...", Run(&frmMain::mnuFilePrint_Click)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuFileSend", "Send...", Nothing},
+      {1, "mnuFileBarMRU", "", Hidden},
+      {1, "mnuFileMRU1", "", Hidden},
+      {1, "mnuFileMRU2", "", Hidden},
+      {1, "mnuFileMRU3", "", Hidden},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuFileExit", "Exit", Run(&frmMain::mnuFileExit_Click)},
+
+      {0, "mnuEdit", "&Edit", Submenu},
+      {1, "mnuEditUndo", "Undo", Call(Undo, After::Nothing), true},
+      {1, "mnuEditRedo", "Redo", Call(Redo, After::Nothing), true},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuEditcopy", "Copy", Edit(15)},
+      {1, "mnuEditPaste", "Paste", Edit(16), true},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuEditSelected", "Selected Lines", Heading},
+      {1, "mnuEditErase", "Erase", Edit(1)},
+      {1, "mnuEditUnErase", "Un Erase", Edit(2)},
+      {1, "mnuEditCopys", "Copy", Edit(3)},
+      {1, "mnuEditMove", "Move", Edit(4)},
+      {1, "mnuEditRotate", "Rotate", Edit(5)},
+      {1, "mnuEditMirror", "Mirror", Edit(6)},
+      {1, "mnuEditRescale", "Rescale", Edit(7)},
+      {1, "mnuEditRcopy", "Radial Copy", Edit(8)},
+      {1, "mnuEditPcopy", "Path Copy", Edit(17)},
+      {1, "mnuEditHide", "Hide", Edit(9)},
+      {1, "mnuEditShow", "Show", Edit(10)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuEditComponent", "Component", Heading},
+      {1, "mnuEditCompCreate", "Create", Cmd(&ComponentCommand, 3, ToolComponents)},
+      {1, "mnuEditCompReplace", "Make Into", Cmd(&ComponentCommand, 6, ToolComponents)},
+      {1, "mnuEditCompExplode", "Explode", Cmd(&ComponentCommand, 5, ToolComponents)},
+      {1, "mnuEditCompEdit", "Edit", Call(ShowCompEdit, After::Redraw, true)},
+
+      {0, "mnuSelect", "&Select", Submenu},
+      {1, "mnuSelectItems", "Line", Select(3)},
+      {1, "mnuSelectWindow", "Window", Select(4)},
+      {1, "mnuSelectCurLayer", "Top Layer", Select(12)},
+      {1, "mnuSelectAll", "All Visable", Select(9)},
+      {1, "mnuSelectView", "View", Select(5)},
+      {1, "mnuSelectArea", "Area", Select(6)},
+      {1, "mnuSelectGroup", "Group", Select(7)},
+      {1, "mnuSelectLayer", "Layer", Select(8)},
+      {1, "mnuSelectDwg", "Drawing", Select(10)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuSelectClr", "DeSelect All", Select(11)},
+
+      {0, "mnuView", "&View", Submenu},
+      {1, "mnuViewRedraw", "Redraw", Run(&frmMain::RedrawActive)},
+      {1, "mnuViewShowAll", "Show All", Zoom(1)},
+      {1, "mnuViewZooms", "Zoom", Submenu},
+      {2, "mnuViewZoomIn", "In", Zoom(5)},
+      {2, "mnuViewZoomOut", "Out", Zoom(6)},
+      {2, "mnuViewZoomPrevious", "Previous", Zoom(9)},
+      {2, "mnuViewZoomWindow", "Window", Zoom(3)},
+      {2, "mnuViewZoomScale", "Scale", Zoom(4)},
+      {2, "mnuViewZoomLimits", "Drawing Limits", Zoom(2)},
+      {2, "mnuViewZoomFit", "Full Drawing", Zoom(14)},
+      {1, "mnuViewPan", "Pan", Submenu},
+      {2, "mnuViewPanRight", "Right", Zoom(11)},
+      {2, "mnuViewPanLeft", "Left", Zoom(10)},
+      {2, "mnuViewPanUp", "Up", Zoom(12)},
+      {2, "mnuViewPanDown", "Down", Zoom(13)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuViewShow", "Show/Edit", Heading},
+      {1, "mnuAreasShow", "Areas", Cmd(&AreaCommand, 1, ToolAreas)},
+      {1, "mnuGroupsShow", "Groups", Cmd(&GroupCommand, 1, ToolGroups)},
+      {1, "mnuLayersShow", "Layers", Cmd(&LayerCommand, 3, ToolLayers)},
+      {1, "mnuViewsShow", "Views", Cmd(&ViewCommand, 1, ToolViews)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuViewCreate", "Create", Heading},
+      {1, "mnuViewArea", "Area", Submenu},
+      {2, "mnuViewAreasWindow", "Window", Cmd(&AreaCommand, 5, ToolAreas)},
+      {2, "mnuViewAreasPoints", "Points", Cmd(&AreaCommand, 6, ToolAreas)},
+      {2, "mnuViewAreasLines", "Lines", Cmd(&AreaCommand, 7, ToolAreas)},
+      {1, "mnuViewGroup", "Group", Cmd(&GroupCommand, 2, ToolGroups)},
+      {1, "mnuViewLayer", "Layer", Cmd(&LayerCommand, 12, ToolLayers)},
+      {1, "mnuViewView", "View", Cmd(&ViewCommand, 2, ToolViews)},
+
+      {0, "mnuDisplay", "&Display", Submenu},
+      {1, "mnuDisplayToolbar", "Top Toolbar", Toggle(&ShowToolBar, true, NoGroup, &frmMain::ShowBars)},
+      {1, "mnuDisplayTextbar", "Text Toolbar", Toggle(&ShowTextBar, true, NoGroup, &frmMain::ShowBars)},
+      {1, "mnuDisplayMsgBar", "Message Bar", Toggle(&ShowMessageBar, true, NoGroup, &frmMain::ShowBars)},
+      {1, "mnuDisplayDrawBar", "Drawing Tools 1", Toggle(nullptr, true, NoGroup, &frmMain::ShowBars)},
+      {1, "mnuDisplayDrawBar2", "Drawing Tools 2", Toggle(nullptr, true, NoGroup, &frmMain::ShowBars)},
+      {1, "mnuDisplayStatusBar", "Status &Bar", Toggle(&ShowStatusBar, true, NoGroup, &frmMain::ShowBars)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuDisplayText", "Drawing Text", Toggle(&ShowTextObjs)},
+      {1, "mnuDisplayDims", "Dimensions", Toggle(&ShowDimObjs)},
+      {1, "mnuDisplayRubber", "Rubber Banding",
+       Toggle(&RubberBanding, true, NoGroup, &frmMain::RubberBandingChanged)},
+      {1, "mnuDisplayGrid", "Grid Display", Toggle(&GridOn, true)},
+      {1, "mnuDisplayRuler", "Ruler Display", Toggle(&RulerOn)},
+      {1, "mnuDisplayCursor", "Snap Cursor", Toggle(&ShowSnapCursor, true)},
+      {1, "mnuDisplayReal", "Real Cursor", Toggle(&ShowRealCursor, true)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuDisplayCoords", "Coordinates", Heading},
+      {1, "mnuDisplayCoordAbs", "Absolute",
+       Toggle(&CoordAbsolute, true, NoGroup, &frmMain::AbsoluteReadOutChanged)},
+      {1, "mnuDisplayCoordRel", "Relative",
+       Toggle(&CoordRelative, true, ReadOutGroup, &frmMain::RelativeReadOutChanged)},
+      {1, "mnuDisplayCoordPolar", "Polar",
+       Toggle(&CoordPolar, false, ReadOutGroup, &frmMain::RelativeReadOutChanged)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuDisplayPoints", "Points", Heading},
+      {1, "mnuDisplayPointsStd", "Standard", Toggle(&ShowStdPnts, true)},
+      {1, "mnuDisplayPointsRef", "Reference", Toggle(&ShowRefPnts)},
+      {1, "mnuDisplayPointsCon", "Construction", Toggle(&ShowConPnts)},
+
+      {0, "mnuFormat", "&Options", Submenu},
+      {1, "mnuOptionsUnits", "Change Units", Call(ShowUnitsOptions)},
+      {1, "mnuOptionsLayers", "Layer Manager", Call(ShowLayerMgr)},
+      {1, "mnuOptionsDisplay", "Display", Call(ShowDispOptions)},
+      {1, "mnuOptionsText", "Text", Call(ShowTextOptions)},
+      {1, "mnuOptionsDimension", "Dimensioning", Call(ShowDimOptions)},
+      {1, "mnuOptionsFills", "Fills/Hatches", Call(ShowFillOptions)},
+      {1, "mnuOptionsDrawing", "Drawing", Call(ShowDwgOptions, After::ZoomLimits)},
+      {1, "mnuOptionsSettings", "Management", Call(ShowMgmtOptions, After::ZoomLimits)},
+
+      {0, "mnuInsert", "&Insert", Submenu},
+      {1, "mnuInsertComponent", "Component", Heading},
+      {1, "mnuInsertCompplace", "Place", Cmd(&ComponentCommand, 1, ToolComponents)},
+      {1, "mnuInsertCompImage", "Image", Cmd(&ComponentCommand, 2, ToolComponents)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuInsertText", "Text Place", TextTool(3)},
+      {1, "mnuInsertTextBox", "Text Box", TextTool(2)},
+      {1, "mnuInsertTextPath", "Text Path", TextTool(1)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuInsertFill", "Area Fill", Cmd(&AreaCommand, 9, ToolAreas)},
+      {1, "mnuInsertHatch", "Area Hatch", Cmd(&AreaCommand, 10, ToolAreas)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuInsertDimension", "Dimension", Heading},
+      {1, "mnuInsertLinearDim", "Linear", Cmd(&DimKind, 1, ToolDimension)},
+      {1, "mnuInsertLeaderDim", "Leader", Cmd(&DimKind, 3, ToolDimension)},
+      {1, "mnuInsertAngularDim", "Angular", Cmd(&DimKind, 2, ToolDimension)},
+      {1, "mnuInsertRadiusDim", "Radius", Cmd(&DimKind, 4, ToolDimension)},
+      {1, "mnuInsertArcDim", "Arc Angle", Cmd(&DimKind, 5, ToolDimension)},
+
+      {0, "mnuDraw", "D&raw", Submenu},
+      {1, "mnuDrawPoint", "Point", Draw(1)},
+      {1, "mnuDrawLine", "Line", Submenu},
+      {2, "mnuDrawLineSingle", "Single", Draw(2)},
+      {2, "mnuDrawLineDouble", "Double", Draw(3)},
+      {2, "mnuDrawLineThick", "Solid", Draw(4)},
+      {2, "mnuDrawLineConstruction", "Construction", Draw(5)},
+      {1, "mnuDrawShape", "Shape", Submenu},
+      {2, "mnuDrawShapeRectangle2", "Rectangle 2", Draw(6)},
+      {2, "mnuDrawShapeRectangle3", "Rectangle 3", Draw(7)},
+      {2, "mnuDrawShapeTrapazoid", "Trapazoid", Draw(8)},
+      {2, "mnuDrawShapePolygon", "Regular Polygon", Draw(9)},
+      {2, "mnuDrawShapeIllreg", "Illregular Polygon", Draw(10)},
+      {1, "mnuDrawCircle", "Circle", Submenu},
+      {2, "mnuDrawCircle2a", "Center + Radius", Draw(11)},
+      {2, "mnuDrawCircle2b", "Diameter", Draw(12)},
+      {2, "mnuDrawCircle3", "3 Points", Draw(13)},
+      {1, "mnuDrawArc", "Arc", Submenu},
+      {2, "mnuDrawArc2", "Arc - Ctr+Ends", Draw(14)},
+      {2, "mnuDrawArc3", "Arc - Sp,Mp,Ep", Draw(15)},
+      {2, "mnuDrawArc4", "Arc - Sp,Ep,Mp", Draw(16)},
+      {1, "mnuDrawEllipse", "Ellipse", Submenu},
+      {2, "mnuDrawEllipse2", "Ellipse 2", Draw(18)},
+      {2, "mnuDrawEllipse3", "Ellipse 3", Draw(19)},
+      {2, "mnuDrawEllipse4", "Ellipse 4", Draw(20)},
+      {2, "mnuDrawEllipseArc", "Elliptical Arc", Draw(17)},
+      {1, "mnuDrawCurve", "Curve", Submenu},
+      {2, "mnuDrawCurveSpline", "Spline", Draw(21)},
+      {2, "mnuDrawCurveBezier", "Continuous Bezier", Draw(22)},
+      {2, "mnuDrawCurveBezier2", "Single Bezier", Draw(25)},
+
+      {0, "mnuModify", "&Modify", Submenu},
+      {1, "mnuTrimsMP", "Move Point", Cmd(&ModifyCommand, 1, ToolModify)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuSnaps", "Snap To", Heading},
+      {1, "mnuSnapsNear", "Nearest Point", Snap(1)},
+      {1, "mnuSnapsClose", "Closest Point To", Snap(2)},
+      {1, "mnuSnapsLine", "Line", Snap(3)},
+      {1, "mnuSnapsMiddle", "Middle", Snap(4)},
+      {1, "mnuSnapsInter", "Intersection", Snap(5)},
+      {1, "mnuSnapsPerp", "Perpendicular", Snap(6)},
+      {1, "mnuSnapsPara", "Parallel", Snap(7)},
+      {1, "mnuSnapsCenter", "Center", Snap(9)},
+      {1, "mnuSnapsTangent", "Tangent", Snap(8)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuTrims", "Trims", Heading},
+      {1, "mnuTrimsBreak", "Break Line", Cmd(&ModifyCommand, 2, ToolModify)},
+      {1, "mnuTrimsTrim", "Trim Line", Cmd(&TrimCommand, 1, ToolTrims)},
+      {1, "mnuTrimsExtend", "Extend Line", Cmd(&TrimCommand, 2, ToolTrims)},
+      {1, "mnuTrimsCorner", "Corner Trim", Cmd(&TrimCommand, 3, ToolTrims)},
+      {1, "mnuTrimsChamfer", "Corner Chamfer", Cmd(&TrimCommand, 4, ToolTrims)},
+      {1, "mnuTrimsFIllet", "Corner Fillet", Cmd(&TrimCommand, 5, ToolTrims)},
+
+      {0, "mnuControls", "&Controls", Submenu},
+      {1, "mnuControlsSnaps", "Drawing Snaps", Heading},
+      {1, "mnuControlsSnapsGrid", "Grid", Toggle(&GridSnap, false, SnapGroup)},
+      {1, "mnuControlsSnapsNear", "Nearest Point", Toggle(&NearestSnap)},
+      {1, "mnuControlsSnapsOrtho", "Orthogonol", Toggle(&OrthoSnap, false, SnapGroup)},
+      {1, "mnuControlsSnapsTol", "Tolerance", Toggle(&ToleranceSnap, false, SnapGroup)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuControlsCL", "Continuous Line", Heading},
+      {1, "mnuControlsFillet", "Auto Fillet", Toggle(&AutoFillet, false, CornerGroup)},
+      {1, "mnuControlsChamfer", "Auto Chamfer", Toggle(&AutoChamfer, false, CornerGroup)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuControlsMeasure", "Measure", Heading},
+      {1, "mnuControlsMeasureDistance", "Distance", Cmd(&MeasureCommand, 1, ToolMeasure)},
+      {1, "mnuControlsMeasureArea", "Area", Cmd(&MeasureCommand, 3, ToolMeasure)},
+      {1, "mnuControlsMeasureAngle", "Angle", Cmd(&MeasureCommand, 2, ToolMeasure)},
+      {1, "mnuControlsMeasureRadius", "Radius", Cmd(&MeasureCommand, 4, ToolMeasure)},
+      {1, "mnuControlsMeasureArc", "Arc", Cmd(&MeasureCommand, 5, ToolMeasure)},
+
+      {0, "mnuWindow", "&Window", Submenu},
+      {1, "mnuWindowNewWindow", "&New Window", Run(&frmMain::mnuFileNew_Click)},
+      {1, "mnuWindowCascade", "&Cascade", Arrangement(0)},
+      {1, "mnuWindowTileHorizontal", "Tile &Horizontal", Arrangement(1)},
+      {1, "mnuWindowTileVertical", "Tile &Vertical", Arrangement(2)},
+      {1, "mnuWindowArrangeIcons", "&Arrange Icons", Arrangement(3)},
+
+      {0, "mnuHelp", "&Help", Submenu},
+      {1, "mnuHelpContents", "&Contents", Run(&frmMain::ShowHelp)},
+      {1, "mnuHelpIndex", "&Index", Run(&frmMain::ShowHelp)},
+      {1, "mnuHelpSearch", "&Search ", Run(&frmMain::ShowHelp)},
+      {1, nullptr, nullptr, Nothing},
+      {1, "mnuHelpTips", "Show Tips & Tricks", Call(ShowTip)},
+      {1, "mnuHelpWeb", "Help on The Web", Call(ShowHomePage)},
+      {1, "mnuHelpAbout", "Show About ", Call(ShowAbout)},
+      {1, "mnuHelpIntro", "Show Introduction", Call(ShowIntro)},
+      {1, "mnuHelpSplash", "Show Splash", Call(ShowSplashWindow)},
+  };
+  return rows;
+}
+
+// The buttons of the four tool bars in button order.
+const std::vector<MainButtonRow>& frmMain::ButtonTable() {
+  static const std::vector<MainButtonRow> rows = {
+      {0, "New", "New", "New Drawing", Run(&frmMain::NewDrawing)},
+      {0, "Open", "Open", "Open Drawing", SameAs("mnuFileOpen")},
+      {0, "Save", "Save", "Save Drawing", SameAs("mnuFileSave")},
+      {0, "Print", "Print", "Print Drawing", SameAs("mnuFilePrint")},
+      {0, nullptr, nullptr, nullptr, Nothing},
+      {0, "Copy", "Copy", "Copy", SameAs("mnuEditcopy")},
+      {0, "Paste", "Paste", "Paste", SameAs("mnuEditPaste")},
+      {0, nullptr, nullptr, nullptr, Nothing},
+      {0, "Undo", "Undo", "Undo", Call(Undo, After::Nothing)},
+      {0, "Redo", "Redo", "Redo", Call(Redo, After::Nothing)},
+      {0, nullptr, nullptr, nullptr, Nothing},
+      {0, "Deselect", "Deselect", "De-Select All", Select(11)},
+      {0, "Erase", "Erase", "Erase Selected", Edit(1)},
+      {0, "Move", "Modify", "Modify Selected", Edit(18)},
+      {0, "Winselect", "Win Sel", "Window Select", Select(4)},
+      {0, "Select", "Line Sel", "Line Select", Select(3)},
+      {0, nullptr, nullptr, nullptr, Nothing},
+      {0, "EditLayers", "Edit All", "Edit All Layers", Run(&frmMain::EditLayers_Click), true},
+      {0, "ViewLayers", "View All", "View All Layers", Run(&frmMain::ViewLayers_Click), true},
+      {0, "Layers", "Layer", "Select Top Layer", Run(&frmMain::Layers_Click)},
+      {0, nullptr, nullptr, nullptr, Nothing},
+      {0, "Zoomin", "Zoom In", "Zoom In", SameAs("mnuViewZoomIn")},
+      {0, "Zoomout", "Zoom Out", "Zoom Out", SameAs("mnuViewZoomOut")},
+      {0, "Zoomwin", "Zoom Win", "Zoom Window", SameAs("mnuViewZoomWindow")},
+      {0, "Zoomall", "Zoom All", "Zoom All", Zoom(1)},
+      {0, "Redraw", "Redraw", "Redraw Window", Run(&frmMain::RedrawActive)},
+      {0, nullptr, nullptr, nullptr, Nothing},
+      {0, "Stop", "Stop", "Stop Current Operation", Run(&frmMain::Stop_Click)},
+      {0, "Help", "Help", "Help", SameAs("mnuHelpIndex")},
+
+      {1, "Bold", "B", "Bold", Flip(&TextBold, 9), true},
+      {1, "Italic", "I", "Italic", Flip(&TextItalic, 10), true},
+      {1, "Underline", "U", "Underline", Flip(&TextUnderline, 11), true},
+      {1, "Box", "Box", "Text Box", Flip(&TextBoxOutline, 12), true},
+      {1, "Size", "Size", "Text Height", TextTool(8)},
+      {1, nullptr, nullptr, nullptr, Nothing},
+      {1, "Align Left", "Left", "Align Left", Choice(&TextAlignLeft, 5)},
+      {1, "Center", "Center", "Center", Choice(&TextAlignCenter, 5)},
+      {1, "Align Right", "Right", "Align Right", Choice(&TextAlignRight, 5)},
+      {1, "Justify", "Justify", "Justify", Choice(&TextJustify, 5)},
+
+      {2, "Point", "Point", "Point", Draw(1)},
+      {2, "Line1", "Line", "Single Line", RubberDraw(2)},
+      {2, "Line2", "Double", "Double Line", RubberDraw(3)},
+      {2, "Line3", "Solid", "Solid Line", RubberDraw(4)},
+      {2, "Line4", "Cont.", "Continuous Line", RubberDraw(23)},
+      {2, "Rectangle1", "Rect 2", "2 Point Rectangle", RubberDraw(6)},
+      {2, "Rectangle2", "Rect 3", "3 Point Rectangle", RubberDraw(7)},
+      {2, "Circle2", "Circle", "Center+Radius Circle", RubberDraw(11)},
+      {2, "Circle3", "Circle 2", "2 Points on Circle", RubberDraw(12)},
+      {2, "Circle4", "Circle 3", "3 Points on Circle", RubberDraw(13)},
+      {2, "Ellipse1", "Ellipse", "2 Points Ellipse", RubberDraw(18)},
+      {2, "Ellipse2", "Ellipse 3", "3 Point Ellipse", RubberDraw(20)},
+      {2, "Line Color", "Color", "Line Color", Run(&frmMain::LineColor_Click)},
+
+      {3, "Line5", "Constr.", "Construction Line", Draw(5)},
+      {3, "Spline", "Spline", "Spline Curve", RubberDraw(21)},
+      {3, "Bezier1", "Bezier", "Single Bezier Curve", RubberDraw(25)},
+      {3, "Bezier2", "C-Bezier", "Continuous Bezier", RubberDraw(22)},
+      {3, "Trapazoid", "Trapez.", "Trapazoid", RubberDraw(8)},
+      {3, "Polygon1", "Polygon", "Regular Polygon", RubberDraw(9)},
+      {3, "Polygon2", "Irreg.", "Ill-regular Polygon", RubberDraw(10)},
+      {3, "Arc1", "Arc C", "Arc - Center + End Points", RubberDraw(14)},
+      {3, "Arc2", "Arc SEM", "Arc - Start, End, Middle", RubberDraw(16)},
+      {3, "Arc3", "Arc SME", "Arc - Start, Middle, End", RubberDraw(15)},
+      {3, "Arc4", "Ell. Arc", "Elliptical Arc", RubberDraw(17)},
+      {3, "Ellipse3", "Ellipse R", "Ellipse - Radius", RubberDraw(19)},
+      {3, "Style", "Style", "Line Style", Nothing},
+  };
+  return rows;
+}
+
+// ---- Construction --------------------------------------------------------------------
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QString::fromUtf8(AppTitle));
@@ -23,29 +581,758 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     if (auto* document = sub ? qobject_cast<frmDocument*>(sub->widget()) : nullptr)
       document->Form_Activate();
   });
-  messageBar_ = addToolBar(QStringLiteral("Message Bar"));
-  Text1 = new QLineEdit(messageBar_);
-  Text2 = new QLineEdit(messageBar_);
-  Text3 = new QLineEdit(messageBar_);
+  BuildMenus();
+  BuildToolBars();
+  addToolBarBreak();
+  BuildMessageBar();
+  BuildStatusBar();
+  resize(900, 650);
+}
+
+void frmMain::BuildMenus() {
+  const std::vector<MainMenuRow>& rows = MenuTable();
+  menuItems_.assign(rows.size(), nullptr);
+  QMenu* menus[2] = {};  // the menu and the submenu being filled
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const MainMenuRow& row = rows[i];
+    const QString caption = QString::fromUtf8(row.caption ? row.caption : "");
+    if (row.depth == 0) {
+      menus[0] = menuBar()->addMenu(caption);
+      menus[0]->setObjectName(QString::fromUtf8(row.name));
+      menuItems_[i] = menus[0]->menuAction();
+      continue;
+    }
+    QMenu* parentMenu = menus[row.depth - 1];
+    if (!row.name) {
+      parentMenu->addSeparator();
+      continue;
+    }
+    QAction* item = nullptr;
+    if (row.action.kind == ActionKind::Submenu) {
+      menus[1] = parentMenu->addMenu(caption);
+      item = menus[1]->menuAction();
+    } else {
+      item = parentMenu->addAction(caption);
+    }
+    item->setObjectName(QString::fromUtf8(row.name));
+    menuItems_[i] = item;
+    switch (row.action.kind) {
+      case ActionKind::Heading: item->setEnabled(false); break;
+      case ActionKind::Hidden: item->setVisible(false); break;
+      case ActionKind::Toggle:
+        item->setCheckable(true);
+        item->setChecked(row.action.checked);
+        break;
+      default: break;
+    }
+    if (row.disabled) item->setEnabled(false);
+    if (row.action.kind != ActionKind::Submenu)
+      connect(item, &QAction::triggered, this,
+              [this, i] { RunAction(MenuTable()[i].action, menuItems_[i]); });
+  }
+  mnuEditUndo = MenuItem(QStringLiteral("mnuEditUndo"));
+  mnuEditRedo = MenuItem(QStringLiteral("mnuEditRedo"));
+  windowMenu_ = menuBar()->findChild<QMenu*>(QStringLiteral("mnuWindow"));
+  connect(windowMenu_, &QMenu::aboutToShow, this, &frmMain::ListWindows);
+}
+
+void frmMain::BuildToolBars() {
+  tbToolBar = addToolBar(QStringLiteral("Top Toolbar"));
+  tbTextbar = addToolBar(QStringLiteral("Text Toolbar"));
+  Toolbar1 = new QToolBar(QStringLiteral("Drawing Tools 1"), this);
+  Toolbar2 = new QToolBar(QStringLiteral("Drawing Tools 2"), this);
+  // The drawing tools stand in two columns down the left side, beside the drawings.
+  addToolBar(Qt::LeftToolBarArea, Toolbar1);
+  addToolBarBreak(Qt::LeftToolBarArea);
+  addToolBar(Qt::LeftToolBarArea, Toolbar2);
+  for (QToolBar* bar : {tbToolBar, tbTextbar, Toolbar1, Toolbar2}) bar->setObjectName(bar->windowTitle());
+
+  Combo1 = new QComboBox(tbTextbar);
+  Combo1->setObjectName(QStringLiteral("Combo1"));
+  Combo1->setEditable(true);
+  Combo1->setInsertPolicy(QComboBox::NoInsert);  // a typed name is added by Enter, below
+  Combo1->setMinimumContentsLength(12);
+  Combo1->lineEdit()->installEventFilter(this);
+  connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+  tbTextbar->addWidget(Combo1);
+
+  const std::vector<MainButtonRow>& rows = ButtonTable();
+  buttons_.assign(rows.size(), nullptr);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const MainButtonRow& row = rows[i];
+    QToolBar* bar = BarOf(row.bar);
+    if (!row.key) {
+      bar->addSeparator();
+      continue;
+    }
+    QAction* button = bar->addAction(QString::fromUtf8(row.label));
+    button->setObjectName(QString::fromUtf8(row.key));
+    button->setToolTip(QString::fromUtf8(row.toolTip));
+    button->setCheckable(row.pressable);
+    if (row.action.kind == ActionKind::Flip) button->setChecked(*row.action.flag != 0);
+    buttons_[i] = button;
+    connect(button, &QAction::triggered, this,
+            [this, i] { RunAction(ButtonTable()[i].action, buttons_[i]); });
+  }
+}
+
+void frmMain::BuildMessageBar() {
+  CoolBar1 = addToolBar(QStringLiteral("Message Bar"));
+  CoolBar1->setObjectName(QStringLiteral("CoolBar1"));
+  for (QFrame*& band : bands_) {
+    band = new QFrame(CoolBar1);
+    band->setAutoFillBackground(true);  // a highlighted band shows its colour around the box
+    new QHBoxLayout(band);
+    band->layout()->setContentsMargins(3, 3, 3, 3);
+    CoolBar1->addWidget(band);
+  }
+  QLineEdit** boxes[3] = {&Text1, &Text2, &Text3};
+  for (int i = 0; i < 3; ++i) {
+    *boxes[i] = new QLineEdit(bands_[i]);
+    bands_[i]->layout()->addWidget(*boxes[i]);
+  }
   Text1->setReadOnly(true);
   Text2->setReadOnly(true);
-  messageBar_->addWidget(Text1);
-  messageBar_->addWidget(Text2);
-  messageBar_->addWidget(Text3);
-  QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
-  mnuEditUndo = editMenu->addAction(QStringLiteral("Undo"));
-  mnuEditRedo = editMenu->addAction(QStringLiteral("Redo"));
-  mnuEditUndo->setEnabled(false);
-  mnuEditRedo->setEnabled(false);
+  Text3->installEventFilter(this);
+}
+
+void frmMain::BuildStatusBar() {
   sbStatusBar = statusBar();
   for (QLabel*& panel : statusPanels_) {
     panel = new QLabel(sbStatusBar);
     sbStatusBar->addWidget(panel, 1);
   }
-  resize(900, 650);
 }
 
-bool frmMain::MessageBarVisible() const { return !messageBar_->isHidden(); }
+QToolBar* frmMain::BarOf(int bar) const {
+  switch (bar) {
+    case 0: return tbToolBar;
+    case 1: return tbTextbar;
+    case 2: return Toolbar1;
+    default: return Toolbar2;
+  }
+}
+
+// ---- Running the table ----------------------------------------------------------------
+
+void frmMain::RunAction(const MainAction& action, QAction* control) {
+  switch (action.kind) {
+    case ActionKind::Command: StartCommand(action); break;
+    case ActionKind::Toggle: {
+      const bool on = control->isChecked();
+      if (action.flag) *action.flag = Flag(on);
+      if (on && action.group != NoGroup) ClearGroup(action.group, action.flag);
+      if (action.run) (this->*action.run)();
+      break;
+    }
+    case ActionKind::Flip:
+      *action.flag = Flag(*action.flag == 0);
+      control->setChecked(*action.flag != 0);
+      StartCommand(action);
+      break;
+    case ActionKind::Choice:
+      ClearGroup(action.group, action.flag);
+      *action.flag = FlagTrue;
+      StartCommand(action);
+      break;
+    case ActionKind::Run: (this->*action.run)(); break;
+    case ActionKind::Call:
+      if (action.needsWindow && !ActiveChild()) break;
+      action.call();
+      if (action.after == After::Redraw) {
+        RedrawActive();
+      } else if (action.after == After::ZoomLimits) {
+        // These dialogs may change the sheet: show all of it.
+        ZoomCommand = 2;
+        ActiveTool = ToolZooms;
+        SelectTool();
+      }
+      break;
+    case ActionKind::Arrange: Arrange(action.code); break;
+    case ActionKind::SameAs: RunMenuItem(action.sameAs); break;
+    default: break;
+  }
+}
+
+void frmMain::StartCommand(const MainAction& action) {
+  if (action.rubberLine) RubberLineOn = FlagTrue;
+  *action.word = action.code;
+  ActiveTool = action.tool;
+  SelectTool();
+}
+
+void frmMain::RunMenuItem(const char* name) {
+  const std::vector<MainMenuRow>& rows = MenuTable();
+  for (size_t i = 0; i < rows.size(); ++i)
+    if (rows[i].name && qstrcmp(rows[i].name, name) == 0) RunAction(rows[i].action, menuItems_[i]);
+}
+
+void frmMain::ClearGroup(int group, const Integer* keep) {
+  const std::vector<MainMenuRow>& items = MenuTable();
+  for (size_t i = 0; i < items.size(); ++i) {
+    const MainAction& action = items[i].action;
+    if (action.group != group || action.flag == keep) continue;
+    *action.flag = FlagFalse;
+    menuItems_[i]->setChecked(false);
+  }
+  const std::vector<MainButtonRow>& buttons = ButtonTable();
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    const MainAction& action = buttons[i].action;
+    if (action.group != group || action.flag == keep) continue;
+    *action.flag = FlagFalse;
+    buttons_[i]->setChecked(false);
+  }
+}
+
+void frmMain::RedrawActive() {
+  if (frmDocument* document = ActiveChild()) RefreshDocView(document);
+}
+
+void frmMain::ShowOptionChecks() {
+  const std::vector<MainMenuRow>& rows = MenuTable();
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const MainAction& action = rows[i].action;
+    if (action.kind == ActionKind::Toggle && action.flag) menuItems_[i]->setChecked(*action.flag != 0);
+  }
+  ShowBars();
+}
+
+// ---- Life cycle --------------------------------------------------------------------------
+
+namespace {
+
+// Position and size are stored in the old window units, twips: 1440 to the
+// inch, 15 to the pixel of a 96-dpi screen. Defaults 1000, 1000, 6500, 6500.
+constexpr const char* PlaceSection = "Settings";
+struct PlaceKey {
+  const char* key;
+  double defaultTwips;
+};
+constexpr PlaceKey PlaceKeys[4] = {
+    {"MainLeft", 1000}, {"MainTop", 1000}, {"MainWidth", 6500}, {"MainHeight", 6500}};
+constexpr double TwipsPerInch = 1440;
+constexpr int MinMainWidth = 640;   // pixels: smaller sizes (the defaults among them) are
+constexpr int MinMainHeight = 480;  //   raised to these, so the menus and bars fit
+
+// A stored number of twips, or its default when it is missing or not a number.
+double StoredTwips(const PlaceKey& place) {
+  const String text = GetSetting(AppTitle, PlaceSection, place.key, "");
+  bool ok = false;
+  const double value = QString::fromStdString(text).trimmed().toDouble(&ok);
+  return ok ? value : place.defaultTwips;
+}
+
+}  // namespace
+
+void frmMain::MDIForm_Load() {
+  RestoreWindowPlace();
+  helpFile_ = AppFilePath("\\Lintavo.chm");
+  NewDrawing();
+}
+
+void frmMain::RestoreWindowPlace() {
+  QScreen* shown = screen();
+  const double pixelsPerInch = shown ? shown->logicalDotsPerInch() : 96.0;
+  const double toPixels = pixelsPerInch / TwipsPerInch;
+  int place[4];
+  for (int i = 0; i < 4; ++i) place[i] = RoundToLong(StoredTwips(PlaceKeys[i]) * toPixels);
+  // Kept on the screen: no larger than the free area, and wholly inside it.
+  const QRect area = shown ? shown->availableGeometry() : QRect(0, 0, 1024, 768);
+  const int width = std::clamp(place[2], std::min(MinMainWidth, area.width()), area.width());
+  const int height = std::clamp(place[3], std::min(MinMainHeight, area.height()), area.height());
+  const int left = std::clamp(place[0], area.left(), area.left() + area.width() - width);
+  const int top = std::clamp(place[1], area.top(), area.top() + area.height() - height);
+  move(left, top);
+  resize(width, height);
+}
+
+void frmMain::MDIForm_Unload() {
+  if (isMinimized()) return;  // the last normal position stays stored
+  QScreen* shown = screen();
+  const double pixelsPerInch = shown ? shown->logicalDotsPerInch() : 96.0;
+  const double toTwips = TwipsPerInch / pixelsPerInch;
+  const int place[4] = {pos().x(), pos().y(), width(), height()};
+  for (int i = 0; i < 4; ++i)
+    SaveSetting(AppTitle, PlaceSection, PlaceKeys[i].key, std::to_string(RoundToLong(place[i] * toTwips)));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  mdiArea_->closeAllSubWindows();
+  // A drawing the user wanted saved and that was not keeps its window, and the program with it.
+  if (DocWindowCount() > 0) {
+    event->ignore();
+    return;
+  }
+  MDIForm_Unload();
+  event->accept();
+}
+
+// ---- Drawing windows ------------------------------------------------------------------
+
+namespace {
+constexpr const char* NewDrawingName = "New Drawing";  // caption and name of an empty drawing
+constexpr int MinDocWidth = 320;   // pixels: a new drawing window is at least this big
+constexpr int MinDocHeight = 240;
+}  // namespace
+
+frmDocument* frmMain::ActiveChild() const {
+  QMdiSubWindow* sub = mdiArea_->currentSubWindow();  // also while another program has the focus
+  return sub ? qobject_cast<frmDocument*>(sub->widget()) : nullptr;
+}
+
+// A window being closed is hidden at once and deleted later: it no longer counts.
+std::vector<frmDocument*> frmMain::OpenDocuments() const {
+  std::vector<frmDocument*> open;
+  for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+    auto* document = qobject_cast<frmDocument*>(sub->widget());
+    if (document && !sub->isHidden()) open.push_back(document);
+  }
+  return open;
+}
+
+int frmMain::DocWindowCount() const { return static_cast<int>(OpenDocuments().size()); }
+
+Long frmMain::FreeDrawingNumber() const {
+  const std::vector<frmDocument*> open = OpenDocuments();
+  for (Long number = 1; number <= MaxDwgNo; ++number) {
+    const bool held = std::any_of(open.begin(), open.end(),
+                                  [number](const frmDocument* d) { return d->ID == number; });
+    if (!held) return number;
+  }
+  return 0;
+}
+
+void frmMain::NewDrawing() {
+  if (DocWindowCount() >= MaxDocWindows) return;
+  const Long number = FreeDrawingNumber();
+  if (number == 0) return;
+  auto* document = new frmDocument;
+  document->ID = number;
+  document->SetFileID(number);
+  document->SetFileName(NewDrawingName);
+  QMdiSubWindow* sub = mdiArea_->addSubWindow(document);
+  // Three quarters of the drawing area (of the main window before it is
+  // laid out): a drawing window has no size of its own to offer.
+  const QSize room = mdiArea_->isVisible() ? mdiArea_->viewport()->size() : size();
+  sub->resize(std::max(room.width() * 3 / 4, MinDocWidth), std::max(room.height() * 3 / 4, MinDocHeight));
+  sub->show();
+  mdiArea_->setActiveSubWindow(sub);  // its first activation prepares the drawing
+}
+
+bool frmMain::ReleaseChangedDrawing(frmDocument* document) {
+  if (!document->IsDirty) return true;
+  const Long number = document->ID;
+  const String name = number >= 0 && number <= MaxDwgNo ? Dwgs[number].Name : String();
+  const int answer = MsgBox("Drawing Has Changed! Do You want to Save the Drawing?" + document->FileName(),
+                            vbYesNoCancel, "Close Drawing: " + name);
+  if (answer == vbCancel) return false;
+  if (answer == vbNo) return true;
+  QPointer<frmDocument> saved(document);
+  mnuFileSave_Click();
+  return saved && !saved->IsDirty;  // a save cancelled or failed keeps the drawing
+}
+
+void frmMain::ResetToNewDrawing(frmDocument* document) {
+  ActiveDoc = document;
+  CurDwg = static_cast<Integer>(document->ID);
+  ResetModel();
+  ClearSurface();
+  document->SetFileName(NewDrawingName);
+  document->SetFileID(document->ID);
+  // The drawing record and the first layer are prepared now, not at some
+  // later activation: nothing may go on a layer the reset dropped.
+  document->Form_Activate();
+}
+
+void frmMain::Arrange(int code) {
+  switch (code) {
+    case 0: mdiArea_->cascadeSubWindows(); return;
+    case 3: {
+      // Minimised windows in a row along the bottom of the area.
+      int x = 0;
+      for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+        if (!sub->isMinimized()) continue;
+        sub->move(x, mdiArea_->viewport()->height() - sub->height());
+        x += sub->width();
+      }
+      return;
+    }
+    default: break;
+  }
+  // Tiles: horizontal strips one above the other (1) or columns side by side (2).
+  std::vector<QMdiSubWindow*> tiles;
+  for (QMdiSubWindow* sub : mdiArea_->subWindowList())
+    if (!sub->isHidden() && !sub->isMinimized()) tiles.push_back(sub);
+  if (tiles.empty()) return;
+  const QRect area = mdiArea_->viewport()->rect();
+  const int n = static_cast<int>(tiles.size());
+  for (int i = 0; i < n; ++i) {
+    tiles[i]->showNormal();
+    if (code == 1)
+      tiles[i]->setGeometry(0, area.height() * i / n, area.width(), area.height() / n);
+    else
+      tiles[i]->setGeometry(area.width() * i / n, 0, area.width() / n, area.height());
+  }
+}
+
+void frmMain::ListWindows() {
+  for (QAction* entry : windowListItems_) {
+    windowMenu_->removeAction(entry);
+    entry->deleteLater();
+  }
+  windowListItems_.clear();
+  const std::vector<frmDocument*> open = OpenDocuments();
+  if (open.empty()) return;
+  windowListItems_.push_back(windowMenu_->addSeparator());
+  int number = 0;
+  for (frmDocument* document : open) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(document->parentWidget());
+    const QString caption = QStringLiteral("&%1 %2").arg(++number).arg(document->windowTitle());
+    QAction* entry = windowMenu_->addAction(caption);
+    entry->setCheckable(true);
+    entry->setChecked(sub == mdiArea_->currentSubWindow());
+    connect(entry, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {
+      if (sub) mdiArea_->setActiveSubWindow(sub);
+    });
+    windowListItems_.push_back(entry);
+  }
+}
+
+// ---- File menu ------------------------------------------------------------------------
+
+void frmMain::mnuFileNew_Click() {
+  NewDrawing();
+  RedrawActive();
+}
+
+void frmMain::mnuFileOpen_Click() {
+  if (DocWindowCount() == 0) NewDrawing();
+  frmDwgSelect chooser(this);
+  ShowModal(chooser);
+  if (DlgCancelled) {
+    RedrawActive();
+    return;
+  }
+  frmDocument* document = ActiveChild();
+  if (SelDwgName.empty() || !document) return;
+  // The drawing loaded replaces the window's own: a changed one is offered for saving first.
+  const String chosen = SelDwgName;
+  const Long chosenID = SelDwgID;
+  if (!ReleaseChangedDrawing(document)) return;
+  SelDwgName = chosen;  // a save in between may have changed the choice
+  SelDwgID = chosenID;
+  setCursor(PointerCursor(vbHourglass));
+  document->SetMousePointer(vbHourglass);
+  QCoreApplication::processEvents();
+  document->LoadFile(SelDwgName);
+  document->SetMousePointer(vbArrow);
+  setCursor(PointerCursor(vbArrow));
+}
+
+void frmMain::mnuFileClose_Click() {
+  frmDocument* document = ActiveChild();
+  if (!document) return;
+  QPointer<frmDocument> closing(document);
+  if (!ReleaseChangedDrawing(document) || !closing) return;
+  CancelTools();
+  if (DocWindowCount() <= 1) {
+    ResetToNewDrawing(document);
+    return;
+  }
+  CloseDwg(static_cast<Integer>(document->ID));
+  document->IsDirty = FlagFalse;  // the drawing is gone: closing the window asks nothing more
+  document->parentWidget()->close();
+}
+
+void frmMain::mnuFileSave_Click() {
+  frmDocument* document = ActiveChild();
+  if (!document || ObjCount <= BaseObjCount) return;
+  frmDwgSave dialog(document, this);
+  ShowModal(dialog);
+  QCoreApplication::processEvents();
+  RefreshDocView(document);
+}
+
+void frmMain::mnuFileSaveComp_Click() {
+  if (!ActiveChild() || ItemCount < 1) return;
+  ShowCompSave();
+  QCoreApplication::processEvents();
+  RedrawActive();
+}
+
+void frmMain::mnuFilePageSetup_Click() {
+  CommonDialog dialog;
+  dialog.DialogTitle = "Page Setup";
+  dialog.Flags = cdlPDPrintSetup;
+  dialog.ShowPrinter(Printer());
+  RedrawActive();
+}
+
+void frmMain::mnuFilePrintPreview_Click() {
+  frmDocument* document = ActiveChild();
+  if (!document) return;
+  ShowPreview("Print Preview - " + document->FileName());
+  RedrawActive();
+}
+
+void frmMain::mnuFilePrint_Click() {
+  if (!ActiveChild()) return;
+  CommonDialog dialog;
+  dialog.DialogTitle = "Print";
+  dialog.CancelError = true;
+  if (dialog.ShowPrinter(Printer()) == 0) {
+    // The standard settings, whatever was chosen in the dialog.
+    ApplyPrintJobSettings();
+    PrintDrawing();
+  }
+  RedrawActive();
+}
+
+void frmMain::mnuFileExit_Click() { close(); }
+
+// ---- Display menu effects ---------------------------------------------------------------
+
+void frmMain::ShowBars() {
+  const auto checked = [this](const char* item) { return MenuItem(QString::fromUtf8(item))->isChecked(); };
+  tbToolBar->setVisible(checked("mnuDisplayToolbar"));
+  CoolBar1->setVisible(checked("mnuDisplayMsgBar"));
+  Toolbar1->setVisible(checked("mnuDisplayDrawBar"));
+  Toolbar2->setVisible(checked("mnuDisplayDrawBar2"));
+  sbStatusBar->setVisible(checked("mnuDisplayStatusBar"));
+  const bool textBar = checked("mnuDisplayTextbar");
+  tbTextbar->setVisible(textBar);
+  if (textBar && !textBarShown_) FillFontBox();
+  textBarShown_ = textBar;
+}
+
+void frmMain::RubberBandingChanged() { RubberLineOn = FlagFalse; }
+
+void frmMain::AbsoluteReadOutChanged() {
+  if (CoordAbsolute) return;
+  StatusPanel(5)->clear();
+  StatusPanel(6)->clear();
+}
+
+void frmMain::RelativeReadOutChanged() {
+  StatusPanel(7)->clear();
+  StatusPanel(8)->clear();
+}
+
+// ---- Help menu ---------------------------------------------------------------------------
+
+// The system's viewer opens the help file; it offers contents, index and
+// search itself.
+void frmMain::ShowHelp() {
+  if (helpFile_.empty() || !FileExists(helpFile_)) {
+    MsgBox("Unable to display Help Contents. There is no Help associated with this project.");
+    return;
+  }
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(helpFile_))))
+    MsgBox("The help file " + helpFile_ + " could not be opened: no program shows it.", vbExclamation);
+}
+
+// ---- Tool-bar buttons ---------------------------------------------------------------------
+
+void frmMain::EditLayers_Click() {
+  QAction* editAll = ToolBarButton(QStringLiteral("EditLayers"));
+  frmDocument* document = ActiveChild();
+  if (!document) {
+    editAll->setChecked(!editAll->isChecked());  // nothing to edit: the button stays as it was
+    return;
+  }
+  ActiveDoc = document;
+  if (!document->View_Layers) {
+    document->Edit_layers = FlagFalse;
+    editAll->setChecked(false);
+    return;
+  }
+  document->Edit_layers = Flag(document->Edit_layers == 0);
+  editAll->setChecked(document->Edit_layers != 0);
+  ShowLayerStatus();
+}
+
+void frmMain::ViewLayers_Click() {
+  QAction* viewAll = ToolBarButton(QStringLiteral("ViewLayers"));
+  frmDocument* document = ActiveChild();
+  if (!document) {
+    viewAll->setChecked(!viewAll->isChecked());
+    return;
+  }
+  ActiveDoc = document;
+  if (document->Current_Layer <= 0) {
+    document->View_Layers = FlagTrue;
+    ShowLayerStatus();
+    return;
+  }
+  document->View_Layers = Flag(document->View_Layers == 0);
+  viewAll->setChecked(document->View_Layers != 0);
+  if (!document->View_Layers) {
+    document->Edit_layers = FlagFalse;
+    ToolBarButton(QStringLiteral("EditLayers"))->setChecked(false);
+    tbToolBar->update();
+  }
+  RefreshDocView(document);
+}
+
+void frmMain::Layers_Click() {
+  LayerCommand = 7;
+  ActiveTool = ToolLayers;
+  SelectTool();
+  frmDocument* document = ActiveChild();
+  if (!document || document->View_Layers) return;
+  document->Edit_layers = FlagFalse;
+  ToolBarButton(QStringLiteral("EditLayers"))->setChecked(false);
+  ToolBarButton(QStringLiteral("ViewLayers"))->setChecked(false);
+  tbToolBar->update();
+}
+
+void frmMain::Stop_Click() {
+  CancelTools();
+  RedrawActive();
+}
+
+void frmMain::LineColor_Click() {
+  if (ActiveTool == ToolEdits || ActiveTool == ToolSelection) {
+    ChooseColor("Change Item Color", ChosenColor, ChosenColor);
+    ChangeSelectedColor();
+  } else {
+    ChooseColor("Line Color", CurColor, CurColor);  // the colour of new entities
+  }
+  RedrawActive();
+}
+
+// ---- Entry box and font box -----------------------------------------------------------------
+
+namespace {
+constexpr Integer KeyAsciiEnter = 13;
+constexpr Integer KeyAsciiEscape = 27;
+}  // namespace
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  const bool entryBox = watched == Text3;
+  const bool fontBox = Combo1 && watched == Combo1->lineEdit();
+  if (event->type() != QEvent::KeyPress || (!entryBox && !fontBox))
+    return QMainWindow::eventFilter(watched, event);
+  Integer keyAscii = KeyAsciiOf(*static_cast<QKeyEvent*>(event));
+  if (keyAscii == 0) return false;  // a key that types nothing: the box handles it
+  if (entryBox)
+    Text3_KeyPress(keyAscii);
+  else
+    Combo1_KeyPress(keyAscii);
+  return keyAscii == 0;  // taken: the box does not type it
+}
+
+void frmMain::Text3_KeyPress(Integer& KeyAscii) {
+  DlgCancelled = FlagFalse;
+  if (KeyAscii == KeyAsciiEscape) {
+    DlgCancelled = FlagTrue;
+    CancelTools();
+    KeyAscii = 0;
+    return;
+  }
+  if (KeyAscii == KeyAsciiEnter) {
+    TypedText = Text3->text().toStdString();
+    TypedReady = FlagTrue;
+    ClearPanel3(3);
+    if (AwaitingInput) SelectTool();
+    KeyAscii = 0;
+    return;
+  }
+  TypedReady = FlagFalse;
+  TypedKey = KeyAscii;
+  if (TextKeyEntry && AwaitingInput) SelectTool();
+}
+
+void frmMain::Combo1_Click() {
+  const int index = Combo1->currentIndex();
+  if (index < 0 || index >= FontCount) return;
+  FontName = FontNames[index + 1];
+  TextCmd = 7;
+  ActiveTool = ToolText;
+  SelectTool();
+}
+
+void frmMain::Combo1_KeyPress(Integer& KeyAscii) {
+  if (KeyAscii != KeyAsciiEnter) return;
+  KeyAscii = 0;
+  const QString text = Combo1->currentText();
+  const int index = Combo1->currentIndex();
+  const bool entryChosen = index >= 0 && Combo1->itemText(index) == text;
+  if (entryChosen || text.isEmpty()) return;
+  const String name = text.toStdString();
+  for (Integer i = 1; i <= FontCount; ++i)
+    if (FontNames[i] == name) return;  // known already
+  if (FontCount >= MaxFontNames) {
+    ShowStatus("ERROR... Font List Full! Name NOT Added", 3);
+    return;
+  }
+  ++FontCount;
+  FontNames[FontCount] = name;
+  ShowStatus("New Font Name Added", 2);
+  FillFontBox();
+}
+
+void frmMain::FillFontBox() {
+  const QSignalBlocker quiet(Combo1);  // refilling is not a choice of the user
+  Combo1->clear();
+  int chosen = 0;
+  for (Integer i = 1; i <= FontCount; ++i) {
+    Combo1->addItem(QString::fromStdString(FontNames[i]));
+    if (FontNames[i] == FontName) chosen = i - 1;
+  }
+  if (Combo1->count() > 0) Combo1->setCurrentIndex(chosen);
+}
+
+// ---- Colour chooser --------------------------------------------------------------------
+
+namespace {
+constexpr Long ErrInvalidColor = 380;  // the dialog gave a value that is not an RGB colour
+constexpr Long MaxRgb = 0xFFFFFF;
+}  // namespace
+
+void frmMain::ChooseColor(const String& Title, Long StartColor, Long& Color) {
+  CommonDialog dialog;
+  dialog.DialogTitle = Title;
+  dialog.Flags = cdlCCRGBInit | cdlCCFullOpen;
+  dialog.Color = StartColor;
+  dialog.CancelError = true;
+  const Long result = dialog.ShowColor();
+  if (result == cdlCancel) {
+    Color = StartColor;
+    return;
+  }
+  Long error = result;
+  String description = "The colour dialog failed.";
+  if (error == 0 && (dialog.Color < 0 || dialog.Color > MaxRgb)) {
+    error = ErrInvalidColor;
+    description = "Invalid property value";
+  }
+  if (error == 0) {
+    Color = dialog.Color;
+    return;
+  }
+  MsgBox("Error " + std::to_string(error) + " selecting color.\r\n" + description, vbExclamation, "Error");
+  Color = StartColor;  // a failed choice changes nothing
+}
+
+// ---- Controls by name ---------------------------------------------------------------------
+
+QFrame* frmMain::Band(int band) const {
+  if (band < 1 || band > 4) return nullptr;
+  return bands_[band - 1];
+}
+
+bool frmMain::MessageBarVisible() const { return !CoolBar1->isHidden(); }
+
+QAction* frmMain::BarButton(const QToolBar* bar, const QString& key) const {
+  for (QAction* button : bar->actions())
+    if (button->objectName() == key) return button;
+  return nullptr;
+}
+
+QAction* frmMain::ToolBarButton(const QString& key) const { return BarButton(tbToolBar, key); }
+
+bool frmMain::ToolBarVisible() const { return !tbToolBar->isHidden(); }
 
 QLabel* frmMain::StatusPanel(int panel) const {
   if (panel < 1 || panel > StatusPanelCount) return nullptr;
@@ -54,9 +1341,10 @@ QLabel* frmMain::StatusPanel(int panel) const {
 
 bool frmMain::StatusBarVisible() const { return !sbStatusBar->isHidden(); }
 
-frmDocument* frmMain::ActiveChild() const {
-  QMdiSubWindow* sub = mdiArea_->currentSubWindow();  // also while another program has the focus
-  return sub ? qobject_cast<frmDocument*>(sub->widget()) : nullptr;
+QAction* frmMain::MenuItem(const QString& name) const {
+  for (QAction* item : menuItems_)
+    if (item && item->objectName() == name) return item;
+  return nullptr;
 }
 
 }  // namespace lintavo

@@ -1,32 +1,99 @@
 // frmMain: the main window, a multiple-document parent that holds the
-// drawing windows. Its menus, tool bars, message bar and entry box are added
-// by the modules that own them.
+// drawing windows and carries the program's whole command vocabulary:
+// twelve menus and four tool bars, the message bar with the keyboard entry
+// box, and the status bar.
+//
+// Almost every menu item and tool-bar button starts a command the way every
+// command starts: it writes the owning module's command word, writes
+// ActiveTool and calls SelectTool (Top.h). The others switch an option flag
+// with their check mark or pressed state, or open a dialog or window. One
+// table in frmMain.cpp names every item and button with its caption and what
+// choosing it does; the handlers here are the items that do more than that.
+//
+// Drawing windows: at most MaxDocWindows are open. A new window takes the
+// smallest drawing number from 1 to 10 that no open window holds, and every
+// way of closing a window gives its drawing number back (CloseDwg).
+//
+// Sections:
+//   Life cycle
+//   Drawing windows
+//   Message bar
+//   Tool bars
+//   Status bar
+//   Menus
+//   Colour chooser
+//   Handlers of the menus and tool bars
 #pragma once
 
 #include <QMainWindow>
+#include <vector>
+
+#include "platform/Types.h"
 
 class QAction;
+class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
+class QMdiArea;
+class QMenu;
 class QStatusBar;
 class QToolBar;
-class QMdiArea;
 
 namespace lintavo {
+
+class frmDocument;
+struct MainAction;     // what choosing a menu item or tool-bar button does
+struct MainMenuRow;    // one row of the menu table
+struct MainButtonRow;  // one row of the tool-bar table
 
 class frmMain : public QMainWindow {
   Q_OBJECT
  public:
   explicit frmMain(QWidget* parent = nullptr);
 
+  // ---- Life cycle ----------------------------------------------------------------
+  // Runs once, while start-up loads the window: position and size from the
+  // per-user settings (kept on the screen), the help file, and the first
+  // drawing window. Closing the main window closes every drawing window
+  // first, each asking to save a changed drawing; a drawing that is not
+  // saved when the user wanted it saved keeps the program open. Then the
+  // position and size are stored, unless the window is minimised.
+  void MDIForm_Load();
+
+  // ---- Drawing windows -------------------------------------------------------------
+  static constexpr int MaxDocWindows = 8;  // drawing windows open at most
   QMdiArea* MdiArea() const { return mdiArea_; }  // parent of the drawing windows
-  class frmDocument* ActiveChild() const;           // the active drawing window, or nullptr
+  frmDocument* ActiveChild() const;                 // the active drawing window, or nullptr
+  int DocWindowCount() const;                       // drawing windows open now
 
   // ---- Message bar: title, prompt, and results with the entry box -----------------
-  QLineEdit* Text1 = nullptr;
-  QLineEdit* Text2 = nullptr;
-  QLineEdit* Text3 = nullptr;
+  // Four bands; bands 1 to 3 each hold one text box, band 4 is empty. A band
+  // turns yellow while its panel awaits input (MessageBar.h). Enter in Text3
+  // hands its text to the running command, Esc ends every command.
+  QToolBar* CoolBar1 = nullptr;
+  QLineEdit* Text1 = nullptr;  // band 1: the command title
+  QLineEdit* Text2 = nullptr;  // band 2: the prompt
+  QLineEdit* Text3 = nullptr;  // band 3: results and errors; the keyboard entry box
+  QFrame* Band(int band) const;  // band 1..4, else nullptr
   bool MessageBarVisible() const;
+
+  // ---- Tool bars ----------------------------------------------------------------------
+  // Buttons are found by their key. On the main tool bar "EditLayers" and
+  // "ViewLayers" (its buttons 18 and 19, counted with its separators) are
+  // shown pressed while the active drawing edits and views all layers; on
+  // the text tool bar "Bold", "Italic", "Underline" and "Box" show their flags.
+  QToolBar* tbToolBar = nullptr;  // "Top Toolbar"
+  QToolBar* tbTextbar = nullptr;  // "Text Toolbar", with the font box
+  QToolBar* Toolbar1 = nullptr;   // "Drawing Tools 1"
+  QToolBar* Toolbar2 = nullptr;   // "Drawing Tools 2"
+  QComboBox* Combo1 = nullptr;    // font box: the stroke font names; a new name can be typed
+  QAction* ToolBarButton(const QString& key) const;  // main tool bar; nullptr when no button has the key
+  QAction* BarButton(const QToolBar* bar, const QString& key) const;  // any tool bar
+  bool ToolBarVisible() const;
+  // Refills the font box from FontNames(1..FontCount) and selects FontName
+  // (the first entry when FontName is not listed).
+  void FillFontBox();
 
   // ---- Status bar: read-outs in numbered panels ----------------------------------
   // 1 zoom scale, 2 current layer, 3 layer visibility, 4 display unit,
@@ -36,14 +103,105 @@ class frmMain : public QMainWindow {
   QLabel* StatusPanel(int panel) const;  // panel 1..StatusPanelCount, else nullptr
   bool StatusBarVisible() const;
 
-  // ---- Menu items --------------------------------------------------------------
-  QAction* mnuEditUndo = nullptr;  // caption set by the undo module
+  // ---- Menus --------------------------------------------------------------------------
+  QAction* mnuEditUndo = nullptr;  // caption and state kept by the undo module
   QAction* mnuEditRedo = nullptr;
+  QAction* MenuItem(const QString& name) const;  // by its name ("mnuDrawLineSingle"); nullptr none
+  // The check marks of the option items from their flags, and the bars of
+  // the Display menu shown or hidden by theirs; the font box is refilled
+  // when the text tool bar comes into view.
+  void ShowOptionChecks();
+
+  // ---- Colour chooser ---------------------------------------------------------------
+  // The platform's colour dialog titled Title, starting at StartColor with
+  // its custom colours open. Color receives the colour chosen, or StartColor
+  // when the dialog was cancelled or failed (a failure is reported first).
+  static void ChooseColor(const String& Title, Long StartColor, Long& Color);
+
+  // ---- Handlers of the menus and tool bars ---------------------------------------------
+  // File, Save: with a drawing window active and drawing entities in the
+  // model, the save dialog modally, then the window redrawn.
+  void mnuFileSave_Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;  // keys of Text3 and the font box
 
  private:
+  // ---- Building ---------------------------------------------------------------------
+  static const std::vector<MainMenuRow>& MenuTable();
+  static const std::vector<MainButtonRow>& ButtonTable();
+  void BuildMenus();
+  void BuildToolBars();
+  void BuildMessageBar();
+  void BuildStatusBar();
+  QToolBar* BarOf(int bar) const;  // 0 tbToolBar, 1 tbTextbar, 2 Toolbar1, 3 Toolbar2
+
+  // ---- Running the table ---------------------------------------------------------------
+  void RunAction(const MainAction& action, QAction* control);
+  void StartCommand(const MainAction& action);  // command word, ActiveTool, SelectTool
+  void RunMenuItem(const char* name);           // what the item does, enabled or not
+  void ClearGroup(int group, const Integer* keep);  // the other flags of an exclusion group off
+  void RedrawActive();                          // the active drawing window redrawn
+
+  // ---- Life cycle ------------------------------------------------------------------------
+  void MDIForm_Unload();      // stores position and size unless minimised
+  void RestoreWindowPlace();  // position and size from the settings, on the screen
+
+  // ---- Drawing windows ---------------------------------------------------------------------
+  std::vector<frmDocument*> OpenDocuments() const;
+  Long FreeDrawingNumber() const;  // smallest of 1..10 no open window holds; 0 none
+  void NewDrawing();               // a new empty window "New Drawing"; nothing at the limit
+  // Asks whether to save a changed drawing before it is dropped: true when
+  // it may go (saved, unchanged, or No), false on Cancel or a save that did
+  // not happen.
+  bool ReleaseChangedDrawing(frmDocument* document);
+  void ResetToNewDrawing(frmDocument* document);  // the only window: an empty "New Drawing" again
+  void Arrange(int code);  // 0 cascade, 1 tile horizontally, 2 tile vertically, 3 arrange icons
+  void ListWindows();      // the open drawing windows at the end of the Window menu
+
+  // ---- File menu ---------------------------------------------------------------------------
+  void mnuFileNew_Click();
+  void mnuFileOpen_Click();
+  void mnuFileClose_Click();
+  void mnuFileSaveComp_Click();
+  void mnuFilePageSetup_Click();
+  void mnuFilePrintPreview_Click();
+  void mnuFilePrint_Click();
+  void mnuFileExit_Click();
+
+  // ---- Display menu effects ------------------------------------------------------------------
+  void ShowBars();               // each bar shown as its item is checked
+  void RubberBandingChanged();   // no rubber line stays switched on
+  void AbsoluteReadOutChanged(); // off: panels 5 and 6 emptied
+  void RelativeReadOutChanged(); // panels 7 and 8 emptied
+
+  // ---- Help menu -------------------------------------------------------------------------------
+  void ShowHelp();  // the help file, or the message that there is none
+
+  // ---- Tool-bar buttons --------------------------------------------------------------------------
+  void EditLayers_Click();
+  void ViewLayers_Click();
+  void Layers_Click();
+  void Stop_Click();
+  void LineColor_Click();
+
+  // ---- Entry box and font box ------------------------------------------------------------------
+  // Key presses by character code; a handler sets KeyAscii to 0 when it
+  // took the key, so the box does not type it.
+  void Text3_KeyPress(Integer& KeyAscii);
+  void Combo1_Click();
+  void Combo1_KeyPress(Integer& KeyAscii);
+
   QMdiArea* mdiArea_ = nullptr;
-  QToolBar* messageBar_ = nullptr;
+  QFrame* bands_[4] = {};
   QLabel* statusPanels_[StatusPanelCount] = {};
+  QMenu* windowMenu_ = nullptr;                 // the Window menu
+  std::vector<QAction*> windowListItems_;       // its entries for the open windows
+  std::vector<QAction*> menuItems_;             // one per row of MenuTable (nullptr for separators)
+  std::vector<QAction*> buttons_;               // one per row of ButtonTable (nullptr for separators)
+  String helpFile_;                             // the program's help file; "" none
+  bool textBarShown_ = true;                    // the text tool bar was checked when last shown
 };
 
 }  // namespace lintavo

@@ -5,10 +5,14 @@ namespace lintavo {
 
 Integer EditCommand = 0;
 Integer EditActive = 0;
+Long ChosenColor = 0;
+
+void ChangeSelectedColor() {}
 
 void ResetEdits() {
   EditCommand = 0;
   EditActive = 0;
+  ChosenColor = 0;
 }
 
 }  // namespace lintavo

@@ -9,6 +9,12 @@ Integer FrameShown = 0;
 
 void CancelGroupEdit() { GroupDragOn = 0; }
 
+void GroupEditMouseDown(Single, Single) {}
+
+void GroupEditMouseMove(Single, Single) {}
+
+void GroupEditMouseUp() {}
+
 void ResetGripFrame() { FrameShown = 0; }
 
 }  // namespace lintavo

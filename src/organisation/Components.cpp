@@ -5,10 +5,12 @@ namespace lintavo {
 
 Integer ComponentCommand = 0;
 Integer ComponentActive = 0;
+String ComponentName;
 
 void ResetComponents() {
   ComponentCommand = 0;
   ComponentActive = 0;
+  ComponentName.clear();
 }
 
 }  // namespace lintavo

@@ -1,19 +1,98 @@
-// SaveData: writing an open drawing into the drawings database.
+// SaveData: writing open drawings and component definitions into database
+// files, and the layer-name store.
+//
+// A drawing is its Drawing row, one Objects row per named item (groups,
+// areas, views, layers, items with geometry of their own), one Lines row per
+// entity and one Points row per vertex. A component is its Components row
+// and the Lines and Points rows of its definition geometry (entities of no
+// drawing, DwgNo 0, owned by the item), stored with DrawingID 0 and OwnerID
+// the component's key.
+//
+// Every save is one transaction on one connection: it is stored whole or not
+// at all. On any failure the transaction rolls back, the keys the save gave
+// the model (DrawID, ObjectID, LineID, creation dates) are put back as they
+// were, and one box titled with the failing operation shows the error as
+// "number: description". A save killed half-way leaves the file as it was
+// before the save; the database rolls the interrupted transaction back when
+// the file is next opened for writing.
+//
+// Keys: a stored row's key is read back into the model at once, so the next
+// save of the same drawing updates the same rows. Keys are only trusted in
+// the database they came from (DwgRec.SourceDbPath): a drawing saved under a
+// name and revision stored from elsewhere replaces that stored drawing.
+//
+// Names are passed to the database as bound values, so a name with "'" is
+// stored and found like any other.
+//
+// Sections:
+//   Module state
+//   Drawings
+//   Components and item geometry
+//   Layer name store
 #pragma once
+
+#include <vector>
 
 #include "platform/Types.h"
 
 namespace lintavo {
 
-// Writes drawing Dwgs(index) with its items and its lines and points into
-// the drawings database DwgDbPath. True when the drawing was written; false
-// when it was not (its own messages say why).
-// Not built yet: it writes nothing and reports false, without a message.
-bool SaveDrawing(Long index);
+// ---- Module state ------------------------------------------------------------------
+extern bool DrawingAddNewNeeded;  // the last SaveDrawing added the Drawing row (no row of
+                                  //   that name and revision was stored)
+extern bool AddNewNeeded;         // the last item or component written got a new row
 
+// ---- Drawings ----------------------------------------------------------------------
+// Writes drawing Dwgs(index) with its items, lines and points into the
+// drawings database DwgDbPath; the row of the same name (letter case
+// ignored) and revision (exact) is updated, or a new one added. True when
+// the drawing was stored; false, with DlgCancelled set and the message
+// shown, when nothing was. On success CurDrawID is the drawing's key,
+// OpenDbPath and CompDbPath are DwgDbPath and the drawing's SourceDbPath
+// becomes DwgDbPath.
+bool SaveDrawing(Long index);
+// The same, first writing the component definitions (item indexes, in that
+// order) into the same database, all in the one transaction. With overwrite
+// a stored drawing of that name and revision is replaced whole: its Objects,
+// Lines and Points rows are deleted and the drawing's rows added afresh.
+bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite);
+
+// True when the drawings database holds a Drawing row with the name (letter
+// case ignored) and the revision (exact) of Dwgs(index). Sets CurDwgName and
+// CurDrawID. A failure shows its message titled "Check Drawing", sets
+// DlgCancelled and returns False.
+bool CheckDrawingExists(Long index);
+
+// ---- Components and item geometry ----------------------------------------------------
+// Writes component itemIndex into CompDbPath together with every component
+// placed in its definition, at any depth, each once: the placed ones first,
+// so every placement refers to a stored key. One transaction for the tree.
+// Returns True when all were stored.
+bool SaveComponentTree(Long& itemIndex);
+// Writes one component definition into CompDbPath: the row named like it
+// (Rtype 1) is updated, or one is added; its geometry is written when the
+// row is new or its line count changed.
+void SaveComponent(Long& itemIndex);
+// Writes an edited component into DwgDbPath: the row named ComponentName
+// (its name before the edit) takes the item's current name and values, or a
+// row is added; its geometry is written.
+void UpdateComponent(Long& itemIndex);
+// Writes the definition geometry owned by the item (shown entities of DwgNo
+// 0 whose OwnerID is the item) into OpenDbPath. The owner's stored rows are
+// recognised by owner key, DrawingID 0 and entity type and updated; the
+// rest are added, and the owner's stored rows not rewritten are deleted.
+void SaveObjectLines(Long& itemIndex);
+
+// The components (item indexes) that itemIndex places, at any depth, and
+// itself last, each once, every one after those it places.
+std::vector<Long> ComponentTreeItems(Long itemIndex);
+
+// ---- Layer name store ----------------------------------------------------------------
 // Stores a layer name with its category in the settings database's
 // LayerNames table unless a row of that name is there already (its category
 // is then left as it is). Errors show in a box titled "Save Layer Name".
 void SaveLayerName(String& name, String& category);
+
+void ResetSaveData();  // the module state to its start values
 
 }  // namespace lintavo

@@ -1,12 +1,560 @@
-// Rubber: rubber-band previews.
+// Rubber: the rubber-band previews: state, pens, the line-drawing preview by
+// command and step, the window, centre-line and polygon boxes, and the
+// primitives they draw with.
+//
+// Sections:
+//   Preview state
+//   Pens and point helpers
+//   Line-drawing preview: shapes by command and step
+//   Line-drawing preview: entries
+//   Window, centre-line and polygon boxes
+//   Primitives
+//   Vertex drag
+//   Reset
 #include "view/Rubber.h"
+
+#include <cmath>
+
+#include "annotation/Fills.h"
+#include "app/Geometry.h"
+#include "app/Top.h"
+#include "commands/LineDraw.h"
+#include "platform/Colors.h"
+#include "platform/Gdi.h"
+#include "platform/Numbers.h"
+#include "platform/Surface.h"
+#include "view/DisplayOptions.h"
+#include "view/RubberShapes.h"
+#include "view/SurfaceDraw.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
 
+// ---- Preview state -----------------------------------------------------------------
+
+std::array<RubberPoint, 6> RubberAnchorPts;
+Integer RubberShown = 0;
 Integer RubberBusy = 0;
+Integer RubberCommand = 0;
+Integer RubberStep = 0;
+Integer RubberStepStart = 0;
+Single RubberRadius = 0;
+Single RubberCircleSum = 0;
+Single RubberArcStart = 0;
+Single RubberArcEnd = 0;
+Single RubberArcSweep = 0;
+Single RubberAspect = 0;
+Single RubberRadiusX = 0;
+Single RubberRadiusY = 0;
+Integer RubberBezierCount = 0;
 
-void EraseRubber() { RubberBusy = 0; }
+namespace {
 
-void ResetRubber() { RubberBusy = 0; }
+// ---- Pens and point helpers ----------------------------------------------------------
+
+constexpr Integer DotStyle = 2;  // DrawStyle of every preview
+
+// Line-drawing previews: dotted, XOR, in RubberColor, one pixel wide.
+void SetLinePreviewPen() {
+  SetForeColor(RubberColor);
+  SetDrawMode(vbXorPen);
+  SetDrawStyle(DotStyle);
+  SetDrawWidth(1);
+}
+
+// Window, centre-line and polygon boxes: dotted, XOR, green; the width stays.
+void SetBoxPen() {
+  SetForeColor(ColorGreen);
+  SetDrawMode(vbXorPen);
+  SetDrawStyle(DotStyle);
+}
+
+RubberPoint& R(int index) { return RubberAnchorPts[static_cast<size_t>(index)]; }
+
+RubberPoint LastClick() { return {MouseX, MouseY}; }
+
+// p mirrored through centre: 2 centre - p.
+RubberPoint Mirror(const RubberPoint& centre, const RubberPoint& p) {
+  return {2 * centre.X - p.X, 2 * centre.Y - p.Y};
+}
+
+RubberPoint Midpoint(const RubberPoint& a, const RubberPoint& b) {
+  return {a.X + (b.X - a.X) / 2, a.Y + (b.Y - a.Y) / 2};
+}
+
+void LineBetween(const RubberPoint& a, const RubberPoint& b) { RubberLine(a.X, a.Y, b.X, b.Y); }
+
+// The centre of the circle through three preview points.
+RubberPoint CentreThrough(const RubberPoint& a, const RubberPoint& b, const RubberPoint& c) {
+  RubberPoint centre;
+  CircleThrough3PointsS(centre.X, centre.Y, a.X, a.Y, b.X, b.Y, c.X, c.Y);
+  return centre;
+}
+
+// ---- Line-drawing preview: shapes by command and step ----------------------------------
+
+// Rectangle by three points: R1-R2 is the base and the cursor R3 gives the
+// opposite side. R4 becomes the foot of the perpendicular from R1 on the
+// parallel to the base through the cursor, and R3 the fourth corner.
+void SquareRectangleCorners() {
+  const Single dx = R(1).X - R(2).X;
+  const Single dy = R(1).Y - R(2).Y;
+  if (std::fabs(dx) < 1e-7F) {
+    R(4) = {R(3).X, R(1).Y};  // vertical base
+  } else if (std::fabs(dy) < 1e-7F) {
+    R(4) = {R(1).X, R(3).Y};  // horizontal base
+  } else {
+    const Single s = dy / dx;
+    const Single k = 1 / s + s;
+    R(4).X = (R(1).X / s + R(1).Y + s * R(3).X - R(3).Y) / k;
+    R(4).Y = (R(1).X - R(4).X) / s + R(1).Y;
+  }
+  R(3) = {R(2).X + (R(4).X - R(1).X), R(2).Y + (R(4).Y - R(1).Y)};
+}
+
+// The three sides R2-R3, R3-R4, R4-R1 of a rectangle or parallelogram whose
+// base R1-R2 is not part of the later preview.
+void QuadSides() {
+  LineBetween(R(2), R(3));
+  LineBetween(R(3), R(4));
+  LineBetween(R(4), R(1));
+}
+
+// The base R1-R2 drawn once by the first erase of a later step (the click's
+// erase removed it), so that it shows from then on.
+void RestoreBaseOnce() {
+  if (!RubberStepStart) return;
+  LineBetween(R(1), R(2));
+  RubberStepStart = FlagFalse;
+}
+
+// The step-1 preview of most commands whose shape changes at step 2: the
+// line from the anchor to the cursor, with the change marked.
+void StartWithLine(const RubberPoint& m) {
+  R(2) = m;
+  LineBetween(R(1), R(2));
+  RubberStepStart = FlagTrue;
+}
+
+void DrawQuadrilateral(Integer code, const RubberPoint& m) {
+  if (ToolStep == 1) {
+    StartWithLine(m);
+    R(3) = R(2);
+    return;
+  }
+  R(3) = m;
+  if (code == 7)
+    SquareRectangleCorners();
+  else
+    R(4) = {R(1).X + (m.X - R(2).X), R(1).Y + (m.Y - R(2).Y)};
+  QuadSides();
+}
+
+void DrawIrregularPolygon(const RubberPoint& m) {
+  if (ToolStep == 1) {
+    StartWithLine(m);
+    RubberStep = 1;
+    return;
+  }
+  R(2) = m;
+  LineBetween(R(1), R(2));  // back to the first vertex
+  LineBetween(LastClick(), R(2));
+  RubberStep = ToolStep;
+}
+
+void DrawThreePointCircle(const RubberPoint& m) {
+  if (ToolStep == 1) {
+    StartWithLine(m);
+    return;
+  }
+  RubberStepStart = FlagFalse;
+  RubberCircleSum = (m.X - R(2).X) + (m.Y - R(2).Y);
+  R(3) = m;
+  R(0) = CentreThrough(R(1), R(2), R(3));
+  if (RubberCircleSum > 0) RubberCentreCircle();
+}
+
+void DrawCentreArc(const RubberPoint& m) {
+  if (ToolStep == 1) {
+    R(2) = m;
+    RubberCentreCircle();
+    RubberStepStart = FlagTrue;
+    return;
+  }
+  R(1) = R(2);
+  if (RubberStepStart) {
+    RubberArcSweep = 0;
+    RubberStepStart = FlagFalse;
+  }
+  R(3) = m;
+  RubberCentreArc();
+}
+
+// The curve a later step of code 15, 16, 21, 22 or 25 draws, and its erase draws again.
+void LaterCurve(Integer code) {
+  switch (code) {
+    case 15: RubberArcThreePoints(); break;
+    case 16: RubberArcEndsFirst(); break;
+    case 21: RubberSpline(); break;
+    default: RubberBezier(); break;
+  }
+}
+
+// Arcs through three points: code 15 passes R2 between R1 and the cursor,
+// code 16 passes the cursor between R1 and R2.
+void DrawThreePointArc(Integer code, const RubberPoint& m) {
+  if (ToolStep == 1) {
+    StartWithLine(m);
+    return;
+  }
+  RubberStepStart = FlagFalse;
+  R(3) = m;
+  if (code == 15)
+    R(0) = CentreThrough(R(1), R(2), R(3));
+  else
+    R(0) = CentreThrough(R(1), R(3), R(2));
+  LaterCurve(code);
+}
+
+void DrawEllipticArc(const RubberPoint& m) {
+  if (ToolStep == 1) {
+    R(2) = m;
+    RubberBoxEllipse();
+    RubberStepStart = FlagTrue;
+    return;
+  }
+  if (ToolStep == 2) {
+    RubberBoxEllipse();  // the ellipse the second click fixed stays shown
+    return;
+  }
+  if (RubberStepStart) {
+    R(3) = m;
+    RubberArcSweep = 0;
+    RubberStepStart = FlagFalse;
+  }
+  R(4) = m;
+  RubberEllipticArc();
+}
+
+// Ellipses by axes: code 19 starts from the centre and an axis end, code 20
+// from both ends of the first axis.
+void DrawAxisEllipse(Integer code, const RubberPoint& m) {
+  if (ToolStep == 1) {
+    StartWithLine(m);
+    return;
+  }
+  if (RubberStepStart) {
+    RubberStepStart = FlagFalse;
+    if (code == 19) {
+      R(0) = R(1);
+      R(1) = Mirror(R(0), R(2));  // the opposite axis end
+    } else {
+      R(0) = Midpoint(R(1), R(2));
+    }
+  }
+  LineBetween(code == 19 ? R(0) : R(1), R(2));
+  R(3) = m;
+  RubberAxisEllipse();
+}
+
+// Spline (21) and Bezier (22, 25): the points shift along once a point was
+// added, so the shifted state is drawn once and the next erase removes it.
+void DrawChainCurve(Integer code, const RubberPoint& m) {
+  if (ToolStep == 1) {
+    StartWithLine(m);
+    return;
+  }
+  const bool spline = code == 21;
+  if (RubberStepStart) {
+    RubberStepStart = FlagFalse;
+    R(4) = spline ? R(1) : RubberPoint{0, 0};
+  } else if (ToolStep != RubberStep) {
+    if (spline) R(4) = R(1);
+    R(1) = R(2);
+    R(2) = R(3);
+  }
+  R(3) = m;
+  LaterCurve(code);
+  RubberStep = ToolStep;
+}
+
+// The preview of LineDrawCommand code with the cursor at m.
+void DrawLinePreview(Integer code, const RubberPoint& m) {
+  switch (code) {
+    case 2: case 3: case 4:  // single, double and solid line
+      R(2) = m;
+      LineBetween(R(1), R(2));
+      break;
+    case 5:  // reference line: through the anchor, from the cursor to its mirror image
+      R(2) = m;
+      R(3) = Mirror(R(1), R(2));
+      LineBetween(R(2), R(3));
+      break;
+    case 6:  // rectangle by two corners
+      R(2) = m;
+      RubberRectangle(R(1).X, R(1).Y, R(2).X, R(2).Y);
+      break;
+    case 7: case 8: DrawQuadrilateral(code, m); break;
+    case 9:  // regular polygon
+      if (ToolStep == 1) {
+        R(2) = m;
+        RubberCentreCircle();
+        RubberStepStart = FlagTrue;
+      } else {
+        RubberStepStart = FlagFalse;
+        R(3) = m;
+        RubberRegularPolygon();
+      }
+      break;
+    case 10: DrawIrregularPolygon(m); break;
+    case 11:  // circle by centre and radius
+      R(2) = m;
+      RubberCentreCircle();
+      break;
+    case 12:  // circle by two points: the diameter runs from the anchor to the cursor
+      R(2) = m;
+      R(0) = Midpoint(R(1), m);
+      RubberCentreCircle();
+      break;
+    case 13: DrawThreePointCircle(m); break;
+    case 14: DrawCentreArc(m); break;
+    case 15: case 16: DrawThreePointArc(code, m); break;
+    case 17: DrawEllipticArc(m); break;
+    case 18:  // ellipse by two corners
+      R(2) = m;
+      RubberBoxEllipse();
+      break;
+    case 19: case 20: DrawAxisEllipse(code, m); break;
+    case 21: case 22: case 25: DrawChainCurve(code, m); break;
+    case 23: case 24:  // continuous line
+      R(2) = m;
+      LineBetween(LastClick(), R(2));
+      break;
+    default: break;  // 1 (point) and unknown codes draw nothing
+  }
+}
+
+// The same drawing once more from the stored points: the preview of code
+// goes. A ToolStep below 2 counts as step 1.
+void EraseLinePreview(Integer code) {
+  const bool later = ToolStep >= 2;
+  switch (code) {
+    case 2: case 3: case 4: LineBetween(R(1), R(2)); break;
+    case 5: LineBetween(R(2), R(3)); break;
+    case 6: RubberRectangle(R(1).X, R(1).Y, R(2).X, R(2).Y); break;
+    case 7: case 8:
+      if (!later) {
+        LineBetween(R(1), R(2));
+        break;
+      }
+      RestoreBaseOnce();
+      QuadSides();
+      break;
+    case 9:
+      if (!later || RubberStepStart)
+        RubberCentreCircle();
+      else
+        RubberRegularPolygon();
+      break;
+    case 10:
+      if (!later) {
+        LineBetween(R(1), R(2));
+        break;
+      }
+      RestoreBaseOnce();
+      if (ToolStep == RubberStep) {
+        LineBetween(LastClick(), R(2));
+        LineBetween(R(1), R(2));
+      }
+      break;
+    case 11: case 12:
+      if (!RubberStepStart) RubberCentreCircle();
+      break;
+    case 13:
+      if (!later)
+        LineBetween(R(1), R(2));
+      else if (RubberCircleSum > 0)
+        RubberCentreCircle();
+      break;
+    case 14:
+      if (!later)
+        RubberCentreCircle();
+      else
+        RubberCentreArc();
+      break;
+    case 15: case 16: case 21: case 22: case 25:
+      if (!later)
+        LineBetween(R(1), R(2));
+      else
+        LaterCurve(code);
+      break;
+    case 17:
+      if (ToolStep <= 2 || RubberStepStart)
+        RubberBoxEllipse();
+      else
+        RubberEllipticArc();
+      break;
+    case 18: RubberBoxEllipse(); break;
+    case 19: case 20:
+      if (!later) {
+        LineBetween(R(1), R(2));
+        break;
+      }
+      if (RubberStepStart) break;
+      LineBetween(code == 19 ? R(0) : R(1), R(2));
+      RubberAxisEllipse();
+      break;
+    case 23: case 24: LineBetween(LastClick(), R(2)); break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+// ---- Line-drawing preview: entries -------------------------------------------------------
+
+void StartRubber(Single x, Single y) {
+  R(0) = R(1) = R(2) = {x, y};
+  RubberStep = 0;
+  RubberShown = FlagFalse;
+  RubberStepStart = FlagFalse;
+}
+
+void UpdateRubber(Single x, Single y) {
+  if (RubberBusy) EraseRubber();
+  if (!ActiveDoc) return;
+  SetLinePreviewPen();
+  RubberCommand = LineDrawCommand;
+  DrawLinePreview(RubberCommand, {x, y});
+  RubberBusy = FlagTrue;
+  SetDrawStyle(vbSolid);
+}
+
+void EraseRubber() {
+  // A preview whose window has gone went with it.
+  if (ActiveDoc) {
+    SetLinePreviewPen();
+    EraseLinePreview(RubberCommand);
+    SetDrawStyle(vbSolid);
+  }
+  RubberBusy = FlagFalse;
+}
+
+// ---- Window, centre-line and polygon boxes -------------------------------------------
+
+void RubberWindowBox(Single x, Single y) {
+  SetBoxPen();
+  RubberRectangle(R(1).X, R(1).Y, R(2).X, R(2).Y);  // after StartRubber R1 = R2: nothing shows
+  R(2) = {x, y};
+  RubberRectangle(R(1).X, R(1).Y, R(2).X, R(2).Y);
+  SetDrawStyle(vbSolid);
+  RubberShown = FlagTrue;
+}
+
+void EraseWindowBox() {
+  SetBoxPen();
+  RubberRectangle(R(1).X, R(1).Y, R(2).X, R(2).Y);
+  SetDrawStyle(vbSolid);
+  RubberShown = FlagFalse;
+}
+
+void RubberCentreLine(Single x, Single y) {
+  SetBoxPen();
+  R(3) = Mirror(R(1), R(2));
+  LineBetween(R(2), R(3));
+  R(2) = {x, y};
+  R(3) = Mirror(R(1), R(2));
+  LineBetween(R(2), R(3));
+  SetDrawStyle(vbSolid);
+}
+
+namespace {
+
+// The device pixel of a view pixel, as the polygon box keeps its vertices.
+GdiPoint PolygonVertex(Single x, Single y) {
+  return {RoundToLong(x), RoundToLong(static_cast<Single>(ViewPixMaxY) - y)};
+}
+
+}  // namespace
+
+void RubberPolygonBox(Single x, Single y) {
+  const Integer fillStyle = ShowFills ? vbFSSolid : vbFSTransparent;
+  // The vertices and the cursor need ToolStep + 1 places in GdiPts(1..).
+  if (static_cast<size_t>(ToolStep) + 1 >= GdiPts.size()) return;
+  SetBoxPen();
+  if (ToolStep > RubberStep) {
+    // A vertex was clicked since the last move. Drawing the polygon through
+    // the clicked vertices removes the image the click left on the screen
+    // (the click lies where the cursor was); with fewer than three vertices
+    // there was no image.
+    GdiPts[ToolStep] = PolygonVertex(MouseX, MouseY);
+    RubberStep = ToolStep;
+    if (!RubberShown && ToolStep >= 3) RubberPolygon(fillStyle, ColorGreen, ToolStep);
+    RubberShown = FlagFalse;
+  }
+  if (ToolStep > 1) {
+    const Integer n = RubberStep + 1;
+    if (RubberShown) RubberPolygon(fillStyle, ColorGreen, n);
+    GdiPts[n] = PolygonVertex(x, y);
+    RubberPolygon(fillStyle, ColorGreen, n);
+    RubberShown = FlagTrue;
+  }
+  SetDrawStyle(vbSolid);
+}
+
+// ---- Primitives --------------------------------------------------------------------------
+
+namespace {
+
+int DevX(Single x) { return RoundToLong(x); }
+int DevY(Single y) { return RoundToLong(static_cast<Single>(ViewPixMaxY) - y); }
+
+}  // namespace
+
+void RubberLine(Single x1, Single y1, Single x2, Single y2) { GdiLine(x1, y1, x2, y2); }
+
+void RubberRectangle(Single x1, Single y1, Single x2, Single y2) {
+  Rectangle(ActiveDoc->hDC(), DevX(x1), DevY(y1), DevX(x2), DevY(y2));
+}
+
+void RubberCircle(Single x, Single y, Single r) {
+  ActiveDoc->Circle(static_cast<Single>(DevX(x)), static_cast<Single>(DevY(y)), r);
+}
+
+void RubberArc(Single x, Single y, Single r, Single Start, Single End) {
+  ActiveDoc->Circle(static_cast<Single>(DevX(x)), static_cast<Single>(DevY(y)), r, Start, End);
+}
+
+void RubberEllipse(Single x, Single y, Single r, Single Aspect) {
+  ActiveDoc->CircleAspect(static_cast<Single>(DevX(x)), static_cast<Single>(DevY(y)), r, Aspect);
+}
+
+void RubberEllipseArc(Single x, Single y, Single r, Single Aspect, Single Start, Single End) {
+  ActiveDoc->Circle(static_cast<Single>(DevX(x)), static_cast<Single>(DevY(y)), r, Start, End,
+                    Aspect);
+}
+
+void RubberPolygon(Integer FillStyle, Long FillColor, Integer n) { GdiPolygon(FillStyle, FillColor, n); }
+
+void RubberMark(Single x, Single y) {
+  GdiLine(x - 2, y - 2, x + 3, y + 3);
+  GdiLine(x - 2, y + 2, x + 3, y - 3);
+}
+
+// ---- Vertex drag -----------------------------------------------------------------------------
+
+void DrawRubberObject(Single, Single) {}
+
+// ---- Reset -------------------------------------------------------------------------------------
+
+void ResetRubber() {
+  RubberAnchorPts = {};
+  RubberShown = RubberBusy = 0;
+  RubberCommand = RubberStep = RubberStepStart = 0;
+  RubberRadius = RubberCircleSum = 0;
+  RubberArcStart = RubberArcEnd = RubberArcSweep = 0;
+  RubberAspect = RubberRadiusX = RubberRadiusY = 0;
+  RubberBezierCount = 0;
+}
 
 }  // namespace lintavo

@@ -8,6 +8,7 @@
 //   Previous view
 //   Extents
 //   Redraw and its read-outs
+//   Drag pan
 //   Reset
 #include "view/Zooms.h"
 
@@ -18,6 +19,7 @@
 #include "app/DrawDispatch.h"
 #include "app/MessageBar.h"
 #include "app/Top.h"
+#include "app/Units.h"
 #include "app/frmMain.h"
 #include "commands/GripFrame.h"
 #include "picking/Snaps.h"
@@ -48,6 +50,7 @@ Single PickTolerance = 0;
 ViewWindowRect PrevViewWindow;
 Double ViewCenterX = 0, ViewCenterY = 0;
 Integer ExtentsChanged = 0;
+Double DragLastX = 0, DragLastY = 0;
 
 namespace {
 
@@ -252,29 +255,6 @@ void ShowZoomReadOut() {
     SetPanelText(" Zoom Scale = " + NumberText(RoundHalfEven(ViewZoom, 3)) + " To 1", 1);
 }
 
-String UnitReadOut() {
-  if (MetricUnits) {
-    switch (MetricUnit) {
-      case 1: return "Units = mm";
-      case 2: return "Units = cm";
-      case 3: return "Units = dm";
-      case 4: return "Units = M";
-      case 5: return "Units = Km";
-      case 6: return "Units = um";
-      case 7: return "Units = nm";
-      default: return "";
-    }
-  }
-  switch (EnglishUnit) {
-    case 1: return "Units = Inches";
-    case 2: return "Units = Ft/In";
-    case 3: return "Units = Feet";
-    case 4: return "Units = Yards";
-    case 5: return "Units = Miles";
-    default: return "";
-  }
-}
-
 // Every live object of the current drawing in table order: later ones cover
 // earlier ones. Hidden objects and hidden layers are skipped by DrawObject.
 void DrawCurrentDrawing() {
@@ -326,6 +306,24 @@ void RefreshDocView(frmDocument* frm) {
   RefreshActiveView();
 }
 
+// ---- Drag pan ----------------------------------------------------------------------
+
+void DragPan(Double x, Double y) {
+  frmDocument* window = ActiveDocForm();
+  if (!window) return;
+  if (DragLastX == 0) DragLastX = x;
+  if (DragLastY == 0) DragLastY = y;
+  const Double dx = DragLastX - x;
+  const Double dy = DragLastY - y;
+  DragLastX = x;
+  DragLastY = y;
+  // The world origin moves with the mouse, so the drawing follows it.
+  window->VbaseX = ToSingle(window->VbaseX - dx);
+  window->Vbasey = ToSingle(window->Vbasey - dy);
+  UpdateWorldWindow();
+  RedrawView();
+}
+
 // ---- Reset -------------------------------------------------------------------------
 
 void ResetZooms() {
@@ -341,6 +339,7 @@ void ResetZooms() {
   PrevViewWindow = ViewWindowRect{};
   ViewCenterX = ViewCenterY = 0;
   ExtentsChanged = 0;
+  DragLastX = DragLastY = 0;
 }
 
 }  // namespace lintavo

@@ -19,6 +19,7 @@
 //   View set-up and fitting
 //   Previous view
 //   Extents and redraw
+//   Drag pan
 //   Reset
 #pragma once
 
@@ -88,6 +89,15 @@ void ComputeDrawingExtents();
 void RedrawView();         // clears ActiveDoc and draws the current drawing whole
 void RefreshActiveView();  // ends a running zoom command, then RedrawView
 void RefreshDocView(frmDocument* frm);  // makes frm the active surface, then RefreshActiveView
+
+// ---- Drag pan ------------------------------------------------------------------------------------
+// A left drag in a drawing window while no command runs moves the drawing
+// with the mouse. The anchor is the view pixel of the last drag move; 0
+// means no anchor on that axis, and the button release sets both to 0.
+extern Double DragLastX, DragLastY;
+// Moves the view of ActiveDoc by the mouse's movement since the anchor to
+// the view pixel (x, y) and redraws; the previous view is not saved.
+void DragPan(Double x, Double y);
 
 // ---- Reset -------------------------------------------------------------------------------------
 void ResetZooms();  // the module's globals to their start values

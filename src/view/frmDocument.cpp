@@ -8,33 +8,59 @@
 //   Services of the view routines
 //   Events
 //   Helpers
+//   Pointer and keyboard input: Qt events
+//   Pointer: mouse down, move and up
+//   Pointer: snapping the cursor
+//   Pointer: crosshair
+//   Keyboard
 #include "view/frmDocument.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <algorithm>
+#include <cmath>
 
+#include "annotation/Texthand.h"
 #include "app/AppInfo.h"
 #include "app/DataHand.h"
 #include "app/DrawDispatch.h"
+#include "app/Geometry.h"
 #include "app/MessageBar.h"
 #include "app/Top.h"
 #include "app/UndoRedo.h"
 #include "app/frmMain.h"
+#include "commands/Edits.h"
+#include "commands/GripFrame.h"
+#include "commands/LineDraw.h"
+#include "commands/frmLineProperties.h"
 #include "organisation/Layers.h"
+#include "picking/Measure.h"
+#include "picking/Selection.h"
+#include "picking/Snaps.h"
+#include "platform/Colors.h"
+#include "platform/Gdi.h"
 #include "platform/Numbers.h"
 #include "platform/Pointers.h"
 #include "platform/Prompts.h"
 #include "storage/LoadData.h"
 #include "storage/SaveData.h"
+#include "view/DisplayOptions.h"
+#include "view/Grids.h"
+#include "view/Outline.h"
+#include "view/Rubber.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
 
 // ---- Construction ------------------------------------------------------------------
 
-frmDocument::frmDocument(QWidget* parent) : SurfaceWidget(parent) {}
+frmDocument::frmDocument(QWidget* parent) : SurfaceWidget(parent) {
+  setMouseTracking(true);  // the crosshair and the read-out follow the mouse with no button held
+}
 
 frmDocument::~frmDocument() {
   // Nothing may draw on a window that is gone.
@@ -152,7 +178,14 @@ void frmDocument::resizeEvent(QResizeEvent* event) {
 }
 
 void frmDocument::closeEvent(QCloseEvent* event) {
-  Form_Unload();
+  Integer cancel = FlagFalse;
+  Form_Unload(cancel);
+  if (cancel) {
+    event->ignore();
+    return;
+  }
+  // The drawing number goes back: a later window with it starts empty.
+  CloseDwg(static_cast<Integer>(ID));
   event->accept();
 }
 
@@ -194,19 +227,25 @@ void frmDocument::Form_Resize() {
   RefreshActiveView();
 }
 
-void frmDocument::Form_Unload() {
+void frmDocument::Form_Unload(Integer& Cancel) {
   MakeCurrent();
   if (!IsDirty) return;
   const int answer = MsgBox("Drawing Has Changed! Do You want to Save the Drawing?", vbYesNo,
                             "Close Drawing: " + Dwgs[CurDwg].Name);
-  if (answer == vbYes) SaveFile(FileName());
+  if (answer != vbYes) return;
+  SaveFile(FileName());
+  // A drawing the user wanted saved is never dropped unsaved.
+  if (IsDirty) Cancel = FlagTrue;
 }
 
 // ---- Helpers -----------------------------------------------------------------------
 
 void frmDocument::MakeCurrent() {
   CurDwg = static_cast<Integer>(ID);
+  const bool wasActive = ActiveDoc == static_cast<Surface*>(this);
   ActiveDoc = this;
+  // The drawers read the view cache: it must describe the surface they draw on.
+  if (!wasActive && loaded_) LoadViewCache();
 }
 
 bool frmDocument::DrawingPrepared() const { return prepared_ && preparedAtReset_ == ModelResets; }
@@ -233,6 +272,411 @@ void frmDocument::StartZoomAll() {
   ZoomCommand = 1;
   ActiveTool = ToolZooms;
   SelectTool();
+}
+
+// ---- Pointer and keyboard input: Qt events -------------------------------------------
+
+namespace {
+
+Integer ButtonCode(Qt::MouseButtons buttons) {
+  Integer code = 0;
+  if (buttons & Qt::LeftButton) code |= vbLeftButton;
+  if (buttons & Qt::RightButton) code |= vbRightButton;
+  if (buttons & Qt::MiddleButton) code |= vbMiddleButton;
+  return code;
+}
+
+Integer ShiftCode(Qt::KeyboardModifiers modifiers) {
+  Integer code = 0;
+  if (modifiers & Qt::ShiftModifier) code |= vbShiftMask;
+  if (modifiers & Qt::ControlModifier) code |= vbCtrlMask;
+  if (modifiers & Qt::AltModifier) code |= vbAltMask;
+  return code;
+}
+
+// Key codes of the keys the window acts on (33 to 47).
+constexpr Integer vbKeyPageUp = 33;
+constexpr Integer vbKeyPageDown = 34;
+constexpr Integer vbKeyLeft = 37;
+constexpr Integer vbKeyUp = 38;
+constexpr Integer vbKeyRight = 39;
+constexpr Integer vbKeyDown = 40;
+constexpr Integer vbKeyDelete = 46;
+constexpr Integer FirstActionKey = 33;
+constexpr Integer LastActionKey = 47;
+// The text command receives these keys as TypedKey = key code + this offset
+// (PageUp 197 ... Down 204, Insert 209, Delete 210), above every character code.
+constexpr Integer TextKeyOffset = 164;
+// The crosshair step of the arrow keys runs 1, 2, 4 ... 64 pixels and wraps.
+constexpr Integer MaxKeyStep = 64;
+
+// Character codes of the keys that end or cancel typed input.
+constexpr Integer KeyAsciiBackspace = 8;
+constexpr Integer KeyAsciiEnter = 13;
+constexpr Integer KeyAsciiEscape = 27;
+constexpr Integer FirstPrintable = 32;
+constexpr Integer KeyAsciiDelete = 127;
+
+// The key code of a Qt key in 33 to 47, or 0.
+Integer KeyCodeOf(int key) {
+  switch (key) {
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Select: return 41;
+    case Qt::Key_Printer: return 42;
+    case Qt::Key_Execute: return 43;
+    case Qt::Key_Print: return 44;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Help: return 47;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+Integer KeyAsciiOf(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return KeyAsciiEnter;
+    case Qt::Key_Escape: return KeyAsciiEscape;
+    case Qt::Key_Backspace: return KeyAsciiBackspace;
+    default: break;
+  }
+  const QString text = event.text();
+  if (text.size() != 1) return 0;
+  const char16_t code = text.at(0).unicode();
+  if (code < FirstPrintable || code == KeyAsciiDelete || code > 0x7FFF) return 0;
+  return static_cast<Integer>(code);
+}
+
+void frmDocument::mousePressEvent(QMouseEvent* event) {
+  Form_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
+                 ToSingle(event->position().x()), ToSingle(event->position().y()));
+}
+
+void frmDocument::mouseMoveEvent(QMouseEvent* event) {
+  Form_MouseMove(ButtonCode(event->buttons()), ShiftCode(event->modifiers()),
+                 ToSingle(event->position().x()), ToSingle(event->position().y()));
+}
+
+void frmDocument::mouseReleaseEvent(QMouseEvent* event) {
+  Form_MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()),
+               ToSingle(event->position().x()), ToSingle(event->position().y()));
+}
+
+void frmDocument::keyPressEvent(QKeyEvent* event) {
+  const Integer keyCode = KeyCodeOf(event->key());
+  const Integer keyAscii = KeyAsciiOf(*event);
+  if (keyCode == 0 && keyAscii == 0) {
+    SurfaceWidget::keyPressEvent(event);  // not the window's key: the parents may want it
+    return;
+  }
+  if (keyCode != 0) Form_KeyDown(keyCode, ShiftCode(event->modifiers()));
+  if (keyAscii != 0) Form_KeyPress(keyAscii);
+  event->accept();
+}
+
+// ---- Pointer: mouse down, move and up --------------------------------------------------
+
+void frmDocument::Form_MouseDown(Integer Button, Integer, Single X, Single Y) {
+  MakeCurrent();
+  SetCursorFromMouse(X, Y);
+  MouseX = CursorPixX;
+  MouseY = CursorPixY;
+  if (Button == vbRightButton) {
+    ShowSelectionProperties();
+    return;
+  }
+  if (Button != vbLeftButton) return;
+  TakeLeftClick();
+}
+
+void frmDocument::TakeLeftClick() {
+  if (Cursorison) EraseCrosshair();
+  if (RubberBusy) EraseRubber();
+  if (RubberShown) EraseWindowBox();
+  PanDragFirst = FlagTrue;
+  // The ortho rule lines the new point up with the point picked before it.
+  PrevPickX = PickX;
+  PrevPickY = PickY;
+  SnapCursorPoint(PickX, PickY);
+  ++ToolStep;
+  if (ToolStep == 1) {
+    PrevPickX = PickX;
+    PrevPickY = PickY;
+    StartRubber(CursorPixX, CursorPixY);
+  }
+  if (LineDrawActive) {
+    if (RubberBanding) RubberLineOn = FlagTrue;
+    IsDirty = FlagTrue;
+  }
+  if (GroupDragOn) GroupEditMouseDown(CursorPixX, CursorPixY);
+  if (AwaitingInput) {
+    ActiveDoc = this;
+    SelectTool();
+  }
+}
+
+void frmDocument::ShowSelectionProperties() {
+  ToolStep = 0;
+  if (SelectedCount < 1) return;
+  SaveViewWindow();
+  ShowLineProperties();
+  ActiveDoc = this;
+  RestoreViewWindow();  // the dialog may have changed entities: redraw
+}
+
+void frmDocument::Form_MouseMove(Integer Button, Integer, Single X, Single Y) {
+  MakeCurrent();
+  SetCursorFromMouse(X, Y);
+  SnapCursor();
+  ShowCursorReadOut();
+  if (Button == vbLeftButton && ActiveTool == ToolNone) {
+    PanByDrag();
+    return;
+  }
+  if (Cursorison) EraseCrosshair();
+  if (ShowSnapCursor || !ShowRealCursor) DrawCrosshair(CursorPixX, CursorPixY);
+  if (ToolStep > 0) DrivePreviews();
+}
+
+void frmDocument::PanByDrag() {
+  if (PanDragFirst) {
+    SetMousePointer(vbSizeAll);
+    GridShown = FlagFalse;
+    PanDragFirst = FlagFalse;
+  }
+  DragPan(CursorPixX, CursorPixY);
+}
+
+void frmDocument::DrivePreviews() {
+  if (RubberCentreOn) RubberCentreLine(CursorPixX, CursorPixY);
+  if (RubberWindowOn) RubberWindowBox(CursorPixX, CursorPixY);
+  if (RubberLineOn) UpdateRubber(CursorPixX, CursorPixY);
+  if (RubberPolygonOn) RubberPolygonBox(CursorPixX, CursorPixY);
+  if (RubberObjectOn) DrawRubberObject(CursorPixX, CursorPixY);
+  if (OutlineOn) DrawOutlinePreview(CursorWorldX, CursorWorldY);
+  if (GroupDragOn) GroupEditMouseMove(CursorPixX, CursorPixY);
+}
+
+void frmDocument::ShowCursorReadOut() {
+  if (CoordAbsolute) {
+    SetPanelText("X = " + FormatLength(CursorWorldX), 5);
+    SetPanelText("Y = " + FormatLength(CursorWorldY), 6);
+  }
+  const Double dx = CursorWorldX - PickX;
+  const Double dy = CursorWorldY - PickY;
+  if (CoordRelative) {
+    SetPanelText("^X = " + FormatLength(dx), 7);
+    SetPanelText("^Y = " + FormatLength(dy), 8);
+  } else if (CoordPolar) {
+    const Double distance = std::sqrt(dx * dx + dy * dy);
+    Single angle = LineAngleD(PickX, PickY, CursorWorldX, CursorWorldY);
+    SetPanelText("D = " + FormatLength(distance), 7);
+    SetPanelText("A = " + FormatAngleValue(angle), 8);
+  }
+}
+
+void frmDocument::Form_MouseUp(Integer, Integer, Single, Single) {
+  MakeCurrent();
+  if (GroupDragOn) GroupEditMouseUp();
+  if (ActiveTool != ToolNone) return;
+  // The drag anchor goes, so that the next drag does not jump.
+  DragLastX = DragLastY = 0;
+  GridShown = GridOn;
+  SetMousePointer(vbArrow);
+}
+
+// ---- Pointer: snapping the cursor ------------------------------------------------------
+
+namespace {
+
+// A value rounded to the nearest multiple of a spacing, halves to even; an
+// axis without a positive spacing has no grid and keeps its value.
+Double SnapToSpacing(Double value, Single spacing) {
+  if (spacing <= 0) return value;
+  return RoundHalfEven(value / spacing) * spacing;
+}
+
+}  // namespace
+
+void frmDocument::SetCursorFromMouse(Single X, Single Y) {
+  CursorPixX = RoundToInteger(X);
+  CursorPixY = RoundToInteger(View_Maxy - Y);
+}
+
+void frmDocument::RawCursorPoint(Double& X, Double& Y) const {
+  X = (CursorPixX - static_cast<Double>(VbaseX)) / XVscale;
+  Y = (CursorPixY - static_cast<Double>(Vbasey)) / YVscale;
+}
+
+void frmDocument::MoveCursorTo(Double X, Double Y) {
+  CursorPixX = RoundToInteger(X * XVscale + VbaseX);
+  CursorPixY = RoundToInteger(Y * YVscale + Vbasey);
+}
+
+void frmDocument::SnapCursorPoint(Double& X, Double& Y) {
+  RawCursorPoint(X, Y);
+  if (GridSnap) {
+    X = SnapToSpacing(X, GridX);
+    Y = SnapToSpacing(Y, GridY);
+    MoveCursorTo(X, Y);
+    return;
+  }
+  if (OrthoSnap && ToolStep >= 1) {
+    // Equal distances give a vertical line.
+    if (std::fabs(PrevPickY - Y) >= std::fabs(PrevPickX - X))
+      X = PrevPickX;
+    else
+      Y = PrevPickY;
+    MoveCursorTo(X, Y);
+    return;
+  }
+  if (!ToleranceSnap && !NearestSnap) return;
+  Long objNo = 0;
+  Single dist = 0;
+  NearestObjPoint(X, Y, objNo, dist);
+  // Tolerance snap keeps only a point within reach; nearest snap takes any found.
+  const bool keep = !ToleranceSnap || (objNo != 0 && dist < PickTolerance);
+  if (keep)
+    MoveCursorTo(X, Y);
+  else
+    RawCursorPoint(X, Y);
+}
+
+void frmDocument::SnapCursor() { SnapCursorPoint(CursorWorldX, CursorWorldY); }
+
+// ---- Pointer: crosshair ----------------------------------------------------------------
+
+void frmDocument::DrawCrosshair(Integer x, Integer y) {
+  if (Cursorison) EraseCrosshair();
+  if (!SnapCursorOn) return;
+  DrawCrosshairImage(x, y);
+  // Remembered here, not by the handlers: only the drawn place removes it.
+  CrossPixX = x;
+  CrossPixY = y;
+  Cursorison = FlagTrue;
+}
+
+void frmDocument::EraseCrosshair() {
+  DrawCrosshairImage(CrossPixX, CrossPixY);
+  Cursorison = FlagFalse;
+}
+
+void frmDocument::DrawCrosshairImage(Single x, Single y) {
+  ForeColor = CursorColor;
+  DrawMode = vbNotXorPen;
+  DrawStyle = vbSolid;
+  DrawWidth = 1;  // a wider pen left by a drawer would not be removed by a thin one
+  const Single half = PixelsPerUnit * CursorSize;
+  DrawCrossLines(x - half, y, x + half, y);
+  DrawCrossLines(x, y - half, x, y + half);
+  if (ToleranceSnap) {
+    ForeColor = ColorGreen;
+    const Long r = RoundToLong(PickTolerance * XVscale);
+    if (r > 0) DrawCursorCircle(x, y, static_cast<Single>(r));
+  }
+  DrawMode = vbCopyPen;
+}
+
+void frmDocument::DrawCrossLines(Single x1, Single y1, Single x2, Single y2) {
+  MoveToEx(hDC(), RoundToLong(x1), RoundToLong(View_Maxy - y1), nullptr);
+  LineTo(hDC(), RoundToLong(x2), RoundToLong(View_Maxy - y2));
+}
+
+void frmDocument::DrawCursorCircle(Single x, Single y, Single r) {
+  ScaleMode = vbPixels;
+  Circle(x, View_Maxy - y, r);
+}
+
+void frmDocument::MoveCursorByKey(Long x, Long y) {
+  CursorPixX = static_cast<Integer>(std::clamp(x, View_MinX, View_Maxx));
+  CursorPixY = static_cast<Integer>(std::clamp(y, View_Miny, View_Maxy));
+  DrawCrosshair(CursorPixX, CursorPixY);
+}
+
+// ---- Keyboard --------------------------------------------------------------------------
+
+void frmDocument::Form_KeyDown(Integer KeyCode, Integer) {
+  if (KeyCode < FirstActionKey || KeyCode > LastActionKey) return;
+  MakeCurrent();
+  if (TextKeyEntry && AwaitingInput) {
+    TypedReady = FlagFalse;
+    TypedKey = static_cast<Integer>(KeyCode + TextKeyOffset);
+    SelectTool();
+    return;
+  }
+  switch (KeyCode) {
+    case vbKeyPageUp:
+      if (KeyStepX < MaxKeyStep) {
+        KeyStepX = static_cast<Integer>(KeyStepX * 2);
+        KeyStepY = static_cast<Integer>(KeyStepY * 2);
+      } else {
+        KeyStepX = KeyStepY = 1;
+      }
+      break;
+    case vbKeyPageDown:
+      if (KeyStepX > 1) {
+        KeyStepX = RoundToInteger(KeyStepX / 2.0);
+        KeyStepY = std::max<Integer>(RoundToInteger(KeyStepY / 2.0), 1);
+      } else {
+        KeyStepX = KeyStepY = MaxKeyStep;
+      }
+      break;
+    // Pixel y counts upward: Up adds to it, Down takes from it.
+    case vbKeyLeft: MoveCursorByKey(CursorPixX - KeyStepX, CursorPixY); break;
+    case vbKeyUp: MoveCursorByKey(CursorPixX, CursorPixY + KeyStepY); break;
+    case vbKeyRight: MoveCursorByKey(CursorPixX + KeyStepX, CursorPixY); break;
+    case vbKeyDown: MoveCursorByKey(CursorPixX, CursorPixY - KeyStepY); break;
+    case vbKeyDelete:
+      // The erase edit command runs on the selection.
+      EditCommand = 1;
+      ActiveTool = ToolEdits;
+      SelectTool();
+      break;
+    default: break;
+  }
+}
+
+void frmDocument::Form_KeyPress(Integer KeyAscii) {
+  MakeCurrent();
+  TypedKey = KeyAscii;
+  if (TextKeyEntry && AwaitingInput) {
+    SelectTool();  // the text command reads TypedKey
+    return;
+  }
+  if (KeyAscii == KeyAsciiEscape) {
+    DlgCancelled = FlagTrue;
+    CancelTools();
+    return;
+  }
+  if (KeyAscii == KeyAsciiEnter) {
+    TypedReady = FlagTrue;
+    entryComplete_ = true;
+    if (AwaitingInput) SelectTool();  // the command reads TypedText
+    return;
+  }
+  AddTypedCharacter(KeyAscii);
+}
+
+void frmDocument::AddTypedCharacter(Integer KeyAscii) {
+  // A control character (Backspace) is a key for the text command, not text.
+  if (KeyAscii < FirstPrintable || KeyAscii == KeyAsciiDelete) return;
+  // The first character after Enter begins a new value: an entry once
+  // completed is never extended by the next one.
+  if (entryComplete_) {
+    TypedText.clear();
+    entryComplete_ = false;
+  }
+  TypedText += QString(QChar(static_cast<char16_t>(KeyAscii))).toStdString();
+  TypedReady = FlagFalse;
 }
 
 }  // namespace lintavo

@@ -7,19 +7,46 @@
 // Its events make its drawing the current one (CurDwg := ID, ActiveDoc :=
 // the window): the first show sets up the view, the first activation
 // prepares the drawing record and the first layer, a resize redraws, and
-// closing a changed drawing asks whether to save it.
+// closing a changed drawing asks whether to save it. Closing gives the
+// drawing number back: the window's entities and items belong to no drawing
+// any more.
+//
+// Its pointer and keys are the command input: a left click becomes the
+// snapped pick point of the running command, a mouse move moves the snapped
+// crosshair, the coordinate read-out and the rubber-band previews, a left
+// drag while no command runs pans the view, the right button opens the
+// properties of the selection, and keys move the crosshair, complete typed
+// values, cancel, or erase the selection. Pixel positions passed between
+// these routines are view pixels: x from the left, y counted upward from the
+// bottom of the drawing area.
 //
 // Sections:
 //   Public state
 //   Public methods
 //   Services of the view routines
 //   Events
+//   Pointer and keyboard input
 #pragma once
 
 #include "platform/SurfaceWidget.h"
 #include "platform/Types.h"
 
+class QKeyEvent;
+
 namespace lintavo {
+
+// Mouse buttons and shift keys as the pointer events report them; a move
+// reports the sum of the buttons held.
+constexpr Integer vbLeftButton = 1;
+constexpr Integer vbRightButton = 2;
+constexpr Integer vbMiddleButton = 4;
+constexpr Integer vbShiftMask = 1;
+constexpr Integer vbCtrlMask = 2;
+constexpr Integer vbAltMask = 4;
+
+// The character code a key press types: 13 Enter, 27 Esc, 8 Backspace, or a
+// printable character whose code fits; 0 when the key types nothing.
+Integer KeyAsciiOf(const QKeyEvent& event);
 
 class frmDocument : public SurfaceWidget {
   Q_OBJECT
@@ -77,17 +104,64 @@ class frmDocument : public SurfaceWidget {
   void showEvent(QShowEvent* event) override;    // the first show loads the window
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Pointer and keys, turned into the events below with the program's codes.
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  friend class frmMain;  // delivers the activation of the window within the main window
+  friend class frmMain;        // delivers the activation of the window within the main window
+  friend class DrawingDriver;  // the tests' input driver reads the pointer state
 
   // ---- Events --------------------------------------------------------------------
   void Form_Load();      // view set-up
   void Form_Activate();  // current drawing; the record and first layer on first activation
   void Form_Resize();    // new pixel bounds and a redraw
-  void Form_Unload();    // asks whether to save a changed drawing; never cancels
+  // Asks whether to save a changed drawing; Cancel is set when the user
+  // answered Yes and the save did not happen, which keeps the window open.
+  void Form_Unload(Integer& Cancel);
 
-  void MakeCurrent();  // CurDwg := ID, ActiveDoc := the window
+  // ---- Pointer and keyboard input ------------------------------------------------
+  // Button and Shift: the codes above; X, Y: the mouse position in pixels
+  // from the top left of the drawing area.
+  void Form_MouseDown(Integer Button, Integer Shift, Single X, Single Y);  // pick, properties
+  // Crosshair, read-out and previews; a pan while the left button drags.
+  void Form_MouseMove(Integer Button, Integer Shift, Single X, Single Y);
+  void Form_MouseUp(Integer Button, Integer Shift, Single X, Single Y);  // ends a drag
+  // Key codes 33 to 47: crosshair steps and moves, erase.
+  void Form_KeyDown(Integer KeyCode, Integer Shift);
+  void Form_KeyPress(Integer KeyAscii);  // typed characters, Enter, Esc
+
+  void TakeLeftClick();           // the snapped pick point, the step count and the command
+  void ShowSelectionProperties();  // the right button: the properties dialog of the selection
+  void PanByDrag();               // one move of a left drag while no command runs
+  void DrivePreviews();           // the previews switched on, moved to the cursor
+  void ShowCursorReadOut();       // status-bar panels 5 to 8
+  void AddTypedCharacter(Integer KeyAscii);
+
+  // Cursor pixel := the view pixel of a mouse position.
+  void SetCursorFromMouse(Single X, Single Y);
+  // The world point of the cursor pixel, snapped by the first drawing snap
+  // that applies; the cursor pixel moves to the snapped point.
+  void SnapCursorPoint(Double& X, Double& Y);
+  void RawCursorPoint(Double& X, Double& Y) const;  // the cursor pixel in world units
+  void MoveCursorTo(Double X, Double Y);           // cursor pixel := the pixel of a world point
+  void SnapCursor();  // CursorWorldX, CursorWorldY := the snapped cursor point
+
+  // The crosshair, drawn with the not-XOR pen on the window itself, so that
+  // drawing it again at the same place removes it. DrawCrosshair removes the
+  // one shown first and draws nothing unless SnapCursorOn.
+  void DrawCrosshair(Integer x, Integer y);
+  void EraseCrosshair();                     // removes the one shown
+  void DrawCrosshairImage(Single x, Single y);
+  void MoveCursorByKey(Long x, Long y);  // crosshair to (x, y), kept inside the area
+  void DrawCrossLines(Single x1, Single y1, Single x2, Single y2);
+  void DrawCursorCircle(Single x, Single y, Single r);
+
+  // CurDwg := ID, ActiveDoc := the window; the view cache follows when the
+  // window was not the surface already.
+  void MakeCurrent();
   // Whether this window prepared its drawing record since the model was last
   // reset; a record left by an earlier window with the same number is not its own.
   bool DrawingPrepared() const;
@@ -100,6 +174,18 @@ class frmDocument : public SurfaceWidget {
   bool loaded_ = false;     // Form_Load has run
   bool prepared_ = false;   // the window prepared or loaded its drawing record
   Long preparedAtReset_ = 0;  // ModelResets when it did
+
+  // ---- Pointer state -----------------------------------------------------------------
+  Integer PanDragFirst = FlagFalse;  // flag: the next drag move is the first of a pan
+  Integer KeyStepX = 32;             // crosshair step of the arrow keys, pixels, 1..64
+  Integer KeyStepY = 32;
+  Integer CursorPixX = 0;            // cursor pixel (view pixels, y upward), snapped
+  Integer CursorPixY = 0;
+  Single CrossPixX = 0;              // where the crosshair now shown was drawn (view pixels)
+  Single CrossPixY = 0;
+  Double CursorWorldX = 0;           // snapped world point of the cursor, world units
+  Double CursorWorldY = 0;
+  bool entryComplete_ = true;        // Enter ended the typed value: the next character starts anew
 };
 
 }  // namespace lintavo

@@ -1,12 +1,20 @@
 // The test program's entry: a headless Qt application around GoogleTest.
+// Run as "--save-until-killed <file>" it is instead the child process of
+// the interrupted-save test (storage/SaveCrashTest.cpp).
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <cstring>
+
+namespace lintavo {
+int SaveUntilKilled(const char* path);
+}  // namespace lintavo
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (qEnvironmentVariableIsEmpty("LINTAVO_APP_TEMPLATE")) qputenv("LINTAVO_APP_TEMPLATE", LINTAVO_BUILD_APP_DIR);
   QApplication app(argc, argv);
+  if (argc == 3 && std::strcmp(argv[1], "--save-until-killed") == 0) return lintavo::SaveUntilKilled(argv[2]);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

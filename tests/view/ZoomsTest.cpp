@@ -3,8 +3,8 @@
 #include "view/Zooms.h"
 
 #include "app/DataHand.h"
-#include "app/MessageBar.h"
 #include "app/UndoRedo.h"
+#include "app/Units.h"
 #include "picking/Snaps.h"
 #include "view/ViewFixture.h"
 

@@ -100,7 +100,7 @@ TEST_F(frmDocumentTest, TheFirstActivationFitsTheSheetOnlyWhenThereIsASheetWidth
   EXPECT_EQ(ExtentsChanged, FlagTrue);
 }
 
-TEST_F(frmDocumentTest, ClosingAChangedDrawingAsksAndNoKeepsTheModel) {
+TEST_F(frmDocumentTest, ClosingAChangedDrawingAsksAndNoReleasesTheDrawing) {
   FixedDpiDocument* doc = Open(1, "Plan");
   const Long line = ObjCount + 1;
   AddObj(EntityLine, 2);
@@ -116,9 +116,10 @@ TEST_F(frmDocumentTest, ClosingAChangedDrawingAsksAndNoKeepsTheModel) {
   EXPECT_EQ(asked.title, "Close Drawing: Plan");
   EXPECT_EQ(asked.style, vbYesNo);
   ASSERT_TRUE(alive);  // deleted later, by the event loop
-  EXPECT_EQ(doc->IsDirty, FlagTrue);
-  EXPECT_EQ(Objs[line].Erased, 0);
-  EXPECT_EQ(Dwgs[1].Name, "Plan");
+  // The drawing number goes back: its entities belong to no drawing any more.
+  EXPECT_EQ(Objs[line].Erased, FlagTrue);
+  EXPECT_EQ(Objs[line].DwgNo, 0);
+  EXPECT_EQ(Dwgs[1].Name, "");
 }
 
 TEST_F(frmDocumentTest, ClosingAnUnchangedDrawingAsksNothingAndLeavesNoSurface) {
@@ -143,6 +144,7 @@ TEST_F(frmDocumentTest, ASaveThatFailsKeepsTheDrawingChangedAndSaysSo) {
   FixedDpiDocument* doc = Open(1, "Plan");
   doc->IsDirty = FlagTrue;
   Responder().AnswerMsgBox(vbYes);  // the close saves through SaveFile
+  Responder().AnswerMsgBox(vbOK);   // no drawings database: the save reports it
   CurRevision = "Rev. 0";
   Close(doc);
   EXPECT_EQ(doc->IsDirty, FlagTrue);
@@ -153,6 +155,9 @@ TEST_F(frmDocumentTest, ASaveThatFailsKeepsTheDrawingChangedAndSaysSo) {
 TEST_F(frmDocumentTest, SavingUnderAnotherNameRevisionOrDatabaseClearsTheKey) {
   FixedDpiDocument* doc = Open(1, "Plan");
   DwgRec& dwg = Dwgs[1];
+  // The files do not exist: each save reports that and puts the key back
+  // as SaveFile left it.
+  for (int save = 0; save < 4; ++save) Responder().AnswerMsgBox(vbOK);
   CurRevision = "Rev. 0";
   DwgDbPath = dwg.SourceDbPath = "a_dwg.mdb";
   dwg.DrawID = 5;
@@ -190,7 +195,10 @@ TEST_F(frmDocumentTest, ALoadThatFailsKeepsTheDrawingChangedAndSaysSo) {
 
   SelDwgName = "Stored";
   SelDwgID = 8;
+  Responder().AnswerMsgBox(vbOK);  // no drawings database: the loader says so
   doc->LoadFile("Stored");
+  ASSERT_EQ(Responder().Prompts().size(), 1u);
+  EXPECT_EQ(Responder().Prompts()[0].title, "Load Drawing Record");
   EXPECT_EQ(doc->IsDirty, FlagTrue);
   EXPECT_EQ(MessagePanel(3), "ERROR... Drawing NOT Loaded: Stored");
   EXPECT_NE(MessagePanel(1), "Drawing Loaded");

@@ -1,0 +1,230 @@
+// frmDwgSave: the save dialog's controls, its checks and the save.
+#include "storage/frmDwgSave.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/DataHand.h"
+#include "app/Top.h"
+#include "platform/Colors.h"
+#include "platform/Pointers.h"
+#include "platform/Prompts.h"
+#include "platform/Services.h"
+#include "storage/LoadObjects.h"
+#include "storage/SaveData.h"
+#include "storage/Verify.h"
+#include "view/frmDocument.h"
+
+namespace lintavo {
+
+namespace {
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+String TextOf(const QLineEdit* box) { return box->text().toStdString(); }
+
+// A drawings database is chosen by its file name: "*_dwg.mdb", any letter case.
+bool IsDrawingsFileName(const String& path) {
+  return QString::fromStdString(path).endsWith(QStringLiteral("_DWG.MDB"), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+frmDwgSave::frmDwgSave(frmDocument* document, QWidget* parent)
+    : QDialog(parent), document_(document) {
+  BuildControls();
+  Form_Load();
+  // After loading: filling the boxes is not an edit.
+  connect(Text1, &QLineEdit::textChanged, lblMsg, &QLabel::clear);
+  connect(Text2, &QLineEdit::textChanged, lblMsg, &QLabel::clear);
+  connect(cmdBrowse, &QPushButton::clicked, this, &frmDwgSave::cmdBrowse_Click);
+  connect(cmdSave, &QPushButton::clicked, this, &frmDwgSave::cmdSave_Click);
+  connect(cmdExit, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmDwgSave::BuildControls() {
+  Label1 = Named(new QLabel(QStringLiteral("Enter a  Name for This Drawing"), this), "Label1");
+  Text1 = Named(new QLineEdit(this), "Text1");
+  Label2 = Named(new QLabel(QStringLiteral("And/Or Revision Level"), this), "Label2");
+  Text2 = Named(new QLineEdit(this), "Text2");
+  Label3 = Named(new QLabel(QStringLiteral("Save To Drawing Database"), this), "Label3");
+  Text3 = Named(new QLineEdit(this), "Text3");
+  cmdBrowse = Named(new QPushButton(QStringLiteral("Browse for Database"), this), "cmdBrowse");
+  cmdSave = Named(new QPushButton(QStringLiteral("Save Drawing"), this), "cmdSave");
+  cmdExit = Named(new QPushButton(QStringLiteral("Exit"), this), "cmdExit");
+  lblMsg = Named(new QLabel(this), "lblMsg");
+  cmdSave->setAutoDefault(false);  // Enter in a box does not save
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(Label1, 0, 0, 1, 2);
+  grid->addWidget(Text1, 1, 0, 1, 2);
+  grid->addWidget(Label2, 2, 0, 1, 2);
+  grid->addWidget(Text2, 3, 0, 1, 2);
+  grid->addWidget(Label3, 4, 0, 1, 2);
+  grid->addWidget(Text3, 5, 0);
+  grid->addWidget(cmdBrowse, 5, 1);
+  grid->addWidget(lblMsg, 6, 0, 1, 2);
+  grid->addWidget(cmdSave, 7, 0);
+  grid->addWidget(cmdExit, 7, 1);
+}
+
+void frmDwgSave::Form_Load() {
+  n_ = document_ ? document_->ID : CurDwg;
+  if (n_ < 0 || n_ > MaxDwgNo) n_ = 0;
+  const DwgRec& dwg = Dwgs[n_];
+  setWindowTitle(QString::fromStdString("Save Drawing As: " + dwg.Name));
+  Text1->setText(QString::fromStdString(dwg.Name));
+  Text2->setText(QString::fromStdString(dwg.Revision));
+  Text3->setText(QString::fromStdString(DwgDbPath));
+  lblMsg->clear();
+}
+
+void frmDwgSave::ShowMessage(const String& text, Long color) {
+  msgColor_ = color;
+  QPalette palette = lblMsg->palette();
+  palette.setColor(QPalette::WindowText, ToQColor(color));
+  lblMsg->setPalette(palette);
+  lblMsg->setText(QString::fromStdString(text));
+}
+
+// ---- Browse ----------------------------------------------------------------------
+
+void frmDwgSave::cmdBrowse_Click() {
+  lblMsg->clear();
+  const String remembered = DwgDbPath;
+  dlgDialog.DialogTitle = "Locate New *_dwg.mdb";
+  dlgDialog.Filter = "(*.MDB)|*.mdb";
+  dlgDialog.FileName.clear();
+  if (dlgDialog.ShowOpen() != 0) return;
+  const String chosen = dlgDialog.FileName;
+  if (!IsDrawingsFileName(chosen) || chosen == remembered) return;
+  // Only a drawings database becomes the target: a text file or a locked
+  // one is reported here and changes nothing.
+  if (!VerifyDatabase(chosen, DbKindDrawings)) {
+    ShowMessage("ERROR.. Database NOT a Drawing Database!", ColorRed);
+    return;
+  }
+  DwgDbPath = chosen;
+  Text3->setText(QString::fromStdString(DwgDbPath));
+}
+
+// ---- Save ------------------------------------------------------------------------
+
+void frmDwgSave::cmdSave_Click() {
+  if (!CheckTarget()) return;
+  DwgRec& dwg = Dwgs[n_];
+  const String oldName = dwg.Name, oldRevision = dwg.Revision;
+  const String oldCurName = CurDwgName, oldCurRevision = CurRevision;
+  CurDwgName = dwg.Name = TextOf(Text1);
+  CurRevision = dwg.Revision = TextOf(Text2);
+  bool overwrite = false;
+  if (AskOverwrite(overwrite)) RunSave(overwrite);
+  if (saved_) return;
+  // Not stored: the drawing keeps the name and revision it had.
+  dwg.Name = oldName;
+  dwg.Revision = oldRevision;
+  CurDwgName = oldCurName;
+  CurRevision = oldCurRevision;
+}
+
+bool frmDwgSave::CheckTarget() {
+  if (saved_) {
+    ShowMessage("ERROR.. Drawing Already Saved!", ColorRed);
+    return false;
+  }
+  const String path = TextOf(Text3);
+  if (!FileExists(path)) {
+    ShowMessage("ERROR.. Drawing Database NOT Found!", ColorRed);
+    return false;
+  }
+  if (!VerifyDatabase(path, DbKindDrawings)) {
+    ShowMessage("ERROR.. Database NOT a Drawing Database!", ColorRed);
+    return false;
+  }
+  DwgDbPath = path;
+  if (Text1->text().isEmpty()) {
+    ShowMessage("ERROR.. NOT a Valid Drawing Name!", ColorRed);
+    return false;
+  }
+  return true;
+}
+
+bool frmDwgSave::AskOverwrite(bool& overwrite) {
+  DlgCancelled = FlagFalse;
+  const bool exists = CheckDrawingExists(n_);
+  if (DlgCancelled) {
+    ShowMessage("Error Saving Drawing: " + CurDwgName, ColorRed);
+    return false;
+  }
+  if (!exists) {
+    ShowMessage("Now Saving Drawing: " + CurDwgName, ColorBlue);
+    return true;
+  }
+  const int answer = MsgBox(
+      "This Drawing Name already Exists at this Revision Level in The Selected Database, Do you want "
+      "to Over Write? (Over Writing is time consuming!)",
+      vbYesNo, "Save Drawing");
+  if (answer != vbYes) {
+    ShowMessage("Error - Duplicate Drawing Name and Revision in Database!", ColorRed);
+    return false;
+  }
+  ShowMessage("Please Wait - Over Writing Duplicate Drawing Name and Revision in Database!", ColorBlue);
+  overwrite = true;
+  return true;
+}
+
+void frmDwgSave::RunSave(bool overwrite) {
+  SetBusy(true);
+  OpenDbPath = DwgDbPath;
+  CompDbPath = DwgDbPath;
+  DlgCancelled = FlagFalse;
+  const bool stored = SaveDrawing(n_, ComponentsToSave(), overwrite);
+  if (stored) {
+    ShowMessage("Drawing: " + CurDwgName + "  Saved!", ColorGreen);
+    saved_ = true;
+    if (document_) document_->IsDirty = FlagFalse;
+  } else {
+    ShowMessage("Error Saving Drawing: " + CurDwgName, ColorRed);
+  }
+  SetBusy(false);
+}
+
+// The components the drawing places that the target database lacks, each
+// once, with the components they place that it lacks too, every one after
+// those it places. A component stored under its name is left as stored.
+std::vector<Long> frmDwgSave::ComponentsToSave() const {
+  std::vector<Long> list;
+  std::vector<bool> seen(static_cast<std::size_t>(ItemCount) + 1, false);
+  const Long last = ObjCount;
+  for (Long j = 1; j <= last; ++j) {
+    const ObjRec& obj = Objs[j];
+    const Long c = obj.ObjectID;
+    if (obj.DwgNo != n_ || obj.Rtype != EntityComponent || c < 1 || c > ItemCount) continue;
+    if (Items[c].Rtype != ItemComponent || seen[static_cast<std::size_t>(c)]) continue;
+    seen[static_cast<std::size_t>(c)] = true;
+    if (ComponentExistsInDb(Items[c].Name)) continue;
+    for (Long t : ComponentTreeItems(c)) {
+      const bool listed = std::find(list.begin(), list.end(), t) != list.end();
+      if (!listed && (t == c || !ComponentExistsInDb(Items[t].Name))) list.push_back(t);
+      seen[static_cast<std::size_t>(t)] = true;
+    }
+  }
+  return list;
+}
+
+void frmDwgSave::SetBusy(bool busy) {
+  const QCursor cursor = PointerCursor(busy ? vbHourglass : vbArrow);
+  setCursor(cursor);
+  if (QWidget* main = parentWidget()) main->setCursor(cursor);
+  if (busy) QApplication::processEvents();  // the blue line shows before the work starts
+}
+
+}  // namespace lintavo

@@ -94,30 +94,45 @@ int ReadSchema(sqlite3* db) {
 
 }  // namespace
 
+namespace {
+
+// Opens the file with the flags and reads its schema; SQLITE_OK or the error.
+int OpenAndProbe(const String& path, int flags, const std::shared_ptr<DbHandle>& handle) {
+  if (sqlite3_open_v2(path.c_str(), &handle->Db, flags, nullptr) != SQLITE_OK) return sqlite3_errcode(handle->Db);
+  sqlite3_busy_timeout(handle->Db, BusyWaitMs);
+  // A double-quoted name that is no column must be an error, not a text
+  // (SQLite's old leniency): generated SQL quotes every name that way.
+  if (sqlite3_db_config(handle->Db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr) != SQLITE_OK)
+    return sqlite3_errcode(handle->Db);
+  return ReadSchema(handle->Db);
+}
+
+// A save cut short (the program killed, the power gone) leaves a journal
+// that only a writer may roll back; until then a reader cannot open the
+// file. Opening it once for writing puts the last complete save back.
+bool RollBackInterruptedSave(const String& path) {
+  auto writer = std::make_shared<DbHandle>();
+  return OpenAndProbe(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, writer) == SQLITE_OK;
+}
+
+}  // namespace
+
 bool Connection::Open(const String& path, OpenMode mode) {
   Close();
   error_ = DbError{};
   if (!FileExists(path)) return Fail(DbErrFileNotFound, "Could not find file '" + path + "'");
 
-  auto handle = std::make_shared<DbHandle>();
   // The program runs on one thread, so the connection needs no mutex of its own.
   const int flags = (mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
                     SQLITE_OPEN_NOMUTEX;
-  if (sqlite3_open_v2(path.c_str(), &handle->Db, flags, nullptr) != SQLITE_OK) {
-    error_ = SqliteError(handle->Db);
-    return false;
+  auto handle = std::make_shared<DbHandle>();
+  int rc = OpenAndProbe(path, flags, handle);
+  if (rc != SQLITE_OK && mode == OpenMode::ReadOnly && handle->Db &&
+      sqlite3_extended_errcode(handle->Db) == SQLITE_READONLY_ROLLBACK && RollBackInterruptedSave(path)) {
+    handle = std::make_shared<DbHandle>();
+    rc = OpenAndProbe(path, flags, handle);
   }
-  sqlite3_busy_timeout(handle->Db, BusyWaitMs);
-  // A double-quoted name that is no column must be an error, not a text
-  // (SQLite's old leniency): generated SQL quotes every name that way.
-  if (sqlite3_db_config(handle->Db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr) != SQLITE_OK) {
-    error_ = SqliteError(handle->Db);
-    return false;
-  }
-  const int rc = ReadSchema(handle->Db);
-  if (rc == SQLITE_NOTADB) {
-    return Fail(DbErrNotDatabase, "The file '" + path + "' is not a database");
-  }
+  if (rc == SQLITE_NOTADB) return Fail(DbErrNotDatabase, "The file '" + path + "' is not a database");
   if (rc != SQLITE_OK) {
     error_ = SqliteError(handle->Db);
     return false;

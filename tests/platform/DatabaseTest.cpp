@@ -167,3 +167,34 @@ TEST_F(DatabaseTest, TableListingNamesUserTablesOnly) {
 
 }  // namespace
 }  // namespace lintavo
+
+namespace lintavo {
+namespace {
+
+// A copy of a database taken in the middle of a big write: the file with
+// half the new pages and the journal that can undo them, as a killed save
+// leaves them.
+TEST_F(DatabaseTest, ReaderOpensAFileLeftByAnInterruptedSaveWithTheLastCompleteSave) {
+  Connection writer;
+  const String path = OpenNewDatabase(writer, NamesTable);
+  {
+    Recordset names;
+    ASSERT_TRUE(names.Open(writer, "Names"));
+    AddName(names, "kept");
+  }
+  ASSERT_TRUE(writer.Execute("PRAGMA cache_size = 1"));  // spill pages before the commit
+  ASSERT_TRUE(writer.BeginTrans());
+  ASSERT_TRUE(writer.Execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+                             "INSERT INTO Names (Name) SELECT printf('%0200d', i) FROM n"));
+  const String copy = ScratchPath("Interrupted_dwg.mdb");
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(path), QString::fromStdString(copy)));
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(path + "-journal"), QString::fromStdString(copy + "-journal")));
+  writer.Close();
+
+  Connection reader;
+  ASSERT_TRUE(reader.Open(copy, OpenMode::ReadOnly)) << ErrorText(reader.Error());
+  EXPECT_EQ(ReadNames(reader), std::vector<String>{"kept"});
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -22,6 +22,7 @@
 #include "organisation/Groups.h"
 #include "organisation/Layers.h"
 #include "organisation/ViewHand.h"
+#include "picking/Identify.h"
 #include "picking/Measure.h"
 #include "picking/PickLine.h"
 #include "picking/Selection.h"
@@ -65,6 +66,7 @@ void ResetProgramState() {
   ResetDimension();
   ResetSnaps();
   ResetPickLine();
+  ResetIdentify();
   ResetModify();
   ResetSelection();
   ResetEdits();

@@ -86,7 +86,7 @@ struct ToolModule {
 const ToolModule* ToolModuleOf(Integer code) {
   static const ToolModule table[17] = {
       {nullptr, nullptr},           // 0: none
-      {&LineDrawActive, nullptr},   // 1: LineDraw
+      {&LineDrawActive, &RunLineDrawCommand},  // 1: LineDraw
       {&ComponentActive, nullptr},  // 2: Components
       {&TextActive, nullptr},       // 3: Texthand
       {&TrimActive, nullptr},       // 4: Trims

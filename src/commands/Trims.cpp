@@ -13,6 +13,10 @@ Double FilletRadius = 0;
 Double ChamferDist1 = 0;
 Double ChamferDist2 = 0;
 
+void CornerFillet(Long, Long) {}
+
+void CornerChamfer(Long, Long) {}
+
 void ResetTrims() {
   TrimCommand = 0;
   TrimActive = 0;

@@ -19,6 +19,14 @@ extern Double FilletRadius;    // fillet radius, world units (0.5 built in)
 extern Double ChamferDist1;    // chamfer distance on the first line, world units (0.5 built in)
 extern Double ChamferDist2;    // chamfer distance on the second line; follows ChamferDist1 (0.5 built in)
 
+// ---- Corners ---------------------------------------------------------------------
+// Join two objects at their common corner with a fillet of FilletRadius or a
+// chamfer set back by ChamferDist1 and ChamferDist2; the piece of ObjB is
+// appended last. The joining constructions are not built yet: both leave
+// the objects as they are, so a corner stays plain.
+void CornerFillet(Long ObjA, Long ObjB);
+void CornerChamfer(Long ObjA, Long ObjB);
+
 void ResetTrims();  // the module's globals to their start values
 
 }  // namespace lintavo

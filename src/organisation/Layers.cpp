@@ -87,6 +87,17 @@ bool IsObjLayerVisible(Long ObjNo) {
   return window->Current_Layer == 0 || shown;
 }
 
+bool IsObjLayerEditable(Long ObjNo) { return IsLayerEditableIn(ActiveDocForm(), Objs[ObjNo].LayerID); }
+
+bool IsLayerEditableIn(const frmDocument* window, Long layer) {
+  if (!window || layer == window->Current_Layer) return true;
+  if (!window->View_Layers) return false;
+  // A layer link out of the table reads as the blank entry: hidden.
+  if (layer < 0 || layer > ItemCount) return false;
+  const ItemRec& item = Items[layer];
+  return item.Show && !item.Lock;
+}
+
 std::vector<LayerNameRec> LayerNameList(1);
 Long LayerNameBound = 0;
 Long LayerNameCount = 0;

@@ -7,6 +7,8 @@
 
 namespace lintavo {
 
+class frmDocument;
+
 // ---- Command state -------------------------------------------------------------
 extern Integer LayerCommand;  // sub-command chosen by the menus and tool bars
 extern Integer LayerActive;  // flag: the module's dispatcher has taken the current command
@@ -24,6 +26,14 @@ extern Integer PreviewAllLayers;  // flag: in preview mode every shown layer is 
 // while View_Layers is off; everything while there is no current layer (0);
 // else the layer's Show flag (a link 0 reads the blank, hidden Items(0)).
 bool IsObjLayerVisible(Long ObjNo);
+// Whether entity ObjNo can be picked: its layer is the active window's
+// current layer (even hidden or locked), or View_Layers is on and its layer
+// is shown and not locked. Edit_layers is not read. Without a drawing window
+// every entity can be picked.
+bool IsObjLayerEditable(Long ObjNo);
+// The same rule for layer Items index LayerID in a given window (nullptr:
+// none), for scans that look the window up once.
+bool IsLayerEditableIn(const frmDocument* window, Long LayerID);
 
 // ---- Finding and making layers ---------------------------------------------------
 extern String LayerNameSought;  // name FindLayerByName looks for (case-sensitive)

@@ -1,9 +1,15 @@
 // DrawingDriver: pointer and key events for a drawing window.
 #include "support/DrawingDriver.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolBar>
+#include <stdexcept>
+
+#include "app/Top.h"
+#include "app/frmMain.h"
 
 namespace lintavo {
 
@@ -73,5 +79,23 @@ void DrawingDriver::Type(const QString& text) {
 void DrawingDriver::Enter() { PressKey(Qt::Key_Return, QStringLiteral("\r")); }
 
 void DrawingDriver::Escape() { PressKey(Qt::Key_Escape, QString(QChar(27))); }
+
+// ---- Menus and tool bars ---------------------------------------------------------------
+
+void DrawingDriver::Choose(const QString& menuItem) {
+  QAction* item = MainForm ? MainForm->MenuItem(menuItem) : nullptr;
+  if (!item) throw std::invalid_argument("no menu item " + menuItem.toStdString());
+  item->trigger();
+}
+
+void DrawingDriver::PressButton(const QString& key) {
+  if (MainForm)
+    for (QToolBar* bar : {MainForm->tbToolBar, MainForm->tbTextbar, MainForm->Toolbar1, MainForm->Toolbar2})
+      if (QAction* button = MainForm->BarButton(bar, key)) {
+        button->trigger();
+        return;
+      }
+  throw std::invalid_argument("no tool-bar button " + key.toStdString());
+}
 
 }  // namespace lintavo

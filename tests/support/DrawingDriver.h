@@ -45,6 +45,12 @@ class DrawingDriver {
   void Enter();
   void Escape();
 
+  // ---- Menus and tool bars of the main window (MainForm) ---------------------------------
+  // Chooses a menu item by its name ("mnuDrawLineSingle"), or presses the
+  // button with that key on the first of the four tool bars that has one.
+  static void Choose(const QString& menuItem);
+  static void PressButton(const QString& key);
+
   // ---- Pointer state of the window -------------------------------------------------------
   Integer KeyStepX() const { return window_.KeyStepX; }
   Integer KeyStepY() const { return window_.KeyStepY; }

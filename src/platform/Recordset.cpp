@@ -204,6 +204,22 @@ T FieldRef::Read(Convert convert) const {
   return out;
 }
 
+template <typename T, typename Convert>
+bool FieldRef::TryRead(T& out, Convert convert) const {
+  DbCell cell;
+  if (!rs_->ReadCell(index_, cell) || cell.Type == SQLITE_NULL) return false;
+  T value{};
+  if (DbErrorNumber e = convert(cell, value)) {
+    rs_->Fail(e, ConversionText(e) + " (field " + rs_->FieldName(index_) + ")");
+    return false;
+  }
+  out = std::move(value);
+  return true;
+}
+
+bool FieldRef::TryDouble(Double& out) const { return TryRead<Double>(out, RealFrom); }
+bool FieldRef::TryText(String& out) const { return TryRead<String>(out, TextFrom); }
+
 bool FieldRef::IsNull() const {
   DbCell cell;
   return rs_->ReadCell(index_, cell) && cell.Type == SQLITE_NULL;

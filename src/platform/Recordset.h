@@ -63,6 +63,11 @@ class FieldRef {
   String AsText() const;
   Bytes AsBytes() const;     // a long binary column (or a text's bytes)
   QDateTime AsDate() const;  // text "YYYY-MM-DD HH:MM:SS", local time
+  // The value in one read, for columns that may hold Null: false for Null
+  // (out unchanged, no failure) and on failure; a loop over many rows pays
+  // one lookup per field instead of IsNull and As*.
+  bool TryDouble(Double& out) const;
+  bool TryText(String& out) const;
 
   // Writing starts a change of the current row unless AddNew started a new
   // one; Update stores it. Yes/No columns take Flag(...) through SetLong.
@@ -76,6 +81,8 @@ class FieldRef {
  private:
   template <typename T, typename Convert>
   T Read(Convert convert) const;  // the current value through convert, or T{} on failure
+  template <typename T, typename Convert>
+  bool TryRead(T& out, Convert convert) const;  // false for Null or on failure
 
   Recordset* rs_;  // the recordset whose current row is read
   int index_;      // field ordinal, 0-based; -1 for a name that was not found

@@ -22,15 +22,14 @@ namespace lintavo {
 // ---- Fields ----------------------------------------------------------------------------
 
 String TextOrEmpty(Recordset& rs, int field) {
-  FieldRef value = rs.Field(field);
-  return value.IsNull() ? String() : value.AsText();
+  String text;
+  rs.Field(field).TryText(text);
+  return text;
 }
 
 bool ReadDouble(Recordset& rs, int field, Double& value) {
-  FieldRef cell = rs.Field(field);
-  if (cell.IsNull()) return false;
-  const Double read = cell.AsDouble();
-  if (rs.Failed() || !std::isfinite(read)) return false;
+  Double read = 0;
+  if (!rs.Field(field).TryDouble(read) || !std::isfinite(read)) return false;
   value = read;
   return true;
 }

@@ -11,7 +11,7 @@ LINTAVO_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
   libsqlite3-dev unixodbc-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  hershey-fonts-data
+  hershey-fonts-data fonts-dejavu-core
   xvfb xauth
 )
 

@@ -5,12 +5,11 @@
 // support databases they write to stay untouched), and every prompt is
 // answered at once and written to the error stream, so no benchmark ever
 // waits for a person.
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 #include <cstdio>
 
 #include "platform/Prompts.h"

@@ -1,11 +1,9 @@
 // The database layer at the volume of a drawing of a million objects: rows
 // added through AddNew and Update in one transaction, read back through a
 // recordset, and lines read with their points as related child rows.
-#include <benchmark/benchmark.h>
-
-#include <sqlite3.h>
-
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
 #include "platform/Database.h"
 #include "platform/Recordset.h"

@@ -5,19 +5,18 @@
 // QImage with QPainter. The ratio of the two is the cost of the program's
 // road (view cache, read-outs, layer test, pen set-up, dispatch, its own
 // rasteriser) over bare drawing.
-#include <benchmark/benchmark.h>
-
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <benchmark/benchmark.h>
 #include <memory>
 #include <vector>
 
-#include "app/DataHand.h"
-#include "app/ProgramState.h"
-#include "app/Top.h"
 #include "app/frmMain.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
 #include "platform/Numbers.h"
 #include "view/Zooms.h"
 #include "view/frmDocument.h"

@@ -6,9 +6,9 @@
 // passes the skips and is measured.
 #include <benchmark/benchmark.h>
 
-#include "app/DataHand.h"
-#include "app/ProgramState.h"
-#include "app/Top.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
 #include "picking/Identify.h"
 #include "view/Zooms.h"
 #include "view/frmDocument.h"

@@ -2,16 +2,14 @@
 // beside a plain SQLite read of the same rows (the lines of the drawing
 // joined with their points, every column read) in the same run, so the
 // ratio of the two shows what the loader costs above reading the file.
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-
+#include <map>
 #include <sqlite3.h>
 
-#include <QTemporaryDir>
-#include <map>
-
-#include "app/DataHand.h"
-#include "app/ProgramState.h"
-#include "app/Top.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
 #include "storage/DbSchema.h"
 #include "storage/LoadData.h"
 #include "view/frmDocument.h"

@@ -2,13 +2,12 @@
 // appended to one drawing, as a large drawing or a long copy command makes
 // them. Table growth must keep the time per entity flat as the tables grow.
 #include <benchmark/benchmark.h>
-
 #include <memory>
 
-#include "app/DataHand.h"
-#include "app/ProgramState.h"
-#include "app/Top.h"
 #include "app/frmMain.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
 #include "view/frmDocument.h"
 
 namespace lintavo {

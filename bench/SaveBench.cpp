@@ -2,15 +2,13 @@
 // a plain SQLite insert of the same rows (one transaction, statements
 // prepared once) on the same schema: the difference is what the save's own
 // work costs.
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-
 #include <sqlite3.h>
 
-#include <QTemporaryDir>
-
-#include "app/DataHand.h"
-#include "app/ProgramState.h"
-#include "app/Top.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
 #include "storage/DbSchema.h"
 #include "storage/SaveData.h"
 

@@ -1,8 +1,8 @@
 // Areas: named areas and the area commands.
 #include "annotation/Areas.h"
 
-#include "app/DataHand.h"
-#include "app/Top.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
 
 namespace lintavo {
 
@@ -23,26 +23,6 @@ void ResetAreaState() {
   ToolStep = 0;
 }
 
-void UpdateItemExtents(Long ItemNo) {
-  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
-    const ObjRec& obj = Objs[i];
-    if (obj.Rtype != EntityPolygon || obj.OwnerID != ItemNo) continue;
-    Double minX = 100000, minY = 100000, maxX = -100000, maxY = -100000;
-    for (Long k = obj.PointID; k < obj.PointID + obj.NPoints; ++k) {
-      if (Pnts[k].X < minX) minX = Pnts[k].X;
-      if (Pnts[k].Y < minY) minY = Pnts[k].Y;
-      if (Pnts[k].X > maxX) maxX = Pnts[k].X;
-      if (Pnts[k].Y > maxY) maxY = Pnts[k].Y;
-    }
-    ItemRec& item = Items[ItemNo];
-    item.Xmin = minX;
-    item.Ymin = minY;
-    item.Xmax = maxX;
-    item.Ymax = maxY;
-    return;  // only the first polygon counts
-  }
-}
-
 void ResetAreas() {
   AreaCommand = 0;
   AreaActive = 0;
@@ -51,5 +31,20 @@ void ResetAreas() {
   BoundaryColor = 0;
   BoundaryStyle = 0;
 }
+
+namespace {
+// Leaving the area tool drops an area being created; Esc does the same.
+void EndAreasOnToolChange() {
+  if (AreaCreating)
+    ResetAreaState();
+  else
+    AreaActive = 0;
+}
+void CancelAreas() {
+  if (AreaCreating) ResetAreaState();
+}
+const ModuleRegistrar Registered(
+    {"Areas", FloorAnnotation, ResetAreas, {ToolAreas, &AreaActive, nullptr, EndAreasOnToolChange, CancelAreas}});
+}  // namespace
 
 }  // namespace lintavo

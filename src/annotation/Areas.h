@@ -19,11 +19,7 @@ extern Integer BoundaryStyle;  // kept in the option set only (1 built in)
 // Drops an unfinished area and leaves the module idle.
 void ResetAreaState();
 
-// ---- Area extents ----------------------------------------------------------------
-// The item's Xmin..Ymax from the points of the first polygon (type 11) it
-// owns above the support data; an item without one is left unchanged.
-// Not yet done: the polygon's enclosed Area is not computed.
-void UpdateItemExtents(Long ItemNo);
+// UpdateItemExtents, which the renderer calls too, is a model routine (DataHand.h).
 
 void ResetAreas();  // the module's globals to their start values
 

@@ -1,8 +1,9 @@
 // Dimension: dimensions built from lines, arrowheads and text.
 #include "annotation/Dimension.h"
 
-#include "app/MessageBar.h"
-#include "app/Top.h"
+#include "model/MessageBar.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
 
 namespace lintavo {
 
@@ -52,5 +53,15 @@ void ResetDimension() {
   DimLetterHeight = DimLetterWidth = DimArrowAngle = DimArrowLength = 0;
   DimExtOffset = DimExtAbove = DimExtBelow = DimLeaderLength = 0;
 }
+
+namespace {
+// Esc drops an unfinished dimension; leaving the tool only clears its flag.
+void CancelDimension() {
+  Integer dropDimension = 0;
+  if (DimActive) EndDimensionCommand(dropDimension);
+}
+const ModuleRegistrar Registered(
+    {"Dimension", FloorAnnotation, ResetDimension, {ToolDimension, &DimActive, nullptr, nullptr, CancelDimension}});
+}  // namespace
 
 }  // namespace lintavo

@@ -9,7 +9,6 @@ namespace lintavo {
 
 // ---- Command state and options ---------------------------------------------------------
 extern Integer FillCmdActive;  // flag: a fill command is under way
-extern Integer ShowFills;      // flag: fills of every kind are drawn; off, bands and polygons are outlines (-1 at start)
 // Fill options, "" or 0 until an option set is applied (built-in defaults in the comments).
 extern String CurFillLayer;          // layer of new fill objects ("Fills 1")
 extern Integer CurFillPattern;       // fill style 0..7 of new fills: 0 solid, 1 transparent, 2..7 hatched (1)
@@ -22,11 +21,8 @@ extern Integer FillUseBoundaryLayer;  // flag: kept in the option set only (0)
 // Draws Fill entity ObjNo over the boundary of its area item.
 // Not built yet: area boundaries do not exist, so nothing is drawn.
 void FillObjectArea(Long ObjNo);
-// Fills the quadrilateral with world corners 1 to 4 solid in Colour
-// (DwgBackColor while EraseDraw): nothing unless ShowFills, nothing when
-// corners 1 and 3 lie beyond the same side of the view window.
-void FillQuad(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4, Double Y4,
-              Long Colour);
+// ShowFills lives with the display options (DisplayOptions.h), FillQuad
+// with the drawers (ObjectDrawers.h): the renderers read them.
 
 void ResetFills();  // the module's globals to their start values
 

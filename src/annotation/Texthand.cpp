@@ -1,8 +1,10 @@
 // Texthand: stroke-font text: placing, boxing, putting on a path and editing text.
 #include "annotation/Texthand.h"
 
-#include "app/MessageBar.h"
-#include "app/Top.h"
+#include "model/MessageBar.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
 
@@ -10,7 +12,6 @@ Integer TextCmd = 0;
 Integer TextActive = 0;
 
 Integer TextKeyEntry = 0;
-Integer BoldWeight = 2;
 Integer TextBoxOutline = 0;
 
 String FontName;
@@ -44,17 +45,12 @@ void EndTextCommand(Integer& KeepPrompts) {
 
 void RedrawTextBox() {}
 
-std::array<String, MaxFontNames + 1> FontNames;
-Integer FontCount = 0;
 
 void ResetTexthand() {
-  FontNames.fill(String());
-  FontCount = 0;
   TextCmd = 0;
   TextActive = 0;
   TextKeyEntry = 0;
   TextBoxOutline = 0;
-  BoldWeight = 2;
   FontName.clear();
   TextLayer.clear();
   TextBold = TextItalic = TextUnderline = 0;
@@ -63,5 +59,29 @@ void ResetTexthand() {
   TextColor = TextBackColor = 0;
   TextHeight = TextWidth = TextAspect = TextAngle = TextSlant = 0;
 }
+
+namespace {
+// Leaving the text tool while it takes keys ends the command; otherwise
+// only its flag is cleared. The dispatcher always keeps the prompts.
+void EndTextOnToolChange() {
+  Integer keepPrompts = FlagTrue;
+  if (TextKeyEntry)
+    EndTextCommand(keepPrompts);
+  else
+    TextActive = 0;
+}
+void CancelText() {
+  Integer keepPrompts = FlagTrue;
+  if (TextActive) EndTextCommand(keepPrompts);
+}
+// A full redraw wipes the outline of the text box being edited: it is drawn again.
+void RedrawEditedTextBox() {
+  if (TextKeyEntry && TextBoxOutline) RedrawTextBox();
+}
+void PlugTexthand() { RegisterRedrawHook(RedrawEditedTextBox); }
+const ModuleRegistrar Registered({"Texthand", FloorAnnotation, ResetTexthand,
+                                  {ToolText, &TextActive, nullptr, EndTextOnToolChange, CancelText},
+                                  PlugTexthand});
+}  // namespace
 
 }  // namespace lintavo

@@ -1,8 +1,6 @@
 // Texthand: stroke-font text: placing, boxing, putting on a path and editing text.
 #pragma once
 
-#include <array>
-
 #include "platform/Types.h"
 
 namespace lintavo {
@@ -11,7 +9,7 @@ namespace lintavo {
 extern Integer TextCmd;  // sub-command chosen by the menus and tool bars
 extern Integer TextActive;  // flag: the module's dispatcher has taken the current command
 extern Integer TextKeyEntry;  // flag: the text command takes single keys
-extern Integer BoldWeight;  // pen weight in pixels of the strokes of bold characters (2 at start)
+// BoldWeight, read by the character drawer, lives in ObjectDrawers.h.
 extern Integer TextBoxOutline;  // flag: text characters are boxed (text option "Box Outline Text Characters")
 
 // Ends the text command; the dispatcher always passes -1.
@@ -42,10 +40,7 @@ extern Single TextAspect;        // width to height, 0.25..2 (0.75)
 extern Single TextAngle;         // rotation (0)
 extern Single TextSlant;         // slant when not italic (0)
 
-// ---- Font list ------------------------------------------------------------------------
-constexpr Integer MaxFontNames = 200;  // the list holds at most this many names
-extern std::array<String, MaxFontNames + 1> FontNames;  // stroke font names, entries 1..FontCount
-extern Integer FontCount;                                // names in FontNames
+// The font-name list is in SupportLists.h.
 
 void ResetTexthand();  // the module's globals to their start values
 

@@ -24,20 +24,22 @@
 #include "annotation/Fills.h"
 #include "annotation/Hatches.h"
 #include "annotation/Texthand.h"
-#include "app/DataHand.h"
-#include "app/Top.h"
-#include "app/Units.h"
 #include "app/frmMain.h"
 #include "commands/LineDraw.h"
 #include "commands/Trims.h"
-#include "picking/Snaps.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "model/Units.h"
 #include "picking/Selection.h"
+#include "picking/Snaps.h"
 #include "platform/Numbers.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
 #include "storage/SupportFiles.h"
 #include "view/DisplayOptions.h"
 #include "view/Grids.h"
+#include "view/ObjectDrawers.h"
 #include "view/Outline.h"
 #include "view/SurfaceDraw.h"
 
@@ -74,6 +76,7 @@ struct SlotColumns {
 };
 constexpr SlotColumns ValueColumns[] = {
     {SlotStr, 2, 8}, {SlotBool, 10, 16}, {SlotInt, 26, 8}, {SlotLng, 34, 8}, {SlotSng, 42, 8}};
+static_assert(std::size(ValueColumns) == SlotSng + 1, "one row per slot kind, in kind order");
 
 // An option variable. A variable whose type differs from its slot's is
 // converted on the way: a Double in a Single slot is rounded to single
@@ -607,5 +610,9 @@ void ResetSetings() {
   DrawingSpareFlag = 0;
   GridSpare = 0;
 }
+
+namespace {
+const ModuleRegistrar Registered({"Setings", FloorApp, ResetSetings});
+}  // namespace
 
 }  // namespace lintavo

@@ -15,25 +15,28 @@
 #include "annotation/Fills.h"
 #include "annotation/Hatches.h"
 #include "app/AppInfo.h"
-#include "app/DataHand.h"
-#include "app/DrawDispatch.h"
 #include "app/Setings.h"
-#include "app/Top.h"
 #include "app/frmIntro.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "app/frmTip.h"
+#include "model/DataHand.h"
+#include "model/Picks.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
 #include "organisation/Layers.h"
 #include "picking/Selection.h"
 #include "platform/Colors.h"
 #include "platform/Modal.h"
 #include "platform/Prompts.h"
+#include "platform/Repaint.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "storage/LoadData.h"
 #include "storage/LoadFonts.h"
 #include "storage/SupportFiles.h"
 #include "view/DisplayOptions.h"
+#include "view/DrawDispatch.h"
 #include "view/Grids.h"
 #include "view/Outline.h"
 #include "view/SurfaceDraw.h"
@@ -52,7 +55,6 @@ namespace {
 constexpr const char* StartFontName = "TEXT";            // the stroke font loaded at start
 constexpr const char* DefaultDwgDbFile = "\\Drawings_dwg.mdb";  // in the application folder
 constexpr Integer StartBufferBound = 1000;               // loading and screen point buffers
-constexpr Integer ZoomFullDrawing = 14;                  // the first command: fit the drawing
 
 // ---- Support databases -------------------------------------------------------------
 
@@ -153,7 +155,7 @@ void LoadSupportGeometry() {
 // it has none, its sheet. The zoom module has no dispatcher yet to run the
 // first command, so start-up fits the drawing itself.
 void FitFullDrawing() {
-  frmDocument* window = ActiveDocForm();
+  DrawingWindow* window = ActiveDocForm();
   if (!window) return;
   ComputeDrawingExtents();
   const DwgRec& dwg = Dwgs[CurDwg];
@@ -171,7 +173,7 @@ void StartFirstCommand() {
   DwgRec& dwg = Dwgs[CurDwg];
   dwg.Xlimit = DefDwgWidth;
   dwg.Ylimit = DefDwgHeight;
-  ZoomCommand = ZoomFullDrawing;
+  ZoomCommand = ZoomFullCode;  // the first command: fit the drawing
   ActiveTool = ToolZooms;
   SelectTool();
   FitFullDrawing();
@@ -196,7 +198,7 @@ void ShowMainWindow() {
     ActiveDoc = window;
     SetBackColor(DwgBackColor);
   }
-  QCoreApplication::processEvents();
+  RepaintWithoutInput();
 }
 
 void ShowSplash() {
@@ -219,11 +221,11 @@ void CreateFirstLayer() {
 void ShowStartupWindows() {
   if (StartupWindowWanted("Show Info at Startup")) {
     ShowIntro();
-    QCoreApplication::processEvents();
+    RepaintWithoutInput();
   }
   if (StartupWindowWanted("Show Tips at Startup")) {
     ShowTip();
-    QCoreApplication::processEvents();
+    RepaintWithoutInput();
   }
 }
 
@@ -278,5 +280,9 @@ void EndProgram() { ProgramEnded = FlagTrue; }
 // ---- Reset ---------------------------------------------------------------------------
 
 void ResetStartup() { InitDone = ProgramEnded = 0; }
+
+namespace {
+const ModuleRegistrar Registered({"Startup", FloorApp, ResetStartup});
+}  // namespace
 
 }  // namespace lintavo

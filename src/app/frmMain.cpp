@@ -20,7 +20,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -31,12 +30,14 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 #include <algorithm>
+#include <iterator>
 
 #include "annotation/Areas.h"
 #include "annotation/Dimension.h"
@@ -45,10 +46,6 @@
 #include "annotation/frmFillOptions.h"
 #include "annotation/frmTextOptions.h"
 #include "app/AppInfo.h"
-#include "app/DataHand.h"
-#include "app/MessageBar.h"
-#include "app/Top.h"
-#include "app/UndoRedo.h"
 #include "app/frmAbout.h"
 #include "app/frmBrowser.h"
 #include "app/frmDwgOptions.h"
@@ -61,6 +58,11 @@
 #include "commands/LineDraw.h"
 #include "commands/Modify.h"
 #include "commands/Trims.h"
+#include "model/DataHand.h"
+#include "model/MessageBar.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "model/UndoRedo.h"
 #include "organisation/Components.h"
 #include "organisation/Groups.h"
 #include "organisation/Layers.h"
@@ -71,11 +73,13 @@
 #include "picking/Measure.h"
 #include "picking/Selection.h"
 #include "picking/Snaps.h"
+#include "platform/Colors.h"
 #include "platform/CommonDialogs.h"
 #include "platform/Modal.h"
 #include "platform/Numbers.h"
 #include "platform/Pointers.h"
 #include "platform/Prompts.h"
+#include "platform/Repaint.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "storage/frmDwgProperties.h"
@@ -86,8 +90,8 @@
 #include "view/Print.h"
 #include "view/SurfaceDraw.h"
 #include "view/Zooms.h"
-#include "view/frmDocument.h"
 #include "view/frmDispOptions.h"
+#include "view/frmDocument.h"
 #include "view/frmPreview.h"
 
 namespace lintavo {
@@ -251,7 +255,7 @@ void ShowHomePage() { ShowBrowser(HomePageAddress); }
 
 // The rows in menu order. Captions keep their spelling exactly.
 const std::vector<MainMenuRow>& frmMain::MenuTable() {
-  static const std::vector<MainMenuRow> rows = {
+  static const MainMenuRow rows[] = {
       {0, "mnuFile", "&File", Submenu},
       {1, "mnuFileNew", "New Drawing", Run(&frmMain::mnuFileNew_Click)},
       {1, "mnuFileOpen", "Open Drawing", Run(&frmMain::mnuFileOpen_Click)},
@@ -492,12 +496,14 @@ const std::vector<MainMenuRow>& frmMain::MenuTable() {
       {1, "mnuHelpIntro", "Show Introduction", Call(ShowIntro)},
       {1, "mnuHelpSplash", "Show Splash", Call(ShowSplashWindow)},
   };
-  return rows;
+  static_assert(std::size(rows) == MenuRowCount, "one row per menu item, separators included");
+  static const std::vector<MainMenuRow> table(std::begin(rows), std::end(rows));
+  return table;
 }
 
 // The buttons of the four tool bars in button order.
 const std::vector<MainButtonRow>& frmMain::ButtonTable() {
-  static const std::vector<MainButtonRow> rows = {
+  static const MainButtonRow rows[] = {
       {0, "New", "New", "New Drawing", Run(&frmMain::NewDrawing)},
       {0, "Open", "Open", "Open Drawing", SameAs("mnuFileOpen")},
       {0, "Save", "Save", "Save Drawing", SameAs("mnuFileSave")},
@@ -567,7 +573,9 @@ const std::vector<MainButtonRow>& frmMain::ButtonTable() {
       {3, "Ellipse3", "Ellipse R", "Ellipse - Radius", RubberDraw(19)},
       {3, "Style", "Style", "Line Style", Nothing},
   };
-  return rows;
+  static_assert(std::size(rows) == ButtonRowCount, "one row per button, separators included");
+  static const std::vector<MainButtonRow> table(std::begin(rows), std::end(rows));
+  return table;
 }
 
 // ---- Construction --------------------------------------------------------------------
@@ -743,7 +751,7 @@ void frmMain::RunAction(const MainAction& action, QAction* control) {
         RedrawActive();
       } else if (action.after == After::ZoomLimits) {
         // These dialogs may change the sheet: show all of it.
-        ZoomCommand = 2;
+        ZoomCommand = ZoomLimitsCode;
         ActiveTool = ToolZooms;
         SelectTool();
       }
@@ -1023,7 +1031,7 @@ void frmMain::mnuFileOpen_Click() {
   SelDwgID = chosenID;
   setCursor(PointerCursor(vbHourglass));
   document->SetMousePointer(vbHourglass);
-  QCoreApplication::processEvents();
+  RepaintWithoutInput();
   document->LoadFile(SelDwgName);
   document->SetMousePointer(vbArrow);
   setCursor(PointerCursor(vbArrow));
@@ -1049,14 +1057,14 @@ void frmMain::mnuFileSave_Click() {
   if (!document || ObjCount <= BaseObjCount) return;
   frmDwgSave dialog(document, this);
   ShowModal(dialog);
-  QCoreApplication::processEvents();
+  RepaintWithoutInput();
   RefreshDocView(document);
 }
 
 void frmMain::mnuFileSaveComp_Click() {
   if (!ActiveChild() || ItemCount < 1) return;
   ShowCompSave();
-  QCoreApplication::processEvents();
+  RepaintWithoutInput();
   RedrawActive();
 }
 
@@ -1346,5 +1354,79 @@ QAction* frmMain::MenuItem(const QString& name) const {
     if (item && item->objectName() == name) return item;
   return nullptr;
 }
+
+// ---- What the lower floors ask of the main window ------------------------------------------
+
+DrawingWindow* frmMain::ActiveDrawingWindow() const { return ActiveChild(); }
+
+void frmMain::ShowPageInCaption(Integer DwgNo) {
+  setWindowTitle(QString::fromUtf8(AppTitle) + QStringLiteral(" / Page: ") + QString::number(DwgNo));
+}
+
+void frmMain::SetUndoItem(const String& Caption) { mnuEditUndo->setText(QString::fromStdString(Caption)); }
+void frmMain::EnableUndoItem(bool Enabled) { mnuEditUndo->setEnabled(Enabled); }
+void frmMain::SetRedoItem(const String& Caption) { mnuEditRedo->setText(QString::fromStdString(Caption)); }
+void frmMain::EnableRedoItem(bool Enabled) { mnuEditRedo->setEnabled(Enabled); }
+
+namespace {
+
+QLineEdit* MessageBoxOf(const frmMain& main, Integer panel) {
+  switch (panel) {
+    case 1: return main.Text1;
+    case 2: return main.Text2;
+    case 3: return main.Text3;
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+void frmMain::SetMessageText(Integer Panel, const String& Text) {
+  if (QLineEdit* box = MessageBoxOf(*this, Panel)) box->setText(QString::fromStdString(Text));
+}
+
+// A band shows the highlight in its window colours, around the box; a box in
+// its base colours, behind the text. Off, both take the system's colours
+// again, inherited from the main window.
+void frmMain::HighlightMessage(Integer Panel, MessagePart Part, bool On) {
+  QWidget* widget = Part == MessageBand ? static_cast<QWidget*>(Band(Panel)) : MessageBoxOf(*this, Panel);
+  if (!widget) return;
+  if (!On) {
+    widget->setPalette(QPalette());
+    return;
+  }
+  const bool band = Part == MessageBand;
+  QPalette palette = widget->palette();
+  palette.setColor(band ? QPalette::Window : QPalette::Base, ToQColor(PanelHighlightBack));
+  palette.setColor(band ? QPalette::WindowText : QPalette::Text, ToQColor(PanelHighlightText));
+  widget->setPalette(palette);
+}
+
+void frmMain::FocusEntryBox() { Text3->setFocus(); }
+
+void frmMain::FocusActiveDrawing() {
+  if (frmDocument* window = ActiveChild()) window->setFocus();
+}
+
+void frmMain::SetStatusText(Integer Panel, const String& Text) {
+  if (QLabel* panel = StatusPanel(Panel)) panel->setText(QString::fromStdString(Text));
+}
+
+void frmMain::ShowLayerButtons(bool ViewAll, bool EditAll) {
+  if (!ToolBarVisible()) return;
+  if (QAction* button = ToolBarButton(QStringLiteral("ViewLayers"))) button->setChecked(ViewAll);
+  if (QAction* button = ToolBarButton(QStringLiteral("EditLayers"))) button->setChecked(EditAll);
+}
+
+// ---- The main window and its registration ----------------------------------------------------
+
+frmMain* MainForm = nullptr;
+
+namespace {
+MainWindowLink* MainFormLink() { return MainForm; }
+void PlugMainWindow() { SetMainLinkLookup(MainFormLink); }
+void ResetMainWindow() { MainForm = nullptr; }
+const ModuleRegistrar Registered({"frmMain", FloorApp, ResetMainWindow, {}, PlugMainWindow});
+}  // namespace
 
 }  // namespace lintavo

@@ -28,6 +28,7 @@
 #include <QMainWindow>
 #include <vector>
 
+#include "model/MainWindowLink.h"
 #include "platform/Types.h"
 
 class QAction;
@@ -47,7 +48,10 @@ struct MainAction;     // what choosing a menu item or tool-bar button does
 struct MainMenuRow;    // one row of the menu table
 struct MainButtonRow;  // one row of the tool-bar table
 
-class frmMain : public QMainWindow {
+class frmMain;
+extern frmMain* MainForm;  // the one main window; the model reaches it as MainLink()
+
+class frmMain : public QMainWindow, public MainWindowLink {
   Q_OBJECT
  public:
   explicit frmMain(QWidget* parent = nullptr);
@@ -103,6 +107,22 @@ class frmMain : public QMainWindow {
   QLabel* StatusPanel(int panel) const;  // panel 1..StatusPanelCount, else nullptr
   bool StatusBarVisible() const;
 
+  // ---- What the lower floors ask of the main window (MainWindowLink.h) ---------------
+  DrawingWindow* ActiveDrawingWindow() const override;
+  void ShowPageInCaption(Integer DwgNo) override;
+  void SetUndoItem(const String& Caption) override;
+  void EnableUndoItem(bool Enabled) override;
+  void SetRedoItem(const String& Caption) override;
+  void EnableRedoItem(bool Enabled) override;
+  bool MessageBarShown() const override { return MessageBarVisible(); }
+  void SetMessageText(Integer Panel, const String& Text) override;
+  void HighlightMessage(Integer Panel, MessagePart Part, bool On) override;
+  void FocusEntryBox() override;
+  void FocusActiveDrawing() override;
+  bool StatusBarShown() const override { return StatusBarVisible(); }
+  void SetStatusText(Integer Panel, const String& Text) override;
+  void ShowLayerButtons(bool ViewAll, bool EditAll) override;
+
   // ---- Menus --------------------------------------------------------------------------
   QAction* mnuEditUndo = nullptr;  // caption and state kept by the undo module
   QAction* mnuEditRedo = nullptr;
@@ -129,6 +149,8 @@ class frmMain : public QMainWindow {
 
  private:
   // ---- Building ---------------------------------------------------------------------
+  static constexpr int MenuRowCount = 224;   // rows of the menu table, separators included
+  static constexpr int ButtonRowCount = 65; // rows of the button table, separators included
   static const std::vector<MainMenuRow>& MenuTable();
   static const std::vector<MainButtonRow>& ButtonTable();
   void BuildMenus();

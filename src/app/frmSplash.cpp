@@ -9,7 +9,7 @@
 
 #include "app/AppInfo.h"
 #include "app/Startup.h"
-#include "app/Top.h"
+#include "model/Top.h"
 
 namespace lintavo {
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QStringList>
 
-#include "app/Units.h"
+#include "model/Units.h"
 
 namespace lintavo {
 

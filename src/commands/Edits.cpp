@@ -1,6 +1,8 @@
 // Edits: the edit commands on the selection.
 #include "commands/Edits.h"
 
+#include "model/ProgramState.h"
+#include "model/Top.h"
 namespace lintavo {
 
 Integer EditCommand = 0;
@@ -14,5 +16,9 @@ void ResetEdits() {
   EditActive = 0;
   ChosenColor = 0;
 }
+
+namespace {
+const ModuleRegistrar Registered({"Edits", FloorCommands, ResetEdits, {ToolEdits, &EditActive}});
+}  // namespace
 
 }  // namespace lintavo

@@ -5,6 +5,24 @@
 
 namespace lintavo {
 
+// ---- Sub-commands (values of EditCommand) --------------------------------------------
+enum EditCode : Integer {
+  EditEraseCode = 1,
+  EditUneraseCode = 2,
+  EditCopyCode = 3,
+  EditMoveCode = 4,
+  EditRotateCode = 5,
+  EditMirrorCode = 6,
+  EditRescaleCode = 7,
+  EditRadialCopyCode = 8,
+  EditHideCode = 9,
+  EditShowCode = 10,
+  EditChangeColorCode = 11,
+  EditInternalCopyCode = 15,
+  EditPasteCode = 16,
+  EditPathCopyCode = 17,
+};
+
 // ---- Command state -------------------------------------------------------------
 extern Integer EditCommand;  // sub-command chosen by the menus and tool bars
 extern Integer EditActive;  // flag: the module's dispatcher has taken the current command

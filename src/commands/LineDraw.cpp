@@ -11,26 +11,29 @@
 #include "commands/LineDraw.h"
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
-#include "app/DrawDispatch.h"
-#include "app/Geometry.h"
-#include "app/MessageBar.h"
-#include "app/Top.h"
 #include "commands/Trims.h"
+#include "model/DrawingWindow.h"
+#include "model/Geometry.h"
+#include "model/MessageBar.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "model/ViewCache.h"
 #include "platform/Pointers.h"
 #include "platform/Services.h"
 #include "view/DisplayOptions.h"
+#include "view/DrawDispatch.h"
 #include "view/SurfaceDraw.h"
-#include "view/Zooms.h"
-#include "view/frmDocument.h"
 
 namespace lintavo {
 
 // ---- Sub-commands ----------------------------------------------------------------
 
-const char* LineDrawTitle(Integer code) {
-  static const char* const titles[LineDrawCodeCount + 1] = {
+namespace {
+// One title per code, 0 to LineDrawCodeCount.
+constexpr const char* LineDrawTitles[] = {
       "",
       "Standard POINT ",
       "Single LINE",
@@ -57,14 +60,17 @@ const char* LineDrawTitle(Integer code) {
       "Continuous Single LINE ",
       "",
       "Single BEZIER CURVES ",
-  };
+};
+static_assert(std::size(LineDrawTitles) == LineDrawCodeCount + 1, "one title per line-drawing code");
+}  // namespace
+
+const char* LineDrawTitle(Integer code) {
   if (code < 1 || code > LineDrawCodeCount) return "";
-  return titles[code];
+  return LineDrawTitles[code];
 }
 
 // ---- Command state -------------------------------------------------------------
 
-Integer LineDrawCommand = 0;
 Integer LineDrawActive = 0;
 Integer LineDrawPrevCommand = 0;
 Integer LineDrawDone = 0;
@@ -83,6 +89,9 @@ Single SolidLineWidth = 0;
 // ---- Helpers -----------------------------------------------------------------------
 
 namespace {
+
+// A continuous line ends by itself once its polyline has more vertices than this.
+constexpr Integer ChainVertexLimit = 99;
 
 // Prompts of the point and line commands, shown exactly so.
 const char* const PromptStartOfLine = "Enter Starting Point of LINE";
@@ -128,14 +137,14 @@ bool TakeFirstPointOfLine() {
 // The drawing window's pointer while the module runs: the system cross, or
 // none so that only the program's own crosshair shows.
 void SetDrawingPointer() {
-  frmDocument* window = ActiveDocForm();
+  DrawingWindow* window = ActiveDocForm();
   if (!window) return;
   if (ShowRealCursor) {
     window->SetMousePointer(vbCrosshair);
     return;
   }
   // A missing or unreadable cursor file gives the blank pointer built in.
-  window->setCursor(PointerCursor(vbCustom, LoadCursorFile(AppFilePath("Blank.cur"), BlankCursor())));
+  window->SetPointerCursor(PointerCursor(vbCustom, LoadCursorFile(AppFilePath("Blank.cur"), BlankCursor())));
 }
 
 }  // namespace
@@ -311,7 +320,7 @@ void DrawContinuousLine() {
   else
     AddPlainVertex();
   ChainFirstSegment = FlagFalse;
-  if (Objs[ObjCount].NPoints > 99) LineDrawDone = FlagTrue;
+  if (Objs[ObjCount].NPoints > ChainVertexLimit) LineDrawDone = FlagTrue;
   if (LineDrawDone) EndLineDrawCommand();
 }
 
@@ -370,7 +379,6 @@ void EndLineDrawCommand() {
 // ---- Reset ---------------------------------------------------------------------------
 
 void ResetLineDraw() {
-  LineDrawCommand = 0;
   LineDrawActive = 0;
   LineDrawPrevCommand = 0;
   LineDrawDone = 0;
@@ -384,5 +392,15 @@ void ResetLineDraw() {
   DoubleLineWidth2 = 0;
   SolidLineWidth = 0;
 }
+
+namespace {
+// Esc ends a line command at any step; so does choosing another tool.
+void CancelLineDraw() {
+  if (LineDrawActive) EndLineDrawCommand();
+}
+const ModuleRegistrar Registered({"LineDraw", FloorCommands, ResetLineDraw,
+                                  {ToolLineDraw, &LineDrawActive, RunLineDrawCommand, EndLineDrawCommand,
+                                   CancelLineDraw}});
+}  // namespace
 
 }  // namespace lintavo

@@ -21,48 +21,20 @@
 
 #include <array>
 
-#include "app/DataHand.h"
+#include "model/DataHand.h"
+#include "model/LineDrawCodes.h"
 #include "platform/Types.h"
 
 namespace lintavo {
 
-// ---- Sub-commands (values of LineDrawCommand) ------------------------------------
-// Written by the menus and tool bars and read by the rubber-band preview.
-enum LineDrawCode : Integer {
-  DrawPointCode = 1,           // a point; repeats
-  DrawSingleCode = 2,          // a straight line; repeats
-  DrawDoubleCode = 3,          // two lines beside the clicked one; repeats
-  DrawSolidCode = 4,           // a line of width SolidLineWidth; repeats
-  DrawReferenceCode = 5,       // a line through an axis point, line type 3; ends
-  DrawRectangle2Code = 6,      // shapes, circles, arcs, ellipses and curves (6..22, 25)
-  DrawRectangle3Code = 7,
-  DrawTrapezoidCode = 8,
-  DrawRegularPolygonCode = 9,
-  DrawIrregularPolygonCode = 10,
-  DrawCircleRadiusCode = 11,
-  DrawCircleDiameterCode = 12,
-  DrawCircle3Code = 13,
-  DrawArcCentreCode = 14,
-  DrawArcStartMiddleCode = 15,
-  DrawArcStartEndCode = 16,
-  DrawEllipticalArcCode = 17,
-  DrawEllipse2Code = 18,
-  DrawEllipse3Code = 19,
-  DrawEllipse4Code = 20,
-  DrawSplineCode = 21,
-  DrawContBezierCode = 22,
-  DrawContinuousCode = 23,     // a chain of segments: one polyline, a polygon once closed
-  DrawNothingCode = 24,        // selects nothing
-  DrawBezierCode = 25,
-};
-constexpr Integer LineDrawCodeCount = 25;
+// The sub-command codes and LineDrawCommand are in LineDrawCodes.h.
+
 
 // Title shown in panel 1 by the command of a code, trailing blanks kept; ""
 // for 24 and for codes outside 1..25.
 const char* LineDrawTitle(Integer code);
 
 // ---- Command state -------------------------------------------------------------
-extern Integer LineDrawCommand;  // sub-command chosen by the menus and tool bars
 extern Integer LineDrawActive;  // flag: the module's dispatcher has taken the current command
 extern Integer LineDrawPrevCommand;   // the code the dispatcher last started
 extern Integer LineDrawDone;          // flag: the object or chain is finished; set just before the end

@@ -9,7 +9,7 @@ namespace lintavo {
 extern Integer ModifyCommand;  // sub-command chosen by the menus and tool bars
 extern Integer ModifyActive;  // flag: the module's dispatcher has taken the current command
 
-extern Long PickedPntIndex;  // Pnts index of the vertex chosen for MOVE POINT; 0 none
+// The vertex chosen for MOVE POINT is PickedPntIndex (Picks.h).
 
 void ResetModify();  // the module's globals to their start values
 

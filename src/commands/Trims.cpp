@@ -1,6 +1,8 @@
 // Trims: trim, extend, corner trim, fillet and chamfer.
 #include "commands/Trims.h"
 
+#include "model/ProgramState.h"
+#include "model/Top.h"
 namespace lintavo {
 
 Integer TrimCommand = 0;
@@ -27,5 +29,9 @@ void ResetTrims() {
   ChamferDist1 = 0;
   ChamferDist2 = 0;
 }
+
+namespace {
+const ModuleRegistrar Registered({"Trims", FloorCommands, ResetTrims, {ToolTrims, &TrimActive}});
+}  // namespace
 
 }  // namespace lintavo

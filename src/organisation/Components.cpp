@@ -1,16 +1,20 @@
 // Components: components: definitions, placements and their commands.
 #include "organisation/Components.h"
 
+#include "model/ProgramState.h"
+#include "model/Top.h"
 namespace lintavo {
 
 Integer ComponentCommand = 0;
 Integer ComponentActive = 0;
-String ComponentName;
 
 void ResetComponents() {
   ComponentCommand = 0;
   ComponentActive = 0;
-  ComponentName.clear();
 }
+
+namespace {
+const ModuleRegistrar Registered({"Components", FloorOrganisation, ResetComponents, {ToolComponents, &ComponentActive}});
+}  // namespace
 
 }  // namespace lintavo

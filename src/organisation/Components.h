@@ -9,9 +9,8 @@ namespace lintavo {
 extern Integer ComponentCommand;  // sub-command chosen by the menus and tool bars
 extern Integer ComponentActive;  // flag: the module's dispatcher has taken the current command
 
-// ---- Component being edited ----------------------------------------------------
-extern String ComponentName;  // name of the current component; the edit dialog leaves in it
-                              //   the name the component had before the edit
+// The name of the component being edited, ComponentName, is with the
+// other names of the drawing dialogs in DataHand.h.
 
 void ResetComponents();  // the module's globals to their start values
 

@@ -1,6 +1,8 @@
 // Groups: groups of a drawing and their commands.
 #include "organisation/Groups.h"
 
+#include "model/ProgramState.h"
+#include "model/Top.h"
 namespace lintavo {
 
 Integer GroupCommand = 0;
@@ -10,5 +12,9 @@ void ResetGroups() {
   GroupCommand = 0;
   GroupActive = 0;
 }
+
+namespace {
+const ModuleRegistrar Registered({"Groups", FloorOrganisation, ResetGroups, {ToolGroups, &GroupActive}});
+}  // namespace
 
 }  // namespace lintavo

@@ -1,68 +1,19 @@
-// Layers: layers of a drawing with their show and lock rules.
+// Layers: the layer commands of a drawing.
+//
+// The layer items themselves, with their show and lock rules and the
+// routines that find and make them, are model data (LayerItems.h); the
+// library of remembered layer names is a support list (SupportLists.h).
 #pragma once
 
-#include <vector>
-
+#include "model/LayerItems.h"
+#include "model/SupportLists.h"
 #include "platform/Types.h"
 
 namespace lintavo {
 
-class frmDocument;
-
 // ---- Command state -------------------------------------------------------------
 extern Integer LayerCommand;  // sub-command chosen by the menus and tool bars
 extern Integer LayerActive;  // flag: the module's dispatcher has taken the current command
-
-// ---- Preview surfaces ------------------------------------------------------------
-extern Integer PreviewMode;  // flag: a dialog's picture box or the printer is the drawing surface;
-                             // entities made meanwhile open no undo step
-extern Long PreviewLayer;        // Items index of the layer a preview draws
-extern Integer PreviewAllLayers;  // flag: in preview mode every shown layer is drawn, not only PreviewLayer
-
-// ---- Visibility ------------------------------------------------------------------
-// Whether entity ObjNo's layer is drawn. In preview mode: its layer is
-// PreviewLayer, or every shown layer is previewed and its layer is shown.
-// Otherwise, by the active window: the current layer always; nothing else
-// while View_Layers is off; everything while there is no current layer (0);
-// else the layer's Show flag (a link 0 reads the blank, hidden Items(0)).
-bool IsObjLayerVisible(Long ObjNo);
-// Whether entity ObjNo can be picked: its layer is the active window's
-// current layer (even hidden or locked), or View_Layers is on and its layer
-// is shown and not locked. Edit_layers is not read. Without a drawing window
-// every entity can be picked.
-bool IsObjLayerEditable(Long ObjNo);
-// The same rule for layer Items index LayerID in a given window (nullptr:
-// none), for scans that look the window up once.
-bool IsLayerEditableIn(const frmDocument* window, Long LayerID);
-
-// ---- Finding and making layers ---------------------------------------------------
-extern String LayerNameSought;  // name FindLayerByName looks for (case-sensitive)
-
-// Scans Items 1..ItemCount for a layer of drawing CurDwg named LayerNameSought.
-// Found: true and its index. Not found: false and ItemCount (0 with no items).
-bool FindLayerByName(Long& index);
-// Adds a layer of drawing CurDwg named "New Layer n", n the smallest number
-// from 1 not yet used there, shown, unlocked, with the world window now shown
-// as its extents. The new layer is ItemCount; it does not become current.
-void NewLayer();
-// The index of the layer of drawing CurDwg with that name; a missing one is
-// made, shown, with extents 0,0 to 1,1.
-Long EnsureLayer(const String& Name);
-
-// ---- Layer-name library ------------------------------------------------------------------
-// Every layer name the program has made, with a category, kept across runs
-// in the settings database. Names are unique in the list (exact comparison).
-struct LayerNameRec {
-  String Name;      // the layer name
-  String Category;  // free grouping text; "General Use" for names the program makes
-};
-extern std::vector<LayerNameRec> LayerNameList;  // entries 1..LayerNameCount; 0 unused
-extern Long LayerNameBound;                      // upper index of LayerNameList (grows by 100)
-extern Long LayerNameCount;                      // entries in use
-
-// Adds the pair unless the name is listed already, and stores a new pair in
-// the settings database.
-void AddLayerName(const String& Name, const String& Category);
 
 void ResetLayers();  // the module's globals to their start values
 

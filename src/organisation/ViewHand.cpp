@@ -1,6 +1,8 @@
 // ViewHand: named views and their commands.
 #include "organisation/ViewHand.h"
 
+#include "model/ProgramState.h"
+#include "model/Top.h"
 namespace lintavo {
 
 Integer ViewCommand = 0;
@@ -10,5 +12,9 @@ void ResetViewHand() {
   ViewCommand = 0;
   ViewActive = 0;
 }
+
+namespace {
+const ModuleRegistrar Registered({"ViewHand", FloorOrganisation, ResetViewHand, {ToolViews, &ViewActive}});
+}  // namespace
 
 }  // namespace lintavo

@@ -13,11 +13,12 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/DataHand.h"
-#include "app/Geometry.h"
-#include "app/Top.h"
-#include "organisation/Layers.h"
-#include "view/Zooms.h"
+#include "model/DataHand.h"
+#include "model/Geometry.h"
+#include "model/LayerItems.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "model/ViewCache.h"
 
 namespace lintavo {
 
@@ -258,7 +259,7 @@ void FindObjAt(Long& ObjNo, Double X, Double Y, Double& Dist) {
   ObjNo = 0;
   HitTestX = X;
   HitTestY = Y;
-  const frmDocument* window = ActiveDocForm();  // looked up once, not per object
+  const DrawingWindow* window = ActiveDocForm();  // looked up once, not per object
   // Objects at or below the base count are support geometry.
   for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
     const ObjRec& obj = Objs[i];
@@ -302,5 +303,9 @@ void ResetIdentify() {
   CandidateDistance = 0;
   HitSegment = 0;
 }
+
+namespace {
+const ModuleRegistrar Registered({"Identify", FloorPicking, ResetIdentify});
+}  // namespace
 
 }  // namespace lintavo

@@ -14,8 +14,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/DataHand.h"
-#include "app/Units.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "model/Units.h"
 #include "platform/Numbers.h"
 
 namespace lintavo {
@@ -285,5 +287,9 @@ void ResetMeasure() {
   MeasureValue = 0;
   MeasureText.clear();
 }
+
+namespace {
+const ModuleRegistrar Registered({"Measure", FloorPicking, ResetMeasure, {ToolMeasure, &MeasureActive}});
+}  // namespace
 
 }  // namespace lintavo

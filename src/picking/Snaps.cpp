@@ -3,20 +3,16 @@
 
 #include <cmath>
 
-#include "app/DataHand.h"
-#include "app/Top.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "model/ViewCache.h"
 #include "platform/Numbers.h"
-#include "view/Zooms.h"
 
 namespace lintavo {
 
 Integer SnapCommand = 0;
 Integer SnapActive = 0;
-Integer GridSnap = 0;
-Integer OrthoSnap = 0;
-Integer ToleranceSnap = 0;
-Integer NearestSnap = 0;
-Single SnapTolerance = 0;
 
 // ---- Nearest stored point ------------------------------------------------------------
 
@@ -70,11 +66,10 @@ void NearestObjPoint(Double& X, Double& Y, Long& ObjNo, Single& Dist) {
 void ResetSnaps() {
   SnapCommand = 0;
   SnapActive = 0;
-  GridSnap = 0;
-  OrthoSnap = 0;
-  ToleranceSnap = 0;
-  NearestSnap = 0;
-  SnapTolerance = 0;
 }
+
+namespace {
+const ModuleRegistrar Registered({"Snaps", FloorPicking, ResetSnaps, {ToolSnaps, &SnapActive}});
+}  // namespace
 
 }  // namespace lintavo

@@ -7,10 +7,9 @@
 // is gone from the screen.
 #include "platform/Modal.h"
 
-#include <memory>
-
 #include <QDialog>
 #include <QTimer>
+#include <memory>
 
 #include "platform/Prompts.h"
 

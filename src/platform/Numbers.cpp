@@ -1,8 +1,8 @@
 // Numbers: rounding half to even and the program's number-to-text form.
 #include "platform/Numbers.h"
 
-#include <charconv>
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <limits>
 

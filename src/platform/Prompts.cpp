@@ -8,16 +8,14 @@
 //   Current responder and MsgBox
 #include "platform/Prompts.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <algorithm>
 
-#include "app/AppInfo.h"
 #include "platform/Colors.h"
 #include "platform/CommonDialogs.h"
 
@@ -183,7 +181,7 @@ PromptResponder& CurrentPromptResponder() {
 }
 
 int MsgBox(const String& prompt, int buttons, const String& title) {
-  const MessageBoxPrompt request{prompt, title.empty() ? String(AppTitle) : title, buttons};
+  const MessageBoxPrompt request{prompt, title.empty() ? String(LINTAVO_PROGRAM_NAME) : title, buttons};
   return CurrentPromptResponder().MessageBox(request);
 }
 

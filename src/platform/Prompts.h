@@ -15,9 +15,8 @@
 //   File dialog filters
 #pragma once
 
-#include <vector>
-
 #include <QStringList>
+#include <vector>
 
 #include "platform/Types.h"
 

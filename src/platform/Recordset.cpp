@@ -6,11 +6,10 @@
 // stood on instead of stepping a statement whose results SQLite leaves open.
 #include "platform/Recordset.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <sqlite3.h>
 
 #include "platform/Numbers.h"
 

@@ -2,13 +2,12 @@
 // folder and the login name.
 #include "platform/Services.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace lintavo {
 namespace {

@@ -6,9 +6,8 @@
 // SaveSetting returns.
 #include "platform/SettingsStore.h"
 
-#include <memory>
-
 #include <QSettings>
+#include <memory>
 
 namespace lintavo {
 namespace {

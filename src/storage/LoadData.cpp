@@ -10,9 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "annotation/Hatches.h"
-#include "app/DataHand.h"
-#include "app/Top.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/SupportLists.h"
+#include "model/Top.h"
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
@@ -355,5 +356,9 @@ void ResetLoadData() {
   LoadedItemCount = 0;
   LoadedObjEnd = 0;
 }
+
+namespace {
+const ModuleRegistrar Registered({"LoadData", FloorStorage, ResetLoadData});
+}  // namespace
 
 }  // namespace lintavo

@@ -3,9 +3,8 @@
 
 #include <algorithm>
 
-#include "annotation/Texthand.h"
-#include "app/DataHand.h"
-#include "organisation/Layers.h"
+#include "model/DataHand.h"
+#include "model/SupportLists.h"
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"

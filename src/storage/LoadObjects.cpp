@@ -7,8 +7,8 @@
 //   Named items of a drawing
 #include "storage/LoadObjects.h"
 
-#include "app/DataHand.h"
-#include "app/Top.h"
+#include "model/DataHand.h"
+#include "model/Top.h"
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"

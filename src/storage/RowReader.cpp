@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "platform/Numbers.h"
@@ -114,6 +115,7 @@ Integer LeastPointsOfType(Integer Rtype) {
   // Indexed by type: the points each drawer reads (see ObjectDrawers.h);
   // compounds keep their placement in their first points.
   static constexpr Integer least[] = {0, 1, 2, 2, 4, 6, 4, 2, 4, 4, 2, 2, 3, 5, 1, 1, 1};
+  static_assert(std::size(least) == EntityHatch + 1, "one count per entity type 0..16");
   if (Rtype < EntityPoint || Rtype > EntityHatch) return 0;
   return least[Rtype];
 }

@@ -22,7 +22,7 @@
 //   Definition geometry
 #pragma once
 
-#include "app/DataHand.h"
+#include "model/DataHand.h"
 #include "platform/Recordset.h"
 
 namespace lintavo {

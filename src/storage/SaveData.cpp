@@ -22,15 +22,15 @@
 //   Layer name store
 #include "storage/SaveData.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <array>
+#include <sqlite3.h>
 #include <unordered_set>
 
-#include "app/DataHand.h"
-#include "app/Top.h"
-#include "organisation/Components.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/ServicesAbove.h"
+#include "model/Top.h"
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
@@ -44,10 +44,6 @@ bool DrawingAddNewNeeded = true;
 bool AddNewNeeded = true;
 
 namespace {
-
-// An item with geometry of its own (the target of a dimension's link): its
-// Objects row is followed by its definition geometry. Stored: never change.
-constexpr Integer ItemWithGeometry = 7;
 
 // The key stored for a link to item n: its ObjectID, 0 for no item.
 Long ItemKey(Long n) { return n >= 1 && n <= ItemCount ? Items[n].ObjectID : 0; }
@@ -747,5 +743,15 @@ void ResetSaveData() {
   DrawingAddNewNeeded = true;
   AddNewNeeded = true;
 }
+
+namespace {
+// The layer-name library keeps every name the program makes in the settings database.
+void StoreLayerName(const String& Name, const String& Category) {
+  String name = Name, category = Category;
+  SaveLayerName(name, category);
+}
+void PlugSaveData() { ServicesAbove.StoreLayerName = StoreLayerName; }
+const ModuleRegistrar Registered({"SaveData", FloorStorage, ResetSaveData, {}, PlugSaveData});
+}  // namespace
 
 }  // namespace lintavo

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "model/ProgramState.h"
 #include "platform/Prompts.h"
 #include "platform/Services.h"
 
@@ -69,5 +70,9 @@ void ResetVerify() {
   DbTableNames.assign(1, String());
   DbTableCount = 0;
 }
+
+namespace {
+const ModuleRegistrar Registered({"Verify", FloorStorage, ResetVerify});
+}  // namespace
 
 }  // namespace lintavo

@@ -1,18 +1,18 @@
 // frmDwgSave: the save dialog's controls, its checks and the save.
 #include "storage/frmDwgSave.h"
 
-#include <QApplication>
-#include <algorithm>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
-#include "app/DataHand.h"
-#include "app/Top.h"
+#include "model/DataHand.h"
+#include "model/Top.h"
 #include "platform/Colors.h"
 #include "platform/Pointers.h"
 #include "platform/Prompts.h"
+#include "platform/Repaint.h"
 #include "platform/Services.h"
 #include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
@@ -224,7 +224,7 @@ void frmDwgSave::SetBusy(bool busy) {
   const QCursor cursor = PointerCursor(busy ? vbHourglass : vbArrow);
   setCursor(cursor);
   if (QWidget* main = parentWidget()) main->setCursor(cursor);
-  if (busy) QApplication::processEvents();  // the blue line shows before the work starts
+  if (busy) RepaintWithoutInput();  // the blue line shows before the work starts
 }
 
 }  // namespace lintavo

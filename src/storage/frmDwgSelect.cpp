@@ -19,8 +19,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/DataHand.h"
-#include "app/Top.h"
+#include "model/DataHand.h"
+#include "model/Top.h"
 #include "organisation/Layers.h"
 #include "picking/Measure.h"
 #include "platform/CommonDialogs.h"
@@ -30,8 +30,8 @@
 #include "platform/Services.h"
 #include "platform/SurfaceWidget.h"
 #include "platform/TextCompare.h"
-#include "storage/Preview.h"
 #include "storage/RowReader.h"
+#include "view/Preview.h"
 #include "view/Zooms.h"
 #include "view/frmDocument.h"
 

@@ -1,6 +1,7 @@
 // DisplayOptions: the display options the drawers read.
 #include "view/DisplayOptions.h"
 
+#include "model/ProgramState.h"
 #include "platform/Colors.h"
 
 namespace lintavo {
@@ -20,6 +21,12 @@ Integer ShowRefPnts = FlagFalse;
 
 Integer ShowTextObjs = FlagTrue;
 Integer ShowDimObjs = FlagTrue;
+Integer ShowFills = FlagTrue;
+Integer ShowHatches = FlagTrue;
+
+constexpr Integer StartSelectedLineType = 2;  // dotted
+Long SelectedLineColor = ColorBlue;
+Integer SelectedLineType = StartSelectedLineType;
 
 constexpr Single StartCursorSize = 0.5;  // inches
 Integer ShowRealCursor = FlagTrue;
@@ -43,6 +50,9 @@ void ResetDisplayOptions() {
   ShowRefPnts = FlagFalse;
   ShowTextObjs = FlagTrue;
   ShowDimObjs = FlagTrue;
+  ShowFills = ShowHatches = FlagTrue;
+  SelectedLineColor = ColorBlue;
+  SelectedLineType = StartSelectedLineType;
   ShowRealCursor = ShowSnapCursor = FlagTrue;
   CursorSize = StartCursorSize;
   CursorColor = ColorBlack;
@@ -50,5 +60,9 @@ void ResetDisplayOptions() {
   CoordAbsolute = FlagTrue;
   CoordRelative = CoordPolar = FlagFalse;
 }
+
+namespace {
+const ModuleRegistrar Registered({"DisplayOptions", FloorView, ResetDisplayOptions});
+}  // namespace
 
 }  // namespace lintavo

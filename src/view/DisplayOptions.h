@@ -31,6 +31,15 @@ extern Integer ShowRefPnts;  // flag: reference-point marks drawn (0 at start)
 // ---- Annotation display -----------------------------------------------------------------
 extern Integer ShowTextObjs;  // flag: text character entities drawn (-1 at start)
 extern Integer ShowDimObjs;   // flag: dimension entities drawn (-1 at start)
+// Fill and hatch options, kept in the fill option sets: with ShowFills off,
+// bands and polygons are drawn as outlines and the boundary-polygon preview
+// is transparent.
+extern Integer ShowFills;    // flag: fills of every kind are drawn (-1 at start)
+extern Integer ShowHatches;  // flag: hatches are drawn (-1 at start)
+
+// ---- Selected entities ----------------------------------------------------------------------
+extern Long SelectedLineColor;    // RGB pen colour of selected entities (blue at start)
+extern Integer SelectedLineType;  // draw style 0..6 of selected entities (2, dotted, at start)
 
 // ---- Cursor and previews ------------------------------------------------------------
 extern Integer ShowRealCursor;  // flag: the system's cross pointer shows in the drawing (-1 at start)

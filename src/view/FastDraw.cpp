@@ -13,14 +13,14 @@
 #include <cmath>
 #include <limits>
 
-#include "annotation/Fills.h"
-#include "app/DataHand.h"
-#include "app/DrawDispatch.h"
-#include "app/Geometry.h"
-#include "app/Top.h"
-#include "picking/Selection.h"
+#include "model/DataHand.h"
+#include "model/Geometry.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
 #include "platform/Numbers.h"
 #include "platform/Surface.h"
+#include "view/DisplayOptions.h"
+#include "view/DrawDispatch.h"
 #include "view/ObjectDrawers.h"
 #include "view/SurfaceDraw.h"
 #include "view/Zooms.h"
@@ -264,5 +264,9 @@ void ResetFastDraw() {
   FastPenWeight = 0;
   FastPenPntCount = 0;
 }
+
+namespace {
+const ModuleRegistrar Registered({"FastDraw", FloorView, ResetFastDraw});
+}  // namespace
 
 }  // namespace lintavo

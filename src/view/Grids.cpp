@@ -1,6 +1,7 @@
 // Grids: grid and ruler switches and their shown state.
 #include "view/Grids.h"
 
+#include "model/ProgramState.h"
 namespace lintavo {
 
 Integer GridOn = 0;
@@ -37,5 +38,9 @@ void ResetGrids() {
   GridColor = StartGridColor;
   RulerColor = StartRulerColor;
 }
+
+namespace {
+const ModuleRegistrar Registered({"Grids", FloorView, ResetGrids});
+}  // namespace
 
 }  // namespace lintavo

@@ -14,17 +14,21 @@
 #include <algorithm>
 #include <cmath>
 
-#include "annotation/Fills.h"
-#include "annotation/Texthand.h"
-#include "app/DataHand.h"
-#include "app/Geometry.h"
+#include "model/DataHand.h"
+#include "model/Geometry.h"
+#include "model/ProgramState.h"
+#include "model/ViewCache.h"
 #include "platform/Numbers.h"
+#include "platform/Surface.h"
+#include "view/DisplayOptions.h"
+#include "view/DrawDispatch.h"
 #include "view/FastDraw.h"
 #include "view/SurfaceDraw.h"
-#include "view/Zooms.h"
 
 namespace lintavo {
 
+constexpr Integer StartBoldWeight = 2;  // pixels
+Integer BoldWeight = StartBoldWeight;
 Integer GlyphColorOn = FlagFalse;
 Long GlyphColor = 0;
 
@@ -464,9 +468,29 @@ void DrawTextObj(Long ObjNo) {
   GlyphColorOn = FlagFalse;
 }
 
+// ---- Filled quadrilaterals ---------------------------------------------------------------
+
+void FillQuad(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4, Double Y4,
+              Long Colour) {
+  if (!ShowFills || BeyondViewSide(X1, Y1, X3, Y3)) return;
+  GdiPts[1] = WorldToGdi(X1, Y1);
+  GdiPts[2] = WorldToGdi(X2, Y2);
+  GdiPts[3] = WorldToGdi(X3, Y3);
+  GdiPts[4] = WorldToGdi(X4, Y4);
+  if (EraseDraw) Colour = DwgBackColor;
+  SetForeColor(Colour);
+  SetDrawWidth(1);
+  GdiPolygon(vbFSSolid, Colour, 4);
+}
+
 void ResetObjectDrawers() {
+  BoldWeight = StartBoldWeight;
   GlyphColorOn = FlagFalse;
   GlyphColor = 0;
 }
+
+namespace {
+const ModuleRegistrar Registered({"ObjectDrawers", FloorView, ResetObjectDrawers});
+}  // namespace
 
 }  // namespace lintavo

@@ -38,6 +38,10 @@
 
 namespace lintavo {
 
+// ---- Text options the drawers read ------------------------------------------------------
+// Kept in the text option sets with the other text options (Texthand).
+extern Integer BoldWeight;  // pen weight in pixels of the strokes of bold characters (2 at start)
+
 // ---- Glyph colour --------------------------------------------------------------------
 extern Integer GlyphColorOn;  // flag: glyph strokes are drawn in GlyphColor (set while a character draws)
 extern Long GlyphColor;       // RGB colour of the character being drawn
@@ -83,6 +87,14 @@ void EllipticArcShape(const ShapeOutput& Out);  // ScrPts(1..6); likewise
 // The spline through ScrPts(1..Count); with Cull a segment lying beyond one
 // side of the view window is left out.
 void SplineShape(int Count, bool Cull, const ShapeOutput& Out);
+
+// ---- Filled quadrilaterals ---------------------------------------------------------------
+// Fills the quadrilateral with world corners 1 to 4 solid in Colour
+// (DwgBackColor while EraseDraw): nothing unless ShowFills, nothing when
+// corners 1 and 3 lie beyond the same side of the view window. The box
+// behind a boxed text character is drawn so.
+void FillQuad(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4, Double Y4,
+              Long Colour);
 
 // ---- Text characters and placements ----------------------------------------------------
 // The strokes of text character ObjNo, with its box and underline; its

@@ -15,10 +15,11 @@
 
 #include <cmath>
 
-#include "annotation/Fills.h"
-#include "app/Geometry.h"
-#include "app/Top.h"
-#include "commands/LineDraw.h"
+#include "model/Geometry.h"
+#include "model/LineDrawCodes.h"
+#include "model/ProgramState.h"
+#include "model/ServicesAbove.h"
+#include "model/Top.h"
 #include "platform/Colors.h"
 #include "platform/Gdi.h"
 #include "platform/Numbers.h"
@@ -143,7 +144,7 @@ void DrawQuadrilateral(Integer code, const RubberPoint& m) {
     return;
   }
   R(3) = m;
-  if (code == 7)
+  if (code == DrawRectangle3Code)
     SquareRectangleCorners();
   else
     R(4) = {R(1).X + (m.X - R(2).X), R(1).Y + (m.Y - R(2).Y)};
@@ -193,9 +194,9 @@ void DrawCentreArc(const RubberPoint& m) {
 // The curve a later step of code 15, 16, 21, 22 or 25 draws, and its erase draws again.
 void LaterCurve(Integer code) {
   switch (code) {
-    case 15: RubberArcThreePoints(); break;
-    case 16: RubberArcEndsFirst(); break;
-    case 21: RubberSpline(); break;
+    case DrawArcStartMiddleCode: RubberArcThreePoints(); break;
+    case DrawArcStartEndCode: RubberArcEndsFirst(); break;
+    case DrawSplineCode: RubberSpline(); break;
     default: RubberBezier(); break;
   }
 }
@@ -209,7 +210,7 @@ void DrawThreePointArc(Integer code, const RubberPoint& m) {
   }
   RubberStepStart = FlagFalse;
   R(3) = m;
-  if (code == 15)
+  if (code == DrawArcStartMiddleCode)
     R(0) = CentreThrough(R(1), R(2), R(3));
   else
     R(0) = CentreThrough(R(1), R(3), R(2));
@@ -245,14 +246,14 @@ void DrawAxisEllipse(Integer code, const RubberPoint& m) {
   }
   if (RubberStepStart) {
     RubberStepStart = FlagFalse;
-    if (code == 19) {
+    if (code == DrawEllipse3Code) {
       R(0) = R(1);
       R(1) = Mirror(R(0), R(2));  // the opposite axis end
     } else {
       R(0) = Midpoint(R(1), R(2));
     }
   }
-  LineBetween(code == 19 ? R(0) : R(1), R(2));
+  LineBetween(code == DrawEllipse3Code ? R(0) : R(1), R(2));
   R(3) = m;
   RubberAxisEllipse();
 }
@@ -264,7 +265,7 @@ void DrawChainCurve(Integer code, const RubberPoint& m) {
     StartWithLine(m);
     return;
   }
-  const bool spline = code == 21;
+  const bool spline = code == DrawSplineCode;
   if (RubberStepStart) {
     RubberStepStart = FlagFalse;
     R(4) = spline ? R(1) : RubberPoint{0, 0};
@@ -281,21 +282,21 @@ void DrawChainCurve(Integer code, const RubberPoint& m) {
 // The preview of LineDrawCommand code with the cursor at m.
 void DrawLinePreview(Integer code, const RubberPoint& m) {
   switch (code) {
-    case 2: case 3: case 4:  // single, double and solid line
+    case DrawSingleCode: case DrawDoubleCode: case DrawSolidCode:  // single, double and solid line
       R(2) = m;
       LineBetween(R(1), R(2));
       break;
-    case 5:  // reference line: through the anchor, from the cursor to its mirror image
+    case DrawReferenceCode:  // reference line: through the anchor, from the cursor to its mirror image
       R(2) = m;
       R(3) = Mirror(R(1), R(2));
       LineBetween(R(2), R(3));
       break;
-    case 6:  // rectangle by two corners
+    case DrawRectangle2Code:  // rectangle by two corners
       R(2) = m;
       RubberRectangle(R(1).X, R(1).Y, R(2).X, R(2).Y);
       break;
-    case 7: case 8: DrawQuadrilateral(code, m); break;
-    case 9:  // regular polygon
+    case DrawRectangle3Code: case DrawTrapezoidCode: DrawQuadrilateral(code, m); break;
+    case DrawRegularPolygonCode:  // regular polygon
       if (ToolStep == 1) {
         R(2) = m;
         RubberCentreCircle();
@@ -306,27 +307,27 @@ void DrawLinePreview(Integer code, const RubberPoint& m) {
         RubberRegularPolygon();
       }
       break;
-    case 10: DrawIrregularPolygon(m); break;
-    case 11:  // circle by centre and radius
+    case DrawIrregularPolygonCode: DrawIrregularPolygon(m); break;
+    case DrawCircleRadiusCode:  // circle by centre and radius
       R(2) = m;
       RubberCentreCircle();
       break;
-    case 12:  // circle by two points: the diameter runs from the anchor to the cursor
+    case DrawCircleDiameterCode:  // circle by two points: the diameter runs from the anchor to the cursor
       R(2) = m;
       R(0) = Midpoint(R(1), m);
       RubberCentreCircle();
       break;
-    case 13: DrawThreePointCircle(m); break;
-    case 14: DrawCentreArc(m); break;
-    case 15: case 16: DrawThreePointArc(code, m); break;
-    case 17: DrawEllipticArc(m); break;
-    case 18:  // ellipse by two corners
+    case DrawCircle3Code: DrawThreePointCircle(m); break;
+    case DrawArcCentreCode: DrawCentreArc(m); break;
+    case DrawArcStartMiddleCode: case DrawArcStartEndCode: DrawThreePointArc(code, m); break;
+    case DrawEllipticalArcCode: DrawEllipticArc(m); break;
+    case DrawEllipse2Code:  // ellipse by two corners
       R(2) = m;
       RubberBoxEllipse();
       break;
-    case 19: case 20: DrawAxisEllipse(code, m); break;
-    case 21: case 22: case 25: DrawChainCurve(code, m); break;
-    case 23: case 24:  // continuous line
+    case DrawEllipse3Code: case DrawEllipse4Code: DrawAxisEllipse(code, m); break;
+    case DrawSplineCode: case DrawContBezierCode: case DrawBezierCode: DrawChainCurve(code, m); break;
+    case DrawContinuousCode: case DrawNothingCode:  // continuous line
       R(2) = m;
       LineBetween(LastClick(), R(2));
       break;
@@ -339,10 +340,10 @@ void DrawLinePreview(Integer code, const RubberPoint& m) {
 void EraseLinePreview(Integer code) {
   const bool later = ToolStep >= 2;
   switch (code) {
-    case 2: case 3: case 4: LineBetween(R(1), R(2)); break;
-    case 5: LineBetween(R(2), R(3)); break;
-    case 6: RubberRectangle(R(1).X, R(1).Y, R(2).X, R(2).Y); break;
-    case 7: case 8:
+    case DrawSingleCode: case DrawDoubleCode: case DrawSolidCode: LineBetween(R(1), R(2)); break;
+    case DrawReferenceCode: LineBetween(R(2), R(3)); break;
+    case DrawRectangle2Code: RubberRectangle(R(1).X, R(1).Y, R(2).X, R(2).Y); break;
+    case DrawRectangle3Code: case DrawTrapezoidCode:
       if (!later) {
         LineBetween(R(1), R(2));
         break;
@@ -350,13 +351,13 @@ void EraseLinePreview(Integer code) {
       RestoreBaseOnce();
       QuadSides();
       break;
-    case 9:
+    case DrawRegularPolygonCode:
       if (!later || RubberStepStart)
         RubberCentreCircle();
       else
         RubberRegularPolygon();
       break;
-    case 10:
+    case DrawIrregularPolygonCode:
       if (!later) {
         LineBetween(R(1), R(2));
         break;
@@ -367,44 +368,44 @@ void EraseLinePreview(Integer code) {
         LineBetween(R(1), R(2));
       }
       break;
-    case 11: case 12:
+    case DrawCircleRadiusCode: case DrawCircleDiameterCode:
       if (!RubberStepStart) RubberCentreCircle();
       break;
-    case 13:
+    case DrawCircle3Code:
       if (!later)
         LineBetween(R(1), R(2));
       else if (RubberCircleSum > 0)
         RubberCentreCircle();
       break;
-    case 14:
+    case DrawArcCentreCode:
       if (!later)
         RubberCentreCircle();
       else
         RubberCentreArc();
       break;
-    case 15: case 16: case 21: case 22: case 25:
+    case DrawArcStartMiddleCode: case DrawArcStartEndCode: case DrawSplineCode: case DrawContBezierCode: case DrawBezierCode:
       if (!later)
         LineBetween(R(1), R(2));
       else
         LaterCurve(code);
       break;
-    case 17:
+    case DrawEllipticalArcCode:
       if (ToolStep <= 2 || RubberStepStart)
         RubberBoxEllipse();
       else
         RubberEllipticArc();
       break;
-    case 18: RubberBoxEllipse(); break;
-    case 19: case 20:
+    case DrawEllipse2Code: RubberBoxEllipse(); break;
+    case DrawEllipse3Code: case DrawEllipse4Code:
       if (!later) {
         LineBetween(R(1), R(2));
         break;
       }
       if (RubberStepStart) break;
-      LineBetween(code == 19 ? R(0) : R(1), R(2));
+      LineBetween(code == DrawEllipse3Code ? R(0) : R(1), R(2));
       RubberAxisEllipse();
       break;
-    case 23: case 24: LineBetween(LastClick(), R(2)); break;
+    case DrawContinuousCode: case DrawNothingCode: LineBetween(LastClick(), R(2)); break;
     default: break;
   }
 }
@@ -556,5 +557,13 @@ void ResetRubber() {
   RubberAspect = RubberRadiusX = RubberRadiusY = 0;
   RubberBezierCount = 0;
 }
+
+namespace {
+void EraseRubberIfShown() {
+  if (RubberBusy) EraseRubber();
+}
+void PlugRubber() { ServicesAbove.EraseRubberBand = EraseRubberIfShown; }
+const ModuleRegistrar Registered({"Rubber", FloorView, ResetRubber, {}, PlugRubber});
+}  // namespace
 
 }  // namespace lintavo

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/DataHand.h"
-#include "app/Top.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/ServicesAbove.h"
+#include "model/Top.h"
 #include "platform/Numbers.h"
 #include "platform/Surface.h"
 #include "view/Zooms.h"
@@ -58,15 +60,6 @@ void ApplyPlaceTransform(Double& X, Double& Y) {
   const Double y = PlaceMatrix.m10 * X + PlaceMatrix.m11 * Y + PlaceY;
   X = x;
   Y = y;
-}
-
-// Widens the extents of a drawing record or an item by a point.
-template <typename Record>
-void WidenRecord(Record& record, Double X, Double Y) {
-  if (X < record.Xmin) record.Xmin = X;
-  if (Y < record.Ymin) record.Ymin = Y;
-  if (X > record.Xmax) record.Xmax = X;
-  if (Y > record.Ymax) record.Ymax = Y;
 }
 
 // The centre pixel of a mark, or false when the mark is not drawn.
@@ -279,9 +272,9 @@ void DrawStdPntMark(Double X, Double Y) {
 // ---- Extents and entity points ---------------------------------------------------------
 
 void ExtendExtents(Double X, Double Y) {
-  WidenRecord(Dwgs[CurDwg], X, Y);
+  WidenBox(Dwgs[CurDwg], X, Y);
   // Item 0 is the blank entry of entities without a layer: it is never widened.
-  if (PenLayer >= 1 && PenLayer <= ItemCount) WidenRecord(Items[PenLayer], X, Y);
+  if (PenLayer >= 1 && PenLayer <= ItemCount) WidenBox(Items[PenLayer], X, Y);
 }
 
 void LoadObjScrPts(Long ObjNo) {
@@ -365,5 +358,10 @@ void ResetSurfaceDraw() {
   SlantSin = 0;
   SlantRefY = 0;
 }
+
+namespace {
+void PlugSurfaceDraw() { ServicesAbove.MarkPickPoint = DrawConPntMark; }
+const ModuleRegistrar Registered({"SurfaceDraw", FloorView, ResetSurfaceDraw, {}, PlugSurfaceDraw});
+}  // namespace
 
 }  // namespace lintavo

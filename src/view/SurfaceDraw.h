@@ -29,7 +29,7 @@
 
 #include <vector>
 
-#include "app/DataHand.h"
+#include "model/DataHand.h"
 #include "platform/Gdi.h"
 #include "platform/Types.h"
 #include "view/DisplayOptions.h"

@@ -9,26 +9,28 @@
 //   Extents
 //   Redraw and its read-outs
 //   Drag pan
+//   Images kept on the surface
 //   Reset
 #include "view/Zooms.h"
 
 #include <utility>
+#include <vector>
 
-#include "annotation/Texthand.h"
-#include "app/DataHand.h"
-#include "app/DrawDispatch.h"
-#include "app/MessageBar.h"
-#include "app/Top.h"
-#include "app/Units.h"
-#include "app/frmMain.h"
-#include "commands/GripFrame.h"
-#include "picking/Snaps.h"
+#include "model/DataHand.h"
+#include "model/DrawingWindow.h"
+#include "model/MainWindowLink.h"
+#include "model/MessageBar.h"
+#include "model/ProgramState.h"
+#include "model/SnapSettings.h"
+#include "model/Top.h"
+#include "model/Units.h"
 #include "platform/Numbers.h"
 #include "platform/Pointers.h"
+#include "platform/Surface.h"
 #include "view/DisplayOptions.h"
+#include "view/DrawDispatch.h"
 #include "view/Grids.h"
 #include "view/SurfaceDraw.h"
-#include "view/frmDocument.h"
 
 namespace lintavo {
 
@@ -40,23 +42,21 @@ Integer ZoomActive = 0;
 constexpr Single StartPixelsPerUnit = 96;  // the usual screen until a window measures its own
 Single PixelsPerUnit = StartPixelsPerUnit;
 
-Long ViewPixMinX = 0, ViewPixMinY = 0, ViewPixMaxX = 0, ViewPixMaxY = 0;
-Single ViewBaseX = 0, ViewBaseY = 0;
-Double ViewWinMinX = 0, ViewWinMinY = 0, ViewWinMaxX = 0, ViewWinMaxY = 0;
-Single ViewScaleX = 1, ViewScaleY = 1;
-Single ViewZoom = 1;
-Single PickTolerance = 0;
-
 ViewWindowRect PrevViewWindow;
 Double ViewCenterX = 0, ViewCenterY = 0;
-Integer ExtentsChanged = 0;
 Double DragLastX = 0, DragLastY = 0;
 
 namespace {
 
 // The mouse pointer of the active drawing window; nothing for other surfaces.
 void SetDocPointer(int pointer) {
-  if (frmDocument* window = ActiveDocForm()) window->SetMousePointer(pointer);
+  if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(pointer);
+}
+
+// The routines of modules above that keep an image on the surface.
+std::vector<void (*)()>& RedrawHooks() {
+  static std::vector<void (*)()> hooks;
+  return hooks;
 }
 
 }  // namespace
@@ -71,20 +71,21 @@ void EndZoomCommand() {
 
 // ---- View set-up and fitting -------------------------------------------------------
 
-void InitView(frmDocument& window) {
-  ActiveDoc = &window;
+void InitView(DrawingWindow& window) {
+  Surface& surface = window.DrawingSurface();
+  ActiveDoc = &surface;
   CurDwg = static_cast<Integer>(window.ID);
-  window.ScaleMode = vbInches;
-  window.ScreenY = ToSingle(window.ScaleHeight());
-  window.ScreenX = ToSingle(window.ScaleWidth());
-  window.ScaleMode = vbPixels;
+  surface.ScaleMode = vbInches;
+  window.ScreenY = ToSingle(surface.ScaleHeight());
+  window.ScreenX = ToSingle(surface.ScaleWidth());
+  surface.ScaleMode = vbPixels;
   window.MeasureDrawingArea();
   // A window without an area yet has no width to measure the inch by; the
   // screen's own pixels per inch stand in.
   if (window.View_Maxx >= 1 && window.ScreenX > 0)
     PixelsPerUnit = ToSingle(RoundHalfEven(window.View_Maxx / static_cast<Double>(window.ScreenX)));
   else
-    PixelsPerUnit = ToSingle(RoundHalfEven(window.DeviceDpi()));
+    PixelsPerUnit = ToSingle(RoundHalfEven(surface.DeviceDpi()));
   window.XVmin = window.YVmin = 0;
   window.XVmax = window.View_Maxx / static_cast<Double>(PixelsPerUnit);
   window.YVmax = window.View_Maxy / static_cast<Double>(PixelsPerUnit);
@@ -95,7 +96,7 @@ void InitView(frmDocument& window) {
 }
 
 void LoadViewCache() {
-  const frmDocument* window = ActiveDocForm();
+  const DrawingWindow* window = ActiveDocForm();
   if (!window) return;
   ViewPixMinX = window->View_MinX;
   ViewPixMinY = window->View_Miny;
@@ -113,7 +114,7 @@ void LoadViewCache() {
 }
 
 void ApplyViewScale() {
-  frmDocument* window = ActiveDocForm();
+  DrawingWindow* window = ActiveDocForm();
   if (!window) return;
   window->XVscale = window->YVscale = window->View_Scale * PixelsPerUnit;
   // The centre pixel is whole: halves of an odd size round to even.
@@ -124,7 +125,7 @@ void ApplyViewScale() {
 }
 
 void UpdateWorldWindow() {
-  frmDocument* window = ActiveDocForm();
+  DrawingWindow* window = ActiveDocForm();
   if (!window) return;
   window->XVmin = (window->View_MinX - window->VbaseX) / window->XVscale;
   window->YVmin = (window->View_Miny - window->Vbasey) / window->YVscale;
@@ -133,7 +134,7 @@ void UpdateWorldWindow() {
 }
 
 void FitViewToWindow() {
-  frmDocument* window = ActiveDocForm();
+  DrawingWindow* window = ActiveDocForm();
   if (!window) return;
   const Long width = RoundToLong(window->View_Maxx - window->View_MinX);
   const Long height = RoundToLong(window->View_Maxy - window->View_Miny);
@@ -159,13 +160,13 @@ void FitViewToWindow() {
 // ---- Previous view -----------------------------------------------------------------
 
 void SaveViewWindow() {
-  const frmDocument* window = ActiveDocForm();
+  const DrawingWindow* window = ActiveDocForm();
   if (!window) return;
   PrevViewWindow = ViewWindowRect{window->XVmin, window->YVmin, window->XVmax, window->YVmax};
 }
 
 void RestoreViewWindow() {
-  frmDocument* window = ActiveDocForm();
+  DrawingWindow* window = ActiveDocForm();
   if (!window) return;
   std::swap(window->XVmin, PrevViewWindow.MinX);
   std::swap(window->YVmin, PrevViewWindow.MinY);
@@ -267,15 +268,15 @@ void DrawCurrentDrawing() {
 }  // namespace
 
 void RedrawView() {
-  if (!MainForm || !MainForm->ActiveChild() || !DrawEnabled || !ActiveDoc) return;
+  MainWindowLink* main = MainLink();
+  if (!main || !main->ActiveDrawingWindow() || !DrawEnabled || !ActiveDoc) return;
   ClearSurface();
   GridShown = FlagFalse;
-  frmDocument* window = ActiveDocForm();
+  DrawingWindow* window = ActiveDocForm();
   if (window) {
     window->Cursorison = FlagFalse;
     ViewZoom = ToSingle(window->View_Scale);
   }
-  FrameShown = FlagFalse;
   // A zoom factor of 0 would divide by zero: the objects are then drawn with
   // the cache as it stands.
   if (ViewZoom != 0) {
@@ -286,7 +287,7 @@ void RedrawView() {
     SetPanelText(UnitReadOut(), 4);
   }
   if (ShowRefPnts) DrawRefPntMark(0, 0);
-  if (TextKeyEntry && TextBoxOutline) RedrawTextBox();
+  for (void (*hook)() : RedrawHooks()) hook();
   if (ObjCount > BaseObjCount) DrawCurrentDrawing();
   Integer show = FlagTrue;
   if (GridOn || GridSnap) DrawGrid(show);
@@ -298,8 +299,8 @@ void RefreshActiveView() {
   RedrawView();
 }
 
-void RefreshDocView(frmDocument* frm) {
-  ActiveDoc = frm;
+void RefreshDocView(DrawingWindow* frm) {
+  ActiveDoc = frm ? &frm->DrawingSurface() : nullptr;
   // The redraw draws the objects of CurDwg: it must be the drawing of the
   // window it draws on.
   if (frm) CurDwg = static_cast<Integer>(frm->ID);
@@ -309,7 +310,7 @@ void RefreshDocView(frmDocument* frm) {
 // ---- Drag pan ----------------------------------------------------------------------
 
 void DragPan(Double x, Double y) {
-  frmDocument* window = ActiveDocForm();
+  DrawingWindow* window = ActiveDocForm();
   if (!window) return;
   if (DragLastX == 0) DragLastX = x;
   if (DragLastY == 0) DragLastY = y;
@@ -324,22 +325,25 @@ void DragPan(Double x, Double y) {
   RedrawView();
 }
 
+// ---- Images kept on the surface --------------------------------------------------------
+
+void RegisterRedrawHook(void (*routine)()) { RedrawHooks().push_back(routine); }
+
 // ---- Reset -------------------------------------------------------------------------
 
 void ResetZooms() {
   ZoomCommand = 0;
   ZoomActive = 0;
   PixelsPerUnit = StartPixelsPerUnit;
-  ViewPixMinX = ViewPixMinY = ViewPixMaxX = ViewPixMaxY = 0;
-  ViewBaseX = ViewBaseY = 0;
-  ViewWinMinX = ViewWinMinY = ViewWinMaxX = ViewWinMaxY = 0;
-  ViewScaleX = ViewScaleY = 1;
-  ViewZoom = 1;
-  PickTolerance = 0;
   PrevViewWindow = ViewWindowRect{};
   ViewCenterX = ViewCenterY = 0;
-  ExtentsChanged = 0;
   DragLastX = DragLastY = 0;
 }
+
+namespace {
+// The zoom commands' dispatcher comes with the zoom commands; until then
+// choosing the zoom tool starts nothing.
+const ModuleRegistrar Registered({"Zooms", FloorView, ResetZooms, {ToolZooms, &ZoomActive}});
+}  // namespace
 
 }  // namespace lintavo

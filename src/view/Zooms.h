@@ -5,8 +5,8 @@
 // left, y upward from the bottom of the drawing area):
 //   x = X * XVscale + VbaseX,   y = Y * YVscale + Vbasey
 // with XVscale = YVscale = View_Scale * PixelsPerUnit. The master copy of a
-// view is the public state of its window (frmDocument); this module keeps it
-// consistent, copies the active window's view into the cache, remembers one
+// view is the public state of its window (DrawingWindow.h); this module keeps it
+// consistent, copies the active window's view into the cache (ViewCache.h), remembers one
 // previous view, fits world rectangles into the window, measures the drawing
 // extents and redraws the whole surface. Every routine acts on ActiveDoc, and
 // CurDwg must be that window's ID.
@@ -14,20 +14,37 @@
 // Sections:
 //   Command state
 //   Screen measure
-//   View cache
 //   Module view state
 //   View set-up and fitting
 //   Previous view
 //   Extents and redraw
 //   Drag pan
+//   Images kept on the surface
 //   Reset
 #pragma once
 
+#include "model/ViewCache.h"
 #include "platform/Types.h"
 
 namespace lintavo {
 
-class frmDocument;
+class DrawingWindow;
+
+// ---- Sub-commands (values of ZoomCommand; 7 and 8 are not used) ---------------------
+enum ZoomCode : Integer {
+  ZoomAllCode = 1,           // ZOOM ALL: the drawing's extents
+  ZoomLimitsCode = 2,        // ZOOM Drawing Limits: the sheet
+  ZoomWindowCode = 3,
+  ZoomScaleCode = 4,
+  ZoomInCode = 5,
+  ZoomOutCode = 6,
+  ZoomPreviousCode = 9,
+  PanLeftCode = 10,
+  PanRightCode = 11,
+  PanUpCode = 12,
+  PanDownCode = 13,
+  ZoomFullCode = 14,         // ZOOM FULL DRAWING; the end of start-up
+};
 
 // ---- Command state -------------------------------------------------------------
 extern Integer ZoomCommand;  // sub-command chosen by the menus and tool bars (1 ZOOM ALL ...)
@@ -38,18 +55,6 @@ void EndZoomCommand();
 
 // ---- Screen measure ----------------------------------------------------------------
 extern Single PixelsPerUnit;  // screen pixels per inch (one world unit), whole; set by InitView, 96 at start
-
-// ---- View cache ------------------------------------------------------------------------
-// Copied from the active window's view by LoadViewCache; the surface
-// primitives and the drawers read these, never the window's own variables.
-// Printing and dialog previews load their own surface's values for a while.
-extern Long ViewPixMinX, ViewPixMinY;  // pixel bounds: scale left and top (0, 0)
-extern Long ViewPixMaxX, ViewPixMaxY;  //   and scale width and height
-extern Single ViewBaseX, ViewBaseY;    // view pixel of the world origin
-extern Double ViewWinMinX, ViewWinMinY, ViewWinMaxX, ViewWinMaxY;  // world window, world units
-extern Single ViewScaleX, ViewScaleY;  // pixels per world unit
-extern Single ViewZoom;                // zoom factor of the window (1 = true size)
-extern Single PickTolerance;           // pick and snap reach in world units: SnapTolerance / ViewZoom
 
 // ---- Module view state ---------------------------------------------------------------
 // A world window: world coordinates at the pixel bounds of an area.
@@ -62,12 +67,11 @@ struct ViewWindowRect {
 extern ViewWindowRect PrevViewWindow;  // one view for all windows, for ZOOM PREVIOUS; swapped by RestoreViewWindow
 extern Double ViewCenterX;  // world point shown at the centre of the area by ApplyViewScale;
 extern Double ViewCenterY;  //   set by FitViewToWindow and the zoom in / out commands only
-extern Integer ExtentsChanged;  // flag: geometry changed since ComputeDrawingExtents last ran
 
 // ---- View set-up and fitting ----------------------------------------------------------
 // The view of a new window: its size in inches and pixels, PixelsPerUnit,
 // and world 0..width × 0..height inches at true size, origin bottom left.
-void InitView(frmDocument& window);
+void InitView(DrawingWindow& window);
 void LoadViewCache();      // the view of ActiveDoc into the cache
 void ApplyViewScale();     // scale and origin from View_Scale about ViewCenterX, ViewCenterY
 void UpdateWorldWindow();  // XVmin..YVmax from the pixel bounds
@@ -88,7 +92,7 @@ void RestoreViewWindow();
 void ComputeDrawingExtents();
 void RedrawView();         // clears ActiveDoc and draws the current drawing whole
 void RefreshActiveView();  // ends a running zoom command, then RedrawView
-void RefreshDocView(frmDocument* frm);  // makes frm the active surface, then RefreshActiveView
+void RefreshDocView(DrawingWindow* frm);  // makes frm the active surface, then RefreshActiveView
 
 // ---- Drag pan ------------------------------------------------------------------------------------
 // A left drag in a drawing window while no command runs moves the drawing
@@ -98,6 +102,13 @@ extern Double DragLastX, DragLastY;
 // Moves the view of ActiveDoc by the mouse's movement since the anchor to
 // the view pixel (x, y) and redraws; the previous view is not saved.
 void DragPan(Double x, Double y);
+
+// ---- Images kept on the surface ------------------------------------------------------------------
+// A full redraw clears the surface. A module that keeps an image of its own
+// on it (the grip frame, the outline of the text box being edited) registers
+// a routine that RedrawView calls after the clear and before the objects:
+// it forgets the image or draws it again.
+void RegisterRedrawHook(void (*routine)());
 
 // ---- Reset -------------------------------------------------------------------------------------
 void ResetZooms();  // the module's globals to their start values

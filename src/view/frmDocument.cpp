@@ -25,21 +25,19 @@
 #include <cmath>
 
 #include "annotation/Texthand.h"
-#include "app/AppInfo.h"
-#include "app/DataHand.h"
-#include "app/DrawDispatch.h"
-#include "app/Geometry.h"
-#include "app/MessageBar.h"
-#include "app/Top.h"
-#include "app/UndoRedo.h"
 #include "app/frmMain.h"
 #include "commands/Edits.h"
 #include "commands/GripFrame.h"
 #include "commands/LineDraw.h"
 #include "commands/frmLineProperties.h"
-#include "organisation/Layers.h"
+#include "model/DataHand.h"
+#include "model/Geometry.h"
+#include "model/LayerItems.h"
+#include "model/MessageBar.h"
+#include "model/Picks.h"
+#include "model/Top.h"
+#include "model/UndoRedo.h"
 #include "picking/Measure.h"
-#include "picking/Selection.h"
 #include "picking/Snaps.h"
 #include "platform/Colors.h"
 #include "platform/Gdi.h"
@@ -49,6 +47,7 @@
 #include "storage/LoadData.h"
 #include "storage/SaveData.h"
 #include "view/DisplayOptions.h"
+#include "view/DrawDispatch.h"
 #include "view/Grids.h"
 #include "view/Outline.h"
 #include "view/Rubber.h"
@@ -165,6 +164,10 @@ void frmDocument::MeasureDrawingArea() {
 
 void frmDocument::SetMousePointer(int pointer) { setCursor(PointerCursor(pointer)); }
 
+void frmDocument::SetPointerCursor(const QCursor& cursor) { setCursor(cursor); }
+
+void frmDocument::TakeKeyboardFocus() { setFocus(); }
+
 // ---- Events ------------------------------------------------------------------------
 
 void frmDocument::showEvent(QShowEvent* event) {
@@ -200,9 +203,7 @@ void frmDocument::Form_Activate() {
   // The drawers read the view cache: it must describe this window from now on.
   LoadViewCache();
   if (DrawingPrepared()) {
-    if (MainForm)
-      MainForm->setWindowTitle(QString::fromUtf8(AppTitle) + QStringLiteral(" / Page: ") +
-                               QString::number(ID));
+    if (MainForm) MainForm->ShowPageInCaption(static_cast<Integer>(ID));
     return;
   }
   NewDwgRec(CurDwg);
@@ -269,7 +270,7 @@ void frmDocument::SelectLoadedLayer() {
 
 void frmDocument::StartZoomAll() {
   ExtentsChanged = FlagTrue;
-  ZoomCommand = 1;
+  ZoomCommand = ZoomAllCode;
   ActiveTool = ToolZooms;
   SelectTool();
 }
@@ -297,13 +298,21 @@ Integer ShiftCode(Qt::KeyboardModifiers modifiers) {
 // Key codes of the keys the window acts on (33 to 47).
 constexpr Integer vbKeyPageUp = 33;
 constexpr Integer vbKeyPageDown = 34;
+constexpr Integer vbKeyEnd = 35;
+constexpr Integer vbKeyHome = 36;
 constexpr Integer vbKeyLeft = 37;
 constexpr Integer vbKeyUp = 38;
 constexpr Integer vbKeyRight = 39;
 constexpr Integer vbKeyDown = 40;
+constexpr Integer vbKeySelect = 41;
+constexpr Integer vbKeyPrint = 42;
+constexpr Integer vbKeyExecute = 43;
+constexpr Integer vbKeySnapshot = 44;
+constexpr Integer vbKeyInsert = 45;
 constexpr Integer vbKeyDelete = 46;
-constexpr Integer FirstActionKey = 33;
-constexpr Integer LastActionKey = 47;
+constexpr Integer vbKeyHelp = 47;
+constexpr Integer FirstActionKey = vbKeyPageUp;
+constexpr Integer LastActionKey = vbKeyHelp;
 // The text command receives these keys as TypedKey = key code + this offset
 // (PageUp 197 ... Down 204, Insert 209, Delete 210), above every character code.
 constexpr Integer TextKeyOffset = 164;
@@ -320,21 +329,21 @@ constexpr Integer KeyAsciiDelete = 127;
 // The key code of a Qt key in 33 to 47, or 0.
 Integer KeyCodeOf(int key) {
   switch (key) {
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Select: return 41;
-    case Qt::Key_Printer: return 42;
-    case Qt::Key_Execute: return 43;
-    case Qt::Key_Print: return 44;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Help: return 47;
+    case Qt::Key_PageUp: return vbKeyPageUp;
+    case Qt::Key_PageDown: return vbKeyPageDown;
+    case Qt::Key_End: return vbKeyEnd;
+    case Qt::Key_Home: return vbKeyHome;
+    case Qt::Key_Left: return vbKeyLeft;
+    case Qt::Key_Up: return vbKeyUp;
+    case Qt::Key_Right: return vbKeyRight;
+    case Qt::Key_Down: return vbKeyDown;
+    case Qt::Key_Select: return vbKeySelect;
+    case Qt::Key_Printer: return vbKeyPrint;
+    case Qt::Key_Execute: return vbKeyExecute;
+    case Qt::Key_Print: return vbKeySnapshot;
+    case Qt::Key_Insert: return vbKeyInsert;
+    case Qt::Key_Delete: return vbKeyDelete;
+    case Qt::Key_Help: return vbKeyHelp;
     default: return 0;
   }
 }
@@ -637,7 +646,7 @@ void frmDocument::Form_KeyDown(Integer KeyCode, Integer) {
     case vbKeyDown: MoveCursorByKey(CursorPixX, CursorPixY - KeyStepY); break;
     case vbKeyDelete:
       // The erase edit command runs on the selection.
-      EditCommand = 1;
+      EditCommand = EditEraseCode;
       ActiveTool = ToolEdits;
       SelectTool();
       break;

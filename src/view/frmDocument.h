@@ -1,5 +1,6 @@
 // frmDocument: one drawing window. Its client area is the drawing surface;
-// its public variables hold the view transform and the layer state of its
+// its public variables (declared in DrawingWindow, through which the lower
+// floors reach them) hold the view transform and the layer state of its
 // drawing, which lives in the shared model tables under drawing number ID.
 // The window owns no drawing data: its objects and items are the records
 // whose DwgNo is ID, and its drawing record is Dwgs(ID).
@@ -28,6 +29,7 @@
 //   Pointer and keyboard input
 #pragma once
 
+#include "model/DrawingWindow.h"
 #include "platform/SurfaceWidget.h"
 #include "platform/Types.h"
 
@@ -48,33 +50,16 @@ constexpr Integer vbAltMask = 4;
 // printable character whose code fits; 0 when the key types nothing.
 Integer KeyAsciiOf(const QKeyEvent& event);
 
-class frmDocument : public SurfaceWidget {
+class frmDocument : public SurfaceWidget, public DrawingWindow {
   Q_OBJECT
  public:
   explicit frmDocument(QWidget* parent = nullptr);
   ~frmDocument() override;
 
-  // ---- Public state (read and written by name by the other modules) ----------
-  Long ID = 0;             // drawing number: index into Dwgs and DwgNo of its records
-  Long View_MinX = 0;      // pixel bounds of the drawing area: scale left,
-  Long View_Miny = 0;      //   scale top,
-  Long View_Maxx = 0;      //   scale width
-  Long View_Maxy = 0;      //   and scale height
-  Single VbaseX = 0;       // pixel of the world origin (Y counted upward)
-  Single Vbasey = 0;
-  Single ScreenX = 0;      // client width and height in inches, measured at load
-  Single ScreenY = 0;
-  Double XVmin = 0, YVmin = 0, XVmax = 0, YVmax = 0;  // world window at the pixel bounds
-  Double XVscale = 0, YVscale = 0;  // pixels per world unit (equal)
-  Double View_Scale = 1;   // zoom factor; 1 shows one inch as one screen inch
-  Long Current_Layer = 0;  // Items index of the current layer; 0 none
-  Integer View_Layers = FlagTrue;   // -1: every showing layer is drawn; 0: only the current one
-  Integer Edit_layers = FlagFalse;  // -1: every showing layer can be edited; 0: only the current one
-  Integer IsDirty = FlagFalse;      // the drawing changed since it was loaded or saved
-  Integer Cursorison = FlagFalse;   // the crosshair is on the surface now
+  // ---- Public state: ID, the view, the layers, IsDirty, Cursorison (DrawingWindow.h)
 
   // ---- Public methods ------------------------------------------------------------
-  String FileName() const { return docFileName_; }
+  String FileName() const override { return docFileName_; }
   void SetFileName(const String& value);  // caption: the name, or "(no Name)"
   Long FileID() const { return docFileID_; }
   void SetFileID(Long value) { docFileID_ = value; }
@@ -97,8 +82,11 @@ class frmDocument : public SurfaceWidget {
   // ---- Services of the view routines ---------------------------------------------
   // View_MinX..View_Maxy := the client area's rounded scale left, top, width
   // and height in pixels.
-  void MeasureDrawingArea();
-  void SetMousePointer(int pointer);  // a pointer code of Pointers.h
+  void MeasureDrawingArea() override;
+  void SetMousePointer(int pointer) override;  // a pointer code of Pointers.h
+  void SetPointerCursor(const QCursor& cursor) override;
+  Surface& DrawingSurface() override { return *this; }
+  void TakeKeyboardFocus() override;
 
  protected:
   void showEvent(QShowEvent* event) override;    // the first show loads the window

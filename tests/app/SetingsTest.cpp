@@ -1,24 +1,23 @@
 // Setings: named option sets: saving rows, loading, applying through a
 // profile, storing, built-in defaults, the display options and the sets the
 // build writes.
-#include <gtest/gtest.h>
-
 #include <QLabel>
 #include <QStatusBar>
 #include <QToolBar>
+#include <gtest/gtest.h>
 
 #include "annotation/Areas.h"
 #include "annotation/Dimension.h"
 #include "annotation/Fills.h"
 #include "annotation/Hatches.h"
 #include "annotation/Texthand.h"
-#include "app/ProgramState.h"
 #include "app/Setings.h"
-#include "app/Top.h"
-#include "app/Units.h"
 #include "app/frmMain.h"
 #include "commands/LineDraw.h"
 #include "commands/Trims.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "model/Units.h"
 #include "picking/Snaps.h"
 #include "storage/DbSchema.h"
 #include "storage/TestDatabase.h"

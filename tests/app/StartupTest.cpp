@@ -6,15 +6,15 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "annotation/Hatches.h"
 #include "app/AppInfo.h"
-#include "app/DataHand.h"
-#include "app/ProgramState.h"
 #include "app/Setings.h"
 #include "app/Startup.h"
-#include "app/Top.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/SupportLists.h"
+#include "model/Top.h"
 #include "platform/Modal.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"

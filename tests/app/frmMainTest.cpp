@@ -1,11 +1,10 @@
 // The main window: its menus and tool bars, its drawing windows, the entry
 // box, the font box, the colour chooser and its stored position.
-#include "app/frmMain.h"
-
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,18 +14,18 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QFile>
 #include <QToolBar>
 #include <algorithm>
 #include <memory>
 
 #include "annotation/Texthand.h"
-#include "app/DataHand.h"
 #include "app/Startup.h"
-#include "app/Top.h"
+#include "app/frmMain.h"
 #include "commands/Edits.h"
 #include "commands/LineDraw.h"
 #include "commands/Trims.h"
+#include "model/DataHand.h"
+#include "model/Top.h"
 #include "organisation/Layers.h"
 #include "picking/Snaps.h"
 #include "platform/CommonDialogs.h"

@@ -1,15 +1,14 @@
 // The point and line commands, chosen from the menus and tool bars and fed
 // by clicks, Enter and Esc in a drawing window.
-#include "commands/LineDraw.h"
-
 #include <QColor>
 #include <QFile>
 #include <QImage>
 #include <memory>
 
-#include "app/DataHand.h"
-#include "app/Top.h"
+#include "commands/LineDraw.h"
 #include "commands/Trims.h"
+#include "model/DataHand.h"
+#include "model/Top.h"
 #include "platform/Services.h"
 #include "support/DrawingDriver.h"
 #include "view/DisplayOptions.h"

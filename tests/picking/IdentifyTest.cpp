@@ -1,12 +1,11 @@
 // The object under a point: FindObjAt with its skips and the distance of
 // each object type.
-#include "picking/Identify.h"
-
 #include <cmath>
 #include <numbers>
 
-#include "app/DataHand.h"
-#include "app/UndoRedo.h"
+#include "model/DataHand.h"
+#include "model/UndoRedo.h"
+#include "picking/Identify.h"
 #include "support/ModelFixture.h"
 #include "view/Zooms.h"
 

@@ -1,8 +1,7 @@
 // Lengths, areas and angles as the user sees them, and the geometry
 // measures of one stored object.
+#include "model/Units.h"
 #include "picking/Measure.h"
-
-#include "app/Units.h"
 #include "platform/Types.h"
 #include "support/ModelFixture.h"
 

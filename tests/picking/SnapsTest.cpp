@@ -1,9 +1,8 @@
 // The search for the nearest stored object point.
-#include "picking/Snaps.h"
-
 #include <initializer_list>
 #include <utility>
 
+#include "picking/Snaps.h"
 #include "support/ModelFixture.h"
 #include "view/Zooms.h"
 

@@ -1,7 +1,6 @@
 // The common dialog's fields and results, answered by the scripted responder.
-#include <gtest/gtest.h>
-
 #include <QPrinter>
+#include <gtest/gtest.h>
 
 #include "platform/Colors.h"
 #include "platform/CommonDialogs.h"

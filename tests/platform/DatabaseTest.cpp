@@ -1,9 +1,8 @@
 // Connections: opening only existing database files, transactions, and the
 // list of user tables.
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QFileInfo>
+#include <gtest/gtest.h>
 
 #include "platform/Database.h"
 #include "platform/Recordset.h"

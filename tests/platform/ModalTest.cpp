@@ -1,9 +1,8 @@
 // Windows shown modally, operated by the scripted responder.
-#include <gtest/gtest-spi.h>
-#include <gtest/gtest.h>
-
 #include <QDialog>
 #include <QTimer>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
 
 #include "platform/Modal.h"
 #include "platform/Prompts.h"

@@ -1,7 +1,6 @@
 // Rounding and number text.
-#include <gtest/gtest.h>
-
 #include <clocale>
+#include <gtest/gtest.h>
 
 #include "platform/Numbers.h"
 

@@ -1,9 +1,8 @@
 // Pointer codes and cursor files.
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
+#include <gtest/gtest.h>
 
 #include "platform/Pointers.h"
 #include "platform/Services.h"

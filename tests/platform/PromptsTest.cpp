@@ -1,16 +1,14 @@
 // Message boxes through the scripted responder and through real Qt windows,
 // and file dialog filters.
-#include <gtest/gtest-spi.h>
-#include <gtest/gtest.h>
-
-#include <functional>
-
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
 
 #include "platform/Colors.h"
 #include "platform/CommonDialogs.h"

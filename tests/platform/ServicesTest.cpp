@@ -1,11 +1,10 @@
 // Application folder, path joining, file tests and the temporary folder;
 // and the test fixture's own application folder.
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <gtest/gtest.h>
 
 #include "platform/Services.h"
 #include "support/ProgramTest.h"

@@ -1,8 +1,7 @@
 // The per-user settings store inside a test's settings scope.
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QSettings>
+#include <gtest/gtest.h>
 
 #include "platform/SettingsStore.h"
 #include "support/ProgramTest.h"

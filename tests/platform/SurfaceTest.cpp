@@ -1,10 +1,9 @@
 // The drawing surface: raster operations, pen and fill styles, arcs, text.
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <functional>
+#include <gtest/gtest.h>
 
 #include "platform/Colors.h"
 #include "platform/Gdi.h"

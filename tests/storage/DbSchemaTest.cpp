@@ -1,11 +1,9 @@
 // DbSchema: tables made in a database of the test's own, and how their keys,
 // dates, names and lookups behave.
-#include "storage/DbSchema.h"
-
+#include <ctime>
 #include <gtest/gtest.h>
 
-#include <ctime>
-
+#include "storage/DbSchema.h"
 #include "storage/TestDatabase.h"
 
 namespace lintavo {

@@ -5,16 +5,16 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/Top.h"
-#include "app/Units.h"
+#include "model/Top.h"
+#include "model/Units.h"
 #include "organisation/Layers.h"
 #include "picking/Measure.h"
 #include "platform/Colors.h"
 #include "platform/Modal.h"
 #include "platform/SurfaceWidget.h"
-#include "storage/Preview.h"
 #include "storage/StoredDrawing.h"
 #include "storage/frmDwgSelect.h"
+#include "view/Preview.h"
 #include "view/Zooms.h"
 
 namespace lintavo {

@@ -1,7 +1,7 @@
 // Loading a stored drawing into a drawing window: the drawing row, its items,
 // its lines with their points, the links of the loaded entities, and what a
 // damaged file does.
-#include "app/ProgramState.h"
+#include "model/ProgramState.h"
 #include "organisation/Layers.h"
 #include "platform/Prompts.h"
 #include "storage/LoadObjects.h"

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <random>
 
-#include "app/ProgramState.h"
+#include "model/ProgramState.h"
 #include "platform/ImageSurface.h"
 #include "platform/Modal.h"
-#include "storage/Preview.h"
 #include "storage/StoredDrawing.h"
 #include "storage/frmDwgSelect.h"
+#include "view/Preview.h"
 #include "view/Zooms.h"
 
 namespace lintavo {

@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <random>
 
-#include "app/DataHand.h"
-#include "app/ProgramState.h"
-#include "app/Top.h"
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "storage/DbSchema.h"

@@ -6,8 +6,8 @@
 
 #include <QFile>
 
-#include "app/DataHand.h"
-#include "app/Top.h"
+#include "model/DataHand.h"
+#include "model/Top.h"
 #include "storage/DbSchema.h"
 #include "storage/TestDatabase.h"
 #include "view/ViewFixture.h"

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/DataHand.h"
+#include "model/DataHand.h"
 #include "storage/DbSchema.h"
 #include "storage/LoadData.h"
 #include "storage/TestDatabase.h"

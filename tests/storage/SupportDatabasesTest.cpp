@@ -1,7 +1,6 @@
 // The database files the build puts into the application folder: the three
 // support databases and the empty default drawings database.
 #include <gtest/gtest.h>
-
 #include <map>
 #include <set>
 

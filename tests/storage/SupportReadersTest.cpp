@@ -4,15 +4,15 @@
 
 #include "annotation/Hatches.h"
 #include "annotation/Texthand.h"
-#include "app/DataHand.h"
+#include "model/DataHand.h"
 #include "organisation/Layers.h"
 #include "storage/DbSchema.h"
 #include "storage/LoadData.h"
 #include "storage/LoadFonts.h"
 #include "storage/SaveData.h"
 #include "storage/SupportFiles.h"
-#include "support/ProgramTest.h"
 #include "storage/TestDatabase.h"
+#include "support/ProgramTest.h"
 
 namespace lintavo {
 namespace {

@@ -1,10 +1,9 @@
 // TestDatabase: the queries, through the sqlite3 C interface.
 #include "storage/TestDatabase.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-
-#include <cstdlib>
 
 namespace lintavo {
 

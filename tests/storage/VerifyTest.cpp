@@ -2,8 +2,8 @@
 #include <QFile>
 
 #include "platform/Prompts.h"
-#include "storage/Verify.h"
 #include "storage/TestDatabase.h"
+#include "storage/Verify.h"
 #include "support/ProgramTest.h"
 
 namespace lintavo {

@@ -8,8 +8,8 @@
 #include <QToolBar>
 #include <stdexcept>
 
-#include "app/Top.h"
 #include "app/frmMain.h"
+#include "model/Top.h"
 
 namespace lintavo {
 

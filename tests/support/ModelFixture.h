@@ -6,9 +6,9 @@
 #include <QAction>
 #include <memory>
 
-#include "app/DataHand.h"
-#include "app/Top.h"
 #include "app/frmMain.h"
+#include "model/DataHand.h"
+#include "model/Top.h"
 #include "support/ProgramTest.h"
 #include "view/frmDocument.h"
 

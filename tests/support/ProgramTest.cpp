@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/ProgramState.h"
+#include "model/ProgramState.h"
 #include "platform/Prompts.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"

@@ -7,9 +7,8 @@
 // after. Everything is put back when the test ends.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include "platform/Types.h"
 #include "support/ScriptedResponder.h"

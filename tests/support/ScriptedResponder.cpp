@@ -1,10 +1,9 @@
 // ScriptedResponder: queues, records and the safe answers.
 #include "support/ScriptedResponder.h"
 
-#include <gtest/gtest.h>
-
 #include <QDialog>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 namespace lintavo {
 namespace {

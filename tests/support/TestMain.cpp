@@ -1,10 +1,9 @@
 // The test program's entry: a headless Qt application around GoogleTest.
 // Run as "--save-until-killed <file>" it is instead the child process of
 // the interrupted-save test (storage/SaveCrashTest.cpp).
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace lintavo {
 int SaveUntilKilled(const char* path);

@@ -1,7 +1,7 @@
 // The fast renderer: the colour rules of members and glyph strokes, its own
 // pen, and entities drawn straight from the staging record.
-#include "app/DrawDispatch.h"
 #include "picking/Selection.h"
+#include "view/DrawDispatch.h"
 #include "view/DrawFixture.h"
 #include "view/FastDraw.h"
 #include "view/ObjectDrawers.h"

@@ -1,12 +1,11 @@
 // The drawers of the simple entity types, each reached through DrawObject.
-#include "view/ObjectDrawers.h"
-
 #include <cmath>
 
 #include "annotation/Fills.h"
-#include "app/DrawDispatch.h"
 #include "platform/ImageSurface.h"
+#include "view/DrawDispatch.h"
 #include "view/DrawFixture.h"
+#include "view/ObjectDrawers.h"
 #include "view/SurfaceDraw.h"
 
 namespace lintavo {

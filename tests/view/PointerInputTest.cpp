@@ -4,12 +4,12 @@
 #include <QImage>
 
 #include "annotation/Texthand.h"
-#include "app/DataHand.h"
-#include "app/Geometry.h"
-#include "app/TypedEntry.h"
-#include "app/Units.h"
 #include "commands/Edits.h"
 #include "commands/LineDraw.h"
+#include "model/DataHand.h"
+#include "model/Geometry.h"
+#include "model/TypedEntry.h"
+#include "model/Units.h"
 #include "picking/Measure.h"
 #include "picking/Snaps.h"
 #include "platform/Colors.h"

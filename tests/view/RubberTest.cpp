@@ -5,7 +5,6 @@
 #include <cmath>
 #include <vector>
 
-#include "annotation/Fills.h"
 #include "commands/LineDraw.h"
 #include "platform/Colors.h"
 #include "platform/Gdi.h"
@@ -219,6 +218,53 @@ TEST_F(RubberTest, CancellingAfterTheWindowWentErasesNothing) {
   ActiveDoc = nullptr;  // as when the drawing window was closed meanwhile
   CancelTools();
   EXPECT_EQ(RubberBusy, FlagFalse);
+}
+
+// The preview of every line-drawing code at each of its first three steps:
+// once its one-time work at a step is done (a shape change marked at step 1,
+// a base restored by the first erase of step 2, points shifted along for a
+// new curve segment), drawing it and erasing it leaves the picture as it
+// was, however often the cursor moved in between. The draw and the erase
+// are two switches kept in step by hand: a code drawn one way and erased
+// another leaves pixels here.
+TEST_F(RubberTest, EveryCodeAndStepErasesExactlyWhatItDrew) {
+  const WorldXY clicks[] = {{1, 1}, {4, 1.5}, {3, 4}};
+  const WorldXY cursors[] = {{5, 3}, {2, 5}, {4.5, 4.2}, {1.5, 3.3}};
+  // The shapes the curve commands bring with them draw nothing yet: the
+  // regular polygon, arcs, ellipses and curves after their first step.
+  const auto shapeBuilt = [](Integer code, int step) {
+    if (code == DrawEllipticalArcCode || code == DrawEllipse2Code) return false;
+    const bool curve = code == DrawRegularPolygonCode || code == DrawArcCentreCode ||
+                       code == DrawArcStartMiddleCode || code == DrawArcStartEndCode ||
+                       code == DrawSplineCode || code == DrawContBezierCode || code == DrawBezierCode;
+    return !curve || step == 1;
+  };
+  for (Integer code = DrawSingleCode; code <= LineDrawCodeCount; ++code) {
+    for (int steps = 1; steps <= 3; ++steps) {
+      SCOPED_TRACE("code " + std::to_string(code) + ", step " + std::to_string(steps));
+      input_->Escape();
+      ToolStep = 0;
+      StartLineCommand(code);
+      for (int k = 0; k < steps; ++k) {
+        input_->MoveTo(clicks[k].X, clicks[k].Y);
+        input_->ClickAt(clicks[k].X, clicks[k].Y);
+      }
+      input_->MoveTo(cursors[0].X, cursors[0].Y);
+      input_->MoveTo(cursors[1].X, cursors[1].Y);
+      EraseRubber();
+      const QImage settled = doc_->Image().copy();
+      input_->MoveTo(cursors[2].X, cursors[2].Y);
+      if (shapeBuilt(code, steps)) {
+        EXPECT_FALSE(doc_->Image() == settled) << "the preview shows";
+      }
+      EraseRubber();
+      EXPECT_TRUE(doc_->Image() == settled) << "one preview drawn and erased";
+      input_->MoveTo(cursors[3].X, cursors[3].Y);
+      input_->MoveTo(cursors[0].X, cursors[0].Y);
+      EraseRubber();
+      EXPECT_TRUE(doc_->Image() == settled) << "a preview moved, then erased";
+    }
+  }
 }
 
 // ---- Window box, centre line and polygon box -----------------------------------------

@@ -1,11 +1,10 @@
 // Surface primitives, setters, point marks, the extents pass and the loading
 // of entity points under the placement transform.
-#include "view/SurfaceDraw.h"
-
 #include <cmath>
 
-#include "app/Top.h"
+#include "model/Top.h"
 #include "view/DrawFixture.h"
+#include "view/SurfaceDraw.h"
 
 namespace lintavo {
 namespace {

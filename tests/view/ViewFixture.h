@@ -9,8 +9,8 @@
 #include <QMdiSubWindow>
 #include <memory>
 
-#include "app/Top.h"
 #include "app/frmMain.h"
+#include "model/Top.h"
 #include "support/ProgramTest.h"
 #include "view/frmDocument.h"
 

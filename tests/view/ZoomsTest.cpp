@@ -1,12 +1,11 @@
 // The view transform, the previous view, the drawing extents and the full
 // redraw with its read-outs.
-#include "view/Zooms.h"
-
-#include "app/DataHand.h"
-#include "app/UndoRedo.h"
-#include "app/Units.h"
+#include "model/DataHand.h"
+#include "model/UndoRedo.h"
+#include "model/Units.h"
 #include "picking/Snaps.h"
 #include "view/ViewFixture.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
 namespace {

@@ -1,17 +1,16 @@
 // The drawing window: its name and caption, the preparation of its drawing
 // on activation, closing a changed drawing, loading and saving.
-#include "view/frmDocument.h"
-
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPointer>
 
-#include "app/DataHand.h"
-#include "app/UndoRedo.h"
+#include "model/DataHand.h"
+#include "model/UndoRedo.h"
 #include "view/ViewFixture.h"
 #include "view/Zooms.h"
+#include "view/frmDocument.h"
 
 namespace lintavo {
 namespace {

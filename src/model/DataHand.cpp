@@ -1,0 +1,382 @@
+// DataHand: the model tables, their growth and their constructors.
+#include "model/DataHand.h"
+
+#include <algorithm>
+
+#include "model/DrawingWindow.h"
+#include "model/Invariants.h"
+#include "model/LayerItems.h"
+#include "model/MainWindowLink.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "model/UndoRedo.h"
+#include "model/ViewCache.h"
+
+namespace lintavo {
+
+// ---- Tables and counts ----------------------------------------------------------------
+
+std::vector<PntRec> Pnts(1);
+Long PntsMax = 0;
+Long LastPnt = 0;
+Long PntCount = 0;
+std::vector<ObjRec> Objs(1);
+Long ObjsMax = 0;
+Long LastObj = 0;
+Long ObjCount = 0;
+std::vector<ItemRec> Items(1);
+Long ItemsMax = 0;
+Long CurItem = 0;
+Long ItemCount = 0;
+std::array<DwgRec, MaxDwgNo + 1> Dwgs;
+Integer PageCount = 0;
+Long BasePntCount = 0;
+Long BaseObjCount = 0;
+Long BaseItemCount = 0;
+Long PntSeq = 0;
+
+// ---- Staging and buffers ------------------------------------------------------------------
+
+constexpr Integer StartBufferBound = 1000;
+
+std::vector<WorldXY> ScrPts(StartBufferBound + 1);
+Integer ScrPtsMax = StartBufferBound;
+std::vector<PntRec> LoadPnts(StartBufferBound + 1);
+Integer LoadPntsMax = StartBufferBound;
+ObjRec LoadObj;
+Long SaveLineID = 0;
+
+// ---- Names, results and paths ---------------------------------------------------------------
+
+String NewItemName;
+Integer NewItemKind = 0;
+Long SelRecordID = 0;
+String CurDwgName;
+Long CurDrawID = 0;
+String SelDwgName;
+Long SelDwgID = 0;
+String CurRevision;
+String ComponentName;
+String SupportDbPath;
+String CompDbPath;
+String DwgDbPath;
+String OpenDbPath;
+
+// ---- Style of new entities and size of new sheets ------------------------------------------
+
+Long CurColor = 0;
+Integer CurLineType = 0;
+Integer CurLineWeight = 0;
+Single CurLineWidth = 0;
+Single DefDwgWidth = 0;
+Single DefDwgHeight = 0;
+
+namespace {
+
+// The drawing window behind ActiveDoc (looked up once per call: ActiveDocForm
+// remembers the window found last).
+DrawingWindow* ActiveDrawingWindow() { return ActiveDocForm(); }
+
+// Sets a table's bound, keeping its records; the added records are zero.
+// The allocation at least doubles whenever it must move, so that the many
+// small steps of a growing table copy each record only a few times.
+template <typename Rec>
+void ResizeTable(std::vector<Rec>& table, Long bound) {
+  const std::size_t size = static_cast<std::size_t>(bound) + 1;
+  if (size > table.capacity()) table.reserve(std::max(size, 2 * table.capacity()));
+  table.resize(size);
+}
+
+void GrowPnts(Long newBound) {
+  PntsMax = newBound;
+  ResizeTable(Pnts, PntsMax);
+}
+
+// ---- Invariants ------------------------------------------------------------------------------
+// Each table holds its bound plus the unused index 0, and its count lies
+// within the bound; record 0 is never written.
+template <typename Rec>
+bool TableHolds(const std::vector<Rec>& table, Long bound, Long count) {
+  return count >= 0 && count <= bound && table.size() == static_cast<std::size_t>(bound) + 1;
+}
+
+void CheckPointTable() {
+  MODEL_INVARIANT(TableHolds(Pnts, PntsMax, PntCount));
+  MODEL_INVARIANT(Pnts[0].ObjNo == 0);
+}
+
+void CheckEntityTable() {
+  MODEL_INVARIANT(TableHolds(Objs, ObjsMax, ObjCount));
+  MODEL_INVARIANT(Objs[0].Rtype == 0 && Objs[0].NPoints == 0);
+}
+
+// The points entity ObjNo has so far lie inside the point table.
+void CheckEntityPoints(Long objNo, Long pointsSoFar) {
+  const ObjRec& obj = Objs[objNo];
+  MODEL_INVARIANT(obj.PointID >= 1 && obj.PointID + pointsSoFar - 1 <= PntCount);
+}
+
+// The bookkeeping that follows every new entity of the current drawing.
+void CountNewEntity(Integer type, DrawingWindow* window) {
+  DwgRec& dwg = Dwgs[CurDwg];
+  LastObj = ObjCount;
+  ++dwg.Nlines;
+  if (type >= FirstCountedType) ++dwg.Nobjects;
+  if (window) window->IsDirty = FlagTrue;
+}
+
+}  // namespace
+
+// ---- Growth rules ----------------------------------------------------------------------------
+
+void GrowObjs(Long step) {
+  if (ObjCount + 100 <= ObjsMax) return;
+  ObjsMax += step;
+  ResizeTable(Objs, ObjsMax);
+}
+
+void GrowItems() {
+  if (ItemCount + 100 <= ItemsMax) return;
+  ItemsMax += 1000;
+  ResizeTable(Items, ItemsMax);
+}
+
+// ---- Entities and points -----------------------------------------------------------------------
+
+void AddObj(Integer ObjType, Integer NPoints) {
+  GrowObjs(1000);
+  PushUndo(UndoAdd);
+  ++ObjCount;
+  // The very first entity of an empty table goes on "Layer 1".
+  if (ObjCount == 1) {
+    const Long layer = EnsureLayer("Layer 1");
+    if (DrawingWindow* window = ActiveDrawingWindow()) window->Current_Layer = layer;
+  }
+  DrawingWindow* window = ActiveDrawingWindow();
+  const DwgRec& dwg = Dwgs[CurDwg];
+  PntSeq = 0;
+  ObjRec& obj = Objs[ObjCount];
+  obj = ObjRec{};  // a slot reused after a reset keeps nothing of its old record
+  obj.Rtype = ObjType;
+  obj.Show = FlagTrue;
+  obj.Flag = dwg.UndoStep;
+  obj.Color = CurColor;
+  obj.Ltype = CurLineType;
+  obj.Weight = CurLineWeight;
+  obj.Width = CurLineWidth;
+  obj.NPoints = NPoints;
+  obj.PointID = PntCount + 1;
+  obj.LayerID = window ? window->Current_Layer : 0;
+  obj.DrawingID = dwg.DrawID;
+  obj.DwgNo = CurDwg;
+  CountNewEntity(ObjType, window);
+  CheckEntityTable();
+}
+
+void AddPnt(Double X, Double Y) {
+  if (PntCount + 200 > PntsMax) GrowPnts(PntsMax + 2000);
+  ++PntCount;
+  ++PntSeq;
+  PntRec& pnt = Pnts[PntCount];
+  pnt.Seq = PntSeq;
+  pnt.ObjNo = ObjCount;
+  pnt.X = X;
+  pnt.Y = Y;
+  LastPnt = PntCount;
+  CheckPointTable();
+  CheckEntityPoints(ObjCount, PntSeq);
+
+  // A compound entity's later points are scales and angles, not places: only
+  // its insertion point, and that point moved by its item's far corner, count.
+  const ObjRec& obj = Objs[ObjCount];
+  if (obj.Rtype < FirstCompoundType) {
+    UpdateExtents(X, Y);
+    return;
+  }
+  if (PntSeq != 1) return;
+  UpdateExtents(X, Y);
+  if (obj.ObjectID >= 1 && obj.ObjectID <= ItemCount) {
+    const ItemRec& item = Items[obj.ObjectID];
+    UpdateExtents(X + item.Xmax, Y + item.Ymax);
+  }
+}
+
+void AddLoadedObj() {
+  GrowObjs(2000);
+  ++ObjCount;
+  ObjRec& obj = Objs[ObjCount];
+  obj = LoadObj;
+  obj.PointID = PntCount + 1;
+  LastObj = ObjCount;
+
+  // Only the points the staging list holds can be appended; the record says
+  // how many it got, so it never claims points that belong to the next entity.
+  const Long count = std::clamp<Long>(LoadObj.NPoints, 0, LoadPntsMax);
+  obj.NPoints = static_cast<Integer>(count);
+  if (PntCount + count > PntsMax) GrowPnts(PntsMax + count + 100);
+  PntSeq = 0;
+  for (Long k = 1; k <= count; ++k) {
+    ++PntCount;
+    ++PntSeq;
+    Pnts[PntCount] = PntRec{k, ObjCount, LoadPnts[k].X, LoadPnts[k].Y};
+  }
+  LastPnt = PntCount;
+  CheckEntityTable();
+  CheckPointTable();
+  CheckEntityPoints(ObjCount, count);
+  if (LoadObj.DwgNo >= 1) ResolveObjLayer(ObjCount);
+}
+
+void CopyObj(Long SrcObj) {
+  if (SrcObj < 1 || SrcObj > ObjCount) return;
+  GrowObjs(1000);
+  PushUndo(UndoAdd);
+  PntSeq = 0;
+  ++ObjCount;
+  const DwgRec& dwg = Dwgs[CurDwg];
+  ObjRec& obj = Objs[ObjCount];
+  obj = Objs[SrcObj];
+  obj.LineID = 0;
+  obj.Flag = dwg.UndoStep;
+  obj.Selected = FlagFalse;
+  obj.Select = 0;
+  obj.PointID = PntCount + 1;
+  obj.DrawingID = dwg.DrawID;
+  obj.DwgNo = CurDwg;
+  CountNewEntity(obj.Rtype, ActiveDrawingWindow());
+  CheckEntityTable();
+}
+
+void ResolveObjLayer(Long ObjNo) {
+  if (ObjNo < 1 || ObjNo > ObjCount) return;
+  ObjRec& obj = Objs[ObjNo];
+  const Long key = obj.LayerID;
+  obj.LayerID = 0;
+  if (key <= 0) return;
+  for (Long i = BaseItemCount + 1; i <= ItemCount; ++i) {
+    const ItemRec& item = Items[i];
+    if (item.DwgNo == CurDwg && item.Rtype == ItemLayer && item.ObjectID == key) {
+      obj.LayerID = i;
+      return;
+    }
+  }
+}
+
+void UpdateExtents(Double X, Double Y) {
+  WidenBox(Dwgs[CurDwg], X, Y);
+  // With no current layer (0) only the drawing widens: Items(0) stays zero.
+  const DrawingWindow* window = ActiveDrawingWindow();
+  if (window && window->Current_Layer >= 1 && window->Current_Layer <= ItemCount) {
+    WidenBox(Items[window->Current_Layer], X, Y);
+  }
+  ExtentsChanged = FlagTrue;
+}
+
+void UpdateItemExtents(Long ItemNo) {
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.Rtype != EntityPolygon || obj.OwnerID != ItemNo) continue;
+    Double minX = 100000, minY = 100000, maxX = -100000, maxY = -100000;
+    for (Long k = obj.PointID; k < obj.PointID + obj.NPoints; ++k) {
+      if (Pnts[k].X < minX) minX = Pnts[k].X;
+      if (Pnts[k].Y < minY) minY = Pnts[k].Y;
+      if (Pnts[k].X > maxX) maxX = Pnts[k].X;
+      if (Pnts[k].Y > maxY) maxY = Pnts[k].Y;
+    }
+    ItemRec& item = Items[ItemNo];
+    item.Xmin = minX;
+    item.Ymin = minY;
+    item.Xmax = maxX;
+    item.Ymax = maxY;
+    return;  // only the first polygon counts
+  }
+}
+
+// ---- Items and drawings ------------------------------------------------------------------------
+
+void AddItem(Integer Kind) {
+  GrowItems();
+  ++ItemCount;
+  ItemRec& item = Items[ItemCount];
+  // A slot reused after a reset starts clean: links and locks of the item
+  // that held it before must not pass to the new one.
+  item = ItemRec{};
+  item.Rtype = Kind;
+  item.Name = NewItemName;
+  item.Show = FlagTrue;
+  item.Author = UserName;
+  item.CreationDate = QDateTime::currentDateTime();
+  if (Kind >= ItemGroup) {
+    DwgRec& dwg = Dwgs[CurDwg];
+    item.DrawingID = CurDwg;
+    item.DwgNo = CurDwg;
+    ++dwg.Nobjects;
+    if (Kind == ItemLayer) ++dwg.Nlayers;
+  }
+  CurItem = ItemCount;
+  MODEL_INVARIANT(TableHolds(Items, ItemsMax, ItemCount));
+  MODEL_INVARIANT(Items[0].Rtype == 0);
+}
+
+void NewDwgRec(Integer DwgNo) {
+  if (DwgNo < 0 || DwgNo > MaxDwgNo) return;
+  const DrawingWindow* window = ActiveDocForm();
+  DwgRec& dwg = Dwgs[DwgNo];
+  dwg = DwgRec{};
+  dwg.Name = window ? window->FileName() : String();
+  dwg.Revision = "Rev. 0";
+  dwg.Rtype = "New";
+  dwg.Category = "New";
+  dwg.Show = FlagTrue;
+  dwg.Xlimit = DefDwgWidth;
+  dwg.Ylimit = DefDwgHeight;
+  dwg.Author = UserName;
+  dwg.CreationDate = QDateTime::currentDateTime();
+  if (DwgNo > PageCount) PageCount = DwgNo;
+  CurDwgName = dwg.Name;
+  CurDrawID = 0;
+  if (MainWindowLink* main = MainLink()) main->ShowPageInCaption(DwgNo);
+}
+
+// ---- Reset -------------------------------------------------------------------------------------
+
+void ResetDataHand() {
+  Pnts = std::vector<PntRec>(1);  // fresh tables give their memory back
+  Objs = std::vector<ObjRec>(1);
+  Items = std::vector<ItemRec>(1);
+  PntsMax = LastPnt = PntCount = 0;
+  ObjsMax = LastObj = ObjCount = 0;
+  ItemsMax = CurItem = ItemCount = 0;
+  Dwgs.fill(DwgRec{});
+  PageCount = 0;
+  BasePntCount = BaseObjCount = BaseItemCount = 0;
+  PntSeq = 0;
+  ScrPts.assign(StartBufferBound + 1, WorldXY{});
+  ScrPtsMax = StartBufferBound;
+  LoadPnts.assign(StartBufferBound + 1, PntRec{});
+  LoadPntsMax = StartBufferBound;
+  LoadObj = ObjRec{};
+  SaveLineID = 0;
+  NewItemName.clear();
+  NewItemKind = 0;
+  SelRecordID = 0;
+  CurDwgName.clear();
+  CurDrawID = 0;
+  SelDwgName.clear();
+  SelDwgID = 0;
+  CurRevision.clear();
+  ComponentName.clear();
+  SupportDbPath.clear();
+  CompDbPath.clear();
+  DwgDbPath.clear();
+  OpenDbPath.clear();
+  CurColor = 0;
+  CurLineType = CurLineWeight = 0;
+  CurLineWidth = DefDwgWidth = DefDwgHeight = 0;
+}
+
+namespace {
+const ModuleRegistrar Registered({"DataHand", FloorModel, ResetDataHand});
+}  // namespace
+
+}  // namespace lintavo

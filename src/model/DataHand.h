@@ -1,0 +1,271 @@
+// DataHand: the one in-memory drawing model shared by every open drawing
+// window.
+//
+// The model is four tables of fixed-layout records: vertices (Pnts), entities
+// (Objs), named items (Items) and open drawings (Dwgs), with their counters,
+// and the constructors that append to them. Every command, loader, saver and
+// drawer reads and writes these tables directly by index; there is no
+// per-document object model. All open drawings live interleaved in the same
+// tables and are told apart by the drawing number (DwgNo) each record carries,
+// which is the index of the drawing's slot in Dwgs (the active one is CurDwg).
+//
+// Support geometry (font glyphs loaded at start-up) lies at the bottom of the
+// tables with drawing number 0; the counts reached after it was loaded are the
+// base counts, and drawing content always lies above them.
+//
+// Records are appended and flagged, never removed or compacted: a record's
+// index is its identity for as long as the program runs (points refer to
+// entities, entities to items, undo to entities, all by index). The only
+// shrinking is the cut back to the base counts when the last drawing closes,
+// and the drop of a deleted item that is the last one in Items.
+//
+// Pnts, Objs and Items are 1-based: index 0 exists, is never written by the
+// constructors and stays zero. A count is the index of the last used record.
+//
+// Sections:
+//   Codes
+//   Records
+//   Tables and counts
+//   Staging and buffers
+//   Names and results of the drawing dialogs
+//   Database paths
+//   Style of new entities and size of new sheets
+//   Growth rules
+//   Constructors
+//   Reset
+#pragma once
+
+#include <QDateTime>
+#include <array>
+#include <vector>
+
+#include "platform/Types.h"
+
+namespace lintavo {
+
+using Date = QDateTime;  // creation times of items and drawings; null until set
+
+// ---- Codes -----------------------------------------------------------------------
+// Entity types (ObjRec.Rtype). Stored in drawing files: never renumber.
+enum EntityType : Integer {
+  EntityPoint = 1,         // one point
+  EntityLine = 2,          // two: start, end
+  EntityCircle = 3,        // two: centre, a point on the rim
+  EntityArc = 4,           // four; the arc's end points are the second and the fourth
+  EntityEllipticArc = 5,
+  EntityEllipse = 6,
+  EntitySpline = 7,        // control points
+  EntityBezier = 8,        // control points
+  EntityContBezier = 9,    // control points
+  EntityPolyline = 10,     // vertices
+  EntityPolygon = 11,      // vertices, closed
+  EntityComponent = 12,    // insertion point, (X scale, Y scale), (angle, 0)
+  EntityTextChar = 13,     // five points, the first the insertion point
+  EntityDimension = 14,
+  EntityFill = 15,
+  EntityHatch = 16,
+};
+// Types from here on are compound: drawn through the item they show.
+constexpr Integer FirstCompoundType = EntityComponent;
+// Types from here on count as objects of their drawing (Nobjects), not only as lines.
+constexpr Integer FirstCountedType = EntityPolygon;
+
+// Item kinds (ItemRec.Rtype). Stored in drawing files: never renumber.
+enum ItemKind : Integer {
+  ItemDeleted = 0,
+  ItemComponent = 1,
+  ItemGlyph = 2,
+  ItemGroup = 3,
+  ItemArea = 4,
+  ItemView = 5,
+  ItemLayer = 6,
+  ItemWithGeometry = 7,  // a named item with entities of its own (the target of a dimension's link):
+                         //   its Objects row is followed by its definition geometry
+};
+
+constexpr Integer MaxDwgNo = 10;  // drawing numbers 0..10; 0 holds support geometry
+
+// ---- Records -----------------------------------------------------------------------
+// One vertex: a row of Points.
+struct PntRec {
+  Long Seq = 0;    // vertex number within its entity, 1..NPoints
+  Long ObjNo = 0;  // index in Objs of the owning entity
+  Double X = 0;    // world units
+  Double Y = 0;    // world units
+};
+
+// One entity: a row of Lines. Its points are Pnts(PointID)..Pnts(PointID + NPoints - 1).
+struct ObjRec {
+  Long LineID = 0;       // database key of its row; 0 until saved
+  Integer Rtype = 0;     // entity type 1..16
+  String Name;           // glyph key of a text character, component name of a placement; else empty
+  Integer Show = 0;      // -1 drawn, 0 hidden
+  Integer Erased = 0;    // -1 after an erase or after the undo of its add
+  Long Flag = 0;         // undo step that created or last erased it; 0 drawing closed; -1000 deleted with its owner
+  Integer Selected = 0;  // -1 drawn in the selection colour
+  Long Select = 0;       // selection-set number, erase batch number, or -1 on the internal clipboard
+  Long Color = 0;        // RGB, red in the low byte
+  Integer Ltype = 0;     // line type: pen style 0..6
+  Integer Weight = 0;    // pen width in pixels when 2 or more, else thin
+  Single Width = 0;      // width factor in world units (wide lines)
+  Single Area = 0;       // enclosed area in square world units (polygons of areas)
+  Integer NPoints = 0;   // number of points
+  Long PointID = 0;      // index in Pnts of its first point
+  Long LayerID = 0;      // index in Items of its layer; 0 none (a database key until ResolveObjLayer)
+  Long OwnerID = 0;      // index in Items of the item it belongs to (glyph, component, group, area ...); 0 none
+  Long ObjectID = 0;     // compound types: index in Items of the item it shows; else 0
+  Long DrawingID = 0;    // DrawID of its drawing; 0 for support geometry
+  Integer DwgNo = 0;     // index in Dwgs of its drawing; 0 support geometry or detached
+};
+
+// One named item: a row of Objects, Components or Fonts.
+struct ItemRec {
+  Long ObjectID = 0;     // database key; 0 until saved
+  Integer Rtype = 0;     // item kind 1..6; 0 deleted
+  String Name;           // component name, glyph key, layer name ...
+  String Category;
+  String Description;
+  String PartNumber;     // also the key value of a link to the current database
+  Integer LinkType = 0;  // 0 not linked, 1 linked current database, 2 linked remote database
+  String LinkTable;      // linked table
+  String LinkField;      // linked field
+  Integer Show = 0;      // -1 shown (a layer's visibility)
+  Integer Lock = 0;      // -1 locked (a layer's edit lock)
+  Long Nlines = 0;       // number of member entities
+  Double Xorigin = 0;    // origin, world units
+  Double Yorigin = 0;
+  Double Xmin = 0;       // extents of its members, world units
+  Double Ymin = 0;
+  Double Xmax = 0;
+  Double Ymax = 0;
+  Long DrawingID = 0;    // groups, areas, views, layers: drawing number when created (the stored key once loaded); else 0
+  String Author;         // user name of its creator
+  Date CreationDate;
+  Integer DwgNo = 0;     // index in Dwgs of its drawing; 0 for components and glyphs
+};
+
+// One open drawing: a row of Drawing, plus its undo state.
+struct DwgRec {
+  Long DrawID = 0;          // database key; 0 until saved (and when saved to another database)
+  String Name;              // Name and Revision identify a stored drawing
+  String Revision;          // "Rev. 0" for a new drawing
+  String Rtype;             // drawing-type text
+  String Category;
+  String Description;
+  String PartNumber;
+  Integer Show = 0;         // -1 shown
+  Long Nobjects = 0;        // items created in the drawing plus entities of type 11 and above
+  Long Nlines = 0;          // live entities: added minus erased
+  Integer Nlayers = 0;      // layer items created
+  Double BaseX = 0;         // base point, world units
+  Double BaseY = 0;
+  Double Xmin = 0;          // drawing extents, world units; start at 0, so they include the origin
+  Double Ymin = 0;
+  Double Xmax = 0;
+  Double Ymax = 0;
+  String Author;
+  Date CreationDate;
+  Double Xlimit = 0;        // sheet width, world units
+  Double Ylimit = 0;        // sheet height, world units
+  String SourceDbPath;      // drawings database it was loaded from; not stored
+  Long UndoStep = 0;        // highest undo step issued in the drawing; never lowered by Undo
+  Long UndoPos = 0;         // the step the next Undo acts on, 0..UndoStep; Redo acts on UndoPos + 1
+  Integer RedoAvailable = 0;  // -1 while an undone step can be redone
+};
+
+// ---- Tables and counts ----------------------------------------------------------------
+// Bounds are the highest index allocated; counts the highest index in use.
+extern std::vector<PntRec> Pnts;   // vertex table, 1-based
+extern Long PntsMax;               // bound of Pnts
+extern Long LastPnt;               // index of the point added last
+extern Long PntCount;              // points in use
+extern std::vector<ObjRec> Objs;   // entity table, 1-based
+extern Long ObjsMax;               // bound of Objs
+extern Long LastObj;               // index of the entity added last
+extern Long ObjCount;              // entities in use
+extern std::vector<ItemRec> Items;  // item table, 1-based; Items(0) is never a layer and stays hidden
+extern Long ItemsMax;              // bound of Items
+extern Long CurItem;               // index of the item found, loaded or added last
+extern Long ItemCount;             // items in use
+extern std::array<DwgRec, MaxDwgNo + 1> Dwgs;  // one slot per drawing number; never grows
+extern Integer PageCount;          // highest drawing number given a record so far
+extern Long BasePntCount;          // PntCount, ObjCount and ItemCount after the support
+extern Long BaseObjCount;          //   data were loaded at start-up; drawing data lies
+extern Long BaseItemCount;         //   above them
+extern Long PntSeq;                // vertex number the last AddPnt gave within its entity
+
+// ---- Staging and buffers ------------------------------------------------------------------
+struct WorldXY {  // a world point (the name WorldPoint is the drawing routine)
+  Double X = 0;  // world units
+  Double Y = 0;
+};
+extern std::vector<WorldXY> ScrPts;  // points of the entity being drawn, 1-based
+extern Integer ScrPtsMax;               // bound of ScrPts; 1000 at start, grown by the drawers
+extern std::vector<PntRec> LoadPnts;    // points of the entity being read from a database, 1-based
+extern Integer LoadPntsMax;             // bound of LoadPnts; 1000 at start, grown by the readers
+extern ObjRec LoadObj;                  // entity being read from a database; appended by AddLoadedObj
+extern Long SaveLineID;                 // LineID of the row being written by the savers
+
+// ---- Names and results of the drawing dialogs ------------------------------------------
+extern String NewItemName;    // name of the item to add (AddItem), or to find or load
+extern Integer NewItemKind;   // kind of the item to find or load: 2 glyph, 1 component
+extern Long SelRecordID;      // database key chosen in a selection dialog
+extern String CurDwgName;     // name of the drawing being loaded, checked or saved
+extern Long CurDrawID;        // its DrawID
+extern String SelDwgName;     // drawing chosen in the drawing chooser; "" on Cancel
+extern Long SelDwgID;         // its DrawID; 0 on Cancel
+extern String CurRevision;    // revision typed in the save dialog
+extern String ComponentName;  // name of the current component; the component edit dialog
+                              //   leaves in it the name the component had before the edit
+
+// ---- Database paths ------------------------------------------------------------------------
+extern String SupportDbPath;  // support database being checked
+extern String CompDbPath;     // component database; starts equal to DwgDbPath
+extern String DwgDbPath;      // drawings database
+extern String OpenDbPath;     // database the next item or geometry reader or writer opens
+
+// ---- Style of new entities and size of new sheets ------------------------------------------
+// Drawing options: 0 until an option set is applied.
+extern Long CurColor;         // RGB colour of new entities
+extern Integer CurLineType;   // line type 0..6 of new entities
+extern Integer CurLineWeight;  // pen weight in pixels of new entities
+extern Single CurLineWidth;   // width factor of new entities, world units
+extern Single DefDwgWidth;    // sheet width of a new drawing, world units
+extern Single DefDwgHeight;   // sheet height of a new drawing, world units
+
+// ---- Growth rules ----------------------------------------------------------------------------
+// Tables grow in large steps shortly before they fill, keeping their
+// contents; new records are zero. AddPnt grows Pnts by 2000 once PntCount +
+// 200 passes the bound, AddLoadedObj by the entity's point count + 100 once
+// the points would not fit.
+void GrowObjs(Long step);  // Objs by step (1000; 2000 while loading) once ObjCount + 100 passes ObjsMax
+void GrowItems();          // Items by 1000 once ItemCount + 100 passes ItemsMax
+
+// ---- Constructors ------------------------------------------------------------------------------
+// AddObj, then AddPnt NPoints times: the new entity is ObjCount (and LastObj).
+void AddObj(Integer ObjType, Integer NPoints);
+void AddPnt(Double X, Double Y);
+void AddLoadedObj();          // appends LoadObj with LoadPnts(1..LoadObj.NPoints)
+void CopyObj(Long SrcObj);    // a copy of an entity's record; the caller adds its points
+void AddItem(Integer Kind);   // an item named NewItemName; the new item is ItemCount (and CurItem)
+void NewDwgRec(Integer DwgNo);  // fills slot DwgNo for a new empty drawing window
+void ResolveObjLayer(Long ObjNo);  // a loaded layer key into a layer item index
+void UpdateExtents(Double X, Double Y);  // widens the current drawing and the current layer
+// Widens a box of world extents (a DwgRec's or an ItemRec's) to take in a
+// point; each side moves on its own, only outward.
+template <typename Rec>
+void WidenBox(Rec& box, Double X, Double Y) {
+  if (X < box.Xmin) box.Xmin = X;
+  if (Y < box.Ymin) box.Ymin = Y;
+  if (X > box.Xmax) box.Xmax = X;
+  if (Y > box.Ymax) box.Ymax = Y;
+}
+// The item's Xmin..Ymax from the points of the first polygon (type 11) it
+// owns above the support data; an item without one is left unchanged.
+// Not yet done: the polygon's enclosed Area is not computed.
+void UpdateItemExtents(Long ItemNo);
+
+// ---- Reset -------------------------------------------------------------------------------------
+void ResetDataHand();  // empty tables, zero counts, buffers at 1000, every variable at its start value
+
+}  // namespace lintavo

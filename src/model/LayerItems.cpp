@@ -1,0 +1,116 @@
+// LayerItems: finding and making layers, and their show and lock rules.
+#include "model/LayerItems.h"
+
+#include <string>
+
+#include "model/DataHand.h"
+#include "model/DrawingWindow.h"
+#include "model/MainWindowLink.h"
+#include "model/ProgramState.h"
+#include "model/SupportLists.h"
+#include "model/Top.h"
+#include "model/ViewCache.h"
+
+namespace lintavo {
+
+namespace {
+const String GeneralUseCategory = "General Use";  // category of names the program makes
+}  // namespace
+
+Integer PreviewMode = 0;
+Long PreviewLayer = 0;
+Integer PreviewAllLayers = 0;
+String LayerNameSought;
+
+// ---- Finding and making layers ---------------------------------------------------
+
+bool FindLayerByName(Long& index) {
+  index = 0;
+  for (Long i = 1; i <= ItemCount; ++i) {
+    index = i;
+    const ItemRec& item = Items[i];
+    if (item.DwgNo == CurDwg && item.Rtype == ItemLayer && item.Name == LayerNameSought) return true;
+  }
+  return false;
+}
+
+void NewLayer() {
+  Long index = 0;
+  for (Long n = 1;; ++n) {
+    LayerNameSought = "New Layer " + std::to_string(n);
+    if (!FindLayerByName(index)) break;
+  }
+  NewItemName = LayerNameSought;
+  AddItem(ItemLayer);
+  ItemRec& layer = Items[ItemCount];
+  layer.Name = NewItemName;
+  layer.Xorigin = layer.Yorigin = 0;
+  layer.Xmin = ViewWinMinX;
+  layer.Ymin = ViewWinMinY;
+  layer.Xmax = ViewWinMaxX;
+  layer.Ymax = ViewWinMaxY;
+  layer.Show = FlagTrue;
+  layer.Lock = FlagFalse;
+  AddLayerName(layer.Name, GeneralUseCategory);
+  // Not yet done: the layer command is not ended (its commands come later).
+}
+
+Long EnsureLayer(const String& Name) {
+  // The layer belongs to the window the user works in; without a main window
+  // or an active child the surface stays as it is.
+  if (MainWindowLink* main = MainLink()) {
+    if (DrawingWindow* child = main->ActiveDrawingWindow()) ActiveDoc = &child->DrawingSurface();
+  }
+  LayerNameSought = Name;
+  Long index = 0;
+  if (FindLayerByName(index)) return index;
+  NewItemName = Name;
+  AddItem(ItemLayer);
+  ItemRec& layer = Items[ItemCount];
+  layer.Xmin = layer.Ymin = 0;
+  layer.Xmax = layer.Ymax = 1;
+  layer.Show = FlagTrue;
+  AddLayerName(Name, GeneralUseCategory);
+  return ItemCount;
+}
+
+// ---- Visibility ------------------------------------------------------------------
+
+bool IsObjLayerVisible(Long ObjNo) {
+  const Long layer = Objs[ObjNo].LayerID;
+  // A layer link out of the table reads as the blank entry: hidden.
+  const bool shown = layer >= 0 && layer <= ItemCount && Items[layer].Show;
+  if (PreviewMode) return layer == PreviewLayer || (PreviewAllLayers && shown);
+  const DrawingWindow* window = ActiveDocForm();
+  // Without a drawing window there is no current layer and every layer shows.
+  if (!window) return true;
+  if (layer == window->Current_Layer) return true;
+  if (!window->View_Layers) return false;
+  return window->Current_Layer == 0 || shown;
+}
+
+bool IsObjLayerEditable(Long ObjNo) { return IsLayerEditableIn(ActiveDocForm(), Objs[ObjNo].LayerID); }
+
+bool IsLayerEditableIn(const DrawingWindow* window, Long layer) {
+  if (!window || layer == window->Current_Layer) return true;
+  if (!window->View_Layers) return false;
+  // A layer link out of the table reads as the blank entry: hidden.
+  if (layer < 0 || layer > ItemCount) return false;
+  const ItemRec& item = Items[layer];
+  return item.Show && !item.Lock;
+}
+
+// ---- Reset ---------------------------------------------------------------------------
+
+void ResetLayerItems() {
+  PreviewMode = 0;
+  PreviewLayer = 0;
+  PreviewAllLayers = 0;
+  LayerNameSought.clear();
+}
+
+namespace {
+const ModuleRegistrar Registered({"LayerItems", FloorModel, ResetLayerItems});
+}  // namespace
+
+}  // namespace lintavo

@@ -1,0 +1,16 @@
+// LineDrawCodes: the line-drawing command word.
+#include "model/LineDrawCodes.h"
+
+#include "model/ProgramState.h"
+
+namespace lintavo {
+
+Integer LineDrawCommand = 0;
+
+void ResetLineDrawCodes() { LineDrawCommand = 0; }
+
+namespace {
+const ModuleRegistrar Registered({"LineDrawCodes", FloorModel, ResetLineDrawCodes});
+}  // namespace
+
+}  // namespace lintavo

@@ -1,0 +1,122 @@
+// Top: command state and the tool dispatcher.
+#include "model/Top.h"
+
+#include "model/MainWindowLink.h"
+#include "model/MessageBar.h"
+#include "model/ProgramState.h"
+#include "model/ServicesAbove.h"
+
+namespace lintavo {
+
+// ---- Command state ----------------------------------------------------------------
+
+Integer ActiveTool = 0;
+Integer PrevTool = 0;
+Integer AwaitingInput = 0;
+Integer ToolStep = 0;
+Double PickX = 0, PickY = 0;
+Double PrevPickX = 0, PrevPickY = 0;
+Single MouseX = 0, MouseY = 0;
+String TypedText;
+Integer TypedReady = 0;
+Integer TypedKey = 0;
+Integer DlgCancelled = 0;
+Integer SnapCursorOn = 0;
+Integer RubberLineOn = 0;
+Integer RubberPolygonOn = 0;
+Integer RubberCentreOn = 0;
+Integer RubberWindowOn = 0;
+Integer RubberObjectOn = 0;
+Integer GroupDragOn = 0;
+
+Integer ShowConPnts = 0;
+
+Surface* ActiveDoc = nullptr;
+Integer CurDwg = 0;
+String UserName;
+
+void ResetTop() {
+  ActiveTool = PrevTool = AwaitingInput = ToolStep = 0;
+  PickX = PickY = PrevPickX = PrevPickY = 0;
+  MouseX = MouseY = 0;
+  TypedText.clear();
+  TypedReady = TypedKey = DlgCancelled = SnapCursorOn = 0;
+  RubberLineOn = RubberPolygonOn = RubberCentreOn = RubberWindowOn = RubberObjectOn = GroupDragOn = 0;
+  ShowConPnts = 0;
+  ActiveDoc = nullptr;
+  CurDwg = 0;
+  UserName.clear();
+}
+
+namespace {
+
+const ModuleRegistrar Registered({"Top", FloorModel, ResetTop});
+
+// The modules whose end routines Esc runs, in the order it runs them; every
+// other module only has its active flag cleared.
+constexpr Integer CancelOrder[] = {ToolLineDraw, ToolDimension, ToolText, ToolAreas};
+
+// The end action for a tool being left when another tool is chosen.
+void EndPreviousTool(Integer code) {
+  const ToolRow* row = RegisteredTool(code);
+  if (!row) return;
+  if (row->EndOnToolChange)
+    row->EndOnToolChange();
+  else if (row->ActiveFlag)
+    *row->ActiveFlag = 0;
+}
+
+void ClearEveryActiveFlag() {
+  for (Integer code = 1; code < ToolCodeCount; ++code)
+    if (const ToolRow* row = RegisteredTool(code); row && row->ActiveFlag) *row->ActiveFlag = 0;
+}
+
+}  // namespace
+
+// ---- Dispatcher ------------------------------------------------------------------------
+
+void SelectTool() {
+  MainWindowLink* main = MainLink();
+  DrawingWindow* document = main ? main->ActiveDrawingWindow() : nullptr;
+  if (!document) return;
+  ActiveDoc = &document->DrawingSurface();
+  if (ActiveTool != PrevTool) {
+    EndTool();
+    SnapCursorOn = 0;
+    PrevTool = ActiveTool;
+    ClearPrompts();
+    RubberLineOn = RubberCentreOn = RubberWindowOn = 0;
+    DlgCancelled = 0;
+    ToolStep = 0;
+  }
+  if (ActiveTool == ToolFills) return;
+  if (const ToolRow* row = RegisteredTool(ActiveTool))
+    if (row->Dispatch) row->Dispatch();
+}
+
+void EndTool() {
+  Integer newTool = ActiveTool;
+  if (GroupDragOn && ServicesAbove.CancelGroupEdit) ServicesAbove.CancelGroupEdit();
+  EndPreviousTool(PrevTool);
+  ActiveTool = newTool;  // the end routines set it to 0
+}
+
+void CancelTools() {
+  if (ServicesAbove.EraseRubberBand) ServicesAbove.EraseRubberBand();
+  ClearPrompts();
+  for (Integer code : CancelOrder)
+    if (const ToolRow* row = RegisteredTool(code); row && row->Cancel) row->Cancel();
+  ClearEveryActiveFlag();
+  if (ServicesAbove.EndOutline) ServicesAbove.EndOutline();
+  RubberLineOn = RubberPolygonOn = RubberWindowOn = RubberCentreOn = RubberObjectOn = GroupDragOn = 0;
+  DlgCancelled = SnapCursorOn = AwaitingInput = ActiveTool = ToolStep = 0;
+}
+
+void TakePickPoint(Double& X, Double& Y) {
+  if (ToolStep <= 0) return;
+  X = PickX;
+  Y = PickY;
+  if (ShowConPnts && ServicesAbove.MarkPickPoint) ServicesAbove.MarkPickPoint(X, Y);
+}
+
+}  // namespace lintavo

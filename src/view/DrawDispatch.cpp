@@ -1,0 +1,329 @@
+// DrawDispatch: drawing one entity on the current surface, compound entities
+// through their items, and the glyph links of loaded text.
+//
+// Sections:
+//   Module state
+//   Pen
+//   DrawObject
+//   Compound entities
+//   Text characters of loaded drawings
+//   Reset
+#include "view/DrawDispatch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "model/DataHand.h"
+#include "model/LayerItems.h"
+#include "model/ProgramState.h"
+#include "model/ServicesAbove.h"
+#include "model/Top.h"
+#include "model/ViewCache.h"
+#include "platform/Numbers.h"
+#include "platform/Surface.h"
+#include "storage/LoadFonts.h"
+#include "storage/LoadObjects.h"
+#include "view/DisplayOptions.h"
+#include "view/FastDraw.h"
+#include "view/ObjectDrawers.h"
+#include "view/SurfaceDraw.h"
+
+namespace lintavo {
+
+// ---- Module state ---------------------------------------------------------------------
+
+Integer EraseDraw = FlagFalse;
+Integer XorDraw = FlagFalse;
+Integer DrawAsSelected = FlagFalse;
+void (*FillDrawer)(Long ObjNo) = nullptr;
+void (*HatchDrawer)(Long ObjNo) = nullptr;
+
+Integer SavedConPnts = FlagFalse;
+Integer SavedRefPnts = FlagFalse;
+Integer MemberColorOn = FlagFalse;
+Long MemberColor = 0;
+Integer NestLevel = 0;
+std::array<CompoundFrame, MaxNestLevel + 1> CompoundStack{};
+
+namespace {
+
+// Components (kind 1) and glyphs (kind 2) whose load failed in this session,
+// by kind and name. They are not tried again, so a failing load costs one
+// database visit and one report, not one on every redraw.
+std::vector<std::pair<Integer, String>> UnloadableItems;
+
+bool IsUnloadable(Integer kind, const String& name) {
+  return std::find(UnloadableItems.begin(), UnloadableItems.end(), std::make_pair(kind, name)) !=
+         UnloadableItems.end();
+}
+
+}  // namespace
+
+// ---- Pen ------------------------------------------------------------------------------
+
+void SetPenWidth(Integer Weight, Single WidthFactor) {
+  // Thin entities with a width get a pen as wide as the width under the zoom.
+  if (Weight >= 2)
+    SetDrawWidth(Weight);
+  else if (WidthFactor > 1)
+    SetDrawWidthScaled(RoundToInteger(ViewScaleX * WidthFactor));
+  else
+    SetDrawWidth(1);
+}
+
+void SetObjectPen(const ObjRec& Obj) {
+  PenLayer = Obj.LayerID;
+  PenColor = Obj.Color;
+  PenStyle = Obj.Ltype;
+  PenWidthFactor = Obj.Width;
+  PenWeight = Obj.Weight;
+  PenPntCount = Obj.NPoints;
+  SetPenWidth(PenWeight, PenWidthFactor);
+  SetDrawStyle(PenStyle);
+  if (EraseDraw) {
+    PenColor = DwgBackColor;
+  } else if (Obj.Selected || DrawAsSelected) {
+    PenColor = SelectedLineColor;
+    SetDrawStyle(SelectedLineType);
+  }
+  SetForeColor(PenColor);
+  SetDrawMode(XorDraw ? vbNotXorPen : vbCopyPen);
+}
+
+// ---- DrawObject -------------------------------------------------------------------------
+
+void DrawObject(Long ObjNo) {
+  if (!ActiveDoc) return;
+  if (!ExtentsPass) DrawEnabled = FlagTrue;
+  // Members of a compound being placed are drawn whatever their layer.
+  if (!PlacementOn && !IsObjLayerVisible(ObjNo)) return;
+  const ObjRec& obj = Objs[ObjNo];
+  if (!obj.Show) return;
+  const Integer type = obj.Rtype;
+  SetObjectPen(obj);
+  LoadObjScrPts(ObjNo);
+  if (type >= FirstCompoundType && type <= EntityHatch)
+    DrawCompound(ObjNo);
+  else
+    DrawObjByType(type);
+  SetDrawWidth(1);
+}
+
+// ---- Compound entities -------------------------------------------------------------------
+
+namespace {
+
+// Finds or loads the item a component (12) or text character (13) names
+// when its link is broken; I and the entity's ObjectID become that item.
+// Dimensions, fills and hatches (14 to 16) keep a link that is in range.
+bool ResolveCompoundItem(Long ObjNo, Integer type, Long& I) {
+  if (type > EntityTextChar) return I >= 1 && I <= ItemCount;
+  NewItemName = Objs[ObjNo].Name;
+  NewItemKind = type == EntityComponent ? ItemComponent : ItemGlyph;
+  bool found = false;
+  if (type == EntityComponent) {
+    Long index = 0;
+    found = FindLoadedComponent(index);
+  } else {
+    found = FindFontChar(NewItemName);
+  }
+  if (!found) {
+    if (IsUnloadable(NewItemKind, NewItemName)) return false;
+    if (type == EntityComponent) {
+      CompDbPath = Dwgs[CurDwg].SourceDbPath;
+      found = LoadComponent(NewItemName);
+    } else {
+      found = LoadFontChar(NewItemName);
+    }
+    if (!found) {
+      UnloadableItems.emplace_back(NewItemKind, NewItemName);
+      return false;
+    }
+  }
+  I = CurItem;
+  Objs[ObjNo].ObjectID = I;
+  return true;
+}
+
+// Draws a compound member of type 12 and above one nesting level deeper;
+// below the deepest level (a cycle of components placing each other) it is
+// left out.
+void DrawNestedMember(Long member, Long ObjNo, Long I) {
+  if (NestLevel >= MaxNestLevel) return;
+  ++NestLevel;
+  CompoundStack[NestLevel] = CompoundFrame{member, ObjNo, I};
+  DrawObject(member);
+  --NestLevel;
+}
+
+// The members of a component (kind 1 item) or a dimension: simple ones with
+// the fast renderer, compound ones nested. A component placing itself and
+// dimensions inside dimensions are skipped.
+void DrawMembers(Long ObjNo, Integer type, Long I) {
+  const Long last = ObjCount;
+  for (Long j = 1; j <= last; ++j) {
+    if (Objs[j].OwnerID != I) continue;
+    const Integer memberType = Objs[j].Rtype;
+    if (memberType < FirstCompoundType) {
+      FastDrawObject(j);
+      continue;
+    }
+    const bool skipped = type == EntityComponent ? Objs[j].ObjectID == I : memberType == EntityDimension;
+    if (skipped) continue;
+    DrawNestedMember(j, ObjNo, I);
+    if (type == EntityComponent) MemberColor = Objs[ObjNo].Color;
+  }
+}
+
+void DrawItem(Long ObjNo, Integer type, Long I) {
+  switch (type) {
+    case EntityComponent:
+      MemberColorOn = FlagTrue;
+      MemberColor = Objs[ObjNo].Color;
+      DrawMembers(ObjNo, type, I);
+      break;
+    case EntityTextChar:
+      if (ShowTextObjs) DrawTextObj(ObjNo);
+      break;
+    case EntityDimension:
+      if (ShowDimObjs) DrawMembers(ObjNo, type, I);
+      break;
+    case EntityFill:
+      if (FillDrawer) FillDrawer(ObjNo);
+      break;
+    case EntityHatch:
+      if (HatchDrawer) HatchDrawer(ObjNo);
+      break;
+    default: break;
+  }
+}
+
+// The item's box, through the placement, widens the extents.
+void ExtendByItemBox(Long I) {
+  Double x0 = Items[I].Xmin, y0 = Items[I].Ymin, x1 = Items[I].Xmax, y1 = Items[I].Ymax;
+  PlacePoint(x0, y0);
+  ExtendExtents(x0, y0);
+  PlacePoint(x1, y1);
+  ExtendExtents(x1, y1);
+}
+
+void EndOutermostCompound() {
+  ShowRefPnts = SavedRefPnts;
+  ShowConPnts = SavedConPnts;
+  DrawAsSelected = FlagFalse;
+  PlacementOn = FlagFalse;
+  MemberColorOn = FlagFalse;
+}
+
+}  // namespace
+
+void DrawCompound(Long ObjNo) {
+  const Integer type = Objs[ObjNo].Rtype;
+  Long I = Objs[ObjNo].ObjectID;
+  const bool linked = I >= 1 && I <= ItemCount && Items[I].Name == Objs[ObjNo].Name;
+  if (!linked && !ResolveCompoundItem(ObjNo, type, I)) return;
+
+  PlacementOn = FlagTrue;
+  const bool outermost = NestLevel == 0;
+  if (outermost) {
+    SavedRefPnts = ShowRefPnts;
+    SavedConPnts = ShowConPnts;
+    ShowConPnts = FlagFalse;
+    PlaceX = PlaceY = 0;
+    PlaceScaleX = PlaceScaleY = 1;
+    PlaceAngle = 0;
+    PlaceSlant = 0;
+    SetGlyphTransform();
+    if (Objs[ObjNo].Selected) DrawAsSelected = FlagTrue;
+  } else {
+    ShowRefPnts = FlagFalse;
+  }
+  const bool placed = type == EntityComponent || type == EntityTextChar;
+
+  if (!DrawEnabled) {  // extents pass: the item's box only, members are not walked
+    if (!outermost) return;
+    if (placed)
+      ApplyPlacement(ObjNo);
+    else
+      UpdateItemExtents(I);
+    ExtendByItemBox(I);
+    EndOutermostCompound();
+    return;
+  }
+
+  if (placed) ApplyPlacement(ObjNo);
+  if (ItemInView(I)) DrawItem(ObjNo, type, I);
+  if (!outermost && placed) RemovePlacement(ObjNo);
+  if (outermost) EndOutermostCompound();
+}
+
+bool ItemInView(Long ItemIndex) {
+  const ItemRec& item = Items[ItemIndex];
+  Double x0 = item.Xmin, y0 = item.Ymin, x1 = item.Xmax, y1 = item.Ymax;
+  PlacePoint(x0, y0);
+  PlacePoint(x1, y1);
+  if (BeyondViewSide(x0, y0, x1, y1)) return false;
+  if (item.Rtype == ItemGlyph && std::fabs((x1 - x0) * ViewScaleX) <= 2 &&
+      std::fabs((y1 - y0) * ViewScaleY) <= 2) {
+    WorldPoint(PlaceX, PlaceY);  // a character too small to read shows as a dot
+    return false;
+  }
+  return true;
+}
+
+// ---- Text characters of loaded drawings ---------------------------------------------------
+
+String FontKey(const String& Name) {
+  const size_t hyphen = Name.find('-');
+  return hyphen == String::npos ? String("TEXT") : "TEXT" + Name.substr(hyphen);
+}
+
+void EnsureTextFonts() {
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    if (Objs[i].DwgNo != CurDwg || Objs[i].Rtype != EntityTextChar) continue;
+    NewItemName = Objs[i].Name;
+    NewItemKind = ItemGlyph;
+    if (FindFontChar(NewItemName) || LoadFontChar(NewItemName)) {
+      Objs[i].ObjectID = Objs[i].OwnerID = CurItem;
+      continue;
+    }
+    NewItemName = FontKey(NewItemName);
+    if (FindFontChar(NewItemName)) {
+      Objs[i].Name = NewItemName;
+      Objs[i].ObjectID = Objs[i].OwnerID = CurItem;
+    }
+  }
+}
+
+// ---- Reset -------------------------------------------------------------------------------
+
+void ResetDrawDispatch() {
+  EraseDraw = FlagFalse;
+  XorDraw = FlagFalse;
+  DrawAsSelected = FlagFalse;
+  SavedConPnts = SavedRefPnts = FlagFalse;
+  MemberColorOn = FlagFalse;
+  MemberColor = 0;
+  NestLevel = 0;
+  CompoundStack.fill(CompoundFrame{});
+  UnloadableItems.clear();
+}
+
+namespace {
+// Undo and redo bring entities back and take them away through these.
+void WipeEntity(Long ObjNo) {
+  EraseDraw = FlagTrue;
+  DrawObject(ObjNo);
+  EraseDraw = FlagFalse;
+}
+void PlugDrawDispatch() {
+  ServicesAbove.DrawEntity = DrawObject;
+  ServicesAbove.WipeEntity = WipeEntity;
+}
+const ModuleRegistrar Registered({"DrawDispatch", FloorView, ResetDrawDispatch, {}, PlugDrawDispatch});
+}  // namespace
+
+}  // namespace lintavo

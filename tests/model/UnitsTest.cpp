@@ -1,0 +1,108 @@
+// Unit codes: typed lengths to inches, the unit read-out, and the units
+// dialog operated as a person would.
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/frmUnitsOptions.h"
+#include "model/Units.h"
+#include "platform/Modal.h"
+#include "support/ProgramTest.h"
+
+namespace lintavo {
+namespace {
+
+using UnitsTest = ProgramTest;
+
+Single Inches(Single typed) {
+  ToInches(typed);
+  return typed;
+}
+
+// ---- Typed lengths ---------------------------------------------------------------------
+
+TEST_F(UnitsTest, MetricTypedLengthsAreDividedByTheUnitFactor) {
+  MetricUnits = FlagTrue;
+  MetricUnit = 2;
+  EXPECT_FLOAT_EQ(Inches(2.54F), 1);
+  MetricUnit = 6;  // micrometres convert like the others
+  EXPECT_FLOAT_EQ(Inches(25400), 1);
+}
+
+TEST_F(UnitsTest, EnglishTypedLengthsUseTheSameCodesAsTheFormatters) {
+  const struct {
+    Integer code;
+    Single inches;  // of one typed unit
+  } rows[] = {{1, 1}, {2, 1}, {3, 12}, {4, 36}, {5, 36}, {6, 63360}, {0, 1}, {7, 1}};
+  for (const auto& row : rows) {
+    EnglishUnit = row.code;
+    EXPECT_FLOAT_EQ(Inches(1), row.inches) << row.code;
+  }
+  EnglishUnit = 3;
+  EXPECT_FLOAT_EQ(Inches(2), 24);
+}
+
+TEST_F(UnitsTest, TheReadOutNamesYardsForFiveAndMilesForSix) {
+  EnglishUnit = 5;
+  EXPECT_EQ(UnitReadOut(), "Units = Yards");
+  EnglishUnit = 6;
+  EXPECT_EQ(UnitReadOut(), "Units = Miles");
+}
+
+// ---- The units dialog ------------------------------------------------------------------
+
+class UnitsDialogTest : public ProgramTest {
+ protected:
+  // Opens the dialog, lets operate work its controls, then presses EXIT.
+  template <typename Operate>
+  void OperateDialog(Operate operate) {
+    frmUnitsOptions dialog;
+    Responder().OnModalWindow([&](QDialog& shown) {
+      operate(static_cast<frmUnitsOptions&>(shown));
+      static_cast<frmUnitsOptions&>(shown).CancelButton->click();
+    });
+    ShowModal(dialog);
+    EXPECT_FALSE(dialog.isVisible());
+  }
+};
+
+TEST_F(UnitsDialogTest, OpeningShowsTheSettingsWithoutChangingThem) {
+  MetricUnits = FlagTrue;
+  MetricUnit = 7;  // no entry in the metric list
+  EnglishUnit = 6;
+  FractionDenom = 12;  // not offered
+  OperateDialog([](frmUnitsOptions& form) {
+    EXPECT_FALSE(form.Check1->isChecked());
+    EXPECT_TRUE(form.Check2->isChecked());
+    EXPECT_EQ(form.List1->currentItem()->text(), "Miles");
+    EXPECT_EQ(form.List2->currentRow(), -1);
+    EXPECT_EQ(form.List5->currentItem()->text(), "1/2");
+  });
+  EXPECT_EQ(MetricUnit, 7);
+  EXPECT_EQ(FractionDenom, 12);
+}
+
+TEST_F(UnitsDialogTest, ChoicesChangeTheSettingsAtOnceAndOutlastExit) {
+  MetricUnits = FlagTrue;
+  EnglishUnit = 1;
+  FractionDenom = 12;
+  OperateDialog([](frmUnitsOptions& form) {
+    form.List1->setCurrentRow(5);
+    EXPECT_EQ(EnglishUnit, 6);  // "Miles"
+    form.List1->setCurrentRow(4);
+    EXPECT_EQ(EnglishUnit, 5);  // the second "Yards"
+    emit form.List5->itemClicked(form.List5->currentItem());  // "1/2", already shown
+    EXPECT_EQ(FractionDenom, 2);
+    form.List5->setCurrentRow(7);
+    form.List3->setCurrentRow(1);
+    form.Check2->click();  // unchecking "Metric" checks "English"
+    EXPECT_TRUE(form.Check1->isChecked());
+  });
+  EXPECT_EQ(EnglishUnit, 5);
+  EXPECT_EQ(FractionDenom, 1000);
+  EXPECT_EQ(DecimalPlaces, 2);
+  EXPECT_EQ(MetricUnits, FlagFalse);
+}
+
+}  // namespace
+}  // namespace lintavo

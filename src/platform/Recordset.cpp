@@ -1,4 +1,5 @@
-// Recordset: cursors over SQLite tables with rowid-ordered statements.
+// Recordset: cursors over SQLite tables with rowid-ordered statements, and
+// the forward-only row cursor of the loaders.
 //
 // The reading statement selects "rowid, *" from rowid ?1 on, so moving to any
 // row is one reset, one bind and one step, and a reader whose table changed
@@ -702,6 +703,142 @@ bool Recordset::Fail(Long number, const String& description) {
 bool Recordset::FailSqlite() {
   if (!Failed()) error_ = SqliteError(handle_ ? handle_->Db : nullptr);
   state_ = RowState::None;
+  return false;
+}
+
+// ---- Row cursor ------------------------------------------------------------
+
+namespace {
+
+// " WHERE <alias>"column" = ?1" with the selection's collation; "" for every row.
+String SelectionWhere(const RowSelection& rows, const String& alias) {
+  if (rows.Column.empty()) return "";
+  return " WHERE " + alias + QuoteName(rows.Column) + " = ?1" + CollateClause(rows.Value, rows.Match);
+}
+
+// ", <alias>"a", <alias>"b"" for the columns named.
+String ColumnList(const std::vector<String>& columns, const String& alias) {
+  String list;
+  for (const String& column : columns) list += ", " + alias + QuoteName(column);
+  return list;
+}
+
+}  // namespace
+
+bool RowCursor::Open(Connection& connection, const RowSelection& rows, const std::vector<String>& columns) {
+  const String sql = "SELECT rowid" + ColumnList(columns, "") + " FROM " + QuoteName(rows.Table) +
+                     SelectionWhere(rows, "") + " ORDER BY rowid";
+  return Start(connection, sql, rows, columns);
+}
+
+bool RowCursor::OpenChildren(Connection& connection, const RowSelection& parents, const String& parentColumn,
+                             const String& childTable, const String& childColumn,
+                             const std::vector<String>& columns) {
+  const String sql = "SELECT p.rowid" + ColumnList(columns, "c.") + " FROM " + QuoteName(parents.Table) +
+                     " AS p JOIN " + QuoteName(childTable) + " AS c ON c." + QuoteName(childColumn) + " = p." +
+                     QuoteName(parentColumn) + SelectionWhere(parents, "p.") + " ORDER BY p.rowid, c.rowid";
+  return Start(connection, sql, parents, columns);
+}
+
+bool RowCursor::Start(Connection& connection, const String& sql, const RowSelection& rows,
+                      const std::vector<String>& columns) {
+  Close();
+  handle_ = connection.Handle();
+  if (handle_ == nullptr) return Fail(DbErrNotOpen, "The connection is not open");
+  names_ = columns;
+  if (!read_.Prepare(handle_->Db, sql) || (!rows.Column.empty() && !BindValue(read_.Get(), 1, rows.Value)))
+    return FailSqlite();
+  return Step();
+}
+
+void RowCursor::Close() {
+  read_.Finalize();
+  handle_.reset();
+  names_.clear();
+  onRow_ = false;
+  error_ = DbError{};
+}
+
+bool RowCursor::MoveNext() {
+  if (Failed()) return false;
+  return !onRow_ || Step();
+}
+
+bool RowCursor::Step() {
+  const int rc = sqlite3_step(read_.Get());
+  onRow_ = rc == SQLITE_ROW;
+  if (rc == SQLITE_ROW) return true;
+  if (rc != SQLITE_DONE) FailSqlite();
+  sqlite3_reset(read_.Get());  // ends the read, releasing its lock
+  return rc == SQLITE_DONE;
+}
+
+std::int64_t RowCursor::Key() const { return onRow_ ? sqlite3_column_int64(read_.Get(), 0) : 0; }
+
+// The current row's value of a named column, without a copy.
+bool RowCursor::Cell(int column, DbCell& cell) {
+  if (Failed()) return false;
+  if (!onRow_) return Fail(DbErrNoCurrentRow, "There is no current row");
+  if (column < 0 || column >= ColumnCount())
+    return Fail(DbErrNoSuchField, "Field not found: ordinal " + std::to_string(column));
+  cell = CellOf(read_.Get(), column + 1);
+  return true;
+}
+
+bool RowCursor::IsNull(int column) {
+  DbCell cell;
+  return Cell(column, cell) && cell.Type == SQLITE_NULL;
+}
+
+CellRead RowCursor::ReadWhole(int column, std::int64_t low, std::int64_t high, std::int64_t& out) {
+  DbCell cell;
+  if (!Cell(column, cell)) return CellRead::Failed;
+  if (cell.Type == SQLITE_NULL) return CellRead::Null;
+  std::int64_t value = 0;
+  const DbErrorNumber number = WholeFrom(cell, low, high, value);
+  if (number == DbErrTypeMismatch) return Mismatch(number, column);
+  if (number == DbErrNone) out = value;
+  return number == DbErrNone ? CellRead::Value : CellRead::Outside;
+}
+
+CellRead RowCursor::ReadReal(int column, Double& out) {
+  DbCell cell;
+  if (!Cell(column, cell)) return CellRead::Failed;
+  if (cell.Type == SQLITE_NULL) return CellRead::Null;
+  Double value = 0;
+  if (DbErrorNumber number = RealFrom(cell, value)) return Mismatch(number, column);
+  if (!std::isfinite(value)) return CellRead::Outside;
+  out = value;
+  return CellRead::Value;
+}
+
+CellRead RowCursor::ReadText(int column, String& out) {
+  DbCell cell;
+  if (!Cell(column, cell)) return CellRead::Failed;
+  if (cell.Type == SQLITE_NULL) return CellRead::Null;
+  if (cell.Type == SQLITE_TEXT) {
+    out.assign(reinterpret_cast<const char*>(cell.Data), cell.Size);  // keeps out's storage
+    return CellRead::Value;
+  }
+  if (DbErrorNumber number = TextFrom(cell, out)) return Mismatch(number, column);
+  return CellRead::Value;
+}
+
+// A value of another kind than the one asked for: the cursor fails.
+CellRead RowCursor::Mismatch(DbErrorNumber number, int column) {
+  Fail(number, ConversionText(number) + " (field " + names_[static_cast<std::size_t>(column)] + ")");
+  return CellRead::Failed;
+}
+
+bool RowCursor::Fail(Long number, const String& description) {
+  if (!Failed()) error_ = DbError{number, description};
+  onRow_ = false;
+  return false;
+}
+
+bool RowCursor::FailSqlite() {
+  if (!Failed()) error_ = SqliteError(handle_ ? handle_->Db : nullptr);
+  onRow_ = false;
   return false;
 }
 

@@ -27,10 +27,16 @@
 // as a number or a text is a failure (DbErrInvalidNull); test IsNull first
 // where a column may be empty.
 //
+// A RowCursor is the fast road for a loader of many rows: one statement,
+// forward only and read only, over the chosen columns of a table's rows (or
+// of the child rows of those rows), each column read once by position as the
+// type the caller wants, with no copy of a row and no name lookup per row.
+//
 // Sections:
 //   Fields of the current row
 //   Recordset: opening, related child rows, position, finding, fields,
 //   changes, errors
+//   Row cursor
 #pragma once
 
 #include <QDateTime>
@@ -208,6 +214,80 @@ class Recordset {
   std::unique_ptr<Recordset> children_;  // the related rows of Relate; kept once made
 
   DbError error_;  // the first failure since Open
+};
+
+// ---- Row cursor --------------------------------------------------------------
+// What a typed read of a cursor's field found.
+enum class CellRead {
+  Value,    // the value was read into out
+  Null,     // the field is Null; out unchanged
+  Outside,  // a number outside the range asked for, or not finite; out unchanged
+  Failed,   // the cursor failed (now or before): see Error; out unchanged
+};
+
+// The rows a cursor reads: those of Table whose Column equals Value (every
+// row when Column is ""), compared as a filtered recordset compares.
+struct RowSelection {
+  String Table;                      // table name
+  String Column;                     // "" for every row
+  DbValue Value;                     // value Column must equal, bound as a parameter
+  TextMatch Match = TextMatch::NoCase;  // how a text Value compares
+};
+
+// A forward-only, read-only pass over rows, with the columns named at
+// opening read by their position in that list (0 is the first named).
+// Reading a value of another kind altogether (a text where a number is
+// asked for) fails the cursor with DbErrTypeMismatch; from then on Eof is
+// true and every read gives Failed. Nothing may write to the database while
+// a cursor on it is open.
+class RowCursor {
+ public:
+  RowCursor() = default;
+  RowCursor(const RowCursor&) = delete;
+  RowCursor& operator=(const RowCursor&) = delete;
+
+  // -- Opening: positioned on the first row, or at the end when there is none.
+  // The selected rows in key order; Key() is the row's key (rowid).
+  bool Open(Connection& connection, const RowSelection& rows, const std::vector<String>& columns);
+  // The child rows of the selected rows: those of childTable whose
+  // childColumn equals parentColumn of a selected row, ordered by the
+  // parent's key and then by their own key; Key() is the parent's key, so a
+  // reader merges them with a cursor opened on the same selection.
+  bool OpenChildren(Connection& connection, const RowSelection& parents, const String& parentColumn,
+                    const String& childTable, const String& childColumn, const std::vector<String>& columns);
+  void Close();
+
+  // -- Position
+  bool Eof() const { return !onRow_; }
+  bool MoveNext();            // false only on failure; at the end it stays there
+  std::int64_t Key() const;   // see Open and OpenChildren; 0 at the end
+
+  // -- Fields of the current row, by position among the columns named
+  int ColumnCount() const { return static_cast<int>(names_.size()); }
+  bool IsNull(int column);
+  // A whole number within low..high (a real is rounded half to even).
+  CellRead ReadWhole(int column, std::int64_t low, std::int64_t high, std::int64_t& out);
+  CellRead ReadReal(int column, Double& out);  // Outside for a value that is not finite
+  CellRead ReadText(int column, String& out);  // a number reads in the program's number form
+
+  // -- Errors
+  bool Failed() const { return error_.Number != DbErrNone; }
+  const DbError& Error() const { return error_; }  // the first failure since opening
+
+ private:
+  bool Start(Connection& connection, const String& sql, const RowSelection& rows,
+             const std::vector<String>& columns);
+  bool Step();
+  bool Cell(int column, DbCell& cell);
+  CellRead Mismatch(DbErrorNumber number, int column);
+  bool Fail(Long number, const String& description);
+  bool FailSqlite();
+
+  std::shared_ptr<DbHandle> handle_;  // null while closed
+  Statement read_;                    // key (column 0), then the columns named
+  std::vector<String> names_;         // the columns named at opening, for messages
+  bool onRow_ = false;                // the statement stands on a row
+  DbError error_;                     // the first failure since opening
 };
 
 }  // namespace lintavo

@@ -88,21 +88,52 @@ bool LoadDrawingObjects(Integer dwgNo, DamageReport& damage) {
 }
 
 // ---- Loading a drawing: lines ---------------------------------------------------------------
+// The lines and their points are two ordered passes merged: the drawing's
+// Lines rows in key order, and the Points rows of those lines in the order
+// of their lines' keys and then their own. Each row is stepped once and each
+// column the loader uses is read once, by position, as its type; one child
+// query per line would cost a statement reset and an index search per line.
+
+// Room made in the model tables before a load appends a drawing's lines,
+// so that a large drawing is not copied from one allocation to the next as
+// it grows: room for the stored count of lines and two points per line,
+// but for no more than MaxReservedLines lines, so that a damaged count
+// cannot claim the memory; the headrooms cover the last growth step of
+// each table. Only the allocation is made: bounds and counts follow the
+// tables' own growth rules, and a drawing beyond the room grows by them.
+constexpr Long MaxReservedLines = 2000000;
+constexpr Long ReservedPointsPerLine = 2;
+constexpr Long ObjsHeadroom = 100 + 2000;  // AddLoadedObj's test and step
+constexpr Long PntsHeadroom = 1000;        // a step of a few points per line
+
+template <typename Rec>
+void ReserveRoom(std::vector<Rec>& table, Long count, Long more) {
+  const std::size_t wanted = static_cast<std::size_t>(count) + static_cast<std::size_t>(more) + 1;
+  if (wanted > table.capacity()) table.reserve(wanted);
+}
+
+void ReserveRoomForLines(Long storedLines) {
+  const Long lines = std::clamp<Long>(storedLines, 0, MaxReservedLines);
+  ReserveRoom(Objs, ObjCount, lines + ObjsHeadroom);
+  ReserveRoom(Pnts, PntCount, lines * ReservedPointsPerLine + PntsHeadroom);
+}
 
 // Appends the drawing's Lines rows with their Points rows as entities of
 // drawing dwgNo, layer keys turned into the drawing's layer items. False on
 // a database error (shown).
 bool LoadDrawingLines(Integer dwgNo, DamageReport& damage) {
+  const RowSelection drawingLines{"Lines", "DrawingID", DbValue(Dwgs[dwgNo].DrawID)};
   Connection connection;
-  Recordset lines;
+  RowCursor lines;
+  RowCursor points;
   LineRowReader lineReader;
   PointRowReader pointReader;
+  lineReader.Resolve(LineColumns::Entity);
+  pointReader.Resolve();
   if (connection.Open(OpenDbPath, OpenMode::ReadOnly) &&
-      lines.Open(connection, "Lines", "DrawingID", DbValue(Dwgs[dwgNo].DrawID)) &&
-      lines.Relate("Points", "LineID", "LineID")) {
-    Recordset& points = lines.Children();
-    lineReader.Resolve(lines, LineColumns::Entity);
-    pointReader.Resolve(points);
+      lines.Open(connection, drawingLines, LineRowReader::Columns(LineColumns::Entity)) &&
+      points.OpenChildren(connection, drawingLines, "LineID", "Points", "LineID", PointRowReader::Columns())) {
+    ReserveRoomForLines(Dwgs[dwgNo].Nlines);
     for (; !lines.Eof() && !points.Failed(); lines.MoveNext()) {
       if (!StageStoredLine(lines, points, lineReader, pointReader, damage)) continue;
       LoadObj.DwgNo = dwgNo;
@@ -113,7 +144,7 @@ bool LoadDrawingLines(Integer dwgNo, DamageReport& damage) {
   }
   const DbError& error = connection.Error().Number ? connection.Error()
                          : lines.Failed()          ? lines.Error()
-                                                   : lines.Children().Error();
+                                                   : points.Error();
   if (error.Number == DbErrNone) return true;
   ShowError(error, LoadLinesTitle);
   return false;

@@ -28,12 +28,28 @@ String TextOrEmpty(Recordset& rs, int field) {
   return text;
 }
 
+bool ReadTextOrEmpty(Recordset& rs, int field, String& text) {
+  if (!rs.Field(field).TryText(text)) text.clear();
+  return !rs.Failed();
+}
+
+bool ReadTextOrEmpty(RowCursor& rows, int field, String& text) {
+  const CellRead read = rows.ReadText(field, text);
+  if (read != CellRead::Value) text.clear();
+  return read != CellRead::Failed;
+}
+
+bool FieldIsNull(Recordset& rs, int field) { return rs.Field(field).IsNull(); }
+bool FieldIsNull(RowCursor& rows, int field) { return rows.IsNull(field); }
+
 bool ReadDouble(Recordset& rs, int field, Double& value) {
   Double read = 0;
   if (!rs.Field(field).TryDouble(read) || !std::isfinite(read)) return false;
   value = read;
   return true;
 }
+
+bool ReadDouble(RowCursor& rows, int field, Double& value) { return rows.ReadReal(field, value) == CellRead::Value; }
 
 bool ReadWhole(Recordset& rs, int field, Long low, Long high, Long& value) {
   Double read = 0;
@@ -44,7 +60,15 @@ bool ReadWhole(Recordset& rs, int field, Long low, Long high, Long& value) {
   return true;
 }
 
-bool ReadInteger(Recordset& rs, int field, Integer& value) {
+bool ReadWhole(RowCursor& rows, int field, Long low, Long high, Long& value) {
+  std::int64_t read = 0;
+  if (rows.ReadWhole(field, low, high, read) != CellRead::Value) return false;
+  value = static_cast<Long>(read);
+  return true;
+}
+
+template <typename Rows>
+bool ReadInteger(Rows& rs, int field, Integer& value) {
   Long read = 0;
   if (!ReadWhole(rs, field, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max(), read))
     return false;
@@ -52,64 +76,88 @@ bool ReadInteger(Recordset& rs, int field, Integer& value) {
   return true;
 }
 
-bool ReadLong(Recordset& rs, int field, Long& value) {
+template <typename Rows>
+bool ReadLong(Rows& rs, int field, Long& value) {
   return ReadWhole(rs, field, std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max(), value);
 }
 
-bool ReadSingle(Recordset& rs, int field, Single& value) {
+template <typename Rows>
+bool ReadSingle(Rows& rs, int field, Single& value) {
   Double read = 0;
   if (!ReadDouble(rs, field, read) || std::fabs(read) > std::numeric_limits<Single>::max()) return false;
   value = ToSingle(read);
   return true;
 }
 
+template bool ReadInteger(Recordset&, int, Integer&);
+template bool ReadInteger(RowCursor&, int, Integer&);
+template bool ReadLong(Recordset&, int, Long&);
+template bool ReadLong(RowCursor&, int, Long&);
+template bool ReadSingle(Recordset&, int, Single&);
+template bool ReadSingle(RowCursor&, int, Single&);
+
 // ---- Lines rows ------------------------------------------------------------------------
+
+namespace {
+
+// The columns of a Lines row in the order LineRowReader keeps their
+// positions; a definition's stroke takes the first StrokeFieldCount.
+enum LineField {
+  AtLineID, AtRtype, AtName, AtShow, AtErased, AtFlag, AtColor, AtLtype, AtWeight, AtWidth, AtNPoints,
+  AtLayerID, AtObjectID, AtDrawingID, AtSelected, AtSelect, AtArea, AtOwnerID, LineFieldCount
+};
+constexpr int StrokeFieldCount = AtSelected;
+const char* const LineColumnNames[] = {"LineID", "Rtype",   "Name",     "Show",     "Erased",  "Flag",
+                                       "Color",  "Ltype",   "Weight",   "Width",    "NPoints", "LayerID",
+                                       "ObjectID", "DrawingID", "Selected", "Select", "Area",    "OwnerID"};
+static_assert(std::size(LineColumnNames) == LineFieldCount, "one name per column of a Lines row");
+static_assert(LineRowReader::FieldCount == LineFieldCount, "a position per column of a Lines row");
+
+}  // namespace
+
+const std::vector<String>& LineRowReader::Columns(LineColumns columns) {
+  static const std::vector<String> entity(std::begin(LineColumnNames), std::end(LineColumnNames));
+  static const std::vector<String> stroke(std::begin(LineColumnNames), std::begin(LineColumnNames) + StrokeFieldCount);
+  return columns == LineColumns::Entity ? entity : stroke;
+}
 
 void LineRowReader::Resolve(Recordset& rs, LineColumns columns) {
   columns_ = columns;
-  lineId_ = rs.FieldIndex("LineID");
-  rtype_ = rs.FieldIndex("Rtype");
-  name_ = rs.FieldIndex("Name");
-  show_ = rs.FieldIndex("Show");
-  erased_ = rs.FieldIndex("Erased");
-  flag_ = rs.FieldIndex("Flag");
-  color_ = rs.FieldIndex("Color");
-  ltype_ = rs.FieldIndex("Ltype");
-  weight_ = rs.FieldIndex("Weight");
-  width_ = rs.FieldIndex("Width");
-  nPoints_ = rs.FieldIndex("NPoints");
-  layerId_ = rs.FieldIndex("LayerID");
-  objectId_ = rs.FieldIndex("ObjectID");
-  drawingId_ = rs.FieldIndex("DrawingID");
-  selected_ = rs.FieldIndex("Selected");
-  select_ = rs.FieldIndex("Select");
-  area_ = rs.FieldIndex("Area");
-  ownerId_ = rs.FieldIndex("OwnerID");
+  for (int i = 0; i < LineFieldCount; ++i) at_[i] = rs.FieldIndex(LineColumnNames[i]);
 }
 
-bool LineRowReader::DrawingIdIsNull(Recordset& rs) const { return rs.Field(drawingId_).IsNull(); }
+void LineRowReader::Resolve(LineColumns columns) {
+  columns_ = columns;
+  for (int i = 0; i < LineFieldCount; ++i) at_[i] = i;
+}
 
-bool LineRowReader::Read(Recordset& rs, ObjRec& obj) const {
+bool LineRowReader::DrawingIdIsNull(Recordset& rs) const { return rs.Field(at_[AtDrawingID]).IsNull(); }
+
+template <typename Rows>
+bool LineRowReader::Read(Rows& rs, ObjRec& obj) const {
   // The key first, so that a report about a damaged row can name it.
-  if (!ReadLong(rs, lineId_, obj.LineID)) return false;
-  if (!(ReadInteger(rs, rtype_, obj.Rtype) && ReadInteger(rs, show_, obj.Show) &&
-        ReadInteger(rs, erased_, obj.Erased) && ReadLong(rs, flag_, obj.Flag) &&
-        ReadLong(rs, color_, obj.Color) && ReadInteger(rs, ltype_, obj.Ltype) &&
-        ReadInteger(rs, weight_, obj.Weight) && ReadSingle(rs, width_, obj.Width) &&
-        ReadInteger(rs, nPoints_, obj.NPoints) && ReadLong(rs, layerId_, obj.LayerID) && ReadLong(rs, drawingId_, obj.DrawingID)))
+  if (!ReadLong(rs, at_[AtLineID], obj.LineID)) return false;
+  if (!(ReadInteger(rs, at_[AtRtype], obj.Rtype) && ReadInteger(rs, at_[AtShow], obj.Show) &&
+        ReadInteger(rs, at_[AtErased], obj.Erased) && ReadLong(rs, at_[AtFlag], obj.Flag) &&
+        ReadLong(rs, at_[AtColor], obj.Color) && ReadInteger(rs, at_[AtLtype], obj.Ltype) &&
+        ReadInteger(rs, at_[AtWeight], obj.Weight) && ReadSingle(rs, at_[AtWidth], obj.Width) &&
+        ReadInteger(rs, at_[AtNPoints], obj.NPoints) && ReadLong(rs, at_[AtLayerID], obj.LayerID) &&
+        ReadLong(rs, at_[AtDrawingID], obj.DrawingID)))
     return false;
   // The shown item matters only for compound types; below them a Null is none.
-  if (rs.Field(objectId_).IsNull() && obj.Rtype < FirstCompoundType)
+  if (FieldIsNull(rs, at_[AtObjectID]) && obj.Rtype < FirstCompoundType)
     obj.ObjectID = 0;
-  else if (!ReadLong(rs, objectId_, obj.ObjectID))
+  else if (!ReadLong(rs, at_[AtObjectID], obj.ObjectID))
     return false;
   if (columns_ == LineColumns::Entity &&
-      !(ReadInteger(rs, selected_, obj.Selected) && ReadLong(rs, select_, obj.Select) &&
-        ReadSingle(rs, area_, obj.Area) && ReadLong(rs, ownerId_, obj.OwnerID)))
+      !(ReadInteger(rs, at_[AtSelected], obj.Selected) && ReadLong(rs, at_[AtSelect], obj.Select) &&
+        ReadSingle(rs, at_[AtArea], obj.Area) && ReadLong(rs, at_[AtOwnerID], obj.OwnerID)))
     return false;
-  obj.Name = TextOrEmpty(rs, name_);
-  return !rs.Failed();
+  return ReadTextOrEmpty(rs, at_[AtName], obj.Name);
 }
+
+template bool LineRowReader::Read(Recordset&, ObjRec&) const;
+template bool LineRowReader::Read(RowCursor&, ObjRec&) const;
 
 Integer LeastPointsOfType(Integer Rtype) {
   // Indexed by type: the points each drawer reads (see ObjectDrawers.h);
@@ -122,16 +170,35 @@ Integer LeastPointsOfType(Integer Rtype) {
 
 // ---- Points rows and the vertices of one line --------------------------------------------
 
+const std::vector<String>& PointRowReader::Columns() {
+  static const std::vector<String> columns = {"PX", "PY"};
+  return columns;
+}
+
 void PointRowReader::Resolve(Recordset& rs) {
   px_ = rs.FieldIndex("PX");
   py_ = rs.FieldIndex("PY");
 }
 
-bool PointRowReader::Read(Recordset& rs, PntRec& point) const {
+void PointRowReader::Resolve() {
+  px_ = 0;
+  py_ = 1;
+}
+
+template <typename Rows>
+bool PointRowReader::Read(Rows& rs, PntRec& point) const {
   return ReadDouble(rs, px_, point.X) && ReadDouble(rs, py_, point.Y);
 }
 
-Long StageLinePoints(Recordset& points, const PointRowReader& reader) {
+template bool PointRowReader::Read(Recordset&, PntRec&) const;
+template bool PointRowReader::Read(RowCursor&, PntRec&) const;
+
+namespace {
+
+// Stages LoadObj's vertices from the current row of points on while
+// ownRow() says the row is the line's; see StageLinePoints.
+template <typename Rows, typename OwnRow>
+Long StageOwnPoints(Rows& points, const PointRowReader& reader, OwnRow ownRow) {
   const Long count = LoadObj.NPoints;
   if (count > LoadPntsMax) {
     LoadPntsMax = static_cast<Integer>(std::min<Long>(count + 100, std::numeric_limits<Integer>::max()));
@@ -139,11 +206,22 @@ Long StageLinePoints(Recordset& points, const PointRowReader& reader) {
   }
   for (Long k = 1; k <= count; ++k, points.MoveNext()) {
     PntRec& point = LoadPnts[k];
-    if (points.Eof() || !reader.Read(points, point)) return k;
+    if (points.Eof() || !ownRow() || !reader.Read(points, point)) return k;
     point.Seq = k;
     point.ObjNo = LoadObj.LineID;
   }
   return 0;
+}
+
+}  // namespace
+
+Long StageLinePoints(Recordset& points, const PointRowReader& reader) {
+  return StageOwnPoints(points, reader, [] { return true; });
+}
+
+Long StageLinePoints(RowCursor& points, const PointRowReader& reader, std::int64_t lineKey) {
+  while (!points.Eof() && points.Key() < lineKey) points.MoveNext();  // rows of lines skipped or damaged
+  return StageOwnPoints(points, reader, [&] { return points.Key() == lineKey; });
 }
 
 String MissingPointText(Long k) {
@@ -284,8 +362,9 @@ void StageOwnedLine(Long Owner) {
 }
 
 // Reads the current line row into LoadObj; false (reported unless the
-// recordset failed) when it is damaged or of a type no drawer knows.
-bool ReadLineRow(Recordset& lines, const LineRowReader& reader, DamageReport& damage) {
+// rows failed) when it is damaged or of a type no drawer knows.
+template <typename Rows>
+bool ReadLineRow(Rows& lines, const LineRowReader& reader, DamageReport& damage) {
   if (!reader.Read(lines, LoadObj)) {
     if (!lines.Failed())
       damage.Report("A line with a damaged value was skipped (LineID " + std::to_string(LoadObj.LineID) + ").");
@@ -297,9 +376,18 @@ bool ReadLineRow(Recordset& lines, const LineRowReader& reader, DamageReport& da
   return false;
 }
 
+// The points of the line on the current row of lines, staged.
+Long StagePointsOf(Recordset&, Recordset& points, const PointRowReader& reader) {
+  return StageLinePoints(points, reader);
+}
+Long StagePointsOf(RowCursor& lines, RowCursor& points, const PointRowReader& reader) {
+  return StageLinePoints(points, reader, lines.Key());
+}
+
 // Stages the points of LoadObj; false (reported) when one is missing.
-bool StagePointsReported(Recordset& points, const PointRowReader& reader, DamageReport& damage) {
-  const Long missing = StageLinePoints(points, reader);
+template <typename Rows>
+bool StagePointsReported(Rows& lines, Rows& points, const PointRowReader& reader, DamageReport& damage) {
+  const Long missing = StagePointsOf(lines, points, reader);
   if (missing && !points.Failed()) damage.Report(MissingPointText(missing));
   return missing == 0;
 }
@@ -312,12 +400,13 @@ bool StageDefinitionLine(Recordset& lines, Recordset& points, const LineRowReade
   if (!ReadLineRow(lines, lineReader, damage) || LoadObj.DrawingID != 0) return false;
   StageOwnedLine(Owner);
   if (LoadObj.NPoints <= 0) return true;  // kept as an entity without vertices
-  return StagePointsReported(points, pointReader, damage);
+  return StagePointsReported(lines, points, pointReader, damage);
 }
 
 }  // namespace
 
-bool StageStoredLine(Recordset& lines, Recordset& points, const LineRowReader& lineReader,
+template <typename Rows>
+bool StageStoredLine(Rows& lines, Rows& points, const LineRowReader& lineReader,
                      const PointRowReader& pointReader, DamageReport& damage) {
   if (!ReadLineRow(lines, lineReader, damage)) return false;
   if (LoadObj.NPoints < LeastPointsOfType(LoadObj.Rtype)) {
@@ -325,8 +414,11 @@ bool StageStoredLine(Recordset& lines, Recordset& points, const LineRowReader& l
                   " points, too few for its type, and was skipped.");
     return false;
   }
-  return StagePointsReported(points, pointReader, damage);
+  return StagePointsReported(lines, points, pointReader, damage);
 }
+
+template bool StageStoredLine(Recordset&, Recordset&, const LineRowReader&, const PointRowReader&, DamageReport&);
+template bool StageStoredLine(RowCursor&, RowCursor&, const LineRowReader&, const PointRowReader&, DamageReport&);
 
 bool AppendDefinitionGeometry(Connection& connection, Long Owner, DamageReport& damage,
                               const String& errorTitle) {

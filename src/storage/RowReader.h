@@ -23,6 +23,8 @@
 #pragma once
 
 #include "model/DataHand.h"
+#include <vector>
+
 #include "platform/Recordset.h"
 
 namespace lintavo {
@@ -30,15 +32,29 @@ namespace lintavo {
 class DamageReport;
 
 // ---- Fields ----------------------------------------------------------------------------
+// Each read takes a field of a Recordset's row by ordinal, or of a RowCursor's
+// row by its position among the cursor's columns.
 // Text of a field, "" for Null.
 String TextOrEmpty(Recordset& rs, int field);
+// The same into text, keeping its storage (a loop over many rows allocates
+// nothing for short or repeated texts); false only when the rows failed.
+bool ReadTextOrEmpty(Recordset& rs, int field, String& text);
+bool ReadTextOrEmpty(RowCursor& rows, int field, String& text);
+bool FieldIsNull(Recordset& rs, int field);
+bool FieldIsNull(RowCursor& rows, int field);
 // A whole number of a field within low..high (a real is rounded half to
 // even); false, with value unchanged, for Null or a number outside the range.
 bool ReadWhole(Recordset& rs, int field, Long low, Long high, Long& value);
-bool ReadInteger(Recordset& rs, int field, Integer& value);  // -32768..32767; Yes/No columns too
-bool ReadLong(Recordset& rs, int field, Long& value);
+bool ReadWhole(RowCursor& rows, int field, Long low, Long high, Long& value);
 bool ReadDouble(Recordset& rs, int field, Double& value);  // false for Null or a value that is not finite
-bool ReadSingle(Recordset& rs, int field, Single& value);  // false also beyond single precision's range
+bool ReadDouble(RowCursor& rows, int field, Double& value);
+// For either kind of rows (Recordset or RowCursor):
+template <typename Rows>
+bool ReadInteger(Rows& rs, int field, Integer& value);  // -32768..32767; Yes/No columns too
+template <typename Rows>
+bool ReadLong(Rows& rs, int field, Long& value);
+template <typename Rows>
+bool ReadSingle(Rows& rs, int field, Single& value);  // false also beyond single precision's range
 
 // ---- Lines rows ------------------------------------------------------------------------
 // Which columns of a Lines row a reader takes.
@@ -49,23 +65,26 @@ enum class LineColumns {
 
 class LineRowReader {
  public:
+  // The columns a reader takes, for opening a RowCursor on them.
+  static const std::vector<String>& Columns(LineColumns columns);
   void Resolve(Recordset& rs, LineColumns columns = LineColumns::Stroke);  // field positions, once per recordset
+  void Resolve(LineColumns columns);  // for a RowCursor opened on Columns(columns)
   // Fills obj from the current row: LineID, Rtype, Name, Show, Erased, Flag,
   // Color, Ltype, Weight, Width, NPoints, LayerID, ObjectID, DrawingID, and
   // for entities Selected, Select, Area and OwnerID. ObjectID may be Null
   // below the compound types (read as 0). The stored PointID is not read:
   // it named a place in a table of another session, and the entity gets its
   // own when it is appended. False, with obj partly filled, when the row is
-  // damaged or the recordset failed.
-  bool Read(Recordset& rs, ObjRec& obj) const;
+  // damaged or the rows failed. Rows: Recordset or RowCursor.
+  template <typename Rows>
+  bool Read(Rows& rs, ObjRec& obj) const;
   bool DrawingIdIsNull(Recordset& rs) const;
+
+  static constexpr int FieldCount = 18;  // columns of an entity's row
 
  private:
   LineColumns columns_ = LineColumns::Stroke;
-  int lineId_ = -1, rtype_ = -1, name_ = -1, show_ = -1, erased_ = -1, flag_ = -1;
-  int color_ = -1, ltype_ = -1, weight_ = -1, width_ = -1, nPoints_ = -1;
-  int layerId_ = -1, objectId_ = -1, drawingId_ = -1;
-  int selected_ = -1, select_ = -1, area_ = -1, ownerId_ = -1;
+  int at_[FieldCount] = {};  // position of each column of Columns(Entity) in the rows read
 };
 
 // The least number of points an entity of that type is drawn from (its
@@ -75,23 +94,30 @@ Integer LeastPointsOfType(Integer Rtype);
 // ---- Points rows and the vertices of one line --------------------------------------------
 class PointRowReader {
  public:
+  static const std::vector<String>& Columns();  // PX, PY: for opening a RowCursor on them
   void Resolve(Recordset& rs);
+  void Resolve();  // for a RowCursor opened on Columns()
   // Fills X and Y of point from the current row's PX and PY. False when
   // either is Null or not finite. The row's own keys are not read: a vertex
-  // is known by its place among its line's rows.
-  bool Read(Recordset& rs, PntRec& point) const;
+  // is known by its place among its line's rows. Rows: Recordset or RowCursor.
+  template <typename Rows>
+  bool Read(Rows& rs, PntRec& point) const;
 
  private:
   int px_ = -1, py_ = -1;
 };
 
 // Stages the NPoints vertices of the line in LoadObj into LoadPnts(1..),
-// reading points from its current row on (the line's own rows, in key
-// order), numbered 1.. and owned by LoadObj's LineID, and grows LoadPnts
-// when the line has more points than it holds.
-// Returns 0 when every vertex was read, else the number of the first vertex
-// missing or damaged. Rows beyond NPoints are not read.
+// numbered 1.. and owned by LoadObj's LineID, and grows LoadPnts when the
+// line has more points than it holds. Returns 0 when every vertex was read,
+// else the number of the first vertex missing or damaged. Rows beyond
+// NPoints are not read.
+// From a Recordset: its rows from the current one on are the line's own.
 Long StageLinePoints(Recordset& points, const PointRowReader& reader);
+// From a RowCursor of child rows in the order of their lines' keys (see
+// RowCursor::OpenChildren): rows of lines before lineKey are passed over,
+// then the rows of lineKey are read.
+Long StageLinePoints(RowCursor& points, const PointRowReader& reader, std::int64_t lineKey);
 // "First Point Not Found for Line: " and LoadObj's LineID for vertex 1,
 // "Point k Not Found for Line: " and the LineID for a later one.
 String MissingPointText(Long k);
@@ -100,8 +126,11 @@ String MissingPointText(Long k);
 // into LoadObj and stages its points from the related Points rows. False,
 // with the report, when the row is damaged, of a type outside 1 to 16, has
 // fewer points than its type is drawn from, or misses a point row; false
-// without one when the recordsets failed (the caller shows the error).
-bool StageStoredLine(Recordset& lines, Recordset& points, const LineRowReader& lineReader,
+// without one when the rows failed (the caller shows the error).
+// Rows: a Recordset with its related Points rows, or a RowCursor of the
+// lines with a RowCursor of their points opened on the same selection.
+template <typename Rows>
+bool StageStoredLine(Rows& lines, Rows& points, const LineRowReader& lineReader,
                      const PointRowReader& pointReader, DamageReport& damage);
 
 // ---- Item rows ---------------------------------------------------------------------------

@@ -1,6 +1,9 @@
 // Recordsets: key order, Find, adding, changing and deleting rows, field
-// types and names, Null, related child rows, and failures.
+// types and names, Null, related child rows, and failures; row cursors.
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 #include "platform/Database.h"
 #include "platform/Recordset.h"
@@ -298,6 +301,73 @@ TEST_F(RecordsetTest, AFailureCarriesNumberAndTextAndStopsTheRecordset) {
   EXPECT_EQ(ErrorText(lines_.Error()), "1: no such column: Colour");
   EXPECT_TRUE(lines_.Eof());
   EXPECT_FALSE(lines_.MoveFirst());  // the first failure stays until Close
+}
+
+// ---- Row cursors ---------------------------------------------------------------------------
+
+TEST_F(RecordsetTest, RowCursorMergesChildRowsInTheOrderOfTheirParentsKeys) {
+  const Long first = AddLine("first");
+  const Long other = AddLine("other drawing", 2, 7);
+  const Long second = AddLine("second");
+  // Points added out of the order of their lines, another drawing's between.
+  for (const auto& [line, x] : std::vector<std::pair<Long, Double>>{
+           {second, 1}, {first, 2}, {other, 3}, {second, 4}, {first, 5}, {first, 6}})
+    AddPoint(line, x);
+  const RowSelection drawing{"Lines", "DrawingID", DbValue(Long{1})};
+  RowCursor lines, points;
+  ASSERT_TRUE(lines.Open(connection_, drawing, {"Name"})) << ErrorText(lines.Error());
+  ASSERT_TRUE(points.OpenChildren(connection_, drawing, "LineID", "Points", "LineID", {"PX"}));
+  std::vector<std::pair<std::int64_t, String>> lineRows;
+  for (String name; !lines.Eof(); lines.MoveNext()) {
+    ASSERT_EQ(lines.ReadText(0, name), CellRead::Value);
+    lineRows.emplace_back(lines.Key(), name);
+  }
+  EXPECT_EQ(lineRows, (std::vector<std::pair<std::int64_t, String>>{{first, "first"}, {second, "second"}}));
+  std::vector<std::pair<std::int64_t, Double>> pointRows;
+  for (Double x = 0; !points.Eof(); points.MoveNext()) {
+    ASSERT_EQ(points.ReadReal(0, x), CellRead::Value);
+    pointRows.emplace_back(points.Key(), x);
+  }
+  EXPECT_EQ(pointRows, (std::vector<std::pair<std::int64_t, Double>>{
+                           {first, 2}, {first, 5}, {first, 6}, {second, 1}, {second, 4}}));
+  EXPECT_EQ(points.Key(), 0);
+  EXPECT_TRUE(points.MoveNext());  // at the end it stays there
+  EXPECT_FALSE(points.Failed());
+}
+
+TEST_F(RecordsetTest, RowCursorReadsByTypeTellingNullAndOutOfRangeApartFromFailure) {
+  ASSERT_TRUE(connection_.Execute("INSERT INTO Lines (Rtype, Name, \"Select\", Width, DrawingID) VALUES "
+                                  "(70000, NULL, 2.5, 1e999, 1), (3, 'x', 7, 1.5, 'plan')"));
+  RowCursor rows;
+  ASSERT_TRUE(rows.Open(connection_, RowSelection{"Lines"}, {"Rtype", "Name", "Select", "Width", "DrawingID"}));
+  std::int64_t whole = -1;
+  String text = "kept";
+  Double real = -1;
+  EXPECT_EQ(rows.ReadWhole(0, -32768, 32767, whole), CellRead::Outside);
+  EXPECT_EQ(rows.ReadWhole(0, 0, 100000, whole), CellRead::Value);
+  EXPECT_EQ(whole, 70000);
+  EXPECT_EQ(rows.ReadText(1, text), CellRead::Null);
+  EXPECT_EQ(text, "kept");
+  EXPECT_TRUE(rows.IsNull(1));
+  EXPECT_EQ(rows.ReadWhole(2, 0, 10, whole), CellRead::Value);
+  EXPECT_EQ(whole, 2);  // 2.5 rounds half to even
+  EXPECT_EQ(rows.ReadReal(3, real), CellRead::Outside);  // not finite
+  EXPECT_EQ(rows.ReadText(0, text), CellRead::Value);
+  EXPECT_EQ(text, "70000");
+  ASSERT_TRUE(rows.MoveNext());
+  EXPECT_EQ(rows.ReadWhole(4, 0, 10, whole), CellRead::Failed);  // a text where a number belongs
+  EXPECT_EQ(ErrorText(rows.Error()), "10007: Type mismatch (field DrawingID)");
+  EXPECT_TRUE(rows.Eof());
+  EXPECT_EQ(rows.ReadReal(3, real), CellRead::Failed);
+  EXPECT_FALSE(rows.MoveNext());
+
+  EXPECT_FALSE(rows.Open(connection_, RowSelection{"Lines"}, {"Colour"}));
+  EXPECT_EQ(ErrorText(rows.Error()), "1: no such column: Colour");
+  ASSERT_TRUE(rows.Open(connection_, RowSelection{"Lines", "Name", DbValue("X")}, {"Name"}));
+  EXPECT_EQ(rows.ReadText(0, text), CellRead::Value);  // text filters ignore case as recordsets do
+  EXPECT_EQ(text, "x");
+  EXPECT_EQ(rows.ReadText(1, text), CellRead::Failed);
+  EXPECT_EQ(rows.Error().Number, DbErrNoSuchField);
 }
 
 }  // namespace

@@ -142,6 +142,75 @@ TEST_F(LoadDrawingTest, RoundTripOfEveryEntityTypeRestoresEachEntityAndItsLinks)
   EXPECT_TRUE(Messages().empty());
 }
 
+// Every row of the drawing's Lines (but the PointID column, a place in
+// the table of the session that wrote it) and Points, in key order.
+std::vector<std::vector<String>> StoredRows(TestDatabase& db) {
+  std::vector<std::vector<String>> rows = db.Rows(
+      "SELECT LineID, Rtype, Name, Show, Erased, Flag, Selected, \"Select\", Color, Ltype, Weight, Width, Area, "
+      "NPoints, LayerID, OwnerID, ObjectID, DrawingID FROM Lines ORDER BY LineID");
+  for (auto& row : db.Rows("SELECT PointID, LineID, PX, PY FROM Points ORDER BY PointID")) rows.push_back(row);
+  return rows;
+}
+
+TEST_F(LoadDrawingTest, ADrawingLoadedAndSavedAgainKeepsEveryRowAsItWas) {
+  AddStyled(EntityLine, {{0, 0}, {5, 2}}, 0x00FF00, 2, 3, 0.5f);
+  AddObj(EntityPolyline, 1500);  // more vertices than the staging list starts with
+  for (int k = 0; k < 1500; ++k) AddPnt(k * 0.25, (k % 7) - 3.5);
+  AddStyled(EntityCircle, {{3, 3}, {4, 3}}, 0xFF0000, 1, 1, 0);
+  ASSERT_TRUE(SaveDrawing(1)) << (Messages().empty() ? "" : Messages()[0]);
+  const Long drawId = Dwgs[1].DrawID;
+  const String name = Dwgs[1].Name;
+  const auto saved = StoredRows(Db());
+
+  ResetProgramState();
+  DwgDbPath = path_;
+  frmDocument fresh;
+  Open(fresh, 1);
+  ASSERT_TRUE(LoadStored(drawId, name));
+  const std::vector<Long> loaded = EntitiesOf(1);
+  ASSERT_EQ(loaded.size(), 3u);
+  ASSERT_EQ(Objs[loaded[1]].NPoints, 1500);
+  EXPECT_DOUBLE_EQ(Pnts[Objs[loaded[1]].PointID + 1499].X, 1499 * 0.25);
+  Dwgs[1].SourceDbPath = DwgDbPath;  // as the drawing window records where it loaded from
+  ASSERT_TRUE(SaveDrawing(1));
+  EXPECT_EQ(StoredRows(Db()), saved);
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(LoadDrawingTest, PointRowsStoredOutOfTheOrderOfTheirLinesComeBackAsEachLinesVertices) {
+  const Long plan = AddDrawingRow("Plan", 0, 4);
+  const Long other = AddDrawingRow("Other", 0, 1);
+  StoredLine counted;
+  counted.type = EntityPolyline;
+  counted.nPoints = 3;
+  const Long first = AddLineRow(plan, counted);
+  const Long foreign = AddLineRow(other, counted);
+  const Long second = AddLineRow(plan, counted);
+  const Long missing = AddLineRow(plan, counted);  // two of its three rows are there
+  const Long last = AddLineRow(plan, counted);
+  // Rows of the lines interleaved, another drawing's among them, in no order of the lines.
+  const std::vector<std::pair<Long, double>> rows = {
+      {last, 1},   {second, 1}, {first, 1}, {foreign, 9}, {missing, 1}, {second, 2}, {last, 2},
+      {first, 2},  {foreign, 9}, {second, 3}, {missing, 2}, {first, 3}, {first, 4}, {last, 3}};
+  for (const auto& [line, x] : rows)
+    Db().Exec("INSERT INTO Points (LineID, PX, PY) VALUES (" + std::to_string(line) + ", " + std::to_string(x) +
+              ", " + std::to_string(line) + ")");
+  Responder().AnswerMsgBox(vbOK);
+  EXPECT_TRUE(LoadStored(plan));
+  const std::vector<Long> loaded = EntitiesOf(1);
+  ASSERT_EQ(loaded.size(), 3u);
+  for (size_t n = 0; n < loaded.size(); ++n) {
+    const ObjRec& o = Objs[loaded[n]];
+    EXPECT_EQ(o.LineID, (std::vector<Long>{first, second, last})[n]);
+    ASSERT_EQ(o.NPoints, 3);
+    for (Long k = 0; k < 3; ++k) {
+      EXPECT_DOUBLE_EQ(Pnts[o.PointID + k].X, k + 1.0) << "line " << o.LineID;  // the fourth row of first is unread
+      EXPECT_DOUBLE_EQ(Pnts[o.PointID + k].Y, o.LineID);
+    }
+  }
+  EXPECT_EQ(Messages(), std::vector<String>{"Point 3 Not Found for Line: " + std::to_string(missing)});
+}
+
 // ---- The drawing row -------------------------------------------------------------------------
 
 TEST_F(LoadDrawingTest, MissingDrawingRowSaysNotFoundAndReadsNothing) {

@@ -138,6 +138,7 @@ bool Connection::Open(const String& path, OpenMode mode) {
     return false;
   }
   handle_ = std::move(handle);
+  path_ = path;
   return true;
 }
 
@@ -159,7 +160,25 @@ bool Connection::Execute(const String& sql) {
 
 bool Connection::BeginTrans() { return Execute("BEGIN IMMEDIATE"); }
 
-bool Connection::CommitTrans() { return Execute("COMMIT"); }
+bool Connection::CommitTrans() {
+  const String moved = "The file '" + path_ + "' was deleted, replaced or moved while it was being written";
+  if (IsOpen() && FileMoved()) {
+    RollbackTrans();
+    return Fail(DbErrFileMoved, moved);
+  }
+  if (!Execute("COMMIT")) return false;
+  // The commit went into the file the connection holds open: when the path
+  // no longer names that file, what was written is not where the user will
+  // look for it.
+  if (FileMoved()) return Fail(DbErrFileMoved, moved);
+  return true;
+}
+
+bool Connection::FileMoved() const {
+  int moved = 0;
+  if (sqlite3_file_control(handle_->Db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK) return false;
+  return moved != 0 || !FileExists(path_);
+}
 
 bool Connection::RollbackTrans() { return Execute("ROLLBACK"); }
 

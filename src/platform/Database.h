@@ -48,6 +48,7 @@ enum DbErrorNumber : Long {
   DbErrInvalidNull = 10006,   // a Null read as a number, a text, bytes or a date
   DbErrTypeMismatch = 10007,  // a stored value that is not of the kind asked for
   DbErrOverflow = 10008,      // a number outside the range of the type asked for
+  DbErrFileMoved = 10009,     // the file was deleted, replaced or renamed while the connection wrote it
 };
 
 struct DbError {
@@ -144,6 +145,10 @@ class Connection {
 
   // ---- Transactions: one at a time; nothing is written to the file before
   // CommitTrans, and RollbackTrans leaves the file as it was at BeginTrans.
+  // CommitTrans succeeds only when the path still names the file written:
+  // a file deleted, replaced or renamed meanwhile fails with
+  // DbErrFileMoved (before the commit the transaction is rolled back; a
+  // commit into a file that went meanwhile is lost with that file).
   bool BeginTrans();
   bool CommitTrans();
   bool RollbackTrans();
@@ -158,8 +163,10 @@ class Connection {
  private:
   bool Fail(Long number, const String& description);
   bool FailSqlite();
+  bool FileMoved() const;  // the path no longer names the file the connection has open
 
   std::shared_ptr<DbHandle> handle_;  // null while closed
+  String path_;                       // the path it was opened at
   DbError error_;                     // the last failure
 };
 

@@ -317,6 +317,16 @@ class SaveSession {
   Connection& Db() { return connection_; }
   GeometryWriter& Geometry() { return geometry_; }
 
+  // The definition geometry (entities of DwgNo 0) owned by item i, in table
+  // order. Indexed on first use, once per session: a tree of many
+  // components costs one pass over the entities, not one per component.
+  std::pair<const Long*, const Long*> MembersOf(Long i) {
+    if (memberStart_.empty()) IndexMembers();
+    if (i < 1 || static_cast<std::size_t>(i) + 1 >= memberStart_.size()) return {nullptr, nullptr};
+    const Long* base = members_.data();
+    return {base + memberStart_[static_cast<std::size_t>(i)], base + memberStart_[static_cast<std::size_t>(i) + 1]};
+  }
+
   // Records the first failure with the title of its operation; false.
   bool Fail(const String& title, const DbError& error) {
     if (failed_) return false;
@@ -344,6 +354,25 @@ class SaveSession {
   Connection connection_;
   GeometryWriter geometry_;
   ModelKeys keys_;
+  // Members by owner: memberStart_[i] .. memberStart_[i + 1] in members_.
+  void IndexMembers() {
+    memberStart_.assign(static_cast<std::size_t>(ItemCount) + 2, 0);
+    const Long last = ObjCount;
+    for (Long j = 1; j <= last; ++j)
+      if (const Long owner = DefinitionOwner(j)) ++memberStart_[static_cast<std::size_t>(owner) + 1];
+    for (std::size_t k = 1; k < memberStart_.size(); ++k) memberStart_[k] += memberStart_[k - 1];
+    members_.resize(static_cast<std::size_t>(memberStart_.back()));
+    std::vector<Long> next(memberStart_.begin(), memberStart_.end() - 1);
+    for (Long j = 1; j <= last; ++j)
+      if (const Long owner = DefinitionOwner(j)) members_[static_cast<std::size_t>(next[owner]++)] = j;
+  }
+  static Long DefinitionOwner(Long j) {
+    const ObjRec& obj = Objs[j];
+    return obj.DwgNo == 0 && obj.OwnerID >= 1 && obj.OwnerID <= ItemCount ? obj.OwnerID : 0;
+  }
+
+  std::vector<Long> memberStart_;
+  std::vector<Long> members_;
   bool failed_ = false;
   String baseTitle_;  // title of a failure to open or to commit
   String title_;   // title of the failing operation's message
@@ -527,10 +556,10 @@ bool SaveObjectLinesOn(SaveSession& s, Long i) {
   std::vector<Long> stored;
   std::unordered_set<Long> rewritten;
   bool ok = AddNewNeeded || writer.OwnerLines(ownerKey, stored);
-  const Long last = ObjCount;
-  for (Long j = 1; ok && j <= last; ++j) {
-    ObjRec& obj = Objs[j];
-    if (obj.OwnerID != i || obj.DwgNo != 0 || !obj.Show) continue;
+  const auto [first, end] = s.MembersOf(i);
+  for (const Long* member = first; ok && member != end; ++member) {
+    ObjRec& obj = Objs[*member];
+    if (!obj.Show) continue;
     const Long shown = obj.Rtype < FirstCompoundType ? ownerKey : ItemKey(obj.ObjectID);
     const LineLinks links{obj.LayerID, ownerKey, shown, 0};
     // Two entities holding the same key must not share one row.
@@ -613,23 +642,58 @@ bool SaveComponentOn(SaveSession& s, Long i) {
   return SaveComponentRow(s, i, false, "Save Component: " + Items[i].Name);
 }
 
-// Adds to list the components placed by item c, depth first, each after
-// those it places; visited keeps a component from being listed twice and a
-// definition that places itself from running away.
-void CollectPlaced(Long c, std::vector<bool>& visited, std::vector<Long>& list) {
-  visited[static_cast<std::size_t>(c)] = true;
+}  // namespace
+
+// ---- Component placement trees -------------------------------------------------------
+
+ComponentTree::ComponentTree() : first_(static_cast<std::size_t>(ItemCount) + 2, 0) {
+  // Counts per owner, then offsets, then the placements in table order, so
+  // each definition's placements keep the order of its members.
   const Long last = ObjCount;
-  for (Long j = 1; j <= last; ++j) {
-    const ObjRec& obj = Objs[j];
-    if (obj.OwnerID != c || obj.DwgNo != 0 || obj.Rtype != EntityComponent) continue;
-    const Long placed = obj.ObjectID;
-    if (placed < 1 || placed > ItemCount || Items[placed].Rtype != ItemComponent) continue;
-    if (!visited[static_cast<std::size_t>(placed)]) CollectPlaced(placed, visited, list);
-  }
-  list.push_back(c);
+  for (Long j = 1; j <= last; ++j)
+    if (const Long owner = PlacingOwner(j)) ++first_[static_cast<std::size_t>(owner) + 1];
+  for (std::size_t i = 1; i < first_.size(); ++i) first_[i] += first_[i - 1];
+  placed_.resize(static_cast<std::size_t>(first_.back()));
+  std::vector<Long> next(first_.begin(), first_.end() - 1);
+  for (Long j = 1; j <= last; ++j)
+    if (const Long owner = PlacingOwner(j)) placed_[static_cast<std::size_t>(next[owner]++)] = Objs[j].ObjectID;
 }
 
-}  // namespace
+// The definition that member j places a component in, or 0: j is a
+// component placement of definition geometry whose link is a component item.
+Long ComponentTree::PlacingOwner(Long j) {
+  const ObjRec& obj = Objs[j];
+  if (obj.DwgNo != 0 || obj.Rtype != EntityComponent) return 0;
+  if (obj.OwnerID < 1 || obj.OwnerID > ItemCount || Items[obj.OwnerID].Rtype != ItemComponent) return 0;
+  const Long placed = obj.ObjectID;
+  return placed >= 1 && placed <= ItemCount && Items[placed].Rtype == ItemComponent ? obj.OwnerID : 0;
+}
+
+void ComponentTree::Collect(Long root, std::vector<bool>& visited, std::vector<Long>& list) const {
+  if (root < 1 || root > ItemCount || visited[static_cast<std::size_t>(root)]) return;
+  // Depth first without recursion: each frame is a definition and the
+  // position of the next placement to follow in it. A component is marked
+  // when it is entered, so a definition placing an enclosing one (a cycle)
+  // is not followed again.
+  struct Frame {
+    Long item;
+    Long next;
+  };
+  std::vector<Frame> stack{{root, first_[static_cast<std::size_t>(root)]}};
+  visited[static_cast<std::size_t>(root)] = true;
+  while (!stack.empty()) {
+    Frame& top = stack.back();
+    if (top.next == first_[static_cast<std::size_t>(top.item) + 1]) {
+      list.push_back(top.item);
+      stack.pop_back();
+      continue;
+    }
+    const Long placed = placed_[static_cast<std::size_t>(top.next++)];
+    if (visited[static_cast<std::size_t>(placed)]) continue;
+    visited[static_cast<std::size_t>(placed)] = true;
+    stack.push_back({placed, first_[static_cast<std::size_t>(placed)]});
+  }
+}
 
 // ---- Drawings ----------------------------------------------------------------------
 
@@ -683,7 +747,7 @@ std::vector<Long> ComponentTreeItems(Long itemIndex) {
   std::vector<Long> list;
   if (itemIndex < 1 || itemIndex > ItemCount || Items[itemIndex].Rtype != ItemComponent) return list;
   std::vector<bool> visited(static_cast<std::size_t>(ItemCount) + 1, false);
-  CollectPlaced(itemIndex, visited, list);
+  ComponentTree().Collect(itemIndex, visited, list);
   return list;
 }
 

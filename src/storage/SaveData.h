@@ -83,6 +83,24 @@ void UpdateComponent(Long& itemIndex);
 // rest are added, and the owner's stored rows not rewritten are deleted.
 void SaveObjectLines(Long& itemIndex);
 
+// Which component definitions place which, read from the model once: the
+// placements (entities of type 12 in definition geometry, DwgNo 0) by the
+// definition that owns them. Following it costs each component and each
+// placement once, whatever the depth, and it never recurses.
+class ComponentTree {
+ public:
+  ComponentTree();
+  // Appends to list the components root places, at any depth, and root
+  // itself, each after those it places; components marked in visited are
+  // passed over (with what they place) and those appended are marked.
+  void Collect(Long root, std::vector<bool>& visited, std::vector<Long>& list) const;
+
+ private:
+  static Long PlacingOwner(Long j);
+  std::vector<Long> first_;   // by item index: the first entry of its placements in placed_
+  std::vector<Long> placed_;  // the item each placement shows, definition by definition
+};
+
 // The components (item indexes) that itemIndex places, at any depth, and
 // itself last, each once, every one after those it places.
 std::vector<Long> ComponentTreeItems(Long itemIndex);

@@ -202,7 +202,10 @@ void frmDwgSave::RunSave(bool overwrite) {
 // those it places. A component stored under its name is left as stored.
 std::vector<Long> frmDwgSave::ComponentsToSave() const {
   std::vector<Long> list;
-  std::vector<bool> seen(static_cast<std::size_t>(ItemCount) + 1, false);
+  const std::size_t size = static_cast<std::size_t>(ItemCount) + 1;
+  std::vector<bool> seen(size, false), followed(size, false);
+  const ComponentTree tree;  // read once: a deep or wide tree costs each placement once
+  std::vector<Long> found;
   const Long last = ObjCount;
   for (Long j = 1; j <= last; ++j) {
     const ObjRec& obj = Objs[j];
@@ -211,10 +214,11 @@ std::vector<Long> frmDwgSave::ComponentsToSave() const {
     if (Items[c].Rtype != ItemComponent || seen[static_cast<std::size_t>(c)]) continue;
     seen[static_cast<std::size_t>(c)] = true;
     if (ComponentExistsInDb(Items[c].Name)) continue;
-    for (Long t : ComponentTreeItems(c)) {
-      const bool listed = std::find(list.begin(), list.end(), t) != list.end();
-      if (!listed && (t == c || !ComponentExistsInDb(Items[t].Name))) list.push_back(t);
+    found.clear();
+    tree.Collect(c, followed, found);
+    for (Long t : found) {
       seen[static_cast<std::size_t>(t)] = true;
+      if (t == c || !ComponentExistsInDb(Items[t].Name)) list.push_back(t);
     }
   }
   return list;

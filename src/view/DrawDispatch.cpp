@@ -22,6 +22,7 @@
 #include "model/Top.h"
 #include "model/ViewCache.h"
 #include "platform/Numbers.h"
+#include "platform/Prompts.h"
 #include "platform/Surface.h"
 #include "storage/LoadFonts.h"
 #include "storage/LoadObjects.h"
@@ -53,6 +54,29 @@ namespace {
 // by kind and name. They are not tried again, so a failing load costs one
 // database visit and one report, not one on every redraw.
 std::vector<std::pair<Integer, String>> UnloadableItems;
+
+// Placement faults of the definitions, each told once per session: a
+// component placed inside itself (through others), and nesting deeper than
+// the stack. Redraws come many times a second; one message is enough.
+bool CycleReported = false;
+bool DepthReported = false;
+
+const char* const DrawComponentTitle = "Draw Component";
+
+void ReportCycle(Long item) {
+  if (CycleReported) return;
+  CycleReported = true;
+  MsgBox("Component " + Items[item].Name + " is placed inside itself; that placement is not drawn.", vbOKOnly,
+         DrawComponentTitle);
+}
+
+void ReportDepth() {
+  if (DepthReported) return;
+  DepthReported = true;
+  MsgBox("Components are placed inside each other more than " + std::to_string(MaxNestLevel) +
+             " deep; the deeper ones are not drawn.",
+         vbOKOnly, DrawComponentTitle);
+}
 
 bool IsUnloadable(Integer kind, const String& name) {
   return std::find(UnloadableItems.begin(), UnloadableItems.end(), std::make_pair(kind, name)) !=
@@ -147,11 +171,23 @@ bool ResolveCompoundItem(Long ObjNo, Integer type, Long& I) {
   return true;
 }
 
+// Whether item is being drawn already: the item whose members are being
+// drawn, or one of the enclosing compounds on the stack. A member showing it
+// would draw it inside itself again and again.
+bool ItemOnStack(Long item, Long currentItem) {
+  if (item == currentItem) return true;
+  for (Integer level = 1; level <= NestLevel; ++level)
+    if (CompoundStack[level].ItemIndex == item) return true;
+  return false;
+}
+
 // Draws a compound member of type 12 and above one nesting level deeper;
-// below the deepest level (a cycle of components placing each other) it is
-// left out.
+// below the deepest level it is left out, and said once.
 void DrawNestedMember(Long member, Long ObjNo, Long I) {
-  if (NestLevel >= MaxNestLevel) return;
+  if (NestLevel >= MaxNestLevel) {
+    ReportDepth();
+    return;
+  }
   ++NestLevel;
   CompoundStack[NestLevel] = CompoundFrame{member, ObjNo, I};
   DrawObject(member);
@@ -159,8 +195,9 @@ void DrawNestedMember(Long member, Long ObjNo, Long I) {
 }
 
 // The members of a component (kind 1 item) or a dimension: simple ones with
-// the fast renderer, compound ones nested. A component placing itself and
-// dimensions inside dimensions are skipped.
+// the fast renderer, compound ones nested. Dimensions inside dimensions are
+// skipped, and so is a member showing an item that is being drawn already
+// (a component placed inside itself, directly or through others): told once.
 void DrawMembers(Long ObjNo, Integer type, Long I) {
   const Long last = ObjCount;
   for (Long j = 1; j <= last; ++j) {
@@ -170,8 +207,11 @@ void DrawMembers(Long ObjNo, Integer type, Long I) {
       FastDrawObject(j);
       continue;
     }
-    const bool skipped = type == EntityComponent ? Objs[j].ObjectID == I : memberType == EntityDimension;
-    if (skipped) continue;
+    if (type == EntityDimension && memberType == EntityDimension) continue;
+    if (ItemOnStack(Objs[j].ObjectID, I)) {
+      ReportCycle(Objs[j].ObjectID);
+      continue;
+    }
     DrawNestedMember(j, ObjNo, I);
     if (type == EntityComponent) MemberColor = Objs[ObjNo].Color;
   }
@@ -310,6 +350,7 @@ void ResetDrawDispatch() {
   NestLevel = 0;
   CompoundStack.fill(CompoundFrame{});
   UnloadableItems.clear();
+  CycleReported = DepthReported = false;
 }
 
 namespace {

@@ -136,6 +136,30 @@ TEST_F(DatabaseTest, CommittedRowsReachTheNextConnection) {
   EXPECT_EQ(ReadNames(connection), std::vector<String>{"Plan A"});
 }
 
+// A file deleted or replaced while a transaction writes it: the commit
+// fails, saying so, and never reports rows stored that are not in the file
+// at the path.
+TEST_F(DatabaseTest, ACommitFailsWhenItsFileWasDeletedOrReplacedMeanwhile) {
+  for (const bool replaced : {false, true}) {
+    SCOPED_TRACE(replaced ? "replaced" : "deleted");
+    Connection connection;
+    const String path = OpenNewDatabase(connection, NamesTable);
+    ASSERT_TRUE(connection.BeginTrans());
+    Recordset names;
+    ASSERT_TRUE(names.Open(connection, "Names"));
+    AddName(names, "Plan A");
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(path)));
+    if (replaced) {
+      QFile other(QString::fromStdString(path));
+      ASSERT_TRUE(other.open(QIODevice::WriteOnly));  // another file under the same name
+      other.write("another file");
+    }
+    EXPECT_FALSE(connection.CommitTrans());
+    EXPECT_EQ(connection.Error().Number, DbErrFileMoved);
+    EXPECT_NE(ErrorText(connection.Error()).find(path), String::npos);
+  }
+}
+
 TEST_F(DatabaseTest, ClosingInsideATransactionDiscardsItsChanges) {
   Connection connection;
   const String path = OpenNewDatabase(connection, NamesTable);

@@ -1,5 +1,7 @@
 // Saving drawings and components: rows, keys, updates in place, revisions,
 // replacing a stored drawing, and failures that leave everything as before.
+#include <pthread.h>
+
 #include "organisation/Components.h"
 #include "platform/Prompts.h"
 #include "storage/LoadData.h"
@@ -262,6 +264,43 @@ TEST_F(ComponentSaveTest, PlacementCycleSavesEachComponentOnce) {
   Long root = a;
   ASSERT_TRUE(SaveComponentTree(root));
   EXPECT_EQ(ComponentNames(), Texts({"B", "A"}));
+}
+
+// Following a chain of 20,000 components each placing the next takes a
+// small, fixed stack: here a thread with 256 KiB, where a walk that recursed
+// once per level would overflow. The tree lists the deepest first.
+TEST_F(ComponentSaveTest, AChainOfTwentyThousandNestedComponentsIsFollowedWithoutRecursion) {
+  constexpr Long depth = 20000;
+  std::vector<Long> chain;
+  for (Long k = 0; k < depth; ++k) chain.push_back(AddComponent("C" + std::to_string(k)));
+  for (Long k = 0; k + 1 < depth; ++k) AddDefinitionEntity(chain[k], EntityComponent, chain[k + 1]);
+
+  struct Walk {
+    Long root;
+    std::vector<Long> tree;
+  } walk{chain.front(), {}};
+  pthread_attr_t small;
+  pthread_attr_init(&small);
+  pthread_attr_setstacksize(&small, 256 * 1024);
+  pthread_t walker;
+  auto follow = [](void* data) -> void* {
+    auto* w = static_cast<Walk*>(data);
+    w->tree = ComponentTreeItems(w->root);
+    return nullptr;
+  };
+  ASSERT_EQ(pthread_create(&walker, &small, follow, &walk), 0);
+  pthread_join(walker, nullptr);
+  pthread_attr_destroy(&small);
+
+  const std::vector<Long>& tree = walk.tree;
+  ASSERT_EQ(static_cast<Long>(tree.size()), depth);
+  EXPECT_EQ(tree.front(), chain.back());
+  EXPECT_EQ(tree.back(), chain.front());
+
+  Long root = chain.front();
+  ASSERT_TRUE(SaveComponentTree(root));
+  EXPECT_EQ(Count("SELECT count(*) FROM Components"), depth);
+  EXPECT_EQ(Text("SELECT Name FROM Components ORDER BY ObjectID LIMIT 1"), "C19999");
 }
 
 TEST_F(ComponentSaveTest, ComponentWithoutLinesWritesNothing) {

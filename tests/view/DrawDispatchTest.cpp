@@ -204,10 +204,56 @@ TEST_F(DrawDispatchTest, ComponentsPlacingEachOtherStopAtTheNestingLimit) {
     Objs[inner].DwgNo = 0;
     Objs[inner].OwnerID = owner;
   }
+  Responder().AnswerMsgBox(vbOK);  // the cycle is told
   DrawObject(AddPlacement(a, 1, 1, 3, 0));
   EXPECT_TRUE(InkAt(2, 1));
   EXPECT_EQ(NestLevel, 0);
   EXPECT_EQ(PlacementOn, FlagFalse);
+}
+
+// A and B each place the other twice: without a guard a redraw would draw
+// 2^100 placements. The member showing a component being drawn is left out,
+// and the cycle is told once, however often the drawing is redrawn.
+TEST_F(DrawDispatchTest, AComponentCyclePlacedTwiceIsDrawnOnceAndToldOnce) {
+  const Long a = AddNamedItem(ItemComponent, "A");
+  const Long b = AddNamedItem(ItemComponent, "B");
+  AddMemberLine(a, 0, 0, 1, 0, ColorRed);
+  AddMemberLine(b, 0, 0, 0, 1, ColorRed);
+  for (auto [owner, placed] : {std::pair{a, b}, std::pair{a, b}, std::pair{b, a}, std::pair{b, a}}) {
+    const Long inner = AddPlacement(placed, 0, 0, 1, 0);
+    Objs[inner].DwgNo = 0;
+    Objs[inner].OwnerID = owner;
+  }
+  Responder().AnswerMsgBox(vbOK);
+  const Long top = AddPlacement(a, 1, 1, 3, 0);
+  DrawObject(top);
+  DrawObject(top);
+  EXPECT_TRUE(InkAt(2, 1));  // A's own line ...
+  EXPECT_TRUE(InkAt(1, 2));  // ... and B's, placed in A
+  ASSERT_EQ(Responder().Prompts().size(), 1u);
+  EXPECT_EQ(Responder().Prompts()[0].text, "Component A is placed inside itself; that placement is not drawn.");
+  EXPECT_EQ(NestLevel, 0);
+}
+
+// A chain deeper than the stack: the first hundred levels are drawn, the
+// rest are not, and that is told once.
+TEST_F(DrawDispatchTest, NestingDeeperThanTheStackIsToldOnce) {
+  const Integer depth = MaxNestLevel + 5;
+  std::vector<Long> chain;
+  for (Integer k = 0; k < depth; ++k) chain.push_back(AddNamedItem(ItemComponent, "C" + std::to_string(k)));
+  for (Integer k = 0; k + 1 < depth; ++k) {
+    const Long inner = AddPlacement(chain[k + 1], 0, 0, 1, 0);
+    Objs[inner].DwgNo = 0;
+    Objs[inner].OwnerID = chain[k];
+  }
+  AddMemberLine(chain.back(), 0, 0, 1, 0, ColorRed);
+  Responder().AnswerMsgBox(vbOK);
+  const Long top = AddPlacement(chain.front(), 1, 1, 3, 0);
+  DrawObject(top);
+  DrawObject(top);
+  ASSERT_EQ(Responder().Prompts().size(), 1u);
+  EXPECT_NE(Responder().Prompts()[0].text.find("more than 100 deep"), String::npos);
+  EXPECT_FALSE(InkAt(2, 1));  // the line at the bottom of the chain lies too deep
 }
 
 TEST_F(DrawDispatchTest, SelectedDimensionDrawsMembersAfterANestedOneAsSelected) {

@@ -229,8 +229,8 @@ enum class CellRead {
 // row when Column is ""), compared as a filtered recordset compares.
 struct RowSelection {
   String Table;                      // table name
-  String Column;                     // "" for every row
-  DbValue Value;                     // value Column must equal, bound as a parameter
+  String Column{};                   // "" for every row
+  DbValue Value{};                   // value Column must equal, bound as a parameter
   TextMatch Match = TextMatch::NoCase;  // how a text Value compares
 };
 

@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
   const Clock::time_point sizing = Clock::now();
   const bool sized = started && lintavo::SizeActiveDrawingArea(AreaWidth, AreaHeight);
   const double resize = MillisecondsSince(sizing);
+  const double startedMemory = PeakMemoryMiB();
   lintavo::OpenPhases phases;
   const bool drawn = sized && lintavo::OpenFitAndDraw(file, drawing, -1, phases);
   const long lines = lintavo::ObjCount - lintavo::BaseObjCount;
@@ -83,7 +84,8 @@ int main(int argc, char** argv) {
               application, start.MainWindow, start.Initialise, start.FirstWindow);
   std::printf("window 1600 x 1000 %.1f ms\nopen %.1f ms\nfit %.1f ms\nredraw %.1f ms\n", resize, phases.Open,
               phases.Fit, phases.Redraw);
-  std::printf("total %.1f ms\nlines %ld\npeak memory %.1f MiB\n", total, lines, PeakMemoryMiB());
+  std::printf("total %.1f ms\nlines %ld\n", total, lines);
+  std::printf("peak memory at start %.1f MiB\npeak memory %.1f MiB\n", startedMemory, PeakMemoryMiB());
   lintavo::EndProgramStarted();
   lintavo::SetPromptResponder(nullptr);
   if (!started) std::fprintf(stderr, "the program did not start\n");

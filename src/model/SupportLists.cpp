@@ -26,16 +26,20 @@ std::vector<LayerNameRec> LayerNameList(1);
 Long LayerNameBound = 0;
 Long LayerNameCount = 0;
 
-void AddLayerName(const String& Name, const String& Category) {
+bool ListLayerName(const String& Name, const String& Category) {
   for (Long i = 1; i <= LayerNameCount; ++i)
-    if (LayerNameList[i].Name == Name) return;  // the stored category stays
+    if (LayerNameList[i].Name == Name) return false;  // the stored category stays
   if (LayerNameCount + 10 > LayerNameBound) {
     LayerNameBound += 100;
     LayerNameList.resize(LayerNameBound + 1);
   }
   ++LayerNameCount;
   LayerNameList[LayerNameCount] = LayerNameRec{Name, Category};
-  if (ServicesAbove.StoreLayerName) ServicesAbove.StoreLayerName(Name, Category);
+  return true;
+}
+
+void AddLayerName(const String& Name, const String& Category) {
+  if (ListLayerName(Name, Category) && ServicesAbove.StoreLayerName) ServicesAbove.StoreLayerName(Name, Category);
 }
 
 // ---- Reset ------------------------------------------------------------------------------------

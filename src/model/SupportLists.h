@@ -73,6 +73,9 @@ extern std::vector<LayerNameRec> LayerNameList;  // entries 1..LayerNameCount; 0
 extern Long LayerNameBound;                      // upper index of LayerNameList (grows by 100)
 extern Long LayerNameCount;                      // entries in use
 
+// Adds the pair unless the name is listed already; true when it was added.
+// The reader of the library lists its rows this way: they are stored already.
+bool ListLayerName(const String& Name, const String& Category);
 // Adds the pair unless the name is listed already, and stores a new pair in
 // the settings database.
 void AddLayerName(const String& Name, const String& Category);

@@ -101,7 +101,8 @@ void LoadLayerNames() {
         if (!names.table.Failed()) damage.Report("A layer name row without a name was skipped.");
         continue;
       }
-      AddLayerName(names.table.Field(name).AsText(), TextOrEmpty(names.table, category));
+      // The rows are the stored library: listed, not stored again.
+      ListLayerName(names.table.Field(name).AsText(), TextOrEmpty(names.table, category));
     }
   }
   if (names.Failed()) ShowError(names.Error(), LoadLayerNamesTitle);

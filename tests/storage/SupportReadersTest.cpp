@@ -5,6 +5,8 @@
 #include "annotation/Hatches.h"
 #include "annotation/Texthand.h"
 #include "model/DataHand.h"
+#include "model/ServicesAbove.h"
+#include "model/SupportLists.h"
 #include "organisation/Layers.h"
 #include "storage/DbSchema.h"
 #include "storage/LoadData.h"
@@ -223,6 +225,26 @@ TEST_F(SupportReadersTest, LayerNamesLoadOncePerNameWithTheFirstCategory) {
   EXPECT_EQ(LayerNameList[2].Name, "Doors");
   TestDatabase db(SupportPath(SettingsDbFile));
   EXPECT_EQ(db.Number("SELECT COUNT(*) FROM LayerNames"), 3);  // nothing written back
+}
+
+// The library's rows are stored already: reading them asks the store for
+// nothing, while a name the program makes is stored once.
+TEST_F(SupportReadersTest, ReadingTheLayerNameLibraryStoresNothingBack) {
+  static std::vector<String> stored;
+  stored.clear();
+  auto* const saved = ServicesAbove.StoreLayerName;
+  ServicesAbove.StoreLayerName = [](const String& Name, const String&) { stored.push_back(Name); };
+  MakeSupportDatabase(SettingsDbFile, SchemaSettings,
+                      {"INSERT INTO LayerNames VALUES ('Walls', 'Building')",
+                       "INSERT INTO LayerNames VALUES ('Doors', 'Building')"});
+  LoadLayerNames();
+  const size_t storedByTheReader = stored.size();
+  AddLayerName("Windows", "General Use");
+  AddLayerName("Walls", "General Use");  // listed: not stored again
+  ServicesAbove.StoreLayerName = saved;
+  EXPECT_EQ(LayerNameCount, 3);
+  EXPECT_EQ(storedByTheReader, 0u);
+  EXPECT_EQ(stored, std::vector<String>{"Windows"});
 }
 
 TEST_F(SupportReadersTest, LayerNameListGrowsBeforeItFills) {

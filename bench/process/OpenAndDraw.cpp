@@ -1,0 +1,94 @@
+// lintavo_open_and_draw FILE [DRAWING]: the whole program's road from start
+// to a drawn drawing, as one process, for comparing whole processes.
+//
+// It starts as the program starts (the application object, the support
+// databases of its own folder, the main window, offscreen unless a platform
+// is set), without the splash window's fixed timer waits; sizes the drawing
+// area to 1600 by 1000 pixels; opens the drawing DRAWING (by default the
+// one the benchmark maker writes) of the drawings database FILE through
+// File, Open; fits it (ZOOM ALL), redraws it whole and exits. It prints the
+// time of each phase and the process's peak resident memory. Every prompt
+// is answered with its safe button and written to the error stream, so the
+// program never waits for a person. Exit status 0 when the drawing was
+// drawn, 1 when it was not.
+#include <QApplication>
+#include <chrono>
+#include <cstdio>
+#include <sys/resource.h>
+
+#include "LineDrawingFiles.h"
+#include "OpenRoad.h"
+#include "model/DataHand.h"
+#include "platform/Prompts.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int AreaWidth = 1600;  // drawing area, pixels
+constexpr int AreaHeight = 1000;
+
+class AnsweringResponder final : public lintavo::PromptResponder {
+ public:
+  int MessageBox(const lintavo::MessageBoxPrompt& prompt) override {
+    std::fprintf(stderr, "message box \"%s\": %s\n", prompt.title.c_str(), prompt.prompt.c_str());
+    return lintavo::MsgBoxSafeAnswer(prompt.buttons);
+  }
+  lintavo::FileAnswer FileDialog(const lintavo::FilePrompt&) override { return {false, "", 1}; }
+  lintavo::ColorAnswer ColorDialog(const lintavo::ColorPrompt& prompt) override { return {false, prompt.color}; }
+  bool PrinterSetupDialog(const lintavo::PrinterPrompt&, QPrinter&) override { return false; }
+  bool PrintDialog(const lintavo::PrinterPrompt&, QPrinter&) override { return false; }
+  void ModalWindowShown(QDialog&) override {}
+};
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Peak resident memory of the process so far, in MiB.
+double PeakMemoryMiB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB here
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const Clock::time_point processStart = Clock::now();
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: %s FILE_dwg.mdb [DRAWING]\n", argv[0]);
+    return 2;
+  }
+  const lintavo::String file = argv[1];
+  const lintavo::String drawing = argc > 2 ? argv[2] : lintavo::BenchDrawingName;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+
+  QApplication app(argc, argv);
+  AnsweringResponder responder;
+  lintavo::SetPromptResponder(&responder);
+  const double application = MillisecondsSince(processStart);
+
+  lintavo::StartPhases start;
+  const bool started = lintavo::StartProgramWithoutSplash(start);
+  const Clock::time_point sizing = Clock::now();
+  const bool sized = started && lintavo::SizeActiveDrawingArea(AreaWidth, AreaHeight);
+  const double resize = MillisecondsSince(sizing);
+  const double startedMemory = PeakMemoryMiB();
+  lintavo::OpenPhases phases;
+  const bool drawn = sized && lintavo::OpenFitAndDraw(file, drawing, -1, phases);
+  const long lines = lintavo::ObjCount - lintavo::BaseObjCount;
+  const double total = MillisecondsSince(processStart);
+
+  std::printf("application %.1f ms\nmain window %.1f ms\ninitialisation %.1f ms\nfirst window %.1f ms\n",
+              application, start.MainWindow, start.Initialise, start.FirstWindow);
+  std::printf("window 1600 x 1000 %.1f ms\nopen %.1f ms\nfit %.1f ms\nredraw %.1f ms\n", resize, phases.Open,
+              phases.Fit, phases.Redraw);
+  std::printf("total %.1f ms\nlines %ld\n", total, lines);
+  std::printf("peak memory at start %.1f MiB\npeak memory %.1f MiB\n", startedMemory, PeakMemoryMiB());
+  lintavo::EndProgramStarted();
+  lintavo::SetPromptResponder(nullptr);
+  if (!started) std::fprintf(stderr, "the program did not start\n");
+  if (started && !sized) std::fprintf(stderr, "the drawing area could not be sized\n");
+  return drawn && lines > 0 ? 0 : 1;
+}

@@ -125,8 +125,8 @@ bool FairTypedRead(sqlite3* db, std::vector<PlainLine>& lines, std::vector<Plain
                                "WHERE l.DrawingID = ?1 ORDER BY l.rowid, p.rowid",
                                -1, &pointRows, nullptr) == SQLITE_OK;
   if (ok) {
-    sqlite3_bind_int64(lineRows, 1, DrawKey);
-    sqlite3_bind_int64(pointRows, 1, DrawKey);
+    sqlite3_bind_int64(lineRows, 1, BenchDrawKey);
+    sqlite3_bind_int64(pointRows, 1, BenchDrawKey);
   }
   bool pointRow = ok && sqlite3_step(pointRows) == SQLITE_ROW;
   while (ok && sqlite3_step(lineRows) == SQLITE_ROW) {

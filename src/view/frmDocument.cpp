@@ -523,16 +523,23 @@ bool frmDocument::PreviewsNeedRedraw() {
   return ToolStep > 0 && (RubberCentreOn || OutlineOn || RubberObjectOn || GroupDragOn);
 }
 
-void frmDocument::RemovePointerImages() {
+void frmDocument::ErasePointerImages() {
   if (Cursorison) EraseCrosshair();
   // The previews are on the surface that was active when they were drawn.
   if (ActiveDoc != static_cast<Surface*>(this)) return;
-  if (PreviewsNeedRedraw()) {
-    RedrawView();  // clears the surface: every preview is forgotten
-    return;
-  }
   if (RubberBusy) EraseRubber();
   if (RubberShown) EraseWindowBox();
+}
+
+void frmDocument::RemovePointerImages() {
+  // A command past its first click may show marks of the points it took
+  // and previews that keep no state: the model is drawn afresh, which
+  // forgets every preview; the next move draws them anew.
+  if (ActiveDoc == static_cast<Surface*>(this) && ToolStep > 0) {
+    RedrawView();
+    return;
+  }
+  ErasePointerImages();
 }
 
 bool frmDocument::RemoveCommandImages() {
@@ -540,7 +547,7 @@ bool frmDocument::RemoveCommandImages() {
   // drawn while the construction points show, which the command switched
   // on for itself: only a redraw takes them off.
   const bool redraw = ShowConPnts || PreviewsNeedRedraw();
-  RemovePointerImages();
+  ErasePointerImages();
   return redraw;
 }
 

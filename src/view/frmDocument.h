@@ -135,8 +135,10 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   void PanByDrag();               // one move of a left drag while no command runs
   void DrivePreviews();           // the previews switched on, moved to the cursor
   void ShowCursorReadOut();       // status-bar panels 5 to 8
-  // The crosshair and the previews that follow the pointer off the surface:
-  // the pointer left the window.
+  // The crosshair, the rubber band and the window box drawn again, which
+  // takes them off the surface.
+  void ErasePointerImages();
+  // The pointer left the window: the surface shows the model alone.
   void RemovePointerImages();
   // Those too, for a step that ends (Esc, the right button); true when the
   // command drew marks as well, which only a redraw, after the command's

@@ -64,7 +64,7 @@ bool ConsiderPoints(PointSearch& search, Long i) {
   for (Long k = first; k <= last; ++k) {
     const PntRec& p = Pnts[k];
     const Single d = ToSingle(std::fabs(search.X - p.X) + std::fabs(p.Y - search.Y));
-    if (d >= search.Best) continue;
+    if (!(d < search.Best)) continue;  // a point that is not a number is no nearer than any
     search.ObjNo = i;
     search.BestX = p.X;
     search.BestY = p.Y;

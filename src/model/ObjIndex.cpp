@@ -52,9 +52,11 @@ struct GridLevel {
   Long FirstCell = 0;       // index in Heads of its cell (0, 0)
 };
 
-// An entity's box as the index keeps it: single precision, rounded outward.
+// An entity's box as the index keeps it: single precision, rounded outward,
+// measured from the grid's origin (so a drawing far from the world origin
+// keeps the precision of its own extents).
 struct PlacedBox {
-  float Xmin = 0, Ymin = 0, Xmax = 0, Ymax = 0;  // world units
+  float Xmin = 0, Ymin = 0, Xmax = 0, Ymax = 0;  // world units from (OriginX, OriginY)
 };
 
 struct GridState {
@@ -166,7 +168,10 @@ float Above(Double v) {
   return f;
 }
 
-PlacedBox Kept(const EntityBox& box) { return {Below(box.Xmin), Below(box.Ymin), Above(box.Xmax), Above(box.Ymax)}; }
+PlacedBox Kept(const EntityBox& box) {
+  return {Below(box.Xmin - Grid.OriginX), Below(box.Ymin - Grid.OriginY), Above(box.Xmax - Grid.OriginX),
+          Above(box.Ymax - Grid.OriginY)};
+}
 
 constexpr float Endless = std::numeric_limits<float>::infinity();
 constexpr PlacedBox WholePlane{-Endless, -Endless, Endless, Endless};
@@ -358,8 +363,11 @@ void ObjIndexCutBack() { ResetObjIndex(); }
 void ObjIndexCandidates(Double X, Double Y, Double Reach, std::vector<Long>& Found) {
   Found.clear();
   BringUpToDate();
-  const Double reach = Reach * (1 + ReachMargin) + RoundingMargin * (std::fabs(X) + std::fabs(Y) + Reach);
-  const Double left = X - reach, right = X + reach, bottom = Y - reach, top = Y + reach;
+  const Double magnitude = std::fabs(X) + std::fabs(Y) + Reach + std::fabs(Grid.OriginX) + std::fabs(Grid.OriginY);
+  const Double reach = Reach * (1 + ReachMargin) + RoundingMargin * magnitude;
+  // The square about the point, from the grid's origin as the kept boxes are.
+  const Double left = X - reach - Grid.OriginX, right = X + reach - Grid.OriginX;
+  const Double bottom = Y - reach - Grid.OriginY, top = Y + reach - Grid.OriginY;
   for (const GridLevel& level : Grid.Levels) {
     // An entity in a cell reaches at most half a cell beyond it.
     const Double widened = reach + level.CellSize / 2;

@@ -1,5 +1,11 @@
-// The object under a click on a large drawing: FindObjAt walks every object
-// of the model on each pick, so its time per call is the delay a click feels.
+// The object under a click, and the nearest stored point, on a large
+// drawing: the time per call is the delay a click (or a snapped pointer
+// move) feels. FindObjAt and NearestObjPoint ask the entity index for the
+// objects near the point; the scans that measure every object
+// (FindObjAtByScan, NearestObjPointByScan) run in the same process as the
+// yardstick. The index is laid out by the first query after a load, once:
+// BM_ObjIndexLayOut times that first query on its own.
+//
 // The drawing mixes the common types (lines, points, circles, arcs,
 // polylines, text characters) spread over a 1000 x 1000 world on two layers
 // of the active window, the other one shown and unlocked, so every object
@@ -7,9 +13,11 @@
 #include <benchmark/benchmark.h>
 
 #include "model/DataHand.h"
+#include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "picking/Identify.h"
+#include "picking/Snaps.h"
 #include "view/Zooms.h"
 #include "view/frmDocument.h"
 
@@ -56,11 +64,9 @@ void AddMixedObject(long i) {
   }
 }
 
-// range(0): objects in the drawing.
-void BM_FindObjAt(benchmark::State& state) {
-  const long count = state.range(0);
+// The mixed drawing of `count` objects in window `doc` as drawing 1.
+void MakeMixedDrawing(frmDocument& doc, long count) {
   ResetProgramState();
-  frmDocument doc;
   doc.ID = 1;
   ActiveDoc = &doc;
   CurDwg = 1;
@@ -77,12 +83,21 @@ void BM_FindObjAt(benchmark::State& state) {
   // Every other object on the second layer, shown and unlocked.
   for (Long i = 1; i <= ObjCount; i += 2) Objs[i].LayerID = ItemCount;
   PickTolerance = 0.1F;
+}
+
+// range(0): objects in the drawing. The index is laid out before the timing.
+template <void (*Find)(Long&, Double, Double, Double&)>
+void FindObjectBench(benchmark::State& state) {
+  const long count = state.range(0);
+  frmDocument doc;
+  MakeMixedDrawing(doc, count);
+  Long obj = 0;
+  Double dist = 0;
+  Find(obj, 0, 0, dist);
 
   long click = 0;
   for (auto _ : state) {
-    Long obj = 0;
-    Double dist = 0;
-    FindObjAt(obj, Spread(click, 997, 1000), Spread(click + 5, 991, 1000), dist);
+    Find(obj, Spread(click, 997, 1000), Spread(click + 5, 991, 1000), dist);
     benchmark::DoNotOptimize(obj);
     benchmark::DoNotOptimize(dist);
     ++click;
@@ -91,7 +106,60 @@ void BM_FindObjAt(benchmark::State& state) {
   ActiveDoc = nullptr;
   ResetProgramState();
 }
-BENCHMARK(BM_FindObjAt)->ArgName("objects")->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void BM_FindObjAt(benchmark::State& state) { FindObjectBench<FindObjAt>(state); }
+void BM_FindObjAtByScan(benchmark::State& state) { FindObjectBench<FindObjAtByScan>(state); }
+BENCHMARK(BM_FindObjAt)->ArgName("objects")->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FindObjAtByScan)->ArgName("objects")->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// range(0): objects in the drawing; the pointer is snapped at each step.
+template <void (*Nearest)(Double&, Double&, Long&, Single&)>
+void NearestPointBench(benchmark::State& state) {
+  const long count = state.range(0);
+  frmDocument doc;
+  MakeMixedDrawing(doc, count);
+  Double x = 0, y = 0;
+  Long obj = 0;
+  Single dist = 0;
+  Nearest(x, y, obj, dist);
+
+  long move = 0;
+  for (auto _ : state) {
+    x = Spread(move, 997, 1000);
+    y = Spread(move + 5, 991, 1000);
+    Nearest(x, y, obj, dist);
+    benchmark::DoNotOptimize(x);
+    benchmark::DoNotOptimize(obj);
+    ++move;
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+  ActiveDoc = nullptr;
+  ResetProgramState();
+}
+
+void BM_NearestObjPoint(benchmark::State& state) { NearestPointBench<NearestObjPoint>(state); }
+void BM_NearestObjPointByScan(benchmark::State& state) { NearestPointBench<NearestObjPointByScan>(state); }
+BENCHMARK(BM_NearestObjPoint)->ArgName("objects")->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NearestObjPointByScan)->ArgName("objects")->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// range(0): objects in the drawing. The first click after a load lays the
+// index out; the scan of one click is the yardstick for it.
+void BM_ObjIndexLayOut(benchmark::State& state) {
+  const long count = state.range(0);
+  frmDocument doc;
+  MakeMixedDrawing(doc, count);
+  for (auto _ : state) {
+    ObjIndexCutBack();
+    Long obj = 0;
+    Double dist = 0;
+    FindObjAt(obj, 500, 500, dist);
+    benchmark::DoNotOptimize(obj);
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+  ActiveDoc = nullptr;
+  ResetProgramState();
+}
+BENCHMARK(BM_ObjIndexLayOut)->ArgName("objects")->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace lintavo

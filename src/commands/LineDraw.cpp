@@ -18,6 +18,7 @@
 #include "model/DrawingWindow.h"
 #include "model/Geometry.h"
 #include "model/MessageBar.h"
+#include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
@@ -287,6 +288,7 @@ void AddPlainVertex() {
     obj.Rtype = EntityPolygon;
     obj.Ltype = 1;
   }
+  ObjPointsChanged(ChainObj);
   DrawObject(ChainObj);
   P(1) = P(2);  // where a chain that cannot grow any more starts again
 }

@@ -7,6 +7,7 @@
 #include "model/Invariants.h"
 #include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
+#include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "model/UndoRedo.h"
@@ -171,6 +172,7 @@ void AddObj(Integer ObjType, Integer NPoints) {
   obj.DwgNo = CurDwg;
   CountNewEntity(ObjType, window);
   CheckEntityTable();
+  ObjIndexAdded(ObjCount);
 }
 
 void AddPnt(Double X, Double Y) {
@@ -185,6 +187,7 @@ void AddPnt(Double X, Double Y) {
   LastPnt = PntCount;
   CheckPointTable();
   CheckEntityPoints(ObjCount, PntSeq);
+  ObjPointsChanged(ObjCount);
 
   // A compound entity's later points are scales and angles, not places: only
   // its insertion point, and that point moved by its item's far corner, count.
@@ -224,6 +227,7 @@ void AddLoadedObj() {
   CheckEntityTable();
   CheckPointTable();
   CheckEntityPoints(ObjCount, count);
+  ObjIndexAdded(ObjCount);
   if (LoadObj.DwgNo >= 1) ResolveObjLayer(ObjCount);
 }
 
@@ -245,6 +249,7 @@ void CopyObj(Long SrcObj) {
   obj.DwgNo = CurDwg;
   CountNewEntity(obj.Rtype, ActiveDrawingWindow());
   CheckEntityTable();
+  ObjIndexAdded(ObjCount);
 }
 
 void ResolveObjLayer(Long ObjNo) {
@@ -341,6 +346,7 @@ void NewDwgRec(Integer DwgNo) {
 // ---- Reset -------------------------------------------------------------------------------------
 
 void ResetDataHand() {
+  ObjIndexCutBack();
   Pnts = std::vector<PntRec>(1);  // fresh tables give their memory back
   Objs = std::vector<ObjRec>(1);
   Items = std::vector<ItemRec>(1);

@@ -5,6 +5,7 @@
 #include "model/DrawingWindow.h"
 #include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
+#include "model/ObjIndex.h"
 #include "model/Picks.h"
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
@@ -185,6 +186,7 @@ void EraseObj(Long ObjNo) {
 // can bring them back.
 void DeleteItemObjs(Long ItemIndex) {
   if (ItemIndex < 1 || ItemIndex > ItemCount) return;
+  Long detached = 0;
   for (Long i = 1; i <= ObjCount; ++i) {
     if (Objs[i].OwnerID != ItemIndex) continue;
     PaintErased(i);
@@ -192,7 +194,9 @@ void DeleteItemObjs(Long ItemIndex) {
     obj.Flag = FlagDeletedWithOwner;
     obj.Show = FlagFalse;
     obj.DwgNo = 0;
+    ++detached;
   }
+  ObjIndexDetached(detached);
   if (ItemIndex == ItemCount) {
     --ItemCount;
     return;
@@ -210,6 +214,7 @@ void DeleteItemObjs(Long ItemIndex) {
 // Nothing is repainted. Drawing 0 is the support geometry and is never closed.
 void EraseDwgObjs(Integer DwgNo) {
   if (!IsOpenDrawing(DwgNo)) return;
+  Long detached = 0;
   for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
     ObjRec& obj = Objs[i];
     if (obj.DwgNo != DwgNo) continue;
@@ -217,7 +222,9 @@ void EraseDwgObjs(Integer DwgNo) {
     obj.Erased = FlagTrue;
     obj.Show = FlagFalse;
     obj.DwgNo = 0;
+    ++detached;
   }
+  ObjIndexDetached(detached);
   Dwgs[DwgNo].Nlines = 0;
 }
 
@@ -254,6 +261,7 @@ void ResetModel() {
   PntCount = LastPnt = BasePntCount;
   ObjCount = LastObj = BaseObjCount;
   ItemCount = CurItem = BaseItemCount;
+  ObjIndexCutBack();
   SelectedCount = 0;
   SelectionSetNumber = 0;
   if (DrawingWindow* window = ActiveDocForm()) window->IsDirty = FlagFalse;

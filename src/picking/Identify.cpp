@@ -12,10 +12,12 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "model/DataHand.h"
 #include "model/Geometry.h"
 #include "model/LayerItems.h"
+#include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
@@ -253,26 +255,102 @@ void MeasureObject(const ObjRec& obj) {
 
 // ---- Finding the object under a point --------------------------------------------
 
-void FindObjAt(Long& ObjNo, Double X, Double Y, Double& Dist) {
-  const Double sentinel = SentinelFactor * PickTolerance;
-  Dist = sentinel;
-  ObjNo = 0;
-  HitTestX = X;
-  HitTestY = Y;
-  const DrawingWindow* window = ActiveDocForm();  // looked up once, not per object
-  // Objects at or below the base count are support geometry.
-  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
-    const ObjRec& obj = Objs[i];
-    if (!obj.Show || obj.DwgNo != CurDwg || !IsLayerEditableIn(window, obj.LayerID)) continue;
-    CandidateDistance = sentinel;
-    MeasureObject(obj);
-    // Less or equal: of equal distances the later object wins.
-    if (CandidateDistance <= Dist) {
-      ObjNo = i;
-      Dist = CandidateDistance;
-    }
+namespace {
+
+constexpr Integer SegmentNotSet = -1;  // HitSegment while no routine set it for the object under test
+
+// Reaches of the rounds of a search through the index, in pick tolerances:
+// the callers' largest reach first, the sentinel last.
+constexpr Double SearchRounds[] = {2, 8, 32, SentinelFactor};
+
+// The best object so far of one search.
+struct HitSearch {
+  Double Sentinel = 0;                    // the miss distance, world units
+  const DrawingWindow* Window = nullptr;  // the active drawing window, looked up once
+  Long ObjNo = 0;                         // best object; 0 none
+  Double Dist = 0;                        // its distance; the sentinel while none is nearer
+  Integer Segment = SegmentNotSet;        // the part of it its routine set in HitSegment
+};
+
+std::vector<Long> Candidates;  // the index's answer, kept so that a click allocates nothing
+
+void StartSearch(HitSearch& search) {
+  search.ObjNo = 0;
+  search.Dist = search.Sentinel;
+  search.Segment = SegmentNotSet;
+}
+
+// Measures object i unless a skip applies. Less or equal: of equal distances
+// the later object wins, and one whose routine left the sentinel still
+// replaces a best that is itself the sentinel.
+void Consider(HitSearch& search, Long i) {
+  const ObjRec& obj = Objs[i];
+  if (!obj.Show || obj.DwgNo != CurDwg || !IsLayerEditableIn(search.Window, obj.LayerID)) return;
+  CandidateDistance = search.Sentinel;
+  HitSegment = SegmentNotSet;
+  MeasureObject(obj);
+  if (CandidateDistance <= search.Dist) {
+    search.ObjNo = i;
+    search.Dist = CandidateDistance;
+    search.Segment = HitSegment;
   }
 }
+
+// Objects at or below the base count are support geometry.
+void SearchAll(HitSearch& search) {
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) Consider(search, i);
+}
+
+// Rounds of growing reach. An object the index leaves out lies beyond the
+// reach by every distance the routines compute, or its routine leaves the
+// sentinel; so a best within the reach and nearer than the sentinel is the
+// answer of the whole table, ties included. When nothing is nearer than the
+// sentinel, the answer is the last object whose routine left it: the table
+// is searched for it from the top down.
+void SearchIndexed(HitSearch& search) {
+  for (const Double round : SearchRounds) {
+    const Double reach = round * PickTolerance;
+    ObjIndexCandidates(HitTestX, HitTestY, reach, Candidates);
+    StartSearch(search);
+    for (const Long i : Candidates)
+      if (i > BaseObjCount) Consider(search, i);
+    if (search.Dist < search.Sentinel && search.Dist <= reach) return;
+  }
+  for (Long i = ObjCount; i > std::max(search.ObjNo, BaseObjCount); --i) {
+    Consider(search, i);
+    if (search.ObjNo == i) return;
+  }
+}
+
+// The index serves a positive finite tolerance about a finite point of an
+// open drawing (it holds no support geometry); anything else is scanned.
+bool IndexServes(Double X, Double Y) {
+  return PickTolerance > 0 && std::isfinite(SentinelFactor * PickTolerance) && std::isfinite(X) &&
+         std::isfinite(Y) && CurDwg >= 1 && CurDwg <= MaxDwgNo;
+}
+
+void FindObject(bool useIndex, Long& ObjNo, Double X, Double Y, Double& Dist) {
+  HitTestX = X;
+  HitTestY = Y;
+  const Integer segmentBefore = HitSegment;
+  HitSearch search;
+  search.Sentinel = SentinelFactor * PickTolerance;
+  search.Window = ActiveDocForm();
+  StartSearch(search);
+  if (useIndex)
+    SearchIndexed(search);
+  else
+    SearchAll(search);
+  ObjNo = search.ObjNo;
+  Dist = search.Dist;
+  HitSegment = search.Segment != SegmentNotSet ? search.Segment : segmentBefore;
+}
+
+}  // namespace
+
+void FindObjAt(Long& ObjNo, Double X, Double Y, Double& Dist) { FindObject(IndexServes(X, Y), ObjNo, X, Y, Dist); }
+
+void FindObjAtByScan(Long& ObjNo, Double X, Double Y, Double& Dist) { FindObject(false, ObjNo, X, Y, Dist); }
 
 // ---- Segments ----------------------------------------------------------------------
 

@@ -25,7 +25,14 @@ extern Integer SnapActive;  // flag: the module's dispatcher has taken the curre
 // once, otherwise the nearest point wins (the earlier of equally near ones).
 // When a point was found, X and Y receive it, ObjNo its entity and Dist its
 // distance; otherwise X and Y are unchanged and ObjNo and Dist are 0.
+// It tests only the entities the entity index (ObjIndex) names near the
+// point, in rounds of growing reach, in table order; the answers are those
+// of testing every entity. Points outside the point table in use are never read.
 void NearestObjPoint(Double& X, Double& Y, Long& ObjNo, Single& Dist);
+// The same answer by testing every entity of the table; NearestObjPoint
+// takes this road when the index cannot serve (a tolerance that is not a
+// positive finite number, a point that is not finite, no open drawing current).
+void NearestObjPointByScan(Double& X, Double& Y, Long& ObjNo, Single& Dist);
 
 // ---- Reset ----------------------------------------------------------------------------
 void ResetSnaps();  // the module's globals to their start values

@@ -155,6 +155,19 @@ TEST_F(IdentifyTest, APolylineReportsItsNearestChordAtAnyReach) {
   EXPECT_EQ(HitSegment, 2);
 }
 
+TEST_F(IdentifyTest, TheChordReportedIsThatOfThePolylineReturnedNotOfALaterOneNearby) {
+  const Long picked = AddShape(EntityPolyline, {{0, 0}, {4, 0}, {4, 4}});
+  AddShape(EntityPolyline, {{3.8, 3}, {3.8, 1}, {0, 1}});  // its chord 1 lies 0.15 away
+  HitSegment = 0;
+  const auto [obj, dist] = Find(3.95, 2);
+  EXPECT_EQ(obj, picked);
+  EXPECT_NEAR(dist, 0.05, 1e-12);
+  EXPECT_EQ(HitSegment, 2);
+  AddPoint(3.95, 2);  // a point returned: the chord is left as it was
+  Find(3.95, 2);
+  EXPECT_EQ(HitSegment, 2);
+}
+
 TEST_F(IdentifyTest, AnArcIsHitOnlyWithinItsAngleRangeAndReach) {
   // Centre (0, 0), radius 2, from 0 to 90 degrees through 45.
   const Double r = 2, h = std::sqrt(2.0);

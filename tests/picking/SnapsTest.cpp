@@ -1,5 +1,6 @@
 // The search for the nearest stored object point.
 #include <initializer_list>
+#include <limits>
 #include <utility>
 
 #include "picking/Snaps.h"
@@ -70,6 +71,18 @@ TEST_F(SnapsTest, HiddenEntitiesOtherDrawingsAndCompoundPlacementPointsAreNotOff
   EXPECT_EQ(objNo_, shown);
   EXPECT_DOUBLE_EQ(x_, 1);
   EXPECT_DOUBLE_EQ(y_, 2);
+}
+
+TEST_F(SnapsTest, APointThatIsNotANumberOrOutsideThePointTableIsNeverOffered) {
+  const Long near = AddEntity(EntityPoint, {{3, 3}});                 // 4
+  AddEntity(EntityPoint, {{std::numeric_limits<Double>::quiet_NaN(), 1}});  // must not make 16 look nearer
+  AddEntity(EntityPoint, {{9, 9}});                                    // 16
+  AddEntity(EntityPoint, {{5, 5}});
+  Objs[ObjCount].PointID = 0;  // would read the unused record 0, at (0, 0): 2
+  NearestObjPoint(x_, y_, objNo_, dist_);
+  EXPECT_EQ(objNo_, near);
+  EXPECT_FLOAT_EQ(dist_, 4);
+  EXPECT_DOUBLE_EQ(x_, 3);
 }
 
 }  // namespace

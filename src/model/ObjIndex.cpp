@@ -1,0 +1,400 @@
+// ObjIndex: stacked loose grids of entity boxes.
+//
+// Sections:
+//   Grid state
+//   Boxes of entities
+//   Cells
+//   Laying out the grid
+//   Keeping the index current
+//   Asking the index
+//   Reset
+#include "model/ObjIndex.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+
+namespace lintavo {
+namespace {
+
+// ---- Grid state ----------------------------------------------------------------------------
+
+constexpr Long EndOfCell = 0;   // Heads, NextInCell: no further entity (entity numbers start at 1)
+constexpr Long NotPlaced = -1;  // CellOf: in no cell (support geometry, or detached before it was placed)
+
+// An entity goes to the lowest level whose cell width is at least its box
+// size divided by this; the half cell a query adds then exceeds the half box
+// by enough to absorb the rounding of the box's centre.
+constexpr Double LevelFill = 0.99;
+// Boxes, and the reach of a query, are widened by this fraction of the
+// magnitude of their coordinates: far more than the rounding of any distance
+// the picking routines compute in double precision.
+constexpr Double RoundingMargin = 1e-9;
+// Radii of circles and ellipses are widened by this fraction: the picking
+// routine takes an ellipse's squared half-axes in single precision.
+constexpr Double RadiusMargin = 1e-6;
+// The reach is widened by this fraction, so that a distance just past it
+// still exceeds it after conversion to single precision (the snap search).
+constexpr Double ReachMargin = 1e-6;
+constexpr Long EntitiesPerCell = 2;          // level 0 has about one cell per this many entities
+constexpr Long MaxLevel0Cells = 1L << 22;    // and never more cells than this
+constexpr Long LayoutSlack = 64;             // changes tolerated beyond a quarter of the placed entities
+
+// One grid of the stack. Cells are numbered row by row from the lower left.
+struct GridLevel {
+  Double CellSize = 1;      // world units, > 0
+  Double PerWorldUnit = 1;  // 1 / CellSize
+  Long Columns = 1;         // cells across, >= 1
+  Long Rows = 1;            // cells up, >= 1
+  Long FirstCell = 0;       // index in Heads of its cell (0, 0)
+};
+
+// An entity's box as the index keeps it: single precision, rounded outward,
+// measured from the grid's origin (so a drawing far from the world origin
+// keeps the precision of its own extents).
+struct PlacedBox {
+  float Xmin = 0, Ymin = 0, Xmax = 0, Ymax = 0;  // world units from (OriginX, OriginY)
+};
+
+struct GridState {
+  Double OriginX = 0, OriginY = 0;  // world lower-left corner of every level's cell (0, 0)
+  Double Width = 0, Height = 0;     // world extents the grid was laid out over
+  std::vector<GridLevel> Levels;    // lowest first; the last has a single cell
+  std::vector<Long> Heads;          // per cell: its first entity, EndOfCell when empty
+  std::vector<Long> NextInCell;     // per entity: the next entity of its cell, EndOfCell at the end
+  std::vector<Long> CellOf;         // per entity: index in Heads of its cell, NotPlaced
+  std::vector<PlacedBox> Boxes;     // per entity in a cell: its box; unbounded entities the whole plane
+  Long PlacedUpTo = 0;   // entities 1..PlacedUpTo were placed (or passed over as support geometry)
+  Long PlacedCount = 0;  // entities in cells
+  Long LaidOutFor = 0;   // PlacedCount right after the grid was laid out
+  Long OffGrid = 0;      // entities placed since, with their centre outside the extents laid out
+  Long Detached = 0;     // entities in cells that left their drawing since
+  bool Valid = false;    // false: the grid is laid out anew before the next query
+};
+
+GridState Grid;
+
+// ---- Boxes of entities ---------------------------------------------------------------------
+
+struct EntityBox {
+  Double Xmin = std::numeric_limits<Double>::infinity();  // world units
+  Double Ymin = std::numeric_limits<Double>::infinity();
+  Double Xmax = -std::numeric_limits<Double>::infinity();
+  Double Ymax = -std::numeric_limits<Double>::infinity();
+  bool Finite = true;  // false once a coordinate or radius was not a finite number
+};
+
+void TakeIn(EntityBox& box, Double X, Double Y) {
+  if (!std::isfinite(X) || !std::isfinite(Y)) box.Finite = false;
+  box.Xmin = std::min(box.Xmin, X);
+  box.Ymin = std::min(box.Ymin, Y);
+  box.Xmax = std::max(box.Xmax, X);
+  box.Ymax = std::max(box.Ymax, Y);
+}
+
+void TakeInCircle(EntityBox& box, Double Cx, Double Cy, Double Radius) {
+  const Double r = Radius * (1 + RadiusMargin);
+  if (!std::isfinite(r)) box.Finite = false;
+  TakeIn(box, Cx - r, Cy - r);
+  TakeIn(box, Cx + r, Cy + r);
+}
+
+Double Span(const PntRec& a, const PntRec& b) {
+  return std::sqrt((a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y));
+}
+
+// Stored points the snap search and the picking routines read, from the
+// first: a compound entity's insertion point only, else every point.
+Long PointsRead(const ObjRec& obj) { return obj.Rtype >= FirstCompoundType ? 1 : obj.NPoints; }
+
+// The shapes the picking routines measure radially reach beyond their
+// points: a circle or arc its rim about point 1 through point 2, an ellipse
+// or elliptical arc its rim, at most the longer half-axis from the middle of
+// either axis (the routine takes the middle of the longer one).
+void TakeInRims(EntityBox& box, const ObjRec& obj, Long count) {
+  const PntRec* p = &Pnts[obj.PointID];
+  switch (obj.Rtype) {
+    case EntityCircle:
+    case EntityArc:
+      if (count >= 2) TakeInCircle(box, p[0].X, p[0].Y, Span(p[0], p[1]));
+      break;
+    case EntityEllipse:
+    case EntityEllipticArc:
+      if (count >= 4) {
+        const Double halfAxis = std::max(Span(p[0], p[1]), Span(p[2], p[3])) / 2;
+        TakeInCircle(box, p[0].X / 2 + p[1].X / 2, p[0].Y / 2 + p[1].Y / 2, halfAxis);
+        TakeInCircle(box, p[2].X / 2 + p[3].X / 2, p[2].Y / 2 + p[3].Y / 2, halfAxis);
+      }
+      break;
+    default: break;  // chords of curves lie within their control points
+  }
+}
+
+// The box of entity i, widened for rounding; false when it cannot be
+// bounded: points outside the point table or not its own, or not finite.
+bool BoxOf(Long i, EntityBox& box) {
+  const ObjRec& obj = Objs[i];
+  const Long count = PointsRead(obj);
+  if (count < 1 || obj.PointID < 1 || obj.PointID > PntCount - count + 1) return false;
+  for (Long k = obj.PointID; k < obj.PointID + count; ++k) {
+    const PntRec& p = Pnts[k];
+    if (p.ObjNo != i) return false;
+    TakeIn(box, p.X, p.Y);
+  }
+  TakeInRims(box, obj, count);
+  if (!box.Finite) return false;
+  const Double magnitude = std::max({std::fabs(box.Xmin), std::fabs(box.Xmax), std::fabs(box.Ymin),
+                                     std::fabs(box.Ymax)});
+  const Double margin = RoundingMargin * magnitude;
+  box.Xmin -= margin;
+  box.Ymin -= margin;
+  box.Xmax += margin;
+  box.Ymax += margin;
+  return true;
+}
+
+// Single precision, rounded outward, so that the kept box holds the exact one.
+float Below(Double v) {
+  float f = static_cast<float>(v);
+  if (f > v) f = std::nextafter(f, -std::numeric_limits<float>::infinity());
+  return f;
+}
+float Above(Double v) {
+  float f = static_cast<float>(v);
+  if (f < v) f = std::nextafter(f, std::numeric_limits<float>::infinity());
+  return f;
+}
+
+PlacedBox Kept(const EntityBox& box) {
+  return {Below(box.Xmin - Grid.OriginX), Below(box.Ymin - Grid.OriginY), Above(box.Xmax - Grid.OriginX),
+          Above(box.Ymax - Grid.OriginY)};
+}
+
+constexpr float Endless = std::numeric_limits<float>::infinity();
+constexpr PlacedBox WholePlane{-Endless, -Endless, Endless, Endless};
+
+// ---- Cells ---------------------------------------------------------------------------------
+
+// The column (or row) of a level holding world coordinate v; coordinates
+// beyond the grid fall in its border cells.
+Long CellAlong(Double v, Double origin, Double perWorldUnit, Long cells) {
+  const Double c = std::floor((v - origin) * perWorldUnit);
+  if (!(c > 0)) return 0;
+  if (c >= static_cast<Double>(cells - 1)) return cells - 1;
+  return static_cast<Long>(c);
+}
+
+Long CellAt(const GridLevel& level, Double X, Double Y) {
+  return level.FirstCell + CellAlong(Y, Grid.OriginY, level.PerWorldUnit, level.Rows) * level.Columns +
+         CellAlong(X, Grid.OriginX, level.PerWorldUnit, level.Columns);
+}
+
+// The single cell of the top level: every query visits it.
+Long TopCell() { return Grid.Levels.back().FirstCell; }
+
+const GridLevel& LevelFor(Double boxSize) {
+  for (const GridLevel& level : Grid.Levels)
+    if (boxSize <= LevelFill * level.CellSize) return level;
+  return Grid.Levels.back();
+}
+
+void EnsureEntitySlots(Long i) {
+  if (static_cast<std::size_t>(i) < Grid.CellOf.size()) return;
+  const std::size_t size = static_cast<std::size_t>(std::max(i, ObjsMax)) + 1;
+  Grid.NextInCell.resize(size, EndOfCell);
+  Grid.CellOf.resize(size, NotPlaced);
+  Grid.Boxes.resize(size);
+}
+
+void Link(Long i, Long cell) {
+  Grid.NextInCell[i] = Grid.Heads[cell];
+  Grid.Heads[cell] = i;
+  Grid.CellOf[i] = cell;
+  ++Grid.PlacedCount;
+}
+
+// Cells are short, so the entity is found by walking its cell.
+void Unlink(Long i) {
+  const Long cell = Grid.CellOf[i];
+  if (cell == NotPlaced) return;
+  Long* link = &Grid.Heads[cell];
+  while (*link != EndOfCell && *link != i) link = &Grid.NextInCell[*link];
+  if (*link == i) *link = Grid.NextInCell[i];
+  Grid.CellOf[i] = NotPlaced;
+  --Grid.PlacedCount;
+}
+
+// Puts entity i in its cell; support geometry and detached entities stay out.
+void Place(Long i) {
+  EnsureEntitySlots(i);
+  if (Objs[i].DwgNo == 0) return;
+  EntityBox box;
+  if (!BoxOf(i, box)) {
+    Grid.Boxes[i] = WholePlane;
+    Link(i, TopCell());
+    return;
+  }
+  Grid.Boxes[i] = Kept(box);
+  const Double cx = box.Xmin / 2 + box.Xmax / 2, cy = box.Ymin / 2 + box.Ymax / 2;
+  if (!(cx >= Grid.OriginX && cx <= Grid.OriginX + Grid.Width && cy >= Grid.OriginY &&
+        cy <= Grid.OriginY + Grid.Height))
+    ++Grid.OffGrid;
+  const GridLevel& level = LevelFor(std::max(box.Xmax - box.Xmin, box.Ymax - box.Ymin));
+  Link(i, CellAt(level, cx, cy));
+}
+
+// ---- Laying out the grid -------------------------------------------------------------------
+
+Long CellsAcross(Double extent, Double cellSize) {
+  return static_cast<Long>(std::floor(extent / cellSize)) + 1;
+}
+
+// Levels over the extents, level 0 with about one cell per EntitiesPerCell
+// of `count` entities, each next level with cells twice as wide, up to one
+// cell. Extents that are empty or not finite get the top level alone.
+void ChooseLevels(const EntityBox& extents, Long count) {
+  Grid.Levels.clear();
+  Grid.OriginX = Grid.OriginY = 0;
+  Grid.Width = Grid.Height = 0;
+  const Double width = extents.Xmax - extents.Xmin, height = extents.Ymax - extents.Ymin;
+  if (count == 0 || !std::isfinite(width) || !std::isfinite(height)) {
+    Grid.Levels.push_back(GridLevel{});
+    return;
+  }
+  Grid.OriginX = extents.Xmin;
+  Grid.OriginY = extents.Ymin;
+  Grid.Width = width;
+  Grid.Height = height;
+  const Double cellsWanted = static_cast<Double>(std::clamp<Long>(count / EntitiesPerCell, 1, MaxLevel0Cells));
+  const Double magnitude = std::max({std::fabs(extents.Xmin), std::fabs(extents.Xmax), std::fabs(extents.Ymin),
+                                     std::fabs(extents.Ymax)});
+  // Cells no smaller than the rounding of coordinates of that size allows.
+  Double cellSize = std::max({std::sqrt(width) * std::sqrt(height / cellsWanted),
+                              std::max(width, height) / cellsWanted, RoundingMargin * magnitude});
+  if (!(cellSize > 0)) cellSize = 1;
+  Long first = 0;
+  for (;;) {
+    GridLevel level;
+    level.CellSize = cellSize;
+    level.PerWorldUnit = 1 / cellSize;
+    level.Columns = CellsAcross(width, cellSize);
+    level.Rows = CellsAcross(height, cellSize);
+    level.FirstCell = first;
+    first += level.Columns * level.Rows;
+    Grid.Levels.push_back(level);
+    if (level.Columns == 1 && level.Rows == 1) return;
+    cellSize *= 2;
+  }
+}
+
+// Lays the grid out over entities 1..last and places them all.
+void LayOut(Long last) {
+  EntityBox extents;
+  Long bounded = 0;
+  for (Long i = 1; i <= last; ++i) {
+    EntityBox box;
+    if (Objs[i].DwgNo == 0 || !BoxOf(i, box)) continue;
+    TakeIn(extents, box.Xmin, box.Ymin);
+    TakeIn(extents, box.Xmax, box.Ymax);
+    ++bounded;
+  }
+  ChooseLevels(extents, bounded);
+  const GridLevel& top = Grid.Levels.back();
+  Grid.Heads.assign(static_cast<std::size_t>(top.FirstCell) + 1, EndOfCell);
+  const std::size_t slotCount = static_cast<std::size_t>(std::max(last, ObjsMax)) + 1;
+  Grid.NextInCell.assign(slotCount, EndOfCell);
+  Grid.CellOf.assign(slotCount, NotPlaced);
+  Grid.Boxes.assign(slotCount, PlacedBox{});
+  Grid.PlacedCount = Grid.OffGrid = Grid.Detached = 0;
+  for (Long i = 1; i <= last; ++i) Place(i);
+  Grid.PlacedUpTo = last;
+  Grid.LaidOutFor = Grid.PlacedCount;
+  Grid.OffGrid = 0;
+  Grid.Valid = true;
+}
+
+// Whether the changes since the layout make the grid a poor fit.
+bool GridWornOut() {
+  const Long slack = Grid.PlacedCount / 4 + LayoutSlack;
+  return Grid.Detached > slack || Grid.OffGrid > slack || Grid.PlacedCount > 2 * Grid.LaidOutFor + LayoutSlack;
+}
+
+// Places the entities appended since the last query (all but the last of
+// the table), or lays the grid out anew when that is the better course.
+void BringUpToDate() {
+  const Long last = std::max<Long>(ObjCount - 1, 0);
+  if (ObjCount < Grid.PlacedUpTo) Grid.Valid = false;  // cut back without notice
+  if (Grid.Valid && last - Grid.PlacedUpTo > Grid.PlacedCount / 4 + LayoutSlack) Grid.Valid = false;
+  if (!Grid.Valid) {
+    LayOut(last);
+    return;
+  }
+  for (Long i = Grid.PlacedUpTo + 1; i <= last; ++i) Place(i);
+  Grid.PlacedUpTo = std::max(Grid.PlacedUpTo, last);
+  if (GridWornOut()) LayOut(last);
+}
+
+}  // namespace
+
+// ---- Keeping the index current -------------------------------------------------------------
+
+// A slot the index holds is used again only after a cut back it was not told of.
+void ObjIndexAdded(Long ObjNo) {
+  if (ObjNo <= Grid.PlacedUpTo) Grid.Valid = false;
+}
+
+void ObjPointsChanged(Long ObjNo) {
+  if (!Grid.Valid || ObjNo < 1 || ObjNo > Grid.PlacedUpTo || ObjNo > ObjCount) return;
+  Unlink(ObjNo);
+  Place(ObjNo);
+}
+
+void ObjIndexDetached(Long Count) {
+  if (Grid.Valid) Grid.Detached += Count;
+}
+
+void ObjIndexCutBack() { ResetObjIndex(); }
+
+// ---- Asking the index ----------------------------------------------------------------------
+
+void ObjIndexCandidates(Double X, Double Y, Double Reach, std::vector<Long>& Found) {
+  Found.clear();
+  BringUpToDate();
+  const Double magnitude = std::fabs(X) + std::fabs(Y) + Reach + std::fabs(Grid.OriginX) + std::fabs(Grid.OriginY);
+  const Double reach = Reach * (1 + ReachMargin) + RoundingMargin * magnitude;
+  // The square about the point, from the grid's origin as the kept boxes are.
+  const Double left = X - reach - Grid.OriginX, right = X + reach - Grid.OriginX;
+  const Double bottom = Y - reach - Grid.OriginY, top = Y + reach - Grid.OriginY;
+  for (const GridLevel& level : Grid.Levels) {
+    // An entity in a cell reaches at most half a cell beyond it.
+    const Double widened = reach + level.CellSize / 2;
+    const Long firstColumn = CellAlong(X - widened, Grid.OriginX, level.PerWorldUnit, level.Columns);
+    const Long lastColumn = CellAlong(X + widened, Grid.OriginX, level.PerWorldUnit, level.Columns);
+    const Long firstRow = CellAlong(Y - widened, Grid.OriginY, level.PerWorldUnit, level.Rows);
+    const Long lastRow = CellAlong(Y + widened, Grid.OriginY, level.PerWorldUnit, level.Rows);
+    for (Long row = firstRow; row <= lastRow; ++row) {
+      const Long rowStart = level.FirstCell + row * level.Columns;
+      for (Long column = firstColumn; column <= lastColumn; ++column)
+        for (Long i = Grid.Heads[rowStart + column]; i != EndOfCell; i = Grid.NextInCell[i]) {
+          const PlacedBox& box = Grid.Boxes[i];
+          if (box.Xmin <= right && box.Xmax >= left && box.Ymin <= top && box.Ymax >= bottom) Found.push_back(i);
+        }
+    }
+  }
+  std::sort(Found.begin(), Found.end());
+  // The entities not placed yet: the last of the table, still open to AddPnt.
+  for (Long i = Grid.PlacedUpTo + 1; i <= ObjCount; ++i) Found.push_back(i);
+}
+
+// ---- Reset -----------------------------------------------------------------------------------
+
+void ResetObjIndex() { Grid = GridState{}; }
+
+namespace {
+const ModuleRegistrar Registered({"ObjIndex", FloorModel, ResetObjIndex});
+}  // namespace
+
+}  // namespace lintavo

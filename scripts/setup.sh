@@ -8,7 +8,7 @@ LINTAVO_BUILD="${LINTAVO_BUILD:-$LINTAVO_ROOT/build}"
 
 LINTAVO_PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-svg-dev libqt6svg6 libgl-dev
   libsqlite3-dev unixodbc-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   hershey-fonts-data fonts-dejavu-core

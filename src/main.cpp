@@ -2,9 +2,11 @@
 #include <QApplication>
 
 #include "app/Startup.h"
+#include "platform/Icons.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setWindowIcon(lintavo::ProgramIcon());  // every window and dialog of the program
   const int ended = lintavo::SubMain();
   if (ended != 0) return ended;
   return QApplication::exec();

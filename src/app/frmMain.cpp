@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFrame>
+#include <QKeySequence>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,6 +35,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 #include <algorithm>
@@ -75,6 +77,7 @@
 #include "picking/Snaps.h"
 #include "platform/Colors.h"
 #include "platform/CommonDialogs.h"
+#include "platform/Icons.h"
 #include "platform/Modal.h"
 #include "platform/Numbers.h"
 #include "platform/Pointers.h"
@@ -278,8 +281,8 @@ const std::vector<MainMenuRow>& frmMain::MenuTable() {
       {1, "mnuFileExit", "Exit", Run(&frmMain::mnuFileExit_Click)},
 
       {0, "mnuEdit", "&Edit", Submenu},
-      {1, "mnuEditUndo", "Undo", Call(Undo, After::Nothing), true},
-      {1, "mnuEditRedo", "Redo", Call(Redo, After::Nothing), true},
+      {1, "mnuEditUndo", "Undo", Call(Undo, After::Redraw), true},
+      {1, "mnuEditRedo", "Redo", Call(Redo, After::Redraw), true},
       {1, nullptr, nullptr, Nothing},
       {1, "mnuEditcopy", "Copy", Edit(15)},
       {1, "mnuEditPaste", "Paste", Edit(16), true},
@@ -512,8 +515,8 @@ const std::vector<MainButtonRow>& frmMain::ButtonTable() {
       {0, "Copy", "Copy", "Copy", SameAs("mnuEditcopy")},
       {0, "Paste", "Paste", "Paste", SameAs("mnuEditPaste")},
       {0, nullptr, nullptr, nullptr, Nothing},
-      {0, "Undo", "Undo", "Undo", Call(Undo, After::Nothing)},
-      {0, "Redo", "Redo", "Redo", Call(Redo, After::Nothing)},
+      {0, "Undo", "Undo", "Undo", Call(Undo, After::Redraw)},
+      {0, "Redo", "Redo", "Redo", Call(Redo, After::Redraw)},
       {0, nullptr, nullptr, nullptr, Nothing},
       {0, "Deselect", "Deselect", "De-Select All", Select(11)},
       {0, "Erase", "Erase", "Erase Selected", Edit(1)},
@@ -580,10 +583,31 @@ const std::vector<MainButtonRow>& frmMain::ButtonTable() {
 
 // ---- Construction --------------------------------------------------------------------
 
+namespace {
+
+// The menu items that have a standard meaning carry the platform's standard
+// keys for it, shown in the menus. None is a key the drawing window acts on
+// itself (Delete, the arrows, the page keys, typed characters).
+struct StandardShortcut {
+  const char* item;           // menu item name
+  QKeySequence::StandardKey keys;
+};
+constexpr StandardShortcut StandardShortcuts[] = {
+    {"mnuFileNew", QKeySequence::New},     {"mnuFileOpen", QKeySequence::Open},
+    {"mnuFileSave", QKeySequence::Save},   {"mnuFilePrint", QKeySequence::Print},
+    {"mnuEditUndo", QKeySequence::Undo},   {"mnuEditRedo", QKeySequence::Redo},
+    {"mnuEditcopy", QKeySequence::Copy},   {"mnuEditPaste", QKeySequence::Paste},
+    {"mnuHelpContents", QKeySequence::HelpContents},
+};
+
+}  // namespace
+
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QString::fromUtf8(AppTitle));
+  setWindowIcon(ProgramIcon());
   mdiArea_ = new QMdiArea(this);
   setCentralWidget(mdiArea_);
+  mdiArea_->viewport()->installEventFilter(this);
   // A drawing window learns of its activation from the area that activates it.
   connect(mdiArea_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
     if (auto* document = sub ? qobject_cast<frmDocument*>(sub->widget()) : nullptr)
@@ -640,6 +664,8 @@ void frmMain::BuildMenus() {
   }
   mnuEditUndo = MenuItem(QStringLiteral("mnuEditUndo"));
   mnuEditRedo = MenuItem(QStringLiteral("mnuEditRedo"));
+  for (const StandardShortcut& shortcut : StandardShortcuts)
+    MenuItem(QString::fromLatin1(shortcut.item))->setShortcuts(shortcut.keys);
   windowMenu_ = menuBar()->findChild<QMenu*>(QStringLiteral("mnuWindow"));
   connect(windowMenu_, &QMenu::aboutToShow, this, &frmMain::ListWindows);
 }
@@ -675,6 +701,8 @@ void frmMain::BuildToolBars() {
     }
     QAction* button = bar->addAction(QString::fromUtf8(row.label));
     button->setObjectName(QString::fromUtf8(row.key));
+    // The picture on the button; the label and the tool tip stay as words.
+    button->setIcon(SvgIcon(IconName(button->objectName())));
     button->setToolTip(QString::fromUtf8(row.toolTip));
     button->setCheckable(row.pressable);
     if (row.action.kind == ActionKind::Flip) button->setChecked(*row.action.flag != 0);
@@ -822,12 +850,28 @@ constexpr double TwipsPerInch = 1440;
 constexpr int MinMainWidth = 640;   // pixels: smaller sizes (the defaults among them) are
 constexpr int MinMainHeight = 480;  //   raised to these, so the menus and bars fit
 
-// A stored number of twips, or its default when it is missing or not a number.
-double StoredTwips(const PlaceKey& place) {
+// Without a stored size (the first start) the window takes this share of
+// the screen's free area, centred on it.
+constexpr int FirstStartPercent = 85;
+
+// A stored number of twips; false when it is missing or not a number.
+bool ReadStoredTwips(const PlaceKey& place, double& value) {
   const String text = GetSetting(AppTitle, PlaceSection, place.key, "");
   bool ok = false;
-  const double value = QString::fromStdString(text).trimmed().toDouble(&ok);
-  return ok ? value : place.defaultTwips;
+  value = QString::fromStdString(text).trimmed().toDouble(&ok);
+  return ok;
+}
+
+// A stored number of twips, or its default when it is missing or not a number.
+double StoredTwips(const PlaceKey& place) {
+  double value = 0;
+  return ReadStoredTwips(place, value) ? value : place.defaultTwips;
+}
+
+// Whether a size was ever stored: a later start restores it.
+bool SizeStored() {
+  double value = 0;
+  return ReadStoredTwips(PlaceKeys[2], value) || ReadStoredTwips(PlaceKeys[3], value);
 }
 
 }  // namespace
@@ -840,12 +884,19 @@ void frmMain::MDIForm_Load() {
 
 void frmMain::RestoreWindowPlace() {
   QScreen* shown = screen();
+  const QRect area = shown ? shown->availableGeometry() : QRect(0, 0, 1024, 768);
+  if (!SizeStored()) {
+    // The first start: most of the screen, centred.
+    const QSize size(area.width() * FirstStartPercent / 100, area.height() * FirstStartPercent / 100);
+    resize(size);
+    move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+    return;
+  }
   const double pixelsPerInch = shown ? shown->logicalDotsPerInch() : 96.0;
   const double toPixels = pixelsPerInch / TwipsPerInch;
   int place[4];
   for (int i = 0; i < 4; ++i) place[i] = RoundToLong(StoredTwips(PlaceKeys[i]) * toPixels);
   // Kept on the screen: no larger than the free area, and wholly inside it.
-  const QRect area = shown ? shown->availableGeometry() : QRect(0, 0, 1024, 768);
   const int width = std::clamp(place[2], std::min(MinMainWidth, area.width()), area.width());
   const int height = std::clamp(place[3], std::min(MinMainHeight, area.height()), area.height());
   const int left = std::clamp(place[0], area.left(), area.left() + area.width() - width);
@@ -865,11 +916,16 @@ void frmMain::MDIForm_Unload() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-  mdiArea_->closeAllSubWindows();
-  // A drawing the user wanted saved and that was not keeps its window, and the program with it.
-  if (DocWindowCount() > 0) {
-    event->ignore();
-    return;
+  // Each drawing window closes in turn, the one asked about shown on top. A
+  // drawing the user keeps (Cancel, Esc, or a save that did not happen)
+  // stops the exit there: the program stays open with it.
+  for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+    if (sub->isHidden()) continue;
+    mdiArea_->setActiveSubWindow(sub);
+    if (!sub->close()) {
+      event->ignore();
+      return;
+    }
   }
   MDIForm_Unload();
   event->accept();
@@ -879,8 +935,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 namespace {
 constexpr const char* NewDrawingName = "New Drawing";  // caption and name of an empty drawing
-constexpr int MinDocWidth = 320;   // pixels: a new drawing window is at least this big
-constexpr int MinDocHeight = 240;
+constexpr int MinDocWidth = 320;   // pixels: a drawing window is at least this big
+constexpr int MinDocHeight = 240;  //   where the area has room for it
+constexpr int NewWindowPercent = 75;  // a window opened beside others: this share of the area
 }  // namespace
 
 frmDocument* frmMain::ActiveChild() const {
@@ -918,26 +975,12 @@ void frmMain::NewDrawing() {
   document->ID = number;
   document->SetFileID(number);
   document->SetFileName(NewDrawingName);
+  const int othersOpen = DocWindowCount();
   QMdiSubWindow* sub = mdiArea_->addSubWindow(document);
-  // Three quarters of the drawing area (of the main window before it is
-  // laid out): a drawing window has no size of its own to offer.
-  const QSize room = mdiArea_->isVisible() ? mdiArea_->viewport()->size() : size();
-  sub->resize(std::max(room.width() * 3 / 4, MinDocWidth), std::max(room.height() * 3 / 4, MinDocHeight));
+  sub->setWindowIcon(ProgramIcon());
+  PlaceNewWindow(sub, othersOpen);
   sub->show();
   mdiArea_->setActiveSubWindow(sub);  // its first activation prepares the drawing
-}
-
-bool frmMain::ReleaseChangedDrawing(frmDocument* document) {
-  if (!document->IsDirty) return true;
-  const Long number = document->ID;
-  const String name = number >= 0 && number <= MaxDwgNo ? Dwgs[number].Name : String();
-  const int answer = MsgBox("Drawing Has Changed! Do You want to Save the Drawing?" + document->FileName(),
-                            vbYesNoCancel, "Close Drawing: " + name);
-  if (answer == vbCancel) return false;
-  if (answer == vbNo) return true;
-  QPointer<frmDocument> saved(document);
-  mnuFileSave_Click();
-  return saved && !saved->IsDirty;  // a save cancelled or failed keeps the drawing
 }
 
 void frmMain::ResetToNewDrawing(frmDocument* document) {
@@ -952,9 +995,82 @@ void frmMain::ResetToNewDrawing(frmDocument* document) {
   document->Form_Activate();
 }
 
+QRect frmMain::DrawingArea() const { return mdiArea_->viewport()->rect(); }
+
+// The offset from one cascaded window to the next: a title bar and a frame,
+// so that every caption stays in view.
+int frmMain::CascadeStep() const {
+  const QStyle* shown = mdiArea_->style();
+  return shown->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * shown->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+}
+
+namespace {
+
+// A window's side along an area's side: at least half the area and at
+// least `least` pixels where the area has them, at most all of it.
+int UsableSide(int wanted, int area, int least) {
+  const int floor = std::min(area, std::max(area / 2, least));
+  return std::clamp(wanted, floor, std::max(area, floor));
+}
+
+// The offset of cascaded window number index (0 first), kept so that a
+// window of that size lies wholly inside the area: past the room, the
+// cascade starts again at the top left.
+int CascadeOffset(int index, int step, int room) {
+  if (room <= 0 || step <= 0) return 0;
+  return (index * step) % (room + 1);
+}
+
+}  // namespace
+
+void frmMain::PlaceNewWindow(QMdiSubWindow* sub, int othersOpen) {
+  const QRect area = DrawingArea();
+  firstFills_ = othersOpen == 0;
+  if (firstFills_) {
+    sub->setGeometry(area);  // the only drawing: all of the area
+    return;
+  }
+  const int width = UsableSide(area.width() * NewWindowPercent / 100, area.width(), MinDocWidth);
+  const int height = UsableSide(area.height() * NewWindowPercent / 100, area.height(), MinDocHeight);
+  const int step = CascadeStep();
+  const int x = CascadeOffset(othersOpen, step, area.width() - width);
+  const int y = CascadeOffset(othersOpen, step, area.height() - height);
+  sub->setGeometry(std::min(x, area.width() - width), std::min(y, area.height() - height), width, height);
+}
+
+void frmMain::FitFirstWindow() {
+  if (!firstFills_) return;
+  const std::vector<frmDocument*> open = OpenDocuments();
+  if (open.size() != 1) return;
+  auto* sub = qobject_cast<QMdiSubWindow*>(open[0]->parentWidget());
+  if (sub && !sub->isMaximized() && !sub->isMinimized()) sub->setGeometry(DrawingArea());
+}
+
+void frmMain::Cascade() {
+  firstFills_ = false;
+  std::vector<QMdiSubWindow*> windows;
+  for (QMdiSubWindow* sub : mdiArea_->subWindowList())
+    if (!sub->isHidden() && !sub->isMinimized()) windows.push_back(sub);
+  if (windows.empty()) return;
+  const QRect area = DrawingArea();
+  const int n = static_cast<int>(windows.size());
+  const int step = CascadeStep();
+  // Each window as large as the cascade leaves room for, and never smaller
+  // than half the area: the captions step down and to the right.
+  const int width = UsableSide(area.width() - (n - 1) * step, area.width(), MinDocWidth);
+  const int height = UsableSide(area.height() - (n - 1) * step, area.height(), MinDocHeight);
+  for (int i = 0; i < n; ++i) {
+    windows[i]->showNormal();
+    const int x = std::min(CascadeOffset(i, step, area.width() - width), area.width() - width);
+    const int y = std::min(CascadeOffset(i, step, area.height() - height), area.height() - height);
+    windows[i]->setGeometry(x, y, width, height);
+    windows[i]->raise();
+  }
+}
+
 void frmMain::Arrange(int code) {
   switch (code) {
-    case 0: mdiArea_->cascadeSubWindows(); return;
+    case 0: Cascade(); return;
     case 3: {
       // Minimised windows in a row along the bottom of the area.
       int x = 0;
@@ -967,6 +1083,7 @@ void frmMain::Arrange(int code) {
     }
     default: break;
   }
+  firstFills_ = false;
   // Tiles: horizontal strips one above the other (1) or columns side by side (2).
   std::vector<QMdiSubWindow*> tiles;
   for (QMdiSubWindow* sub : mdiArea_->subWindowList())
@@ -1026,7 +1143,7 @@ void frmMain::mnuFileOpen_Click() {
   // The drawing loaded replaces the window's own: a changed one is offered for saving first.
   const String chosen = SelDwgName;
   const Long chosenID = SelDwgID;
-  if (!ReleaseChangedDrawing(document)) return;
+  if (!document->ReleaseChangedDrawing()) return;
   SelDwgName = chosen;  // a save in between may have changed the choice
   SelDwgID = chosenID;
   setCursor(PointerCursor(vbHourglass));
@@ -1041,7 +1158,7 @@ void frmMain::mnuFileClose_Click() {
   frmDocument* document = ActiveChild();
   if (!document) return;
   QPointer<frmDocument> closing(document);
-  if (!ReleaseChangedDrawing(document) || !closing) return;
+  if (!document->ReleaseChangedDrawing() || !closing) return;
   CancelTools();
   if (DocWindowCount() <= 1) {
     ResetToNewDrawing(document);
@@ -1217,6 +1334,12 @@ constexpr Integer KeyAsciiEscape = 27;
 }  // namespace
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  // The only drawing window fills the area as the area changes size (the
+  // first one is opened before the main window is laid out).
+  if (watched == mdiArea_->viewport() && event->type() == QEvent::Resize) {
+    FitFirstWindow();
+    return false;
+  }
   const bool entryBox = watched == Text3;
   const bool fontBox = Combo1 && watched == Combo1->lineEdit();
   if (event->type() != QEvent::KeyPress || (!entryBox && !fontBox))
@@ -1235,6 +1358,7 @@ void frmMain::Text3_KeyPress(Integer& KeyAscii) {
   if (KeyAscii == KeyAsciiEscape) {
     DlgCancelled = FlagTrue;
     CancelTools();
+    RedrawActive();  // previews, marks and the crosshair of the commands go
     KeyAscii = 0;
     return;
   }

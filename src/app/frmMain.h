@@ -37,6 +37,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QStatusBar;
 class QToolBar;
@@ -174,12 +175,15 @@ class frmMain : public QMainWindow, public MainWindowLink {
   std::vector<frmDocument*> OpenDocuments() const;
   Long FreeDrawingNumber() const;  // smallest of 1..10 no open window holds; 0 none
   void NewDrawing();               // a new empty window "New Drawing"; nothing at the limit
-  // Asks whether to save a changed drawing before it is dropped: true when
-  // it may go (saved, unchanged, or No), false on Cancel or a save that did
-  // not happen.
-  bool ReleaseChangedDrawing(frmDocument* document);
   void ResetToNewDrawing(frmDocument* document);  // the only window: an empty "New Drawing" again
   void Arrange(int code);  // 0 cascade, 1 tile horizontally, 2 tile vertically, 3 arrange icons
+  QRect DrawingArea() const;  // the area's client rectangle, where drawing windows lie
+  int CascadeStep() const;    // pixels from one cascaded caption to the next
+  // A new window inside the area: the first fills it, a later one takes
+  // three quarters of it, cascaded from the windows already open.
+  void PlaceNewWindow(QMdiSubWindow* sub, int othersOpen);
+  void FitFirstWindow();  // the only window, while it fills the area, follows the area's size
+  void Cascade();         // usable sizes, captions stepping down, all inside the area
   void ListWindows();      // the open drawing windows at the end of the Window menu
 
   // ---- File menu ---------------------------------------------------------------------------
@@ -224,6 +228,7 @@ class frmMain : public QMainWindow, public MainWindowLink {
   std::vector<QAction*> buttons_;               // one per row of ButtonTable (nullptr for separators)
   String helpFile_;                             // the program's help file; "" none
   bool textBarShown_ = true;                    // the text tool bar was checked when last shown
+  bool firstFills_ = false;                     // the only drawing window fills the area
 };
 
 }  // namespace lintavo

@@ -26,6 +26,7 @@
 #include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
 #include "view/SurfaceDraw.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
 
@@ -113,10 +114,12 @@ void WaitForNextObject() {
   ToolStep = 0;
 }
 
-// The finished object ends a command that does not repeat.
+// The finished object ends a command that does not repeat; the marks of
+// its points and its previews go with it: the model is drawn afresh.
 void FinishCommand() {
   LineDrawDone = FlagTrue;
   EndLineDrawCommand();
+  RedrawView();
 }
 
 // Steps 0 and 1 shared by the single, double and solid line: false once the
@@ -321,7 +324,7 @@ void DrawContinuousLine() {
     AddPlainVertex();
   ChainFirstSegment = FlagFalse;
   if (Objs[ObjCount].NPoints > ChainVertexLimit) LineDrawDone = FlagTrue;
-  if (LineDrawDone) EndLineDrawCommand();
+  if (LineDrawDone) FinishCommand();
 }
 
 void RunStepRoutine() {

@@ -115,6 +115,13 @@ void FormatImperial(bool longSuffix) {
   MeasureText = Rounded(MeasureValue) + (longSuffix ? row->LongSuffix : row->ShortSuffix);
 }
 
+// A value that shows as zero carries no sign: "-0\"" is shown as "0\"".
+void DropSignOfZero(String& text) {
+  if (text.empty() || text[0] != '-') return;
+  const bool nonZero = text.find_first_of("123456789") != String::npos;
+  if (!nonZero) text.erase(0, 1);
+}
+
 // The common road of the length routines.
 String LengthText(Double value, bool automatic, bool longSuffix) {
   MeasureValue = value;
@@ -124,6 +131,7 @@ String LengthText(Double value, bool automatic, bool longSuffix) {
     FormatMetric(longSuffix);
   else
     FormatImperial(longSuffix);
+  DropSignOfZero(MeasureText);
   return MeasureText;
 }
 

@@ -14,6 +14,7 @@
 #include "platform/Prompts.h"
 #include "platform/Repaint.h"
 #include "platform/Services.h"
+#include "platform/TextBoxes.h"
 #include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/Verify.h"
@@ -83,7 +84,7 @@ void frmDwgSave::Form_Load() {
   setWindowTitle(QString::fromStdString("Save Drawing As: " + dwg.Name));
   Text1->setText(QString::fromStdString(dwg.Name));
   Text2->setText(QString::fromStdString(dwg.Revision));
-  Text3->setText(QString::fromStdString(DwgDbPath));
+  ShowWholeText(*Text3, QString::fromStdString(DwgDbPath));
   lblMsg->clear();
 }
 
@@ -113,7 +114,7 @@ void frmDwgSave::cmdBrowse_Click() {
     return;
   }
   DwgDbPath = chosen;
-  Text3->setText(QString::fromStdString(DwgDbPath));
+  ShowWholeText(*Text3, QString::fromStdString(DwgDbPath));
 }
 
 // ---- Save ------------------------------------------------------------------------
@@ -190,7 +191,11 @@ void frmDwgSave::RunSave(bool overwrite) {
   if (stored) {
     ShowMessage("Drawing: " + CurDwgName + "  Saved!", ColorGreen);
     saved_ = true;
-    if (document_) document_->IsDirty = FlagFalse;
+    if (document_) {
+      document_->IsDirty = FlagFalse;
+      // The window is named for the drawing it now holds: caption and Window menu.
+      document_->SetFileName(Dwgs[n_].Name);
+    }
   } else {
     ShowMessage("Error Saving Drawing: " + CurDwgName, ColorRed);
   }

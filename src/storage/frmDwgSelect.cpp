@@ -29,6 +29,7 @@
 #include "platform/Recordset.h"
 #include "platform/Services.h"
 #include "platform/SurfaceWidget.h"
+#include "platform/TextBoxes.h"
 #include "platform/TextCompare.h"
 #include "storage/RowReader.h"
 #include "view/Preview.h"
@@ -67,7 +68,7 @@ bool ReadDrawingList(const String& path, std::vector<Long>& keys, QStringList& n
 // The box gets the field's text unless the field is Null.
 void ShowField(Recordset& row, const char* column, QLineEdit* box) {
   FieldRef field = row.Field(row.FieldIndex(column));
-  if (!field.IsNull()) box->setText(QString::fromStdString(field.AsText()));
+  if (!field.IsNull()) ShowWholeText(*box, QString::fromStdString(field.AsText()));
 }
 
 }  // namespace
@@ -216,7 +217,7 @@ void frmDwgSelect::SetResults(bool cancelled) {
 // ---- The list and the row shown -------------------------------------------------------------
 
 void frmDwgSelect::FillList() {
-  txtPath->setText(QString::fromStdString(DwgDbPath));
+  ShowWholeText(*txtPath, QString::fromStdString(DwgDbPath));
   if (!FileExists(DwgDbPath)) return;  // the list and the count stay as they are
   std::vector<Long> keys;
   QStringList names;

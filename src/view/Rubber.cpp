@@ -562,7 +562,13 @@ namespace {
 void EraseRubberIfShown() {
   if (RubberBusy) EraseRubber();
 }
-void PlugRubber() { ServicesAbove.EraseRubberBand = EraseRubberIfShown; }
+// A full redraw cleared the surface: no preview is on it any more, and the
+// next one is drawn afresh instead of "removed" where nothing is.
+void ForgetShownPreviews() { RubberBusy = RubberShown = 0; }
+void PlugRubber() {
+  ServicesAbove.EraseRubberBand = EraseRubberIfShown;
+  RegisterRedrawHook(ForgetShownPreviews);
+}
 const ModuleRegistrar Registered({"Rubber", FloorView, ResetRubber, {}, PlugRubber});
 }  // namespace
 

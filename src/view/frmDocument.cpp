@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 #include <algorithm>
 #include <cmath>
 
@@ -42,10 +43,13 @@
 #include "platform/Colors.h"
 #include "platform/Gdi.h"
 #include "platform/Numbers.h"
+#include "platform/Modal.h"
 #include "platform/Pointers.h"
 #include "platform/Prompts.h"
+#include "platform/Repaint.h"
 #include "storage/LoadData.h"
 #include "storage/SaveData.h"
+#include "storage/frmDwgSave.h"
 #include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
 #include "view/Grids.h"
@@ -112,6 +116,7 @@ void frmDocument::LoadFile(const String& sFile) {
   if (loaded) {
     ShowStatus("Drawing Loaded", 1);
     ShowStatus(" " + name, 2);
+    ShowStatus("", 3);  // the wait is over
     IsDirty = FlagFalse;
   } else {
     ShowStatus("ERROR... Drawing NOT Loaded: " + name, 3);
@@ -192,6 +197,11 @@ void frmDocument::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void frmDocument::leaveEvent(QEvent* event) {
+  SurfaceWidget::leaveEvent(event);
+  RemovePointerImages();
+}
+
 void frmDocument::Form_Load() {
   loaded_ = true;
   InitView(*this);
@@ -230,13 +240,28 @@ void frmDocument::Form_Resize() {
 
 void frmDocument::Form_Unload(Integer& Cancel) {
   MakeCurrent();
-  if (!IsDirty) return;
-  const int answer = MsgBox("Drawing Has Changed! Do You want to Save the Drawing?", vbYesNo,
-                            "Close Drawing: " + Dwgs[CurDwg].Name);
-  if (answer != vbYes) return;
-  SaveFile(FileName());
-  // A drawing the user wanted saved is never dropped unsaved.
-  if (IsDirty) Cancel = FlagTrue;
+  if (!ReleaseChangedDrawing()) Cancel = FlagTrue;
+}
+
+bool frmDocument::ReleaseChangedDrawing() {
+  if (!IsDirty) return true;
+  MakeCurrent();
+  const String name = ID >= 0 && ID <= MaxDwgNo ? Dwgs[ID].Name : String();
+  // Esc and the question's close box answer Cancel: nothing is lost by a key.
+  const int answer = MsgBox("Drawing Has Changed! Do You want to Save the Drawing?" + FileName(),
+                            vbYesNoCancel, "Close Drawing: " + name);
+  if (answer == vbCancel) return false;
+  if (answer == vbNo) return true;
+  // The save dialog, never a silent save: a drawing never saved gets its
+  // name there, and a stored drawing of that name and revision is replaced
+  // only after its own question.
+  QPointer<frmDocument> self(this);
+  frmDwgSave dialog(this, MainForm);
+  ShowModal(dialog);
+  if (!self) return false;
+  RepaintWithoutInput();
+  RefreshDocView(this);
+  return !IsDirty;  // a save cancelled or failed keeps the drawing
 }
 
 // ---- Helpers -----------------------------------------------------------------------
@@ -422,10 +447,8 @@ void frmDocument::TakeLeftClick() {
     PrevPickY = PickY;
     StartRubber(CursorPixX, CursorPixY);
   }
-  if (LineDrawActive) {
-    if (RubberBanding) RubberLineOn = FlagTrue;
-    IsDirty = FlagTrue;
-  }
+  // A click changes no drawing: the entity it completes marks it changed.
+  if (LineDrawActive && RubberBanding) RubberLineOn = FlagTrue;
   if (GroupDragOn) GroupEditMouseDown(CursorPixX, CursorPixY);
   if (AwaitingInput) {
     ActiveDoc = this;
@@ -434,6 +457,8 @@ void frmDocument::TakeLeftClick() {
 }
 
 void frmDocument::ShowSelectionProperties() {
+  // The step ends here: its previews and marks go with it.
+  if (ToolStep > 0 && RemoveCommandImages()) RedrawView();
   ToolStep = 0;
   if (SelectedCount < 1) return;
   SaveViewWindow();
@@ -491,6 +516,39 @@ void frmDocument::ShowCursorReadOut() {
     SetPanelText("D = " + FormatLength(distance), 7);
     SetPanelText("A = " + FormatAngleValue(angle), 8);
   }
+}
+
+bool frmDocument::PreviewsNeedRedraw() {
+  // These keep no state to be drawn again from: only a redraw removes them.
+  return ToolStep > 0 && (RubberCentreOn || OutlineOn || RubberObjectOn || GroupDragOn);
+}
+
+void frmDocument::ErasePointerImages() {
+  if (Cursorison) EraseCrosshair();
+  // The previews are on the surface that was active when they were drawn.
+  if (ActiveDoc != static_cast<Surface*>(this)) return;
+  if (RubberBusy) EraseRubber();
+  if (RubberShown) EraseWindowBox();
+}
+
+void frmDocument::RemovePointerImages() {
+  // A command past its first click may show marks of the points it took
+  // and previews that keep no state: the model is drawn afresh, which
+  // forgets every preview; the next move draws them anew.
+  if (ActiveDoc == static_cast<Surface*>(this) && ToolStep > 0) {
+    RedrawView();
+    return;
+  }
+  ErasePointerImages();
+}
+
+bool frmDocument::RemoveCommandImages() {
+  // The marks of points a command picked and of the entities it drew are
+  // drawn while the construction points show, which the command switched
+  // on for itself: only a redraw takes them off.
+  const bool redraw = ShowConPnts || PreviewsNeedRedraw();
+  ErasePointerImages();
+  return redraw;
 }
 
 void frmDocument::Form_MouseUp(Integer, Integer, Single, Single) {
@@ -662,8 +720,12 @@ void frmDocument::Form_KeyPress(Integer KeyAscii) {
     return;
   }
   if (KeyAscii == KeyAsciiEscape) {
+    // Previews, marks and the crosshair of the commands go with them; the
+    // redraw follows the cancel, which puts the display options back.
+    const bool redraw = RemoveCommandImages();
     DlgCancelled = FlagTrue;
     CancelTools();
+    if (redraw) RedrawView();
     return;
   }
   if (KeyAscii == KeyAsciiEnter) {

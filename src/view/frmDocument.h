@@ -78,6 +78,14 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   // Saves the window's drawing under sFile (a new name, revision or database
   // makes it a new stored drawing). Nothing happens for an empty name.
   void SaveFile(const String& sFile);
+  // The one road by which a changed drawing is let go (its close box, File,
+  // Close, File, Exit, closing the main window, a drawing opened over it):
+  // "Drawing Has Changed! ..." with Yes, No and Cancel. Yes opens the save
+  // dialog, where the user names the drawing and is asked before a stored
+  // drawing is replaced; No lets it go unsaved. Cancel, Esc and the
+  // question's close box keep it. True when the drawing may go: it is
+  // unchanged, saved, or the user said No.
+  bool ReleaseChangedDrawing();
 
   // ---- Services of the view routines ---------------------------------------------
   // View_MinX..View_Maxy := the client area's rounded scale left, top, width
@@ -92,6 +100,7 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   void showEvent(QShowEvent* event) override;    // the first show loads the window
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void leaveEvent(QEvent* event) override;  // the pointer left: crosshair and previews go
   // Pointer and keys, turned into the events below with the program's codes.
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -106,8 +115,8 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   void Form_Load();      // view set-up
   void Form_Activate();  // current drawing; the record and first layer on first activation
   void Form_Resize();    // new pixel bounds and a redraw
-  // Asks whether to save a changed drawing; Cancel is set when the user
-  // answered Yes and the save did not happen, which keeps the window open.
+  // Asks whether to save a changed drawing (ReleaseChangedDrawing); Cancel
+  // is set when the drawing must stay, which keeps the window open.
   void Form_Unload(Integer& Cancel);
 
   // ---- Pointer and keyboard input ------------------------------------------------
@@ -126,6 +135,16 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   void PanByDrag();               // one move of a left drag while no command runs
   void DrivePreviews();           // the previews switched on, moved to the cursor
   void ShowCursorReadOut();       // status-bar panels 5 to 8
+  // The crosshair, the rubber band and the window box drawn again, which
+  // takes them off the surface.
+  void ErasePointerImages();
+  // The pointer left the window: the surface shows the model alone.
+  void RemovePointerImages();
+  // Those too, for a step that ends (Esc, the right button); true when the
+  // command drew marks as well, which only a redraw, after the command's
+  // end, takes off.
+  bool RemoveCommandImages();
+  static bool PreviewsNeedRedraw();  // a preview is on that drawing again cannot remove
   void AddTypedCharacter(Integer KeyAscii);
 
   // Cursor pixel := the view pixel of a mouse position.

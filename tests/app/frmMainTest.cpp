@@ -358,15 +358,16 @@ TEST_F(frmMainTest, ASaveThatDoesNotHappenKeepsTheDrawingOpen) {
   EXPECT_EQ(main_->DocWindowCount(), 2);
   EXPECT_EQ(second->IsDirty, FlagTrue);
 
-  // Its close box: Yes, and the save fails for want of a drawings database.
-  Responder().AnswerEveryMsgBox(vbOK);  // the saver's reports
+  // Its close box: Yes, and the save dialog left without saving.
   Responder().AnswerMsgBox(vbYes);
+  Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
   second->parentWidget()->close();
   EXPECT_EQ(main_->DocWindowCount(), 2);
   EXPECT_EQ(Objs[ObjCount].DwgNo, second->ID);
 
   // Exit the same way: the program stays open with the drawing.
   Responder().AnswerMsgBox(vbYes);
+  Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
   Choose("mnuFileExit");
   EXPECT_TRUE(main_->isVisible());
   EXPECT_EQ(main_->DocWindowCount(), 1);

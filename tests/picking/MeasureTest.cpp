@@ -49,6 +49,23 @@ TEST_F(MeasureTest, DecimalInchesRoundHalfToEven) {
   EXPECT_EQ(FormatLength(-3.25), "-3.25\"");
 }
 
+// The read-out of a cursor a hair left of the origin: no "-0".
+TEST_F(MeasureTest, AValueThatShowsAsZeroHasNoSign) {
+  const std::pair<Integer, Integer> units[] = {{1, FlagFalse}, {1, FlagTrue}, {2, FlagTrue}, {3, FlagFalse}};
+  for (const auto& [unit, fractions] : units) {
+    EnglishUnit = unit;
+    FractionDisplay = fractions;
+    EXPECT_EQ(FormatLength(-0.0001), FormatLength(0.0)) << unit << " " << fractions;
+    EXPECT_EQ(FormatLength(-0.0), FormatLength(0.0)) << unit << " " << fractions;
+  }
+  EnglishUnit = 1;
+  FractionDisplay = FlagFalse;
+  EXPECT_EQ(FormatLength(-0.0001), "0\"");
+  EXPECT_EQ(FormatLength(-0.002), "-0.002\"");  // a value that shows keeps its sign
+  Metric(2);
+  EXPECT_EQ(FormatLength(-0.0001), FormatLength(0.0));
+}
+
 TEST_F(MeasureTest, FeetAndInchesSplitAtTwelveInches) {
   EnglishUnit = 2;
   FractionDisplay = FlagTrue;

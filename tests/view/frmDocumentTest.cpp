@@ -111,9 +111,9 @@ TEST_F(frmDocumentTest, ClosingAChangedDrawingAsksAndNoReleasesTheDrawing) {
   Close(doc);
   ASSERT_EQ(Responder().Prompts().size(), 1u);
   const PromptRecord& asked = Responder().Prompts()[0];
-  EXPECT_EQ(asked.text, "Drawing Has Changed! Do You want to Save the Drawing?");
+  EXPECT_EQ(asked.text, "Drawing Has Changed! Do You want to Save the Drawing?Plan");
   EXPECT_EQ(asked.title, "Close Drawing: Plan");
-  EXPECT_EQ(asked.style, vbYesNo);
+  EXPECT_EQ(asked.style, vbYesNoCancel);  // one question on every road; Esc answers Cancel
   ASSERT_TRUE(alive);  // deleted later, by the event loop
   // The drawing number goes back: its entities belong to no drawing any more.
   EXPECT_EQ(Objs[line].Erased, FlagTrue);
@@ -142,10 +142,9 @@ TEST_F(frmDocumentTest, AResizeRedrawsWithTheWorldWindowOfTheNewArea) {
 TEST_F(frmDocumentTest, ASaveThatFailsKeepsTheDrawingChangedAndSaysSo) {
   FixedDpiDocument* doc = Open(1, "Plan");
   doc->IsDirty = FlagTrue;
-  Responder().AnswerMsgBox(vbYes);  // the close saves through SaveFile
-  Responder().AnswerMsgBox(vbOK);   // no drawings database: the save reports it
+  Responder().AnswerMsgBox(vbOK);  // no drawings database: the save reports it
   CurRevision = "Rev. 0";
-  Close(doc);
+  doc->SaveFile("Plan");
   EXPECT_EQ(doc->IsDirty, FlagTrue);
   EXPECT_EQ(MessagePanel(3), "ERROR... Drawing NOT Saved: Plan");
   EXPECT_NE(MessagePanel(1), "Saved Drawing");

@@ -210,7 +210,9 @@ bool FieldRef::TryRead(T& out, Convert convert) const {
   if (!rs_->ReadCell(index_, cell) || cell.Type == SQLITE_NULL) return false;
   T value{};
   if (DbErrorNumber e = convert(cell, value)) {
-    rs_->Fail(e, ConversionText(e) + " (field " + rs_->FieldName(index_) + ")");
+    // A text in a number column is a damaged value of this row, read as no
+    // value like a Null: the caller passes over the row, the recordset goes on.
+    if (e != DbErrTypeMismatch) rs_->Fail(e, ConversionText(e) + " (field " + rs_->FieldName(index_) + ")");
     return false;
   }
   out = std::move(value);
@@ -824,11 +826,9 @@ CellRead RowCursor::ReadText(int column, String& out) {
   return CellRead::Value;
 }
 
-// A value of another kind than the one asked for: the cursor fails.
-CellRead RowCursor::Mismatch(DbErrorNumber number, int column) {
-  Fail(number, ConversionText(number) + " (field " + names_[static_cast<std::size_t>(column)] + ")");
-  return CellRead::Failed;
-}
+// A value of another kind than the one asked for is a damaged value of this
+// row, as a Null would be: the reader passes over the row and the cursor goes on.
+CellRead RowCursor::Mismatch(DbErrorNumber, int) { return CellRead::Mismatch; }
 
 bool RowCursor::Fail(Long number, const String& description) {
   if (!Failed()) error_ = DbError{number, description};

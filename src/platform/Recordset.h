@@ -70,8 +70,9 @@ class FieldRef {
   Bytes AsBytes() const;     // a long binary column (or a text's bytes)
   QDateTime AsDate() const;  // text "YYYY-MM-DD HH:MM:SS", local time
   // The value in one read, for columns that may hold Null: false for Null
-  // (out unchanged, no failure) and on failure; a loop over many rows pays
-  // one lookup per field instead of IsNull and As*.
+  // and for a value of another kind, such as a text in a number column (out
+  // unchanged, no failure), and on failure; a loop over many rows pays one
+  // lookup per field instead of IsNull and As*.
   bool TryDouble(Double& out) const;
   bool TryText(String& out) const;
 
@@ -222,6 +223,7 @@ enum class CellRead {
   Value,    // the value was read into out
   Null,     // the field is Null; out unchanged
   Outside,  // a number outside the range asked for, or not finite; out unchanged
+  Mismatch, // a value of another kind (a text in a number column); out unchanged, the cursor goes on
   Failed,   // the cursor failed (now or before): see Error; out unchanged
 };
 

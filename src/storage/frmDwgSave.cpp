@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <limits>
 
 #include "model/DataHand.h"
 #include "model/Top.h"
@@ -63,6 +64,9 @@ void frmDwgSave::BuildControls() {
   cmdExit = Named(new QPushButton(QStringLiteral("Exit"), this), "cmdExit");
   lblMsg = Named(new QLabel(this), "lblMsg");
   cmdSave->setAutoDefault(false);  // Enter in a box does not save
+  // The boxes take whatever is typed or pasted, however long: a name too long
+  // to store is refused when saving, never cut short by the box.
+  for (QLineEdit* box : {Text1, Text2}) box->setMaxLength(std::numeric_limits<int>::max());
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(Label1, 0, 0, 1, 2);
@@ -155,7 +159,18 @@ bool frmDwgSave::CheckTarget() {
     ShowMessage("ERROR.. NOT a Valid Drawing Name!", ColorRed);
     return false;
   }
-  return true;
+  return NameFits(*Text1, "drawing name") && NameFits(*Text2, "revision");
+}
+
+// A name or revision is stored whole or not at all.
+bool frmDwgSave::NameFits(const QLineEdit& box, const char* what) {
+  const qsizetype length = box.text().size();
+  if (length <= MaxStoredNameLength) return true;
+  MsgBox("The " + String(what) + " has " + std::to_string(length) + " characters; at most " +
+             std::to_string(MaxStoredNameLength) + " can be stored. Shorten it and save again.",
+         vbOKOnly, "Save Drawing");
+  ShowMessage("ERROR.. NOT a Valid Drawing Name!", ColorRed);
+  return false;
 }
 
 bool frmDwgSave::AskOverwrite(bool& overwrite) {

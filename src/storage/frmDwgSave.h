@@ -25,6 +25,10 @@ namespace lintavo {
 
 class frmDocument;
 
+// The longest drawing name or revision stored (a text column of the drawings
+// database takes 255 characters).
+constexpr int MaxStoredNameLength = 255;
+
 class frmDwgSave : public QDialog {
   Q_OBJECT
  public:
@@ -55,6 +59,9 @@ class frmDwgSave : public QDialog {
   void Form_Load();
   void ShowMessage(const String& text, Long color);
   bool CheckTarget();                   // the database and the name; a red line when refused
+  // False, with a message saying so, when the box holds more characters
+  // than a stored name or revision takes.
+  bool NameFits(const QLineEdit& box, const char* what);
   bool AskOverwrite(bool& overwrite);   // a stored revision of that name: ask; false on No
   void RunSave(bool overwrite);         // components and drawing, then the result line
   std::vector<Long> ComponentsToSave() const;

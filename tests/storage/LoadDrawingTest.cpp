@@ -299,6 +299,25 @@ TEST_F(LoadDrawingTest, DamagedRowsAreSkippedWithOneReportAndNeverStopTheLoad) {
   EXPECT_EQ(LoadPntsMax, 1000);  // the huge count never grew the staging buffer
 }
 
+// A text in a number column (Color = 'red', a point's 'far') is a damaged
+// value like a Null: that line alone is skipped and told, the rest loads.
+TEST_F(LoadDrawingTest, TextInANumberColumnSkipsOnlyItsLine) {
+  const Long plan = AddDrawingRow("Plan", 0, 21);
+  std::vector<Long> keys;
+  for (int k = 0; k < 21; ++k) keys.push_back(AddSegment(plan, k, 0, k, 1));
+  Db().Exec("UPDATE Lines SET Color = 'red' WHERE LineID = " + std::to_string(keys[0]));
+  Db().Exec("UPDATE Points SET PX = 'far' WHERE PointID = (SELECT min(PointID) FROM Points WHERE LineID = " +
+            std::to_string(keys[7]) + ")");
+  Responder().AnswerMsgBox(vbOK);
+  EXPECT_TRUE(LoadStored(plan));
+  const std::vector<Long> loaded = EntitiesOf(1);
+  ASSERT_EQ(loaded.size(), 19u);
+  EXPECT_DOUBLE_EQ(Pnts[Objs[loaded[0]].PointID].X, 1);
+  EXPECT_DOUBLE_EQ(Pnts[Objs[loaded.back()].PointID].X, 20);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0], "A line with a damaged value was skipped (LineID " + std::to_string(keys[0]) + ").");
+}
+
 TEST_F(LoadDrawingTest, LinksToItemsThatDoNotExistAreDroppedAndReported) {
   const Long plan = AddDrawingRow("Plan", 2, 4);
   const Long layer = AddItemRow(plan, ItemLayer, "Walls");

@@ -93,6 +93,42 @@ TEST_F(frmDwgSaveTest, RefusedDatabaseOrNameShowsItsRedLine) {
   EXPECT_EQ(Count("SELECT count(*) FROM Drawing"), 0);
 }
 
+// 40,000 characters pasted as the name, or a revision one character too
+// long: the box keeps every character, the save refuses with a message and
+// stores nothing; the longest storable name is saved whole.
+TEST_F(frmDwgSaveTest, ANameTooLongToStoreIsRefusedNeverCut) {
+  const QString pasted(40000, QChar('N'));
+  const QString longRevision(MaxStoredNameLength + 1, QChar('R'));
+  const QString longest(MaxStoredNameLength, QChar('L'));
+  qsizetype kept = 0;
+  std::vector<std::pair<String, Long>> results;
+  Responder().AnswerMsgBox(vbOK);
+  Responder().AnswerMsgBox(vbOK);
+  FileSave([&](frmDwgSave& dialog) {
+    dialog.Text1->setText(pasted);
+    kept = dialog.Text1->text().size();
+    results.push_back(Save(dialog));
+    dialog.Text1->setText("Shed");
+    dialog.Text2->setText(longRevision);
+    results.push_back(Save(dialog));
+    dialog.Text1->setText(longest);
+    dialog.Text2->setText("Rev. 1");
+    results.push_back(Save(dialog));
+  });
+  EXPECT_EQ(kept, 40000);
+  ASSERT_EQ(results.size(), 3u);
+  EXPECT_EQ(results[0].first, "ERROR.. NOT a Valid Drawing Name!");
+  EXPECT_EQ(results[1].first, "ERROR.. NOT a Valid Drawing Name!");
+  EXPECT_EQ(results[2].second, ColorGreen);
+  std::vector<String> messages;
+  for (const PromptRecord& prompt : Responder().Prompts())
+    if (prompt.kind == PromptKind::MessageBox) messages.push_back(prompt.text);
+  EXPECT_EQ(messages, (std::vector<String>{
+                          "The drawing name has 40000 characters; at most 255 can be stored. Shorten it and save again.",
+                          "The revision has 256 characters; at most 255 can be stored. Shorten it and save again."}));
+  EXPECT_EQ(Text("SELECT Name FROM Drawing"), longest.toStdString());
+}
+
 TEST_F(frmDwgSaveTest, FailedRevisionCheckStopsTheSave) {
   // The tables of a drawings database, but not their columns.
   const String odd = ScratchPath("Odd_dwg.mdb");

@@ -4,7 +4,8 @@
 // beside it the same segments through the same view drawn straight into a
 // QImage with QPainter. The ratio of the two is the cost of the program's
 // road (view cache, read-outs, layer test, pen set-up, dispatch, its own
-// rasteriser) over bare drawing.
+// rasteriser) over bare drawing. A third runs the same redraw with the grid
+// and rulers switched on.
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,6 +19,7 @@
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "platform/Numbers.h"
+#include "view/Grids.h"
 #include "view/Zooms.h"
 #include "view/frmDocument.h"
 
@@ -97,9 +99,13 @@ class RedrawScene {
   frmDocument* document_ = nullptr;  // owned by the main window
 };
 
-void BM_FullRedrawViewLines(benchmark::State& state) {
+// Every RedrawView of the scene; with aids, the grid (0.25 units, thinned to
+// about one dot per 20 pixels) and the rulers are drawn last, as the
+// Display menu's switches make every redraw do.
+void MeasureRedraw(benchmark::State& state, bool aids) {
   const std::vector<WorldSegment> segments = MakeSegments(state.range(0));
   RedrawScene scene(segments);
+  GridOn = RulerOn = Flag(aids);
   if (!scene.Ready()) {
     state.SkipWithError("the drawing window did not get its 1600 x 1000 area");
     return;
@@ -112,7 +118,13 @@ void BM_FullRedrawViewLines(benchmark::State& state) {
   for (auto _ : state) RedrawView();
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
+
+void BM_FullRedrawViewLines(benchmark::State& state) { MeasureRedraw(state, false); }
 BENCHMARK(BM_FullRedrawViewLines)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Against the line above at the same count: the cost of the grid and rulers.
+void BM_FullRedrawWithGridAndRulers(benchmark::State& state) { MeasureRedraw(state, true); }
+BENCHMARK(BM_FullRedrawWithGridAndRulers)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The same segments through the same view (10 pixels per unit, y turned
 // over), the image cleared and the lines drawn with a cosmetic one-pixel

@@ -151,32 +151,13 @@ void LoadSupportGeometry() {
   BaseItemCount = ItemCount;
 }
 
-// The fit of the whole drawing in the active window, its extents or, while
-// it has none, its sheet. The zoom module has no dispatcher yet to run the
-// first command, so start-up fits the drawing itself.
-void FitFullDrawing() {
-  DrawingWindow* window = ActiveDocForm();
-  if (!window) return;
-  ComputeDrawingExtents();
-  const DwgRec& dwg = Dwgs[CurDwg];
-  const bool extents = dwg.Xmax > dwg.Xmin && dwg.Ymax > dwg.Ymin;
-  window->XVmin = extents ? dwg.Xmin : dwg.BaseX;
-  window->YVmin = extents ? dwg.Ymin : dwg.BaseY;
-  window->XVmax = extents ? dwg.Xmax : dwg.Xlimit;
-  window->YVmax = extents ? dwg.Ymax : dwg.Ylimit;
-  FitViewToWindow();
-  UpdateWorldWindow();
-  RedrawView();
-}
-
 void StartFirstCommand() {
   DwgRec& dwg = Dwgs[CurDwg];
   dwg.Xlimit = DefDwgWidth;
   dwg.Ylimit = DefDwgHeight;
-  ZoomCommand = ZoomFullCode;  // the first command: fit the drawing
+  ZoomCommand = ZoomFullCode;  // the first command: fit the drawing; it ends itself
   ActiveTool = ToolZooms;
   SelectTool();
-  FitFullDrawing();
 }
 
 // ---- Start-up ------------------------------------------------------------------------

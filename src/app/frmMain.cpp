@@ -363,8 +363,8 @@ const std::vector<MainMenuRow>& frmMain::MenuTable() {
       {1, "mnuDisplayDims", "Dimensions", Toggle(&ShowDimObjs)},
       {1, "mnuDisplayRubber", "Rubber Banding",
        Toggle(&RubberBanding, true, NoGroup, &frmMain::RubberBandingChanged)},
-      {1, "mnuDisplayGrid", "Grid Display", Toggle(&GridOn, true)},
-      {1, "mnuDisplayRuler", "Ruler Display", Toggle(&RulerOn)},
+      {1, "mnuDisplayGrid", "Grid Display", Toggle(&GridOn, true, NoGroup, &frmMain::RedrawActive)},
+      {1, "mnuDisplayRuler", "Ruler Display", Toggle(&RulerOn, false, NoGroup, &frmMain::RedrawActive)},
       {1, "mnuDisplayCursor", "Snap Cursor", Toggle(&ShowSnapCursor, true)},
       {1, "mnuDisplayReal", "Real Cursor", Toggle(&ShowRealCursor, true)},
       {1, nullptr, nullptr, Nothing},
@@ -1482,6 +1482,10 @@ QAction* frmMain::MenuItem(const QString& name) const {
 // ---- What the lower floors ask of the main window ------------------------------------------
 
 DrawingWindow* frmMain::ActiveDrawingWindow() const { return ActiveChild(); }
+
+void frmMain::CheckMenuItem(const String& Name, bool Checked) {
+  if (QAction* item = MenuItem(QString::fromStdString(Name))) item->setChecked(Checked);
+}
 
 void frmMain::ShowPageInCaption(Integer DwgNo) {
   setWindowTitle(QString::fromUtf8(AppTitle) + QStringLiteral(" / Page: ") + QString::number(DwgNo));

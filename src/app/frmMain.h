@@ -123,6 +123,7 @@ class frmMain : public QMainWindow, public MainWindowLink {
   bool StatusBarShown() const override { return StatusBarVisible(); }
   void SetStatusText(Integer Panel, const String& Text) override;
   void ShowLayerButtons(bool ViewAll, bool EditAll) override;
+  void CheckMenuItem(const String& Name, bool Checked) override;
 
   // ---- Menus --------------------------------------------------------------------------
   QAction* mnuEditUndo = nullptr;  // caption and state kept by the undo module

@@ -56,6 +56,10 @@ class MainWindowLink {
   // The main tool bar's "ViewLayers" and "EditLayers" buttons pressed or
   // not, while the tool bar is shown.
   virtual void ShowLayerButtons(bool ViewAll, bool EditAll) = 0;
+
+  // A menu item's check mark, by the item's name ("mnuDisplayGrid"); an
+  // unknown name changes nothing.
+  virtual void CheckMenuItem(const String& Name, bool Checked) = 0;
 };
 
 // ---- The main window as the model sees it ------------------------------------------------

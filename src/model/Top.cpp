@@ -52,9 +52,20 @@ namespace {
 
 const ModuleRegistrar Registered({"Top", FloorModel, ResetTop});
 
-// The modules whose end routines Esc runs, in the order it runs them; every
-// other module only has its active flag cleared.
+// The modules whose end routines Esc runs first, in the order it runs them;
+// the cancel routines of the others follow by tool code, and every module
+// without one only has its active flag cleared.
 constexpr Integer CancelOrder[] = {ToolLineDraw, ToolDimension, ToolText, ToolAreas};
+
+bool RunsFirstOnCancel(Integer code) {
+  for (Integer first : CancelOrder)
+    if (first == code) return true;
+  return false;
+}
+
+void RunCancelRoutine(Integer code) {
+  if (const ToolRow* row = RegisteredTool(code); row && row->Cancel) row->Cancel();
+}
 
 // The end action for a tool being left when another tool is chosen.
 void EndPreviousTool(Integer code) {
@@ -104,8 +115,9 @@ void EndTool() {
 void CancelTools() {
   if (ServicesAbove.EraseRubberBand) ServicesAbove.EraseRubberBand();
   ClearPrompts();
-  for (Integer code : CancelOrder)
-    if (const ToolRow* row = RegisteredTool(code); row && row->Cancel) row->Cancel();
+  for (Integer code : CancelOrder) RunCancelRoutine(code);
+  for (Integer code = 1; code < ToolCodeCount; ++code)
+    if (!RunsFirstOnCancel(code)) RunCancelRoutine(code);
   ClearEveryActiveFlag();
   if (ServicesAbove.EndOutline) ServicesAbove.EndOutline();
   RubberLineOn = RubberPolygonOn = RubberWindowOn = RubberCentreOn = RubberObjectOn = GroupDragOn = 0;

@@ -1,8 +1,37 @@
-// Grids: grid and ruler switches and their shown state.
+// Grids: the dot grid, with its thinning and the grid-snap guard, and the
+// rulers, with their unit and decade.
+//
+// Both read the view of the active drawing window (its pixel bounds, world
+// window, scale and origin) and draw through the surface primitives in view
+// pixels, y counted upward. Positions step in doubles from a first tick or
+// dot that lies within one step before the area, so every loop ends after
+// about one pass over the area whatever the view.
+//
+// Sections:
+//   Switches and state
+//   Pen and messages
+//   Grid
+//   Rulers: spacing
+//   Rulers: drawing
+//   Reset
 #include "view/Grids.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "model/DrawingWindow.h"
+#include "model/MainWindowLink.h"
+#include "model/MessageBar.h"
 #include "model/ProgramState.h"
+#include "model/SnapSettings.h"
+#include "model/Units.h"
+#include "platform/Numbers.h"
+#include "platform/Surface.h"
+#include "view/SurfaceDraw.h"
+
 namespace lintavo {
+
+// ---- Switches and state ------------------------------------------------------------
 
 Integer GridOn = 0;
 Integer RulerOn = 0;
@@ -17,17 +46,244 @@ constexpr Long StartRulerColor = 0x00FFFF;  // yellow
 Long GridColor = StartGridColor;
 Long RulerColor = StartRulerColor;
 
+namespace {
+
+// ---- Pen and messages -----------------------------------------------------------------
+
+constexpr Integer AidPenWidth = 2;  // pixels: dots and ticks
+constexpr Integer PromptPanel = 2;
+
+// The not-XOR pen of the grid and the rulers, and the copy pen after them.
+void SetAidPen(Long color) {
+  SetDrawMode(vbNotXorPen);
+  SetDrawWidth(AidPenWidth);
+  SetForeColor(color);
+}
+void RestorePen() {
+  SetDrawMode(vbCopyPen);
+  SetDrawWidth(1);
+}
+
+void CheckMenuItem(const char* name, Integer flag) {
+  if (MainWindowLink* main = MainLink()) main->CheckMenuItem(name, flag != 0);
+}
+
+// A grid too coarse to snap to: grid snapping goes off, its menu item too.
+void DisableGridSnap() {
+  GridSnap = FlagFalse;
+  CheckMenuItem("mnuControlsSnapsGrid", GridSnap);
+  ShowStatus("Grid Too Large, Snap Disabled!", PromptPanel);
+}
+
+// The first of the positions first + i × step (i whole) that lies no more
+// than one step before edge: a start far outside the area is moved up to it.
+Double StartNearEdge(Double first, Double edge, Double step) {
+  if (first >= edge - step) return first;
+  return first + std::floor((edge - first) / step) * step;
+}
+
+// ---- Grid -----------------------------------------------------------------------------
+
+constexpr Double GridMaxSteps = 32000;  // steps across the area from which the grid is not shown
+constexpr Double GridDotsPerPixel = 0.05;  // at most about one dot per 20 pixels of width
+constexpr Double GridFewSteps = 5;      // fewer steps than this are too coarse for the snap
+
+// The dots of every k-th grid position over the area, rows from the bottom.
+void DrawGridDots(const DrawingWindow& window, Long k) {
+  const Double sx = k * static_cast<Double>(GridX);
+  const Double sy = k * static_cast<Double>(GridY);
+  Double x0 = RoundHalfEven(window.XVmin / sx) * sx;
+  if (x0 > window.XVmin) x0 -= sx;
+  Double y0 = RoundHalfEven(window.YVmin / sy) * sy;
+  if (y0 > window.YVmin) y0 -= sy;
+  const Double px = sx * window.XVscale;
+  const Double py = sy * window.YVscale;
+  const Double firstX = StartNearEdge(RoundHalfEven(x0 * window.XVscale + window.VbaseX), window.View_MinX, px);
+  const Double firstY = StartNearEdge(RoundHalfEven(y0 * window.YVscale + window.Vbasey), window.View_Miny, py);
+  Double y = firstY;
+  do {
+    Double x = firstX;
+    do {
+      DrawPSet(ToSingle(x), ToSingle(y));
+      x += px;
+    } while (x <= window.View_Maxx);
+    y += py;
+  } while (y <= window.View_Maxy);
+}
+
+// The grid over the area, with the messages and the snap guard.
+void PutGrid(const DrawingWindow& window, Integer show) {
+  const Long width = RoundToLong(window.View_Maxx - window.View_MinX);
+  const Long height = RoundToLong(window.View_Maxy - window.View_Miny);
+  const Single nx = ToSingle(width / (window.XVscale * GridX));
+  const Single ny = ToSingle(height / (window.YVscale * GridY));
+  // A spacing or scale of 0 gives infinitely many steps (or none over none): too small.
+  if (!(nx < GridMaxSteps) || !(ny < GridMaxSteps)) {
+    ShowStatus("Grid Too Small to Show!", PromptPanel);
+    return;
+  }
+  const Double steps = Trunc(std::max(nx, ny));
+  if (!(steps >= 1)) {
+    DisableGridSnap();
+    return;
+  }
+  const Long n = static_cast<Long>(steps);
+  const Long limit = RoundToLong(width * GridDotsPerPixel);
+  Long k = 1;
+  for (Long m = n; m > limit;) m = RoundToLong(n / static_cast<Double>(++k));
+  DrawGridDots(window, k);
+  if (n < GridFewSteps && (!show || k == 1)) DisableGridSnap();
+}
+
+}  // namespace
+
 void DrawGrid(Integer& Show) {
   if ((Show && GridShown) || (!Show && !GridShown)) return;
   GridShown = Show;
-  // Not yet done: the dots at the grid spacing and the menu check mark.
+  CheckMenuItem("mnuDisplayGrid", GridOn);
+  const DrawingWindow* window = ActiveDocForm();
+  if (!window) return;
+  SetAidPen(GridColor);
+  PutGrid(*window, Show);
+  RestorePen();
 }
+
+// ---- Rulers: spacing ---------------------------------------------------------------------
+
+namespace {
+
+constexpr Double RulerTickPitch = 24;  // pixels of width per tick at most
+constexpr Double RulerTickLength = 20;  // pixels
+constexpr Double LeftLabelX = 25;       // left ruler: label left edge, pixels from the edge
+constexpr Double LeftLabelRise = 8;     //   and its top above the tick
+constexpr Double BottomLabelShift = 8;  // bottom ruler: label left edge before the tick
+constexpr Double BottomLabelTop = 32;   //   and its top above the bottom edge
+
+// The display unit chosen from the inches across the area, stored in the
+// unit setting: feet and inches for more than a foot of inches; metric by size.
+void PickRulerUnit(Single inchesAcross) {
+  if (!MetricUnits) {
+    if (EnglishUnit == 1 && inchesAcross > 12) EnglishUnit = 2;
+    return;
+  }
+  if (inchesAcross < 0.0393701F)
+    MetricUnit = 6;
+  else if (inchesAcross < 0.3937009F)
+    MetricUnit = 1;
+  else if (inchesAcross < 39.37009F)
+    MetricUnit = 2;
+  else if (inchesAcross < 39370.1F)
+    MetricUnit = 4;
+  else
+    MetricUnit = 5;
+}
+
+// Display units in one inch, from the unit table; 1 for a code without a row.
+Double DisplayUnitsPerInch() {
+  if (MetricUnits) {
+    const MetricUnitRow* row = MetricUnitOf(MetricUnit);
+    return row ? row->PerInch : 1;
+  }
+  const EnglishUnitRow* row = EnglishUnitOf(EnglishUnit);
+  return row ? 1 / row->InchesPer : 1;
+}
+
+}  // namespace
+
+bool MeasureRulerSpacing(RulerSpacing& Spacing) {
+  const DrawingWindow* window = ActiveDocForm();
+  if (!window) return false;
+  const Long width = RoundToLong(window->View_Maxx - window->View_MinX);
+  const Long height = RoundToLong(window->View_Maxy - window->View_Miny);
+  const Long maxTicks = RoundToLong(width / RulerTickPitch);
+  if (AutoScale) PickRulerUnit(ToSingle(width / window->XVscale));
+  const Double f = DisplayUnitsPerInch();
+  Single u = ToSingle(width / window->XVscale * f);  // display units across
+  const Single v = ToSingle(height / window->YVscale * f);  // and up
+  if (maxTicks < 1 || !(u > 0) || !std::isfinite(u) || !(v > 0) || !std::isfinite(v)) return false;
+  // The decade: about maxTicks ticks at most; at least ten on a narrow view.
+  Double p = 1;
+  if (u <= 1) {
+    while (u < 10) {
+      u *= 10;
+      p *= 10;
+    }
+  } else {
+    while (u > maxTicks) {
+      u /= 10;
+      p /= 10;
+    }
+  }
+  Spacing.TickValue = 1 / p;
+  Spacing.StepX = width / static_cast<Double>(u);
+  Spacing.StepY = height / (v * p);
+  return true;
+}
+
+String LeftRulerLabel(Double Index, Double TickValue) { return NumberText(ToSingle(Index * TickValue)); }
+
+String BottomRulerLabel(Double Index, Double TickValue) {
+  return NumberText(RoundHalfEven(TickValue * Index, 2));
+}
+
+// ---- Rulers: drawing ---------------------------------------------------------------------
+
+namespace {
+
+// The first tick of a ruler and its index. The origin pixel `base` (a Single)
+// is where index 0 lies; the first tick is the first whole step above the
+// edge, between half a step and one and a half steps from it.
+struct FirstTick {
+  Double Position = 0;  // view pixels along the ruler
+  Double Index = 0;     // ticks from the world origin
+};
+FirstTick FindFirstTick(Double edgePixel, Single base, Double step) {
+  const Double edge = RoundHalfEven(edgePixel);
+  if (edge == base) return {edge + step, 1};
+  const Double index = 1 - RoundHalfEven(base / step);
+  return {index * step + base, index};
+}
+
+void DrawLeftRuler(const DrawingWindow& window, const RulerSpacing& spacing) {
+  const Single base = window.Vbasey;
+  FirstTick tick = FindFirstTick(window.YVmin * window.YVscale + base, base, spacing.StepY);
+  const Double start = StartNearEdge(tick.Position, window.View_Miny, spacing.StepY);
+  tick.Index += RoundHalfEven((start - tick.Position) / spacing.StepY);
+  for (Double y = start, j = tick.Index; y <= window.View_Maxy; y += spacing.StepY, ++j) {
+    GdiLine(0, ToSingle(y), ToSingle(RulerTickLength), ToSingle(y));
+    DrawTextAt(ToSingle(LeftLabelX), ToSingle(y + LeftLabelRise), LeftRulerLabel(j, spacing.TickValue));
+  }
+}
+
+void DrawBottomRuler(const DrawingWindow& window, const RulerSpacing& spacing) {
+  const Single base = window.VbaseX;
+  FirstTick tick = FindFirstTick(window.XVmin * window.XVscale + base, base, spacing.StepX);
+  const Double start = StartNearEdge(tick.Position, window.View_MinX, spacing.StepX);
+  tick.Index += RoundHalfEven((start - tick.Position) / spacing.StepX);
+  for (Double x = start, j = tick.Index; x <= window.View_Maxx; x += spacing.StepX, ++j) {
+    GdiLine(ToSingle(x), 0, ToSingle(x), ToSingle(RulerTickLength));
+    DrawTextAt(ToSingle(x - BottomLabelShift), ToSingle(BottomLabelTop), BottomRulerLabel(j, spacing.TickValue));
+  }
+}
+
+}  // namespace
 
 void DrawRulers(Integer& Show) {
   RulersShown = Show;
   RulerOn = Show;
-  // Not yet done: the ruler ticks and labels and the menu check mark.
+  CheckMenuItem("mnuDisplayRuler", RulerOn);
+  const DrawingWindow* window = ActiveDocForm();
+  if (!window) return;
+  SetAidPen(RulerColor);
+  RulerSpacing spacing;
+  if (MeasureRulerSpacing(spacing)) {
+    DrawLeftRuler(*window, spacing);
+    DrawBottomRuler(*window, spacing);
+  }
+  RestorePen();
 }
+
+// ---- Reset ---------------------------------------------------------------------------
 
 void ResetGrids() {
   GridOn = 0;

@@ -341,9 +341,9 @@ void ResetZooms() {
 }
 
 namespace {
-// The zoom commands' dispatcher comes with the zoom commands; until then
-// choosing the zoom tool starts nothing.
-const ModuleRegistrar Registered({"Zooms", FloorView, ResetZooms, {ToolZooms, &ZoomActive}});
+// The zoom tool's row (its dispatcher and how it is left) is registered by
+// the zoom commands (ZoomCommands).
+const ModuleRegistrar Registered({"Zooms", FloorView, ResetZooms});
 }  // namespace
 
 }  // namespace lintavo

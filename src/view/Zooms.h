@@ -47,6 +47,8 @@ enum ZoomCode : Integer {
 };
 
 // ---- Command state -------------------------------------------------------------
+// The commands themselves and their dispatcher are in ZoomCommands; the
+// state is here because every refresh of a view ends a running zoom command.
 extern Integer ZoomCommand;  // sub-command chosen by the menus and tool bars (1 ZOOM ALL ...)
 extern Integer ZoomActive;   // flag: the module's dispatcher has taken the current command
 

@@ -178,7 +178,10 @@ TEST_F(InitApplicationTest, TheFirstCommandFitsTheSheetOfTheEmptyDrawingInTheWin
   EXPECT_NEAR(window->XVscale, std::min(400 / dwg.Xlimit, 300 / dwg.Ylimit), 1e-5);
   EXPECT_NEAR(window->VbaseX + window->XVscale * dwg.Xlimit / 2, 200, 1e-3);  // centred
   EXPECT_NEAR(window->Vbasey + window->YVscale * dwg.Ylimit / 2, 150, 1e-3);
-  EXPECT_EQ(ActiveTool, ToolZooms);
+  // The command ended itself: nothing runs, so a drag pans.
+  EXPECT_EQ(ActiveTool, ToolNone);
+  EXPECT_EQ(AwaitingInput, 0);
+  EXPECT_EQ(ZoomActive, 0);
 }
 
 // ---- Splash window and start-up windows -------------------------------------------------

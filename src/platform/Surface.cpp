@@ -90,6 +90,15 @@ void Surface::StrokeDevice(const DevicePoint* points, int count, bool closed) {
   if (raster && ThinPen()) {
     DashPattern pattern = DashPatternOfStyle(DrawStyle);
     std::uint32_t pen = ToPixel(ForeColor);
+    // A solid curve drawn before, here or elsewhere, is set from its pixels.
+    const StrokePixels* kept =
+        RasterFastPaths && pattern.count == 0 ? shapes_.Stroke(points, count, closed) : nullptr;
+    if (kept) {
+      RasterPixels(*raster, points[0].x, points[0].y, kept->pixels.data(),
+                   static_cast<int>(kept->pixels.size()), pen, DrawMode);
+      Touched();
+      return;
+    }
     long phase = 0;
     int segments = closed ? count : count - 1;
     for (int i = 0; i < segments; ++i) {
@@ -169,14 +178,10 @@ void Surface::PixelDevice(int x, int y, Long color, bool throughDrawMode) {
 }
 
 void Surface::AppendArcPoints(double cx, double cy, double rx, double ry, double start, double sweep) {
-  bool whole = sweep == 0.0;
-  if (whole) sweep = TwoPi;
-  // About two pixels between points keeps the outline round at any size.
-  int steps = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) * std::max(rx, ry) / 2.0)), 8, 20000);
-  int last = whole ? steps - 1 : steps;  // a whole ellipse is closed by the stroke
-  for (int i = 0; i <= last; ++i) {
-    double t = start + sweep * i / steps;
-    DevicePoint p{RoundToLong(cx + rx * std::cos(t)), RoundToLong(cy - ry * std::sin(t))};
+  const ArcTerms& arc = shapes_.Arc(rx, ry, start, sweep);
+  const int points = static_cast<int>(arc.cosTerms.size());
+  for (int i = 0; i < points; ++i) {
+    DevicePoint p{RoundToLong(cx + arc.cosTerms[i]), RoundToLong(cy - arc.sinTerms[i])};
     if (!shape_.empty() && shape_.back().x == p.x && shape_.back().y == p.y) continue;
     shape_.push_back(p);
   }

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "platform/PixelRaster.h"
+#include "platform/ShapeCache.h"
 #include "platform/Types.h"
 
 class QPainter;
@@ -49,11 +50,6 @@ constexpr Integer vbFSTransparent = 1;
 // Scale modes: 3 pixels, 5 inches.
 constexpr Integer vbPixels = 3;
 constexpr Integer vbInches = 5;
-
-// A device pixel position.
-struct DevicePoint {
-  int x, y;
-};
 
 class Surface {
  public:
@@ -149,6 +145,7 @@ class Surface {
   std::vector<DevicePoint> shape_;      // points of the shape being drawn
   std::vector<RasterPoint> fillPoints_;  // the same for the polygon fill
   std::vector<double> crossings_;        // scratch of the polygon fill
+  ShapeCache shapes_;                    // arc terms and stroke pixels of repeated shapes
 };
 
 }  // namespace lintavo

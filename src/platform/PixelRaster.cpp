@@ -146,14 +146,27 @@ LineWalk MakeLineWalk(int x0, int y0, int x1, int y1, bool includeLast) {
   return walk;
 }
 
+bool Inside(const RasterTarget& target, int x, int y) {
+  return x >= 0 && y >= 0 && x < target.width && y < target.height;
+}
+
 // The steps whose pixel may lie inside the target; first > last when none.
-void WalkVisibleSteps(const RasterTarget& target, const LineWalk& walk, long& first, long& last) {
+// True when every one of them lies inside: a line whose two ends lie inside
+// lies inside, its pixels staying within the box of its ends.
+bool WalkVisibleSteps(const RasterTarget& target, const LineWalk& walk, int x1, int y1, long& first,
+                      long& last) {
+  if (Inside(target, walk.x0, walk.y0) && Inside(target, x1, y1)) {
+    first = 0;
+    last = walk.steps - 1;
+    return true;
+  }
   if (walk.xMajor)
     VisibleSteps(walk.x0, walk.sx, target.width, walk.y0, walk.sy, target.height, walk.dMajor,
                  walk.dMinor, walk.steps, first, last);
   else
     VisibleSteps(walk.y0, walk.sy, target.height, walk.x0, walk.sx, target.width, walk.dMajor,
                  walk.dMinor, walk.steps, first, last);
+  return false;
 }
 
 // Calls plot(x, y, k) for the steps first..last in order.
@@ -183,10 +196,6 @@ void StepPixel(const LineWalk& walk, long k, int& x, int& y) {
   y = walk.y0 + walk.sy * static_cast<int>(walk.xMajor ? minor : major);
 }
 
-bool Inside(const RasterTarget& target, int x, int y) {
-  return x >= 0 && y >= 0 && x < target.width && y < target.height;
-}
-
 bool StepInside(const RasterTarget& target, const LineWalk& walk, long k) {
   int x, y;
   StepPixel(walk, k, x, y);
@@ -195,16 +204,18 @@ bool StepInside(const RasterTarget& target, const LineWalk& walk, long k) {
 
 // The solid line in the copy pen, written straight into the rows. The steps
 // inside the image are one run (both coordinates move monotonically and the
-// image is a rectangle), so the visible range is trimmed to that run once
-// and no pixel is tested on its own; the pixels are those of the general
-// loop below.
+// image is a rectangle), so unless all steps are known to be inside, the
+// visible range is trimmed to that run once; no pixel is tested on its own.
+// The pixels are those of the general loop.
 void CopyPenLine(const RasterTarget& target, const LineWalk& walk, long first, long last,
-                 std::uint32_t pen) {
-  while (first <= last && !StepInside(target, walk, first)) ++first;
-  while (last >= first && !StepInside(target, walk, last)) --last;
-  if (first > last) return;
-  int x, y;
-  StepPixel(walk, first, x, y);
+                 bool allInside, std::uint32_t pen) {
+  if (!allInside) {
+    while (first <= last && !StepInside(target, walk, first)) ++first;
+    while (last >= first && !StepInside(target, walk, last)) --last;
+    if (first > last) return;
+  }
+  int x = walk.x0, y = walk.y0;
+  if (first > 0) StepPixel(walk, first, x, y);
   std::uint32_t* pixel = target.bits + static_cast<long>(y) * target.stride + x;
   const long count = last - first + 1;
   const long majorStep = walk.xMajor ? walk.sx : walk.sy * static_cast<long>(target.stride);
@@ -214,7 +225,7 @@ void CopyPenLine(const RasterTarget& target, const LineWalk& walk, long first, l
     return;
   }
   const long twoMajor = 2 * walk.dMajor, twoMinor = 2 * walk.dMinor;
-  long remainder = (2 * first * walk.dMinor + walk.dMajor) % twoMajor;
+  long remainder = first > 0 ? (2 * first * walk.dMinor + walk.dMajor) % twoMajor : walk.dMajor;
   for (long k = 0; k < count; ++k) {
     *pixel = pen;
     pixel += majorStep;
@@ -238,11 +249,11 @@ void RasterLine(const RasterTarget& target, int x0, int y0, int x1, int y1, bool
   if (walk.steps <= 0) return;
 
   long first, last;
-  WalkVisibleSteps(target, walk, first, last);
+  const bool allInside = WalkVisibleSteps(target, walk, x1, y1, first, last);
   if (first > last) return;
 
   if (RasterFastPaths && drawMode == RopCopyPen && pattern.count == 0) {
-    CopyPenLine(target, walk, first, last, pen | 0xFF000000u);
+    CopyPenLine(target, walk, first, last, allInside, pen | 0xFF000000u);
     return;
   }
   WalkLine(walk, first, last, [&](int x, int y, long k) {

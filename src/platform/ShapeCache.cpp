@@ -93,7 +93,7 @@ const ArcTerms& ShapeCache::Arc(double rx, double ry, double start, double sweep
 }
 
 const StrokePixels* ShapeCache::Stroke(const DevicePoint* points, int count, bool closed) {
-  if (count < MinStrokePoints || count > MaxStrokePoints) return nullptr;
+  if (!Keeps(count)) return nullptr;
   StrokePixels& slot = strokes_[StrokeHash(points, count, closed) % Slots];
   if (!SameStroke(slot, points, count, closed)) ComputeStroke(slot, points, count, closed);
   return &slot;

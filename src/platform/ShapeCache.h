@@ -53,6 +53,7 @@ class ShapeCache {
 
   static constexpr int MinStrokePoints = 8;     // lines and boxes are drawn directly
   static constexpr int MaxStrokePoints = 1024;  // larger shapes rarely repeat
+  static bool Keeps(int count) { return count >= MinStrokePoints && count <= MaxStrokePoints; }
   static constexpr int MaxKeptArcSteps = 1024;  // larger arcs use one scratch entry
 
  private:

@@ -91,8 +91,9 @@ void Surface::StrokeDevice(const DevicePoint* points, int count, bool closed) {
     DashPattern pattern = DashPatternOfStyle(DrawStyle);
     std::uint32_t pen = ToPixel(ForeColor);
     // A solid curve drawn before, here or elsewhere, is set from its pixels.
-    const StrokePixels* kept =
-        RasterFastPaths && pattern.count == 0 ? shapes_.Stroke(points, count, closed) : nullptr;
+    const StrokePixels* kept = RasterFastPaths && pattern.count == 0 && ShapeCache::Keeps(count)
+                                   ? shapes_.Stroke(points, count, closed)
+                                   : nullptr;
     if (kept) {
       RasterPixels(*raster, points[0].x, points[0].y, kept->pixels.data(),
                    static_cast<int>(kept->pixels.size()), pen, DrawMode);

@@ -113,6 +113,11 @@ void Surface::StrokeDevice(const DevicePoint* points, int count, bool closed) {
   Touched();
 }
 
+void Surface::LineDevice(int x0, int y0, int x1, int y1) {
+  const DevicePoint points[2] = {{x0, y0}, {x1, y1}};
+  StrokeDevice(points, 2, false);
+}
+
 void Surface::StrokePainter(const DevicePoint* points, int count, bool closed) {
   QPolygon polygon = ToPolygon(points, count);
   WithPainter([&](QPainter& painter) {

@@ -107,6 +107,8 @@ class Surface {
   // the last point to the first. Every segment leaves out its end pixel, so
   // a closed outline sets each of its pixels once.
   void StrokeDevice(const DevicePoint* points, int count, bool closed);
+  // The line from (x0, y0) to (x1, y1) with the current pen, end pixel left out.
+  void LineDevice(int x0, int y0, int x1, int y1);
   // Fills the polygon (alternate rule) in the given colour and fill style.
   void FillDevice(const DevicePoint* points, int count, Long color, Integer fillStyle);
   // One pixel in the given colour, through the draw mode or copied.

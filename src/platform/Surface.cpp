@@ -104,7 +104,7 @@ void Surface::StrokeDevice(const DevicePoint* points, int count, bool closed) {
     int segments = closed ? count : count - 1;
     for (int i = 0; i < segments; ++i) {
       const DevicePoint& a = points[i];
-      const DevicePoint& b = points[(i + 1) % count];
+      const DevicePoint& b = i + 1 < count ? points[i + 1] : points[0];  // closed: back to the first
       RasterLine(*raster, a.x, a.y, b.x, b.y, false, pen, DrawMode, pattern, phase);
     }
   } else {

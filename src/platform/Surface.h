@@ -15,6 +15,8 @@
 // fills, so the XOR and not-XOR pens restore every pixel when a shape is
 // drawn twice; wider pens and text go through QPainter with the matching
 // raster operation. The printer draws through QPainter with the copy pen.
+// Arcs take their point terms from the surface's ShapeCache, and a solid
+// one-pixel curve drawn before is set from its remembered pixels.
 #pragma once
 
 #include <QFont>

@@ -11,10 +11,14 @@ namespace {
 
 constexpr double TwoPi = 6.283185307179586;
 
-// Mixes a 64-bit value into a running hash (a multiply-xorshift step).
+// Mixes a 64-bit value into a running hash (a multiply-xorshift step). The
+// high half is folded into the low one, which chooses the slot: the low bits
+// of a product depend only on the low bits of its factors, and radii and
+// angles differ mostly in their high bits.
 std::uint64_t Mix(std::uint64_t hash, std::uint64_t value) {
   hash ^= value + 0x9E3779B97F4A7C15ull + (hash << 6) + (hash >> 2);
-  return hash * 0xFF51AFD7ED558CCDull;
+  hash *= 0xFF51AFD7ED558CCDull;
+  return hash ^ (hash >> 32);
 }
 
 std::uint64_t ArcHash(double rx, double ry, double start, double sweep) {

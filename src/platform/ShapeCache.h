@@ -52,12 +52,12 @@ class ShapeCache {
   const StrokePixels* Stroke(const DevicePoint* points, int count, bool closed);
 
   static constexpr int MinStrokePoints = 8;     // lines and boxes are drawn directly
-  static constexpr int MaxStrokePoints = 1024;  // larger shapes rarely repeat
+  static constexpr int MaxStrokePoints = 256;   // larger shapes (radius above 80 pixels) rarely repeat
   static bool Keeps(int count) { return count >= MinStrokePoints && count <= MaxStrokePoints; }
-  static constexpr int MaxKeptArcSteps = 1024;  // larger arcs use one scratch entry
+  static constexpr int MaxKeptArcSteps = 256;   // larger arcs use one scratch entry
 
  private:
-  static constexpr int Slots = 16;  // entries of each kind
+  static constexpr int Slots = 256;  // entries of each kind: at most a few megabytes with the bounds above
 
   std::array<ArcTerms, Slots> arcs_;
   ArcTerms scratchArc_;  // arcs of more than MaxKeptArcSteps steps

@@ -48,5 +48,17 @@ void BM_SurfaceCircles(benchmark::State& state) {
 }
 BENCHMARK(BM_SurfaceCircles)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// Circles of 40 radii (3 to 42 pixels) in turn: more shapes than the surface
+// remembers, so most are computed and remembered again.
+void BM_SurfaceCirclesManyRadii(benchmark::State& state) {
+  ImageSurface surface(1600, 1000);
+  for (auto _ : state) {
+    for (long i = 0; i < state.range(0); ++i)
+      surface.Circle(Spread(i, 1600), Spread(i + 5, 1000), static_cast<Single>(3 + i % 40));
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_SurfaceCirclesManyRadii)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace lintavo

@@ -31,8 +31,10 @@ void MoveToEx(HDC dc, int x, int y, GdiPoint* previous) {
 }
 
 void LineTo(HDC dc, int x, int y) {
-  DevicePoint points[2] = {dc->GdiPosition, {x, y}};
-  dc->StrokeDevice(points, 2, false);
+  // The position is read field by field: MoveToEx has just written it so,
+  // and reading both at once would wait for those writes to reach memory.
+  const int x0 = dc->GdiPosition.x, y0 = dc->GdiPosition.y;
+  dc->LineDevice(x0, y0, x, y);
   dc->GdiPosition = DevicePoint{x, y};
 }
 

@@ -21,22 +21,6 @@ Double RoundHalfEven(Double x, int decimals) {
   return std::nearbyint(x * scale) / scale;
 }
 
-Long RoundToLong(Double x) {
-  Double r = std::nearbyint(x);
-  if (std::isnan(r)) return 0;
-  if (r >= std::numeric_limits<Long>::max()) return std::numeric_limits<Long>::max();
-  if (r <= std::numeric_limits<Long>::min()) return std::numeric_limits<Long>::min();
-  return static_cast<Long>(r);
-}
-
-Integer RoundToInteger(Double x) {
-  Double r = std::nearbyint(x);
-  if (std::isnan(r)) return 0;
-  if (r >= std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
-  if (r <= std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
-  return static_cast<Integer>(r);
-}
-
 Double Trunc(Double x) { return std::trunc(x); }
 
 Single ToSingle(Double x) { return static_cast<Single>(x); }

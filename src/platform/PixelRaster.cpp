@@ -120,40 +120,162 @@ void VisibleSteps(long major0, int majorSign, long majorLimit, long minor0, int 
   last = static_cast<long>(std::min(static_cast<double>(steps - 1), hi));
 }
 
-}  // namespace
+// The shape of a line from (x0, y0): its major axis, its extents along both
+// axes and the directions of its steps. Step k lies at major offset k and
+// minor offset floor((2 k dMinor + dMajor) / (2 dMajor)).
+struct LineWalk {
+  int x0, y0;      // first pixel
+  int sx, sy;      // direction of x and y: 1 or -1
+  bool xMajor;     // x changes at every step
+  long dMajor;     // pixels along the major axis, >= dMinor
+  long dMinor;     // pixels along the minor axis
+  long steps;      // pixels of the line (dMajor, one more with the end pixel)
+};
 
-void RasterLine(const RasterTarget& target, int x0, int y0, int x1, int y1, bool includeLast,
-                std::uint32_t pen, int drawMode, const DashPattern& pattern, long& phase) {
+LineWalk MakeLineWalk(int x0, int y0, int x1, int y1, bool includeLast) {
+  LineWalk walk;
   long dx = std::labs(static_cast<long>(x1) - x0), dy = std::labs(static_cast<long>(y1) - y0);
-  int sx = x1 >= x0 ? 1 : -1, sy = y1 >= y0 ? 1 : -1;
-  bool xMajor = dx >= dy;
-  long dMajor = xMajor ? dx : dy, dMinor = xMajor ? dy : dx;
-  long steps = dMajor + (includeLast ? 1 : 0);  // pixels along the major axis
-  long startPhase = phase;
-  phase += dMajor;
-  if (steps <= 0) return;
+  walk.x0 = x0;
+  walk.y0 = y0;
+  walk.sx = x1 >= x0 ? 1 : -1;
+  walk.sy = y1 >= y0 ? 1 : -1;
+  walk.xMajor = dx >= dy;
+  walk.dMajor = walk.xMajor ? dx : dy;
+  walk.dMinor = walk.xMajor ? dy : dx;
+  walk.steps = walk.dMajor + (includeLast ? 1 : 0);
+  return walk;
+}
 
-  long first, last;
-  if (xMajor)
-    VisibleSteps(x0, sx, target.width, y0, sy, target.height, dMajor, dMinor, steps, first, last);
+bool Inside(const RasterTarget& target, int x, int y) {
+  return x >= 0 && y >= 0 && x < target.width && y < target.height;
+}
+
+// The steps whose pixel may lie inside the target; first > last when none.
+// True when every one of them lies inside: a line whose two ends lie inside
+// lies inside, its pixels staying within the box of its ends.
+bool WalkVisibleSteps(const RasterTarget& target, const LineWalk& walk, int x1, int y1, long& first,
+                      long& last) {
+  if (Inside(target, walk.x0, walk.y0) && Inside(target, x1, y1)) {
+    first = 0;
+    last = walk.steps - 1;
+    return true;
+  }
+  if (walk.xMajor)
+    VisibleSteps(walk.x0, walk.sx, target.width, walk.y0, walk.sy, target.height, walk.dMajor,
+                 walk.dMinor, walk.steps, first, last);
   else
-    VisibleSteps(y0, sy, target.height, x0, sx, target.width, dMajor, dMinor, steps, first, last);
-  if (first > last) return;
+    VisibleSteps(walk.y0, walk.sy, target.height, walk.x0, walk.sx, target.width, walk.dMajor,
+                 walk.dMinor, walk.steps, first, last);
+  return false;
+}
 
-  long twoMajor = 2 * dMajor;
-  long numerator = 2 * first * dMinor + dMajor;  // minor offset = numerator / twoMajor
+// Calls plot(x, y, k) for the steps first..last in order.
+template <class Plot>
+void WalkLine(const LineWalk& walk, long first, long last, Plot plot) {
+  long twoMajor = 2 * walk.dMajor;
+  long numerator = 2 * first * walk.dMinor + walk.dMajor;  // minor offset = numerator / twoMajor
   long offset = twoMajor > 0 ? numerator / twoMajor : 0;
   long remainder = twoMajor > 0 ? numerator % twoMajor : 0;
   for (long k = first; k <= last; ++k) {
-    int x = xMajor ? x0 + sx * static_cast<int>(k) : x0 + sx * static_cast<int>(offset);
-    int y = xMajor ? y0 + sy * static_cast<int>(offset) : y0 + sy * static_cast<int>(k);
-    if (x >= 0 && y >= 0 && x < target.width && y < target.height && PatternOn(pattern, startPhase + k))
-      PutPixel(target, x, y, pen, drawMode);
-    remainder += 2 * dMinor;
+    int x = walk.xMajor ? walk.x0 + walk.sx * static_cast<int>(k) : walk.x0 + walk.sx * static_cast<int>(offset);
+    int y = walk.xMajor ? walk.y0 + walk.sy * static_cast<int>(offset) : walk.y0 + walk.sy * static_cast<int>(k);
+    plot(x, y, k);
+    remainder += 2 * walk.dMinor;
     if (remainder >= twoMajor) {
       remainder -= twoMajor;
       ++offset;
     }
+  }
+}
+
+// The pixel of step k.
+void StepPixel(const LineWalk& walk, long k, int& x, int& y) {
+  long offset = walk.dMajor > 0 ? (2 * k * walk.dMinor + walk.dMajor) / (2 * walk.dMajor) : 0;
+  long major = k, minor = offset;
+  x = walk.x0 + walk.sx * static_cast<int>(walk.xMajor ? major : minor);
+  y = walk.y0 + walk.sy * static_cast<int>(walk.xMajor ? minor : major);
+}
+
+bool StepInside(const RasterTarget& target, const LineWalk& walk, long k) {
+  int x, y;
+  StepPixel(walk, k, x, y);
+  return Inside(target, x, y);
+}
+
+// The solid line in the copy pen, written straight into the rows. The steps
+// inside the image are one run (both coordinates move monotonically and the
+// image is a rectangle), so unless all steps are known to be inside, the
+// visible range is trimmed to that run once; no pixel is tested on its own.
+// The pixels are those of the general loop.
+void CopyPenLine(const RasterTarget& target, const LineWalk& walk, long first, long last,
+                 bool allInside, std::uint32_t pen) {
+  if (!allInside) {
+    while (first <= last && !StepInside(target, walk, first)) ++first;
+    while (last >= first && !StepInside(target, walk, last)) --last;
+    if (first > last) return;
+  }
+  int x = walk.x0, y = walk.y0;
+  if (first > 0) StepPixel(walk, first, x, y);
+  std::uint32_t* pixel = target.bits + static_cast<long>(y) * target.stride + x;
+  const long count = last - first + 1;
+  const long majorStep = walk.xMajor ? walk.sx : walk.sy * static_cast<long>(target.stride);
+  const long minorStep = walk.xMajor ? walk.sy * static_cast<long>(target.stride) : walk.sx;
+  if (walk.dMinor == 0 && walk.xMajor) {  // a run along one row, or one pixel
+    std::fill_n(walk.sx > 0 ? pixel : pixel - (count - 1), count, pen);
+    return;
+  }
+  const long twoMajor = 2 * walk.dMajor, twoMinor = 2 * walk.dMinor;
+  long remainder = first > 0 ? (2 * first * walk.dMinor + walk.dMajor) % twoMajor : walk.dMajor;
+  for (long k = 0; k < count; ++k) {
+    *pixel = pen;
+    pixel += majorStep;
+    remainder += twoMinor;
+    if (remainder >= twoMajor) {
+      remainder -= twoMajor;
+      pixel += minorStep;
+    }
+  }
+}
+
+}  // namespace
+
+bool RasterFastPaths = true;
+
+void RasterLine(const RasterTarget& target, int x0, int y0, int x1, int y1, bool includeLast,
+                std::uint32_t pen, int drawMode, const DashPattern& pattern, long& phase) {
+  const LineWalk walk = MakeLineWalk(x0, y0, x1, y1, includeLast);
+  const long startPhase = phase;
+  phase += walk.dMajor;
+  if (walk.steps <= 0) return;
+
+  long first, last;
+  const bool allInside = WalkVisibleSteps(target, walk, x1, y1, first, last);
+  if (first > last) return;
+
+  if (RasterFastPaths && drawMode == RopCopyPen && pattern.count == 0) {
+    CopyPenLine(target, walk, first, last, allInside, pen | 0xFF000000u);
+    return;
+  }
+  WalkLine(walk, first, last, [&](int x, int y, long k) {
+    if (Inside(target, x, y) && PatternOn(pattern, startPhase + k)) PutPixel(target, x, y, pen, drawMode);
+  });
+}
+
+void CollectLinePixels(int x0, int y0, int x1, int y1, std::vector<RasterOffset>& pixels) {
+  const LineWalk walk = MakeLineWalk(x0, y0, x1, y1, false);
+  if (walk.steps <= 0) return;
+  WalkLine(walk, 0, walk.steps - 1, [&](int x, int y, long) { pixels.push_back(RasterOffset{x, y}); });
+}
+
+void RasterPixels(const RasterTarget& target, int x, int y, const RasterOffset* pixels, int count,
+                  std::uint32_t pen, int drawMode) {
+  const bool copy = RasterFastPaths && drawMode == RopCopyPen;
+  pen |= 0xFF000000u;
+  for (int i = 0; i < count; ++i) {
+    const int px = x + pixels[i].dx, py = y + pixels[i].dy;
+    if (!Inside(target, px, py)) continue;
+    std::uint32_t* pixel = target.bits + static_cast<long>(py) * target.stride + px;
+    *pixel = copy ? pen : ApplyRop(*pixel, pen, drawMode);
   }
 }
 

@@ -21,6 +21,11 @@ constexpr int RopCopyPen = 13;
 constexpr int RopNotXorPen = 10;
 constexpr int RopXorPen = 7;
 
+// A device pixel position.
+struct DevicePoint {
+  int x, y;  // pixels, rows down from the top
+};
+
 // The pixels of a Format_RGB32 image; rows count down from the top.
 struct RasterTarget {
   std::uint32_t* bits = nullptr;  // first pixel of the top row
@@ -49,6 +54,28 @@ void RasterPixel(const RasterTarget& target, int x, int y, std::uint32_t pen, in
 // length, so that a polyline continues its pattern across its vertices.
 void RasterLine(const RasterTarget& target, int x0, int y0, int x1, int y1, bool includeLast,
                 std::uint32_t pen, int drawMode, const DashPattern& pattern, long& phase);
+
+// A pixel relative to the start of a shape.
+struct RasterOffset {
+  int dx, dy;  // pixels
+};
+
+// The pixels of the line from (x0, y0) to (x1, y1) without its end pixel,
+// in drawing order and unclipped, appended to pixels. A line's pixels depend
+// only on its end points' difference, so they serve the same line anywhere.
+void CollectLinePixels(int x0, int y0, int x1, int y1, std::vector<RasterOffset>& pixels);
+
+// Sets the pixels (x + dx, y + dy) in order through the raster operation,
+// leaving out those outside the image. Pixels listed twice are set twice,
+// as the lines they came from would set them.
+void RasterPixels(const RasterTarget& target, int x, int y, const RasterOffset* pixels, int count,
+                  std::uint32_t pen, int drawMode);
+
+// Whether the fast paths are taken: solid lines in the copy pen written
+// straight into the rows, and repeated shapes drawn from their remembered
+// pixels (Surface). They set the same pixels as the general road; tests
+// switch them off to compare the two. On by default.
+extern bool RasterFastPaths;
 
 // Hatch test of the fill styles at a device pixel: 0 solid, 2 horizontal,
 // 3 vertical, 4 upward diagonal, 5 downward diagonal, 6 cross, 7 diagonal

@@ -90,17 +90,32 @@ void Surface::StrokeDevice(const DevicePoint* points, int count, bool closed) {
   if (raster && ThinPen()) {
     DashPattern pattern = DashPatternOfStyle(DrawStyle);
     std::uint32_t pen = ToPixel(ForeColor);
+    // A solid curve drawn before, here or elsewhere, is set from its pixels.
+    const StrokePixels* kept = RasterFastPaths && pattern.count == 0 && ShapeCache::Keeps(count)
+                                   ? shapes_.Stroke(points, count, closed)
+                                   : nullptr;
+    if (kept) {
+      RasterPixels(*raster, points[0].x, points[0].y, kept->pixels.data(),
+                   static_cast<int>(kept->pixels.size()), pen, DrawMode);
+      Touched();
+      return;
+    }
     long phase = 0;
     int segments = closed ? count : count - 1;
     for (int i = 0; i < segments; ++i) {
       const DevicePoint& a = points[i];
-      const DevicePoint& b = points[(i + 1) % count];
+      const DevicePoint& b = i + 1 < count ? points[i + 1] : points[0];  // closed: back to the first
       RasterLine(*raster, a.x, a.y, b.x, b.y, false, pen, DrawMode, pattern, phase);
     }
   } else {
     StrokePainter(points, count, closed);
   }
   Touched();
+}
+
+void Surface::LineDevice(int x0, int y0, int x1, int y1) {
+  const DevicePoint points[2] = {{x0, y0}, {x1, y1}};
+  StrokeDevice(points, 2, false);
 }
 
 void Surface::StrokePainter(const DevicePoint* points, int count, bool closed) {
@@ -169,14 +184,10 @@ void Surface::PixelDevice(int x, int y, Long color, bool throughDrawMode) {
 }
 
 void Surface::AppendArcPoints(double cx, double cy, double rx, double ry, double start, double sweep) {
-  bool whole = sweep == 0.0;
-  if (whole) sweep = TwoPi;
-  // About two pixels between points keeps the outline round at any size.
-  int steps = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) * std::max(rx, ry) / 2.0)), 8, 20000);
-  int last = whole ? steps - 1 : steps;  // a whole ellipse is closed by the stroke
-  for (int i = 0; i <= last; ++i) {
-    double t = start + sweep * i / steps;
-    DevicePoint p{RoundToLong(cx + rx * std::cos(t)), RoundToLong(cy - ry * std::sin(t))};
+  const ArcTerms& arc = shapes_.Arc(rx, ry, start, sweep);
+  const int points = static_cast<int>(arc.cosTerms.size());
+  for (int i = 0; i < points; ++i) {
+    DevicePoint p{RoundToLong(cx + arc.cosTerms[i]), RoundToLong(cy - arc.sinTerms[i])};
     if (!shape_.empty() && shape_.back().x == p.x && shape_.back().y == p.y) continue;
     shape_.push_back(p);
   }

@@ -15,6 +15,8 @@
 // fills, so the XOR and not-XOR pens restore every pixel when a shape is
 // drawn twice; wider pens and text go through QPainter with the matching
 // raster operation. The printer draws through QPainter with the copy pen.
+// Arcs take their point terms from the surface's ShapeCache, and a solid
+// one-pixel curve drawn before is set from its remembered pixels.
 #pragma once
 
 #include <QFont>
@@ -22,6 +24,7 @@
 #include <vector>
 
 #include "platform/PixelRaster.h"
+#include "platform/ShapeCache.h"
 #include "platform/Types.h"
 
 class QPainter;
@@ -49,11 +52,6 @@ constexpr Integer vbFSTransparent = 1;
 // Scale modes: 3 pixels, 5 inches.
 constexpr Integer vbPixels = 3;
 constexpr Integer vbInches = 5;
-
-// A device pixel position.
-struct DevicePoint {
-  int x, y;
-};
 
 class Surface {
  public:
@@ -111,6 +109,8 @@ class Surface {
   // the last point to the first. Every segment leaves out its end pixel, so
   // a closed outline sets each of its pixels once.
   void StrokeDevice(const DevicePoint* points, int count, bool closed);
+  // The line from (x0, y0) to (x1, y1) with the current pen, end pixel left out.
+  void LineDevice(int x0, int y0, int x1, int y1);
   // Fills the polygon (alternate rule) in the given colour and fill style.
   void FillDevice(const DevicePoint* points, int count, Long color, Integer fillStyle);
   // One pixel in the given colour, through the draw mode or copied.
@@ -149,6 +149,7 @@ class Surface {
   std::vector<DevicePoint> shape_;      // points of the shape being drawn
   std::vector<RasterPoint> fillPoints_;  // the same for the polygon fill
   std::vector<double> crossings_;        // scratch of the polygon fill
+  ShapeCache shapes_;                    // arc terms and stroke pixels of repeated shapes
 };
 
 }  // namespace lintavo

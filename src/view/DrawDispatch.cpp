@@ -122,6 +122,7 @@ void DrawObject(Long ObjNo) {
   if (!ActiveDoc) return;
   if (!ExtentsPass) DrawEnabled = FlagTrue;
   // Members of a compound being placed are drawn whatever their layer.
+  PrefetchAhead(Objs, ObjNo + PrefetchObjs);
   if (!PlacementOn && !IsObjLayerVisible(ObjNo)) return;
   const ObjRec& obj = Objs[ObjNo];
   if (!obj.Show) return;

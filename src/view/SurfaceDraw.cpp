@@ -16,7 +16,6 @@
 namespace lintavo {
 
 std::vector<GdiPoint> GdiPts(1001);
-GdiPoint LastGdiPos{0, 0};
 
 Integer DrawEnabled = FlagTrue;
 Integer ExtentsPass = FlagFalse;
@@ -131,7 +130,7 @@ void SetDrawStyle(Integer Style) {
 void DrawPSet(Single x, Single y) { ActiveDoc->PSet(x, DeviceRow(y)); }
 
 void GdiLine(Single x1, Single y1, Single x2, Single y2) {
-  MoveToEx(ActiveDoc->hDC(), RoundToLong(x1), RoundToLong(DeviceRow(y1)), &LastGdiPos);
+  MoveToEx(ActiveDoc->hDC(), RoundToLong(x1), RoundToLong(DeviceRow(y1)), nullptr);
   LineTo(ActiveDoc->hDC(), RoundToLong(x2), RoundToLong(DeviceRow(y2)));
 }
 
@@ -141,7 +140,7 @@ void SurfaceLine(Single x1, Single y1, Single x2, Single y2) {
 
 void GdiCircle(Single x, Single y, Single r) {
   const int row = RoundToLong(DeviceRow(y));
-  MoveToEx(ActiveDoc->hDC(), RoundToLong(x + r), row, &LastGdiPos);
+  MoveToEx(ActiveDoc->hDC(), RoundToLong(x + r), row, nullptr);
   AngleArc(ActiveDoc->hDC(), RoundToLong(x), row, static_cast<unsigned>(RoundToLong(r)), 0.0f, 360.0f);
 }
 
@@ -287,6 +286,7 @@ void LoadObjScrPts(Long ObjNo) {
   }
   if (n < 1) return;
   const Long first = obj.PointID;
+  PrefetchAhead(Pnts, first + PrefetchPoints);
   for (Long i = 1; i <= n; ++i) {
     Double X = Pnts[first + i - 1].X, Y = Pnts[first + i - 1].Y;
     if (PlacementOn) ApplyPlaceTransform(X, Y);
@@ -337,7 +337,6 @@ void DrawTextSample(Single Angle, Double X, Double Y, Single ScaleX, Single Scal
 void ResetSurfaceDraw() {
   // Sized from the bound of ScrPts, so the model's reset must come first.
   GdiPts.assign(static_cast<size_t>(std::max<Integer>(ScrPtsMax, 0)) + 1, GdiPoint{0, 0});
-  LastGdiPos = GdiPoint{0, 0};
   DrawEnabled = FlagTrue;
   ExtentsPass = FlagFalse;
   PenColor = 0;

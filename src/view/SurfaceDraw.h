@@ -40,10 +40,21 @@ namespace lintavo {
 // ScrPts (the world points of the entity being drawn) lives in the model;
 // GdiPts shares its bound ScrPtsMax. Neither is ever shrunk.
 extern std::vector<GdiPoint> GdiPts;  // device pixels handed to Polyline, Polygon, PolyBezier; 1-based
-extern GdiPoint LastGdiPos;           // receives the previous position of every MoveToEx; nothing reads it
 
 // Re-makes ScrPts and GdiPts with entries 1..Bound, dropping their contents.
 void ResizeScrPts(Integer Bound);
+
+// A redraw walks Objs and the entities' points in Pnts in order; asking for
+// the records some way ahead hides the wait for memory at a million
+// entities. An index beyond the table asks for nothing.
+constexpr Long PrefetchObjs = 16;    // entities ahead of the one drawn
+constexpr Long PrefetchPoints = 64;  // points ahead of the first point of the one drawn
+template <class Record>
+inline void PrefetchAhead(const std::vector<Record>& table, Long index) {
+  if (index < 0 || index >= static_cast<Long>(table.size())) return;
+  const char* record = reinterpret_cast<const char*>(table.data() + index);
+  for (size_t line = 0; line < sizeof(Record); line += 64) __builtin_prefetch(record + line);
+}
 
 // ---- Drawing switches -----------------------------------------------------------------
 extern Integer DrawEnabled;  // flag: drawers put pixels on the surface (-1 except in an extents pass)

@@ -1,5 +1,8 @@
 // Rounding and number text.
+#include <algorithm>
 #include <clocale>
+#include <cmath>
+#include <limits>
 #include <gtest/gtest.h>
 
 #include "platform/Numbers.h"
@@ -17,6 +20,24 @@ TEST(Numbers, RoundingGoesHalfToEven) {
   EXPECT_EQ(RoundToLong(1e12), 2147483647);
   EXPECT_DOUBLE_EQ(RoundHalfEven(1.25, 1), 1.2);
   EXPECT_DOUBLE_EQ(Trunc(-1.9), -1.0);
+}
+
+// The inline rounding against the library's: nearest, ties to even, then
+// saturated, over halves, boundaries, large values and non-numbers.
+TEST(Numbers, WholeRoundingAgreesWithNearbyintAndSaturates) {
+  const double values[] = {0.0, -0.0, 0.49999999999999994, 0.5, 1.5, -1.5, 2.5000000000000004, 1e-300,
+                           -7.5, 1234567.5, -1234568.5, 32766.5, 32767.49, 32767.5, -32768.5, -32768.49,
+                           -32769, 2147483646.5, 2147483647.49, 2147483647.5, -2147483648.5,
+                           -2147483648.51, 4.5e15, -4.5e15, 1e300, -1e300,
+                           std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                           std::numeric_limits<double>::quiet_NaN()};
+  for (double x : values) {
+    const double r = std::nearbyint(x);
+    const long long expectedLong = std::isnan(r) ? 0 : static_cast<long long>(std::clamp(r, -2147483648.0, 2147483647.0));
+    const long long expectedInteger = std::isnan(r) ? 0 : static_cast<long long>(std::clamp(r, -32768.0, 32767.0));
+    EXPECT_EQ(RoundToLong(x), expectedLong) << x;
+    EXPECT_EQ(RoundToInteger(x), expectedInteger) << x;
+  }
 }
 
 TEST(Numbers, TextIsShortestFormWithProgramExponent) {

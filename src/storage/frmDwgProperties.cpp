@@ -234,7 +234,8 @@ void frmDwgProperties::cmdOK_Click() {
 }
 
 void ShowDwgProperties() {
-  if (CurDwg < 1 || CurDwg > MaxDwgNo) return;
+  // The record of a drawing whose window was closed is no drawing any more.
+  if (CurDwg < 1 || CurDwg > MaxDwgNo || !CurrentDrawingWindow()) return;
   frmDwgProperties dialog(MainForm);
   ShowModal(dialog);
 }

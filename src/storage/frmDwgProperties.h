@@ -68,7 +68,7 @@ class frmDwgProperties : public QDialog {
 };
 
 // Shows the dialog modally for the current drawing and returns when it
-// closes; nothing without a current drawing.
+// closes; nothing while no drawing window holds the current drawing.
 void ShowDwgProperties();
 
 }  // namespace lintavo

@@ -136,6 +136,8 @@ void frmDwgOptions::BuildControls() {
   for (size_t i = 0; i < std::size(boxes); ++i) {
     *boxes[i] = new QLineEdit(this);
     (*boxes[i])->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+    // Wide enough for a length such as 12345.678 whatever the layout leaves.
+    (*boxes[i])->setMinimumWidth((*boxes[i])->fontMetrics().horizontalAdvance(QStringLiteral("00000.0000")));
   }
   for (size_t i = 0; i < Label13a.size(); ++i) {
     Label13a[i] = new QLabel(this);

@@ -596,6 +596,7 @@ void ApplyDisplaySettings() {
     MainForm->StatusPanel(5)->clear();
     MainForm->StatusPanel(6)->clear();
   }
+  MainForm->ShowReadOutPanels();  // 7 and 8: the read-out, or the date and the time
 }
 
 // ---- Reset ----------------------------------------------------------------------------------

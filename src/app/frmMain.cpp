@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QKeySequence>
@@ -27,6 +28,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -36,6 +38,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <algorithm>
@@ -732,12 +735,19 @@ void frmMain::BuildMessageBar() {
   Text3->installEventFilter(this);
 }
 
+namespace {
+constexpr int ClockTickMs = 1000;  // the date and time panels are brought up to date every second
+}  // namespace
+
 void frmMain::BuildStatusBar() {
   sbStatusBar = statusBar();
   for (QLabel*& panel : statusPanels_) {
     panel = new QLabel(sbStatusBar);
     sbStatusBar->addWidget(panel, 1);
   }
+  clock_ = new QTimer(this);
+  clock_->setInterval(ClockTickMs);
+  connect(clock_, &QTimer::timeout, this, &frmMain::ShowClockPanels);
 }
 
 QToolBar* frmMain::BarOf(int bar) const {
@@ -1241,6 +1251,7 @@ void frmMain::AbsoluteReadOutChanged() {
 void frmMain::RelativeReadOutChanged() {
   StatusPanel(7)->clear();
   StatusPanel(8)->clear();
+  ShowReadOutPanels();
 }
 
 // ---- Help menu ---------------------------------------------------------------------------
@@ -1473,6 +1484,41 @@ QLabel* frmMain::StatusPanel(int panel) const {
 
 bool frmMain::StatusBarVisible() const { return !sbStatusBar->isHidden(); }
 
+void frmMain::SetPanelStyle(int panel, PanelStyle style) {
+  QLabel* label = StatusPanel(panel);
+  if (!label || panelStyles_[panel - 1] == style) return;
+  panelStyles_[panel - 1] = style;
+  label->clear();
+  ShowClockPanels();
+  const bool anyClock = std::any_of(std::begin(panelStyles_), std::end(panelStyles_),
+                                    [](PanelStyle s) { return s != PanelText; });
+  if (anyClock) clock_->start();
+  else clock_->stop();
+}
+
+frmMain::PanelStyle frmMain::StatusPanelStyle(int panel) const {
+  return StatusPanel(panel) ? panelStyles_[panel - 1] : PanelText;
+}
+
+void frmMain::ShowReadOutPanels() {
+  const bool readOut = CoordRelative || CoordPolar;
+  SetPanelStyle(7, readOut ? PanelText : PanelDate);
+  SetPanelStyle(8, readOut ? PanelText : PanelTime);
+}
+
+// The user's short date and time, as the system shows them.
+void frmMain::ShowClockPanels() {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QLocale locale;
+  for (int panel = 1; panel <= StatusPanelCount; ++panel) {
+    switch (panelStyles_[panel - 1]) {
+      case PanelDate: StatusPanel(panel)->setText(locale.toString(now.date(), QLocale::ShortFormat)); break;
+      case PanelTime: StatusPanel(panel)->setText(locale.toString(now.time(), QLocale::ShortFormat)); break;
+      case PanelText: break;
+    }
+  }
+}
+
 QAction* frmMain::MenuItem(const QString& name) const {
   for (QAction* item : menuItems_)
     if (item && item->objectName() == name) return item;
@@ -1537,6 +1583,7 @@ void frmMain::FocusActiveDrawing() {
 }
 
 void frmMain::SetStatusText(Integer Panel, const String& Text) {
+  if (StatusPanelStyle(Panel) != PanelText) return;  // the clock owns date and time panels
   if (QLabel* panel = StatusPanel(Panel)) panel->setText(QString::fromStdString(Text));
 }
 

@@ -40,6 +40,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QStatusBar;
+class QTimer;
 class QToolBar;
 
 namespace lintavo {
@@ -107,6 +108,15 @@ class frmMain : public QMainWindow, public MainWindowLink {
   QStatusBar* sbStatusBar = nullptr;
   QLabel* StatusPanel(int panel) const;  // panel 1..StatusPanelCount, else nullptr
   bool StatusBarVisible() const;
+  // What a panel shows: a text panel what is written into it; a date or
+  // time panel the clock's date or time, kept current (writes into it are
+  // dropped). Every panel starts as a text panel.
+  enum PanelStyle { PanelText = 0, PanelTime = 5, PanelDate = 6 };
+  void SetPanelStyle(int panel, PanelStyle style);  // a panel switched to text starts empty
+  PanelStyle StatusPanelStyle(int panel) const;     // PanelText outside 1..StatusPanelCount
+  // Panels 7 and 8 after a change of read-out: text panels while the
+  // relative or the polar read-out is on, else the date and the time.
+  void ShowReadOutPanels();
 
   // ---- What the lower floors ask of the main window (MainWindowLink.h) ---------------
   DrawingWindow* ActiveDrawingWindow() const override;
@@ -223,6 +233,9 @@ class frmMain : public QMainWindow, public MainWindowLink {
   QMdiArea* mdiArea_ = nullptr;
   QFrame* bands_[4] = {};
   QLabel* statusPanels_[StatusPanelCount] = {};
+  PanelStyle panelStyles_[StatusPanelCount] = {};  // PanelText until set
+  QTimer* clock_ = nullptr;                     // keeps the date and time panels current
+  void ShowClockPanels();                       // the date and time panels from the clock
   QMenu* windowMenu_ = nullptr;                 // the Window menu
   std::vector<QAction*> windowListItems_;       // its entries for the open windows
   std::vector<QAction*> menuItems_;             // one per row of MenuTable (nullptr for separators)

@@ -146,11 +146,11 @@ TEST_F(frmMainTest, EveryItemAndButtonCanBeChosenWithoutADrawingWindow) {
   ASSERT_EQ(main_->DocWindowCount(), 0);
   Responder().AnswerEveryMsgBox(vbOK);  // Help: there is no help file
   Responder().AnswerPrinter(false);     // Page Setup
-  // Change Units, then Show Splash, which closes at its next tick after the
-  // initialisation, done long ago.
+  // Change Units, the display, drawing and management options, then Show
+  // Splash, which closes at its next tick after the initialisation, done long ago.
   InitDone = FlagTrue;
-  Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
-  Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
+  for (int window = 0; window < 5; ++window)
+    Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
   const QStringList skipped = {"mnuFileNew", "mnuFileOpen", "mnuFileExit", "mnuWindowNewWindow"};
   for (QMenu* menu : main_->menuBar()->findChildren<QMenu*>())
     for (QAction* item : menu->actions())

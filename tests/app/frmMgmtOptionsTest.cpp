@@ -109,7 +109,7 @@ TEST_F(frmMgmtOptionsTest, ChangeAllAppliesTheStoredProfileOrDefaults) {
 TEST_F(frmMgmtOptionsTest, ChangedNamesAreStoredOnlyByUpdate) {
   LoadDefaultsAndDark();
   const Long defaults = FindSettingSet(DefaultsSetName, SettingProfile);
-  for (const std::function<void(frmMgmtOptions&)> closeIt :
+  for (const std::function<void(frmMgmtOptions&)>& closeIt :
        {std::function<void(frmMgmtOptions&)>([](frmMgmtOptions& d) { PressEscapeIn(d.Combo2); }),
         std::function<void(frmMgmtOptions&)>([](frmMgmtOptions& d) { d.close(); })}) {
     Options([&](frmMgmtOptions& dialog) {

@@ -132,7 +132,7 @@ TEST_F(frmDispOptionsTest, SwitchesAndColoursShowAtOnce) {
 TEST_F(frmDispOptionsTest, EscAndTheCloseBoxOnlyClose) {
   StoreSettings("Mine", SettingDisplay);
   const SettingRecord before = SettingSets[1];
-  for (const std::function<void(frmDispOptions&)> closeIt :
+  for (const std::function<void(frmDispOptions&)>& closeIt :
        {std::function<void(frmDispOptions&)>([](frmDispOptions& d) { PressEscapeIn(d.Text2); }),
         std::function<void(frmDispOptions&)>([](frmDispOptions& d) { d.close(); })}) {
     bool closed = false;

@@ -56,8 +56,14 @@ void WipeObj(Long objNo) {
   EraseDraw = FlagFalse;
 }
 
+// SelectObj and DeselectObj draw one entity over its neighbours; the next
+// count draws the picture again.
+bool PictureStale = false;
+
 void DrawIfShown(Long objNo) {
-  if (Objs[objNo].Show) DrawObject(objNo);
+  if (!Objs[objNo].Show) return;
+  DrawObject(objNo);
+  PictureStale = true;
 }
 
 // The user's point marking, kept while a Select command runs, given back.
@@ -74,21 +80,21 @@ void ShowCount() { ShowStatus(" " + std::to_string(SelectedCount) + ": Lines Sel
 void ApplySelectionSet() {
   if (SelectionSetNumber >= 1) {
     SelectedCount = 0;
+    Long changed = 0;
     const Long last = ObjCount;
     for (Long i = 1; i <= last; ++i) {
       ObjRec& obj = Objs[i];
       if (obj.DwgNo != CurDwg) continue;
-      if (obj.Select != SelectionSetNumber) {
-        if (!obj.Selected) continue;
-        obj.Selected = FlagFalse;
-        DrawIfShown(i);
-        continue;
-      }
-      if (!obj.Selected) WipeObj(i);
-      obj.Selected = FlagTrue;
-      ++SelectedCount;
-      DrawIfShown(i);
+      const Integer selected = Flag(obj.Select == SelectionSetNumber);
+      if (selected) ++SelectedCount;
+      if (obj.Selected == selected) continue;
+      obj.Selected = selected;
+      if (obj.Show) ++changed;
     }
+    // A selected entity is drawn over its neighbours in the selection style;
+    // only the whole picture drawn again in table order is the model's own.
+    if (changed > 0 || PictureStale) RefreshActiveView();
+    PictureStale = false;
     GiveBackMarking();
   }
   ShowCount();
@@ -119,6 +125,8 @@ void DeselectAll() {
     for (Long i = 1; i <= last; ++i)
       if (Objs[i].DwgNo == CurDwg) DeselectObj(i);
   }
+  if (PictureStale) RefreshActiveView();
+  PictureStale = false;
   SelectedCount = 0;
   SelectionSetNumber = 0;
   if (!SelectionActive) return;
@@ -401,6 +409,7 @@ void ResetSelection() {
   SelectKind = SelectAction = 0;
   KeptConPnts = 0;
   SelectPickX = SelectPickY = SelectPickDist = 0;
+  PictureStale = false;
 }
 
 namespace {

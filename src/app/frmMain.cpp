@@ -1533,6 +1533,10 @@ void frmMain::CheckMenuItem(const String& Name, bool Checked) {
   if (QAction* item = MenuItem(QString::fromStdString(Name))) item->setChecked(Checked);
 }
 
+void frmMain::EnableMenuItem(const String& Name, bool Enabled) {
+  if (QAction* item = MenuItem(QString::fromStdString(Name))) item->setEnabled(Enabled);
+}
+
 void frmMain::ShowPageInCaption(Integer DwgNo) {
   setWindowTitle(QString::fromUtf8(AppTitle) + QStringLiteral(" / Page: ") + QString::number(DwgNo));
 }

@@ -134,6 +134,7 @@ class frmMain : public QMainWindow, public MainWindowLink {
   void SetStatusText(Integer Panel, const String& Text) override;
   void ShowLayerButtons(bool ViewAll, bool EditAll) override;
   void CheckMenuItem(const String& Name, bool Checked) override;
+  void EnableMenuItem(const String& Name, bool Enabled) override;
 
   // ---- Menus --------------------------------------------------------------------------
   QAction* mnuEditUndo = nullptr;  // caption and state kept by the undo module

@@ -1,24 +1,527 @@
-// Edits: the edit commands on the selection.
+// Edits: the frame of the edit commands and erase, un-erase, move, copy,
+// hide, show, restyle and the internal clipboard.
+//
+// Sections:
+//   Module state
+//   Shared routines
+//   Frame: start, end, errors, the offset step
+//   Erase and Un Erase Last
+//   Move and Copy
+//   Hide and Show
+//   Restyle
+//   Internal clipboard
+//   Dispatcher
+//   Reset and registration
 #include "commands/Edits.h"
 
+#include "commands/Adjust.h"
+#include "commands/EditTransforms.h"
+#include "model/DrawingWindow.h"
+#include "model/MainWindowLink.h"
+#include "model/MessageBar.h"
+#include "model/ObjIndex.h"
+#include "model/Picks.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "model/TypedEntry.h"
+#include "model/UndoRedo.h"
+#include "model/ViewCache.h"
+#include "picking/Selection.h"
+#include "platform/Pointers.h"
+#include "platform/Services.h"
+#include "view/DrawDispatch.h"
+#include "view/Outline.h"
+#include "view/Zooms.h"
+
 namespace lintavo {
+
+// ---- Module state ------------------------------------------------------------------
 
 Integer EditCommand = 0;
 Integer EditActive = 0;
+Integer EditPrevCommand = 0;
+Integer OffsetTaken = 0;
+Integer OffsetResult = 0;
+Double EditRefX = 0, EditRefY = 0;
+Double EditPointX = 0, EditPointY = 0;
+Integer EditStep = 0;
+Double EditCentreX = 0, EditCentreY = 0;
+Double EditOffsetX = 0, EditOffsetY = 0;
+Single RescaleX = 0, RescaleY = 0;
+Single RadialTotalAngle = 0;
+Long PathObj = 0;
+Integer MaxPathCopies = 99;
+Single PathSpacing = 0;
+Integer EraseBatch = 0;
 Long ChosenColor = 0;
+Integer ChosenLineType = 0;
+Integer ChosenLineWeight = 0;
+Double ClipboardRefX = 0, ClipboardRefY = 0;
 
-void ChangeSelectedColor() {}
+namespace {
 
-void ResetEdits() {
-  EditCommand = 0;
-  EditActive = 0;
-  ChosenColor = 0;
+constexpr const char* PasteItem = "mnuEditPaste";
+constexpr const char* MoveCursorFile = "\\hwe.cur";  // in the application folder
+constexpr Integer MinCopyCount = 2;   // a typed count below adds nothing
+constexpr Integer MaxCopyCount = 99;  // a typed count above adds nothing
+
+void EnablePaste(bool enabled) {
+  if (MainWindowLink* main = MainLink()) main->EnableMenuItem(PasteItem, enabled);
+}
+
+void ArrowPointer() {
+  if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(vbArrow);
+}
+
+// The ghost off the surface, its points back, and no preview line left on.
+void EndPreviews() {
+  RedrawSelectionOutline();
+  OutlineOn = FlagFalse;
+  RubberCentreOn = FlagFalse;
+}
+
+// The running command's flags down; a Selection command that ran beside it
+// gives the user's point marking back.
+void ClearCommandFlags() {
+  if (SelectionActive) EndSelectionCommand();
+  EditActive = SelectionActive = AwaitingInput = FlagFalse;
+  ActiveTool = ToolNone;
+  ToolStep = 0;
+}
+
+}  // namespace
+
+// ---- Shared routines ----------------------------------------------------------------
+
+bool IsEditSelected(Long ObjNo) {
+  const ObjRec& obj = Objs[ObjNo];
+  return obj.DwgNo == CurDwg && obj.Selected && obj.Show && !obj.Erased;
+}
+
+void WipeObj(Long ObjNo) {
+  EraseDraw = FlagTrue;
+  DrawObject(ObjNo);
+  EraseDraw = FlagFalse;
+}
+
+void DrawEntity(Long ObjNo) { DrawObject(ObjNo); }
+
+void MarkDrawingChanged() {
+  if (DrawingWindow* window = ActiveDocForm()) window->IsDirty = FlagTrue;
+}
+
+bool CheckSelection(const char* Title) {
+  if (SelectedCount >= 1) return true;
+  ShowStatus(Title, 1);
+  NoSelectionError();
+  return false;
+}
+
+// ---- Frame: start, end, errors, the offset step ------------------------------------------
+
+void EndEditCommand() {
+  EndPreviews();
+  ClearPrompts();
+  if (EditCommand < FirstClipboardCode) EnablePaste(false);
+  ArrowPointer();
+  ClearCommandFlags();
+  RefreshActiveView();
+}
+
+void NoSelectionError() {
+  EndPreviews();
+  ShowStatus("ERROR... No Lines Selected", 2);
+  ShowStatus("You Must Pre-Select lines", 3);
+  EnablePaste(false);
+  ArrowPointer();
+  ClearCommandFlags();
+}
+
+Integer TakeMoveOffset() {
+  switch (ToolStep) {
+    case 0:
+      OffsetResult = FlagFalse;
+      ShowStatus("Enter a Reference Point near Lines >", 2);
+      if (!OutlineEnabled) RubberCentreOn = FlagTrue;
+      return OffsetResult;
+    case 1:
+      TakePickPoint(EditRefX, EditRefY);
+      if (OutlineEnabled) {
+        Single angle = 0;
+        SetOutlineTransform(EditRefX, EditRefY, 1, 1, angle);
+        OutlineOn = FlagTrue;
+      }
+      ShowStatus("Enter a Placement Location >", 2);
+      return OffsetResult;
+    case 2:
+      TakePickPoint(EditPointX, EditPointY);
+      RubberCentreOn = FlagFalse;
+      OutlineOn = FlagFalse;
+      RedrawSelectionOutline();
+      EditRefX = EditPointX - EditRefX;
+      EditRefY = EditPointY - EditRefY;
+      OffsetResult = FlagTrue;
+      return OffsetResult;
+    default: return OffsetResult;
+  }
 }
 
 namespace {
-const ModuleRegistrar Registered({"Edits", FloorCommands, ResetEdits, {ToolEdits, &EditActive}});
+
+// ---- Erase and Un Erase Last ------------------------------------------------------------
+
+void EraseSelected() {
+  ShowStatus("Erase Selected Lines", 1);
+  ShowStatus("", 2);
+  if (!EditActive || SelectedCount < 1) {
+    NoSelectionError();
+    return;
+  }
+  --EraseBatch;
+  Long count = 0;
+  ForEachSelected([&count](Long i) {
+    EraseObj(i);
+    ObjRec& obj = Objs[i];
+    obj.Select = EraseBatch;
+    obj.Selected = FlagFalse;
+    ++count;
+  });
+  ExtentsChanged = FlagTrue;
+  SelectedCount = 0;
+  RefreshActiveView();
+  ShowStatus("Erased " + std::to_string(count) + " Lines", 2);
+}
+
+void UneraseLast() {
+  ShowStatus("Un Erase Last", 1);
+  ShowStatus("", 2);
+  if (EraseBatch >= 0) {
+    ShowStatus("NOTHING TO UNERASE !", 2);
+    return;
+  }
+  Long count = 0;
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || !obj.Erased || obj.Select != EraseBatch) continue;
+    obj.Show = FlagTrue;
+    obj.Erased = FlagFalse;
+    obj.Selected = FlagFalse;
+    DrawEntity(i);
+    ++count;
+    ++Dwgs[CurDwg].Nlines;
+  }
+  if (count > 0) {
+    ExtentsChanged = FlagTrue;
+    MarkDrawingChanged();
+  }
+  SelectedCount = 0;
+  ++EraseBatch;
+  RefreshActiveView();
+  ShowStatus("Un Erased " + std::to_string(count) + " Lines", 2);
+}
+
+// ---- Move and Copy -----------------------------------------------------------------------
+
+// Entity ObjNo moved by (dx, dy) in place: a compound by its insertion point
+// (and a dimension's, fill's or hatch's item extents recomputed), any other
+// entity by every point.
+void MoveEntity(Long objNo, Double dx, Double dy) {
+  const ObjRec& obj = Objs[objNo];
+  const Long first = obj.PointID;
+  const bool compound = obj.Rtype >= FirstCompoundType;
+  const Long count = compound ? 1 : obj.NPoints;
+  for (Long k = first; k < first + count; ++k) {
+    Pnts[k].X += dx;
+    Pnts[k].Y += dy;
+    if (!compound) UpdateExtents(Pnts[k].X, Pnts[k].Y);
+  }
+  ObjPointsChanged(objNo);
+  if (obj.Rtype >= EntityDimension) UpdateItemExtents(obj.ObjectID);
+}
+
+void ShowMoveCursor() {
+  DrawingWindow* window = ActiveDocForm();
+  if (!window) return;
+  const QCursor cursor = LoadCursorFile(AppFilePath(MoveCursorFile), PointerCursor(vbSizeAll));
+  window->SetPointerCursor(PointerCursor(vbCustom, cursor));
+}
+
+void MoveSelected() {
+  if (!CheckSelection("Move Selected Lines")) return;
+  ShowMoveCursor();
+  if (ToolStep == 0) {
+    OffsetTaken = FlagFalse;
+    ShowStatus("Move Selected Lines", 1);
+    ShowStatus("", 2);
+  }
+  if (!OffsetTaken) OffsetTaken = TakeMoveOffset();
+  if (!OffsetTaken) return;
+  const Double dx = EditRefX, dy = EditRefY;
+  ForEachSelected([dx, dy](Long i) {
+    WipeObj(i);
+    MoveEntity(i, dx, dy);
+    DrawEntity(i);
+  });
+  ExtentsChanged = FlagTrue;
+  MarkDrawingChanged();
+  EndEditCommand();
+}
+
+void CopySelectedOnce(Double dx, Double dy) {
+  ForEachSelected([dx, dy](Long i) {
+    const Long before = ObjCount;
+    CopyObjOffset(i, dx, dy);
+    if (ObjCount != before) DrawEntity(ObjCount);
+  });
+}
+
+void CopySelected() {
+  if (!CheckSelection("Copy Selected Lines")) return;
+  if (ToolStep == 0) {
+    OffsetTaken = FlagFalse;
+    ShowStatus("Copy Selected Lines", 1);
+    ShowStatus("", 2);
+    OffsetTaken = TakeMoveOffset();
+    return;
+  }
+  if (!OffsetTaken) {
+    OffsetTaken = TakeMoveOffset();
+    if (OffsetTaken) {
+      ShowStatus("ENTER NUMBER OF COPIES > ", 2);
+      ClearPanel(3);
+    }
+  }
+  if (ToolStep <= 1 || !OffsetTaken) return;
+  const Double dx = EditRefX, dy = EditRefY;
+  if (!TypedReady) {
+    // The placement click and every click after it: one more copy each.
+    CopySelectedOnce(dx, dy);
+    return;
+  }
+  const Integer n = GetTypedInt();
+  TypedReady = FlagFalse;
+  if (n >= MinCopyCount && n <= MaxCopyCount) {
+    ForEachSelected([n, dx, dy](Long i) {
+      for (Integer k = MinCopyCount; k <= n; ++k) {
+        const Long before = ObjCount;
+        CopyObjOffset(i, k * dx, k * dy);
+        if (ObjCount != before) DrawEntity(ObjCount);
+      }
+    });
+  }
+  EndEditCommand();
+}
+
+}  // namespace
+
+// ---- Hide and Show --------------------------------------------------------------------------
+
+void HideSelected() {
+  ShowStatus("Hide Selected Lines", 1);
+  ShowStatus("", 2);
+  if (SelectionSetNumber < 1) {
+    NoSelectionError();
+    return;
+  }
+  Long count = 0;
+  ForEachSelected([&count](Long i) {
+    WipeObj(i);
+    ObjRec& obj = Objs[i];
+    obj.Show = FlagFalse;
+    obj.Select = 0;
+    obj.Selected = FlagFalse;
+    ++count;
+  });
+  if (count > 0) MarkDrawingChanged();
+  RefreshActiveView();
+  ShowStatus(" " + std::to_string(count) + " Lines Hidden", 2);
+}
+
+void ShowHiddenLines() {
+  ShowStatus("Show Hidden Lines", 1);
+  ShowStatus("", 2);
+  if (!EditActive) {
+    NoSelectionError();
+    return;
+  }
+  Long count = 0;
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || obj.Show || obj.Erased) continue;
+    obj.Show = FlagTrue;
+    DrawEntity(i);
+    ++count;
+  }
+  if (count > 0) MarkDrawingChanged();
+  RefreshActiveView();
+  ShowStatus(" " + std::to_string(count) + " Lines Un Hidden", 2);
+}
+
+// ---- Restyle ------------------------------------------------------------------------------------
+
+namespace {
+
+// One field of every selected entity set to a value, each entity wiped and
+// drawn again; the running command ends in every case.
+template <typename Field, typename Value>
+void RestyleSelected(const char* title, Field ObjRec::*field, Value value) {
+  ShowStatus(title, 1);
+  if (SelectedCount > 0) {
+    Long count = 0;
+    ForEachSelected([&](Long i) {
+      WipeObj(i);
+      Objs[i].*field = value;
+      DrawEntity(i);
+      ++count;
+    });
+    if (count > 0) MarkDrawingChanged();
+  }
+  EndEditCommand();
+}
+
+}  // namespace
+
+void ChangeSelectedColor() { RestyleSelected(" Change Selected Lines Color", &ObjRec::Color, ChosenColor); }
+void ChangeSelectedType() { RestyleSelected(" Change Selected Lines Type", &ObjRec::Ltype, ChosenLineType); }
+void ChangeSelectedWeight() {
+  RestyleSelected(" Change Selected Lines Weight", &ObjRec::Weight, ChosenLineWeight);
+}
+
+// ---- Internal clipboard -----------------------------------------------------------------------
+
+void ClipboardCopy() {
+  ShowStatus("ClipBoard Copy", 1);
+  ShowStatus("", 2);
+  if (SelectionSetNumber <= 0) {
+    NoSelectionError();
+    return;
+  }
+  if (ToolStep == 0) ShowStatus("Enter a Reference Point on Copy Lines >", 2);
+  if (ToolStep != 1) return;
+  TakePickPoint(ClipboardRefX, ClipboardRefY);
+  Long count = 0;
+  ForEachSelected([&count](Long i) {
+    Objs[i].Select = ClipboardStamp;
+    ++count;
+  });
+  EnablePaste(true);
+  EndEditCommand();
+  // The result stays in view after the end, which clears the prompts.
+  ShowStatus(" " + std::to_string(count) + " Lines on ClipBoard", 2);
+}
+
+namespace {
+
+bool IsOnClipboard(const ObjRec& obj) {
+  return obj.Show && obj.Selected && obj.Select == ClipboardStamp && !obj.Erased;
+}
+
+}  // namespace
+
+void ClipboardPaste() {
+  if (SelectionSetNumber < 1) {
+    NoSelectionError();
+    return;
+  }
+  if (ToolStep == 0) {
+    ToolStep = 1;  // the paste waits for one click only
+    ShowStatus("ClipBoard Paste", 1);
+    ShowStatus("Enter an Insertion Location >", 2);
+    if (OutlineEnabled) {
+      Single angle = 0;
+      SetOutlineTransform(ClipboardRefX, ClipboardRefY, 1, 1, angle);
+      OutlineOn = FlagTrue;
+    }
+  }
+  if (ToolStep < 2) return;
+  TakePickPoint(EditPointX, EditPointY);
+  OutlineOn = FlagFalse;
+  RedrawSelectionOutline();
+  EditRefX = EditPointX - ClipboardRefX;
+  EditRefY = EditPointY - ClipboardRefY;
+  const DrawingWindow* window = ActiveDocForm();
+  Long count = 0;
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    if (!IsOnClipboard(Objs[i])) continue;
+    const Long before = ObjCount;
+    CopyObjOffset(i, EditRefX, EditRefY);
+    if (ObjCount == before) continue;
+    // A copy from another drawing goes on this drawing's current layer.
+    if (Objs[i].DwgNo != CurDwg && window) Objs[ObjCount].LayerID = window->Current_Layer;
+    DrawEntity(ObjCount);
+    ++count;
+  }
+  EndEditCommand();
+  ShowStatus(" " + std::to_string(count) + " ClipBoard Lines Pasted ", 2);
+}
+
+// ---- Dispatcher ----------------------------------------------------------------------------
+
+void RunEditCommand() {
+  // A new sub-command while another still runs (Erase, Hide and Show stay
+  // on) starts afresh instead of taking over the other's step.
+  if (EditActive && EditCommand != EditPrevCommand) {
+    EndPreviews();
+    EditActive = FlagFalse;
+  }
+  if (!EditActive) {
+    EditActive = FlagTrue;
+    EditPrevCommand = EditCommand;
+    ToolStep = 0;
+    ClearPrompts();
+    AwaitingInput = FlagTrue;
+    ArrowPointer();
+  }
+  switch (EditCommand) {
+    case EditEraseCode: EraseSelected(); break;
+    case EditUneraseCode: UneraseLast(); break;
+    case EditCopyCode: CopySelected(); break;
+    case EditMoveCode: MoveSelected(); break;
+    case EditRotateCode: RotateSelected(); break;
+    case EditMirrorCode: MirrorSelected(); break;
+    case EditRescaleCode: RescaleSelected(); break;
+    case EditRadialCopyCode: RadialCopySelected(); break;
+    case EditHideCode: HideSelected(); break;
+    case EditShowCode: ShowHiddenLines(); break;
+    case EditInternalCopyCode: ClipboardCopy(); break;
+    case EditPasteCode: ClipboardPaste(); break;
+    case EditPathCopyCode: PathCopySelected(); break;
+    default: break;  // the grip frame and the restyle codes are started elsewhere
+  }
+}
+
+// ---- Reset and registration ---------------------------------------------------------------
+
+void ResetEdits() {
+  EditCommand = EditActive = EditPrevCommand = 0;
+  OffsetTaken = OffsetResult = 0;
+  EditRefX = EditRefY = EditPointX = EditPointY = 0;
+  EditStep = 0;
+  EditCentreX = EditCentreY = EditOffsetX = EditOffsetY = 0;
+  RescaleX = RescaleY = RadialTotalAngle = 0;
+  PathObj = 0;
+  MaxPathCopies = 99;
+  PathSpacing = 0;
+  EraseBatch = 0;
+  ChosenColor = 0;
+  ChosenLineType = ChosenLineWeight = 0;
+  ClipboardRefX = ClipboardRefY = 0;
+}
+
+namespace {
+// Another tool or Esc: the previews go (the dispatcher ends the outline as
+// well) and the pointer is the arrow again.
+void LeaveEdits() {
+  if (!EditActive) return;
+  EndPreviews();
+  ArrowPointer();
+  EditActive = FlagFalse;
+}
+const ModuleRegistrar Registered({"Edits", FloorCommands, ResetEdits,
+                                  {ToolEdits, &EditActive, RunEditCommand, LeaveEdits, LeaveEdits}});
 }  // namespace
 
 }  // namespace lintavo

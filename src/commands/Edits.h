@@ -1,37 +1,123 @@
-// Edits: the edit commands on the selection.
+// Edits: the edit commands on the selection (tool 11): erase, un-erase,
+// move, copy, hide, show, restyle and the internal clipboard here; rotate,
+// mirror, rescale, radial and path copy in EditTransforms.
+//
+// A menu item, button or the Delete key writes the sub-command into
+// EditCommand, ActiveTool := ToolEdits and calls SelectTool, which calls
+// RunEditCommand on the choice and on every click or Enter after it. The
+// selection of a command is every shown, selected, not erased entity of the
+// current drawing above the support data, as the table stands when the
+// scan starts: entities appended during a scan are not visited by it.
+//
+// Erase stamps the entities it erases with a batch number (EraseBatch,
+// counting down from -1), which Un Erase Last brings back batch by batch.
+// The internal clipboard is a stamp too: ClipBoard Copy writes -1 into the
+// selected entities' Select, and Paste copies the entities that carry it
+// and are still selected.
+//
+// Every command that changes the model in place marks the drawing changed
+// (no undo step); appends and erases go through the model's routines with
+// their undo steps. When a command ends or does its work, the picture is
+// drawn afresh from the model.
+//
+// Sections:
+//   Sub-commands
+//   Command state
+//   Clipboard and restyle values
+//   Dispatcher and frame
+//   Shared by the edit commands
+//   Hide, show, restyle, clipboard
+//   Reset
 #pragma once
 
+#include "model/DataHand.h"
 #include "platform/Types.h"
 
 namespace lintavo {
 
 // ---- Sub-commands (values of EditCommand) --------------------------------------------
 enum EditCode : Integer {
-  EditEraseCode = 1,
-  EditUneraseCode = 2,
-  EditCopyCode = 3,
-  EditMoveCode = 4,
-  EditRotateCode = 5,
-  EditMirrorCode = 6,
-  EditRescaleCode = 7,
-  EditRadialCopyCode = 8,
-  EditHideCode = 9,
-  EditShowCode = 10,
-  EditChangeColorCode = 11,
-  EditInternalCopyCode = 15,
-  EditPasteCode = 16,
-  EditPathCopyCode = 17,
+  EditEraseCode = 1,          // "Erase Selected Lines"
+  EditUneraseCode = 2,        // "Un Erase Last"
+  EditCopyCode = 3,           // "Copy Selected Lines"
+  EditMoveCode = 4,           // "Move Selected Lines"
+  EditRotateCode = 5,         // "Rotate Selected Lines"
+  EditMirrorCode = 6,         // "Mirror Selected Lines"
+  EditRescaleCode = 7,        // "Rescale Selected Lines"
+  EditRadialCopyCode = 8,     // "Radial Copy Selected Lines"
+  EditHideCode = 9,           // "Hide Selected Lines"
+  EditShowCode = 10,          // "Show Hidden Lines"
+  EditChangeColorCode = 11,   // called directly: the colour button
+  EditChangeTypeCode = 12,    // called directly: the line style dialog
+  EditChangeWeightCode = 14,  // called directly: the line style dialog
+  EditInternalCopyCode = 15,  // "ClipBoard Copy"
+  EditPasteCode = 16,         // "ClipBoard Paste"
+  EditPathCopyCode = 17,      // "Path Copy Selected Lines"
+  EditModifySelectedCode = 18,  // the grip frame "Modify Selected"
 };
+// Commands from this code on keep the Edit menu's Paste item as it is when they end.
+constexpr Integer FirstClipboardCode = EditInternalCopyCode;
+constexpr Long ClipboardStamp = -1;  // ObjRec.Select of an entity on the internal clipboard
 
 // ---- Command state -------------------------------------------------------------
-extern Integer EditCommand;  // sub-command chosen by the menus and tool bars
-extern Integer EditActive;  // flag: the module's dispatcher has taken the current command
+extern Integer EditCommand;      // sub-command chosen by the menus and tool bars
+extern Integer EditActive;       // flag: an Edits command runs
+extern Integer EditPrevCommand;  // the sub-command the running one started as
+extern Integer OffsetTaken;      // flag: Move and Copy have their offset
+extern Integer OffsetResult;     // flag: TakeMoveOffset's last result
+extern Double EditRefX, EditRefY;      // reference point; the offset (dx, dy) once the placement is known
+extern Double EditPointX, EditPointY;  // second point: placement, insertion or offset location
+extern Integer EditStep;               // sub-step of Rescale, Radial Copy and Path Copy: 1, 2, 3
+extern Double EditCentreX, EditCentreY;  // radial centre, mirror reference, path pick point
+extern Double EditOffsetX, EditOffsetY;  // path offset point, then the offset of a station
+extern Single RescaleX, RescaleY;        // typed width and height scale
+extern Single RadialTotalAngle;          // typed total turn of a radial copy, degrees
+extern Long PathObj;                     // entity picked as the path
+extern Integer MaxPathCopies;            // the path copy count must stay below it (99)
+extern Single PathSpacing;               // station spacing, world units
+extern Integer EraseBatch;               // stamp of the last Erase's entities: -1, -2 ...; 0 none
 
-// ---- Colour of the selection ------------------------------------------------------
-extern Long ChosenColor;  // RGB handed in and out of the colour choices (0 at start)
-// Gives every selected entity the colour ChosenColor; the caller redraws.
-// Not built yet: nothing changes.
+// ---- Clipboard and restyle values --------------------------------------------------
+extern Long ChosenColor;          // RGB applied by ChangeSelectedColor (0 at start)
+extern Integer ChosenLineType;    // line type 0..6 applied by ChangeSelectedType
+extern Integer ChosenLineWeight;  // line weight applied by ChangeSelectedWeight
+extern Double ClipboardRefX, ClipboardRefY;  // reference point of the internal clipboard
+
+// ---- Dispatcher and frame -------------------------------------------------------------
+void RunEditCommand();    // the dispatcher of tool 11
+void EndEditCommand();    // the running command ends; the picture is drawn afresh
+// "ERROR... No Lines Selected" and "You Must Pre-Select lines"; the command ends.
+void NoSelectionError();
+// The two clicks of Move and Copy: a reference point, then the placement;
+// true once the offset (EditRefX, EditRefY) is known.
+Integer TakeMoveOffset();
+
+// ---- Shared by the edit commands -------------------------------------------------------
+// Whether an entity belongs to the selection of a command.
+bool IsEditSelected(Long ObjNo);
+// Calls visit(ObjNo) for the selection, the bound fixed when the scan starts.
+template <typename Visit>
+void ForEachSelected(Visit visit) {
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i)
+    if (IsEditSelected(i)) visit(i);
+}
+void WipeObj(Long ObjNo);       // painted in the background colour: off the surface
+void MarkDrawingChanged();      // the active drawing window asks to save on closing
+void DrawEntity(Long ObjNo);    // drawn with its own pen
+// Panel 1 title; with nothing selected NoSelectionError and false.
+bool CheckSelection(const char* Title);
+
+// ---- Hide, show, restyle, clipboard ------------------------------------------------------
+void HideSelected();
+void ShowHiddenLines();
+// The selection restyled: ChosenColor, ChosenLineType, ChosenLineWeight; the
+// running Selection or Edits command ends.
 void ChangeSelectedColor();
+void ChangeSelectedType();
+void ChangeSelectedWeight();
+void ClipboardCopy();
+void ClipboardPaste();
 
 void ResetEdits();  // the module's globals to their start values
 

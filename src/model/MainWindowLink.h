@@ -60,6 +60,9 @@ class MainWindowLink {
   // A menu item's check mark, by the item's name ("mnuDisplayGrid"); an
   // unknown name changes nothing.
   virtual void CheckMenuItem(const String& Name, bool Checked) = 0;
+  // A menu item enabled or disabled, by its name ("mnuEditPaste"); an
+  // unknown name changes nothing.
+  virtual void EnableMenuItem(const String& Name, bool Enabled) = 0;
 };
 
 // ---- The main window as the model sees it ------------------------------------------------

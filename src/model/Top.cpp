@@ -107,6 +107,8 @@ void SelectTool() {
 
 void EndTool() {
   Integer newTool = ActiveTool;
+  // A transform preview moves the selection's own points: they go back first.
+  if (ServicesAbove.EndOutline) ServicesAbove.EndOutline();
   if (GroupDragOn && ServicesAbove.CancelGroupEdit) ServicesAbove.CancelGroupEdit();
   EndPreviousTool(PrevTool);
   ActiveTool = newTool;  // the end routines set it to 0

@@ -1,21 +1,426 @@
-// Selection: selection sets and the Select commands.
+// Selection: the set counter, the Select commands and the routines that
+// put entities into the set and take them out.
+//
+// Sections:
+//   Module state
+//   Drawing one entity
+//   The set
+//   Select Line and Select Window
+//   Chooser commands
+//   Whole-drawing commands
+//   Dispatcher
+//   Registration
 #include "picking/Selection.h"
 
+#include <iterator>
+#include <string>
+
+#include "model/DataHand.h"
+#include "model/DrawingWindow.h"
+#include "model/LayerItems.h"
+#include "model/MainWindowLink.h"
+#include "model/MessageBar.h"
+#include "model/Picks.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "model/ViewCache.h"
+#include "picking/Identify.h"
+#include "picking/WindowCorners.h"
+#include "platform/Numbers.h"
+#include "platform/Pointers.h"
+#include "view/DrawDispatch.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
 
+// ---- Module state ------------------------------------------------------------------
+
 Integer SelectionCommand = 0;
 Integer SelectionActive = 0;
+Integer SelectionPrevCommand = 0;
+Integer SelectKind = 0;
+Integer SelectAction = 0;
+Integer KeptConPnts = 0;
+Double SelectPickX = 0, SelectPickY = 0;
+Double SelectPickDist = 0;
+SelectionServicesRec SelectionServices;
+
+namespace {
+
+// ---- Drawing one entity ----------------------------------------------------------------
+
+// Paints the entity in the background colour, taking it off the surface.
+void WipeObj(Long objNo) {
+  EraseDraw = FlagTrue;
+  DrawObject(objNo);
+  EraseDraw = FlagFalse;
+}
+
+// SelectObj and DeselectObj draw one entity over its neighbours; the next
+// count draws the picture again.
+bool PictureStale = false;
+
+void DrawIfShown(Long objNo) {
+  if (!Objs[objNo].Show) return;
+  DrawObject(objNo);
+  PictureStale = true;
+}
+
+// The user's point marking, kept while a Select command runs, given back.
+void GiveBackMarking() {
+  if (SelectionActive) ShowConPnts = KeptConPnts;
+}
+
+void ShowCount() { ShowStatus(" " + std::to_string(SelectedCount) + ": Lines Selected", 3); }
+
+}  // namespace
+
+// ---- The set ----------------------------------------------------------------------------------
+
+void ApplySelectionSet() {
+  if (SelectionSetNumber >= 1) {
+    SelectedCount = 0;
+    Long changed = 0;
+    const Long last = ObjCount;
+    for (Long i = 1; i <= last; ++i) {
+      ObjRec& obj = Objs[i];
+      if (obj.DwgNo != CurDwg) continue;
+      const Integer selected = Flag(obj.Select == SelectionSetNumber);
+      if (selected) ++SelectedCount;
+      if (obj.Selected == selected) continue;
+      obj.Selected = selected;
+      if (obj.Show) ++changed;
+    }
+    // A selected entity is drawn over its neighbours in the selection style;
+    // only the whole picture drawn again in table order is the model's own.
+    if (changed > 0 || PictureStale) RefreshActiveView();
+    PictureStale = false;
+    GiveBackMarking();
+  }
+  ShowCount();
+}
+
+void SelectObj(Long ObjNo) {
+  if (ObjNo < 1 || ObjNo > ObjCount) return;
+  if (!Objs[ObjNo].Selected) WipeObj(ObjNo);
+  ObjRec& obj = Objs[ObjNo];
+  obj.Select = SelectionSetNumber;
+  obj.Selected = FlagTrue;
+  DrawIfShown(ObjNo);
+}
+
+void DeselectObj(Long ObjNo) {
+  if (ObjNo < 1 || ObjNo > ObjCount) return;
+  ObjRec& obj = Objs[ObjNo];
+  if (!obj.Selected) return;
+  obj.Select = 0;
+  obj.Selected = FlagFalse;
+  DrawIfShown(ObjNo);
+}
+
+void DeselectAll() {
+  ShowStatus("De-Select All Lines", 1);
+  if (SelectionSetNumber > 0) {
+    const Long last = ObjCount;
+    for (Long i = 1; i <= last; ++i)
+      if (Objs[i].DwgNo == CurDwg) DeselectObj(i);
+  }
+  if (PictureStale) RefreshActiveView();
+  PictureStale = false;
+  SelectedCount = 0;
+  SelectionSetNumber = 0;
+  if (!SelectionActive) return;
+  ApplySelectionSet();
+  EndSelectionCommand();
+}
+
+void StartNewSelectionSet() {
+  if (SelectionSetNumber < MaxSelectionSet) {
+    ++SelectionSetNumber;
+    return;
+  }
+  // The numbers start again: no entity may stay in a set by an old stamp.
+  // Erase batches and the clipboard stamp (below 0) are kept.
+  const Long last = ObjCount;
+  for (Long i = 1; i <= last; ++i)
+    if (Objs[i].Select > 0) Objs[i].Select = 0;
+  SelectionSetNumber = 1;
+}
+
+void EndSelectionCommand() {
+  GiveBackMarking();
+  RubberWindowOn = FlagFalse;
+  SelectionActive = FlagFalse;
+  ActiveTool = ToolNone;
+  AwaitingInput = FlagFalse;
+  ToolStep = 0;
+}
+
+namespace {
+
+// ---- Select Line and Select Window -------------------------------------------------
+
+void SelectLine() {
+  if (ToolStep == 0) {
+    ShowStatus("Select Line", 1);
+    ShowStatus("Enter a Point on an Line >", 2);
+    return;
+  }
+  TakePickPoint(SelectPickX, SelectPickY);
+  Long objNo = 0;
+  FindObjAt(objNo, SelectPickX, SelectPickY, SelectPickDist);
+  if (objNo >= 1 && ToSingle(SelectPickDist) <= PickTolerance) {
+    if (Objs[objNo].Selected) {
+      DeselectObj(objNo);
+    } else {
+      SelectObj(objNo);
+      LastObj = objNo;
+    }
+  }
+  ApplySelectionSet();
+}
+
+// Adds the shown, editable entities of the drawing inside the stored window
+// that are not in the set yet.
+void AddWindowToSet() {
+  const DrawingWindow* window = ActiveDocForm();
+  const Long last = ObjCount;
+  for (Long i = 1; i <= last; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || !obj.Show || obj.Select == SelectionSetNumber) continue;
+    if (window && !IsLayerEditableIn(window, obj.LayerID)) continue;
+    if (IsObjInWindow(i)) SelectObj(i);
+  }
+}
+
+void SelectWindow() {
+  switch (ToolStep) {
+    case 0:
+      ShowStatus("Select Window ", 1);
+      GetWindowCorners(1);
+      return;
+    case 1: GetWindowCorners(2); return;
+    default:
+      // A window without width or height holds nothing: it adds nothing.
+      if (GetWindowCorners(3)) AddWindowToSet();
+      ApplySelectionSet();
+      ToolStep = 0;
+      GetWindowCorners(1);
+      return;
+  }
+}
+
+// ---- Chooser commands ------------------------------------------------------------------
+
+struct ChooserRow {
+  Integer Code;      // SelectionCode
+  const char* Title;  // panel 1
+  Integer Kind;      // SelectKindCode
+  const char* Word;  // the kind word before the item's name in panel 2
+};
+constexpr ChooserRow ChooserRows[] = {
+    {SelectViewCode, "Select View", SelectKindView, "View: "},
+    {SelectAreaCode, "Select Area", SelectKindArea, "AREA: "},
+    {SelectGroupCode, "Select Group", SelectKindGroup, "Group: "},
+    {SelectLayerCode, "Select Layer", SelectKindLayer, "Layer: "},
+};
+static_assert(std::size(ChooserRows) == SelectLayerCode - SelectViewCode + 1,
+              "one row per chooser command");
+
+void ActiveDocFromMainWindow() {
+  MainWindowLink* main = MainLink();
+  if (DrawingWindow* window = main ? main->ActiveDrawingWindow() : nullptr)
+    ActiveDoc = &window->DrawingSurface();
+}
+
+void EndWithRedraw() {
+  RefreshActiveView();
+  EndSelectionCommand();
+}
+
+// Whether an entity of the current drawing belongs to the chosen item.
+bool IsMember(const ChooserRow& row, Long objNo, Long itemNo, bool windowValid) {
+  const ObjRec& obj = Objs[objNo];
+  switch (row.Kind) {
+    case SelectKindView: return windowValid && IsObjInWindow(objNo);
+    case SelectKindArea:
+      return SelectionServices.IsObjectInsideBoundary && SelectionServices.IsObjectInsideBoundary(objNo);
+    case SelectKindGroup: return obj.OwnerID == itemNo;
+    case SelectKindLayer: return obj.LayerID == itemNo;
+    default: return false;
+  }
+}
+
+// The view is fitted to the item's stored box.
+void ShowChosenItem(Long itemNo) {
+  ItemRec& item = Items[itemNo];
+  item.Show = FlagTrue;
+  DrawingWindow* window = ActiveDocForm();
+  if (!window) return;
+  window->XVmin = item.Xmin;
+  window->YVmin = item.Ymin;
+  window->XVmax = item.Xmax;
+  window->YVmax = item.Ymax;
+  FitViewToWindow();
+}
+
+void SelectByChooser(const ChooserRow& row) {
+  ShowStatus(row.Title, 1);
+  SelectKind = row.Kind;
+  SelectAction = SelectActionSelect;
+  String name;
+  Long itemNo = 0;
+  const bool chosen = SelectionServices.ChooseItem && SelectionServices.ChooseItem(row.Kind, name, itemNo);
+  ActiveDocFromMainWindow();
+  if (!chosen || itemNo < 1 || itemNo > ItemCount) {
+    EndWithRedraw();
+    return;
+  }
+  const String word = row.Word;
+  if (name.empty()) {
+    ShowStatus(word + name + " - Name Not Found", 2);
+    EndWithRedraw();
+    return;
+  }
+  StartNewSelectionSet();
+  if (row.Kind == SelectKindArea &&
+      !(SelectionServices.BuildBoundarySpans && SelectionServices.BuildBoundarySpans(itemNo))) {
+    RefreshActiveView();
+    ShowStatus(word + name + " - Boundary Not Found", 2);
+    EndSelectionCommand();
+    return;
+  }
+  bool windowValid = false;
+  if (row.Kind == SelectKindView) {
+    const ItemRec& view = Items[itemNo];
+    windowValid = SetWindowFromView(view.Xmin, view.Ymin, view.Xmax, view.Ymax);
+  }
+  Long members = 0;
+  const Long last = ObjCount;
+  for (Long i = 1; i <= last; ++i) {
+    ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || !obj.Show || !IsMember(row, i, itemNo, windowValid)) continue;
+    obj.Select = SelectionSetNumber;
+    ++members;
+  }
+  if (members > 0) ShowChosenItem(itemNo);
+  RefreshActiveView();
+  ShowStatus(word + name + " - Selected", 2);
+  ApplySelectionSet();
+  EndSelectionCommand();
+}
+
+// ---- Whole-drawing commands -------------------------------------------------------------
+
+enum class Stamp { VisibleLayers, EveryShown, CurrentLayer };
+
+// Every shown entity of the drawing that passes the rule gets the current number.
+void StampEntities(Stamp rule) {
+  const DrawingWindow* window = ActiveDocForm();
+  const Long currentLayer = window ? window->Current_Layer : 0;
+  const Long last = ObjCount;
+  for (Long i = 1; i <= last; ++i) {
+    ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || !obj.Show) continue;
+    if (rule == Stamp::VisibleLayers && !IsObjLayerVisible(i)) continue;
+    if (rule == Stamp::CurrentLayer && obj.LayerID != currentLayer) continue;
+    obj.Select = SelectionSetNumber;
+  }
+}
+
+void SelectAllVisible() {
+  ShowStatus("Select All Visable Lines", 1);
+  StartNewSelectionSet();
+  StampEntities(Stamp::VisibleLayers);
+  ApplySelectionSet();
+  EndSelectionCommand();
+}
+
+void SelectDrawing() {
+  ShowStatus("Select All Items in Drawing", 1);
+  SelectionSetNumber = 1;
+  StampEntities(Stamp::EveryShown);
+  ApplySelectionSet();
+  EndSelectionCommand();
+}
+
+void SelectTopLayer() {
+  ShowStatus("Select All Items on Current Layer", 1);
+  StartNewSelectionSet();
+  if (ObjCount < 1) {
+    EndSelectionCommand();
+    return;
+  }
+  StampEntities(Stamp::CurrentLayer);
+  ApplySelectionSet();
+  EndSelectionCommand();
+}
+
+const ChooserRow* ChooserOf(Integer code) {
+  for (const ChooserRow& row : ChooserRows)
+    if (row.Code == code) return &row;
+  return nullptr;
+}
+
+}  // namespace
+
+// ---- Dispatcher ----------------------------------------------------------------------------
+
+void RunSelectionCommand() {
+  if (!SelectionActive) {
+    SelectionActive = FlagTrue;
+    SelectionPrevCommand = SelectionCommand;
+    KeptConPnts = ShowConPnts;
+    if (SelectionSetNumber == 0) SelectionSetNumber = 1;
+    AwaitingInput = FlagTrue;
+    ToolStep = 0;
+    ClearPrompts();
+  } else if (SelectionCommand != SelectionPrevCommand) {
+    SelectionPrevCommand = SelectionCommand;
+    RubberWindowOn = FlagFalse;
+    ToolStep = 0;
+    AwaitingInput = FlagTrue;
+    ShowStatus("", 2);
+  }
+  // The points the command picks are never marked; the user's setting
+  // comes back with the count.
+  ShowConPnts = FlagFalse;
+  SnapCursorOn = FlagFalse;
+  if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(vbArrow);
+  switch (SelectionCommand) {
+    case SelectLineCode: SelectLine(); break;
+    case SelectWindowCode: SelectWindow(); break;
+    case SelectAllVisibleCode: SelectAllVisible(); break;
+    case SelectDrawingCode: SelectDrawing(); break;
+    case DeselectAllCode: DeselectAll(); break;
+    case SelectTopLayerCode: SelectTopLayer(); break;
+    default:
+      if (const ChooserRow* row = ChooserOf(SelectionCommand)) SelectByChooser(*row);
+      break;
+  }
+}
+
+// ---- Registration ---------------------------------------------------------------------------
 
 void ResetSelection() {
   SelectionCommand = 0;
   SelectionActive = 0;
+  SelectionPrevCommand = 0;
+  SelectKind = SelectAction = 0;
+  KeptConPnts = 0;
+  SelectPickX = SelectPickY = SelectPickDist = 0;
+  PictureStale = false;
 }
 
 namespace {
-const ModuleRegistrar Registered({"Selection", FloorPicking, ResetSelection, {ToolSelection, &SelectionActive}});
+// Esc or another tool: the user's point marking comes back.
+void LeaveSelection() {
+  GiveBackMarking();
+  SelectionActive = FlagFalse;
+}
+const ModuleRegistrar Registered({"Selection", FloorPicking, ResetSelection,
+                                  {ToolSelection, &SelectionActive, RunSelectionCommand, LeaveSelection,
+                                   LeaveSelection}});
 }  // namespace
 
 }  // namespace lintavo

@@ -701,6 +701,8 @@ bool SaveDrawing(Long index) { return SaveDrawing(index, {}, false); }
 
 bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite) {
   if (index < 0 || index > MaxDwgNo) return false;
+  // A transform preview moves the selection's own points: they go back before they are written.
+  if (ServicesAbove.EndOutline) ServicesAbove.EndOutline();
   CurDwgName = Dwgs[index].Name;
   OpenDbPath = DwgDbPath;
   SaveSession s;

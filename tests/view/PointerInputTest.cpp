@@ -8,6 +8,7 @@
 #include "commands/LineDraw.h"
 #include "model/DataHand.h"
 #include "model/Geometry.h"
+#include "model/Picks.h"
 #include "model/TypedEntry.h"
 #include "model/Units.h"
 #include "picking/Measure.h"
@@ -278,6 +279,14 @@ TEST_F(PointerInputTest, ArrowKeysMoveTheCrosshairTheirWayAndStopAtTheEdges) {
 }
 
 TEST_F(PointerInputTest, DeleteStartsTheEraseCommand) {
+  // A selected line, so that Erase has work and stays on.
+  AddObj(EntityLine, 2);
+  AddPnt(1, 1);
+  AddPnt(2, 2);
+  SelectionSetNumber = 1;
+  SelectedCount = 1;
+  Objs[ObjCount].Select = 1;
+  Objs[ObjCount].Selected = FlagTrue;
   input_->PressKey(Qt::Key_Delete, QString(QChar(127)));
   EXPECT_EQ(EditCommand, 1);
   EXPECT_EQ(ActiveTool, ToolEdits);

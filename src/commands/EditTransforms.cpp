@@ -1,0 +1,357 @@
+// EditTransforms: rotate, mirror, rescale, radial copy and path copy.
+//
+// Sections:
+//   Shared steps
+//   Rotate
+//   Mirror
+//   Rescale
+//   Radial Copy
+//   Path Copy
+#include "commands/EditTransforms.h"
+
+#include <cmath>
+
+#include "commands/Adjust.h"
+#include "commands/Edits.h"
+#include "commands/PathStations.h"
+#include "model/DataHand.h"
+#include "model/Geometry.h"
+#include "model/MessageBar.h"
+#include "model/Top.h"
+#include "model/TypedEntry.h"
+#include "model/ViewCache.h"
+#include "picking/Identify.h"
+#include "platform/Numbers.h"
+#include "view/Outline.h"
+#include "view/SurfaceDraw.h"
+
+namespace lintavo {
+namespace {
+
+constexpr Single Pi = 3.14159265358979F;
+constexpr Double RadiansPerDegree = 0.017453292519943;
+constexpr Integer MaxRadialCopies = 90;    // a radial count above adds nothing
+constexpr Double PathPickReach = 1000;     // the path pick starts from this distance
+
+// ---- Shared steps ------------------------------------------------------------------------
+
+// The ghost at the base point, turning (rotate) or mirroring (mirror) with
+// the mouse, when the user shows outlines.
+void StartOutline(Double x, Double y, Single angleCode) {
+  if (!OutlineEnabled) return;
+  Single angle = angleCode;
+  SetOutlineTransform(x, y, 1, 1, angle);
+  OutlineOn = FlagTrue;
+}
+
+// The second click of Rotate and Mirror: the centre line and the ghost go,
+// the selection's points are back where they were.
+void TakeSecondPoint() {
+  RubberCentreOn = FlagFalse;
+  TakePickPoint(EditPointX, EditPointY);
+  OutlineOn = FlagFalse;
+  RedrawSelectionOutline();
+}
+
+// A copy of each selected entity made by copy(ObjNo), then transformed by
+// transform(copy) and drawn; dimensions, fills and hatches give no copy and
+// are passed over. The bound is fixed when the scan starts.
+template <typename Copy, typename Transform>
+void CopyAndTransform(Long last, Copy copy, Transform transform) {
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    if (!IsEditSelected(i)) continue;
+    const Long before = ObjCount;
+    copy(i);
+    if (ObjCount == before) continue;
+    transform(ObjCount);
+    DrawEntity(ObjCount);
+  }
+}
+
+// The prompts stay; the command's flags go (the path errors).
+void StopKeepingPrompts() {
+  AwaitingInput = FlagFalse;
+  ActiveTool = ToolNone;
+  ToolStep = 0;
+  EditActive = FlagFalse;
+}
+
+// A typed value, consumed even when it is not a number (which gives 0).
+Double TakeTypedDouble() {
+  const Double value = GetTypedDouble();
+  TypedReady = FlagFalse;
+  return value;
+}
+Integer TakeTypedInt() {
+  const Integer value = GetTypedInt();
+  TypedReady = FlagFalse;
+  return value;
+}
+
+}  // namespace
+
+// ---- Rotate ----------------------------------------------------------------------------------
+
+void RotateSelected() {
+  if (!CheckSelection("Rotate Selected Lines")) return;
+  switch (ToolStep) {
+    case 0:
+      ShowStatus("Rotate Selected Lines", 1);
+      ShowStatus("Enter an Axis Point >", 2);
+      RubberCentreOn = FlagTrue;
+      return;
+    case 1:
+      TakePickPoint(EditRefX, EditRefY);
+      StartOutline(EditRefX, EditRefY, OutlineRotateCode);
+      ShowStatus("Enter an Offset Angle > ", 2);
+      return;
+    default: break;
+  }
+  TakeSecondPoint();
+  const Single angle = LineAngleD(EditRefX, EditRefY, EditPointX, EditPointY);
+  SetAdjustTransform(EditRefX, EditRefY, 1, 1, angle);
+  ForEachSelected([](Long i) {
+    WipeObj(i);
+    ApplyTransformToPoints(i);
+    DrawEntity(i);
+  });
+  MarkDrawingChanged();
+  EndEditCommand();
+}
+
+// ---- Mirror ----------------------------------------------------------------------------------
+
+namespace {
+
+// The mirror about the line halfway between R (EditRef) and P (EditPoint),
+// across the larger component of P - R, so that R lands on P.
+void SetMirrorAdjust() {
+  const Double rx = EditRefX, ry = EditRefY, px = EditPointX, py = EditPointY;
+  Single scaleX = 1, scaleY = 1, angle = 0;
+  if (std::fabs(ry - py) > std::fabs(rx - px)) {
+    EditCentreX = px - rx;
+    EditCentreY = py + ry;
+    if (py > ry) {
+      scaleX = -1;
+      angle = Pi;
+    } else {
+      scaleY = -1;
+    }
+  } else {
+    EditCentreX = px + rx;
+    EditCentreY = py - ry;
+    if (px <= rx) {
+      scaleX = -1;
+    } else {
+      scaleY = -1;
+      angle = Pi;
+    }
+  }
+  SetAdjustTransform(EditCentreX, EditCentreY, scaleX, scaleY, angle);
+}
+
+}  // namespace
+
+void MirrorSelected() {
+  if (!CheckSelection("Mirror Selected Lines")) return;
+  switch (ToolStep) {
+    case 0:
+      ShowStatus("Mirror Selected Lines", 1);
+      ShowStatus("Enter a Reference point >", 2);
+      RubberCentreOn = FlagTrue;
+      return;
+    case 1:
+      TakePickPoint(EditRefX, EditRefY);
+      StartOutline(EditRefX, EditRefY, OutlineMirrorCode);
+      ShowStatus("Enter an Offset Location > ", 2);
+      return;
+    default: break;
+  }
+  TakeSecondPoint();
+  SetMirrorAdjust();
+  CopyAndTransform(
+      ObjCount, [](Long i) { CopyObjOffset(i, 0, 0); }, TransformObj);
+  EndEditCommand();
+}
+
+// ---- Rescale ---------------------------------------------------------------------------------
+
+void RescaleSelected() {
+  if (!CheckSelection("Rescale Selected Lines")) return;
+  if (ToolStep == 0) {
+    ShowStatus("Rescale Selected Lines", 1);
+    ShowStatus("Enter a Reference Point >", 2);
+    EditStep = 1;
+    return;
+  }
+  if (EditStep == 1) {
+    TakePickPoint(EditRefX, EditRefY);
+    ShowStatus("Enter New Width Scale >", 2);
+    ClearPanel(3);
+    EditStep = 2;
+    return;
+  }
+  if (!TypedReady) return;
+  if (EditStep == 2) {
+    RescaleX = ToSingle(TakeTypedDouble());
+    if (RescaleX <= 0) return;  // the width is asked for again
+    ShowStatus("Enter New Height Scale > ", 2);
+    ClearPanel(3);
+    EditStep = 3;
+    return;
+  }
+  if (EditStep != 3) return;
+  RescaleY = ToSingle(TakeTypedDouble());
+  if (RescaleY <= 0) {
+    EndEditCommand();
+    return;
+  }
+  SetAdjustTransform(EditRefX, EditRefY, RescaleX, RescaleY, 0);
+  ForEachSelected([](Long i) {
+    WipeObj(i);
+    DrawEntity(ScaleObj(i));
+  });
+  MarkDrawingChanged();
+  EndEditCommand();
+}
+
+// ---- Radial Copy -----------------------------------------------------------------------------
+
+namespace {
+
+Double RadialRadius = 0;  // distance from the centre to the reference point
+Single RadialStart = 0;   // direction from the centre to the reference point, radians
+
+void MakeRadialCopies(Integer n) {
+  const Single step = ToSingle(RadialTotalAngle / n * RadiansPerDegree);
+  const Long last = ObjCount;
+  for (Integer k = 1; k <= n; ++k) {
+    const Single a = ToSingle(k * static_cast<Double>(step));
+    Double px = 0, py = 0;
+    PolarPointV(RadialRadius, EditCentreX, EditCentreY, px, py, ToSingle(RadialStart + static_cast<Double>(a)));
+    SetAdjustTransform(px, py, 1, 1, a);
+    CopyAndTransform(
+        last, [](Long i) { CopyObjOffset(i, -EditRefX, -EditRefY); }, TransformObj);
+  }
+}
+
+}  // namespace
+
+void RadialCopySelected() {
+  if (!CheckSelection("Radial Copy Selected Lines")) return;
+  if (ToolStep == 0) {
+    ShowStatus("Radial Copy Selected Lines", 1);
+    ShowStatus("Enter a Reference Point on Lines >", 2);
+    EditStep = 1;
+    return;
+  }
+  if (ToolStep == 1) {
+    TakePickPoint(EditRefX, EditRefY);
+    ShowStatus("Enter The Center Location >", 2);
+    return;
+  }
+  if (EditStep == 1) {
+    TakePickPoint(EditCentreX, EditCentreY);
+    RadialRadius = std::hypot(EditRefX - EditCentreX, EditRefY - EditCentreY);
+    RadialStart = LineAngleD(EditCentreX, EditCentreY, EditRefX, EditRefY);
+    ShowStatus("Enter Total Rotation Angle >", 2);
+    ClearPanel(3);
+    EditStep = 2;
+    return;
+  }
+  if (!TypedReady) return;
+  if (EditStep == 2) {
+    RadialTotalAngle = ToSingle(TakeTypedDouble());
+    ShowStatus("Enter Number of Copies >", 2);
+    ClearPanel(3);
+    EditStep = 3;
+    return;
+  }
+  if (EditStep != 3) return;
+  const Integer n = TakeTypedInt();
+  if (n >= 1 && n <= MaxRadialCopies) MakeRadialCopies(n);
+  EndEditCommand();
+}
+
+// ---- Path Copy -------------------------------------------------------------------------------
+
+namespace {
+
+// The entity under the click becomes the path; false (and the command
+// stops with its message) when there is none or it cannot be a path.
+bool TakePath() {
+  TakePickPoint(EditCentreX, EditCentreY);
+  Long objNo = 0;
+  Double distance = PathPickReach;
+  FindObjAt(objNo, EditCentreX, EditCentreY, distance);
+  if (objNo < 1 || !(distance < PickTolerance)) {
+    ShowStatus("Error - Line NOT Found!!", 3);
+    StopKeepingPrompts();
+    return false;
+  }
+  PathObj = objNo;
+  Double length = 0;
+  MeasurePath(PathObj, length);
+  if (length <= 0) {
+    ShowStatus("Error - Path Not Found!!", 3);
+    StopKeepingPrompts();
+    return false;
+  }
+  return true;
+}
+
+void MakePathCopies(Integer n) {
+  DividePath(PathSpacing, n);
+  const Long last = ObjCount;
+  for (Integer k = 1; k <= n; ++k) {
+    Double sx = 0, sy = 0;
+    Single direction = 0;
+    GetPathPoint(sx, sy, direction, k);
+    EditOffsetX = sx - EditRefX;
+    EditOffsetY = sy - EditRefY;
+    SetAdjustTransform(sx, sy, 1, 1, direction);
+    CopyAndTransform(
+        last, [](Long i) { CopyObjOffset(i, EditOffsetX, EditOffsetY); }, ApplyTransformToPoints);
+    DrawRefPntMark(sx, sy);
+  }
+}
+
+}  // namespace
+
+void PathCopySelected() {
+  if (!CheckSelection("Path Copy Selected Lines")) return;
+  if (ToolStep == 0) {
+    ShowStatus("Path Copy Selected Lines", 1);
+    ShowStatus("Enter a Reference Point on Lines >", 2);
+    EditStep = 1;
+    return;
+  }
+  if (ToolStep == 1) {
+    TakePickPoint(EditRefX, EditRefY);
+    ShowStatus("Select a Line to Follow (Path)", 2);
+    return;
+  }
+  if (EditStep == 1) {
+    if (!TakePath()) return;
+    MaxPathCopies = 99;
+    ResetPathLine();
+    ShowStatus("Enter Offset from Path Line", 2);
+    EditStep = 2;
+    return;
+  }
+  if (EditStep == 2) {
+    if (TypedReady) return;  // the offset is a click
+    TakePickPoint(EditOffsetX, EditOffsetY);
+    ProjectOnPath(EditOffsetX, EditOffsetY);
+    ShowStatus("Enter Number of Copies >", 2);
+    ClearPanel(3);
+    EditStep = 3;
+    return;
+  }
+  if (EditStep != 3 || !TypedReady) return;
+  const Integer n = TakeTypedInt();
+  if (n >= 1 && n < MaxPathCopies) MakePathCopies(n);
+  EndEditCommand();
+}
+
+}  // namespace lintavo

@@ -1,0 +1,85 @@
+// EditFixture: a main window with drawing 1 at 48 pixels to the unit (the
+// world origin at view pixel (24, 24): world -0.5 .. 7.8 across, -0.5 ..
+// 5.75 up), a pick reach of 0.1, and helpers that add entities and select
+// them the way a user does, through the Select menu and clicks.
+#pragma once
+
+#include <QImage>
+#include <memory>
+#include <vector>
+
+#include "model/DataHand.h"
+#include "model/Picks.h"
+#include "model/SnapSettings.h"
+#include "model/Top.h"
+#include "support/DrawingDriver.h"
+#include "view/ViewFixture.h"
+#include "view/Zooms.h"
+
+namespace lintavo {
+
+class EditFixture : public ViewFixture {
+ protected:
+  void SetUp() override {
+    ViewFixture::SetUp();
+    doc_ = Open(1);
+    input_ = std::make_unique<DrawingDriver>(*doc_);
+    doc_->XVscale = doc_->YVscale = 48;
+    doc_->View_Scale = 48 / PixelsPerUnit;
+    doc_->VbaseX = doc_->Vbasey = 24;
+    SnapTolerance = static_cast<Single>(0.1 * doc_->View_Scale);
+    UpdateWorldWindow();
+    RefreshDocView(doc_);
+  }
+
+  static Long AddLine(Double x1, Double y1, Double x2, Double y2) {
+    AddObj(EntityLine, 2);
+    AddPnt(x1, y1);
+    AddPnt(x2, y2);
+    return ObjCount;
+  }
+  static Long AddCircle(Double cx, Double cy, Double r) {
+    AddObj(EntityCircle, 2);
+    AddPnt(cx, cy);
+    AddPnt(cx + r, cy);
+    return ObjCount;
+  }
+  // A compound entity: insertion point, (scale X, scale Y), (rotation, 0).
+  static Long AddCompound(Integer type, Double x, Double y, Double rotation) {
+    AddObj(type, 3);
+    AddPnt(x, y);
+    AddPnt(1, 1);
+    AddPnt(rotation, 0);
+    return ObjCount;
+  }
+
+  // Select, Window around the box (x1, y1)-(x2, y2), then Esc.
+  void SelectWindow(Double x1, Double y1, Double x2, Double y2) {
+    DrawingDriver::Choose("mnuSelectWindow");
+    input_->ClickAt(x1, y1);
+    input_->ClickAt(x2, y2);
+    input_->Escape();
+  }
+
+  // Every stored point, to compare bit for bit.
+  static std::vector<std::pair<Double, Double>> AllPoints() {
+    std::vector<std::pair<Double, Double>> points;
+    for (Long k = 1; k <= PntCount; ++k) points.emplace_back(Pnts[k].X, Pnts[k].Y);
+    return points;
+  }
+
+  // The surface now, against the same window redrawn from the model.
+  bool EqualsFreshRedraw() {
+    const QImage now = doc_->Image().copy();
+    RefreshDocView(doc_);
+    return now == doc_->Image();
+  }
+
+  static Double PX(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1].X; }
+  static Double PY(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1].Y; }
+
+  FixedDpiDocument* doc_ = nullptr;
+  std::unique_ptr<DrawingDriver> input_;
+};
+
+}  // namespace lintavo

@@ -1,0 +1,340 @@
+// The edit commands of tool 11, chosen from the Edit menu, the tool bar and
+// the Delete key and fed by clicks and typed counts in a drawing window.
+#include <QAction>
+#include <cmath>
+
+#include "app/frmMain.h"
+#include "commands/EditFixture.h"
+#include "commands/Edits.h"
+#include "model/UndoRedo.h"
+#include "picking/Selection.h"
+#include "view/Outline.h"
+
+namespace lintavo {
+namespace {
+
+class EditsTest : public EditFixture {
+ protected:
+  bool PasteEnabled() const { return main_->MenuItem("mnuEditPaste")->isEnabled(); }
+  void TypeEnter(const char* text) {
+    input_->Type(QString::fromLatin1(text));
+    input_->Enter();
+  }
+};
+
+TEST_F(EditsTest, EraseThenUnEraseLastBatchByBatch) {
+  const Long a = AddLine(1, 1, 2, 1);
+  const Long b = AddLine(1, 2, 2, 2);
+  const Long c = AddLine(4, 1, 5, 1);
+  SelectWindow(0.5, 0.5, 2.5, 2.5);
+  input_->PressKey(Qt::Key_Delete);
+  EXPECT_EQ(MessagePanel(1), "Erase Selected Lines");
+  EXPECT_EQ(MessagePanel(2), "Erased 2 Lines");
+  EXPECT_EQ(Objs[a].Erased, FlagTrue);
+  EXPECT_EQ(Objs[b].Select, -1);
+  EXPECT_EQ(Objs[c].Erased, 0);
+  EXPECT_EQ(Dwgs[1].Nlines, 1);
+  EXPECT_TRUE(EqualsFreshRedraw());
+  SelectWindow(3.5, 0.5, 5.5, 1.5);
+  DrawingDriver::Choose("mnuEditErase");
+  EXPECT_EQ(EraseBatch, -2);
+
+  DrawingDriver::Choose("mnuEditUnErase");  // the later batch first
+  EXPECT_EQ(MessagePanel(2), "Un Erased 1 Lines");
+  EXPECT_EQ(Objs[c].Erased, 0);
+  EXPECT_EQ(Objs[a].Erased, FlagTrue);
+  input_->ClickAt(6, 5);  // the command stays on: the next click the older batch
+  EXPECT_EQ(MessagePanel(2), "Un Erased 2 Lines");
+  EXPECT_EQ(Objs[a].Show, FlagTrue);
+  input_->ClickAt(6, 5);
+  EXPECT_EQ(MessagePanel(2), "NOTHING TO UNERASE !");
+  EXPECT_EQ(Dwgs[1].Nlines, 3);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(EditsTest, UndoAfterAnEraseBringsTheEntitiesBack) {
+  const Long a = AddLine(1, 1, 2, 1);
+  const Long b = AddLine(1, 2, 2, 2);
+  SelectWindow(0.5, 0.5, 2.5, 2.5);
+  DrawingDriver::PressButton("Erase");
+  DrawingDriver::Choose("mnuEditUndo");
+  DrawingDriver::Choose("mnuEditUndo");
+  EXPECT_EQ(Objs[a].Erased, 0);
+  EXPECT_EQ(Objs[b].Erased, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(EditsTest, EveryCommandOnTheSelectionRefusesAnEmptyOne) {
+  AddLine(1, 1, 2, 1);
+  struct Row {
+    const char* item;
+    const char* title;
+  };
+  const Row rows[] = {
+      {"mnuEditErase", "Erase Selected Lines"},   {"mnuEditCopys", "Copy Selected Lines"},
+      {"mnuEditMove", "Move Selected Lines"},     {"mnuEditRotate", "Rotate Selected Lines"},
+      {"mnuEditMirror", "Mirror Selected Lines"}, {"mnuEditRescale", "Rescale Selected Lines"},
+      {"mnuEditRcopy", "Radial Copy Selected Lines"}, {"mnuEditPcopy", "Path Copy Selected Lines"},
+      {"mnuEditHide", "Hide Selected Lines"},     {"mnuEditcopy", "ClipBoard Copy"},
+  };
+  for (const Row& row : rows) {
+    DrawingDriver::Choose(row.item);
+    EXPECT_EQ(MessagePanel(1), row.title) << row.item;
+    EXPECT_EQ(MessagePanel(2), "ERROR... No Lines Selected") << row.item;
+    EXPECT_EQ(MessagePanel(3), "You Must Pre-Select lines") << row.item;
+    EXPECT_EQ(EditActive, 0) << row.item;
+    EXPECT_EQ(ActiveTool, ToolNone) << row.item;
+  }
+}
+
+TEST_F(EditsTest, CopyWithATypedCountMakesThatManyCopiesAlongTheOffset) {
+  const Long a = AddLine(0, 1, 0, 2);
+  SelectWindow(-0.2, 0.5, 0.2, 2.5);
+  DrawingDriver::Choose("mnuEditCopys");
+  input_->ClickAt(0, 1);
+  input_->ClickAt(1, 1);  // offset (1, 0): one copy at the click
+  EXPECT_EQ(MessagePanel(2), "ENTER NUMBER OF COPIES > ");
+  EXPECT_EQ(ObjCount, a + 1);
+  TypeEnter("4");
+  ASSERT_EQ(ObjCount, a + 4);
+  for (Long k = 1; k <= 4; ++k) {
+    EXPECT_EQ(PX(a + k, 1), static_cast<Double>(k));
+    EXPECT_EQ(PX(a + k, 2), static_cast<Double>(k));
+    EXPECT_EQ(Objs[a + k].Selected, 0);
+  }
+  EXPECT_EQ(EditActive, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(EditsTest, CopyCountsOutsideTwoToNinetyNineAddNothingMore) {
+  for (const char* count : {"1", "100", "x"}) {
+    const Long a = AddLine(0, 1, 0, 2);
+    Objs[a].Select = SelectionSetNumber = 1;
+    Objs[a].Selected = FlagTrue;
+    SelectedCount = 1;
+    DrawingDriver::Choose("mnuEditCopys");
+    input_->ClickAt(0, 1);
+    input_->ClickAt(1, 1);
+    TypeEnter(count);
+    EXPECT_EQ(ObjCount, a + 1) << count;
+    Objs[a].Selected = FlagFalse;
+    EditActive = 0;
+    ActiveTool = ToolNone;
+  }
+}
+
+TEST_F(EditsTest, MoveMovesATextCharacterByItsInsertionPointAndMarksTheDrawingChanged) {
+  const Long text = AddCompound(EntityTextChar, 1, 1, 30);
+  const Long line = AddLine(1, 2, 2, 2);
+  SelectWindow(0.5, 0.5, 2.5, 2.5);
+  doc_->IsDirty = FlagFalse;
+  DrawingDriver::Choose("mnuEditMove");
+  input_->ClickAt(1, 1);
+  input_->ClickAt(3, 2);  // offset (2, 1)
+  EXPECT_EQ(PX(text, 1), 3);
+  EXPECT_EQ(PY(text, 1), 2);
+  EXPECT_EQ(PX(text, 2), 1);  // the scale stays
+  EXPECT_EQ(PX(text, 3), 30);  // the rotation stays
+  EXPECT_EQ(PX(line, 2), 4);
+  EXPECT_EQ(doc_->IsDirty, FlagTrue);
+  EXPECT_EQ(EditActive, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(EditsTest, RotateTurnsTheSelectionInPlaceByTheDirectionOfTheSecondClick) {
+  const Long a = AddLine(1, 0, 2, 0);
+  const Long before = ObjCount;
+  SelectWindow(0.5, -0.2, 2.5, 0.2);
+  OutlineEnabled = FlagTrue;
+  DrawingDriver::Choose("mnuEditRotate");
+  input_->ClickAt(0, 0);
+  input_->MoveTo(1, 2);
+  input_->ClickAt(0, 5);
+  EXPECT_EQ(ObjCount, before);
+  EXPECT_NEAR(PX(a, 1), 0, 1e-6);
+  EXPECT_NEAR(PY(a, 1), 1, 1e-6);
+  EXPECT_NEAR(PY(a, 2), 2, 1e-6);
+  EXPECT_EQ(OutlineOn, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(EditsTest, MirrorRadialAndPathCopyAppendCopiesAndPassOverAHatch) {
+  const Long a = AddLine(1, 1, 2, 1);
+  const Long hatch = AddCompound(EntityHatch, 1.5, 1.5, 0);
+  const Long path = AddLine(0, 4, 6, 4);
+  SelectWindow(0.5, 0.5, 2.5, 2.5);
+  ASSERT_EQ(Objs[hatch].Selected, FlagTrue);
+  const auto original = AllPoints();
+
+  DrawingDriver::Choose("mnuEditMirror");
+  input_->ClickAt(1, 1);
+  input_->ClickAt(6, 2);  // P = R + (5, 1): flipped in X about x = 3.5, up by 1
+  ASSERT_EQ(ObjCount, path + 1);
+  EXPECT_NEAR(PX(path + 1, 1), 6, 1e-6);
+  EXPECT_NEAR(PX(path + 1, 2), 5, 1e-6);
+  EXPECT_NEAR(PY(path + 1, 1), 2, 1e-6);
+
+  DrawingDriver::Choose("mnuEditRcopy");
+  input_->ClickAt(1, 1);  // reference
+  input_->ClickAt(0, 1);  // centre
+  TypeEnter("90");
+  TypeEnter("3");  // 30, 60, 90 degrees about the centre
+  ASSERT_EQ(ObjCount, path + 4);
+  EXPECT_NEAR(PX(path + 4, 1), 0, 1e-5);
+  EXPECT_NEAR(PY(path + 4, 1), 2, 1e-5);
+  EXPECT_NEAR(PY(path + 4, 2), 3, 1e-5);
+
+  DrawingDriver::Choose("mnuEditPcopy");
+  input_->ClickAt(1, 1);  // reference
+  input_->ClickAt(3, 4);  // the path
+  EXPECT_EQ(MessagePanel(2), "Enter Offset from Path Line");
+  input_->ClickAt(3, 4);  // on the path: no offset
+  TypeEnter("4");  // stations at 0, 1.5, 3 and 4.5 along the path
+  ASSERT_EQ(ObjCount, path + 8);
+  for (Long k = 1; k <= 4; ++k) {
+    EXPECT_NEAR(PX(path + 4 + k, 1), 1.5 * (k - 1), 1e-6) << k;
+    EXPECT_NEAR(PY(path + 4 + k, 1), 4, 1e-6) << k;
+  }
+  // The selection, the hatch among it, kept every point.
+  auto now = AllPoints();
+  now.resize(original.size());
+  EXPECT_EQ(now, original);
+  for (Long i = path + 1; i <= ObjCount; ++i) EXPECT_EQ(Objs[i].Rtype, EntityLine) << i;
+  EXPECT_EQ(Objs[a].Selected, FlagTrue);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(EditsTest, RadialCopyWithACountOfZeroOrNinetyOneMakesNoCopies) {
+  AddLine(1, 1, 2, 1);
+  SelectWindow(0.5, 0.5, 2.5, 2.5);
+  for (const char* count : {"0", "91"}) {
+    const Long before = ObjCount;
+    DrawingDriver::Choose("mnuEditRcopy");
+    input_->ClickAt(1, 1);
+    input_->ClickAt(0, 1);
+    TypeEnter("360");
+    TypeEnter(count);
+    EXPECT_EQ(ObjCount, before) << count;
+    EXPECT_EQ(EditActive, 0) << count;
+  }
+}
+
+TEST_F(EditsTest, PathCopyOffAnyEntityStopsWithItsMessage) {
+  AddLine(1, 1, 2, 1);
+  AddCircle(4, 3, 1);
+  SelectWindow(0.5, 0.5, 2.5, 2.5);
+  DrawingDriver::Choose("mnuEditPcopy");
+  input_->ClickAt(1, 1);
+  input_->ClickAt(6, 5);
+  EXPECT_EQ(MessagePanel(3), "Error - Line NOT Found!!");
+  EXPECT_EQ(AwaitingInput, 0);
+  DrawingDriver::Choose("mnuEditPcopy");
+  input_->ClickAt(1, 1);
+  input_->ClickAt(5, 3);  // a circle: no path yet
+  EXPECT_EQ(MessagePanel(3), "Error - Path Not Found!!");
+}
+
+TEST_F(EditsTest, RescaleIgnoresAWidthOfZeroAndEndsUnchangedOnAHeightOfZero) {
+  const Long c = AddCircle(2, 2, 1);
+  SelectWindow(0.5, 0.5, 3.5, 3.5);
+  const auto original = AllPoints();
+  DrawingDriver::Choose("mnuEditRescale");
+  input_->ClickAt(2, 2);
+  TypeEnter("0");
+  EXPECT_EQ(MessagePanel(2), "Enter New Width Scale >");
+  TypeEnter("2");
+  EXPECT_EQ(MessagePanel(2), "Enter New Height Scale > ");
+  TypeEnter("0");
+  EXPECT_EQ(EditActive, 0);
+  EXPECT_EQ(AllPoints(), original);
+
+  DrawingDriver::Choose("mnuEditRescale");
+  input_->ClickAt(2, 2);
+  TypeEnter("2");
+  TypeEnter("1");  // unequal: the circle becomes a selected ellipse
+  EXPECT_EQ(Objs[c].Erased, FlagTrue);
+  EXPECT_EQ(Objs[ObjCount].Rtype, EntityEllipse);
+  EXPECT_EQ(Objs[ObjCount].Selected, FlagTrue);
+  EXPECT_NEAR(PX(ObjCount, 1), 0, 1e-6);  // left axis end at twice the radius
+  EXPECT_NEAR(PY(ObjCount, 3), 3, 1e-6);  // upper axis end at the radius
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(EditsTest, HideAndShowCountTheirEntities) {
+  AddLine(1, 1, 2, 1);
+  AddLine(1, 2, 2, 2);
+  const Long c = AddLine(1, 3, 2, 3);
+  const Long other = AddLine(5, 1, 6, 1);
+  Objs[other].Show = FlagFalse;  // hidden by other means
+  SelectWindow(0.5, 0.5, 2.5, 3.5);
+  DrawingDriver::Choose("mnuEditHide");
+  EXPECT_EQ(MessagePanel(2), " 3 Lines Hidden");
+  EXPECT_EQ(Objs[c].Show, 0);
+  EXPECT_EQ(Objs[c].Selected, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+  DrawingDriver::Choose("mnuEditShow");
+  EXPECT_EQ(MessagePanel(2), " 4 Lines Un Hidden");
+  EXPECT_EQ(Objs[other].Show, FlagTrue);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(EditsTest, ClipboardCopyThenPasteAndThePasteItemFollowsTheCommands) {
+  const Long a = AddLine(1, 1, 2, 1);
+  const Long b = AddLine(1, 2, 2, 2);
+  SelectWindow(0.5, 0.5, 2.5, 2.5);
+  EXPECT_FALSE(PasteEnabled());
+  DrawingDriver::Choose("mnuEditcopy");
+  EXPECT_EQ(MessagePanel(2), "Enter a Reference Point on Copy Lines >");
+  input_->ClickAt(1, 1);
+  EXPECT_EQ(MessagePanel(2), " 2 Lines on ClipBoard");
+  EXPECT_TRUE(PasteEnabled());
+  EXPECT_EQ(Objs[a].Select, ClipboardStamp);
+
+  DrawingDriver::Choose("mnuEditPaste");
+  input_->ClickAt(4, 1);  // three to the right
+  EXPECT_EQ(MessagePanel(2), " 2 ClipBoard Lines Pasted ");
+  ASSERT_EQ(ObjCount, b + 2);
+  EXPECT_EQ(PX(b + 1, 1), 4);
+  EXPECT_EQ(PX(b + 2, 2), 5);
+  EXPECT_EQ(Objs[b + 1].Select, 0);
+  EXPECT_EQ(Objs[b + 1].Selected, 0);
+  EXPECT_TRUE(PasteEnabled());
+  EXPECT_TRUE(EqualsFreshRedraw());
+
+  DrawingDriver::Choose("mnuEditMove");
+  input_->ClickAt(1, 1);
+  input_->ClickAt(1, 3);
+  EXPECT_FALSE(PasteEnabled());
+}
+
+TEST_F(EditsTest, RecolouringWithTheSelectionToolEndsItAndKeepsTheSelection) {
+  const Long a = AddLine(1, 1, 2, 1);
+  DrawingDriver::Choose("mnuSelectItems");
+  input_->ClickAt(1.5, 1);
+  ASSERT_EQ(ActiveTool, ToolSelection);
+  ChosenColor = 0x00FF00;
+  ChangeSelectedColor();
+  EXPECT_EQ(MessagePanel(1), "");  // the end clears the prompts
+  EXPECT_EQ(Objs[a].Color, 0x00FF00);
+  EXPECT_EQ(Objs[a].Selected, FlagTrue);
+  EXPECT_EQ(ActiveTool, ToolNone);
+  EXPECT_EQ(SelectionActive, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(EditsTest, ANewEditCommandAfterHideStartsAtItsOwnFirstStep) {
+  const Long a = AddLine(1, 1, 2, 1);
+  AddLine(1, 2, 2, 2);
+  SelectWindow(0.5, 1.5, 2.5, 2.5);
+  DrawingDriver::Choose("mnuEditHide");
+  input_->ClickAt(6, 5);  // Hide stays on and takes the click
+  SelectWindow(0.5, 0.5, 2.5, 1.5);
+  DrawingDriver::Choose("mnuEditMove");
+  EXPECT_EQ(MessagePanel(2), "Enter a Reference Point near Lines >");
+  input_->ClickAt(1, 1);
+  input_->ClickAt(2, 1);
+  EXPECT_EQ(PX(a, 1), 2);
+}
+
+}  // namespace
+}  // namespace lintavo

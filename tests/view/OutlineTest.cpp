@@ -1,0 +1,122 @@
+// The ghost of the selection while a move, paste, rotate or mirror waits
+// for its point: it follows the mouse, and whatever ends it leaves every
+// point as it was and the picture the model's own.
+#include <QCoreApplication>
+#include <QEvent>
+
+#include "commands/EditFixture.h"
+#include "commands/Edits.h"
+#include "view/Outline.h"
+
+namespace lintavo {
+namespace {
+
+class OutlineTest : public EditFixture {
+ protected:
+  void SetUp() override {
+    EditFixture::SetUp();
+    OutlineEnabled = FlagTrue;
+  }
+};
+
+TEST_F(OutlineTest, TwoMovesToOnePointAndTheEndLeaveEveryPointBitForBit) {
+  AddLine(0.1, 0.3, 1.7, 0.9);
+  AddCircle(1.3, 1.1, 0.7);
+  SelectWindow(-0.4, -0.4, 2.5, 2.5);
+  const auto original = AllPoints();
+  DrawingDriver::Choose("mnuEditMove");
+  input_->ClickAt(0.1, 0.3);
+  input_->MoveTo(3.3, 2.7);
+  EXPECT_EQ(OutlineShown, FlagTrue);
+  EXPECT_NE(AllPoints(), original);  // the ghost moves the model's own points
+  input_->MoveTo(3.3, 2.7);
+  input_->MoveTo(3.3, 2.7);
+  EndOutlinePreview();
+  EXPECT_EQ(AllPoints(), original);
+}
+
+TEST_F(OutlineTest, RotateShowsTheTurnTowardTheMouseAndNeverDrifts) {
+  AddLine(1, 0, 2, 0.3);
+  SelectWindow(0.5, -0.2, 2.5, 0.5);
+  const auto original = AllPoints();
+  DrawingDriver::Choose("mnuEditRotate");
+  input_->ClickAt(0, 0);
+  for (int i = 0; i < 20; ++i) input_->MoveTo(1 + 0.1 * i, 0.3 + 0.2 * i);
+  input_->MoveTo(0, 3);  // straight above the axis
+  EXPECT_FLOAT_EQ(OutlineAngle, 1.571F);
+  input_->MoveTo(2, 0);
+  EndOutlinePreview();
+  EXPECT_EQ(AllPoints(), original);
+}
+
+TEST_F(OutlineTest, MirrorShowsTheAngleOfItsImage) {
+  const Long a = AddLine(1, 1, 2, 1);
+  SelectWindow(0.5, 0.5, 2.5, 1.5);
+  DrawingDriver::Choose("mnuEditMirror");
+  input_->ClickAt(1, 1);
+  input_->MoveTo(4, 2);  // 3 right, 1 up: left-right image on the mouse
+  EXPECT_EQ(MessagePanel(3), "Angle = 180");
+  EXPECT_NEAR(PX(a, 1), 4, 1e-6);
+  EXPECT_NEAR(PX(a, 2), 3, 1e-6);
+  input_->MoveTo(2, -2);  // 1 right, 3 down: upside down
+  EXPECT_EQ(MessagePanel(3), "Angle = 0");
+  input_->Escape();
+  EXPECT_EQ(PX(a, 1), 1);
+}
+
+TEST_F(OutlineTest, APasteGhostTakesClipboardEntitiesOfAnotherDrawing) {
+  const Long own = AddLine(1, 1, 2, 1);
+  SelectWindow(0.5, 0.5, 2.5, 1.5);
+  DrawingDriver::Choose("mnuEditcopy");
+  input_->ClickAt(1, 1);
+  // A stamped, selected entity left by drawing 2.
+  AddObj(EntityLine, 2);
+  AddPnt(1, 3);
+  AddPnt(2, 3);
+  const Long foreign = ObjCount;
+  Objs[foreign].DwgNo = 2;
+  Objs[foreign].Select = ClipboardStamp;
+  Objs[foreign].Selected = FlagTrue;
+  DrawingDriver::Choose("mnuEditPaste");
+  input_->MoveTo(3, 1);
+  EXPECT_EQ(PX(foreign, 1), 3);
+  EXPECT_EQ(PX(own, 1), 3);
+  input_->ClickAt(3, 1);
+  EXPECT_EQ(PX(foreign, 1), 1);
+  EXPECT_EQ(MessagePanel(2), " 2 ClipBoard Lines Pasted ");
+  EXPECT_EQ(Objs[ObjCount].DwgNo, 1);
+  EXPECT_EQ(Objs[ObjCount].LayerID, doc_->Current_Layer);
+}
+
+TEST_F(OutlineTest, EscLeaveAndAnotherToolDuringAMoveLeaveTheModelAndItsPicture) {
+  AddLine(1, 1, 2, 1.5);
+  AddLine(1.5, 0.5, 1.5, 2);  // crossing the first
+  SelectWindow(0.5, 0.8, 2.5, 1.6);
+  const auto original = AllPoints();
+  enum class End { Esc, Leave, AnotherTool };
+  struct Row {
+    const char* name;
+    End end;
+  };
+  const Row rows[] = {{"Esc", End::Esc}, {"leave", End::Leave}, {"another tool", End::AnotherTool}};
+  for (const Row& row : rows) {
+    DrawingDriver::Choose("mnuEditMove");
+    input_->ClickAt(1, 1);
+    input_->MoveTo(3, 2);
+    input_->MoveTo(4, 3);
+    if (row.end == End::Esc) {
+      input_->Escape();
+    } else if (row.end == End::Leave) {
+      QEvent leave(QEvent::Leave);
+      QCoreApplication::sendEvent(doc_, &leave);
+    } else {
+      DrawingDriver::Choose("mnuSelectItems");
+    }
+    EXPECT_EQ(AllPoints(), original) << row.name;
+    EXPECT_TRUE(EqualsFreshRedraw()) << row.name;
+    CancelTools();
+  }
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -4,8 +4,8 @@
 // the window's name after a save and a load.
 #include <QDialog>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 
 #include "model/DataHand.h"
 #include "platform/Prompts.h"

@@ -1,7 +1,7 @@
 // The drawing options dialog, run through Options, Drawing of the main window.
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>

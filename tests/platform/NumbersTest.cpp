@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
-#include <limits>
 #include <gtest/gtest.h>
+#include <limits>
 
 #include "platform/Numbers.h"
 

@@ -1,7 +1,6 @@
 // Recordsets: key order, Find, adding, changing and deleting rows, field
 // types and names, Null, related child rows, and failures; row cursors.
 #include <gtest/gtest.h>
-
 #include <utility>
 #include <vector>
 

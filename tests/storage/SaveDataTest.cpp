@@ -1,5 +1,6 @@
 // Saving drawings and components: rows, keys, updates in place, revisions,
 // replacing a stored drawing, and failures that leave everything as before.
+#include <cstdio>
 #include <pthread.h>
 
 #include "organisation/Components.h"
@@ -10,6 +11,13 @@
 
 namespace lintavo {
 namespace {
+
+// "C0", "C1", ...: the names of a chain of components.
+String ChainName(long k) {
+  char name[24];
+  std::snprintf(name, sizeof name, "C%ld", k);
+  return name;
+}
 
 using SaveDataTest = SaveFixture;
 
@@ -272,7 +280,7 @@ TEST_F(ComponentSaveTest, PlacementCycleSavesEachComponentOnce) {
 TEST_F(ComponentSaveTest, AChainOfTwentyThousandNestedComponentsIsFollowedWithoutRecursion) {
   constexpr Long depth = 20000;
   std::vector<Long> chain;
-  for (Long k = 0; k < depth; ++k) chain.push_back(AddComponent("C" + std::to_string(k)));
+  for (Long k = 0; k < depth; ++k) chain.push_back(AddComponent(ChainName(k)));
   for (Long k = 0; k + 1 < depth; ++k) AddDefinitionEntity(chain[k], EntityComponent, chain[k + 1]);
 
   struct Walk {

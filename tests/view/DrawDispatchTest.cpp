@@ -1,5 +1,7 @@
 // DrawObject: layer and show tests, the pen, erase and not-XOR drawing, and
 // compound entities: components, dimensions and text characters.
+#include <cstdio>
+
 #include "organisation/Layers.h"
 #include "picking/Selection.h"
 #include "view/DrawDispatch.h"
@@ -9,6 +11,13 @@
 
 namespace lintavo {
 namespace {
+
+// "C0", "C1", ...: the names of a chain of components.
+String ChainName(long k) {
+  char name[24];
+  std::snprintf(name, sizeof name, "C%ld", k);
+  return name;
+}
 
 class DrawDispatchTest : public DrawFixture {
  protected:
@@ -240,7 +249,7 @@ TEST_F(DrawDispatchTest, AComponentCyclePlacedTwiceIsDrawnOnceAndToldOnce) {
 TEST_F(DrawDispatchTest, NestingDeeperThanTheStackIsToldOnce) {
   const Integer depth = MaxNestLevel + 5;
   std::vector<Long> chain;
-  for (Integer k = 0; k < depth; ++k) chain.push_back(AddNamedItem(ItemComponent, "C" + std::to_string(k)));
+  for (Integer k = 0; k < depth; ++k) chain.push_back(AddNamedItem(ItemComponent, ChainName(k)));
   for (Integer k = 0; k + 1 < depth; ++k) {
     const Long inner = AddPlacement(chain[k + 1], 0, 0, 1, 0);
     Objs[inner].DwgNo = 0;

@@ -45,17 +45,18 @@ Integer ScrPtsMax = StartBufferBound;
 std::vector<PntRec> LoadPnts(StartBufferBound + 1);
 Integer LoadPntsMax = StartBufferBound;
 ObjRec LoadObj;
-Long SaveLineID = 0;
+LoadKeysRec LoadKeys;
+DbKey SaveLineID = 0;
 
 // ---- Names, results and paths ---------------------------------------------------------------
 
 String NewItemName;
 Integer NewItemKind = 0;
-Long SelRecordID = 0;
+DbKey SelRecordID = 0;
 String CurDwgName;
-Long CurDrawID = 0;
+DbKey CurDrawID = 0;
 String SelDwgName;
-Long SelDwgID = 0;
+DbKey SelDwgID = 0;
 String CurRevision;
 String ComponentName;
 String SupportDbPath;
@@ -228,7 +229,7 @@ void AddLoadedObj() {
   CheckPointTable();
   CheckEntityPoints(ObjCount, count);
   ObjIndexAdded(ObjCount);
-  if (LoadObj.DwgNo >= 1) ResolveObjLayer(ObjCount);
+  if (LoadObj.DwgNo >= 1) ResolveObjLayer(ObjCount, LoadKeys.LayerID);
 }
 
 void CopyObj(Long SrcObj) {
@@ -252,10 +253,9 @@ void CopyObj(Long SrcObj) {
   ObjIndexAdded(ObjCount);
 }
 
-void ResolveObjLayer(Long ObjNo) {
+void ResolveObjLayer(Long ObjNo, DbKey key) {
   if (ObjNo < 1 || ObjNo > ObjCount) return;
   ObjRec& obj = Objs[ObjNo];
-  const Long key = obj.LayerID;
   obj.LayerID = 0;
   if (key <= 0) return;
   for (Long i = BaseItemCount + 1; i <= ItemCount; ++i) {
@@ -362,6 +362,7 @@ void ResetDataHand() {
   LoadPnts.assign(StartBufferBound + 1, PntRec{});
   LoadPntsMax = StartBufferBound;
   LoadObj = ObjRec{};
+  LoadKeys = LoadKeysRec{};
   SaveLineID = 0;
   NewItemName.clear();
   NewItemKind = 0;

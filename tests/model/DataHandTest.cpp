@@ -171,10 +171,10 @@ TEST_F(DataHandTest, LoadedLayerKeyBecomesTheLayerOfItsDrawingOrNone) {
   AddItem(ItemLayer);
   Items[1].ObjectID = 77;
   LoadObj.DwgNo = 1;
-  LoadObj.LayerID = 77;
+  LoadKeys.LayerID = 77;
   AddLoadedObj();
   EXPECT_EQ(Objs[1].LayerID, 1);
-  LoadObj.LayerID = 78;  // its layer row was not loaded
+  LoadKeys.LayerID = 78;  // its layer row was not loaded
   AddLoadedObj();
   EXPECT_EQ(Objs[2].LayerID, 0);
 }

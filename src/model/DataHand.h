@@ -37,6 +37,7 @@
 
 #include <QDateTime>
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "platform/Types.h"
@@ -256,7 +257,10 @@ void GrowItems();          // Items by 1000 once ItemCount + 100 passes ItemsMax
 // ---- Constructors ------------------------------------------------------------------------------
 // AddObj, then AddPnt NPoints times: the new entity is ObjCount (and LastObj).
 void AddObj(Integer ObjType, Integer NPoints);
-void AddPnt(Double X, Double Y);
+// The model takes no coordinate that is not a finite number: AddPnt refuses
+// one with a message in panel 3, stores nothing and takes the entity being
+// built out of its drawing (false). Its later points are stored with it.
+bool AddPnt(Double X, Double Y);
 void AddLoadedObj();          // appends LoadObj with LoadPnts(1..LoadObj.NPoints)
 void CopyObj(Long SrcObj);    // a copy of an entity's record; the caller adds its points
 void AddItem(Integer Kind);   // an item named NewItemName; the new item is ItemCount (and CurItem)
@@ -264,9 +268,12 @@ void NewDwgRec(Integer DwgNo);  // fills slot DwgNo for a new empty drawing wind
 void ResolveObjLayer(Long ObjNo, DbKey layerKey);  // a loaded layer key into the entity's layer item index
 void UpdateExtents(Double X, Double Y);  // widens the current drawing and the current layer
 // Widens a box of world extents (a DwgRec's or an ItemRec's) to take in a
-// point; each side moves on its own, only outward.
+// point; each side moves on its own, only outward. A point that is not
+// finite (a far corner summed past the largest real) widens nothing, so
+// extents stay finite.
 template <typename Rec>
 void WidenBox(Rec& box, Double X, Double Y) {
+  if (!std::isfinite(X) || !std::isfinite(Y)) return;
   if (X < box.Xmin) box.Xmin = X;
   if (Y < box.Ymin) box.Ymin = Y;
   if (X > box.Xmax) box.Xmax = X;

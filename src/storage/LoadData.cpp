@@ -14,6 +14,7 @@
 #include "model/ProgramState.h"
 #include "model/SupportLists.h"
 #include "model/Top.h"
+#include "model/ViewCache.h"
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
@@ -234,9 +235,33 @@ void LinkLoadedObjects(Long firstObj, Integer dwgNo, const StagedLinkList& links
 
 // ---- Loading a drawing: the load ------------------------------------------------------------
 
+// The extents of drawing dwgNo from its live entities' points, for a row
+// whose stored extents were damaged: the points of simple entities, the
+// insertion points of compound ones; a drawing without a point gets an
+// empty box at the origin. The next extents pass of the view refines them.
+void RecomputeLoadedExtents(Integer dwgNo) {
+  DwgRec& dwg = Dwgs[dwgNo];
+  bool any = false;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo != dwgNo || obj.Erased || obj.NPoints < 1) continue;
+    const Long last = obj.PointID + (obj.Rtype >= FirstCompoundType ? 1 : obj.NPoints);
+    for (Long k = obj.PointID; k < last; ++k) {
+      if (!any) {
+        dwg.Xmin = dwg.Xmax = Pnts[k].X;
+        dwg.Ymin = dwg.Ymax = Pnts[k].Y;
+        any = true;
+      }
+      WidenBox(dwg, Pnts[k].X, Pnts[k].Y);
+    }
+  }
+  if (!any) dwg.Xmin = dwg.Ymin = dwg.Xmax = dwg.Ymax = 0;
+  ExtentsChanged = FlagTrue;
+}
+
 // Reads the Drawing row of CurDrawID into Dwgs(dwgNo). False when there is
 // none or it cannot be read (shown).
-bool LoadDrawingRecord(Integer dwgNo) {
+bool LoadDrawingRecord(Integer dwgNo, bool& extentsRead) {
   const String name = Dwgs[dwgNo].Name;
   Connection connection;
   Recordset row;
@@ -247,7 +272,7 @@ bool LoadDrawingRecord(Integer dwgNo) {
       MsgBox(" Drawing " + name + " Not Found!!", vbOKOnly, LoadDrawingTitle);
       return false;
     }
-    read = ReadDrawingRow(row, Dwgs[dwgNo]);
+    read = ReadDrawingRow(row, Dwgs[dwgNo], extentsRead);
     if (!read && !row.Failed()) MsgBox("The record of drawing " + name + " has a damaged value.", vbOKOnly, LoadRecordTitle);
   }
   const DbError& error = connection.Error().Number ? connection.Error() : row.Error();
@@ -265,7 +290,8 @@ bool LoadDrawing() {
   }
   CurDrawID = Dwgs[dwgNo].DrawID;
   OpenDbPath = DwgDbPath;
-  if (!LoadDrawingRecord(dwgNo)) return false;
+  bool extentsRead = true;
+  if (!LoadDrawingRecord(dwgNo, extentsRead)) return false;
   DwgRec& dwg = Dwgs[dwgNo];
   CurDwgName = dwg.Name;
   CurDrawID = dwg.DrawID;
@@ -288,6 +314,7 @@ bool LoadDrawing() {
     LinkLoadedObjects(firstObj, dwgNo, links, keys, damage);
   }
   dwg.Nobjects = LoadedItemCount;
+  if (!extentsRead) RecomputeLoadedExtents(dwgNo);
   return complete;
 }
 

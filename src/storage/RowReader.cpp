@@ -323,16 +323,17 @@ struct DrawingFields {
 
 }  // namespace
 
-bool ReadDrawingRow(Recordset& rs, DwgRec& dwg) {
+bool ReadDrawingRow(Recordset& rs, DwgRec& dwg, bool& extentsRead) {
   const DrawingFields f(rs);
   DwgRec row = dwg;
   if (!(ReadKey(rs, f.drawId, row.DrawID) && ReadLong(rs, f.nobjects, row.Nobjects) &&
         ReadLong(rs, f.nlines, row.Nlines) && ReadInteger(rs, f.nlayers, row.Nlayers) &&
         ReadDouble(rs, f.baseX, row.BaseX) && ReadDouble(rs, f.baseY, row.BaseY) &&
-        ReadDouble(rs, f.xmin, row.Xmin) && ReadDouble(rs, f.ymin, row.Ymin) && ReadDouble(rs, f.xmax, row.Xmax) &&
-        ReadDouble(rs, f.ymax, row.Ymax) && ReadDouble(rs, f.xlimit, row.Xlimit) &&
-        ReadDouble(rs, f.ylimit, row.Ylimit)))
+        ReadDouble(rs, f.xlimit, row.Xlimit) && ReadDouble(rs, f.ylimit, row.Ylimit)))
     return false;
+  // The extents are derived from the lines: damaged, they do not stop the load.
+  extentsRead = ReadDouble(rs, f.xmin, row.Xmin) && ReadDouble(rs, f.ymin, row.Ymin) &&
+                ReadDouble(rs, f.xmax, row.Xmax) && ReadDouble(rs, f.ymax, row.Ymax);
   row.Name = TextOrEmpty(rs, f.name);
   row.Revision = TextOrEmpty(rs, f.revision);
   row.Rtype = TextOrEmpty(rs, f.rtype);

@@ -171,7 +171,10 @@ Date DateOrNull(Recordset& rs, int field);
 // Reads a Drawing row into dwg: every column but Show (set true). Fields
 // of the record that are no columns (the source database, undo state) are
 // left as they are. False when the row is damaged or the recordset failed.
-bool ReadDrawingRow(Recordset& rs, DwgRec& dwg);
+// The extents (Xmin..Ymax) only summarise the lines: when one of them is
+// damaged the row is still read, extentsRead is false, and the extents
+// read are not to be trusted (the caller recomputes them).
+bool ReadDrawingRow(Recordset& rs, DwgRec& dwg, bool& extentsRead);
 
 // ---- Damage reports ----------------------------------------------------------------------
 // One message for the first damaged row of a load; later ones are skipped

@@ -24,10 +24,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <sqlite3.h>
 #include <unordered_set>
 
 #include "model/DataHand.h"
+#include "model/EntityNames.h"
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
 #include "model/Top.h"
@@ -709,6 +711,63 @@ void ComponentTree::Collect(Long root, std::vector<bool>& visited, std::vector<L
   }
 }
 
+// ---- Values a save refuses ------------------------------------------------------------
+// A value that is not a finite number would be stored as one no load takes
+// back (or as Null): the save refuses the drawing before it writes anything,
+// naming the object that holds the value.
+
+namespace {
+
+bool AllFinite(std::initializer_list<Double> values) {
+  return std::all_of(values.begin(), values.end(), [](Double v) { return std::isfinite(v); });
+}
+
+bool ItemIsFinite(const ItemRec& item) {
+  return AllFinite({item.Xorigin, item.Yorigin, item.Xmin, item.Ymin, item.Xmax, item.Ymax});
+}
+
+bool EntityIsFinite(const ObjRec& obj) {
+  if (!AllFinite({obj.Width, obj.Area})) return false;
+  const Integer count = VertexCount(obj);
+  for (Integer k = 0; k < count; ++k) {
+    const PntRec& p = Pnts[obj.PointID + k];
+    if (!AllFinite({p.X, p.Y})) return false;
+  }
+  return true;
+}
+
+// The entity's name in a message: its type, and its key once it has one.
+String EntityText(Long j) {
+  const ObjRec& obj = Objs[j];
+  String text = String("the ") + EntityTypeName(obj.Rtype) + " (object " + std::to_string(j);
+  if (obj.LineID >= 1) text += ", line " + std::to_string(obj.LineID);
+  return text + ")";
+}
+
+// The first object of drawing index, or of one of the components written
+// with it, that holds a value that is not a finite number; "" when none does.
+String ObjectNotFinite(Long index, const std::vector<Long>& components) {
+  const DwgRec& dwg = Dwgs[index];
+  if (!AllFinite({dwg.BaseX, dwg.BaseY, dwg.Xmin, dwg.Ymin, dwg.Xmax, dwg.Ymax, dwg.Xlimit, dwg.Ylimit}))
+    return "the drawing " + dwg.Name;
+  std::vector<bool> written(static_cast<std::size_t>(ItemCount) + 1, false);
+  for (Long c : components)
+    if (c >= 1 && c <= ItemCount) written[static_cast<std::size_t>(c)] = true;
+  for (Long i = 1; i <= ItemCount; ++i) {
+    const bool ofDrawing = Items[i].DwgNo == index && Items[i].Rtype >= ItemGroup;
+    if ((ofDrawing || written[static_cast<std::size_t>(i)]) && !ItemIsFinite(Items[i])) return "the item " + Items[i].Name;
+  }
+  for (Long j = 1; j <= ObjCount; ++j) {
+    const ObjRec& obj = Objs[j];
+    const bool ofDefinition = obj.DwgNo == 0 && obj.OwnerID >= 1 && obj.OwnerID <= ItemCount &&
+                              written[static_cast<std::size_t>(obj.OwnerID)];
+    if ((obj.DwgNo == index || ofDefinition) && !EntityIsFinite(obj)) return EntityText(j);
+  }
+  return "";
+}
+
+}  // namespace
+
 // ---- Drawings ----------------------------------------------------------------------
 
 bool SaveDrawing(Long index) { return SaveDrawing(index, {}, false); }
@@ -717,6 +776,13 @@ bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite
   if (index < 0 || index > MaxDwgNo) return false;
   CurDwgName = Dwgs[index].Name;
   OpenDbPath = DwgDbPath;
+  const String notFinite = ObjectNotFinite(index, components);
+  if (!notFinite.empty()) {
+    MsgBox("The drawing was not saved: " + notFinite + " has a value that is not a finite number.", vbOKOnly,
+           "Save Drawing Record");
+    DlgCancelled = FlagTrue;
+    return false;
+  }
   SaveSession s;
   bool addAll = true;
   bool ok = s.Begin(DwgDbPath, "Save Drawing Record");

@@ -2,6 +2,8 @@
 // replacing a stored drawing, and failures that leave everything as before.
 #include <pthread.h>
 
+#include <limits>
+
 #include "organisation/Components.h"
 #include "platform/Prompts.h"
 #include "storage/LoadData.h"
@@ -278,6 +280,41 @@ TEST_F(SaveDataTest, AnUpdateOfAPointRowThatChangesNoRowFailsTheSaveAndRollsBack
   ASSERT_FALSE(Responder().Prompts().empty());
   EXPECT_EQ(Responder().Prompts().back().title, "Save Drawing Lines");
   EXPECT_NE(Responder().Prompts().back().text.find("Points"), String::npos);
+}
+
+// ---- Values that are not finite ------------------------------------------------------------
+
+TEST_F(SaveDataTest, ANonFiniteValueIsRefusedNamingItsObjectAndNothingIsWritten) {
+  ASSERT_TRUE(SaveDrawing(1));
+  const auto before = Dump(DwgDbPath);
+  Pnts[Objs[polygon_].PointID + 1].Y = std::numeric_limits<Double>::infinity();  // past every check of the model
+  Responder().AnswerMsgBox(vbOK);
+  DlgCancelled = FlagFalse;
+
+  EXPECT_FALSE(SaveDrawing(1));
+  EXPECT_TRUE(DlgCancelled);
+  EXPECT_EQ(Dump(DwgDbPath), before);
+  ASSERT_EQ(Responder().Prompts().size(), 1u);
+  const String& text = Responder().Prompts()[0].text;
+  EXPECT_NE(text.find("Polygon"), String::npos) << text;
+  EXPECT_NE(text.find("line " + std::to_string(Objs[polygon_].LineID)), String::npos) << text;
+}
+
+TEST_F(SaveDataTest, ADrawingRowWithDamagedExtentsLoadsAndItsExtentsAreRecomputed) {
+  ASSERT_TRUE(SaveDrawing(1));
+  const String drawId = std::to_string(Dwgs[1].DrawID);
+  Long id = 1;
+  for (const char* damaged : {"NULL", "'wide'", "1e999", "-1e999"}) {
+    TestDatabase(DwgDbPath, true).Exec("UPDATE Drawing SET Xmin = " + String(damaged) + ", Ymax = " + damaged);
+    Open(++id, "Other");
+    Dwgs[id].DrawID = Dwgs[1].DrawID;
+    EXPECT_TRUE(LoadDrawing()) << damaged;
+    EXPECT_EQ(Dwgs[id].Nlines, 1) << damaged;
+    // The polygon spans 0..4 x 0..3.
+    EXPECT_EQ(Dwgs[id].Xmin, 0) << damaged;
+    EXPECT_EQ(Dwgs[id].Xmax, 4) << damaged;
+    EXPECT_EQ(Dwgs[id].Ymax, 3) << damaged;
+  }
 }
 
 // ---- Components ----------------------------------------------------------------------------

@@ -1152,7 +1152,7 @@ void frmMain::mnuFileOpen_Click() {
   if (SelDwgName.empty() || !document) return;
   // The drawing loaded replaces the window's own: a changed one is offered for saving first.
   const String chosen = SelDwgName;
-  const Long chosenID = SelDwgID;
+  const DbKey chosenID = SelDwgID;
   if (!document->ReleaseChangedDrawing()) return;
   SelDwgName = chosen;  // a save in between may have changed the choice
   SelDwgID = chosenID;

@@ -2,11 +2,14 @@
 #include "model/DataHand.h"
 
 #include <algorithm>
+#include <cmath>
+#include <sstream>
 
 #include "model/DrawingWindow.h"
 #include "model/Invariants.h"
 #include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
+#include "model/MessageBar.h"
 #include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
@@ -45,17 +48,18 @@ Integer ScrPtsMax = StartBufferBound;
 std::vector<PntRec> LoadPnts(StartBufferBound + 1);
 Integer LoadPntsMax = StartBufferBound;
 ObjRec LoadObj;
-Long SaveLineID = 0;
+LoadKeysRec LoadKeys;
+DbKey SaveLineID = 0;
 
 // ---- Names, results and paths ---------------------------------------------------------------
 
 String NewItemName;
 Integer NewItemKind = 0;
-Long SelRecordID = 0;
+DbKey SelRecordID = 0;
 String CurDwgName;
-Long CurDrawID = 0;
+DbKey CurDrawID = 0;
 String SelDwgName;
-Long SelDwgID = 0;
+DbKey SelDwgID = 0;
 String CurRevision;
 String ComponentName;
 String SupportDbPath;
@@ -126,6 +130,31 @@ void CountNewEntity(Integer type, DrawingWindow* window) {
   if (window) window->IsDirty = FlagTrue;
 }
 
+// A point as the message about it names it: "(x, y)", "inf" and "nan" as such.
+String PointText(Double X, Double Y) {
+  std::ostringstream text;
+  text << "(" << X << ", " << Y << ")";
+  return text.str();
+}
+
+// Takes the entity being built (ObjCount) back out of its drawing when one
+// of its points cannot be stored: it is detached as a member deleted with
+// its owner is, so that neither a redraw, a save, Undo nor Redo meets it.
+void WithdrawEntityBeingBuilt() {
+  ObjRec& obj = Objs[ObjCount];
+  if (obj.Flag == FlagDeletedWithOwner) return;
+  if (obj.DwgNo >= 1 && obj.DwgNo <= MaxDwgNo) {
+    DwgRec& dwg = Dwgs[obj.DwgNo];
+    --dwg.Nlines;
+    if (obj.Rtype >= FirstCountedType) --dwg.Nobjects;
+  }
+  obj.Flag = FlagDeletedWithOwner;
+  obj.Show = FlagFalse;
+  obj.Erased = FlagTrue;
+  obj.DwgNo = 0;
+  ObjIndexDetached(1);
+}
+
 }  // namespace
 
 // ---- Growth rules ----------------------------------------------------------------------------
@@ -175,7 +204,12 @@ void AddObj(Integer ObjType, Integer NPoints) {
   ObjIndexAdded(ObjCount);
 }
 
-void AddPnt(Double X, Double Y) {
+bool AddPnt(Double X, Double Y) {
+  if (!std::isfinite(X) || !std::isfinite(Y)) {
+    ShowStatus("The point " + PointText(X, Y) + " is not a finite number; the object was not added.", 3);
+    if (ObjCount > 0) WithdrawEntityBeingBuilt();
+    return false;
+  }
   if (PntCount + 200 > PntsMax) GrowPnts(PntsMax + 2000);
   ++PntCount;
   ++PntSeq;
@@ -192,16 +226,18 @@ void AddPnt(Double X, Double Y) {
   // A compound entity's later points are scales and angles, not places: only
   // its insertion point, and that point moved by its item's far corner, count.
   const ObjRec& obj = Objs[ObjCount];
+  if (obj.Flag == FlagDeletedWithOwner) return true;  // withdrawn: no longer part of a drawing
   if (obj.Rtype < FirstCompoundType) {
     UpdateExtents(X, Y);
-    return;
+    return true;
   }
-  if (PntSeq != 1) return;
+  if (PntSeq != 1) return true;
   UpdateExtents(X, Y);
   if (obj.ObjectID >= 1 && obj.ObjectID <= ItemCount) {
     const ItemRec& item = Items[obj.ObjectID];
     UpdateExtents(X + item.Xmax, Y + item.Ymax);
   }
+  return true;
 }
 
 void AddLoadedObj() {
@@ -228,7 +264,7 @@ void AddLoadedObj() {
   CheckPointTable();
   CheckEntityPoints(ObjCount, count);
   ObjIndexAdded(ObjCount);
-  if (LoadObj.DwgNo >= 1) ResolveObjLayer(ObjCount);
+  if (LoadObj.DwgNo >= 1) ResolveObjLayer(ObjCount, LoadKeys.LayerID);
 }
 
 void CopyObj(Long SrcObj) {
@@ -252,10 +288,9 @@ void CopyObj(Long SrcObj) {
   ObjIndexAdded(ObjCount);
 }
 
-void ResolveObjLayer(Long ObjNo) {
+void ResolveObjLayer(Long ObjNo, DbKey key) {
   if (ObjNo < 1 || ObjNo > ObjCount) return;
   ObjRec& obj = Objs[ObjNo];
-  const Long key = obj.LayerID;
   obj.LayerID = 0;
   if (key <= 0) return;
   for (Long i = BaseItemCount + 1; i <= ItemCount; ++i) {
@@ -281,8 +316,10 @@ void UpdateItemExtents(Long ItemNo) {
   for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
     const ObjRec& obj = Objs[i];
     if (obj.Rtype != EntityPolygon || obj.OwnerID != ItemNo) continue;
-    Double minX = 100000, minY = 100000, maxX = -100000, maxY = -100000;
-    for (Long k = obj.PointID; k < obj.PointID + obj.NPoints; ++k) {
+    if (obj.NPoints < 1) continue;
+    // From the first vertex: a polygon far from the origin keeps its own size.
+    Double minX = Pnts[obj.PointID].X, minY = Pnts[obj.PointID].Y, maxX = minX, maxY = minY;
+    for (Long k = obj.PointID + 1; k < obj.PointID + obj.NPoints; ++k) {
       if (Pnts[k].X < minX) minX = Pnts[k].X;
       if (Pnts[k].Y < minY) minY = Pnts[k].Y;
       if (Pnts[k].X > maxX) maxX = Pnts[k].X;
@@ -362,6 +399,7 @@ void ResetDataHand() {
   LoadPnts.assign(StartBufferBound + 1, PntRec{});
   LoadPntsMax = StartBufferBound;
   LoadObj = ObjRec{};
+  LoadKeys = LoadKeysRec{};
   SaveLineID = 0;
   NewItemName.clear();
   NewItemKind = 0;

@@ -37,6 +37,7 @@
 
 #include <QDateTime>
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "platform/Types.h"
@@ -95,32 +96,43 @@ struct PntRec {
 };
 
 // One entity: a row of Lines. Its points are Pnts(PointID)..Pnts(PointID + NPoints - 1).
+// The fields lie by width, widest first, so that the record packs without
+// gaps: a drawing of a million entities holds a million of them.
 struct ObjRec {
-  Long LineID = 0;       // database key of its row; 0 until saved
-  Integer Rtype = 0;     // entity type 1..16
+  DbKey LineID = 0;      // database key of its row; 0 until saved
+  DbKey DrawingID = 0;   // DrawID of its drawing; 0 for support geometry
   String Name;           // glyph key of a text character, component name of a placement; else empty
-  Integer Show = 0;      // -1 drawn, 0 hidden
-  Integer Erased = 0;    // -1 after an erase or after the undo of its add
   Long Flag = 0;         // undo step that created or last erased it; 0 drawing closed; -1000 deleted with its owner
-  Integer Selected = 0;  // -1 drawn in the selection colour
   Long Select = 0;       // selection-set number, erase batch number, or -1 on the internal clipboard
   Long Color = 0;        // RGB, red in the low byte
-  Integer Ltype = 0;     // line type: pen style 0..6
-  Integer Weight = 0;    // pen width in pixels when 2 or more, else thin
   Single Width = 0;      // width factor in world units (wide lines)
   Single Area = 0;       // enclosed area in square world units (polygons of areas)
-  Integer NPoints = 0;   // number of points
   Long PointID = 0;      // index in Pnts of its first point
-  Long LayerID = 0;      // index in Items of its layer; 0 none (a database key until ResolveObjLayer)
+  Long LayerID = 0;      // index in Items of its layer; 0 none
   Long OwnerID = 0;      // index in Items of the item it belongs to (glyph, component, group, area ...); 0 none
   Long ObjectID = 0;     // compound types: index in Items of the item it shows; else 0
-  Long DrawingID = 0;    // DrawID of its drawing; 0 for support geometry
+  Integer Rtype = 0;     // entity type 1..16
+  Integer Show = 0;      // -1 drawn, 0 hidden
+  Integer Erased = 0;    // -1 after an erase or after the undo of its add
+  Integer Selected = 0;  // -1 drawn in the selection colour
+  Integer Ltype = 0;     // line type: pen style 0..6
+  Integer Weight = 0;    // pen width in pixels when 2 or more, else thin
+  Integer NPoints = 0;   // number of points
   Integer DwgNo = 0;     // index in Dwgs of its drawing; 0 support geometry or detached
+};
+
+// The stored links of the entity being read (LoadObj), as database keys:
+// a loader keeps them here, at full width, until it has turned them into
+// item indexes, so that ObjRec need not carry three more keys per entity.
+struct LoadKeysRec {
+  DbKey LayerID = 0;   // key of its layer row; 0 none
+  DbKey OwnerID = 0;   // key of the item row it belongs to; 0 none
+  DbKey ObjectID = 0;  // key of the item row it shows; 0 none
 };
 
 // One named item: a row of Objects, Components or Fonts.
 struct ItemRec {
-  Long ObjectID = 0;     // database key; 0 until saved
+  DbKey ObjectID = 0;    // database key; 0 until saved
   Integer Rtype = 0;     // item kind 1..6; 0 deleted
   String Name;           // component name, glyph key, layer name ...
   String Category;
@@ -138,7 +150,7 @@ struct ItemRec {
   Double Ymin = 0;
   Double Xmax = 0;
   Double Ymax = 0;
-  Long DrawingID = 0;    // groups, areas, views, layers: drawing number when created (the stored key once loaded); else 0
+  DbKey DrawingID = 0;   // groups, areas, views, layers: drawing number when created (the stored key once loaded); else 0
   String Author;         // user name of its creator
   Date CreationDate;
   Integer DwgNo = 0;     // index in Dwgs of its drawing; 0 for components and glyphs
@@ -146,7 +158,7 @@ struct ItemRec {
 
 // One open drawing: a row of Drawing, plus its undo state.
 struct DwgRec {
-  Long DrawID = 0;          // database key; 0 until saved (and when saved to another database)
+  DbKey DrawID = 0;         // database key; 0 until saved (and when saved to another database)
   String Name;              // Name and Revision identify a stored drawing
   String Revision;          // "Rev. 0" for a new drawing
   String Rtype;             // drawing-type text
@@ -204,16 +216,17 @@ extern Integer ScrPtsMax;               // bound of ScrPts; 1000 at start, grown
 extern std::vector<PntRec> LoadPnts;    // points of the entity being read from a database, 1-based
 extern Integer LoadPntsMax;             // bound of LoadPnts; 1000 at start, grown by the readers
 extern ObjRec LoadObj;                  // entity being read from a database; appended by AddLoadedObj
-extern Long SaveLineID;                 // LineID of the row being written by the savers
+extern LoadKeysRec LoadKeys;            // its stored links; AddLoadedObj resolves the layer key
+extern DbKey SaveLineID;                // LineID of the row being written by the savers
 
 // ---- Names and results of the drawing dialogs ------------------------------------------
 extern String NewItemName;    // name of the item to add (AddItem), or to find or load
 extern Integer NewItemKind;   // kind of the item to find or load: 2 glyph, 1 component
-extern Long SelRecordID;      // database key chosen in a selection dialog
+extern DbKey SelRecordID;     // database key chosen in a selection dialog
 extern String CurDwgName;     // name of the drawing being loaded, checked or saved
-extern Long CurDrawID;        // its DrawID
+extern DbKey CurDrawID;       // its DrawID
 extern String SelDwgName;     // drawing chosen in the drawing chooser; "" on Cancel
-extern Long SelDwgID;         // its DrawID; 0 on Cancel
+extern DbKey SelDwgID;        // its DrawID; 0 on Cancel
 extern String CurRevision;    // revision typed in the save dialog
 extern String ComponentName;  // name of the current component; the component edit dialog
                               //   leaves in it the name the component had before the edit
@@ -244,17 +257,23 @@ void GrowItems();          // Items by 1000 once ItemCount + 100 passes ItemsMax
 // ---- Constructors ------------------------------------------------------------------------------
 // AddObj, then AddPnt NPoints times: the new entity is ObjCount (and LastObj).
 void AddObj(Integer ObjType, Integer NPoints);
-void AddPnt(Double X, Double Y);
+// The model takes no coordinate that is not a finite number: AddPnt refuses
+// one with a message in panel 3, stores nothing and takes the entity being
+// built out of its drawing (false). Its later points are stored with it.
+bool AddPnt(Double X, Double Y);
 void AddLoadedObj();          // appends LoadObj with LoadPnts(1..LoadObj.NPoints)
 void CopyObj(Long SrcObj);    // a copy of an entity's record; the caller adds its points
 void AddItem(Integer Kind);   // an item named NewItemName; the new item is ItemCount (and CurItem)
 void NewDwgRec(Integer DwgNo);  // fills slot DwgNo for a new empty drawing window
-void ResolveObjLayer(Long ObjNo);  // a loaded layer key into a layer item index
+void ResolveObjLayer(Long ObjNo, DbKey layerKey);  // a loaded layer key into the entity's layer item index
 void UpdateExtents(Double X, Double Y);  // widens the current drawing and the current layer
 // Widens a box of world extents (a DwgRec's or an ItemRec's) to take in a
-// point; each side moves on its own, only outward.
+// point; each side moves on its own, only outward. A point that is not
+// finite (a far corner summed past the largest real) widens nothing, so
+// extents stay finite.
 template <typename Rec>
 void WidenBox(Rec& box, Double X, Double Y) {
+  if (!std::isfinite(X) || !std::isfinite(Y)) return;
   if (X < box.Xmin) box.Xmin = X;
   if (Y < box.Ymin) box.Ymin = Y;
   if (X > box.Xmax) box.Xmax = X;

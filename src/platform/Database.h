@@ -49,6 +49,7 @@ enum DbErrorNumber : Long {
   DbErrTypeMismatch = 10007,  // a stored value that is not of the kind asked for
   DbErrOverflow = 10008,      // a number outside the range of the type asked for
   DbErrFileMoved = 10009,     // the file was deleted, replaced or renamed while the connection wrote it
+  DbErrRowNotChanged = 10010,  // an update or delete of a row by its key changed no row
 };
 
 struct DbError {

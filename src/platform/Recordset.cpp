@@ -40,7 +40,9 @@ DbErrorNumber WholeFrom(const DbCell& cell, std::int64_t low, std::int64_t high,
     out = cell.Whole;
   } else if (cell.Type == SQLITE_FLOAT) {
     const Double rounded = RoundHalfEven(cell.Real);
-    if (!(rounded >= static_cast<Double>(low) && rounded <= static_cast<Double>(high))) {
+    // high + 1 as a real: for the full 64-bit range high itself rounds up
+    // to 2^63, which no whole number of 64 bits reaches.
+    if (!(rounded >= static_cast<Double>(low) && rounded < static_cast<Double>(high) + 1.0)) {
       return DbErrOverflow;
     }
     out = static_cast<std::int64_t>(rounded);
@@ -233,6 +235,21 @@ Long FieldRef::AsLong() const {
   }));
 }
 
+DbKey FieldRef::AsKey() const {
+  return Read<std::int64_t>([](const DbCell& c, std::int64_t& out) {
+    return WholeFrom(c, std::numeric_limits<DbKey>::min(), std::numeric_limits<DbKey>::max(), out);
+  });
+}
+
+bool FieldRef::TryWhole(std::int64_t low, std::int64_t high, std::int64_t& out) const {
+  DbCell cell;
+  if (!rs_->ReadCell(index_, cell) || cell.Type == SQLITE_NULL) return false;
+  std::int64_t value = 0;
+  if (WholeFrom(cell, low, high, value) != DbErrNone) return false;
+  out = value;
+  return true;
+}
+
 Integer FieldRef::AsInteger() const {
   return static_cast<Integer>(Read<std::int64_t>([](const DbCell& c, std::int64_t& out) {
     return WholeFrom(c, std::numeric_limits<Integer>::min(), std::numeric_limits<Integer>::max(),
@@ -247,6 +264,7 @@ Bytes FieldRef::AsBytes() const { return Read<Bytes>(BytesFrom); }
 QDateTime FieldRef::AsDate() const { return Read<QDateTime>(DateFrom); }
 
 bool FieldRef::SetLong(Long value) const { return rs_->Write(index_, DbValue(value)); }
+bool FieldRef::SetKey(DbKey value) const { return rs_->Write(index_, DbValue(value)); }
 bool FieldRef::SetDouble(Double value) const { return rs_->Write(index_, DbValue(value)); }
 bool FieldRef::SetSingle(Single value) const {
   return rs_->Write(index_, DbValue(static_cast<Double>(value)));

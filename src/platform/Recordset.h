@@ -63,6 +63,7 @@ class FieldRef {
 
   bool IsNull() const;
   Long AsLong() const;
+  DbKey AsKey() const;  // a whole number at the database's full width (keys)
   Integer AsInteger() const;  // also Yes/No columns: -1 true, 0 false
   Double AsDouble() const;
   Single AsSingle() const;
@@ -75,10 +76,14 @@ class FieldRef {
   // lookup per field instead of IsNull and As*.
   bool TryDouble(Double& out) const;
   bool TryText(String& out) const;
+  // A whole number within low..high in one read: false for Null, for a value
+  // of another kind and for one outside the range (out unchanged, no failure).
+  bool TryWhole(std::int64_t low, std::int64_t high, std::int64_t& out) const;
 
   // Writing starts a change of the current row unless AddNew started a new
   // one; Update stores it. Yes/No columns take Flag(...) through SetLong.
   bool SetLong(Long value) const;
+  bool SetKey(DbKey value) const;
   bool SetDouble(Double value) const;
   bool SetSingle(Single value) const;
   bool SetText(const String& value) const;

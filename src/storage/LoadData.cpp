@@ -14,6 +14,7 @@
 #include "model/ProgramState.h"
 #include "model/SupportLists.h"
 #include "model/Top.h"
+#include "model/ViewCache.h"
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
@@ -47,14 +48,24 @@ class LoadedItemKeys {
     std::sort(keys_.begin(), keys_.end());
   }
   // The index of the first loaded item with that key; 0 when none has it.
-  Long IndexOf(Long key) const {
+  Long IndexOf(DbKey key) const {
     auto at = std::lower_bound(keys_.begin(), keys_.end(), std::make_pair(key, Long{0}));
     return at != keys_.end() && at->first == key ? at->second : 0;
   }
 
  private:
-  std::vector<std::pair<Long, Long>> keys_;  // (ObjectID, Items index), sorted
+  std::vector<std::pair<DbKey, Long>> keys_;  // (ObjectID, Items index), sorted
 };
+
+// The stored owner and shown-item keys of the loaded entities that have
+// any, by entity index in load order, kept until the links are resolved.
+// Most entities link to no item: only those that do take room here.
+struct StagedLinks {
+  Long ObjNo = 0;       // index in Objs of the entity
+  DbKey OwnerID = 0;    // key of the owning item's row; 0 none
+  DbKey ObjectID = 0;   // key of the shown item's row; 0 none
+};
+using StagedLinkList = std::vector<StagedLinks>;
 
 // ---- Loading a drawing: items ---------------------------------------------------------------
 
@@ -121,7 +132,7 @@ void ReserveRoomForLines(Long storedLines) {
 // Appends the drawing's Lines rows with their Points rows as entities of
 // drawing dwgNo, layer keys turned into the drawing's layer items. False on
 // a database error (shown).
-bool LoadDrawingLines(Integer dwgNo, DamageReport& damage) {
+bool LoadDrawingLines(Integer dwgNo, StagedLinkList& links, DamageReport& damage) {
   const RowSelection drawingLines{"Lines", "DrawingID", DbValue(Dwgs[dwgNo].DrawID)};
   Connection connection;
   RowCursor lines;
@@ -138,7 +149,9 @@ bool LoadDrawingLines(Integer dwgNo, DamageReport& damage) {
       if (!StageStoredLine(lines, points, lineReader, pointReader, damage)) continue;
       LoadObj.DwgNo = dwgNo;
       AddLoadedObj();
-      if (LoadObj.LayerID > 0 && Objs[ObjCount].LayerID == 0)
+      if (LoadKeys.OwnerID != 0 || LoadKeys.ObjectID != 0)
+        links.push_back({ObjCount, LoadKeys.OwnerID, LoadKeys.ObjectID});
+      if (LoadKeys.LayerID > 0 && Objs[ObjCount].LayerID == 0)
         damage.Report("The layer of line " + std::to_string(LoadObj.LineID) + " was not found; it has no layer.");
     }
   }
@@ -155,7 +168,7 @@ bool LoadDrawingLines(Integer dwgNo, DamageReport& damage) {
 // A stored link to an item of the drawing (an owning group or area) as the
 // index of the loaded item with that key; 0 for none, reported when the
 // item does not exist.
-Long LinkToLoadedItem(Long key, const LoadedItemKeys& keys, DamageReport& damage, Long lineId) {
+Long LinkToLoadedItem(DbKey key, const LoadedItemKeys& keys, DamageReport& damage, DbKey lineId) {
   if (key == 0) return 0;
   const Long index = keys.IndexOf(key);
   if (index == 0)
@@ -165,9 +178,9 @@ Long LinkToLoadedItem(Long key, const LoadedItemKeys& keys, DamageReport& damage
 
 // A placement of a component (entity i): linked to the definition, found in
 // memory or loaded from the drawing's database.
-void LinkComponent(Long i, const LoadedItemKeys& keys, DamageReport& damage) {
-  const Long lineId = Objs[i].LineID;
-  const bool ownedByDefinition = Objs[i].OwnerID == Objs[i].ObjectID;
+void LinkComponent(Long i, const StagedLinks& link, const LoadedItemKeys& keys, DamageReport& damage) {
+  const DbKey lineId = Objs[i].LineID;
+  const bool ownedByDefinition = link.OwnerID == link.ObjectID;
   NewItemKind = ItemComponent;
   NewItemName = Objs[i].Name;
   Long index = 0;
@@ -178,7 +191,7 @@ void LinkComponent(Long i, const LoadedItemKeys& keys, DamageReport& damage) {
   // point at unrelated items. Drawing the placement finds it by name.
   if (!found) damage.Report("The component " + obj.Name + " of line " + std::to_string(lineId) + " was not found.");
   const Long definition = found ? CurItem : 0;
-  obj.OwnerID = ownedByDefinition ? definition : LinkToLoadedItem(obj.OwnerID, keys, damage, lineId);
+  obj.OwnerID = ownedByDefinition ? definition : LinkToLoadedItem(link.OwnerID, keys, damage, lineId);
   obj.ObjectID = definition;
 }
 
@@ -193,15 +206,19 @@ void LinkNamedItem(Long i, Integer kind, DamageReport& damage) {
   Objs[i].ObjectID = Objs[i].OwnerID = found ? CurItem : 0;
 }
 
-// Turns the stored links of the entities firstObj..LoadedObjEnd of drawing
-// dwgNo into item indexes.
-void LinkLoadedObjects(Long firstObj, Integer dwgNo, const LoadedItemKeys& keys, DamageReport& damage) {
+// Turns the stored links (links, in entity order) of the entities
+// firstObj..LoadedObjEnd of drawing dwgNo into item indexes.
+void LinkLoadedObjects(Long firstObj, Integer dwgNo, const StagedLinkList& links, const LoadedItemKeys& keys,
+                       DamageReport& damage) {
+  auto next = links.begin();
   for (Long i = firstObj; i <= LoadedObjEnd; ++i) {
     if (Objs[i].DwgNo != dwgNo) continue;
+    while (next != links.end() && next->ObjNo < i) ++next;
+    const StagedLinks link = next != links.end() && next->ObjNo == i ? *next : StagedLinks{i, 0, 0};
     const Integer type = Objs[i].Rtype;
-    const bool named = Objs[i].ObjectID >= 1;
+    const bool named = link.ObjectID >= 1;
     if (type == EntityComponent) {
-      LinkComponent(i, keys, damage);
+      LinkComponent(i, link, keys, damage);
     } else if (type == EntityTextChar) {
       // Glyph keys are rows of the fonts database; the glyphs are linked by
       // name once the drawing is loaded.
@@ -211,16 +228,40 @@ void LinkLoadedObjects(Long firstObj, Integer dwgNo, const LoadedItemKeys& keys,
     } else if (type == EntityDimension && named) {
       LinkNamedItem(i, ItemWithGeometry, damage);
     } else {
-      Objs[i].OwnerID = LinkToLoadedItem(Objs[i].OwnerID, keys, damage, Objs[i].LineID);
+      Objs[i].OwnerID = LinkToLoadedItem(link.OwnerID, keys, damage, Objs[i].LineID);
     }
   }
 }
 
 // ---- Loading a drawing: the load ------------------------------------------------------------
 
+// The extents of drawing dwgNo from its live entities' points, for a row
+// whose stored extents were damaged: the points of simple entities, the
+// insertion points of compound ones; a drawing without a point gets an
+// empty box at the origin. The next extents pass of the view refines them.
+void RecomputeLoadedExtents(Integer dwgNo) {
+  DwgRec& dwg = Dwgs[dwgNo];
+  bool any = false;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo != dwgNo || obj.Erased || obj.NPoints < 1) continue;
+    const Long last = obj.PointID + (obj.Rtype >= FirstCompoundType ? 1 : obj.NPoints);
+    for (Long k = obj.PointID; k < last; ++k) {
+      if (!any) {
+        dwg.Xmin = dwg.Xmax = Pnts[k].X;
+        dwg.Ymin = dwg.Ymax = Pnts[k].Y;
+        any = true;
+      }
+      WidenBox(dwg, Pnts[k].X, Pnts[k].Y);
+    }
+  }
+  if (!any) dwg.Xmin = dwg.Ymin = dwg.Xmax = dwg.Ymax = 0;
+  ExtentsChanged = FlagTrue;
+}
+
 // Reads the Drawing row of CurDrawID into Dwgs(dwgNo). False when there is
 // none or it cannot be read (shown).
-bool LoadDrawingRecord(Integer dwgNo) {
+bool LoadDrawingRecord(Integer dwgNo, bool& extentsRead) {
   const String name = Dwgs[dwgNo].Name;
   Connection connection;
   Recordset row;
@@ -231,7 +272,7 @@ bool LoadDrawingRecord(Integer dwgNo) {
       MsgBox(" Drawing " + name + " Not Found!!", vbOKOnly, LoadDrawingTitle);
       return false;
     }
-    read = ReadDrawingRow(row, Dwgs[dwgNo]);
+    read = ReadDrawingRow(row, Dwgs[dwgNo], extentsRead);
     if (!read && !row.Failed()) MsgBox("The record of drawing " + name + " has a damaged value.", vbOKOnly, LoadRecordTitle);
   }
   const DbError& error = connection.Error().Number ? connection.Error() : row.Error();
@@ -249,7 +290,8 @@ bool LoadDrawing() {
   }
   CurDrawID = Dwgs[dwgNo].DrawID;
   OpenDbPath = DwgDbPath;
-  if (!LoadDrawingRecord(dwgNo)) return false;
+  bool extentsRead = true;
+  if (!LoadDrawingRecord(dwgNo, extentsRead)) return false;
   DwgRec& dwg = Dwgs[dwgNo];
   CurDwgName = dwg.Name;
   CurDrawID = dwg.DrawID;
@@ -264,13 +306,15 @@ bool LoadDrawing() {
   if (dwg.Nobjects > 0) complete = LoadDrawingObjects(dwgNo, damage);
   if (dwg.Nlines >= 1) {
     const Long firstObj = ObjCount + 1;
-    complete = LoadDrawingLines(dwgNo, damage) && complete;
+    StagedLinkList links;
+    complete = LoadDrawingLines(dwgNo, links, damage) && complete;
     LoadedObjEnd = ObjCount;
     LoadedItemKeys keys;
     keys.Collect(firstItem);
-    LinkLoadedObjects(firstObj, dwgNo, keys, damage);
+    LinkLoadedObjects(firstObj, dwgNo, links, keys, damage);
   }
   dwg.Nobjects = LoadedItemCount;
+  if (!extentsRead) RecomputeLoadedExtents(dwgNo);
   return complete;
 }
 

@@ -89,6 +89,15 @@ bool ReadSingle(Rows& rs, int field, Single& value) {
   return true;
 }
 
+bool ReadKey(Recordset& rs, int field, DbKey& value) {
+  return rs.Field(field).TryWhole(std::numeric_limits<DbKey>::min(), std::numeric_limits<DbKey>::max(), value);
+}
+
+bool ReadKey(RowCursor& rows, int field, DbKey& value) {
+  return rows.ReadWhole(field, std::numeric_limits<DbKey>::min(), std::numeric_limits<DbKey>::max(), value) ==
+         CellRead::Value;
+}
+
 template bool ReadInteger(Recordset&, int, Integer&);
 template bool ReadInteger(RowCursor&, int, Integer&);
 template bool ReadLong(Recordset&, int, Long&);
@@ -134,30 +143,30 @@ void LineRowReader::Resolve(LineColumns columns) {
 bool LineRowReader::DrawingIdIsNull(Recordset& rs) const { return rs.Field(at_[AtDrawingID]).IsNull(); }
 
 template <typename Rows>
-bool LineRowReader::Read(Rows& rs, ObjRec& obj) const {
+bool LineRowReader::Read(Rows& rs, ObjRec& obj, LoadKeysRec& keys) const {
   // The key first, so that a report about a damaged row can name it.
-  if (!ReadLong(rs, at_[AtLineID], obj.LineID)) return false;
+  if (!ReadKey(rs, at_[AtLineID], obj.LineID)) return false;
   if (!(ReadInteger(rs, at_[AtRtype], obj.Rtype) && ReadInteger(rs, at_[AtShow], obj.Show) &&
         ReadInteger(rs, at_[AtErased], obj.Erased) && ReadLong(rs, at_[AtFlag], obj.Flag) &&
         ReadLong(rs, at_[AtColor], obj.Color) && ReadInteger(rs, at_[AtLtype], obj.Ltype) &&
         ReadInteger(rs, at_[AtWeight], obj.Weight) && ReadSingle(rs, at_[AtWidth], obj.Width) &&
-        ReadInteger(rs, at_[AtNPoints], obj.NPoints) && ReadLong(rs, at_[AtLayerID], obj.LayerID) &&
-        ReadLong(rs, at_[AtDrawingID], obj.DrawingID)))
+        ReadInteger(rs, at_[AtNPoints], obj.NPoints) && ReadKey(rs, at_[AtLayerID], keys.LayerID) &&
+        ReadKey(rs, at_[AtDrawingID], obj.DrawingID)))
     return false;
   // The shown item matters only for compound types; below them a Null is none.
   if (FieldIsNull(rs, at_[AtObjectID]) && obj.Rtype < FirstCompoundType)
-    obj.ObjectID = 0;
-  else if (!ReadLong(rs, at_[AtObjectID], obj.ObjectID))
+    keys.ObjectID = 0;
+  else if (!ReadKey(rs, at_[AtObjectID], keys.ObjectID))
     return false;
   if (columns_ == LineColumns::Entity &&
       !(ReadInteger(rs, at_[AtSelected], obj.Selected) && ReadLong(rs, at_[AtSelect], obj.Select) &&
-        ReadSingle(rs, at_[AtArea], obj.Area) && ReadLong(rs, at_[AtOwnerID], obj.OwnerID)))
+        ReadSingle(rs, at_[AtArea], obj.Area) && ReadKey(rs, at_[AtOwnerID], keys.OwnerID)))
     return false;
   return ReadTextOrEmpty(rs, at_[AtName], obj.Name);
 }
 
-template bool LineRowReader::Read(Recordset&, ObjRec&) const;
-template bool LineRowReader::Read(RowCursor&, ObjRec&) const;
+template bool LineRowReader::Read(Recordset&, ObjRec&, LoadKeysRec&) const;
+template bool LineRowReader::Read(RowCursor&, ObjRec&, LoadKeysRec&) const;
 
 Integer LeastPointsOfType(Integer Rtype) {
   // Indexed by type: the points each drawer reads (see ObjectDrawers.h);
@@ -208,7 +217,7 @@ Long StageOwnPoints(Rows& points, const PointRowReader& reader, OwnRow ownRow) {
     PntRec& point = LoadPnts[k];
     if (points.Eof() || !ownRow() || !reader.Read(points, point)) return k;
     point.Seq = k;
-    point.ObjNo = LoadObj.LineID;
+    point.ObjNo = 0;  // AddLoadedObj gives the vertex its entity's index
   }
   return 0;
 }
@@ -262,7 +271,7 @@ Date DateOrNull(Recordset& rs, int field) {
 }
 
 bool ItemRowReader::Read(Recordset& rs, ItemRec& item) const {
-  if (!(ReadLong(rs, objectId_, item.ObjectID) && ReadInteger(rs, rtype_, item.Rtype) &&
+  if (!(ReadKey(rs, objectId_, item.ObjectID) && ReadInteger(rs, rtype_, item.Rtype) &&
         ReadLong(rs, nlines_, item.Nlines) && ReadDouble(rs, xorigin_, item.Xorigin) &&
         ReadDouble(rs, yorigin_, item.Yorigin) && ReadDouble(rs, xmin_, item.Xmin) &&
         ReadDouble(rs, ymin_, item.Ymin) && ReadDouble(rs, xmax_, item.Xmax) && ReadDouble(rs, ymax_, item.Ymax)))
@@ -275,7 +284,7 @@ bool ItemRowReader::Read(Recordset& rs, ItemRec& item) const {
   switch (columns_) {
     case ItemColumns::Objects:
       if (!(ReadInteger(rs, show_, item.Show) && ReadInteger(rs, lock_, item.Lock) &&
-            ReadLong(rs, drawingId_, item.DrawingID)))
+            ReadKey(rs, drawingId_, item.DrawingID)))
         return false;
       item.Category = TextOrEmpty(rs, category_);
       break;
@@ -314,16 +323,17 @@ struct DrawingFields {
 
 }  // namespace
 
-bool ReadDrawingRow(Recordset& rs, DwgRec& dwg) {
+bool ReadDrawingRow(Recordset& rs, DwgRec& dwg, bool& extentsRead) {
   const DrawingFields f(rs);
   DwgRec row = dwg;
-  if (!(ReadLong(rs, f.drawId, row.DrawID) && ReadLong(rs, f.nobjects, row.Nobjects) &&
+  if (!(ReadKey(rs, f.drawId, row.DrawID) && ReadLong(rs, f.nobjects, row.Nobjects) &&
         ReadLong(rs, f.nlines, row.Nlines) && ReadInteger(rs, f.nlayers, row.Nlayers) &&
         ReadDouble(rs, f.baseX, row.BaseX) && ReadDouble(rs, f.baseY, row.BaseY) &&
-        ReadDouble(rs, f.xmin, row.Xmin) && ReadDouble(rs, f.ymin, row.Ymin) && ReadDouble(rs, f.xmax, row.Xmax) &&
-        ReadDouble(rs, f.ymax, row.Ymax) && ReadDouble(rs, f.xlimit, row.Xlimit) &&
-        ReadDouble(rs, f.ylimit, row.Ylimit)))
+        ReadDouble(rs, f.xlimit, row.Xlimit) && ReadDouble(rs, f.ylimit, row.Ylimit)))
     return false;
+  // The extents are derived from the lines: damaged, they do not stop the load.
+  extentsRead = ReadDouble(rs, f.xmin, row.Xmin) && ReadDouble(rs, f.ymin, row.Ymin) &&
+                ReadDouble(rs, f.xmax, row.Xmax) && ReadDouble(rs, f.ymax, row.Ymax);
   row.Name = TextOrEmpty(rs, f.name);
   row.Revision = TextOrEmpty(rs, f.revision);
   row.Rtype = TextOrEmpty(rs, f.rtype);
@@ -351,9 +361,14 @@ void DamageReport::Report(const String& text) {
 namespace {
 
 // The fields of a definition's entity that come from its owner, not its row.
+// A definition's layer column holds the value the entity had in memory; a
+// compound's shown item is found by its name when it is drawn, as a key of
+// another row is no index of Items.
 void StageOwnedLine(Long Owner) {
   LoadObj.OwnerID = Owner;
-  if (LoadObj.Rtype < FirstCompoundType) LoadObj.ObjectID = Owner;
+  LoadObj.ObjectID = LoadObj.Rtype < FirstCompoundType ? Owner : 0;
+  const bool layerFits = LoadKeys.LayerID >= 0 && LoadKeys.LayerID <= std::numeric_limits<Long>::max();
+  LoadObj.LayerID = layerFits ? static_cast<Long>(LoadKeys.LayerID) : 0;
   LoadObj.Selected = 0;
   LoadObj.Select = 0;
   LoadObj.Area = 0;
@@ -365,7 +380,7 @@ void StageOwnedLine(Long Owner) {
 // rows failed) when it is damaged or of a type no drawer knows.
 template <typename Rows>
 bool ReadLineRow(Rows& lines, const LineRowReader& reader, DamageReport& damage) {
-  if (!reader.Read(lines, LoadObj)) {
+  if (!reader.Read(lines, LoadObj, LoadKeys)) {
     if (!lines.Failed())
       damage.Report("A line with a damaged value was skipped (LineID " + std::to_string(LoadObj.LineID) + ").");
     return false;
@@ -397,6 +412,7 @@ bool StagePointsReported(Rows& lines, Rows& points, const PointRowReader& reader
 bool StageDefinitionLine(Recordset& lines, Recordset& points, const LineRowReader& lineReader,
                          const PointRowReader& pointReader, Long Owner, DamageReport& damage) {
   LoadObj = ObjRec{};
+  LoadKeys = LoadKeysRec{};
   if (!ReadLineRow(lines, lineReader, damage) || LoadObj.DrawingID != 0) return false;
   StageOwnedLine(Owner);
   if (LoadObj.NPoints <= 0) return true;  // kept as an entity without vertices
@@ -408,6 +424,8 @@ bool StageDefinitionLine(Recordset& lines, Recordset& points, const LineRowReade
 template <typename Rows>
 bool StageStoredLine(Rows& lines, Rows& points, const LineRowReader& lineReader,
                      const PointRowReader& pointReader, DamageReport& damage) {
+  // The links are read as keys (LoadKeys); as indexes they are none until resolved.
+  LoadObj.LayerID = LoadObj.OwnerID = LoadObj.ObjectID = 0;
   if (!ReadLineRow(lines, lineReader, damage)) return false;
   if (LoadObj.NPoints < LeastPointsOfType(LoadObj.Rtype)) {
     damage.Report("Line " + std::to_string(LoadObj.LineID) + " has " + std::to_string(LoadObj.NPoints) +

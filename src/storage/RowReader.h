@@ -55,6 +55,10 @@ template <typename Rows>
 bool ReadLong(Rows& rs, int field, Long& value);
 template <typename Rows>
 bool ReadSingle(Rows& rs, int field, Single& value);  // false also beyond single precision's range
+// A database key at full width; false, with value unchanged, for Null, a
+// value that is not a whole number, or a real beyond 64 bits.
+bool ReadKey(Recordset& rs, int field, DbKey& value);
+bool ReadKey(RowCursor& rows, int field, DbKey& value);
 
 // ---- Lines rows ------------------------------------------------------------------------
 // Which columns of a Lines row a reader takes.
@@ -70,14 +74,16 @@ class LineRowReader {
   void Resolve(Recordset& rs, LineColumns columns = LineColumns::Stroke);  // field positions, once per recordset
   void Resolve(LineColumns columns);  // for a RowCursor opened on Columns(columns)
   // Fills obj from the current row: LineID, Rtype, Name, Show, Erased, Flag,
-  // Color, Ltype, Weight, Width, NPoints, LayerID, ObjectID, DrawingID, and
-  // for entities Selected, Select, Area and OwnerID. ObjectID may be Null
-  // below the compound types (read as 0). The stored PointID is not read:
+  // Color, Ltype, Weight, Width, NPoints, DrawingID, and for entities
+  // Selected, Select and Area; the links, which are keys of other rows, go
+  // to keys: LayerID, ObjectID, and for entities OwnerID (obj's link fields
+  // are left as they are). ObjectID may be Null below the compound types
+  // (read as 0). The stored PointID is not read:
   // it named a place in a table of another session, and the entity gets its
   // own when it is appended. False, with obj partly filled, when the row is
   // damaged or the rows failed. Rows: Recordset or RowCursor.
   template <typename Rows>
-  bool Read(Rows& rs, ObjRec& obj) const;
+  bool Read(Rows& rs, ObjRec& obj, LoadKeysRec& keys) const;
   bool DrawingIdIsNull(Recordset& rs) const;
 
   static constexpr int FieldCount = 18;  // columns of an entity's row
@@ -108,7 +114,7 @@ class PointRowReader {
 };
 
 // Stages the NPoints vertices of the line in LoadObj into LoadPnts(1..),
-// numbered 1.. and owned by LoadObj's LineID, and grows LoadPnts when the
+// numbered 1.. (owned by no entity until AddLoadedObj appends them), and grows LoadPnts when the
 // line has more points than it holds. Returns 0 when every vertex was read,
 // else the number of the first vertex missing or damaged. Rows beyond
 // NPoints are not read.
@@ -165,7 +171,10 @@ Date DateOrNull(Recordset& rs, int field);
 // Reads a Drawing row into dwg: every column but Show (set true). Fields
 // of the record that are no columns (the source database, undo state) are
 // left as they are. False when the row is damaged or the recordset failed.
-bool ReadDrawingRow(Recordset& rs, DwgRec& dwg);
+// The extents (Xmin..Ymax) only summarise the lines: when one of them is
+// damaged the row is still read, extentsRead is false, and the extents
+// read are not to be trusted (the caller recomputes them).
+bool ReadDrawingRow(Recordset& rs, DwgRec& dwg, bool& extentsRead);
 
 // ---- Damage reports ----------------------------------------------------------------------
 // One message for the first damaged row of a load; later ones are skipped

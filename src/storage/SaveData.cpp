@@ -24,10 +24,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <sqlite3.h>
 #include <unordered_set>
 
 #include "model/DataHand.h"
+#include "model/EntityNames.h"
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
 #include "model/Top.h"
@@ -46,7 +48,7 @@ bool AddNewNeeded = true;
 namespace {
 
 // The key stored for a link to item n: its ObjectID, 0 for no item.
-Long ItemKey(Long n) { return n >= 1 && n <= ItemCount ? Items[n].ObjectID : 0; }
+DbKey ItemKey(Long n) { return n >= 1 && n <= ItemCount ? Items[n].ObjectID : 0; }
 
 // The vertices of an entity that lie in the point table; a record that
 // claims more than there are is stored with those it has.
@@ -97,22 +99,22 @@ class ModelKeys {
   }
 
  private:
-  std::array<Long, MaxDwgNo + 1> drawIds_{};
+  std::array<DbKey, MaxDwgNo + 1> drawIds_{};
   std::array<Date, MaxDwgNo + 1> drawDates_{};
   std::array<String, MaxDwgNo + 1> sources_{};
-  std::vector<Long> itemIds_;       // Items(i).ObjectID
-  std::vector<Long> itemDrawings_;  // Items(i).DrawingID
+  std::vector<DbKey> itemIds_;       // Items(i).ObjectID
+  std::vector<DbKey> itemDrawings_;  // Items(i).DrawingID
   std::vector<Date> itemDates_;     // Items(i).CreationDate
-  std::vector<Long> lineIds_;       // Objs(j).LineID
+  std::vector<DbKey> lineIds_;       // Objs(j).LineID
 };
 
 // ---- Lines and points --------------------------------------------------------------
 // The stored link columns of one Lines row.
 struct LineLinks {
-  Long LayerID = 0;    // key of the layer row (drawing entities) or the in-memory value (definitions)
-  Long OwnerID = 0;    // key of the owning item's row; 0 none
-  Long ObjectID = 0;   // key of the item shown or of the owner; 0 none
-  Long DrawingID = 0;  // DrawID of the drawing; 0 for definition geometry
+  DbKey LayerID = 0;    // key of the layer row (drawing entities) or the in-memory value (definitions)
+  DbKey OwnerID = 0;    // key of the owning item's row; 0 none
+  DbKey ObjectID = 0;   // key of the item shown or of the owner; 0 none
+  DbKey DrawingID = 0;  // DrawID of the drawing; 0 for definition geometry
 };
 
 // The statements that write Lines and Points rows, prepared once per save.
@@ -149,18 +151,18 @@ class GeometryWriter {
   }
 
   // A new row for the entity and its vertices in vertex order; lineId the new key.
-  bool AddLine(const ObjRec& obj, const LineLinks& links, Long& lineId) {
+  bool AddLine(const ObjRec& obj, const LineLinks& links, DbKey& lineId) {
     sqlite3_stmt* s = insertLine_.Get();
     if (!BindLine(s, obj, links) || sqlite3_bind_int64(s, 14, obj.PointID) != SQLITE_OK) return Fail();
     if (!Run(s)) return false;
-    lineId = static_cast<Long>(sqlite3_last_insert_rowid(handle_->Db));
+    lineId = sqlite3_last_insert_rowid(handle_->Db);
     return AddPoints(lineId, obj, 1);
   }
 
   // Rewrites the row lineId when it is the entity's own (same type, same
   // drawing, for a definition the same owner) and makes its Points rows
   // match the vertices; found is false, with nothing written, when it is not.
-  bool UpdateLine(Long lineId, const ObjRec& obj, const LineLinks& links, bool& found) {
+  bool UpdateLine(DbKey lineId, const ObjRec& obj, const LineLinks& links, bool& found) {
     sqlite3_stmt* s = updateLine_.Get();
     if (!BindLine(s, obj, links) || sqlite3_bind_int64(s, 19, lineId) != SQLITE_OK) return Fail();
     if (!Run(s)) return false;
@@ -168,19 +170,20 @@ class GeometryWriter {
     return !found || RewritePoints(lineId, obj);
   }
 
-  // Deletes a Lines row with its points.
-  bool DeleteLine(Long lineId) {
-    return DeletePointsFrom(lineId, 0) && BindKey(deleteLine_.Get(), 1, lineId) && Run(deleteLine_.Get());
+  // Deletes a Lines row, which must be there, with its points.
+  bool DeleteLine(DbKey lineId) {
+    return DeletePointsFrom(lineId, 0) && BindKey(deleteLine_.Get(), 1, lineId) &&
+           RunOnOneRow(deleteLine_.Get(), "Lines", lineId);
   }
 
   // The keys of the rows of no drawing owned by ownerKey, in key order.
-  bool OwnerLines(Long ownerKey, std::vector<Long>& lineIds) {
+  bool OwnerLines(DbKey ownerKey, std::vector<DbKey>& lineIds) {
     lineIds.clear();
     return BindKey(ownerLines_.Get(), 1, ownerKey) && Collect(ownerLines_.Get(), lineIds);
   }
 
   // Deletes a stored drawing's Objects, Lines and Points rows.
-  bool DeleteDrawingRows(Long drawId) {
+  bool DeleteDrawingRows(DbKey drawId) {
     Statement remove;
     const char* const sql[] = {
         "DELETE FROM \"Points\" WHERE \"LineID\" IN (SELECT \"LineID\" FROM \"Lines\" WHERE \"DrawingID\" = ?1)",
@@ -222,24 +225,24 @@ class GeometryWriter {
     return rc == SQLITE_OK;
   }
 
-  static bool BindKey(sqlite3_stmt* s, int position, Long key) {
+  static bool BindKey(sqlite3_stmt* s, int position, DbKey key) {
     return sqlite3_bind_int64(s, position, key) == SQLITE_OK;
   }
 
-  static bool BindPoint(sqlite3_stmt* s, Long key, const PntRec& p) {
+  static bool BindPoint(sqlite3_stmt* s, DbKey key, const PntRec& p) {
     return (sqlite3_bind_int64(s, 1, key) | sqlite3_bind_double(s, 2, p.X) |
             sqlite3_bind_double(s, 3, p.Y)) == SQLITE_OK;
   }
 
   // Deletes the points of a line from PointID first on.
-  bool DeletePointsFrom(Long lineId, Long first) {
+  bool DeletePointsFrom(DbKey lineId, DbKey first) {
     sqlite3_stmt* s = deletePoints_.Get();
     if (!BindKey(s, 1, lineId) || !BindKey(s, 2, first)) return Fail();
     return Run(s);
   }
 
   // Adds Points rows for vertices from..VertexCount of the entity.
-  bool AddPoints(Long lineId, const ObjRec& obj, Integer from) {
+  bool AddPoints(DbKey lineId, const ObjRec& obj, Integer from) {
     sqlite3_stmt* s = insertPoint_.Get();
     const Integer count = VertexCount(obj);
     for (Integer k = from; k <= count; ++k) {
@@ -251,7 +254,7 @@ class GeometryWriter {
 
   // The stored rows take the vertices in order; missing rows are added and
   // surplus rows deleted.
-  bool RewritePoints(Long lineId, const ObjRec& obj) {
+  bool RewritePoints(DbKey lineId, const ObjRec& obj) {
     if (!BindKey(pointIds_.Get(), 1, lineId)) return Fail();
     if (!Collect(pointIds_.Get(), stored_)) return false;
     const Integer count = VertexCount(obj);
@@ -259,17 +262,17 @@ class GeometryWriter {
     sqlite3_stmt* s = updatePoint_.Get();
     for (std::size_t k = 0; k < kept; ++k) {
       if (!BindPoint(s, stored_[k], Pnts[obj.PointID + static_cast<Long>(k)])) return Fail();
-      if (!Run(s)) return false;
+      if (!RunOnOneRow(s, "Points", stored_[k])) return false;
     }
     if (stored_.size() > kept && !DeletePointsFrom(lineId, stored_[kept])) return false;
     return AddPoints(lineId, obj, static_cast<Integer>(kept + 1));
   }
 
   // Steps a reading statement to its end, keeping the first column.
-  bool Collect(sqlite3_stmt* s, std::vector<Long>& values) {
+  bool Collect(sqlite3_stmt* s, std::vector<DbKey>& values) {
     values.clear();
     int rc;
-    while ((rc = sqlite3_step(s)) == SQLITE_ROW) values.push_back(sqlite3_column_int(s, 0));
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) values.push_back(sqlite3_column_int64(s, 0));
     if (rc != SQLITE_DONE) Fail();
     sqlite3_reset(s);
     return rc == SQLITE_DONE;
@@ -285,6 +288,19 @@ class GeometryWriter {
     return rc == SQLITE_DONE;
   }
 
+  // Steps a writing statement that acts on the row of table with that key:
+  // a statement that changed no row found no row to write, which fails the
+  // save rather than leaving the stored row as it was.
+  bool RunOnOneRow(sqlite3_stmt* s, const char* table, DbKey key) {
+    if (!Run(s)) return false;
+    if (sqlite3_changes(handle_->Db) >= 1) return true;
+    if (!Failed()) {
+      error_ = DbError{DbErrRowNotChanged,
+                       "The row " + std::to_string(key) + " of " + table + " was not found to be written."};
+    }
+    return false;
+  }
+
   bool Fail() {
     if (!Failed()) error_ = SqliteError(handle_->Db);
     return false;
@@ -293,7 +309,7 @@ class GeometryWriter {
   std::shared_ptr<DbHandle> handle_;
   Statement insertLine_, updateLine_, insertPoint_, pointIds_, updatePoint_, deletePoints_,
       deleteLine_, ownerLines_;
-  std::vector<Long> stored_;  // PointIDs of the line being rewritten; reused
+  std::vector<DbKey> stored_;  // PointIDs of the line being rewritten; reused
   DbError error_;             // the first failure
 };
 
@@ -435,7 +451,7 @@ bool SaveDrawingRow(SaveSession& s, Long index, bool overwrite, bool& addAll) {
   bool ok = rs.Open(s.Db(), "Drawing", "Name", DbValue(dwg.Name)) && FindDrawingRow(rs, dwg.Revision);
   DrawingAddNewNeeded = ok && rs.Eof();
   if (ok && !DrawingAddNewNeeded) {
-    const Long stored = rs.Field("DrawID").AsLong();
+    const DbKey stored = rs.Field("DrawID").AsKey();
     const bool ownKeys = dwg.DrawID == stored && dwg.SourceDbPath == DwgDbPath;
     addAll = overwrite || !ownKeys;
     ok = WriteDrawingValues(rs, dwg, index) && rs.Update();
@@ -448,7 +464,7 @@ bool SaveDrawingRow(SaveSession& s, Long index, bool overwrite, bool& addAll) {
     ok = rs.AddNew() && rs.Field("Name").SetText(dwg.Name) &&
          rs.Field("Show").SetLong(dwg.Show) && WriteDrawingValues(rs, dwg, index) && rs.Update();
     if (ok) {
-      dwg.DrawID = rs.Field("DrawID").AsLong();
+      dwg.DrawID = rs.Field("DrawID").AsKey();
       dwg.CreationDate = rs.Field("CreationDate").AsDate();
     }
   }
@@ -475,7 +491,7 @@ bool FindItemRow(Recordset& rs, const ItemRec& item, bool& found) {
   found = false;
   if (!rs.MoveFirst() || !rs.Find("ObjectID", DbValue(item.ObjectID))) return false;
   found = !rs.Eof() && rs.Field("Rtype").AsInteger() == item.Rtype &&
-          rs.Field("DrawingID").AsLong() == item.DrawingID;
+          rs.Field("DrawingID").AsKey() == item.DrawingID;
   return !rs.Failed();
 }
 
@@ -490,10 +506,10 @@ bool SaveDrawingObject(SaveSession& s, Recordset& rs, Long i, bool addAll) {
     ok = WriteItemValues(rs, item) && rs.Update();
   } else if (ok) {
     ok = rs.AddNew() && rs.Field("Rtype").SetLong(item.Rtype) && WriteItemValues(rs, item) &&
-         rs.Field("DrawingID").SetLong(item.DrawingID) && rs.Field("Author").SetText(item.Author) &&
+         rs.Field("DrawingID").SetKey(item.DrawingID) && rs.Field("Author").SetText(item.Author) &&
          rs.Update();
     if (ok) {
-      item.ObjectID = rs.Field("ObjectID").AsLong();
+      item.ObjectID = rs.Field("ObjectID").AsKey();
       item.CreationDate = rs.Field("CreationDate").AsDate();
     }
   }
@@ -509,7 +525,7 @@ bool SaveDrawingObject(SaveSession& s, Recordset& rs, Long i, bool addAll) {
 bool SaveDrawingObjects(SaveSession& s, Long index, bool addAll) {
   Recordset rs;
   if (!rs.Open(s.Db(), "Objects")) return s.Fail("Save Drawing Object: ", RecordsetError(rs, s.Db()));
-  const Long drawId = Dwgs[index].DrawID;
+  const DbKey drawId = Dwgs[index].DrawID;
   for (Long i = 1; i <= ItemCount; ++i) {
     if (Items[i].DwgNo != index || Items[i].Rtype < ItemGroup) continue;
     Items[i].DrawingID = drawId;
@@ -525,7 +541,7 @@ bool SaveDrawingObjects(SaveSession& s, Long index, bool addAll) {
 // one gets a new row unless it is erased, which leaves it without a key.
 bool SaveDrawingLines(SaveSession& s, Long index, bool addAll) {
   GeometryWriter& writer = s.Geometry();
-  const Long drawId = Dwgs[index].DrawID;
+  const DbKey drawId = Dwgs[index].DrawID;
   const Long last = ObjCount;
   for (Long j = 1; j <= last; ++j) {
     ObjRec& obj = Objs[j];
@@ -552,15 +568,15 @@ bool SaveDrawingLines(SaveSession& s, Long index, bool addAll) {
 // are deleted, so the stored definition is exactly the one in memory.
 bool SaveObjectLinesOn(SaveSession& s, Long i) {
   GeometryWriter& writer = s.Geometry();
-  const Long ownerKey = Items[i].ObjectID;
-  std::vector<Long> stored;
-  std::unordered_set<Long> rewritten;
+  const DbKey ownerKey = Items[i].ObjectID;
+  std::vector<DbKey> stored;
+  std::unordered_set<DbKey> rewritten;
   bool ok = AddNewNeeded || writer.OwnerLines(ownerKey, stored);
   const auto [first, end] = s.MembersOf(i);
   for (const Long* member = first; ok && member != end; ++member) {
     ObjRec& obj = Objs[*member];
     if (!obj.Show) continue;
-    const Long shown = obj.Rtype < FirstCompoundType ? ownerKey : ItemKey(obj.ObjectID);
+    const DbKey shown = obj.Rtype < FirstCompoundType ? ownerKey : ItemKey(obj.ObjectID);
     const LineLinks links{obj.LayerID, ownerKey, shown, 0};
     // Two entities holding the same key must not share one row.
     bool found = false;
@@ -569,7 +585,7 @@ bool SaveObjectLinesOn(SaveSession& s, Long i) {
     if (ok && !found) ok = writer.AddLine(obj, links, obj.LineID);
     if (ok && found) rewritten.insert(obj.LineID);
   }
-  for (Long lineId : stored) {
+  for (DbKey lineId : stored) {
     if (ok && rewritten.count(lineId) == 0) ok = writer.DeleteLine(lineId);
   }
   if (!ok) return s.Fail("Save Object Lines: " + Items[i].Name, writer.Error());
@@ -606,7 +622,7 @@ bool AddComponentRow(Recordset& rs, ItemRec& item) {
       !WriteComponentValues(rs, item) || !rs.Update()) {
     return false;
   }
-  item.ObjectID = rs.Field("ObjectID").AsLong();
+  item.ObjectID = rs.Field("ObjectID").AsKey();
   item.CreationDate = rs.Field("CreationDate").AsDate();
   return !rs.Failed();
 }
@@ -626,7 +642,7 @@ bool SaveComponentRow(SaveSession& s, Long i, bool rename, const String& title) 
     const int nlines = rs.FieldIndex("Nlines");
     const Long storedLines = rs.Field(nlines).IsNull() ? -1 : rs.Field(nlines).AsLong();
     ok = (!rename || rs.Field("Name").SetText(item.Name)) && WriteComponentValues(rs, item) && rs.Update();
-    item.ObjectID = rs.Field("ObjectID").AsLong();
+    item.ObjectID = rs.Field("ObjectID").AsKey();
     geometry = rename || storedLines != item.Nlines;
   } else if (ok) {
     ok = AddComponentRow(rs, item);
@@ -695,6 +711,63 @@ void ComponentTree::Collect(Long root, std::vector<bool>& visited, std::vector<L
   }
 }
 
+// ---- Values a save refuses ------------------------------------------------------------
+// A value that is not a finite number would be stored as one no load takes
+// back (or as Null): the save refuses the drawing before it writes anything,
+// naming the object that holds the value.
+
+namespace {
+
+bool AllFinite(std::initializer_list<Double> values) {
+  return std::all_of(values.begin(), values.end(), [](Double v) { return std::isfinite(v); });
+}
+
+bool ItemIsFinite(const ItemRec& item) {
+  return AllFinite({item.Xorigin, item.Yorigin, item.Xmin, item.Ymin, item.Xmax, item.Ymax});
+}
+
+bool EntityIsFinite(const ObjRec& obj) {
+  if (!AllFinite({obj.Width, obj.Area})) return false;
+  const Integer count = VertexCount(obj);
+  for (Integer k = 0; k < count; ++k) {
+    const PntRec& p = Pnts[obj.PointID + k];
+    if (!AllFinite({p.X, p.Y})) return false;
+  }
+  return true;
+}
+
+// The entity's name in a message: its type, and its key once it has one.
+String EntityText(Long j) {
+  const ObjRec& obj = Objs[j];
+  String text = String("the ") + EntityTypeName(obj.Rtype) + " (object " + std::to_string(j);
+  if (obj.LineID >= 1) text += ", line " + std::to_string(obj.LineID);
+  return text + ")";
+}
+
+// The first object of drawing index, or of one of the components written
+// with it, that holds a value that is not a finite number; "" when none does.
+String ObjectNotFinite(Long index, const std::vector<Long>& components) {
+  const DwgRec& dwg = Dwgs[index];
+  if (!AllFinite({dwg.BaseX, dwg.BaseY, dwg.Xmin, dwg.Ymin, dwg.Xmax, dwg.Ymax, dwg.Xlimit, dwg.Ylimit}))
+    return "the drawing " + dwg.Name;
+  std::vector<bool> written(static_cast<std::size_t>(ItemCount) + 1, false);
+  for (Long c : components)
+    if (c >= 1 && c <= ItemCount) written[static_cast<std::size_t>(c)] = true;
+  for (Long i = 1; i <= ItemCount; ++i) {
+    const bool ofDrawing = Items[i].DwgNo == index && Items[i].Rtype >= ItemGroup;
+    if ((ofDrawing || written[static_cast<std::size_t>(i)]) && !ItemIsFinite(Items[i])) return "the item " + Items[i].Name;
+  }
+  for (Long j = 1; j <= ObjCount; ++j) {
+    const ObjRec& obj = Objs[j];
+    const bool ofDefinition = obj.DwgNo == 0 && obj.OwnerID >= 1 && obj.OwnerID <= ItemCount &&
+                              written[static_cast<std::size_t>(obj.OwnerID)];
+    if ((obj.DwgNo == index || ofDefinition) && !EntityIsFinite(obj)) return EntityText(j);
+  }
+  return "";
+}
+
+}  // namespace
+
 // ---- Drawings ----------------------------------------------------------------------
 
 bool SaveDrawing(Long index) { return SaveDrawing(index, {}, false); }
@@ -705,6 +778,13 @@ bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite
   if (ServicesAbove.EndOutline) ServicesAbove.EndOutline();
   CurDwgName = Dwgs[index].Name;
   OpenDbPath = DwgDbPath;
+  const String notFinite = ObjectNotFinite(index, components);
+  if (!notFinite.empty()) {
+    MsgBox("The drawing was not saved: " + notFinite + " has a value that is not a finite number.", vbOKOnly,
+           "Save Drawing Record");
+    DlgCancelled = FlagTrue;
+    return false;
+  }
   SaveSession s;
   bool addAll = true;
   bool ok = s.Begin(DwgDbPath, "Save Drawing Record");

@@ -252,7 +252,7 @@ void frmDwgSelect::ShowRow(int row) {
         {"Category", TxtCategory}, {"PartNumber", TxtPart}, {"Description", TxtDesc},
         {"Nlines", TextNl},        {"Author", TxtAuthor},  {"CreationDate", TxtDate}};
     for (const auto& [column, box] : boxes) ShowField(rs, column, box);
-    ReadLong(rs, rs.FieldIndex("DrawID"), currentDrawID_);
+    ReadKey(rs, rs.FieldIndex("DrawID"), currentDrawID_);
     Double box[4] = {0, 0, 0, 0};
     const char* const columns[4] = {"Xmin", "Ymin", "Xmax", "Ymax"};
     bool extents = true;

@@ -82,7 +82,7 @@ class frmDwgSelect : public QDialog {
 
   std::vector<Long> rowKeys_;  // DrawID of each list entry, in list order
   int position_ = -1;          // the list entry whose row is shown; -1 none
-  Long currentDrawID_ = 0;     // DrawID of the row last shown
+  DbKey currentDrawID_ = 0;    // DrawID of the row last shown
   Double extents_[4] = {0, 0, 0, 0};  // Xmin, Ymin, Xmax, Ymax of the row shown, world units
   Surface* savedSurface_ = nullptr;   // ActiveDoc before the dialog opened
   bool loaded_ = false;    // Form_Load has run

@@ -16,7 +16,7 @@ const char* const PreviewLinesTitle = "Preview Lines";
 
 }  // namespace
 
-void PreviewStoredDrawing(const Long& DrawingKey) {
+void PreviewStoredDrawing(const DbKey& DrawingKey) {
   Connection connection;
   Recordset lines;
   LineRowReader lineReader;

@@ -16,6 +16,6 @@ namespace lintavo {
 // and skipped, and the rows after it are still drawn. A drawing without
 // rows draws nothing. Database errors show in a box titled "Preview Lines";
 // what was drawn before stays.
-void PreviewStoredDrawing(const Long& DrawingKey);
+void PreviewStoredDrawing(const DbKey& DrawingKey);
 
 }  // namespace lintavo

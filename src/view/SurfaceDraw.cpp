@@ -41,9 +41,19 @@ namespace {
 
 constexpr Integer MaxScrPts = 32767;  // the bound is 16-bit
 
+// Pixels are clipped in floating point to this far beyond the origin of the
+// view, before they become whole numbers: a point billions of pixels away
+// (a drawing far outside the view) would overflow the integer arithmetic
+// of the rasteriser. Every view lies well inside, so a line between a point
+// in view and one clipped runs within a small fraction of a pixel of its
+// course across the view for all but the most slanted lines.
+constexpr Double PixelLimit = 1 << 24;
+
+Double ClipPixel(Double pixel) { return std::clamp(pixel, -PixelLimit, PixelLimit); }
+
 // View pixels of a world point.
-Single PixelX(Double X) { return static_cast<Single>(X * ViewScaleX + ViewBaseX); }
-Single PixelY(Double Y) { return static_cast<Single>(Y * ViewScaleY + ViewBaseY); }
+Single PixelX(Double X) { return static_cast<Single>(ClipPixel(X * ViewScaleX + ViewBaseX)); }
+Single PixelY(Double Y) { return static_cast<Single>(ClipPixel(Y * ViewScaleY + ViewBaseY)); }
 
 // The device row of a view pixel y.
 Single DeviceRow(Single y) { return static_cast<Single>(ViewPixMaxY) - y; }
@@ -230,8 +240,8 @@ void WorldCircleEllipticArc(Double X, Double Y, Double RX, Double RY, Double Sta
 }
 
 GdiPoint WorldToGdi(Double X, Double Y) {
-  return GdiPoint{RoundToLong(X * ViewScaleX + ViewBaseX),
-                  ViewPixMaxY - RoundToLong(Y * ViewScaleY + ViewBaseY)};
+  return GdiPoint{RoundToLong(ClipPixel(X * ViewScaleX + ViewBaseX)),
+                  RoundToLong(ClipPixel(ViewPixMaxY - (Y * ViewScaleY + ViewBaseY)))};
 }
 
 bool BeyondViewSide(Double X1, Double Y1, Double X2, Double Y2) {

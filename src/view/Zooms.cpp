@@ -13,6 +13,9 @@
 //   Reset
 #include "view/Zooms.h"
 
+#include <algorithm>
+#include <limits>
+
 #include <utility>
 #include <vector>
 
@@ -181,7 +184,26 @@ void RestoreViewWindow() {
 
 namespace {
 
-constexpr Double ExtentSentinel = 100000;  // start of an extents pass: every real point widens it
+constexpr Double ExtentSentinel = 100000;  // the box of a drawing without a point
+// An empty box, inside out: the first point widened into it becomes the box.
+constexpr Double EmptyBoxMin = std::numeric_limits<Double>::max();
+constexpr Double EmptyBoxMax = std::numeric_limits<Double>::lowest();
+constexpr Double MarginShare = 100;  // the margin is 1/100 of the size on each side
+
+template <typename Record>
+bool BoxIsEmpty(const Record& record) {
+  return record.Xmin > record.Xmax || record.Ymin > record.Ymax;
+}
+
+// Widens min..max by 1/100 of its size on each side without leaving the
+// finite reals: the size is taken as the difference of the shares (the
+// difference itself can pass the largest real), and the ends stop at the
+// largest real.
+void AddMargin(Double& min, Double& max) {
+  const Double margin = max / MarginShare - min / MarginShare;
+  min = std::max(min - margin, std::numeric_limits<Double>::lowest());
+  max = std::min(max + margin, std::numeric_limits<Double>::max());
+}
 
 // Sets a record's box (a DwgRec or an ItemRec) to min..max on both axes.
 template <typename Record>
@@ -215,12 +237,14 @@ Long ExtentsPassOverObjects() {
 void ComputeDrawingExtents() {
   if (ObjCount <= BaseObjCount) return;
   SetDocPointer(vbHourglass);
-  SetBox(Dwgs[CurDwg], ExtentSentinel, -ExtentSentinel);
+  // The boxes start empty (inside out), so the first point sets them: a
+  // drawing far from the origin keeps its own size.
+  SetBox(Dwgs[CurDwg], EmptyBoxMin, EmptyBoxMax);
   const Long lastItem = ItemCount;
   for (Long i = BaseItemCount + 1; i <= lastItem; ++i) {
     if (!IsLayerOfCurrentDrawing(Items[i])) continue;
     Items[i].Nlines = 0;
-    SetBox(Items[i], ExtentSentinel, -ExtentSentinel);
+    SetBox(Items[i], EmptyBoxMin, EmptyBoxMax);
   }
 
   ExtentsPass = FlagTrue;
@@ -228,19 +252,19 @@ void ComputeDrawingExtents() {
   const Long count = ExtentsPassOverObjects();
   if (count > 0) Dwgs[CurDwg].Nlines = count;
   for (Long i = BaseItemCount + 1; i <= lastItem; ++i) {
-    if (IsLayerOfCurrentDrawing(Items[i]) && Items[i].Nlines == 0) SetBox(Items[i], 0, 0);
+    if (!IsLayerOfCurrentDrawing(Items[i])) continue;
+    if (Items[i].Nlines == 0) SetBox(Items[i], 0, 0);
+    else if (BoxIsEmpty(Items[i])) SetBox(Items[i], ExtentSentinel, -ExtentSentinel);
   }
   ExtentsPass = FlagFalse;
   DrawEnabled = FlagTrue;
   ExtentsChanged = FlagFalse;
 
   DwgRec& dwg = Dwgs[CurDwg];
-  const Double marginX = (dwg.Xmax - dwg.Xmin) / 100;
-  const Double marginY = (dwg.Ymax - dwg.Ymin) / 100;
-  dwg.Xmin -= marginX;
-  dwg.Ymin -= marginY;
-  dwg.Xmax += marginX;
-  dwg.Ymax += marginY;
+  // A drawing without a point keeps the sentinel box.
+  if (BoxIsEmpty(dwg)) SetBox(dwg, ExtentSentinel, -ExtentSentinel);
+  AddMargin(dwg.Xmin, dwg.Xmax);
+  AddMargin(dwg.Ymin, dwg.Ymax);
   SetDocPointer(vbCrosshair);
 }
 

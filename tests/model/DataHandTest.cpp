@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "model/DataHand.h"
+
+#include <cmath>
+#include <limits>
 #include "model/UndoRedo.h"
 #include "organisation/Layers.h"
 #include "support/ModelFixture.h"
@@ -157,6 +160,25 @@ TEST_F(DataHandTest, ComponentWidensExtentsByItsInsertionPointAndItemCornerOnly)
   EXPECT_EQ(Dwgs[1].Xmin, 0);  // extents always include the origin
 }
 
+TEST_F(DataHandTest, ANonFiniteCoordinateIsRefusedAndItsEntityTakenOutOfTheDrawing) {
+  const Double inf = std::numeric_limits<Double>::infinity();
+  const Double nan = std::numeric_limits<Double>::quiet_NaN();
+  for (const auto& [x, y] : {std::pair{inf, 1.0}, std::pair{2.0, -inf}, std::pair{nan, 0.0}}) {
+    const Long linesBefore = Dwgs[1].Nlines;
+    const Long pointsBefore = PntCount;
+    AddObj(EntityLine, 2);
+    EXPECT_TRUE(AddPnt(1, 1));
+    EXPECT_FALSE(AddPnt(x, y));
+    EXPECT_EQ(PntCount, pointsBefore + 1);  // the value was not stored
+    EXPECT_EQ(Objs[ObjCount].DwgNo, 0);
+    EXPECT_EQ(Dwgs[1].Nlines, linesBefore);
+    for (Long k = 1; k <= PntCount; ++k) EXPECT_TRUE(std::isfinite(Pnts[k].X) && std::isfinite(Pnts[k].Y));
+  }
+  // A compound's far corner summed past the largest real widens nothing.
+  UpdateExtents(std::numeric_limits<Double>::max() * 2, 0);
+  EXPECT_TRUE(std::isfinite(Dwgs[1].Xmax));
+}
+
 TEST_F(DataHandTest, ExtentsWithNoCurrentLayerLeaveItemZeroAlone) {
   AddItem(ItemLayer);
   doc_.Current_Layer = 0;
@@ -171,10 +193,10 @@ TEST_F(DataHandTest, LoadedLayerKeyBecomesTheLayerOfItsDrawingOrNone) {
   AddItem(ItemLayer);
   Items[1].ObjectID = 77;
   LoadObj.DwgNo = 1;
-  LoadObj.LayerID = 77;
+  LoadKeys.LayerID = 77;
   AddLoadedObj();
   EXPECT_EQ(Objs[1].LayerID, 1);
-  LoadObj.LayerID = 78;  // its layer row was not loaded
+  LoadKeys.LayerID = 78;  // its layer row was not loaded
   AddLoadedObj();
   EXPECT_EQ(Objs[2].LayerID, 0);
 }

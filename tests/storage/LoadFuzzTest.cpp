@@ -1,11 +1,14 @@
 // Damaged copies of a stored drawing, opened through the chooser's preview,
-// the chooser itself and the loader: rows deleted, values set to Null,
-// counts changed and bytes of the file flipped. Nothing may crash or hang,
-// and a load that leaves stored lines out must have said so.
+// the chooser itself and the loader: rows deleted, values set to Null, to
+// text or to values no real holds, counts changed, components placing each
+// other in a cycle or in a chain deeper than the drawing nests, and bytes of
+// the file flipped. Nothing may crash or hang, and a load that leaves stored
+// lines out must have said so.
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <random>
+#include <tuple>
 
 #include "model/ProgramState.h"
 #include "platform/ImageSurface.h"
@@ -77,8 +80,53 @@ class LoadFuzzTest : public StoredDrawingTest {
     return plan;
   }
 
-  // One damage done through SQL: a row deleted, a value set to Null, or a count changed.
-  void DamageRows(std::mt19937& random) {
+  // Components "Loop A" and "Loop B", each placing the other twice, and A
+  // placed in the drawing: drawing it must neither hang nor recurse for ever.
+  void AddPlacementCycle(Long drawId) {
+    const Long a = AddComponentRow("Loop A", 2);
+    const Long b = AddComponentRow("Loop B", 2);
+    for (const auto& [owner, placed, name] : {std::tuple{a, b, "Loop B"}, std::tuple{b, a, "Loop A"}}) {
+      for (int k = 0; k < 2; ++k) AddPlacement(0, owner, placed, name);
+    }
+    AddPlacement(drawId, 0, a, "Loop A");
+  }
+
+  // A chain of components, each placing the next, deeper than the drawing
+  // nests; its first placed in the drawing.
+  void AddPlacementChain(Long drawId, int depth) {
+    Long next = 0;
+    String nextName;
+    for (int level = depth; level >= 1; --level) {
+      const String name = "Chain " + std::to_string(level);
+      const Long key = AddComponentRow(name, 1);
+      if (next) AddPlacement(0, key, next, nextName);
+      else AddLineRow(0, StoredLine{EntityLine, {{0, 0}, {1, 1}}, 0, 0, key, key});
+      next = key;
+      nextName = name;
+    }
+    AddPlacement(drawId, 0, next, nextName);
+  }
+
+  void AddPlacement(Long drawId, Long owner, Long placed, const String& name) {
+    StoredLine placement;
+    placement.type = EntityComponent;
+    placement.points = {{1, 1}, {1, 1}, {0, 0}};
+    placement.name = name;
+    placement.owner = owner == 0 ? placed : owner;
+    placement.object = placed;
+    AddLineRow(drawId, placement);
+  }
+
+  // One damage done through SQL: a row deleted, a value set to Null, to text
+  // or to a value no real holds, a count changed, or components placed in a
+  // cycle or a deep chain.
+  void DamageRows(std::mt19937& random, Long drawId) {
+    // Rows added in one transaction: one write of the file, not one per row.
+    switch (random() % 12) {
+      case 0: Db().Exec("BEGIN"); AddPlacementCycle(drawId); Db().Exec("COMMIT"); return;
+      case 1: Db().Exec("BEGIN"); AddPlacementChain(drawId, 120); Db().Exec("COMMIT"); return;
+      default: break;
+    }
     static const std::vector<std::pair<String, std::vector<String>>> tables = {
         {"Drawing", {"Nobjects", "Nlines", "Xmin", "Name", "Nlayers"}},
         {"Objects", {"Rtype", "Name", "Show", "Nlines", "Xmin"}},
@@ -93,10 +141,14 @@ class LoadFuzzTest : public StoredDrawingTest {
                        std::to_string(random() % rows) + ")";
     const String& column = columns[random() % columns.size()];
     static const char* const counts[] = {"0", "1", "3", "-1", "1000000", "32767", "99", "2.5"};
-    switch (random() % 3) {
+    // Text where a number belongs, and reals SQLite keeps as infinities.
+    static const char* const foreign[] = {"'red'", "''", "'1e3x'", "1e999", "-1e999", "x'00ff'"};
+    const String set = "UPDATE " + table + " SET \"" + column + "\" = ";
+    switch (random() % 5) {
       case 0: Db().Exec("DELETE FROM " + table + " WHERE " + row); break;
-      case 1: Db().Exec("UPDATE " + table + " SET \"" + column + "\" = NULL WHERE " + row); break;
-      default: Db().Exec("UPDATE " + table + " SET \"" + column + "\" = " + counts[random() % 8] + " WHERE " + row);
+      case 1: Db().Exec(set + "NULL WHERE " + row); break;
+      case 2: case 3: Db().Exec(set + foreign[random() % 6] + " WHERE " + row); break;
+      default: Db().Exec(set + counts[random() % 8] + " WHERE " + row);
     }
   }
 
@@ -108,11 +160,12 @@ class LoadFuzzTest : public StoredDrawingTest {
 
   // Lines rows of the drawing the loader should read: all of them when its
   // row is there with a line count of 1 or more; -1 when the row cannot
-  // tell (it is missing or damaged, which the loader must report).
+  // tell (it is missing, or its count is Null or text, which the loader
+  // must report).
   long ExpectedLines(Long drawId) {
     const std::vector<std::vector<String>> row =
         Db().Rows("SELECT Nlines, typeof(Nlines) FROM Drawing WHERE DrawID = " + std::to_string(drawId));
-    if (row.empty() || row[0][1] == "null") return -1;
+    if (row.empty() || (row[0][1] != "integer" && row[0][1] != "real")) return -1;
     if (std::stod(row[0][0]) < 1) return 0;
     return static_cast<long>(Db().Number("SELECT count(*) FROM Lines WHERE DrawingID = " + std::to_string(drawId)));
   }
@@ -165,7 +218,7 @@ TEST_F(LoadFuzzTest, ThousandDamagedCopiesNeitherCrashNorLoseLinesUnreported) {
     long expected = 0;
     if (!flipped) {
       db_ = std::make_unique<TestDatabase>(copy, true);
-      for (int k = 1 + static_cast<int>(random() % 3); k > 0; --k) DamageRows(random);
+      for (int k = 1 + static_cast<int>(random() % 3); k > 0; --k) DamageRows(random, drawId);
       expected = ExpectedLines(drawId);
       db_.reset();
     }
@@ -177,6 +230,7 @@ TEST_F(LoadFuzzTest, ThousandDamagedCopiesNeitherCrashNorLoseLinesUnreported) {
     Open(doc_, 1);
     const size_t before = Responder().Prompts().size();
     LoadStored(drawId, "Plan");
+    RedrawView();  // cycles and chains of components are drawn
     const bool reported = Responder().Prompts().size() > before;
     const long loaded = static_cast<long>(EntitiesOf(1).size());
     if (!flipped && (expected < 0 || loaded < expected)) {

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <pthread.h>
 
+#include <limits>
+
 #include "organisation/Components.h"
 #include "platform/Prompts.h"
 #include "storage/LoadData.h"
@@ -233,6 +235,94 @@ TEST_F(SaveDataTest, MissingDatabaseIsReportedUnderTheOperationsTitleAndCancels)
   EXPECT_EQ(Responder().Prompts()[0].title, "Check Drawing");
   EXPECT_EQ(Responder().Prompts()[1].title, "Save Drawing Record");
   EXPECT_EQ(Dwgs[1].DrawID, 0);
+}
+
+// ---- Keys past 2^31 ------------------------------------------------------------------------
+
+// Keys are never reused: a long-lived database hands out keys past 2^31.
+void StartKeysAt(const String& path, const String& first) {
+  TestDatabase db(path, true);
+  for (const char* table : {"Drawing", "Objects", "Lines", "Points"}) {
+    db.Exec("DELETE FROM sqlite_sequence WHERE name = '" + String(table) + "'");
+    db.Exec("INSERT INTO sqlite_sequence (name, seq) VALUES ('" + String(table) + "', " + first + ")");
+  }
+}
+
+TEST_F(SaveDataTest, KeysPastTwoToTheThirtyOneSaveLoadAndUpdateMovedVertices) {
+  StartKeysAt(DwgDbPath, "3000000000");
+  ASSERT_TRUE(SaveDrawing(1));
+  EXPECT_EQ(Objs[polygon_].LineID, static_cast<DbKey>(Count("SELECT LineID FROM Lines")));
+  EXPECT_GT(Objs[polygon_].LineID, DbKey{3000000000});
+  EXPECT_GT(Dwgs[1].DrawID, DbKey{3000000000});
+  EXPECT_EQ(Count("SELECT count(*) FROM Points WHERE LineID = " + std::to_string(Objs[polygon_].LineID)), 5);
+
+  // A vertex moved is an update of its point row by its key.
+  Pnts[Objs[polygon_].PointID + 2].X = 9;
+  ASSERT_TRUE(SaveDrawing(1));
+  EXPECT_EQ(Count("SELECT count(*) FROM Points"), 5);
+
+  Open(2, "Other");
+  Dwgs[2].DrawID = Dwgs[1].DrawID;
+  ASSERT_TRUE(LoadDrawing());
+  const ObjRec& loaded = Objs[ObjCount];
+  EXPECT_EQ(loaded.LineID, Objs[polygon_].LineID);
+  ASSERT_EQ(loaded.NPoints, 5);
+  EXPECT_EQ(Pnts[loaded.PointID + 2].X, 9);
+  ASSERT_GE(loaded.LayerID, 1);
+  EXPECT_EQ(Items[loaded.LayerID].Name, "Layer 1");
+  ASSERT_GE(loaded.OwnerID, 1);
+  EXPECT_EQ(Items[loaded.OwnerID].Name, "Walls");
+}
+
+TEST_F(SaveDataTest, AnUpdateOfAPointRowThatChangesNoRowFailsTheSaveAndRollsBack) {
+  ASSERT_TRUE(SaveDrawing(1));
+  TestDatabase(DwgDbPath, true)
+      .Exec("CREATE TRIGGER KeepPoints BEFORE UPDATE ON Points BEGIN SELECT RAISE(IGNORE); END");
+  Pnts[Objs[polygon_].PointID].X = -7;
+  Dwgs[1].Description = "moved";
+  const auto before = Dump(DwgDbPath);
+  Responder().AnswerMsgBox(vbOK);
+
+  EXPECT_FALSE(SaveDrawing(1));
+  EXPECT_EQ(Dump(DwgDbPath), before);
+  ASSERT_FALSE(Responder().Prompts().empty());
+  EXPECT_EQ(Responder().Prompts().back().title, "Save Drawing Lines");
+  EXPECT_NE(Responder().Prompts().back().text.find("Points"), String::npos);
+}
+
+// ---- Values that are not finite ------------------------------------------------------------
+
+TEST_F(SaveDataTest, ANonFiniteValueIsRefusedNamingItsObjectAndNothingIsWritten) {
+  ASSERT_TRUE(SaveDrawing(1));
+  const auto before = Dump(DwgDbPath);
+  Pnts[Objs[polygon_].PointID + 1].Y = std::numeric_limits<Double>::infinity();  // past every check of the model
+  Responder().AnswerMsgBox(vbOK);
+  DlgCancelled = FlagFalse;
+
+  EXPECT_FALSE(SaveDrawing(1));
+  EXPECT_TRUE(DlgCancelled);
+  EXPECT_EQ(Dump(DwgDbPath), before);
+  ASSERT_EQ(Responder().Prompts().size(), 1u);
+  const String& text = Responder().Prompts()[0].text;
+  EXPECT_NE(text.find("Polygon"), String::npos) << text;
+  EXPECT_NE(text.find("line " + std::to_string(Objs[polygon_].LineID)), String::npos) << text;
+}
+
+TEST_F(SaveDataTest, ADrawingRowWithDamagedExtentsLoadsAndItsExtentsAreRecomputed) {
+  ASSERT_TRUE(SaveDrawing(1));
+  const String drawId = std::to_string(Dwgs[1].DrawID);
+  Long id = 1;
+  for (const char* damaged : {"NULL", "'wide'", "1e999", "-1e999"}) {
+    TestDatabase(DwgDbPath, true).Exec("UPDATE Drawing SET Xmin = " + String(damaged) + ", Ymax = " + damaged);
+    Open(++id, "Other");
+    Dwgs[id].DrawID = Dwgs[1].DrawID;
+    EXPECT_TRUE(LoadDrawing()) << damaged;
+    EXPECT_EQ(Dwgs[id].Nlines, 1) << damaged;
+    // The polygon spans 0..4 x 0..3.
+    EXPECT_EQ(Dwgs[id].Xmin, 0) << damaged;
+    EXPECT_EQ(Dwgs[id].Xmax, 4) << damaged;
+    EXPECT_EQ(Dwgs[id].Ymax, 3) << damaged;
+  }
 }
 
 // ---- Components ----------------------------------------------------------------------------

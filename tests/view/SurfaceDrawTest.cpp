@@ -65,6 +65,25 @@ TEST_F(SurfaceDrawTest, BezierWithBothEndsLeftOfTheViewIsNotDrawnWhateverItsCont
   EXPECT_GT(InkCount(), 0);
 }
 
+TEST_F(SurfaceDrawTest, APolylineBillionsOfPixelsBeyondTheViewIsClippedBeforeItBecomesPixels) {
+  // 2.9e9 pixels below the view, and as far to its right.
+  const Double far = -2.9e9 / ViewScaleY;
+  GdiPts[1] = WorldToGdi(1, 1);
+  GdiPts[2] = WorldToGdi(1, far);
+  GdiPts[3] = WorldToGdi(-far, far);
+  EXPECT_EQ(GdiPts[1].X, Column(1));
+  EXPECT_EQ(GdiPts[1].Y, Row(1));
+  EXPECT_GT(GdiPts[2].Y, Size);  // still below the view: never wrapped round above it
+  EXPECT_GT(GdiPts[3].X, Size);
+  EXPECT_LT(static_cast<double>(GdiPts[3].X) + GdiPts[3].Y, 1e9);  // room for the rasteriser's sums
+  GdiPolyline(3);
+  EXPECT_TRUE(InkAt(1, 0));  // the part in view runs straight down from the first point
+  EXPECT_TRUE(InkAt(1, -5));
+  EXPECT_FALSE(InkAt(1, 2));
+  WorldLine(1, 1, 1, far);
+  EXPECT_TRUE(InkAt(1, -5));
+}
+
 // ---- Point marks -------------------------------------------------------------------------
 
 TEST_F(SurfaceDrawTest, MarkOnTheViewEdgeIsDrawnAndOneJustOutsideIsNot) {

@@ -1,5 +1,8 @@
 // The view transform, the previous view, the drawing extents and the full
 // redraw with its read-outs.
+#include <cmath>
+#include <limits>
+
 #include "model/DataHand.h"
 #include "model/UndoRedo.h"
 #include "model/Units.h"
@@ -134,6 +137,32 @@ TEST_F(ZoomsTest, DrawingExtentsGetAHundredthOfTheirSizeOnEverySide) {
   EXPECT_EQ(Items[layer].Nlines, 2);
   EXPECT_EQ(Items[layer].Xmax, 10);  // layers get no margin
   EXPECT_EQ(ExtentsChanged, 0);
+}
+
+TEST_F(ZoomsTest, ExtentsStartFromTheFirstPointAndTheirMarginNeverLeavesTheFiniteReals) {
+  struct Case {
+    const char* what;
+    Double x1, y1, x2, y2;
+    Double xmin, ymin, xmax, ymax;  // expected, margin included
+  };
+  const Double big = std::numeric_limits<Double>::max();
+  const Case cases[] = {
+      {"a site 6 x 10 at 2,000,000", 2e6, 2e6, 2e6 + 6, 2e6 + 10, 2e6 - 0.06, 2e6 - 0.1, 2e6 + 6.06, 2e6 + 10.1},
+      {"a line across the whole range of reals", -1e308, -1e308, 1e308, 1e308, -1.02e308, -1.02e308, 1.02e308,
+       1.02e308},
+      {"a line from the lowest to the largest real", -big, -big, big, big, -big, -big, big, big},
+  };
+  Long id = 0;
+  for (const Case& c : cases) {
+    Open(++id);  // a drawing of its own
+    AddLine(c.x1, c.y1, c.x2, c.y2);
+    ComputeDrawingExtents();
+    const DwgRec& dwg = Dwgs[CurDwg];
+    EXPECT_NEAR(dwg.Xmin, c.xmin, std::fabs(c.xmin) * 1e-12) << c.what;
+    EXPECT_NEAR(dwg.Ymin, c.ymin, std::fabs(c.ymin) * 1e-12) << c.what;
+    EXPECT_NEAR(dwg.Xmax, c.xmax, std::fabs(c.xmax) * 1e-12) << c.what;
+    EXPECT_NEAR(dwg.Ymax, c.ymax, std::fabs(c.ymax) * 1e-12) << c.what;
+  }
 }
 
 TEST_F(ZoomsTest, ExtentsOfObjectsWithoutALayerLeaveItemZeroBlank) {

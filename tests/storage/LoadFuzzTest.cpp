@@ -97,10 +97,17 @@ class LoadFuzzTest : public StoredDrawingTest {
     Long next = 0;
     String nextName;
     for (int level = depth; level >= 1; --level) {
-      const String name = "Chain " + std::to_string(level);
+      String name = "Chain ";
+      name += std::to_string(level);
       const Long key = AddComponentRow(name, 1);
-      if (next) AddPlacement(0, key, next, nextName);
-      else AddLineRow(0, StoredLine{EntityLine, {{0, 0}, {1, 1}}, 0, 0, key, key});
+      if (next) {
+        AddPlacement(0, key, next, nextName);
+      } else {
+        StoredLine member;
+        member.points = {{0, 0}, {1, 1}};
+        member.owner = member.object = key;
+        AddLineRow(0, member);
+      }
       next = key;
       nextName = name;
     }

@@ -139,7 +139,7 @@ bool CloseOnChainStart(WorldXY& p) {
 bool ChainCanGrow() {
   if (ChainObj < 1 || ChainObj != ObjCount) return false;
   const ObjRec& obj = Objs[ChainObj];
-  return obj.DwgNo == CurDwg && obj.Show && obj.PointID + obj.NPoints - 1 == PntCount;
+  return obj.DwgNo == CurDwg && obj.Show && !obj.Erased && obj.PointID + obj.NPoints - 1 == PntCount;
 }
 
 void AppendChainPoint(const WorldXY& p) {

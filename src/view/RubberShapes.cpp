@@ -55,6 +55,11 @@ RubberPoint Polar(const RubberPoint& centre, Single angle, Single radius) {
 
 void LineBetween(const RubberPoint& a, const RubberPoint& b) { RubberLine(a.X, a.Y, b.X, b.Y); }
 
+// An angle of a sector outline: negative, so that the arc routine also draws
+// the radius to that end. The zero direction is passed as -2 pi, since -0
+// would not count as negative.
+Single SectorAngle(Single angle) { return -(angle == 0 ? TwoPiS : angle); }
+
 // Counterclockwise length from angle a to angle b, in [0, 2 pi).
 Single SweepFrom(Single a, Single b) {
   Single d = b - a;
@@ -109,7 +114,7 @@ void RubberCentreArc() {
   }
   RubberArcSweep = MidAngle(RubberArcStart, RubberArcEnd);
   SetDrawStyle(vbSolid);
-  RubberArc(R(0).X, R(0).Y, RubberRadius, -RubberArcStart, -RubberArcEnd);
+  RubberArc(R(0).X, R(0).Y, RubberRadius, SectorAngle(RubberArcStart), SectorAngle(RubberArcEnd));
   if (RubberAngleText) ShowReadOut(RubberAngleText(RubberArcEnd), 2);
   ShowRadiusReadOut(RubberRadius);
 }
@@ -221,8 +226,8 @@ void RubberEllipticArc() {
   // The surface places the ends of an elliptic arc by their directions from
   // the centre: the directions of the start and the cursor.
   SetDrawStyle(vbSolid);
-  RubberEllipseArc(R(0).X, R(0).Y, RubberRadius, RubberAspect, -(forward ? thStart : thEnd),
-                   -(forward ? thEnd : thStart));
+  RubberEllipseArc(R(0).X, R(0).Y, RubberRadius, RubberAspect, SectorAngle(forward ? thStart : thEnd),
+                   SectorAngle(forward ? thEnd : thStart));
   const Single end = RubberArcEnd;
   ShowStatus("Angle = " + std::to_string(RoundToLong(end * 180 / Pi)), 2);
   ShowRadiusReadOut(static_cast<Single>(

@@ -307,6 +307,24 @@ TEST_F(RubberTest, ARegularPolygonOfTooManySidesForSixteenBitsShowsItsCircleOnly
   EXPECT_TRUE(Unchanged());
 }
 
+TEST_F(RubberTest, TheCentreArcIsASectorOutlineEvenFromTheZeroDirection) {
+  StartLineCommand(DrawArcCentreCode);
+  input_->ClickAt(3, 2.5);
+  input_->MoveTo(5, 2.5);
+  input_->ClickAt(5, 2.5);  // the start, straight right of the centre
+  input_->MoveTo(5, 2.5 + 1.0 / 48);  // leaving it counterclockwise
+  input_->MoveTo(3, 4.5);
+  EXPECT_EQ(ArcSweepReversed, FlagTrue);
+  EXPECT_FLOAT_EQ(RubberArcStart, 0);
+  EXPECT_NEAR(RubberArcSweep, std::acos(-1.0) / 4, 1e-5);
+  EXPECT_TRUE(ChangedNear(At(4, 2.5)));  // both radii ...
+  EXPECT_TRUE(ChangedNear(At(3, 3.5)));
+  EXPECT_TRUE(ChangedNear(At(3 + 2 / std::sqrt(2.0), 2.5 + 2 / std::sqrt(2.0))));  // ... and the arc between
+  EXPECT_FALSE(ChangedNear(At(1, 2.5)));  // not the long way round
+  input_->ClickAt(3, 4.5);
+  EXPECT_TRUE(Unchanged());
+}
+
 TEST_F(RubberTest, AThreePointArcRunsCounterclockwiseBetweenItsEndsThroughItsMiddle) {
   struct Case {
     Single start, middle, end;     // angles of R1, R2, R3 about R0

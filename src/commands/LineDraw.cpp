@@ -1,11 +1,12 @@
 // LineDraw: the line drawing commands: points, lines, shapes and curves drawn from snapped clicks.
 //
 // Sections:
-//   Sub-commands
 //   Command state
 //   Helpers
+//   Step helpers
 //   Points and lines
 //   Continuous line
+//   Sub-commands
 //   Dispatcher and end
 //   Reset
 #include "commands/LineDraw.h"
@@ -14,6 +15,8 @@
 #include <iterator>
 #include <numbers>
 
+#include "commands/LineDrawCurves.h"
+#include "commands/LineDrawShapes.h"
 #include "commands/Trims.h"
 #include "model/DrawingWindow.h"
 #include "model/Geometry.h"
@@ -31,46 +34,6 @@
 
 namespace lintavo {
 
-// ---- Sub-commands ----------------------------------------------------------------
-
-namespace {
-// One title per code, 0 to LineDrawCodeCount.
-constexpr const char* LineDrawTitles[] = {
-      "",
-      "Standard POINT ",
-      "Single LINE",
-      "Single Double LINE",
-      "SOLID LINE",
-      "Reference LINE",
-      "RECTANGLE - Opposite Corners ",
-      "RECTANGLE - 3 Corners",
-      "TRAPAZOID - 4 Corners",
-      "REGULAR POLYGON ",
-      "ILREGULAR POLYGON ",
-      "CIRCLE - Center/Radius",
-      "CIRCLE - 2 Points Diameter",
-      "CIRCLE - 3 Points on Circle",
-      "ARC - Center/Start/End ",
-      "ARC - Start/Midddle/End Points",
-      "ARC - Start/End/Middle Points",
-      "Elliptical Arc",
-      "Ellipse - 2 Points on Corners",
-      "Ellipse - Center, 2 Points on Axis",
-      "Ellipse - 3 Points on Axis",
-      "SPLINE CURVE ",
-      "Continuous BEZIER CURVE ",
-      "Continuous Single LINE ",
-      "",
-      "Single BEZIER CURVES ",
-};
-static_assert(std::size(LineDrawTitles) == LineDrawCodeCount + 1, "one title per line-drawing code");
-}  // namespace
-
-const char* LineDrawTitle(Integer code) {
-  if (code < 1 || code > LineDrawCodeCount) return "";
-  return LineDrawTitles[code];
-}
-
 // ---- Command state -------------------------------------------------------------
 
 Integer LineDrawActive = 0;
@@ -81,8 +44,8 @@ Integer LineDrawSavedConPnts = 0;
 std::array<WorldXY, 5> LineDrawPoints{};
 Double ChainStartX = 0, ChainStartY = 0;
 Integer ChainFirstSegment = 0;
-Integer ChainLastStep = 0;
 Long ChainObj = 0;
+Integer LineDrawLastStep = 0;
 
 Double DoubleLineWidth1 = 0;
 Single DoubleLineWidth2 = 0;
@@ -101,13 +64,6 @@ const char* const PromptEndOfLine = "Enter Ending Point of LINE";
 
 WorldXY& P(Integer n) { return LineDrawPoints[n]; }
 
-void TakePoint(Integer n) { TakePickPoint(P(n).X, P(n).Y); }
-
-// Step 0 of every command: its title and its first prompt.
-void ShowTitleAndPrompt(const char* prompt) {
-  ShowStatus(LineDrawTitle(LineDrawCommand), 1);
-  ShowStatus(prompt, 2);
-}
 
 // A repeating command after its object: the first prompt, the next click a new first point.
 void WaitForNextObject() {
@@ -115,23 +71,16 @@ void WaitForNextObject() {
   ToolStep = 0;
 }
 
-// The finished object ends a command that does not repeat; the marks of
-// its points and its previews go with it: the model is drawn afresh.
-void FinishCommand() {
-  LineDrawDone = FlagTrue;
-  EndLineDrawCommand();
-  RedrawView();
-}
 
 // Steps 0 and 1 shared by the single, double and solid line: false once the
 // second point is clicked and the step routine goes on.
 bool TakeFirstPointOfLine() {
   if (ToolStep == 0) {
-    ShowTitleAndPrompt(PromptStartOfLine);
+    ShowLineDrawStart(PromptStartOfLine);
     return true;
   }
   if (ToolStep == 1) {
-    TakePoint(1);
+    TakeLineDrawPoint(1);
     ShowStatus(PromptEndOfLine, 2);
     return true;
   }
@@ -160,6 +109,45 @@ void AddLineEntity(Double X1, Double Y1, Double X2, Double Y2) {
   DrawObject(ObjCount);
 }
 
+// ---- Step helpers ------------------------------------------------------------------------
+
+void TakeLineDrawPoint(Integer n) { TakePickPoint(P(n).X, P(n).Y); }
+
+void ShowLineDrawStart(const char* prompt) {
+  ShowStatus(LineDrawTitle(LineDrawCommand), 1);
+  ShowStatus(prompt, 2);
+}
+
+void FinishLineDrawCommand() {
+  LineDrawDone = FlagTrue;
+  EndLineDrawCommand();
+  RedrawView();
+}
+
+bool SameLineDrawPoint(const WorldXY& a, const WorldXY& b) {
+  return std::fabs(a.Y - b.Y) + std::fabs(a.X - b.X) <= SamePointLimit;
+}
+
+bool CloseOnChainStart(WorldXY& p) {
+  if (std::fabs(static_cast<Single>(p.X - ChainStartX)) >= PickTolerance ||
+      std::fabs(static_cast<Single>(p.Y - ChainStartY)) >= PickTolerance)
+    return false;
+  p = {ChainStartX, ChainStartY};
+  return true;
+}
+
+bool ChainCanGrow() {
+  if (ChainObj < 1 || ChainObj != ObjCount) return false;
+  const ObjRec& obj = Objs[ChainObj];
+  return obj.DwgNo == CurDwg && obj.Show && !obj.Erased && obj.PointID + obj.NPoints - 1 == PntCount;
+}
+
+void AppendChainPoint(const WorldXY& p) {
+  AddPnt(p.X, p.Y);
+  ++Objs[ChainObj].NPoints;
+  ObjPointsChanged(ChainObj);
+}
+
 // ---- Points and lines -----------------------------------------------------------------
 
 namespace {
@@ -168,10 +156,10 @@ namespace {
 void DrawPointCmd() {
   ShowConPnts = FlagFalse;
   if (ToolStep == 0) {
-    ShowTitleAndPrompt("Enter a Point");
+    ShowLineDrawStart("Enter a Point");
     return;
   }
-  TakePoint(1);
+  TakeLineDrawPoint(1);
   AddObj(EntityPoint, 1);
   AddPnt(P(1).X, P(1).Y);
   DrawObject(ObjCount);
@@ -180,7 +168,7 @@ void DrawPointCmd() {
 
 void DrawSingleLine() {
   if (TakeFirstPointOfLine()) return;
-  TakePoint(2);
+  TakeLineDrawPoint(2);
   AddLineEntity(P(1).X, P(1).Y, P(2).X, P(2).Y);
   WaitForNextObject();
 }
@@ -189,7 +177,7 @@ void DrawSingleLine() {
 // DoubleLineWidth2 to the right; the clicked line itself is not stored.
 void DrawDoubleLine() {
   if (TakeFirstPointOfLine()) return;
-  TakePoint(2);
+  TakeLineDrawPoint(2);
   const WorldXY p1 = P(1), p2 = P(2);
   if (DoubleLineWidth1 > 0 || DoubleLineWidth2 > 0) {
     const Single a = LineAngle(p1.X, p1.Y, p2.X, p2.Y) + std::numbers::pi_v<Single> / 2;
@@ -209,7 +197,7 @@ void DrawDoubleLine() {
 // The new line's width is the solid width; CurLineWidth is 0 afterwards.
 void DrawSolidLine() {
   if (TakeFirstPointOfLine()) return;
-  TakePoint(2);
+  TakeLineDrawPoint(2);
   if (SolidLineWidth > 0 && SolidLineWidth < SolidLineWidthLimit) {
     CurLineWidth = SolidLineWidth;
   } else {
@@ -224,15 +212,15 @@ void DrawSolidLine() {
 // From the clicked end through the axis point to the end's mirror image.
 void DrawReferenceLine() {
   if (ToolStep == 0) {
-    ShowTitleAndPrompt("Enter Axis Point of LINE");
+    ShowLineDrawStart("Enter Axis Point of LINE");
     return;
   }
   if (ToolStep == 1) {
-    TakePoint(1);
+    TakeLineDrawPoint(1);
     ShowStatus(PromptEndOfLine, 2);
     return;
   }
-  TakePoint(2);
+  TakeLineDrawPoint(2);
   P(3).X = P(1).X - P(2).X + P(1).X;
   P(3).Y = P(1).Y - P(2).Y + P(1).Y;
   AddObj(EntityLine, 2);
@@ -240,7 +228,7 @@ void DrawReferenceLine() {
   AddPnt(P(3).X, P(3).Y);
   Objs[ObjCount].Ltype = 3;
   DrawObject(ObjCount);
-  FinishCommand();
+  FinishLineDrawCommand();
 }
 
 }  // namespace
@@ -248,15 +236,6 @@ void DrawReferenceLine() {
 // ---- Continuous line ------------------------------------------------------------------
 
 namespace {
-
-// Whether the chain's polyline is still the last object of the current
-// drawing with the last points of the table, so that a vertex appended now
-// belongs to it.
-bool ChainCanGrow() {
-  if (ChainObj < 1 || ChainObj != ObjCount) return false;
-  const ObjRec& obj = Objs[ChainObj];
-  return obj.DwgNo == CurDwg && obj.Show && obj.PointID + obj.NPoints - 1 == PntCount;
-}
 
 // Corner mode: every segment an object of its own, joined to the one
 // before by the corner command; the next segment starts at the free end of
@@ -281,71 +260,119 @@ void AddPlainVertex() {
     AddPnt(P(1).X, P(1).Y);
     ChainObj = ObjCount;
   }
-  AddPnt(P(2).X, P(2).Y);
-  ObjRec& obj = Objs[ChainObj];
-  ++obj.NPoints;
   if (LineDrawDone) {
-    obj.Rtype = EntityPolygon;
-    obj.Ltype = 1;
+    Objs[ChainObj].Rtype = EntityPolygon;
+    Objs[ChainObj].Ltype = 1;
   }
-  ObjPointsChanged(ChainObj);
+  AppendChainPoint(P(2));
   DrawObject(ChainObj);
   P(1) = P(2);  // where a chain that cannot grow any more starts again
 }
 
 void DrawContinuousLine() {
   if (ToolStep == 0) {
-    ChainLastStep = 0;
-    ShowTitleAndPrompt("Enter Beginning Point");
+    ShowLineDrawStart("Enter Beginning Point");
     return;
   }
-  // Enter re-runs the step without a click: there is no new vertex to add.
-  // (A right click makes the next click step 1 again, which always counts.)
-  if (ToolStep >= 2 && ToolStep == ChainLastStep) return;
-  ChainLastStep = ToolStep;
   if (ToolStep == 1) {
-    TakePoint(1);
+    TakeLineDrawPoint(1);
     ChainStartX = P(1).X;
     ChainStartY = P(1).Y;
     ChainFirstSegment = FlagTrue;
     ShowStatus("Enter End Point of Line", 2);
     return;
   }
-  TakePoint(2);
+  TakeLineDrawPoint(2);
   ShowStatus("Enter End Point of Next Line", 2);
   // A click within reach of the start closes the chain exactly on it.
-  if (std::fabs(static_cast<Single>(P(2).X - ChainStartX)) < PickTolerance &&
-      std::fabs(static_cast<Single>(P(2).Y - ChainStartY)) < PickTolerance) {
-    P(2).X = ChainStartX;
-    P(2).Y = ChainStartY;
-    LineDrawDone = FlagTrue;
-  }
+  if (CloseOnChainStart(P(2))) LineDrawDone = FlagTrue;
   if (AutoFillet || AutoChamfer)
     AddCornerSegment();
   else
     AddPlainVertex();
   ChainFirstSegment = FlagFalse;
   if (Objs[ObjCount].NPoints > ChainVertexLimit) LineDrawDone = FlagTrue;
-  if (LineDrawDone) FinishCommand();
-}
-
-void RunStepRoutine() {
-  switch (LineDrawCommand) {
-    case DrawPointCode: DrawPointCmd(); break;
-    case DrawSingleCode: DrawSingleLine(); break;
-    case DrawDoubleCode: DrawDoubleLine(); break;
-    case DrawSolidCode: DrawSolidLine(); break;
-    case DrawReferenceCode: DrawReferenceLine(); break;
-    case DrawContinuousCode: DrawContinuousLine(); break;
-    default: break;  // 24, codes not built yet, and codes outside 1..25 run nothing
-  }
+  if (LineDrawDone) FinishLineDrawCommand();
 }
 
 }  // namespace
 
+// ---- Sub-commands ----------------------------------------------------------------
+
+namespace {
+
+// One row per code, 0 to LineDrawCodeCount.
+struct LineDrawRow {
+  const char* Title;     // panel 1 while the command runs, trailing blanks kept
+  void (*Step)();        // the step routine; nullptr: the code starts nothing
+  bool ReadsTypedEntry;  // Enter without a click runs the step again: it reads a typed value
+};
+constexpr LineDrawRow LineDrawRows[] = {
+      {"", nullptr, false},
+      {"Standard POINT ", DrawPointCmd, false},
+      {"Single LINE", DrawSingleLine, false},
+      {"Single Double LINE", DrawDoubleLine, false},
+      {"SOLID LINE", DrawSolidLine, false},
+      {"Reference LINE", DrawReferenceLine, false},
+      {"RECTANGLE - Opposite Corners ", DrawRectangle2, false},
+      {"RECTANGLE - 3 Corners", DrawRectangle3, false},
+      {"TRAPAZOID - 4 Corners", DrawTrapezoid, false},
+      {"REGULAR POLYGON ", DrawRegularPolygon, true},
+      {"ILREGULAR POLYGON ", DrawIrregularPolygon, false},
+      {"CIRCLE - Center/Radius", DrawCircleCenterRadius, false},
+      {"CIRCLE - 2 Points Diameter", DrawCircle2Points, false},
+      {"CIRCLE - 3 Points on Circle", DrawCircle3Points, false},
+      {"ARC - Center/Start/End ", DrawArcCenterStartEnd, false},
+      {"ARC - Start/Midddle/End Points", DrawArcStartMidEnd, false},
+      {"ARC - Start/End/Middle Points", DrawArcStartEndMid, false},
+      {"Elliptical Arc", DrawEllipticalArc, false},
+      {"Ellipse - 2 Points on Corners", DrawEllipse2Corners, false},
+      {"Ellipse - Center, 2 Points on Axis", DrawEllipseCenterAxes, false},
+      {"Ellipse - 3 Points on Axis", DrawEllipse3Points, false},
+      {"SPLINE CURVE ", DrawSplineCurve, false},
+      {"Continuous BEZIER CURVE ", DrawContinuousBezier, false},
+      {"Continuous Single LINE ", DrawContinuousLine, false},
+      {"", nullptr, false},
+      {"Single BEZIER CURVES ", DrawSingleBezier, false},
+};
+static_assert(std::size(LineDrawRows) == LineDrawCodeCount + 1, "one row per line-drawing code");
+
+const LineDrawRow* RowOf(Integer code) {
+  if (code < 1 || code > LineDrawCodeCount) return nullptr;
+  return &LineDrawRows[code];
+}
+
+// A code without a command takes no clicks: nothing shows, no tool runs.
+void RefuseCommand() {
+  if (LineDrawActive) EndLineDrawCommand();
+  ActiveTool = 0;
+  AwaitingInput = 0;
+}
+
+// Enter repeats the step of the last click with no new point: from the
+// second point on that would take the last click again (a repeated vertex,
+// or the centre a step put into the pick point), so only a step that reads a
+// typed value runs again. The first point may be taken again: a right click
+// makes the next click step 1 whatever ran before.
+bool RepeatsLastClick(const LineDrawRow& row) {
+  return ToolStep >= 2 && ToolStep == LineDrawLastStep && !row.ReadsTypedEntry;
+}
+
+}  // namespace
+
+const char* LineDrawTitle(Integer code) {
+  const LineDrawRow* row = RowOf(code);
+  return row ? row->Title : "";
+}
+
 // ---- Dispatcher and end ---------------------------------------------------------------
 
 void RunLineDrawCommand() {
+  const LineDrawRow* row = RowOf(LineDrawCommand);
+  if (!row || !row->Step) {
+    RefuseCommand();
+    return;
+  }
   if (!LineDrawActive) {
     LineDrawActive = FlagTrue;
     LineDrawPrevCommand = LineDrawCommand;
@@ -361,9 +388,11 @@ void RunLineDrawCommand() {
     LineDrawDone = FlagFalse;
     ToolStep = 0;
   }
+  if (RepeatsLastClick(*row)) return;
   ShowConPnts = FlagTrue;  // points taken and objects drawn show their crosses
   SetDrawingPointer();
-  RunStepRoutine();
+  row->Step();
+  LineDrawLastStep = ToolStep;
 }
 
 void EndLineDrawCommand() {
@@ -391,7 +420,7 @@ void ResetLineDraw() {
   LineDrawPoints = {};
   ChainStartX = ChainStartY = 0;
   ChainFirstSegment = 0;
-  ChainLastStep = 0;
+  LineDrawLastStep = 0;
   ChainObj = 0;
   DoubleLineWidth1 = 0;
   DoubleLineWidth2 = 0;

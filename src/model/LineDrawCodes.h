@@ -1,5 +1,5 @@
-// LineDrawCodes: the sub-command codes of the line-drawing module and its
-// command word.
+// LineDrawCodes: the sub-command codes of the line-drawing module, its
+// command word and the arc direction its previews hand to its commands.
 //
 // The menus and tool bars write a code into LineDrawCommand before they
 // start tool 1; the line commands run the step routine of the code, the
@@ -45,6 +45,12 @@ constexpr Integer LineDrawCodeCount = 25;
 
 extern Integer LineDrawCommand;  // sub-command chosen by the menus and tool bars
 
-void ResetLineDrawCodes();  // LineDrawCommand to 0
+// Sweep direction of the arc previews (codes 14 and 17), written by the
+// previews as the user drags round the centre and read by the arc commands:
+// -1 the arc runs counterclockwise from its start to the cursor, 0 from the
+// cursor to its start. Keeps its value between commands; 0 at start.
+extern Integer ArcSweepReversed;
+
+void ResetLineDrawCodes();  // LineDrawCommand and ArcSweepReversed to 0
 
 }  // namespace lintavo

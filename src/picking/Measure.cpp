@@ -19,6 +19,7 @@
 #include "model/Top.h"
 #include "model/Units.h"
 #include "platform/Numbers.h"
+#include "view/RubberShapes.h"
 
 namespace lintavo {
 
@@ -297,7 +298,16 @@ void ResetMeasure() {
 }
 
 namespace {
-const ModuleRegistrar Registered({"Measure", FloorPicking, ResetMeasure, {ToolMeasure, &MeasureActive}});
+// The arc previews of the view floor show their angle and radius as the
+// measure commands do.
+String PreviewAngleText(Single Angle) { return FormatAngle(Angle); }
+String PreviewRadiusText(Double Radius) { return FormatRadiusLabel(Radius); }
+void PlugMeasure() {
+  RubberAngleText = PreviewAngleText;
+  RubberRadiusText = PreviewRadiusText;
+}
+const ModuleRegistrar Registered({"Measure", FloorPicking, ResetMeasure, {ToolMeasure, &MeasureActive},
+                                  PlugMeasure});
 }  // namespace
 
 }  // namespace lintavo

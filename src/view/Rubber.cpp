@@ -228,8 +228,9 @@ void DrawEllipticArc(const RubberPoint& m) {
     RubberBoxEllipse();  // the ellipse the second click fixed stays shown
     return;
   }
+  // The arc starts at the point the third click took.
   if (RubberStepStart) {
-    R(3) = m;
+    R(3) = LastClick();
     RubberArcSweep = 0;
     RubberStepStart = FlagFalse;
   }

@@ -5,10 +5,15 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QImage>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "commands/LineDraw.h"
 #include "model/DataHand.h"
+#include "model/SnapSettings.h"
 #include "model/Top.h"
+#include "model/ViewCache.h"
 #include "support/DrawingDriver.h"
 #include "view/DisplayOptions.h"
 #include "view/ViewFixture.h"
@@ -107,6 +112,67 @@ TEST_F(CleanPictureTest, ThePointerLeavingTakesTheCrosshairAndTheRubberBandAlong
   input_->MoveTo(3, 2);
   Leave();
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// Every shape and curve command, drawn with the mouse and its previews, then
+// ended by its last click, by Esc or by a right click: the picture is the
+// model's, with no preview, mark or wiped curve left behind.
+TEST_F(CleanPictureTest, EveryShapeCommandEndedAnyWayLeavesThePictureOfTheModel) {
+  struct Case {
+    const char* menu;
+    std::vector<std::pair<Double, Double>> clicks;  // the last one ends the command
+  };
+  const std::vector<Case> cases = {
+      {"mnuDrawShapeRectangle2", {{1, 1}, {3, 4}}},
+      {"mnuDrawShapeRectangle3", {{1, 1}, {4, 1.5}, {3, 4}}},
+      {"mnuDrawShapeTrapazoid", {{1, 1}, {4, 1.5}, {3, 4}}},
+      {"mnuDrawShapePolygon", {{4, 3}, {6, 3}, {5, 4.5}}},
+      {"mnuDrawShapeIllreg", {{1, 1}, {4, 1}, {4, 4}, {1, 4}, {1, 1}}},
+      {"mnuDrawCircle2a", {{3, 3}, {5, 3}}},
+      {"mnuDrawCircle2b", {{2, 2}, {4, 3}}},
+      {"mnuDrawCircle3", {{1, 1}, {4, 1.5}, {3, 4}}},
+      {"mnuDrawArc2", {{4, 3}, {6, 3}, {4, 5}}},
+      {"mnuDrawArc3", {{1, 1}, {4, 1.5}, {3, 4}}},
+      {"mnuDrawArc4", {{1, 1}, {4, 1.5}, {3, 4}}},
+      {"mnuDrawEllipseArc", {{1, 1}, {6, 4}, {5, 4}, {2, 3}}},
+      {"mnuDrawEllipse2", {{1, 1}, {5, 3}}},
+      {"mnuDrawEllipse3", {{4, 3}, {6, 3}, {4, 4}}},
+      {"mnuDrawEllipse4", {{2, 3}, {6, 3}, {4, 4}}},
+      {"mnuDrawCurveSpline", {{1, 1}, {2, 3}, {4, 2}, {6, 4}, {1, 1}}},
+      {"mnuDrawCurveBezier", {{1, 1}, {2, 3}, {4, 2}, {6, 4}, {1, 1}}},
+      {"mnuDrawCurveBezier2", {{1, 1}, {4, 1}, {6, 3}}},
+  };
+  enum class Ending { LastClick, Escape, RightClick };
+  // A click back on the first point closes a polygon or a curve: a reach of
+  // 0.2 units at this zoom.
+  SnapTolerance = 0.2F * static_cast<Single>(doc_->View_Scale);
+  PickTolerance = 0.2F;
+  for (const Case& c : cases) {
+    for (const Ending ending : {Ending::LastClick, Ending::Escape, Ending::RightClick}) {
+      SCOPED_TRACE(std::string(c.menu) + " ending " + std::to_string(static_cast<int>(ending)));
+      input_->Escape();
+      DrawingDriver::Choose(c.menu);
+      const size_t clicks = ending == Ending::LastClick ? c.clicks.size() : c.clicks.size() - 1;
+      std::pair<Double, Double> last{c.clicks[0].first - 0.5, c.clicks[0].second};
+      for (size_t k = 0; k < clicks; ++k) {
+        const auto [x, y] = c.clicks[k];
+        input_->MoveTo((last.first + x) / 2 + 0.3, (last.second + y) / 2 - 0.2);  // a preview on the way
+        input_->ClickAt(x, y);
+        last = c.clicks[k];
+      }
+      if (ending != Ending::LastClick) {
+        const auto [x, y] = c.clicks.back();
+        input_->MoveTo((last.first + x) / 2 + 0.3, (last.second + y) / 2 - 0.2);
+        if (ending == Ending::Escape)
+          input_->Escape();
+        else
+          input_->ClickAt(x, y, Qt::RightButton);
+      } else {
+        EXPECT_EQ(LineDrawActive, 0);  // the last click ended it
+      }
+      EXPECT_TRUE(EqualsFreshRedraw());
+    }
+  }
 }
 
 }  // namespace

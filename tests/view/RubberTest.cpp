@@ -3,14 +3,18 @@
 // through its own mouse handlers, and removed again without a trace.
 #include <QImage>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "commands/LineDraw.h"
+#include "model/LineDrawCodes.h"
+#include "model/Units.h"
 #include "platform/Colors.h"
 #include "platform/Gdi.h"
 #include "support/DrawingDriver.h"
 #include "view/DisplayOptions.h"
 #include "view/Rubber.h"
+#include "view/RubberShapes.h"
 #include "view/SurfaceDraw.h"
 #include "view/ViewFixture.h"
 #include "view/Zooms.h"
@@ -230,15 +234,6 @@ TEST_F(RubberTest, CancellingAfterTheWindowWentErasesNothing) {
 TEST_F(RubberTest, EveryCodeAndStepErasesExactlyWhatItDrew) {
   const WorldXY clicks[] = {{1, 1}, {4, 1.5}, {3, 4}};
   const WorldXY cursors[] = {{5, 3}, {2, 5}, {4.5, 4.2}, {1.5, 3.3}};
-  // The shapes the curve commands bring with them draw nothing yet: the
-  // regular polygon, arcs, ellipses and curves after their first step.
-  const auto shapeBuilt = [](Integer code, int step) {
-    if (code == DrawEllipticalArcCode || code == DrawEllipse2Code) return false;
-    const bool curve = code == DrawRegularPolygonCode || code == DrawArcCentreCode ||
-                       code == DrawArcStartMiddleCode || code == DrawArcStartEndCode ||
-                       code == DrawSplineCode || code == DrawContBezierCode || code == DrawBezierCode;
-    return !curve || step == 1;
-  };
   for (Integer code = DrawSingleCode; code <= LineDrawCodeCount; ++code) {
     for (int steps = 1; steps <= 3; ++steps) {
       SCOPED_TRACE("code " + std::to_string(code) + ", step " + std::to_string(steps));
@@ -254,9 +249,7 @@ TEST_F(RubberTest, EveryCodeAndStepErasesExactlyWhatItDrew) {
       EraseRubber();
       const QImage settled = doc_->Image().copy();
       input_->MoveTo(cursors[2].X, cursors[2].Y);
-      if (shapeBuilt(code, steps)) {
-        EXPECT_FALSE(doc_->Image() == settled) << "the preview shows";
-      }
+      EXPECT_FALSE(doc_->Image() == settled) << "the preview shows";
       EraseRubber();
       EXPECT_TRUE(doc_->Image() == settled) << "one preview drawn and erased";
       input_->MoveTo(cursors[3].X, cursors[3].Y);
@@ -265,6 +258,194 @@ TEST_F(RubberTest, EveryCodeAndStepErasesExactlyWhatItDrew) {
       EXPECT_TRUE(doc_->Image() == settled) << "a preview moved, then erased";
     }
   }
+}
+
+// ---- Curve and arc shapes -------------------------------------------------------------
+
+TEST_F(RubberTest, TheRegularPolygonHasOneSidePerAngleBetweenTheFirstVertexAndTheCursor) {
+  const double pi = std::acos(-1.0);
+  for (const int degrees : {120, 90, 72, 60, 45}) {
+    SCOPED_TRACE(std::to_string(degrees) + " degrees");
+    input_->Escape();
+    ToolStep = 0;
+    StartLineCommand(DrawRegularPolygonCode);
+    input_->ClickAt(3.5, 2.75);  // the centre
+    input_->MoveTo(5.5, 2.75);
+    input_->ClickAt(5.5, 2.75);  // the first vertex, 96 pixels away
+    const double a = degrees * pi / 180;
+    input_->MoveTo(3.5 + 2 * std::cos(a), 2.75 + 2 * std::sin(a));
+    const int sides = 360 / degrees;
+    std::vector<std::pair<Pixel, Pixel>> edges;
+    for (int k = 0; k < sides; ++k) {
+      const double b = k * 2 * pi / sides, c = (k + 1) * 2 * pi / sides;
+      edges.push_back({At(3.5 + 2 * std::cos(b), 2.75 + 2 * std::sin(b)),
+                       At(3.5 + 2 * std::cos(c), 2.75 + 2 * std::sin(c))});
+    }
+    ExpectOnlySegments(edges);
+    EraseRubber();
+    EXPECT_TRUE(Unchanged());
+  }
+}
+
+// The pen the line-drawing previews draw with, for calling a shape directly.
+void SetPreviewPen() {
+  SetForeColor(RubberColor);
+  SetDrawMode(vbXorPen);
+  SetDrawStyle(2);
+  SetDrawWidth(1);
+}
+
+TEST_F(RubberTest, ARegularPolygonOfTooManySidesForSixteenBitsShowsItsCircleOnly) {
+  SetPreviewPen();
+  RubberAnchorPts[0] = {200, 150};
+  RubberAnchorPts[2] = {296, 150};
+  RubberAnchorPts[3] = {296, 150.0001F};  // a millionth of a radian round
+  RubberRegularPolygon();
+  EXPECT_FALSE(Unchanged());
+  EXPECT_FLOAT_EQ(RubberRadius, 96);
+  RubberCentreCircle();  // the same circle: the two cancel
+  EXPECT_TRUE(Unchanged());
+}
+
+TEST_F(RubberTest, TheCentreArcIsASectorOutlineEvenFromTheZeroDirection) {
+  StartLineCommand(DrawArcCentreCode);
+  input_->ClickAt(3, 2.5);
+  input_->MoveTo(5, 2.5);
+  input_->ClickAt(5, 2.5);  // the start, straight right of the centre
+  input_->MoveTo(5, 2.5 + 1.0 / 48);  // leaving it counterclockwise
+  input_->MoveTo(3, 4.5);
+  EXPECT_EQ(ArcSweepReversed, FlagTrue);
+  EXPECT_FLOAT_EQ(RubberArcStart, 0);
+  EXPECT_NEAR(RubberArcSweep, std::acos(-1.0) / 4, 1e-5);
+  EXPECT_TRUE(ChangedNear(At(4, 2.5)));  // both radii ...
+  EXPECT_TRUE(ChangedNear(At(3, 3.5)));
+  EXPECT_TRUE(ChangedNear(At(3 + 2 / std::sqrt(2.0), 2.5 + 2 / std::sqrt(2.0))));  // ... and the arc between
+  EXPECT_FALSE(ChangedNear(At(1, 2.5)));  // not the long way round
+  input_->ClickAt(3, 4.5);
+  EXPECT_TRUE(Unchanged());
+}
+
+TEST_F(RubberTest, AThreePointArcRunsCounterclockwiseBetweenItsEndsThroughItsMiddle) {
+  struct Case {
+    Single start, middle, end;     // angles of R1, R2, R3 about R0
+    Single arcStart, arcEnd;       // the arc drawn
+  };
+  const Case cases[] = {{1.0F, 2.0F, 3.0F, 1.0F, 3.0F}, {3.0F, 2.0F, 1.0F, 1.0F, 3.0F}, {0.5F, 3.0F, 1.0F, 1.0F, 0.5F}};
+  SetPreviewPen();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.start) + " " + std::to_string(c.middle) + " " + std::to_string(c.end));
+    const auto onCircle = [](Single angle) { return RubberPoint{200 + 100 * std::cos(angle), 150 + 100 * std::sin(angle)}; };
+    RubberAnchorPts[0] = {200, 150};
+    RubberAnchorPts[1] = onCircle(c.start);
+    RubberAnchorPts[2] = onCircle(c.middle);
+    RubberAnchorPts[3] = onCircle(c.end);
+    RubberArcThreePoints();
+    EXPECT_NEAR(RubberArcStart, c.arcStart, 1e-5);
+    EXPECT_NEAR(RubberArcEnd, c.arcEnd, 1e-5);
+    EXPECT_FLOAT_EQ(RubberRadius, 100);
+    EXPECT_FALSE(Unchanged());
+    RubberArcThreePoints();
+    EXPECT_TRUE(Unchanged());
+  }
+}
+
+TEST_F(RubberTest, ABoxEllipseTwiceAsWideAsHighHasHalfTheWidthAsRadiusAndAspectOneHalf) {
+  StartLineCommand(DrawEllipse2Code);
+  input_->ClickAt(1, 1);
+  input_->MoveTo(5, 3);
+  EXPECT_FLOAT_EQ(RubberRadius, 96);
+  EXPECT_FLOAT_EQ(RubberAspect, 0.5F);
+  EXPECT_FLOAT_EQ(RubberRadiusX, 96);
+  EXPECT_FLOAT_EQ(RubberRadiusY, 48);
+  const Pixel centre = At(3, 2);
+  ASSERT_FALSE(Changed().empty());
+  for (const Pixel& p : Changed()) {
+    const double u = (p.x - centre.x) / 96, v = (p.y - centre.y) / 48;
+    EXPECT_NEAR(std::hypot(u, v), 1, 0.05) << p.x << ", " << p.y;
+  }
+  EXPECT_TRUE(ChangedNear(At(3, 3)));  // its top and its left end
+  EXPECT_TRUE(ChangedNear(At(1, 2)));
+}
+
+TEST_F(RubberTest, AnAxisEllipseIsSixtyThreeChordsWhateverItsSize) {
+  SetPreviewPen();
+  // A small ellipse and one so large that a chord lies two pixels inside
+  // the true curve where it crosses the window.
+  struct Case {
+    RubberPoint centre;
+    Single a, b;  // half axes, pixels; the first axis along x
+  };
+  for (const Case& c : {Case{{200, 150}, 40, 25}, Case{{200, -1850}, 2000, 2000}}) {
+    SCOPED_TRACE(std::to_string(c.a));
+    RubberAnchorPts[0] = c.centre;
+    RubberAnchorPts[1] = {c.centre.X - c.a, c.centre.Y};
+    RubberAnchorPts[2] = {c.centre.X + c.a, c.centre.Y};
+    RubberAnchorPts[3] = {c.centre.X, c.centre.Y + c.b};
+    RubberAxisEllipse();
+    const auto device = [this](Single x, Single y) { return Pixel{x, doc_->View_Maxy - y}; };
+    // The second half axis, then the chords at every tenth of a radian up to 6.3.
+    std::vector<std::pair<Pixel, Pixel>> lines = {{device(c.centre.X, c.centre.Y), device(c.centre.X, c.centre.Y + c.b)}};
+    Single t = 0;
+    int chords = 0;
+    do {
+      const Single next = t + 0.1F;
+      lines.push_back({device(c.centre.X + c.a * std::cos(t), c.centre.Y + c.b * std::sin(t)),
+                       device(c.centre.X + c.a * std::cos(next), c.centre.Y + c.b * std::sin(next))});
+      t = next;
+      ++chords;
+    } while (t < 6.2831855F);
+    EXPECT_EQ(chords, 63);
+    const std::vector<Pixel> changed = Changed();
+    ASSERT_FALSE(changed.empty());
+    for (const Pixel& p : changed) {
+      bool on = false;
+      for (const auto& [from, to] : lines) on = on || DistanceToSegment(p, from, to) <= 1.0;
+      EXPECT_TRUE(on) << "off the chords at " << p.x << ", " << p.y;
+    }
+    RubberAxisEllipse();
+    EXPECT_TRUE(Unchanged());
+  }
+}
+
+TEST_F(RubberTest, TheEllipticalArcReadsOutTheDistanceToItsEndOnATallEllipse) {
+  EnglishUnit = 1;  // inches to three places
+  DecimalPlaces = 3;
+  StartLineCommand(DrawEllipticalArcCode);
+  input_->ClickAt(2, 0.5);
+  input_->MoveTo(4, 5.5);
+  input_->ClickAt(4, 5.5);  // 48 by 120 pixels about (3, 3)
+  input_->MoveTo(3.5, 3.5);
+  input_->ClickAt(3.5, 3.5);  // the start, 45 degrees round
+  input_->MoveTo(2.5, 4.5);
+  // The end's parametric angle: atan(tan(108.43 degrees) 48 / 120) + pi.
+  const double end = std::atan(-3.0 * 0.4) + std::acos(-1.0);
+  EXPECT_EQ(ArcSweepReversed, FlagTrue);
+  EXPECT_NEAR(RubberArcEnd, end, 1e-5);
+  EXPECT_EQ(MessagePanel(2), "Angle = 130");
+  const String radius = MessagePanel(3);
+  ASSERT_EQ(radius.rfind(" Radius = ", 0), 0u) << radius;
+  const double expected = std::hypot(48 * std::cos(end), 120 * std::sin(end)) / 48;  // 2.024
+  EXPECT_NEAR(std::stod(radius.substr(10)), expected, 0.006) << radius;
+  input_->ClickAt(2.5, 4.5);
+  EXPECT_TRUE(Unchanged());
+}
+
+TEST_F(RubberTest, ABezierSegmentLeavesItsStartAlongTheTangentTheLastOneLeftThere) {
+  StartLineCommand(DrawContBezierCode);
+  input_->ClickAt(1, 1);
+  input_->MoveTo(3, 1);
+  input_->ClickAt(3, 1);
+  input_->MoveTo(4, 3);
+  // The first segment leaves along its chord, a quarter of it from the start.
+  EXPECT_FLOAT_EQ(RubberAnchorPts[5].X, 96);
+  EXPECT_FLOAT_EQ(RubberAnchorPts[5].Y, 72);
+  const RubberPoint outgoing = RubberAnchorPts[4];
+  input_->ClickAt(4, 3);
+  input_->MoveTo(5, 3.5);
+  EXPECT_FLOAT_EQ(RubberAnchorPts[5].X, outgoing.X);
+  EXPECT_FLOAT_EQ(RubberAnchorPts[5].Y, outgoing.Y);
+  input_->ClickAt(5, 3.5);
+  EXPECT_TRUE(Unchanged());
 }
 
 // ---- Window box, centre line and polygon box -----------------------------------------

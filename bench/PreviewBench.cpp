@@ -1,0 +1,144 @@
+// The line-drawing previews as the pointer moves: every mouse move removes
+// the preview shown and draws the next one, both with the XOR pen on a
+// 1600 × 1000 drawing window. One iteration is one such move for the shape
+// of a code at the step where its curve shows, the cursor going back and
+// forth between two points; the straight line of the single-line command,
+// drawn as far across, is the yardstick in the same process.
+#include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "app/frmMain.h"
+#include "model/LineDrawCodes.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "view/Rubber.h"
+#include "view/Zooms.h"
+#include "view/frmDocument.h"
+
+namespace lintavo {
+namespace {
+
+constexpr int AreaWidth = 1600;  // pixels of the drawing area
+constexpr int AreaHeight = 1000;
+
+// An empty drawing window of 1600 × 1000 pixels in a main window.
+class PreviewScene {
+ public:
+  PreviewScene() {
+    ResetProgramState();
+    main_ = std::make_unique<frmMain>();
+    MainForm = main_.get();
+    document_ = new frmDocument;
+    document_->ID = 1;
+    document_->SetFileName("Preview");
+    QMdiSubWindow* sub = main_->MdiArea()->addSubWindow(document_);
+    main_->resize(AreaWidth + 200, AreaHeight + 200);
+    main_->show();
+    sub->show();
+    sub->resize(sub->size() + QSize(AreaWidth, AreaHeight) - document_->size());
+    main_->MdiArea()->setActiveSubWindow(sub);
+    RedrawView();
+  }
+  ~PreviewScene() {
+    MainForm = nullptr;
+    main_.reset();
+    ResetProgramState();
+  }
+  bool Ready() const { return document_->View_Maxx == AreaWidth && ActiveDoc == document_; }
+  QImage Picture() const { return document_->Image().copy(); }
+
+ private:
+  std::unique_ptr<frmMain> main_;
+  frmDocument* document_ = nullptr;  // owned by the main window
+};
+
+using PixelPoint = std::pair<Single, Single>;  // view pixels, y upward
+
+// A click as a person makes it and the drawing window takes it: the pointer
+// moves there (the preview follows), then the preview goes and the step advances.
+void Click(PixelPoint p) {
+  if (ToolStep > 0) UpdateRubber(p.first, p.second);
+  if (RubberBusy) EraseRubber();
+  MouseX = p.first;
+  MouseY = p.second;
+  ++ToolStep;
+  if (ToolStep == 1) StartRubber(p.first, p.second);
+}
+
+void MeasurePreview(benchmark::State& state, Integer code, const std::vector<PixelPoint>& clicks) {
+  PreviewScene scene;
+  if (!scene.Ready()) {
+    state.SkipWithError("the drawing window did not get its 1600 x 1000 area");
+    return;
+  }
+  LineDrawCommand = code;
+  ToolStep = 0;
+  for (const PixelPoint& p : clicks) Click(p);
+  const PixelPoint cursors[] = {{1150, 700}, {1160, 640}};
+  UpdateRubber(cursors[1].first, cursors[1].second);
+  const QImage shown = scene.Picture();
+  EraseRubber();
+  if (shown == scene.Picture()) {
+    state.SkipWithError("the preview drew nothing");
+    return;
+  }
+  int k = 0;
+  for (auto _ : state) {
+    UpdateRubber(cursors[k].first, cursors[k].second);
+    k ^= 1;
+  }
+  EraseRubber();
+  state.SetItemsProcessed(state.iterations());
+}
+
+// The yardstick: a line from the first click to the cursor, about 450 pixels.
+void BM_PreviewLine(benchmark::State& state) { MeasurePreview(state, DrawSingleCode, {{800, 500}}); }
+BENCHMARK(BM_PreviewLine)->Unit(benchmark::kMicrosecond);
+
+// Twelve sides of radius 360 pixels about (800, 500).
+void BM_PreviewRegularPolygon(benchmark::State& state) {
+  MeasurePreview(state, DrawRegularPolygonCode, {{800, 500}, {1160, 500}});
+}
+BENCHMARK(BM_PreviewRegularPolygon)->Unit(benchmark::kMicrosecond);
+
+// A sector of radius 360 pixels with its read-outs.
+void BM_PreviewCentreArc(benchmark::State& state) {
+  MeasurePreview(state, DrawArcCentreCode, {{800, 500}, {1160, 500}});
+}
+BENCHMARK(BM_PreviewCentreArc)->Unit(benchmark::kMicrosecond);
+
+void BM_PreviewThreePointArc(benchmark::State& state) {
+  MeasurePreview(state, DrawArcStartMiddleCode, {{400, 500}, {800, 850}});
+}
+BENCHMARK(BM_PreviewThreePointArc)->Unit(benchmark::kMicrosecond);
+
+void BM_PreviewBoxEllipse(benchmark::State& state) { MeasurePreview(state, DrawEllipse2Code, {{400, 300}}); }
+BENCHMARK(BM_PreviewBoxEllipse)->Unit(benchmark::kMicrosecond);
+
+void BM_PreviewEllipticArc(benchmark::State& state) {
+  MeasurePreview(state, DrawEllipticalArcCode, {{400, 200}, {1200, 800}, {1200, 500}});
+}
+BENCHMARK(BM_PreviewEllipticArc)->Unit(benchmark::kMicrosecond);
+
+void BM_PreviewAxisEllipse(benchmark::State& state) {
+  MeasurePreview(state, DrawEllipse3Code, {{800, 500}, {1200, 600}});
+}
+BENCHMARK(BM_PreviewAxisEllipse)->Unit(benchmark::kMicrosecond);
+
+void BM_PreviewSpline(benchmark::State& state) {
+  MeasurePreview(state, DrawSplineCode, {{300, 300}, {600, 700}, {900, 400}});
+}
+BENCHMARK(BM_PreviewSpline)->Unit(benchmark::kMicrosecond);
+
+void BM_PreviewBezier(benchmark::State& state) {
+  MeasurePreview(state, DrawContBezierCode, {{300, 300}, {600, 700}, {900, 400}});
+}
+BENCHMARK(BM_PreviewBezier)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace lintavo

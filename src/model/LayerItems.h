@@ -51,10 +51,11 @@ bool FindLayerByName(Long& index);
 // Adds a layer of drawing CurDwg named "New Layer n", n the smallest number
 // from 1 not yet used there, shown, unlocked, with the world window now shown
 // as its extents. The new layer is ItemCount; it does not become current.
+// Ends the layer command (ServicesAbove.EndLayerCommand).
 void NewLayer();
 // The index of the layer of drawing CurDwg with that name; a missing one is
 // made, shown, with extents 0,0 to 1,1. The active drawing window of the
-// main window becomes ActiveDoc first.
+// main window becomes ActiveDoc first. 0 when no drawing is open (CurDwg 0).
 Long EnsureLayer(const String& Name);
 
 // ---- Reset ---------------------------------------------------------------------------

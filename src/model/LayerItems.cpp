@@ -90,7 +90,10 @@ bool IsObjLayerVisible(Long ObjNo) {
   if (!window) return true;
   if (layer == window->Current_Layer) return true;
   if (!window->View_Layers) return false;
-  return window->Current_Layer == 0 || shown;
+  // Without a current layer (after HIDE All) a layer is still drawn by its
+  // own flag: every full redraw turns View_Layers on in that state, and a
+  // rule that drew every layer then would undo the hiding at once.
+  return shown;
 }
 
 bool IsObjLayerEditable(Long ObjNo) { return IsLayerEditableIn(ActiveDocForm(), Objs[ObjNo].LayerID); }

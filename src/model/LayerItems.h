@@ -30,8 +30,8 @@ extern Integer PreviewAllLayers;  // flag: in preview mode every shown layer is 
 // Whether entity ObjNo's layer is drawn. In preview mode: its layer is
 // PreviewLayer, or every shown layer is previewed and its layer is shown.
 // Otherwise, by the active window: the current layer always; nothing else
-// while View_Layers is off; everything while there is no current layer (0);
-// else the layer's Show flag (a link 0 reads the blank, hidden Items(0)).
+// while View_Layers is off; else the layer's Show flag, also while there is
+// no current layer (a link 0 reads the blank, hidden Items(0)).
 bool IsObjLayerVisible(Long ObjNo);
 // Whether entity ObjNo can be picked: its layer is the active window's
 // current layer (even hidden or locked), or View_Layers is on and its layer

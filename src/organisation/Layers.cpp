@@ -208,6 +208,12 @@ void SetLayerMode(Integer code) {
 // ---- Dispatcher ----------------------------------------------------------------
 
 void RunLayerCommand() {
+  // Layers belong to a drawing window: without one there is nothing to do.
+  MainWindowLink* main = MainLink();
+  if (main && !main->ActiveDrawingWindow()) {
+    EndLayerCommand();
+    return;
+  }
   if (!LayerActive) {
     LayerActive = FlagTrue;
     AwaitingInput = FlagTrue;

@@ -10,6 +10,7 @@
 
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
+#include "model/MainWindowLink.h"
 #include "model/SupportLists.h"
 #include "model/Top.h"
 #include "platform/Modal.h"
@@ -205,6 +206,9 @@ void frmLayerMgr::accept() {
 }
 
 void ShowLayerMgr() {
+  // The manager gives layers to the active drawing: without one it has nothing to show.
+  MainWindowLink* main = MainLink();
+  if (CurDwg < 1 || (main && !main->ActiveDrawingWindow())) return;
   frmLayerMgr dialog;
   ShowModal(dialog);
 }

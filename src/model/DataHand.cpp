@@ -180,7 +180,8 @@ void AddObj(Integer ObjType, Integer NPoints) {
   // The very first entity of an empty table goes on "Layer 1".
   if (ObjCount == 1) {
     const Long layer = EnsureLayer("Layer 1");
-    if (DrawingWindow* window = ActiveDrawingWindow()) window->Current_Layer = layer;
+    DrawingWindow* window = ActiveDrawingWindow();
+    if (window && layer > 0) window->Current_Layer = layer;
   }
   DrawingWindow* window = ActiveDrawingWindow();
   const DwgRec& dwg = Dwgs[CurDwg];

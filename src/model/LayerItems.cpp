@@ -7,6 +7,7 @@
 #include "model/DrawingWindow.h"
 #include "model/MainWindowLink.h"
 #include "model/ProgramState.h"
+#include "model/ServicesAbove.h"
 #include "model/SupportLists.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
@@ -52,7 +53,8 @@ void NewLayer() {
   layer.Show = FlagTrue;
   layer.Lock = FlagFalse;
   AddLayerName(layer.Name, GeneralUseCategory);
-  // Not yet done: the layer command is not ended (its commands come later).
+  // Making a layer is a whole layer command: it ends with the tool state cleared.
+  if (ServicesAbove.EndLayerCommand) ServicesAbove.EndLayerCommand();
 }
 
 Long EnsureLayer(const String& Name) {
@@ -61,6 +63,8 @@ Long EnsureLayer(const String& Name) {
   if (MainWindowLink* main = MainLink()) {
     if (DrawingWindow* child = main->ActiveDrawingWindow()) ActiveDoc = &child->DrawingSurface();
   }
+  // Layers belong to a drawing: without one open there is none to find or make.
+  if (CurDwg < 1) return 0;
   LayerNameSought = Name;
   Long index = 0;
   if (FindLayerByName(index)) return index;
@@ -86,7 +90,10 @@ bool IsObjLayerVisible(Long ObjNo) {
   if (!window) return true;
   if (layer == window->Current_Layer) return true;
   if (!window->View_Layers) return false;
-  return window->Current_Layer == 0 || shown;
+  // Without a current layer (after HIDE All) a layer is still drawn by its
+  // own flag: every full redraw turns View_Layers on in that state, and a
+  // rule that drew every layer then would undo the hiding at once.
+  return shown;
 }
 
 bool IsObjLayerEditable(Long ObjNo) { return IsLayerEditableIn(ActiveDocForm(), Objs[ObjNo].LayerID); }

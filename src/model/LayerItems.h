@@ -30,8 +30,8 @@ extern Integer PreviewAllLayers;  // flag: in preview mode every shown layer is 
 // Whether entity ObjNo's layer is drawn. In preview mode: its layer is
 // PreviewLayer, or every shown layer is previewed and its layer is shown.
 // Otherwise, by the active window: the current layer always; nothing else
-// while View_Layers is off; everything while there is no current layer (0);
-// else the layer's Show flag (a link 0 reads the blank, hidden Items(0)).
+// while View_Layers is off; else the layer's Show flag, also while there is
+// no current layer (a link 0 reads the blank, hidden Items(0)).
 bool IsObjLayerVisible(Long ObjNo);
 // Whether entity ObjNo can be picked: its layer is the active window's
 // current layer (even hidden or locked), or View_Layers is on and its layer
@@ -51,10 +51,11 @@ bool FindLayerByName(Long& index);
 // Adds a layer of drawing CurDwg named "New Layer n", n the smallest number
 // from 1 not yet used there, shown, unlocked, with the world window now shown
 // as its extents. The new layer is ItemCount; it does not become current.
+// Ends the layer command (ServicesAbove.EndLayerCommand).
 void NewLayer();
 // The index of the layer of drawing CurDwg with that name; a missing one is
 // made, shown, with extents 0,0 to 1,1. The active drawing window of the
-// main window becomes ActiveDoc first.
+// main window becomes ActiveDoc first. 0 when no drawing is open (CurDwg 0).
 Long EnsureLayer(const String& Name);
 
 // ---- Reset ---------------------------------------------------------------------------

@@ -24,6 +24,7 @@ struct ServicesAboveRec {
   void (*MarkPickPoint)(Double X, Double Y) = nullptr;  // the construction-point mark at a pick
   // ---- The commands --------------------------------------------------------------------------
   void (*CancelGroupEdit)() = nullptr;  // the grip frame erased and its drag ended
+  void (*EndLayerCommand)() = nullptr;  // the layer command and the tool state ended (NewLayer)
   // ---- Storage --------------------------------------------------------------------------------
   // Adds a remembered layer name to the settings database (no row when the
   // name is stored already).

@@ -184,11 +184,22 @@ void EraseObj(Long ObjNo) {
 
 // The members leave every drawing and carry no step, so neither Undo nor Redo
 // can bring them back.
-void DeleteItemObjs(Long ItemIndex) {
+namespace {
+
+// Which entities go with an item that is deleted.
+enum class Membership { Owner, Layer };
+
+// Deletes item ItemIndex and, for good, every entity it owns or that lies on
+// it: each is wiped from the surface, flagged as deleted with its owner and
+// detached from its drawing. The last item of the table is dropped; another
+// is left as a deleted, hidden entry so later indexes keep their meaning.
+void DeleteItemWith(Long ItemIndex, Membership membership) {
   if (ItemIndex < 1 || ItemIndex > ItemCount) return;
   Long detached = 0;
   for (Long i = 1; i <= ObjCount; ++i) {
-    if (Objs[i].OwnerID != ItemIndex) continue;
+    const ObjRec& member = Objs[i];
+    const Long link = membership == Membership::Owner ? member.OwnerID : member.LayerID;
+    if (link != ItemIndex || (membership == Membership::Layer && member.DwgNo != CurDwg)) continue;
     PaintErased(i);
     ObjRec& obj = Objs[i];
     obj.Flag = FlagDeletedWithOwner;
@@ -206,6 +217,12 @@ void DeleteItemObjs(Long ItemIndex) {
   item.DwgNo = 0;
   item.Rtype = ItemDeleted;
 }
+
+}  // namespace
+
+void DeleteItemObjs(Long ItemIndex) { DeleteItemWith(ItemIndex, Membership::Owner); }
+
+void DeleteLayerObjs(Long LayerIndex) { DeleteItemWith(LayerIndex, Membership::Layer); }
 
 // ---- Closing drawings -------------------------------------------------------------------------
 

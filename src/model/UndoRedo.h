@@ -43,6 +43,8 @@ void Redo();                  // does the step above the undo position again
 // ---- Erasing -------------------------------------------------------------------------------
 void EraseObj(Long ObjNo);          // erases one entity as an undoable step
 void DeleteItemObjs(Long ItemIndex);  // deletes an item and, for good, every entity it owns
+// Deletes a layer item and, for good, every entity of the current drawing on it.
+void DeleteLayerObjs(Long LayerIndex);
 
 // ---- Closing drawings -------------------------------------------------------------------------
 void EraseDwgObjs(Integer DwgNo);   // detaches every entity of drawing DwgNo (1..10)

@@ -222,7 +222,7 @@ void frmDocument::Form_Activate() {
   View_Layers = FlagTrue;
   Edit_layers = FlagFalse;
   MarkDrawingPrepared();
-  // Not yet done: the main tool bar's layer buttons.
+  ShowLayerButtons();  // edit all up, view all down
   if (DefDwgWidth > 0) StartZoomAll();
 }
 

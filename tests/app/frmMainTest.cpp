@@ -257,6 +257,7 @@ TEST_F(frmMainTest, TheLayersButtonWithAllLayersShowingLeavesTheLayerButtonsAlon
   QAction* viewAll = main_->ToolBarButton("ViewLayers");
   editAll->setChecked(true);
   viewAll->setChecked(true);
+  Responder().OnModalWindow([](QDialog& chooser) { chooser.reject(); });  // the layer chooser
   Press(main_->tbToolBar, "Layers");
   EXPECT_EQ(LayerCommand, 7);
   EXPECT_TRUE(editAll->isChecked());

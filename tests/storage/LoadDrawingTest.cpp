@@ -142,6 +142,42 @@ TEST_F(LoadDrawingTest, RoundTripOfEveryEntityTypeRestoresEachEntityAndItsLinks)
   EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(LoadDrawingTest, LayersRoundTripWithTheirNamesShowAndLock) {
+  struct LayerState {
+    String name;
+    Integer show, lock;
+  };
+  const LayerState layers[] = {{"Walls", FlagTrue, FlagFalse},
+                               {"Hidden and locked", FlagFalse, FlagTrue},
+                               {"Joe's \"quoted\" layer", FlagTrue, FlagTrue}};
+  for (const LayerState& state : layers) {
+    const Long layer = EnsureLayer(state.name);
+    Items[layer].Show = state.show;
+    Items[layer].Lock = state.lock;
+    Objs[AddStyled(EntityLine, {{0, 0}, {5, 2}}, 0x00FF00, 0, 1, 0)].LayerID = layer;
+  }
+  ASSERT_TRUE(SaveDrawing(1)) << (Messages().empty() ? "" : Messages()[0]);
+  const Long drawId = Dwgs[1].DrawID;
+  const String name = Dwgs[1].Name;
+
+  ResetProgramState();
+  DwgDbPath = path_;
+  frmDocument fresh;
+  Open(fresh, 1);
+  ASSERT_TRUE(LoadStored(drawId, name));
+  for (const LayerState& state : layers) {
+    LayerNameSought = state.name;
+    Long index = 0;
+    ASSERT_TRUE(FindLayerByName(index)) << state.name;
+    EXPECT_EQ(Items[index].Show, state.show) << state.name;
+    EXPECT_EQ(Items[index].Lock, state.lock) << state.name;
+    Long onIt = 0;
+    for (Long i : EntitiesOf(1)) onIt += Objs[i].LayerID == index;
+    EXPECT_EQ(onIt, 1) << state.name;
+  }
+  EXPECT_TRUE(Messages().empty());
+}
+
 // Every row of the drawing's Lines (but the PointID column, a place in
 // the table of the session that wrote it) and Points, in key order.
 std::vector<std::vector<String>> StoredRows(TestDatabase& db) {

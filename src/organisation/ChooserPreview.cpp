@@ -1,0 +1,99 @@
+// ChooserPreview: the picture box of an item chooser as the drawing target.
+#include "organisation/ChooserPreview.h"
+
+#include <cmath>
+
+#include "model/DataHand.h"
+#include "model/DrawingWindow.h"
+#include "model/LayerItems.h"
+#include "model/Top.h"
+#include "model/ViewCache.h"
+#include "platform/Numbers.h"
+#include "platform/Surface.h"
+#include "view/DisplayOptions.h"
+#include "view/DrawDispatch.h"
+#include "view/Zooms.h"
+
+namespace lintavo {
+
+// ---- Opening and closing ------------------------------------------------------------------
+
+void InitPreviewSurface(PreviewSession& Session, Surface& Picture, Long Width, Long Height) {
+  if (!Session.Picture) Session.SavedSurface = ActiveDoc;
+  Session.Picture = &Picture;
+  ActiveDoc = &Picture;
+  PreviewMode = FlagTrue;
+  ViewPixMinX = ViewPixMinY = 0;
+  ViewPixMaxX = Width;
+  ViewPixMaxY = Height;
+  ViewWinMinX = ViewWinMinY = 0;
+  ViewWinMaxX = Width / PixelsPerUnit;
+  ViewWinMaxY = Height / PixelsPerUnit;
+  ViewScaleX = ViewScaleY = PixelsPerUnit;
+  ViewBaseX = ViewBaseY = 0;
+  ViewZoom = 1;
+}
+
+void EndPreviewSurface(PreviewSession& Session) {
+  if (!Session.Picture) return;
+  PreviewMode = FlagFalse;
+  if (ActiveDoc == Session.Picture) {
+    ActiveDoc = Session.SavedSurface;
+    if (ActiveDocForm()) LoadViewCache();
+  }
+  Session.Picture = nullptr;
+  Session.SavedSurface = nullptr;
+}
+
+// ---- The preview window ---------------------------------------------------------------------
+
+bool SetPreviewWindow(const ItemRec& Item) {
+  const Double x = ToSingle(Item.Xorigin), y = ToSingle(Item.Yorigin);
+  ViewWinMinX = Item.Xmin + x;
+  ViewWinMinY = Item.Ymin + y;
+  ViewWinMaxX = Item.Xmax + x;
+  ViewWinMaxY = Item.Ymax + y;
+  if (ViewWinMaxX == ViewWinMinX || ViewWinMaxY == ViewWinMinY) {
+    ViewWinMaxX = Dwgs[1].Xmax;
+    ViewWinMaxY = Dwgs[1].Ymax;
+  }
+  return ViewWinMaxX > ViewWinMinX && ViewWinMaxY > ViewWinMinY;
+}
+
+void FitPreviewToView() {
+  const Double width = ViewWinMaxX - ViewWinMinX, height = ViewWinMaxY - ViewWinMinY;
+  // An empty layer has no extents: no scale fits it, the view stays as it is.
+  if (!(width > 0) || !(height > 0) || !std::isfinite(width) || !std::isfinite(height)) return;
+  const Integer w = static_cast<Integer>(ViewPixMaxX - ViewPixMinX);
+  const Integer h = static_cast<Integer>(ViewPixMaxY - ViewPixMinY);
+  const Single sx = ToSingle((w / PixelsPerUnit) / width);
+  const Single sy = ToSingle((h / PixelsPerUnit) / height);
+  ViewZoom = sx < sy ? sx : sy;
+  ViewScaleX = ViewScaleY = ViewZoom * PixelsPerUnit;
+  const Double cx = (ViewWinMinX + ViewWinMaxX) / 2, cy = (ViewWinMinY + ViewWinMaxY) / 2;
+  ViewBaseX = ToSingle(w / 2.0 + ViewPixMinX - ViewScaleX * cx);
+  ViewBaseY = ToSingle(h / 2.0 + ViewPixMinY - ViewScaleY * cy);
+}
+
+Double PreviewWidth() { return std::fabs(ViewWinMaxX - ViewWinMinX); }
+Double PreviewHeight() { return std::fabs(ViewWinMaxY - ViewWinMinY); }
+
+// ---- Drawing ----------------------------------------------------------------------------------
+
+void DrawLayerPreview(Long Layer) {
+  if (Layer < 1 || Layer > ItemCount) return;
+  ItemRec& item = Items[Layer];
+  const Integer savedShow = item.Show;
+  item.Show = FlagTrue;
+  PreviewLayer = Layer;
+  PreviewAllLayers = FlagFalse;
+  ShowRefPnts = FlagFalse;
+  const Long last = ObjCount;
+  for (Long i = 1; i <= last; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo == CurDwg && obj.LayerID == Layer && !obj.Erased) DrawObject(i);
+  }
+  item.Show = savedShow;
+}
+
+}  // namespace lintavo

@@ -1,0 +1,46 @@
+// ChooserPreview: the preview surface every item chooser shares.
+//
+// A chooser makes its picture box the drawing target while it is open:
+// ActiveDoc points at the picture, PreviewMode is set, and the view cache
+// describes the picture (true size until an item is previewed, then fitted
+// to the item's extents). Closing gives the target back to the surface that
+// had it and reloads the view cache from that window, so the drawing window
+// draws with its own view again. Previews are drawn with the ordinary
+// drawing routines; the visibility test passes only PreviewLayer's entities.
+#pragma once
+
+#include "platform/Types.h"
+
+namespace lintavo {
+
+class Surface;
+struct ItemRec;
+
+// What a chooser keeps while its picture is the drawing target.
+struct PreviewSession {
+  Surface* SavedSurface = nullptr;  // ActiveDoc before the chooser opened
+  Surface* Picture = nullptr;       // the chooser's picture box; nullptr while closed
+};
+
+// Makes Picture the drawing target at true size (one world unit per
+// PixelsPerUnit pixels, origin bottom left) and sets PreviewMode.
+void InitPreviewSurface(PreviewSession& Session, Surface& Picture, Long Width, Long Height);
+// Clears PreviewMode and gives the target back, reloading the view cache
+// from the window that had it. Does nothing when the session is closed.
+void EndPreviewSurface(PreviewSession& Session);
+
+// The world window of the view cache := the item's extents offset by its
+// origin. A window with no width or height takes the upper corner of the
+// drawing record in slot 1. False when it still has no width or height.
+bool SetPreviewWindow(const ItemRec& Item);
+// Fits the world window into the picture (no margin, centred, the smaller
+// of the two scales). A window without width or height is not fitted.
+void FitPreviewToView();
+// Draws every entity of the current drawing on layer Layer, the layer shown
+// meanwhile and Reference Points off. PreviewLayer := Layer, PreviewAllLayers off.
+void DrawLayerPreview(Long Layer);
+// The preview window's width and height, world units.
+Double PreviewWidth();
+Double PreviewHeight();
+
+}  // namespace lintavo

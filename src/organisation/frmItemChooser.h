@@ -1,0 +1,90 @@
+// frmItemChooser: the pattern every item chooser shares (layers now; groups,
+// areas, views and components reuse it): a list of the current drawing's
+// items of one kind with their count line, a preview surface, a name box
+// that renames on Enter, Add, Delete, OK and Cancel.
+//
+// The opener sets SelectAction and shows the chooser modally (ShowModal);
+// the chooser's own class says what a choice, an addition and a deletion do
+// and what its results are. While it is open its picture is the drawing
+// target in preview mode (ChooserPreview); closing gives the target and the
+// view cache back. Delete and Rename act only on an item clicked since the
+// chooser opened (ChosenIndex >= 1): with none, a press changes nothing.
+#pragma once
+
+#include <QDialog>
+
+#include "organisation/ChooserPreview.h"
+#include "platform/Types.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace lintavo {
+
+class SurfaceWidget;
+
+class frmItemChooser : public QDialog {
+  Q_OBJECT
+ public:
+  // Kind: the item kind listed; ItemWord: "Layer", "Group" ...; ActionWords:
+  // the caption's word by SelectAction 1..4 (any other action gives none).
+  frmItemChooser(Integer Kind, const char* ItemWord, const char* const (&ActionWords)[4], QWidget* parent);
+  ~frmItemChooser() override;
+
+  QListWidget* List1 = nullptr;     // names of the current drawing's items of the kind
+  SurfaceWidget* Picture1 = nullptr;  // preview surface
+  QLabel* lblView = nullptr;        // the chosen item's name & " Selected"
+  QLabel* lblLines = nullptr;       // "Lines = " & its entity count
+  QLabel* lblWidth = nullptr;       // width of the preview window
+  QLabel* lblHeight = nullptr;      // height of the preview window
+  QLabel* lblCname = nullptr;       // "Edit/Change <word> Name"
+  QLineEdit* TxtName = nullptr;     // chosen name; Enter renames the chosen item
+  QPushButton* Command1 = nullptr;  // "Add New <word>"
+  QPushButton* Command2 = nullptr;  // "Delete This <word>"
+  QPushButton* OKButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+  QLabel* Label1 = nullptr;  // count line
+  QLabel* Label2 = nullptr;  // the chooser's note
+
+  Long ChosenIndex = 0;  // Items index of the item last clicked; 0 none
+  String ChosenName;     // its name as clicked or renamed
+
+  static constexpr int PictureWidth = 320;   // preview surface, pixels
+  static constexpr int PictureHeight = 240;
+
+ protected:
+  // ---- What the chooser's own class decides ---------------------------------------
+  virtual void ClearResults() = 0;                              // nothing chosen
+  virtual void TakeChoice(Long Index, const String& Name) = 0;  // results := the clicked item
+  virtual void DeleteChosen(Long Index) = 0;                    // deletes (it may ask first)
+  virtual void AddNewItem() = 0;                                // Command1
+  virtual void AcceptChoice() {}                                // on OK, before closing
+  virtual Long MemberCount(Long Index) const = 0;               // entities shown by lblLines
+
+  // ---- The pattern --------------------------------------------------------------------
+  void FillList();
+  bool FindItemIndex(const String& Name, Long& Index) const;  // first item of the kind, exact name
+  void ShowPreview(Long Index);  // the item's window fitted and its entities drawn
+  void ClearPicture();
+
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void accept() override;
+  void reject() override;
+
+ private:
+  void Form_Load();
+  void List1_Click(int row);
+  void TxtName_Enter();
+  void Command2_Click();
+  void Command1_Click();
+
+  Integer kind_;
+  String itemWord_;
+  const char* const* actionWords_;
+  PreviewSession preview_;
+};
+
+}  // namespace lintavo

@@ -1,0 +1,103 @@
+// frmLayerSelect: the layer chooser, and its place in the layer commands
+// and in Select Layer.
+#include "organisation/frmLayerSelect.h"
+
+#include <QLabel>
+
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "model/ViewCache.h"
+#include "organisation/Layers.h"
+#include "picking/Selection.h"
+#include "platform/Modal.h"
+#include "platform/Prompts.h"
+
+namespace lintavo {
+
+namespace {
+// Caption words by SelectAction 1..4.
+constexpr const char* const LayerSelectWords[4] = {"Select Top ", "Show/Edit ", "Remove ", "Hide "};
+}  // namespace
+
+frmLayerSelect::frmLayerSelect(QWidget* parent) : frmItemChooser(ItemLayer, "Layer", LayerSelectWords, parent) {
+  setObjectName("frmLayerSelect");
+  Label2->setText("Note: Selecting a top layer automatically unlocks that Layer.");
+}
+
+void frmLayerSelect::ClearResults() {
+  SelectedLayer = 0;
+  LayerNameSought.clear();
+}
+
+void frmLayerSelect::TakeChoice(Long Index, const String& Name) {
+  LayerNameSought = Name;
+  SelectedLayer = Index;
+}
+
+Long frmLayerSelect::MemberCount(Long Index) const { return CountLayerObjs(Index); }
+
+void frmLayerSelect::DeleteChosen(Long Index) {
+  // The question hangs on the entities really on the layer, not on a stored
+  // count that a later extents pass would only refresh.
+  if (CountLayerObjs(Index) > 0 &&
+      MsgBox("The Lines on this Layer will be Deleted with the Layer, Continue With the Delete?", vbYesNo,
+             "Delete Layer") != vbYes)
+    return;
+  DeleteLayer(Index);
+}
+
+void frmLayerSelect::AddNewItem() {
+  Long index = 0;
+  for (Long n = 1;; ++n) {
+    ChosenName = "New Layer " + std::to_string(n);
+    if (!FindItemIndex(ChosenName, index)) break;
+  }
+  NewItemName = ChosenName;
+  AddItem(ItemLayer);
+  ItemRec& layer = Items[ItemCount];
+  layer.Name = ChosenName;
+  layer.Xorigin = layer.Yorigin = 0;
+  layer.Xmin = ViewWinMinX;
+  layer.Ymin = ViewWinMinY;
+  layer.Xmax = ViewWinMaxX;
+  layer.Ymax = ViewWinMaxY;
+  layer.Show = FlagTrue;
+  layer.Lock = FlagFalse;
+  layer.DwgNo = CurDwg;
+}
+
+void frmLayerSelect::AcceptChoice() {
+  if (SelectedLayer < 1 || SelectedLayer > ItemCount) return;
+  Items[SelectedLayer].Show = FlagTrue;
+  Items[SelectedLayer].Lock = FlagFalse;
+}
+
+void ShowLayerSelect() {
+  frmLayerSelect dialog;
+  ShowModal(dialog);
+}
+
+namespace {
+
+// Select Layer's chooser; the choosers of the other kinds are not built yet
+// and count as cancelled.
+bool ChooseItemOfKind(Integer Kind, String& Name, Long& ItemNo) {
+  if (Kind != SelectKindLayer) return false;
+  ShowLayerSelect();
+  if (DlgCancelled || SelectedLayer < 1) return false;
+  Name = LayerNameSought;
+  ItemNo = SelectedLayer;
+  return true;
+}
+
+void PlugLayerSelect() {
+  LayerDialogs.ShowLayerSelect = ShowLayerSelect;
+  SelectionServices.ChooseItem = ChooseItemOfKind;
+}
+
+const ModuleRegistrar Registered({"frmLayerSelect", FloorApp, nullptr, {}, PlugLayerSelect});
+
+}  // namespace
+
+}  // namespace lintavo

@@ -1,0 +1,426 @@
+// Layers: the name library, the layer items, the layer commands of tool 14
+// and the layer chooser, control and manager dialogs, driven through the
+// main window's menus and buttons and the dialogs' own controls.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QTreeWidget>
+#include <functional>
+
+#include "model/DataHand.h"
+#include "model/Picks.h"
+#include "model/SupportLists.h"
+#include "model/Top.h"
+#include "model/ViewCache.h"
+#include "organisation/Layers.h"
+#include "organisation/frmLayerCtl.h"
+#include "organisation/frmLayerMgr.h"
+#include "organisation/frmLayerSelect.h"
+#include "picking/Selection.h"
+#include "platform/Colors.h"
+#include "platform/Database.h"
+#include "platform/Prompts.h"
+#include "platform/Recordset.h"
+#include "storage/SupportFiles.h"
+#include "view/Zooms.h"
+#include "support/DialogKeys.h"
+#include "view/ViewFixture.h"
+
+namespace lintavo {
+namespace {
+
+// The LayerNames rows holding a name (compared as the database compares).
+int StoredRows(const String& name) {
+  Connection connection;
+  Recordset rows;
+  if (!connection.Open(SupportFilePath(SettingsDbFile), OpenMode::ReadOnly) || !rows.Open(connection, "LayerNames"))
+    return -1;
+  int count = 0;
+  for (; !rows.Eof(); rows.MoveNext())
+    if (rows.Field("Name").AsText() == name) ++count;
+  return count;
+}
+
+class LayersTest : public ViewFixture {
+ protected:
+  void SetUp() override {
+    ViewFixture::SetUp();
+    doc_ = Open(1);
+    doc_->XVscale = doc_->YVscale = 48;
+    doc_->View_Scale = 48 / PixelsPerUnit;
+    doc_->VbaseX = doc_->Vbasey = 24;
+    UpdateWorldWindow();
+    // The very first entity of a drawing puts the window on "Layer 1"; the
+    // layer the window made when it opened goes, so each test starts with
+    // one layer, current, and a line on no layer.
+    const Long opened = doc_->Current_Layer;
+    AddLine(0, -5);
+    DeleteLayer(opened);
+    RefreshDocView(doc_);
+  }
+  // A line of the current drawing on a layer.
+  static Long AddLine(Long layer, Double y) {
+    AddObj(EntityLine, 2);
+    AddPnt(0, y);
+    AddPnt(4, y);
+    Objs[ObjCount].LayerID = layer;
+    return ObjCount;
+  }
+  // Runs a layer command as the menus and buttons do.
+  static void Layer(Integer code) {
+    LayerCommand = code;
+    ActiveTool = ToolLayers;
+    SelectTool();
+  }
+  // Operates the next modal window of type T with operate (which closes it).
+  template <typename T>
+  void OnDialog(std::function<void(T&)> operate) {
+    Responder().OnModalWindow([operate](QDialog& shown) {
+      auto* dialog = qobject_cast<T*>(&shown);
+      ASSERT_NE(dialog, nullptr);
+      operate(*dialog);
+      if (dialog->isVisible()) static_cast<QDialog*>(dialog)->reject();
+    });
+  }
+  // A click at a point of a list's viewport, as the mouse delivers it.
+  static void ClickAt(QAbstractItemView* list, QPoint at) {
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(list->viewport(), &event);
+    }
+  }
+  static void ClickRow(QListWidget* list, int row) { ClickAt(list, list->visualItemRect(list->item(row)).center()); }
+  static void ClickRow(QTreeWidget* list, int row) {
+    ClickAt(list, list->visualItemRect(list->topLevelItem(row)).center());
+  }
+  static void TypeEnter(QLineEdit* box, const QString& text) { RetypeAndEnter(box, text); }
+  // The last message box asked.
+  PromptRecord LastMessageBox() {
+    const auto& prompts = Responder().Prompts();
+    for (auto it = prompts.rbegin(); it != prompts.rend(); ++it)
+      if (it->kind == PromptKind::MessageBox) return *it;
+    return {};
+  }
+  void Choose(const char* item) { main_->MenuItem(item)->trigger(); }
+  bool EqualsFreshRedraw() {
+    const QImage now = doc_->Image().copy();
+    RefreshDocView(doc_);
+    return now == doc_->Image();
+  }
+  Long FirstLayer() const { return doc_->Current_Layer; }
+
+  FixedDpiDocument* doc_ = nullptr;
+};
+
+// ---- The name library ---------------------------------------------------------------------------
+
+TEST_F(LayersTest, TheLibraryGrowsByAHundredWhenFewerThanTenSpareEntriesWouldRemain) {
+  LayerNameList.assign(1, LayerNameRec{});
+  LayerNameBound = LayerNameCount = 0;
+  AddLayerName("Qz A", "General Use");
+  EXPECT_EQ(LayerNameBound, 100);
+  EXPECT_EQ(LayerNameCount, 1);
+  EXPECT_EQ(StoredRows("Qz A"), 1);
+  AddLayerName("Qz A", "Walls");  // listed: nothing changes, here or in the table
+  EXPECT_EQ(LayerNameCount, 1);
+  EXPECT_EQ(LayerNameList[1].Category, "General Use");
+  EXPECT_EQ(StoredRows("Qz A"), 1);
+  AddLayerName("qz a", "General Use");  // another letter case is another entry
+  EXPECT_EQ(LayerNameCount, 2);
+  struct Step {
+    Long countBefore;
+    Long boundAfter;
+  };
+  for (const Step step : {Step{90, 100}, Step{91, 200}}) {
+    LayerNameBound = 100;
+    LayerNameList.resize(101);
+    LayerNameCount = step.countBefore;
+    ListLayerName("Qz growth " + std::to_string(step.countBefore), "General Use");
+    EXPECT_EQ(LayerNameBound, step.boundAfter) << step.countBefore;
+    EXPECT_EQ(LayerNameCount, step.countBefore + 1);
+  }
+}
+
+// ---- Layer items -----------------------------------------------------------------------------------
+
+TEST_F(LayersTest, NewLayerTakesTheFirstFreeNumberAndEnsureLayerKeepsWhatExists) {
+  for (const char* name : {"New Layer 1", "New Layer 3", "new layer 2"}) EnsureLayer(name);
+  const Long current = doc_->Current_Layer;
+  Layer(NewLayerCode);
+  const ItemRec& made = Items[ItemCount];
+  EXPECT_EQ(made.Name, "New Layer 2");
+  EXPECT_EQ(made.Show, FlagTrue);
+  EXPECT_EQ(made.Lock, FlagFalse);
+  EXPECT_EQ(made.Xmin, ViewWinMinX);
+  EXPECT_EQ(made.Ymax, ViewWinMaxY);
+  EXPECT_EQ(doc_->Current_Layer, current);
+  EXPECT_EQ(ActiveTool, 0);
+  EXPECT_EQ(LayerActive, 0);
+
+  const Long fresh = EnsureLayer("Qz Fresh");
+  EXPECT_EQ(Items[fresh].Show, FlagTrue);
+  EXPECT_EQ(Items[fresh].Xmax, 1);
+  EXPECT_EQ(Items[fresh].Ymin, 0);
+  bool listed = false;
+  for (Long i = 1; i <= LayerNameCount; ++i)
+    listed = listed || (LayerNameList[i].Name == "Qz Fresh" && LayerNameList[i].Category == "General Use");
+  EXPECT_TRUE(listed);
+  Items[fresh].Show = FlagFalse;
+  Items[fresh].Lock = FlagTrue;
+  const Long count = ItemCount;
+  EXPECT_EQ(EnsureLayer("Qz Fresh"), fresh);
+  EXPECT_EQ(ItemCount, count);
+  EXPECT_EQ(Items[fresh].Show, FlagFalse);
+  CurDwg = 0;
+  EXPECT_EQ(EnsureLayer("Qz None"), 0);
+}
+
+TEST_F(LayersTest, ShowAndLockRulesDecideWhatIsDrawnAndPicked) {
+  const Long top = FirstLayer();
+  const Long other = EnsureLayer("Other");
+  const Long onTop = AddLine(top, 1), onOther = AddLine(other, 2);
+  ASSERT_EQ(doc_->Current_Layer, top);
+  struct Case {
+    Integer viewLayers;
+    Integer topShow, topLock, otherShow, otherLock;
+    bool topDrawn, topPicked, otherDrawn, otherPicked;
+  };
+  const Case cases[] = {
+      {FlagFalse, FlagFalse, FlagTrue, FlagTrue, FlagFalse, true, true, false, false},
+      {FlagTrue, FlagTrue, FlagFalse, FlagFalse, FlagFalse, true, true, false, false},
+      {FlagTrue, FlagTrue, FlagFalse, FlagTrue, FlagTrue, true, true, true, false},
+      {FlagTrue, FlagTrue, FlagFalse, FlagTrue, FlagFalse, true, true, true, true},
+  };
+  for (const Case& c : cases) {
+    doc_->View_Layers = c.viewLayers;
+    Items[top].Show = c.topShow;
+    Items[top].Lock = c.topLock;
+    Items[other].Show = c.otherShow;
+    Items[other].Lock = c.otherLock;
+    const int row = static_cast<int>(&c - cases);
+    EXPECT_EQ(IsObjLayerVisible(onTop), c.topDrawn) << row;
+    EXPECT_EQ(IsObjLayerEditable(onTop), c.topPicked) << row;
+    EXPECT_EQ(IsObjLayerVisible(onOther), c.otherDrawn) << row;
+    EXPECT_EQ(IsObjLayerEditable(onOther), c.otherPicked) << row;
+  }
+}
+
+// ---- Commands ----------------------------------------------------------------------------------------
+
+TEST_F(LayersTest, HideAllLeavesOnlyUnlayeredLinesAndNewLinesGoOnNoLayer) {
+  const Long layered = AddLine(FirstLayer(), 1), loose = AddLine(0, 2);
+  Layer(HideAllLayersCode);
+  EXPECT_EQ(doc_->Current_Layer, 0);
+  EXPECT_FALSE(IsObjLayerVisible(layered));
+  EXPECT_TRUE(IsObjLayerVisible(loose));
+  EXPECT_TRUE(EqualsFreshRedraw());
+  AddObj(EntityLine, 2);
+  EXPECT_EQ(Objs[ObjCount].LayerID, 0);
+  Layer(ShowAllLayersCode);
+  EXPECT_TRUE(IsObjLayerVisible(layered));
+  EXPECT_EQ(doc_->Current_Layer, 0);
+}
+
+TEST_F(LayersTest, HideALayerRefusesTheCurrentOneAndHidesAnother) {
+  const Long other = EnsureLayer("Other");
+  struct Case {
+    Long chosen;
+    const char* message;
+    Integer showAfter;
+  };
+  const Case cases[] = {{FirstLayer(), "Can Not Hide Current Layer!!", FlagTrue},
+                        {other, "Layer: Other Hidden", FlagFalse}};
+  for (const Case& c : cases) {
+    doc_->View_Layers = FlagTrue;
+    const int row = Items[c.chosen].Name == "Other" ? 1 : 0;
+    OnDialog<frmLayerSelect>([row](frmLayerSelect& dialog) {
+      EXPECT_EQ(dialog.windowTitle(), "Hide Layer");
+      ClickRow(dialog.List1, row);
+      dialog.OKButton->click();
+    });
+    Layer(HideLayerCode);
+    EXPECT_EQ(MessagePanel(2), c.message);
+    EXPECT_EQ(doc_->View_Layers, 0);
+    EXPECT_EQ(Items[c.chosen].Show, c.showAfter);
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
+TEST_F(LayersTest, SetCurrentMovesOnlyTheSelectedLinesOfThisDrawingOnYes) {
+  const Long first = FirstLayer();
+  const Long target = EnsureLayer("Target");
+  Items[target].Show = FlagFalse;
+  Items[target].Lock = FlagTrue;
+  const Long picked = AddLine(first, 1), left = AddLine(first, 2);
+  Objs[picked].Selected = FlagTrue;
+  SelectedCount = 1;
+  Responder().AnswerMsgBox(vbYes);
+  OnDialog<frmLayerSelect>([](frmLayerSelect& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), "Select Top Layer");
+    ClickRow(dialog.List1, 1);
+    dialog.OKButton->click();
+  });
+  main_->BarButton(main_->tbToolBar, "Layers")->trigger();
+  EXPECT_EQ(doc_->Current_Layer, target);
+  EXPECT_EQ(Objs[picked].LayerID, target);
+  EXPECT_EQ(Objs[left].LayerID, first);
+  EXPECT_EQ(Items[target].Show, FlagTrue);
+  EXPECT_EQ(Items[target].Lock, FlagFalse);
+  EXPECT_EQ(MessagePanel(2), "Layer: Target is Top Layer");
+  EXPECT_EQ(LastMessageBox().text, "Do you want to move the currently selected lines to this Layer?");
+  EXPECT_EQ(LastMessageBox().title, "Select Layer");
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// ---- The layer chooser -------------------------------------------------------------------------------
+
+TEST_F(LayersTest, TheChooserCountsItsLayersAndActsOnlyOnAClickedOne) {
+  struct Case {
+    int layers;
+    const char* countLine;
+  };
+  for (const Case c : {Case{0, "NO Layers Available"}, Case{3, " 3  Layers Available"}}) {
+    DeleteLayer(FirstLayer());
+    for (Long i = 1; i <= ItemCount; ++i)
+      if (Items[i].Rtype == ItemLayer) DeleteLayer(i);
+    for (int n = 0; n < c.layers; ++n) EnsureLayer("L" + std::to_string(n));
+    const Long count = ItemCount;
+    OnDialog<frmLayerSelect>([&](frmLayerSelect& dialog) {
+      EXPECT_EQ(dialog.Label1->text(), c.countLine);
+      dialog.Command2->click();                 // nothing chosen: nothing deleted
+      TypeEnter(dialog.TxtName, "Renamed");     // nor renamed
+      EXPECT_EQ(dialog.List1->count(), c.layers);
+      dialog.OKButton->click();
+    });
+    SelectAction = LayerActionSelect;
+    ShowLayerSelect();
+    EXPECT_EQ(SelectedLayer, 0);
+    EXPECT_EQ(DlgCancelled, FlagFalse);
+    EXPECT_EQ(ItemCount, count);
+    for (Long i = 1; i <= ItemCount; ++i) EXPECT_NE(Items[i].Name, "Renamed");
+  }
+}
+
+TEST_F(LayersTest, DeletingALayerWithLinesAsksAndForgetsIt) {
+  const Long doomed = FirstLayer();
+  const Long keep = EnsureLayer("Keep");
+  const Long line = AddLine(doomed, 1);
+  struct Step {
+    int answer;
+    bool deleted;
+  };
+  for (const Step step : {Step{vbNo, false}, Step{vbYes, true}}) {
+    Responder().AnswerMsgBox(step.answer);
+    OnDialog<frmLayerSelect>([](frmLayerSelect& dialog) {
+      ClickRow(dialog.List1, 0);
+      dialog.Command2->click();
+      dialog.OKButton->click();
+    });
+    Layer(SetCurrentLayerCode);
+    EXPECT_EQ(LastMessageBox().text,
+              "The Lines on this Layer will be Deleted with the Layer, Continue With the Delete?");
+    EXPECT_EQ(LastMessageBox().title, "Delete Layer");
+    EXPECT_EQ(Objs[line].DwgNo == 0, step.deleted);
+  }
+  EXPECT_EQ(Items[doomed].Rtype, ItemDeleted);
+  EXPECT_EQ(doc_->Current_Layer, 0);  // the current layer went with it
+  EXPECT_EQ(SelectedLayer, 0);
+  EXPECT_EQ(Items[keep].Rtype, ItemLayer);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(LayersTest, SelectLayerTakesTheChoosersLayer) {
+  const Long other = EnsureLayer("Other");
+  const Long line = AddLine(other, 1);
+  AddLine(FirstLayer(), 2);
+  OnDialog<frmLayerSelect>([](frmLayerSelect& dialog) {
+    ClickRow(dialog.List1, 1);
+    EXPECT_EQ(dialog.lblView->text(), "Other Selected");
+    dialog.OKButton->click();
+  });
+  Choose("mnuSelectLayer");
+  EXPECT_EQ(Objs[line].Selected, FlagTrue);
+  EXPECT_EQ(SelectedCount, 1);
+  EXPECT_EQ(PreviewMode, 0);
+  EXPECT_EQ(ActiveDoc, static_cast<Surface*>(doc_));
+}
+
+// ---- The layer control dialog --------------------------------------------------------------------------
+
+TEST_F(LayersTest, LayerControlOkKeepsOrChangesTheCurrentLayerAndColoursRows) {
+  const Long first = FirstLayer();
+  const Long other = EnsureLayer("Other");
+  doc_->View_Layers = FlagTrue;
+  doc_->Edit_layers = FlagFalse;
+  OnDialog<frmLayerCtl>([](frmLayerCtl& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), "Show/Edit Layer");
+    EXPECT_FALSE(dialog.chkShow->isChecked());
+    EXPECT_TRUE(dialog.chkEdit->isChecked());
+    dialog.cmdShows->click();  // nothing clicked: nothing toggled
+    dialog.cmdOK->click();
+  });
+  Choose("mnuLayersShow");
+  EXPECT_EQ(doc_->Current_Layer, first);
+  EXPECT_EQ(doc_->View_Layers, FlagTrue);
+  EXPECT_EQ(doc_->Edit_layers, FlagFalse);
+  EXPECT_EQ(Items[first].Show, FlagTrue);
+
+  OnDialog<frmLayerCtl>([](frmLayerCtl& dialog) {
+    ClickRow(dialog.lv, 1);
+    dialog.cmdShows->click();
+    dialog.cmdLocks->click();
+    QTreeWidgetItem* row = dialog.lv->topLevelItem(1);
+    EXPECT_EQ(row->text(frmLayerCtl::ColumnHidden), "Yes");
+    EXPECT_EQ(row->text(frmLayerCtl::ColumnLocked), "Yes");
+    const QColor red = ToQColor(255);
+    for (int column : {0, 1, 2}) EXPECT_EQ(row->foreground(column).color(), red) << column;
+    EXPECT_EQ(dialog.lv->topLevelItem(0)->foreground(0).color(), ToQColor(65280));
+    dialog.cmdOK->click();
+  });
+  Choose("mnuLayersShow");
+  EXPECT_EQ(doc_->Current_Layer, other);
+  EXPECT_EQ(Items[other].Lock, FlagTrue);
+  EXPECT_EQ(Items[other].Show, FlagTrue);  // SHOW A Layer shows the chosen layer
+  EXPECT_EQ(MessagePanel(2), "Layer: Other Showing");
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// ---- The layer manager ------------------------------------------------------------------------------------
+
+TEST_F(LayersTest, LayerManagerMakesOnlyTheNewNamesOfTheRightList) {
+  AddLayerName("Qz Walls", "Qz Building");
+  AddLayerName("Qz Roof", "Qz Building");
+  AddLayerName(Items[FirstLayer()].Name, "Qz Building");  // listed already: stays "General Use"
+  const Long count = ItemCount;
+  OnDialog<frmLayerMgr>([](frmLayerMgr& dialog) { dialog.cmdOK->click(); });
+  Choose("mnuOptionsLayers");
+  EXPECT_EQ(ItemCount, count);
+
+  OnDialog<frmLayerMgr>([](frmLayerMgr& dialog) {
+    EXPECT_EQ(dialog.Combo1->currentText().toStdString(), "Qz Building");
+    EXPECT_EQ(dialog.lstLeft->count(), 2);
+    dialog.Combo1->setCurrentIndex(0);  // "List All"
+    emit dialog.Combo1->activated(0);
+    const int before = dialog.lstRight->count();
+    const int available = dialog.lstLeft->count();
+    dialog.cmdMoveAll->click();  // the name the drawing uses stays on the left
+    EXPECT_EQ(dialog.lstRight->count(), before + available - 1);
+    ASSERT_EQ(dialog.lstLeft->count(), 1);
+    EXPECT_EQ(dialog.lstLeft->item(0)->text().toStdString(), "Layer 1");
+    dialog.cmdOK->click();
+  });
+  Choose("mnuOptionsLayers");
+  EXPECT_EQ(Items[ItemCount].Name, "Qz Roof");
+  Long layers = 0;
+  for (Long i = 1; i <= ItemCount; ++i) layers += Items[i].Rtype == ItemLayer && Items[i].Name == "Layer 1";
+  EXPECT_EQ(layers, 1);
+}
+
+}  // namespace
+}  // namespace lintavo

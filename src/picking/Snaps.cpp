@@ -377,7 +377,9 @@ void SnapMidpointOf(Double X1, Double Y1, Double X2, Double Y2) {
 }
 
 // Nearest Point: each end of the picked line looks for the stored point
-// nearest it; the end whose search found the nearer point moves onto it.
+// nearest it; the end whose search found the nearer point moves onto it
+// (equally near: the start). The line's own points are left out of the
+// searches, or each end would find itself.
 void SnapNearestPoint() {
   LoadSnapObj(1);
   const SnapSlot& line = SnapSlots[1];
@@ -385,8 +387,12 @@ void SnapNearestPoint() {
     Double sx = line.X1, sy = line.Y1, ex = line.X2, ey = line.Y2;
     Long foundS = 0, foundE = 0;
     Single distS = 0, distE = 0;
+    ObjRec& picked = Objs[PickedLines[1]];
+    const Integer shown = picked.Show;
+    picked.Show = FlagFalse;
     NearestObjPoint(sx, sy, foundS, distS);
     NearestObjPoint(ex, ey, foundE, distE);
+    picked.Show = shown;
     const bool moveEnd = foundE != 0 && (foundS == 0 || distE < distS);
     if (moveEnd)
       SetPickedLineEnd(ex, ey, PickedLines[1]);

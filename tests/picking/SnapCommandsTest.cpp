@@ -126,6 +126,9 @@ TEST_F(SnapCommandsTest, EachConstructionMovesTheRightEndByReplacement) {
        {{0.9, 3}, {6, 2}, {4, 3}}, 0, 3, 3, 2, 1e-6},
       {"tangent to a circle", "mnuSnapsTangent", [] { AddLine(3.2, 2.5, 7, 2); AddCircle(2, 2, 1); },
        {{6, 2.5 - 2.8 * 0.5 / 3.8}, {1, 2}}, 2.2, 2 + 0.9797959, 7, 2, 1e-5},
+      {"nearest point: the end with the nearer point", "mnuSnapsNear",
+       [] { AddLine(1, 1, 3, 1); AddCircle(3.5, 2, 0.5); AddLine(0, 3, 0.5, 3); },
+       {{2, 1}}, 1, 1, 3.5, 2, 1e-9},
       {"closest point to a click", "mnuSnapsClose", [] { AddLine(1, 1, 3, 1); AddCircle(5, 3, 0.5); },
        {{2, 1}, {4.9, 3.1}}, 1, 1, 5, 3, 1e-9},
   };

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include "model/DataHand.h"
@@ -556,6 +557,33 @@ void SnapToIntersection() {
   EndSnapCommand();
 }
 
+namespace {
+
+// The point of contact on the reference in slot 2 for a tangent from the
+// fixed end P (at distance D from the centre) with the moving end at M: on
+// a circle the contact point nearer M, on an arc the left one when it lies
+// on the arc, else the right one; false when there is none.
+bool TangentTarget(Double PX, Double PY, Double MX, Double MY, Double D, Double& TX, Double& TY) {
+  const SnapSlot& ref = SnapSlots[2];
+  if (!(D > ref.Radius)) return false;  // inside or on the circle: no tangent
+  Double t1x = 0, t1y = 0, t2x = 0, t2y = 0;
+  TangentPoints(t1x, t1y, t2x, t2y, D, ref.Radius, ref.CentreX, ref.CentreY, PX, PY);
+  if (ref.SnapObjType == EntityCircle) {
+    NearerPoint(TX, TY, MX, MY, t1x, t1y, t2x, t2y);
+    return true;
+  }
+  for (const auto& [x, y] : {std::pair{t1x, t1y}, std::pair{t2x, t2y}}) {
+    if (PointOnArc(x, y, ref.X1, ref.Y1, ref.ArcMidX, ref.ArcMidY, ref.X2, ref.Y2)) {
+      TX = x;
+      TY = y;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 // The end nearer the centre moves onto the point of contact of the tangent
 // from the other end. A fixed end inside or on the circle has no tangent (and
 // one at the centre no direction): nothing moves.
@@ -567,26 +595,11 @@ void SnapTangent() {
     const Double dS = std::sqrt(Square(line.Y1 - ref.CentreY) + Square(line.X1 - ref.CentreX));
     const Double dE = std::sqrt(Square(line.Y2 - ref.CentreY) + Square(line.X2 - ref.CentreX));
     const bool moveStart = dS <= dE;
-    const Double px = moveStart ? line.X2 : line.X1, py = moveStart ? line.Y2 : line.Y1;
-    const Double mx = moveStart ? line.X1 : line.X2, my = moveStart ? line.Y1 : line.Y2;
-    const Double d = moveStart ? dE : dS;
-    if (d > ref.Radius) {
-      Double t1x = 0, t1y = 0, t2x = 0, t2y = 0;
-      TangentPoints(t1x, t1y, t2x, t2y, d, ref.Radius, ref.CentreX, ref.CentreY, px, py);
-      Double tx = 0, ty = 0;
-      bool found = true;
-      if (ref.SnapObjType == EntityCircle) {
-        NearerPoint(tx, ty, mx, my, t1x, t1y, t2x, t2y);
-      } else if (PointOnArc(t1x, t1y, ref.X1, ref.Y1, ref.ArcMidX, ref.ArcMidY, ref.X2, ref.Y2)) {
-        tx = t1x, ty = t1y;
-      } else if (PointOnArc(t2x, t2y, ref.X1, ref.Y1, ref.ArcMidX, ref.ArcMidY, ref.X2, ref.Y2)) {
-        tx = t2x, ty = t2y;
-      } else {
-        found = false;
-      }
-      if (found && moveStart) SetPickedLineStart(tx, ty, PickedLines[1]);
-      if (found && !moveStart) SetPickedLineEnd(tx, ty, PickedLines[1]);
-    }
+    Double tx = 0, ty = 0;
+    const bool found = moveStart ? TangentTarget(line.X2, line.Y2, line.X1, line.Y1, dE, tx, ty)
+                                 : TangentTarget(line.X1, line.Y1, line.X2, line.Y2, dS, tx, ty);
+    if (found && moveStart) SetPickedLineStart(tx, ty, PickedLines[1]);
+    if (found && !moveStart) SetPickedLineEnd(tx, ty, PickedLines[1]);
   }
   EndSnapCommand();
 }

@@ -64,7 +64,10 @@ TEST_F(MeasureCommandsTest, AngleOfARayStraightDownAndTheNextClickStartsAgain) {
 TEST_F(MeasureCommandsTest, AreaClosesOnTheFirstCornerAndReleasesTheTool) {
   AddLine(0, 0, 7, 5);
   RefreshDocView(doc_);
-  DrawingDriver::Choose("mnuControlsMeasureArea");
+  DrawingDriver::Choose("mnuControlsMeasureDistance");
+  Click(2, 2);
+  DrawingDriver::Choose("mnuControlsMeasureArea");  // another command word starts afresh
+  EXPECT_EQ(MessagePanel(1), "MEASURE AREA");
   EXPECT_EQ(MessagePanel(2), "Enter First Point >");
   Click(1, 1);
   EXPECT_EQ(MessagePanel(2), "Enter Next Point >");

@@ -174,6 +174,11 @@ Integer PointsNeeded(Integer type) {
   }
 }
 
+void ReadPoint(const ObjRec& obj, Integer k, Double& X, Double& Y) {
+  X = PointOf(obj, k).X;
+  Y = PointOf(obj, k).Y;
+}
+
 bool IsRound(Integer type) { return type == EntityCircle || type == EntityArc; }
 
 }  // namespace
@@ -194,16 +199,16 @@ void LoadSnapObj(Integer n) {
   }
   switch (obj.Rtype) {
     case EntityLine:
-      slot.X1 = PointOf(obj, 0).X, slot.Y1 = PointOf(obj, 0).Y;
-      slot.X2 = PointOf(obj, 1).X, slot.Y2 = PointOf(obj, 1).Y;
+      ReadPoint(obj, 0, slot.X1, slot.Y1);
+      ReadPoint(obj, 1, slot.X2, slot.Y2);
       return;
     case EntityArc:
-      slot.X2 = PointOf(obj, 3).X, slot.Y2 = PointOf(obj, 3).Y;
-      slot.ArcMidX = PointOf(obj, 2).X, slot.ArcMidY = PointOf(obj, 2).Y;
+      ReadPoint(obj, 3, slot.X2, slot.Y2);
+      ReadPoint(obj, 2, slot.ArcMidX, slot.ArcMidY);
       [[fallthrough]];
     case EntityCircle:
-      slot.X1 = PointOf(obj, 1).X, slot.Y1 = PointOf(obj, 1).Y;
-      slot.CentreX = PointOf(obj, 0).X, slot.CentreY = PointOf(obj, 0).Y;
+      ReadPoint(obj, 1, slot.X1, slot.Y1);
+      ReadPoint(obj, 0, slot.CentreX, slot.CentreY);
       slot.Radius = std::sqrt(Square(slot.CentreY - slot.Y1) + Square(slot.CentreX - slot.X1));
       return;
     default: return;
@@ -530,10 +535,12 @@ bool SnapIntersectionPoint() {
     NearerPoint(x, y, near.X, near.Y, Cross1X, Cross1Y, Cross2X, Cross2Y);
   } else if (t1 == EntityArc) {
     CircleCircleIntersect(s1.CentreX, s1.CentreY, s1.X1, s1.Y1, s2.CentreX, s2.CentreY, s2.X1, s2.Y1);
-    x = CircleCircleX, y = CircleCircleY;
   } else {
     CircleCircleIntersect(s2.CentreX, s2.CentreY, s2.X1, s2.Y1, s1.CentreX, s1.CentreY, s1.X1, s1.Y1);
-    x = CircleCircleX, y = CircleCircleY;
+  }
+  if (!line1 && !line2) {
+    x = CircleCircleX;
+    y = CircleCircleY;
   }
   LineCrossX = x;
   LineCrossY = y;

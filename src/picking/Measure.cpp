@@ -8,6 +8,7 @@
 //   Areas
 //   Angles
 //   Geometry of one object
+//   Commands
 //   Reset
 #include "picking/Measure.h"
 
@@ -15,11 +16,17 @@
 #include <cmath>
 
 #include "model/DataHand.h"
+#include "model/Geometry.h"
+#include "model/MessageBar.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "model/Units.h"
+#include "model/ViewCache.h"
+#include "picking/Identify.h"
 #include "platform/Numbers.h"
 #include "view/RubberShapes.h"
+#include "view/SurfaceDraw.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
 
@@ -288,6 +295,201 @@ Double EntityPathLength(Long ObjNo) {
   return length;
 }
 
+// ---- Commands ----------------------------------------------------------------------------
+
+namespace {
+
+constexpr Integer TitlePanel = 1;
+constexpr Integer PromptPanel = 2;
+constexpr Integer ResultPanel = 3;
+constexpr Double TwoPi = 6.28318530717959;
+
+Integer PrevMeasureCommand = 0;      // command word of the running command
+Double FirstX = 0, FirstY = 0;       // area: the first corner
+Double PrevX = 0, PrevY = 0;         // the point before the current one
+Double AreaSum = 0;                  // area: twice the signed area so far
+bool MarksDrawn = false;             // point marks are on the surface since the last redraw
+
+// A clicked point; its construction mark (drawn while ShowConPnts is set)
+// is an image of the command that the end of the command takes off.
+void TakePoint(Double& X, Double& Y) {
+  TakePickPoint(X, Y);
+  if (ShowConPnts) MarksDrawn = true;
+}
+
+// Draws the picture again when the command left point marks on it.
+void RemoveMarks() {
+  if (!MarksDrawn) return;
+  MarksDrawn = false;
+  if (ActiveDoc) RefreshActiveView();
+}
+
+// A command that has shown its result: the next click starts it afresh.
+void FinishMeasure() {
+  MeasureActive = 0;
+  RemoveMarks();
+}
+
+// The entity under the clicked point within PickTolerance; 0 when none,
+// after the message of a miss.
+Long PickMeasured(const char* missMessage) {
+  Double x = 0, y = 0;
+  TakePoint(x, y);
+  Long objNo = 0;
+  Double dist = 0;
+  FindObjAt(objNo, x, y, dist);
+  if (ToSingle(dist) > PickTolerance || objNo < 1 || objNo > ObjCount) {
+    ShowStatus(missMessage, ResultPanel);
+    return 0;
+  }
+  return objNo;
+}
+
+const PntRec& StoredPoint(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1]; }
+
+}  // namespace
+
+void RunMeasureCommand() {
+  if (!MeasureActive || MeasureCommand != PrevMeasureCommand) {
+    ToolStep = 0;
+    MeasureActive = FlagTrue;
+    AwaitingInput = FlagTrue;
+    PrevMeasureCommand = MeasureCommand;
+  }
+  switch (MeasureCommand) {
+    case MeasureDistanceCode: return MeasureDistance();
+    case MeasureAngleCode: return MeasureAngle();
+    case MeasureAreaCode: return MeasureArea();
+    case MeasureRadiusCode: return MeasureRadius();
+    case MeasureArcCode: return MeasureArcAngle();
+    default: return;
+  }
+}
+
+void MeasureDistance() {
+  if (DlgCancelled) return;
+  if (ToolStep == 0) {
+    ShowStatus("MEASURE DISTANCE", TitlePanel);
+    ShowStatus("Enter Starting Point >", PromptPanel);
+    return;
+  }
+  Double x = 0, y = 0;
+  TakePoint(x, y);
+  if (ToolStep == 1) {
+    ShowStatus("Enter Next Point>", PromptPanel);
+  } else {
+    ShowStatus("DISTANCE = " + FormatLength(std::hypot(x - PrevX, y - PrevY)), ResultPanel);
+  }
+  PrevX = x;
+  PrevY = y;
+}
+
+void MeasureAngle() {
+  if (DlgCancelled) return;
+  if (ToolStep == 0) {
+    ShowStatus("MEASURE ANGLE", TitlePanel);
+    ShowStatus("Enter Base of Angle >", PromptPanel);
+    return;
+  }
+  Double x = 0, y = 0;
+  TakePoint(x, y);
+  if (ToolStep == 1) {
+    PrevX = x;
+    PrevY = y;
+    ShowStatus("Enter a Point on the Ray >", PromptPanel);
+    return;
+  }
+  Single angle = LineAngleD(PrevX, PrevY, x, y);
+  ShowStatus("The Angle is: " + FormatAngleValue(angle), ResultPanel);
+  FinishMeasure();
+}
+
+void MeasureArea() {
+  if (DlgCancelled) return;
+  if (ToolStep == 0) {
+    ShowStatus("MEASURE AREA", TitlePanel);
+    AreaSum = 0;
+    ShowStatus("Enter First Point >", PromptPanel);
+    return;
+  }
+  Double x = 0, y = 0;
+  TakePoint(x, y);
+  MarksDrawn = true;
+  if (ToolStep == 1) {
+    FirstX = PrevX = x;
+    FirstY = PrevY = y;
+    DrawRefPntMark(x, y);
+    ShowStatus("Enter Next Point >", PromptPanel);
+    return;
+  }
+  DrawConPntMark(x, y);
+  AreaSum += PrevX * y - x * PrevY;
+  PrevX = x;
+  PrevY = y;
+  const bool closed = ToSingle(std::fabs(FirstX - x)) <= PickTolerance && ToSingle(std::fabs(FirstY - y)) <= PickTolerance;
+  if (!closed) return;
+  // The closing click is the last corner; the edge from it back to the
+  // first corner adds no term.
+  ShowStatus(FormatArea(std::fabs(AreaSum * 0.5)), PromptPanel);
+  MeasureActive = ToolStep = ActiveTool = AwaitingInput = 0;
+  RemoveMarks();
+}
+
+void MeasureRadius() {
+  if (DlgCancelled) return;
+  if (ToolStep == 0) {
+    ShowStatus("MEASURE Radius", TitlePanel);
+    ShowStatus("Select a Circle or Arc", PromptPanel);
+    return;
+  }
+  const Long objNo = PickMeasured("Line NOT Found, Try Again");
+  const Integer type = objNo ? Objs[objNo].Rtype : 0;
+  if ((type != EntityCircle && type != EntityArc) || Objs[objNo].NPoints < 2) {
+    ToolStep = 0;  // a miss or another type: the next click picks again
+    return;
+  }
+  const PntRec& centre = StoredPoint(objNo, 1);
+  const PntRec& rim = StoredPoint(objNo, 2);
+  ShowStatus("The Radius is: " + FormatLength(std::hypot(rim.X - centre.X, rim.Y - centre.Y)), ResultPanel);
+  FinishMeasure();
+}
+
+Double ArcSweep(Double StartAngle, Double MidAngle, Double EndAngle) {
+  const auto turn = [](Double from, Double to) {
+    const Double t = std::fmod(to - from, TwoPi);
+    return t < 0 ? t + TwoPi : t;
+  };
+  const Double anticlockwise = turn(StartAngle, EndAngle);
+  if (turn(StartAngle, MidAngle) <= anticlockwise) return anticlockwise;
+  return TwoPi - anticlockwise;
+}
+
+void MeasureArcAngle() {
+  if (DlgCancelled) return;
+  if (ToolStep == 0) {
+    ShowStatus("MEASURE Arc Angle", TitlePanel);
+    ShowStatus("Select an Arc", PromptPanel);
+    return;
+  }
+  const Long objNo = PickMeasured("Arc NOT Found, Try Again");
+  if (objNo == 0 || Objs[objNo].Rtype != EntityArc || Objs[objNo].NPoints < 4) {
+    ToolStep = 0;
+    return;
+  }
+  const PntRec& c = StoredPoint(objNo, 1);
+  const PntRec& s = StoredPoint(objNo, 2);
+  const PntRec& q = StoredPoint(objNo, 3);
+  const PntRec& e = StoredPoint(objNo, 4);
+  Single sweep = ToSingle(ArcSweep(LineAngleD(c.X, c.Y, s.X, s.Y), LineAngleD(c.X, c.Y, q.X, q.Y),
+                                   LineAngleD(c.X, c.Y, e.X, e.Y)));
+  const Double r = std::hypot(q.X - c.X, q.Y - c.Y);
+  const Double length = (sweep / TwoPi) * (r * TwoPi);
+  String text = "Arc Angle = " + FormatAngleValue(sweep);
+  text.append(" Length = ").append(FormatLength(length));
+  ShowStatus(text, ResultPanel);
+  FinishMeasure();
+}
+
 // ---- Reset -------------------------------------------------------------------------------
 
 void ResetMeasure() {
@@ -295,6 +497,9 @@ void ResetMeasure() {
   MeasureActive = 0;
   MeasureValue = 0;
   MeasureText.clear();
+  PrevMeasureCommand = 0;
+  FirstX = FirstY = PrevX = PrevY = AreaSum = 0;
+  MarksDrawn = false;
 }
 
 namespace {
@@ -306,7 +511,14 @@ void PlugMeasure() {
   RubberAngleText = PreviewAngleText;
   RubberRadiusText = PreviewRadiusText;
 }
-const ModuleRegistrar Registered({"Measure", FloorPicking, ResetMeasure, {ToolMeasure, &MeasureActive},
+// Esc and a change of tool take the marks of the points off with the command.
+void CancelMeasureCommand() {
+  MeasureActive = 0;
+  RemoveMarks();
+}
+const ModuleRegistrar Registered({"Measure", FloorPicking, ResetMeasure,
+                                  {ToolMeasure, &MeasureActive, RunMeasureCommand, CancelMeasureCommand,
+                                   CancelMeasureCommand},
                                   PlugMeasure});
 }  // namespace
 

@@ -1,5 +1,11 @@
-// Measure: the measure commands, and the formatting of every length, area
-// and angle the program shows to the user.
+// Measure: the measure commands (tool 6), and the formatting of every
+// length, area and angle the program shows to the user.
+//
+// The commands take points or an object and show a distance, an enclosed
+// area, a direction, a radius or an arc's angle and length in the message
+// bar; they change nothing in the drawing. A menu item stores the command
+// word and tool 6 and calls SelectTool, which calls RunMeasureCommand on the
+// choice and on every later click.
 //
 // World coordinates are inches, areas square inches, angles radians. The
 // formatters turn them into text in the display units of the unit settings
@@ -9,6 +15,7 @@
 //
 // Sections:
 //   Command state
+//   Commands
 //   Working state
 //   Lengths
 //   Areas
@@ -22,8 +29,32 @@
 namespace lintavo {
 
 // ---- Command state -------------------------------------------------------------
-extern Integer MeasureCommand;  // sub-command chosen by the menus and tool bars
-extern Integer MeasureActive;  // flag: the module's dispatcher has taken the current command
+// Command codes (values of MeasureCommand, stored by the Measure menu items).
+enum MeasureCode : Integer {
+  MeasureDistanceCode = 1,  // "Distance": the length of each leg between clicks
+  MeasureAngleCode = 2,     // "Angle": the direction of a ray from a base point
+  MeasureAreaCode = 3,      // "Area": the area of a polygon clicked corner by corner
+  MeasureRadiusCode = 4,    // "Radius": the radius of a picked circle or arc
+  MeasureArcCode = 5,       // "Arc": the sweep and length of a picked arc
+};
+extern Integer MeasureCommand;  // command word, MeasureCode 1..5
+extern Integer MeasureActive;   // flag: a measure command is running
+
+// ---- Commands ------------------------------------------------------------------
+// The dispatcher: a new command (or another command word) starts at step 0;
+// then the step routine of MeasureCommand runs with the current ToolStep.
+void RunMeasureCommand();
+// One step routine per command; while DlgCancelled is set they do nothing.
+void MeasureDistance();  // repeats leg after leg until Esc or another tool
+void MeasureAngle();     // direction from the base to the ray point, [0, 2 pi)
+void MeasureArea();      // ends itself and the tool once a click closes the polygon
+void MeasureRadius();
+// The sweep of an arc is the anticlockwise turn from its start to its end
+// when its middle point lies on that turn, else the rest of the circle.
+void MeasureArcAngle();
+// The anticlockwise sweep (radians, [0, 2 pi)) of the arc from direction
+// StartAngle through MidAngle to EndAngle, the directions seen from its centre.
+Double ArcSweep(Double StartAngle, Double MidAngle, Double EndAngle);
 
 // ---- Working state ---------------------------------------------------------------
 // Every length and area routine starts by copying its argument into

@@ -85,5 +85,39 @@ TEST_F(SnapsTest, APointThatIsNotANumberOrOutsideThePointTableIsNeverOffered) {
   EXPECT_DOUBLE_EQ(x_, 3);
 }
 
+TEST_F(SnapsTest, TheIndexedSearchAnswersAsTheFullScan) {
+  struct Case {
+    const char* name;
+    std::initializer_list<std::pair<Double, Double>> points;  // one point entity each, in table order
+    Long objNo;                                               // expected, 0 none
+    Double x, y;
+  };
+  const Case cases[] = {
+      {"half then a fifth of the tolerance: the first", {{1.1, 1}, {1, 1.04}}, 1, 1.1, 1},
+      {"nothing within a hundred tolerances", {{31, 1}, {1, -30}}, 0, 1, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Long base = ObjCount;
+    for (const auto& point : c.points) AddEntity(EntityPoint, {point});
+    Double x = 1, y = 1, sx = 1, sy = 1;
+    Long objNo = -1, scanNo = -1;
+    Single dist = -1, scanDist = -1;
+    NearestObjPoint(x, y, objNo, dist);
+    NearestObjPointByScan(sx, sy, scanNo, scanDist);
+    EXPECT_EQ(objNo, c.objNo ? base + c.objNo : 0);
+    EXPECT_DOUBLE_EQ(x, c.x);
+    EXPECT_DOUBLE_EQ(y, c.y);
+    if (c.objNo == 0) {
+      EXPECT_EQ(dist, 0);
+    }
+    EXPECT_EQ(scanNo, objNo);
+    EXPECT_EQ(scanDist, dist);
+    EXPECT_EQ(sx, x);
+    EXPECT_EQ(sy, y);
+    for (Long i = base + 1; i <= ObjCount; ++i) Objs[i].Show = FlagFalse;
+  }
+}
+
 }  // namespace
 }  // namespace lintavo

@@ -10,6 +10,7 @@
 #include "platform/Numbers.h"
 #include "view/DisplayOptions.h"
 #include "view/RubberObject.h"
+#include "view/SurfaceDraw.h"
 
 namespace lintavo {
 namespace {
@@ -86,6 +87,41 @@ TEST_F(RubberObjectTest, EveryTypeLeavesOneImageAndNoneOnceErased) {
     EXPECT_EQ(doc_->Image(), clean);
     Objs[obj].Erased = FlagTrue;
   }
+}
+
+TEST_F(RubberObjectTest, AnEllipseWithA100PixelAxisIsDrawnIn63Pieces) {
+  // Axis (100, 150)-(200, 150), the other half-axis 30 pixels; the entity
+  // itself hidden, so the surface shows the ghost alone.
+  AddObj(EntityEllipse, 4);
+  for (auto [x, y] : {std::pair{100.0, 150.0}, {200.0, 150.0}, {150.0, 180.0}, {150.0, 120.0}}) AddPnt(W(x), W(y));
+  Objs[ObjCount].Show = 0;
+  // The same pieces of 0.1 radian drawn by hand on a fresh surface, in
+  // counts around 63: the last piece overlaps the first, so each count
+  // leaves a picture of its own.
+  const auto pieces = [this](int count) {
+    RefreshDocView(doc_);
+    SetForeColor(RubberColor);
+    SetDrawStyle(2);
+    SetDrawMode(vbNotXorPen);
+    const auto at = [](Single t) {
+      return std::pair<Single, Single>{150 + 50 * std::cos(t), 150 + 30 * std::sin(t)};
+    };
+    Single t = 0;
+    for (int i = 0; i < count; ++i) {
+      const auto from = at(t);
+      t += 0.1F;
+      const auto to = at(t);
+      GdiLine(from.first, from.second, to.first, to.second);
+    }
+    SetDrawMode(vbCopyPen);
+    return doc_->Image().copy();
+  };
+  const QImage by62 = pieces(62), by63 = pieces(63), by64 = pieces(64);
+  RefreshDocView(doc_);
+  LoadRubberObject(ObjCount);
+  EXPECT_EQ(doc_->Image(), by63);
+  EXPECT_NE(doc_->Image(), by62);
+  EXPECT_NE(doc_->Image(), by64);
 }
 
 TEST_F(RubberObjectTest, TheMousePullsTheGhostDuringMovePoint) {

@@ -3,7 +3,9 @@
 // 1600 × 1000 drawing window. One iteration is one such move for the shape
 // of a code at the step where its curve shows, the cursor going back and
 // forth between two points; the straight line of the single-line command,
-// drawn as far across, is the yardstick in the same process.
+// drawn as far across, is the yardstick in the same process. The ghost of an
+// entity whose vertex MOVE POINT drags is measured the same way: one
+// iteration removes the ghost and draws it with the vertex at the cursor.
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -13,10 +15,13 @@
 #include <vector>
 
 #include "app/frmMain.h"
+#include "model/DataHand.h"
 #include "model/LineDrawCodes.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "model/ViewCache.h"
 #include "view/Rubber.h"
+#include "view/RubberObject.h"
 #include "view/Zooms.h"
 #include "view/frmDocument.h"
 
@@ -139,6 +144,56 @@ void BM_PreviewBezier(benchmark::State& state) {
   MeasurePreview(state, DrawContBezierCode, {{300, 300}, {600, 700}, {900, 400}});
 }
 BENCHMARK(BM_PreviewBezier)->Unit(benchmark::kMicrosecond);
+
+// The ghost of an entity of the type through the pixel points, its vertex
+// Drag following the cursor.
+void MeasureGhost(benchmark::State& state, Integer type, const std::vector<PixelPoint>& points, Long drag) {
+  PreviewScene scene;
+  if (!scene.Ready()) {
+    state.SkipWithError("the drawing window did not get its 1600 x 1000 area");
+    return;
+  }
+  AddObj(type, static_cast<Integer>(points.size()));
+  for (const PixelPoint& p : points) AddPnt((p.first - ViewBaseX) / ViewScaleX, (p.second - ViewBaseY) / ViewScaleY);
+  const QImage clean = scene.Picture();
+  LoadRubberObject(ObjCount);
+  RubberDragPnt = drag;
+  const PixelPoint cursors[] = {{1150, 700}, {1160, 640}};
+  DrawRubberObject(cursors[1].first, cursors[1].second);
+  if (clean == scene.Picture()) {
+    state.SkipWithError("the ghost drew nothing");
+    return;
+  }
+  int k = 0;
+  for (auto _ : state) {
+    DrawRubberObject(cursors[k].first, cursors[k].second);
+    k ^= 1;
+  }
+  EraseRubberObject();
+  state.SetItemsProcessed(state.iterations());
+}
+
+// A straight line dragged by its end from (800, 500): as far as the yardstick.
+void BM_DragGhostLine(benchmark::State& state) { MeasureGhost(state, EntityLine, {{800, 500}, {900, 500}}, 2); }
+BENCHMARK(BM_DragGhostLine)->Unit(benchmark::kMicrosecond);
+
+void BM_DragGhostArc(benchmark::State& state) {
+  MeasureGhost(state, EntityArc, {{800, 500}, {1160, 500}, {800, 860}, {440, 500}}, 3);
+}
+BENCHMARK(BM_DragGhostArc)->Unit(benchmark::kMicrosecond);
+
+void BM_DragGhostEllipse(benchmark::State& state) {
+  MeasureGhost(state, EntityEllipse, {{400, 500}, {1200, 500}, {800, 800}, {800, 200}}, 2);
+}
+BENCHMARK(BM_DragGhostEllipse)->Unit(benchmark::kMicrosecond);
+
+// A spline through 40 points across the window, dragged by its middle point.
+void BM_DragGhostSpline(benchmark::State& state) {
+  std::vector<PixelPoint> points;
+  for (int i = 0; i < 40; ++i) points.emplace_back(100 + 35 * i, i % 2 ? 300 : 700);
+  MeasureGhost(state, EntitySpline, points, 20);
+}
+BENCHMARK(BM_DragGhostSpline)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace lintavo

@@ -63,6 +63,7 @@
 #include "commands/LineDraw.h"
 #include "commands/Modify.h"
 #include "commands/Trims.h"
+#include "commands/frmLineType.h"
 #include "model/DataHand.h"
 #include "model/MessageBar.h"
 #include "model/ProgramState.h"
@@ -109,7 +110,7 @@ namespace {
 using Handler = void (frmMain::*)();
 
 enum class ActionKind {
-  Nothing,  // no behaviour (Send..., the line-style button)
+  Nothing,  // no behaviour (Send...)
   Heading,  // a disabled item that titles a section of its menu
   Submenu,  // opens the rows of depth 2 that follow it
   Hidden,   // an item never shown (the recent-file items and their separator)
@@ -577,7 +578,7 @@ const std::vector<MainButtonRow>& frmMain::ButtonTable() {
       {3, "Arc3", "Arc SME", "Arc - Start, Middle, End", RubberDraw(15)},
       {3, "Arc4", "Ell. Arc", "Elliptical Arc", RubberDraw(17)},
       {3, "Ellipse3", "Ellipse R", "Ellipse - Radius", RubberDraw(19)},
-      {3, "Style", "Style", "Line Style", Nothing},
+      {3, "Style", "Style", "Line Style", Call(ShowLineType)},
   };
   static_assert(std::size(rows) == ButtonRowCount, "one row per button, separators included");
   static const std::vector<MainButtonRow> table(std::begin(rows), std::end(rows));

@@ -9,7 +9,6 @@
 //   Line-drawing preview: entries
 //   Window, centre-line and polygon boxes
 //   Primitives
-//   Vertex drag
 //   Reset
 #include "view/Rubber.h"
 
@@ -542,10 +541,6 @@ void RubberMark(Single x, Single y) {
   GdiLine(x - 2, y - 2, x + 3, y + 3);
   GdiLine(x - 2, y + 2, x + 3, y - 3);
 }
-
-// ---- Vertex drag -----------------------------------------------------------------------------
-
-void DrawRubberObject(Single, Single) {}
 
 // ---- Reset -------------------------------------------------------------------------------------
 

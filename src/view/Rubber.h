@@ -1,6 +1,6 @@
 // Rubber: the rubber-band previews of commands in progress, drawn with the
-// XOR pen on ActiveDoc and removed by drawing them again, and the dotted
-// ghost of an object whose vertex is being dragged.
+// XOR pen on ActiveDoc and removed by drawing them again. The ghost of an
+// object whose vertex is dragged is in RubberObject.
 //
 // Four previews, each switched on by a flag of the command state and driven
 // by the drawing window's mouse handlers:
@@ -28,7 +28,6 @@
 //   Line-drawing preview
 //   Window, centre-line and polygon boxes
 //   Primitives
-//   Vertex drag
 //   Reset
 #pragma once
 
@@ -111,10 +110,6 @@ void RubberEllipseArc(Single x, Single y, Single r, Single Aspect, Single Start,
 // in DwgBackColor afterwards.
 void RubberPolygon(Integer FillStyle, Long FillColor, Integer n);
 void RubberMark(Single x, Single y);  // a small diagonal cross
-
-// ---- Vertex drag ---------------------------------------------------------------------
-// The dragged object with its vertex at the cursor; not drawn yet.
-void DrawRubberObject(Single x, Single y);
 
 // ---- Reset ---------------------------------------------------------------------------
 void ResetRubber();  // the module's globals to their start values

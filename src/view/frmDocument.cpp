@@ -55,6 +55,7 @@
 #include "view/Grids.h"
 #include "view/Outline.h"
 #include "view/Rubber.h"
+#include "view/RubberObject.h"
 #include "view/Zooms.h"
 
 namespace lintavo {

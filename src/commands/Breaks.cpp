@@ -1,0 +1,334 @@
+// Breaks: the break routines by type and the searches they share.
+//
+// Sections:
+//   Shared routines
+//   Straight lines
+//   Circles and arcs
+//   Ellipses and elliptical arcs
+//   Splines, polylines and polygons
+//   Continuous Bezier curves
+//   Dispatch
+#include "commands/Breaks.h"
+
+#include <cmath>
+#include <vector>
+
+#include "commands/Adjust.h"
+#include "model/DataHand.h"
+#include "model/Geometry.h"
+#include "model/ObjIndex.h"
+#include "model/UndoRedo.h"
+#include "model/ViewCache.h"
+#include "view/DrawDispatch.h"
+
+namespace lintavo {
+
+namespace {
+
+// ---- Shared routines ---------------------------------------------------------------
+
+using Points = std::vector<WorldXY>;
+
+constexpr Integer NotAtEnd = 0, AtFirstEnd = 1, AtSecondEnd = 2;  // results of EndWhich
+constexpr Single PiSingle = static_cast<Single>(Pi);
+constexpr Single TwoPiSingle = static_cast<Single>(2 * Pi);
+
+WorldXY Point(Long ObjNo, Integer k) {
+  const PntRec& p = Pnts[Objs[ObjNo].PointID + k - 1];
+  return {p.X, p.Y};
+}
+
+// Every point of the entity, 1-based (entry 0 unused): copies, so appending
+// pieces may grow Pnts meanwhile.
+Points AllPoints(Long ObjNo) {
+  Points pts(static_cast<size_t>(Objs[ObjNo].NPoints) + 1);
+  for (Integer k = 1; k <= Objs[ObjNo].NPoints; ++k) pts[static_cast<size_t>(k)] = Point(ObjNo, k);
+  return pts;
+}
+
+void SetPoint(Long ObjNo, Integer k, const WorldXY& p) {
+  PntRec& pnt = Pnts[Objs[ObjNo].PointID + k - 1];
+  pnt.X = p.X;
+  pnt.Y = p.Y;
+}
+
+// The entity's points or count changed in place: the pick index follows,
+// and the entity is drawn.
+void Changed(Long ObjNo) {
+  ObjPointsChanged(ObjNo);
+  DrawObject(ObjNo);
+}
+
+// Appends an entity of the type with the points (1-based) and draws it.
+void AppendPiece(Integer type, const Points& pts) {
+  AddObj(type, static_cast<Integer>(pts.size() - 1));
+  for (size_t k = 1; k < pts.size(); ++k) AddPnt(pts[k].X, pts[k].Y);
+  DrawObject(ObjCount);
+}
+
+// Which of the two ends the point lies at, within PickTolerance in X and in
+// Y separately; the first end is tested first.
+Integer EndWhich(const WorldXY& p, const WorldXY& first, const WorldXY& second) {
+  const auto near = [&p](const WorldXY& end) {
+    return std::fabs(p.X - end.X) <= PickTolerance && std::fabs(p.Y - end.Y) <= PickTolerance;
+  };
+  if (near(first)) return AtFirstEnd;
+  if (near(second)) return AtSecondEnd;
+  return NotAtEnd;
+}
+
+// The point moved to its perpendicular foot on the line through A and B; onto
+// A when A and B coincide.
+void ModifyScan(WorldXY& p, const WorldXY& a, const WorldXY& b) {
+  const Double dx = b.X - a.X, dy = b.Y - a.Y;
+  const Double d2 = dx * dx + dy * dy;
+  if (d2 <= 1e-12) {
+    p = a;
+    return;
+  }
+  const Double t = ((p.X - a.X) * dx + (p.Y - a.Y) * dy) / d2;
+  p = {a.X + t * dx, a.Y + t * dy};
+}
+
+Double Distance(const WorldXY& a, const WorldXY& b) { return std::hypot(a.X - b.X, a.Y - b.Y); }
+
+WorldXY Polar(const WorldXY& c, Double r, Single angle) {
+  return {c.X + r * std::cos(angle), c.Y + r * std::sin(angle)};
+}
+
+Single AngleTo(const WorldXY& c, const WorldXY& p) { return LineAngle(c.X, c.Y, p.X, p.Y); }
+
+// ---- Straight lines ------------------------------------------------------------------
+
+BreakResult BreakStraightLine(Long ObjNo, WorldXY b1, WorldXY b2) {
+  const WorldXY a = Point(ObjNo, 1), b = Point(ObjNo, 2);
+  const Integer w1 = EndWhich(b1, a, b), w2 = EndWhich(b2, a, b);
+  if (w1 != NotAtEnd && w2 != NotAtEnd) {
+    if (w1 == w2) return BreakUnchanged;
+    EraseObj(ObjNo);
+    return BreakDone;
+  }
+  if (w1 != NotAtEnd || w2 != NotAtEnd) {
+    // The end is cut back to the break point inside the line.
+    SetPoint(ObjNo, w1 != NotAtEnd ? w1 : w2, w1 != NotAtEnd ? b2 : b1);
+    Changed(ObjNo);
+    return BreakDone;
+  }
+  ModifyScan(b1, a, b);
+  ModifyScan(b2, a, b);
+  // The break point nearer to B starts the far piece; on a tie B2.
+  const bool b2Far = Distance(b2, b) <= Distance(b1, b);
+  const WorldXY nearEnd = b2Far ? b1 : b2, farStart = b2Far ? b2 : b1;
+  SetPoint(ObjNo, 2, nearEnd);
+  Changed(ObjNo);
+  CopyObjOffset(ObjNo, 0, 0);  // keeps the line's colour, style and layer
+  const Long copy = ObjCount;
+  SetPoint(copy, 1, farStart);
+  SetPoint(copy, 2, b);
+  Changed(copy);
+  return BreakDone;
+}
+
+// ---- Circles and arcs ------------------------------------------------------------------
+
+// An arc about C of radius r from angle A to angle B (sorted), through their
+// middle, or through the opposite middle when both ends of the broken arc
+// lie within [A, B].
+void AddArcPiece(const WorldXY& c, Double r, Single aS, Single aE, Single A, Single B) {
+  if (B < A) std::swap(A, B);
+  Single m = (A + B) / 2;
+  if (A <= aS && A <= aE && aS <= B && aE <= B) {
+    m += PiSingle;
+    if (m > TwoPiSingle) m -= TwoPiSingle;
+  }
+  AppendPiece(EntityArc, {{}, c, Polar(c, r, A), Polar(c, r, m), Polar(c, r, B)});
+}
+
+BreakResult BreakCircle(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
+  const WorldXY c = Point(ObjNo, 1);
+  const Double r = Distance(c, Point(ObjNo, 2));
+  EraseObj(ObjNo);
+  Single a1 = AngleTo(c, b1), a2 = AngleTo(c, b2);
+  if (a2 < a1) std::swap(a1, a2);
+  const Single s = a2 - a1;
+  // The shorter of the two arcs between the break points goes.
+  const Single m = s >= PiSingle ? a1 + s / 2 : a1 + s / 2 + PiSingle;
+  AppendPiece(EntityArc, {{}, c, Polar(c, r, a1), Polar(c, r, m), Polar(c, r, a2)});
+  return BreakDone;
+}
+
+// Angle from aS counterclockwise, in [0, 2 pi).
+Single FromStart(Single angle, Single aS) {
+  Single d = angle - aS;
+  if (d < 0) d += TwoPiSingle;
+  return d;
+}
+
+BreakResult BreakArc(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
+  const WorldXY c = Point(ObjNo, 1), S = Point(ObjNo, 2), M = Point(ObjNo, 3), E = Point(ObjNo, 4);
+  const Integer w1 = EndWhich(b1, S, E), w2 = EndWhich(b2, S, E);
+  if (w1 != NotAtEnd && w1 == w2) return BreakTooClose;  // the arc is kept
+  const Double r = Distance(c, S);
+  const Single aS = AngleTo(c, S), aM = AngleTo(c, M), aE = AngleTo(c, E);
+  const Single a1 = AngleTo(c, b1), a2 = AngleTo(c, b2);
+  EraseObj(ObjNo);
+  const auto piece = [&](Single A, Single B) { AddArcPiece(c, r, aS, aE, A, B); };
+  if (w1 != NotAtEnd && w2 != NotAtEnd) return BreakDone;  // from end to end: nothing left
+  if (w1 != NotAtEnd) {
+    w1 == AtFirstEnd ? piece(a2, aE) : piece(aS, a2);
+    return BreakDone;
+  }
+  if (w2 != NotAtEnd) {
+    w2 == AtSecondEnd ? piece(aS, a1) : piece(a1, aE);
+    return BreakDone;
+  }
+  const Single dM = FromStart(aM, aS), dE = FromStart(aE, aS);
+  const Single d1 = FromStart(a1, aS), d2 = FromStart(a2, aS);
+  if (dM > dE) {  // clockwise from S to E
+    if (d1 > d2) {
+      piece(aE, a2);
+      piece(a1, aS);
+    } else {
+      piece(aE, a1);
+      piece(a2, aS);
+    }
+  } else if (d1 > d2) {
+    piece(aS, a2);
+    piece(a1, aE);
+  } else {
+    piece(aS, a1);
+    piece(a2, aE);
+  }
+  return BreakDone;
+}
+
+// ---- Ellipses and elliptical arcs -------------------------------------------------------
+
+// The four axis points, then the two arc ends.
+Points EllipticArcPoints(Long ObjNo, const WorldXY& from, const WorldXY& to) {
+  return {{}, Point(ObjNo, 1), Point(ObjNo, 2), Point(ObjNo, 3), Point(ObjNo, 4), from, to};
+}
+
+BreakResult BreakEllipse(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
+  const Points pts = EllipticArcPoints(ObjNo, b1, b2);
+  EraseObj(ObjNo);
+  AppendPiece(EntityEllipticArc, pts);
+  return BreakDone;
+}
+
+BreakResult BreakEllipticalArc(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
+  const Points far = EllipticArcPoints(ObjNo, b2, Point(ObjNo, 6));
+  SetPoint(ObjNo, 6, b1);
+  Changed(ObjNo);
+  AppendPiece(EntityEllipticArc, far);
+  return BreakDone;
+}
+
+// ---- Splines, polylines and polygons ------------------------------------------------------
+
+// The first segment pk -> pk+1 within the tolerance of the point; 0 none.
+Integer FindPolySegment(const Points& pts, const WorldXY& p) {
+  const Integer n = static_cast<Integer>(pts.size() - 1);
+  for (Integer k = 1; k < n; ++k) {
+    const WorldXY& a = pts[static_cast<size_t>(k)];
+    const WorldXY& b = pts[static_cast<size_t>(k + 1)];
+    if (SegmentHitTol(a.X, a.Y, p.X, p.Y, b.X, b.Y)) return k;
+  }
+  return 0;
+}
+
+// The first span j of a continuous Bezier whose chord p(3j-2) -> p(3j+1)
+// holds the point's foot; 0 none.
+Integer FindBezierSpan(const Points& pts, const WorldXY& p) {
+  const Integer n = static_cast<Integer>(pts.size() - 1);
+  for (Integer j = 1; 3 * j + 1 <= n; ++j) {
+    const WorldXY& a = pts[static_cast<size_t>(3 * j - 2)];
+    const WorldXY& b = pts[static_cast<size_t>(3 * j + 1)];
+    if (SegmentHit(a.X, a.Y, p.X, p.Y, b.X, b.Y)) return j;
+  }
+  return 0;
+}
+
+// The break points in the order of the entity: F with the smaller index;
+// on one index, F is the one nearer the index's first point.
+struct OrderedBreak {
+  WorldXY F, G;
+  Integer kF = 0, kG = 0;
+};
+OrderedBreak OrderBreakPoints(const WorldXY& b1, Integer k1, const WorldXY& b2, Integer k2,
+                              const WorldXY& first) {
+  if (k1 != k2) return k1 < k2 ? OrderedBreak{b1, b2, k1, k2} : OrderedBreak{b2, b1, k2, k1};
+  WorldXY f;
+  NearerPoint(f.X, f.Y, first.X, first.Y, b1.X, b1.Y, b2.X, b2.Y);
+  const bool b1First = f.X == b1.X && f.Y == b1.Y;
+  return b1First ? OrderedBreak{b1, b2, k1, k1} : OrderedBreak{b2, b1, k1, k1};
+}
+
+BreakResult BreakPolyline(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
+  const Points pts = AllPoints(ObjNo);
+  const Integer n = static_cast<Integer>(pts.size() - 1);
+  const Integer k1 = FindPolySegment(pts, b1), k2 = FindPolySegment(pts, b2);
+  if (k1 == 0 || k2 == 0) return BreakPointMissing;
+  const OrderedBreak o = OrderBreakPoints(b1, k1, b2, k2, pts[static_cast<size_t>(k1 == k2 ? k1 : 1)]);
+  const bool spline = Objs[ObjNo].Rtype == EntitySpline;
+  Points far{{}, o.G};
+  for (Integer k = o.kG + 1; k <= n; ++k) far.push_back(pts[static_cast<size_t>(k)]);
+  AppendPiece(spline ? EntitySpline : EntityPolyline, far);
+  Objs[ObjNo].NPoints = static_cast<Integer>(o.kF + 1);
+  SetPoint(ObjNo, o.kF + 1, o.F);
+  if (!spline) {  // a broken polygon is two open polylines
+    Objs[ObjNo].Rtype = EntityPolyline;
+    Objs[ObjNo].Ltype = 0;
+  }
+  Changed(ObjNo);
+  return BreakDone;
+}
+
+// ---- Continuous Bezier curves ----------------------------------------------------------------
+
+// Both pieces are whole spans: the near piece's last span ends at F in place
+// of the joint of F's span, the far piece's first span starts at G in place
+// of the joint of G's span. F inside the first span leaves no near piece.
+BreakResult BreakContinuousBezier(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
+  const Points pts = AllPoints(ObjNo);
+  const Integer n = static_cast<Integer>(pts.size() - 1);
+  const Integer s1 = FindBezierSpan(pts, b1), s2 = FindBezierSpan(pts, b2);
+  if (s1 == 0 || s2 == 0) return BreakPointMissing;
+  const OrderedBreak o =
+      OrderBreakPoints(b1, s1, b2, s2, pts[static_cast<size_t>(s1 == s2 ? 3 * s1 - 2 : 1)]);
+  const Integer oF = static_cast<Integer>(3 * (o.kF - 1)), oG = static_cast<Integer>(3 * (o.kG - 1));
+  if (oG == 0) return BreakUnchanged;  // both in the first span: no whole span lies between
+  Points far{{}, o.G};
+  for (Integer k = oG + 2; k <= n; ++k) far.push_back(pts[static_cast<size_t>(k)]);
+  AppendPiece(EntityContBezier, far);
+  if (oF == 0) {
+    EraseObj(ObjNo);
+    return BreakDone;
+  }
+  Objs[ObjNo].NPoints = static_cast<Integer>(oF + 1);
+  SetPoint(ObjNo, oF + 1, o.F);
+  Changed(ObjNo);
+  return BreakDone;
+}
+
+}  // namespace
+
+// ---- Dispatch ----------------------------------------------------------------------------------
+
+BreakResult BreakObject(Long ObjNo, Double X1, Double Y1, Double X2, Double Y2) {
+  const WorldXY b1{X1, Y1}, b2{X2, Y2};
+  switch (Objs[ObjNo].Rtype) {
+    case EntityLine: return BreakStraightLine(ObjNo, b1, b2);
+    case EntityCircle: return BreakCircle(ObjNo, b1, b2);
+    case EntityArc: return BreakArc(ObjNo, b1, b2);
+    case EntityEllipticArc: return BreakEllipticalArc(ObjNo, b1, b2);
+    case EntityEllipse: return BreakEllipse(ObjNo, b1, b2);
+    case EntitySpline:
+    case EntityPolyline:
+    case EntityPolygon: return BreakPolyline(ObjNo, b1, b2);
+    case EntityContBezier: return BreakContinuousBezier(ObjNo, b1, b2);
+    default: return BreakNotBreakable;
+  }
+}
+
+}  // namespace lintavo

@@ -1,0 +1,31 @@
+// Breaks: the break routines of BREAK LINE, one per breakable entity type.
+// Each removes the part of an entity between two break points on it and
+// keeps what lies outside them: the entity is shortened in place (no undo
+// step) or erased (one erase step), and the far piece is appended (one add
+// step). The caller has wiped the entity from the surface; a routine draws
+// every piece it leaves.
+//
+// A break that would lose or duplicate geometry changes nothing and says so
+// in its result: both break points at one end of an arc, both inside the
+// first span of a continuous Bezier, a break point on no segment of a
+// spline, polyline, polygon or continuous Bezier.
+#pragma once
+
+#include "platform/Types.h"
+
+namespace lintavo {
+
+// What a break did.
+enum BreakResult : Integer {
+  BreakDone = 0,          // the entity was broken; the drawing changed
+  BreakUnchanged = 1,     // nothing to remove (both points at one end of a line)
+  BreakTooClose = 2,      // both points at one end of an arc: nothing changed
+  BreakPointMissing = 3,  // a point lies on no segment or span: nothing changed
+  BreakNotBreakable = 4,  // points, single Bezier curves and compound entities
+};
+
+// Breaks entity ObjNo between B1 = (X1, Y1) and B2 = (X2, Y2), in the order
+// clicked, by the routine of its type.
+BreakResult BreakObject(Long ObjNo, Double X1, Double Y1, Double X2, Double Y2);
+
+}  // namespace lintavo

@@ -213,6 +213,34 @@ TEST_F(AreasTest, FillCommandUsesTheChooserAndAppendsAFillEachTime) {
   EXPECT_EQ(CountPixels(Red), 0);
 }
 
+TEST_F(AreasTest, DeletingAnAreaInTheChooserErasesItsBoundaryAndFills) {
+  CreateWindowArea(1, 1, 4, 3);
+  const Long poly = ObjCount;
+  CurFillColor = Red;
+  ChooseFirstArea();
+  DrawingDriver::Choose("mnuInsertFill");
+  const Long fill = ObjCount;
+  Responder().OnModalWindow([](QDialog& shown) {
+    auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
+    ASSERT_NE(dialog, nullptr);
+    QListWidget* list = dialog->List1;
+    const QPoint at = list->visualItemRect(list->item(0)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(list->viewport(), &event);
+    }
+    dialog->Command2->click();  // "Delete Area"
+    EXPECT_EQ(list->count(), 0);
+    dialog->CancelButton->click();
+  });
+  DrawingDriver::Choose("mnuAreasShow");
+  EXPECT_EQ(Objs[poly].DwgNo, 0);
+  EXPECT_EQ(Objs[fill].DwgNo, 0);
+  EXPECT_EQ(CountPixels(Red), 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
 TEST_F(AreasTest, HatchFamiliesFollowRotationAndZoom) {
   CreateWindowArea(1, 1, 4, 3);
   const Long area = Objs[ObjCount].OwnerID;
@@ -245,6 +273,30 @@ TEST_F(AreasTest, HatchFamiliesFollowRotationAndZoom) {
     Objs[ObjCount].DwgNo = 0;
     Objs[ObjCount].Show = FlagFalse;
   }
+}
+
+TEST_F(AreasTest, HatchAtScaleOneShowsFromZoomTwoTenths) {
+  CreateWindowArea(1, 1, 4, 3);
+  OnePattern(0);
+  AddObj(EntityHatch, 3);
+  Objs[ObjCount].Ltype = 1;
+  Objs[ObjCount].ObjectID = Objs[ObjCount - 1].OwnerID;
+  Objs[ObjCount].Color = Red;
+  AddPnt(1, 1);
+  AddPnt(1, 1);
+  AddPnt(0, 0);
+  const Long hatch = ObjCount;
+  ShowHatches = FlagFalse;
+  RefreshDocView(doc_);
+  ShowHatches = FlagTrue;
+  for (const auto& [zoom, drawn] : {std::pair{0.19F, false}, std::pair{0.2F, true}}) {
+    ViewZoom = zoom;
+    DrawHatchObj(hatch);
+    EXPECT_EQ(CountPixels(Red) > 0, drawn) << zoom;
+  }
+  Objs[hatch].Ltype = 2;  // beyond the library: nothing
+  RefreshDocView(doc_);
+  EXPECT_EQ(CountPixels(Red), 0);
 }
 
 }  // namespace

@@ -1,32 +1,334 @@
 // Areas: named areas and the area commands.
+//
+// Sections:
+//   State
+//   Area items
+//   Creating an area
+//   Commands through the chooser
+//   Dispatcher and reset
 #include "annotation/Areas.h"
 
+#include "annotation/Boundaries.h"
+#include "annotation/Fills.h"
+#include "annotation/Hatches.h"
+#include "model/DataHand.h"
+#include "model/DrawingWindow.h"
+#include "model/LayerItems.h"
+#include "model/MainWindowLink.h"
+#include "model/MessageBar.h"
+#include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "model/UndoRedo.h"
+#include "picking/Measure.h"
+#include "picking/Selection.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
 
+// ---- State ---------------------------------------------------------------------------------
+
 Integer AreaCommand = 0;
 Integer AreaActive = 0;
-
 Integer AreaCreating = 0;
+Integer AreaStep = 0;
+String AreaName;
+Long AreaItem = 0;
 
 String BoundaryLayer;
 Long BoundaryColor = 0;
 Integer BoundaryStyle = 0;
 
+void (*ShowAreaChooser)() = nullptr;
+
+namespace {
+
+constexpr Integer AreaStepStart = 1;
+constexpr Integer AreaStepCollecting = 3;
+constexpr Integer TitlePanel = 1;
+constexpr Integer ResultPanel = 2;
+constexpr Integer ErrorPanel = 3;
+
+bool IsAreaOfDrawing(Long i) {
+  return i >= 1 && i <= ItemCount && Items[i].Rtype == ItemArea && Items[i].DwgNo == CurDwg;
+}
+
+}  // namespace
+
+// ---- Area items ------------------------------------------------------------------------------
+
+bool FindAreaByName(Long& Index) {
+  for (Long i = 1; i <= ItemCount; ++i) {
+    if (IsAreaOfDrawing(i) && Items[i].Name == AreaName) {
+      Index = i;
+      return true;
+    }
+  }
+  return false;
+}
+
+void NewAreaName() {
+  Long found = 0;
+  for (Long n = 1;; ++n) {
+    AreaName = "New Area " + std::to_string(n);
+    if (!FindAreaByName(found)) break;
+  }
+  NewItemName = AreaName;
+  AddItem(ItemArea);
+  ItemRec& area = Items[ItemCount];
+  area.Name = AreaName;
+  area.Xorigin = area.Yorigin = 0;
+  area.Show = FlagTrue;
+  area.Lock = FlagFalse;
+  area.DwgNo = CurDwg;
+  AreaItem = ItemCount;
+}
+
+void DeleteArea(Long Item) {
+  if (Item < 1 || Item > ItemCount || Items[Item].Rtype != ItemArea) return;
+  // Fills and hatches point at the area through ObjectID only: they join its
+  // members first, so that they go with it instead of drawing nothing forever.
+  const Long last = ObjCount;
+  for (Long i = 1; i <= last; ++i) {
+    ObjRec& obj = Objs[i];
+    if (obj.ObjectID == Item && (obj.Rtype == EntityFill || obj.Rtype == EntityHatch)) obj.OwnerID = Item;
+  }
+  DeleteItemObjs(Item);
+}
+
+void RenameArea(Long Item, const String& Name) {
+  if (Item < 1 || Item > ItemCount || Name.empty()) return;
+  Items[Item].Name = Name;
+  const Long last = ObjCount;
+  for (Long i = 1; i <= last; ++i)
+    if (Objs[i].ObjectID == Item) Objs[i].Name = Name;
+}
+
+// ---- Creating an area --------------------------------------------------------------------------
+
+namespace {
+
+const char* CreateWord(Integer code) {
+  switch (code) {
+    case AreaWindowCode: return "Boundary Window";
+    case AreaPointsCode: return "Boundary Points";
+    default: return "Boundary Lines";
+  }
+}
+
+void RunCollector() {
+  switch (AreaCommand) {
+    case AreaWindowCode: return CollectBoundaryWindow(AreaStep);
+    case AreaPointsCode: return CollectBoundaryPoints(AreaStep);
+    default: return CollectBoundaryLines(AreaStep);
+  }
+}
+
+void FinishArea() {
+  UpdateItemExtents(AreaItem);
+  const Long poly = FindBoundaryPolygon(AreaItem);
+  if (poly) Objs[poly].Area = static_cast<Single>(EntityArea(poly));
+  ItemRec& area = Items[AreaItem];
+  area.Nlines = 1;
+  area.Lock = FlagTrue;
+  ShowStatus("Area : " + area.Name + " CREATED", ResultPanel);
+  AreaCreating = FlagFalse;
+  RefreshActiveView();
+  ResetAreaState();
+}
+
+void CreateArea() {
+  if (AreaStep == AreaStepStart) {
+    ShowStatus(String("CREATE Area Via ") + CreateWord(AreaCommand), TitlePanel);
+    BoundaryLayerNo = EnsureLayer(BoundaryLayer);
+    NewAreaName();
+    AreaCreating = FlagTrue;
+    ToolStep = 0;
+    AreaStep = AreaStepCollecting;
+  }
+  if (AreaStep == AreaStepCollecting) RunCollector();
+  if (AreaStep == AreaStepClosed) FinishArea();
+}
+
+// ---- Commands through the chooser -------------------------------------------------------------
+
+// Shows the chooser for Action; true when an area was chosen.
+bool ChooseArea(Integer Action) {
+  SelectKind = SelectKindArea;
+  SelectAction = Action;
+  AreaItem = 0;
+  AreaName.clear();
+  DlgCancelled = FlagTrue;
+  if (ShowAreaChooser) ShowAreaChooser();
+  if (MainWindowLink* main = MainLink())
+    if (DrawingWindow* window = main->ActiveDrawingWindow()) ActiveDoc = &window->DrawingSurface();
+  return !DlgCancelled && AreaItem >= 1 && AreaItem <= ItemCount;
+}
+
+void EndWithRedraw() {
+  RefreshActiveView();
+  ResetAreaState();
+}
+
+void ReportNotFound() { ShowStatus("Area : " + AreaName + " Not Found", ResultPanel); }
+
+// The view goes to the area's extents; the window before is kept as the previous view.
+void ZoomToArea(Long item, bool saveFirst) {
+  ItemRec& area = Items[item];
+  area.Show = FlagTrue;
+  DrawingWindow* window = ActiveDocForm();
+  if (!window) return;
+  if (saveFirst) SaveViewWindow();
+  window->XVmin = area.Xmin + area.Xorigin;
+  window->YVmin = area.Ymin + area.Yorigin;
+  window->XVmax = area.Xmax + area.Xorigin;
+  window->YVmax = area.Ymax + area.Yorigin;
+  window->View_Layers = FlagTrue;
+  if (!saveFirst) SaveViewWindow();
+  // An area without a boundary has no window to fit.
+  if (window->XVmax > window->XVmin && window->YVmax > window->YVmin) FitViewToWindow();
+}
+
+void ShowArea() {
+  ShowStatus("SHOW an Area", TitlePanel);
+  if (ChooseArea(AreaActionShow)) {
+    if (AreaName.empty()) {
+      ReportNotFound();
+    } else {
+      ZoomToArea(AreaItem, true);
+      ShowStatus("Area : " + AreaName + " Showing", ResultPanel);
+    }
+  }
+  EndWithRedraw();
+}
+
+void AddArea() {
+  ShowStatus("ADD Area", TitlePanel);
+  NewAreaName();
+  if (ChooseArea(AreaActionShow) && !AreaName.empty()) {
+    ZoomToArea(AreaItem, false);
+    ShowStatus("Area : " + AreaName + " Created", ResultPanel);
+  }
+  EndWithRedraw();
+}
+
+void HideArea() {
+  ShowStatus("HIDE an Area", TitlePanel);
+  if (ChooseArea(AreaActionHide)) {
+    if (AreaName.empty()) {
+      ReportNotFound();
+    } else {
+      Items[AreaItem].Show = FlagFalse;
+      ShowStatus("Area: " + AreaName + " Hidden", ResultPanel);
+    }
+  }
+  EndWithRedraw();
+}
+
+// Fill (type 15) or hatch (type 16) of the current area, three points.
+void AppendAreaObject(Integer type, Long colour, Integer style, const String& layer, Double x2, Double y2,
+                      Double x3) {
+  const ItemRec& area = Items[AreaItem];
+  const Double xmin = area.Xmin, ymin = area.Ymin;
+  const Long layerNo = EnsureLayer(layer);
+  AddObj(type, 3);
+  ObjRec& obj = Objs[ObjCount];
+  obj.Name = AreaName;
+  obj.Color = colour;
+  obj.Ltype = style;
+  obj.ObjectID = AreaItem;
+  obj.LayerID = layerNo;
+  AddPnt(xmin, ymin);
+  AddPnt(x2, y2);
+  AddPnt(x3, 0);
+}
+
+void FillArea() {
+  ShowStatus("Area Fill", TitlePanel);
+  if (ChooseArea(AreaActionFill)) {
+    if (AreaName.empty()) {
+      ReportNotFound();
+    } else {
+      AppendAreaObject(EntityFill, CurFillColor, CurFillPattern, CurFillLayer, 1, 1, 0);
+      ShowStatus("Area : " + AreaName + " Showing Filled", ResultPanel);
+    }
+  }
+  EndWithRedraw();
+}
+
+void HatchArea() {
+  ShowStatus("Area Hatch", TitlePanel);
+  if (ChooseArea(AreaActionHatch)) {
+    if (AreaName.empty()) {
+      ReportNotFound();
+    } else {
+      AppendAreaObject(EntityHatch, HatchColor, static_cast<Integer>(CurPatternIndex), HatchLayer, HatchScale,
+                       HatchScale, HatchRotation);
+      ShowStatus("Area : " + AreaName + " Showing Hatched", ResultPanel);
+    }
+  }
+  EndWithRedraw();
+}
+
+}  // namespace
+
+// ---- Dispatcher and reset ------------------------------------------------------------------------
+
+void RunAreaCommand() {
+  if (!AreaActive) {
+    ActiveTool = ToolAreas;
+    AreaActive = FlagTrue;
+    AwaitingInput = FlagTrue;
+    ToolStep = 0;
+    AreaStep = AreaStepStart;
+  }
+  switch (AreaCommand) {
+    case AreaShowCode: return ShowArea();
+    case AreaAddCode: return AddArea();
+    case AreaHideCode: return HideArea();
+    case AreaWindowCode:
+    case AreaPointsCode:
+    case AreaLinesCode: return CreateArea();
+    case AreaFillCode: return FillArea();
+    case AreaHatchCode: return HatchArea();
+    default: ResetAreaState(); return;
+  }
+}
+
 void ResetAreaState() {
-  AreaCreating = 0;
+  EndBoundaryCollection();
+  if (AreaCreating) {
+    const Long item = AreaItem;
+    AreaCreating = FlagFalse;
+    // The boundary goes; the item and its name stay.
+    const Long last = ObjCount;
+    Long detached = 0;
+    for (Long i = 1; i <= last; ++i) {
+      ObjRec& obj = Objs[i];
+      if (obj.OwnerID != item || obj.DwgNo == 0) continue;
+      obj.Flag = FlagDeletedWithOwner;
+      obj.Show = FlagFalse;
+      obj.DwgNo = 0;
+      ++detached;
+    }
+    ObjIndexDetached(detached);
+    RefreshActiveView();
+  }
+  ClearPanel3(ErrorPanel);
   AreaActive = 0;
   AwaitingInput = 0;
   ActiveTool = 0;
   ToolStep = 0;
+  AreaStep = 0;
 }
 
 void ResetAreas() {
   AreaCommand = 0;
   AreaActive = 0;
   AreaCreating = 0;
+  AreaStep = 0;
+  AreaName.clear();
+  AreaItem = 0;
   BoundaryLayer.clear();
   BoundaryColor = 0;
   BoundaryStyle = 0;
@@ -41,10 +343,10 @@ void EndAreasOnToolChange() {
     AreaActive = 0;
 }
 void CancelAreas() {
-  if (AreaCreating) ResetAreaState();
+  if (AreaCreating || AreaActive) ResetAreaState();
 }
-const ModuleRegistrar Registered(
-    {"Areas", FloorAnnotation, ResetAreas, {ToolAreas, &AreaActive, nullptr, EndAreasOnToolChange, CancelAreas}});
+const ModuleRegistrar Registered({"Areas", FloorAnnotation, ResetAreas,
+                                  {ToolAreas, &AreaActive, RunAreaCommand, EndAreasOnToolChange, CancelAreas}});
 }  // namespace
 
 }  // namespace lintavo

@@ -1,11 +1,27 @@
-// Fills: solid fills inside boundaries and filled boxes.
+// Fills: solid fills inside area boundaries.
+//
+// Sections:
+//   State
+//   The area's device polygon
+//   Drawing
 #include "annotation/Fills.h"
 
+#include <algorithm>
+
+#include "annotation/Boundaries.h"
+#include "model/DataHand.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "model/ViewCache.h"
+#include "platform/Numbers.h"
+#include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
+#include "view/Outline.h"
+#include "view/SurfaceDraw.h"
 
 namespace lintavo {
+
+// ---- State ---------------------------------------------------------------------------------
 
 Integer FillCmdActive = 0;
 String CurFillLayer;
@@ -14,9 +30,69 @@ Long CurFillColor = 0;
 Integer GradientFill = 0;
 Long GradientColor = 0;
 Integer FillUseBoundaryLayer = 0;
+Double FillOriginX = 0, FillOriginY = 0;
+Integer GdiPtsCount = 0;
+
+// ---- The area's device polygon --------------------------------------------------------------
+
+namespace {
+
+constexpr Integer ScrPtsSpare = 100;  // room grown beyond a large boundary
+
+Long PixelX(Double X) { return RoundToLong(static_cast<Double>(ViewScaleX) * X + ViewBaseX); }
+Long PixelY(Double Y) { return RoundToLong(static_cast<Double>(ViewScaleY) * Y + ViewBaseY); }
+
+// The first live polygon whose ObjectID is the area.
+Long FindFillPolygon(Long Item) {
+  const Long last = ObjCount;
+  for (Long i = 1; i <= last; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.ObjectID == Item && obj.Rtype == EntityPolygon && !obj.Erased && obj.DwgNo != 0) return i;
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool BuildAreaPolygon(Long Item) {
+  if (Item < 1 || Item > ItemCount || Items[Item].Rtype != ItemArea) return false;
+  const ItemRec& area = Items[Item];
+  const Double x1 = area.Xmin + FillOriginX, y1 = area.Ymin + FillOriginY;
+  const Double x2 = area.Xmax + FillOriginX, y2 = area.Ymax + FillOriginY;
+  if ((x1 < ViewWinMinX && x2 < ViewWinMinX) || (y1 < ViewWinMinY && y2 < ViewWinMinY) ||
+      (x1 > ViewWinMaxX && x2 > ViewWinMaxX) || (y1 > ViewWinMaxY && y2 > ViewWinMaxY))
+    return false;
+  BoundaryBox = {PixelX(x1), PixelY(y1), PixelX(x2), PixelY(y2) + 1};
+  if (area.Nlines < 1) return false;
+  const Long poly = FindFillPolygon(Item);
+  if (poly == 0) return false;
+  const ObjRec& obj = Objs[poly];
+  if (obj.NPoints > ScrPtsMax)
+    ResizeScrPts(static_cast<Integer>(std::min<Long>(Long{obj.NPoints} + ScrPtsSpare, 32767)));
+  GdiPtsCount = obj.NPoints;
+  for (Integer k = 1; k <= obj.NPoints; ++k) {
+    const PntRec& p = Pnts[obj.PointID + k - 1];
+    GdiPts[static_cast<size_t>(k)] =
+        GdiPoint{PixelX(p.X + FillOriginX), ViewPixMaxY - PixelY(p.Y + FillOriginY)};
+  }
+  return true;
+}
+
+// ---- Drawing -------------------------------------------------------------------------------
 
 void FillObjectArea(Long ObjNo) {
-  (void)ObjNo;  // area boundaries are not built yet
+  if (OutlineOn || !ShowFills || ObjNo < 1 || ObjNo > ObjCount) return;
+  const ObjRec& obj = Objs[ObjNo];
+  FillOriginX = FillOriginY = 0;
+  const Long colour = EraseDraw ? DwgBackColor : obj.Color;
+  if (BuildAreaPolygon(obj.ObjectID)) GdiPolygon(obj.Ltype, colour, GdiPtsCount);
+}
+
+void FillAreaItem(Long Item) {
+  if (!ShowFills || CurFillColor == DwgBackColor || Item < 1 || Item > ItemCount) return;
+  FillOriginX = Items[Item].Xorigin;
+  FillOriginY = Items[Item].Yorigin;
+  if (BuildAreaPolygon(Item)) GdiPolygon(CurFillPattern, CurFillColor, GdiPtsCount);
 }
 
 void ResetFills() {
@@ -27,6 +103,8 @@ void ResetFills() {
   GradientFill = 0;
   GradientColor = 0;
   FillUseBoundaryLayer = 0;
+  FillOriginX = FillOriginY = 0;
+  GdiPtsCount = 0;
 }
 
 namespace {

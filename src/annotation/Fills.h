@@ -18,9 +18,18 @@ extern Long GradientColor;           // RGB: kept in the option set only (white)
 extern Integer FillUseBoundaryLayer;  // flag: kept in the option set only (0)
 
 // ---- Drawing ---------------------------------------------------------------------------
-// Draws Fill entity ObjNo over the boundary of its area item.
-// Not built yet: area boundaries do not exist, so nothing is drawn.
+// Fills are drawn by the surface's polygon fill over the area's boundary,
+// converted to device points in GdiPts (grown first when the boundary has
+// more points than it holds).
+extern Double FillOriginX, FillOriginY;  // world offset of the area: 0 for Fill entities
+
+// Draws Fill entity ObjNo (its Ltype the fill style, in the background colour while erasing).
 void FillObjectArea(Long ObjNo);
+// The area chooser's preview: area Item in CurFillColor and CurFillPattern.
+void FillAreaItem(Long Item);
+// GdiPts(1..GdiPtsCount) and BoundaryBox for area Item; false when there is nothing to fill.
+bool BuildAreaPolygon(Long Item);
+extern Integer GdiPtsCount;  // device points BuildAreaPolygon placed
 // ShowFills lives with the display options (DisplayOptions.h), FillQuad
 // with the drawers (ObjectDrawers.h): the renderers read them.
 

@@ -21,9 +21,26 @@ extern Integer HatchUseBoundaryLayer;  // flag: kept in the option set only (0)
 // The pattern library the hatches draw with is in SupportLists.h.
 
 // ---- Drawing ---------------------------------------------------------------------------
-// Draws Hatch entity ObjNo inside its area's boundary.
-// Not built yet: the pattern generator does not exist, so nothing is drawn.
+// Hatches are generated at every redraw: each line family of the pattern is
+// rasterised in view pixels and a pixel is set only where the area's span
+// table (Boundaries.h) holds it inside. A family whose scaled spacing is 0
+// or less, a negative scale or a dash period of 0 draws nothing; families
+// finer than a quarter pixel are drawn at a quarter pixel, which sets the
+// same pixels, so the work stays bounded by the box.
+extern Long CurPatternIndex;  // HatchPatterns index found by the last area preview; new hatches take it
+
+// Draws Hatch entity ObjNo inside its area's boundary (nothing below zoom x scale 0.2).
 void DrawHatchObj(Long ObjNo);
+// The area chooser's preview: area Item hatched with the current options.
+void PreviewAreaHatch(Long Item);
+// The options dialog's preview over the span table it built, then the outline.
+void PreviewFillOptionsHatch();
+// Generates and plots line family LineNo of HatchPatternLines.
+void GenerateHatchLines(Long LineNo);
+// One segment in view pixels (y upward), clipped by the box and the spans.
+void RasterHatchSegment(Single X1, Long Y1, Single X2, Long Y2);
+// Sets view pixel (X, Y) in the hatch colour when it lies inside the boundary.
+void PlotHatchPixel(Long X, Long Y);
 
 void ResetHatches();  // the module's globals to their start values
 

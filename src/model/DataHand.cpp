@@ -317,7 +317,7 @@ void UpdateItemExtents(Long ItemNo) {
   for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
     const ObjRec& obj = Objs[i];
     if (obj.Rtype != EntityPolygon || obj.OwnerID != ItemNo) continue;
-    if (obj.NPoints < 1) continue;
+    if (obj.NPoints < 1 || obj.Erased || obj.DwgNo == 0) continue;  // an erased boundary no longer counts
     // From the first vertex: a polygon far from the origin keeps its own size.
     Double minX = Pnts[obj.PointID].X, minY = Pnts[obj.PointID].Y, maxX = minX, maxY = minY;
     for (Long k = obj.PointID + 1; k < obj.PointID + obj.NPoints; ++k) {

@@ -19,7 +19,7 @@
 
 namespace lintavo {
 
-frmItemChooser::frmItemChooser(Integer Kind, const char* ItemWord, const char* const (&ActionWords)[4],
+frmItemChooser::frmItemChooser(Integer Kind, const char* ItemWord, std::span<const char* const> ActionWords,
                                QWidget* parent)
     : QDialog(parent), kind_(Kind), itemWord_(ItemWord), actionWords_(ActionWords) {
   const QString word = QString::fromUtf8(ItemWord);
@@ -129,7 +129,7 @@ void frmItemChooser::reject() {
 // ---- The list ------------------------------------------------------------------------------
 
 void frmItemChooser::FillList() {
-  const bool worded = SelectAction >= 1 && SelectAction <= 4;
+  const bool worded = SelectAction >= 1 && static_cast<size_t>(SelectAction) <= actionWords_.size();
   setWindowTitle(QString::fromUtf8(worded ? actionWords_[SelectAction - 1] : "") + QString::fromStdString(itemWord_));
   List1->clear();
   for (Long i = 1; i <= ItemCount; ++i) {
@@ -174,9 +174,15 @@ void frmItemChooser::ShowPreview(Long Index) {
   lblHeight->setText(QString::fromStdString(FormatHeightLabel(PreviewHeight())));
   lblWidth->setText(QString::fromStdString(FormatWidthLabel(PreviewWidth())));
   FitPreviewToView();
-  if (kind_ == ItemLayer) DrawLayerPreview(Index);
+  DrawItemPreview(Index);
   Picture1->update();
 }
+
+void frmItemChooser::DrawItemPreview(Long Index) {
+  if (kind_ == ItemLayer) DrawLayerPreview(Index);
+}
+
+void frmItemChooser::RenameChosen(Long Index, const String& Name) { Items[Index].Name = Name; }
 
 // ---- Buttons and the name box ------------------------------------------------------------------
 
@@ -185,7 +191,7 @@ void frmItemChooser::TxtName_Enter() {
   const String name = TxtName->text().toStdString();
   if (name.empty()) return;
   ChosenName = name;
-  Items[ChosenIndex].Name = name;
+  RenameChosen(ChosenIndex, name);
   FillList();
 }
 

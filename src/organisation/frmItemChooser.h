@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QDialog>
+#include <span>
 
 #include "organisation/ChooserPreview.h"
 #include "platform/Types.h"
@@ -29,8 +30,8 @@ class frmItemChooser : public QDialog {
   Q_OBJECT
  public:
   // Kind: the item kind listed; ItemWord: "Layer", "Group" ...; ActionWords:
-  // the caption's word by SelectAction 1..4 (any other action gives none).
-  frmItemChooser(Integer Kind, const char* ItemWord, const char* const (&ActionWords)[4], QWidget* parent);
+  // the caption's word by SelectAction 1..n (any other action gives none).
+  frmItemChooser(Integer Kind, const char* ItemWord, std::span<const char* const> ActionWords, QWidget* parent);
   ~frmItemChooser() override;
 
   QListWidget* List1 = nullptr;     // names of the current drawing's items of the kind
@@ -62,6 +63,8 @@ class frmItemChooser : public QDialog {
   virtual void AddNewItem() = 0;                                // Command1
   virtual void AcceptChoice() {}                                // on OK, before closing
   virtual Long MemberCount(Long Index) const = 0;               // entities shown by lblLines
+  virtual void DrawItemPreview(Long Index);                     // after fitting; layers: the layer's entities
+  virtual void RenameChosen(Long Index, const String& Name);    // Enter in TxtName; the item's Name
 
   // ---- The pattern --------------------------------------------------------------------
   void FillList();
@@ -83,7 +86,7 @@ class frmItemChooser : public QDialog {
 
   Integer kind_;
   String itemWord_;
-  const char* const* actionWords_;
+  std::span<const char* const> actionWords_;
   PreviewSession preview_;
 };
 

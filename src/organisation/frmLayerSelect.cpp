@@ -9,6 +9,7 @@
 #include "model/Top.h"
 #include "model/ViewCache.h"
 #include "organisation/Layers.h"
+#include "organisation/frmAreaSelect.h"
 #include "picking/Selection.h"
 #include "platform/Modal.h"
 #include "platform/Prompts.h"
@@ -80,9 +81,10 @@ void ShowLayerSelect() {
 
 namespace {
 
-// Select Layer's chooser; the choosers of the other kinds are not built yet
-// and count as cancelled.
+// The choosers of Select Layer and Select Area; the choosers of the other
+// kinds are not built yet and count as cancelled.
 bool ChooseItemOfKind(Integer Kind, String& Name, Long& ItemNo) {
+  if (Kind == SelectKindArea) return ChooseAreaItem(Name, ItemNo);
   if (Kind != SelectKindLayer) return false;
   ShowLayerSelect();
   if (DlgCancelled || SelectedLayer < 1) return false;

@@ -1,0 +1,303 @@
+// Named areas through the menus and clicks, the span table, hatches and
+// fills drawn from an area's boundary, and the area chooser.
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "annotation/Areas.h"
+#include "annotation/Boundaries.h"
+#include "annotation/Fills.h"
+#include "annotation/Hatches.h"
+#include "commands/EditFixture.h"
+#include "model/SupportLists.h"
+#include "model/ViewCache.h"
+#include "platform/Numbers.h"
+#include "organisation/frmAreaSelect.h"
+#include "support/ScriptedResponder.h"
+#include "view/DisplayOptions.h"
+
+namespace lintavo {
+namespace {
+
+constexpr Long Red = 0x0000FF;
+
+class AreasTest : public EditFixture {
+ protected:
+  // Create Area, Window from (x1, y1) to (x2, y2).
+  void CreateWindowArea(Double x1, Double y1, Double x2, Double y2) {
+    DrawingDriver::Choose("mnuViewAreasWindow");
+    input_->ClickAt(x1, y1);
+    input_->ClickAt(x2, y2);
+  }
+  // The chooser answered by clicking row 0 and OK.
+  void ChooseFirstArea() {
+    Responder().OnModalWindow([](QDialog& shown) {
+      auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
+      ASSERT_NE(dialog, nullptr);
+      QListWidget* list = dialog->List1;
+      const QPoint at = list->visualItemRect(list->item(0)).center();
+      for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(list->viewport(), &event);
+      }
+      dialog->OKButton->click();
+    });
+  }
+  // One pattern of one continuous family at ANGLE, spacing 0.5.
+  static void OnePattern(Single angle) {
+    HatchPatterns.assign(2, PatternRec{});
+    HatchPatterns[1].PatternID = 7;
+    HatchPatterns[1].Name = "Qz Lines";
+    HatchPatterns[1].Color = Red;
+    HatchPatternLines.assign(2, PatternLineRec{});
+    HatchPatternLines[1].PatternID = 7;
+    HatchPatternLines[1].ANGLE = angle;
+    HatchPatternLines[1].DeltaY = 0.5F;
+    PatternCount = PatternLineCount = 1;
+  }
+  int CountPixels(Long rgb) const {
+    const QImage& image = doc_->Image();
+    const QRgb want = qRgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == want ? 1 : 0;
+    return n;
+  }
+};
+
+TEST_F(AreasTest, WindowCreatesAHiddenClosedBoundaryAndALockedArea) {
+  BoundaryColor = 0xFF00;
+  DrawingDriver::Choose("mnuViewAreasWindow");
+  EXPECT_EQ(MessagePanel(1), "CREATE Area Via Boundary Window");
+  input_->ClickAt(0, 0);
+  const Long before = ObjCount;
+  input_->ClickAt(0, 3);  // no width: nothing, and the command keeps waiting
+  EXPECT_EQ(ObjCount, before);
+  EXPECT_EQ(ActiveTool, ToolAreas);
+  input_->ClickAt(7, 5);
+  ASSERT_EQ(ObjCount, before + 1);
+  const ObjRec& poly = Objs[ObjCount];
+  EXPECT_EQ(poly.Rtype, EntityPolygon);
+  EXPECT_EQ(poly.Show, FlagFalse);
+  EXPECT_EQ(poly.Ltype, 1);
+  EXPECT_EQ(poly.Color, 0xFF00);
+  const Double want[5][2] = {{0, 0}, {7, 0}, {7, 5}, {0, 5}, {0, 0}};
+  ASSERT_EQ(poly.NPoints, 5);
+  for (Integer k = 1; k <= 5; ++k) {
+    EXPECT_EQ(PX(ObjCount, k), want[k - 1][0]) << k;
+    EXPECT_EQ(PY(ObjCount, k), want[k - 1][1]) << k;
+  }
+  const ItemRec& area = Items[poly.OwnerID];
+  EXPECT_EQ(area.Name, "New Area 1");
+  EXPECT_EQ(area.Nlines, 1);
+  EXPECT_EQ(area.Lock, FlagTrue);
+  EXPECT_EQ(area.Xmin, 0);
+  EXPECT_EQ(area.Ymax, 5);
+  EXPECT_EQ(area.Xmax, 7);
+  EXPECT_FLOAT_EQ(poly.Area, 35);
+  EXPECT_EQ(MessagePanel(2), "Area : New Area 1 CREATED");
+  EXPECT_EQ(ActiveTool, ToolNone);
+  CreateWindowArea(1, 1, 2, 2);
+  EXPECT_EQ(MessagePanel(2), "Area : New Area 2 CREATED");
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(AreasTest, LinesCollectorReportsEachWrongPickAndClosesOnTheFirstLine) {
+  const Long a = AddLine(1, 1, 4, 1);
+  AddLine(4, 1, 4, 4);
+  AddLine(1, 4, 4, 4);  // joined at its second end
+  AddCircle(6, 2, 0.5);
+  AddLine(6, 4, 7, 4);  // unconnected
+  const Long lastLine = ObjCount;
+  DrawingDriver::Choose("mnuViewAreasLines");
+  EXPECT_EQ(MessagePanel(2), "Select First BOUNDARY Line");
+  struct Pick {
+    Double x, y;
+    const char* panel3;
+  };
+  const Pick picks[] = {
+      {2, 1, "Lines SELECTED: 1"},
+      {2, 1, "Line NOT ReSelected"},
+      {6.5, 2, "Line NOT Selected, MUST be Line or Arc!"},
+      {6.5, 4, "Line NOT Selected, MUST be Connected"},
+      {4, 2, "Lines SELECTED: 2"},
+      {2, 4, "Lines SELECTED: 3"},
+  };
+  for (const Pick& p : picks) {
+    input_->ClickAt(p.x, p.y);
+    EXPECT_EQ(MessagePanel(3), p.panel3) << p.x << "," << p.y;
+  }
+  const Long poly = lastLine + 1;
+  ASSERT_EQ(Objs[poly].Rtype, EntityPolygon);
+  EXPECT_EQ(Objs[poly].NPoints, 4);  // shared corners once each
+  EXPECT_EQ(PX(poly, 4), 1);
+  EXPECT_EQ(PY(poly, 4), 4);
+  input_->ClickAt(2, 1.02);  // the first line again closes it
+  EXPECT_EQ(MessagePanel(2), "Area : New Area 1 CREATED");
+  EXPECT_EQ(Objs[a].Color, CurColor);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(AreasTest, EscDuringCreationErasesTheBoundaryAndKeepsTheNamedItem) {
+  DrawingDriver::Choose("mnuViewAreasPoints");
+  input_->ClickAt(1, 1);
+  input_->ClickAt(3, 1);
+  const Long poly = ObjCount;
+  input_->Escape();
+  EXPECT_EQ(Objs[poly].DwgNo, 0);
+  EXPECT_EQ(Items[Objs[poly].OwnerID].Name, "New Area 1");
+  EXPECT_EQ(Items[Objs[poly].OwnerID].Rtype, ItemArea);
+  EXPECT_EQ(ActiveTool, ToolNone);
+  EXPECT_TRUE(EqualsFreshRedraw());
+  CreateWindowArea(1, 1, 2, 2);  // the name stays taken
+  EXPECT_EQ(MessagePanel(2), "Area : New Area 2 CREATED");
+}
+
+TEST_F(AreasTest, SpanRowsKeepTenCrossingsInOrder) {
+  BoundaryRows = 0;
+  BoundarySpans.assign(1, SpanRow{});
+  for (Long x : {50, 0, 30, 10, 90, 70, 20, 80, 60, 40}) StoreCrossing(0, x);
+  EXPECT_EQ(BoundarySpans[0].Count, 10);
+  for (Integer k = 1; k <= 10; ++k) EXPECT_EQ(BoundarySpans[0].Slot[k], (k - 1) * 10) << k;
+  EXPECT_TRUE(IsPixelInSpans(0, 0));  // a crossing at x 0 counts
+  EXPECT_FALSE(IsPixelInSpans(0, 15));
+  StoreCrossing(0, 35);  // an eleventh displaces the old tenth (90), in order
+  EXPECT_EQ(BoundarySpans[0].Slot[5], 35);
+  EXPECT_EQ(BoundarySpans[0].Slot[10], 80);
+  StoreCrossing(5, 1);  // beyond the rows: skipped
+  EXPECT_EQ(BoundarySpans.size(), 1U);
+}
+
+TEST_F(AreasTest, SpanTableAnswersInsideTests) {
+  // An open, concave boundary: an L whose closing edge is missing.
+  CreateWindowArea(1, 1, 5, 4);
+  const Long area = Objs[ObjCount].OwnerID;
+  ASSERT_TRUE(BuildBoundarySpans(area, false));
+  const Long bottomRow = 0;
+  // The horizontal bottom edge adds exactly one crossing to its row, plus the two sides.
+  EXPECT_EQ(BoundarySpans[bottomRow].Count, 3);
+  EXPECT_TRUE(IsPointInBoundarySpans(3, 2.5));
+  EXPECT_FALSE(IsPointInBoundarySpans(6, 2.5));
+  const Long circle = AddCircle(3, 2.5, 1);
+  EXPECT_TRUE(IsObjectInsideBoundary(circle));
+  const Long outside = AddLine(2, 2, 6, 2);
+  EXPECT_FALSE(IsObjectInsideBoundary(outside));
+  // A boundary whose last point differs from the first is open there.
+  ASSERT_EQ(Objs[ObjCount - 2].Rtype, EntityPolygon);
+  Objs[ObjCount - 2].NPoints = 4;  // no edge back from (1, 4) to (1, 1)
+  ASSERT_TRUE(BuildBoundarySpans(area, false));
+  EXPECT_FALSE(IsPointInBoundarySpans(3, 2.5));
+}
+
+TEST_F(AreasTest, FillCommandUsesTheChooserAndAppendsAFillEachTime) {
+  CreateWindowArea(1, 1, 4, 3);
+  CurFillColor = Red;
+  CurFillPattern = 0;
+  for (int n = 1; n <= 2; ++n) {
+    ChooseFirstArea();
+    DrawingDriver::Choose("mnuInsertFill");
+    EXPECT_EQ(MessagePanel(2), "Area : New Area 1 Showing Filled");
+    const ObjRec& fill = Objs[ObjCount];
+    EXPECT_EQ(fill.Rtype, EntityFill);
+    EXPECT_EQ(PX(ObjCount, 1), 1);
+    EXPECT_EQ(PY(ObjCount, 1), 1);
+    EXPECT_EQ(PX(ObjCount, 2), 1);
+    EXPECT_EQ(PX(ObjCount, 3), 0);
+  }
+  EXPECT_EQ(Responder().Prompts().back().title, "Fill Area");
+  EXPECT_GT(CountPixels(Red), 48 * 48 * 5);
+  ShowFills = FlagFalse;
+  RefreshDocView(doc_);
+  EXPECT_EQ(CountPixels(Red), 0);
+}
+
+TEST_F(AreasTest, DeletingAnAreaInTheChooserErasesItsBoundaryAndFills) {
+  CreateWindowArea(1, 1, 4, 3);
+  const Long poly = ObjCount;
+  CurFillColor = Red;
+  ChooseFirstArea();
+  DrawingDriver::Choose("mnuInsertFill");
+  const Long fill = ObjCount;
+  Responder().OnModalWindow([](QDialog& shown) {
+    auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
+    ASSERT_NE(dialog, nullptr);
+    QListWidget* list = dialog->List1;
+    const QPoint at = list->visualItemRect(list->item(0)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(list->viewport(), &event);
+    }
+    dialog->Command2->click();  // "Delete Area"
+    EXPECT_EQ(list->count(), 0);
+    dialog->CancelButton->click();
+  });
+  DrawingDriver::Choose("mnuAreasShow");
+  EXPECT_EQ(Objs[poly].DwgNo, 0);
+  EXPECT_EQ(Objs[fill].DwgNo, 0);
+  EXPECT_EQ(CountPixels(Red), 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(AreasTest, HatchFamiliesFollowRotationAndZoom) {
+  CreateWindowArea(1, 1, 4, 3);
+  const Long area = Objs[ObjCount].OwnerID;
+  struct Case {
+    Single angle, rotation;
+    bool rows, columns;
+  };
+  const Case cases[] = {{0, 0, true, false}, {0, 90, false, true}, {90, 300, false, false}};
+  for (const Case& c : cases) {
+    OnePattern(c.angle);
+    AreaItem = area;
+    AddObj(EntityHatch, 3);
+    Objs[ObjCount].Ltype = 1;
+    Objs[ObjCount].ObjectID = area;
+    Objs[ObjCount].Color = Red;
+    AddPnt(1, 1);
+    AddPnt(1, 1);
+    AddPnt(c.rotation, 0);
+    RefreshDocView(doc_);
+    const QImage& image = doc_->Image();
+    const QRgb red = qRgb(255, 0, 0);
+    int rowHits = 0, columnHits = 0;
+    for (int x = 0; x < image.width(); ++x) rowHits += image.pixel(x, ViewPixMaxY - RoundToLong(24 + 48 * 2)) == red;
+    for (int y = 0; y < image.height(); ++y) columnHits += image.pixel(RoundToLong(24 + 48 * 2), y) == red;
+    EXPECT_EQ(rowHits > 100, c.rows) << c.rotation;
+    EXPECT_EQ(columnHits > 80, c.columns) << c.rotation;
+    EXPECT_GT(CountPixels(Red), 0) << c.rotation;
+    // The box's bottom row is never hatched.
+    for (int x = 0; x < image.width(); ++x) EXPECT_NE(image.pixel(x, ViewPixMaxY - (24 + 48)), red);
+    Objs[ObjCount].DwgNo = 0;
+    Objs[ObjCount].Show = FlagFalse;
+  }
+}
+
+TEST_F(AreasTest, HatchAtScaleOneShowsFromZoomTwoTenths) {
+  CreateWindowArea(1, 1, 4, 3);
+  OnePattern(0);
+  AddObj(EntityHatch, 3);
+  Objs[ObjCount].Ltype = 1;
+  Objs[ObjCount].ObjectID = Objs[ObjCount - 1].OwnerID;
+  Objs[ObjCount].Color = Red;
+  AddPnt(1, 1);
+  AddPnt(1, 1);
+  AddPnt(0, 0);
+  const Long hatch = ObjCount;
+  ShowHatches = FlagFalse;
+  RefreshDocView(doc_);
+  ShowHatches = FlagTrue;
+  for (const auto& [zoom, drawn] : {std::pair{0.19F, false}, std::pair{0.2F, true}}) {
+    ViewZoom = zoom;
+    DrawHatchObj(hatch);
+    EXPECT_EQ(CountPixels(Red) > 0, drawn) << zoom;
+  }
+  Objs[hatch].Ltype = 2;  // beyond the library: nothing
+  RefreshDocView(doc_);
+  EXPECT_EQ(CountPixels(Red), 0);
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -128,12 +128,23 @@ TEST_F(TextCommandsTest, StyleButtonsChangeOnlySelectedCharacters) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
-TEST_F(TextCommandsTest, EditTextWithoutSelectedTextSaysSo) {
-  PlaceAt(1, 1, "A");
+TEST_F(TextCommandsTest, EditTextTypesAtTheFirstSelectedCharacter) {
+  TextHeight = 0.2F;
+  PlaceAt(1, 1, "AB");
   input_->Escape();
   DrawingDriver::PressButton("Edit");
+  EXPECT_EQ(MessagePanel(1), "Edit Text");
   EXPECT_EQ(MessagePanel(2), "No Text Selected!!");
   EXPECT_EQ(ActiveTool, 0);
+
+  SelectWindow(0.9, 0.9, 1.1, 1.4);  // about the origin of "A"
+  DrawingDriver::PressButton("Edit");
+  EXPECT_EQ(TextKeyEntry, FlagTrue);
+  Key(Qt::Key_Delete);  // "A" goes and "B" closes up by its advance
+  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-66@1.000,1.000"}));
+  input_->Escape();
+  EXPECT_EQ(ActiveTool, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ TEST_F(TextRoundTripTest, SavedTextLoadsAndDrawsTheSame) {
   TextUnderline = FlagTrue;
   SameView(doc_);
   RefreshDocView(doc_);
+  const QImage before = doc_->Image().copy();
   DrawingDriver input(*doc_);
   DrawingDriver::Choose("mnuInsertText");
   input.ClickAt(1, 1);
@@ -37,6 +38,7 @@ TEST_F(TextRoundTripTest, SavedTextLoadsAndDrawsTheSame) {
   input.Escape();
   RefreshDocView(doc_);
   const QImage saved = doc_->Image().copy();
+  ASSERT_FALSE(saved == before);  // the characters are drawn
 
   ASSERT_TRUE(SaveDrawing(1));
   FixedDpiDocument* other = Open(2, "Other");

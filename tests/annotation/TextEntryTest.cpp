@@ -13,6 +13,7 @@ class TextEntryTest : public TextFixture {};
 
 TEST_F(TextEntryTest, PlaceTextWritesOneCharacterPerKeyOnTheTextLayer) {
   const Long layerBefore = doc_->Current_Layer;
+  const QImage blank = doc_->Image().copy();
   DrawingDriver::Choose("mnuInsertText");
   EXPECT_EQ(MessagePanel(1), "Place Text");
   EXPECT_EQ(MessagePanel(2), "Enter a Placement Origin >");
@@ -37,6 +38,7 @@ TEST_F(TextEntryTest, PlaceTextWritesOneCharacterPerKeyOnTheTextLayer) {
   EXPECT_EQ(TextKeyEntry, 0);
   EXPECT_EQ(Chars().size(), 2U);
   EXPECT_TRUE(EqualsFreshRedraw());
+  EXPECT_FALSE(doc_->Image() == blank);  // the characters are drawn
 }
 
 TEST_F(TextEntryTest, AspectSetsTheAdvanceAndItalicTheSlant) {

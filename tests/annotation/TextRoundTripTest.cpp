@@ -1,41 +1,45 @@
 // Text typed in one window, saved and loaded into another: the characters
 // come back and draw the same, pixel for pixel.
-#include "annotation/Texthand.h"
+#include <QFile>
+
+#include "annotation/TextFixture.h"
 #include "model/DataHand.h"
-#include "model/Top.h"
-#include "model/ViewCache.h"
+#include "storage/DbSchema.h"
 #include "storage/LoadData.h"
 #include "storage/SaveData.h"
-#include "storage/SaveFixture.h"
-#include "support/DrawingDriver.h"
-#include "view/Zooms.h"
+#include "storage/TestDatabase.h"
+#include "support/ScratchDatabase.h"
 
 namespace lintavo {
 namespace {
 
-class TextRoundTripTest : public SaveFixture {
+class TextRoundTripTest : public TextFixture {
  protected:
+  void SetUp() override {
+    TextFixture::SetUp();
+    const String path = ScratchPath("Text_dwg.mdb");
+    QFile::remove(QString::fromStdString(path));
+    TestDatabase db(path, true);
+    String error;
+    ASSERT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
+    DwgDbPath = path;
+  }
   static void SameView(frmDocument* doc) {
     doc->XVscale = doc->YVscale = 48;
     doc->View_Scale = 48 / PixelsPerUnit;
     doc->VbaseX = doc->Vbasey = 24;
+    ActiveDoc = doc;
+    UpdateWorldWindow();
+    RefreshDocView(doc);
   }
 };
 
 TEST_F(TextRoundTripTest, SavedTextLoadsAndDrawsTheSame) {
-  FontName = "Text";
-  TextLayer = "Text 1";
   TextHeight = 0.5F;
-  TextAspect = 0.75F;
   TextUnderline = FlagTrue;
-  SameView(doc_);
-  RefreshDocView(doc_);
   const QImage before = doc_->Image().copy();
-  DrawingDriver input(*doc_);
-  DrawingDriver::Choose("mnuInsertText");
-  input.ClickAt(1, 1);
-  input.Type("Hi!");
-  input.Escape();
+  PlaceAt(1, 1, "Hi!");
+  input_->Escape();
   RefreshDocView(doc_);
   const QImage saved = doc_->Image().copy();
   ASSERT_FALSE(saved == before);  // the characters are drawn
@@ -49,7 +53,6 @@ TEST_F(TextRoundTripTest, SavedTextLoadsAndDrawsTheSame) {
     if (Objs[i].DwgNo == 2 && Objs[i].Rtype == EntityTextChar) ++loaded;
   EXPECT_EQ(loaded, 3);
   SameView(other);
-  RefreshDocView(other);
   EXPECT_TRUE(other->Image() == saved);
 }
 

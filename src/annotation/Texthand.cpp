@@ -1,17 +1,47 @@
-// Texthand: stroke-font text: placing, boxing, putting on a path and editing text.
+// Texthand: the text commands of tool 3: Place Text, Box Text Place, Edit
+// Text, Place Text on Path, Text Height and the restyle commands.
+//
+// Sections:
+//   Options and flags
+//   Ending
+//   Place Text, Box Text Place, Edit Text
+//   Place Text on Path
+//   Restyle and height
+//   Dispatcher
+//   Reset and registration
 #include "annotation/Texthand.h"
 
+#include <cmath>
+
+#include "annotation/TextChars.h"
+#include "annotation/TextEntry.h"
+#include "commands/PathStations.h"
+#include "model/DataHand.h"
+#include "model/Geometry.h"
+#include "model/LineDrawCodes.h"
 #include "model/MessageBar.h"
+#include "model/Picks.h"
 #include "model/ProgramState.h"
+#include "model/SnapSettings.h"
 #include "model/Top.h"
+#include "model/TypedEntry.h"
+#include "model/UndoRedo.h"
+#include "model/ViewCache.h"
+#include "picking/Identify.h"
+#include "platform/Numbers.h"
+#include "platform/TextCompare.h"
+#include "view/DisplayOptions.h"
+#include "view/DrawDispatch.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
 
+// ---- Options and flags ----------------------------------------------------------------------
+
 Integer TextCmd = 0;
 Integer TextActive = 0;
-
 Integer TextKeyEntry = 0;
+Integer TextEditing = 0;
 Integer TextBoxOutline = 0;
 
 String FontName;
@@ -33,23 +63,451 @@ Single TextAspect = 0;
 Single TextAngle = 0;
 Single TextSlant = 0;
 
+namespace {
+constexpr Single MaxTextHeight = 100;   // heights above this are refused
+constexpr Double RadToDeg = 180 / Pi;
+constexpr Double OffsetLimitHeights = 2;  // a path offset of this many heights is too far
+
+bool KeyWaiting() { return TypedReady || TypedKey != 0; }
+void SetAngleDeg(Double Deg) {
+  TextEntryState.AngleDeg = static_cast<Single>(Deg);
+  TextEntryState.AngleRad = static_cast<Single>(Deg / RadToDeg);
+}
+}  // namespace
+
+// ---- Ending ---------------------------------------------------------------------------------
+
 void EndTextCommand(Integer& KeepPrompts) {
-  (void)KeepPrompts;
-  ClearPrompts();
-  TextActive = 0;
-  TextKeyEntry = 0;
-  AwaitingInput = 0;
+  if (!KeepPrompts) ClearPrompts();
+  const bool marks = TextEntryState.BoxShown || TextEntryState.CursorShown;
+  EraseTextBox();
+  EraseTextCursor();
+  TextEditing = TextActive = TextKeyEntry = AwaitingInput = FlagFalse;
+  RubberLineOn = RubberWindowOn = FlagFalse;
   ActiveTool = 0;
   ToolStep = 0;
+  // The marks were wiped in the background colour, which may have cut
+  // across characters: the view is drawn again from the model.
+  if (marks && ActiveDoc) RefreshActiveView();
 }
 
-void RedrawTextBox() {}
+void RedrawTextBox() {
+  TextCorner* c = TextEntryState.Box;
+  c[4] = {c[1].X + c[3].X - c[2].X, c[1].Y + c[3].Y - c[2].Y};
+  TextEntryState.BoxShown = FlagFalse;
+  DrawTextBox();
+}
 
+namespace {
+void EndKeeping(bool Keep) {
+  Integer keep = Keep ? FlagTrue : FlagFalse;
+  EndTextCommand(keep);
+}
+
+// The key step of the placing commands: a key ended the entry, the command
+// ends (the prompts stay when a glyph was missing).
+void KeyStep() {
+  if (!KeyWaiting()) return;
+  EnterCharacters();
+  if (TextKeyEntry) return;
+  EndKeeping(TextEntryState.CharCode != TextKeyEnd);
+}
+
+// Typing starts at the pen with the given height and angle.
+void StartTyping(Double X, Double Y, Single Height, Double AngleDeg, bool BoxMode) {
+  TextEntryStateRec& t = TextEntryState;
+  SetAngleDeg(AngleDeg);
+  t.Height = Height;
+  t.PenX = t.LineStartX = X;
+  t.PenY = t.LineStartY = Y;
+  t.Advance = TextAdvanceFor(Height);
+  t.InsertMode = FlagTrue;
+  t.BoxMode = BoxMode ? FlagTrue : FlagFalse;
+  t.CharCount = 0;
+  TypedKey = 0;
+  TextKeyEntry = FlagTrue;
+  RubberLineOn = FlagFalse;
+  ShowStatus("Enter First Character >", 2);
+  t.Step = 5;
+  PlaceTextCursor();
+}
+
+// ---- Place Text, Box Text Place, Edit Text --------------------------------------------------
+
+void PlaceText() {
+  TextEntryStateRec& t = TextEntryState;
+  const bool autoSize = AutoTextSize != 0, autoAngle = AutoTextAngle != 0;
+  if (ToolStep == 0) {
+    ShowStatus("Place Text", 1);
+    ShowStatus("Enter a Placement Origin >", 2);
+    if (autoAngle || autoSize) {
+      RubberBanding = RubberLineOn = FlagTrue;
+      LineDrawCommand = autoSize ? DrawRectangle3Code : DrawSingleCode;
+      if (!autoAngle) OrthoSnap = FlagTrue;
+    }
+    t.Step = 1;
+    return;
+  }
+  if (t.Step == 5) {
+    KeyStep();
+    return;
+  }
+  Double x = 0, y = 0;
+  TakePickPoint(x, y);
+  if (t.Step == 1) {
+    t.Box[1] = {x, y};
+    if (autoSize || autoAngle) {
+      ShowStatus("Auto Text Angle - Enter Text Base Line", 2);
+      t.Step = 2;
+      return;
+    }
+  } else if (t.Step == 2) {
+    t.Box[2] = {x, y};
+    OrthoSnap = FlagFalse;
+    if (autoSize) {
+      ShowStatus("Auto Text Size - Enter Text Height", 2);
+      t.Step = 3;
+      return;
+    }
+  } else if (t.Step == 3) {
+    SetupTextBox(t.Box[1].X, t.Box[1].Y, t.Box[2].X, t.Box[2].Y, x, y);
+  }
+  const Double angle =
+      autoAngle ? LineAngle(t.Box[1].X, t.Box[1].Y, t.Box[2].X, t.Box[2].Y) * RadToDeg : Double{TextAngle};
+  const Single height = autoSize ? static_cast<Single>(t.BoxHeight) : TextHeight;
+  StartTyping(t.Box[1].X, t.Box[1].Y, height, angle, false);
+}
+
+void PlaceBoxText() {
+  TextEntryStateRec& t = TextEntryState;
+  if (ToolStep == 0) {
+    ShowStatus("Box Text Place", 1);
+    ShowStatus("Enter Left Corner of Text Box", 2);
+    RubberWindowOn = FlagTrue;
+    t.Step = 1;
+    return;
+  }
+  if (t.Step == 5) {
+    KeyStep();
+    return;
+  }
+  Double x = 0, y = 0;
+  TakePickPoint(x, y);
+  if (t.Step == 1) {
+    t.Box[1] = {x, y};
+    ShowStatus("Enter Right Corner of Text Box", 2);
+    t.Step = 2;
+    return;
+  }
+  RubberWindowOn = FlagFalse;
+  const Double x1 = t.Box[1].X, y1 = t.Box[1].Y;
+  if (std::fabs(x1 - x) < TextWidth || std::fabs(y - y1) < TextHeight) {
+    ShowStatus("Error - Text Width Greator than Box", 3);
+    EndKeeping(true);
+    return;
+  }
+  const Double minX = std::min(x1, x), maxX = std::max(x1, x);
+  const Double minY = std::min(y1, y), maxY = std::max(y1, y);
+  t.Box[1] = {minX, minY};
+  t.Box[2] = {maxX, minY};
+  t.Box[3] = {maxX, maxY};
+  t.Box[4] = {minX, maxY};
+  t.BoxHeight = maxY - minY;
+  StartTyping(minX, maxY - TextHeight, TextHeight, 0, true);
+}
+
+bool IsTextSelected(Long i) {
+  const ObjRec& obj = Objs[i];
+  return obj.DwgNo == CurDwg && obj.Rtype == EntityTextChar && obj.Show && !obj.Erased && obj.Selected;
+}
+
+void EditText() {
+  TextEntryStateRec& t = TextEntryState;
+  if (ToolStep == 0 && t.Step != 2) {
+    ShowStatus("Edit Text", 1);
+    Long found = 0;
+    for (Long i = BaseObjCount + 1; SelectionSetNumber >= 1 && i <= ObjCount && !found; ++i)
+      if (IsTextSelected(i)) found = i;
+    if (!found) {
+      ShowStatus("No Text Selected!!", 2);
+      EndKeeping(true);
+      return;
+    }
+    const PntRec* p = &Pnts[Objs[found].PointID];
+    t.PenX = p[0].X;
+    t.PenY = p[0].Y;
+    t.Advance = static_cast<Single>(p[1].X);
+    t.Height = static_cast<Single>(p[1].Y);
+    SetAngleDeg(p[2].X);
+    TypedKey = 0;
+    TextKeyEntry = FlagTrue;
+    PlaceTextCursor();
+    t.Step = 2;
+    return;
+  }
+  KeyStep();
+}
+
+// ---- Place Text on Path ---------------------------------------------------------------------
+
+// The pen on station I; on the right of the path the base line lies one
+// height further out, so the characters stand clear of the path.
+void PenToStation(Integer I, bool RightSide) {
+  TextEntryStateRec& t = TextEntryState;
+  Single direction = t.AngleRad;
+  GetPathPoint(t.PenX, t.PenY, direction, I);
+  t.AngleRad = direction;
+  t.AngleDeg = static_cast<Single>(direction * RadToDeg);
+  if (!RightSide) return;
+  t.PenX += TextHeight * std::sin(direction);
+  t.PenY -= TextHeight * std::cos(direction);
+}
+
+bool PathOnRight() { return PathSideOffset < 0; }
+
+void EndPathText(bool Keep) {
+  ResetPathLine();
+  EndKeeping(Keep);
+}
+
+void PathFirstClick(Double x, Double y) {
+  Long obj = 0;
+  Double distance = 0;
+  FindObjAt(obj, x, y, distance);
+  const char* error = nullptr;
+  Double length = 0;
+  if (!(obj > 0 && distance < PickTolerance)) {
+    error = "Error - Line NOT Found!!";
+  } else {
+    MeasurePath(obj, length);
+    if (length <= 0)
+      error = "Error - Path Not Found!!";
+    else if (TextHeight <= 0 || RoundHalfEven(length / TextHeight) <= 0)
+      error = "Error - Text Width Longer than Line";
+  }
+  if (error) {
+    ShowStatus(error, 3);
+    PathObjNo = 0;
+    EndKeeping(true);
+    return;
+  }
+  ShowStatus("Enter Offset from Path Line", 2);
+  TextEntryState.Step = 2;
+}
+
+void PathSecondClick(Double x, Double y) {
+  TextEntryStateRec& t = TextEntryState;
+  ProjectOnPath(x, y);
+  if (OffsetLimitHeights * TextHeight <= std::fabs(PathSideOffset)) {
+    ShowStatus("Error - Offset Too Far", 3);
+    EndPathText(true);
+    return;
+  }
+  t.Height = TextHeight;
+  t.Advance = TextAdvanceFor(TextHeight);
+  Integer count = static_cast<Integer>(RoundHalfEven(PathLength / TextHeight));
+  Single spacing = TextHeight;
+  DividePath(spacing, count);
+  t.StationCount = count;
+  PenToStation(1, PathOnRight());
+  t.LineStartX = t.PenX;
+  t.LineStartY = t.PenY;
+  PlaceTextCursor();
+  ShowStatus("Enter First Character > ", 2);
+  t.InsertMode = FlagFalse;
+  TypedKey = 0;
+  t.CharCount = 1;
+  TextKeyEntry = FlagTrue;
+  t.Step = 3;
+}
+
+void PathKey() {
+  TextEntryStateRec& t = TextEntryState;
+  const Integer code = TypedKey;
+  t.CharCode = code;
+  Long ch = 0;
+  bool missing = false;
+  if (code == TextKeyBack) {
+    EraseTextCursor();
+    if (t.CharCount > 1) {
+      --t.CharCount;
+      PenToStation(t.CharCount, PathOnRight());
+      if (FindTextCharAt(ch, t.PenX, t.PenY)) EraseObj(ch);
+    }
+  } else if (code == TextKeyEnd) {
+    TextKeyEntry = FlagFalse;
+  } else if (code == TextKeyDelete) {
+    EraseTextCursor();
+    if (FindTextCharAt(ch, t.PenX, t.PenY)) EraseObj(ch);
+  } else if (code == TextKeyBlank) {
+    EraseTextCursor();
+    if (FindTextCharAt(ch, t.PenX, t.PenY)) UpdateTextCharObj(ch, Objs[ch].Name, Objs[ch].ObjectID);
+    ++t.CharCount;
+  } else if (code >= TextKeyFirstChar && code <= TextKeyLastChar) {
+    GlyphKey = GlyphKeyFor(code);
+    if (!FindGlyph(t.GlyphIdx)) {
+      ShowStatus("Character NOT FOUND !!", 2);
+      TextKeyEntry = FlagFalse;
+      missing = true;
+    } else {
+      EraseTextCursor();
+      if (FindTextCharAt(ch, t.PenX, t.PenY)) {
+        UpdateTextCharObj(ch, GlyphKey, t.GlyphIdx);
+      } else {
+        AddTextCharObj(t.GlyphIdx);
+        DrawTextChar(ObjCount, false);
+      }
+      ++t.CharCount;
+    }
+  }
+  if (!TextKeyEntry) {
+    EndPathText(missing);
+    return;
+  }
+  if (t.CharCount > t.StationCount) {
+    ShowStatus("Done -- End of Path", 3);
+    EndPathText(true);
+    return;
+  }
+  PenToStation(t.CharCount, PathOnRight());
+  TypedKey = 0;
+  PlaceTextCursor();
+  ShowStatus("Enter Next Character >", 2);
+  ShowStatus("> Enter ESC to Finish <", 3);
+}
+
+void PlaceTextOnPath() {
+  TextEntryStateRec& t = TextEntryState;
+  if (ToolStep == 0 && t.Step < 2) {
+    ShowStatus("Place Text on Path", 1);
+    ShowStatus("Select a Line to Follow (Path)", 2);
+    t.Step = 1;
+    return;
+  }
+  if (t.Step == 3) {
+    if (KeyWaiting()) PathKey();
+    return;
+  }
+  Double x = 0, y = 0;
+  TakePickPoint(x, y);
+  if (t.Step == 1)
+    PathFirstClick(x, y);
+  else
+    PathSecondClick(x, y);
+}
+
+// ---- Restyle and height ---------------------------------------------------------------------
+
+// Character I takes the current font when its glyph exists in it.
+void RestyleFont(Long I) {
+  ObjRec& obj = Objs[I];
+  const size_t dash = obj.Name.rfind('-');
+  if (dash == String::npos) return;
+  if (SameTextNoCase(obj.Name.substr(0, dash), FontName)) return;
+  GlyphKey = FontName + obj.Name.substr(dash);
+  Long glyph = 0;
+  if (!FindGlyph(glyph)) return;
+  obj.Name = GlyphKey;
+  obj.ObjectID = glyph;
+}
+
+void Restyle(Integer Code) {
+  if (SelectionSetNumber < 1) return;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    if (!IsTextSelected(i)) continue;
+    DrawTextChar(i, true);
+    PntRec* p = &Pnts[Objs[i].PointID];
+    switch (Code) {
+      case TextCmdFont: RestyleFont(i); break;
+      case TextCmdBold: p[3].X = TextBold ? 1 : 0; break;
+      case TextCmdItalic: p[2].Y = TextItalic ? ItalicSlant : TextSlant; break;
+      case TextCmdUnderline: p[3].Y = TextUnderline ? 1 : 0; break;
+      default: p[4].X = TextBoxOutline ? 1 : 0; break;  // TextCmdBoxOutline
+    }
+    DrawTextChar(i, false);
+  }
+}
+
+// Character I takes the height TextHeight and width TextWidth; the rest of
+// its line is re-spaced to the new width.
+void ResizeChar(Long I) {
+  PntRec* p = &Pnts[Objs[I].PointID];
+  if (p[1].Y == TextHeight) return;
+  DrawTextChar(I, true);
+  const Double oldWidth = p[1].X;
+  p[1].X = TextWidth;
+  p[1].Y = TextHeight;
+  const Double a = p[2].X / RadToDeg;
+  const Double nx = p[0].X + oldWidth * std::cos(a), ny = p[0].Y + oldWidth * std::sin(a);
+  TextEntryState.Advance = static_cast<Single>(oldWidth);
+  SetAngleDeg(p[2].X);
+  Long next = 0;
+  if (FindTextCharAt(next, nx, ny)) {
+    if (oldWidth < TextWidth)
+      ShiftCharsForward(nx, ny, TextWidth - oldWidth);
+    else if (oldWidth > TextWidth)
+      ShiftCharsBack(nx, ny, oldWidth - TextWidth);
+  }
+  DrawTextChar(I, false);
+}
+
+void SetTextHeight() {
+  TextEntryStateRec& t = TextEntryState;
+  if (ToolStep == 0 && t.Step != 2 && !TypedReady) {
+    ShowStatus("Text Height = " + NumberText(TextHeight), 1);
+    ShowStatus(" Set Height Range .0001 to 100 >", 2);
+    ClearPanel(3);
+    t.Step = 2;
+    return;
+  }
+  if (!TypedReady) return;
+  const Double h = GetTypedDouble();
+  ClearPanel3(3);
+  ShowStatus("", 2);
+  if (!(h > 0 && h <= MaxTextHeight)) {
+    EndKeeping(true);
+    return;
+  }
+  TextHeight = static_cast<Single>(h);
+  TextWidth = ToSingle(Double{TextAspect} * h);
+  ShowStatus(" Text Height = " + NumberText(TextHeight), 1);
+  if (SelectionSetNumber >= 1)
+    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
+      if (IsTextSelected(i)) ResizeChar(i);
+  EndKeeping(true);
+}
+}  // namespace
+
+// ---- Dispatcher -----------------------------------------------------------------------------
+
+void TextCommand() {
+  TextEntryStateRec& t = TextEntryState;
+  if (!TextActive || TextCmd != t.LastCmd) {
+    ToolStep = 0;
+    TextActive = AwaitingInput = FlagTrue;
+    t.Step = 1;
+    t.LastCmd = TextCmd;
+  }
+  switch (TextCmd) {
+    case TextCmdOnPath: PlaceTextOnPath(); break;
+    case TextCmdBox: PlaceBoxText(); break;
+    case TextCmdPlace: PlaceText(); break;
+    case TextCmdEdit: EditText(); break;
+    case TextCmdHeight: SetTextHeight(); break;
+    case TextCmdFont:
+    case TextCmdBold:
+    case TextCmdItalic:
+    case TextCmdUnderline:
+    case TextCmdBoxOutline: Restyle(TextCmd); break;
+    default: break;
+  }
+}
+
+// ---- Reset and registration -----------------------------------------------------------------
 
 void ResetTexthand() {
   TextCmd = 0;
-  TextActive = 0;
-  TextKeyEntry = 0;
+  TextActive = TextKeyEntry = TextEditing = 0;
   TextBoxOutline = 0;
   FontName.clear();
   TextLayer.clear();
@@ -61,18 +519,17 @@ void ResetTexthand() {
 }
 
 namespace {
-// Leaving the text tool while it takes keys ends the command; otherwise
-// only its flag is cleared. The dispatcher always keeps the prompts.
+// Leaving the text tool while it takes keys ends the command and clears its
+// prompts for the next tool's; otherwise only its flag is cleared. Cancel
+// keeps the prompts.
 void EndTextOnToolChange() {
-  Integer keepPrompts = FlagTrue;
   if (TextKeyEntry)
-    EndTextCommand(keepPrompts);
+    EndKeeping(false);
   else
     TextActive = 0;
 }
 void CancelText() {
-  Integer keepPrompts = FlagTrue;
-  if (TextActive) EndTextCommand(keepPrompts);
+  if (TextActive) EndKeeping(true);
 }
 // A full redraw wipes the outline of the text box being edited: it is drawn again.
 void RedrawEditedTextBox() {
@@ -80,7 +537,7 @@ void RedrawEditedTextBox() {
 }
 void PlugTexthand() { RegisterRedrawHook(RedrawEditedTextBox); }
 const ModuleRegistrar Registered({"Texthand", FloorAnnotation, ResetTexthand,
-                                  {ToolText, &TextActive, nullptr, EndTextOnToolChange, CancelText},
+                                  {ToolText, &TextActive, TextCommand, EndTextOnToolChange, CancelText},
                                   PlugTexthand});
 }  // namespace
 

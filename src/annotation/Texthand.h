@@ -12,10 +12,31 @@ extern Integer TextKeyEntry;  // flag: the text command takes single keys
 // BoldWeight, read by the character drawer, lives in ObjectDrawers.h.
 extern Integer TextBoxOutline;  // flag: text characters are boxed (text option "Box Outline Text Characters")
 
-// Ends the text command; the dispatcher always passes -1.
+extern Integer TextEditing;  // flag: cleared when a text command ends; the tool bar's "New" and "Save" read it
+
+// Sub-commands of tool 3 (values of TextCmd).
+enum TextCmdCode : Integer {
+  TextCmdOnPath = 1,        // Place Text on Path
+  TextCmdBox = 2,           // Box Text Place
+  TextCmdPlace = 3,         // Place Text
+  TextCmdEdit = 4,          // Edit Text
+  TextCmdTypedString = 5,   // alignment buttons: the flags only
+  TextCmdNone = 6,
+  TextCmdFont = 7,          // selected characters take FontName
+  TextCmdHeight = 8,        // Text Height
+  TextCmdBold = 9,          // selected characters take TextBold
+  TextCmdItalic = 10,       // ... TextItalic
+  TextCmdUnderline = 11,    // ... TextUnderline
+  TextCmdBoxOutline = 12,   // ... TextBoxOutline
+};
+
+// The dispatcher of tool 3: starts or re-enters the command of TextCmd.
+void TextCommand();
+// Ends the text command: the prompts stay when KeepPrompts is set; the box
+// and cursor marks go (by a redraw of the view, which also mends any stroke
+// a mark was wiped across).
 void EndTextCommand(Integer& KeepPrompts);
-// Draws the outline of the text box being edited again after a full redraw
-// wiped it. Text editing is not built yet, so there is no box to draw.
+// Draws the outline of the text box being edited again after a full redraw wiped it.
 void RedrawTextBox();
 
 // ---- Text options ---------------------------------------------------------------------

@@ -541,6 +541,10 @@ const std::vector<MainButtonRow>& frmMain::ButtonTable() {
       {0, "Stop", "Stop", "Stop Current Operation", Run(&frmMain::Stop_Click)},
       {0, "Help", "Help", "Help", SameAs("mnuHelpIndex")},
 
+      {1, "TextPath", "New", "Place Text on Path", TextTool(1)},
+      {1, "Place", "Place", "Place Text", TextTool(3)},
+      {1, "Edit", "Edit", "Edit Text", TextTool(4)},
+      {1, "Font", "Font", "Change Font", TextTool(7)},
       {1, "Bold", "B", "Bold", Flip(&TextBold, 9), true},
       {1, "Italic", "I", "Italic", Flip(&TextItalic, 10), true},
       {1, "Underline", "U", "Underline", Flip(&TextUnderline, 11), true},

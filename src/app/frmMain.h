@@ -163,7 +163,7 @@ class frmMain : public QMainWindow, public MainWindowLink {
  private:
   // ---- Building ---------------------------------------------------------------------
   static constexpr int MenuRowCount = 224;   // rows of the menu table, separators included
-  static constexpr int ButtonRowCount = 65; // rows of the button table, separators included
+  static constexpr int ButtonRowCount = 69; // rows of the button table, separators included
   static const std::vector<MainMenuRow>& MenuTable();
   static const std::vector<MainButtonRow>& ButtonTable();
   void BuildMenus();

@@ -18,6 +18,7 @@ Double PathSideOffset = 0;
 namespace {
 
 Double StationSpacing = 0;  // world units between stations
+Integer StationCount = 0;   // stations GetPathPoint gives, 1..StationCount; 0 none
 
 bool IsStraightPath(Integer type) {
   return type == EntityLine || type == EntityPolyline || type == EntityPolygon;
@@ -30,7 +31,18 @@ Long PieceCount() {
   return IsStraightPath(obj.Rtype) && obj.NPoints >= 2 ? obj.NPoints - 1 : 0;
 }
 
-const PntRec& PiecePoint(Long k) { return Pnts[Objs[PathObjNo].PointID + k - 1]; }
+// A path is walked from its end with the smaller X: a line drawn from right
+// to left, or a polyline whose first piece runs leftwards, backwards.
+bool WalkedBackwards() {
+  const ObjRec& obj = Objs[PathObjNo];
+  const PntRec* p = &Pnts[obj.PointID];
+  return obj.NPoints >= 2 && p[0].X > p[1].X && obj.Rtype != EntityPolygon;
+}
+
+const PntRec& PiecePoint(Long k) {
+  const ObjRec& obj = Objs[PathObjNo];
+  return Pnts[obj.PointID + (WalkedBackwards() ? obj.NPoints - k : k - 1)];
+}
 
 Double PieceLength(Long k) {
   const PntRec& a = PiecePoint(k);
@@ -77,13 +89,22 @@ void ResetPathLine() {
 // ---- Stations ------------------------------------------------------------------------------
 
 void DividePath(Single& Spacing, Integer& Count) {
-  Spacing = Count > 0 ? ToSingle(PathLength / Count) : 0;
-  StationSpacing = Count > 0 ? PathLength / Count : 0;
+  StationCount = 0;
+  if (Count < 1 && Spacing > 0) Count = static_cast<Integer>(RoundHalfEven(PathLength / Spacing));
+  if (Count < 1) {
+    // Neither a count nor a spacing: one place, and no station to give.
+    Count = 1;
+    StationSpacing = 0;
+    return;
+  }
+  StationSpacing = PathLength / Count;
+  Spacing = ToSingle(StationSpacing);
+  StationCount = PieceCount() > 0 ? Count : 0;
 }
 
 void GetPathPoint(Double& X, Double& Y, Single& Direction, Integer I) {
   const Long pieces = PieceCount();
-  if (pieces < 1) return;
+  if (pieces < 1 || I < 1 || I > StationCount) return;
   Double along = (I - 1) * StationSpacing;
   Long k = 1;
   while (k < pieces && along > PieceLength(k)) {
@@ -103,6 +124,7 @@ void ResetPathStations() {
   PathObjNo = 0;
   PathLength = PathSideOffset = 0;
   StationSpacing = 0;
+  StationCount = 0;
 }
 
 namespace {

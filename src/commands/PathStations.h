@@ -32,10 +32,13 @@ void ProjectOnPath(Double X, Double Y);
 void ResetPathLine();
 
 // ---- Stations ------------------------------------------------------------------------------
-// Count stations along the path, Spacing := length / Count; Count stays as given.
+// Count stations along the path, Spacing := length / Count. A Count below 1
+// is taken from Spacing (length / Spacing, rounded half to even); with
+// neither, Count := 1 and there are no stations.
 void DividePath(Single& Spacing, Integer& Count);
-// Station I (1..Count): at (I - 1) Spacing along the path from its start,
-// set off by PathSideOffset; Direction := the direction of the path there, radians.
+// Station I (1..Count): at (I - 1) Spacing along the path from its end with
+// the smaller X, set off by PathSideOffset; Direction := the direction of the
+// path there, radians. Outside 1..Count the outputs are left alone.
 void GetPathPoint(Double& X, Double& Y, Single& Direction, Integer I);
 
 void ResetPathStations();  // no current path

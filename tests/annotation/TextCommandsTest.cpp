@@ -1,0 +1,151 @@
+// The text commands of tool 3 besides Place Text: Box Text Place, Place Text
+// on Path, Text Height and the restyle buttons, driven through the Insert
+// menu, the text tool bar, clicks and keys.
+#include <cstdio>
+
+#include "annotation/TextFixture.h"
+#include "model/DataHand.h"
+#include "model/UndoRedo.h"
+
+namespace lintavo {
+namespace {
+
+class TextCommandsTest : public TextFixture {
+ protected:
+  void SetUp() override {
+    TextFixture::SetUp();
+    // Sizes that fall on whole pixels at 48 to the unit.
+    TextHeight = 0.25F;
+    TextWidth = 0.1875F;
+  }
+};
+
+TEST_F(TextCommandsTest, ABoxNarrowerThanTheTextWidthIsRefused) {
+  const struct {
+    Double right;
+    bool accepted;
+  } cases[] = {{1.1875, true}, {1.1875 - 1.0 / 48, false}};
+  for (const auto& c : cases) {
+    CancelTools();
+    DrawingDriver::Choose("mnuInsertTextBox");
+    EXPECT_EQ(MessagePanel(1), "Box Text Place");
+    EXPECT_EQ(MessagePanel(2), "Enter Left Corner of Text Box");
+    input_->ClickAt(1, 1);
+    EXPECT_EQ(MessagePanel(2), "Enter Right Corner of Text Box");
+    input_->ClickAt(c.right, 2);
+    if (c.accepted) {
+      EXPECT_EQ(TextKeyEntry, FlagTrue) << c.right;
+      EXPECT_EQ(MessagePanel(2), "Enter First Character >");
+    } else {
+      EXPECT_EQ(MessagePanel(3), "Error - Text Width Greator than Box");
+      EXPECT_EQ(ActiveTool, 0);
+      EXPECT_EQ(TextKeyEntry, 0);
+    }
+    input_->Escape();
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
+TEST_F(TextCommandsTest, TypingPastTheRightEdgeOfABoxWrapsToTheNextLine) {
+  TextHeight = 0.25F;
+  DrawingDriver::Choose("mnuInsertTextBox");
+  input_->ClickAt(2, 3);  // any two opposite corners
+  input_->ClickAt(1, 2);
+  input_->Type("ABCDE");
+  // Four advances fit from 1 to 2; the fifth character starts the next line.
+  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-65@1.000,2.750", "Text-66@1.250,2.750",
+                                              "Text-67@1.500,2.750", "Text-68@1.750,2.750",
+                                              "Text-69@1.000,2.438"}));
+  input_->Escape();
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(TextCommandsTest, TextOnAPathEndsOnItsErrorsAndAtItsLastStation) {
+  const struct {
+    Double x2;          // the path runs from (1, 1) to (x2, 1)
+    Double offsetY;     // the second click, above the path's middle
+    const char* typed;
+    const char* panel3;
+    size_t written;
+  } cases[] = {
+      {1.125, 1.125, "", "Error - Text Width Longer than Line", 0},  // half a height: 0 stations
+      {3, 1.5, "", "Error - Offset Too Far", 0},                       // exactly two heights off
+      {1.5, 1.125, "AB", "Done -- End of Path", 2},                    // two stations
+  };
+  for (const auto& c : cases) {
+    CancelTools();
+    const Long path = AddLine(1, 1, c.x2, 1);
+    RefreshDocView(doc_);
+    const size_t before = Chars().size();
+    DrawingDriver::Choose("mnuInsertTextPath");
+    EXPECT_EQ(MessagePanel(1), "Place Text on Path");
+    EXPECT_EQ(MessagePanel(2), "Select a Line to Follow (Path)");
+    input_->ClickAt((1 + c.x2) / 2, 1);
+    if (ActiveTool != 0) input_->ClickAt((1 + c.x2) / 2, c.offsetY);
+    input_->Type(c.typed);
+    EXPECT_EQ(MessagePanel(3), c.panel3);
+    EXPECT_EQ(ActiveTool, 0);
+    EXPECT_EQ(Chars().size() - before, c.written);
+    EXPECT_TRUE(EqualsFreshRedraw()) << c.panel3;
+    EraseObj(path);
+  }
+}
+
+TEST_F(TextCommandsTest, TextHeightTakesOnlyValuesAboveZeroUpToAHundred) {
+  const struct {
+    const char* typed;
+    Single height;
+    Single width;
+  } cases[] = {{"0", 0.25F, 0.1875F}, {"100.5", 0.25F, 0.1875F}, {"100", 100, 75}};
+  for (const auto& c : cases) {
+    TextHeight = 0.25F;
+    TextWidth = 0.1875F;
+    DrawingDriver::PressButton("Size");
+    EXPECT_EQ(MessagePanel(1), "Text Height = 0.25");
+    EXPECT_EQ(MessagePanel(2), " Set Height Range .0001 to 100 >");
+    input_->Type(c.typed);
+    input_->Enter();
+    EXPECT_EQ(TextHeight, c.height) << c.typed;
+    EXPECT_EQ(TextWidth, c.width) << c.typed;
+    EXPECT_EQ(ActiveTool, 0);
+  }
+  EXPECT_EQ(MessagePanel(1), " Text Height = 100");
+}
+
+TEST_F(TextCommandsTest, StyleButtonsChangeOnlySelectedCharacters) {
+  PlaceAt(1, 1, "AB");
+  input_->Escape();
+  DrawingDriver::PressButton("Bold");  // no selection: only the flag
+  EXPECT_EQ(TextBold, FlagTrue);
+  for (Long i : Chars()) EXPECT_EQ(PX(i, 4), 0);
+  CancelTools();
+  SelectWindow(0.9, 0.9, 1.1, 1.4);  // about the origin of "A" only
+  DrawingDriver::PressButton("Underline");
+  const std::vector<Long> chars = Chars();
+  EXPECT_EQ(PY(chars[0], 4), 1);
+  EXPECT_EQ(PY(chars[1], 4), 0);
+  CancelTools();
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(TextCommandsTest, EditTextTypesAtTheFirstSelectedCharacter) {
+  TextHeight = 0.2F;
+  PlaceAt(1, 1, "AB");
+  input_->Escape();
+  DrawingDriver::PressButton("Edit");
+  EXPECT_EQ(MessagePanel(1), "Edit Text");
+  EXPECT_EQ(MessagePanel(2), "No Text Selected!!");
+  EXPECT_EQ(ActiveTool, 0);
+
+  SelectWindow(0.9, 0.9, 1.1, 1.4);  // about the origin of "A"
+  DrawingDriver::PressButton("Edit");
+  EXPECT_EQ(TextKeyEntry, FlagTrue);
+  Key(Qt::Key_Delete);  // "A" goes and "B" closes up by its advance
+  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-66@1.000,1.000"}));
+  input_->Escape();
+  EXPECT_EQ(ActiveTool, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -1,0 +1,157 @@
+// Placing text characters and typing them: Place Text from the Insert menu,
+// a click and keys in the drawing window.
+#include <cstdio>
+
+#include "annotation/TextFixture.h"
+#include "model/DataHand.h"
+#include "model/LayerItems.h"
+
+namespace lintavo {
+namespace {
+
+class TextEntryTest : public TextFixture {};
+
+TEST_F(TextEntryTest, PlaceTextWritesOneCharacterPerKeyOnTheTextLayer) {
+  const Long layerBefore = doc_->Current_Layer;
+  const QImage blank = doc_->Image().copy();
+  DrawingDriver::Choose("mnuInsertText");
+  EXPECT_EQ(MessagePanel(1), "Place Text");
+  EXPECT_EQ(MessagePanel(2), "Enter a Placement Origin >");
+  input_->ClickAt(1, 1);
+  EXPECT_EQ(MessagePanel(2), "Enter First Character >");
+  input_->Type("AB");
+  EXPECT_EQ(MessagePanel(2), "Enter Next Character >");
+  EXPECT_EQ(MessagePanel(3), "> Enter ESC to Finish <");
+  ASSERT_EQ(Line(), (std::vector<std::string>{"Text-65@1.000,1.000", "Text-66@1.200,1.000"}));
+  const std::vector<Long> chars = Chars();
+  for (Long i : chars) {
+    EXPECT_EQ(Objs[i].NPoints, 5);
+    EXPECT_NEAR(PX(i, 2), 0.2, 1e-6);
+    EXPECT_NEAR(PY(i, 2), 0.2, 1e-6);
+    EXPECT_EQ(Items[Objs[i].LayerID].Name, "Text 1");
+    EXPECT_EQ(Items[Objs[i].ObjectID].Rtype, ItemGlyph);
+  }
+  EXPECT_EQ(doc_->Current_Layer, layerBefore);
+  EXPECT_EQ(TextKeyEntry, FlagTrue);
+  input_->Escape();
+  EXPECT_EQ(ActiveTool, 0);
+  EXPECT_EQ(TextKeyEntry, 0);
+  EXPECT_EQ(Chars().size(), 2U);
+  EXPECT_TRUE(EqualsFreshRedraw());
+  EXPECT_FALSE(doc_->Image() == blank);  // the characters are drawn
+}
+
+TEST_F(TextEntryTest, AspectSetsTheAdvanceAndItalicTheSlant) {
+  const struct {
+    Single aspect;
+    Integer italic;
+    Single slant;
+    Double secondX;     // origin of the second character
+    Double storedSlant;  // point 3 Y
+  } cases[] = {
+      {0.75F, 0, 7, 1.2, 7},
+      {1.5F, 0, 0, 1.4, 0},
+      {0.75F, FlagTrue, 7, 1.2, 15},
+  };
+  for (const auto& c : cases) {
+    CancelTools();
+    TextAspect = c.aspect;
+    TextItalic = c.italic;
+    TextSlant = c.slant;
+    PlaceAt(1, 1, "AB");
+    const std::vector<Long> chars = Chars();
+    ASSERT_GE(chars.size(), 2U);
+    const Long first = chars[chars.size() - 2], second = chars.back();
+    EXPECT_NEAR(PX(second, 1), c.secondX, 1e-6) << c.aspect;
+    EXPECT_NEAR(PY(first, 3), c.storedSlant, 1e-6) << c.italic;
+    input_->Escape();
+  }
+}
+
+TEST_F(TextEntryTest, AMissingGlyphEndsTheEntryAndKeepsTheMessage) {
+  FontName = "NoSuchFont";
+  PlaceAt(1, 1, "A");
+  EXPECT_EQ(MessagePanel(2), "Character NOT FOUND !!");
+  EXPECT_EQ(MessagePanel(1), "Place Text");
+  EXPECT_EQ(TextKeyEntry, 0);
+  EXPECT_EQ(ActiveTool, 0);
+  EXPECT_TRUE(Chars().empty());
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(TextEntryTest, InsertBeforeTextMovesTheLineUpToTheFirstGap) {
+  PlaceAt(1, 1, "AB");
+  Key(Qt::Key_Right);  // a gap at 1.4
+  input_->Type("C");
+  for (int k = 0; k < 4; ++k) Key(Qt::Key_Left);
+  input_->Type("X");
+  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-65@1.200,1.000", "Text-66@1.400,1.000",
+                                              "Text-67@1.600,1.000", "Text-88@1.000,1.000"}));
+  input_->Escape();
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(TextEntryTest, OverwriteAfterTwoInsertKeysIsUndoneByTwoMore) {
+  PlaceAt(1, 1, "AB");
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Insert);  // overwrite
+  input_->Type("X");
+  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-88@1.000,1.000", "Text-66@1.200,1.000"}));
+  Key(Qt::Key_Insert);  // insert again
+  input_->Type("Y");
+  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-88@1.000,1.000", "Text-66@1.400,1.000",
+                                              "Text-89@1.200,1.000"}));
+  input_->Escape();
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(TextEntryTest, EnterMidLineCarriesTheRestToTheNewLineStart) {
+  PlaceAt(1, 1, "ABC");
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Left);
+  input_->Enter();
+  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-65@1.000,1.000", "Text-66@1.000,0.750",
+                                              "Text-67@1.200,0.750"}));
+  input_->Escape();
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(TextEntryTest, DeletesCloseTheGapAndDoNothingWithoutACharacter) {
+  PlaceAt(1, 1, "ABC");
+  const auto typed = Line();
+  Key(Qt::Key_Delete);  // at the end of the line: nothing there
+  EXPECT_EQ(Line(), typed);
+  for (int k = 0; k < 3; ++k) Key(Qt::Key_Left);
+  input_->PressKey(Qt::Key_Backspace, "\b");  // at the line start
+  EXPECT_EQ(Line(), typed);
+  Key(Qt::Key_Delete);  // "A" goes, "B" and "C" close up
+  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-66@1.000,1.000", "Text-67@1.200,1.000"}));
+  Key(Qt::Key_Right);
+  Key(Qt::Key_Right);
+  input_->PressKey(Qt::Key_Backspace, "\b");  // "C" goes
+  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-66@1.000,1.000"}));
+  input_->Escape();
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(TextEntryTest, BackDeleteOnAVerticalLineStopsAtTheLineStart) {
+  TextAngle = 90;
+  PlaceAt(1, 1, "AB");
+  input_->PressKey(Qt::Key_Backspace, "\b");
+  input_->PressKey(Qt::Key_Backspace, "\b");
+  input_->PressKey(Qt::Key_Backspace, "\b");  // at the line start: nothing
+  EXPECT_TRUE(Line().empty());
+  EXPECT_NEAR(TextEntryState.PenY, 1, 1e-6);
+  input_->Escape();
+}
+
+TEST_F(TextEntryTest, AZeroAdvanceShiftsNothingAndEnds) {
+  TextAspect = 0;  // every character at the same place
+  PlaceAt(1, 1, "AB");
+  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-65@1.000,1.000", "Text-66@1.000,1.000"}));
+  input_->Escape();
+}
+
+}  // namespace
+}  // namespace lintavo

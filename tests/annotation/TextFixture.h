@@ -1,0 +1,57 @@
+// TextFixture: a drawing window at 48 pixels to the unit (EditFixture) with
+// the text options of a plain text style: font "Text" from the fonts
+// database, height 0.2, aspect 0.75, no auto switches, layer "Text 1".
+#pragma once
+
+#include "annotation/TextChars.h"
+#include "annotation/Texthand.h"
+#include "commands/EditFixture.h"
+#include "model/MessageBar.h"
+#include "model/ViewCache.h"
+
+namespace lintavo {
+
+class TextFixture : public EditFixture {
+ protected:
+  void SetUp() override {
+    EditFixture::SetUp();
+    FontName = "Text";
+    TextLayer = "Text 1";
+    TextHeight = 0.2F;
+    TextAspect = 0.75F;
+    TextWidth = 0.15F;
+    TextAngle = TextSlant = 0;
+    AutoTextSize = AutoTextAngle = 0;
+    TextColor = 0;
+    TextBackColor = 0xFFFFFF;
+    PickTolerance = 0.1F;
+  }
+
+  // Place Text at (x, y), then the keys typed.
+  void PlaceAt(Double x, Double y, const QString& keys = QString()) {
+    DrawingDriver::Choose("mnuInsertText");
+    input_->ClickAt(x, y);
+    input_->Type(keys);
+  }
+
+  // The text characters of the drawing that are not erased, in object order.
+  static std::vector<Long> Chars() {
+    std::vector<Long> found;
+    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
+      if (Objs[i].DwgNo == CurDwg && Objs[i].Rtype == EntityTextChar && !Objs[i].Erased) found.push_back(i);
+    return found;
+  }
+  // "Text-65@1,1" for each character: its glyph key and origin, rounded to 0.001.
+  static std::vector<std::string> Line() {
+    std::vector<std::string> out;
+    for (Long i : Chars()) {
+      char place[64];
+      std::snprintf(place, sizeof place, "@%.3f,%.3f", PX(i, 1), PY(i, 1));
+      out.push_back(Objs[i].Name + place);
+    }
+    return out;
+  }
+  void Key(int key) { input_->PressKey(key); }
+};
+
+}  // namespace lintavo

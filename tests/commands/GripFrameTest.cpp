@@ -104,6 +104,9 @@ TEST_F(GripFrameTest, AFrameWiderThanAQuarterOfTheViewRescalesItFirst) {
     else
       EXPECT_EQ(doc_->View_Scale, before);
     EXPECT_EQ(FrameShown, FlagTrue);
+    // The grips stand where the frame lies in the view as it now is.
+    EXPECT_NEAR(WorkGrips[1].X, FrameMinX * doc_->XVscale + doc_->VbaseX, 0.01);
+    EXPECT_NEAR(WorkGrips[5].Y, FrameMaxY * doc_->YVscale + doc_->Vbasey, 0.01);
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "commands/EditFixture.h"
 #include "commands/Trims.h"
+#include "model/LayerItems.h"
 #include "model/Picks.h"
 #include "model/UndoRedo.h"
 #include "model/ViewCache.h"
@@ -165,13 +166,15 @@ TEST_F(TrimsTest, AnArcRunsFromTheKeptEndToTheCrossing) {
 
 TEST_F(TrimsTest, ReplaceTrimmedObjKeepsTheLayerOfALineAndLeavesAnArcAlone) {
   const Long line = AddLine(0, 0, 4, 0);
-  Objs[line].LayerID = 0;
+  const Long layer = EnsureLayer("Kerbs");
+  ASSERT_NE(layer, Objs[line].LayerID);
+  Objs[line].LayerID = layer;
   Objs[line].Color = 0x123456;
   const Long stepBefore = Dwgs[1].UndoStep;
   ReplaceTrimmedObj(line, 1, 1, 2, 2);
   ExpectLine(ObjCount, 1, 1, 2, 2);
   EXPECT_EQ(Objs[ObjCount].Color, 0x123456);
-  EXPECT_EQ(Objs[ObjCount].LayerID, Objs[line].LayerID);
+  EXPECT_EQ(Objs[ObjCount].LayerID, layer);
   EXPECT_EQ(Dwgs[1].UndoStep, stepBefore + 2);
   Undo();
   Undo();
@@ -318,21 +321,39 @@ TEST_F(TrimsTest, TheAngleBetweenTheLinesDecidesFilletCornerOrNothing) {
 
 TEST_F(TrimsTest, AFilletOfALineThroughAnArcsCentreRunsOnTheArcsPickedSide) {
   FilletRadius = 1;
-  const Long line = AddLine(-10, 0, 10, 0);
-  const Long arc = AddArc(0, 0, 5, 0, 45, 90);
-  PickedPoints[1] = {-8, 0};
-  PickedPoints[2] = {3, 4};
-  CornerFillet(line, arc);
-  ASSERT_EQ(ObjCount, arc + 1);
+  const Long line = AddLine(-2, 5, 18, 5);
+  const Long arc = AddArc(8, 5, 5, 0, 45, 90);
+  RefreshDocView(doc_);
+  Run("mnuTrimsFIllet", {{0, 5}, {11, 9}});
+  ASSERT_EQ(ObjCount, arc + 1);  // only the fillet arc; the line and the arc keep their length
   const Double root = std::sqrt(35.0);
-  EXPECT_NEAR(PX(ObjCount, 1), -root, 1e-6);  // the fillet centre
-  EXPECT_NEAR(PY(ObjCount, 1), 1, 1e-6);
-  EXPECT_NEAR(PX(ObjCount, 2), -5 * root / 6, 1e-6);
-  EXPECT_NEAR(PY(ObjCount, 2), 5.0 / 6, 1e-6);
-  EXPECT_NEAR(PX(ObjCount, 4), -root, 1e-6);
-  EXPECT_NEAR(PY(ObjCount, 4), 0, 1e-6);
+  EXPECT_NEAR(PX(ObjCount, 1), 8 - root, 1e-6);  // the fillet centre
+  EXPECT_NEAR(PY(ObjCount, 1), 6, 1e-6);
+  EXPECT_NEAR(PX(ObjCount, 2), 8 - 5 * root / 6, 1e-6);
+  EXPECT_NEAR(PY(ObjCount, 2), 5 + 5.0 / 6, 1e-6);
+  EXPECT_NEAR(PX(ObjCount, 4), 8 - root, 1e-6);
+  EXPECT_NEAR(PY(ObjCount, 4), 5, 1e-6);
   EXPECT_EQ(Objs[line].Erased, 0);
   EXPECT_EQ(Objs[arc].Erased, 0);
+  ExpectCleanEnd();
+}
+
+TEST_F(TrimsTest, AFilletOfTwoArcsRunsFromTheFirstPickedArcToTheSecond) {
+  FilletRadius = 1;
+  const Long a = AddArc(2, 2, 1, -90, 0, 90);
+  const Long b = AddArc(6, 2, 1, 90, 180, 270);
+  RefreshDocView(doc_);
+  Run("mnuTrimsFIllet", {{2 + std::sqrt(0.5), 2 + std::sqrt(0.5)}, {6 - std::sqrt(0.5), 2 + std::sqrt(0.5)}});
+  ASSERT_EQ(ObjCount, b + 1);
+  EXPECT_NEAR(PX(ObjCount, 2), 3, 1e-6);  // on the first arc
+  EXPECT_NEAR(PY(ObjCount, 2), 2, 1e-6);
+  EXPECT_NEAR(PX(ObjCount, 3), 4, 1e-6);
+  EXPECT_NEAR(PY(ObjCount, 3), 3, 1e-6);
+  EXPECT_NEAR(PX(ObjCount, 4), 5, 1e-6);  // on the second
+  EXPECT_NEAR(PY(ObjCount, 4), 2, 1e-6);
+  EXPECT_EQ(Objs[a].Erased, 0);
+  EXPECT_EQ(Objs[b].Erased, 0);
+  ExpectCleanEnd();
 }
 
 TEST_F(TrimsTest, ConcentricArcsHaveNoFillet) {
@@ -345,20 +366,42 @@ TEST_F(TrimsTest, ConcentricArcsHaveNoFillet) {
   EXPECT_EQ(ObjCount, b);
 }
 
-TEST_F(TrimsTest, AContinuousLineWithAutoFilletIsJoinedByAnArcAtItsCorner) {
-  DrawingDriver::Choose("mnuControlsFillet");
-  ASSERT_EQ(AutoFillet, FlagTrue);
-  DrawingDriver::PressButton("Line4");
-  input_->ClickAt(1, 1);
-  input_->ClickAt(8, 1);
-  input_->ClickAt(8, 7);
-  input_->Escape();
-  std::vector<Integer> types;
-  for (Long k = 1; k <= ObjCount; ++k)
-    if (!Objs[k].Erased) types.push_back(Objs[k].Rtype);
-  EXPECT_EQ(types, (std::vector<Integer>{EntityLine, EntityArc, EntityLine}));
-  ExpectLine(ObjCount, 8, 1.5, 8, 7);
-  EXPECT_TRUE(EqualsFreshRedraw());
+struct AutoCornerCase {
+  const char* item;             // the Controls menu switch
+  std::vector<Integer> types;   // the live objects of the chain, in order
+  Double x1, y1;                // the first point of the last piece
+};
+
+TEST_F(TrimsTest, AContinuousLineWithAutoCornersIsJoinedAtItsCorner) {
+  const AutoCornerCase cases[] = {
+      {"mnuControlsFillet", {EntityLine, EntityArc, EntityLine}, 8, 1.5},
+      {"mnuControlsChamfer", {EntityLine, EntityLine, EntityLine}, 8, 1.5},
+  };
+  for (const AutoCornerCase& c : cases) {
+    SCOPED_TRACE(c.item);
+    ResetModel();
+    DrawingDriver::Choose(c.item);
+    ASSERT_TRUE(AutoFillet || AutoChamfer);
+    PickedPoints = {};  // whatever the picks of earlier commands were, the chain decides its corners
+    PickedPoints[1] = {9, 9};
+    PickedPoints[2] = {0, 9};
+    DrawingDriver::PressButton("Line4");
+    input_->ClickAt(1, 1);
+    input_->ClickAt(8, 1);
+    input_->ClickAt(8, 7);
+    input_->Escape();
+    std::vector<Integer> types;
+    Long first = 0;
+    for (Long k = 1; k <= ObjCount; ++k) {
+      if (Objs[k].Erased) continue;
+      types.push_back(Objs[k].Rtype);
+      if (!first) first = k;
+    }
+    EXPECT_EQ(types, c.types);
+    ExpectLine(first, 1, 1, 7.5, 1, 1e-6);  // cut back on its own side of the corner
+    ExpectLine(ObjCount, c.x1, c.y1, 8, 7, 1e-6);
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include "commands/Adjust.h"
 #include "commands/EditTransforms.h"
+#include "commands/GripFrame.h"
 #include "model/DrawingWindow.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
@@ -240,12 +241,16 @@ void MoveEntity(Long objNo, Double dx, Double dy) {
   if (obj.Rtype >= EntityDimension) UpdateItemExtents(obj.ObjectID);
 }
 
+}  // namespace
+
 void ShowMoveCursor() {
   DrawingWindow* window = ActiveDocForm();
   if (!window) return;
   const QCursor cursor = LoadCursorFile(AppFilePath(MoveCursorFile), PointerCursor(vbSizeAll));
   window->SetPointerCursor(PointerCursor(vbCustom, cursor));
 }
+
+namespace {
 
 void MoveSelected() {
   if (!CheckSelection("Move Selected Lines")) return;
@@ -489,7 +494,8 @@ void RunEditCommand() {
     case EditInternalCopyCode: ClipboardCopy(); break;
     case EditPasteCode: ClipboardPaste(); break;
     case EditPathCopyCode: PathCopySelected(); break;
-    default: break;  // the grip frame and the restyle codes are started elsewhere
+    case EditModifySelectedCode: StartModifySelected(); break;
+    default: break;  // the restyle codes are started elsewhere
   }
 }
 
@@ -516,6 +522,7 @@ namespace {
 // well) and the pointer is the arrow again.
 void LeaveEdits() {
   if (!EditActive) return;
+  if (GroupDragOn) CancelGroupEdit();  // Esc takes the grip frame of Modify Selected down
   EndPreviews();
   ArrowPointer();
   EditActive = FlagFalse;

@@ -105,6 +105,7 @@ void ForEachSelected(Visit visit) {
 void WipeObj(Long ObjNo);       // painted in the background colour: off the surface
 void MarkDrawingChanged();      // the active drawing window asks to save on closing
 void DrawEntity(Long ObjNo);    // drawn with its own pen
+void ShowMoveCursor();          // the move pointer "hwe.cur" of the application folder
 // Panel 1 title; with nothing selected NoSelectionError and false.
 bool CheckSelection(const char* Title);
 

@@ -1,24 +1,526 @@
-// GripFrame: the grip frame of the selection.
+// GripFrame: the grip frame of the selection and its drags.
+//
+// Sections:
+//   Frame state
+//   Transform of the frame
+//   Set-up
+//   Drawing and hit tests
+//   Mouse routing
+//   Drags: move
+//   Drags: scale and rotate
+//   Reset
 #include "commands/GripFrame.h"
 
+#include <cmath>
+
+#include "commands/Adjust.h"
+#include "commands/Edits.h"
+#include "model/DataHand.h"
+#include "model/DrawingWindow.h"
+#include "model/Geometry.h"
+#include "model/MessageBar.h"
+#include "model/ObjIndex.h"
+#include "model/Picks.h"
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
 #include "model/Top.h"
+#include "model/ViewCache.h"
+#include "platform/Gdi.h"
+#include "platform/Numbers.h"
+#include "platform/Pointers.h"
+#include "view/DisplayOptions.h"
+#include "view/DrawDispatch.h"
+#include "view/ZoomCommands.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
 
+// ---- Frame state -------------------------------------------------------------------------
+
+std::array<GripPoint, GripCount + 2> GripPoints{};
+std::array<GripPoint, GripCount + 2> WorkGrips{};
+std::array<DrawnGrip, GripCount + 2> DrawnGrips{};
+Double FrameMinX = 0, FrameMinY = 0, FrameMaxX = 0, FrameMaxY = 0;
+GripPoint FrameCentre, FramePivot;
+Single FrameScaleX = 1, FrameScaleY = 1, FrameAngle = 0;
+Single AppliedScaleX = 1, AppliedScaleY = 1, AppliedAngle = 0;
+Double FrameOffsetX = 0, FrameOffsetY = 0;
+Long FrameDragLastX = 0, FrameDragLastY = 0;
 Integer FrameShown = 0;
+Integer GripHeld = 0;
+Integer GripDragging = 0;
+Integer GripIndex = 0;
 
-void CancelGroupEdit() { GroupDragOn = 0; }
+namespace {
 
-void GroupEditMouseDown(Single, Single) {}
+constexpr Single TwoPi = static_cast<Single>(2 * Pi);
+constexpr Single HitReach = 3;         // pixels: a press nearer than this takes a grip or the outline
+constexpr int GripHalf = 3;            // pixels: half the side of a grip's square
+constexpr Single RotateGripRadius = 6; // pixels: the circle of grip 9
+constexpr Long FrameColor = 0xFF0000;  // blue
+constexpr Long GripFill = 0xFFFFFF;
+constexpr Integer NotXorPen = 10;
+constexpr Single LeastScale = 0.1F;    // a scale below becomes this
+constexpr Double MarginShare = 10;     // the frame stands off the selection by a tenth of its size
+constexpr Double ViewShare = 4;        // a frame wider than a quarter of the view rescales it
+constexpr Integer ReadOutDecimals = 3;
 
-void GroupEditMouseMove(Single, Single) {}
+bool ExtentsEmpty = true;  // no point has widened the extents since the set-up began
 
-void GroupEditMouseUp() {}
+// The frame transform: scale, then turn, about the pivot.
+struct FrameTransformRec {
+  Single Sin = 0, Cos = 1;
+  Single M11 = 1, M12 = 0, M21 = 0, M22 = 1;
+};
+FrameTransformRec FrameTransform;
 
-void ResetGripFrame() { FrameShown = 0; }
+void SetArrowPointer() {
+  if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(vbArrow);
+}
+
+GripPoint Midpoint(GripPoint a, GripPoint b) { return {(a.X + b.X) / 2, (a.Y + b.Y) / 2}; }
+
+}  // namespace
+
+// ---- Transform of the frame ----------------------------------------------------------------
+
+namespace {
+
+void SetTransform(Single scaleX, Single scaleY, Single angle) {
+  FrameTransformRec& t = FrameTransform;
+  t.Sin = std::sin(angle);
+  t.Cos = std::cos(angle);
+  t.M11 = scaleX * t.Cos;
+  t.M12 = -scaleY * t.Sin;
+  t.M21 = scaleX * t.Sin;
+  t.M22 = scaleY * t.Cos;
+}
+
+// Grip k as set up, scaled and turned about the pivot.
+GripPoint TransformedGrip(Integer k) {
+  const FrameTransformRec& t = FrameTransform;
+  const Single dx = GripPoints[k].X - FrameCentre.X;
+  const Single dy = GripPoints[k].Y - FrameCentre.Y;
+  return {FramePivot.X + t.M11 * dx + t.M12 * dy, FramePivot.Y + t.M21 * dx + t.M22 * dy};
+}
+
+void TransformCornerGrips() {
+  for (Integer k : {1, 3, 5, 7}) WorkGrips[k] = TransformedGrip(k);
+}
+
+void TransformAllGrips() {
+  SetTransform(FrameScaleX, FrameScaleY, FrameAngle);
+  for (Integer k = 1; k <= GripCount; ++k) WorkGrips[k] = TransformedGrip(k);
+}
+
+}  // namespace
+
+// ---- Set-up --------------------------------------------------------------------------------
+
+namespace {
+
+void WidenFrameExtents(Double x, Double y) {
+  if (ExtentsEmpty) {
+    // The extents start at the first point, so geometry far from the origin gets its own frame.
+    FrameMinX = FrameMaxX = x;
+    FrameMinY = FrameMaxY = y;
+    ExtentsEmpty = false;
+    return;
+  }
+  if (x < FrameMinX) FrameMinX = x;
+  if (x > FrameMaxX) FrameMaxX = x;
+  if (y < FrameMinY) FrameMinY = y;
+  if (y > FrameMaxY) FrameMaxY = y;
+}
+
+void GetSelectionExtents(Long objNo) {
+  const ObjRec& obj = Objs[objNo];
+  const Long first = obj.PointID;
+  auto p = [&](Integer k) -> const PntRec& { return Pnts[first + k - 1]; };
+  switch (obj.Rtype) {
+    case EntityCircle: {
+      const Double r = std::hypot(p(2).X - p(1).X, p(2).Y - p(1).Y);
+      WidenFrameExtents(p(1).X - r, p(1).Y);
+      WidenFrameExtents(p(1).X + r, p(1).Y);
+      WidenFrameExtents(p(1).X, p(1).Y - r);
+      WidenFrameExtents(p(1).X, p(1).Y + r);
+      break;
+    }
+    case EntityArc:
+      for (Integer k = 2; k < obj.NPoints; ++k) WidenFrameExtents(p(k).X, p(k).Y);
+      break;
+    case EntityComponent:
+    case EntityTextChar: {
+      if (obj.NPoints < 2) break;
+      WidenFrameExtents(p(1).X, p(1).Y);
+      if (obj.ObjectID < 1 || obj.ObjectID > ItemCount) break;
+      const ItemRec& item = Items[obj.ObjectID];
+      WidenFrameExtents(p(1).X + p(2).X * item.Xmin, p(1).Y + p(2).Y * item.Ymin);
+      WidenFrameExtents(p(1).X + p(2).X * item.Xmax, p(1).Y + p(2).Y * item.Ymax);
+      break;
+    }
+    default:
+      if (obj.Rtype >= EntityDimension) break;
+      for (Integer k = 1; k <= obj.NPoints; ++k) WidenFrameExtents(p(k).X, p(k).Y);
+      break;
+  }
+}
+
+GripPoint PixelOf(Double x, Double y) {
+  return {static_cast<Single>(x * ViewScaleX + ViewBaseX), static_cast<Single>(y * ViewScaleY + ViewBaseY)};
+}
+
+void ComputeGrips() {
+  GripPoint* g = GripPoints.data();
+  g[1] = PixelOf(FrameMinX, FrameMinY);
+  g[3] = PixelOf(FrameMaxX, FrameMinY);
+  g[5] = PixelOf(FrameMaxX, FrameMaxY);
+  g[7] = PixelOf(FrameMinX, FrameMaxY);
+  g[2] = {(g[1].X + g[3].X) / 2, g[1].Y};
+  g[4] = {g[3].X, (g[3].Y + g[5].Y) / 2};
+  g[6] = {(g[7].X + g[5].X) / 2, g[5].Y};
+  g[8] = {g[7].X, (g[7].Y + g[1].Y) / 2};
+  g[9] = {g[4].X + RotateStem, g[4].Y};
+  WorkGrips = GripPoints;
+  FrameCentre = Midpoint(WorkGrips[1], WorkGrips[5]);
+  FramePivot = FrameCentre;
+}
+
+// The set-up shared by every frame once its extents are known.
+void SetUpFrame() {
+  FrameOffsetX = FrameOffsetY = 0;
+  const Double mx = (FrameMaxX - FrameMinX) / MarginShare;
+  const Double my = (FrameMaxY - FrameMinY) / MarginShare;
+  FrameMinX -= mx;
+  FrameMaxX += mx;
+  FrameMinY -= my;
+  FrameMaxY += my;
+  if (DrawingWindow* window = ActiveDocForm()) {
+    const Double w = ViewShare * std::abs(FrameMaxX - FrameMinX);
+    const Double v = window->XVmax - window->XVmin;
+    if (v > 0 && w > v) SetDrawingScale(static_cast<Single>(w / v * 10));
+  }
+  FrameScaleX = FrameScaleY = AppliedScaleX = AppliedScaleY = 1;
+  FrameAngle = AppliedAngle = 0;
+  SetTransform(1, 1, 0);
+  ComputeGrips();
+  DrawGripFrame();
+  GroupDragOn = FlagTrue;
+  GripHeld = GripDragging = FlagFalse;
+  SetArrowPointer();
+}
+
+}  // namespace
+
+void StartModifySelected() {
+  ShowStatus("Modify Selected", 1);
+  if (SelectionSetNumber <= 0 || SelectedCount < 1) return NoSelectionError();
+  if (ToolStep != 0) return;
+  ExtentsEmpty = true;
+  Long counted = 0;
+  ForEachSelected([&](Long objNo) {
+    GetSelectionExtents(objNo);
+    ++counted;
+  });
+  if (counted == 0 || ExtentsEmpty) return;
+  SetUpFrame();
+}
+
+// ---- Drawing and hit tests -------------------------------------------------------------------
+
+namespace {
+
+// Draws the frame at DrawnGrips with the not-XOR pen: a second call removes it.
+void StrokeFrame() {
+  Surface* s = ActiveDoc;
+  if (!s) return;
+  s->DrawMode = NotXorPen;
+  s->DrawWidth = 1;
+  s->DrawStyle = vbSolid;
+  s->ForeColor = FrameColor;
+  s->FillStyle = vbFSTransparent;
+  s->FillColor = DwgBackColor;
+  GdiPoint outline[8];
+  for (Integer k = 1; k <= 8; ++k) outline[k - 1] = {DrawnGrips[k].X, DrawnGrips[k].Y};
+  Polygon(s->hDC(), outline, 8);
+  MoveToEx(s->hDC(), DrawnGrips[4].X, DrawnGrips[4].Y, nullptr);
+  LineTo(s->hDC(), DrawnGrips[9].X, DrawnGrips[9].Y);
+  s->FillColor = GripFill;
+  s->FillStyle = vbFSSolid;
+  s->Circle(static_cast<Single>(DrawnGrips[9].X), static_cast<Single>(DrawnGrips[9].Y), RotateGripRadius);
+  for (Integer k = 1; k <= 8; ++k)
+    Rectangle(s->hDC(), DrawnGrips[k].X - GripHalf, DrawnGrips[k].Y - GripHalf, DrawnGrips[k].X + GripHalf,
+              DrawnGrips[k].Y + GripHalf);
+  s->FillStyle = vbFSTransparent;
+  s->FillColor = DwgBackColor;
+  s->DrawMode = vbCopyPen;
+}
+
+// Distance from P to the segment P1-P2, pixels.
+Single GripSegmentDistance(Single x, Single y, Single x1, Single y1, Single x2, Single y2) {
+  const Single dx = x2 - x1, dy = y2 - y1;
+  const Single len2 = dx * dx + dy * dy;
+  if (len2 == 0) return std::hypot(x - x1, y - y1);
+  const Single t = ((x - x1) * dx + (y - y1) * dy) / len2;
+  if (t <= 0) return std::hypot(x - x1, y - y1);
+  if (t >= 1) return std::hypot(x - x2, y - y2);
+  return std::hypot(x - (x1 + t * dx), y - (y1 + t * dy));
+}
+
+}  // namespace
+
+void DrawGripFrame() {
+  if (FrameShown) EraseGripFrame();
+  for (Integer k = 1; k <= GripCount; ++k)
+    DrawnGrips[k] = {RoundToLong(WorkGrips[k].X), RoundToLong(ViewPixMaxY - WorkGrips[k].Y)};
+  StrokeFrame();
+  FrameShown = FlagTrue;
+}
+
+void EraseGripFrame() {
+  StrokeFrame();
+  FrameShown = FlagFalse;
+}
+
+bool FindGripAt(Single X, Single Y) {
+  for (Integer k = 1; k <= GripCount; ++k) {
+    if (std::abs(WorkGrips[k].X - X) < HitReach && std::abs(WorkGrips[k].Y - Y) < HitReach) {
+      GripIndex = k;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool FindFrameEdgeAt(Single X, Single Y) {
+  for (Integer k = 1; k <= 8; ++k) {
+    const GripPoint& a = WorkGrips[k == 1 ? 8 : k - 1];
+    const GripPoint& b = WorkGrips[k];
+    const Single d = GripSegmentDistance(X, Y, static_cast<Single>(RoundHalfEven(a.X)),
+                                         static_cast<Single>(RoundHalfEven(a.Y)),
+                                         static_cast<Single>(RoundHalfEven(b.X)),
+                                         static_cast<Single>(RoundHalfEven(b.Y)));
+    if (d < HitReach) {
+      GripIndex = k;
+      return true;
+    }
+  }
+  return false;
+}
+
+// ---- Mouse routing ------------------------------------------------------------------------------
+
+namespace {
+void DragFrame(Long x, Long y);
+void ScaleRotateFrame(Single x, Single y);
+}  // namespace
+
+void CancelGroupEdit() {
+  GroupDragOn = FlagFalse;
+  GripHeld = GripDragging = FlagFalse;
+  if (FrameShown) EraseGripFrame();
+  SetArrowPointer();
+}
+
+void GroupEditMouseDown(Single X, Single Y) {
+  GripHeld = Flag(FindGripAt(X, Y));
+  if (GripHeld) {
+    SetArrowPointer();
+    return;
+  }
+  if (!FindFrameEdgeAt(X, Y)) return;
+  GripDragging = FlagTrue;
+  FrameDragLastX = RoundToLong(X);
+  FrameDragLastY = RoundToLong(Y);
+  ShowMoveCursor();
+}
+
+void GroupEditMouseMove(Single X, Single Y) {
+  if (GripDragging)
+    DragFrame(RoundToLong(X), RoundToLong(Y));
+  else if (GripHeld)
+    ScaleRotateFrame(X, Y);
+}
+
+void GroupEditMouseUp() {
+  GripHeld = GripDragging = FlagFalse;
+  SetArrowPointer();
+}
+
+// ---- Drags: move --------------------------------------------------------------------------------
+
+namespace {
+
+void MoveSelectionToFrame() {
+  const Double ox = (FramePivot.X - FrameCentre.X) / ViewScaleX;
+  const Double oy = (FramePivot.Y - FrameCentre.Y) / ViewScaleY;
+  XorDraw = FlagTrue;
+  ShowStatus("X-Off = " + NumberText(RoundHalfEven(ox, ReadOutDecimals)), 2);
+  ShowStatus("Y-Off = " + NumberText(RoundHalfEven(oy, ReadOutDecimals)), 3);
+  const Double dx = ox - FrameOffsetX, dy = oy - FrameOffsetY;
+  ForEachSelected([&](Long objNo) {
+    DrawObject(objNo);
+    const ObjRec& obj = Objs[objNo];
+    const bool compound = obj.Rtype >= EntityComponent;  // only its position, point 1, moves
+    const Integer moved = compound ? 1 : obj.NPoints;
+    for (Integer k = 0; k < moved; ++k) {
+      PntRec& p = Pnts[obj.PointID + k];
+      p.X += dx;
+      p.Y += dy;
+      if (!compound) UpdateExtents(p.X, p.Y);
+    }
+    ObjPointsChanged(objNo);
+    DrawObject(objNo);
+  });
+  FrameOffsetX = ox;
+  FrameOffsetY = oy;
+  XorDraw = FlagFalse;
+}
+
+void DragFrame(Long x, Long y) {
+  if (FrameShown) EraseGripFrame();
+  const Single dx = static_cast<Single>(x - FrameDragLastX);
+  const Single dy = static_cast<Single>(y - FrameDragLastY);
+  FrameDragLastX = x;
+  FrameDragLastY = y;
+  for (Integer k = 1; k <= GripCount; ++k) {
+    WorkGrips[k].X += dx;
+    WorkGrips[k].Y += dy;
+  }
+  FramePivot = Midpoint(WorkGrips[1], WorkGrips[5]);
+  DrawGripFrame();
+  MoveSelectionToFrame();
+}
+
+// ---- Drags: scale and rotate -------------------------------------------------------------------
+
+// The frame's pivot in world units.
+void WorldPivot(Double& px, Double& py) {
+  px = (FramePivot.X - ViewBaseX) / ViewScaleX;
+  py = (FramePivot.Y - ViewBaseY) / ViewScaleY;
+}
+
+void ApplyScalePreview() {
+  Double px = 0, py = 0;
+  WorldPivot(px, py);
+  XorDraw = FlagTrue;
+  const bool turned = FrameAngle != 0;
+  if (turned) {
+    // Back to the frame's own axes, where the scale applies.
+    SetAdjustTransform(px, py, 1, 1, TwoPi - FrameAngle);
+    ForEachSelected([](Long objNo) {
+      DrawObject(objNo);
+      ApplyTransformToPoints(objNo);
+    });
+  }
+  SetAdjustTransform(px, py, 1 / AppliedScaleX, 1 / AppliedScaleY, 0);
+  ForEachSelected([&](Long objNo) {
+    if (!turned) DrawObject(objNo);
+    ScaleObj(objNo);
+  });
+  SetAdjustTransform(px, py, FrameScaleX, FrameScaleY, 0);
+  ForEachSelected([&](Long objNo) {
+    const Long scaled = ScaleObj(objNo);
+    if (!turned) DrawObject(scaled);
+  });
+  if (turned) {
+    SetAdjustTransform(px, py, 1, 1, FrameAngle);
+    ForEachSelected([](Long objNo) {
+      ApplyTransformToPoints(objNo);
+      DrawObject(objNo);
+    });
+  }
+  AppliedScaleX = FrameScaleX;
+  AppliedScaleY = FrameScaleY;
+  XorDraw = FlagFalse;
+}
+
+void ApplyRotatePreview() {
+  Double px = 0, py = 0;
+  WorldPivot(px, py);
+  XorDraw = FlagTrue;
+  SetAdjustTransform(px, py, 1, 1, TwoPi - AppliedAngle);
+  ForEachSelected([](Long objNo) {
+    DrawObject(objNo);
+    ApplyTransformToPoints(objNo);
+  });
+  SetAdjustTransform(px, py, 1, 1, FrameAngle);
+  ForEachSelected([](Long objNo) {
+    ApplyTransformToPoints(objNo);
+    DrawObject(objNo);
+  });
+  AppliedAngle = FrameAngle;
+  XorDraw = FlagFalse;
+}
+
+void ScaleFrame(Single x, Single y) {
+  const GripPoint& g = GripPoints[GripIndex];
+  const Single d1 = std::hypot(g.X - FrameCentre.X, g.Y - FrameCentre.Y);
+  // A frame of no size has no factor to compute: its scale stays.
+  if (d1 > 0) {
+    const Single d2 = std::hypot(x - FramePivot.X, y - FramePivot.Y);
+    Single s = static_cast<Single>(RoundHalfEven(static_cast<Double>(d2) / d1, 2));
+    if (s < LeastScale) s = LeastScale;
+    if (GripIndex % 2 == 1) {
+      FrameScaleX = FrameScaleY = s;
+    } else if (GripIndex == 2 || GripIndex == 6) {
+      FrameScaleY = s;
+    } else {
+      FrameScaleX = s;
+    }
+  }
+  SetTransform(FrameScaleX, FrameScaleY, FrameAngle);
+  TransformCornerGrips();
+  WorkGrips[2] = Midpoint(WorkGrips[1], WorkGrips[3]);
+  WorkGrips[4] = Midpoint(WorkGrips[3], WorkGrips[5]);
+  WorkGrips[6] = Midpoint(WorkGrips[5], WorkGrips[7]);
+  WorkGrips[8] = Midpoint(WorkGrips[7], WorkGrips[1]);
+  WorkGrips[9] = {WorkGrips[4].X + RotateStem * std::cos(FrameAngle),
+                  WorkGrips[4].Y + RotateStem * std::sin(FrameAngle)};
+  FramePivot = Midpoint(WorkGrips[1], WorkGrips[5]);
+  DrawGripFrame();
+  ShowStatus("X-Scale = " + NumberText(FrameScaleX), 1);
+  ShowStatus("Y-Scale = " + NumberText(FrameScaleY), 2);
+  ShowStatus("Angle = " + NumberText(RoundHalfEven(FrameAngle * 180 / Pi, ReadOutDecimals)), 3);
+  ApplyScalePreview();
+}
+
+void RotateFrame(Single x, Single y) {
+  const Single angle = LineAngleV(FramePivot.X, FramePivot.Y, x, y);
+  const Double degrees = RoundHalfEven(angle * 180 / Pi);
+  FrameAngle = static_cast<Single>(degrees * Pi / 180);
+  TransformAllGrips();
+  DrawGripFrame();
+  ShowStatus("Angle = " + NumberText(degrees), 3);
+  ApplyRotatePreview();
+}
+
+void ScaleRotateFrame(Single x, Single y) {
+  if (FrameShown) EraseGripFrame();
+  if (GripIndex == GripCount)
+    RotateFrame(x, y);
+  else
+    ScaleFrame(x, y);
+}
+
+}  // namespace
+
+// ---- Reset ---------------------------------------------------------------------------------------
+
+void ResetGripFrame() {
+  GripPoints.fill({});
+  WorkGrips.fill({});
+  DrawnGrips.fill({});
+  FrameMinX = FrameMinY = FrameMaxX = FrameMaxY = 0;
+  FrameCentre = FramePivot = {};
+  FrameScaleX = FrameScaleY = AppliedScaleX = AppliedScaleY = 1;
+  FrameAngle = AppliedAngle = 0;
+  FrameOffsetX = FrameOffsetY = 0;
+  FrameDragLastX = FrameDragLastY = 0;
+  FrameShown = GripHeld = GripDragging = GripIndex = 0;
+  ExtentsEmpty = true;
+  FrameTransform = {};
+}
 
 namespace {
 // The grip frame is on the surface until a full redraw wipes it.

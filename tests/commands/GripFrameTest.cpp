@@ -1,0 +1,209 @@
+// The grip frame of Modify Selected: set up from the tool bar's Modify
+// button around a selection made through the Select menu, and worked by
+// real mouse presses, moves and releases in a drawing window at 2 pixels to
+// the unit (world origin at view pixel (100, 100)).
+#include <QCursor>
+#include <cmath>
+
+#include "commands/EditFixture.h"
+#include "commands/GripFrame.h"
+#include "model/UndoRedo.h"
+#include "model/ViewCache.h"
+#include "picking/Identify.h"
+
+namespace lintavo {
+namespace {
+
+class GripFrameTest : public EditFixture {
+ protected:
+  void SetUp() override {
+    EditFixture::SetUp();
+    SetView(2, 100);
+  }
+  void SetView(Double pixelsPerUnit, Single base) {
+    doc_->XVscale = doc_->YVscale = pixelsPerUnit;
+    doc_->View_Scale = pixelsPerUnit / PixelsPerUnit;
+    doc_->VbaseX = doc_->Vbasey = base;
+    UpdateWorldWindow();
+    RefreshDocView(doc_);
+  }
+  // Two lines spanning (0, 0)-(10, 5), selected, and the frame put up.
+  void StartFrame() {
+    AddLine(0, 0, 10, 0);
+    AddLine(0, 5, 10, 5);
+    RefreshDocView(doc_);
+    SelectWindow(-0.5, -0.5, 10.5, 5.5);
+    DrawingDriver::PressButton("Move");
+  }
+  // The mouse position over view pixel (x, y), y upward.
+  QPointF At(Single x, Single y) const { return QPointF(x, doc_->View_Maxy - y); }
+  void Drag(QPointF from, QPointF to) {
+    input_->PressAt(from);
+    input_->MoveToPosition(to, Qt::LeftButton);
+  }
+  // The frame taken off the surface leaves exactly the model's own picture.
+  bool CleanUnderTheFrame() {
+    EraseGripFrame();
+    return EqualsFreshRedraw();
+  }
+  void ExpectIndexAgreesWithScan() {
+    for (Long k = 1; k <= PntCount; ++k) {
+      Long obj = -1, scanObj = -1;
+      Double dist = -1, scanDist = -1;
+      FindObjAt(obj, Pnts[k].X, Pnts[k].Y + 0.01, dist);
+      FindObjAtByScan(scanObj, Pnts[k].X, Pnts[k].Y + 0.01, scanDist);
+      EXPECT_EQ(obj, scanObj) << "near point " << k;
+    }
+  }
+};
+
+TEST_F(GripFrameTest, TheFrameStandsATenthOffTheSelectionWithTheRotationGripOnItsStem) {
+  StartFrame();
+  EXPECT_EQ(MessagePanel(1), "Modify Selected");
+  EXPECT_EQ(GroupDragOn, FlagTrue);
+  EXPECT_EQ(FrameShown, FlagTrue);
+  EXPECT_DOUBLE_EQ(FrameMinX, -1);
+  EXPECT_DOUBLE_EQ(FrameMinY, -0.5);
+  EXPECT_DOUBLE_EQ(FrameMaxX, 11);
+  EXPECT_DOUBLE_EQ(FrameMaxY, 5.5);
+  EXPECT_FLOAT_EQ(WorkGrips[1].X, 98);
+  EXPECT_FLOAT_EQ(WorkGrips[5].Y, 111);
+  EXPECT_FLOAT_EQ(WorkGrips[9].X - WorkGrips[4].X, 48);
+  EXPECT_FLOAT_EQ(WorkGrips[9].Y, WorkGrips[4].Y);
+  EXPECT_FALSE(EqualsFreshRedraw());  // the frame is on the picture
+  StartFrame();                        // drawn again, and this time taken off
+  EXPECT_TRUE(CleanUnderTheFrame());
+}
+
+TEST_F(GripFrameTest, AFrameBeyondTheOldStartExtentsIsFramedFromItsOwnPoints) {
+  AddLine(-30000, -20000, -20000, -15000);  // wholly below -10000
+  SetView(0.005, 200);
+  SelectWindow(-31000, -21000, -19000, -14000);
+  DrawingDriver::PressButton("Move");
+  EXPECT_DOUBLE_EQ(FrameMinX, -31000);
+  EXPECT_DOUBLE_EQ(FrameMaxX, -19000);
+  EXPECT_DOUBLE_EQ(FrameMaxY, -14500);
+}
+
+struct RescaleCase {
+  Double viewWidth;   // world units across the view
+  bool rescaled;      // SetDrawingScale(12) was called
+};
+
+TEST_F(GripFrameTest, AFrameWiderThanAQuarterOfTheViewRescalesItFirst) {
+  for (const RescaleCase& c : {RescaleCase{40, true}, RescaleCase{100, false}}) {
+    SCOPED_TRACE(c.viewWidth);
+    CancelTools();
+    ResetModel();
+    SetView(doc_->View_Maxx / c.viewWidth, 20);
+    ASSERT_NEAR(doc_->XVmax - doc_->XVmin, c.viewWidth, 1e-6);
+    const Double before = doc_->View_Scale;
+    StartFrame();
+    if (c.rescaled)
+      EXPECT_NEAR(doc_->View_Scale, 1.0 / 12, 1e-7);
+    else
+      EXPECT_EQ(doc_->View_Scale, before);
+    EXPECT_EQ(FrameShown, FlagTrue);
+    // The grips stand where the frame lies in the view as it now is.
+    EXPECT_NEAR(WorkGrips[1].X, FrameMinX * doc_->XVscale + doc_->VbaseX, 0.01);
+    EXPECT_NEAR(WorkGrips[5].Y, FrameMaxY * doc_->YVscale + doc_->Vbasey, 0.01);
+  }
+}
+
+struct PressCase {
+  Single dx, dy;  // pixels from grip 3
+  bool held;
+};
+
+TEST_F(GripFrameTest, APressWithinTwoPixelsOfAGripHoldsItAndThreeDoesNot) {
+  StartFrame();
+  const GripPoint corner = WorkGrips[3];
+  const PressCase cases[] = {{2, 2, true}, {-2, 2, true}, {3, 0, false}, {0, -3, false}, {3, 3, false}};
+  for (const PressCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
+    input_->PressAt(At(corner.X + c.dx, corner.Y + c.dy));
+    EXPECT_EQ(GripHeld != 0, c.held);
+    if (c.held) EXPECT_EQ(GripIndex, 3);
+    input_->ReleaseAt(At(corner.X + c.dx, corner.Y + c.dy));
+    EXPECT_EQ(GripHeld, 0);
+  }
+}
+
+TEST_F(GripFrameTest, DraggingTheOutlineMovesTheSelectionAndDraggingBackRestoresIt) {
+  StartFrame();
+  const auto before = AllPoints();
+  const Single left = WorkGrips[1].X;
+  const Single y = (WorkGrips[1].Y + WorkGrips[8].Y) / 2 - 0.5F;
+  input_->PressAt(At(left - 2, y));
+  EXPECT_EQ(GripDragging, FlagTrue);
+  EXPECT_EQ(GripHeld, 0);
+  EXPECT_EQ(doc_->cursor().shape(), Qt::BitmapCursor);  // "hwe.cur"
+
+  input_->MoveToPosition(At(left + 8, y), Qt::LeftButton);
+  EXPECT_EQ(MessagePanel(2), "X-Off = 5");
+  EXPECT_EQ(MessagePanel(3), "Y-Off = 0");
+  for (Long k = 1; k <= PntCount; ++k) {
+    EXPECT_DOUBLE_EQ(Pnts[k].X, before[k - 1].first + 5) << "point " << k;
+    EXPECT_DOUBLE_EQ(Pnts[k].Y, before[k - 1].second) << "point " << k;
+  }
+  ExpectIndexAgreesWithScan();
+  EXPECT_EQ(FrameShown, FlagTrue);
+
+  input_->MoveToPosition(At(left - 2, y), Qt::LeftButton);
+  EXPECT_EQ(MessagePanel(2), "X-Off = 0");
+  EXPECT_EQ(AllPoints(), before);
+  input_->ReleaseAt(At(left - 2, y));
+  EXPECT_EQ(GripDragging, 0);
+  EXPECT_EQ(GroupDragOn, FlagTrue);  // the frame stays up for the next grab
+  EXPECT_TRUE(CleanUnderTheFrame());
+}
+
+TEST_F(GripFrameTest, TheRotationGripTurnsTheSelectionAboutTheFrameCentreInWholeDegrees) {
+  StartFrame();
+  const GripPoint pivot = FramePivot;
+  Drag(At(WorkGrips[9].X + 1, WorkGrips[9].Y), At(pivot.X, pivot.Y + 60));
+  EXPECT_EQ(MessagePanel(3), "Angle = 90");
+  // The line (0, 0)-(10, 0) turned a quarter about the centre (5, 2.5).
+  EXPECT_NEAR(PX(1, 1), 7.5, 1e-4);
+  EXPECT_NEAR(PY(1, 1), -2.5, 1e-4);
+  EXPECT_NEAR(PX(1, 2), 7.5, 1e-4);
+  EXPECT_NEAR(PY(1, 2), 7.5, 1e-4);
+  EXPECT_NEAR(WorkGrips[9].Y - WorkGrips[4].Y, 48, 1e-3);
+  input_->ReleaseAt(At(pivot.X, pivot.Y + 60));
+  ExpectIndexAgreesWithScan();
+  EXPECT_TRUE(CleanUnderTheFrame());
+}
+
+TEST_F(GripFrameTest, ACornerDraggedOntoThePivotScalesToATenth) {
+  StartFrame();
+  const GripPoint pivot = FramePivot;
+  Drag(At(WorkGrips[5].X, WorkGrips[5].Y), At(pivot.X, pivot.Y));
+  EXPECT_FLOAT_EQ(FrameScaleX, 0.1F);
+  EXPECT_FLOAT_EQ(FrameScaleY, 0.1F);
+  EXPECT_EQ(MessagePanel(1), "X-Scale = 0.1");
+  EXPECT_EQ(MessagePanel(2), "Y-Scale = 0.1");
+  EXPECT_NEAR(PX(1, 1), 4.5, 1e-4);  // (0, 0) a tenth of the way from the centre (5, 2.5)
+  EXPECT_NEAR(PY(1, 1), 2.25, 1e-4);
+  input_->ReleaseAt(At(pivot.X, pivot.Y));
+  EXPECT_TRUE(CleanUnderTheFrame());
+}
+
+TEST_F(GripFrameTest, EscTakesTheFrameDownAndLeavesTheModelsPicture) {
+  StartFrame();
+  input_->Escape();
+  EXPECT_EQ(GroupDragOn, 0);
+  EXPECT_EQ(FrameShown, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(GripFrameTest, ModifySelectedWithNothingSelectedSaysSo) {
+  AddLine(0, 0, 10, 0);
+  DrawingDriver::PressButton("Move");
+  EXPECT_EQ(MessagePanel(2), "ERROR... No Lines Selected");
+  EXPECT_EQ(MessagePanel(3), "You Must Pre-Select lines");
+  EXPECT_EQ(GroupDragOn, 0);
+  EXPECT_EQ(ActiveTool, 0);
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -123,7 +123,9 @@ TEST_F(GripFrameTest, APressWithinTwoPixelsOfAGripHoldsItAndThreeDoesNot) {
     SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
     input_->PressAt(At(corner.X + c.dx, corner.Y + c.dy));
     EXPECT_EQ(GripHeld != 0, c.held);
-    if (c.held) EXPECT_EQ(GripIndex, 3);
+    if (c.held) {
+      EXPECT_EQ(GripIndex, 3);
+    }
     input_->ReleaseAt(At(corner.X + c.dx, corner.Y + c.dy));
     EXPECT_EQ(GripHeld, 0);
   }

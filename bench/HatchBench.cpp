@@ -1,6 +1,6 @@
 // The full redraw of a hatched area: RedrawView on a 1600 × 1000 drawing
 // window whose only visible entity is a Hatch over a 1400 × 900-pixel area,
-// its pattern a family of 45-degree lines 3 pixels apart (about 550 lines
+// its pattern a family of 45-degree lines 3 pixels apart at hatch scale 4 (about 550 lines
 // generated, rasterised and clipped by the span table at every redraw).
 // Beside it, the yardstick: the same family of lines (same centre, spacing,
 // direction and length) clipped to the same box and drawn with a plain
@@ -36,7 +36,9 @@ constexpr Double WorldWidth = 160;  // world window shown: 10 pixels per unit
 constexpr Double WorldHeight = 100;
 constexpr Double BoxXmin = 10, BoxYmin = 5, BoxXmax = 150, BoxYmax = 95;  // the area, world units
 constexpr Single FamilyAngle = 45;   // degrees
-constexpr Single FamilySpacing = 0.3F;  // world units: 3 pixels
+constexpr Single HatchScaleUsed = 4;   // above the zoom threshold at 10 pixels per unit
+constexpr Single PatternDeltaY = 0.075F;  // pattern units
+constexpr Double FamilySpacing = static_cast<Double>(PatternDeltaY) * HatchScaleUsed;  // world units: 3 pixels
 constexpr Long HatchRgb = 0x0000FF;   // red
 constexpr std::uint32_t HatchArgb = 0xFFFF0000u;
 
@@ -83,7 +85,7 @@ class HatchScene {
     HatchPatternLines.assign(2, PatternLineRec{});
     HatchPatternLines[1].PatternID = 1;
     HatchPatternLines[1].ANGLE = FamilyAngle;
-    HatchPatternLines[1].DeltaY = FamilySpacing;
+    HatchPatternLines[1].DeltaY = PatternDeltaY;
     PatternCount = PatternLineCount = 1;
   }
   static void AddHatchedArea() {
@@ -107,7 +109,7 @@ class HatchScene {
     Objs[ObjCount].ObjectID = area;
     Objs[ObjCount].Color = HatchRgb;
     AddPnt(BoxXmin, BoxYmin);
-    AddPnt(1, 1);
+    AddPnt(HatchScaleUsed, HatchScaleUsed);
     AddPnt(0, 0);
   }
 

@@ -1,9 +1,13 @@
 // Named areas through the menus and clicks, the span table, hatches and
 // fills drawn from an area's boundary, and the area chooser.
 #include <QCoreApplication>
+#include <QFile>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <cmath>
+#include <set>
+#include <vector>
 
 #include "annotation/Areas.h"
 #include "annotation/Boundaries.h"
@@ -14,13 +18,19 @@
 #include "model/ViewCache.h"
 #include "platform/Numbers.h"
 #include "organisation/frmAreaSelect.h"
+#include "storage/DbSchema.h"
+#include "storage/SaveData.h"
+#include "storage/LoadData.h"
+#include "storage/TestDatabase.h"
 #include "support/ScriptedResponder.h"
 #include "view/DisplayOptions.h"
+#include "view/DrawDispatch.h"
 
 namespace lintavo {
 namespace {
 
 constexpr Long Red = 0x0000FF;
+constexpr Long Yellow = 0x00FFFF;
 
 class AreasTest : public EditFixture {
  protected:
@@ -30,20 +40,35 @@ class AreasTest : public EditFixture {
     input_->ClickAt(x1, y1);
     input_->ClickAt(x2, y2);
   }
-  // The chooser answered by clicking row 0 and OK.
-  void ChooseFirstArea() {
-    Responder().OnModalWindow([](QDialog& shown) {
+  // Clicks row 0 of the chooser's list, as the user chooses the first area.
+  static void ClickFirstRow(frmAreaSelect& dialog) {
+    QListWidget* list = dialog.List1;
+    const QPoint at = list->visualItemRect(list->item(0)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(list->viewport(), &event);
+    }
+  }
+  // The chooser answered by clicking row 0, then OK (or Cancel).
+  void ChooseFirstArea(bool ok = true) {
+    Responder().OnModalWindow([ok](QDialog& shown) {
       auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
       ASSERT_NE(dialog, nullptr);
-      QListWidget* list = dialog->List1;
-      const QPoint at = list->visualItemRect(list->item(0)).center();
-      for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(list->viewport(), &event);
-      }
-      dialog->OKButton->click();
+      ClickFirstRow(*dialog);
+      (ok ? dialog->OKButton : dialog->CancelButton)->click();
     });
+  }
+  // A Hatch entity of area with pattern 1 at scale 1 and that rotation.
+  static Long AddHatch(Long area, Single rotation) {
+    AddObj(EntityHatch, 3);
+    Objs[ObjCount].Ltype = 1;
+    Objs[ObjCount].ObjectID = area;
+    Objs[ObjCount].Color = Red;
+    AddPnt(1, 1);
+    AddPnt(1, 1);
+    AddPnt(rotation, 0);
+    return ObjCount;
   }
   // One pattern of one continuous family at ANGLE, spacing 0.5.
   static void OnePattern(Single angle) {
@@ -57,13 +82,35 @@ class AreasTest : public EditFixture {
     HatchPatternLines[1].DeltaY = 0.5F;
     PatternCount = PatternLineCount = 1;
   }
-  int CountPixels(Long rgb) const {
-    const QImage& image = doc_->Image();
+  int CountPixels(Long rgb) const { return CountPixels(doc_->Image(), rgb); }
+  static int CountPixels(const QImage& image, Long rgb) {
     const QRgb want = qRgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == want ? 1 : 0;
     return n;
+  }
+  // The direction, in whole degrees 0..179, along which the pixels of that
+  // colour lie on the fewest parallel lines (world y upward).
+  int LineDirection(Long rgb) const {
+    const QImage& image = doc_->Image();
+    const QRgb want = qRgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+    std::vector<QPoint> pixels;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) == want) pixels.emplace_back(x, -y);
+    int best = -1;
+    size_t fewest = SIZE_MAX;
+    for (int degrees = 0; degrees < 180; ++degrees) {
+      const Double a = degrees * Pi / 180;
+      std::set<Long> offsets;  // distance of each pixel from the line through the origin
+      for (const QPoint& p : pixels) offsets.insert(RoundToLong(-p.x() * std::sin(a) + p.y() * std::cos(a)));
+      if (offsets.size() < fewest) {
+        fewest = offsets.size();
+        best = degrees;
+      }
+    }
+    return best;
   }
 };
 
@@ -223,15 +270,9 @@ TEST_F(AreasTest, DeletingAnAreaInTheChooserErasesItsBoundaryAndFills) {
   Responder().OnModalWindow([](QDialog& shown) {
     auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
     ASSERT_NE(dialog, nullptr);
-    QListWidget* list = dialog->List1;
-    const QPoint at = list->visualItemRect(list->item(0)).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-      QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-      QCoreApplication::sendEvent(list->viewport(), &event);
-    }
+    ClickFirstRow(*dialog);
     dialog->Command2->click();  // "Delete Area"
-    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(dialog->List1->count(), 0);
     dialog->CancelButton->click();
   });
   DrawingDriver::Choose("mnuAreasShow");
@@ -247,18 +288,13 @@ TEST_F(AreasTest, HatchFamiliesFollowRotationAndZoom) {
   struct Case {
     Single angle, rotation;
     bool rows, columns;
+    int direction;  // degrees of the drawn lines, 0..179
   };
-  const Case cases[] = {{0, 0, true, false}, {0, 90, false, true}, {90, 300, false, false}};
+  const Case cases[] = {{0, 0, true, false, 0}, {0, 90, false, true, 90}, {90, 300, false, false, 30}};
   for (const Case& c : cases) {
     OnePattern(c.angle);
     AreaItem = area;
-    AddObj(EntityHatch, 3);
-    Objs[ObjCount].Ltype = 1;
-    Objs[ObjCount].ObjectID = area;
-    Objs[ObjCount].Color = Red;
-    AddPnt(1, 1);
-    AddPnt(1, 1);
-    AddPnt(c.rotation, 0);
+    AddHatch(area, c.rotation);
     RefreshDocView(doc_);
     const QImage& image = doc_->Image();
     const QRgb red = qRgb(255, 0, 0);
@@ -268,6 +304,7 @@ TEST_F(AreasTest, HatchFamiliesFollowRotationAndZoom) {
     EXPECT_EQ(rowHits > 100, c.rows) << c.rotation;
     EXPECT_EQ(columnHits > 80, c.columns) << c.rotation;
     EXPECT_GT(CountPixels(Red), 0) << c.rotation;
+    EXPECT_NEAR(LineDirection(Red), c.direction, 1) << c.rotation;
     // The box's bottom row is never hatched.
     for (int x = 0; x < image.width(); ++x) EXPECT_NE(image.pixel(x, ViewPixMaxY - (24 + 48)), red);
     Objs[ObjCount].DwgNo = 0;
@@ -278,25 +315,122 @@ TEST_F(AreasTest, HatchFamiliesFollowRotationAndZoom) {
 TEST_F(AreasTest, HatchAtScaleOneShowsFromZoomTwoTenths) {
   CreateWindowArea(1, 1, 4, 3);
   OnePattern(0);
-  AddObj(EntityHatch, 3);
-  Objs[ObjCount].Ltype = 1;
-  Objs[ObjCount].ObjectID = Objs[ObjCount - 1].OwnerID;
-  Objs[ObjCount].Color = Red;
-  AddPnt(1, 1);
-  AddPnt(1, 1);
-  AddPnt(0, 0);
-  const Long hatch = ObjCount;
-  ShowHatches = FlagFalse;
-  RefreshDocView(doc_);
+  const Long hatch = AddHatch(Objs[ObjCount].OwnerID, 0);
   ShowHatches = FlagTrue;
-  for (const auto& [zoom, drawn] : {std::pair{0.19F, false}, std::pair{0.2F, true}}) {
-    ViewZoom = zoom;
-    DrawHatchObj(hatch);
-    EXPECT_EQ(CountPixels(Red) > 0, drawn) << zoom;
+  // Zoom, Scale: 1 : s shows the drawing at zoom 1 / s.
+  for (const auto& [typed, drawn] : {std::pair{"5.2631578947", false}, std::pair{"5", true}}) {
+    DrawingDriver::Choose("mnuViewZoomScale");
+    input_->Type(typed);
+    input_->Enter();
+    EXPECT_EQ(CountPixels(Red) > 0, drawn) << typed << " zoom " << ViewZoom;
   }
   Objs[hatch].Ltype = 2;  // beyond the library: nothing
   RefreshDocView(doc_);
   EXPECT_EQ(CountPixels(Red), 0);
+}
+
+TEST_F(AreasTest, CancelAfterPreviewingAHiddenAreaLeavesItShown) {
+  CreateWindowArea(1, 1, 4, 3);
+  const Long area = Objs[ObjCount].OwnerID;
+  Items[area].Show = FlagFalse;  // as HIDE leaves it
+  ChooseFirstArea(false);
+  DrawingDriver::Choose("mnuAreasShow");
+  EXPECT_EQ(Items[area].Show, FlagTrue);
+  EXPECT_EQ(AreaItem, 0);
+  EXPECT_TRUE(AreaName.empty());
+  EXPECT_EQ(ActiveTool, ToolNone);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(AreasTest, SelectAreaTakesACircleInTheBoundsOfAConcaveBoundary) {
+  // An L: the notch (2..5, 2..4) lies inside the extents box but outside the boundary.
+  DrawingDriver::Choose("mnuViewAreasPoints");
+  for (const auto& [x, y] : {std::pair{1.0, 1.0}, {5.0, 1.0}, {5.0, 2.0}, {2.0, 2.0}, {2.0, 4.0}, {1.0, 4.0},
+                             {1.0, 1.0}})
+    input_->ClickAt(x, y);
+  ASSERT_EQ(MessagePanel(2), "Area : New Area 1 CREATED");
+  const Long circle = AddCircle(4, 3, 0.5);      // centre and axis points in the box, all in the notch
+  const Long notchLine = AddLine(3, 3, 4, 3.5);  // in the notch: outside
+  const Long inside = AddLine(1.5, 1.5, 4, 1.5);
+  ChooseFirstArea();
+  DrawingDriver::Choose("mnuSelectArea");
+  EXPECT_EQ(Objs[circle].Selected, FlagTrue);
+  EXPECT_EQ(Objs[notchLine].Selected, FlagFalse);
+  EXPECT_EQ(Objs[inside].Selected, FlagTrue);
+}
+
+TEST_F(AreasTest, FillStylePaintsAndErasingPaintsTheBackground) {
+  CreateWindowArea(1, 1, 4, 3);
+  const QRgb red = qRgb(255, 0, 0);
+  const QPoint centre(24 + 48 * 2, ViewPixMaxY - (24 + 48 * 2));  // world (2.5, 2)
+  const QPoint edge(24 + 48 * 1, ViewPixMaxY - (24 + 48 * 2));    // world (1, 2): the left side
+  struct Case {
+    Integer style;
+    bool centreFilled;  // the fill colour inside
+  };
+  // Style 0 is solid; style 1 is transparent: the surface's pen draws the outline only.
+  for (const Case c : {Case{0, true}, Case{1, false}}) {
+    SCOPED_TRACE(c.style);
+    CurFillColor = Red;
+    CurFillPattern = c.style;
+    ChooseFirstArea();
+    DrawingDriver::Choose("mnuInsertFill");
+    const Long fill = ObjCount;
+    ASSERT_EQ(Objs[fill].Rtype, EntityFill);
+    EXPECT_EQ(Objs[fill].Ltype, c.style);
+    RefreshDocView(doc_);
+    const QImage& image = doc_->Image();
+    const QRgb background = image.pixel(0, 0);
+    EXPECT_EQ(image.pixel(centre) == red, c.centreFilled);
+    if (!c.centreFilled) EXPECT_EQ(image.pixel(centre), background);
+    EXPECT_NE(image.pixel(edge), background);
+    // Erasing draws the fill again in the background colour with its own style.
+    EraseDraw = FlagTrue;
+    DrawObject(fill);
+    EraseDraw = FlagFalse;
+    EXPECT_EQ(doc_->Image().pixel(centre), background);
+    EXPECT_EQ(CountPixels(Red), 0);
+    Objs[fill].DwgNo = 0;
+  }
+}
+
+TEST_F(AreasTest, AreaFillAndHatchDrawTheSameAfterSaveAndLoad) {
+  DwgDbPath = ScratchPath("Areas_dwg.mdb");
+  QFile::remove(QString::fromStdString(DwgDbPath));
+  {
+    TestDatabase db(DwgDbPath, true);
+    String error;
+    ASSERT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
+  }
+  OnePattern(45);
+  ShowFills = ShowHatches = FlagTrue;
+  CreateWindowArea(1, 1, 5, 4);
+  CurFillColor = Yellow;
+  CurFillPattern = 0;
+  ChooseFirstArea();
+  DrawingDriver::Choose("mnuInsertFill");
+  CurPatternName = "Qz Lines";
+  HatchColor = Red;
+  HatchScale = 1;
+  ChooseFirstArea();
+  DrawingDriver::Choose("mnuInsertHatch");
+  ASSERT_EQ(Objs[ObjCount].Rtype, EntityHatch);
+  RefreshDocView(doc_);
+  const QImage before = doc_->Image().copy();
+  EXPECT_GT(CountPixels(Red), 100);
+  EXPECT_GT(CountPixels(Yellow), 48 * 48 * 6);
+
+  ASSERT_TRUE(SaveDrawing(1));
+  FixedDpiDocument* loaded = Open(2, "Copy");
+  Dwgs[2].DrawID = Dwgs[1].DrawID;
+  ASSERT_TRUE(LoadDrawing());
+  loaded->XVscale = loaded->YVscale = doc_->XVscale;
+  loaded->View_Scale = doc_->View_Scale;
+  loaded->VbaseX = loaded->Vbasey = 24;
+  UpdateWorldWindow();
+  RefreshDocView(loaded);
+  EXPECT_GT(CountPixels(loaded->Image(), Red), 100);
+  EXPECT_TRUE(loaded->Image() == before);
 }
 
 }  // namespace

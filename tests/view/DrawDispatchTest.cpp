@@ -4,6 +4,7 @@
 
 #include "organisation/Layers.h"
 #include "picking/Selection.h"
+#include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
 #include "view/DrawFixture.h"
 #include "view/ObjectDrawers.h"
@@ -311,6 +312,17 @@ TEST_F(DrawDispatchTest, BoxedCharacterHasItsBoxColourBehindItsStrokes) {
   DrawObject(ch);
   EXPECT_EQ(ColourAt(0.5, 0.5), ColorRed);
   EXPECT_EQ(ColourAt(2.5, 2.5), ColorBlue);  // the stroke, in the character's colour
+}
+
+TEST_F(DrawDispatchTest, BoxedCharacterIsNotFilledWhileFillsAreOff) {
+  const Long glyph = AddNamedItem(ItemGlyph, "TEXT-65");
+  AddMemberLine(glyph, 0.2, 0.5, 0.8, 0.5, ColorGreen);
+  const Long ch = AddCharacter(glyph, 0, 0, 5, 0, 1, 255);
+  ShowFills = FlagFalse;
+  DrawObject(ch);
+  ShowFills = FlagTrue;
+  EXPECT_NE(ColourAt(0.5, 0.5), ColorRed);
+  EXPECT_TRUE(InkAt(2.5, 2.5));  // the strokes are drawn
 }
 
 TEST_F(DrawDispatchTest, BoldCharacterStrokesTakeTheBoldWeight) {

@@ -75,6 +75,14 @@ void FitPreviewToView() {
   ViewBaseY = ToSingle(h / 2.0 + ViewPixMinY - ViewScaleY * cy);
 }
 
+void WidenPreviewWindow() {
+  const Double dx = (ViewWinMaxX - ViewWinMinX) / 10, dy = (ViewWinMaxY - ViewWinMinY) / 10;
+  ViewWinMinX -= dx;
+  ViewWinMaxX += dx;
+  ViewWinMinY -= dy;
+  ViewWinMaxY += dy;
+}
+
 Double PreviewWidth() { return std::fabs(ViewWinMaxX - ViewWinMinX); }
 Double PreviewHeight() { return std::fabs(ViewWinMaxY - ViewWinMinY); }
 
@@ -94,6 +102,18 @@ void DrawLayerPreview(Long Layer) {
     if (obj.DwgNo == CurDwg && obj.LayerID == Layer && !obj.Erased) DrawObject(i);
   }
   item.Show = savedShow;
+}
+
+void DrawOwnedPreview(Long Owner) {
+  ShowRefPnts = FlagFalse;
+  if (!(ViewWinMaxX > ViewWinMinX) || !(ViewWinMaxY > ViewWinMinY)) return;
+  PreviewAllLayers = FlagTrue;
+  const Long last = ObjCount;
+  for (Long i = 1; i <= last; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo == CurDwg && obj.Show && !obj.Erased && (Owner == 0 || obj.OwnerID == Owner)) DrawObject(i);
+  }
+  PreviewAllLayers = FlagFalse;
 }
 
 }  // namespace lintavo

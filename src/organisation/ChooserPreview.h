@@ -39,6 +39,13 @@ void FitPreviewToView();
 // Draws every entity of the current drawing on layer Layer, the layer shown
 // meanwhile and Reference Points off. PreviewLayer := Layer, PreviewAllLayers off.
 void DrawLayerPreview(Long Layer);
+// Draws every shown entity of the current drawing, every shown layer, that
+// is owned by Owner (0: every entity); Reference Points off. Nothing when
+// the preview window has no width or height (it could not be fitted).
+void DrawOwnedPreview(Long Owner);
+// Widens the preview window by a tenth of its width on the left and right
+// and a tenth of its height at the bottom and top.
+void WidenPreviewWindow();
 // The preview window's width and height, world units.
 Double PreviewWidth();
 Double PreviewHeight();

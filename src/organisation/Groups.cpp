@@ -1,20 +1,254 @@
-// Groups: groups of a drawing and their commands.
+// Groups: the group commands of tool 15 and the routines that make, find
+// and delete groups.
+//
+// Sections:
+//   Command state
+//   Group routines
+//   Showing a group
+//   Commands
+//   Reset and registration
 #include "organisation/Groups.h"
 
+#include "model/DataHand.h"
+#include "model/DrawingWindow.h"
+#include "model/MainWindowLink.h"
+#include "model/MessageBar.h"
+#include "model/Picks.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "model/UndoRedo.h"
+#include "picking/Selection.h"
+#include "view/Zooms.h"
+
 namespace lintavo {
+
+// ---- Command state -------------------------------------------------------------
 
 Integer GroupCommand = 0;
 Integer GroupActive = 0;
+String GroupNameSought;
+Long SelectedGroup = 0;
+Double GroupXmin = 0, GroupYmin = 0, GroupXmax = 0, GroupYmax = 0;
+GroupDialogsRec GroupDialogs;
+
+namespace {
+
+constexpr const char* NewGroupPrefix = "New Group ";
+
+bool IsGroupOfDrawing(const ItemRec& item) { return item.Rtype == ItemGroup && item.DwgNo == CurDwg; }
+
+// An area's boundary: a polygon owned by an area item. It stays with its
+// area, whatever else is selected with it.
+bool IsAreaBoundary(const ObjRec& obj) {
+  return obj.Rtype == EntityPolygon && obj.OwnerID >= 1 && obj.OwnerID <= ItemCount &&
+         Items[obj.OwnerID].Rtype == ItemArea;
+}
+
+// Widens the gathered extents to take one point; the first point starts them.
+void TakeExtentPoint(const PntRec& point, bool& first) {
+  if (first) {
+    GroupXmin = GroupXmax = point.X;
+    GroupYmin = GroupYmax = point.Y;
+    first = false;
+    return;
+  }
+  if (point.X < GroupXmin) GroupXmin = point.X;
+  if (point.X > GroupXmax) GroupXmax = point.X;
+  if (point.Y < GroupYmin) GroupYmin = point.Y;
+  if (point.Y > GroupYmax) GroupYmax = point.Y;
+}
+
+}  // namespace
+
+// ---- Group routines ------------------------------------------------------------------
+
+bool FindGroupByName(Long& Index) {
+  Index = 0;
+  for (Long i = 1; i <= ItemCount; ++i) {
+    Index = i;
+    if (IsGroupOfDrawing(Items[i]) && Items[i].Name == GroupNameSought) return true;
+  }
+  return false;
+}
+
+bool AssignSelectionToGroup() {
+  GroupXmin = GroupYmin = GroupXmax = GroupYmax = 0;
+  bool first = true;
+  const Long group = ItemCount;
+  const Long last = ObjCount;
+  for (Long i = 1; i <= last; ++i) {
+    ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || !obj.Selected || obj.Erased || IsAreaBoundary(obj)) continue;
+    obj.OwnerID = group;
+    // A compound entity counts with its insertion point only.
+    const Long points = obj.Rtype > EntityPolygon ? (obj.NPoints > 0 ? 1 : 0) : obj.NPoints;
+    for (Long k = 0; k < points; ++k) TakeExtentPoint(Pnts[obj.PointID + k], first);
+  }
+  return !first;
+}
+
+void NewGroup() {
+  Long index = 0;
+  for (Long n = 1;; ++n) {
+    GroupNameSought = NewGroupPrefix + std::to_string(n);
+    if (!FindGroupByName(index)) break;
+  }
+  NewItemName = GroupNameSought;
+  AddItem(ItemGroup);
+  const Long added = ItemCount;
+  Items[added].Name = GroupNameSought;
+  Items[added].Xorigin = Items[added].Yorigin = 0;
+  Items[added].DwgNo = CurDwg;
+  AssignSelectionToGroup();
+  ItemRec& group = Items[added];
+  group.Xmin = GroupXmin;
+  group.Ymin = GroupYmin;
+  group.Xmax = GroupXmax;
+  group.Ymax = GroupYmax;
+  group.Nlines = SelectedCount;
+  group.Show = FlagTrue;
+  group.Lock = FlagFalse;
+}
+
+void DeleteGroup(Long Index) {
+  if (Index < 1 || Index > ItemCount || Items[Index].Rtype != ItemGroup) return;
+  DeleteItemObjs(Index);
+  if (SelectedGroup == Index) {
+    SelectedGroup = 0;
+    GroupNameSought.clear();
+  }
+}
+
+// ---- Showing a group -------------------------------------------------------------------
+
+namespace {
+
+// The active drawing window of the main window becomes the drawing target
+// again (the chooser's preview had it); nullptr when there is none.
+DrawingWindow* TargetActiveWindow() {
+  MainWindowLink* main = MainLink();
+  if (DrawingWindow* window = main ? main->ActiveDrawingWindow() : nullptr) {
+    ActiveDoc = &window->DrawingSurface();
+    return window;
+  }
+  return ActiveDocForm();
+}
+
+// The view zooms to the group, the previous window kept for Zoom Previous,
+// and is redrawn whole, so the picture is the model's. A group without width
+// or height (no members, or one point) is not fitted.
+void ShowGroupOnView(DrawingWindow& window, Long group) {
+  ItemRec& item = Items[group];
+  SaveViewWindow();
+  item.Show = FlagTrue;
+  if (item.Xmax > item.Xmin && item.Ymax > item.Ymin) {
+    window.XVmin = item.Xmin;
+    window.YVmin = item.Ymin;
+    window.XVmax = item.Xmax;
+    window.YVmax = item.Ymax;
+    FitViewToWindow();
+  }
+  RefreshActiveView();
+}
+
+// Shows the chooser for an action; a chooser nobody plugged is cancelled.
+void ChooseGroup(Integer action) {
+  SelectKind = SelectKindGroup;
+  SelectAction = action;
+  SelectedGroup = 0;
+  GroupNameSought.clear();
+  DlgCancelled = FlagTrue;
+  if (GroupDialogs.ShowGroupSelect) GroupDialogs.ShowGroupSelect();
+}
+
+bool GroupChosen() {
+  return !DlgCancelled && SelectedGroup > 0 && SelectedGroup <= ItemCount && Items[SelectedGroup].Rtype == ItemGroup;
+}
+
+// After the chooser of Show and Add: the chosen group drawn alone with the
+// message, or the whole view again.
+void ShowChosenGroup(const char* done) {
+  DrawingWindow* window = TargetActiveWindow();
+  if (!GroupChosen() || !window) {
+    RefreshActiveView();
+  } else if (GroupNameSought.empty()) {
+    RefreshActiveView();
+    ShowStatus("Group : " + GroupNameSought + " Not Found", 2);
+  } else {
+    ShowGroupOnView(*window, SelectedGroup);
+    ShowStatus("Group : " + GroupNameSought + done, 2);
+  }
+  EndGroupCommand();
+}
+
+// ---- Commands --------------------------------------------------------------------------
+
+void ShowGroup() {
+  ShowStatus("SHOW a Group", 1);
+  ChooseGroup(GroupActionShow);
+  ShowChosenGroup(" Showing");
+}
+
+void AddSelectedGroup() {
+  ShowStatus("ADD Selected Group", 1);
+  if (SelectedCount < 1) {
+    ShowStatus("No Items Selected!!", 2);
+    EndGroupCommand();
+    return;
+  }
+  NewGroup();
+  ChooseGroup(GroupActionAdd);
+  ShowChosenGroup(" Created");
+}
+
+void HideGroup() {
+  ShowStatus("HIDE a Group", 1);
+  ChooseGroup(GroupActionHide);
+  TargetActiveWindow();
+  if (GroupChosen()) {
+    Items[SelectedGroup].Show = FlagFalse;
+    ShowStatus("Group : " + GroupNameSought + " Hidden", 2);
+  }
+  RefreshActiveView();
+  EndGroupCommand();
+}
+
+}  // namespace
+
+void RunGroupCommand() {
+  if (!GroupActive) {
+    ActiveTool = ToolGroups;
+    GroupActive = FlagTrue;
+    AwaitingInput = FlagTrue;
+    ToolStep = 0;
+  }
+  switch (GroupCommand) {
+    case ShowGroupCode: ShowGroup(); break;
+    case AddSelectedGroupCode: AddSelectedGroup(); break;
+    case HideGroupCode: HideGroup(); break;
+    default: break;
+  }
+}
+
+void EndGroupCommand() {
+  GroupActive = FlagFalse;
+  AwaitingInput = FlagFalse;
+  ActiveTool = 0;
+  ToolStep = 0;
+}
+
+// ---- Reset and registration -------------------------------------------------------
 
 void ResetGroups() {
   GroupCommand = 0;
   GroupActive = 0;
+  GroupNameSought.clear();
+  SelectedGroup = 0;
+  GroupXmin = GroupYmin = GroupXmax = GroupYmax = 0;
 }
 
 namespace {
-const ModuleRegistrar Registered({"Groups", FloorOrganisation, ResetGroups, {ToolGroups, &GroupActive}});
+const ModuleRegistrar Registered({"Groups", FloorOrganisation, ResetGroups, {ToolGroups, &GroupActive, RunGroupCommand}});
 }  // namespace
 
 }  // namespace lintavo

@@ -1,20 +1,180 @@
-// ViewHand: named views and their commands.
+// ViewHand: the view commands of tool 13 and the routines that make, find
+// and delete named views.
+//
+// Sections:
+//   Command state
+//   View routines
+//   Commands
+//   Reset and registration
 #include "organisation/ViewHand.h"
 
+#include "model/DataHand.h"
+#include "model/DrawingWindow.h"
+#include "model/MainWindowLink.h"
+#include "model/MessageBar.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "model/UndoRedo.h"
+#include "model/ViewCache.h"
+#include "picking/Selection.h"
+#include "view/Zooms.h"
+
 namespace lintavo {
+
+// ---- Command state -------------------------------------------------------------
 
 Integer ViewCommand = 0;
 Integer ViewActive = 0;
+String ViewNameSought;
+Long SelectedView = 0;
+ViewDialogsRec ViewDialogs;
+
+namespace {
+constexpr const char* NewViewPrefix = "New View ";
+}  // namespace
+
+// ---- View routines ------------------------------------------------------------------
+
+bool FindViewByName(Long& Index) {
+  for (Long i = 1; i <= ItemCount; ++i) {
+    Index = i;
+    const ItemRec& item = Items[i];
+    if (item.Rtype == ItemView && item.DwgNo == CurDwg && item.Name == ViewNameSought) return true;
+  }
+  return false;
+}
+
+void NewView() {
+  Long index = 0;
+  for (Long n = 1;; ++n) {
+    ViewNameSought = NewViewPrefix + std::to_string(n);
+    if (!FindViewByName(index)) break;
+  }
+  NewItemName = ViewNameSought;
+  AddItem(ItemView);
+  ItemRec& view = Items[ItemCount];
+  view.Name = ViewNameSought;
+  view.Xorigin = view.Yorigin = 0;
+  // The world window shown now: the drawing window's own when there is one.
+  if (const DrawingWindow* window = ActiveDocForm()) {
+    view.Xmin = window->XVmin;
+    view.Ymin = window->YVmin;
+    view.Xmax = window->XVmax;
+    view.Ymax = window->YVmax;
+  } else {
+    view.Xmin = ViewWinMinX;
+    view.Ymin = ViewWinMinY;
+    view.Xmax = ViewWinMaxX;
+    view.Ymax = ViewWinMaxY;
+  }
+  view.Show = FlagTrue;
+  view.Lock = FlagFalse;
+  view.Nlines = 0;
+  view.DwgNo = CurDwg;
+}
+
+void DeleteView(Long Index) {
+  if (Index < 1 || Index > ItemCount || Items[Index].Rtype != ItemView) return;
+  DeleteItemObjs(Index);
+  if (SelectedView == Index) {
+    SelectedView = 0;
+    ViewNameSought.clear();
+  }
+}
+
+// ---- Commands --------------------------------------------------------------------------
+
+namespace {
+
+// The active drawing window of the main window becomes the drawing target
+// again (the chooser's preview had it); nullptr when there is none.
+DrawingWindow* TargetActiveWindow() {
+  MainWindowLink* main = MainLink();
+  if (DrawingWindow* window = main ? main->ActiveDrawingWindow() : nullptr) {
+    ActiveDoc = &window->DrawingSurface();
+    return window;
+  }
+  return ActiveDocForm();
+}
+
+bool ViewChosen() {
+  return !DlgCancelled && SelectedView > 0 && SelectedView <= ItemCount && Items[SelectedView].Rtype == ItemView &&
+         !ViewNameSought.empty();
+}
+
+// Shows the chooser for an action, then goes to the chosen view with the
+// message; in every case the view is redrawn and the command ends. A view of
+// no width or height is not fitted.
+void ChooseAndShowView(Integer action, const char* done) {
+  SelectKind = SelectKindView;
+  SelectAction = action;
+  SelectedView = 0;
+  ViewNameSought.clear();
+  DlgCancelled = FlagTrue;
+  if (ViewDialogs.ShowViewSelect) ViewDialogs.ShowViewSelect();
+  DrawingWindow* window = TargetActiveWindow();
+  if (ViewChosen() && window) {
+    ItemRec& view = Items[SelectedView];
+    SaveViewWindow();
+    view.Show = FlagTrue;
+    window->View_Layers = FlagTrue;
+    if (view.Xmax > view.Xmin && view.Ymax > view.Ymin) {
+      window->XVmin = view.Xmin;
+      window->YVmin = view.Ymin;
+      window->XVmax = view.Xmax;
+      window->YVmax = view.Ymax;
+      FitViewToWindow();
+    }
+    ShowStatus("VIEW : " + ViewNameSought + done, 2);
+  }
+  RefreshActiveView();
+  EndViewCommand();
+}
+
+void ShowView() {
+  ShowStatus("SHOW A View", 1);
+  ChooseAndShowView(ViewActionShow, " Showing");
+}
+
+void AddView() {
+  ShowStatus("ADD View", 1);
+  NewView();
+  ChooseAndShowView(ViewActionAdd, " Created");
+}
+
+}  // namespace
+
+void RunViewCommand() {
+  if (!ViewActive) {
+    ToolStep = 0;
+    ViewActive = FlagTrue;
+    AwaitingInput = FlagTrue;
+  }
+  switch (ViewCommand) {
+    case ShowViewCode: ShowView(); break;
+    case AddViewCode: AddView(); break;
+    default: break;
+  }
+}
+
+void EndViewCommand() {
+  ViewActive = FlagFalse;
+  AwaitingInput = FlagFalse;
+  ActiveTool = 0;
+  ToolStep = 0;
+}
+
+// ---- Reset and registration -------------------------------------------------------
 
 void ResetViewHand() {
   ViewCommand = 0;
   ViewActive = 0;
+  ViewNameSought.clear();
+  SelectedView = 0;
 }
 
 namespace {
-const ModuleRegistrar Registered({"ViewHand", FloorOrganisation, ResetViewHand, {ToolViews, &ViewActive}});
+const ModuleRegistrar Registered({"ViewHand", FloorOrganisation, ResetViewHand, {ToolViews, &ViewActive, RunViewCommand}});
 }  // namespace
 
 }  // namespace lintavo

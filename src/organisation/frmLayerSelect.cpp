@@ -10,6 +10,8 @@
 #include "model/ViewCache.h"
 #include "organisation/Layers.h"
 #include "organisation/frmAreaSelect.h"
+#include "organisation/frmGroupSelect.h"
+#include "organisation/frmViewSelect.h"
 #include "picking/Selection.h"
 #include "platform/Modal.h"
 #include "platform/Prompts.h"
@@ -81,10 +83,12 @@ void ShowLayerSelect() {
 
 namespace {
 
-// The choosers of Select Layer and Select Area; the choosers of the other
-// kinds are not built yet and count as cancelled.
+// The choosers of Select Layer, Area, Group and View; any other kind counts
+// as cancelled.
 bool ChooseItemOfKind(Integer Kind, String& Name, Long& ItemNo) {
   if (Kind == SelectKindArea) return ChooseAreaItem(Name, ItemNo);
+  if (Kind == SelectKindGroup) return ChooseGroupItem(Name, ItemNo);
+  if (Kind == SelectKindView) return ChooseViewItem(Name, ItemNo);
   if (Kind != SelectKindLayer) return false;
   ShowLayerSelect();
   if (DlgCancelled || SelectedLayer < 1) return false;

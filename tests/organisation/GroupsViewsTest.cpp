@@ -1,0 +1,385 @@
+// Groups and named views through the menus, clicks and their choosers; the
+// window corners and inside tests; groups and views saved with the drawing.
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <functional>
+
+#include "commands/EditFixture.h"
+#include "model/LayerItems.h"
+#include "model/ViewCache.h"
+#include "organisation/Groups.h"
+#include "organisation/ViewHand.h"
+#include "organisation/frmGroupSelect.h"
+#include "organisation/frmViewSelect.h"
+#include "picking/Selection.h"
+#include "picking/WindowCorners.h"
+#include "storage/DbSchema.h"
+#include "storage/LoadData.h"
+#include "storage/SaveData.h"
+#include "storage/TestDatabase.h"
+#include "support/DialogKeys.h"
+#include "support/ScriptedResponder.h"
+#include "view/DisplayOptions.h"
+
+namespace lintavo {
+namespace {
+
+class GroupsViewsTest : public EditFixture {
+ protected:
+  // Operates the next modal window of type T with operate, then closes it
+  // with Cancel when operate left it open.
+  template <typename T>
+  void OnDialog(std::function<void(T&)> operate) {
+    Responder().OnModalWindow([operate](QDialog& shown) {
+      auto* dialog = qobject_cast<T*>(&shown);
+      ASSERT_NE(dialog, nullptr);
+      operate(*dialog);
+      if (dialog->isVisible()) dialog->CancelButton->click();
+    });
+  }
+  // A click on a row of a chooser's list, as the mouse delivers it.
+  static void ClickRow(QListWidget* list, int row) {
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(list->viewport(), &event);
+    }
+  }
+  static void ClickLastRow(QListWidget* list) { ClickRow(list, list->count() - 1); }
+  // An item of the current drawing of a kind, named.
+  static Long AddNamedItem(Integer kind, const String& name, Double xmax = 4, Double ymax = 3) {
+    NewItemName = name;
+    AddItem(kind);
+    ItemRec& item = Items[ItemCount];
+    item.Name = name;
+    item.DwgNo = CurDwg;
+    item.Xmin = item.Ymin = 0;
+    item.Xmax = xmax;
+    item.Ymax = ymax;
+    item.Show = FlagTrue;
+    return ItemCount;
+  }
+  // ADD Selected Group from the menu, the new group clicked and OK.
+  void AddGroupFromMenu() {
+    OnDialog<frmGroupSelect>([](frmGroupSelect& dialog) {
+      ClickLastRow(dialog.List1);
+      dialog.OKButton->click();
+    });
+    DrawingDriver::Choose("mnuViewGroup");
+  }
+  static void RunGroup(Integer code) {
+    GroupCommand = code;
+    ActiveTool = ToolGroups;
+    SelectTool();
+  }
+};
+
+// ---- Groups -----------------------------------------------------------------------------------
+
+TEST_F(GroupsViewsTest, AddSelectedGroupNamesTheFirstFreeNumberAndTakesOnlyInsertionPoints) {
+  struct Case {
+    std::vector<const char*> existing;
+    const char* made;
+  };
+  for (const Case& c : {Case{{"New Group 1", "New Group 2"}, "New Group 3"}, Case{{"New Group 2"}, "New Group 1"}}) {
+    for (Long i = 1; i <= ItemCount; ++i)
+      if (Items[i].Rtype == ItemGroup) DeleteGroup(i);
+    for (const char* name : c.existing) AddNamedItem(ItemGroup, name);
+    const Long line = AddLine(1, 1, 3, 2);
+    const Long text = AddCompound(EntityTextChar, 4, 4, 0);  // its (1, 1) and (0, 0) are no places
+    const Long second = AddCompound(EntityTextChar, 2, 4.5, 0);
+    SelectWindow(0.5, 0.5, 5, 5);
+    ASSERT_EQ(SelectedCount, 3);
+    OnDialog<frmGroupSelect>([&](frmGroupSelect& dialog) {
+      EXPECT_EQ(dialog.windowTitle(), "Add Group");
+      EXPECT_EQ(dialog.List1->item(dialog.List1->count() - 1)->text(), c.made);
+      ClickLastRow(dialog.List1);
+      dialog.OKButton->click();
+    });
+    DrawingDriver::Choose("mnuViewGroup");
+    EXPECT_EQ(MessagePanel(1), "ADD Selected Group");
+    EXPECT_EQ(MessagePanel(2), String("Group : ") + c.made + " Created");
+    const ItemRec& group = Items[ItemCount];
+    EXPECT_EQ(group.Name, c.made);
+    EXPECT_EQ(group.Nlines, 3);
+    EXPECT_EQ(group.Xmin, 1);
+    EXPECT_EQ(group.Ymin, 1);
+    EXPECT_EQ(group.Xmax, 4);
+    EXPECT_EQ(group.Ymax, 4.5);
+    for (Long member : {line, text, second}) EXPECT_EQ(Objs[member].OwnerID, ItemCount);
+    EXPECT_EQ(ActiveTool, ToolNone);
+    EXPECT_EQ(ActiveDoc, static_cast<Surface*>(doc_));
+    EXPECT_TRUE(EqualsFreshRedraw());
+    DrawingDriver::Choose("mnuSelectClr");
+  }
+}
+
+TEST_F(GroupsViewsTest, AddWithoutSelectionMakesNoGroupAndAreaBoundariesStayWithTheirArea) {
+  const Long items = ItemCount;
+  DrawingDriver::Choose("mnuViewGroup");
+  EXPECT_EQ(MessagePanel(2), "No Items Selected!!");
+  EXPECT_EQ(ItemCount, items);
+  EXPECT_EQ(ActiveTool, ToolNone);
+
+  DrawingDriver::Choose("mnuViewAreasWindow");
+  input_->ClickAt(1, 1);
+  input_->ClickAt(5, 4);
+  const Long boundary = ObjCount;
+  const Long area = Objs[boundary].OwnerID;
+  ASSERT_EQ(Items[area].Rtype, ItemArea);
+  const Long line = AddLine(2, 2, 3, 3);
+  SelectWindow(0.5, 0.5, 6, 5);
+  Objs[boundary].Selected = FlagTrue;  // a hidden boundary in the selection all the same
+  AddGroupFromMenu();
+  EXPECT_EQ(Objs[boundary].OwnerID, area);
+  EXPECT_EQ(Objs[line].OwnerID, ItemCount);
+  EXPECT_EQ(Items[ItemCount].Xmin, 2);  // the boundary's corner at 1 is not the group's
+  EXPECT_EQ(Items[ItemCount].Xmax, 3);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(GroupsViewsTest, CancelAfterPreviewingAHiddenGroupLeavesItHiddenAndOkShowsIt) {
+  AddLine(1, 1, 3, 2);
+  SelectWindow(0.5, 0.5, 5, 5);
+  AddGroupFromMenu();
+  const Long group = ItemCount;
+  struct Case {
+    bool ok;
+    Integer show;
+    const char* message;
+  };
+  for (const Case c : {Case{false, FlagFalse, "Group : New Group 1 Hidden"},
+                       Case{true, FlagTrue, "Group : New Group 1 Showing"}}) {
+    OnDialog<frmGroupSelect>([](frmGroupSelect& dialog) {
+      EXPECT_EQ(dialog.windowTitle(), "Hide Group");
+      ClickRow(dialog.List1, 0);
+      dialog.OKButton->click();
+    });
+    RunGroup(HideGroupCode);
+    ASSERT_EQ(Items[group].Show, FlagFalse);
+    ASSERT_EQ(MessagePanel(2), "Group : New Group 1 Hidden");
+    OnDialog<frmGroupSelect>([&](frmGroupSelect& dialog) {
+      ClickRow(dialog.List1, 0);
+      EXPECT_EQ(dialog.lblLines->text(), "Lines = 1");
+      (c.ok ? dialog.OKButton : dialog.CancelButton)->click();
+    });
+    DrawingDriver::Choose("mnuGroupsShow");
+    EXPECT_EQ(Items[group].Show, c.show);
+    EXPECT_EQ(MessagePanel(2), c.message);
+    EXPECT_EQ(PreviewMode, 0);
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
+TEST_F(GroupsViewsTest, DeleteGroupErasesTheMembersWithoutAskingAndActsOnlyOnAChosenRow) {
+  const Long member = AddLine(1, 1, 3, 2);
+  const Long other = AddLine(1, 4, 3, 4);
+  SelectWindow(0.5, 0.5, 4, 3);
+  AddGroupFromMenu();
+  const Long group = ItemCount;
+  auto questions = [this] {
+    size_t n = 0;
+    for (const PromptRecord& prompt : Responder().Prompts()) n += prompt.kind == PromptKind::MessageBox ? 1 : 0;
+    return n;
+  };
+  const size_t asked = questions();
+  OnDialog<frmGroupSelect>([](frmGroupSelect& dialog) {
+    dialog.Command2->click();                             // nothing chosen: nothing deleted
+    RetypeAndEnter(dialog.TxtName, "Renamed");            // nor renamed
+    EXPECT_EQ(dialog.List1->count(), 1);
+    ClickRow(dialog.List1, 0);
+    RetypeAndEnter(dialog.TxtName, "Kept Name");
+    EXPECT_EQ(dialog.List1->item(0)->text(), "Kept Name");
+    dialog.Command2->click();
+    EXPECT_EQ(dialog.List1->count(), 0);
+    EXPECT_EQ(SelectedGroup, 0);  // the deleted group is no answer
+    dialog.OKButton->click();
+  });
+  DrawingDriver::Choose("mnuGroupsShow");
+  EXPECT_EQ(questions(), asked);  // no question
+  EXPECT_TRUE(Objs[member].Erased || Objs[member].DwgNo == 0);
+  EXPECT_TRUE(group > ItemCount || Items[group].Rtype == ItemDeleted);
+  EXPECT_EQ(Objs[other].DwgNo, CurDwg);
+  EXPECT_EQ(Objs[other].Erased, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(GroupsViewsTest, SelectGroupAndSelectViewUseTheirChoosersAndSelectAreaStillWorks) {
+  const Long member = AddLine(1, 1, 3, 2);
+  const Long outside = AddLine(6, 4, 7, 5);
+  SelectWindow(0.5, 0.5, 4, 3);
+  AddGroupFromMenu();
+  DrawingDriver::Choose("mnuSelectClr");
+  OnDialog<frmGroupSelect>([](frmGroupSelect& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), "Select Group");
+    ClickRow(dialog.List1, 0);
+    dialog.OKButton->click();
+  });
+  DrawingDriver::Choose("mnuSelectGroup");
+  EXPECT_EQ(Objs[member].Selected, FlagTrue);
+  EXPECT_EQ(Objs[outside].Selected, 0);
+
+  AddNamedItem(ItemView, "Corner", 5, 5);
+  OnDialog<frmViewSelect>([](frmViewSelect& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), "Select View");
+    ClickRow(dialog.List1, 0);
+    dialog.OKButton->click();
+  });
+  DrawingDriver::Choose("mnuSelectView");
+  EXPECT_EQ(Objs[member].Selected, FlagTrue);
+  EXPECT_EQ(Objs[outside].Selected, 0);
+  EXPECT_EQ(MessagePanel(2), "View: Corner - Selected");
+  EXPECT_EQ(ActiveDoc, static_cast<Surface*>(doc_));
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// ---- Named views ------------------------------------------------------------------------------
+
+TEST_F(GroupsViewsTest, AddViewNamesTheFirstFreeNumberAndACancelledViewIsListedNextTime) {
+  struct Case {
+    std::vector<const char*> existing;
+    const char* made;
+  };
+  for (const Case& c : {Case{{}, "New View 1"}, Case{{"New View 1", "New View 3", "new view 2"}, "New View 2"}}) {
+    for (Long i = 1; i <= ItemCount; ++i)
+      if (Items[i].Rtype == ItemView) DeleteView(i);
+    for (const char* name : c.existing) AddNamedItem(ItemView, name);
+    const Double left = doc_->XVmin, top = doc_->YVmax;
+    OnDialog<frmViewSelect>([&](frmViewSelect& dialog) {
+      EXPECT_EQ(dialog.windowTitle(), "Add New View");
+      EXPECT_EQ(dialog.List1->item(dialog.List1->count() - 1)->text(), c.made);
+      dialog.CancelButton->click();
+    });
+    DrawingDriver::Choose("mnuViewView");
+    EXPECT_EQ(MessagePanel(1), "ADD View");
+    EXPECT_EQ(Items[ItemCount].Name, c.made);
+    EXPECT_EQ(Items[ItemCount].Xmin, left);
+    EXPECT_EQ(Items[ItemCount].Ymax, top);
+    EXPECT_EQ(SelectedView, 0);
+    OnDialog<frmViewSelect>([&](frmViewSelect& dialog) {
+      EXPECT_EQ(dialog.windowTitle(), "Show/Edit View");
+      EXPECT_EQ(dialog.List1->item(dialog.List1->count() - 1)->text(), c.made);
+      ClickLastRow(dialog.List1);
+      EXPECT_EQ(dialog.lblView->text(), c.made);
+      dialog.OKButton->click();
+    });
+    DrawingDriver::Choose("mnuViewsShow");
+    EXPECT_EQ(MessagePanel(2), String("VIEW : ") + c.made + " Showing");
+    EXPECT_EQ(ActiveTool, ToolNone);
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
+TEST_F(GroupsViewsTest, ShowViewGoesToTheViewAndTheChooserCopesWithNoViewsAndZeroWidth) {
+  OnDialog<frmViewSelect>([](frmViewSelect& dialog) {
+    EXPECT_EQ(dialog.Label1->text(), "NO Views Available");
+    EXPECT_EQ(dialog.List1->count(), 0);
+    dialog.OKButton->click();
+  });
+  DrawingDriver::Choose("mnuViewsShow");
+  EXPECT_EQ(SelectedView, 0);
+  EXPECT_EQ(MessagePanel(2), "");
+
+  AddLine(1, 1, 3, 2);
+  const Long flat = AddNamedItem(ItemView, "Flat", 0, 3);  // no width
+  AddNamedItem(ItemView, "Wide", 2, 1);
+  ShowRefPnts = FlagTrue;
+  OnDialog<frmViewSelect>([&](frmViewSelect& dialog) {
+    EXPECT_EQ(dialog.Label1->text(), " 2  Views Available");
+    ClickRow(dialog.List1, 0);
+    EXPECT_EQ(ViewWinMaxX, Dwgs[1].Xmax);  // the fallback corner
+    EXPECT_EQ(SelectedView, flat);
+    ClickRow(dialog.List1, 1);
+    dialog.OKButton->click();
+  });
+  DrawingDriver::Choose("mnuViewsShow");
+  EXPECT_EQ(ShowRefPnts, FlagFalse);
+  EXPECT_EQ(MessagePanel(2), "VIEW : Wide Showing");
+  EXPECT_NEAR(doc_->XVmin, 0, 1e-3);  // the view window fitted: both of its sides within
+  EXPECT_LE(doc_->XVmax - doc_->XVmin, 2.01 * (doc_->YVmax - doc_->YVmin) + 2.01);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// ---- The window and its inside tests ------------------------------------------------------------
+
+TEST_F(GroupsViewsTest, WindowCornersOrderTheCornersAndTheInsideTestsFollowEachType) {
+  SelectWindow(1, 1, 5, 4);
+  ASSERT_EQ(WindowMinX, 1);
+  ASSERT_EQ(WindowMaxY, 4);
+  DrawingDriver::Choose("mnuSelectWindow");
+  input_->ClickAt(2, 2);
+  input_->ClickAt(2, 3);  // the same X: false, the X bounds stay
+  input_->Escape();
+  EXPECT_EQ(WindowMinX, 1);
+  EXPECT_EQ(WindowMaxX, 5);
+  EXPECT_EQ(WindowMinY, 2);
+  EXPECT_EQ(WindowMaxY, 3);
+  EXPECT_FALSE(SetWindowFromView(3, 1, 3, 4));
+  EXPECT_TRUE(SetWindowFromView(5, 4, 1, 1));
+  EXPECT_EQ(WindowMinX, 1);
+  EXPECT_EQ(WindowMaxY, 4);
+
+  const Long border = AddLine(1, 1, 5, 4);
+  const Long across = AddLine(2, 2, 6, 2);
+  AddObj(EntityArc, 4);  // centre outside, the rest inside
+  AddPnt(0, 0);
+  AddPnt(2, 2);
+  AddPnt(1.2, 1.2);
+  AddPnt(3, 3);
+  const Long arc = ObjCount;
+  const Long hidden = AddLine(2, 2, 3, 3);
+  Objs[hidden].Show = FlagFalse;
+  const Long text = AddCompound(EntityTextChar, 2, 2, 90);  // (90, 0) is no place
+  struct Case {
+    Long obj;
+    bool inside;
+  };
+  for (const Case c : {Case{border, true}, Case{across, false}, Case{arc, true}, Case{hidden, false},
+                       Case{text, true}})
+    EXPECT_EQ(IsObjInWindow(c.obj), c.inside) << c.obj;
+}
+
+// ---- Saving -----------------------------------------------------------------------------------
+
+TEST_F(GroupsViewsTest, GroupsAndViewsAreSavedAndLoadedWithTheDrawing) {
+  DwgDbPath = ScratchPath("GroupsViews_dwg.mdb");
+  QFile::remove(QString::fromStdString(DwgDbPath));
+  {
+    TestDatabase db(DwgDbPath, true);
+    String error;
+    ASSERT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
+  }
+  AddLine(1, 1, 3, 2);
+  SelectWindow(0.5, 0.5, 4, 3);
+  AddGroupFromMenu();
+  AddNamedItem(ItemView, "Kept View", 5, 4);
+  ASSERT_TRUE(SaveDrawing(1));
+  Open(2, "Copy");
+  Dwgs[2].DrawID = Dwgs[1].DrawID;
+  ASSERT_TRUE(LoadDrawing());
+  Long group = 0, view = 0, member = 0;
+  for (Long i = 1; i <= ItemCount; ++i) {
+    if (Items[i].DwgNo != 2) continue;
+    if (Items[i].Rtype == ItemGroup) group = i;
+    if (Items[i].Rtype == ItemView) view = i;
+  }
+  ASSERT_GT(group, 0);
+  ASSERT_GT(view, 0);
+  EXPECT_EQ(Items[group].Name, "New Group 1");
+  EXPECT_EQ(Items[group].Xmax, 3);
+  EXPECT_EQ(Items[view].Name, "Kept View");
+  EXPECT_EQ(Items[view].Ymax, 4);
+  for (Long i = 1; i <= ObjCount; ++i)
+    if (Objs[i].DwgNo == 2 && Objs[i].Rtype == EntityLine) member = i;
+  ASSERT_GT(member, 0);
+  EXPECT_EQ(Objs[member].OwnerID, group);
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -6,12 +6,14 @@
 //   Ending
 //   Place Text, Box Text Place, Edit Text
 //   Place Text on Path
+//   Typed strings
 //   Restyle and height
 //   Dispatcher
 //   Reset and registration
 #include "annotation/Texthand.h"
 
 #include <cmath>
+#include <vector>
 
 #include "annotation/TextChars.h"
 #include "annotation/TextEntry.h"
@@ -396,6 +398,94 @@ void PlaceTextOnPath() {
     PathSecondClick(x, y);
 }
 
+// ---- Typed strings --------------------------------------------------------------------------
+
+constexpr Double TypedLineSpacing = 1.5;  // heights between the lines of typed strings
+constexpr Integer TypedBlank = 32;        // a blank moves the pen and writes nothing
+std::vector<Long> StringGlyphs;           // glyphs of the string being written; storage reused
+
+// The line start (and the pen) one typed-string line further down.
+void NextTypedLine() {
+  TextEntryStateRec& t = TextEntryState;
+  const Double s = TypedLineSpacing * t.Height;
+  t.LineStartX += s * std::sin(t.AngleRad);
+  t.LineStartY -= s * std::cos(t.AngleRad);
+  t.PenX = t.LineStartX;
+  t.PenY = t.LineStartY;
+}
+
+// How far back along the text angle a string of this width starts from the
+// line start: the whole width right aligned, half of it centred, none left
+// aligned or justified (a single line has nothing to spread over).
+Double AlignmentBack(Double Width) {
+  if (TextAlignRight) return Width;
+  if (TextAlignCenter) return Width / 2;
+  return 0;
+}
+
+// The glyphs of every character of Typed into Glyphs (0 for a blank); false,
+// with GlyphKey the missing one, when one has none, so that nothing is written.
+bool FindStringGlyphs(const String& Typed, std::vector<Long>& Glyphs) {
+  Glyphs.clear();
+  for (const unsigned char c : Typed) {
+    Long glyph = 0;
+    if (c != TypedBlank) {
+      GlyphKey = GlyphKeyFor(c);
+      if (c < TextKeyFirstChar || c > TextKeyLastChar || !FindGlyph(glyph)) return false;
+    }
+    Glyphs.push_back(glyph);
+  }
+  return true;
+}
+
+// Writes the string's characters one advance apart along the text angle,
+// placed on the line by the alignment flags.
+void WriteTypedString(const String& Typed, const std::vector<Long>& Glyphs) {
+  TextEntryStateRec& t = TextEntryState;
+  const Double ax = std::cos(t.AngleRad), ay = std::sin(t.AngleRad);
+  const Double back = AlignmentBack(Double{t.Advance} * static_cast<Double>(Glyphs.size()));
+  t.PenX = t.LineStartX - back * ax;
+  t.PenY = t.LineStartY - back * ay;
+  for (size_t k = 0; k < Glyphs.size(); ++k) {
+    if (Glyphs[k]) {
+      GlyphKey = GlyphKeyFor(static_cast<unsigned char>(Typed[k]));
+      AddTextCharObj(Glyphs[k]);
+      DrawTextChar(ObjCount, false);
+    }
+    t.PenX += t.Advance * ax;
+    t.PenY += t.Advance * ay;
+  }
+}
+
+// Each string typed in the entry box is written as one line of text, each
+// line one and a half heights below the one before, aligned on the line
+// start by the alignment buttons. Esc ends the command.
+void PlaceTypedString() {
+  TextEntryStateRec& t = TextEntryState;
+  if (ToolStep == 0 && t.Step != 2 && !TypedReady) {
+    if (t.Height <= 0) {
+      t.Height = TextHeight;
+      SetAngleDeg(TextAngle);
+    }
+    t.Advance = TextAdvanceFor(t.Height);
+    NextTypedLine();
+    ShowStatus("ENTER STRING > ", 1);
+    ShowStatus("<ESC> TO QUIT ", 2);
+    t.Step = 2;
+    return;
+  }
+  if (!TypedReady) return;
+  const String typed = GetTypedText();
+  if (DlgCancelled) return;
+  if (!FindStringGlyphs(typed, StringGlyphs)) {
+    ShowStatus("Character NOT FOUND !!", 2);
+    EndKeeping(true);
+    return;
+  }
+  WriteTypedString(typed, StringGlyphs);
+  NextTypedLine();
+}
+
 // ---- Restyle and height ---------------------------------------------------------------------
 
 // Character I takes the current font when its glyph exists in it.
@@ -493,6 +583,7 @@ void TextCommand() {
     case TextCmdBox: PlaceBoxText(); break;
     case TextCmdPlace: PlaceText(); break;
     case TextCmdEdit: EditText(); break;
+    case TextCmdTypedString: PlaceTypedString(); break;
     case TextCmdHeight: SetTextHeight(); break;
     case TextCmdFont:
     case TextCmdBold:

@@ -265,10 +265,10 @@ void PenToStation(Integer I, bool RightSide) {
   t.PenY -= TextHeight * std::cos(direction);
 }
 
-bool PathOnRight() { return PathSideOffset < 0; }
+bool PathOnRight() { return !PathSideFlag; }
 
 void EndPathText(bool Keep) {
-  ResetPathLine();
+  EndPathLine();
   EndKeeping(Keep);
 }
 
@@ -289,10 +289,11 @@ void PathFirstClick(Double x, Double y) {
   }
   if (error) {
     ShowStatus(error, 3);
-    PathObjNo = 0;
+    PathLine = 0;
     EndKeeping(true);
     return;
   }
+  ResetPathLine();
   ShowStatus("Enter Offset from Path Line", 2);
   TextEntryState.Step = 2;
 }
@@ -300,7 +301,7 @@ void PathFirstClick(Double x, Double y) {
 void PathSecondClick(Double x, Double y) {
   TextEntryStateRec& t = TextEntryState;
   ProjectOnPath(x, y);
-  if (OffsetLimitHeights * TextHeight <= std::fabs(PathSideOffset)) {
+  if (OffsetLimitHeights * TextHeight <= PathOffset) {
     ShowStatus("Error - Offset Too Far", 3);
     EndPathText(true);
     return;
@@ -310,6 +311,11 @@ void PathSecondClick(Double x, Double y) {
   Integer count = static_cast<Integer>(RoundHalfEven(PathLength / TextHeight));
   Single spacing = TextHeight;
   DividePath(spacing, count);
+  if (count < 1) {  // a path without stations (a Bezier curve): nothing to type on
+    ShowStatus("Error - Path Not Found!!", 3);
+    EndPathText(true);
+    return;
+  }
   t.StationCount = count;
   PenToStation(1, PathOnRight());
   t.LineStartX = t.PenX;

@@ -308,7 +308,7 @@ void PathSecondClick(Double x, Double y) {
   }
   t.Height = TextHeight;
   t.Advance = TextAdvanceFor(TextHeight);
-  Integer count = static_cast<Integer>(RoundHalfEven(PathLength / TextHeight));
+  Integer count = 0;  // the path is divided by the spacing
   Single spacing = TextHeight;
   DividePath(spacing, count);
   if (count < 1) {  // a path without stations (a Bezier curve): nothing to type on
@@ -316,6 +316,9 @@ void PathSecondClick(Double x, Double y) {
     EndPathText(true);
     return;
   }
+  // The characters take the spacing in use: on circles, arcs and ellipses
+  // the widened one, so they stand that much taller there.
+  t.Height = spacing;
   t.StationCount = count;
   PenToStation(1, PathOnRight());
   t.LineStartX = t.PenX;

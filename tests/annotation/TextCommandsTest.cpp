@@ -226,5 +226,26 @@ TEST_F(TextCommandsTest, ChoosingAFontInTheFontBoxRestylesTheSelectedCharacters)
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+TEST_F(TextCommandsTest, TextOnACircleRunsClockwiseFromItsLeftAtTheWidenedSpacing) {
+  const Long circle = AddCircle(3, 3, 1);
+  RefreshDocView(doc_);
+  DrawingDriver::Choose("mnuInsertTextPath");
+  input_->ClickAt(4, 3);    // the circle
+  input_->ClickAt(4.25, 3);  // outside it by 0.25: the characters stand on radius 1.25
+  input_->Type("AB");
+  // 1.25 x 0.25 apart: 25 stations round, the first at the circle's left going up.
+  const std::vector<Long> chars = Chars();
+  ASSERT_EQ(chars.size(), 2U);
+  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-65@1.750,3.000", "Text-66@1.789,3.311"}));
+  EXPECT_NEAR(PX(chars[0], 3), 90, 1e-3);
+  EXPECT_NEAR(PX(chars[1], 3), 75.6, 1e-3);
+  for (Long i : chars) EXPECT_NEAR(PY(i, 2), 0.3125, 1e-6);
+  EXPECT_EQ(MessagePanel(2), "Enter Next Character >");
+  input_->Escape();
+  EXPECT_EQ(ActiveTool, 0);
+  EXPECT_EQ(Objs[circle].Erased, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
 }  // namespace
 }  // namespace lintavo

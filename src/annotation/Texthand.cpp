@@ -70,6 +70,8 @@ constexpr Single MaxTextHeight = 100;   // heights above this are refused
 constexpr Double RadToDeg = 180 / Pi;
 constexpr Double OffsetLimitHeights = 2;  // a path offset of this many heights is too far
 
+Integer PathShown = 0;  // flag: Place Text on Path shows its path in magenta
+
 bool KeyWaiting() { return TypedReady || TypedKey != 0; }
 void SetAngleDeg(Double Deg) {
   TextEntryState.AngleDeg = static_cast<Single>(Deg);
@@ -81,7 +83,8 @@ void SetAngleDeg(Double Deg) {
 
 void EndTextCommand(Integer& KeepPrompts) {
   if (!KeepPrompts) ClearPrompts();
-  const bool marks = TextEntryState.BoxShown || TextEntryState.CursorShown;
+  const bool marks = TextEntryState.BoxShown || TextEntryState.CursorShown || PathShown;
+  PathShown = FlagFalse;
   EraseTextBox();
   EraseTextCursor();
   TextEditing = TextActive = TextKeyEntry = AwaitingInput = FlagFalse;
@@ -89,7 +92,8 @@ void EndTextCommand(Integer& KeepPrompts) {
   ActiveTool = 0;
   ToolStep = 0;
   // The marks were wiped in the background colour, which may have cut
-  // across characters: the view is drawn again from the model.
+  // across characters, and a path shown in magenta goes back to its own
+  // colour: the view is drawn again from the model.
   if (marks && ActiveDoc) RefreshActiveView();
 }
 
@@ -267,10 +271,6 @@ void PenToStation(Integer I, bool RightSide) {
 
 bool PathOnRight() { return !PathSideFlag; }
 
-void EndPathText(bool Keep) {
-  EndPathLine();
-  EndKeeping(Keep);
-}
 
 void PathFirstClick(Double x, Double y) {
   Long obj = 0;
@@ -294,6 +294,7 @@ void PathFirstClick(Double x, Double y) {
     return;
   }
   ResetPathLine();
+  PathShown = FlagTrue;
   ShowStatus("Enter Offset from Path Line", 2);
   TextEntryState.Step = 2;
 }
@@ -303,7 +304,7 @@ void PathSecondClick(Double x, Double y) {
   ProjectOnPath(x, y);
   if (OffsetLimitHeights * TextHeight <= PathOffset) {
     ShowStatus("Error - Offset Too Far", 3);
-    EndPathText(true);
+    EndKeeping(true);
     return;
   }
   t.Height = TextHeight;
@@ -313,7 +314,7 @@ void PathSecondClick(Double x, Double y) {
   DividePath(spacing, count);
   if (count < 1) {  // a path without stations (a Bezier curve): nothing to type on
     ShowStatus("Error - Path Not Found!!", 3);
-    EndPathText(true);
+    EndKeeping(true);
     return;
   }
   // The characters take the spacing in use: on circles, arcs and ellipses
@@ -372,12 +373,12 @@ void PathKey() {
     }
   }
   if (!TextKeyEntry) {
-    EndPathText(missing);
+    EndKeeping(missing);
     return;
   }
   if (t.CharCount > t.StationCount) {
     ShowStatus("Done -- End of Path", 3);
-    EndPathText(true);
+    EndKeeping(true);
     return;
   }
   PenToStation(t.CharCount, PathOnRight());
@@ -619,11 +620,11 @@ void ResetTexthand() {
 }
 
 namespace {
-// Leaving the text tool while it takes keys ends the command and clears its
-// prompts for the next tool's; otherwise only its flag is cleared. Cancel
+// Leaving the text tool while it takes keys or shows a path ends the command
+// and clears its prompts for the next tool's; otherwise only its flag is cleared. Cancel
 // keeps the prompts.
 void EndTextOnToolChange() {
-  if (TextKeyEntry)
+  if (TextKeyEntry || PathShown)
     EndKeeping(false);
   else
     TextActive = 0;

@@ -19,11 +19,10 @@
 #include "model/DataHand.h"
 #include "model/Geometry.h"
 #include "model/ProgramState.h"
-#include "model/Top.h"
+#include "picking/Measure.h"
 #include "platform/Numbers.h"
 #include "view/DrawDispatch.h"
 #include "view/ObjectDrawers.h"
-#include "view/Zooms.h"
 
 namespace lintavo {
 
@@ -179,16 +178,12 @@ Double ChordLength() {
 Double LengthOfPath() {
   Double start = 0, sweep = 0;
   switch (PathType()) {
-    case EntityLine:
-    case EntityPolyline:
-    case EntityPolygon:
-    case EntitySpline: return ChordLength();
+    case EntityLine: return ChordLength();
+    case EntitySpline:
     case EntityBezier:
-    case EntityContBezier: {
-      Double sum = 0;
-      for (Long k = 1; k < Objs[PathLine].NPoints; ++k) sum += std::hypot(Pt(k + 1).X - Pt(k).X, Pt(k + 1).Y - Pt(k).Y);
-      return sum;
-    }
+    case EntityContBezier:
+    case EntityPolyline:
+    case EntityPolygon: return EntityPathLength(PathLine);  // along the stored points
     case EntityCircle: return TwoPi * RadiusOf();
     case EntityArc: ArcSweep(start, sweep); return RadiusOf() * sweep;
     case EntityEllipticArc:
@@ -414,10 +409,6 @@ void ResetPathLine() {
   obj.Color = PathShowColor;
   DrawObject(PathLine);
   obj.Color = own;
-}
-
-void EndPathLine() {
-  if (ActiveDoc) RefreshActiveView();
 }
 
 // ---- Stations ------------------------------------------------------------------------------

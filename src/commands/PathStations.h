@@ -30,11 +30,9 @@ void MeasurePath(Long ObjNo, Double& Length);
 // PathOffset and PathSideFlag from the clicked point (X, Y): its distance
 // from the path and the side it lies on.
 void ProjectOnPath(Double X, Double Y);
-// Shows the path: drawn once in magenta, its own colour kept.
+// Shows the path: drawn once in magenta, its own colour kept. The caller
+// draws the view again from the model when its command ends.
 void ResetPathLine();
-// The path shown by ResetPathLine goes back to its own colour: the view is
-// drawn again from the model.
-void EndPathLine();
 
 // ---- Stations ------------------------------------------------------------------------------
 // Lays stations along the path. Count given (1 or more): Spacing := length /

@@ -247,5 +247,22 @@ TEST_F(TextCommandsTest, TextOnACircleRunsClockwiseFromItsLeftAtTheWidenedSpacin
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+TEST_F(TextCommandsTest, ThePathShownInMagentaGoesWhenTheCommandEnds) {
+  AddCircle(3, 3, 1);
+  RefreshDocView(doc_);
+  for (bool toolChange : {true, false}) {
+    DrawingDriver::Choose("mnuInsertTextPath");
+    input_->ClickAt(4, 3);
+    EXPECT_EQ(MessagePanel(2), "Enter Offset from Path Line");
+    EXPECT_FALSE(EqualsFreshRedraw());  // the path in magenta
+    if (toolChange)
+      DrawingDriver::Choose("mnuInsertText");
+    else
+      input_->Escape();
+    EXPECT_TRUE(EqualsFreshRedraw()) << toolChange;
+    CancelTools();
+  }
+}
+
 }  // namespace
 }  // namespace lintavo

@@ -264,5 +264,19 @@ TEST_F(TextCommandsTest, ThePathShownInMagentaGoesWhenTheCommandEnds) {
   }
 }
 
+TEST_F(TextCommandsTest, APathWithoutStationsEndsWithItsMessage) {
+  AddCircle(3, 3, 0.25);
+  RefreshDocView(doc_);
+  DrawingDriver::Choose("mnuInsertTextPath");
+  input_->ClickAt(3.25, 3);
+  EXPECT_EQ(MessagePanel(2), "Enter Offset from Path Line");
+  input_->ClickAt(3, 3);  // inside by the whole radius: nothing is left to lay stations on
+  EXPECT_EQ(MessagePanel(3), "Error - Path Not Found!!");
+  EXPECT_EQ(ActiveTool, 0);
+  EXPECT_EQ(TextKeyEntry, 0);
+  EXPECT_TRUE(Chars().empty());
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
 }  // namespace
 }  // namespace lintavo

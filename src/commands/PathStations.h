@@ -40,6 +40,7 @@ void ResetPathLine();
 // to even (arcs, circles and ellipses take 1.25 x Spacing and round down);
 // with neither, Count := 1 and there are no stations. Otherwise Count := the
 // stations laid, at most 2 x the count asked for, and Spacing the spacing used.
+// On circles, arcs and ellipses PathLength becomes the length at the offset.
 void DividePath(Single& Spacing, Integer& Count);
 // Station I (1..Count): its place and Direction := the direction of travel
 // there, radians. Outside 1..Count the outputs are left alone.

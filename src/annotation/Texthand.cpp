@@ -6,12 +6,14 @@
 //   Ending
 //   Place Text, Box Text Place, Edit Text
 //   Place Text on Path
+//   Typed strings
 //   Restyle and height
 //   Dispatcher
 //   Reset and registration
 #include "annotation/Texthand.h"
 
 #include <cmath>
+#include <vector>
 
 #include "annotation/TextChars.h"
 #include "annotation/TextEntry.h"
@@ -68,6 +70,8 @@ constexpr Single MaxTextHeight = 100;   // heights above this are refused
 constexpr Double RadToDeg = 180 / Pi;
 constexpr Double OffsetLimitHeights = 2;  // a path offset of this many heights is too far
 
+Integer PathShown = 0;  // flag: Place Text on Path shows its path in magenta
+
 bool KeyWaiting() { return TypedReady || TypedKey != 0; }
 void SetAngleDeg(Double Deg) {
   TextEntryState.AngleDeg = static_cast<Single>(Deg);
@@ -79,7 +83,8 @@ void SetAngleDeg(Double Deg) {
 
 void EndTextCommand(Integer& KeepPrompts) {
   if (!KeepPrompts) ClearPrompts();
-  const bool marks = TextEntryState.BoxShown || TextEntryState.CursorShown;
+  const bool marks = TextEntryState.BoxShown || TextEntryState.CursorShown || PathShown;
+  PathShown = FlagFalse;
   EraseTextBox();
   EraseTextCursor();
   TextEditing = TextActive = TextKeyEntry = AwaitingInput = FlagFalse;
@@ -87,7 +92,8 @@ void EndTextCommand(Integer& KeepPrompts) {
   ActiveTool = 0;
   ToolStep = 0;
   // The marks were wiped in the background colour, which may have cut
-  // across characters: the view is drawn again from the model.
+  // across characters, and a path shown in magenta goes back to its own
+  // colour: the view is drawn again from the model.
   if (marks && ActiveDoc) RefreshActiveView();
 }
 
@@ -263,12 +269,8 @@ void PenToStation(Integer I, bool RightSide) {
   t.PenY -= TextHeight * std::cos(direction);
 }
 
-bool PathOnRight() { return PathSideOffset < 0; }
+bool PathOnRight() { return !PathSideFlag; }
 
-void EndPathText(bool Keep) {
-  ResetPathLine();
-  EndKeeping(Keep);
-}
 
 void PathFirstClick(Double x, Double y) {
   Long obj = 0;
@@ -287,10 +289,12 @@ void PathFirstClick(Double x, Double y) {
   }
   if (error) {
     ShowStatus(error, 3);
-    PathObjNo = 0;
+    PathLine = 0;
     EndKeeping(true);
     return;
   }
+  ResetPathLine();
+  PathShown = FlagTrue;
   ShowStatus("Enter Offset from Path Line", 2);
   TextEntryState.Step = 2;
 }
@@ -298,16 +302,24 @@ void PathFirstClick(Double x, Double y) {
 void PathSecondClick(Double x, Double y) {
   TextEntryStateRec& t = TextEntryState;
   ProjectOnPath(x, y);
-  if (OffsetLimitHeights * TextHeight <= std::fabs(PathSideOffset)) {
+  if (OffsetLimitHeights * TextHeight <= PathOffset) {
     ShowStatus("Error - Offset Too Far", 3);
-    EndPathText(true);
+    EndKeeping(true);
     return;
   }
   t.Height = TextHeight;
   t.Advance = TextAdvanceFor(TextHeight);
-  Integer count = static_cast<Integer>(RoundHalfEven(PathLength / TextHeight));
+  Integer count = 0;  // the path is divided by the spacing
   Single spacing = TextHeight;
   DividePath(spacing, count);
+  if (count < 1) {  // a path without stations (a Bezier curve): nothing to type on
+    ShowStatus("Error - Path Not Found!!", 3);
+    EndKeeping(true);
+    return;
+  }
+  // The characters take the spacing in use: on circles, arcs and ellipses
+  // the widened one, so they stand that much taller there.
+  t.Height = spacing;
   t.StationCount = count;
   PenToStation(1, PathOnRight());
   t.LineStartX = t.PenX;
@@ -361,12 +373,12 @@ void PathKey() {
     }
   }
   if (!TextKeyEntry) {
-    EndPathText(missing);
+    EndKeeping(missing);
     return;
   }
   if (t.CharCount > t.StationCount) {
     ShowStatus("Done -- End of Path", 3);
-    EndPathText(true);
+    EndKeeping(true);
     return;
   }
   PenToStation(t.CharCount, PathOnRight());
@@ -394,6 +406,94 @@ void PlaceTextOnPath() {
     PathFirstClick(x, y);
   else
     PathSecondClick(x, y);
+}
+
+// ---- Typed strings --------------------------------------------------------------------------
+
+constexpr Double TypedLineSpacing = 1.5;  // heights between the lines of typed strings
+constexpr Integer TypedBlank = 32;        // a blank moves the pen and writes nothing
+std::vector<Long> StringGlyphs;           // glyphs of the string being written; storage reused
+
+// The line start (and the pen) one typed-string line further down.
+void NextTypedLine() {
+  TextEntryStateRec& t = TextEntryState;
+  const Double s = TypedLineSpacing * t.Height;
+  t.LineStartX += s * std::sin(t.AngleRad);
+  t.LineStartY -= s * std::cos(t.AngleRad);
+  t.PenX = t.LineStartX;
+  t.PenY = t.LineStartY;
+}
+
+// How far back along the text angle a string of this width starts from the
+// line start: the whole width right aligned, half of it centred, none left
+// aligned or justified (a single line has nothing to spread over).
+Double AlignmentBack(Double Width) {
+  if (TextAlignRight) return Width;
+  if (TextAlignCenter) return Width / 2;
+  return 0;
+}
+
+// The glyphs of every character of Typed into Glyphs (0 for a blank); false,
+// with GlyphKey the missing one, when one has none, so that nothing is written.
+bool FindStringGlyphs(const String& Typed, std::vector<Long>& Glyphs) {
+  Glyphs.clear();
+  for (const unsigned char c : Typed) {
+    Long glyph = 0;
+    if (c != TypedBlank) {
+      GlyphKey = GlyphKeyFor(c);
+      if (c < TextKeyFirstChar || c > TextKeyLastChar || !FindGlyph(glyph)) return false;
+    }
+    Glyphs.push_back(glyph);
+  }
+  return true;
+}
+
+// Writes the string's characters one advance apart along the text angle,
+// placed on the line by the alignment flags.
+void WriteTypedString(const String& Typed, const std::vector<Long>& Glyphs) {
+  TextEntryStateRec& t = TextEntryState;
+  const Double ax = std::cos(t.AngleRad), ay = std::sin(t.AngleRad);
+  const Double back = AlignmentBack(Double{t.Advance} * static_cast<Double>(Glyphs.size()));
+  t.PenX = t.LineStartX - back * ax;
+  t.PenY = t.LineStartY - back * ay;
+  for (size_t k = 0; k < Glyphs.size(); ++k) {
+    if (Glyphs[k]) {
+      GlyphKey = GlyphKeyFor(static_cast<unsigned char>(Typed[k]));
+      AddTextCharObj(Glyphs[k]);
+      DrawTextChar(ObjCount, false);
+    }
+    t.PenX += t.Advance * ax;
+    t.PenY += t.Advance * ay;
+  }
+}
+
+// Each string typed in the entry box is written as one line of text, each
+// line one and a half heights below the one before, aligned on the line
+// start by the alignment buttons. Esc ends the command.
+void PlaceTypedString() {
+  TextEntryStateRec& t = TextEntryState;
+  if (ToolStep == 0 && t.Step != 2 && !TypedReady) {
+    if (t.Height <= 0) {
+      t.Height = TextHeight;
+      SetAngleDeg(TextAngle);
+    }
+    t.Advance = TextAdvanceFor(t.Height);
+    NextTypedLine();
+    ShowStatus("ENTER STRING > ", 1);
+    ShowStatus("<ESC> TO QUIT ", 2);
+    t.Step = 2;
+    return;
+  }
+  if (!TypedReady) return;
+  const String typed = GetTypedText();
+  if (DlgCancelled) return;
+  if (!FindStringGlyphs(typed, StringGlyphs)) {
+    ShowStatus("Character NOT FOUND !!", 2);
+    EndKeeping(true);
+    return;
+  }
+  WriteTypedString(typed, StringGlyphs);
+  NextTypedLine();
 }
 
 // ---- Restyle and height ---------------------------------------------------------------------
@@ -493,6 +593,7 @@ void TextCommand() {
     case TextCmdBox: PlaceBoxText(); break;
     case TextCmdPlace: PlaceText(); break;
     case TextCmdEdit: EditText(); break;
+    case TextCmdTypedString: PlaceTypedString(); break;
     case TextCmdHeight: SetTextHeight(); break;
     case TextCmdFont:
     case TextCmdBold:
@@ -519,11 +620,11 @@ void ResetTexthand() {
 }
 
 namespace {
-// Leaving the text tool while it takes keys ends the command and clears its
-// prompts for the next tool's; otherwise only its flag is cleared. Cancel
+// Leaving the text tool while it takes keys or shows a path ends the command
+// and clears its prompts for the next tool's; otherwise only its flag is cleared. Cancel
 // keeps the prompts.
 void EndTextOnToolChange() {
-  if (TextKeyEntry)
+  if (TextKeyEntry || PathShown)
     EndKeeping(false);
   else
     TextActive = 0;

@@ -20,7 +20,7 @@ enum TextCmdCode : Integer {
   TextCmdBox = 2,           // Box Text Place
   TextCmdPlace = 3,         // Place Text
   TextCmdEdit = 4,          // Edit Text
-  TextCmdTypedString = 5,   // alignment buttons: the flags only
+  TextCmdTypedString = 5,   // alignment buttons: strings typed in the entry box, aligned
   TextCmdNone = 6,
   TextCmdFont = 7,          // selected characters take FontName
   TextCmdHeight = 8,        // Text Height

@@ -1,10 +1,13 @@
 // The text commands of tool 3 besides Place Text: Box Text Place, Place Text
 // on Path, Text Height and the restyle buttons, driven through the Insert
-// menu, the text tool bar, clicks and keys.
+// menu, the text tool bar, its font box, clicks and keys.
+#include <QComboBox>
 #include <cstdio>
 
 #include "annotation/TextFixture.h"
+#include "app/frmMain.h"
 #include "model/DataHand.h"
+#include "model/SupportLists.h"
 #include "model/UndoRedo.h"
 
 namespace lintavo {
@@ -144,6 +147,134 @@ TEST_F(TextCommandsTest, EditTextTypesAtTheFirstSelectedCharacter) {
   EXPECT_EQ(Line(), (std::vector<std::string>{"Text-66@1.000,1.000"}));
   input_->Escape();
   EXPECT_EQ(ActiveTool, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(TextCommandsTest, AlignmentButtonsWriteTypedStringsLineByLine) {
+  TextHeight = 0.2F;
+  TextWidth = 0.15F;
+  const struct {
+    const char* button;
+    const Integer* flag;
+    const char* written[3];  // "A B" and then "C"; lines from (1, 3), 1.5 heights apart
+  } cases[] = {
+      {"Align Left", &TextAlignLeft, {"Text-65@1.000,2.700", "Text-66@1.400,2.700", "Text-67@1.000,2.400"}},
+      {"Center", &TextAlignCenter, {"Text-65@0.700,2.700", "Text-66@1.100,2.700", "Text-67@0.900,2.400"}},
+      {"Align Right", &TextAlignRight, {"Text-65@0.400,2.700", "Text-66@0.800,2.700", "Text-67@0.800,2.400"}},
+      {"Justify", &TextJustify, {"Text-65@1.000,2.700", "Text-66@1.400,2.700", "Text-67@1.000,2.400"}},
+  };
+  for (const auto& c : cases) {
+    CancelTools();
+    PlaceAt(1, 3, "Z");  // the line start the strings follow
+    input_->Escape();
+    const size_t before = Chars().size();
+    DrawingDriver::PressButton(c.button);
+    EXPECT_EQ(*c.flag, FlagTrue) << c.button;
+    EXPECT_EQ(TextAlignLeft + TextAlignCenter + TextAlignRight + TextJustify, -1) << c.button;
+    EXPECT_EQ(MessagePanel(1), "ENTER STRING > ");
+    EXPECT_EQ(MessagePanel(2), "<ESC> TO QUIT ");
+    input_->Type("A B");
+    input_->Enter();
+    input_->Type("C");
+    input_->Enter();
+    const std::vector<std::string> line = Line();
+    ASSERT_EQ(line.size() - before, 3U) << c.button;  // the blank writes nothing
+    EXPECT_EQ(std::vector<std::string>(line.end() - 3, line.end()),
+              (std::vector<std::string>{c.written[0], c.written[1], c.written[2]}))
+        << c.button;
+    input_->Escape();
+    EXPECT_EQ(ActiveTool, 0);
+    EXPECT_TRUE(EqualsFreshRedraw()) << c.button;
+    for (Long i : Chars()) EraseObj(i);
+  }
+}
+
+TEST_F(TextCommandsTest, ATypedStringWithAMissingGlyphWritesNothing) {
+  PlaceAt(1, 3, "Z");
+  input_->Escape();
+  const size_t before = Chars().size();
+  DrawingDriver::PressButton("Align Left");
+  input_->Type(QString::fromUtf8("AB\xC3\xA9"));  // the last has no glyph in any stroke font
+  input_->Enter();
+  EXPECT_EQ(MessagePanel(2), "Character NOT FOUND !!");
+  EXPECT_EQ(Chars().size(), before);
+  EXPECT_EQ(ActiveTool, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(TextCommandsTest, ChoosingAFontInTheFontBoxRestylesTheSelectedCharacters) {
+  TextHeight = 0.2F;
+  PlaceAt(1, 1, "AB");
+  input_->Escape();
+  FontCount = 2;
+  FontNames[1] = "Text";
+  FontNames[2] = "Script";
+  main_->FillFontBox();
+  ASSERT_EQ(main_->Combo1->count(), 2);
+  const Long textGlyph = Objs[Chars()[0]].ObjectID;
+  SelectWindow(0.9, 0.9, 1.1, 1.4);  // about the origin of "A" only
+  main_->Combo1->setCurrentIndex(1);
+  emit main_->Combo1->activated(1);
+  EXPECT_EQ(FontName, "Script");
+  EXPECT_EQ(TextCmd, TextCmdFont);
+  const std::vector<Long> chars = Chars();
+  ASSERT_EQ(chars.size(), 2U);
+  EXPECT_EQ(Objs[chars[0]].Name, "Script-65");
+  EXPECT_NE(Objs[chars[0]].ObjectID, textGlyph);  // the glyph of the other font
+  EXPECT_EQ(Objs[chars[1]].Name, "Text-66");  // not selected
+  CancelTools();
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(TextCommandsTest, TextOnACircleRunsClockwiseFromItsLeftAtTheWidenedSpacing) {
+  const Long circle = AddCircle(3, 3, 1);
+  RefreshDocView(doc_);
+  DrawingDriver::Choose("mnuInsertTextPath");
+  input_->ClickAt(4, 3);    // the circle
+  input_->ClickAt(4.25, 3);  // outside it by 0.25: the characters stand on radius 1.25
+  input_->Type("AB");
+  // 1.25 x 0.25 apart: 25 stations round, the first at the circle's left going up.
+  const std::vector<Long> chars = Chars();
+  ASSERT_EQ(chars.size(), 2U);
+  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-65@1.750,3.000", "Text-66@1.789,3.311"}));
+  EXPECT_NEAR(PX(chars[0], 3), 90, 1e-3);
+  EXPECT_NEAR(PX(chars[1], 3), 75.6, 1e-3);
+  for (Long i : chars) EXPECT_NEAR(PY(i, 2), 0.3125, 1e-6);
+  EXPECT_EQ(MessagePanel(2), "Enter Next Character >");
+  input_->Escape();
+  EXPECT_EQ(ActiveTool, 0);
+  EXPECT_EQ(Objs[circle].Erased, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(TextCommandsTest, ThePathShownInMagentaGoesWhenTheCommandEnds) {
+  AddCircle(3, 3, 1);
+  RefreshDocView(doc_);
+  for (bool toolChange : {true, false}) {
+    DrawingDriver::Choose("mnuInsertTextPath");
+    input_->ClickAt(4, 3);
+    EXPECT_EQ(MessagePanel(2), "Enter Offset from Path Line");
+    EXPECT_FALSE(EqualsFreshRedraw());  // the path in magenta
+    if (toolChange)
+      DrawingDriver::Choose("mnuInsertText");
+    else
+      input_->Escape();
+    EXPECT_TRUE(EqualsFreshRedraw()) << toolChange;
+    CancelTools();
+  }
+}
+
+TEST_F(TextCommandsTest, APathWithoutStationsEndsWithItsMessage) {
+  AddCircle(3, 3, 0.25);
+  RefreshDocView(doc_);
+  DrawingDriver::Choose("mnuInsertTextPath");
+  input_->ClickAt(3.25, 3);
+  EXPECT_EQ(MessagePanel(2), "Enter Offset from Path Line");
+  input_->ClickAt(3, 3);  // inside by the whole radius: nothing is left to lay stations on
+  EXPECT_EQ(MessagePanel(3), "Error - Path Not Found!!");
+  EXPECT_EQ(ActiveTool, 0);
+  EXPECT_EQ(TextKeyEntry, 0);
+  EXPECT_TRUE(Chars().empty());
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 

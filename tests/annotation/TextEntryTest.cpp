@@ -5,6 +5,7 @@
 #include "annotation/TextFixture.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
+#include "model/UndoRedo.h"
 
 namespace lintavo {
 namespace {
@@ -151,6 +152,53 @@ TEST_F(TextEntryTest, AZeroAdvanceShiftsNothingAndEnds) {
   PlaceAt(1, 1, "AB");
   EXPECT_EQ(Line(), (std::vector<std::string>{"Text-65@1.000,1.000", "Text-66@1.000,1.000"}));
   input_->Escape();
+}
+
+TEST_F(TextEntryTest, AutoSwitchesTakeTheAngleFromTheBaseLineAndTheHeightFromTheBox) {
+  const struct {
+    Integer autoSize, autoAngle;
+    Single textAngle;
+    Double clicks[3][2];  // origin, base-line point, height point
+    int clickCount;
+    const char* secondPrompt;  // panel 2 after the last click but one
+    Double height, angle;      // of the characters written
+    const char* written;       // the origin of "B"
+  } cases[] = {
+      {0, FlagTrue, 30, {{1, 1}, {1, 2}}, 2, "Auto Text Angle - Enter Text Base Line", 0.2, 90, "Text-66@1.000,1.200"},
+      // The base line only bounds the box: the angle stays TextAngle.
+      {FlagTrue, 0, 30, {{1, 1}, {2, 1}, {1.5, 1.5}}, 3, "Auto Text Size - Enter Text Height", 0.5, 30,
+       "Text-66@1.433,1.250"},
+      {FlagTrue, FlagTrue, 30, {{1, 1}, {1, 2}, {0.5, 1.5}}, 3, "Auto Text Size - Enter Text Height", 0.5, 90,
+       "Text-66@1.000,1.500"},
+  };
+  for (const auto& c : cases) {
+    CancelTools();
+    AutoTextSize = c.autoSize;
+    AutoTextAngle = c.autoAngle;
+    TextAngle = c.textAngle;
+    DrawingDriver::Choose("mnuInsertText");
+    EXPECT_EQ(RubberLineOn, FlagTrue);
+    input_->ClickAt(c.clicks[0][0], c.clicks[0][1]);
+    EXPECT_EQ(MessagePanel(2), "Auto Text Angle - Enter Text Base Line");
+    for (int k = 1; k < c.clickCount; ++k) {
+      if (k == c.clickCount - 1) EXPECT_EQ(MessagePanel(2), c.secondPrompt) << c.autoSize;
+      input_->ClickAt(c.clicks[k][0], c.clicks[k][1]);
+    }
+    EXPECT_EQ(MessagePanel(2), "Enter First Character >");
+    input_->Type("AB");
+    const std::vector<std::string> line = Line();
+    ASSERT_EQ(line.size(), 2U);
+    EXPECT_EQ(line[0], "Text-65@1.000,1.000");
+    EXPECT_EQ(line[1], c.written) << c.autoSize << c.autoAngle;
+    for (Long i : Chars()) {
+      EXPECT_NEAR(PY(i, 2), c.height, 1e-6);
+      EXPECT_NEAR(PX(i, 3), c.angle, 1e-4);
+    }
+    input_->Escape();
+    EXPECT_EQ(ActiveTool, 0);
+    EXPECT_TRUE(EqualsFreshRedraw()) << c.autoSize << c.autoAngle;
+    for (Long i : Chars()) EraseObj(i);
+  }
 }
 
 }  // namespace

@@ -221,7 +221,7 @@ TEST_F(EditsTest, RadialCopyWithACountOfZeroOrNinetyOneMakesNoCopies) {
 
 TEST_F(EditsTest, PathCopyOffAnyEntityStopsWithItsMessage) {
   AddLine(1, 1, 2, 1);
-  AddCircle(4, 3, 1);
+  AddCircle(5, 3, 0);
   SelectWindow(0.5, 0.5, 2.5, 2.5);
   DrawingDriver::Choose("mnuEditPcopy");
   input_->ClickAt(1, 1);
@@ -230,7 +230,7 @@ TEST_F(EditsTest, PathCopyOffAnyEntityStopsWithItsMessage) {
   EXPECT_EQ(AwaitingInput, 0);
   DrawingDriver::Choose("mnuEditPcopy");
   input_->ClickAt(1, 1);
-  input_->ClickAt(5, 3);  // a circle: no path yet
+  input_->ClickAt(5, 3);  // a circle of no size: no length
   EXPECT_EQ(MessagePanel(3), "Error - Path Not Found!!");
 }
 

@@ -243,13 +243,9 @@ Long PickDimensionObject(bool ArcsOnly) {
 }
 
 void DoDimensionCommand() {
-  // Another kind chosen while a dimension runs: the running one is kept.
-  if (DimActive && DimKind != Start.Kind && ToolStep == 0) {
-    const Integer kind = DimKind;
-    DimKind = Start.Kind;
-    AcceptDimension();
-    DimKind = kind;
-  }
+  // Another kind chosen from the menu while a dimension runs: what the
+  // running one built is kept, and the new kind starts afresh.
+  if (DimActive && DimKind != Start.Kind) AcceptDimension();
   if (!DimActive) {
     ActiveTool = ToolDimension;
     DimActive = FlagTrue;

@@ -148,6 +148,28 @@ TEST_F(DimensionTest, RadiusLegTailAndText) {
   }
 }
 
+TEST_F(DimensionTest, ArcAngleOfAnArcAndOfNothingElse) {
+  AddCircle(2, 2, 1);
+  AddArc(5, 2, 1.5, 0, 45, 90);
+  RefreshDocView(doc_);
+  Dimension("mnuInsertArcDim", {{3, 2}});
+  EXPECT_EQ(MessagePanel(1), "Arc Angle Dimension ");
+  EXPECT_EQ(MessagePanel(3), "Line NOT an Arc, Try Again");
+  const Long before = ObjCount;
+  input_->ClickAt(5 + 1.5 * std::cos(Pi / 4), 2 + 1.5 * std::sin(Pi / 4));
+  EXPECT_EQ(MessagePanel(2), "ENTER Location Of Dimension > ");
+  input_->ClickAt(7, 4);
+  EXPECT_NEAR(std::stod(Letters(before)), 90, 1e-3);
+  const std::vector<Long> objs = NewObjs(before);
+  ASSERT_GE(objs.size(), 5U);
+  const Long tail = objs[1];
+  const Long firstLetter = objs[4];
+  ASSERT_EQ(Objs[firstLetter].Rtype, EntityTextChar);
+  EXPECT_NEAR(PX(firstLetter, 1), PX(tail, 2) + DimTextWidth / 2, 1e-6);  // half a letter after the tail
+  EXPECT_FALSE(DimActive);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
 TEST_F(DimensionTest, LeaderElbowAboveStartTurnsRight) {
   const Long before = ObjCount;
   Dimension("mnuInsertLeaderDim", {{2, 1}, {2, 3}});
@@ -208,6 +230,18 @@ TEST_F(DimensionTest, AnotherToolAcceptsTheRunningChain) {
   EXPECT_EQ(CurColor, 0x00FF00);
   EXPECT_EQ(Letters(before), FormatLength(2) + FormatLength(3));
   input_->Escape();
+  EXPECT_TRUE(EqualsFreshRedraw());
+
+  // Another dimension kind from the menu: the chain stays, the new kind starts at its first step.
+  const Long second = ObjCount;
+  Dimension("mnuInsertLinearDim", {{0, 3}, {2, 3}, {1, 4}});
+  DrawingDriver::Choose("mnuInsertRadiusDim");
+  EXPECT_TRUE(DimActive);
+  EXPECT_EQ(MessagePanel(2), "Select a Circle or Arc ");
+  EXPECT_EQ(Letters(second), FormatLength(2));
+  input_->Escape();
+  EXPECT_EQ(CurColor, 0x00FF00);
+  EXPECT_EQ(Letters(second), FormatLength(2));
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 

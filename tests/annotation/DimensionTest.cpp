@@ -55,6 +55,45 @@ TEST_F(DimensionTest, LinearValueByDirection) {
   }
 }
 
+TEST_F(DimensionTest, LettersReadUprightAndOnlyTheSideOfTheLocationCounts) {
+  struct Case {
+    Double ex, ey;  // end point from (4, 2)
+    Single angle;   // letter angle, degrees
+    Integer flipped;
+  };
+  const Double a200 = 200 * Pi / 180;
+  const Case cases[] = {
+      {1, 2, 360, FlagFalse},
+      {4 + 3 * std::cos(a200), 2 + 3 * std::sin(a200), 20, FlagTrue},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::pair<Double, Double>> first;
+    for (Double far : {0.5, 2.5}) {  // two locations on the same side
+      const Long before = ObjCount;
+      Dimension("mnuInsertLinearDim", {{4, 2}, {c.ex, c.ey}, {2.5, 2 + far}});
+      EXPECT_NEAR(DimTextAngle, c.angle, 0.5);
+      EXPECT_EQ(DimTextFlipped, c.flipped);
+      std::vector<std::pair<Double, Double>> points;
+      for (Long i : NewObjs(before)) points.emplace_back(PX(i, 1), PY(i, 1));
+      if (first.empty())
+        first = points;
+      else
+        EXPECT_EQ(points, first);
+    }
+  }
+}
+
+TEST_F(DimensionTest, ArcThroughPointsInALineIsALine) {
+  const Long before = ObjCount;
+  AddDimensionArc(1, 1, 2, 2, 3, 3);
+  const std::vector<Long> objs = NewObjs(before);
+  ASSERT_EQ(objs.size(), 1U);
+  EXPECT_EQ(Objs[objs[0]].Rtype, EntityLine);
+  EXPECT_DOUBLE_EQ(PX(objs[0], 2), 3);
+  AddDimensionArc(1, 1, 2, 1.5, 3, 1);
+  EXPECT_EQ(Objs[ObjCount].Rtype, EntityArc);
+}
+
 TEST_F(DimensionTest, ZeroLengthBuildsNothing) {
   const Long before = ObjCount;
   DrawingDriver::Choose("mnuInsertLinearDim");
@@ -218,6 +257,21 @@ TEST_F(DimensionTest, EscAndEndRestoreTablesAndSettings) {
   Dimension("mnuInsertLinearDim", {{1, 1}, {3, 1}, {2, 2}});
   EXPECT_GT(ObjCount, counts[1]);
   settingsBack();
+}
+
+TEST_F(DimensionTest, UndoAfterEscTakesBackTheObjectBeforeTheCommand) {
+  DimMode = DimPartitioned;
+  const Long line = AddLine(0, 0, 1, 1);
+  RefreshDocView(doc_);
+  // A zero-length first segment loads no letters but the chain runs on; Esc drops it.
+  Dimension("mnuInsertLinearDim", {{1, 3}, {1, 3}, {2, 4}});
+  input_->Escape();
+  EXPECT_EQ(ObjCount, line);
+  AddLine(2, 0, 3, 1);
+  DrawingDriver::Choose("mnuEditUndo");
+  DrawingDriver::Choose("mnuEditUndo");
+  EXPECT_TRUE(Objs[line].Erased);
+  EXPECT_TRUE(EqualsFreshRedraw());
 }
 
 TEST_F(DimensionTest, AnotherToolAcceptsTheRunningChain) {

@@ -1,4 +1,9 @@
-// Dimension: dimensions built from lines, arrowheads and text.
+// Dimension: the dimension tool. One dispatcher runs five kinds of dimension
+// (linear, angular, leader, radius, arc angle); each appends ordinary
+// entities on the dimension layer with the primitives of DimPrimitives.
+// While a command runs the dimension's font, layer, colour and line style are
+// in force; it ends with accept (the new entities drawn) or is cut back (the
+// tables, the drawing's counts and its undo position as before it began).
 #pragma once
 
 #include "platform/Types.h"
@@ -8,6 +13,21 @@ namespace lintavo {
 // ---- Command state -------------------------------------------------------------
 extern Integer DimKind;  // sub-command chosen by the menus and tool bars
 extern Integer DimActive;  // flag: the module's dispatcher has taken the current command
+enum DimKindCode : Integer { DimLinear = 1, DimAngular = 2, DimLeader = 3, DimRadius = 4, DimArcAngle = 5 };
+enum DimModeCode : Integer { DimSingle = 1, DimPartitioned = 2, DimCumulative = 3 };
+enum DimDirectionCode : Integer { DimAligned = 1, DimHorizontal = 2, DimVertical = 3 };
+enum DimPlacementCode : Integer { DimInLine = 1, DimAbove = 2, DimBelow = 3 };
+
+extern Integer DimStep;          // step of the running command
+extern Integer DimSegmentStep;   // ToolStep of the last finished segment
+extern Integer DimFirstSegment;  // flag: the next dimension built is the command's first
+
+// Working points: F the first point, S and E the segment, Loc the location, C a centre.
+struct DimPointRec {
+  Double X = 0;
+  Double Y = 0;
+};
+extern DimPointRec DimF, DimS, DimE, DimLoc, DimC;
 
 // ---- Dimension style -------------------------------------------------------------
 // Dimension option sets write these; "" or 0 until an option set is applied
@@ -25,6 +45,7 @@ extern Integer DimArrowType;          // 1..4 15, 30, 45, 60 degrees, 5 circle, 
 extern Integer DimWitnessMode;        // extension lines 1 variable, 2 fixed length (1)
 extern Integer DimArrowSize;          // 1 large, 2 medium, 3 small (2)
 extern Long DimLineColor;             // RGB of lines and arrowheads (no built-in value)
+extern Long DimLetterColor;           // RGB of the letters (no built-in value)
 extern Single DimLetterHeight;        // fixed letter height (1.0)
 extern Single DimLetterWidth;         // fixed letter width (the TextAspect of the text options)
 extern Single DimArrowAngle;          // half-angle of the arrowhead (pi / 6)
@@ -34,8 +55,17 @@ extern Single DimExtAbove;            // extension beyond the dimension line (0.
 extern Single DimExtBelow;            // extension toward the object (0.5)
 extern Single DimLeaderLength;        // leader tail; a set keeps it as a whole number (1.0)
 
-// Ends the dimension command; with Accept 0 the unfinished dimension is dropped.
+// The dispatcher: starts the command on its first entry, then runs the step
+// routine of DimKind.
+void DoDimensionCommand();
+// Ends the dimension command. With Accept the entities appended since it
+// began are drawn; without, they are dropped with their undo steps.
 void EndDimensionCommand(Integer& Accept);
+// The circle or arc under the click (only an arc with ArcsOnly); 0, after
+// the message of the miss in panel 3 and ToolStep back to 0, when none.
+Long PickDimensionObject(bool ArcsOnly);
+// A picked point into P (ShowConPnts is off while a dimension runs).
+void TakeDimensionPoint(DimPointRec& P);
 
 void ResetDimension();  // the module's globals to their start values
 

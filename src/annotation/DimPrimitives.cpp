@@ -1,0 +1,243 @@
+// DimPrimitives: settings swap, letters, lines, arcs, arrowheads and the
+// automatic letter size of dimensions.
+#include "annotation/DimPrimitives.h"
+
+#include <cmath>
+
+#include "annotation/Dimension.h"
+#include "annotation/TextChars.h"
+#include "annotation/Texthand.h"
+#include "model/DataHand.h"
+#include "model/DrawingWindow.h"
+#include "model/Geometry.h"
+#include "model/LayerItems.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "model/Units.h"
+#include "platform/Numbers.h"
+#include "view/DisplayOptions.h"
+
+namespace lintavo {
+
+Single DimTextHeight = 0;
+Single DimTextWidth = 0;
+Single DimTextHalfHeight = 0;
+Single DimTextHalfWidth = 0;
+Single DimTextLength = 0;
+String DimText;
+Single DimTextAngle = 0;
+Integer DimSpecialArrows = 0;
+
+namespace {
+
+constexpr Integer LetterPoints = 5;
+constexpr Double CollinearLimit = 1e-10;  // |determinant| below which three points make no arc
+
+enum ArrowStyle : Integer { ArrowCircle = 5, ArrowSlash = 6, ArrowStraightSlash = 7 };
+enum ArrowSizeCode : Integer { ArrowLarge = 1, ArrowMedium = 2, ArrowSmall = 3 };
+
+// The drawing settings saved while a dimension command runs.
+struct SavedSettings {
+  String Font;
+  Long Layer = 0;
+  Long Color = 0;
+  Integer LineType = 0;
+  Integer LineWeight = 0;
+  Integer ConPnts = 0;
+  Integer RefPnts = 0;
+};
+SavedSettings Saved;
+Long DimLayerIndex = 0;  // the dimension layer of the running command
+
+// Automatic letter height: the first band (length below Limit) gives the
+// factor and the decimals of the rounding.
+struct HeightBand {
+  Double Limit;
+  Double Factor;
+  int Decimals;
+};
+constexpr HeightBand HeightBands[] = {
+    {0.001, 0.1, 4}, {0.01, 0.1, 3},    {0.1, 0.1, 2},     {1, 0.1, 1},
+    {12, 0.05, 1},   {36, 0.05, 0},     {1000, 0.025, 0},  {63360, 0.025, 2},
+};
+constexpr HeightBand LastHeightBand = {0, 0.025, 3};
+
+// Metric display unit by length (inches): the first row whose limit the length is below.
+struct MetricBand {
+  Double Limit;
+  Integer Unit;
+};
+constexpr MetricBand MetricBands[] = {{0.0000393701, 7}, {0.0393701, 6}, {0.393701, 1}, {39.3701, 2}, {39370.1, 4}};
+constexpr Integer LastMetricUnit = 5;
+
+Single AutoLetterHeight(Double Length) {
+  HeightBand band = LastHeightBand;
+  for (const HeightBand& b : HeightBands)
+    if (Length < b.Limit) {
+      band = b;
+      break;
+    }
+  return static_cast<Single>(RoundHalfEven(Length * band.Factor, band.Decimals));
+}
+
+Integer AutoMetricUnit(Double Length) {
+  for (const MetricBand& b : MetricBands)
+    if (Length < b.Limit) return b.Unit;
+  return LastMetricUnit;
+}
+
+// A new entity on the dimension layer in the given colour. The layer is set
+// on the entity itself: the first entity of an empty table moves the
+// window's current layer to "Layer 1".
+void AddDimObj(Integer Type, Integer NPoints, Long Color) {
+  AddObj(Type, NPoints);
+  ObjRec& obj = Objs[ObjCount];
+  if (DimLayerIndex > 0) obj.LayerID = DimLayerIndex;
+  obj.Color = Color;
+}
+
+void AppendLetter(Long GlyphIdx, Double X, Double Y) {
+  AddDimObj(EntityTextChar, LetterPoints, DimLetterColor);
+  ObjRec& obj = Objs[ObjCount];
+  obj.Name = GlyphKey;
+  obj.ObjectID = GlyphIdx;
+  obj.OwnerID = 0;
+  AddPnt(X, Y);
+  AddPnt(DimTextWidth, DimTextHeight);
+  AddPnt(DimTextAngle, 0);
+  AddPnt(0, 0);
+  AddPnt(0, 0);
+}
+
+}  // namespace
+
+void BeginDimensionSettings() {
+  DrawingWindow* window = ActiveDocForm();
+  Saved = {FontName, window ? window->Current_Layer : 0, CurColor, CurLineType, CurLineWeight, ShowConPnts,
+           ShowRefPnts};
+  if (!DimFontName.empty()) FontName = DimFontName;
+  DimLayerIndex = EnsureLayer(DimLayerName);
+  if (DrawingWindow* doc = ActiveDocForm()) doc->Current_Layer = DimLayerIndex;
+  CurColor = DimLineColor;
+  CurLineType = 0;
+  CurLineWeight = 0;
+  ShowConPnts = FlagFalse;
+  ShowRefPnts = FlagFalse;
+}
+
+void EndDimensionSettings() {
+  FontName = Saved.Font;
+  if (DrawingWindow* window = ActiveDocForm()) window->Current_Layer = Saved.Layer;
+  DimLayerIndex = 0;
+  CurColor = Saved.Color;
+  CurLineType = Saved.LineType;
+  CurLineWeight = Saved.LineWeight;
+  ShowConPnts = Saved.ConPnts;
+  ShowRefPnts = Saved.RefPnts;
+}
+
+void DrawDimensionText(const String& Text, Double X, Double Y) {
+  const Double r = DimTextAngle * Pi / 180;
+  const Double stepX = DimTextWidth * std::cos(r);
+  const Double stepY = DimTextWidth * std::sin(r);
+  for (const unsigned char c : Text) {
+    if (c <= 31) continue;
+    GlyphKey = DimFontName + "-" + std::to_string(c);
+    Long glyph = 0;
+    if (!FindGlyph(glyph)) continue;
+    AppendLetter(glyph, X, Y);
+    X += stepX;
+    Y += stepY;
+  }
+}
+
+void AddDimensionLine(Double X1, Double Y1, Double X2, Double Y2) {
+  AddDimObj(EntityLine, 2, DimLineColor);
+  AddPnt(X1, Y1);
+  AddPnt(X2, Y2);
+}
+
+void AddDimensionArc(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3) {
+  const Double det = (X2 - X1) * (Y3 - Y1) - (Y2 - Y1) * (X3 - X1);
+  if (std::fabs(det) < CollinearLimit) {
+    AddDimensionLine(X1, Y1, X3, Y3);
+    return;
+  }
+  Double cx = 0, cy = 0;
+  CircleThrough3Points(cx, cy, X1, Y1, X2, Y2, X3, Y3);
+  AddDimObj(EntityArc, 4, DimLineColor);
+  AddPnt(cx, cy);
+  AddPnt(X1, Y1);
+  AddPnt(X2, Y2);
+  AddPnt(X3, Y3);
+}
+
+void PolarPoint(Double Dist, Double& X, Double& Y, Double Angle) {
+  X += Dist * std::cos(Angle);
+  Y += Dist * std::sin(Angle);
+}
+
+void DrawArrowHead(Double X, Double Y, Double Angle) {
+  const Double L = DimArrowLength;
+  const Double A = DimArrowAngle;
+  const Double back = Angle + Pi;
+  Double mx = X, my = Y, px = X, py = Y;
+  PolarPoint(L, mx, my, back - A);
+  PolarPoint(L, px, py, back + A);
+  const Integer style = DimSpecialArrows ? DimArrowType : 0;
+  if (style == ArrowCircle) {
+    AddDimObj(EntityCircle, 2, DimLineColor);
+    AddPnt(X, Y);
+    AddPnt(X + L / 2, Y);
+    return;
+  }
+  if (style == ArrowStraightSlash) {
+    const Double dx = L * std::cos(back + A), dy = L * std::sin(back + A);
+    AddDimensionLine(X + dx, Y + dy, X - dx, Y - dy);
+    return;
+  }
+  if (style == ArrowSlash) {
+    AddDimensionArc(mx, my, X, Y, px, py);
+  } else {
+    AddDimensionLine(X, Y, mx, my);
+    AddDimensionLine(X, Y, px, py);
+  }
+  if (DimArrowClosed) AddDimensionLine(mx, my, px, py);
+}
+
+void SetDimensionLetterSize(Double Length) {
+  if (DimFixedLetterHeight) {
+    DimTextHeight = DimLetterHeight;
+    DimTextWidth = DimLetterWidth;
+  } else {
+    // Metric units choose their display unit by the length too; the height
+    // follows the same bands in both systems.
+    if (MetricUnits) MetricUnit = AutoMetricUnit(Length);
+    DimTextHeight = AutoLetterHeight(Length);
+    DimTextWidth = 0.75F * DimTextHeight;
+  }
+  DimTextHalfHeight = DimTextHeight * 0.5F;
+  DimTextHalfWidth = DimTextWidth * 0.5F;
+  DimTextLength = (DimTextHalfWidth + static_cast<Single>(DimText.size())) * DimTextWidth;
+  switch (DimArrowSize) {
+    case ArrowLarge: DimArrowLength = DimTextHalfHeight + DimTextHeight; break;
+    case ArrowSmall: DimArrowLength = DimTextHalfHeight; break;
+    case ArrowMedium:
+    default: DimArrowLength = DimTextHeight; break;
+  }
+}
+
+void ResetDimPrimitives() {
+  DimTextHeight = DimTextWidth = DimTextHalfHeight = DimTextHalfWidth = DimTextLength = 0;
+  DimText.clear();
+  DimTextAngle = 0;
+  DimSpecialArrows = 0;
+  Saved = SavedSettings{};
+  DimLayerIndex = 0;
+}
+
+namespace {
+const ModuleRegistrar Registered({"DimPrimitives", FloorAnnotation, ResetDimPrimitives});
+}  // namespace
+
+}  // namespace lintavo

@@ -1,0 +1,48 @@
+// DimPrimitives: the building blocks every dimension kind shares. A dimension
+// is a run of ordinary entities (lines, arcs, circles and text characters)
+// appended on the dimension layer; these routines swap the drawing settings
+// for the dimension's own while a command runs, write the value as letters,
+// append lines, arcs and arrowheads, and size the letters and arrows from the
+// measured length. None of them draws: the dimension command draws its
+// entities when it ends with accept.
+#pragma once
+
+#include "platform/Types.h"
+
+namespace lintavo {
+
+// ---- Working values of the dimension being built ------------------------------
+extern Single DimTextHeight;      // letter height H, world units
+extern Single DimTextWidth;       // letter width W, world units
+extern Single DimTextHalfHeight;  // H / 2
+extern Single DimTextHalfWidth;   // W / 2
+extern Single DimTextLength;      // room kept for the text: (W / 2 + characters) x W
+extern String DimText;            // the text written
+extern Single DimTextAngle;       // letter angle, degrees
+extern Integer DimSpecialArrows;  // flag: DrawArrowHead may draw the circle and slash styles
+
+// ---- Settings swap -----------------------------------------------------------------
+// Saves the font, layer, colour, line type, weight and point-mark switches
+// and puts the dimension's own in force.
+void BeginDimensionSettings();
+void EndDimensionSettings();  // puts the saved settings back
+
+// ---- Appenders -------------------------------------------------------------------------
+// Letters of Text from (X, Y) along DimTextAngle, each W further on; a
+// character without a glyph takes no room.
+void DrawDimensionText(const String& Text, Double X, Double Y);
+void AddDimensionLine(Double X1, Double Y1, Double X2, Double Y2);
+// The arc from P1 through P2 to P3; three points in a line give the line P1-P3.
+void AddDimensionArc(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3);
+// (X, Y) moved Dist along Angle (radians).
+void PolarPoint(Double Dist, Double& X, Double& Y, Double Angle);
+// An arrowhead with its tip at (X, Y) on a line that runs from the tip
+// toward Angle + pi.
+void DrawArrowHead(Double X, Double Y, Double Angle);
+// Letter height and width, their halves, DimTextLength and DimArrowLength
+// for a dimension of this length (world units); DimText must hold the text.
+void SetDimensionLetterSize(Double Length);
+
+void ResetDimPrimitives();
+
+}  // namespace lintavo

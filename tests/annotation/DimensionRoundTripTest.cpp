@@ -1,0 +1,56 @@
+// A dimension saved with its drawing and loaded into another window comes
+// back with every member and draws the same, pixel for pixel.
+#include <QFile>
+
+#include "annotation/DimensionFixture.h"
+#include "storage/DbSchema.h"
+#include "storage/LoadData.h"
+#include "storage/SaveData.h"
+#include "storage/TestDatabase.h"
+#include "support/ScratchDatabase.h"
+
+namespace lintavo {
+namespace {
+
+class DimensionRoundTripTest : public DimensionFixture {
+ protected:
+  void SetUp() override {
+    DimensionFixture::SetUp();
+    const String path = ScratchPath("Dimension_dwg.mdb");
+    QFile::remove(QString::fromStdString(path));
+    TestDatabase db(path, true);
+    String error;
+    ASSERT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
+    DwgDbPath = path;
+  }
+  static Long Members(Integer dwgNo) {
+    Long n = 0;
+    for (Long i = 1; i <= ObjCount; ++i)
+      if (Objs[i].DwgNo == dwgNo && !Objs[i].Erased) ++n;
+    return n;
+  }
+};
+
+TEST_F(DimensionRoundTripTest, SavedDimensionLoadsAndDrawsTheSame) {
+  Dimension("mnuInsertLinearDim", {{1, 1}, {4, 1}, {2, 2}});
+  RefreshDocView(doc_);
+  const QImage saved = doc_->Image().copy();
+  const Long members = Members(1);
+  ASSERT_GT(members, 5);
+
+  ASSERT_TRUE(SaveDrawing(1));
+  FixedDpiDocument* other = Open(2, "Other");
+  Dwgs[2].DrawID = Dwgs[1].DrawID;
+  ASSERT_TRUE(LoadDrawing());
+  EXPECT_EQ(Members(2), members);
+  other->XVscale = other->YVscale = 48;
+  other->View_Scale = 48 / PixelsPerUnit;
+  other->VbaseX = other->Vbasey = 24;
+  ActiveDoc = other;
+  UpdateWorldWindow();
+  RefreshDocView(other);
+  EXPECT_TRUE(other->Image() == saved);
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -1,0 +1,342 @@
+// Dimensions built through the Insert menu and clicks: their values and
+// letters, chains, the settings swap, Esc and the change of tool.
+#include "annotation/DimensionFixture.h"
+#include "model/LayerItems.h"
+#include "view/DisplayOptions.h"
+
+namespace lintavo {
+namespace {
+
+class DimensionTest : public DimensionFixture {};
+
+TEST_F(DimensionTest, AutomaticLetterAndArrowSize) {
+  struct Case {
+    const char* text;
+    Double length;
+    Single height, width, arrow, textLength;
+  };
+  const Case cases[] = {
+      {"", 10, 0.5F, 0.375F, 0.5F, 0.0703125F},
+      {"", 100, 2, 1.5F, 2, 1.125F},
+      {"", 30, 2, 1.5F, 2, 1.125F},
+      {"2.5", 10, 0.5F, 0.375F, 0.5F, 1.1953125F},
+  };
+  for (const Case& c : cases) {
+    DimText = c.text;
+    SetDimensionLetterSize(c.length);
+    EXPECT_FLOAT_EQ(DimTextHeight, c.height) << c.length;
+    EXPECT_FLOAT_EQ(DimTextWidth, c.width) << c.length;
+    EXPECT_FLOAT_EQ(DimArrowLength, c.arrow) << c.length;
+    EXPECT_FLOAT_EQ(DimTextLength, c.textLength) << c.text;
+  }
+  // Metric units pick the display unit and size the letters by the same bands.
+  MetricUnits = FlagTrue;
+  DimTextHeight = 7;
+  SetDimensionLetterSize(10);
+  EXPECT_FLOAT_EQ(DimTextHeight, 0.5F);
+  EXPECT_EQ(MetricUnit, 2);
+}
+
+TEST_F(DimensionTest, LinearValueByDirection) {
+  struct Case {
+    Integer direction;
+    Double value;
+  };
+  for (const Case c : {Case{DimHorizontal, 3}, Case{DimVertical, 4}, Case{DimAligned, 5}}) {
+    DimDirection = c.direction;
+    const Long before = ObjCount;
+    Dimension("mnuInsertLinearDim", {{0, 0}, {3, 4}, {4, 1}});
+    EXPECT_DOUBLE_EQ(DimValue, c.value);
+    EXPECT_EQ(Letters(before), FormatLength(c.value));
+    for (Long i : NewObjs(before)) EXPECT_EQ(Items[Objs[i].LayerID].Name, "Dimension 1");
+    EXPECT_FALSE(DimActive);
+    EXPECT_EQ(ActiveTool, 0);
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
+TEST_F(DimensionTest, LettersReadUprightAndOnlyTheSideOfTheLocationCounts) {
+  struct Case {
+    Double ex, ey;  // end point from (4, 2)
+    Single angle;   // letter angle, degrees
+    Integer flipped;
+  };
+  const Double a200 = 200 * Pi / 180;
+  const Case cases[] = {
+      {1, 2, 360, FlagFalse},
+      {4 + 3 * std::cos(a200), 2 + 3 * std::sin(a200), 20, FlagTrue},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::pair<Double, Double>> first;
+    for (Double far : {0.5, 2.5}) {  // two locations on the same side
+      const Long before = ObjCount;
+      Dimension("mnuInsertLinearDim", {{4, 2}, {c.ex, c.ey}, {2.5, 2 + far}});
+      EXPECT_NEAR(DimTextAngle, c.angle, 0.5);
+      EXPECT_EQ(DimTextFlipped, c.flipped);
+      std::vector<std::pair<Double, Double>> points;
+      for (Long i : NewObjs(before)) points.emplace_back(PX(i, 1), PY(i, 1));
+      if (first.empty())
+        first = points;
+      else
+        EXPECT_EQ(points, first);
+    }
+  }
+}
+
+TEST_F(DimensionTest, ArcThroughPointsInALineIsALine) {
+  const Long before = ObjCount;
+  AddDimensionArc(1, 1, 2, 2, 3, 3);
+  const std::vector<Long> objs = NewObjs(before);
+  ASSERT_EQ(objs.size(), 1U);
+  EXPECT_EQ(Objs[objs[0]].Rtype, EntityLine);
+  EXPECT_DOUBLE_EQ(PX(objs[0], 2), 3);
+  AddDimensionArc(1, 1, 2, 1.5, 3, 1);
+  EXPECT_EQ(Objs[ObjCount].Rtype, EntityArc);
+}
+
+TEST_F(DimensionTest, ZeroLengthBuildsNothing) {
+  const Long before = ObjCount;
+  DrawingDriver::Choose("mnuInsertLinearDim");
+  EXPECT_EQ(MessagePanel(1), "Linear Dimension ");
+  EXPECT_EQ(MessagePanel(2), "ENTER Starting Point > ");
+  input_->ClickAt(1, 1);
+  EXPECT_EQ(MessagePanel(2), "ENTER Ending Point > ");
+  input_->ClickAt(1, 1);
+  EXPECT_EQ(MessagePanel(2), "ENTER Location Of Dimension > ");
+  input_->ClickAt(2, 2);
+  EXPECT_TRUE(NewObjs(before).empty());
+  EXPECT_FALSE(DimActive);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(DimensionTest, ChainsOfPartitionedAndCumulativeDimensions) {
+  struct Case {
+    Integer mode;
+    Double second;
+  };
+  for (const Case c : {Case{DimPartitioned, 3}, Case{DimCumulative, 5}}) {
+    DimMode = c.mode;
+    const Long before = ObjCount;
+    Dimension("mnuInsertLinearDim", {{0, 1}, {2, 1}, {1, 2}});
+    EXPECT_EQ(Letters(before), FormatLength(2));
+    const Single firstDistance = DimExtDistance;
+    const Single H = DimTextHeight;
+    const Long middle = ObjCount;
+    input_->ClickAt(5, 1);
+    EXPECT_EQ(MessagePanel(2), "ENTER NEXT Ending Point > ");
+    EXPECT_EQ(Letters(middle), FormatLength(c.second));
+    const Single step = c.mode == DimCumulative ? std::max(2 * H, DimExtAbove + DimExtBelow) : 0.0F;
+    EXPECT_FLOAT_EQ(DimExtDistance, firstDistance + step);
+    // Esc keeps the finished segments and draws them.
+    input_->Escape();
+    EXPECT_FALSE(DimActive);
+    EXPECT_EQ(Letters(before), FormatLength(2) + FormatLength(c.second));
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
+TEST_F(DimensionTest, AngularSweepsCounterClockwise) {
+  const Double cx = 3, cy = 3, r = 2;
+  AddCircle(cx, cy, r);
+  RefreshDocView(doc_);
+  const Long before = ObjCount;
+  const Double a = 10 * Pi / 180;
+  Dimension("mnuInsertAngularDim", {{cx - r, cy}});
+  EXPECT_EQ(MessagePanel(2), "ENTER First Point on Radius");
+  input_->ClickAt(cx + r * std::cos(a), cy + r * std::sin(a));
+  input_->ClickAt(cx + r * std::cos(-a), cy + r * std::sin(-a));
+  input_->ClickAt(cx, cy + 2.5);
+  // 340 degrees, to the pixels the clicks fell on; the degree sign has no glyph.
+  EXPECT_NEAR(std::stod(Letters(before)), 340, 0.5);
+  EXPECT_FALSE(DimActive);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(DimensionTest, WrongPicksAskAgain) {
+  AddLine(1, 1, 3, 1);
+  RefreshDocView(doc_);
+  Dimension("mnuInsertRadiusDim", {{5, 5}});
+  EXPECT_EQ(MessagePanel(3), "Line NOT Found, Try Again");
+  input_->ClickAt(2, 1);
+  EXPECT_EQ(MessagePanel(3), "Line NOT Circle or Arc, Try Again");
+  EXPECT_EQ(ToolStep, 0);
+  input_->Escape();
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(DimensionTest, RadiusLegTailAndText) {
+  struct Case {
+    Integer fixed;
+    Double leg;
+  };
+  for (const Case c : {Case{FlagFalse, 2}, Case{FlagTrue, 1}}) {
+    DimFixedLetterHeight = c.fixed;
+    AddCircle(4, 1.5, 4);
+    RefreshDocView(doc_);
+    const Long before = ObjCount;
+    Dimension("mnuInsertRadiusDim", {{8, 1.5}});
+    EXPECT_EQ(MessagePanel(2), "ENTER Location Of Dimension");
+    input_->ClickAt(6, 1.5);
+    const std::vector<Long> objs = NewObjs(before);
+    ASSERT_GE(objs.size(), 2U);
+    EXPECT_DOUBLE_EQ(Length(objs[0]), c.leg);
+    EXPECT_DOUBLE_EQ(Length(objs[1]), c.leg);
+    EXPECT_GT(PX(objs[1], 2), PX(objs[1], 1));  // location right of the centre: tail to the right
+    EXPECT_EQ(Letters(before), "r" + FormatLength(4));
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
+TEST_F(DimensionTest, ArcAngleOfAnArcAndOfNothingElse) {
+  AddCircle(2, 2, 1);
+  AddArc(5, 2, 1.5, 0, 45, 90);
+  RefreshDocView(doc_);
+  Dimension("mnuInsertArcDim", {{3, 2}});
+  EXPECT_EQ(MessagePanel(1), "Arc Angle Dimension ");
+  EXPECT_EQ(MessagePanel(3), "Line NOT an Arc, Try Again");
+  const Long before = ObjCount;
+  input_->ClickAt(5 + 1.5 * std::cos(Pi / 4), 2 + 1.5 * std::sin(Pi / 4));
+  EXPECT_EQ(MessagePanel(2), "ENTER Location Of Dimension > ");
+  input_->ClickAt(7, 4);
+  EXPECT_NEAR(std::stod(Letters(before)), 90, 1e-3);
+  const std::vector<Long> objs = NewObjs(before);
+  ASSERT_GE(objs.size(), 5U);
+  const Long tail = objs[1];
+  const Long firstLetter = objs[4];
+  ASSERT_EQ(Objs[firstLetter].Rtype, EntityTextChar);
+  EXPECT_NEAR(PX(firstLetter, 1), PX(tail, 2) + DimTextWidth / 2, 1e-6);  // half a letter after the tail
+  EXPECT_FALSE(DimActive);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(DimensionTest, LeaderElbowAboveStartTurnsRight) {
+  const Long before = ObjCount;
+  Dimension("mnuInsertLeaderDim", {{2, 1}, {2, 3}});
+  const std::vector<Long> objs = NewObjs(before);
+  ASSERT_EQ(objs.size(), 4U);  // leader, tail, two arrow legs
+  EXPECT_DOUBLE_EQ(PX(objs[1], 2), 3);
+  EXPECT_DOUBLE_EQ(PY(objs[1], 2), 3);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(DimensionTest, EscAndEndRestoreTablesAndSettings) {
+  FontName = "Roman";
+  CurColor = 0x123456;
+  CurLineType = 3;
+  CurLineWeight = 2;
+  ShowConPnts = FlagTrue;
+  ShowRefPnts = FlagTrue;
+  AddLine(0, 0, 1, 1);
+  RefreshDocView(doc_);
+  const Long layer = doc_->Current_Layer;
+  const Long counts[] = {PntCount, ObjCount, ItemCount};
+  const DwgRec dwg = Dwgs[CurDwg];
+  const Integer dirty = doc_->IsDirty;
+  auto settingsBack = [&] {
+    EXPECT_EQ(FontName, "Roman");
+    EXPECT_EQ(CurColor, 0x123456);
+    EXPECT_EQ(CurLineType, 3);
+    EXPECT_EQ(CurLineWeight, 2);
+    EXPECT_EQ(ShowConPnts, FlagTrue);
+    EXPECT_EQ(ShowRefPnts, FlagTrue);
+    EXPECT_EQ(doc_->Current_Layer, layer);
+  };
+  Dimension("mnuInsertLinearDim", {{1, 1}, {3, 1}});
+  EXPECT_EQ(CurColor, DimLineColor);  // the dimension's settings are in force
+  input_->Escape();
+  EXPECT_EQ(PntCount, counts[0]);
+  EXPECT_EQ(ObjCount, counts[1]);
+  EXPECT_EQ(ItemCount, counts[2]);
+  EXPECT_EQ(Dwgs[CurDwg].UndoStep, dwg.UndoStep);
+  EXPECT_EQ(Dwgs[CurDwg].UndoPos, dwg.UndoPos);
+  EXPECT_EQ(Dwgs[CurDwg].Nobjects, dwg.Nobjects);
+  EXPECT_EQ(Dwgs[CurDwg].Nlayers, dwg.Nlayers);
+  EXPECT_EQ(doc_->IsDirty, dirty);
+  settingsBack();
+  EXPECT_TRUE(EqualsFreshRedraw());
+  Dimension("mnuInsertLinearDim", {{1, 1}, {3, 1}, {2, 2}});
+  EXPECT_GT(ObjCount, counts[1]);
+  settingsBack();
+}
+
+TEST_F(DimensionTest, UndoAfterEscTakesBackTheObjectBeforeTheCommand) {
+  DimMode = DimPartitioned;
+  const Long line = AddLine(0, 0, 1, 1);
+  RefreshDocView(doc_);
+  // A zero-length first segment loads no letters but the chain runs on; Esc drops it.
+  Dimension("mnuInsertLinearDim", {{1, 3}, {1, 3}, {2, 4}});
+  input_->Escape();
+  EXPECT_EQ(ObjCount, line);
+  AddLine(2, 0, 3, 1);
+  DrawingDriver::Choose("mnuEditUndo");
+  DrawingDriver::Choose("mnuEditUndo");
+  EXPECT_TRUE(Objs[line].Erased);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(DimensionTest, AnotherToolAcceptsTheRunningChain) {
+  DimMode = DimPartitioned;
+  CurColor = 0x00FF00;
+  const Long before = ObjCount;
+  Dimension("mnuInsertLinearDim", {{0, 1}, {2, 1}, {1, 2}, {5, 1}});
+  DrawingDriver::Choose("mnuInsertText");
+  EXPECT_FALSE(DimActive);
+  EXPECT_EQ(CurColor, 0x00FF00);
+  EXPECT_EQ(Letters(before), FormatLength(2) + FormatLength(3));
+  input_->Escape();
+  EXPECT_TRUE(EqualsFreshRedraw());
+
+  // Another dimension kind from the menu: the chain stays, the new kind starts at its first step.
+  const Long second = ObjCount;
+  Dimension("mnuInsertLinearDim", {{0, 3}, {2, 3}, {1, 4}});
+  DrawingDriver::Choose("mnuInsertRadiusDim");
+  EXPECT_TRUE(DimActive);
+  EXPECT_EQ(MessagePanel(2), "Select a Circle or Arc ");
+  EXPECT_EQ(Letters(second), FormatLength(2));
+  input_->Escape();
+  EXPECT_EQ(CurColor, 0x00FF00);
+  EXPECT_EQ(Letters(second), FormatLength(2));
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(DimensionTest, ArrowHeadStyles) {
+  DimArrowLength = 1;
+  DimArrowAngle = static_cast<Single>(Pi / 3);
+  DimArrowType = 5;
+  struct Case {
+    Integer special;
+    Integer type;  // entity type of the first object
+    size_t count;
+  };
+  for (const Case c : {Case{FlagTrue, EntityCircle, 1}, Case{FlagFalse, EntityLine, 2}}) {
+    DimSpecialArrows = c.special;
+    const Long before = ObjCount;
+    DrawArrowHead(1, 1, 0);
+    const std::vector<Long> objs = NewObjs(before);
+    ASSERT_EQ(objs.size(), c.count);
+    EXPECT_EQ(Objs[objs[0]].Rtype, c.type);
+    if (c.type != EntityLine) continue;
+    for (Long i : objs) {  // each leg at pi/3 from the line behind the tip
+      const Double leg = std::atan2(PY(i, 2) - 1, PX(i, 2) - 1);
+      EXPECT_NEAR(std::fabs(std::fabs(leg) - Pi), Pi / 3, 1e-6);
+    }
+  }
+}
+
+TEST_F(DimensionTest, MissingGlyphTakesNoRoom) {
+  DimFontName = "NoPoint";
+  for (const char* code : {"49", "50", "53"}) {  // "1", "2", "5"
+    NewItemName = String("NoPoint-") + code;
+    AddItem(ItemGlyph);
+  }
+  DimTextWidth = 0.5F;
+  DimTextAngle = 0;
+  const Long before = ObjCount;
+  DrawDimensionText("12.5", 1, 1);
+  ASSERT_EQ(Letters(before), "125");
+  const std::vector<Long> objs = NewObjs(before);
+  EXPECT_DOUBLE_EQ(PX(objs[2], 1), 2);  // "5" where the point would stand
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -432,6 +432,7 @@ void MakeIntoComponent() {
     ++count;
   });
   if (count == 0) return EndComponentCommand(FlagFalse);
+  ObjIndexDetached(count);
   CompRefX = CompMinX;
   CompRefY = CompMinY;
   for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {

@@ -31,6 +31,7 @@
 #include "storage/SaveData.h"
 #include "view/DrawDispatch.h"
 #include "view/Outline.h"
+#include "view/SurfaceDraw.h"
 #include "view/ZoomCommands.h"
 #include "view/Zooms.h"
 
@@ -199,6 +200,12 @@ bool DuplicateComponent(Long& Index) {
   copy.Category = Items[old].Category;
   copy.Description = Items[old].Description;
   return true;
+}
+
+void DrawDefinition(Long Index) {
+  for (Long i = 1; i <= ObjCount; ++i)
+    if (Objs[i].DwgNo == 0 && Objs[i].OwnerID == Index && Objs[i].Show) DrawObject(i);
+  DrawRefPntMark(Items[Index].Xorigin, Items[Index].Yorigin);
 }
 
 // ---- Shared steps ------------------------------------------------------------------

@@ -67,6 +67,9 @@ void GetEntitiesExtents(Long ObjNo);
 // A new definition named ComponentName with exact copies of the geometry of
 // definition Index; Index becomes the new item. False when nothing was copied.
 bool DuplicateComponent(Long& Index);
+// Draws definition Index's geometry on ActiveDoc (a dialog's preview) and
+// the reference-point mark at its origin.
+void DrawDefinition(Long Index);
 
 // ---- Dialogs of the floor above ----------------------------------------------------
 // The windows put their routines here when they register; a dialog nobody

@@ -37,8 +37,6 @@
 #include "storage/RowReader.h"
 #include "storage/Verify.h"
 #include "view/DisplayOptions.h"
-#include "view/DrawDispatch.h"
-#include "view/SurfaceDraw.h"
 
 namespace lintavo {
 
@@ -294,9 +292,7 @@ void frmCompSelect::LoadPreviewComponent() {
   SetPreviewWindow(item);
   FitPreviewToView();
   item.Show = FlagTrue;
-  for (Long i = 1; i <= ObjCount; ++i)
-    if (Objs[i].DwgNo == 0 && Objs[i].OwnerID == index && Objs[i].Show) DrawObject(i);
-  DrawRefPntMark(item.Xorigin, item.Yorigin);
+  DrawDefinition(index);
   ShowRefPnts = FlagFalse;
 }
 

@@ -6,7 +6,12 @@
 #include "commands/EditFixture.h"
 #include "commands/GripFrame.h"
 #include "organisation/Components.h"
+#include "model/UndoRedo.h"
+#include "storage/DbSchema.h"
+#include "storage/LoadData.h"
+#include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
+#include "storage/TestDatabase.h"
 #include "view/Outline.h"
 
 namespace lintavo {
@@ -279,6 +284,40 @@ TEST_F(ComponentsTest, PlaceImageFollowsTheMouseAndLeavesOrdinaryLines) {
   EXPECT_EQ(OutlineOn, FlagFalse);
   EXPECT_EQ(ComponentActive, FlagFalse);
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(ComponentsTest, ADrawingWithPlacementsDrawsTheSameAfterSaveAndLoad) {
+  DwgDbPath = ScratchPath("Round_dwg.mdb");
+  {
+    TestDatabase db(DwgDbPath, true);
+    String error;
+    ASSERT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
+  }
+  AddLine(1, 1, 3, 1);
+  AddCircle(2, 2, 0.5);
+  RefreshDocView(doc_);
+  SelectWindow(0.5, 0.5, 3.5, 3.5);
+  DrawingDriver::Choose("mnuEditCompReplace");
+  ASSERT_EQ(Objs[ObjCount].Rtype, EntityComponent);
+  Dwgs[CurDwg].Name = "Round Trip";
+  ASSERT_TRUE(SaveDrawing(CurDwg, {ComponentItem}, false));
+  const DbKey drawId = Dwgs[CurDwg].DrawID;
+  RefreshDocView(doc_);
+  const QImage before = doc_->Image().copy();
+
+  ResetModel();  // nothing of the drawing or its component stays in memory
+  NewDwgRec(CurDwg);
+  RefreshDocView(doc_);
+  ASSERT_NE(doc_->Image(), before);  // the placement was on the picture
+  Dwgs[CurDwg].DrawID = drawId;
+  Dwgs[CurDwg].Name = "Round Trip";
+  ASSERT_TRUE(LoadDrawing());
+  Long placements = 0;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
+    placements += Objs[i].DwgNo == CurDwg && Objs[i].Rtype == EntityComponent;
+  EXPECT_EQ(placements, 1);
+  RefreshDocView(doc_);
+  EXPECT_EQ(doc_->Image(), before);
 }
 
 class ComponentNamesTest : public StoredDrawingTest {};

@@ -150,6 +150,25 @@ TEST_F(ComponentsTest, CreateAndMakeIntoWithoutASelectionChangeNothing) {
   }
 }
 
+TEST_F(ComponentsTest, CreateThatCopiesNothingTakesBackItsItemOnlyWhileItIsTheLast) {
+  for (const bool another : {false, true}) {
+    SelectionSetNumber = 1;  // a selection set that holds nothing
+    const Long items = ItemCount;
+    DrawingDriver::Choose("mnuEditCompCreate");
+    if (another) {
+      NewItemName = "Other";
+      AddItem(ItemGroup);
+    }
+    input_->ClickAt(5, 4);
+    EXPECT_EQ(MessagePanel(2), "ERROR... No Selected Lines") << another;
+    EXPECT_EQ(MessagePanel(3), "Component NOT Created") << another;
+    EXPECT_EQ(ItemCount, items + (another ? 2 : 0)) << another;
+    if (another) {
+      EXPECT_EQ(Items[ItemCount].Name, "Other");
+    }
+  }
+}
+
 TEST_F(ComponentsTest, MakeIntoLeavesOnePlacementAtTheLowerLeftCorner) {
   AddLine(3, 4, 5, 4);
   AddLine(3, 4, 3, 5.5);
@@ -251,6 +270,15 @@ TEST_F(ComponentsTest, PlacePutsASelectedPlacementAtTheViewCentreInTheGripFrame)
   EXPECT_EQ(FrameShown, FlagTrue);
   input_->Escape();
   EXPECT_EQ(ComponentActive, FlagFalse);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(ComponentsTest, PlaceImageOfAComponentWiderThanTheViewRescalesTheView) {
+  const Double viewWidth = doc_->XVmax - doc_->XVmin;
+  ChooserPick = AddDefinition("Beam", 0, 0, 3 * viewWidth, 0);
+  DrawingDriver::Choose("mnuInsertCompImage");
+  EXPECT_GT(doc_->XVmax - doc_->XVmin, viewWidth);
+  input_->Escape();
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 

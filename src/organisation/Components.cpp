@@ -10,6 +10,8 @@
 //   Dispatcher, reset and registration
 #include "organisation/Components.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <numbers>
 
@@ -206,6 +208,13 @@ void DrawDefinition(Long Index) {
   for (Long i = 1; i <= ObjCount; ++i)
     if (Objs[i].DwgNo == 0 && Objs[i].OwnerID == Index && Objs[i].Show) DrawObject(i);
   DrawRefPntMark(Items[Index].Xorigin, Items[Index].Yorigin);
+}
+
+bool IsMdbFileName(const String& Path) {
+  const String ext = ".mdb";
+  if (Path.size() < ext.size()) return false;
+  return std::equal(ext.begin(), ext.end(), Path.end() - static_cast<std::ptrdiff_t>(ext.size()),
+                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
 // ---- Shared steps ------------------------------------------------------------------

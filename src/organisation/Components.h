@@ -80,6 +80,10 @@ struct ComponentDialogsRec {
 };
 extern ComponentDialogsRec ComponentDialogs;  // filled at registration; never reset
 
+// Whether a file name chosen for a component database ends in ".mdb", in
+// any letter case (the choosers and the save dialog take no other).
+bool IsMdbFileName(const String& Path);
+
 // ---- Commands ---------------------------------------------------------------------------
 void RunComponentCommand();  // the dispatcher of tool 2
 // Ends the command: prompts cleared when ClearTheirPrompts, then the tool state.

@@ -15,6 +15,7 @@
 
 #include "model/DataHand.h"
 #include "model/Top.h"
+#include "organisation/Components.h"
 #include "platform/CommonDialogs.h"
 #include "platform/Modal.h"
 #include "platform/Services.h"
@@ -24,13 +25,6 @@
 namespace lintavo {
 
 namespace {
-
-bool EndsInMdb(const String& path) {
-  const String ext = ".mdb";
-  if (path.size() < ext.size()) return false;
-  return std::equal(ext.begin(), ext.end(), path.end() - static_cast<std::ptrdiff_t>(ext.size()),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
 
 QPushButton* AddButton(QWidget* parent, QBoxLayout* row, const char* name, const char* caption) {
   auto* button = new QPushButton(caption, parent);
@@ -107,7 +101,7 @@ void frmCompSave::cmdBrowse_Click() {
   dialog.DialogTitle = "Locate New *.mdb";
   dialog.Filter = "(*.MDB)|*.mdb";
   dialog.ShowOpen();
-  if (!EndsInMdb(dialog.FileName) || dialog.FileName == CompDbPath) return;
+  if (!IsMdbFileName(dialog.FileName) || dialog.FileName == CompDbPath) return;
   CompDbPath = dialog.FileName;
   Text2->setText(QString::fromStdString(CompDbPath));
 }

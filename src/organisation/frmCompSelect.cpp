@@ -43,19 +43,11 @@ namespace lintavo {
 namespace {
 
 const char* const DatabaseFilter = "(*.MDB)|*.mdb";
-const char* const DatabaseExtension = ".mdb";
 
 void ShowUnexpectedError(const DbError& error) { MsgBox("Unexpected Error: " + error.Description); }
 
 bool VerifyComponentDb(const String& path) {
   return !path.empty() && FileExists(path) && VerifyDatabase(path, DbKindComponents);
-}
-
-bool EndsInMdb(const String& path) {
-  const String ext = DatabaseExtension;
-  if (path.size() < ext.size()) return false;
-  return std::equal(ext.begin(), ext.end(), path.end() - static_cast<std::ptrdiff_t>(ext.size()),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
 void ReadDoubleField(Recordset& rs, int field, Double& value) { ReadDouble(rs, field, value); }
@@ -219,7 +211,7 @@ bool frmCompSelect::ChooseDatabase(const String& title) {
   dialog.DialogTitle = title;
   dialog.Filter = DatabaseFilter;
   dialog.ShowOpen();
-  if (!EndsInMdb(dialog.FileName) || !VerifyComponentDb(dialog.FileName)) return false;
+  if (!IsMdbFileName(dialog.FileName) || !VerifyComponentDb(dialog.FileName)) return false;
   CompDbPath = dialog.FileName;
   return true;
 }

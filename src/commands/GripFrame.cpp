@@ -216,6 +216,10 @@ void StartModifySelected() {
   ShowStatus("Modify Selected", 1);
   if (SelectionSetNumber <= 0 || SelectedCount < 1) return NoSelectionError();
   if (ToolStep != 0) return;
+  StartPlaceComponent();
+}
+
+void StartPlaceComponent() {
   ExtentsEmpty = true;
   Long counted = 0;
   ForEachSelected([&](Long objNo) {

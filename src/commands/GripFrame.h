@@ -64,6 +64,9 @@ extern Integer GripIndex;     // grip 1..9 or outline segment 1..8 of the last h
 // drawing. No selection: the edit commands' error message. At a later step
 // of the same command the frame stays as it is.
 void StartModifySelected();
+// The frame around a placement just added and selected by a component
+// command, whatever that command's step.
+void StartPlaceComponent();
 
 // ---- Drawing and hit tests ---------------------------------------------------------------
 void DrawGripFrame();   // draws the frame at WorkGrips (removing a shown one first)

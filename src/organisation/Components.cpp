@@ -1,20 +1,581 @@
-// Components: components: definitions, placements and their commands.
+// Components: component definitions and placements, and the commands of tool 2.
+//
+// Sections:
+//   Command state
+//   Definitions and extents
+//   Shared steps
+//   Place and Place Image
+//   Create and Make Into
+//   Explode and Edit
+//   Dispatcher, reset and registration
 #include "organisation/Components.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <numbers>
+
+#include "commands/Adjust.h"
+#include "commands/GripFrame.h"
+#include "model/DataHand.h"
+#include "model/DrawingWindow.h"
+#include "model/MainWindowLink.h"
+#include "model/MessageBar.h"
+#include "model/ObjIndex.h"
+#include "model/Picks.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "model/UndoRedo.h"
+#include "model/ViewCache.h"
+#include "picking/Selection.h"
+#include "platform/Pointers.h"
+#include "storage/LoadObjects.h"
+#include "storage/SaveData.h"
+#include "view/DrawDispatch.h"
+#include "view/Outline.h"
+#include "view/SurfaceDraw.h"
+#include "view/ZoomCommands.h"
+#include "view/Zooms.h"
+
 namespace lintavo {
+
+// ---- Command state -------------------------------------------------------------
 
 Integer ComponentCommand = 0;
 Integer ComponentActive = 0;
+Integer ComponentStage = 0;
+Long ComponentItem = 0;
+Long ComponentNo = 0;
+String EditComponentName;
+Double CompRefX = 0, CompRefY = 0;
+Double CompMinX = 0, CompMinY = 0, CompMaxX = 0, CompMaxY = 0;
+Double CompPickX = 0, CompPickY = 0;
+Double PlaceAtX = 0, PlaceAtY = 0;
+Long PlacedObj = 0;
+Integer PlacementFound = 0;
+Long FoundPlacement = 0;
+ComponentDialogsRec ComponentDialogs;
+
+namespace {
+
+constexpr const char* NewComponentPrefix = "New Component ";
+constexpr Integer PlacementPoints = 3;
+constexpr Integer ExplodeClicks = 5;  // the entry after four fruitless clicks ends Explode
+constexpr Double NoPlacementDistance = 10000;
+constexpr Single ImageRescaleFactor = 10;  // as the grip frame rescales a wide frame
+
+bool ExtentsEmpty = true;  // no point has widened the running extents yet
+
+const PntRec& PointOf(const ObjRec& obj, Integer k) { return Pnts[obj.PointID + k - 1]; }
+
+}  // namespace
+
+// ---- Definitions and extents -------------------------------------------------------
+
+bool ComponentNameExists(Long& Index) {
+  Index = 0;
+  for (Long i = 1; i <= ItemCount; ++i) {
+    const ItemRec& item = Items[i];
+    if (item.Rtype == ItemComponent && item.DwgNo == 0 && item.Name == ComponentName) {
+      Index = i;
+      return true;
+    }
+  }
+  // Without a drawings database there is no stored name to avoid.
+  return !DwgDbPath.empty() && ComponentExistsInDb(ComponentName);
+}
+
+void NewComponent() {
+  Long index = 0;
+  for (Long n = 1;; ++n) {
+    ComponentName = NewComponentPrefix + std::to_string(n);
+    if (!ComponentNameExists(index)) break;
+  }
+  NewItemName = ComponentName;
+  AddItem(ItemComponent);
+  Items[ItemCount].Xorigin = Items[ItemCount].Yorigin = 0;
+  ComponentItem = ItemCount;
+}
+
+void StartComponentExtents() {
+  ExtentsEmpty = true;
+  CompMinX = CompMinY = CompMaxX = CompMaxY = 0;
+}
+
+void WidenComponentExtents(Double X, Double Y) {
+  if (!std::isfinite(X) || !std::isfinite(Y)) return;
+  if (ExtentsEmpty) {
+    CompMinX = CompMaxX = X;
+    CompMinY = CompMaxY = Y;
+    ExtentsEmpty = false;
+    return;
+  }
+  if (X < CompMinX) CompMinX = X;
+  if (X > CompMaxX) CompMaxX = X;
+  if (Y < CompMinY) CompMinY = Y;
+  if (Y > CompMaxY) CompMaxY = Y;
+}
+
+void GetEntitiesExtents(Long ObjNo) {
+  const ObjRec& obj = Objs[ObjNo];
+  auto p = [&](Integer k) -> const PntRec& { return PointOf(obj, k); };
+  switch (obj.Rtype) {
+    case EntityCircle: {
+      if (obj.NPoints < 2) break;
+      const Single r = static_cast<Single>(std::hypot(p(2).X - p(1).X, p(2).Y - p(1).Y));
+      WidenComponentExtents(p(1).X, p(1).Y + r);
+      WidenComponentExtents(p(1).X, p(1).Y - r);
+      WidenComponentExtents(p(1).X + r, p(1).Y);
+      WidenComponentExtents(p(1).X - r, p(1).Y);
+      break;
+    }
+    case EntityArc:
+      for (Integer k = 2; k < obj.NPoints; ++k) WidenComponentExtents(p(k).X, p(k).Y);
+      break;
+    case EntityComponent:
+    case EntityTextChar: {
+      if (obj.NPoints < 2) break;
+      WidenComponentExtents(p(1).X, p(1).Y);
+      if (obj.ObjectID < 1 || obj.ObjectID > ItemCount) break;
+      const ItemRec& item = Items[obj.ObjectID];
+      WidenComponentExtents(p(1).X + p(2).X * item.Xmin, p(1).Y + p(2).Y * item.Ymin);
+      WidenComponentExtents(p(1).X + p(2).X * item.Xmax, p(1).Y + p(2).Y * item.Ymax);
+      break;
+    }
+    default:
+      if (obj.Rtype >= EntityDimension) break;
+      for (Integer k = 1; k <= obj.NPoints; ++k) WidenComponentExtents(p(k).X, p(k).Y);
+      break;
+  }
+}
+
+namespace {
+
+// The last entity appended becomes geometry of definition item.
+void MakeDefinitionGeometry(Long objNo, Long item) {
+  ObjRec& obj = Objs[objNo];
+  obj.DrawingID = 0;
+  obj.DwgNo = 0;
+  obj.Selected = FlagFalse;
+  obj.Select = 0;
+  obj.OwnerID = item;
+  if (obj.Rtype < EntityComponent) {
+    obj.Name = Items[item].Name;
+    obj.ObjectID = item;
+  }
+}
+
+// The item's count and its extents, the running extents less (refX, refY).
+void StoreItemExtents(ItemRec& item, Long count, Double refX, Double refY) {
+  item.Nlines = count;
+  item.Xorigin = item.Yorigin = 0;
+  item.Xmin = CompMinX - refX;
+  item.Ymin = CompMinY - refY;
+  item.Xmax = CompMaxX - refX;
+  item.Ymax = CompMaxY - refY;
+}
+
+}  // namespace
+
+bool DuplicateComponent(Long& Index) {
+  const Long old = Index;
+  const Long last = ObjCount;
+  NewItemName = ComponentName;
+  AddItem(ItemComponent);
+  const Long item = ItemCount;
+  Index = item;
+  ComponentItem = item;
+  CompRefX = CompRefY = 0;
+  StartComponentExtents();
+  Long count = 0;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    if (Objs[i].DwgNo != 0 || Objs[i].OwnerID != old || !IsCopiedByOffset(Objs[i].Rtype)) continue;
+    CopyObjOffset(i, 0, 0);
+    MakeDefinitionGeometry(ObjCount, item);
+    GetEntitiesExtents(ObjCount);
+    ++count;
+  }
+  if (count == 0) return false;
+  ItemRec& copy = Items[item];
+  StoreItemExtents(copy, count, CompRefX, CompRefY);
+  copy.Show = FlagTrue;
+  copy.Category = Items[old].Category;
+  copy.Description = Items[old].Description;
+  return true;
+}
+
+void DrawDefinition(Long Index) {
+  for (Long i = 1; i <= ObjCount; ++i)
+    if (Objs[i].DwgNo == 0 && Objs[i].OwnerID == Index && Objs[i].Show) DrawObject(i);
+  DrawRefPntMark(Items[Index].Xorigin, Items[Index].Yorigin);
+}
+
+bool IsMdbFileName(const String& Path) {
+  const String ext = ".mdb";
+  if (Path.size() < ext.size()) return false;
+  return std::equal(ext.begin(), ext.end(), Path.end() - static_cast<std::ptrdiff_t>(ext.size()),
+                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
+// ---- Shared steps ------------------------------------------------------------------
+
+namespace {
+
+// The active drawing window becomes the drawing target again (a dialog's
+// preview had it) and is redrawn.
+void RedrawActiveWindow() {
+  MainWindowLink* main = MainLink();
+  if (DrawingWindow* window = main ? main->ActiveDrawingWindow() : nullptr) {
+    RefreshDocView(window);
+    return;
+  }
+  RefreshActiveView();
+}
+
+// Shows a dialog of the floor above; one nobody plugged is cancelled.
+void ShowComponentDialog(void (*show)()) {
+  DlgCancelled = FlagTrue;
+  if (show) show();
+  RedrawActiveWindow();
+}
+
+bool ChooseComponent() {
+  ComponentNo = 0;
+  ShowComponentDialog(ComponentDialogs.ShowCompSelect);
+  return !DlgCancelled && ComponentNo >= 1 && ComponentNo <= ItemCount;
+}
+
+// Appends a placement of component item at (X, Y), scale 1, angle 0.
+Long AddPlacement(Long item, Double X, Double Y) {
+  AddObj(EntityComponent, PlacementPoints);
+  AddPnt(X, Y);
+  AddPnt(1, 1);
+  AddPnt(0, 0);
+  ObjRec& obj = Objs[ObjCount];
+  obj.Name = Items[item].Name;
+  obj.OwnerID = obj.ObjectID = item;
+  return ObjCount;
+}
+
+// The placement becomes the whole selection, drawn selected.
+void SelectOnly(Long objNo) {
+  StartNewSelectionSet();
+  Objs[objNo].Selected = FlagTrue;
+  Objs[objNo].Select = SelectionSetNumber;
+  SelectedCount = 1;
+  DrawObject(objNo);
+}
+
+// The component a copied nested placement names, found loaded or loaded.
+Long RelinkPlacement(const String& name) {
+  NewItemKind = ItemComponent;
+  NewItemName = name;
+  Long index = 0;
+  if (FindLoadedComponent(index)) return index;
+  return LoadComponent(name) ? CurItem : 0;
+}
+
+// Copies the geometry of definition item into the current drawing where a
+// placement at (X, Y) with scales (sx, sy) and angle (degrees) shows it:
+// scaled, turned about the origin, then moved to the insertion point.
+void CopyDefinitionIntoDrawing(Long item, Double X, Double Y, Single sx, Single sy, Single degrees) {
+  SetAdjustTransform(X, Y, sx, sy, static_cast<Single>(degrees * std::numbers::pi / 180));
+  const Long last = ObjCount;
+  const DbKey drawID = Dwgs[CurDwg].DrawID;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    if (Objs[i].DwgNo != 0 || Objs[i].OwnerID != item || !IsCopiedByOffset(Objs[i].Rtype)) continue;
+    CopyObjOffset(i, 0, 0);
+    ObjRec& copy = Objs[ObjCount];
+    copy.DrawingID = drawID;
+    copy.DwgNo = CurDwg;
+    copy.Selected = FlagFalse;
+    copy.OwnerID = 0;
+    if (copy.Rtype == EntityComponent) {
+      const Long found = RelinkPlacement(copy.Name);
+      Objs[ObjCount].OwnerID = Objs[ObjCount].ObjectID = found;
+    } else if (copy.Rtype < EntityComponent) {
+      copy.ObjectID = 0;
+    }
+    TransformObj(ObjCount);
+  }
+  SetAdjustTransform(0, 0, 1, 1, 0);
+  ExtentsChanged = FlagTrue;
+}
+
+void NoSelectionMessages() {
+  ShowStatus("ERROR... No Lines Selected", 2);
+  ShowStatus("You Must Pre-Select lines", 3);
+  EndComponentCommand(FlagFalse);
+}
+
+// Every selected, shown entity of the current drawing, in index order.
+template <typename Visit>
+void ForEachSelectedShown(Long last, Visit visit) {
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo == CurDwg && obj.Selected && obj.Show && !obj.Erased) visit(i);
+  }
+}
+
+// Messages, the save of the new component and the end shared by Create and Make Into.
+void FinishNewComponent() {
+  ShowStatus("Component Created!", 2);
+  ShowStatus(ComponentName + " Created", 3);
+  CompDbPath = DwgDbPath;
+  Long item = ComponentItem;
+  if (!DwgDbPath.empty()) SaveComponentTree(item);
+  SelectionSetNumber = 0;
+  SelectedCount = 0;
+  EndComponentCommand(FlagFalse);
+}
+
+// ---- Place and Place Image ------------------------------------------------------------
+
+void PlaceComponent() {
+  if (ToolStep != 0) return;
+  ShowStatus("Place Component", 1);
+  if (!ChooseComponent()) return EndComponentCommand(FlagTrue);
+  DeselectAll();
+  ShowStatus("Place Component", 1);
+  if (DrawingWindow* window = ActiveDocForm()) {
+    PickX = (window->XVmin + window->XVmax) / 2;
+    PickY = (window->YVmin + window->YVmax) / 2;
+  }
+  CompRefX = PickX;
+  CompRefY = PickY;
+  const Long placed = AddPlacement(ComponentNo, CompRefX, CompRefY);
+  SelectOnly(placed);
+  ShowStatus("Enter a Placement Location >", 2);
+  StartPlaceComponent();
+  ComponentStage = StageWaiting;
+}
+
+void StartPlaceImage() {
+  ShowStatus("Place Component Image", 1);
+  if (!ChooseComponent()) return EndComponentCommand(FlagTrue);
+  DeselectAll();
+  ShowStatus("Place Component Image", 1);
+  const ItemRec& item = Items[ComponentNo];
+  if (DrawingWindow* window = ActiveDocForm()) {
+    const Single width = static_cast<Single>(item.Xmax - item.Xmin);
+    const Single view = static_cast<Single>(window->XVmax - window->XVmin);
+    if (view > 0 && width > view) SetDrawingScale(width / view * ImageRescaleFactor);
+  }
+  CompRefX = PickX;
+  CompRefY = PickY;
+  PlacedObj = AddPlacement(ComponentNo, CompRefX, CompRefY);
+  SelectOnly(PlacedObj);
+  ToolStep = 1;
+  Single angle = 0;
+  SetOutlineTransform(CompRefX, CompRefY, 1, 1, angle);
+  OutlineOn = FlagTrue;
+  ShowStatus("Enter a Placement Location >", 2);
+  ComponentStage = StageWaiting;
+}
+
+void FinishPlaceImage() {
+  TakePickPoint(CompPickX, CompPickY);
+  PlaceAtX = CompPickX;
+  PlaceAtY = CompPickY;
+  OutlineOn = FlagFalse;
+  RedrawSelectionOutline();
+  ObjRec& placement = Objs[PlacedObj];
+  placement.Selected = FlagFalse;
+  placement.Show = FlagFalse;
+  placement.Erased = FlagTrue;
+  Pnts[placement.PointID].X = PlaceAtX;
+  Pnts[placement.PointID].Y = PlaceAtY;
+  SelectedCount = 0;
+  CopyDefinitionIntoDrawing(placement.ObjectID, PlaceAtX, PlaceAtY, 1, 1, 0);
+  EndComponentCommand(FlagTrue);
+  RedrawActiveWindow();
+}
+
+void PlaceComponentImage() {
+  if (ToolStep == 0) return StartPlaceImage();
+  if (ToolStep > 1 && ComponentStage == StageWaiting) FinishPlaceImage();
+}
+
+// ---- Create and Make Into ----------------------------------------------------------------
+
+void CreateComponent() {
+  ShowStatus("Create Component", 1);
+  if (SelectionSetNumber < 1) return NoSelectionMessages();
+  if (ToolStep == 0) {
+    NewComponent();
+    ShowStatus("Enter a Reference Point >", 2);
+    ComponentStage = StageWaiting;
+    return;
+  }
+  if (ComponentStage != StageWaiting) return;
+  TakePickPoint(CompRefX, CompRefY);
+  StartComponentExtents();
+  const Long item = ComponentItem;
+  Long count = 0;
+  ForEachSelectedShown(ObjCount, [&](Long i) {
+    if (!IsCopiedByOffset(Objs[i].Rtype)) return;
+    CopyObjOffset(i, -CompRefX, -CompRefY);
+    MakeDefinitionGeometry(ObjCount, item);
+    GetEntitiesExtents(ObjCount);
+    ++count;
+  });
+  if (count == 0) {
+    if (item == ItemCount) --ItemCount;  // only the last item can be taken back
+    ShowStatus("ERROR... No Selected Lines", 2);
+    ShowStatus("Component NOT Created", 3);
+    return EndComponentCommand(FlagFalse);
+  }
+  StoreItemExtents(Items[item], count, 0, 0);  // the copies lie relative to the reference point
+  Dwgs[CurDwg].Nlines -= count;
+  FinishNewComponent();
+  RedrawActiveWindow();
+}
+
+void MakeIntoComponent() {
+  ShowStatus("Make Into a Component", 1);
+  if (SelectionSetNumber < 1) return NoSelectionMessages();
+  NewComponent();
+  StartComponentExtents();
+  const Long item = ComponentItem;
+  Long count = 0, layer = 0, color = 0;
+  ForEachSelectedShown(ObjCount, [&](Long i) {
+    if (count == 0) {
+      layer = Objs[i].LayerID;
+      color = Objs[i].Color;
+    }
+    MakeDefinitionGeometry(i, item);
+    GetEntitiesExtents(i);
+    ++count;
+  });
+  if (count == 0) return EndComponentCommand(FlagFalse);
+  ObjIndexDetached(count);
+  CompRefX = CompMinX;
+  CompRefY = CompMinY;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo != 0 || obj.OwnerID != item) continue;
+    // A compound's later points are its scale and angle, not positions.
+    const Integer moved = obj.Rtype >= FirstCompoundType ? 1 : obj.NPoints;
+    for (Integer k = 0; k < moved; ++k) {
+      Pnts[obj.PointID + k].X -= CompRefX;
+      Pnts[obj.PointID + k].Y -= CompRefY;
+    }
+    ObjPointsChanged(i);
+  }
+  StoreItemExtents(Items[item], count, CompRefX, CompRefY);
+  const Long placed = AddPlacement(item, CompRefX, CompRefY);
+  Objs[placed].LayerID = layer;
+  Objs[placed].Color = color;
+  FinishNewComponent();
+  RedrawActiveWindow();
+}
+
+// ---- Explode and Edit ----------------------------------------------------------------------
+
+void ExplodeComponent() {
+  if (ToolStep >= ExplodeClicks) return EndComponentCommand(FlagTrue);
+  ShowStatus("Component Explode ", 1);
+  if (!GetComponentRefPoint()) return;
+  const ObjRec& placement = Objs[FoundPlacement];
+  const Long item = placement.ObjectID;
+  ShowStatus("EXPLODING COMPONENT: " + placement.Name, 2);
+  const Double x = PointOf(placement, 1).X, y = PointOf(placement, 1).Y;
+  const Single sx = static_cast<Single>(PointOf(placement, 2).X);
+  const Single sy = static_cast<Single>(PointOf(placement, 2).Y);
+  const Single degrees = static_cast<Single>(PointOf(placement, 3).X);
+  EraseObj(FoundPlacement);
+  if (item >= 1 && item <= ItemCount) CopyDefinitionIntoDrawing(item, x, y, sx, sy, degrees);
+  EndComponentCommand(FlagTrue);
+  RedrawActiveWindow();
+}
+
+void EditComponents() {
+  if (ToolStep != 0) return;
+  ShowStatus("Edit Components", 1);
+  ShowComponentDialog(ComponentDialogs.ShowCompEdit);
+}
+
+}  // namespace
+
+Integer GetComponentRefPoint() {
+  if (ToolStep == 0) {
+    ShowStatus("Point to a Components Reference Point >", 2);
+    return FlagFalse;
+  }
+  Double x = PickX, y = PickY;
+  TakePickPoint(x, y);
+  Double best = NoPlacementDistance;
+  Long found = 0;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.Rtype != EntityComponent || obj.DwgNo != CurDwg || !obj.Show || obj.Erased) continue;
+    const Double d = std::abs(PointOf(obj, 1).X - x) + std::abs(PointOf(obj, 1).Y - y);
+    if (d < best) {
+      best = d;
+      found = i;
+    }
+  }
+  if (found == 0 || 2 * PickTolerance < best) return FlagFalse;
+  PlacementFound = FlagTrue;
+  FoundPlacement = found;
+  return FlagTrue;
+}
+
+// ---- Dispatcher, reset and registration ---------------------------------------------------
+
+void RunComponentCommand() {
+  if (!ComponentActive) {
+    ToolStep = 0;
+    ComponentActive = FlagTrue;
+    AwaitingInput = FlagTrue;
+    ComponentStage = StageStarted;
+  }
+  if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(vbCrosshair);
+  switch (ComponentCommand) {
+    case PlaceComponentCode: return PlaceComponent();
+    case PlaceImageCode: return PlaceComponentImage();
+    case CreateComponentCode: return CreateComponent();
+    case EditComponentsCode: return EditComponents();
+    case ExplodeComponentCode: return ExplodeComponent();
+    case MakeIntoComponentCode: return MakeIntoComponent();
+    default: return EndComponentCommand(FlagTrue);
+  }
+}
+
+void EndComponentCommand(Integer ClearTheirPrompts) {
+  if (ClearTheirPrompts) ClearPrompts();
+  ComponentActive = FlagFalse;
+  AwaitingInput = FlagFalse;
+  ActiveTool = ToolNone;
+  ToolStep = 0;
+}
 
 void ResetComponents() {
   ComponentCommand = 0;
   ComponentActive = 0;
+  ComponentStage = 0;
+  ComponentItem = 0;
+  ComponentNo = 0;
+  EditComponentName.clear();
+  CompRefX = CompRefY = 0;
+  CompMinX = CompMinY = CompMaxX = CompMaxY = 0;
+  CompPickX = CompPickY = PlaceAtX = PlaceAtY = 0;
+  PlacedObj = 0;
+  PlacementFound = 0;
+  FoundPlacement = 0;
+  ExtentsEmpty = true;
 }
 
 namespace {
-const ModuleRegistrar Registered({"Components", FloorOrganisation, ResetComponents, {ToolComponents, &ComponentActive}});
+void EndOnToolChange() { EndComponentCommand(FlagTrue); }
+void CancelComponents() {
+  if (!ComponentActive) return;
+  if (GroupDragOn) CancelGroupEdit();  // Esc takes down the grip frame of Place
+  EndComponentCommand(FlagTrue);
+}
+const ModuleRegistrar Registered({"Components", FloorOrganisation, ResetComponents,
+                                  {ToolComponents, &ComponentActive, RunComponentCommand, EndOnToolChange,
+                                   CancelComponents}});
 }  // namespace
 
 }  // namespace lintavo

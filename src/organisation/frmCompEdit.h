@@ -1,11 +1,86 @@
-// frmCompEdit: the component editor: replaces a placed component by another
-// or edits its fields. Shown modally by Edit, Component, Edit.
+// frmCompEdit: "Edit Component Placement". Lists every loaded component so
+// that the placement being edited can show another one, edits the fields of
+// the chosen component, renames it (a component placed more than once is
+// duplicated under the new name) and previews it. Shown modally by Edit,
+// Component, Edit and by the Edit command of tool 2.
+//
+// The placement being edited is the first selected placement of the current
+// drawing; the dialog opens on its component, or, with none selected, on
+// the component named by NewItemName.
 #pragma once
+
+#include <QDialog>
+
+#include "organisation/ChooserPreview.h"
+#include "platform/Types.h"
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
 
 namespace lintavo {
 
-// Shows the window and returns when it closes. The window is not built yet:
-// nothing is shown.
+class SurfaceWidget;
+
+class frmCompEdit : public QDialog {
+  Q_OBJECT
+ public:
+  explicit frmCompEdit(QWidget* parent = nullptr);
+  ~frmCompEdit() override;
+
+  QLabel* Label1 = nullptr;
+  QListWidget* List1 = nullptr;
+  QLineEdit* TxtName = nullptr;
+  QLineEdit* TxtCategory = nullptr;
+  QLineEdit* TxtAuthor = nullptr;
+  QLineEdit* TxtPart = nullptr;
+  QLineEdit* TxtDesc = nullptr;
+  QLineEdit* TxtDate = nullptr;
+  QLineEdit* txtLinked = nullptr;
+  QLabel* lblLines = nullptr;
+  QLabel* lblWidth = nullptr;
+  QLabel* lblHeight = nullptr;
+  QLabel* lblView = nullptr;
+  QLabel* lblPlace = nullptr;
+  QLabel* lblSelected = nullptr;
+  SurfaceWidget* Picture1 = nullptr;
+  QPushButton* cmdUpdate = nullptr;
+  QPushButton* OKButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+
+  static constexpr int PictureWidth = 320;  // preview surface, pixels
+  static constexpr int PictureHeight = 240;
+
+  bool NothingToEdit() const { return List1Empty_; }  // no component is loaded
+
+ protected:
+  void reject() override;
+
+ private:
+  QLineEdit* AddField(QGridLayout* grid, int row, const char* name, const char* caption);
+  void BuildControls();
+  void Form_Load();
+  bool FindComponentByName(Long& Index) const;
+  void FillEditList();
+  void CountPlacements();
+  void ShowEditComponent();
+  void RenameComponentObjects();
+  void List1_Click(int row);
+  void cmdUpdate_Click();
+  void OKButton_Click();
+
+  String EditSearchName;
+  Long EditChosenItem = 0;
+  Long EditOpenedItem = 0;
+  Long EditedPlacement = 0;  // the placement being edited; 0 none
+  Integer PlacementCount = 0;
+  bool List1Empty_ = true;
+  PreviewSession preview_;
+};
+
+// Shows the window modally and returns when it closes.
 void ShowCompEdit();
 
 }  // namespace lintavo

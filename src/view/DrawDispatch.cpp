@@ -203,6 +203,9 @@ void DrawMembers(Long ObjNo, Integer type, Long I) {
   const Long last = ObjCount;
   for (Long j = 1; j <= last; ++j) {
     if (Objs[j].OwnerID != I) continue;
+    // A component's members are its definition geometry (no drawing); the
+    // placements of a drawing name the component as their owner too.
+    if (type == EntityComponent && Objs[j].DwgNo != 0) continue;
     const Integer memberType = Objs[j].Rtype;
     if (memberType < FirstCompoundType) {
       FastDrawObject(j);

@@ -1,0 +1,360 @@
+// The component commands of tool 2, driven through the Insert and Edit
+// menus and clicks in a drawing window at 48 pixels to the unit, and the
+// definition routines behind them (names, extents).
+#include <cmath>
+
+#include "commands/EditFixture.h"
+#include "commands/GripFrame.h"
+#include "organisation/Components.h"
+#include "model/UndoRedo.h"
+#include "storage/DbSchema.h"
+#include "storage/LoadData.h"
+#include "storage/SaveData.h"
+#include "storage/StoredDrawing.h"
+#include "storage/TestDatabase.h"
+#include "view/Outline.h"
+
+namespace lintavo {
+namespace {
+
+// A component item of no drawing holding the line (x1, y1)-(x2, y2).
+Long AddDefinition(const String& name, Double x1, Double y1, Double x2, Double y2) {
+  NewItemName = name;
+  AddItem(ItemComponent);
+  const Long item = ItemCount;
+  AddObj(EntityLine, 2);
+  AddPnt(x1, y1);
+  AddPnt(x2, y2);
+  ObjRec& line = Objs[ObjCount];
+  line.DwgNo = 0;
+  line.DrawingID = 0;
+  line.OwnerID = line.ObjectID = item;
+  line.Name = name;
+  ItemRec& def = Items[item];
+  def.Nlines = 1;
+  def.Xmin = std::min(x1, x2);
+  def.Ymin = std::min(y1, y2);
+  def.Xmax = std::max(x1, x2);
+  def.Ymax = std::max(y1, y2);
+  return item;
+}
+
+// The chooser the tests put in place: it chooses ChooserPick, or cancels.
+Long ChooserPick = 0;
+void ChooseForTest() {
+  ComponentNo = ChooserPick;
+  DlgCancelled = ChooserPick > 0 ? FlagFalse : FlagTrue;
+  if (ChooserPick > 0) ComponentName = Items[ChooserPick].Name;
+}
+
+class ComponentsTest : public EditFixture {
+ protected:
+  void SetUp() override {
+    EditFixture::SetUp();
+    saved_ = ComponentDialogs;
+    ComponentDialogs.ShowCompSelect = ChooseForTest;
+  }
+  void TearDown() override {
+    ComponentDialogs = saved_;
+    EditFixture::TearDown();
+  }
+  // A placement of item in the current drawing.
+  static Long Place(Long item, Double x, Double y, Double sx, Double sy, Double degrees) {
+    const Long obj = AddCompound(EntityComponent, x, y, degrees);
+    Pnts[Objs[obj].PointID + 1] = {2, obj, sx, sy};
+    Objs[obj].Name = Items[item].Name;
+    Objs[obj].OwnerID = Objs[obj].ObjectID = item;
+    return obj;
+  }
+  // The live lines of the current drawing, in index order.
+  static std::vector<Long> DrawingLines() {
+    std::vector<Long> lines;
+    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
+      if (Objs[i].DwgNo == CurDwg && Objs[i].Rtype == EntityLine && !Objs[i].Erased) lines.push_back(i);
+    return lines;
+  }
+  ComponentDialogsRec saved_;
+};
+
+TEST_F(ComponentsTest, NewComponentTakesTheFirstFreeNumber) {
+  AddDefinition("New Component 1", 0, 0, 1, 0);
+  AddDefinition("New Component 3", 0, 0, 1, 0);
+  NewComponent();
+  EXPECT_EQ(ComponentName, "New Component 2");
+  EXPECT_EQ(ComponentItem, ItemCount);
+  EXPECT_EQ(Items[ItemCount].Rtype, ItemComponent);
+  NewComponent();
+  EXPECT_EQ(ComponentName, "New Component 4");
+}
+
+TEST_F(ComponentsTest, ExtentsByTypeStartFromTheFirstPoint) {
+  const Long def = AddDefinition("Box", 0, 0, 1, 1);
+  struct Case {
+    const char* what;
+    Long (*make)(Long def);
+    Double minX, minY, maxX, maxY;
+  };
+  const Case cases[] = {
+      {"circle of radius 2 at (10, 10)", [](Long) { return AddCircle(10, 10, 2); }, 8, 8, 12, 12},
+      {"placement at (5, 5), scale (2, 3)", [](Long d) { return Place(d, 5, 5, 2, 3, 0); }, 5, 5, 7, 8},
+      {"the same turned 90 degrees", [](Long d) { return Place(d, 5, 5, 2, 3, 90); }, 5, 5, 7, 8},
+      {"line far below the old start values", [](Long) { return AddLine(-20000, -20000, -15000, -19000); },
+       -20000, -20000, -15000, -19000},
+  };
+  for (const Case& c : cases) {
+    StartComponentExtents();
+    GetEntitiesExtents(c.make(def));
+    EXPECT_DOUBLE_EQ(CompMinX, c.minX) << c.what;
+    EXPECT_DOUBLE_EQ(CompMinY, c.minY) << c.what;
+    EXPECT_DOUBLE_EQ(CompMaxX, c.maxX) << c.what;
+    EXPECT_DOUBLE_EQ(CompMaxY, c.maxY) << c.what;
+  }
+}
+
+TEST_F(ComponentsTest, CreateCopiesTheSelectionRelativeToTheReferencePoint) {
+  AddLine(1, 1, 3, 1);
+  AddLine(1, 2, 3, 3);
+  RefreshDocView(doc_);
+  const Long lines = Dwgs[CurDwg].Nlines;
+  SelectWindow(0.5, 0.5, 3.5, 3.5);
+  DrawingDriver::Choose("mnuEditCompCreate");
+  EXPECT_EQ(MessagePanel(2), "Enter a Reference Point >");
+  input_->ClickAt(5, 4);
+  const ItemRec& def = Items[ComponentItem];
+  EXPECT_EQ(def.Name, "New Component 1");
+  EXPECT_EQ(def.Nlines, 2);
+  EXPECT_DOUBLE_EQ(def.Xmin, -4);
+  EXPECT_DOUBLE_EQ(def.Ymin, -3);
+  EXPECT_DOUBLE_EQ(def.Xmax, -2);
+  EXPECT_DOUBLE_EQ(def.Ymax, -1);
+  EXPECT_EQ(MessagePanel(2), "Component Created!");
+  EXPECT_EQ(MessagePanel(3), "New Component 1 Created");
+  EXPECT_DOUBLE_EQ(PX(ObjCount, 2), -2);
+  EXPECT_DOUBLE_EQ(PY(ObjCount, 2), -1);
+  EXPECT_EQ(Objs[ObjCount].OwnerID, ComponentItem);
+  EXPECT_EQ(Objs[ObjCount].DwgNo, 0);
+  EXPECT_EQ(DrawingLines().size(), 2u);  // the originals stay
+  EXPECT_EQ(Dwgs[CurDwg].Nlines, lines);
+  EXPECT_EQ(ComponentActive, FlagFalse);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(ComponentsTest, CreateAndMakeIntoWithoutASelectionChangeNothing) {
+  for (const char* item : {"mnuEditCompCreate", "mnuEditCompReplace"}) {
+    const Long items = ItemCount;
+    DrawingDriver::Choose(item);
+    EXPECT_EQ(MessagePanel(2), "ERROR... No Lines Selected") << item;
+    EXPECT_EQ(MessagePanel(3), "You Must Pre-Select lines") << item;
+    EXPECT_EQ(ItemCount, items) << item;
+    EXPECT_EQ(ComponentActive, FlagFalse) << item;
+  }
+}
+
+TEST_F(ComponentsTest, CreateThatCopiesNothingTakesBackItsItemOnlyWhileItIsTheLast) {
+  for (const bool another : {false, true}) {
+    SelectionSetNumber = 1;  // a selection set that holds nothing
+    const Long items = ItemCount;
+    DrawingDriver::Choose("mnuEditCompCreate");
+    if (another) {
+      NewItemName = "Other";
+      AddItem(ItemGroup);
+    }
+    input_->ClickAt(5, 4);
+    EXPECT_EQ(MessagePanel(2), "ERROR... No Selected Lines") << another;
+    EXPECT_EQ(MessagePanel(3), "Component NOT Created") << another;
+    EXPECT_EQ(ItemCount, items + (another ? 2 : 0)) << another;
+    if (another) {
+      EXPECT_EQ(Items[ItemCount].Name, "Other");
+    }
+  }
+}
+
+TEST_F(ComponentsTest, MakeIntoLeavesOnePlacementAtTheLowerLeftCorner) {
+  AddLine(3, 4, 5, 4);
+  AddLine(3, 4, 3, 5.5);
+  RefreshDocView(doc_);
+  const QImage before = doc_->Image().copy();
+  SelectWindow(2.5, 3.5, 5.5, 5.7);
+  DrawingDriver::Choose("mnuEditCompReplace");
+  const Long placed = ObjCount;
+  ASSERT_EQ(Objs[placed].Rtype, EntityComponent);
+  EXPECT_DOUBLE_EQ(PX(placed, 1), 3);
+  EXPECT_DOUBLE_EQ(PY(placed, 1), 4);
+  EXPECT_DOUBLE_EQ(PX(placed, 2), 1);
+  EXPECT_DOUBLE_EQ(PY(placed, 2), 1);
+  EXPECT_DOUBLE_EQ(PX(placed, 3), 0);
+  const ItemRec& def = Items[ComponentItem];
+  EXPECT_EQ(def.Nlines, 2);
+  EXPECT_DOUBLE_EQ(def.Xmin, 0);
+  EXPECT_DOUBLE_EQ(def.Ymin, 0);
+  EXPECT_DOUBLE_EQ(def.Xmax, 2);
+  EXPECT_DOUBLE_EQ(def.Ymax, 1.5);
+  EXPECT_TRUE(DrawingLines().empty());
+  EXPECT_EQ(MessagePanel(2), "Component Created!");
+  EXPECT_TRUE(EqualsFreshRedraw());
+  EXPECT_EQ(doc_->Image(), before);  // the drawing looks as it did
+}
+
+TEST_F(ComponentsTest, ExplodedLinesLieWhereThePlacementWasDrawn) {
+  struct Case {
+    Double x, y, sx, sy, degrees;
+    Double x1, y1, x2, y2;
+  };
+  const Case cases[] = {
+      {0, 0, 2, 2, 0, 0, 0, 2, 0},
+      {5, 5, 2, 2, 90, 5, 5, 5, 7},
+      {1, 2, 1, 1, 180, 1, 2, 0, 2},
+  };
+  const Long def = AddDefinition("Bar", 0, 0, 1, 0);
+  for (const Case& c : cases) {
+    const Long placement = Place(def, c.x, c.y, c.sx, c.sy, c.degrees);
+    RefreshDocView(doc_);
+    DrawingDriver::Choose("mnuEditCompExplode");
+    EXPECT_EQ(MessagePanel(2), "Point to a Components Reference Point >");
+    input_->ClickAt(c.x, c.y);
+    const Long line = ObjCount;
+    ASSERT_EQ(Objs[line].Rtype, EntityLine) << c.degrees;
+    EXPECT_EQ(Objs[line].DwgNo, CurDwg);
+    EXPECT_EQ(Objs[line].OwnerID, 0);
+    EXPECT_NEAR(PX(line, 1), c.x1, 1e-5);
+    EXPECT_NEAR(PY(line, 1), c.y1, 1e-5);
+    EXPECT_NEAR(PX(line, 2), c.x2, 1e-5);
+    EXPECT_NEAR(PY(line, 2), c.y2, 1e-5);
+    EXPECT_EQ(Objs[placement].Erased, FlagTrue);
+    EXPECT_TRUE(EqualsFreshRedraw());
+    Objs[line].Erased = FlagTrue;  // out of the next case's way
+    Objs[line].Show = FlagFalse;
+  }
+}
+
+TEST_F(ComponentsTest, UndoBringsTheExplodedPlacementBack) {
+  const Long placement = Place(AddDefinition("Bar", 0, 0, 1, 0), 1, 1, 1, 1, 0);
+  RefreshDocView(doc_);
+  DrawingDriver::Choose("mnuEditCompExplode");
+  input_->ClickAt(1, 1);
+  ASSERT_EQ(Objs[placement].Erased, FlagTrue);
+  DrawingDriver::Choose("mnuEditUndo");  // the copy's step
+  DrawingDriver::Choose("mnuEditUndo");  // the erase
+  EXPECT_EQ(Objs[placement].Erased, FlagFalse);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(ComponentsTest, ExplodeFarFromEveryPlacementEndsOnTheFifthEntry) {
+  const Long placement = Place(AddDefinition("Bar", 0, 0, 1, 0), 1, 1, 1, 1, 0);
+  RefreshDocView(doc_);
+  const Long objs = ObjCount;
+  DrawingDriver::Choose("mnuEditCompExplode");
+  for (int k = 0; k < 4; ++k) input_->ClickAt(6, 5);
+  EXPECT_EQ(ComponentActive, FlagTrue);
+  input_->ClickAt(6, 5);
+  EXPECT_EQ(ComponentActive, FlagFalse);
+  EXPECT_EQ(ObjCount, objs);
+  EXPECT_EQ(Objs[placement].Erased, FlagFalse);
+}
+
+TEST_F(ComponentsTest, PlacePutsASelectedPlacementAtTheViewCentreInTheGripFrame) {
+  ChooserPick = AddDefinition("Bar", 0, 0, 1, 0);
+  DrawingDriver::Choose("mnuInsertCompplace");
+  const Long placed = ObjCount;
+  ASSERT_EQ(Objs[placed].Rtype, EntityComponent);
+  EXPECT_DOUBLE_EQ(PX(placed, 1), (doc_->XVmin + doc_->XVmax) / 2);
+  EXPECT_DOUBLE_EQ(PY(placed, 1), (doc_->YVmin + doc_->YVmax) / 2);
+  EXPECT_DOUBLE_EQ(PX(placed, 2), 1);
+  EXPECT_DOUBLE_EQ(PY(placed, 2), 1);
+  EXPECT_DOUBLE_EQ(PX(placed, 3), 0);
+  EXPECT_EQ(Objs[placed].ObjectID, ChooserPick);
+  EXPECT_EQ(Objs[placed].Selected, FlagTrue);
+  EXPECT_EQ(MessagePanel(1), "Place Component");
+  EXPECT_EQ(MessagePanel(2), "Enter a Placement Location >");
+  EXPECT_EQ(GroupDragOn, FlagTrue);
+  EXPECT_EQ(FrameShown, FlagTrue);
+  input_->Escape();
+  EXPECT_EQ(ComponentActive, FlagFalse);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(ComponentsTest, PlaceImageOfAComponentWiderThanTheViewRescalesTheView) {
+  const Double viewWidth = doc_->XVmax - doc_->XVmin;
+  ChooserPick = AddDefinition("Beam", 0, 0, 3 * viewWidth, 0);
+  DrawingDriver::Choose("mnuInsertCompImage");
+  EXPECT_GT(doc_->XVmax - doc_->XVmin, viewWidth);
+  input_->Escape();
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(ComponentsTest, ACancelledChooserPlacesNothing) {
+  ChooserPick = 0;
+  for (const char* item : {"mnuInsertCompplace", "mnuInsertCompImage"}) {
+    const Long objs = ObjCount;
+    DrawingDriver::Choose(item);
+    EXPECT_EQ(ObjCount, objs) << item;
+    EXPECT_EQ(ComponentActive, FlagFalse) << item;
+  }
+}
+
+TEST_F(ComponentsTest, PlaceImageFollowsTheMouseAndLeavesOrdinaryLines) {
+  ChooserPick = AddDefinition("Bar", 0, 0, 1, 0.5);
+  const Single scale = doc_->View_Scale;
+  DrawingDriver::Choose("mnuInsertCompImage");
+  EXPECT_EQ(doc_->View_Scale, scale);  // narrower than the view: no rescale
+  EXPECT_EQ(OutlineOn, FlagTrue);
+  EXPECT_EQ(MessagePanel(2), "Enter a Placement Location >");
+  input_->MoveTo(2, 2);
+  input_->MoveTo(3, 2);
+  input_->ClickAt(3, 2);
+  const std::vector<Long> lines = DrawingLines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_DOUBLE_EQ(PX(lines[0], 1), 3);
+  EXPECT_DOUBLE_EQ(PY(lines[0], 1), 2);
+  EXPECT_DOUBLE_EQ(PX(lines[0], 2), 4);
+  EXPECT_DOUBLE_EQ(PY(lines[0], 2), 2.5);
+  EXPECT_EQ(Objs[PlacedObj].Erased, FlagTrue);
+  EXPECT_EQ(OutlineOn, FlagFalse);
+  EXPECT_EQ(ComponentActive, FlagFalse);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(ComponentsTest, ADrawingWithPlacementsDrawsTheSameAfterSaveAndLoad) {
+  DwgDbPath = ScratchPath("Round_dwg.mdb");
+  {
+    TestDatabase db(DwgDbPath, true);
+    String error;
+    ASSERT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
+  }
+  AddLine(1, 1, 3, 1);
+  AddCircle(2, 2, 0.5);
+  RefreshDocView(doc_);
+  SelectWindow(0.5, 0.5, 3.5, 3.5);
+  DrawingDriver::Choose("mnuEditCompReplace");
+  ASSERT_EQ(Objs[ObjCount].Rtype, EntityComponent);
+  Dwgs[CurDwg].Name = "Round Trip";
+  ASSERT_TRUE(SaveDrawing(CurDwg, {ComponentItem}, false));
+  const DbKey drawId = Dwgs[CurDwg].DrawID;
+  RefreshDocView(doc_);
+  const QImage before = doc_->Image().copy();
+
+  ResetModel();  // nothing of the drawing or its component stays in memory
+  NewDwgRec(CurDwg);
+  RefreshDocView(doc_);
+  ASSERT_NE(doc_->Image(), before);  // the placement was on the picture
+  Dwgs[CurDwg].DrawID = drawId;
+  Dwgs[CurDwg].Name = "Round Trip";
+  ASSERT_TRUE(LoadDrawing());
+  Long placements = 0;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
+    placements += Objs[i].DwgNo == CurDwg && Objs[i].Rtype == EntityComponent;
+  EXPECT_EQ(placements, 1);
+  RefreshDocView(doc_);
+  EXPECT_EQ(doc_->Image(), before);
+}
+
+class ComponentNamesTest : public StoredDrawingTest {};
+
+TEST_F(ComponentNamesTest, ANameStoredOnlyInTheDrawingsDatabaseIsNotReused) {
+  AddComponentRow("New Component 1", 0);
+  NewComponent();
+  EXPECT_EQ(ComponentName, "New Component 2");
+}
+
+}  // namespace
+}  // namespace lintavo

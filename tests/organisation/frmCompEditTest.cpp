@@ -1,0 +1,136 @@
+// The placement edit dialog, shown modally on the selected placement and
+// worked through its list, boxes and buttons, writing into a drawings
+// database in the test folder.
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "organisation/Components.h"
+#include "organisation/frmCompEdit.h"
+#include "storage/LoadObjects.h"
+#include "storage/StoredDrawing.h"
+
+namespace lintavo {
+namespace {
+
+class frmCompEditTest : public StoredDrawingTest {
+ protected:
+  void SetUp() override {
+    StoredDrawingTest::SetUp();
+    valve_ = LoadDefinition("Valve");
+    pump_ = LoadDefinition("Pump");
+  }
+  // A loaded component holding one line.
+  static Long LoadDefinition(const String& name) {
+    NewItemName = name;
+    AddItem(ItemComponent);
+    const Long item = ItemCount;
+    Items[item].Category = "Fittings";
+    AddObj(EntityLine, 2);
+    AddPnt(0, 0);
+    AddPnt(1, 1);
+    ObjRec& line = Objs[ObjCount];
+    line.DwgNo = 0;
+    line.DrawingID = 0;
+    line.OwnerID = line.ObjectID = item;
+    line.Name = name;
+    Items[item].Nlines = 1;
+    Items[item].Xmax = Items[item].Ymax = 1;
+    return item;
+  }
+  // A placement of item in the current drawing, selected when asked.
+  static Long Place(Long item, bool selected) {
+    AddObj(EntityComponent, 3);
+    AddPnt(2, 2);
+    AddPnt(1, 1);
+    AddPnt(0, 0);
+    ObjRec& obj = Objs[ObjCount];
+    obj.Name = Items[item].Name;
+    obj.OwnerID = obj.ObjectID = item;
+    obj.Selected = selected ? FlagTrue : FlagFalse;
+    return ObjCount;
+  }
+  void ShowEditor(std::function<void(frmCompEdit&)> operate) {
+    Responder().OnModalWindow([operate](QDialog& shown) {
+      auto* dialog = qobject_cast<frmCompEdit*>(&shown);
+      ASSERT_NE(dialog, nullptr);
+      operate(*dialog);
+      if (dialog->isVisible()) dialog->CancelButton->click();
+    });
+    ShowCompEdit();
+  }
+  static void Rename(frmCompEdit& dialog, const char* name) {
+    dialog.TxtName->setText(name);
+    dialog.cmdUpdate->click();
+  }
+  Long valve_ = 0, pump_ = 0;
+};
+
+TEST_F(frmCompEditTest, AComponentPlacedOnceIsRenamedInPlaceAndStored) {
+  const Long placement = Place(valve_, true);
+  ShowEditor([](frmCompEdit& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), "Edit Placed Component: Valve");
+    EXPECT_EQ(dialog.lblPlace->text(), "Placements = 1");
+    Rename(dialog, "Gate Valve");
+    dialog.OKButton->click();
+  });
+  EXPECT_EQ(Items[valve_].Name, "Gate Valve");
+  EXPECT_EQ(Objs[placement].Name, "Gate Valve");
+  EXPECT_EQ(Objs[placement].ObjectID, valve_);
+  EXPECT_TRUE(ComponentExistsInDb("Gate Valve"));
+}
+
+TEST_F(frmCompEditTest, AComponentPlacedTwiceIsDuplicatedUnderTheNewName) {
+  const Long edited = Place(valve_, true);
+  const Long other = Place(valve_, false);
+  const Long items = ItemCount;
+  ShowEditor([](frmCompEdit& dialog) {
+    EXPECT_EQ(dialog.lblPlace->text(), "Placements = 2");
+    Rename(dialog, "Gate Valve");
+    EXPECT_EQ(dialog.lblSelected->text(), "New Component Created");
+    dialog.OKButton->click();
+  });
+  ASSERT_EQ(ItemCount, items + 1);
+  EXPECT_EQ(Items[ItemCount].Name, "Gate Valve");
+  EXPECT_EQ(Items[ItemCount].Nlines, 1);
+  EXPECT_EQ(Items[ItemCount].Category, "Fittings");
+  EXPECT_EQ(Items[valve_].Name, "Valve");
+  EXPECT_EQ(Objs[edited].ObjectID, ItemCount);
+  EXPECT_EQ(Objs[edited].Name, "Gate Valve");
+  EXPECT_EQ(Objs[other].ObjectID, valve_);
+  EXPECT_EQ(Objs[other].Name, "Valve");
+}
+
+TEST_F(frmCompEditTest, EmptyBoxesKeepTheFieldsAndTypedOnesReplaceThem) {
+  Place(valve_, true);
+  ShowEditor([](frmCompEdit& dialog) {
+    dialog.TxtCategory->setText("");
+    dialog.TxtDesc->setText("Brass");
+    dialog.cmdUpdate->click();
+  });
+  EXPECT_EQ(Items[valve_].Category, "Fittings");
+  EXPECT_EQ(Items[valve_].Description, "Brass");
+}
+
+TEST_F(frmCompEditTest, AnotherComponentChosenWithOKIsShownAndCancelChangesNothing) {
+  struct Case {
+    bool ok;
+    bool pumpShown;
+  };
+  for (const Case c : {Case{false, false}, Case{true, true}}) {
+    const Long placement = Place(valve_, true);
+    ShowEditor([&c](frmCompEdit& dialog) {
+      ASSERT_EQ(dialog.List1->count(), 2);
+      emit dialog.List1->itemClicked(dialog.List1->item(1));
+      EXPECT_EQ(dialog.lblSelected->text(), "New Component Selected");
+      (c.ok ? dialog.OKButton : dialog.CancelButton)->click();
+    });
+    EXPECT_EQ(Objs[placement].ObjectID, c.pumpShown ? pump_ : valve_) << c.ok;
+    EXPECT_EQ(Objs[placement].Name, c.pumpShown ? "Pump" : "Valve") << c.ok;
+    Objs[placement].Selected = FlagFalse;
+  }
+}
+
+}  // namespace
+}  // namespace lintavo

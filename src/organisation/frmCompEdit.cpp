@@ -21,10 +21,15 @@
 #include "model/Top.h"
 #include "model/ViewCache.h"
 #include "organisation/Components.h"
+#include "organisation/LinkHand.h"
+#include "organisation/frmLinkData.h"
 #include "picking/Measure.h"
 #include "platform/Modal.h"
+#include "platform/Prompts.h"
 #include "platform/SurfaceWidget.h"
+#include "platform/TextCompare.h"
 #include "platform/TextBoxes.h"
+#include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 
 namespace lintavo {
@@ -116,10 +121,11 @@ void frmCompEdit::BuildControls() {
   top->addLayout(pictureColumn);
 
   cmdUpdate = new QPushButton("Update Changes", this);
+  cmdLink = new QPushButton("Edit Component Link", this);
   OKButton = new QPushButton("OK", this);
   CancelButton = new QPushButton("Cancel", this);
   auto* buttons = new QHBoxLayout;
-  for (auto [button, name] : {std::pair{cmdUpdate, "cmdUpdate"}, std::pair{OKButton, "OKButton"},
+  for (auto [button, name] : {std::pair{cmdUpdate, "cmdUpdate"}, std::pair{cmdLink, "cmdLink"}, std::pair{OKButton, "OKButton"},
                               std::pair{CancelButton, "CancelButton"}}) {
     button->setObjectName(name);
     button->setAutoDefault(false);
@@ -131,6 +137,7 @@ void frmCompEdit::BuildControls() {
 
   connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { List1_Click(List1->row(item)); });
   connect(cmdUpdate, &QPushButton::clicked, this, &frmCompEdit::cmdUpdate_Click);
+  connect(cmdLink, &QPushButton::clicked, this, &frmCompEdit::cmdLink_Click);
   connect(OKButton, &QPushButton::clicked, this, &frmCompEdit::OKButton_Click);
   connect(CancelButton, &QPushButton::clicked, this, &frmCompEdit::reject);
 }
@@ -251,7 +258,10 @@ void frmCompEdit::cmdUpdate_Click() {
   changed |= TakeBox(TxtPart, item.PartNumber);
   const String newName = TxtName->text().toStdString();
   Long found = 0;
-  if (!newName.empty() && newName != ComponentName && FindComponentByName(found)) {
+  const bool renamed = !newName.empty() && newName != ComponentName && FindComponentByName(found);
+  if (renamed && NameTaken(newName)) {
+    MsgBox("A component named " + newName + " already exists.", vbOKOnly + vbExclamation, "Rename Component");
+  } else if (renamed) {
     ComponentName = newName;
     if (PlacementCount < 2) {
       Items[ComponentItem].Name = ComponentName;
@@ -283,6 +293,21 @@ void frmCompEdit::cmdUpdate_Click() {
   Long index = ComponentItem;
   UpdateComponent(index);
   ComponentName = edited;
+}
+
+// Whether another loaded component, or a stored one, holds name: two items
+// of one name would share the stored row and overwrite each other.
+bool frmCompEdit::NameTaken(const String& name) const {
+  for (Long i = 1; i <= ItemCount; ++i)
+    if (i != ComponentItem && Items[i].Rtype == ItemComponent && Items[i].Name == name) return true;
+  return !SameTextNoCase(name, Items[ComponentItem].Name) && ComponentExistsInDb(name);
+}
+
+void frmCompEdit::cmdLink_Click() {
+  if (ItemCount < 1 || ComponentItem < 1) return;
+  LinkItemIndex = ComponentItem;
+  ShowLinkData();
+  ShowEditComponent();
 }
 
 void frmCompEdit::OKButton_Click() {

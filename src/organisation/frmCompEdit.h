@@ -47,6 +47,7 @@ class frmCompEdit : public QDialog {
   QLabel* lblSelected = nullptr;
   SurfaceWidget* Picture1 = nullptr;
   QPushButton* cmdUpdate = nullptr;
+  QPushButton* cmdLink = nullptr;
   QPushButton* OKButton = nullptr;
   QPushButton* CancelButton = nullptr;
 
@@ -69,6 +70,8 @@ class frmCompEdit : public QDialog {
   void RenameComponentObjects();
   void List1_Click(int row);
   void cmdUpdate_Click();
+  bool NameTaken(const String& name) const;
+  void cmdLink_Click();
   void OKButton_Click();
 
   String EditSearchName;

@@ -7,7 +7,9 @@
 #include <QPushButton>
 
 #include "organisation/Components.h"
+#include "organisation/LinkHand.h"
 #include "organisation/frmCompEdit.h"
+#include "platform/Prompts.h"
 #include "storage/LoadObjects.h"
 #include "storage/StoredDrawing.h"
 
@@ -130,6 +132,32 @@ TEST_F(frmCompEditTest, AnotherComponentChosenWithOKIsShownAndCancelChangesNothi
     EXPECT_EQ(Objs[placement].Name, c.pumpShown ? "Pump" : "Valve") << c.ok;
     Objs[placement].Selected = FlagFalse;
   }
+}
+
+TEST_F(frmCompEditTest, ARenameToANameAnotherComponentHoldsIsRefused) {
+  const Long placement = Place(valve_, true);
+  AddComponentRow("Stored Valve", 0);
+  for (const char* taken : {"Pump", "Stored Valve"}) {
+    Responder().AnswerMsgBox(vbOK);
+    ShowEditor([taken](frmCompEdit& dialog) { Rename(dialog, taken); });
+    EXPECT_EQ(Responder().Prompts().back().text, String("A component named ") + taken + " already exists.");
+    EXPECT_EQ(Items[valve_].Name, "Valve") << taken;
+    EXPECT_EQ(Objs[placement].Name, "Valve") << taken;
+  }
+  EXPECT_FALSE(ComponentExistsInDb("Valve"));
+}
+
+TEST_F(frmCompEditTest, EditComponentLinkOpensTheLinkDialogOnTheComponent) {
+  Place(valve_, true);
+  ShowEditor([this](frmCompEdit& dialog) {
+    Responder().OnModalWindow([](QDialog& shown) {
+      EXPECT_EQ(shown.windowTitle(), "Link Data For: Valve");
+      shown.accept();
+    });
+    dialog.cmdLink->click();
+    EXPECT_EQ(LinkItemIndex, valve_);
+    EXPECT_EQ(dialog.txtLinked->text(), "Not Linked");
+  });
 }
 
 }  // namespace

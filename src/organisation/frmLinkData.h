@@ -1,0 +1,82 @@
+// frmLinkData: "Link Data For:". Browses a database file (its tables with
+// their fields as a tree, the rows of a chosen table as a grid) so that one
+// cell can be chosen as the key of the link of the component LinkItemIndex,
+// and sets or clears that link. A field named "Image" holding picture bytes
+// is shown as a picture of the chosen row, decoded in memory.
+//
+// Table and field names reach the database only as they were listed by the
+// database itself; values only as bound parameters.
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "platform/Types.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace lintavo {
+
+class Connection;
+
+class frmLinkData : public QDialog {
+  Q_OBJECT
+ public:
+  explicit frmLinkData(QWidget* parent = nullptr);
+  ~frmLinkData() override;
+
+  QLineEdit* txtPath = nullptr;
+  QPushButton* cmdBrowse = nullptr;
+  QTreeWidget* trvData = nullptr;
+  QTableWidget* MSFlexGrid1 = nullptr;  // row 0 the field names, rows 1 .. n the records
+  QLabel* lblCount = nullptr;
+  QLineEdit* txtCount = nullptr;
+  QLineEdit* txtTable = nullptr;
+  QLineEdit* txtField = nullptr;
+  QLineEdit* txtData = nullptr;
+  QLabel* Image1 = nullptr;
+  QGroupBox* Frame1 = nullptr;
+  QPushButton* cmdLink = nullptr;
+  QPushButton* cmdClear = nullptr;
+  QLabel* lblLinked = nullptr;
+  QPushButton* cmdOK = nullptr;
+
+  Long ImageLoads() const { return imageLoads_; }  // pictures decoded since the dialog opened
+  void ClickCell(int row, int column);             // a click on a grid cell
+
+ private:
+  void BuildControls();
+  void Form_Load();
+  void cmdBrowse_Click();
+  void OpenSourceDatabase();
+  void FillTableTree();
+  void AddColumnNodes(QTreeWidgetItem* node);
+  void FillLinkGrid(QTreeWidgetItem* node);
+  void SelectLinkedCell();
+  void ShowLinkImage();
+  void ShowLinked(bool linked);
+  void cmdLink_Click();
+  void cmdClear_Click();
+  void cmdOK_Click();
+  void CloseSource();
+
+  String SourcePath;
+  String PreviousPath;
+  String ChosenFile;
+  std::unique_ptr<Connection> SourceConn;
+  bool SourceConnOpen = false;
+  bool HasImageField = false;
+  Long LastImageRow = -1;
+  Long imageLoads_ = 0;
+};
+
+// Shows the window modally for the component LinkItemIndex.
+void ShowLinkData();
+
+}  // namespace lintavo

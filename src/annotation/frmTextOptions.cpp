@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "annotation/AnnotationOptionLists.h"
 #include "annotation/TextChars.h"
 #include "annotation/Texthand.h"
 #include "app/OptionBoxes.h"
@@ -76,10 +77,8 @@ QFrame* Swatch(const char* name, QWidget* parent) {
 
 frmTextOptions::frmTextOptions(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Text Options"));
-  EnsureLayer(TextLayer);  // a layer made for the list stays when the sample is dropped
-  savedPntCount_ = PntCount;
-  savedObjCount_ = ObjCount;
-  savedItemCount_ = ItemCount;
+  counts_.Save();
+  KeepLayer(counts_, TextLayer);  // a layer made for the list stays when the sample is dropped
   savedSurface_ = ActiveDoc;
   BuildControls();
   LayOut();
@@ -198,8 +197,8 @@ void frmTextOptions::SetUnits() {
   const QSignalBlocker quiet[] = {QSignalBlocker(Combo2), QSignalBlocker(Combo3), QSignalBlocker(List1)};
   txtCount->setText(QString::number(FontCount));
   Sets->Fill();
-  FillLayers();
-  FillFonts();
+  FillLayerNames(*Combo2, TextLayer);
+  FillFontNames(*Combo3, FontName);
   ShowNumbers();
   Check1->setChecked(TextBoxOutline != 0);
   Check2->setChecked(TextBold != 0);
@@ -217,31 +216,6 @@ void frmTextOptions::SetUnits() {
   DrawTextPreview();
 }
 
-// The layers of the current drawing in item order, TextLayer (made when missing) selected.
-void frmTextOptions::FillLayers() {
-  EnsureLayer(TextLayer);
-  Combo2->clear();
-  int index = 0;
-  for (Long i = 1; i <= ItemCount; ++i) {
-    const ItemRec& item = Items[i];
-    if (item.Rtype != ItemLayer || item.DwgNo != CurDwg) continue;
-    if (item.Name == TextLayer) index = Combo2->count();
-    Combo2->addItem(QString::fromStdString(item.Name));
-  }
-  if (Combo2->count() > 0) Combo2->setCurrentIndex(index);
-}
-
-void frmTextOptions::FillFonts() {
-  Combo3->clear();
-  int index = 0;
-  const Integer count = std::min<Integer>(FontCount, MaxFontNames);
-  for (Integer i = 1; i <= count; ++i) {
-    if (FontNames[i] == FontName) index = Combo3->count();
-    Combo3->addItem(QString::fromStdString(FontNames[i]));
-  }
-  if (Combo3->count() > 0) Combo3->setCurrentIndex(index);
-}
-
 void frmTextOptions::ShowNumbers() {
   Text1->setText(QString::number(BoldWeight));
   Text2->setText(BoxText(CmToInch(TextHeight)));
@@ -254,12 +228,8 @@ void frmTextOptions::ShowNumbers() {
 // ---- Handlers ------------------------------------------------------------------------------
 
 void frmTextOptions::ConnectControls() {
-  connect(Combo2, &QComboBox::activated, this, [this](int position) {
-    if (position >= 0) TextLayer = Combo2->itemText(position).toStdString();
-  });
-  OnEnterKey(Combo2->lineEdit(), [this](const String& typed) {
-    if (typed.empty() || Combo2->findText(QString::fromStdString(typed), Qt::MatchExactly) >= 0) return;
-    TextLayer = typed;
+  BindLayerList(*Combo2, TextLayer, [this] {
+    KeepLayer(counts_, TextLayer);
     SetUnits();
   });
   connect(Combo3, &QComboBox::activated, this, [this](int position) {
@@ -428,9 +398,7 @@ void frmTextOptions::done(int result) {
 void frmTextOptions::Unload() {
   if (unloaded_) return;
   unloaded_ = true;
-  PntCount = savedPntCount_;
-  ObjCount = savedObjCount_;
-  ItemCount = savedItemCount_;
+  counts_.Restore();
   PreviewMode = FlagFalse;
   PreviewAllLayers = FlagFalse;
   if (ActiveDoc == static_cast<Surface*>(Picture1)) {

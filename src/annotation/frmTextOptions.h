@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <array>
 
+#include "annotation/AnnotationOptionLists.h"
 #include "platform/Types.h"
 
 class QCheckBox;
@@ -90,14 +91,12 @@ class frmTextOptions : public QDialog {
   void LayOut();
   void ConnectControls();
   void ConnectNumberBoxes();
-  void FillLayers();
-  void FillFonts();
   void ShowNumbers();
   void InitPreviewSurface();
   void ChooseColour(const char* title, Long& colour, QFrame* swatch);
   void Unload();
 
-  Long savedPntCount_ = 0, savedObjCount_ = 0, savedItemCount_ = 0;
+  SampleCounts counts_;
   Surface* savedSurface_ = nullptr;
   bool unloaded_ = false;
 };

@@ -122,5 +122,26 @@ TEST_F(frmTextOptionsTest, SetListStoresANewNameOnEnter) {
   EXPECT_NE(FindSettingSet("Labels", SettingText), 0);
 }
 
+// A layer typed into the layer list is made in the drawing, selected, and
+// stays after the sample is dropped; choosing any listed layer makes it the
+// text layer.
+TEST_F(frmTextOptionsTest, TypedLayerIsMadeAndKeptChosenLayerIsTaken) {
+  const Integer layers = Dwgs[1].Nlayers;
+  QString selected, chosen;
+  Options([&](frmTextOptions& dialog) {
+    RetypeAndEnter(dialog.Combo2->lineEdit(), "Notes");
+    selected = dialog.Combo2->currentText();
+    RetypeAndEnter(dialog.Text2, "2");  // a sample drawn after the layer
+    PressKeyIn(dialog.Combo2->lineEdit(), Qt::Key_Up);
+    chosen = QString::fromStdString(TextLayer);
+  });
+  EXPECT_EQ(selected, "Notes");
+  EXPECT_NE(chosen, "Notes");  // the entry above it
+  LayerNameSought = "Notes";
+  Long found = 0;
+  EXPECT_TRUE(FindLayerByName(found));
+  EXPECT_GT(Dwgs[1].Nlayers, layers);
+}
+
 }  // namespace
 }  // namespace lintavo

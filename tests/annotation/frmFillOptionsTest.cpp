@@ -13,6 +13,7 @@
 #include "app/Setings.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
+#include "model/SupportLists.h"
 #include "platform/SurfaceWidget.h"
 #include "support/DialogKeys.h"
 #include "view/DisplayOptions.h"
@@ -126,6 +127,33 @@ TEST_F(frmFillOptionsTest, EveryWayOfClosingLeavesTheModelAsItWas) {
     EXPECT_EQ(doc_->Image(), picture);
   }
   EXPECT_EQ(ShowHatches, FlagFalse);  // the options keep what the boxes set
+}
+
+// Preview Hatch draws the square's crossings in the boundary colour and the
+// pattern in the hatch colour.
+TEST_F(frmFillOptionsTest, PreviewHatchDrawsTheSquareAndThePattern) {
+  // One pattern of one continuous family of lines at 45 degrees.
+  HatchPatterns.assign(2, PatternRec{});
+  HatchPatterns[1].PatternID = 7;
+  HatchPatterns[1].Name = "Qz Lines";
+  HatchPatternLines.assign(2, PatternLineRec{});
+  HatchPatternLines[1].PatternID = 7;
+  HatchPatternLines[1].ANGLE = 45;
+  HatchPatternLines[1].DeltaY = 0.25F;
+  PatternCount = PatternLineCount = 1;
+  CurPatternName = "Qz Lines";
+  BoundaryColor = 0x00FF00;
+  HatchColor = 0xFF0000;
+  UsePatternColor = FlagFalse;
+  ShowHatches = FlagTrue;
+  HatchScale = 1;
+  std::set<Long> colours;
+  Options([&](frmFillOptions& dialog) {
+    dialog.Command5->click();
+    colours = InkColours(*dialog.Picture1);
+  });
+  EXPECT_TRUE(colours.count(0x00FF00));
+  EXPECT_TRUE(colours.count(0xFF0000));
 }
 
 }  // namespace

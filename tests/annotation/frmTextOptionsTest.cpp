@@ -10,6 +10,7 @@
 #include "app/Setings.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
+#include "platform/SurfaceWidget.h"
 #include "view/ObjectDrawers.h"
 #include "support/DialogKeys.h"
 #include "view/ViewFixture.h"
@@ -141,6 +142,33 @@ TEST_F(frmTextOptionsTest, TypedLayerIsMadeAndKeptChosenLayerIsTaken) {
   Long found = 0;
   EXPECT_TRUE(FindLayerByName(found));
   EXPECT_GT(Dwgs[1].Nlayers, layers);
+}
+
+// The sample "A" is drawn in the text colour; italic slants it whatever the
+// slant holds; a height of 0 leaves the picture empty instead of failing.
+TEST_F(frmTextOptionsTest, SampleFollowsTheStyleAndHeightZeroDrawsNothing) {
+  FontName = "Text";
+  TextHeight = 1;
+  TextSlant = 0;
+  TextItalic = FlagFalse;
+  TextColor = 0x0000FF;
+  QImage upright, italic, empty;
+  bool inTextColour = false;
+  Options([&](frmTextOptions& dialog) {
+    upright = dialog.Picture1->Image().copy();
+    for (int y = 0; y < upright.height() && !inTextColour; ++y)
+      for (int x = 0; x < upright.width() && !inTextColour; ++x) inTextColour = dialog.Picture1->PixelAt(x, y) == 0x0000FF;
+    dialog.Check3->click();
+    italic = dialog.Picture1->Image().copy();
+    TextHeight = 0;
+    dialog.DrawTextPreview();
+    empty = dialog.Picture1->Image().copy();
+  });
+  EXPECT_TRUE(inTextColour);
+  EXPECT_NE(upright, italic);
+  QImage blank(empty.size(), empty.format());
+  blank.fill(empty.pixel(0, 0));
+  EXPECT_EQ(empty, blank);
 }
 
 }  // namespace

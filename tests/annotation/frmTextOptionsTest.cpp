@@ -9,6 +9,7 @@
 #include "annotation/frmTextOptions.h"
 #include "app/Setings.h"
 #include "model/DataHand.h"
+#include "model/Units.h"
 #include "model/LayerItems.h"
 #include "platform/SurfaceWidget.h"
 #include "view/ObjectDrawers.h"
@@ -169,6 +170,43 @@ TEST_F(frmTextOptionsTest, SampleFollowsTheStyleAndHeightZeroDrawsNothing) {
   QImage blank(empty.size(), empty.format());
   blank.fill(empty.pixel(0, 0));
   EXPECT_EQ(empty, blank);
+}
+
+// With no text set of the name applied last the first text set is shown;
+// choosing another applies it and the boxes show its values.
+TEST_F(frmTextOptionsTest, FirstSetShownWhenNoneMatchesAndAChosenSetIsApplied) {
+  TextHeight = 2;
+  StoreSettings("Big", SettingText);
+  TextHeight = 0.5F;
+  StoreSettings("Small", SettingText);
+  CurrentSettingNames[SettingText] = "Gone";
+  QString shown, heightAfter;
+  Options([&](frmTextOptions& dialog) {
+    shown = dialog.Combo1->currentText();
+    PressKeyIn(dialog.Combo1->lineEdit(), Qt::Key_Down);  // "Small"
+    heightAfter = dialog.Text2->text();
+  });
+  EXPECT_EQ(shown, "Big");
+  EXPECT_EQ(heightAfter, "0.5");
+  EXPECT_EQ(CurrentSettingNames[SettingText], "Small");
+}
+
+// In metric units the length boxes are in centimetres: they show the
+// stored inches x 2.54 and an entry is divided by 2.54.
+TEST_F(frmTextOptionsTest, MetricLengthBoxesAreInCentimetres) {
+  MetricUnits = FlagTrue;
+  TextHeight = 1;
+  TextAspect = 0.75F;
+  QString unit, height;
+  Options([&](frmTextOptions& dialog) {
+    unit = dialog.lblhgt->text();
+    height = dialog.Text2->text();
+    RetypeAndEnter(dialog.Text2, "5.08");
+  });
+  EXPECT_EQ(unit, "cm");
+  EXPECT_EQ(height, "2.54");
+  EXPECT_EQ(TextHeight, 2);
+  EXPECT_EQ(TextWidth, 1.5F);
 }
 
 }  // namespace

@@ -301,6 +301,8 @@ void ScanEdge(Single px0, Single py0, Single px1, Single py1) {
 
 }  // namespace
 
+void StoreBoundaryEdge(Single Px0, Single Py0, Single Px1, Single Py1) { ScanEdge(Px0, Py0, Px1, Py1); }
+
 void StoreCrossing(Long Row, Long X) {
   if (Row < 0 || Row > BoundaryRows) return;
   SpanRow& row = BoundarySpans[static_cast<size_t>(Row)];

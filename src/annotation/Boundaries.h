@@ -73,6 +73,10 @@ Long FindBoundaryPolygon(Long Item);
 bool BuildBoundarySpans(Long Item, bool Placed);
 // Stores crossing X in row Row of the table, keeping the row ascending.
 void StoreCrossing(Long Row, Long X);
+// Stores one edge between view pixels (Px0, Py0) and (Px1, Py1), y upward,
+// in the table as BuildBoundarySpans stores each polygon edge: the lower
+// end's row is included, the upper end's row is not.
+void StoreBoundaryEdge(Single Px0, Single Py0, Single Px1, Single Py1);
 
 // ---- Inside tests ----------------------------------------------------------------------
 bool IsPointInBoundaryBox(Double X, Double Y);     // inside BoundaryExt*, inclusive

@@ -200,7 +200,12 @@ void AddObj(Integer ObjType, Integer NPoints) {
   obj.LayerID = window ? window->Current_Layer : 0;
   obj.DrawingID = dwg.DrawID;
   obj.DwgNo = CurDwg;
-  CountNewEntity(ObjType, window);
+  // A dialog's sample is dropped again when the dialog closes: it does not
+  // count in its drawing nor mark the window changed.
+  if (PreviewMode)
+    LastObj = ObjCount;
+  else
+    CountNewEntity(ObjType, window);
   CheckEntityTable();
   ObjIndexAdded(ObjCount);
 }
@@ -228,6 +233,7 @@ bool AddPnt(Double X, Double Y) {
   // its insertion point, and that point moved by its item's far corner, count.
   const ObjRec& obj = Objs[ObjCount];
   if (obj.Flag == FlagDeletedWithOwner) return true;  // withdrawn: no longer part of a drawing
+  if (PreviewMode) return true;  // a dialog's sample widens no drawing
   if (obj.Rtype < FirstCompoundType) {
     UpdateExtents(X, Y);
     return true;
@@ -353,8 +359,10 @@ void AddItem(Integer Kind) {
     DwgRec& dwg = Dwgs[CurDwg];
     item.DrawingID = CurDwg;
     item.DwgNo = CurDwg;
-    ++dwg.Nobjects;
-    if (Kind == ItemLayer) ++dwg.Nlayers;
+    if (!PreviewMode) {  // a dialog's sample does not count in its drawing
+      ++dwg.Nobjects;
+      if (Kind == ItemLayer) ++dwg.Nlayers;
+    }
   }
   CurItem = ItemCount;
   MODEL_INVARIANT(TableHolds(Items, ItemsMax, ItemCount));

@@ -146,11 +146,11 @@ TEST_F(frmMainTest, EveryItemAndButtonCanBeChosenWithoutADrawingWindow) {
   ASSERT_EQ(main_->DocWindowCount(), 0);
   Responder().AnswerEveryMsgBox(vbOK);  // Help: there is no help file
   Responder().AnswerPrinter(false);     // Page Setup
-  // Change Units, the display, drawing and management options, then Show
+  // Change Units, the display, drawing, text, dimension, fill and management options, then Show
   // Splash, which closes at its next tick after the initialisation, done long
   // ago; then the Style button's line style dialog.
   InitDone = FlagTrue;
-  for (int window = 0; window < 6; ++window)
+  for (int window = 0; window < 9; ++window)
     Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
   const QStringList skipped = {"mnuFileNew", "mnuFileOpen", "mnuFileExit", "mnuWindowNewWindow"};
   for (QMenu* menu : main_->menuBar()->findChildren<QMenu*>())

@@ -1,0 +1,75 @@
+// AnnotationOptionLists: filling and binding the option dialogs' layer and font lists.
+#include "annotation/AnnotationOptionLists.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <algorithm>
+
+#include "model/DataHand.h"
+#include "model/LayerItems.h"
+#include "model/Top.h"
+#include "model/SupportLists.h"
+
+namespace lintavo {
+
+void SampleCounts::Save() {
+  Pnts = PntCount;
+  Objs = ObjCount;
+  Items = ItemCount;
+}
+
+void SampleCounts::Restore() const {
+  PntCount = Pnts;
+  ObjCount = Objs;
+  ItemCount = Items;
+}
+
+void KeepLayer(SampleCounts& counts, const String& layer) {
+  counts.Restore();
+  const Integer preview = PreviewMode;
+  PreviewMode = FlagFalse;
+  EnsureLayer(layer);
+  PreviewMode = preview;
+  counts.Save();
+}
+
+void FillLayerNames(QComboBox& list, const String& layer) {
+  EnsureLayer(layer);
+  list.clear();
+  int index = 0;
+  for (Long i = 1; i <= ItemCount; ++i) {
+    const ItemRec& item = Items[i];
+    if (item.Rtype != ItemLayer || item.DwgNo != CurDwg) continue;
+    if (item.Name == layer) index = list.count();
+    list.addItem(QString::fromStdString(item.Name));
+  }
+  if (list.count() > 0) list.setCurrentIndex(index);
+}
+
+void BindLayerList(QComboBox& list, String& layer, std::function<void()> refresh) {
+  list.setEditable(true);
+  list.setInsertPolicy(QComboBox::NoInsert);  // a typed name becomes an entry by being made a layer
+  QObject::connect(&list, &QComboBox::activated, &list, [&list, &layer](int position) {
+    if (position >= 0) layer = list.itemText(position).toStdString();
+  });
+  // The dialogs' buttons are never default ones, so Enter goes no further.
+  QObject::connect(list.lineEdit(), &QLineEdit::returnPressed, &list, [&list, &layer, refresh] {
+    const String typed = list.lineEdit()->text().toStdString();
+    if (typed.empty() || list.findText(QString::fromStdString(typed), Qt::MatchExactly) >= 0) return;
+    layer = typed;
+    refresh();
+  });
+}
+
+void FillFontNames(QComboBox& list, const String& font) {
+  list.clear();
+  int index = 0;
+  const Integer count = std::min<Integer>(FontCount, MaxFontNames);
+  for (Integer i = 1; i <= count; ++i) {
+    if (FontNames[i] == font) index = list.count();
+    list.addItem(QString::fromStdString(FontNames[i]));
+  }
+  if (list.count() > 0) list.setCurrentIndex(index);
+}
+
+}  // namespace lintavo

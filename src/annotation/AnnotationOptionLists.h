@@ -1,0 +1,42 @@
+// AnnotationOptionLists: the layer and font lists the text, dimension and
+// fill option dialogs share.
+//
+// A layer list shows the layers of the current drawing in item order, the
+// option's layer (made in the drawing when missing) selected. Choosing an
+// entry makes it the option's layer; Enter on a name that is not listed and
+// not empty makes that name the option's layer and refreshes the dialog,
+// whose refill then makes the layer. A font list shows the stroke fonts,
+// at most MaxFontNames of them, the option's font selected.
+//
+// A dialog's sample appends to the model above the counts saved when the
+// dialog opened (SampleCounts) and is dropped by cutting the model back to
+// them. A layer typed into a list is made below the sample (KeepLayer), so
+// that the cut keeps it.
+#pragma once
+
+#include <functional>
+
+#include "platform/Types.h"
+
+class QComboBox;
+
+namespace lintavo {
+
+// The model's point, entity and item counts when a dialog opened.
+struct SampleCounts {
+  Long Pnts = 0, Objs = 0, Items = 0;
+  void Save();
+  void Restore() const;  // drops whatever was appended since
+};
+// Drops the sample and makes layer in the current drawing, counted as any
+// new layer, below the counts, which then include it.
+void KeepLayer(SampleCounts& counts, const String& layer);
+
+// Refills list (signals blocked by the caller) for the layer option layer.
+void FillLayerNames(QComboBox& list, const String& layer);
+// Makes list (editable) write layer when chosen or typed; refresh after a typed name.
+void BindLayerList(QComboBox& list, String& layer, std::function<void()> refresh);
+// Refills list with the font names, font selected (else the first).
+void FillFontNames(QComboBox& list, const String& font);
+
+}  // namespace lintavo

@@ -45,6 +45,8 @@ class StartupTest : public ProgramTest {
 
   // The splash window is left to close itself by its timer.
   void LetTheSplashRun() { Responder().OnModalWindow([](QDialog&) {}); }
+  // The tip of the day that a complete start-up shows, closed.
+  void CloseTheTip() { Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); }); }
 
   // The drawing option set "Defaults" applies names this drawings database.
   static void StoreDrawingsDatabaseOption(const String& option) {
@@ -105,6 +107,7 @@ TEST_F(StartupTest, TheDrawingsDatabaseOptionIsTakenRelativeToTheApplicationFold
 
 TEST_F(StartupTest, StartUpPutsTheSupportDataBelowTheBaseCountsAndFitsTheFirstDrawing) {
   LetTheSplashRun();
+  CloseTheTip();
   ASSERT_EQ(SubMain(), 0);
   ASSERT_NE(MainForm, nullptr);
   frmDocument* window = MainForm->ActiveChild();
@@ -156,6 +159,7 @@ TEST_F(StartupTest, AnUnreadableSupportDatabaseIsReportedAndStartUpGoesOn) {
   fonts.write("this is no database, but it is there");
   fonts.close();
   LetTheSplashRun();
+  CloseTheTip();
   Responder().AnswerEveryMsgBox(vbOK);
 
   EXPECT_EQ(SubMain(), 0);

@@ -2,12 +2,16 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTextEdit>
 
 #include "app/AppInfo.h"
 #include "app/frmAbout.h"
+#include "app/frmIntro.h"
 #include "app/frmTip.h"
 #include "platform/SettingsStore.h"
+#include "view/Print.h"
 #include "support/DrawingDriver.h"
 #include "view/ViewFixture.h"
 
@@ -78,6 +82,33 @@ TEST_F(HelpWindowsTest, AMissingTipFileSaysHowToMakeOneAndNextTipKeepsIt) {
     tip.cmdNextTip->click();
     EXPECT_EQ(tip.lblTipText->text(), missing);
     EXPECT_FALSE(tip.LoadTips(""));
+  });
+}
+
+TEST_F(HelpWindowsTest, TheIntroductionShowsTheProgramsOwnOrSaysInRedThatItIsMissing) {
+  Printer().setOutputFormat(QPrinter::PdfFormat);
+  const QString pdf = QString::fromStdString(ScratchPath("intro.pdf"));
+  Printer().setOutputFileName(pdf);
+  WithWindow("mnuHelpIntro", [this](QDialog& dialog) {
+    auto& intro = static_cast<frmIntro&>(dialog);
+    EXPECT_TRUE(intro.RichTextBox1->toPlainText().startsWith("Welcome to Lintavo"));
+    EXPECT_TRUE(intro.chkLoadInfoAtStartup->isChecked());
+    intro.chkLoadInfoAtStartup->click();
+    EXPECT_EQ(GetSetting(AppTitle, "Options", "Show Info at Startup"), "0");
+    Responder().AnswerPrinter(true);
+    intro.cmdPrint->click();
+  });
+  EXPECT_TRUE(QFile::exists(pdf));
+  Printer().setOutputFileName(QString());
+
+  QFile::remove(QString::fromStdString(AppFolder()) + "/introQZX.rtf");
+  WithWindow("mnuHelpIntro", [](QDialog& dialog) {
+    auto& intro = static_cast<frmIntro&>(dialog);
+    EXPECT_FALSE(intro.chkLoadInfoAtStartup->isChecked());  // as stored
+    EXPECT_EQ(intro.RichTextBox1->toPlainText(), IntroMissingText);
+    QTextCursor cursor(intro.RichTextBox1->document());
+    cursor.setPosition(1);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::red));
   });
 }
 

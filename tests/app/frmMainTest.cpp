@@ -148,10 +148,10 @@ TEST_F(frmMainTest, EveryItemAndButtonCanBeChosenWithoutADrawingWindow) {
   Responder().AnswerPrinter(false);     // Page Setup
   // Change Units, the display, drawing and management options, then Show
   // Splash, which closes at its next tick after the initialisation, done long
-  // ago; the tip of the day and the About box; then the Style button's line
-  // style dialog.
+  // ago; the tip of the day, the About box and the introduction; then the
+  // Style button's line style dialog.
   InitDone = FlagTrue;
-  for (int window = 0; window < 8; ++window)
+  for (int window = 0; window < 9; ++window)
     Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
   const QStringList skipped = {"mnuFileNew", "mnuFileOpen", "mnuFileExit", "mnuWindowNewWindow"};
   for (QMenu* menu : main_->menuBar()->findChildren<QMenu*>())

@@ -2,10 +2,33 @@
 // and disclaimer. Shown modally from the Help menu.
 #pragma once
 
+#include <QDialog>
+
+#include "platform/Types.h"
+
+class QLabel;
+class QPushButton;
+
 namespace lintavo {
 
-// Shows the window and returns when it closes. The window is not built yet:
-// nothing is shown.
+// "Version " and the three numbers joined by ".".
+String VersionText(int Major, int Minor, int Revision);
+
+class frmAbout : public QDialog {
+  Q_OBJECT
+ public:
+  explicit frmAbout(QWidget* parent = nullptr);
+  void Form_Load();  // the caption and the labels
+
+  QLabel* picIcon = nullptr;
+  QLabel* lblTitle = nullptr;
+  QLabel* lblVersion = nullptr;
+  QLabel* lblDescription = nullptr;
+  QLabel* lblDisclaimer = nullptr;
+  QPushButton* cmdOK = nullptr;
+};
+
+// Shows the window and returns when it closes.
 void ShowAbout();
 
 }  // namespace lintavo

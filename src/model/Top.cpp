@@ -34,6 +34,8 @@ Integer ShowConPnts = 0;
 Surface* ActiveDoc = nullptr;
 Integer CurDwg = 0;
 String UserName;
+String DbUserID;
+String DbPassword;
 
 void ResetTop() {
   ActiveTool = PrevTool = AwaitingInput = ToolStep = 0;
@@ -46,6 +48,8 @@ void ResetTop() {
   ActiveDoc = nullptr;
   CurDwg = 0;
   UserName.clear();
+  DbUserID.clear();
+  DbPassword.clear();
 }
 
 namespace {

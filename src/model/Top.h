@@ -69,6 +69,8 @@ extern Integer ShowConPnts;  // flag: picked and construction points get their m
 extern Surface* ActiveDoc;  // the surface every drawing routine draws on
 extern Integer CurDwg;      // drawing number of the current window, 0..10
 extern String UserName;     // author of new drawings ("Unknown" when the login name is empty)
+extern String DbUserID;     // database log-on user and password; empty unless the log-on dialog set them
+extern String DbPassword;
 // ActiveDocForm (DrawingWindow.h) gives the drawing window behind ActiveDoc.
 
 // ---- Dispatcher ------------------------------------------------------------------------

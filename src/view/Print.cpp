@@ -1,17 +1,162 @@
-// Print: the printer and the print job; the job itself is not built yet.
+// Print: the printer, the page measurement, the printer transform and the job.
 #include "view/Print.h"
 
 #include <QPrinter>
+#include <cmath>
+
+#include "model/DataHand.h"
+#include "model/LayerItems.h"
+#include "model/MessageBar.h"
+#include "model/Top.h"
+#include "model/ViewCache.h"
+#include "platform/Numbers.h"
+#include "platform/PrinterSurface.h"
+#include "view/DrawDispatch.h"
 
 namespace lintavo {
+
+namespace {
+
+constexpr Integer MessagePanel = 3;  // results and errors
+
+// Everything a job borrows from the rest of the program, to hand back at its end.
+struct BorrowedState {
+  Surface* activeDoc = ActiveDoc;
+  Integer previewMode = PreviewMode;
+  Integer previewAllLayers = PreviewAllLayers;
+  Long pixMinX = ViewPixMinX, pixMinY = ViewPixMinY, pixMaxX = ViewPixMaxX, pixMaxY = ViewPixMaxY;
+  Single baseX = ViewBaseX, baseY = ViewBaseY, scaleX = ViewScaleX, scaleY = ViewScaleY;
+  Single zoom = ViewZoom;
+
+  void Restore() const {
+    ActiveDoc = activeDoc;
+    PreviewMode = previewMode;
+    PreviewAllLayers = previewAllLayers;
+    ViewPixMinX = pixMinX;
+    ViewPixMinY = pixMinY;
+    ViewPixMaxX = pixMaxX;
+    ViewPixMaxY = pixMaxY;
+    ViewBaseX = baseX;
+    ViewBaseY = baseY;
+    ViewScaleX = scaleX;
+    ViewScaleY = scaleY;
+    ViewZoom = zoom;
+  }
+};
+
+void LoadPrinterTransform(const PrinterTransform& transform) {
+  ViewZoom = transform.Zoom;
+  ViewScaleX = ViewScaleY = transform.Scale;
+  ViewBaseX = transform.BaseX;
+  ViewBaseY = transform.BaseY;
+  ViewPixMaxY = transform.PixMaxY;
+}
+
+void DrawShownObjects(Long DwgNo) {
+  for (Long i = 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    // Erased objects have Show 0; other drawings and the support geometry
+    // (drawing 0) fail the drawing-number test.
+    if (obj.DwgNo == DwgNo && obj.Show != 0) DrawObject(i);
+  }
+}
+
+const char* OutcomeMessage(PrintOutcome outcome) {
+  switch (outcome) {
+    case PrintOutcome::Printed: return "Drawing printed.";
+    case PrintOutcome::NoPrinter: return "Not printed: no printer is installed.";
+    case PrintOutcome::EmptyModel: return "Not printed: the drawing is empty.";
+    case PrintOutcome::NoScale: return "Not printed: the view window or the page has no size.";
+    case PrintOutcome::Refused: return "Not printed: the printer did not accept the job.";
+  }
+  return "";
+}
+
+PrintOutcome Report(PrintOutcome outcome) {
+  ShowStatus(OutcomeMessage(outcome), MessagePanel);
+  return outcome;
+}
+
+}  // namespace
 
 QPrinter& Printer() {
   static QPrinter printer;  // made on first use: a program that never prints never asks for one
   return printer;
 }
 
-void ApplyPrintJobSettings() {}
+void ApplyPrintJobSettings(QPrinter& printer) {
+  printer.setPageOrientation(QPageLayout::Landscape);
+  printer.setColorMode(QPrinter::Color);
+  printer.setCopyCount(1);
+  printer.setDuplex(QPrinter::DuplexNone);  // one side: one job is one page
+  printer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
+}
 
-void PrintDrawing() {}
+void ApplyPrintJobSettings() { ApplyPrintJobSettings(Printer()); }
+
+PrinterPage PageFromMeasures(Single WidthIn, Single HeightIn, Single LeftPx, Single TopPx,
+                             Single WidthPx, Single HeightPx) {
+  PrinterPage page{WidthIn, HeightIn, LeftPx, TopPx, WidthPx, HeightPx, 0};
+  if (HeightIn > 0) page.PixPerInch = RoundToInteger(HeightPx / HeightIn);
+  return page;
+}
+
+PrinterPage MeasurePrinterPage(Surface& printer) {
+  printer.ScaleMode = vbInches;
+  const Double widthIn = printer.ScaleWidth(), heightIn = printer.ScaleHeight();
+  printer.ScaleMode = vbPixels;
+  return PageFromMeasures(ToSingle(widthIn), ToSingle(heightIn), ToSingle(printer.ScaleLeft()),
+                          ToSingle(printer.ScaleTop()), ToSingle(printer.ScaleWidth()),
+                          ToSingle(printer.ScaleHeight()));
+}
+
+bool FitWindowToPage(const PrinterPage& page, PrinterTransform& transform) {
+  const Double winWidth = ViewWinMaxX - ViewWinMinX, winHeight = ViewWinMaxY - ViewWinMinY;
+  if (page.PixPerInch <= 0 || !(winWidth > 0) || !(winHeight > 0)) return false;
+  // Differences, not sums: the usable page is the size less its origin.
+  const Double w = RoundHalfEven(page.WidthPx - page.LeftPx);
+  const Double h = RoundHalfEven(page.HeightPx - page.TopPx);
+  if (!(w > 0) || !(h > 0)) return false;
+  const Single wi = ToSingle(w / page.PixPerInch), hi = ToSingle(h / page.PixPerInch);
+  const Double zx = wi / winWidth, zy = hi / winHeight;
+  transform.Zoom = ToSingle(zx < zy ? zx : zy);
+  transform.Scale = ToSingle(page.PixPerInch * static_cast<Double>(transform.Zoom));
+  transform.BaseX = ToSingle(w / 2 - transform.Scale * (ViewWinMinX + ViewWinMaxX) / 2);
+  transform.BaseY = ToSingle(h / 2 - transform.Scale * (ViewWinMinY + ViewWinMaxY) / 2);
+  transform.PixMaxY = RoundToLong(page.HeightPx);
+  return true;
+}
+
+bool DrawPrintedPage(Surface& page, Long DwgNo) {
+  const BorrowedState borrowed;
+  // The scale comes first: a page that cannot be framed gets nothing drawn.
+  PrinterTransform transform;
+  if (!FitWindowToPage(MeasurePrinterPage(page), transform)) return false;
+  // The layer test judges each object by its layer's own shown flag and does
+  // not ask the page for a current layer.
+  PreviewMode = FlagTrue;
+  PreviewAllLayers = FlagTrue;
+  ActiveDoc = &page;
+  LoadPrinterTransform(transform);
+  DrawShownObjects(DwgNo);
+  borrowed.Restore();
+  return true;
+}
+
+PrintOutcome PrintDrawing() {
+  QPrinter& printer = Printer();
+  if (!printer.isValid()) return Report(PrintOutcome::NoPrinter);
+  if (ObjCount < 1) return Report(PrintOutcome::EmptyModel);
+  const Long printDwgNo = CurDwg;
+  ApplyPrintJobSettings(printer);
+  PrinterSurface surface(printer);
+  PrinterTransform transform;
+  if (!FitWindowToPage(MeasurePrinterPage(surface), transform)) return Report(PrintOutcome::NoScale);
+  surface.Cls();  // opens the page, so a drawing with nothing shown still prints a blank one
+  if (printer.printerState() != QPrinter::Active) return Report(PrintOutcome::Refused);
+  DrawPrintedPage(surface, printDwgNo);
+  surface.EndDoc();
+  return Report(PrintOutcome::Printed);
+}
 
 }  // namespace lintavo

@@ -1,8 +1,297 @@
-// frmPreview: the window's entry point; the window itself is not built yet.
+// frmPreview: the print preview dialog.
 #include "view/frmPreview.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/DataHand.h"
+#include "model/DrawingWindow.h"
+#include "model/LayerItems.h"
+#include "model/Top.h"
+#include "model/ViewCache.h"
+#include "platform/CommonDialogs.h"
+#include "platform/Modal.h"
+#include "platform/Numbers.h"
+#include "platform/PrinterSurface.h"
+#include "platform/Prompts.h"
+#include "platform/SurfaceWidget.h"
+#include "view/DrawDispatch.h"
+#include "view/SurfaceDraw.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
 
-void ShowPreview(const String&) {}
+namespace {
+
+constexpr int PictureWidth = 560;  // the preview, wider than tall like the landscape page
+constexpr int PictureHeight = 400;
+constexpr Long White = 0xFFFFFF;
+constexpr Long SetupFlags = 0x148;  // printer set-up form, no page numbers, a device context
+
+// Preview border and title block, picture pixels.
+constexpr Integer PreviewBorderWidth = 3;
+constexpr Integer PreviewBorderInset = 2;
+constexpr Integer PreviewTitleWidth = 2;
+constexpr Integer PreviewTitleBoxX = 144, PreviewTitleBoxY = 36;
+constexpr Integer PreviewTitleTextX = 9, PreviewTitleTextY = 24;
+constexpr int PreviewTitlePointSize = 12;
+
+// Printed border and title block.
+constexpr Integer FineMargin = 5;     // printer pixels, up to FineMarginMaxDpi
+constexpr Integer CoarseMargin = 10;  //   and above it
+constexpr Integer FineMarginMaxDpi = 300;
+
+void DrawShownObjects(Long DwgNo) {
+  for (Long i = 1; i <= ObjCount; ++i)
+    if (Objs[i].DwgNo == DwgNo && Objs[i].Show != 0) DrawObject(i);
+}
+
+}  // namespace
+
+void DrawPageFrame(const PrinterPage& Page, bool Border, bool Title, const String& FileName) {
+  const Integer w = Page.PixPerInch <= FineMarginMaxDpi ? FineMargin : CoarseMargin;
+  if (Border) {
+    SetDrawWidth(w);
+    SetForeColor(CurColor);
+    SurfaceLine(Page.LeftPx + w, Page.TopPx + w, Page.WidthPx - w, Page.HeightPx - w);
+    SetDrawWidth(1);
+  }
+  if (Title) {
+    const Integer ppi = Page.PixPerInch;
+    SetDrawWidth(w);
+    SetForeColor(CurColor);
+    SurfaceLine(Page.LeftPx + w, Page.TopPx + w, ToSingle(2.0 * ppi), ToSingle(0.5 * ppi));
+    DrawTextAt(ToSingle(0.2 * ppi), ToSingle(0.3 * ppi), FileName);
+    SetDrawWidth(1);
+  }
+}
+
+void ShowPreview(const String& Caption) {
+  frmPreview dialog;
+  dialog.setWindowTitle(QString::fromStdString(Caption));
+  dialog.Form_Load();
+  ShowModal(dialog);
+}
+
+frmPreview::frmPreview(QWidget* parent) : QDialog(parent) {
+  setObjectName("frmPreview");
+  setWindowTitle("Print Preview");
+  Picture1 = new SurfaceWidget(this);
+  Picture1->setObjectName("Picture1");
+  Picture1->setFixedSize(PictureWidth, PictureHeight);
+  Picture1->ResizeImage(PictureWidth, PictureHeight);
+  const auto button = [this](const char* name, const char* caption, void (frmPreview::*handler)()) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    connect(b, &QPushButton::clicked, this, handler);
+    return b;
+  };
+  cboPrintImage = button("cboPrintImage", "Print Full Page Image", &frmPreview::cboPrintImage_Click);
+  cboPrintScale = button("cboPrintScale", "Print  To Scale", &frmPreview::cboPrintScale_Click);
+  cboSetup = button("cboSetup", "Printer Setup", &frmPreview::cboSetup_Click);
+  cboClose = button("cboClose", "EXIT", &frmPreview::cboClose_Click);
+  chkBorder = new QCheckBox("Draw Border", this);
+  chkBorder->setObjectName("chkBorder");
+  connect(chkBorder, &QCheckBox::clicked, this, &frmPreview::chkBorder_Click);
+  chkTitle = new QCheckBox("Draw Title Block", this);
+  chkTitle->setObjectName("chkTitle");
+  connect(chkTitle, &QCheckBox::clicked, this, &frmPreview::chkTitle_Click);
+  Text1 = new QLineEdit(this);
+  Text2 = new QLineEdit(this);
+  Text3 = new QLineEdit(this);
+
+  auto* fields = new QGridLayout;
+  fields->addWidget(new QLabel("Print Scale", this), 0, 0);
+  fields->addWidget(Text1, 0, 1);
+  fields->addWidget(new QLabel(" To  1", this), 0, 2);
+  fields->addWidget(new QLabel("Print Resolution", this), 1, 0);
+  fields->addWidget(Text2, 1, 1);
+  fields->addWidget(new QLabel("DPI", this), 1, 2);
+  fields->addWidget(new QLabel("Selected Printer", this), 2, 0);
+  fields->addWidget(Text3, 2, 1, 1, 2);
+  auto* side = new QVBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{cboPrintImage, cboPrintScale, cboSetup, chkBorder, chkTitle})
+    side->addWidget(w);
+  side->addLayout(fields);
+  side->addStretch();
+  side->addWidget(cboClose);
+  auto* top = new QHBoxLayout(this);
+  top->addWidget(Picture1);
+  top->addLayout(side);
+}
+
+frmPreview::~frmPreview() { Form_Unload(); }
+
+// ---- Opening and closing ----------------------------------------------------------------------
+
+void frmPreview::Form_Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  savedSurface_ = ActiveDoc;
+  borderDrawn_ = titleDrawn_ = FlagFalse;
+  if (const DrawingWindow* window = ActiveDocForm()) previewFileName_ = window->FileName();
+  previewDwgNo_ = CurDwg;
+  Picture1->Cls();
+  RestorePageScale();
+  if (Printer().isValid()) {
+    Printer().setPageOrientation(QPageLayout::Landscape);  // the page measured as it prints
+    MeasurePage();
+  }
+  if (ObjCount > 0) {
+    DrawPreviewObjects();
+    chkBorder_Click();
+  }
+}
+
+void frmPreview::Form_Unload() {
+  if (!loaded_ || unloaded_) return;
+  unloaded_ = true;
+  PreviewMode = FlagFalse;
+  if (ActiveDoc == static_cast<Surface*>(Picture1)) {
+    ActiveDoc = savedSurface_;
+    if (ActiveDocForm() != nullptr) LoadViewCache();
+  }
+}
+
+void frmPreview::done(int result) {
+  Form_Unload();
+  QDialog::done(result);
+}
+
+void frmPreview::cboClose_Click() {
+  DlgCancelled = FlagTrue;
+  accept();
+}
+
+// ---- Surfaces -----------------------------------------------------------------------------------
+
+void frmPreview::RestorePageScale() {
+  ActiveDoc = Picture1;
+  PreviewMode = PreviewAllLayers = FlagTrue;
+  ViewPixMinX = RoundToLong(Picture1->ScaleLeft());
+  ViewPixMinY = RoundToLong(Picture1->ScaleTop());
+  ViewPixMaxX = RoundToLong(Picture1->ScaleWidth());
+  ViewPixMaxY = RoundToLong(Picture1->ScaleHeight());
+  const Long w = ViewPixMaxX - ViewPixMinX, h = ViewPixMaxY - ViewPixMinY;
+  const Double winWidth = ViewWinMaxX - ViewWinMinX, winHeight = ViewWinMaxY - ViewWinMinY;
+  if (!(winWidth > 0) || !(winHeight > 0)) return;  // no scale fits: the view stays as it is
+  const Double zx = (w / PixelsPerUnit) / winWidth, zy = (h / PixelsPerUnit) / winHeight;
+  ViewZoom = ToSingle(zx < zy ? zx : zy);
+  ViewScaleX = ViewScaleY = ViewZoom * PixelsPerUnit;
+  ViewBaseX = ToSingle(w / 2.0 + ViewPixMinX - ViewScaleX * (ViewWinMinX + ViewWinMaxX) / 2);
+  ViewBaseY = ToSingle(h / 2.0 + ViewPixMinY - ViewScaleY * (ViewWinMinY + ViewWinMaxY) / 2);
+}
+
+bool frmPreview::SetPageScale(Surface& printer) {
+  PrinterTransform transform;
+  if (!FitWindowToPage(page_, transform)) return false;
+  ActiveDoc = &printer;
+  PreviewMode = PreviewAllLayers = FlagTrue;
+  ViewPixMinX = RoundToLong(page_.LeftPx);
+  ViewPixMinY = RoundToLong(page_.TopPx);
+  ViewPixMaxX = RoundToLong(page_.WidthPx);
+  ViewPixMaxY = transform.PixMaxY;
+  ViewScaleX = ViewScaleY = transform.Scale;  // ViewZoom stays the preview's
+  ViewBaseX = transform.BaseX;
+  ViewBaseY = transform.BaseY;
+  return true;
+}
+
+void frmPreview::MeasurePage() {
+  PrinterSurface printer(Printer());
+  page_ = MeasurePrinterPage(printer);
+  Text3->setText(Printer().printerName());
+  Text2->setText(QString::number(page_.PixPerInch));
+}
+
+void frmPreview::DrawPreviewObjects() { DrawShownObjects(previewDwgNo_); }
+
+bool frmPreview::PrinterReady() {
+  if (Printer().isValid()) return true;
+  MsgBox("No printer is installed.", vbOKOnly | vbExclamation, "Print Preview");
+  return false;
+}
+
+// ---- Printing -----------------------------------------------------------------------------------
+
+void frmPreview::cboPrintImage_Click() {
+  if (!PrinterReady()) return;
+  const QImage picture = Picture1->Image().copy();
+  QPrinter& printer = Printer();
+  ApplyPrintJobSettings(printer);
+  if (Picture1->height() > Picture1->width()) printer.setPageOrientation(QPageLayout::Portrait);
+  PrinterSurface surface(printer);
+  surface.PaintPicture(picture, 0, 0, surface.DeviceWidth(), surface.DeviceHeight());
+  const bool printed = printer.printerState() == QPrinter::Active;
+  surface.EndDoc();
+  if (!printed) MsgBox("The printer did not accept the job.", vbOKOnly | vbExclamation, "Print Preview");
+}
+
+void frmPreview::cboPrintScale_Click() {
+  if (!PrinterReady()) return;
+  QPrinter& printer = Printer();
+  ApplyPrintJobSettings(printer);
+  PrinterSurface surface(printer);
+  if (!SetPageScale(surface)) {
+    RestorePageScale();
+    MsgBox("The view window or the page has no size: nothing was printed.", vbOKOnly | vbExclamation,
+           "Print Preview");
+    return;
+  }
+  surface.Cls();  // opens the page
+  const bool accepted = printer.printerState() == QPrinter::Active;
+  if (accepted) {
+    DrawShownObjects(previewDwgNo_);
+    DrawPageFrame(page_, chkBorder->isChecked(), chkTitle->isChecked(), previewFileName_);
+  }
+  surface.EndDoc();
+  RestorePageScale();
+  if (!accepted) MsgBox("The printer did not accept the job.", vbOKOnly | vbExclamation, "Print Preview");
+}
+
+void frmPreview::cboSetup_Click() {
+  if (!PrinterReady()) return;
+  CommonDialog dialog;
+  dialog.DialogTitle = "Lintavo Printer Setup";
+  dialog.CancelError = true;
+  dialog.Flags = SetupFlags;
+  if (dialog.ShowPrinter(Printer()) == cdlCancel) return;
+  MeasurePage();
+}
+
+// ---- Border and title block on the preview ------------------------------------------------------
+
+void frmPreview::chkBorder_Click() {
+  SetDrawWidth(PreviewBorderWidth);
+  const bool checked = chkBorder->isChecked();
+  if (checked || borderDrawn_) {
+    SetForeColor(checked ? CurColor : White);
+    SurfaceLine(ViewPixMinX + PreviewBorderInset, ViewPixMinY + PreviewBorderInset,
+                ViewPixMaxX - PreviewBorderInset, ViewPixMaxY - PreviewBorderInset);
+    borderDrawn_ = Flag(checked);
+  }
+  SetDrawWidth(1);
+}
+
+void frmPreview::chkTitle_Click() {
+  SetDrawWidth(PreviewTitleWidth);
+  Picture1->Font.setPointSize(PreviewTitlePointSize);
+  Picture1->Font.setBold(true);
+  const bool checked = chkTitle->isChecked();
+  if (checked || titleDrawn_) {
+    SetForeColor(checked ? CurColor : White);
+    SurfaceLine(ViewPixMinX + PreviewBorderInset, ViewPixMinY + PreviewBorderInset,
+                ViewPixMinX + PreviewTitleBoxX, ViewPixMinY + PreviewTitleBoxY);
+    DrawTextAt(ViewPixMinX + PreviewTitleTextX, ViewPixMinY + PreviewTitleTextY, previewFileName_);
+    titleDrawn_ = Flag(checked);
+  }
+  SetDrawWidth(1);
+}
 
 }  // namespace lintavo

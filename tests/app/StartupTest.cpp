@@ -45,6 +45,11 @@ class StartupTest : public ProgramTest {
 
   // The splash window is left to close itself by its timer.
   void LetTheSplashRun() { Responder().OnModalWindow([](QDialog&) {}); }
+  // The introduction and the tip of the day that a complete start-up shows, closed.
+  void CloseTheStartupWindows() {
+    for (int window = 0; window < 2; ++window)
+      Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
+  }
 
   // The drawing option set "Defaults" applies names this drawings database.
   static void StoreDrawingsDatabaseOption(const String& option) {
@@ -105,6 +110,7 @@ TEST_F(StartupTest, TheDrawingsDatabaseOptionIsTakenRelativeToTheApplicationFold
 
 TEST_F(StartupTest, StartUpPutsTheSupportDataBelowTheBaseCountsAndFitsTheFirstDrawing) {
   LetTheSplashRun();
+  CloseTheStartupWindows();
   ASSERT_EQ(SubMain(), 0);
   ASSERT_NE(MainForm, nullptr);
   frmDocument* window = MainForm->ActiveChild();
@@ -156,6 +162,7 @@ TEST_F(StartupTest, AnUnreadableSupportDatabaseIsReportedAndStartUpGoesOn) {
   fonts.write("this is no database, but it is there");
   fonts.close();
   LetTheSplashRun();
+  CloseTheStartupWindows();
   Responder().AnswerEveryMsgBox(vbOK);
 
   EXPECT_EQ(SubMain(), 0);

@@ -148,7 +148,8 @@ TEST_F(frmMainTest, EveryItemAndButtonCanBeChosenWithoutADrawingWindow) {
   Responder().AnswerPrinter(false);     // Page Setup
   // Change Units, the display, drawing, text, dimension, fill and management options, then Show
   // Splash, which closes at its next tick after the initialisation, done long
-  // ago; then the Style button's line style dialog.
+  // ago; the tip of the day, the About box and the introduction; then the
+  // Style button's line style dialog.
   InitDone = FlagTrue;
   for (int window = 0; window < 9; ++window)
     Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });

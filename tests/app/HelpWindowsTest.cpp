@@ -1,0 +1,116 @@
+// The About box and the tip of the day, opened from the Help menu.
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "app/AppInfo.h"
+#include "app/frmAbout.h"
+#include "app/frmIntro.h"
+#include "app/frmTip.h"
+#include "platform/SettingsStore.h"
+#include "view/Print.h"
+#include "support/DrawingDriver.h"
+#include "view/ViewFixture.h"
+
+namespace lintavo {
+namespace {
+
+class HelpWindowsTest : public ViewFixture {
+ protected:
+  void WriteTips(const QByteArray& text) {
+    QFile file(QString::fromStdString(AppFolder()) + "/TIPOFDAY.TXT");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+  }
+  static String TipSetting() { return GetSetting(AppTitle, "Options", "Show Tips at Startup"); }
+  // Opens a Help menu item and runs operate on its window, then closes it.
+  void WithWindow(const char* item, const std::function<void(QDialog&)>& operate) {
+    Responder().OnModalWindow([&](QDialog& dialog) {
+      operate(dialog);
+      dialog.accept();
+    });
+    DrawingDriver::Choose(item);
+  }
+};
+
+TEST_F(HelpWindowsTest, AboutShowsTheProgramAndItsVersion) {
+  EXPECT_EQ(VersionText(1, 4, 12), "Version 1.4.12");
+  WithWindow("mnuHelpAbout", [](QDialog& dialog) {
+    auto& about = static_cast<frmAbout&>(dialog);
+    EXPECT_EQ(about.windowTitle(), QString("About ") + AppTitle);
+    EXPECT_EQ(about.lblVersion->text().toStdString(), VersionText(AppMajor, AppMinor, AppRevision));
+  });
+  EXPECT_EQ(String("About ") + AppTitle, "About Lintavo");
+}
+
+TEST_F(HelpWindowsTest, TipsWalkTheLinesInOrderAndWrapAround) {
+  WriteTips("first tip\r\nsecond tip\r\n");
+  WithWindow("mnuHelpTips", [](QDialog& dialog) {
+    auto& tip = static_cast<frmTip&>(dialog);
+    EXPECT_EQ(tip.lblTipText->text(), "first tip");
+    tip.cmdNextTip->click();
+    EXPECT_EQ(tip.lblTipText->text(), "second tip");
+    tip.cmdNextTip->click();
+    EXPECT_EQ(tip.lblTipText->text(), "first tip");
+  });
+}
+
+TEST_F(HelpWindowsTest, TheStartupChoiceIsWrittenAndOpeningTicksItAgain) {
+  WriteTips("only tip\n");
+  WithWindow("mnuHelpTips", [](QDialog& dialog) {
+    static_cast<frmTip&>(dialog).chkLoadTipsAtStartup->click();
+    EXPECT_EQ(TipSetting(), "0");
+  });
+  EXPECT_EQ(TipSetting(), "0");
+  WithWindow("mnuHelpTips", [](QDialog& dialog) {
+    EXPECT_TRUE(static_cast<frmTip&>(dialog).chkLoadTipsAtStartup->isChecked());
+  });
+  EXPECT_EQ(TipSetting(), "1");
+}
+
+TEST_F(HelpWindowsTest, AMissingTipFileSaysHowToMakeOneAndNextTipKeepsIt) {
+  QFile::remove(QString::fromStdString(AppFolder()) + "/TIPOFDAY.TXT");
+  WithWindow("mnuHelpTips", [](QDialog& dialog) {
+    auto& tip = static_cast<frmTip&>(dialog);
+    const QString missing =
+        "That the TIPOFDAY.TXT file was not found? \r\n\r\nCreate a text file Named TIPOFDAY.TXT using "
+        "NotePad with 1 tip per line. Then place it in the same directory as the application. ";
+    EXPECT_EQ(tip.lblTipText->text(), missing);
+    tip.cmdNextTip->click();
+    EXPECT_EQ(tip.lblTipText->text(), missing);
+    EXPECT_FALSE(tip.LoadTips(""));
+  });
+}
+
+TEST_F(HelpWindowsTest, TheIntroductionShowsTheProgramsOwnOrSaysInRedThatItIsMissing) {
+  Printer().setOutputFormat(QPrinter::PdfFormat);
+  const QString pdf = QString::fromStdString(ScratchPath("intro.pdf"));
+  Printer().setOutputFileName(pdf);
+  WithWindow("mnuHelpIntro", [this](QDialog& dialog) {
+    auto& intro = static_cast<frmIntro&>(dialog);
+    EXPECT_TRUE(intro.RichTextBox1->toPlainText().startsWith("Welcome to Lintavo"));
+    EXPECT_TRUE(intro.chkLoadInfoAtStartup->isChecked());
+    intro.chkLoadInfoAtStartup->click();
+    EXPECT_EQ(GetSetting(AppTitle, "Options", "Show Info at Startup"), "0");
+    Responder().AnswerPrinter(true);
+    intro.cmdPrint->click();
+  });
+  EXPECT_TRUE(QFile::exists(pdf));
+  Printer().setOutputFileName(QString());
+
+  QFile::remove(QString::fromStdString(AppFolder()) + "/introQZX.rtf");
+  WithWindow("mnuHelpIntro", [](QDialog& dialog) {
+    auto& intro = static_cast<frmIntro&>(dialog);
+    EXPECT_FALSE(intro.chkLoadInfoAtStartup->isChecked());  // as stored
+    EXPECT_EQ(intro.RichTextBox1->toPlainText(), IntroMissingText);
+    QTextCursor cursor(intro.RichTextBox1->document());
+    cursor.setPosition(1);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::red));
+  });
+}
+
+}  // namespace
+}  // namespace lintavo

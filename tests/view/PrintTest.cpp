@@ -1,0 +1,154 @@
+// Printing: the page measurement and the fit of the view window to the
+// page, the printed page itself, and File, Print to a PDF file.
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+
+#include "commands/EditFixture.h"
+#include "model/LayerItems.h"
+#include "model/UndoRedo.h"
+#include "model/ViewCache.h"
+#include "platform/ImageSurface.h"
+#include "view/Print.h"
+
+namespace lintavo {
+namespace {
+
+// ---- Measurement and fit --------------------------------------------------------------
+
+struct FitCase {
+  const char* name;
+  Single widthIn, heightIn, leftPx, topPx, widthPx, heightPx;
+  Double winMaxX, winMaxY;  // world window from (0, 0)
+  bool fits;
+  Integer pixPerInch;
+  Single scale, baseX, baseY;
+  Long pixMaxY;
+};
+
+TEST(PrintFit, FitsTheViewWindowToTheUsablePageCentredAtOneScale) {
+  const FitCase cases[] = {
+      // 2:1 on a 10 x 7.5 inch page: the width decides, centred vertically.
+      {"wide window", 10, 7.5, 0, 0, 3000, 2250, 4, 2, true, 300, 750, 0, 375, 2250},
+      // The usable page is the size less its origin, not plus.
+      {"page origin", 10.3333f, 7.6667f, 100, 50, 3100, 2300, 4, 2, true, 300, 750, 0, 375, 2300},
+      // A tall window: the height decides, centred across.
+      {"tall window", 10, 7.5, 0, 0, 3000, 2250, 1, 3, true, 300, 750, 1125, 0, 2250},
+      // 600 pixels per inch down and 300 across: 600 serves both axes.
+      {"unequal dpi", 10, 7.5, 0, 0, 3000, 4500, 4, 2, true, 600, 750, 0, 1500, 4500},
+      {"no window width", 10, 7.5, 0, 0, 3000, 2250, 0, 2, false, 300, 0, 0, 0, 0},
+      {"no page height", 10, 0, 0, 0, 3000, 0, 4, 2, false, 0, 0, 0, 0, 0},
+  };
+  for (const FitCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    ViewWinMinX = ViewWinMinY = 0;
+    ViewWinMaxX = c.winMaxX;
+    ViewWinMaxY = c.winMaxY;
+    const PrinterPage page = PageFromMeasures(c.widthIn, c.heightIn, c.leftPx, c.topPx, c.widthPx, c.heightPx);
+    EXPECT_EQ(page.PixPerInch, c.pixPerInch);
+    PrinterTransform transform;
+    ASSERT_EQ(FitWindowToPage(page, transform), c.fits);
+    if (!c.fits) continue;
+    EXPECT_FLOAT_EQ(transform.Scale, c.scale);
+    EXPECT_FLOAT_EQ(transform.BaseX, c.baseX);
+    EXPECT_FLOAT_EQ(transform.BaseY, c.baseY);
+    EXPECT_EQ(transform.PixMaxY, c.pixMaxY);
+  }
+}
+
+// ---- The printed page -----------------------------------------------------------------
+
+class PrintTest : public EditFixture {
+ protected:
+  void TearDown() override {
+    Printer().setOutputFileName(QString());  // back to the native printer
+    EditFixture::TearDown();
+  }
+  static bool InkNear(const QImage& image, int x, int row) {
+    for (int y = row - 2; y <= row + 2; ++y)
+      if (QColor(image.pixel(x, y)) != QColor(Qt::white)) return true;
+    return false;
+  }
+  void PrintToPdf(const QString& path) {
+    Printer().setOutputFormat(QPrinter::PdfFormat);
+    Printer().setOutputFileName(path);
+  }
+};
+
+TEST_F(PrintTest, PrintsOnlyTheShownObjectsOfTheDrawingWithWorldYUpAndHandsTheViewBack) {
+  AddLine(1, 2, 3, 2);                      // shown, near the top of the paper
+  AddLine(1, 0, 3, 0);                      // shown, near the bottom
+  EraseObj(AddLine(1, 1, 3, 1));            // erased
+  Objs[AddLine(1, 0.5, 3, 0.5)].DwgNo = 2;  // another drawing
+  Objs[AddLine(1, 1.5, 3, 1.5)].DwgNo = 0;  // support geometry
+  const Single scaleX = ViewScaleX, baseX = ViewBaseX, baseY = ViewBaseY;
+  const Long pixMaxX = ViewPixMaxX, pixMaxY = ViewPixMaxY;
+  Surface* const window = ActiveDoc;
+  const Double winMaxX = ViewWinMaxX;
+  ViewWinMinX = ViewWinMinY = 0;
+  ViewWinMaxX = 4;
+  ViewWinMaxY = 2;
+
+  // 1000 x 750 pixels: 250 pixels a unit, world origin at row 625.
+  ImageSurface page(1000, 750);
+  page.Cls();
+  ASSERT_TRUE(DrawPrintedPage(page, 1));
+  const QImage& image = page.Image();
+  EXPECT_TRUE(InkNear(image, 500, 125));   // y = 2 at the top
+  EXPECT_TRUE(InkNear(image, 500, 625));   // y = 0 below it
+  EXPECT_FALSE(InkNear(image, 500, 375));  // erased
+  EXPECT_FALSE(InkNear(image, 500, 500));  // drawing 2
+  EXPECT_FALSE(InkNear(image, 500, 250));  // support geometry
+
+  EXPECT_EQ(ActiveDoc, window);
+  EXPECT_EQ(PreviewMode, FlagFalse);
+  EXPECT_EQ(ViewScaleX, scaleX);
+  EXPECT_EQ(ViewBaseX, baseX);
+  EXPECT_EQ(ViewBaseY, baseY);
+  EXPECT_EQ(ViewPixMaxX, pixMaxX);
+  EXPECT_EQ(ViewPixMaxY, pixMaxY);
+
+  // A window with no height: nothing drawn, everything handed back.
+  ViewWinMaxY = 0;
+  ImageSurface blank(100, 75);
+  blank.Cls();
+  const QImage before = blank.Image().copy();
+  EXPECT_FALSE(DrawPrintedPage(blank, 1));
+  EXPECT_EQ(blank.Image(), before);
+  EXPECT_EQ(ActiveDoc, window);
+  EXPECT_EQ(ViewPixMaxY, pixMaxY);
+  ViewWinMaxX = winMaxX;
+}
+
+TEST_F(PrintTest, FilePrintWritesOneLandscapePdfPageAndSaysSo) {
+  AddLine(1, 1, 3, 2);
+  const QString path = QString::fromStdString(ScratchPath("drawing.pdf"));
+  PrintToPdf(path);
+  Responder().AnswerPrinter(true);
+  DrawingDriver::Choose("mnuFilePrint");
+  EXPECT_EQ(MessagePanel(3), "Drawing printed.");
+  QFile pdf(path);
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  const QString text = QString::fromLatin1(pdf.readAll());
+  EXPECT_TRUE(text.startsWith("%PDF"));
+  EXPECT_EQ(text.count("/Type /Page\n") + text.count("/Type /Page\r") + text.count("/Type /Page "), 1);
+  const auto box = QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(text);
+  ASSERT_TRUE(box.hasMatch());
+  EXPECT_GT(box.captured(1).toDouble(), box.captured(2).toDouble());  // landscape
+  EXPECT_EQ(Printer().pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST_F(PrintTest, ACancelledDialogOrAnEmptyModelPrintsNothing) {
+  const QString path = QString::fromStdString(ScratchPath("none.pdf"));
+  PrintToPdf(path);
+  Responder().AnswerPrinter(true);
+  DrawingDriver::Choose("mnuFilePrint");  // nothing in the model
+  EXPECT_EQ(MessagePanel(3), "Not printed: the drawing is empty.");
+  AddLine(1, 1, 3, 2);
+  Responder().AnswerPrinter(false);
+  DrawingDriver::Choose("mnuFilePrint");
+  EXPECT_FALSE(QFile::exists(path));
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -160,8 +160,7 @@ bool ChooseArea(Integer Action) {
   AreaName.clear();
   DlgCancelled = FlagTrue;
   if (ShowAreaChooser) ShowAreaChooser();
-  if (MainWindowLink* main = MainLink())
-    if (DrawingWindow* window = main->ActiveDrawingWindow()) ActiveDoc = &window->DrawingSurface();
+  TargetActiveWindow();
   return !DlgCancelled && AreaItem >= 1 && AreaItem <= ItemCount;
 }
 

@@ -60,9 +60,7 @@ void NewLayer() {
 Long EnsureLayer(const String& Name) {
   // The layer belongs to the window the user works in; without a main window
   // or an active child the surface stays as it is.
-  if (MainWindowLink* main = MainLink()) {
-    if (DrawingWindow* child = main->ActiveDrawingWindow()) ActiveDoc = &child->DrawingSurface();
-  }
+  TargetActiveWindow();
   // Layers belong to a drawing: without one open there is none to find or make.
   if (CurDwg < 1) return 0;
   LayerNameSought = Name;

@@ -1,6 +1,9 @@
 // MainWindowLink: the main window as the model sees it.
 #include "model/MainWindowLink.h"
 
+#include "model/DrawingWindow.h"
+#include "model/Top.h"
+
 namespace lintavo {
 
 namespace {
@@ -10,5 +13,14 @@ MainWindowLink* (*MainLinkLookup)() = nullptr;  // gives MainForm as the interfa
 MainWindowLink* MainLink() { return MainLinkLookup ? MainLinkLookup() : nullptr; }
 
 void SetMainLinkLookup(MainWindowLink* (*lookup)()) { MainLinkLookup = lookup; }
+
+DrawingWindow* TargetActiveWindow() {
+  MainWindowLink* main = MainLink();
+  if (DrawingWindow* window = main ? main->ActiveDrawingWindow() : nullptr) {
+    ActiveDoc = &window->DrawingSurface();
+    return window;
+  }
+  return ActiveDocForm();
+}
 
 }  // namespace lintavo

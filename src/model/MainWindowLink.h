@@ -71,4 +71,10 @@ class MainWindowLink {
 MainWindowLink* MainLink();
 void SetMainLinkLookup(MainWindowLink* (*lookup)());
 
+// The main window's active drawing window becomes the drawing target
+// (ActiveDoc) again, as after a dialog whose preview had it; returns that
+// window, or the drawing window behind ActiveDoc when the main window has
+// none (nullptr while none is the target either).
+DrawingWindow* TargetActiveWindow();
+
 }  // namespace lintavo

@@ -123,16 +123,6 @@ void DeleteGroup(Long Index) {
 
 namespace {
 
-// The active drawing window of the main window becomes the drawing target
-// again (the chooser's preview had it); nullptr when there is none.
-DrawingWindow* TargetActiveWindow() {
-  MainWindowLink* main = MainLink();
-  if (DrawingWindow* window = main ? main->ActiveDrawingWindow() : nullptr) {
-    ActiveDoc = &window->DrawingSurface();
-    return window;
-  }
-  return ActiveDocForm();
-}
 
 // The view zooms to the group, the previous window kept for Zoom Previous,
 // and is redrawn whole, so the picture is the model's. A group without width

@@ -53,16 +53,6 @@ static_assert(std::size(LayerTitles) == NewLayerCode - ShowLayerCode + 1, "one t
 
 void ShowTitle(Integer code) { ShowStatus(LayerTitles[code - ShowLayerCode], 1); }
 
-// The active drawing window of the main window becomes the drawing target
-// again (a dialog's preview had it); nullptr when there is none.
-DrawingWindow* TargetActiveWindow() {
-  MainWindowLink* main = MainLink();
-  if (DrawingWindow* window = main ? main->ActiveDrawingWindow() : nullptr) {
-    ActiveDoc = &window->DrawingSurface();
-    return window;
-  }
-  return ActiveDocForm();
-}
 
 // Shows a layer dialog for an action; a dialog nobody plugged is cancelled.
 void ShowLayerDialog(void (*show)(), Integer action) {

@@ -86,16 +86,6 @@ void DeleteView(Long Index) {
 
 namespace {
 
-// The active drawing window of the main window becomes the drawing target
-// again (the chooser's preview had it); nullptr when there is none.
-DrawingWindow* TargetActiveWindow() {
-  MainWindowLink* main = MainLink();
-  if (DrawingWindow* window = main ? main->ActiveDrawingWindow() : nullptr) {
-    ActiveDoc = &window->DrawingSurface();
-    return window;
-  }
-  return ActiveDocForm();
-}
 
 bool ViewChosen() {
   return !DlgCancelled && SelectedView > 0 && SelectedView <= ItemCount && Items[SelectedView].Rtype == ItemView &&

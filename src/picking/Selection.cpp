@@ -227,12 +227,6 @@ constexpr ChooserRow ChooserRows[] = {
 static_assert(std::size(ChooserRows) == SelectLayerCode - SelectViewCode + 1,
               "one row per chooser command");
 
-void ActiveDocFromMainWindow() {
-  MainWindowLink* main = MainLink();
-  if (DrawingWindow* window = main ? main->ActiveDrawingWindow() : nullptr)
-    ActiveDoc = &window->DrawingSurface();
-}
-
 void EndWithRedraw() {
   RefreshActiveView();
   EndSelectionCommand();
@@ -271,7 +265,7 @@ void SelectByChooser(const ChooserRow& row) {
   String name;
   Long itemNo = 0;
   const bool chosen = SelectionServices.ChooseItem && SelectionServices.ChooseItem(row.Kind, name, itemNo);
-  ActiveDocFromMainWindow();
+  TargetActiveWindow();
   if (!chosen || itemNo < 1 || itemNo > ItemCount) {
     EndWithRedraw();
     return;

@@ -9,7 +9,8 @@ LINTAVO_BUILD="${LINTAVO_BUILD:-$LINTAVO_ROOT/build}"
 LINTAVO_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-svg-dev libqt6svg6 libgl-dev
-  libsqlite3-dev unixodbc-dev
+  qt6-webengine-dev qt6-tools-dev qt6-documentation-tools qt6-pdf-dev
+  libsqlite3-dev unixodbc-dev libsqliteodbc
   libgtest-dev libgmock-dev libbenchmark-dev
   hershey-fonts-data fonts-dejavu-core
   xvfb xauth

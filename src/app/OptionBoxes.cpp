@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,14 @@ QPushButton* NamedButton(const char* name, const char* caption, QWidget* parent)
 }
 
 QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }
+
+QLineEdit* CaptionedField(QGridLayout* grid, int row, const char* name, const char* caption, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  grid->addWidget(Caption(caption, parent), row, 0);
+  grid->addWidget(box, row, 1);
+  return box;
+}
 
 // ---- Number boxes --------------------------------------------------------------------
 

@@ -26,6 +26,7 @@
 #include "platform/Types.h"
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +41,8 @@ QCheckBox* NamedCheckBox(const char* name, const char* caption, QWidget* parent)
 // A button that is never the dialog's default: Enter in a box does not press it.
 QPushButton* NamedButton(const char* name, const char* caption, QWidget* parent);
 QLabel* Caption(const char* text, QWidget* parent);  // a label showing the text as it stands
+// A named one-line box in column 1 of the grid's row, its caption beside it in column 0.
+QLineEdit* CaptionedField(QGridLayout* grid, int row, const char* name, const char* caption, QWidget* parent);
 
 // ---- Number boxes --------------------------------------------------------------------
 // A one-line box that runs onEnter with its text when Enter (either key) is

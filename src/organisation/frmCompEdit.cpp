@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
@@ -73,14 +74,6 @@ frmCompEdit::frmCompEdit(QWidget* parent) : QDialog(parent) {
 
 frmCompEdit::~frmCompEdit() { EndPreviewSurface(preview_); }
 
-QLineEdit* frmCompEdit::AddField(QGridLayout* grid, int row, const char* name, const char* caption) {
-  auto* box = new QLineEdit(this);
-  box->setObjectName(name);
-  grid->addWidget(new QLabel(caption, this), row, 0);
-  grid->addWidget(box, row, 1);
-  return box;
-}
-
 void frmCompEdit::BuildControls() {
   Label1 = new QLabel("Select Replacement Component from Below", this);
   List1 = new QListWidget(this);
@@ -90,13 +83,13 @@ void frmCompEdit::BuildControls() {
   listColumn->addWidget(List1);
 
   auto* fields = new QGridLayout;
-  TxtName = AddField(fields, 0, "TxtName", "Name");
-  TxtCategory = AddField(fields, 1, "TxtCategory", "Category*");
-  TxtAuthor = AddField(fields, 2, "TxtAuthor", "Author*");
-  TxtPart = AddField(fields, 3, "TxtPart", "Part Number*");
-  TxtDesc = AddField(fields, 4, "TxtDesc", "Description*");
-  TxtDate = AddField(fields, 5, "TxtDate", "Creation Date");
-  txtLinked = AddField(fields, 6, "txtLinked", "Link Type");
+  TxtName = CaptionedField(fields, 0, "TxtName", "Name", this);
+  TxtCategory = CaptionedField(fields, 1, "TxtCategory", "Category*", this);
+  TxtAuthor = CaptionedField(fields, 2, "TxtAuthor", "Author*", this);
+  TxtPart = CaptionedField(fields, 3, "TxtPart", "Part Number*", this);
+  TxtDesc = CaptionedField(fields, 4, "TxtDesc", "Description*", this);
+  TxtDate = CaptionedField(fields, 5, "TxtDate", "Creation Date", this);
+  txtLinked = CaptionedField(fields, 6, "txtLinked", "Link Type", this);
   int row = 7;
   for (QLabel** label : {&lblLines, &lblWidth, &lblHeight, &lblPlace, &lblSelected}) {
     *label = new QLabel(this);
@@ -120,17 +113,12 @@ void frmCompEdit::BuildControls() {
   top->addLayout(fields);
   top->addLayout(pictureColumn);
 
-  cmdUpdate = new QPushButton("Update Changes", this);
-  cmdLink = new QPushButton("Edit Component Link", this);
-  OKButton = new QPushButton("OK", this);
-  CancelButton = new QPushButton("Cancel", this);
+  cmdUpdate = NamedButton("cmdUpdate", "Update Changes", this);
+  cmdLink = NamedButton("cmdLink", "Edit Component Link", this);
+  OKButton = NamedButton("OKButton", "OK", this);
+  CancelButton = NamedButton("CancelButton", "Cancel", this);
   auto* buttons = new QHBoxLayout;
-  for (auto [button, name] : {std::pair{cmdUpdate, "cmdUpdate"}, std::pair{cmdLink, "cmdLink"}, std::pair{OKButton, "OKButton"},
-                              std::pair{CancelButton, "CancelButton"}}) {
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    buttons->addWidget(button);
-  }
+  for (QPushButton* button : {cmdUpdate, cmdLink, OKButton, CancelButton}) buttons->addWidget(button);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(buttons);

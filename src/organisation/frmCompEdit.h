@@ -60,7 +60,6 @@ class frmCompEdit : public QDialog {
   void reject() override;
 
  private:
-  QLineEdit* AddField(QGridLayout* grid, int row, const char* name, const char* caption);
   void BuildControls();
   void Form_Load();
   bool FindComponentByName(Long& Index) const;

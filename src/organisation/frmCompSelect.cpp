@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
 #include "model/ObjIndex.h"
@@ -97,14 +98,6 @@ frmCompSelect::frmCompSelect(QWidget* parent) : QDialog(parent) {
 
 frmCompSelect::~frmCompSelect() { Form_Unload(); }
 
-QLineEdit* frmCompSelect::AddField(QGridLayout* grid, int row, const char* name, const char* caption) {
-  auto* box = new QLineEdit(this);
-  box->setObjectName(name);
-  grid->addWidget(new QLabel(caption, this), row, 0);
-  grid->addWidget(box, row, 1);
-  return box;
-}
-
 void frmCompSelect::BuildControls() {
   List1 = new QListWidget(this);
   List1->setObjectName("List1");
@@ -117,13 +110,13 @@ void frmCompSelect::BuildControls() {
   listColumn->addWidget(txtCount);
 
   auto* fields = new QGridLayout;
-  TxtName = AddField(fields, 0, "TxtName", "Name");
-  TxtCategory = AddField(fields, 1, "TxtCategory", "Category");
-  TxtAuthor = AddField(fields, 2, "TxtAuthor", "Author");
-  TxtDate = AddField(fields, 3, "TxtDate", "Creation Date");
-  TextNl = AddField(fields, 4, "TextNl", "Number of Lines");
-  TxtPart = AddField(fields, 5, "TxtPart", "Part Number");
-  TxtDesc = AddField(fields, 6, "TxtDesc", "Description");
+  TxtName = CaptionedField(fields, 0, "TxtName", "Name", this);
+  TxtCategory = CaptionedField(fields, 1, "TxtCategory", "Category", this);
+  TxtAuthor = CaptionedField(fields, 2, "TxtAuthor", "Author", this);
+  TxtDate = CaptionedField(fields, 3, "TxtDate", "Creation Date", this);
+  TextNl = CaptionedField(fields, 4, "TextNl", "Number of Lines", this);
+  TxtPart = CaptionedField(fields, 5, "TxtPart", "Part Number", this);
+  TxtDesc = CaptionedField(fields, 6, "TxtDesc", "Description", this);
   lblWidth = new QLabel(this);
   lblWidth->setObjectName("lblWidth");
   lblHeight = new QLabel(this);
@@ -147,16 +140,11 @@ void frmCompSelect::BuildControls() {
   pathRow->addWidget(new QLabel("Current Component DataBase Path", this));
   pathRow->addWidget(txtPath);
 
-  cmdPath = new QPushButton("Select New Component Database", this);
-  cmdOK = new QPushButton("OK", this);
-  cmdCancel = new QPushButton("Cancel", this);
+  cmdPath = NamedButton("cmdPath", "Select New Component Database", this);
+  cmdOK = NamedButton("cmdOK", "OK", this);
+  cmdCancel = NamedButton("cmdCancel", "Cancel", this);
   auto* buttons = new QHBoxLayout;
-  for (auto [button, name] : {std::pair{cmdPath, "cmdPath"}, std::pair{cmdOK, "cmdOK"},
-                              std::pair{cmdCancel, "cmdCancel"}}) {
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    buttons->addWidget(button);
-  }
+  for (QPushButton* button : {cmdPath, cmdOK, cmdCancel}) buttons->addWidget(button);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);

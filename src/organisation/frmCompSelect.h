@@ -64,7 +64,6 @@ class frmCompSelect : public QDialog {
   void reject() override;
 
  private:
-  QLineEdit* AddField(QGridLayout* grid, int row, const char* name, const char* caption);
   void BuildControls();
   void Form_Load();
   void Form_Unload();

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/Top.h"
 #include "organisation/Layers.h"
@@ -83,14 +84,6 @@ frmDwgSelect::frmDwgSelect(QWidget* parent) : QDialog(parent) {
 
 frmDwgSelect::~frmDwgSelect() { Form_Unload(); }
 
-QLineEdit* frmDwgSelect::AddField(QGridLayout* grid, int row, const char* name, const char* caption) {
-  auto* box = new QLineEdit(this);
-  box->setObjectName(name);
-  grid->addWidget(new QLabel(caption, this), row, 0);
-  grid->addWidget(box, row, 1);
-  return box;
-}
-
 void frmDwgSelect::BuildControls() {
   List1 = new QListWidget(this);
   List1->setObjectName("List1");
@@ -103,17 +96,17 @@ void frmDwgSelect::BuildControls() {
   listColumn->addWidget(txtCount);
 
   auto* fields = new QGridLayout;
-  TxtName = AddField(fields, 0, "TxtName", "Name");
-  TxtType = AddField(fields, 1, "TxtType", "Type");
-  TxtRevision = AddField(fields, 2, "TxtRevision", "Revision");
-  TxtCategory = AddField(fields, 3, "TxtCategory", "Category");
-  TxtPart = AddField(fields, 4, "TxtPart", "Part Number");
-  TxtDesc = AddField(fields, 5, "TxtDesc", "Description");
-  TextNl = AddField(fields, 6, "TextNl", "Number of Lines");
-  TxtAuthor = AddField(fields, 7, "TxtAuthor", "Author");
-  TxtDate = AddField(fields, 8, "TxtDate", "Creation Date");
-  TextH = AddField(fields, 9, "TextH", "Height");
-  TextW = AddField(fields, 10, "TextW", "Width");
+  TxtName = CaptionedField(fields, 0, "TxtName", "Name", this);
+  TxtType = CaptionedField(fields, 1, "TxtType", "Type", this);
+  TxtRevision = CaptionedField(fields, 2, "TxtRevision", "Revision", this);
+  TxtCategory = CaptionedField(fields, 3, "TxtCategory", "Category", this);
+  TxtPart = CaptionedField(fields, 4, "TxtPart", "Part Number", this);
+  TxtDesc = CaptionedField(fields, 5, "TxtDesc", "Description", this);
+  TextNl = CaptionedField(fields, 6, "TextNl", "Number of Lines", this);
+  TxtAuthor = CaptionedField(fields, 7, "TxtAuthor", "Author", this);
+  TxtDate = CaptionedField(fields, 8, "TxtDate", "Creation Date", this);
+  TextH = CaptionedField(fields, 9, "TextH", "Height", this);
+  TextW = CaptionedField(fields, 10, "TextW", "Width", this);
 
   Picture1 = new SurfaceWidget(this);
   Picture1->setObjectName("Picture1");
@@ -131,17 +124,12 @@ void frmDwgSelect::BuildControls() {
   pathRow->addWidget(new QLabel("Current Drawing DataBase Path", this));
   pathRow->addWidget(txtPath);
 
-  cmdShow = new QPushButton("Preview Drawing", this);
-  cmdPath = new QPushButton("Select New Drawing Database", this);
-  cmdOK = new QPushButton("OK", this);
-  cmdCancel = new QPushButton("Cancel", this);
+  cmdShow = NamedButton("cmdShow", "Preview Drawing", this);
+  cmdPath = NamedButton("cmdPath", "Select New Drawing Database", this);
+  cmdOK = NamedButton("cmdOK", "OK", this);
+  cmdCancel = NamedButton("cmdCancel", "Cancel", this);
   auto* buttons = new QHBoxLayout;
-  for (auto [button, name] : {std::pair{cmdShow, "cmdShow"}, std::pair{cmdPath, "cmdPath"},
-                              std::pair{cmdOK, "cmdOK"}, std::pair{cmdCancel, "cmdCancel"}}) {
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    buttons->addWidget(button);
-  }
+  for (QPushButton* button : {cmdShow, cmdPath, cmdOK, cmdCancel}) buttons->addWidget(button);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);

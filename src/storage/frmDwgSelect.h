@@ -72,7 +72,6 @@ class frmDwgSelect : public QDialog {
 
  private:
   void BuildControls();
-  QLineEdit* AddField(QGridLayout* grid, int row, const char* name, const char* caption);
   void Form_Load();    // the surface, the view cache and the list
   void Form_Unload();  // the surface back, PreviewMode off; once
   void FillList();     // the drawings of DwgDbPath; nothing when the file is missing

@@ -105,14 +105,6 @@ const std::array<BoxSpec, frmDimOptions::BoxCount> BoxSpecs = {{{"Letter Height"
                                                                  {"Extension Line Below", &DimExtBelow},
                                                                  {"Leader Line Length", &DimLeaderLength}}};
 
-QFrame* Swatch(const char* name, QWidget* parent) {
-  auto* swatch = new QFrame(parent);
-  swatch->setObjectName(QString::fromLatin1(name));
-  swatch->setFrameShape(QFrame::Box);
-  swatch->setMinimumSize(40, 20);
-  return swatch;
-}
-
 }  // namespace
 
 // ---- Building ---------------------------------------------------------------------------
@@ -159,8 +151,8 @@ void frmDimOptions::BuildControls() {
   Command1 = NamedButton("Command1", "Line Color", this);
   Command2 = NamedButton("Command2", "Font Color", this);
   Command3 = NamedButton("Command3", "Show Angular", this);
-  Shape1 = Swatch("Shape1", this);
-  Shape2 = Swatch("Shape2", this);
+  Shape1 = NamedSwatch("Shape1", this);
+  Shape2 = NamedSwatch("Shape2", this);
   Picture1 = new SurfaceWidget(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setFixedSize(PictureWidth, PictureHeight);
@@ -196,17 +188,10 @@ void frmDimOptions::LayOut() {
   auto* top = new QHBoxLayout;
   top->addLayout(boxes);
   top->addLayout(sample);
-  auto* sets = new QGridLayout;
-  sets->addWidget(Caption("Settings Database", this), 0, 0);
-  sets->addWidget(Caption("Set Current Dimensioning Option", this), 1, 0);
-  sets->addWidget(Combo1, 2, 0);
-  sets->addWidget(cmdUpdate, 1, 1);
-  sets->addWidget(cmdDefault, 2, 1);
-  sets->addWidget(cmdClose, 2, 2);
   auto* all = new QVBoxLayout(this);
   all->addLayout(lists);
   all->addLayout(top);
-  all->addLayout(sets);
+  all->addLayout(OptionSetRow("Set Current Dimensioning Option", Combo1, cmdUpdate, cmdDefault, cmdClose, this));
 }
 
 // ---- Refresh -----------------------------------------------------------------------------

@@ -53,14 +53,6 @@ constexpr GdiPoint FillShape[] = {{30, 40}, {20, 100}, {100, 200}, {210, 110}, {
 // The hatch preview's square, in hatch scales, inside a window of 2 x 2 scales.
 constexpr Double SquareLow = 0.1, SquareHigh = 1.8, WindowInScales = 2;
 
-QFrame* Swatch(const char* name, QWidget* parent) {
-  auto* swatch = new QFrame(parent);
-  swatch->setObjectName(QString::fromLatin1(name));
-  swatch->setFrameShape(QFrame::Box);
-  swatch->setMinimumSize(40, 20);
-  return swatch;
-}
-
 QComboBox* NamedCombo(const char* name, QWidget* parent) {
   auto* combo = new QComboBox(parent);
   combo->setObjectName(QString::fromLatin1(name));
@@ -124,10 +116,10 @@ void frmFillOptions::BuildControls() {
   Command4 = NamedButton("Command4", "Boundary Color", this);
   Command5 = NamedButton("Command5", "Preview Hatch", this);
   Command6 = NamedButton("Command6", "Hatch Color", this);
-  Shape1 = Swatch("Shape1", this);
-  Shape2 = Swatch("Shape2", this);
-  Shape3 = Swatch("Shape3", this);
-  Shape4 = Swatch("Shape4", this);
+  Shape1 = NamedSwatch("Shape1", this);
+  Shape2 = NamedSwatch("Shape2", this);
+  Shape3 = NamedSwatch("Shape3", this);
+  Shape4 = NamedSwatch("Shape4", this);
   Picture1 = new SurfaceWidget(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setFixedSize(PictureWidth, PictureHeight);
@@ -183,16 +175,9 @@ void frmFillOptions::LayOut() {
   top->addLayout(left);
   top->addWidget(Picture1, 0, Qt::AlignTop);
 
-  auto* sets = new QGridLayout;
-  sets->addWidget(Caption("Settings Database", this), 0, 0);
-  sets->addWidget(Caption("Set Current Fill / Hatch Option", this), 1, 0);
-  sets->addWidget(Combo1, 2, 0);
-  sets->addWidget(cmdUpdate, 1, 1);
-  sets->addWidget(cmdDefault, 2, 1);
-  sets->addWidget(cmdClose, 2, 2);
   auto* all = new QVBoxLayout(this);
   all->addLayout(top);
-  all->addLayout(sets);
+  all->addLayout(OptionSetRow("Set Current Fill / Hatch Option", Combo1, cmdUpdate, cmdDefault, cmdClose, this));
 }
 
 // ---- Refresh -----------------------------------------------------------------------------

@@ -63,14 +63,6 @@ QLineEdit* Box(const char* name, QWidget* parent) {
   return box;
 }
 
-QFrame* Swatch(const char* name, QWidget* parent) {
-  auto* swatch = new QFrame(parent);
-  swatch->setObjectName(QString::fromLatin1(name));
-  swatch->setFrameShape(QFrame::Box);
-  swatch->setMinimumSize(40, 20);
-  return swatch;
-}
-
 }  // namespace
 
 // ---- Building ---------------------------------------------------------------------------
@@ -125,8 +117,8 @@ void frmTextOptions::BuildControls() {
   List1->addItems({"Left", "Right", "Center", "Justify"});
   Command1 = NamedButton("Command1", "Text Color", this);
   Command2 = NamedButton("Command2", "Background Color", this);
-  Shape1 = Swatch("Shape1", this);
-  Shape2 = Swatch("Shape2", this);
+  Shape1 = NamedSwatch("Shape1", this);
+  Shape2 = NamedSwatch("Shape2", this);
   Picture1 = new SurfaceWidget(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setFixedSize(PictureWidth, PictureHeight);
@@ -179,16 +171,9 @@ void frmTextOptions::LayOut() {
   top->addLayout(checks);
   top->addLayout(sample);
 
-  auto* sets = new QGridLayout;
-  sets->addWidget(Caption("Settings Database", this), 0, 0);
-  sets->addWidget(Caption("Set Current Text Option", this), 1, 0);
-  sets->addWidget(Combo1, 2, 0);
-  sets->addWidget(cmdUpdate, 1, 1);
-  sets->addWidget(cmdDefault, 2, 1);
-  sets->addWidget(cmdClose, 2, 2);
   auto* all = new QVBoxLayout(this);
   all->addLayout(top);
-  all->addLayout(sets);
+  all->addLayout(OptionSetRow("Set Current Text Option", Combo1, cmdUpdate, cmdDefault, cmdClose, this));
 }
 
 // ---- Refresh -----------------------------------------------------------------------------

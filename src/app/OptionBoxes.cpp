@@ -2,6 +2,10 @@
 #include "app/OptionBoxes.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -69,6 +73,21 @@ QLineEdit* CaptionedField(QGridLayout* grid, int row, const char* name, const ch
   return box;
 }
 
+QBoxLayout* OptionSetRow(const char* listCaption, QComboBox* list, QPushButton* update, QPushButton* defaults,
+                         QPushButton* close, QWidget* parent) {
+  auto* sets = new QGroupBox(QStringLiteral("Settings Database"), parent);
+  auto* setRow = new QGridLayout(sets);
+  setRow->addWidget(Caption(listCaption, parent), 0, 0);
+  setRow->addWidget(list, 1, 0);
+  setRow->addWidget(update, 0, 1);
+  setRow->addWidget(defaults, 1, 1);
+  setRow->setColumnStretch(0, 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(sets, 1);
+  bottom->addWidget(close, 0, Qt::AlignBottom);
+  return bottom;
+}
+
 // ---- Number boxes --------------------------------------------------------------------
 
 void OnEnterKey(QLineEdit* box, std::function<void(const String&)> onEnter) {
@@ -128,5 +147,13 @@ void ShowSwatch(QWidget& swatch, Long color) {
 }
 
 Long SwatchColor(const QWidget& swatch) { return FromQColor(swatch.palette().color(QPalette::Window)); }
+
+QFrame* NamedSwatch(const char* name, QWidget* parent) {
+  auto* swatch = new QFrame(parent);
+  swatch->setObjectName(QString::fromLatin1(name));
+  swatch->setFrameShape(QFrame::Box);
+  swatch->setMinimumSize(40, 20);
+  return swatch;
+}
 
 }  // namespace lintavo

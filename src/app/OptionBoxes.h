@@ -25,7 +25,10 @@
 
 #include "platform/Types.h"
 
+class QBoxLayout;
 class QCheckBox;
+class QComboBox;
+class QFrame;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -43,6 +46,12 @@ QPushButton* NamedButton(const char* name, const char* caption, QWidget* parent)
 QLabel* Caption(const char* text, QWidget* parent);  // a label showing the text as it stands
 // A named one-line box in column 1 of the grid's row, its caption beside it in column 0.
 QLineEdit* CaptionedField(QGridLayout* grid, int row, const char* name, const char* caption, QWidget* parent);
+
+// The option dialogs' bottom row: a "Settings Database" box holding the set
+// list under "Set Current <kind> Option" with the update and default buttons
+// beside it, and the close button at the right.
+QBoxLayout* OptionSetRow(const char* listCaption, QComboBox* list, QPushButton* update, QPushButton* defaults,
+                         QPushButton* close, QWidget* parent);
 
 // ---- Number boxes --------------------------------------------------------------------
 // A one-line box that runs onEnter with its text when Enter (either key) is
@@ -76,6 +85,7 @@ bool TypedLineType(Double value, Integer& lineType);
 // ---- Colour swatches ------------------------------------------------------------------------
 // A button or frame showing an RGB Long (red in the low byte) as its background.
 void ShowSwatch(QWidget& swatch, Long color);
+QFrame* NamedSwatch(const char* name, QWidget* parent);  // a framed box for ShowSwatch
 Long SwatchColor(const QWidget& swatch);  // the colour it shows
 
 }  // namespace lintavo

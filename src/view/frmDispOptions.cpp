@@ -141,16 +141,7 @@ void frmDispOptions::LayOut() {
   top->addWidget(current);
   top->addLayout(colours);
 
-  auto* sets = new QGroupBox(QStringLiteral("Settings Database"), this);
-  auto* setRow = new QGridLayout(sets);
-  setRow->addWidget(Caption("Set Current Display Option", this), 0, 0);
-  setRow->addWidget(Combo1, 1, 0);
-  setRow->addWidget(cmdUpdate, 0, 1);
-  setRow->addWidget(cmdDefault, 1, 1);
-  setRow->setColumnStretch(0, 1);
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(sets, 1);
-  bottom->addWidget(cmdClose, 0, Qt::AlignBottom);
+  QBoxLayout* bottom = OptionSetRow("Set Current Display Option", Combo1, cmdUpdate, cmdDefault, cmdClose, this);
 
   auto* all = new QVBoxLayout(this);
   all->addLayout(top);

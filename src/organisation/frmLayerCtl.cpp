@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/MainWindowLink.h"
@@ -57,21 +58,15 @@ frmLayerCtl::frmLayerCtl(QWidget* parent) : QDialog(parent) {
   lv->setColumnWidth(ColumnName, 120);
   lv->setColumnWidth(ColumnHidden, 50);
   lv->setColumnWidth(ColumnLocked, 50);
-  auto button = [this](const char* name, const char* text) {
-    auto* made = new QPushButton(text, this);
-    made->setObjectName(name);
-    made->setAutoDefault(false);
-    return made;
-  };
-  cmdShows = button("cmdShows", "Hide Current Layer");
-  cmdLocks = button("cmdLocks", "Lock Current Layer");
-  cmdHide = button("cmdHide", "Hide All Layers");
-  cmdShow = button("cmdShow", "Show All Layers");
-  cmdLock = button("cmdLock", "Lock All Layers");
-  cmdUnlock = button("cmdUnlock", "Unlock All Layers");
-  cmdDelete = button("cmdDelete", "Delete Current Layer");
-  cmdOK = button("cmdOK", "OK");
-  cmdCancel = button("cmdCancel", "Cancel");
+  cmdShows = NamedButton("cmdShows", "Hide Current Layer", this);
+  cmdLocks = NamedButton("cmdLocks", "Lock Current Layer", this);
+  cmdHide = NamedButton("cmdHide", "Hide All Layers", this);
+  cmdShow = NamedButton("cmdShow", "Show All Layers", this);
+  cmdLock = NamedButton("cmdLock", "Lock All Layers", this);
+  cmdUnlock = NamedButton("cmdUnlock", "Unlock All Layers", this);
+  cmdDelete = NamedButton("cmdDelete", "Delete Current Layer", this);
+  cmdOK = NamedButton("cmdOK", "OK", this);
+  cmdCancel = NamedButton("cmdCancel", "Cancel", this);
   chkEdit = new QCheckBox("Edit Top Layer Only", this);
   chkEdit->setObjectName("chkEdit");
   chkShow = new QCheckBox("ShowTop Layer Only", this);

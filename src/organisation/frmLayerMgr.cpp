@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
@@ -41,20 +42,14 @@ frmLayerMgr::frmLayerMgr(QWidget* parent) : QDialog(parent) {
   Text1->setReadOnly(true);
   Text2 = box("Text2");
   Text3 = box("Text3");
-  auto button = [this](const char* name, const char* text) {
-    auto* made = new QPushButton(text, this);
-    made->setObjectName(name);
-    made->setAutoDefault(false);
-    return made;
-  };
-  cmdMove = button("cmdMove", ">");
-  cmdMoveAll = button("cmdMoveAll", ">>");
-  cmdBack = button("cmdBack", "<");
-  cmdBackAll = button("cmdBackAll", "<<");
-  cmdAddCat = button("cmdAddCat", "Add New Category");
-  cmdAddLayer = button("cmdAddLayer", "Add New Layer Name");
-  cmdOK = button("cmdOK", "OK");
-  cmdCancel = button("cmdCancel", "Cancel");
+  cmdMove = NamedButton("cmdMove", ">", this);
+  cmdMoveAll = NamedButton("cmdMoveAll", ">>", this);
+  cmdBack = NamedButton("cmdBack", "<", this);
+  cmdBackAll = NamedButton("cmdBackAll", "<<", this);
+  cmdAddCat = NamedButton("cmdAddCat", "Add New Category", this);
+  cmdAddLayer = NamedButton("cmdAddLayer", "Add New Layer Name", this);
+  cmdOK = NamedButton("cmdOK", "OK", this);
+  cmdCancel = NamedButton("cmdCancel", "Cancel", this);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(new QLabel("Current Drawing", this), 0, 0);

@@ -396,12 +396,7 @@ TEST_F(AreasTest, FillStylePaintsAndErasingPaintsTheBackground) {
 
 TEST_F(AreasTest, AreaFillAndHatchDrawTheSameAfterSaveAndLoad) {
   DwgDbPath = ScratchPath("Areas_dwg.mdb");
-  QFile::remove(QString::fromStdString(DwgDbPath));
-  {
-    TestDatabase db(DwgDbPath, true);
-    String error;
-    ASSERT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
-  }
+  CreateEmptyDrawingsDb(DwgDbPath);
   OnePattern(45);
   ShowFills = ShowHatches = FlagTrue;
   CreateWindowArea(1, 1, 5, 4);

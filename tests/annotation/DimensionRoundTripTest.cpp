@@ -16,12 +16,8 @@ class DimensionRoundTripTest : public DimensionFixture {
  protected:
   void SetUp() override {
     DimensionFixture::SetUp();
-    const String path = ScratchPath("Dimension_dwg.mdb");
-    QFile::remove(QString::fromStdString(path));
-    TestDatabase db(path, true);
-    String error;
-    ASSERT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
-    DwgDbPath = path;
+    DwgDbPath = ScratchPath("Dimension_dwg.mdb");
+    CreateEmptyDrawingsDb(DwgDbPath);
   }
   static Long Members(Integer dwgNo) {
     Long n = 0;

@@ -17,12 +17,8 @@ class TextRoundTripTest : public TextFixture {
  protected:
   void SetUp() override {
     TextFixture::SetUp();
-    const String path = ScratchPath("Text_dwg.mdb");
-    QFile::remove(QString::fromStdString(path));
-    TestDatabase db(path, true);
-    String error;
-    ASSERT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
-    DwgDbPath = path;
+    DwgDbPath = ScratchPath("Text_dwg.mdb");
+    CreateEmptyDrawingsDb(DwgDbPath);
   }
   static void SameView(frmDocument* doc) {
     doc->XVscale = doc->YVscale = 48;

@@ -316,11 +316,7 @@ TEST_F(ComponentsTest, PlaceImageFollowsTheMouseAndLeavesOrdinaryLines) {
 
 TEST_F(ComponentsTest, ADrawingWithPlacementsDrawsTheSameAfterSaveAndLoad) {
   DwgDbPath = ScratchPath("Round_dwg.mdb");
-  {
-    TestDatabase db(DwgDbPath, true);
-    String error;
-    ASSERT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
-  }
+  CreateEmptyDrawingsDb(DwgDbPath);
   AddLine(1, 1, 3, 1);
   AddCircle(2, 2, 0.5);
   RefreshDocView(doc_);

@@ -349,12 +349,7 @@ TEST_F(GroupsViewsTest, WindowCornersOrderTheCornersAndTheInsideTestsFollowEachT
 
 TEST_F(GroupsViewsTest, GroupsAndViewsAreSavedAndLoadedWithTheDrawing) {
   DwgDbPath = ScratchPath("GroupsViews_dwg.mdb");
-  QFile::remove(QString::fromStdString(DwgDbPath));
-  {
-    TestDatabase db(DwgDbPath, true);
-    String error;
-    ASSERT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
-  }
+  CreateEmptyDrawingsDb(DwgDbPath);
   AddLine(1, 1, 3, 2);
   SelectWindow(0.5, 0.5, 4, 3);
   AddGroupFromMenu();

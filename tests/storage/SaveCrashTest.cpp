@@ -123,11 +123,7 @@ class SaveCrashTest : public ProgramTest {
 
 TEST_F(SaveCrashTest, KilledSaveNeverDamagesTheStoredRevision) {
   const String path = ScratchPath("Crash_dwg.mdb");
-  {
-    TestDatabase db(path, true);
-    String error;
-    ASSERT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
-  }
+  CreateEmptyDrawingsDb(path);
   MakeDrawing("Rev. 0", StoredLines, 0);
   DwgDbPath = path;
   ASSERT_TRUE(SaveDrawing(1));

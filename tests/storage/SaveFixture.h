@@ -5,12 +5,19 @@
 #pragma once
 
 #include <QFile>
+#include <string>
+#include <vector>
 
 #include "model/DataHand.h"
 #include "model/Top.h"
+#include "model/SnapSettings.h"
+#include "model/ViewCache.h"
 #include "storage/DbSchema.h"
+#include "storage/LoadData.h"
+#include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
 #include "view/ViewFixture.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
 
@@ -32,10 +39,7 @@ class SaveFixture : public ViewFixture {
   // A new empty drawings database in the test folder; its path.
   String MakeDrawingsDb(const String& name) {
     const String path = ScratchPath(name);
-    QFile::remove(QString::fromStdString(path));
-    TestDatabase db(path, true);
-    String error;
-    EXPECT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
+    CreateEmptyDrawingsDb(path);
     return path;
   }
 
@@ -100,6 +104,50 @@ class SaveFixture : public ViewFixture {
     TestDatabase(DwgDbPath, true)
         .Exec("CREATE TRIGGER FailPoint BEFORE INSERT ON Points WHEN (SELECT count(*) FROM Points) >= " +
               std::to_string(stored + nth - 1) + " BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+  }
+
+  // The entities of a drawing that are not erased, in table order.
+  static std::vector<Long> EntitiesOf(Integer dwg) {
+    std::vector<Long> found;
+    const Long count = ObjCount;
+    for (Long i = 1; i <= count; ++i)
+      if (Objs[i].DwgNo == dwg && !Objs[i].Erased) found.push_back(i);
+    return found;
+  }
+
+  // The window shows 24 pixels to the unit with the origin at view pixel
+  // (48, 48); the snap reaches 0.2 units.
+  void ShowAt24PixelsPerUnit() {
+    doc_->XVscale = doc_->YVscale = 24;
+    doc_->View_Scale = 24 / PixelsPerUnit;
+    doc_->VbaseX = doc_->Vbasey = 48;
+    SnapTolerance = 0.2F * static_cast<Single>(doc_->View_Scale);
+    RefreshDocView(doc_);
+  }
+
+  // Saves drawing 1, loads it into a second window and expects the entities
+  // saved back in their order, each with its type, line type, colour and
+  // vertices unchanged.
+  void ExpectSavedAndLoadedUnchanged(const std::vector<Long>& saved) {
+    ASSERT_TRUE(SaveDrawing(1));
+    Open(2, "Other");
+    Dwgs[2].DrawID = Dwgs[1].DrawID;
+    ASSERT_TRUE(LoadDrawing());
+    const std::vector<Long> loaded = EntitiesOf(2);
+    ASSERT_EQ(loaded.size(), saved.size());
+    for (size_t i = 0; i < saved.size(); ++i) {
+      const ObjRec& a = Objs[saved[i]];
+      const ObjRec& b = Objs[loaded[i]];
+      SCOPED_TRACE("entity " + std::to_string(i + 1) + " of type " + std::to_string(a.Rtype));
+      EXPECT_EQ(b.Rtype, a.Rtype);
+      EXPECT_EQ(b.Ltype, a.Ltype);
+      EXPECT_EQ(b.Color, a.Color);
+      ASSERT_EQ(b.NPoints, a.NPoints);
+      for (Integer k = 0; k < a.NPoints; ++k) {
+        EXPECT_EQ(Pnts[b.PointID + k].X, Pnts[a.PointID + k].X) << "point " << k + 1;
+        EXPECT_EQ(Pnts[b.PointID + k].Y, Pnts[a.PointID + k].Y) << "point " << k + 1;
+      }
+    }
   }
 
   FixedDpiDocument* doc_ = nullptr;

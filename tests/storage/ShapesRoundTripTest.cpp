@@ -5,40 +5,16 @@
 #include <vector>
 
 #include "commands/LineDraw.h"
-#include "model/DataHand.h"
-#include "model/SnapSettings.h"
-#include "model/Top.h"
-#include "model/ViewCache.h"
-#include "storage/LoadData.h"
-#include "storage/SaveData.h"
 #include "storage/SaveFixture.h"
 #include "support/DrawingDriver.h"
-#include "view/Zooms.h"
 
 namespace lintavo {
 namespace {
 
-class ShapesRoundTripTest : public SaveFixture {
- protected:
-  // The entities of a drawing, in table order.
-  static std::vector<Long> EntitiesOf(Integer dwg) {
-    std::vector<Long> found;
-    const Long count = ObjCount;
-    for (Long i = 1; i <= count; ++i)
-      if (Objs[i].DwgNo == dwg && !Objs[i].Erased) found.push_back(i);
-    return found;
-  }
-};
+using ShapesRoundTripTest = SaveFixture;
 
 TEST_F(ShapesRoundTripTest, EveryNewTypeSavesAndLoadsUnchanged) {
-  // 24 pixels to the unit, the origin at view pixel (48, 48).
-  doc_->XVscale = doc_->YVscale = 24;
-  doc_->View_Scale = 24 / PixelsPerUnit;
-  doc_->VbaseX = doc_->Vbasey = 48;
-  ActiveDoc = doc_;
-  UpdateWorldWindow();
-  LoadViewCache();
-  SnapTolerance = 0.2F * static_cast<Single>(doc_->View_Scale);
+  ShowAt24PixelsPerUnit();
   PickTolerance = 0.2F;
   DrawingDriver input(*doc_);
   const struct {
@@ -68,24 +44,7 @@ TEST_F(ShapesRoundTripTest, EveryNewTypeSavesAndLoadsUnchanged) {
                                          EntityEllipticArc, EntityEllipse, EntitySpline, EntityBezier,
                                          EntityContBezier}));
 
-  ASSERT_TRUE(SaveDrawing(1));
-  Open(2, "Other");
-  Dwgs[2].DrawID = Dwgs[1].DrawID;
-  ASSERT_TRUE(LoadDrawing());
-  const std::vector<Long> loaded = EntitiesOf(2);
-  ASSERT_EQ(loaded.size(), drawn.size());
-  for (size_t i = 0; i < drawn.size(); ++i) {
-    const ObjRec& a = Objs[drawn[i]];
-    const ObjRec& b = Objs[loaded[i]];
-    SCOPED_TRACE("entity type " + std::to_string(a.Rtype));
-    EXPECT_EQ(b.Rtype, a.Rtype);
-    EXPECT_EQ(b.Ltype, a.Ltype);
-    ASSERT_EQ(b.NPoints, a.NPoints);
-    for (Integer k = 0; k < a.NPoints; ++k) {
-      EXPECT_EQ(Pnts[b.PointID + k].X, Pnts[a.PointID + k].X) << "point " << k + 1;
-      EXPECT_EQ(Pnts[b.PointID + k].Y, Pnts[a.PointID + k].Y) << "point " << k + 1;
-    }
-  }
+  ExpectSavedAndLoadedUnchanged(drawn);
 }
 
 }  // namespace

@@ -47,9 +47,7 @@ class StoredDrawingTest : public ModelFixture {
   // A new empty drawings database in the test folder; its path.
   String MakeDatabase(const String& name) {
     const String path = ScratchPath(name);
-    TestDatabase db(path, true);
-    String error;
-    EXPECT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
+    CreateEmptyDrawingsDb(path);
     return path;
   }
 

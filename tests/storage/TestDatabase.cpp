@@ -1,9 +1,13 @@
 // TestDatabase: the queries, through the sqlite3 C interface.
 #include "storage/TestDatabase.h"
 
+#include <QFile>
+#include <QString>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+
+#include "storage/DbSchema.h"
 
 namespace lintavo {
 
@@ -66,6 +70,13 @@ std::vector<String> TestDatabase::ColumnTypes(const String& table) {
 std::vector<String> TestDatabase::TableNames() {
   return FirstColumn(
       "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY name");
+}
+
+void CreateEmptyDrawingsDb(const String& path) {
+  QFile::remove(QString::fromStdString(path));
+  TestDatabase db(path, true);
+  String error;
+  EXPECT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
 }
 
 }  // namespace lintavo

@@ -35,4 +35,8 @@ class TestDatabase {
   sqlite3* db_ = nullptr;
 };
 
+// Makes path a new empty drawings database: any file there is removed first;
+// a failure fails the test.
+void CreateEmptyDrawingsDb(const String& path);
+
 }  // namespace lintavo

@@ -256,11 +256,7 @@ class ZoomOnLoadTest : public ZoomCommandsTest {
   // new drawings database; its key.
   Long StoreFarDrawing() {
     DwgDbPath = ScratchPath("Far_dwg.mdb");
-    {
-      TestDatabase db(DwgDbPath, true);
-      String error;
-      EXPECT_TRUE(CreateSchemaTables(db.Handle(), SchemaDrawings, error)) << error;
-    }
+    CreateEmptyDrawingsDb(DwgDbPath);
     const Double lines[][4] = {{8, 8, 48, 8}, {48, 8, 48, 40}, {8, 40, 48, 40}, {8, 8, 8, 40}, {8, 8, 48, 40}};
     for (const auto& l : lines) {
       AddObj(EntityLine, 2);

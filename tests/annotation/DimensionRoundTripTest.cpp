@@ -39,11 +39,7 @@ TEST_F(DimensionRoundTripTest, SavedDimensionLoadsAndDrawsTheSame) {
   Dwgs[2].DrawID = Dwgs[1].DrawID;
   ASSERT_TRUE(LoadDrawing());
   EXPECT_EQ(Members(2), members);
-  other->XVscale = other->YVscale = 48;
-  other->View_Scale = 48 / PixelsPerUnit;
-  other->VbaseX = other->Vbasey = 24;
-  ActiveDoc = other;
-  UpdateWorldWindow();
+  ShowAtScale(other, 48, 24);
   RefreshDocView(other);
   EXPECT_TRUE(other->Image() == saved);
 }

@@ -21,11 +21,7 @@ class TextRoundTripTest : public TextFixture {
     CreateEmptyDrawingsDb(DwgDbPath);
   }
   static void SameView(frmDocument* doc) {
-    doc->XVscale = doc->YVscale = 48;
-    doc->View_Scale = 48 / PixelsPerUnit;
-    doc->VbaseX = doc->Vbasey = 24;
-    ActiveDoc = doc;
-    UpdateWorldWindow();
+    ShowAtScale(doc, 48, 24);
     RefreshDocView(doc);
   }
 };

@@ -24,11 +24,8 @@ class EditFixture : public ViewFixture {
     ViewFixture::SetUp();
     doc_ = Open(1);
     input_ = std::make_unique<DrawingDriver>(*doc_);
-    doc_->XVscale = doc_->YVscale = 48;
-    doc_->View_Scale = 48 / PixelsPerUnit;
-    doc_->VbaseX = doc_->Vbasey = 24;
+    ShowAtScale(doc_, 48, 24);
     SnapTolerance = static_cast<Single>(0.1 * doc_->View_Scale);
-    UpdateWorldWindow();
     RefreshDocView(doc_);
   }
 

@@ -21,10 +21,7 @@ class GripFrameTest : public EditFixture {
     SetView(2, 100);
   }
   void SetView(Double pixelsPerUnit, Single base) {
-    doc_->XVscale = doc_->YVscale = pixelsPerUnit;
-    doc_->View_Scale = pixelsPerUnit / PixelsPerUnit;
-    doc_->VbaseX = doc_->Vbasey = base;
-    UpdateWorldWindow();
+    ShowAtScale(doc_, pixelsPerUnit, base);
     RefreshDocView(doc_);
   }
   // Two lines spanning (0, 0)-(10, 5), selected, and the frame put up.

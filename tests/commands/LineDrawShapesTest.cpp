@@ -33,12 +33,7 @@ class LineDrawShapesTest : public ViewFixture {
     input_ = std::make_unique<DrawingDriver>(*doc_);
     // 12 pixels per unit with the origin at view pixel (72, 72): world
     // -6 .. 27 across, -6 .. 19 up, every twelfth of a unit on a pixel.
-    doc_->XVscale = doc_->YVscale = 12;
-    doc_->View_Scale = 12 / PixelsPerUnit;
-    doc_->VbaseX = doc_->Vbasey = 72;
-    ActiveDoc = doc_;
-    UpdateWorldWindow();
-    LoadViewCache();
+    ShowAtScale(doc_, 12, 72);
     // A reach of 0.2 units at this zoom, kept by every redraw.
     SnapTolerance = 0.2F * static_cast<Single>(doc_->View_Scale);
     PickTolerance = 0.2F;

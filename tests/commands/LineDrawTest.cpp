@@ -26,12 +26,7 @@ class LineDrawTest : public ViewFixture {
     input_ = std::make_unique<DrawingDriver>(*doc_);
     // 24 pixels per unit with the origin at view pixel (24, 24): world
     // -1 .. 15.6 across, -1 .. 11.5 up, every whole point on a pixel.
-    doc_->XVscale = doc_->YVscale = 24;
-    doc_->View_Scale = 24 / PixelsPerUnit;
-    doc_->VbaseX = doc_->Vbasey = 24;
-    ActiveDoc = doc_;
-    UpdateWorldWindow();
-    LoadViewCache();
+    ShowAtScale(doc_, 24, 24);
     PickTolerance = 0.2F;
   }
 

@@ -23,11 +23,8 @@ class TrimsTest : public EditFixture {
  protected:
   void SetUp() override {
     EditFixture::SetUp();
-    doc_->XVscale = doc_->YVscale = 20;
-    doc_->View_Scale = 20 / PixelsPerUnit;
-    doc_->VbaseX = doc_->Vbasey = 40;
+    ShowAtScale(doc_, 20, 40);
     SnapTolerance = static_cast<Single>(0.1 * doc_->View_Scale);
-    UpdateWorldWindow();
     RefreshDocView(doc_);
     FilletRadius = 0.5;
     ChamferDist1 = ChamferDist2 = 0.5;

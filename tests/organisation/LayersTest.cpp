@@ -51,10 +51,7 @@ class LayersTest : public ViewFixture {
   void SetUp() override {
     ViewFixture::SetUp();
     doc_ = Open(1);
-    doc_->XVscale = doc_->YVscale = 48;
-    doc_->View_Scale = 48 / PixelsPerUnit;
-    doc_->VbaseX = doc_->Vbasey = 24;
-    UpdateWorldWindow();
+    ShowAtScale(doc_, 48, 24);
     // The very first entity of a drawing puts the window on "Layer 1"; the
     // layer the window made when it opened goes, so each test starts with
     // one layer, current, and a line on no layer.

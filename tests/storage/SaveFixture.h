@@ -118,9 +118,7 @@ class SaveFixture : public ViewFixture {
   // The window shows 24 pixels to the unit with the origin at view pixel
   // (48, 48); the snap reaches 0.2 units.
   void ShowAt24PixelsPerUnit() {
-    doc_->XVscale = doc_->YVscale = 24;
-    doc_->View_Scale = 24 / PixelsPerUnit;
-    doc_->VbaseX = doc_->Vbasey = 48;
+    ShowAtScale(doc_, 24, 48);
     SnapTolerance = 0.2F * static_cast<Single>(doc_->View_Scale);
     RefreshDocView(doc_);
   }

@@ -29,10 +29,7 @@ class CleanPictureTest : public ViewFixture {
     doc_ = Open(1);
     input_ = std::make_unique<DrawingDriver>(*doc_);
     // 48 pixels to the unit, the world origin at view pixel (24, 24).
-    doc_->XVscale = doc_->YVscale = 48;
-    doc_->View_Scale = 48 / PixelsPerUnit;
-    doc_->VbaseX = doc_->Vbasey = 24;
-    UpdateWorldWindow();
+    ShowAtScale(doc_, 48, 24);
     // What a user has at start: rubber bands and the snap crosshair.
     RubberBanding = ShowSnapCursor = FlagTrue;
     ShowRealCursor = FlagFalse;

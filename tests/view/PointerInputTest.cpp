@@ -36,12 +36,7 @@ class PointerInputTest : public ViewFixture {
   // The window's view at this many pixels per unit with the world origin at
   // view pixel (24, 24).
   void SetScale(Double pixelsPerUnit) {
-    doc_->XVscale = doc_->YVscale = pixelsPerUnit;
-    doc_->View_Scale = pixelsPerUnit / PixelsPerUnit;
-    doc_->VbaseX = doc_->Vbasey = 24;
-    ActiveDoc = doc_;
-    UpdateWorldWindow();
-    LoadViewCache();
+    ShowAtScale(doc_, pixelsPerUnit, 24);
   }
 
   // Starts a new command: the next click is its first point.

@@ -33,11 +33,7 @@ class RubberTest : public ViewFixture {
     doc_ = Open(1);
     input_ = std::make_unique<DrawingDriver>(*doc_);
     // 48 pixels to the unit, the world origin at view pixel (24, 24).
-    doc_->XVscale = doc_->YVscale = 48;
-    doc_->View_Scale = 48 / PixelsPerUnit;
-    doc_->VbaseX = doc_->Vbasey = 24;
-    UpdateWorldWindow();
-    LoadViewCache();
+    ShowAtScale(doc_, 48, 24);
     // Many colours, so that a pixel put back wrongly shows.
     for (int y = 0; y < doc_->DeviceHeight(); ++y)
       for (int x = 0; x < doc_->DeviceWidth(); ++x)

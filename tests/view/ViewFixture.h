@@ -11,7 +11,9 @@
 
 #include "app/frmMain.h"
 #include "model/Top.h"
+#include "model/ViewCache.h"
 #include "support/ProgramTest.h"
+#include "view/Zooms.h"
 #include "view/frmDocument.h"
 
 namespace lintavo {
@@ -57,6 +59,18 @@ class ViewFixture : public ProgramTest {
     main_->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(document->parentWidget()));
   }
   void Close(frmDocument* document) { document->parentWidget()->close(); }
+
+  // The window shows pixelsPerUnit view pixels to the world unit with the
+  // world origin at view pixel (base, base), and becomes the active surface
+  // with its view cache loaded; nothing is redrawn.
+  static void ShowAtScale(frmDocument* document, Double pixelsPerUnit, Double base) {
+    document->XVscale = document->YVscale = pixelsPerUnit;
+    document->View_Scale = pixelsPerUnit / PixelsPerUnit;
+    document->VbaseX = document->Vbasey = static_cast<Single>(base);
+    ActiveDoc = document;
+    UpdateWorldWindow();
+    LoadViewCache();
+  }
 
   String StatusPanel(int panel) const { return main_->StatusPanel(panel)->text().toStdString(); }
   String MessagePanel(int panel) const {

@@ -9,6 +9,7 @@
 #include "annotation/Dimension.h"
 #include "annotation/Texthand.h"
 #include "annotation/frmDimOptions.h"
+#include "app/OptionDialogFixture.h"
 #include "app/Setings.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
@@ -16,28 +17,13 @@
 #include "platform/SurfaceWidget.h"
 #include "support/DialogKeys.h"
 #include "view/DisplayOptions.h"
-#include "view/ViewFixture.h"
 
 namespace lintavo {
 namespace {
 
-class frmDimOptionsTest : public ViewFixture {
+class frmDimOptionsTest : public OptionDialogFixture<frmDimOptions> {
  protected:
-  void SetUp() override {
-    ViewFixture::SetUp();
-    for (Integer t = SettingDrawing; t <= SettingFills; ++t) SetBuiltInDefaults(t);
-    doc_ = Open(1, "New Drawing");
-  }
-  void Options(const std::function<void(frmDimOptions&)>& operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmDimOptions*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->cmdClose->click();
-    });
-    main_->MenuItem("mnuOptionsDimension")->trigger();
-  }
-  FixedDpiDocument* doc_ = nullptr;
+  frmDimOptionsTest() : OptionDialogFixture("mnuOptionsDimension") {}
 };
 
 // Picture pixels that are not the background.

@@ -10,6 +10,7 @@
 #include "annotation/Fills.h"
 #include "annotation/Hatches.h"
 #include "annotation/frmFillOptions.h"
+#include "app/OptionDialogFixture.h"
 #include "app/Setings.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
@@ -17,28 +18,13 @@
 #include "platform/SurfaceWidget.h"
 #include "support/DialogKeys.h"
 #include "view/DisplayOptions.h"
-#include "view/ViewFixture.h"
 
 namespace lintavo {
 namespace {
 
-class frmFillOptionsTest : public ViewFixture {
+class frmFillOptionsTest : public OptionDialogFixture<frmFillOptions> {
  protected:
-  void SetUp() override {
-    ViewFixture::SetUp();
-    for (Integer t = SettingDrawing; t <= SettingFills; ++t) SetBuiltInDefaults(t);
-    doc_ = Open(1, "New Drawing");
-  }
-  void Options(const std::function<void(frmFillOptions&)>& operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmFillOptions*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->cmdClose->click();
-    });
-    main_->MenuItem("mnuOptionsFills")->trigger();
-  }
-  FixedDpiDocument* doc_ = nullptr;
+  frmFillOptionsTest() : OptionDialogFixture("mnuOptionsFills") {}
 };
 
 // The colours in the picture other than its background.

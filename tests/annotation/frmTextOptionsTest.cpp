@@ -7,36 +7,21 @@
 
 #include "annotation/Texthand.h"
 #include "annotation/frmTextOptions.h"
+#include "app/OptionDialogFixture.h"
 #include "app/Setings.h"
 #include "model/DataHand.h"
-#include "model/Units.h"
 #include "model/LayerItems.h"
+#include "model/Units.h"
 #include "platform/SurfaceWidget.h"
-#include "view/ObjectDrawers.h"
 #include "support/DialogKeys.h"
-#include "view/ViewFixture.h"
+#include "view/ObjectDrawers.h"
 
 namespace lintavo {
 namespace {
 
-class frmTextOptionsTest : public ViewFixture {
+class frmTextOptionsTest : public OptionDialogFixture<frmTextOptions> {
  protected:
-  void SetUp() override {
-    ViewFixture::SetUp();
-    for (Integer t = SettingDrawing; t <= SettingFills; ++t) SetBuiltInDefaults(t);
-    Open(1, "New Drawing");
-  }
-  // Options, Text with the dialog operated by operate, then closed by EXIT
-  // unless operate closed it.
-  void Options(const std::function<void(frmTextOptions&)>& operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmTextOptions*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->cmdClose->click();
-    });
-    main_->MenuItem("mnuOptionsText")->trigger();
-  }
+  frmTextOptionsTest() : OptionDialogFixture("mnuOptionsText") {}
 };
 
 TEST_F(frmTextOptionsTest, NumberBoxesTakeWhatTheyAcceptOnEnter) {

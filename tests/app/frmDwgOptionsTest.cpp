@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "app/OptionBoxes.h"
+#include "app/OptionDialogFixture.h"
 #include "app/OptionSetList.h"
 #include "app/Setings.h"
 #include "app/frmDwgOptions.h"
@@ -21,7 +22,6 @@
 #include "platform/Numbers.h"
 #include "platform/Prompts.h"
 #include "support/DialogKeys.h"
-#include "view/ViewFixture.h"
 
 namespace lintavo {
 namespace {
@@ -36,24 +36,9 @@ void ClickRow(QListWidget* list, int row) {
   }
 }
 
-class frmDwgOptionsTest : public ViewFixture {
+class frmDwgOptionsTest : public OptionDialogFixture<frmDwgOptions> {
  protected:
-  void SetUp() override {
-    ViewFixture::SetUp();
-    for (Integer t = SettingDrawing; t <= SettingFills; ++t) SetBuiltInDefaults(t);
-    doc_ = Open(1, "New Drawing");
-  }
-  // Options, Drawing with the dialog operated by operate, which closes it.
-  void Options(const std::function<void(frmDwgOptions&)>& operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmDwgOptions*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->cmdClose->click();
-    });
-    main_->MenuItem("mnuOptionsDrawing")->trigger();
-  }
-  FixedDpiDocument* doc_ = nullptr;
+  frmDwgOptionsTest() : OptionDialogFixture("mnuOptionsDrawing") {}
 };
 
 TEST_F(frmDwgOptionsTest, NumberBoxesTakeWhatTheyAcceptOnEnter) {

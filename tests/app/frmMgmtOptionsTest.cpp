@@ -22,12 +22,7 @@ class frmMgmtOptionsTest : public ViewFixture {
     Open(1);
   }
   void Options(const std::function<void(frmMgmtOptions&)>& operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmMgmtOptions*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->cmdClose->click();
-    });
+    Responder().OnDialog<frmMgmtOptions>(operate, &frmMgmtOptions::cmdClose);
     main_->MenuItem("mnuOptionsSettings")->trigger();
   }
   static std::vector<QComboBox*> SetLists(const frmMgmtOptions& d) {

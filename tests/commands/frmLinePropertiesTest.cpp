@@ -22,12 +22,7 @@ class frmLinePropertiesTest : public EditFixture {
  protected:
   // A right click with the dialog operated by operate, which it then closes.
   void Properties(const std::function<void(frmLineProperties&)>& operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmLineProperties*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->CancelButton->click();
-    });
+    Responder().OnDialog<frmLineProperties>(operate, &frmLineProperties::CancelButton);
     input_->ClickAt(6, 5, Qt::RightButton);
   }
   static QString Text(const QLabel* label) { return label->text(); }

@@ -21,12 +21,7 @@ class frmLineTypeTest : public EditFixture {
  protected:
   // The Style button with the dialog operated by operate; OK unless operate closed it.
   void Style(const std::function<void(frmLineType&)>& operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmLineType*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->OKButton->click();
-    });
+    Responder().OnDialog<frmLineType>(operate, &frmLineType::OKButton);
     DrawingDriver::PressButton("Style");
   }
 };

@@ -54,12 +54,7 @@ class frmCompEditTest : public StoredDrawingTest {
     return ObjCount;
   }
   void ShowEditor(std::function<void(frmCompEdit&)> operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmCompEdit*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->CancelButton->click();
-    });
+    Responder().OnDialog<frmCompEdit>(operate, &frmCompEdit::CancelButton);
     ShowCompEdit();
   }
   static void Rename(frmCompEdit& dialog, const char* name) {

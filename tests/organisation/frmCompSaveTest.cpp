@@ -36,12 +36,7 @@ class frmCompSaveTest : public StoredDrawingTest {
     Items[item].Xmax = Items[item].Ymax = 1;
   }
   void ShowSaver(std::function<void(frmCompSave&)> operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmCompSave*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->OKButton->click();
-    });
+    Responder().OnDialog<frmCompSave>(operate, &frmCompSave::OKButton);
     ShowCompSave();
   }
 };

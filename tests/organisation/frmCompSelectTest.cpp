@@ -34,12 +34,7 @@ class frmCompSelectTest : public StoredDrawingTest {
   }
   // Shows the chooser; operate works it while it is open.
   void ShowChooser(std::function<void(frmCompSelect&)> operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmCompSelect*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) static_cast<QDialog*>(dialog)->reject();
-    });
+    Responder().OnDialog<frmCompSelect>(operate);
     ShowCompSelect();
   }
   static void ClickRow(frmCompSelect& dialog, int row) {

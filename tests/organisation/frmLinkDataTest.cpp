@@ -55,12 +55,7 @@ class frmLinkDataTest : public StoredDrawingTest {
   // The link dialog for item, worked by operate and closed with EXIT.
   void ShowLinks(Long item, const std::function<void(frmLinkData&)>& operate) {
     LinkItemIndex = item;
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmLinkData*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->cmdOK->click();
-    });
+    Responder().OnDialog<frmLinkData>(operate, &frmLinkData::cmdOK);
     ShowLinkData();
   }
   static void OpenTable(frmLinkData& dialog, const QString& table) {

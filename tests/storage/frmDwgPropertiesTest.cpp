@@ -16,11 +16,7 @@ class frmDwgPropertiesTest : public SaveFixture {
  protected:
   // File, Properties with the dialog operated by operate, which closes it.
   void FileProperties(const std::function<void(frmDwgProperties&)>& operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmDwgProperties*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-    });
+    Responder().OnDialog<frmDwgProperties>(operate);
     main_->MenuItem("mnuFileProperties")->trigger();
   }
   static void Type(QLineEdit* box, const QString& text) { Retype(box, text); }

@@ -17,12 +17,7 @@ class frmDwgSaveTest : public SaveFixture {
  protected:
   // File, Save with the dialog operated by operate, then closed with Exit.
   void FileSave(const std::function<void(frmDwgSave&)>& operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmDwgSave*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      dialog->cmdExit->click();
-    });
+    Responder().OnDialog<frmDwgSave>(operate, &frmDwgSave::cmdExit);
     main_->mnuFileSave_Click();
   }
 

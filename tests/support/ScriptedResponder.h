@@ -9,8 +9,11 @@
 // for a person.
 #pragma once
 
+#include <QDialog>
+#include <QPushButton>
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 #include "platform/Prompts.h"
@@ -47,6 +50,22 @@ class ScriptedResponder final : public PromptResponder {
   // timer, say) within the time limit; after that the test fails and the
   // window is rejected.
   void OnModalWindow(std::function<void(QDialog&)> operate);
+  // The next modal window must be a Dialog: operate works it, and when the
+  // window is still open afterwards its button closer is pressed (without a
+  // button it is rejected).
+  template <class Dialog>
+  void OnDialog(std::function<void(Dialog&)> operate, QPushButton* Dialog::*closer = nullptr) {
+    OnModalWindow([operate = std::move(operate), closer](QDialog& shown) {
+      auto* dialog = qobject_cast<Dialog*>(&shown);
+      ASSERT_NE(dialog, nullptr) << "the window shown is not the dialog expected";
+      operate(*dialog);
+      if (!dialog->isVisible()) return;
+      if (closer != nullptr)
+        (dialog->*closer)->click();
+      else
+        static_cast<QDialog*>(dialog)->reject();
+    });
+  }
   void SetModalTimeLimit(int milliseconds);  // 5000 unless set
 
   // ---- What was asked ------------------------------------------------------

@@ -10,36 +10,21 @@
 #include <functional>
 
 #include "app/OptionBoxes.h"
+#include "app/OptionDialogFixture.h"
 #include "app/Setings.h"
 #include "model/MessageBar.h"
 #include "support/DialogKeys.h"
 #include "view/DisplayOptions.h"
 #include "view/Grids.h"
-#include "view/ViewFixture.h"
 #include "view/frmDispOptions.h"
 
 namespace lintavo {
 namespace {
 
-class frmDispOptionsTest : public ViewFixture {
+class frmDispOptionsTest : public OptionDialogFixture<frmDispOptions> {
  protected:
-  void SetUp() override {
-    ViewFixture::SetUp();
-    for (Integer t = SettingDrawing; t <= SettingFills; ++t) SetBuiltInDefaults(t);
-    doc_ = Open(1);
-  }
-  // Options, Display with the dialog operated by operate, then EXIT.
-  void Options(const std::function<void(frmDispOptions&)>& operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<frmDispOptions*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->cmdClose->click();
-    });
-    main_->MenuItem("mnuOptionsDisplay")->trigger();
-  }
+  frmDispOptionsTest() : OptionDialogFixture("mnuOptionsDisplay") {}
   frmMain::PanelStyle Style(int panel) const { return main_->StatusPanelStyle(panel); }
-  FixedDpiDocument* doc_ = nullptr;
 };
 
 TEST_F(frmDispOptionsTest, ReadOutSwitchesSetThePanels) {

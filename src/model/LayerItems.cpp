@@ -41,10 +41,17 @@ void NewLayer() {
     LayerNameSought = "New Layer " + std::to_string(n);
     if (!FindLayerByName(index)) break;
   }
-  NewItemName = LayerNameSought;
+  AddViewLayer(LayerNameSought);
+  AddLayerName(LayerNameSought, GeneralUseCategory);
+  // Making a layer is a whole layer command: it ends with the tool state cleared.
+  if (ServicesAbove.EndLayerCommand) ServicesAbove.EndLayerCommand();
+}
+
+void AddViewLayer(const String& name) {
+  NewItemName = name;
   AddItem(ItemLayer);
   ItemRec& layer = Items[ItemCount];
-  layer.Name = NewItemName;
+  layer.Name = name;
   layer.Xorigin = layer.Yorigin = 0;
   layer.Xmin = ViewWinMinX;
   layer.Ymin = ViewWinMinY;
@@ -52,9 +59,6 @@ void NewLayer() {
   layer.Ymax = ViewWinMaxY;
   layer.Show = FlagTrue;
   layer.Lock = FlagFalse;
-  AddLayerName(layer.Name, GeneralUseCategory);
-  // Making a layer is a whole layer command: it ends with the tool state cleared.
-  if (ServicesAbove.EndLayerCommand) ServicesAbove.EndLayerCommand();
 }
 
 Long EnsureLayer(const String& Name) {

@@ -53,6 +53,9 @@ bool FindLayerByName(Long& index);
 // as its extents. The new layer is ItemCount; it does not become current.
 // Ends the layer command (ServicesAbove.EndLayerCommand).
 void NewLayer();
+// Adds a layer of drawing CurDwg named name, shown, unlocked, with the world
+// window now shown as its extents; it is ItemCount and does not become current.
+void AddViewLayer(const String& name);
 // The index of the layer of drawing CurDwg with that name; a missing one is
 // made, shown, with extents 0,0 to 1,1. The active drawing window of the
 // main window becomes ActiveDoc first. 0 when no drawing is open (CurDwg 0).

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "model/DataHand.h"
+#include "model/LayerItems.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
@@ -56,18 +57,7 @@ void frmLayerSelect::AddNewItem() {
     ChosenName = "New Layer " + std::to_string(n);
     if (!FindItemIndex(ChosenName, index)) break;
   }
-  NewItemName = ChosenName;
-  AddItem(ItemLayer);
-  ItemRec& layer = Items[ItemCount];
-  layer.Name = ChosenName;
-  layer.Xorigin = layer.Yorigin = 0;
-  layer.Xmin = ViewWinMinX;
-  layer.Ymin = ViewWinMinY;
-  layer.Xmax = ViewWinMaxX;
-  layer.Ymax = ViewWinMaxY;
-  layer.Show = FlagTrue;
-  layer.Lock = FlagFalse;
-  layer.DwgNo = CurDwg;
+  AddViewLayer(ChosenName);
 }
 
 void frmLayerSelect::AcceptChoice() {

@@ -21,7 +21,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QFrame>
 #include <QKeySequence>
 #include <QHBoxLayout>
@@ -40,7 +39,6 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 #include <algorithm>
 #include <iterator>
 
@@ -54,6 +52,7 @@
 #include "app/frmAbout.h"
 #include "app/frmBrowser.h"
 #include "app/frmDwgOptions.h"
+#include "app/frmHelp.h"
 #include "app/frmIntro.h"
 #include "app/frmMgmtOptions.h"
 #include "app/frmSplash.h"
@@ -493,9 +492,9 @@ const std::vector<MainMenuRow>& frmMain::MenuTable() {
       {1, "mnuWindowArrangeIcons", "&Arrange Icons", Arrangement(3)},
 
       {0, "mnuHelp", "&Help", Submenu},
-      {1, "mnuHelpContents", "&Contents", Run(&frmMain::ShowHelp)},
-      {1, "mnuHelpIndex", "&Index", Run(&frmMain::ShowHelp)},
-      {1, "mnuHelpSearch", "&Search ", Run(&frmMain::ShowHelp)},
+      {1, "mnuHelpContents", "&Contents", Run(&frmMain::ShowHelpContents)},
+      {1, "mnuHelpIndex", "&Index", Run(&frmMain::ShowHelpIndex)},
+      {1, "mnuHelpSearch", "&Search ", Run(&frmMain::ShowHelpSearch)},
       {1, nullptr, nullptr, Nothing},
       {1, "mnuHelpTips", "Show Tips & Tricks", Call(ShowTip)},
       {1, "mnuHelpWeb", "Help on The Web", Call(ShowHomePage)},
@@ -893,7 +892,7 @@ bool SizeStored() {
 
 void frmMain::MDIForm_Load() {
   RestoreWindowPlace();
-  helpFile_ = AppFilePath("\\Lintavo.chm");
+  helpFile_ = AppFilePath(HelpFileName);
   NewDrawing();
 }
 
@@ -1261,16 +1260,25 @@ void frmMain::RelativeReadOutChanged() {
 
 // ---- Help menu ---------------------------------------------------------------------------
 
-// The system's viewer opens the help file; it offers contents, index and
-// search itself.
-void frmMain::ShowHelp() {
-  if (helpFile_.empty() || !FileExists(helpFile_)) {
-    MsgBox("Unable to display Help Contents. There is no Help associated with this project.");
-    return;
+void frmMain::ShowHelp(HelpTab Tab) {
+  if (!helpWindow_) {
+    auto* window = new frmHelp(this);
+    HelpError error;
+    const HelpOpen opened = window->Load(helpFile_, error);
+    if (opened != HelpOpen::Opened) {
+      delete window;
+      if (opened == HelpOpen::NoHelp) MsgBox(NoHelpMessage);
+      else MsgBox("Error " + std::to_string(error.Number) + ": " + error.Description, vbExclamation);
+      return;
+    }
+    helpWindow_ = window;
   }
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(helpFile_))))
-    MsgBox("The help file " + helpFile_ + " could not be opened: no program shows it.", vbExclamation);
+  helpWindow_->ShowAt(Tab);
 }
+
+void frmMain::ShowHelpContents() { ShowHelp(HelpTab::Contents); }
+void frmMain::ShowHelpIndex() { ShowHelp(HelpTab::Index); }
+void frmMain::ShowHelpSearch() { ShowHelp(HelpTab::Search); }
 
 // ---- Tool-bar buttons ---------------------------------------------------------------------
 

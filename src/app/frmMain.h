@@ -26,6 +26,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <vector>
 
 #include "model/MainWindowLink.h"
@@ -46,6 +47,8 @@ class QToolBar;
 namespace lintavo {
 
 class frmDocument;
+class frmHelp;
+enum class HelpTab;    // where the help window opens
 struct MainAction;     // what choosing a menu item or tool-bar button does
 struct MainMenuRow;    // one row of the menu table
 struct MainButtonRow;  // one row of the tool-bar table
@@ -215,7 +218,12 @@ class frmMain : public QMainWindow, public MainWindowLink {
   void RelativeReadOutChanged(); // panels 7 and 8 emptied
 
   // ---- Help menu -------------------------------------------------------------------------------
-  void ShowHelp();  // the help file, or the message that there is none
+  // The help window at the tab asked for (made once, reused while it is
+  // open), or the message that there is no help.
+  void ShowHelp(HelpTab Tab);
+  void ShowHelpContents();
+  void ShowHelpIndex();
+  void ShowHelpSearch();
 
   // ---- Tool-bar buttons --------------------------------------------------------------------------
   void EditLayers_Click();
@@ -241,7 +249,8 @@ class frmMain : public QMainWindow, public MainWindowLink {
   std::vector<QAction*> windowListItems_;       // its entries for the open windows
   std::vector<QAction*> menuItems_;             // one per row of MenuTable (nullptr for separators)
   std::vector<QAction*> buttons_;               // one per row of ButtonTable (nullptr for separators)
-  String helpFile_;                             // the program's help file; "" none
+  String helpFile_;                             // the program's help collection; "" none
+  QPointer<frmHelp> helpWindow_;                // the help window while it is open
   bool textBarShown_ = true;                    // the text tool bar was checked when last shown
   bool firstFills_ = false;                     // the only drawing window fills the area
 };

@@ -562,7 +562,7 @@ TEST_F(frmMainTest, AFailedColourChoiceIsReportedAndKeepsTheStartColour) {
 }
 
 TEST_F(frmMainTest, HelpWithoutAHelpFileSaysSo) {
-  QFile::remove(QString::fromStdString(AppFolder() + "/Lintavo.chm"));
+  QFile::remove(QString::fromStdString(AppFolder() + "/Lintavo.qhc"));
   Responder().AnswerMsgBox(vbOK);
   Choose("mnuHelpContents");
   ASSERT_EQ(Responder().Prompts().size(), 1u);

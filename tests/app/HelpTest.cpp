@@ -1,0 +1,267 @@
+// The program's help: the Help menu's three help items open the help window
+// at its contents, index and search; the compiled help holds the pages, the
+// keywords and the full-text index; a missing or broken help is reported;
+// and the pages describe every menu item and tool-bar button.
+#include <QAction>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QHelpContentModel>
+#include <QHelpEngine>
+#include <QHelpIndexModel>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QHelpSearchResult>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextDocumentFragment>
+#include <QTimer>
+#include <QToolBar>
+#include <functional>
+#include <memory>
+
+#include "app/frmHelp.h"
+#include "app/frmMain.h"
+#include "platform/Prompts.h"
+#include "support/ProgramTest.h"
+
+namespace lintavo {
+namespace {
+
+constexpr int WaitLimitMs = 60000;  // a bound on waiting for the help engine's work, not a speed test
+
+// Runs events until done() holds or the bound passes; true when done.
+bool WaitUntil(const std::function<bool()>& done) {
+  QTimer wake;  // the event loop wakes at least this often to look again
+  wake.start(20);
+  const QDeadlineTimer deadline(WaitLimitMs);
+  while (!done()) {
+    if (deadline.hasExpired()) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  }
+  return true;
+}
+
+class HelpTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    main_ = std::make_unique<frmMain>();
+    MainForm = main_.get();
+    main_->MDIForm_Load();
+    main_->show();
+  }
+  void TearDown() override {
+    MainForm = nullptr;
+    main_.reset();
+    ProgramTest::TearDown();
+  }
+
+  void Choose(const char* item) { main_->MenuItem(item)->trigger(); }
+  frmHelp* Help() const { return main_->findChild<frmHelp*>(); }
+  QString HelpFile(const char* name) const { return QString::fromStdString(AppFolder()) + "/" + name; }
+
+  // The help window opened at its contents, with the first page shown.
+  frmHelp* OpenContents() {
+    Choose("mnuHelpContents");
+    frmHelp* help = Help();
+    if (!help) return nullptr;
+    QHelpContentModel* contents = help->Engine()->contentModel();
+    const bool ready = WaitUntil([&] {
+      return !contents->isCreatingContents() && contents->rowCount() > 0 && !help->Page()->source().isEmpty();
+    });
+    return ready ? help : nullptr;
+  }
+
+  std::unique_ptr<frmMain> main_;
+};
+
+// ---- Opening -------------------------------------------------------------------------------
+
+TEST_F(HelpTest, EachHelpItemOpensTheOneHelpWindowAtItsTab) {
+  const std::pair<std::function<void()>, HelpTab> ways[] = {
+      {[this] { Choose("mnuHelpIndex"); }, HelpTab::Index},
+      {[this] { Choose("mnuHelpContents"); }, HelpTab::Contents},
+      {[this] { Choose("mnuHelpSearch"); }, HelpTab::Search},
+      {[this] { main_->BarButton(main_->tbToolBar, "Help")->trigger(); }, HelpTab::Index},
+  };
+  frmHelp* first = nullptr;
+  for (const auto& [open, tab] : ways) {
+    open();
+    frmHelp* help = Help();
+    ASSERT_NE(help, nullptr);
+    if (!first) first = help;
+    EXPECT_EQ(help, first) << "the open window is reused";
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->CurrentTab(), tab);
+  }
+  EXPECT_EQ(main_->findChildren<frmHelp*>().size(), 1);
+  EXPECT_TRUE(Responder().Prompts().empty());
+}
+
+TEST_F(HelpTest, AClosedHelpWindowIsMadeAgainByTheNextHelp) {
+  Choose("mnuHelpContents");
+  ASSERT_NE(Help(), nullptr);
+  Help()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(Help(), nullptr);
+  Choose("mnuHelpSearch");
+  ASSERT_NE(Help(), nullptr);
+  EXPECT_EQ(Help()->CurrentTab(), HelpTab::Search);
+}
+
+// ---- Contents, index and search ---------------------------------------------------------------
+
+TEST_F(HelpTest, TheContentsHoldTheSectionsAndTheFirstPageIsShown) {
+  frmHelp* help = OpenContents();
+  ASSERT_NE(help, nullptr);
+  QHelpContentModel* contents = help->Engine()->contentModel();
+  const QModelIndex top = contents->index(0, 0);
+  EXPECT_EQ(contents->data(top, Qt::DisplayRole).toString(), "Lintavo Help");
+  QStringList sections;
+  for (int row = 0; row < contents->rowCount(top); ++row)
+    sections << contents->data(contents->index(row, 0, top), Qt::DisplayRole).toString();
+  EXPECT_EQ(sections, QStringList({"Getting started", "Menus", "Tool bars", "Dialogs"}));
+  EXPECT_TRUE(help->Page()->source().toString().endsWith("/index.html")) << help->Page()->source().toString().toStdString();
+  EXPECT_TRUE(help->Page()->toPlainText().contains("two-dimensional drafting program"));
+}
+
+TEST_F(HelpTest, TheIndexFindsACommandAndOpensItsPage) {
+  Choose("mnuHelpIndex");
+  frmHelp* help = Help();
+  ASSERT_NE(help, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return !help->Engine()->indexModel()->isCreatingIndex() &&
+                                     help->Engine()->indexModel()->rowCount() > 0; }));
+  help->IndexFilter()->setText("Corner Fillet");
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(help->IndexFilter(), &enter);
+  const QUrl shown = help->Page()->source();
+  EXPECT_EQ(shown.fileName(), "menu-modify.html");
+  EXPECT_EQ(shown.fragment(), "mnuTrimsFIllet");
+  EXPECT_TRUE(help->Page()->toPlainText().contains("rounded by an arc of the fillet radius"));
+}
+
+TEST_F(HelpTest, FullTextSearchFindsTheOnePageThatHoldsAWord) {
+  Choose("mnuHelpSearch");
+  frmHelp* help = Help();
+  ASSERT_NE(help, nullptr);
+  QHelpSearchEngine* search = help->Engine()->searchEngine();
+  bool indexed = false;
+  QObject::connect(search, &QHelpSearchEngine::indexingFinished, help, [&] { indexed = true; });
+  ASSERT_TRUE(WaitUntil([&] { return indexed; })) << "the search tab builds the full-text index";
+
+  int found = -1;
+  QObject::connect(search, &QHelpSearchEngine::searchingFinished, help, [&](int hits) { found = hits; });
+  QHelpSearchQueryWidget* query = search->queryWidget();
+  EXPECT_TRUE(query->isEnabled());
+  query->setSearchInput("parallelogram");
+  QPushButton* searchButton = query->findChild<QPushButton*>();
+  ASSERT_NE(searchButton, nullptr);
+  searchButton->click();
+  ASSERT_TRUE(WaitUntil([&] { return found >= 0; }));
+  ASSERT_EQ(found, 1);
+  const QList<QHelpSearchResult> results = search->searchResults(0, found);
+  ASSERT_EQ(results.size(), 1);
+  EXPECT_EQ(results.first().url().fileName(), "menu-draw.html");
+}
+
+// ---- Missing or broken help --------------------------------------------------------------------
+
+TEST_F(HelpTest, MissingOrBrokenHelpIsReportedAndOpensNoWindow) {
+  struct Case {
+    const char* what;
+    std::function<void()> spoil;
+    String message;
+    int style;
+  };
+  const String missingQch = "The compiled help file " + AppFolder() + "/Lintavo.qch is missing.";
+  const Case cases[] = {
+      {"no collection", [this] { QFile::remove(HelpFile("Lintavo.qhc")); }, NoHelpMessage, vbOKOnly},
+      {"a collection that is no help collection",
+       [this] {
+         QFile file(HelpFile("Lintavo.qhc"));
+         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+         file.write("this is not a help collection");
+       },
+       NoHelpMessage, vbOKOnly},
+      {"no compiled help beside the collection", [this] { QFile::remove(HelpFile("Lintavo.qch")); },
+       "Error " + std::to_string(HelpErrDocumentMissing) + ": " + missingQch, vbExclamation},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    // Each case starts from the built help.
+    const QString built = QString::fromUtf8(qgetenv("LINTAVO_APP_TEMPLATE"));
+    const QString from = built.isEmpty() ? QString(LINTAVO_BUILD_APP_DIR) : built;
+    for (const char* name : {"Lintavo.qhc", "Lintavo.qch"}) {
+      QFile::remove(HelpFile(name));
+      ASSERT_TRUE(QFile::copy(from + "/" + name, HelpFile(name)));
+    }
+    c.spoil();
+    Responder().AnswerMsgBox(vbOK);
+    const size_t before = Responder().Prompts().size();
+    Choose("mnuHelpContents");
+    ASSERT_EQ(Responder().Prompts().size(), before + 1);
+    EXPECT_EQ(Responder().Prompts().back().text, c.message);
+    EXPECT_EQ(Responder().Prompts().back().style, c.style);
+    EXPECT_EQ(Help(), nullptr);
+  }
+}
+
+// ---- Every command is described --------------------------------------------------------------
+
+// The entries the pages describe: the terms of their lists and the tool tips
+// of their button tables, as plain text.
+QSet<QString> DescribedEntries() {
+  QSet<QString> entries;
+  const QDir pages(QStringLiteral(LINTAVO_SOURCE_DIR "/help"));
+  static const QRegularExpression term(QStringLiteral("<dt[^>]*>(.*?)</dt>"));
+  static const QRegularExpression tip(QStringLiteral("<tr id=\"[^\"]*\"><td><b>.*?</b></td><td>(.*?)</td>"));
+  for (const QString& name : pages.entryList({QStringLiteral("*.html")})) {
+    QFile file(pages.filePath(name));
+    if (!file.open(QIODevice::ReadOnly)) continue;
+    const QString page = QString::fromUtf8(file.readAll());
+    for (const QRegularExpression* pattern : {&term, &tip})
+      for (const QRegularExpressionMatch& m : pattern->globalMatch(page))
+        entries.insert(QTextDocumentFragment::fromHtml(m.captured(1)).toPlainText().trimmed());
+  }
+  return entries;
+}
+
+// A menu caption as the menu shows it: "&&" is an ampersand, "&" before a
+// letter marks the access key.
+QString ShownCaption(QString caption) {
+  static const QRegularExpression accessKey(QStringLiteral("&(?=[A-Za-z0-9])"));
+  caption.replace(accessKey, QString());
+  return caption.replace(QStringLiteral("&&"), QStringLiteral("&")).trimmed();
+}
+
+TEST_F(HelpTest, EveryMenuItemAndButtonHasItsEntryInTheHelp) {
+  const QSet<QString> described = DescribedEntries();
+  ASSERT_GT(described.size(), 200);
+  int checked = 0;
+  for (QMenu* menu : main_->menuBar()->findChildren<QMenu*>()) {
+    for (QAction* item : menu->actions()) {
+      // Separators, the hidden recent-file items and the Window menu's list of drawings are no commands.
+      if (item->isSeparator() || !item->isVisible() || item->objectName().isEmpty()) continue;
+      EXPECT_TRUE(described.contains(ShownCaption(item->text())))
+          << item->objectName().toStdString() << " \"" << item->text().toStdString() << "\"";
+      ++checked;
+    }
+  }
+  for (QToolBar* bar : {main_->tbToolBar, main_->tbTextbar, main_->Toolbar1, main_->Toolbar2})
+    for (QAction* button : bar->actions()) {
+      if (button->isSeparator() || button->objectName().isEmpty()) continue;
+      EXPECT_TRUE(described.contains(button->toolTip())) << button->objectName().toStdString();
+      ++checked;
+    }
+  EXPECT_GT(checked, 240);
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -3,8 +3,10 @@
 
 #include "app/Startup.h"
 #include "platform/Icons.h"
+#include "platform/WebBrowser.h"
 
 int main(int argc, char** argv) {
+  lintavo::PrepareWebBrowser();  // before the application object: the web-page window needs it
   QApplication app(argc, argv);
   QApplication::setWindowIcon(lintavo::ProgramIcon());  // every window and dialog of the program
   const int ended = lintavo::SubMain();

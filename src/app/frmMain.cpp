@@ -253,9 +253,8 @@ void ShowSplashWindow() {
   frmSplash splash(MainForm);
   ShowModal(splash);
 }
-// The program's home page, opened by Help on The Web.
-constexpr const char* HomePageAddress = "https://lintavo.example/";
-void ShowHomePage() { ShowBrowser(HomePageAddress); }
+// Help on The Web: the program's home page in a window the main window owns.
+void ShowHomePageWindow() { ShowHomePage(MainForm); }
 
 }  // namespace
 
@@ -497,7 +496,7 @@ const std::vector<MainMenuRow>& frmMain::MenuTable() {
       {1, "mnuHelpSearch", "&Search ", Run(&frmMain::ShowHelpSearch)},
       {1, nullptr, nullptr, Nothing},
       {1, "mnuHelpTips", "Show Tips & Tricks", Call(ShowTip)},
-      {1, "mnuHelpWeb", "Help on The Web", Call(ShowHomePage)},
+      {1, "mnuHelpWeb", "Help on The Web", Call(ShowHomePageWindow)},
       {1, "mnuHelpAbout", "Show About ", Call(ShowAbout)},
       {1, "mnuHelpIntro", "Show Introduction", Call(ShowIntro)},
       {1, "mnuHelpSplash", "Show Splash", Call(ShowSplashWindow)},

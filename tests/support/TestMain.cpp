@@ -5,6 +5,8 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
+#include "platform/WebBrowser.h"
+
 namespace lintavo {
 int SaveUntilKilled(const char* path);
 }  // namespace lintavo
@@ -12,6 +14,7 @@ int SaveUntilKilled(const char* path);
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (qEnvironmentVariableIsEmpty("LINTAVO_APP_TEMPLATE")) qputenv("LINTAVO_APP_TEMPLATE", LINTAVO_BUILD_APP_DIR);
+  lintavo::PrepareWebBrowser();
   QApplication app(argc, argv);
   if (argc == 3 && std::strcmp(argv[1], "--save-until-killed") == 0) return lintavo::SaveUntilKilled(argv[2]);
   ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,236 @@
+// The web-page window on local pages: its address history, the address box's
+// guard, the busy caption, the tool bar and the Help menu's entry.
+//
+// Pages are files in the test's folder and load through the real web
+// engine; every wait for a load is bounded and ends on the window's own
+// sign that it is done: its timer stops once a tick finds the page idle.
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/AppInfo.h"
+#include "app/frmBrowser.h"
+#include "platform/WebBrowser.h"
+#include "support/DrawingDriver.h"
+#include "view/ViewFixture.h"
+
+namespace lintavo {
+namespace {
+
+constexpr int LoadLimitMs = 20000;  // a local page loads in well under this, on any machine
+constexpr int PollMs = 10;          // how often a wait looks again
+
+class BrowserTest : public ViewFixture {
+ protected:
+  void TearDown() override {
+    for (const QPointer<frmBrowser>& window : windows_) delete window.data();
+    ViewFixture::TearDown();
+  }
+
+  // A page in the test's folder with that title; returns its file address.
+  String WritePage(const String& name, const String& title) {
+    const String path = ScratchPath(name);
+    QFile file(QString::fromStdString(path));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(("<html><head><title>" + title + "</title></head><body>" + title + "</body></html>").c_str());
+    return FileAddress(path);
+  }
+  frmBrowser& Show(const String& address) {
+    windows_.emplace_back(ShowBrowser(address));
+    return *windows_.back();
+  }
+  // Waits until the window's timer has found the page idle. The wait runs a
+  // real event loop: the web engine does its work from the loop's timers.
+  static bool Settle(frmBrowser& window) {
+    return RunEventsUntil([&] { return !window.timTimer->isActive(); }, LoadLimitMs);
+  }
+  static bool RunEventsUntil(const std::function<bool()>& done, int limitMs) {
+    QEventLoop loop;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      if (done() || clock.hasExpired(limitMs)) loop.quit();
+    });
+    poll.start(PollMs);
+    if (!done()) loop.exec();
+    return done();
+  }
+  static void Press(frmBrowser& window, const char* key) {
+    window.tbToolBar->findChild<QAction*>(key)->trigger();
+  }
+  static void TypeAndEnter(frmBrowser& window, const String& address) {
+    window.cboAddress->lineEdit()->setText(QString::fromStdString(address));
+    QTest::keyClick(window.cboAddress->lineEdit(), Qt::Key_Return);
+  }
+  static std::vector<String> History(const frmBrowser& window) {
+    std::vector<String> entries;
+    for (int i = 0; i < window.cboAddress->count(); ++i)
+      entries.push_back(window.cboAddress->itemText(i).toStdString());
+    return entries;
+  }
+  static String Caption(const frmBrowser& window) { return window.windowTitle().toStdString(); }
+
+  std::vector<QPointer<frmBrowser>> windows_;  // closed ones are null
+};
+
+TEST_F(BrowserTest, AnEmptyStartingAddressNavigatesNowhere) {
+  frmBrowser& window = Show("");
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.cboAddress->currentText(), "");
+  EXPECT_EQ(window.cboAddress->count(), 0);
+  EXPECT_FALSE(window.timTimer->isActive());
+  EXPECT_FALSE(window.brwWebBrowser->Busy());
+  EXPECT_EQ(window.brwWebBrowser->LocationURL(), "");
+  EXPECT_EQ(Caption(window), AppTitle);
+}
+
+TEST_F(BrowserTest, EachVisitedAddressHeadsTheHistoryOnce) {
+  const String first = WritePage("first.html", "First Page");
+  const String second = WritePage("second.html", "Second Page");
+  frmBrowser& window = Show(first);
+  ASSERT_TRUE(Settle(window));
+  EXPECT_EQ(Caption(window), "First Page");
+  EXPECT_EQ(History(window), std::vector<String>({first}));
+
+  TypeAndEnter(window, second);  // Enter in the address box navigates
+  ASSERT_TRUE(Settle(window));
+  EXPECT_EQ(window.brwWebBrowser->LocationURL(), second);
+  EXPECT_EQ(Caption(window), "Second Page");
+  EXPECT_EQ(History(window), std::vector<String>({second, first}));
+  EXPECT_EQ(window.cboAddress->currentText().toStdString(), second);
+
+  window.cboAddress->setCurrentIndex(1);  // choosing an entry of the list navigates to it
+  ASSERT_TRUE(Settle(window));
+  EXPECT_EQ(window.brwWebBrowser->LocationURL(), first);
+  EXPECT_EQ(History(window), std::vector<String>({first, second}));
+}
+
+TEST_F(BrowserTest, RewritingTheListDoesNotNavigate) {
+  const String first = WritePage("first.html", "First Page");
+  const String second = WritePage("second.html", "Second Page");
+  frmBrowser& window = Show(first);
+  ASSERT_TRUE(Settle(window));
+  TypeAndEnter(window, second);
+  ASSERT_TRUE(Settle(window));
+  ASSERT_EQ(History(window), std::vector<String>({second, first}));
+
+  // The page reported again: taking "second" out makes "first" the chosen
+  // entry for a moment, which must not open it.
+  window.brwWebBrowser_NavigateComplete();
+  EXPECT_FALSE(window.timTimer->isActive());
+  EXPECT_FALSE(window.brwWebBrowser->Busy());
+  EXPECT_EQ(History(window), std::vector<String>({second, first}));
+  ASSERT_TRUE(Settle(window));
+  EXPECT_EQ(window.brwWebBrowser->LocationURL(), second);
+}
+
+TEST_F(BrowserTest, StopDuringALoadShowsThePageNameAndWorkingNeverReturns) {
+  const String first = WritePage("first.html", "First Page");
+  const String second = WritePage("second.html", "Second Page");
+  frmBrowser& window = Show(first);
+  ASSERT_TRUE(Settle(window));
+
+  TypeAndEnter(window, second);
+  ASSERT_TRUE(window.brwWebBrowser->Busy());
+  window.timTimer_Timer();  // a tick while the page loads
+  EXPECT_EQ(Caption(window), WorkingCaption);
+  QSignalSpy captions(&window, &QWidget::windowTitleChanged);
+  Press(window, "Stop");
+  EXPECT_EQ(Caption(window), "First Page");  // the page shown, at once
+  EXPECT_FALSE(window.timTimer->isActive());
+  EXPECT_FALSE(window.brwWebBrowser->Busy());
+  // Several ticks' time: none may bring the busy caption back.
+  RunEventsUntil([] { return false; }, 3 * BusyTickMs);
+  for (const QList<QVariant>& caption : captions) EXPECT_NE(caption.at(0).toString(), WorkingCaption);
+  EXPECT_EQ(Caption(window), "First Page");
+}
+
+// Each button in turn from the page the window opened at; where it leads
+// and the history after it.
+TEST_F(BrowserTest, TheToolBarWalksTheHistoryAndTheProgramsPages) {
+  const String start = WritePage("start.html", "Start Page");
+  const String home = HomePageAddress();
+  const String search = SearchPageAddress();
+  struct Step {
+    const char* key;
+    String address;               // shown after the button
+    std::vector<String> history;  // the address box's list after it
+  };
+  const Step steps[] = {
+      {"Home", home, {home, start}},
+      {"Search", search, {search, home, start}},
+      {"Back", home, {home, search, start}},
+      {"Forward", search, {search, home, start}},
+      {"Refresh", search, {search, home, start}},
+      {"Forward", search, {search, home, start}},  // nothing ahead: stays
+  };
+  frmBrowser& window = Show(start);
+  ASSERT_TRUE(Settle(window));
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.key);
+    Press(window, step.key);
+    ASSERT_TRUE(Settle(window));
+    EXPECT_EQ(window.brwWebBrowser->LocationURL(), step.address);
+    EXPECT_EQ(History(window), step.history);
+    EXPECT_EQ(Caption(window), AppTitle);  // the home page's name
+  }
+}
+
+TEST_F(BrowserTest, TheAddressBoxAndThePageFollowTheWindowsSize) {
+  frmBrowser& window = Show("");
+  window.resize(700, 500);
+  const QRect box = window.cboAddress->geometry();
+  const QRect page = window.brwWebBrowser->geometry();
+  EXPECT_EQ(page.top(), window.picAddress->geometry().bottom() + 1);  // just below the strip
+  window.resize(900, 650);
+  EXPECT_EQ(window.cboAddress->width(), box.width() + 200);
+  EXPECT_EQ(window.brwWebBrowser->width(), page.width() + 200);
+  EXPECT_EQ(window.brwWebBrowser->height(), page.height() + 150);
+  EXPECT_EQ(window.brwWebBrowser->pos(), page.topLeft());
+}
+
+TEST_F(BrowserTest, CloseStopsAndClosesTheWindow) {
+  frmBrowser& window = Show(WritePage("first.html", "First Page"));
+  const QPointer<frmBrowser> watched(&window);
+  Press(window, "Close");
+  EXPECT_FALSE(window.timTimer->isActive());
+  EXPECT_FALSE(window.isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(watched.isNull());
+}
+
+TEST_F(BrowserTest, HelpOnTheWebOpensANewHomePageWindowEachTimeWithoutWaiting) {
+  DrawingDriver::Choose("mnuHelpWeb");  // returns at once: the window is not modal
+  DrawingDriver::Choose("mnuHelpWeb");
+  const QList<frmBrowser*> windows = main_->findChildren<frmBrowser*>();
+  ASSERT_EQ(windows.size(), 2);
+  for (frmBrowser* window : windows) {
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isModal());
+    ASSERT_TRUE(Settle(*window));
+    EXPECT_EQ(window->brwWebBrowser->LocationURL(), HomePageAddress());
+    EXPECT_EQ(window->windowTitle(), AppTitle);
+  }
+  EXPECT_TRUE(Responder().Prompts().empty());
+}
+
+TEST_F(BrowserTest, AMissingHomePageIsReportedAndNoWindowOpens) {
+  ASSERT_TRUE(QFile::remove(QString::fromStdString(AppFolder()) + "/" + HomePageFileName));
+  Responder().AnswerMsgBox(vbOK);
+  DrawingDriver::Choose("mnuHelpWeb");
+  ASSERT_EQ(Responder().Prompts().size(), 1U);
+  EXPECT_EQ(Responder().Prompts()[0].text, HomePageMissingText());
+  EXPECT_NE(HomePageMissingText().find(AppFolder()), String::npos);
+  EXPECT_TRUE(main_->findChildren<frmBrowser*>().isEmpty());
+}
+
+}  // namespace
+}  // namespace lintavo

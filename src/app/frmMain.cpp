@@ -627,13 +627,35 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   resize(900, 650);
 }
 
+namespace {
+
+// A caption from the menu table as Qt's menus take it: "&" before a letter
+// or digit marks the access key and "&&" is an ampersand; an "&" before
+// anything else ("Tips & Tricks") can mark no key and is shown as itself.
+QString MenuCaption(const char* caption) {
+  const QString text = QString::fromUtf8(caption ? caption : "");
+  QString shown;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    shown += text[i];
+    if (text[i] != u'&') continue;
+    const bool next = i + 1 < text.size();
+    if (next && text[i + 1] == u'&')
+      shown += text[++i];
+    else if (!next || !text[i + 1].isLetterOrNumber())
+      shown += u'&';
+  }
+  return shown;
+}
+
+}  // namespace
+
 void frmMain::BuildMenus() {
   const std::vector<MainMenuRow>& rows = MenuTable();
   menuItems_.assign(rows.size(), nullptr);
   QMenu* menus[2] = {};  // the menu and the submenu being filled
   for (size_t i = 0; i < rows.size(); ++i) {
     const MainMenuRow& row = rows[i];
-    const QString caption = QString::fromUtf8(row.caption ? row.caption : "");
+    const QString caption = MenuCaption(row.caption);
     if (row.depth == 0) {
       menus[0] = menuBar()->addMenu(caption);
       menus[0]->setObjectName(QString::fromUtf8(row.name));

@@ -96,7 +96,8 @@ TEST_F(frmMainTest, TwelveMenusWithTheirItemsCaptionsAndStartStates) {
       {"mnuSelectAll", "All Visable"},        {"mnuControlsSnapsOrtho", "Orthogonol"},
       {"mnuDrawShapeIllreg", "Illregular Polygon"}, {"mnuDisplayStatusBar", "Status &Bar"},
       {"mnuHelpSearch", "&Search "},          {"mnuHelpAbout", "Show About "},
-      {"mnuTrimsFIllet", "Corner Fillet"},    {"mnuDrawArc4", "Arc - Sp,Ep,Mp"}};
+      {"mnuTrimsFIllet", "Corner Fillet"},    {"mnuDrawArc4", "Arc - Sp,Ep,Mp"},
+      {"mnuHelpTips", "Show Tips && Tricks"}};  // an "&" before a blank marks no key: it is shown
   for (const auto& [name, caption] : captions) EXPECT_EQ(main_->MenuItem(name)->text(), caption) << name;
 
   QStringList checked;

@@ -22,6 +22,7 @@
 #include "platform/Prompts.h"
 #include "platform/Services.h"
 #include "platform/WebBrowser.h"
+#include "platform/WindowPlace.h"
 
 namespace lintavo {
 
@@ -87,6 +88,7 @@ frmBrowser::frmBrowser(QWidget* owner) : QWidget(owner, Qt::Window) {
   timTimer->setInterval(BusyTickMs);
   connect(timTimer, &QTimer::timeout, this, &frmBrowser::timTimer_Timer);
   resize(StartWidth, StartHeight);
+  CentreOverOwner(*this);
 }
 
 void frmBrowser::BuildToolBar() {

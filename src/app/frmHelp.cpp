@@ -18,6 +18,7 @@
 #include "app/AppInfo.h"
 #include "platform/Icons.h"
 #include "platform/Services.h"
+#include "platform/WindowPlace.h"
 
 namespace lintavo {
 
@@ -52,6 +53,7 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QString::fromUtf8(AppTitle) + QStringLiteral(" Help"));
   setWindowIcon(ProgramIcon());
   resize(WindowWidth, WindowHeight);
+  CentreOverOwner(*this);
 }
 
 HelpOpen frmHelp::Load(const String& CollectionFile, HelpError& Error) {

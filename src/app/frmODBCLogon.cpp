@@ -1,9 +1,6 @@
 // frmODBCLogon: the data-source dialog.
 #include "app/frmODBCLogon.h"
 
-#include <sql.h>
-#include <sqlext.h>
-
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -18,24 +15,6 @@ namespace lintavo {
 
 namespace {
 
-constexpr SQLSMALLINT OdbcNameLength = 1024;  // characters of a name or description buffer
-
-// Every entry of one of the driver manager's lists: its first column.
-template <typename Fetch>
-std::vector<String> ReadList(SQLHENV environment, Fetch fetch) {
-  std::vector<String> names;
-  SQLCHAR name[OdbcNameLength], description[OdbcNameLength];
-  SQLSMALLINT nameLength = 0, descriptionLength = 0;
-  SQLUSMALLINT direction = SQL_FETCH_FIRST;
-  while (SQL_SUCCEEDED(fetch(environment, direction, name, OdbcNameLength, &nameLength, description,
-                             OdbcNameLength, &descriptionLength))) {
-    names.emplace_back(reinterpret_cast<const char*>(name),
-                       static_cast<size_t>(std::min<SQLSMALLINT>(nameLength, OdbcNameLength - 1)));
-    direction = SQL_FETCH_NEXT;
-  }
-  return names;
-}
-
 String ConnectionSamples(const OdbcConnectionStrings& strings) {
   const String crlf = "\r\n";
   return "ADO:" + crlf + "  Connection.Open \"" + strings.Ado + "\"" + crlf + crlf + "DAO:" + crlf +
@@ -44,17 +23,6 @@ String ConnectionSamples(const OdbcConnectionStrings& strings) {
 }
 
 }  // namespace
-
-OdbcCatalogue ReadOdbcCatalogue() {
-  OdbcCatalogue catalogue;
-  SQLHENV environment = SQL_NULL_HENV;
-  if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &environment))) return catalogue;
-  SQLSetEnvAttr(environment, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-  catalogue.DataSources = ReadList(environment, SQLDataSources);
-  catalogue.Drivers = ReadList(environment, SQLDrivers);
-  SQLFreeHandle(SQL_HANDLE_ENV, environment);
-  return catalogue;
-}
 
 OdbcConnectionStrings BuildConnectionStrings(const String& DataSource, const String& Driver,
                                              const String& Server, const String& User,

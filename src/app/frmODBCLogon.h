@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <vector>
 
+#include "platform/Odbc.h"
 #include "platform/Types.h"
 
 class QComboBox;
@@ -15,13 +16,6 @@ class QPushButton;
 namespace lintavo {
 
 constexpr const char* NoDataSource = "(None)";
-
-// The data sources and the drivers the driver manager knows, in its order.
-struct OdbcCatalogue {
-  std::vector<String> DataSources;
-  std::vector<String> Drivers;
-};
-OdbcCatalogue ReadOdbcCatalogue();  // empty lists when no environment can be had
 
 // The connection strings for a data source (DataSource not empty) or else a
 // driver and server; each part ends in one blank.

@@ -3,11 +3,13 @@
 // Sections:
 //   Construction
 //   Opening
+//   The data sources
 //   The source database: tree and grid
 //   The picture
 //   Buttons
 #include "organisation/frmLinkData.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,14 +27,16 @@
 #include "model/DataHand.h"
 #include "model/Top.h"
 #include "organisation/LinkHand.h"
+#include "organisation/LinkSource.h"
 #include "platform/Colors.h"
 #include "platform/CommonDialogs.h"
-#include "platform/Database.h"
 #include "platform/Modal.h"
+#include "platform/Numbers.h"
+#include "platform/Odbc.h"
 #include "platform/Prompts.h"
-#include "platform/Recordset.h"
 #include "platform/Services.h"
 #include "platform/TextBoxes.h"
+#include "platform/TextCompare.h"
 #include "storage/SaveData.h"
 
 namespace lintavo {
@@ -45,8 +49,9 @@ constexpr int ColumnMargin = 16;       // pixels added to a column's widest text
 constexpr int NodeTagRole = Qt::UserRole;
 constexpr const char* TableTag = "Table";
 constexpr const char* ColumnTag = "Column";
-constexpr const char* ImageField = "IMAGE";
+constexpr const char* ImageField = "Image";  // compared without regard to case
 constexpr const char* NullCellText = " ";
+constexpr const char* NoDataSourceText = "No data source is configured.";
 
 QString Text(const String& s) { return QString::fromStdString(s); }
 String Std(const QString& s) { return s.toStdString(); }
@@ -65,19 +70,30 @@ QLineEdit* AddBox(QWidget* parent, QGridLayout* grid, int row, const char* name,
   return box;
 }
 
-// A cell's value as the grid shows it: a Null as one blank, a picture or
-// other bytes as nothing.
-QString CellText(Recordset& rows, int field) {
-  if (rows.Field(field).IsNull()) return NullCellText;
-  String text;
-  return rows.Field(field).TryText(text) ? Text(text) : QString();
+// A cell's value as the grid shows it: a Null as one blank, a number in the
+// program's number form, a picture or other bytes as nothing.
+QString CellText(const DbValue& value) {
+  const auto& v = value.Get();
+  if (value.IsNull()) return NullCellText;
+  if (const auto* whole = std::get_if<std::int64_t>(&v)) return QString::number(*whole);
+  if (const auto* real = std::get_if<Double>(&v)) return Text(NumberText(*real));
+  if (const auto* text = std::get_if<String>(&v)) return Text(*text);
+  return QString();
+}
+
+// The bytes of a picture value (a text's bytes for a source that keeps
+// pictures as text); nothing for a Null or a number.
+Bytes PictureBytes(const DbValue& value) {
+  if (const auto* bytes = std::get_if<Bytes>(&value.Get())) return *bytes;
+  if (const auto* text = std::get_if<String>(&value.Get())) return Bytes(text->begin(), text->end());
+  return {};
 }
 
 }  // namespace
 
 // ---- Construction ----------------------------------------------------------------------
 
-frmLinkData::frmLinkData(QWidget* parent) : QDialog(parent), SourceConn(std::make_unique<Connection>()) {
+frmLinkData::frmLinkData(QWidget* parent) : QDialog(parent) {
   setObjectName("frmLinkData");
   setWindowTitle("Link Data For:");
   BuildControls();
@@ -95,6 +111,16 @@ void frmLinkData::BuildControls() {
   cmdBrowse->setObjectName("cmdBrowse");
   left->addWidget(txtPath);
   left->addWidget(cmdBrowse);
+  auto* sources = new QHBoxLayout;
+  sources->addWidget(new QLabel("Data Source (ODBC):", this));
+  cboDataSource = new QComboBox(this);
+  cboDataSource->setObjectName("cboDataSource");
+  cboDataSource->setPlaceholderText("(Choose a data source)");
+  lblDataSources = new QLabel(this);
+  lblDataSources->setObjectName("lblDataSources");
+  sources->addWidget(cboDataSource, 1);
+  sources->addWidget(lblDataSources, 1);
+  left->addLayout(sources);
   left->addWidget(new QLabel("2. Select a Database Table Name", this));
   trvData = new QTreeWidget(this);
   trvData->setObjectName("trvData");
@@ -144,6 +170,7 @@ void frmLinkData::BuildControls() {
   layout->addLayout(right);
 
   connect(cmdBrowse, &QPushButton::clicked, this, &frmLinkData::cmdBrowse_Click);
+  connect(cboDataSource, &QComboBox::activated, this, &frmLinkData::cboDataSource_Click);
   connect(trvData, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) {
     if (node->data(0, NodeTagRole).toString() == TableTag) FillLinkGrid(node);
   });
@@ -160,6 +187,7 @@ void frmLinkData::Form_Load() {
   SourceConnOpen = false;
   SourcePath = AppPath();
   ShowWholeText(*txtPath, Text(SourcePath));
+  ListDataSources();
   if (LinkItemIndex < 1 || LinkItemIndex > ItemCount) return;
   setWindowTitle(Text("Link Data For: " + Items[LinkItemIndex].Name));
   if (!GetObjectLink(LinkItemIndex)) {
@@ -193,20 +221,50 @@ void frmLinkData::cmdBrowse_Click() {
   OpenSourceDatabase();
 }
 
+// ---- The data sources ---------------------------------------------------------------------
+
+// The configured data sources into the list, none chosen; without any, the
+// message in the list's place.
+void frmLinkData::ListDataSources() {
+  const OdbcCatalogue catalogue = ReadOdbcCatalogue();
+  cboDataSource->clear();
+  for (const String& name : catalogue.DataSources) cboDataSource->addItem(Text(name));
+  cboDataSource->setCurrentIndex(-1);
+  const bool none = catalogue.DataSources.empty();
+  cboDataSource->setVisible(!none);
+  lblDataSources->setVisible(none);
+  if (catalogue.Error.Number != DbErrNone)
+    lblDataSources->setText(Text("The data sources cannot be listed: " + catalogue.Error.Description));
+  else
+    lblDataSources->setText(NoDataSourceText);
+}
+
+void frmLinkData::cboDataSource_Click(int index) {
+  if (index < 0) return;
+  const String path = DataSourcePath(Std(cboDataSource->itemText(index)));
+  if (path == SourcePath) return;
+  PreviousPath = SourcePath;
+  SourcePath = path;
+  OpenSourceDatabase();
+}
+
 // ---- The source database: tree and grid ------------------------------------------------------
 
 void frmLinkData::CloseSource() {
-  if (SourceConnOpen) SourceConn->Close();
+  SourceConn.reset();
   SourceConnOpen = false;
 }
 
 void frmLinkData::OpenSourceDatabase() {
   ShowWholeText(*txtPath, Text(SourcePath));
+  cboDataSource->setCurrentIndex(cboDataSource->findText(Text(DataSourceOfPath(SourcePath)), Qt::MatchExactly));
   Image1->clear();
   CloseSource();
   trvData->clear();
-  if (!SourceConn->Open(SourcePath, OpenMode::ReadOnly)) {
-    MsgBox("Unexpected Error: " + SourceConn->Error().Description);
+  DbError error;
+  SourceConn = OpenLinkSource(SourcePath, error);
+  if (SourceConn == nullptr) {
+    MsgBox("Unexpected Error: " + error.Description);
     return;
   }
   SourceConnOpen = true;
@@ -226,14 +284,17 @@ void frmLinkData::FillTableTree() {
 
 void frmLinkData::AddColumnNodes(QTreeWidgetItem* node) {
   if (node->childCount() > 0) return;
-  Recordset rows;
-  if (!rows.Open(*SourceConn, Std(node->text(0)))) return;
-  for (int i = 0; i < rows.FieldCount(); ++i) {
-    auto* child = new QTreeWidgetItem(node, QStringList{Text(rows.FieldName(i))});
+  std::vector<SourceField> fields;
+  if (!SourceConn->Fields(Std(node->text(0)), fields)) return;
+  for (const SourceField& field : fields) {
+    auto* child = new QTreeWidgetItem(node, QStringList{Text(field.Name)});
     child->setData(0, NodeTagRole, ColumnTag);
   }
 }
 
+// The grid: row 0 the field names, then one row per record. A column is as
+// wide as its name, or as its widest value when its field is an ordinary
+// one; long text and binary fields keep the width of their name.
 void frmLinkData::FillLinkGrid(QTreeWidgetItem* node) {
   const String table = Std(node->text(0));
   lblCount->setText(Text("Records in Table: " + table));
@@ -242,33 +303,36 @@ void frmLinkData::FillLinkGrid(QTreeWidgetItem* node) {
   LastImageRow = -1;
   MSFlexGrid1->clear();
   MSFlexGrid1->setRowCount(1);
-  Recordset rows;
-  if (!rows.Open(*SourceConn, table)) {
-    MSFlexGrid1->setColumnCount(0);
-    return;
-  }
+  MSFlexGrid1->setColumnCount(0);
+  if (!SourceConnOpen) return;
   const QFontMetrics metrics(MSFlexGrid1->font());
-  const int fields = rows.FieldCount();
-  MSFlexGrid1->setColumnCount(fields);
-  std::vector<int> widths(static_cast<size_t>(fields));
-  for (int i = 0; i < fields; ++i) {
-    const QString name = Text(rows.FieldName(i));
-    MSFlexGrid1->setItem(0, i, new QTableWidgetItem(name));
-    if (name.toUpper() == ImageField) HasImageField = true;
-    widths[static_cast<size_t>(i)] = metrics.horizontalAdvance(name);
-  }
+  std::vector<int> widths;   // widest text of each column so far, pixels
+  std::vector<bool> widens;  // the column's values widen it
   int row = 0;
-  for (; !rows.Eof(); rows.MoveNext()) {
-    MSFlexGrid1->setRowCount(++row + 1);
-    for (int i = 0; i < fields; ++i) {
-      const QString text = CellText(rows, i);
-      MSFlexGrid1->setItem(row, i, new QTableWidgetItem(text));
-      widths[static_cast<size_t>(i)] = std::max(widths[static_cast<size_t>(i)], metrics.horizontalAdvance(text));
+  const auto header = [&](const std::vector<SourceField>& fields) {
+    MSFlexGrid1->setColumnCount(static_cast<int>(fields.size()));
+    for (size_t i = 0; i < fields.size(); ++i) {
+      const QString name = Text(fields[i].Name);
+      MSFlexGrid1->setItem(0, static_cast<int>(i), new QTableWidgetItem(name));
+      if (SameTextNoCase(fields[i].Name, ImageField)) HasImageField = true;
+      widths.push_back(metrics.horizontalAdvance(name));
+      widens.push_back(!fields[i].Long);
     }
-  }
+  };
+  const auto record = [&](const std::vector<DbValue>& values) {
+    MSFlexGrid1->setRowCount(++row + 1);
+    for (size_t i = 0; i < values.size() && i < widths.size(); ++i) {
+      const QString text = CellText(values[i]);
+      MSFlexGrid1->setItem(row, static_cast<int>(i), new QTableWidgetItem(text));
+      if (widens[i]) widths[i] = std::max(widths[i], metrics.horizontalAdvance(text));
+    }
+    return true;
+  };
+  const bool read = SourceConn->ReadRows(table, header, record);
   ShowWholeText(*txtTable, Text(table));
   txtCount->setText(QString::number(row));
-  for (int i = 0; i < fields; ++i) MSFlexGrid1->setColumnWidth(i, widths[static_cast<size_t>(i)] + ColumnMargin);
+  for (size_t i = 0; i < widths.size(); ++i) MSFlexGrid1->setColumnWidth(static_cast<int>(i), widths[i] + ColumnMargin);
+  if (!read) MsgBox("Unexpected Error: " + SourceConn->Error().Description);
 }
 
 void frmLinkData::ClickCell(int row, int column) {
@@ -301,18 +365,29 @@ void frmLinkData::SelectLinkedCell() {
 
 // ---- The picture -------------------------------------------------------------------------------
 
+// The picture of the current grid row's Image field, read again from the
+// source (record r of the table). A failure leaves the picture empty.
 void frmLinkData::ShowLinkImage() {
   Image1->clear();
   ++imageLoads_;
   const int row = MSFlexGrid1->currentRow();
   if (row < 1 || !SourceConnOpen) return;
-  Recordset rows;
-  if (!rows.Open(*SourceConn, Std(txtTable->text())) || rows.FieldIndex(ImageField) < 0 || !rows.Move(row - 1) ||
-      rows.Eof() || rows.Field(ImageField).IsNull())
-    return;
-  const Bytes bytes = rows.Field(ImageField).AsBytes();
+  int imageField = -1;  // its ordinal
+  int at = 0;           // records read
+  Bytes bytes;
+  const auto fields = [&](const std::vector<SourceField>& all) {
+    for (size_t i = 0; i < all.size() && imageField < 0; ++i)
+      if (SameTextNoCase(all[i].Name, ImageField)) imageField = static_cast<int>(i);
+  };
+  const auto record = [&](const std::vector<DbValue>& values) {
+    if (++at < row) return true;
+    if (imageField >= 0 && static_cast<size_t>(imageField) < values.size()) bytes = PictureBytes(values[imageField]);
+    return false;
+  };
   QImage picture;
-  if (rows.Failed() || !picture.loadFromData(bytes.data(), static_cast<int>(bytes.size()))) return;
+  if (!SourceConn->ReadRows(Std(txtTable->text()), fields, record) || bytes.empty() ||
+      !picture.loadFromData(bytes.data(), static_cast<int>(bytes.size())))
+    return;
   Image1->setPixmap(QPixmap::fromImage(picture));
 }
 

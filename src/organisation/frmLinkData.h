@@ -1,8 +1,15 @@
-// frmLinkData: "Link Data For:". Browses a database file (its tables with
-// their fields as a tree, the rows of a chosen table as a grid) so that one
-// cell can be chosen as the key of the link of the component LinkItemIndex,
-// and sets or clears that link. A field named "Image" holding picture bytes
-// is shown as a picture of the chosen row, decoded in memory.
+// frmLinkData: "Link Data For:". Browses a database file or an ODBC data
+// source (its tables with their fields as a tree, the rows of a chosen table
+// as a grid) so that one cell can be chosen as the key of the link of the
+// component LinkItemIndex, and sets or clears that link. A field named
+// "Image" holding picture bytes is shown as a picture of the chosen row,
+// decoded in memory.
+//
+// The configured data sources are listed under the Browse button; choosing
+// one opens it as Browse opens a file, and its path ("ODBC;DSN=name") is
+// the link's path, so a link into it is a remote link. Without a data source
+// the list's place says "No data source is configured." and files work as
+// ever.
 //
 // Table and field names reach the database only as they were listed by the
 // database itself; values only as bound parameters.
@@ -13,6 +20,7 @@
 
 #include "platform/Types.h"
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -23,7 +31,7 @@ class QTreeWidgetItem;
 
 namespace lintavo {
 
-class Connection;
+class LinkSource;
 
 class frmLinkData : public QDialog {
   Q_OBJECT
@@ -33,6 +41,8 @@ class frmLinkData : public QDialog {
 
   QLineEdit* txtPath = nullptr;
   QPushButton* cmdBrowse = nullptr;
+  QComboBox* cboDataSource = nullptr;  // the configured data sources; none chosen while a file is open
+  QLabel* lblDataSources = nullptr;    // in the list's place when there is no data source to list
   QTreeWidget* trvData = nullptr;
   QTableWidget* MSFlexGrid1 = nullptr;  // row 0 the field names, rows 1 .. n the records
   QLabel* lblCount = nullptr;
@@ -54,6 +64,8 @@ class frmLinkData : public QDialog {
   void BuildControls();
   void Form_Load();
   void cmdBrowse_Click();
+  void ListDataSources();
+  void cboDataSource_Click(int index);
   void OpenSourceDatabase();
   void FillTableTree();
   void AddColumnNodes(QTreeWidgetItem* node);
@@ -69,7 +81,7 @@ class frmLinkData : public QDialog {
   String SourcePath;
   String PreviousPath;
   String ChosenFile;
-  std::unique_ptr<Connection> SourceConn;
+  std::unique_ptr<LinkSource> SourceConn;  // the open file or data source; null while none is open
   bool SourceConnOpen = false;
   bool HasImageField = false;
   Long LastImageRow = -1;

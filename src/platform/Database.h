@@ -50,6 +50,7 @@ enum DbErrorNumber : Long {
   DbErrOverflow = 10008,      // a number outside the range of the type asked for
   DbErrFileMoved = 10009,     // the file was deleted, replaced or renamed while the connection wrote it
   DbErrRowNotChanged = 10010,  // an update or delete of a row by its key changed no row
+  DbErrOdbc = 10011,           // an ODBC call failed: the description is its diagnostic (Odbc.h)
 };
 
 struct DbError {
@@ -75,6 +76,8 @@ class DbValue {
   DbValue(const String& value) : value_(value) {}
   DbValue(const char* value) : value_(String(value)) {}
   DbValue(const Bytes& value) : value_(value) {}
+
+  bool operator==(const DbValue& other) const = default;  // the same kind and the same value
 
   bool IsNull() const { return std::holds_alternative<std::monostate>(value_); }
   bool IsText() const { return std::holds_alternative<String>(value_); }

@@ -224,6 +224,8 @@ bool FieldRef::TryRead(T& out, Convert convert) const {
 bool FieldRef::TryDouble(Double& out) const { return TryRead<Double>(out, RealFrom); }
 bool FieldRef::TryText(String& out) const { return TryRead<String>(out, TextFrom); }
 
+DbValue FieldRef::Value() const { return rs_->CurrentValue(index_); }
+
 bool FieldRef::IsNull() const {
   DbCell cell;
   return rs_->ReadCell(index_, cell) && cell.Type == SQLITE_NULL;
@@ -495,6 +497,12 @@ bool Recordset::Find(const String& column, const DbValue& value, TextMatch match
 String Recordset::FieldName(int index) const {
   if (index < 0 || index >= FieldCount()) return "";
   return names_[static_cast<std::size_t>(index)];
+}
+
+String Recordset::FieldTypeName(int index) const {
+  if (index < 0 || index >= FieldCount()) return "";
+  const char* declared = sqlite3_column_decltype(read_.Get(), index + 1);  // column 0 is the rowid
+  return declared != nullptr ? declared : "";
 }
 
 int Recordset::FieldIndex(const String& name) const {

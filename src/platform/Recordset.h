@@ -79,6 +79,9 @@ class FieldRef {
   // A whole number within low..high in one read: false for Null, for a value
   // of another kind and for one outside the range (out unchanged, no failure).
   bool TryWhole(std::int64_t low, std::int64_t high, std::int64_t& out) const;
+  // The value as stored, of whatever kind (Null, whole, real, text, bytes);
+  // Null on failure.
+  DbValue Value() const;
 
   // Writing starts a change of the current row unless AddNew started a new
   // one; Update stores it. Yes/No columns take Flag(...) through SetLong.
@@ -139,6 +142,9 @@ class Recordset {
   int FieldCount() const { return static_cast<int>(names_.size()); }
   String FieldName(int index) const;         // "" outside 0..FieldCount()-1
   int FieldIndex(const String& name) const;  // case ignored; -1 when there is none
+  // The column's type as declared in the table ("VARCHAR(20)", "BLOB"); ""
+  // when it has none or outside 0..FieldCount()-1.
+  String FieldTypeName(int index) const;
   FieldRef Field(int index) { return FieldRef(this, index); }
   FieldRef Field(const String& name);  // an unknown name is a failure
 

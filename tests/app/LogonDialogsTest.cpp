@@ -1,13 +1,11 @@
 // The database log-on dialog and the ODBC data-source dialog.
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <cstdlib>
 
 #include "app/frmLogin.h"
 #include "app/frmODBCLogon.h"
 #include "model/Top.h"
+#include "support/OdbcConfig.h"
 #include "support/ProgramTest.h"
 
 namespace lintavo {
@@ -66,21 +64,10 @@ TEST_F(LogonDialogsTest, DataSourceListsAndTheirChoiceShapeTheConnection) {
 }
 
 TEST_F(LogonDialogsTest, TheCatalogueIsWhatTheDriverManagerKnows) {
-  const String folder = ScratchPath("odbc");
-  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
-  const auto write = [](const String& path, const char* text) {
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-  };
-  write(folder + "/odbcinst.ini", "[Test Driver]\nDriver=/nonexistent/libtest.so\n");
-  write(folder + "/odbc.ini", "[TestSource]\nDriver=Test Driver\n");
-  write(folder + "/user.ini", "");
-  setenv("ODBCSYSINI", folder.c_str(), 1);
-  setenv("ODBCINI", (folder + "/user.ini").c_str(), 1);
+  WriteOdbcConfig("[Test Driver]\nDriver=/nonexistent/libtest.so\n", "[TestSource]\nDriver=Test Driver\n");
   const OdbcCatalogue catalogue = ReadOdbcCatalogue();
-  unsetenv("ODBCSYSINI");
-  unsetenv("ODBCINI");
+  ConfigureNoDataSource();
+  EXPECT_EQ(catalogue.Error.Number, DbErrNone) << catalogue.Error.Description;
   EXPECT_EQ(catalogue.DataSources, std::vector<String>{"TestSource"});
   EXPECT_EQ(catalogue.Drivers, std::vector<String>{"Test Driver"});
 }

@@ -1,6 +1,9 @@
 // Component links: LinkTable rows written and read through the link data
-// dialog, against real database files in the test folder.
+// dialog, against real database files in the test folder and, where the
+// SQLite ODBC driver is installed, ODBC data sources over such files.
 #include <QBuffer>
+#include <QComboBox>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "organisation/LinkHand.h"
+#include "organisation/LinkSource.h"
 #include "organisation/frmCompEdit.h"
 #include "organisation/frmLinkData.h"
 #include "platform/Colors.h"
@@ -16,6 +20,7 @@
 #include "platform/Prompts.h"
 #include "platform/Services.h"
 #include "storage/StoredDrawing.h"
+#include "support/OdbcConfig.h"
 
 namespace lintavo {
 namespace {
@@ -26,6 +31,11 @@ class frmLinkDataTest : public StoredDrawingTest {
     StoredDrawingTest::SetUp();
     CompDbPath = DwgDbPath;  // Set Link and Clear Link store the component
     valve_ = Definition("Valve", 1);
+    ConfigureNoDataSource();
+  }
+  void TearDown() override {
+    ConfigureNoDataSource();
+    StoredDrawingTest::TearDown();
   }
   // A loaded component of nlines lines (geometry is not needed here).
   static Long Definition(const String& name, Long nlines) {
@@ -72,6 +82,44 @@ class frmLinkDataTest : public StoredDrawingTest {
     dialog.cmdLink->click();
   }
   Long LinkRows() { return static_cast<Long>(Db().Number("SELECT count(*) FROM LinkTable")); }
+  static void ChooseDataSource(frmLinkData& dialog, const QString& name) {
+    const int index = dialog.cboDataSource->findText(name, Qt::MatchExactly);
+    ASSERT_GE(index, 0) << name.toStdString();
+    dialog.cboDataSource->setCurrentIndex(index);
+    emit dialog.cboDataSource->activated(index);
+  }
+  // What the dialog shows of its open source, line by line: each table with
+  // its fields, then its grid opened: record count, cells, column widths.
+  static std::vector<String> Shown(frmLinkData& dialog) {
+    std::vector<String> shown;
+    for (int t = 0; t < dialog.trvData->topLevelItemCount(); ++t) {
+      QTreeWidgetItem* node = dialog.trvData->topLevelItem(t);
+      String line = node->text(0).toStdString() + ":";
+      for (int c = 0; c < node->childCount(); ++c) line += " " + node->child(c)->text(0).toStdString();
+      shown.push_back(line);
+      emit dialog.trvData->itemClicked(node, 0);
+      shown.push_back("records " + dialog.txtCount->text().toStdString());
+      QTableWidget& grid = *dialog.MSFlexGrid1;
+      for (int r = 0; r < grid.rowCount(); ++r) {
+        String cells;
+        for (int c = 0; c < grid.columnCount(); ++c) cells += grid.item(r, c)->text().toStdString() + "|";
+        shown.push_back(cells);
+      }
+      String widths = "widths";
+      for (int c = 0; c < grid.columnCount(); ++c) widths += " " + std::to_string(grid.columnWidth(c));
+      shown.push_back(widths);
+    }
+    return shown;
+  }
+  // Parts.mdb with a second table of numbers, long text and a key of its own.
+  String PartsAndPrices() {
+    const String path = PartsDatabase();
+    TestDatabase db(path, true);
+    db.Exec("CREATE TABLE Prices (Code VARCHAR(10), Price REAL, Stock INTEGER, Note MEMO)");
+    db.Exec("INSERT INTO Prices VALUES ('P-1', 0.1, 12345678901, 'a note much wider than its field name'), "
+            "('P-2', 2.5, NULL, NULL), ('P-3', 1e-05, -4, '')");
+    return path;
+  }
   Long valve_ = 0;
 };
 
@@ -215,6 +263,144 @@ TEST_F(frmLinkDataTest, AFailedSaveIsReportedAndKeepsTheLink) {
     if (prompt.kind == PromptKind::MessageBox && prompt.title == "Save Link Data: Valve")
       reported = prompt.text.rfind(std::to_string(DbErrFileNotFound) + ": ", 0) == 0;
   EXPECT_TRUE(reported);
+}
+
+TEST_F(frmLinkDataTest, WithoutADataSourceTheDialogSaysSoAndStillOpensAFile) {
+  const String parts = PartsDatabase();
+  ShowLinks(valve_, [&](frmLinkData& dialog) {
+    EXPECT_FALSE(dialog.cboDataSource->isVisible());
+    EXPECT_TRUE(dialog.lblDataSources->isVisible());
+    EXPECT_EQ(dialog.lblDataSources->text(), "No data source is configured.");
+    LinkCell(dialog, parts, "Parts", 3, 0);
+    EXPECT_EQ(dialog.txtCount->text(), "3");
+  });
+  EXPECT_EQ(Items[valve_].LinkType, LinkRemote);
+  EXPECT_EQ(Items[valve_].PartNumber, "P-3");
+}
+
+// Ordinary fields widen their column to their widest value; long text and
+// binary fields keep the width of their name.
+TEST_F(frmLinkDataTest, OnlyOrdinaryFieldsWidenTheirColumns) {
+  const String wide = "a value much wider than any field name here";
+  Db().Exec("CREATE TABLE Notes (Code VARCHAR(60), Memo MEMO, Plain TEXT, Blob BLOB, Big LONGTEXT)");
+  Db().Exec("INSERT INTO Notes VALUES ('" + wide + "', '" + wide + "', '" + wide + "', x'00', '" + wide + "')");
+  ShowLinks(valve_, [&](frmLinkData& dialog) {
+    Responder().AnswerFile(DwgDbPath);
+    dialog.cmdBrowse->click();
+    OpenTable(dialog, "Notes");
+    const int text = QFontMetrics(dialog.MSFlexGrid1->font()).horizontalAdvance(QString::fromStdString(wide));
+    const struct { int column; bool widened; } cases[] = {{0, true}, {1, false}, {2, true}, {3, false}, {4, false}};
+    for (const auto& c : cases)
+      EXPECT_EQ(dialog.MSFlexGrid1->columnWidth(c.column) > text, c.widened) << "column " << c.column;
+  });
+}
+
+TEST(LinkSourceTypes, LongTypesAreTheLongTextAndBinaryOnes) {
+  const std::pair<const char*, bool> cases[] = {
+      {"TEXT", false},  {"VARCHAR(20)", false}, {"", false},          {"INTEGER", false}, {"REAL", false},
+      {"MEMO", true},   {"LONGTEXT", true},     {"longvarchar", true}, {"BLOB", true},    {"VARBINARY(8)", true},
+  };
+  for (const auto& [type, isLong] : cases) EXPECT_EQ(IsLongFieldType(type), isLong) << type;
+  EXPECT_EQ(DataSourcePath("My Parts"), "ODBC;DSN=My Parts");
+  EXPECT_EQ(DataSourceOfPath("odbc;dsn=My Parts;UID=x"), "My Parts");
+  EXPECT_EQ(DataSourceOfPath("/home/me/ODBC;DSN=x.mdb"), "");
+}
+
+TEST_F(frmLinkDataTest, ADataSourceShowsTheSameTreeAndGridAsItsFile) {
+  SKIP_WITHOUT_SQLITE_ODBC();
+  const String parts = PartsAndPrices();
+  ConfigureSqliteDataSource("Parts Source", parts);
+  ShowLinks(valve_, [&](frmLinkData& dialog) {
+    ASSERT_TRUE(dialog.cboDataSource->isVisible());
+    EXPECT_FALSE(dialog.lblDataSources->isVisible());
+    ASSERT_EQ(dialog.cboDataSource->count(), 1);
+    EXPECT_EQ(dialog.cboDataSource->currentIndex(), -1);
+    Responder().AnswerFile(parts);
+    dialog.cmdBrowse->click();
+    const std::vector<String> asFile = Shown(dialog);
+    ChooseDataSource(dialog, "Parts Source");
+    EXPECT_EQ(dialog.txtPath->text(), "ODBC;DSN=Parts Source");
+    const std::vector<String> asDataSource = Shown(dialog);
+    EXPECT_EQ(asDataSource, asFile);
+    ASSERT_EQ(asFile.size(), 14u);  // per table: tree line, count, four grid rows, widths
+    EXPECT_EQ(asFile[0], "Parts: PartNo Supplier Image");
+    EXPECT_EQ(asFile[7], "Prices: Code Price Stock Note");
+    EXPECT_EQ(asFile[8], "records 3");
+    EXPECT_EQ(asFile[10], "P-1|0.1|12345678901|a note much wider than its field name|");
+    EXPECT_EQ(asFile[12], "P-3|1E-05|-4||");
+    // The picture of a row comes through the data source too.
+    OpenTable(dialog, "Parts");
+    dialog.ClickCell(3, 1);
+    ASSERT_FALSE(dialog.Image1->pixmap().isNull());
+    EXPECT_EQ(dialog.Image1->pixmap().width(), 4);
+    // Browsing to a file again leaves the data source unchosen.
+    Responder().AnswerFile(DwgDbPath);
+    dialog.cmdBrowse->click();
+    EXPECT_EQ(dialog.cboDataSource->currentIndex(), -1);
+  });
+}
+
+TEST_F(frmLinkDataTest, ALinkToADataSourceRowIsStoredAndReopened) {
+  SKIP_WITHOUT_SQLITE_ODBC();
+  ConfigureSqliteDataSource("Parts Source", PartsDatabase());
+  ShowLinks(valve_, [&](frmLinkData& dialog) {
+    ChooseDataSource(dialog, "Parts Source");
+    OpenTable(dialog, "Parts");
+    dialog.ClickCell(2, 0);
+    dialog.cmdLink->click();
+    EXPECT_EQ(dialog.lblLinked->text(), "Item Is Linked");
+  });
+  EXPECT_EQ(Items[valve_].LinkType, LinkRemote);
+  EXPECT_EQ(Db().Rows("SELECT Path, TableName, FieldName, LinkData FROM LinkTable"),
+            (std::vector<std::vector<String>>{{"ODBC;DSN=Parts Source", "Parts", "PartNo", "P-2"}}));
+  LinkPath.clear();
+  EXPECT_TRUE(GetObjectLink(valve_));
+  EXPECT_EQ(LinkPath, "ODBC;DSN=Parts Source");
+  ShowLinks(valve_, [](frmLinkData& dialog) {
+    EXPECT_EQ(dialog.cboDataSource->currentText(), "Parts Source");
+    EXPECT_EQ(dialog.txtPath->text(), "ODBC;DSN=Parts Source");
+    EXPECT_EQ(dialog.lblLinked->text(), "Item Is Linked");
+    EXPECT_EQ(dialog.MSFlexGrid1->currentRow(), 2);
+    EXPECT_EQ(dialog.MSFlexGrid1->currentColumn(), 0);
+    EXPECT_EQ(dialog.txtData->text(), "P-2");
+  });
+  // A link into a data source that is not configured reopens on nothing, with the driver manager's reason.
+  Db().Exec("UPDATE LinkTable SET Path = 'ODBC;DSN=Gone Source'");
+  Responder().AnswerMsgBox(vbOK);
+  ShowLinks(valve_, [](frmLinkData& dialog) {
+    EXPECT_EQ(dialog.txtPath->text(), "ODBC;DSN=Gone Source");
+    EXPECT_EQ(dialog.cboDataSource->currentIndex(), -1);
+    EXPECT_EQ(dialog.trvData->topLevelItemCount(), 0);
+  });
+  const PromptRecord& shown = Responder().Prompts().end()[-2];  // before the window itself
+  EXPECT_EQ(shown.text.rfind("Unexpected Error: ", 0), 0u) << shown.text;
+  EXPECT_NE(shown.text.find("(IM002)"), String::npos) << shown.text;
+}
+
+TEST_F(frmLinkDataTest, QuotesInNamesAndValuesLinkThroughADataSource) {
+  SKIP_WITHOUT_SQLITE_ODBC();
+  const String path = ScratchPath("Quotes.mdb");
+  TestDatabase quotes(path, true);
+  quotes.Exec("CREATE TABLE \"It's \"\"Parts\"\"\" (\"Part \"\"No\"\"\" VARCHAR(20))");
+  quotes.Exec("INSERT INTO \"It's \"\"Parts\"\"\" VALUES ('x'), ('O''Brien \"7\"')");
+  ConfigureSqliteDataSource("Quote's", path);
+  ShowLinks(valve_, [&](frmLinkData& dialog) {
+    ChooseDataSource(dialog, "Quote's");
+    ASSERT_EQ(dialog.trvData->topLevelItemCount(), 1);
+    EXPECT_EQ(dialog.trvData->topLevelItem(0)->child(0)->text(0), "Part \"No\"");
+    OpenTable(dialog, "It's \"Parts\"");
+    dialog.ClickCell(2, 0);
+    dialog.cmdLink->click();
+  });
+  EXPECT_EQ(Items[valve_].LinkType, LinkRemote);
+  EXPECT_TRUE(GetObjectLink(valve_));
+  EXPECT_EQ(LinkTableName, "It's \"Parts\"");
+  EXPECT_EQ(LinkFieldName, "Part \"No\"");
+  EXPECT_EQ(LinkDataValue, "O'Brien \"7\"");
+  ShowLinks(valve_, [](frmLinkData& dialog) {
+    EXPECT_EQ(dialog.MSFlexGrid1->currentRow(), 2);
+    EXPECT_EQ(dialog.txtData->text(), "O'Brien \"7\"");
+  });
 }
 
 }  // namespace

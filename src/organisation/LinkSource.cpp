@@ -1,0 +1,156 @@
+// LinkSource: database files and ODBC data sources behind one reading
+// interface.
+//
+// Sections:
+//   Paths
+//   Fields
+//   A database file
+//   An ODBC data source
+//   Opening
+#include "organisation/LinkSource.h"
+
+#include "platform/Odbc.h"
+#include "platform/Recordset.h"
+#include "platform/TextCompare.h"
+
+namespace lintavo {
+
+// ---- Paths ---------------------------------------------------------------------------
+
+bool IsDataSourcePath(const String& path) {
+  const String prefix = DataSourcePathPrefix;
+  return path.size() >= prefix.size() && SameTextNoCase(path.substr(0, prefix.size()), prefix);
+}
+
+String DataSourcePath(const String& dataSource) { return DataSourcePathPrefix + dataSource; }
+
+String DataSourceOfPath(const String& path) {
+  if (!IsDataSourcePath(path)) return "";
+  const String rest = path.substr(String(DataSourcePathPrefix).size());
+  return rest.substr(0, rest.find(';'));
+}
+
+// ---- Fields --------------------------------------------------------------------------
+
+namespace {
+
+// Words that mark a declared type as one of long values, in capitals: long
+// text and memo types, and binary types of every kind.
+constexpr const char* LongTypeWords[] = {"BLOB", "CLOB", "MEMO", "LONG", "BINARY", "BYTEA", "IMAGE", "MEDIUMTEXT"};
+
+SourceField MakeField(const String& name, const String& typeName) {
+  return {name, typeName, IsLongFieldType(typeName)};
+}
+
+}  // namespace
+
+bool IsLongFieldType(const String& typeName) {
+  String upper = typeName;
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (const char* word : LongTypeWords)
+    if (upper.find(word) != String::npos) return true;
+  return false;
+}
+
+namespace {
+
+// ---- A database file -----------------------------------------------------------------
+
+class FileSource : public LinkSource {
+ public:
+  bool Open(const String& path) { return connection_.Open(path, OpenMode::ReadOnly) || Fail(connection_.Error()); }
+
+  bool TableNames(std::vector<String>& names) override {
+    return connection_.TableNames(names) || Fail(connection_.Error());
+  }
+
+  bool Fields(const String& table, std::vector<SourceField>& fields) override {
+    Recordset rows;
+    if (!rows.Open(connection_, table)) return Fail(rows.Error());
+    FieldsOf(rows, fields);
+    return true;
+  }
+
+  bool ReadRows(const String& table, const SourceFieldsReader& onFields, const SourceRowReader& eachRow) override {
+    Recordset rows;
+    if (!rows.Open(connection_, table)) return Fail(rows.Error());
+    std::vector<SourceField> fields;
+    FieldsOf(rows, fields);
+    onFields(fields);
+    std::vector<DbValue> values(fields.size());
+    for (; !rows.Eof(); rows.MoveNext()) {
+      for (size_t i = 0; i < values.size(); ++i) values[i] = rows.Field(static_cast<int>(i)).Value();
+      if (rows.Failed() || !eachRow(values)) break;
+    }
+    return !rows.Failed() || Fail(rows.Error());
+  }
+
+ private:
+  static void FieldsOf(const Recordset& rows, std::vector<SourceField>& fields) {
+    fields.clear();
+    for (int i = 0; i < rows.FieldCount(); ++i) fields.push_back(MakeField(rows.FieldName(i), rows.FieldTypeName(i)));
+  }
+
+  Connection connection_;  // read-only
+};
+
+// ---- An ODBC data source ----------------------------------------------------------------
+
+class DataSource : public LinkSource {
+ public:
+  bool Open(const String& name) { return connection_.Open(name) || Fail(connection_.Error()); }
+
+  bool TableNames(std::vector<String>& names) override {
+    return connection_.TableNames(names) || Fail(connection_.Error());
+  }
+
+  bool Fields(const String& table, std::vector<SourceField>& fields) override {
+    std::vector<OdbcColumn> columns;
+    if (!connection_.Columns(table, columns)) return Fail(connection_.Error());
+    FieldsOf(columns, fields);
+    return true;
+  }
+
+  bool ReadRows(const String& table, const SourceFieldsReader& onFields, const SourceRowReader& eachRow) override {
+    OdbcStatement rows;
+    if (!rows.Execute(connection_, "SELECT * FROM " + connection_.QuoteName(table))) return Fail(rows.Error());
+    std::vector<SourceField> fields;
+    FieldsOf(rows.Columns(), fields);
+    onFields(fields);
+    std::vector<DbValue> values;
+    while (rows.FetchRow(values))
+      if (!eachRow(values)) break;
+    return !rows.Failed() || Fail(rows.Error());
+  }
+
+ private:
+  static void FieldsOf(const std::vector<OdbcColumn>& columns, std::vector<SourceField>& fields) {
+    fields.clear();
+    for (const OdbcColumn& column : columns) fields.push_back(MakeField(column.Name, column.TypeName));
+  }
+
+  OdbcConnection connection_;
+};
+
+}  // namespace
+
+// ---- Opening ---------------------------------------------------------------------------
+
+namespace {
+
+// A source of kind Source opened on what (a path or a data source name).
+template <typename Source>
+std::unique_ptr<LinkSource> Opened(const String& what, DbError& error) {
+  auto source = std::make_unique<Source>();
+  if (source->Open(what)) return source;
+  error = source->Error();
+  return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<LinkSource> OpenLinkSource(const String& path, DbError& error) {
+  return IsDataSourcePath(path) ? Opened<DataSource>(DataSourceOfPath(path), error) : Opened<FileSource>(path, error);
+}
+
+}  // namespace lintavo

@@ -193,13 +193,7 @@ bool frmPreview::SetPageScale(Surface& printer) {
   if (!FitWindowToPage(page_, transform)) return false;
   ActiveDoc = &printer;
   PreviewMode = PreviewAllLayers = FlagTrue;
-  ViewPixMinX = RoundToLong(page_.LeftPx);
-  ViewPixMinY = RoundToLong(page_.TopPx);
-  ViewPixMaxX = RoundToLong(page_.WidthPx);
-  ViewPixMaxY = transform.PixMaxY;
-  ViewScaleX = ViewScaleY = transform.Scale;  // ViewZoom stays the preview's
-  ViewBaseX = transform.BaseX;
-  ViewBaseY = transform.BaseY;
+  LoadPrinterView(page_, transform);  // ViewZoom stays the preview's
   return true;
 }
 

@@ -118,6 +118,50 @@ TEST_F(PrintTest, FilePrintPutsTheShownObjectsOnOneLandscapePdfPageWithWorldYUpA
   EXPECT_EQ(doc_->Image(), screen);
 }
 
+// The bounding box of the ink within the box.
+QRect InkBounds(const QImage& image, const QRect& box) {
+  QRect bounds;
+  const QRect inside = box.intersected(image.rect());
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x)
+      if (InkAt(image, x, y)) bounds |= QRect(x, y, 1, 1);
+  return bounds;
+}
+
+TEST_F(PrintTest, PenWeightsAndPointMarksAreAsLargeOnPaperAsOnTheScreen) {
+  // Sizes in pixels of the screen, 1/96 inch; read back at 288 dots per inch,
+  // three dots to the screen pixel.
+  constexpr double dotsPerInch = 288, dotsPerScreenPixel = dotsPerInch / 96;
+  struct Case {
+    const char* name;
+    Integer weight;
+    Double y;
+    int screenPixels;  // the line's thickness
+  };
+  const Case cases[] = {{"thin", 0, 1, 1}, {"weight 3", 3, 2, 3}, {"weight 6", 6, 3, 6}};
+  for (const Case& c : cases) Objs[AddLine(1, c.y, 3, c.y)].Weight = c.weight;
+  AddObj(EntityPoint, 1);
+  AddPnt(5, 2);  // the upright cross 3 pixels left and 4 right of its centre
+  RefreshDocView(doc_);
+  const QString path = QString::fromStdString(ScratchPath("weights.pdf"));
+  PrintToPdf(path);
+  Responder().AnswerPrinter(true);
+  DrawingDriver::Choose("mnuFilePrint");
+  const PdfFirstPage pdf = ReadPdfFirstPage(path, dotsPerInch);
+  ASSERT_EQ(pdf.pageCount, 1);
+  const PrintedPageMap map(Printer().pageLayout(), pdf.image);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QPoint middle = map.At(2, c.y).toPoint();
+    const QRect ink = InkBounds(pdf.image, QRect(middle.x(), middle.y() - 30, 1, 61));  // a column across the line
+    EXPECT_NEAR(ink.height(), c.screenPixels * dotsPerScreenPixel, dotsPerScreenPixel);
+  }
+  const QPoint centre = map.At(5, 2).toPoint();
+  const QRect mark = InkBounds(pdf.image, QRect(centre - QPoint(30, 30), QSize(61, 61)));
+  EXPECT_NEAR(mark.width(), 7 * dotsPerScreenPixel, dotsPerScreenPixel);
+  EXPECT_NEAR(mark.height(), 7 * dotsPerScreenPixel, dotsPerScreenPixel);
+}
+
 TEST_F(PrintTest, AWindowWithNoHeightGetsNothingDrawnAndTheViewBack) {
   AddLine(1, 1, 3, 2);
   Surface* const window = ActiveDoc;

@@ -140,7 +140,9 @@ void frmPreview::Form_Load() {
   Picture1->Cls();
   RestorePageScale();
   if (Printer().isValid()) {
-    Printer().setPageOrientation(QPageLayout::Landscape);  // the page measured as it prints
+    // The page measured as it prints: landscape and at the job's resolution,
+    // which "Print  To Scale" sets again and frames the drawing for.
+    ApplyPrintJobSettings();
     MeasurePage();
   }
   if (ObjCount > 0) {

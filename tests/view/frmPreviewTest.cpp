@@ -106,6 +106,7 @@ TEST_F(frmPreviewTest, ThePrintedBorderAndTitleBlockSitOnTheInsetAtThePrinterRes
 TEST_F(frmPreviewTest, PrintsThePictureAndToScaleOnLandscapePagesAndSetupCancelKeepsThePage) {
   AddLine(1, 1, 3, 2);
   PrintToPdf("first.pdf");
+  Printer().setResolution(72);  // as a printer nothing has printed on yet: not the job's resolution
   const QString image = QString::fromStdString(ScratchPath("image.pdf"));
   const QString scale = QString::fromStdString(ScratchPath("scale.pdf"));
   QImage picture;

@@ -2,9 +2,16 @@
 #include "platform/PrinterSurface.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <QPrinter>
 
 namespace lintavo {
+
+namespace {
+
+constexpr double ScreenDpi = 96;  // pixels per inch of the usual screen, the program's sizes are given in
+
+}  // namespace
 
 PrinterSurface::PrinterSurface(QPrinter& printer) : printer_(printer) {}
 
@@ -21,6 +28,8 @@ int PrinterSurface::DeviceHeight() const {
 }
 
 double PrinterSurface::DeviceDpi() const { return printer_.resolution(); }
+
+double PrinterSurface::PixelSpan() const { return std::max(1.0, DeviceDpi() / ScreenDpi); }
 
 void PrinterSurface::WithPainter(const std::function<void(QPainter&)>& draw) {
   if (!painter_) painter_ = std::make_unique<QPainter>(&printer_);

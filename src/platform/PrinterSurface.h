@@ -26,6 +26,7 @@ class PrinterSurface : public Surface {
   int DeviceWidth() const override;
   int DeviceHeight() const override;
   double DeviceDpi() const override;
+  double PixelSpan() const override;  // the printer's pixels in a pixel of the usual screen
 
  protected:
   QPaintDevice* PaintDevice() override;

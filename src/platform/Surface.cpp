@@ -124,7 +124,10 @@ void Surface::StrokePainter(const DevicePoint* points, int count, bool closed) {
     SetPainterMode(painter);
     QPen pen(ToQColor(ForeColor));
     if (ThinPen()) {
-      pen.setWidth(0);  // one device pixel whatever the resolution
+      // One pixel: on a screen one device pixel whatever the resolution, on
+      // a printer a screen pixel wide, and the dash runs, counted in pen
+      // widths, keep their length with it.
+      pen.setWidthF(PixelSpan() > 1 ? PixelSpan() : 0);
       pen.setCapStyle(Qt::FlatCap);
       DashPattern dashes = DashPatternOfStyle(DrawStyle);
       if (dashes.count > 0) {
@@ -176,7 +179,7 @@ void Surface::PixelDevice(int x, int y, Long color, bool throughDrawMode) {
     RasterPixel(*raster, x, y, ToPixel(color), mode);
   } else {
     WithPainter([&](QPainter& painter) {
-      painter.setPen(QPen(ToQColor(color), 0));
+      painter.setPen(QPen(ToQColor(color), PixelSpan() > 1 ? PixelSpan() : 0));
       painter.drawPoint(x, y);
     });
   }

@@ -104,6 +104,10 @@ class Surface {
   virtual int DeviceWidth() const = 0;
   virtual int DeviceHeight() const = 0;
   virtual double DeviceDpi() const = 0;
+  // Device pixels that one pixel of the program's own sizes (pen weights,
+  // point marks, the thin pen) spans: 1 on screens and pictures; on a
+  // printer, whose pixels are far finer, as many as make a screen pixel.
+  virtual double PixelSpan() const { return 1; }
 
   // Strokes the polyline through n points with the current pen; closed joins
   // the last point to the first. Every segment leaves out its end pixel, so

@@ -90,7 +90,7 @@ bool IsUnloadable(Integer kind, const String& name) {
 void SetPenWidth(Integer Weight, Single WidthFactor) {
   // Thin entities with a width get a pen as wide as the width under the zoom.
   if (Weight >= 2)
-    SetDrawWidth(Weight);
+    SetDrawWeight(Weight);
   else if (WidthFactor > 1)
     SetDrawWidthScaled(RoundToInteger(ViewScaleX * WidthFactor));
   else

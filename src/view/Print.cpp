@@ -44,14 +44,6 @@ struct BorrowedState {
   }
 };
 
-void LoadPrinterTransform(const PrinterTransform& transform) {
-  ViewZoom = transform.Zoom;
-  ViewScaleX = ViewScaleY = transform.Scale;
-  ViewBaseX = transform.BaseX;
-  ViewBaseY = transform.BaseY;
-  ViewPixMaxY = transform.PixMaxY;
-}
-
 void DrawShownObjects(Long DwgNo) {
   for (Long i = 1; i <= ObjCount; ++i) {
     const ObjRec& obj = Objs[i];
@@ -127,17 +119,29 @@ bool FitWindowToPage(const PrinterPage& page, PrinterTransform& transform) {
   return true;
 }
 
+void LoadPrinterView(const PrinterPage& page, const PrinterTransform& transform) {
+  ViewPixMinX = RoundToLong(page.LeftPx);
+  ViewPixMinY = RoundToLong(page.TopPx);
+  ViewPixMaxX = RoundToLong(page.WidthPx);
+  ViewPixMaxY = transform.PixMaxY;
+  ViewScaleX = ViewScaleY = transform.Scale;
+  ViewBaseX = transform.BaseX;
+  ViewBaseY = transform.BaseY;
+}
+
 bool DrawPrintedPage(Surface& page, Long DwgNo) {
   const BorrowedState borrowed;
   // The scale comes first: a page that cannot be framed gets nothing drawn.
+  const PrinterPage measured = MeasurePrinterPage(page);
   PrinterTransform transform;
-  if (!FitWindowToPage(MeasurePrinterPage(page), transform)) return false;
+  if (!FitWindowToPage(measured, transform)) return false;
   // The layer test judges each object by its layer's own shown flag and does
   // not ask the page for a current layer.
   PreviewMode = FlagTrue;
   PreviewAllLayers = FlagTrue;
   ActiveDoc = &page;
-  LoadPrinterTransform(transform);
+  LoadPrinterView(measured, transform);
+  ViewZoom = transform.Zoom;
   DrawShownObjects(DwgNo);
   borrowed.Restore();
   return true;

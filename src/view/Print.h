@@ -50,6 +50,10 @@ struct PrinterTransform {
 };
 // False when the window or the page has no extent: no scale fits.
 bool FitWindowToPage(const PrinterPage& page, PrinterTransform& transform);
+// Loads the transform into the view cache with the page's pixel bounds, so
+// that shapes are culled against the paper, not against the window the view
+// came from. The view's zoom is left as it is.
+void LoadPrinterView(const PrinterPage& page, const PrinterTransform& transform);
 
 // ---- The job --------------------------------------------------------------------------
 enum class PrintOutcome {

@@ -126,6 +126,10 @@ void SetDrawWidth(Integer Width) {
   if (Width < 10) ActiveDoc->DrawWidth = Width;
 }
 
+void SetDrawWeight(Integer Weight) {
+  if (Weight < 10) ActiveDoc->DrawWidth = RoundToInteger(Weight * ActiveDoc->PixelSpan());
+}
+
 void SetDrawWidthScaled(Integer Width) {
   if (Width >= 200) return;
   ActiveDoc->DrawWidth = Width == 0 ? 1 : Width;
@@ -251,22 +255,33 @@ bool BeyondViewSide(Double X1, Double Y1, Double X2, Double Y2) {
 
 // ---- Point marks ---------------------------------------------------------------------
 
+namespace {
+
+// A stroke of a mark about its centre pixel (px, py), the offsets in pixels
+// of the screen: a mark is as large on paper as on the screen.
+void MarkStroke(Single px, Single py, Single dx1, Single dy1, Single dx2, Single dy2) {
+  const Single span = static_cast<Single>(ActiveDoc->PixelSpan());
+  GdiLine(px + dx1 * span, py + dy1 * span, px + dx2 * span, py + dy2 * span);
+}
+
+}  // namespace
+
 void DrawConPntMark(Double X, Double Y) {
   Single px = 0, py = 0;
   if (!MarkCentre(X, Y, px, py)) return;
   MarkPen pen(ConPntColor);
-  GdiLine(px - 3, py - 3, px + 4, py + 4);
-  GdiLine(px - 3, py + 3, px + 4, py - 4);
+  MarkStroke(px, py, -3, -3, 4, 4);
+  MarkStroke(px, py, -3, 3, 4, -4);
 }
 
 void DrawRefPntMark(Double X, Double Y) {
   Single px = 0, py = 0;
   if (!MarkCentre(X, Y, px, py)) return;
   MarkPen pen(RefPntColor);
-  GdiLine(px - 3, py, px + 4, py);
-  GdiLine(px, py + 3, px, py - 3);
-  GdiLine(px - 2, py - 2, px + 2, py + 2);
-  GdiLine(px - 2, py + 2, px + 2, py - 2);
+  MarkStroke(px, py, -3, 0, 4, 0);
+  MarkStroke(px, py, 0, 3, 0, -3);
+  MarkStroke(px, py, -2, -2, 2, 2);
+  MarkStroke(px, py, -2, 2, 2, -2);
 }
 
 void DrawStdPntMark(Double X, Double Y) {
@@ -274,8 +289,8 @@ void DrawStdPntMark(Double X, Double Y) {
   if (!MarkCentre(X, Y, px, py)) return;
   SetDrawWidth(1);
   SetDrawStyle(1);
-  GdiLine(px - 3, py, px + 4, py);
-  GdiLine(px, py + 3, px, py - 4);
+  MarkStroke(px, py, -3, 0, 4, 0);
+  MarkStroke(px, py, 0, 3, 0, -4);
 }
 
 // ---- Extents and entity points ---------------------------------------------------------

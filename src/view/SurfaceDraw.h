@@ -94,6 +94,9 @@ void SetForeColor(Long Color);
 void SetBackColor(Long Color);
 void SetDrawMode(Integer Mode);         // 1..16
 void SetDrawWidth(Integer Width);       // fixed weights: below 10
+// An entity's pen weight in pixels of the screen (below 10): as many of the
+// surface's pixels as make that many screen pixels, so it keeps its weight on paper.
+void SetDrawWeight(Integer Weight);
 void SetDrawWidthScaled(Integer Width);  // widths from the zoom: below 200; 0 gives 1
 void SetDrawStyle(Integer Style);       // 0..6
 

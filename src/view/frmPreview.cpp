@@ -140,7 +140,9 @@ void frmPreview::Form_Load() {
   Picture1->Cls();
   RestorePageScale();
   if (Printer().isValid()) {
-    Printer().setPageOrientation(QPageLayout::Landscape);  // the page measured as it prints
+    // The page measured as it prints: landscape and at the job's resolution,
+    // which "Print  To Scale" sets again and frames the drawing for.
+    ApplyPrintJobSettings();
     MeasurePage();
   }
   if (ObjCount > 0) {
@@ -193,13 +195,7 @@ bool frmPreview::SetPageScale(Surface& printer) {
   if (!FitWindowToPage(page_, transform)) return false;
   ActiveDoc = &printer;
   PreviewMode = PreviewAllLayers = FlagTrue;
-  ViewPixMinX = RoundToLong(page_.LeftPx);
-  ViewPixMinY = RoundToLong(page_.TopPx);
-  ViewPixMaxX = RoundToLong(page_.WidthPx);
-  ViewPixMaxY = transform.PixMaxY;
-  ViewScaleX = ViewScaleY = transform.Scale;  // ViewZoom stays the preview's
-  ViewBaseX = transform.BaseX;
-  ViewBaseY = transform.BaseY;
+  LoadPrinterView(page_, transform);  // ViewZoom stays the preview's
   return true;
 }
 

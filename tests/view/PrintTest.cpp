@@ -1,15 +1,16 @@
 // Printing: the page measurement and the fit of the view window to the
-// page, the printed page itself, and File, Print to a PDF file.
+// page, and File, Print to a PDF file read back as a reader shows it.
 #include <QFile>
 #include <QPrinter>
-#include <QRegularExpression>
 
 #include "commands/EditFixture.h"
 #include "model/LayerItems.h"
 #include "model/UndoRedo.h"
 #include "model/ViewCache.h"
 #include "platform/ImageSurface.h"
+#include "support/PdfPages.h"
 #include "view/Print.h"
+#include "view/PrintedPage.h"
 
 namespace lintavo {
 namespace {
@@ -58,47 +59,54 @@ TEST(PrintFit, FitsTheViewWindowToTheUsablePageCentredAtOneScale) {
 
 // ---- The printed page -----------------------------------------------------------------
 
+constexpr double ReadDpi = 100;  // resolution the printed pages are read back at
+
 class PrintTest : public EditFixture {
  protected:
   void TearDown() override {
     Printer().setOutputFileName(QString());  // back to the native printer
     EditFixture::TearDown();
   }
-  static bool InkNear(const QImage& image, int x, int row) {
-    for (int y = row - 2; y <= row + 2; ++y)
-      if (QColor(image.pixel(x, y)) != QColor(Qt::white)) return true;
-    return false;
-  }
   void PrintToPdf(const QString& path) {
     Printer().setOutputFormat(QPrinter::PdfFormat);
     Printer().setOutputFileName(path);
   }
+  // Ink within a quarter unit either side of the world point, across and up.
+  static bool InkNear(const QImage& image, const PrintedPageMap& map, Double X, Double Y) {
+    return InkIn(image, map.Box(X - 0.25, Y - 0.25, X + 0.25, Y + 0.25));
+  }
 };
 
-TEST_F(PrintTest, PrintsOnlyTheShownObjectsOfTheDrawingWithWorldYUpAndHandsTheViewBack) {
+TEST_F(PrintTest, FilePrintPutsTheShownObjectsOnOneLandscapePdfPageWithWorldYUpAndHandsTheViewBack) {
   AddLine(1, 2, 3, 2);                      // shown, near the top of the paper
   AddLine(1, 0, 3, 0);                      // shown, near the bottom
   EraseObj(AddLine(1, 1, 3, 1));            // erased
   Objs[AddLine(1, 0.5, 3, 0.5)].DwgNo = 2;  // another drawing
   Objs[AddLine(1, 1.5, 3, 1.5)].DwgNo = 0;  // support geometry
+  RefreshDocView(doc_);
   const Single scaleX = ViewScaleX, baseX = ViewBaseX, baseY = ViewBaseY;
   const Long pixMaxX = ViewPixMaxX, pixMaxY = ViewPixMaxY;
   Surface* const window = ActiveDoc;
-  const Double winMaxX = ViewWinMaxX;
-  ViewWinMinX = ViewWinMinY = 0;
-  ViewWinMaxX = 4;
-  ViewWinMaxY = 2;
+  const QImage screen = doc_->Image().copy();
 
-  // 1000 x 750 pixels: 250 pixels a unit, world origin at row 625.
-  ImageSurface page(1000, 750);
-  page.Cls();
-  ASSERT_TRUE(DrawPrintedPage(page, 1));
-  const QImage& image = page.Image();
-  EXPECT_TRUE(InkNear(image, 500, 125));   // y = 2 at the top
-  EXPECT_TRUE(InkNear(image, 500, 625));   // y = 0 below it
-  EXPECT_FALSE(InkNear(image, 500, 375));  // erased
-  EXPECT_FALSE(InkNear(image, 500, 500));  // drawing 2
-  EXPECT_FALSE(InkNear(image, 500, 250));  // support geometry
+  const QString path = QString::fromStdString(ScratchPath("drawing.pdf"));
+  PrintToPdf(path);
+  Responder().AnswerPrinter(true);
+  DrawingDriver::Choose("mnuFilePrint");
+  EXPECT_EQ(MessagePanel(3), "Drawing printed.");
+
+  const PdfFirstPage pdf = ReadPdfFirstPage(path, ReadDpi);
+  ASSERT_TRUE(pdf.loaded);
+  EXPECT_EQ(pdf.pageCount, 1);
+  EXPECT_GT(pdf.points.width(), pdf.points.height());  // landscape
+  EXPECT_EQ(Printer().pageLayout().orientation(), QPageLayout::Landscape);
+  const PrintedPageMap map(Printer().pageLayout(), pdf.image);
+  EXPECT_TRUE(InkNear(pdf.image, map, 2, 2));     // y = 2 above ...
+  EXPECT_TRUE(InkNear(pdf.image, map, 2, 0));     // ... y = 0
+  EXPECT_FALSE(InkNear(pdf.image, map, 2, 1));    // erased
+  EXPECT_FALSE(InkNear(pdf.image, map, 2, 0.5));  // drawing 2
+  EXPECT_FALSE(InkNear(pdf.image, map, 2, 1.5));  // support geometry
+  EXPECT_FALSE(InkNear(pdf.image, map, 5, 1));    // nothing there
 
   EXPECT_EQ(ActiveDoc, window);
   EXPECT_EQ(PreviewMode, FlagFalse);
@@ -107,9 +115,59 @@ TEST_F(PrintTest, PrintsOnlyTheShownObjectsOfTheDrawingWithWorldYUpAndHandsTheVi
   EXPECT_EQ(ViewBaseY, baseY);
   EXPECT_EQ(ViewPixMaxX, pixMaxX);
   EXPECT_EQ(ViewPixMaxY, pixMaxY);
+  EXPECT_EQ(doc_->Image(), screen);
+}
 
-  // A window with no height: nothing drawn, everything handed back.
-  ViewWinMaxY = 0;
+// The bounding box of the ink within the box.
+QRect InkBounds(const QImage& image, const QRect& box) {
+  QRect bounds;
+  const QRect inside = box.intersected(image.rect());
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x)
+      if (InkAt(image, x, y)) bounds |= QRect(x, y, 1, 1);
+  return bounds;
+}
+
+TEST_F(PrintTest, PenWeightsAndPointMarksAreAsLargeOnPaperAsOnTheScreen) {
+  // Sizes in pixels of the screen, 1/96 inch; read back at 288 dots per inch,
+  // three dots to the screen pixel.
+  constexpr double dotsPerInch = 288, dotsPerScreenPixel = dotsPerInch / 96;
+  struct Case {
+    const char* name;
+    Integer weight;
+    Double y;
+    int screenPixels;  // the line's thickness
+  };
+  const Case cases[] = {{"thin", 0, 1, 1}, {"weight 3", 3, 2, 3}, {"weight 6", 6, 3, 6}};
+  for (const Case& c : cases) Objs[AddLine(1, c.y, 3, c.y)].Weight = c.weight;
+  AddObj(EntityPoint, 1);
+  AddPnt(5, 2);  // the upright cross 3 pixels left and 4 right of its centre
+  RefreshDocView(doc_);
+  const QString path = QString::fromStdString(ScratchPath("weights.pdf"));
+  PrintToPdf(path);
+  Responder().AnswerPrinter(true);
+  DrawingDriver::Choose("mnuFilePrint");
+  const PdfFirstPage pdf = ReadPdfFirstPage(path, dotsPerInch);
+  ASSERT_EQ(pdf.pageCount, 1);
+  const PrintedPageMap map(Printer().pageLayout(), pdf.image);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QPoint middle = map.At(2, c.y).toPoint();
+    const QRect ink = InkBounds(pdf.image, QRect(middle.x(), middle.y() - 30, 1, 61));  // a column across the line
+    EXPECT_NEAR(ink.height(), c.screenPixels * dotsPerScreenPixel, dotsPerScreenPixel);
+  }
+  const QPoint centre = map.At(5, 2).toPoint();
+  const QRect mark = InkBounds(pdf.image, QRect(centre - QPoint(30, 30), QSize(61, 61)));
+  EXPECT_NEAR(mark.width(), 7 * dotsPerScreenPixel, dotsPerScreenPixel);
+  EXPECT_NEAR(mark.height(), 7 * dotsPerScreenPixel, dotsPerScreenPixel);
+}
+
+TEST_F(PrintTest, AWindowWithNoHeightGetsNothingDrawnAndTheViewBack) {
+  AddLine(1, 1, 3, 2);
+  Surface* const window = ActiveDoc;
+  const Long pixMaxY = ViewPixMaxY;
+  const Double winMaxY = ViewWinMaxY;
+  ViewWinMaxY = ViewWinMinY;
   ImageSurface blank(100, 75);
   blank.Cls();
   const QImage before = blank.Image().copy();
@@ -117,25 +175,7 @@ TEST_F(PrintTest, PrintsOnlyTheShownObjectsOfTheDrawingWithWorldYUpAndHandsTheVi
   EXPECT_EQ(blank.Image(), before);
   EXPECT_EQ(ActiveDoc, window);
   EXPECT_EQ(ViewPixMaxY, pixMaxY);
-  ViewWinMaxX = winMaxX;
-}
-
-TEST_F(PrintTest, FilePrintWritesOneLandscapePdfPageAndSaysSo) {
-  AddLine(1, 1, 3, 2);
-  const QString path = QString::fromStdString(ScratchPath("drawing.pdf"));
-  PrintToPdf(path);
-  Responder().AnswerPrinter(true);
-  DrawingDriver::Choose("mnuFilePrint");
-  EXPECT_EQ(MessagePanel(3), "Drawing printed.");
-  QFile pdf(path);
-  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-  const QString text = QString::fromLatin1(pdf.readAll());
-  EXPECT_TRUE(text.startsWith("%PDF"));
-  EXPECT_EQ(text.count("/Type /Page\n") + text.count("/Type /Page\r") + text.count("/Type /Page "), 1);
-  const auto box = QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(text);
-  ASSERT_TRUE(box.hasMatch());
-  EXPECT_GT(box.captured(1).toDouble(), box.captured(2).toDouble());  // landscape
-  EXPECT_EQ(Printer().pageLayout().orientation(), QPageLayout::Landscape);
+  ViewWinMaxY = winMaxY;
 }
 
 TEST_F(PrintTest, ACancelledDialogOrAnEmptyModelPrintsNothing) {

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include "commands/EditFixture.h"
 #include "model/LayerItems.h"
@@ -13,7 +12,9 @@
 #include "platform/Numbers.h"
 #include "platform/ImageSurface.h"
 #include "platform/SurfaceWidget.h"
+#include "support/PdfPages.h"
 #include "view/SurfaceDraw.h"
+#include "view/PrintedPage.h"
 #include "view/frmPreview.h"
 
 namespace lintavo {
@@ -21,20 +22,14 @@ namespace {
 
 bool Inked(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)) != QColor(Qt::white); }
 
-bool InkIn(const QImage& image, QRect box) {
+bool InkedIn(const QImage& image, QRect box) {
   for (int y = box.top(); y <= box.bottom(); ++y)
     for (int x = box.left(); x <= box.right(); ++x)
       if (Inked(image, x, y)) return true;
   return false;
 }
 
-// The landscape flag of the one page of a PDF file: its media box wider than tall.
-bool PdfPageIsLandscape(const QString& path) {
-  QFile pdf(path);
-  if (!pdf.open(QIODevice::ReadOnly)) return false;
-  const auto box = QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(QString::fromLatin1(pdf.readAll()));
-  return box.hasMatch() && box.captured(1).toDouble() > box.captured(2).toDouble();
-}
+constexpr double ReadDpi = 100;  // resolution the printed pages are read back at
 
 class frmPreviewTest : public EditFixture {
  protected:
@@ -101,8 +96,8 @@ TEST_F(frmPreviewTest, ThePrintedBorderAndTitleBlockSitOnTheInsetAtThePrinterRes
     EXPECT_FALSE(Inked(image, 2 * c.ppi + 6, bottom - c.ppi / 4));
     EXPECT_TRUE(Inked(image, c.ppi, bottom - c.ppi / 2));      // title box top edge
     const int textTop = bottom - static_cast<int>(0.3 * c.ppi);
-    EXPECT_TRUE(InkIn(image, QRect(static_cast<int>(0.2 * c.ppi), textTop, c.ppi, c.ppi / 6)));
-    EXPECT_FALSE(InkIn(image, QRect(static_cast<int>(0.2 * c.ppi), textTop - 40, c.ppi, 30)));
+    EXPECT_TRUE(InkedIn(image, QRect(static_cast<int>(0.2 * c.ppi), textTop, c.ppi, c.ppi / 6)));
+    EXPECT_FALSE(InkedIn(image, QRect(static_cast<int>(0.2 * c.ppi), textTop - 40, c.ppi, 30)));
     ActiveDoc = window;
     ViewPixMaxY = pixMaxY;
   }
@@ -111,9 +106,12 @@ TEST_F(frmPreviewTest, ThePrintedBorderAndTitleBlockSitOnTheInsetAtThePrinterRes
 TEST_F(frmPreviewTest, PrintsThePictureAndToScaleOnLandscapePagesAndSetupCancelKeepsThePage) {
   AddLine(1, 1, 3, 2);
   PrintToPdf("first.pdf");
+  Printer().setResolution(72);  // as a printer nothing has printed on yet: not the job's resolution
   const QString image = QString::fromStdString(ScratchPath("image.pdf"));
   const QString scale = QString::fromStdString(ScratchPath("scale.pdf"));
+  QImage picture;
   WithPreview([&](frmPreview& dialog) {
+    picture = dialog.Picture1->Image().copy();
     Printer().setOutputFileName(image);
     dialog.cboPrintImage->click();
     Printer().setOutputFileName(scale);
@@ -125,9 +123,42 @@ TEST_F(frmPreviewTest, PrintsThePictureAndToScaleOnLandscapePagesAndSetupCancelK
     dialog.cboSetup->click();
     EXPECT_EQ(dialog.Text2->text(), resolution);
   });
-  EXPECT_TRUE(PdfPageIsLandscape(image));
-  EXPECT_TRUE(PdfPageIsLandscape(scale));
   EXPECT_EQ(Responder().Prompts().back().title, "Lintavo Printer Setup");
+
+  // The page image: the picture stretched over the printable area, so the
+  // middle of the line lies at the same fraction of it as in the picture.
+  const PdfFirstPage imagePage = ReadPdfFirstPage(image, ReadDpi);
+  ASSERT_EQ(imagePage.pageCount, 1);
+  EXPECT_GT(imagePage.points.width(), imagePage.points.height());
+  QRect inked;  // the line's pixels in the picture
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (Inked(picture, x, y)) inked |= QRect(x, y, 1, 1);
+  ASSERT_FALSE(inked.isEmpty());
+  const QPageLayout layout = Printer().pageLayout();
+  const double perPoint = imagePage.image.width() / layout.fullRect(QPageLayout::Point).width();
+  const QRectF area = layout.paintRect(QPageLayout::Point);
+  const auto onPage = [&](QPointF p) {
+    return QPoint(static_cast<int>((area.left() + area.width() * p.x() / picture.width()) * perPoint),
+                  static_cast<int>((area.top() + area.height() * p.y() / picture.height()) * perPoint));
+  };
+  const QPoint middle = onPage(QRectF(inked).center());
+  EXPECT_TRUE(InkIn(imagePage.image, QRect(middle - QPoint(3, 3), QSize(7, 7))));
+  EXPECT_FALSE(InkIn(imagePage.image, QRect(onPage({0, 0}), onPage(inked.topLeft()) - QPoint(3, 3))));
+
+  // To scale: the line where the fitted view puts it, the title block in the
+  // printable area's lower left corner, two inches by half an inch.
+  const PdfFirstPage scalePage = ReadPdfFirstPage(scale, ReadDpi);
+  ASSERT_EQ(scalePage.pageCount, 1);
+  EXPECT_GT(scalePage.points.width(), scalePage.points.height());
+  const PrintedPageMap map(layout, scalePage.image);
+  EXPECT_TRUE(InkIn(scalePage.image, map.Box(1.9, 1.4, 2.1, 1.6)));
+  EXPECT_FALSE(InkIn(scalePage.image, map.Box(4.9, 0.9, 5.1, 1.1)));
+  const QPointF corner = area.bottomLeft() * perPoint;
+  const QRect titleBox(QPoint(static_cast<int>(corner.x()), static_cast<int>(corner.y() - ReadDpi / 2)),
+                       QSize(static_cast<int>(2 * ReadDpi), static_cast<int>(ReadDpi / 2)));
+  EXPECT_TRUE(InkIn(scalePage.image, titleBox));
+  EXPECT_FALSE(InkIn(scalePage.image, titleBox.translated(0, -titleBox.height() - 5)));
 }
 
 }  // namespace

@@ -47,6 +47,23 @@ void SweepAngles(Single& A1, Single& A2) {
   if (A2 < A1) A1 -= TwoPi;
 }
 
+// Counter-clockwise turn from angle From to angle To, in [0, 2 pi).
+Double TurnFrom(Double From, Double To) {
+  const Double turn = std::fmod(To - From, 2 * Pi);
+  return turn < 0 ? turn + 2 * Pi : turn;
+}
+
+// The angle of the middle point of the piece of dimension arc that runs
+// counter-clockwise from Start to End. A piece beside the text gap takes its
+// middle a quarter of the sweep in from the gap; when the gap is so wide that
+// this falls outside the piece, the three points would describe the rest of
+// the circle, so the piece takes its own middle instead.
+Double PieceMiddle(Double Start, Double End, Double Preferred) {
+  const Double span = TurnFrom(Start, End);
+  const Double into = TurnFrom(Start, Preferred);
+  return into > 0 && into < span ? Preferred : Start + span / 2;
+}
+
 }  // namespace
 
 void BuildAngularDimension(Integer& First) {
@@ -92,7 +109,8 @@ void BuildAngularDimension(Integer& First) {
     const Double g1 = LineAngle(DimC.X, DimC.Y, m1.X, m1.Y);
     const Double g2 = LineAngle(DimC.X, DimC.Y, m2.X, m2.Y);
     const DimPointRec G1 = OnCircle(R, g1), G2 = OnCircle(R, g2);
-    const DimPointRec Q1 = OnCircle(R, g1 + q), Q2 = OnCircle(R, g2 - q);
+    const DimPointRec Q1 = OnCircle(R, PieceMiddle(g1, a2, g1 + q));
+    const DimPointRec Q2 = OnCircle(R, PieceMiddle(a1, g2, g2 - q));
     AddDimensionArc(D2.X, D2.Y, Q2.X, Q2.Y, G2.X, G2.Y);
     AddDimensionArc(G1.X, G1.Y, Q1.X, Q1.Y, D1.X, D1.Y);
   }

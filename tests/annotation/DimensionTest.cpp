@@ -152,6 +152,63 @@ TEST_F(DimensionTest, AngularSweepsCounterClockwise) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+// Counter-clockwise turn from angle From to angle To, in [0, 2 pi).
+Double Turn(Double From, Double To) {
+  const Double turn = std::fmod(To - From, 2 * Pi);
+  return turn < 0 ? turn + 2 * Pi : turn;
+}
+
+TEST_F(DimensionTest, AngularArcsStayOnTheMeasuredSide) {
+  struct Case {
+    Double from, to;  // radius points, degrees
+    Double radius;
+    Single letters;   // fixed letter height, 0 for automatic
+    int arcs;         // two beside a text gap, one without
+  };
+  // Tall letters on a right angle leave a text gap wider than half the sweep;
+  // the reflex angle and the large circle leave a narrow one; the small angle none.
+  const Case cases[] = {
+      {0, 90, 1, 0.4F, 2}, {90, 0, 1, 0.4F, 2}, {0, 90, 3, 0, 2}, {30, 50, 1, 0.4F, 1}};
+  Double cx = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.radius);
+    DimFixedLetterHeight = c.letters > 0 ? FlagTrue : FlagFalse;
+    DimLetterHeight = c.letters;
+    DimLetterWidth = 0.75F * c.letters;
+    const Double cy = 4;
+    cx += 2 * c.radius + 2;
+    AddCircle(cx, cy, c.radius);
+    RefreshDocView(doc_);
+    const Long before = ObjCount;
+    const auto onCircle = [&](Double deg) {
+      return std::pair{cx + c.radius * std::cos(deg * Pi / 180), cy + c.radius * std::sin(deg * Pi / 180)};
+    };
+    const auto [fx, fy] = onCircle(c.from);
+    const auto [ex, ey] = onCircle(c.to);
+    Dimension("mnuInsertAngularDim", {{fx, fy}, {fx, fy}, {ex, ey}, {cx + c.radius, cy + c.radius}});
+    ASSERT_FALSE(DimActive);
+    // The builder keeps its angles in single precision: the measured angle
+    // is widened by a little on each side.
+    const Double slack = 1e-5;
+    const Double a1 = std::atan2(DimS.Y - cy, DimS.X - cx) - slack;
+    const Double sweep = Turn(a1, std::atan2(DimE.Y - cy, DimE.X - cx)) + slack;
+    int arcs = 0;
+    for (Long i : NewObjs(before)) {
+      if (Objs[i].Rtype != EntityArc) continue;
+      ++arcs;
+      Double at[3];  // first, middle and last point, turned from the first radius point
+      for (int k = 0; k < 3; ++k) at[k] = Turn(a1, std::atan2(PY(i, k + 2) - cy, PX(i, k + 2) - cx));
+      // The arc runs counter-clockwise from its first point through its middle to its last...
+      EXPECT_LT(at[0], at[1]);
+      EXPECT_LT(at[1], at[2]);
+      // ...inside the measured angle.
+      EXPECT_LE(at[2], sweep);
+    }
+    EXPECT_EQ(arcs, c.arcs);
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
 TEST_F(DimensionTest, WrongPicksAskAgain) {
   AddLine(1, 1, 3, 1);
   RefreshDocView(doc_);

@@ -2,6 +2,7 @@
 // automatic letter size of dimensions.
 #include "annotation/DimPrimitives.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "annotation/Dimension.h"
@@ -70,6 +71,10 @@ struct MetricBand {
 constexpr MetricBand MetricBands[] = {{0.0000393701, 7}, {0.0393701, 6}, {0.393701, 1}, {39.3701, 2}, {39370.1, 4}};
 constexpr Integer LastMetricUnit = 5;
 
+// The band's rounding leaves nothing of a height below half its last
+// decimal (a length of 0.1 to 0.5, say, gives 0.01 to 0.05, rounded to one
+// decimal 0): letters and arrowheads of no size. Such a height keeps its
+// first significant digit instead.
 Single AutoLetterHeight(Double Length) {
   HeightBand band = LastHeightBand;
   for (const HeightBand& b : HeightBands)
@@ -77,7 +82,13 @@ Single AutoLetterHeight(Double Length) {
       band = b;
       break;
     }
-  return static_cast<Single>(RoundHalfEven(Length * band.Factor, band.Decimals));
+  const Double exact = Length * band.Factor;
+  Double height = RoundHalfEven(exact, band.Decimals);
+  if (height == 0 && exact > 0) {
+    const int firstDigit = static_cast<int>(-std::floor(std::log10(exact)));
+    height = RoundHalfEven(exact, std::max(band.Decimals, firstDigit));
+  }
+  return static_cast<Single>(height);
 }
 
 Integer AutoMetricUnit(Double Length) {

@@ -209,6 +209,34 @@ TEST_F(DimensionTest, AngularArcsStayOnTheMeasuredSide) {
   }
 }
 
+TEST_F(DimensionTest, SmallRadiusKeepsItsLettersAndArrowhead) {
+  struct Case {
+    Double radius;
+    Single height;  // a tenth (a twentieth from 1) of the radius, to its first significant digit
+  };
+  // Each height rounds to 0 at the decimals of its length band.
+  const Case cases[] = {{0.5, 0.05F}, {0.3, 0.03F}, {0.03, 0.003F}, {1, 0.05F}};
+  Double cx = 1;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.radius);
+    cx += 2.5;
+    AddCircle(cx, 2, c.radius);
+    RefreshDocView(doc_);
+    const Long before = ObjCount;
+    Dimension("mnuInsertRadiusDim", {{cx + c.radius, 2}, {cx + c.radius / 2, 2}});  // located inside
+    EXPECT_EQ(Letters(before), "r" + FormatLength(c.radius));
+    const std::vector<Long> objs = NewObjs(before);
+    ASSERT_GE(objs.size(), 5U);  // leg, tail, two arrow legs, letters
+    EXPECT_FLOAT_EQ(Length(objs[2]), c.height);  // a Medium arrowhead is one letter high
+    EXPECT_FLOAT_EQ(Length(objs[3]), c.height);
+    for (size_t k = 4; k < objs.size(); ++k) {
+      EXPECT_FLOAT_EQ(PY(objs[k], 2), c.height);
+      EXPECT_FLOAT_EQ(PX(objs[k], 2), 0.75F * c.height);
+    }
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
 TEST_F(DimensionTest, WrongPicksAskAgain) {
   AddLine(1, 1, 3, 1);
   RefreshDocView(doc_);

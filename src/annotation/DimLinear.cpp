@@ -199,7 +199,7 @@ void BuildLinearDimension(Integer& First) {
   if (First)
     SetDimensionLetterSize(DimValue);
   else
-    DimTextLength = (DimTextHalfWidth + static_cast<Single>(DimText.size())) * DimTextWidth;
+    DimTextLength = DimTextRoom(DimText);
   SetLetterAngle(LineAngle(DimS.X, DimS.Y, ep.X, ep.Y));
 
   Slope = SlopeOf(DimS.X - DimE.X, DimS.Y - DimE.Y);

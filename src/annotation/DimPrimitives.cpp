@@ -2,6 +2,7 @@
 // automatic letter size of dimensions.
 #include "annotation/DimPrimitives.h"
 
+#include <QString>
 #include <algorithm>
 #include <cmath>
 
@@ -147,11 +148,21 @@ void EndDimensionSettings() {
   ShowRefPnts = Saved.RefPnts;
 }
 
+std::vector<unsigned> DimTextCodes(const String& Text) {
+  std::vector<unsigned> codes;
+  for (const char32_t c : QString::fromStdString(Text).toUcs4()) codes.push_back(static_cast<unsigned>(c));
+  return codes;
+}
+
+Single DimTextRoom(const String& Text) {
+  return (DimTextHalfWidth + static_cast<Single>(DimTextCodes(Text).size())) * DimTextWidth;
+}
+
 void DrawDimensionText(const String& Text, Double X, Double Y) {
   const Double r = DimTextAngle * Pi / 180;
   const Double stepX = DimTextWidth * std::cos(r);
   const Double stepY = DimTextWidth * std::sin(r);
-  for (const unsigned char c : Text) {
+  for (const unsigned c : DimTextCodes(Text)) {
     if (c <= 31) continue;
     GlyphKey = DimFontName + "-" + std::to_string(c);
     Long glyph = 0;
@@ -229,7 +240,7 @@ void SetDimensionLetterSize(Double Length) {
   }
   DimTextHalfHeight = DimTextHeight * 0.5F;
   DimTextHalfWidth = DimTextWidth * 0.5F;
-  DimTextLength = (DimTextHalfWidth + static_cast<Single>(DimText.size())) * DimTextWidth;
+  DimTextLength = DimTextRoom(DimText);
   switch (DimArrowSize) {
     case ArrowLarge: DimArrowLength = DimTextHalfHeight + DimTextHeight; break;
     case ArrowSmall: DimArrowLength = DimTextHalfHeight; break;

@@ -7,6 +7,8 @@
 // entities when it ends with accept.
 #pragma once
 
+#include <vector>
+
 #include "platform/Types.h"
 
 namespace lintavo {
@@ -28,6 +30,11 @@ void BeginDimensionSettings();
 void EndDimensionSettings();  // puts the saved settings back
 
 // ---- Appenders -------------------------------------------------------------------------
+// The character codes of a dimension's text (UTF-8) as the fonts number their
+// glyphs: the degree sign is one character, 176, not its two bytes.
+std::vector<unsigned> DimTextCodes(const String& Text);
+// The room DimTextLength keeps for Text: (W / 2 + its characters) x W.
+Single DimTextRoom(const String& Text);
 // Letters of Text from (X, Y) along DimTextAngle, each W further on; a
 // character without a glyph takes no room.
 void DrawDimensionText(const String& Text, Double X, Double Y);

@@ -20,6 +20,7 @@ TEST_F(DimensionTest, AutomaticLetterAndArrowSize) {
       {"", 100, 2, 1.5F, 2, 1.125F},
       {"", 30, 2, 1.5F, 2, 1.125F},
       {"2.5", 10, 0.5F, 0.375F, 0.5F, 1.1953125F},
+      {"90\xC2\xB0", 10, 0.5F, 0.375F, 0.5F, 1.1953125F},  // the degree sign is one character
   };
   for (const Case& c : cases) {
     DimText = c.text;
@@ -421,6 +422,19 @@ TEST_F(DimensionTest, MissingGlyphTakesNoRoom) {
   ASSERT_EQ(Letters(before), "125");
   const std::vector<Long> objs = NewObjs(before);
   EXPECT_DOUBLE_EQ(PX(objs[2], 1), 2);  // "5" where the point would stand
+}
+
+TEST_F(DimensionTest, TheDegreeSignIsDrawnByItsCharacterCodeNotItsBytes) {
+  DimFontName = "Deg";
+  for (const char* code : {"57", "48", "176", "194"}) {  // "9", "0", the degree sign, and the lead byte's code
+    NewItemName = String("Deg-") + code;
+    AddItem(ItemGlyph);
+  }
+  DimTextWidth = 0.5F;
+  DimTextAngle = 0;
+  const Long before = ObjCount;
+  DrawDimensionText("90\xC2\xB0", 1, 1);
+  EXPECT_EQ(Letters(before), "90\xB0");
 }
 
 }  // namespace

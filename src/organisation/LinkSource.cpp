@@ -9,6 +9,8 @@
 //   Opening
 #include "organisation/LinkSource.h"
 
+#include <cctype>
+
 #include "platform/Odbc.h"
 #include "platform/Recordset.h"
 #include "platform/TextCompare.h"
@@ -36,7 +38,24 @@ namespace {
 
 // Words that mark a declared type as one of long values, in capitals: long
 // text and memo types, and binary types of every kind.
-constexpr const char* LongTypeWords[] = {"BLOB", "CLOB", "MEMO", "LONG", "BINARY", "BYTEA", "IMAGE", "MEDIUMTEXT"};
+constexpr const char* LongTypeWords[] = {"BLOB", "CLOB", "MEMO", "BINARY", "BYTEA", "IMAGE", "MEDIUMTEXT"};
+// "LONG" marks one only before one of these, with or without a space
+// between (LONGTEXT, LONG VARCHAR, LONGVARBINARY, LONG RAW): alone it is
+// an integer type (Jet's LONG).
+constexpr const char* LongTypeRests[] = {"TEXT", "CHAR", "VARCHAR", "NVARCHAR", "WVARCHAR", "BINARY", "VARBINARY", "RAW"};
+constexpr const char* LongPrefix = "LONG";
+
+// Whether a "LONG" in upper (capitals) is followed by a long type's rest.
+bool HasLongPrefixedType(const String& upper) {
+  const size_t prefix = String(LongPrefix).size();
+  for (size_t at = upper.find(LongPrefix); at != String::npos; at = upper.find(LongPrefix, at + 1)) {
+    const size_t rest = upper.find_first_not_of(' ', at + prefix);
+    if (rest == String::npos) return false;
+    for (const char* word : LongTypeRests)
+      if (upper.compare(rest, String(word).size(), word) == 0) return true;
+  }
+  return false;
+}
 
 SourceField MakeField(const String& name, const String& typeName) {
   return {name, typeName, IsLongFieldType(typeName)};
@@ -49,7 +68,7 @@ bool IsLongFieldType(const String& typeName) {
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   for (const char* word : LongTypeWords)
     if (upper.find(word) != String::npos) return true;
-  return false;
+  return HasLongPrefixedType(upper);
 }
 
 namespace {

@@ -32,7 +32,8 @@ String DataSourceOfPath(const String& path);         // its name; "" for a file 
 
 // Whether a field of this declared type holds long values (long text, memo,
 // binary), whose text never widens a grid column. "TEXT" is the ordinary
-// text type of the program's own databases and counts as ordinary.
+// text type of the program's own databases and counts as ordinary; so does
+// a bare "LONG", a whole-number type.
 bool IsLongFieldType(const String& typeName);
 
 struct SourceField {

@@ -242,7 +242,7 @@ void frmLinkData::ListDataSources() {
 void frmLinkData::cboDataSource_Click(int index) {
   if (index < 0) return;
   const String path = DataSourcePath(Std(cboDataSource->itemText(index)));
-  if (path == SourcePath) return;
+  if (path == SourcePath && SourceConnOpen) return;  // a source that failed to open is tried again
   PreviousPath = SourcePath;
   SourcePath = path;
   OpenSourceDatabase();
@@ -301,6 +301,7 @@ void frmLinkData::FillLinkGrid(QTreeWidgetItem* node) {
   Image1->clear();
   HasImageField = false;
   LastImageRow = -1;
+  RowPictures.clear();
   MSFlexGrid1->clear();
   MSFlexGrid1->setRowCount(1);
   MSFlexGrid1->setColumnCount(0);
@@ -308,13 +309,17 @@ void frmLinkData::FillLinkGrid(QTreeWidgetItem* node) {
   const QFontMetrics metrics(MSFlexGrid1->font());
   std::vector<int> widths;   // widest text of each column so far, pixels
   std::vector<bool> widens;  // the column's values widen it
+  size_t imageField = 0;     // the Image field's ordinal when HasImageField
   int row = 0;
   const auto header = [&](const std::vector<SourceField>& fields) {
     MSFlexGrid1->setColumnCount(static_cast<int>(fields.size()));
     for (size_t i = 0; i < fields.size(); ++i) {
       const QString name = Text(fields[i].Name);
       MSFlexGrid1->setItem(0, static_cast<int>(i), new QTableWidgetItem(name));
-      if (SameTextNoCase(fields[i].Name, ImageField)) HasImageField = true;
+      if (!HasImageField && SameTextNoCase(fields[i].Name, ImageField)) {
+        HasImageField = true;
+        imageField = i;
+      }
       widths.push_back(metrics.horizontalAdvance(name));
       widens.push_back(!fields[i].Long);
     }
@@ -326,6 +331,7 @@ void frmLinkData::FillLinkGrid(QTreeWidgetItem* node) {
       MSFlexGrid1->setItem(row, static_cast<int>(i), new QTableWidgetItem(text));
       if (widens[i]) widths[i] = std::max(widths[i], metrics.horizontalAdvance(text));
     }
+    if (HasImageField) RowPictures.push_back(imageField < values.size() ? PictureBytes(values[imageField]) : Bytes{});
     return true;
   };
   const bool read = SourceConn->ReadRows(table, header, record);
@@ -365,29 +371,17 @@ void frmLinkData::SelectLinkedCell() {
 
 // ---- The picture -------------------------------------------------------------------------------
 
-// The picture of the current grid row's Image field, read again from the
-// source (record r of the table). A failure leaves the picture empty.
+// The picture of the current grid row's Image field, from the bytes kept
+// when the grid was filled: the row shown is the row read, whatever order
+// the source gives its rows in. Bytes that are no picture leave it empty.
 void frmLinkData::ShowLinkImage() {
   Image1->clear();
   ++imageLoads_;
   const int row = MSFlexGrid1->currentRow();
-  if (row < 1 || !SourceConnOpen) return;
-  int imageField = -1;  // its ordinal
-  int at = 0;           // records read
-  Bytes bytes;
-  const auto fields = [&](const std::vector<SourceField>& all) {
-    for (size_t i = 0; i < all.size() && imageField < 0; ++i)
-      if (SameTextNoCase(all[i].Name, ImageField)) imageField = static_cast<int>(i);
-  };
-  const auto record = [&](const std::vector<DbValue>& values) {
-    if (++at < row) return true;
-    if (imageField >= 0 && static_cast<size_t>(imageField) < values.size()) bytes = PictureBytes(values[imageField]);
-    return false;
-  };
+  if (row < 1 || static_cast<size_t>(row) > RowPictures.size()) return;
+  const Bytes& bytes = RowPictures[static_cast<size_t>(row) - 1];
   QImage picture;
-  if (!SourceConn->ReadRows(Std(txtTable->text()), fields, record) || bytes.empty() ||
-      !picture.loadFromData(bytes.data(), static_cast<int>(bytes.size())))
-    return;
+  if (bytes.empty() || !picture.loadFromData(bytes.data(), static_cast<int>(bytes.size()))) return;
   Image1->setPixmap(QPixmap::fromImage(picture));
 }
 

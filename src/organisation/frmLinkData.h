@@ -17,8 +17,9 @@
 
 #include <QDialog>
 #include <memory>
+#include <vector>
 
-#include "platform/Types.h"
+#include "platform/Database.h"
 
 class QComboBox;
 class QGroupBox;
@@ -84,6 +85,7 @@ class frmLinkData : public QDialog {
   std::unique_ptr<LinkSource> SourceConn;  // the open file or data source; null while none is open
   bool SourceConnOpen = false;
   bool HasImageField = false;
+  std::vector<Bytes> RowPictures;  // the Image field's bytes of grid rows 1 .. n, while HasImageField
   Long LastImageRow = -1;
   Long imageLoads_ = 0;
 };

@@ -3,6 +3,7 @@
 // SQLite ODBC driver is installed, ODBC data sources over such files.
 #include <QBuffer>
 #include <QComboBox>
+#include <QDir>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
@@ -49,18 +50,19 @@ class frmLinkDataTest : public StoredDrawingTest {
     const String path = ScratchPath("Parts.mdb");
     TestDatabase db(path, true);
     db.Exec("CREATE TABLE Parts (PartNo TEXT, Supplier TEXT, Image BLOB)");
-    db.Exec("INSERT INTO Parts VALUES ('P-1', 'Acme', x'" + PictureHex() + "'), ('P-2', NULL, NULL), "
-            "('P-3', 'Brix', x'" + PictureHex() + "')");
+    const DbValue picture(Picture(4));
+    db.Exec("INSERT INTO Parts VALUES ('P-1', 'Acme', ?), ('P-2', NULL, NULL), ('P-3', 'Brix', ?)", {picture, picture});
     return path;
   }
-  static String PictureHex() {
-    QImage image(4, 3, QImage::Format_RGB32);
+  // A blue PNG picture width pixels wide.
+  static Bytes Picture(int width) {
+    QImage image(width, 3, QImage::Format_RGB32);
     image.fill(Qt::blue);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
-    return bytes.toHex().toStdString();
+    return Bytes(bytes.begin(), bytes.end());
   }
   // The link dialog for item, worked by operate and closed with EXIT.
   void ShowLinks(Long item, const std::function<void(frmLinkData&)>& operate) {
@@ -221,6 +223,26 @@ TEST_F(frmLinkDataTest, TheGridShowsRecordsNullsAndPicturesOncePerRow) {
   });
 }
 
+// The picture of a row is the one read with it when the grid was filled,
+// though the source's rows have changed since.
+TEST_F(frmLinkDataTest, EachRowShowsThePictureReadWithIt) {
+  const String path = ScratchPath("Pictures.mdb");
+  TestDatabase db(path, true);
+  db.Exec("CREATE TABLE Pictures (Code TEXT, Image BLOB)");
+  for (int width : {1, 2, 3}) db.Exec("INSERT INTO Pictures VALUES (?, ?)", {DbValue(std::to_string(width)), DbValue(Picture(width))});
+  ShowLinks(valve_, [&](frmLinkData& dialog) {
+    Responder().AnswerFile(path);
+    dialog.cmdBrowse->click();
+    OpenTable(dialog, "Pictures");
+    db.Exec("DELETE FROM Pictures WHERE Code = '1'");
+    for (int row : {1, 3, 2}) {
+      dialog.ClickCell(row, 0);
+      ASSERT_FALSE(dialog.Image1->pixmap().isNull()) << "row " << row;
+      EXPECT_EQ(dialog.Image1->pixmap().width(), row);
+    }
+  });
+}
+
 TEST_F(frmLinkDataTest, QuotesInNamesAndValuesLinkAndReadBack) {
   Db().Exec("CREATE TABLE \"It's \"\"Parts\"\"\" (\"Part \"\"No\"\"\" TEXT)");
   Db().Exec("INSERT INTO \"It's \"\"Parts\"\"\" VALUES ('O''Brien \"7\"')");
@@ -283,7 +305,8 @@ TEST_F(frmLinkDataTest, WithoutADataSourceTheDialogSaysSoAndStillOpensAFile) {
 TEST_F(frmLinkDataTest, OnlyOrdinaryFieldsWidenTheirColumns) {
   const String wide = "a value much wider than any field name here";
   Db().Exec("CREATE TABLE Notes (Code VARCHAR(60), Memo MEMO, Plain TEXT, Blob BLOB, Big LONGTEXT)");
-  Db().Exec("INSERT INTO Notes VALUES ('" + wide + "', '" + wide + "', '" + wide + "', x'00', '" + wide + "')");
+  Db().Exec("INSERT INTO Notes VALUES (?, ?, ?, ?, ?)",
+            {DbValue(wide), DbValue(wide), DbValue(wide), DbValue(Bytes{0}), DbValue(wide)});
   ShowLinks(valve_, [&](frmLinkData& dialog) {
     Responder().AnswerFile(DwgDbPath);
     dialog.cmdBrowse->click();
@@ -299,6 +322,9 @@ TEST(LinkSourceTypes, LongTypesAreTheLongTextAndBinaryOnes) {
   const std::pair<const char*, bool> cases[] = {
       {"TEXT", false},  {"VARCHAR(20)", false}, {"", false},          {"INTEGER", false}, {"REAL", false},
       {"MEMO", true},   {"LONGTEXT", true},     {"longvarchar", true}, {"BLOB", true},    {"VARBINARY(8)", true},
+      // LONG alone is a whole-number type; as part of a long text or binary type's name it is long.
+      {"LONG", false},  {"long", false},        {"LONG VARCHAR", true}, {"Long VarBinary", true}, {"LONGBLOB", true},
+      {"LONGCHAR", true}, {"LONG RAW", true},   {"LONG NVARCHAR(100)", true},
   };
   for (const auto& [type, isLong] : cases) EXPECT_EQ(IsLongFieldType(type), isLong) << type;
   EXPECT_EQ(DataSourcePath("My Parts"), "ODBC;DSN=My Parts");
@@ -375,6 +401,27 @@ TEST_F(frmLinkDataTest, ALinkToADataSourceRowIsStoredAndReopened) {
   const PromptRecord& shown = Responder().Prompts().end()[-2];  // before the window itself
   EXPECT_EQ(shown.text.rfind("Unexpected Error: ", 0), 0u) << shown.text;
   EXPECT_NE(shown.text.find("(IM002)"), String::npos) << shown.text;
+}
+
+// A data source that failed to open is tried again when chosen again.
+TEST_F(frmLinkDataTest, ADataSourceThatFailedOpensWhenChosenAgain) {
+  SKIP_WITHOUT_SQLITE_ODBC();
+  const QString folder = QString::fromStdString(ScratchPath("Later"));
+  const String path = folder.toStdString() + "/Parts.mdb";
+  ConfigureSqliteDataSource("Later Source", path);  // its folder is not there yet
+  Responder().AnswerMsgBox(vbOK);
+  ShowLinks(valve_, [&](frmLinkData& dialog) {
+    ChooseDataSource(dialog, "Later Source");
+    const PromptRecord& shown = Responder().Prompts().back();
+    ASSERT_EQ(shown.kind, PromptKind::MessageBox);
+    EXPECT_EQ(shown.text.rfind("Unexpected Error: ", 0), 0u) << shown.text;
+    EXPECT_EQ(dialog.trvData->topLevelItemCount(), 0);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    TestDatabase(path, true).Exec("CREATE TABLE Parts (PartNo TEXT)");
+    ChooseDataSource(dialog, "Later Source");
+    ASSERT_EQ(dialog.trvData->topLevelItemCount(), 1);
+    EXPECT_EQ(dialog.trvData->topLevelItem(0)->text(0), "Parts");
+  });
 }
 
 TEST_F(frmLinkDataTest, QuotesInNamesAndValuesLinkThroughADataSource) {

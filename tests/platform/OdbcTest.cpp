@@ -1,5 +1,7 @@
 // Odbc: a real data source through the driver manager, over an SQLite file
 // with Debian's SQLite ODBC driver, configured in the test's own ODBC folder.
+#include <QCoreApplication>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 #include "platform/Odbc.h"
@@ -11,6 +13,38 @@ namespace lintavo {
 namespace {
 
 constexpr const char* SourceName = "Lintavo Test";
+
+// The driver manager reads its configuration folder once per process, at
+// the first ODBC call. The first two tests run in this order in a process
+// of their own below: a call before any test wrote its configuration (as a
+// window listing the data sources makes) sees none of the machine's data
+// sources, and a data source a test configures afterwards is seen.
+TEST(OdbcConfigTest, AnEarlyCallSeesNoDataSource) {
+  const OdbcCatalogue catalogue = ReadOdbcCatalogue();
+  EXPECT_EQ(catalogue.Error.Number, DbErrNone) << catalogue.Error.Description;
+  EXPECT_EQ(catalogue.DataSources, std::vector<String>{});
+}
+
+TEST(OdbcConfigTest, ALaterConfigurationIsSeen) {
+  WriteOdbcConfig("", "[Probe Source]\nDriver=Probe Driver\n");
+  EXPECT_EQ(ReadOdbcCatalogue().DataSources, std::vector<String>{"Probe Source"});
+  ConfigureNoDataSource();
+  EXPECT_EQ(ReadOdbcCatalogue().DataSources, std::vector<String>{});
+}
+
+TEST(OdbcConfigTest, BothHoldInAProcessOfTheirOwn) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"ODBCSYSINI", "ODBCINI"}) environment.remove(name);  // as a fresh run has them
+  QProcess child;
+  child.setProcessEnvironment(environment);
+  child.start(QCoreApplication::applicationFilePath(),
+              {"--gtest_filter=OdbcConfigTest.AnEarlyCallSeesNoDataSource:OdbcConfigTest.ALaterConfigurationIsSeen"});
+  ASSERT_TRUE(child.waitForFinished(60000)) << child.errorString().toStdString();
+  const String output = child.readAllStandardOutput().toStdString();
+  EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(child.exitCode(), 0) << output;
+  EXPECT_NE(output.find("[  PASSED  ] 2 tests."), String::npos) << output;
+}
 
 class OdbcTest : public ProgramTest {
  protected:

@@ -22,14 +22,20 @@ TestDatabase::TestDatabase(const String& path, bool writable) {
 
 TestDatabase::~TestDatabase() { sqlite3_close(db_); }
 
-void TestDatabase::Exec(const String& sql) { Rows(sql); }
+void TestDatabase::Exec(const String& sql, const std::vector<DbValue>& values) { Rows(sql, values); }
 
-std::vector<std::vector<String>> TestDatabase::Rows(const String& sql) {
+std::vector<std::vector<String>> TestDatabase::Rows(const String& sql, const std::vector<DbValue>& values) {
   std::vector<std::vector<String>> rows;
   sqlite3_stmt* statement = nullptr;
   if (db_ == nullptr) return rows;
   if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
     ADD_FAILURE() << sql << ": " << sqlite3_errmsg(db_);
+    return rows;
+  }
+  for (size_t i = 0; i < values.size(); ++i) {
+    if (BindValue(statement, static_cast<int>(i) + 1, values[i])) continue;
+    ADD_FAILURE() << sql << ": value " << i + 1 << " not bound: " << sqlite3_errmsg(db_);
+    sqlite3_finalize(statement);
     return rows;
   }
   int rc;

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/Types.h"
+#include "platform/Database.h"
 
 struct sqlite3;
 
@@ -21,9 +21,10 @@ class TestDatabase {
 
   sqlite3* Handle() const { return db_; }
 
-  void Exec(const String& sql);
+  // Runs sql with values bound to its "?" markers in order.
+  void Exec(const String& sql, const std::vector<DbValue>& values = {});
   // Every row of the result, each value as text ("" for NULL).
-  std::vector<std::vector<String>> Rows(const String& sql);
+  std::vector<std::vector<String>> Rows(const String& sql, const std::vector<DbValue>& values = {});
   std::vector<String> FirstColumn(const String& sql);  // the first value of every row
   String Text(const String& sql);                      // the first value of the first row, "" if none
   double Number(const String& sql);                    // the same as a number

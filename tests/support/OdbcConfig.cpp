@@ -10,31 +10,38 @@ namespace lintavo {
 
 namespace {
 
-// The folder, made and named to the driver manager at the first call.
-const String& ConfigFolder() {
+// The folder of the run, removed with its files when the program ends.
+QTemporaryDir& Folder() {
   static QTemporaryDir folder;
-  static const String path = [] {
-    const String made = folder.path().toStdString();
-    setenv("ODBCSYSINI", made.c_str(), 1);
-    setenv("ODBCINI", (made + "/user-odbc.ini").c_str(), 1);
-    return made;
-  }();
-  return path;
+  return folder;
 }
 
-void WriteFile(const String& path, const String& text) {
+String FolderPath() { return Folder().path().toStdString(); }
+
+bool WriteFile(const String& path, const String& text) {
   QFile file(QString::fromStdString(path));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path;
-  ASSERT_EQ(file.write(text.data(), static_cast<qint64>(text.size())), static_cast<qint64>(text.size())) << path;
+  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+         file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+}
+
+bool WriteFiles(const String& drivers, const String& dataSources) {
+  const String folder = FolderPath();
+  return WriteFile(folder + "/odbcinst.ini", drivers) && WriteFile(folder + "/odbc.ini", dataSources) &&
+         WriteFile(folder + "/user-odbc.ini", "");
 }
 
 }  // namespace
 
+bool PrepareOdbcConfig() {
+  if (!Folder().isValid() || !WriteFiles("", "")) return false;
+  const String folder = FolderPath();
+  return setenv("ODBCSYSINI", folder.c_str(), 1) == 0 && setenv("ODBCINI", (folder + "/user-odbc.ini").c_str(), 1) == 0;
+}
+
 void WriteOdbcConfig(const String& drivers, const String& dataSources) {
-  const String& folder = ConfigFolder();
-  WriteFile(folder + "/odbcinst.ini", drivers);
-  WriteFile(folder + "/odbc.ini", dataSources);
-  WriteFile(folder + "/user-odbc.ini", "");
+  const char* named = std::getenv("ODBCSYSINI");
+  ASSERT_EQ(String(named != nullptr ? named : ""), FolderPath()) << "PrepareOdbcConfig was not called at the start";
+  ASSERT_TRUE(WriteFiles(drivers, dataSources)) << FolderPath();
 }
 
 void ConfigureNoDataSource() { WriteOdbcConfig("", ""); }

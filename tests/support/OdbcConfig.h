@@ -1,8 +1,9 @@
 // OdbcConfig: the ODBC configuration the tests see, in place of the
 // machine's. The driver manager reads the folder of odbcinst.ini and
-// odbc.ini (ODBCSYSINI) once per process, so the test program keeps one
-// folder for its whole run, named to the driver manager at the first call;
-// each test writes the files it needs into it afresh. The user's odbc.ini
+// odbc.ini (ODBCSYSINI) once per process, at its first call, so the test
+// program names one folder for its whole run at its start, before anything
+// can call the driver manager; each test writes the files it needs into it
+// afresh. The user's odbc.ini
 // (ODBCINI) is an empty file there, so no data source of the machine or the
 // user shows through.
 #pragma once
@@ -10,6 +11,11 @@
 #include "platform/Types.h"
 
 namespace lintavo {
+
+// Makes the folder with no driver and no data source and names it to the
+// driver manager; false when it cannot. The test program's main calls it
+// first of all.
+bool PrepareOdbcConfig();
 
 // Writes odbcinst.ini (drivers) and odbc.ini (data sources) with these texts.
 void WriteOdbcConfig(const String& drivers, const String& dataSources);

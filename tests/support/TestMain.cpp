@@ -2,16 +2,25 @@
 // Run as "--save-until-killed <file>" it is instead the child process of
 // the interrupted-save test (storage/SaveCrashTest.cpp).
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 
 #include "platform/WebBrowser.h"
+#include "support/OdbcConfig.h"
 
 namespace lintavo {
 int SaveUntilKilled(const char* path);
 }  // namespace lintavo
 
 int main(int argc, char** argv) {
+  // The driver manager reads its configuration folder once, at the first
+  // ODBC call of the process: the test folder must be named before any.
+  if (!lintavo::PrepareOdbcConfig()) {
+    std::fputs("The test program cannot make its ODBC configuration folder\n", stderr);
+    return EXIT_FAILURE;
+  }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (qEnvironmentVariableIsEmpty("LINTAVO_APP_TEMPLATE")) qputenv("LINTAVO_APP_TEMPLATE", LINTAVO_BUILD_APP_DIR);
   lintavo::PrepareWebBrowser();

@@ -76,7 +76,9 @@ frmBrowser::frmBrowser(QWidget* owner) : QWidget(owner, Qt::Window) {
   lblAddress->setBuddy(cboAddress);
   // Enter is taken before the box acts on it: the window's key press handles it.
   cboAddress->lineEdit()->installEventFilter(this);
-  connect(cboAddress, &QComboBox::currentIndexChanged, this, &frmBrowser::cboAddress_Click);
+  // A person's choice from the list, even of the entry already chosen;
+  // the window's own changes to the list do not count.
+  connect(cboAddress, &QComboBox::activated, this, &frmBrowser::cboAddress_Click);
   brwWebBrowser = new WebBrowser(this);
   brwWebBrowser->setObjectName("brwWebBrowser");
   brwWebBrowser->SetHomePage(HomePageAddress());

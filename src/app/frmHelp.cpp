@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppInfo.h"
+#include "app/HelpCache.h"
 #include "platform/Icons.h"
 #include "platform/Services.h"
 #include "platform/WindowPlace.h"
@@ -61,19 +62,20 @@ HelpOpen frmHelp::Load(const String& CollectionFile, HelpError& Error) {
   // The engine makes a new empty collection for a name that does not exist:
   // a missing file is asked about first.
   if (CollectionFile.empty() || !FileExists(CollectionFile)) return HelpOpen::NoHelp;
-  engine_ = new QHelpEngine(QString::fromStdString(CollectionFile), this);
-  engine_->setReadOnly(true);  // the help is only read; the application folder may be read-only
+  const QString installed = QString::fromStdString(CollectionFile);
   // A file that is no help collection opens as one without documents.
-  if (!engine_->setupData()) return HelpOpen::NoHelp;
-  const QStringList documents = engine_->registeredDocumentations();
-  if (documents.isEmpty()) return HelpOpen::NoHelp;
-  for (const QString& name : documents) {
-    const QString file = engine_->documentationFileName(name);
+  const QStringList helpFiles = ListedHelpFiles(installed);
+  if (helpFiles.isEmpty()) return HelpOpen::NoHelp;
+  for (const QString& file : helpFiles) {
     if (!QFileInfo::exists(file)) {
       Error = {HelpErrDocumentMissing, "The compiled help file " + file.toStdString() + " is missing."};
       return HelpOpen::Failed;
     }
   }
+  // The copy in the user's cache, where the search index can be written.
+  engine_ = new QHelpEngine(CachedHelpCollection(installed, helpFiles), this);
+  engine_->setReadOnly(true);  // the collection is only read
+  if (!engine_->setupData() || engine_->registeredDocumentations().isEmpty()) return HelpOpen::NoHelp;
   BuildWindow();
   return HelpOpen::Opened;
 }

@@ -37,7 +37,8 @@ struct HelpError {
 };
 
 // The help collection in the application folder; the compiled help it lists
-// (Lintavo.qch) lies beside it.
+// (Lintavo.qch) lies beside it. The window opens a copy of the collection in
+// the user's cache folder (see HelpCache).
 constexpr const char* HelpFileName = "Lintavo.qhc";
 
 // The text shown when the program has no help.

@@ -1,10 +1,11 @@
 // Services: application folder, path joining, file tests, the temporary
-// folder and the login name.
+// folder, the login name and the user's cache folder.
 #include "platform/Services.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <pwd.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@ namespace lintavo {
 namespace {
 
 String AppPathOverride;  // "" the program's folder; otherwise the folder SetAppPath gave
+String CachePathOverride;  // "" the user's cache folder; otherwise the folder SetUserCachePath gave
 
 QString Q(const String& text) { return QString::fromStdString(text); }
 
@@ -59,6 +61,15 @@ String UserLoginName() {
     if (!name.isEmpty()) return name.toStdString();
   }
   return String();
+}
+
+String UserCachePath() {
+  if (!CachePathOverride.empty()) return CachePathOverride;
+  return QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdString();
+}
+
+void SetUserCachePath(const String& path) {
+  CachePathOverride = path.empty() ? String() : QDir::cleanPath(Q(path)).toStdString();
 }
 
 }  // namespace lintavo

@@ -28,5 +28,10 @@ String TempFilePath(const String& fileName);
 
 // ---- The user --------------------------------------------------------------
 String UserLoginName();  // the signed-in user's login name; "" when there is none
+// The program's cache folder for this user (under the user's cache folder, in
+// a folder of the program's name), for files the program makes again when
+// they are lost; "" when there is none. Not made here.
+String UserCachePath();
+void SetUserCachePath(const String& path);  // another folder (tests); "" restores the user's
 
 }  // namespace lintavo

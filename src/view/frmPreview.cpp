@@ -233,6 +233,9 @@ void frmPreview::cboPrintScale_Click() {
   if (!PrinterReady()) return;
   QPrinter& printer = Printer();
   ApplyPrintJobSettings(printer);
+  // The job's settings may differ from those the page was last measured in
+  // (a set-up that chose portrait or another printer): frame for this page.
+  MeasurePage();
   PrinterSurface surface(printer);
   if (!SetPageScale(surface)) {
     RestorePageScale();

@@ -5,8 +5,7 @@
 // engine; every wait for a load is bounded and ends on the window's own
 // sign that it is done: its timer stops once a tick finds the page idle.
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QEventLoop>
+#include <QAbstractItemView>
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
@@ -19,13 +18,13 @@
 #include "app/frmBrowser.h"
 #include "platform/WebBrowser.h"
 #include "support/DrawingDriver.h"
+#include "support/EventWait.h"
 #include "view/ViewFixture.h"
 
 namespace lintavo {
 namespace {
 
 constexpr int LoadLimitMs = 20000;  // a local page loads in well under this, on any machine
-constexpr int PollMs = 10;          // how often a wait looks again
 
 class BrowserTest : public ViewFixture {
  protected:
@@ -51,17 +50,14 @@ class BrowserTest : public ViewFixture {
   static bool Settle(frmBrowser& window) {
     return RunEventsUntil([&] { return !window.timTimer->isActive(); }, LoadLimitMs);
   }
-  static bool RunEventsUntil(const std::function<bool()>& done, int limitMs) {
-    QEventLoop loop;
-    QElapsedTimer clock;
-    clock.start();
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-      if (done() || clock.hasExpired(limitMs)) loop.quit();
-    });
-    poll.start(PollMs);
-    if (!done()) loop.exec();
-    return done();
+  // Chooses an entry of the address box's list as a person does: opens the
+  // list and clicks the entry.
+  static void ChooseEntry(frmBrowser& window, int index) {
+    QComboBox* box = window.cboAddress;
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    const QRect entry = list->visualRect(list->model()->index(index, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
   }
   static void Press(frmBrowser& window, const char* key) {
     window.tbToolBar->findChild<QAction*>(key)->trigger();
@@ -107,10 +103,25 @@ TEST_F(BrowserTest, EachVisitedAddressHeadsTheHistoryOnce) {
   EXPECT_EQ(History(window), std::vector<String>({second, first}));
   EXPECT_EQ(window.cboAddress->currentText().toStdString(), second);
 
-  window.cboAddress->setCurrentIndex(1);  // choosing an entry of the list navigates to it
+  ChooseEntry(window, 1);  // choosing an entry of the list navigates to it
   ASSERT_TRUE(Settle(window));
   EXPECT_EQ(window.brwWebBrowser->LocationURL(), first);
   EXPECT_EQ(History(window), std::vector<String>({first, second}));
+}
+
+TEST_F(BrowserTest, ChoosingTheEntryAlreadyChosenNavigatesToIt) {
+  const String first = WritePage("first.html", "First Page");
+  frmBrowser& window = Show(first);
+  ASSERT_TRUE(Settle(window));
+  ASSERT_EQ(window.cboAddress->currentIndex(), 0);
+  window.cboAddress->lineEdit()->setText("typed but not entered");
+  ChooseEntry(window, 0);
+  EXPECT_TRUE(window.timTimer->isActive()) << "the page is being loaded again";
+  EXPECT_EQ(window.cboAddress->currentText().toStdString(), first);
+  ASSERT_TRUE(Settle(window));
+  EXPECT_EQ(window.brwWebBrowser->LocationURL(), first);
+  EXPECT_EQ(Caption(window), "First Page");
+  EXPECT_EQ(History(window), std::vector<String>({first}));
 }
 
 TEST_F(BrowserTest, RewritingTheListDoesNotNavigate) {
@@ -147,8 +158,7 @@ TEST_F(BrowserTest, StopDuringALoadShowsThePageNameAndWorkingNeverReturns) {
   EXPECT_EQ(Caption(window), "First Page");  // the page shown, at once
   EXPECT_FALSE(window.timTimer->isActive());
   EXPECT_FALSE(window.brwWebBrowser->Busy());
-  // Several ticks' time: none may bring the busy caption back.
-  RunEventsUntil([] { return false; }, 3 * BusyTickMs);
+  // The timer is stopped, so no later tick can bring the busy caption back.
   for (const QList<QVariant>& caption : captions) EXPECT_NE(caption.at(0).toString(), WorkingCaption);
   EXPECT_EQ(Caption(window), "First Page");
 }

@@ -4,8 +4,9 @@
 // and the pages describe every menu item and tool-bar button.
 #include <QAction>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QHelpContentModel>
 #include <QHelpEngine>
@@ -21,49 +22,27 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTextDocumentFragment>
-#include <QTimer>
 #include <QToolBar>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/frmHelp.h"
 #include "app/frmMain.h"
 #include "platform/Prompts.h"
-#include "support/ProgramTest.h"
+#include "support/EventWait.h"
+#include "support/MainWindowFixture.h"
 
 namespace lintavo {
 namespace {
 
 constexpr int WaitLimitMs = 60000;  // a bound on waiting for the help engine's work, not a speed test
 
-// Runs events until done() holds or the bound passes; true when done.
-bool WaitUntil(const std::function<bool()>& done) {
-  QTimer wake;  // the event loop wakes at least this often to look again
-  wake.start(20);
-  const QDeadlineTimer deadline(WaitLimitMs);
-  while (!done()) {
-    if (deadline.hasExpired()) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-  }
-  return true;
-}
+bool WaitUntil(const std::function<bool()>& done) { return RunEventsUntil(done, WaitLimitMs); }
 
-class HelpTest : public ProgramTest {
+class HelpTest : public MainWindowFixture {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    main_ = std::make_unique<frmMain>();
-    MainForm = main_.get();
-    main_->MDIForm_Load();
-    main_->show();
-  }
-  void TearDown() override {
-    MainForm = nullptr;
-    main_.reset();
-    ProgramTest::TearDown();
-  }
-
-  void Choose(const char* item) { main_->MenuItem(item)->trigger(); }
   frmHelp* Help() const { return main_->findChild<frmHelp*>(); }
   QString HelpFile(const char* name) const { return QString::fromStdString(AppFolder()) + "/" + name; }
 
@@ -79,7 +58,31 @@ class HelpTest : public ProgramTest {
     return ready ? help : nullptr;
   }
 
-  std::unique_ptr<frmMain> main_;
+  // Help, Search: the full-text index is built, and a word on one page only
+  // finds that page.
+  void SearchFindsTheOnePageOfAWord() {
+    Choose("mnuHelpSearch");
+    frmHelp* help = Help();
+    ASSERT_NE(help, nullptr);
+    QHelpSearchEngine* search = help->Engine()->searchEngine();
+    bool indexed = false;
+    QObject::connect(search, &QHelpSearchEngine::indexingFinished, help, [&] { indexed = true; });
+    ASSERT_TRUE(WaitUntil([&] { return indexed; })) << "the search tab builds the full-text index";
+
+    int found = -1;
+    QObject::connect(search, &QHelpSearchEngine::searchingFinished, help, [&](int hits) { found = hits; });
+    QHelpSearchQueryWidget* query = search->queryWidget();
+    EXPECT_TRUE(query->isEnabled());
+    query->setSearchInput("parallelogram");
+    QPushButton* searchButton = query->findChild<QPushButton*>();
+    ASSERT_NE(searchButton, nullptr);
+    searchButton->click();
+    ASSERT_TRUE(WaitUntil([&] { return found >= 0; }));
+    ASSERT_EQ(found, 1);
+    const QList<QHelpSearchResult> results = search->searchResults(0, found);
+    ASSERT_EQ(results.size(), 1);
+    EXPECT_EQ(results.first().url().fileName(), "menu-draw.html");
+  }
 };
 
 // ---- Opening -------------------------------------------------------------------------------
@@ -147,28 +150,85 @@ TEST_F(HelpTest, TheIndexFindsACommandAndOpensItsPage) {
   EXPECT_TRUE(help->Page()->toPlainText().contains("rounded by an arc of the fillet radius"));
 }
 
-TEST_F(HelpTest, FullTextSearchFindsTheOnePageThatHoldsAWord) {
-  Choose("mnuHelpSearch");
-  frmHelp* help = Help();
-  ASSERT_NE(help, nullptr);
-  QHelpSearchEngine* search = help->Engine()->searchEngine();
-  bool indexed = false;
-  QObject::connect(search, &QHelpSearchEngine::indexingFinished, help, [&] { indexed = true; });
-  ASSERT_TRUE(WaitUntil([&] { return indexed; })) << "the search tab builds the full-text index";
+TEST_F(HelpTest, FullTextSearchFindsTheOnePageThatHoldsAWord) { SearchFindsTheOnePageOfAWord(); }
 
-  int found = -1;
-  QObject::connect(search, &QHelpSearchEngine::searchingFinished, help, [&](int hits) { found = hits; });
-  QHelpSearchQueryWidget* query = search->queryWidget();
-  EXPECT_TRUE(query->isEnabled());
-  query->setSearchInput("parallelogram");
-  QPushButton* searchButton = query->findChild<QPushButton*>();
-  ASSERT_NE(searchButton, nullptr);
-  searchButton->click();
-  ASSERT_TRUE(WaitUntil([&] { return found >= 0; }));
-  ASSERT_EQ(found, 1);
-  const QList<QHelpSearchResult> results = search->searchResults(0, found);
-  ASSERT_EQ(results.size(), 1);
-  EXPECT_EQ(results.first().url().fileName(), "menu-draw.html");
+// What lies under a folder, hidden entries too: each path with its size and
+// time of change, so that a file written in place shows as well as a new one.
+QStringList FolderState(const QString& folder) {
+  QStringList state;
+  QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDirIterator::Subdirectories);
+  while (entries.hasNext()) {
+    const QFileInfo entry = entries.nextFileInfo();
+    state << entry.filePath() + ' ' + QString::number(entry.size()) + ' ' +
+                 QString::number(entry.lastModified().toMSecsSinceEpoch());
+  }
+  state.sort();
+  return state;
+}
+
+// Takes the write permissions off a folder and its files while it lives.
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(const QString& folder) {
+    QDirIterator entries(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (entries.hasNext()) Restrict(entries.next());
+    Restrict(folder);  // the folder last: its files could not be changed after
+  }
+  ~ReadOnlyFolder() {
+    for (auto entry = saved_.rbegin(); entry != saved_.rend(); ++entry) QFile::setPermissions(entry->first, entry->second);
+  }
+  ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+  ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+ private:
+  void Restrict(const QString& path) {
+    const QFileDevice::Permissions permissions = QFile::permissions(path);
+    saved_.emplace_back(path, permissions);
+    QFile::setPermissions(path, permissions & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser |
+                                                QFileDevice::WriteGroup | QFileDevice::WriteOther));
+  }
+  std::vector<std::pair<QString, QFileDevice::Permissions>> saved_;
+};
+
+// An installed program's folder may not be written: the help keeps what it
+// makes elsewhere. (Run as root the folder could still be written, so what
+// is checked is that nothing there changed.)
+TEST_F(HelpTest, SearchWorksOnAReadOnlyApplicationFolderAndWritesNothingThere) {
+  const QString app = QString::fromStdString(AppFolder());
+  const QStringList before = FolderState(app);
+  {
+    const ReadOnlyFolder readOnly(app);
+    SearchFindsTheOnePageOfAWord();
+    ASSERT_NE(Help(), nullptr);
+    EXPECT_FALSE(Help()->Engine()->collectionFile().startsWith(app + '/'));
+  }
+  EXPECT_EQ(FolderState(app), before);
+}
+
+// The copy the help opens is made again when the installed collection changed.
+TEST_F(HelpTest, AChangedInstalledCollectionReplacesTheUsersCopy) {
+  ASSERT_NE(OpenContents(), nullptr);
+  const QString copy = Help()->Engine()->collectionFile();
+  Help()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_EQ(Help(), nullptr);
+  {
+    QFile spoiled(copy);
+    ASSERT_TRUE(spoiled.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    spoiled.write("not the collection any more");
+  }
+  QFile installed(HelpFile("Lintavo.qhc"));
+  ASSERT_TRUE(installed.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(installed.setFileTime(installed.fileTime(QFileDevice::FileModificationTime).addSecs(60),
+                                    QFileDevice::FileModificationTime));
+  installed.close();
+
+  frmHelp* help = OpenContents();
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->Engine()->collectionFile(), copy);
+  EXPECT_TRUE(help->Page()->toPlainText().contains("two-dimensional drafting program"));
+  EXPECT_TRUE(Responder().Prompts().empty());
 }
 
 // ---- Missing or broken help --------------------------------------------------------------------

@@ -34,7 +34,7 @@
 #include "platform/SettingsStore.h"
 #include "storage/SaveFixture.h"
 #include "storage/frmDwgSave.h"
-#include "support/ProgramTest.h"
+#include "support/MainWindowFixture.h"
 #include "view/DisplayOptions.h"
 #include "view/frmDocument.h"
 
@@ -47,22 +47,8 @@ void PressKey(QWidget* widget, int key, const QString& text = QString()) {
   QCoreApplication::sendEvent(widget, &press);
 }
 
-class frmMainTest : public ProgramTest {
+class frmMainTest : public MainWindowFixture {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    main_ = std::make_unique<frmMain>();
-    MainForm = main_.get();
-    main_->MDIForm_Load();  // opens the first drawing window
-    main_->show();
-  }
-  void TearDown() override {
-    MainForm = nullptr;
-    main_.reset();
-    ProgramTest::TearDown();
-  }
-
-  void Choose(const char* item) { main_->MenuItem(item)->trigger(); }
   bool Checked(const char* item) const { return main_->MenuItem(item)->isChecked(); }
   void Press(QToolBar* bar, const char* key) { main_->BarButton(bar, key)->trigger(); }
   frmDocument* Active() const { return main_->ActiveChild(); }
@@ -81,8 +67,6 @@ class frmMainTest : public ProgramTest {
     std::sort(numbers.begin(), numbers.end());
     return numbers;
   }
-
-  std::unique_ptr<frmMain> main_;
 };
 
 // ---- Menus and tool bars -----------------------------------------------------------------

@@ -40,6 +40,7 @@ void ProgramTest::SetUp() {
 
   SetAppPath(AppFolder());
   SetSettingsScope(ScratchPath("settings.ini"));
+  SetUserCachePath(ScratchPath("cache"));
   SetPromptResponder(&responder_);
   ResetProgramState();
 }
@@ -49,6 +50,7 @@ void ProgramTest::TearDown() {
   responder_.ExpectAllAnswersUsed();
   SetPromptResponder(nullptr);
   SetSettingsScope("");
+  SetUserCachePath("");
   SetAppPath("");
 }
 

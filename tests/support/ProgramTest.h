@@ -2,9 +2,9 @@
 //
 // Each test gets a fresh application folder in a temporary directory, copied
 // from the build's application folder (named by LINTAVO_APP_TEMPLATE) without
-// its programs; a settings file of its own in place of the user's settings;
-// a ScriptedResponder for every prompt; and program state reset before and
-// after. Everything is put back when the test ends.
+// its programs; a settings file and a cache folder of its own in place of the
+// user's; a ScriptedResponder for every prompt; and program state reset before
+// and after. Everything is put back when the test ends.
 #pragma once
 
 #include <QTemporaryDir>

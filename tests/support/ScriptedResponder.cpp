@@ -61,7 +61,9 @@ void ScriptedResponder::AnswerColor(Long color) { colorAnswers_.push_back({true,
 
 void ScriptedResponder::CancelColor() { colorAnswers_.push_back({false, 0}); }
 
-void ScriptedResponder::AnswerPrinter(bool accepted) { printerAnswers_.push_back(accepted); }
+void ScriptedResponder::AnswerPrinter(bool accepted, std::function<void(QPrinter&)> choose) {
+  printerAnswers_.push_back({accepted, std::move(choose)});
+}
 
 void ScriptedResponder::OnModalWindow(std::function<void(QDialog&)> operate) {
   modalOperations_.push_back(std::move(operate));
@@ -110,19 +112,20 @@ ColorAnswer ScriptedResponder::ColorDialog(const ColorPrompt& prompt) {
   return answer;
 }
 
-bool ScriptedResponder::PrinterAnswer(PromptKind kind, const PrinterPrompt& prompt) {
+bool ScriptedResponder::PrinterAnswer(PromptKind kind, const PrinterPrompt& prompt, QPrinter& printer) {
   prompts_.push_back({kind, "", prompt.title, prompt.flags});
-  bool accepted = false;
-  TakeAnswer(printerAnswers_, prompts_.back(), accepted);
-  return accepted;
+  PrinterChoice answer;
+  TakeAnswer(printerAnswers_, prompts_.back(), answer);
+  if (answer.accepted && answer.choose) answer.choose(printer);
+  return answer.accepted;
 }
 
-bool ScriptedResponder::PrinterSetupDialog(const PrinterPrompt& prompt, QPrinter&) {
-  return PrinterAnswer(PromptKind::PrinterSetup, prompt);
+bool ScriptedResponder::PrinterSetupDialog(const PrinterPrompt& prompt, QPrinter& printer) {
+  return PrinterAnswer(PromptKind::PrinterSetup, prompt, printer);
 }
 
-bool ScriptedResponder::PrintDialog(const PrinterPrompt& prompt, QPrinter&) {
-  return PrinterAnswer(PromptKind::Print, prompt);
+bool ScriptedResponder::PrintDialog(const PrinterPrompt& prompt, QPrinter& printer) {
+  return PrinterAnswer(PromptKind::Print, prompt, printer);
 }
 
 void ScriptedResponder::ModalWindowShown(QDialog& dialog) {

@@ -44,7 +44,9 @@ class ScriptedResponder final : public PromptResponder {
   void CancelFile();
   void AnswerColor(Long color);
   void CancelColor();
-  void AnswerPrinter(bool accepted);  // printer set-up and print dialogs share this queue
+  // Printer set-up and print dialogs share this queue. An accepted answer may
+  // first change the printer's settings, as a person choosing in the dialog.
+  void AnswerPrinter(bool accepted, std::function<void(QPrinter&)> choose = {});
   // The operation runs from the window's event loop once it is shown; it
   // should close the window. A window it leaves open may close itself (by a
   // timer, say) within the time limit; after that the test fails and the
@@ -82,13 +84,17 @@ class ScriptedResponder final : public PromptResponder {
   void ModalWindowShown(QDialog& dialog) override;
 
  private:
-  bool PrinterAnswer(PromptKind kind, const PrinterPrompt& prompt);
+  struct PrinterChoice {
+    bool accepted = false;
+    std::function<void(QPrinter&)> choose;
+  };
+  bool PrinterAnswer(PromptKind kind, const PrinterPrompt& prompt, QPrinter& printer);
 
   std::deque<int> msgBoxAnswers_;
   int everyMsgBoxAnswer_ = 0;  // 0 none; else the answer of a box with none queued
   std::deque<FileAnswer> fileAnswers_;
   std::deque<ColorAnswer> colorAnswers_;
-  std::deque<bool> printerAnswers_;
+  std::deque<PrinterChoice> printerAnswers_;
   std::deque<std::function<void(QDialog&)>> modalOperations_;
   int modalTimeLimit_ = 5000;  // milliseconds a window may stay open after its operation
   std::vector<PromptRecord> prompts_;

@@ -22,13 +22,6 @@ namespace {
 
 bool Inked(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)) != QColor(Qt::white); }
 
-bool InkedIn(const QImage& image, QRect box) {
-  for (int y = box.top(); y <= box.bottom(); ++y)
-    for (int x = box.left(); x <= box.right(); ++x)
-      if (Inked(image, x, y)) return true;
-  return false;
-}
-
 constexpr double ReadDpi = 100;  // resolution the printed pages are read back at
 
 class frmPreviewTest : public EditFixture {
@@ -96,8 +89,8 @@ TEST_F(frmPreviewTest, ThePrintedBorderAndTitleBlockSitOnTheInsetAtThePrinterRes
     EXPECT_FALSE(Inked(image, 2 * c.ppi + 6, bottom - c.ppi / 4));
     EXPECT_TRUE(Inked(image, c.ppi, bottom - c.ppi / 2));      // title box top edge
     const int textTop = bottom - static_cast<int>(0.3 * c.ppi);
-    EXPECT_TRUE(InkedIn(image, QRect(static_cast<int>(0.2 * c.ppi), textTop, c.ppi, c.ppi / 6)));
-    EXPECT_FALSE(InkedIn(image, QRect(static_cast<int>(0.2 * c.ppi), textTop - 40, c.ppi, 30)));
+    EXPECT_TRUE(InkIn(image, QRect(static_cast<int>(0.2 * c.ppi), textTop, c.ppi, c.ppi / 6)));
+    EXPECT_FALSE(InkIn(image, QRect(static_cast<int>(0.2 * c.ppi), textTop - 40, c.ppi, 30)));
     ActiveDoc = window;
     ViewPixMaxY = pixMaxY;
   }
@@ -159,6 +152,32 @@ TEST_F(frmPreviewTest, PrintsThePictureAndToScaleOnLandscapePagesAndSetupCancelK
                        QSize(static_cast<int>(2 * ReadDpi), static_cast<int>(ReadDpi / 2)));
   EXPECT_TRUE(InkIn(scalePage.image, titleBox));
   EXPECT_FALSE(InkIn(scalePage.image, titleBox.translated(0, -titleBox.height() - 5)));
+}
+
+TEST_F(frmPreviewTest, PrintToScaleFramesThePageOfTheJobNotTheOneASetupChose) {
+  AddLine(1, 1, 3, 2);
+  PrintToPdf("unused.pdf");
+  const QString scale = QString::fromStdString(ScratchPath("after-setup.pdf"));
+  WithPreview([&](frmPreview& dialog) {
+    Responder().AnswerPrinter(true, [](QPrinter& printer) {
+      printer.setPageOrientation(QPageLayout::Portrait);
+      printer.setResolution(72);
+    });
+    dialog.cboSetup->click();
+    EXPECT_EQ(dialog.Text2->text(), "72");
+    Printer().setOutputFileName(scale);
+    dialog.cboPrintScale->click();
+    // The job prints landscape at its own resolution, and the page is measured so.
+    EXPECT_EQ(dialog.Text2->text(), QString::number(Printer().resolution()));
+    EXPECT_GT(dialog.Page().WidthIn, dialog.Page().HeightIn);
+  });
+  const PdfFirstPage page = ReadPdfFirstPage(scale, ReadDpi);
+  ASSERT_EQ(page.pageCount, 1);
+  EXPECT_GT(page.points.width(), page.points.height());
+  const PrintedPageMap map(Printer().pageLayout(), page.image);
+  EXPECT_TRUE(InkIn(page.image, map.Box(1.9, 1.4, 2.1, 1.6)));   // the line's middle
+  EXPECT_TRUE(InkIn(page.image, map.Box(2.9, 1.9, 3.1, 2.1)));   // and its end
+  EXPECT_FALSE(InkIn(page.image, map.Box(4.9, 0.9, 5.1, 1.1)));
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "app/frmSplash.h"
 #include "app/frmTip.h"
 #include "model/DataHand.h"
+#include "model/MessageBar.h"
 #include "model/Picks.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
@@ -197,6 +198,10 @@ void CreateFirstLayer() {
   CurDwg = static_cast<Integer>(window->ID);
   NewLayer();
   window->Current_Layer = ItemCount;
+  // The status bar named the item the window's layer index held before the
+  // support data was loaded (a glyph): it names the new layer from now on,
+  // also while the start-up windows show.
+  ShowLayerStatus();
 }
 
 void ShowStartupWindows() {

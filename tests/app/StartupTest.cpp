@@ -3,8 +3,10 @@
 // and layer, the splash window's timer and the start-up window settings.
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <vector>
 
 #include "app/AppInfo.h"
 #include "app/Setings.h"
@@ -154,6 +156,18 @@ TEST_F(StartupTest, StartUpPutsTheSupportDataBelowTheBaseCountsAndFitsTheFirstDr
   const String login = UserLoginName();
   EXPECT_EQ(UserName, login.empty() ? String("Unknown") : login);
   EXPECT_EQ(dwg.Author, UserName);
+}
+
+TEST_F(StartupTest, TheStatusBarNamesTheFirstLayerWhileTheStartUpWindowsShow) {
+  LetTheSplashRun();
+  std::vector<String> layerPanel;
+  for (int window = 0; window < 2; ++window)
+    Responder().OnModalWindow([&layerPanel](QDialog& dialog) {
+      layerPanel.push_back(MainForm->StatusPanel(2)->text().toStdString());
+      dialog.reject();
+    });
+  ASSERT_EQ(SubMain(), 0);
+  EXPECT_EQ(layerPanel, (std::vector<String>{"New Layer 1", "New Layer 1"}));  // the introduction, the tip
 }
 
 TEST_F(StartupTest, AnUnreadableSupportDatabaseIsReportedAndStartUpGoesOn) {

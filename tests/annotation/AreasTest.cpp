@@ -22,6 +22,7 @@
 #include "storage/SaveData.h"
 #include "storage/LoadData.h"
 #include "storage/TestDatabase.h"
+#include "support/ListClicks.h"
 #include "support/ScriptedResponder.h"
 #include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
@@ -41,15 +42,7 @@ class AreasTest : public EditFixture {
     input_->ClickAt(x2, y2);
   }
   // Clicks row 0 of the chooser's list, as the user chooses the first area.
-  static void ClickFirstRow(frmAreaSelect& dialog) {
-    QListWidget* list = dialog.List1;
-    const QPoint at = list->visualItemRect(list->item(0)).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-      QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-      QCoreApplication::sendEvent(list->viewport(), &event);
-    }
-  }
+  static void ClickFirstRow(frmAreaSelect& dialog) { ClickRow(dialog.List1, 0); }
   // The chooser answered by clicking row 0, then OK (or Cancel).
   void ChooseFirstArea(bool ok = true) {
     Responder().OnModalWindow([ok](QDialog& shown) {

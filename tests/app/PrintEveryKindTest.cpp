@@ -18,6 +18,7 @@
 #include "model/UndoRedo.h"
 #include "organisation/frmItemChooser.h"
 #include "storage/LoadData.h"
+#include "support/ListClicks.h"
 #include "support/PdfPages.h"
 #include "view/DisplayOptions.h"
 #include "view/Print.h"
@@ -73,12 +74,7 @@ class PrintEveryKindTest : public DimensionFixture {
       ASSERT_NE(chooser, nullptr);
       QListWidget* list = chooser->List1;
       ASSERT_GT(list->count(), 0);
-      const QPoint at = list->visualItemRect(list->item(list->count() - 1)).center();
-      for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(list->viewport(), &event);
-      }
+      ClickLastRow(list);
       chooser->OKButton->click();
     });
   }

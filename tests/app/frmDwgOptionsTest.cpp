@@ -22,19 +22,10 @@
 #include "platform/Numbers.h"
 #include "platform/Prompts.h"
 #include "support/DialogKeys.h"
+#include "support/ListClicks.h"
 
 namespace lintavo {
 namespace {
-
-// A click on an entry of a list, as the mouse delivers it.
-void ClickRow(QListWidget* list, int row) {
-  const QPoint at = list->visualItemRect(list->item(row)).center();
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(list->viewport(), &event);
-  }
-}
 
 class frmDwgOptionsTest : public OptionDialogFixture<frmDwgOptions> {
  protected:

@@ -23,6 +23,7 @@
 #include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
 #include "support/DialogKeys.h"
+#include "support/ListClicks.h"
 #include "support/ScriptedResponder.h"
 #include "view/DisplayOptions.h"
 
@@ -42,16 +43,6 @@ class GroupsViewsTest : public EditFixture {
       if (dialog->isVisible()) dialog->CancelButton->click();
     });
   }
-  // A click on a row of a chooser's list, as the mouse delivers it.
-  static void ClickRow(QListWidget* list, int row) {
-    const QPoint at = list->visualItemRect(list->item(row)).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-      QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-      QCoreApplication::sendEvent(list->viewport(), &event);
-    }
-  }
-  static void ClickLastRow(QListWidget* list) { ClickRow(list, list->count() - 1); }
   // An item of the current drawing of a kind, named.
   static Long AddNamedItem(Integer kind, const String& name, Double xmax = 4, Double ymax = 3) {
     NewItemName = name;

@@ -27,6 +27,7 @@
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
 #include "storage/SupportFiles.h"
+#include "support/ListClicks.h"
 #include "view/Zooms.h"
 #include "support/DialogKeys.h"
 #include "view/ViewFixture.h"
@@ -83,18 +84,6 @@ class LayersTest : public ViewFixture {
       operate(*dialog);
       if (dialog->isVisible()) static_cast<QDialog*>(dialog)->reject();
     });
-  }
-  // A click at a point of a list's viewport, as the mouse delivers it.
-  static void ClickAt(QAbstractItemView* list, QPoint at) {
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-      QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-      QCoreApplication::sendEvent(list->viewport(), &event);
-    }
-  }
-  static void ClickRow(QListWidget* list, int row) { ClickAt(list, list->visualItemRect(list->item(row)).center()); }
-  static void ClickRow(QTreeWidget* list, int row) {
-    ClickAt(list, list->visualItemRect(list->topLevelItem(row)).center());
   }
   static void TypeEnter(QLineEdit* box, const QString& text) { RetypeAndEnter(box, text); }
   // The last message box asked.

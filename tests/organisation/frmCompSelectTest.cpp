@@ -11,6 +11,7 @@
 #include "organisation/frmCompSelect.h"
 #include "platform/Prompts.h"
 #include "storage/StoredDrawing.h"
+#include "support/ListClicks.h"
 
 namespace lintavo {
 namespace {
@@ -37,16 +38,7 @@ class frmCompSelectTest : public StoredDrawingTest {
     Responder().OnDialog<frmCompSelect>(operate);
     ShowCompSelect();
   }
-  static void ClickRow(frmCompSelect& dialog, int row) {
-    QListWidgetItem* item = dialog.List1->item(row);
-    ASSERT_NE(item, nullptr);
-    const QPoint at = dialog.List1->visualItemRect(item).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-      QMouseEvent event(type, at, dialog.List1->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-      QCoreApplication::sendEvent(dialog.List1->viewport(), &event);
-    }
-  }
+  static void ClickRow(frmCompSelect& dialog, int row) { lintavo::ClickRow(dialog.List1, row); }
   static Long LoadedNamed(const String& name) {
     for (Long i = 1; i <= ItemCount; ++i)
       if (Items[i].Rtype == ItemComponent && Items[i].Name == name) return i;

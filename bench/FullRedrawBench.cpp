@@ -9,8 +9,6 @@
 // general lines are far slower than either. A fourth runs the redraw with the
 // grid and rulers switched on.
 #include <QImage>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <cstdint>
@@ -18,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "BenchWindow.h"
 #include "app/frmMain.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
@@ -31,8 +30,8 @@
 namespace lintavo {
 namespace {
 
-constexpr int AreaWidth = 1600;   // pixels of the drawing area
-constexpr int AreaHeight = 1000;
+constexpr int AreaWidth = BenchWindow::AreaWidth;  // pixels of the drawing area
+constexpr int AreaHeight = BenchWindow::AreaHeight;
 constexpr Double WorldWidth = 160;  // world window shown: 10 pixels per unit
 constexpr Double WorldHeight = 100;
 
@@ -61,18 +60,6 @@ std::vector<WorldSegment> MakeSegments(long count) {
 class RedrawScene {
  public:
   explicit RedrawScene(const std::vector<WorldSegment>& segments) {
-    ResetProgramState();
-    main_ = std::make_unique<frmMain>();
-    MainForm = main_.get();
-    document_ = new frmDocument;
-    document_->ID = 1;
-    document_->SetFileName("Redraw");
-    QMdiSubWindow* sub = main_->MdiArea()->addSubWindow(document_);
-    main_->resize(AreaWidth + 200, AreaHeight + 200);
-    main_->show();
-    sub->show();
-    sub->resize(sub->size() + QSize(AreaWidth, AreaHeight) - document_->size());
-    main_->MdiArea()->setActiveSubWindow(sub);  // first activation: record and layer
     document_->XVmin = document_->YVmin = 0;
     document_->XVmax = WorldWidth;
     document_->YVmax = WorldHeight;
@@ -82,11 +69,6 @@ class RedrawScene {
       AddPnt(s.x1, s.y1);
       AddPnt(s.x2, s.y2);
     }
-  }
-  ~RedrawScene() {
-    MainForm = nullptr;
-    main_.reset();
-    ResetProgramState();
   }
   const QImage& Image() const { return document_->Image(); }
   bool Ready() const {
@@ -101,8 +83,8 @@ class RedrawScene {
   }
 
  private:
-  std::unique_ptr<frmMain> main_;
-  frmDocument* document_ = nullptr;  // owned by the main window
+  BenchWindow window_{"Redraw"};  // the main and drawing window, made active
+  frmDocument* document_ = window_.Document();
 };
 
 // Every RedrawView of the scene; with aids, the grid (0.25 units, thinned to

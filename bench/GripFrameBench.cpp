@@ -4,11 +4,10 @@
 // is one mouse move of an outline drag (move) or of the rotation grip
 // (rotate), the cursor going back and forth; a full redraw of the same
 // drawing is the yardstick in the same process.
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "BenchWindow.h"
 #include "app/frmMain.h"
 #include "commands/GripFrame.h"
 #include "model/DataHand.h"
@@ -21,26 +20,14 @@
 namespace lintavo {
 namespace {
 
-constexpr int AreaWidth = 1600;  // pixels of the drawing area
-constexpr int AreaHeight = 1000;
+constexpr int AreaWidth = BenchWindow::AreaWidth;  // pixels of the drawing area
+constexpr int AreaHeight = BenchWindow::AreaHeight;
 
 // A drawing window of 1600 × 1000 pixels holding `count` selected short
 // lines spread over the middle of the view, with the grip frame up.
 class GripScene {
  public:
   explicit GripScene(Long count) {
-    ResetProgramState();
-    main_ = std::make_unique<frmMain>();
-    MainForm = main_.get();
-    document_ = new frmDocument;
-    document_->ID = 1;
-    document_->SetFileName("Grips");
-    QMdiSubWindow* sub = main_->MdiArea()->addSubWindow(document_);
-    main_->resize(AreaWidth + 200, AreaHeight + 200);
-    main_->show();
-    sub->show();
-    sub->resize(sub->size() + QSize(AreaWidth, AreaHeight) - document_->size());
-    main_->MdiArea()->setActiveSubWindow(sub);
     const Double width = document_->XVmax - document_->XVmin;
     const Double height = document_->YVmax - document_->YVmin;
     // A hundred lines to a row, the rows spread over the middle of the view;
@@ -61,16 +48,11 @@ class GripScene {
     ToolStep = 0;
     StartModifySelected();
   }
-  ~GripScene() {
-    MainForm = nullptr;
-    main_.reset();
-    ResetProgramState();
-  }
   bool Ready() const { return document_->View_Maxx == AreaWidth && FrameShown && document_->View_Scale == scale_; }
 
  private:
-  std::unique_ptr<frmMain> main_;
-  frmDocument* document_ = nullptr;  // owned by the main window
+  BenchWindow window_{"Grips"};  // the main and drawing window, made active
+  frmDocument* document_ = window_.Document();
   Double scale_ = 0;                 // the view's scale before the frame came up
 };
 

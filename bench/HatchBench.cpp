@@ -9,14 +9,13 @@
 // inside test, surface calls) over bare drawing of the same lines; both
 // report the pixels they set, so the work is seen to be the same.
 #include <QImage>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 
+#include "BenchWindow.h"
 #include "app/frmMain.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
@@ -30,8 +29,8 @@
 namespace lintavo {
 namespace {
 
-constexpr int AreaWidth = 1600;  // pixels of the drawing area
-constexpr int AreaHeight = 1000;
+constexpr int AreaWidth = BenchWindow::AreaWidth;  // pixels of the drawing area
+constexpr int AreaHeight = BenchWindow::AreaHeight;
 constexpr Double WorldWidth = 160;  // world window shown: 10 pixels per unit
 constexpr Double WorldHeight = 100;
 constexpr Double BoxXmin = 10, BoxYmin = 5, BoxXmax = 150, BoxYmax = 95;  // the area, world units
@@ -47,18 +46,6 @@ constexpr std::uint32_t HatchArgb = 0xFFFF0000u;
 class HatchScene {
  public:
   HatchScene() {
-    ResetProgramState();
-    main_ = std::make_unique<frmMain>();
-    MainForm = main_.get();
-    document_ = new frmDocument;
-    document_->ID = 1;
-    document_->SetFileName("Hatch");
-    QMdiSubWindow* sub = main_->MdiArea()->addSubWindow(document_);
-    main_->resize(AreaWidth + 200, AreaHeight + 200);
-    main_->show();
-    sub->show();
-    sub->resize(sub->size() + QSize(AreaWidth, AreaHeight) - document_->size());
-    main_->MdiArea()->setActiveSubWindow(sub);
     document_->XVmin = document_->YVmin = 0;
     document_->XVmax = WorldWidth;
     document_->YVmax = WorldHeight;
@@ -66,11 +53,6 @@ class HatchScene {
     AddPattern();
     AddHatchedArea();
     ShowHatches = FlagTrue;
-  }
-  ~HatchScene() {
-    MainForm = nullptr;
-    main_.reset();
-    ResetProgramState();
   }
   const QImage& Image() const { return document_->Image(); }
   bool Ready() const {
@@ -113,8 +95,8 @@ class HatchScene {
     AddPnt(0, 0);
   }
 
-  std::unique_ptr<frmMain> main_;
-  frmDocument* document_ = nullptr;  // owned by the main window
+  BenchWindow window_{"Hatch"};  // the main and drawing window, made active
+  frmDocument* document_ = window_.Document();
 };
 
 int CountPixels(const QImage& image, QRgb colour) {

@@ -7,13 +7,12 @@
 // entity whose vertex MOVE POINT drags is measured the same way: one
 // iteration removes the ghost and draws it with the vertex at the cursor.
 #include <QImage>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "BenchWindow.h"
 #include "app/frmMain.h"
 #include "model/DataHand.h"
 #include "model/LineDrawCodes.h"
@@ -28,38 +27,21 @@
 namespace lintavo {
 namespace {
 
-constexpr int AreaWidth = 1600;  // pixels of the drawing area
-constexpr int AreaHeight = 1000;
+constexpr int AreaWidth = BenchWindow::AreaWidth;  // pixels of the drawing area
+constexpr int AreaHeight = BenchWindow::AreaHeight;
 
 // An empty drawing window of 1600 × 1000 pixels in a main window.
 class PreviewScene {
  public:
   PreviewScene() {
-    ResetProgramState();
-    main_ = std::make_unique<frmMain>();
-    MainForm = main_.get();
-    document_ = new frmDocument;
-    document_->ID = 1;
-    document_->SetFileName("Preview");
-    QMdiSubWindow* sub = main_->MdiArea()->addSubWindow(document_);
-    main_->resize(AreaWidth + 200, AreaHeight + 200);
-    main_->show();
-    sub->show();
-    sub->resize(sub->size() + QSize(AreaWidth, AreaHeight) - document_->size());
-    main_->MdiArea()->setActiveSubWindow(sub);
     RedrawView();
-  }
-  ~PreviewScene() {
-    MainForm = nullptr;
-    main_.reset();
-    ResetProgramState();
   }
   bool Ready() const { return document_->View_Maxx == AreaWidth && ActiveDoc == document_; }
   QImage Picture() const { return document_->Image().copy(); }
 
  private:
-  std::unique_ptr<frmMain> main_;
-  frmDocument* document_ = nullptr;  // owned by the main window
+  BenchWindow window_{"Preview"};  // the main and drawing window, made active
+  frmDocument* document_ = window_.Document();
 };
 
 using PixelPoint = std::pair<Single, Single>;  // view pixels, y upward

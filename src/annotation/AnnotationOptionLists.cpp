@@ -6,9 +6,13 @@
 #include <algorithm>
 
 #include "model/DataHand.h"
+#include "model/DrawingWindow.h"
 #include "model/LayerItems.h"
+#include "model/ObjIndex.h"
 #include "model/Top.h"
 #include "model/SupportLists.h"
+#include "view/DisplayOptions.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
 
@@ -19,6 +23,8 @@ void SampleCounts::Save() {
 }
 
 void SampleCounts::Restore() const {
+  // The object index must not keep the dropped sample's entities.
+  if (ObjCount > Objs) ObjIndexCutBack();
   PntCount = Pnts;
   ObjCount = Objs;
   ItemCount = Items;
@@ -31,6 +37,26 @@ void KeepLayer(SampleCounts& counts, const String& layer) {
   EnsureLayer(layer);
   PreviewMode = preview;
   counts.Save();
+}
+
+void OptionSample::Begin() {
+  Counts.Save();
+  SavedSurface = ActiveDoc;
+  SavedRefPnts = ShowRefPnts;
+  Ended = false;
+}
+
+void OptionSample::End(const Surface* picture) {
+  if (Ended) return;
+  Ended = true;
+  ShowRefPnts = SavedRefPnts;
+  Counts.Restore();
+  PreviewMode = FlagFalse;
+  PreviewAllLayers = FlagFalse;
+  if (ActiveDoc == picture) {
+    ActiveDoc = SavedSurface;
+    if (ActiveDocForm() != nullptr) LoadViewCache();
+  }
 }
 
 void FillLayerNames(QComboBox& list, const String& layer) {

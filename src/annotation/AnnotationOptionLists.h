@@ -21,6 +21,10 @@
 class QComboBox;
 
 namespace lintavo {
+class Surface;
+}
+
+namespace lintavo {
 
 // The model's point, entity and item counts when a dialog opened.
 struct SampleCounts {
@@ -31,6 +35,23 @@ struct SampleCounts {
 // Drops the sample and makes layer in the current drawing, counted as any
 // new layer, below the counts, which then include it.
 void KeepLayer(SampleCounts& counts, const String& layer);
+
+// What an option dialog borrows while it shows its sample: the model's counts,
+// the drawing target and the Reference Points switch, saved when it opens and
+// given back once when it closes.
+struct OptionSample {
+  SampleCounts Counts;
+  Surface* SavedSurface = nullptr;  // ActiveDoc when the dialog opened
+  Integer SavedRefPnts = 0;         // ShowRefPnts then
+  bool Ended = false;               // End has run
+
+  void Begin();  // saves the counts, ActiveDoc and ShowRefPnts
+  // Drops the sample, puts Reference Points back, clears PreviewMode and
+  // PreviewAllLayers and, when picture is the drawing target, gives the
+  // target back (the view cache reloaded from its window). Only the first
+  // call acts.
+  void End(const Surface* picture);
+};
 
 // Refills list (signals blocked by the caller) for the layer option layer.
 void FillLayerNames(QComboBox& list, const String& layer);

@@ -112,10 +112,8 @@ const std::array<BoxSpec, frmDimOptions::BoxCount> BoxSpecs = {{{"Letter Height"
 frmDimOptions::frmDimOptions(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Dimensioning Options"));
   savedDwg_ = CurDwg;
-  savedSurface_ = ActiveDoc;
-  savedRefPnts_ = ShowRefPnts;
-  counts_.Save();
-  KeepLayer(counts_, DimLayerName);  // a layer made for the list stays when the sample is dropped
+  sample_.Begin();
+  KeepLayer(sample_.Counts, DimLayerName);  // a layer made for the list stays when the sample is dropped
   BuildControls();
   LayOut();
   Sets = new OptionSetList(*Combo1, SettingDimension, EchoInput::Silent, [this] { SetUnits(); });
@@ -228,7 +226,7 @@ void frmDimOptions::ShowNumbers() {
 
 void frmDimOptions::ConnectControls() {
   BindLayerList(*Combo2, DimLayerName, [this] {
-    KeepLayer(counts_, DimLayerName);
+    KeepLayer(sample_.Counts, DimLayerName);
     SetUnits();
   });
   connect(Combo3, &QComboBox::activated, this, [this](int position) {
@@ -290,7 +288,7 @@ void frmDimOptions::ChooseColour(const char* title, Long& colour, QFrame* swatch
 // Drops the previous sample and fits a window of ten letter heights into
 // the picture. False, and nothing fitted, for a letter height of 0.
 bool frmDimOptions::FitSample() {
-  counts_.Restore();
+  sample_.Counts.Restore();
   ActiveDoc = Picture1;
   PreviewMode = FlagTrue;
   PreviewAllLayers = FlagTrue;
@@ -351,9 +349,9 @@ void frmDimOptions::BuildSample() {
 
 void frmDimOptions::DrawDimensionPreview() {
   Picture1->Cls();
-  if (FitSample() && savedSurface_ != nullptr) {
+  if (FitSample() && sample_.SavedSurface != nullptr) {
     const Long before = ObjCount;
-    ActiveDoc = savedSurface_;
+    ActiveDoc = sample_.SavedSurface;
     BuildSample();
     ActiveDoc = Picture1;
     for (Long i = before + 1; i <= ObjCount; ++i)
@@ -370,17 +368,11 @@ void frmDimOptions::done(int result) {
 }
 
 void frmDimOptions::Unload() {
-  if (unloaded_) return;
-  unloaded_ = true;
-  ShowRefPnts = savedRefPnts_;
-  counts_.Restore();
-  CurItem = counts_.Items;
+  if (sample_.Ended) return;
+  CurItem = sample_.Counts.Items;
   CurDwg = savedDwg_;
   SelRecordID = 0;
-  PreviewMode = FlagFalse;
-  PreviewAllLayers = FlagFalse;
-  ActiveDoc = savedSurface_;
-  if (ActiveDocForm() != nullptr) LoadViewCache();
+  sample_.End(Picture1);
 }
 
 void ShowDimOptions() {

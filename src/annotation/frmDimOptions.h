@@ -80,11 +80,8 @@ class frmDimOptions : public QDialog {
   void ChooseColour(const char* title, Long& colour, QFrame* swatch, QPushButton* button);
   void Unload();
 
-  SampleCounts counts_;
-  Surface* savedSurface_ = nullptr;
+  OptionSample sample_;  // the model, target and switches the sample borrows
   Integer savedDwg_ = 0;
-  Integer savedRefPnts_ = 0;
-  bool unloaded_ = false;
 };
 
 // Shows the dialog modally and returns when it closes.

@@ -70,11 +70,9 @@ Single SquarePixel(Double at, Single scale, Single base) {
 
 frmFillOptions::frmFillOptions(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Fill & Hatch Options"));
-  savedSurface_ = ActiveDoc;
-  savedRefPnts_ = ShowRefPnts;
-  counts_.Save();
+  sample_.Begin();
   // Layers made for the lists stay when the preview is dropped.
-  for (const String* layer : {&BoundaryLayer, &CurFillLayer, &HatchLayer}) KeepLayer(counts_, *layer);
+  for (const String* layer : {&BoundaryLayer, &CurFillLayer, &HatchLayer}) KeepLayer(sample_.Counts, *layer);
   BuildControls();
   LayOut();
   Sets = new OptionSetList(*Combo1, SettingFills, EchoInput::Silent, [this] { ShowFillOptions(); });
@@ -220,7 +218,7 @@ void frmFillOptions::ConnectControls() {
   for (const auto& [list, layer] : layers) {
     String* target = layer;
     BindLayerList(*list, *target, [this, target] {
-      KeepLayer(counts_, *target);
+      KeepLayer(sample_.Counts, *target);
       ShowFillOptions();
     });
   }
@@ -304,7 +302,7 @@ void frmFillOptions::PreviewFill() {
 // hatched with the hatch options. Nothing for a scale of 0 or below.
 void frmFillOptions::PreviewHatch() {
   Picture1->Cls();
-  counts_.Restore();
+  sample_.Counts.Restore();
   InitPreviewSurface();
   const Double side = WindowInScales * HatchScale;
   if (side > 0 && std::isfinite(side)) {
@@ -341,16 +339,7 @@ void frmFillOptions::done(int result) {
   QDialog::done(result);
 }
 
-void frmFillOptions::Unload() {
-  if (unloaded_) return;
-  unloaded_ = true;
-  ShowRefPnts = savedRefPnts_;
-  counts_.Restore();
-  PreviewMode = FlagFalse;
-  PreviewAllLayers = FlagFalse;
-  ActiveDoc = savedSurface_;
-  if (ActiveDocForm() != nullptr) LoadViewCache();
-}
+void frmFillOptions::Unload() { sample_.End(Picture1); }
 
 void ShowFillOptions() {
   frmFillOptions dialog(MainForm);

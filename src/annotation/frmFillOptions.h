@@ -80,10 +80,7 @@ class frmFillOptions : public QDialog {
   void ChooseColour(const char* title, Long& colour, QFrame* swatch, QPushButton* button);
   void Unload();
 
-  SampleCounts counts_;
-  Surface* savedSurface_ = nullptr;
-  Integer savedRefPnts_ = 0;
-  bool unloaded_ = false;
+  OptionSample sample_;  // the model, target and switches the preview borrows
 };
 
 // Shows the dialog modally and returns when it closes.

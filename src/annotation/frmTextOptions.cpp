@@ -69,9 +69,8 @@ QLineEdit* Box(const char* name, QWidget* parent) {
 
 frmTextOptions::frmTextOptions(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Text Options"));
-  counts_.Save();
-  KeepLayer(counts_, TextLayer);  // a layer made for the list stays when the sample is dropped
-  savedSurface_ = ActiveDoc;
+  sample_.Begin();
+  KeepLayer(sample_.Counts, TextLayer);  // a layer made for the list stays when the sample is dropped
   BuildControls();
   LayOut();
   Sets = new OptionSetList(*Combo1, SettingText, EchoInput::Silent, [this] { SetUnits(); });
@@ -214,7 +213,7 @@ void frmTextOptions::ShowNumbers() {
 
 void frmTextOptions::ConnectControls() {
   BindLayerList(*Combo2, TextLayer, [this] {
-    KeepLayer(counts_, TextLayer);
+    KeepLayer(sample_.Counts, TextLayer);
     SetUnits();
   });
   connect(Combo3, &QComboBox::activated, this, [this](int position) {
@@ -380,17 +379,7 @@ void frmTextOptions::done(int result) {
 }
 
 // Drops what the sample loaded into the model and gives the drawing target back.
-void frmTextOptions::Unload() {
-  if (unloaded_) return;
-  unloaded_ = true;
-  counts_.Restore();
-  PreviewMode = FlagFalse;
-  PreviewAllLayers = FlagFalse;
-  if (ActiveDoc == static_cast<Surface*>(Picture1)) {
-    ActiveDoc = savedSurface_;
-    if (ActiveDocForm() != nullptr) LoadViewCache();
-  }
-}
+void frmTextOptions::Unload() { sample_.End(Picture1); }
 
 void ShowTextOptions() {
   frmTextOptions dialog(MainForm);

@@ -96,9 +96,7 @@ class frmTextOptions : public QDialog {
   void ChooseColour(const char* title, Long& colour, QFrame* swatch);
   void Unload();
 
-  SampleCounts counts_;
-  Surface* savedSurface_ = nullptr;
-  bool unloaded_ = false;
+  OptionSample sample_;  // the model and target the sample borrows
 };
 
 // Shows the dialog modally and returns when it closes.

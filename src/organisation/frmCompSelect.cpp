@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/ChooserLayout.h"
 #include "app/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
@@ -99,17 +100,18 @@ frmCompSelect::frmCompSelect(QWidget* parent) : QDialog(parent) {
 frmCompSelect::~frmCompSelect() { Form_Unload(); }
 
 void frmCompSelect::BuildControls() {
-  List1 = new QListWidget(this);
-  List1->setObjectName("List1");
-  txtCount = new QLineEdit(this);
-  txtCount->setObjectName("txtCount");
-  txtCount->setReadOnly(true);
-  auto* listColumn = new QVBoxLayout;
-  listColumn->addWidget(new QLabel("Components Available", this));
-  listColumn->addWidget(List1);
-  listColumn->addWidget(txtCount);
-
-  auto* fields = new QGridLayout;
+  Picture1 = new SurfaceWidget(this);
+  Picture1->setObjectName("Picture1");
+  Picture1->setFixedSize(PictureWidth, PictureHeight);
+  cmdPath = NamedButton("cmdPath", "Select New Component Database", this);
+  cmdOK = NamedButton("cmdOK", "OK", this);
+  cmdCancel = NamedButton("cmdCancel", "Cancel", this);
+  const ChooserControls frame =
+      LayOutChooser(*this, "Components Available", "Current Component DataBase Path", Picture1, {cmdPath, cmdOK, cmdCancel});
+  List1 = frame.List1;
+  txtCount = frame.txtCount;
+  txtPath = frame.txtPath;
+  QGridLayout* fields = frame.Fields;
   TxtName = CaptionedField(fields, 0, "TxtName", "Name", this);
   TxtCategory = CaptionedField(fields, 1, "TxtCategory", "Category", this);
   TxtAuthor = CaptionedField(fields, 2, "TxtAuthor", "Author", this);
@@ -123,33 +125,6 @@ void frmCompSelect::BuildControls() {
   lblHeight->setObjectName("lblHeight");
   fields->addWidget(lblWidth, 7, 0, 1, 2);
   fields->addWidget(lblHeight, 8, 0, 1, 2);
-
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName("Picture1");
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
-
-  auto* top = new QHBoxLayout;
-  top->addLayout(listColumn);
-  top->addLayout(fields);
-  top->addWidget(Picture1);
-
-  txtPath = new QLineEdit(this);
-  txtPath->setObjectName("txtPath");
-  txtPath->setReadOnly(true);
-  auto* pathRow = new QHBoxLayout;
-  pathRow->addWidget(new QLabel("Current Component DataBase Path", this));
-  pathRow->addWidget(txtPath);
-
-  cmdPath = NamedButton("cmdPath", "Select New Component Database", this);
-  cmdOK = NamedButton("cmdOK", "OK", this);
-  cmdCancel = NamedButton("cmdCancel", "Cancel", this);
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {cmdPath, cmdOK, cmdCancel}) buttons->addWidget(button);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addLayout(pathRow);
-  layout->addLayout(buttons);
 
   connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { List1_Click(List1->row(item)); });
   connect(cmdPath, &QPushButton::clicked, this, &frmCompSelect::cmdPath_Click);

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/ChooserLayout.h"
 #include "app/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/Top.h"
@@ -85,17 +86,19 @@ frmDwgSelect::frmDwgSelect(QWidget* parent) : QDialog(parent) {
 frmDwgSelect::~frmDwgSelect() { Form_Unload(); }
 
 void frmDwgSelect::BuildControls() {
-  List1 = new QListWidget(this);
-  List1->setObjectName("List1");
-  txtCount = new QLineEdit(this);
-  txtCount->setObjectName("txtCount");
-  txtCount->setReadOnly(true);
-  auto* listColumn = new QVBoxLayout;
-  listColumn->addWidget(new QLabel("Drawings Available", this));
-  listColumn->addWidget(List1);
-  listColumn->addWidget(txtCount);
-
-  auto* fields = new QGridLayout;
+  Picture1 = new SurfaceWidget(this);
+  Picture1->setObjectName("Picture1");
+  Picture1->setFixedSize(PictureWidth, PictureHeight);
+  cmdShow = NamedButton("cmdShow", "Preview Drawing", this);
+  cmdPath = NamedButton("cmdPath", "Select New Drawing Database", this);
+  cmdOK = NamedButton("cmdOK", "OK", this);
+  cmdCancel = NamedButton("cmdCancel", "Cancel", this);
+  const ChooserControls frame =
+      LayOutChooser(*this, "Drawings Available", "Current Drawing DataBase Path", Picture1, {cmdShow, cmdPath, cmdOK, cmdCancel});
+  List1 = frame.List1;
+  txtCount = frame.txtCount;
+  txtPath = frame.txtPath;
+  QGridLayout* fields = frame.Fields;
   TxtName = CaptionedField(fields, 0, "TxtName", "Name", this);
   TxtType = CaptionedField(fields, 1, "TxtType", "Type", this);
   TxtRevision = CaptionedField(fields, 2, "TxtRevision", "Revision", this);
@@ -107,34 +110,6 @@ void frmDwgSelect::BuildControls() {
   TxtDate = CaptionedField(fields, 8, "TxtDate", "Creation Date", this);
   TextH = CaptionedField(fields, 9, "TextH", "Height", this);
   TextW = CaptionedField(fields, 10, "TextW", "Width", this);
-
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName("Picture1");
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
-
-  auto* top = new QHBoxLayout;
-  top->addLayout(listColumn);
-  top->addLayout(fields);
-  top->addWidget(Picture1);
-
-  txtPath = new QLineEdit(this);
-  txtPath->setObjectName("txtPath");
-  txtPath->setReadOnly(true);
-  auto* pathRow = new QHBoxLayout;
-  pathRow->addWidget(new QLabel("Current Drawing DataBase Path", this));
-  pathRow->addWidget(txtPath);
-
-  cmdShow = NamedButton("cmdShow", "Preview Drawing", this);
-  cmdPath = NamedButton("cmdPath", "Select New Drawing Database", this);
-  cmdOK = NamedButton("cmdOK", "OK", this);
-  cmdCancel = NamedButton("cmdCancel", "Cancel", this);
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {cmdShow, cmdPath, cmdOK, cmdCancel}) buttons->addWidget(button);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addLayout(pathRow);
-  layout->addLayout(buttons);
 
   connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { List1_Click(List1->row(item)); });
   connect(cmdShow, &QPushButton::clicked, this, &frmDwgSelect::cmdShow_Click);

@@ -19,7 +19,8 @@ namespace {
 
 constexpr Integer MessagePanel = 3;  // results and errors
 
-// Everything a job borrows from the rest of the program, to hand back at its end.
+// Everything a job borrows from the rest of the program, handed back when
+// the job's scope ends, however it ends.
 struct BorrowedState {
   Surface* activeDoc = ActiveDoc;
   Integer previewMode = PreviewMode;
@@ -28,7 +29,10 @@ struct BorrowedState {
   Single baseX = ViewBaseX, baseY = ViewBaseY, scaleX = ViewScaleX, scaleY = ViewScaleY;
   Single zoom = ViewZoom;
 
-  void Restore() const {
+  BorrowedState() = default;
+  BorrowedState(const BorrowedState&) = delete;
+  BorrowedState& operator=(const BorrowedState&) = delete;
+  ~BorrowedState() {
     ActiveDoc = activeDoc;
     PreviewMode = previewMode;
     PreviewAllLayers = previewAllLayers;
@@ -129,21 +133,31 @@ void LoadPrinterView(const PrinterPage& page, const PrinterTransform& transform)
   ViewBaseY = transform.BaseY;
 }
 
-bool DrawPrintedPage(Surface& page, Long DwgNo) {
-  const BorrowedState borrowed;
-  // The scale comes first: a page that cannot be framed gets nothing drawn.
+namespace {
+
+// Points ActiveDoc at the page, measures it and loads the transform that fits
+// the view window onto it into the view cache; the layer test then judges
+// each object by its layer's own shown flag and asks the page for no current
+// layer. The scale comes first: a page that cannot be framed changes nothing
+// and false is returned.
+bool SetPrinterScale(Surface& page) {
   const PrinterPage measured = MeasurePrinterPage(page);
   PrinterTransform transform;
   if (!FitWindowToPage(measured, transform)) return false;
-  // The layer test judges each object by its layer's own shown flag and does
-  // not ask the page for a current layer.
   PreviewMode = FlagTrue;
   PreviewAllLayers = FlagTrue;
   ActiveDoc = &page;
   LoadPrinterView(measured, transform);
   ViewZoom = transform.Zoom;
+  return true;
+}
+
+}  // namespace
+
+bool DrawPrintedPage(Surface& page, Long DwgNo) {
+  const BorrowedState borrowed;
+  if (!SetPrinterScale(page)) return false;
   DrawShownObjects(DwgNo);
-  borrowed.Restore();
   return true;
 }
 
@@ -154,11 +168,13 @@ PrintOutcome PrintDrawing() {
   const Long printDwgNo = CurDwg;
   ApplyPrintJobSettings(printer);
   PrinterSurface surface(printer);
-  PrinterTransform transform;
-  if (!FitWindowToPage(MeasurePrinterPage(surface), transform)) return Report(PrintOutcome::NoScale);
-  surface.Cls();  // opens the page, so a drawing with nothing shown still prints a blank one
-  if (printer.printerState() != QPrinter::Active) return Report(PrintOutcome::Refused);
-  DrawPrintedPage(surface, printDwgNo);
+  {
+    const BorrowedState borrowed;
+    if (!SetPrinterScale(surface)) return Report(PrintOutcome::NoScale);
+    surface.Cls();  // opens the page, so a drawing with nothing shown still prints a blank one
+    if (printer.printerState() != QPrinter::Active) return Report(PrintOutcome::Refused);
+    DrawShownObjects(printDwgNo);
+  }
   surface.EndDoc();
   return Report(PrintOutcome::Printed);
 }

@@ -8,9 +8,9 @@
 
 namespace lintavo {
 
-Double WindowMinX = 0, WindowMinY = 0;
-Double WindowMaxX = 0, WindowMaxY = 0;
-Double WindowCornerX = 0, WindowCornerY = 0;
+Double SelWinMinX = 0, SelWinMinY = 0;
+Double SelWinMaxX = 0, SelWinMaxY = 0;
+Double SelCorner1X = 0, SelCorner1Y = 0;
 
 namespace {
 
@@ -26,10 +26,6 @@ bool StoreAxis(Double a, Double b, Double& low, Double& high) {
   return true;
 }
 
-bool Inside(Double x, Double y) {
-  return x >= WindowMinX && x <= WindowMaxX && y >= WindowMinY && y <= WindowMaxY;
-}
-
 }  // namespace
 
 // ---- Taking the corners ----------------------------------------------------------------
@@ -42,16 +38,16 @@ bool GetWindowCorners(Integer Step) {
       RubberWindowOn = FlagTrue;
       return false;
     case 2:
-      TakePickPoint(WindowCornerX, WindowCornerY);
+      TakePickPoint(SelCorner1X, SelCorner1Y);
       ShowStatus(PromptOppositeCorner, 2);
       return false;
     case 3: {
       RubberWindowOn = FlagFalse;
       ShowConPnts = FlagFalse;
-      Double x = WindowCornerX, y = WindowCornerY;
+      Double x = SelCorner1X, y = SelCorner1Y;
       TakePickPoint(x, y);
-      const bool wide = StoreAxis(WindowCornerX, x, WindowMinX, WindowMaxX);
-      const bool high = StoreAxis(WindowCornerY, y, WindowMinY, WindowMaxY);
+      const bool wide = StoreAxis(SelCorner1X, x, SelWinMinX, SelWinMaxX);
+      const bool high = StoreAxis(SelCorner1Y, y, SelWinMinY, SelWinMaxY);
       return wide && high;
     }
     default: return false;
@@ -59,30 +55,34 @@ bool GetWindowCorners(Integer Step) {
 }
 
 bool SetWindowFromView(Double Xmin, Double Ymin, Double Xmax, Double Ymax) {
-  const bool wide = StoreAxis(Xmin, Xmax, WindowMinX, WindowMaxX);
-  const bool high = StoreAxis(Ymin, Ymax, WindowMinY, WindowMaxY);
-  if (!wide) WindowMinX = WindowMaxX = Xmin;
-  if (!high) WindowMinY = WindowMaxY = Ymin;
+  const bool wide = StoreAxis(Xmin, Xmax, SelWinMinX, SelWinMaxX);
+  const bool high = StoreAxis(Ymin, Ymax, SelWinMinY, SelWinMaxY);
+  if (!wide) SelWinMinX = SelWinMaxX = Xmin;
+  if (!high) SelWinMinY = SelWinMaxY = Ymin;
   return wide && high;
 }
 
 // ---- Testing entities ------------------------------------------------------------------
+
+bool IsPointInWindow(Double X, Double Y) {
+  return X >= SelWinMinX && X <= SelWinMaxX && Y >= SelWinMinY && Y <= SelWinMaxY;
+}
 
 bool IsObjInWindow(Long ObjNo) {
   if (ObjNo < 1 || ObjNo > ObjCount) return false;
   const ObjRec& obj = Objs[ObjNo];
   if (!obj.Show || obj.NPoints < 1) return false;
   const Long first = obj.PointID;
-  if (obj.Rtype >= FirstCompoundType) return Inside(Pnts[first].X, Pnts[first].Y);
+  if (obj.Rtype >= FirstCompoundType) return IsPointInWindow(Pnts[first].X, Pnts[first].Y);
   const Long start = obj.Rtype == EntityArc ? first + 1 : first;
   for (Long k = start; k < first + obj.NPoints; ++k)
-    if (!Inside(Pnts[k].X, Pnts[k].Y)) return false;
+    if (!IsPointInWindow(Pnts[k].X, Pnts[k].Y)) return false;
   return true;
 }
 
 void ResetWindowCorners() {
-  WindowMinX = WindowMinY = WindowMaxX = WindowMaxY = 0;
-  WindowCornerX = WindowCornerY = 0;
+  SelWinMinX = SelWinMinY = SelWinMaxX = SelWinMaxY = 0;
+  SelCorner1X = SelCorner1Y = 0;
 }
 
 namespace {

@@ -18,9 +18,9 @@
 namespace lintavo {
 
 // ---- The stored window (world units; bounds count as inside) --------------------------
-extern Double WindowMinX, WindowMinY;  // lower left corner
-extern Double WindowMaxX, WindowMaxY;  // upper right corner
-extern Double WindowCornerX, WindowCornerY;  // first corner taken at step 2
+extern Double SelWinMinX, SelWinMinY;  // lower left corner
+extern Double SelWinMaxX, SelWinMaxY;  // upper right corner
+extern Double SelCorner1X, SelCorner1Y;  // first corner taken at step 2
 
 // ---- Taking the corners ----------------------------------------------------------------
 // Step 1: prompts for the first corner, switches pick marking off and the
@@ -35,6 +35,7 @@ bool GetWindowCorners(Integer Step);
 bool SetWindowFromView(Double Xmin, Double Ymin, Double Xmax, Double Ymax);
 
 // ---- Testing entities ------------------------------------------------------------------
+bool IsPointInWindow(Double X, Double Y);  // inside the stored window, bounds included
 // False for hidden entities; a compound by its insertion point; others when
 // every stored point lies inside the window (an arc's centre is not tested).
 bool IsObjInWindow(Long ObjNo);

@@ -301,20 +301,20 @@ TEST_F(GroupsViewsTest, ShowViewGoesToTheViewAndTheChooserCopesWithNoViewsAndZer
 
 TEST_F(GroupsViewsTest, WindowCornersOrderTheCornersAndTheInsideTestsFollowEachType) {
   SelectWindow(1, 1, 5, 4);
-  ASSERT_EQ(WindowMinX, 1);
-  ASSERT_EQ(WindowMaxY, 4);
+  ASSERT_EQ(SelWinMinX, 1);
+  ASSERT_EQ(SelWinMaxY, 4);
   DrawingDriver::Choose("mnuSelectWindow");
   input_->ClickAt(2, 2);
   input_->ClickAt(2, 3);  // the same X: false, the X bounds stay
   input_->Escape();
-  EXPECT_EQ(WindowMinX, 1);
-  EXPECT_EQ(WindowMaxX, 5);
-  EXPECT_EQ(WindowMinY, 2);
-  EXPECT_EQ(WindowMaxY, 3);
+  EXPECT_EQ(SelWinMinX, 1);
+  EXPECT_EQ(SelWinMaxX, 5);
+  EXPECT_EQ(SelWinMinY, 2);
+  EXPECT_EQ(SelWinMaxY, 3);
   EXPECT_FALSE(SetWindowFromView(3, 1, 3, 4));
   EXPECT_TRUE(SetWindowFromView(5, 4, 1, 1));
-  EXPECT_EQ(WindowMinX, 1);
-  EXPECT_EQ(WindowMaxY, 4);
+  EXPECT_EQ(SelWinMinX, 1);
+  EXPECT_EQ(SelWinMaxY, 4);
 
   const Long border = AddLine(1, 1, 5, 4);
   const Long across = AddLine(2, 2, 6, 2);

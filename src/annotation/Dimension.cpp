@@ -204,13 +204,16 @@ void RadialDimensionCommand(bool ArcsOnly) {
   }
 }
 
+void RadiusDimensionCommand() { RadialDimensionCommand(false); }
+void ArcDimensionCommand() { RadialDimensionCommand(true); }
+
 void RunStepRoutine() {
   switch (DimKind) {
     case DimLinear: LinearDimensionCommand(); break;
     case DimAngular: AngularDimensionCommand(); break;
     case DimLeader: LeaderDimensionCommand(); break;
-    case DimRadius: RadialDimensionCommand(false); break;
-    case DimArcAngle: RadialDimensionCommand(true); break;
+    case DimRadius: RadiusDimensionCommand(); break;
+    case DimArcAngle: ArcDimensionCommand(); break;
     default: break;
   }
 }

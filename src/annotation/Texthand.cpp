@@ -528,6 +528,13 @@ void Restyle(Integer Code) {
   }
 }
 
+// The tool bar's restyling commands, each on the selected characters.
+void ChangeTextFont() { Restyle(TextCmdFont); }
+void SetTextBold() { Restyle(TextCmdBold); }
+void SetTextItalic() { Restyle(TextCmdItalic); }
+void SetTextUnderline() { Restyle(TextCmdUnderline); }
+void SetTextBox() { Restyle(TextCmdBoxOutline); }
+
 // Character I takes the height TextHeight and width TextWidth; the rest of
 // its line is re-spaced to the new width.
 void ResizeChar(Long I) {
@@ -595,11 +602,11 @@ void TextCommand() {
     case TextCmdEdit: EditText(); break;
     case TextCmdTypedString: PlaceTypedString(); break;
     case TextCmdHeight: SetTextHeight(); break;
-    case TextCmdFont:
-    case TextCmdBold:
-    case TextCmdItalic:
-    case TextCmdUnderline:
-    case TextCmdBoxOutline: Restyle(TextCmd); break;
+    case TextCmdFont: ChangeTextFont(); break;
+    case TextCmdBold: SetTextBold(); break;
+    case TextCmdItalic: SetTextItalic(); break;
+    case TextCmdUnderline: SetTextUnderline(); break;
+    case TextCmdBoxOutline: SetTextBox(); break;
     default: break;
   }
 }

@@ -193,6 +193,13 @@ void SetLayerMode(Integer code) {
   EndLayerCommand();
 }
 
+void ShowAllLayers() { ShowOrHideAll(ShowAllLayersCode); }
+void HideAllLayers() { ShowOrHideAll(HideAllLayersCode); }
+void ViewAllLayers() { SetLayerMode(ViewAllLayersCode); }
+void ViewCurrentLayerOnly() { SetLayerMode(ViewCurrentLayerOnlyCode); }
+void EditAllLayers() { SetLayerMode(EditAllLayersCode); }
+void EditCurrentLayerOnly() { SetLayerMode(EditCurrentLayerOnlyCode); }
+
 }  // namespace
 
 // ---- Dispatcher ----------------------------------------------------------------
@@ -213,13 +220,13 @@ void RunLayerCommand() {
   switch (LayerCommand) {
     case ShowLayerCode: ShowLayer(); break;
     case HideLayerCode: HideLayer(); break;
-    case ShowAllLayersCode:
-    case HideAllLayersCode: ShowOrHideAll(LayerCommand); break;
+    case ShowAllLayersCode: ShowAllLayers(); break;
+    case HideAllLayersCode: HideAllLayers(); break;
     case SetCurrentLayerCode: SetCurrentLayer(); break;
-    case ViewAllLayersCode:
-    case ViewCurrentLayerOnlyCode:
-    case EditAllLayersCode:
-    case EditCurrentLayerOnlyCode: SetLayerMode(LayerCommand); break;
+    case ViewAllLayersCode: ViewAllLayers(); break;
+    case ViewCurrentLayerOnlyCode: ViewCurrentLayerOnly(); break;
+    case EditAllLayersCode: EditAllLayers(); break;
+    case EditCurrentLayerOnlyCode: EditCurrentLayerOnly(); break;
     case NewLayerCode:
       TargetActiveWindow();
       NewLayer();  // ends the command itself

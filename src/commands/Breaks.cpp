@@ -284,6 +284,9 @@ BreakResult BreakPolyline(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
   return BreakDone;
 }
 
+// A spline breaks as a polyline does; its pieces stay splines.
+BreakResult BreakSpline(Long ObjNo, const WorldXY& b1, const WorldXY& b2) { return BreakPolyline(ObjNo, b1, b2); }
+
 // ---- Continuous Bezier curves ----------------------------------------------------------------
 
 // Both pieces are whole spans: the near piece's last span ends at F in place
@@ -323,7 +326,7 @@ BreakResult BreakObject(Long ObjNo, Double X1, Double Y1, Double X2, Double Y2) 
     case EntityArc: return BreakArc(ObjNo, b1, b2);
     case EntityEllipticArc: return BreakEllipticalArc(ObjNo, b1, b2);
     case EntityEllipse: return BreakEllipse(ObjNo, b1, b2);
-    case EntitySpline:
+    case EntitySpline: return BreakSpline(ObjNo, b1, b2);
     case EntityPolyline:
     case EntityPolygon: return BreakPolyline(ObjNo, b1, b2);
     case EntityContBezier: return BreakContinuousBezier(ObjNo, b1, b2);

@@ -7,6 +7,7 @@
 
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
+#include "model/Invariants.h"
 #include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
 #include "model/ObjIndex.h"
@@ -225,6 +226,7 @@ void PushUndo(Integer Kind) {
     entry.Kind = Kind;
     entry.ObjNo = Kind == UndoAdd ? ObjCount + 1 : 0;  // AddObj and CopyObj append next
     steps.push_back(entry);
+    MODEL_INVARIANT(static_cast<Long>(steps.size()) == dwg.UndoStep + 1);  // one entry per step
   }
   ++dwg.UndoStep;
   dwg.UndoPos = dwg.UndoStep;

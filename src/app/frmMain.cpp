@@ -621,6 +621,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   });
   BuildMenus();
   BuildToolBars();
+  EnableUndoItem(false);  // nothing to undo or redo before a drawing makes a step
+  EnableRedoItem(false);
   addToolBarBreak();
   BuildMessageBar();
   BuildStatusBar();
@@ -1576,9 +1578,16 @@ void frmMain::ShowPageInCaption(Integer DwgNo) {
 }
 
 void frmMain::SetUndoItem(const String& Caption) { mnuEditUndo->setText(QString::fromStdString(Caption)); }
-void frmMain::EnableUndoItem(bool Enabled) { mnuEditUndo->setEnabled(Enabled); }
+// The tool bar's Undo and Redo buttons follow their menu items.
+void frmMain::EnableUndoItem(bool Enabled) {
+  mnuEditUndo->setEnabled(Enabled);
+  if (QAction* button = ToolBarButton(QStringLiteral("Undo"))) button->setEnabled(Enabled);
+}
 void frmMain::SetRedoItem(const String& Caption) { mnuEditRedo->setText(QString::fromStdString(Caption)); }
-void frmMain::EnableRedoItem(bool Enabled) { mnuEditRedo->setEnabled(Enabled); }
+void frmMain::EnableRedoItem(bool Enabled) {
+  mnuEditRedo->setEnabled(Enabled);
+  if (QAction* button = ToolBarButton(QStringLiteral("Redo"))) button->setEnabled(Enabled);
+}
 
 namespace {
 

@@ -108,10 +108,12 @@ BreakResult BreakStraightLine(Long ObjNo, WorldXY b1, WorldXY b2) {
     EraseObj(ObjNo);
     return BreakDone;
   }
+  const EntityShape before = ShapeOf(ObjNo);
   if (w1 != NotAtEnd || w2 != NotAtEnd) {
     // The end is cut back to the break point inside the line.
     SetPoint(ObjNo, w1 != NotAtEnd ? w1 : w2, w1 != NotAtEnd ? b2 : b1);
     Changed(ObjNo);
+    PushShapeChange(ObjNo, before);
     return BreakDone;
   }
   ModifyScan(b1, a, b);
@@ -126,6 +128,7 @@ BreakResult BreakStraightLine(Long ObjNo, WorldXY b1, WorldXY b2) {
   SetPoint(copy, 1, farStart);
   SetPoint(copy, 2, b);
   Changed(copy);
+  JoinShapeChange(ObjNo, before);
   return BreakDone;
 }
 
@@ -218,9 +221,11 @@ BreakResult BreakEllipse(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
 
 BreakResult BreakEllipticalArc(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
   const Points far = EllipticArcPoints(ObjNo, b2, Point(ObjNo, 6));
+  const EntityShape before = ShapeOf(ObjNo);
   SetPoint(ObjNo, 6, b1);
   Changed(ObjNo);
   AppendPiece(EntityEllipticArc, far);
+  JoinShapeChange(ObjNo, before);
   return BreakDone;
 }
 
@@ -273,6 +278,7 @@ BreakResult BreakPolyline(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
   const bool spline = Objs[ObjNo].Rtype == EntitySpline;
   Points far{{}, o.G};
   for (Integer k = o.kG + 1; k <= n; ++k) far.push_back(pts[static_cast<size_t>(k)]);
+  const EntityShape before = ShapeOf(ObjNo);
   AppendPiece(spline ? EntitySpline : EntityPolyline, far);
   Objs[ObjNo].NPoints = static_cast<Integer>(o.kF + 1);
   SetPoint(ObjNo, o.kF + 1, o.F);
@@ -281,6 +287,7 @@ BreakResult BreakPolyline(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
     Objs[ObjNo].Ltype = 0;
   }
   Changed(ObjNo);
+  JoinShapeChange(ObjNo, before);
   return BreakDone;
 }
 
@@ -303,6 +310,7 @@ BreakResult BreakContinuousBezier(Long ObjNo, const WorldXY& b1, const WorldXY& 
   if (oG == 0) return BreakUnchanged;  // both in the first span: no whole span lies between
   Points far{{}, o.G};
   for (Integer k = oG + 2; k <= n; ++k) far.push_back(pts[static_cast<size_t>(k)]);
+  const EntityShape before = ShapeOf(ObjNo);
   AppendPiece(EntityContBezier, far);
   if (oF == 0) {
     EraseObj(ObjNo);
@@ -311,6 +319,7 @@ BreakResult BreakContinuousBezier(Long ObjNo, const WorldXY& b1, const WorldXY& 
   Objs[ObjNo].NPoints = static_cast<Integer>(oF + 1);
   SetPoint(ObjNo, oF + 1, o.F);
   Changed(ObjNo);
+  JoinShapeChange(ObjNo, before);
   return BreakDone;
 }
 

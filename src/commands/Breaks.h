@@ -1,8 +1,10 @@
 // Breaks: the break routines of BREAK LINE, one per breakable entity type.
 // Each removes the part of an entity between two break points on it and
-// keeps what lies outside them: the entity is shortened in place (no undo
-// step) or erased (one erase step), and the far piece is appended (one add
-// step). The caller has wiped the entity from the surface; a routine draws
+// keeps what lies outside them: the entity is shortened in place or erased
+// (one erase step), and the far piece is appended (one add step). An
+// in-place change is taken back and done again with the step that added the
+// far piece, or is a step of its own when the break adds none, so Undo gives
+// the entity back whole. The caller has wiped the entity from the surface; a routine draws
 // every piece it leaves.
 //
 // A break that would lose or duplicate geometry changes nothing and says so

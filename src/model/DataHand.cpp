@@ -386,6 +386,7 @@ void NewDwgRec(Integer DwgNo) {
   if (DwgNo > PageCount) PageCount = DwgNo;
   CurDwgName = dwg.Name;
   CurDrawID = 0;
+  StartUndoHistory(DwgNo);
   if (MainWindowLink* main = MainLink()) main->ShowPageInCaption(DwgNo);
 }
 

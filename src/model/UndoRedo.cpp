@@ -1,8 +1,13 @@
-// UndoRedo: flag changes of erase, undo, redo, item deletion and closing.
+// UndoRedo: the steps of each drawing, undo and redo over them, and the flag
+// changes of erase, item deletion and closing.
 #include "model/UndoRedo.h"
+
+#include <algorithm>
+#include <array>
 
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
+#include "model/Invariants.h"
 #include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
 #include "model/ObjIndex.h"
@@ -25,6 +30,9 @@ const char* const RedoAddLine = "Redo Add Line";
 const char* const RedoEraseLineNext = "Redo Erase Line ";
 const char* const RedoAddLineNext = "Redo Add Line ";
 const char* const RedoEraseLine = "Redo Erase Line";
+// The items' own captions, shown while a drawing has made no step.
+const char* const UndoCaptionPlain = "Undo";
+const char* const RedoCaptionPlain = "Redo";
 
 // The two items of the Edit menu the module keeps, on the main window when
 // there is one.
@@ -69,103 +77,259 @@ void HideEntity(Long objNo) {
   obj.Show = FlagFalse;
 }
 
-// The entity of the current drawing that carries a step number, searched
-// from the top of the table down through the drawing entities (support
-// geometry carries no steps); 0 when none does.
-Long FindStepEntity(Long step) {
-  for (Long i = ObjCount; i > BaseObjCount; --i) {
-    const ObjRec& obj = Objs[i];
-    if (obj.Flag == step && obj.DwgNo == CurDwg) return i;
-  }
+bool IsOpenDrawing(Integer dwgNo) { return dwgNo >= 1 && dwgNo <= MaxDwgNo; }
+
+// Whether entity objNo is one of the current drawing's: in the table, not
+// detached by a close, a load or the deletion of its owner.
+bool InCurrentDrawing(Long objNo) {
+  if (objNo <= BaseObjCount || objNo > ObjCount) return false;
+  const ObjRec& obj = Objs[objNo];
+  return obj.DwgNo == CurDwg && obj.Flag != FlagDeletedWithOwner;
+}
+
+// ---- The steps of each drawing -----------------------------------------------------------------
+
+// An in-place change of one entity, kept whole both ways.
+struct ShapeChange {
+  Long ObjNo = 0;      // the entity changed in place
+  EntityShape Before;  // its shape before the change
+  EntityShape After;   // its shape after the change
+};
+
+// One step of a drawing, found by its number (entry step - 1).
+struct UndoEntry {
+  Integer Kind = 0;     // UndoAdd, UndoErase, UndoChange; 0 discarded or never noted
+  Long ObjNo = 0;       // the entity added or erased; 0 for a change alone
+  bool HasChange = false;  // Change holds an in-place change taken back with the step
+  ShapeChange Change;
+};
+
+// The steps of each drawing number, 1..10 (0 unused), as long as the
+// drawing's counter. An add step names the entity AddObj or CopyObj appends
+// right after PushUndo; EraseObj names the entity it erases.
+std::array<std::vector<UndoEntry>, MaxDwgNo + 1> Steps;
+
+// The entry of step `step` of the current drawing; nullptr when it has none.
+UndoEntry* StepEntry(Long step) {
+  if (!IsOpenDrawing(CurDwg) || step < 1) return nullptr;
+  std::vector<UndoEntry>& steps = Steps[static_cast<size_t>(CurDwg)];
+  if (step > static_cast<Long>(steps.size())) return nullptr;
+  return &steps[static_cast<size_t>(step - 1)];
+}
+
+// A step that still names an entity of the current drawing; others are
+// passed over.
+bool IsLive(Long step) {
+  const UndoEntry* entry = StepEntry(step);
+  if (!entry || entry->Kind == 0) return false;
+  return InCurrentDrawing(entry->ObjNo) || (entry->HasChange && InCurrentDrawing(entry->Change.ObjNo));
+}
+
+// The highest live step at or below `from`; 0 none.
+Long LiveStepAtOrBelow(Long from) {
+  for (Long step = from; step >= 1; --step)
+    if (IsLive(step)) return step;
   return 0;
+}
+
+// The lowest live step above `from` up to the drawing's counter; 0 none.
+Long LiveStepAbove(Long from) {
+  const Long last = Dwgs[CurDwg].UndoStep;
+  for (Long step = from + 1; step <= last; ++step)
+    if (IsLive(step)) return step;
+  return 0;
+}
+
+// Gives an entity a shape: its type, line type and points, written into its
+// own run of Pnts. A shape longer than the run the entity was appended with
+// cannot be given back and is left alone.
+void GiveShape(Long objNo, const EntityShape& shape) {
+  ObjRec& obj = Objs[objNo];
+  const Long count = static_cast<Long>(shape.Points.size());
+  if (obj.PointID < 1 || obj.PointID + count - 1 > PntCount) return;
+  for (Long k = 0; k < count; ++k)
+    if (Pnts[obj.PointID + k].ObjNo != objNo) return;
+  const bool shown = obj.Show && !obj.Erased;
+  if (shown) PaintErased(objNo);
+  obj.Rtype = shape.Rtype;
+  obj.Ltype = shape.Ltype;
+  obj.NPoints = static_cast<Integer>(count);
+  for (Long k = 0; k < count; ++k) {
+    PntRec& pnt = Pnts[obj.PointID + k];
+    pnt.X = shape.Points[static_cast<size_t>(k)].X;
+    pnt.Y = shape.Points[static_cast<size_t>(k)].Y;
+  }
+  ObjPointsChanged(objNo);
+  ExtentsChanged = FlagTrue;
+  if (shown && ServicesAbove.DrawEntity) ServicesAbove.DrawEntity(objNo);
+}
+
+// Takes a step back (undo) or does it again (redo), for each of its
+// entities that is still in the current drawing.
+void RunStep(const UndoEntry& entry, bool undo) {
+  if (entry.HasChange && InCurrentDrawing(entry.Change.ObjNo))
+    GiveShape(entry.Change.ObjNo, undo ? entry.Change.Before : entry.Change.After);
+  if (!InCurrentDrawing(entry.ObjNo)) return;
+  const bool added = entry.Kind == UndoAdd;
+  // Undoing an add or redoing an erase takes the entity away.
+  if (added == undo)
+    HideEntity(entry.ObjNo);
+  else
+    ShowEntity(entry.ObjNo);
+}
+
+// ---- Menu state of each drawing -------------------------------------------------------------
+
+// The Edit items as the undo routines last set them for each drawing, so
+// that they follow the active window.
+struct EditItemsState {
+  const char* UndoCaption = nullptr;  // nullptr: the menu's own caption
+  const char* RedoCaption = nullptr;
+  bool UndoOn = false;
+  bool RedoOn = false;
+};
+std::array<EditItemsState, MaxDwgNo + 1> ItemsState;
+
+EditItemsState* CurrentItemsState() {
+  return CurDwg >= 0 && CurDwg <= MaxDwgNo ? &ItemsState[static_cast<size_t>(CurDwg)] : nullptr;
+}
+
+void Caption(EditItem item, const char* text) {
+  if (EditItemsState* state = CurrentItemsState()) (item == UndoItem ? state->UndoCaption : state->RedoCaption) = text;
+  SetCaption(item, text);
+}
+
+void Enable(EditItem item, bool enabled) {
+  if (EditItemsState* state = CurrentItemsState()) (item == UndoItem ? state->UndoOn : state->RedoOn) = enabled;
+  SetEnabled(item, enabled);
 }
 
 void StopRedo(DwgRec& dwg) {
   dwg.RedoAvailable = FlagFalse;
-  SetEnabled(RedoItem, false);
+  Enable(RedoItem, false);
 }
-
-bool IsOpenDrawing(Integer dwgNo) { return dwgNo >= 1 && dwgNo <= MaxDwgNo; }
-
-// Whether the entity at an index next to a step's entity is erased; an index
-// outside the entities in use counts as not erased.
-bool IsErasedEntity(Long objNo) { return objNo >= 1 && objNo <= ObjCount && Objs[objNo].Erased; }
 
 }  // namespace
 
 // ---- Undo steps ------------------------------------------------------------------------
 
+// A new step discards the steps above the position for good.
 void PushUndo(Integer Kind) {
   if (PreviewMode) return;
   DwgRec& dwg = Dwgs[CurDwg];
+  if (IsOpenDrawing(CurDwg)) {
+    std::vector<UndoEntry>& steps = Steps[static_cast<size_t>(CurDwg)];
+    steps.resize(static_cast<size_t>(dwg.UndoStep));
+    for (Long step = std::max<Long>(dwg.UndoPos, 0) + 1; step <= dwg.UndoStep; ++step)
+      steps[static_cast<size_t>(step - 1)] = UndoEntry{};
+    UndoEntry entry;
+    entry.Kind = Kind;
+    entry.ObjNo = Kind == UndoAdd ? ObjCount + 1 : 0;  // AddObj and CopyObj append next
+    steps.push_back(entry);
+    MODEL_INVARIANT(static_cast<Long>(steps.size()) == dwg.UndoStep + 1);  // one entry per step
+  }
   ++dwg.UndoStep;
   dwg.UndoPos = dwg.UndoStep;
   dwg.RedoAvailable = FlagFalse;
-  if (!MainLink()) return;
-  SetEnabled(RedoItem, false);
-  SetCaption(UndoItem, Kind == UndoAdd ? UndoAddLine : UndoEraseLine);
-  SetEnabled(UndoItem, true);
+  Enable(RedoItem, false);
+  Caption(UndoItem, Kind == UndoAdd ? UndoAddLine : UndoEraseLine);
+  Enable(UndoItem, true);
 }
 
 void Undo() {
   DwgRec& dwg = Dwgs[CurDwg];
-  if (dwg.UndoPos < 1) {
-    SetEnabled(UndoItem, false);
+  const Long step = LiveStepAtOrBelow(dwg.UndoPos);
+  if (step < 1) {
+    Enable(UndoItem, false);
     return;
   }
-  const Long i = FindStepEntity(dwg.UndoPos);
-  if (i == 0) return;
-  if (Objs[i].Erased) {
-    ShowEntity(i);
-    SetCaption(RedoItem, RedoEraseLineNext);
-  } else {
-    HideEntity(i);
-    SetCaption(RedoItem, RedoAddLine);
-  }
-  --dwg.UndoPos;
-  // The caption guesses the next step from the entity below; it only guides
-  // the user and never decides what is undone.
-  if (dwg.UndoPos >= 1) {
-    SetCaption(UndoItem, IsErasedEntity(i - 1) ? UndoEraseLine : UndoAddLineNext);
-  } else {
-    SetEnabled(UndoItem, false);
-  }
+  const UndoEntry& entry = *StepEntry(step);
+  RunStep(entry, true);
+  Caption(RedoItem, entry.Kind == UndoAdd ? RedoAddLine : RedoEraseLineNext);
+  dwg.UndoPos = step - 1;
+  // The caption names the next step that Undo will act on.
+  const Long next = LiveStepAtOrBelow(dwg.UndoPos);
+  if (next >= 1)
+    Caption(UndoItem, StepEntry(next)->Kind == UndoAdd ? UndoAddLineNext : UndoEraseLine);
+  Enable(UndoItem, next >= 1);
   dwg.RedoAvailable = FlagTrue;
-  SetEnabled(RedoItem, true);
+  Enable(RedoItem, true);
 }
 
 void Redo() {
   DwgRec& dwg = Dwgs[CurDwg];
   if (!dwg.RedoAvailable) {
-    SetEnabled(RedoItem, false);
+    Enable(RedoItem, false);
     return;
   }
-  ++dwg.UndoPos;
-  if (dwg.UndoPos > dwg.UndoStep) {
+  const Long step = LiveStepAbove(dwg.UndoPos);
+  if (step < 1) {
     StopRedo(dwg);
     return;
   }
-  const Long i = FindStepEntity(dwg.UndoPos);
-  if (i == 0) {
-    StopRedo(dwg);
-    return;
-  }
-  if (Objs[i].Erased) {
-    ShowEntity(i);
-    SetCaption(UndoItem, UndoAddLine);
-  } else {
-    HideEntity(i);
-    SetCaption(UndoItem, UndoEraseLine);
-  }
-  SetEnabled(UndoItem, true);
-  // As in Undo, the caption guesses the next step from the entity above.
-  if (dwg.UndoPos < dwg.UndoStep) {
-    SetCaption(RedoItem, IsErasedEntity(i + 1) ? RedoAddLineNext : RedoEraseLine);
+  const UndoEntry& entry = *StepEntry(step);
+  RunStep(entry, false);
+  Caption(UndoItem, entry.Kind == UndoAdd ? UndoAddLine : UndoEraseLine);
+  Enable(UndoItem, true);
+  dwg.UndoPos = step;
+  // The caption names the next step that Redo will act on.
+  const Long next = LiveStepAbove(dwg.UndoPos);
+  if (next >= 1) {
+    Caption(RedoItem, StepEntry(next)->Kind == UndoAdd ? RedoAddLineNext : RedoEraseLine);
     dwg.RedoAvailable = FlagTrue;
   } else {
     dwg.RedoAvailable = FlagFalse;
   }
-  SetEnabled(RedoItem, dwg.RedoAvailable != 0);
+  Enable(RedoItem, dwg.RedoAvailable != 0);
+}
+
+void StartUndoHistory(Integer DwgNo) {
+  if (!IsOpenDrawing(DwgNo)) return;
+  Steps[static_cast<size_t>(DwgNo)].clear();
+  DwgRec& dwg = Dwgs[DwgNo];
+  dwg.UndoStep = 0;
+  dwg.UndoPos = 0;
+  dwg.RedoAvailable = FlagFalse;
+  ItemsState[static_cast<size_t>(DwgNo)] = EditItemsState{};
+  if (DwgNo == CurDwg) ShowUndoState();
+}
+
+void ShowUndoState() {
+  const EditItemsState* state = CurrentItemsState();
+  if (!state) return;
+  SetCaption(UndoItem, state->UndoCaption ? state->UndoCaption : UndoCaptionPlain);
+  SetCaption(RedoItem, state->RedoCaption ? state->RedoCaption : RedoCaptionPlain);
+  SetEnabled(UndoItem, state->UndoOn);
+  SetEnabled(RedoItem, state->RedoOn);
+}
+
+// ---- In-place changes ----------------------------------------------------------------------
+
+EntityShape ShapeOf(Long ObjNo) {
+  EntityShape shape;
+  if (ObjNo < 1 || ObjNo > ObjCount) return shape;
+  const ObjRec& obj = Objs[ObjNo];
+  shape.Rtype = obj.Rtype;
+  shape.Ltype = obj.Ltype;
+  for (Long k = 0; k < obj.NPoints; ++k) {
+    const PntRec& pnt = Pnts[obj.PointID + k];
+    shape.Points.push_back({pnt.X, pnt.Y});
+  }
+  return shape;
+}
+
+void JoinShapeChange(Long ObjNo, const EntityShape& Before) {
+  if (PreviewMode || ObjNo < 1 || ObjNo > ObjCount) return;
+  UndoEntry* entry = StepEntry(Dwgs[CurDwg].UndoStep);
+  if (!entry || entry->Kind == 0) return;
+  entry->HasChange = true;
+  entry->Change = ShapeChange{ObjNo, Before, ShapeOf(ObjNo)};
+}
+
+void PushShapeChange(Long ObjNo, const EntityShape& Before) {
+  if (PreviewMode || ObjNo < 1 || ObjNo > ObjCount) return;
+  PushUndo(UndoChange);
+  JoinShapeChange(ObjNo, Before);
 }
 
 // ---- Erasing -------------------------------------------------------------------------------
@@ -175,6 +339,7 @@ void EraseObj(Long ObjNo) {
   PaintErased(ObjNo);
   PushUndo(UndoErase);
   DwgRec& dwg = Dwgs[CurDwg];
+  if (UndoEntry* entry = PreviewMode ? nullptr : StepEntry(dwg.UndoStep)) entry->ObjNo = ObjNo;
   ObjRec& obj = Objs[ObjNo];
   obj.Flag = dwg.UndoStep;
   obj.Show = FlagFalse;
@@ -231,6 +396,7 @@ void DeleteLayerObjs(Long LayerIndex) { DeleteItemWith(LayerIndex, Membership::L
 // Nothing is repainted. Drawing 0 is the support geometry and is never closed.
 void EraseDwgObjs(Integer DwgNo) {
   if (!IsOpenDrawing(DwgNo)) return;
+  StartUndoHistory(DwgNo);
   Long detached = 0;
   for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
     ObjRec& obj = Objs[i];
@@ -275,6 +441,7 @@ Long ModelResets = 0;
 // dropped; the next appends reuse those slots. The Dwgs slots are untouched.
 void ResetModel() {
   ++ModelResets;
+  for (std::vector<UndoEntry>& steps : Steps) steps.clear();  // the entities they name are gone
   PntCount = LastPnt = BasePntCount;
   ObjCount = LastObj = BaseObjCount;
   ItemCount = CurItem = BaseItemCount;
@@ -285,7 +452,11 @@ void ResetModel() {
   ExtentsChanged = FlagTrue;
 }
 
-void ResetUndoRedo() { ModelResets = 0; }
+void ResetUndoRedo() {
+  ModelResets = 0;
+  for (std::vector<UndoEntry>& steps : Steps) steps.clear();
+  ItemsState.fill(EditItemsState{});
+}
 
 namespace {
 const ModuleRegistrar Registered({"UndoRedo", FloorModel, ResetUndoRedo});

@@ -5,40 +5,79 @@
 // redoing, deleting an item's members and closing a drawing change flags in
 // the records (Show, Erased, Flag, DwgNo) and repaint the entity concerned.
 //
-// Undo works on single entities. Every AddObj, CopyObj and EraseObj outside a
-// dialog preview opens a new step in the current drawing: the drawing's
-// counter (DwgRec.UndoStep) goes up by one and the entity's Flag gets the new
-// number, so each step number marks exactly one entity of that drawing. Each
-// drawing keeps its own position (DwgRec.UndoPos, the step the next Undo acts
-// on) and its own redo state, so Undo in one window never touches another
-// window's entities. Undo and redo switch one entity between shown and erased
-// and move the position; a new step discards what was undone.
+// Undo works on steps. Every AddObj, CopyObj and EraseObj outside a dialog
+// preview opens a new step in the current drawing: the drawing's counter
+// (DwgRec.UndoStep) goes up by one, the entity's Flag gets the new number,
+// and the drawing's list of steps notes which entity the step added or
+// erased. Undo and Redo act on that list, not on the Flags, so an entity
+// that later carries another step, or a loaded entity with a stored number,
+// is never mistaken for another step's entity. A step may also carry an
+// in-place change of another entity (the kept piece of a break), taken back
+// and done again with it; a change alone is a step of its own.
+//
+// Each drawing keeps its own position (DwgRec.UndoPos, the step the next
+// Undo acts on) and its own redo state, so Undo in one window never touches
+// another window's entities; the Edit items show the state of the active
+// drawing window. Undo and Redo pass over a step whose entities no longer
+// belong to the current drawing (moved into a component's definition,
+// deleted with their group, layer or area). A new step discards what was
+// undone for good: Undo and Redo never reach those steps again. A load
+// starts the drawing's steps afresh: nothing loaded can be undone.
+//
+// In-place edits (move, rotate, rescale, move point, hide, show, restyle)
+// make no step; Un Erase Last brings a whole erase batch back at once,
+// outside the steps.
 //
 // The Edit menu's Undo and Redo items show what the next step does. Their
 // captions are fixed texts; three of them end in a blank.
 //
 // Sections:
 //   Undo steps
+//   In-place changes
 //   Erasing
 //   Closing drawings
 #pragma once
 
+#include <vector>
+
+#include "model/DataHand.h"
 #include "platform/Types.h"
 
 namespace lintavo {
 
 // Kinds of undo step (the argument of PushUndo).
 enum UndoKind : Integer {
-  UndoAdd = 1,    // an entity was added
-  UndoErase = 2,  // an entity was erased
+  UndoAdd = 1,     // an entity was added
+  UndoErase = 2,   // an entity was erased
+  UndoChange = 3,  // an entity was changed in place (PushShapeChange)
 };
 
 constexpr Long FlagDeletedWithOwner = -1000;  // ObjRec.Flag of a member deleted with its item
 
 // ---- Undo steps ------------------------------------------------------------------------
 void PushUndo(Integer Kind);  // opens a new step in the current drawing (none in a dialog preview)
-void Undo();                  // takes back the step at the current drawing's undo position
-void Redo();                  // does the step above the undo position again
+void Undo();  // takes back the highest step at or below the undo position that is still live
+void Redo();  // does again the lowest live step above the undo position
+// Forgets every step of drawing DwgNo (1..10): counter and position 0, nothing
+// to redo; the Edit items follow when it is the current drawing.
+void StartUndoHistory(Integer DwgNo);
+// The Edit menu's Undo and Redo items, and the tool bar's buttons, show the
+// current drawing's state: called when a drawing window becomes active.
+void ShowUndoState();
+
+// ---- In-place changes ----------------------------------------------------------------------
+// An entity's shape as an in-place change leaves or finds it.
+struct EntityShape {
+  Integer Rtype = 0;            // entity type
+  Integer Ltype = 0;            // line type 0..6
+  std::vector<WorldXY> Points;  // its points in order, 0-based
+};
+EntityShape ShapeOf(Long ObjNo);  // the entity's shape now
+// Entity ObjNo was changed in place from Before: the change is taken back and
+// done again with the current drawing's last step (the step just opened).
+void JoinShapeChange(Long ObjNo, const EntityShape& Before);
+// The same as a step of its own.
+void PushShapeChange(Long ObjNo, const EntityShape& Before);
 
 // ---- Erasing -------------------------------------------------------------------------------
 void EraseObj(Long ObjNo);          // erases one entity as an undoable step

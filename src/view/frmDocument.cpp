@@ -104,6 +104,7 @@ void frmDocument::LoadFile(const String& sFile) {
   dwg.SourceDbPath = DwgDbPath;
 
   const bool loaded = LoadDrawing();
+  StartUndoHistory(CurDwg);  // nothing loaded can be undone
   EnsureTextFonts();
   SelectLoadedLayer();
   View_Layers = FlagTrue;
@@ -215,6 +216,7 @@ void frmDocument::Form_Activate() {
   LoadViewCache();
   if (DrawingPrepared()) {
     if (MainForm) MainForm->ShowPageInCaption(static_cast<Integer>(ID));
+    ShowUndoState();  // the Edit items show this drawing's steps
     return;
   }
   NewDwgRec(CurDwg);

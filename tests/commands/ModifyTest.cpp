@@ -265,12 +265,67 @@ TEST_F(ModifyTest, BreakPointsOffThePickedEntityAreRefused) {
 
 TEST_F(ModifyTest, UndoOfABreakGivesTheLineBackWhole) {
   const Long line = AddLine(1, 1, 6, 1);
+  const Long stepsBefore = Dwgs[1].UndoStep;
   DrawingDriver::Choose("mnuTrimsBreak");
   Clicks({{5, 1}, {2, 1}, {4, 1}});
   ASSERT_EQ(ObjCount, line + 1);
-  DrawingDriver::Choose("mnuEditUndo");
-  EXPECT_EQ(Objs[line + 1].Erased, FlagTrue);
+  ExpectNear(PointsOf(line), {{1, 1}, {2, 1}});
+  for (Long step = stepsBefore; step < Dwgs[1].UndoStep; ++step) DrawingDriver::Choose("mnuEditUndo");
+  EXPECT_EQ(LiveEntities(), std::vector<Long>{line});
+  ExpectNear(PointsOf(line), {{1, 1}, {6, 1}}, 0);
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// Every kind that a break shortens in place comes back whole, type, line
+// type and points, by as many Undos as the break made steps; as many Redos
+// break it again.
+TEST_F(ModifyTest, UndoOfABreakGivesEveryKindBackWholeAndRedoBreaksItAgain) {
+  const struct {
+    const char* name;
+    Integer type;
+    PointList points;
+    PointList clicks;  // the pick, then the two break points
+  } rows[] = {
+      {"line from its start", EntityLine, {{1, 1}, {6, 1}}, {{5, 1}, {1, 1}, {3, 1}}},
+      {"elliptical arc", EntityEllipticArc, {{1, 3}, {5, 3}, {3, 4}, {3, 2}, {5, 3}, {1, 3}}, {{3, 4}, {4, 3.866}, {2, 3.866}}},
+      {"spline", EntitySpline, {{1, 1}, {3, 1}, {5, 1}, {7, 1}}, {{4, 1}, {2, 1}, {6, 1}}},
+      {"polyline", EntityPolyline, {{1, 1}, {5, 1}, {5, 5}}, {{2, 1}, {3, 1}, {5, 3}}},
+      {"polygon", EntityPolygon, {{1, 1}, {5, 1}, {5, 4}, {1, 1}}, {{3, 1}, {4, 1}, {2, 1}}},
+      {"continuous bezier", EntityContBezier,
+       {{1, 1}, {1.5, 1}, {2, 1}, {2.5, 1}, {3, 1}, {3.5, 1}, {4, 1}, {4.5, 1}, {5, 1}, {5.5, 1}},
+       {{1, 1}, {3.25, 1}, {5.25, 1}}},
+  };
+  struct Piece {
+    Integer type, ltype;
+    PointList points;
+    bool operator==(const Piece&) const = default;
+  };
+  const auto live = [] {
+    std::vector<Piece> pieces;
+    for (Long i : LiveEntities()) pieces.push_back({Objs[i].Rtype, Objs[i].Ltype, PointsOf(i)});
+    return pieces;
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const Long obj = AddEntity(row.type, row.points);
+    Objs[obj].Ltype = 3;
+    RefreshDocView(doc_);
+    const std::vector<Piece> whole = live();
+    const Long stepsBefore = Dwgs[1].UndoStep;
+    DrawingDriver::Choose("mnuTrimsBreak");
+    Clicks(row.clicks);
+    const std::vector<Piece> broken = live();
+    ASSERT_NE(broken, whole);
+    const Long steps = Dwgs[1].UndoStep - stepsBefore;
+    ASSERT_GE(steps, 1);
+    for (Long k = 0; k < steps; ++k) DrawingDriver::Choose("mnuEditUndo");
+    EXPECT_EQ(live(), whole);
+    EXPECT_TRUE(EqualsFreshRedraw());
+    for (Long k = 0; k < steps; ++k) DrawingDriver::Choose("mnuEditRedo");
+    EXPECT_EQ(live(), broken);
+    EXPECT_TRUE(EqualsFreshRedraw());
+    for (Long i : LiveEntities()) EraseObj(i);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,339 @@
+// Undo and Redo through the Edit menu and the tool bar, after what a user
+// does through the program's own menus: drawing, erasing, breaking,
+// components, groups, areas, File Open into a window, switching windows.
+#include <QAction>
+#include <QDialog>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "commands/EditFixture.h"
+#include "model/UndoRedo.h"
+#include "organisation/frmGroupSelect.h"
+#include "storage/SaveData.h"
+#include "storage/TestDatabase.h"
+#include "support/ListClicks.h"
+#include "support/ScriptedResponder.h"
+
+namespace lintavo {
+namespace {
+
+using PointList = std::vector<std::pair<Double, Double>>;
+// The live entities of the current drawing and their points, by index.
+using DrawingState = std::map<Long, PointList>;
+
+class UndoMenusTest : public EditFixture {
+ protected:
+  // ---- What the user does --------------------------------------------------------------
+  // Single Line from the Draw menu, then Esc; the line's index.
+  static Long DrawLine(DrawingDriver& input, Double x1, Double y1, Double x2, Double y2) {
+    DrawingDriver::Choose("mnuDrawLineSingle");
+    input.ClickAt(x1, y1);
+    input.ClickAt(x2, y2);
+    input.Escape();
+    return ObjCount;
+  }
+  Long DrawLine(Double x1, Double y1, Double x2, Double y2) { return DrawLine(*input_, x1, y1, x2, y2); }
+  // Select, Line on the line through the point, then Edit, Erase.
+  static void EraseLineAt(DrawingDriver& input, Double x, Double y) {
+    DrawingDriver::Choose("mnuSelectItems");
+    input.ClickAt(x, y);
+    input.Escape();
+    DrawingDriver::Choose("mnuEditErase");
+  }
+  // Select, Clear, then Select, Window around the box.
+  void SelectOnly(Double x1, Double y1, Double x2, Double y2) {
+    DrawingDriver::Choose("mnuSelectClr");
+    SelectWindow(x1, y1, x2, y2);
+  }
+  // Break Line: the pick, then the two break points.
+  void BreakAt(const PointList& clicks) {
+    DrawingDriver::Choose("mnuTrimsBreak");
+    for (const auto& [x, y] : clicks) input_->ClickAt(x, y);
+  }
+  // ADD Selected Group of the selection, then Delete of that group in the
+  // Groups chooser.
+  void GroupAndDeleteTheGroup() {
+    Responder().OnDialog<frmGroupSelect>([](frmGroupSelect& dialog) {
+      ClickLastRow(dialog.List1);
+      dialog.OKButton->click();
+    });
+    DrawingDriver::Choose("mnuViewGroup");
+    Responder().OnDialog<frmGroupSelect>([](frmGroupSelect& dialog) {
+      ClickLastRow(dialog.List1);
+      dialog.Command2->click();
+      dialog.OKButton->click();
+    });
+    DrawingDriver::Choose("mnuGroupsShow");
+  }
+  // Drawing 1 stored as "Stored" in a new drawings database; its key.
+  Long StoreDrawing() {
+    DwgDbPath = ScratchPath("Stored_dwg.mdb");
+    CreateEmptyDrawingsDb(DwgDbPath);
+    Dwgs[1].Name = "Stored";
+    EXPECT_TRUE(SaveDrawing(1));
+    return Dwgs[1].DrawID;
+  }
+  // File, Open of the stored drawing into the active window; a changed
+  // drawing there is not saved first.
+  void OpenStored(Long key, const frmDocument& into) {
+    Responder().OnModalWindow([key](QDialog& chooser) {
+      SelDwgName = "Stored";
+      SelDwgID = key;
+      DlgCancelled = FlagFalse;
+      chooser.done(QDialog::Accepted);
+    });
+    if (into.IsDirty) Responder().AnswerMsgBox(vbNo);
+    DrawingDriver::Choose("mnuFileOpen");
+  }
+
+  // ---- What the user sees -----------------------------------------------------------------
+  static DrawingState LiveState() {
+    DrawingState state;
+    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+      const ObjRec& obj = Objs[i];
+      if (obj.DwgNo != CurDwg || obj.Erased || !obj.Show) continue;
+      PointList& points = state[i];
+      for (Integer k = 1; k <= obj.NPoints; ++k) points.emplace_back(PX(i, k), PY(i, k));
+    }
+    return state;
+  }
+  // An earlier state without the entities that have left the drawing since
+  // (deleted with their group, moved into a component): no step brings those back.
+  static DrawingState StillInDrawing(const DrawingState& earlier) {
+    DrawingState kept;
+    for (const auto& [obj, points] : earlier)
+      if (Objs[obj].DwgNo == CurDwg) kept[obj] = points;
+    return kept;
+  }
+  // The live lines' points, whatever their indexes.
+  static std::vector<PointList> LiveLines() {
+    std::vector<PointList> lines;
+    for (const auto& [obj, points] : LiveState()) lines.push_back(points);
+    return lines;
+  }
+  struct EditItems {
+    bool undo, redo;
+  };
+  EditItems MenuItems() const { return {main_->mnuEditUndo->isEnabled(), main_->mnuEditRedo->isEnabled()}; }
+  EditItems Buttons() const {
+    return {main_->ToolBarButton("Undo")->isEnabled(), main_->ToolBarButton("Redo")->isEnabled()};
+  }
+  void ExpectEditItems(bool undo, bool redo, const char* when) const {
+    EXPECT_EQ(MenuItems().undo, undo) << when;
+    EXPECT_EQ(MenuItems().redo, redo) << when;
+    EXPECT_EQ(Buttons().undo, undo) << when;
+    EXPECT_EQ(Buttons().redo, redo) << when;
+  }
+  static void Undo(int times = 1) {
+    for (int i = 0; i < times; ++i) DrawingDriver::Choose("mnuEditUndo");
+  }
+  static void Redo(int times = 1) {
+    for (int i = 0; i < times; ++i) DrawingDriver::Choose("mnuEditRedo");
+  }
+};
+
+// ---- Steps that left the drawing ------------------------------------------------------------
+
+TEST_F(UndoMenusTest, UndoAndRedoPassOverStepsWhoseEntitiesLeftTheDrawing) {
+  struct Row {
+    const char* what;
+    std::function<void(Double y)> takeAway;  // works on B, the line at (4, y)-(6, y)
+    int undos;  // presses that take back everything drawn in the row
+  };
+  const Row rows[] = {
+      {"create component", [this](Double y) {
+         SelectOnly(3.5, y - 0.4, 6.5, y + 0.4);
+         DrawingDriver::Choose("mnuEditCompCreate");
+         input_->ClickAt(7, y);
+       }, 2},
+      {"make into", [this](Double y) {
+         SelectOnly(3.5, y - 0.4, 6.5, y + 0.4);
+         DrawingDriver::Choose("mnuEditCompReplace");
+       }, 2},  // the placement, then A
+      {"delete group", [this](Double y) {
+         SelectOnly(3.5, y - 0.4, 6.5, y + 0.4);
+         GroupAndDeleteTheGroup();
+       }, 1},
+      {"esc during create area", [this](Double y) {
+         DrawingDriver::Choose("mnuViewAreasPoints");
+         input_->ClickAt(1, y + 0.6);
+         input_->ClickAt(3, y + 0.6);
+         input_->Escape();
+       }, 2},
+  };
+  Double y = 0.5;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    const DrawingState before = LiveState();
+    DrawLine(1, y, 3, y);
+    DrawLine(4, y, 6, y);
+    row.takeAway(y);
+    const DrawingState after = LiveState();
+    Undo(row.undos);
+    EXPECT_EQ(LiveState(), before);
+    EXPECT_TRUE(EqualsFreshRedraw());
+    Redo(row.undos);
+    EXPECT_EQ(LiveState(), after);
+    EXPECT_TRUE(EqualsFreshRedraw());
+    y += 1.25;
+  }
+}
+
+// ---- A new step ---------------------------------------------------------------------------------
+
+TEST_F(UndoMenusTest, ANewStepDiscardsTheUndoneStepsForGood) {
+  const Long a = DrawLine(1, 1, 3, 1);
+  DrawLine(1, 2, 3, 2);
+  DrawLine(1, 3, 3, 3);
+  Undo(2);
+  const Long d = DrawLine(1, 4, 3, 4);
+  EXPECT_FALSE(MenuItems().redo);
+  Undo();
+  EXPECT_EQ(LiveState(), (DrawingState{{a, {{1, 1}, {3, 1}}}}));
+  Undo();  // A, not C: the undone B and C are out of reach
+  EXPECT_TRUE(LiveState().empty());
+  ExpectEditItems(false, true, "everything undone");
+  Redo(4);
+  EXPECT_EQ(LiveState(), (DrawingState{{a, {{1, 1}, {3, 1}}}, {d, {{1, 4}, {3, 4}}}}));
+  ExpectEditItems(true, false, "everything redone");
+}
+
+// ---- Loading -------------------------------------------------------------------------------
+
+TEST_F(UndoMenusTest, FileOpenIntoAUsedWindowStartsItsUndoHistoryAfresh) {
+  DrawLine(1, 1, 6, 1);
+  DrawLine(1, 2, 6, 2);
+  DrawLine(1, 3, 6, 3);
+  const Long key = StoreDrawing();
+  OpenStored(key, *doc_);
+  ASSERT_EQ(doc_->FileName(), "Stored");
+  ExpectEditItems(false, false, "after the load");
+  const DrawingState loaded = LiveState();
+  ASSERT_EQ(loaded.size(), 3u);
+  Undo(2);
+  DrawingDriver::PressButton("Undo");
+  EXPECT_EQ(LiveState(), loaded);
+}
+
+TEST_F(UndoMenusTest, AfterALoadUndoTakesBackTheUsersOwnErase) {
+  DrawLine(1, 1, 6, 1);
+  DrawLine(1, 2, 6, 2);
+  DrawLine(1, 3, 6, 3);
+  const Long key = StoreDrawing();
+  FixedDpiDocument* fresh = Open(2);
+  OpenStored(key, *fresh);
+  ASSERT_EQ(fresh->FileName(), "Stored");
+  DrawingDriver input(*fresh);
+  EraseLineAt(input, 3.5, 3);
+  EraseLineAt(input, 3.5, 1);
+  ASSERT_EQ(LiveLines(), (std::vector<PointList>{{{1, 2}, {6, 2}}}));
+  Undo();
+  EXPECT_EQ(LiveLines(), (std::vector<PointList>{{{1, 1}, {6, 1}}, {{1, 2}, {6, 2}}}));
+  Undo();
+  EXPECT_EQ(LiveLines().size(), 3u);
+}
+
+// ---- Windows ----------------------------------------------------------------------------------
+
+TEST_F(UndoMenusTest, TheUndoAndRedoItemsFollowTheActiveWindow) {
+  DrawLine(1, 1, 3, 1);
+  FixedDpiDocument* second = Open(2);
+  ExpectEditItems(false, false, "a fresh window");
+  Activate(doc_);
+  ExpectEditItems(true, false, "back in the window with a step");
+  EXPECT_EQ(main_->mnuEditUndo->text(), "Undo Add Line");
+  Undo();
+  EXPECT_EQ(main_->mnuEditRedo->text(), "Redo Add Line");
+  Activate(second);
+  ExpectEditItems(false, false, "the fresh window again");
+  Activate(doc_);
+  ExpectEditItems(false, true, "back in the window with a step undone");
+  EXPECT_EQ(main_->mnuEditRedo->text(), "Redo Add Line");
+}
+
+// ---- A mixed session ------------------------------------------------------------------------
+
+// A session of actions in drawing 1, walked back and forth: after every
+// Undo and Redo the drawing's live entities and their points are those of
+// the matching earlier state, less what has left the drawing for good.
+TEST_F(UndoMenusTest, AMixedSessionUndoesAndRedoesToEveryEarlierState) {
+  enum Effect {
+    OneStep,    // one Undo takes the action back
+    NoStep,     // the action leaves nothing Undo acts on
+    FreshStart, // the action starts the drawing's steps afresh
+    Walk,       // not an action: undo everything, then redo everything
+  };
+  struct Action {
+    const char* what;
+    Effect effect;
+    std::function<void()> run;
+  };
+  Long key = 0;
+  const Action session[] = {
+      {"draw", OneStep, [this] { DrawLine(1, 1, 6, 1); }},
+      {"draw", OneStep, [this] { DrawLine(1, 2, 6, 2); }},
+      {"draw", OneStep, [this] { DrawLine(1, 3, 3, 3); }},
+      {"erase", OneStep, [this] { EraseLineAt(*input_, 3.5, 2); }},
+      {"break", OneStep, [this] { BreakAt({{5, 1}, {2, 1}, {4, 1}}); }},
+      {"create component", NoStep, [this] {
+         SelectOnly(0.5, 2.5, 3.5, 3.5);
+         DrawingDriver::Choose("mnuEditCompCreate");
+         input_->ClickAt(7, 5);
+       }},
+      {"draw", OneStep, [this] { DrawLine(4, 4, 6, 4); }},
+      {"delete group", NoStep, [this] {
+         SelectOnly(3.5, 3.5, 6.5, 4.5);
+         GroupAndDeleteTheGroup();
+       }},
+      {"switch windows", NoStep, [this] {
+         FixedDpiDocument* second = Open(2);
+         ShowAtScale(second, 48, 24);
+         DrawingDriver input(*second);
+         DrawLine(input, 1, 5, 3, 5);
+         Undo();
+         Activate(doc_);
+       }},
+      {"break", OneStep, [this] { BreakAt({{1.5, 1}, {1.25, 1}, {1.75, 1}}); }},
+      {"walk", Walk, nullptr},
+      {"store", NoStep, [this, &key] { key = StoreDrawing(); }},
+      {"draw", OneStep, [this] { DrawLine(1, 5, 6, 5); }},
+      {"open into the used window", FreshStart, [this, &key] { OpenStored(key, *doc_); }},
+      {"draw", OneStep, [this] { DrawLine(2, 3.5, 5, 3.5); }},
+      {"erase", OneStep, [this] { EraseLineAt(*input_, 2.5, 3); }},
+      {"walk", Walk, nullptr},
+  };
+  std::vector<DrawingState> states{LiveState()};  // states[i]: after the i-th step
+  for (const Action& action : session) {
+    SCOPED_TRACE(action.what);
+    if (action.effect != Walk) {
+      action.run();
+      if (action.effect == OneStep) states.push_back(LiveState());
+      if (action.effect == FreshStart) states.assign(1, LiveState());
+      EXPECT_EQ(LiveState(), StillInDrawing(states.back()));
+      continue;
+    }
+    // A step whose entities have all left the drawing is passed over: its
+    // state and the one before it are the same now.
+    std::vector<DrawingState> reachable;
+    for (const DrawingState& state : states)
+      if (reachable.empty() || StillInDrawing(state) != reachable.back()) reachable.push_back(StillInDrawing(state));
+    for (size_t i = reachable.size() - 1; i > 0; --i) {
+      Undo();
+      EXPECT_EQ(LiveState(), reachable[i - 1]) << "undone back to state " << i - 1;
+      EXPECT_TRUE(EqualsFreshRedraw()) << i - 1;
+    }
+    EXPECT_FALSE(MenuItems().undo);
+    Undo();
+    EXPECT_EQ(LiveState(), reachable[0]);
+    for (size_t i = 1; i < reachable.size(); ++i) {
+      Redo();
+      EXPECT_EQ(LiveState(), reachable[i]) << "redone to state " << i;
+      EXPECT_TRUE(EqualsFreshRedraw()) << i;
+    }
+    EXPECT_FALSE(MenuItems().redo);
+  }
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -234,13 +234,46 @@ TEST_F(TrimsTest, AChamferOfNeighbouringPolylineSegmentsSplitsThePolyline) {
   ExpectCleanEnd();
 }
 
-TEST_F(TrimsTest, AChamferOfPolylineSegmentsThatDoNotMeetChangesNothing) {
+TEST_F(TrimsTest, AChamferOfParallelPolylineSegmentsChangesNothing) {
   const Long poly = AddPolyline({{1, 1}, {3, 1}, {5, 1}, {5, 4}, {8, 4}});
   RefreshDocView(doc_);
-  Run("mnuTrimsChamfer", {{2, 1}, {5, 2.5}});  // segments 1 and 3
+  Run("mnuTrimsChamfer", {{2, 1}, {6, 4}});  // segments 1 and 4
   EXPECT_EQ(ObjCount, poly);
   EXPECT_EQ(Objs[poly].Erased, 0);
   ExpectCleanEnd();
+}
+
+TEST_F(TrimsTest, AChamferOfSegmentsTwoAndFiveCutsAwayTheSegmentsBetween) {
+  // Segment 2 runs along y = 1 and segment 5 along x = 8: their lines cross at (8, 1).
+  for (Integer type : {EntityPolyline, EntityPolygon}) {
+    AddObj(type, 8);
+    for (const auto& [x, y] : {std::pair{1.0, 3.0}, {2.0, 1.0}, {5.0, 1.0}, {6.0, 3.0}, {8.0, 4.0}, {8.0, 6.0},
+                               {10.0, 6.0}, {11.0, 8.0}})
+      AddPnt(x, y);
+    const Long poly = ObjCount;
+    RefreshDocView(doc_);
+    Run("mnuTrimsChamfer", {{8, 5}, {3, 1}});  // segment 5 first
+    ASSERT_EQ(ObjCount, poly + 3) << type;
+    EXPECT_EQ(Objs[poly].Erased, FlagTrue);
+    const Long head = poly + 1, chamfer = poly + 2, tail = poly + 3;
+    ASSERT_EQ(Objs[head].Rtype, EntityPolyline) << type;
+    ASSERT_EQ(Objs[head].NPoints, 3) << type;
+    const std::vector<std::pair<Double, Double>> headPoints = {{1, 3}, {2, 1}, {7.5, 1}};
+    for (Integer k = 1; k <= 3; ++k) {
+      EXPECT_NEAR(PX(head, k), headPoints[k - 1].first, 1e-6) << type << " head " << k;
+      EXPECT_NEAR(PY(head, k), headPoints[k - 1].second, 1e-6) << type << " head " << k;
+    }
+    ExpectLine(chamfer, 7.5, 1, 8, 1.5);
+    ASSERT_EQ(Objs[tail].Rtype, EntityPolyline) << type;
+    ASSERT_EQ(Objs[tail].NPoints, 4) << type;
+    const std::vector<std::pair<Double, Double>> tailPoints = {{8, 1.5}, {8, 6}, {10, 6}, {11, 8}};
+    for (Integer k = 1; k <= 4; ++k) {
+      EXPECT_NEAR(PX(tail, k), tailPoints[k - 1].first, 1e-6) << type << " tail " << k;
+      EXPECT_NEAR(PY(tail, k), tailPoints[k - 1].second, 1e-6) << type << " tail " << k;
+    }
+    ExpectCleanEnd();
+    for (Long i = poly; i <= ObjCount; ++i) EraseObj(i);
+  }
 }
 
 // ---- Fillet and corner trim -----------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -33,8 +34,11 @@
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
 #include "storage/SaveFixture.h"
+#include "storage/TestDatabase.h"
 #include "storage/frmDwgSave.h"
+#include "storage/frmDwgSelect.h"
 #include "support/MainWindowFixture.h"
+#include "support/ScriptedResponder.h"
 #include "view/DisplayOptions.h"
 #include "view/frmDocument.h"
 
@@ -370,18 +374,57 @@ TEST_F(frmMainTest, OpeningADrawingOverAChangedOneAsksFirst) {
     DlgCancelled = FlagFalse;
     dialog.done(QDialog::Accepted);
   };
+  Responder().CancelFile();  // no drawings database here: the chooser's browser is cancelled
   Responder().OnModalWindow(choose);
   Responder().AnswerMsgBox(vbCancel);
   Choose("mnuFileOpen");
   EXPECT_EQ(Objs[ObjCount].DwgNo, 1);  // not loaded over
   EXPECT_EQ(Active()->FileName(), "New Drawing");
 
+  Responder().CancelFile();
   Responder().OnModalWindow(choose);
   Responder().AnswerMsgBox(vbNo);
   Responder().AnswerMsgBox(vbOK);  // the loader finds no drawings database
   Choose("mnuFileOpen");
   EXPECT_EQ(Responder().Prompts().back().title, "Load Drawing Record");
   EXPECT_EQ(Active()->FileName(), "Stored");
+}
+
+TEST_F(frmMainTest, FileOpenWithoutADrawingsDatabaseSaysWhereItLookedAndOffersToBrowse) {
+  const String missing = ScratchPath("Missing_dwg.mdb");
+  const String found = ScratchPath("Found_dwg.mdb");
+  CreateEmptyDrawingsDb(found);
+  TestDatabase(found, true).Exec("INSERT INTO Drawing (Name) VALUES ('Elsewhere')");
+  struct Case {
+    bool browse;     // a drawings database chosen in the browser, else cancelled
+    String path;     // DwgDbPath afterwards
+    int listed;      // rows of the chooser
+  };
+  for (const Case& c : {Case{false, missing, 0}, Case{true, found, 1}}) {
+    DwgDbPath = missing;
+    if (c.browse)
+      Responder().AnswerFile(found);
+    else
+      Responder().CancelFile();
+    int listed = -1;
+    Responder().OnModalWindow([&listed](QDialog& dialog) {
+      auto& chooser = static_cast<frmDwgSelect&>(dialog);
+      listed = chooser.List1->count();
+      chooser.cmdCancel->click();
+    });
+    const size_t before = Responder().Prompts().size();
+    Choose("mnuFileOpen");
+    bool asked = false;
+    for (size_t k = before; k < Responder().Prompts().size(); ++k) {
+      const PromptRecord& prompt = Responder().Prompts()[k];
+      if (prompt.kind != PromptKind::OpenFile) continue;
+      asked = true;
+      EXPECT_EQ(prompt.title, "Can't Find " + missing);
+    }
+    EXPECT_TRUE(asked) << c.browse;
+    EXPECT_EQ(DwgDbPath, c.path);
+    EXPECT_EQ(listed, c.listed);
+  }
 }
 
 // File, Close with Yes on the drawing "Shed" of the save fixture, its only window.

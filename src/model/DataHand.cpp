@@ -319,9 +319,23 @@ void UpdateExtents(Double X, Double Y) {
   ExtentsChanged = FlagTrue;
 }
 
-void UpdateItemExtents(Long ItemNo) {
+Double EnclosedArea(const ObjRec& Obj) {
+  if (Obj.Rtype != EntityPolygon || Obj.NPoints < 2 || Obj.PointID < 1) return 0;
+  const Long last = Obj.PointID + Obj.NPoints - 1;
+  if (last > PntCount) return 0;
+  Double sum = 0;
+  for (Long i = Obj.PointID; i < last; ++i) sum += Pnts[i].X * Pnts[i + 1].Y - Pnts[i + 1].X * Pnts[i].Y;
+  return std::fabs(sum * 0.5);
+}
+
+namespace {
+
+bool OwnsEntities(const ItemRec& item) { return item.Rtype == ItemArea || item.Rtype == ItemGroup; }
+
+// An area takes the box of its first live boundary polygon, and its size.
+void UpdateAreaExtents(Long ItemNo) {
   for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
-    const ObjRec& obj = Objs[i];
+    ObjRec& obj = Objs[i];
     if (obj.Rtype != EntityPolygon || obj.OwnerID != ItemNo) continue;
     if (obj.NPoints < 1 || obj.Erased || obj.DwgNo == 0) continue;  // an erased boundary no longer counts
     // From the first vertex: a polygon far from the origin keeps its own size.
@@ -337,8 +351,60 @@ void UpdateItemExtents(Long ItemNo) {
     item.Ymin = minY;
     item.Xmax = maxX;
     item.Ymax = maxY;
+    obj.Area = static_cast<Single>(EnclosedArea(obj));
     return;  // only the first polygon counts
   }
+}
+
+// A group takes the box of its live members' points, starting from the
+// first point found, so that a group far from the origin keeps its own size.
+void UpdateGroupExtents(Long ItemNo) {
+  bool first = true;
+  ItemRec& item = Items[ItemNo];
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.OwnerID != ItemNo || obj.Erased || obj.DwgNo != item.DwgNo || obj.NPoints < 1) continue;
+    const Long points = obj.Rtype >= FirstCompoundType ? 1 : obj.NPoints;
+    for (Long k = obj.PointID; k < obj.PointID + points; ++k) {
+      const PntRec& p = Pnts[k];
+      if (first) {
+        item.Xmin = item.Xmax = p.X;
+        item.Ymin = item.Ymax = p.Y;
+        first = false;
+      } else {
+        WidenBox(item, p.X, p.Y);
+      }
+    }
+  }
+}
+
+std::vector<Long> NotedItems;          // items whose extents wait for UpdateNotedItemExtents
+std::vector<unsigned char> ItemNoted;  // by Items index: 1 while the item is in NotedItems
+
+}  // namespace
+
+void UpdateItemExtents(Long ItemNo) {
+  if (ItemNo < 1 || ItemNo > ItemCount) return;
+  if (Items[ItemNo].Rtype == ItemArea) UpdateAreaExtents(ItemNo);
+  else if (Items[ItemNo].Rtype == ItemGroup) UpdateGroupExtents(ItemNo);
+}
+
+void NoteOwnerPointsChanged(Long ObjNo) {
+  if (ObjNo < 1 || ObjNo > ObjCount) return;
+  const Long owner = Objs[ObjNo].OwnerID;
+  if (owner < 1 || owner > ItemCount || !OwnsEntities(Items[owner])) return;
+  if (ItemNoted.size() <= static_cast<size_t>(owner)) ItemNoted.resize(static_cast<size_t>(ItemsMax) + 1, 0);
+  if (ItemNoted[owner]) return;
+  ItemNoted[owner] = 1;
+  NotedItems.push_back(owner);
+}
+
+void UpdateNotedItemExtents() {
+  for (const Long item : NotedItems) {
+    ItemNoted[item] = 0;
+    UpdateItemExtents(item);
+  }
+  NotedItems.clear();
 }
 
 // ---- Items and drawings ------------------------------------------------------------------------
@@ -399,6 +465,8 @@ void ResetDataHand() {
   PntsMax = LastPnt = PntCount = 0;
   ObjsMax = LastObj = ObjCount = 0;
   ItemsMax = CurItem = ItemCount = 0;
+  NotedItems.clear();
+  ItemNoted.clear();
   Dwgs.fill(DwgRec{});
   PageCount = 0;
   BasePntCount = BaseObjCount = BaseItemCount = 0;

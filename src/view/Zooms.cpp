@@ -294,6 +294,7 @@ void DrawCurrentDrawing() {
 void RedrawView() {
   MainWindowLink* main = MainLink();
   if (!main || !main->ActiveDrawingWindow() || !DrawEnabled || !ActiveDoc) return;
+  UpdateNotedItemExtents();  // groups and areas whose members moved since the last redraw
   ClearSurface();
   GridShown = FlagFalse;
   DrawingWindow* window = ActiveDocForm();

@@ -16,6 +16,7 @@
 #include "commands/EditFixture.h"
 #include "model/SupportLists.h"
 #include "model/ViewCache.h"
+#include "picking/Measure.h"
 #include "platform/Numbers.h"
 #include "organisation/frmAreaSelect.h"
 #include "storage/DbSchema.h"
@@ -333,6 +334,74 @@ TEST_F(AreasTest, CancelAfterPreviewingAHiddenAreaLeavesItShown) {
   EXPECT_TRUE(AreaName.empty());
   EXPECT_EQ(ActiveTool, ToolNone);
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(AreasTest, ARescaledBoundaryGivesItsAreaNewExtentsAndSize) {
+  CreateWindowArea(1, 1, 4, 3);
+  const Long boundary = ObjCount;
+  const Long area = Objs[boundary].OwnerID;
+  ASSERT_FLOAT_EQ(Objs[boundary].Area, 6);
+  Objs[boundary].Show = FlagTrue;  // its layer shown, so that a window selects it
+  SelectWindow(0.5, 0.5, 4.5, 3.5);
+  ASSERT_EQ(Objs[boundary].Selected, FlagTrue);
+  DrawingDriver::Choose("mnuEditRescale");
+  input_->ClickAt(1, 1);
+  for (const char* typed : {"2", "2"}) {
+    input_->Type(typed);
+    input_->Enter();
+  }
+  ASSERT_NEAR(PX(boundary, 3), 7, 1e-9);
+  QString caption;
+  Responder().OnModalWindow([&caption](QDialog& shown) {
+    auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
+    ASSERT_NE(dialog, nullptr);
+    ClickFirstRow(*dialog);
+    caption = dialog->lblLines->text();
+    dialog->OKButton->click();
+  });
+  DrawingDriver::Choose("mnuAreasShow");
+  EXPECT_EQ(caption, QString::fromStdString(FormatArea(24)));
+  EXPECT_FLOAT_EQ(Objs[boundary].Area, 24);
+  EXPECT_EQ(Items[area].Xmin, 1);
+  EXPECT_EQ(Items[area].Ymin, 1);
+  EXPECT_EQ(Items[area].Xmax, 7);
+  EXPECT_EQ(Items[area].Ymax, 5);
+}
+
+TEST_F(AreasTest, TheAreaChooserPreviewsWithAMarginAndStatesTheSizeNotACount) {
+  CreateWindowArea(1, 1, 4, 3);  // 3 wide, 2 high: 6 square units
+  NewItemName = "Bare";          // an area without a boundary
+  AddItem(ItemArea);
+  Items[ItemCount].Xmax = 2;
+  Items[ItemCount].Ymax = 2;
+  Items[ItemCount].Nlines = 5;
+  struct Seen {
+    QString caption;
+    Double minX, maxX, minY, maxY;  // the preview's world window
+  };
+  std::vector<Seen> seen;
+  Responder().OnModalWindow([&seen](QDialog& shown) {
+    auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
+    ASSERT_NE(dialog, nullptr);
+    for (int row : {1, 0, 1}) {
+      ClickRow(dialog->List1, row);
+      seen.push_back({dialog->lblLines->text(), ViewWinMinX, ViewWinMaxX, ViewWinMinY, ViewWinMaxY});
+    }
+    dialog->CancelButton->click();
+  });
+  DrawingDriver::Choose("mnuAreasShow");
+  ASSERT_EQ(seen.size(), 3U);
+  const QString size = QString::fromStdString(FormatArea(6));
+  EXPECT_EQ(seen[0].caption, "Area");  // nothing to state yet
+  EXPECT_EQ(seen[1].caption, size);
+  EXPECT_EQ(seen[2].caption, size);  // the size shown before stays
+  // A tenth of the width and of the height added on every side.
+  EXPECT_NEAR(seen[1].minX, 0.7, 1e-9);
+  EXPECT_NEAR(seen[1].maxX, 4.3, 1e-9);
+  EXPECT_NEAR(seen[1].minY, 0.8, 1e-9);
+  EXPECT_NEAR(seen[1].maxY, 3.2, 1e-9);
+  EXPECT_NEAR(seen[0].minX, -0.2, 1e-9);
+  EXPECT_NEAR(seen[0].maxY, 2.2, 1e-9);
 }
 
 TEST_F(AreasTest, SelectAreaTakesACircleInTheBoundsOfAConcaveBoundary) {

@@ -10,12 +10,14 @@
 #include <functional>
 
 #include "commands/EditFixture.h"
+#include "commands/Edits.h"
 #include "model/LayerItems.h"
 #include "model/ViewCache.h"
 #include "organisation/Groups.h"
 #include "organisation/ViewHand.h"
 #include "organisation/frmGroupSelect.h"
 #include "organisation/frmViewSelect.h"
+#include "picking/Measure.h"
 #include "picking/Selection.h"
 #include "picking/WindowCorners.h"
 #include "storage/DbSchema.h"
@@ -166,6 +168,108 @@ TEST_F(GroupsViewsTest, CancelAfterPreviewingAHiddenGroupLeavesItHiddenAndOkShow
     EXPECT_EQ(PreviewMode, 0);
     EXPECT_TRUE(EqualsFreshRedraw());
   }
+}
+
+TEST_F(GroupsViewsTest, ShowAndAddDrawTheGroupAloneUntilTheNextRedraw) {
+  ShowRefPnts = FlagTrue;  // the reference mark belongs to the full picture only
+  for (const char* menu : {"mnuViewGroup", "mnuGroupsShow"}) {
+    const Long first = AddLine(1, 1, 3, 2);
+    AddLine(1, 2, 3, 1);
+    SelectWindow(0.5, 0.5, 5, 5);
+    const Long other = AddLine(1, 1.5, 3, 1.5);  // inside the group's box, not selected
+    if (String(menu) == "mnuGroupsShow") {
+      AddGroupFromMenu();
+      DrawingDriver::Choose("mnuViewRedraw");
+    }
+    OnDialog<frmGroupSelect>([](frmGroupSelect& dialog) {
+      ClickLastRow(dialog.List1);
+      dialog.OKButton->click();
+    });
+    DrawingDriver::Choose(menu);
+    ASSERT_EQ(Objs[first].OwnerID, ItemCount) << menu;
+    ASSERT_NE(Objs[other].OwnerID, ItemCount) << menu;
+    const QImage alone = doc_->Image().copy();
+    // The same view drawn whole, without the other line and the reference mark.
+    Objs[other].Show = FlagFalse;
+    ShowRefPnts = FlagFalse;
+    RefreshDocView(doc_);
+    EXPECT_TRUE(alone == doc_->Image()) << menu;
+    Objs[other].Show = FlagTrue;
+    ShowRefPnts = FlagTrue;
+    DrawingDriver::Choose("mnuViewRedraw");
+    EXPECT_FALSE(alone == doc_->Image()) << menu;  // the redraw brings the rest back
+    DrawingDriver::Choose("mnuSelectClr");
+    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) Objs[i].Erased = FlagTrue;
+  }
+}
+
+TEST_F(GroupsViewsTest, AGroupMovedOrRescaledIsShownAtItsNewExtents) {
+  struct Case {
+    const char* menu;
+    std::vector<std::pair<Double, Double>> clicks;
+    std::vector<const char*> typed;
+    Double xmin, ymin, xmax, ymax;  // the group's extents afterwards
+  };
+  // The group: a line from (1, 1) to (3, 2) and a text character at (2, 3).
+  const Case cases[] = {
+      {"mnuEditMove", {{1, 1}, {3, 2}}, {}, 3, 2, 5, 4},  // by (2, 1)
+      {"mnuEditRescale", {{1, 1}}, {"2", "2"}, 1, 1, 5, 5},  // about (1, 1), twice the size
+  };
+  for (const Case& c : cases) {
+    const Long line = AddLine(1, 1, 3, 2);
+    AddCompound(EntityTextChar, 2, 3, 0);
+    SelectWindow(0.5, 0.5, 3.5, 3.5);
+    AddGroupFromMenu();
+    const Long group = ItemCount;
+    ASSERT_EQ(Objs[line].OwnerID, group) << c.menu;
+    DrawingDriver::Choose(c.menu);
+    for (const auto& [x, y] : c.clicks) input_->ClickAt(x, y);
+    for (const char* typed : c.typed) {
+      input_->Type(typed);
+      input_->Enter();
+    }
+    ASSERT_EQ(EditActive, 0) << c.menu;
+    OnDialog<frmGroupSelect>([&](frmGroupSelect& dialog) {
+      ClickLastRow(dialog.List1);
+      dialog.OKButton->click();
+    });
+    DrawingDriver::Choose("mnuGroupsShow");
+    EXPECT_EQ(MessagePanel(2), "Group : " + Items[group].Name + " Showing") << c.menu;
+    EXPECT_NEAR(Items[group].Xmin, c.xmin, 1e-9) << c.menu;
+    EXPECT_NEAR(Items[group].Ymin, c.ymin, 1e-9) << c.menu;
+    EXPECT_NEAR(Items[group].Xmax, c.xmax, 1e-9) << c.menu;
+    EXPECT_NEAR(Items[group].Ymax, c.ymax, 1e-9) << c.menu;
+    // The view is fitted to the new place.
+    EXPECT_NEAR(doc_->XVmin, c.xmin, 1e-9) << c.menu;
+    EXPECT_NEAR(doc_->YVmax, c.ymax, 1e-9) << c.menu;
+    DrawingDriver::Choose("mnuSelectClr");
+    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) Objs[i].Erased = FlagTrue;
+    ShowAtScale(doc_, 48, 24);
+    RefreshDocView(doc_);
+  }
+}
+
+TEST_F(GroupsViewsTest, TheGroupChooserTakesTheDefaultSheetForAOnePointGroupAndKeepsReferencePoints) {
+  AddCompound(EntityTextChar, 2, 1, 0);  // a group of one insertion point
+  SelectWindow(1.5, 0.5, 2.5, 1.5);
+  AddGroupFromMenu();
+  Dwgs[1].Xmax = 30;  // the drawing's extents, which are not the sheet
+  Dwgs[1].Ymax = 40;
+  DefDwgWidth = 11;
+  DefDwgHeight = 8.5F;
+  ShowRefPnts = FlagTrue;
+  QString width, height;
+  OnDialog<frmGroupSelect>([&](frmGroupSelect& dialog) {
+    ClickLastRow(dialog.List1);
+    width = dialog.lblWidth->text();
+    height = dialog.lblHeight->text();
+    dialog.CancelButton->click();
+  });
+  DrawingDriver::Choose("mnuGroupsShow");
+  // From the point (2, 1) to the sheet's corner (11, 8.5).
+  EXPECT_EQ(width, QString::fromStdString("Width = " + FormatLengthFixed(9)));
+  EXPECT_EQ(height, QString::fromStdString("Height = " + FormatLengthFixed(7.5)));
+  EXPECT_EQ(ShowRefPnts, FlagTrue);
 }
 
 TEST_F(GroupsViewsTest, DeleteGroupErasesTheMembersWithoutAskingAndActsOnlyOnAChosenRow) {

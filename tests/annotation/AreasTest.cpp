@@ -53,6 +53,26 @@ class AreasTest : public EditFixture {
       (ok ? dialog->OKButton : dialog->CancelButton)->click();
     });
   }
+  // What the chooser shows for a clicked row: lblLines and the preview's world window.
+  struct Previewed {
+    QString caption;
+    Double minX, maxX, minY, maxY;
+  };
+  // SHOW an Area from the menu; the rows clicked in turn, then Cancel.
+  std::vector<Previewed> PreviewRows(std::vector<int> rows) {
+    std::vector<Previewed> seen;
+    Responder().OnModalWindow([&seen, rows](QDialog& shown) {
+      auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
+      ASSERT_NE(dialog, nullptr);
+      for (int row : rows) {
+        ClickRow(dialog->List1, row);
+        seen.push_back({dialog->lblLines->text(), ViewWinMinX, ViewWinMaxX, ViewWinMinY, ViewWinMaxY});
+      }
+      dialog->CancelButton->click();
+    });
+    DrawingDriver::Choose("mnuAreasShow");
+    return seen;
+  }
   // A Hatch entity of area with pattern 1 at scale 1 and that rotation.
   static Long AddHatch(Long area, Single rotation) {
     AddObj(EntityHatch, 3);
@@ -339,69 +359,43 @@ TEST_F(AreasTest, CancelAfterPreviewingAHiddenAreaLeavesItShown) {
 TEST_F(AreasTest, ARescaledBoundaryGivesItsAreaNewExtentsAndSize) {
   CreateWindowArea(1, 1, 4, 3);
   const Long boundary = ObjCount;
-  const Long area = Objs[boundary].OwnerID;
-  ASSERT_FLOAT_EQ(Objs[boundary].Area, 6);
+  const ItemRec& area = Items[Objs[boundary].OwnerID];
   Objs[boundary].Show = FlagTrue;  // its layer shown, so that a window selects it
   SelectWindow(0.5, 0.5, 4.5, 3.5);
   ASSERT_EQ(Objs[boundary].Selected, FlagTrue);
   DrawingDriver::Choose("mnuEditRescale");
   input_->ClickAt(1, 1);
-  for (const char* typed : {"2", "2"}) {
-    input_->Type(typed);
+  for (int k = 0; k < 2; ++k) {  // twice the size across and up
+    input_->Type("2");
     input_->Enter();
   }
   ASSERT_NEAR(PX(boundary, 3), 7, 1e-9);
-  QString caption;
-  Responder().OnModalWindow([&caption](QDialog& shown) {
-    auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
-    ASSERT_NE(dialog, nullptr);
-    ClickFirstRow(*dialog);
-    caption = dialog->lblLines->text();
-    dialog->OKButton->click();
-  });
-  DrawingDriver::Choose("mnuAreasShow");
-  EXPECT_EQ(caption, QString::fromStdString(FormatArea(24)));
+  const std::vector<Previewed> seen = PreviewRows({0});
+  ASSERT_EQ(seen.size(), 1U);
+  EXPECT_EQ(seen[0].caption.toStdString(), FormatArea(24));
   EXPECT_FLOAT_EQ(Objs[boundary].Area, 24);
-  EXPECT_EQ(Items[area].Xmin, 1);
-  EXPECT_EQ(Items[area].Ymin, 1);
-  EXPECT_EQ(Items[area].Xmax, 7);
-  EXPECT_EQ(Items[area].Ymax, 5);
+  const Double box[4] = {area.Xmin, area.Ymin, area.Xmax, area.Ymax}, want[4] = {1, 1, 7, 5};
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(box[k], want[k]) << k;
 }
 
 TEST_F(AreasTest, TheAreaChooserPreviewsWithAMarginAndStatesTheSizeNotACount) {
   CreateWindowArea(1, 1, 4, 3);  // 3 wide, 2 high: 6 square units
   NewItemName = "Bare";          // an area without a boundary
   AddItem(ItemArea);
-  Items[ItemCount].Xmax = 2;
-  Items[ItemCount].Ymax = 2;
+  Items[ItemCount].Xmax = Items[ItemCount].Ymax = 2;
   Items[ItemCount].Nlines = 5;
-  struct Seen {
-    QString caption;
-    Double minX, maxX, minY, maxY;  // the preview's world window
-  };
-  std::vector<Seen> seen;
-  Responder().OnModalWindow([&seen](QDialog& shown) {
-    auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
-    ASSERT_NE(dialog, nullptr);
-    for (int row : {1, 0, 1}) {
-      ClickRow(dialog->List1, row);
-      seen.push_back({dialog->lblLines->text(), ViewWinMinX, ViewWinMaxX, ViewWinMinY, ViewWinMaxY});
-    }
-    dialog->CancelButton->click();
-  });
-  DrawingDriver::Choose("mnuAreasShow");
+  const std::vector<Previewed> seen = PreviewRows({1, 0, 1});
   ASSERT_EQ(seen.size(), 3U);
-  const QString size = QString::fromStdString(FormatArea(6));
+  const String size = FormatArea(6);
   EXPECT_EQ(seen[0].caption, "Area");  // nothing to state yet
-  EXPECT_EQ(seen[1].caption, size);
-  EXPECT_EQ(seen[2].caption, size);  // the size shown before stays
+  EXPECT_EQ(seen[1].caption.toStdString(), size);
+  EXPECT_EQ(seen[2].caption.toStdString(), size);  // the size shown before stays
   // A tenth of the width and of the height added on every side.
-  EXPECT_NEAR(seen[1].minX, 0.7, 1e-9);
-  EXPECT_NEAR(seen[1].maxX, 4.3, 1e-9);
-  EXPECT_NEAR(seen[1].minY, 0.8, 1e-9);
-  EXPECT_NEAR(seen[1].maxY, 3.2, 1e-9);
-  EXPECT_NEAR(seen[0].minX, -0.2, 1e-9);
-  EXPECT_NEAR(seen[0].maxY, 2.2, 1e-9);
+  const Double window[2][4] = {{seen[1].minX, seen[1].maxX, seen[1].minY, seen[1].maxY},
+                               {seen[0].minX, seen[0].maxX, seen[0].minY, seen[0].maxY}};
+  const Double want[2][4] = {{0.7, 4.3, 0.8, 3.2}, {-0.2, 2.2, -0.2, 2.2}};
+  for (int r = 0; r < 2; ++r)
+    for (int k = 0; k < 4; ++k) EXPECT_NEAR(window[r][k], want[r][k], 1e-9) << r << " " << k;
 }
 
 TEST_F(AreasTest, SelectAreaTakesACircleInTheBoundsOfAConcaveBoundary) {

@@ -285,41 +285,30 @@ TEST_F(TextCommandsTest, TextOnACircleRunsClockwiseFromItsLeftAtTheWidenedSpacin
 
 TEST_F(TextCommandsTest, TextOnAPathKeepsTheTextHeightExceptOnCirclesAndArcs) {
   struct Case {
-    const char* path;
-    Double pickX, pickY, offsetX, offsetY;
+    Integer type;
+    std::vector<std::pair<Double, Double>> points;  // as stored
+    std::pair<Double, Double> pick, offset;
     Double height;  // of the characters written
   };
-  for (const Case& c : {Case{"line", 1.5, 1, 1.5, 1.2, 0.3},  // length 1: 3 stations 0.333 apart
-                        Case{"polyline", 1.5, 1, 1.5, 1.2, 0.3},
-                        Case{"circle", 4, 3, 4.2, 3, 0.375}}) {  // the spacing widened by a quarter
-    CancelTools();
-    for (Long i : Chars()) EraseObj(i);
-    TextHeight = 0.3F;
-    TextWidth = 0.225F;
-    const String path = c.path;
-    Long made = 0;
-    if (path == "circle") {
-      made = AddCircle(3, 3, 1);
-    } else if (path == "line") {
-      made = AddLine(1, 1, 2, 1);
-    } else {
-      AddObj(EntityPolyline, 3);
-      AddPnt(1, 1);
-      AddPnt(2, 1);
-      AddPnt(2, 2);
-      made = ObjCount;
-    }
+  TextHeight = 0.3F;
+  TextWidth = 0.225F;
+  for (const Case& c : {Case{EntityLine, {{1, 1}, {2, 1}}, {1.5, 1}, {1.5, 1.2}, 0.3},  // 3 stations 0.333 apart
+                        Case{EntityPolyline, {{1, 1}, {2, 1}, {2, 2}}, {1.5, 1}, {1.5, 1.2}, 0.3},
+                        Case{EntityCircle, {{3, 3}, {4, 3}}, {4, 3}, {4.2, 3}, 0.375}}) {  // spacing widened by 1/4
+    AddObj(c.type, static_cast<Integer>(c.points.size()));
+    for (const auto& [x, y] : c.points) AddPnt(x, y);
+    const Long path = ObjCount;
     RefreshDocView(doc_);
     DrawingDriver::Choose("mnuInsertTextPath");
-    input_->ClickAt(c.pickX, c.pickY);
-    input_->ClickAt(c.offsetX, c.offsetY);
+    input_->ClickAt(c.pick.first, c.pick.second);
+    input_->ClickAt(c.offset.first, c.offset.second);
     input_->Type("AB");
-    const std::vector<Long> chars = Chars();
-    ASSERT_EQ(chars.size(), 2U) << c.path;
-    for (Long i : chars) EXPECT_NEAR(PY(i, 2), c.height, 1e-6) << c.path;
+    ASSERT_EQ(Chars().size(), 2U) << c.type;
+    for (Long i : Chars()) EXPECT_NEAR(PY(i, 2), c.height, 1e-6) << c.type;
     input_->Escape();
-    EXPECT_TRUE(EqualsFreshRedraw()) << c.path;
-    EraseObj(made);
+    EXPECT_TRUE(EqualsFreshRedraw()) << c.type;
+    for (Long i : Chars()) EraseObj(i);
+    EraseObj(path);
   }
 }
 

@@ -244,35 +244,30 @@ TEST_F(TrimsTest, AChamferOfParallelPolylineSegmentsChangesNothing) {
 }
 
 TEST_F(TrimsTest, AChamferOfSegmentsTwoAndFiveCutsAwayTheSegmentsBetween) {
+  using Points = std::vector<std::pair<Double, Double>>;
+  const auto expectPolyline = [](Long objNo, const Points& points) {
+    ASSERT_EQ(Objs[objNo].Rtype, EntityPolyline);
+    ASSERT_EQ(Objs[objNo].NPoints, static_cast<Integer>(points.size()));
+    for (Integer k = 1; k <= Objs[objNo].NPoints; ++k) {
+      EXPECT_NEAR(PX(objNo, k), points[k - 1].first, 1e-6) << "point " << k;
+      EXPECT_NEAR(PY(objNo, k), points[k - 1].second, 1e-6) << "point " << k;
+    }
+  };
   // Segment 2 runs along y = 1 and segment 5 along x = 8: their lines cross at (8, 1).
   for (Integer type : {EntityPolyline, EntityPolygon}) {
+    SCOPED_TRACE(type);
     AddObj(type, 8);
-    for (const auto& [x, y] : {std::pair{1.0, 3.0}, {2.0, 1.0}, {5.0, 1.0}, {6.0, 3.0}, {8.0, 4.0}, {8.0, 6.0},
-                               {10.0, 6.0}, {11.0, 8.0}})
-      AddPnt(x, y);
+    for (const auto& [x, y] : Points{{1, 3}, {2, 1}, {5, 1}, {6, 3}, {8, 4}, {8, 6}, {10, 6}, {11, 8}}) AddPnt(x, y);
     const Long poly = ObjCount;
     RefreshDocView(doc_);
     Run("mnuTrimsChamfer", {{8, 5}, {3, 1}});  // segment 5 first
-    ASSERT_EQ(ObjCount, poly + 3) << type;
+    ASSERT_EQ(ObjCount, poly + 3);
     EXPECT_EQ(Objs[poly].Erased, FlagTrue);
-    const Long head = poly + 1, chamfer = poly + 2, tail = poly + 3;
-    ASSERT_EQ(Objs[head].Rtype, EntityPolyline) << type;
-    ASSERT_EQ(Objs[head].NPoints, 3) << type;
-    const std::vector<std::pair<Double, Double>> headPoints = {{1, 3}, {2, 1}, {7.5, 1}};
-    for (Integer k = 1; k <= 3; ++k) {
-      EXPECT_NEAR(PX(head, k), headPoints[k - 1].first, 1e-6) << type << " head " << k;
-      EXPECT_NEAR(PY(head, k), headPoints[k - 1].second, 1e-6) << type << " head " << k;
-    }
-    ExpectLine(chamfer, 7.5, 1, 8, 1.5);
-    ASSERT_EQ(Objs[tail].Rtype, EntityPolyline) << type;
-    ASSERT_EQ(Objs[tail].NPoints, 4) << type;
-    const std::vector<std::pair<Double, Double>> tailPoints = {{8, 1.5}, {8, 6}, {10, 6}, {11, 8}};
-    for (Integer k = 1; k <= 4; ++k) {
-      EXPECT_NEAR(PX(tail, k), tailPoints[k - 1].first, 1e-6) << type << " tail " << k;
-      EXPECT_NEAR(PY(tail, k), tailPoints[k - 1].second, 1e-6) << type << " tail " << k;
-    }
+    expectPolyline(poly + 1, {{1, 3}, {2, 1}, {7.5, 1}});
+    ExpectLine(poly + 2, 7.5, 1, 8, 1.5);
+    expectPolyline(poly + 3, {{8, 1.5}, {8, 6}, {10, 6}, {11, 8}});
     ExpectCleanEnd();
-    for (Long i = poly; i <= ObjCount; ++i) EraseObj(i);
+    for (Long i = poly + 1; i <= ObjCount; ++i) EraseObj(i);
   }
 }
 

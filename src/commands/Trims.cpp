@@ -571,9 +571,14 @@ void CornerChamfer(Long ObjA, Long ObjB) {
   LoadTrimEntity(2);
   const bool twoLines = ObjA != ObjB && TrimObjType1 == EntityLine && TrimObjType2 == EntityLine;
   // Two segments of one polyline or polygon, neighbours or not: the corner
-  // cuts away the segments between them. The picked segments come sorted.
+  // cuts away the segments between them. The picked segments come sorted. A
+  // polygon's first and last segments meet at its closing corner, which
+  // has no segments between them to cut away: that pair is refused.
+  const Long lastSegment = Objs[ObjA].NPoints - 1;
+  const bool closingCorner =
+      TrimObjType1 == EntityPolygon && PickedSegments[1] == 1 && PickedSegments[2] == lastSegment;
   const bool onePoly = ObjA == ObjB && IsPolyType(TrimObjType1) && PickedSegments[1] >= 1 &&
-                       PickedSegments[2] > PickedSegments[1] && PickedSegments[2] < Objs[ObjA].NPoints;
+                       PickedSegments[2] > PickedSegments[1] && PickedSegments[2] <= lastSegment && !closingCorner;
   if (!twoLines && !onePoly) return;
   CornerLine a = CornerLineOf(TrimGeom1), b = CornerLineOf(TrimGeom2);
   const Double least = ChamferDist1 + ChamferDist2;

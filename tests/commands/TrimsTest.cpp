@@ -234,13 +234,27 @@ TEST_F(TrimsTest, AChamferOfNeighbouringPolylineSegmentsSplitsThePolyline) {
   ExpectCleanEnd();
 }
 
-TEST_F(TrimsTest, AChamferOfParallelPolylineSegmentsChangesNothing) {
-  const Long poly = AddPolyline({{1, 1}, {3, 1}, {5, 1}, {5, 4}, {8, 4}});
-  RefreshDocView(doc_);
-  Run("mnuTrimsChamfer", {{2, 1}, {6, 4}});  // segments 1 and 4
-  EXPECT_EQ(ObjCount, poly);
-  EXPECT_EQ(Objs[poly].Erased, 0);
-  ExpectCleanEnd();
+TEST_F(TrimsTest, AChamferOfParallelSegmentsOrOfAPolygonsClosingCornerChangesNothing) {
+  struct Case {
+    Integer type;
+    std::pair<Double, Double> clicks[2];
+  };
+  // Segments 1 and 4 of the polyline are parallel; segments 1 and 4 of the
+  // polygon (its last) meet at its closing corner (1, 1).
+  for (const Case& c : {Case{EntityPolyline, {{2, 1}, {6, 4}}}, Case{EntityPolygon, {{2, 1}, {1, 2.5}}}}) {
+    AddObj(c.type, 5);
+    const bool closed = c.type == EntityPolygon;
+    for (const auto& [x, y] : closed ? std::vector<std::pair<Double, Double>>{{1, 1}, {3, 1}, {3, 4}, {1, 4}, {1, 1}}
+                                     : std::vector<std::pair<Double, Double>>{{1, 1}, {3, 1}, {5, 1}, {5, 4}, {8, 4}})
+      AddPnt(x, y);
+    const Long poly = ObjCount;
+    RefreshDocView(doc_);
+    Run("mnuTrimsChamfer", {c.clicks[0], c.clicks[1]});
+    EXPECT_EQ(ObjCount, poly) << c.type;
+    EXPECT_EQ(Objs[poly].Erased, 0) << c.type;
+    ExpectCleanEnd();
+    EraseObj(poly);
+  }
 }
 
 TEST_F(TrimsTest, AChamferOfSegmentsTwoAndFiveCutsAwayTheSegmentsBetween) {

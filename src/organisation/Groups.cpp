@@ -19,8 +19,6 @@
 #include "model/UndoRedo.h"
 #include "picking/Selection.h"
 #include "view/DrawDispatch.h"
-#include "view/Grids.h"
-#include "view/SurfaceDraw.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
@@ -126,13 +124,12 @@ void DeleteGroup(Long Index) {
 
 namespace {
 
-
 // The view zooms to the group, the previous window kept for Zoom Previous;
 // the surface is cleared and only the group's members are drawn (no grid,
 // no other entity), so the group is seen alone until the next full redraw.
 // A group without width or height (no members, or one point) is not fitted.
 void ShowGroupOnView(DrawingWindow& window, Long group) {
-  UpdateNotedItemExtents();
+  UpdateNotedItemExtents();  // the extents of members moved since
   ItemRec& item = Items[group];
   SaveViewWindow();
   item.Show = FlagTrue;
@@ -144,10 +141,7 @@ void ShowGroupOnView(DrawingWindow& window, Long group) {
     FitViewToWindow();
   }
   if (ZoomActive) EndZoomCommand();
-  LoadViewCache();
-  ClearSurface();
-  GridShown = FlagFalse;  // the grid went with the clear and is not drawn again
-  window.Cursorison = FlagFalse;
+  if (!BeginViewPicture(false)) return;  // no reference mark, no grid: the members alone
   const Long last = ObjCount;
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
     const ObjRec& obj = Objs[i];

@@ -187,10 +187,12 @@ TEST_F(GroupsViewsTest, ShowAndAddDrawTheGroupAloneUntilTheNextRedraw) {
     ChooseLastGroup(menu);
     ASSERT_EQ(Objs[member].OwnerID, ItemCount) << menu;
     const QImage alone = doc_->Image().copy();
+    const Single reach = PickTolerance;  // picking follows the zoom to the group
     // The same view drawn whole, without the other line and the reference mark.
     Objs[other].Show = ShowRefPnts = FlagFalse;
     RefreshDocView(doc_);
     EXPECT_TRUE(alone == doc_->Image()) << menu;
+    EXPECT_EQ(reach, PickTolerance) << menu;
     Objs[other].Show = ShowRefPnts = FlagTrue;
     DrawingDriver::Choose("mnuViewRedraw");
     EXPECT_FALSE(alone == doc_->Image()) << menu;  // the redraw brings the rest back

@@ -294,9 +294,9 @@ void UpdateItemExtents(Long ItemNo);
 // is noted for UpdateNotedItemExtents. No scan, no allocation but the
 // notes' own growth; called by ObjPointsChanged for every such change.
 void NoteOwnerPointsChanged(Long ObjNo);
-// Recomputes the extents of every item noted since the last call, once
-// each. The views, the choosers and saving call it before they read an
-// item's extents; it does nothing when nothing was noted.
+// Recomputes the extents of every item noted since the last call, all in
+// one pass over the entities. The views, the choosers and saving call it
+// before they read an item's extents; it does nothing when nothing was noted.
 void UpdateNotedItemExtents();
 
 // ---- Reset -------------------------------------------------------------------------------------

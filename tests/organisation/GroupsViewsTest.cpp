@@ -231,6 +231,28 @@ TEST_F(GroupsViewsTest, AGroupMovedOrRescaledIsShownAtItsNewExtents) {
   }
 }
 
+TEST_F(GroupsViewsTest, TwoGroupsMovedTogetherBothFollow) {
+  const Double left[2] = {1, 3};  // group 1 from x = 1, group 2 from x = 3, each 1 by 1
+  Long groups[2] = {0, 0};
+  for (int g = 0; g < 2; ++g) {
+    AddLine(left[g], 1, left[g] + 1, 2);
+    SelectWindow(left[g] - 0.2, 0.8, left[g] + 1.2, 2.2);
+    AddGroupFromMenu();
+    groups[g] = ItemCount;
+    DrawingDriver::Choose("mnuSelectClr");
+  }
+  SelectWindow(0.5, 0.5, 4.5, 2.5);
+  DrawingDriver::Choose("mnuEditMove");
+  input_->ClickAt(1, 1);
+  input_->ClickAt(2, 3);  // by (1, 2)
+  for (int g = 0; g < 2; ++g) {
+    const ItemRec& group = Items[groups[g]];
+    const Double box[4] = {group.Xmin, group.Ymin, group.Xmax, group.Ymax};
+    const Double want[4] = {left[g] + 1, 3, left[g] + 2, 4};
+    for (int k = 0; k < 4; ++k) EXPECT_NEAR(box[k], want[k], 1e-9) << g << " " << k;
+  }
+}
+
 TEST_F(GroupsViewsTest, TheGroupChooserTakesTheDefaultSheetForAOnePointGroupAndKeepsReferencePoints) {
   AddCompound(EntityTextChar, 2, 1, 0);  // a group of one insertion point
   SelectWindow(1.5, 0.5, 2.5, 1.5);

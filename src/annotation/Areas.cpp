@@ -125,9 +125,7 @@ void RunCollector() {
 }
 
 void FinishArea() {
-  UpdateItemExtents(AreaItem);
-  const Long poly = FindBoundaryPolygon(AreaItem);
-  if (poly) Objs[poly].Area = static_cast<Single>(EntityArea(poly));
+  UpdateItemExtents(AreaItem);  // the extents and the boundary's enclosed size
   ItemRec& area = Items[AreaItem];
   area.Nlines = 1;
   area.Lock = FlagTrue;
@@ -173,6 +171,7 @@ void ReportNotFound() { ShowStatus("Area : " + AreaName + " Not Found", ResultPa
 
 // The view goes to the area's extents; the window before is kept as the previous view.
 void ZoomToArea(Long item, bool saveFirst) {
+  UpdateNotedItemExtents();
   ItemRec& area = Items[item];
   area.Show = FlagTrue;
   DrawingWindow* window = ActiveDocForm();

@@ -22,6 +22,7 @@
 #include "model/Geometry.h"
 #include "model/LineDrawCodes.h"
 #include "model/MessageBar.h"
+#include "model/ObjIndex.h"
 #include "model/Picks.h"
 #include "model/ProgramState.h"
 #include "model/SnapSettings.h"
@@ -271,6 +272,10 @@ void PenToStation(Integer I, bool RightSide) {
 
 bool PathOnRight() { return !PathSideFlag; }
 
+// Paths whose stations are spread at a widened spacing (the curve rule).
+bool WidensTextOnPath(Integer Type) {
+  return Type == EntityCircle || Type == EntityArc || Type == EntityEllipticArc || Type == EntityEllipse;
+}
 
 void PathFirstClick(Double x, Double y) {
   Long obj = 0;
@@ -317,9 +322,10 @@ void PathSecondClick(Double x, Double y) {
     EndKeeping(true);
     return;
   }
-  // The characters take the spacing in use: on circles, arcs and ellipses
-  // the widened one, so they stand that much taller there.
-  t.Height = spacing;
+  // On circles, arcs and ellipses the spacing is widened and the characters
+  // take it, so they stand that much taller there. Elsewhere the stations
+  // only share the path out evenly: the characters keep the text height.
+  if (WidensTextOnPath(Objs[PathLine].Rtype)) t.Height = spacing;
   t.StationCount = count;
   PenToStation(1, PathOnRight());
   t.LineStartX = t.PenX;
@@ -535,25 +541,48 @@ void SetTextItalic() { Restyle(TextCmdItalic); }
 void SetTextUnderline() { Restyle(TextCmdUnderline); }
 void SetTextBox() { Restyle(TextCmdBoxOutline); }
 
-// Character I takes the height TextHeight and width TextWidth; the rest of
-// its line is re-spaced to the new width.
+// The advance of character I along its line: that of text of its height.
+Double CharAdvance(Long I) { return TextAdvanceFor(ToSingle(Pnts[Objs[I].PointID + 1].Y)); }
+
+// The characters that follow I on its line, in line order: each one advance
+// of the one before further on. At most one per entity, so the walk ends.
+std::vector<Long> LineAfter;  // storage reused by every resize
+
+void CollectLineAfter(Long I) {
+  LineAfter.clear();
+  const Double ax = std::cos(TextEntryState.AngleRad), ay = std::sin(TextEntryState.AngleRad);
+  Long current = I;
+  for (Long k = 0; k < ObjCount; ++k) {
+    const Double advance = CharAdvance(current);
+    TextEntryState.Advance = ToSingle(advance);  // the search tolerance is a fifth of it
+    const PntRec& at = Pnts[Objs[current].PointID];
+    Long next = 0;
+    if (!FindTextCharAt(next, at.X + advance * ax, at.Y + advance * ay) || next == I) break;
+    if (!LineAfter.empty() && next == LineAfter.back()) break;
+    LineAfter.push_back(next);
+    current = next;
+  }
+}
+
+// Character I takes the height TextHeight and width TextWidth; the characters
+// after it on its line keep their order, each one advance after the one
+// before, so the line closes up or opens out behind the new size.
 void ResizeChar(Long I) {
   PntRec* p = &Pnts[Objs[I].PointID];
   if (p[1].Y == TextHeight) return;
   DrawTextChar(I, true);
-  const Double oldWidth = p[1].X;
+  SetAngleDeg(p[2].X);
+  CollectLineAfter(I);
   p[1].X = TextWidth;
   p[1].Y = TextHeight;
-  const Double a = p[2].X / RadToDeg;
-  const Double nx = p[0].X + oldWidth * std::cos(a), ny = p[0].Y + oldWidth * std::sin(a);
-  TextEntryState.Advance = static_cast<Single>(oldWidth);
-  SetAngleDeg(p[2].X);
-  Long next = 0;
-  if (FindTextCharAt(next, nx, ny)) {
-    if (oldWidth < TextWidth)
-      ShiftCharsForward(nx, ny, TextWidth - oldWidth);
-    else if (oldWidth > TextWidth)
-      ShiftCharsBack(nx, ny, oldWidth - TextWidth);
+  ObjPointsChanged(I);
+  const Double ax = std::cos(TextEntryState.AngleRad), ay = std::sin(TextEntryState.AngleRad);
+  Long previous = I;
+  for (const Long next : LineAfter) {
+    const Double advance = CharAdvance(previous);
+    const PntRec& at = Pnts[Objs[previous].PointID];
+    MoveTextChar(next, at.X + advance * ax, at.Y + advance * ay);
+    previous = next;
   }
   DrawTextChar(I, false);
 }

@@ -69,6 +69,13 @@ void RefusePoint(Integer step, const char* prompt) {
   Prompt(prompt);
 }
 
+// The command ends; a shape refused for points that make none (on one
+// another, in one line, a box without width) says so, as a refused click does.
+void FinishShape(bool made) {
+  FinishLineDrawCommand();
+  if (!made) ShowStatus(PointsTooClose, 3);
+}
+
 void AddPoints(std::initializer_list<WorldXY> points) {
   for (const WorldXY& p : points) AddPnt(p.X, p.Y);
 }
@@ -122,8 +129,9 @@ void DrawRectangle2() {
     return;
   const WorldXY a = P(1), c = P(2);
   const WorldXY b{c.X, a.Y}, d{a.X, c.Y};
-  if (!SameLineDrawPoint(a, b) && !SameLineDrawPoint(a, d)) AddClosedShape({a, b, c, d});
-  FinishLineDrawCommand();
+  const bool made = !SameLineDrawPoint(a, b) && !SameLineDrawPoint(a, d);
+  if (made) AddClosedShape({a, b, c, d});
+  FinishShape(made);
 }
 
 void DrawRectangle3() {
@@ -144,9 +152,9 @@ void DrawRectangle3() {
     P(4).Y = (P(1).X - P(4).X) / m + P(1).Y;
   }
   P(3) = {P(4).X - P(1).X + P(2).X, P(4).Y - P(1).Y + P(2).Y};
-  if (!SameLineDrawPoint(P(1), P(2)) && !SameLineDrawPoint(P(1), P(4)))
-    AddClosedShape({P(1), P(2), P(3), P(4)});
-  FinishLineDrawCommand();
+  const bool made = !SameLineDrawPoint(P(1), P(2)) && !SameLineDrawPoint(P(1), P(4));
+  if (made) AddClosedShape({P(1), P(2), P(3), P(4)});
+  FinishShape(made);
 }
 
 void DrawTrapezoid() {
@@ -155,8 +163,9 @@ void DrawTrapezoid() {
                        {3, "Enter Third Corner of TRAPAZOID"}}))
     return;
   P(4) = {P(1).X - (P(2).X - P(3).X), P(1).Y - (P(2).Y - P(3).Y)};
-  if (!InLine(P(1), P(2), P(3))) AddClosedShape({P(1), P(2), P(3), P(4)});
-  FinishLineDrawCommand();
+  const bool made = !InLine(P(1), P(2), P(3));
+  if (made) AddClosedShape({P(1), P(2), P(3), P(4)});
+  FinishShape(made);
 }
 
 namespace {
@@ -202,8 +211,9 @@ void DrawRegularPolygon() {
     return;
   }
   const Integer n = typed ? GetTypedInt() : SidesFromLastVertex();
-  if (n >= FewestSides && n <= MostSides && !SameLineDrawPoint(P(0), P(1))) AddRegularPolygon(n);
-  FinishLineDrawCommand();
+  const bool apart = !SameLineDrawPoint(P(0), P(1));
+  if (n >= FewestSides && n <= MostSides && apart) AddRegularPolygon(n);
+  FinishShape(apart);
 }
 
 void DrawIrregularPolygon() {
@@ -239,15 +249,17 @@ void DrawIrregularPolygon() {
 
 void DrawCircleCenterRadius() {
   if (StillCollecting({{1, "Enter Center Point of CIRCLE"}, {2, "Enter Outside Point on CIRCLE"}})) return;
-  if (!SameLineDrawPoint(P(1), P(2))) AddShape(EntityCircle, {P(1), P(2)});
-  FinishLineDrawCommand();
+  const bool made = !SameLineDrawPoint(P(1), P(2));
+  if (made) AddShape(EntityCircle, {P(1), P(2)});
+  FinishShape(made);
 }
 
 void DrawCircle2Points() {
   if (StillCollecting({{1, "Enter a Point on CIRCLE"}, {2, "Enter Opposite Point on CIRCLE"}})) return;
   P(0) = Midpoint(P(1), P(2));
-  if (!SameLineDrawPoint(P(1), P(2))) AddShape(EntityCircle, {P(0), P(1)});
-  FinishLineDrawCommand();
+  const bool made = !SameLineDrawPoint(P(1), P(2));
+  if (made) AddShape(EntityCircle, {P(0), P(1)});
+  FinishShape(made);
 }
 
 void DrawCircle3Points() {
@@ -255,11 +267,12 @@ void DrawCircle3Points() {
                        {2, "Enter Second Point on CIRCLE"},
                        {3, "Enter Third Point on CIRCLE"}}))
     return;
-  if (!InLine(P(1), P(2), P(3))) {
+  const bool made = !InLine(P(1), P(2), P(3));
+  if (made) {
     P(0) = CentreThrough(P(1), P(2), P(3));
     AddShape(EntityCircle, {P(0), P(1)});
   }
-  FinishLineDrawCommand();
+  FinishShape(made);
 }
 
 // ---- Arcs ----------------------------------------------------------------------------
@@ -309,8 +322,7 @@ void DrawArcCenterStartEnd() {
     P(3) = Polar(P(0), end, r);
     AddShape(EntityArc, {P(0), P(1), P(2), P(3)});
   }
-  ShowStatus(" ", 3);
-  FinishLineDrawCommand();
+  FinishShape(r > 0);
 }
 
 void DrawArcStartMidEnd() {
@@ -326,12 +338,12 @@ void DrawArcStartMidEnd() {
     RefusePoint(2, "Re-Enter End Point of the ARC");
     return;
   }
-  if (!InLine(P(1), P(2), P(3))) {
+  const bool made = !InLine(P(1), P(2), P(3));
+  if (made) {
     P(0) = CentreThrough(P(1), P(2), P(3));
     AddArcThrough(P(2).X <= P(1).X);
   }
-  ShowStatus(" ", 3);
-  FinishLineDrawCommand();
+  FinishShape(made);
 }
 
 void DrawArcStartEndMid() {
@@ -347,14 +359,14 @@ void DrawArcStartEndMid() {
     RefusePoint(2, "Re-Enter Mid Point of ARC");
     return;
   }
-  if (!InLine(P(1), P(2), P(3))) {
+  const bool made = !InLine(P(1), P(2), P(3));
+  if (made) {
     P(0) = CentreThrough(P(1), P(2), P(3));
     const Double r = DistanceOf(P(0), P(1));
     P(2) = Polar(P(0), LineAngle(P(0).X, P(0).Y, P(2).X, P(2).Y), r);
     AddArcThrough(P(3).X <= P(1).X);
   }
-  ShowStatus(" ", 3);
-  FinishLineDrawCommand();
+  FinishShape(made);
 }
 
 // ---- Ellipses ------------------------------------------------------------------------
@@ -368,15 +380,16 @@ bool FlatBox(const WorldXY& a, const WorldXY& b) {
 
 // The ellipse about P0 with the axis P1-P2 (P1 := 2 P0 - P2 when the centre
 // was clicked) and the other half axis as long as P0-P3, a quarter turn on
-// from the first.
-void AddAxisEllipse(bool fromCentre) {
+// from the first. False, and nothing added, when either axis has no length.
+bool AddAxisEllipse(bool fromCentre) {
   const Double b = DistanceOf(P(0), P(3));
-  if (SameLineDrawPoint(P(0), P(2)) || b <= SamePointLimit) return;
+  if (SameLineDrawPoint(P(0), P(2)) || b <= SamePointLimit) return false;
   const Single a = LineAngle(P(0).X, P(0).Y, P(2).X, P(2).Y) + QuarterTurn;
   P(3) = Polar(P(0), a, b);
   if (fromCentre) P(1) = Mirror(P(0), P(2));
   P(4) = Mirror(P(0), P(3));
   AddShape(EntityEllipse, {P(1), P(2), P(3), P(4)});
+  return true;
 }
 
 }  // namespace
@@ -395,20 +408,22 @@ void DrawEllipticalArc() {
     if (ToolStep == 3) RubberArcSweep = 0;  // the arc's preview chooses its direction afresh
     return;
   }
-  if (!FlatBox(P(1), P(2))) {
+  const bool made = !FlatBox(P(1), P(2));
+  if (made) {
     // Without a preview that chose a direction the arc runs counterclockwise from its start.
     const bool startFirst = ArcSweepReversed || RubberArcSweep == 0;
     const WorldXY first = startFirst ? P(3) : P(4), second = startFirst ? P(4) : P(3);
     AddShape(EntityEllipticArc, {{P(1).X, P(0).Y}, {P(2).X, P(0).Y}, {P(0).X, P(2).Y}, {P(0).X, P(1).Y}, first, second});
   }
-  FinishLineDrawCommand();
+  FinishShape(made);
 }
 
 void DrawEllipse2Corners() {
   if (StillCollecting({{1, "Enter Base Point of Ellipse"}, {2, "Enter Opposite Point of Ellipse"}})) return;
   const WorldXY c = Midpoint(P(1), P(2));
-  if (!FlatBox(P(1), P(2))) AddShape(EntityEllipse, {{P(1).X, c.Y}, {P(2).X, c.Y}, {c.X, P(2).Y}, {c.X, P(1).Y}});
-  FinishLineDrawCommand();
+  const bool made = !FlatBox(P(1), P(2));
+  if (made) AddShape(EntityEllipse, {{P(1).X, c.Y}, {P(2).X, c.Y}, {c.X, P(2).Y}, {c.X, P(1).Y}});
+  FinishShape(made);
 }
 
 void DrawEllipseCenterAxes() {
@@ -416,8 +431,7 @@ void DrawEllipseCenterAxes() {
                        {2, "Enter End Point of Major Axis"},
                        {3, "Enter End Point of Minor Axis"}}))
     return;
-  AddAxisEllipse(true);
-  FinishLineDrawCommand();
+  FinishShape(AddAxisEllipse(true));
 }
 
 void DrawEllipse3Points() {
@@ -426,8 +440,7 @@ void DrawEllipse3Points() {
                        {3, "Enter End Point of Minor Axis"}}))
     return;
   P(0) = Midpoint(P(1), P(2));
-  AddAxisEllipse(false);
-  FinishLineDrawCommand();
+  FinishShape(AddAxisEllipse(false));
 }
 
 }  // namespace lintavo

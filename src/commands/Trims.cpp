@@ -570,8 +570,15 @@ void CornerChamfer(Long ObjA, Long ObjB) {
   LoadTrimEntity(1);
   LoadTrimEntity(2);
   const bool twoLines = ObjA != ObjB && TrimObjType1 == EntityLine && TrimObjType2 == EntityLine;
+  // Two segments of one polyline or polygon, neighbours or not: the corner
+  // cuts away the segments between them. The picked segments come sorted. A
+  // polygon's first and last segments meet at its closing corner, which
+  // has no segments between them to cut away: that pair is refused.
+  const Long lastSegment = Objs[ObjA].NPoints - 1;
+  const bool closingCorner =
+      TrimObjType1 == EntityPolygon && PickedSegments[1] == 1 && PickedSegments[2] == lastSegment;
   const bool onePoly = ObjA == ObjB && IsPolyType(TrimObjType1) && PickedSegments[1] >= 1 &&
-                       PickedSegments[2] - PickedSegments[1] == 1 && PickedSegments[2] < Objs[ObjA].NPoints;
+                       PickedSegments[2] > PickedSegments[1] && PickedSegments[2] <= lastSegment && !closingCorner;
   if (!twoLines && !onePoly) return;
   CornerLine a = CornerLineOf(TrimGeom1), b = CornerLineOf(TrimGeom2);
   const Double least = ChamferDist1 + ChamferDist2;
@@ -586,9 +593,10 @@ void CornerChamfer(Long ObjA, Long ObjB) {
   if (twoLines) {
     OrientBothToPicks(a, b);
   } else {
-    // Two neighbouring segments of one polyline meet at the vertex between
-    // them: the lower segment keeps its first vertex, the higher its last.
-    // The picks may have been taken in either order, so they decide nothing.
+    // Two segments of one polyline meet where their lines cross: the lower
+    // segment keeps its first vertex, the higher its last, as the head and
+    // the tail do. The picks may have been taken in either order, so they
+    // decide nothing.
     std::swap(a.FirstX, a.KeptX);
     std::swap(a.FirstY, a.KeptY);
   }

@@ -319,26 +319,86 @@ void UpdateExtents(Double X, Double Y) {
   ExtentsChanged = FlagTrue;
 }
 
-void UpdateItemExtents(Long ItemNo) {
-  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
-    const ObjRec& obj = Objs[i];
-    if (obj.Rtype != EntityPolygon || obj.OwnerID != ItemNo) continue;
-    if (obj.NPoints < 1 || obj.Erased || obj.DwgNo == 0) continue;  // an erased boundary no longer counts
-    // From the first vertex: a polygon far from the origin keeps its own size.
-    Double minX = Pnts[obj.PointID].X, minY = Pnts[obj.PointID].Y, maxX = minX, maxY = minY;
-    for (Long k = obj.PointID + 1; k < obj.PointID + obj.NPoints; ++k) {
-      if (Pnts[k].X < minX) minX = Pnts[k].X;
-      if (Pnts[k].Y < minY) minY = Pnts[k].Y;
-      if (Pnts[k].X > maxX) maxX = Pnts[k].X;
-      if (Pnts[k].Y > maxY) maxY = Pnts[k].Y;
+Double EnclosedArea(const ObjRec& Obj) {
+  if (Obj.Rtype != EntityPolygon || Obj.NPoints < 2 || Obj.PointID < 1) return 0;
+  const Long last = Obj.PointID + Obj.NPoints - 1;
+  if (last > PntCount) return 0;
+  Double sum = 0;
+  for (Long i = Obj.PointID; i < last; ++i) sum += Pnts[i].X * Pnts[i + 1].Y - Pnts[i + 1].X * Pnts[i].Y;
+  return std::fabs(sum * 0.5);
+}
+
+namespace {
+
+bool OwnsEntities(const ItemRec& item) { return item.Rtype == ItemArea || item.Rtype == ItemGroup; }
+
+// Entity Obj, owned by item ItemNo, into the item's box; Started tells
+// whether the box has its first point yet (a box far from the origin keeps
+// its own size). An area takes its first live boundary polygon only, and
+// that polygon's enclosed size; a group takes every live member of its
+// drawing, a compound member by its insertion point only.
+void TakeIntoItemBox(Long ItemNo, ObjRec& obj, bool& started) {
+  ItemRec& item = Items[ItemNo];
+  if (obj.Erased || obj.NPoints < 1) return;  // an erased member no longer counts
+  const bool area = item.Rtype == ItemArea;
+  if (area && (started || obj.Rtype != EntityPolygon || obj.DwgNo == 0)) return;
+  if (!area && obj.DwgNo != item.DwgNo) return;
+  const Long points = !area && obj.Rtype >= FirstCompoundType ? 1 : obj.NPoints;
+  for (Long k = obj.PointID; k < obj.PointID + points; ++k) {
+    const PntRec& p = Pnts[k];
+    if (started) {
+      WidenBox(item, p.X, p.Y);
+      continue;
     }
-    ItemRec& item = Items[ItemNo];
-    item.Xmin = minX;
-    item.Ymin = minY;
-    item.Xmax = maxX;
-    item.Ymax = maxY;
-    return;  // only the first polygon counts
+    item.Xmin = item.Xmax = p.X;
+    item.Ymin = item.Ymax = p.Y;
+    started = true;
   }
+  if (area) obj.Area = static_cast<Single>(EnclosedArea(obj));
+}
+
+std::vector<Long> NotedItems;  // items whose extents wait for UpdateNotedItemExtents
+// By Items index: 0 not noted; 1 noted; 2 noted and its box started in the
+// pass of UpdateNotedItemExtents.
+std::vector<unsigned char> ItemNoted;
+constexpr unsigned char Noted = 1, NotedAndStarted = 2;
+
+}  // namespace
+
+void UpdateItemExtents(Long ItemNo) {
+  if (ItemNo < 1 || ItemNo > ItemCount || !OwnsEntities(Items[ItemNo])) return;
+  const bool area = Items[ItemNo].Rtype == ItemArea;
+  bool started = false;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    if (Objs[i].OwnerID != ItemNo) continue;
+    TakeIntoItemBox(ItemNo, Objs[i], started);
+    if (area && started) return;  // an area's first boundary is all it takes
+  }
+}
+
+void NoteOwnerPointsChanged(Long ObjNo) {
+  if (ObjNo < 1 || ObjNo > ObjCount) return;
+  const Long owner = Objs[ObjNo].OwnerID;
+  if (owner < 1 || owner > ItemCount || !OwnsEntities(Items[owner])) return;
+  if (ItemNoted.size() <= static_cast<size_t>(owner)) ItemNoted.resize(static_cast<size_t>(ItemsMax) + 1, 0);
+  if (ItemNoted[owner]) return;
+  ItemNoted[owner] = Noted;
+  NotedItems.push_back(owner);
+}
+
+void UpdateNotedItemExtents() {
+  if (NotedItems.empty()) return;
+  // One pass over the entities serves every noted item.
+  const Long items = static_cast<Long>(ItemNoted.size());
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    const Long owner = Objs[i].OwnerID;
+    if (owner < 1 || owner >= items || owner > ItemCount || !ItemNoted[owner]) continue;
+    bool started = ItemNoted[owner] == NotedAndStarted;
+    TakeIntoItemBox(owner, Objs[i], started);
+    if (started) ItemNoted[owner] = NotedAndStarted;
+  }
+  for (const Long item : NotedItems) ItemNoted[item] = 0;
+  NotedItems.clear();
 }
 
 // ---- Items and drawings ------------------------------------------------------------------------
@@ -400,6 +460,8 @@ void ResetDataHand() {
   PntsMax = LastPnt = PntCount = 0;
   ObjsMax = LastObj = ObjCount = 0;
   ItemsMax = CurItem = ItemCount = 0;
+  NotedItems.clear();
+  ItemNoted.clear();
   Dwgs.fill(DwgRec{});
   PageCount = 0;
   BasePntCount = BaseObjCount = BaseItemCount = 0;

@@ -279,10 +279,25 @@ void WidenBox(Rec& box, Double X, Double Y) {
   if (X > box.Xmax) box.Xmax = X;
   if (Y > box.Ymax) box.Ymax = Y;
 }
-// The item's Xmin..Ymax from the points of the first polygon (type 11) it
-// owns above the support data; an item without one is left unchanged.
-// Not yet done: the polygon's enclosed Area is not computed.
+// The enclosed area of a polygon's points (the shoelace sum), square world
+// units, never negative; 0 for an entity that is not a polygon.
+Double EnclosedArea(const ObjRec& Obj);
+// Recomputes the extents of an item from the entities it owns:
+//   an area: Xmin..Ymax from its first live boundary polygon (type 11),
+//     whose Area is recomputed too;
+//   a group: Xmin..Ymax from its live members, a compound member (component,
+//     text character ...) by its insertion point only, as when it was made.
+// An item without such entities, and an item of any other kind, is left
+// unchanged. One pass over the entities.
 void UpdateItemExtents(Long ItemNo);
+// The points of entity ObjNo changed in place: the group or area that owns it
+// is noted for UpdateNotedItemExtents. No scan, no allocation but the
+// notes' own growth; called by ObjPointsChanged for every such change.
+void NoteOwnerPointsChanged(Long ObjNo);
+// Recomputes the extents of every item noted since the last call, all in
+// one pass over the entities. The views, the choosers and saving call it
+// before they read an item's extents; it does nothing when nothing was noted.
+void UpdateNotedItemExtents();
 
 // ---- Reset -------------------------------------------------------------------------------------
 void ResetDataHand();  // empty tables, zero counts, buffers at 1000, every variable at its start value

@@ -347,6 +347,7 @@ void ObjIndexAdded(Long ObjNo) {
 }
 
 void ObjPointsChanged(Long ObjNo) {
+  NoteOwnerPointsChanged(ObjNo);  // a group's or area's extents follow their members
   if (!Grid.Valid || ObjNo < 1 || ObjNo > Grid.PlacedUpTo || ObjNo > ObjCount) return;
   Unlink(ObjNo);
   Place(ObjNo);

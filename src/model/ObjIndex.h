@@ -62,7 +62,7 @@ namespace lintavo {
 
 // ---- Keeping the index current ---------------------------------------------------------
 void ObjIndexAdded(Long ObjNo);     // entity ObjNo was just appended (AddObj, CopyObj, AddLoadedObj)
-void ObjPointsChanged(Long ObjNo);  // entity ObjNo's points, point count or type changed in place
+void ObjPointsChanged(Long ObjNo);  // entity ObjNo's points, point count or type changed in place; its owner noted (NoteOwnerPointsChanged)
 void ObjIndexDetached(Long Count);  // Count entities left their drawing (their DwgNo became 0)
 void ObjIndexCutBack();             // the entity table was cut back: the index is dropped
 

@@ -47,15 +47,16 @@ void EndPreviewSurface(PreviewSession& Session) {
 
 // ---- The preview window ---------------------------------------------------------------------
 
-bool SetPreviewWindow(const ItemRec& Item) {
+bool SetPreviewWindow(const ItemRec& Item, PreviewCorner Corner) {
   const Double x = ToSingle(Item.Xorigin), y = ToSingle(Item.Yorigin);
   ViewWinMinX = Item.Xmin + x;
   ViewWinMinY = Item.Ymin + y;
   ViewWinMaxX = Item.Xmax + x;
   ViewWinMaxY = Item.Ymax + y;
   if (ViewWinMaxX == ViewWinMinX || ViewWinMaxY == ViewWinMinY) {
-    ViewWinMaxX = Dwgs[1].Xmax;
-    ViewWinMaxY = Dwgs[1].Ymax;
+    const bool sheet = Corner == PreviewCorner::DefaultSheet;
+    ViewWinMaxX = sheet ? Double{DefDwgWidth} : Dwgs[1].Xmax;
+    ViewWinMaxY = sheet ? Double{DefDwgHeight} : Dwgs[1].Ymax;
   }
   return ViewWinMaxX > ViewWinMinX && ViewWinMaxY > ViewWinMinY;
 }
@@ -105,7 +106,6 @@ void DrawLayerPreview(Long Layer) {
 }
 
 void DrawOwnedPreview(Long Owner) {
-  ShowRefPnts = FlagFalse;
   if (!(ViewWinMaxX > ViewWinMinX) || !(ViewWinMaxY > ViewWinMinY)) return;
   PreviewAllLayers = FlagTrue;
   const Long last = ObjCount;

@@ -29,10 +29,15 @@ void InitPreviewSurface(PreviewSession& Session, Surface& Picture, Long Width, L
 // from the window that had it. Does nothing when the session is closed.
 void EndPreviewSurface(PreviewSession& Session);
 
+// Where a preview window with no width or height takes its upper corner.
+enum class PreviewCorner {
+  DrawingOne,    // the extents of the drawing record in slot 1
+  DefaultSheet,  // the default sheet size (DefDwgWidth, DefDwgHeight)
+};
 // The world window of the view cache := the item's extents offset by its
-// origin. A window with no width or height takes the upper corner of the
-// drawing record in slot 1. False when it still has no width or height.
-bool SetPreviewWindow(const ItemRec& Item);
+// origin. A window with no width or height takes the upper corner Corner
+// says. False when it still has no width or height.
+bool SetPreviewWindow(const ItemRec& Item, PreviewCorner Corner = PreviewCorner::DrawingOne);
 // Fits the world window into the picture (no margin, centred, the smaller
 // of the two scales). A window without width or height is not fitted.
 void FitPreviewToView();
@@ -40,8 +45,9 @@ void FitPreviewToView();
 // meanwhile and Reference Points off. PreviewLayer := Layer, PreviewAllLayers off.
 void DrawLayerPreview(Long Layer);
 // Draws every shown entity of the current drawing, every shown layer, that
-// is owned by Owner (0: every entity); Reference Points off. Nothing when
-// the preview window has no width or height (it could not be fitted).
+// is owned by Owner (0: every entity). Nothing when the preview window has
+// no width or height (it could not be fitted). Reference Points are left as
+// they are: the chooser decides.
 void DrawOwnedPreview(Long Owner);
 // Widens the preview window by a tenth of its width on the left and right
 // and a tenth of its height at the bottom and top.

@@ -18,6 +18,7 @@
 #include "model/Top.h"
 #include "model/UndoRedo.h"
 #include "picking/Selection.h"
+#include "view/DrawDispatch.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
@@ -123,11 +124,12 @@ void DeleteGroup(Long Index) {
 
 namespace {
 
-
-// The view zooms to the group, the previous window kept for Zoom Previous,
-// and is redrawn whole, so the picture is the model's. A group without width
-// or height (no members, or one point) is not fitted.
+// The view zooms to the group, the previous window kept for Zoom Previous;
+// the surface is cleared and only the group's members are drawn (no grid,
+// no other entity), so the group is seen alone until the next full redraw.
+// A group without width or height (no members, or one point) is not fitted.
 void ShowGroupOnView(DrawingWindow& window, Long group) {
+  UpdateNotedItemExtents();  // the extents of members moved since
   ItemRec& item = Items[group];
   SaveViewWindow();
   item.Show = FlagTrue;
@@ -138,7 +140,13 @@ void ShowGroupOnView(DrawingWindow& window, Long group) {
     window.YVmax = item.Ymax;
     FitViewToWindow();
   }
-  RefreshActiveView();
+  if (ZoomActive) EndZoomCommand();
+  if (!BeginViewPicture(false)) return;  // no reference mark, no grid: the members alone
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo == CurDwg && !obj.Erased && obj.OwnerID == group) DrawObject(i);
+  }
 }
 
 // Shows the chooser for an action; a chooser nobody plugged is cancelled.

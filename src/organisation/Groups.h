@@ -28,7 +28,7 @@ namespace lintavo {
 
 // ---- Sub-commands (values of GroupCommand) ---------------------------------------------
 enum GroupCode : Integer {
-  ShowGroupCode = 1,         // "SHOW a Group": zooms to a chosen group and draws its members alone
+  ShowGroupCode = 1,         // "SHOW a Group": zooms to a chosen group and draws its members alone until the next redraw
   AddSelectedGroupCode = 2,  // "ADD Selected Group": a new group of the selection
   HideGroupCode = 4,         // "HIDE a Group": clears a chosen group's Show flag
 };

@@ -54,6 +54,9 @@ void frmAreaSelect::RenameChosen(Long Index, const String& Name) { RenameArea(In
 void frmAreaSelect::DrawItemPreview(Long Index) {
   lblView->setText(QString::fromStdString(Items[Index].Name));
   Items[Index].Show = FlagTrue;  // the chosen area stays shown
+  // A margin of a tenth of the width and height on every side.
+  WidenPreviewWindow();
+  FitPreviewToView();
   PreviewAllLayers = FlagTrue;
   ShowRefPnts = FlagFalse;
   const Long last = ObjCount;

@@ -24,6 +24,8 @@ class frmAreaSelect : public frmItemChooser {
   void DeleteChosen(Long Index) override;
   void AddNewItem() override {}  // the area chooser adds nothing
   Long MemberCount(Long Index) const override;
+  // lblLines states the area's size, from its boundary, not a count.
+  bool ShowsMemberCount() const override { return false; }
   void DrawItemPreview(Long Index) override;
   void RenameChosen(Long Index, const String& Name) override;
 };

@@ -25,6 +25,8 @@ class frmGroupSelect : public frmItemChooser {
   void DeleteChosen(Long Index) override;
   void AddNewItem() override {}  // groups are made from the selection, not here
   Long MemberCount(Long Index) const override;
+  // A group of one point is previewed up to the default sheet size.
+  PreviewCorner EmptyWindowCorner() const override { return PreviewCorner::DefaultSheet; }
   void DrawItemPreview(Long Index) override;
   void reject() override;
 

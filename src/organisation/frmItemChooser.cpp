@@ -108,6 +108,7 @@ void frmItemChooser::Form_Load() {
   ChosenIndex = 0;
   ChosenName.clear();
   ClearResults();
+  UpdateNotedItemExtents();  // the previews fit the items' extents as they are now
   FillList();
   const int listed = List1->count();
   Label1->setText(listed >= 1 ? " " + QString::number(listed) + "  " + QString::fromStdString(itemWord_) + "s Available"
@@ -169,8 +170,8 @@ void frmItemChooser::ShowPreview(Long Index) {
   ClearPicture();
   const ItemRec& item = Items[Index];
   lblView->setText(QString::fromStdString(item.Name + " Selected"));
-  SetPreviewWindow(item);
-  lblLines->setText("Lines = " + QString::number(MemberCount(Index)));
+  SetPreviewWindow(item, EmptyWindowCorner());
+  if (ShowsMemberCount()) lblLines->setText("Lines = " + QString::number(MemberCount(Index)));
   lblHeight->setText(QString::fromStdString(FormatHeightLabel(PreviewHeight())));
   lblWidth->setText(QString::fromStdString(FormatWidthLabel(PreviewWidth())));
   FitPreviewToView();

@@ -63,6 +63,9 @@ class frmItemChooser : public QDialog {
   virtual void AddNewItem() = 0;                                // Command1
   virtual void AcceptChoice() {}                                // on OK, before closing
   virtual Long MemberCount(Long Index) const = 0;               // entities shown by lblLines
+  virtual bool ShowsMemberCount() const { return true; }        // lblLines := "Lines = " & MemberCount
+  // Where a preview window of no width or height takes its upper corner.
+  virtual PreviewCorner EmptyWindowCorner() const { return PreviewCorner::DrawingOne; }
   virtual void DrawItemPreview(Long Index);                     // after fitting; layers: the layer's entities
   virtual void RenameChosen(Long Index, const String& Name);    // Enter in TxtName; the item's Name
 

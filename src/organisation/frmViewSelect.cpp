@@ -10,6 +10,7 @@
 #include "model/Top.h"
 #include "organisation/ViewHand.h"
 #include "platform/Modal.h"
+#include "view/DisplayOptions.h"
 
 namespace lintavo {
 
@@ -42,6 +43,7 @@ void frmViewSelect::DeleteChosen(Long Index) { DeleteView(Index); }
 void frmViewSelect::DrawItemPreview(Long Index) {
   lblView->setText(QString::fromStdString(Items[Index].Name));
   Items[Index].Show = FlagTrue;
+  ShowRefPnts = FlagFalse;  // off for the preview, and it stays off
   DrawOwnedPreview(0);
 }
 

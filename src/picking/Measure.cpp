@@ -277,12 +277,7 @@ const ObjRec* StoredObject(Long objNo) {
 
 Double EntityArea(Long ObjNo) {
   const ObjRec* obj = StoredObject(ObjNo);
-  if (!obj || obj->Rtype != EntityPolygon) return 0;
-  Double sum = 0;
-  const Long last = obj->PointID + obj->NPoints - 1;
-  for (Long i = obj->PointID; i < last; ++i)
-    sum += Pnts[i].X * Pnts[i + 1].Y - Pnts[i + 1].X * Pnts[i].Y;
-  return std::fabs(sum * 0.5);
+  return obj ? EnclosedArea(*obj) : 0;
 }
 
 Double EntityPathLength(Long ObjNo) {

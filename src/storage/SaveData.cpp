@@ -776,6 +776,7 @@ bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite
   if (index < 0 || index > MaxDwgNo) return false;
   // A transform preview moves the selection's own points: they go back before they are written.
   if (ServicesAbove.EndOutline) ServicesAbove.EndOutline();
+  UpdateNotedItemExtents();  // a group or area stored with the extents of its members as they are
   CurDwgName = Dwgs[index].Name;
   OpenDbPath = DwgDbPath;
   const String notFinite = ObjectNotFinite(index, components);

@@ -152,6 +152,9 @@ void frmDwgSelect::Form_Load() {
   ViewBaseX = ViewBaseY = 0;
   ViewScaleX = ViewScaleY = PixelsPerUnit;
   FillList();
+  // No drawings database where the settings point: the browser is offered
+  // at once, its title saying where the program looked.
+  if (!FileExists(DwgDbPath)) BrowseForDatabase("Can't Find " + DwgDbPath);
 }
 
 void frmDwgSelect::Form_Unload() {
@@ -289,14 +292,18 @@ void frmDwgSelect::cmdShow_Click() {
 
 void frmDwgSelect::cmdPath_Click() {
   Picture1->Cls();
+  BrowseForDatabase("Locate New *_dwg.mdb");
+}
+
+bool frmDwgSelect::BrowseForDatabase(const String& Title) {
   CommonDialog dialog;
-  dialog.DialogTitle = "Locate New *_dwg.mdb";
+  dialog.DialogTitle = Title;
   dialog.Filter = "(*.MDB)|*.mdb";
   dialog.ShowOpen();
   const String chosen = dialog.FileName;
   const bool drawingsDatabase =
       chosen.size() >= 8 && SameTextNoCase(chosen.substr(chosen.size() - 8), DatabaseSuffix);
-  if (!drawingsDatabase || chosen == DwgDbPath) return;
+  if (!drawingsDatabase || chosen == DwgDbPath) return false;
   // The new database is taken only when its drawings can be listed; the
   // old path stays in force otherwise.
   std::vector<Long> keys;
@@ -304,10 +311,11 @@ void frmDwgSelect::cmdPath_Click() {
   DbError error;
   if (!ReadDrawingList(chosen, keys, names, error)) {
     ShowUnexpectedError(error);
-    return;
+    return false;
   }
   DwgDbPath = chosen;
   FillList();
+  return true;
 }
 
 void frmDwgSelect::cmdOK_Click() {

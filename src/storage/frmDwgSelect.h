@@ -75,6 +75,9 @@ class frmDwgSelect : public QDialog {
   void Form_Load();    // the surface, the view cache and the list
   void Form_Unload();  // the surface back, PreviewMode off; once
   void FillList();     // the drawings of DwgDbPath; nothing when the file is missing
+  // The open-file dialog titled Title; a drawings database whose drawings can
+  // be listed becomes DwgDbPath and is listed. False when none was taken.
+  bool BrowseForDatabase(const String& Title);
   void ShowRow(int row);  // the fields of listed row `row` into the boxes
   void FitPreview();      // the view cache to the extents of the row shown
   void SetResults(bool cancelled);

@@ -291,9 +291,10 @@ void DrawCurrentDrawing() {
 
 }  // namespace
 
-void RedrawView() {
+bool BeginViewPicture(bool RefMark) {
   MainWindowLink* main = MainLink();
-  if (!main || !main->ActiveDrawingWindow() || !DrawEnabled || !ActiveDoc) return;
+  if (!main || !main->ActiveDrawingWindow() || !DrawEnabled || !ActiveDoc) return false;
+  UpdateNotedItemExtents();  // groups and areas whose members moved since the last redraw
   ClearSurface();
   GridShown = FlagFalse;
   DrawingWindow* window = ActiveDocForm();
@@ -310,8 +311,13 @@ void RedrawView() {
     ShowLayerStatus();
     SetPanelText(UnitReadOut(), 4);
   }
-  if (ShowRefPnts) DrawRefPntMark(0, 0);
+  if (RefMark && ShowRefPnts) DrawRefPntMark(0, 0);
   for (void (*hook)() : RedrawHooks()) hook();
+  return true;
+}
+
+void RedrawView() {
+  if (!BeginViewPicture(true)) return;
   if (ObjCount > BaseObjCount) DrawCurrentDrawing();
   Integer show = FlagTrue;
   if (GridOn || GridSnap) DrawGrid(show);

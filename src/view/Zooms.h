@@ -92,7 +92,12 @@ void RestoreViewWindow();
 // Extents of the current drawing and its layers by an extents pass over its
 // live objects, with a margin of 1/100 of the size on every side.
 void ComputeDrawingExtents();
-void RedrawView();         // clears ActiveDoc and draws the current drawing whole
+// Clears ActiveDoc and readies a new picture of the current drawing: the
+// extents of noted items, the view cache, the pick reach, the read-outs, the
+// reference mark (with RefMark, when shown) and the redraw hooks. False,
+// with nothing done, when there is no drawing window or surface to draw on.
+bool BeginViewPicture(bool RefMark);
+void RedrawView();         // BeginViewPicture, then the current drawing whole, the grid and the rulers
 void RefreshActiveView();  // ends a running zoom command, then RedrawView
 void RefreshDocView(DrawingWindow* frm);  // makes frm the active surface, then RefreshActiveView
 

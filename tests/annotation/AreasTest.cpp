@@ -16,6 +16,7 @@
 #include "commands/EditFixture.h"
 #include "model/SupportLists.h"
 #include "model/ViewCache.h"
+#include "picking/Measure.h"
 #include "platform/Numbers.h"
 #include "organisation/frmAreaSelect.h"
 #include "storage/DbSchema.h"
@@ -51,6 +52,26 @@ class AreasTest : public EditFixture {
       ClickFirstRow(*dialog);
       (ok ? dialog->OKButton : dialog->CancelButton)->click();
     });
+  }
+  // What the chooser shows for a clicked row: lblLines and the preview's world window.
+  struct Previewed {
+    QString caption;
+    Double minX, maxX, minY, maxY;
+  };
+  // SHOW an Area from the menu; the rows clicked in turn, then Cancel.
+  std::vector<Previewed> PreviewRows(std::vector<int> rows) {
+    std::vector<Previewed> seen;
+    Responder().OnModalWindow([&seen, rows](QDialog& shown) {
+      auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
+      ASSERT_NE(dialog, nullptr);
+      for (int row : rows) {
+        ClickRow(dialog->List1, row);
+        seen.push_back({dialog->lblLines->text(), ViewWinMinX, ViewWinMaxX, ViewWinMinY, ViewWinMaxY});
+      }
+      dialog->CancelButton->click();
+    });
+    DrawingDriver::Choose("mnuAreasShow");
+    return seen;
   }
   // A Hatch entity of area with pattern 1 at scale 1 and that rotation.
   static Long AddHatch(Long area, Single rotation) {
@@ -333,6 +354,48 @@ TEST_F(AreasTest, CancelAfterPreviewingAHiddenAreaLeavesItShown) {
   EXPECT_TRUE(AreaName.empty());
   EXPECT_EQ(ActiveTool, ToolNone);
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(AreasTest, ARescaledBoundaryGivesItsAreaNewExtentsAndSize) {
+  CreateWindowArea(1, 1, 4, 3);
+  const Long boundary = ObjCount;
+  const ItemRec& area = Items[Objs[boundary].OwnerID];
+  Objs[boundary].Show = FlagTrue;  // its layer shown, so that a window selects it
+  SelectWindow(0.5, 0.5, 4.5, 3.5);
+  ASSERT_EQ(Objs[boundary].Selected, FlagTrue);
+  DrawingDriver::Choose("mnuEditRescale");
+  input_->ClickAt(1, 1);
+  for (int k = 0; k < 2; ++k) {  // twice the size across and up
+    input_->Type("2");
+    input_->Enter();
+  }
+  ASSERT_NEAR(PX(boundary, 3), 7, 1e-9);
+  const std::vector<Previewed> seen = PreviewRows({0});
+  ASSERT_EQ(seen.size(), 1U);
+  EXPECT_EQ(seen[0].caption.toStdString(), FormatArea(24));
+  EXPECT_FLOAT_EQ(Objs[boundary].Area, 24);
+  const Double box[4] = {area.Xmin, area.Ymin, area.Xmax, area.Ymax}, want[4] = {1, 1, 7, 5};
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(box[k], want[k]) << k;
+}
+
+TEST_F(AreasTest, TheAreaChooserPreviewsWithAMarginAndStatesTheSizeNotACount) {
+  CreateWindowArea(1, 1, 4, 3);  // 3 wide, 2 high: 6 square units
+  NewItemName = "Bare";          // an area without a boundary
+  AddItem(ItemArea);
+  Items[ItemCount].Xmax = Items[ItemCount].Ymax = 2;
+  Items[ItemCount].Nlines = 5;
+  const std::vector<Previewed> seen = PreviewRows({1, 0, 1});
+  ASSERT_EQ(seen.size(), 3U);
+  const String size = FormatArea(6);
+  EXPECT_EQ(seen[0].caption, "Area");  // nothing to state yet
+  EXPECT_EQ(seen[1].caption.toStdString(), size);
+  EXPECT_EQ(seen[2].caption.toStdString(), size);  // the size shown before stays
+  // A tenth of the width and of the height added on every side.
+  const Double window[2][4] = {{seen[1].minX, seen[1].maxX, seen[1].minY, seen[1].maxY},
+                               {seen[0].minX, seen[0].maxX, seen[0].minY, seen[0].maxY}};
+  const Double want[2][4] = {{0.7, 4.3, 0.8, 3.2}, {-0.2, 2.2, -0.2, 2.2}};
+  for (int r = 0; r < 2; ++r)
+    for (int k = 0; k < 4; ++k) EXPECT_NEAR(window[r][k], want[r][k], 1e-9) << r << " " << k;
 }
 
 TEST_F(AreasTest, SelectAreaTakesACircleInTheBoundsOfAConcaveBoundary) {

@@ -115,6 +115,42 @@ TEST_F(TextCommandsTest, TextHeightTakesOnlyValuesAboveZeroUpToAHundred) {
   EXPECT_EQ(MessagePanel(1), " Text Height = 100");
 }
 
+TEST_F(TextCommandsTest, TextHeightKeepsTheSelectedLineInOrderAtTheNewStep) {
+  struct Placed {
+    Double x;
+    const char* keys;
+  };
+  const struct {
+    Single before;
+    std::vector<Placed> placed;  // along y = 1, in this order
+    const char* typed;
+    std::vector<std::string> after;  // in object order
+  } cases[] = {
+      {0.2F, {{1, "ABC"}}, "1", {"Text-65@1.000,1.000", "Text-66@2.000,1.000", "Text-67@3.000,1.000"}},
+      {0.5F, {{1, "ABC"}}, "0.25", {"Text-65@1.000,1.000", "Text-66@1.250,1.000", "Text-67@1.500,1.000"}},
+      // "C" stored before "A" and "B": the line is followed, not the table.
+      {0.2F, {{1.4, "C"}, {1, "AB"}}, "0.5", {"Text-67@2.000,1.000", "Text-65@1.000,1.000", "Text-66@1.500,1.000"}},
+  };
+  for (const auto& c : cases) {
+    for (Long i : Chars()) EraseObj(i);
+    TextHeight = c.before;
+    TextWidth = TextAspect * c.before;
+    for (const Placed& p : c.placed) {
+      PlaceAt(p.x, 1, p.keys);
+      input_->Escape();
+    }
+    SelectWindow(0.5, 0.5, 3.5, 2);
+    DrawingDriver::PressButton("Size");
+    input_->Type(c.typed);
+    input_->Enter();
+    EXPECT_EQ(Line(), c.after) << c.typed;
+    for (Long i : Chars()) EXPECT_FLOAT_EQ(PY(i, 2), TextHeight) << c.typed;
+    CancelTools();
+    EXPECT_TRUE(EqualsFreshRedraw()) << c.typed;
+    DrawingDriver::Choose("mnuSelectClr");
+  }
+}
+
 TEST_F(TextCommandsTest, StyleButtonsChangeOnlySelectedCharacters) {
   PlaceAt(1, 1, "AB");
   input_->Escape();
@@ -245,6 +281,35 @@ TEST_F(TextCommandsTest, TextOnACircleRunsClockwiseFromItsLeftAtTheWidenedSpacin
   EXPECT_EQ(ActiveTool, 0);
   EXPECT_EQ(Objs[circle].Erased, 0);
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(TextCommandsTest, TextOnAPathKeepsTheTextHeightExceptOnCirclesAndArcs) {
+  struct Case {
+    Integer type;
+    std::vector<std::pair<Double, Double>> points;  // as stored
+    std::pair<Double, Double> pick, offset;
+    Double height;  // of the characters written
+  };
+  TextHeight = 0.3F;
+  TextWidth = 0.225F;
+  for (const Case& c : {Case{EntityLine, {{1, 1}, {2, 1}}, {1.5, 1}, {1.5, 1.2}, 0.3},  // 3 stations 0.333 apart
+                        Case{EntityPolyline, {{1, 1}, {2, 1}, {2, 2}}, {1.5, 1}, {1.5, 1.2}, 0.3},
+                        Case{EntityCircle, {{3, 3}, {4, 3}}, {4, 3}, {4.2, 3}, 0.375}}) {  // spacing widened by 1/4
+    AddObj(c.type, static_cast<Integer>(c.points.size()));
+    for (const auto& [x, y] : c.points) AddPnt(x, y);
+    const Long path = ObjCount;
+    RefreshDocView(doc_);
+    DrawingDriver::Choose("mnuInsertTextPath");
+    input_->ClickAt(c.pick.first, c.pick.second);
+    input_->ClickAt(c.offset.first, c.offset.second);
+    input_->Type("AB");
+    ASSERT_EQ(Chars().size(), 2U) << c.type;
+    for (Long i : Chars()) EXPECT_NEAR(PY(i, 2), c.height, 1e-6) << c.type;
+    input_->Escape();
+    EXPECT_TRUE(EqualsFreshRedraw()) << c.type;
+    for (Long i : Chars()) EraseObj(i);
+    EraseObj(path);
+  }
 }
 
 TEST_F(TextCommandsTest, ThePathShownInMagentaGoesWhenTheCommandEnds) {

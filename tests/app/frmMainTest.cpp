@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -33,8 +34,11 @@
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
 #include "storage/SaveFixture.h"
+#include "storage/TestDatabase.h"
 #include "storage/frmDwgSave.h"
+#include "storage/frmDwgSelect.h"
 #include "support/MainWindowFixture.h"
+#include "support/ScriptedResponder.h"
 #include "view/DisplayOptions.h"
 #include "view/frmDocument.h"
 
@@ -370,18 +374,47 @@ TEST_F(frmMainTest, OpeningADrawingOverAChangedOneAsksFirst) {
     DlgCancelled = FlagFalse;
     dialog.done(QDialog::Accepted);
   };
+  Responder().CancelFile();  // no drawings database here: the chooser's browser is cancelled
   Responder().OnModalWindow(choose);
   Responder().AnswerMsgBox(vbCancel);
   Choose("mnuFileOpen");
   EXPECT_EQ(Objs[ObjCount].DwgNo, 1);  // not loaded over
   EXPECT_EQ(Active()->FileName(), "New Drawing");
 
+  Responder().CancelFile();
   Responder().OnModalWindow(choose);
   Responder().AnswerMsgBox(vbNo);
   Responder().AnswerMsgBox(vbOK);  // the loader finds no drawings database
   Choose("mnuFileOpen");
   EXPECT_EQ(Responder().Prompts().back().title, "Load Drawing Record");
   EXPECT_EQ(Active()->FileName(), "Stored");
+}
+
+TEST_F(frmMainTest, FileOpenWithoutADrawingsDatabaseSaysWhereItLookedAndOffersToBrowse) {
+  const String missing = ScratchPath("Missing_dwg.mdb");
+  const String found = ScratchPath("Found_dwg.mdb");
+  CreateEmptyDrawingsDb(found);
+  TestDatabase(found, true).Exec("INSERT INTO Drawing (Name) VALUES ('Elsewhere')");
+  for (const bool browse : {false, true}) {  // the browser cancelled, or a database chosen in it
+    DwgDbPath = missing;
+    if (browse)
+      Responder().AnswerFile(found);
+    else
+      Responder().CancelFile();
+    int listed = -1;
+    Responder().OnModalWindow([&listed](QDialog& dialog) {
+      listed = static_cast<frmDwgSelect&>(dialog).List1->count();
+      dialog.reject();
+    });
+    const size_t before = Responder().Prompts().size();
+    Choose("mnuFileOpen");
+    ASSERT_GT(Responder().Prompts().size(), before);
+    const PromptRecord& asked = Responder().Prompts()[before];  // before the chooser shows
+    EXPECT_EQ(asked.kind, PromptKind::OpenFile);
+    EXPECT_EQ(asked.title, "Can't Find " + missing);
+    EXPECT_EQ(DwgDbPath, browse ? found : missing);
+    EXPECT_EQ(listed, browse ? 1 : 0);
+  }
 }
 
 // File, Close with Yes on the drawing "Shed" of the save fixture, its only window.

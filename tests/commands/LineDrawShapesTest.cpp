@@ -227,11 +227,12 @@ TEST_F(LineDrawShapesTest, ArcPointsTooCloseAreAskedForAgain) {
   EXPECT_NEAR(Point(ObjCount, 4).Y, 2, 1e-6);
 }
 
-TEST_F(LineDrawShapesTest, DegenerateInputMakesNoObjectAndEndsTheCommand) {
+TEST_F(LineDrawShapesTest, DegenerateInputMakesNoObjectEndsTheCommandAndSaysWhy) {
   struct Case {
     const char* menu;
     std::vector<XY> clicks;
     const char* typed;
+    bool said = true;  // "Error! Points Too Close!"; a side count out of range ends silently
   };
   const std::vector<Case> cases = {
       {"mnuDrawShapeRectangle2", {{1, 1}, {1, 1}}, nullptr},
@@ -239,10 +240,10 @@ TEST_F(LineDrawShapesTest, DegenerateInputMakesNoObjectAndEndsTheCommand) {
       {"mnuDrawShapeRectangle3", {{1, 1}, {4, 1}, {6, 1}}, nullptr},
       {"mnuDrawShapeTrapazoid", {{0, 0}, {1, 1}, {2, 2}}, nullptr},
       {"mnuDrawShapePolygon", {{1, 1}, {1, 1}}, "4"},              // no radius
-      {"mnuDrawShapePolygon", {{0, 0}, {2, 0}, {2, 0}}, nullptr},   // no angle
-      {"mnuDrawShapePolygon", {{0, 0}, {2, 0}, {2, 1.0 / 12}}, nullptr},  // 151 sides
-      {"mnuDrawShapePolygon", {{0, 0}, {2, 0}}, "2"},
-      {"mnuDrawShapePolygon", {{0, 0}, {2, 0}}, "six"},
+      {"mnuDrawShapePolygon", {{0, 0}, {2, 0}, {2, 0}}, nullptr, false},   // no angle
+      {"mnuDrawShapePolygon", {{0, 0}, {2, 0}, {2, 1.0 / 12}}, nullptr, false},  // 151 sides
+      {"mnuDrawShapePolygon", {{0, 0}, {2, 0}}, "2", false},
+      {"mnuDrawShapePolygon", {{0, 0}, {2, 0}}, "six", false},
       {"mnuDrawCircle2a", {{1, 1}, {1, 1}}, nullptr},
       {"mnuDrawCircle2b", {{1, 1}, {1, 1}}, nullptr},
       {"mnuDrawCircle3", {{0, 0}, {1, 1}, {3, 3}}, nullptr},
@@ -270,6 +271,7 @@ TEST_F(LineDrawShapesTest, DegenerateInputMakesNoObjectAndEndsTheCommand) {
     EXPECT_EQ(ObjCount, objsBefore);
     EXPECT_EQ(LineDrawActive, 0);
     EXPECT_EQ(ActiveTool, 0);
+    EXPECT_EQ(MessagePanel(3), c.said ? "Error! Points Too Close!" : "");
   }
 }
 

@@ -234,13 +234,55 @@ TEST_F(TrimsTest, AChamferOfNeighbouringPolylineSegmentsSplitsThePolyline) {
   ExpectCleanEnd();
 }
 
-TEST_F(TrimsTest, AChamferOfPolylineSegmentsThatDoNotMeetChangesNothing) {
-  const Long poly = AddPolyline({{1, 1}, {3, 1}, {5, 1}, {5, 4}, {8, 4}});
-  RefreshDocView(doc_);
-  Run("mnuTrimsChamfer", {{2, 1}, {5, 2.5}});  // segments 1 and 3
-  EXPECT_EQ(ObjCount, poly);
-  EXPECT_EQ(Objs[poly].Erased, 0);
-  ExpectCleanEnd();
+TEST_F(TrimsTest, AChamferOfParallelSegmentsOrOfAPolygonsClosingCornerChangesNothing) {
+  struct Case {
+    Integer type;
+    std::pair<Double, Double> clicks[2];
+  };
+  // Segments 1 and 4 of the polyline are parallel; segments 1 and 4 of the
+  // polygon (its last) meet at its closing corner (1, 1).
+  for (const Case& c : {Case{EntityPolyline, {{2, 1}, {6, 4}}}, Case{EntityPolygon, {{2, 1}, {1, 2.5}}}}) {
+    AddObj(c.type, 5);
+    const bool closed = c.type == EntityPolygon;
+    for (const auto& [x, y] : closed ? std::vector<std::pair<Double, Double>>{{1, 1}, {3, 1}, {3, 4}, {1, 4}, {1, 1}}
+                                     : std::vector<std::pair<Double, Double>>{{1, 1}, {3, 1}, {5, 1}, {5, 4}, {8, 4}})
+      AddPnt(x, y);
+    const Long poly = ObjCount;
+    RefreshDocView(doc_);
+    Run("mnuTrimsChamfer", {c.clicks[0], c.clicks[1]});
+    EXPECT_EQ(ObjCount, poly) << c.type;
+    EXPECT_EQ(Objs[poly].Erased, 0) << c.type;
+    ExpectCleanEnd();
+    EraseObj(poly);
+  }
+}
+
+TEST_F(TrimsTest, AChamferOfSegmentsTwoAndFiveCutsAwayTheSegmentsBetween) {
+  using Points = std::vector<std::pair<Double, Double>>;
+  const auto expectPolyline = [](Long objNo, const Points& points) {
+    ASSERT_EQ(Objs[objNo].Rtype, EntityPolyline);
+    ASSERT_EQ(Objs[objNo].NPoints, static_cast<Integer>(points.size()));
+    for (Integer k = 1; k <= Objs[objNo].NPoints; ++k) {
+      EXPECT_NEAR(PX(objNo, k), points[k - 1].first, 1e-6) << "point " << k;
+      EXPECT_NEAR(PY(objNo, k), points[k - 1].second, 1e-6) << "point " << k;
+    }
+  };
+  // Segment 2 runs along y = 1 and segment 5 along x = 8: their lines cross at (8, 1).
+  for (Integer type : {EntityPolyline, EntityPolygon}) {
+    SCOPED_TRACE(type);
+    AddObj(type, 8);
+    for (const auto& [x, y] : Points{{1, 3}, {2, 1}, {5, 1}, {6, 3}, {8, 4}, {8, 6}, {10, 6}, {11, 8}}) AddPnt(x, y);
+    const Long poly = ObjCount;
+    RefreshDocView(doc_);
+    Run("mnuTrimsChamfer", {{8, 5}, {3, 1}});  // segment 5 first
+    ASSERT_EQ(ObjCount, poly + 3);
+    EXPECT_EQ(Objs[poly].Erased, FlagTrue);
+    expectPolyline(poly + 1, {{1, 3}, {2, 1}, {7.5, 1}});
+    ExpectLine(poly + 2, 7.5, 1, 8, 1.5);
+    expectPolyline(poly + 3, {{8, 1.5}, {8, 6}, {10, 6}, {11, 8}});
+    ExpectCleanEnd();
+    for (Long i = poly + 1; i <= ObjCount; ++i) EraseObj(i);
+  }
 }
 
 // ---- Fillet and corner trim -----------------------------------------------------------------

@@ -10,12 +10,14 @@
 #include <functional>
 
 #include "commands/EditFixture.h"
+#include "commands/Edits.h"
 #include "model/LayerItems.h"
 #include "model/ViewCache.h"
 #include "organisation/Groups.h"
 #include "organisation/ViewHand.h"
 #include "organisation/frmGroupSelect.h"
 #include "organisation/frmViewSelect.h"
+#include "picking/Measure.h"
 #include "picking/Selection.h"
 #include "picking/WindowCorners.h"
 #include "storage/DbSchema.h"
@@ -56,13 +58,20 @@ class GroupsViewsTest : public EditFixture {
     item.Show = FlagTrue;
     return ItemCount;
   }
-  // ADD Selected Group from the menu, the new group clicked and OK.
-  void AddGroupFromMenu() {
+  // A group command from its menu item, the last group clicked and OK.
+  void ChooseLastGroup(const char* menu) {
     OnDialog<frmGroupSelect>([](frmGroupSelect& dialog) {
       ClickLastRow(dialog.List1);
       dialog.OKButton->click();
     });
-    DrawingDriver::Choose("mnuViewGroup");
+    DrawingDriver::Choose(menu);
+  }
+  // ADD Selected Group from the menu, the new group clicked and OK.
+  void AddGroupFromMenu() { ChooseLastGroup("mnuViewGroup"); }
+  // Nothing selected and every entity erased, for the next case.
+  static void ClearDrawing() {
+    DrawingDriver::Choose("mnuSelectClr");
+    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) Objs[i].Erased = FlagTrue;
   }
   static void RunGroup(Integer code) {
     GroupCommand = code;
@@ -166,6 +175,102 @@ TEST_F(GroupsViewsTest, CancelAfterPreviewingAHiddenGroupLeavesItHiddenAndOkShow
     EXPECT_EQ(PreviewMode, 0);
     EXPECT_TRUE(EqualsFreshRedraw());
   }
+}
+
+TEST_F(GroupsViewsTest, ShowAndAddDrawTheGroupAloneUntilTheNextRedraw) {
+  ShowRefPnts = FlagTrue;  // the reference mark belongs to the full picture only
+  for (const char* menu : {"mnuViewGroup", "mnuGroupsShow"}) {
+    const Long member = AddLine(1, 1, 3, 2);
+    SelectWindow(0.5, 0.5, 5, 5);
+    const Long other = AddLine(1, 1.5, 3, 1.5);  // inside the group's box, not selected
+    if (String(menu) == "mnuGroupsShow") AddGroupFromMenu();
+    ChooseLastGroup(menu);
+    ASSERT_EQ(Objs[member].OwnerID, ItemCount) << menu;
+    const QImage alone = doc_->Image().copy();
+    const Single reach = PickTolerance;  // picking follows the zoom to the group
+    // The same view drawn whole, without the other line and the reference mark.
+    Objs[other].Show = ShowRefPnts = FlagFalse;
+    RefreshDocView(doc_);
+    EXPECT_TRUE(alone == doc_->Image()) << menu;
+    EXPECT_EQ(reach, PickTolerance) << menu;
+    Objs[other].Show = ShowRefPnts = FlagTrue;
+    DrawingDriver::Choose("mnuViewRedraw");
+    EXPECT_FALSE(alone == doc_->Image()) << menu;  // the redraw brings the rest back
+    ClearDrawing();
+  }
+}
+
+TEST_F(GroupsViewsTest, AGroupMovedOrRescaledIsShownAtItsNewExtents) {
+  struct Case {
+    const char* menu;
+    std::vector<std::pair<Double, Double>> clicks;
+    QString typed;
+    Double box[4];  // the group's extents afterwards, Xmin, Ymin, Xmax, Ymax
+  };
+  // The group: a line from (1, 1) to (3, 2) and a text character at (2, 3).
+  for (const Case& c : {Case{"mnuEditMove", {{1, 1}, {3, 2}}, "", {3, 2, 5, 4}},  // by (2, 1)
+                        Case{"mnuEditRescale", {{1, 1}}, "2", {1, 1, 5, 5}}}) {  // twice the size about (1, 1)
+    AddLine(1, 1, 3, 2);
+    AddCompound(EntityTextChar, 2, 3, 0);
+    SelectWindow(0.5, 0.5, 3.5, 3.5);
+    AddGroupFromMenu();
+    const ItemRec& group = Items[ItemCount];
+    DrawingDriver::Choose(c.menu);
+    for (const auto& [x, y] : c.clicks) input_->ClickAt(x, y);
+    for (int k = 0; k < 2 && !c.typed.isEmpty(); ++k) {  // the same scale across and up
+      input_->Type(c.typed);
+      input_->Enter();
+    }
+    ChooseLastGroup("mnuGroupsShow");
+    const Double box[4] = {group.Xmin, group.Ymin, group.Xmax, group.Ymax};
+    for (int k = 0; k < 4; ++k) EXPECT_NEAR(box[k], c.box[k], 1e-9) << c.menu << " " << k;
+    EXPECT_NEAR(doc_->XVmin, c.box[0], 1e-9) << c.menu;  // the view fitted to the new place
+    EXPECT_NEAR(doc_->YVmax, c.box[3], 1e-9) << c.menu;
+    ClearDrawing();
+    ShowAtScale(doc_, 48, 24);
+  }
+}
+
+TEST_F(GroupsViewsTest, TwoGroupsMovedTogetherBothFollow) {
+  const Double left[2] = {1, 3};  // group 1 from x = 1, group 2 from x = 3, each 1 by 1
+  Long groups[2] = {0, 0};
+  for (int g = 0; g < 2; ++g) {
+    AddLine(left[g], 1, left[g] + 1, 2);
+    SelectWindow(left[g] - 0.2, 0.8, left[g] + 1.2, 2.2);
+    AddGroupFromMenu();
+    groups[g] = ItemCount;
+    DrawingDriver::Choose("mnuSelectClr");
+  }
+  SelectWindow(0.5, 0.5, 4.5, 2.5);
+  DrawingDriver::Choose("mnuEditMove");
+  input_->ClickAt(1, 1);
+  input_->ClickAt(2, 3);  // by (1, 2)
+  for (int g = 0; g < 2; ++g) {
+    const ItemRec& group = Items[groups[g]];
+    const Double box[4] = {group.Xmin, group.Ymin, group.Xmax, group.Ymax};
+    const Double want[4] = {left[g] + 1, 3, left[g] + 2, 4};
+    for (int k = 0; k < 4; ++k) EXPECT_NEAR(box[k], want[k], 1e-9) << g << " " << k;
+  }
+}
+
+TEST_F(GroupsViewsTest, TheGroupChooserTakesTheDefaultSheetForAOnePointGroupAndKeepsReferencePoints) {
+  AddCompound(EntityTextChar, 2, 1, 0);  // a group of one insertion point
+  SelectWindow(1.5, 0.5, 2.5, 1.5);
+  AddGroupFromMenu();
+  Dwgs[1].Xmax = 30;  // the drawing's extents, which are not the sheet
+  Dwgs[1].Ymax = 40;
+  DefDwgWidth = 11;
+  DefDwgHeight = 8.5F;
+  ShowRefPnts = FlagTrue;
+  QString size;
+  OnDialog<frmGroupSelect>([&size](frmGroupSelect& dialog) {
+    ClickLastRow(dialog.List1);
+    size = dialog.lblWidth->text() + " " + dialog.lblHeight->text();
+  });
+  DrawingDriver::Choose("mnuGroupsShow");
+  // From the point (2, 1) to the sheet's corner (11, 8.5).
+  EXPECT_EQ(size.toStdString(), "Width = " + FormatLengthFixed(9) + " Height = " + FormatLengthFixed(7.5));
+  EXPECT_EQ(ShowRefPnts, FlagTrue);
 }
 
 TEST_F(GroupsViewsTest, DeleteGroupErasesTheMembersWithoutAskingAndActsOnlyOnAChosenRow) {

@@ -70,9 +70,7 @@ frmItemChooser::frmItemChooser(Integer Kind, const char* ItemWord, std::span<con
   auto* pictureColumn = new QVBoxLayout;
   pictureColumn->addWidget(lblView);
   pictureColumn->addWidget(Picture1);
-  auto* sizes = new QHBoxLayout;
-  for (QLabel* shown : {lblLines, lblWidth, lblHeight}) sizes->addWidget(shown, 1);
-  pictureColumn->addLayout(sizes);
+  for (QLabel* shown : {lblLines, lblWidth, lblHeight}) pictureColumn->addWidget(shown);  // one line each: whole
   pictureColumn->addWidget(Label2);
   auto* top = new QHBoxLayout;
   top->addLayout(listColumn);

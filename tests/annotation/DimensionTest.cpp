@@ -136,7 +136,7 @@ TEST_F(DimensionTest, ChainsOfPartitionedAndCumulativeDimensions) {
   }
 }
 
-TEST_F(DimensionTest, AngularSweepsCounterClockwise) {
+TEST_F(DimensionTest, AngularSweepsCounterClockwiseAndWritesTheDegreeSign) {
   const Double cx = 3, cy = 3, r = 2;
   AddCircle(cx, cy, r);
   RefreshDocView(doc_);

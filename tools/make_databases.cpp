@@ -10,7 +10,9 @@
 //                               LayerNames.txt
 //     Support/Fonts_qz.mdb      Fonts, Lines, Points: the glyphs of codes 32
 //                               to 126 of five stroke fonts converted from the
-//                               Hershey fonts (Debian package hershey-fonts-data)
+//                               Hershey fonts (Debian package hershey-fonts-data),
+//                               and a degree sign (code 176) drawn here, which
+//                               angle dimensions write
 //     Support/Patterns_qz.mdb   Patterns, PatternLines from HatchPatterns.txt
 //     Drawings_dwg.mdb          an empty drawings database, which is also a
 //                               component database
@@ -624,11 +626,28 @@ void WriteStroke(FontWriters& w, const HersheyGlyph& glyph, std::vector<HersheyP
   w.nextPoint += count;
 }
 
+// The degree sign, which the Hershey files of these fonts do not hold: a
+// small ring hanging from the top of the capitals, in a cell as narrow as
+// the ring. Code 176 is the degree sign in Latin-1 and in Unicode.
+constexpr int DegreeCode = 176;
+
+HersheyGlyph DegreeGlyph() {
+  HersheyGlyph ring{-5, 5, {{}}};
+  for (HersheyPoint point : {HersheyPoint{0, -12}, {2, -11}, {3, -9}, {2, -7}, {0, -6}, {-2, -7}, {-3, -9},
+                             {-2, -11}, {0, -12}})
+    ring.strokes.front().push_back(point);
+  return ring;
+}
+
+std::string DegreeDescription(const FontSource& source) {
+  return std::string(source.style) + " degree sign, character 176, drawn as a ring to match the font.";
+}
+
 void WriteGlyph(FontWriters& w, const FontSource& source, int code, const HersheyGlyph& glyph) {
   Extents box = GlyphExtents(glyph);
   long long glyphId =
       w.fonts.Add({FontGlyphKind, std::string(source.name) + "-" + std::to_string(code),
-                   GlyphDescription(source, code), static_cast<long long>(glyph.strokes.size()), 0.0, 0.0,
+                   code == DegreeCode ? DegreeDescription(source) : GlyphDescription(source, code), static_cast<long long>(glyph.strokes.size()), 0.0, 0.0,
                    box.xMin, box.yMin, box.xMax, box.yMax, std::string("A. V. Hershey")});
   for (const std::vector<HersheyPoint>& stroke : glyph.strokes) WriteStroke(w, glyph, stroke, glyphId);
 }
@@ -658,6 +677,7 @@ void WriteFontsDatabase(Database& db, const std::vector<StrokeFont>& fonts) {
     for (int code = FirstCode; code <= LastCode; ++code) {
       WriteGlyph(w, *font.source, code, font.glyphs[code - FirstCode]);
     }
+    WriteGlyph(w, *font.source, DegreeCode, DegreeGlyph());
   }
 }
 

@@ -119,6 +119,29 @@ void UpdateTextCharObj(Long ObjNo, const String& Key, Long GlyphIdx) {
   DrawTextChar(ObjNo, false);
 }
 
+Single LineAdvanceOf(Long ObjNo) {
+  const ObjRec& own = Objs[ObjNo];
+  const PntRec* p = &Pnts[own.PointID];
+  const Single height = static_cast<Single>(p[1].Y);
+  const Double angle = p[2].X * DegToRad;
+  const Double ax = std::cos(angle), ay = std::sin(angle);
+  // Characters of one line share height and angle exactly (one key step wrote
+  // them); the base line is matched within a hundredth of the height.
+  const Double slack = std::fabs(Double{height}) / 100.0;
+  Double nearest = 0;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (i == ObjNo || obj.DwgNo != own.DwgNo || obj.Rtype != EntityTextChar || !obj.Show || obj.Erased) continue;
+    const PntRec* q = &Pnts[obj.PointID];
+    if (q[1].Y != p[1].Y || q[2].X != p[2].X) continue;
+    const Double dx = q[0].X - p[0].X, dy = q[0].Y - p[0].Y;
+    if (std::fabs(dy * ax - dx * ay) > slack) continue;  // off the base line
+    const Double along = std::fabs(dx * ax + dy * ay);
+    if (along > slack && (nearest == 0 || along < nearest)) nearest = along;
+  }
+  return nearest > 0 ? static_cast<Single>(nearest) : TextAdvanceFor(height);
+}
+
 bool FindTextCharAt(Long& ObjNo, Double X, Double Y) {
   const Double tolerance = std::min<Double>(TextEntryState.Advance / 5.0, PickTolerance);
   if (!(tolerance >= 0) || !std::isfinite(X) || !std::isfinite(Y)) return false;

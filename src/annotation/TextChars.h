@@ -71,6 +71,11 @@ void UpdateTextCharObj(Long ObjNo, const String& Key, Long GlyphIdx);
 // smaller of Advance / 5 and PickTolerance (|dx| + |dy| from its origin);
 // the first in object order among equals. ObjNo is left alone on a miss.
 bool FindTextCharAt(Long& ObjNo, Double X, Double Y);
+// The pen step of the line character ObjNo stands on: the shortest distance
+// along its angle to another shown character of its drawing, height and angle
+// on the same base line; the advance of new text of its height when it
+// stands alone.
+Single LineAdvanceOf(Long ObjNo);
 // Moves character ObjNo's origin to (X, Y), wiping and drawing it again.
 void MoveTextChar(Long ObjNo, Double X, Double Y);
 // A character is drawn or wiped (EraseDraw) alone.

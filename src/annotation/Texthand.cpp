@@ -243,7 +243,7 @@ void EditText() {
     const PntRec* p = &Pnts[Objs[found].PointID];
     t.PenX = p[0].X;
     t.PenY = p[0].Y;
-    t.Advance = static_cast<Single>(p[1].X);
+    t.Advance = LineAdvanceOf(found);  // typed characters keep the line's spacing
     t.Height = static_cast<Single>(p[1].Y);
     SetAngleDeg(p[2].X);
     TypedKey = 0;

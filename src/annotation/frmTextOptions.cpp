@@ -162,7 +162,19 @@ void frmTextOptions::LayOut() {
   auto* sample = new QVBoxLayout;
   sample->addWidget(Caption("Current Text Settings", this));
   sample->addWidget(Picture1);
-  for (QLabel* l : {Label16, Label17, Label18}) sample->addWidget(l);
+  // The sample is drawn one letter height to the inch; the figures give that
+  // scale in drawing units, each beside what it measures.
+  sample->addWidget(Caption("Sample scale, drawing units:", this));
+  auto* scale = new QGridLayout;
+  const std::pair<const char*, QLabel*> figures[] = {
+      {"One letter up", Label16}, {"One letter across", Label17}, {"Two letters across", Label18}};
+  for (int row = 0; row < static_cast<int>(std::size(figures)); ++row) {
+    QLabel* caption = Caption(figures[row].first, this);
+    caption->setBuddy(figures[row].second);
+    scale->addWidget(caption, row, 0);
+    scale->addWidget(figures[row].second, row, 1);
+  }
+  sample->addLayout(scale);
   sample->addStretch();
 
   auto* top = new QHBoxLayout;

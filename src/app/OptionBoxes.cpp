@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -64,6 +65,18 @@ QPushButton* NamedButton(const char* name, const char* caption, QWidget* parent)
 }
 
 QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }
+
+void WidenForTitle(QWidget& window) {
+  // Title bars draw in a bold face, often larger than the dialog's; the icon
+  // and the three frame buttons take about 120 pixels beside it.
+  constexpr double TitleFontAllowance = 1.25;
+  constexpr int FrameButtonsRoom = 120;
+  QFont bold = window.font();
+  bold.setBold(true);
+  const int title = QFontMetrics(bold).horizontalAdvance(window.windowTitle());
+  const int wanted = static_cast<int>(std::ceil(title * TitleFontAllowance)) + FrameButtonsRoom;
+  if (window.minimumWidth() < wanted) window.setMinimumWidth(wanted);
+}
 
 QLineEdit* CaptionedField(QGridLayout* grid, int row, const char* name, const char* caption, QWidget* parent) {
   auto* box = new QLineEdit(parent);

@@ -44,6 +44,9 @@ QCheckBox* NamedCheckBox(const char* name, const char* caption, QWidget* parent)
 // A button that is never the dialog's default: Enter in a box does not press it.
 QPushButton* NamedButton(const char* name, const char* caption, QWidget* parent);
 QLabel* Caption(const char* text, QWidget* parent);  // a label showing the text as it stands
+// The window made at least wide enough that the window manager's title bar
+// shows its whole title beside the frame's buttons. Call after setWindowTitle.
+void WidenForTitle(QWidget& window);
 // A named one-line box in column 1 of the grid's row, its caption beside it in column 0.
 QLineEdit* CaptionedField(QGridLayout* grid, int row, const char* name, const char* caption, QWidget* parent);
 

@@ -65,12 +65,18 @@ void OptionSetList::Choose(int position) {
 void OptionSetList::EnterPressed() {
   OptionName = list_.currentText().toStdString();
   if (echo_ == EchoInput::Show) MsgBox(" input = " + OptionName, vbOKOnly);
-  if (PositionOf(OptionName) < 0 && !OptionName.empty()) StoreSettings(OptionName, stype_);
+  if (PositionOf(OptionName) < 0 && !OptionName.empty()) Store();
 }
 
 void OptionSetList::UpdateClicked() {
   OptionName = list_.currentText().toStdString();
-  if (!OptionName.empty()) StoreSettings(OptionName, stype_);
+  if (!OptionName.empty()) Store();
+}
+
+void OptionSetList::Store() {
+  const bool added = FindSettingSet(OptionName, stype_) == 0;
+  StoreSettings(OptionName, stype_);
+  if (stored_ && FindSettingSet(OptionName, stype_) != 0) stored_(OptionName, added);
 }
 
 void OptionSetList::DefaultClicked() {

@@ -50,6 +50,8 @@ class OptionSetList : public QObject {
   // The buttons that store the current values under the list's name and
   // make it the type's default.
   void BindButtons(QPushButton* update, QPushButton* makeDefault);
+  // Runs after Update or Enter stored a set: its name, and whether it is new.
+  void OnStored(std::function<void(const String& name, bool added)> stored) { stored_ = std::move(stored); }
 
   void Fill();  // the names again, the set applied last selected
 
@@ -64,11 +66,13 @@ class OptionSetList : public QObject {
 
  private:
   int PositionOf(const String& name) const;  // the entry of that exact name; -1 none
+  void Store();                              // OptionName stored, then the hook told
 
   QComboBox& list_;
   Integer stype_;
   EchoInput echo_;
   std::function<void()> refresh_;
+  std::function<void(const String&, bool)> stored_;
 };
 
 }  // namespace lintavo

@@ -64,11 +64,15 @@ frmIntro::frmIntro(QWidget* parent) : QDialog(parent) {
 void frmIntro::Form_Load() {
   const String value = GetSetting(AppTitle, SettingsSection, ShowInfoKey, "1");
   chkLoadInfoAtStartup->setChecked(QString::fromStdString(value).trimmed().toDouble() != 0);
-  if (LoadIntroduction(*RichTextBox1)) return;
-  RichTextBox1->clear();
-  RichTextBox1->setTextColor(QColor(MissingTextColour & 0xFF, (MissingTextColour >> 8) & 0xFF,
-                                    (MissingTextColour >> 16) & 0xFF));
-  RichTextBox1->setText(IntroMissingText);
+  if (!LoadIntroduction(*RichTextBox1)) {
+    RichTextBox1->clear();
+    RichTextBox1->setTextColor(QColor(MissingTextColour & 0xFF, (MissingTextColour >> 8) & 0xFF,
+                                      (MissingTextColour >> 16) & 0xFF));
+    RichTextBox1->setText(IntroMissingText);
+  }
+  // The reader opens at the heading, whatever loading the text left the caret at.
+  RichTextBox1->moveCursor(QTextCursor::Start);
+  RichTextBox1->ensureCursorVisible();
 }
 
 void frmIntro::cmdPrint_Click() {

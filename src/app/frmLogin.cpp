@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/OptionBoxes.h"
 #include "model/Top.h"
 #include "platform/Services.h"
 
@@ -29,6 +30,7 @@ frmLogin::frmLogin(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(cmdOK);
   buttons->addWidget(cmdCancel);
   form->addRow(buttons);
+  WidenForTitle(*this);
 }
 
 void frmLogin::Form_Load() {

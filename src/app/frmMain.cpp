@@ -274,7 +274,7 @@ const std::vector<MainMenuRow>& frmMain::MenuTable() {
       {1, "mnuFilePrintPreview", "Print Preview", Run(&frmMain::mnuFilePrintPreview_Click)},
       {1, "mnuFilePrint", "Print...", Run(&frmMain::mnuFilePrint_Click)},
       {1, nullptr, nullptr, Nothing},
-      {1, "mnuFileSend", "Send...", Nothing},
+      {1, "mnuFileSend", "Send...", Nothing, true},  // nothing to send with: shown greyed
       {1, "mnuFileBarMRU", "", Hidden},
       {1, "mnuFileMRU1", "", Hidden},
       {1, "mnuFileMRU2", "", Hidden},

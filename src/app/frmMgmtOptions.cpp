@@ -35,6 +35,7 @@ frmMgmtOptions::frmMgmtOptions(QWidget* parent) : QDialog(parent) {
   LayOut();
   Profiles = new OptionSetList(*Combo1, SettingProfile, EchoInput::Show, [this] { FillProfileLists(); });
   Profiles->BindButtons(cmdUpdate, cmdDefault);
+  Profiles->OnStored([this](const String& name, bool added) { ProfileStored(name, added); });
   FillProfileLists();
   for (Integer t = SettingDrawing; t <= SettingFills; ++t)
     connect(SetList(t), &QComboBox::currentIndexChanged, this, [this, t] { SetChosen(t); });
@@ -57,6 +58,8 @@ void frmMgmtOptions::BuildControls() {
   cmdUpdate = NamedButton("cmdUpdate", "Apply Setting Changes to Current Option Group", this);
   cmdDefault = NamedButton("cmdDefault", "Set Current Option Group as Default", this);
   cmdClose = NamedButton("cmdClose", "EXIT", this);
+  lblResult = Caption("", this);
+  lblResult->setObjectName(QStringLiteral("lblResult"));
 }
 
 void frmMgmtOptions::LayOut() {
@@ -88,6 +91,7 @@ void frmMgmtOptions::LayOut() {
   bottom->addWidget(cmdClose);
   auto* all = new QVBoxLayout(this);
   all->addLayout(top);
+  all->addWidget(lblResult);
   all->addLayout(bottom);
 }
 
@@ -119,6 +123,21 @@ void frmMgmtOptions::SetChosen(Integer Stype) {
   if (list->currentIndex() < 0) return;
   const String shown = list->currentText().toStdString();
   if (shown != ProfileSettingNames[Stype + 1]) ProfileSettingNames[Stype + 1] = shown;
+}
+
+void frmMgmtOptions::ProfileStored(const String& name, bool added) {
+  FillProfileLists();
+  const int position = Combo1->findText(QString::fromStdString(name), Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (position >= 0) {
+    Combo1->setCurrentIndex(position);
+    Profiles->ShownSetIndex = position;
+  }
+  const String names = ProfileSettingNames[SettingDrawing + 1] + ", " + ProfileSettingNames[SettingDisplay + 1] +
+                       ", " + ProfileSettingNames[SettingText + 1] + ", " + ProfileSettingNames[SettingDimension + 1] +
+                       ", " + ProfileSettingNames[SettingFills + 1];
+  lblResult->setText(QString::fromStdString((added ? "New option group \"" : "Option group \"") + name +
+                                            (added ? "\" stored with the sets " : "\" updated with the sets ") +
+                                            names + "."));
 }
 
 // Every option from the profile's stored sets; a name that is no stored

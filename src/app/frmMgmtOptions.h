@@ -17,6 +17,7 @@
 #include "platform/Types.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -51,11 +52,14 @@ class frmMgmtOptions : public QDialog {
   QPushButton* cmdUpdate = nullptr;   // "Apply Setting Changes to Current Option Group"
   QPushButton* cmdDefault = nullptr;  // "Set Current Option Group as Default"
   QPushButton* cmdClose = nullptr;    // "EXIT"
+  QLabel* lblResult = nullptr;        // what the last store did
 
  private:
   void BuildControls();
   void LayOut();
   void Command1_Click();
+  // After a profile was stored: the lists again with it chosen, and a word on what was done.
+  void ProfileStored(const String& name, bool added);
   // The set list of type t (1..5) and the profile name it edits.
   QComboBox* SetList(Integer Stype) const;
   void SetChosen(Integer Stype);  // the profile names the set the list shows

@@ -10,6 +10,7 @@
 
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
+#include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
 #include "model/ProgramState.h"
@@ -94,8 +95,8 @@ bool ViewChosen() {
 
 // Shows the chooser for an action, then goes to the chosen view with the
 // message; in every case the view is redrawn and the command ends. A view of
-// no width or height is not fitted.
-void ChooseAndShowView(Integer action, const char* done) {
+// no width or height is not fitted. True when a view was chosen.
+bool ChooseAndShowView(Integer action, const char* done) {
   SelectKind = SelectKindView;
   SelectAction = action;
   SelectedView = 0;
@@ -103,7 +104,8 @@ void ChooseAndShowView(Integer action, const char* done) {
   DlgCancelled = FlagTrue;
   if (ViewDialogs.ShowViewSelect) ViewDialogs.ShowViewSelect();
   DrawingWindow* window = TargetActiveWindow();
-  if (ViewChosen() && window) {
+  const bool chosen = ViewChosen();
+  if (chosen && window) {
     ItemRec& view = Items[SelectedView];
     SaveViewWindow();
     view.Show = FlagTrue;
@@ -119,6 +121,7 @@ void ChooseAndShowView(Integer action, const char* done) {
   }
   RefreshActiveView();
   EndViewCommand();
+  return chosen;
 }
 
 void ShowView() {
@@ -129,7 +132,11 @@ void ShowView() {
 void AddView() {
   ShowStatus("ADD View", 1);
   NewView();
-  ChooseAndShowView(ViewActionAdd, " Created");
+  const Long made = ItemCount;
+  if (ChooseAndShowView(ViewActionAdd, " Created")) return;
+  // Cancelled: the view made for the chooser goes again, so nothing was added.
+  DeleteView(made);
+  if (!PreviewMode && Dwgs[CurDwg].Nobjects > 0) --Dwgs[CurDwg].Nobjects;
 }
 
 }  // namespace

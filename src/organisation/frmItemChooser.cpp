@@ -61,12 +61,16 @@ frmItemChooser::frmItemChooser(Integer Kind, const char* ItemWord, std::span<con
   listColumn->addWidget(TxtName);
   listColumn->addWidget(Command1);
   listColumn->addWidget(Command2);
+  // The texts beside the picture change with every row clicked: they take
+  // the picture's width and never widen the column, so nothing moves.
+  for (QLabel* shown : {lblView, lblLines, lblWidth, lblHeight}) {
+    shown->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    shown->setMinimumWidth(0);
+  }
   auto* pictureColumn = new QVBoxLayout;
   pictureColumn->addWidget(lblView);
   pictureColumn->addWidget(Picture1);
-  auto* sizes = new QHBoxLayout;
-  for (QLabel* shown : {lblLines, lblWidth, lblHeight}) sizes->addWidget(shown);
-  pictureColumn->addLayout(sizes);
+  for (QLabel* shown : {lblLines, lblWidth, lblHeight}) pictureColumn->addWidget(shown);  // one line each: whole
   pictureColumn->addWidget(Label2);
   auto* top = new QHBoxLayout;
   top->addLayout(listColumn);
@@ -194,6 +198,12 @@ void frmItemChooser::TxtName_Enter() {
   ChosenName = name;
   RenameChosen(ChosenIndex, name);
   FillList();
+  // The renamed item stays the choice: its row, the caption and the result
+  // carry the new name.
+  const QList<QListWidgetItem*> rows = List1->findItems(QString::fromStdString(name), Qt::MatchExactly);
+  if (!rows.isEmpty()) List1->setCurrentItem(rows.first());
+  TakeChoice(ChosenIndex, name);
+  ShowPreview(ChosenIndex);
 }
 
 void frmItemChooser::Command2_Click() {

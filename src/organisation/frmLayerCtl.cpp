@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -39,6 +40,11 @@ namespace lintavo {
 namespace {
 constexpr Long RowGreen = 65280;  // RGB Long of a shown or unlocked cell
 constexpr Long RowRed = 255;      // RGB Long of a hidden or locked cell
+// The list is dark behind its green and red cells: pure green on white can
+// hardly be read, on near black both colours stand out.
+constexpr Long ListBackground = 0x101010;  // RGB Long, near black
+constexpr Long ListHighlight = 0x805000;   // RGB Long: dark blue behind the chosen row
+constexpr Long ListPlainText = 0xFFFFFF;   // RGB Long: the header-less plain text, white
 const char* const Yes = "Yes";
 const char* const No = "No";
 // Caption words by SelectAction 1..4.
@@ -58,6 +64,16 @@ frmLayerCtl::frmLayerCtl(QWidget* parent) : QDialog(parent) {
   lv->setColumnWidth(ColumnName, 120);
   lv->setColumnWidth(ColumnHidden, 50);
   lv->setColumnWidth(ColumnLocked, 50);
+  QPalette dark = lv->palette();
+  dark.setColor(QPalette::Base, ToQColor(ListBackground));
+  dark.setColor(QPalette::AlternateBase, ToQColor(ListBackground));
+  dark.setColor(QPalette::Text, ToQColor(ListPlainText));
+  dark.setColor(QPalette::Highlight, ToQColor(ListHighlight));
+  lv->setPalette(dark);
+  QFont bold = lv->font();
+  bold.setBold(true);
+  lv->setFont(bold);
+  lv->header()->setFont(font());  // the column titles keep the dialog's face
   cmdShows = NamedButton("cmdShows", "Hide Current Layer", this);
   cmdLocks = NamedButton("cmdLocks", "Lock Current Layer", this);
   cmdHide = NamedButton("cmdHide", "Hide All Layers", this);

@@ -52,6 +52,9 @@ constexpr const char* ColumnTag = "Column";
 constexpr const char* ImageField = "Image";  // compared without regard to case
 constexpr const char* NullCellText = " ";
 constexpr const char* NoDataSourceText = "No data source is configured.";
+constexpr int GridRowsKept = 8;         // rows of the grid always in view
+constexpr int PictureBoxWidth = 200;    // the Image field's picture box, pixels
+constexpr int PictureBoxHeight = 150;
 
 QString Text(const String& s) { return QString::fromStdString(s); }
 String Std(const QString& s) { return s.toStdString(); }
@@ -134,7 +137,9 @@ void frmLinkData::BuildControls() {
   MSFlexGrid1->horizontalHeader()->hide();
   MSFlexGrid1->verticalHeader()->hide();
   MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  right->addWidget(MSFlexGrid1);
+  // The grid keeps room for its rows whatever picture is shown below it.
+  MSFlexGrid1->setMinimumHeight(GridRowsKept * MSFlexGrid1->verticalHeader()->defaultSectionSize());
+  right->addWidget(MSFlexGrid1, 1);
   auto* boxes = new QGridLayout;
   lblCount = AddLabel(this, boxes, 0, "Records in Table:");
   txtCount = new QLineEdit(this);
@@ -146,7 +151,9 @@ void frmLinkData::BuildControls() {
   right->addLayout(boxes);
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
-  right->addWidget(Image1);
+  Image1->setFixedSize(PictureBoxWidth, PictureBoxHeight);
+  Image1->setAlignment(Qt::AlignCenter);
+  right->addWidget(Image1, 0, Qt::AlignHCenter);
 
   Frame1 = new QGroupBox("4. Create Link", this);
   cmdLink = new QPushButton("Set Link", Frame1);
@@ -382,6 +389,9 @@ void frmLinkData::ShowLinkImage() {
   const Bytes& bytes = RowPictures[static_cast<size_t>(row) - 1];
   QImage picture;
   if (bytes.empty() || !picture.loadFromData(bytes.data(), static_cast<int>(bytes.size()))) return;
+  // A picture larger than its box is shown whole, made smaller; a smaller one as it is.
+  if (picture.width() > PictureBoxWidth || picture.height() > PictureBoxHeight)
+    picture = picture.scaled(PictureBoxWidth, PictureBoxHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   Image1->setPixmap(QPixmap::fromImage(picture));
 }
 

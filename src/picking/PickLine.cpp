@@ -7,6 +7,7 @@
 //   Reset
 #include "picking/PickLine.h"
 
+#include <iterator>
 #include <string>
 
 #include "model/DataHand.h"
@@ -32,6 +33,21 @@ constexpr Integer PromptPanel = 2;
 constexpr Integer MessagePanel = 3;
 constexpr const char* TargetPrompt = "Select Target Line";
 constexpr const char* NotFoundMessage = "Line Not Found!! Try Again !";
+
+// What a pick of each filter takes, said when an entity of another type is clicked.
+constexpr const char* WrongTypeMessages[] = {
+    "Line Not Found!! Try Again !",               // PickAnyType: never refuses a type
+    "Pick a Straight Line!! Try Again !",         // PickLinesOnly
+    "Pick a Circle or Arc!! Try Again !",         // PickCirclesArcs
+    "Pick a Line, Circle or Arc!! Try Again !",   // PickLinesCirclesArcs
+    "Pick a Line or Polyline!! Try Again !",      // PickLinesPolylines
+    "Pick a Line, Arc or Polyline!! Try Again !", // PickLinesArcsPolylines
+};
+static_assert(std::size(WrongTypeMessages) == PickFilterCount, "one message per pick filter");
+
+const char* WrongTypeMessage(Integer filter) {
+  return filter >= 0 && filter < PickFilterCount ? WrongTypeMessages[filter] : NotFoundMessage;
+}
 
 // The prompt for pick k (1-based) of N: the last pick is the target line.
 String PickPrompt(Integer k, Integer N) {
@@ -92,7 +108,7 @@ bool PickFilterAccepts(Integer Filter, Integer ObjType) {
 
 // ---- Picking -------------------------------------------------------------------------------
 
-void PickLine(Integer N, Integer Filter) {
+void PickLine(Integer N, Integer Filter, Integer FirstFilter) {
   if (N < 1 || N > MaxPicks) return;
   if (ToolStep == 0) {
     ClearPickedLists();
@@ -105,8 +121,13 @@ void PickLine(Integer N, Integer Filter) {
   Double dist = 0;
   FindObjAt(objNo, HitTestX, HitTestY, dist);
   const bool within = ToSingle(dist) <= 2 * PickTolerance;
-  if (!within || objNo <= 0 || !PickFilterAccepts(Filter, Objs[objNo].Rtype)) {
+  if (!within || objNo <= 0) {
     ShowStatus(NotFoundMessage, MessagePanel);
+    return;
+  }
+  const Integer filter = PickedCount == 0 && FirstFilter != PickAsFilter ? FirstFilter : Filter;
+  if (!PickFilterAccepts(filter, Objs[objNo].Rtype)) {
+    ShowStatus(WrongTypeMessage(filter), MessagePanel);
     return;
   }
 

@@ -31,17 +31,22 @@ enum PickFilter : Integer {
   PickLinesCirclesArcs = 3,     // lines, circles and arcs (Snap To Tangent, trims, fillets)
   PickLinesPolylines = 4,       // lines, polylines and polygons (Corner Chamfer)
   PickLinesArcsPolylines = 5,   // lines, arcs, polylines and polygons
+  PickFilterCount = 6,          // the codes above
+  PickAsFilter = -1,            // PickLine's FirstFilter: pick 1 takes what the others take
 };
 constexpr Integer MaxPicks = 4;  // the picked lists hold picks 1..4
 
 // ---- Picking -----------------------------------------------------------------------------
-// One step of picking N entities (1..MaxPicks) of the types Filter accepts.
-// At ToolStep 0 the picked lists are cleared (lines, points, segments and the
-// count) and the first prompt is shown; at a later step one click is taken
-// when fewer than N picks are held. A refused click shows "Line Not Found!!
-// Try Again !" in panel 3 and changes nothing. The caller tests PickedLines
-// entry N after each call: not 0 means every pick is taken.
-void PickLine(Integer N, Integer Filter);
+// One step of picking N entities (1..MaxPicks): pick 1 of the types
+// FirstFilter accepts, the others of the types Filter accepts. At ToolStep 0
+// the picked lists are cleared (lines, points, segments and the count) and
+// the first prompt is shown; at a later step one click is taken when fewer
+// than N picks are held. A click with nothing in reach shows "Line Not
+// Found!! Try Again !" in panel 3; one on an entity the pick does not take
+// names what it takes ("Pick a Line, Circle or Arc!! Try Again !"); neither
+// changes anything. The caller tests PickedLines entry N after each call:
+// not 0 means every pick is taken.
+void PickLine(Integer N, Integer Filter, Integer FirstFilter = PickAsFilter);
 // Whether Filter accepts an entity of type ObjType.
 bool PickFilterAccepts(Integer Filter, Integer ObjType);
 

@@ -224,27 +224,30 @@ namespace {
 constexpr Integer TitlePanel = 1;
 constexpr Integer PromptPanel = 2;
 
-// One row per command code: its title, its picks and their filter, its construction.
+// One row per command code: its title, its picks and their filters, its
+// construction. Pick 1 is the line whose end moves, so it must be a straight
+// line; the other picks take only what the construction can use, and a click
+// on anything else is refused with a word in panel 3.
 struct SnapCommandRow {
   Integer Code;
   const char* Title;      // shown on panel 1 as it stands, trailing blank included
   Integer Picks;          // picks taken by PickLine
-  Integer Filter;         // PickFilter of the picks
+  Integer Filter;         // PickFilter of the picks after the first
   void (*Construct)();    // run once the last pick is present
 };
 
 void RunClosestPoint() { SnapClosestPoint(PickedLines[1]); }
 
 constexpr SnapCommandRow SnapCommandRows[] = {
-    {SnapNearestCode, "Snap Nearest Point", 1, PickAnyType, SnapNearestPoint},
-    {SnapClosestCode, "Snap To Closest Point", 1, PickAnyType, RunClosestPoint},
-    {SnapLineCode, "SNAP To a Line", 2, PickAnyType, SnapToLine},
-    {SnapMiddleCode, "SNAP To Midpoint Of", 2, PickAnyType, SnapToMidpoint},
-    {SnapIntersectionCode, "SNAP To Intersection Of ", 3, PickAnyType, SnapToIntersection},
-    {SnapPerpendicularCode, "SNAP Perpendicular To", 2, PickAnyType, SnapPerpendicular},
+    {SnapNearestCode, "Snap Nearest Point", 1, PickLinesOnly, SnapNearestPoint},
+    {SnapClosestCode, "Snap To Closest Point", 1, PickLinesOnly, RunClosestPoint},
+    {SnapLineCode, "SNAP To a Line", 2, PickLinesCirclesArcs, SnapToLine},
+    {SnapMiddleCode, "SNAP To Midpoint Of", 2, PickLinesCirclesArcs, SnapToMidpoint},
+    {SnapIntersectionCode, "SNAP To Intersection Of ", 3, PickLinesCirclesArcs, SnapToIntersection},
+    {SnapPerpendicularCode, "SNAP Perpendicular To", 2, PickLinesCirclesArcs, SnapPerpendicular},
     {SnapParallelCode, "SNAP Parallel To", 2, PickLinesOnly, SnapParallel},
-    {SnapTangentCode, "SNAP Tangent To", 2, PickLinesCirclesArcs, SnapTangent},
-    {SnapCenterCode, "SNAP To Center Of", 2, PickAnyType, SnapToCenter},
+    {SnapTangentCode, "SNAP Tangent To", 2, PickCirclesArcs, SnapTangent},
+    {SnapCenterCode, "SNAP To Center Of", 2, PickLinesCirclesArcs, SnapToCenter},
 };
 static_assert(std::size(SnapCommandRows) == SnapCodeCount, "one row per snap command code");
 
@@ -264,7 +267,7 @@ void RunSnapCommand() {
   const SnapCommandRow* row = SnapRowOf(SnapCommand);
   if (!row) return;
   ShowStatus(row->Title, TitlePanel);
-  PickLine(row->Picks, row->Filter);
+  PickLine(row->Picks, row->Filter, PickLinesOnly);
   if (PickedLines[row->Picks] > 0) row->Construct();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Surface.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
@@ -335,16 +336,47 @@ void Surface::Cls() {
 void Surface::Print(const String& text) {
   QString qtext = QString::fromStdString(text);
   int x = DeviceX(CurrentX), y = DeviceY(CurrentY);
-  WithPainter([&](QPainter& painter) {
-    painter.setFont(Font);
-    painter.setPen(ToQColor(ForeColor));
-    QFontMetricsF metrics(Font, PaintDevice());
-    painter.drawText(QPointF(x, y + metrics.ascent()), qtext);
-  });
+  const RasterTarget* raster = Raster();
+  if (raster && DrawMode != vbCopyPen) {
+    PrintThroughDrawMode(*raster, qtext, x, y);
+  } else {
+    WithPainter([&](QPainter& painter) {
+      painter.setFont(Font);
+      painter.setPen(ToQColor(ForeColor));
+      QFontMetricsF metrics(Font, PaintDevice());
+      painter.drawText(QPointF(x, y + metrics.ascent()), qtext);
+    });
+  }
   // The next Print starts on the following line at the left edge.
   CurrentX = ScaleLeft();
   CurrentY += TextHeight(text);
   Touched();
+}
+
+// The text's pixels, drawn unsmoothed into a mask, each set through the draw
+// mode: an XOR-like pen then takes the text off again when it is printed a
+// second time, as it does lines (a painter would copy text whatever the mode).
+void Surface::PrintThroughDrawMode(const RasterTarget& raster, const QString& text, int x, int y) {
+  QFont font = Font;
+  font.setStyleStrategy(QFont::NoAntialias);
+  QFontMetricsF metrics(font, PaintDevice());
+  const int width = static_cast<int>(std::ceil(metrics.horizontalAdvance(text))) + 2;
+  const int height = static_cast<int>(std::ceil(metrics.height())) + 1;
+  if (width <= 2 || height <= 1) return;
+  QImage mask(width, height, QImage::Format_ARGB32_Premultiplied);
+  mask.fill(Qt::transparent);
+  {
+    QPainter painter(&mask);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(0, metrics.ascent()), text);
+  }
+  const std::uint32_t pen = ToPixel(ForeColor);
+  for (int row = 0; row < height; ++row) {
+    const auto* line = reinterpret_cast<const QRgb*>(mask.constScanLine(row));
+    for (int col = 0; col < width; ++col)
+      if (qAlpha(line[col]) != 0) RasterPixel(raster, x + col, y + row, pen, DrawMode);
+  }
 }
 
 Single Surface::TextWidth(const String& text) const {

@@ -147,6 +147,8 @@ class Surface {
   void StrokePainter(const DevicePoint* points, int count, bool closed);
   void FillPainter(const DevicePoint* points, int count, Long color, Integer fillStyle);
   void SetPainterMode(QPainter& painter) const;
+  // Text through a draw mode other than the copy pen, pixel by pixel.
+  void PrintThroughDrawMode(const RasterTarget& raster, const QString& text, int x, int y);
   void CircleShape(Single x, Single y, Single radius, Double start, Double end, Double aspect,
                    bool whole);
 

@@ -85,12 +85,15 @@ void frmDwgSave::Form_Load() {
   n_ = document_ ? document_->ID : CurDwg;
   if (n_ < 0 || n_ > MaxDwgNo) n_ = 0;
   const DwgRec& dwg = Dwgs[n_];
-  setWindowTitle(QString::fromStdString("Save Drawing As: " + dwg.Name));
+  ShowTitle();
   Text1->setText(QString::fromStdString(dwg.Name));
   Text2->setText(QString::fromStdString(dwg.Revision));
   ShowWholeText(*Text3, QString::fromStdString(DwgDbPath));
   lblMsg->clear();
 }
+
+// The caption names the drawing as it is named now: after a save, the name it was saved under.
+void frmDwgSave::ShowTitle() { setWindowTitle(QString::fromStdString("Save Drawing As: " + Dwgs[n_].Name)); }
 
 void frmDwgSave::ShowMessage(const String& text, Long color) {
   msgColor_ = color;
@@ -206,6 +209,7 @@ void frmDwgSave::RunSave(bool overwrite) {
   if (stored) {
     ShowMessage("Drawing: " + CurDwgName + "  Saved!", ColorGreen);
     saved_ = true;
+    ShowTitle();
     if (document_) {
       document_->IsDirty = FlagFalse;
       // The window is named for the drawing it now holds: caption and Window menu.

@@ -58,6 +58,7 @@ class frmDwgSave : public QDialog {
   void BuildControls();
   void Form_Load();
   void ShowMessage(const String& text, Long color);
+  void ShowTitle();  // "Save Drawing As: " and the drawing's name now
   bool CheckTarget();                   // the database and the name; a red line when refused
   // False, with a message saying so, when the box holds more characters
   // than a stored name or revision takes.

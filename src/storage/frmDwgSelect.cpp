@@ -11,6 +11,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,19 +52,35 @@ void ShowUnexpectedError(const DbError& error) { MsgBox("Unexpected Error: " + e
 // The DrawID and Name of every Drawing row of the database at path, in
 // DrawID order (a Null name as an empty entry). False, with error, when the
 // database or the table cannot be read.
+// A name that several stored drawings share is listed with each one's revision,
+// so that the rows can be told apart; a name stored once is listed alone.
+void NameSharedRows(QStringList& names, const QStringList& revisions) {
+  QHash<QString, int> uses;
+  for (const QString& name : names) ++uses[name];
+  for (qsizetype i = 0; i < names.size(); ++i) {
+    if (uses.value(names[i]) < 2) continue;
+    const QString& revision = revisions[i];
+    names[i] += revision.isEmpty() ? QStringLiteral("  (no revision)") : "  (" + revision + ")";
+  }
+}
+
 bool ReadDrawingList(const String& path, std::vector<Long>& keys, QStringList& names, DbError& error) {
   Connection connection;
   Recordset rows;
+  QStringList revisions;
   if (connection.Open(path, OpenMode::ReadOnly) && rows.Open(connection, "Drawing")) {
     const int key = rows.FieldIndex("DrawID"), name = rows.FieldIndex("Name");
+    const int revision = rows.FieldIndex("Revision");
     for (; !rows.Eof(); rows.MoveNext()) {
       Long drawId = 0;
       if (!ReadLong(rows, key, drawId)) continue;  // a key that is no number names no drawing
       keys.push_back(drawId);
       names.push_back(QString::fromStdString(TextOrEmpty(rows, name)));
+      revisions.push_back(QString::fromStdString(TextOrEmpty(rows, revision)));
     }
   }
   error = connection.Error().Number ? connection.Error() : rows.Error();
+  NameSharedRows(names, revisions);
   return error.Number == DbErrNone;
 }
 

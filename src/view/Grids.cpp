@@ -13,6 +13,7 @@
 //   Grid
 //   Rulers: spacing
 //   Rulers: drawing
+//   Rulers: the band behind them
 //   Reset
 #include "view/Grids.h"
 
@@ -24,9 +25,11 @@
 #include "model/MessageBar.h"
 #include "model/ProgramState.h"
 #include "model/SnapSettings.h"
+#include "model/Top.h"
 #include "model/Units.h"
 #include "platform/Numbers.h"
 #include "platform/Surface.h"
+#include "view/DisplayOptions.h"
 #include "view/SurfaceDraw.h"
 
 namespace lintavo {
@@ -244,26 +247,76 @@ FirstTick FindFirstTick(Double edgePixel, Single base, Double step) {
   return {index * step + base, index};
 }
 
-void DrawLeftRuler(const DrawingWindow& window, const RulerSpacing& spacing) {
+// Calls tick(y, index) for each tick of the left ruler, bottom to top.
+template <typename Tick>
+void ForEachLeftTick(const DrawingWindow& window, const RulerSpacing& spacing, Tick tick) {
   const Single base = window.Vbasey;
-  FirstTick tick = FindFirstTick(window.YVmin * window.YVscale + base, base, spacing.StepY);
-  const Double start = StartNearEdge(tick.Position, window.View_Miny, spacing.StepY);
-  tick.Index += RoundHalfEven((start - tick.Position) / spacing.StepY);
-  for (Double y = start, j = tick.Index; y <= window.View_Maxy; y += spacing.StepY, ++j) {
+  FirstTick first = FindFirstTick(window.YVmin * window.YVscale + base, base, spacing.StepY);
+  const Double start = StartNearEdge(first.Position, window.View_Miny, spacing.StepY);
+  first.Index += RoundHalfEven((start - first.Position) / spacing.StepY);
+  for (Double y = start, j = first.Index; y <= window.View_Maxy; y += spacing.StepY, ++j) tick(y, j);
+}
+
+// Calls tick(x, index) for each tick of the bottom ruler, left to right.
+template <typename Tick>
+void ForEachBottomTick(const DrawingWindow& window, const RulerSpacing& spacing, Tick tick) {
+  const Single base = window.VbaseX;
+  FirstTick first = FindFirstTick(window.XVmin * window.XVscale + base, base, spacing.StepX);
+  const Double start = StartNearEdge(first.Position, window.View_MinX, spacing.StepX);
+  first.Index += RoundHalfEven((start - first.Position) / spacing.StepX);
+  for (Double x = start, j = first.Index; x <= window.View_Maxx; x += spacing.StepX, ++j) tick(x, j);
+}
+
+void DrawLeftRuler(const DrawingWindow& window, const RulerSpacing& spacing) {
+  ForEachLeftTick(window, spacing, [&](Double y, Double j) {
     GdiLine(0, ToSingle(y), ToSingle(RulerTickLength), ToSingle(y));
     DrawTextAt(ToSingle(LeftLabelX), ToSingle(y + LeftLabelRise), LeftRulerLabel(j, spacing.TickValue));
-  }
+  });
 }
 
 void DrawBottomRuler(const DrawingWindow& window, const RulerSpacing& spacing) {
-  const Single base = window.VbaseX;
-  FirstTick tick = FindFirstTick(window.XVmin * window.XVscale + base, base, spacing.StepX);
-  const Double start = StartNearEdge(tick.Position, window.View_MinX, spacing.StepX);
-  tick.Index += RoundHalfEven((start - tick.Position) / spacing.StepX);
-  for (Double x = start, j = tick.Index; x <= window.View_Maxx; x += spacing.StepX, ++j) {
+  ForEachBottomTick(window, spacing, [&](Double x, Double j) {
     GdiLine(ToSingle(x), 0, ToSingle(x), ToSingle(RulerTickLength));
     DrawTextAt(ToSingle(x - BottomLabelShift), ToSingle(BottomLabelTop), BottomRulerLabel(j, spacing.TickValue));
-  }
+  });
+}
+
+// ---- Rulers: the band behind them --------------------------------------------------------
+//
+// The rulers stand on a band of their own, dark behind a light ruler colour
+// (the yellow they start with) and light behind a dark one, so that their
+// ticks and figures can be read on a white drawing. Band, ticks and figures
+// are all drawn with the not-XOR pen, so drawing the rulers a second time
+// still takes every pixel back; the pens are chosen so that the band shows
+// its colour on the drawing's background and the ticks show RulerColor
+// itself on the band.
+
+constexpr Long DarkRulerBand = 0x202020;   // RGB Long, behind light ruler colours
+constexpr Long LightRulerBand = 0xE0E0E0;  // RGB Long, behind dark ruler colours
+constexpr Double BandPad = 4;              // pixels of band past the widest left figure
+constexpr Double BottomBandHeight = BottomLabelTop + 2;  // pixels: ticks and figures of the bottom ruler
+constexpr Long RgbMask = 0xFFFFFF;
+
+Long RulerBandBehind(Long ruler) {
+  const Double red = ruler & 0xFF, green = (ruler >> 8) & 0xFF, blue = (ruler >> 16) & 0xFF;
+  const Double lightness = 0.299 * red + 0.587 * green + 0.114 * blue;
+  return lightness >= 128 ? DarkRulerBand : LightRulerBand;
+}
+
+// The not-XOR pen that shows the colour shown where it meets the colour under.
+Long NotXorPenShowing(Long shown, Long under) { return ~(shown ^ under) & RgbMask; }
+
+// The band: a strip up the left edge as wide as the widest figure, and one
+// along the bottom edge beside it; the two never overlap.
+void DrawRulerBand(const DrawingWindow& window, const RulerSpacing& spacing, Long pen) {
+  Double widest = 0;
+  ForEachLeftTick(window, spacing, [&](Double, Double j) {
+    widest = std::max<Double>(widest, ActiveDoc->TextWidth(LeftRulerLabel(j, spacing.TickValue)));
+  });
+  const Single leftWidth = ToSingle(std::ceil(LeftLabelX + widest + BandPad));
+  SurfaceBoxFilled(0, 0, leftWidth, ToSingle(window.View_Maxy), pen);
+  if (window.View_Maxx > leftWidth)
+    SurfaceBoxFilled(leftWidth + 1, 0, ToSingle(window.View_Maxx), ToSingle(BottomBandHeight), pen);
 }
 
 }  // namespace
@@ -274,9 +327,11 @@ void DrawRulers(Integer& Show) {
   CheckMenuItem("mnuDisplayRuler", RulerOn);
   const DrawingWindow* window = ActiveDocForm();
   if (!window) return;
-  SetAidPen(RulerColor);
+  const Long band = RulerBandBehind(RulerColor);
+  SetAidPen(NotXorPenShowing(RulerColor, band));
   RulerSpacing spacing;
   if (MeasureRulerSpacing(spacing)) {
+    DrawRulerBand(*window, spacing, NotXorPenShowing(band, DwgBackColor));
     DrawLeftRuler(*window, spacing);
     DrawBottomRuler(*window, spacing);
   }

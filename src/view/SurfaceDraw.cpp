@@ -152,6 +152,10 @@ void SurfaceLine(Single x1, Single y1, Single x2, Single y2) {
   ActiveDoc->LineBox(x1, DeviceRow(y1), x2, DeviceRow(y2));
 }
 
+void SurfaceBoxFilled(Single x1, Single y1, Single x2, Single y2, Long Color) {
+  ActiveDoc->LineBoxFilled(x1, DeviceRow(y1), x2, DeviceRow(y2), Color);
+}
+
 void GdiCircle(Single x, Single y, Single r) {
   const int row = RoundToLong(DeviceRow(y));
   MoveToEx(ActiveDoc->hDC(), RoundToLong(x + r), row, nullptr);

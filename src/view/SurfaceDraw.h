@@ -105,6 +105,8 @@ void DrawPSet(Single x, Single y);  // one pixel in ForeColor through the draw m
 // Line from (x1, y1) to (x2, y2) without its end pixel: the common line primitive.
 void GdiLine(Single x1, Single y1, Single x2, Single y2);
 void SurfaceLine(Single x1, Single y1, Single x2, Single y2);  // outline of the box with these corners
+// The box with these corners, both included, filled in Color through the draw mode.
+void SurfaceBoxFilled(Single x1, Single y1, Single x2, Single y2, Long Color);
 void GdiCircle(Single x, Single y, Single r);  // whole circle starting at its rightmost point
 // Arc counterclockwise from Start to End (radians).
 void SurfaceArc(Single x, Single y, Single r, Double Start, Double End);

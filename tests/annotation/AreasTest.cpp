@@ -2,6 +2,9 @@
 // fills drawn from an area's boundary, and the area chooser.
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -23,6 +26,7 @@
 #include "storage/SaveData.h"
 #include "storage/LoadData.h"
 #include "storage/TestDatabase.h"
+#include "support/DialogKeys.h"
 #include "support/ListClicks.h"
 #include "support/ScriptedResponder.h"
 #include "view/DisplayOptions.h"
@@ -214,6 +218,36 @@ TEST_F(AreasTest, EscDuringCreationErasesTheBoundaryAndKeepsTheNamedItem) {
   EXPECT_TRUE(EqualsFreshRedraw());
   CreateWindowArea(1, 1, 2, 2);  // the name stays taken
   EXPECT_EQ(MessagePanel(2), "Area : New Area 2 CREATED");
+}
+
+TEST_F(AreasTest, TheChooserKeepsItsLayoutAndARenameKeepsTheRowCaptionAndChoice) {
+  CreateWindowArea(1, 1, 2, 2);
+  CreateWindowArea(3, 1, 4, 2);
+  ASSERT_EQ(MessagePanel(2), "Area : New Area 2 CREATED");
+  RenameArea(Objs[ObjCount].OwnerID, "A Second Area With A Name Far Wider Than The Picture Beside It");
+  Responder().OnModalWindow([](QDialog& shown) {
+    auto& dialog = *qobject_cast<frmAreaSelect*>(&shown);
+    dialog.layout()->activate();
+    const QRect list = dialog.List1->geometry(), picture = dialog.Picture1->geometry();
+    const QSize size = dialog.size();
+    for (int row : {0, 1, 0}) {
+      ClickRow(dialog.List1, row);
+      dialog.layout()->activate();
+      EXPECT_EQ(dialog.List1->geometry(), list) << "row " << row;
+      EXPECT_EQ(dialog.Picture1->geometry(), picture) << "row " << row;
+      EXPECT_EQ(dialog.size(), size) << "row " << row;
+    }
+    RetypeAndEnter(dialog.TxtName, "Living");
+    ASSERT_NE(dialog.List1->currentItem(), nullptr);
+    EXPECT_EQ(dialog.List1->currentItem()->text(), "Living");
+    EXPECT_EQ(dialog.lblView->text(), "Living");
+    dialog.OKButton->click();
+  });
+  DrawingDriver::Choose("mnuAreasShow");
+  EXPECT_EQ(MessagePanel(2), "Area : Living Showing");
+  CreateWindowArea(5, 1, 6, 2);  // the number the rename freed is taken again
+  EXPECT_EQ(MessagePanel(2), "Area : New Area 1 CREATED");
+  EXPECT_TRUE(EqualsFreshRedraw());
 }
 
 TEST_F(AreasTest, SpanRowsKeepTenCrossingsInOrder) {

@@ -136,7 +136,7 @@ TEST_F(DimensionTest, ChainsOfPartitionedAndCumulativeDimensions) {
   }
 }
 
-TEST_F(DimensionTest, AngularSweepsCounterClockwise) {
+TEST_F(DimensionTest, AngularSweepsCounterClockwiseAndWritesTheDegreeSign) {
   const Double cx = 3, cy = 3, r = 2;
   AddCircle(cx, cy, r);
   RefreshDocView(doc_);
@@ -147,8 +147,11 @@ TEST_F(DimensionTest, AngularSweepsCounterClockwise) {
   input_->ClickAt(cx + r * std::cos(a), cy + r * std::sin(a));
   input_->ClickAt(cx + r * std::cos(-a), cy + r * std::sin(-a));
   input_->ClickAt(cx, cy + 2.5);
-  // 340 degrees, to the pixels the clicks fell on; the degree sign has no glyph.
-  EXPECT_NEAR(std::stod(Letters(before)), 340, 0.5);
+  // 340 degrees, to the pixels the clicks fell on, and the degree sign of the
+  // program's own font after the number.
+  const String letters = Letters(before);
+  EXPECT_NEAR(std::stod(letters), 340, 0.5);
+  EXPECT_EQ(letters.back(), '\xB0');
   EXPECT_FALSE(DimActive);
   EXPECT_TRUE(EqualsFreshRedraw());
 }

@@ -186,6 +186,36 @@ TEST_F(TextCommandsTest, EditTextTypesAtTheFirstSelectedCharacter) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+TEST_F(TextCommandsTest, EditTextTypesWithTheSpacingOfTheLineItJoins) {
+  TextHeight = 0.2F;
+  const struct {
+    Single placedAspect;  // aspect the line was written with
+    const char* placed;
+    Double selectX;       // the character edited, on the line at y 1
+    const char* added;    // where "C" goes after Right: one step of the line on
+  } cases[] = {
+      {1.0F, "AB", 1.2667, "Text-67@1.533,1.000"},  // steps of 0.2667 beside a height of 0.2
+      {1.5F, "AB", 1.4, "Text-67@1.800,1.000"},     // the line's steps, not today's aspect
+      {1.0F, "A", 1.0, "Text-67@1.200,1.000"},      // alone: the advance of today's aspect
+  };
+  for (const auto& c : cases) {
+    for (Long i : Chars()) EraseObj(i);
+    TextAspect = c.placedAspect;
+    PlaceAt(1, 1, c.placed);
+    input_->Escape();
+    TextAspect = 0.75F;  // the options changed since the line was written
+    SelectWindow(c.selectX - 0.1, 0.9, c.selectX + 0.1, 1.4);  // about the character's origin
+    DrawingDriver::PressButton("Edit");
+    ASSERT_EQ(TextKeyEntry, FlagTrue) << c.placed;
+    Key(Qt::Key_Right);
+    input_->Type("C");
+    input_->Escape();
+    EXPECT_EQ(Line().back(), c.added) << c.placedAspect << " " << c.placed;
+    DrawingDriver::Choose("mnuSelectClr");
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
 TEST_F(TextCommandsTest, AlignmentButtonsWriteTypedStringsLineByLine) {
   TextHeight = 0.2F;
   TextWidth = 0.15F;

@@ -1,6 +1,7 @@
 // The text options dialog, run through Options, Text of the main window.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
@@ -155,6 +156,21 @@ TEST_F(frmTextOptionsTest, SampleFollowsTheStyleAndHeightZeroDrawsNothing) {
   QImage blank(empty.size(), empty.format());
   blank.fill(empty.pixel(0, 0));
   EXPECT_EQ(empty, blank);
+}
+
+TEST_F(frmTextOptionsTest, TheSampleScaleFiguresEachHaveACaption) {
+  TextHeight = 3;
+  std::vector<std::pair<QString, QString>> shown;  // caption, figure
+  Options([&](frmTextOptions& dialog) {
+    for (QLabel* figure : {dialog.Label16, dialog.Label17, dialog.Label18}) {
+      QString caption;
+      for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->buddy() == figure && label->isVisibleTo(&dialog)) caption = label->text();
+      shown.emplace_back(caption, figure->text());
+    }
+  });
+  EXPECT_EQ(shown, (std::vector<std::pair<QString, QString>>{
+                       {"One letter up", "3"}, {"One letter across", "3"}, {"Two letters across", "6"}}));
 }
 
 // With no text set of the name applied last the first text set is shown;

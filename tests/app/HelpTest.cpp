@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QToolBar>
 #include <functional>
@@ -29,6 +30,7 @@
 #include <vector>
 
 #include "app/frmHelp.h"
+#include "app/RtfReader.h"
 #include "app/frmMain.h"
 #include "platform/Prompts.h"
 #include "support/EventWait.h"
@@ -321,6 +323,112 @@ TEST_F(HelpTest, EveryMenuItemAndButtonHasItsEntryInTheHelp) {
       ++checked;
     }
   EXPECT_GT(checked, 240);
+}
+
+
+// ---- Menu paths the texts name ----------------------------------------------------------------
+
+// Every menu path the menus hold, as "Menu, Item" and "Menu, Submenu, Item",
+// in the captions as shown without a trailing "...". An item under a heading
+// (a disabled item that titles the items after it up to the next separator)
+// is also reached as "Menu, Heading, Item", as the texts write it.
+void CollectMenuPaths(const QMenu& menu, const QString& prefix, QSet<QString>& paths) {
+  QString heading;
+  for (QAction* item : menu.actions()) {
+    if (item->isSeparator()) {
+      heading.clear();
+      continue;
+    }
+    if (!item->isVisible() || item->objectName().isEmpty()) continue;
+    QString caption = ShownCaption(item->text());
+    if (caption.endsWith(QStringLiteral("..."))) caption.chop(3);
+    const QString path = prefix + ", " + caption;
+    paths.insert(path);
+    if (!heading.isEmpty()) paths.insert(prefix + ", " + heading + ", " + caption);
+    if (item->menu()) CollectMenuPaths(*item->menu(), path, paths);
+    if (!item->isEnabled() && !item->menu()) heading = caption;
+  }
+}
+
+// The texts of the program that name menu paths, as plain text: the help
+// pages, the tips, the introduction and the home page (which writes
+// "Menu > Item" where the others write "Menu, Item").
+std::vector<std::pair<QString, QString>> TextsNamingMenus() {
+  std::vector<std::pair<QString, QString>> texts;
+  const auto read = [](const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  const QDir pages(QStringLiteral(LINTAVO_SOURCE_DIR "/help"));
+  for (const QString& name : pages.entryList({QStringLiteral("*.html")}))
+    texts.emplace_back(name, QTextDocumentFragment::fromHtml(QString::fromUtf8(read(pages.filePath(name)))).toPlainText());
+  const QString support = QStringLiteral(LINTAVO_SOURCE_DIR "/support/");
+  texts.emplace_back("TIPOFDAY.TXT", QString::fromUtf8(read(support + "TIPOFDAY.TXT")));
+  QTextDocument intro;
+  EXPECT_TRUE(ReadRtf(read(support + "introQZX.rtf"), intro));
+  texts.emplace_back("introQZX.rtf", intro.toPlainText());
+  texts.emplace_back("home.html",
+                     QTextDocumentFragment::fromHtml(QString::fromUtf8(read(support + "home.html"))).toPlainText());
+  return texts;
+}
+
+// The paths a text names, its parts joined by separator: from each menu
+// title, the longest menu path the text goes on with. A path counts as named
+// in full when the text after it goes on with no letter, and no further
+// capitalised word that could still belong to an item's caption; otherwise
+// the text names a path the menus lack, reported with what follows it.
+// A title that ends a longer caption ("Snap Cursor Display, Real Cursor",
+// "Show/Edit, Layers") or stands in a list of words ("File, Edit, Select",
+// "Drawing, Display, Text") begins no path.
+QStringList MissingMenuPaths(const QString& text, const QString& separator, const QStringList& titles,
+                             const QSet<QString>& paths) {
+  QStringList missing;
+  const QString anyTitle = "(" + titles.join('|') + ")";
+  const QRegularExpression start("(?<![A-Za-z/])" + anyTitle + QRegularExpression::escape(separator) + "(?=[A-Z])");
+  const QRegularExpression captionBefore(QStringLiteral("[A-Z][A-Za-z]*[ /]$"));
+  const QRegularExpression titleNext("^" + anyTitle + "(?![A-Za-z])");
+  const QRegularExpression listBefore(QStringLiteral("[A-Za-z], $"));
+  for (const QRegularExpressionMatch& m : start.globalMatch(text)) {
+    const QString before = text.left(m.capturedStart());
+    const QString rest = text.mid(m.capturedStart());
+    if (captionBefore.match(before).hasMatch()) continue;
+    if (separator == ", " && listBefore.match(before).hasMatch()) continue;
+    if (titleNext.match(rest.mid(m.capturedLength())).hasMatch()) continue;
+    int longest = 0;
+    for (QString path : paths) {
+      path.replace(QStringLiteral(", "), separator);
+      if (path.size() > longest && rest.startsWith(path) &&
+          (rest.size() == path.size() || !rest.at(path.size()).isLetterOrNumber()))
+        longest = static_cast<int>(path.size());
+    }
+    const QString after = rest.mid(longest);
+    const bool moreCaption = after.size() > 1 && after.at(0) == ' ' && after.at(1).isUpper();
+    if (longest == 0 || moreCaption) missing << rest.left(longest + 24).simplified();
+  }
+  return missing;
+}
+
+TEST_F(HelpTest, EveryMenuPathTheHelpTheTipsAndTheIntroductionNameExists) {
+  QSet<QString> paths;
+  QStringList titles;
+  for (QAction* bar : main_->menuBar()->actions()) {
+    if (!bar->menu()) continue;
+    const QString title = ShownCaption(bar->text());
+    titles << title;
+    CollectMenuPaths(*bar->menu(), title, paths);
+  }
+  ASSERT_TRUE(paths.contains("View, Zoom, Previous"));
+  ASSERT_TRUE(paths.contains("Modify, Snap To, Middle"));  // under a heading
+  ASSERT_TRUE(paths.contains("File, Print"));               // "Print..." as the texts write it
+  int named = 0;
+  for (const auto& [name, text] : TextsNamingMenus()) {
+    EXPECT_FALSE(text.isEmpty()) << name.toStdString();
+    const QString separator = name == "home.html" ? QStringLiteral(" > ") : QStringLiteral(", ");
+    const QStringList missing = MissingMenuPaths(text, separator, titles, paths);
+    EXPECT_TRUE(missing.isEmpty()) << name.toStdString() << " names " << missing.join(" | ").toStdString();
+    named += static_cast<int>(QRegularExpression("(" + titles.join('|') + ")" + separator).globalMatch(text).hasNext());
+  }
+  EXPECT_GT(named, 20);  // texts that name paths were read
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // The About box and the tip of the day, opened from the Help menu.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextEdit>
 
 #include "app/AppInfo.h"
@@ -109,6 +112,17 @@ TEST_F(HelpWindowsTest, TheIntroductionShowsTheProgramsOwnOrSaysInRedThatItIsMis
     QTextCursor cursor(intro.RichTextBox1->document());
     cursor.setPosition(1);
     EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::red));
+  });
+}
+
+TEST_F(HelpWindowsTest, TheIntroductionOpensAtItsHeading) {
+  WithWindow("mnuHelpIntro", [](QDialog& dialog) {
+    auto& intro = static_cast<frmIntro&>(dialog);
+    intro.resize(intro.minimumSizeHint());  // a small window: the text does not fit
+    QCoreApplication::processEvents();
+    EXPECT_EQ(intro.RichTextBox1->textCursor().position(), 0);
+    EXPECT_EQ(intro.RichTextBox1->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(intro.RichTextBox1->cursorForPosition(QPoint(4, 4)).block().text(), "Welcome to Lintavo");
   });
 }
 

@@ -1,5 +1,6 @@
 // The database log-on dialog and the ODBC data-source dialog.
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 
 #include "app/frmLogin.h"
@@ -44,6 +45,16 @@ TEST_F(LogonDialogsTest, LoginOkKeepsAStoredPasswordWhenNoneIsTypedAndSucceeds) 
   EXPECT_EQ(DbPassword, "new");
   login.cmdCancel_Click();
   EXPECT_FALSE(login.LoginSucceeded);
+}
+
+TEST_F(LogonDialogsTest, TheLoginWindowIsWideEnoughForItsTitle) {
+  frmLogin login;
+  login.show();
+  QFont bold = login.font();
+  bold.setBold(true);
+  const int title = QFontMetrics(bold).horizontalAdvance(login.windowTitle());
+  EXPECT_GE(login.width(), title + 100) << "title of " << title << " pixels";  // the frame's icon and buttons
+  login.close();
 }
 
 TEST_F(LogonDialogsTest, DataSourceListsAndTheirChoiceShapeTheConnection) {

@@ -100,6 +100,7 @@ TEST_F(frmMainTest, TwelveMenusWithTheirItemsCaptionsAndStartStates) {
                                   "mnuDisplayToolbar"}));
   EXPECT_FALSE(main_->MenuItem("mnuEditPaste")->isEnabled());
   EXPECT_FALSE(main_->MenuItem("mnuEditSelected")->isEnabled());  // a heading
+  EXPECT_FALSE(main_->MenuItem("mnuFileSend")->isEnabled());      // it has nothing to do
   EXPECT_FALSE(main_->MenuItem("mnuFileMRU2")->isVisible());
   // The layer buttons are the 18th and 19th of the main tool bar, separators counted.
   EXPECT_EQ(main_->tbToolBar->actions().at(17)->objectName(), "EditLayers");

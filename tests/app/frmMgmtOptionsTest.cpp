@@ -1,5 +1,6 @@
 // The options management dialog, run through Options, Management of the main window.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
@@ -117,6 +118,33 @@ TEST_F(frmMgmtOptionsTest, ChangedNamesAreStoredOnlyByUpdate) {
   }
   Options([](frmMgmtOptions& dialog) { dialog.cmdUpdate->click(); });
   EXPECT_EQ(SettingSets[defaults].StrSlot[3], "Dark");
+}
+
+TEST_F(frmMgmtOptionsTest, ApplySaysWhatItStoredAndTheCountFollows) {
+  LoadDefaultsAndDark();
+  struct Step {
+    const char* typed;   // the profile name in Combo1 when Apply is clicked
+    const char* said;
+    const char* count;
+  };
+  const Step steps[] = {
+      {"Evening", "New option group \"Evening\" stored with the sets Defaults, Defaults, Defaults, Defaults, Defaults.",
+       "2"},
+      {"Defaults", "Option group \"Defaults\" updated with the sets Defaults, Defaults, Defaults, Defaults, Defaults.",
+       "2"},
+  };
+  Options([&](frmMgmtOptions& dialog) {
+    EXPECT_EQ(dialog.txtCount->text(), "1");
+    for (const Step& step : steps) {
+      Retype(dialog.Combo1->lineEdit(), step.typed);
+      dialog.cmdUpdate->click();
+      EXPECT_EQ(dialog.lblResult->text().toStdString(), step.said);
+      EXPECT_EQ(dialog.txtCount->text(), step.count) << step.typed;
+      EXPECT_EQ(dialog.Combo1->currentText(), step.typed);
+      EXPECT_EQ(dialog.Combo1->count(), dialog.txtCount->text().toInt());
+    }
+  });
+  EXPECT_NE(FindSettingSet("Evening", SettingProfile), 0);
 }
 
 }  // namespace

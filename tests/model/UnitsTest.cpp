@@ -87,10 +87,10 @@ TEST_F(UnitsDialogTest, ChoicesChangeTheSettingsAtOnceAndOutlastExit) {
   EnglishUnit = 1;
   FractionDenom = 12;
   OperateDialog([](frmUnitsOptions& form) {
-    form.List1->setCurrentRow(5);
-    EXPECT_EQ(EnglishUnit, 6);  // "Miles"
     form.List1->setCurrentRow(4);
-    EXPECT_EQ(EnglishUnit, 5);  // the second "Yards"
+    EXPECT_EQ(EnglishUnit, 6);  // "Miles"
+    form.List1->setCurrentRow(3);
+    EXPECT_EQ(EnglishUnit, 4);  // "Yards"
     emit form.List5->itemClicked(form.List5->currentItem());  // "1/2", already shown
     EXPECT_EQ(FractionDenom, 2);
     form.List5->setCurrentRow(7);
@@ -98,10 +98,29 @@ TEST_F(UnitsDialogTest, ChoicesChangeTheSettingsAtOnceAndOutlastExit) {
     form.Check2->click();  // unchecking "Metric" checks "English"
     EXPECT_TRUE(form.Check1->isChecked());
   });
-  EXPECT_EQ(EnglishUnit, 5);
+  EXPECT_EQ(EnglishUnit, 4);
   EXPECT_EQ(FractionDenom, 1000);
   EXPECT_EQ(DecimalPlaces, 2);
   EXPECT_EQ(MetricUnits, FlagFalse);
+}
+
+TEST_F(UnitsDialogTest, TheEnglishListShowsEachUnitOnceAndKeepsBothYardsCodes) {
+  const struct {
+    Integer stored;     // EnglishUnit when the dialog opens
+    const char* shown;  // the entry chosen in the list
+  } cases[] = {{1, "Inches"}, {2, "Feet/Inch"}, {3, "Feet"}, {4, "Yards"}, {5, "Yards"}, {6, "Miles"}};
+  for (const auto& c : cases) {
+    EnglishUnit = c.stored;
+    OperateDialog([&](frmUnitsOptions& form) {
+      QStringList entries;
+      for (int row = 0; row < form.List1->count(); ++row) entries << form.List1->item(row)->text();
+      EXPECT_EQ(entries, QStringList({"Inches", "Feet/Inch", "Feet", "Yards", "Miles"}));
+      ASSERT_NE(form.List1->currentItem(), nullptr) << c.stored;
+      EXPECT_EQ(form.List1->currentItem()->text(), c.shown) << c.stored;
+      emit form.List1->itemClicked(form.List1->currentItem());  // the unit shown, clicked again
+    });
+    EXPECT_EQ(EnglishUnit, c.stored) << c.shown;  // a click on what is shown changes no code
+  }
 }
 
 }  // namespace

@@ -337,7 +337,7 @@ TEST_F(GroupsViewsTest, SelectGroupAndSelectViewUseTheirChoosersAndSelectAreaSti
 
 // ---- Named views ------------------------------------------------------------------------------
 
-TEST_F(GroupsViewsTest, AddViewNamesTheFirstFreeNumberAndACancelledViewIsListedNextTime) {
+TEST_F(GroupsViewsTest, AddViewNamesTheFirstFreeNumberAndCancelMakesNoView) {
   struct Case {
     std::vector<const char*> existing;
     const char* made;
@@ -346,21 +346,37 @@ TEST_F(GroupsViewsTest, AddViewNamesTheFirstFreeNumberAndACancelledViewIsListedN
     for (Long i = 1; i <= ItemCount; ++i)
       if (Items[i].Rtype == ItemView) DeleteView(i);
     for (const char* name : c.existing) AddNamedItem(ItemView, name);
+    const Long itemsBefore = ItemCount;
+    const Long objectsBefore = Dwgs[CurDwg].Nobjects;
+    const int listed = static_cast<int>(c.existing.size());
     const Double left = doc_->XVmin, top = doc_->YVmax;
     OnDialog<frmViewSelect>([&](frmViewSelect& dialog) {
       EXPECT_EQ(dialog.windowTitle(), "Add New View");
+      EXPECT_EQ(dialog.List1->count(), listed + 1);
       EXPECT_EQ(dialog.List1->item(dialog.List1->count() - 1)->text(), c.made);
       dialog.CancelButton->click();
     });
     DrawingDriver::Choose("mnuViewView");
     EXPECT_EQ(MessagePanel(1), "ADD View");
+    EXPECT_EQ(ItemCount, itemsBefore);
+    EXPECT_EQ(Dwgs[CurDwg].Nobjects, objectsBefore);
+    EXPECT_EQ(SelectedView, 0);
+    // The next Add View lists the same number of views and offers the same name.
+    OnDialog<frmViewSelect>([&](frmViewSelect& dialog) {
+      EXPECT_EQ(dialog.List1->count(), listed + 1);
+      EXPECT_EQ(dialog.List1->item(dialog.List1->count() - 1)->text(), c.made);
+      ClickLastRow(dialog.List1);
+      dialog.OKButton->click();
+    });
+    DrawingDriver::Choose("mnuViewView");
+    EXPECT_EQ(MessagePanel(2), String("VIEW : ") + c.made + " Created");
+    EXPECT_EQ(ItemCount, itemsBefore + 1);
     EXPECT_EQ(Items[ItemCount].Name, c.made);
     EXPECT_EQ(Items[ItemCount].Xmin, left);
     EXPECT_EQ(Items[ItemCount].Ymax, top);
-    EXPECT_EQ(SelectedView, 0);
     OnDialog<frmViewSelect>([&](frmViewSelect& dialog) {
       EXPECT_EQ(dialog.windowTitle(), "Show/Edit View");
-      EXPECT_EQ(dialog.List1->item(dialog.List1->count() - 1)->text(), c.made);
+      EXPECT_EQ(dialog.List1->count(), listed + 1);
       ClickLastRow(dialog.List1);
       EXPECT_EQ(dialog.lblView->text(), c.made);
       dialog.OKButton->click();

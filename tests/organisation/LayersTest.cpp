@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTreeWidget>
+#include <cmath>
 #include <functional>
 
 #include "model/DataHand.h"
@@ -375,6 +376,34 @@ TEST_F(LayersTest, LayerControlOkKeepsOrChangesTheCurrentLayerAndColoursRows) {
   EXPECT_EQ(Items[other].Show, FlagTrue);  // SHOW A Layer shows the chosen layer
   EXPECT_EQ(MessagePanel(2), "Layer: Other Showing");
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// WCAG contrast ratio of two colours: 1 (same) to 21 (black on white).
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  };
+  const double la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+  return la > lb ? la / lb : lb / la;
+}
+
+TEST_F(LayersTest, LayerControlKeepsItsGreenAndRedAndTheyStandOutFromTheList) {
+  EnsureLayer("Other");
+  OnDialog<frmLayerCtl>([](frmLayerCtl& dialog) {
+    ClickRow(dialog.lv, 1);
+    dialog.cmdShows->click();  // "Other" hidden: red
+    const QColor back = dialog.lv->palette().color(QPalette::Base);
+    const QColor green = ToQColor(65280), red = ToQColor(255);
+    for (int r = 0; r < dialog.lv->topLevelItemCount(); ++r)
+      for (int column : {0, 1, 2}) {
+        const QColor shown = dialog.lv->topLevelItem(r)->foreground(column).color();
+        EXPECT_TRUE(shown == green || shown == red) << r << " " << column;
+        EXPECT_GE(ContrastRatio(shown, back), 4.5) << r << " " << column;  // readable text
+      }
+    dialog.cmdCancel->click();
+  });
+  Choose("mnuLayersShow");
 }
 
 // ---- The layer manager ------------------------------------------------------------------------------------

@@ -5,8 +5,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -54,9 +56,9 @@ class frmLinkDataTest : public StoredDrawingTest {
     db.Exec("INSERT INTO Parts VALUES ('P-1', 'Acme', ?), ('P-2', NULL, NULL), ('P-3', 'Brix', ?)", {picture, picture});
     return path;
   }
-  // A blue PNG picture width pixels wide.
-  static Bytes Picture(int width) {
-    QImage image(width, 3, QImage::Format_RGB32);
+  // A blue PNG picture width pixels wide and height high.
+  static Bytes Picture(int width, int height = 3) {
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::blue);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -220,6 +222,27 @@ TEST_F(frmLinkDataTest, TheGridShowsRecordsNullsAndPicturesOncePerRow) {
     dialog.ClickCell(2, 0);
     EXPECT_EQ(dialog.ImageLoads(), 2);
     EXPECT_TRUE(dialog.Image1->pixmap().isNull());
+  });
+}
+
+TEST_F(frmLinkDataTest, ALargePictureIsShownWholeAndLeavesTheGridItsRows) {
+  const String path = ScratchPath("Plans.mdb");
+  TestDatabase db(path, true);
+  db.Exec("CREATE TABLE Plans (Code TEXT, Image BLOB)");
+  for (int i = 1; i <= 12; ++i)
+    db.Exec("INSERT INTO Plans VALUES (?, ?)", {DbValue("Plan " + std::to_string(i)), DbValue(Picture(900, 600))});
+  ShowLinks(valve_, [&](frmLinkData& dialog) {
+    Responder().AnswerFile(path);
+    dialog.cmdBrowse->click();
+    OpenTable(dialog, "Plans");
+    dialog.ClickCell(1, 0);
+    dialog.layout()->activate();
+    ASSERT_FALSE(dialog.Image1->pixmap().isNull());
+    EXPECT_LE(dialog.Image1->pixmap().width(), dialog.Image1->width());
+    EXPECT_LE(dialog.Image1->pixmap().height(), dialog.Image1->height());
+    EXPECT_NEAR(dialog.Image1->pixmap().width() * 2, dialog.Image1->pixmap().height() * 3, 3);  // still 3 to 2
+    const int rowHeight = dialog.MSFlexGrid1->verticalHeader()->defaultSectionSize();
+    EXPECT_GE(dialog.MSFlexGrid1->height(), 8 * rowHeight);
   });
 }
 

@@ -53,8 +53,8 @@ TEST_F(SnapCommandsTest, TheTangentPickerPromptsForTwoLinesAndRefusesAPolyline) 
   EXPECT_EQ(PickedSegments[1], 0);  // cleared when the command starts
   EXPECT_EQ(PickedSegments[2], 0);
 
-  Click(2, 4);  // the polyline is not a line, circle or arc
-  EXPECT_EQ(MessagePanel(3), "Line Not Found!! Try Again !");
+  Click(2, 4);  // the polyline is not the straight line whose end moves
+  EXPECT_EQ(MessagePanel(3), "Pick a Straight Line!! Try Again !");
   EXPECT_EQ(PickedCount, 0);
   EXPECT_EQ(MessagePanel(2), "Select First Line1 >");
 
@@ -68,23 +68,64 @@ TEST_F(SnapCommandsTest, TheTangentPickerPromptsForTwoLinesAndRefusesAPolyline) 
   EXPECT_TRUE(EqualsFreshRedraw());  // the highlight of the first pick is gone
 }
 
-TEST_F(SnapCommandsTest, TwoPicksOnOnePolylineKeepTheLowerSegmentFirstAndAThirdClickChangesNothing) {
+TEST_F(SnapCommandsTest, TwoPicksOnOnePolylineKeepTheLowerSegmentFirst) {
   const Long poly = AddPolyline({{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {6, 3}});
-  DrawingDriver::Choose("mnuSnapsMiddle");
+  DrawingDriver::Choose("mnuTrimsChamfer");  // its picks take polylines
   Click(5.5, 1);  // chord 5
   Click(1.5, 1);  // chord 1
   EXPECT_EQ(PickedLines[1], poly);
   EXPECT_EQ(PickedLines[2], poly);
   EXPECT_EQ(PickedSegments[1], 1);
   EXPECT_EQ(PickedSegments[2], 5);
-  // Pick 1 is no straight line: the construction leaves it and the command runs on.
-  EXPECT_EQ(ActiveTool, ToolSnaps);
-  Click(2.5, 1);
-  EXPECT_EQ(PickedCount, 2);
-  EXPECT_EQ(PickedSegments[1], 1);
-  EXPECT_EQ(ObjCount, poly);
   input_->Escape();
-  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(SnapCommandsTest, APickTheSnapCannotUseIsRefusedWithAWordAndTheCommandWaits) {
+  struct Case {
+    const char* name;
+    const char* item;
+    std::function<void()> draw;
+    std::vector<std::pair<Double, Double>> clicks;  // the last is refused
+    const char* said;
+  };
+  // A rectangle as Draw, Shape makes it: a closed polygon from (3, 1) to (6, 4).
+  const auto rectangle = [] {
+    AddObj(EntityPolygon, 5);
+    for (const auto& [x, y] : {std::pair{3.0, 1.0}, {6.0, 1.0}, {6.0, 4.0}, {3.0, 4.0}, {3.0, 1.0}}) AddPnt(x, y);
+  };
+  const Case cases[] = {
+      {"perpendicular to a rectangle's edge", "mnuSnapsPerp", [&] { AddLine(0, 0, 2, 2); rectangle(); },
+       {{1, 1}, {4.5, 1}}, "Pick a Line, Circle or Arc!! Try Again !"},
+      {"a rectangle's edge as the line to move", "mnuSnapsPerp", [&] { rectangle(); },
+       {{4.5, 1}}, "Pick a Straight Line!! Try Again !"},
+      {"center of a polyline", "mnuSnapsCenter", [] { AddLine(0, 0, 2, 0); AddPolyline({{4, 1}, {6, 1}, {6, 3}}); },
+       {{1, 0}, {5, 1}}, "Pick a Line, Circle or Arc!! Try Again !"},
+      {"intersection with a polyline", "mnuSnapsInter",
+       [] { AddLine(0, 0, 1, 1); AddLine(3, 0, 3, 5); AddPolyline({{2, 2}, {6, 2}, {6, 4}}); },
+       {{0.5, 0.5}, {3, 0.5}, {5, 2}}, "Pick a Line, Circle or Arc!! Try Again !"},
+      {"tangent to a line", "mnuSnapsTangent", [] { AddLine(1, 1, 2, 1); AddLine(1, 3, 5, 3); },
+       {{1.5, 1}, {4, 3}}, "Pick a Circle or Arc!! Try Again !"},
+      {"middle with a circle as the line to move", "mnuSnapsMiddle", [] { AddCircle(2, 2, 1); },
+       {{3, 2}}, "Pick a Straight Line!! Try Again !"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Long first = ObjCount + 1;
+    c.draw();
+    const Long before = ObjCount;
+    RefreshDocView(doc_);
+    DrawingDriver::Choose(c.item);
+    for (const auto& [x, y] : c.clicks) Click(x, y);
+    EXPECT_EQ(MessagePanel(3), c.said);
+    EXPECT_EQ(PickedCount, static_cast<Integer>(c.clicks.size()) - 1);
+    EXPECT_EQ(ActiveTool, ToolSnaps);  // waiting for another pick
+    EXPECT_EQ(ObjCount, before);
+    EXPECT_EQ(Objs[first].Erased, 0);
+    input_->Escape();
+    EXPECT_EQ(ActiveTool, 0);
+    EXPECT_TRUE(EqualsFreshRedraw());
+    for (Long i = first; i <= ObjCount; ++i) EraseObj(i);
+  }
 }
 
 // ---- The constructions ------------------------------------------------------------------
@@ -203,17 +244,10 @@ TEST_F(SnapCommandsTest, ConstructionsWithoutAResultEndTheCommandAndChangeNothin
     std::vector<std::pair<Double, Double>> clicks;
   };
   const Case cases[] = {
-      {"center of a polyline", "mnuSnapsCenter", [] { AddLine(0, 0, 2, 0); AddPolyline({{4, 1}, {6, 1}, {6, 3}}); },
-       {{1, 0}, {5, 1}}},
-      {"intersection with a polyline", "mnuSnapsInter",
-       [] { AddLine(0, 0, 1, 1); AddLine(3, 0, 3, 5); AddPolyline({{2, 2}, {6, 2}, {6, 4}}); },
-       {{0.5, 0.5}, {3, 0.5}, {5, 2}}},
       {"tangent from inside the circle", "mnuSnapsTangent",
        [] { AddLine(2.2, 2.2, 2.5, 2.3); AddCircle(2, 2, 1); }, {{2.35, 2.25}, {1, 2}}},
       {"tangent from the rim of the circle", "mnuSnapsTangent",
        [] { AddLine(2.5, 2.2, 3, 2); AddCircle(2, 2, 1); }, {{2.75, 2.1}, {2, 3}}},
-      {"tangent to a line", "mnuSnapsTangent", [] { AddLine(1, 1, 2, 1); AddLine(1, 3, 5, 3); },
-       {{1.5, 1}, {4, 3}}},
       {"tangent points both off the arc", "mnuSnapsTangent",
        [] { AddLine(5, 2, 7, 2); AddArc(2, 2, 1, 160, 180, 200); }, {{6, 2}, {1, 2}}},
       {"closest point with nothing in reach", "mnuSnapsClose", [] { AddLine(0, 0, 0.5, 0); },

@@ -60,6 +60,23 @@ TEST_F(DrawingChooserTest, ListsStoredDrawingsInKeyOrderAndCancelChoosesNothing)
   EXPECT_EQ(PreviewMode, FlagFalse);
 }
 
+TEST_F(DrawingChooserTest, RevisionsOfOneNameAreListedWithTheirRevisionAndOkTakesTheName) {
+  Db().Exec("INSERT INTO Drawing (DrawID, Name, Revision, Nlines) VALUES (1, 'Floor Plan A', 'Rev. 0', 0)");
+  Db().Exec("INSERT INTO Drawing (DrawID, Name, Revision, Nlines) VALUES (2, 'Shed', 'Rev. 0', 0)");
+  Db().Exec("INSERT INTO Drawing (DrawID, Name, Revision, Nlines) VALUES (3, 'Floor Plan A', 'Rev. 1', 0)");
+  Db().Exec("INSERT INTO Drawing (DrawID, Name, Revision, Nlines) VALUES (4, 'Floor Plan A', NULL, 0)");
+  Choose([](frmDwgSelect& chooser) {
+    QStringList rows;
+    for (int i = 0; i < chooser.List1->count(); ++i) rows << chooser.List1->item(i)->text();
+    EXPECT_EQ(rows, QStringList({"Floor Plan A  (Rev. 0)", "Shed", "Floor Plan A  (Rev. 1)",
+                                 "Floor Plan A  (no revision)"}));
+    chooser.List1_Click(2);
+    chooser.cmdOK->click();
+  });
+  EXPECT_EQ(SelDwgName, "Floor Plan A");  // the name as stored, not as listed
+  EXPECT_EQ(SelDwgID, 3);
+}
+
 TEST_F(DrawingChooserTest, OkTakesTheRowShownWithItsFieldsAndAnEmptyListCancels) {
   AddDrawingRow("Plan", 0, 0, 0, 0, 10, 4);
   const Long section = AddDrawingRow("Section", 0, 0, 1, 1, 3, 2);

@@ -118,7 +118,7 @@ TEST_F(SupportDatabasesTest, LayerLibraryHoldsTheLayersTheDefaultOptionsName) {
 // ---- Stroke fonts -------------------------------------------------------------
 
 // The start-up loader searches the glyphs of "TEXT" forward, code after code.
-TEST_F(SupportDatabasesTest, EveryFontHoldsCodes32To126InAscendingOrder) {
+TEST_F(SupportDatabasesTest, EveryFontHoldsCodes32To126AndTheDegreeSignInAscendingOrder) {
   TestDatabase db(PathOf(FontsFile));
   std::vector<String> names = db.FirstColumn("SELECT Name FROM Fonts ORDER BY ObjectID");
   std::vector<String> fonts;
@@ -131,6 +131,7 @@ TEST_F(SupportDatabasesTest, EveryFontHoldsCodes32To126InAscendingOrder) {
   std::vector<String> expected;
   for (const String& font : fonts) {
     for (int code = 32; code <= 126; ++code) expected.push_back(font + "-" + std::to_string(code));
+    expected.push_back(font + "-176");  // the degree sign angle dimensions write
   }
   EXPECT_EQ(names, expected);  // each font once, all its codes, in order
   EXPECT_EQ(db.Text("SELECT Name FROM Fonts WHERE Name = 'Text-65'"), "TEXT-65");

@@ -58,6 +58,23 @@ TEST_F(frmDwgSaveTest, SavesOnceShowingGreenAndClearsTheChangedFlag) {
   EXPECT_EQ(Count("SELECT count(*) FROM Drawing") + Count("SELECT count(*) FROM Lines"), 2);
 }
 
+TEST_F(frmDwgSaveTest, TheCaptionFollowsTheNameTheDrawingIsSavedUnder) {
+  Dwgs[doc_->ID].Name = "New Drawing";
+  QString before, after, refused;
+  FileSave([&](frmDwgSave& dialog) {
+    before = dialog.windowTitle();
+    dialog.Text1->setText("Floor Plan A");
+    Save(dialog);
+    after = dialog.windowTitle();
+    dialog.Text1->setText("Something Else");
+    Save(dialog);  // refused: already saved
+    refused = dialog.windowTitle();
+  });
+  EXPECT_EQ(before, "Save Drawing As: New Drawing");
+  EXPECT_EQ(after, "Save Drawing As: Floor Plan A");
+  EXPECT_EQ(refused, "Save Drawing As: Floor Plan A");
+}
+
 TEST_F(frmDwgSaveTest, RefusedDatabaseOrNameShowsItsRedLine) {
   const String components = ScratchPath("Parts_dwg.mdb");
   TestDatabase(components, true).Exec("CREATE TABLE Components (ObjectID INTEGER)");

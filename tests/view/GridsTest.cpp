@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QImage>
 #include <QMdiSubWindow>
+#include <cmath>
 
 #include "model/MessageBar.h"
 #include "model/SnapSettings.h"
@@ -60,6 +61,13 @@ class GridsTest : public ViewFixture {
     return count;
   }
   bool MenuChecked(const char* item) const { return main_->MenuItem(item)->isChecked(); }
+  // A pixel within one of (x, viewY) in the ruler colour.
+  bool RulerInkNear(int x, int viewY) const {
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -1; dy <= 1; ++dy)
+        if (doc_->PixelAt(x + dx, Bottom() - viewY - dy) == RulerColor) return true;
+    return false;
+  }
 
   FixedDpiDocument* doc_ = nullptr;
 };
@@ -179,16 +187,66 @@ TEST_F(GridsTest, MillimetreRulersTickEveryTenMillimetresWithTheirCoordinates) {
   ASSERT_EQ(RulerOn, FlagTrue);
   EXPECT_TRUE(MenuChecked("mnuDisplayRuler"));
   // The bottom ruler's ticks rise 20 pixels at 37.8, 75.6 and 113.4 pixels;
-  // between them the band stays clear. The left ruler's likewise.
-  for (const int x : {38, 76, 113}) EXPECT_TRUE(InkNear(x, 5)) << x;
-  for (const int x : {19, 57, 95}) EXPECT_FALSE(InkNear(x, 5)) << x;
-  for (const int y : {38, 76, 113}) EXPECT_TRUE(InkNear(5, y)) << y;
-  EXPECT_FALSE(InkNear(5, 57));
+  // between them only the band behind the rulers shows. The left ruler's likewise.
+  for (const int x : {38, 76, 113}) EXPECT_TRUE(RulerInkNear(x, 5)) << x;
+  for (const int x : {19, 57, 95}) EXPECT_FALSE(RulerInkNear(x, 5)) << x;
+  for (const int y : {38, 76, 113}) EXPECT_TRUE(RulerInkNear(5, y)) << y;
+  EXPECT_FALSE(RulerInkNear(5, 57));
   EXPECT_FALSE(InkNear(400, 300));  // nothing in the middle of the area
 
   DrawingDriver::Choose("mnuDisplayRuler");
   EXPECT_EQ(RulerOn, 0);
   EXPECT_EQ(InkedPixels(), 0);
+}
+
+// WCAG contrast ratio of two RGB Longs: 1 (same) to 21 (black on white).
+double Contrast(Long a, Long b) {
+  const auto luminance = [](Long c) {
+    double sum = 0;
+    const double weights[3] = {0.2126, 0.7152, 0.0722};  // red, green, blue
+    for (int k = 0; k < 3; ++k) {
+      const double v = ((c >> (8 * k)) & 0xFF) / 255.0;
+      sum += weights[k] * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+    }
+    return sum + 0.05;
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return la > lb ? la / lb : lb / la;
+}
+
+TEST_F(GridsTest, RulersStandOnABandTheyCanBeReadOnAndGoWhenDrawnAgain) {
+  const struct {
+    Long ruler;  // RulerColor, RGB Long
+    Long band;   // what shows behind the ticks
+  } cases[] = {{0x00FFFF, 0x202020},   // the yellow rulers start with, on a dark band
+               {0x000000, 0xE0E0E0},   // a black ruler on a light one
+               {0x00FF00, 0x202020}};  // green
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.ruler);
+    ClearArea();
+    RulerColor = c.ruler;
+    Integer show = FlagTrue;
+    DrawRulers(show);
+    // Inches at 96 pixels: a tick of the bottom ruler at x 96 and the band between ticks.
+    EXPECT_TRUE(RulerInkNear(96, 5));
+    EXPECT_EQ(doc_->PixelAt(48, Bottom() - 5), c.band);
+    EXPECT_EQ(doc_->PixelAt(5, Bottom() - 48), c.band);  // the left ruler's band
+    EXPECT_GE(Contrast(c.ruler, c.band), 4.5);
+    // Ticks and figures of the bottom ruler show the ruler colour itself: the
+    // strip holds that and the band, nothing else.
+    int rulerPixels = 0, otherPixels = 0;
+    for (int x = 60; x < 380; ++x)
+      for (int viewY = 1; viewY <= 32; ++viewY) {
+        const Long pixel = doc_->PixelAt(x, Bottom() - viewY);
+        rulerPixels += pixel == c.ruler;
+        otherPixels += pixel != c.ruler && pixel != c.band;
+      }
+    EXPECT_GT(rulerPixels, 100);
+    EXPECT_EQ(otherPixels, 0);
+    EXPECT_EQ(doc_->PixelAt(400, Bottom() - 300), White);  // the drawing area stays clear
+    DrawRulers(show);
+    EXPECT_EQ(InkedPixels(), 0);  // drawn twice: every pixel back
+  }
 }
 
 TEST_F(GridsTest, AnAreaWithoutWidthOrScaleGetsNoRulers) {

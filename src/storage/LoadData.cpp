@@ -206,6 +206,16 @@ void LinkNamedItem(Long i, Integer kind, DamageReport& damage) {
   Objs[i].ObjectID = Objs[i].OwnerID = found ? CurItem : 0;
 }
 
+// A text character (entity i): its glyph key is a row of the fonts database,
+// so the glyph is linked by name once the drawing is loaded; its owner is a
+// group or area of the drawing. A row whose owner repeats its glyph key was
+// stored with the glyph in the owner's place, and belongs to no item.
+void LinkTextChar(Long i, const StagedLinks& link, const LoadedItemKeys& keys, DamageReport& damage) {
+  const bool ownerIsGlyph = link.OwnerID == link.ObjectID;
+  Objs[i].ObjectID = 0;
+  Objs[i].OwnerID = ownerIsGlyph ? 0 : LinkToLoadedItem(link.OwnerID, keys, damage, Objs[i].LineID);
+}
+
 // Turns the stored links (links, in entity order) of the entities
 // firstObj..LoadedObjEnd of drawing dwgNo into item indexes.
 void LinkLoadedObjects(Long firstObj, Integer dwgNo, const StagedLinkList& links, const LoadedItemKeys& keys,
@@ -220,9 +230,7 @@ void LinkLoadedObjects(Long firstObj, Integer dwgNo, const StagedLinkList& links
     if (type == EntityComponent) {
       LinkComponent(i, link, keys, damage);
     } else if (type == EntityTextChar) {
-      // Glyph keys are rows of the fonts database; the glyphs are linked by
-      // name once the drawing is loaded.
-      Objs[i].ObjectID = Objs[i].OwnerID = 0;
+      LinkTextChar(i, link, keys, damage);
     } else if ((type == EntityPolygon || type == EntityFill || type == EntityHatch) && named) {
       LinkNamedItem(i, ItemArea, damage);
     } else if (type == EntityDimension && named) {

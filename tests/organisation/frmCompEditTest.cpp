@@ -11,6 +11,7 @@
 #include "organisation/frmCompEdit.h"
 #include "platform/Prompts.h"
 #include "storage/LoadObjects.h"
+#include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
 
 namespace lintavo {
@@ -97,6 +98,34 @@ TEST_F(frmCompEditTest, AComponentPlacedTwiceIsDuplicatedUnderTheNewName) {
   EXPECT_EQ(Objs[edited].Name, "Gate Valve");
   EXPECT_EQ(Objs[other].ObjectID, valve_);
   EXPECT_EQ(Objs[other].Name, "Valve");
+}
+
+// The stored "Valve" keeps its row, name and line for its other placement;
+// the copy gets a row of its own under the new name.
+TEST_F(frmCompEditTest, RenamingAComponentPlacedTwiceKeepsTheStoredRowOfTheOld) {
+  CompDbPath = DwgDbPath;
+  SaveComponent(valve_);
+  const Long valveKey = Items[valve_].ObjectID;
+  ASSERT_GE(valveKey, 1);
+  const String valveLines = "SELECT count(*) FROM Lines WHERE DrawingID = 0 AND OwnerID = ";
+  Place(valve_, true);
+  Place(valve_, false);
+  ShowEditor([](frmCompEdit& dialog) {
+    dialog.TxtDesc->setText("Brass");
+    Rename(dialog, "Gate Valve");
+    dialog.OKButton->click();
+  });
+  const Long copy = ItemCount;
+  ASSERT_EQ(Items[copy].Name, "Gate Valve");
+  EXPECT_EQ(Db().FirstColumn("SELECT Name || ':' || ObjectID FROM Components ORDER BY ObjectID"),
+            (std::vector<String>{"Valve:" + std::to_string(valveKey),
+                                 "Gate Valve:" + std::to_string(Items[copy].ObjectID)}));
+  EXPECT_EQ(Db().Number(valveLines + std::to_string(valveKey)), 1);
+  EXPECT_EQ(Db().Number(valveLines + std::to_string(Items[copy].ObjectID)), 1);
+  EXPECT_EQ(Items[valve_].ObjectID, valveKey);
+  EXPECT_EQ(Items[valve_].Description, "");  // the typed description went to the copy
+  EXPECT_EQ(Items[copy].Description, "Brass");
+  EXPECT_EQ(Db().Text("SELECT Description FROM Components WHERE Name = 'Gate Valve'"), "Brass");
 }
 
 TEST_F(frmCompEditTest, EmptyBoxesKeepTheFieldsAndTypedOnesReplaceThem) {

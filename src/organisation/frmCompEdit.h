@@ -80,7 +80,7 @@ class frmCompEdit : public QDialog {
   Long EditChosenItem = 0;
   Long EditOpenedItem = 0;
   Long EditedPlacement = 0;  // the placement being edited; 0 none
-  Integer PlacementCount = 0;
+  Long PlacementCount = 0;   // placements of the chosen component in the drawing, as wide as Objs
   bool List1Empty_ = true;
   PreviewSession preview_;
 };

@@ -128,6 +128,26 @@ TEST_F(frmCompEditTest, RenamingAComponentPlacedTwiceKeepsTheStoredRowOfTheOld) 
   EXPECT_EQ(Db().Text("SELECT Description FROM Components WHERE Name = 'Gate Valve'"), "Brass");
 }
 
+// Placements are counted past 32,767: a component placed that often is
+// copied for the edited placement, never renamed under the others.
+TEST_F(frmCompEditTest, PlacementsPast32767AreCountedAndARenameCopies) {
+  constexpr Long placements = 32768;
+  const Long edited = Place(valve_, true);
+  for (Long k = 1; k < placements; ++k) Place(valve_, false);
+  const Long lastPlacement = ObjCount;
+  QString counted;
+  ShowEditor([&counted](frmCompEdit& dialog) {
+    counted = dialog.lblPlace->text();
+    Rename(dialog, "Gate Valve");
+    dialog.OKButton->click();
+  });
+  EXPECT_EQ(counted.toStdString(), "Placements = 32768");
+  EXPECT_EQ(Items[valve_].Name, "Valve");
+  EXPECT_EQ(Objs[edited].Name, "Gate Valve");
+  EXPECT_EQ(Objs[lastPlacement].Name, "Valve");
+  EXPECT_EQ(Objs[lastPlacement].ObjectID, valve_);
+}
+
 TEST_F(frmCompEditTest, EmptyBoxesKeepTheFieldsAndTypedOnesReplaceThem) {
   Place(valve_, true);
   ShowEditor([](frmCompEdit& dialog) {

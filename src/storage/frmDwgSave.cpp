@@ -16,7 +16,6 @@
 #include "platform/Repaint.h"
 #include "platform/Services.h"
 #include "platform/TextBoxes.h"
-#include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/Verify.h"
 #include "view/frmDocument.h"
@@ -202,7 +201,9 @@ void frmDwgSave::RunSave(bool overwrite) {
   OpenDbPath = DwgDbPath;
   CompDbPath = DwgDbPath;
   DlgCancelled = FlagFalse;
-  if (document_) document_->MeasureDrawingForSave();
+  // The window drawn in is measured; another one keeps the extents it had.
+  const bool current = document_ && ActiveDoc == static_cast<Surface*>(document_.data()) && CurDwg == n_;
+  if (current) document_->MeasureDrawingForSave();
   const bool stored = SaveDrawing(n_, ComponentsMissingFromDb(n_), overwrite);
   if (stored) {
     ShowMessage("Drawing: " + CurDwgName + "  Saved!", ColorGreen);

@@ -77,14 +77,16 @@ class EveryKindRoundTripTest : public EveryKindFixture {
   }
 
   // File, Save of the window's drawing into a new database of that name; its path.
-  String SaveInto(frmDocument* doc, const String& file) {
-    DwgDbPath = MakeDb(file);
+  String SaveInto(frmDocument* doc, const String& file) { return SaveTo(doc, MakeDb(file)); }
+  // File, Save of the window's drawing into the database at path; the path.
+  String SaveTo(frmDocument* doc, const String& path) {
+    DwgDbPath = path;
     Activate(doc);
     SelDwgName = DrawingName;
     CurRevision = "Rev. 0";
     doc->SaveFile(DrawingName);
-    EXPECT_EQ(MessagePanel(1), "Saved Drawing") << file;
-    return DwgDbPath;
+    EXPECT_EQ(MessagePanel(1), "Saved Drawing") << path;
+    return path;
   }
 
   // File, Open of the stored drawing of database path into a new window id.
@@ -143,14 +145,19 @@ class EveryKindRoundTripTest : public EveryKindFixture {
     for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
       if (Objs[i].DwgNo == CurDwg && Objs[i].Rtype == EntityTextChar) Objs[i].OwnerID = group;
   }
+
+  // One object of every kind, the text in a group, a linked component from
+  // another database and a dimension entity, in the fixture's window.
+  void MakeTheDrawing() {
+    MakeEveryKind(EveryKind());
+    GroupTheText();
+    PlaceComponentFromAnotherDatabase();
+    AddDimensionEntity();
+  }
 };
 
 TEST_F(EveryKindRoundTripTest, EachSaveAfterALoadStoresTheSameRowsAsTheSaveBefore) {
-  MakeEveryKind(EveryKind());
-  GroupTheText();
-  PlaceComponentFromAnotherDatabase();
-  AddDimensionEntity();
-
+  MakeTheDrawing();
   const String first = SaveInto(doc_, "First_dwg.mdb");
   FixedDpiDocument* loaded = LoadInto(2, first);
   const String second = SaveInto(loaded, "Second_dwg.mdb");
@@ -171,6 +178,18 @@ TEST_F(EveryKindRoundTripTest, EachSaveAfterALoadStoresTheSameRowsAsTheSaveBefor
 
   ExpectSameRows(StoredRows(second), StoredRows(first), "second save");
   ExpectSameRows(StoredRows(third), StoredRows(second), "third save");
+}
+
+// Saved back into the database it was loaded from, the drawing's stored
+// rows are updated in place and stay exactly as they were.
+TEST_F(EveryKindRoundTripTest, ASaveIntoTheDatabaseItWasLoadedFromLeavesEveryRowAsItWas) {
+  MakeTheDrawing();
+  const String path = SaveInto(doc_, "Plans_dwg.mdb");
+  const auto rows = StoredRows(path);
+  SaveTo(LoadInto(2, path), path);
+  ExpectSameRows(StoredRows(path), rows, "save after a load");
+  SaveTo(LoadInto(3, path), path);
+  ExpectSameRows(StoredRows(path), rows, "save after a second load");
 }
 
 }  // namespace

@@ -60,17 +60,30 @@ void OptionSample::End(const Surface* picture) {
 }
 
 void FillLayerNames(QComboBox& list, const String& layer) {
-  EnsureLayer(layer);
   list.clear();
-  int index = 0;
+  int index = -1;
   for (Long i = 1; i <= ItemCount; ++i) {
     const ItemRec& item = Items[i];
     if (item.Rtype != ItemLayer || item.DwgNo != CurDwg) continue;
-    if (item.Name == layer) index = list.count();
+    if (item.Name == layer && index < 0) index = list.count();
     list.addItem(QString::fromStdString(item.Name));
   }
-  if (list.count() > 0) list.setCurrentIndex(index);
+  // The option's layer is made when something is put on it, not by showing it.
+  if (index < 0 && !layer.empty()) {
+    index = list.count();
+    list.addItem(QString::fromStdString(layer));
+  }
+  if (list.count() > 0) list.setCurrentIndex(std::max(index, 0));
 }
+
+namespace {
+// Whether the current drawing has a layer of that name.
+bool IsDrawingLayer(const String& name) {
+  LayerNameSought = name;
+  Long index = 0;
+  return FindLayerByName(index);
+}
+}  // namespace
 
 void BindLayerList(QComboBox& list, String& layer, std::function<void()> refresh) {
   list.setEditable(true);
@@ -81,7 +94,7 @@ void BindLayerList(QComboBox& list, String& layer, std::function<void()> refresh
   // The dialogs' buttons are never default ones, so Enter goes no further.
   QObject::connect(list.lineEdit(), &QLineEdit::returnPressed, &list, [&list, &layer, refresh] {
     const String typed = list.lineEdit()->text().toStdString();
-    if (typed.empty() || list.findText(QString::fromStdString(typed), Qt::MatchExactly) >= 0) return;
+    if (typed.empty() || IsDrawingLayer(typed)) return;
     layer = typed;
     refresh();
   });

@@ -2,10 +2,11 @@
 // fill option dialogs share.
 //
 // A layer list shows the layers of the current drawing in item order, the
-// option's layer (made in the drawing when missing) selected. Choosing an
-// entry makes it the option's layer; Enter on a name that is not listed and
-// not empty makes that name the option's layer and refreshes the dialog,
-// whose refill then makes the layer. A font list shows the stroke fonts,
+// option's layer selected (listed last when the drawing has no such layer
+// yet: opening or closing a dialog makes none). Choosing an entry makes it
+// the option's layer; Enter on a name that is not empty and not a layer of
+// the drawing makes that name the option's layer and refreshes the dialog,
+// which makes the layer (KeepLayer). A font list shows the stroke fonts,
 // at most MaxFontNames of them, the option's font selected.
 //
 // A dialog's sample appends to the model above the counts saved when the

@@ -113,7 +113,6 @@ frmDimOptions::frmDimOptions(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Dimensioning Options"));
   savedDwg_ = CurDwg;
   sample_.Begin();
-  KeepLayer(sample_.Counts, DimLayerName);  // a layer made for the list stays when the sample is dropped
   BuildControls();
   LayOut();
   Sets = new OptionSetList(*Combo1, SettingDimension, EchoInput::Silent, [this] { SetUnits(); });

@@ -71,8 +71,6 @@ Single SquarePixel(Double at, Single scale, Single base) {
 frmFillOptions::frmFillOptions(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Fill & Hatch Options"));
   sample_.Begin();
-  // Layers made for the lists stay when the preview is dropped.
-  for (const String* layer : {&BoundaryLayer, &CurFillLayer, &HatchLayer}) KeepLayer(sample_.Counts, *layer);
   BuildControls();
   LayOut();
   Sets = new OptionSetList(*Combo1, SettingFills, EchoInput::Silent, [this] { ShowFillOptions(); });

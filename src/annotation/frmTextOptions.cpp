@@ -70,7 +70,6 @@ QLineEdit* Box(const char* name, QWidget* parent) {
 frmTextOptions::frmTextOptions(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Text Options"));
   sample_.Begin();
-  KeepLayer(sample_.Counts, TextLayer);  // a layer made for the list stays when the sample is dropped
   BuildControls();
   LayOut();
   Sets = new OptionSetList(*Combo1, SettingText, EchoInput::Silent, [this] { SetUnits(); });

@@ -9,6 +9,7 @@
 //   Writing rows
 //   Loading and saving
 //   Applying and storing
+//   Database paths
 //   Built-in defaults
 //   The main window
 //   Reset
@@ -36,6 +37,7 @@
 #include "platform/Numbers.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
+#include "platform/Services.h"
 #include "storage/SupportFiles.h"
 #include "view/DisplayOptions.h"
 #include "view/Grids.h"
@@ -59,6 +61,7 @@ Single GridSpare = 0;
 
 namespace {
 
+constexpr const char* DefaultDwgDbFile = "\\Drawings_dwg.mdb";  // in the application folder
 constexpr const char* LoadTitle = "Load Settings";  // titles of the messages
 constexpr const char* SaveTitle = "Save Settings";
 
@@ -529,6 +532,12 @@ bool ApplySettings(const String& Name, Integer Stype) {
   const SettingRecord& set = SettingSets[index];
   for (const OptionSlot& s : OptionSlots(Stype)) CopySlotToVar(set, s);
   ApplyFollowers(Stype);
+  if (Stype == SettingDrawing) {
+    // A set may hold no path (the shipped "Defaults" does): the databases
+    // are found as at start-up, never at an empty path.
+    DwgDbPath = ResolvedDatabasePath(DwgDbPath);
+    CompDbPath = CompDbPath.empty() ? DwgDbPath : ResolvedDatabasePath(CompDbPath);
+  }
   return true;
 }
 
@@ -567,6 +576,14 @@ void InitSettings(String& ProfileName) {
     const String name = ProfileSettingNames[t + 1];
     if (name.empty() || !ApplySettings(name, t)) SetBuiltInDefaults(t);
   }
+}
+
+// ---- Database paths ---------------------------------------------------------------------
+
+String ResolvedDatabasePath(const String& Path) {
+  if (Path.empty()) return AppFilePath(DefaultDwgDbFile);
+  if (Path.find(':') == String::npos) return AppFilePath(Path);
+  return Path;
 }
 
 // ---- Built-in defaults ------------------------------------------------------------------

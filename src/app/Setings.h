@@ -128,6 +128,14 @@ void InitSettings(String& ProfileName);
 // copy, without finding or saving).
 void CaptureSettings(SettingRecord& set, Integer Stype);
 
+// ---- Database paths --------------------------------------------------------------------
+// The drawings database a drawing set names, as the program opens it: empty
+// gives the default file in the application folder, a name without ":" is
+// taken as relative to the application folder, one with ":" is used as it
+// is. Applying a drawing set resolves DwgDbPath so, and CompDbPath too
+// (empty: the drawings database), as start-up does.
+String ResolvedDatabasePath(const String& Path);
+
 // ---- Built-in defaults ---------------------------------------------------------------
 // Gives the option variables of type 1..5 their built-in values; other
 // codes do nothing. Type 1 also sets BoundaryLayer, ShowFills and ShowHatches

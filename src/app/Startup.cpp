@@ -54,7 +54,6 @@ Integer ProgramEnded = 0;
 namespace {
 
 constexpr const char* StartFontName = "TEXT";            // the stroke font loaded at start
-constexpr const char* DefaultDwgDbFile = "\\Drawings_dwg.mdb";  // in the application folder
 constexpr Integer StartBufferBound = 1000;               // loading and screen point buffers
 
 // ---- Support databases -------------------------------------------------------------
@@ -99,15 +98,10 @@ void LoadOptionSets() {
   ApplyDisplaySettings();
 }
 
-// The drawings database of the drawing option set: empty gives the default
-// file in the application folder, a name without ":" is taken as relative
-// to the application folder, one with ":" is used as it is. The component
-// database starts as the same file.
+// The drawings database of the drawing option set, resolved as every
+// applied set's is; the component database starts as the same file.
 void ResolveDatabasePaths() {
-  if (DwgDbPath.empty())
-    DwgDbPath = AppFilePath(DefaultDwgDbFile);
-  else if (DwgDbPath.find(':') == String::npos)
-    DwgDbPath = AppFilePath(DwgDbPath);
+  DwgDbPath = ResolvedDatabasePath(DwgDbPath);
   CompDbPath = DwgDbPath;
 }
 

@@ -75,7 +75,7 @@ extern Single RadialTotalAngle;          // typed total turn of a radial copy, d
 extern Long PathObj;                     // entity picked as the path
 extern Integer MaxPathCopies;            // the path copy count must stay below it (99)
 extern Single PathSpacing;               // station spacing, world units
-extern Integer EraseBatch;               // stamp of the last Erase's entities: -1, -2 ...; 0 none
+extern Long EraseBatch;                  // stamp of the last Erase's entities: -1, -2 ...; 0 none (as wide as Select)
 
 // ---- Clipboard and restyle values --------------------------------------------------
 extern Long ChosenColor;          // RGB applied by ChangeSelectedColor (0 at start)

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <sstream>
 
 #include "model/DrawingWindow.h"
@@ -421,7 +422,8 @@ void AddItem(Integer Kind) {
     item.DwgNo = CurDwg;
     if (!PreviewMode) {  // a dialog's sample does not count in its drawing
       ++dwg.Nobjects;
-      if (Kind == ItemLayer) ++dwg.Nlayers;
+      // The layer count is stored in a 16-bit column: it stops at its top, never wraps.
+      if (Kind == ItemLayer && dwg.Nlayers < std::numeric_limits<Integer>::max()) ++dwg.Nlayers;
     }
   }
   CurItem = ItemCount;

@@ -10,7 +10,7 @@ std::array<WorldXY, 5> PickedPoints{};
 std::array<Long, 3> PickedSegments{};
 Integer PickedCount = 0;
 Long PickedPntIndex = 0;
-Integer SelectedCount = 0;
+Long SelectedCount = 0;
 Integer SelectionSetNumber = 0;
 
 void ResetPicks() {

@@ -24,7 +24,7 @@ extern Integer PickedCount;                  // picks taken so far
 extern Long PickedPntIndex;  // Pnts index of the vertex chosen; 0 none
 
 // ---- Selection set --------------------------------------------------------------------
-extern Integer SelectedCount;       // selected entities of the current drawing
+extern Long SelectedCount;          // selected entities of the current drawing, as wide as Objs
 extern Integer SelectionSetNumber;  // number of the current selection set, 1..32767; 0 none
 
 void ResetPicks();  // the variables above to their start values

@@ -236,42 +236,29 @@ void frmCompEdit::List1_Click(int row) {
 
 void frmCompEdit::cmdUpdate_Click() {
   if (ItemCount < 1 || ComponentItem < 1) return;
-  ItemRec& item = Items[ComponentItem];
-  ComponentName = item.Name;
+  ComponentName = Items[ComponentItem].Name;
   const String oldName = ComponentName;
-  bool changed = false;
-  changed |= TakeBox(TxtAuthor, item.Author);
-  changed |= TakeBox(TxtCategory, item.Category);
-  changed |= TakeBox(TxtDesc, item.Description);
-  changed |= TakeBox(TxtPart, item.PartNumber);
   const String newName = TxtName->text().toStdString();
   Long found = 0;
   const bool renamed = !newName.empty() && newName != ComponentName && FindComponentByName(found);
-  if (renamed && NameTaken(newName)) {
-    MsgBox("A component named " + newName + " already exists.", vbOKOnly + vbExclamation, "Rename Component");
-  } else if (renamed) {
+  const bool taken = renamed && NameTaken(newName);
+  if (taken) MsgBox("A component named " + newName + " already exists.", vbOKOnly + vbExclamation, "Rename Component");
+  // Placed more than once, the component stays as it is for its other
+  // placements: the edited one gets a copy under the new name.
+  if (renamed && !taken && PlacementCount >= 2) {
     ComponentName = newName;
-    if (PlacementCount < 2) {
-      Items[ComponentItem].Name = ComponentName;
-      RenameComponentObjects();
-      EditComponentName = ComponentName;
-      FillEditList();
-      changed = true;
-    } else {
-      Long index = ComponentItem;
-      if (DuplicateComponent(index)) {
-        if (EditedPlacement) {
-          Objs[EditedPlacement].ObjectID = Objs[EditedPlacement].OwnerID = index;
-          Objs[EditedPlacement].Name = ComponentName;
-        }
-        EditComponentName = ComponentName;
-        FillEditList();
-        lblSelected->setText("New Component Created");
-        changed = true;
-      } else {
-        ComponentItem = EditChosenItem;  // nothing copied: the old component stays chosen
-      }
-    }
+    CopyUnderNewName();
+    return;
+  }
+  ItemRec& item = Items[ComponentItem];
+  bool changed = TakeBoxes(item);
+  if (renamed && !taken) {
+    ComponentName = newName;
+    item.Name = ComponentName;
+    RenameComponentObjects();
+    EditComponentName = ComponentName;
+    FillEditList();
+    changed = true;
   }
   if (!changed) return;
   CompDbPath = DwgDbPath;
@@ -281,6 +268,35 @@ void frmCompEdit::cmdUpdate_Click() {
   Long index = ComponentItem;
   UpdateComponent(index);
   ComponentName = edited;
+}
+
+bool frmCompEdit::TakeBoxes(ItemRec& item) const {
+  bool changed = false;
+  changed |= TakeBox(TxtAuthor, item.Author);
+  changed |= TakeBox(TxtCategory, item.Category);
+  changed |= TakeBox(TxtDesc, item.Description);
+  changed |= TakeBox(TxtPart, item.PartNumber);
+  return changed;
+}
+
+void frmCompEdit::CopyUnderNewName() {
+  Long index = ComponentItem;
+  if (!DuplicateComponent(index)) {
+    ComponentItem = EditChosenItem;  // nothing copied: the old component stays chosen
+    return;
+  }
+  // The copy takes what the boxes show; the old component keeps its own fields.
+  TakeBoxes(Items[index]);
+  if (EditedPlacement) {
+    Objs[EditedPlacement].ObjectID = Objs[EditedPlacement].OwnerID = index;
+    Objs[EditedPlacement].Name = ComponentName;
+  }
+  EditComponentName = ComponentName;
+  FillEditList();
+  lblSelected->setText("New Component Created");
+  // A new row of its own: the old component's stored row, under its old name, stays.
+  CompDbPath = DwgDbPath;
+  SaveComponent(index);
 }
 
 // Whether another loaded component, or a stored one, holds name: two items

@@ -23,6 +23,7 @@ class QPushButton;
 namespace lintavo {
 
 class SurfaceWidget;
+struct ItemRec;
 
 class frmCompEdit : public QDialog {
   Q_OBJECT
@@ -69,6 +70,8 @@ class frmCompEdit : public QDialog {
   void RenameComponentObjects();
   void List1_Click(int row);
   void cmdUpdate_Click();
+  bool TakeBoxes(ItemRec& item) const;  // the typed boxes into item's fields; whether one changed
+  void CopyUnderNewName();              // the edited placement's copy named ComponentName, stored
   bool NameTaken(const String& name) const;
   void cmdLink_Click();
   void OKButton_Click();
@@ -77,7 +80,7 @@ class frmCompEdit : public QDialog {
   Long EditChosenItem = 0;
   Long EditOpenedItem = 0;
   Long EditedPlacement = 0;  // the placement being edited; 0 none
-  Integer PlacementCount = 0;
+  Long PlacementCount = 0;   // placements of the chosen component in the drawing, as wide as Objs
   bool List1Empty_ = true;
   PreviewSession preview_;
 };

@@ -90,6 +90,9 @@ bool LoadDrawingObjects(Integer dwgNo, DamageReport& damage) {
       Items[++ItemCount] = item;
       CurItem = ItemCount;
       ++LoadedItemCount;
+      // An item with geometry of its own comes with it: the entities showing
+      // it find it loaded, and a later save stores the geometry again.
+      if (item.Rtype == ItemWithGeometry && item.Nlines > 0) LoadObjectGeometry(connection);
     }
   }
   const DbError& error = connection.Error().Number ? connection.Error() : rows.Error();
@@ -196,14 +199,30 @@ void LinkComponent(Long i, const StagedLinks& link, const LoadedItemKeys& keys, 
 }
 
 // An area polygon, fill, hatch (kind 4) or dimension (kind 7), entity i:
-// linked to the named item of its Name.
-void LinkNamedItem(Long i, Integer kind, DamageReport& damage) {
+// linked to the named item of its Name. A row owned by the item it shows
+// (an area's boundary) keeps it as owner; any other keeps its own owner
+// (none, or a group): a fill or hatch only shows its area.
+void LinkNamedItem(Long i, Integer kind, const StagedLinks& link, const LoadedItemKeys& keys,
+                   DamageReport& damage) {
   NewItemKind = kind;
   NewItemName = Objs[i].Name;
   const bool found = LoadNamedObject();
   if (!found)
     damage.Report("The item " + Objs[i].Name + " of line " + std::to_string(Objs[i].LineID) + " was not found.");
-  Objs[i].ObjectID = Objs[i].OwnerID = found ? CurItem : 0;
+  const Long item = found ? CurItem : 0;
+  const bool ownedByItem = link.OwnerID == link.ObjectID;
+  Objs[i].ObjectID = item;
+  Objs[i].OwnerID = ownedByItem ? item : LinkToLoadedItem(link.OwnerID, keys, damage, Objs[i].LineID);
+}
+
+// A text character (entity i): its glyph key is a row of the fonts database,
+// so the glyph is linked by name once the drawing is loaded; its owner is a
+// group or area of the drawing. A row whose owner repeats its glyph key was
+// stored with the glyph in the owner's place, and belongs to no item.
+void LinkTextChar(Long i, const StagedLinks& link, const LoadedItemKeys& keys, DamageReport& damage) {
+  const bool ownerIsGlyph = link.OwnerID == link.ObjectID;
+  Objs[i].ObjectID = 0;
+  Objs[i].OwnerID = ownerIsGlyph ? 0 : LinkToLoadedItem(link.OwnerID, keys, damage, Objs[i].LineID);
 }
 
 // Turns the stored links (links, in entity order) of the entities
@@ -220,13 +239,11 @@ void LinkLoadedObjects(Long firstObj, Integer dwgNo, const StagedLinkList& links
     if (type == EntityComponent) {
       LinkComponent(i, link, keys, damage);
     } else if (type == EntityTextChar) {
-      // Glyph keys are rows of the fonts database; the glyphs are linked by
-      // name once the drawing is loaded.
-      Objs[i].ObjectID = Objs[i].OwnerID = 0;
+      LinkTextChar(i, link, keys, damage);
     } else if ((type == EntityPolygon || type == EntityFill || type == EntityHatch) && named) {
-      LinkNamedItem(i, ItemArea, damage);
+      LinkNamedItem(i, ItemArea, link, keys, damage);
     } else if (type == EntityDimension && named) {
-      LinkNamedItem(i, ItemWithGeometry, damage);
+      LinkNamedItem(i, ItemWithGeometry, link, keys, damage);
     } else {
       Objs[i].OwnerID = LinkToLoadedItem(link.OwnerID, keys, damage, Objs[i].LineID);
     }

@@ -36,6 +36,7 @@
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
+#include "storage/LoadObjects.h"
 #include "storage/SupportFiles.h"
 
 namespace lintavo {
@@ -150,10 +151,15 @@ class GeometryWriter {
     return ok || Fail();
   }
 
-  // A new row for the entity and its vertices in vertex order; lineId the new key.
-  bool AddLine(const ObjRec& obj, const LineLinks& links, DbKey& lineId) {
+  // A new row for the entity and its vertices in vertex order; lineId the
+  // new key. The row's PointID is firstPoint: the place of the entity's
+  // first vertex among those its drawing (or definition) stores, counted
+  // from 1 in the order the save writes them. The loader reads vertices by
+  // LineID; a place that does not depend on the session's point table
+  // stores the same drawing as the same rows whenever it is saved.
+  bool AddLine(const ObjRec& obj, const LineLinks& links, Long firstPoint, DbKey& lineId) {
     sqlite3_stmt* s = insertLine_.Get();
-    if (!BindLine(s, obj, links) || sqlite3_bind_int64(s, 14, obj.PointID) != SQLITE_OK) return Fail();
+    if (!BindLine(s, obj, links) || sqlite3_bind_int64(s, 14, firstPoint) != SQLITE_OK) return Fail();
     if (!Run(s)) return false;
     lineId = sqlite3_last_insert_rowid(handle_->Db);
     return AddPoints(lineId, obj, 1);
@@ -543,18 +549,19 @@ bool SaveDrawingLines(SaveSession& s, Long index, bool addAll) {
   GeometryWriter& writer = s.Geometry();
   const DbKey drawId = Dwgs[index].DrawID;
   const Long last = ObjCount;
+  Long firstPoint = 1;
   for (Long j = 1; j <= last; ++j) {
     ObjRec& obj = Objs[j];
     if (obj.DwgNo != index) continue;
     const LineLinks links{ItemKey(obj.LayerID), ItemKey(obj.OwnerID), ItemKey(obj.ObjectID), drawId};
     bool found = false;
     if (!addAll && obj.LineID >= 1 && !writer.UpdateLine(obj.LineID, obj, links, found)) break;
-    if (found) continue;
-    if (obj.Erased) {
+    if (!found && obj.Erased) {
       obj.LineID = 0;
       continue;
     }
-    if (!writer.AddLine(obj, links, obj.LineID)) break;
+    if (!found && !writer.AddLine(obj, links, firstPoint, obj.LineID)) break;
+    firstPoint += VertexCount(obj);
   }
   if (writer.Failed()) return s.Fail("Save Drawing Lines", writer.Error());
   return true;
@@ -573,6 +580,7 @@ bool SaveObjectLinesOn(SaveSession& s, Long i) {
   std::unordered_set<DbKey> rewritten;
   bool ok = AddNewNeeded || writer.OwnerLines(ownerKey, stored);
   const auto [first, end] = s.MembersOf(i);
+  Long firstPoint = 1;
   for (const Long* member = first; ok && member != end; ++member) {
     ObjRec& obj = Objs[*member];
     if (!obj.Show) continue;
@@ -582,8 +590,9 @@ bool SaveObjectLinesOn(SaveSession& s, Long i) {
     bool found = false;
     const bool taken = rewritten.count(obj.LineID) != 0;
     if (!AddNewNeeded && obj.LineID >= 1 && !taken) ok = writer.UpdateLine(obj.LineID, obj, links, found);
-    if (ok && !found) ok = writer.AddLine(obj, links, obj.LineID);
+    if (ok && !found) ok = writer.AddLine(obj, links, firstPoint, obj.LineID);
     if (ok && found) rewritten.insert(obj.LineID);
+    firstPoint += VertexCount(obj);
   }
   for (DbKey lineId : stored) {
     if (ok && rewritten.count(lineId) == 0) ok = writer.DeleteLine(lineId);
@@ -770,7 +779,10 @@ String ObjectNotFinite(Long index, const std::vector<Long>& components) {
 
 // ---- Drawings ----------------------------------------------------------------------
 
-bool SaveDrawing(Long index) { return SaveDrawing(index, {}, false); }
+bool SaveDrawing(Long index) {
+  if (index < 0 || index > MaxDwgNo) return false;
+  return SaveDrawing(index, ComponentsMissingFromDb(index), false);
+}
 
 bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite) {
   if (index < 0 || index > MaxDwgNo) return false;
@@ -831,6 +843,30 @@ std::vector<Long> ComponentTreeItems(Long itemIndex) {
   if (itemIndex < 1 || itemIndex > ItemCount || Items[itemIndex].Rtype != ItemComponent) return list;
   std::vector<bool> visited(static_cast<std::size_t>(ItemCount) + 1, false);
   ComponentTree().Collect(itemIndex, visited, list);
+  return list;
+}
+
+std::vector<Long> ComponentsMissingFromDb(Long index) {
+  std::vector<Long> list;
+  const std::size_t size = static_cast<std::size_t>(ItemCount) + 1;
+  std::vector<bool> seen(size, false), followed(size, false);
+  const ComponentTree tree;  // read once: a deep or wide tree costs each placement once
+  std::vector<Long> found;
+  const Long last = ObjCount;
+  for (Long j = 1; j <= last; ++j) {
+    const ObjRec& obj = Objs[j];
+    const Long c = obj.ObjectID;
+    if (obj.DwgNo != index || obj.Rtype != EntityComponent || c < 1 || c > ItemCount) continue;
+    if (Items[c].Rtype != ItemComponent || seen[static_cast<std::size_t>(c)]) continue;
+    seen[static_cast<std::size_t>(c)] = true;
+    if (ComponentExistsInDb(Items[c].Name)) continue;
+    found.clear();
+    tree.Collect(c, followed, found);
+    for (Long t : found) {
+      seen[static_cast<std::size_t>(t)] = true;
+      if (t == c || !ComponentExistsInDb(Items[t].Name)) list.push_back(t);
+    }
+  }
   return list;
 }
 

@@ -49,7 +49,9 @@ extern bool AddNewNeeded;         // the last item or component written got a ne
 // the drawing was stored; false, with DlgCancelled set and the message
 // shown, when nothing was. On success CurDrawID is the drawing's key,
 // OpenDbPath and CompDbPath are DwgDbPath and the drawing's SourceDbPath
-// becomes DwgDbPath.
+// becomes DwgDbPath. The components the drawing places that the database
+// lacks are written with it (ComponentsMissingFromDb), so that a stored
+// drawing is complete on its own wherever its components came from.
 bool SaveDrawing(Long index);
 // The same, first writing the component definitions (item indexes, in that
 // order) into the same database, all in the one transaction. With overwrite
@@ -104,6 +106,12 @@ class ComponentTree {
 // The components (item indexes) that itemIndex places, at any depth, and
 // itself last, each once, every one after those it places.
 std::vector<Long> ComponentTreeItems(Long itemIndex);
+
+// The components drawing Dwgs(index) places that the drawings database
+// DwgDbPath lacks (by name), each once, with the components they place
+// that it lacks too, every one after those it places. A component stored
+// under its name is left as stored.
+std::vector<Long> ComponentsMissingFromDb(Long index);
 
 // ---- Layer name store ----------------------------------------------------------------
 // Stores a layer name with its category in the settings database's

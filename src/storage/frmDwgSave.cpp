@@ -16,7 +16,6 @@
 #include "platform/Repaint.h"
 #include "platform/Services.h"
 #include "platform/TextBoxes.h"
-#include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/Verify.h"
 #include "view/frmDocument.h"
@@ -205,7 +204,10 @@ void frmDwgSave::RunSave(bool overwrite) {
   OpenDbPath = DwgDbPath;
   CompDbPath = DwgDbPath;
   DlgCancelled = FlagFalse;
-  const bool stored = SaveDrawing(n_, ComponentsToSave(), overwrite);
+  // The window drawn in is measured; another one keeps the extents it had.
+  const bool current = document_ && ActiveDoc == static_cast<Surface*>(document_.data()) && CurDwg == n_;
+  if (current) document_->MeasureDrawingForSave();
+  const bool stored = SaveDrawing(n_, ComponentsMissingFromDb(n_), overwrite);
   if (stored) {
     ShowMessage("Drawing: " + CurDwgName + "  Saved!", ColorGreen);
     saved_ = true;
@@ -219,33 +221,6 @@ void frmDwgSave::RunSave(bool overwrite) {
     ShowMessage("Error Saving Drawing: " + CurDwgName, ColorRed);
   }
   SetBusy(false);
-}
-
-// The components the drawing places that the target database lacks, each
-// once, with the components they place that it lacks too, every one after
-// those it places. A component stored under its name is left as stored.
-std::vector<Long> frmDwgSave::ComponentsToSave() const {
-  std::vector<Long> list;
-  const std::size_t size = static_cast<std::size_t>(ItemCount) + 1;
-  std::vector<bool> seen(size, false), followed(size, false);
-  const ComponentTree tree;  // read once: a deep or wide tree costs each placement once
-  std::vector<Long> found;
-  const Long last = ObjCount;
-  for (Long j = 1; j <= last; ++j) {
-    const ObjRec& obj = Objs[j];
-    const Long c = obj.ObjectID;
-    if (obj.DwgNo != n_ || obj.Rtype != EntityComponent || c < 1 || c > ItemCount) continue;
-    if (Items[c].Rtype != ItemComponent || seen[static_cast<std::size_t>(c)]) continue;
-    seen[static_cast<std::size_t>(c)] = true;
-    if (ComponentExistsInDb(Items[c].Name)) continue;
-    found.clear();
-    tree.Collect(c, followed, found);
-    for (Long t : found) {
-      seen[static_cast<std::size_t>(t)] = true;
-      if (t == c || !ComponentExistsInDb(Items[t].Name)) list.push_back(t);
-    }
-  }
-  return list;
 }
 
 void frmDwgSave::SetBusy(bool busy) {

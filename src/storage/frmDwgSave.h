@@ -65,7 +65,6 @@ class frmDwgSave : public QDialog {
   bool NameFits(const QLineEdit& box, const char* what);
   bool AskOverwrite(bool& overwrite);   // a stored revision of that name: ask; false on No
   void RunSave(bool overwrite);         // components and drawing, then the result line
-  std::vector<Long> ComponentsToSave() const;
   void SetBusy(bool busy);              // hourglass on the dialog and the main window
 
   QPointer<frmDocument> document_;  // the drawing window saved; null when it closed

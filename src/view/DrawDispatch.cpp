@@ -330,14 +330,15 @@ void EnsureTextFonts() {
     if (Objs[i].DwgNo != CurDwg || Objs[i].Rtype != EntityTextChar) continue;
     NewItemName = Objs[i].Name;
     NewItemKind = ItemGlyph;
+    // The glyph is what the character shows; its owner (a group or area) stays.
     if (FindFontChar(NewItemName) || LoadFontChar(NewItemName)) {
-      Objs[i].ObjectID = Objs[i].OwnerID = CurItem;
+      Objs[i].ObjectID = CurItem;
       continue;
     }
     NewItemName = FontKey(NewItemName);
     if (FindFontChar(NewItemName)) {
       Objs[i].Name = NewItemName;
-      Objs[i].ObjectID = Objs[i].OwnerID = CurItem;
+      Objs[i].ObjectID = CurItem;
     }
   }
 }

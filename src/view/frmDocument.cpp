@@ -146,6 +146,7 @@ void frmDocument::SaveFile(const String& sFile) {
   if (DwgDbPath != dwg.SourceDbPath) dwg.DrawID = 0;
   SetFileName(dwg.Name);
 
+  MeasureDrawingForSave();
   const bool saved = SaveDrawing(CurDwg);
   SetMousePointer(vbArrow);
   CancelTools();
@@ -157,6 +158,11 @@ void frmDocument::SaveFile(const String& sFile) {
   } else {
     ShowStatus("ERROR... Drawing NOT Saved: " + Dwgs[CurDwg].Name, 3);
   }
+}
+
+void frmDocument::MeasureDrawingForSave() {
+  MakeCurrent();
+  ComputeDrawingExtents();
 }
 
 // ---- Services of the view routines -------------------------------------------------

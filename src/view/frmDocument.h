@@ -78,6 +78,10 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   // Saves the window's drawing under sFile (a new name, revision or database
   // makes it a new stored drawing). Nothing happens for an empty name.
   void SaveFile(const String& sFile);
+  // Makes the window's drawing the current one and brings its extents and
+  // its layers' counts and boxes up to date, as Zoom All does: a save then
+  // stores them as a load of the drawing finds them.
+  void MeasureDrawingForSave();
   // The one road by which a changed drawing is let go (its close box, File,
   // Close, File, Exit, closing the main window, a drawing opened over it):
   // "Drawing Has Changed! ..." with Yes, No and Cancel. Yes opens the save

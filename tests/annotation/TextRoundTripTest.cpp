@@ -7,6 +7,7 @@
 #include "storage/DbSchema.h"
 #include "storage/LoadData.h"
 #include "storage/SaveData.h"
+#include "view/DrawDispatch.h"
 #include "storage/TestDatabase.h"
 #include "support/ScratchDatabase.h"
 
@@ -46,6 +47,42 @@ TEST_F(TextRoundTripTest, SavedTextLoadsAndDrawsTheSame) {
   EXPECT_EQ(loaded, 3);
   SameView(other);
   EXPECT_TRUE(other->Image() == saved);
+}
+
+// A character's owner is a group of the drawing, its glyph an item of the
+// fonts: loading and linking the glyphs keep the group, and a second save
+// stores it again.
+TEST_F(TextRoundTripTest, CharactersKeepTheirGroupThroughSaveLoadAndSaveAgain) {
+  PlaceAt(1, 1, "Hi");
+  input_->Escape();
+  NewItemName = "G1";
+  AddItem(ItemGroup);
+  const Long group = ItemCount;
+  for (Long i : Chars()) Objs[i].OwnerID = group;
+
+  ASSERT_TRUE(SaveDrawing(1));
+  Open(2, "Other");
+  Dwgs[2].DrawID = Dwgs[1].DrawID;
+  ASSERT_TRUE(LoadDrawing());
+  EnsureTextFonts();  // as File, Open does once the drawing is read
+  Long loadedGroup = 0;
+  for (Long i = 1; i <= ItemCount; ++i)
+    if (Items[i].DwgNo == 2 && Items[i].Rtype == ItemGroup && Items[i].Name == "G1") loadedGroup = i;
+  ASSERT_GE(loadedGroup, 1);
+  const std::vector<Long> chars = Chars();
+  ASSERT_EQ(chars.size(), 2u);
+  for (Long i : chars) {
+    EXPECT_EQ(Objs[i].OwnerID, loadedGroup) << Objs[i].Name;
+    ASSERT_GE(Objs[i].ObjectID, 1);
+    EXPECT_EQ(Items[Objs[i].ObjectID].Rtype, ItemGlyph) << Objs[i].Name;
+  }
+
+  ASSERT_TRUE(SaveDrawing(2));
+  TestDatabase db(DwgDbPath);
+  const String owners = "SELECT OwnerID FROM Lines WHERE Rtype = 13 AND DrawingID = " +
+                        std::to_string(Dwgs[2].DrawID);
+  const String groupKey = std::to_string(Items[loadedGroup].ObjectID);
+  EXPECT_EQ(db.FirstColumn(owners), (std::vector<String>{groupKey, groupKey}));
 }
 
 }  // namespace

@@ -112,11 +112,11 @@ TEST_F(frmDimOptionsTest, NumberBoxesTakeAnyNumber) {
   EXPECT_EQ(shown, QString::number(DimExtAbove));
 }
 
-// However the dialog closes, after any number of samples the model, the
-// drawing's counts, the reference-point option and the picture of the
-// drawing window are as before.
+// However the dialog closes, from its first opening on and after any number
+// of samples, the model, the drawing's counts, the reference-point option
+// and the picture of the drawing window are as before: the dialog makes no
+// dimension layer.
 TEST_F(frmDimOptionsTest, EveryWayOfClosingLeavesTheModelAsItWas) {
-  Options([](frmDimOptions&) {});  // makes the dimension layer
   ShowRefPnts = FlagTrue;
   const QImage picture = doc_->Image();
   const std::function<void(frmDimOptions&)> closes[] = {

@@ -84,10 +84,10 @@ TEST_F(frmFillOptionsTest, PreviewFillShowsTheShapeWhateverShowFills) {
   EXPECT_EQ(CurFillPattern, 0);
 }
 
-// However the dialog closes, after previews the model, the drawing's
-// counts and the reference-point option are as before.
+// However the dialog closes, from its first opening on and after previews,
+// the model, the drawing's counts and the reference-point option are as
+// before: the dialog makes none of its three layers.
 TEST_F(frmFillOptionsTest, EveryWayOfClosingLeavesTheModelAsItWas) {
-  Options([](frmFillOptions&) {});  // makes the three layers
   ShowRefPnts = FlagTrue;
   ShowHatches = FlagTrue;
   const QImage picture = doc_->Image();

@@ -3,224 +3,30 @@
 // back as a reader shows it, has ink in every object's cell and none in the
 // empty one. The objects are made through the menus and clicks where the
 // program has a command for them, and straight into the model otherwise.
-#include <QCoreApplication>
-#include <QListWidget>
-#include <QMouseEvent>
 #include <QPrinter>
-#include <QPushButton>
-#include <functional>
-#include <initializer_list>
 
-#include "annotation/DimensionFixture.h"
-#include "annotation/Fills.h"
-#include "annotation/Hatches.h"
-#include "model/SupportLists.h"
-#include "model/UndoRedo.h"
-#include "organisation/frmItemChooser.h"
-#include "storage/LoadData.h"
-#include "support/ListClicks.h"
+#include "app/EveryKindFixture.h"
 #include "support/PdfPages.h"
-#include "view/DisplayOptions.h"
 #include "view/Print.h"
 #include "view/PrintedPage.h"
 
 namespace lintavo {
 namespace {
 
-// The grid: six columns of cells 2 units wide and five rows 1.75 units high
-// from the world origin; each object keeps 0.3 units inside its cell.
-constexpr Double CellWidth = 2, CellHeight = 1.75;
-constexpr Double CellInset = 0.1;      // the part of a cell that is looked at lies this far inside
-constexpr double ReadDpi = 100;        // resolution the printed page is read back at
-constexpr Long Yellow = 0x00FFFF, Red = 0x0000FF;
+constexpr Double CellInset = 0.1;  // the part of a cell that is looked at lies this far inside
+constexpr double ReadDpi = 100;    // resolution the printed page is read back at
 
-class PrintEveryKindTest : public DimensionFixture {
+class PrintEveryKindTest : public EveryKindFixture {
  protected:
-  void SetUp() override {
-    DimensionFixture::SetUp();
-    FrameTheGrid();
-    TextHeight = 0.5F;
-    TextWidth = 0.375F;
-    ShowFills = ShowHatches = FlagTrue;
-    if (PatternCount < 1) LoadPatterns();  // the library of the application folder
-  }
   void TearDown() override {
     Printer().setOutputFileName(QString());
-    DimensionFixture::TearDown();
+    EveryKindFixture::TearDown();
   }
-
-  // 32 pixels to the unit, the origin at view pixel (16, 16): the window
-  // shows world -0.5 .. 12 across and -0.5 .. 8.875 up, the whole grid.
-  // Choosing a group in its chooser zooms to the group: this frames the grid again.
-  void FrameTheGrid() {
-    doc_->XVscale = doc_->YVscale = 32;
-    doc_->View_Scale = 32 / PixelsPerUnit;
-    doc_->VbaseX = doc_->Vbasey = 16;
-    UpdateWorldWindow();
-    RefreshDocView(doc_);
-  }
-  static Long AddShape(Integer type, std::initializer_list<std::pair<Double, Double>> points) {
-    AddObj(type, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    return ObjCount;
-  }
-  void Click(std::initializer_list<std::pair<Double, Double>> clicks) {
-    for (const auto& [x, y] : clicks) input_->ClickAt(x, y);
-  }
-  // The next area or group chooser: its last row clicked, then OK.
-  void ChooseLastRow() {
-    Responder().OnModalWindow([](QDialog& shown) {
-      auto* chooser = dynamic_cast<frmItemChooser*>(&shown);
-      ASSERT_NE(chooser, nullptr);
-      QListWidget* list = chooser->List1;
-      ASSERT_GT(list->count(), 0);
-      ClickLastRow(list);
-      chooser->OKButton->click();
-    });
-  }
-  // Create Area, Window over the box, then the command on that area.
-  void OnNewArea(Double x1, Double y1, Double x2, Double y2, const char* menuItem) {
-    DrawingDriver::Choose("mnuViewAreasWindow");
-    Click({{x1, y1}, {x2, y2}});
-    ChooseLastRow();
-    DrawingDriver::Choose(menuItem);
-  }
-};
-
-struct Kind {
-  const char* name;
-  int column, row;
-  // Makes the object in the cell whose lower left corner is (x, y).
-  std::function<void(Double x, Double y)> make;
 };
 
 TEST_F(PrintEveryKindTest, FilePrintShowsEveryKindOfObjectInItsCellOfThePage) {
-  const Kind kinds[] = {
-      {"point", 0, 4, [](Double x, Double y) { AddShape(EntityPoint, {{x + 1, y + 0.9}}); }},
-      {"line", 1, 4, [](Double x, Double y) { AddLine(x + 0.3, y + 0.3, x + 1.7, y + 1.45); }},
-      {"wide line", 2, 4,
-       [](Double x, Double y) { Objs[AddLine(x + 0.4, y + 0.9, x + 1.6, y + 0.9)].Width = 0.3F; }},
-      {"heavy line", 3, 4,
-       [](Double x, Double y) { Objs[AddLine(x + 0.3, y + 0.9, x + 1.7, y + 0.9)].Weight = 3; }},
-      {"polyline", 4, 4,
-       [](Double x, Double y) {
-         AddShape(EntityPolyline, {{x + 0.3, y + 0.3}, {x + 0.8, y + 1.45}, {x + 1.2, y + 0.3}, {x + 1.7, y + 1.45}});
-       }},
-      {"rectangle", 5, 4,
-       [this](Double x, Double y) {
-         DrawingDriver::Choose("mnuDrawShapeRectangle2");
-         Click({{x + 0.3, y + 0.3}, {x + 1.7, y + 1.45}});
-         input_->Escape();
-       }},
-      {"polygon", 0, 3,
-       [](Double x, Double y) {
-         AddShape(EntityPolygon, {{x + 0.6, y + 0.3}, {x + 1.4, y + 0.3}, {x + 1.7, y + 0.9}, {x + 1.4, y + 1.45},
-                                  {x + 0.6, y + 1.45}, {x + 0.3, y + 0.9}, {x + 0.6, y + 0.3}});
-       }},
-      {"circle", 1, 3, [](Double x, Double y) { AddCircle(x + 1, y + 0.875, 0.55); }},
-      {"arc", 2, 3, [](Double x, Double y) { AddArc(x + 1, y + 0.6, 0.7, 0, 90, 180); }},
-      {"elliptic arc", 3, 3,
-       [](Double x, Double y) {
-         AddShape(EntityEllipticArc, {{x + 0.3, y + 0.5}, {x + 1.7, y + 0.5}, {x + 1, y + 1.4},
-                                      {x + 1, y - 0.4}, {x + 1.7, y + 0.5}, {x + 1, y + 1.4}});
-       }},
-      {"ellipse", 4, 3,
-       [](Double x, Double y) {
-         AddShape(EntityEllipse, {{x + 0.3, y + 0.875}, {x + 1.7, y + 0.875}, {x + 1, y + 1.4}, {x + 1, y + 0.35}});
-       }},
-      {"spline", 5, 3,
-       [](Double x, Double y) {
-         AddShape(EntitySpline, {{x + 0.3, y + 0.4}, {x + 0.8, y + 1.4}, {x + 1.2, y + 0.4}, {x + 1.7, y + 1.4}});
-       }},
-      {"Bezier", 0, 2,
-       [](Double x, Double y) {
-         AddShape(EntityBezier, {{x + 0.3, y + 0.3}, {x + 0.3, y + 1.45}, {x + 1.7, y + 1.45}, {x + 1.7, y + 0.3}});
-       }},
-      {"continuous Bezier", 1, 2,
-       [](Double x, Double y) {
-         AddShape(EntityContBezier, {{x + 0.3, y + 0.9}, {x + 0.5, y + 1.4}, {x + 0.8, y + 1.4}, {x + 1, y + 0.9},
-                                     {x + 1.2, y + 0.4}, {x + 1.5, y + 0.4}, {x + 1.7, y + 0.9}});
-       }},
-      {"component placement", 2, 2,
-       [this](Double x, Double y) {
-         AddLine(x + 0.3, y + 0.3, x + 1.7, y + 1.45);
-         AddLine(x + 0.3, y + 1.45, x + 1.7, y + 0.3);
-         RefreshDocView(doc_);
-         SelectWindow(x + 0.2, y + 0.2, x + 1.8, y + 1.55);
-         DrawingDriver::Choose("mnuEditCompReplace");
-         EXPECT_EQ(Objs[ObjCount].Rtype, EntityComponent);
-         DrawingDriver::Choose("mnuSelectClr");
-       }},
-      {"text", 3, 2,
-       [this](Double x, Double y) {
-         PlaceAt(x + 0.4, y + 0.6, "Ab");
-         input_->Escape();
-         EXPECT_EQ(Objs[ObjCount].Rtype, EntityTextChar);
-       }},
-      {"group member", 4, 2,
-       [this](Double x, Double y) {
-         const Long line = AddLine(x + 0.3, y + 1.45, x + 1.7, y + 0.3);
-         RefreshDocView(doc_);
-         SelectWindow(x + 0.2, y + 0.2, x + 1.8, y + 1.55);
-         ChooseLastRow();
-         DrawingDriver::Choose("mnuViewGroup");
-         EXPECT_EQ(Items[Objs[line].OwnerID].Rtype, ItemGroup);
-         DrawingDriver::Choose("mnuSelectClr");
-         FrameTheGrid();
-       }},
-      {"fill", 5, 2,
-       [this](Double x, Double y) {
-         CurFillColor = Yellow;
-         CurFillPattern = 0;
-         OnNewArea(x + 0.3, y + 0.3, x + 1.7, y + 1.45, "mnuInsertFill");
-         EXPECT_EQ(Objs[ObjCount].Rtype, EntityFill);
-       }},
-      {"hatch", 0, 1,
-       [this](Double x, Double y) {
-         ASSERT_GE(PatternCount, 1);
-         CurPatternName = HatchPatterns[1].Name;
-         HatchColor = Red;
-         HatchScale = 1;
-         OnNewArea(x + 0.3, y + 0.3, x + 1.7, y + 1.45, "mnuInsertHatch");
-         EXPECT_EQ(Objs[ObjCount].Rtype, EntityHatch);
-       }},
-      {"linear dimension", 1, 1,
-       [this](Double x, Double y) {
-         Dimension("mnuInsertLinearDim", {{x + 0.3, y + 0.4}, {x + 1.7, y + 0.4}, {x + 1, y + 0.8}});
-       }},
-      {"angular dimension", 2, 1,
-       [this](Double x, Double y) {
-         const Double cx = x + 0.6, cy = y + 0.4, r = 0.6;
-         const Long circle = AddCircle(cx, cy, r);
-         RefreshDocView(doc_);
-         Dimension("mnuInsertAngularDim", {{cx + r, cy}, {cx + r, cy}, {cx, cy + r}, {cx + 0.6, cy + 0.6}});
-         EraseObj(circle);  // the dimension alone stays in the cell
-       }},
-      {"radius dimension", 3, 1,
-       [this](Double x, Double y) {
-         const Double cx = x + 0.9, cy = y + 0.875, r = 0.5;
-         const Long circle = AddCircle(cx, cy, r);
-         RefreshDocView(doc_);
-         Dimension("mnuInsertRadiusDim", {{cx + r, cy}, {cx + 0.2, cy}});
-         EraseObj(circle);
-       }},
-      {"arc dimension", 4, 1,
-       [this](Double x, Double y) {
-         const Long arc = AddArc(x + 0.4, y + 0.35, 0.9, 0, 45, 90);
-         RefreshDocView(doc_);
-         Dimension("mnuInsertArcDim", {{x + 0.4 + 0.9 * std::cos(Pi / 4), y + 0.35 + 0.9 * std::sin(Pi / 4)},
-                                       {x + 1.3, y + 1.2}});
-         EraseObj(arc);
-       }},
-      {"leader", 5, 1,
-       [this](Double x, Double y) { Dimension("mnuInsertLeaderDim", {{x + 0.3, y + 0.4}, {x + 0.6, y + 1.1}}); }},
-  };
-  for (const Kind& kind : kinds) {
-    SCOPED_TRACE(kind.name);
-    const Long before = ObjCount;
-    kind.make(kind.column * CellWidth, kind.row * CellHeight);
-    EXPECT_GT(ObjCount, before);
-  }
+  const std::vector<EveryKindObject> kinds = EveryKind();
+  MakeEveryKind(kinds);
   const int emptyColumn = 0, emptyRow = 0;
 
   const QString path = QString::fromStdString(ScratchPath("every kind.pdf"));
@@ -237,7 +43,7 @@ TEST_F(PrintEveryKindTest, FilePrintShowsEveryKindOfObjectInItsCellOfThePage) {
     const Double x = column * CellWidth, y = row * CellHeight;
     return map.Box(x, y, x + CellWidth, y + CellHeight, CellInset);
   };
-  for (const Kind& kind : kinds) EXPECT_TRUE(InkIn(pdf.image, cell(kind.column, kind.row))) << kind.name;
+  for (const EveryKindObject& kind : kinds) EXPECT_TRUE(InkIn(pdf.image, cell(kind.column, kind.row))) << kind.name;
   EXPECT_FALSE(InkIn(pdf.image, cell(emptyColumn, emptyRow)));
 }
 

@@ -181,6 +181,35 @@ TEST_F(SetingsTest, ApplyingSetsTheVariablesThatFollowTheStoredOnes) {
   EXPECT_EQ(GridY, 0.5f);
 }
 
+// A drawing set's database paths are resolved as start-up resolves them:
+// an empty one is never applied, as the shipped "Defaults" set holds none.
+TEST_F(SetingsTest, ApplyingADrawingSetResolvesItsDatabasePathsAsStartUpDoes) {
+  const String app = AppFolder();
+  struct Case {
+    String storedDrawings, storedComponents;  // the paths the set holds
+    String drawings, components;              // DwgDbPath and CompDbPath once applied
+  };
+  const Case cases[] = {
+      {"", "", app + "/Drawings_dwg.mdb", app + "/Drawings_dwg.mdb"},
+      {"Plans_dwg.mdb", "", app + "/Plans_dwg.mdb", app + "/Plans_dwg.mdb"},
+      {"/data/Plans_dwg.mdb", "Parts.mdb", "/data/Plans_dwg.mdb", app + "/Parts.mdb"},
+      {"C:\\Plans_dwg.mdb", "/data/Parts.mdb", "C:\\Plans_dwg.mdb", "/data/Parts.mdb"},
+  };
+  for (const Case& c : cases) {
+    DwgDbPath = c.storedDrawings;
+    CompDbPath = c.storedComponents;
+    StoreSettings("Paths", SettingDrawing);
+    DwgDbPath = CompDbPath = "elsewhere";
+    ASSERT_TRUE(ApplySettings("Paths", SettingDrawing));
+    EXPECT_EQ(DwgDbPath, c.drawings) << "stored \"" << c.storedDrawings << "\"";
+    EXPECT_EQ(CompDbPath, c.components) << "stored \"" << c.storedComponents << "\"";
+  }
+  ASSERT_TRUE(LoadSettings());
+  String profile = "Defaults";
+  InitSettings(profile);
+  EXPECT_EQ(DwgDbPath, app + "/Drawings_dwg.mdb");
+}
+
 TEST_F(SetingsTest, OfTwoSetsWithTheSameNameTheFirstIsAppliedAndUpdated) {
   Sql("INSERT INTO Settings (Stype, StrSlot1, SngSlot1) VALUES (1, 'Twin', 0.5)");
   Sql("INSERT INTO Settings (Stype, StrSlot1, SngSlot1) VALUES (1, 'Twin', 0.9)");
@@ -319,6 +348,9 @@ TEST_F(SetingsTest, TheBuiltDatabaseHoldsDefaultsSetsThatLoadAsTheBuiltInDefault
 
   ResetProgramState();
   for (Integer t = 1; t <= 5; ++t) SetBuiltInDefaults(t);
+  // The stored drawing set holds no paths; applied, they are the default database.
+  EXPECT_EQ(SqlText("SELECT StrSlot2 || '|' || StrSlot3 FROM Settings WHERE Stype = 1"), "|");
+  DwgDbPath = CompDbPath = AppFolder() + "/Drawings_dwg.mdb";
   for (Integer t = 1; t <= 5; ++t) {
     CaptureSettings(builtIn[t], t);
     EXPECT_EQ(loaded[t], builtIn[t]) << "type " << t;

@@ -96,6 +96,33 @@ TEST_F(frmDwgOptionsTest, ListsSetTheUnitsAndMetricBoxesAreInCentimetres) {
   EXPECT_EQ(widthAfterEnter, "254");
 }
 
+// Each entry of the English list stores its unit's code, and a stored code
+// shows its entry: yards 4 (5 is yards too), miles 6, which the read-out
+// and typed lengths take as miles.
+TEST_F(frmDwgOptionsTest, EnglishEntriesStoreTheirUnitCodesAndShowThem) {
+  const Integer codes[] = {1, 2, 3, 4, 6};
+  std::vector<Integer> chosen;
+  Options([&](frmDwgOptions& dialog) {
+    for (int row = 0; row < dialog.List1->count(); ++row) {
+      ClickRow(dialog.List1, row);
+      chosen.push_back(EnglishUnit);
+    }
+  });
+  EXPECT_EQ(chosen, std::vector<Integer>(std::begin(codes), std::end(codes)));
+  EXPECT_EQ(UnitReadOut(), "Units = Miles");
+  Single typed = 1;
+  ToInches(typed);
+  EXPECT_EQ(typed, 63360);
+
+  const std::pair<Integer, int> shown[] = {{4, 3}, {5, 3}, {6, 4}, {7, -1}};
+  for (const auto& [code, row] : shown) {
+    EnglishUnit = code;
+    int current = -2;
+    Options([&](frmDwgOptions& dialog) { current = dialog.List1->currentRow(); });
+    EXPECT_EQ(current, row) << "code " << code;
+  }
+}
+
 // EXIT gives the current drawing the default sheet when its width differs:
 // silently while it is a "New Drawing", after Yes once it was saved. Esc and
 // the close box leave the drawing's limits alone.

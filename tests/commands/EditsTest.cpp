@@ -52,6 +52,35 @@ TEST_F(EditsTest, EraseThenUnEraseLastBatchByBatch) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+// Selections and erase batches count past 32,767: Select All on more lines
+// than that lets Move and Erase act on every one of them.
+TEST_F(EditsTest, SelectAllOnMoreThan32767LinesMovesAndErasesThemAll) {
+  constexpr Long lines = 40000;
+  const Long first = ObjCount + 1;
+  for (Long k = 0; k < lines; ++k) AddLine(1, 1, 2, 1);
+  DrawingDriver::Choose("mnuSelectAll");
+  EXPECT_EQ(MessagePanel(3), " 40000: Lines Selected");
+  input_->Escape();
+  EXPECT_EQ(SelectedCount, lines);
+
+  DrawingDriver::Choose("mnuEditMove");
+  input_->ClickAt(1, 1);
+  input_->ClickAt(3, 2);  // offset (2, 1)
+  for (Long i : {first, first + 32767, ObjCount}) {
+    EXPECT_EQ(PX(i, 1), 3) << "line " << i;
+    EXPECT_EQ(PY(i, 2), 2) << "line " << i;
+  }
+
+  EraseBatch = -32768;  // as after that many erases
+  DrawingDriver::Choose("mnuEditErase");
+  EXPECT_EQ(MessagePanel(2), "Erased 40000 Lines");
+  EXPECT_EQ(EraseBatch, -32769);
+  EXPECT_EQ(Objs[ObjCount].Erased, FlagTrue);
+  DrawingDriver::Choose("mnuEditUnErase");
+  EXPECT_EQ(MessagePanel(2), "Un Erased 40000 Lines");
+  EXPECT_EQ(EraseBatch, -32768);
+}
+
 TEST_F(EditsTest, UndoAfterAnEraseBringsTheEntitiesBack) {
   const Long a = AddLine(1, 1, 2, 1);
   const Long b = AddLine(1, 2, 2, 2);

@@ -110,6 +110,16 @@ TEST_F(DataHandTest, DrawingItemsRaiseTheDrawingsCountersComponentsAndGlyphsDoNo
   EXPECT_EQ(Items[4].DwgNo, 0);
 }
 
+// Items count past 32,767 in the item table; the drawing's layer count,
+// stored in 16 bits, stops at 32,767 instead of turning negative.
+TEST_F(DataHandTest, LayersPast32767KeepTheirIndexesAndTheLayerCountStopsAtItsTop) {
+  for (Long k = 0; k < 32768; ++k) AddItem(ItemLayer);
+  EXPECT_EQ(ItemCount, 32768);
+  EXPECT_EQ(Items[32768].DwgNo, 1);
+  EXPECT_EQ(Dwgs[1].Nlayers, 32767);
+  EXPECT_EQ(Dwgs[1].Nobjects, 32768);
+}
+
 TEST_F(DataHandTest, ItemInASlotReusedAfterAResetHasNoLinkOrLock) {
   NewItemName = "Valve";
   AddItem(ItemComponent);

@@ -11,6 +11,7 @@
 #include "organisation/frmCompEdit.h"
 #include "platform/Prompts.h"
 #include "storage/LoadObjects.h"
+#include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
 
 namespace lintavo {
@@ -97,6 +98,54 @@ TEST_F(frmCompEditTest, AComponentPlacedTwiceIsDuplicatedUnderTheNewName) {
   EXPECT_EQ(Objs[edited].Name, "Gate Valve");
   EXPECT_EQ(Objs[other].ObjectID, valve_);
   EXPECT_EQ(Objs[other].Name, "Valve");
+}
+
+// The stored "Valve" keeps its row, name and line for its other placement;
+// the copy gets a row of its own under the new name.
+TEST_F(frmCompEditTest, RenamingAComponentPlacedTwiceKeepsTheStoredRowOfTheOld) {
+  CompDbPath = DwgDbPath;
+  SaveComponent(valve_);
+  const Long valveKey = Items[valve_].ObjectID;
+  ASSERT_GE(valveKey, 1);
+  const String valveLines = "SELECT count(*) FROM Lines WHERE DrawingID = 0 AND OwnerID = ";
+  Place(valve_, true);
+  Place(valve_, false);
+  ShowEditor([](frmCompEdit& dialog) {
+    dialog.TxtDesc->setText("Brass");
+    Rename(dialog, "Gate Valve");
+    dialog.OKButton->click();
+  });
+  const Long copy = ItemCount;
+  ASSERT_EQ(Items[copy].Name, "Gate Valve");
+  EXPECT_EQ(Db().FirstColumn("SELECT Name || ':' || ObjectID FROM Components ORDER BY ObjectID"),
+            (std::vector<String>{"Valve:" + std::to_string(valveKey),
+                                 "Gate Valve:" + std::to_string(Items[copy].ObjectID)}));
+  EXPECT_EQ(Db().Number(valveLines + std::to_string(valveKey)), 1);
+  EXPECT_EQ(Db().Number(valveLines + std::to_string(Items[copy].ObjectID)), 1);
+  EXPECT_EQ(Items[valve_].ObjectID, valveKey);
+  EXPECT_EQ(Items[valve_].Description, "");  // the typed description went to the copy
+  EXPECT_EQ(Items[copy].Description, "Brass");
+  EXPECT_EQ(Db().Text("SELECT Description FROM Components WHERE Name = 'Gate Valve'"), "Brass");
+}
+
+// Placements are counted past 32,767: a component placed that often is
+// copied for the edited placement, never renamed under the others.
+TEST_F(frmCompEditTest, PlacementsPast32767AreCountedAndARenameCopies) {
+  constexpr Long placements = 32768;
+  const Long edited = Place(valve_, true);
+  for (Long k = 1; k < placements; ++k) Place(valve_, false);
+  const Long lastPlacement = ObjCount;
+  QString counted;
+  ShowEditor([&counted](frmCompEdit& dialog) {
+    counted = dialog.lblPlace->text();
+    Rename(dialog, "Gate Valve");
+    dialog.OKButton->click();
+  });
+  EXPECT_EQ(counted.toStdString(), "Placements = 32768");
+  EXPECT_EQ(Items[valve_].Name, "Valve");
+  EXPECT_EQ(Objs[edited].Name, "Gate Valve");
+  EXPECT_EQ(Objs[lastPlacement].Name, "Valve");
+  EXPECT_EQ(Objs[lastPlacement].ObjectID, valve_);
 }
 
 TEST_F(frmCompEditTest, EmptyBoxesKeepTheFieldsAndTypedOnesReplaceThem) {

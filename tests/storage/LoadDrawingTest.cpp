@@ -388,6 +388,51 @@ TEST_F(LoadDrawingTest, LinksToItemsThatDoNotExistAreDroppedAndReported) {
   EXPECT_EQ(Dwgs[1].Nobjects, 2);
 }
 
+// A loaded entity keeps the owner its row names: a text character its group
+// (its glyph is linked by name), a fill its group or none while it shows its
+// area, an area's boundary the area. A row whose owner repeats the key it
+// shows was stored with that item in the owner's place.
+TEST_F(LoadDrawingTest, LoadedTextAndAreaEntitiesKeepTheOwnerTheirRowsName) {
+  const Long plan = AddDrawingRow("Plan", 2, 6);
+  const Long group = AddItemRow(plan, ItemGroup, "Doors");
+  const Long room = AddItemRow(plan, ItemArea, "Room");
+  constexpr Long glyphKey = 5000;  // a row of the fonts database
+  struct Case {
+    Integer type;
+    const char* name;
+    Long owner, object;  // the stored keys
+    Long ownerItem;      // the owner expected: 0 none, else the stored key of the item
+  };
+  const Case cases[] = {
+      {EntityTextChar, "TEXT-65", group, glyphKey, group},
+      {EntityTextChar, "TEXT-66", glyphKey, glyphKey, 0},
+      {EntityFill, "Room", group, room, group},
+      {EntityFill, "Room", 0, room, 0},
+      {EntityHatch, "Room", room, room, room},
+      {EntityPolygon, "Room", room, room, room},
+  };
+  for (const Case& c : cases) {
+    StoredLine line;
+    line.type = c.type;
+    line.points = {{1, 1}, {1, 1}, {0, 0}, {0, 0}, {0, 0}};
+    line.name = c.name;
+    line.owner = c.owner;
+    line.object = c.object;
+    AddLineRow(plan, line);
+  }
+  EXPECT_TRUE(LoadStored(plan));
+  EXPECT_TRUE(Messages().empty());
+  const std::vector<Long> e = EntitiesOf(1);
+  ASSERT_EQ(e.size(), std::size(cases));
+  for (std::size_t k = 0; k < e.size(); ++k) {
+    const Long owner = Objs[e[k]].OwnerID;
+    EXPECT_EQ(owner >= 1 ? Items[owner].ObjectID : 0, cases[k].ownerItem) << "case " << k + 1;
+    if (cases[k].type != EntityTextChar) {
+      EXPECT_EQ(Items[Objs[e[k]].ObjectID].Name, "Room") << "case " << k + 1;
+    }
+  }
+}
+
 // ---- Components and named items -----------------------------------------------------------
 
 TEST_F(LoadDrawingTest, ComponentPlacedThreeTimesIsReadOnceWithItsGeometry) {

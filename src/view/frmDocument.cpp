@@ -37,6 +37,7 @@
 #include "model/MessageBar.h"
 #include "model/Picks.h"
 #include "model/Top.h"
+#include "model/TypedEntry.h"
 #include "model/UndoRedo.h"
 #include "picking/Measure.h"
 #include "picking/Snaps.h"
@@ -730,9 +731,8 @@ void frmDocument::Form_KeyPress(Integer KeyAscii) {
     return;
   }
   if (KeyAscii == KeyAsciiEnter) {
-    TypedReady = FlagTrue;
     entryComplete_ = true;
-    if (AwaitingInput) SelectTool();  // the command reads TypedText
+    SubmitTypedEntry(false);  // the command reads TypedText; the text command took the key above
     return;
   }
   AddTypedCharacter(KeyAscii);

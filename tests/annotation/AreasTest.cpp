@@ -387,6 +387,34 @@ TEST_F(AreasTest, FillStylePaintsAndErasingPaintsTheBackground) {
   }
 }
 
+// Area Hatch with the options as a fresh start leaves them (no pattern named)
+// hatches with the pattern the options show first, drawn once hatches are
+// shown; with hatches not shown it says so rather than "Showing Hatched".
+TEST_F(AreasTest, AreaHatchWithNoPatternNamedUsesTheFirstPatternAndSaysWhenHatchesAreHidden) {
+  OnePattern(45);
+  CurPatternName.clear();
+  CurPatternIndex = 0;
+  HatchColor = Red;
+  HatchScale = 1;
+  CreateWindowArea(1, 1, 5, 4);
+  struct Case {
+    Integer show;
+    const char* result;
+  };
+  for (const Case& row : {Case{FlagFalse, "Area : New Area 1 Hatched - Show Hatches is Off"},
+                          Case{FlagTrue, "Area : New Area 1 Showing Hatched"}}) {
+    ShowHatches = row.show;
+    ChooseFirstArea();
+    DrawingDriver::Choose("mnuInsertHatch");
+    EXPECT_EQ(MessagePanel(2), row.result);
+    ASSERT_EQ(Objs[ObjCount].Rtype, EntityHatch);
+    EXPECT_EQ(Objs[ObjCount].Ltype, 1);
+    EXPECT_EQ(CurPatternName, "Qz Lines");
+  }
+  RefreshDocView(doc_);
+  EXPECT_GT(CountPixels(Red), 100);
+}
+
 TEST_F(AreasTest, AreaFillAndHatchDrawTheSameAfterSaveAndLoad) {
   DwgDbPath = ScratchPath("Areas_dwg.mdb");
   CreateEmptyDrawingsDb(DwgDbPath);

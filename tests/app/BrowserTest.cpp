@@ -109,6 +109,25 @@ TEST_F(BrowserTest, EachVisitedAddressHeadsTheHistoryOnce) {
   EXPECT_EQ(History(window), std::vector<String>({first, second}));
 }
 
+// The keyboard's keys go to the address box, the focus widget, which hands
+// them to its line edit: Return and the keypad's Enter both open the address.
+TEST_F(BrowserTest, ReturnAndKeypadEnterAtTheAddressBoxOpenTheTypedAddress) {
+  const String first = WritePage("first.html", "First Page");
+  const String second = WritePage("second.html", "Second Page");
+  const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Return, Qt::NoModifier},
+                                                           {Qt::Key_Enter, Qt::KeypadModifier}};
+  frmBrowser& window = Show(first);
+  ASSERT_TRUE(Settle(window));
+  String typed = second;
+  for (const auto& [key, modifiers] : keys) {
+    window.cboAddress->lineEdit()->setText(QString::fromStdString(typed));
+    QTest::keyClick(window.cboAddress, key, modifiers);
+    ASSERT_TRUE(Settle(window));
+    EXPECT_EQ(window.brwWebBrowser->LocationURL(), typed) << key;
+    typed = typed == second ? first : second;
+  }
+}
+
 TEST_F(BrowserTest, ChoosingTheEntryAlreadyChosenNavigatesToIt) {
   const String first = WritePage("first.html", "First Page");
   frmBrowser& window = Show(first);

@@ -331,8 +331,28 @@ void FinishNewComponent() {
 
 // ---- Place and Place Image ------------------------------------------------------------
 
+// A later click of Place: a press that took the frame (a grip, its outline
+// or inside it) drags it; any other click puts the placement's insertion
+// point there, and the frame follows.
+void MovePlacementToClick() {
+  if (GripHeld || GripDragging || ComponentStage != StageWaiting) return;
+  if (PlacedObj < 1 || PlacedObj > ObjCount || Objs[PlacedObj].Rtype != EntityComponent) return;
+  Double x = 0, y = 0;
+  TakePickPoint(x, y);
+  if (FrameShown) EraseGripFrame();
+  PntRec& at = Pnts[Objs[PlacedObj].PointID];
+  XorDraw = FlagTrue;  // off the screen and on again where it now lies
+  DrawObject(PlacedObj);
+  at.X = x;
+  at.Y = y;
+  ObjPointsChanged(PlacedObj);
+  DrawObject(PlacedObj);
+  XorDraw = FlagFalse;
+  StartPlaceComponent();
+}
+
 void PlaceComponent() {
-  if (ToolStep != 0) return;
+  if (ToolStep != 0) return MovePlacementToClick();
   ShowStatus("Place Component", 1);
   if (!ChooseComponent()) return EndComponentCommand(FlagTrue);
   DeselectAll();
@@ -343,8 +363,8 @@ void PlaceComponent() {
   }
   CompRefX = PickX;
   CompRefY = PickY;
-  const Long placed = AddPlacement(ComponentNo, CompRefX, CompRefY);
-  SelectOnly(placed);
+  PlacedObj = AddPlacement(ComponentNo, CompRefX, CompRefY);
+  SelectOnly(PlacedObj);
   ShowStatus("Enter a Placement Location >", 2);
   StartPlaceComponent();
   ComponentStage = StageWaiting;

@@ -415,6 +415,28 @@ TEST_F(AreasTest, AreaHatchWithNoPatternNamedUsesTheFirstPatternAndSaysWhenHatch
   EXPECT_GT(CountPixels(Red), 100);
 }
 
+// The area chooser draws its previews on its own picture: the drawing
+// window's view is the same after Area Hatch, whether it is cancelled or not.
+TEST_F(AreasTest, AreaHatchLeavesTheDrawingWindowsViewAsItWas) {
+  OnePattern(45);
+  ShowHatches = FlagTrue;
+  CreateWindowArea(1, 1, 5, 4);
+  ShowAtScale(doc_, 40, 30);
+  RefreshDocView(doc_);
+  const auto view = [&] {
+    return std::vector<Double>{doc_->XVmin, doc_->YVmin, doc_->XVmax, doc_->YVmax, doc_->View_Scale,
+                               doc_->VbaseX, doc_->Vbasey, ViewScaleX, ViewBaseX, ViewBaseY};
+  };
+  const std::vector<Double> before = view();
+  for (bool ok : {false, true}) {
+    ChooseFirstArea(ok);
+    DrawingDriver::Choose("mnuInsertHatch");
+    EXPECT_EQ(view(), before) << (ok ? "OK" : "Cancel");
+    EXPECT_EQ(ActiveDoc, static_cast<Surface*>(doc_));
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
 TEST_F(AreasTest, AreaFillAndHatchDrawTheSameAfterSaveAndLoad) {
   DwgDbPath = ScratchPath("Areas_dwg.mdb");
   CreateEmptyDrawingsDb(DwgDbPath);

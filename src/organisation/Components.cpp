@@ -257,8 +257,13 @@ Long AddPlacement(Long item, Double X, Double Y) {
   return ObjCount;
 }
 
-// The placement becomes the whole selection, drawn selected.
+// The placement becomes the whole selection, drawn selected. Objects still
+// flagged from an earlier selection (Create ends its set but leaves the
+// flags) leave it, so that the frame and its drags hold the placement alone.
 void SelectOnly(Long objNo) {
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i)
+    if (i != objNo && Objs[i].DwgNo == CurDwg && Objs[i].Selected) DeselectObj(i);
   StartNewSelectionSet();
   Objs[objNo].Selected = FlagTrue;
   Objs[objNo].Select = SelectionSetNumber;

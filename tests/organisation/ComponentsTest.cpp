@@ -277,7 +277,14 @@ TEST_F(ComponentsTest, PlacePutsASelectedPlacementAtTheViewCentreInTheGripFrame)
 // a drag that starts inside the frame moves it by the drag. The command
 // waits for more until Esc.
 TEST_F(ComponentsTest, PlaceTakesAClickAsTheLocationAndADragInsideTheFrameMovesIt) {
-  ChooserPick = AddDefinition("Bar", 0, 0, 1, 0.5);
+  // The component is made from a line by Create, which leaves the line's
+  // selection flag behind: the placement alone is moved.
+  const Long line = AddLine(1, 4, 2, 4.5);
+  SelectWindow(0.5, 3.5, 2.5, 5);
+  DrawingDriver::Choose("mnuEditCompCreate");
+  input_->ClickAt(1, 4);
+  ChooserPick = ComponentItem;
+  ASSERT_GE(ChooserPick, 1);
   DrawingDriver::Choose("mnuInsertCompplace");
   const Long placed = ObjCount;
   ASSERT_EQ(Objs[placed].Rtype, EntityComponent);
@@ -295,6 +302,9 @@ TEST_F(ComponentsTest, PlaceTakesAClickAsTheLocationAndADragInsideTheFrameMovesI
   EXPECT_NEAR(PX(placed, 1), 2, 1e-6);
   EXPECT_NEAR(PY(placed, 1), 2, 1e-6);
   EXPECT_DOUBLE_EQ(PX(placed, 2), 1);  // the scale is kept
+  EXPECT_EQ(Objs[line].Selected, FlagFalse);
+  EXPECT_DOUBLE_EQ(PX(line, 1), 1);  // the line stays where it was
+  EXPECT_DOUBLE_EQ(PY(line, 1), 4);
   EXPECT_EQ(ComponentActive, FlagTrue);
   input_->Escape();
   EXPECT_EQ(ComponentActive, FlagFalse);

@@ -344,15 +344,13 @@ void MovePlacementToClick() {
   if (PlacedObj < 1 || PlacedObj > ObjCount || Objs[PlacedObj].Rtype != EntityComponent) return;
   Double x = 0, y = 0;
   TakePickPoint(x, y);
-  if (FrameShown) EraseGripFrame();
   PntRec& at = Pnts[Objs[PlacedObj].PointID];
-  XorDraw = FlagTrue;  // off the screen and on again where it now lies
-  DrawObject(PlacedObj);
   at.X = x;
   at.Y = y;
   ObjPointsChanged(PlacedObj);
-  DrawObject(PlacedObj);
-  XorDraw = FlagFalse;
+  // Drawn afresh: taking the placement off with the not-XOR pen would also
+  // take off what it overlapped. The redraw forgets the frame, set up again.
+  RefreshActiveView();
   StartPlaceComponent();
 }
 

@@ -232,6 +232,15 @@ void frmDocument::Form_Resize() {
   if (!loaded_) return;  // the view set-up measures the area itself
   ScaleMode = vbPixels;
   if (RoundToLong(ScaleWidth()) == View_Maxx && RoundToLong(ScaleHeight()) == View_Maxy) return;
+  if (ActiveDoc && ActiveDoc != static_cast<Surface*>(this) && !ActiveDocForm()) {
+    // A dialog's preview picture (or the printer) is the drawing target: the
+    // window must not take it, or the preview would draw here with the
+    // picture's view. It takes its new size now; the opener redraws it when
+    // the dialog gives the target back.
+    MeasureDrawingArea();
+    UpdateWorldWindow(*this);
+    return;
+  }
   MakeCurrent();
   MeasureDrawingArea();
   // The world window follows the area, so the drawers' culling covers what

@@ -416,22 +416,39 @@ TEST_F(AreasTest, AreaHatchWithNoPatternNamedUsesTheFirstPatternAndSaysWhenHatch
 }
 
 // The area chooser draws its previews on its own picture: the drawing
-// window's view is the same after Area Hatch, whether it is cancelled or not.
+// window's view is the same after Area Hatch, whether it is cancelled or not,
+// and a resize of the drawing window while the chooser is open (a window
+// manager or the bars laying out again) does not take the drawing target
+// from the preview, which would then draw in the drawing window.
 TEST_F(AreasTest, AreaHatchLeavesTheDrawingWindowsViewAsItWas) {
   OnePattern(45);
   ShowHatches = FlagTrue;
   CreateWindowArea(1, 1, 5, 4);
+  CreateWindowArea(5.5, 1, 6.5, 2);
   ShowAtScale(doc_, 40, 30);
   RefreshDocView(doc_);
   const auto view = [&] {
-    return std::vector<Double>{doc_->XVmin, doc_->YVmin, doc_->XVmax, doc_->YVmax, doc_->View_Scale,
-                               doc_->VbaseX, doc_->Vbasey, ViewScaleX, ViewBaseX, ViewBaseY};
+    return std::vector<Double>{doc_->XVmin, doc_->YVmin, doc_->View_Scale, doc_->VbaseX, doc_->Vbasey};
   };
   const std::vector<Double> before = view();
   for (bool ok : {false, true}) {
-    ChooseFirstArea(ok);
+    const Long width = doc_->View_Maxx;
+    Surface* target = nullptr;
+    Surface* picture = nullptr;
+    Responder().OnModalWindow([&](QDialog& shown) {
+      auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
+      ASSERT_NE(dialog, nullptr);
+      picture = dialog->Picture1;
+      ClickFirstRow(*dialog);
+      doc_->resize(doc_->width() + 8, doc_->height() + 6);
+      ClickRow(dialog->List1, 1);  // the other area previewed after the resize
+      target = ActiveDoc;
+      (ok ? dialog->OKButton : dialog->CancelButton)->click();
+    });
     DrawingDriver::Choose("mnuInsertHatch");
+    EXPECT_EQ(target, picture) << (ok ? "OK" : "Cancel");
     EXPECT_EQ(view(), before) << (ok ? "OK" : "Cancel");
+    EXPECT_EQ(doc_->View_Maxx, width + 8);  // the new size is taken
     EXPECT_EQ(ActiveDoc, static_cast<Surface*>(doc_));
     EXPECT_TRUE(EqualsFreshRedraw());
   }

@@ -22,6 +22,7 @@
 #include "model/UndoRedo.h"
 #include "picking/Measure.h"
 #include "picking/Selection.h"
+#include "view/DisplayOptions.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
@@ -260,9 +261,12 @@ void HatchArea() {
     if (AreaName.empty()) {
       ReportNotFound();
     } else {
+      // The pattern the options show, also when no preview found it (hatches not shown).
+      CurPatternIndex = CurrentHatchPattern();
       AppendAreaObject(EntityHatch, HatchColor, static_cast<Integer>(CurPatternIndex), HatchLayer, HatchScale,
                        HatchScale, HatchRotation);
-      ShowStatus("Area : " + AreaName + " Showing Hatched", ResultPanel);
+      ShowStatus("Area : " + AreaName + (ShowHatches ? " Showing Hatched" : " Hatched - Show Hatches is Off"),
+                 ResultPanel);
     }
   }
   EndWithRedraw();

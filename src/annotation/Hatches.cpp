@@ -78,12 +78,6 @@ void HatchAreaInBox() {
     if (HatchPatternLines[static_cast<size_t>(i)].PatternID == HatchPatternIdInUse) GenerateHatchLines(i);
 }
 
-// The pattern named CurPatternName; 0 none.
-Long FindPatternByName() {
-  for (Long i = 1; i <= PatternCount; ++i)
-    if (HatchPatterns[static_cast<size_t>(i)].Name == CurPatternName) return i;
-  return 0;
-}
 
 Long OptionHatchColour(Long pattern) {
   return UsePatternColor ? HatchPatterns[static_cast<size_t>(pattern)].Color : HatchColor;
@@ -111,9 +105,17 @@ void DrawHatchObj(Long ObjNo) {
   HatchAreaInBox();
 }
 
+Long CurrentHatchPattern() {
+  for (Long i = 1; i <= PatternCount; ++i)
+    if (HatchPatterns[static_cast<size_t>(i)].Name == CurPatternName) return i;
+  if (PatternCount < 1) return 0;
+  CurPatternName = HatchPatterns[1].Name;
+  return 1;
+}
+
 void PreviewAreaHatch(Long Item) {
   if (!ShowHatches) return;
-  const Long pattern = FindPatternByName();
+  const Long pattern = CurrentHatchPattern();
   if (pattern == 0) return;
   HatchColorInUse = OptionHatchColour(pattern);
   CurPatternIndex = pattern;
@@ -125,7 +127,7 @@ void PreviewAreaHatch(Long Item) {
 }
 
 void PreviewFillOptionsHatch() {
-  const Long pattern = FindPatternByName();
+  const Long pattern = CurrentHatchPattern();
   if (pattern == 0) return;
   HatchColorInUse = OptionHatchColour(pattern);
   HatchScaleInUse = HatchScale;

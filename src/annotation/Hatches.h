@@ -19,6 +19,12 @@ extern Single HatchRotation;           // rotation of new hatches, degrees (0)
 extern Integer HatchUseBoundaryLayer;  // flag: kept in the option set only (0)
 
 // The pattern library the hatches draw with is in SupportLists.h.
+// The HatchPatterns index of the pattern of new hatches: the one named
+// CurPatternName. A name that names no pattern (the empty start value, or a
+// pattern no longer in the library) gives the first pattern, whose name
+// CurPatternName then takes: the options dialog shows that pattern first, and
+// the pattern shown is the pattern used. 0 only while the library is empty.
+Long CurrentHatchPattern();
 
 // ---- Drawing ---------------------------------------------------------------------------
 // Hatches are generated at every redraw: each line family of the pattern is

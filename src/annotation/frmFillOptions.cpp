@@ -187,12 +187,10 @@ void frmFillOptions::ShowFillOptions() {
   FillLayerNames(*Combo3, CurFillLayer);
   FillLayerNames(*Combo4, HatchLayer);
   Combo6->clear();
-  int pattern = 0;
-  for (Long i = 1; i <= PatternCount; ++i) {
-    if (HatchPatterns[static_cast<size_t>(i)].Name == CurPatternName) pattern = Combo6->count();
+  const Long pattern = CurrentHatchPattern();  // the list shows the pattern new hatches take
+  for (Long i = 1; i <= PatternCount; ++i)
     Combo6->addItem(QString::fromStdString(HatchPatterns[static_cast<size_t>(i)].Name));
-  }
-  if (Combo6->count() > 0) Combo6->setCurrentIndex(pattern);
+  if (pattern >= 1) Combo6->setCurrentIndex(static_cast<int>(pattern - 1));
   Text3->setText(QString::number(Combo6->count()));
   const std::pair<QCheckBox*, Integer> checks[] = {{Check1, GradientFill},   {Check2, ShowFills},
                                                    {Check3, FillUseBoundaryLayer}, {Check4, UsePatternColor},

@@ -74,7 +74,11 @@ frmBrowser::frmBrowser(QWidget* owner) : QWidget(owner, Qt::Window) {
   cboAddress->setEditable(true);
   cboAddress->setInsertPolicy(QComboBox::NoInsert);  // the window keeps the list itself
   lblAddress->setBuddy(cboAddress);
-  // Enter is taken before the box acts on it: the window's key press handles it.
+  // Enter is taken before the box acts on it: the window's key press handles
+  // it. The keyboard's keys reach the box, which hands them to its line edit
+  // directly (past the line edit's filters); keys sent to the line edit itself
+  // do not pass the box. Both are watched.
+  cboAddress->installEventFilter(this);
   cboAddress->lineEdit()->installEventFilter(this);
   // A person's choice from the list, even of the entry already chosen;
   // the window's own changes to the list do not count.
@@ -177,7 +181,8 @@ void frmBrowser::cboAddress_KeyPress(int KeyAscii) {
 }
 
 bool frmBrowser::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
+  const bool addressBox = watched == cboAddress || watched == cboAddress->lineEdit();
+  if (addressBox && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       cboAddress_KeyPress(EnterKey);

@@ -125,7 +125,11 @@ void frmHelp::BuildWindow() {
   connect(results, &QHelpSearchResultWidget::requestShowLink, this, &frmHelp::OpenPage);
   // No search while the index is being built: it would find what is indexed so far.
   connect(search, &QHelpSearchEngine::indexingStarted, query, [query] { query->setEnabled(false); });
-  connect(search, &QHelpSearchEngine::indexingFinished, query, [query] { query->setEnabled(true); });
+  // A disabled box loses the keyboard focus: it gets it back with the search.
+  connect(search, &QHelpSearchEngine::indexingFinished, query, [this, query] {
+    query->setEnabled(true);
+    FocusSearchBox();
+  });
   auto* searchLayout = new QVBoxLayout(searchTab);
   searchLayout->setContentsMargins(0, 0, 0, 0);
   searchLayout->addWidget(query);
@@ -162,8 +166,20 @@ void frmHelp::ShowAt(HelpTab Tab) {
   switch (Tab) {
     case HelpTab::Contents: engine_->contentWidget()->setFocus(); break;
     case HelpTab::Index: indexFilter_->setFocus(); break;
-    case HelpTab::Search: engine_->searchEngine()->queryWidget()->setFocus(); break;
+    case HelpTab::Search: FocusSearchBox(); break;
   }
+}
+
+// The query widget is a frame around a line edit and a button, and passes
+// no focus on: the focus goes to the line edit itself.
+QWidget* frmHelp::SearchBox() const {
+  QHelpSearchQueryWidget* query = engine_->searchEngine()->queryWidget();
+  QLineEdit* box = query->findChild<QLineEdit*>();
+  return box ? static_cast<QWidget*>(box) : query;
+}
+
+void frmHelp::FocusSearchBox() {
+  if (CurrentTab() == HelpTab::Search) SearchBox()->setFocus();
 }
 
 HelpTab frmHelp::CurrentTab() const { return static_cast<HelpTab>(tabs_ ? tabs_->currentIndex() : 0); }

@@ -75,11 +75,14 @@ class frmHelp : public QWidget {
   QHelpEngine* Engine() const { return engine_; }
   HelpBrowser* Page() const { return page_; }
   QLineEdit* IndexFilter() const { return indexFilter_; }
+  // The search tab's box for the words to find (inside the engine's query widget).
+  QWidget* SearchBox() const;
 
  private:
   void BuildWindow();
   void OpenPage(const QUrl& url);
   void StartSearchIndex();
+  void FocusSearchBox();  // when the search tab is the one shown
 
   QHelpEngine* engine_ = nullptr;
   QTabWidget* tabs_ = nullptr;

@@ -67,6 +67,7 @@
 #include "model/MessageBar.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "model/TypedEntry.h"
 #include "model/UndoRedo.h"
 #include "organisation/Components.h"
 #include "organisation/Groups.h"
@@ -1411,9 +1412,8 @@ void frmMain::Text3_KeyPress(Integer& KeyAscii) {
   }
   if (KeyAscii == KeyAsciiEnter) {
     TypedText = Text3->text().toStdString();
-    TypedReady = FlagTrue;
     ClearPanel3(3);
-    if (AwaitingInput) SelectTool();
+    SubmitTypedEntry(TextKeyEntry != 0);
     KeyAscii = 0;
     return;
   }

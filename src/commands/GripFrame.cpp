@@ -50,6 +50,7 @@ Integer FrameShown = 0;
 Integer GripHeld = 0;
 Integer GripDragging = 0;
 Integer GripIndex = 0;
+Integer FrameDragsFromInside = 0;
 
 namespace {
 
@@ -212,14 +213,8 @@ void SetUpFrame() {
 
 }  // namespace
 
-void StartModifySelected() {
-  ShowStatus("Modify Selected", 1);
-  if (SelectionSetNumber <= 0 || SelectedCount < 1) return NoSelectionError();
-  if (ToolStep != 0) return;
-  StartPlaceComponent();
-}
-
-void StartPlaceComponent() {
+namespace {
+void FrameAroundSelection() {
   ExtentsEmpty = true;
   Long counted = 0;
   ForEachSelected([&](Long objNo) {
@@ -228,6 +223,20 @@ void StartPlaceComponent() {
   });
   if (counted == 0 || ExtentsEmpty) return;
   SetUpFrame();
+}
+}  // namespace
+
+void StartModifySelected() {
+  ShowStatus("Modify Selected", 1);
+  if (SelectionSetNumber <= 0 || SelectedCount < 1) return NoSelectionError();
+  if (ToolStep != 0) return;
+  FrameDragsFromInside = FlagFalse;
+  FrameAroundSelection();
+}
+
+void StartPlaceComponent() {
+  FrameDragsFromInside = FlagTrue;
+  FrameAroundSelection();
 }
 
 // ---- Drawing and hit tests -------------------------------------------------------------------
@@ -312,6 +321,18 @@ bool FindFrameEdgeAt(Single X, Single Y) {
   return false;
 }
 
+bool IsInsideFrame(Single X, Single Y) {
+  bool inside = false;  // crossings of a ray to the right, by the even-odd rule
+  for (Integer k = 1; k <= 8; ++k) {
+    const GripPoint& a = WorkGrips[k == 1 ? 8 : k - 1];
+    const GripPoint& b = WorkGrips[k];
+    if ((a.Y > Y) == (b.Y > Y)) continue;
+    const Single crossX = a.X + (Y - a.Y) * (b.X - a.X) / (b.Y - a.Y);
+    if (X < crossX) inside = !inside;
+  }
+  return inside;
+}
+
 // ---- Mouse routing ------------------------------------------------------------------------------
 
 namespace {
@@ -332,7 +353,7 @@ void GroupEditMouseDown(Single X, Single Y) {
     SetArrowPointer();
     return;
   }
-  if (!FindFrameEdgeAt(X, Y)) return;
+  if (!FindFrameEdgeAt(X, Y) && !(FrameDragsFromInside && IsInsideFrame(X, Y))) return;
   GripDragging = FlagTrue;
   FrameDragLastX = RoundToLong(X);
   FrameDragLastY = RoundToLong(Y);
@@ -521,7 +542,7 @@ void ResetGripFrame() {
   FrameAngle = AppliedAngle = 0;
   FrameOffsetX = FrameOffsetY = 0;
   FrameDragLastX = FrameDragLastY = 0;
-  FrameShown = GripHeld = GripDragging = GripIndex = 0;
+  FrameShown = GripHeld = GripDragging = GripIndex = FrameDragsFromInside = 0;
   ExtentsEmpty = true;
   FrameTransform = {};
 }

@@ -58,6 +58,7 @@ extern Integer FrameShown;    // flag: the grip frame is on the surface; a full 
 extern Integer GripHeld;      // flag: the button holds a grip (scale or rotate)
 extern Integer GripDragging;  // flag: the button drags the outline (move)
 extern Integer GripIndex;     // grip 1..9 or outline segment 1..8 of the last hit test
+extern Integer FrameDragsFromInside;  // flag: a press inside the frame also drags it (placing a component)
 
 // ---- Set-up ------------------------------------------------------------------------------
 // Edit command 18: the frame around the selected objects of the current
@@ -65,7 +66,8 @@ extern Integer GripIndex;     // grip 1..9 or outline segment 1..8 of the last h
 // of the same command the frame stays as it is.
 void StartModifySelected();
 // The frame around a placement just added and selected by a component
-// command, whatever that command's step.
+// command, whatever that command's step. A press inside this frame drags
+// it as a press on its outline does.
 void StartPlaceComponent();
 
 // ---- Drawing and hit tests ---------------------------------------------------------------
@@ -75,6 +77,8 @@ void EraseGripFrame();  // removes the frame drawn last
 bool FindGripAt(Single X, Single Y);
 // Whether (X, Y) lies within 3 pixels of the outline; GripIndex the segment's end grip.
 bool FindFrameEdgeAt(Single X, Single Y);
+// True when view pixel (X, Y) lies inside the frame's outline (WorkGrips 1..8).
+bool IsInsideFrame(Single X, Single Y);
 
 // ---- Mouse routing --------------------------------------------------------------------------
 // Removes the grip frame when it is shown and ends any drag.

@@ -201,9 +201,9 @@ void AddRegularPolygon(Integer n) {
 
 void DrawRegularPolygon() {
   // Enter after the first vertex gives the number of sides; a count typed
-  // before both points are clicked has nothing to build on and is dropped.
+  // before both points are clicked has nothing to build on and is refused.
   const bool typed = ToolStep >= 2 && TypedReady;
-  if (ToolStep < 2 && TypedReady) GetTypedText();
+  if (ToolStep < 2 && TypedReady) TypedValueNotTaken();
   if (!typed && StillCollecting({{0, "Enter the Center of Polygon >"},
                                  {1, "Enter First Point On the Polygon >"},
                                  {2, "Enter Last Point or Number of Sides >"}})) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "model/MessageBar.h"
 #include "model/Top.h"
 
 namespace lintavo {
@@ -64,6 +65,23 @@ String GetTypedText() {
 Integer GetTypedInt() { return TakeNumber<Integer>(FlagFalse, IntegerValue); }
 
 Double GetTypedDouble() { return TakeNumber<Double>(FlagTrue, DoubleValue); }
+
+// ---- Handing the entry to the command ------------------------------------------------------
+
+const char* const TypedValueNotTakenText = "Typed Value Not Taken Here - Use the Mouse";
+
+void SubmitTypedEntry(bool CommandTakesKeys) {
+  TypedReady = FlagTrue;
+  if (!AwaitingInput) return;
+  SelectTool();
+  if (CommandTakesKeys || !TypedReady || !AwaitingInput || TypedText.empty()) return;
+  TypedValueNotTaken();
+}
+
+void TypedValueNotTaken() {
+  TypedReady = FlagFalse;
+  ShowStatus(TypedValueNotTakenText, 3);
+}
 
 // ---- Numeric text -----------------------------------------------------------------------
 

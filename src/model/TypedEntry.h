@@ -8,6 +8,7 @@
 //
 // Sections:
 //   Taking the entry
+//   Handing the entry to the command
 //   Numeric text
 #pragma once
 
@@ -20,6 +21,19 @@ namespace lintavo {
 String GetTypedText();     // the pending text
 Integer GetTypedInt();     // the pending whole number
 Double GetTypedDouble();   // the pending number, decimals allowed
+
+// ---- Handing the entry to the command ------------------------------------------------
+// Enter in the entry box or a drawing window: TypedReady := True and, while a
+// command awaits input, SelectTool runs its step with the entry. An entry the
+// step did not take (still pending afterwards, the command still running, the
+// text not empty) is reported with TypedValueNotTaken instead of being ignored
+// without a word. CommandTakesKeys: the text command reads single keys, and
+// its key step decides what an Enter means.
+void SubmitTypedEntry(bool CommandTakesKeys);
+// Panel 3 says that the prompt takes no typed value (a point is clicked
+// there); the pending entry is dropped. The one message for every step.
+void TypedValueNotTaken();
+extern const char* const TypedValueNotTakenText;  // what panel 3 shows
 
 // ---- Numeric text -----------------------------------------------------------------------
 // True (-1) when Text is digits with an optional sign in front and, when

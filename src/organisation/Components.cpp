@@ -257,8 +257,13 @@ Long AddPlacement(Long item, Double X, Double Y) {
   return ObjCount;
 }
 
-// The placement becomes the whole selection, drawn selected.
+// The placement becomes the whole selection, drawn selected. Objects still
+// flagged from an earlier selection (Create ends its set but leaves the
+// flags) leave it, so that the frame and its drags hold the placement alone.
 void SelectOnly(Long objNo) {
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i)
+    if (i != objNo && Objs[i].DwgNo == CurDwg && Objs[i].Selected) DeselectObj(i);
   StartNewSelectionSet();
   Objs[objNo].Selected = FlagTrue;
   Objs[objNo].Select = SelectionSetNumber;
@@ -331,8 +336,26 @@ void FinishNewComponent() {
 
 // ---- Place and Place Image ------------------------------------------------------------
 
+// A later click of Place: a press that took the frame (a grip, its outline
+// or inside it) drags it; any other click puts the placement's insertion
+// point there, and the frame follows.
+void MovePlacementToClick() {
+  if (GripHeld || GripDragging || ComponentStage != StageWaiting) return;
+  if (PlacedObj < 1 || PlacedObj > ObjCount || Objs[PlacedObj].Rtype != EntityComponent) return;
+  Double x = 0, y = 0;
+  TakePickPoint(x, y);
+  PntRec& at = Pnts[Objs[PlacedObj].PointID];
+  at.X = x;
+  at.Y = y;
+  ObjPointsChanged(PlacedObj);
+  // Drawn afresh: taking the placement off with the not-XOR pen would also
+  // take off what it overlapped. The redraw forgets the frame, set up again.
+  RefreshActiveView();
+  StartPlaceComponent();
+}
+
 void PlaceComponent() {
-  if (ToolStep != 0) return;
+  if (ToolStep != 0) return MovePlacementToClick();
   ShowStatus("Place Component", 1);
   if (!ChooseComponent()) return EndComponentCommand(FlagTrue);
   DeselectAll();
@@ -343,8 +366,8 @@ void PlaceComponent() {
   }
   CompRefX = PickX;
   CompRefY = PickY;
-  const Long placed = AddPlacement(ComponentNo, CompRefX, CompRefY);
-  SelectOnly(placed);
+  PlacedObj = AddPlacement(ComponentNo, CompRefX, CompRefY);
+  SelectOnly(PlacedObj);
   ShowStatus("Enter a Placement Location >", 2);
   StartPlaceComponent();
   ComponentStage = StageWaiting;

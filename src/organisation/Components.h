@@ -42,7 +42,7 @@ extern Double CompRefX, CompRefY;  // reference point of the running command
 extern Double CompMinX, CompMinY, CompMaxX, CompMaxY;  // running extents (WidenComponentExtents)
 extern Double CompPickX, CompPickY;  // location picked by Place Image
 extern Double PlaceAtX, PlaceAtY;    // the same location, kept for the copies
-extern Long PlacedObj;               // placement Place Image moves
+extern Long PlacedObj;               // placement Place and Place Image move
 extern Integer PlacementFound;       // flag: the last GetComponentRefPoint found one
 extern Long FoundPlacement;          // the placement it found
 

@@ -15,6 +15,7 @@
 #include "model/SupportLists.h"
 #include "model/Top.h"
 #include "platform/Modal.h"
+#include "platform/Prompts.h"
 
 namespace lintavo {
 
@@ -82,10 +83,8 @@ frmLayerMgr::frmLayerMgr(QWidget* parent) : QDialog(parent) {
   connect(lstLeft, &QListWidget::itemSelectionChanged, this, &frmLayerMgr::UpdateMoveButtons);
   connect(lstRight, &QListWidget::itemSelectionChanged, this, &frmLayerMgr::UpdateMoveButtons);
   connect(Combo1, &QComboBox::activated, this, &frmLayerMgr::FillAvailableNames);
-  connect(cmdAddCat, &QPushButton::clicked, this, &frmLayerMgr::cmdAddCat_Click);
-  connect(cmdAddLayer, &QPushButton::clicked, this, [this] {
-    if (!Text3->text().isEmpty()) NewCategory = Text3->text().toStdString();
-  });
+  connect(cmdAddCat, &QPushButton::clicked, this, &frmLayerMgr::AddNewName);
+  connect(cmdAddLayer, &QPushButton::clicked, this, &frmLayerMgr::AddNewName);
   connect(cmdOK, &QPushButton::clicked, this, &frmLayerMgr::accept);
   connect(cmdCancel, &QPushButton::clicked, this, &frmLayerMgr::reject);
 
@@ -180,19 +179,40 @@ void frmLayerMgr::MoveLeft(bool everyRow) {
 
 // ---- New names -----------------------------------------------------------------------------------
 
-void frmLayerMgr::cmdAddCat_Click() {
-  if (Text2->text().isEmpty()) return;
-  if (Text3->text().isEmpty()) {
-    NewCategory = Combo1->currentText().toStdString();
-    Text3->setText(Combo1->currentText());
+void frmLayerMgr::AddNewName() {
+  if (Text2->text().trimmed().isEmpty()) {
+    MsgBox("Type the new layer name in New Layer Name first.", vbInformation, "Layer Manager");
+    return;
   }
+  if (Text3->text().isEmpty()) Text3->setText(Combo1->currentText());
   NewLayerName = Text2->text().toStdString();
-  for (Long i = 1; i <= LayerNameCount; ++i)
-    if (LayerNameList[i].Name == NewLayerName) return;
   NewCategory = Text3->text().toStdString();
+  for (Long i = 1; i <= LayerNameCount; ++i) {
+    if (LayerNameList[i].Name != NewLayerName) continue;
+    MsgBox("The layer name \"" + NewLayerName + "\" is listed already, under the category \"" +
+               LayerNameList[i].Category + "\": a name is listed once.",
+           vbInformation, "Layer Manager");
+    return;
+  }
   // Kept for this run only: the settings database is not written.
   ListLayerName(NewLayerName, NewCategory);
+  ShowNewName(Text3->text());
+}
+
+// The category box shows the new name's category (listed now when it is new)
+// and the left list shows the name chosen.
+void frmLayerMgr::ShowNewName(const QString& category) {
+  int found = Combo1->findText(category, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (found < 0) {
+    Combo1->addItem(category);
+    found = Combo1->count() - 1;
+  }
+  Combo1->setCurrentIndex(found);
   FillAvailableNames();
+  const QList<QListWidgetItem*> rows =
+      lstLeft->findItems(QString::fromStdString(NewLayerName), Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (!rows.isEmpty()) lstLeft->setCurrentItem(rows.first());
+  UpdateMoveButtons();
 }
 
 void frmLayerMgr::accept() {

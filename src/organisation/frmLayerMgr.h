@@ -34,11 +34,11 @@ class frmLayerMgr : public QDialog {
   QPushButton* cmdBack = nullptr;     // "<": chosen names right to left
   QPushButton* cmdBackAll = nullptr;  // "<<"
   QPushButton* cmdAddCat = nullptr;   // "Add New Category": appends Text2 under Text3
-  QPushButton* cmdAddLayer = nullptr; // "Add New Layer Name": notes the category
+  QPushButton* cmdAddLayer = nullptr; // "Add New Layer Name": the same, from the name's side
   QPushButton* cmdOK = nullptr;
   QPushButton* cmdCancel = nullptr;
 
-  String NewLayerName;  // the pair cmdAddCat appends
+  String NewLayerName;  // the pair the two add buttons append
   String NewCategory;
 
  protected:
@@ -52,7 +52,12 @@ class frmLayerMgr : public QDialog {
   void UpdateMoveButtons();
   void MoveRight(bool everyRow);
   void MoveLeft(bool everyRow);
-  void cmdAddCat_Click();
+  // Both add buttons: Text2 joins the library under Text3 (the category
+  // chosen in Combo1 when Text3 is empty), is listed and chosen on the left;
+  // an empty name, or one the library lists already (under any category), is
+  // refused with a message that says why.
+  void AddNewName();
+  void ShowNewName(const QString& category);
 };
 
 // Shows the window and returns when it closes.

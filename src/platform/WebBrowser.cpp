@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <unistd.h>
 
@@ -36,6 +37,11 @@ String FileAddress(const String& path) {
 
 WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent) {
   view_ = new QWebEngineView(this);
+  // The local home page links to pages on the web: a page reached from it
+  // (by a link, or again by Refresh, Back and Forward, which the engine
+  // counts as asked for by the local page) may load. Without this the engine
+  // refuses them with its "Internet access is blocked" page.
+  view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);

@@ -128,12 +128,14 @@ void ApplyViewScale() {
 }
 
 void UpdateWorldWindow() {
-  DrawingWindow* window = ActiveDocForm();
-  if (!window) return;
-  window->XVmin = (window->View_MinX - window->VbaseX) / window->XVscale;
-  window->YVmin = (window->View_Miny - window->Vbasey) / window->YVscale;
-  window->XVmax = (window->View_Maxx - window->VbaseX) / window->XVscale;
-  window->YVmax = (window->View_Maxy - window->Vbasey) / window->YVscale;
+  if (DrawingWindow* window = ActiveDocForm()) UpdateWorldWindow(*window);
+}
+
+void UpdateWorldWindow(DrawingWindow& Window) {
+  Window.XVmin = (Window.View_MinX - Window.VbaseX) / Window.XVscale;
+  Window.YVmin = (Window.View_Miny - Window.Vbasey) / Window.YVscale;
+  Window.XVmax = (Window.View_Maxx - Window.VbaseX) / Window.XVscale;
+  Window.YVmax = (Window.View_Maxy - Window.Vbasey) / Window.YVscale;
 }
 
 void FitViewToWindow() {

@@ -77,6 +77,7 @@ void InitView(DrawingWindow& window);
 void LoadViewCache();      // the view of ActiveDoc into the cache
 void ApplyViewScale();     // scale and origin from View_Scale about ViewCenterX, ViewCenterY
 void UpdateWorldWindow();  // XVmin..YVmax from the pixel bounds
+void UpdateWorldWindow(DrawingWindow& Window);  // the same for a window that is not the target
 // Scale and origin so that the world window XVmin..XVmax × YVmin..YVmax fills
 // the area in its tighter direction, centred; the world window itself is
 // left as given. Nothing changes when the area or the window has no extent.

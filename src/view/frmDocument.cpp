@@ -37,6 +37,7 @@
 #include "model/MessageBar.h"
 #include "model/Picks.h"
 #include "model/Top.h"
+#include "model/TypedEntry.h"
 #include "model/UndoRedo.h"
 #include "picking/Measure.h"
 #include "picking/Snaps.h"
@@ -239,6 +240,15 @@ void frmDocument::Form_Resize() {
   if (!loaded_) return;  // the view set-up measures the area itself
   ScaleMode = vbPixels;
   if (RoundToLong(ScaleWidth()) == View_Maxx && RoundToLong(ScaleHeight()) == View_Maxy) return;
+  if (ActiveDoc && ActiveDoc != static_cast<Surface*>(this) && !ActiveDocForm()) {
+    // A dialog's preview picture (or the printer) is the drawing target: the
+    // window must not take it, or the preview would draw here with the
+    // picture's view. It takes its new size now; the opener redraws it when
+    // the dialog gives the target back.
+    MeasureDrawingArea();
+    UpdateWorldWindow(*this);
+    return;
+  }
   MakeCurrent();
   MeasureDrawingArea();
   // The world window follows the area, so the drawers' culling covers what
@@ -738,9 +748,8 @@ void frmDocument::Form_KeyPress(Integer KeyAscii) {
     return;
   }
   if (KeyAscii == KeyAsciiEnter) {
-    TypedReady = FlagTrue;
     entryComplete_ = true;
-    if (AwaitingInput) SelectTool();  // the command reads TypedText
+    SubmitTypedEntry(false);  // the command reads TypedText; the text command took the key above
     return;
   }
   AddTypedCharacter(KeyAscii);

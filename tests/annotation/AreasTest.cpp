@@ -484,6 +484,73 @@ TEST_F(AreasTest, FillStylePaintsAndErasingPaintsTheBackground) {
   }
 }
 
+// Area Hatch with the options as a fresh start leaves them (no pattern named)
+// hatches with the pattern the options show first, drawn once hatches are
+// shown; with hatches not shown it says so rather than "Showing Hatched".
+TEST_F(AreasTest, AreaHatchWithNoPatternNamedUsesTheFirstPatternAndSaysWhenHatchesAreHidden) {
+  OnePattern(45);
+  CurPatternName.clear();
+  CurPatternIndex = 0;
+  HatchColor = Red;
+  HatchScale = 1;
+  CreateWindowArea(1, 1, 5, 4);
+  struct Case {
+    Integer show;
+    const char* result;
+  };
+  for (const Case& row : {Case{FlagFalse, "Area : New Area 1 Hatched - Show Hatches is Off"},
+                          Case{FlagTrue, "Area : New Area 1 Showing Hatched"}}) {
+    ShowHatches = row.show;
+    ChooseFirstArea();
+    DrawingDriver::Choose("mnuInsertHatch");
+    EXPECT_EQ(MessagePanel(2), row.result);
+    ASSERT_EQ(Objs[ObjCount].Rtype, EntityHatch);
+    EXPECT_EQ(Objs[ObjCount].Ltype, 1);
+    EXPECT_EQ(CurPatternName, "Qz Lines");
+  }
+  RefreshDocView(doc_);
+  EXPECT_GT(CountPixels(Red), 100);
+}
+
+// The area chooser draws its previews on its own picture: the drawing
+// window's view is the same after Area Hatch, whether it is cancelled or not,
+// and a resize of the drawing window while the chooser is open (a window
+// manager or the bars laying out again) does not take the drawing target
+// from the preview, which would then draw in the drawing window.
+TEST_F(AreasTest, AreaHatchLeavesTheDrawingWindowsViewAsItWas) {
+  OnePattern(45);
+  ShowHatches = FlagTrue;
+  CreateWindowArea(1, 1, 5, 4);
+  CreateWindowArea(5.5, 1, 6.5, 2);
+  ShowAtScale(doc_, 40, 30);
+  RefreshDocView(doc_);
+  const auto view = [&] {
+    return std::vector<Double>{doc_->XVmin, doc_->YVmin, doc_->View_Scale, doc_->VbaseX, doc_->Vbasey};
+  };
+  const std::vector<Double> before = view();
+  for (bool ok : {false, true}) {
+    const Long width = doc_->View_Maxx;
+    Surface* target = nullptr;
+    Surface* picture = nullptr;
+    Responder().OnModalWindow([&](QDialog& shown) {
+      auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
+      ASSERT_NE(dialog, nullptr);
+      picture = dialog->Picture1;
+      ClickFirstRow(*dialog);
+      doc_->resize(doc_->width() + 8, doc_->height() + 6);
+      ClickRow(dialog->List1, 1);  // the other area previewed after the resize
+      target = ActiveDoc;
+      (ok ? dialog->OKButton : dialog->CancelButton)->click();
+    });
+    DrawingDriver::Choose("mnuInsertHatch");
+    EXPECT_EQ(target, picture) << (ok ? "OK" : "Cancel");
+    EXPECT_EQ(view(), before) << (ok ? "OK" : "Cancel");
+    EXPECT_EQ(doc_->View_Maxx, width + 8);  // the new size is taken
+    EXPECT_EQ(ActiveDoc, static_cast<Surface*>(doc_));
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
 TEST_F(AreasTest, AreaFillAndHatchDrawTheSameAfterSaveAndLoad) {
   DwgDbPath = ScratchPath("Areas_dwg.mdb");
   CreateEmptyDrawingsDb(DwgDbPath);

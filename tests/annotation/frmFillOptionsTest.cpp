@@ -142,5 +142,39 @@ TEST_F(frmFillOptionsTest, PreviewHatchDrawsTheSquareAndThePattern) {
   EXPECT_TRUE(colours.count(0xFF0000));
 }
 
+// A pattern name that names no pattern (the empty start value) shows the
+// first pattern, and that pattern is the one Preview Hatch draws.
+TEST_F(frmFillOptionsTest, ThePatternShownFirstIsThePatternUsed) {
+  HatchPatterns.assign(3, PatternRec{});
+  HatchPatternLines.assign(2, PatternLineRec{});
+  HatchPatterns[1].PatternID = 7;
+  HatchPatterns[1].Name = "Qz First";
+  HatchPatterns[2].PatternID = 8;
+  HatchPatterns[2].Name = "Qz Second";
+  HatchPatternLines[1].PatternID = 7;
+  HatchPatternLines[1].ANGLE = 45;
+  HatchPatternLines[1].DeltaY = 0.25F;
+  PatternCount = 2;
+  PatternLineCount = 1;
+  BoundaryColor = 0x00FF00;
+  HatchColor = 0xFF0000;
+  UsePatternColor = FlagFalse;
+  ShowHatches = FlagTrue;
+  HatchScale = 1;
+  for (const char* stored : {"", "Qz Gone"}) {
+    CurPatternName = stored;
+    QString shown;
+    std::set<Long> colours;
+    Options([&](frmFillOptions& dialog) {
+      shown = dialog.Combo6->currentText();
+      dialog.Command5->click();
+      colours = InkColours(*dialog.Picture1);
+    });
+    EXPECT_EQ(shown, "Qz First") << stored;
+    EXPECT_EQ(CurPatternName, "Qz First") << stored;
+    EXPECT_TRUE(colours.count(0xFF0000)) << stored;  // the hatch is drawn
+  }
+}
+
 }  // namespace
 }  // namespace lintavo

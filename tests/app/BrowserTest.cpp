@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -107,6 +109,71 @@ TEST_F(BrowserTest, EachVisitedAddressHeadsTheHistoryOnce) {
   ASSERT_TRUE(Settle(window));
   EXPECT_EQ(window.brwWebBrowser->LocationURL(), first);
   EXPECT_EQ(History(window), std::vector<String>({first, second}));
+}
+
+// The keyboard's keys go to the address box, the focus widget, which hands
+// them to its line edit: Return and the keypad's Enter both open the address.
+TEST_F(BrowserTest, ReturnAndKeypadEnterAtTheAddressBoxOpenTheTypedAddress) {
+  const String first = WritePage("first.html", "First Page");
+  const String second = WritePage("second.html", "Second Page");
+  const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Return, Qt::NoModifier},
+                                                           {Qt::Key_Enter, Qt::KeypadModifier}};
+  frmBrowser& window = Show(first);
+  ASSERT_TRUE(Settle(window));
+  String typed = second;
+  for (const auto& [key, modifiers] : keys) {
+    window.cboAddress->lineEdit()->setText(QString::fromStdString(typed));
+    QTest::keyClick(window.cboAddress, key, modifiers);
+    ASSERT_TRUE(Settle(window));
+    EXPECT_EQ(window.brwWebBrowser->LocationURL(), typed) << key;
+    typed = typed == second ? first : second;
+  }
+}
+
+// A web server on this machine with one page, "Remote Page"; it counts the
+// page's requests.
+class OnePageServer {
+ public:
+  OnePageServer() {
+    server_.listen(QHostAddress::LocalHost);
+    QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+      while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+          if (socket->readAll().startsWith("GET /page.html")) ++requests;
+          socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n\r\n"
+                        "<html><head><title>Remote Page</title></head><body>Remote</body></html>");
+          socket->disconnectFromHost();
+        });
+        QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+      }
+    });
+  }
+  String Address() const { return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + "/page.html"; }
+  int requests = 0;
+
+ private:
+  QTcpServer server_;
+};
+
+// A local page that leads on to a web page: the web page loads, and Refresh
+// loads it again rather than showing the engine's refusal.
+TEST_F(BrowserTest, AWebPageReachedFromALocalPageLoadsAndCanBeRefreshed) {
+  OnePageServer web;
+  const String path = ScratchPath("leads.html");
+  QFile file(QString::fromStdString(path));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(("<html><head><title>Leads On</title><meta http-equiv=\"refresh\" content=\"0; url=" +
+              web.Address() + "\"></head><body>On</body></html>").c_str());
+  file.close();
+  frmBrowser& window = Show(FileAddress(path));
+  ASSERT_TRUE(RunEventsUntil([&] { return Caption(window) == "Remote Page"; }, LoadLimitMs))
+      << Caption(window);
+  EXPECT_EQ(web.requests, 1);
+  Press(window, "Refresh");
+  ASSERT_TRUE(RunEventsUntil([&] { return web.requests == 2 && !window.brwWebBrowser->Busy(); }, LoadLimitMs));
+  ASSERT_TRUE(Settle(window));
+  EXPECT_EQ(Caption(window), "Remote Page");
+  EXPECT_EQ(window.brwWebBrowser->LocationURL(), web.Address());
 }
 
 TEST_F(BrowserTest, ChoosingTheEntryAlreadyChosenNavigatesToIt) {

@@ -110,6 +110,27 @@ TEST_F(HelpTest, EachHelpItemOpensTheOneHelpWindowAtItsTab) {
   EXPECT_TRUE(Responder().Prompts().empty());
 }
 
+// Help, Search opens with the keyboard in the search box, also once the
+// full-text index it starts is built (the box is disabled meanwhile).
+TEST_F(HelpTest, HelpSearchPutsTheKeyboardInTheSearchBox) {
+  Choose("mnuHelpSearch");
+  frmHelp* help = Help();
+  ASSERT_NE(help, nullptr);
+  QHelpSearchEngine* search = help->Engine()->searchEngine();
+  QLineEdit* box = search->queryWidget()->findChild<QLineEdit*>();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(help->SearchBox(), box);
+  bool indexed = false;
+  QObject::connect(search, &QHelpSearchEngine::indexingFinished, help, [&] { indexed = true; });
+  ASSERT_TRUE(WaitUntil([&] { return indexed; }));
+  EXPECT_EQ(help->focusWidget(), box);
+  // Typed words go into it.
+  help->activateWindow();
+  QKeyEvent key(QEvent::KeyPress, Qt::Key_W, Qt::NoModifier, "w");
+  QCoreApplication::sendEvent(help->focusWidget(), &key);
+  EXPECT_EQ(box->text(), "w");
+}
+
 TEST_F(HelpTest, AClosedHelpWindowIsMadeAgainByTheNextHelp) {
   Choose("mnuHelpContents");
   ASSERT_NE(Help(), nullptr);

@@ -273,6 +273,44 @@ TEST_F(ComponentsTest, PlacePutsASelectedPlacementAtTheViewCentreInTheGripFrame)
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+// After the chooser, a click away from the frame puts the placement there;
+// a drag that starts inside the frame moves it by the drag. The command
+// waits for more until Esc.
+TEST_F(ComponentsTest, PlaceTakesAClickAsTheLocationAndADragInsideTheFrameMovesIt) {
+  // The component is made from a line by Create, which leaves the line's
+  // selection flag behind: the placement alone is moved.
+  const Long line = AddLine(1, 4, 2, 4.5);
+  SelectWindow(0.5, 3.5, 2.5, 5);
+  DrawingDriver::Choose("mnuEditCompCreate");
+  input_->ClickAt(1, 4);
+  ChooserPick = ComponentItem;
+  ASSERT_GE(ChooserPick, 1);
+  DrawingDriver::Choose("mnuInsertCompplace");
+  const Long placed = ObjCount;
+  ASSERT_EQ(Objs[placed].Rtype, EntityComponent);
+  input_->ClickAt(1, 1);
+  EXPECT_DOUBLE_EQ(PX(placed, 1), 1);
+  EXPECT_DOUBLE_EQ(PY(placed, 1), 1);
+  EXPECT_EQ(ObjCount, placed);  // moved, not placed again
+  EXPECT_EQ(FrameShown, FlagTrue);
+  EXPECT_EQ(ComponentActive, FlagTrue);
+
+  input_->Press(1.5, 1.25);  // the frame's middle: no grip, no outline
+  input_->MoveTo(2, 1.75, Qt::LeftButton);
+  input_->MoveTo(2.5, 2.25, Qt::LeftButton);
+  input_->Release(2.5, 2.25);
+  EXPECT_NEAR(PX(placed, 1), 2, 1e-6);
+  EXPECT_NEAR(PY(placed, 1), 2, 1e-6);
+  EXPECT_DOUBLE_EQ(PX(placed, 2), 1);  // the scale is kept
+  EXPECT_EQ(Objs[line].Selected, FlagFalse);
+  EXPECT_DOUBLE_EQ(PX(line, 1), 1);  // the line stays where it was
+  EXPECT_DOUBLE_EQ(PY(line, 1), 4);
+  EXPECT_EQ(ComponentActive, FlagTrue);
+  input_->Escape();
+  EXPECT_EQ(ComponentActive, FlagFalse);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
 TEST_F(ComponentsTest, PlaceImageOfAComponentWiderThanTheViewRescalesTheView) {
   const Double viewWidth = doc_->XVmax - doc_->XVmin;
   ChooserPick = AddDefinition("Beam", 0, 0, 3 * viewWidth, 0);

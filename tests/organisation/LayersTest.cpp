@@ -437,5 +437,57 @@ TEST_F(LayersTest, LayerManagerMakesOnlyTheNewNamesOfTheRightList) {
   EXPECT_EQ(layers, 1);
 }
 
+// Add New Layer Name (and Add New Category, its twin) puts the typed name in
+// the library under the typed category, or the one chosen when none is
+// typed, and shows it chosen on the left; a name listed already, under any
+// category, or no name at all, is refused with a message that says why.
+TEST_F(LayersTest, LayerManagerAddsATypedNameToTheChosenCategoryOrSaysWhyNot) {
+  AddLayerName("Qz Walls", "Qz Building");
+  struct Case {
+    const char* button;
+    const char* name;      // typed in New Layer Name
+    const char* category;  // typed in New Category ("" none)
+    const char* listedAs;  // the category it is listed under afterwards; nullptr: refused
+    const char* message;   // part of the message; nullptr: none
+  };
+  const Case cases[] = {
+      {"cmdAddLayer", "Qz Doors", "", "Qz Building", nullptr},
+      {"cmdAddLayer", "Qz Site", "Qz Outside", "Qz Outside", nullptr},
+      {"cmdAddCat", "Qz Fence", "Qz Outside", "Qz Outside", nullptr},
+      {"cmdAddLayer", "Qz Walls", "Qz Outside", nullptr, "listed already, under the category \"Qz Building\""},
+      {"cmdAddLayer", "", "Qz Outside", nullptr, "Type the new layer name"},
+  };
+  size_t expectedMessages = 0;  // message boxes shown so far
+  for (const Case& row : cases) {
+    SCOPED_TRACE(std::string(row.button) + " " + row.name);
+    const Long listed = LayerNameCount;
+    std::vector<String> messages;
+    if (row.message) Responder().AnswerMsgBox(vbOK);
+    OnDialog<frmLayerMgr>([&](frmLayerMgr& dialog) {
+      dialog.Combo1->setCurrentIndex(dialog.Combo1->findText("Qz Building"));
+      dialog.Text2->setText(row.name);
+      dialog.Text3->setText(row.category);
+      dialog.findChild<QPushButton*>(row.button)->click();
+      if (!row.listedAs) return;
+      EXPECT_EQ(dialog.Combo1->currentText().toStdString(), row.listedAs);
+      ASSERT_NE(dialog.lstLeft->currentItem(), nullptr);
+      EXPECT_EQ(dialog.lstLeft->currentItem()->text().toStdString(), row.name);
+    });
+    Choose("mnuOptionsLayers");
+    for (const PromptRecord& prompt : Responder().Prompts())
+      if (prompt.kind == PromptKind::MessageBox) messages.push_back(prompt.text);
+    if (row.listedAs) {
+      ASSERT_EQ(LayerNameCount, listed + 1);
+      EXPECT_EQ(LayerNameList[LayerNameCount].Name, row.name);
+      EXPECT_EQ(LayerNameList[LayerNameCount].Category, row.listedAs);
+      EXPECT_EQ(messages.size(), expectedMessages);
+    } else {
+      EXPECT_EQ(LayerNameCount, listed);
+      ASSERT_EQ(messages.size(), ++expectedMessages);
+      EXPECT_NE(messages.back().find(row.message), std::string::npos) << messages.back();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace lintavo

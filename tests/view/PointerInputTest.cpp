@@ -310,9 +310,11 @@ TEST_F(PointerInputTest, TypedCharactersAndEnterHandTheCommandTheirValue) {
   EXPECT_EQ(TypedReady, FlagFalse);
   EXPECT_EQ(PrevTool, ToolNone);  // not yet handed on
   input_->Enter();
-  EXPECT_EQ(TypedReady, FlagTrue);
-  EXPECT_EQ(PrevTool, ToolFills);  // SelectTool ran
-  EXPECT_EQ(GetTypedDouble(), 12);
+  EXPECT_EQ(PrevTool, ToolFills);  // SelectTool ran with the entry
+  EXPECT_EQ(TypedText, "12");
+  // The stand-in command takes no typed value: the entry is reported and
+  // dropped, not left for a later step (commands that take one: TypedValuesTest).
+  EXPECT_EQ(TypedReady, FlagFalse);
 
   // The next value is a value of its own; Backspace is no character of it.
   input_->Type("3");
@@ -320,7 +322,6 @@ TEST_F(PointerInputTest, TypedCharactersAndEnterHandTheCommandTheirValue) {
   input_->Type("4");
   input_->Enter();
   EXPECT_EQ(TypedText, "34");
-  EXPECT_EQ(GetTypedDouble(), 34);
 }
 
 TEST_F(PointerInputTest, EscCancelsTheRunningCommandEvenWhenItWaitsForNothing) {

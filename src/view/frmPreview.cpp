@@ -208,7 +208,10 @@ bool frmPreview::SetPageScale(Surface& printer) {
   if (!FitWindowToPage(page_, transform)) return false;
   ActiveDoc = &printer;
   PreviewMode = PreviewAllLayers = FlagTrue;
-  LoadPrinterView(page_, transform);  // ViewZoom stays the preview's
+  LoadPrinterView(page_, transform);
+  // What is left out at small zooms (fine hatches) is judged at the paper's
+  // zoom, as File, Print judges it; RestorePageScale sets the picture's back.
+  ViewZoom = transform.Zoom;
   return true;
 }
 
@@ -219,7 +222,16 @@ void frmPreview::MeasurePage() {
   Text2->setText(QString::number(page_.PixPerInch));
 }
 
-void frmPreview::DrawPreviewObjects() { DrawShownObjects(previewDwgNo_); }
+void frmPreview::DrawPreviewObjects() {
+  // The picture stands for the page: what is left out at small zooms (fine
+  // hatches) is judged at the page's zoom, so that the picture shows what
+  // prints, not what a picture this small would leave out.
+  PrinterTransform paper;
+  const Single pictureZoom = ViewZoom;
+  if (FitWindowToPage(page_, paper)) ViewZoom = paper.Zoom;
+  DrawShownObjects(previewDwgNo_);
+  ViewZoom = pictureZoom;
+}
 
 bool frmPreview::PrinterReady() {
   if (HasPrintTarget(Printer())) return true;

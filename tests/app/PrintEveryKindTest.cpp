@@ -286,13 +286,22 @@ bool RedIn(const QImage& image, const QRect& box) {
   return false;
 }
 
-TEST_F(PrintEveryKindTest, PrintPreviewShowsTheHatchAndPrintsItBothWays) {
+// A hatch too fine for the screen at this zoom but not for the page: the
+// preview shows it as File, Print prints it, judged at the paper's zoom and
+// not at the zoom of its small picture.
+TEST_F(PrintEveryKindTest, PrintPreviewShowsTheHatchThatPrintsAndPrintsItBothWays) {
   ASSERT_GE(PatternCount, 1);
   CurPatternName = HatchPatterns[1].Name;
   HatchColor = Red;
   HatchScale = 1;
   OnNewArea(2, 2, 6, 5, "mnuInsertHatch");
   ASSERT_EQ(Objs[ObjCount].Rtype, EntityHatch);
+  // 10 pixels to the unit: the window is 40 units wide, about a quarter
+  // inch to the unit on paper but under a fifth in the preview's picture.
+  doc_->XVscale = doc_->YVscale = 10;
+  doc_->View_Scale = 10 / PixelsPerUnit;
+  UpdateWorldWindow();
+  RefreshDocView(doc_);
   const QString scale = QString::fromStdString(ScratchPath("hatch to scale.pdf"));
   const QString image = QString::fromStdString(ScratchPath("hatch image.pdf"));
   Responder().OnModalWindow([&](QDialog& shown) {

@@ -75,10 +75,7 @@ class PrintTest : public EditFixture {
   }
   // File, Print, with the print dialog choosing to print to the file at path.
   void FilePrintTo(const QString& path) {
-    Responder().AnswerPrinter(true, [path](QPrinter& printer) {
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      printer.setOutputFileName(path);
-    });
+    Responder().AnswerPrinter(true, ChoosePdfFile(path));
     DrawingDriver::Choose("mnuFilePrint");
   }
   // Ink within a quarter unit either side of the world point, across and up.

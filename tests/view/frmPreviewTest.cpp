@@ -49,19 +49,12 @@ class frmPreviewTest : public EditFixture {
   }
   // Printer Setup choosing to print to the file at path, at dpi when given.
   void SetUpToFile(frmPreview& dialog, const QString& path, int dpi = 0) {
-    Responder().AnswerPrinter(true, [path, dpi](QPrinter& printer) {
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      printer.setOutputFileName(path);
-      if (dpi > 0) printer.setResolution(dpi);
-    });
+    Responder().AnswerPrinter(true, ChoosePdfFile(path, dpi));
     dialog.cboSetup->click();
   }
   // File, Print, with the print dialog choosing to print to the file at path.
   void FilePrintTo(const QString& path) {
-    Responder().AnswerPrinter(true, [path](QPrinter& printer) {
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      printer.setOutputFileName(path);
-    });
+    Responder().AnswerPrinter(true, ChoosePdfFile(path));
     DrawingDriver::Choose("mnuFilePrint");
   }
   // The left edge of the printable area on a page image of that many dots per inch.

@@ -53,10 +53,6 @@ void DrawShownObjects(Long DwgNo) {
     if (Objs[i].DwgNo == DwgNo && Objs[i].Show != 0) DrawObject(i);
 }
 
-}  // namespace
-
-namespace {
-
 // The pen of the printed frame: solid in CurColor, whatever line style the
 // last object drawn left. Up to FineMarginMaxDpi it is the margin's width in
 // printer pixels; on finer paper, where that would be a hairline, it is the
@@ -272,6 +268,8 @@ void frmPreview::cboPrintScale_Click() {
   MeasurePage();
   if (!SetPageScale(job.Page())) {
     RestorePageScale();
+    job.End();
+    MeasurePage();
     MsgBox("The view window or the page has no size: nothing was printed.", vbOKOnly | vbExclamation,
            PreviewTitle);
     return;

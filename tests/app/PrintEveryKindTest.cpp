@@ -308,7 +308,9 @@ TEST_F(PrintEveryKindTest, PrintPreviewShowsTheHatchThatPrintsAndPrintsItBothWay
     auto* preview = dynamic_cast<frmPreview*>(&shown);
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(RedIn(preview->Picture1->Image(), preview->Picture1->Image().rect()));
-    for (const auto& [path, button] : {std::pair{scale, preview->cboPrintScale}, std::pair{image, preview->cboPrintImage}}) {
+    const std::pair<QString, QPushButton*> prints[] = {{scale, preview->cboPrintScale},
+                                                       {image, preview->cboPrintImage}};
+    for (const auto& [path, button] : prints) {
       Printer().setOutputFormat(QPrinter::PdfFormat);
       Printer().setOutputFileName(path);
       button->click();

@@ -250,6 +250,7 @@ TEST_F(PrintTest, APrintedFileIsNotPrintedToAgainUnlessChosenAgain) {
   QFile::remove(first);
   Responder().AnswerPrinter(true);  // the dialog taken as it opens
   DrawingDriver::Choose("mnuFilePrint");
+  EXPECT_EQ(MessagePanel(3), "Not printed: no printer is installed.");  // the tests have none
   EXPECT_FALSE(QFile::exists(first));
   EXPECT_TRUE(Printer().outputFileName().isEmpty());
 }
@@ -287,8 +288,8 @@ TEST_F(PrintTest, ARotatedBoxedCharacterReachingIntoTheWindowIsFilledOnScreenAnd
     Objs[character].Name = name;
     Objs[character].ObjectID = glyph;
     RefreshDocView(doc_);
-    const QRgb screen = doc_->Image().pixel(RoundToLong(ViewBaseX), ViewPixMaxY - RoundToLong(3 * ViewScaleY + ViewBaseY));
-    EXPECT_EQ(screen == qRgb(255, 0, 0), c.inside);
+    const int column = RoundToLong(ViewBaseX), row = ViewPixMaxY - RoundToLong(3 * ViewScaleY + ViewBaseY);
+    EXPECT_EQ(doc_->Image().pixel(column, row) == qRgb(255, 0, 0), c.inside);  // world (0, 3) on the screen
 
     const QString path = QString::fromStdString(ScratchPath("boxed.pdf"));
     FilePrintTo(path);

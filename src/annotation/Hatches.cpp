@@ -73,6 +73,10 @@ void HatchAreaInBox() {
   HatchRadius = HatchDiagonal / 2;
   SetDrawMode(13);
   SetForeColor(HatchColorInUse);
+  if (!ActiveDoc->IsPixelImage()) {  // hatch lines go to the printer as thin solid strokes
+    SetDrawWidth(1);
+    SetDrawStyle(vbSolid);
+  }
   const Long last = PatternLineCount;
   for (Long i = 1; i <= last; ++i)
     if (HatchPatternLines[static_cast<size_t>(i)].PatternID == HatchPatternIdInUse) GenerateHatchLines(i);
@@ -268,10 +272,62 @@ void GenerateHatchLines(Long LineNo) {
 
 // ---- Rasterising ------------------------------------------------------------------------------
 
-void PlotHatchPixel(Long X, Long Y) {
+namespace {
+
+bool IsHatchPixelInside(Long X, Long Y) {
   const Long row = Y - BoundaryBox.Bottom;
-  if (row <= 0 || row > BoundaryRows) return;  // the box's bottom row is never hatched
-  if (!IsPixelInSpans(row, X)) return;
+  // The box's bottom row is never hatched.
+  return row > 0 && row <= BoundaryRows && IsPixelInSpans(row, X);
+}
+
+// The pixels of one hatch segment, visited in order one step apart. On an
+// image each inside pixel is set. A surface that takes strokes (the
+// printer) gets each run of inside pixels as one line instead, reaching one
+// step past its last pixel so that a run of one pixel has length: a page of
+// hatch is then some hundreds of lines, not hundreds of thousands of dots.
+class HatchSegmentPen {
+ public:
+  HatchSegmentPen(Double stepX, Long stepY)
+      : strokes_(!ActiveDoc->IsPixelImage()), stepX_(stepX), stepY_(stepY) {}
+  ~HatchSegmentPen() { EndRun(); }
+  HatchSegmentPen(const HatchSegmentPen&) = delete;
+  HatchSegmentPen& operator=(const HatchSegmentPen&) = delete;
+
+  // The pixel at x (truncated) in row y, x exact along the segment.
+  void Visit(Double x, Long y) {
+    const Long px = static_cast<Long>(x);
+    if (!strokes_) {
+      PlotHatchPixel(px, y);
+    } else if (!IsHatchPixelInside(px, y)) {
+      EndRun();
+    } else {
+      if (!open_) startX_ = x, startY_ = y;
+      open_ = true;
+      endX_ = x;
+      endY_ = y;
+    }
+  }
+
+ private:
+  void EndRun() {
+    if (!open_) return;
+    open_ = false;
+    ActiveDoc->LineDevice(static_cast<int>(startX_), static_cast<int>(ViewPixMaxY - startY_),
+                          static_cast<int>(endX_ + stepX_), static_cast<int>(ViewPixMaxY - (endY_ + stepY_)));
+  }
+
+  bool strokes_;
+  Double stepX_;
+  Long stepY_;
+  bool open_ = false;
+  Double startX_ = 0, endX_ = 0;
+  Long startY_ = 0, endY_ = 0;
+};
+
+}  // namespace
+
+void PlotHatchPixel(Long X, Long Y) {
+  if (!IsHatchPixelInside(X, Y)) return;
   SetPixelV(ActiveDoc, static_cast<int>(X), static_cast<int>(ViewPixMaxY - Y), HatchColorInUse);
 }
 
@@ -281,12 +337,13 @@ void RasterHatchSegment(Single X1, Long Y1, Single X2, Long Y2) {
       (Y1 > b.Top && Y2 > b.Top) || !ActiveDoc)
     return;
   if (X1 == X2 && Y1 == Y2) {
-    PlotHatchPixel(static_cast<Long>(X1), Y1);
+    HatchSegmentPen(1, 0).Visit(static_cast<Long>(X1), Y1);
     return;
   }
   if (X1 == X2) {
     const Long lo = std::clamp(std::min(Y1, Y2), b.Bottom, b.Top), hi = std::clamp(std::max(Y1, Y2), b.Bottom, b.Top);
-    for (Long y = lo; y <= hi; ++y) PlotHatchPixel(static_cast<Long>(X1), y);
+    HatchSegmentPen pen(0, 1);
+    for (Long y = lo; y <= hi; ++y) pen.Visit(static_cast<Long>(X1), y);
     return;
   }
   if (Y1 == Y2) {
@@ -294,7 +351,8 @@ void RasterHatchSegment(Single X1, Long Y1, Single X2, Long Y2) {
                                                          static_cast<Single>(b.Right)));
     const Long hi = static_cast<Long>(std::clamp<Single>(std::max(X1, X2), static_cast<Single>(b.Left),
                                                          static_cast<Single>(b.Right)));
-    for (Long x = lo; x <= hi; ++x) PlotHatchPixel(x, Y1);
+    HatchSegmentPen pen(1, 0);
+    for (Long x = lo; x <= hi; ++x) pen.Visit(static_cast<Double>(x), Y1);
     return;
   }
   // Sloped: both ends moved onto the box along the segment, then one pixel per row.
@@ -325,7 +383,8 @@ void RasterHatchSegment(Single X1, Long Y1, Single X2, Long Y2) {
   const Long lo = RoundToLong(y1), hi = RoundToLong(y2);
   const Double perRow = 1 / slope;
   Double x = x1 + (lo - y1) * perRow;
-  for (Long y = lo; y <= hi; ++y, x += perRow) PlotHatchPixel(static_cast<Long>(x), y);
+  HatchSegmentPen pen(perRow, 1);
+  for (Long y = lo; y <= hi; ++y, x += perRow) pen.Visit(x, y);
 }
 
 void ResetHatches() {

@@ -29,7 +29,8 @@ Long CurrentHatchPattern();
 // ---- Drawing ---------------------------------------------------------------------------
 // Hatches are generated at every redraw: each line family of the pattern is
 // rasterised in view pixels and a pixel is set only where the area's span
-// table (Boundaries.h) holds it inside. A family whose scaled spacing is 0
+// table (Boundaries.h) holds it inside. On the printer each run of inside
+// pixels of a segment is drawn as one line instead. A family whose scaled spacing is 0
 // or less, a negative scale or a dash period of 0 draws nothing; families
 // finer than a quarter pixel are drawn at a quarter pixel, which sets the
 // same pixels, so the work stays bounded by the box.
@@ -43,7 +44,8 @@ void PreviewAreaHatch(Long Item);
 void PreviewFillOptionsHatch();
 // Generates and plots line family LineNo of HatchPatternLines.
 void GenerateHatchLines(Long LineNo);
-// One segment in view pixels (y upward), clipped by the box and the spans.
+// One segment in view pixels (y upward), clipped by the box and the spans:
+// its pixels on an image, its runs of inside pixels as lines on the printer.
 void RasterHatchSegment(Single X1, Long Y1, Single X2, Long Y2);
 // Sets view pixel (X, Y) in the hatch colour when it lies inside the boundary.
 void PlotHatchPixel(Long X, Long Y);

@@ -83,12 +83,13 @@ void frmIntro::cmdPrint_Click() {
   if (dialog.ShowPrinter(Printer()) != 0) return;
   if (!selection.hasSelection()) {
     RichTextBox1->document()->print(&Printer());
-    return;
+  } else {
+    QTextDocument part;
+    part.setDefaultFont(RichTextBox1->document()->defaultFont());
+    QTextCursor(&part).insertFragment(selection.selection());
+    part.print(&Printer());
   }
-  QTextDocument part;
-  part.setDefaultFont(RichTextBox1->document()->defaultFont());
-  QTextCursor(&part).insertFragment(selection.selection());
-  part.print(&Printer());
+  ForgetPrintFile();
 }
 
 void frmIntro::chkLoadInfoAtStartup_Click() {

@@ -1,15 +1,17 @@
 // PrinterSurface: drawing on printer pages.
 #include "platform/PrinterSurface.h"
 
+#include <QFile>
 #include <QPainter>
-#include <algorithm>
 #include <QPrinter>
+#include <algorithm>
 
 namespace lintavo {
 
 namespace {
 
 constexpr double ScreenDpi = 96;  // pixels per inch of the usual screen, the program's sizes are given in
+constexpr qint64 PdfTailBytes = 64;  // the end of a PDF file that holds its end-of-file marker
 
 }  // namespace
 
@@ -39,13 +41,31 @@ void PrinterSurface::WithPainter(const std::function<void(QPainter&)>& draw) {
   painter_->restore();
 }
 
+bool PrinterSurface::BeginDoc() {
+  if (!painter_) painter_ = std::make_unique<QPainter>(&printer_);
+  return painter_->isActive();
+}
+
 void PrinterSurface::NewPage() {
   if (painter_ && painter_->isActive()) printer_.newPage();
 }
 
-void PrinterSurface::EndDoc() {
-  if (painter_) painter_->end();
+bool PrinterSurface::EndDoc() {
+  if (!painter_) return true;
+  const bool begun = painter_->isActive();
+  const bool ended = begun && painter_->end();
   painter_.reset();
+  if (!ended || printer_.printerState() == QPrinter::Error) return false;
+  const QString file = printer_.outputFileName();
+  return file.isEmpty() || IsCompletePdfFile(file);
+}
+
+bool IsCompletePdfFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const qint64 size = file.size();  // a device such as /dev/full has none
+  if (size <= 0 || !file.seek(std::max<qint64>(0, size - PdfTailBytes))) return false;
+  return file.read(PdfTailBytes).contains("%%EOF");
 }
 
 void PrinterSurface::PaintPicture(const QImage& picture, int x, int y, int width, int height) {

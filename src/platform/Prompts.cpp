@@ -11,9 +11,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QDialogButtonBox>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <algorithm>
 
 #include "platform/Colors.h"
@@ -154,8 +155,14 @@ ColorAnswer QtResponder::ColorDialog(const ColorPrompt& prompt) {
 }
 
 bool QtResponder::PrinterSetupDialog(const PrinterPrompt& prompt, QPrinter& printer) {
-  QPageSetupDialog dialog(&printer, DialogParent());
+  // The print dialog, which chooses the printer (or a file) and through its
+  // properties the paper; it sets the printer up without printing.
+  QPrintDialog dialog(&printer, DialogParent());
   SetTitle(dialog, prompt.title);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -81,6 +81,9 @@ class Surface {
 
   // The device context of the line-level calls (Gdi.h): the surface itself.
   Surface* hDC() { return this; }
+  // Whether the surface is an image the program sets pixel by pixel (a
+  // window or a picture box), not a device that takes strokes (the printer).
+  bool IsPixelImage() { return Raster() != nullptr; }
 
   // ---- Drawing methods (scale units) -------------------------------------------
   void PSet(Single x, Single y);                // a dot of DrawWidth in ForeColor

@@ -306,9 +306,12 @@ void DrawCompound(Long ObjNo) {
 bool ItemInView(Long ItemIndex) {
   const ItemRec& item = Items[ItemIndex];
   Double x0 = item.Xmin, y0 = item.Ymin, x1 = item.Xmax, y1 = item.Ymax;
+  Double x2 = item.Xmax, y2 = item.Ymin, x3 = item.Xmin, y3 = item.Ymax;  // the other diagonal
   PlacePoint(x0, y0);
   PlacePoint(x1, y1);
-  if (BeyondViewSide(x0, y0, x1, y1)) return false;
+  PlacePoint(x2, y2);
+  PlacePoint(x3, y3);
+  if (QuadBeyondViewSide(x0, y0, x2, y2, x1, y1, x3, y3)) return false;
   if (item.Rtype == ItemGlyph && std::fabs((x1 - x0) * ViewScaleX) <= 2 &&
       std::fabs((y1 - y0) * ViewScaleY) <= 2) {
     WorldPoint(PlaceX, PlaceY);  // a character too small to read shows as a dot

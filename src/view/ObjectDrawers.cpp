@@ -472,7 +472,7 @@ void DrawTextObj(Long ObjNo) {
 
 void FillQuad(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4, Double Y4,
               Long Colour) {
-  if (!ShowFills || BeyondViewSide(X1, Y1, X3, Y3)) return;
+  if (!ShowFills || QuadBeyondViewSide(X1, Y1, X2, Y2, X3, Y3, X4, Y4)) return;
   GdiPts[1] = WorldToGdi(X1, Y1);
   GdiPts[2] = WorldToGdi(X2, Y2);
   GdiPts[3] = WorldToGdi(X3, Y3);

@@ -91,7 +91,7 @@ void SplineShape(int Count, bool Cull, const ShapeOutput& Out);
 // ---- Filled quadrilaterals ---------------------------------------------------------------
 // Fills the quadrilateral with world corners 1 to 4 solid in Colour
 // (DwgBackColor while EraseDraw): nothing unless ShowFills, nothing when
-// corners 1 and 3 lie beyond the same side of the view window. The box
+// all four corners lie beyond the same side of the view window. The box
 // behind a boxed text character is drawn so.
 void FillQuad(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4, Double Y4,
               Long Colour);

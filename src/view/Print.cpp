@@ -3,14 +3,15 @@
 
 #include <QPrinter>
 #include <cmath>
+#include <memory>
 
 #include "model/DataHand.h"
+#include "model/DrawingWindow.h"
 #include "model/LayerItems.h"
 #include "model/MessageBar.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
 #include "platform/Numbers.h"
-#include "platform/PrinterSurface.h"
 #include "view/DrawDispatch.h"
 
 namespace lintavo {
@@ -64,6 +65,7 @@ const char* OutcomeMessage(PrintOutcome outcome) {
     case PrintOutcome::EmptyModel: return "Not printed: the drawing is empty.";
     case PrintOutcome::NoScale: return "Not printed: the view window or the page has no size.";
     case PrintOutcome::Refused: return "Not printed: the printer did not accept the job.";
+    case PrintOutcome::NotWritten: return "Not printed: the job could not be written in full.";
   }
   return "";
 }
@@ -75,9 +77,38 @@ PrintOutcome Report(PrintOutcome outcome) {
 
 }  // namespace
 
-QPrinter& Printer() {
-  static QPrinter printer;  // made on first use: a program that never prints never asks for one
+namespace {
+
+std::unique_ptr<QPrinter> ProgramPrinter;  // made on first use: a program that never prints never asks for one
+bool JobOpen = false;                      // a PrintJob holds the printer
+
+// A new printer with the printer, paper and settings of old, but no file:
+// a file is chosen for one job only.
+std::unique_ptr<QPrinter> FreshPrinter(const QPrinter* old) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!old) return printer;
+  if (old->outputFormat() == QPrinter::NativeFormat) printer->setPrinterName(old->printerName());
+  printer->setPageLayout(old->pageLayout());
+  printer->setResolution(old->resolution());
+  printer->setColorMode(old->colorMode());
+  printer->setCopyCount(old->copyCount());
+  printer->setDuplex(old->duplex());
+  printer->setFullPage(old->fullPage());
   return printer;
+}
+
+// A job whose start failed can leave the printer active for good, and it
+// then refuses every later job and every change of settings.
+bool IsStale(const QPrinter& printer) {
+  const QPrinter::PrinterState state = printer.printerState();
+  return state == QPrinter::Active || state == QPrinter::Error;
+}
+
+}  // namespace
+
+QPrinter& Printer() {
+  if (!ProgramPrinter || (!JobOpen && IsStale(*ProgramPrinter))) ProgramPrinter = FreshPrinter(ProgramPrinter.get());
+  return *ProgramPrinter;
 }
 
 void ApplyPrintJobSettings(QPrinter& printer) {
@@ -85,10 +116,21 @@ void ApplyPrintJobSettings(QPrinter& printer) {
   printer.setColorMode(QPrinter::Color);
   printer.setCopyCount(1);
   printer.setDuplex(QPrinter::DuplexNone);  // one side: one job is one page
-  printer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
 }
 
 void ApplyPrintJobSettings() { ApplyPrintJobSettings(Printer()); }
+
+bool HasPrintTarget(const QPrinter& printer) {
+  if (!printer.outputFileName().isEmpty()) return true;
+  // With no printer installed the platform's printer is a PDF writer with no file.
+  return printer.outputFormat() == QPrinter::NativeFormat && printer.isValid();
+}
+
+String PrintTargetName(const QPrinter& printer) {
+  if (!HasPrintTarget(printer)) return String();
+  const QString file = printer.outputFileName();
+  return (file.isEmpty() ? printer.printerName() : "File " + file).toStdString();
+}
 
 PrinterPage PageFromMeasures(Single WidthIn, Single HeightIn, Single LeftPx, Single TopPx,
                              Single WidthPx, Single HeightPx) {
@@ -161,22 +203,45 @@ bool DrawPrintedPage(Surface& page, Long DwgNo) {
   return true;
 }
 
+PrintJob::PrintJob(const String& Title) : printer_(Printer()), page_(printer_) {
+  JobOpen = true;
+  printer_.setDocName(QString::fromStdString(Title));
+}
+
+PrintJob::~PrintJob() { End(); }
+
+bool PrintJob::Open() { return page_.BeginDoc(); }
+
+bool PrintJob::End() {
+  if (ended_) return written_;
+  ended_ = true;
+  written_ = page_.EndDoc();
+  JobOpen = false;
+  ForgetPrintFile();
+  return written_;
+}
+
+void ForgetPrintFile() { Printer().setOutputFileName(QString()); }
+
+String PrintTitle() {
+  const DrawingWindow* window = ActiveDocForm();
+  return window ? window->FileName() : String();
+}
+
 PrintOutcome PrintDrawing() {
-  QPrinter& printer = Printer();
-  if (!printer.isValid()) return Report(PrintOutcome::NoPrinter);
+  if (!HasPrintTarget(Printer())) return Report(PrintOutcome::NoPrinter);
   if (ObjCount < 1) return Report(PrintOutcome::EmptyModel);
   const Long printDwgNo = CurDwg;
-  ApplyPrintJobSettings(printer);
-  PrinterSurface surface(printer);
+  PrintJob job(PrintTitle());
+  ApplyPrintJobSettings(job.Device());
   {
     const BorrowedState borrowed;
-    if (!SetPrinterScale(surface)) return Report(PrintOutcome::NoScale);
-    surface.Cls();  // opens the page, so a drawing with nothing shown still prints a blank one
-    if (printer.printerState() != QPrinter::Active) return Report(PrintOutcome::Refused);
+    if (!SetPrinterScale(job.Page())) return Report(PrintOutcome::NoScale);
+    // The page opens even when nothing is shown, so a blank one still prints.
+    if (!job.Open()) return Report(PrintOutcome::Refused);
     DrawShownObjects(printDwgNo);
   }
-  surface.EndDoc();
-  return Report(PrintOutcome::Printed);
+  return Report(job.End() ? PrintOutcome::Printed : PrintOutcome::NotWritten);
 }
 
 }  // namespace lintavo

@@ -9,6 +9,7 @@
 // preview.
 #pragma once
 
+#include "platform/PrinterSurface.h"
 #include "platform/Types.h"
 
 class QPrinter;
@@ -17,12 +18,23 @@ namespace lintavo {
 
 class Surface;
 
-QPrinter& Printer();  // the program's printer; the print dialogs change it in place
+// The program's printer; the print dialogs change it in place. It starts at
+// the printer's high resolution. Outside a job it is always ready: a printer
+// that an earlier job left active or in error (one whose start failed) is
+// replaced by a fresh one with the same printer, paper and settings.
+QPrinter& Printer();
 
-// The standard job settings: landscape, colour, one copy, one-sided, high
-// quality (the printer's high resolution). The paper chosen is kept.
+// The standard job settings: landscape, colour, one copy, one-sided. The
+// paper and the resolution chosen are kept.
 void ApplyPrintJobSettings();
 void ApplyPrintJobSettings(QPrinter& printer);
+
+// Whether the printer has somewhere to print: an installed printer, or a
+// file the user chose.
+bool HasPrintTarget(const QPrinter& printer);
+// What the printer prints on, as the user knows it: the printer's name, or
+// the file; "" when it has nowhere to print.
+String PrintTargetName(const QPrinter& printer);
 
 // ---- Page measurement -----------------------------------------------------------------
 // The printable page of a printer, in inches and in device pixels with its
@@ -56,12 +68,43 @@ bool FitWindowToPage(const PrinterPage& page, PrinterTransform& transform);
 void LoadPrinterView(const PrinterPage& page, const PrinterTransform& transform);
 
 // ---- The job --------------------------------------------------------------------------
+// One job on Printer(), titled with the drawing's name (the job's name in
+// the print queue and the title of a PDF). It starts from a ready printer;
+// when it ends, a file the job printed to is forgotten, so that no later job
+// writes there without the user choosing it again.
+class PrintJob {
+ public:
+  explicit PrintJob(const String& Title);
+  ~PrintJob();  // ends the job if End was not called
+  PrintJob(const PrintJob&) = delete;
+  PrintJob& operator=(const PrintJob&) = delete;
+
+  QPrinter& Device() { return printer_; }
+  PrinterSurface& Page() { return page_; }
+  bool Open();  // opens the page; false when the printer refused the job
+  bool End();   // true when the job was written whole; once
+
+ private:
+  QPrinter& printer_;
+  PrinterSurface page_;
+  bool ended_ = false;
+  bool written_ = false;
+};
+
+// Points the printer back at the printer chosen (if any) once a job has
+// printed to a file: a file is chosen for one job.
+void ForgetPrintFile();
+
+// The name a job of the active drawing carries: its window's file name.
+String PrintTitle();
+
 enum class PrintOutcome {
   Printed,
-  NoPrinter,    // the platform offers no printer
+  NoPrinter,    // no printer is installed and no file was chosen
   EmptyModel,   // nothing in the model: the printer is not touched
   NoScale,      // the view window or the page has no size
   Refused,      // the printer did not accept the job
+  NotWritten,   // the job began but was not written whole (a full disk)
 };
 // Prints the current drawing on one page of Printer() and says in message-bar
 // panel 3 what came of it. ActiveDoc, the view cache and the layer-preview

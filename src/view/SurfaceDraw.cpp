@@ -257,6 +257,12 @@ bool BeyondViewSide(Double X1, Double Y1, Double X2, Double Y2) {
          (X1 > ViewWinMaxX && X2 > ViewWinMaxX) || (Y1 > ViewWinMaxY && Y2 > ViewWinMaxY);
 }
 
+bool QuadBeyondViewSide(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4,
+                        Double Y4) {
+  return BeyondViewSide(std::min({X1, X2, X3, X4}), std::min({Y1, Y2, Y3, Y4}), std::max({X1, X2, X3, X4}),
+                        std::max({Y1, Y2, Y3, Y4}));
+}
+
 // ---- Point marks ---------------------------------------------------------------------
 
 namespace {

@@ -138,6 +138,11 @@ GdiPoint WorldToGdi(Double X, Double Y);
 // Whether two world points lie beyond the same side of the view window (both
 // left of it, both below, both right or both above): such a shape is not drawn.
 bool BeyondViewSide(Double X1, Double Y1, Double X2, Double Y2);
+// Whether all four corners of a quadrilateral lie beyond the same side of
+// the view window. A turned box can reach into the window with both
+// corners of either diagonal beyond one side, so all four are judged.
+bool QuadBeyondViewSide(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4,
+                        Double Y4);
 
 // ---- Object support ------------------------------------------------------------------------
 // Point marks at a world point: nothing unless DrawEnabled, nothing outside

@@ -33,6 +33,7 @@ constexpr int PictureWidth = 560;  // the preview, wider than tall like the land
 constexpr int PictureHeight = 400;
 constexpr Long White = 0xFFFFFF;
 constexpr Long SetupFlags = 0x148;  // printer set-up form, no page numbers, a device context
+const char* const PreviewTitle = "Print Preview";
 
 // Preview border and title block, picture pixels.
 constexpr Integer PreviewBorderWidth = 3;
@@ -52,20 +53,31 @@ void DrawShownObjects(Long DwgNo) {
     if (Objs[i].DwgNo == DwgNo && Objs[i].Show != 0) DrawObject(i);
 }
 
+// The pen of the printed frame: solid in CurColor, whatever line style the
+// last object drawn left. Up to FineMarginMaxDpi it is the margin's width in
+// printer pixels; on finer paper, where that would be a hairline, it is the
+// preview's pen at its size on the screen.
+void SetFramePen(Integer margin, Integer previewWidth) {
+  SetDrawStyle(vbSolid);
+  SetForeColor(CurColor);
+  if (margin == FineMargin)
+    SetDrawWidth(margin);
+  else
+    SetDrawWeight(previewWidth);
+}
+
 }  // namespace
 
 void DrawPageFrame(const PrinterPage& Page, bool Border, bool Title, const String& FileName) {
   const Integer w = Page.PixPerInch <= FineMarginMaxDpi ? FineMargin : CoarseMargin;
   if (Border) {
-    SetDrawWidth(w);
-    SetForeColor(CurColor);
+    SetFramePen(w, PreviewBorderWidth);
     SurfaceLine(Page.LeftPx + w, Page.TopPx + w, Page.WidthPx - w, Page.HeightPx - w);
     SetDrawWidth(1);
   }
   if (Title) {
     const Integer ppi = Page.PixPerInch;
-    SetDrawWidth(w);
-    SetForeColor(CurColor);
+    SetFramePen(w, PreviewTitleWidth);
     SurfaceLine(Page.LeftPx + w, Page.TopPx + w, ToSingle(2.0 * ppi), ToSingle(0.5 * ppi));
     DrawTextAt(ToSingle(0.2 * ppi), ToSingle(0.3 * ppi), FileName);
     SetDrawWidth(1);
@@ -139,12 +151,9 @@ void frmPreview::Form_Load() {
   previewDwgNo_ = CurDwg;
   Picture1->Cls();
   RestorePageScale();
-  if (Printer().isValid()) {
-    // The page measured as it prints: landscape and at the job's resolution,
-    // which "Print  To Scale" sets again and frames the drawing for.
-    ApplyPrintJobSettings();
-    MeasurePage();
-  }
+  // The page measured as it prints: landscape, at the resolution chosen.
+  Printer().setPageOrientation(QPageLayout::Landscape);
+  MeasurePage();
   if (ObjCount > 0) {
     DrawPreviewObjects();
     chkBorder_Click();
@@ -195,23 +204,45 @@ bool frmPreview::SetPageScale(Surface& printer) {
   if (!FitWindowToPage(page_, transform)) return false;
   ActiveDoc = &printer;
   PreviewMode = PreviewAllLayers = FlagTrue;
-  LoadPrinterView(page_, transform);  // ViewZoom stays the preview's
+  LoadPrinterView(page_, transform);
+  // What is left out at small zooms (fine hatches) is judged at the paper's
+  // zoom, as File, Print judges it; RestorePageScale sets the picture's back.
+  ViewZoom = transform.Zoom;
   return true;
 }
 
 void frmPreview::MeasurePage() {
   PrinterSurface printer(Printer());
   page_ = MeasurePrinterPage(printer);
-  Text3->setText(Printer().printerName());
+  Text3->setText(QString::fromStdString(PrintTargetName(Printer())));
   Text2->setText(QString::number(page_.PixPerInch));
 }
 
-void frmPreview::DrawPreviewObjects() { DrawShownObjects(previewDwgNo_); }
+void frmPreview::DrawPreviewObjects() {
+  // The picture stands for the page: what is left out at small zooms (fine
+  // hatches) is judged at the page's zoom, so that the picture shows what
+  // prints, not what a picture this small would leave out.
+  PrinterTransform paper;
+  const Single pictureZoom = ViewZoom;
+  if (FitWindowToPage(page_, paper)) ViewZoom = paper.Zoom;
+  DrawShownObjects(previewDwgNo_);
+  ViewZoom = pictureZoom;
+}
 
 bool frmPreview::PrinterReady() {
-  if (Printer().isValid()) return true;
-  MsgBox("No printer is installed.", vbOKOnly | vbExclamation, "Print Preview");
+  if (HasPrintTarget(Printer())) return true;
+  MsgBox("No printer is chosen: choose a printer or a file in Printer Setup.", vbOKOnly | vbExclamation,
+         PreviewTitle);
   return false;
+}
+
+void frmPreview::EndJob(PrintJob& Job, bool Opened) {
+  const bool written = Job.End();
+  MeasurePage();  // the printer the next job goes to: a file is not printed to twice
+  if (!Opened)
+    MsgBox("The printer did not accept the job.", vbOKOnly | vbExclamation, PreviewTitle);
+  else if (!written)
+    MsgBox("The job could not be written in full: nothing was printed.", vbOKOnly | vbExclamation, PreviewTitle);
 }
 
 // ---- Printing -----------------------------------------------------------------------------------
@@ -219,43 +250,40 @@ bool frmPreview::PrinterReady() {
 void frmPreview::cboPrintImage_Click() {
   if (!PrinterReady()) return;
   const QImage picture = Picture1->Image().copy();
-  QPrinter& printer = Printer();
-  ApplyPrintJobSettings(printer);
-  if (Picture1->height() > Picture1->width()) printer.setPageOrientation(QPageLayout::Portrait);
-  PrinterSurface surface(printer);
-  surface.PaintPicture(picture, 0, 0, surface.DeviceWidth(), surface.DeviceHeight());
-  const bool printed = printer.printerState() == QPrinter::Active;
-  surface.EndDoc();
-  if (!printed) MsgBox("The printer did not accept the job.", vbOKOnly | vbExclamation, "Print Preview");
+  PrintJob job(previewFileName_);
+  ApplyPrintJobSettings(job.Device());
+  if (Picture1->height() > Picture1->width()) job.Device().setPageOrientation(QPageLayout::Portrait);
+  PrinterSurface& page = job.Page();
+  const bool opened = job.Open();
+  if (opened) page.PaintPicture(picture, 0, 0, page.DeviceWidth(), page.DeviceHeight());
+  EndJob(job, opened);
 }
 
 void frmPreview::cboPrintScale_Click() {
   if (!PrinterReady()) return;
-  QPrinter& printer = Printer();
-  ApplyPrintJobSettings(printer);
-  // The job's settings may differ from those the page was last measured in
-  // (a set-up that chose portrait or another printer): frame for this page.
+  PrintJob job(previewFileName_);
+  ApplyPrintJobSettings(job.Device());
+  // A set-up may have chosen portrait or another printer since the page was
+  // measured: frame the drawing for the page of this job.
   MeasurePage();
-  PrinterSurface surface(printer);
-  if (!SetPageScale(surface)) {
+  if (!SetPageScale(job.Page())) {
     RestorePageScale();
+    job.End();
+    MeasurePage();
     MsgBox("The view window or the page has no size: nothing was printed.", vbOKOnly | vbExclamation,
-           "Print Preview");
+           PreviewTitle);
     return;
   }
-  surface.Cls();  // opens the page
-  const bool accepted = printer.printerState() == QPrinter::Active;
-  if (accepted) {
+  const bool opened = job.Open();
+  if (opened) {
     DrawShownObjects(previewDwgNo_);
     DrawPageFrame(page_, chkBorder->isChecked(), chkTitle->isChecked(), previewFileName_);
   }
-  surface.EndDoc();
   RestorePageScale();
-  if (!accepted) MsgBox("The printer did not accept the job.", vbOKOnly | vbExclamation, "Print Preview");
+  EndJob(job, opened);
 }
 
 void frmPreview::cboSetup_Click() {
-  if (!PrinterReady()) return;
   CommonDialog dialog;
   dialog.DialogTitle = "Lintavo Printer Setup";
   dialog.CancelError = true;

@@ -28,7 +28,9 @@ void ShowPreview(const String& Caption);
 // The border and title block of a page printed to scale, on page (ActiveDoc
 // with the printer transform, Y up): the border inset 5 pixels at up to 300
 // pixels per inch, else 10; the title block 2 by 0.5 inches from the inset
-// corner with FileName 0.2 inch in and 0.3 inch up.
+// corner with FileName 0.2 inch in and 0.3 inch up. Both are drawn solid in
+// CurColor: up to 300 pixels per inch with a 5-pixel pen, on finer paper
+// with the preview's pens at their screen size.
 void DrawPageFrame(const PrinterPage& Page, bool Border, bool Title, const String& FileName);
 
 class frmPreview : public QDialog {
@@ -68,7 +70,8 @@ class frmPreview : public QDialog {
  private:
   void RestorePageScale();     // the picture box with the preview transform
   bool SetPageScale(Surface& printer);  // the printer with the printer transform
-  bool PrinterReady();         // false, with a message, when there is no printer
+  bool PrinterReady();         // false, with a message, when there is nowhere to print
+  void EndJob(PrintJob& Job, bool Opened);  // ends it; a failure in a message
   void MeasurePage();          // page values and the two text boxes from the printer
   void DrawPreviewObjects();
 

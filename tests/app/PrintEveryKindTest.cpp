@@ -3,12 +3,19 @@
 // back as a reader shows it, has ink in every object's cell and none in the
 // empty one. The objects are made through the menus and clicks where the
 // program has a command for them, and straight into the model otherwise.
+// Hatches, the finest work a page holds, are also printed over the whole
+// page and through the print preview.
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QPrinter>
 
 #include "app/EveryKindFixture.h"
 #include "support/PdfPages.h"
 #include "view/Print.h"
 #include "view/PrintedPage.h"
+#include "view/frmPreview.h"
 
 namespace lintavo {
 namespace {
@@ -45,6 +52,88 @@ TEST_F(PrintEveryKindTest, FilePrintShowsEveryKindOfObjectInItsCellOfThePage) {
   };
   for (const EveryKindObject& kind : kinds) EXPECT_TRUE(InkIn(pdf.image, cell(kind.column, kind.row))) << kind.name;
   EXPECT_FALSE(InkIn(pdf.image, cell(emptyColumn, emptyRow)));
+}
+
+// Hatch lines go to paper as line segments: one family of lines 1/8 unit
+// apart over the whole page is a small job, and its lines show on the page
+// read back. Sent as dots of one printer pixel it ran to megabytes, which
+// print paths that drop such dots left blank.
+TEST_F(PrintEveryKindTest, AHatchAsLargeAsThePagePrintsAsLinesInASmallJob) {
+  constexpr qint64 MostBytes = 200 * 1024;
+  ASSERT_GE(PatternCount, 1);
+  CurPatternName = HatchPatterns[1].Name;  // diagonal lines 1/8 apart
+  HatchColor = Red;
+  HatchScale = 1;
+  OnNewArea(-0.4, -0.4, 11.9, 8.8, "mnuInsertHatch");
+  ASSERT_EQ(Objs[ObjCount].Rtype, EntityHatch);
+
+  const QString path = QString::fromStdString(ScratchPath("hatch.pdf"));
+  Printer().setOutputFormat(QPrinter::PdfFormat);
+  Printer().setOutputFileName(path);
+  Responder().AnswerPrinter(true);
+  DrawingDriver::Choose("mnuFilePrint");
+  EXPECT_EQ(MessagePanel(3), "Drawing printed.");
+  EXPECT_LT(QFileInfo(path).size(), MostBytes);
+
+  const PdfFirstPage pdf = ReadPdfFirstPage(path, ReadDpi);
+  ASSERT_EQ(pdf.pageCount, 1);
+  const PrintedPageMap map(Printer().pageLayout(), pdf.image);
+  // Every box an eighth of a unit on a side inside the area is crossed by a line.
+  for (const auto& [x, y] : {std::pair{1.0, 1.0}, std::pair{6.0, 4.5}, std::pair{11.0, 8.0}})
+    EXPECT_TRUE(InkIn(pdf.image, map.Box(x, y, x + 0.125, y + 0.125))) << x << ", " << y;
+}
+
+// Whether any pixel in the box is clearly red.
+bool RedIn(const QImage& image, const QRect& box) {
+  const QRect inside = box.intersected(image.rect());
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      if (qRed(pixel) - qGreen(pixel) > 80 && qRed(pixel) - qBlue(pixel) > 80) return true;
+    }
+  return false;
+}
+
+// A hatch too fine for the screen at this zoom but not for the page: the
+// preview shows it as File, Print prints it, judged at the paper's zoom and
+// not at the zoom of its small picture.
+TEST_F(PrintEveryKindTest, PrintPreviewShowsTheHatchThatPrintsAndPrintsItBothWays) {
+  ASSERT_GE(PatternCount, 1);
+  CurPatternName = HatchPatterns[1].Name;
+  HatchColor = Red;
+  HatchScale = 1;
+  OnNewArea(2, 2, 6, 5, "mnuInsertHatch");
+  ASSERT_EQ(Objs[ObjCount].Rtype, EntityHatch);
+  // 10 pixels to the unit: the window is 40 units wide, about a quarter
+  // inch to the unit on paper but under a fifth in the preview's picture.
+  doc_->XVscale = doc_->YVscale = 10;
+  doc_->View_Scale = 10 / PixelsPerUnit;
+  UpdateWorldWindow();
+  RefreshDocView(doc_);
+  const QString scale = QString::fromStdString(ScratchPath("hatch to scale.pdf"));
+  const QString image = QString::fromStdString(ScratchPath("hatch image.pdf"));
+  Responder().OnModalWindow([&](QDialog& shown) {
+    auto* preview = dynamic_cast<frmPreview*>(&shown);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(RedIn(preview->Picture1->Image(), preview->Picture1->Image().rect()));
+    const std::pair<QString, QPushButton*> prints[] = {{scale, preview->cboPrintScale},
+                                                       {image, preview->cboPrintImage}};
+    for (const auto& [path, button] : prints) {
+      Printer().setOutputFormat(QPrinter::PdfFormat);
+      Printer().setOutputFileName(path);
+      button->click();
+    }
+    preview->cboClose->click();
+  });
+  DrawingDriver::Choose("mnuFilePrintPreview");
+
+  const PdfFirstPage scalePage = ReadPdfFirstPage(scale, ReadDpi);
+  ASSERT_EQ(scalePage.pageCount, 1);
+  const PrintedPageMap map(Printer().pageLayout(), scalePage.image);
+  EXPECT_TRUE(RedIn(scalePage.image, map.Box(3, 3, 3.25, 3.25)));
+  const PdfFirstPage imagePage = ReadPdfFirstPage(image, ReadDpi);
+  ASSERT_EQ(imagePage.pageCount, 1);
+  EXPECT_TRUE(RedIn(imagePage.image, imagePage.image.rect()));
 }
 
 }  // namespace

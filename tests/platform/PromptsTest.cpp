@@ -2,8 +2,11 @@
 // and file dialog filters.
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -167,6 +170,22 @@ TEST_F(QtPromptsTest, OpenDialogShowsTheFiltersAndReturnsTheChosenFile) {
   EXPECT_EQ(chooser.ShowOpen(), 0);
   EXPECT_EQ(chooser.FileName, chosen.toStdString());
   EXPECT_EQ(chooser.FilterIndex, 2);
+}
+
+TEST_F(QtPromptsTest, PrinterSetupIsThePrintDialogWhereThePrinterIsChosen) {
+  OperateNextModal<QPrintDialog>([](QPrintDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), "Lintavo Printer Setup");
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Ok)->text(), "OK");  // it sets up, it does not print
+    dialog.reject();
+  });
+  QPrinter printer;
+  CommonDialog setup;
+  setup.DialogTitle = "Lintavo Printer Setup";
+  setup.CancelError = true;
+  setup.Flags = cdlPDPrintSetup | cdlPDNoPageNums;
+  EXPECT_EQ(setup.ShowPrinter(printer), cdlCancel);
 }
 
 }  // namespace

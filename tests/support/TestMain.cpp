@@ -23,6 +23,9 @@ int main(int argc, char** argv) {
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (qEnvironmentVariableIsEmpty("LINTAVO_APP_TEMPLATE")) qputenv("LINTAVO_APP_TEMPLATE", LINTAVO_BUILD_APP_DIR);
+  // Tests print to files only: no print server is asked, so a machine with
+  // printers runs them as one without, and no job reaches a real printer.
+  qputenv("CUPS_SERVER", "/nonexistent/lintavo-tests/cups.sock");
   lintavo::PrepareWebBrowser();
   QApplication app(argc, argv);
   if (argc == 3 && std::strcmp(argv[1], "--save-until-killed") == 0) return lintavo::SaveUntilKilled(argv[2]);

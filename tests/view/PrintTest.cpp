@@ -1,6 +1,7 @@
 // Printing: the page measurement and the fit of the view window to the
 // page, and File, Print to a PDF file read back as a reader shows it.
 #include <QFile>
+#include <QPainter>
 #include <QPrinter>
 
 #include "commands/EditFixture.h"
@@ -8,6 +9,7 @@
 #include "model/UndoRedo.h"
 #include "model/ViewCache.h"
 #include "platform/ImageSurface.h"
+#include "platform/Numbers.h"
 #include "support/PdfPages.h"
 #include "view/Print.h"
 #include "view/PrintedPage.h"
@@ -70,6 +72,11 @@ class PrintTest : public EditFixture {
   void PrintToPdf(const QString& path) {
     Printer().setOutputFormat(QPrinter::PdfFormat);
     Printer().setOutputFileName(path);
+  }
+  // File, Print, with the print dialog choosing to print to the file at path.
+  void FilePrintTo(const QString& path) {
+    Responder().AnswerPrinter(true, ChoosePdfFile(path));
+    DrawingDriver::Choose("mnuFilePrint");
   }
   // Ink within a quarter unit either side of the world point, across and up.
   static bool InkNear(const QImage& image, const PrintedPageMap& map, Double X, Double Y) {
@@ -188,6 +195,110 @@ TEST_F(PrintTest, ACancelledDialogOrAnEmptyModelPrintsNothing) {
   Responder().AnswerPrinter(false);
   DrawingDriver::Choose("mnuFilePrint");
   EXPECT_FALSE(QFile::exists(path));
+}
+
+// ---- Failed jobs -------------------------------------------------------------------------
+
+TEST_F(PrintTest, AJobThatIsNotWrittenSaysSoAndTheNextOnePrints) {
+  AddLine(1, 1, 3, 2);
+  RefreshDocView(doc_);
+  struct Case {
+    const char* name;
+    QString path;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"full disk", "/dev/full", "Not printed: the job could not be written in full."},
+      {"no such folder", QString::fromStdString(ScratchPath("missing/drawing.pdf")),
+       "Not printed: the printer did not accept the job."},
+  };
+  const QString after = QString::fromStdString(ScratchPath("after.pdf"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FilePrintTo(c.path);
+    EXPECT_EQ(MessagePanel(3), c.message);
+    FilePrintTo(after);
+    EXPECT_EQ(MessagePanel(3), "Drawing printed.");
+    EXPECT_EQ(ReadPdfFirstPage(after, ReadDpi).pageCount, 1);
+    QFile::remove(after);
+  }
+}
+
+TEST_F(PrintTest, AJobThatCouldNotStartLeavesTheNextOneAReadyPrinter) {
+  AddLine(1, 1, 3, 2);
+  RefreshDocView(doc_);
+  // A PDF writer with no file, as the platform gives when no printer is
+  // installed: a job on it fails to start and leaves it active.
+  Printer().setOutputFormat(QPrinter::PdfFormat);
+  Printer().setOutputFileName(QString());
+  {
+    QPainter refused;
+    EXPECT_FALSE(refused.begin(&Printer()));
+  }
+  const QString path = QString::fromStdString(ScratchPath("ready.pdf"));
+  FilePrintTo(path);
+  EXPECT_EQ(MessagePanel(3), "Drawing printed.");
+  EXPECT_EQ(ReadPdfFirstPage(path, ReadDpi).pageCount, 1);
+}
+
+TEST_F(PrintTest, APrintedFileIsNotPrintedToAgainUnlessChosenAgain) {
+  AddLine(1, 1, 3, 2);
+  RefreshDocView(doc_);
+  const QString first = QString::fromStdString(ScratchPath("first.pdf"));
+  FilePrintTo(first);
+  ASSERT_EQ(MessagePanel(3), "Drawing printed.");
+  QFile::remove(first);
+  Responder().AnswerPrinter(true);  // the dialog taken as it opens
+  DrawingDriver::Choose("mnuFilePrint");
+  EXPECT_EQ(MessagePanel(3), "Not printed: no printer is installed.");  // the tests have none
+  EXPECT_FALSE(QFile::exists(first));
+  EXPECT_TRUE(Printer().outputFileName().isEmpty());
+}
+
+// ---- Filled boxes at the window's edge -------------------------------------------------------
+
+TEST_F(PrintTest, ARotatedBoxedCharacterReachingIntoTheWindowIsFilledOnScreenAndOnPaper) {
+  constexpr Long Red = 0x0000FF;
+  // A character box 1.4 units on a side turned 45 degrees about (x, 2):
+  // its first and third corners lie on x, its second 0.99 to the right.
+  struct Case {
+    const char* name;
+    Double x;
+    Double glyphMin, glyphMax;  // the glyph's box, the cell 0..1 or wider
+    bool inside;                // part of the fill lies at world (0, 3)
+  };
+  const Case cases[] = {
+      {"glyph box the cell", -0.7, 0, 1, true},
+      {"glyph box wider than the cell", -0.7, -0.5, 1.5, true},
+      {"wholly outside", -2.5, 0, 1, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Long character = AddCompound(EntityTextChar, c.x, 2, 45);
+    Objs[character].NPoints = 5;
+    Pnts[Objs[character].PointID + 1].X = Pnts[Objs[character].PointID + 1].Y = 1.4;  // the size
+    AddPnt(0, 0);    // neither bold nor underlined
+    AddPnt(1, Red);  // boxed, in red
+    const String name = "TEXT-65";  // a glyph without strokes: the box alone shows
+    NewItemName = name;
+    AddItem(ItemGlyph);
+    const Long glyph = ItemCount;
+    Items[glyph].Xmin = Items[glyph].Ymin = c.glyphMin;
+    Items[glyph].Xmax = Items[glyph].Ymax = c.glyphMax;
+    Objs[character].Name = name;
+    Objs[character].ObjectID = glyph;
+    RefreshDocView(doc_);
+    const int column = RoundToLong(ViewBaseX), row = ViewPixMaxY - RoundToLong(3 * ViewScaleY + ViewBaseY);
+    EXPECT_EQ(doc_->Image().pixel(column, row) == qRgb(255, 0, 0), c.inside);  // world (0, 3) on the screen
+
+    const QString path = QString::fromStdString(ScratchPath("boxed.pdf"));
+    FilePrintTo(path);
+    const PdfFirstPage pdf = ReadPdfFirstPage(path, ReadDpi);
+    ASSERT_EQ(pdf.pageCount, 1);
+    const PrintedPageMap map(Printer().pageLayout(), pdf.image);
+    EXPECT_EQ(InkNear(pdf.image, map, 0, 3), c.inside);
+    EraseObj(character);
+  }
 }
 
 }  // namespace

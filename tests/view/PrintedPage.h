@@ -2,15 +2,19 @@
 // image of a printed PDF page. The window is fitted to the printable area
 // of the printer's page layout (the page less its margins), one scale on
 // both axes, centred, world Y upward: worked out here from the layout and
-// the window, not from the program's own transform.
+// the window, not from the program's own transform. And the choice a print
+// dialog makes to print to a PDF file.
 #pragma once
 
 #include <QImage>
 #include <QPageLayout>
 #include <QPointF>
+#include <QPrinter>
 #include <QRect>
+#include <QString>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "model/ViewCache.h"
 #include "platform/Types.h"
@@ -46,5 +50,15 @@ class PrintedPageMap {
   QRectF area_;
   double scale_ = 0;
 };
+
+// A print or printer set-up dialog's answer, as a person choosing to print to
+// the PDF file at path, at dotsPerInch when given.
+inline std::function<void(QPrinter&)> ChoosePdfFile(const QString& path, int dotsPerInch = 0) {
+  return [path, dotsPerInch](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    if (dotsPerInch > 0) printer.setResolution(dotsPerInch);
+  };
+}
 
 }  // namespace lintavo

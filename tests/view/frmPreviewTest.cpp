@@ -3,8 +3,11 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPdfDocument>
 #include <QPrinter>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 #include "commands/EditFixture.h"
 #include "model/LayerItems.h"
@@ -44,7 +47,26 @@ class frmPreviewTest : public EditFixture {
     });
     DrawingDriver::Choose("mnuFilePrintPreview");
   }
+  // Printer Setup choosing to print to the file at path, at dpi when given.
+  void SetUpToFile(frmPreview& dialog, const QString& path, int dpi = 0) {
+    Responder().AnswerPrinter(true, ChoosePdfFile(path, dpi));
+    dialog.cboSetup->click();
+  }
+  // File, Print, with the print dialog choosing to print to the file at path.
+  void FilePrintTo(const QString& path) {
+    Responder().AnswerPrinter(true, ChoosePdfFile(path));
+    DrawingDriver::Choose("mnuFilePrint");
+  }
+  // The left edge of the printable area on a page image of that many dots per inch.
+  static double PrintableLeft(double dotsPerInch) {
+    return Printer().pageLayout().paintRect(QPageLayout::Point).left() * dotsPerInch / 72;
+  }
 };
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 TEST_F(frmPreviewTest, OpensWithTheFileNameAndDrawsAndWipesTheBorder) {
   AddLine(1, 1, 3, 2);
@@ -99,7 +121,7 @@ TEST_F(frmPreviewTest, ThePrintedBorderAndTitleBlockSitOnTheInsetAtThePrinterRes
 TEST_F(frmPreviewTest, PrintsThePictureAndToScaleOnLandscapePagesAndSetupCancelKeepsThePage) {
   AddLine(1, 1, 3, 2);
   PrintToPdf("first.pdf");
-  Printer().setResolution(72);  // as a printer nothing has printed on yet: not the job's resolution
+  Printer().setResolution(72);  // a coarse printer: both jobs keep its resolution
   const QString image = QString::fromStdString(ScratchPath("image.pdf"));
   const QString scale = QString::fromStdString(ScratchPath("scale.pdf"));
   QImage picture;
@@ -178,6 +200,109 @@ TEST_F(frmPreviewTest, PrintToScaleFramesThePageOfTheJobNotTheOneASetupChose) {
   EXPECT_TRUE(InkIn(page.image, map.Box(1.9, 1.4, 2.1, 1.6)));   // the line's middle
   EXPECT_TRUE(InkIn(page.image, map.Box(2.9, 1.9, 3.1, 2.1)));   // and its end
   EXPECT_FALSE(InkIn(page.image, map.Box(4.9, 0.9, 5.1, 1.1)));
+}
+
+// ---- The printer and its jobs ------------------------------------------------------------------
+
+TEST_F(frmPreviewTest, NamesItsPrinterAndNeverPrintsToAFileNotChosenForThatPrint) {
+  AddLine(1, 1, 3, 2);
+  const QString filePrint = QString::fromStdString(ScratchPath("file print.pdf"));
+  FilePrintTo(filePrint);
+  ASSERT_EQ(MessagePanel(3), "Drawing printed.");
+  const QByteArray printed = FileBytes(filePrint);
+  const QString chosen = QString::fromStdString(ScratchPath("chosen.pdf"));
+  Responder().AnswerMsgBox(vbOK);
+  WithPreview([&](frmPreview& dialog) {
+    // The tests have no printer installed: with the file forgotten, nowhere.
+    EXPECT_EQ(dialog.Text3->text(), "");
+    dialog.cboPrintScale->click();
+    EXPECT_EQ(Responder().Prompts().back().text, "No printer is chosen: choose a printer or a file in Printer Setup.");
+    SetUpToFile(dialog, chosen);
+    EXPECT_EQ(dialog.Text3->text(), "File " + chosen);
+    dialog.cboPrintScale->click();
+    EXPECT_EQ(dialog.Text3->text(), "");
+  });
+  EXPECT_EQ(FileBytes(filePrint), printed);
+  EXPECT_EQ(ReadPdfFirstPage(chosen, ReadDpi).pageCount, 1);
+}
+
+TEST_F(frmPreviewTest, TheResolutionChosenInSetupIsShownAndPrintedWith) {
+  constexpr int Dpi = 300, Margin = 5;  // up to 300 dots per inch the border is 5 pixels in, 5 wide
+  AddLine(1, 1, 3, 2);
+  const QString path = QString::fromStdString(ScratchPath("300 dpi.pdf"));
+  WithPreview([&](frmPreview& dialog) {
+    SetUpToFile(dialog, path, Dpi);
+    EXPECT_EQ(dialog.Text2->text(), QString::number(Dpi));
+    dialog.chkBorder->click();
+    dialog.cboPrintScale->click();
+    EXPECT_EQ(dialog.Text2->text(), QString::number(Dpi));
+  });
+  // Read back at the printer's resolution: one image pixel to a printer pixel.
+  const PdfFirstPage page = ReadPdfFirstPage(path, Dpi);
+  ASSERT_EQ(page.pageCount, 1);
+  const int left = static_cast<int>(std::lround(PrintableLeft(Dpi))), middle = page.image.height() / 2;
+  EXPECT_TRUE(InkIn(page.image, QRect(left + Margin - 1, middle, 3, 1)));
+  EXPECT_FALSE(InkIn(page.image, QRect(left + 2 * Margin + 2, middle, 3, 1)));
+}
+
+TEST_F(frmPreviewTest, ThePrintedBorderIsSolidWhateverTheLastObjectsLineStyle) {
+  constexpr double Dpi = 300, ScreenPixel = Dpi / 96;
+  constexpr Integer DashDot = 3;
+  Objs[AddLine(1, 1, 3, 2)].Ltype = DashDot;
+  const QString path = QString::fromStdString(ScratchPath("border.pdf"));
+  WithPreview([&](frmPreview& dialog) {
+    SetUpToFile(dialog, path, 1200);  // finer than 300 dots per inch
+    dialog.chkBorder->click();
+    dialog.cboPrintScale->click();
+  });
+  const PdfFirstPage page = ReadPdfFirstPage(path, Dpi);
+  ASSERT_EQ(page.pageCount, 1);
+  // Down the middle half of the left border every row is inked, as wide as
+  // the preview's 3-pixel pen on the screen.
+  const int left = static_cast<int>(PrintableLeft(Dpi));
+  const int height = page.image.height();
+  int gaps = 0, widest = 0;
+  for (int y = height / 4; y < 3 * height / 4; ++y) {
+    int width = 0;
+    for (int x = left - 2; x < left + 20; ++x) width += InkAt(page.image, x, y);
+    gaps += width == 0;
+    widest = std::max(widest, width);
+  }
+  EXPECT_EQ(gaps, 0);
+  EXPECT_NEAR(widest, 3 * ScreenPixel, ScreenPixel);
+}
+
+TEST_F(frmPreviewTest, EveryPrintIsTitledWithTheDrawingsName) {
+  AddLine(1, 1, 3, 2);
+  const QString filePrint = QString::fromStdString(ScratchPath("file.pdf"));
+  const QString scale = QString::fromStdString(ScratchPath("scale.pdf"));
+  const QString image = QString::fromStdString(ScratchPath("image.pdf"));
+  FilePrintTo(filePrint);
+  WithPreview([&](frmPreview& dialog) {
+    SetUpToFile(dialog, scale);
+    dialog.cboPrintScale->click();
+    SetUpToFile(dialog, image);
+    dialog.cboPrintImage->click();
+  });
+  for (const QString& path : {filePrint, scale, image}) {
+    SCOPED_TRACE(path.toStdString());
+    QPdfDocument document;
+    ASSERT_EQ(document.load(path), QPdfDocument::Error::None);
+    EXPECT_EQ(document.metaData(QPdfDocument::MetaDataField::Title).toString(), "New Drawing");
+  }
+}
+
+TEST_F(frmPreviewTest, WithNowhereToPrintThePreviewSaysSoAndTheNextFilePrintIsWritten) {
+  AddLine(1, 1, 3, 2);
+  Printer().setOutputFormat(QPrinter::PdfFormat);  // no printer installed, no file chosen
+  Printer().setOutputFileName(QString());
+  Responder().AnswerMsgBox(vbOK);
+  WithPreview([](frmPreview& dialog) { dialog.cboPrintImage->click(); });
+  EXPECT_EQ(Responder().Prompts().back().text, "No printer is chosen: choose a printer or a file in Printer Setup.");
+  const QString path = QString::fromStdString(ScratchPath("after preview.pdf"));
+  FilePrintTo(path);
+  EXPECT_EQ(MessagePanel(3), "Drawing printed.");
+  EXPECT_EQ(ReadPdfFirstPage(path, ReadDpi).pageCount, 1);
 }
 
 }  // namespace

@@ -73,29 +73,6 @@ void SelectCode(QListWidget* list, Integer code) {
   list->setCurrentRow(code >= 1 && code <= list->count() ? code - 1 : -1);
 }
 
-// The entries of the English unit list and the codes they store: yards
-// are 4 (5, which the units dialog also stores, shows as yards), miles 6.
-struct EnglishEntry {
-  const char* Text;  // the entry
-  Integer Code;      // EnglishUnit
-};
-constexpr EnglishEntry EnglishEntries[] = {
-    {"Inches", 1}, {"Feet/Inch", 2}, {"Feet", 3}, {"Yards", 4}, {"Miles", 6}};
-
-QStringList EnglishTexts() {
-  QStringList texts;
-  for (const EnglishEntry& entry : EnglishEntries) texts << QString::fromLatin1(entry.Text);
-  return texts;
-}
-
-// The entry of an English unit code; -1 for a code without one.
-int EnglishRowOf(Integer code) {
-  if (code == 5) code = 4;
-  for (int row = 0; row < static_cast<int>(std::size(EnglishEntries)); ++row)
-    if (EnglishEntries[row].Code == code) return row;
-  return -1;
-}
-
 // A length box: on Enter a number typed is converted to inches and applied;
 // numeric or not, the box then shows its option again.
 void LengthBox(QLineEdit* box, std::function<Single()> shown, std::function<void(Double)> apply) {
@@ -145,7 +122,7 @@ void frmDwgOptions::BuildControls() {
   Check9 = NamedCheckBox("Check9", "Fractions Display", this);
   Check10 = NamedCheckBox("Check10", "Decimal Display", this);
   Check11 = NamedCheckBox("Check11", "Auto Scale", this);
-  List1 = NamedList("List1", EnglishTexts(), this);
+  List1 = NamedList("List1", Entries(EnglishEntries, EnglishEntryCount), this);
   List2 = NamedList("List2", {"Millimeters", "Centimeters", "Decimeters", "Meters", "Kilometers"}, this);
   List3 = NamedList("List3", Entries(DecimalEntries, DecimalEntryCount), this);
   List4 = NamedList("List4", {"Degrees", "Minutes", "Radians"}, this);
@@ -245,7 +222,7 @@ void frmDwgOptions::SetUnits() {
   Check9->setChecked(FractionDisplay != 0);
   Check10->setChecked(!FractionDisplay);
   Check11->setChecked(AutoScale != 0);
-  List1->setCurrentRow(EnglishRowOf(EnglishUnit));
+  List1->setCurrentRow(EnglishPosition(EnglishUnit));
   SelectCode(List2, MetricUnit);  // codes without an entry (metric 6 and 7) select none
   SelectCode(List3, DecimalPlaces);
   SelectCode(List4, AngleUnit);
@@ -299,7 +276,7 @@ void frmDwgOptions::ConnectControls() {
       if (refresh) SetUnits();
     });
   };
-  onRow(List1, [](int row) { EnglishUnit = EnglishEntries[row].Code; }, true);
+  onRow(List1, [](int row) { EnglishUnit = EnglishCodeChosen(row, EnglishUnit); }, true);
   onRow(List2, [](int row) { MetricUnit = static_cast<Integer>(row + 1); }, true);
   onRow(List3, [](int row) { DecimalPlaces = static_cast<Integer>(row + 1); }, true);
   onRow(List4, [](int row) { AngleUnit = static_cast<Integer>(row + 1); }, false);

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QHBoxLayout>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -15,6 +14,7 @@
 #include "app/RtfReader.h"
 #include "platform/CommonDialogs.h"
 #include "platform/Modal.h"
+#include "platform/PrinterSurface.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "view/Print.h"
@@ -81,15 +81,16 @@ void frmIntro::cmdPrint_Click() {
   dialog.Flags = PrintFlags | (selection.hasSelection() ? cdlPDSelection : 0);
   dialog.CancelError = true;
   if (dialog.ShowPrinter(Printer()) != 0) return;
-  if (!selection.hasSelection()) {
-    RichTextBox1->document()->print(&Printer());
-  } else {
-    QTextDocument part;
+  QTextDocument part;
+  if (selection.hasSelection()) {
     part.setDefaultFont(RichTextBox1->document()->defaultFont());
     QTextCursor(&part).insertFragment(selection.selection());
-    part.print(&Printer());
   }
-  ForgetPrintFile();
+  const String caption = windowTitle().toStdString();
+  PrintJob job(caption);
+  const bool opened = job.Open();
+  if (opened) job.Page().PrintText(selection.hasSelection() ? part : *RichTextBox1->document());
+  ReportUnprinted(opened, job.End(), caption);
 }
 
 void frmIntro::chkLoadInfoAtStartup_Click() {

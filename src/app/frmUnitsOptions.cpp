@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
-#include <iterator>
 
 #include "model/Units.h"
 
@@ -37,24 +36,6 @@ QStringList Entries(const char* const* texts, int count) {
 // Selects the entry of a 1-based code; a code without an entry selects none.
 void SelectCode(QListWidget* list, Integer code) {
   list->setCurrentRow(code >= 1 && code <= list->count() ? code - 1 : -1);
-}
-
-// The English unit list shows each unit once. Codes 4 and 5 both mean yards
-// (stored in drawings and option sets: neither is ever renumbered), so the
-// list's rows stand for the codes below, and code 5 shows on the Yards row.
-constexpr Integer EnglishRowCodes[] = {1, 2, 3, 4, 6};  // Inches, Feet/Inch, Feet, Yards, Miles
-constexpr Integer YardsAlsoCode = 5;
-constexpr Integer YardsCode = 4;
-
-Integer EnglishCodeAt(int row) {
-  return row >= 0 && row < static_cast<int>(std::size(EnglishRowCodes)) ? EnglishRowCodes[row] : 0;
-}
-
-void SelectEnglishCode(QListWidget* list, Integer code) {
-  if (code == YardsAlsoCode) code = YardsCode;
-  list->setCurrentRow(-1);
-  for (int row = 0; row < static_cast<int>(std::size(EnglishRowCodes)); ++row)
-    if (EnglishRowCodes[row] == code) list->setCurrentRow(row);
 }
 
 // Runs apply with the chosen position on every choice the user makes:
@@ -96,7 +77,7 @@ void frmUnitsOptions::BuildControls() {
   Check3 = NamedCheckBox("Check3", "Fractions Display", this);
   Check4 = NamedCheckBox("Check4", "Decimal Display", this);
   chkAutoscale = NamedCheckBox("chkAutoscale", "Use Autoscale", this);
-  List1 = NamedList("List1", {"Inches", "Feet/Inch", "Feet", "Yards", "Miles"}, this);
+  List1 = NamedList("List1", Entries(EnglishEntries, EnglishEntryCount), this);
   List2 = NamedList("List2", {"Millimeters", "Centimeters", "Decimeters", "Meters", "Kilometers"},
                     this);
   List3 = NamedList("List3", Entries(DecimalEntries, DecimalEntryCount), this);
@@ -128,7 +109,7 @@ void frmUnitsOptions::Form_Load() {
   Check3->setChecked(FractionDisplay != 0);
   Check4->setChecked(!FractionDisplay);
   chkAutoscale->setChecked(AutoScale != 0);
-  SelectEnglishCode(List1, EnglishUnit);
+  List1->setCurrentRow(EnglishPosition(EnglishUnit));
   SelectCode(List2, MetricUnit);
   SelectCode(List3, DecimalPlaces);
   SelectCode(List4, AngleUnit);
@@ -139,11 +120,7 @@ void frmUnitsOptions::ConnectClicks() {
   PairBoxes(Check2, Check1, &MetricUnits);
   PairBoxes(Check3, Check4, &FractionDisplay);
   connect(chkAutoscale, &QCheckBox::clicked, this, [](bool checked) { AutoScale = Flag(checked); });
-  OnChoice(List1, [](int row) {
-    // A click on Yards keeps a stored 5: both codes are yards.
-    const Integer code = EnglishCodeAt(row);
-    if (code != YardsCode || EnglishUnit != YardsAlsoCode) EnglishUnit = code;
-  });
+  OnChoice(List1, [](int row) { EnglishUnit = EnglishCodeChosen(row, EnglishUnit); });
   OnChoice(List2, [](int row) { MetricUnit = static_cast<Integer>(row + 1); });
   OnChoice(List3, [](int row) { DecimalPlaces = static_cast<Integer>(row + 1); });
   OnChoice(List4, [](int row) { AngleUnit = static_cast<Integer>(row + 1); });

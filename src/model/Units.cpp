@@ -89,6 +89,26 @@ int FractionPosition(Integer denominator) {
   return 0;
 }
 
+namespace {
+constexpr Integer YardsCode = 4, YardsAlsoCode = 5;
+constexpr Integer EnglishEntryCodes[EnglishEntryCount] = {1, 2, 3, YardsCode, 6};
+}  // namespace
+
+const char* const EnglishEntries[EnglishEntryCount] = {"Inches", "Feet/Inch", "Feet", "Yards", "Miles"};
+
+int EnglishPosition(Integer code) {
+  if (code == YardsAlsoCode) code = YardsCode;
+  for (int position = 0; position < EnglishEntryCount; ++position)
+    if (EnglishEntryCodes[position] == code) return position;
+  return -1;
+}
+
+Integer EnglishCodeChosen(int position, Integer held) {
+  if (position < 0 || position >= EnglishEntryCount) return 0;
+  const Integer code = EnglishEntryCodes[position];
+  return code == YardsCode && held == YardsAlsoCode ? held : code;
+}
+
 // ---- Typed lengths ----------------------------------------------------------------------
 
 void ToInches(Single& Value) {

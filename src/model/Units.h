@@ -36,8 +36,8 @@ extern Integer AngleUnit;        // 1 degrees, 2 degrees-minutes-seconds, 3 radi
 // ---- Unit code tables ------------------------------------------------------------------
 // The codes are stored in option sets: never renumber them.
 //
-// EnglishUnit: 1 inches, 2 feet and inches, 3 feet, 4 yards, 5 yards (the
-// units dialog lists yards twice), 6 miles. MetricUnit: 1 millimetres,
+// EnglishUnit: 1 inches, 2 feet and inches, 3 feet, 4 yards, 5 yards (kept
+// from older option sets), 6 miles. MetricUnit: 1 millimetres,
 // 2 centimetres, 3 decimetres, 4 metres, 5 kilometres, 6 micrometres,
 // 7 nanometres (6 and 7 are chosen only by the automatic unit choice).
 
@@ -71,6 +71,17 @@ constexpr int FractionEntryCount = 8;
 extern const char* const FractionEntries[FractionEntryCount];  // "1/2" .. "1/1000"
 Integer FractionDenomAt(int position);      // denominator of a list position; 2 outside the list
 int FractionPosition(Integer denominator);  // list position of a denominator; 0 ("1/2") for others
+
+// The English unit list of the unit dialogs shows each unit once. Codes 4
+// and 5 both mean yards, so the Yards entry stands for code 4 and shows a
+// held 5 as well.
+constexpr int EnglishEntryCount = 5;
+extern const char* const EnglishEntries[EnglishEntryCount];  // "Inches" .. "Miles"
+int EnglishPosition(Integer code);  // list position of a code; -1 for a code without an entry
+// The code stored when the entry at position is chosen while code `held` is
+// stored: the entry's code, except that choosing Yards keeps a held 5; 0
+// outside the list.
+Integer EnglishCodeChosen(int position, Integer held);
 
 // ---- Typed lengths ----------------------------------------------------------------------
 // Converts a length typed in the display unit to inches in place. Feet and

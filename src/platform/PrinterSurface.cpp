@@ -1,10 +1,14 @@
 // PrinterSurface: drawing on printer pages.
 #include "platform/PrinterSurface.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextDocument>
+#include <QTextFrame>
 #include <algorithm>
+#include <memory>
 
 namespace lintavo {
 
@@ -12,6 +16,7 @@ namespace {
 
 constexpr double ScreenDpi = 96;  // pixels per inch of the usual screen, the program's sizes are given in
 constexpr qint64 PdfTailBytes = 64;  // the end of a PDF file that holds its end-of-file marker
+constexpr double TextMarginInches = 2 / 2.54;  // round a printed text
 
 }  // namespace
 
@@ -70,6 +75,35 @@ bool IsCompletePdfFile(const QString& path) {
 
 void PrinterSurface::PaintPicture(const QImage& picture, int x, int y, int width, int height) {
   WithPainter([&](QPainter& painter) { painter.drawImage(QRect(x, y, width, height), picture); });
+}
+
+void PrinterSurface::PrintText(const QTextDocument& text) {
+  // A copy is laid out for the printer, so the window's text keeps its layout.
+  // Its margin is given in the usual screen's pixels, which the layout scales
+  // to the printer's.
+  const std::unique_ptr<QTextDocument> copy(text.clone());
+  QAbstractTextDocumentLayout* layout = copy->documentLayout();
+  layout->setPaintDevice(&printer_);
+  QTextFrameFormat frame = copy->rootFrame()->frameFormat();
+  frame.setMargin(TextMarginInches * ScreenDpi);
+  copy->rootFrame()->setFrameFormat(frame);
+  const QSizeF page(printer_.width(), printer_.height());
+  copy->setPageSize(page);
+  WithPainter([&](QPainter& painter) {
+    const int pages = copy->pageCount();
+    for (int n = 0; n < pages; ++n) {
+      if (n > 0) printer_.newPage();
+      const QRectF shown(QPointF(0, n * page.height()), page);
+      QAbstractTextDocumentLayout::PaintContext context;
+      context.clip = shown;
+      context.palette.setColor(QPalette::Text, Qt::black);  // black on paper, whatever the window's colours
+      painter.save();
+      painter.translate(0, -shown.top());
+      painter.setClipRect(shown);
+      layout->draw(&painter, context);
+      painter.restore();
+    }
+  });
 }
 
 }  // namespace lintavo

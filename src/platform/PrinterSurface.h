@@ -12,6 +12,7 @@
 #include "platform/Surface.h"
 
 class QPrinter;
+class QTextDocument;
 
 namespace lintavo {
 
@@ -29,6 +30,9 @@ class PrinterSurface : public Surface {
   bool EndDoc();
   // Draws a picture stretched over the rectangle (device pixels).
   void PaintPicture(const QImage& picture, int x, int y, int width, int height);
+  // Prints a text document laid out for the printer's page, within margins
+  // of 2 cm, over as many pages as it takes.
+  void PrintText(const QTextDocument& text);
 
   int DeviceWidth() const override;
   int DeviceHeight() const override;

@@ -247,35 +247,44 @@ FirstTick FindFirstTick(Double edgePixel, Single base, Double step) {
   return {index * step + base, index};
 }
 
-// Calls tick(y, index) for each tick of the left ruler, bottom to top.
-template <typename Tick>
-void ForEachLeftTick(const DrawingWindow& window, const RulerSpacing& spacing, Tick tick) {
-  const Single base = window.Vbasey;
-  FirstTick first = FindFirstTick(window.YVmin * window.YVscale + base, base, spacing.StepY);
-  const Double start = StartNearEdge(first.Position, window.View_Miny, spacing.StepY);
-  first.Index += RoundHalfEven((start - first.Position) / spacing.StepY);
-  for (Double y = start, j = first.Index; y <= window.View_Maxy; y += spacing.StepY, ++j) tick(y, j);
+// One ruler's axis in view pixels: where the world origin lies, where the
+// world window's low edge lies, the view's pixel range and the tick step.
+struct RulerAxis {
+  Single Base = 0;
+  Double EdgePixel = 0;
+  Long ViewMin = 0, ViewMax = 0;
+  Double Step = 0;
+};
+
+RulerAxis LeftAxis(const DrawingWindow& window, const RulerSpacing& spacing) {
+  return {window.Vbasey, window.YVmin * window.YVscale + window.Vbasey, window.View_Miny, window.View_Maxy,
+          spacing.StepY};
 }
 
-// Calls tick(x, index) for each tick of the bottom ruler, left to right.
+RulerAxis BottomAxis(const DrawingWindow& window, const RulerSpacing& spacing) {
+  return {window.VbaseX, window.XVmin * window.XVscale + window.VbaseX, window.View_MinX, window.View_Maxx,
+          spacing.StepX};
+}
+
+// Calls tick(position, index) for each tick of a ruler, from its low end
+// (the left ruler bottom to top, the bottom ruler left to right).
 template <typename Tick>
-void ForEachBottomTick(const DrawingWindow& window, const RulerSpacing& spacing, Tick tick) {
-  const Single base = window.VbaseX;
-  FirstTick first = FindFirstTick(window.XVmin * window.XVscale + base, base, spacing.StepX);
-  const Double start = StartNearEdge(first.Position, window.View_MinX, spacing.StepX);
-  first.Index += RoundHalfEven((start - first.Position) / spacing.StepX);
-  for (Double x = start, j = first.Index; x <= window.View_Maxx; x += spacing.StepX, ++j) tick(x, j);
+void ForEachTick(const RulerAxis& axis, Tick tick) {
+  FirstTick first = FindFirstTick(axis.EdgePixel, axis.Base, axis.Step);
+  const Double start = StartNearEdge(first.Position, axis.ViewMin, axis.Step);
+  first.Index += RoundHalfEven((start - first.Position) / axis.Step);
+  for (Double at = start, j = first.Index; at <= axis.ViewMax; at += axis.Step, ++j) tick(at, j);
 }
 
 void DrawLeftRuler(const DrawingWindow& window, const RulerSpacing& spacing) {
-  ForEachLeftTick(window, spacing, [&](Double y, Double j) {
+  ForEachTick(LeftAxis(window, spacing), [&](Double y, Double j) {
     GdiLine(0, ToSingle(y), ToSingle(RulerTickLength), ToSingle(y));
     DrawTextAt(ToSingle(LeftLabelX), ToSingle(y + LeftLabelRise), LeftRulerLabel(j, spacing.TickValue));
   });
 }
 
 void DrawBottomRuler(const DrawingWindow& window, const RulerSpacing& spacing) {
-  ForEachBottomTick(window, spacing, [&](Double x, Double j) {
+  ForEachTick(BottomAxis(window, spacing), [&](Double x, Double j) {
     GdiLine(ToSingle(x), 0, ToSingle(x), ToSingle(RulerTickLength));
     DrawTextAt(ToSingle(x - BottomLabelShift), ToSingle(BottomLabelTop), BottomRulerLabel(j, spacing.TickValue));
   });
@@ -310,7 +319,7 @@ Long NotXorPenShowing(Long shown, Long under) { return ~(shown ^ under) & RgbMas
 // along the bottom edge beside it; the two never overlap.
 void DrawRulerBand(const DrawingWindow& window, const RulerSpacing& spacing, Long pen) {
   Double widest = 0;
-  ForEachLeftTick(window, spacing, [&](Double, Double j) {
+  ForEachTick(LeftAxis(window, spacing), [&](Double, Double j) {
     widest = std::max<Double>(widest, ActiveDoc->TextWidth(LeftRulerLabel(j, spacing.TickValue)));
   });
   const Single leftWidth = ToSingle(std::ceil(LeftLabelX + widest + BandPad));

@@ -12,6 +12,7 @@
 #include "model/Top.h"
 #include "model/ViewCache.h"
 #include "platform/Numbers.h"
+#include "platform/Prompts.h"
 #include "view/DrawDispatch.h"
 
 namespace lintavo {
@@ -81,6 +82,7 @@ namespace {
 
 std::unique_ptr<QPrinter> ProgramPrinter;  // made on first use: a program that never prints never asks for one
 bool JobOpen = false;                      // a PrintJob holds the printer
+bool JobFailed = false;                    // the last job was not written whole
 
 // A new printer with the printer, paper and settings of old, but no file:
 // a file is chosen for one job only.
@@ -98,16 +100,21 @@ std::unique_ptr<QPrinter> FreshPrinter(const QPrinter* old) {
 }
 
 // A job whose start failed can leave the printer active for good, and it
-// then refuses every later job and every change of settings.
+// then refuses every later job and every change of settings. A job that
+// failed to be written can leave the printer's engine holding that job's
+// fonts, so that the next job with text is cut short.
 bool IsStale(const QPrinter& printer) {
   const QPrinter::PrinterState state = printer.printerState();
-  return state == QPrinter::Active || state == QPrinter::Error;
+  return JobFailed || state == QPrinter::Active || state == QPrinter::Error;
 }
 
 }  // namespace
 
 QPrinter& Printer() {
-  if (!ProgramPrinter || (!JobOpen && IsStale(*ProgramPrinter))) ProgramPrinter = FreshPrinter(ProgramPrinter.get());
+  if (!ProgramPrinter || (!JobOpen && IsStale(*ProgramPrinter))) {
+    ProgramPrinter = FreshPrinter(ProgramPrinter.get());
+    JobFailed = false;
+  }
   return *ProgramPrinter;
 }
 
@@ -217,8 +224,16 @@ bool PrintJob::End() {
   ended_ = true;
   written_ = page_.EndDoc();
   JobOpen = false;
+  JobFailed = !written_;
   ForgetPrintFile();
   return written_;
+}
+
+void ReportUnprinted(bool Opened, bool Written, const String& Caption) {
+  if (!Opened)
+    MsgBox("The printer did not accept the job.", vbOKOnly | vbExclamation, Caption);
+  else if (!Written)
+    MsgBox("The job could not be written in full: nothing was printed.", vbOKOnly | vbExclamation, Caption);
 }
 
 void ForgetPrintFile() { Printer().setOutputFileName(QString()); }

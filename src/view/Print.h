@@ -91,6 +91,11 @@ class PrintJob {
   bool written_ = false;
 };
 
+// Says in a message box under Caption why a job that was not printed failed:
+// the printer did not accept it (Opened false) or it was not written whole.
+// A printed job says nothing.
+void ReportUnprinted(bool Opened, bool Written, const String& Caption);
+
 // Points the printer back at the printer chosen (if any) once a job has
 // printed to a file: a file is chosen for one job.
 void ForgetPrintFile();

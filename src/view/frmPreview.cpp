@@ -239,10 +239,7 @@ bool frmPreview::PrinterReady() {
 void frmPreview::EndJob(PrintJob& Job, bool Opened) {
   const bool written = Job.End();
   MeasurePage();  // the printer the next job goes to: a file is not printed to twice
-  if (!Opened)
-    MsgBox("The printer did not accept the job.", vbOKOnly | vbExclamation, PreviewTitle);
-  else if (!written)
-    MsgBox("The job could not be written in full: nothing was printed.", vbOKOnly | vbExclamation, PreviewTitle);
+  ReportUnprinted(Opened, written, PreviewTitle);
 }
 
 // ---- Printing -----------------------------------------------------------------------------------

@@ -82,6 +82,16 @@ class EveryKindFixture : public DimensionFixture {
     ChooseLastRow();
     DrawingDriver::Choose(menuItem);
   }
+  // A red hatch of the first pattern (diagonal lines 1/8 apart) at scale 1
+  // on a new area over the box.
+  void HatchNewArea(Double x1, Double y1, Double x2, Double y2) {
+    ASSERT_GE(PatternCount, 1);
+    CurPatternName = HatchPatterns[1].Name;
+    HatchColor = Red;
+    HatchScale = 1;
+    OnNewArea(x1, y1, x2, y2, "mnuInsertHatch");
+    ASSERT_EQ(Objs[ObjCount].Rtype, EntityHatch);
+  }
 
   std::vector<EveryKindObject> EveryKind() {
     return {
@@ -164,15 +174,7 @@ class EveryKindFixture : public DimensionFixture {
            OnNewArea(x + 0.3, y + 0.3, x + 1.7, y + 1.45, "mnuInsertFill");
            EXPECT_EQ(Objs[ObjCount].Rtype, EntityFill);
          }},
-        {"hatch", 0, 1,
-         [this](Double x, Double y) {
-           ASSERT_GE(PatternCount, 1);
-           CurPatternName = HatchPatterns[1].Name;
-           HatchColor = Red;
-           HatchScale = 1;
-           OnNewArea(x + 0.3, y + 0.3, x + 1.7, y + 1.45, "mnuInsertHatch");
-           EXPECT_EQ(Objs[ObjCount].Rtype, EntityHatch);
-         }},
+        {"hatch", 0, 1, [this](Double x, Double y) { HatchNewArea(x + 0.3, y + 0.3, x + 1.7, y + 1.45); }},
         {"linear dimension", 1, 1,
          [this](Double x, Double y) {
            Dimension("mnuInsertLinearDim", {{x + 0.3, y + 0.4}, {x + 1.7, y + 0.4}, {x + 1, y + 0.8}});

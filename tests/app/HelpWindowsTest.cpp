@@ -15,7 +15,9 @@
 #include "app/frmTip.h"
 #include "platform/SettingsStore.h"
 #include "view/Print.h"
+#include "view/PrintedPage.h"
 #include "support/DrawingDriver.h"
+#include "support/PdfPages.h"
 #include "view/ViewFixture.h"
 
 namespace lintavo {
@@ -113,6 +115,44 @@ TEST_F(HelpWindowsTest, TheIntroductionShowsTheProgramsOwnOrSaysInRedThatItIsMis
     cursor.setPosition(1);
     EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::red));
   });
+}
+
+TEST_F(HelpWindowsTest, TheIntroductionsPrintSaysWhenNothingWasPrintedAndTheNextOnePrints) {
+  struct Case {
+    const char* name;
+    QString path;
+    String message;  // "" when the text is printed
+  };
+  const QString good = QString::fromStdString(ScratchPath("intro.pdf"));
+  const Case cases[] = {
+      {"full disk", "/dev/full", "The job could not be written in full: nothing was printed."},
+      {"printed after a full disk", good, ""},
+      {"no such folder", QString::fromStdString(ScratchPath("missing/intro.pdf")),
+       "The printer did not accept the job."},
+      {"printed after a refused job", good, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QFile::remove(good);
+    const size_t asked = Responder().Prompts().size();
+    if (!c.message.empty()) Responder().AnswerMsgBox(vbOK);
+    Responder().AnswerPrinter(true, ChoosePdfFile(c.path));
+    WithWindow("mnuHelpIntro", [](QDialog& dialog) { static_cast<frmIntro&>(dialog).cmdPrint->click(); });
+    std::vector<PromptRecord> boxes;
+    for (size_t i = asked; i < Responder().Prompts().size(); ++i)
+      if (Responder().Prompts()[i].kind == PromptKind::MessageBox) boxes.push_back(Responder().Prompts()[i]);
+    if (c.message.empty()) {
+      EXPECT_TRUE(boxes.empty());
+      const PdfFirstPage page = ReadPdfFirstPage(good, 36);
+      ASSERT_TRUE(page.loaded);
+      EXPECT_GE(page.pageCount, 1);
+      EXPECT_TRUE(InkIn(page.image, page.image.rect()));
+    } else {
+      ASSERT_EQ(boxes.size(), 1u);
+      EXPECT_EQ(boxes[0].text, c.message);
+      EXPECT_EQ(boxes[0].title, String("Introduction to ") + AppTitle);
+    }
+  }
 }
 
 TEST_F(HelpWindowsTest, TheIntroductionOpensAtItsHeading) {

@@ -29,6 +29,17 @@ class PrintEveryKindTest : public EveryKindFixture {
     Printer().setOutputFileName(QString());
     EveryKindFixture::TearDown();
   }
+  // File, Print to the PDF file of that name in the test folder, said to be
+  // printed; the file's path.
+  QString FilePrintToPdf(const String& name) {
+    const QString path = QString::fromStdString(ScratchPath(name));
+    Printer().setOutputFormat(QPrinter::PdfFormat);
+    Printer().setOutputFileName(path);
+    Responder().AnswerPrinter(true);
+    DrawingDriver::Choose("mnuFilePrint");
+    EXPECT_EQ(MessagePanel(3), "Drawing printed.");
+    return path;
+  }
 };
 
 TEST_F(PrintEveryKindTest, FilePrintShowsEveryKindOfObjectInItsCellOfThePage) {
@@ -36,14 +47,7 @@ TEST_F(PrintEveryKindTest, FilePrintShowsEveryKindOfObjectInItsCellOfThePage) {
   MakeEveryKind(kinds);
   const int emptyColumn = 0, emptyRow = 0;
 
-  const QString path = QString::fromStdString(ScratchPath("every kind.pdf"));
-  Printer().setOutputFormat(QPrinter::PdfFormat);
-  Printer().setOutputFileName(path);
-  Responder().AnswerPrinter(true);
-  DrawingDriver::Choose("mnuFilePrint");
-  EXPECT_EQ(MessagePanel(3), "Drawing printed.");
-
-  const PdfFirstPage pdf = ReadPdfFirstPage(path, ReadDpi);
+  const PdfFirstPage pdf = ReadPdfFirstPage(FilePrintToPdf("every kind.pdf"), ReadDpi);
   ASSERT_EQ(pdf.pageCount, 1);
   const PrintedPageMap map(Printer().pageLayout(), pdf.image);
   const auto cell = [&](int column, int row) {
@@ -60,19 +64,10 @@ TEST_F(PrintEveryKindTest, FilePrintShowsEveryKindOfObjectInItsCellOfThePage) {
 // print paths that drop such dots left blank.
 TEST_F(PrintEveryKindTest, AHatchAsLargeAsThePagePrintsAsLinesInASmallJob) {
   constexpr qint64 MostBytes = 200 * 1024;
-  ASSERT_GE(PatternCount, 1);
-  CurPatternName = HatchPatterns[1].Name;  // diagonal lines 1/8 apart
-  HatchColor = Red;
-  HatchScale = 1;
-  OnNewArea(-0.4, -0.4, 11.9, 8.8, "mnuInsertHatch");
-  ASSERT_EQ(Objs[ObjCount].Rtype, EntityHatch);
+  HatchNewArea(-0.4, -0.4, 11.9, 8.8);
+  ASSERT_FALSE(HasFatalFailure());
 
-  const QString path = QString::fromStdString(ScratchPath("hatch.pdf"));
-  Printer().setOutputFormat(QPrinter::PdfFormat);
-  Printer().setOutputFileName(path);
-  Responder().AnswerPrinter(true);
-  DrawingDriver::Choose("mnuFilePrint");
-  EXPECT_EQ(MessagePanel(3), "Drawing printed.");
+  const QString path = FilePrintToPdf("hatch.pdf");
   EXPECT_LT(QFileInfo(path).size(), MostBytes);
 
   const PdfFirstPage pdf = ReadPdfFirstPage(path, ReadDpi);
@@ -98,12 +93,8 @@ bool RedIn(const QImage& image, const QRect& box) {
 // preview shows it as File, Print prints it, judged at the paper's zoom and
 // not at the zoom of its small picture.
 TEST_F(PrintEveryKindTest, PrintPreviewShowsTheHatchThatPrintsAndPrintsItBothWays) {
-  ASSERT_GE(PatternCount, 1);
-  CurPatternName = HatchPatterns[1].Name;
-  HatchColor = Red;
-  HatchScale = 1;
-  OnNewArea(2, 2, 6, 5, "mnuInsertHatch");
-  ASSERT_EQ(Objs[ObjCount].Rtype, EntityHatch);
+  HatchNewArea(2, 2, 6, 5);
+  ASSERT_FALSE(HasFatalFailure());
   // 10 pixels to the unit: the window is 40 units wide, about a quarter
   // inch to the unit on paper but under a fifth in the preview's picture.
   doc_->XVscale = doc_->YVscale = 10;

@@ -9,7 +9,9 @@
 
 #include "commands/EditFixture.h"
 #include "model/UndoRedo.h"
+#include "organisation/frmAreaSelect.h"
 #include "organisation/frmGroupSelect.h"
+#include "organisation/frmLayerSelect.h"
 #include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
 #include "support/ListClicks.h"
@@ -65,6 +67,16 @@ class UndoMenusTest : public EditFixture {
       dialog.OKButton->click();
     });
     DrawingDriver::Choose("mnuGroupsShow");
+  }
+  // Delete of the chooser's last row in the chooser that item opens, then Cancel.
+  template <typename Chooser>
+  void DeleteLastItem(const char* item) {
+    Responder().OnDialog<Chooser>([](Chooser& dialog) {
+      ClickLastRow(dialog.List1);
+      dialog.Command2->click();
+      dialog.CancelButton->click();
+    });
+    DrawingDriver::Choose(item);
   }
   // Drawing 1 stored as "Stored" in a new drawings database; its key.
   Long StoreDrawing() {
@@ -161,15 +173,34 @@ TEST_F(UndoMenusTest, UndoAndRedoPassOverStepsWhoseEntitiesLeftTheDrawing) {
          input_->ClickAt(3, y + 0.6);
          input_->Escape();
        }, 2},
+      {"delete area", [this](Double y) {
+         DrawingDriver::Choose("mnuViewAreasWindow");
+         input_->ClickAt(3.5, y - 0.4);
+         input_->ClickAt(6.5, y + 0.4);
+         DeleteLastItem<frmAreaSelect>("mnuAreasShow");
+       }, 2},  // the boundary's step is passed over: B, then A
+      {"delete layer", [this](Double y) {
+         SelectOnly(3.5, y - 0.4, 6.5, y + 0.4);
+         DrawingDriver::Choose("mnuViewLayer");
+         Responder().AnswerMsgBox(vbYes);  // B moves onto the new layer
+         Responder().OnDialog<frmLayerSelect>([](frmLayerSelect& dialog) {
+           ClickLastRow(dialog.List1);
+           dialog.OKButton->click();
+         });
+         DrawingDriver::PressButton("Layers");
+         Responder().AnswerMsgBox(vbYes);  // its lines go with it
+         DeleteLastItem<frmLayerSelect>("mnuSelectLayer");
+       }, 1},  // B left with its layer: A
   };
   Double y = 0.5;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     const DrawingState before = LiveState();
-    DrawLine(1, y, 3, y);
+    const Long a = DrawLine(1, y, 3, y);
     DrawLine(4, y, 6, y);
     row.takeAway(y);
     const DrawingState after = LiveState();
+    ASSERT_EQ(after.count(a), 1u) << "A stays in the drawing";
     Undo(row.undos);
     EXPECT_EQ(LiveState(), before);
     EXPECT_TRUE(EqualsFreshRedraw());

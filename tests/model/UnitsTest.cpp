@@ -49,6 +49,23 @@ TEST_F(UnitsTest, TheReadOutNamesYardsForFiveAndMilesForSix) {
   EXPECT_EQ(UnitReadOut(), "Units = Miles");
 }
 
+// The one mapping both unit dialogs use between the English list and the codes.
+TEST_F(UnitsTest, TheEnglishListMapsEachCodeToOneEntryAndBack) {
+  const struct {
+    Integer code;
+    int position;  // -1: no entry
+  } shown[] = {{0, -1}, {1, 0}, {2, 1}, {3, 2}, {4, 3}, {5, 3}, {6, 4}, {7, -1}};
+  for (const auto& row : shown) EXPECT_EQ(EnglishPosition(row.code), row.position) << row.code;
+  EXPECT_STREQ(EnglishEntries[EnglishPosition(6)], "Miles");
+
+  const struct {
+    int position;
+    Integer held, stored;
+  } chosen[] = {{3, 5, 5}, {3, 6, 4}, {4, 5, 6}, {0, 5, 1}, {-1, 3, 0}, {EnglishEntryCount, 3, 0}};
+  for (const auto& row : chosen)
+    EXPECT_EQ(EnglishCodeChosen(row.position, row.held), row.stored) << row.position << " " << row.held;
+}
+
 // ---- The units dialog ------------------------------------------------------------------
 
 class UnitsDialogTest : public ProgramTest {

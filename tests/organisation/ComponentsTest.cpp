@@ -5,6 +5,7 @@
 
 #include "commands/EditFixture.h"
 #include "commands/GripFrame.h"
+#include "organisation/ComponentDefinition.h"
 #include "organisation/Components.h"
 #include "model/UndoRedo.h"
 #include "storage/DbSchema.h"
@@ -16,28 +17,6 @@
 
 namespace lintavo {
 namespace {
-
-// A component item of no drawing holding the line (x1, y1)-(x2, y2).
-Long AddDefinition(const String& name, Double x1, Double y1, Double x2, Double y2) {
-  NewItemName = name;
-  AddItem(ItemComponent);
-  const Long item = ItemCount;
-  AddObj(EntityLine, 2);
-  AddPnt(x1, y1);
-  AddPnt(x2, y2);
-  ObjRec& line = Objs[ObjCount];
-  line.DwgNo = 0;
-  line.DrawingID = 0;
-  line.OwnerID = line.ObjectID = item;
-  line.Name = name;
-  ItemRec& def = Items[item];
-  def.Nlines = 1;
-  def.Xmin = std::min(x1, x2);
-  def.Ymin = std::min(y1, y2);
-  def.Xmax = std::max(x1, x2);
-  def.Ymax = std::max(y1, y2);
-  return item;
-}
 
 // The chooser the tests put in place: it chooses ChooserPick, or cancels.
 Long ChooserPick = 0;

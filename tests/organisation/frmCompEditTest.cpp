@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "organisation/ComponentDefinition.h"
 #include "organisation/Components.h"
 #include "organisation/LinkHand.h"
 #include "organisation/frmCompEdit.h"
@@ -26,20 +27,8 @@ class frmCompEditTest : public StoredDrawingTest {
   }
   // A loaded component holding one line.
   static Long LoadDefinition(const String& name) {
-    NewItemName = name;
-    AddItem(ItemComponent);
-    const Long item = ItemCount;
+    const Long item = AddDefinition(name);
     Items[item].Category = "Fittings";
-    AddObj(EntityLine, 2);
-    AddPnt(0, 0);
-    AddPnt(1, 1);
-    ObjRec& line = Objs[ObjCount];
-    line.DwgNo = 0;
-    line.DrawingID = 0;
-    line.OwnerID = line.ObjectID = item;
-    line.Name = name;
-    Items[item].Nlines = 1;
-    Items[item].Xmax = Items[item].Ymax = 1;
     return item;
   }
   // A placement of item in the current drawing, selected when asked.

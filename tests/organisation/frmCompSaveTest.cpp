@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "organisation/ComponentDefinition.h"
 #include "organisation/frmCompSave.h"
 #include "storage/LoadObjects.h"
 #include "storage/StoredDrawing.h"
@@ -17,23 +18,7 @@ class frmCompSaveTest : public StoredDrawingTest {
   void SetUp() override {
     StoredDrawingTest::SetUp();
     CompDbPath = path_;
-    for (const char* name : {"Valve", "Pump", "Tank"}) LoadDefinition(name);
-  }
-  // A loaded component holding one line.
-  static void LoadDefinition(const String& name) {
-    NewItemName = name;
-    AddItem(ItemComponent);
-    const Long item = ItemCount;
-    AddObj(EntityLine, 2);
-    AddPnt(0, 0);
-    AddPnt(1, 1);
-    ObjRec& line = Objs[ObjCount];
-    line.DwgNo = 0;
-    line.DrawingID = 0;
-    line.OwnerID = line.ObjectID = item;
-    line.Name = name;
-    Items[item].Nlines = 1;
-    Items[item].Xmax = Items[item].Ymax = 1;
+    for (const char* name : {"Valve", "Pump", "Tank"}) AddDefinition(name);
   }
   void ShowSaver(std::function<void(frmCompSave&)> operate) {
     Responder().OnDialog<frmCompSave>(operate, &frmCompSave::OKButton);

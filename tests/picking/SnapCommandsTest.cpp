@@ -30,6 +30,28 @@ class SnapCommandsTest : public EditFixture {
     return ObjCount;
   }
   void Click(Double x, Double y) { input_->ClickAt(x, y); }
+  using Clicks = std::vector<std::pair<Double, Double>>;
+  // One case of a command on entities of its own.
+  struct Played {
+    Long first;  // the first entity the case drew
+    Long drawn;  // the entity count once drawn
+  };
+  // Draws the case's entities, shows them, chooses the item and clicks in turn.
+  Played Play(const char* item, const std::function<void()>& draw, const Clicks& clicks) {
+    const Long first = ObjCount + 1;
+    draw();
+    const Long drawn = ObjCount;
+    RefreshDocView(doc_);
+    DrawingDriver::Choose(item);
+    for (const auto& [x, y] : clicks) Click(x, y);
+    return {first, drawn};
+  }
+  // The picture is a fresh redraw's; then the case's entities are erased,
+  // out of the way of the next case.
+  void ExpectFreshPictureAndClear(const Played& played) {
+    EXPECT_TRUE(EqualsFreshRedraw());
+    for (Long i = played.first; i <= ObjCount; ++i) EraseObj(i);
+  }
   // The line that replaced the picked one: the last entity, shown.
   static void ExpectLastLine(Double x1, Double y1, Double x2, Double y2, Double tolerance = 1e-6) {
     ASSERT_EQ(Objs[ObjCount].Rtype, EntityLine);
@@ -85,7 +107,7 @@ TEST_F(SnapCommandsTest, APickTheSnapCannotUseIsRefusedWithAWordAndTheCommandWai
     const char* name;
     const char* item;
     std::function<void()> draw;
-    std::vector<std::pair<Double, Double>> clicks;  // the last is refused
+    Clicks clicks;  // the last is refused
     const char* said;
   };
   // A rectangle as Draw, Shape makes it: a closed polygon from (3, 1) to (6, 4).
@@ -110,21 +132,15 @@ TEST_F(SnapCommandsTest, APickTheSnapCannotUseIsRefusedWithAWordAndTheCommandWai
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const Long first = ObjCount + 1;
-    c.draw();
-    const Long before = ObjCount;
-    RefreshDocView(doc_);
-    DrawingDriver::Choose(c.item);
-    for (const auto& [x, y] : c.clicks) Click(x, y);
+    const Played played = Play(c.item, c.draw, c.clicks);
     EXPECT_EQ(MessagePanel(3), c.said);
     EXPECT_EQ(PickedCount, static_cast<Integer>(c.clicks.size()) - 1);
     EXPECT_EQ(ActiveTool, ToolSnaps);  // waiting for another pick
-    EXPECT_EQ(ObjCount, before);
-    EXPECT_EQ(Objs[first].Erased, 0);
+    EXPECT_EQ(ObjCount, played.drawn);
+    EXPECT_EQ(Objs[played.first].Erased, 0);
     input_->Escape();
     EXPECT_EQ(ActiveTool, 0);
-    EXPECT_TRUE(EqualsFreshRedraw());
-    for (Long i = first; i <= ObjCount; ++i) EraseObj(i);
+    ExpectFreshPictureAndClear(played);
   }
 }
 
@@ -181,22 +197,21 @@ TEST_F(SnapCommandsTest, EachConstructionMovesTheRightEndByReplacement) {
   };
   for (const SnapCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const Long first = ObjCount + 1;
-    c.draw();
-    Objs[first].Color = 0x0000FF;
-    Objs[first].Ltype = 2;
-    const Long before = ObjCount;
-    RefreshDocView(doc_);
-    DrawingDriver::Choose(c.item);
-    for (const auto& [x, y] : c.clicks) Click(x, y);
+    // The line to move is drawn first, in a colour and line type of its own.
+    const auto draw = [&c] {
+      const Long line = ObjCount + 1;
+      c.draw();
+      Objs[line].Color = 0x0000FF;
+      Objs[line].Ltype = 2;
+    };
+    const Played played = Play(c.item, draw, c.clicks);
     EXPECT_EQ(ActiveTool, 0);
-    EXPECT_EQ(ObjCount, before + 1);
-    EXPECT_EQ(Objs[first].Erased, FlagTrue);
+    EXPECT_EQ(ObjCount, played.drawn + 1);
+    EXPECT_EQ(Objs[played.first].Erased, FlagTrue);
     EXPECT_EQ(Objs[ObjCount].Color, 0x0000FF);
     EXPECT_EQ(Objs[ObjCount].Ltype, 2);
     ExpectLastLine(c.x1, c.y1, c.x2, c.y2, c.tolerance);
-    EXPECT_TRUE(EqualsFreshRedraw());
-    for (Long i = first; i <= ObjCount; ++i) EraseObj(i);  // out of the way of the next case
+    ExpectFreshPictureAndClear(played);
   }
 }
 
@@ -241,7 +256,7 @@ TEST_F(SnapCommandsTest, ConstructionsWithoutAResultEndTheCommandAndChangeNothin
     const char* name;
     const char* item;
     std::function<void()> draw;
-    std::vector<std::pair<Double, Double>> clicks;
+    Clicks clicks;
   };
   const Case cases[] = {
       {"tangent from inside the circle", "mnuSnapsTangent",
@@ -256,19 +271,13 @@ TEST_F(SnapCommandsTest, ConstructionsWithoutAResultEndTheCommandAndChangeNothin
   SnapTolerance = static_cast<Single>(0.05 * doc_->View_Scale);  // the point search reaches 5
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const Long first = ObjCount + 1;
-    c.draw();
-    const Long before = ObjCount;
-    RefreshDocView(doc_);
-    DrawingDriver::Choose(c.item);
-    for (const auto& [x, y] : c.clicks) Click(x, y);
+    const Played played = Play(c.item, c.draw, c.clicks);
     EXPECT_EQ(ActiveTool, 0);
     EXPECT_EQ(SnapActive, 0);
-    EXPECT_EQ(ObjCount, before);
-    EXPECT_EQ(Objs[first].Erased, 0);
+    EXPECT_EQ(ObjCount, played.drawn);
+    EXPECT_EQ(Objs[played.first].Erased, 0);
     EXPECT_EQ(MessagePanel(3), "");
-    EXPECT_TRUE(EqualsFreshRedraw());
-    for (Long i = first; i <= ObjCount; ++i) EraseObj(i);
+    ExpectFreshPictureAndClear(played);
   }
 }
 

@@ -4,6 +4,7 @@
 // save stores the same rows as the one before.
 #include "app/EveryKindFixture.h"
 #include "model/MessageBar.h"
+#include "organisation/ComponentDefinition.h"
 #include "storage/DbSchema.h"
 #include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
@@ -26,19 +27,9 @@ class EveryKindRoundTripTest : public EveryKindFixture {
   // Component "Valve" stored in a component database of its own, linked to
   // a remote table, and placed in the drawing from there.
   void PlaceComponentFromAnotherDatabase() {
-    NewItemName = "Valve";
-    AddItem(ItemComponent);
-    const Long valve = ItemCount;
-    AddObj(EntityLine, 2);
-    AddPnt(0, 0);
-    AddPnt(1, 1);
-    ObjRec& line = Objs[ObjCount];
-    line.DwgNo = 0;
-    line.DrawingID = line.LayerID = 0;
-    line.OwnerID = line.ObjectID = valve;
+    const Long valve = AddDefinition("Valve");
+    Objs[ObjCount].LayerID = 0;
     ItemRec& item = Items[valve];
-    item.Nlines = 1;
-    item.Xmax = item.Ymax = 1;
     item.LinkType = 2;
     item.LinkTable = "Parts";
     item.LinkField = "PartNo";

@@ -23,6 +23,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "model/DataHand.h"
 #include "model/Top.h"
@@ -161,8 +162,11 @@ void frmLinkData::BuildControls() {
   txtTable = AddBox(this, boxes, 1, "txtTable", "Selected Table");
   txtField = AddBox(this, boxes, 2, "txtField", "Selected Field");
   txtData = AddBox(this, boxes, 3, "txtData", "Selected Data");
-  // The boxes show what was chosen in the grid; a link takes its key from the cell itself.
-  for (QLineEdit* box : {txtCount, txtTable, txtField, txtData}) box->setReadOnly(true);
+  // The boxes show what was chosen in the grid, whole; a link takes its key from the cell itself.
+  for (QLineEdit* box : {txtCount, txtTable, txtField, txtData}) {
+    box->setReadOnly(true);
+    box->setMaxLength(std::numeric_limits<int>::max());
+  }
   right->addLayout(boxes);
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");

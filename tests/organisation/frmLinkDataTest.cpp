@@ -496,6 +496,7 @@ TEST_F(frmLinkDataTest, HostileTablesAndKeysLinkWholeAndReopenOnTheirRow) {
       LinkCell(dialog, path, c.table, c.row, c.column);
       EXPECT_EQ(dialog.txtCount->text().toInt(), c.records) << c.table.toStdString();
       EXPECT_EQ(dialog.lblLinked->text(), "Item Is Linked") << c.table.toStdString();
+      EXPECT_EQ(dialog.txtData->text(), dialog.MSFlexGrid1->item(c.row, c.column)->text());  // shown whole
     });
     EXPECT_EQ(Db().Text("SELECT hex(LinkData) FROM LinkTable"), hex) << c.table.toStdString();
     EXPECT_EQ(Db().Text("SELECT hex(PartNumber) FROM Components WHERE Name = 'Valve'"), hex) << c.table.toStdString();

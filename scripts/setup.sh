@@ -31,6 +31,9 @@ lintavo_install_packages() {
 }
 
 lintavo_build() {
-  cmake -S "$LINTAVO_ROOT" -B "$LINTAVO_BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
+  # ccache, where it is installed, keeps the compiles of unchanged files.
+  local launcher=()
+  command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$LINTAVO_ROOT" -B "$LINTAVO_BUILD" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" "$@"
   cmake --build "$LINTAVO_BUILD" -j "$(nproc)"
 }

@@ -393,6 +393,9 @@ void DeleteLayerObjs(Long LayerIndex) { DeleteItemWith(LayerIndex, Membership::L
 
 // The records stay where they are; with drawing number 0 no scan of an open
 // drawing finds them, so a window that gets the same number starts empty.
+// They lose their owner too: support geometry also has drawing number 0, and
+// a closed drawing's placements, which name their component as owner, would
+// otherwise count as that component's own members.
 // Nothing is repainted. Drawing 0 is the support geometry and is never closed.
 void EraseDwgObjs(Integer DwgNo) {
   if (!IsOpenDrawing(DwgNo)) return;
@@ -405,6 +408,7 @@ void EraseDwgObjs(Integer DwgNo) {
     obj.Erased = FlagTrue;
     obj.Show = FlagFalse;
     obj.DwgNo = 0;
+    obj.OwnerID = 0;
     ++detached;
   }
   ObjIndexDetached(detached);

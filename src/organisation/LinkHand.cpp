@@ -7,6 +7,8 @@
 //   Registration
 #include "organisation/LinkHand.h"
 
+#include <algorithm>
+
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
 #include "platform/Database.h"
@@ -95,23 +97,28 @@ bool SaveLinkRow(Connection& connection, Long index, DbError& error) {
   return true;
 }
 
-// Kind 1: whether the drawings database's table holds the key value.
+// Kind 1: whether the drawings database's table holds the key value, read
+// whatever the table's key (a WITHOUT ROWID table, a column named rowid).
 bool FindCurrentRow(Connection& connection, DbError& error) {
   String table;
   if (!ListedTable(connection, LinkTableName, table)) {
     error = connection.Error();
     return false;
   }
-  Recordset rows;
-  if (!rows.Open(connection, table) || rows.FieldIndex(LinkFieldName) < 0) {
+  TableRows rows;
+  if (!rows.Open(connection, RowSelection{table})) {
     error = rows.Error();
     return false;
   }
-  if (!rows.Find(rows.FieldName(rows.FieldIndex(LinkFieldName)), DbValue(LinkDataValue))) {
-    error = rows.Error();
-    return false;
-  }
-  return !rows.Eof();
+  const auto& names = rows.FieldNames();
+  const auto field = std::find_if(names.begin(), names.end(),
+                                  [](const String& name) { return SameTextNoCase(name, LinkFieldName); });
+  if (field == names.end()) return false;
+  TableRows found;
+  std::vector<DbValue> values;
+  if (found.Open(connection, RowSelection{table, *field, DbValue(LinkDataValue)}) && found.Next(values)) return true;
+  error = found.Error();
+  return false;
 }
 
 // Kind 2: the component's LinkTable row into the link variables.
@@ -179,9 +186,7 @@ bool GetObjectLink(Long index) {
   if (Items[index].Rtype != ItemComponent) return false;
   const ItemRec& item = Items[index];
   if (item.LinkType == LinkNone) {
-    const String name = LinkObjectName;
-    ClearLinkVariables();
-    LinkObjectName = name;
+    ClearLinkVariables();  // the name too: nothing of a link is left to show
     return false;
   }
   if (item.LinkType != LinkCurrent && item.LinkType != LinkRemote) return false;

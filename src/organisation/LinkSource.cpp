@@ -84,30 +84,31 @@ class FileSource : public LinkSource {
   }
 
   bool Fields(const String& table, std::vector<SourceField>& fields) override {
-    Recordset rows;
-    if (!rows.Open(connection_, table)) return Fail(rows.Error());
+    TableRows rows;
+    if (!rows.Open(connection_, RowSelection{table})) return Fail(rows.Error());
     FieldsOf(rows, fields);
     return true;
   }
 
+  // Whole rows, whatever the table's key: a WITHOUT ROWID table and one with
+  // a column named rowid read like any other.
   bool ReadRows(const String& table, const SourceFieldsReader& onFields, const SourceRowReader& eachRow) override {
-    Recordset rows;
-    if (!rows.Open(connection_, table)) return Fail(rows.Error());
+    TableRows rows;
+    if (!rows.Open(connection_, RowSelection{table})) return Fail(rows.Error());
     std::vector<SourceField> fields;
     FieldsOf(rows, fields);
     onFields(fields);
-    std::vector<DbValue> values(fields.size());
-    for (; !rows.Eof(); rows.MoveNext()) {
-      for (size_t i = 0; i < values.size(); ++i) values[i] = rows.Field(static_cast<int>(i)).Value();
-      if (rows.Failed() || !eachRow(values)) break;
-    }
+    std::vector<DbValue> values;
+    while (rows.Next(values))
+      if (!eachRow(values)) break;
     return !rows.Failed() || Fail(rows.Error());
   }
 
  private:
-  static void FieldsOf(const Recordset& rows, std::vector<SourceField>& fields) {
+  static void FieldsOf(const TableRows& rows, std::vector<SourceField>& fields) {
     fields.clear();
-    for (int i = 0; i < rows.FieldCount(); ++i) fields.push_back(MakeField(rows.FieldName(i), rows.FieldTypeName(i)));
+    for (int i = 0; i < rows.FieldCount(); ++i)
+      fields.push_back(MakeField(rows.FieldNames()[static_cast<size_t>(i)], rows.FieldTypeName(i)));
   }
 
   Connection connection_;  // read-only

@@ -23,6 +23,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "model/DataHand.h"
 #include "model/Top.h"
@@ -46,7 +47,8 @@ namespace {
 constexpr Long LinkedColor = 65280;    // green
 constexpr Long UnlinkedColor = 255;    // red
 constexpr int ColumnMargin = 16;       // pixels added to a column's widest text
-constexpr int NodeTagRole = Qt::UserRole;
+constexpr int NodeTagRole = Qt::UserRole;  // of a tree node
+constexpr int KeyRole = Qt::UserRole;      // of a grid cell: its value as a key (KeyData)
 constexpr const char* TableTag = "Table";
 constexpr const char* ColumnTag = "Column";
 constexpr const char* ImageField = "Image";  // compared without regard to case
@@ -83,6 +85,23 @@ QString CellText(const DbValue& value) {
   if (const auto* text = std::get_if<String>(&v)) return Text(*text);
   return QString();
 }
+
+// A cell's value as a link's key: a text's bytes as stored, a number as the
+// grid shows it; nothing (an invalid variant) for a Null or bytes.
+QVariant KeyData(const DbValue& value) {
+  const auto& v = value.Get();
+  if (const auto* text = std::get_if<String>(&v)) return QByteArray(text->data(), static_cast<qsizetype>(text->size()));
+  if (std::holds_alternative<std::int64_t>(v) || std::holds_alternative<Double>(v))
+    return CellText(value).toUtf8();
+  return QVariant();
+}
+
+String KeyOf(const QTableWidgetItem* cell) {
+  const QByteArray bytes = cell ? cell->data(KeyRole).toByteArray() : QByteArray();
+  return String(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+bool HasKey(const QTableWidgetItem* cell) { return cell != nullptr && cell->data(KeyRole).isValid(); }
 
 // The bytes of a picture value (a text's bytes for a source that keeps
 // pictures as text); nothing for a Null or a number.
@@ -148,6 +167,11 @@ void frmLinkData::BuildControls() {
   txtTable = AddBox(this, boxes, 1, "txtTable", "Selected Table");
   txtField = AddBox(this, boxes, 2, "txtField", "Selected Field");
   txtData = AddBox(this, boxes, 3, "txtData", "Selected Data");
+  // The boxes show what was chosen in the grid, whole; a link takes its key from the cell itself.
+  for (QLineEdit* box : {txtCount, txtTable, txtField, txtData}) {
+    box->setReadOnly(true);
+    box->setMaxLength(std::numeric_limits<int>::max());
+  }
   right->addLayout(boxes);
   Image1 = new QLabel(this);
   Image1->setObjectName("Image1");
@@ -201,8 +225,10 @@ void frmLinkData::Form_Load() {
     ShowLinked(false);
     return;
   }
+  ShowLinked(true);  // the item is linked, whatever its source holds now
   SourcePath = LinkPath;
   OpenSourceDatabase();
+  if (!SourceConnOpen) return;  // the failure is shown
   bool matched = false;
   for (int i = 0; i < trvData->topLevelItemCount(); ++i) {
     QTreeWidgetItem* node = trvData->topLevelItem(i);
@@ -210,9 +236,23 @@ void frmLinkData::Form_Load() {
     FillLinkGrid(node);
     matched = true;
   }
-  if (!matched) return;
-  SelectLinkedCell();
-  ShowLinked(true);
+  if (matched) SelectLinkedCell();
+  if (!ValueChosen) ReportMissingLink();
+}
+
+// Says which part of the reopened link the open source no longer holds.
+void frmLinkData::ReportMissingLink() {
+  String missing;
+  if (txtTable->text().isEmpty()) {
+    missing = "The linked table " + LinkTableName + " is not in " + SourcePath + ".";
+  } else {
+    bool hasField = false;
+    for (int c = 0; c < MSFlexGrid1->columnCount(); ++c)
+      hasField = hasField || Std(MSFlexGrid1->item(0, c)->text()) == LinkFieldName;
+    missing = hasField ? "No row of table " + LinkTableName + " holds the linked value in field " + LinkFieldName + "."
+                       : "The linked field " + LinkFieldName + " is not in table " + LinkTableName + ".";
+  }
+  MsgBox(missing, vbOKOnly, "Get Link Data: " + LinkObjectName);
 }
 
 void frmLinkData::cmdBrowse_Click() {
@@ -262,10 +302,33 @@ void frmLinkData::CloseSource() {
   SourceConnOpen = false;
 }
 
+// The grid, its table and the chosen cell emptied: nothing of another
+// source or table stays to be linked to.
+void frmLinkData::ClearGrid() {
+  lblCount->setText("Records in Table:");
+  txtCount->clear();
+  txtTable->clear();
+  Image1->clear();
+  HasImageField = false;
+  LastImageRow = -1;
+  RowPictures.clear();
+  MSFlexGrid1->clear();
+  MSFlexGrid1->setRowCount(0);
+  MSFlexGrid1->setColumnCount(0);
+  ClearChoice();
+}
+
+void frmLinkData::ClearChoice() {
+  txtField->clear();
+  txtData->clear();
+  ValueChosen = false;
+  ChosenValue.clear();
+}
+
 void frmLinkData::OpenSourceDatabase() {
   ShowWholeText(*txtPath, Text(SourcePath));
   cboDataSource->setCurrentIndex(cboDataSource->findText(Text(DataSourceOfPath(SourcePath)), Qt::MatchExactly));
-  Image1->clear();
+  ClearGrid();
   CloseSource();
   trvData->clear();
   DbError error;
@@ -304,12 +367,8 @@ void frmLinkData::AddColumnNodes(QTreeWidgetItem* node) {
 // one; long text and binary fields keep the width of their name.
 void frmLinkData::FillLinkGrid(QTreeWidgetItem* node) {
   const String table = Std(node->text(0));
+  ClearGrid();
   lblCount->setText(Text("Records in Table: " + table));
-  Image1->clear();
-  HasImageField = false;
-  LastImageRow = -1;
-  RowPictures.clear();
-  MSFlexGrid1->clear();
   MSFlexGrid1->setRowCount(1);
   MSFlexGrid1->setColumnCount(0);
   if (!SourceConnOpen) return;
@@ -335,7 +394,9 @@ void frmLinkData::FillLinkGrid(QTreeWidgetItem* node) {
     MSFlexGrid1->setRowCount(++row + 1);
     for (size_t i = 0; i < values.size() && i < widths.size(); ++i) {
       const QString text = CellText(values[i]);
-      MSFlexGrid1->setItem(row, static_cast<int>(i), new QTableWidgetItem(text));
+      auto* cell = new QTableWidgetItem(text);
+      cell->setData(KeyRole, KeyData(values[i]));
+      MSFlexGrid1->setItem(row, static_cast<int>(i), cell);
       if (widens[i]) widths[i] = std::max(widths[i], metrics.horizontalAdvance(text));
     }
     if (HasImageField) RowPictures.push_back(imageField < values.size() ? PictureBytes(values[imageField]) : Bytes{});
@@ -351,8 +412,11 @@ void frmLinkData::FillLinkGrid(QTreeWidgetItem* node) {
 void frmLinkData::ClickCell(int row, int column) {
   if (row < 1 || row >= MSFlexGrid1->rowCount() || column < 0 || column >= MSFlexGrid1->columnCount()) return;
   MSFlexGrid1->setCurrentCell(row, column);
+  const QTableWidgetItem* cell = MSFlexGrid1->item(row, column);
   ShowWholeText(*txtField, MSFlexGrid1->item(0, column)->text());
-  ShowWholeText(*txtData, MSFlexGrid1->item(row, column)->text());
+  ShowWholeText(*txtData, cell->text());
+  ValueChosen = HasKey(cell);
+  ChosenValue = KeyOf(cell);
   if (HasImageField && row != LastImageRow) ShowLinkImage();
   LastImageRow = row;
 }
@@ -363,11 +427,14 @@ void frmLinkData::SelectLinkedCell() {
   for (int c = 0; c < columns; ++c) {
     if (Std(MSFlexGrid1->item(0, c)->text()) != LinkFieldName) continue;
     for (int r = 1; r < rows; ++r) {
-      if (Std(MSFlexGrid1->item(r, c)->text()) != LinkDataValue) continue;
+      const QTableWidgetItem* cell = MSFlexGrid1->item(r, c);
+      if (!HasKey(cell) || KeyOf(cell) != LinkDataValue) continue;
       MSFlexGrid1->setCurrentCell(r, c);
-      MSFlexGrid1->scrollToItem(MSFlexGrid1->item(r, c));
+      MSFlexGrid1->scrollToItem(cell);
       ShowWholeText(*txtField, Text(LinkFieldName));
-      ShowWholeText(*txtData, Text(LinkDataValue));
+      ShowWholeText(*txtData, cell->text());
+      ValueChosen = true;
+      ChosenValue = LinkDataValue;
       ShowLinkImage();
       LastImageRow = r;
       return;
@@ -405,37 +472,44 @@ void frmLinkData::ShowLinked(bool linked) {
 }
 
 void frmLinkData::cmdLink_Click() {
+  if (LinkItemIndex < 1 || LinkItemIndex > ItemCount) return;
+  if (!SourceConnOpen || !ValueChosen || ChosenValue.empty()) {
+    MsgBox("Choose the value to link to in the grid of the source shown; an empty cell is no value.", vbOKOnly,
+           "Set Link");
+    return;
+  }
   LinkPath = Std(txtPath->text());
   LinkTableName = Std(txtTable->text());
   LinkFieldName = Std(txtField->text());
-  LinkDataValue = Std(txtData->text());
-  if (LinkPath.empty() || LinkTableName.empty() || LinkFieldName.empty() || LinkDataValue.empty()) return;
-  if (LinkItemIndex < 1 || LinkItemIndex > ItemCount) return;
-  Integer kind = LinkCurrent;
-  if (LinkPath != DwgDbPath) {
-    if (!SaveObjectLink(LinkItemIndex)) return;  // the message is shown; the item keeps its link
-    kind = LinkRemote;
-  }
+  LinkDataValue = ChosenValue;
+  if (LinkPath.empty() || LinkTableName.empty() || LinkFieldName.empty()) return;
+  if (StoreLink(LinkPath == DwgDbPath ? LinkCurrent : LinkRemote)) ShowLinked(true);
+}
+
+// Gives the component the link of the link variables (kind LinkNone: none)
+// and stores it: a remote link's LinkTable row first, then the component.
+// When either write fails (the message is shown) the item keeps the link
+// it had and the result is false.
+bool frmLinkData::StoreLink(Integer kind) {
   ItemRec& item = Items[LinkItemIndex];
+  const ItemRec before = item;
+  if (kind == LinkRemote && !SaveObjectLink(LinkItemIndex)) return false;
   item.LinkType = kind;
-  item.LinkTable = LinkTableName;
-  item.LinkField = LinkFieldName;
-  item.PartNumber = LinkDataValue;
-  ShowLinked(true);
+  item.LinkTable = kind == LinkNone ? String() : LinkTableName;
+  item.LinkField = kind == LinkNone ? String() : LinkFieldName;
+  item.PartNumber = kind == LinkNone ? String() : LinkDataValue;
   Long index = LinkItemIndex;
-  SaveComponent(index);
+  if (SaveComponent(index)) return true;
+  item.LinkType = before.LinkType;
+  item.LinkTable = before.LinkTable;
+  item.LinkField = before.LinkField;
+  item.PartNumber = before.PartNumber;
+  return false;
 }
 
 void frmLinkData::cmdClear_Click() {
   if (LinkItemIndex < 1 || LinkItemIndex > ItemCount) return;
-  ItemRec& item = Items[LinkItemIndex];
-  item.LinkType = LinkNone;
-  item.LinkTable.clear();
-  item.LinkField.clear();
-  item.PartNumber.clear();
-  ShowLinked(false);
-  Long index = LinkItemIndex;
-  SaveComponent(index);
+  if (StoreLink(LinkNone)) ShowLinked(false);
 }
 
 void frmLinkData::cmdOK_Click() {

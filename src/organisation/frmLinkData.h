@@ -12,7 +12,12 @@
 // ever.
 //
 // Table and field names reach the database only as they were listed by the
-// database itself; values only as bound parameters.
+// database itself; values only as bound parameters. A key value is the
+// chosen cell's value as stored, whole and byte for byte; an empty cell
+// (Null), a picture or other bytes are no key.
+//
+// A link reopened shows whether the item is linked, and a message says
+// which part of it (source, table, field, value) the source no longer holds.
 #pragma once
 
 #include <QDialog>
@@ -74,6 +79,10 @@ class frmLinkData : public QDialog {
   void SelectLinkedCell();
   void ShowLinkImage();
   void ShowLinked(bool linked);
+  void ClearChoice();
+  void ClearGrid();
+  void ReportMissingLink();
+  bool StoreLink(Integer kind);
   void cmdLink_Click();
   void cmdClear_Click();
   void cmdOK_Click();
@@ -88,6 +97,12 @@ class frmLinkData : public QDialog {
   std::vector<Bytes> RowPictures;  // the Image field's bytes of grid rows 1 .. n, while HasImageField
   Long LastImageRow = -1;
   Long imageLoads_ = 0;
+  // The key value chosen in the grid of the source shown, byte for byte as
+  // the source holds it (a number as its text); Set Link stores it. None
+  // until a cell with a value is chosen, and again once the source or the
+  // table changes.
+  bool ValueChosen = false;
+  String ChosenValue;
 };
 
 // Shows the window modally for the component LinkItemIndex.

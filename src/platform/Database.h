@@ -51,6 +51,7 @@ enum DbErrorNumber : Long {
   DbErrFileMoved = 10009,     // the file was deleted, replaced or renamed while the connection wrote it
   DbErrRowNotChanged = 10010,  // an update or delete of a row by its key changed no row
   DbErrOdbc = 10011,           // an ODBC call failed: the description is its diagnostic (Odbc.h)
+  DbErrNoRowKey = 10012,       // a table whose rows have no rowid to be addressed by (Recordset.h)
 };
 
 struct DbError {

@@ -175,7 +175,11 @@ bool OdbcConnection::Open(const String& dataSource) {
     handles->Connection = SQL_NULL_HDBC;
     return Fail(Diagnostic(SQL_HANDLE_ENV, handles->Environment, "The ODBC driver manager gives no connection"));
   }
-  const String connect = "DSN=" + dataSource + ";";
+  // The program only reads data sources and never makes a database: NoCreat
+  // keeps the SQLite driver from making an empty file where the data source
+  // names a missing one (it then fails to connect); drivers that do not know
+  // the keyword pass over it.
+  const String connect = "DSN=" + dataSource + ";NoCreat=1;";
   if (!SQL_SUCCEEDED(SQLDriverConnect(handles->Connection, nullptr, Chars(connect), SQL_NTS, nullptr, 0, nullptr,
                                       SQL_DRIVER_NOPROMPT)))
     return Fail(Diagnostic(SQL_HANDLE_DBC, handles->Connection, "The data source " + dataSource + " cannot be opened"));

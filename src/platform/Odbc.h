@@ -57,6 +57,7 @@ class OdbcConnection {
 
   // Connects to the configured data source of that name without prompting;
   // false for a name that is empty, not configured or refused by its driver.
+  // It never makes a database: a data source naming a missing file fails.
   bool Open(const String& dataSource);
   void Close();
   bool IsOpen() const;

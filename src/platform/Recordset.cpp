@@ -1,7 +1,8 @@
 // Recordset: cursors over SQLite tables with rowid-ordered statements, and
 // the forward-only row cursor of the loaders.
 //
-// The reading statement selects "rowid, *" from rowid ?1 on, so moving to any
+// The reading statement selects "<key>, *" from rowid ?1 on (the key is the
+// rowid under a name no column takes), so moving to any
 // row is one reset, one bind and one step, and a reader whose table changed
 // under it (a write on the same database) starts again after the rowid it
 // stood on instead of stepping a statement whose results SQLite leaves open.
@@ -295,8 +296,21 @@ bool Recordset::OpenOn(const std::shared_ptr<DbHandle>& handle, const String& ta
   table_ = table;
   filterSql_ = filterSql;
   filterValue_ = filterValue;
-  const String sql = "SELECT rowid, * FROM " + QuoteName(table) + " WHERE rowid >= ?1" +
-                     filterSql_ + " ORDER BY rowid";
+  DbError keyError;
+  if (!RowKeyName(handle_->Db, table, key_, keyError)) {
+    error_ = keyError;
+    Release();
+    return false;
+  }
+  if (key_.empty()) {
+    Fail(DbErrNoRowKey, "Table " + QuoteName(table) +
+                            " has no rowid to address its rows by (a WITHOUT ROWID table, or columns named "
+                            "rowid, oid and _rowid_); it cannot be opened here");
+    Release();
+    return false;
+  }
+  const String sql = "SELECT " + key_ + ", * FROM " + QuoteName(table) + " WHERE " + key_ + " >= ?1" +
+                     filterSql_ + " ORDER BY " + key_;
   if (!read_.Prepare(handle_->Db, sql)) {
     FailSqlite();
     Release();
@@ -325,6 +339,7 @@ void Recordset::Release() {
   rowid_ = EndRowid;
   fetchPending_ = false;
   keyField_ = -2;
+  key_.clear();
   parent_ = nullptr;
   parentField_ = -1;
 }
@@ -411,8 +426,8 @@ bool Recordset::Move(Long rows) {
   }
   if (rows > 0) return true;
   sqlite3_stmt* back = Cached("B", [&] {
-    return "SELECT rowid FROM " + QuoteName(table_) + " WHERE rowid < ?1" + filterSql_ +
-           " ORDER BY rowid DESC LIMIT 1 OFFSET ?3";
+    return "SELECT " + key_ + " FROM " + QuoteName(table_) + " WHERE " + key_ + " < ?1" + filterSql_ +
+           " ORDER BY " + key_ + " DESC LIMIT 1 OFFSET ?3";
   });
   std::int64_t target = EndRowid;
   if (back == nullptr || !SelectRowid(back, rowid_, DbValue(-std::int64_t{rows} - 1), target)) {
@@ -478,8 +493,8 @@ bool Recordset::Find(const String& column, const DbValue& value, TextMatch match
   if (state_ == RowState::None) return true;  // nothing after the end
   const String collate = CollateClause(value, match);
   sqlite3_stmt* find = Cached("F" + collate + "|" + column, [&] {
-    return "SELECT rowid FROM " + QuoteName(table_) + " WHERE rowid >= ?1" + filterSql_ + " AND " +
-           QuoteName(column) + " = ?3" + collate + " ORDER BY rowid LIMIT 1";
+    return "SELECT " + key_ + " FROM " + QuoteName(table_) + " WHERE " + key_ + " >= ?1" + filterSql_ +
+           " AND " + QuoteName(column) + " = ?3" + collate + " ORDER BY " + key_ + " LIMIT 1";
   });
   std::int64_t found = EndRowid;
   if (find == nullptr || !SelectRowid(find, rowid_, value, found)) return false;
@@ -595,7 +610,7 @@ bool Recordset::Delete() {
     return Fail(DbErrNoCurrentRow, "There is no current row");
   }
   sqlite3_stmt* erase =
-      Cached("D", [&] { return "DELETE FROM " + QuoteName(table_) + " WHERE rowid = ?1"; });
+      Cached("D", [&] { return "DELETE FROM " + QuoteName(table_) + " WHERE " + key_ + " = ?1"; });
   if (erase == nullptr) return false;
   if (sqlite3_bind_int64(erase, 1, rowid_) != SQLITE_OK) return FailSqlite();
   const int rc = sqlite3_step(erase);
@@ -627,14 +642,14 @@ String Recordset::InsertSql() const {
                          : insert + " (" + columns + ") VALUES (" + params + ")";
 }
 
-// "UPDATE "T" SET "a" = ?, "b" = ? WHERE rowid = ?" for the fields written.
+// "UPDATE "T" SET "a" = ?, "b" = ? WHERE <key> = ?" for the fields written.
 String Recordset::UpdateSql() const {
   String sets;
   for (int c = 0; c < FieldCount(); ++c) {
     if (!written_[static_cast<std::size_t>(c)]) continue;
     sets += (sets.empty() ? "" : ", ") + QuoteName(names_[static_cast<std::size_t>(c)]) + " = ?";
   }
-  return "UPDATE " + QuoteName(table_) + " SET " + sets + " WHERE rowid = ?";
+  return "UPDATE " + QuoteName(table_) + " SET " + sets + " WHERE " + key_ + " = ?";
 }
 
 bool Recordset::Insert() {
@@ -685,7 +700,7 @@ bool Recordset::WriteBack() {
 // Reads the stored row into values_ (after Update: its key and defaults).
 bool Recordset::FetchStoredRow() {
   sqlite3_stmt* fetch = Cached(
-      "R", [&] { return "SELECT rowid, * FROM " + QuoteName(table_) + " WHERE rowid = ?1"; });
+      "R", [&] { return "SELECT " + key_ + ", * FROM " + QuoteName(table_) + " WHERE " + key_ + " = ?1"; });
   if (fetch == nullptr) return false;
   if (sqlite3_bind_int64(fetch, 1, rowid_) != SQLITE_OK) return FailSqlite();
   const int rc = sqlite3_step(fetch);
@@ -865,6 +880,96 @@ bool RowCursor::Fail(Long number, const String& description) {
 bool RowCursor::FailSqlite() {
   if (!Failed()) error_ = SqliteError(handle_ ? handle_->Db : nullptr);
   onRow_ = false;
+  return false;
+}
+
+// ---- Whole rows of any table ----------------------------------------------------
+
+namespace {
+
+constexpr const char* RowKeyNames[] = {"rowid", "oid", "_rowid_"};
+
+bool ColumnNames(sqlite3* db, const String& table, std::vector<String>& names, DbError& error) {
+  Statement list;
+  if (!list.Prepare(db, "SELECT name FROM pragma_table_info(?1)") || !BindValue(list.Get(), 1, DbValue(table))) {
+    error = SqliteError(db);
+    return false;
+  }
+  int rc;
+  while ((rc = sqlite3_step(list.Get())) == SQLITE_ROW)
+    names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(list.Get(), 0)));
+  if (rc == SQLITE_DONE) return true;
+  error = SqliteError(db);
+  return false;
+}
+
+}  // namespace
+
+bool RowKeyName(sqlite3* db, const String& table, String& key, DbError& error) {
+  key.clear();
+  std::vector<String> columns;
+  if (!ColumnNames(db, table, columns, error)) return false;
+  for (const char* name : RowKeyNames) {
+    const bool taken = std::any_of(columns.begin(), columns.end(),
+                                   [&](const String& column) { return sqlite3_stricmp(column.c_str(), name) == 0; });
+    if (taken) continue;
+    Statement probe;
+    if (probe.Prepare(db, "SELECT " + String(name) + " FROM " + QuoteName(table) + " LIMIT 0")) {
+      key = name;
+      return true;
+    }
+    // A table without rowid knows none of its names; any other failure is the table's own.
+    if (String(sqlite3_errmsg(db)) == "no such column: " + String(name)) return true;
+    error = SqliteError(db);
+    return false;
+  }
+  return true;
+}
+
+bool TableRows::Open(Connection& connection, const RowSelection& rows) {
+  handle_ = connection.Handle();
+  names_.clear();
+  read_.Finalize();
+  error_ = {};
+  if (handle_ == nullptr) {
+    error_ = {DbErrNotOpen, "The connection is not open"};
+    return false;
+  }
+  String key;
+  if (!RowKeyName(handle_->Db, rows.Table, key, error_)) return false;
+  const String order = key.empty() ? "" : " ORDER BY " + key;
+  const String sql = "SELECT * FROM " + QuoteName(rows.Table) + SelectionWhere(rows, "") + order;
+  if (!read_.Prepare(handle_->Db, sql) || (!rows.Column.empty() && !BindValue(read_.Get(), 1, rows.Value)))
+    return FailSqlite();
+  const int columns = sqlite3_column_count(read_.Get());
+  types_.clear();
+  for (int c = 0; c < columns; ++c) {
+    names_.emplace_back(sqlite3_column_name(read_.Get(), c));
+    const char* declared = sqlite3_column_decltype(read_.Get(), c);
+    types_.emplace_back(declared == nullptr ? "" : declared);
+  }
+  return true;
+}
+
+bool TableRows::Next(std::vector<DbValue>& values) {
+  if (!read_.IsPrepared() || Failed()) return false;
+  const int rc = sqlite3_step(read_.Get());
+  if (rc == SQLITE_ROW) {
+    values.resize(names_.size());
+    for (int c = 0; c < FieldCount(); ++c) values[static_cast<std::size_t>(c)] = ValueOf(CellOf(read_.Get(), c));
+    return true;
+  }
+  if (rc != SQLITE_DONE) FailSqlite();
+  read_.Finalize();  // the end releases the read
+  return false;
+}
+
+String TableRows::FieldTypeName(int index) const {
+  return index < 0 || index >= FieldCount() ? "" : types_[static_cast<std::size_t>(index)];
+}
+
+bool TableRows::FailSqlite() {
+  if (!Failed()) error_ = SqliteError(handle_ ? handle_->Db : nullptr);
   return false;
 }
 

@@ -32,11 +32,18 @@
 // of the child rows of those rows), each column read once by position as the
 // type the caller wants, with no copy of a row and no name lookup per row.
 //
+// A recordset addresses rows by their rowid, read under the first of its
+// names (rowid, oid, _rowid_) that no column of the table takes; a table
+// without one (WITHOUT ROWID, or columns taking all three names) is refused
+// with DbErrNoRowKey. TableRows reads the whole rows of any table, such a
+// table too, for the readers that only read.
+//
 // Sections:
 //   Fields of the current row
 //   Recordset: opening, related child rows, position, finding, fields,
 //   changes, errors
 //   Row cursor
+//   Whole rows of any table
 #pragma once
 
 #include <QDateTime>
@@ -202,6 +209,7 @@ class Recordset {
   // Open table and reading statement
   std::shared_ptr<DbHandle> handle_;  // null while closed
   String table_;                      // table name as given
+  String key_;                        // the name the rowid is read under (RowKeyName)
   String filterSql_;                  // "" or " AND "column" = ?2 ...": the query's condition
   DbValue filterValue_;               // value bound to ?2 of filterSql_
   std::vector<String> names_;         // field names in the table's column order
@@ -301,6 +309,45 @@ class RowCursor {
   std::vector<String> names_;         // the columns named at opening, for messages
   bool onRow_ = false;                // the statement stands on a row
   DbError error_;                     // the first failure since opening
+};
+
+// ---- Whole rows of any table ----------------------------------------------------
+// The name under which the rows of table in db read their rowid: the first of
+// rowid, oid and _rowid_ that no column of the table takes. key is "" for a
+// table whose rows have none (WITHOUT ROWID, or columns taking all three
+// names). False with error set when the table cannot be read at all.
+bool RowKeyName(sqlite3* db, const String& table, String& key, DbError& error);
+
+// A forward-only, read-only pass over whole rows of a table of any shape (a
+// WITHOUT ROWID table, a column named rowid), each row's values as stored:
+// a rowid table in rowid order, another in the order of its primary key.
+class TableRows {
+ public:
+  TableRows() = default;
+  TableRows(const TableRows&) = delete;
+  TableRows& operator=(const TableRows&) = delete;
+
+  // The rows of the selection (every row of Table when its Column is "").
+  bool Open(Connection& connection, const RowSelection& rows);
+  // The next row's values in field order into values; false at the end and
+  // on failure (see Failed).
+  bool Next(std::vector<DbValue>& values);
+
+  int FieldCount() const { return static_cast<int>(names_.size()); }
+  const std::vector<String>& FieldNames() const { return names_; }
+  String FieldTypeName(int index) const;  // as declared; "" none or outside the fields
+
+  bool Failed() const { return error_.Number != DbErrNone; }
+  const DbError& Error() const { return error_; }
+
+ private:
+  bool FailSqlite();
+
+  std::shared_ptr<DbHandle> handle_;  // null while closed
+  Statement read_;
+  std::vector<String> names_;  // field names in the table's column order
+  std::vector<String> types_;  // their declared types
+  DbError error_;
 };
 
 }  // namespace lintavo

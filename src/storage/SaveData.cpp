@@ -878,13 +878,13 @@ bool SaveComponentTree(Long& itemIndex) {
   return s.Finish(ok);
 }
 
-void SaveComponent(Long& itemIndex) {
-  if (itemIndex < 1 || itemIndex > ItemCount || Items[itemIndex].Rtype != ItemComponent) return;
-  if (Items[itemIndex].Nlines == 0) return;
+bool SaveComponent(Long& itemIndex) {
+  if (itemIndex < 1 || itemIndex > ItemCount || Items[itemIndex].Rtype != ItemComponent) return true;
+  if (Items[itemIndex].Nlines == 0) return true;
   OpenDbPath = CompDbPath;
   SaveSession s;
   const bool ok = s.Begin(CompDbPath, "Save Component: " + Items[itemIndex].Name);
-  s.Finish(ok && SaveComponentOn(s, itemIndex));
+  return s.Finish(ok && SaveComponentOn(s, itemIndex));
 }
 
 void UpdateComponent(Long& itemIndex) {

@@ -73,8 +73,9 @@ bool CheckDrawingExists(Long index);
 bool SaveComponentTree(Long& itemIndex);
 // Writes one component definition into CompDbPath: the row named like it
 // (Rtype 1) is updated, or one is added; its geometry is written when the
-// row is new or its line count changed.
-void SaveComponent(Long& itemIndex);
+// row is new or its line count changed. False when it was not stored (the
+// message is shown); true also when there was nothing to store.
+bool SaveComponent(Long& itemIndex);
 // Writes an edited component into DwgDbPath: the row named ComponentName
 // (its name before the edit) takes the item's current name and values, or a
 // row is added; its geometry is written.

@@ -164,13 +164,20 @@ bool frmDwgSave::CheckTarget() {
   return NameFits(*Text1, "drawing name") && NameFits(*Text2, "revision");
 }
 
-// A name or revision is stored whole or not at all.
+// A name or revision is stored whole or not at all: too long a one, or one
+// holding a NUL character (which would end it when read back), is refused
+// before anything is written.
 bool frmDwgSave::NameFits(const QLineEdit& box, const char* what) {
   const qsizetype length = box.text().size();
-  if (length <= MaxStoredNameLength) return true;
-  MsgBox("The " + String(what) + " has " + std::to_string(length) + " characters; at most " +
-             std::to_string(MaxStoredNameLength) + " can be stored. Shorten it and save again.",
-         vbOKOnly, "Save Drawing");
+  const bool hasNul = box.text().contains(QChar(u'\0'));
+  if (length <= MaxStoredNameLength && !hasNul) return true;
+  if (hasNul)
+    MsgBox("The " + String(what) + " holds a NUL character, which cannot be stored. Remove it and save again.",
+           vbOKOnly, "Save Drawing");
+  else
+    MsgBox("The " + String(what) + " has " + std::to_string(length) + " characters; at most " +
+               std::to_string(MaxStoredNameLength) + " can be stored. Shorten it and save again.",
+           vbOKOnly, "Save Drawing");
   ShowMessage("ERROR.. NOT a Valid Drawing Name!", ColorRed);
   return false;
 }

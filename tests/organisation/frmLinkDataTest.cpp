@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
@@ -86,6 +87,16 @@ class frmLinkDataTest : public StoredDrawingTest {
     dialog.cmdLink->click();
   }
   Long LinkRows() { return static_cast<Long>(Db().Number("SELECT count(*) FROM LinkTable")); }
+  // The texts of the message boxes shown so far, in order.
+  std::vector<String> Messages() {
+    std::vector<String> texts;
+    for (const PromptRecord& prompt : Responder().Prompts())
+      if (prompt.kind == PromptKind::MessageBox) texts.push_back(prompt.text);
+    return texts;
+  }
+  static bool Shows(const std::vector<String>& texts, const String& start) {
+    return std::any_of(texts.begin(), texts.end(), [&](const String& text) { return text.rfind(start, 0) == 0; });
+  }
   static void ChooseDataSource(frmLinkData& dialog, const QString& name) {
     const int index = dialog.cboDataSource->findText(name, Qt::MatchExactly);
     ASSERT_GE(index, 0) << name.toStdString();
@@ -128,10 +139,12 @@ class frmLinkDataTest : public StoredDrawingTest {
 };
 
 TEST_F(frmLinkDataTest, AnUnlinkedComponentOpensOnTheApplicationFolderUnlinked) {
-  LinkPath = "stale";
+  for (String* variable : {&LinkObjectName, &LinkPath, &LinkFileName, &LinkTableName, &LinkFieldName,
+                           &LinkDataValue, &LinkUserID, &LinkPassword})
+    *variable = "stale";
   EXPECT_FALSE(GetObjectLink(valve_));
-  for (const String* variable : {&LinkPath, &LinkFileName, &LinkTableName, &LinkFieldName, &LinkDataValue,
-                                 &LinkUserID, &LinkPassword})
+  for (const String* variable : {&LinkObjectName, &LinkPath, &LinkFileName, &LinkTableName, &LinkFieldName,
+                                 &LinkDataValue, &LinkUserID, &LinkPassword})
     EXPECT_EQ(*variable, "");
   ShowLinks(valve_, [](frmLinkData& dialog) {
     EXPECT_EQ(dialog.windowTitle(), "Link Data For: Valve");
@@ -471,6 +484,181 @@ TEST_F(frmLinkDataTest, QuotesInNamesAndValuesLinkThroughADataSource) {
     EXPECT_EQ(dialog.MSFlexGrid1->currentRow(), 2);
     EXPECT_EQ(dialog.txtData->text(), "O'Brien \"7\"");
   });
+}
+
+// Every table shows all its rows, and a key is stored whole and byte for
+// byte and reopens on its own row: a column named rowid holding Nulls, a
+// table WITHOUT ROWID, a key of 40,000 characters, keys that are no UTF-8
+// and look alike in the grid.
+TEST_F(frmLinkDataTest, HostileTablesAndKeysLinkWholeAndReopenOnTheirRow) {
+  const String path = ScratchPath("Hostile.mdb");
+  TestDatabase db(path, true);
+  db.Exec("CREATE TABLE Shadowed (rowid TEXT, Code TEXT)");
+  db.Exec("INSERT INTO Shadowed VALUES (NULL, 'A'), ('r2', 'B'), (NULL, 'C')");
+  db.Exec("CREATE TABLE Clustered (Code TEXT PRIMARY KEY, Note TEXT) WITHOUT ROWID");
+  db.Exec("INSERT INTO Clustered VALUES ('K2', 'y'), ('K1', 'x')");
+  db.Exec("CREATE TABLE Long (Code TEXT)");
+  db.Exec("INSERT INTO Long VALUES ('short'), (printf('%.*c', 40000, 'k'))");
+  db.Exec("CREATE TABLE Bytes (Code TEXT)");
+  db.Exec("INSERT INTO Bytes VALUES (CAST(x'ff41' AS TEXT)), (CAST(x'fe41' AS TEXT))");
+  const struct {
+    QString table;
+    int records, row, column;
+    String keyHex;  // the stored key's bytes in hexadecimal
+  } cases[] = {
+      {"Shadowed", 3, 3, 1, "43"},
+      {"Clustered", 2, 2, 0, "4B32"},  // rows in key order
+      {"Long", 2, 2, 0, ""},           // 40,000 times "k": below
+      {"Bytes", 2, 2, 0, "FE41"},
+  };
+  String longHex;
+  for (int k = 0; k < 40000; ++k) longHex += "6B";
+  for (const auto& c : cases) {
+    const String hex = c.keyHex.empty() ? longHex : c.keyHex;
+    ShowLinks(valve_, [&](frmLinkData& dialog) {
+      LinkCell(dialog, path, c.table, c.row, c.column);
+      EXPECT_EQ(dialog.txtCount->text().toInt(), c.records) << c.table.toStdString();
+      EXPECT_EQ(dialog.lblLinked->text(), "Item Is Linked") << c.table.toStdString();
+      EXPECT_EQ(dialog.txtData->text(), dialog.MSFlexGrid1->item(c.row, c.column)->text());  // shown whole
+    });
+    EXPECT_EQ(Db().Text("SELECT hex(LinkData) FROM LinkTable"), hex) << c.table.toStdString();
+    EXPECT_EQ(Db().Text("SELECT hex(PartNumber) FROM Components WHERE Name = 'Valve'"), hex) << c.table.toStdString();
+    ShowLinks(valve_, [&](frmLinkData& dialog) {
+      EXPECT_EQ(dialog.MSFlexGrid1->currentRow(), c.row) << c.table.toStdString();
+      EXPECT_EQ(dialog.MSFlexGrid1->currentColumn(), c.column) << c.table.toStdString();
+    });
+  }
+  EXPECT_TRUE(Messages().empty());
+}
+
+// Set Link stores only a value chosen in the grid of the source shown: not
+// an empty cell, nor a value of a table or source shown before.
+TEST_F(frmLinkDataTest, SetLinkRefusesUntilAValueIsChosenFromTheSourceShown) {
+  const String parts = PartsAndPrices();
+  const String notADatabase = ScratchPath("Notes.mdb");
+  {
+    QFile file(QString::fromStdString(notADatabase));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("these are no database pages, only text long enough to be read as a header of one");
+  }
+  const struct {
+    const char* lost;
+    std::function<void(frmLinkData&)> loseChoice;
+  } cases[] = {
+      {"an empty cell", [](frmLinkData& dialog) { dialog.ClickCell(2, 1); }},
+      {"another table", [](frmLinkData& dialog) { OpenTable(dialog, "Prices"); }},
+      {"a source that failed", [&](frmLinkData& dialog) {
+         Responder().AnswerFile(notADatabase);
+         dialog.cmdBrowse->click();
+       }},
+  };
+  Responder().AnswerEveryMsgBox(vbOK);
+  for (const auto& c : cases) {
+    ShowLinks(valve_, [&](frmLinkData& dialog) {
+      Responder().AnswerFile(parts);
+      dialog.cmdBrowse->click();
+      OpenTable(dialog, "Parts");
+      dialog.ClickCell(1, 0);
+      c.loseChoice(dialog);
+      if (String(c.lost) != "an empty cell") {
+        EXPECT_EQ(dialog.txtField->text(), "") << c.lost;
+        EXPECT_EQ(dialog.txtData->text(), "") << c.lost;
+      }
+      dialog.cmdLink->click();
+      EXPECT_EQ(dialog.lblLinked->text(), "Item NOT Linked") << c.lost;
+    });
+    EXPECT_EQ(Items[valve_].LinkType, LinkNone) << c.lost;
+    EXPECT_EQ(LinkRows(), 0) << c.lost;
+    EXPECT_TRUE(Shows(Messages(), "Choose the value to link to")) << c.lost;
+  }
+  // A source that failed leaves no grid and no table of the one before.
+  ShowLinks(valve_, [&](frmLinkData& dialog) {
+    LinkCell(dialog, parts, "Parts", 1, 0);
+    Responder().AnswerFile(notADatabase);
+    dialog.cmdBrowse->click();
+    EXPECT_EQ(dialog.MSFlexGrid1->rowCount(), 0);
+    EXPECT_EQ(dialog.txtTable->text(), "");
+    EXPECT_EQ(dialog.txtCount->text(), "");
+  });
+}
+
+// A reopened link whose source no longer holds part of it says which part,
+// and the label still says the item is linked.
+TEST_F(frmLinkDataTest, AReopenedLinkSaysWhatItsSourceNoLongerHolds) {
+  const struct {
+    const char* change;
+    String message;  // how the message starts
+  } cases[] = {
+      {"ALTER TABLE Parts DROP COLUMN PartNo", "The linked field PartNo is not in table Parts."},
+      {"DELETE FROM Parts WHERE PartNo = 'P-2'", "No row of table Parts holds the linked value"},
+      {"empty file", "The linked table Parts is not in "},
+      {"no file", "Unexpected Error: "},
+  };
+  Responder().AnswerEveryMsgBox(vbOK);
+  for (const auto& c : cases) {
+    QFile::remove(QString::fromStdString(ScratchPath("Parts.mdb")));
+    const String parts = PartsDatabase();
+    ShowLinks(valve_, [&](frmLinkData& dialog) { LinkCell(dialog, parts, "Parts", 2, 0); });
+    ASSERT_EQ(Items[valve_].LinkType, LinkRemote);
+    const String change = c.change;
+    if (change == "empty file" || change == "no file") {
+      QFile::remove(QString::fromStdString(parts));
+      if (change == "empty file") {
+        QFile file(QString::fromStdString(parts));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      }
+    } else {
+      TestDatabase(parts, true).Exec(change);
+    }
+    const size_t before = Messages().size();
+    ShowLinks(valve_, [&](frmLinkData& dialog) {
+      EXPECT_EQ(dialog.lblLinked->text(), "Item Is Linked") << change;
+      EXPECT_EQ(dialog.txtData->text(), "") << change;
+    });
+    const std::vector<String> shown = Messages();
+    ASSERT_EQ(shown.size(), before + 1) << change;
+    EXPECT_EQ(shown.back().rfind(c.message, 0), 0u) << change << ": " << shown.back();
+  }
+}
+
+// Set Link and Clear Link while another program holds the drawings database:
+// the failure is shown, the label and the item keep the link they had.
+TEST_F(frmLinkDataTest, ALinkThatCannotBeStoredIsReportedAndNotShownAsSet) {
+  Db().Exec("CREATE TABLE Pumps (Code TEXT)");
+  Db().Exec("INSERT INTO Pumps VALUES ('K7')");
+  const String parts = PartsDatabase();
+  Responder().AnswerEveryMsgBox(vbOK);
+  for (const String& source : {DwgDbPath, parts}) {
+    const QString table = source == parts ? "Parts" : "Pumps";
+    ShowLinks(valve_, [&](frmLinkData& dialog) {
+      Responder().AnswerFile(source);
+      dialog.cmdBrowse->click();
+      OpenTable(dialog, table);
+      dialog.ClickCell(1, 0);
+      TestDatabase locker(DwgDbPath, true);
+      locker.Exec("BEGIN EXCLUSIVE");
+      dialog.cmdLink->click();
+      EXPECT_EQ(dialog.lblLinked->text(), "Item NOT Linked") << source;
+      locker.Exec("ROLLBACK");
+    });
+    EXPECT_EQ(Items[valve_].LinkType, LinkNone) << source;
+    EXPECT_EQ(Items[valve_].PartNumber, "") << source;
+    EXPECT_TRUE(Shows(Messages(), "5: database is locked")) << source;  // SQLite's busy code
+  }
+  EXPECT_EQ(LinkRows(), 0);
+}
+
+TEST_F(frmLinkDataTest, ADataSourceNamingAMissingFileFailsAndMakesNoFile) {
+  SKIP_WITHOUT_SQLITE_ODBC();
+  const String missing = ScratchPath("Missing.mdb");
+  ConfigureSqliteDataSource("Missing Source", missing);
+  Responder().AnswerMsgBox(vbOK);
+  ShowLinks(valve_, [&](frmLinkData& dialog) {
+    ChooseDataSource(dialog, "Missing Source");
+    EXPECT_EQ(dialog.trvData->topLevelItemCount(), 0);
+  });
+  EXPECT_TRUE(Shows(Messages(), "Unexpected Error: "));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(missing)));
 }
 
 }  // namespace

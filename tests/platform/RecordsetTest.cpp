@@ -373,5 +373,46 @@ TEST_F(RecordsetTest, RowCursorReadsByTypeTellingNullAndOutOfRangeApartFromFailu
   EXPECT_EQ(rows.Error().Number, DbErrNoSuchField);
 }
 
+// A table may name a column rowid (or oid, _rowid_): its rows are still
+// addressed by their true rowid, so rows whose rowid column holds Null
+// read, change and delete like any other. A table with no rowid under any
+// name is refused with a clear message; TableRows reads it whole.
+TEST_F(RecordsetTest, TablesWhoseColumnsTakeTheRowidNameReadChangeAndDeleteEveryRow) {
+  ASSERT_TRUE(connection_.Execute("CREATE TABLE Shadowed (rowid TEXT, oid TEXT, Code TEXT);"
+                                  "INSERT INTO Shadowed VALUES (NULL, NULL, 'a'), ('9', 'x', 'b'), (NULL, NULL, 'c');"
+                                  "CREATE TABLE Keyless (Code TEXT PRIMARY KEY, Note TEXT) WITHOUT ROWID;"
+                                  "INSERT INTO Keyless VALUES ('k2', 'y'), ('k1', 'x');"
+                                  "CREATE TABLE Taken (rowid TEXT, oid TEXT, _rowid_ TEXT);"));
+  Recordset rows;
+  ASSERT_TRUE(rows.Open(connection_, "Shadowed")) << ErrorText(rows.Error());
+  EXPECT_EQ(rows.FieldCount(), 3);
+  String codes;
+  for (; !rows.Eof(); rows.MoveNext()) codes += rows.Field("Code").AsText();
+  EXPECT_EQ(codes, "abc");
+  ASSERT_TRUE(rows.MoveFirst());
+  ASSERT_TRUE(rows.Find("Code", DbValue("c")));
+  ASSERT_TRUE(rows.Field("Code").SetText("C") && rows.Update()) << ErrorText(rows.Error());
+  ASSERT_TRUE(rows.MoveFirst() && rows.Delete()) << ErrorText(rows.Error());
+  ASSERT_TRUE(rows.MoveFirst());
+  codes.clear();
+  for (; !rows.Eof(); rows.MoveNext()) codes += rows.Field("Code").AsText();
+  EXPECT_EQ(codes, "bC");
+
+  for (const char* table : {"Keyless", "Taken"}) {
+    Recordset refused;
+    EXPECT_FALSE(refused.Open(connection_, table));
+    EXPECT_EQ(refused.Error().Number, DbErrNoRowKey) << table;
+    EXPECT_NE(refused.Error().Description.find("has no rowid"), String::npos) << refused.Error().Description;
+  }
+  TableRows whole;
+  ASSERT_TRUE(whole.Open(connection_, RowSelection{"Keyless"})) << ErrorText(whole.Error());
+  EXPECT_EQ(whole.FieldNames(), (std::vector<String>{"Code", "Note"}));
+  std::vector<DbValue> values;
+  codes.clear();
+  while (whole.Next(values)) codes += std::get<String>(values[0].Get());
+  EXPECT_FALSE(whole.Failed());
+  EXPECT_EQ(codes, "k1k2");  // in key order
+}
+
 }  // namespace
 }  // namespace lintavo

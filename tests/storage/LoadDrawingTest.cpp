@@ -2,11 +2,14 @@
 // its lines with their points, the links of the loaded entities, and what a
 // damaged file does.
 #include "model/ProgramState.h"
+#include "model/UndoRedo.h"
 #include "organisation/Layers.h"
 #include "platform/Prompts.h"
 #include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
+#include "view/DrawDispatch.h"
+#include "view/ViewFixture.h"
 
 namespace lintavo {
 namespace {
@@ -487,6 +490,38 @@ TEST_F(LoadDrawingTest, AreaLinksGoToTheItemOfTheWindowsOwnDrawing) {
     EXPECT_EQ(Items[area].DwgNo, dwgNo);
     EXPECT_EQ(Items[area].Name, "Room");
   }
+}
+
+// A window that loads a drawing again (closed and opened again under the same
+// number) leaves the first load's placements behind: they are not taken for
+// the component's own geometry, so no placement inside itself is reported.
+TEST_F(LoadDrawingTest, ADrawingPlacingAComponentLoadedAgainReportsNoPlacementInsideItself) {
+  const Long plan = AddDrawingRow("Plan", 1, 1);
+  const Long layer = AddItemRow(plan, ItemLayer, "Layer 1");
+  const Long bolt = AddComponentRow("Bolt", 1);
+  StoredLine member;
+  member.points = {{0, 0}, {1, 1}};
+  member.owner = member.object = bolt;
+  AddLineRow(0, member);
+  StoredLine placed;
+  placed.type = EntityComponent;
+  placed.points = {{2, 2}, {1, 1}, {0, 0}};
+  placed.name = "Bolt";
+  placed.owner = placed.object = bolt;
+  placed.layer = layer;
+  AddLineRow(plan, placed);
+  Open(doc_, 1);
+  for (int load = 1; load <= 2; ++load) {
+    EraseDwgObjs(1);  // as a window does before it loads
+    EraseDwgItems(1);
+    ASSERT_TRUE(LoadStored(plan, "Plan")) << "load " << load;
+    doc_.View_MinX = doc_.View_Miny = 0;  // a window of 400 by 400 pixels
+    doc_.View_Maxx = doc_.View_Maxy = 400;
+    ViewFixture::ShowAtScale(&doc_, 48, 24);
+    for (Long j : EntitiesOf(1)) DrawObject(j);  // as a redraw of the window does
+    EXPECT_EQ(EntitiesOf(1).size(), 1u) << "load " << load;
+  }
+  for (const PromptRecord& prompt : Responder().Prompts()) ADD_FAILURE() << prompt.text;
 }
 
 }  // namespace

@@ -1,16 +1,20 @@
 // Damaged copies of a stored drawing, opened through the chooser's preview,
 // the chooser itself and the loader: rows deleted, values set to Null, to
 // text or to values no real holds, counts changed, components placing each
-// other in a cycle or in a chain deeper than the drawing nests, and bytes of
-// the file flipped. Nothing may crash or hang, and a load that leaves stored
-// lines out must have said so.
+// other in a cycle or in a chain deeper than the drawing nests, shapes of the
+// most points a shape holds, hostile link rows, and bytes of the file
+// flipped. Nothing may crash or hang, and a
+// load that leaves stored lines out must have said so.
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <limits>
 #include <random>
 #include <tuple>
 
+#include "model/DataHand.h"
 #include "model/ProgramState.h"
+#include "organisation/LinkHand.h"
 #include "platform/ImageSurface.h"
 #include "platform/Modal.h"
 #include "storage/StoredDrawing.h"
@@ -20,6 +24,8 @@
 
 namespace lintavo {
 namespace {
+
+constexpr int MaxShapePoints = std::numeric_limits<Integer>::max();  // NPoints is an Integer
 
 class LoadFuzzTest : public StoredDrawingTest {
  protected:
@@ -124,14 +130,49 @@ class LoadFuzzTest : public StoredDrawingTest {
     AddLineRow(drawId, placement);
   }
 
+  // A polyline of the most points a shape holds, written straight into the
+  // rows (points along a zigzag).
+  void AddLargestShape(Long drawId) {
+    StoredLine line;
+    line.type = EntityPolyline;
+    line.nPoints = MaxShapePoints;
+    const Long key = AddLineRow(drawId, line);
+    Db().Exec("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+              std::to_string(MaxShapePoints - 1) + ") INSERT INTO Points (LineID, PX, PY) SELECT " +
+              std::to_string(key) + ", i * 0.001, i % 2 FROM n");
+  }
+
+  // The Bolt component linked, and its link rows hostile: a missing or
+  // empty path, a key of 40,000 characters or of bytes that are no UTF-8,
+  // Nulls, several rows for one component, a table and field that are not
+  // there, a kind no link has.
+  void AddHostileLinks(std::mt19937& random) {
+    static const char* const kinds[] = {"1", "2", "2", "7", "NULL", "'x'"};
+    Db().Exec(String("UPDATE Components SET LinkType = ") + kinds[random() % 6] +
+              ", LinkTable = 'Parts', LinkField = 'Code', PartNumber = 'P-1' WHERE Name = 'Bolt'");
+    static const char* const paths[] = {"''", "NULL", "'/no/such/folder/Parts.mdb'", "'ODBC;DSN=No Such Source'",
+                                        "'ODBC;DSN='", "'Drawings_dwg.mdb'"};
+    static const char* const keys[] = {"NULL", "''", "x'ff00fe41'", "CAST(x'c328' AS TEXT)",
+                                       "printf('%.*c', 40000, 'k')", "'O''Brien'"};
+    for (int k = 1 + static_cast<int>(random() % 2); k > 0; --k) {
+      Db().Exec(String("INSERT INTO LinkTable (ObjectID, ObjectName, Path, TableName, FieldName, LinkData, UserID) "
+                       "VALUES (") +
+                (random() % 2 ? "1" : "NULL") + ", 'Bolt', " + paths[random() % 6] + ", " +
+                (random() % 2 ? "'Parts'" : "NULL") + ", 'Code', " + keys[random() % 6] + ", " +
+                keys[random() % 6] + ")");
+    }
+  }
+
   // One damage done through SQL: a row deleted, a value set to Null, to text
-  // or to a value no real holds, a count changed, or components placed in a
-  // cycle or a deep chain.
+  // or to a value no real holds, a count changed, components placed in a
+  // cycle or a deep chain, the largest shape or hostile links.
   void DamageRows(std::mt19937& random, Long drawId) {
     // Rows added in one transaction: one write of the file, not one per row.
-    switch (random() % 12) {
+    switch (random() % 14) {
       case 0: Db().Exec("BEGIN"); AddPlacementCycle(drawId); Db().Exec("COMMIT"); return;
       case 1: Db().Exec("BEGIN"); AddPlacementChain(drawId, 120); Db().Exec("COMMIT"); return;
+      case 2: Db().Exec("BEGIN"); AddLargestShape(drawId); Db().Exec("COMMIT"); return;
+      case 3: Db().Exec("BEGIN"); AddHostileLinks(random); Db().Exec("COMMIT"); return;
       default: break;
     }
     static const std::vector<std::pair<String, std::vector<String>>> tables = {
@@ -238,6 +279,8 @@ TEST_F(LoadFuzzTest, ThousandDamagedCopiesNeitherCrashNorLoseLinesUnreported) {
     const size_t before = Responder().Prompts().size();
     LoadStored(drawId, "Plan");
     RedrawView();  // cycles and chains of components are drawn
+    for (Long item = 1; item <= ItemCount; ++item)
+      if (Items[item].Rtype == ItemComponent) GetObjectLink(item);  // the link rows are read
     const bool reported = Responder().Prompts().size() > before;
     const long loaded = static_cast<long>(EntitiesOf(1).size());
     if (!flipped && (expected < 0 || loaded < expected)) {

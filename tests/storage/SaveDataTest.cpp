@@ -274,6 +274,27 @@ TEST_F(SaveDataTest, KeysPastTwoToTheThirtyOneSaveLoadAndUpdateMovedVertices) {
   EXPECT_EQ(Items[loaded.OwnerID].Name, "Walls");
 }
 
+// The largest key a Long holds and the first one past it: saved twice, the
+// drawing is one row, and it loads.
+TEST_F(SaveDataTest, ADrawingKeyedAtTheLargestLongSavesOnceAndLoads) {
+  for (const char* last : {"2147483646", "2147483647"}) {
+    DwgDbPath = MakeDrawingsDb(String("Keys") + last + "_dwg.mdb");
+    StartKeysAt(DwgDbPath, last);
+    Dwgs[1].DrawID = 0;
+    ASSERT_TRUE(CheckDrawingExists(1) == false && SaveDrawing(1)) << last;
+    ASSERT_TRUE(CheckDrawingExists(1)) << last;
+    ASSERT_TRUE(SaveDrawing(1, {}, true)) << last;
+    EXPECT_EQ(Count("SELECT count(*) FROM Drawing"), 1) << last;
+    EXPECT_EQ(Count("SELECT DrawID FROM Drawing"), std::stoll(last) + 1) << last;
+    Open(2, "Other");
+    Dwgs[2].DrawID = Dwgs[1].DrawID;
+    Dwgs[2].Name = Dwgs[1].Name;
+    ASSERT_TRUE(LoadDrawing()) << last;
+    EXPECT_EQ(Objs[ObjCount].NPoints, 5) << last;
+    CurDwg = 1;
+  }
+}
+
 TEST_F(SaveDataTest, AnUpdateOfAPointRowThatChangesNoRowFailsTheSaveAndRollsBack) {
   ASSERT_TRUE(SaveDrawing(1));
   TestDatabase(DwgDbPath, true)

@@ -141,6 +141,30 @@ TEST_F(frmDwgSaveTest, ANameTooLongToStoreIsRefusedNeverCut) {
   EXPECT_EQ(Text("SELECT Name FROM Drawing"), longest.toStdString());
 }
 
+// A NUL would end the name when it is read back: refused before anything is written.
+TEST_F(frmDwgSaveTest, ANameOrRevisionHoldingANulIsRefusedBeforeAnythingIsWritten) {
+  const QString withNul = QStringLiteral("Shed") + QChar(u'\0') + QStringLiteral("Annex");
+  std::vector<std::pair<String, Long>> results;
+  Responder().AnswerMsgBox(vbOK);
+  Responder().AnswerMsgBox(vbOK);
+  FileSave([&](frmDwgSave& dialog) {
+    dialog.Text1->setText(withNul);
+    results.push_back(Save(dialog));
+    dialog.Text1->setText("Shed");
+    dialog.Text2->setText(withNul);
+    results.push_back(Save(dialog));
+  });
+  ASSERT_EQ(results.size(), 2u);
+  for (const auto& [line, color] : results) EXPECT_EQ(line, "ERROR.. NOT a Valid Drawing Name!");
+  std::vector<String> messages;
+  for (const PromptRecord& prompt : Responder().Prompts())
+    if (prompt.kind == PromptKind::MessageBox) messages.push_back(prompt.text);
+  EXPECT_EQ(messages, (std::vector<String>{
+                          "The drawing name holds a NUL character, which cannot be stored. Remove it and save again.",
+                          "The revision holds a NUL character, which cannot be stored. Remove it and save again."}));
+  EXPECT_EQ(Text("SELECT count(*) FROM Drawing"), "0");
+}
+
 TEST_F(frmDwgSaveTest, FailedRevisionCheckStopsTheSave) {
   // The tables of a drawings database, but not their columns.
   const String odd = ScratchPath("Odd_dwg.mdb");

@@ -62,7 +62,9 @@ class ViewFixture : public ProgramTest {
 
   // The window shows pixelsPerUnit view pixels to the world unit with the
   // world origin at view pixel (base, base), and becomes the active surface
-  // with its view cache loaded; nothing is redrawn.
+  // with its view cache loaded; nothing is redrawn. Public: fixtures without
+  // a main window show their drawing window through it too.
+ public:
   static void ShowAtScale(frmDocument* document, Double pixelsPerUnit, Double base) {
     document->XVscale = document->YVscale = pixelsPerUnit;
     document->View_Scale = pixelsPerUnit / PixelsPerUnit;
@@ -71,6 +73,8 @@ class ViewFixture : public ProgramTest {
     UpdateWorldWindow();
     LoadViewCache();
   }
+
+ protected:
 
   String StatusPanel(int panel) const { return main_->StatusPanel(panel)->text().toStdString(); }
   String MessagePanel(int panel) const {

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds Lintavo with its tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer into build-asan/ and runs every test (headless).
+# Any sanitizer report (a leak too) fails the test that made it.
+set -euo pipefail
+export LINTAVO_BUILD="${LINTAVO_BUILD:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build-asan}"
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+lintavo_install_packages
+# -O1, as the sanitizers are usually built: it compiles in less time than
+# -O3, and the same checks run. No benchmarks here.
+lintavo_build -DLINTAVO_SANITIZE=ON -DLINTAVO_BUILD_TESTS=ON -DLINTAVO_BUILD_BENCH=OFF \
+  "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG"
+
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
+cd "$LINTAVO_BUILD"
+ctest --output-on-failure -j "$(nproc)" "$@"

@@ -308,7 +308,7 @@ void StoreCrossing(Long Row, Long X) {
   SpanRow& row = BoundarySpans[static_cast<size_t>(Row)];
   Integer k = row.Count < MaxRowCrossings ? static_cast<Integer>(row.Count + 1) : MaxRowCrossings;
   if (row.Count < MaxRowCrossings) ++row.Count;
-  for (Integer m = 1; m <= k; ++m) {
+  for (Long m = 1; m <= k; ++m) {
     if (row.Slot[m] > X || m == k) std::swap(row.Slot[m], X);
   }
 }
@@ -347,7 +347,7 @@ bool BuildBoundarySpans(Long Item, bool Placed) {
   if (poly == 0) return false;
   const ObjRec& obj = Objs[poly];
   Single px0 = 0, py0 = 0;
-  for (Integer k = 0; k < obj.NPoints; ++k) {
+  for (Long k = 0; k < obj.NPoints; ++k) {
     Double x = Pnts[obj.PointID + k].X + ox, y = Pnts[obj.PointID + k].Y + oy;
     if (Placed) PlacePoint(x, y);
     const Single px = static_cast<Single>(RoundHalfEven(static_cast<Double>(ViewScaleX) * x + ViewBaseX));
@@ -368,7 +368,7 @@ bool IsPointInBoundaryBox(Double X, Double Y) {
 bool IsPixelInSpans(Long Row, Long X) {
   if (Row < 0 || Row > BoundaryRows) return false;
   const SpanRow& row = BoundarySpans[static_cast<size_t>(Row)];
-  for (Integer k = 1; k + 1 <= row.Count; k += 2) {
+  for (Long k = 1; k + 1 <= row.Count; k += 2) {
     if (row.Slot[k] <= X && X <= row.Slot[k + 1]) return true;
   }
   return false;
@@ -392,7 +392,7 @@ bool IsObjectInsideBoundary(Long ObjNo) {
   }
   Integer first = obj.Rtype == EntityArc ? 1 : 0;
   Integer last = obj.Rtype >= FirstCompoundType ? 0 : static_cast<Integer>(obj.NPoints - 1);
-  for (Integer k = first; k <= last; ++k) {
+  for (Long k = first; k <= last; ++k) {
     if (!IsPointInBoundaryBox(p[k].X, p[k].Y) || !IsPointInBoundarySpans(p[k].X, p[k].Y)) return false;
   }
   return true;
@@ -408,7 +408,7 @@ void PlotBoundarySpans() {
   if (BoundaryRows <= 1) return;
   for (Long r = 1; r <= BoundaryRows; ++r) {
     const SpanRow& row = BoundarySpans[static_cast<size_t>(r)];
-    for (Integer k = 1; k <= row.Count; ++k) PlotPixel(row.Slot[k], BoundaryBox.Bottom + r, BoundaryColor);
+    for (Long k = 1; k <= row.Count; ++k) PlotPixel(row.Slot[k], BoundaryBox.Bottom + r, BoundaryColor);
   }
 }
 

@@ -150,7 +150,7 @@ void ReplaceByEllipse(Long objNo, Integer newType, Integer newCount, const World
     }
     ++written;
   }
-  for (Integer k = 0; k < extraCount; ++k) AddPnt(extra[k].X, extra[k].Y);
+  for (Long k = 0; k < extraCount; ++k) AddPnt(extra[k].X, extra[k].Y);
   ObjPointsChanged(copy);
   EraseObj(objNo);
 }
@@ -213,7 +213,7 @@ void CopyObjOffset(Long ObjNo, Double Dx, Double Dy) {
   const Long first = src.PointID;
   const Integer count = src.NPoints;
   const Long moved = src.Rtype >= FirstCompoundType ? 1 : count;
-  for (Integer k = 0; k < count; ++k) {
+  for (Long k = 0; k < count; ++k) {
     // AddPnt may grow the point table: the source point is read first.
     const Double x = Pnts[first + k].X;
     const Double y = Pnts[first + k].Y;

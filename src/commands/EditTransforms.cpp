@@ -225,7 +225,7 @@ Single RadialStart = 0;   // direction from the centre to the reference point, r
 void MakeRadialCopies(Integer n) {
   const Single step = ToSingle(RadialTotalAngle / n * RadiansPerDegree);
   const Long last = ObjCount;
-  for (Integer k = 1; k <= n; ++k) {
+  for (Long k = 1; k <= n; ++k) {
     const Single a = ToSingle(k * static_cast<Double>(step));
     Double px = 0, py = 0;
     PolarPointV(RadialRadius, EditCentreX, EditCentreY, px, py, ToSingle(RadialStart + static_cast<Double>(a)));
@@ -303,7 +303,7 @@ bool TakePath() {
 void MakePathCopies(Integer n) {
   DividePath(PathSpacing, n);
   const Long last = ObjCount;
-  for (Integer k = 1; k <= n; ++k) {
+  for (Long k = 1; k <= n; ++k) {
     Double sx = 0, sy = 0;
     Single direction = 0;
     GetPathPoint(sx, sy, direction, k);

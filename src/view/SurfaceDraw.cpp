@@ -39,8 +39,6 @@ Double SlantRefY = 0;
 
 namespace {
 
-constexpr Integer MaxScrPts = 32767;  // the bound is 16-bit
-
 // Pixels are clipped in floating point to this far beyond the origin of the
 // view, before they become whole numbers: a point billions of pixels away
 // (a drawing far outside the view) would overflow the integer arithmetic

@@ -144,6 +144,21 @@ TEST_F(AreasTest, WindowCreatesAHiddenClosedBoundaryAndALockedArea) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+TEST_F(AreasTest, ShowingAnAreaOfNoSizeSaysSoAndLeavesTheView) {
+  CreateWindowArea(1, 1, 4, 3);
+  const Long area = Objs[ObjCount].OwnerID;
+  Items[area].Xmax = Items[area].Xmin;  // a box of no width
+  const Double scale = doc_->View_Scale, minX = doc_->XVmin, maxX = doc_->XVmax, maxY = doc_->YVmax;
+  ChooseFirstArea();
+  DrawingDriver::Choose("mnuAreasShow");
+  EXPECT_EQ(doc_->View_Scale, scale);
+  EXPECT_NEAR(doc_->XVmin, minX, 1e-9);
+  EXPECT_NEAR(doc_->XVmax, maxX, 1e-9);
+  EXPECT_NEAR(doc_->YVmax, maxY, 1e-9);
+  EXPECT_EQ(MessagePanel(2), "View Not Valid! View Unchanged");
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
 TEST_F(AreasTest, LinesCollectorReportsEachWrongPickAndClosesOnTheFirstLine) {
   const Long a = AddLine(1, 1, 4, 1);
   AddLine(4, 1, 4, 4);

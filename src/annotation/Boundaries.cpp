@@ -235,6 +235,7 @@ void CollectBoundaryWindow(Integer& AreaStep) {
 namespace {
 
 constexpr Long Int16Min = -32768, Int16Max = 32767;
+constexpr long long Int32Max = 2147483647;
 
 Long PixelX(Double X) { return RoundToLong(static_cast<Double>(ViewScaleX) * X + ViewBaseX); }
 Long PixelY(Double Y) { return RoundToLong(static_cast<Double>(ViewScaleY) * Y + ViewBaseY); }
@@ -253,7 +254,8 @@ void SetBoundaryBox() {
   BoundaryBox.Left = PixelX(BoundaryExtXmin);
   BoundaryBox.Bottom = PixelY(BoundaryExtYmin);
   BoundaryBox.Right = PixelX(BoundaryExtXmax);
-  BoundaryBox.Top = PixelY(BoundaryExtYmax) + 1;
+  // The row above the top one; a top saturated at the largest Long stays there.
+  BoundaryBox.Top = static_cast<Long>(std::min<long long>(PixelY(BoundaryExtYmax) + 1LL, Int32Max));
   if (!FitsInt16(BoundaryBox.Left) || !FitsInt16(BoundaryBox.Right) || !FitsInt16(BoundaryBox.Bottom) ||
       !FitsInt16(BoundaryBox.Top)) {
     BoundaryBox.Left = std::clamp<Long>(BoundaryBox.Left, -1, ViewPixMaxX + 1);
@@ -285,16 +287,18 @@ void ScanEdge(Single px0, Single py0, Single px1, Single py1) {
   Double x = firstLower ? px0 : px1;
   const Single otherX = firstLower ? px1 : px0;
   if (otherX < x) step = -step;
-  Long row = RoundToLong(firstLower ? py0 : py1) - BoundaryBox.Bottom;
-  Long rows = RoundToLong(dy);
+  // Rows are counted in floating point: an end far beyond the view (a
+  // hatch zoomed into) lies billions of rows from the box, past any Long.
+  Double row = RoundHalfEven(firstLower ? py0 : py1) - BoundaryBox.Bottom;
+  Double rows = RoundHalfEven(dy);
   if (row < 0) {  // rows below the box are skipped without walking them
-    const Long skip = std::min<Long>(-row, rows);
+    const Double skip = std::min(-row, rows);
     x += static_cast<Double>(step) * skip;
     row += skip;
     rows -= skip;
   }
-  for (Long r = 0; r < rows && row <= BoundaryRows; ++r, ++row) {
-    StoreCrossing(row, ClampedCrossing(x));
+  for (Double r = 0; r < rows && row <= BoundaryRows; ++r, ++row) {
+    StoreCrossing(static_cast<Long>(row), ClampedCrossing(x));
     x += step;
   }
 }

@@ -246,6 +246,27 @@ TEST_F(AreasTest, SpanTableAnswersInsideTests) {
   EXPECT_FALSE(IsPointInBoundarySpans(3, 2.5));
 }
 
+TEST_F(AreasTest, ABoundaryReachingBillionsOfPixelsPastTheViewAnswersInsideTests) {
+  // As a hatch zoomed far into: the boundary runs a billion units below and
+  // above the view, and one edge lies wholly above it.
+  CreateWindowArea(1, 1, 5, 4);
+  const Long area = Objs[ObjCount].OwnerID;
+  const Long first = Objs[ObjCount].PointID;
+  const Double corners[5][2] = {{1, -1e9}, {5, -1e9}, {5, 1e9}, {1, 2e9}, {1, -1e9}};
+  for (int k = 0; k < 5; ++k) Pnts[first + k] = {k + 1, ObjCount, corners[k][0], corners[k][1]};
+  Items[area].Ymin = -1e9;
+  Items[area].Ymax = 2e9;
+  ASSERT_TRUE(BuildBoundarySpans(area, false));
+  EXPECT_EQ(BoundaryBox.Bottom, -1);  // the table is cut to the view's rows
+  EXPECT_EQ(BoundaryBox.Top, ViewPixMaxY + 1);
+  for (Double y : {0.0, 2.5, 5.5}) {
+    SCOPED_TRACE(y);
+    EXPECT_TRUE(IsPointInBoundarySpans(3, y));
+    EXPECT_FALSE(IsPointInBoundarySpans(0.5, y));
+    EXPECT_FALSE(IsPointInBoundarySpans(6, y));
+  }
+}
+
 TEST_F(AreasTest, FillCommandUsesTheChooserAndAppendsAFillEachTime) {
   CreateWindowArea(1, 1, 4, 3);
   CurFillColor = Red;

@@ -214,6 +214,11 @@ struct ClipArea {
   bool Holds(double x, double y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 
+ClipArea ClipAreaOf(const Surface& surface) {
+  return {-Surface::CurveClipMargin, -Surface::CurveClipMargin, surface.DeviceWidth() + Surface::CurveClipMargin,
+          surface.DeviceHeight() + Surface::CurveClipMargin};
+}
+
 // Cuts the segment to the area (Liang-Barsky); false when none of it lies there.
 bool ClipSegment(const ClipArea& area, double& x0, double& y0, double& x1, double& y1) {
   double t0 = 0, t1 = 1;
@@ -249,8 +254,7 @@ bool Surface::CurveLeavesSafeArea(double cx, double cy, double rx, double ry) co
 }
 
 void Surface::LineDeviceClipped(double x0, double y0, double x1, double y1) {
-  const ClipArea area{-CurveClipMargin, -CurveClipMargin, DeviceWidth() + CurveClipMargin,
-                      DeviceHeight() + CurveClipMargin};
+  const ClipArea area = ClipAreaOf(*this);
   if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1)) return;
   if (!ClipSegment(area, x0, y0, x1, y1)) return;
   LineDevice(RoundToLong(x0), RoundToLong(y0), RoundToLong(x1), RoundToLong(y1));
@@ -263,13 +267,17 @@ void Surface::StrokeClippedArc(double cx, double cy, double rx, double ry, doubl
   const bool whole = sweep == 0.0;
   if (whole) start = 0, sweep = TwoPi;
   if (sweep < 0) start += sweep, sweep = -sweep;  // the same points, walked the other way
-  sweep = std::min(sweep, TwoPi);
-  const ClipArea area{-CurveClipMargin, -CurveClipMargin, DeviceWidth() + CurveClipMargin,
-                      DeviceHeight() + CurveClipMargin};
-  const auto at = [&](double t, double& x, double& y) {
-    x = cx + rx * std::cos(t);
-    y = cy - ry * std::sin(t);
-  };
+  FindArcPieces(cx, cy, rx, ry, start, std::min(sweep, TwoPi));
+  if (whole && FillStyle != vbFSTransparent) FillClippedEllipse(cx, cy, rx, ry);
+  for (size_t i = 0; i + 1 < pieces_.size(); i += 2) {
+    shape_.clear();
+    AppendPiecePoints(cx, cy, rx, ry, pieces_[i], pieces_[i + 1]);
+    StrokeDevice(shape_.data(), static_cast<int>(shape_.size()), false);
+  }
+}
+
+void Surface::FindArcPieces(double cx, double cy, double rx, double ry, double start, double sweep) {
+  const ClipArea area = ClipAreaOf(*this);
   // Where the curve crosses an edge of the area: x = cx + rx cos t, y = cy - ry sin t.
   cuts_.clear();
   cuts_.push_back(start);
@@ -290,10 +298,8 @@ void Surface::StrokeClippedArc(double cx, double cy, double rx, double ry, doubl
   // The ranges between cuts whose middle lies inside, joined where they meet.
   pieces_.clear();
   for (size_t i = 0; i + 1 < cuts_.size(); ++i) {
-    const double a = cuts_[i], b = cuts_[i + 1];
-    double x = 0, y = 0;
-    at((a + b) / 2, x, y);
-    if (!(b > a) || !area.Holds(x, y)) continue;
+    const double a = cuts_[i], b = cuts_[i + 1], middle = (a + b) / 2;
+    if (!(b > a) || !area.Holds(cx + rx * std::cos(middle), cy - ry * std::sin(middle))) continue;
     if (!pieces_.empty() && pieces_.back() == a) {
       pieces_.back() = b;
     } else {
@@ -307,47 +313,34 @@ void Surface::StrokeClippedArc(double cx, double cy, double rx, double ry, doubl
     pieces_[0] = pieces_[n - 2] - TwoPi;
     pieces_.resize(n - 2);
   }
-  if (whole && FillStyle != vbFSTransparent) FillClippedEllipse(cx, cy, rx, ry, area.left, area.top, area.right, area.bottom);
+}
+
+void Surface::AppendPiecePoints(double cx, double cy, double rx, double ry, double a, double b) {
+  const ClipArea area = ClipAreaOf(*this);
   // About two pixels between points, as a curve drawn whole; the inside of
   // the area holds at most about its perimeter of curve, so that bounds the walk.
-  const double pointsPerRadian = std::max(rx, ry) / 2;
+  const double wanted = std::ceil((b - a) * std::max(rx, ry) / 2);
   const double mostSteps = 2 * (area.right - area.left + area.bottom - area.top);
-  for (size_t i = 0; i + 1 < pieces_.size(); i += 2) {
-    const double a = pieces_[i], b = pieces_[i + 1];
-    const double wanted = std::ceil((b - a) * pointsPerRadian);
-    const long steps = static_cast<long>(std::clamp(wanted, 1.0, mostSteps));
-    shape_.clear();
-    for (long k = 0; k <= steps; ++k) {
-      double x = 0, y = 0;
-      at(a + (b - a) * static_cast<double>(k) / static_cast<double>(steps), x, y);
-      const DevicePoint p{RoundToLong(std::clamp(x, area.left, area.right)),
-                          RoundToLong(std::clamp(y, area.top, area.bottom))};
-      if (!shape_.empty() && shape_.back().x == p.x && shape_.back().y == p.y) continue;
-      shape_.push_back(p);
-    }
-    StrokeDevice(shape_.data(), static_cast<int>(shape_.size()), false);
+  const long steps = static_cast<long>(std::clamp(wanted, 1.0, mostSteps));
+  for (long k = 0; k <= steps; ++k) {
+    const double t = a + (b - a) * static_cast<double>(k) / static_cast<double>(steps);
+    const DevicePoint p{RoundToLong(std::clamp(cx + rx * std::cos(t), area.left, area.right)),
+                        RoundToLong(std::clamp(cy - ry * std::sin(t), area.top, area.bottom))};
+    if (!shape_.empty() && shape_.back().x == p.x && shape_.back().y == p.y) continue;
+    shape_.push_back(p);
   }
 }
 
-void Surface::FillClippedEllipse(double cx, double cy, double rx, double ry, double left, double top, double right,
-                                 double bottom) {
+void Surface::FillClippedEllipse(double cx, double cy, double rx, double ry) {
   if (!(rx > 0) || !(ry > 0)) return;
   // The ellipse and the area are convex, so their common part is: its
   // outline is the curve inside the area and the area's corners inside the
   // ellipse, in the order of their directions from a point within.
   shape_.clear();
-  for (size_t i = 0; i + 1 < pieces_.size(); i += 2) {
-    const double a = pieces_[i], b = pieces_[i + 1];
-    const double wanted = std::ceil((b - a) * std::max(rx, ry) / 2);
-    const long steps = static_cast<long>(std::clamp(wanted, 1.0, 2 * (right - left + bottom - top)));
-    for (long k = 0; k <= steps; ++k) {
-      const double t = a + (b - a) * static_cast<double>(k) / static_cast<double>(steps);
-      shape_.push_back({RoundToLong(std::clamp(cx + rx * std::cos(t), left, right)),
-                        RoundToLong(std::clamp(cy - ry * std::sin(t), top, bottom))});
-    }
-  }
-  for (double x : {left, right})
-    for (double y : {top, bottom}) {
+  for (size_t i = 0; i + 1 < pieces_.size(); i += 2) AppendPiecePoints(cx, cy, rx, ry, pieces_[i], pieces_[i + 1]);
+  const ClipArea area = ClipAreaOf(*this);
+  for (double x : {area.left, area.right})
+    for (double y : {area.top, area.bottom}) {
       const double u = (x - cx) / rx, v = (y - cy) / ry;
       if (u * u + v * v <= 1) shape_.push_back({RoundToLong(x), RoundToLong(y)});
     }

@@ -169,8 +169,12 @@ class Surface {
   void SetPainterMode(QPainter& painter) const;
   void CircleShape(Single x, Single y, Single radius, Double start, Double end, Double aspect,
                    bool whole);
-  void FillClippedEllipse(double cx, double cy, double rx, double ry, double left, double top, double right,
-                          double bottom);
+  // The clipping walk of StrokeClippedArc: the parameter ranges of the arc
+  // within the grown surface into pieces_, a range's points onto shape_, and
+  // the fill of a whole ellipse where it covers the grown surface.
+  void FindArcPieces(double cx, double cy, double rx, double ry, double start, double sweep);
+  void AppendPiecePoints(double cx, double cy, double rx, double ry, double a, double b);
+  void FillClippedEllipse(double cx, double cy, double rx, double ry);
 
   std::vector<DevicePoint> shape_;      // points of the shape being drawn
   std::vector<RasterPoint> fillPoints_;  // the same for the polygon fill

@@ -16,7 +16,9 @@
 // drawn twice; wider pens and text go through QPainter with the matching
 // raster operation. The printer draws through QPainter with the copy pen.
 // Arcs take their point terms from the surface's ShapeCache, and a solid
-// one-pixel curve drawn before is set from its remembered pixels.
+// one-pixel curve drawn before is set from its remembered pixels. A curve
+// reaching far beyond the surface (zoomed far into) is walked only where it
+// crosses the surface, so its cost follows the surface, not its own size.
 #pragma once
 
 #include <QFont>

@@ -104,7 +104,7 @@ void FillFontNames(QComboBox& list, const String& font) {
   list.clear();
   int index = 0;
   const Integer count = std::min<Integer>(FontCount, MaxFontNames);
-  for (Integer i = 1; i <= count; ++i) {
+  for (Long i = 1; i <= count; ++i) {
     if (FontNames[i] == font) index = list.count();
     list.addItem(QString::fromStdString(FontNames[i]));
   }

@@ -170,13 +170,15 @@ void EndWithRedraw() {
 
 void ReportNotFound() { ShowStatus("Area : " + AreaName + " Not Found", ResultPanel); }
 
-// The view goes to the area's extents; the window before is kept as the previous view.
-void ZoomToArea(Long item, bool saveFirst) {
+// The view goes to the area's extents; the window before is kept as the
+// previous view. False when the view could not go there (an area without a
+// boundary has no window to fit): the view stays as it was.
+bool ZoomToArea(Long item, bool saveFirst) {
   UpdateNotedItemExtents();
   ItemRec& area = Items[item];
   area.Show = FlagTrue;
   DrawingWindow* window = ActiveDocForm();
-  if (!window) return;
+  if (!window) return false;
   if (saveFirst) SaveViewWindow();
   window->XVmin = area.Xmin + area.Xorigin;
   window->YVmin = area.Ymin + area.Yorigin;
@@ -184,8 +186,7 @@ void ZoomToArea(Long item, bool saveFirst) {
   window->YVmax = area.Ymax + area.Yorigin;
   window->View_Layers = FlagTrue;
   if (!saveFirst) SaveViewWindow();
-  // An area without a boundary has no window to fit.
-  if (window->XVmax > window->XVmin && window->YVmax > window->YVmin) FitViewToWindow();
+  return FitViewToWindow();
 }
 
 void ShowArea() {
@@ -194,8 +195,8 @@ void ShowArea() {
     if (AreaName.empty()) {
       ReportNotFound();
     } else {
-      ZoomToArea(AreaItem, true);
-      ShowStatus("Area : " + AreaName + " Showing", ResultPanel);
+      const bool shown = ZoomToArea(AreaItem, true);
+      ShowStatus(shown ? "Area : " + AreaName + " Showing" : String(MessageViewRefused), ResultPanel);
     }
   }
   EndWithRedraw();
@@ -205,8 +206,8 @@ void AddArea() {
   ShowStatus("ADD Area", TitlePanel);
   NewAreaName();
   if (ChooseArea(AreaActionShow) && !AreaName.empty()) {
-    ZoomToArea(AreaItem, false);
-    ShowStatus("Area : " + AreaName + " Created", ResultPanel);
+    const bool shown = ZoomToArea(AreaItem, false);
+    ShowStatus(shown ? "Area : " + AreaName + " Created" : String(MessageViewRefused), ResultPanel);
   }
   EndWithRedraw();
 }

@@ -235,6 +235,7 @@ void CollectBoundaryWindow(Integer& AreaStep) {
 namespace {
 
 constexpr Long Int16Min = -32768, Int16Max = 32767;
+constexpr long long Int32Max = 2147483647;
 
 Long PixelX(Double X) { return RoundToLong(static_cast<Double>(ViewScaleX) * X + ViewBaseX); }
 Long PixelY(Double Y) { return RoundToLong(static_cast<Double>(ViewScaleY) * Y + ViewBaseY); }
@@ -253,7 +254,8 @@ void SetBoundaryBox() {
   BoundaryBox.Left = PixelX(BoundaryExtXmin);
   BoundaryBox.Bottom = PixelY(BoundaryExtYmin);
   BoundaryBox.Right = PixelX(BoundaryExtXmax);
-  BoundaryBox.Top = PixelY(BoundaryExtYmax) + 1;
+  // The row above the top one; a top saturated at the largest Long stays there.
+  BoundaryBox.Top = static_cast<Long>(std::min<long long>(PixelY(BoundaryExtYmax) + 1LL, Int32Max));
   if (!FitsInt16(BoundaryBox.Left) || !FitsInt16(BoundaryBox.Right) || !FitsInt16(BoundaryBox.Bottom) ||
       !FitsInt16(BoundaryBox.Top)) {
     BoundaryBox.Left = std::clamp<Long>(BoundaryBox.Left, -1, ViewPixMaxX + 1);
@@ -285,16 +287,18 @@ void ScanEdge(Single px0, Single py0, Single px1, Single py1) {
   Double x = firstLower ? px0 : px1;
   const Single otherX = firstLower ? px1 : px0;
   if (otherX < x) step = -step;
-  Long row = RoundToLong(firstLower ? py0 : py1) - BoundaryBox.Bottom;
-  Long rows = RoundToLong(dy);
+  // Rows are counted in floating point: an end far beyond the view (a
+  // hatch zoomed into) lies billions of rows from the box, past any Long.
+  Double row = RoundHalfEven(firstLower ? py0 : py1) - BoundaryBox.Bottom;
+  Double rows = RoundHalfEven(dy);
   if (row < 0) {  // rows below the box are skipped without walking them
-    const Long skip = std::min<Long>(-row, rows);
+    const Double skip = std::min(-row, rows);
     x += static_cast<Double>(step) * skip;
     row += skip;
     rows -= skip;
   }
-  for (Long r = 0; r < rows && row <= BoundaryRows; ++r, ++row) {
-    StoreCrossing(row, ClampedCrossing(x));
+  for (Double r = 0; r < rows && row <= BoundaryRows; ++r, ++row) {
+    StoreCrossing(static_cast<Long>(row), ClampedCrossing(x));
     x += step;
   }
 }
@@ -308,7 +312,7 @@ void StoreCrossing(Long Row, Long X) {
   SpanRow& row = BoundarySpans[static_cast<size_t>(Row)];
   Integer k = row.Count < MaxRowCrossings ? static_cast<Integer>(row.Count + 1) : MaxRowCrossings;
   if (row.Count < MaxRowCrossings) ++row.Count;
-  for (Integer m = 1; m <= k; ++m) {
+  for (Long m = 1; m <= k; ++m) {
     if (row.Slot[m] > X || m == k) std::swap(row.Slot[m], X);
   }
 }
@@ -347,7 +351,7 @@ bool BuildBoundarySpans(Long Item, bool Placed) {
   if (poly == 0) return false;
   const ObjRec& obj = Objs[poly];
   Single px0 = 0, py0 = 0;
-  for (Integer k = 0; k < obj.NPoints; ++k) {
+  for (Long k = 0; k < obj.NPoints; ++k) {
     Double x = Pnts[obj.PointID + k].X + ox, y = Pnts[obj.PointID + k].Y + oy;
     if (Placed) PlacePoint(x, y);
     const Single px = static_cast<Single>(RoundHalfEven(static_cast<Double>(ViewScaleX) * x + ViewBaseX));
@@ -368,7 +372,7 @@ bool IsPointInBoundaryBox(Double X, Double Y) {
 bool IsPixelInSpans(Long Row, Long X) {
   if (Row < 0 || Row > BoundaryRows) return false;
   const SpanRow& row = BoundarySpans[static_cast<size_t>(Row)];
-  for (Integer k = 1; k + 1 <= row.Count; k += 2) {
+  for (Long k = 1; k + 1 <= row.Count; k += 2) {
     if (row.Slot[k] <= X && X <= row.Slot[k + 1]) return true;
   }
   return false;
@@ -392,7 +396,7 @@ bool IsObjectInsideBoundary(Long ObjNo) {
   }
   Integer first = obj.Rtype == EntityArc ? 1 : 0;
   Integer last = obj.Rtype >= FirstCompoundType ? 0 : static_cast<Integer>(obj.NPoints - 1);
-  for (Integer k = first; k <= last; ++k) {
+  for (Long k = first; k <= last; ++k) {
     if (!IsPointInBoundaryBox(p[k].X, p[k].Y) || !IsPointInBoundarySpans(p[k].X, p[k].Y)) return false;
   }
   return true;
@@ -408,7 +412,7 @@ void PlotBoundarySpans() {
   if (BoundaryRows <= 1) return;
   for (Long r = 1; r <= BoundaryRows; ++r) {
     const SpanRow& row = BoundarySpans[static_cast<size_t>(r)];
-    for (Integer k = 1; k <= row.Count; ++k) PlotPixel(row.Slot[k], BoundaryBox.Bottom + r, BoundaryColor);
+    for (Long k = 1; k <= row.Count; ++k) PlotPixel(row.Slot[k], BoundaryBox.Bottom + r, BoundaryColor);
   }
 }
 

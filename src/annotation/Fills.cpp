@@ -68,9 +68,9 @@ bool BuildAreaPolygon(Long Item) {
   if (poly == 0) return false;
   const ObjRec& obj = Objs[poly];
   if (obj.NPoints > ScrPtsMax)
-    ResizeScrPts(static_cast<Integer>(std::min<Long>(Long{obj.NPoints} + ScrPtsSpare, 32767)));
+    ResizeScrPts(static_cast<Integer>(std::min<Long>(Long{obj.NPoints} + ScrPtsSpare, MaxScrPts)));
   GdiPtsCount = obj.NPoints;
-  for (Integer k = 1; k <= obj.NPoints; ++k) {
+  for (Long k = 1; k <= obj.NPoints; ++k) {
     const PntRec& p = Pnts[obj.PointID + k - 1];
     GdiPts[static_cast<size_t>(k)] =
         GdiPoint{PixelX(p.X + FillOriginX), ViewPixMaxY - PixelY(p.Y + FillOriginY)};

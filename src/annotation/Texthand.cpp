@@ -67,7 +67,8 @@ Single TextAngle = 0;
 Single TextSlant = 0;
 
 namespace {
-constexpr Single MaxTextHeight = 100;   // heights above this are refused
+constexpr Double MinTextHeight = 0.0001;  // heights below this are refused
+constexpr Single MaxTextHeight = 100;    // heights above this are refused
 constexpr Double RadToDeg = 180 / Pi;
 constexpr Double OffsetLimitHeights = 2;  // a path offset of this many heights is too far
 
@@ -600,7 +601,7 @@ void SetTextHeight() {
   const Double h = GetTypedDouble();
   ClearPanel3(3);
   ShowStatus("", 2);
-  if (!(h > 0 && h <= MaxTextHeight)) {
+  if (!(h >= MinTextHeight && h <= MaxTextHeight)) {
     EndKeeping(true);
     return;
   }

@@ -1439,7 +1439,7 @@ void frmMain::Combo1_KeyPress(Integer& KeyAscii) {
   const bool entryChosen = index >= 0 && Combo1->itemText(index) == text;
   if (entryChosen || text.isEmpty()) return;
   const String name = text.toStdString();
-  for (Integer i = 1; i <= FontCount; ++i)
+  for (Long i = 1; i <= FontCount; ++i)
     if (FontNames[i] == name) return;  // known already
   if (FontCount >= MaxFontNames) {
     ShowStatus("ERROR... Font List Full! Name NOT Added", 3);
@@ -1455,7 +1455,7 @@ void frmMain::FillFontBox() {
   const QSignalBlocker quiet(Combo1);  // refilling is not a choice of the user
   Combo1->clear();
   int chosen = 0;
-  for (Integer i = 1; i <= FontCount; ++i) {
+  for (Long i = 1; i <= FontCount; ++i) {
     Combo1->addItem(QString::fromStdString(FontNames[i]));
     if (FontNames[i] == FontName) chosen = i - 1;
   }

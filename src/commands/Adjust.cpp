@@ -150,7 +150,7 @@ void ReplaceByEllipse(Long objNo, Integer newType, Integer newCount, const World
     }
     ++written;
   }
-  for (Integer k = 0; k < extraCount; ++k) AddPnt(extra[k].X, extra[k].Y);
+  for (Long k = 0; k < extraCount; ++k) AddPnt(extra[k].X, extra[k].Y);
   ObjPointsChanged(copy);
   EraseObj(objNo);
 }
@@ -201,6 +201,32 @@ void ApplyTransformToPoints(Long ObjNo) {
   if (obj.Rtype >= FirstCompoundType) TurnCompound(obj);
 }
 
+bool TransformStaysFinite(Long ObjNo, Double Dx, Double Dy) {
+  if (ObjNo < 1 || ObjNo > ObjCount) return true;
+  const AdjustTransformRec& t = AdjustTransform;
+  const ObjRec& obj = Objs[ObjNo];
+  const auto lands = [&t, Dx, Dy](Double x, Double y) {
+    Double outX = 0, outY = 0;
+    ApplyMatrix(x + Dx, y + Dy, outX, outY);
+    return std::isfinite(t.RefX + outX) && std::isfinite(t.RefY + outY);
+  };
+  const Long first = obj.PointID;
+  for (Long k = first; k < first + CountedPoints(obj); ++k)
+    if (!lands(Pnts[k].X, Pnts[k].Y)) return false;
+  if ((obj.Rtype == EntityCircle || obj.Rtype == EntityArc) && obj.NPoints >= 2) {
+    // Unequal scales make an ellipse whose axis ends lie a radius off the centre.
+    const Double cx = Pnts[first].X, cy = Pnts[first].Y;
+    const Double r = std::hypot(Pnts[first + 1].X - cx, Pnts[first + 1].Y - cy);
+    if (!lands(cx + r, cy + r) || !lands(cx - r, cy - r)) return false;
+  }
+  if (obj.Rtype < FirstCompoundType) return true;
+  if (HasPoint(obj, ScalePoint)) {
+    const PntRec& scale = Pnts[first + ScalePoint - 1];
+    if (!std::isfinite(scale.X * t.ScaleX) || !std::isfinite(scale.Y * t.ScaleY)) return false;
+  }
+  return std::isfinite(t.Angle);
+}
+
 // ---- Copies ------------------------------------------------------------------------------
 
 bool IsCopiedByOffset(Integer ObjType) { return ObjType < EntityDimension || ObjType > EntityHatch; }
@@ -213,7 +239,7 @@ void CopyObjOffset(Long ObjNo, Double Dx, Double Dy) {
   const Long first = src.PointID;
   const Integer count = src.NPoints;
   const Long moved = src.Rtype >= FirstCompoundType ? 1 : count;
-  for (Integer k = 0; k < count; ++k) {
+  for (Long k = 0; k < count; ++k) {
     // AddPnt may grow the point table: the source point is read first.
     const Double x = Pnts[first + k].X;
     const Double y = Pnts[first + k].Y;

@@ -63,6 +63,11 @@ Long ScaleObj(Long ObjNo);
 // extents: P' = Ref + M (P - Ref); a compound's rotation is turned, its
 // scale left.
 void ApplyTransformToPoints(Long ObjNo);
+// Whether Ref + M (P + (Dx, Dy)) is a finite point for every moved point P
+// of the entity (a circle's or an arc's whole extent included) and a
+// compound's scale and rotation stay finite: a caller checks every entity
+// before it changes any, so an edit that would overflow changes nothing.
+bool TransformStaysFinite(Long ObjNo, Double Dx, Double Dy);
 
 // ---- Copies ------------------------------------------------------------------------------
 // Appends a copy of the entity moved by (Dx, Dy) (0, 0: an exact duplicate),

@@ -42,7 +42,7 @@ WorldXY Point(Long ObjNo, Integer k) {
 // pieces may grow Pnts meanwhile.
 Points AllPoints(Long ObjNo) {
   Points pts(static_cast<size_t>(Objs[ObjNo].NPoints) + 1);
-  for (Integer k = 1; k <= Objs[ObjNo].NPoints; ++k) pts[static_cast<size_t>(k)] = Point(ObjNo, k);
+  for (Long k = 1; k <= Objs[ObjNo].NPoints; ++k) pts[static_cast<size_t>(k)] = Point(ObjNo, k);
   return pts;
 }
 
@@ -234,7 +234,7 @@ BreakResult BreakEllipticalArc(Long ObjNo, const WorldXY& b1, const WorldXY& b2)
 // The first segment pk -> pk+1 within the tolerance of the point; 0 none.
 Integer FindPolySegment(const Points& pts, const WorldXY& p) {
   const Integer n = static_cast<Integer>(pts.size() - 1);
-  for (Integer k = 1; k < n; ++k) {
+  for (Long k = 1; k < n; ++k) {
     const WorldXY& a = pts[static_cast<size_t>(k)];
     const WorldXY& b = pts[static_cast<size_t>(k + 1)];
     if (SegmentHitTol(a.X, a.Y, p.X, p.Y, b.X, b.Y)) return k;
@@ -246,7 +246,7 @@ Integer FindPolySegment(const Points& pts, const WorldXY& p) {
 // holds the point's foot; 0 none.
 Integer FindBezierSpan(const Points& pts, const WorldXY& p) {
   const Integer n = static_cast<Integer>(pts.size() - 1);
-  for (Integer j = 1; 3 * j + 1 <= n; ++j) {
+  for (Long j = 1; 3 * j + 1 <= n; ++j) {
     const WorldXY& a = pts[static_cast<size_t>(3 * j - 2)];
     const WorldXY& b = pts[static_cast<size_t>(3 * j + 1)];
     if (SegmentHit(a.X, a.Y, p.X, p.Y, b.X, b.Y)) return j;
@@ -277,7 +277,7 @@ BreakResult BreakPolyline(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
   const OrderedBreak o = OrderBreakPoints(b1, k1, b2, k2, pts[static_cast<size_t>(k1 == k2 ? k1 : 1)]);
   const bool spline = Objs[ObjNo].Rtype == EntitySpline;
   Points far{{}, o.G};
-  for (Integer k = o.kG + 1; k <= n; ++k) far.push_back(pts[static_cast<size_t>(k)]);
+  for (Long k = o.kG + 1; k <= n; ++k) far.push_back(pts[static_cast<size_t>(k)]);
   const EntityShape before = ShapeOf(ObjNo);
   AppendPiece(spline ? EntitySpline : EntityPolyline, far);
   Objs[ObjNo].NPoints = static_cast<Integer>(o.kF + 1);
@@ -309,7 +309,7 @@ BreakResult BreakContinuousBezier(Long ObjNo, const WorldXY& b1, const WorldXY& 
   const Integer oF = static_cast<Integer>(3 * (o.kF - 1)), oG = static_cast<Integer>(3 * (o.kG - 1));
   if (oG == 0) return BreakUnchanged;  // both in the first span: no whole span lies between
   Points far{{}, o.G};
-  for (Integer k = oG + 2; k <= n; ++k) far.push_back(pts[static_cast<size_t>(k)]);
+  for (Long k = oG + 2; k <= n; ++k) far.push_back(pts[static_cast<size_t>(k)]);
   const EntityShape before = ShapeOf(ObjNo);
   AppendPiece(EntityContBezier, far);
   if (oF == 0) {

@@ -88,6 +88,24 @@ Integer TakeTypedInt() {
   return value;
 }
 
+// Whether the transform set keeps every selected entity finite, each first
+// moved by (Dx, Dy).
+bool SelectionStaysFinite(Double Dx, Double Dy) {
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i)
+    if (IsEditSelected(i) && !TransformStaysFinite(i, Dx, Dy)) return false;
+  return true;
+}
+
+// The edit would write a value that is not a finite number (an overflow of
+// the scale, an angle too large to turn by): it ends with the drawing as it
+// was, and says so.
+void RefuseNonFiniteResult() {
+  EndEditCommand();
+  ShowStatus("ERROR... The Result Is Not a Finite Number", 2);
+  ShowStatus("Nothing Was Changed", 3);
+}
+
 }  // namespace
 
 // ---- Rotate ----------------------------------------------------------------------------------
@@ -207,6 +225,7 @@ void RescaleSelected() {
     return;
   }
   SetAdjustTransform(EditRefX, EditRefY, RescaleX, RescaleY, 0);
+  if (!SelectionStaysFinite(-EditRefX, -EditRefY)) return RefuseNonFiniteResult();
   ForEachSelected([](Long i) {
     WipeObj(i);
     DrawEntity(ScaleObj(i));
@@ -222,17 +241,28 @@ namespace {
 Double RadialRadius = 0;  // distance from the centre to the reference point
 Single RadialStart = 0;   // direction from the centre to the reference point, radians
 
-void MakeRadialCopies(Integer n) {
+// The transform of copy k: turned k steps about the centre.
+void SetRadialTransform(Long k, Single step) {
+  const Single a = ToSingle(k * static_cast<Double>(step));
+  Double px = 0, py = 0;
+  PolarPointV(RadialRadius, EditCentreX, EditCentreY, px, py, ToSingle(RadialStart + static_cast<Double>(a)));
+  SetAdjustTransform(px, py, 1, 1, a);
+}
+
+// False, with nothing copied, when a copy would not be finite.
+bool MakeRadialCopies(Integer n) {
   const Single step = ToSingle(RadialTotalAngle / n * RadiansPerDegree);
+  for (Long k = 1; k <= n; ++k) {
+    SetRadialTransform(k, step);
+    if (!SelectionStaysFinite(-EditRefX, -EditRefY)) return false;
+  }
   const Long last = ObjCount;
-  for (Integer k = 1; k <= n; ++k) {
-    const Single a = ToSingle(k * static_cast<Double>(step));
-    Double px = 0, py = 0;
-    PolarPointV(RadialRadius, EditCentreX, EditCentreY, px, py, ToSingle(RadialStart + static_cast<Double>(a)));
-    SetAdjustTransform(px, py, 1, 1, a);
+  for (Long k = 1; k <= n; ++k) {
+    SetRadialTransform(k, step);
     CopyAndTransform(
         last, [](Long i) { CopyObjOffset(i, -EditRefX, -EditRefY); }, TransformObj);
   }
+  return true;
 }
 
 }  // namespace
@@ -269,7 +299,7 @@ void RadialCopySelected() {
   }
   if (EditStep != 3) return;
   const Integer n = TakeTypedInt();
-  if (n >= 1 && n <= MaxRadialCopies) MakeRadialCopies(n);
+  if (n >= 1 && n <= MaxRadialCopies && !MakeRadialCopies(n)) return RefuseNonFiniteResult();
   EndEditCommand();
 }
 
@@ -303,7 +333,7 @@ bool TakePath() {
 void MakePathCopies(Integer n) {
   DividePath(PathSpacing, n);
   const Long last = ObjCount;
-  for (Integer k = 1; k <= n; ++k) {
+  for (Long k = 1; k <= n; ++k) {
     Double sx = 0, sy = 0;
     Single direction = 0;
     GetPathPoint(sx, sy, direction, k);

@@ -148,7 +148,7 @@ void GetSelectionExtents(Long objNo) {
       break;
     }
     case EntityArc:
-      for (Integer k = 2; k < obj.NPoints; ++k) WidenFrameExtents(p(k).X, p(k).Y);
+      for (Long k = 2; k < obj.NPoints; ++k) WidenFrameExtents(p(k).X, p(k).Y);
       break;
     case EntityComponent:
     case EntityTextChar: {
@@ -162,7 +162,7 @@ void GetSelectionExtents(Long objNo) {
     }
     default:
       if (obj.Rtype >= EntityDimension) break;
-      for (Integer k = 1; k <= obj.NPoints; ++k) WidenFrameExtents(p(k).X, p(k).Y);
+      for (Long k = 1; k <= obj.NPoints; ++k) WidenFrameExtents(p(k).X, p(k).Y);
       break;
   }
 }
@@ -388,7 +388,7 @@ void MoveSelectionToFrame() {
     const ObjRec& obj = Objs[objNo];
     const bool compound = obj.Rtype >= EntityComponent;  // only its position, point 1, moves
     const Integer moved = compound ? 1 : obj.NPoints;
-    for (Integer k = 0; k < moved; ++k) {
+    for (Long k = 0; k < moved; ++k) {
       PntRec& p = Pnts[obj.PointID + k];
       p.X += dx;
       p.Y += dy;

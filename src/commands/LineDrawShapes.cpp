@@ -189,7 +189,7 @@ void AddRegularPolygon(Integer n) {
   AddObj(EntityPolygon, n + 1);
   Objs[ObjCount].Ltype = 1;
   AddPoints({P(1)});
-  for (Integer i = 1; i <= n; ++i) {
+  for (Long i = 1; i <= n; ++i) {
     a += step;
     const WorldXY q{P(0).X + r * std::cos(a), P(0).Y + r * std::sin(a)};
     AddPoints({q});

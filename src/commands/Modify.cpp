@@ -131,7 +131,7 @@ void FindNearestVertex(Double X, Double Y) {
   PickedPntIndex = 0;
   const ObjRec& obj = Objs[ModifyPickedObj];
   Double best = VertexSearchReach * PickTolerance;
-  for (Integer k = 1; k <= obj.NPoints; ++k) {
+  for (Long k = 1; k <= obj.NPoints; ++k) {
     const PntRec& p = Pnts[obj.PointID + k - 1];
     const Double d = std::fabs(Y - p.Y) + std::fabs(X - p.X);
     if (d >= best) continue;

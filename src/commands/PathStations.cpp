@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "model/DataHand.h"
@@ -38,15 +39,15 @@ constexpr Long PathShowColor = 0xFF00FF;    // magenta: the path being laid alon
 constexpr Double CurveSpacingFactor = 1.25;  // curves widen a spacing given without a count
 constexpr Double ParallelLimit = 0.0001;     // end directions closer than this give a straight span
 constexpr int CurveLengthSteps = 1024;       // chords summed for the length of an ellipse
-constexpr Integer TableFactor = 2;           // the table holds this many stations per one asked for
+constexpr Long TableFactor = 2;  // the table holds this many stations per one asked for
 
 struct PathStation {
   Double X = 0, Y = 0;   // world units
   Single Direction = 0;  // of travel, radians
 };
 std::vector<PathStation> Stations;  // entries 1..StationCount; storage reused from walk to walk
-Integer StationCount = 0;           // stations stored
-Integer StationLimit = 0;           // stations the table holds; later ones are not stored
+Long StationCount = 0;              // stations stored
+Long StationLimit = 0;              // stations the table holds; later ones are not stored
 Double StationSpacing = 0;          // world units between stations
 
 // ---- Path points and pieces -----------------------------------------------------------------
@@ -222,9 +223,9 @@ void ProjectRadially(Double Rim, Double FromCentre) {
 
 // ---- Station table ----------------------------------------------------------------------------
 
-void StartTable(Integer Limit) {
+void StartTable(Long Limit) {
   StationCount = 0;
-  StationLimit = std::max<Integer>(Limit, 0);
+  StationLimit = std::max<Long>(Limit, 0);
   if (Stations.size() < static_cast<size_t>(StationLimit) + 1) Stations.resize(static_cast<size_t>(StationLimit) + 1);
 }
 
@@ -245,7 +246,7 @@ void WalkStraight(Integer Count) {
   const Double side = SideSign() * PathOffset;
   Long k = 1;
   Double pieceStart = 0;  // distance along the path where piece k starts
-  for (Integer i = 1; i <= Count; ++i) {
+  for (Long i = 1; i <= Count; ++i) {
     const Double along = (i - 1) * StationSpacing;
     while (k < pieces && along > pieceStart + PieceLength(k)) pieceStart += PieceLength(k++);
     const PntRec& a = PiecePoint(k);
@@ -273,7 +274,7 @@ Vec Unit(Vec v) {
 // other's, or on the chord when the directions are parallel.
 void SpanStations(Vec E1, Vec E2, Vec U0, Vec U1) {
   const Double chord = std::hypot(E2.X - E1.X, E2.Y - E1.Y);
-  const Integer n = chord > StationSpacing ? static_cast<Integer>(chord / StationSpacing) : 1;
+  const Long n = chord > StationSpacing ? static_cast<Long>(std::min(chord / StationSpacing, Double(StationLimit))) : 1;
   const Double cross = U0.X * U1.Y - U0.Y * U1.X;
   if (std::fabs(cross) > ParallelLimit) {
     const Double s = ((E2.X - E1.X) * U1.X + (E2.Y - E1.Y) * U1.Y) / cross;
@@ -284,7 +285,7 @@ void SpanStations(Vec E1, Vec E2, Vec U0, Vec U1) {
       if (std::fabs(t1 - t2) > Pi) (t1 > t2 ? t1 : t2) -= TwoPi;
       const Double e = std::log(0.5) / std::log((r2 / (r1 + r2) - 0.5) * 0.8 + 0.5);
       const Double turn = t2 < t1 ? -Pi / 2 : Pi / 2;  // clockwise or counterclockwise about c
-      for (Integer k = 0; k < n; ++k) {
+      for (Long k = 0; k < n; ++k) {
         const Double t = static_cast<Double>(k) / n;
         const Double angle = t1 - (t1 - t2) * t;
         const Double r = r1 - (r1 - r2) * (1 - std::cos(Pi * std::pow(t, e))) / 2;
@@ -294,7 +295,7 @@ void SpanStations(Vec E1, Vec E2, Vec U0, Vec U1) {
     }
   }
   const Double a = std::atan2(E2.Y - E1.Y, E2.X - E1.X);
-  for (Integer k = 0; k < n; ++k)
+  for (Long k = 0; k < n; ++k)
     Store(E1.X + k * StationSpacing * std::cos(a), E1.Y + k * StationSpacing * std::sin(a), a);
 }
 
@@ -350,11 +351,11 @@ void CurveStations(bool CountGiven, Single Spacing, Integer& Count) {
     StationSpacing = length / Count;
   } else {
     StationSpacing = CurveSpacingFactor * Spacing;
-    Count = std::max<Integer>(1, static_cast<Integer>(length / StationSpacing));
+    Count = std::max<Integer>(1, RoundToInteger(std::floor(length / StationSpacing)));
   }
   StartTable(Count);
   const Double step = sweep / Count;
-  for (Integer k = 0; k < Count; ++k) {
+  for (Long k = 0; k < Count; ++k) {
     const Double t = first - k * step;
     if (circular) {
       Store(Pt(1).X + radius * std::cos(t), Pt(1).Y + radius * std::sin(t), t - Pi / 2);
@@ -417,7 +418,7 @@ void DividePath(Single& Spacing, Integer& Count) {
   StationCount = 0;
   StationSpacing = 0;
   const bool countGiven = Count >= 1;
-  if (!countGiven && Spacing > 0) Count = static_cast<Integer>(RoundHalfEven(PathLength / Spacing));
+  if (!countGiven && Spacing > 0) Count = RoundToInteger(PathLength / Spacing);
   if (Count < 1) {
     // Neither a count nor a spacing: one place, and no station to give.
     Count = 1;
@@ -441,7 +442,7 @@ void DividePath(Single& Spacing, Integer& Count) {
     case EntityEllipse: CurveStations(countGiven, Spacing, Count); break;
     default: break;  // Bezier curves: no stations
   }
-  Count = StationCount;
+  Count = static_cast<Integer>(std::min<Long>(StationCount, std::numeric_limits<Integer>::max()));
   Spacing = ToSingle(StationSpacing);
 }
 

@@ -154,7 +154,7 @@ void AddArcObj(Double AX, Double AY, Double BX, Double BY, Double CX, Double CY)
 namespace {
 // Appends vertices First..Last of entity ObjNo to the entity being built.
 void CopyVertices(Long objNo, Integer first, Integer last) {
-  for (Integer k = first; k <= last; ++k) {
+  for (Long k = first; k <= last; ++k) {
     // AddPnt may grow the point table: the vertex is read into the copy point first.
     TrimCopyX = PointOfObj(objNo, k).X;
     TrimCopyY = PointOfObj(objNo, k).Y;

@@ -246,7 +246,7 @@ void frmLineProperties::ExtendPreviewBoxByObject(Long ObjNo) {
     case EntityFill:
     case EntityHatch: return;
     default:  // every point, the last of a line and an arc's end included
-      for (Integer k = 1; k <= obj.NPoints; ++k) {
+      for (Long k = 1; k <= obj.NPoints; ++k) {
         const WorldXY p = PointOf(ObjNo, k);
         ExtendPreviewBox(p.X, p.Y);
       }

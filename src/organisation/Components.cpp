@@ -130,7 +130,7 @@ void GetEntitiesExtents(Long ObjNo) {
       break;
     }
     case EntityArc:
-      for (Integer k = 2; k < obj.NPoints; ++k) WidenComponentExtents(p(k).X, p(k).Y);
+      for (Long k = 2; k < obj.NPoints; ++k) WidenComponentExtents(p(k).X, p(k).Y);
       break;
     case EntityComponent:
     case EntityTextChar: {
@@ -144,7 +144,7 @@ void GetEntitiesExtents(Long ObjNo) {
     }
     default:
       if (obj.Rtype >= EntityDimension) break;
-      for (Integer k = 1; k <= obj.NPoints; ++k) WidenComponentExtents(p(k).X, p(k).Y);
+      for (Long k = 1; k <= obj.NPoints; ++k) WidenComponentExtents(p(k).X, p(k).Y);
       break;
   }
 }
@@ -479,7 +479,7 @@ void MakeIntoComponent() {
     if (obj.DwgNo != 0 || obj.OwnerID != item) continue;
     // A compound's later points are its scale and angle, not positions.
     const Integer moved = obj.Rtype >= FirstCompoundType ? 1 : obj.NPoints;
-    for (Integer k = 0; k < moved; ++k) {
+    for (Long k = 0; k < moved; ++k) {
       Pnts[obj.PointID + k].X -= CompRefX;
       Pnts[obj.PointID + k].Y -= CompRefY;
     }

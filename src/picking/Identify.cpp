@@ -77,7 +77,7 @@ bool HasPointsToRead(const ObjRec& obj) {
 Double NearestChord(const ObjRec& obj, Integer first, Integer last, Integer& chord) {
   Double best = CandidateDistance;
   chord = 0;
-  for (Integer n = first; n < last; ++n) {
+  for (Long n = first; n < last; ++n) {
     const PntRec& a = PointOf(obj, n);
     const PntRec& b = PointOf(obj, n + 1);
     const Double d = DistancePointToSegment(a.X, a.Y, b.X, b.Y, HitTestX, HitTestY);
@@ -213,7 +213,7 @@ void BezierHitDistance(const ObjRec& obj) {
 
 // Cubic pieces sharing their ends: points 1-4, 4-7, 7-10 ...
 void ContinuousBezierHitDistance(const ObjRec& obj) {
-  for (Integer k = 0; k + 4 <= obj.NPoints; k += 3) {
+  for (Long k = 0; k + 4 <= obj.NPoints; k += 3) {
     Double d = 0;
     if (!BezierChordDistance(obj, k + 1, d)) continue;
     if (d < CandidateDistance) {

@@ -45,13 +45,18 @@ void AngleArc(HDC dc, int x, int y, unsigned radius, float startDegrees, float s
   double start = startDegrees * RadiansPerDegree;
   double sweep = sweepDegrees * RadiansPerDegree;
   double r = radius;
-  if (sweep == 0) {
+  const bool clipped = dc->CurveLeavesSafeArea(x, y, r, r);
+  if (clipped) {
+    // A circle reaching far beyond the surface: only its part near the surface is walked.
+    dc->LineDeviceClipped(shape[0].x, shape[0].y, x + r * std::cos(start), y - r * std::sin(start));
+    if (sweep != 0) dc->StrokeClippedArc(x, y, r, r, start, sweep);
+  } else if (sweep == 0) {
     shape.push_back(DevicePoint{RoundToLong((x + r * std::cos(start))),
                                 RoundToLong((y - r * std::sin(start)))});
   } else {
     dc->AppendArcPoints(x, y, r, r, start, sweep);  // a negative sweep runs clockwise
   }
-  StrokeShape(dc, false);
+  if (!clipped) StrokeShape(dc, false);
   double end = start + sweep;
   dc->GdiPosition = DevicePoint{RoundToLong((x + r * std::cos(end))),
                                 RoundToLong((y - r * std::sin(end)))};

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace lintavo {
 
@@ -169,16 +170,30 @@ bool WalkVisibleSteps(const RasterTarget& target, const LineWalk& walk, int x1, 
   return false;
 }
 
+// The numerator 2 k dMinor + dMajor of step k's minor offset, which passes
+// 64 bits for a line billions of pixels long seen from far along it.
+__int128 OffsetNumerator(const LineWalk& walk, long k) {
+  return static_cast<__int128>(2) * k * walk.dMinor + walk.dMajor;
+}
+
+// The pixel at major offset major and minor offset minor from the first:
+// the sums are formed in 64 bits, and a pixel far off the image (which the
+// callers test for, or never get) stays out of it.
+int MovedCoordinate(int start, int sign, long offset) {
+  const long moved = start + sign * offset;
+  return static_cast<int>(std::clamp<long>(moved, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 // Calls plot(x, y, k) for the steps first..last in order.
 template <class Plot>
 void WalkLine(const LineWalk& walk, long first, long last, Plot plot) {
   long twoMajor = 2 * walk.dMajor;
-  long numerator = 2 * first * walk.dMinor + walk.dMajor;  // minor offset = numerator / twoMajor
-  long offset = twoMajor > 0 ? numerator / twoMajor : 0;
-  long remainder = twoMajor > 0 ? numerator % twoMajor : 0;
+  const __int128 numerator = OffsetNumerator(walk, first);  // minor offset = numerator / twoMajor
+  long offset = twoMajor > 0 ? static_cast<long>(numerator / twoMajor) : 0;
+  long remainder = twoMajor > 0 ? static_cast<long>(numerator % twoMajor) : 0;
   for (long k = first; k <= last; ++k) {
-    int x = walk.xMajor ? walk.x0 + walk.sx * static_cast<int>(k) : walk.x0 + walk.sx * static_cast<int>(offset);
-    int y = walk.xMajor ? walk.y0 + walk.sy * static_cast<int>(offset) : walk.y0 + walk.sy * static_cast<int>(k);
+    int x = MovedCoordinate(walk.x0, walk.sx, walk.xMajor ? k : offset);
+    int y = MovedCoordinate(walk.y0, walk.sy, walk.xMajor ? offset : k);
     plot(x, y, k);
     remainder += 2 * walk.dMinor;
     if (remainder >= twoMajor) {
@@ -190,10 +205,10 @@ void WalkLine(const LineWalk& walk, long first, long last, Plot plot) {
 
 // The pixel of step k.
 void StepPixel(const LineWalk& walk, long k, int& x, int& y) {
-  long offset = walk.dMajor > 0 ? (2 * k * walk.dMinor + walk.dMajor) / (2 * walk.dMajor) : 0;
+  long offset = walk.dMajor > 0 ? static_cast<long>(OffsetNumerator(walk, k) / (2 * walk.dMajor)) : 0;
   long major = k, minor = offset;
-  x = walk.x0 + walk.sx * static_cast<int>(walk.xMajor ? major : minor);
-  y = walk.y0 + walk.sy * static_cast<int>(walk.xMajor ? minor : major);
+  x = MovedCoordinate(walk.x0, walk.sx, walk.xMajor ? major : minor);
+  y = MovedCoordinate(walk.y0, walk.sy, walk.xMajor ? minor : major);
 }
 
 bool StepInside(const RasterTarget& target, const LineWalk& walk, long k) {
@@ -225,7 +240,7 @@ void CopyPenLine(const RasterTarget& target, const LineWalk& walk, long first, l
     return;
   }
   const long twoMajor = 2 * walk.dMajor, twoMinor = 2 * walk.dMinor;
-  long remainder = first > 0 ? (2 * first * walk.dMinor + walk.dMajor) % twoMajor : walk.dMajor;
+  long remainder = first > 0 ? static_cast<long>(OffsetNumerator(walk, first) % twoMajor) : walk.dMajor;
   for (long k = 0; k < count; ++k) {
     *pixel = pen;
     pixel += majorStep;
@@ -272,8 +287,8 @@ void RasterPixels(const RasterTarget& target, int x, int y, const RasterOffset* 
   const bool copy = RasterFastPaths && drawMode == RopCopyPen;
   pen |= 0xFF000000u;
   for (int i = 0; i < count; ++i) {
-    const int px = x + pixels[i].dx, py = y + pixels[i].dy;
-    if (!Inside(target, px, py)) continue;
+    const long px = static_cast<long>(x) + pixels[i].dx, py = static_cast<long>(y) + pixels[i].dy;
+    if (px < 0 || py < 0 || px >= target.width || py >= target.height) continue;
     std::uint32_t* pixel = target.bits + static_cast<long>(py) * target.stride + px;
     *pixel = copy ? pen : ApplyRop(*pixel, pen, drawMode);
   }
@@ -301,8 +316,10 @@ void RasterFillPolygon(const RasterTarget& target, const RasterPoint* points, in
     top = std::min(top, points[i].y);
     bottom = std::max(bottom, points[i].y);
   }
-  int yFrom = std::max(0, static_cast<int>(std::floor(top)));
-  int yTo = std::min(target.height - 1, static_cast<int>(std::ceil(bottom)));
+  // Rows and columns are chosen in floating point first: a polygon zoomed
+  // into reaches far past the range of int.
+  int yFrom = static_cast<int>(std::clamp(std::floor(top), 0.0, static_cast<double>(target.height)));
+  int yTo = static_cast<int>(std::clamp(std::ceil(bottom), -1.0, static_cast<double>(target.height - 1)));
   for (int y = yFrom; y <= yTo; ++y) {
     double cy = y + 0.5;
     crossings.clear();
@@ -315,8 +332,9 @@ void RasterFillPolygon(const RasterTarget& target, const RasterPoint* points, in
     std::sort(crossings.begin(), crossings.end());
     for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
       // Pixels whose centre x + 0.5 lies in [left, right).
-      int xFrom = static_cast<int>(std::ceil(crossings[i] - 0.5));
-      int xTo = static_cast<int>(std::ceil(crossings[i + 1] - 0.5)) - 1;
+      const double width = target.width;
+      int xFrom = static_cast<int>(std::clamp(std::ceil(crossings[i] - 0.5), -1.0, width));
+      int xTo = static_cast<int>(std::clamp(std::ceil(crossings[i + 1] - 0.5), 0.0, width + 1)) - 1;
       FillSpan(target, y, xFrom, xTo, pen, drawMode, fillStyle);
     }
   }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdlib>
 
 namespace lintavo {
 
@@ -96,8 +97,21 @@ const ArcTerms& ShapeCache::Arc(double rx, double ry, double start, double sweep
   return slot;
 }
 
+long ShapeCache::StrokePixelCount(const DevicePoint* points, int count, bool closed) {
+  long pixels = 0;
+  const int segments = closed ? count : count - 1;
+  for (int i = 0; i < segments; ++i) {
+    const DevicePoint& a = points[i];
+    const DevicePoint& b = points[(i + 1) % count];
+    pixels += std::max(std::labs(static_cast<long>(b.x) - a.x), std::labs(static_cast<long>(b.y) - a.y));
+  }
+  return pixels;
+}
+
 const StrokePixels* ShapeCache::Stroke(const DevicePoint* points, int count, bool closed) {
-  if (!Keeps(count)) return nullptr;
+  // The pixel count bounds every point's offset from the first, so the
+  // offsets below stay far inside int.
+  if (!Keeps(count) || StrokePixelCount(points, count, closed) > MaxStrokePixels) return nullptr;
   StrokePixels& slot = strokes_[StrokeHash(points, count, closed) % Slots];
   if (!SameStroke(slot, points, count, closed)) ComputeStroke(slot, points, count, closed);
   return &slot;

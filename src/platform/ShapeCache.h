@@ -48,12 +48,18 @@ class ShapeCache {
   // The pixels of the stroke through the points (each segment without its
   // end pixel; closed joins the last point to the first), relative to the
   // first point; nullptr for shapes not kept: fewer than MinStrokePoints or
-  // more than MaxStrokePoints points.
+  // more than MaxStrokePoints points, or more than MaxStrokePixels pixels.
   const StrokePixels* Stroke(const DevicePoint* points, int count, bool closed);
 
   static constexpr int MinStrokePoints = 8;     // lines and boxes are drawn directly
   static constexpr int MaxStrokePoints = 256;   // larger shapes (radius above 80 pixels) rarely repeat
+  // A kept stroke lists every pixel, also those outside the surface: a
+  // large shape (a curve zoomed far in) is drawn by the clipping lines
+  // instead, so that the slots never hold more than a few megabytes.
+  static constexpr long MaxStrokePixels = 4096;
   static bool Keeps(int count) { return count >= MinStrokePoints && count <= MaxStrokePoints; }
+  // The number of pixels the stroke sets, counted without overflow.
+  static long StrokePixelCount(const DevicePoint* points, int count, bool closed);
   static constexpr int MaxKeptArcSteps = 256;   // larger arcs use one scratch entry
 
  private:

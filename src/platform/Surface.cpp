@@ -197,6 +197,165 @@ void Surface::AppendArcPoints(double cx, double cy, double rx, double ry, double
   }
 }
 
+// ---- Curves far larger than the surface ---------------------------------------
+
+namespace {
+
+// The parameter start + t, t in [0, sweep), at which the curve's angle is
+// angle (radians, any turn), added to cuts.
+void AddCut(std::vector<double>& cuts, double angle, double start, double sweep) {
+  double t = std::fmod(angle - start, TwoPi);
+  if (t < 0) t += TwoPi;
+  if (t < sweep) cuts.push_back(start + t);
+}
+
+// The area a clipped curve is walked in: device pixels, the surface grown.
+struct ClipArea {
+  double left, top, right, bottom;
+  bool Holds(double x, double y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+};
+
+ClipArea ClipAreaOf(const Surface& surface) {
+  return {-Surface::CurveClipMargin, -Surface::CurveClipMargin, surface.DeviceWidth() + Surface::CurveClipMargin,
+          surface.DeviceHeight() + Surface::CurveClipMargin};
+}
+
+// Cuts the segment to the area (Liang-Barsky); false when none of it lies there.
+bool ClipSegment(const ClipArea& area, double& x0, double& y0, double& x1, double& y1) {
+  double t0 = 0, t1 = 1;
+  const double dx = x1 - x0, dy = y1 - y0;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x0 - area.left, area.right - x0, y0 - area.top, area.bottom - y0};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double r = q[i] / p[i];
+    if (p[i] < 0)
+      t0 = std::max(t0, r);
+    else
+      t1 = std::min(t1, r);
+  }
+  if (!(t0 <= t1)) return false;
+  const double ax = x0 + t0 * dx, ay = y0 + t0 * dy;
+  x1 = x0 + t1 * dx;
+  y1 = y0 + t1 * dy;
+  x0 = ax;
+  y0 = ay;
+  return true;
+}
+
+}  // namespace
+
+bool Surface::CurveLeavesSafeArea(double cx, double cy, double rx, double ry) const {
+  if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(rx) || !std::isfinite(ry)) return true;
+  return cx - rx < -CurveSafeMargin || cy - ry < -CurveSafeMargin || cx + rx > DeviceWidth() + CurveSafeMargin ||
+         cy + ry > DeviceHeight() + CurveSafeMargin;
+}
+
+void Surface::LineDeviceClipped(double x0, double y0, double x1, double y1) {
+  const ClipArea area = ClipAreaOf(*this);
+  if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1)) return;
+  if (!ClipSegment(area, x0, y0, x1, y1)) return;
+  LineDevice(RoundToLong(x0), RoundToLong(y0), RoundToLong(x1), RoundToLong(y1));
+}
+
+void Surface::StrokeClippedArc(double cx, double cy, double rx, double ry, double start, double sweep) {
+  if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(rx) || !std::isfinite(ry) || !(rx >= 0) ||
+      !(ry >= 0) || !std::isfinite(start) || !std::isfinite(sweep))
+    return;
+  const bool whole = sweep == 0.0;
+  if (whole) start = 0, sweep = TwoPi;
+  if (sweep < 0) start += sweep, sweep = -sweep;  // the same points, walked the other way
+  FindArcPieces(cx, cy, rx, ry, start, std::min(sweep, TwoPi));
+  if (whole && FillStyle != vbFSTransparent) FillClippedEllipse(cx, cy, rx, ry);
+  for (size_t i = 0; i + 1 < pieces_.size(); i += 2) {
+    shape_.clear();
+    AppendPiecePoints(cx, cy, rx, ry, pieces_[i], pieces_[i + 1]);
+    StrokeDevice(shape_.data(), static_cast<int>(shape_.size()), false);
+  }
+}
+
+void Surface::FindArcPieces(double cx, double cy, double rx, double ry, double start, double sweep) {
+  const ClipArea area = ClipAreaOf(*this);
+  // Where the curve crosses an edge of the area: x = cx + rx cos t, y = cy - ry sin t.
+  cuts_.clear();
+  cuts_.push_back(start);
+  for (double edge : {area.left, area.right}) {
+    const double u = rx > 0 ? (edge - cx) / rx : 2;
+    if (u < -1 || u > 1) continue;
+    AddCut(cuts_, std::acos(u), start, sweep);
+    AddCut(cuts_, -std::acos(u), start, sweep);
+  }
+  for (double edge : {area.top, area.bottom}) {
+    const double v = ry > 0 ? (cy - edge) / ry : 2;
+    if (v < -1 || v > 1) continue;
+    AddCut(cuts_, std::asin(v), start, sweep);
+    AddCut(cuts_, Pi - std::asin(v), start, sweep);
+  }
+  cuts_.push_back(start + sweep);
+  std::sort(cuts_.begin(), cuts_.end());
+  // The ranges between cuts whose middle lies inside, joined where they meet.
+  pieces_.clear();
+  for (size_t i = 0; i + 1 < cuts_.size(); ++i) {
+    const double a = cuts_[i], b = cuts_[i + 1], middle = (a + b) / 2;
+    if (!(b > a) || !area.Holds(cx + rx * std::cos(middle), cy - ry * std::sin(middle))) continue;
+    if (!pieces_.empty() && pieces_.back() == a) {
+      pieces_.back() = b;
+    } else {
+      pieces_.push_back(a);
+      pieces_.push_back(b);
+    }
+  }
+  // Round the whole turn, a range ending at the end goes on into the first.
+  const size_t n = pieces_.size();
+  if (sweep >= TwoPi && n >= 4 && pieces_[0] == start && pieces_[n - 1] == start + sweep) {
+    pieces_[0] = pieces_[n - 2] - TwoPi;
+    pieces_.resize(n - 2);
+  }
+}
+
+void Surface::AppendPiecePoints(double cx, double cy, double rx, double ry, double a, double b) {
+  const ClipArea area = ClipAreaOf(*this);
+  // About two pixels between points, as a curve drawn whole; the inside of
+  // the area holds at most about its perimeter of curve, so that bounds the walk.
+  const double wanted = std::ceil((b - a) * std::max(rx, ry) / 2);
+  const double mostSteps = 2 * (area.right - area.left + area.bottom - area.top);
+  const long steps = static_cast<long>(std::clamp(wanted, 1.0, mostSteps));
+  for (long k = 0; k <= steps; ++k) {
+    const double t = a + (b - a) * static_cast<double>(k) / static_cast<double>(steps);
+    const DevicePoint p{RoundToLong(std::clamp(cx + rx * std::cos(t), area.left, area.right)),
+                        RoundToLong(std::clamp(cy - ry * std::sin(t), area.top, area.bottom))};
+    if (!shape_.empty() && shape_.back().x == p.x && shape_.back().y == p.y) continue;
+    shape_.push_back(p);
+  }
+}
+
+void Surface::FillClippedEllipse(double cx, double cy, double rx, double ry) {
+  if (!(rx > 0) || !(ry > 0)) return;
+  // The ellipse and the area are convex, so their common part is: its
+  // outline is the curve inside the area and the area's corners inside the
+  // ellipse, in the order of their directions from a point within.
+  shape_.clear();
+  for (size_t i = 0; i + 1 < pieces_.size(); i += 2) AppendPiecePoints(cx, cy, rx, ry, pieces_[i], pieces_[i + 1]);
+  const ClipArea area = ClipAreaOf(*this);
+  for (double x : {area.left, area.right})
+    for (double y : {area.top, area.bottom}) {
+      const double u = (x - cx) / rx, v = (y - cy) / ry;
+      if (u * u + v * v <= 1) shape_.push_back({RoundToLong(x), RoundToLong(y)});
+    }
+  if (shape_.size() < 3) return;
+  double mx = 0, my = 0;
+  for (const DevicePoint& p : shape_) mx += p.x, my += p.y;
+  mx /= static_cast<double>(shape_.size());
+  my /= static_cast<double>(shape_.size());
+  std::sort(shape_.begin(), shape_.end(), [mx, my](const DevicePoint& p, const DevicePoint& q) {
+    return std::atan2(p.y - my, p.x - mx) < std::atan2(q.y - my, q.x - mx);
+  });
+  FillDevice(shape_.data(), static_cast<int>(shape_.size()), FillColor, FillStyle);
+}
+
 void Surface::AppendBezierPoints(const DevicePoint& p1, const DevicePoint& p2, const DevicePoint& p3,
                                  const DevicePoint& p4) {
   double length = std::hypot(p2.x - p1.x, p2.y - p1.y) + std::hypot(p3.x - p2.x, p3.y - p2.y) +
@@ -298,6 +457,10 @@ void Surface::CircleShape(Single x, Single y, Single radius, Double start, Doubl
 
   shape_.clear();
   bool startRadius = !whole && start < 0, endRadius = !whole && end < 0;
+  if (CurveLeavesSafeArea(cx, cy, rx, ry)) {
+    ClippedCircleShape(cx, cy, rx, ry, start, end, whole);
+    return;
+  }
   if (whole) {
     AppendArcPoints(cx, cy, rx, ry, 0.0, 0.0);
   } else {
@@ -316,6 +479,22 @@ void Surface::CircleShape(Single x, Single y, Single radius, Double start, Doubl
   if (closed && FillStyle != vbFSTransparent)
     FillDevice(shape_.data(), static_cast<int>(shape_.size()), FillColor, FillStyle);
   StrokeDevice(shape_.data(), static_cast<int>(shape_.size()), closed);
+}
+
+void Surface::ClippedCircleShape(double cx, double cy, double rx, double ry, Double start, Double end, bool whole) {
+  if (whole) {
+    StrokeClippedArc(cx, cy, rx, ry, 0.0, 0.0);
+    return;
+  }
+  const double a0 = std::fabs(start), a1 = std::fabs(end);
+  const double t0 = std::atan2(rx * std::sin(a0), ry * std::cos(a0));
+  const double t1 = std::atan2(rx * std::sin(a1), ry * std::cos(a1));
+  double sweep = std::fmod(t1 - t0, TwoPi);
+  if (sweep < 0) sweep += TwoPi;
+  // A pie's radius lines, cut to the surface like the arc; a pie this large is not filled.
+  if (start < 0) LineDeviceClipped(cx, cy, cx + rx * std::cos(t0), cy - ry * std::sin(t0));
+  StrokeClippedArc(cx, cy, rx, ry, t0, sweep == 0.0 ? TwoPi : sweep);
+  if (end < 0) LineDeviceClipped(cx + rx * std::cos(t1), cy - ry * std::sin(t1), cx, cy);
 }
 
 void Surface::Cls() {

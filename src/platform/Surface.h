@@ -16,7 +16,9 @@
 // drawn twice; wider pens and text go through QPainter with the matching
 // raster operation. The printer draws through QPainter with the copy pen.
 // Arcs take their point terms from the surface's ShapeCache, and a solid
-// one-pixel curve drawn before is set from its remembered pixels.
+// one-pixel curve drawn before is set from its remembered pixels. A curve
+// reaching far beyond the surface (zoomed far into) is walked only where it
+// crosses the surface, so its cost follows the surface, not its own size.
 #pragma once
 
 #include <QFont>
@@ -125,6 +127,26 @@ class Surface {
   // Appends the device points of an elliptical arc about (cx, cy), angles in
   // radians counterclockwise on the screen; a zero sweep is the whole ellipse.
   void AppendArcPoints(double cx, double cy, double rx, double ry, double start, double sweep);
+  // Whether an ellipse about (cx, cy) with radii rx, ry (device pixels)
+  // reaches beyond the surface by more than CurveSafeMargin, or is not
+  // finite: such a curve is drawn by StrokeClippedArc, which walks only the
+  // part near the surface. Curves that stay within are drawn whole.
+  bool CurveLeavesSafeArea(double cx, double cy, double rx, double ry) const;
+  // The part of the elliptical arc (as AppendArcPoints; a zero sweep is the
+  // whole ellipse, filled when the fill style asks) that lies within the
+  // surface grown by CurveClipMargin, about two pixels between points, each
+  // piece stroked on its own. Its cost follows the surface, not the curve.
+  // A curve that is not finite draws nothing.
+  void StrokeClippedArc(double cx, double cy, double rx, double ry, double start, double sweep);
+  // What Circle draws (start, end and whole as there) for the ellipse about
+  // (cx, cy) with radii rx, ry in device pixels, by StrokeClippedArc; the
+  // radius lines of negative angles are cut to the surface too.
+  void ClippedCircleShape(double cx, double cy, double rx, double ry, Double start, Double end, bool whole);
+  // The line from (x0, y0) to (x1, y1) (device pixels, doubles) cut to the
+  // surface grown by CurveClipMargin first, so far ends keep its direction.
+  void LineDeviceClipped(double x0, double y0, double x1, double y1);
+  static constexpr double CurveSafeMargin = 16384;  // pixels beyond the surface a curve drawn whole may reach
+  static constexpr double CurveClipMargin = 8;      // pixels beyond the surface a clipped curve is walked
   // Appends the points of a cubic Bezier segment, leaving out its first point.
   void AppendBezierPoints(const DevicePoint& p1, const DevicePoint& p2, const DevicePoint& p3,
                           const DevicePoint& p4);
@@ -154,10 +176,18 @@ class Surface {
   void PrintThroughDrawMode(const RasterTarget& raster, const QString& text, int x, int y);
   void CircleShape(Single x, Single y, Single radius, Double start, Double end, Double aspect,
                    bool whole);
+  // The clipping walk of StrokeClippedArc: the parameter ranges of the arc
+  // within the grown surface into pieces_, a range's points onto shape_, and
+  // the fill of a whole ellipse where it covers the grown surface.
+  void FindArcPieces(double cx, double cy, double rx, double ry, double start, double sweep);
+  void AppendPiecePoints(double cx, double cy, double rx, double ry, double a, double b);
+  void FillClippedEllipse(double cx, double cy, double rx, double ry);
 
   std::vector<DevicePoint> shape_;      // points of the shape being drawn
   std::vector<RasterPoint> fillPoints_;  // the same for the polygon fill
   std::vector<double> crossings_;        // scratch of the polygon fill
+  std::vector<double> cuts_;             // scratch of StrokeClippedArc: parameters where the curve crosses the area
+  std::vector<double> pieces_;           // scratch of StrokeClippedArc: parameter ranges inside the area, in pairs
   ShapeCache shapes_;                    // arc terms and stroke pixels of repeated shapes
 };
 

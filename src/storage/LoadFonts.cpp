@@ -40,7 +40,7 @@ void ShowError(const DbError& error, const String& title) { MsgBox(ErrorText(err
 
 // Adds a font name unless listed; false when the list is full.
 bool AddFontName(const String& name) {
-  for (Integer i = 1; i <= FontCount; ++i)
+  for (Long i = 1; i <= FontCount; ++i)
     if (FontNames[i] == name) return true;
   if (FontCount >= MaxFontNames) return false;
   FontNames[++FontCount] = name;

@@ -248,10 +248,10 @@ class GeometryWriter {
   }
 
   // Adds Points rows for vertices from..VertexCount of the entity.
-  bool AddPoints(DbKey lineId, const ObjRec& obj, Integer from) {
+  bool AddPoints(DbKey lineId, const ObjRec& obj, Long from) {
     sqlite3_stmt* s = insertPoint_.Get();
-    const Integer count = VertexCount(obj);
-    for (Integer k = from; k <= count; ++k) {
+    const Long count = VertexCount(obj);
+    for (Long k = from; k <= count; ++k) {
       if (!BindPoint(s, lineId, Pnts[obj.PointID + k - 1])) return Fail();
       if (!Run(s)) return false;
     }
@@ -271,7 +271,7 @@ class GeometryWriter {
       if (!RunOnOneRow(s, "Points", stored_[k])) return false;
     }
     if (stored_.size() > kept && !DeletePointsFrom(lineId, stored_[kept])) return false;
-    return AddPoints(lineId, obj, static_cast<Integer>(kept + 1));
+    return AddPoints(lineId, obj, static_cast<Long>(kept) + 1);
   }
 
   // Steps a reading statement to its end, keeping the first column.
@@ -738,7 +738,7 @@ bool ItemIsFinite(const ItemRec& item) {
 bool EntityIsFinite(const ObjRec& obj) {
   if (!AllFinite({obj.Width, obj.Area})) return false;
   const Integer count = VertexCount(obj);
-  for (Integer k = 0; k < count; ++k) {
+  for (Long k = 0; k < count; ++k) {
     const PntRec& p = Pnts[obj.PointID + k];
     if (!AllFinite({p.X, p.Y})) return false;
   }

@@ -160,10 +160,24 @@ void FastWorldLine(Single X1, Single Y1, Single X2, Single Y2) {
   GdiLine(PixelX(X1), PixelY(Y1), PixelX(X2), PixelY(Y2));
 }
 
-void FastWorldCircle(Single X, Single Y, Single R) { GdiCircle(PixelX(X), PixelY(Y), std::fabs(R * ViewScaleX)); }
+namespace {
+// A circle or arc reaching far beyond the surface goes to the world
+// wrappers, which walk only its part near the surface.
+bool FarBeyondSurface(Single x, Single y, Single r) {
+  return ActiveDoc->CurveLeavesSafeArea(x, static_cast<Double>(ViewPixMaxY) - y, r, r);
+}
+}  // namespace
+
+void FastWorldCircle(Single X, Single Y, Single R) {
+  const Single x = PixelX(X), y = PixelY(Y), r = std::fabs(R * ViewScaleX);
+  if (FarBeyondSurface(x, y, r)) return WorldCircle(X, Y, R);
+  GdiCircle(x, y, r);
+}
 
 void FastWorldCircleArc(Single X, Single Y, Single R, Single Start, Single End) {
-  SurfaceArc(PixelX(X), PixelY(Y), std::fabs(R * ViewScaleX), Start, End);
+  const Single x = PixelX(X), y = PixelY(Y), r = std::fabs(R * ViewScaleX);
+  if (FarBeyondSurface(x, y, r)) return WorldCircleArc(X, Y, R, Start, End);
+  SurfaceArc(x, y, r, Start, End);
 }
 
 // The ellipses take the surface's radius-and-aspect form from the world

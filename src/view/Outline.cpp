@@ -80,7 +80,7 @@ void GatherGhost() {
     const Integer saved =
         obj.Rtype >= FirstCompoundType && obj.NPoints > CompoundSavedPoints ? CompoundSavedPoints : obj.NPoints;
     GhostEntities.push_back({i, static_cast<Long>(GhostPoints.size()), saved});
-    for (Integer k = 0; k < saved; ++k) GhostPoints.push_back({Pnts[obj.PointID + k].X, Pnts[obj.PointID + k].Y});
+    for (Long k = 0; k < saved; ++k) GhostPoints.push_back({Pnts[obj.PointID + k].X, Pnts[obj.PointID + k].Y});
   }
   GhostGathered = true;
 }
@@ -89,7 +89,7 @@ void GatherGhost() {
 void RestoreGhostPoints() {
   for (const GhostEntity& g : GhostEntities) {
     const Long first = Objs[g.ObjNo].PointID;
-    for (Integer k = 0; k < g.Saved; ++k) {
+    for (Long k = 0; k < g.Saved; ++k) {
       Pnts[first + k].X = GhostPoints[g.FirstSaved + k].X;
       Pnts[first + k].Y = GhostPoints[g.FirstSaved + k].Y;
     }
@@ -132,7 +132,7 @@ void ApplyOutlinePoints(const GhostEntity& g) {
   const ObjRec& obj = Objs[g.ObjNo];
   const bool compound = obj.Rtype >= FirstCompoundType;
   const Integer moved = compound ? 1 : g.Saved;
-  for (Integer k = 0; k < moved; ++k) {
+  for (Long k = 0; k < moved; ++k) {
     const WorldXY& p = GhostPoints[g.FirstSaved + k];
     PlaceGhostPoint(p.X, p.Y, Pnts[obj.PointID + k].X, Pnts[obj.PointID + k].Y);
   }

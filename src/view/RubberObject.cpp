@@ -8,6 +8,7 @@
 //   Reset
 #include "view/RubberObject.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/DataHand.h"
@@ -165,7 +166,7 @@ void DrawRubberSpline() {
   if (n < 2) return;
   const bool closed = P(1).X == P(n).X && P(1).Y == P(n).Y;
   SinglePoint T0 = closed && n > 2 ? Difference(P(2), P(n - 1)) : Difference(P(2), P(1));
-  for (Integer i = 1; i <= n - 1; ++i) {
+  for (Long i = 1; i <= n - 1; ++i) {
     SinglePoint T1;
     if (i == n - 1)
       T1 = closed ? Difference(P(2), P(i)) : Difference(P(i + 1), P(i));
@@ -177,7 +178,7 @@ void DrawRubberSpline() {
 }
 
 void RoundPixelPoints(Integer n) {
-  for (Integer k = 1; k <= n; ++k) RoundPixelPoint(k);
+  for (Long k = 1; k <= n; ++k) RoundPixelPoint(k);
 }
 
 // The image of the points as they stand, by RubberObjType.
@@ -219,7 +220,7 @@ void DrawRubberImage() {
     case EntityContBezier: {
       RoundPixelPoint(1);
       Integer whole = 1;  // points of whole spans
-      for (Integer k = 1; k + 3 <= n; k += 3) {
+      for (Long k = 1; k + 3 <= n; k += 3) {
         RoundPixelPoint(k + 1);
         RoundPixelPoint(k + 2);
         RoundPixelPoint(k + 3);
@@ -258,8 +259,8 @@ void LoadRubberObject(Long ObjNo) {
   RubberObjType = obj.Rtype;
   RubberObjCount = obj.NPoints;
   RubberObjPts.assign(static_cast<size_t>(RubberObjCount) + 4, SinglePoint{});
-  if (static_cast<Long>(GdiPts.size()) <= RubberObjCount) ResizeScrPts(static_cast<Integer>(RubberObjCount + 4));
-  for (Integer i = 1; i <= RubberObjCount; ++i) {
+  if (static_cast<Long>(GdiPts.size()) <= RubberObjCount) ResizeScrPts(static_cast<Integer>(std::min<Long>(Long{RubberObjCount} + 4, MaxScrPts)));
+  for (Long i = 1; i <= RubberObjCount; ++i) {
     const PntRec& p = Pnts[obj.PointID + i - 1];
     RubberObjPts[static_cast<size_t>(i)] = {
         static_cast<Single>(RoundHalfEven(p.X * ViewScaleX + ViewBaseX)),

@@ -159,7 +159,7 @@ void RubberRegularPolygon() {
   const Integer n = RoundToInteger(sides);
   const Single step = (360.0F / n) / 180 * PiS;
   RubberPoint p = R(2);
-  for (Integer i = 1; i <= n; ++i) {
+  for (Long i = 1; i <= n; ++i) {
     a += step;
     const RubberPoint q = Polar(R(0), a, r);
     LineBetween(p, q);

@@ -39,8 +39,6 @@ Double SlantRefY = 0;
 
 namespace {
 
-constexpr Integer MaxScrPts = 32767;  // the bound is 16-bit
-
 // Pixels are clipped in floating point to this far beyond the origin of the
 // view, before they become whole numbers: a point billions of pixels away
 // (a drawing far outside the view) would overflow the integer arithmetic
@@ -214,12 +212,30 @@ void WorldLine(Double X1, Double Y1, Double X2, Double Y2) {
   GdiLine(PixelX(X1), PixelY(Y1), PixelX(X2), PixelY(Y2));
 }
 
+namespace {
+
+// A curve about the world point (X, Y) with radii rx, ry (pixels) that
+// reaches far beyond the surface is drawn by the surface's clipping walk
+// from its exact centre, whose pixel may lie past PixelLimit; true when so.
+bool DrawnClipped(Double X, Double Y, Double rx, Double ry, Double Start, Double End, bool whole) {
+  const Double cx = X * ViewScaleX + ViewBaseX, cy = ViewPixMaxY - (Y * ViewScaleY + ViewBaseY);
+  if (!ActiveDoc->CurveLeavesSafeArea(cx, cy, rx, ry)) return false;
+  ActiveDoc->ClippedCircleShape(cx, cy, rx, ry, Start, End, whole);
+  return true;
+}
+
+}  // namespace
+
 void WorldCircle(Double X, Double Y, Double R) {
-  GdiCircle(PixelX(X), PixelY(Y), static_cast<Single>(std::fabs(R * ViewScaleX)));
+  const Double r = std::fabs(R * ViewScaleX);
+  if (DrawnClipped(X, Y, r, r, 0, 0, true)) return;
+  GdiCircle(PixelX(X), PixelY(Y), static_cast<Single>(r));
 }
 
 void WorldCircleArc(Double X, Double Y, Double R, Double Start, Double End) {
-  SurfaceArc(PixelX(X), PixelY(Y), static_cast<Single>(std::fabs(R * ViewScaleX)), Start, End);
+  const Double r = std::fabs(R * ViewScaleX);
+  if (DrawnClipped(X, Y, r, r, Start, End, false)) return;
+  SurfaceArc(PixelX(X), PixelY(Y), static_cast<Single>(r), Start, End);
 }
 
 namespace {
@@ -234,6 +250,7 @@ void EllipseRadius(Double RX, Double RY, Single& radius, Double& aspect) {
 }  // namespace
 
 void WorldCircleEllipse(Double X, Double Y, Double RX, Double RY) {
+  if (DrawnClipped(X, Y, std::fabs(RX * ViewScaleX), std::fabs(RY * ViewScaleY), 0, 0, true)) return;
   Single radius = 0;
   Double aspect = 1;
   EllipseRadius(RX, RY, radius, aspect);
@@ -241,6 +258,7 @@ void WorldCircleEllipse(Double X, Double Y, Double RX, Double RY) {
 }
 
 void WorldCircleEllipticArc(Double X, Double Y, Double RX, Double RY, Double Start, Double End) {
+  if (DrawnClipped(X, Y, std::fabs(RX * ViewScaleX), std::fabs(RY * ViewScaleY), Start, End, false)) return;
   Single radius = 0;
   Double aspect = 1;
   EllipseRadius(RX, RY, radius, aspect);

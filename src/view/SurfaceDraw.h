@@ -43,6 +43,7 @@ extern std::vector<GdiPoint> GdiPts;  // device pixels handed to Polyline, Polyg
 
 // Re-makes ScrPts and GdiPts with entries 1..Bound, dropping their contents.
 void ResizeScrPts(Integer Bound);
+constexpr Integer MaxScrPts = 32767;  // the largest bound: the most points an entity holds
 
 // A redraw walks Objs and the entities' points in Pnts in order; asking for
 // the records some way ahead hides the wait for memory at a million

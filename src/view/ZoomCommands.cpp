@@ -69,8 +69,6 @@ void ShowMagnifier(DrawingWindow& window) {
 
 // ---- Helpers ---------------------------------------------------------------------------
 
-// A zoom factor the view can show: above 0 and finite.
-bool IsShowableScale(Double scale) { return scale > 0 && std::isfinite(scale); }
 
 void SetZoomRect(Double minX, Double minY, Double maxX, Double maxY) {
   ZoomExtMinX = minX;
@@ -97,6 +95,12 @@ void ForgetWindowBox() {
   RubberWindowOn = FlagFalse;
 }
 
+// The command ends after a fit; a fit refused says so once the prompts are cleared.
+void EndFit(bool fitted) {
+  EndZoomCommand();
+  if (!fitted) ShowStatus(MessageViewRefused, EntryPanel);
+}
+
 // ---- Fits: all, full drawing, limits, window ----------------------------------------------
 
 // The drawing's extents when they have an area, else its sheet; fitted and ended.
@@ -106,8 +110,7 @@ void ZoomToDrawing() {
     SetZoomRect(dwg.Xmin, dwg.Ymin, dwg.Xmax, dwg.Ymax);
   else
     SetZoomRect(dwg.BaseX, dwg.BaseY, dwg.Xlimit, dwg.Ylimit);
-  ZoomToExtents();
-  EndZoomCommand();
+  EndFit(ZoomToExtents());
 }
 
 // The sheet from BaseX, BaseY to Xlimit, Ylimit; a sheet without a positive
@@ -116,10 +119,11 @@ void ZoomLimits() {
   ShowTitle("ZOOM Drawing Limits ");
   const DwgRec& dwg = Dwgs[CurDwg];
   SetZoomRect(dwg.BaseX, dwg.BaseY, dwg.Xlimit, dwg.Ylimit);
-  if (dwg.Xlimit > 0 && dwg.Ylimit > 0)
-    ZoomToExtents();
-  else
-    RedrawView();
+  if (dwg.Xlimit > 0 && dwg.Ylimit > 0) {
+    EndFit(ZoomToExtents());
+    return;
+  }
+  RedrawView();
   EndZoomCommand();
 }
 
@@ -160,10 +164,10 @@ void ZoomWindow() {
   if (ZoomExtMinY > ZoomExtMaxY) std::swap(ZoomExtMinY, ZoomExtMaxY);
   if (ZoomExtMaxX > ZoomExtMinX && ZoomExtMaxY > ZoomExtMinY) {
     SaveViewWindow();  // ZOOM PREVIOUS goes back to the view the window was drawn in
-    ZoomToExtents();
-  } else {
-    RedrawView();
+    EndFit(ZoomToExtents());
+    return;
   }
+  RedrawView();
   EndZoomCommand();
 }
 
@@ -181,7 +185,7 @@ void ZoomScale(DrawingWindow& window) {
   const Double s = GetTypedDouble();
   if (TypedReady) GetTypedText();  // not a number: it is not left for the next command
   const Double scale = s > 0 ? 1 / s : -s;
-  if (IsShowableScale(scale)) {
+  if (IsShowableView(window, scale, ViewCenterX, ViewCenterY)) {
     ApplyZoomFactor(window, scale);
     EndZoomCommand();
     return;
@@ -200,7 +204,10 @@ void ZoomInOrOut(DrawingWindow& window, bool zoomIn) {
   TakePickPoint(x, y);
   ToolStep = 0;  // the next click is a new centre
   const Double scale = zoomIn ? window.View_Scale * 2 : window.View_Scale / 2;
-  if (!IsShowableScale(scale)) return;
+  if (!IsShowableView(window, scale, x, y)) {
+    ShowStatus(MessageViewRefused, EntryPanel);
+    return;
+  }
   ViewCenterX = x;
   ViewCenterY = y;
   ApplyZoomFactor(window, scale);
@@ -266,7 +273,7 @@ void SetDrawingScale(Single s) {
   DrawingWindow* window = ActiveDocForm();
   if (!window || !(s > 0)) return;
   const Double scale = 1.0 / s;
-  if (!IsShowableScale(scale)) return;
+  if (!IsShowableView(*window, scale, ViewCenterX, ViewCenterY)) return;
   window->View_Scale = scale;
   ApplyViewScale();
   UpdateWorldWindow();
@@ -275,18 +282,19 @@ void SetDrawingScale(Single s) {
   ShowStatus(MessageRescaled, 1);
 }
 
-void ZoomToExtents() {
+bool ZoomToExtents() {
   DrawingWindow* window = ActiveDocForm();
-  if (!window) return;
+  if (!window) return false;
   window->XVmin = ZoomExtMinX;
   window->YVmin = ZoomExtMinY;
   window->XVmax = ZoomExtMaxX;
   window->YVmax = ZoomExtMaxY;
-  FitViewToWindow();
+  const bool fitted = FitViewToWindow();
   // The world window describes the whole area again (also when the fit
   // refused the rectangle), so nothing the area shows is culled.
   UpdateWorldWindow();
   RedrawView();
+  return fitted;
 }
 
 // ---- Leaving the command -----------------------------------------------------------------

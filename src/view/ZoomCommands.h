@@ -43,8 +43,9 @@ void RunZoomCommand();
 // for s of 0 or less, or a scale that cannot be shown.
 void SetDrawingScale(Single s);
 // World window := ZoomExtMinX..ZoomExtMaxX × ZoomExtMinY..ZoomExtMaxY, fitted
-// into the area, then made to describe the whole area, and redrawn.
-void ZoomToExtents();
+// into the area, then made to describe the whole area, and redrawn; false
+// when the fit was refused (the view is then unchanged).
+bool ZoomToExtents();
 
 // ---- Reset -------------------------------------------------------------------------------
 void ResetZoomCommands();  // the module's globals to their start values

@@ -14,6 +14,7 @@
 #include "view/Zooms.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include <utility>
@@ -138,28 +139,67 @@ void UpdateWorldWindow(DrawingWindow& Window) {
   Window.YVmax = (Window.View_Maxy - Window.Vbasey) / Window.YVscale;
 }
 
-void FitViewToWindow() {
+namespace {
+
+// A value the view keeps in single precision: finite, and nonzero ones normal.
+bool FitsSingle(Double value) {
+  const Double magnitude = std::fabs(value);
+  return magnitude <= std::numeric_limits<Single>::max() &&
+         (magnitude == 0 || magnitude >= std::numeric_limits<Single>::min());
+}
+
+// The world window shown by the window's present scale and origin, when
+// they show one; a window whose view was never set keeps its world window.
+void KeepShownWorldWindow(DrawingWindow& window) {
+  if (window.XVscale > 0 && std::isfinite(window.XVscale) && window.YVscale > 0 && std::isfinite(window.YVscale))
+    UpdateWorldWindow();
+}
+
+}  // namespace
+
+bool IsShowableView(const DrawingWindow& window, Double viewScale, Double centreX, Double centreY) {
+  const Double pixelsPerUnit = viewScale * PixelsPerUnit;
+  if (!(pixelsPerUnit > 0) || !FitsSingle(pixelsPerUnit)) return false;
+  const Double width = window.View_Maxx - window.View_MinX, height = window.View_Maxy - window.View_Miny;
+  const Double baseX = window.View_MinX + width / 2 - pixelsPerUnit * centreX;
+  const Double baseY = window.View_Miny + height / 2 - pixelsPerUnit * centreY;
+  if (!FitsSingle(baseX) || !FitsSingle(baseY)) return false;
+  // The world window the view shows, from the origin as it is kept.
+  const Double minX = (window.View_MinX - ToSingle(baseX)) / pixelsPerUnit;
+  const Double maxX = (window.View_Maxx - ToSingle(baseX)) / pixelsPerUnit;
+  const Double minY = (window.View_Miny - ToSingle(baseY)) / pixelsPerUnit;
+  const Double maxY = (window.View_Maxy - ToSingle(baseY)) / pixelsPerUnit;
+  return std::isfinite(minX) && std::isfinite(maxX) && std::isfinite(minY) && std::isfinite(maxY) && maxX > minX &&
+         maxY > minY;
+}
+
+bool FitViewToWindow() {
   DrawingWindow* window = ActiveDocForm();
-  if (!window) return;
+  if (!window) return false;
   const Long width = RoundToLong(window->View_Maxx - window->View_MinX);
   const Long height = RoundToLong(window->View_Maxy - window->View_Miny);
-  if (width <= 0 || height <= 0) return;
   const Single widthIn = width / PixelsPerUnit;
   const Single heightIn = height / PixelsPerUnit;
   const Double dX = window->XVmax - window->XVmin;
   const Double dY = window->YVmax - window->YVmin;
+  const Double scale = std::min(widthIn / dX, heightIn / dY);
+  const Double centreX = window->XVmin / 2 + window->XVmax / 2;  // halves: the sum may pass the largest real
+  const Double centreY = window->YVmin / 2 + window->YVmax / 2;
   // A window whose max lies below its min would give a negative scale: a
   // mirrored view. It is refused like an empty one.
-  if (dX <= 0 || dY <= 0) return;
-  const Double sx = widthIn / dX;
-  const Double sy = heightIn / dY;
-  window->View_Scale = sx < sy ? sx : sy;
-  ViewCenterX = (window->XVmin + window->XVmax) / 2;
-  ViewCenterY = (window->YVmin + window->YVmax) / 2;
+  if (width <= 0 || height <= 0 || !(dX > 0) || !(dY > 0) || !IsShowableView(*window, scale, centreX, centreY)) {
+    KeepShownWorldWindow(*window);
+    ShowStatus(MessageViewRefused, 3);
+    return false;
+  }
+  window->View_Scale = scale;
+  ViewCenterX = centreX;
+  ViewCenterY = centreY;
   window->XVscale = window->YVscale = window->View_Scale * PixelsPerUnit;
   window->VbaseX = ToSingle(window->View_MinX + width / 2.0 - window->XVscale * ViewCenterX);
   window->Vbasey = ToSingle(window->View_Miny + height / 2.0 - window->YVscale * ViewCenterY);
   LoadViewCache();
+  return true;
 }
 
 // ---- Previous view -----------------------------------------------------------------

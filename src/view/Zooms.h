@@ -80,8 +80,17 @@ void UpdateWorldWindow();  // XVmin..YVmax from the pixel bounds
 void UpdateWorldWindow(DrawingWindow& Window);  // the same for a window that is not the target
 // Scale and origin so that the world window XVmin..XVmax × YVmin..YVmax fills
 // the area in its tighter direction, centred; the world window itself is
-// left as given. Nothing changes when the area or the window has no extent.
-void FitViewToWindow();
+// left as given. False when the area or the window has no extent, or the
+// view would not be showable (IsShowableView): the scale and origin are
+// then left as they were, the world window is put back to the one they
+// show, and "View Not Valid! View Unchanged" is shown in panel 3.
+bool FitViewToWindow();
+// Whether the window can show a view of zoom factor viewScale centred on
+// (centreX, centreY): its pixels per unit and the view pixel of the world
+// origin are finite nonzero reals in single precision, and the world window
+// they give has a finite width and height above 0.
+bool IsShowableView(const DrawingWindow& window, Double viewScale, Double centreX, Double centreY);
+constexpr const char* MessageViewRefused = "View Not Valid! View Unchanged";  // panel 3
 
 // ---- Previous view -----------------------------------------------------------------------
 void SaveViewWindow();     // PrevViewWindow := the world window of ActiveDoc

@@ -169,6 +169,21 @@ TEST_F(AreasTest, WindowCreatesAHiddenClosedBoundaryAndALockedArea) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+TEST_F(AreasTest, ShowingAnAreaOfNoSizeSaysSoAndLeavesTheView) {
+  CreateWindowArea(1, 1, 4, 3);
+  const Long area = Objs[ObjCount].OwnerID;
+  Items[area].Xmax = Items[area].Xmin;  // a box of no width
+  const Double scale = doc_->View_Scale, minX = doc_->XVmin, maxX = doc_->XVmax, maxY = doc_->YVmax;
+  ChooseFirstArea();
+  DrawingDriver::Choose("mnuAreasShow");
+  EXPECT_EQ(doc_->View_Scale, scale);
+  EXPECT_NEAR(doc_->XVmin, minX, 1e-9);
+  EXPECT_NEAR(doc_->XVmax, maxX, 1e-9);
+  EXPECT_NEAR(doc_->YVmax, maxY, 1e-9);
+  EXPECT_EQ(MessagePanel(2), "View Not Valid! View Unchanged");
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
 TEST_F(AreasTest, LinesCollectorReportsEachWrongPickAndClosesOnTheFirstLine) {
   const Long a = AddLine(1, 1, 4, 1);
   AddLine(4, 1, 4, 4);
@@ -284,6 +299,27 @@ TEST_F(AreasTest, SpanTableAnswersInsideTests) {
   Objs[ObjCount - 2].NPoints = 4;  // no edge back from (1, 4) to (1, 1)
   ASSERT_TRUE(BuildBoundarySpans(area, false));
   EXPECT_FALSE(IsPointInBoundarySpans(3, 2.5));
+}
+
+TEST_F(AreasTest, ABoundaryReachingBillionsOfPixelsPastTheViewAnswersInsideTests) {
+  // As a hatch zoomed far into: the boundary runs a billion units below and
+  // above the view, and one edge lies wholly above it.
+  CreateWindowArea(1, 1, 5, 4);
+  const Long area = Objs[ObjCount].OwnerID;
+  const Long first = Objs[ObjCount].PointID;
+  const Double corners[5][2] = {{1, -1e9}, {5, -1e9}, {5, 1e9}, {1, 2e9}, {1, -1e9}};
+  for (int k = 0; k < 5; ++k) Pnts[first + k] = {k + 1, ObjCount, corners[k][0], corners[k][1]};
+  Items[area].Ymin = -1e9;
+  Items[area].Ymax = 2e9;
+  ASSERT_TRUE(BuildBoundarySpans(area, false));
+  EXPECT_EQ(BoundaryBox.Bottom, -1);  // the table is cut to the view's rows
+  EXPECT_EQ(BoundaryBox.Top, ViewPixMaxY + 1);
+  for (Double y : {0.0, 2.5, 5.5}) {
+    SCOPED_TRACE(y);
+    EXPECT_TRUE(IsPointInBoundarySpans(3, y));
+    EXPECT_FALSE(IsPointInBoundarySpans(0.5, y));
+    EXPECT_FALSE(IsPointInBoundarySpans(6, y));
+  }
 }
 
 TEST_F(AreasTest, FillCommandUsesTheChooserAndAppendsAFillEachTime) {

@@ -3,6 +3,7 @@
 // menu, the text tool bar, its font box, clicks and keys.
 #include <QComboBox>
 #include <cstdio>
+#include <string>
 
 #include "annotation/TextFixture.h"
 #include "app/frmMain.h"
@@ -94,22 +95,24 @@ TEST_F(TextCommandsTest, TextOnAPathEndsOnItsErrorsAndAtItsLastStation) {
   }
 }
 
-TEST_F(TextCommandsTest, TextHeightTakesOnlyValuesAboveZeroUpToAHundred) {
+TEST_F(TextCommandsTest, TextHeightTakesOnlyValuesFromATenThousandthUpToAHundred) {
+  const std::string belowDouble = "0." + std::string(319, '0') + "1";  // 1e-320, below every normal double
   const struct {
-    const char* typed;
+    std::string typed;
     Single height;
     Single width;
-  } cases[] = {{"0", 0.25F, 0.1875F}, {"100.5", 0.25F, 0.1875F}, {"100", 100, 75}};
+  } cases[] = {{"0", 0.25F, 0.1875F},        {"100.5", 0.25F, 0.1875F}, {"0.0000001", 0.25F, 0.1875F},
+               {belowDouble, 0.25F, 0.1875F}, {".0001", 0.0001F, 0.000075F}, {"100", 100, 75}};
   for (const auto& c : cases) {
     TextHeight = 0.25F;
     TextWidth = 0.1875F;
     DrawingDriver::PressButton("Size");
     EXPECT_EQ(MessagePanel(1), "Text Height = 0.25");
     EXPECT_EQ(MessagePanel(2), " Set Height Range .0001 to 100 >");
-    input_->Type(c.typed);
+    input_->Type(QString::fromStdString(c.typed));
     input_->Enter();
     EXPECT_EQ(TextHeight, c.height) << c.typed;
-    EXPECT_EQ(TextWidth, c.width) << c.typed;
+    EXPECT_FLOAT_EQ(TextWidth, c.width) << c.typed;
     EXPECT_EQ(ActiveTool, 0);
   }
   EXPECT_EQ(MessagePanel(1), " Text Height = 100");

@@ -2,6 +2,8 @@
 // the Delete key and fed by clicks and typed counts in a drawing window.
 #include <QAction>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "app/frmMain.h"
 #include "commands/EditFixture.h"
@@ -261,6 +263,37 @@ TEST_F(EditsTest, PathCopyOffAnyEntityStopsWithItsMessage) {
   input_->ClickAt(1, 1);
   input_->ClickAt(5, 3);  // a circle of no size: no length
   EXPECT_EQ(MessagePanel(3), "Error - Path Not Found!!");
+}
+
+TEST_F(EditsTest, AnEditWhoseResultIsNotFiniteChangesNothingAndSaysSo) {
+  const std::string huge = "1" + std::string(308, '0');
+  const struct {
+    const char* item;
+    std::vector<std::string> typed;  // after the reference click and, for Radial Copy, the centre
+  } rows[] = {
+      {"mnuEditRescale", {huge, huge}},
+      {"mnuEditRescale", {"1", huge}},
+      {"mnuEditRcopy", {huge, "90"}},
+      {"mnuEditRcopy", {huge, "2"}},
+  };
+  AddLine(1, 1, 2, 1);
+  AddCircle(2, 2, 1);
+  SelectWindow(0.5, 0.5, 3.5, 3.5);
+  const auto original = AllPoints();
+  const Long count = ObjCount;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.item) + " " + row.typed[0].substr(0, 5) + " " + row.typed[1].substr(0, 5));
+    DrawingDriver::Choose(row.item);
+    input_->ClickAt(1, 1);
+    if (std::string(row.item) == "mnuEditRcopy") input_->ClickAt(0, 1);
+    for (const std::string& text : row.typed) TypeEnter(text.c_str());
+    EXPECT_EQ(AllPoints(), original);
+    EXPECT_EQ(ObjCount, count);
+    EXPECT_EQ(MessagePanel(2), "ERROR... The Result Is Not a Finite Number");
+    EXPECT_EQ(MessagePanel(3), "Nothing Was Changed");
+    EXPECT_EQ(EditActive, 0);
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
 }
 
 TEST_F(EditsTest, RescaleIgnoresAWidthOfZeroAndEndsUnchangedOnAHeightOfZero) {

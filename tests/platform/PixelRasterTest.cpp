@@ -87,6 +87,31 @@ TEST(PixelRaster, CopyPenLinesOfTheFastPathSetTheGeneralPathsPixels) {
   EXPECT_GT(drawn, 5000);   // the table draws, it does not only miss
 }
 
+TEST(PixelRaster, ALineBillionsOfPixelsLongSetsItsExactPixelsWhereItCrossesTheImage) {
+  // From about -2^31 to 2^31 - 1 across, half as far down, through (20, 10):
+  // the image is reached some 2^31 steps along, where the step's minor
+  // offset needs more than 64 bits to work out.
+  const int x0 = -2147483626, y0 = -1073741803;  // (20, 10) - (2^31 - 2) * (1, 1/2)
+  const int x1 = 2147483646, y1 = 1073741833;
+  const long dMajor = static_cast<long>(x1) - x0, dMinor = static_cast<long>(y1) - y0;
+  for (int mode : {RopCopyPen, RopXorPen}) {
+    SCOPED_TRACE(mode);
+    OwnTarget own;
+    const std::vector<std::uint32_t> before = own.pixels;
+    long phase = 0;
+    RasterLine(own.target, x0, y0, x1, y1, false, 0xFF123456u, mode, DashPattern{}, phase);
+    for (int x = 0; x < Width; ++x) {
+      // Step k = x - x0 lies floor((2 k dMinor + dMajor) / (2 dMajor)) rows below y0.
+      const __int128 k = static_cast<__int128>(x) - x0;
+      const long y = y0 + static_cast<long>((2 * k * dMinor + dMajor) / (2 * dMajor));
+      for (int row = 0; row < Height; ++row) {
+        const bool changed = own.pixels[row * Width + x] != before[row * Width + x];
+        EXPECT_EQ(changed, row == y) << "pixel " << x << ", " << row;
+      }
+    }
+  }
+}
+
 TEST(PixelRaster, CollectedLinePixelsAreTheLinesPixelsAnywhere) {
   for (const LineCase& line : Directions) {
     std::vector<RasterOffset> pixels;

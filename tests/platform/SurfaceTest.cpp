@@ -3,12 +3,14 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <functional>
+#include <limits>
 #include <gtest/gtest.h>
 
 #include "platform/Colors.h"
 #include "platform/Gdi.h"
 #include "platform/ImageSurface.h"
 #include "platform/PrinterSurface.h"
+#include "platform/ShapeCache.h"
 
 namespace lintavo {
 namespace {
@@ -313,6 +315,99 @@ TEST_F(SurfaceTest, AngleArcFullCircleStartsAtItsRightmostPoint) {
 }
 
 // ---- Text and other surfaces --------------------------------------------------------------
+
+// ---- Curves far larger than the surface --------------------------------------------
+
+TEST_F(SurfaceTest, ACurveFarLargerThanTheSurfaceIsDrawnWhereItCrossesIt) {
+  // Curves of radius 2^30 pixels (exact in single precision) whose top
+  // passes through (100, 128); the true curve across the surface is
+  // y = 128 + (x - 100)^2 / (2 r), under a thousandth of a pixel below that
+  // row, so each column holds its pixels on row 128 (or 129, rounding).
+  const Single r = 1073741824.0F, centreY = r + 128;
+  const struct {
+    const char* name;
+    std::function<void(Surface&)> draw;
+  } curves[] = {
+      {"circle", [&](Surface& s) { s.Circle(100, centreY, r); }},
+      {"arc over the top", [&](Surface& s) { s.Circle(100, centreY, r, 1.0, 2.0); }},
+      {"ellipse, half as wide", [&](Surface& s) { s.CircleAspect(100, centreY, r, 2.0); }},
+      {"gdi circle", [](Surface& s) {
+         const int radius = 1073741823, y = radius + 128;
+         MoveToEx(&s, 100 + radius, y, nullptr);
+         AngleArc(&s, 100, y, static_cast<unsigned>(radius), 0, 360);
+       }},
+  };
+  for (const auto& curve : curves) {
+    SCOPED_TRACE(curve.name);
+    Clear(ColorWhite);
+    curve.draw(surface);
+    for (int x = 0; x < 200; ++x) {
+      int onTheCurve = 0, elsewhere = 0;
+      for (int y = 0; y < 150; ++y) {
+        if (!Set(x, y)) continue;
+        (y == 128 || y == 129 ? onTheCurve : elsewhere) += 1;
+      }
+      EXPECT_GE(onTheCurve, 1) << "column " << x;
+      EXPECT_EQ(elsewhere, 0) << "column " << x;
+    }
+    // Only the part near the surface was walked: about a point per two pixels across it.
+    EXPECT_LE(surface.ShapeBuffer().size(), 2u * (200 + 150 + 32));
+  }
+}
+
+TEST_F(SurfaceTest, CurvesThatAreNotFiniteOrLieFarOffDrawNothing) {
+  const struct {
+    const char* name;
+    std::function<void(Surface&)> draw;
+  } curves[] = {
+      {"infinite radius", [](Surface& s) { s.Circle(100, 75, std::numeric_limits<Single>::infinity()); }},
+      {"infinite filled ellipse", [](Surface& s) {
+         s.FillStyle = vbFSSolid;
+         s.CircleAspect(100, 75, std::numeric_limits<Single>::infinity(), 0.5);
+         s.FillStyle = vbFSTransparent;
+       }},
+      {"radius 1e30 about the centre", [](Surface& s) { s.Circle(100, 75, 1e30F); }},
+      {"circle far to the right", [](Surface& s) { s.Circle(3e9F, 75, 1e9F); }},
+  };
+  for (const auto& curve : curves) {
+    SCOPED_TRACE(curve.name);
+    Clear(ColorWhite);
+    const QImage before = surface.Image().copy();
+    curve.draw(surface);
+    EXPECT_EQ(ChangedPixels(before), 0);
+  }
+}
+
+TEST_F(SurfaceTest, AFilledCircleCoveringTheSurfaceFillsItWhole) {
+  Clear(ColorWhite);
+  surface.FillStyle = vbFSSolid;
+  surface.FillColor = RGB(0, 0, 255);
+  surface.ForeColor = RGB(0, 0, 255);
+  surface.Circle(100, static_cast<Single>(75 + 1e9), static_cast<Single>(1e9 + 200));  // the surface lies inside
+  surface.FillStyle = vbFSTransparent;
+  int blue = 0;
+  for (int y = 0; y < 150; ++y)
+    for (int x = 0; x < 200; ++x) blue += surface.PixelAt(x, y) == RGB(0, 0, 255) ? 1 : 0;
+  EXPECT_EQ(blue, 200 * 150);
+}
+
+TEST(ShapeCache, AStrokeIsKeptOnlyWhileItsPixelsAreFew) {
+  // A zigzag of ten points, each leg `leg` pixels long: a polyline zoomed
+  // far in has legs of millions of pixels, which no slot may hold.
+  const struct {
+    int leg;
+    bool kept;
+  } rows[] = {{40, true}, {455, true}, {456, false}, {1 << 20, false}, {1 << 30, false}};
+  ShapeCache cache;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.leg);
+    DevicePoint points[10];
+    for (int i = 0; i < 10; ++i) points[i] = {i % 2 == 0 ? -row.leg / 2 : row.leg / 2, i};
+    const StrokePixels* kept = cache.Stroke(points, 10, false);
+    EXPECT_EQ(kept != nullptr, row.kept);
+    if (kept) EXPECT_LE(static_cast<long>(kept->pixels.size()), ShapeCache::MaxStrokePixels);
+  }
+}
 
 TEST_F(SurfaceTest, PrintPutsTheTextsTopLeftAtTheCurrentPosition) {
   Clear(ColorWhite);

@@ -329,6 +329,24 @@ TEST_F(SaveDataTest, ANonFiniteValueIsRefusedNamingItsObjectAndNothingIsWritten)
   EXPECT_NE(text.find("line " + std::to_string(Objs[polygon_].LineID)), String::npos) << text;
 }
 
+TEST_F(SaveDataTest, AShapeOfTheMostPointsIsStoredWholeAndStoredAgainInPlace) {
+  constexpr Long most = std::numeric_limits<Integer>::max();
+  AddObj(EntityPolyline, static_cast<Integer>(most));
+  for (Long k = 0; k < most; ++k) AddPnt(k, k % 7);
+  const Long line = ObjCount;
+  const String last = "SELECT PX * 10 + PY FROM Points WHERE LineID = ";
+  ASSERT_TRUE(SaveDrawing(1));
+  EXPECT_EQ(Count("SELECT count(*) FROM Points"), most + 5);  // with the polygon's five
+  EXPECT_EQ(Count(last + std::to_string(Objs[line].LineID) + " ORDER BY PointID DESC LIMIT 1"),
+            (most - 1) * 10 + (most - 1) % 7);
+  // Stored again, every row is rewritten in place: none is added.
+  Pnts[Objs[line].PointID + most - 1].Y = 9;
+  ASSERT_TRUE(SaveDrawing(1));
+  EXPECT_EQ(Count("SELECT count(*) FROM Points"), most + 5);
+  EXPECT_EQ(Count(last + std::to_string(Objs[line].LineID) + " ORDER BY PointID DESC LIMIT 1"),
+            (most - 1) * 10 + 9);
+}
+
 TEST_F(SaveDataTest, ADrawingRowWithDamagedExtentsLoadsAndItsExtentsAreRecomputed) {
   ASSERT_TRUE(SaveDrawing(1));
   const String drawId = std::to_string(Dwgs[1].DrawID);

@@ -2,6 +2,7 @@
 // worked with clicks and typed values in the drawing window.
 #include <QDialog>
 #include <QImage>
+#include <functional>
 
 #include "model/DataHand.h"
 #include "model/Top.h"
@@ -246,6 +247,42 @@ TEST_F(ZoomCommandsTest, ZoomAllFitsTheExtentsAndAnEmptyDrawingItsSheet) {
   EXPECT_NEAR(doc_->View_Scale, 400 / 96.0 / 20.4, 1e-6);
   EXPECT_NEAR(20 * doc_->XVscale + doc_->VbaseX, 200, 1e-3);
   EXPECT_NEAR(22.5 * doc_->YVscale + doc_->Vbasey, 150, 1e-3);
+}
+
+TEST_F(ZoomCommandsTest, ExtremeViewsAreRefusedWithAMessageAndLeaveTheViewAsItWas) {
+  const QString huge = "1" + QString(308, '0');
+  const struct {
+    const char* name;
+    std::function<void()> act;
+    const char* message;
+  } rows[] = {
+      {"zoom scale 1e308", [&] { DrawingDriver::Choose("mnuViewZoomScale"); TypeValue(huge); },
+       "ZOOM Scale Not Valid! View Unchanged"},
+      {"zoom scale -1e308", [&] { DrawingDriver::Choose("mnuViewZoomScale"); TypeValue("-" + huge); },
+       "ZOOM Scale Not Valid! View Unchanged"},
+      {"zoom scale 1e-45", [&] { DrawingDriver::Choose("mnuViewZoomScale"); TypeValue("0." + QString(44, '0') + "1"); },
+       "ZOOM Scale Not Valid! View Unchanged"},
+      {"a drawing from -1e308 to 1e308",
+       [&] {
+         AddObj(EntityLine, 2);
+         AddPnt(-1e308, -1e308);
+         AddPnt(1e308, 1e308);
+         DrawingDriver::Choose("mnuViewShowAll");
+       },
+       "View Not Valid! View Unchanged"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const ViewState before = StateOf(*doc_);
+    row.act();
+    const ViewState after = StateOf(*doc_);
+    EXPECT_EQ(after.scale, before.scale);
+    EXPECT_EQ(after.baseX, before.baseX);
+    EXPECT_EQ(after.minX, before.minX);
+    EXPECT_EQ(after.maxY, before.maxY);
+    EXPECT_TRUE(Idle());
+    EXPECT_EQ(MessagePanel(3), row.message);
+  }
 }
 
 // ---- A stored drawing opened into a second window -------------------------------------------

@@ -84,6 +84,27 @@ TEST_F(ZoomsTest, FitViewToWindowRefusesAnEmptyOrMirroredWindow) {
   EXPECT_EQ(doc.XVscale, 0);
 }
 
+TEST_F(ZoomsTest, AFitRefusedLeavesTheWorldWindowTheViewShows) {
+  FixedDpiDocument* doc = Open(1);
+  SetView(*doc, 400, 300, 0, 0, 8, 6);
+  ASSERT_TRUE(FitViewToWindow());
+  UpdateWorldWindow();
+  const Double scale = doc->View_Scale, minX = doc->XVmin, maxY = doc->YVmax;
+  const Double boxes[][4] = {{3, 3, 3, 3}, {-1e308, -1e308, 1e308, 1e308}, {0, 0, 1e-300, 1e-300}};
+  for (const auto& box : boxes) {
+    SCOPED_TRACE(box[2]);
+    doc->XVmin = box[0];
+    doc->YVmin = box[1];
+    doc->XVmax = box[2];
+    doc->YVmax = box[3];
+    EXPECT_FALSE(FitViewToWindow());
+    EXPECT_EQ(doc->View_Scale, scale);
+    EXPECT_NEAR(doc->XVmin, minX, 1e-9);
+    EXPECT_NEAR(doc->YVmax, maxY, 1e-9);
+    EXPECT_EQ(MessagePanel(3), "View Not Valid! View Unchanged");
+  }
+}
+
 TEST_F(ZoomsTest, ApplyViewScaleRoundsTheHalfAreaToEven) {
   FixedDpiDocument doc;
   SetView(doc, 401, 403, 0, 0, 1, 1);

@@ -103,12 +103,15 @@ void SetCurrentLayer() {
       window->Current_Layer = SelectedLayer;
       window->View_Layers = FlagFalse;
       layer.Show = FlagTrue;
-      window->XVmin = layer.Xmin;
-      window->YVmin = layer.Ymin;
-      window->XVmax = layer.Xmax;
-      window->YVmax = layer.Ymax;
-      // An empty layer has no extents to fit: the view stays where it is.
-      if (layer.Xmax > layer.Xmin && layer.Ymax > layer.Ymin) FitViewToWindow();
+      // An empty layer has no extents to fit: the view stays where it is,
+      // its world window too (an empty box is inside out).
+      if (layer.Xmax > layer.Xmin && layer.Ymax > layer.Ymin) {
+        window->XVmin = layer.Xmin;
+        window->YVmin = layer.Ymin;
+        window->XVmax = layer.Xmax;
+        window->YVmax = layer.Ymax;
+        FitViewToWindow();
+      }
       ShowStatus("Layer: " + layer.Name + " is Top Layer", 2);
       if (SelectedCount >= 1 &&
           MsgBox("Do you want to move the currently selected lines to this Layer?", vbYesNo, "Select Layer") == vbYes)

@@ -95,7 +95,9 @@ bool ViewChosen() {
 
 // Shows the chooser for an action, then goes to the chosen view with the
 // message; in every case the view is redrawn and the command ends. A view of
-// no width or height is not fitted. True when a view was chosen.
+// no width or height is not fitted; one the window cannot show is refused
+// in panel 3, and Show then says nothing of showing it. True when a view
+// was chosen.
 bool ChooseAndShowView(Integer action, const char* done) {
   SelectKind = SelectKindView;
   SelectAction = action;
@@ -110,14 +112,16 @@ bool ChooseAndShowView(Integer action, const char* done) {
     SaveViewWindow();
     view.Show = FlagTrue;
     window->View_Layers = FlagTrue;
+    bool fitted = true;
     if (view.Xmax > view.Xmin && view.Ymax > view.Ymin) {
       window->XVmin = view.Xmin;
       window->YVmin = view.Ymin;
       window->XVmax = view.Xmax;
       window->YVmax = view.Ymax;
-      FitViewToWindow();
+      fitted = FitViewToWindow();
     }
-    ShowStatus("VIEW : " + ViewNameSought + done, 2);
+    // A view added is made even when the window cannot show it.
+    if (fitted || action == ViewActionAdd) ShowStatus("VIEW : " + ViewNameSought + done, 2);
   }
   RefreshActiveView();
   EndViewCommand();

@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <functional>
+#include <iterator>
+#include <vector>
 
 #include "commands/EditFixture.h"
 #include "commands/Edits.h"
@@ -415,6 +417,26 @@ TEST_F(GroupsViewsTest, ShowViewGoesToTheViewAndTheChooserCopesWithNoViewsAndZer
   EXPECT_EQ(MessagePanel(2), "VIEW : Wide Showing");
   EXPECT_NEAR(doc_->XVmin, 0, 1e-3);  // the view window fitted: both of its sides within
   EXPECT_LE(doc_->XVmax - doc_->XVmin, 2.01 * (doc_->YVmax - doc_->YVmin) + 2.01);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(GroupsViewsTest, ShowViewOfAViewTheWindowCannotShowIsRefusedWithTheViewUnchanged) {
+  AddLine(1, 1, 3, 2);
+  const Long huge = AddNamedItem(ItemView, "Huge", 1e308, 1e308);
+  Items[huge].Xmin = Items[huge].Ymin = -1e308;  // a fit gives a scale of 0
+  const Double box[] = {doc_->XVmin, doc_->YVmin, doc_->XVmax, doc_->YVmax};
+  const Single base[] = {doc_->VbaseX, doc_->Vbasey};
+  OnDialog<frmViewSelect>([](frmViewSelect& dialog) {
+    ClickRow(dialog.List1, 0);
+    dialog.OKButton->click();
+  });
+  DrawingDriver::Choose("mnuViewsShow");
+  EXPECT_EQ(MessagePanel(3), MessageViewRefused);
+  EXPECT_EQ(MessagePanel(2).find("Showing"), String::npos) << MessagePanel(2);
+  EXPECT_EQ((std::vector<Double>{doc_->XVmin, doc_->YVmin, doc_->XVmax, doc_->YVmax}),
+            (std::vector<Double>(std::begin(box), std::end(box))));
+  EXPECT_EQ(doc_->VbaseX, base[0]);
+  EXPECT_EQ(doc_->Vbasey, base[1]);
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 

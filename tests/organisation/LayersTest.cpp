@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 #include "model/DataHand.h"
 #include "model/Picks.h"
@@ -263,6 +264,41 @@ TEST_F(LayersTest, SetCurrentMovesOnlyTheSelectedLinesOfThisDrawingOnYes) {
   EXPECT_EQ(LastMessageBox().text, "Do you want to move the currently selected lines to this Layer?");
   EXPECT_EQ(LastMessageBox().title, "Select Layer");
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+TEST_F(LayersTest, SetCurrentOnALayerWithoutAShowableBoxKeepsTheView) {
+  const struct {
+    const char* name;
+    Double min, max;  // the layer's box on both axes
+    const char* refusal;  // panel 3
+  } rows[] = {
+      {"a layer of no lines (a box of no size)", 0, 0, ""},
+      {"a layer whose lines have no extents (inside out)", 1e5, -1e5, ""},
+      {"a layer spanning the largest reals", -1e308, 1e308, MessageViewRefused},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    ShowAtScale(doc_, 48, 24);
+    RefreshDocView(doc_);
+    main_->Text3->clear();
+    const Long target = EnsureLayer(row.name);
+    ItemRec& layer = Items[target];
+    layer.Xmin = layer.Ymin = row.min;
+    layer.Xmax = layer.Ymax = row.max;
+    const std::vector<Double> view = {doc_->XVmin, doc_->YVmin, doc_->XVmax, doc_->YVmax};
+    OnDialog<frmLayerSelect>([&](frmLayerSelect& dialog) {
+      const auto found = dialog.List1->findItems(QString::fromStdString(row.name), Qt::MatchExactly);
+      ASSERT_EQ(found.size(), 1);
+      ClickRow(dialog.List1, dialog.List1->row(found[0]));
+      dialog.OKButton->click();
+    });
+    main_->BarButton(main_->tbToolBar, "Layers")->trigger();
+    EXPECT_EQ(doc_->Current_Layer, target);
+    EXPECT_EQ((std::vector<Double>{doc_->XVmin, doc_->YVmin, doc_->XVmax, doc_->YVmax}), view);
+    EXPECT_EQ(doc_->XVscale, 48);
+    EXPECT_EQ(MessagePanel(3), row.refusal);
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
 }
 
 // ---- The layer chooser -------------------------------------------------------------------------------

@@ -2,38 +2,159 @@
 // the chooser itself and the loader: rows deleted, values set to Null, to
 // text or to values no real holds, counts changed, components placing each
 // other in a cycle or in a chain deeper than the drawing nests, shapes of the
-// most points a shape holds, hostile link rows, and bytes of the file
-// flipped. Nothing may crash or hang, and a
-// load that leaves stored lines out must have said so.
+// most points a shape holds, curves of coordinates up to the largest real
+// and curves with points no real holds, hostile link rows, and bytes of the
+// file flipped. Each load is drawn in a drawing window of real size. Nothing
+// may crash, hang or claim the memory, a load that leaves stored lines out
+// must have said so, and no point that is not a finite number is loaded.
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <sys/resource.h>
+
+#include <cmath>
 #include <limits>
 #include <random>
 #include <tuple>
 
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
+#include "model/UndoRedo.h"
 #include "organisation/LinkHand.h"
 #include "platform/ImageSurface.h"
 #include "platform/Modal.h"
 #include "storage/StoredDrawing.h"
 #include "storage/frmDwgSelect.h"
 #include "view/Preview.h"
+#include "view/ViewFixture.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
 namespace {
 
 constexpr int MaxShapePoints = std::numeric_limits<Integer>::max();  // NPoints is an Integer
+constexpr double LargestReal = std::numeric_limits<double>::max();
+// Magnitudes of huge curves: past any pixel count, past single precision,
+// near and at the largest real.
+constexpr double HugeMagnitudes[] = {1e8, 1e30, 1e300, LargestReal};
+constexpr double NotFinite[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                                -std::numeric_limits<double>::infinity()};
+
+using Shape = std::pair<Integer, std::vector<std::pair<double, double>>>;
+
+// One shape of every simple type, within (-1, -1) to (6, 5).
+const std::vector<Shape>& SampleShapes() {
+  static const std::vector<Shape> shapes = {
+      {EntityPoint, {{1, 1}}},
+      {EntityLine, {{0, 0}, {5, 5}}},
+      {EntityCircle, {{3, 3}, {4, 3}}},
+      {EntityArc, {{0, 0}, {1, 0}, {0, 1}, {-1, 0}}},
+      {EntityEllipticArc, {{0, 0}, {4, 1}, {2, 2}, {2, -1}, {4, 1}, {0, 0}}},
+      {EntityEllipse, {{0, 0}, {4, 1}, {2, 2}, {2, -1}}},
+      {EntitySpline, {{0, 0}, {1, 2}, {2, 0}, {3, 2}}},
+      {EntityBezier, {{0, 0}, {1, 2}, {2, 2}, {3, 0}}},
+      {EntityContBezier, {{0, 0}, {1, 1}, {2, 1}, {3, 0}, {4, -1}, {5, -1}, {6, 0}}},
+      {EntityPolyline, {{0, 0}, {1, 0}, {1, 1}, {2, 1}}},
+      {EntityPolygon, {{0, 0}, {2, 0}, {2, 2}, {0, 0}}},
+  };
+  return shapes;
+}
+
+// The curves of a magnitude: each sample shape scaled to coordinates and
+// radii around it (the largest real itself stays finite), and a circle and
+// a half circle of that radius passing upright through (3, 3), inside the
+// window.
+std::vector<Shape> HugeCurves(double magnitude) {
+  std::vector<Shape> curves;
+  for (Shape shape : SampleShapes()) {
+    for (auto& [x, y] : shape.second) {
+      x *= magnitude / 8;
+      y *= magnitude / 8;
+    }
+    curves.push_back(shape);
+  }
+  const double centre = 3 + magnitude;
+  curves.push_back({EntityCircle, {{centre, 3}, {3, 3}}});
+  curves.push_back({EntityArc, {{centre, 3}, {centre, 3 + magnitude}, {3, 3}, {centre, 3 - magnitude}}});
+  return curves;
+}
+
+// A sample shape with one coordinate no real holds: X or Y of its point
+// `point` (counted from 0, taken modulo its points).
+Shape NonFiniteCurve(size_t kind, size_t point, bool onY, double value) {
+  Shape shape = SampleShapes()[kind % SampleShapes().size()];
+  auto& at = shape.second[point % shape.second.size()];
+  (onY ? at.second : at.first) = value;
+  return shape;
+}
+
+// Whether every pixel of the picture is of one colour.
+bool OneColour(const QImage& picture) {
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (picture.pixel(x, y) != picture.pixel(0, 0)) return false;
+  return true;
+}
+
+// The highest resident memory of the process so far, in kilobytes.
+long PeakKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// Whether every point of the loaded entities of drawing dwgNo is finite.
+bool LoadedPointsFinite(Integer dwgNo) {
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    if (Objs[i].DwgNo != dwgNo) continue;
+    const Long last = Objs[i].PointID + Objs[i].NPoints - 1;
+    for (Long k = Objs[i].PointID; k <= last && k <= PntCount; ++k)
+      if (!std::isfinite(Pnts[k].X) || !std::isfinite(Pnts[k].Y)) return false;
+  }
+  return true;
+}
 
 class LoadFuzzTest : public StoredDrawingTest {
  protected:
+  void SetUp() override {
+    StoredDrawingTest::SetUp();
+    ShowMainWindow();
+    main_->show();
+    window_ = ViewFixture::OpenIn(*main_, 1, "Plan");
+  }
+
+  // Opens window_ as drawing 1 again after a reset of the program state, the
+  // main window its main window.
+  void OpenRealWindow() {
+    MainForm = main_.get();
+    Open(*window_, 1);
+  }
+
+  // Draws drawing 1 in window_ at 48 pixels to the unit.
+  void RedrawRealWindow() {
+    ViewFixture::ShowAtScale(window_, 48, 24);
+    RefreshDocView(window_);
+  }
+
+  // A Lines row of the shape on the layer of key layer_ and its Points
+  // rows; its key. (A line of no layer is drawn only while no layer is
+  // current.)
+  Long AddShape(Long drawId, const Shape& shape) {
+    StoredLine line;
+    line.type = shape.first;
+    line.points = shape.second;
+    line.layer = layer_;
+    return AddLineRow(drawId, line);
+  }
+  void AddShapes(Long drawId, const std::vector<Shape>& shapes) {
+    for (const Shape& shape : shapes) AddShape(drawId, shape);
+  }
+
   // A drawing of every simple type, a placed component with its
   // definition, layers, a group and an area with a fill; its DrawID.
   Long StoreSampleDrawing() {
     const Long plan = AddDrawingRow("Plan", 3, 16, -5, -5, 20, 20);
-    const Long layer = AddItemRow(plan, ItemLayer, "Layer 1");
+    const Long layer = layer_ = AddItemRow(plan, ItemLayer, "Layer 1");
     const Long group = AddItemRow(plan, ItemGroup, "Doors");
     const Long room = AddItemRow(plan, ItemArea, "Room");
     const Long bolt = AddComponentRow("Bolt", 2);
@@ -43,20 +164,7 @@ class LoadFuzzTest : public StoredDrawingTest {
       member.owner = member.object = bolt;
       AddLineRow(0, member);
     }
-    const std::vector<std::pair<Integer, Points>> shapes = {
-        {EntityPoint, {{1, 1}}},
-        {EntityLine, {{0, 0}, {5, 5}}},
-        {EntityCircle, {{3, 3}, {4, 3}}},
-        {EntityArc, {{0, 0}, {1, 0}, {0, 1}, {-1, 0}}},
-        {EntityEllipticArc, {{0, 0}, {4, 1}, {2, 2}, {2, -1}, {4, 1}, {0, 0}}},
-        {EntityEllipse, {{0, 0}, {4, 1}, {2, 2}, {2, -1}}},
-        {EntitySpline, {{0, 0}, {1, 2}, {2, 0}, {3, 2}}},
-        {EntityBezier, {{0, 0}, {1, 2}, {2, 2}, {3, 0}}},
-        {EntityContBezier, {{0, 0}, {1, 1}, {2, 1}, {3, 0}, {4, -1}, {5, -1}, {6, 0}}},
-        {EntityPolyline, {{0, 0}, {1, 0}, {1, 1}, {2, 1}}},
-        {EntityPolygon, {{0, 0}, {2, 0}, {2, 2}, {0, 0}}},
-    };
-    for (const auto& [type, points] : shapes) {
+    for (const auto& [type, points] : SampleShapes()) {
       StoredLine line;
       line.type = type;
       line.points = points;
@@ -163,16 +271,31 @@ class LoadFuzzTest : public StoredDrawingTest {
     }
   }
 
+  // Huge curves of a magnitude chosen at random.
+  void AddHugeCurves(std::mt19937& random, Long drawId) {
+    AddShapes(drawId, HugeCurves(HugeMagnitudes[random() % std::size(HugeMagnitudes)]));
+  }
+
+  // A curve of a random type with a coordinate no real holds.
+  void AddNonFiniteCurve(std::mt19937& random, Long drawId) {
+    const size_t kind = random(), point = random();
+    const bool onY = random() % 2;
+    AddShape(drawId, NonFiniteCurve(kind, point, onY, NotFinite[random() % std::size(NotFinite)]));
+  }
+
   // One damage done through SQL: a row deleted, a value set to Null, to text
   // or to a value no real holds, a count changed, components placed in a
-  // cycle or a deep chain, the largest shape or hostile links.
+  // cycle or a deep chain, the largest shape, huge or non-finite curves or
+  // hostile links.
   void DamageRows(std::mt19937& random, Long drawId) {
     // Rows added in one transaction: one write of the file, not one per row.
-    switch (random() % 14) {
+    switch (random() % 16) {
       case 0: Db().Exec("BEGIN"); AddPlacementCycle(drawId); Db().Exec("COMMIT"); return;
       case 1: Db().Exec("BEGIN"); AddPlacementChain(drawId, 120); Db().Exec("COMMIT"); return;
       case 2: Db().Exec("BEGIN"); AddLargestShape(drawId); Db().Exec("COMMIT"); return;
       case 3: Db().Exec("BEGIN"); AddHostileLinks(random); Db().Exec("COMMIT"); return;
+      case 4: Db().Exec("BEGIN"); AddHugeCurves(random, drawId); Db().Exec("COMMIT"); return;
+      case 5: Db().Exec("BEGIN"); AddNonFiniteCurve(random, drawId); Db().Exec("COMMIT"); return;
       default: break;
     }
     static const std::vector<std::pair<String, std::vector<String>>> tables = {
@@ -227,6 +350,9 @@ class LoadFuzzTest : public StoredDrawingTest {
     PreviewStoredDrawing(drawId);
   }
 
+  FixedDpiDocument* window_ = nullptr;  // owned by the main window's area
+  Long layer_ = 0;                       // Objects key of the layer of added shapes
+
   void BrowseWithChooser() {
     Responder().OnModalWindow([](QDialog& dialog) {
       auto& chooser = static_cast<frmDwgSelect&>(dialog);
@@ -253,7 +379,8 @@ TEST_F(LoadFuzzTest, ThousandDamagedCopiesNeitherCrashNorLoseLinesUnreported) {
   ImageSurface picture(200, 200);
   std::mt19937 random(20240611);
   const String copy = ScratchPath("Fuzz_dwg.mdb");
-  int unreported = 0, damagedLoads = 0;
+  int unreported = 0, damagedLoads = 0, notFiniteLoads = 0, drawnRounds = 0;
+  const long peakBefore = PeakKilobytes();
 
   for (int round = 0; round < 1000; ++round) {
     QByteArray bytes = pristine;
@@ -275,10 +402,12 @@ TEST_F(LoadFuzzTest, ThousandDamagedCopiesNeitherCrashNorLoseLinesUnreported) {
     DwgDbPath = copy;
     Preview(picture, drawId);
     if (round % 50 == 0) BrowseWithChooser();
-    Open(doc_, 1);
+    OpenRealWindow();
     const size_t before = Responder().Prompts().size();
     LoadStored(drawId, "Plan");
-    RedrawView();  // cycles and chains of components are drawn
+    RedrawRealWindow();  // cycles and chains of components and huge curves are drawn
+    if (!LoadedPointsFinite(1)) ++notFiniteLoads;
+    if (!OneColour(window_->Image())) ++drawnRounds;
     for (Long item = 1; item <= ItemCount; ++item)
       if (Items[item].Rtype == ItemComponent) GetObjectLink(item);  // the link rows are read
     const bool reported = Responder().Prompts().size() > before;
@@ -290,6 +419,71 @@ TEST_F(LoadFuzzTest, ThousandDamagedCopiesNeitherCrashNorLoseLinesUnreported) {
   }
   EXPECT_EQ(unreported, 0) << "of " << damagedLoads << " loads that left lines out";
   EXPECT_GT(damagedLoads, 100);  // the damage did reach the loader
+  EXPECT_EQ(notFiniteLoads, 0);
+  EXPECT_GT(drawnRounds, 500);  // the loads were drawn in a window of real size
+  // A redraw's memory follows the window, not the size of what it draws.
+  EXPECT_LT(PeakKilobytes() - peakBefore, 512L * 1024);
+}
+
+TEST_F(LoadFuzzTest, HugeCurvesLoadExactlyAndDrawAsAFreshRedrawDoes) {
+  for (const double magnitude : HugeMagnitudes) {
+    SCOPED_TRACE(magnitude);
+    const std::vector<Shape> curves = HugeCurves(magnitude);
+    const Long plan = AddDrawingRow("Huge", 1, static_cast<Long>(curves.size()));
+    layer_ = AddItemRow(plan, ItemLayer, "Layer 1");
+    AddShapes(plan, curves);
+    EraseDwgObjs(1);  // as a window does before it loads
+    EraseDwgItems(1);
+    OpenRealWindow();
+    ASSERT_TRUE(LoadStored(plan, "Huge"));
+    const std::vector<Long> loaded = EntitiesOf(1);
+    ASSERT_EQ(loaded.size(), curves.size());
+    for (size_t n = 0; n < curves.size(); ++n) {
+      const ObjRec& obj = Objs[loaded[n]];
+      EXPECT_EQ(obj.Rtype, curves[n].first);
+      std::vector<std::pair<double, double>> points;
+      for (Long k = 0; k < obj.NPoints; ++k) points.emplace_back(Pnts[obj.PointID + k].X, Pnts[obj.PointID + k].Y);
+      EXPECT_EQ(points, curves[n].second) << "curve " << n;
+    }
+    const long peakBefore = PeakKilobytes();
+    RedrawRealWindow();
+    const QImage drawn = window_->Image().copy();
+    EXPECT_EQ(drawn.size(), QSize(400, 300));
+    EXPECT_FALSE(OneColour(drawn));  // the window was drawn in
+    RedrawRealWindow();
+    EXPECT_TRUE(window_->Image() == drawn);
+    EXPECT_LT(PeakKilobytes() - peakBefore, 256L * 1024);
+  }
+  for (const String& text : Messages()) ADD_FAILURE() << text;
+}
+
+TEST_F(LoadFuzzTest, PointsNoRealHoldsAreRefusedWithTheLoadersMessage) {
+  Responder().AnswerEveryMsgBox(vbOK);
+  for (size_t kind = 0; kind < SampleShapes().size(); ++kind) {
+    for (const double value : NotFinite) {
+      const Shape curve = NonFiniteCurve(kind, 1, kind % 2 == 1, value);
+      SCOPED_TRACE(std::to_string(curve.first) + " with " + std::to_string(value));
+      const Long plan = AddDrawingRow("Damaged", 1, 2);
+      layer_ = AddItemRow(plan, ItemLayer, "Layer 1");
+      const Long good = AddSegment(plan, 0, 0, 1, 1, layer_);
+      const Long bad = AddShape(plan, curve);
+      EraseDwgObjs(1);
+      EraseDwgItems(1);
+      OpenRealWindow();
+      const size_t before = Messages().size();
+      LoadStored(plan, "Damaged");
+      const std::vector<String> messages = Messages();
+      ASSERT_EQ(messages.size(), before + 1);
+      const bool single = curve.second.size() == 1;  // its one point is its first
+      EXPECT_EQ(messages.back(), String(single ? "First Point" : "Point 2") + " Not Found for Line: " +
+                                     std::to_string(bad));
+      const std::vector<Long> loaded = EntitiesOf(1);
+      ASSERT_EQ(loaded.size(), 1u);  // the good line alone
+      EXPECT_EQ(Objs[loaded[0]].LineID, good);
+      EXPECT_TRUE(LoadedPointsFinite(1));
+      RedrawRealWindow();
+    }
+  }
 }
 
 }  // namespace

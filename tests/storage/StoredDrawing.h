@@ -87,9 +87,10 @@ class StoredDrawingTest : public ModelFixture {
               std::to_string(count) + ", 0, " + std::to_string(line.layer) + ", " + std::to_string(line.owner) +
               ", " + std::to_string(line.object) + ", " + std::to_string(drawId) + ")");
     const Long key = LastKey();
+    // Bound, so that each value is stored exactly (an infinity as a real,
+    // a NaN as Null, as SQLite keeps them).
     for (const auto& [x, y] : line.points)
-      Db().Exec("INSERT INTO Points (LineID, PX, PY) VALUES (" + std::to_string(key) + ", " + std::to_string(x) +
-                ", " + std::to_string(y) + ")");
+      Db().Exec("INSERT INTO Points (LineID, PX, PY) VALUES (?, ?, ?)", {DbValue(key), DbValue(x), DbValue(y)});
     return key;
   }
 

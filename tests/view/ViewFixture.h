@@ -44,27 +44,31 @@ class ViewFixture : public ProgramTest {
 
   // Opens a drawing window with that number and name, its drawing area 400
   // by 300 pixels, and makes it the active one.
-  FixedDpiDocument* Open(Long id, const String& name = "New Drawing") {
-    auto* document = new FixedDpiDocument;
-    document->ID = id;
-    document->SetFileID(id);
-    document->SetFileName(name);
-    QMdiSubWindow* sub = main_->MdiArea()->addSubWindow(document);
-    sub->show();
-    sub->resize(sub->size() + QSize(400, 300) - document->size());
-    Activate(document);
-    return document;
-  }
+  FixedDpiDocument* Open(Long id, const String& name = "New Drawing") { return OpenIn(*main_, id, name); }
   void Activate(frmDocument* document) {
     main_->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(document->parentWidget()));
   }
   void Close(frmDocument* document) { document->parentWidget()->close(); }
 
+ public:
+  // The same in the multiple-document area of main, a main window of
+  // another fixture; the area owns the window.
+  static FixedDpiDocument* OpenIn(frmMain& main, Long id, const String& name = "New Drawing") {
+    auto* document = new FixedDpiDocument;
+    document->ID = id;
+    document->SetFileID(id);
+    document->SetFileName(name);
+    QMdiSubWindow* sub = main.MdiArea()->addSubWindow(document);
+    sub->show();
+    sub->resize(sub->size() + QSize(400, 300) - document->size());
+    main.MdiArea()->setActiveSubWindow(sub);
+    return document;
+  }
+
   // The window shows pixelsPerUnit view pixels to the world unit with the
   // world origin at view pixel (base, base), and becomes the active surface
   // with its view cache loaded; nothing is redrawn. Public: fixtures without
   // a main window show their drawing window through it too.
- public:
   static void ShowAtScale(frmDocument* document, Double pixelsPerUnit, Double base) {
     document->XVscale = document->YVscale = pixelsPerUnit;
     document->View_Scale = pixelsPerUnit / PixelsPerUnit;

@@ -1,4 +1,4 @@
-// lintavo_open_and_draw FILE [DRAWING]: the whole program's road from start
+// lintavo_open_and_draw FILE [DRAWING [PICTURE.png]]: the whole program's road from start
 // to a drawn drawing, as one process, for comparing whole processes.
 //
 // It starts as the program starts (the application object, the support
@@ -9,8 +9,10 @@
 // File, Open; fits it (ZOOM ALL), redraws it whole and exits. It prints the
 // time of each phase and the process's peak resident memory. Every prompt
 // is answered with its safe button and written to the error stream, so the
-// program never waits for a person. Exit status 0 when the drawing was
-// drawn, 1 when it was not.
+// program never waits for a person. With PICTURE, the drawing area as
+// drawn is written there as a PNG image after the timing, for checking
+// what was drawn. Exit status 0 when the drawing was drawn, 1 when it was
+// not.
 #include <QApplication>
 #include <chrono>
 #include <cstdio>
@@ -19,8 +21,10 @@
 #include "BenchProcess.h"
 #include "LineDrawingFiles.h"
 #include "OpenRoad.h"
+#include "app/frmMain.h"
 #include "model/DataHand.h"
 #include "platform/Prompts.h"
+#include "view/frmDocument.h"
 
 namespace {
 
@@ -44,8 +48,8 @@ double PeakMemoryMiB() {
 
 int main(int argc, char** argv) {
   const Clock::time_point processStart = Clock::now();
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: %s FILE_dwg.mdb [DRAWING]\n", argv[0]);
+  if (argc < 2 || argc > 4) {
+    std::fprintf(stderr, "usage: %s FILE_dwg.mdb [DRAWING [PICTURE.png]]\n", argv[0]);
     return 2;
   }
   const lintavo::String file = argv[1];
@@ -74,9 +78,12 @@ int main(int argc, char** argv) {
               phases.Fit, phases.Redraw);
   std::printf("total %.1f ms\nlines %ld\n", total, lines);
   std::printf("peak memory at start %.1f MiB\npeak memory %.1f MiB\n", startedMemory, PeakMemoryMiB());
+  lintavo::frmDocument* window = drawn ? lintavo::MainForm->ActiveChild() : nullptr;
+  const bool pictured = argc < 4 || (window && window->Image().save(QString::fromLocal8Bit(argv[3]), "PNG"));
+  if (!pictured) std::fprintf(stderr, "the picture %s could not be written\n", argv[3]);
   lintavo::EndProgramStarted();
   lintavo::SetPromptResponder(nullptr);
   if (!started) std::fprintf(stderr, "the program did not start\n");
   if (started && !sized) std::fprintf(stderr, "the drawing area could not be sized\n");
-  return drawn && lines > 0 ? 0 : 1;
+  return drawn && lines > 0 && pictured ? 0 : 1;
 }

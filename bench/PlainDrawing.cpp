@@ -73,7 +73,7 @@ void PlainDrawing::CopyCurrentDrawing() {
   for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
     const ObjRec& obj = Objs[i];
     if (obj.DwgNo != CurDwg || obj.Erased || !obj.Show) continue;
-    Entity e{Kind::Line, Argb(obj.Color), static_cast<std::uint32_t>(points_.size()), 0, -1, 0, 0, 0, 0};
+    Entity e{Kind::Line, Argb(obj.Color), static_cast<std::uint32_t>(points_.size()), 0, -1};
     const PntRec* p = &Pnts[obj.PointID];
     switch (obj.Rtype) {
       case EntityLine: e.kind = Kind::Line; break;
@@ -94,7 +94,6 @@ void PlainDrawing::CopyCurrentDrawing() {
         points_.push_back({box.Xmin, box.Ymin});
         points_.push_back({box.Xmax, box.Ymax});
         points_.push_back({p[1].X, p[2].X});  // scale, rotation
-        e.xmin = box.Xmin, e.ymin = box.Ymin, e.xmax = box.Xmax, e.ymax = box.Ymax;
         entities_.push_back(e);
         continue;
       }
@@ -102,20 +101,6 @@ void PlainDrawing::CopyCurrentDrawing() {
     }
     e.count = static_cast<std::uint32_t>(e.kind == Kind::Text ? 3 : obj.NPoints);
     for (std::uint32_t k = 0; k < e.count; ++k) points_.push_back({p[k].X, p[k].Y});
-    const XY* q = &points_[e.first];
-    if (e.kind == Kind::Arc || e.kind == Kind::Circle) {
-      const Double r = std::hypot(q[1].x - q[0].x, q[1].y - q[0].y);
-      e.xmin = q[0].x - r, e.ymin = q[0].y - r, e.xmax = q[0].x + r, e.ymax = q[0].y + r;
-    } else if (e.kind == Kind::Text) {
-      const Double reach = 1.5 * std::max(std::fabs(q[1].x), std::fabs(q[1].y));
-      e.xmin = q[0].x - reach, e.ymin = q[0].y - reach, e.xmax = q[0].x + reach, e.ymax = q[0].y + reach;
-    } else {
-      e.xmin = e.xmax = q[0].x, e.ymin = e.ymax = q[0].y;
-      for (std::uint32_t k = 1; k < e.count; ++k) {
-        e.xmin = std::min(e.xmin, q[k].x), e.xmax = std::max(e.xmax, q[k].x);
-        e.ymin = std::min(e.ymin, q[k].y), e.ymax = std::max(e.ymax, q[k].y);
-      }
-    }
     entities_.push_back(e);
   }
 }
@@ -141,13 +126,12 @@ WorldBox PlainDrawing::Extents() const {
 }
 
 void PlainDrawing::Offset(Double dx, Double dy) {
-  for (Entity& e : entities_) {
+  for (const Entity& e : entities_) {
     const std::uint32_t places = Places(e);
     for (std::uint32_t k = 0; k < places; ++k) {
       points_[e.first + k].x += dx;
       points_[e.first + k].y += dy;
     }
-    e.xmin += dx, e.xmax += dx, e.ymin += dy, e.ymax += dy;
   }
 }
 
@@ -160,14 +144,35 @@ void PlainDrawing::Draw(QImage& image) const {
                  -ViewBaseX / scale, -ViewBaseY / scale, (static_cast<Double>(ViewPixMaxX) - ViewBaseX) / scale,
                  (static_cast<Double>(ViewPixMaxY) - ViewBaseY) / scale, scale};
   for (const Entity& e : entities_) {
-    if (e.xmax < t.xmin || e.xmin > t.xmax || e.ymax < t.ymin || e.ymin > t.ymax) continue;
-    DrawEntity(t, e);
+    const Box box = BoxOf(e);
+    if (box.xmax < t.xmin || box.xmin > t.xmax || box.ymax < t.ymin || box.ymin > t.ymax) continue;
+    DrawEntity(t, e, box);
   }
 }
 
-void PlainDrawing::DrawEntity(const Target& t, const Entity& e) const {
+// Arcs and circles: the centre and the radius; characters: the origin and
+// one and a half cells about it; the others: their places.
+PlainDrawing::Box PlainDrawing::BoxOf(const Entity& e) const {
+  const XY* q = &points_[e.first];
+  if (e.kind == Kind::Arc || e.kind == Kind::Circle) {
+    const Double r = std::hypot(q[1].x - q[0].x, q[1].y - q[0].y);
+    return {q[0].x - r, q[0].y - r, q[0].x + r, q[0].y + r};
+  }
+  if (e.kind == Kind::Text) {
+    const Double reach = 1.5 * std::max(std::fabs(q[1].x), std::fabs(q[1].y));
+    return {q[0].x - reach, q[0].y - reach, q[0].x + reach, q[0].y + reach};
+  }
+  Box box{q[0].x, q[0].y, q[0].x, q[0].y};
+  for (std::uint32_t k = 1; k < Places(e); ++k) {
+    box.xmin = std::min(box.xmin, q[k].x), box.xmax = std::max(box.xmax, q[k].x);
+    box.ymin = std::min(box.ymin, q[k].y), box.ymax = std::max(box.ymax, q[k].y);
+  }
+  return box;
+}
+
+void PlainDrawing::DrawEntity(const Target& t, const Entity& e, const Box& box) const {
   const XY* p = &points_[e.first];
-  if ((e.xmax - e.xmin) * t.scale < 1 && (e.ymax - e.ymin) * t.scale < 1) {
+  if ((box.xmax - box.xmin) * t.scale < 1 && (box.ymax - box.ymin) * t.scale < 1) {
     const DevicePoint d = DevicePixel(p[0].x, p[0].y);
     if (d.x >= 0 && d.y >= 0 && d.x < PlainAreaWidth && d.y < PlainAreaHeight) t.bits[d.y * t.stride + d.x] = e.pen;
     return;
@@ -232,11 +237,12 @@ void PlainDrawing::DrawText(const Target& t, const Entity& e) const {
 // Lines x - y = c across the area's box, HatchSpacing x scale apart.
 void PlainDrawing::DrawHatch(const Target& t, const Entity& e) const {
   const XY* p = &points_[e.first];
+  const Double xmin = p[0].x, ymin = p[0].y, xmax = p[1].x, ymax = p[1].y;
   const Double hatchScale = p[2].x;
   if (ViewZoom * hatchScale < HatchShownFrom) return;
   const Double step = HatchSpacing * hatchScale * std::sqrt(2.0) / HatchAngleTan;
-  for (Double c = std::ceil((e.xmin - e.ymax) / step) * step; c <= e.xmax - e.ymin; c += step) {
-    const Double x0 = std::max(e.xmin, e.ymin + c), x1 = std::min(e.xmax, e.ymax + c);
+  for (Double c = std::ceil((xmin - ymax) / step) * step; c <= xmax - ymin; c += step) {
+    const Double x0 = std::max(xmin, ymin + c), x1 = std::min(xmax, ymax + c);
     if (x0 < x1) PlainBresenham(t.bits, t.stride, DevicePixel(x0, x0 - c), DevicePixel(x1, x1 - c), e.pen);
   }
 }

@@ -1,6 +1,6 @@
 // PlainDrawing: the yardsticks' copy of a loaded drawing in plain records,
-// and the plain renderer of a view of it: for each entity, its box tested
-// against the view, then what shows drawn with the plain Bresenham loop
+// and the plain renderer of a view of it: for each entity, its box taken
+// from its points and tested against the view, then what shows drawn with the plain Bresenham loop
 // (PlainRaster) into an image: lines and polylines segment by segment, arcs
 // and circles as chords a few pixels long, each text character's glyph
 // strokes (from a table by glyph) placed at its origin, scale and angle, a
@@ -44,6 +44,8 @@ class PlainDrawing {
     std::uint32_t first;   // in points_
     std::uint32_t count;
     std::int32_t glyph;    // Text: index into glyphs_
+  };
+  struct Box {
     Double xmin, ymin, xmax, ymax;
   };
   struct Glyph {
@@ -52,7 +54,8 @@ class PlainDrawing {
   struct Target;  // the image and the view while drawing
 
   static std::uint32_t Places(const Entity& e);  // its points that are places
-  void DrawEntity(const Target& t, const Entity& e) const;
+  Box BoxOf(const Entity& e) const;
+  void DrawEntity(const Target& t, const Entity& e, const Box& box) const;
   void DrawArc(const Target& t, const Entity& e) const;
   void DrawText(const Target& t, const Entity& e) const;
   void DrawHatch(const Target& t, const Entity& e) const;

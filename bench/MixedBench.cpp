@@ -81,7 +81,8 @@ const String& MixedFile(long entities) {
 }
 
 // The program started, its drawing area 1600 x 1000 pixels, the mixed
-// drawing of that many entities opened through File, Open, fitted and drawn.
+// drawing of that many entities opened through File, Open, fitted and
+// drawn, and its plain copy for the yardsticks.
 class MixedSession {
  public:
   explicit MixedSession(long entities) : entities_(entities) {
@@ -93,7 +94,9 @@ class MixedSession {
              OpenFitAndDraw(path, MixedDrawingName, entities, phases_);
     window_ = ready_ ? MainForm->ActiveChild() : nullptr;
     ready_ = ready_ && window_;
-    if (ready_) driver_.emplace(*window_);
+    if (!ready_) return;
+    driver_.emplace(*window_);
+    plain_.CopyCurrentDrawing();
   }
   ~MixedSession() {
     driver_.reset();
@@ -108,12 +111,8 @@ class MixedSession {
   frmDocument& Window() const { return *window_; }
   DrawingDriver& Driver() { return *driver_; }
   const QImage& Picture() const { return window_->Image(); }
-  // The plain copy of the drawing as loaded, made on the first call.
-  PlainDrawing& Plain() {
-    if (!plainCopied_) plain_.CopyCurrentDrawing();
-    plainCopied_ = true;
-    return plain_;
-  }
+  // The plain copy of the drawing as loaded.
+  PlainDrawing& Plain() { return plain_; }
   // The view on box (fitted to the window), not drawn.
   void Show(const WorldBox& box) const {
     window_->XVmin = box.Xmin;
@@ -131,7 +130,6 @@ class MixedSession {
   frmDocument* window_ = nullptr;
   std::optional<DrawingDriver> driver_;
   PlainDrawing plain_;
-  bool plainCopied_ = false;
 };
 
 int InkedPixels(const QImage& image) {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Compares whole processes on the same drawing: our program's start, File,
 # Open, fit and full redraw (lintavo_open_and_draw on a stored drawing)
-# against LibreCAD 2.2's "librecad dxf2pdf" on the same entities as a DXF
-# file, offscreen. Two drawings: "lines", two-point lines only (LINE
+# against LibreCAD 2.2's "librecad dxf2pdf --fit" on the same entities as a
+# DXF file, offscreen: both fit the whole drawing to their page and draw it
+# (without --fit LibreCAD prints a page-sized piece at 1:1). Two drawings: "lines", two-point lines only (LINE
 # entities; lintavo_make_lines), and "mixed", the mixed benchmark drawing
 # (lines, arcs, circles, polylines, text, dimensions and hatched areas;
 # lintavo_make_mixed). The two programs run alternately, RUNS times each
@@ -77,7 +78,7 @@ check_drawn() {
     echo "ours failed on $name" >&2; cat "$work/err" >&2; return 1; }
   grep -q "^lines $size\$" "$work/out" || { echo "ours did not load $size entities" >&2; cat "$work/out" >&2; return 1; }
   inked "$work/$name-ours.png" || { echo "ours drew nothing of $name" >&2; return 1; }
-  (cd "$work" && librecad dxf2pdf "$name.dxf" >/dev/null 2>&1) && [ -s "$work/$name.pdf" ] || {
+  (cd "$work" && librecad dxf2pdf --fit "$name.dxf" >/dev/null 2>&1) && [ -s "$work/$name.pdf" ] || {
     echo "LibreCAD wrote no PDF of $name" >&2; return 1; }
   pdftoppm -png -r 150 -singlefile "$work/$name.pdf" "$work/$name-librecad"
   inked "$work/$name-librecad.png" || { echo "LibreCAD drew nothing of $name" >&2; return 1; }
@@ -98,7 +99,7 @@ compare() {
     grep -q "^lines $size\$" "$work/out" || { echo "ours did not draw $size entities" >&2; cat "$work/out" >&2; exit 1; }
     our_ms+=("$ms") our_kib+=("$kib")
     rm -f "$work/$name.pdf"
-    result=$(run_timed librecad dxf2pdf "$name.dxf")
+    result=$(run_timed librecad dxf2pdf --fit "$name.dxf")
     read -r ms kib <<<"$result"
     [ -s "$work/$name.pdf" ] || { echo "LibreCAD wrote no PDF" >&2; cat "$work/err" >&2; exit 1; }
     their_ms+=("$ms") their_kib+=("$kib")

@@ -13,8 +13,8 @@
 //                  with its redraw) / the plain renderer of the same view;
 //   FitAfterOpen   the fit after File, Open (ZOOM ALL) / min and max over
 //                  the drawing's points;
-//   DetailRedraw   RedrawView of a detail view (~160 entities shown) / the
-//                  plain renderer of that view;
+//   DetailRedraw   RedrawView of a detail view (~160 entities shown: the
+//                  counter shown) / the plain renderer of that view;
 //   MoveAll        Move of the whole selection (Select All beforehand;
 //                  menu, two clicks, with its redraw) / an offset loop over
 //                  the points and a plain full redraw;
@@ -227,6 +227,7 @@ void BM_MixedDetailRedraw(benchmark::State& state) {
   for (auto _ : state) sums.Add(state, Milliseconds([] { RedrawView(); }), PlainDraw(session, plain));
   if (SkipUnlessBothDrew(state, "DetailRedraw", session.Picture(), plain)) return;
   sums.Report(state);
+  state.counters["shown"] = static_cast<double>(session.Plain().Shown());
 }
 BENCHMARK(BM_MixedDetailRedraw)->Arg(10000)->Arg(100000)->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -137,17 +137,35 @@ void PlainDrawing::Offset(Double dx, Double dy) {
 
 // ---- Drawing -------------------------------------------------------------------------
 
+namespace {
+// The view's window in world units, from the program's view transform.
+WorldBox ViewWindow() {
+  const Double scale = ViewScaleX;
+  return {-ViewBaseX / scale, -ViewBaseY / scale, (static_cast<Double>(ViewPixMaxX) - ViewBaseX) / scale,
+          (static_cast<Double>(ViewPixMaxY) - ViewBaseY) / scale};
+}
+}  // namespace
+
 void PlainDrawing::Draw(QImage& image) const {
   image.fill(Qt::white);
-  const Double scale = ViewScaleX;
-  const Target t{reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4,
-                 -ViewBaseX / scale, -ViewBaseY / scale, (static_cast<Double>(ViewPixMaxX) - ViewBaseX) / scale,
-                 (static_cast<Double>(ViewPixMaxY) - ViewBaseY) / scale, scale};
+  const WorldBox view = ViewWindow();
+  const Target t{reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4, view.Xmin, view.Ymin,
+                 view.Xmax, view.Ymax, ViewScaleX};
   for (const Entity& e : entities_) {
     const Box box = BoxOf(e);
     if (box.xmax < t.xmin || box.xmin > t.xmax || box.ymax < t.ymin || box.ymin > t.ymax) continue;
     DrawEntity(t, e, box);
   }
+}
+
+long PlainDrawing::Shown() const {
+  const WorldBox view = ViewWindow();
+  long n = 0;
+  for (const Entity& e : entities_) {
+    const Box box = BoxOf(e);
+    n += box.xmax < view.Xmin || box.xmin > view.Xmax || box.ymax < view.Ymin || box.ymin > view.Ymax ? 0 : 1;
+  }
+  return n;
 }
 
 // Arcs and circles: the centre and the radius; characters: the origin and

@@ -32,6 +32,8 @@ class PlainDrawing {
   // Clears the image (1600 x 1000, RGB32) and draws the current view (the
   // program's view transform, ViewCache.h) of the drawing.
   void Draw(QImage& image) const;
+  // Entities whose box meets the current view.
+  long Shown() const;
 
  private:
   enum class Kind : std::uint8_t { Line, Polyline, Arc, Circle, Text, Hatch };

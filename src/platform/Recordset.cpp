@@ -130,20 +130,23 @@ DbCell CellOf(const DbValue& value) {
   return cell;
 }
 
-// Column `column` of a statement's current row.
+// Column `column` of a statement's current row. The column's value is taken
+// once and read as its own kind: each sqlite3_column_* call would look the
+// column up again.
 DbCell CellOf(sqlite3_stmt* stmt, int column) {
   DbCell cell;
-  cell.Type = sqlite3_column_type(stmt, column);
+  sqlite3_value* value = sqlite3_column_value(stmt, column);
+  cell.Type = sqlite3_value_type(value);
   if (cell.Type == SQLITE_INTEGER) {
-    cell.Whole = sqlite3_column_int64(stmt, column);
+    cell.Whole = sqlite3_value_int64(value);
   } else if (cell.Type == SQLITE_FLOAT) {
-    cell.Real = sqlite3_column_double(stmt, column);
+    cell.Real = sqlite3_value_double(value);
   } else if (cell.Type == SQLITE_TEXT) {
-    cell.Data = sqlite3_column_text(stmt, column);
-    cell.Size = static_cast<std::size_t>(sqlite3_column_bytes(stmt, column));
+    cell.Data = sqlite3_value_text(value);
+    cell.Size = static_cast<std::size_t>(sqlite3_value_bytes(value));
   } else if (cell.Type == SQLITE_BLOB) {
-    cell.Data = static_cast<const unsigned char*>(sqlite3_column_blob(stmt, column));
-    cell.Size = static_cast<std::size_t>(sqlite3_column_bytes(stmt, column));
+    cell.Data = static_cast<const unsigned char*>(sqlite3_value_blob(value));
+    cell.Size = static_cast<std::size_t>(sqlite3_value_bytes(value));
   }
   return cell;
 }
@@ -867,6 +870,15 @@ CellRead RowCursor::ReadText(int column, String& out) {
   return CellRead::Value;
 }
 
+CellRead RowCursor::ReadStoredWhole(int column, std::int64_t& out) {
+  DbCell cell;
+  if (!Cell(column, cell)) return CellRead::Failed;
+  if (cell.Type == SQLITE_NULL) return CellRead::Null;
+  if (cell.Type != SQLITE_INTEGER) return Mismatch(DbErrTypeMismatch, column);
+  out = cell.Whole;
+  return CellRead::Value;
+}
+
 // A value of another kind than the one asked for is a damaged value of this
 // row, as a Null would be: the reader passes over the row and the cursor goes on.
 CellRead RowCursor::Mismatch(DbErrorNumber, int) { return CellRead::Mismatch; }
@@ -881,6 +893,51 @@ bool RowCursor::FailSqlite() {
   if (!Failed()) error_ = SqliteError(handle_ ? handle_->Db : nullptr);
   onRow_ = false;
   return false;
+}
+
+// ---- How a table is declared -------------------------------------------------------
+
+bool DeclarationOf(Connection& connection, const String& table, const String& column, ColumnDeclaration& out,
+                   DbError& error) {
+  const std::shared_ptr<DbHandle> handle = connection.Handle();
+  if (handle == nullptr) {
+    error = {DbErrNotOpen, "The connection is not open"};
+    return false;
+  }
+  Statement read;
+  if (!read.Prepare(handle->Db,
+                    "SELECT type, pk, (SELECT count(*) FROM pragma_table_info(?1) WHERE pk > 0) "
+                    "FROM pragma_table_info(?1) WHERE name = ?2 COLLATE NOCASE") ||
+      !BindValue(read.Get(), 1, DbValue(table)) || !BindValue(read.Get(), 2, DbValue(column))) {
+    error = SqliteError(handle->Db);
+    return false;
+  }
+  const int rc = sqlite3_step(read.Get());
+  if (rc != SQLITE_ROW) {
+    if (rc != SQLITE_DONE) error = SqliteError(handle->Db);
+    return false;
+  }
+  const unsigned char* type = sqlite3_column_text(read.Get(), 0);
+  out.Type = type == nullptr ? "" : reinterpret_cast<const char*>(type);
+  out.KeyPosition = sqlite3_column_int(read.Get(), 1);
+  out.KeyColumns = sqlite3_column_int(read.Get(), 2);
+  return true;
+}
+
+bool LargestRowKey(Connection& connection, const String& table, std::int64_t& key, DbError& error) {
+  const std::shared_ptr<DbHandle> handle = connection.Handle();
+  if (handle == nullptr) {
+    error = {DbErrNotOpen, "The connection is not open"};
+    return false;
+  }
+  Statement read;
+  if (!read.Prepare(handle->Db, "SELECT max(rowid) FROM " + QuoteName(table)) ||
+      sqlite3_step(read.Get()) != SQLITE_ROW) {
+    error = SqliteError(handle->Db);
+    return false;
+  }
+  key = sqlite3_column_int64(read.Get(), 0);
+  return true;
 }
 
 // ---- Whole rows of any table ----------------------------------------------------

@@ -43,6 +43,7 @@
 //   Recordset: opening, related child rows, position, finding, fields,
 //   changes, errors
 //   Row cursor
+//   How a table is declared
 //   Whole rows of any table
 #pragma once
 
@@ -290,6 +291,9 @@ class RowCursor {
   CellRead ReadWhole(int column, std::int64_t low, std::int64_t high, std::int64_t& out);
   CellRead ReadReal(int column, Double& out);  // Outside for a value that is not finite
   CellRead ReadText(int column, String& out);  // a number reads in the program's number form
+  // A whole number only as stored: Mismatch for a real, a text or bytes,
+  // whatever they hold (a key compared as SQLite compares an integer column).
+  CellRead ReadStoredWhole(int column, std::int64_t& out);
 
   // -- Errors
   bool Failed() const { return error_.Number != DbErrNone; }
@@ -310,6 +314,21 @@ class RowCursor {
   bool onRow_ = false;                // the statement stands on a row
   DbError error_;                     // the first failure since opening
 };
+
+// ---- How a table is declared -------------------------------------------------------
+// A column as its table declares it.
+struct ColumnDeclaration {
+  String Type;          // the declared type as written ("INTEGER", "VARCHAR(20)"); "" none
+  int KeyPosition = 0;  // its place in the primary key, 1..; 0 when it is no part of it
+  int KeyColumns = 0;   // how many columns the table's primary key has
+};
+// How column of table is declared; false when the table has no such column
+// or cannot be read (error set).
+bool DeclarationOf(Connection& connection, const String& table, const String& column, ColumnDeclaration& out,
+                   DbError& error);
+// The largest row key (rowid) of table, 0 for an empty table; false when it
+// cannot be read (error set).
+bool LargestRowKey(Connection& connection, const String& table, std::int64_t& key, DbError& error);
 
 // ---- Whole rows of any table ----------------------------------------------------
 // The name under which the rows of table in db read their rowid: the first of

@@ -773,7 +773,7 @@ String ColumnList(const std::vector<String>& columns, const String& alias) {
 
 bool RowCursor::Open(Connection& connection, const RowSelection& rows, const std::vector<String>& columns) {
   const String sql = "SELECT rowid" + ColumnList(columns, "") + " FROM " + QuoteName(rows.Table) +
-                     SelectionWhere(rows, "") + " ORDER BY rowid";
+                     (rows.WholeTable ? " NOT INDEXED" : "") + SelectionWhere(rows, "") + " ORDER BY rowid";
   return Start(connection, sql, rows, columns);
 }
 

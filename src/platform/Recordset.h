@@ -254,6 +254,10 @@ struct RowSelection {
   String Column{};                   // "" for every row
   DbValue Value{};                   // value Column must equal, bound as a parameter
   TextMatch Match = TextMatch::NoCase;  // how a text Value compares
+  // Step every row of the table in key order, testing Column on each,
+  // rather than search an index of Column: for a selection of a good share
+  // of the table, which the index would reach row by row.
+  bool WholeTable = false;
 };
 
 // A forward-only, read-only pass over rows, with the columns named at

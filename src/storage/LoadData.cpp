@@ -197,29 +197,42 @@ void AppendStoredLines(Integer dwgNo, RowCursor& lines, Points& points, StagedLi
   }
 }
 
+// Reads the Points table into byLine for the lines of a drawing whose
+// first key is firstLine; false when the rows failed (points says why).
+bool ReadPointsByLine(Connection& connection, RowCursor& points, PointsByLine& byLine, std::int64_t firstLine) {
+  PointRowReader pointReader;
+  pointReader.Resolve();
+  std::int64_t largestKey = 0;
+  DbError ignored;
+  if (LargestRowKey(connection, "Points", largestKey, ignored))
+    byLine.Reserve(std::clamp<std::int64_t>(largestKey, 0, MaxReservedLines * ReservedPointsPerLine));
+  return points.Open(connection, RowSelection{"Points"}, PointsByLine::Columns()) &&
+         byLine.Read(points, pointReader, firstLine);
+}
+
 // Appends the drawing's Lines rows with their Points rows as entities of
 // drawing dwgNo, layer keys turned into the drawing's layer items. False on
 // a database error (shown).
 bool LoadDrawingLines(Integer dwgNo, StagedLinkList& links, DamageReport& damage) {
-  const RowSelection drawingLines{"Lines", "DrawingID", DbValue(Dwgs[dwgNo].DrawID)};
+  RowSelection drawingLines{"Lines", "DrawingID", DbValue(Dwgs[dwgNo].DrawID)};
   Connection connection;
   RowCursor lines;
   RowCursor points;
-  if (connection.Open(OpenDbPath, OpenMode::ReadOnly) &&
-      lines.Open(connection, drawingLines, LineRowReader::Columns(LineColumns::Entity))) {
-    if (ScanPointsTable(connection, Dwgs[dwgNo].Nlines)) {
+  if (connection.Open(OpenDbPath, OpenMode::ReadOnly)) {
+    // A drawing of a good share of the table steps the table's lines too,
+    // rather than reaching each of them through the index of drawings.
+    const bool scan = ScanPointsTable(connection, Dwgs[dwgNo].Nlines);
+    drawingLines.WholeTable = scan;
+    if (lines.Open(connection, drawingLines, LineRowReader::Columns(LineColumns::Entity))) {
       PointsByLine byLine;
-      PointRowReader pointReader;
-      pointReader.Resolve();
-      if (points.Open(connection, RowSelection{"Points"}, PointsByLine::Columns()) &&
-          byLine.Read(points, pointReader, lines.Key())) {
+      if (scan && ReadPointsByLine(connection, points, byLine, lines.Key())) {
         ReserveRoomForLines(Dwgs[dwgNo].Nlines);
         AppendStoredLines(dwgNo, lines, byLine, links, damage);
+      } else if (!scan && points.OpenChildren(connection, drawingLines, "LineID", "Points", "LineID",
+                                              PointRowReader::Columns())) {
+        ReserveRoomForLines(Dwgs[dwgNo].Nlines);
+        AppendStoredLines(dwgNo, lines, points, links, damage);
       }
-    } else if (points.OpenChildren(connection, drawingLines, "LineID", "Points", "LineID",
-                                   PointRowReader::Columns())) {
-      ReserveRoomForLines(Dwgs[dwgNo].Nlines);
-      AppendStoredLines(dwgNo, lines, points, links, damage);
     }
   }
   const DbError& error = connection.Error().Number ? connection.Error()

@@ -138,6 +138,7 @@ class PointsByLine {
   // is firstLine or more and stands on the first. A row with a damaged PX
   // or PY is kept, as a point ReadPoint refuses. False when the rows failed.
   bool Read(RowCursor& rows, const PointRowReader& reader, std::int64_t firstLine);
+  void Reserve(std::int64_t points) { points_.reserve(static_cast<std::size_t>(points)); }  // room before Read
   bool Eof() const { return next_ >= points_.size(); }
   void MoveNext() { ++next_; }
   std::int64_t Key() const { return Eof() ? 0 : points_[next_].Line; }

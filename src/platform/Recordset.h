@@ -58,6 +58,9 @@ namespace lintavo {
 
 class Recordset;
 struct DbCell;
+}  // namespace lintavo
+struct sqlite3_value;
+namespace lintavo {
 
 // ---- Fields of the current row -------------------------------------------
 // One field of a recordset's current row; valid while the recordset lives.
@@ -308,6 +311,8 @@ class RowCursor {
              const std::vector<String>& columns);
   bool Step();
   bool Cell(int column, DbCell& cell);
+  sqlite3_value* ValueAt(int column);  // the column's value in the row; nullptr (failed) when there is none
+  sqlite3_value* NoValue(int column);  // ValueAt's failure
   CellRead Mismatch(DbErrorNumber number, int column);
   bool Fail(Long number, const String& description);
   bool FailSqlite();
@@ -315,7 +320,8 @@ class RowCursor {
   std::shared_ptr<DbHandle> handle_;  // null while closed
   Statement read_;                    // key (column 0), then the columns named
   std::vector<String> names_;         // the columns named at opening, for messages
-  bool onRow_ = false;                // the statement stands on a row
+  int columns_ = 0;                   // how many were named
+  bool onRow_ = false;                // the statement stands on a row (never after a failure)
   DbError error_;                     // the first failure since opening
 };
 

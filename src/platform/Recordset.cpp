@@ -932,8 +932,12 @@ bool DeclarationOf(Connection& connection, const String& table, const String& co
     return false;
   }
   Statement read;
+  // A primary key that is no rowid has an index of its own (a WITHOUT ROWID
+  // table's, or one declared DESC); the rowid's other name has none.
   if (!read.Prepare(handle->Db,
-                    "SELECT type, pk, (SELECT count(*) FROM pragma_table_info(?1) WHERE pk > 0) "
+                    "SELECT type, upper(type) = 'INTEGER' AND pk = 1 AND "
+                    "(SELECT count(*) FROM pragma_table_info(?1) WHERE pk > 0) = 1 AND "
+                    "NOT EXISTS (SELECT 1 FROM pragma_index_list(?1) WHERE origin = 'pk') "
                     "FROM pragma_table_info(?1) WHERE name = ?2 COLLATE NOCASE") ||
       !BindValue(read.Get(), 1, DbValue(table)) || !BindValue(read.Get(), 2, DbValue(column))) {
     error = SqliteError(handle->Db);
@@ -946,8 +950,7 @@ bool DeclarationOf(Connection& connection, const String& table, const String& co
   }
   const unsigned char* type = sqlite3_column_text(read.Get(), 0);
   out.Type = type == nullptr ? "" : reinterpret_cast<const char*>(type);
-  out.KeyPosition = sqlite3_column_int(read.Get(), 1);
-  out.KeyColumns = sqlite3_column_int(read.Get(), 2);
+  out.RowKey = sqlite3_column_int(read.Get(), 1) != 0;
   return true;
 }
 

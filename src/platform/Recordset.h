@@ -329,8 +329,8 @@ class RowCursor {
 // A column as its table declares it.
 struct ColumnDeclaration {
   String Type;          // the declared type as written ("INTEGER", "VARCHAR(20)"); "" none
-  int KeyPosition = 0;  // its place in the primary key, 1..; 0 when it is no part of it
-  int KeyColumns = 0;   // how many columns the table's primary key has
+  bool RowKey = false;  // the column is the rowid under another name (a lone INTEGER PRIMARY KEY
+                        // of a table with rowids, not declared DESC)
 };
 // How column of table is declared; false when the table has no such column
 // or cannot be read (error set).

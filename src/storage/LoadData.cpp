@@ -19,7 +19,6 @@
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
-#include "platform/TextCompare.h"
 #include "storage/LoadObjects.h"
 #include "storage/RowReader.h"
 #include "storage/SupportFiles.h"
@@ -156,8 +155,7 @@ bool PointsScanMatchesJoin(Connection& connection) {
   String pointType = pointLine.Type;
   std::transform(pointType.begin(), pointType.end(), pointType.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return SameTextNoCase(lineKey.Type, "INTEGER") && lineKey.KeyPosition == 1 && lineKey.KeyColumns == 1 &&
-         pointType.find("INT") != String::npos;
+  return lineKey.RowKey && pointType.find("INT") != String::npos;
 }
 
 }  // namespace

@@ -130,23 +130,28 @@ DbCell CellOf(const DbValue& value) {
   return cell;
 }
 
-// Column `column` of a statement's current row.
-DbCell CellOf(sqlite3_stmt* stmt, int column) {
+// A value of a statement's current row, read as its own kind.
+DbCell CellOf(sqlite3_value* value) {
   DbCell cell;
-  cell.Type = sqlite3_column_type(stmt, column);
+  cell.Type = sqlite3_value_type(value);
   if (cell.Type == SQLITE_INTEGER) {
-    cell.Whole = sqlite3_column_int64(stmt, column);
+    cell.Whole = sqlite3_value_int64(value);
   } else if (cell.Type == SQLITE_FLOAT) {
-    cell.Real = sqlite3_column_double(stmt, column);
+    cell.Real = sqlite3_value_double(value);
   } else if (cell.Type == SQLITE_TEXT) {
-    cell.Data = sqlite3_column_text(stmt, column);
-    cell.Size = static_cast<std::size_t>(sqlite3_column_bytes(stmt, column));
+    cell.Data = sqlite3_value_text(value);
+    cell.Size = static_cast<std::size_t>(sqlite3_value_bytes(value));
   } else if (cell.Type == SQLITE_BLOB) {
-    cell.Data = static_cast<const unsigned char*>(sqlite3_column_blob(stmt, column));
-    cell.Size = static_cast<std::size_t>(sqlite3_column_bytes(stmt, column));
+    cell.Data = static_cast<const unsigned char*>(sqlite3_value_blob(value));
+    cell.Size = static_cast<std::size_t>(sqlite3_value_bytes(value));
   }
   return cell;
 }
+
+// Column `column` of a statement's current row. The column's value is taken
+// once and read as its own kind: each sqlite3_column_* call would look the
+// column up again.
+DbCell CellOf(sqlite3_stmt* stmt, int column) { return CellOf(sqlite3_column_value(stmt, column)); }
 
 DbValue ValueOf(const DbCell& cell) {
   switch (cell.Type) {
@@ -770,7 +775,7 @@ String ColumnList(const std::vector<String>& columns, const String& alias) {
 
 bool RowCursor::Open(Connection& connection, const RowSelection& rows, const std::vector<String>& columns) {
   const String sql = "SELECT rowid" + ColumnList(columns, "") + " FROM " + QuoteName(rows.Table) +
-                     SelectionWhere(rows, "") + " ORDER BY rowid";
+                     (rows.WholeTable ? " NOT INDEXED" : "") + SelectionWhere(rows, "") + " ORDER BY rowid";
   return Start(connection, sql, rows, columns);
 }
 
@@ -789,6 +794,7 @@ bool RowCursor::Start(Connection& connection, const String& sql, const RowSelect
   handle_ = connection.Handle();
   if (handle_ == nullptr) return Fail(DbErrNotOpen, "The connection is not open");
   names_ = columns;
+  columns_ = ColumnCount();
   if (!read_.Prepare(handle_->Db, sql) || (!rows.Column.empty() && !BindValue(read_.Get(), 1, rows.Value)))
     return FailSqlite();
   return Step();
@@ -798,6 +804,7 @@ void RowCursor::Close() {
   read_.Finalize();
   handle_.reset();
   names_.clear();
+  columns_ = 0;
   onRow_ = false;
   error_ = DbError{};
 }
@@ -819,39 +826,62 @@ bool RowCursor::Step() {
 std::int64_t RowCursor::Key() const { return onRow_ ? sqlite3_column_int64(read_.Get(), 0) : 0; }
 
 // The current row's value of a named column, without a copy.
+// A failed cursor stands on no row, so one test lets every good read pass.
+sqlite3_value* RowCursor::ValueAt(int column) {
+  if (!onRow_ || column < 0 || column >= columns_) return NoValue(column);
+  return sqlite3_column_value(read_.Get(), column + 1);
+}
+
+sqlite3_value* RowCursor::NoValue(int column) {
+  if (Failed()) return nullptr;
+  if (!onRow_)
+    Fail(DbErrNoCurrentRow, "There is no current row");
+  else
+    Fail(DbErrNoSuchField, "Field not found: ordinal " + std::to_string(column));
+  return nullptr;
+}
+
 bool RowCursor::Cell(int column, DbCell& cell) {
-  if (Failed()) return false;
-  if (!onRow_) return Fail(DbErrNoCurrentRow, "There is no current row");
-  if (column < 0 || column >= ColumnCount())
-    return Fail(DbErrNoSuchField, "Field not found: ordinal " + std::to_string(column));
-  cell = CellOf(read_.Get(), column + 1);
+  sqlite3_value* value = ValueAt(column);
+  if (value == nullptr) return false;
+  cell = CellOf(value);
   return true;
 }
 
 bool RowCursor::IsNull(int column) {
-  DbCell cell;
-  return Cell(column, cell) && cell.Type == SQLITE_NULL;
+  sqlite3_value* value = ValueAt(column);
+  return value != nullptr && sqlite3_value_type(value) == SQLITE_NULL;
 }
 
+// The typed reads take the value as its own kind straight from the row; a
+// real asked for as a whole number goes the common way.
 CellRead RowCursor::ReadWhole(int column, std::int64_t low, std::int64_t high, std::int64_t& out) {
-  DbCell cell;
-  if (!Cell(column, cell)) return CellRead::Failed;
-  if (cell.Type == SQLITE_NULL) return CellRead::Null;
-  std::int64_t value = 0;
-  const DbErrorNumber number = WholeFrom(cell, low, high, value);
+  sqlite3_value* value = ValueAt(column);
+  if (value == nullptr) return CellRead::Failed;
+  const int type = sqlite3_value_type(value);
+  if (type == SQLITE_NULL) return CellRead::Null;
+  if (type == SQLITE_INTEGER) {
+    const std::int64_t whole = sqlite3_value_int64(value);
+    if (whole < low || whole > high) return CellRead::Outside;
+    out = whole;
+    return CellRead::Value;
+  }
+  std::int64_t whole = 0;
+  const DbErrorNumber number = WholeFrom(CellOf(value), low, high, whole);
   if (number == DbErrTypeMismatch) return Mismatch(number, column);
-  if (number == DbErrNone) out = value;
+  if (number == DbErrNone) out = whole;
   return number == DbErrNone ? CellRead::Value : CellRead::Outside;
 }
 
 CellRead RowCursor::ReadReal(int column, Double& out) {
-  DbCell cell;
-  if (!Cell(column, cell)) return CellRead::Failed;
-  if (cell.Type == SQLITE_NULL) return CellRead::Null;
-  Double value = 0;
-  if (DbErrorNumber number = RealFrom(cell, value)) return Mismatch(number, column);
-  if (!std::isfinite(value)) return CellRead::Outside;
-  out = value;
+  sqlite3_value* value = ValueAt(column);
+  if (value == nullptr) return CellRead::Failed;
+  const int type = sqlite3_value_type(value);
+  if (type == SQLITE_NULL) return CellRead::Null;
+  if (type != SQLITE_FLOAT && type != SQLITE_INTEGER) return Mismatch(DbErrTypeMismatch, column);
+  const Double real = type == SQLITE_FLOAT ? sqlite3_value_double(value) : static_cast<Double>(sqlite3_value_int64(value));
+  if (!std::isfinite(real)) return CellRead::Outside;
+  out = real;
   return CellRead::Value;
 }
 
@@ -864,6 +894,15 @@ CellRead RowCursor::ReadText(int column, String& out) {
     return CellRead::Value;
   }
   if (DbErrorNumber number = TextFrom(cell, out)) return Mismatch(number, column);
+  return CellRead::Value;
+}
+
+CellRead RowCursor::ReadStoredWhole(int column, std::int64_t& out) {
+  DbCell cell;
+  if (!Cell(column, cell)) return CellRead::Failed;
+  if (cell.Type == SQLITE_NULL) return CellRead::Null;
+  if (cell.Type != SQLITE_INTEGER) return Mismatch(DbErrTypeMismatch, column);
+  out = cell.Whole;
   return CellRead::Value;
 }
 
@@ -881,6 +920,54 @@ bool RowCursor::FailSqlite() {
   if (!Failed()) error_ = SqliteError(handle_ ? handle_->Db : nullptr);
   onRow_ = false;
   return false;
+}
+
+// ---- How a table is declared -------------------------------------------------------
+
+bool DeclarationOf(Connection& connection, const String& table, const String& column, ColumnDeclaration& out,
+                   DbError& error) {
+  const std::shared_ptr<DbHandle> handle = connection.Handle();
+  if (handle == nullptr) {
+    error = {DbErrNotOpen, "The connection is not open"};
+    return false;
+  }
+  Statement read;
+  // A primary key that is no rowid has an index of its own (a WITHOUT ROWID
+  // table's, or one declared DESC); the rowid's other name has none.
+  if (!read.Prepare(handle->Db,
+                    "SELECT type, upper(type) = 'INTEGER' AND pk = 1 AND "
+                    "(SELECT count(*) FROM pragma_table_info(?1) WHERE pk > 0) = 1 AND "
+                    "NOT EXISTS (SELECT 1 FROM pragma_index_list(?1) WHERE origin = 'pk') "
+                    "FROM pragma_table_info(?1) WHERE name = ?2 COLLATE NOCASE") ||
+      !BindValue(read.Get(), 1, DbValue(table)) || !BindValue(read.Get(), 2, DbValue(column))) {
+    error = SqliteError(handle->Db);
+    return false;
+  }
+  const int rc = sqlite3_step(read.Get());
+  if (rc != SQLITE_ROW) {
+    if (rc != SQLITE_DONE) error = SqliteError(handle->Db);
+    return false;
+  }
+  const unsigned char* type = sqlite3_column_text(read.Get(), 0);
+  out.Type = type == nullptr ? "" : reinterpret_cast<const char*>(type);
+  out.RowKey = sqlite3_column_int(read.Get(), 1) != 0;
+  return true;
+}
+
+bool LargestRowKey(Connection& connection, const String& table, std::int64_t& key, DbError& error) {
+  const std::shared_ptr<DbHandle> handle = connection.Handle();
+  if (handle == nullptr) {
+    error = {DbErrNotOpen, "The connection is not open"};
+    return false;
+  }
+  Statement read;
+  if (!read.Prepare(handle->Db, "SELECT max(rowid) FROM " + QuoteName(table)) ||
+      sqlite3_step(read.Get()) != SQLITE_ROW) {
+    error = SqliteError(handle->Db);
+    return false;
+  }
+  key = sqlite3_column_int64(read.Get(), 0);
+  return true;
 }
 
 // ---- Whole rows of any table ----------------------------------------------------

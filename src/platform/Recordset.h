@@ -43,6 +43,7 @@
 //   Recordset: opening, related child rows, position, finding, fields,
 //   changes, errors
 //   Row cursor
+//   How a table is declared
 //   Whole rows of any table
 #pragma once
 
@@ -57,6 +58,9 @@ namespace lintavo {
 
 class Recordset;
 struct DbCell;
+}  // namespace lintavo
+struct sqlite3_value;
+namespace lintavo {
 
 // ---- Fields of the current row -------------------------------------------
 // One field of a recordset's current row; valid while the recordset lives.
@@ -253,6 +257,10 @@ struct RowSelection {
   String Column{};                   // "" for every row
   DbValue Value{};                   // value Column must equal, bound as a parameter
   TextMatch Match = TextMatch::NoCase;  // how a text Value compares
+  // Step every row of the table in key order, testing Column on each,
+  // rather than search an index of Column: for a selection of a good share
+  // of the table, which the index would reach row by row.
+  bool WholeTable = false;
 };
 
 // A forward-only, read-only pass over rows, with the columns named at
@@ -290,6 +298,9 @@ class RowCursor {
   CellRead ReadWhole(int column, std::int64_t low, std::int64_t high, std::int64_t& out);
   CellRead ReadReal(int column, Double& out);  // Outside for a value that is not finite
   CellRead ReadText(int column, String& out);  // a number reads in the program's number form
+  // A whole number only as stored: Mismatch for a real, a text or bytes,
+  // whatever they hold (a key compared as SQLite compares an integer column).
+  CellRead ReadStoredWhole(int column, std::int64_t& out);
 
   // -- Errors
   bool Failed() const { return error_.Number != DbErrNone; }
@@ -300,6 +311,8 @@ class RowCursor {
              const std::vector<String>& columns);
   bool Step();
   bool Cell(int column, DbCell& cell);
+  sqlite3_value* ValueAt(int column);  // the column's value in the row; nullptr (failed) when there is none
+  sqlite3_value* NoValue(int column);  // ValueAt's failure
   CellRead Mismatch(DbErrorNumber number, int column);
   bool Fail(Long number, const String& description);
   bool FailSqlite();
@@ -307,9 +320,25 @@ class RowCursor {
   std::shared_ptr<DbHandle> handle_;  // null while closed
   Statement read_;                    // key (column 0), then the columns named
   std::vector<String> names_;         // the columns named at opening, for messages
-  bool onRow_ = false;                // the statement stands on a row
+  int columns_ = 0;                   // how many were named
+  bool onRow_ = false;                // the statement stands on a row (never after a failure)
   DbError error_;                     // the first failure since opening
 };
+
+// ---- How a table is declared -------------------------------------------------------
+// A column as its table declares it.
+struct ColumnDeclaration {
+  String Type;          // the declared type as written ("INTEGER", "VARCHAR(20)"); "" none
+  bool RowKey = false;  // the column is the rowid under another name (a lone INTEGER PRIMARY KEY
+                        // of a table with rowids, not declared DESC)
+};
+// How column of table is declared; false when the table has no such column
+// or cannot be read (error set).
+bool DeclarationOf(Connection& connection, const String& table, const String& column, ColumnDeclaration& out,
+                   DbError& error);
+// The largest row key (rowid) of table, 0 for an empty table; false when it
+// cannot be read (error set).
+bool LargestRowKey(Connection& connection, const String& table, std::int64_t& key, DbError& error);
 
 // ---- Whole rows of any table ----------------------------------------------------
 // The name under which the rows of table in db read their rowid: the first of

@@ -1,4 +1,4 @@
-// TextCompare: ASCII case-insensitive equality.
+// TextCompare: ASCII case-insensitive equality and hashing.
 #include "platform/TextCompare.h"
 
 namespace lintavo {
@@ -14,6 +14,15 @@ bool SameTextNoCase(const String& a, const String& b) {
   for (size_t i = 0; i < a.size(); ++i)
     if (FoldCase(a[i]) != FoldCase(b[i])) return false;
   return true;
+}
+
+std::size_t NoCaseHash::operator()(const String& text) const {
+  std::size_t hash = 14695981039346656037ULL;  // FNV-1a over the folded bytes
+  for (char c : text) {
+    hash ^= static_cast<unsigned char>(FoldCase(c));
+    hash *= 1099511628211ULL;
+  }
+  return hash;
 }
 
 }  // namespace lintavo

@@ -5,10 +5,21 @@
 // when it asks for "TEXT-65".
 #pragma once
 
+#include <cstddef>
+
 #include "platform/Types.h"
 
 namespace lintavo {
 
 bool SameTextNoCase(const String& a, const String& b);
+
+// A hash that ignores letter case as SameTextNoCase does, and that equality,
+// for hashed look-ups of names: texts SameTextNoCase finds equal hash alike.
+struct NoCaseHash {
+  std::size_t operator()(const String& text) const;
+};
+struct NoCaseEqual {
+  bool operator()(const String& a, const String& b) const { return SameTextNoCase(a, b); }
+};
 
 }  // namespace lintavo

@@ -7,6 +7,7 @@
 #include "storage/LoadData.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 #include <vector>
 
@@ -107,6 +108,11 @@ bool LoadDrawingObjects(Integer dwgNo, DamageReport& damage) {
 // of their lines' keys and then their own. Each row is stepped once and each
 // column the loader uses is read once, by position, as its type; one child
 // query per line would cost a statement reset and an index search per line.
+// A drawing that holds a good share of its table's lines reads the Points
+// table in one scan in key order, kept by line in memory (PointsByLine):
+// a join would search the LineID index and then the table for every point.
+// A small drawing of a large table joins its lines to their points instead,
+// so that it does not read the points of every other drawing.
 
 // Room made in the model tables before a load appends a drawing's lines,
 // so that a large drawing is not copied from one allocation to the next as
@@ -119,6 +125,9 @@ constexpr Long MaxReservedLines = 2000000;
 constexpr Long ReservedPointsPerLine = 2;
 constexpr Long ObjsHeadroom = 100 + 2000;  // AddLoadedObj's test and step
 constexpr Long PntsHeadroom = 1000;        // a step of a few points per line
+// A drawing reads the whole Points table when its stored line count is at
+// least this share (1 / LinesShareForScan) of the Lines table's largest key.
+constexpr Long LinesShareForScan = 4;
 
 template <typename Rec>
 void ReserveRoom(std::vector<Rec>& table, Long count, Long more) {
@@ -132,30 +141,96 @@ void ReserveRoomForLines(Long storedLines) {
   ReserveRoom(Pnts, PntCount, lines * ReservedPointsPerLine + PntsHeadroom);
 }
 
-// Appends the drawing's Lines rows with their Points rows as entities of
-// drawing dwgNo, layer keys turned into the drawing's layer items. False on
-// a database error (shown).
-bool LoadDrawingLines(Integer dwgNo, StagedLinkList& links, DamageReport& damage) {
-  const RowSelection drawingLines{"Lines", "DrawingID", DbValue(Dwgs[dwgNo].DrawID)};
-  Connection connection;
-  RowCursor lines;
-  RowCursor points;
+// Whether a scan of the Points table finds exactly the points a join on
+// LineID would: the lines' LineID is their row key (INTEGER PRIMARY KEY)
+// and the points' LineID keeps whole numbers as integers (integer
+// affinity), so a point is a line's exactly when it holds its key as an
+// integer. Other tables, of another program's making, are joined.
+bool PointsScanMatchesJoin(Connection& connection) {
+  ColumnDeclaration lineKey, pointLine;
+  DbError ignored;  // a table that cannot be read fails the join too, with its own message
+  if (!DeclarationOf(connection, "Lines", "LineID", lineKey, ignored) ||
+      !DeclarationOf(connection, "Points", "LineID", pointLine, ignored))
+    return false;
+  String pointType = pointLine.Type;
+  std::transform(pointType.begin(), pointType.end(), pointType.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return lineKey.RowKey && pointType.find("INT") != String::npos;
+}
+
+}  // namespace
+
+PointsRoad LoadPointsRoad = PointsRoad::Chosen;
+
+namespace {
+
+// Whether the load of a drawing of storedLines lines reads the Points table
+// in one scan rather than joining its lines to their points.
+bool ScanPointsTable(Connection& connection, Long storedLines) {
+  if (LoadPointsRoad == PointsRoad::Joined || !PointsScanMatchesJoin(connection)) return false;
+  if (LoadPointsRoad == PointsRoad::Scanned) return true;
+  std::int64_t largestKey = 0;
+  DbError ignored;
+  return LargestRowKey(connection, "Lines", largestKey, ignored) &&
+         static_cast<std::int64_t>(storedLines) * LinesShareForScan >= largestKey;
+}
+
+// Appends the lines of rows, each with its points, as entities of drawing
+// dwgNo; see LoadDrawingLines.
+template <typename Points>
+void AppendStoredLines(Integer dwgNo, RowCursor& lines, Points& points, StagedLinkList& links,
+                       DamageReport& damage) {
   LineRowReader lineReader;
   PointRowReader pointReader;
   lineReader.Resolve(LineColumns::Entity);
   pointReader.Resolve();
-  if (connection.Open(OpenDbPath, OpenMode::ReadOnly) &&
-      lines.Open(connection, drawingLines, LineRowReader::Columns(LineColumns::Entity)) &&
-      points.OpenChildren(connection, drawingLines, "LineID", "Points", "LineID", PointRowReader::Columns())) {
-    ReserveRoomForLines(Dwgs[dwgNo].Nlines);
-    for (; !lines.Eof() && !points.Failed(); lines.MoveNext()) {
-      if (!StageStoredLine(lines, points, lineReader, pointReader, damage)) continue;
-      LoadObj.DwgNo = dwgNo;
-      AddLoadedObj();
-      if (LoadKeys.OwnerID != 0 || LoadKeys.ObjectID != 0)
-        links.push_back({ObjCount, LoadKeys.OwnerID, LoadKeys.ObjectID});
-      if (LoadKeys.LayerID > 0 && Objs[ObjCount].LayerID == 0)
-        damage.Report("The layer of line " + std::to_string(LoadObj.LineID) + " was not found; it has no layer.");
+  for (; !lines.Eof() && !points.Failed(); lines.MoveNext()) {
+    if (!StageStoredLine(lines, points, lineReader, pointReader, damage)) continue;
+    LoadObj.DwgNo = dwgNo;
+    AddLoadedObj();
+    if (LoadKeys.OwnerID != 0 || LoadKeys.ObjectID != 0)
+      links.push_back({ObjCount, LoadKeys.OwnerID, LoadKeys.ObjectID});
+    if (LoadKeys.LayerID > 0 && Objs[ObjCount].LayerID == 0)
+      damage.Report("The layer of line " + std::to_string(LoadObj.LineID) + " was not found; it has no layer.");
+  }
+}
+
+// Reads the Points table into byLine for the lines of a drawing whose
+// first key is firstLine; false when the rows failed (points says why).
+bool ReadPointsByLine(Connection& connection, RowCursor& points, PointsByLine& byLine, std::int64_t firstLine) {
+  PointRowReader pointReader;
+  pointReader.Resolve();
+  std::int64_t largestKey = 0;
+  DbError ignored;
+  if (LargestRowKey(connection, "Points", largestKey, ignored))
+    byLine.Reserve(std::clamp<std::int64_t>(largestKey, 0, MaxReservedLines * ReservedPointsPerLine));
+  return points.Open(connection, RowSelection{"Points"}, PointsByLine::Columns()) &&
+         byLine.Read(points, pointReader, firstLine);
+}
+
+// Appends the drawing's Lines rows with their Points rows as entities of
+// drawing dwgNo, layer keys turned into the drawing's layer items. False on
+// a database error (shown).
+bool LoadDrawingLines(Integer dwgNo, StagedLinkList& links, DamageReport& damage) {
+  RowSelection drawingLines{"Lines", "DrawingID", DbValue(Dwgs[dwgNo].DrawID)};
+  Connection connection;
+  RowCursor lines;
+  RowCursor points;
+  if (connection.Open(OpenDbPath, OpenMode::ReadOnly)) {
+    // A drawing of a good share of the table steps the table's lines too,
+    // rather than reaching each of them through the index of drawings.
+    const bool scan = ScanPointsTable(connection, Dwgs[dwgNo].Nlines);
+    drawingLines.WholeTable = scan;
+    if (lines.Open(connection, drawingLines, LineRowReader::Columns(LineColumns::Entity))) {
+      PointsByLine byLine;
+      if (scan && ReadPointsByLine(connection, points, byLine, lines.Key())) {
+        ReserveRoomForLines(Dwgs[dwgNo].Nlines);
+        AppendStoredLines(dwgNo, lines, byLine, links, damage);
+      } else if (!scan && points.OpenChildren(connection, drawingLines, "LineID", "Points", "LineID",
+                                              PointRowReader::Columns())) {
+        ReserveRoomForLines(Dwgs[dwgNo].Nlines);
+        AppendStoredLines(dwgNo, lines, points, links, damage);
+      }
     }
   }
   const DbError& error = connection.Error().Number ? connection.Error()
@@ -445,6 +520,7 @@ void LoadPatterns() {
 // ---- Reset -----------------------------------------------------------------------------------
 
 void ResetLoadData() {
+  LoadPointsRoad = PointsRoad::Chosen;
   LoadedItemCount = 0;
   LoadedObjEnd = 0;
 }

@@ -32,6 +32,13 @@ extern Long LoadedObjEnd;        // ObjCount right after the last load appended 
 // Drawing Lines"); what was appended before an error stays.
 bool LoadDrawing();
 
+// How LoadDrawing reads the points of a drawing's lines; both give the same
+// entities. Chosen: a scan of the Points table for a drawing holding a good
+// share of its table's lines, a join of its lines to their points for a
+// smaller one. Tests and benchmarks set one road to compare them.
+enum class PointsRoad { Chosen, Joined, Scanned };
+extern PointsRoad LoadPointsRoad;  // Chosen unless a test sets it
+
 // ---- Hatch pattern library ----------------------------------------------------------------
 // Reads the hatch pattern library of Support\Patterns_qz.mdb into
 // HatchPatterns and HatchPatternLines, in the order of the rows. Errors show

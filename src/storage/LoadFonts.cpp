@@ -2,8 +2,10 @@
 #include "storage/LoadFonts.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "model/DataHand.h"
+#include "model/ProgramState.h"
 #include "model/SupportLists.h"
 #include "platform/Database.h"
 #include "platform/Prompts.h"
@@ -134,15 +136,74 @@ void LoadFont(const String& FontName) {
   if (fonts.Failed()) ShowError(fonts.Error(), LoadFontTitle);
 }
 
-bool FindFontChar(const String& Key) {
-  for (Long i = 1; i <= ItemCount; ++i) {
-    if (Items[i].Rtype == ItemGlyph && SameTextNoCase(Items[i].Name, Key)) {
-      CurItem = i;
-      return true;
+// ---- Glyph look-up --------------------------------------------------------------------------
+// The glyph items by name, letter case ignored, each name giving its first
+// glyph item. Items only grow at the end between loads, so the index takes
+// in the items appended since it last looked; when there are fewer items
+// than it has taken in, the table was cut or emptied and it starts over. An
+// item changed in place is caught as well: an answer is checked against
+// the item before it is given, and a name the index does not know is
+// searched for in the table, as are stale answers.
+
+namespace {
+
+class GlyphIndex {
+ public:
+  // The first glyph item named key; 0 when there is none.
+  Long Find(const String& key) {
+    if (ItemCount < taken_) Clear();
+    TakeInNewItems();
+    auto at = first_.find(key);
+    if (at != first_.end() && IsGlyphNamed(at->second, key)) return at->second;
+    const Long found = Search(key);
+    if (found != 0) {
+      first_[key] = found;
+    } else if (at != first_.end()) {
+      first_.erase(at);
+    }
+    return found;
+  }
+  void Clear() {
+    first_.clear();
+    taken_ = 0;
+  }
+
+ private:
+  static bool IsGlyphNamed(Long i, const String& key) {
+    return i >= 1 && i <= ItemCount && Items[i].Rtype == ItemGlyph && SameTextNoCase(Items[i].Name, key);
+  }
+  static Long Search(const String& key) {
+    for (Long i = 1; i <= ItemCount; ++i)
+      if (IsGlyphNamed(i, key)) return i;
+    return 0;
+  }
+  void TakeInNewItems() {
+    for (; taken_ < ItemCount; ++taken_) {
+      const ItemRec& item = Items[taken_ + 1];
+      if (item.Rtype == ItemGlyph) first_.emplace(item.Name, taken_ + 1);  // an earlier one stays first
     }
   }
-  return false;
+
+  std::unordered_map<String, Long, NoCaseHash, NoCaseEqual> first_;  // name -> its first glyph item
+  Long taken_ = 0;  // items 1..taken_ are in the index
+};
+
+GlyphIndex Glyphs;
+
+}  // namespace
+
+bool FindFontChar(const String& Key) {
+  const Long found = Glyphs.Find(Key);
+  if (found == 0) return false;
+  CurItem = found;
+  return true;
 }
+
+void ResetLoadFonts() { Glyphs.Clear(); }
+
+namespace {
+const ModuleRegistrar Registered({"LoadFonts", FloorStorage, ResetLoadFonts});
+}  // namespace
 
 bool LoadFontChar(const String& Key) {
   GrowItems();

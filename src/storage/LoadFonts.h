@@ -26,11 +26,15 @@ void LoadFont(const String& FontName);
 // The first glyph item named Key, letter case ignored as the database
 // ignores it: true with CurItem its index; false and CurItem unchanged when
 // no glyph has that key.
+// Hashed by name; see the glyph look-up in LoadFonts.cpp.
 bool FindFontChar(const String& Key);
 
 // Reads glyph Key with its strokes from the fonts database and appends it:
 // true with CurItem the new item; false, without a message, when the fonts
 // database has no such glyph.
 bool LoadFontChar(const String& Key);
+
+// ---- Reset ---------------------------------------------------------------------------------
+void ResetLoadFonts();  // forgets the glyph look-up's index
 
 }  // namespace lintavo

@@ -153,10 +153,11 @@ bool LineRowReader::Read(Rows& rs, ObjRec& obj, LoadKeysRec& keys) const {
         ReadInteger(rs, at_[AtNPoints], obj.NPoints) && ReadKey(rs, at_[AtLayerID], keys.LayerID) &&
         ReadKey(rs, at_[AtDrawingID], obj.DrawingID)))
     return false;
-  // The shown item matters only for compound types; below them a Null is none.
-  if (FieldIsNull(rs, at_[AtObjectID]) && obj.Rtype < FirstCompoundType)
-    keys.ObjectID = 0;
-  else if (!ReadKey(rs, at_[AtObjectID], keys.ObjectID))
+  // The shown item matters only for compound types; below them a Null is
+  // none. A read that fails leaves the key unchanged, so it is cleared first.
+  keys.ObjectID = 0;
+  if (!ReadKey(rs, at_[AtObjectID], keys.ObjectID) &&
+      !(obj.Rtype < FirstCompoundType && FieldIsNull(rs, at_[AtObjectID])))
     return false;
   if (columns_ == LineColumns::Entity &&
       !(ReadInteger(rs, at_[AtSelected], obj.Selected) && ReadLong(rs, at_[AtSelect], obj.Select) &&
@@ -205,9 +206,10 @@ template bool PointRowReader::Read(RowCursor&, PntRec&) const;
 namespace {
 
 // Stages LoadObj's vertices from the current row of points on while
-// ownRow() says the row is the line's; see StageLinePoints.
-template <typename Rows, typename OwnRow>
-Long StageOwnPoints(Rows& points, const PointRowReader& reader, OwnRow ownRow) {
+// ownRow() says the row is the line's, each read by readRow(point); see
+// StageLinePoints.
+template <typename Rows, typename OwnRow, typename ReadRow>
+Long StageOwnPoints(Rows& points, OwnRow ownRow, ReadRow readRow) {
   const Long count = LoadObj.NPoints;
   if (count > LoadPntsMax) {
     LoadPntsMax = static_cast<Integer>(std::min<Long>(count + 100, std::numeric_limits<Integer>::max()));
@@ -215,7 +217,7 @@ Long StageOwnPoints(Rows& points, const PointRowReader& reader, OwnRow ownRow) {
   }
   for (Long k = 1; k <= count; ++k, points.MoveNext()) {
     PntRec& point = LoadPnts[k];
-    if (points.Eof() || !ownRow() || !reader.Read(points, point)) return k;
+    if (points.Eof() || !ownRow() || !readRow(point)) return k;
     point.Seq = k;
     point.ObjNo = 0;  // AddLoadedObj gives the vertex its entity's index
   }
@@ -225,12 +227,58 @@ Long StageOwnPoints(Rows& points, const PointRowReader& reader, OwnRow ownRow) {
 }  // namespace
 
 Long StageLinePoints(Recordset& points, const PointRowReader& reader) {
-  return StageOwnPoints(points, reader, [] { return true; });
+  return StageOwnPoints(points, [] { return true; }, [&](PntRec& point) { return reader.Read(points, point); });
 }
 
 Long StageLinePoints(RowCursor& points, const PointRowReader& reader, std::int64_t lineKey) {
   while (!points.Eof() && points.Key() < lineKey) points.MoveNext();  // rows of lines skipped or damaged
-  return StageOwnPoints(points, reader, [&] { return points.Key() == lineKey; });
+  return StageOwnPoints(
+      points, [&] { return points.Key() == lineKey; }, [&](PntRec& point) { return reader.Read(points, point); });
+}
+
+Long StageLinePoints(PointsByLine& points, std::int64_t lineKey) {
+  while (!points.Eof() && points.Key() < lineKey) points.MoveNext();  // rows of lines skipped or damaged
+  return StageOwnPoints(
+      points, [&] { return points.Key() == lineKey; }, [&](PntRec& point) { return points.ReadPoint(point); });
+}
+
+const std::vector<String>& PointsByLine::Columns() {
+  static const std::vector<String> columns = {"PX", "PY", "LineID"};
+  return columns;
+}
+
+bool PointsByLine::Read(RowCursor& rows, const PointRowReader& reader, std::int64_t firstLine) {
+  constexpr int AtLine = 2;
+  points_.clear();
+  next_ = 0;
+  bool ordered = true;
+  for (; !rows.Eof(); rows.MoveNext()) {
+    Point point;
+    // A LineID of another kind equals no line's integer key; such a row is nobody's point.
+    if (rows.ReadStoredWhole(AtLine, point.Line) != CellRead::Value || point.Line < firstLine) continue;
+    PntRec read;
+    if (reader.Read(rows, read)) {
+      point.X = read.X;
+      point.Y = read.Y;
+    } else {
+      point.X = std::numeric_limits<Double>::quiet_NaN();
+    }
+    ordered = ordered && (points_.empty() || points_.back().Line <= point.Line);
+    points_.push_back(point);
+  }
+  // Rows written line after line come in their lines' order already; others
+  // are put in it, keeping the key order within each line.
+  if (!ordered)
+    std::stable_sort(points_.begin(), points_.end(), [](const Point& a, const Point& b) { return a.Line < b.Line; });
+  return !rows.Failed();
+}
+
+bool PointsByLine::ReadPoint(PntRec& point) const {
+  const Point& at = points_[next_];
+  if (std::isnan(at.X)) return false;
+  point.X = at.X;
+  point.Y = at.Y;
+  return true;
 }
 
 String MissingPointText(Long k) {
@@ -398,10 +446,13 @@ Long StagePointsOf(Recordset&, Recordset& points, const PointRowReader& reader) 
 Long StagePointsOf(RowCursor& lines, RowCursor& points, const PointRowReader& reader) {
   return StageLinePoints(points, reader, lines.Key());
 }
+Long StagePointsOf(RowCursor& lines, PointsByLine& points, const PointRowReader&) {
+  return StageLinePoints(points, lines.Key());
+}
 
 // Stages the points of LoadObj; false (reported) when one is missing.
-template <typename Rows>
-bool StagePointsReported(Rows& lines, Rows& points, const PointRowReader& reader, DamageReport& damage) {
+template <typename Rows, typename Points>
+bool StagePointsReported(Rows& lines, Points& points, const PointRowReader& reader, DamageReport& damage) {
   const Long missing = StagePointsOf(lines, points, reader);
   if (missing && !points.Failed()) damage.Report(MissingPointText(missing));
   return missing == 0;
@@ -421,8 +472,8 @@ bool StageDefinitionLine(Recordset& lines, Recordset& points, const LineRowReade
 
 }  // namespace
 
-template <typename Rows>
-bool StageStoredLine(Rows& lines, Rows& points, const LineRowReader& lineReader,
+template <typename Rows, typename Points>
+bool StageStoredLine(Rows& lines, Points& points, const LineRowReader& lineReader,
                      const PointRowReader& pointReader, DamageReport& damage) {
   // The links are read as keys (LoadKeys); as indexes they are none until resolved.
   LoadObj.LayerID = LoadObj.OwnerID = LoadObj.ObjectID = 0;
@@ -437,6 +488,8 @@ bool StageStoredLine(Rows& lines, Rows& points, const LineRowReader& lineReader,
 
 template bool StageStoredLine(Recordset&, Recordset&, const LineRowReader&, const PointRowReader&, DamageReport&);
 template bool StageStoredLine(RowCursor&, RowCursor&, const LineRowReader&, const PointRowReader&, DamageReport&);
+template bool StageStoredLine(RowCursor&, PointsByLine&, const LineRowReader&, const PointRowReader&,
+                              DamageReport&);
 
 bool AppendDefinitionGeometry(Connection& connection, Long Owner, DamageReport& damage,
                               const String& errorTitle) {

@@ -124,6 +124,39 @@ Long StageLinePoints(Recordset& points, const PointRowReader& reader);
 // RowCursor::OpenChildren): rows of lines before lineKey are passed over,
 // then the rows of lineKey are read.
 Long StageLinePoints(RowCursor& points, const PointRowReader& reader, std::int64_t lineKey);
+// The Points rows of a whole table read in one pass in key order and kept
+// by line, for a load that merges them with its lines instead of joining
+// each line to its points: a point belongs to line k when its LineID is
+// stored as the whole number k, which is how SQLite compares it with the
+// lines' integer key when the column keeps whole numbers as integers.
+// Stepped as a cursor of child rows is (Key() is the point's line), in the
+// order of their lines and then their own keys.
+class PointsByLine {
+ public:
+  static const std::vector<String>& Columns();  // PX, PY, LineID: for opening a RowCursor on them
+  // Reads every row of rows (a RowCursor opened on Columns()) whose LineID
+  // is firstLine or more and stands on the first. A row with a damaged PX
+  // or PY is kept, as a point ReadPoint refuses. False when the rows failed.
+  bool Read(RowCursor& rows, const PointRowReader& reader, std::int64_t firstLine);
+  void Reserve(std::int64_t points) { points_.reserve(static_cast<std::size_t>(points)); }  // room before Read
+  bool Eof() const { return next_ >= points_.size(); }
+  void MoveNext() { ++next_; }
+  std::int64_t Key() const { return Eof() ? 0 : points_[next_].Line; }
+  bool Failed() const { return false; }  // the reading is over before the lines are stepped
+  bool ReadPoint(PntRec& point) const;   // false for a damaged row
+
+ private:
+  struct Point {
+    std::int64_t Line = 0;  // the line's key
+    Double X = 0, Y = 0;    // X is NaN for a damaged row
+  };
+  std::vector<Point> points_;
+  std::size_t next_ = 0;
+};
+// From points read by line: rows of lines before lineKey are passed over,
+// then the rows of lineKey are read.
+Long StageLinePoints(PointsByLine& points, std::int64_t lineKey);
+
 // "First Point Not Found for Line: " and LoadObj's LineID for vertex 1,
 // "Point k Not Found for Line: " and the LineID for a later one.
 String MissingPointText(Long k);
@@ -134,9 +167,10 @@ String MissingPointText(Long k);
 // fewer points than its type is drawn from, or misses a point row; false
 // without one when the rows failed (the caller shows the error).
 // Rows: a Recordset with its related Points rows, or a RowCursor of the
-// lines with a RowCursor of their points opened on the same selection.
-template <typename Rows>
-bool StageStoredLine(Rows& lines, Rows& points, const LineRowReader& lineReader,
+// lines with a RowCursor of their points opened on the same selection or
+// with the PointsByLine of their table.
+template <typename Rows, typename Points>
+bool StageStoredLine(Rows& lines, Points& points, const LineRowReader& lineReader,
                      const PointRowReader& pointReader, DamageReport& damage);
 
 // ---- Item rows ---------------------------------------------------------------------------

@@ -377,6 +377,37 @@ TEST_F(RecordsetTest, RowCursorReadsByTypeTellingNullAndOutOfRangeApartFromFailu
 // addressed by their true rowid, so rows whose rowid column holds Null
 // read, change and delete like any other. A table with no rowid under any
 // name is refused with a clear message; TableRows reads it whole.
+// Only a lone INTEGER PRIMARY KEY of a table with rowids is the rowid under
+// another name: the load merges points with lines by it only then.
+TEST_F(RecordsetTest, DeclarationTellsWhetherAColumnIsTheRowidUnderAnotherName) {
+  const std::vector<std::pair<const char*, bool>> tables = {
+      {"K INTEGER PRIMARY KEY AUTOINCREMENT, V REAL", true},
+      {"k integer primary key, V REAL", true},
+      {"V REAL, K INTEGER, PRIMARY KEY (K)", true},
+      {"K INTEGER PRIMARY KEY DESC, V REAL", false},
+      {"K INT PRIMARY KEY, V REAL", false},
+      {"K BIGINT PRIMARY KEY, V REAL", false},
+      {"K INTEGER, V REAL, PRIMARY KEY (K, V)", false},
+      {"K INTEGER, V REAL", false},
+  };
+  for (size_t t = 0; t < tables.size(); ++t) {
+    SCOPED_TRACE(tables[t].first);
+    const String name = "T" + std::to_string(t);
+    ASSERT_TRUE(connection_.Execute("CREATE TABLE " + name + " (" + tables[t].first + ")"));
+    ColumnDeclaration declared;
+    DbError error;
+    ASSERT_TRUE(DeclarationOf(connection_, name, "k", declared, error)) << error.Description;
+    EXPECT_EQ(declared.RowKey, tables[t].second);
+  }
+  ASSERT_TRUE(connection_.Execute("CREATE TABLE Keyed (K INTEGER PRIMARY KEY, V REAL) WITHOUT ROWID"));
+  ColumnDeclaration declared;
+  DbError error;
+  ASSERT_TRUE(DeclarationOf(connection_, "Keyed", "K", declared, error));
+  EXPECT_FALSE(declared.RowKey);
+  EXPECT_EQ(declared.Type, "INTEGER");
+  EXPECT_FALSE(DeclarationOf(connection_, "Keyed", "Missing", declared, error));
+}
+
 TEST_F(RecordsetTest, TablesWhoseColumnsTakeTheRowidNameReadChangeAndDeleteEveryRow) {
   ASSERT_TRUE(connection_.Execute("CREATE TABLE Shadowed (rowid TEXT, oid TEXT, Code TEXT);"
                                   "INSERT INTO Shadowed VALUES (NULL, NULL, 'a'), ('9', 'x', 'b'), (NULL, NULL, 'c');"

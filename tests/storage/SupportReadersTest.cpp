@@ -1,13 +1,16 @@
 // Reading the support libraries: hatch patterns, font names, glyphs with
 // their strokes, and the layer-name library.
 #include <QFile>
+#include <functional>
 
 #include "annotation/Hatches.h"
 #include "annotation/Texthand.h"
 #include "model/DataHand.h"
+#include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
 #include "model/SupportLists.h"
 #include "organisation/Layers.h"
+#include "platform/TextCompare.h"
 #include "storage/DbSchema.h"
 #include "storage/LoadData.h"
 #include "storage/LoadFonts.h"
@@ -187,6 +190,60 @@ TEST_F(SupportReadersTest, StrokeWithAMissingPointIsSkippedAndTheOthersLoad) {
   EXPECT_DOUBLE_EQ(Pnts[Objs[2].PointID + 1].Y, 3.0);
   ASSERT_EQ(Responder().Prompts().size(), 1u);
   EXPECT_EQ(Responder().Prompts()[0].text, "Point 2 Not Found for Line: 12");
+}
+
+// The first glyph item named key, letter case ignored, by a plain scan of
+// the items: what the glyph look-up must answer. 0 for none.
+Long FirstGlyphByScan(const String& key) {
+  for (Long i = 1; i <= ItemCount; ++i)
+    if (Items[i].Rtype == ItemGlyph && SameTextNoCase(Items[i].Name, key)) return i;
+  return 0;
+}
+
+TEST_F(SupportReadersTest, GlyphLookUpAnswersAsAScanOfTheItemsThroughLoadsAndChanges) {
+  MakeSupportDatabase(FontsDbFile, SchemaFonts,
+                      Join({Glyph(1, "TEXT-65"), Glyph(2, "Text-66"), Glyph(3, "Roman-65"), Glyph(4, "TEXT-67")}));
+  const auto loadGlyph = [](const char* key) { return [key] { LoadFontChar(key); }; };
+  const auto appendItem = [](Integer kind, const char* name) {
+    return [kind, name] {
+      NewItemName = name;
+      AddItem(kind);
+    };
+  };
+  const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+      {"nothing loaded", [] {}},
+      {"the font loaded", [] { LoadFont("TEXT"); }},
+      {"a glyph loaded mid-session by another case of its name", loadGlyph("ROMAN-65")},
+      {"a layer named like a glyph appended", appendItem(ItemLayer, "TEXT-68")},
+      {"a second copy of a glyph loaded", loadGlyph("text-65")},
+      {"a glyph renamed in place", [] { Items[1].Name = "TEXT-68"; }},
+      {"a glyph made a group in place", [] { Items[2].Rtype = ItemGroup; }},
+      {"a layer made a glyph in place", [] { Items[FirstGlyphByScan("ROMAN-65") + 1].Rtype = ItemGlyph; }},
+      {"the items cut back", [] { ItemCount = 2; }},
+      {"the items cut and grown back to their count with other glyphs",
+       [] {
+         const Long count = ItemCount;
+         ItemCount -= 2;
+         LoadFontChar("TEXT-67");
+         LoadFontChar("ROMAN-65");
+         ASSERT_EQ(ItemCount, count);
+       }},
+      {"the program reset and a glyph loaded", [] {
+         ResetProgramState();
+         LoadFontChar("TEXT-66");
+       }}};
+  const char* const keys[] = {"TEXT-65", "text-65", "Text-66", "TEXT-66", "TEXT-67", "roman-65", "TEXT-68",
+                              "TEXT-6",  "TEXT-650", "TEXT_65", ""};
+  for (const auto& [change, apply] : changes) {
+    SCOPED_TRACE(change);
+    apply();
+    for (const char* key : keys) {
+      CurItem = -7;
+      const Long expected = FirstGlyphByScan(key);
+      EXPECT_EQ(FindFontChar(key), expected != 0) << key;
+      EXPECT_EQ(CurItem, expected != 0 ? expected : -7) << key;
+    }
+  }
 }
 
 TEST_F(SupportReadersTest, BuiltFontsDatabaseHasTheWholeTextFont) {

@@ -1,7 +1,8 @@
 // FairRead: the fair typed read of a stored drawing, the yardstick File,
-// Open is quoted against: the drawing's Lines rows and the Points rows of
-// those lines each stepped once, in key order, merged in memory, every
-// column the loader uses read once as its type into plain records.
+// Open is quoted against: the Lines table and the Points table each stepped
+// once, in key order, and merged in memory (the points put in the order of
+// their lines first where the table does not hold them so), every column
+// the loader uses read once as its type into plain records.
 #pragma once
 
 #include <cstddef>
@@ -29,7 +30,7 @@ struct PlainPoint {
 
 // The lines of drawing drawKey of the open database in key order, and the
 // points of those lines in the order of their lines and then their own
-// keys, each read once and merged; false when a query failed.
+// keys; false when a query failed.
 bool FairTypedRead(sqlite3* db, std::int64_t drawKey, std::vector<PlainLine>& lines, std::vector<PlainPoint>& points);
 
 }  // namespace lintavo

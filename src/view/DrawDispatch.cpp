@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "model/DataHand.h"
+#include "model/ItemMembers.h"
 #include "model/LayerItems.h"
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
@@ -169,6 +170,7 @@ bool ResolveCompoundItem(Long ObjNo, Integer type, Long& I) {
   }
   I = CurItem;
   Objs[ObjNo].ObjectID = I;
+  EntityLinksChanged(ObjNo);  // a member of a definition (drawing 0) is a stroke of what it shows
   return true;
 }
 
@@ -199,10 +201,12 @@ void DrawNestedMember(Long member, Long ObjNo, Long I) {
 // the fast renderer, compound ones nested. Dimensions inside dimensions are
 // skipped, and so is a member showing an item that is being drawn already
 // (a component placed inside itself, directly or through others): told once.
+// A nested member may load its component (appending to the table) while
+// the members are walked: each next member is asked anew, and members
+// appended after the walk began are left out.
 void DrawMembers(Long ObjNo, Integer type, Long I) {
   const Long last = ObjCount;
-  for (Long j = 1; j <= last; ++j) {
-    if (Objs[j].OwnerID != I) continue;
+  for (Long j = NextMember(I, 0); j != 0 && j <= last; j = NextMember(I, j)) {
     // A component's members are its definition geometry (no drawing); the
     // placements of a drawing name the component as their owner too.
     if (type == EntityComponent && Objs[j].DwgNo != 0) continue;

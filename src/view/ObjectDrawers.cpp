@@ -16,6 +16,7 @@
 
 #include "model/DataHand.h"
 #include "model/Geometry.h"
+#include "model/ItemMembers.h"
 #include "model/ProgramState.h"
 #include "model/ViewCache.h"
 #include "platform/Numbers.h"
@@ -457,10 +458,8 @@ void DrawTextObj(Long ObjNo) {
   }
   PlaceSlant = static_cast<Single>(turn.Y);
 
-  const Long last = ObjCount;
-  for (Long j = 1; j <= last; ++j) {
+  for (const Long j : GlyphStrokes(glyph)) {
     ObjRec& stroke = Objs[j];
-    if (stroke.DwgNo != 0 || stroke.ObjectID != glyph) continue;
     if (style.X != 0) stroke.Weight = BoldWeight;
     if (stroke.Rtype < FirstCompoundType) FastDrawObject(j);
     stroke.Weight = 0;

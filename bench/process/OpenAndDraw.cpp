@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <sys/resource.h>
 
+#include "BenchProcess.h"
 #include "LineDrawingFiles.h"
 #include "OpenRoad.h"
 #include "model/DataHand.h"
@@ -27,19 +28,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int AreaWidth = 1600;  // drawing area, pixels
 constexpr int AreaHeight = 1000;
-
-class AnsweringResponder final : public lintavo::PromptResponder {
- public:
-  int MessageBox(const lintavo::MessageBoxPrompt& prompt) override {
-    std::fprintf(stderr, "message box \"%s\": %s\n", prompt.title.c_str(), prompt.prompt.c_str());
-    return lintavo::MsgBoxSafeAnswer(prompt.buttons);
-  }
-  lintavo::FileAnswer FileDialog(const lintavo::FilePrompt&) override { return {false, "", 1}; }
-  lintavo::ColorAnswer ColorDialog(const lintavo::ColorPrompt& prompt) override { return {false, prompt.color}; }
-  bool PrinterSetupDialog(const lintavo::PrinterPrompt&, QPrinter&) override { return false; }
-  bool PrintDialog(const lintavo::PrinterPrompt&, QPrinter&) override { return false; }
-  void ModalWindowShown(QDialog&) override {}
-};
 
 double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -65,7 +53,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
   QApplication app(argc, argv);
-  AnsweringResponder responder;
+  lintavo::AnsweringResponder responder;
   lintavo::SetPromptResponder(&responder);
   const double application = MillisecondsSince(processStart);
 

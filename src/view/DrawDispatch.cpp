@@ -25,6 +25,7 @@
 #include "platform/Numbers.h"
 #include "platform/Prompts.h"
 #include "platform/Surface.h"
+#include "platform/TextCompare.h"
 #include "storage/LoadFonts.h"
 #include "storage/LoadObjects.h"
 #include "view/DisplayOptions.h"
@@ -174,6 +175,18 @@ bool ResolveCompoundItem(Long ObjNo, Integer type, Long& I) {
   return true;
 }
 
+// Whether a compound entity's link I still names its item: the item of its
+// name, or for a character the glyph of its key in any case, as glyphs are
+// found (FindFontChar). Characters typed in a font named otherwise than its
+// glyph keys ("Text-65" showing "TEXT-65") are thus not looked up again at
+// every redraw.
+bool LinkHolds(const ObjRec& obj, Integer type, Long I) {
+  if (I < 1 || I > ItemCount) return false;
+  const ItemRec& item = Items[I];
+  if (item.Name == obj.Name) return true;
+  return type == EntityTextChar && item.Rtype == ItemGlyph && SameTextNoCase(item.Name, obj.Name);
+}
+
 // Whether item is being drawn already: the item whose members are being
 // drawn, or one of the enclosing compounds on the stack. A member showing it
 // would draw it inside itself again and again.
@@ -270,8 +283,7 @@ void EndOutermostCompound() {
 void DrawCompound(Long ObjNo) {
   const Integer type = Objs[ObjNo].Rtype;
   Long I = Objs[ObjNo].ObjectID;
-  const bool linked = I >= 1 && I <= ItemCount && Items[I].Name == Objs[ObjNo].Name;
-  if (!linked && !ResolveCompoundItem(ObjNo, type, I)) return;
+  if (!LinkHolds(Objs[ObjNo], type, I) && !ResolveCompoundItem(ObjNo, type, I)) return;
 
   PlacementOn = FlagTrue;
   const bool outermost = NestLevel == 0;

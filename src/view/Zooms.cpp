@@ -22,6 +22,7 @@
 
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
+#include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
 #include "model/ProgramState.h"
@@ -34,6 +35,7 @@
 #include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
 #include "view/Grids.h"
+#include "view/ObjectDrawers.h"
 #include "view/SurfaceDraw.h"
 
 namespace lintavo {
@@ -258,18 +260,141 @@ bool IsLayerOfCurrentDrawing(const ItemRec& item) {
   return item.Rtype == ItemLayer && item.DwgNo == CurDwg;
 }
 
+// A box of world extents held in locals.
+struct LocalBox {
+  Double Xmin = 0, Ymin = 0, Xmax = 0, Ymax = 0;
+};
+
+template <typename From, typename To>
+void CopyBox(const From& from, To& to) {
+  to.Xmin = from.Xmin;
+  to.Ymin = from.Ymin;
+  to.Xmax = from.Xmax;
+  to.Ymax = from.Ymax;
+}
+
+// The boxes the extents pass widens, held in locals while simple entities
+// are taken in: the current drawing's, and that of the layer met last. They
+// are widened point by point in table order with WidenBox, as ExtendExtents
+// widens the records, so they come out the same; they are put back into the
+// records before a routine that widens the records itself runs (DrawObject
+// of a compound, a circle's rim), and read again after it.
+class ExtentsBoxes {
+ public:
+  ExtentsBoxes() { Take(); }
+  void Take() {
+    CopyBox(Dwgs[CurDwg], drawing_);
+    layer_ = 0;
+  }
+  void Put() {
+    CopyBox(drawing_, Dwgs[CurDwg]);
+    if (layer_ != 0) CopyBox(layerBox_, Items[layer_]);
+    layer_ = 0;
+  }
+  // ExtendExtents with PenLayer = layer.
+  void Widen(Long layer, Double X, Double Y) {
+    WidenBox(drawing_, X, Y);
+    // Item 0 is the blank entry of entities without a layer: it is never widened.
+    if (layer < 1 || layer > ItemCount) return;
+    if (layer != layer_) {
+      if (layer_ != 0) CopyBox(layerBox_, Items[layer_]);
+      layer_ = layer;
+      CopyBox(Items[layer], layerBox_);
+    }
+    WidenBox(layerBox_, X, Y);
+  }
+
+ private:
+  LocalBox drawing_;   // Dwgs(CurDwg)'s box
+  LocalBox layerBox_;  // Items(layer_)'s box
+  Long layer_ = 0;     // the layer whose box is held; 0 none
+};
+
+// One simple entity (types below the compounds) in the extents pass, as
+// DrawObject takes it with drawing off, without setting the surface's pen:
+// its points are loaded into ScrPts and widen the extents (an arc's centre
+// excepted), and a circle adds its rim; every other simple drawer draws
+// nothing in this pass. An entity of more points than ScrPts holds takes
+// DrawObject's own routines.
+void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
+  const Long n = obj.NPoints;
+  if (PlacementOn || n + 100 > ScrPtsMax) {
+    boxes.Put();
+    PenLayer = obj.LayerID;
+    PenPntCount = obj.NPoints;
+    LoadObjScrPts(ObjNo);
+    if (obj.Rtype == EntityCircle) DrawObjCircle();
+    boxes.Take();
+    return;
+  }
+  const Long first = obj.PointID;
+  const bool arc = obj.Rtype == EntityArc;
+  for (Long k = 1; k <= n; ++k) {
+    const PntRec& p = Pnts[first + k - 1];
+    // An arc's first point is its centre, which is not part of the arc.
+    if (!(arc && k == 1)) boxes.Widen(obj.LayerID, p.X, p.Y);
+    ScrPts[k].X = p.X;
+    ScrPts[k].Y = p.Y;
+  }
+  if (obj.Rtype != EntityCircle) return;
+  Double x[4], y[4];
+  CircleRimPoints(x, y);
+  for (int k = 0; k < 4; ++k) boxes.Widen(obj.LayerID, x[k], y[k]);
+}
+
+// Whether the layer of each entity shows, by layer, as IsObjLayerVisible
+// answers while the extents pass runs (nothing in the pass changes a
+// layer's flags or the window's current layer). Layers added during the
+// pass, and links out of the table, are asked directly.
+class LayerShows {
+ public:
+  LayerShows() : known_(static_cast<size_t>(std::max<Long>(ItemCount, 0)) + 1, Unknown) {}
+  bool Of(Long ObjNo) {
+    const Long layer = Objs[ObjNo].LayerID;
+    if (layer < 0 || static_cast<size_t>(layer) >= known_.size()) return IsObjLayerVisible(ObjNo);
+    signed char& known = known_[static_cast<size_t>(layer)];
+    if (known == Unknown) known = IsObjLayerVisible(ObjNo) ? 1 : 0;
+    return known == 1;
+  }
+
+ private:
+  static constexpr signed char Unknown = -1;
+  std::vector<signed char> known_;  // by Items index: -1 not asked yet, 0 hidden, 1 shown
+};
+
 // Draws every live object of the current drawing in an extents pass; returns
-// how many there were and counts each on its layer.
+// how many there were and counts each on its layer. Compound objects go
+// through DrawObject (their items' boxes); simple ones take the short road
+// above, and the pen is left as DrawObject would have left it.
 Long ExtentsPassOverObjects() {
   const Long last = ObjCount;
   Long count = 0;
+  Long lastSimple = 0;  // the last entity taken the short road, while no DrawObject came after it
+  ExtentsBoxes boxes;
+  LayerShows shows;
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
-    if (Objs[i].DwgNo != CurDwg || Objs[i].Erased) continue;
-    DrawObject(i);
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || obj.Erased) continue;
     ++count;
     // An object without a layer (0) counts on no item: Items(0) stays blank.
-    const Long layer = Objs[i].LayerID;
+    const Long layer = obj.LayerID;
     if (layer >= 1 && layer <= ItemCount) ++Items[layer].Nlines;
+    // DrawObject's own skips: no surface, a hidden layer, a hidden object.
+    if (!ActiveDoc || (!PlacementOn && !shows.Of(i)) || !obj.Show) continue;
+    if (obj.Rtype >= FirstCompoundType) {
+      boxes.Put();
+      DrawObject(i);
+      boxes.Take();
+      lastSimple = 0;
+      continue;
+    }
+    TakeSimpleIntoExtents(obj, i, boxes);
+    lastSimple = i;
+  }
+  boxes.Put();
+  if (lastSimple != 0) {
+    SetObjectPen(Objs[lastSimple]);
+    SetDrawWidth(1);
   }
   return count;
 }

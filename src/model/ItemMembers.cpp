@@ -62,41 +62,49 @@ void FillLists(ItemLists& lists) {
   }
 }
 
+// The keys of entities first..ObjCount into the key arrays; whether any of
+// them is a member, and whether any is a stroke.
+void ReadKeys(Long first, bool& members, bool& strokes) {
+  Members.Key.resize(static_cast<size_t>(ObjCount) + 1);
+  Strokes.Key.resize(static_cast<size_t>(ObjCount) + 1);
+  Members.Key[0] = Strokes.Key[0] = 0;
+  members = strokes = false;
+  for (Long i = first; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    const Long member = MemberKeyOf(obj), stroke = StrokeKeyOf(obj);
+    Members.Key[static_cast<size_t>(i)] = member;
+    Strokes.Key[static_cast<size_t>(i)] = stroke;
+    members = members || member != 0;
+    strokes = strokes || stroke != 0;
+  }
+  BuiltCount = ObjCount;
+}
+
 void LayOut() {
   KeyBound = std::max<Long>(ItemsMax, 0);
-  BuiltCount = ObjCount;
-  Members.Key.resize(static_cast<size_t>(BuiltCount) + 1);
-  Strokes.Key.resize(static_cast<size_t>(BuiltCount) + 1);
-  Members.Key[0] = Strokes.Key[0] = 0;
-  for (Long i = 1; i <= BuiltCount; ++i) {
-    const ObjRec& obj = Objs[i];
-    Members.Key[static_cast<size_t>(i)] = MemberKeyOf(obj);
-    Strokes.Key[static_cast<size_t>(i)] = StrokeKeyOf(obj);
-  }
+  bool members = false, strokes = false;
+  ReadKeys(1, members, strokes);
   FillLists(Members);
   FillLists(Strokes);
   Stale = false;
 }
 
-// Entities appended since the lists were laid out that belong to no item
-// and draw no glyph only lengthen the key arrays; any other leaves the lists
-// to be laid out again.
-bool TakeAppendedEntities() {
-  for (Long i = BuiltCount + 1; i <= ObjCount; ++i) {
-    if (MemberKeyOf(Objs[i]) != 0 || StrokeKeyOf(Objs[i]) != 0) return false;
-  }
-  Members.Key.resize(static_cast<size_t>(ObjCount) + 1, 0);
-  Strokes.Key.resize(static_cast<size_t>(ObjCount) + 1, 0);
-  BuiltCount = ObjCount;
-  return true;
+// Entities appended since the lists were laid out: only their own links are
+// read, and a list is filled again from the kept keys only when one of them
+// joins it (a load's glyphs, a new dimension's parts).
+void TakeAppendedEntities() {
+  bool members = false, strokes = false;
+  ReadKeys(BuiltCount + 1, members, strokes);
+  if (members) FillLists(Members);
+  if (strokes) FillLists(Strokes);
 }
 
 void Refresh() {
-  if (!Stale && KeyBound == ItemsMax) {
-    if (ObjCount == BuiltCount) return;
-    if (ObjCount > BuiltCount && TakeAppendedEntities()) return;
+  if (Stale || KeyBound != ItemsMax || ObjCount < BuiltCount) {
+    LayOut();
+    return;
   }
-  LayOut();
+  if (ObjCount > BuiltCount) TakeAppendedEntities();
 }
 
 std::span<const Long> ListOf(const ItemLists& lists, Long Item) {
@@ -124,6 +132,8 @@ void EntityLinksChanged(Long ObjNo) {
 }
 
 void EntityTableLinksChanged() { Stale = true; }
+
+void LayOutItemMembers() { Refresh(); }
 
 // ---- Asking for the lists -----------------------------------------------------------------------
 

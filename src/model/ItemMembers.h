@@ -18,9 +18,9 @@
 // after a change, and kept as they are while nothing changes. Keeping them
 // current:
 //   - appends (AddObj, CopyObj, AddLoadedObj) need no call: a query that
-//     finds the table longer looks at the new entities only, and lays the
-//     lists out again only when one of them belongs to an item. A slot
-//     appended again after a cut back is noted by the appenders
+//     finds the table longer reads the links of the new entities only, and
+//     fills a list again from the kept keys only when one of them joins it.
+//     A slot appended again after a cut back is noted by the appenders
 //     (EntityAppended);
 //   - a cut back (ResetModel and the dialogs' samples) is seen by the next
 //     query (the table is shorter than the lists);
@@ -49,6 +49,10 @@ namespace lintavo {
 void EntityAppended(Long ObjNo);      // the appenders: entity ObjNo was just appended
 void EntityLinksChanged(Long ObjNo);  // OwnerID, ObjectID or DwgNo of entity ObjNo was written in place
 void EntityTableLinksChanged();       // the links of many entities were written in place
+// Brings the lists up to date now: a load calls it once its entities are
+// linked, so that the first redraw or fit after File, Open does not pay for
+// the pass over the table.
+void LayOutItemMembers();
 
 // ---- Asking for the lists ---------------------------------------------------------------------
 // The members of item Item (OwnerID == Item), ascending; empty for an index

@@ -207,8 +207,9 @@ bool DuplicateComponent(Long& Index) {
 }
 
 void DrawDefinition(Long Index) {
-  for (Long i = 1; i <= ObjCount; ++i)
-    if (Objs[i].DwgNo == 0 && Objs[i].OwnerID == Index && Objs[i].Show) DrawObject(i);
+  // A nested placement may load its component: each next member is asked anew.
+  for (Long i = NextMember(Index, 0); i != 0 && i <= ObjCount; i = NextMember(Index, i))
+    if (Objs[i].DwgNo == 0 && Objs[i].Show) DrawObject(i);
   DrawRefPntMark(Items[Index].Xorigin, Items[Index].Yorigin);
 }
 

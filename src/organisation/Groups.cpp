@@ -144,10 +144,11 @@ void ShowGroupOnView(DrawingWindow& window, Long group) {
   }
   if (ZoomActive) EndZoomCommand();
   if (!BeginViewPicture(false)) return;  // no reference mark, no grid: the members alone
+  // A member may load the component it shows: each next member is asked anew.
   const Long last = ObjCount;
-  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+  for (Long i = NextMember(group, BaseObjCount); i != 0 && i <= last; i = NextMember(group, i)) {
     const ObjRec& obj = Objs[i];
-    if (obj.DwgNo == CurDwg && !obj.Erased && obj.OwnerID == group) DrawObject(i);
+    if (obj.DwgNo == CurDwg && !obj.Erased) DrawObject(i);
   }
 }
 

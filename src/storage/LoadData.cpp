@@ -331,6 +331,7 @@ bool LoadDrawing() {
     keys.Collect(firstItem);
     LinkLoadedObjects(firstObj, dwgNo, links, keys, damage);
     EntityTableLinksChanged();  // the links were written after the entities were appended
+    LayOutItemMembers();
   }
   dwg.Nobjects = LoadedItemCount;
   if (!extentsRead) RecomputeLoadedExtents(dwgNo);

@@ -273,41 +273,75 @@ void CopyBox(const From& from, To& to) {
   to.Ymax = from.Ymax;
 }
 
+// Each side of box moves out to the same side of own where own lies beyond
+// it. Widening by the box of an entity's points side by side leaves the
+// same values as widening by each point in turn (WidenBox): a side ends at
+// the first value, in point order, of the farthest ones beyond it.
+template <typename Box>
+void WidenSides(Box& box, const LocalBox& own) {
+  if (own.Xmin < box.Xmin) box.Xmin = own.Xmin;
+  if (own.Ymin < box.Ymin) box.Ymin = own.Ymin;
+  if (own.Xmax > box.Xmax) box.Xmax = own.Xmax;
+  if (own.Ymax > box.Ymax) box.Ymax = own.Ymax;
+}
+
+// The box of the finite points taken one by one, as WidenBox takes them.
+class PointsBox {
+ public:
+  void Take(Double X, Double Y) {
+    if (!std::isfinite(X) || !std::isfinite(Y)) return;
+    if (!any_) {
+      box_ = {X, Y, X, Y};
+      any_ = true;
+      return;
+    }
+    WidenBox(box_, X, Y);
+  }
+  bool Any() const { return any_; }
+  const LocalBox& Box() const { return box_; }
+
+ private:
+  LocalBox box_;
+  bool any_ = false;
+};
+
 // The boxes the extents pass widens, held in locals while simple entities
 // are taken in: the current drawing's, and that of the layer met last. They
-// are widened point by point in table order with WidenBox, as ExtendExtents
-// widens the records, so they come out the same; they are put back into the
-// records before a routine that widens the records itself runs (DrawObject
-// of a compound, a circle's rim), and read again after it.
+// are widened entity by entity in table order, as ExtendExtents widens the
+// records point by point, and come out the same (WidenSides); they are put
+// back into the records before a routine that widens the records itself
+// runs (DrawCompound, DrawObject's routines), and read again after it.
 class ExtentsBoxes {
  public:
   ExtentsBoxes() { Take(); }
   void Take() {
     CopyBox(Dwgs[CurDwg], drawing_);
     layer_ = 0;
+    items_ = ItemCount;
   }
   void Put() {
     CopyBox(drawing_, Dwgs[CurDwg]);
     if (layer_ != 0) CopyBox(layerBox_, Items[layer_]);
     layer_ = 0;
   }
-  // ExtendExtents with PenLayer = layer.
-  void Widen(Long layer, Double X, Double Y) {
-    WidenBox(drawing_, X, Y);
+  // ExtendExtents, with PenLayer = layer, at every point own was taken from.
+  void Widen(Long layer, const LocalBox& own) {
+    WidenSides(drawing_, own);
     // Item 0 is the blank entry of entities without a layer: it is never widened.
-    if (layer < 1 || layer > ItemCount) return;
+    if (layer < 1 || layer > items_) return;
     if (layer != layer_) {
       if (layer_ != 0) CopyBox(layerBox_, Items[layer_]);
       layer_ = layer;
       CopyBox(Items[layer], layerBox_);
     }
-    WidenBox(layerBox_, X, Y);
+    WidenSides(layerBox_, own);
   }
 
  private:
   LocalBox drawing_;   // Dwgs(CurDwg)'s box
   LocalBox layerBox_;  // Items(layer_)'s box
   Long layer_ = 0;     // the layer whose box is held; 0 none
+  Long items_ = 0;     // ItemCount when the boxes were taken
 };
 
 // One simple entity (types below the compounds) in the extents pass, as
@@ -327,19 +361,35 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
     boxes.Take();
     return;
   }
-  const Long first = obj.PointID;
+  const PntRec* points = Pnts.data() + obj.PointID;
+  WorldXY* loaded = ScrPts.data();
+  PointsBox own;
   const bool arc = obj.Rtype == EntityArc;
   for (Long k = 1; k <= n; ++k) {
-    const PntRec& p = Pnts[first + k - 1];
+    const PntRec& p = points[k - 1];
     // An arc's first point is its centre, which is not part of the arc.
-    if (!(arc && k == 1)) boxes.Widen(obj.LayerID, p.X, p.Y);
-    ScrPts[k].X = p.X;
-    ScrPts[k].Y = p.Y;
+    if (!(arc && k == 1)) own.Take(p.X, p.Y);
+    loaded[k].X = p.X;
+    loaded[k].Y = p.Y;
   }
-  if (obj.Rtype != EntityCircle) return;
-  Double x[4], y[4];
-  CircleRimPoints(x, y);
-  for (int k = 0; k < 4; ++k) boxes.Widen(obj.LayerID, x[k], y[k]);
+  if (obj.Rtype == EntityCircle) {
+    Double x[4], y[4];
+    CircleRimPoints(x, y);
+    for (int k = 0; k < 4; ++k) own.Take(x[k], y[k]);
+  }
+  if (own.Any()) boxes.Widen(obj.LayerID, own.Box());
+}
+
+// One compound entity (a component, character, dimension, fill or hatch)
+// in the extents pass, as DrawObject takes it with drawing off, without
+// setting the surface's pen: its insertion point, then its item's box
+// through the placement (DrawCompound's extents branch).
+void TakeCompoundIntoExtents(Long ObjNo) {
+  const ObjRec& obj = Objs[ObjNo];
+  PenLayer = obj.LayerID;
+  PenPntCount = obj.NPoints;
+  LoadObjScrPts(ObjNo);
+  DrawCompound(ObjNo);
 }
 
 // Whether the layer of each entity shows, by layer, as IsObjLayerVisible
@@ -363,13 +413,12 @@ class LayerShows {
 };
 
 // Draws every live object of the current drawing in an extents pass; returns
-// how many there were and counts each on its layer. Compound objects go
-// through DrawObject (their items' boxes); simple ones take the short road
-// above, and the pen is left as DrawObject would have left it.
+// how many there were and counts each on its layer. Each object takes the
+// road of its kind above; the pen is left as DrawObject would have left it.
 Long ExtentsPassOverObjects() {
   const Long last = ObjCount;
   Long count = 0;
-  Long lastSimple = 0;  // the last entity taken the short road, while no DrawObject came after it
+  Long lastTaken = 0;  // the last entity taken in: the pen is left as DrawObject leaves it after that one
   ExtentsBoxes boxes;
   LayerShows shows;
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
@@ -383,17 +432,16 @@ Long ExtentsPassOverObjects() {
     if (!ActiveDoc || (!PlacementOn && !shows.Of(i)) || !obj.Show) continue;
     if (obj.Rtype >= FirstCompoundType) {
       boxes.Put();
-      DrawObject(i);
+      TakeCompoundIntoExtents(i);
       boxes.Take();
-      lastSimple = 0;
-      continue;
+    } else {
+      TakeSimpleIntoExtents(obj, i, boxes);
     }
-    TakeSimpleIntoExtents(obj, i, boxes);
-    lastSimple = i;
+    lastTaken = i;
   }
   boxes.Put();
-  if (lastSimple != 0) {
-    SetObjectPen(Objs[lastSimple]);
+  if (lastTaken != 0) {
+    SetObjectPen(Objs[lastTaken]);
     SetDrawWidth(1);
   }
   return count;

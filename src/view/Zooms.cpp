@@ -383,13 +383,15 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
 // One compound entity (a component, character, dimension, fill or hatch)
 // in the extents pass, as DrawObject takes it with drawing off, without
 // setting the surface's pen: its insertion point, then its item's box
-// through the placement (DrawCompound's extents branch).
+// through the placement (DrawCompound's extents branch). A type past the
+// hatch (a damaged row) has its insertion point only.
 void TakeCompoundIntoExtents(Long ObjNo) {
   const ObjRec& obj = Objs[ObjNo];
   PenLayer = obj.LayerID;
   PenPntCount = obj.NPoints;
+  const bool known = obj.Rtype <= EntityHatch;
   LoadObjScrPts(ObjNo);
-  DrawCompound(ObjNo);
+  if (known) DrawCompound(ObjNo);
 }
 
 // Whether the layer of each entity shows, by layer, as IsObjLayerVisible

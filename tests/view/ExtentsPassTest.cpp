@@ -93,6 +93,9 @@ class ExtentsPassTest : public EditFixture {
     Objs[AddShape(EntityLine, {{600, 600}, {601, 601}}, layer)].Erased = FlagTrue;
     AddShape(EntityLine, {{700, -700}, {701, -701}}, ItemCount + 50);  // a layer link off the table
     Objs[AddShape(EntityLine, {{800, 800}, {801, 801}}, layer)].DwgNo = 2;
+    const Long odd = AddShape(EntityLine, {{-1, -90}, {0, 0}}, layer);  // a type no drawer knows
+    Objs[odd].Rtype = EntityHatch + 1;
+    Objs[odd].ObjectID = AddNamedItem(ItemWithGeometry, "Far", 500);
     AddShape(EntityLine, {{0.25, 0.5}, {0.75, 0.25}}, layer);  // the last object is a simple one
   }
 

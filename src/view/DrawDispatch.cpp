@@ -183,8 +183,8 @@ bool ResolveCompoundItem(Long ObjNo, Integer type, Long& I) {
 bool LinkHolds(const ObjRec& obj, Integer type, Long I) {
   if (I < 1 || I > ItemCount) return false;
   const ItemRec& item = Items[I];
-  if (item.Name == obj.Name) return true;
-  return type == EntityTextChar && item.Rtype == ItemGlyph && SameTextNoCase(item.Name, obj.Name);
+  if (type == EntityTextChar && item.Rtype == ItemGlyph) return SameTextNoCase(item.Name, obj.Name);
+  return item.Name == obj.Name;
 }
 
 // Whether item is being drawn already: the item whose members are being

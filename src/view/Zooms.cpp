@@ -295,7 +295,10 @@ class PointsBox {
       any_ = true;
       return;
     }
-    WidenBox(box_, X, Y);
+    if (X < box_.Xmin) box_.Xmin = X;
+    if (Y < box_.Ymin) box_.Ymin = Y;
+    if (X > box_.Xmax) box_.Xmax = X;
+    if (Y > box_.Ymax) box_.Ymax = Y;
   }
   bool Any() const { return any_; }
   const LocalBox& Box() const { return box_; }

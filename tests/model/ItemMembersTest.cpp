@@ -14,6 +14,7 @@
 #include "model/UndoRedo.h"
 #include "organisation/Groups.h"
 #include "storage/LoadData.h"
+#include "storage/LoadFonts.h"
 #include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
 
@@ -97,6 +98,12 @@ TEST_F(ItemMembersTest, ListsEqualAPlainScanThroughEveryChangeOfLinksAndTable) {
          AddLine(0, 3, 1, 3);
          AddItemLine(glyphB_, 0, 1, 1, 1);
          AddPlacement(bolt_, 5, 2);
+       }},
+      {"a glyph loaded from the fonts database, and a character of it placed", [&] {
+         const Long before = ObjCount;
+         ASSERT_TRUE(LoadFontChar("TEXT-90"));
+         ASSERT_GT(ObjCount, before);  // its strokes
+         AddCharacter(CurItem, 4, 4);
        }},
       {"a group made of the selection", [&] {
          SelectWindow(0.5, 0.5, 4, 4.5);

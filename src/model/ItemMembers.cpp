@@ -25,15 +25,16 @@ namespace {
 struct ItemLists {
   std::vector<Long> Start;  // by item 0..KeyBound + 1; Start[0] = Start[1] = 0
   std::vector<Long> List;   // entity numbers, grouped by item, ascending within an item
-  std::vector<Long> Key;    // by entity 1..BuiltCount: the item it was listed under; 0 none
+  std::vector<Long> Key;    // by entity 1..BuiltCount: the item it belongs to; 0 none
   std::vector<Long> Fill;   // scratch: the next free place of each item while filling
+  bool Refill = false;      // a key changed since List was filled: fill it again from Key
 };
 
 ItemLists Members;             // keyed by OwnerID
 ItemLists Strokes;             // keyed by ObjectID, drawing number 0 only
 Long BuiltCount = 0;           // entities 1..BuiltCount are in the lists
 Long KeyBound = 0;             // items 1..KeyBound have lists: ItemsMax when they were laid out
-bool Stale = true;             // an entity already listed changed its links, or its slot was reused
+bool Stale = true;             // the kept keys are no longer those of the table: read them all again
 
 Long MemberKeyOf(const ObjRec& obj) {
   return obj.OwnerID >= 1 && obj.OwnerID <= KeyBound ? obj.OwnerID : 0;
@@ -48,6 +49,7 @@ Long StrokeKeyOf(const ObjRec& obj) {
 // The counts of the keys in Key[1..BuiltCount] turned into start places,
 // then every entity put in its item's run.
 void FillLists(ItemLists& lists) {
+  lists.Refill = false;
   lists.Start.assign(static_cast<size_t>(KeyBound) + 2, 0);
   for (Long i = 1; i <= BuiltCount; ++i) {
     const Long key = lists.Key[static_cast<size_t>(i)];
@@ -105,6 +107,8 @@ void Refresh() {
     return;
   }
   if (ObjCount > BuiltCount) TakeAppendedEntities();
+  if (Members.Refill) FillLists(Members);
+  if (Strokes.Refill) FillLists(Strokes);
 }
 
 std::span<const Long> ListOf(const ItemLists& lists, Long Item) {
@@ -123,12 +127,23 @@ void EntityAppended(Long ObjNo) {
   if (ObjNo <= BuiltCount) Stale = true;
 }
 
+namespace {
+
+// Entity ObjNo's key in lists becomes key; the list is filled again at the next query.
+void ChangeKey(ItemLists& lists, Long ObjNo, Long key) {
+  Long& kept = lists.Key[static_cast<size_t>(ObjNo)];
+  if (kept == key) return;
+  kept = key;
+  lists.Refill = true;
+}
+
+}  // namespace
+
 void EntityLinksChanged(Long ObjNo) {
   if (Stale || ObjNo < 1 || ObjNo > BuiltCount || ObjNo > ObjCount) return;
   const ObjRec& obj = Objs[ObjNo];
-  if (Members.Key[static_cast<size_t>(ObjNo)] != MemberKeyOf(obj) ||
-      Strokes.Key[static_cast<size_t>(ObjNo)] != StrokeKeyOf(obj))
-    Stale = true;
+  ChangeKey(Members, ObjNo, MemberKeyOf(obj));
+  ChangeKey(Strokes, ObjNo, StrokeKeyOf(obj));
 }
 
 void EntityTableLinksChanged() { Stale = true; }

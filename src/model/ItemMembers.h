@@ -27,7 +27,9 @@
 //   - a routine that writes OwnerID, ObjectID or DwgNo of an entity that was
 //     already in the table calls EntityLinksChanged for it; the lists keep
 //     each entity's two keys, so a write that changes neither key (a text
-//     character of a drawing that takes another glyph) costs nothing;
+//     character of a drawing that takes another glyph) costs nothing, and
+//     one that changes a key costs the list a fill from the kept keys at
+//     the next query, not a pass over the table;
 //   - a routine that rewrites the links of many entities at once (a load
 //     resolving its stored keys) may call EntityTableLinksChanged instead.
 // A write of those fields made right after the append, before any query, needs

@@ -13,6 +13,7 @@
 #include "annotation/Hatches.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
+#include "model/ItemMembers.h"
 #include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
@@ -92,7 +93,9 @@ void DeleteArea(Long Item) {
   const Long last = ObjCount;
   for (Long i = 1; i <= last; ++i) {
     ObjRec& obj = Objs[i];
-    if (obj.ObjectID == Item && (obj.Rtype == EntityFill || obj.Rtype == EntityHatch)) obj.OwnerID = Item;
+    if (obj.ObjectID != Item || (obj.Rtype != EntityFill && obj.Rtype != EntityHatch)) continue;
+    obj.OwnerID = Item;
+    EntityLinksChanged(i);
   }
   DeleteItemObjs(Item);
 }
@@ -312,6 +315,7 @@ void ResetAreaState() {
       obj.Flag = FlagDeletedWithOwner;
       obj.Show = FlagFalse;
       obj.DwgNo = 0;
+      EntityLinksChanged(i);
       ++detached;
     }
     ObjIndexDetached(detached);

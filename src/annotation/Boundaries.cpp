@@ -7,6 +7,7 @@
 #include "annotation/Areas.h"
 #include "model/DataHand.h"
 #include "model/Geometry.h"
+#include "model/ItemMembers.h"
 #include "model/MessageBar.h"
 #include "model/Picks.h"
 #include "model/ProgramState.h"
@@ -53,6 +54,7 @@ void StampBoundary(Long ObjNo) {
   obj.Color = BoundaryColor;
   obj.OwnerID = obj.ObjectID = AreaItem;
   obj.LayerID = BoundaryLayerNo;
+  EntityLinksChanged(ObjNo);
 }
 
 // A new boundary polygon holding NPoints points still to be appended.
@@ -318,8 +320,8 @@ void StoreCrossing(Long Row, Long X) {
 }
 
 Long FindBoundaryPolygon(Long Item) {
-  const Long last = ObjCount;
-  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+  for (const Long i : ItemMembers(Item)) {
+    if (i <= BaseObjCount) continue;
     const ObjRec& obj = Objs[i];
     if (obj.OwnerID == Item && obj.Rtype == EntityPolygon && !obj.Erased && obj.DwgNo != 0) return i;
   }

@@ -13,6 +13,7 @@
 #include "annotation/Texthand.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
+#include "model/ItemMembers.h"
 #include "model/LayerItems.h"
 #include "model/ObjIndex.h"
 #include "model/ProgramState.h"
@@ -116,6 +117,7 @@ void UpdateTextCharObj(Long ObjNo, const String& Key, Long GlyphIdx) {
   obj.ObjectID = GlyphIdx;
   obj.OwnerID = 0;
   obj.Color = TextColor;
+  EntityLinksChanged(ObjNo);
   DrawTextChar(ObjNo, false);
 }
 

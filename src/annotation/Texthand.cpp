@@ -20,6 +20,7 @@
 #include "commands/PathStations.h"
 #include "model/DataHand.h"
 #include "model/Geometry.h"
+#include "model/ItemMembers.h"
 #include "model/LineDrawCodes.h"
 #include "model/MessageBar.h"
 #include "model/ObjIndex.h"
@@ -516,6 +517,7 @@ void RestyleFont(Long I) {
   if (!FindGlyph(glyph)) return;
   obj.Name = GlyphKey;
   obj.ObjectID = glyph;
+  EntityLinksChanged(I);
 }
 
 void Restyle(Integer Code) {

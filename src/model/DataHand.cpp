@@ -8,6 +8,7 @@
 
 #include "model/DrawingWindow.h"
 #include "model/Invariants.h"
+#include "model/ItemMembers.h"
 #include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
@@ -154,6 +155,7 @@ void WithdrawEntityBeingBuilt() {
   obj.Erased = FlagTrue;
   obj.DwgNo = 0;
   ObjIndexDetached(1);
+  EntityLinksChanged(ObjCount);
 }
 
 }  // namespace
@@ -209,6 +211,7 @@ void AddObj(Integer ObjType, Integer NPoints) {
     CountNewEntity(ObjType, window);
   CheckEntityTable();
   ObjIndexAdded(ObjCount);
+  EntityAppended(ObjCount);
 }
 
 bool AddPnt(Double X, Double Y) {
@@ -272,6 +275,7 @@ void AddLoadedObj() {
   CheckPointTable();
   CheckEntityPoints(ObjCount, count);
   ObjIndexAdded(ObjCount);
+  EntityAppended(ObjCount);
   if (LoadObj.DwgNo >= 1) ResolveObjLayer(ObjCount, LoadKeys.LayerID);
 }
 
@@ -294,6 +298,7 @@ void CopyObj(Long SrcObj) {
   CountNewEntity(obj.Rtype, ActiveDrawingWindow());
   CheckEntityTable();
   ObjIndexAdded(ObjCount);
+  EntityAppended(ObjCount);
 }
 
 void ResolveObjLayer(Long ObjNo, DbKey key) {
@@ -358,23 +363,28 @@ void TakeIntoItemBox(Long ItemNo, ObjRec& obj, bool& started) {
   if (area) obj.Area = static_cast<Single>(EnclosedArea(obj));
 }
 
+// The drawing members of item ItemNo (entities above the support geometry
+// whose OwnerID it is), in table order, into its box; an area stops at its
+// first boundary.
+void TakeMembersIntoItemBox(Long ItemNo, bool started) {
+  const bool area = Items[ItemNo].Rtype == ItemArea;
+  for (const Long i : ItemMembers(ItemNo)) {
+    if (i <= BaseObjCount) continue;
+    TakeIntoItemBox(ItemNo, Objs[i], started);
+    if (area && started) return;  // an area's first boundary is all it takes
+  }
+}
+
 std::vector<Long> NotedItems;  // items whose extents wait for UpdateNotedItemExtents
-// By Items index: 0 not noted; 1 noted; 2 noted and its box started in the
-// pass of UpdateNotedItemExtents.
+// By Items index: 0 not noted; 1 noted.
 std::vector<unsigned char> ItemNoted;
-constexpr unsigned char Noted = 1, NotedAndStarted = 2;
+constexpr unsigned char Noted = 1;
 
 }  // namespace
 
 void UpdateItemExtents(Long ItemNo) {
   if (ItemNo < 1 || ItemNo > ItemCount || !OwnsEntities(Items[ItemNo])) return;
-  const bool area = Items[ItemNo].Rtype == ItemArea;
-  bool started = false;
-  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
-    if (Objs[i].OwnerID != ItemNo) continue;
-    TakeIntoItemBox(ItemNo, Objs[i], started);
-    if (area && started) return;  // an area's first boundary is all it takes
-  }
+  TakeMembersIntoItemBox(ItemNo, false);
 }
 
 void NoteOwnerPointsChanged(Long ObjNo) {
@@ -389,16 +399,10 @@ void NoteOwnerPointsChanged(Long ObjNo) {
 
 void UpdateNotedItemExtents() {
   if (NotedItems.empty()) return;
-  // One pass over the entities serves every noted item.
-  const Long items = static_cast<Long>(ItemNoted.size());
-  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
-    const Long owner = Objs[i].OwnerID;
-    if (owner < 1 || owner >= items || owner > ItemCount || !ItemNoted[owner]) continue;
-    bool started = ItemNoted[owner] == NotedAndStarted;
-    TakeIntoItemBox(owner, Objs[i], started);
-    if (started) ItemNoted[owner] = NotedAndStarted;
+  for (const Long item : NotedItems) {
+    if (item <= ItemCount) TakeMembersIntoItemBox(item, false);
+    ItemNoted[item] = 0;
   }
-  for (const Long item : NotedItems) ItemNoted[item] = 0;
   NotedItems.clear();
 }
 

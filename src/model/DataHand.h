@@ -288,14 +288,14 @@ Double EnclosedArea(const ObjRec& Obj);
 //   a group: Xmin..Ymax from its live members, a compound member (component,
 //     text character ...) by its insertion point only, as when it was made.
 // An item without such entities, and an item of any other kind, is left
-// unchanged. One pass over the entities.
+// unchanged. The members come from ItemMembers: no pass over the entities.
 void UpdateItemExtents(Long ItemNo);
 // The points of entity ObjNo changed in place: the group or area that owns it
 // is noted for UpdateNotedItemExtents. No scan, no allocation but the
 // notes' own growth; called by ObjPointsChanged for every such change.
 void NoteOwnerPointsChanged(Long ObjNo);
-// Recomputes the extents of every item noted since the last call, all in
-// one pass over the entities. The views, the choosers and saving call it
+// Recomputes the extents of every item noted since the last call, each from
+// its own members (ItemMembers). The views, the choosers and saving call it
 // before they read an item's extents; it does nothing when nothing was noted.
 void UpdateNotedItemExtents();
 

@@ -8,6 +8,7 @@
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/Invariants.h"
+#include "model/ItemMembers.h"
 #include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
 #include "model/ObjIndex.h"
@@ -370,6 +371,7 @@ void DeleteItemWith(Long ItemIndex, Membership membership) {
     obj.Flag = FlagDeletedWithOwner;
     obj.Show = FlagFalse;
     obj.DwgNo = 0;
+    EntityLinksChanged(i);
     ++detached;
   }
   ObjIndexDetached(detached);
@@ -409,6 +411,7 @@ void EraseDwgObjs(Integer DwgNo) {
     obj.Show = FlagFalse;
     obj.DwgNo = 0;
     obj.OwnerID = 0;
+    EntityLinksChanged(i);
     ++detached;
   }
   ObjIndexDetached(detached);

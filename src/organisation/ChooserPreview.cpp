@@ -5,6 +5,7 @@
 
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
+#include "model/ItemMembers.h"
 #include "model/LayerItems.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
@@ -109,9 +110,12 @@ void DrawOwnedPreview(Long Owner) {
   if (!(ViewWinMaxX > ViewWinMinX) || !(ViewWinMaxY > ViewWinMinY)) return;
   PreviewAllLayers = FlagTrue;
   const Long last = ObjCount;
-  for (Long i = 1; i <= last; ++i) {
+  // Every object, or the owner's members only (asked anew after each, as a
+  // member may load the component it shows).
+  for (Long i = Owner == 0 ? 1 : NextMember(Owner, 0); i != 0 && i <= last;
+       i = Owner == 0 ? i + 1 : NextMember(Owner, i)) {
     const ObjRec& obj = Objs[i];
-    if (obj.DwgNo == CurDwg && obj.Show && !obj.Erased && (Owner == 0 || obj.OwnerID == Owner)) DrawObject(i);
+    if (obj.DwgNo == CurDwg && obj.Show && !obj.Erased) DrawObject(i);
   }
   PreviewAllLayers = FlagFalse;
 }

@@ -19,6 +19,7 @@
 #include "commands/GripFrame.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
+#include "model/ItemMembers.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
 #include "model/ObjIndex.h"
@@ -163,6 +164,7 @@ void MakeDefinitionGeometry(Long objNo, Long item) {
     obj.Name = Items[item].Name;
     obj.ObjectID = item;
   }
+  EntityLinksChanged(objNo);
 }
 
 // The item's count and its extents, the running extents less (refX, refY).
@@ -205,8 +207,9 @@ bool DuplicateComponent(Long& Index) {
 }
 
 void DrawDefinition(Long Index) {
-  for (Long i = 1; i <= ObjCount; ++i)
-    if (Objs[i].DwgNo == 0 && Objs[i].OwnerID == Index && Objs[i].Show) DrawObject(i);
+  // A nested placement may load its component: each next member is asked anew.
+  for (Long i = NextMember(Index, 0); i != 0 && i <= ObjCount; i = NextMember(Index, i))
+    if (Objs[i].DwgNo == 0 && Objs[i].Show) DrawObject(i);
   DrawRefPntMark(Items[Index].Xorigin, Items[Index].Yorigin);
 }
 
@@ -254,6 +257,7 @@ Long AddPlacement(Long item, Double X, Double Y) {
   ObjRec& obj = Objs[ObjCount];
   obj.Name = Items[item].Name;
   obj.OwnerID = obj.ObjectID = item;
+  EntityLinksChanged(ObjCount);
   return ObjCount;
 }
 
@@ -298,6 +302,7 @@ void CopyDefinitionIntoDrawing(Long item, Double X, Double Y, Single sx, Single 
     if (copy.Rtype == EntityComponent) {
       const Long found = RelinkPlacement(copy.Name);
       Objs[ObjCount].OwnerID = Objs[ObjCount].ObjectID = found;
+      EntityLinksChanged(ObjCount);
     } else if (copy.Rtype < EntityComponent) {
       copy.ObjectID = 0;
     }

@@ -11,6 +11,7 @@
 
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
+#include "model/ItemMembers.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
 #include "model/Picks.h"
@@ -81,6 +82,7 @@ bool AssignSelectionToGroup() {
     ObjRec& obj = Objs[i];
     if (obj.DwgNo != CurDwg || !obj.Selected || obj.Erased || IsAreaBoundary(obj)) continue;
     obj.OwnerID = group;
+    EntityLinksChanged(i);
     // A compound entity counts with its insertion point only.
     const Long points = obj.Rtype > EntityPolygon ? (obj.NPoints > 0 ? 1 : 0) : obj.NPoints;
     for (Long k = 0; k < points; ++k) TakeExtentPoint(Pnts[obj.PointID + k], first);
@@ -142,10 +144,11 @@ void ShowGroupOnView(DrawingWindow& window, Long group) {
   }
   if (ZoomActive) EndZoomCommand();
   if (!BeginViewPicture(false)) return;  // no reference mark, no grid: the members alone
+  // A member may load the component it shows: each next member is asked anew.
   const Long last = ObjCount;
-  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+  for (Long i = NextMember(group, BaseObjCount); i != 0 && i <= last; i = NextMember(group, i)) {
     const ObjRec& obj = Objs[i];
-    if (obj.DwgNo == CurDwg && !obj.Erased && obj.OwnerID == group) DrawObject(i);
+    if (obj.DwgNo == CurDwg && !obj.Erased) DrawObject(i);
   }
 }
 

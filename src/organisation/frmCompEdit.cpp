@@ -18,6 +18,7 @@
 
 #include "app/OptionBoxes.h"
 #include "model/DataHand.h"
+#include "model/ItemMembers.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
@@ -289,6 +290,7 @@ void frmCompEdit::CopyUnderNewName() {
   TakeBoxes(Items[index]);
   if (EditedPlacement) {
     Objs[EditedPlacement].ObjectID = Objs[EditedPlacement].OwnerID = index;
+    EntityLinksChanged(EditedPlacement);
     Objs[EditedPlacement].Name = ComponentName;
   }
   EditComponentName = ComponentName;
@@ -317,6 +319,7 @@ void frmCompEdit::cmdLink_Click() {
 void frmCompEdit::OKButton_Click() {
   if (EditedPlacement && ComponentItem > 0 && Objs[EditedPlacement].ObjectID != ComponentItem) {
     Objs[EditedPlacement].ObjectID = Objs[EditedPlacement].OwnerID = ComponentItem;
+    EntityLinksChanged(EditedPlacement);
     Objs[EditedPlacement].Name = EditComponentName;
   }
   DlgCancelled = FlagFalse;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/DataHand.h"
+#include "model/ItemMembers.h"
 #include "model/ProgramState.h"
 #include "model/SupportLists.h"
 #include "model/Top.h"
@@ -404,6 +405,8 @@ bool LoadDrawing() {
     LoadedItemKeys keys;
     keys.Collect(firstItem);
     LinkLoadedObjects(firstObj, dwgNo, links, keys, damage);
+    EntityTableLinksChanged();  // the links were written after the entities were appended
+    LayOutItemMembers();
   }
   dwg.Nobjects = LoadedItemCount;
   if (!extentsRead) RecomputeLoadedExtents(dwgNo);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "model/DataHand.h"
+#include "model/ItemMembers.h"
 #include "model/LayerItems.h"
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
@@ -24,6 +25,7 @@
 #include "platform/Numbers.h"
 #include "platform/Prompts.h"
 #include "platform/Surface.h"
+#include "platform/TextCompare.h"
 #include "storage/LoadFonts.h"
 #include "storage/LoadObjects.h"
 #include "view/DisplayOptions.h"
@@ -169,7 +171,20 @@ bool ResolveCompoundItem(Long ObjNo, Integer type, Long& I) {
   }
   I = CurItem;
   Objs[ObjNo].ObjectID = I;
+  EntityLinksChanged(ObjNo);  // a member of a definition (drawing 0) is a stroke of what it shows
   return true;
+}
+
+// Whether a compound entity's link I still names its item: the item of its
+// name, or for a character the glyph of its key in any case, as glyphs are
+// found (FindFontChar). Characters typed in a font named otherwise than its
+// glyph keys ("Text-65" showing "TEXT-65") are thus not looked up again at
+// every redraw.
+bool LinkHolds(const ObjRec& obj, Integer type, Long I) {
+  if (I < 1 || I > ItemCount) return false;
+  const ItemRec& item = Items[I];
+  if (type == EntityTextChar && item.Rtype == ItemGlyph) return SameTextNoCase(item.Name, obj.Name);
+  return item.Name == obj.Name;
 }
 
 // Whether item is being drawn already: the item whose members are being
@@ -199,10 +214,12 @@ void DrawNestedMember(Long member, Long ObjNo, Long I) {
 // the fast renderer, compound ones nested. Dimensions inside dimensions are
 // skipped, and so is a member showing an item that is being drawn already
 // (a component placed inside itself, directly or through others): told once.
+// A nested member may load its component (appending to the table) while
+// the members are walked: each next member is asked anew, and members
+// appended after the walk began are left out.
 void DrawMembers(Long ObjNo, Integer type, Long I) {
   const Long last = ObjCount;
-  for (Long j = 1; j <= last; ++j) {
-    if (Objs[j].OwnerID != I) continue;
+  for (Long j = NextMember(I, 0); j != 0 && j <= last; j = NextMember(I, j)) {
     // A component's members are its definition geometry (no drawing); the
     // placements of a drawing name the component as their owner too.
     if (type == EntityComponent && Objs[j].DwgNo != 0) continue;
@@ -266,8 +283,7 @@ void EndOutermostCompound() {
 void DrawCompound(Long ObjNo) {
   const Integer type = Objs[ObjNo].Rtype;
   Long I = Objs[ObjNo].ObjectID;
-  const bool linked = I >= 1 && I <= ItemCount && Items[I].Name == Objs[ObjNo].Name;
-  if (!linked && !ResolveCompoundItem(ObjNo, type, I)) return;
+  if (!LinkHolds(Objs[ObjNo], type, I) && !ResolveCompoundItem(ObjNo, type, I)) return;
 
   PlacementOn = FlagTrue;
   const bool outermost = NestLevel == 0;

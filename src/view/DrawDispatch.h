@@ -55,7 +55,7 @@ extern std::array<CompoundFrame, MaxNestLevel + 1> CompoundStack;  // entries 1.
 
 // ---- Drawing -----------------------------------------------------------------------
 void DrawObject(Long ObjNo);    // draws (or, in an extents pass, measures) one entity of Objs
-void DrawCompound(Long ObjNo);  // types 12 to 16; called by DrawObject only
+void DrawCompound(Long ObjNo);  // types 12 to 16; called by DrawObject and the fit's extents pass only
 // Whether item ItemIndex's box, under the current placement, can be seen; a
 // glyph smaller than 2 by 2 pixels is drawn as one dot at the insertion
 // point instead and counts as not in view.

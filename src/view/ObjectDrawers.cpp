@@ -16,6 +16,7 @@
 
 #include "model/DataHand.h"
 #include "model/Geometry.h"
+#include "model/ItemMembers.h"
 #include "model/ProgramState.h"
 #include "model/ViewCache.h"
 #include "platform/Numbers.h"
@@ -144,10 +145,18 @@ void DrawObjCircle() {
   if (!ExtentsPass) return;
   // The extents take the whole circle wherever the view stands, so that
   // fitting the drawing never cuts a circle lying outside the present view.
-  ExtendExtents(c.X, c.Y + r);
-  ExtendExtents(c.X, c.Y - r);
-  ExtendExtents(c.X + r, c.Y);
-  ExtendExtents(c.X - r, c.Y);
+  Double x[4], y[4];
+  CircleRimPoints(x, y);
+  for (int k = 0; k < 4; ++k) ExtendExtents(x[k], y[k]);
+}
+
+void CircleRimPoints(Double (&X)[4], Double (&Y)[4]) {
+  const XY& c = P(1);
+  const Double r = Distance(c, P(2));
+  X[0] = c.X, Y[0] = c.Y + r;
+  X[1] = c.X, Y[1] = c.Y - r;
+  X[2] = c.X + r, Y[2] = c.Y;
+  X[3] = c.X - r, Y[3] = c.Y;
 }
 
 // ---- Arcs and ellipses -------------------------------------------------------------------
@@ -457,10 +466,8 @@ void DrawTextObj(Long ObjNo) {
   }
   PlaceSlant = static_cast<Single>(turn.Y);
 
-  const Long last = ObjCount;
-  for (Long j = 1; j <= last; ++j) {
+  for (const Long j : GlyphStrokes(glyph)) {
     ObjRec& stroke = Objs[j];
-    if (stroke.DwgNo != 0 || stroke.ObjectID != glyph) continue;
     if (style.X != 0) stroke.Weight = BoldWeight;
     if (stroke.Rtype < FirstCompoundType) FastDrawObject(j);
     stroke.Weight = 0;

@@ -51,6 +51,9 @@ void DrawObjPoint();        // 1: a standard mark while ShowStdPnts, else one pi
 void DrawObjLine();         // 2: a line, or a band when it has a width
 void DrawWideObjLine();     // 2 with a width: the band, filled with the line type as pattern
 void DrawObjCircle();       // 3: the circle; its extreme points in an extents pass
+// The extreme points of the circle of ScrPts(1) (centre) and ScrPts(2) (on
+// the rim), as the extents take them: top, bottom, right, left.
+void CircleRimPoints(Double (&X)[4], Double (&Y)[4]);
 void DrawObjArc();          // 4
 void DrawObjEllipticArc();  // 5
 void DrawObjEllipse();      // 6

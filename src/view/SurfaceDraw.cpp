@@ -362,8 +362,10 @@ void PlacePoint(Double& X, Double& Y) {
 
 void SetGlyphTransform() {
   const Double angle = PlaceAngle * DegToRad;
-  PlaceSin = static_cast<Single>(std::sin(angle));
-  PlaceCos = static_cast<Single>(std::cos(angle));
+  // Most placements are not turned: sin and cos of a zero (of either sign)
+  // are that zero and 1, without the library's cost for every character.
+  PlaceSin = static_cast<Single>(angle == 0 ? angle : std::sin(angle));
+  PlaceCos = static_cast<Single>(angle == 0 ? 1.0 : std::cos(angle));
   PlaceMatrix.m00 = PlaceScaleX * PlaceCos;
   PlaceMatrix.m01 = -PlaceScaleY * PlaceSin;
   PlaceMatrix.m10 = PlaceScaleX * PlaceSin;

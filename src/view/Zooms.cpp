@@ -22,6 +22,7 @@
 
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
+#include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
 #include "model/ProgramState.h"
@@ -34,6 +35,7 @@
 #include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
 #include "view/Grids.h"
+#include "view/ObjectDrawers.h"
 #include "view/SurfaceDraw.h"
 
 namespace lintavo {
@@ -258,18 +260,196 @@ bool IsLayerOfCurrentDrawing(const ItemRec& item) {
   return item.Rtype == ItemLayer && item.DwgNo == CurDwg;
 }
 
+// A box of world extents held in locals.
+struct LocalBox {
+  Double Xmin = 0, Ymin = 0, Xmax = 0, Ymax = 0;
+};
+
+template <typename From, typename To>
+void CopyBox(const From& from, To& to) {
+  to.Xmin = from.Xmin;
+  to.Ymin = from.Ymin;
+  to.Xmax = from.Xmax;
+  to.Ymax = from.Ymax;
+}
+
+// Each side of box moves out to the same side of own where own lies beyond
+// it. Widening by the box of an entity's points side by side leaves the
+// same values as widening by each point in turn (WidenBox): a side ends at
+// the first value, in point order, of the farthest ones beyond it.
+template <typename Box>
+void WidenSides(Box& box, const LocalBox& own) {
+  if (own.Xmin < box.Xmin) box.Xmin = own.Xmin;
+  if (own.Ymin < box.Ymin) box.Ymin = own.Ymin;
+  if (own.Xmax > box.Xmax) box.Xmax = own.Xmax;
+  if (own.Ymax > box.Ymax) box.Ymax = own.Ymax;
+}
+
+// The box of the finite points taken one by one, as WidenBox takes them.
+class PointsBox {
+ public:
+  void Take(Double X, Double Y) {
+    if (!std::isfinite(X) || !std::isfinite(Y)) return;
+    if (!any_) {
+      box_ = {X, Y, X, Y};
+      any_ = true;
+      return;
+    }
+    if (X < box_.Xmin) box_.Xmin = X;
+    if (Y < box_.Ymin) box_.Ymin = Y;
+    if (X > box_.Xmax) box_.Xmax = X;
+    if (Y > box_.Ymax) box_.Ymax = Y;
+  }
+  bool Any() const { return any_; }
+  const LocalBox& Box() const { return box_; }
+
+ private:
+  LocalBox box_;
+  bool any_ = false;
+};
+
+// The boxes the extents pass widens, held in locals while simple entities
+// are taken in: the current drawing's, and that of the layer met last. They
+// are widened entity by entity in table order, as ExtendExtents widens the
+// records point by point, and come out the same (WidenSides); they are put
+// back into the records before a routine that widens the records itself
+// runs (DrawCompound, DrawObject's routines), and read again after it.
+class ExtentsBoxes {
+ public:
+  ExtentsBoxes() { Take(); }
+  void Take() {
+    CopyBox(Dwgs[CurDwg], drawing_);
+    layer_ = 0;
+    items_ = ItemCount;
+  }
+  void Put() {
+    CopyBox(drawing_, Dwgs[CurDwg]);
+    if (layer_ != 0) CopyBox(layerBox_, Items[layer_]);
+    layer_ = 0;
+  }
+  // ExtendExtents, with PenLayer = layer, at every point own was taken from.
+  void Widen(Long layer, const LocalBox& own) {
+    WidenSides(drawing_, own);
+    // Item 0 is the blank entry of entities without a layer: it is never widened.
+    if (layer < 1 || layer > items_) return;
+    if (layer != layer_) {
+      if (layer_ != 0) CopyBox(layerBox_, Items[layer_]);
+      layer_ = layer;
+      CopyBox(Items[layer], layerBox_);
+    }
+    WidenSides(layerBox_, own);
+  }
+
+ private:
+  LocalBox drawing_;   // Dwgs(CurDwg)'s box
+  LocalBox layerBox_;  // Items(layer_)'s box
+  Long layer_ = 0;     // the layer whose box is held; 0 none
+  Long items_ = 0;     // ItemCount when the boxes were taken
+};
+
+// One simple entity (types below the compounds) in the extents pass, as
+// DrawObject takes it with drawing off, without setting the surface's pen:
+// its points are loaded into ScrPts and widen the extents (an arc's centre
+// excepted), and a circle adds its rim; every other simple drawer draws
+// nothing in this pass. An entity of more points than ScrPts holds takes
+// DrawObject's own routines.
+void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
+  const Long n = obj.NPoints;
+  if (PlacementOn || n + 100 > ScrPtsMax) {
+    boxes.Put();
+    PenLayer = obj.LayerID;
+    PenPntCount = obj.NPoints;
+    LoadObjScrPts(ObjNo);
+    if (obj.Rtype == EntityCircle) DrawObjCircle();
+    boxes.Take();
+    return;
+  }
+  PrefetchAhead(Pnts, obj.PointID + PrefetchPoints);
+  const PntRec* points = Pnts.data() + obj.PointID;
+  WorldXY* loaded = ScrPts.data();
+  PointsBox own;
+  const bool arc = obj.Rtype == EntityArc;
+  for (Long k = 1; k <= n; ++k) {
+    const PntRec& p = points[k - 1];
+    // An arc's first point is its centre, which is not part of the arc.
+    if (!(arc && k == 1)) own.Take(p.X, p.Y);
+    loaded[k].X = p.X;
+    loaded[k].Y = p.Y;
+  }
+  if (obj.Rtype == EntityCircle) {
+    Double x[4], y[4];
+    CircleRimPoints(x, y);
+    for (int k = 0; k < 4; ++k) own.Take(x[k], y[k]);
+  }
+  if (own.Any()) boxes.Widen(obj.LayerID, own.Box());
+}
+
+// One compound entity (a component, character, dimension, fill or hatch)
+// in the extents pass, as DrawObject takes it with drawing off, without
+// setting the surface's pen: its insertion point, then its item's box
+// through the placement (DrawCompound's extents branch). A type past the
+// hatch (a damaged row) has its insertion point only.
+void TakeCompoundIntoExtents(Long ObjNo) {
+  const ObjRec& obj = Objs[ObjNo];
+  PenLayer = obj.LayerID;
+  PenPntCount = obj.NPoints;
+  const bool known = obj.Rtype <= EntityHatch;
+  LoadObjScrPts(ObjNo);
+  if (known) DrawCompound(ObjNo);
+}
+
+// Whether the layer of each entity shows, by layer, as IsObjLayerVisible
+// answers while the extents pass runs (nothing in the pass changes a
+// layer's flags or the window's current layer). Layers added during the
+// pass, and links out of the table, are asked directly.
+class LayerShows {
+ public:
+  LayerShows() : known_(static_cast<size_t>(std::max<Long>(ItemCount, 0)) + 1, Unknown) {}
+  bool Of(Long ObjNo) {
+    const Long layer = Objs[ObjNo].LayerID;
+    if (layer < 0 || static_cast<size_t>(layer) >= known_.size()) return IsObjLayerVisible(ObjNo);
+    signed char& known = known_[static_cast<size_t>(layer)];
+    if (known == Unknown) known = IsObjLayerVisible(ObjNo) ? 1 : 0;
+    return known == 1;
+  }
+
+ private:
+  static constexpr signed char Unknown = -1;
+  std::vector<signed char> known_;  // by Items index: -1 not asked yet, 0 hidden, 1 shown
+};
+
 // Draws every live object of the current drawing in an extents pass; returns
-// how many there were and counts each on its layer.
+// how many there were and counts each on its layer. Each object takes the
+// road of its kind above; the pen is left as DrawObject would have left it.
 Long ExtentsPassOverObjects() {
   const Long last = ObjCount;
   Long count = 0;
+  Long lastTaken = 0;  // the last entity taken in: the pen is left as DrawObject leaves it after that one
+  ExtentsBoxes boxes;
+  LayerShows shows;
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
-    if (Objs[i].DwgNo != CurDwg || Objs[i].Erased) continue;
-    DrawObject(i);
+    PrefetchAhead(Objs, i + PrefetchObjs);
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || obj.Erased) continue;
     ++count;
     // An object without a layer (0) counts on no item: Items(0) stays blank.
-    const Long layer = Objs[i].LayerID;
+    const Long layer = obj.LayerID;
     if (layer >= 1 && layer <= ItemCount) ++Items[layer].Nlines;
+    // DrawObject's own skips: no surface, a hidden layer, a hidden object.
+    if (!ActiveDoc || (!PlacementOn && !shows.Of(i)) || !obj.Show) continue;
+    if (obj.Rtype >= FirstCompoundType) {
+      boxes.Put();
+      TakeCompoundIntoExtents(i);
+      boxes.Take();
+    } else {
+      TakeSimpleIntoExtents(obj, i, boxes);
+    }
+    lastTaken = i;
+  }
+  boxes.Put();
+  if (lastTaken != 0) {
+    SetObjectPen(Objs[lastTaken]);
+    SetDrawWidth(1);
   }
   return count;
 }

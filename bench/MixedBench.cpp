@@ -12,7 +12,7 @@
 //   ZoomWindow     ZOOM Window to 1% of the drawing's area (menu, two clicks,
 //                  with its redraw) / the plain renderer of the same view;
 //   FitAfterOpen   the fit after File, Open (ZOOM ALL) / min and max over
-//                  the drawing's points;
+//                  the drawing's points in the model's tables;
 //   DetailRedraw   RedrawView of a detail view (~160 entities shown: the
 //                  counter shown) / the plain renderer of that view;
 //   MoveAll        Move of the whole selection (Select All beforehand;
@@ -379,9 +379,8 @@ void BM_MixedFitAfterOpen(benchmark::State& state) {
   for (auto _ : state) {
     MixedSession session(state.range(0));
     if (SkipUnlessReady(state, session)) return;
-    PlainDrawing& plain = session.Plain();
     WorldBox box;
-    const double extents = Milliseconds([&] { box = plain.Extents(); });
+    const double extents = Milliseconds([&] { box = PlainDrawing::ModelExtents(); });
     benchmark::DoNotOptimize(box);
     sums.Add(state, session.Phases().Fit, extents);
   }

@@ -125,6 +125,21 @@ WorldBox PlainDrawing::Extents() const {
   return box;
 }
 
+WorldBox PlainDrawing::ModelExtents() {
+  WorldBox box{1e300, 1e300, -1e300, -1e300};
+  const PntRec* points = Pnts.data();
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || obj.Erased) continue;
+    const Long places = obj.Rtype >= FirstCompoundType ? std::min<Long>(obj.NPoints, 1) : obj.NPoints;
+    for (Long k = obj.PointID; k < obj.PointID + places; ++k) {
+      box.Xmin = std::min(box.Xmin, points[k].X), box.Xmax = std::max(box.Xmax, points[k].X);
+      box.Ymin = std::min(box.Ymin, points[k].Y), box.Ymax = std::max(box.Ymax, points[k].Y);
+    }
+  }
+  return box;
+}
+
 void PlainDrawing::Offset(Double dx, Double dy) {
   for (const Entity& e : entities_) {
     const std::uint32_t places = Places(e);

@@ -25,8 +25,13 @@ class PlainDrawing {
   void CopyCurrentDrawing();  // from the model's tables
   long Entities() const { return static_cast<long>(entities_.size()); }
 
-  // The extents of every point of the drawing.
+  // The extents of every point of the copy.
   WorldBox Extents() const;
+  // The extents of the current drawing's points where the model holds them
+  // (its entity and point tables, as the fit reads them): every point of a
+  // simple entity, the insertion point of a compound one; erased entities
+  // left out. The data work of the fit, done plainly.
+  static WorldBox ModelExtents();
   // Every point and box moved by (dx, dy).
   void Offset(Double dx, Double dy);
   // Clears the image (1600 x 1000, RGB32) and draws the current view (the

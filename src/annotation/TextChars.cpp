@@ -116,6 +116,7 @@ void UpdateTextCharObj(Long ObjNo, const String& Key, Long GlyphIdx) {
   obj.ObjectID = GlyphIdx;
   obj.OwnerID = 0;
   obj.Color = TextColor;
+  ObjIndexShownItemChanged(ObjNo);
   DrawTextChar(ObjNo, false);
 }
 

@@ -516,6 +516,7 @@ void RestyleFont(Long I) {
   if (!FindGlyph(glyph)) return;
   obj.Name = GlyphKey;
   obj.ObjectID = glyph;
+  ObjIndexShownItemChanged(I);
 }
 
 void Restyle(Integer Code) {

@@ -17,6 +17,7 @@
 
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
+#include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
 #include "model/Top.h"
@@ -169,6 +170,7 @@ bool ResolveCompoundItem(Long ObjNo, Integer type, Long& I) {
   }
   I = CurItem;
   Objs[ObjNo].ObjectID = I;
+  ObjIndexShownItemChanged(ObjNo);
   return true;
 }
 
@@ -336,12 +338,14 @@ void EnsureTextFonts() {
     // The glyph is what the character shows; its owner (a group or area) stays.
     if (FindFontChar(NewItemName) || LoadFontChar(NewItemName)) {
       Objs[i].ObjectID = CurItem;
+      ObjIndexShownItemChanged(i);
       continue;
     }
     NewItemName = FontKey(NewItemName);
     if (FindFontChar(NewItemName)) {
       Objs[i].Name = NewItemName;
       Objs[i].ObjectID = CurItem;
+      ObjIndexShownItemChanged(i);
     }
   }
 }

@@ -13,9 +13,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <unordered_set>
 
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
+#include "platform/TextCompare.h"
 
 namespace lintavo {
 namespace {
@@ -70,6 +72,7 @@ struct GridState {
   std::vector<GridLevel> Levels;    // lowest first; the last has a single cell
   std::vector<Long> Heads;          // per cell: its first entity, EndOfCell when empty
   std::vector<Long> NextInCell;     // per entity: the next entity of its cell, EndOfCell at the end
+  std::vector<Long> PrevInCell;     // per entity: the previous entity of its cell, EndOfCell at the head
   std::vector<Long> CellOf;         // per entity: index in Heads of its cell, NotPlaced
   std::vector<PlacedBox> Boxes;     // per entity in a cell: its box; unbounded entities the whole plane
   Long PlacedUpTo = 0;   // entities 1..PlacedUpTo were placed (or passed over as support geometry)
@@ -78,6 +81,10 @@ struct GridState {
   Long OffGrid = 0;      // entities placed since, with their centre outside the extents laid out
   Long Detached = 0;     // entities in cells that left their drawing since
   bool Valid = false;    // false: the grid is laid out anew before the next query
+  // By item: 1 for the first glyph item of its key (letter case aside), as
+  // the drawer's look-up by key finds it; for the items 1..GlyphItemsSeen.
+  std::vector<unsigned char> FirstOfKey;
+  Long GlyphItemsSeen = -1;
 };
 
 GridState Grid;
@@ -190,6 +197,33 @@ struct GlyphPlacement {
 // Whether point k of entity i is its own (the drawer reads it whatever the count).
 bool OwnPoint(Long i, Long k) { return k >= 1 && k <= PntCount && Pnts[k].ObjNo == i; }
 
+// Marks the first glyph item of each key, letter case aside, when items
+// were added or taken away since the last time.
+void NoteFirstGlyphs() {
+  if (Grid.GlyphItemsSeen == ItemCount) return;
+  Grid.FirstOfKey.assign(static_cast<std::size_t>(std::max<Long>(ItemCount, 0)) + 1, 0);
+  std::unordered_set<String> keys;
+  for (Long k = 1; k <= ItemCount; ++k) {
+    if (Items[k].Rtype != ItemGlyph) continue;
+    String key = Items[k].Name;
+    for (char& c : key)
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (keys.insert(std::move(key)).second) Grid.FirstOfKey[static_cast<std::size_t>(k)] = 1;
+  }
+  Grid.GlyphItemsSeen = ItemCount;
+}
+
+// Whether the item a text character links to (in range) is the glyph the
+// drawer shows: the item of its very name, or else the first glyph of its
+// key letter case aside, which the drawer looks up when the names differ.
+bool ShowsGlyphAsDrawn(const ObjRec& obj) {
+  const ItemRec& item = Items[obj.ObjectID];
+  if (item.Name == obj.Name) return true;
+  NoteFirstGlyphs();
+  return item.Rtype == ItemGlyph && Grid.FirstOfKey[static_cast<std::size_t>(obj.ObjectID)] &&
+         SameTextNoCase(item.Name, obj.Name);
+}
+
 // A text character or a dimension draws nothing unless the box of the item
 // it shows, through its placement, meets the view (ItemInView): that box
 // bounds all it draws. False when the drawer would look the item up anew
@@ -205,7 +239,7 @@ bool TakeInShownItem(EntityBox& box, Long i) {
     }
     return true;
   }
-  if (!linked || Items[item].Name != obj.Name || !OwnPoint(i, obj.PointID + 2)) return false;
+  if (!linked || !ShowsGlyphAsDrawn(obj) || !OwnPoint(i, obj.PointID + 2)) return false;
   const PntRec* p = &Pnts[obj.PointID];
   const GlyphPlacement placement(p[0], p[1], p[2]);
   const ItemRec& glyph = Items[item];
@@ -295,24 +329,31 @@ void EnsureEntitySlots(Long i) {
   if (static_cast<std::size_t>(i) < Grid.CellOf.size()) return;
   const std::size_t size = static_cast<std::size_t>(std::max(i, ObjsMax)) + 1;
   Grid.NextInCell.resize(size, EndOfCell);
+  Grid.PrevInCell.resize(size, EndOfCell);
   Grid.CellOf.resize(size, NotPlaced);
   Grid.Boxes.resize(size);
 }
 
 void Link(Long i, Long cell) {
-  Grid.NextInCell[i] = Grid.Heads[cell];
+  const Long head = Grid.Heads[cell];
+  Grid.NextInCell[i] = head;
+  Grid.PrevInCell[i] = EndOfCell;
+  if (head != EndOfCell) Grid.PrevInCell[head] = i;
   Grid.Heads[cell] = i;
   Grid.CellOf[i] = cell;
   ++Grid.PlacedCount;
 }
 
-// Cells are short, so the entity is found by walking its cell.
+// In constant time: the cell of the top level may hold many entities.
 void Unlink(Long i) {
   const Long cell = Grid.CellOf[i];
   if (cell == NotPlaced) return;
-  Long* link = &Grid.Heads[cell];
-  while (*link != EndOfCell && *link != i) link = &Grid.NextInCell[*link];
-  if (*link == i) *link = Grid.NextInCell[i];
+  const Long next = Grid.NextInCell[i], prev = Grid.PrevInCell[i];
+  if (prev != EndOfCell)
+    Grid.NextInCell[prev] = next;
+  else
+    Grid.Heads[cell] = next;
+  if (next != EndOfCell) Grid.PrevInCell[next] = prev;
   Grid.CellOf[i] = NotPlaced;
   --Grid.PlacedCount;
 }
@@ -397,7 +438,8 @@ void ChooseLevels(const EntityBox& extents, Long count) {
 // keeps every box and finds the extents, one links each into its cell.
 void LayOut(Long last) {
   const std::size_t slotCount = static_cast<std::size_t>(std::max(last, ObjsMax)) + 1;
-  Grid.NextInCell.assign(slotCount, EndOfCell);
+  Grid.NextInCell.resize(slotCount);  // each is set when its entity is linked
+  Grid.PrevInCell.resize(slotCount);
   Grid.CellOf.assign(slotCount, NotPlaced);
   Grid.Boxes.resize(slotCount);
   EntityBox extents;

@@ -11,9 +11,9 @@
 // than its box, in the cell that holds the centre of its box (cells are
 // "loose": an entity may reach half a cell beyond its own). A query looks,
 // on every level, at the cells within its rectangle widened by half a cell.
-// Cells are linked lists through arrays indexed by entity number, beside
-// each entity's box in single precision (rounded outward) that a query
-// tests before naming it; so the index costs two Longs and four Singles per
+// Cells are doubly linked lists through arrays indexed by entity number,
+// beside each entity's box in single precision (rounded outward) that a
+// query tests before naming it; so the index costs three Longs and four Singles per
 // entity plus one Long per cell, and an entity is added or moved in
 // constant time.
 //

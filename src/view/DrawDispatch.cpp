@@ -168,9 +168,10 @@ bool ResolveCompoundItem(Long ObjNo, Integer type, Long& I) {
       return false;
     }
   }
+  const bool relinked = Objs[ObjNo].ObjectID != CurItem;
   I = CurItem;
   Objs[ObjNo].ObjectID = I;
-  ObjIndexShownItemChanged(ObjNo);
+  if (relinked) ObjIndexShownItemChanged(ObjNo);
   return true;
 }
 

@@ -179,6 +179,12 @@ TEST_F(CulledRedrawTest, ViewsEqualTheWalkOfTheWholeTableThroughEveryChange) {
 TEST_F(CulledRedrawTest, ADetailViewNamesOnlyTheEntitiesNearIt) {
   for (int x = 0; x < 200; ++x)
     for (int y = 0; y < 200; ++y) AddLine(x, y, x + 0.5, y + 0.5);
+  ShowFrom(96, 150, 150);
+  PlaceAt(150.2, 150.2, "Far");
+  input_->Escape();
+  const std::vector<Long> chars = OfType(EntityTextChar);  // their names differ from their glyphs' in letter case
+  ASSERT_EQ(chars.size(), 3U);
+  AddLine(0, 0, 1, 0);  // the last entity of the table is always named
   ComputeDrawingExtents();
   ShowFrom(96, 100, 100);  // about 4 by 3 units
   RefreshDocView(doc_);
@@ -189,6 +195,7 @@ TEST_F(CulledRedrawTest, ADetailViewNamesOnlyTheEntitiesNearIt) {
   EXPECT_GE(named.size(), 12U);
   EXPECT_LE(named.size(), 60U);
   EXPECT_TRUE(std::is_sorted(named.begin(), named.end()));
+  for (const Long i : chars) EXPECT_FALSE(std::binary_search(named.begin(), named.end(), i)) << Objs[i].Name;
   ShowFrom(2, -1, -1);  // the whole grid: the table is walked
   RefreshDocView(doc_);
   EXPECT_FALSE(RedrawAsksObjIndex(xmin, ymin, xmax, ymax));

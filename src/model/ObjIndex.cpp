@@ -151,12 +151,12 @@ void TakeInRims(EntityBox& box, const ObjRec& obj, Long count) {
 }
 
 // Kinds whose drawing the index does not bound, kept in the top cell: a
-// component's item box changes when the component is edited, a fill or
-// hatch draws its area's boundary wherever that polygon is moved, and a
-// spline's arc-like pieces may bulge beyond its control points.
-bool DrawsUnbounded(Integer type) {
-  return type == EntityComponent || type == EntityFill || type == EntityHatch || type == EntitySpline;
-}
+// component's item box changes when the component is edited, and a fill or
+// hatch draws its area's boundary wherever that polygon is moved. (A
+// spline's arc-like pieces may bulge beyond its control points, but the
+// drawer draws a piece only when its two points do not lie beyond one side
+// of the view, so never when the box of its points misses the view.)
+bool DrawsUnbounded(Integer type) { return type == EntityComponent || type == EntityFill || type == EntityHatch; }
 
 // A text character's placement as the drawer applies it to the outermost
 // compound (ApplyPlacement after the reset of DrawCompound), in the same

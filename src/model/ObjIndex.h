@@ -32,10 +32,9 @@
 // top level, which every query visits: points outside the point table or
 // not their own, non-finite coordinates, a text character whose glyph link
 // is broken (the drawer looks it up by name), and the kinds whose drawing
-// depends on what changes elsewhere or bulges past their points:
-// components (their item's box changes when the component is edited), fills
-// and hatches (they draw their area's boundary wherever it is moved), and
-// splines. Drawings hold few of those.
+// depends on what changes elsewhere: components (their item's box changes
+// when the component is edited), fills and hatches (they draw their area's
+// boundary wherever it is moved). Drawings hold few of those.
 //
 // The index never decides anything: it names candidates, and the exact
 // routines measure them and apply their skips. It therefore keeps entities

@@ -48,6 +48,7 @@ constexpr Double ReachMargin = 1e-6;
 constexpr Long EntitiesPerCell = 2;          // level 0 has about one cell per this many entities
 constexpr Long MaxLevel0Cells = 1L << 22;    // and never more cells than this
 constexpr Long LayoutSlack = 64;             // changes tolerated beyond a quarter of the placed entities
+constexpr Long LinkAhead = 16;               // entities ahead whose cell the layout asks memory for
 
 // One grid of the stack. Cells are numbered row by row from the lower left.
 struct GridLevel {
@@ -358,22 +359,21 @@ void Unlink(Long i) {
   --Grid.PlacedCount;
 }
 
-// Links entity i, whose box is kept, into the cell its box belongs in: the
-// top cell when unbounded, else by the kept box's centre and size.
-void LinkByKeptBox(Long i) {
+// The cell entity i, whose box is kept, belongs in: the top cell when
+// unbounded, else by the kept box's centre and size.
+Long CellForKeptBox(Long i) {
   const PlacedBox& kept = Grid.Boxes[i];
-  if (kept.Xmin == -Endless) {
-    Link(i, TopCell());
-    return;
-  }
+  if (kept.Xmin == -Endless) return TopCell();
   const Double cx = Grid.BoxOriginX + (static_cast<Double>(kept.Xmin) + kept.Xmax) / 2;
   const Double cy = Grid.BoxOriginY + (static_cast<Double>(kept.Ymin) + kept.Ymax) / 2;
   if (!(cx >= Grid.OriginX && cx <= Grid.OriginX + Grid.Width && cy >= Grid.OriginY &&
         cy <= Grid.OriginY + Grid.Height))
     ++Grid.OffGrid;
   const Double size = std::max(static_cast<Double>(kept.Xmax) - kept.Xmin, static_cast<Double>(kept.Ymax) - kept.Ymin);
-  Link(i, CellAt(LevelFor(size), cx, cy));
+  return CellAt(LevelFor(size), cx, cy);
 }
+
+void LinkByKeptBox(Long i) { Link(i, CellForKeptBox(i)); }
 
 // Keeps entity i's box; false for support geometry and detached entities,
 // which stay out of the index.
@@ -468,7 +468,12 @@ void LayOut(Long last) {
   Grid.Heads.assign(static_cast<std::size_t>(top.FirstCell) + 1, EndOfCell);
   Grid.PlacedCount = Grid.OffGrid = Grid.Detached = 0;
   for (Long i = 1; i <= last; ++i)
-    if (Grid.CellOf[i] == BoxTaken) LinkByKeptBox(i);
+    if (Grid.CellOf[i] == BoxTaken) Grid.CellOf[i] = CellForKeptBox(i);
+  // Cells lie scattered in memory: each is asked for some entities ahead.
+  for (Long i = 1; i <= last; ++i) {
+    if (i + LinkAhead <= last && Grid.CellOf[i + LinkAhead] >= 0) __builtin_prefetch(&Grid.Heads[Grid.CellOf[i + LinkAhead]]);
+    if (Grid.CellOf[i] != NotPlaced) Link(i, Grid.CellOf[i]);
+  }
   Grid.PlacedUpTo = last;
   Grid.LaidOutFor = Grid.PlacedCount;
   Grid.OffGrid = 0;

@@ -471,7 +471,8 @@ void LayOut(Long last) {
     if (Grid.CellOf[i] == BoxTaken) Grid.CellOf[i] = CellForKeptBox(i);
   // Cells lie scattered in memory: each is asked for some entities ahead.
   for (Long i = 1; i <= last; ++i) {
-    if (i + LinkAhead <= last && Grid.CellOf[i + LinkAhead] >= 0) __builtin_prefetch(&Grid.Heads[Grid.CellOf[i + LinkAhead]]);
+    const Long ahead = i + LinkAhead <= last ? Grid.CellOf[i + LinkAhead] : NotPlaced;
+    if (ahead >= 0) __builtin_prefetch(&Grid.Heads[ahead]);
     if (Grid.CellOf[i] != NotPlaced) Link(i, Grid.CellOf[i]);
   }
   Grid.PlacedUpTo = last;

@@ -143,7 +143,10 @@ TEST_F(CulledRedrawTest, ViewsEqualTheWalkOfTheWholeTableThroughEveryChange) {
          for (const Long i : OfType(EntityTextChar)) MoveBy(i, 0.3, -0.1);
          for (const Long i : OfType(EntityLine)) MoveBy(i, 0.1, 0.2);
        }},
-      {"erased", [&] { for (const Long i : {OfType(EntityCircle).back(), OfType(EntityTextChar).front()}) EraseObj(i); }},
+      {"erased",
+       [&] {
+         for (const Long i : {OfType(EntityCircle).back(), OfType(EntityTextChar).front()}) EraseObj(i);
+       }},
       {"undone", [&] { for (int k = 0; k < 3; ++k) Undo(); }},
       {"component edited",
        [&] {

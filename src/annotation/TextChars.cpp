@@ -118,6 +118,7 @@ void UpdateTextCharObj(Long ObjNo, const String& Key, Long GlyphIdx) {
   obj.OwnerID = 0;
   obj.Color = TextColor;
   EntityLinksChanged(ObjNo);
+  ObjIndexShownItemChanged(ObjNo);
   DrawTextChar(ObjNo, false);
 }
 

@@ -518,6 +518,7 @@ void RestyleFont(Long I) {
   obj.Name = GlyphKey;
   obj.ObjectID = glyph;
   EntityLinksChanged(I);
+  ObjIndexShownItemChanged(I);
 }
 
 void Restyle(Integer Code) {

@@ -1,6 +1,7 @@
-// ObjIndex: where the entities lie, so that picking (FindObjAt) and the
-// snap search (NearestObjPoint) measure only the entities near a point
-// instead of walking the whole entity table on every click.
+// ObjIndex: where the entities lie, so that picking (FindObjAt), the snap
+// search (NearestObjPoint) and the redraw of a part of the drawing visit only
+// the entities near a point or a view instead of walking the whole entity
+// table on every click and every redraw.
 //
 // The index is a stack of uniform grids over the entities of the open
 // drawings (drawing numbers 1..10; support geometry, drawing 0, is left
@@ -9,22 +10,31 @@
 // entity sits in exactly one cell: on the lowest level whose cells are wider
 // than its box, in the cell that holds the centre of its box (cells are
 // "loose": an entity may reach half a cell beyond its own). A query looks,
-// on every level, at the cells within the reach widened by half a cell.
-// Cells are linked lists through arrays indexed by entity number, beside
-// each entity's box in single precision (rounded outward) that a query
-// tests before naming it; so the index costs two Longs and four Singles per
+// on every level, at the cells within its rectangle widened by half a cell.
+// Cells are doubly linked lists through arrays indexed by entity number,
+// beside each entity's box in single precision (rounded outward) that a
+// query tests before naming it; so the index costs three Longs and four Singles per
 // entity plus one Long per cell, and an entity is added or moved in
 // constant time.
 //
 // The box of an entity covers every stored point the snap search reads and
 // every place the picking distance routines measure to (the rim of a circle,
 // arc or ellipse, the chords of a curve, which lie within its control
-// points), widened by a margin for rounding. So an entity left out of an
-// answer lies farther than the reach from the point, both by |dx| + |dy| to
-// its points and by every distance the picking routines compute. Entities
-// the index cannot bound (points outside the point table or not their own,
-// non-finite coordinates) sit in the one cell of the top level, which every
-// query visits.
+// points), and everything the drawer draws of it but the few pixels of
+// marks and pen weights the redraw adds to its view: the rim of an ellipse
+// as the drawer takes it, the entity's width (wide lines and wide pens), the
+// box of a text character's glyph through its placement and a dimension's
+// item box (the drawer draws neither unless that box meets the view). It is
+// widened by a margin for rounding. So an entity left out of an answer lies
+// farther than the reach from the point, both by |dx| + |dy| to its points
+// and by every distance the picking routines compute, and draws nothing in
+// the rectangle. Entities the index cannot bound sit in the one cell of the
+// top level, which every query visits: points outside the point table or
+// not their own, non-finite coordinates, a text character whose glyph link
+// is broken (the drawer looks it up by name), and the kinds whose drawing
+// depends on what changes elsewhere: components (their item's box changes
+// when the component is edited), fills and hatches (they draw their area's
+// boundary wherever it is moved). Drawings hold few of those.
 //
 // The index never decides anything: it names candidates, and the exact
 // routines measure them and apply their skips. It therefore keeps entities
@@ -38,6 +48,8 @@
 //     so every query measures it directly;
 //   - a routine that changes an entity's points, point count or type in
 //     place calls ObjPointsChanged (AddPnt calls it for the entity it extends);
+//   - a routine that links a placed text character or dimension to another
+//     item calls ObjIndexShownItemChanged;
 //   - erase, undo and redo change flags only and need no call;
 //   - DeleteItemObjs and EraseDwgObjs (closing a drawing) call
 //     ObjIndexDetached: the entities stay in their cells until the grid is
@@ -63,6 +75,7 @@ namespace lintavo {
 // ---- Keeping the index current ---------------------------------------------------------
 void ObjIndexAdded(Long ObjNo);     // entity ObjNo was just appended (AddObj, CopyObj, AddLoadedObj)
 void ObjPointsChanged(Long ObjNo);  // entity ObjNo's points, point count or type changed in place; its owner noted (NoteOwnerPointsChanged)
+void ObjIndexShownItemChanged(Long ObjNo);  // compound entity ObjNo now shows another item (ObjectID)
 void ObjIndexDetached(Long Count);  // Count entities left their drawing (their DwgNo became 0)
 void ObjIndexCutBack();             // the entity table was cut back: the index is dropped
 
@@ -73,6 +86,13 @@ void ObjIndexCutBack();             // the entity table was cut back: the index 
 // X, Y and Reach must be finite and Reach not negative. Found is cleared
 // first; its storage is reused, so a caller that keeps it allocates nothing.
 void ObjIndexCandidates(Double X, Double Y, Double Reach, std::vector<Long>& Found);
+// Found := in ascending (table) order, every entity 1..ObjCount of a drawing
+// 1..10 whose stored points, measured shape or drawn shape (marks and pen
+// weights aside) may meet the world rectangle Xmin..Xmax, Ymin..Ymax, and
+// possibly others: erased, hidden and other drawings' entities included.
+// The bounds must be finite, Xmin <= Xmax and Ymin <= Ymax. Found is cleared
+// first and its storage reused.
+void ObjIndexInBox(Double Xmin, Double Ymin, Double Xmax, Double Ymax, std::vector<Long>& Found);
 
 // ---- Reset ------------------------------------------------------------------------------------
 void ResetObjIndex();  // drops the index and gives its memory back

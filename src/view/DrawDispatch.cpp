@@ -18,6 +18,7 @@
 #include "model/DataHand.h"
 #include "model/ItemMembers.h"
 #include "model/LayerItems.h"
+#include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
 #include "model/Top.h"
@@ -169,9 +170,11 @@ bool ResolveCompoundItem(Long ObjNo, Integer type, Long& I) {
       return false;
     }
   }
+  const bool relinked = Objs[ObjNo].ObjectID != CurItem;
   I = CurItem;
   Objs[ObjNo].ObjectID = I;
   EntityLinksChanged(ObjNo);  // a member of a definition (drawing 0) is a stroke of what it shows
+  if (relinked) ObjIndexShownItemChanged(ObjNo);
   return true;
 }
 
@@ -352,12 +355,14 @@ void EnsureTextFonts() {
     // The glyph is what the character shows; its owner (a group or area) stays.
     if (FindFontChar(NewItemName) || LoadFontChar(NewItemName)) {
       Objs[i].ObjectID = CurItem;
+      ObjIndexShownItemChanged(i);
       continue;
     }
     NewItemName = FontKey(NewItemName);
     if (FindFontChar(NewItemName)) {
       Objs[i].Name = NewItemName;
       Objs[i].ObjectID = CurItem;
+      ObjIndexShownItemChanged(i);
     }
   }
 }

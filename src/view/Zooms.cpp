@@ -25,6 +25,7 @@
 #include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
+#include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/SnapSettings.h"
 #include "model/Top.h"
@@ -502,16 +503,63 @@ void ShowZoomReadOut() {
     SetPanelText(" Zoom Scale = " + NumberText(RoundHalfEven(ViewZoom, 3)) + " To 1", 1);
 }
 
+// Pixels an entity may draw beyond its box in the object index: the marks
+// of points and placements (4 from their centre) and half the widest pen
+// weight (9 device pixels), with room for rounding.
+constexpr Double MarkPixels = 8;
+constexpr Double WidestWeightPixels = 10;
+// The redraw asks the object index for the entities in the view when the
+// view shows less than this share of the drawing's extents; beyond it the
+// walk of the table costs no more than the index's answer.
+constexpr Double IndexedViewShare = 0.5;
+
+std::vector<Long> EntitiesInView;  // the index's answer, its storage reused by every redraw
+
+// The share of the current drawing's extents the view window covers, 1 when
+// the extents are no box to measure by.
+Double ShareOfExtentsShown() {
+  const DwgRec& dwg = Dwgs[CurDwg];
+  const Double width = dwg.Xmax - dwg.Xmin, height = dwg.Ymax - dwg.Ymin;
+  if (!(width > 0) || !(height > 0) || !std::isfinite(width * height)) return 1;
+  const Double across = std::min(dwg.Xmax, ViewWinMaxX) - std::max(dwg.Xmin, ViewWinMinX);
+  const Double up = std::min(dwg.Ymax, ViewWinMaxY) - std::max(dwg.Ymin, ViewWinMinY);
+  if (!(across > 0) || !(up > 0)) return 0;
+  return (across / width) * (up / height);
+}
+
+bool IsDrawnInCurrentDrawing(Long i) { return Objs[i].DwgNo == CurDwg && !Objs[i].Erased; }
+
 // Every live object of the current drawing in table order: later ones cover
 // earlier ones. Hidden objects and hidden layers are skipped by DrawObject.
+// When the view shows a part of the drawing, only the entities the object
+// index names for the view are visited (in the same order); the others
+// draw nothing in it.
 void DrawCurrentDrawing() {
+  Double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+  if (RedrawAsksObjIndex(xmin, ymin, xmax, ymax)) {
+    ObjIndexInBox(xmin, ymin, xmax, ymax, EntitiesInView);
+    for (const Long i : EntitiesInView)
+      if (i > BaseObjCount && IsDrawnInCurrentDrawing(i)) DrawObject(i);
+    return;
+  }
   const Long last = ObjCount;
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
-    if (Objs[i].DwgNo == CurDwg && !Objs[i].Erased) DrawObject(i);
+    if (IsDrawnInCurrentDrawing(i)) DrawObject(i);
   }
 }
 
 }  // namespace
+
+bool RedrawAsksObjIndex(Double& Xmin, Double& Ymin, Double& Xmax, Double& Ymax) {
+  if (!ActiveDoc || CurDwg < 1 || ViewZoom == 0 || !(ViewScaleX > 0)) return false;
+  const Double reach = (MarkPixels + WidestWeightPixels * ActiveDoc->PixelSpan()) / ViewScaleX;
+  Xmin = ViewWinMinX - reach;
+  Ymin = ViewWinMinY - reach;
+  Xmax = ViewWinMaxX + reach;
+  Ymax = ViewWinMaxY + reach;
+  return std::isfinite(Xmin) && std::isfinite(Ymin) && std::isfinite(Xmax) && std::isfinite(Ymax) && Xmin <= Xmax &&
+         Ymin <= Ymax && ShareOfExtentsShown() < IndexedViewShare;
+}
 
 bool BeginViewPicture(bool RefMark) {
   MainWindowLink* main = MainLink();

@@ -108,6 +108,11 @@ void ComputeDrawingExtents();
 // with nothing done, when there is no drawing window or surface to draw on.
 bool BeginViewPicture(bool RefMark);
 void RedrawView();         // BeginViewPicture, then the current drawing whole, the grid and the rulers
+// Whether the redraw of the current view visits only the entities the object
+// index names for a world rectangle (the view shows a part of the drawing),
+// and that rectangle: the view window widened by the pixels marks and pen
+// weights draw beyond an entity's box. Read after the view cache is loaded.
+bool RedrawAsksObjIndex(Double& Xmin, Double& Ymin, Double& Xmax, Double& Ymax);
 void RefreshActiveView();  // ends a running zoom command, then RedrawView
 void RefreshDocView(DrawingWindow* frm);  // makes frm the active surface, then RefreshActiveView
 

@@ -530,6 +530,8 @@ void ObjIndexDetached(Long Count) {
 
 void ObjIndexCutBack() { ResetObjIndex(); }
 
+void ObjIndexBringUpToDate() { BringUpToDate(); }
+
 // ---- Asking the index ----------------------------------------------------------------------
 
 namespace {
@@ -584,6 +586,8 @@ void ObjIndexInBox(Double Xmin, Double Ymin, Double Xmax, Double Ymax, std::vect
                                                     std::fabs(Ymax)}) + MagnitudeOfOrigins());
   Collect(Xmin - margin, Ymin - margin, Xmax + margin, Ymax + margin, Found);
 }
+
+Long ObjIndexPlacedUpTo() { return Grid.Valid ? Grid.PlacedUpTo : 0; }
 
 // ---- Reset -----------------------------------------------------------------------------------
 

@@ -78,6 +78,10 @@ void ObjPointsChanged(Long ObjNo);  // entity ObjNo's points, point count or typ
 void ObjIndexShownItemChanged(Long ObjNo);  // compound entity ObjNo now shows another item (ObjectID)
 void ObjIndexDetached(Long Count);  // Count entities left their drawing (their DwgNo became 0)
 void ObjIndexCutBack();             // the entity table was cut back: the index is dropped
+// Brings the index up to date now, as the next query would: File, Open
+// calls it once the drawing is loaded, so that the first click after a load
+// does not wait for the layout of a large drawing.
+void ObjIndexBringUpToDate();
 
 // ---- Asking the index -------------------------------------------------------------------
 // Found := in ascending order, every entity 1..ObjCount of a drawing 1..10
@@ -93,6 +97,8 @@ void ObjIndexCandidates(Double X, Double Y, Double Reach, std::vector<Long>& Fou
 // The bounds must be finite, Xmin <= Xmax and Ymin <= Ymax. Found is cleared
 // first and its storage reused.
 void ObjIndexInBox(Double Xmin, Double Ymin, Double Xmax, Double Ymax, std::vector<Long>& Found);
+// The last entity the index has placed; 0 while it is not laid out.
+Long ObjIndexPlacedUpTo();
 
 // ---- Reset ------------------------------------------------------------------------------------
 void ResetObjIndex();  // drops the index and gives its memory back

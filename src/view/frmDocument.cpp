@@ -35,6 +35,7 @@
 #include "model/Geometry.h"
 #include "model/LayerItems.h"
 #include "model/MessageBar.h"
+#include "model/ObjIndex.h"
 #include "model/Picks.h"
 #include "model/Top.h"
 #include "model/TypedEntry.h"
@@ -107,6 +108,7 @@ void frmDocument::LoadFile(const String& sFile) {
   const bool loaded = LoadDrawing();
   StartUndoHistory(CurDwg);  // nothing loaded can be undone
   EnsureTextFonts();
+  ObjIndexBringUpToDate();  // laid out with the load, not at the first click
   SelectLoadedLayer();
   View_Layers = FlagTrue;
   Edit_layers = FlagFalse;

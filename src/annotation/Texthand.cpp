@@ -508,13 +508,16 @@ void PlaceTypedString() {
 
 // Character I takes the current font when its glyph exists in it.
 void RestyleFont(Long I) {
-  ObjRec& obj = Objs[I];
-  const size_t dash = obj.Name.rfind('-');
+  const String& name = Objs[I].Name;
+  const size_t dash = name.rfind('-');
   if (dash == String::npos) return;
-  if (SameTextNoCase(obj.Name.substr(0, dash), FontName)) return;
-  GlyphKey = FontName + obj.Name.substr(dash);
+  if (SameTextNoCase(name.substr(0, dash), FontName)) return;
+  GlyphKey = FontName + name.substr(dash);
   Long glyph = 0;
+  // Loading the glyph appends to the tables and may move them: the
+  // character is taken again afterwards.
   if (!FindGlyph(glyph)) return;
+  ObjRec& obj = Objs[I];
   obj.Name = GlyphKey;
   obj.ObjectID = glyph;
   EntityLinksChanged(I);

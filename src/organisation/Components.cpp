@@ -276,7 +276,8 @@ void SelectOnly(Long objNo) {
 }
 
 // The component a copied nested placement names, found loaded or loaded.
-Long RelinkPlacement(const String& name) {
+// The name is taken by value: a load may move the entity that holds it.
+Long RelinkPlacement(String name) {
   NewItemKind = ItemComponent;
   NewItemName = name;
   Long index = 0;
@@ -294,19 +295,23 @@ void CopyDefinitionIntoDrawing(Long item, Double X, Double Y, Single sx, Single 
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
     if (Objs[i].DwgNo != 0 || Objs[i].OwnerID != item || !IsCopiedByOffset(Objs[i].Rtype)) continue;
     CopyObjOffset(i, 0, 0);
-    ObjRec& copy = Objs[ObjCount];
+    // Relinking a nested placement may load its component, which appends
+    // to the tables (and may move them): the copy is named by its number.
+    const Long copyNo = ObjCount;
+    ObjRec& copy = Objs[copyNo];
     copy.DrawingID = drawID;
     copy.DwgNo = CurDwg;
     copy.Selected = FlagFalse;
     copy.OwnerID = 0;
     if (copy.Rtype == EntityComponent) {
       const Long found = RelinkPlacement(copy.Name);
-      Objs[ObjCount].OwnerID = Objs[ObjCount].ObjectID = found;
-      EntityLinksChanged(ObjCount);
+      ObjRec& placement = Objs[copyNo];
+      placement.OwnerID = placement.ObjectID = found;
+      EntityLinksChanged(copyNo);
     } else if (copy.Rtype < EntityComponent) {
       copy.ObjectID = 0;
     }
-    TransformObj(ObjCount);
+    TransformObj(copyNo);
   }
   SetAdjustTransform(0, 0, 1, 1, 0);
   ExtentsChanged = FlagTrue;

@@ -271,28 +271,49 @@ TEST_F(TextCommandsTest, ATypedStringWithAMissingGlyphWritesNothing) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+// Hidden lines appended until the next load's growth of the entity table
+// moves it to new storage.
+void FillEntityTableToItsNextMove() {
+  constexpr Long loadGrowth = 2000;  // the step a load grows the table by
+  while (ObjCount + 100 <= ObjsMax || ObjsMax + loadGrowth + 1 <= static_cast<Long>(Objs.capacity())) {
+    AddObj(EntityLine, 2);
+    AddPnt(6, 5);
+    AddPnt(6, 5);
+    Objs[ObjCount].Show = FlagFalse;
+  }
+}
+
+// Script-65 is first loaded by the restyle; in the second case that load
+// moves the entity table while the character is being restyled.
 TEST_F(TextCommandsTest, ChoosingAFontInTheFontBoxRestylesTheSelectedCharacters) {
-  TextHeight = 0.2F;
-  PlaceAt(1, 1, "AB");
-  input_->Escape();
-  FontCount = 2;
-  FontNames[1] = "Text";
-  FontNames[2] = "Script";
-  main_->FillFontBox();
-  ASSERT_EQ(main_->Combo1->count(), 2);
-  const Long textGlyph = Objs[Chars()[0]].ObjectID;
-  SelectWindow(0.9, 0.9, 1.1, 1.4);  // about the origin of "A" only
-  main_->Combo1->setCurrentIndex(1);
-  emit main_->Combo1->activated(1);
-  EXPECT_EQ(FontName, "Script");
-  EXPECT_EQ(TextCmd, TextCmdFont);
-  const std::vector<Long> chars = Chars();
-  ASSERT_EQ(chars.size(), 2U);
-  EXPECT_EQ(Objs[chars[0]].Name, "Script-65");
-  EXPECT_NE(Objs[chars[0]].ObjectID, textGlyph);  // the glyph of the other font
-  EXPECT_EQ(Objs[chars[1]].Name, "Text-66");  // not selected
-  CancelTools();
-  EXPECT_TRUE(EqualsFreshRedraw());
+  for (const bool tableMoves : {false, true}) {
+    TextHeight = 0.2F;
+    FontName = "Text";
+    PlaceAt(1, 1, "AB");
+    input_->Escape();
+    FontCount = 2;
+    FontNames[1] = "Text";
+    FontNames[2] = "Script";
+    main_->FillFontBox();
+    ASSERT_EQ(main_->Combo1->count(), 2);
+    const Long textGlyph = Objs[Chars()[0]].ObjectID;
+    SelectWindow(0.9, 0.9, 1.1, 1.4);  // about the origin of "A" only
+    if (tableMoves) FillEntityTableToItsNextMove();
+    const ObjRec* storage = Objs.data();
+    main_->Combo1->setCurrentIndex(1);
+    emit main_->Combo1->activated(1);
+    EXPECT_EQ(Objs.data() != storage, tableMoves);
+    EXPECT_EQ(FontName, "Script");
+    EXPECT_EQ(TextCmd, TextCmdFont);
+    const std::vector<Long> chars = Chars();
+    ASSERT_EQ(chars.size(), 2U);
+    EXPECT_EQ(Objs[chars[0]].Name, "Script-65") << tableMoves;
+    EXPECT_NE(Objs[chars[0]].ObjectID, textGlyph) << tableMoves;  // the glyph of the other font
+    EXPECT_EQ(Objs[chars[1]].Name, "Text-66");  // not selected
+    CancelTools();
+    EXPECT_TRUE(EqualsFreshRedraw());
+    if (!tableMoves) ResetModel();  // the next case loads Script-65 again
+  }
 }
 
 TEST_F(TextCommandsTest, TextOnACircleRunsClockwiseFromItsLeftAtTheWidenedSpacing) {

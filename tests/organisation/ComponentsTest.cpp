@@ -7,9 +7,11 @@
 #include "commands/GripFrame.h"
 #include "organisation/ComponentDefinition.h"
 #include "organisation/Components.h"
+#include "model/ItemMembers.h"
 #include "model/UndoRedo.h"
 #include "storage/DbSchema.h"
 #include "storage/LoadData.h"
+#include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
 #include "storage/TestDatabase.h"
@@ -229,6 +231,65 @@ TEST_F(ComponentsTest, ExplodeFarFromEveryPlacementEndsOnTheFifthEntry) {
   EXPECT_EQ(ComponentActive, FlagFalse);
   EXPECT_EQ(ObjCount, objs);
   EXPECT_EQ(Objs[placement].Erased, FlagFalse);
+}
+
+// Bolt holds a line from (10, 0) and a placement of Nut at (13, 1), away
+// from its reference point. Stored, it is loaded alone and placed at (1, 1)
+// at scale 2, its reference point in view and its geometry beyond the right
+// edge: drawing it walks no member, so Nut is first loaded while the
+// explode copies it. The copied placement, not Nut's own line appended by
+// that load, must be the one linked and moved.
+TEST_F(ComponentsTest, ExplodeLoadsANestedComponentAndMovesOnlyTheCopiedPlacement) {
+  CompDbPath = ScratchPath("Nested_comp.mdb");
+  CreateEmptyDrawingsDb(CompDbPath);
+  const Long nut = AddDefinition("Nut", 0, 0, 1, 0);
+  Long bolt = AddDefinition("Bolt", 10, 0, 12, 0);
+  const Long nested = Place(nut, 13, 1, 1, 1, 0);
+  Objs[nested].DwgNo = 0;
+  Objs[nested].DrawingID = 0;
+  Objs[nested].OwnerID = bolt;
+  EntityLinksChanged(nested);
+  Items[bolt].Nlines = 2;
+  Items[bolt].Xmax = 14;  // the line and Nut
+  Items[bolt].Ymax = 1;
+  ASSERT_TRUE(SaveComponentTree(bolt));
+
+  ResetModel();  // neither component stays in memory
+  NewDwgRec(CurDwg);
+  Dwgs[CurDwg].SourceDbPath = CompDbPath;
+  ASSERT_TRUE(LoadComponent("Bolt"));
+  const auto loaded = [](const String& name) {
+    for (Long i = 1; i <= ItemCount; ++i)
+      if (Items[i].Rtype == ItemComponent && Items[i].Name == name) return i;
+    return Long{0};
+  };
+  ASSERT_EQ(loaded("Nut"), 0);
+  const Long placement = Place(loaded("Bolt"), 1, 1, 2, 2, 0);
+  DrawingDriver::Choose("mnuEditCompExplode");
+  input_->ClickAt(1, 1);
+  ASSERT_EQ(Objs[placement].Erased, FlagTrue);
+
+  const Long nutItem = loaded("Nut");
+  ASSERT_NE(nutItem, 0);
+  Long copy = 0, nutLine = 0;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    if (Objs[i].Erased) continue;
+    if (Objs[i].DwgNo == CurDwg && Objs[i].Rtype == EntityComponent) copy = i;
+    if (Objs[i].DwgNo == 0 && Objs[i].OwnerID == nutItem) nutLine = i;
+  }
+  ASSERT_NE(copy, 0);
+  EXPECT_EQ(Objs[copy].ObjectID, nutItem);
+  EXPECT_NEAR(PX(copy, 1), 27, 1e-9);  // (1, 1) + 2 * (13, 1)
+  EXPECT_NEAR(PY(copy, 1), 3, 1e-9);
+  EXPECT_NEAR(PX(copy, 2), 2, 1e-6);  // the placement's scale
+  EXPECT_NEAR(PY(copy, 2), 2, 1e-6);
+  ASSERT_NE(nutLine, 0);
+  EXPECT_EQ(Objs[nutLine].Rtype, EntityLine);
+  EXPECT_EQ(PX(nutLine, 1), 0);
+  EXPECT_EQ(PY(nutLine, 1), 0);
+  EXPECT_EQ(PX(nutLine, 2), 1);
+  EXPECT_EQ(PY(nutLine, 2), 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
 }
 
 TEST_F(ComponentsTest, PlacePutsASelectedPlacementAtTheViewCentreInTheGripFrame) {

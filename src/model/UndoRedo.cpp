@@ -58,16 +58,25 @@ void SetEnabled(EditItem item, bool enabled) {
 
 // ---- Entity states ---------------------------------------------------------------------------
 
+// Holders of a WholeRedrawFollows: while there is one, no entity is wiped or
+// drawn on its own.
+Long WholeRedrawHolders = 0;
+
 // Paints an entity in the background colour, wiping it from the surface.
 void PaintErased(Long objNo) {
-  if (ServicesAbove.WipeEntity) ServicesAbove.WipeEntity(objNo);
+  if (WholeRedrawHolders == 0 && ServicesAbove.WipeEntity) ServicesAbove.WipeEntity(objNo);
+}
+
+// Draws an entity with its own pen.
+void PaintShown(Long objNo) {
+  if (WholeRedrawHolders == 0 && ServicesAbove.DrawEntity) ServicesAbove.DrawEntity(objNo);
 }
 
 void ShowEntity(Long objNo) {
   ObjRec& obj = Objs[objNo];
   obj.Erased = FlagFalse;
   obj.Show = FlagTrue;
-  if (ServicesAbove.DrawEntity) ServicesAbove.DrawEntity(objNo);
+  PaintShown(objNo);
 }
 
 void HideEntity(Long objNo) {
@@ -161,7 +170,7 @@ void GiveShape(Long objNo, const EntityShape& shape) {
   }
   ObjPointsChanged(objNo);
   ExtentsChanged = FlagTrue;
-  if (shown && ServicesAbove.DrawEntity) ServicesAbove.DrawEntity(objNo);
+  if (shown) PaintShown(objNo);
 }
 
 // Takes a step back (undo) or does it again (redo), for each of its
@@ -331,6 +340,11 @@ void PushShapeChange(Long ObjNo, const EntityShape& Before) {
   PushUndo(UndoChange);
   JoinShapeChange(ObjNo, Before);
 }
+
+// ---- Repainting ------------------------------------------------------------------------------
+
+WholeRedrawFollows::WholeRedrawFollows() { ++WholeRedrawHolders; }
+WholeRedrawFollows::~WholeRedrawFollows() { --WholeRedrawHolders; }
 
 // ---- Erasing -------------------------------------------------------------------------------
 

@@ -129,6 +129,7 @@ void RotateSelected() {
   TakeSecondPoint();
   const Single angle = LineAngleD(EditRefX, EditRefY, EditPointX, EditPointY);
   SetAdjustTransform(EditRefX, EditRefY, 1, 1, angle);
+  BeforeSelectionPointsChange();
   // The end redraws the whole view: no entity is wiped or drawn on its own.
   ForEachSelected([](Long i) { ApplyTransformToPoints(i); });
   MarkDrawingChanged();
@@ -227,6 +228,7 @@ void RescaleSelected() {
   // The end redraws the whole view; a circle that becomes an ellipse is
   // erased unseen.
   const WholeRedrawFollows redraw;
+  BeforeSelectionPointsChange();
   ForEachSelected([](Long i) { ScaleObj(i); });
   MarkDrawingChanged();
   EndEditCommand();

@@ -99,6 +99,11 @@ bool IsEditSelected(Long ObjNo) {
   return obj.DwgNo == CurDwg && obj.Selected && obj.Show && !obj.Erased;
 }
 
+void BeforeSelectionPointsChange() {
+  const Long entities = ObjCount - BaseObjCount;
+  if (SelectedCount > entities / 4) ResetObjIndex();
+}
+
 void WipeObj(Long ObjNo) {
   EraseDraw = FlagTrue;
   DrawObject(ObjNo);
@@ -263,6 +268,7 @@ void MoveSelected() {
   if (!OffsetTaken) OffsetTaken = TakeMoveOffset();
   if (!OffsetTaken) return;
   const Double dx = EditRefX, dy = EditRefY;
+  BeforeSelectionPointsChange();
   // The end redraws the whole view: no entity is wiped or drawn on its own.
   ForEachSelected([dx, dy](Long i) { MoveEntity(i, dx, dy); });
   ExtentsChanged = FlagTrue;

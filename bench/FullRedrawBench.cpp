@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "BenchWindow.h"
+#include "PlainRaster.h"
 #include "app/frmMain.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
@@ -135,52 +136,6 @@ void BM_FullRedrawQPainterLines(benchmark::State& state) {
 BENCHMARK(BM_FullRedrawQPainterLines)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // ---- Plain Bresenham ------------------------------------------------------------
-
-// The device pixel of a world point as the redraw rounds it: to a view
-// pixel in single precision, the row turned over, then half to even.
-DevicePoint DevicePixel(Double X, Double Y) {
-  const Single px = static_cast<Single>(X * ViewScaleX + ViewBaseX);
-  const Single py = static_cast<Single>(Y * ViewScaleY + ViewBaseY);
-  return DevicePoint{RoundToLong(px), RoundToLong(static_cast<Single>(ViewPixMaxY) - py)};
-}
-
-// The textbook integer Bresenham loop without its end pixel, written
-// straight into the rows: the pixel at step k lies at minor offset
-// floor((2 k dMinor + dMajor) / (2 dMajor)), as the program's lines. A
-// segment with both ends inside the image is drawn without testing its
-// pixels (nearly all of the bench's); the few at the image's edge test
-// every pixel.
-template <bool TestPixels>
-void BresenhamSteps(std::uint32_t* bits, long stride, DevicePoint a, DevicePoint b, std::uint32_t pen) {
-  const int dx = std::abs(b.x - a.x), dy = std::abs(b.y - a.y);
-  const int stepX = b.x >= a.x ? 1 : -1, stepY = b.y >= a.y ? 1 : -1;
-  const bool xMajor = dx >= dy;
-  const int dMajor = xMajor ? dx : dy, dMinor = xMajor ? dy : dx;
-  const long majorStep = xMajor ? stepX : stepY * stride, minorStep = xMajor ? stepY * stride : stepX;
-  std::uint32_t* pixel = bits + a.y * stride + a.x;
-  int x = a.x, y = a.y;
-  int error = -dMajor;  // 2 k dMinor + dMajor - 2 dMajor (offset + 1)
-  for (int k = 0; k < dMajor; ++k) {
-    if (!TestPixels || (x >= 0 && y >= 0 && x < AreaWidth && y < AreaHeight)) *pixel = pen;
-    pixel += majorStep;
-    if (TestPixels) (xMajor ? x : y) += xMajor ? stepX : stepY;
-    error += 2 * dMinor;
-    if (error >= 0) {
-      error -= 2 * dMajor;
-      pixel += minorStep;
-      if (TestPixels) (xMajor ? y : x) += xMajor ? stepY : stepX;
-    }
-  }
-}
-
-bool InsideArea(DevicePoint p) { return p.x >= 0 && p.y >= 0 && p.x < AreaWidth && p.y < AreaHeight; }
-
-void PlainBresenham(std::uint32_t* bits, long stride, DevicePoint a, DevicePoint b, std::uint32_t pen) {
-  if (InsideArea(a) && InsideArea(b))
-    BresenhamSteps<false>(bits, stride, a, b, pen);
-  else
-    BresenhamSteps<true>(bits, stride, a, b, pen);
-}
 
 // Clears the image and draws every segment with the plain loop.
 void DrawPlainBresenham(QImage& image, const std::vector<WorldSegment>& segments) {

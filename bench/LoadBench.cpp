@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "FairRead.h"
 #include "LineDrawingFiles.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
@@ -95,64 +96,6 @@ void BM_PlainSqliteReadOfTheSameRows(benchmark::State& state) {
 }
 BENCHMARK(BM_PlainSqliteReadOfTheSameRows)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-// A line as the fair read keeps it: every column the loader uses, by type,
-// and where its points are in the point list.
-struct PlainLine {
-  std::int64_t lineId = 0, rtype = 0, show = 0, erased = 0, flag = 0, color = 0, ltype = 0, weight = 0;
-  double width = 0;
-  std::int64_t nPoints = 0, layerId = 0, objectId = 0, drawingId = 0, selected = 0, select = 0;
-  double area = 0;
-  std::int64_t ownerId = 0;
-  std::string name;
-  std::size_t firstPoint = 0, pointCount = 0;  // its points in the point list
-};
-struct PlainPoint {
-  double x = 0, y = 0;
-};
-
-// The lines of the drawing in key order, and the points of those lines in
-// the order of their lines and then their own keys, each read once and merged.
-bool FairTypedRead(sqlite3* db, std::vector<PlainLine>& lines, std::vector<PlainPoint>& points) {
-  sqlite3_stmt* lineRows = nullptr;
-  sqlite3_stmt* pointRows = nullptr;
-  bool ok = sqlite3_prepare_v2(db,
-                               "SELECT rowid, Rtype, Name, Show, Erased, Flag, Color, Ltype, Weight, Width, NPoints, "
-                               "LayerID, ObjectID, DrawingID, Selected, \"Select\", Area, OwnerID FROM Lines WHERE "
-                               "DrawingID = ?1 ORDER BY rowid",
-                               -1, &lineRows, nullptr) == SQLITE_OK &&
-            sqlite3_prepare_v2(db,
-                               "SELECT l.rowid, p.PX, p.PY FROM Lines AS l JOIN Points AS p ON p.LineID = l.LineID "
-                               "WHERE l.DrawingID = ?1 ORDER BY l.rowid, p.rowid",
-                               -1, &pointRows, nullptr) == SQLITE_OK;
-  if (ok) {
-    sqlite3_bind_int64(lineRows, 1, BenchDrawKey);
-    sqlite3_bind_int64(pointRows, 1, BenchDrawKey);
-  }
-  bool pointRow = ok && sqlite3_step(pointRows) == SQLITE_ROW;
-  while (ok && sqlite3_step(lineRows) == SQLITE_ROW) {
-    PlainLine& line = lines.emplace_back();
-    std::int64_t* wholes[] = {&line.lineId, &line.rtype};
-    for (int c = 0; c < 2; ++c) *wholes[c] = sqlite3_column_int64(lineRows, c);
-    line.name.assign(reinterpret_cast<const char*>(sqlite3_column_text(lineRows, 2)),
-                     static_cast<std::size_t>(sqlite3_column_bytes(lineRows, 2)));
-    std::int64_t* more[] = {&line.show, &line.erased, &line.flag, &line.color, &line.ltype, &line.weight};
-    for (int c = 0; c < 6; ++c) *more[c] = sqlite3_column_int64(lineRows, 3 + c);
-    line.width = sqlite3_column_double(lineRows, 9);
-    std::int64_t* rest[] = {&line.nPoints, &line.layerId, &line.objectId, &line.drawingId, &line.selected, &line.select};
-    for (int c = 0; c < 6; ++c) *rest[c] = sqlite3_column_int64(lineRows, 10 + c);
-    line.area = sqlite3_column_double(lineRows, 16);
-    line.ownerId = sqlite3_column_int64(lineRows, 17);
-    while (pointRow && sqlite3_column_int64(pointRows, 0) < line.lineId) pointRow = sqlite3_step(pointRows) == SQLITE_ROW;
-    line.firstPoint = points.size();
-    for (; pointRow && sqlite3_column_int64(pointRows, 0) == line.lineId; pointRow = sqlite3_step(pointRows) == SQLITE_ROW)
-      points.push_back({sqlite3_column_double(pointRows, 1), sqlite3_column_double(pointRows, 2)});
-    line.pointCount = points.size() - line.firstPoint;
-  }
-  sqlite3_finalize(lineRows);
-  sqlite3_finalize(pointRows);
-  return ok;
-}
-
 void BM_FairTypedReadOfTheSameRows(benchmark::State& state) {
   const String& path = DrawingOf(state.range(0));
   if (path.empty()) state.SkipWithError("the stored drawing could not be made");
@@ -165,7 +108,7 @@ void BM_FairTypedReadOfTheSameRows(benchmark::State& state) {
     state.ResumeTiming();
     sqlite3* db = nullptr;
     const bool ok = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
-                    FairTypedRead(db, lines, points);
+                    FairTypedRead(db, BenchDrawKey, lines, points);
     sqlite3_close(db);
     benchmark::DoNotOptimize(lines.data());
     if (!ok || static_cast<long>(lines.size()) != state.range(0) || static_cast<long>(points.size()) != 2 * state.range(0)) {

@@ -1,4 +1,4 @@
-// lintavo_open_and_draw FILE [DRAWING]: the whole program's road from start
+// lintavo_open_and_draw FILE [DRAWING [PICTURE.png]]: the whole program's road from start
 // to a drawn drawing, as one process, for comparing whole processes.
 //
 // It starts as the program starts (the application object, the support
@@ -9,17 +9,22 @@
 // File, Open; fits it (ZOOM ALL), redraws it whole and exits. It prints the
 // time of each phase and the process's peak resident memory. Every prompt
 // is answered with its safe button and written to the error stream, so the
-// program never waits for a person. Exit status 0 when the drawing was
-// drawn, 1 when it was not.
+// program never waits for a person. With PICTURE, the drawing area as
+// drawn is written there as a PNG image after the timing, for checking
+// what was drawn. Exit status 0 when the drawing was drawn, 1 when it was
+// not.
 #include <QApplication>
 #include <chrono>
 #include <cstdio>
 #include <sys/resource.h>
 
+#include "BenchProcess.h"
 #include "LineDrawingFiles.h"
 #include "OpenRoad.h"
+#include "app/frmMain.h"
 #include "model/DataHand.h"
 #include "platform/Prompts.h"
+#include "view/frmDocument.h"
 
 namespace {
 
@@ -27,19 +32,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int AreaWidth = 1600;  // drawing area, pixels
 constexpr int AreaHeight = 1000;
-
-class AnsweringResponder final : public lintavo::PromptResponder {
- public:
-  int MessageBox(const lintavo::MessageBoxPrompt& prompt) override {
-    std::fprintf(stderr, "message box \"%s\": %s\n", prompt.title.c_str(), prompt.prompt.c_str());
-    return lintavo::MsgBoxSafeAnswer(prompt.buttons);
-  }
-  lintavo::FileAnswer FileDialog(const lintavo::FilePrompt&) override { return {false, "", 1}; }
-  lintavo::ColorAnswer ColorDialog(const lintavo::ColorPrompt& prompt) override { return {false, prompt.color}; }
-  bool PrinterSetupDialog(const lintavo::PrinterPrompt&, QPrinter&) override { return false; }
-  bool PrintDialog(const lintavo::PrinterPrompt&, QPrinter&) override { return false; }
-  void ModalWindowShown(QDialog&) override {}
-};
 
 double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -56,8 +48,8 @@ double PeakMemoryMiB() {
 
 int main(int argc, char** argv) {
   const Clock::time_point processStart = Clock::now();
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: %s FILE_dwg.mdb [DRAWING]\n", argv[0]);
+  if (argc < 2 || argc > 4) {
+    std::fprintf(stderr, "usage: %s FILE_dwg.mdb [DRAWING [PICTURE.png]]\n", argv[0]);
     return 2;
   }
   const lintavo::String file = argv[1];
@@ -65,7 +57,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
   QApplication app(argc, argv);
-  AnsweringResponder responder;
+  lintavo::AnsweringResponder responder;
   lintavo::SetPromptResponder(&responder);
   const double application = MillisecondsSince(processStart);
 
@@ -86,9 +78,12 @@ int main(int argc, char** argv) {
               phases.Fit, phases.Redraw);
   std::printf("total %.1f ms\nlines %ld\n", total, lines);
   std::printf("peak memory at start %.1f MiB\npeak memory %.1f MiB\n", startedMemory, PeakMemoryMiB());
+  lintavo::frmDocument* window = drawn ? lintavo::MainForm->ActiveChild() : nullptr;
+  const bool pictured = argc < 4 || (window && window->Image().save(QString::fromLocal8Bit(argv[3]), "PNG"));
+  if (!pictured) std::fprintf(stderr, "the picture %s could not be written\n", argv[3]);
   lintavo::EndProgramStarted();
   lintavo::SetPromptResponder(nullptr);
   if (!started) std::fprintf(stderr, "the program did not start\n");
   if (started && !sized) std::fprintf(stderr, "the drawing area could not be sized\n");
-  return drawn && lines > 0 ? 0 : 1;
+  return drawn && lines > 0 && pictured ? 0 : 1;
 }

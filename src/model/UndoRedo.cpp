@@ -203,14 +203,18 @@ EditItemsState* CurrentItemsState() {
   return CurDwg >= 0 && CurDwg <= MaxDwgNo ? &ItemsState[static_cast<size_t>(CurDwg)] : nullptr;
 }
 
+// While a WholeRedrawFollows is held the items are only noted: the last
+// holder shows them once (a Select All, Erase makes a step per entity).
 void Caption(EditItem item, const char* text) {
-  if (EditItemsState* state = CurrentItemsState()) (item == UndoItem ? state->UndoCaption : state->RedoCaption) = text;
-  SetCaption(item, text);
+  EditItemsState* state = CurrentItemsState();
+  if (state) (item == UndoItem ? state->UndoCaption : state->RedoCaption) = text;
+  if (!state || WholeRedrawHolders == 0) SetCaption(item, text);
 }
 
 void Enable(EditItem item, bool enabled) {
-  if (EditItemsState* state = CurrentItemsState()) (item == UndoItem ? state->UndoOn : state->RedoOn) = enabled;
-  SetEnabled(item, enabled);
+  EditItemsState* state = CurrentItemsState();
+  if (state) (item == UndoItem ? state->UndoOn : state->RedoOn) = enabled;
+  if (!state || WholeRedrawHolders == 0) SetEnabled(item, enabled);
 }
 
 void StopRedo(DwgRec& dwg) {
@@ -344,7 +348,9 @@ void PushShapeChange(Long ObjNo, const EntityShape& Before) {
 // ---- Repainting ------------------------------------------------------------------------------
 
 WholeRedrawFollows::WholeRedrawFollows() { ++WholeRedrawHolders; }
-WholeRedrawFollows::~WholeRedrawFollows() { --WholeRedrawHolders; }
+WholeRedrawFollows::~WholeRedrawFollows() {
+  if (--WholeRedrawHolders == 0) ShowUndoState();
+}
 
 // ---- Erasing -------------------------------------------------------------------------------
 

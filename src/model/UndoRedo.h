@@ -84,7 +84,9 @@ void PushShapeChange(Long ObjNo, const EntityShape& Before);
 // Erase, undo and redo wipe and draw each entity they change, so that the
 // surface shows the change at once. A caller that redraws the whole view
 // right after holds a WholeRedrawFollows while it works: the entities are
-// then neither wiped nor drawn one by one, as the redraw shows them all.
+// then neither wiped nor drawn one by one, as the redraw shows them all, and
+// the Edit menu's Undo and Redo items are set once, when the last holder
+// goes, rather than at every step.
 class WholeRedrawFollows {
  public:
   WholeRedrawFollows();

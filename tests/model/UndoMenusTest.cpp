@@ -288,16 +288,19 @@ TEST_F(UndoMenusTest, TheUndoAndRedoItemsFollowTheActiveWindow) {
 // Under a WholeRedrawFollows (as the menu's Undo and Redo run, a redraw of
 // the whole view right behind them) erase, undo and redo change the model
 // and leave the surface alone; without one each paints its entity at once.
+// Either way the Edit items end up showing the step that was made.
 TEST_F(UndoMenusTest, WhileAWholeRedrawFollowsEraseUndoAndRedoLeaveTheSurfaceAlone) {
   const Long line = DrawLine(1, 1, 6, 3);
   struct Row {
     const char* name;
     std::function<void()> run;
     Integer erasedAfter;
+    const char* undoText;
+    bool undoOn, redoOn;
   };
-  const Row rows[] = {{"erase", [line] { EraseObj(line); }, FlagTrue},
-                      {"undo", [] { ::lintavo::Undo(); }, FlagFalse},
-                      {"redo", [] { ::lintavo::Redo(); }, FlagTrue}};
+  const Row rows[] = {{"erase", [line] { EraseObj(line); }, FlagTrue, "Undo Erase Line", true, false},
+                      {"undo", [] { ::lintavo::Undo(); }, FlagFalse, "Undo Add Line ", true, true},
+                      {"redo", [] { ::lintavo::Redo(); }, FlagTrue, "Undo Erase Line", true, false}};
   for (bool held : {true, false}) {
     for (const Row& row : rows) {
       SCOPED_TRACE(row.name);
@@ -310,6 +313,8 @@ TEST_F(UndoMenusTest, WhileAWholeRedrawFollowsEraseUndoAndRedoLeaveTheSurfaceAlo
         row.run();
       }
       EXPECT_EQ(Objs[line].Erased, row.erasedAfter);
+      EXPECT_EQ(main_->mnuEditUndo->text(), row.undoText);
+      ExpectEditItems(row.undoOn, row.redoOn, held ? "held" : "not held");
       EXPECT_EQ(doc_->Image() == before, held) << (held ? "held" : "not held");
       if (!held) EXPECT_TRUE(EqualsFreshRedraw());
     }

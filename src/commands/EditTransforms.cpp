@@ -60,6 +60,7 @@ void TakeSecondPoint() {
 // command's end redraws the whole view.
 template <typename Copy, typename Transform>
 void CopyAndTransform(Long last, Copy copy, Transform transform) {
+  const WholeRedrawFollows redraw;
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
     if (!IsEditSelected(i)) continue;
     const Long before = ObjCount;

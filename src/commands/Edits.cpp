@@ -310,6 +310,7 @@ void CopySelected() {
   const Integer n = GetTypedInt();
   TypedReady = FlagFalse;
   if (n >= MinCopyCount && n <= MaxCopyCount) {
+    const WholeRedrawFollows redraw;  // the end's redraw shows the copies
     ForEachSelected([n, dx, dy](Long i) {
       for (Integer k = MinCopyCount; k <= n; ++k) CopyObjOffset(i, k * dx, k * dy);
     });
@@ -444,6 +445,7 @@ void ClipboardPaste() {
   const DrawingWindow* window = ActiveDocForm();
   Long count = 0;
   const Long last = ObjCount;
+  const WholeRedrawFollows redraw;  // the end's redraw shows the pasted copies
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
     if (!IsOnClipboard(Objs[i])) continue;
     const Long before = ObjCount;

@@ -257,10 +257,15 @@ TEST_F(EditsTest, MirrorRadialAndPathCopyAppendCopiesAndPassOverAHatch) {
   ASSERT_EQ(Objs[hatch].Selected, FlagTrue);
   const auto original = AllPoints();
 
+  StartUndoHistory(1);  // nothing to undo before the mirror
+  ASSERT_FALSE(main_->MenuItem("mnuEditUndo")->isEnabled());
   DrawingDriver::Choose("mnuEditMirror");
   input_->ClickAt(1, 1);
   input_->ClickAt(6, 2);  // P = R + (5, 1): flipped in X about x = 3.5, up by 1
   ASSERT_EQ(ObjCount, path + 1);
+  // The copies' steps show on the Edit menu once the command is done.
+  EXPECT_TRUE(main_->MenuItem("mnuEditUndo")->isEnabled());
+  EXPECT_EQ(main_->MenuItem("mnuEditUndo")->text(), "Undo Add Line");
   EXPECT_NEAR(PX(path + 1, 1), 6, 1e-6);
   EXPECT_NEAR(PX(path + 1, 2), 5, 1e-6);
   EXPECT_NEAR(PY(path + 1, 1), 2, 1e-6);

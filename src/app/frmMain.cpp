@@ -215,6 +215,16 @@ MainAction Run(Handler handler) {
   a.run = handler;
   return a;
 }
+// Undo and Redo of the menu and the tool bar, each followed by a redraw of
+// the whole view: the entity the step changes is not painted on its own.
+void UndoBeforeRedraw() {
+  const WholeRedrawFollows redraw;
+  Undo();
+}
+void RedoBeforeRedraw() {
+  const WholeRedrawFollows redraw;
+  Redo();
+}
 MainAction Call(void (*routine)(), After after = After::Redraw, bool needsWindow = false) {
   MainAction a;
   a.kind = ActionKind::Call;
@@ -284,8 +294,8 @@ const std::vector<MainMenuRow>& frmMain::MenuTable() {
       {1, "mnuFileExit", "Exit", Run(&frmMain::mnuFileExit_Click)},
 
       {0, "mnuEdit", "&Edit", Submenu},
-      {1, "mnuEditUndo", "Undo", Call(Undo, After::Redraw), true},
-      {1, "mnuEditRedo", "Redo", Call(Redo, After::Redraw), true},
+      {1, "mnuEditUndo", "Undo", Call(UndoBeforeRedraw, After::Redraw), true},
+      {1, "mnuEditRedo", "Redo", Call(RedoBeforeRedraw, After::Redraw), true},
       {1, nullptr, nullptr, Nothing},
       {1, "mnuEditcopy", "Copy", Edit(15)},
       {1, "mnuEditPaste", "Paste", Edit(16), true},
@@ -518,8 +528,8 @@ const std::vector<MainButtonRow>& frmMain::ButtonTable() {
       {0, "Copy", "Copy", "Copy", SameAs("mnuEditcopy")},
       {0, "Paste", "Paste", "Paste", SameAs("mnuEditPaste")},
       {0, nullptr, nullptr, nullptr, Nothing},
-      {0, "Undo", "Undo", "Undo", Call(Undo, After::Redraw)},
-      {0, "Redo", "Redo", "Redo", Call(Redo, After::Redraw)},
+      {0, "Undo", "Undo", "Undo", Call(UndoBeforeRedraw, After::Redraw)},
+      {0, "Redo", "Redo", "Redo", Call(RedoBeforeRedraw, After::Redraw)},
       {0, nullptr, nullptr, nullptr, Nothing},
       {0, "Deselect", "Deselect", "De-Select All", Select(11)},
       {0, "Erase", "Erase", "Erase Selected", Edit(1)},

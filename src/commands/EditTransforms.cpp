@@ -19,6 +19,7 @@
 #include "model/MessageBar.h"
 #include "model/Top.h"
 #include "model/TypedEntry.h"
+#include "model/UndoRedo.h"
 #include "model/ViewCache.h"
 #include "picking/Identify.h"
 #include "platform/Numbers.h"
@@ -54,17 +55,18 @@ void TakeSecondPoint() {
 }
 
 // A copy of each selected entity made by copy(ObjNo), then transformed by
-// transform(copy) and drawn; dimensions, fills and hatches give no copy and
-// are passed over. The bound is fixed when the scan starts.
+// transform(copy); dimensions, fills and hatches give no copy and are passed
+// over. The bound is fixed when the scan starts. Nothing is drawn: the
+// command's end redraws the whole view.
 template <typename Copy, typename Transform>
 void CopyAndTransform(Long last, Copy copy, Transform transform) {
+  const WholeRedrawFollows redraw;
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
     if (!IsEditSelected(i)) continue;
     const Long before = ObjCount;
     copy(i);
     if (ObjCount == before) continue;
     transform(ObjCount);
-    DrawEntity(ObjCount);
   }
 }
 
@@ -128,11 +130,9 @@ void RotateSelected() {
   TakeSecondPoint();
   const Single angle = LineAngleD(EditRefX, EditRefY, EditPointX, EditPointY);
   SetAdjustTransform(EditRefX, EditRefY, 1, 1, angle);
-  ForEachSelected([](Long i) {
-    WipeObj(i);
-    ApplyTransformToPoints(i);
-    DrawEntity(i);
-  });
+  BeforeSelectionPointsChange();
+  // The end redraws the whole view: no entity is wiped or drawn on its own.
+  ForEachSelected([](Long i) { ApplyTransformToPoints(i); });
   MarkDrawingChanged();
   EndEditCommand();
 }
@@ -226,10 +226,11 @@ void RescaleSelected() {
   }
   SetAdjustTransform(EditRefX, EditRefY, RescaleX, RescaleY, 0);
   if (!SelectionStaysFinite(-EditRefX, -EditRefY)) return RefuseNonFiniteResult();
-  ForEachSelected([](Long i) {
-    WipeObj(i);
-    DrawEntity(ScaleObj(i));
-  });
+  // The end redraws the whole view; a circle that becomes an ellipse is
+  // erased unseen.
+  const WholeRedrawFollows redraw;
+  BeforeSelectionPointsChange();
+  ForEachSelected([](Long i) { ScaleObj(i); });
   MarkDrawingChanged();
   EndEditCommand();
 }

@@ -99,6 +99,11 @@ bool IsEditSelected(Long ObjNo) {
   return obj.DwgNo == CurDwg && obj.Selected && obj.Show && !obj.Erased;
 }
 
+void BeforeSelectionPointsChange() {
+  const Long entities = ObjCount - BaseObjCount;
+  if (SelectedCount > entities / 4) ResetObjIndex();
+}
+
 void WipeObj(Long ObjNo) {
   EraseDraw = FlagTrue;
   DrawObject(ObjNo);
@@ -180,6 +185,7 @@ void EraseSelected() {
   }
   --EraseBatch;
   Long count = 0;
+  const WholeRedrawFollows redraw;  // the end's redraw shows every erased entity gone
   ForEachSelected([&count](Long i) {
     EraseObj(i);
     ObjRec& obj = Objs[i];
@@ -208,7 +214,6 @@ void UneraseLast() {
     obj.Show = FlagTrue;
     obj.Erased = FlagFalse;
     obj.Selected = FlagFalse;
-    DrawEntity(i);
     ++count;
     ++Dwgs[CurDwg].Nlines;
   }
@@ -263,11 +268,9 @@ void MoveSelected() {
   if (!OffsetTaken) OffsetTaken = TakeMoveOffset();
   if (!OffsetTaken) return;
   const Double dx = EditRefX, dy = EditRefY;
-  ForEachSelected([dx, dy](Long i) {
-    WipeObj(i);
-    MoveEntity(i, dx, dy);
-    DrawEntity(i);
-  });
+  BeforeSelectionPointsChange();
+  // The end redraws the whole view: no entity is wiped or drawn on its own.
+  ForEachSelected([dx, dy](Long i) { MoveEntity(i, dx, dy); });
   ExtentsChanged = FlagTrue;
   MarkDrawingChanged();
   EndEditCommand();
@@ -307,12 +310,9 @@ void CopySelected() {
   const Integer n = GetTypedInt();
   TypedReady = FlagFalse;
   if (n >= MinCopyCount && n <= MaxCopyCount) {
+    const WholeRedrawFollows redraw;  // the end's redraw shows the copies
     ForEachSelected([n, dx, dy](Long i) {
-      for (Integer k = MinCopyCount; k <= n; ++k) {
-        const Long before = ObjCount;
-        CopyObjOffset(i, k * dx, k * dy);
-        if (ObjCount != before) DrawEntity(ObjCount);
-      }
+      for (Integer k = MinCopyCount; k <= n; ++k) CopyObjOffset(i, k * dx, k * dy);
     });
   }
   EndEditCommand();
@@ -331,7 +331,6 @@ void HideSelected() {
   }
   Long count = 0;
   ForEachSelected([&count](Long i) {
-    WipeObj(i);
     ObjRec& obj = Objs[i];
     obj.Show = FlagFalse;
     obj.Select = 0;
@@ -356,7 +355,6 @@ void ShowHiddenLines() {
     ObjRec& obj = Objs[i];
     if (obj.DwgNo != CurDwg || obj.Show || obj.Erased) continue;
     obj.Show = FlagTrue;
-    DrawEntity(i);
     ++count;
   }
   if (count > 0) MarkDrawingChanged();
@@ -368,17 +366,15 @@ void ShowHiddenLines() {
 
 namespace {
 
-// One field of every selected entity set to a value, each entity wiped and
-// drawn again; the running command ends in every case.
+// One field of every selected entity set to a value; the running command
+// ends in every case, and its end redraws the whole view.
 template <typename Field, typename Value>
 void RestyleSelected(const char* title, Field ObjRec::*field, Value value) {
   ShowStatus(title, 1);
   if (SelectedCount > 0) {
     Long count = 0;
     ForEachSelected([&](Long i) {
-      WipeObj(i);
       Objs[i].*field = value;
-      DrawEntity(i);
       ++count;
     });
     if (count > 0) MarkDrawingChanged();
@@ -449,6 +445,7 @@ void ClipboardPaste() {
   const DrawingWindow* window = ActiveDocForm();
   Long count = 0;
   const Long last = ObjCount;
+  const WholeRedrawFollows redraw;  // the end's redraw shows the pasted copies
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
     if (!IsOnClipboard(Objs[i])) continue;
     const Long before = ObjCount;
@@ -456,7 +453,6 @@ void ClipboardPaste() {
     if (ObjCount == before) continue;
     // A copy from another drawing goes on this drawing's current layer.
     if (Objs[i].DwgNo != CurDwg && window) Objs[ObjCount].LayerID = window->Current_Layer;
-    DrawEntity(ObjCount);
     ++count;
   }
   EndEditCommand();

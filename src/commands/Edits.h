@@ -102,6 +102,10 @@ void ForEachSelected(Visit visit) {
   for (Long i = BaseObjCount + 1; i <= last; ++i)
     if (IsEditSelected(i)) visit(i);
 }
+// The selection's points are about to change in place: a selection of more
+// than a quarter of the entities drops the object index, which the next pick
+// lays out again in one pass, instead of moving each entity within it.
+void BeforeSelectionPointsChange();
 void WipeObj(Long ObjNo);       // painted in the background colour: off the surface
 void MarkDrawingChanged();      // the active drawing window asks to save on closing
 void DrawEntity(Long ObjNo);    // drawn with its own pen

@@ -59,16 +59,25 @@ void SetEnabled(EditItem item, bool enabled) {
 
 // ---- Entity states ---------------------------------------------------------------------------
 
+// Holders of a WholeRedrawFollows: while there is one, no entity is wiped or
+// drawn on its own.
+Long WholeRedrawHolders = 0;
+
 // Paints an entity in the background colour, wiping it from the surface.
 void PaintErased(Long objNo) {
-  if (ServicesAbove.WipeEntity) ServicesAbove.WipeEntity(objNo);
+  if (WholeRedrawHolders == 0 && ServicesAbove.WipeEntity) ServicesAbove.WipeEntity(objNo);
+}
+
+// Draws an entity with its own pen.
+void PaintShown(Long objNo) {
+  if (WholeRedrawHolders == 0 && ServicesAbove.DrawEntity) ServicesAbove.DrawEntity(objNo);
 }
 
 void ShowEntity(Long objNo) {
   ObjRec& obj = Objs[objNo];
   obj.Erased = FlagFalse;
   obj.Show = FlagTrue;
-  if (ServicesAbove.DrawEntity) ServicesAbove.DrawEntity(objNo);
+  PaintShown(objNo);
 }
 
 void HideEntity(Long objNo) {
@@ -162,7 +171,7 @@ void GiveShape(Long objNo, const EntityShape& shape) {
   }
   ObjPointsChanged(objNo);
   ExtentsChanged = FlagTrue;
-  if (shown && ServicesAbove.DrawEntity) ServicesAbove.DrawEntity(objNo);
+  if (shown) PaintShown(objNo);
 }
 
 // Takes a step back (undo) or does it again (redo), for each of its
@@ -195,14 +204,18 @@ EditItemsState* CurrentItemsState() {
   return CurDwg >= 0 && CurDwg <= MaxDwgNo ? &ItemsState[static_cast<size_t>(CurDwg)] : nullptr;
 }
 
+// While a WholeRedrawFollows is held the items are only noted: the last
+// holder shows them once (a Select All, Erase makes a step per entity).
 void Caption(EditItem item, const char* text) {
-  if (EditItemsState* state = CurrentItemsState()) (item == UndoItem ? state->UndoCaption : state->RedoCaption) = text;
-  SetCaption(item, text);
+  EditItemsState* state = CurrentItemsState();
+  if (state) (item == UndoItem ? state->UndoCaption : state->RedoCaption) = text;
+  if (!state || WholeRedrawHolders == 0) SetCaption(item, text);
 }
 
 void Enable(EditItem item, bool enabled) {
-  if (EditItemsState* state = CurrentItemsState()) (item == UndoItem ? state->UndoOn : state->RedoOn) = enabled;
-  SetEnabled(item, enabled);
+  EditItemsState* state = CurrentItemsState();
+  if (state) (item == UndoItem ? state->UndoOn : state->RedoOn) = enabled;
+  if (!state || WholeRedrawHolders == 0) SetEnabled(item, enabled);
 }
 
 void StopRedo(DwgRec& dwg) {
@@ -331,6 +344,13 @@ void PushShapeChange(Long ObjNo, const EntityShape& Before) {
   if (PreviewMode || ObjNo < 1 || ObjNo > ObjCount) return;
   PushUndo(UndoChange);
   JoinShapeChange(ObjNo, Before);
+}
+
+// ---- Repainting ------------------------------------------------------------------------------
+
+WholeRedrawFollows::WholeRedrawFollows() { ++WholeRedrawHolders; }
+WholeRedrawFollows::~WholeRedrawFollows() {
+  if (--WholeRedrawHolders == 0) ShowUndoState();
 }
 
 // ---- Erasing -------------------------------------------------------------------------------

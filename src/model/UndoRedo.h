@@ -34,6 +34,7 @@
 // Sections:
 //   Undo steps
 //   In-place changes
+//   Repainting
 //   Erasing
 //   Closing drawings
 #pragma once
@@ -78,6 +79,21 @@ EntityShape ShapeOf(Long ObjNo);  // the entity's shape now
 void JoinShapeChange(Long ObjNo, const EntityShape& Before);
 // The same as a step of its own.
 void PushShapeChange(Long ObjNo, const EntityShape& Before);
+
+// ---- Repainting ------------------------------------------------------------------------------
+// Erase, undo and redo wipe and draw each entity they change, so that the
+// surface shows the change at once. A caller that redraws the whole view
+// right after holds a WholeRedrawFollows while it works: the entities are
+// then neither wiped nor drawn one by one, as the redraw shows them all, and
+// the Edit menu's Undo and Redo items are set once, when the last holder
+// goes, rather than at every step.
+class WholeRedrawFollows {
+ public:
+  WholeRedrawFollows();
+  ~WholeRedrawFollows();
+  WholeRedrawFollows(const WholeRedrawFollows&) = delete;
+  WholeRedrawFollows& operator=(const WholeRedrawFollows&) = delete;
+};
 
 // ---- Erasing -------------------------------------------------------------------------------
 void EraseObj(Long ObjNo);          // erases one entity as an undoable step

@@ -9,6 +9,7 @@
 //   Reset and registration
 #include "view/Outline.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -60,6 +61,7 @@ struct GhostEntity {
 };
 std::vector<GhostEntity> GhostEntities;  // gathered at the first ghost of a preview
 std::vector<WorldXY> GhostPoints;        // their points before the preview, world units
+std::vector<Long> GhostCandidates;       // scratch of the gathering: every ghost entity
 bool GhostGathered = false;              // GhostEntities holds the preview's entities
 Surface* GhostSurface = nullptr;         // where the ghost shown was drawn
 
@@ -68,20 +70,31 @@ bool IsGhostEntity(const ObjRec& obj) {
   return obj.DwgNo == CurDwg || obj.Select == ClipboardStamp;
 }
 
-// The entities and their points, kept until the preview ends; the storage
-// is reused from one preview to the next.
+// One ghost entity and its points into the kept lists.
+void KeepGhostEntity(Long objNo) {
+  const ObjRec& obj = Objs[objNo];
+  const Integer saved =
+      obj.Rtype >= FirstCompoundType && obj.NPoints > CompoundSavedPoints ? CompoundSavedPoints : obj.NPoints;
+  GhostEntities.push_back({objNo, static_cast<Long>(GhostPoints.size()), saved});
+  for (Long k = 0; k < saved; ++k) GhostPoints.push_back({Pnts[obj.PointID + k].X, Pnts[obj.PointID + k].Y});
+}
+
+// The entities and their points, every one or every k-th of a large
+// selection, kept until the preview ends; the storage is reused from one
+// preview to the next.
 void GatherGhost() {
   GhostEntities.clear();
   GhostPoints.clear();
+  GhostCandidates.clear();
   const Long last = ObjCount;
   for (Long i = 1; i <= last; ++i) {
     const ObjRec& obj = Objs[i];
-    if (!IsGhostEntity(obj) || obj.NPoints < 1) continue;
-    const Integer saved =
-        obj.Rtype >= FirstCompoundType && obj.NPoints > CompoundSavedPoints ? CompoundSavedPoints : obj.NPoints;
-    GhostEntities.push_back({i, static_cast<Long>(GhostPoints.size()), saved});
-    for (Long k = 0; k < saved; ++k) GhostPoints.push_back({Pnts[obj.PointID + k].X, Pnts[obj.PointID + k].Y});
+    if (IsGhostEntity(obj) && obj.NPoints >= 1) GhostCandidates.push_back(i);
   }
+  const size_t count = GhostCandidates.size();
+  const size_t limit = static_cast<size_t>(GhostEntityLimit);
+  const size_t step = (count + limit - 1) / limit;
+  for (size_t n = 0; n < count; n += std::max<size_t>(step, 1)) KeepGhostEntity(GhostCandidates[n]);
   GhostGathered = true;
 }
 
@@ -274,6 +287,8 @@ void ResetOutline() {
   OutlineMatrix = {1, 0, 1, 0, 1, 0};
   GhostEntities.clear();
   GhostPoints.clear();
+  GhostCandidates.clear();
+  GhostCandidates.shrink_to_fit();
   GhostGathered = false;
   GhostSurface = nullptr;
 }

@@ -18,6 +18,11 @@
 // The ghost entities: every shown, selected entity of the current drawing,
 // and every shown, selected entity on the internal clipboard (Select -1) of
 // any drawing, for paste. No ghost is drawn while no selection set exists.
+// A selection of up to GhostEntityLimit entities is shown whole; a larger
+// one is thinned to every k-th of them in table order, k the smallest step
+// that keeps the ghost within the limit, so that a mouse move costs the same
+// on a million selected entities as on a few thousand. Only the entities
+// shown are moved and put back.
 //
 // Sections:
 //   Preview state
@@ -48,6 +53,9 @@ extern Single OutlineAngleStep;  // turn since the ghost shown before, radians
 // cos, sin, m00 = sx cos, m10 = sx sin, m11 = sy cos, m01 = -sy sin, of the
 // angle the ghost's matrix turns by (the total turn in rotate mode).
 extern std::array<Single, 6> OutlineMatrix;
+
+// The most entities a ghost shows; a larger selection is thinned.
+constexpr Long GhostEntityLimit = 2000;
 
 // Angle codes of SetOutlineTransform.
 constexpr Single OutlineRotateCode = -1;  // the ghost turns with the mouse

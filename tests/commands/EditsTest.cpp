@@ -9,6 +9,7 @@
 #include "commands/EditFixture.h"
 #include "commands/Edits.h"
 #include "model/UndoRedo.h"
+#include "picking/Identify.h"
 #include "picking/Selection.h"
 #include "view/Outline.h"
 
@@ -172,6 +173,65 @@ TEST_F(EditsTest, MoveMovesATextCharacterByItsInsertionPointAndMarksTheDrawingCh
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+// Move of one entity among many (each moved within the object index) and
+// of every entity (the index dropped and laid out again): the moved points
+// are the old ones plus the offset, the others stay, the picture is a fresh
+// redraw's, and picks near the old and new places find what a scan finds.
+TEST_F(EditsTest, MoveOfOneOrEveryEntityMovesTheirPointsAndPicksFindThemThere) {
+  struct Row {
+    const char* name;
+    bool every;
+  };
+  const Row rows[] = {{"one of many", false}, {"every one", true}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const Long first = ObjCount + 1;
+    for (Long k = 0; k < 40; ++k) AddLine(0.1 * k, 1, 0.1 * k + 0.5, 2);  // overlapping slants
+    AddCircle(1, 1.5, 0.4);
+    const Long moved = first + 5;  // the line (0.5, 1)-(1, 2)
+    Long found = 0;
+    Double reach = 1;
+    FindObjAt(found, 3, 3, reach);  // the index laid out before the move
+    if (row.every) {
+      DrawingDriver::Choose("mnuSelectAll");
+      input_->Escape();
+    } else {
+      DrawingDriver::Choose("mnuSelectItems");
+      input_->ClickAt(0.75, 1.5);
+      input_->Escape();
+    }
+    ASSERT_EQ(Objs[moved].Selected, FlagTrue);
+    const auto before = AllPoints();
+    DrawingDriver::Choose("mnuEditMove");
+    input_->ClickAt(0.5, 1);
+    input_->ClickAt(2.5, 3.5);  // offset (2, 2.5)
+    const auto after = AllPoints();
+    for (Long i = first; i <= ObjCount; ++i) {
+      const bool shifted = row.every || i == moved;
+      for (Long k = Objs[i].PointID; k < Objs[i].PointID + Objs[i].NPoints; ++k) {
+        const auto& [x, y] = before[static_cast<size_t>(k - 1)];
+        EXPECT_EQ(after[static_cast<size_t>(k - 1)], std::make_pair(shifted ? x + 2 : x, shifted ? y + 2.5 : y))
+            << "entity " << i << " point " << k;
+      }
+    }
+    EXPECT_TRUE(EqualsFreshRedraw());
+    for (const auto& [x, y] : {std::pair{0.75, 1.5}, {2.75, 4}, {3, 4.2}, {1.4, 1.5}, {5, 4}}) {
+      Long byIndex = 0, byScan = 0;
+      Double indexReach = 0.3, scanReach = 0.3;
+      FindObjAt(byIndex, x, y, indexReach);
+      FindObjAtByScan(byScan, x, y, scanReach);
+      EXPECT_EQ(byIndex, byScan) << "pick at " << x << ", " << y;
+    }
+    Long atNewPlace = 0;
+    Double newReach = 0.05;
+    FindObjAt(atNewPlace, 2.75, 4, newReach);
+    EXPECT_GE(atNewPlace, first);
+    DrawingDriver::Choose("mnuSelectClr");
+    input_->Escape();
+    ResetModel();
+  }
+}
+
 TEST_F(EditsTest, RotateTurnsTheSelectionInPlaceByTheDirectionOfTheSecondClick) {
   const Long a = AddLine(1, 0, 2, 0);
   const Long before = ObjCount;
@@ -197,10 +257,15 @@ TEST_F(EditsTest, MirrorRadialAndPathCopyAppendCopiesAndPassOverAHatch) {
   ASSERT_EQ(Objs[hatch].Selected, FlagTrue);
   const auto original = AllPoints();
 
+  StartUndoHistory(1);  // nothing to undo before the mirror
+  ASSERT_FALSE(main_->MenuItem("mnuEditUndo")->isEnabled());
   DrawingDriver::Choose("mnuEditMirror");
   input_->ClickAt(1, 1);
   input_->ClickAt(6, 2);  // P = R + (5, 1): flipped in X about x = 3.5, up by 1
   ASSERT_EQ(ObjCount, path + 1);
+  // The copies' steps show on the Edit menu once the command is done.
+  EXPECT_TRUE(main_->MenuItem("mnuEditUndo")->isEnabled());
+  EXPECT_EQ(main_->MenuItem("mnuEditUndo")->text(), "Undo Add Line");
   EXPECT_NEAR(PX(path + 1, 1), 6, 1e-6);
   EXPECT_NEAR(PX(path + 1, 2), 5, 1e-6);
   EXPECT_NEAR(PY(path + 1, 1), 2, 1e-6);

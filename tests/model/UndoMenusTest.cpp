@@ -283,6 +283,45 @@ TEST_F(UndoMenusTest, TheUndoAndRedoItemsFollowTheActiveWindow) {
   EXPECT_EQ(main_->mnuEditRedo->text(), "Redo Add Line");
 }
 
+// ---- Repainting -------------------------------------------------------------------------------
+
+// Under a WholeRedrawFollows (as the menu's Undo and Redo run, a redraw of
+// the whole view right behind them) erase, undo and redo change the model
+// and leave the surface alone; without one each paints its entity at once.
+// Either way the Edit items end up showing the step that was made.
+TEST_F(UndoMenusTest, WhileAWholeRedrawFollowsEraseUndoAndRedoLeaveTheSurfaceAlone) {
+  const Long line = DrawLine(1, 1, 6, 3);
+  struct Row {
+    const char* name;
+    std::function<void()> run;
+    Integer erasedAfter;
+    const char* undoText;
+    bool undoOn, redoOn;
+  };
+  const Row rows[] = {{"erase", [line] { EraseObj(line); }, FlagTrue, "Undo Erase Line", true, false},
+                      {"undo", [] { ::lintavo::Undo(); }, FlagFalse, "Undo Add Line ", true, true},
+                      {"redo", [] { ::lintavo::Redo(); }, FlagTrue, "Undo Erase Line", true, false}};
+  for (bool held : {true, false}) {
+    for (const Row& row : rows) {
+      SCOPED_TRACE(row.name);
+      RefreshDocView(doc_);
+      const QImage before = doc_->Image().copy();
+      if (held) {
+        const WholeRedrawFollows redraw;
+        row.run();
+      } else {
+        row.run();
+      }
+      EXPECT_EQ(Objs[line].Erased, row.erasedAfter);
+      EXPECT_EQ(main_->mnuEditUndo->text(), row.undoText);
+      ExpectEditItems(row.undoOn, row.redoOn, held ? "held" : "not held");
+      EXPECT_EQ(doc_->Image() == before, held) << (held ? "held" : "not held");
+      if (!held) EXPECT_TRUE(EqualsFreshRedraw());
+    }
+    ::lintavo::Undo();  // the erase step taken back for the next round
+  }
+}
+
 // ---- A mixed session ------------------------------------------------------------------------
 
 // A session of actions in drawing 1, walked back and forth: after every

@@ -6,6 +6,7 @@
 
 #include "commands/EditFixture.h"
 #include "commands/Edits.h"
+#include "model/UndoRedo.h"
 #include "view/Outline.h"
 
 namespace lintavo {
@@ -86,6 +87,47 @@ TEST_F(OutlineTest, APasteGhostTakesClipboardEntitiesOfAnotherDrawing) {
   EXPECT_EQ(MessagePanel(2), " 2 ClipBoard Lines Pasted ");
   EXPECT_EQ(Objs[ObjCount].DwgNo, 1);
   EXPECT_EQ(Objs[ObjCount].LayerID, doc_->Current_Layer);
+}
+
+// A selection within the limit is shown whole; a larger one every k-th
+// entity, k the smallest step that keeps the ghost within the limit. Esc
+// gives every point back with the model's own picture; the second click
+// moves the whole selection.
+TEST_F(OutlineTest, TheGhostOfALargeSelectionShowsEveryKthEntityAndTheEndsAreExact) {
+  struct Row {
+    Long lines;
+    Long step;  // every step-th line of the selection is in the ghost
+  };
+  const Row rows[] = {{12, 1}, {GhostEntityLimit, 1}, {GhostEntityLimit + 1, 2}, {3 * GhostEntityLimit + 5, 4}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.lines);
+    const Long first = ObjCount + 1;
+    for (Long k = 0; k < row.lines; ++k) AddLine(1 + 0.001 * k, 1, 2, 2);
+    DrawingDriver::Choose("mnuSelectAll");
+    input_->Escape();
+    const auto original = AllPoints();
+    for (bool cancel : {true, false}) {
+      DrawingDriver::Choose("mnuEditMove");
+      input_->ClickAt(1, 1);
+      input_->MoveTo(3, 2);  // the ghost two units right, one up
+      Long shown = 0;
+      for (Long i = first; i <= ObjCount; ++i) {
+        const bool inGhost = (i - first) % row.step == 0;
+        shown += PX(i, 2) == 4 ? 1 : 0;
+        EXPECT_EQ(PX(i, 2), inGhost ? 4 : 2) << "line " << i;
+      }
+      EXPECT_LE(shown, GhostEntityLimit);
+      if (cancel) {
+        input_->Escape();
+        EXPECT_EQ(AllPoints(), original);
+      } else {
+        input_->ClickAt(3, 2);
+        for (Long i = first; i <= ObjCount; ++i) EXPECT_EQ(PY(i, 2), 3) << "line " << i;
+      }
+      EXPECT_TRUE(EqualsFreshRedraw()) << (cancel ? "cancelled" : "moved");
+    }
+    ResetModel();
+  }
 }
 
 TEST_F(OutlineTest, EscLeaveAndAnotherToolDuringAMoveLeaveTheModelAndItsPicture) {

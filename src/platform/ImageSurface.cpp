@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <utility>
 
 #include "platform/Colors.h"
 
@@ -33,7 +34,9 @@ void ImageSurface::ResizeImage(int width, int height) {
     QPainter painter(&resized);
     painter.drawImage(0, 0, image_);
   }
-  image_ = resized;
+  // Moved, not shared: a shared image would be copied whole by the bits()
+  // that BindTarget asks for.
+  image_ = std::move(resized);
   BindTarget();
   Touched();
 }

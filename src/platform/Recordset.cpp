@@ -354,6 +354,14 @@ void Recordset::Close() {
   error_ = DbError{};
 }
 
+bool Recordset::Requery(const DbValue& value) {
+  if (handle_ == nullptr || Failed()) return Ready();
+  if (filterSql_.empty() || parent_ != nullptr)
+    return Fail(DbErrNotOpen, "The recordset was not opened on a column's value");
+  filterValue_ = value;
+  return Position(FirstRowid);
+}
+
 // ---- Related child rows ----------------------------------------------------
 
 bool Recordset::Relate(const String& childTable, const String& parentColumn,

@@ -128,6 +128,11 @@ class Recordset {
   bool Open(Connection& connection, const String& table, const String& column, const DbValue& value,
             TextMatch match = TextMatch::NoCase);
   void Close();  // closes the child rows too; clears the error
+  // Selects again, by the second Open, the rows whose column equals value
+  // (of the kind given at Open), positioned on the first: the reading
+  // statement is kept and rebound, not prepared again. Child rows follow.
+  // False on failure, and for a recordset not opened with a column.
+  bool Requery(const DbValue& value);
   bool IsOpen() const { return handle_ != nullptr; }
 
   // -- Related child rows: Children() holds, for the current row of this

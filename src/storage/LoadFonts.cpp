@@ -53,7 +53,8 @@ bool AddFontName(const String& name) {
 
 // Appends the glyph of the current Fonts row with its strokes. False when
 // the row was damaged (reported) and nothing was appended.
-bool LoadGlyphRow(Connection& connection, Recordset& fonts, const ItemRowReader& reader, DamageReport& damage) {
+bool LoadGlyphRow(Connection& connection, Recordset& fonts, const ItemRowReader& reader,
+                  DefinitionGeometry& strokes, DamageReport& damage) {
   ItemRec glyph;
   if (!reader.Read(fonts, glyph)) {
     if (!fonts.Failed()) damage.Report("The glyph " + reader.Name(fonts) + " has an empty value and was skipped.");
@@ -62,7 +63,7 @@ bool LoadGlyphRow(Connection& connection, Recordset& fonts, const ItemRowReader&
   GrowItems();
   Items[++ItemCount] = glyph;  // kind kept as stored, even when not a glyph kind
   CurItem = ItemCount;
-  if (glyph.Nlines > 0) AppendDefinitionGeometry(connection, ItemCount, damage, LoadFontLinesTitle);
+  if (glyph.Nlines > 0) strokes.Append(connection, ItemCount, damage, LoadFontLinesTitle);
   return true;
 }
 
@@ -120,6 +121,7 @@ void LoadFont(const String& FontName) {
   if (fonts.Open(FontsDbFile, "Fonts") && !fonts.table.Eof()) {
     ItemRowReader reader;
     reader.Resolve(fonts.table, ItemColumns::Fonts);
+    DefinitionGeometry strokes;  // one pair of reading statements for every glyph
     const String prefix = FontName + "-";
     // A font stored in code order is read in one pass: each search starts
     // after the glyph found last, and only a failed search starts over.
@@ -129,7 +131,7 @@ void LoadFont(const String& FontName) {
         fonts.table.MoveFirst();
         continue;
       }
-      LoadGlyphRow(fonts.connection, fonts.table, reader, damage);
+      LoadGlyphRow(fonts.connection, fonts.table, reader, strokes, damage);
       fonts.table.MoveNext();
     }
   }
@@ -215,7 +217,8 @@ bool LoadFontChar(const String& Key) {
   if (fonts.Open(FontsDbFile, "Fonts") && fonts.table.Find("Name", DbValue(Key)) && !fonts.table.Eof()) {
     ItemRowReader reader;
     reader.Resolve(fonts.table, ItemColumns::Fonts);
-    loaded = LoadGlyphRow(fonts.connection, fonts.table, reader, damage);
+    DefinitionGeometry strokes;
+    loaded = LoadGlyphRow(fonts.connection, fonts.table, reader, strokes, damage);
   }
   if (fonts.Failed()) {
     ShowError(fonts.Error(), title);

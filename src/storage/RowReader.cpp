@@ -491,25 +491,36 @@ template bool StageStoredLine(RowCursor&, RowCursor&, const LineRowReader&, cons
 template bool StageStoredLine(RowCursor&, PointsByLine&, const LineRowReader&, const PointRowReader&,
                               DamageReport&);
 
-bool AppendDefinitionGeometry(Connection& connection, Long Owner, DamageReport& damage,
-                              const String& errorTitle) {
-  Recordset lines;
-  LineRowReader lineReader;
-  PointRowReader pointReader;
-  if (lines.Open(connection, "Lines", "OwnerID", DbValue(Items[Owner].ObjectID)) &&
-      lines.Relate("Points", "LineID", "LineID")) {
-    Recordset& points = lines.Children();
-    lineReader.Resolve(lines, LineColumns::Stroke);
-    pointReader.Resolve(points);
-    for (; !lines.Eof() && !points.Failed(); lines.MoveNext()) {
-      if (lineReader.DrawingIdIsNull(lines)) continue;  // geometry of no known drawing
-      if (StageDefinitionLine(lines, points, lineReader, pointReader, Owner, damage)) AddLoadedObj();
+bool DefinitionGeometry::Select(Connection& connection, const DbValue& owner) {
+  // A read that failed starts over on fresh statements, as for a first item.
+  if (lines_.IsOpen() && !lines_.Failed() && !lines_.Children().Failed()) return lines_.Requery(owner);
+  lines_.Close();
+  if (!lines_.Open(connection, "Lines", "OwnerID", owner) || !lines_.Relate("Points", "LineID", "LineID"))
+    return false;
+  lineReader_.Resolve(lines_, LineColumns::Stroke);
+  pointReader_.Resolve(lines_.Children());
+  return true;
+}
+
+bool DefinitionGeometry::Append(Connection& connection, Long Owner, DamageReport& damage,
+                                const String& errorTitle) {
+  if (Select(connection, DbValue(Items[Owner].ObjectID))) {
+    Recordset& points = lines_.Children();
+    for (; !lines_.Eof() && !points.Failed(); lines_.MoveNext()) {
+      if (lineReader_.DrawingIdIsNull(lines_)) continue;  // geometry of no known drawing
+      if (StageDefinitionLine(lines_, points, lineReader_, pointReader_, Owner, damage)) AddLoadedObj();
     }
   }
-  const DbError& error = lines.Failed() ? lines.Error() : lines.Children().Error();
+  const DbError& error = lines_.Failed() ? lines_.Error() : lines_.Children().Error();
   if (error.Number == DbErrNone) return true;
   MsgBox(ErrorText(error), vbOKOnly, errorTitle);
   return false;
+}
+
+bool AppendDefinitionGeometry(Connection& connection, Long Owner, DamageReport& damage,
+                              const String& errorTitle) {
+  DefinitionGeometry geometry;
+  return geometry.Append(connection, Owner, damage, errorTitle);
 }
 
 }  // namespace lintavo

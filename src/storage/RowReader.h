@@ -235,4 +235,19 @@ class DamageReport {
 bool AppendDefinitionGeometry(Connection& connection, Long Owner, DamageReport& damage,
                               const String& errorTitle);
 
+// The same for one item after another of one connection (the glyphs of a
+// font): the reading statements are prepared at the first item and rebound
+// for each next one, rather than prepared again for every item.
+class DefinitionGeometry {
+ public:
+  bool Append(Connection& connection, Long Owner, DamageReport& damage, const String& errorTitle);
+
+ private:
+  bool Select(Connection& connection, const DbValue& owner);
+
+  Recordset lines_;  // the Lines rows of the item, related to their Points rows
+  LineRowReader lineReader_;
+  PointRowReader pointReader_;
+};
+
 }  // namespace lintavo

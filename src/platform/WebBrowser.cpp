@@ -1,13 +1,14 @@
-// WebBrowser: the web-page control over Qt WebEngine, and its start-up.
+// WebBrowser: the web-page control over the engine module, and its start-up.
 #include "platform/WebBrowser.h"
 
 #include <QCoreApplication>
+#include <QLabel>
+#include <QLibrary>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEngineHistory>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 #include <unistd.h>
+
+#include "platform/WebPages.h"
 
 namespace lintavo {
 
@@ -33,38 +34,70 @@ String FileAddress(const String& path) {
   return QUrl::fromLocalFile(QString::fromStdString(path)).toString().toStdString();
 }
 
+// ---- The engine module -------------------------------------------------------
+
+namespace {
+
+// The engine module's maker, loaded at the first call; null (with the
+// reason in error) when the module cannot be loaded. The module stays
+// loaded: the pages' code must outlive every control.
+MakeWebPagesFunction WebPagesMaker(QString& error) {
+  static MakeWebPagesFunction maker = nullptr;
+  static QString failure;
+  static bool tried = false;
+  if (!tried) {
+    tried = true;
+    // Beside the program first; else where the build put it.
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/") +
+                           QStringLiteral(LINTAVO_WEBPAGES_MODULE_NAME);
+    for (const QString& path : {beside, QStringLiteral(LINTAVO_WEBPAGES_MODULE_PATH)}) {
+      auto* library = new QLibrary(path);  // never unloaded
+      maker = reinterpret_cast<MakeWebPagesFunction>(library->resolve(MakeWebPagesSymbol));
+      if (maker) break;
+      failure = library->errorString();
+      delete library;
+    }
+  }
+  error = failure;
+  return maker;
+}
+
+}  // namespace
+
 // ---- The control -----------------------------------------------------------
 
 WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent) {
-  view_ = new QWebEngineView(this);
-  // The local home page links to pages on the web: a page reached from it
-  // (by a link, or again by Refresh, Back and Forward, which the engine
-  // counts as asked for by the local page) may load. Without this the engine
-  // refuses them with its "Internet access is blocked" page.
-  view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(view_);
-  connect(view_, &QWebEngineView::loadStarted, this, &WebBrowser::OnLoadStarted);
-  connect(view_, &QWebEngineView::urlChanged, this, &WebBrowser::OnUrlChanged);
-  connect(view_, &QWebEngineView::loadFinished, this, &WebBrowser::OnLoadFinished);
+  QString error;
+  if (MakeWebPagesFunction make = WebPagesMaker(error)) {
+    const WebPageEvents events{[this] { OnLoadStarted(); }, [this] { OnUrlChanged(); },
+                               [this] { OnLoadFinished(); }};
+    pages_.reset(make(this, events));
+    layout->addWidget(pages_->View());
+    return;
+  }
+  layout->addWidget(new QLabel(QStringLiteral("Web pages cannot be shown: ") + error, this));
 }
 
+WebBrowser::~WebBrowser() = default;
+
 void WebBrowser::Navigate(const String& address) {
+  if (!pages_) return;
   Request();
-  view_->load(QUrl::fromUserInput(QString::fromStdString(address)));
+  pages_->Load(QUrl::fromUserInput(QString::fromStdString(address)));
 }
 
 void WebBrowser::GoBack() {
-  if (!view_->history()->canGoBack()) return;
+  if (!pages_ || !pages_->CanGoBack()) return;
   Request();
-  view_->back();
+  pages_->Back();
 }
 
 void WebBrowser::GoForward() {
-  if (!view_->history()->canGoForward()) return;
+  if (!pages_ || !pages_->CanGoForward()) return;
   Request();
-  view_->forward();
+  pages_->Forward();
 }
 
 void WebBrowser::GoHome() {
@@ -76,22 +109,23 @@ void WebBrowser::GoSearch() {
 }
 
 void WebBrowser::Refresh() {
-  if (view_->url().isEmpty()) return;
+  if (!pages_ || pages_->Url().isEmpty()) return;
   Request();
-  view_->reload();
+  pages_->Reload();
 }
 
 void WebBrowser::Stop() {
-  view_->stop();
+  if (pages_) pages_->Stop();
   state_ = LoadState::Idle;
 }
 
 String WebBrowser::LocationName() const {
-  const QString title = view_->title();
-  return (title.isEmpty() ? view_->url().toString() : title).toStdString();
+  if (!pages_) return String();
+  const QString title = pages_->Title();
+  return (title.isEmpty() ? pages_->Url().toString() : title).toStdString();
 }
 
-String WebBrowser::LocationURL() const { return view_->url().toString().toStdString(); }
+String WebBrowser::LocationURL() const { return pages_ ? pages_->Url().toString().toStdString() : String(); }
 
 // A load asked for while another runs keeps the busy state it has.
 void WebBrowser::Request() {

@@ -1,9 +1,12 @@
-// WebBrowser: the embedded web-page control, over Qt WebEngine.
+// WebBrowser: the embedded web-page control, over Qt WebEngine (loaded as a
+// module at the first control: WebPages.h).
 //
 // The program's web window talks to its page only through the calls and the
 // two signals below, named as the window's code names them: navigate, back,
 // forward, home, search, refresh, stop, busy, the page's name and address.
-// Everything about Qt WebEngine stays in this module.
+// Everything about Qt WebEngine stays in this module and its engine module.
+// When the engine module cannot be loaded the control says so in place of
+// the page and shows none.
 //
 // Busy runs from a request that starts a load until that load ends or Stop.
 // A request that moves within the page (an address that differs only after
@@ -19,12 +22,13 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "platform/Types.h"
 
-class QWebEngineView;
-
 namespace lintavo {
+
+class WebPages;
 
 // ---- Start-up --------------------------------------------------------------
 // Call before the QApplication is made. Shares OpenGL contexts; run as root,
@@ -41,6 +45,7 @@ class WebBrowser : public QWidget {
   Q_OBJECT
  public:
   explicit WebBrowser(QWidget* parent = nullptr);
+  ~WebBrowser() override;
 
   // Opens an address: a web or file address, or a path (taken as a file).
   void Navigate(const String& address);
@@ -73,7 +78,7 @@ class WebBrowser : public QWidget {
   void OnUrlChanged();
   void OnLoadFinished();
 
-  QWebEngineView* view_ = nullptr;
+  std::unique_ptr<WebPages> pages_;  // null when the engine module could not be loaded
   LoadState state_ = LoadState::Idle;
   String homePage_;    // "" none
   String searchPage_;  // "" none

@@ -38,13 +38,14 @@ String FileAddress(const String& path) {
 
 namespace {
 
+MakeWebPagesFunction maker = nullptr;  // the module's entry point once loaded
+QString failure;                       // why the module could not be loaded
+bool tried = false;                    // a load was tried
+
 // The engine module's maker, loaded at the first call; null (with the
 // reason in error) when the module cannot be loaded. The module stays
 // loaded: the pages' code must outlive every control.
 MakeWebPagesFunction WebPagesMaker(QString& error) {
-  static MakeWebPagesFunction maker = nullptr;
-  static QString failure;
-  static bool tried = false;
   if (!tried) {
     tried = true;
     // Beside the program first; else where the build put it.
@@ -63,6 +64,8 @@ MakeWebPagesFunction WebPagesMaker(QString& error) {
 }
 
 }  // namespace
+
+bool WebEngineModuleLoaded() { return maker != nullptr; }
 
 // ---- The control -----------------------------------------------------------
 

@@ -37,6 +37,10 @@ class WebPages;
 // Settings already given in the environment are kept.
 void PrepareWebBrowser();
 
+// Whether the engine module has been loaded (by the first web-page control):
+// until then no library of the engine is in the process.
+bool WebEngineModuleLoaded();
+
 // The file address ("file:///...") of a path on this system.
 String FileAddress(const String& path);
 

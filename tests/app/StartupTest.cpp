@@ -20,6 +20,7 @@
 #include "platform/Modal.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
+#include "platform/WebBrowser.h"
 #include "support/ProgramTest.h"
 #include "view/ViewFixture.h"
 #include "view/Zooms.h"
@@ -63,6 +64,25 @@ class StartupTest : public ProgramTest {
     StoreSettings(CurrentSettingNames[SettingDrawing], SettingDrawing);
   }
 };
+
+// Whether a library whose file name holds name is mapped into this process.
+bool LibraryLoaded(const QString& name) {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name.toUtf8());
+}
+
+// ---- Libraries ----------------------------------------------------------------------
+
+TEST_F(StartupTest, StartUpLoadsNoWebEngineUntilAWebPageWindowAsksForIt) {
+  const QString engine = QStringLiteral("libQt6WebEngineCore");
+  // A web-page window made earlier in this process loaded it for good.
+  if (WebEngineModuleLoaded()) GTEST_SKIP() << "a web-page window of an earlier test loaded the engine";
+  EXPECT_FALSE(LibraryLoaded(engine)) << "linked into the program";
+  LetTheSplashRun();
+  CloseTheStartupWindows();
+  ASSERT_EQ(SubMain(), 0);
+  EXPECT_FALSE(LibraryLoaded(engine));
+}
 
 // ---- Support databases ------------------------------------------------------------
 

@@ -200,6 +200,36 @@ TEST_F(RecordsetTest, ChildRowsBelongToTheirParentInKeyOrder) {
   EXPECT_EQ(read, (std::vector<std::vector<Double>>{{9, 3, 7}, {5, 2}, {}}));
 }
 
+TEST_F(RecordsetTest, RequerySelectsTheRowsOfEachNewValueWithTheirChildRows) {
+  const Long a = AddLine("a", 2, 1);
+  const Long b = AddLine("b", 2, 7);
+  const Long c = AddLine("c", 2, 1);
+  for (auto [line, x] : {std::pair{a, 1.0}, {b, 2.0}, {c, 3.0}, {a, 4.0}}) AddPoint(line, x);
+
+  Recordset drawing;
+  ASSERT_TRUE(drawing.Open(connection_, "Lines", "DrawingID", 7));
+  ASSERT_TRUE(drawing.Relate("Points", "LineID", "LineID"));
+  Recordset& points = drawing.Children();
+  const int name = drawing.FieldIndex("Name"), px = points.FieldIndex("PX");
+  // Each value read as a fresh Open on it reads: names, each with its points.
+  const std::vector<std::pair<Long, std::vector<std::pair<String, std::vector<Double>>>>> cases = {
+      {1, {{"a", {1, 4}}, {"c", {3}}}}, {7, {{"b", {2}}}}, {5, {}}, {1, {{"a", {1, 4}}, {"c", {3}}}}};
+  for (const auto& [value, expected] : cases) {
+    SCOPED_TRACE("DrawingID " + std::to_string(value));
+    ASSERT_TRUE(drawing.Requery(value)) << ErrorText(drawing.Error());
+    std::vector<std::pair<String, std::vector<Double>>> read;
+    for (; !drawing.Eof(); drawing.MoveNext()) {
+      read.push_back({drawing.Field(name).AsText(), {}});
+      for (; !points.Eof(); points.MoveNext()) read.back().second.push_back(points.Field(px).AsDouble());
+    }
+    EXPECT_FALSE(drawing.Failed() || points.Failed());
+    EXPECT_EQ(read, expected);
+  }
+  // A recordset of the whole table has no value to select by.
+  EXPECT_FALSE(lines_.Requery(1));
+  EXPECT_TRUE(lines_.Failed());
+}
+
 TEST_F(RecordsetTest, ChangingRowsInAReadLoopWritesEachRowOnce) {
   for (const char* name : {"a", "b", "c", "d"}) AddLine(name, 2);
   int visited = 0;

@@ -42,5 +42,9 @@ bool SizeActiveDrawingArea(int width, int height);
 // they went, when the drawing did not load whole (expectedLines objects;
 // a negative number takes what loaded).
 bool OpenFitAndDraw(const String& file, const String& drawingName, long expectedLines, OpenPhases& phases);
+// Opens the drawing as a user does, through File, Open (whose load ends with
+// ZOOM ALL and its redraw: phases.Open), and lets the window paint it
+// (phases.Redraw); phases.Fit stays 0. False when nothing was opened.
+bool OpenAsTheUserDoes(const String& file, const String& drawingName, OpenPhases& phases);
 
 }  // namespace lintavo

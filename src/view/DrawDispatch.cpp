@@ -186,7 +186,9 @@ bool ResolveCompoundItem(Long ObjNo, Integer type, Long& I) {
 bool LinkHolds(const ObjRec& obj, Integer type, Long I) {
   if (I < 1 || I > ItemCount) return false;
   const ItemRec& item = Items[I];
-  if (type == EntityTextChar && item.Rtype == ItemGlyph) return SameTextNoCase(item.Name, obj.Name);
+  // The same key in the same case, the usual answer, is the cheap test.
+  if (type == EntityTextChar && item.Rtype == ItemGlyph)
+    return item.Name == obj.Name || SameTextNoCase(item.Name, obj.Name);
   return item.Name == obj.Name;
 }
 

@@ -290,7 +290,8 @@ void WidenSides(Box& box, const LocalBox& own) {
 class PointsBox {
  public:
   void Take(Double X, Double Y) {
-    if (!std::isfinite(X) || !std::isfinite(Y)) return;
+    // X - X is +0 for a finite X and NaN otherwise: one test for both.
+    if (!std::isfinite((X - X) + (Y - Y))) return;
     if (!any_) {
       box_ = {X, Y, X, Y};
       any_ = true;
@@ -387,16 +388,23 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
 
 // One compound entity (a component, character, dimension, fill or hatch)
 // in the extents pass, as DrawObject takes it with drawing off, without
-// setting the surface's pen: its insertion point, then its item's box
-// through the placement (DrawCompound's extents branch). A type past the
-// hatch (a damaged row) has its insertion point only.
-void TakeCompoundIntoExtents(Long ObjNo) {
-  const ObjRec& obj = Objs[ObjNo];
+// setting the surface's pen: its insertion point, loaded into ScrPts as
+// LoadObjScrPts loads it, widens the boxes held in locals; then its item's
+// box through the placement (DrawCompound's extents branch) widens the
+// records. A type past the hatch (a damaged row) has its insertion point only.
+void TakeCompoundIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
   PenLayer = obj.LayerID;
   PenPntCount = obj.NPoints;
-  const bool known = obj.Rtype <= EntityHatch;
-  LoadObjScrPts(ObjNo);
-  if (known) DrawCompound(ObjNo);
+  const PntRec& p = Pnts[obj.PointID];
+  ScrPts[1].X = p.X;
+  ScrPts[1].Y = p.Y;
+  PointsBox own;
+  own.Take(p.X, p.Y);
+  if (own.Any()) boxes.Widen(obj.LayerID, own.Box());
+  if (obj.Rtype > EntityHatch) return;
+  boxes.Put();
+  DrawCompound(ObjNo);
+  boxes.Take();
 }
 
 // Whether the layer of each entity shows, by layer, as IsObjLayerVisible
@@ -439,9 +447,7 @@ Long ExtentsPassOverObjects() {
     // DrawObject's own skips: no surface, a hidden layer, a hidden object.
     if (!ActiveDoc || (!PlacementOn && !shows.Of(i)) || !obj.Show) continue;
     if (obj.Rtype >= FirstCompoundType) {
-      boxes.Put();
-      TakeCompoundIntoExtents(i);
-      boxes.Take();
+      TakeCompoundIntoExtents(obj, i, boxes);
     } else {
       TakeSimpleIntoExtents(obj, i, boxes);
     }

@@ -389,9 +389,9 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
 // One compound entity (a component, character, dimension, fill or hatch)
 // in the extents pass, as DrawObject takes it with drawing off, without
 // setting the surface's pen: its insertion point, loaded into ScrPts as
-// LoadObjScrPts loads it, widens the boxes held in locals; then its item's
-// box through the placement (DrawCompound's extents branch) widens the
-// records. A type past the hatch (a damaged row) has its insertion point only.
+// LoadObjScrPts loads it, then its item's box through the placement
+// (DrawCompound's extents branch) widen the boxes held in locals. A type past
+// the hatch (a damaged row) has its insertion point only.
 void TakeCompoundIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
   PenLayer = obj.LayerID;
   PenPntCount = obj.NPoints;
@@ -402,9 +402,15 @@ void TakeCompoundIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes)
   own.Take(p.X, p.Y);
   if (own.Any()) boxes.Widen(obj.LayerID, own.Box());
   if (obj.Rtype > EntityHatch) return;
+  // Finding a broken link's item may load it, which writes the records.
   boxes.Put();
-  DrawCompound(ObjNo);
+  Double x[2], y[2];
+  const bool linked = CompoundExtentsCorners(ObjNo, x, y);
   boxes.Take();
+  if (!linked) return;
+  PointsBox placed;
+  for (int k = 0; k < 2; ++k) placed.Take(x[k], y[k]);
+  if (placed.Any()) boxes.Widen(PenLayer, placed.Box());  // as ExtendExtents, after what a load set
 }
 
 // Whether the layer of each entity shows, by layer, as IsObjLayerVisible

@@ -366,7 +366,6 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
     boxes.Take();
     return;
   }
-  PrefetchAhead(Pnts, obj.PointID + PrefetchPoints);
   const PntRec* points = Pnts.data() + obj.PointID;
   WorldXY* loaded = ScrPts.data();
   PointsBox own;
@@ -443,7 +442,6 @@ Long ExtentsPassOverObjects() {
   ExtentsBoxes boxes;
   LayerShows shows;
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
-    PrefetchAhead(Objs, i + PrefetchObjs);
     const ObjRec& obj = Objs[i];
     if (obj.DwgNo != CurDwg || obj.Erased) continue;
     ++count;

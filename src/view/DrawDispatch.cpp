@@ -264,13 +264,18 @@ void DrawItem(Long ObjNo, Integer type, Long I) {
   }
 }
 
-// The item's box, through the placement, widens the extents.
-void ExtendByItemBox(Long I) {
-  Double x0 = Items[I].Xmin, y0 = Items[I].Ymin, x1 = Items[I].Xmax, y1 = Items[I].Ymax;
-  PlacePoint(x0, y0);
-  ExtendExtents(x0, y0);
-  PlacePoint(x1, y1);
-  ExtendExtents(x1, y1);
+// The outermost compound ObjNo's placement starts at the origin, unscaled
+// and unturned; reference points of nested components are not marked.
+void BeginOutermostCompound(Long ObjNo) {
+  SavedRefPnts = ShowRefPnts;
+  SavedConPnts = ShowConPnts;
+  ShowConPnts = FlagFalse;
+  PlaceX = PlaceY = 0;
+  PlaceScaleX = PlaceScaleY = 1;
+  PlaceAngle = 0;
+  PlaceSlant = 0;
+  SetGlyphTransform();
+  if (Objs[ObjNo].Selected) DrawAsSelected = FlagTrue;
 }
 
 void EndOutermostCompound() {
@@ -283,39 +288,42 @@ void EndOutermostCompound() {
 
 }  // namespace
 
+bool CompoundExtentsCorners(Long ObjNo, Double (&X)[2], Double (&Y)[2]) {
+  const Integer type = Objs[ObjNo].Rtype;
+  Long I = Objs[ObjNo].ObjectID;
+  if (!LinkHolds(Objs[ObjNo], type, I) && !ResolveCompoundItem(ObjNo, type, I)) return false;
+  PlacementOn = FlagTrue;
+  BeginOutermostCompound(ObjNo);
+  if (type == EntityComponent || type == EntityTextChar)
+    ApplyPlacement(ObjNo);
+  else
+    UpdateItemExtents(I);
+  const ItemRec& item = Items[I];
+  X[0] = item.Xmin, Y[0] = item.Ymin, X[1] = item.Xmax, Y[1] = item.Ymax;
+  for (int k = 0; k < 2; ++k) PlacePoint(X[k], Y[k]);
+  EndOutermostCompound();
+  return true;
+}
+
 void DrawCompound(Long ObjNo) {
+  if (!DrawEnabled && NestLevel == 0) {  // extents pass: the item's box only, members are not walked
+    Double x[2], y[2];
+    if (!CompoundExtentsCorners(ObjNo, x, y)) return;
+    for (int k = 0; k < 2; ++k) ExtendExtents(x[k], y[k]);
+    return;
+  }
   const Integer type = Objs[ObjNo].Rtype;
   Long I = Objs[ObjNo].ObjectID;
   if (!LinkHolds(Objs[ObjNo], type, I) && !ResolveCompoundItem(ObjNo, type, I)) return;
 
   PlacementOn = FlagTrue;
   const bool outermost = NestLevel == 0;
-  if (outermost) {
-    SavedRefPnts = ShowRefPnts;
-    SavedConPnts = ShowConPnts;
-    ShowConPnts = FlagFalse;
-    PlaceX = PlaceY = 0;
-    PlaceScaleX = PlaceScaleY = 1;
-    PlaceAngle = 0;
-    PlaceSlant = 0;
-    SetGlyphTransform();
-    if (Objs[ObjNo].Selected) DrawAsSelected = FlagTrue;
-  } else {
+  if (outermost)
+    BeginOutermostCompound(ObjNo);
+  else
     ShowRefPnts = FlagFalse;
-  }
+  if (!DrawEnabled) return;  // a nested compound in an extents pass: nothing of it is walked
   const bool placed = type == EntityComponent || type == EntityTextChar;
-
-  if (!DrawEnabled) {  // extents pass: the item's box only, members are not walked
-    if (!outermost) return;
-    if (placed)
-      ApplyPlacement(ObjNo);
-    else
-      UpdateItemExtents(I);
-    ExtendByItemBox(I);
-    EndOutermostCompound();
-    return;
-  }
-
   if (placed) ApplyPlacement(ObjNo);
   if (ItemInView(I)) DrawItem(ObjNo, type, I);
   if (!outermost && placed) RemovePlacement(ObjNo);

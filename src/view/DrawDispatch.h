@@ -56,6 +56,11 @@ extern std::array<CompoundFrame, MaxNestLevel + 1> CompoundStack;  // entries 1.
 // ---- Drawing -----------------------------------------------------------------------
 void DrawObject(Long ObjNo);    // draws (or, in an extents pass, measures) one entity of Objs
 void DrawCompound(Long ObjNo);  // types 12 to 16; called by DrawObject and the fit's extents pass only
+// The extents pass's share of the outermost compound ObjNo (types 12 to 16):
+// its item's box, corner (Xmin, Ymin) then (Xmax, Ymax), through its
+// placement into X and Y (an area or group first takes its members' box);
+// false when its item is neither linked nor found.
+bool CompoundExtentsCorners(Long ObjNo, Double (&X)[2], Double (&Y)[2]);
 // Whether item ItemIndex's box, under the current placement, can be seen; a
 // glyph smaller than 2 by 2 pixels is drawn as one dot at the insertion
 // point instead and counts as not in view.

@@ -261,6 +261,9 @@ bool IsLayerOfCurrentDrawing(const ItemRec& item) {
   return item.Rtype == ItemLayer && item.DwgNo == CurDwg;
 }
 
+// An X and a Y side by side, taken and compared lane by lane.
+using Pair = Double __attribute__((vector_size(2 * sizeof(Double))));
+
 // A box of world extents held in locals.
 struct LocalBox {
   Double Xmin = 0, Ymin = 0, Xmax = 0, Ymax = 0;
@@ -286,27 +289,28 @@ void WidenSides(Box& box, const LocalBox& own) {
   if (own.Ymax > box.Ymax) box.Ymax = own.Ymax;
 }
 
-// The box of the finite points taken one by one, as WidenBox takes them.
+// The box of the finite points taken one by one, as WidenBox takes them,
+// X and Y side by side in one pair. A side moves only to a value beyond it,
+// as WidenBox moves it (the lane-wise choice "p < min ? p : min" is the
+// processor's min, zeros of either sign included). The box starts inside
+// out, so the first finite point sets every side (one on the largest real
+// leaves that side at the same value).
 class PointsBox {
  public:
-  void Take(Double X, Double Y) {
-    if (!std::isfinite(X) || !std::isfinite(Y)) return;
-    if (!any_) {
-      box_ = {X, Y, X, Y};
-      any_ = true;
-      return;
-    }
-    if (X < box_.Xmin) box_.Xmin = X;
-    if (Y < box_.Ymin) box_.Ymin = Y;
-    if (X > box_.Xmax) box_.Xmax = X;
-    if (Y > box_.Ymax) box_.Ymax = Y;
+  void Take(Double X, Double Y) { Take(Pair{X, Y}); }
+  void Take(Pair p) {
+    // p - p is +0 in a lane whose value is finite, NaN otherwise.
+    const Pair zero = p - p;
+    if (zero[0] + zero[1] != 0) return;
+    min_ = p < min_ ? p : min_;
+    max_ = p > max_ ? p : max_;
   }
-  bool Any() const { return any_; }
-  const LocalBox& Box() const { return box_; }
+  bool Any() const { return min_[0] <= max_[0]; }
+  LocalBox Box() const { return {min_[0], min_[1], max_[0], max_[1]}; }
 
  private:
-  LocalBox box_;
-  bool any_ = false;
+  Pair min_{EmptyBoxMin, EmptyBoxMin};
+  Pair max_{EmptyBoxMax, EmptyBoxMax};
 };
 
 // The boxes the extents pass widens, held in locals while simple entities
@@ -365,7 +369,6 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
     boxes.Take();
     return;
   }
-  PrefetchAhead(Pnts, obj.PointID + PrefetchPoints);
   const PntRec* points = Pnts.data() + obj.PointID;
   WorldXY* loaded = ScrPts.data();
   PointsBox own;
@@ -373,7 +376,7 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
   for (Long k = 1; k <= n; ++k) {
     const PntRec& p = points[k - 1];
     // An arc's first point is its centre, which is not part of the arc.
-    if (!(arc && k == 1)) own.Take(p.X, p.Y);
+    if (!(arc && k == 1)) own.Take(Pair{p.X, p.Y});
     loaded[k].X = p.X;
     loaded[k].Y = p.Y;
   }
@@ -387,16 +390,29 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
 
 // One compound entity (a component, character, dimension, fill or hatch)
 // in the extents pass, as DrawObject takes it with drawing off, without
-// setting the surface's pen: its insertion point, then its item's box
-// through the placement (DrawCompound's extents branch). A type past the
-// hatch (a damaged row) has its insertion point only.
-void TakeCompoundIntoExtents(Long ObjNo) {
-  const ObjRec& obj = Objs[ObjNo];
+// setting the surface's pen: its insertion point, loaded into ScrPts as
+// LoadObjScrPts loads it, then its item's box through the placement
+// (DrawCompound's extents branch) widen the boxes held in locals. A type past
+// the hatch (a damaged row) has its insertion point only.
+void TakeCompoundIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
   PenLayer = obj.LayerID;
   PenPntCount = obj.NPoints;
-  const bool known = obj.Rtype <= EntityHatch;
-  LoadObjScrPts(ObjNo);
-  if (known) DrawCompound(ObjNo);
+  const PntRec& p = Pnts[obj.PointID];
+  ScrPts[1].X = p.X;
+  ScrPts[1].Y = p.Y;
+  PointsBox own;
+  own.Take(p.X, p.Y);
+  if (own.Any()) boxes.Widen(obj.LayerID, own.Box());
+  if (obj.Rtype > EntityHatch) return;
+  // Finding a broken link's item may load it, which writes the records.
+  boxes.Put();
+  Double x[2], y[2];
+  const bool linked = CompoundExtentsCorners(ObjNo, x, y);
+  boxes.Take();
+  if (!linked) return;
+  PointsBox placed;
+  for (int k = 0; k < 2; ++k) placed.Take(x[k], y[k]);
+  if (placed.Any()) boxes.Widen(PenLayer, placed.Box());  // as ExtendExtents, after what a load set
 }
 
 // Whether the layer of each entity shows, by layer, as IsObjLayerVisible
@@ -429,7 +445,6 @@ Long ExtentsPassOverObjects() {
   ExtentsBoxes boxes;
   LayerShows shows;
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
-    PrefetchAhead(Objs, i + PrefetchObjs);
     const ObjRec& obj = Objs[i];
     if (obj.DwgNo != CurDwg || obj.Erased) continue;
     ++count;
@@ -439,9 +454,7 @@ Long ExtentsPassOverObjects() {
     // DrawObject's own skips: no surface, a hidden layer, a hidden object.
     if (!ActiveDoc || (!PlacementOn && !shows.Of(i)) || !obj.Show) continue;
     if (obj.Rtype >= FirstCompoundType) {
-      boxes.Put();
-      TakeCompoundIntoExtents(i);
-      boxes.Take();
+      TakeCompoundIntoExtents(obj, i, boxes);
     } else {
       TakeSimpleIntoExtents(obj, i, boxes);
     }

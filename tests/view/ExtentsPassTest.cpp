@@ -96,6 +96,16 @@ class ExtentsPassTest : public EditFixture {
     const Long odd = AddShape(EntityLine, {{-1, -90}, {0, 0}}, layer);  // a type no drawer knows
     Objs[odd].Rtype = EntityHatch + 1;
     Objs[odd].ObjectID = AddNamedItem(ItemWithGeometry, "Far", 500);
+    // Points that are not finite (rows of a damaged file) widen nothing; of
+    // zeros of either sign the first one met stays.
+    const Long edge = EnsureLayer("Edge");
+    const Double inf = std::numeric_limits<Double>::infinity(), nan = std::numeric_limits<Double>::quiet_NaN();
+    const Long zeros = AddShape(EntityPolyline, {{1, 1}, {2, 2}, {-0.0, 0.0}, {0.0, -0.0}, {3, 3}}, edge);
+    PntRec* damaged = &Pnts[Objs[zeros].PointID];
+    damaged[0].X = inf, damaged[1].Y = nan, damaged[4].X = damaged[4].Y = -inf;
+    const Long far = AddCompoundOf(EntityTextChar, glyph, "TEXT-65", 4, 4, 1, 0);
+    Objs[far].LayerID = edge;
+    Pnts[Objs[far].PointID].X = nan;
     AddShape(EntityLine, {{0.25, 0.5}, {0.75, 0.25}}, layer);  // the last object is a simple one
   }
 

@@ -443,15 +443,23 @@ void Surface::CircleAspect(Single x, Single y, Single radius, Double aspect) {
   CircleShape(x, y, radius, 0, 0, aspect, true);
 }
 
+bool Surface::CircleShowsNothing(Single radius, Double aspect) const {
+  const double r = std::fabs(radius) * UnitsToPixels();
+  if (!(aspect > 0)) aspect = 1.0;
+  const double rx = aspect < 1.0 ? r : r / aspect;
+  const double ry = aspect < 1.0 ? r * aspect : r;
+  return RoundToLong(rx) == 0 && RoundToLong(ry) == 0;
+}
+
 void Surface::CircleShape(Single x, Single y, Single radius, Double start, Double end, Double aspect,
                           bool whole) {
   CurrentX = x;
   CurrentY = y;
+  if (CircleShowsNothing(radius, aspect)) return;
   double r = std::fabs(radius) * UnitsToPixels();
   if (!(aspect > 0)) aspect = 1.0;
   double rx = aspect < 1.0 ? r : r / aspect;
   double ry = aspect < 1.0 ? r * aspect : r;
-  if (RoundToLong(rx) == 0 && RoundToLong(ry) == 0) return;
   double cx = (x - ScaleLeft()) * UnitsToPixels(), cy = (y - ScaleTop()) * UnitsToPixels();
   DevicePoint centre{RoundToLong(cx), RoundToLong(cy)};
 

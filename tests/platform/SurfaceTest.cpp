@@ -431,9 +431,10 @@ TEST_F(SurfaceTest, AFilledCircleCoveringTheSurfaceFillsItWhole) {
   EXPECT_EQ(blue, 200 * 150);
 }
 
-TEST(ShapeCache, AStrokeIsKeptOnlyWhileItsPixelsAreFew) {
+TEST(ShapeCache, AStrokeIsKeptFromItsSecondDrawingOnlyWhileItsPixelsAreFew) {
   // A zigzag of ten points, each leg `leg` pixels long: a polyline zoomed
-  // far in has legs of millions of pixels, which no slot may hold.
+  // far in has legs of millions of pixels, which no slot may hold. The
+  // first time a stroke is asked for it is drawn directly.
   const struct {
     int leg;
     bool kept;
@@ -443,6 +444,7 @@ TEST(ShapeCache, AStrokeIsKeptOnlyWhileItsPixelsAreFew) {
     SCOPED_TRACE(row.leg);
     DevicePoint points[10];
     for (int i = 0; i < 10; ++i) points[i] = {i % 2 == 0 ? -row.leg / 2 : row.leg / 2, i};
+    EXPECT_EQ(cache.Stroke(points, 10, false), nullptr);
     const StrokePixels* kept = cache.Stroke(points, 10, false);
     EXPECT_EQ(kept != nullptr, row.kept);
     if (kept) EXPECT_LE(static_cast<long>(kept->pixels.size()), ShapeCache::MaxStrokePixels);

@@ -142,8 +142,10 @@ void SetDrawStyle(Integer Style) {
 void DrawPSet(Single x, Single y) { ActiveDoc->PSet(x, DeviceRow(y)); }
 
 void GdiLine(Single x1, Single y1, Single x2, Single y2) {
-  MoveToEx(ActiveDoc->hDC(), RoundToLong(x1), RoundToLong(DeviceRow(y1)), nullptr);
-  LineTo(ActiveDoc->hDC(), RoundToLong(x2), RoundToLong(DeviceRow(y2)));
+  // MoveToEx and LineTo in one: the line, and the position left at its end.
+  const DevicePoint to{RoundToLong(x2), RoundToLong(DeviceRow(y2))};
+  ActiveDoc->LineDevice(RoundToLong(x1), RoundToLong(DeviceRow(y1)), to.x, to.y);
+  ActiveDoc->GdiPosition = to;
 }
 
 void SurfaceLine(Single x1, Single y1, Single x2, Single y2) {

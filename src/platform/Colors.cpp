@@ -7,11 +7,6 @@ QColor ToQColor(Long color) { return QColor(RedOf(color), GreenOf(color), BlueOf
 
 Long FromQColor(const QColor& color) { return RGB(color.red(), color.green(), color.blue()); }
 
-unsigned int ToPixel(Long color) {
-  return 0xFF000000u | (static_cast<unsigned int>(RedOf(color)) << 16) |
-         (static_cast<unsigned int>(GreenOf(color)) << 8) | static_cast<unsigned int>(BlueOf(color));
-}
-
 Long FromPixel(unsigned int pixel) {
   return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }

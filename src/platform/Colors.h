@@ -24,7 +24,11 @@ constexpr Long ColorBlue = 0xFF0000;
 
 QColor ToQColor(Long color);    // Qt colour of an RGB Long
 Long FromQColor(const QColor& color);
-unsigned int ToPixel(Long color);  // 0xFFrrggbb pixel of a Format_RGB32 image
+// 0xFFrrggbb pixel of a Format_RGB32 image; inline, as every stroke asks it.
+constexpr unsigned int ToPixel(Long color) {
+  return 0xFF000000u | (static_cast<unsigned int>(RedOf(color)) << 16) |
+         (static_cast<unsigned int>(GreenOf(color)) << 8) | static_cast<unsigned int>(BlueOf(color));
+}
 Long FromPixel(unsigned int pixel);
 
 }  // namespace lintavo

@@ -46,6 +46,9 @@ void AngleArc(HDC dc, int x, int y, unsigned radius, float startDegrees, float s
   double sweep = sweepDegrees * RadiansPerDegree;
   double r = radius;
   const bool clipped = dc->CurveLeavesSafeArea(x, y, r, r);
+  // Every point of a walk of no radius, and its end, round to the centre
+  // (a dot at the size of a whole view): no sine is needed to know so.
+  const bool dot = radius == 0 && std::isfinite(start) && std::isfinite(sweep);
   if (clipped) {
     // A circle reaching far beyond the surface: only its part near the surface is walked.
     dc->LineDeviceClipped(shape[0].x, shape[0].y, x + r * std::cos(start), y - r * std::sin(start));
@@ -53,13 +56,15 @@ void AngleArc(HDC dc, int x, int y, unsigned radius, float startDegrees, float s
   } else if (sweep == 0) {
     shape.push_back(DevicePoint{RoundToLong((x + r * std::cos(start))),
                                 RoundToLong((y - r * std::sin(start)))});
+  } else if (dot) {
+    if (shape.back().x != x || shape.back().y != y) shape.push_back(DevicePoint{x, y});
   } else {
     dc->AppendArcPoints(x, y, r, r, start, sweep);  // a negative sweep runs clockwise
   }
   if (!clipped) StrokeShape(dc, false);
   double end = start + sweep;
-  dc->GdiPosition = DevicePoint{RoundToLong((x + r * std::cos(end))),
-                                RoundToLong((y - r * std::sin(end)))};
+  dc->GdiPosition = dot ? DevicePoint{x, y}
+                        : DevicePoint{RoundToLong((x + r * std::cos(end))), RoundToLong((y - r * std::sin(end)))};
 }
 
 void Polyline(HDC dc, const GdiPoint* points, int count) {

@@ -112,8 +112,16 @@ const StrokePixels* ShapeCache::Stroke(const DevicePoint* points, int count, boo
   // The pixel count bounds every point's offset from the first, so the
   // offsets below stay far inside int.
   if (!Keeps(count) || StrokePixelCount(points, count, closed) > MaxStrokePixels) return nullptr;
-  StrokePixels& slot = strokes_[StrokeHash(points, count, closed) % Slots];
-  if (!SameStroke(slot, points, count, closed)) ComputeStroke(slot, points, count, closed);
+  const std::uint64_t hash = StrokeHash(points, count, closed);
+  StrokePixels& slot = strokes_[hash % Slots];
+  if (SameStroke(slot, points, count, closed)) return &slot;
+  // A stroke is kept when it comes again: one drawn once only (an arc of
+  // its own angles) is drawn directly and evicts no stroke that repeats.
+  if (slot.seen != hash) {
+    slot.seen = hash;
+    return nullptr;
+  }
+  ComputeStroke(slot, points, count, closed);
   return &slot;
 }
 

@@ -7,7 +7,8 @@
 //     centre and rounds each point exactly as it would with fresh terms;
 //   - the pixels of a one-pixel solid stroke through a list of points, which
 //     depend only on the points' positions relative to the first one (a
-//     line's pixels depend only on its end points' difference).
+//     line's pixels depend only on its end points' difference); a stroke
+//     is kept from the second time it is asked for.
 // Both are kept in a few slots chosen by a hash of the shape and found again
 // only by an exact comparison, so a remembered shape gives the same pixels as
 // a fresh one. Lookups and hits allocate nothing.
@@ -36,6 +37,7 @@ struct StrokePixels {
   bool closed = false;                  // the last point joins the first (the key)
   std::vector<RasterOffset> points;     // points relative to the first one (the key)
   std::vector<RasterOffset> pixels;     // pixels relative to the first point, in drawing order
+  std::uint64_t seen = 0;               // hash of the last stroke asked for here and not kept
 };
 
 class ShapeCache {
@@ -48,7 +50,8 @@ class ShapeCache {
   // The pixels of the stroke through the points (each segment without its
   // end pixel; closed joins the last point to the first), relative to the
   // first point; nullptr for shapes not kept: fewer than MinStrokePoints or
-  // more than MaxStrokePoints points, or more than MaxStrokePixels pixels.
+  // more than MaxStrokePoints points, or more than MaxStrokePixels pixels,
+  // and a stroke asked for the first time since its slot last held it.
   const StrokePixels* Stroke(const DevicePoint* points, int count, bool closed);
 
   static constexpr int MinStrokePoints = 8;     // lines and boxes are drawn directly

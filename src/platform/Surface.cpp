@@ -9,6 +9,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/Colors.h"
 #include "platform/Numbers.h"
@@ -443,15 +444,23 @@ void Surface::CircleAspect(Single x, Single y, Single radius, Double aspect) {
   CircleShape(x, y, radius, 0, 0, aspect, true);
 }
 
+bool Surface::CircleShowsNothing(Single radius, Double aspect) const {
+  const double r = std::fabs(radius) * UnitsToPixels();
+  if (!(aspect > 0)) aspect = 1.0;
+  const double rx = aspect < 1.0 ? r : r / aspect;
+  const double ry = aspect < 1.0 ? r * aspect : r;
+  return RoundToLong(rx) == 0 && RoundToLong(ry) == 0;
+}
+
 void Surface::CircleShape(Single x, Single y, Single radius, Double start, Double end, Double aspect,
                           bool whole) {
   CurrentX = x;
   CurrentY = y;
+  if (CircleShowsNothing(radius, aspect)) return;
   double r = std::fabs(radius) * UnitsToPixels();
   if (!(aspect > 0)) aspect = 1.0;
   double rx = aspect < 1.0 ? r : r / aspect;
   double ry = aspect < 1.0 ? r * aspect : r;
-  if (RoundToLong(rx) == 0 && RoundToLong(ry) == 0) return;
   double cx = (x - ScaleLeft()) * UnitsToPixels(), cy = (y - ScaleTop()) * UnitsToPixels();
   DevicePoint centre{RoundToLong(cx), RoundToLong(cy)};
 
@@ -499,9 +508,17 @@ void Surface::ClippedCircleShape(double cx, double cy, double rx, double ry, Dou
 
 void Surface::Cls() {
   if (const RasterTarget* raster = Raster()) {
-    std::uint32_t pixel = ToPixel(BackColor);
-    for (int y = 0; y < raster->height; ++y)
-      std::fill_n(raster->bits + static_cast<long>(y) * raster->stride, raster->width, pixel);
+    const std::uint32_t pixel = ToPixel(BackColor);
+    // A pixel of four equal bytes (white, the usual background) is set by
+    // the byte fill, many pixels a step.
+    const bool bytewise = pixel == (pixel & 0xFFu) * 0x01010101u;
+    for (int y = 0; y < raster->height; ++y) {
+      std::uint32_t* row = raster->bits + static_cast<long>(y) * raster->stride;
+      if (bytewise)
+        std::memset(row, static_cast<int>(pixel & 0xFFu), sizeof(std::uint32_t) * static_cast<size_t>(raster->width));
+      else
+        std::fill_n(row, raster->width, pixel);
+    }
   } else {
     WithPainter([&](QPainter& painter) {
       painter.fillRect(0, 0, DeviceWidth(), DeviceHeight(), ToQColor(BackColor));

@@ -100,6 +100,9 @@ class Surface {
   // radius; otherwise the Y radius.
   void Circle(Single x, Single y, Single radius, Double start, Double end, Double aspect = 1.0);
   void CircleAspect(Single x, Single y, Single radius, Double aspect);  // whole ellipse
+  // Whether Circle with this radius and aspect draws nothing at all: both
+  // radii round to no pixel.
+  bool CircleShowsNothing(Single radius, Double aspect) const;
   void Cls();                                 // fills with BackColor, position to 0, 0
   void Print(const String& text);             // top-left at the current position
   Single TextWidth(const String& text) const;   // scale units

@@ -165,7 +165,8 @@ void DrawObjArc() {
   if (!DrawEnabled || ScrPtsBeyondView(2, 4)) return;
   const XY& c = P(1);
   const Double r = Distance(c, P(2));
-  if (r == 0) return;
+  // An arc the surface shows as nothing needs no angles.
+  if (r == 0 || WorldCircleArcShowsNothing(c.X, c.Y, r)) return;
   const Single a1 = LineAngleD(c.X, c.Y, P(2).X, P(2).Y);
   const Single a2 = LineAngleD(c.X, c.Y, P(3).X, P(3).Y);
   const Single a3 = LineAngleD(c.X, c.Y, P(4).X, P(4).Y);

@@ -142,8 +142,10 @@ void SetDrawStyle(Integer Style) {
 void DrawPSet(Single x, Single y) { ActiveDoc->PSet(x, DeviceRow(y)); }
 
 void GdiLine(Single x1, Single y1, Single x2, Single y2) {
-  MoveToEx(ActiveDoc->hDC(), RoundToLong(x1), RoundToLong(DeviceRow(y1)), nullptr);
-  LineTo(ActiveDoc->hDC(), RoundToLong(x2), RoundToLong(DeviceRow(y2)));
+  // MoveToEx and LineTo in one: the line, and the position left at its end.
+  const DevicePoint to{RoundToLong(x2), RoundToLong(DeviceRow(y2))};
+  ActiveDoc->LineDevice(RoundToLong(x1), RoundToLong(DeviceRow(y1)), to.x, to.y);
+  ActiveDoc->GdiPosition = to;
 }
 
 void SurfaceLine(Single x1, Single y1, Single x2, Single y2) {
@@ -217,9 +219,15 @@ namespace {
 // A curve about the world point (X, Y) with radii rx, ry (pixels) that
 // reaches far beyond the surface is drawn by the surface's clipping walk
 // from its exact centre, whose pixel may lie past PixelLimit; true when so.
+bool LeavesSafeArea(Double X, Double Y, Double rx, Double ry, Double& cx, Double& cy) {
+  cx = X * ViewScaleX + ViewBaseX;
+  cy = ViewPixMaxY - (Y * ViewScaleY + ViewBaseY);
+  return ActiveDoc->CurveLeavesSafeArea(cx, cy, rx, ry);
+}
+
 bool DrawnClipped(Double X, Double Y, Double rx, Double ry, Double Start, Double End, bool whole) {
-  const Double cx = X * ViewScaleX + ViewBaseX, cy = ViewPixMaxY - (Y * ViewScaleY + ViewBaseY);
-  if (!ActiveDoc->CurveLeavesSafeArea(cx, cy, rx, ry)) return false;
+  Double cx = 0, cy = 0;
+  if (!LeavesSafeArea(X, Y, rx, ry, cx, cy)) return false;
   ActiveDoc->ClippedCircleShape(cx, cy, rx, ry, Start, End, whole);
   return true;
 }
@@ -230,6 +238,12 @@ void WorldCircle(Double X, Double Y, Double R) {
   const Double r = std::fabs(R * ViewScaleX);
   if (DrawnClipped(X, Y, r, r, 0, 0, true)) return;
   GdiCircle(PixelX(X), PixelY(Y), static_cast<Single>(r));
+}
+
+bool WorldCircleArcShowsNothing(Double X, Double Y, Double R) {
+  const Double r = std::fabs(R * ViewScaleX);
+  Double cx = 0, cy = 0;
+  return !LeavesSafeArea(X, Y, r, r, cx, cy) && ActiveDoc->CircleShowsNothing(static_cast<Single>(r), 1.0);
 }
 
 void WorldCircleArc(Double X, Double Y, Double R, Double Start, Double End) {
@@ -340,6 +354,14 @@ void LoadObjScrPts(Long ObjNo) {
   if (n < 1) return;
   const Long first = obj.PointID;
   PrefetchAhead(Pnts, first + PrefetchPoints);
+  if (!PlacementOn && !ExtentsPass && !(ShowConPnts && type >= EntityLine)) {
+    // The common case of a redraw: the points as stored, with no test or
+    // call per point.
+    const PntRec* from = &Pnts[first];
+    WorldXY* to = &ScrPts[1];
+    for (Long i = 0; i < n; ++i) to[i] = WorldXY{from[i].X, from[i].Y};
+    return;
+  }
   for (Long i = 1; i <= n; ++i) {
     Double X = Pnts[first + i - 1].X, Y = Pnts[first + i - 1].Y;
     if (PlacementOn) ApplyPlaceTransform(X, Y);

@@ -131,6 +131,10 @@ void WorldPoint(Double X, Double Y);
 void WorldLine(Double X1, Double Y1, Double X2, Double Y2);
 void WorldCircle(Double X, Double Y, Double R);
 void WorldCircleArc(Double X, Double Y, Double R, Double Start, Double End);
+// Whether WorldCircleArc of a circle about (X, Y) with radius R sets no
+// pixel whatever its angles: it stays within the surface's safe area and
+// the surface rounds its radius to nothing.
+bool WorldCircleArcShowsNothing(Double X, Double Y, Double R);
 void WorldCircleEllipse(Double X, Double Y, Double RX, Double RY);
 void WorldCircleEllipticArc(Double X, Double Y, Double RX, Double RY, Double Start, Double End);
 

@@ -314,6 +314,46 @@ TEST_F(SurfaceTest, AngleArcFullCircleStartsAtItsRightmostPoint) {
   EXPECT_FALSE(Set(100, 75));
 }
 
+// A circle of no radius walks nothing but its centre: the stroke from the
+// current position to the centre (its end pixel left out), the position
+// left at the centre, whatever the angles.
+TEST_F(SurfaceTest, AngleArcOfNoRadiusStrokesFromThePositionToTheCentre) {
+  const struct {
+    int fromX, fromY;
+    float start, sweep;
+  } arcs[] = {{100, 75, 0, 360}, {101, 75, 0, 360}, {104, 72, 30, 90}, {96, 79, 200, -45}, {100, 70, 0, 0}};
+  for (const auto& arc : arcs) {
+    SCOPED_TRACE(testing::Message() << arc.fromX << "," << arc.fromY << " sweep " << arc.sweep);
+    Clear(ColorWhite);
+    MoveToEx(&surface, arc.fromX, arc.fromY, nullptr);
+    AngleArc(&surface, 100, 75, 0, arc.start, arc.sweep);
+    EXPECT_EQ(surface.GdiPosition.x, 100);
+    EXPECT_EQ(surface.GdiPosition.y, 75);
+    const QImage arcPixels = surface.Image().copy();
+    Clear(ColorWhite);
+    if (arc.sweep == 0) {  // the start point is pushed as it is, even onto the position
+      const DevicePoint points[2] = {{arc.fromX, arc.fromY}, {100, 75}};
+      surface.StrokeDevice(points, 2, false);
+    } else {
+      surface.LineDevice(arc.fromX, arc.fromY, 100, 75);
+    }
+    EXPECT_EQ(ChangedPixels(arcPixels), 0);
+  }
+}
+
+// Circle draws no pixel exactly when CircleShowsNothing says so.
+TEST_F(SurfaceTest, CircleShowsNothingWhenItsRadiiRoundToNoPixel) {
+  for (const Single radius : {0.0F, 0.3F, 0.5F, 0.51F, 0.7F, 1.4F})
+    for (const Double aspect : {1.0, 0.5, 2.0, 0.0}) {
+      SCOPED_TRACE(testing::Message() << "radius " << radius << " aspect " << aspect);
+      Clear(ColorWhite);
+      const QImage blank = surface.Image().copy();
+      surface.Circle(100.25F, 75.4F, radius, 0.3, 2.9, aspect);
+      surface.CircleAspect(60.6F, 40.5F, radius, aspect);
+      EXPECT_EQ(ChangedPixels(blank) == 0, surface.CircleShowsNothing(radius, aspect));
+    }
+}
+
 // ---- Text and other surfaces --------------------------------------------------------------
 
 // ---- Curves far larger than the surface --------------------------------------------
@@ -391,9 +431,10 @@ TEST_F(SurfaceTest, AFilledCircleCoveringTheSurfaceFillsItWhole) {
   EXPECT_EQ(blue, 200 * 150);
 }
 
-TEST(ShapeCache, AStrokeIsKeptOnlyWhileItsPixelsAreFew) {
+TEST(ShapeCache, AStrokeIsKeptFromItsSecondDrawingOnlyWhileItsPixelsAreFew) {
   // A zigzag of ten points, each leg `leg` pixels long: a polyline zoomed
-  // far in has legs of millions of pixels, which no slot may hold.
+  // far in has legs of millions of pixels, which no slot may hold. The
+  // first time a stroke is asked for it is drawn directly.
   const struct {
     int leg;
     bool kept;
@@ -403,6 +444,7 @@ TEST(ShapeCache, AStrokeIsKeptOnlyWhileItsPixelsAreFew) {
     SCOPED_TRACE(row.leg);
     DevicePoint points[10];
     for (int i = 0; i < 10; ++i) points[i] = {i % 2 == 0 ? -row.leg / 2 : row.leg / 2, i};
+    EXPECT_EQ(cache.Stroke(points, 10, false), nullptr);
     const StrokePixels* kept = cache.Stroke(points, 10, false);
     EXPECT_EQ(kept != nullptr, row.kept);
     if (kept) EXPECT_LE(static_cast<long>(kept->pixels.size()), ShapeCache::MaxStrokePixels);

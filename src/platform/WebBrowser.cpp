@@ -51,12 +51,13 @@ MakeWebPagesFunction WebPagesMaker(QString& error) {
     // Beside the program first; else where the build put it.
     const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/") +
                            QStringLiteral(LINTAVO_WEBPAGES_MODULE_NAME);
+    // Destroying a QLibrary does not unload its library: the module stays.
+    static QLibrary module;
     for (const QString& path : {beside, QStringLiteral(LINTAVO_WEBPAGES_MODULE_PATH)}) {
-      auto* library = new QLibrary(path);  // never unloaded
-      maker = reinterpret_cast<MakeWebPagesFunction>(library->resolve(MakeWebPagesSymbol));
+      module.setFileName(path);
+      maker = reinterpret_cast<MakeWebPagesFunction>(module.resolve(MakeWebPagesSymbol));
       if (maker) break;
-      failure = library->errorString();
-      delete library;
+      failure = module.errorString();
     }
   }
   error = failure;

@@ -4,9 +4,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "model/ProgramState.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 

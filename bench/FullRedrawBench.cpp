@@ -18,7 +18,7 @@
 
 #include "BenchWindow.h"
 #include "PlainRaster.h"
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
@@ -26,7 +26,7 @@
 #include "platform/Numbers.h"
 #include "view/Grids.h"
 #include "view/Zooms.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 namespace {

@@ -8,14 +8,14 @@
 #include <memory>
 
 #include "BenchWindow.h"
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "commands/GripFrame.h"
 #include "model/DataHand.h"
 #include "model/Picks.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "view/Zooms.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 namespace {

@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "BenchWindow.h"
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
 #include "model/SupportLists.h"
@@ -24,7 +24,7 @@
 #include "model/ViewCache.h"
 #include "view/DisplayOptions.h"
 #include "view/Zooms.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 namespace {

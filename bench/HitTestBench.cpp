@@ -19,7 +19,7 @@
 #include "picking/Identify.h"
 #include "picking/Snaps.h"
 #include "view/Zooms.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 namespace {

@@ -20,7 +20,7 @@
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "storage/LoadData.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 namespace {

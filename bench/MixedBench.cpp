@@ -44,7 +44,7 @@
 #include "OpenRoad.h"
 #include "PlainDrawing.h"
 #include "PlainRaster.h"
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/ObjIndex.h"
 #include "model/Picks.h"
@@ -53,7 +53,7 @@
 #include "picking/Identify.h"
 #include "support/DrawingDriver.h"
 #include "view/Zooms.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 namespace {

@@ -31,7 +31,7 @@
 #include "annotation/TextChars.h"
 #include "annotation/TextEntry.h"
 #include "annotation/Texthand.h"
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "commands/LineDraw.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
@@ -43,7 +43,7 @@
 #include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
 #include "view/Zooms.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 

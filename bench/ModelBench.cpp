@@ -4,11 +4,11 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 namespace {

@@ -12,17 +12,17 @@
 #include <QMdiSubWindow>
 #include <chrono>
 
-#include "app/Startup.h"
-#include "app/frmMain.h"
+#include "windows/main/Startup.h"
+#include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/Top.h"
 #include "organisation/Layers.h"
 #include "platform/Prompts.h"
 #include "platform/Repaint.h"
 #include "platform/Services.h"
-#include "storage/frmDwgSelect.h"
+#include "windows/file/frmDwgSelect.h"
 #include "view/Zooms.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 

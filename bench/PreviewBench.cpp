@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "BenchWindow.h"
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/LineDrawCodes.h"
 #include "model/ProgramState.h"
@@ -22,7 +22,7 @@
 #include "view/Rubber.h"
 #include "view/RubberObject.h"
 #include "view/Zooms.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 namespace {

@@ -15,8 +15,8 @@
 #include <sqlite3.h>
 
 #include "app/Setings.h"
-#include "app/Startup.h"
-#include "app/frmMain.h"
+#include "windows/main/Startup.h"
+#include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
 #include "model/SupportLists.h"
@@ -25,7 +25,7 @@
 #include "storage/LoadFonts.h"
 #include "storage/SupportFiles.h"
 #include "view/Zooms.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 namespace {

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Checks that no file under src/ includes a header from a floor above its own.
 #
-# Floors, lowest first (docs/ARCHITECTURE.md): platform, model, storage,
-# view, picking, commands, annotation, organisation, app. A window (a file
-# whose name starts with "frm", in any folder) and src/main.cpp stand on the
-# top floor with app/. A file may include headers of its own floor and of the
-# floors below it.
+# Each folder is one floor, lowest first (docs/ARCHITECTURE.md): platform,
+# model, storage, view, picking, commands, annotation, organisation, app,
+# windows (with its subfolders); src/main.cpp stands above them all. A file
+# may include headers of its own floor and of the floors below it, always
+# named with their folder ("model/Top.h"): an include without a folder is
+# refused, since its floor cannot be read from it.
 #
 # Usage: check_floors.sh [SOURCE_DIR]   (default: the src/ beside this script)
 # Prints every offending include line and exits 1 when there is one.
@@ -14,12 +15,10 @@ set -euo pipefail
 src="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/src}"
 [ -d "$src" ] || { echo "check_floors: no folder $src" >&2; exit 2; }
 
-# The floor of a path relative to src/ ("model/DataHand.h" -> 1); empty
-# when the path is not in a known floor.
+# The floor of a path relative to src/ ("model/DataHand.h" -> 1), read from
+# its first folder alone; empty when the folder is no floor.
 floor_of() {
-  local path="$1" name="${1##*/}"
-  case "$name" in frm*) echo 8; return ;; esac
-  case "$path" in
+  case "$1" in
     platform/*) echo 0 ;;
     model/*) echo 1 ;;
     storage/*) echo 2 ;;
@@ -29,7 +28,8 @@ floor_of() {
     annotation/*) echo 6 ;;
     organisation/*) echo 7 ;;
     app/*) echo 8 ;;
-    main.cpp) echo 9 ;;
+    windows/*) echo 9 ;;
+    main.cpp) echo 10 ;;
     *) echo "" ;;
   esac
 }
@@ -48,9 +48,11 @@ while IFS= read -r -d '' file; do
     line_no=$((line_no + 1))
     [[ "$line" =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\"([^\"]+)\" ]] || continue
     target="${BASH_REMATCH[1]}"
-    [[ "$target" == */* ]] || continue  # a header beside the file: its own floor
     theirs="$(floor_of "$target")"
-    if [ -z "$theirs" ]; then
+    if [[ "$target" != */* ]]; then
+      echo "$rel:$line_no: includes \"$target\" without its folder"
+      status=1
+    elif [ -z "$theirs" ]; then
       echo "$rel:$line_no: includes \"$target\", which is in no floor"
       status=1
     elif [ "$theirs" -gt "$own" ]; then

@@ -1,7 +1,7 @@
 // The program's entry: a Qt application around the start-up routine.
 #include <QApplication>
 
-#include "app/Startup.h"
+#include "windows/main/Startup.h"
 #include "platform/Icons.h"
 #include "platform/WebBrowser.h"
 

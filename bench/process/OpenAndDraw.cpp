@@ -22,10 +22,10 @@
 #include "BenchProcess.h"
 #include "LineDrawingFiles.h"
 #include "OpenRoad.h"
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "platform/Prompts.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace {
 

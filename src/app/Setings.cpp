@@ -25,10 +25,10 @@
 #include "annotation/Fills.h"
 #include "annotation/Hatches.h"
 #include "annotation/Texthand.h"
-#include "app/frmMain.h"
 #include "commands/LineDraw.h"
 #include "commands/Trims.h"
 #include "model/DataHand.h"
+#include "model/MainWindowLink.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "model/Units.h"
@@ -606,14 +606,15 @@ void SetBuiltInDefaults(Integer Stype) {
 void ApplyDisplaySettings() {
   if (CoordRelative) CoordPolar = FlagFalse;
   if (ActiveDoc) SetBackColor(DwgBackColor);
-  if (!MainForm) return;
+  MainWindowLink* main = MainLink();
+  if (!main) return;
   // The option items' check marks, and the bars shown or hidden with them.
-  MainForm->ShowOptionChecks();
+  main->ShowOptionChecks();
   if (!CoordAbsolute) {
-    MainForm->StatusPanel(5)->clear();
-    MainForm->StatusPanel(6)->clear();
+    main->SetStatusText(5, "");
+    main->SetStatusText(6, "");
   }
-  MainForm->ShowReadOutPanels();  // 7 and 8: the read-out, or the date and the time
+  main->ShowReadOutPanels();  // 7 and 8: the read-out, or the date and the time
 }
 
 // ---- Reset ----------------------------------------------------------------------------------

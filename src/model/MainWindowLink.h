@@ -63,6 +63,12 @@ class MainWindowLink {
   // A menu item enabled or disabled, by its name ("mnuEditPaste"); an
   // unknown name changes nothing.
   virtual void EnableMenuItem(const String& Name, bool Enabled) = 0;
+  // The option items' check marks from their flags, with the bars of the
+  // Display menu shown or hidden by theirs (after option settings change).
+  virtual void ShowOptionChecks() = 0;
+  // Status panels 7 and 8 after a change of read-out: text panels while the
+  // relative or the polar read-out is on, else the date and the time.
+  virtual void ShowReadOutPanels() = 0;
 };
 
 // ---- The main window as the model sees it ------------------------------------------------

@@ -21,7 +21,7 @@
 #include "model/ViewCache.h"
 #include "picking/Measure.h"
 #include "platform/Numbers.h"
-#include "organisation/frmAreaSelect.h"
+#include "windows/show/frmAreaSelect.h"
 #include "storage/DbSchema.h"
 #include "storage/SaveData.h"
 #include "storage/LoadData.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "annotation/TextFixture.h"
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/SupportLists.h"
 #include "model/UndoRedo.h"

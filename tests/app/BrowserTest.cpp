@@ -17,7 +17,7 @@
 #include <QToolBar>
 
 #include "app/AppInfo.h"
-#include "app/frmBrowser.h"
+#include "windows/help/frmBrowser.h"
 #include "platform/WebBrowser.h"
 #include "support/DrawingDriver.h"
 #include "support/EventWait.h"

@@ -10,7 +10,7 @@
 #include "model/DataHand.h"
 #include "platform/Prompts.h"
 #include "storage/SaveFixture.h"
-#include "storage/frmDwgSave.h"
+#include "windows/file/frmDwgSave.h"
 
 namespace lintavo {
 namespace {

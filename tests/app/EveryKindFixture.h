@@ -17,7 +17,7 @@
 #include "annotation/Hatches.h"
 #include "model/SupportLists.h"
 #include "model/UndoRedo.h"
-#include "organisation/frmItemChooser.h"
+#include "windows/show/frmItemChooser.h"
 #include "storage/LoadData.h"
 #include "support/ListClicks.h"
 #include "view/DisplayOptions.h"

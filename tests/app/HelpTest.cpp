@@ -29,9 +29,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/frmHelp.h"
+#include "windows/help/frmHelp.h"
 #include "app/RtfReader.h"
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "platform/Prompts.h"
 #include "support/EventWait.h"
 #include "support/MainWindowFixture.h"

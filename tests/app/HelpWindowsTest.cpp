@@ -10,9 +10,9 @@
 #include <QTextEdit>
 
 #include "app/AppInfo.h"
-#include "app/frmAbout.h"
-#include "app/frmIntro.h"
-#include "app/frmTip.h"
+#include "windows/help/frmAbout.h"
+#include "windows/help/frmIntro.h"
+#include "windows/help/frmTip.h"
 #include "platform/SettingsStore.h"
 #include "view/Print.h"
 #include "view/PrintedPage.h"

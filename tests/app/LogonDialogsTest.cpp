@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 
-#include "app/frmLogin.h"
-#include "app/frmODBCLogon.h"
+#include "windows/file/frmLogin.h"
+#include "windows/edit/frmODBCLogon.h"
 #include "model/Top.h"
 #include "support/OdbcConfig.h"
 #include "support/ProgramTest.h"

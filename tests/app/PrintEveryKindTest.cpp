@@ -15,7 +15,7 @@
 #include "support/PdfPages.h"
 #include "view/Print.h"
 #include "view/PrintedPage.h"
-#include "view/frmPreview.h"
+#include "windows/file/frmPreview.h"
 
 namespace lintavo {
 namespace {

@@ -12,7 +12,7 @@
 #include "annotation/Hatches.h"
 #include "annotation/Texthand.h"
 #include "app/Setings.h"
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "commands/LineDraw.h"
 #include "commands/Trims.h"
 #include "model/ProgramState.h"

@@ -12,13 +12,13 @@
 #include <QToolBar>
 #include <memory>
 
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextBoxes.h"
-#include "storage/frmDwgSave.h"
+#include "windows/file/frmDwgSave.h"
 #include "support/ProgramTest.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "commands/EditFixture.h"
 #include "commands/Edits.h"
 #include "model/UndoRedo.h"

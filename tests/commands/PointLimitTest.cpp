@@ -8,7 +8,7 @@
 #include "commands/GripFrame.h"
 #include "model/UndoRedo.h"
 #include "organisation/Components.h"
-#include "organisation/frmAreaSelect.h"
+#include "windows/show/frmAreaSelect.h"
 #include "support/ListClicks.h"
 #include "support/ScriptedResponder.h"
 #include "view/DisplayOptions.h"

@@ -51,10 +51,14 @@ TEST(Floors, AnIncludeOfAHigherFloorFailsAndNamesItsLine) {
       {"storage/SaveData.cpp", "organisation/Components.h", true},
       {"model/Top.cpp", "picking/Selection.h", true},
       {"commands/LineDraw.cpp", "view/Rubber.h", false},     // down is fine
-      {"view/frmDocument.cpp", "commands/LineDraw.h", false},  // windows stand on the top floor
+      {"windows/main/frmDocument.cpp", "commands/LineDraw.h", false},  // windows stand on the top floor
       {"organisation/Layers.cpp", "model/DataHand.h", false},
-      {"app/Startup.cpp", "view/frmDocument.h", false},
-      {"model/Top.cpp", "view/frmDocument.h", true},         // a window is above every module
+      {"windows/main/Startup.cpp", "windows/file/frmDwgSave.h", false},  // one floor, two subfolders
+      {"windows/help/frmAbout.cpp", "app/AppInfo.h", false},
+      {"model/Top.cpp", "windows/main/frmDocument.h", true},  // a window is above every module
+      {"app/Setings.cpp", "windows/main/frmMain.h", true},
+      {"view/frmOld.cpp", "organisation/Layers.h", true},     // a window's name lifts no file up
+      {"commands/Edits.cpp", "Edits.h", true},                 // an include without its folder
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.file) + " includes " + c.include);

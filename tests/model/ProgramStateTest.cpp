@@ -9,7 +9,7 @@
 #include "annotation/Dimension.h"
 #include "annotation/Fills.h"
 #include "annotation/Texthand.h"
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "commands/Edits.h"
 #include "commands/GripFrame.h"
 #include "commands/LineDraw.h"

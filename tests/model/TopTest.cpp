@@ -6,7 +6,7 @@
 #include "annotation/Dimension.h"
 #include "annotation/Fills.h"
 #include "annotation/Texthand.h"
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "commands/LineDraw.h"
 #include "model/MessageBar.h"
 #include "model/Top.h"
@@ -16,7 +16,7 @@
 #include "support/ProgramTest.h"
 #include "view/Outline.h"
 #include "view/Zooms.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 namespace {

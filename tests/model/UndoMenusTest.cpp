@@ -9,9 +9,9 @@
 
 #include "commands/EditFixture.h"
 #include "model/UndoRedo.h"
-#include "organisation/frmAreaSelect.h"
-#include "organisation/frmGroupSelect.h"
-#include "organisation/frmLayerSelect.h"
+#include "windows/show/frmAreaSelect.h"
+#include "windows/show/frmGroupSelect.h"
+#include "windows/show/frmLayerSelect.h"
 #include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
 #include "support/ListClicks.h"

@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/frmUnitsOptions.h"
+#include "windows/options/frmUnitsOptions.h"
 #include "model/Units.h"
 #include "platform/Modal.h"
 #include "support/ProgramTest.h"

@@ -13,7 +13,7 @@
 #include "platform/Modal.h"
 #include "platform/SurfaceWidget.h"
 #include "storage/StoredDrawing.h"
-#include "storage/frmDwgSelect.h"
+#include "windows/file/frmDwgSelect.h"
 #include "view/Preview.h"
 #include "view/Zooms.h"
 

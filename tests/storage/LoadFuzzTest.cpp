@@ -24,7 +24,7 @@
 #include "platform/ImageSurface.h"
 #include "platform/Modal.h"
 #include "storage/StoredDrawing.h"
-#include "storage/frmDwgSelect.h"
+#include "windows/file/frmDwgSelect.h"
 #include "view/Preview.h"
 #include "view/ViewFixture.h"
 #include "view/Zooms.h"

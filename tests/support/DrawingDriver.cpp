@@ -8,7 +8,7 @@
 #include <QToolBar>
 #include <stdexcept>
 
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "model/Top.h"
 
 namespace lintavo {

@@ -14,7 +14,7 @@
 #include <QString>
 
 #include "platform/Types.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 

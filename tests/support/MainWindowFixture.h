@@ -6,7 +6,7 @@
 #include <QAction>
 #include <memory>
 
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "support/ProgramTest.h"
 
 namespace lintavo {

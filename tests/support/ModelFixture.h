@@ -6,11 +6,11 @@
 #include <QAction>
 #include <memory>
 
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/Top.h"
 #include "support/ProgramTest.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 

@@ -9,12 +9,12 @@
 #include <QMdiSubWindow>
 #include <memory>
 
-#include "app/frmMain.h"
+#include "windows/main/frmMain.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
 #include "support/ProgramTest.h"
 #include "view/Zooms.h"
-#include "view/frmDocument.h"
+#include "windows/main/frmDocument.h"
 
 namespace lintavo {
 

@@ -1,0 +1,172 @@
+// OptionBoxes: shared controls of the dialogs and their number rules.
+#include "windows/controls/OptionBoxes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <cmath>
+
+#include "model/Units.h"
+#include "platform/Colors.h"
+#include "platform/Numbers.h"
+
+namespace lintavo {
+
+namespace {
+
+constexpr int LengthDecimals = 3;  // decimals of a length shown in centimetres
+
+// Takes Enter (Return or the keypad's Enter) in one box and hands its text on.
+class EnterFilter : public QObject {
+ public:
+  EnterFilter(QLineEdit* box, std::function<void(const String&)> onEnter)
+      : QObject(box), box_(box), onEnter_(std::move(onEnter)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != box_ || event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    onEnter_(box_->text().toStdString());
+    return true;
+  }
+
+ private:
+  QLineEdit* box_;
+  std::function<void(const String&)> onEnter_;
+};
+
+}  // namespace
+
+// ---- Named controls ------------------------------------------------------------------
+
+QCheckBox* NamedCheckBox(const char* name, const char* caption, QWidget* parent) {
+  auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
+  box->setObjectName(QString::fromLatin1(name));
+  return box;
+}
+
+QPushButton* NamedButton(const char* name, const char* caption, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }
+
+void WidenForTitle(QWidget& window) {
+  // Title bars draw in a bold face, often larger than the dialog's; the icon
+  // and the three frame buttons take about 120 pixels beside it.
+  constexpr double TitleFontAllowance = 1.25;
+  constexpr int FrameButtonsRoom = 120;
+  QFont bold = window.font();
+  bold.setBold(true);
+  const int title = QFontMetrics(bold).horizontalAdvance(window.windowTitle());
+  const int wanted = static_cast<int>(std::ceil(title * TitleFontAllowance)) + FrameButtonsRoom;
+  if (window.minimumWidth() < wanted) window.setMinimumWidth(wanted);
+}
+
+QLineEdit* CaptionedField(QGridLayout* grid, int row, const char* name, const char* caption, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  grid->addWidget(Caption(caption, parent), row, 0);
+  grid->addWidget(box, row, 1);
+  return box;
+}
+
+QBoxLayout* OptionSetRow(const char* listCaption, QComboBox* list, QPushButton* update, QPushButton* defaults,
+                         QPushButton* close, QWidget* parent) {
+  auto* sets = new QGroupBox(QStringLiteral("Settings Database"), parent);
+  auto* setRow = new QGridLayout(sets);
+  setRow->addWidget(Caption(listCaption, parent), 0, 0);
+  setRow->addWidget(list, 1, 0);
+  setRow->addWidget(update, 0, 1);
+  setRow->addWidget(defaults, 1, 1);
+  setRow->setColumnStretch(0, 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(sets, 1);
+  bottom->addWidget(close, 0, Qt::AlignBottom);
+  return bottom;
+}
+
+// ---- Number boxes --------------------------------------------------------------------
+
+void OnEnterKey(QLineEdit* box, std::function<void(const String&)> onEnter) {
+  box->installEventFilter(new EnterFilter(box, std::move(onEnter)));
+}
+
+QLineEdit* NumberBox(const char* name, QWidget* parent, std::function<void(const String&)> onEnter) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  OnEnterKey(box, std::move(onEnter));
+  return box;
+}
+
+bool BoxNumber(const String& text, Double& value) {
+  bool ok = false;
+  // QString::toDouble reads the C locale: "." is the decimal point whatever the user's locale.
+  const Double read = QString::fromStdString(text).trimmed().toDouble(&ok);
+  if (!ok || !std::isfinite(read)) return false;
+  value = read;
+  return true;
+}
+
+QString BoxText(Single value) { return QString::fromStdString(NumberText(value)); }
+
+// ---- Lengths in the boxes ----------------------------------------------------------------
+
+Single CmToInch(Single inches) {
+  if (!MetricUnits) return inches;
+  return ToSingle(RoundHalfEven(static_cast<Double>(inches) * CmPerInch, LengthDecimals));
+}
+
+Double EnteredLength(Double typed) { return MetricUnits ? typed / CmPerInch : typed; }
+
+const char* LengthUnitCaption() { return MetricUnits ? "cm" : "inch"; }
+
+// ---- Line types ----------------------------------------------------------------------------
+
+bool TypedLineType(Double value, Integer& lineType) {
+  if (!(value < MaxLineType)) return false;
+  const Integer rounded = RoundToInteger(value);
+  if (rounded < 0) return false;
+  lineType = rounded;
+  return true;
+}
+
+// ---- Colour swatches ------------------------------------------------------------------------
+
+void ShowSwatch(QWidget& swatch, Long color) {
+  QPalette palette = swatch.palette();
+  palette.setColor(QPalette::Button, ToQColor(color));
+  palette.setColor(QPalette::Window, ToQColor(color));
+  // The caption stays readable: white on dark colours, black on light ones.
+  const int lightness = RedOf(color) * 299 + GreenOf(color) * 587 + BlueOf(color) * 114;
+  palette.setColor(QPalette::ButtonText, lightness < 128000 ? Qt::white : Qt::black);
+  swatch.setPalette(palette);
+  swatch.setAutoFillBackground(true);
+}
+
+Long SwatchColor(const QWidget& swatch) { return FromQColor(swatch.palette().color(QPalette::Window)); }
+
+QFrame* NamedSwatch(const char* name, QWidget* parent) {
+  auto* swatch = new QFrame(parent);
+  swatch->setObjectName(QString::fromLatin1(name));
+  swatch->setFrameShape(QFrame::Box);
+  swatch->setMinimumSize(40, 20);
+  return swatch;
+}
+
+}  // namespace lintavo

@@ -1,0 +1,93 @@
+// frmAreaSelect: the area chooser, and its place in the area commands and
+// in Select Area.
+#include "windows/show/frmAreaSelect.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
+
+#include "annotation/Areas.h"
+#include "annotation/Fills.h"
+#include "annotation/Hatches.h"
+#include "model/DataHand.h"
+#include "model/LayerItems.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "picking/Measure.h"
+#include "picking/Selection.h"
+#include "platform/Modal.h"
+#include "view/DisplayOptions.h"
+#include "view/DrawDispatch.h"
+
+namespace lintavo {
+
+namespace {
+// Caption words by SelectAction 1..6.
+constexpr const char* const AreaSelectWords[6] = {"Select ", "Show/Edit ", "Remove ", "Hide ", "Fill ", "Hatch "};
+}  // namespace
+
+frmAreaSelect::frmAreaSelect(QWidget* parent) : frmItemChooser(ItemArea, "Area", AreaSelectWords, parent) {
+  setObjectName("frmAreaSelect");
+  Command1->hide();
+  Command2->setText("Delete Area");
+  lblCname->setText("Edit/Change Name");
+  lblLines->setText("Area");
+}
+
+void frmAreaSelect::ClearResults() {
+  AreaItem = 0;
+  AreaName.clear();
+}
+
+void frmAreaSelect::TakeChoice(Long Index, const String& Name) {
+  AreaName = Name;
+  AreaItem = Index;
+}
+
+Long frmAreaSelect::MemberCount(Long Index) const { return Items[Index].Nlines; }
+
+// Deleted without a question: the boundary, fills and hatches go with it.
+void frmAreaSelect::DeleteChosen(Long Index) { DeleteArea(Index); }
+
+void frmAreaSelect::RenameChosen(Long Index, const String& Name) { RenameArea(Index, Name); }
+
+void frmAreaSelect::DrawItemPreview(Long Index) {
+  lblView->setText(QString::fromStdString(Items[Index].Name));
+  Items[Index].Show = FlagTrue;  // the chosen area stays shown
+  // A margin of a tenth of the width and height on every side.
+  WidenPreviewWindow();
+  FitPreviewToView();
+  PreviewAllLayers = FlagTrue;
+  ShowRefPnts = FlagFalse;
+  const Long last = ObjCount;
+  for (Long i = 1; i <= last; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || obj.Erased) continue;
+    if (obj.Show) DrawObject(i);
+    if (obj.Rtype == EntityPolygon && obj.ObjectID == Index)
+      lblLines->setText(QString::fromStdString(FormatArea(std::fabs(static_cast<Double>(obj.Area)))));
+  }
+  if (SelectAction == AreaActionFill) FillAreaItem(Index);
+  if (SelectAction == AreaActionHatch) PreviewAreaHatch(Index);
+  PreviewAllLayers = FlagFalse;
+}
+
+void ShowAreaSelect() {
+  frmAreaSelect dialog;
+  ShowModal(dialog);
+}
+
+bool ChooseAreaItem(String& Name, Long& ItemNo) {
+  ShowAreaSelect();
+  if (DlgCancelled || AreaItem < 1) return false;
+  Name = AreaName;
+  ItemNo = AreaItem;
+  return true;
+}
+
+namespace {
+void PlugAreaSelect() { ShowAreaChooser = ShowAreaSelect; }
+const ModuleRegistrar Registered({"frmAreaSelect", FloorApp, nullptr, {}, PlugAreaSelect});
+}  // namespace
+
+}  // namespace lintavo

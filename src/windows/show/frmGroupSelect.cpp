@@ -1,0 +1,81 @@
+// frmGroupSelect: the group chooser, and its place in the group commands
+// and in Select Group.
+#include "windows/show/frmGroupSelect.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "organisation/Groups.h"
+#include "picking/Measure.h"
+#include "platform/Modal.h"
+
+namespace lintavo {
+
+namespace {
+// Caption words by SelectAction 1..4.
+constexpr const char* const GroupSelectWords[4] = {"Select ", "Show/Edit ", "Add ", "Hide "};
+}  // namespace
+
+frmGroupSelect::frmGroupSelect(QWidget* parent) : frmItemChooser(ItemGroup, "Group", GroupSelectWords, parent) {
+  setObjectName("frmGroupSelect");
+  Command1->hide();
+  Command2->setText("Delete Group");
+}
+
+void frmGroupSelect::ClearResults() {
+  SelectedGroup = 0;
+  GroupNameSought.clear();
+}
+
+void frmGroupSelect::TakeChoice(Long Index, const String& Name) {
+  GroupNameSought = Name;
+  SelectedGroup = Index;
+}
+
+Long frmGroupSelect::MemberCount(Long Index) const { return Items[Index].Nlines; }
+
+void frmGroupSelect::DeleteChosen(Long Index) {
+  if (previewed_ == Index) previewed_ = 0;
+  DeleteGroup(Index);
+}
+
+void frmGroupSelect::DrawItemPreview(Long Index) {
+  ItemRec& group = Items[Index];
+  previewed_ = Index;
+  savedShow_ = group.Show;
+  group.Show = FlagTrue;
+  lblWidth->setText(QString::fromStdString("Width = " + FormatLengthFixed(PreviewWidth())));
+  lblHeight->setText(QString::fromStdString("Height = " + FormatLengthFixed(PreviewHeight())));
+  WidenPreviewWindow();
+  FitPreviewToView();
+  DrawOwnedPreview(Index);
+}
+
+void frmGroupSelect::reject() {
+  if (previewed_ >= 1 && previewed_ <= ItemCount && previewed_ == ChosenIndex) Items[previewed_].Show = savedShow_;
+  previewed_ = 0;
+  frmItemChooser::reject();
+}
+
+void ShowGroupSelect() {
+  frmGroupSelect dialog;
+  ShowModal(dialog);
+}
+
+bool ChooseGroupItem(String& Name, Long& ItemNo) {
+  ShowGroupSelect();
+  if (DlgCancelled || SelectedGroup < 1) return false;
+  Name = GroupNameSought;
+  ItemNo = SelectedGroup;
+  return true;
+}
+
+namespace {
+void PlugGroupSelect() { GroupDialogs.ShowGroupSelect = ShowGroupSelect; }
+const ModuleRegistrar Registered({"frmGroupSelect", FloorApp, nullptr, {}, PlugGroupSelect});
+}  // namespace
+
+}  // namespace lintavo

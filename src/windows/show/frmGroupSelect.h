@@ -1,0 +1,43 @@
+// frmGroupSelect: the group chooser. The user picks one group of the current
+// drawing and sees its members alone, with a margin of a tenth around them;
+// a group can be renamed, or deleted together with its members without a
+// question.
+//
+// Opened by SHOW a Group, ADD Selected Group (where the user names the
+// group just made), HIDE a Group and Select Group. Previewing a group shows
+// it; Cancel gives the chosen group its Show flag back. Results:
+// SelectedGroup and GroupNameSought (0 and empty when nothing was chosen or
+// the chooser was cancelled), DlgCancelled.
+#pragma once
+
+#include "windows/show/frmItemChooser.h"
+
+namespace lintavo {
+
+class frmGroupSelect : public frmItemChooser {
+  Q_OBJECT
+ public:
+  explicit frmGroupSelect(QWidget* parent = nullptr);
+
+ protected:
+  void ClearResults() override;
+  void TakeChoice(Long Index, const String& Name) override;
+  void DeleteChosen(Long Index) override;
+  void AddNewItem() override {}  // groups are made from the selection, not here
+  Long MemberCount(Long Index) const override;
+  // A group of one point is previewed up to the default sheet size.
+  PreviewCorner EmptyWindowCorner() const override { return PreviewCorner::DefaultSheet; }
+  void DrawItemPreview(Long Index) override;
+  void reject() override;
+
+ private:
+  Long previewed_ = 0;      // the group whose Show the preview set; 0 none
+  Integer savedShow_ = 0;   // its Show before the preview
+};
+
+// Shows the chooser modally for the current SelectAction.
+void ShowGroupSelect();
+// Select Group's chooser: true with the chosen group's name and index.
+bool ChooseGroupItem(String& Name, Long& ItemNo);
+
+}  // namespace lintavo

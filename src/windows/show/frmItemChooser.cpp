@@ -1,0 +1,229 @@
+// frmItemChooser: the list, count line, preview, rename and delete that every
+// item chooser shares.
+#include "windows/show/frmItemChooser.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/DataHand.h"
+#include "model/LayerItems.h"
+#include "model/Top.h"
+#include "picking/Measure.h"
+#include "picking/Selection.h"
+#include "platform/SurfaceWidget.h"
+
+namespace lintavo {
+
+frmItemChooser::frmItemChooser(Integer Kind, const char* ItemWord, std::span<const char* const> ActionWords,
+                               QWidget* parent)
+    : QDialog(parent), kind_(Kind), itemWord_(ItemWord), actionWords_(ActionWords) {
+  const QString word = QString::fromUtf8(ItemWord);
+  setWindowTitle(word + " Select");
+  List1 = new QListWidget(this);
+  List1->setObjectName("List1");
+  Picture1 = new SurfaceWidget(this);
+  Picture1->setObjectName("Picture1");
+  Picture1->setFixedSize(PictureWidth, PictureHeight);
+  auto label = [this](const char* name, const QString& text) {
+    auto* made = new QLabel(text, this);
+    made->setObjectName(name);
+    return made;
+  };
+  lblView = label("lblView", "");
+  lblLines = label("lblLines", "Lines");
+  lblWidth = label("lblWidth", "Width");
+  lblHeight = label("lblHeight", "Height");
+  lblCname = label("lblCname", "Edit/Change " + word + " Name");
+  Label1 = label("Label1", "Items");
+  Label2 = label("Label2", "");
+  Label2->setWordWrap(true);
+  TxtName = new QLineEdit(this);
+  TxtName->setObjectName("TxtName");
+  Command1 = new QPushButton("Add New " + word, this);
+  Command2 = new QPushButton("Delete This " + word, this);
+  OKButton = new QPushButton("OK", this);
+  CancelButton = new QPushButton("Cancel", this);
+  for (auto [button, name] : {std::pair{Command1, "Command1"}, std::pair{Command2, "Command2"},
+                              std::pair{OKButton, "OKButton"}, std::pair{CancelButton, "CancelButton"}}) {
+    button->setObjectName(name);
+    button->setAutoDefault(false);  // Enter belongs to the name box
+  }
+
+  auto* listColumn = new QVBoxLayout;
+  listColumn->addWidget(List1);
+  listColumn->addWidget(Label1);
+  listColumn->addWidget(lblCname);
+  listColumn->addWidget(TxtName);
+  listColumn->addWidget(Command1);
+  listColumn->addWidget(Command2);
+  // The texts beside the picture change with every row clicked: they take
+  // the picture's width and never widen the column, so nothing moves.
+  for (QLabel* shown : {lblView, lblLines, lblWidth, lblHeight}) {
+    shown->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    shown->setMinimumWidth(0);
+  }
+  auto* pictureColumn = new QVBoxLayout;
+  pictureColumn->addWidget(lblView);
+  pictureColumn->addWidget(Picture1);
+  for (QLabel* shown : {lblLines, lblWidth, lblHeight}) pictureColumn->addWidget(shown);  // one line each: whole
+  pictureColumn->addWidget(Label2);
+  auto* top = new QHBoxLayout;
+  top->addLayout(listColumn);
+  top->addLayout(pictureColumn);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(OKButton);
+  buttons->addWidget(CancelButton);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(buttons);
+
+  connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { List1_Click(List1->row(item)); });
+  connect(TxtName, &QLineEdit::returnPressed, this, &frmItemChooser::TxtName_Enter);
+  connect(Command1, &QPushButton::clicked, this, &frmItemChooser::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &frmItemChooser::Command2_Click);
+  connect(OKButton, &QPushButton::clicked, this, &frmItemChooser::accept);
+  connect(CancelButton, &QPushButton::clicked, this, &frmItemChooser::reject);
+}
+
+frmItemChooser::~frmItemChooser() { EndPreviewSurface(preview_); }
+
+// ---- Opening and closing -----------------------------------------------------------------
+
+void frmItemChooser::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!preview_.Picture) Form_Load();
+}
+
+void frmItemChooser::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  EndPreviewSurface(preview_);
+}
+
+void frmItemChooser::Form_Load() {
+  Picture1->ResizeImage(PictureWidth, PictureHeight);
+  Picture1->Cls();
+  InitPreviewSurface(preview_, *Picture1, PictureWidth, PictureHeight);
+  ChosenIndex = 0;
+  ChosenName.clear();
+  ClearResults();
+  UpdateNotedItemExtents();  // the previews fit the items' extents as they are now
+  FillList();
+  const int listed = List1->count();
+  Label1->setText(listed >= 1 ? " " + QString::number(listed) + "  " + QString::fromStdString(itemWord_) + "s Available"
+                              : "NO " + QString::fromStdString(itemWord_) + "s Available");
+}
+
+void frmItemChooser::accept() {
+  AcceptChoice();
+  DlgCancelled = FlagFalse;
+  QDialog::accept();
+}
+
+void frmItemChooser::reject() {
+  ClearResults();
+  DlgCancelled = FlagTrue;
+  QDialog::reject();
+}
+
+// ---- The list ------------------------------------------------------------------------------
+
+void frmItemChooser::FillList() {
+  const bool worded = SelectAction >= 1 && static_cast<size_t>(SelectAction) <= actionWords_.size();
+  setWindowTitle(QString::fromUtf8(worded ? actionWords_[SelectAction - 1] : "") + QString::fromStdString(itemWord_));
+  List1->clear();
+  for (Long i = 1; i <= ItemCount; ++i) {
+    const ItemRec& item = Items[i];
+    if (item.Rtype == kind_ && item.DwgNo == CurDwg) List1->addItem(QString::fromStdString(item.Name));
+  }
+}
+
+bool frmItemChooser::FindItemIndex(const String& Name, Long& Index) const {
+  for (Long i = 1; i <= ItemCount; ++i) {
+    const ItemRec& item = Items[i];
+    if (item.Rtype == kind_ && item.DwgNo == CurDwg && item.Name == Name) {
+      Index = i;
+      return true;
+    }
+  }
+  return false;
+}
+
+void frmItemChooser::List1_Click(int row) {
+  if (row < 0 || row >= List1->count()) return;
+  const String name = List1->item(row)->text().toStdString();
+  ChosenName = name;
+  Long index = 0;
+  if (name.empty() || !FindItemIndex(name, index)) return;
+  ChosenIndex = index;
+  TxtName->setText(QString::fromStdString(name));
+  TakeChoice(index, name);
+  ShowPreview(index);
+}
+
+// ---- The preview ---------------------------------------------------------------------------
+
+void frmItemChooser::ClearPicture() { Picture1->Cls(); }
+
+void frmItemChooser::ShowPreview(Long Index) {
+  ClearPicture();
+  const ItemRec& item = Items[Index];
+  lblView->setText(QString::fromStdString(item.Name + " Selected"));
+  SetPreviewWindow(item, EmptyWindowCorner());
+  if (ShowsMemberCount()) lblLines->setText("Lines = " + QString::number(MemberCount(Index)));
+  lblHeight->setText(QString::fromStdString(FormatHeightLabel(PreviewHeight())));
+  lblWidth->setText(QString::fromStdString(FormatWidthLabel(PreviewWidth())));
+  FitPreviewToView();
+  DrawItemPreview(Index);
+  Picture1->update();
+}
+
+void frmItemChooser::DrawItemPreview(Long Index) {
+  if (kind_ == ItemLayer) DrawLayerPreview(Index);
+}
+
+void frmItemChooser::RenameChosen(Long Index, const String& Name) { Items[Index].Name = Name; }
+
+// ---- Buttons and the name box ------------------------------------------------------------------
+
+void frmItemChooser::TxtName_Enter() {
+  if (ChosenIndex < 1 || ChosenIndex > ItemCount) return;  // nothing chosen: nothing renamed
+  const String name = TxtName->text().toStdString();
+  if (name.empty()) return;
+  ChosenName = name;
+  RenameChosen(ChosenIndex, name);
+  FillList();
+  // The renamed item stays the choice: its row, the caption and the result
+  // carry the new name.
+  const QList<QListWidgetItem*> rows = List1->findItems(QString::fromStdString(name), Qt::MatchExactly);
+  if (!rows.isEmpty()) List1->setCurrentItem(rows.first());
+  TakeChoice(ChosenIndex, name);
+  ShowPreview(ChosenIndex);
+}
+
+void frmItemChooser::Command2_Click() {
+  if (ChosenIndex < 1 || ChosenIndex > ItemCount) return;  // nothing chosen: nothing deleted
+  const Long before = ItemCount;
+  const Integer kindBefore = Items[ChosenIndex].Rtype;
+  DeleteChosen(ChosenIndex);
+  // Asked and refused: the item is still there.
+  if (ItemCount == before && Items[ChosenIndex].Rtype == kindBefore) return;
+  ChosenIndex = 0;
+  ChosenName.clear();
+  TxtName->clear();
+  ClearPicture();
+  FillList();
+}
+
+void frmItemChooser::Command1_Click() {
+  AddNewItem();
+  ClearPicture();
+  FillList();
+}
+
+}  // namespace lintavo

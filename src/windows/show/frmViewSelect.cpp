@@ -1,0 +1,68 @@
+// frmViewSelect: the view chooser, and its place in the view commands and
+// in Select View.
+#include "windows/show/frmViewSelect.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "model/DataHand.h"
+#include "model/ProgramState.h"
+#include "model/Top.h"
+#include "organisation/ViewHand.h"
+#include "platform/Modal.h"
+#include "view/DisplayOptions.h"
+
+namespace lintavo {
+
+namespace {
+// Caption words by SelectAction 1..7.
+constexpr const char* const ViewSelectWords[7] = {"Select ", "Show/Edit ", "Remove ", "Hide ",
+                                                  "Fill ",   "Hatch ",     "Add New "};
+}  // namespace
+
+frmViewSelect::frmViewSelect(QWidget* parent) : frmItemChooser(ItemView, "View", ViewSelectWords, parent) {
+  setObjectName("frmViewSelect");
+  Command1->hide();
+  Command2->setText("Delete View");
+}
+
+void frmViewSelect::ClearResults() {
+  SelectedView = 0;
+  ViewNameSought.clear();
+}
+
+void frmViewSelect::TakeChoice(Long Index, const String& Name) {
+  ViewNameSought = Name;
+  SelectedView = Index;
+}
+
+Long frmViewSelect::MemberCount(Long Index) const { return Items[Index].Nlines; }
+
+void frmViewSelect::DeleteChosen(Long Index) { DeleteView(Index); }
+
+void frmViewSelect::DrawItemPreview(Long Index) {
+  lblView->setText(QString::fromStdString(Items[Index].Name));
+  Items[Index].Show = FlagTrue;
+  ShowRefPnts = FlagFalse;  // off for the preview, and it stays off
+  DrawOwnedPreview(0);
+}
+
+void ShowViewSelect() {
+  frmViewSelect dialog;
+  ShowModal(dialog);
+}
+
+bool ChooseViewItem(String& Name, Long& ItemNo) {
+  ShowViewSelect();
+  if (DlgCancelled || SelectedView < 1) return false;
+  Name = ViewNameSought;
+  ItemNo = SelectedView;
+  return true;
+}
+
+namespace {
+void PlugViewSelect() { ViewDialogs.ShowViewSelect = ShowViewSelect; }
+const ModuleRegistrar Registered({"frmViewSelect", FloorApp, nullptr, {}, PlugViewSelect});
+}  // namespace
+
+}  // namespace lintavo

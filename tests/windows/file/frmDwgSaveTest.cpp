@@ -1,0 +1,302 @@
+// The save drawing dialog, run through File, Save of the main window.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+
+#include "platform/Colors.h"
+#include "platform/Prompts.h"
+#include "storage/SaveData.h"
+#include "storage/SaveFixture.h"
+#include "windows/file/frmDwgSave.h"
+
+namespace lintavo {
+namespace {
+
+class frmDwgSaveTest : public SaveFixture {
+ protected:
+  // File, Save with the dialog operated by operate, then closed with Exit.
+  void FileSave(const std::function<void(frmDwgSave&)>& operate) {
+    Responder().OnDialog<frmDwgSave>(operate, &frmDwgSave::cmdExit);
+    main_->mnuFileSave_Click();
+  }
+
+  // Clicks Save; the result line's text and colour.
+  static std::pair<String, Long> Save(frmDwgSave& dialog) {
+    dialog.cmdSave->click();
+    return {dialog.lblMsg->text().toStdString(), dialog.MsgColor()};
+  }
+};
+
+const char* const OverwriteQuestion =
+    "This Drawing Name already Exists at this Revision Level in The Selected Database, Do you want to "
+    "Over Write? (Over Writing is time consuming!)";
+
+TEST_F(frmDwgSaveTest, SavesOnceShowingGreenAndClearsTheChangedFlag) {
+  doc_->IsDirty = FlagTrue;
+  DlgCancelled = FlagTrue;  // left by an earlier Esc: not a failure of this save
+  String caption;
+  std::vector<String> boxes;
+  std::pair<String, Long> first, second;
+  FileSave([&](frmDwgSave& dialog) {
+    caption = dialog.windowTitle().toStdString();
+    for (const QString& text : {dialog.Label1->text(), dialog.Text1->text(), dialog.Label2->text(),
+                                dialog.Text2->text(), dialog.Label3->text(), dialog.Text3->text(),
+                                dialog.cmdBrowse->text(), dialog.cmdSave->text(), dialog.cmdExit->text()})
+      boxes.push_back(text.toStdString());
+    first = Save(dialog);
+    second = Save(dialog);
+  });
+
+  EXPECT_EQ(caption, "Save Drawing As: Shed");
+  EXPECT_EQ(boxes, (std::vector<String>{"Enter a  Name for This Drawing", "Shed", "And/Or Revision Level", "Rev. 0",
+                                        "Save To Drawing Database", DwgDbPath, "Browse for Database",
+                                        "Save Drawing", "Exit"}));
+  EXPECT_EQ(first, std::make_pair(String("Drawing: Shed  Saved!"), ColorGreen));
+  EXPECT_EQ(second, std::make_pair(String("ERROR.. Drawing Already Saved!"), ColorRed));
+  EXPECT_FALSE(doc_->IsDirty);
+  EXPECT_EQ(Count("SELECT count(*) FROM Drawing") + Count("SELECT count(*) FROM Lines"), 2);
+}
+
+TEST_F(frmDwgSaveTest, TheCaptionFollowsTheNameTheDrawingIsSavedUnder) {
+  Dwgs[doc_->ID].Name = "New Drawing";
+  QString before, after, refused;
+  FileSave([&](frmDwgSave& dialog) {
+    before = dialog.windowTitle();
+    dialog.Text1->setText("Floor Plan A");
+    Save(dialog);
+    after = dialog.windowTitle();
+    dialog.Text1->setText("Something Else");
+    Save(dialog);  // refused: already saved
+    refused = dialog.windowTitle();
+  });
+  EXPECT_EQ(before, "Save Drawing As: New Drawing");
+  EXPECT_EQ(after, "Save Drawing As: Floor Plan A");
+  EXPECT_EQ(refused, "Save Drawing As: Floor Plan A");
+}
+
+TEST_F(frmDwgSaveTest, RefusedDatabaseOrNameShowsItsRedLine) {
+  const String components = ScratchPath("Parts_dwg.mdb");
+  TestDatabase(components, true).Exec("CREATE TABLE Components (ObjectID INTEGER)");
+  const String target = DwgDbPath;
+  std::vector<std::pair<String, Long>> results;
+  String pathAfterWrongKind;
+  bool clearedByEdit = false;
+  DwgDbPath = ScratchPath("Old_dwg.mdb");
+  FileSave([&](frmDwgSave& dialog) {
+    dialog.Text3->setText(QString::fromStdString(ScratchPath("Missing_dwg.mdb")));
+    results.push_back(Save(dialog));
+    dialog.Text3->setText(QString::fromStdString(components));
+    results.push_back(Save(dialog));
+    pathAfterWrongKind = DwgDbPath;
+    dialog.Text3->setText(QString::fromStdString(target));
+    dialog.Text1->clear();
+    results.push_back(Save(dialog));
+    dialog.Text1->setText("Shed");
+    clearedByEdit = dialog.lblMsg->text().isEmpty();
+  });
+
+  EXPECT_EQ(results, (std::vector<std::pair<String, Long>>{{"ERROR.. Drawing Database NOT Found!", ColorRed},
+                                                            {"ERROR.. Database NOT a Drawing Database!", ColorRed},
+                                                            {"ERROR.. NOT a Valid Drawing Name!", ColorRed}}));
+  EXPECT_EQ(pathAfterWrongKind, ScratchPath("Old_dwg.mdb"));
+  EXPECT_EQ(DwgDbPath, target);  // a valid database is taken before the name is checked
+  EXPECT_TRUE(clearedByEdit);
+  EXPECT_EQ(Count("SELECT count(*) FROM Drawing"), 0);
+}
+
+// 40,000 characters pasted as the name, or a revision one character too
+// long: the box keeps every character, the save refuses with a message and
+// stores nothing; the longest storable name is saved whole.
+TEST_F(frmDwgSaveTest, ANameTooLongToStoreIsRefusedNeverCut) {
+  const QString pasted(40000, QChar('N'));
+  const QString longRevision(MaxStoredNameLength + 1, QChar('R'));
+  const QString longest(MaxStoredNameLength, QChar('L'));
+  qsizetype kept = 0;
+  std::vector<std::pair<String, Long>> results;
+  Responder().AnswerMsgBox(vbOK);
+  Responder().AnswerMsgBox(vbOK);
+  FileSave([&](frmDwgSave& dialog) {
+    dialog.Text1->setText(pasted);
+    kept = dialog.Text1->text().size();
+    results.push_back(Save(dialog));
+    dialog.Text1->setText("Shed");
+    dialog.Text2->setText(longRevision);
+    results.push_back(Save(dialog));
+    dialog.Text1->setText(longest);
+    dialog.Text2->setText("Rev. 1");
+    results.push_back(Save(dialog));
+  });
+  EXPECT_EQ(kept, 40000);
+  ASSERT_EQ(results.size(), 3u);
+  EXPECT_EQ(results[0].first, "ERROR.. NOT a Valid Drawing Name!");
+  EXPECT_EQ(results[1].first, "ERROR.. NOT a Valid Drawing Name!");
+  EXPECT_EQ(results[2].second, ColorGreen);
+  std::vector<String> messages;
+  for (const PromptRecord& prompt : Responder().Prompts())
+    if (prompt.kind == PromptKind::MessageBox) messages.push_back(prompt.text);
+  EXPECT_EQ(messages, (std::vector<String>{
+                          "The drawing name has 40000 characters; at most 255 can be stored. Shorten it and save again.",
+                          "The revision has 256 characters; at most 255 can be stored. Shorten it and save again."}));
+  EXPECT_EQ(Text("SELECT Name FROM Drawing"), longest.toStdString());
+}
+
+// A NUL would end the name when it is read back: refused before anything is written.
+TEST_F(frmDwgSaveTest, ANameOrRevisionHoldingANulIsRefusedBeforeAnythingIsWritten) {
+  const QString withNul = QStringLiteral("Shed") + QChar(u'\0') + QStringLiteral("Annex");
+  std::vector<std::pair<String, Long>> results;
+  Responder().AnswerMsgBox(vbOK);
+  Responder().AnswerMsgBox(vbOK);
+  FileSave([&](frmDwgSave& dialog) {
+    dialog.Text1->setText(withNul);
+    results.push_back(Save(dialog));
+    dialog.Text1->setText("Shed");
+    dialog.Text2->setText(withNul);
+    results.push_back(Save(dialog));
+  });
+  ASSERT_EQ(results.size(), 2u);
+  for (const auto& [line, color] : results) EXPECT_EQ(line, "ERROR.. NOT a Valid Drawing Name!");
+  std::vector<String> messages;
+  for (const PromptRecord& prompt : Responder().Prompts())
+    if (prompt.kind == PromptKind::MessageBox) messages.push_back(prompt.text);
+  EXPECT_EQ(messages, (std::vector<String>{
+                          "The drawing name holds a NUL character, which cannot be stored. Remove it and save again.",
+                          "The revision holds a NUL character, which cannot be stored. Remove it and save again."}));
+  EXPECT_EQ(Text("SELECT count(*) FROM Drawing"), "0");
+}
+
+TEST_F(frmDwgSaveTest, FailedRevisionCheckStopsTheSave) {
+  // The tables of a drawings database, but not their columns.
+  const String odd = ScratchPath("Odd_dwg.mdb");
+  TestDatabase db(odd, true);
+  for (const char* table : {"Drawing", "Components", "Objects", "Lines", "Points"})
+    db.Exec("CREATE TABLE \"" + String(table) + "\" (Name TEXT)");
+  db.Exec("INSERT INTO Drawing VALUES ('Shed')");
+  Responder().AnswerMsgBox(vbOK);
+  std::pair<String, Long> result;
+  FileSave([&](frmDwgSave& dialog) {
+    dialog.Text3->setText(QString::fromStdString(odd));
+    result = Save(dialog);
+  });
+  EXPECT_EQ(Responder().Prompts()[1].title, "Check Drawing");
+  EXPECT_EQ(result, std::make_pair(String("Error Saving Drawing: Shed"), ColorRed));
+  EXPECT_EQ(db.Number("SELECT count(*) FROM Drawing"), 1);
+}
+
+TEST_F(frmDwgSaveTest, StoredNameAndRevisionAreOnlyReplacedAfterYes) {
+  Dwgs[1].Name = "Barn";
+  Dwgs[1].Revision = "Rev. 1";
+  ASSERT_TRUE(SaveDrawing(1));
+  Dwgs[1] = DwgRec{};  // a new drawing, never saved
+  Dwgs[1].Name = "Shed";
+  Dwgs[1].Revision = "Rev. 0";
+  for (Long j = 1; j <= ObjCount; ++j) Objs[j].LineID = 0;
+  AddShape(EntityLine, {{1, 1}, {2, 2}});
+
+  Responder().AnswerMsgBox(vbNo);
+  Responder().AnswerMsgBox(vbYes);
+  std::pair<String, Long> no, yes;
+  String nameAfterNo, revisionAfterNo;
+  FileSave([&](frmDwgSave& dialog) {
+    dialog.Text1->setText("Barn");
+    dialog.Text2->setText("Rev. 1");
+    no = Save(dialog);
+    nameAfterNo = Dwgs[1].Name;
+    revisionAfterNo = Dwgs[1].Revision;
+    yes = Save(dialog);
+  });
+
+  const PromptRecord& question = Responder().Prompts()[1];
+  EXPECT_EQ(question.text, OverwriteQuestion);
+  EXPECT_EQ(question.title, "Save Drawing");
+  EXPECT_EQ(question.style, vbYesNo);
+  EXPECT_EQ(no, std::make_pair(String("Error - Duplicate Drawing Name and Revision in Database!"), ColorRed));
+  EXPECT_EQ(nameAfterNo + "|" + revisionAfterNo, "Shed|Rev. 0");
+  EXPECT_EQ(yes, std::make_pair(String("Drawing: Barn  Saved!"), ColorGreen));
+  EXPECT_EQ(Count("SELECT count(*) FROM Drawing"), 1);
+  EXPECT_EQ(Count("SELECT count(*) FROM Lines"), 2);
+  EXPECT_EQ(Count("SELECT count(*) FROM Points"), 7);
+}
+
+TEST_F(frmDwgSaveTest, FailedSaveShowsRedAndLeavesTheDrawingChanged) {
+  doc_->IsDirty = FlagTrue;
+  FailPointInsert(3);
+  Responder().AnswerMsgBox(vbOK);
+  std::pair<String, Long> result;
+  FileSave([&](frmDwgSave& dialog) {
+    dialog.Text1->setText("Shed 2");
+    result = Save(dialog);
+  });
+  EXPECT_EQ(result, std::make_pair(String("Error Saving Drawing: Shed 2"), ColorRed));
+  EXPECT_TRUE(doc_->IsDirty);
+  EXPECT_EQ(Dwgs[1].Name, "Shed");
+  EXPECT_EQ(Dwgs[1].DrawID, 0);
+  EXPECT_EQ(Count("SELECT count(*) FROM Drawing"), 0);
+}
+
+TEST_F(frmDwgSaveTest, PlacedComponentsTheDatabaseLacksAreSavedOnceBeforeTheDrawing) {
+  const Long stored = AddComponent("Stored");
+  CompDbPath = DwgDbPath;
+  Long storedIndex = stored;
+  SaveComponent(storedIndex);
+  AddDefinitionEntity(stored, EntityLine, 0);  // changed since: left as stored
+
+  const Long inner = AddComponent("Inner"), outer = AddComponent("Outer"), door = AddComponent("Door");
+  AddDefinitionEntity(outer, EntityComponent, inner);
+  for (Long c : {door, outer, door, stored}) {
+    const Long placement = AddShape(EntityComponent, {{0, 0}, {1, 1}, {0, 0}});
+    Objs[placement].ObjectID = c;
+    Objs[placement].Name = Items[c].Name;
+  }
+  std::pair<String, Long> result;
+  FileSave([&](frmDwgSave& dialog) { result = Save(dialog); });
+
+  EXPECT_EQ(result.second, ColorGreen);
+  EXPECT_EQ(Column("SELECT Name FROM Components ORDER BY ObjectID"),
+            (std::vector<String>{"Stored", "Door", "Inner", "Outer"}));
+  EXPECT_EQ(Count("SELECT count(*) FROM Lines WHERE DrawingID = 0 AND OwnerID = " +
+                  std::to_string(Items[stored].ObjectID)),
+            1);
+  EXPECT_EQ(Count("SELECT Nlines FROM Components WHERE Name = 'Stored'"), 1);
+  EXPECT_EQ(Count("SELECT count(*) FROM Lines WHERE DrawingID <> 0 AND Rtype = 12 AND ObjectID = " +
+                  std::to_string(Items[door].ObjectID)),
+            2);
+}
+
+TEST_F(frmDwgSaveTest, BrowseTakesOnlyADrawingsDatabase) {
+  const String other = MakeDrawingsDb("Other_dwg.mdb");
+  QFile text(QString::fromStdString(ScratchPath("Notes_dwg.mdb")));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+  text.write(QByteArray(2048, 'x'));
+  text.close();
+  const String start = DwgDbPath;
+  Responder().AnswerFile(ScratchPath("Other.mdb"));
+  Responder().AnswerFile(ScratchPath("Notes_dwg.mdb"));
+  Responder().AnswerMsgBox(vbOK);
+  Responder().AnswerFile(other);
+  std::vector<String> paths;
+  String refused;
+  FileSave([&](frmDwgSave& dialog) {
+    dialog.cmdBrowse->click();
+    paths.push_back(dialog.Text3->text().toStdString());
+    dialog.cmdBrowse->click();
+    refused = dialog.lblMsg->text().toStdString();
+    paths.push_back(DwgDbPath);
+    dialog.cmdBrowse->click();
+    paths.push_back(dialog.Text3->text().toStdString());
+  });
+  EXPECT_EQ(paths, (std::vector<String>{start, start, other}));
+  EXPECT_EQ(refused, "ERROR.. Database NOT a Drawing Database!");
+  EXPECT_EQ(DwgDbPath, other);
+  EXPECT_EQ(Responder().Prompts()[1].title, "Locate New *_dwg.mdb");
+  EXPECT_EQ(Responder().Prompts()[1].text, "(*.MDB)|*.mdb");
+}
+
+TEST_F(frmDwgSaveTest, FileSaveWithoutDrawingEntitiesShowsNothing) {
+  BaseObjCount = ObjCount;
+  main_->mnuFileSave_Click();
+  EXPECT_TRUE(Responder().Prompts().empty());
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -1,0 +1,593 @@
+// The main window: its menus and tool bars, its drawing windows, the entry
+// box, the font box, the colour chooser and its stored position.
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolBar>
+#include <algorithm>
+#include <memory>
+
+#include "annotation/Texthand.h"
+#include "windows/main/Startup.h"
+#include "windows/main/frmMain.h"
+#include "commands/Edits.h"
+#include "commands/LineDraw.h"
+#include "commands/Trims.h"
+#include "model/DataHand.h"
+#include "model/Top.h"
+#include "organisation/Layers.h"
+#include "picking/Snaps.h"
+#include "platform/CommonDialogs.h"
+#include "platform/Numbers.h"
+#include "platform/Prompts.h"
+#include "platform/SettingsStore.h"
+#include "storage/SaveFixture.h"
+#include "storage/TestDatabase.h"
+#include "windows/file/frmDwgSave.h"
+#include "windows/file/frmDwgSelect.h"
+#include "support/MainWindowFixture.h"
+#include "support/ScriptedResponder.h"
+#include "view/DisplayOptions.h"
+#include "windows/main/frmDocument.h"
+
+namespace lintavo {
+namespace {
+
+// A key press as the keyboard delivers it to a widget.
+void PressKey(QWidget* widget, int key, const QString& text = QString()) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QCoreApplication::sendEvent(widget, &press);
+}
+
+class frmMainTest : public MainWindowFixture {
+ protected:
+  bool Checked(const char* item) const { return main_->MenuItem(item)->isChecked(); }
+  void Press(QToolBar* bar, const char* key) { main_->BarButton(bar, key)->trigger(); }
+  frmDocument* Active() const { return main_->ActiveChild(); }
+  // A line in the active drawing, which is then changed.
+  Long AddChangedLine() {
+    AddObj(EntityLine, 2);
+    AddPnt(0, 0);
+    AddPnt(1, 1);
+    Active()->IsDirty = FlagTrue;
+    return ObjCount;
+  }
+  static std::vector<Long> DrawingNumbers(const frmMain& main) {
+    std::vector<Long> numbers;
+    for (QMdiSubWindow* sub : main.MdiArea()->subWindowList())
+      numbers.push_back(qobject_cast<frmDocument*>(sub->widget())->ID);
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+  }
+};
+
+// ---- Menus and tool bars -----------------------------------------------------------------
+
+TEST_F(frmMainTest, TwelveMenusWithTheirItemsCaptionsAndStartStates) {
+  QStringList menus;
+  for (QAction* menu : main_->menuBar()->actions()) menus << menu->text();
+  EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Select", "&View", "&Display", "&Options", "&Insert",
+                                "D&raw", "&Modify", "&Controls", "&Window", "&Help"}));
+  const std::pair<const char*, const char*> captions[] = {
+      {"mnuSelectAll", "All Visable"},        {"mnuControlsSnapsOrtho", "Orthogonol"},
+      {"mnuDrawShapeIllreg", "Illregular Polygon"}, {"mnuDisplayStatusBar", "Status &Bar"},
+      {"mnuHelpSearch", "&Search "},          {"mnuHelpAbout", "Show About "},
+      {"mnuTrimsFIllet", "Corner Fillet"},    {"mnuDrawArc4", "Arc - Sp,Ep,Mp"},
+      {"mnuHelpTips", "Show Tips && Tricks"}};  // an "&" before a blank marks no key: it is shown
+  for (const auto& [name, caption] : captions) EXPECT_EQ(main_->MenuItem(name)->text(), caption) << name;
+
+  QStringList checked;
+  for (QMenu* menu : main_->menuBar()->findChildren<QMenu*>())
+    for (QAction* item : menu->actions())
+      if (item->isChecked()) checked << item->objectName();
+  checked.sort();
+  EXPECT_EQ(checked, QStringList({"mnuDisplayCoordAbs", "mnuDisplayCoordRel", "mnuDisplayCursor",
+                                  "mnuDisplayDrawBar", "mnuDisplayDrawBar2", "mnuDisplayGrid",
+                                  "mnuDisplayMsgBar", "mnuDisplayPointsStd", "mnuDisplayReal",
+                                  "mnuDisplayRubber", "mnuDisplayStatusBar", "mnuDisplayTextbar",
+                                  "mnuDisplayToolbar"}));
+  EXPECT_FALSE(main_->MenuItem("mnuEditPaste")->isEnabled());
+  EXPECT_FALSE(main_->MenuItem("mnuEditSelected")->isEnabled());  // a heading
+  EXPECT_FALSE(main_->MenuItem("mnuFileSend")->isEnabled());      // it has nothing to do
+  EXPECT_FALSE(main_->MenuItem("mnuFileMRU2")->isVisible());
+  // The layer buttons are the 18th and 19th of the main tool bar, separators counted.
+  EXPECT_EQ(main_->tbToolBar->actions().at(17)->objectName(), "EditLayers");
+  EXPECT_EQ(main_->tbToolBar->actions().at(18)->objectName(), "ViewLayers");
+}
+
+TEST_F(frmMainTest, DrawLineSingleAndTheLine1ButtonStartTheSameCommand) {
+  Choose("mnuDrawLineSingle");
+  EXPECT_EQ(LineDrawCommand, 2);
+  EXPECT_EQ(ActiveTool, ToolLineDraw);
+  EXPECT_EQ(PrevTool, ToolLineDraw);  // SelectTool took the choice
+  EXPECT_EQ(RubberLineOn, 0);
+
+  LineDrawCommand = 0;
+  Press(main_->Toolbar1, "Line1");
+  EXPECT_EQ(LineDrawCommand, 2);
+  EXPECT_EQ(ActiveTool, ToolLineDraw);
+  EXPECT_EQ(RubberLineOn, FlagTrue);
+
+  // From another tool the tool change clears the rubber line again; the
+  // construction line button never sets it.
+  Choose("mnuViewZoomIn");
+  Press(main_->Toolbar1, "Line1");
+  EXPECT_EQ(RubberLineOn, 0);
+  Press(main_->Toolbar2, "Line5");
+  EXPECT_EQ(LineDrawCommand, 5);
+  EXPECT_EQ(RubberLineOn, 0);
+}
+
+TEST_F(frmMainTest, EveryItemAndButtonCanBeChosenWithoutADrawingWindow) {
+  main_->MdiArea()->closeAllSubWindows();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_EQ(main_->DocWindowCount(), 0);
+  Responder().AnswerEveryMsgBox(vbOK);  // Help: there is no help file
+  Responder().AnswerPrinter(false);     // Page Setup
+  // Change Units, the display, drawing, text, dimension, fill and management options, then Show
+  // Splash, which closes at its next tick after the initialisation, done long
+  // ago; the tip of the day, the About box and the introduction; then the
+  // Style button's line style dialog.
+  InitDone = FlagTrue;
+  for (int window = 0; window < 12; ++window)
+    Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
+  const QStringList skipped = {"mnuFileNew", "mnuFileOpen", "mnuFileExit", "mnuWindowNewWindow"};
+  for (QMenu* menu : main_->menuBar()->findChildren<QMenu*>())
+    for (QAction* item : menu->actions())
+      if (!item->menu() && !item->isSeparator() && !skipped.contains(item->objectName())) item->trigger();
+  for (QToolBar* bar : {main_->tbToolBar, main_->tbTextbar, main_->Toolbar1, main_->Toolbar2})
+    for (QAction* button : bar->actions())
+      if (!button->isSeparator() && button->objectName() != "New" && button->objectName() != "Open" &&
+          button->objectName() != "Line Color")
+        button->trigger();
+  EXPECT_EQ(main_->DocWindowCount(), 0);
+  EXPECT_EQ(ActiveDoc, nullptr);  // no command found a window to run in
+}
+
+TEST_F(frmMainTest, GridSnapClearsOrthogonolAndToleranceButNotNearest) {
+  OrthoSnap = ToleranceSnap = NearestSnap = FlagTrue;
+  main_->ShowOptionChecks();
+  Choose("mnuControlsSnapsGrid");
+  EXPECT_EQ(GridSnap, FlagTrue);
+  EXPECT_EQ(OrthoSnap, 0);
+  EXPECT_EQ(ToleranceSnap, 0);
+  EXPECT_FALSE(Checked("mnuControlsSnapsOrtho"));
+  EXPECT_FALSE(Checked("mnuControlsSnapsTol"));
+  EXPECT_EQ(NearestSnap, FlagTrue);
+  EXPECT_TRUE(Checked("mnuControlsSnapsNear"));
+
+  Choose("mnuControlsSnapsTol");
+  EXPECT_EQ(GridSnap, 0);
+  EXPECT_FALSE(Checked("mnuControlsSnapsGrid"));
+  Choose("mnuControlsSnapsTol");  // off again: nothing else changes
+  EXPECT_EQ(ToleranceSnap, 0);
+  EXPECT_EQ(GridSnap, 0);
+  EXPECT_EQ(NearestSnap, FlagTrue);
+}
+
+TEST_F(frmMainTest, ExclusiveOptionPairsAreNeverBothOn) {
+  Choose("mnuControlsFillet");
+  Choose("mnuControlsChamfer");
+  EXPECT_EQ(AutoChamfer, FlagTrue);
+  EXPECT_EQ(AutoFillet, 0);
+  EXPECT_FALSE(Checked("mnuControlsFillet"));
+  Choose("mnuControlsFillet");
+  EXPECT_EQ(AutoChamfer, 0);
+  EXPECT_TRUE(Checked("mnuControlsFillet"));
+
+  CoordRelative = CoordAbsolute = FlagTrue;
+  main_->ShowOptionChecks();
+  main_->StatusPanel(7)->setText("^X = 1");
+  Choose("mnuDisplayCoordPolar");
+  EXPECT_EQ(CoordPolar, FlagTrue);
+  EXPECT_EQ(CoordRelative, 0);
+  EXPECT_FALSE(Checked("mnuDisplayCoordRel"));
+  EXPECT_EQ(CoordAbsolute, FlagTrue);  // independent of the other two
+  EXPECT_TRUE(main_->StatusPanel(7)->text().isEmpty());
+}
+
+TEST_F(frmMainTest, DisplayItemsShowAndHideTheirBarsAndSetTheirFlags) {
+  Choose("mnuDisplayToolbar");
+  EXPECT_EQ(ShowToolBar, 0);
+  EXPECT_FALSE(main_->ToolBarVisible());
+  Choose("mnuDisplayDrawBar2");
+  EXPECT_TRUE(main_->Toolbar2->isHidden());
+
+  RubberBanding = RubberLineOn = FlagTrue;
+  main_->ShowOptionChecks();
+  Choose("mnuDisplayRubber");
+  EXPECT_EQ(RubberBanding, 0);
+  EXPECT_EQ(RubberLineOn, 0);
+
+  // The text bar comes into view with the font names filled in.
+  EXPECT_TRUE(main_->tbTextbar->isHidden());  // the flag is off at start
+  FontCount = 2;
+  FontNames[1] = "Text";
+  FontNames[2] = "Script";
+  FontName = "Script";
+  Choose("mnuDisplayTextbar");
+  EXPECT_EQ(ShowTextBar, FlagTrue);
+  EXPECT_FALSE(main_->tbTextbar->isHidden());
+  EXPECT_EQ(main_->Combo1->count(), 2);
+  EXPECT_EQ(main_->Combo1->currentText(), "Script");
+}
+
+TEST_F(frmMainTest, TextBarButtonsFlipTheirStyleOrChooseOneAlignment) {
+  Press(main_->tbTextbar, "Bold");
+  EXPECT_EQ(TextBold, FlagTrue);
+  EXPECT_TRUE(main_->BarButton(main_->tbTextbar, "Bold")->isChecked());
+  EXPECT_EQ(TextCmd, 9);
+  EXPECT_EQ(ActiveTool, ToolText);
+  Press(main_->tbTextbar, "Bold");
+  EXPECT_EQ(TextBold, 0);
+  EXPECT_FALSE(main_->BarButton(main_->tbTextbar, "Bold")->isChecked());
+
+  TextAlignLeft = TextJustify = FlagTrue;
+  Press(main_->tbTextbar, "Align Right");
+  EXPECT_EQ(TextAlignRight, FlagTrue);
+  EXPECT_EQ(TextAlignLeft, 0);
+  EXPECT_EQ(TextJustify, 0);
+  EXPECT_EQ(TextCmd, 5);
+}
+
+TEST_F(frmMainTest, TheLayersButtonWithAllLayersShowingLeavesTheLayerButtonsAlone) {
+  frmDocument* document = Active();
+  document->View_Layers = document->Edit_layers = FlagTrue;
+  QAction* editAll = main_->ToolBarButton("EditLayers");
+  QAction* viewAll = main_->ToolBarButton("ViewLayers");
+  editAll->setChecked(true);
+  viewAll->setChecked(true);
+  Responder().OnModalWindow([](QDialog& chooser) { chooser.reject(); });  // the layer chooser
+  Press(main_->tbToolBar, "Layers");
+  EXPECT_EQ(LayerCommand, 7);
+  EXPECT_TRUE(editAll->isChecked());
+  EXPECT_TRUE(viewAll->isChecked());
+
+  // Viewing the top layer only switches editing all layers off.
+  Press(main_->tbToolBar, "ViewLayers");
+  EXPECT_EQ(document->View_Layers, 0);
+  EXPECT_EQ(document->Edit_layers, 0);
+  EXPECT_FALSE(viewAll->isChecked());
+  EXPECT_FALSE(editAll->isChecked());
+  Press(main_->tbToolBar, "EditLayers");  // refused while only the top layer shows
+  EXPECT_EQ(document->Edit_layers, 0);
+  EXPECT_FALSE(editAll->isChecked());
+}
+
+// ---- Drawing windows -----------------------------------------------------------------------
+
+TEST_F(frmMainTest, EightDrawingWindowsAtMostEachWithItsOwnNumber) {
+  for (int i = 0; i < 8; ++i) Choose("mnuFileNew");
+  EXPECT_EQ(main_->DocWindowCount(), 8);
+  EXPECT_EQ(DrawingNumbers(*main_), (std::vector<Long>{1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(Active()->windowTitle(), "New Drawing");
+  EXPECT_EQ(Active()->FileName(), "New Drawing");
+  EXPECT_EQ(Active()->FileID(), 8);
+
+  // Closed by its own close box, a window gives its number back; the next
+  // window takes it and starts empty.
+  frmDocument* third = nullptr;
+  for (QMdiSubWindow* sub : main_->MdiArea()->subWindowList())
+    if (qobject_cast<frmDocument*>(sub->widget())->ID == 3) third = qobject_cast<frmDocument*>(sub->widget());
+  main_->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(third->parentWidget()));
+  const Long line = AddChangedLine();
+  third->IsDirty = FlagFalse;
+  third->parentWidget()->close();
+  EXPECT_EQ(Objs[line].DwgNo, 0);
+  Choose("mnuWindowNewWindow");
+  EXPECT_EQ(main_->DocWindowCount(), 8);
+  EXPECT_EQ(Active()->ID, 3);
+  EXPECT_EQ(Dwgs[3].Nlines, 0);
+}
+
+TEST_F(frmMainTest, FileCloseOnAChangedDrawingAsksOnceAndCancelKeepsEverything) {
+  Choose("mnuFileNew");
+  frmDocument* second = Active();
+  Dwgs[second->ID].Name = "Shed";
+  const Long line = AddChangedLine();
+  Choose("mnuDrawLineSingle");
+  Responder().AnswerMsgBox(vbCancel);
+  Choose("mnuFileClose");
+  ASSERT_EQ(Responder().Prompts().size(), 1u);
+  const PromptRecord& asked = Responder().Prompts()[0];
+  EXPECT_EQ(asked.text, "Drawing Has Changed! Do You want to Save the Drawing?New Drawing");
+  EXPECT_EQ(asked.title, "Close Drawing: Shed");
+  EXPECT_EQ(asked.style, vbYesNoCancel);
+  EXPECT_EQ(main_->DocWindowCount(), 2);
+  EXPECT_EQ(ActiveTool, ToolLineDraw);  // the command runs on
+  EXPECT_EQ(Objs[line].DwgNo, second->ID);
+
+  Responder().AnswerMsgBox(vbNo);
+  Choose("mnuFileClose");
+  EXPECT_EQ(Responder().Prompts().size(), 2u);  // the window's own unload asks nothing more
+  EXPECT_EQ(main_->DocWindowCount(), 1);
+  EXPECT_EQ(ActiveTool, ToolNone);
+  EXPECT_EQ(Objs[line].DwgNo, 0);
+  EXPECT_EQ(Dwgs[2].Name, "");
+}
+
+TEST_F(frmMainTest, FileCloseOnTheLastWindowLeavesAnEmptyNewDrawing) {
+  frmDocument* only = Active();
+  only->SetFileName("Shed");
+  BaseObjCount = ObjCount;
+  BasePntCount = PntCount;
+  BaseItemCount = ItemCount;
+  AddChangedLine();
+  only->IsDirty = FlagFalse;
+  Choose("mnuFileClose");
+  EXPECT_EQ(main_->DocWindowCount(), 1);
+  EXPECT_EQ(Active(), only);
+  EXPECT_EQ(only->ID, 1);
+  EXPECT_EQ(only->windowTitle(), "New Drawing");
+  EXPECT_EQ(only->FileID(), 1);
+  EXPECT_EQ(ObjCount, BaseObjCount);
+  EXPECT_EQ(PntCount, BasePntCount);
+  // The drawing is ready at once: its record and a fresh first layer.
+  EXPECT_EQ(Dwgs[1].Name, "New Drawing");
+  EXPECT_EQ(ItemCount, BaseItemCount + 1);
+  EXPECT_EQ(only->Current_Layer, ItemCount);
+}
+
+TEST_F(frmMainTest, ASaveThatDoesNotHappenKeepsTheDrawingOpen) {
+  Choose("mnuFileNew");
+  frmDocument* second = Active();
+  AddChangedLine();
+  // File, Close: Yes, and the save dialog left without saving.
+  Responder().AnswerMsgBox(vbYes);
+  Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
+  Choose("mnuFileClose");
+  EXPECT_EQ(main_->DocWindowCount(), 2);
+  EXPECT_EQ(second->IsDirty, FlagTrue);
+
+  // Its close box: Yes, and the save dialog left without saving.
+  Responder().AnswerMsgBox(vbYes);
+  Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
+  second->parentWidget()->close();
+  EXPECT_EQ(main_->DocWindowCount(), 2);
+  EXPECT_EQ(Objs[ObjCount].DwgNo, second->ID);
+
+  // Exit the same way: the program stays open with the drawing.
+  Responder().AnswerMsgBox(vbYes);
+  Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
+  Choose("mnuFileExit");
+  EXPECT_TRUE(main_->isVisible());
+  EXPECT_EQ(main_->DocWindowCount(), 1);
+  EXPECT_EQ(Active(), second);
+}
+
+TEST_F(frmMainTest, OpeningADrawingOverAChangedOneAsksFirst) {
+  AddChangedLine();
+  const auto choose = [](QDialog& dialog) {
+    SelDwgName = "Stored";
+    SelDwgID = 8;
+    DlgCancelled = FlagFalse;
+    dialog.done(QDialog::Accepted);
+  };
+  Responder().CancelFile();  // no drawings database here: the chooser's browser is cancelled
+  Responder().OnModalWindow(choose);
+  Responder().AnswerMsgBox(vbCancel);
+  Choose("mnuFileOpen");
+  EXPECT_EQ(Objs[ObjCount].DwgNo, 1);  // not loaded over
+  EXPECT_EQ(Active()->FileName(), "New Drawing");
+
+  Responder().CancelFile();
+  Responder().OnModalWindow(choose);
+  Responder().AnswerMsgBox(vbNo);
+  Responder().AnswerMsgBox(vbOK);  // the loader finds no drawings database
+  Choose("mnuFileOpen");
+  EXPECT_EQ(Responder().Prompts().back().title, "Load Drawing Record");
+  EXPECT_EQ(Active()->FileName(), "Stored");
+}
+
+TEST_F(frmMainTest, FileOpenWithoutADrawingsDatabaseSaysWhereItLookedAndOffersToBrowse) {
+  const String missing = ScratchPath("Missing_dwg.mdb");
+  const String found = ScratchPath("Found_dwg.mdb");
+  CreateEmptyDrawingsDb(found);
+  TestDatabase(found, true).Exec("INSERT INTO Drawing (Name) VALUES ('Elsewhere')");
+  for (const bool browse : {false, true}) {  // the browser cancelled, or a database chosen in it
+    DwgDbPath = missing;
+    if (browse)
+      Responder().AnswerFile(found);
+    else
+      Responder().CancelFile();
+    int listed = -1;
+    Responder().OnModalWindow([&listed](QDialog& dialog) {
+      listed = static_cast<frmDwgSelect&>(dialog).List1->count();
+      dialog.reject();
+    });
+    const size_t before = Responder().Prompts().size();
+    Choose("mnuFileOpen");
+    ASSERT_GT(Responder().Prompts().size(), before);
+    const PromptRecord& asked = Responder().Prompts()[before];  // before the chooser shows
+    EXPECT_EQ(asked.kind, PromptKind::OpenFile);
+    EXPECT_EQ(asked.title, "Can't Find " + missing);
+    EXPECT_EQ(DwgDbPath, browse ? found : missing);
+    EXPECT_EQ(listed, browse ? 1 : 0);
+  }
+}
+
+// File, Close with Yes on the drawing "Shed" of the save fixture, its only window.
+using frmMainSaveTest = SaveFixture;
+
+TEST_F(frmMainSaveTest, FileCloseYesSavesFirstThenClears) {
+  doc_->IsDirty = FlagTrue;
+  Responder().AnswerMsgBox(vbYes);
+  Responder().OnModalWindow([](QDialog& shown) {
+    auto& dialog = static_cast<frmDwgSave&>(shown);
+    dialog.cmdSave->click();
+    dialog.cmdExit->click();
+  });
+  main_->MenuItem("mnuFileClose")->trigger();
+  EXPECT_EQ(Text("SELECT Name FROM Drawing"), "Shed");
+  EXPECT_EQ(Count("SELECT count(*) FROM Lines"), 1);
+  EXPECT_EQ(doc_->windowTitle(), "New Drawing");
+  EXPECT_EQ(doc_->IsDirty, 0);
+  EXPECT_EQ(ObjCount, BaseObjCount);
+}
+
+// ---- Window position --------------------------------------------------------------------------
+
+TEST_F(frmMainTest, PositionIsStoredInTwipsAndRestoredOnTheScreen) {
+  main_->hide();
+  main_->move(40, 60);
+  main_->resize(700, 500);
+  const double twips = 1440 / main_->screen()->logicalDotsPerInch();
+  main_->close();
+  EXPECT_EQ(GetSetting("Lintavo", "Settings", "MainLeft"), std::to_string(RoundToLong(40 * twips)));
+  EXPECT_EQ(GetSetting("Lintavo", "Settings", "MainHeight"), std::to_string(RoundToLong(500 * twips)));
+
+  frmMain restored;
+  MainForm = &restored;
+  restored.MDIForm_Load();
+  EXPECT_EQ(restored.pos(), QPoint(40, 60));
+  EXPECT_EQ(restored.size(), QSize(700, 500));
+
+  // Far off the screen, too big or too small for it: brought back inside it.
+  SaveSetting("Lintavo", "Settings", "MainLeft", "900000");
+  SaveSetting("Lintavo", "Settings", "MainWidth", "not a number");
+  SaveSetting("Lintavo", "Settings", "MainHeight", "9000000");
+  frmMain offScreen;
+  offScreen.MDIForm_Load();
+  const QRect area = offScreen.screen()->availableGeometry();
+  EXPECT_EQ(offScreen.width(), 640);  // the default, 6500 twips, raised so that the menus fit
+  EXPECT_EQ(offScreen.height(), area.height());
+  EXPECT_EQ(offScreen.x() + offScreen.width(), area.right() + 1);
+  MainForm = main_.get();
+}
+
+TEST_F(frmMainTest, AMinimisedWindowStoresNoPosition) {
+  SaveSetting("Lintavo", "Settings", "MainLeft", "1234");
+  main_->showMinimized();
+  main_->close();
+  EXPECT_EQ(GetSetting("Lintavo", "Settings", "MainLeft"), "1234");
+  EXPECT_EQ(GetSetting("Lintavo", "Settings", "MainTop"), "");
+}
+
+// ---- Entry box and font box ---------------------------------------------------------------------
+
+TEST_F(frmMainTest, EnterInTheEntryBoxHandsItsTextToTheRunningCommand) {
+  ActiveTool = PrevTool = ToolLineDraw;
+  AwaitingInput = FlagTrue;
+  TypedText = "12";
+  ActiveDoc = nullptr;
+  PressKey(main_->Text3, Qt::Key_Return, "\r");
+  EXPECT_EQ(TypedReady, FlagTrue);
+  EXPECT_EQ(TypedText, "");
+  EXPECT_EQ(ActiveDoc, Active());  // SelectTool ran again
+
+  main_->Text3->setText("3.5");
+  PressKey(main_->Text3, Qt::Key_Enter, "\r");
+  EXPECT_EQ(TypedText, "3.5");
+  EXPECT_TRUE(main_->Text3->text().isEmpty());
+}
+
+TEST_F(frmMainTest, OtherKeysAreTypedAndEscEndsEveryCommand) {
+  ActiveTool = PrevTool = ToolLineDraw;
+  AwaitingInput = FlagTrue;
+  TypedReady = FlagTrue;
+  ActiveDoc = nullptr;
+  PressKey(main_->Text3, Qt::Key_X, "x");
+  EXPECT_EQ(TypedKey, 'x');
+  EXPECT_EQ(TypedReady, 0);
+  EXPECT_EQ(main_->Text3->text(), "x");
+  EXPECT_EQ(ActiveDoc, nullptr);  // no re-entry: the text command takes no keys
+
+  TextKeyEntry = FlagTrue;
+  PressKey(main_->Text3, Qt::Key_Y, "y");
+  EXPECT_EQ(ActiveDoc, Active());
+
+  DlgCancelled = FlagTrue;
+  PressKey(main_->Text3, Qt::Key_Escape);
+  EXPECT_EQ(DlgCancelled, 0);
+  EXPECT_EQ(AwaitingInput, 0);
+  EXPECT_EQ(ActiveTool, ToolNone);
+}
+
+TEST_F(frmMainTest, FontBoxAddsANewNameOnceAndNoMoreThanTheListHolds) {
+  FontCount = 1;
+  FontNames[1] = "Text";
+  FontName = "Text";
+  main_->FillFontBox();
+  QLineEdit* typed = main_->Combo1->lineEdit();
+  typed->setText("Gothic");
+  PressKey(typed, Qt::Key_Return, "\r");
+  EXPECT_EQ(FontCount, 2);
+  EXPECT_EQ(FontNames[2], "Gothic");
+  EXPECT_EQ(main_->Text2->text(), "New Font Name Added");
+  EXPECT_EQ(main_->Combo1->findText("Gothic"), 1);
+
+  main_->Text2->clear();
+  typed->setText("Gothic");
+  PressKey(typed, Qt::Key_Return, "\r");
+  EXPECT_EQ(FontCount, 2);
+  EXPECT_TRUE(main_->Text2->text().isEmpty());
+
+  FontCount = MaxFontNames;
+  typed->setText("One Too Many");
+  PressKey(typed, Qt::Key_Return, "\r");
+  EXPECT_EQ(FontCount, MaxFontNames);
+
+  // Choosing an entry makes it the font of new text.
+  FontCount = 2;
+  main_->FillFontBox();
+  main_->Combo1->setCurrentIndex(1);
+  emit main_->Combo1->activated(1);
+  EXPECT_EQ(FontName, "Gothic");
+  EXPECT_EQ(TextCmd, 7);
+  EXPECT_EQ(ActiveTool, ToolText);
+}
+
+// ---- Colour chooser ----------------------------------------------------------------------------
+
+TEST_F(frmMainTest, LineColorChoosesTheColourOfNewLinesOrOfTheSelection) {
+  CurColor = 0x00FF00;
+  Responder().AnswerColor(0x0000FF);
+  Press(main_->Toolbar1, "Line Color");
+  EXPECT_EQ(CurColor, 0x0000FF);
+  EXPECT_EQ(Responder().Prompts().back().title, "Line Color");
+  EXPECT_EQ(Responder().Prompts().back().style, cdlCCRGBInit | cdlCCFullOpen);
+
+  ActiveTool = ToolSelection;
+  ChosenColor = 0x123456;
+  Responder().CancelColor();
+  Press(main_->Toolbar1, "Line Color");
+  EXPECT_EQ(Responder().Prompts().back().title, "Change Item Color");
+  EXPECT_EQ(ChosenColor, 0x123456);  // cancelled: the start colour
+  EXPECT_EQ(CurColor, 0x0000FF);
+}
+
+TEST_F(frmMainTest, AFailedColourChoiceIsReportedAndKeepsTheStartColour) {
+  Long color = -5;
+  Responder().AnswerColor(0x7FFFFFFF);  // not an RGB colour
+  Responder().AnswerMsgBox(vbOK);
+  frmMain::ChooseColor("Line Color", 0x00FF00, color);
+  EXPECT_EQ(color, 0x00FF00);
+  const PromptRecord& report = Responder().Prompts().back();
+  EXPECT_EQ(report.text, "Error 380 selecting color.\r\nInvalid property value");
+  EXPECT_EQ(report.title, "Error");
+  EXPECT_EQ(report.style, vbExclamation);
+}
+
+TEST_F(frmMainTest, HelpWithoutAHelpFileSaysSo) {
+  QFile::remove(QString::fromStdString(AppFolder() + "/Lintavo.qhc"));
+  Responder().AnswerMsgBox(vbOK);
+  Choose("mnuHelpContents");
+  ASSERT_EQ(Responder().Prompts().size(), 1u);
+  EXPECT_EQ(Responder().Prompts()[0].text,
+            "Unable to display Help Contents. There is no Help associated with this project.");
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -30,6 +30,7 @@ enum AreaCommandCode : Integer {
   AreaFillCode = 9,     // "Area Fill"
   AreaHatchCode = 10,   // "Area Hatch"
 };
+constexpr Integer HighestAreaCode = AreaHatchCode;  // codes 1..this, 3 and 8 unused; a new code takes the next number
 
 // ---- Command state -------------------------------------------------------------------------
 extern Integer AreaCommand;   // sub-command chosen by the menus and tool bars (AreaCommandCode)

@@ -13,7 +13,15 @@ namespace lintavo {
 // ---- Command state -------------------------------------------------------------
 extern Integer DimKind;  // sub-command chosen by the menus and tool bars
 extern Integer DimActive;  // flag: the module's dispatcher has taken the current command
-enum DimKindCode : Integer { DimLinear = 1, DimAngular = 2, DimLeader = 3, DimRadius = 4, DimArcAngle = 5 };
+// Sub-commands (values of DimKind), written by the Insert menu's Dimension items.
+enum DimKindCode : Integer {
+  DimLinear = 1,    // "Linear Dimension "
+  DimAngular = 2,   // "Angular Dimension "
+  DimLeader = 3,    // "Dimensioning Leader"
+  DimRadius = 4,    // "Radius Dimension "
+  DimArcAngle = 5,  // "Arc Angle Dimension "
+};
+constexpr Integer HighestDimKindCode = DimArcAngle;  // codes 1..this; a new code takes the next number
 enum DimModeCode : Integer { DimSingle = 1, DimPartitioned = 2, DimCumulative = 3 };
 enum DimDirectionCode : Integer { DimAligned = 1, DimHorizontal = 2, DimVertical = 3 };
 enum DimPlacementCode : Integer { DimInLine = 1, DimAbove = 2, DimBelow = 3 };

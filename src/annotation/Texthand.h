@@ -21,7 +21,7 @@ enum TextCmdCode : Integer {
   TextCmdPlace = 3,         // Place Text
   TextCmdEdit = 4,          // Edit Text
   TextCmdTypedString = 5,   // alignment buttons: strings typed in the entry box, aligned
-  TextCmdNone = 6,
+  TextCmdNone = 6,          // no command: chosen by no menu item or button
   TextCmdFont = 7,          // selected characters take FontName
   TextCmdHeight = 8,        // Text Height
   TextCmdBold = 9,          // selected characters take TextBold
@@ -29,6 +29,7 @@ enum TextCmdCode : Integer {
   TextCmdUnderline = 11,    // ... TextUnderline
   TextCmdBoxOutline = 12,   // ... TextBoxOutline
 };
+constexpr Integer HighestTextCmdCode = TextCmdBoxOutline;  // codes 1..this; a new code takes the next number
 
 // The dispatcher of tool 3: starts or re-enters the command of TextCmd.
 void TextCommand();

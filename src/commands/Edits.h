@@ -55,6 +55,7 @@ enum EditCode : Integer {
   EditPathCopyCode = 17,      // "Path Copy Selected Lines"
   EditModifySelectedCode = 18,  // the grip frame "Modify Selected"
 };
+constexpr Integer HighestEditCode = EditModifySelectedCode;  // codes 1..this, 13 unused; a new code takes the next number
 // Commands from this code on keep the Edit menu's Paste item as it is when they end.
 constexpr Integer FirstClipboardCode = EditInternalCopyCode;
 constexpr Long ClipboardStamp = -1;  // ObjRec.Select of an entity on the internal clipboard

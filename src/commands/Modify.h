@@ -25,6 +25,7 @@ enum ModifyCode : Integer {
   ModifyMovePointCode = 1,  // "Move Point"
   ModifyBreakLineCode = 2,  // "Break Line"
 };
+constexpr Integer HighestModifyCode = ModifyBreakLineCode;  // codes 1..this; a new code takes the next number
 extern Integer ModifyCommand;  // sub-command chosen by the menus; any other value runs nothing
 extern Integer ModifyActive;   // flag: the module's dispatcher has taken the current command
 extern Integer ModifyStep;     // the command's own step 1..3, advanced only by a successful pick

@@ -33,6 +33,7 @@ enum TrimCode : Integer {
   CornerFilletCode = 5,  // "Corner Fillet"
 };
 constexpr Integer TrimCodeCount = 5;  // codes 1..5 have a command
+static_assert(TrimCodeCount == CornerFilletCode, "the count is the highest code");
 
 extern Integer TrimCommand;  // sub-command chosen by the menus and tool bars
 extern Integer TrimActive;   // flag: the module's dispatcher has taken the current command

@@ -41,7 +41,8 @@ enum LineDrawCode : Integer {
   DrawNothingCode = 24,        // selects nothing
   DrawBezierCode = 25,
 };
-constexpr Integer LineDrawCodeCount = 25;
+constexpr Integer LineDrawCodeCount = 25;  // codes 1..this; a new code takes the next number
+static_assert(LineDrawCodeCount == DrawBezierCode, "the count is the highest code");
 
 extern Integer LineDrawCommand;  // sub-command chosen by the menus and tool bars
 

@@ -27,6 +27,7 @@ enum ComponentCode : Integer {
   ExplodeComponentCode = 5,   // "Component Explode "
   MakeIntoComponentCode = 6,  // "Make Into a Component"
 };
+constexpr Integer HighestComponentCode = MakeIntoComponentCode;  // codes 1..this; a new code takes the next number
 enum ComponentStageCode : Integer {
   StageStarted = 1,  // after the first entry of a command
   StageWaiting = 2,  // waiting for the location or the reference point

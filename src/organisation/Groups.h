@@ -32,6 +32,7 @@ enum GroupCode : Integer {
   AddSelectedGroupCode = 2,  // "ADD Selected Group": a new group of the selection
   HideGroupCode = 4,         // "HIDE a Group": clears a chosen group's Show flag
 };
+constexpr Integer HighestGroupCode = HideGroupCode;  // codes 1..this, 3 unused; a new code takes the next number
 
 // Values of SelectAction the group chooser is shown for (its caption's word).
 enum GroupDialogAction : Integer {

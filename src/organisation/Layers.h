@@ -38,6 +38,7 @@ enum LayerCode : Integer {
   EditCurrentLayerOnlyCode = 11, // "Edit Current Layer Only"
   NewLayerCode = 12,             // a numbered new layer
 };
+constexpr Integer HighestLayerCode = NewLayerCode;  // codes 3..this, 1 and 2 unused; a new code takes the next number
 
 // Values of SelectAction a layer dialog is shown for (its caption's word).
 enum LayerDialogAction : Integer {

@@ -29,6 +29,7 @@ enum ViewCode : Integer {
   ShowViewCode = 1,  // "SHOW A View": the view goes to a chosen named view
   AddViewCode = 2,   // "ADD View": the window shown now becomes a new named view
 };
+constexpr Integer HighestViewCode = AddViewCode;  // codes 1..this; a new code takes the next number
 
 // Values of SelectAction the view chooser is shown for (its caption's word).
 enum ViewDialogAction : Integer {

@@ -37,6 +37,7 @@ enum MeasureCode : Integer {
   MeasureRadiusCode = 4,    // "Radius": the radius of a picked circle or arc
   MeasureArcCode = 5,       // "Arc": the sweep and length of a picked arc
 };
+constexpr Integer HighestMeasureCode = MeasureArcCode;  // codes 1..this; a new code takes the next number
 extern Integer MeasureCommand;  // command word, MeasureCode 1..5
 extern Integer MeasureActive;   // flag: a measure command is running
 

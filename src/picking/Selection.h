@@ -45,6 +45,7 @@ enum SelectionCode : Integer {
   DeselectAllCode = 11,       // "De-Select All Lines": empties the selection
   SelectTopLayerCode = 12,    // "Select All Items on Current Layer": new set, the current layer
 };
+constexpr Integer HighestSelectionCode = SelectTopLayerCode;  // codes 3..this; a new code takes the next number
 
 // Kinds of item a chooser is shown for (values of SelectKind; item kinds of DataHand.h).
 enum SelectKindCode : Integer {

@@ -44,6 +44,7 @@ enum SnapCode : Integer {
   SnapCenterCode = 9,         // "Center": onto a centre, a line's midpoint
 };
 constexpr Integer SnapCodeCount = 9;
+static_assert(SnapCodeCount == SnapCenterCode, "the count is the highest code");
 
 // ---- Command state -------------------------------------------------------------
 extern Integer SnapCommand;  // command word, SnapCode 1..9

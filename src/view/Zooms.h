@@ -34,17 +34,18 @@ class DrawingWindow;
 enum ZoomCode : Integer {
   ZoomAllCode = 1,           // ZOOM ALL: the drawing's extents
   ZoomLimitsCode = 2,        // ZOOM Drawing Limits: the sheet
-  ZoomWindowCode = 3,
-  ZoomScaleCode = 4,
-  ZoomInCode = 5,
-  ZoomOutCode = 6,
-  ZoomPreviousCode = 9,
-  PanLeftCode = 10,
-  PanRightCode = 11,
-  PanUpCode = 12,
-  PanDownCode = 13,
+  ZoomWindowCode = 3,        // ZOOM Window: a window of two corners
+  ZoomScaleCode = 4,         // ZOOM SCALE: a typed scale
+  ZoomInCode = 5,            // ZOOM IN: about a clicked centre
+  ZoomOutCode = 6,           // ZOOM OUT: about a clicked centre
+  ZoomPreviousCode = 9,      // ZOOM PREVIOUS: the view before the last change
+  PanLeftCode = 10,          // pan left by half the window's width
+  PanRightCode = 11,         // pan right by half the window's width
+  PanUpCode = 12,            // pan up by half the window's height
+  PanDownCode = 13,          // pan down by half the window's height
   ZoomFullCode = 14,         // ZOOM FULL DRAWING; the end of start-up
 };
+constexpr Integer HighestZoomCode = ZoomFullCode;  // codes 1..this, 7 and 8 unused; a new code takes the next number
 
 // ---- Command state -------------------------------------------------------------
 // The commands themselves and their dispatcher are in ZoomCommands; the

@@ -191,7 +191,7 @@ class frmMain : public QMainWindow, public MainWindowLink {
   Long FreeDrawingNumber() const;  // smallest of 1..10 no open window holds; 0 none
   void NewDrawing();               // a new empty window "New Drawing"; nothing at the limit
   void ResetToNewDrawing(frmDocument* document);  // the only window: an empty "New Drawing" again
-  void Arrange(int code);  // 0 cascade, 1 tile horizontally, 2 tile vertically, 3 arrange icons
+  void Arrange(int code);  // WindowArrangement: 0 cascade, 1 tile horizontally, 2 tile vertically, 3 icons
   QRect DrawingArea() const;  // the area's client rectangle, where drawing windows lie
   int CascadeStep() const;    // pixels from one cascaded caption to the next
   // A new window inside the area: the first fills it, a later one takes

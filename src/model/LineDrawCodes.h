@@ -47,10 +47,11 @@ static_assert(LineDrawCodeCount == DrawBezierCode, "the count is the highest cod
 
 extern Integer LineDrawCommand;  // sub-command chosen by the menus and tool bars
 
-// Sweep direction of the arc previews (DrawArcCentreCode, DrawEllipticalArcCode), written by the
-// previews as the user drags round the centre and read by the arc commands:
-// -1 the arc runs counterclockwise from its start to the cursor, 0 from the
-// cursor to its start. Keeps its value between commands; 0 at start.
+// Sweep direction of the arc previews (DrawArcCentreCode and
+// DrawEllipticalArcCode), written by the previews as the user drags round the
+// centre and read by the arc commands: -1 the arc runs counterclockwise
+// from its start to the cursor, 0 from the cursor to its start. Keeps its
+// value between commands; 0 at start.
 extern Integer ArcSweepReversed;
 
 void ResetLineDrawCodes();  // LineDrawCommand and ArcSweepReversed to 0

@@ -174,7 +174,10 @@ struct MainButtonRow {
 
 namespace {
 
-// Builders of the table's actions.
+// Builders of the table's actions. A sub-command code is written by its name,
+// declared beside the command word in the header of the module that owns it
+// (LineDrawCodes.h, Edits.h, Selection.h, Zooms.h, ...): a new code is named
+// there and gets its row here and in the test of the main window's codes.
 MainAction Cmd(Integer* word, Integer code, Integer tool) {
   MainAction a;
   a.kind = ActionKind::Command;

@@ -74,7 +74,6 @@ extern Double ViewCenterY;  //   set by FitViewToWindow and the zoom in / out co
 // The view of a new window: its size in inches and pixels, PixelsPerUnit,
 // and world 0..width × 0..height inches at true size, origin bottom left.
 void InitView(DrawingWindow& window);
-void LoadViewCache();      // the view of ActiveDoc into the cache
 void ApplyViewScale();     // scale and origin from View_Scale about ViewCenterX, ViewCenterY
 void UpdateWorldWindow();  // XVmin..YVmax from the pixel bounds
 void UpdateWorldWindow(DrawingWindow& Window);  // the same for a window that is not the target

@@ -154,15 +154,7 @@ void LoadPrinterView(const PrinterPage& page, const PrinterTransform& transform)
   ViewBaseY = transform.BaseY;
 }
 
-namespace {
-
-// Lends the drawing target to the page through onPage, measures it and loads
-// the transform that fits the view window onto it into the view cache; the
-// layer test then judges each object by its layer's own shown flag and asks
-// the page for no current layer. The scale comes first: a page that cannot
-// be framed borrows nothing and false is returned.
-bool SetPrinterScale(TargetBorrow& onPage, Surface& page) {
-  const PrinterPage measured = MeasurePrinterPage(page);
+bool SetPrinterScale(TargetBorrow& onPage, Surface& page, const PrinterPage& measured) {
   PrinterTransform transform;
   if (!FitWindowToPage(measured, transform)) return false;
   onPage.Borrow(page);
@@ -170,6 +162,13 @@ bool SetPrinterScale(TargetBorrow& onPage, Surface& page) {
   LoadPrinterView(measured, transform);
   ViewZoom = transform.Zoom;
   return true;
+}
+
+namespace {
+
+// The same for page measured now.
+bool SetPrinterScale(TargetBorrow& onPage, Surface& page) {
+  return SetPrinterScale(onPage, page, MeasurePrinterPage(page));
 }
 
 }  // namespace

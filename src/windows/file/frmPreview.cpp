@@ -194,18 +194,6 @@ void frmPreview::RestorePageScale() {
   ViewBaseY = ToSingle(h / 2.0 + ViewPixMinY - ViewScaleY * (ViewWinMinY + ViewWinMaxY) / 2);
 }
 
-bool frmPreview::SetPageScale(TargetBorrow& onPage, Surface& printer) {
-  PrinterTransform transform;
-  if (!FitWindowToPage(page_, transform)) return false;
-  onPage.Borrow(printer);
-  PreviewAllLayers = FlagTrue;
-  LoadPrinterView(page_, transform);
-  // What is left out at small zooms (fine hatches) is judged at the paper's
-  // zoom, as File, Print judges it; giving onPage back puts the picture's back.
-  ViewZoom = transform.Zoom;
-  return true;
-}
-
 void frmPreview::MeasurePage() {
   PrinterSurface printer(Printer());
   page_ = MeasurePrinterPage(printer);
@@ -261,7 +249,7 @@ void frmPreview::cboPrintScale_Click() {
   bool framed = false, opened = false;
   {
     TargetBorrow onPage;  // the printer is the target until the block is left
-    framed = SetPageScale(onPage, job.Page());
+    framed = SetPrinterScale(onPage, job.Page(), page_);
     opened = framed && job.Open();
     if (opened) {
       DrawShownObjects(previewDwgNo_);

@@ -70,7 +70,6 @@ class frmPreview : public QDialog {
 
  private:
   void RestorePageScale();     // the picture box with the preview transform
-  bool SetPageScale(TargetBorrow& onPage, Surface& printer);  // the printer, lent through onPage, with the printer transform
   bool PrinterReady();         // false, with a message, when there is nowhere to print
   void EndJob(PrintJob& Job, bool Opened);  // ends it; a failure in a message
   void MeasurePage();          // page values and the two text boxes from the printer

@@ -6,9 +6,9 @@
 //   x = X * XVscale + VbaseX,   y = Y * YVscale + Vbasey
 // with XVscale = YVscale = View_Scale * PixelsPerUnit. The master copy of a
 // view is the public state of its window (DrawingWindow.h); this module keeps it
-// consistent, copies the active window's view into the cache (ViewCache.h), remembers one
-// previous view, fits world rectangles into the window, measures the drawing
-// extents and redraws the whole surface. Every routine acts on ActiveDoc, and
+// consistent, has the active window's view copied into the cache (LoadViewCache,
+// ViewCache.h), remembers one previous view, fits world rectangles into the
+// window, measures the drawing extents and redraws the whole surface. Every routine acts on ActiveDoc, and
 // CurDwg must be that window's ID.
 //
 // Sections:

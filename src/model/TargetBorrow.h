@@ -37,6 +37,7 @@ namespace lintavo {
 
 class Surface;
 
+// ---- The borrow ------------------------------------------------------------------------------
 class TargetBorrow {
  public:
   TargetBorrow() = default;                // holds nothing until Borrow
@@ -54,18 +55,18 @@ class TargetBorrow {
   void GiveBack();
 
   bool Holding() const { return target_ != nullptr; }
-  Surface* Target() const { return target_; }         // the borrowed surface; nullptr while holding nothing
-  Surface* Lender() const { return savedSurface_; }   // ActiveDoc before the borrow; nullptr while holding nothing
+  Surface* Lender() const { return savedSurface_; }  // ActiveDoc before the borrow; nullptr while holding nothing
 
  private:
-  Surface* target_ = nullptr;        // the surface lent; nullptr while holding nothing
-  TargetBorrow* outer_ = nullptr;    // the borrow that held the target before this one
-  Surface* savedSurface_ = nullptr;  // ActiveDoc before the borrow
-  Integer savedPreviewMode_ = 0;      // PreviewMode then
-  Integer savedPreviewAllLayers_ = 0; // PreviewAllLayers then
-  ViewCacheState savedView_;          // the view cache then
+  Surface* target_ = nullptr;           // the surface lent; nullptr while holding nothing
+  TargetBorrow* outer_ = nullptr;       // the borrow that held the target before this one; nullptr for none
+  Surface* savedSurface_ = nullptr;     // ActiveDoc before the borrow
+  Integer savedPreviewMode_ = 0;        // PreviewMode then (flag)
+  Integer savedPreviewAllLayers_ = 0;   // PreviewAllLayers then (flag)
+  ViewCacheState savedView_;            // the view cache then
 };
 
+// ---- Checks ------------------------------------------------------------------------------------
 // True while a TargetBorrow holds the drawing target.
 bool TargetBorrowed();
 

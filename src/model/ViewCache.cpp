@@ -18,8 +18,8 @@ Integer ExtentsChanged = 0;
 // ---- Saving and loading ------------------------------------------------------------------
 
 ViewCacheState SaveViewCache() {
-  return {ViewPixMinX, ViewPixMinY, ViewPixMaxX, ViewPixMaxY, ViewBaseX,  ViewBaseY, ViewWinMinX,
-          ViewWinMinY, ViewWinMaxX, ViewWinMaxY, ViewScaleX,  ViewScaleY, ViewZoom};
+  return {ViewPixMinX, ViewPixMinY, ViewPixMaxX, ViewPixMaxY, ViewBaseX, ViewBaseY, ViewWinMinX,
+          ViewWinMinY, ViewWinMaxX, ViewWinMaxY, ViewScaleX, ViewScaleY, ViewZoom};
 }
 
 void RestoreViewCache(const ViewCacheState& State) {

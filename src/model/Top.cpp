@@ -1,10 +1,12 @@
 // Top: command state and the tool dispatcher.
 #include "model/Top.h"
 
+#include "model/Invariants.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
+#include "model/TargetBorrow.h"
 
 namespace lintavo {
 
@@ -91,6 +93,8 @@ void ClearEveryActiveFlag() {
 // ---- Dispatcher ------------------------------------------------------------------------
 
 void SelectTool() {
+  // A picture box or the printer holding the target would get the command's drawing.
+  MODEL_INVARIANT(!TargetBorrowed());
   MainWindowLink* main = MainLink();
   DrawingWindow* document = main ? main->ActiveDrawingWindow() : nullptr;
   if (!document) return;

@@ -2,10 +2,10 @@
 // picking and snapping routine reads it.
 //
 // The master copy of a view is the public state of its drawing window
-// (DrawingWindow.h); the zoom module (Zooms) copies the active window's view
-// into these variables with LoadViewCache, and printing and dialog previews
-// load their own surface's values for a while. Routines read the cache, never
-// the window's own variables, so they work on any surface.
+// (DrawingWindow.h); LoadViewCache copies the active window's view into these
+// variables, and printing and dialog previews load their own surface's values
+// while they borrow the drawing target (TargetBorrow.h). Routines read the
+// cache, never the window's own variables, so they work on any surface.
 #pragma once
 
 #include "platform/Types.h"
@@ -23,6 +23,23 @@ extern Single PickTolerance;           // pick and snap reach in world units: Sn
 
 // ---- Extents --------------------------------------------------------------------------
 extern Integer ExtentsChanged;  // flag: geometry changed since ComputeDrawingExtents last ran
+
+// ---- Saving and loading ------------------------------------------------------------------
+// The view of one surface as the cache holds it: the pixel bounds, origin,
+// world window, scale and zoom above (not PickTolerance or ExtentsChanged,
+// which belong to the window's drawing rather than to the surface).
+struct ViewCacheState {
+  Long PixMinX = 0, PixMinY = 0, PixMaxX = 0, PixMaxY = 0;  // ViewPixMinX..ViewPixMaxY
+  Single BaseX = 0, BaseY = 0;                              // ViewBaseX, ViewBaseY
+  Double WinMinX = 0, WinMinY = 0, WinMaxX = 0, WinMaxY = 0;  // ViewWinMinX..ViewWinMaxY
+  Single ScaleX = 1, ScaleY = 1;                            // ViewScaleX, ViewScaleY
+  Single Zoom = 1;                                          // ViewZoom
+
+  bool operator==(const ViewCacheState&) const = default;
+};
+ViewCacheState SaveViewCache();                    // the cache as it stands
+void RestoreViewCache(const ViewCacheState& State);  // the cache := State
+void LoadViewCache();  // the view of ActiveDoc into the cache; nothing unless it is a drawing window
 
 void ResetViewCache();  // the variables above to their start values
 

@@ -7,6 +7,7 @@
 #include "model/DrawingWindow.h"
 #include "model/ItemMembers.h"
 #include "model/LayerItems.h"
+#include "model/TargetBorrow.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
 #include "platform/Numbers.h"
@@ -17,13 +18,10 @@
 
 namespace lintavo {
 
-// ---- Opening and closing ------------------------------------------------------------------
+// ---- Opening ------------------------------------------------------------------
 
-void InitPreviewSurface(PreviewSession& Session, Surface& Picture, Long Width, Long Height) {
-  if (!Session.Picture) Session.SavedSurface = ActiveDoc;
-  Session.Picture = &Picture;
-  ActiveDoc = &Picture;
-  PreviewMode = FlagTrue;
+void InitPreviewSurface(TargetBorrow& Session, Surface& Picture, Long Width, Long Height) {
+  Session.Borrow(Picture);
   ViewPixMinX = ViewPixMinY = 0;
   ViewPixMaxX = Width;
   ViewPixMaxY = Height;
@@ -33,17 +31,6 @@ void InitPreviewSurface(PreviewSession& Session, Surface& Picture, Long Width, L
   ViewScaleX = ViewScaleY = PixelsPerUnit;
   ViewBaseX = ViewBaseY = 0;
   ViewZoom = 1;
-}
-
-void EndPreviewSurface(PreviewSession& Session) {
-  if (!Session.Picture) return;
-  PreviewMode = FlagFalse;
-  if (ActiveDoc == Session.Picture) {
-    ActiveDoc = Session.SavedSurface;
-    if (ActiveDocForm()) LoadViewCache();
-  }
-  Session.Picture = nullptr;
-  Session.SavedSurface = nullptr;
 }
 
 // ---- The preview window ---------------------------------------------------------------------

@@ -1,12 +1,12 @@
 // ChooserPreview: the preview surface every item chooser shares.
 //
-// A chooser makes its picture box the drawing target while it is open:
-// ActiveDoc points at the picture, PreviewMode is set, and the view cache
-// describes the picture (true size until an item is previewed, then fitted
-// to the item's extents). Closing gives the target back to the surface that
-// had it and reloads the view cache from that window, so the drawing window
-// draws with its own view again. Previews are drawn with the ordinary
-// drawing routines; the visibility test passes only PreviewLayer's entities.
+// A chooser makes its picture box the drawing target while it is open,
+// through a TargetBorrow it keeps: ActiveDoc points at the picture,
+// PreviewMode is set, and the view cache describes the picture (true size
+// until an item is previewed, then fitted to the item's extents). Closing
+// gives the borrow back (TargetBorrow::GiveBack), so the drawing window draws
+// with its own view again. Previews are drawn with the ordinary drawing
+// routines; the visibility test passes only PreviewLayer's entities.
 #pragma once
 
 #include "platform/Types.h"
@@ -14,20 +14,12 @@
 namespace lintavo {
 
 class Surface;
+class TargetBorrow;
 struct ItemRec;
 
-// What a chooser keeps while its picture is the drawing target.
-struct PreviewSession {
-  Surface* SavedSurface = nullptr;  // ActiveDoc before the chooser opened
-  Surface* Picture = nullptr;       // the chooser's picture box; nullptr while closed
-};
-
-// Makes Picture the drawing target at true size (one world unit per
-// PixelsPerUnit pixels, origin bottom left) and sets PreviewMode.
-void InitPreviewSurface(PreviewSession& Session, Surface& Picture, Long Width, Long Height);
-// Clears PreviewMode and gives the target back, reloading the view cache
-// from the window that had it. Does nothing when the session is closed.
-void EndPreviewSurface(PreviewSession& Session);
+// Makes Picture the drawing target through Session at true size (one world
+// unit per PixelsPerUnit pixels, origin bottom left) and sets PreviewMode.
+void InitPreviewSurface(TargetBorrow& Session, Surface& Picture, Long Width, Long Height);
 
 // Where a preview window with no width or height takes its upper corner.
 enum class PreviewCorner {

@@ -9,6 +9,7 @@
 #include "model/DrawingWindow.h"
 #include "model/LayerItems.h"
 #include "model/MessageBar.h"
+#include "model/TargetBorrow.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
 #include "platform/Numbers.h"
@@ -20,35 +21,6 @@ namespace lintavo {
 namespace {
 
 constexpr Integer MessagePanel = 3;  // results and errors
-
-// Everything a job borrows from the rest of the program, handed back when
-// the job's scope ends, however it ends.
-struct BorrowedState {
-  Surface* activeDoc = ActiveDoc;
-  Integer previewMode = PreviewMode;
-  Integer previewAllLayers = PreviewAllLayers;
-  Long pixMinX = ViewPixMinX, pixMinY = ViewPixMinY, pixMaxX = ViewPixMaxX, pixMaxY = ViewPixMaxY;
-  Single baseX = ViewBaseX, baseY = ViewBaseY, scaleX = ViewScaleX, scaleY = ViewScaleY;
-  Single zoom = ViewZoom;
-
-  BorrowedState() = default;
-  BorrowedState(const BorrowedState&) = delete;
-  BorrowedState& operator=(const BorrowedState&) = delete;
-  ~BorrowedState() {
-    ActiveDoc = activeDoc;
-    PreviewMode = previewMode;
-    PreviewAllLayers = previewAllLayers;
-    ViewPixMinX = pixMinX;
-    ViewPixMinY = pixMinY;
-    ViewPixMaxX = pixMaxX;
-    ViewPixMaxY = pixMaxY;
-    ViewBaseX = baseX;
-    ViewBaseY = baseY;
-    ViewScaleX = scaleX;
-    ViewScaleY = scaleY;
-    ViewZoom = zoom;
-  }
-};
 
 void DrawShownObjects(Long DwgNo) {
   for (Long i = 1; i <= ObjCount; ++i) {
@@ -182,30 +154,28 @@ void LoadPrinterView(const PrinterPage& page, const PrinterTransform& transform)
   ViewBaseY = transform.BaseY;
 }
 
-namespace {
-
-// Points ActiveDoc at the page, measures it and loads the transform that fits
-// the view window onto it into the view cache; the layer test then judges
-// each object by its layer's own shown flag and asks the page for no current
-// layer. The scale comes first: a page that cannot be framed changes nothing
-// and false is returned.
-bool SetPrinterScale(Surface& page) {
-  const PrinterPage measured = MeasurePrinterPage(page);
+bool SetPrinterScale(TargetBorrow& onPage, Surface& page, const PrinterPage& measured) {
   PrinterTransform transform;
   if (!FitWindowToPage(measured, transform)) return false;
-  PreviewMode = FlagTrue;
+  onPage.Borrow(page);
   PreviewAllLayers = FlagTrue;
-  ActiveDoc = &page;
   LoadPrinterView(measured, transform);
   ViewZoom = transform.Zoom;
   return true;
 }
 
+namespace {
+
+// The same for page measured now.
+bool SetPrinterScale(TargetBorrow& onPage, Surface& page) {
+  return SetPrinterScale(onPage, page, MeasurePrinterPage(page));
+}
+
 }  // namespace
 
 bool DrawPrintedPage(Surface& page, Long DwgNo) {
-  const BorrowedState borrowed;
-  if (!SetPrinterScale(page)) return false;
+  TargetBorrow onPage;
+  if (!SetPrinterScale(onPage, page)) return false;
   DrawShownObjects(DwgNo);
   return true;
 }
@@ -250,8 +220,8 @@ PrintOutcome PrintDrawing() {
   PrintJob job(PrintTitle());
   ApplyPrintJobSettings(job.Device());
   {
-    const BorrowedState borrowed;
-    if (!SetPrinterScale(job.Page())) return Report(PrintOutcome::NoScale);
+    TargetBorrow onPage;  // given back before the job ends, however the block is left
+    if (!SetPrinterScale(onPage, job.Page())) return Report(PrintOutcome::NoScale);
     // The page opens even when nothing is shown, so a blank one still prints.
     if (!job.Open()) return Report(PrintOutcome::Refused);
     DrawShownObjects(printDwgNo);

@@ -17,6 +17,7 @@ class QPrinter;
 namespace lintavo {
 
 class Surface;
+class TargetBorrow;
 
 // The program's printer; the print dialogs change it in place. It starts at
 // the printer's high resolution. Outside a job it is always ready: a printer
@@ -66,6 +67,13 @@ bool FitWindowToPage(const PrinterPage& page, PrinterTransform& transform);
 // that shapes are culled against the paper, not against the window the view
 // came from. The view's zoom is left as it is.
 void LoadPrinterView(const PrinterPage& page, const PrinterTransform& transform);
+// Lends the drawing target to page through onPage and loads the transform
+// that fits the view window onto measured (page as measured) into the view
+// cache, at the paper's zoom, so that what is left out at small zooms is
+// judged as on paper; the layer test then judges each object by its layer's
+// own shown flag. The scale comes first: a page that cannot be framed
+// borrows nothing and false is returned.
+bool SetPrinterScale(TargetBorrow& onPage, Surface& page, const PrinterPage& measured);
 
 // ---- The job --------------------------------------------------------------------------
 // One job on Printer(), titled with the drawing's name (the job's name in

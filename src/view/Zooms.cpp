@@ -102,24 +102,6 @@ void InitView(DrawingWindow& window) {
   window.XVscale = window.YVscale = PixelsPerUnit;
 }
 
-void LoadViewCache() {
-  const DrawingWindow* window = ActiveDocForm();
-  if (!window) return;
-  ViewPixMinX = window->View_MinX;
-  ViewPixMinY = window->View_Miny;
-  ViewPixMaxX = window->View_Maxx;
-  ViewPixMaxY = window->View_Maxy;
-  ViewBaseX = window->VbaseX;
-  ViewBaseY = window->Vbasey;
-  ViewWinMinX = window->XVmin;
-  ViewWinMinY = window->YVmin;
-  ViewWinMaxX = window->XVmax;
-  ViewWinMaxY = window->YVmax;
-  ViewScaleX = ToSingle(window->XVscale);
-  ViewScaleY = ToSingle(window->YVscale);
-  ViewZoom = ToSingle(window->View_Scale);
-}
-
 void ApplyViewScale() {
   DrawingWindow* window = ActiveDocForm();
   if (!window) return;

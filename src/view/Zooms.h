@@ -6,9 +6,9 @@
 //   x = X * XVscale + VbaseX,   y = Y * YVscale + Vbasey
 // with XVscale = YVscale = View_Scale * PixelsPerUnit. The master copy of a
 // view is the public state of its window (DrawingWindow.h); this module keeps it
-// consistent, copies the active window's view into the cache (ViewCache.h), remembers one
-// previous view, fits world rectangles into the window, measures the drawing
-// extents and redraws the whole surface. Every routine acts on ActiveDoc, and
+// consistent, has the active window's view copied into the cache (LoadViewCache,
+// ViewCache.h), remembers one previous view, fits world rectangles into the
+// window, measures the drawing extents and redraws the whole surface. Every routine acts on ActiveDoc, and
 // CurDwg must be that window's ID.
 //
 // Sections:
@@ -75,7 +75,6 @@ extern Double ViewCenterY;  //   set by FitViewToWindow and the zoom in / out co
 // The view of a new window: its size in inches and pixels, PixelsPerUnit,
 // and world 0..width × 0..height inches at true size, origin bottom left.
 void InitView(DrawingWindow& window);
-void LoadViewCache();      // the view of ActiveDoc into the cache
 void ApplyViewScale();     // scale and origin from View_Scale about ViewCenterX, ViewCenterY
 void UpdateWorldWindow();  // XVmin..YVmax from the pixel bounds
 void UpdateWorldWindow(DrawingWindow& Window);  // the same for a window that is not the target

@@ -22,6 +22,7 @@
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
+#include "organisation/ChooserPreview.h"
 #include "organisation/Components.h"
 #include "organisation/LinkHand.h"
 #include "windows/edit/frmLinkData.h"
@@ -73,7 +74,7 @@ frmCompEdit::frmCompEdit(QWidget* parent) : QDialog(parent) {
   Form_Load();
 }
 
-frmCompEdit::~frmCompEdit() { EndPreviewSurface(preview_); }
+frmCompEdit::~frmCompEdit() = default;
 
 void frmCompEdit::BuildControls() {
   Label1 = new QLabel("Select Replacement Component from Below", this);
@@ -323,14 +324,14 @@ void frmCompEdit::OKButton_Click() {
     Objs[EditedPlacement].Name = EditComponentName;
   }
   DlgCancelled = FlagFalse;
-  EndPreviewSurface(preview_);
+  preview_.GiveBack();
   accept();
 }
 
 void frmCompEdit::reject() {
   ComponentItem = 0;
   EditComponentName.clear();
-  EndPreviewSurface(preview_);
+  preview_.GiveBack();
   QDialog::reject();
 }
 

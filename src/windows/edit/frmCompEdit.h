@@ -11,7 +11,7 @@
 
 #include <QDialog>
 
-#include "organisation/ChooserPreview.h"
+#include "model/TargetBorrow.h"
 #include "platform/Types.h"
 
 class QGridLayout;
@@ -82,7 +82,7 @@ class frmCompEdit : public QDialog {
   Long EditedPlacement = 0;  // the placement being edited; 0 none
   Long PlacementCount = 0;   // placements of the chosen component in the drawing, as wide as Objs
   bool List1Empty_ = true;
-  PreviewSession preview_;
+  TargetBorrow preview_;  // Picture1 as the drawing target while the chooser is open
 };
 
 // Shows the window modally and returns when it closes.

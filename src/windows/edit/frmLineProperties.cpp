@@ -193,22 +193,16 @@ void frmLineProperties::Form_Load() {
 void frmLineProperties::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
-  PreviewMode = FlagFalse;
   ShowConPnts = savedConPnts_;
-  if (ActiveDoc == static_cast<Surface*>(Picture1)) {
-    ActiveDoc = savedSurface_;
-    if (ActiveDocForm() != nullptr) LoadViewCache();
-  }
+  target_.GiveBack();
 }
 
 // ---- Preview ----------------------------------------------------------------------------------
 
 void frmLineProperties::SetPreviewView() {
-  savedSurface_ = ActiveDoc;
   Picture1->ResizeImage(PictureWidth, PictureHeight);
   Picture1->Cls();
-  ActiveDoc = Picture1;
-  PreviewMode = FlagTrue;
+  target_.Borrow(*Picture1);
   ViewPixMinX = ViewPixMinY = 0;
   ViewPixMaxX = PictureWidth;
   ViewPixMaxY = PictureHeight;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/DataHand.h"
+#include "model/TargetBorrow.h"
 #include "platform/Types.h"
 
 class QCheckBox;
@@ -77,7 +78,7 @@ class frmLineProperties : public QDialog {
   Long shown_ = 0;              // entity shown in the fields; 0 none
   Single boxMaxX_ = 0, boxMaxY_ = 0, boxMinX_ = 0, boxMinY_ = 0;  // preview box, world units
   Integer savedConPnts_ = 0;    // ShowConPnts before the dialog
-  Surface* savedSurface_ = nullptr;  // ActiveDoc before the dialog
+  TargetBorrow target_;  // Picture1 as the drawing target while the dialog is open
   bool unloaded_ = false;
 };
 

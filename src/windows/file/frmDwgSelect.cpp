@@ -24,6 +24,7 @@
 #include "windows/controls/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/Top.h"
+#include "organisation/ChooserPreview.h"
 #include "organisation/Layers.h"
 #include "picking/Measure.h"
 #include "platform/CommonDialogs.h"
@@ -152,22 +153,11 @@ void frmDwgSelect::hideEvent(QHideEvent* event) {
 
 void frmDwgSelect::Form_Load() {
   loaded_ = true;
-  savedSurface_ = ActiveDoc;
   Picture1->ResizeImage(PictureWidth, PictureHeight);
   Picture1->Cls();
-  ActiveDoc = Picture1;
-  PreviewMode = FlagTrue;
-  PreviewAllLayers = FlagTrue;
   // True size until a row is shown: world 0..width, 0..height inches.
-  ViewPixMinX = ViewPixMinY = 0;
-  ViewPixMaxX = PictureWidth;
-  ViewPixMaxY = PictureHeight;
-  ViewWinMinX = ViewWinMinY = 0;
-  ViewWinMaxX = PictureWidth / PixelsPerUnit;
-  ViewWinMaxY = PictureHeight / PixelsPerUnit;
-  ViewZoom = 1;
-  ViewBaseX = ViewBaseY = 0;
-  ViewScaleX = ViewScaleY = PixelsPerUnit;
+  InitPreviewSurface(target_, *Picture1, PictureWidth, PictureHeight);
+  PreviewAllLayers = FlagTrue;
   FillList();
   // No drawings database where the settings point: the browser is offered
   // at once, its title saying where the program looked.
@@ -177,13 +167,9 @@ void frmDwgSelect::Form_Load() {
 void frmDwgSelect::Form_Unload() {
   if (!loaded_ || unloaded_) return;
   unloaded_ = true;
-  PreviewMode = FlagFalse;
   // The picture goes with the dialog: the surface goes back to the window
   // that had it, with that window's view.
-  if (ActiveDoc == static_cast<Surface*>(Picture1)) {
-    ActiveDoc = savedSurface_;
-    if (ActiveDocForm() != nullptr) LoadViewCache();
-  }
+  target_.GiveBack();
 }
 
 void frmDwgSelect::reject() {

@@ -145,7 +145,6 @@ frmPreview::~frmPreview() { Form_Unload(); }
 void frmPreview::Form_Load() {
   if (loaded_) return;
   loaded_ = true;
-  savedSurface_ = ActiveDoc;
   borderDrawn_ = titleDrawn_ = FlagFalse;
   if (const DrawingWindow* window = ActiveDocForm()) previewFileName_ = window->FileName();
   previewDwgNo_ = CurDwg;
@@ -163,11 +162,7 @@ void frmPreview::Form_Load() {
 void frmPreview::Form_Unload() {
   if (!loaded_ || unloaded_) return;
   unloaded_ = true;
-  PreviewMode = FlagFalse;
-  if (ActiveDoc == static_cast<Surface*>(Picture1)) {
-    ActiveDoc = savedSurface_;
-    if (ActiveDocForm() != nullptr) LoadViewCache();
-  }
+  target_.GiveBack();
 }
 
 void frmPreview::done(int result) {
@@ -183,8 +178,8 @@ void frmPreview::cboClose_Click() {
 // ---- Surfaces -----------------------------------------------------------------------------------
 
 void frmPreview::RestorePageScale() {
-  ActiveDoc = Picture1;
-  PreviewMode = PreviewAllLayers = FlagTrue;
+  target_.Borrow(*Picture1);
+  PreviewAllLayers = FlagTrue;
   ViewPixMinX = RoundToLong(Picture1->ScaleLeft());
   ViewPixMinY = RoundToLong(Picture1->ScaleTop());
   ViewPixMaxX = RoundToLong(Picture1->ScaleWidth());
@@ -197,18 +192,6 @@ void frmPreview::RestorePageScale() {
   ViewScaleX = ViewScaleY = ViewZoom * PixelsPerUnit;
   ViewBaseX = ToSingle(w / 2.0 + ViewPixMinX - ViewScaleX * (ViewWinMinX + ViewWinMaxX) / 2);
   ViewBaseY = ToSingle(h / 2.0 + ViewPixMinY - ViewScaleY * (ViewWinMinY + ViewWinMaxY) / 2);
-}
-
-bool frmPreview::SetPageScale(Surface& printer) {
-  PrinterTransform transform;
-  if (!FitWindowToPage(page_, transform)) return false;
-  ActiveDoc = &printer;
-  PreviewMode = PreviewAllLayers = FlagTrue;
-  LoadPrinterView(page_, transform);
-  // What is left out at small zooms (fine hatches) is judged at the paper's
-  // zoom, as File, Print judges it; RestorePageScale sets the picture's back.
-  ViewZoom = transform.Zoom;
-  return true;
 }
 
 void frmPreview::MeasurePage() {
@@ -263,20 +246,24 @@ void frmPreview::cboPrintScale_Click() {
   // A set-up may have chosen portrait or another printer since the page was
   // measured: frame the drawing for the page of this job.
   MeasurePage();
-  if (!SetPageScale(job.Page())) {
-    RestorePageScale();
+  bool framed = false, opened = false;
+  {
+    TargetBorrow onPage;  // the printer is the target until the block is left
+    framed = SetPrinterScale(onPage, job.Page(), page_);
+    opened = framed && job.Open();
+    if (opened) {
+      DrawShownObjects(previewDwgNo_);
+      DrawPageFrame(page_, chkBorder->isChecked(), chkTitle->isChecked(), previewFileName_);
+    }
+  }
+  RestorePageScale();
+  if (!framed) {
     job.End();
     MeasurePage();
     MsgBox("The view window or the page has no size: nothing was printed.", vbOKOnly | vbExclamation,
            PreviewTitle);
     return;
   }
-  const bool opened = job.Open();
-  if (opened) {
-    DrawShownObjects(previewDwgNo_);
-    DrawPageFrame(page_, chkBorder->isChecked(), chkTitle->isChecked(), previewFileName_);
-  }
-  RestorePageScale();
   EndJob(job, opened);
 }
 

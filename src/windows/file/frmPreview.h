@@ -10,6 +10,7 @@
 
 #include <QDialog>
 
+#include "model/TargetBorrow.h"
 #include "platform/Types.h"
 #include "view/Print.h"
 
@@ -69,7 +70,6 @@ class frmPreview : public QDialog {
 
  private:
   void RestorePageScale();     // the picture box with the preview transform
-  bool SetPageScale(Surface& printer);  // the printer with the printer transform
   bool PrinterReady();         // false, with a message, when there is nowhere to print
   void EndJob(PrintJob& Job, bool Opened);  // ends it; a failure in a message
   void MeasurePage();          // page values and the two text boxes from the printer
@@ -80,7 +80,7 @@ class frmPreview : public QDialog {
   PrinterPage page_;
   Integer borderDrawn_ = FlagFalse;
   Integer titleDrawn_ = FlagFalse;
-  Surface* savedSurface_ = nullptr;  // ActiveDoc before the dialog opened
+  TargetBorrow target_;  // Picture1 as the drawing target while the dialog is open
   bool loaded_ = false;
   bool unloaded_ = false;
 };

@@ -25,6 +25,7 @@
 #include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "organisation/ChooserPreview.h"
 #include "organisation/Components.h"
 #include "picking/Measure.h"
 #include "platform/CommonDialogs.h"
@@ -165,7 +166,7 @@ void frmCompSelect::Form_Unload() {
   if (!loaded_) return;
   loaded_ = false;
   ShowRefPnts = keptRefPnts_;
-  EndPreviewSurface(preview_);
+  preview_.GiveBack();
 }
 
 // The open-file dialog titled title; a chosen component database becomes CompDbPath.

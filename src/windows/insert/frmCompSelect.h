@@ -11,7 +11,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "organisation/ChooserPreview.h"
+#include "model/TargetBorrow.h"
 #include "platform/Types.h"
 
 class QGridLayout;
@@ -77,7 +77,7 @@ class frmCompSelect : public QDialog {
   void cmdOK_Click();
 
   std::vector<ComponentRow> rows_;
-  PreviewSession preview_;
+  TargetBorrow preview_;  // Picture1 as the drawing target while the chooser is open
   Long keptItems_ = 0, keptObjs_ = 0, keptPnts_ = 0;
   Integer keptRefPnts_ = 0;
   bool loaded_ = false;

@@ -91,18 +91,18 @@ frmItemChooser::frmItemChooser(Integer Kind, const char* ItemWord, std::span<con
   connect(CancelButton, &QPushButton::clicked, this, &frmItemChooser::reject);
 }
 
-frmItemChooser::~frmItemChooser() { EndPreviewSurface(preview_); }
+frmItemChooser::~frmItemChooser() = default;
 
 // ---- Opening and closing -----------------------------------------------------------------
 
 void frmItemChooser::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!preview_.Picture) Form_Load();
+  if (!preview_.Holding()) Form_Load();
 }
 
 void frmItemChooser::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
-  EndPreviewSurface(preview_);
+  preview_.GiveBack();
 }
 
 void frmItemChooser::Form_Load() {

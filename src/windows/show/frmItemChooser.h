@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <span>
 
+#include "model/TargetBorrow.h"
 #include "organisation/ChooserPreview.h"
 #include "platform/Types.h"
 
@@ -90,7 +91,7 @@ class frmItemChooser : public QDialog {
   Integer kind_;
   String itemWord_;
   std::span<const char* const> actionWords_;
-  PreviewSession preview_;
+  TargetBorrow preview_;  // Picture1 as the drawing target while the chooser is open
 };
 
 }  // namespace lintavo

@@ -26,6 +26,7 @@
 #include "model/MessageBar.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "organisation/ChooserPreview.h"
 #include "organisation/Layers.h"
 #include "picking/Measure.h"
 #include "picking/Selection.h"
@@ -159,18 +160,18 @@ frmLayerCtl::frmLayerCtl(QWidget* parent) : QDialog(parent) {
   connect(cmdCancel, &QPushButton::clicked, this, &frmLayerCtl::reject);
 }
 
-frmLayerCtl::~frmLayerCtl() { EndPreviewSurface(preview_); }
+frmLayerCtl::~frmLayerCtl() = default;
 
 // ---- Opening and closing -----------------------------------------------------------------
 
 void frmLayerCtl::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!preview_.Picture) Form_Load();
+  if (!preview_.Holding()) Form_Load();
 }
 
 void frmLayerCtl::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
-  EndPreviewSurface(preview_);
+  preview_.GiveBack();
 }
 
 void frmLayerCtl::Form_Load() {

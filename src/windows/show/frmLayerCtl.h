@@ -12,7 +12,7 @@
 
 #include <QDialog>
 
-#include "organisation/ChooserPreview.h"
+#include "model/TargetBorrow.h"
 #include "platform/Types.h"
 
 class QCheckBox;
@@ -83,7 +83,7 @@ class frmLayerCtl : public QDialog {
   void TxtName_Enter();
   bool ChosenValid() const;
 
-  PreviewSession preview_;
+  TargetBorrow preview_;  // Picture1 as the drawing target while the chooser is open
 };
 
 void ShowLayerControl();  // shows the dialog modally for the current SelectAction

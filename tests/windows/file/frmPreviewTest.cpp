@@ -11,6 +11,7 @@
 
 #include "commands/EditFixture.h"
 #include "model/LayerItems.h"
+#include "model/TargetBorrow.h"
 #include "model/ViewCache.h"
 #include "platform/Numbers.h"
 #include "platform/ImageSurface.h"
@@ -174,6 +175,22 @@ TEST_F(frmPreviewTest, PrintsThePictureAndToScaleOnLandscapePagesAndSetupCancelK
                        QSize(static_cast<int>(2 * ReadDpi), static_cast<int>(ReadDpi / 2)));
   EXPECT_TRUE(InkIn(scalePage.image, titleBox));
   EXPECT_FALSE(InkIn(scalePage.image, titleBox.translated(0, -titleBox.height() - 5)));
+}
+
+TEST_F(frmPreviewTest, AfterPrintingToScaleTheWindowGetsTheTargetAndItsViewBack) {
+  AddLine(1, 1, 3, 2);
+  PrintToPdf("scale.pdf");
+  Surface* const window = ActiveDoc;
+  const ViewCacheState view = SaveViewCache();
+  WithPreview([](frmPreview& dialog) {
+    EXPECT_TRUE(TargetBorrowed());
+    dialog.cboPrintScale->click();
+  });
+  EXPECT_EQ(ActiveDoc, window);
+  EXPECT_TRUE(SaveViewCache() == view);
+  EXPECT_EQ(PreviewMode, FlagFalse);
+  EXPECT_FALSE(TargetBorrowed());
+  EXPECT_TRUE(EqualsFreshRedraw());
 }
 
 TEST_F(frmPreviewTest, PrintToScaleFramesThePageOfTheJobNotTheOneASetupChose) {

@@ -95,22 +95,17 @@ void WholeBox(QLineEdit* box, std::function<void(Double)> apply) {
 
 // ---- Building ---------------------------------------------------------------------------
 
-frmDwgOptions::frmDwgOptions(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Drawing Options"));
+frmDwgOptions::frmDwgOptions(QWidget* parent)
+    : OptionFrame(parent, {"Drawing Options", SettingDrawing, EchoInput::Show, "Apply Setting Changes to Current Option",
+                           "Set Current Drawing Option as Default", "Set Current Drawing Option"}) {
   BuildControls();
   LayOut();
-  Sets = new OptionSetList(*Combo1, SettingDrawing, EchoInput::Show, [this] { SetUnits(); });
-  Sets->BindButtons(cmdUpdate, cmdDefault);
+  BindSetList([this] { SetUnits(); });
   SetUnits();
   ConnectControls();  // after the first refresh: a refresh is not a user action
 }
 
 void frmDwgOptions::BuildControls() {
-  Combo1 = new QComboBox(this);
-  Combo1->setObjectName(QStringLiteral("Combo1"));
-  cmdUpdate = NamedButton("cmdUpdate", "Apply Setting Changes to Current Option", this);
-  cmdDefault = NamedButton("cmdDefault", "Set Current Drawing Option as Default", this);
-  cmdClose = NamedButton("cmdClose", "EXIT", this);
   Check1 = NamedCheckBox("Check1", "Snap to Grid", this);
   Check2 = NamedCheckBox("Check2", "Snap to Nearest Point", this);
   Check3 = NamedCheckBox("Check3", "Snap Orthongonal", this);
@@ -193,11 +188,7 @@ void frmDwgOptions::LayOut() {
   top->addLayout(units);
   top->addLayout(numbers);
 
-  QBoxLayout* bottom = OptionSetRow("Set Current Drawing Option", Combo1, cmdUpdate, cmdDefault, cmdClose, this);
-
-  auto* all = new QVBoxLayout(this);
-  all->addLayout(top);
-  all->addLayout(bottom);
+  LayOutFrame({top});
 }
 
 // ---- Refresh -----------------------------------------------------------------------------
@@ -283,7 +274,6 @@ void frmDwgOptions::ConnectControls() {
   onRow(List5, [](int row) { FractionDenom = FractionDenomAt(row); }, true);
 
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
   ConnectNumberBoxes();
 }
 

@@ -6,7 +6,7 @@
 //   Handlers
 //   Number boxes
 //   Sample
-//   Closing
+//   Showing
 #include "windows/options/frmTextOptions.h"
 
 #include <QCheckBox>
@@ -49,6 +49,9 @@ namespace {
 
 constexpr int PictureWidth = 160;  // pixels
 constexpr int PictureHeight = 160;
+const OptionFrameSpec Frame = {"Text Options", SettingText, EchoInput::Silent,
+                               "Apply Setting Changes To Current Option", "Set Current Text Option as Default",
+                               "Set Current Text Option", PictureWidth, PictureHeight};
 constexpr Double MaxBoldWeight = 9;     // bold weights are above 0 and below this
 constexpr Double MinAspect = 0.25;
 constexpr Double MaxAspect = 2;
@@ -67,28 +70,17 @@ QLineEdit* Box(const char* name, QWidget* parent) {
 
 // ---- Building ---------------------------------------------------------------------------
 
-frmTextOptions::frmTextOptions(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Text Options"));
-  sample_.Begin();
+frmTextOptions::frmTextOptions(QWidget* parent) : OptionFrame(parent, Frame) {
   BuildControls();
   LayOut();
-  Sets = new OptionSetList(*Combo1, SettingText, EchoInput::Silent, [this] { SetUnits(); });
-  Sets->BindButtons(cmdUpdate, cmdDefault);
-  InitPreviewSurface();
+  BindSetList([this] { SetUnits(); });
   SetUnits();
   lblhgt->setText(QString::fromLatin1(LengthUnitCaption()));
   lblwid->setText(QString::fromLatin1(LengthUnitCaption()));
   ConnectControls();  // after the first refresh: a refresh is not a user action
 }
 
-frmTextOptions::~frmTextOptions() { Unload(); }
-
 void frmTextOptions::BuildControls() {
-  Combo1 = new QComboBox(this);
-  Combo1->setObjectName(QStringLiteral("Combo1"));
-  cmdUpdate = NamedButton("cmdUpdate", "Apply Setting Changes To Current Option", this);
-  cmdDefault = NamedButton("cmdDefault", "Set Current Text Option as Default", this);
-  cmdClose = NamedButton("cmdClose", "EXIT", this);
   Combo3 = new QComboBox(this);
   Combo3->setObjectName(QStringLiteral("Combo3"));
   txtCount = Box("txtCount", this);
@@ -117,10 +109,7 @@ void frmTextOptions::BuildControls() {
   Command2 = NamedButton("Command2", "Background Color", this);
   Shape1 = NamedSwatch("Shape1", this);
   Shape2 = NamedSwatch("Shape2", this);
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
-  Picture1->ResizeImage(PictureWidth, PictureHeight);
+  MakeSamplePicture();
   Label16 = new QLabel(this);
   Label17 = new QLabel(this);
   Label18 = new QLabel(this);
@@ -181,9 +170,7 @@ void frmTextOptions::LayOut() {
   top->addLayout(checks);
   top->addLayout(sample);
 
-  auto* all = new QVBoxLayout(this);
-  all->addLayout(top);
-  all->addLayout(OptionSetRow("Set Current Text Option", Combo1, cmdUpdate, cmdDefault, cmdClose, this));
+  LayOutFrame({top});
 }
 
 // ---- Refresh -----------------------------------------------------------------------------
@@ -255,7 +242,6 @@ void frmTextOptions::ConnectControls() {
   connect(Command1, &QPushButton::clicked, this, [this] { ChooseColour("Change Text Color", TextColor, Shape1); });
   connect(Command2, &QPushButton::clicked, this,
           [this] { ChooseColour("Change Text Background Color", TextBackColor, Shape2); });
-  connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
   ConnectNumberBoxes();
 }
 
@@ -309,33 +295,16 @@ void frmTextOptions::ConnectNumberBoxes() {
 
 // ---- Sample ------------------------------------------------------------------------------------
 
-// Picture1 becomes the drawing target at true size, every layer shown.
-void frmTextOptions::InitPreviewSurface() {
-  ActiveDoc = Picture1;
-  PreviewMode = FlagTrue;
-  PreviewAllLayers = FlagTrue;
-  ViewPixMinX = ViewPixMinY = 0;
-  ViewPixMaxX = PictureWidth;
-  ViewPixMaxY = PictureHeight;
-  ViewWinMinX = ViewWinMinY = 0;
-  ViewWinMaxX = PictureWidth / PixelsPerUnit;
-  ViewWinMaxY = PictureHeight / PixelsPerUnit;
-  ViewBaseX = ViewBaseY = 0;
-  ViewScaleX = ViewScaleY = TextHeight * PixelsPerUnit;
-  ViewZoom = TextHeight;
+void frmTextOptions::DrawTextPreview() {
+  RedrawSample([this] { DrawSample(); });
 }
 
-void frmTextOptions::DrawTextPreview() {
-  InitPreviewSurface();
-  Picture1->Cls();
+void frmTextOptions::DrawSample() {
   Label16->setText(QString::number(RoundToInteger(TextHeight)));
   Label17->setText(QString::number(RoundToInteger(TextHeight)));
   Label18->setText(QString::number(RoundToInteger(2 * TextHeight)));
   // A height of 0 has no scale: the picture stays blank but for the labels.
-  if (TextHeight == 0 || !std::isfinite(TextHeight)) {
-    Picture1->update();
-    return;
-  }
+  if (TextHeight == 0 || !std::isfinite(TextHeight)) return;
   // The letter is always drawn the same number of pixels high; the labels carry the size.
   ViewScaleX = ViewScaleY = PixelsPerUnit / TextHeight;
   ViewZoom = TextHeight;
@@ -348,10 +317,7 @@ void frmTextOptions::DrawTextPreview() {
   const Single letterWidth = TextAspect == DefaultAspect ? TextHeight : TextAspect / DefaultAspect * TextHeight;
   GlyphKey = FontName + "-" + SampleCode;
   Long glyph = 0;
-  if (!FindGlyph(glyph)) {
-    Picture1->update();
-    return;
-  }
+  if (!FindGlyph(glyph)) return;
   DrawTextSample(0, x, y, letterWidth, letterHeight, 0);
   PlacementOn = FlagTrue;
   GlyphColorOn = FlagTrue;
@@ -379,18 +345,9 @@ void frmTextOptions::DrawTextPreview() {
   }
   PlacementOn = FlagFalse;
   GlyphColorOn = FlagFalse;
-  Picture1->update();
 }
 
-// ---- Closing ------------------------------------------------------------------------------------
-
-void frmTextOptions::done(int result) {
-  Unload();
-  QDialog::done(result);
-}
-
-// Drops what the sample loaded into the model and gives the drawing target back.
-void frmTextOptions::Unload() { sample_.End(Picture1); }
+// ---- Showing ------------------------------------------------------------------------------------
 
 void ShowTextOptions() {
   frmTextOptions dialog(MainForm);

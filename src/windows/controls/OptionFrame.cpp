@@ -1,0 +1,150 @@
+// OptionFrame: the option dialogs' set-list row, sample picture and closing.
+//
+// Sections:
+//   Borrowing the drawing target
+//   Building
+//   Sample
+//   Closing
+#include "windows/controls/OptionFrame.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/DrawingWindow.h"
+#include "model/LayerItems.h"
+#include "model/Top.h"
+#include "platform/Numbers.h"
+#include "platform/SurfaceWidget.h"
+#include "view/DisplayOptions.h"
+#include "view/Zooms.h"
+#include "windows/controls/OptionBoxes.h"
+
+namespace lintavo {
+
+// ---- Borrowing the drawing target ------------------------------------------------------------
+// The one place the sample takes the drawing target: the picture is the
+// target, in preview mode with every layer shown, for the life of the scope;
+// then the target, the two switches and the target's view are as before.
+class OptionFrame::SampleTarget {
+ public:
+  explicit SampleTarget(Surface& picture)
+      : picture_(picture), saved_(ActiveDoc), savedPreview_(PreviewMode), savedAllLayers_(PreviewAllLayers) {
+    ActiveDoc = &picture_;
+    PreviewMode = FlagTrue;
+    PreviewAllLayers = FlagTrue;
+  }
+  ~SampleTarget() {
+    PreviewMode = savedPreview_;
+    PreviewAllLayers = savedAllLayers_;
+    ActiveDoc = saved_;
+    if (ActiveDocForm() != nullptr) LoadViewCache();
+  }
+  SampleTarget(const SampleTarget&) = delete;
+  SampleTarget& operator=(const SampleTarget&) = delete;
+
+  Surface* Saved() const { return saved_; }
+  // build runs with the borrowed-from target back; the picture is the target again after.
+  void Lend(const std::function<void()>& build) const {
+    ActiveDoc = saved_;
+    build();
+    ActiveDoc = &picture_;
+  }
+
+ private:
+  Surface& picture_;
+  Surface* saved_;
+  Integer savedPreview_;
+  Integer savedAllLayers_;
+};
+
+// ---- Building ---------------------------------------------------------------------------------
+
+OptionFrame::OptionFrame(QWidget* parent, const OptionFrameSpec& spec) : QDialog(parent), spec_(spec) {
+  setWindowTitle(QString::fromLatin1(spec_.title));
+  if (spec_.pictureWidth > 0) sample_.Begin();
+  Combo1 = new QComboBox(this);
+  Combo1->setObjectName(QStringLiteral("Combo1"));
+  cmdUpdate = NamedButton("cmdUpdate", spec_.updateCaption, this);
+  cmdDefault = NamedButton("cmdDefault", spec_.defaultCaption, this);
+  cmdClose = NamedButton("cmdClose", "EXIT", this);
+  connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+}
+
+void OptionFrame::MakeSamplePicture() {
+  Picture1 = new SurfaceWidget(this);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  Picture1->setFixedSize(spec_.pictureWidth, spec_.pictureHeight);
+  Picture1->ResizeImage(spec_.pictureWidth, spec_.pictureHeight);
+}
+
+void OptionFrame::LayOutFrame(std::initializer_list<QLayout*> body) {
+  auto* all = new QVBoxLayout(this);
+  for (QLayout* part : body) all->addLayout(part);
+  all->addLayout(OptionSetRow(spec_.listCaption, Combo1, cmdUpdate, cmdDefault, cmdClose, this));
+}
+
+void OptionFrame::BindSetList(std::function<void()> refresh) {
+  Sets = new OptionSetList(*Combo1, spec_.Stype, spec_.echo, std::move(refresh));
+  Sets->BindButtons(cmdUpdate, cmdDefault);
+}
+
+// ---- Sample -----------------------------------------------------------------------------------
+
+void OptionFrame::RedrawSample(const std::function<void()>& draw) {
+  Picture1->Cls();
+  {
+    const SampleTarget borrowed(*Picture1);
+    borrowed_ = &borrowed;
+    InitPreviewSurface();
+    draw();
+    borrowed_ = nullptr;
+  }
+  Picture1->update();
+}
+
+void OptionFrame::InitPreviewSurface() {
+  ViewPixMinX = ViewPixMinY = 0;
+  ViewPixMaxX = spec_.pictureWidth;
+  ViewPixMaxY = spec_.pictureHeight;
+  ViewWinMinX = ViewWinMinY = 0;
+  ViewWinMaxX = spec_.pictureWidth / PixelsPerUnit;
+  ViewWinMaxY = spec_.pictureHeight / PixelsPerUnit;
+  ViewScaleX = ViewScaleY = PixelsPerUnit;
+  ViewBaseX = ViewBaseY = 0;
+  ViewZoom = 1;
+}
+
+void OptionFrame::FitSampleWindow(Double side) {
+  const int width = spec_.pictureWidth, height = spec_.pictureHeight;  // pixels
+  ViewWinMinX = ViewWinMinY = 0;
+  ViewWinMaxX = ViewWinMaxY = side;
+  ViewZoom = ToSingle(std::min(width / PixelsPerUnit, height / PixelsPerUnit) / side);
+  ViewScaleX = ViewScaleY = ViewZoom * PixelsPerUnit;
+  ViewBaseX = ToSingle(width / 2.0 - ViewScaleX * side / 2);
+  ViewBaseY = ToSingle(height / 2.0 - ViewScaleY * side / 2);
+}
+
+Surface* OptionFrame::DrawingTarget() const { return borrowed_ != nullptr ? borrowed_->Saved() : nullptr; }
+
+void OptionFrame::BuildOnDrawingTarget(const std::function<void()>& build) {
+  if (borrowed_ != nullptr) borrowed_->Lend(build);
+}
+
+// ---- Closing ----------------------------------------------------------------------------------
+
+OptionFrame::~OptionFrame() { OptionFrame::Unload(); }
+
+void OptionFrame::done(int result) {
+  Unload();
+  QDialog::done(result);
+}
+
+void OptionFrame::Unload() {
+  if (Picture1 != nullptr) sample_.End(Picture1);
+}
+
+void OptionFrame::cmdClose_Click() { accept(); }
+
+}  // namespace lintavo

@@ -64,8 +64,7 @@ class OptionFrame::SampleTarget {
 OptionFrame::OptionFrame(QWidget* parent, const OptionFrameSpec& spec) : QDialog(parent), spec_(spec) {
   setWindowTitle(QString::fromLatin1(spec_.title));
   if (spec_.pictureWidth > 0) sample_.Begin();
-  Combo1 = new QComboBox(this);
-  Combo1->setObjectName(QStringLiteral("Combo1"));
+  Combo1 = NamedCombo("Combo1", this);
   cmdUpdate = NamedButton("cmdUpdate", spec_.updateCaption, this);
   cmdDefault = NamedButton("cmdDefault", spec_.defaultCaption, this);
   cmdClose = NamedButton("cmdClose", "EXIT", this);

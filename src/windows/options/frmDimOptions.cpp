@@ -123,10 +123,8 @@ frmDimOptions::frmDimOptions(QWidget* parent) : OptionFrame(parent, Frame) {
 }
 
 void frmDimOptions::BuildControls() {
-  Combo2 = new QComboBox(this);
-  Combo2->setObjectName(QStringLiteral("Combo2"));
-  Combo3 = new QComboBox(this);
-  Combo3->setObjectName(QStringLiteral("Combo3"));
+  Combo2 = NamedCombo("Combo2", this);
+  Combo3 = NamedCombo("Combo3", this);
   const auto specs = ListSpecs();
   for (int i = 0; i < ListCount; ++i) {
     Lists[i] = new QListWidget(this);

@@ -56,12 +56,6 @@ constexpr GdiPoint FillShape[] = {{30, 40}, {20, 100}, {100, 200}, {210, 110}, {
 // The hatch preview's square, in hatch scales, inside a window of 2 x 2 scales.
 constexpr Double SquareLow = 0.1, SquareHigh = 1.8, WindowInScales = 2;
 
-QComboBox* NamedCombo(const char* name, QWidget* parent) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(QString::fromLatin1(name));
-  return combo;
-}
-
 // A point of the hatch square as a view pixel, held as a Single.
 Single SquarePixel(Double at, Single scale, Single base) {
   return static_cast<Single>(RoundToLong(HatchScale * at * scale + base));

@@ -81,12 +81,10 @@ frmTextOptions::frmTextOptions(QWidget* parent) : OptionFrame(parent, Frame) {
 }
 
 void frmTextOptions::BuildControls() {
-  Combo3 = new QComboBox(this);
-  Combo3->setObjectName(QStringLiteral("Combo3"));
+  Combo3 = NamedCombo("Combo3", this);
   txtCount = Box("txtCount", this);
   txtCount->setReadOnly(true);
-  Combo2 = new QComboBox(this);
-  Combo2->setObjectName(QStringLiteral("Combo2"));
+  Combo2 = NamedCombo("Combo2", this);
   Combo2->setEditable(true);
   Text1 = Box("Text1", this);
   Text2 = Box("Text2", this);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "commands/Edits.h"
 #include "model/DrawingWindow.h"
 #include "model/LayerItems.h"
 #include "model/Top.h"
@@ -20,6 +21,7 @@
 #include "view/DisplayOptions.h"
 #include "view/Zooms.h"
 #include "windows/controls/OptionBoxes.h"
+#include "windows/main/frmMain.h"
 
 namespace lintavo {
 
@@ -87,6 +89,15 @@ void OptionFrame::LayOutFrame(std::initializer_list<QLayout*> body) {
 void OptionFrame::BindSetList(std::function<void()> refresh) {
   Sets = new OptionSetList(*Combo1, spec_.Stype, spec_.echo, std::move(refresh));
   Sets->BindButtons(cmdUpdate, cmdDefault);
+}
+
+bool OptionFrame::ChooseColour(const char* title, Long& colour, QWidget& swatch) {
+  ChosenColor = colour;
+  frmMain::ChooseColor(title, ChosenColor, ChosenColor);
+  if (ChosenColor == colour) return false;
+  colour = ChosenColor;
+  ShowSwatch(swatch, colour);
+  return true;
 }
 
 // ---- Sample -----------------------------------------------------------------------------------

@@ -81,6 +81,10 @@ class OptionFrame : public QDialog {
   void LayOutFrame(std::initializer_list<QLayout*> body);
   // Binds the set list; refresh shows every control again after a set was applied.
   void BindSetList(std::function<void()> refresh);
+  // The colour dialog titled title, opened on colour: a colour chosen other
+  // than colour becomes colour and shows on swatch. True when it changed.
+  // The chosen colour is left in ChosenColor, as the selection's restyling reads it.
+  bool ChooseColour(const char* title, Long& colour, QWidget& swatch);
 
   // Clears Picture1, makes it the drawing target at true size (preview mode,
   // every layer shown) while draw runs, gives the target back and shows the picture.

@@ -45,11 +45,7 @@ namespace lintavo {
 
 namespace {
 
-constexpr int PictureWidth = 240;  // pixels
-constexpr int PictureHeight = 240;
-const OptionFrameSpec Frame = {"Dimensioning Options", SettingDimension, EchoInput::Silent,
-                               "Apply Setting Changes to Current Option", "Set Current Dimensioning Option as Default",
-                               "Set Current Dimensioning Option", PictureWidth, PictureHeight};
+constexpr int PictureSide = 240;  // the sample picture, pixels square
 constexpr Double WindowInHeights = 10;  // the sample's world window is this many letter heights square
 constexpr Integer MeasuredLine = 2, MeasuredArc = 4;  // entity types of the measured objects
 
@@ -112,7 +108,10 @@ const std::array<BoxSpec, frmDimOptions::BoxCount> BoxSpecs = {{{"Letter Height"
 
 // ---- Building ---------------------------------------------------------------------------
 
-frmDimOptions::frmDimOptions(QWidget* parent) : OptionFrame(parent, Frame) {
+frmDimOptions::frmDimOptions(QWidget* parent)
+    : OptionFrame(parent, {"Dimensioning Options", SettingDimension, EchoInput::Silent,
+                           "Apply Setting Changes to Current Option", "Set Current Dimensioning Option as Default",
+                           "Set Current Dimensioning Option", PictureSide, PictureSide}) {
   savedDwg_ = CurDwg;
   BuildControls();
   LayOut();
@@ -255,14 +254,9 @@ void frmDimOptions::ConnectControls() {
   });
 }
 
+// The button shows the colour too, changed or not.
 void frmDimOptions::ChooseColour(const char* title, Long& colour, QFrame* swatch, QPushButton* button) {
-  ChosenColor = colour;
-  frmMain::ChooseColor(title, ChosenColor, ChosenColor);
-  if (ChosenColor != colour) {
-    colour = ChosenColor;
-    ShowSwatch(*swatch, colour);
-    DrawDimensionPreview();
-  }
+  if (OptionFrame::ChooseColour(title, colour, *swatch)) DrawDimensionPreview();
   ShowSwatch(*button, colour);
 }
 

@@ -16,7 +16,6 @@
 #include "windows/controls/OptionFrame.h"
 
 class QCheckBox;
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 

@@ -306,13 +306,7 @@ void frmDwgOptions::Text2_Enter(Double inches) {
 
 // ---- Line colour --------------------------------------------------------------------------------
 
-void frmDwgOptions::Command1_Click() {
-  ChosenColor = CurColor;
-  frmMain::ChooseColor("Change Line Color", ChosenColor, ChosenColor);
-  if (ChosenColor == CurColor) return;
-  CurColor = ChosenColor;
-  ShowSwatch(*Shape1, CurColor);
-}
+void frmDwgOptions::Command1_Click() { ChooseColour("Change Line Color", CurColor, *Shape1); }
 
 // ---- Closing ------------------------------------------------------------------------------------
 

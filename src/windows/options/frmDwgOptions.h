@@ -17,7 +17,6 @@
 #include "windows/controls/OptionFrame.h"
 
 class QCheckBox;
-class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;

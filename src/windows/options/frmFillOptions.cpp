@@ -46,11 +46,7 @@ namespace lintavo {
 
 namespace {
 
-constexpr int PictureWidth = 240;  // pixels
-constexpr int PictureHeight = 240;
-const OptionFrameSpec Frame = {"Fill & Hatch Options", SettingFills, EchoInput::Silent,
-                               "Apply Setting Changes to Current Option", "Set Current Fill/Hatch Option as Default",
-                               "Set Current Fill / Hatch Option", PictureWidth, PictureHeight};
+constexpr int PictureSide = 240;  // the sample picture, pixels square
 // The fill preview's five corners, device pixels (y downward).
 constexpr GdiPoint FillShape[] = {{30, 40}, {20, 100}, {100, 200}, {210, 110}, {150, 20}};
 // The hatch preview's square, in hatch scales, inside a window of 2 x 2 scales.
@@ -65,7 +61,10 @@ Single SquarePixel(Double at, Single scale, Single base) {
 
 // ---- Building ---------------------------------------------------------------------------
 
-frmFillOptions::frmFillOptions(QWidget* parent) : OptionFrame(parent, Frame) {
+frmFillOptions::frmFillOptions(QWidget* parent)
+    : OptionFrame(parent, {"Fill & Hatch Options", SettingFills, EchoInput::Silent,
+                           "Apply Setting Changes to Current Option", "Set Current Fill/Hatch Option as Default",
+                           "Set Current Fill / Hatch Option", PictureSide, PictureSide}) {
   BuildControls();
   LayOut();
   BindSetList([this] { ShowFillOptions(); });
@@ -235,13 +234,9 @@ void frmFillOptions::ConnectControls() {
   connect(Command5, &QPushButton::clicked, this, [this] { PreviewHatch(); });
 }
 
+// The button shows the colour too, changed or not.
 void frmFillOptions::ChooseColour(const char* title, Long& colour, QFrame* swatch, QPushButton* button) {
-  ChosenColor = colour;
-  frmMain::ChooseColor(title, ChosenColor, ChosenColor);
-  if (ChosenColor != colour) {
-    colour = ChosenColor;
-    ShowSwatch(*swatch, colour);
-  }
+  OptionFrame::ChooseColour(title, colour, *swatch);
   ShowSwatch(*button, colour);
 }
 

@@ -47,11 +47,7 @@ namespace lintavo {
 
 namespace {
 
-constexpr int PictureWidth = 160;  // pixels
-constexpr int PictureHeight = 160;
-const OptionFrameSpec Frame = {"Text Options", SettingText, EchoInput::Silent,
-                               "Apply Setting Changes To Current Option", "Set Current Text Option as Default",
-                               "Set Current Text Option", PictureWidth, PictureHeight};
+constexpr int PictureSide = 160;  // the sample picture, pixels square
 constexpr Double MaxBoldWeight = 9;     // bold weights are above 0 and below this
 constexpr Double MinAspect = 0.25;
 constexpr Double MaxAspect = 2;
@@ -70,7 +66,9 @@ QLineEdit* Box(const char* name, QWidget* parent) {
 
 // ---- Building ---------------------------------------------------------------------------
 
-frmTextOptions::frmTextOptions(QWidget* parent) : OptionFrame(parent, Frame) {
+frmTextOptions::frmTextOptions(QWidget* parent)
+    : OptionFrame(parent, {"Text Options", SettingText, EchoInput::Silent, "Apply Setting Changes To Current Option",
+                           "Set Current Text Option as Default", "Set Current Text Option", PictureSide, PictureSide}) {
   BuildControls();
   LayOut();
   BindSetList([this] { SetUnits(); });
@@ -237,19 +235,13 @@ void frmTextOptions::ConnectControls() {
     TextJustify = Flag(row == AlignJustifyRow);
     DrawTextPreview();
   });
-  connect(Command1, &QPushButton::clicked, this, [this] { ChooseColour("Change Text Color", TextColor, Shape1); });
-  connect(Command2, &QPushButton::clicked, this,
-          [this] { ChooseColour("Change Text Background Color", TextBackColor, Shape2); });
+  connect(Command1, &QPushButton::clicked, this, [this] {
+    if (ChooseColour("Change Text Color", TextColor, *Shape1)) DrawTextPreview();
+  });
+  connect(Command2, &QPushButton::clicked, this, [this] {
+    if (ChooseColour("Change Text Background Color", TextBackColor, *Shape2)) DrawTextPreview();
+  });
   ConnectNumberBoxes();
-}
-
-void frmTextOptions::ChooseColour(const char* title, Long& colour, QFrame* swatch) {
-  ChosenColor = colour;
-  frmMain::ChooseColor(title, ChosenColor, ChosenColor);
-  if (ChosenColor == colour) return;
-  colour = ChosenColor;
-  ShowSwatch(*swatch, colour);
-  DrawTextPreview();
 }
 
 // ---- Number boxes ------------------------------------------------------------------------------

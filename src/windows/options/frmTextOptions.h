@@ -79,7 +79,6 @@ class frmTextOptions : public OptionFrame {
   void ConnectNumberBoxes();
   void ShowNumbers();
   void DrawSample();  // the letter, on Picture1 made the drawing target
-  void ChooseColour(const char* title, Long& colour, QFrame* swatch);
 };
 
 // Shows the dialog modally and returns when it closes.

@@ -21,6 +21,7 @@
 #include "model/Units.h"
 #include "platform/Colors.h"
 #include "platform/Numbers.h"
+#include "platform/SurfaceWidget.h"
 
 namespace lintavo {
 
@@ -91,6 +92,13 @@ QStringList Entries(const char* const* texts, int count) {
 
 void SelectCode(QListWidget* list, Integer code) {
   list->setCurrentRow(code >= 1 && code <= list->count() ? code - 1 : -1);
+}
+
+SurfaceWidget* NamedPicture(const char* name, int width, int height, QWidget* parent) {
+  auto* picture = new SurfaceWidget(parent);
+  picture->setObjectName(QString::fromLatin1(name));
+  picture->setFixedSize(width, height);
+  return picture;
 }
 
 QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }

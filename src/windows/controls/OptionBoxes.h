@@ -39,13 +39,17 @@ class QWidget;
 
 namespace lintavo {
 
+class SurfaceWidget;
+
 // ---- Named controls ------------------------------------------------------------------
 // Controls carry their program names as object names, so tests and the
 // screen reader find them.
 QCheckBox* NamedCheckBox(const char* name, const char* caption, QWidget* parent);
 // A button that is never the dialog's default: Enter in a box does not press it.
 QPushButton* NamedButton(const char* name, const char* caption, QWidget* parent);
-QLabel* Caption(const char* text, QWidget* parent);  // a label showing the text as it stands
+QLabel* Caption(const char* text, QWidget* parent);
+// A picture box of a fixed size in pixels; its image takes that size when it is first shown.
+SurfaceWidget* NamedPicture(const char* name, int width, int height, QWidget* parent);  // a label showing the text as it stands
 // The window made at least wide enough that the window manager's title bar
 // shows its whole title beside the frame's buttons. Call after setWindowTitle.
 void WidenForTitle(QWidget& window);

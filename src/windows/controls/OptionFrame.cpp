@@ -74,9 +74,7 @@ OptionFrame::OptionFrame(QWidget* parent, const OptionFrameSpec& spec) : QDialog
 }
 
 void OptionFrame::MakeSamplePicture() {
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setFixedSize(spec_.pictureWidth, spec_.pictureHeight);
+  Picture1 = NamedPicture("Picture1", spec_.pictureWidth, spec_.pictureHeight, this);
   Picture1->ResizeImage(spec_.pictureWidth, spec_.pictureHeight);
 }
 

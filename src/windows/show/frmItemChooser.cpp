@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "windows/controls/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
 #include "model/Top.h"
@@ -26,9 +27,7 @@ frmItemChooser::frmItemChooser(Integer Kind, const char* ItemWord, std::span<con
   setWindowTitle(word + " Select");
   List1 = new QListWidget(this);
   List1->setObjectName("List1");
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName("Picture1");
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
+  Picture1 = NamedPicture("Picture1", PictureWidth, PictureHeight, this);
   auto label = [this](const char* name, const QString& text) {
     auto* made = new QLabel(text, this);
     made->setObjectName(name);

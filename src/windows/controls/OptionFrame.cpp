@@ -89,6 +89,23 @@ void OptionFrame::BindSetList(std::function<void()> refresh) {
   Sets->BindButtons(cmdUpdate, cmdDefault);
 }
 
+void OptionFrame::BindSampleLayer(QComboBox& list, String& layer, std::function<void()> refresh) {
+  String* option = &layer;
+  BindLayerList(list, layer, [this, option, refresh = std::move(refresh)] {
+    KeepLayer(sample_.Counts, *option);
+    refresh();
+  });
+}
+
+void OptionFrame::BindFontList(QComboBox& list, String& font, std::function<void()> redraw) {
+  connect(&list, &QComboBox::activated, this, [&list, &font, redraw = std::move(redraw)](int position) {
+    const String name = list.itemText(position).toStdString();
+    if (name == font) return;
+    font = name;
+    redraw();
+  });
+}
+
 bool OptionFrame::ChooseColour(const char* title, Long& colour, QWidget& swatch) {
   ChosenColor = colour;
   frmMain::ChooseColor(title, ChosenColor, ChosenColor);

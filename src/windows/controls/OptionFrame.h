@@ -81,6 +81,11 @@ class OptionFrame : public QDialog {
   void LayOutFrame(std::initializer_list<QLayout*> body);
   // Binds the set list; refresh shows every control again after a set was applied.
   void BindSetList(std::function<void()> refresh);
+  // A layer list of the dialog's sample (BindLayerList): a layer typed into
+  // it is made below the sample (KeepLayer), then refresh shows every control again.
+  void BindSampleLayer(QComboBox& list, String& layer, std::function<void()> refresh);
+  // A font list: choosing a font other than font makes it font, then redraw runs.
+  void BindFontList(QComboBox& list, String& font, std::function<void()> redraw);
   // The colour dialog titled title, opened on colour: a colour chosen other
   // than colour becomes colour and shows on swatch. True when it changed.
   // The chosen colour is left in ChosenColor, as the selection's restyling reads it.

@@ -208,16 +208,8 @@ void frmDimOptions::ShowNumbers() {
 // ---- Handlers ------------------------------------------------------------------------------
 
 void frmDimOptions::ConnectControls() {
-  BindLayerList(*Combo2, DimLayerName, [this] {
-    KeepLayer(sample_.Counts, DimLayerName);
-    SetUnits();
-  });
-  connect(Combo3, &QComboBox::activated, this, [this](int position) {
-    const String name = Combo3->itemText(position).toStdString();
-    if (name == DimFontName) return;
-    DimFontName = name;
-    DrawDimensionPreview();
-  });
+  BindSampleLayer(*Combo2, DimLayerName, [this] { SetUnits(); });
+  BindFontList(*Combo3, DimFontName, [this] { DrawDimensionPreview(); });
   const auto specs = ListSpecs();
   for (int i = 0; i < ListCount; ++i) {
     const ListSpec spec = specs[i];

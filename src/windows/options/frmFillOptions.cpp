@@ -193,13 +193,7 @@ void frmFillOptions::ShowFillOptions() {
 void frmFillOptions::ConnectControls() {
   const std::pair<QComboBox*, String*> layers[] = {
       {Combo2, &BoundaryLayer}, {Combo3, &CurFillLayer}, {Combo4, &HatchLayer}};
-  for (const auto& [list, layer] : layers) {
-    String* target = layer;
-    BindLayerList(*list, *target, [this, target] {
-      KeepLayer(sample_.Counts, *target);
-      ShowFillOptions();
-    });
-  }
+  for (const auto& [list, layer] : layers) BindSampleLayer(*list, *layer, [this] { ShowFillOptions(); });
   connect(Combo5, &QComboBox::activated, this, [](int position) {
     if (position >= 0) CurFillPattern = static_cast<Integer>(position);
   });

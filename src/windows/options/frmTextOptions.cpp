@@ -206,16 +206,8 @@ void frmTextOptions::ShowNumbers() {
 // ---- Handlers ------------------------------------------------------------------------------
 
 void frmTextOptions::ConnectControls() {
-  BindLayerList(*Combo2, TextLayer, [this] {
-    KeepLayer(sample_.Counts, TextLayer);
-    SetUnits();
-  });
-  connect(Combo3, &QComboBox::activated, this, [this](int position) {
-    const String name = Combo3->itemText(position).toStdString();
-    if (name == FontName) return;
-    FontName = name;
-    DrawTextPreview();
-  });
+  BindSampleLayer(*Combo2, TextLayer, [this] { SetUnits(); });
+  BindFontList(*Combo3, FontName, [this] { DrawTextPreview(); });
   const std::pair<QCheckBox*, Integer*> styles[] = {
       {Check1, &TextBoxOutline}, {Check2, &TextBold}, {Check3, &TextItalic}, {Check4, &TextUnderline}};
   for (const auto& [box, flag] : styles) {

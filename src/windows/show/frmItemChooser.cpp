@@ -21,8 +21,13 @@
 namespace lintavo {
 
 frmItemChooser::frmItemChooser(Integer Kind, const char* ItemWord, std::span<const char* const> ActionWords,
-                               QWidget* parent)
-    : QDialog(parent), kind_(Kind), itemWord_(ItemWord), actionWords_(ActionWords) {
+                               Long& Selected, String& NameSought, QWidget* parent)
+    : QDialog(parent),
+      kind_(Kind),
+      itemWord_(ItemWord),
+      actionWords_(ActionWords),
+      selected_(&Selected),
+      nameSought_(&NameSought) {
   const QString word = QString::fromUtf8(ItemWord);
   setWindowTitle(word + " Select");
   List1 = new QListWidget(this);
@@ -128,6 +133,25 @@ void frmItemChooser::reject() {
   ClearResults();
   DlgCancelled = FlagTrue;
   QDialog::reject();
+}
+
+// ---- The results ---------------------------------------------------------------------------
+
+void frmItemChooser::ClearResults() {
+  *selected_ = 0;
+  nameSought_->clear();
+}
+
+void frmItemChooser::TakeChoice(Long Index, const String& Name) {
+  *nameSought_ = Name;
+  *selected_ = Index;
+}
+
+bool ChosenItem(Long Selected, const String& NameSought, String& Name, Long& ItemNo) {
+  if (DlgCancelled || Selected < 1) return false;
+  Name = NameSought;
+  ItemNo = Selected;
+  return true;
 }
 
 // ---- The list ------------------------------------------------------------------------------

@@ -55,10 +55,10 @@ class OptionFrame::SampleTarget {
   }
 
  private:
-  Surface& picture_;
-  Surface* saved_;
-  Integer savedPreview_;
-  Integer savedAllLayers_;
+  Surface& picture_;       // the sample's picture box
+  Surface* saved_;         // ActiveDoc before; nullptr when no drawing was the target
+  Integer savedPreview_;   // PreviewMode before
+  Integer savedAllLayers_; // PreviewAllLayers before
 };
 
 // ---- Building ---------------------------------------------------------------------------------

@@ -6,13 +6,11 @@
 #include <algorithm>
 
 #include "model/DataHand.h"
-#include "model/DrawingWindow.h"
 #include "model/LayerItems.h"
 #include "model/ObjIndex.h"
 #include "model/Top.h"
 #include "model/SupportLists.h"
 #include "view/DisplayOptions.h"
-#include "view/Zooms.h"
 
 namespace lintavo {
 
@@ -41,22 +39,17 @@ void KeepLayer(SampleCounts& counts, const String& layer) {
 
 void OptionSample::Begin() {
   Counts.Save();
-  SavedSurface = ActiveDoc;
   SavedRefPnts = ShowRefPnts;
   Ended = false;
 }
 
-void OptionSample::End(const Surface* picture) {
+void OptionSample::End() {
   if (Ended) return;
   Ended = true;
   ShowRefPnts = SavedRefPnts;
   Counts.Restore();
   PreviewMode = FlagFalse;
   PreviewAllLayers = FlagFalse;
-  if (ActiveDoc == picture) {
-    ActiveDoc = SavedSurface;
-    if (ActiveDocForm() != nullptr) LoadViewCache();
-  }
 }
 
 void FillLayerNames(QComboBox& list, const String& layer) {

@@ -37,21 +37,19 @@ struct SampleCounts {
 // new layer, below the counts, which then include it.
 void KeepLayer(SampleCounts& counts, const String& layer);
 
-// What an option dialog borrows while it shows its sample: the model's counts,
-// the drawing target and the Reference Points switch, saved when it opens and
-// given back once when it closes.
+// What an option dialog changes while it shows its sample: the model's counts
+// and the Reference Points switch, saved when it opens and given back once
+// when it closes. (The drawing target is lent to the sample's picture only
+// while a sample is drawn, by a TargetBorrow.)
 struct OptionSample {
   SampleCounts Counts;
-  Surface* SavedSurface = nullptr;  // ActiveDoc when the dialog opened
-  Integer SavedRefPnts = 0;         // ShowRefPnts then
+  Integer SavedRefPnts = 0;         // ShowRefPnts when the dialog opened
   bool Ended = false;               // End has run
 
-  void Begin();  // saves the counts, ActiveDoc and ShowRefPnts
-  // Drops the sample, puts Reference Points back, clears PreviewMode and
-  // PreviewAllLayers and, when picture is the drawing target, gives the
-  // target back (the view cache reloaded from its window). Only the first
-  // call acts.
-  void End(const Surface* picture);
+  void Begin();  // saves the counts and ShowRefPnts
+  // Drops the sample, puts Reference Points back and clears PreviewMode and
+  // PreviewAllLayers. Only the first call acts.
+  void End();
 };
 
 // Refills list (signals blocked by the caller) for the layer option layer.

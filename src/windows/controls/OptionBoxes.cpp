@@ -12,13 +12,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 #include "model/Units.h"
 #include "platform/Colors.h"
 #include "platform/Numbers.h"
+#include "platform/SurfaceWidget.h"
 
 namespace lintavo {
 
@@ -62,6 +65,40 @@ QPushButton* NamedButton(const char* name, const char* caption, QWidget* parent)
   button->setAutoDefault(false);
   button->setDefault(false);
   return button;
+}
+
+QComboBox* NamedCombo(const char* name, QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(QString::fromLatin1(name));
+  return combo;
+}
+
+QListWidget* NamedList(const char* name, const QStringList& entries, QWidget* parent, int rowsShown) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(QString::fromLatin1(name));
+  list->addItems(entries);
+  if (rowsShown > 0) {
+    const int rows = std::min(rowsShown, list->count());
+    list->setFixedHeight(rows * list->sizeHintForRow(0) + 2 * list->frameWidth() + 2);
+  }
+  return list;
+}
+
+QStringList Entries(const char* const* texts, int count) {
+  QStringList entries;
+  for (int i = 0; i < count; ++i) entries << QString::fromLatin1(texts[i]);
+  return entries;
+}
+
+void SelectCode(QListWidget* list, Integer code) {
+  list->setCurrentRow(code >= 1 && code <= list->count() ? code - 1 : -1);
+}
+
+SurfaceWidget* NamedPicture(const char* name, int width, int height, QWidget* parent) {
+  auto* picture = new SurfaceWidget(parent);
+  picture->setObjectName(QString::fromLatin1(name));
+  picture->setFixedSize(width, height);
+  return picture;
 }
 
 QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }

@@ -21,6 +21,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "platform/Types.h"
@@ -32,10 +33,13 @@ class QFrame;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
 namespace lintavo {
+
+class SurfaceWidget;
 
 // ---- Named controls ------------------------------------------------------------------
 // Controls carry their program names as object names, so tests and the
@@ -43,10 +47,21 @@ namespace lintavo {
 QCheckBox* NamedCheckBox(const char* name, const char* caption, QWidget* parent);
 // A button that is never the dialog's default: Enter in a box does not press it.
 QPushButton* NamedButton(const char* name, const char* caption, QWidget* parent);
-QLabel* Caption(const char* text, QWidget* parent);  // a label showing the text as it stands
+QLabel* Caption(const char* text, QWidget* parent);
+// A picture box of a fixed size in pixels; its image takes that size when it is first shown.
+SurfaceWidget* NamedPicture(const char* name, int width, int height, QWidget* parent);  // a label showing the text as it stands
 // The window made at least wide enough that the window manager's title bar
 // shows its whole title beside the frame's buttons. Call after setWindowTitle.
 void WidenForTitle(QWidget& window);
+QComboBox* NamedCombo(const char* name, QWidget* parent);
+// A list showing entries. With rowsShown above 0 it is that many entries
+// high (fewer when it holds fewer) and scrolls for the rest; with 0 it takes
+// its natural height.
+QListWidget* NamedList(const char* name, const QStringList& entries, QWidget* parent, int rowsShown = 0);
+// The texts[0..count-1] as list entries.
+QStringList Entries(const char* const* texts, int count);
+// Selects the entry of a 1-based code; a code without an entry selects none.
+void SelectCode(QListWidget* list, Integer code);
 // A named one-line box in column 1 of the grid's row, its caption beside it in column 0.
 QLineEdit* CaptionedField(QGridLayout* grid, int row, const char* name, const char* caption, QWidget* parent);
 

@@ -103,9 +103,7 @@ void frmCompEdit::BuildControls() {
   fields->addWidget(new QLabel("Name Change Creates a new Component", this), row, 0, 1, 2);
 
   lblView = new QLabel(this);
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName("Picture1");
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
+  Picture1 = NamedPicture("Picture1", PictureWidth, PictureHeight, this);
   auto* pictureColumn = new QVBoxLayout;
   pictureColumn->addWidget(lblView);
   pictureColumn->addWidget(Picture1);

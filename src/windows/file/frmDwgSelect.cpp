@@ -104,9 +104,7 @@ frmDwgSelect::frmDwgSelect(QWidget* parent) : QDialog(parent) {
 frmDwgSelect::~frmDwgSelect() { Form_Unload(); }
 
 void frmDwgSelect::BuildControls() {
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName("Picture1");
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
+  Picture1 = NamedPicture("Picture1", PictureWidth, PictureHeight, this);
   cmdShow = NamedButton("cmdShow", "Preview Drawing", this);
   cmdPath = NamedButton("cmdPath", "Select New Drawing Database", this);
   cmdOK = NamedButton("cmdOK", "OK", this);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "windows/controls/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/LayerItems.h"
@@ -94,9 +95,7 @@ void ShowPreview(const String& Caption) {
 frmPreview::frmPreview(QWidget* parent) : QDialog(parent) {
   setObjectName("frmPreview");
   setWindowTitle("Print Preview");
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName("Picture1");
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
+  Picture1 = NamedPicture("Picture1", PictureWidth, PictureHeight, this);
   Picture1->ResizeImage(PictureWidth, PictureHeight);
   const auto button = [this](const char* name, const char* caption, void (frmPreview::*handler)()) {
     auto* b = new QPushButton(caption, this);

@@ -101,9 +101,7 @@ frmCompSelect::frmCompSelect(QWidget* parent) : QDialog(parent) {
 frmCompSelect::~frmCompSelect() { Form_Unload(); }
 
 void frmCompSelect::BuildControls() {
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName("Picture1");
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
+  Picture1 = NamedPicture("Picture1", PictureWidth, PictureHeight, this);
   cmdPath = NamedButton("cmdPath", "Select New Component Database", this);
   cmdOK = NamedButton("cmdOK", "OK", this);
   cmdCancel = NamedButton("cmdCancel", "Cancel", this);

@@ -45,8 +45,7 @@ namespace lintavo {
 
 namespace {
 
-constexpr int PictureWidth = 240;  // pixels
-constexpr int PictureHeight = 240;
+constexpr int PictureSide = 240;  // the sample picture, pixels square
 constexpr Double WindowInHeights = 10;  // the sample's world window is this many letter heights square
 constexpr Integer MeasuredLine = 2, MeasuredArc = 4;  // entity types of the measured objects
 
@@ -109,31 +108,22 @@ const std::array<BoxSpec, frmDimOptions::BoxCount> BoxSpecs = {{{"Letter Height"
 
 // ---- Building ---------------------------------------------------------------------------
 
-frmDimOptions::frmDimOptions(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Dimensioning Options"));
+frmDimOptions::frmDimOptions(QWidget* parent)
+    : OptionFrame(parent, {"Dimensioning Options", SettingDimension, EchoInput::Silent,
+                           "Apply Setting Changes to Current Option", "Set Current Dimensioning Option as Default",
+                           "Set Current Dimensioning Option", PictureSide, PictureSide}) {
   savedDwg_ = CurDwg;
-  sample_.Begin();
   BuildControls();
   LayOut();
-  Sets = new OptionSetList(*Combo1, SettingDimension, EchoInput::Silent, [this] { SetUnits(); });
-  Sets->BindButtons(cmdUpdate, cmdDefault);
+  BindSetList([this] { SetUnits(); });
   ShowRefPnts = FlagFalse;
   SetUnits();
   ConnectControls();  // after the first refresh: a refresh is not a user action
 }
 
-frmDimOptions::~frmDimOptions() { Unload(); }
-
 void frmDimOptions::BuildControls() {
-  Combo1 = new QComboBox(this);
-  Combo1->setObjectName(QStringLiteral("Combo1"));
-  cmdUpdate = NamedButton("cmdUpdate", "Apply Setting Changes to Current Option", this);
-  cmdDefault = NamedButton("cmdDefault", "Set Current Dimensioning Option as Default", this);
-  cmdClose = NamedButton("cmdClose", "EXIT", this);
-  Combo2 = new QComboBox(this);
-  Combo2->setObjectName(QStringLiteral("Combo2"));
-  Combo3 = new QComboBox(this);
-  Combo3->setObjectName(QStringLiteral("Combo3"));
+  Combo2 = NamedCombo("Combo2", this);
+  Combo3 = NamedCombo("Combo3", this);
   const auto specs = ListSpecs();
   for (int i = 0; i < ListCount; ++i) {
     Lists[i] = new QListWidget(this);
@@ -150,10 +140,7 @@ void frmDimOptions::BuildControls() {
   Command3 = NamedButton("Command3", "Show Angular", this);
   Shape1 = NamedSwatch("Shape1", this);
   Shape2 = NamedSwatch("Shape2", this);
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
-  Picture1->ResizeImage(PictureWidth, PictureHeight);
+  MakeSamplePicture();
 }
 
 void frmDimOptions::LayOut() {
@@ -185,10 +172,7 @@ void frmDimOptions::LayOut() {
   auto* top = new QHBoxLayout;
   top->addLayout(boxes);
   top->addLayout(sample);
-  auto* all = new QVBoxLayout(this);
-  all->addLayout(lists);
-  all->addLayout(top);
-  all->addLayout(OptionSetRow("Set Current Dimensioning Option", Combo1, cmdUpdate, cmdDefault, cmdClose, this));
+  LayOutFrame({lists, top});
 }
 
 // ---- Refresh -----------------------------------------------------------------------------
@@ -224,16 +208,8 @@ void frmDimOptions::ShowNumbers() {
 // ---- Handlers ------------------------------------------------------------------------------
 
 void frmDimOptions::ConnectControls() {
-  BindLayerList(*Combo2, DimLayerName, [this] {
-    KeepLayer(sample_.Counts, DimLayerName);
-    SetUnits();
-  });
-  connect(Combo3, &QComboBox::activated, this, [this](int position) {
-    const String name = Combo3->itemText(position).toStdString();
-    if (name == DimFontName) return;
-    DimFontName = name;
-    DrawDimensionPreview();
-  });
+  BindSampleLayer(*Combo2, DimLayerName, [this] { SetUnits(); });
+  BindFontList(*Combo3, DimFontName, [this] { DrawDimensionPreview(); });
   const auto specs = ListSpecs();
   for (int i = 0; i < ListCount; ++i) {
     const ListSpec spec = specs[i];
@@ -268,17 +244,11 @@ void frmDimOptions::ConnectControls() {
     Command3->setText(ShowLinearSample ? QStringLiteral("Show Angular") : QStringLiteral("Show Linear"));
     DrawDimensionPreview();
   });
-  connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+// The button shows the colour too, changed or not.
 void frmDimOptions::ChooseColour(const char* title, Long& colour, QFrame* swatch, QPushButton* button) {
-  ChosenColor = colour;
-  frmMain::ChooseColor(title, ChosenColor, ChosenColor);
-  if (ChosenColor != colour) {
-    colour = ChosenColor;
-    ShowSwatch(*swatch, colour);
-    DrawDimensionPreview();
-  }
+  if (OptionFrame::ChooseColour(title, colour, *swatch)) DrawDimensionPreview();
   ShowSwatch(*button, colour);
 }
 
@@ -288,22 +258,10 @@ void frmDimOptions::ChooseColour(const char* title, Long& colour, QFrame* swatch
 // the picture. False, and nothing fitted, for a letter height of 0.
 bool frmDimOptions::FitSample() {
   sample_.Counts.Restore();
-  ActiveDoc = Picture1;
-  PreviewMode = FlagTrue;
-  PreviewAllLayers = FlagTrue;
-  ViewPixMinX = ViewPixMinY = 0;
-  ViewPixMaxX = PictureWidth;
-  ViewPixMaxY = PictureHeight;
   const Double side = WindowInHeights * DimLetterHeight;
   if (!(side > 0) || !std::isfinite(side)) return false;
-  ViewWinMinX = ViewWinMinY = 0;
-  ViewWinMaxX = ViewWinMaxY = side;
   DimArrowLength = DimLetterHeight / 2;
-  const Double fit = std::min(PictureWidth / PixelsPerUnit, PictureHeight / PixelsPerUnit) / side;
-  ViewZoom = ToSingle(fit);
-  ViewScaleX = ViewScaleY = ViewZoom * PixelsPerUnit;
-  ViewBaseX = ToSingle(PictureWidth / 2.0 - ViewScaleX * side / 2);
-  ViewBaseY = ToSingle(PictureHeight / 2.0 - ViewScaleY * side / 2);
+  FitSampleWindow(side);
   return true;
 }
 
@@ -347,31 +305,25 @@ void frmDimOptions::BuildSample() {
 }
 
 void frmDimOptions::DrawDimensionPreview() {
-  Picture1->Cls();
-  if (FitSample() && sample_.SavedSurface != nullptr) {
+  RedrawSample([this] {
+    if (!FitSample() || DrawingTarget() == nullptr) return;
     const Long before = ObjCount;
-    ActiveDoc = sample_.SavedSurface;
-    BuildSample();
-    ActiveDoc = Picture1;
+    BuildOnDrawingTarget([this] { BuildSample(); });
     for (Long i = before + 1; i <= ObjCount; ++i)
       if (Objs[i].DwgNo == CurDwg) DrawObject(i);
-  }
-  Picture1->update();
+  });
 }
 
 // ---- Closing ------------------------------------------------------------------------------------
 
-void frmDimOptions::done(int result) {
-  Unload();
-  QDialog::done(result);
-}
+frmDimOptions::~frmDimOptions() { Unload(); }
 
 void frmDimOptions::Unload() {
   if (sample_.Ended) return;
   CurItem = sample_.Counts.Items;
   CurDwg = savedDwg_;
   SelRecordID = 0;
-  sample_.End(Picture1);
+  OptionFrame::Unload();
 }
 
 void ShowDimOptions() {

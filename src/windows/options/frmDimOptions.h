@@ -8,14 +8,14 @@
 // a linear or an angular sample built by the dimension builders from fixed
 // points, so it shows what the dimension command would append; each sample
 // is dropped before the next, and closing drops the last one and puts back
-// the reference-point option, the current drawing and the drawing target.
+// the reference-point option and the current drawing. The picture is the
+// drawing target only while a sample is drawn (OptionFrame).
 #pragma once
 
-#include <QDialog>
 #include <array>
 
-#include "annotation/AnnotationOptionLists.h"
 #include "platform/Types.h"
+#include "windows/controls/OptionFrame.h"
 
 class QComboBox;
 class QFrame;
@@ -26,11 +26,11 @@ class QPushButton;
 
 namespace lintavo {
 
-class OptionSetList;
-class Surface;
-class SurfaceWidget;
-
-class frmDimOptions : public QDialog {
+// The frame's set list holds the dimension sets ("Set Current Dimensioning
+// Option"); cmdUpdate reads "Apply Setting Changes to Current Option",
+// cmdDefault "Set Current Dimensioning Option as Default"; Picture1 is
+// 240 x 240 pixels.
+class frmDimOptions : public OptionFrame {
   Q_OBJECT
  public:
   explicit frmDimOptions(QWidget* parent = nullptr);
@@ -38,13 +38,7 @@ class frmDimOptions : public QDialog {
 
   // Every control from the dimension options, then the sample; changes no option.
   void SetUnits();
-  void done(int result) override;  // every way of closing ends here
 
-  QComboBox* Combo1 = nullptr;        // the dimension sets
-  QPushButton* cmdUpdate = nullptr;   // "Apply Setting Changes to Current Option"
-  QPushButton* cmdDefault = nullptr;  // "Set Current Dimensioning Option as Default"
-  QPushButton* cmdClose = nullptr;    // "EXIT"
-  OptionSetList* Sets = nullptr;
   QComboBox* Combo2 = nullptr;  // layers: DimLayerName
   QComboBox* Combo3 = nullptr;  // fonts: DimFontName
 
@@ -62,7 +56,6 @@ class frmDimOptions : public QDialog {
   QPushButton* Command3 = nullptr;  // "Show Angular" / "Show Linear"
   QFrame* Shape1 = nullptr;
   QFrame* Shape2 = nullptr;
-  SurfaceWidget* Picture1 = nullptr;
   Integer ShowLinearSample = FlagTrue;
 
   // Drops the previous sample and builds and draws the current one; with a
@@ -78,9 +71,9 @@ class frmDimOptions : public QDialog {
   bool FitSample();
   void BuildSample();
   void ChooseColour(const char* title, Long& colour, QFrame* swatch, QPushButton* button);
-  void Unload();
+  // The current drawing, item and selection as the dialog found them, then the frame's Unload.
+  void Unload() override;
 
-  OptionSample sample_;  // the model, target and switches the sample borrows
   Integer savedDwg_ = 0;
 };
 

@@ -51,12 +51,12 @@ void ShowBackground() {
 
 // ---- Building ---------------------------------------------------------------------------
 
-frmDispOptions::frmDispOptions(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Display Options"));
+frmDispOptions::frmDispOptions(QWidget* parent)
+    : OptionFrame(parent, {"Display Options", SettingDisplay, EchoInput::Silent, "Apply Setting Changes To Current Option",
+                           "Set Current Display Option as Default", "Set Current Display Option"}) {
   BuildControls();
   LayOut();
-  Sets = new OptionSetList(*Combo1, SettingDisplay, EchoInput::Silent, [this] { SetUnits(); });
-  Sets->BindButtons(cmdUpdate, cmdDefault);
+  BindSetList([this] { SetUnits(); });
   SetUnits();
   ConnectSwitches();  // after the first refresh: a refresh is not a user action
   ConnectNumberBoxes();
@@ -64,11 +64,6 @@ frmDispOptions::frmDispOptions(QWidget* parent) : QDialog(parent) {
 }
 
 void frmDispOptions::BuildControls() {
-  Combo1 = new QComboBox(this);
-  Combo1->setObjectName(QStringLiteral("Combo1"));
-  cmdUpdate = NamedButton("cmdUpdate", "Apply Setting Changes To Current Option", this);
-  cmdDefault = NamedButton("cmdDefault", "Set Current Display Option as Default", this);
-  cmdClose = NamedButton("cmdClose", "EXIT", this);
   Check1 = NamedCheckBox("Check1", "Tool Bar", this);
   Check2 = NamedCheckBox("Check2", "Message Bar", this);
   Check3 = NamedCheckBox("Check3", "Text Bar", this);
@@ -141,11 +136,7 @@ void frmDispOptions::LayOut() {
   top->addWidget(current);
   top->addLayout(colours);
 
-  QBoxLayout* bottom = OptionSetRow("Set Current Display Option", Combo1, cmdUpdate, cmdDefault, cmdClose, this);
-
-  auto* all = new QVBoxLayout(this);
-  all->addLayout(top);
-  all->addLayout(bottom);
+  LayOutFrame({top});
 }
 
 // ---- Refresh -----------------------------------------------------------------------------
@@ -317,7 +308,6 @@ void frmDispOptions::ConnectColours() {
       ShowSwatch(*entry.button, *entry.colour);
     });
   }
-  connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void ShowDispOptions() {

@@ -12,20 +12,19 @@
 // (OptionSetList). "EXIT", Esc and the close box only close.
 #pragma once
 
-#include <QDialog>
-
 #include "platform/Types.h"
+#include "windows/controls/OptionFrame.h"
 
 class QCheckBox;
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 
 namespace lintavo {
 
-class OptionSetList;
-
-class frmDispOptions : public QDialog {
+// The frame's set list holds the display sets ("Set Current Display
+// Option"); cmdUpdate reads "Apply Setting Changes To Current Option",
+// cmdDefault "Set Current Display Option as Default". No sample.
+class frmDispOptions : public OptionFrame {
   Q_OBJECT
  public:
   explicit frmDispOptions(QWidget* parent = nullptr);
@@ -33,13 +32,6 @@ class frmDispOptions : public QDialog {
   // Every control from the options, and the bars, check marks, read-out
   // panels and background from them; applies nothing, draws no grid.
   void SetUnits();
-
-  // ---- Set list ----------------------------------------------------------------------
-  QComboBox* Combo1 = nullptr;        // the display sets; "Set Current Display Option"
-  QPushButton* cmdUpdate = nullptr;   // "Apply Setting Changes To Current Option"
-  QPushButton* cmdDefault = nullptr;  // "Set Current Display Option as Default"
-  QPushButton* cmdClose = nullptr;    // "EXIT"
-  OptionSetList* Sets = nullptr;
 
   // ---- Switches ----------------------------------------------------------------------
   QCheckBox* Check1 = nullptr;   // "Tool Bar": ShowToolBar

@@ -47,31 +47,10 @@ constexpr Double WidthPerHeight = 1.33333;  // a sheet height typed gives this t
 constexpr int WidthDecimals = 3;            // the width derived from a height is rounded to 3 decimals
 constexpr Double MaxSnapTolerance = 1;      // snap tolerances from 1 up are refused
 constexpr Double MaxLineWeight = 10;        // line weights are above 0 and below this
-constexpr int ListRowsShown = 5;            // unit lists are this many entries high
+constexpr int ListRowsShown = 5;            // unit lists are this many entries high; they scroll for the rest
 constexpr const char* NewDrawingName = "New Drawing";  // a drawing never saved
 constexpr const char* LimitsQuestion =
     "Limit Settings do not match Current Drawing Limits, Do you want to set the New Drawing limits? ";
-
-QListWidget* NamedList(const char* name, const QStringList& entries, QWidget* parent) {
-  auto* list = new QListWidget(parent);
-  list->setObjectName(QString::fromLatin1(name));
-  list->addItems(entries);
-  // Tall enough for a few entries; the list scrolls for the rest.
-  const int rows = std::min(ListRowsShown, list->count());
-  list->setFixedHeight(rows * list->sizeHintForRow(0) + 2 * list->frameWidth() + 2);
-  return list;
-}
-
-QStringList Entries(const char* const* texts, int count) {
-  QStringList entries;
-  for (int i = 0; i < count; ++i) entries << QString::fromLatin1(texts[i]);
-  return entries;
-}
-
-// Selects the entry of a 1-based code; a code without an entry selects none.
-void SelectCode(QListWidget* list, Integer code) {
-  list->setCurrentRow(code >= 1 && code <= list->count() ? code - 1 : -1);
-}
 
 // A length box: on Enter a number typed is converted to inches and applied;
 // numeric or not, the box then shows its option again.
@@ -95,22 +74,17 @@ void WholeBox(QLineEdit* box, std::function<void(Double)> apply) {
 
 // ---- Building ---------------------------------------------------------------------------
 
-frmDwgOptions::frmDwgOptions(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Drawing Options"));
+frmDwgOptions::frmDwgOptions(QWidget* parent)
+    : OptionFrame(parent, {"Drawing Options", SettingDrawing, EchoInput::Show, "Apply Setting Changes to Current Option",
+                           "Set Current Drawing Option as Default", "Set Current Drawing Option"}) {
   BuildControls();
   LayOut();
-  Sets = new OptionSetList(*Combo1, SettingDrawing, EchoInput::Show, [this] { SetUnits(); });
-  Sets->BindButtons(cmdUpdate, cmdDefault);
+  BindSetList([this] { SetUnits(); });
   SetUnits();
   ConnectControls();  // after the first refresh: a refresh is not a user action
 }
 
 void frmDwgOptions::BuildControls() {
-  Combo1 = new QComboBox(this);
-  Combo1->setObjectName(QStringLiteral("Combo1"));
-  cmdUpdate = NamedButton("cmdUpdate", "Apply Setting Changes to Current Option", this);
-  cmdDefault = NamedButton("cmdDefault", "Set Current Drawing Option as Default", this);
-  cmdClose = NamedButton("cmdClose", "EXIT", this);
   Check1 = NamedCheckBox("Check1", "Snap to Grid", this);
   Check2 = NamedCheckBox("Check2", "Snap to Nearest Point", this);
   Check3 = NamedCheckBox("Check3", "Snap Orthongonal", this);
@@ -122,16 +96,14 @@ void frmDwgOptions::BuildControls() {
   Check9 = NamedCheckBox("Check9", "Fractions Display", this);
   Check10 = NamedCheckBox("Check10", "Decimal Display", this);
   Check11 = NamedCheckBox("Check11", "Auto Scale", this);
-  List1 = NamedList("List1", Entries(EnglishEntries, EnglishEntryCount), this);
-  List2 = NamedList("List2", {"Millimeters", "Centimeters", "Decimeters", "Meters", "Kilometers"}, this);
-  List3 = NamedList("List3", Entries(DecimalEntries, DecimalEntryCount), this);
-  List4 = NamedList("List4", {"Degrees", "Minutes", "Radians"}, this);
-  List5 = NamedList("List5", Entries(FractionEntries, FractionEntryCount), this);
+  List1 = NamedList("List1", Entries(EnglishEntries, EnglishEntryCount), this, ListRowsShown);
+  List2 = NamedList("List2", {"Millimeters", "Centimeters", "Decimeters", "Meters", "Kilometers"}, this,
+                    ListRowsShown);
+  List3 = NamedList("List3", Entries(DecimalEntries, DecimalEntryCount), this, ListRowsShown);
+  List4 = NamedList("List4", {"Degrees", "Minutes", "Radians"}, this, ListRowsShown);
+  List5 = NamedList("List5", Entries(FractionEntries, FractionEntryCount), this, ListRowsShown);
   Command1 = NamedButton("Command1", "Default Line Color", this);
-  Shape1 = new QFrame(this);
-  Shape1->setObjectName(QStringLiteral("Shape1"));
-  Shape1->setFrameShape(QFrame::Box);
-  Shape1->setMinimumSize(40, 20);
+  Shape1 = NamedSwatch("Shape1", this);
   QLineEdit** boxes[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9};
   for (size_t i = 0; i < std::size(boxes); ++i) {
     *boxes[i] = new QLineEdit(this);
@@ -193,11 +165,7 @@ void frmDwgOptions::LayOut() {
   top->addLayout(units);
   top->addLayout(numbers);
 
-  QBoxLayout* bottom = OptionSetRow("Set Current Drawing Option", Combo1, cmdUpdate, cmdDefault, cmdClose, this);
-
-  auto* all = new QVBoxLayout(this);
-  all->addLayout(top);
-  all->addLayout(bottom);
+  LayOutFrame({top});
 }
 
 // ---- Refresh -----------------------------------------------------------------------------
@@ -283,7 +251,6 @@ void frmDwgOptions::ConnectControls() {
   onRow(List5, [](int row) { FractionDenom = FractionDenomAt(row); }, true);
 
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
   ConnectNumberBoxes();
 }
 
@@ -339,13 +306,7 @@ void frmDwgOptions::Text2_Enter(Double inches) {
 
 // ---- Line colour --------------------------------------------------------------------------------
 
-void frmDwgOptions::Command1_Click() {
-  ChosenColor = CurColor;
-  frmMain::ChooseColor("Change Line Color", ChosenColor, ChosenColor);
-  if (ChosenColor == CurColor) return;
-  CurColor = ChosenColor;
-  ShowSwatch(*Shape1, CurColor);
-}
+void frmDwgOptions::Command1_Click() { ChooseColour("Change Line Color", CurColor, *Shape1); }
 
 // ---- Closing ------------------------------------------------------------------------------------
 

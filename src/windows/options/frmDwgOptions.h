@@ -11,13 +11,12 @@
 // Lengths show in centimetres in metric units (OptionBoxes).
 #pragma once
 
-#include <QDialog>
 #include <array>
 
 #include "platform/Types.h"
+#include "windows/controls/OptionFrame.h"
 
 class QCheckBox;
-class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -26,22 +25,18 @@ class QPushButton;
 
 namespace lintavo {
 
-class OptionSetList;
-
-class frmDwgOptions : public QDialog {
+// The frame's set list holds the drawing sets ("Set Current Drawing
+// Option") and echoes a name entered; cmdUpdate reads "Apply Setting
+// Changes to Current Option", cmdDefault "Set Current Drawing Option as
+// Default"; cmdClose ("EXIT") asks the sheet-size question, then closes.
+// No sample.
+class frmDwgOptions : public OptionFrame {
   Q_OBJECT
  public:
   explicit frmDwgOptions(QWidget* parent = nullptr);
 
   // Every control from the option variables; applies nothing, changes no option.
   void SetUnits();
-
-  // ---- Set list ----------------------------------------------------------------------
-  QComboBox* Combo1 = nullptr;      // the drawing sets; "Set Current Drawing Option"
-  QPushButton* cmdUpdate = nullptr;   // "Apply Setting Changes to Current Option"
-  QPushButton* cmdDefault = nullptr;  // "Set Current Drawing Option as Default"
-  QPushButton* cmdClose = nullptr;    // "EXIT": the sheet-size question, then closes
-  OptionSetList* Sets = nullptr;
 
   // ---- Switches ----------------------------------------------------------------------
   QCheckBox* Check1 = nullptr;   // "Snap to Grid": GridSnap
@@ -89,7 +84,7 @@ class frmDwgOptions : public QDialog {
   // ---- Handlers --------------------------------------------------------------------------
   void SnapChanged();  // a switch of Check1..6: the main window's check marks follow
   void Command1_Click();
-  void cmdClose_Click();
+  void cmdClose_Click() override;
   // Applies the number of one box; the box is rewritten from its option afterwards.
   void Text1_Enter(Double inches);
   void Text2_Enter(Double inches);

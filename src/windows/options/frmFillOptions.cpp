@@ -5,7 +5,7 @@
 //   Refresh
 //   Handlers
 //   Previews
-//   Closing
+//   Showing
 #include "windows/options/frmFillOptions.h"
 
 #include <QCheckBox>
@@ -46,18 +46,11 @@ namespace lintavo {
 
 namespace {
 
-constexpr int PictureWidth = 240;  // pixels
-constexpr int PictureHeight = 240;
+constexpr int PictureSide = 240;  // the sample picture, pixels square
 // The fill preview's five corners, device pixels (y downward).
 constexpr GdiPoint FillShape[] = {{30, 40}, {20, 100}, {100, 200}, {210, 110}, {150, 20}};
 // The hatch preview's square, in hatch scales, inside a window of 2 x 2 scales.
 constexpr Double SquareLow = 0.1, SquareHigh = 1.8, WindowInScales = 2;
-
-QComboBox* NamedCombo(const char* name, QWidget* parent) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(QString::fromLatin1(name));
-  return combo;
-}
 
 // A point of the hatch square as a view pixel, held as a Single.
 Single SquarePixel(Double at, Single scale, Single base) {
@@ -68,24 +61,19 @@ Single SquarePixel(Double at, Single scale, Single base) {
 
 // ---- Building ---------------------------------------------------------------------------
 
-frmFillOptions::frmFillOptions(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Fill & Hatch Options"));
-  sample_.Begin();
+frmFillOptions::frmFillOptions(QWidget* parent)
+    : OptionFrame(parent, {"Fill & Hatch Options", SettingFills, EchoInput::Silent,
+                           "Apply Setting Changes to Current Option", "Set Current Fill/Hatch Option as Default",
+                           "Set Current Fill / Hatch Option", PictureSide, PictureSide}) {
   BuildControls();
   LayOut();
-  Sets = new OptionSetList(*Combo1, SettingFills, EchoInput::Silent, [this] { ShowFillOptions(); });
-  Sets->BindButtons(cmdUpdate, cmdDefault);
+  BindSetList([this] { ShowFillOptions(); });
+  ShowRefPnts = FlagFalse;  // the previews show no reference points; closing puts the option back
   ShowFillOptions();
   ConnectControls();  // after the first refresh: a refresh is not a user action
 }
 
-frmFillOptions::~frmFillOptions() { Unload(); }
-
 void frmFillOptions::BuildControls() {
-  Combo1 = NamedCombo("Combo1", this);
-  cmdUpdate = NamedButton("cmdUpdate", "Apply Setting Changes to Current Option", this);
-  cmdDefault = NamedButton("cmdDefault", "Set Current Fill/Hatch Option as Default", this);
-  cmdClose = NamedButton("cmdClose", "EXIT", this);
   Combo2 = NamedCombo("Combo2", this);
   Combo3 = NamedCombo("Combo3", this);
   Combo4 = NamedCombo("Combo4", this);
@@ -116,10 +104,7 @@ void frmFillOptions::BuildControls() {
   Shape2 = NamedSwatch("Shape2", this);
   Shape3 = NamedSwatch("Shape3", this);
   Shape4 = NamedSwatch("Shape4", this);
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
-  Picture1->ResizeImage(PictureWidth, PictureHeight);
+  MakeSamplePicture();
 }
 
 void frmFillOptions::LayOut() {
@@ -171,9 +156,7 @@ void frmFillOptions::LayOut() {
   top->addLayout(left);
   top->addWidget(Picture1, 0, Qt::AlignTop);
 
-  auto* all = new QVBoxLayout(this);
-  all->addLayout(top);
-  all->addLayout(OptionSetRow("Set Current Fill / Hatch Option", Combo1, cmdUpdate, cmdDefault, cmdClose, this));
+  LayOutFrame({top});
 }
 
 // ---- Refresh -----------------------------------------------------------------------------
@@ -203,7 +186,6 @@ void frmFillOptions::ShowFillOptions() {
   ShowSwatch(*Shape2, GradientColor);
   ShowSwatch(*Shape3, HatchColor);
   ShowSwatch(*Shape4, BoundaryColor);
-  InitPreviewSurface();
 }
 
 // ---- Handlers ------------------------------------------------------------------------------
@@ -211,13 +193,7 @@ void frmFillOptions::ShowFillOptions() {
 void frmFillOptions::ConnectControls() {
   const std::pair<QComboBox*, String*> layers[] = {
       {Combo2, &BoundaryLayer}, {Combo3, &CurFillLayer}, {Combo4, &HatchLayer}};
-  for (const auto& [list, layer] : layers) {
-    String* target = layer;
-    BindLayerList(*list, *target, [this, target] {
-      KeepLayer(sample_.Counts, *target);
-      ShowFillOptions();
-    });
-  }
+  for (const auto& [list, layer] : layers) BindSampleLayer(*list, *layer, [this] { ShowFillOptions(); });
   connect(Combo5, &QComboBox::activated, this, [](int position) {
     if (position >= 0) CurFillPattern = static_cast<Integer>(position);
   });
@@ -250,64 +226,35 @@ void frmFillOptions::ConnectControls() {
           [this] { ChooseColour("Change Hatch Color", HatchColor, Shape3, Command6); });
   connect(Command3, &QPushButton::clicked, this, [this] { PreviewFill(); });
   connect(Command5, &QPushButton::clicked, this, [this] { PreviewHatch(); });
-  connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+// The button shows the colour too, changed or not.
 void frmFillOptions::ChooseColour(const char* title, Long& colour, QFrame* swatch, QPushButton* button) {
-  ChosenColor = colour;
-  frmMain::ChooseColor(title, ChosenColor, ChosenColor);
-  if (ChosenColor != colour) {
-    colour = ChosenColor;
-    ShowSwatch(*swatch, colour);
-  }
+  OptionFrame::ChooseColour(title, colour, *swatch);
   ShowSwatch(*button, colour);
 }
 
 // ---- Previews ------------------------------------------------------------------------------------
 
-// Picture1 becomes the drawing target at true size, reference points off.
-void frmFillOptions::InitPreviewSurface() {
-  ShowRefPnts = FlagFalse;
-  ActiveDoc = Picture1;
-  PreviewMode = FlagTrue;
-  PreviewAllLayers = FlagTrue;
-  ViewPixMinX = ViewPixMinY = 0;
-  ViewPixMaxX = PictureWidth;
-  ViewPixMaxY = PictureHeight;
-  ViewWinMinX = ViewWinMinY = 0;
-  ViewWinMaxX = PictureWidth / PixelsPerUnit;
-  ViewWinMaxY = PictureHeight / PixelsPerUnit;
-  ViewScaleX = ViewScaleY = PixelsPerUnit;
-  ViewBaseX = ViewBaseY = 0;
-  ViewZoom = 1;
-}
-
 // The fixed shape, outlined in the boundary colour and filled with the fill
 // options; shown whether fills are shown or not.
 void frmFillOptions::PreviewFill() {
-  Picture1->Cls();
-  ActiveDoc = Picture1;
-  SetForeColor(BoundaryColor);
-  const Integer count = static_cast<Integer>(std::size(FillShape));
-  std::copy(std::begin(FillShape), std::end(FillShape), GdiPts.begin() + 1);
-  GdiPolygon(CurFillPattern, CurFillColor, count);
-  Picture1->update();
+  RedrawSample([] {
+    SetForeColor(BoundaryColor);
+    const Integer count = static_cast<Integer>(std::size(FillShape));
+    std::copy(std::begin(FillShape), std::end(FillShape), GdiPts.begin() + 1);
+    GdiPolygon(CurFillPattern, CurFillColor, count);
+  });
 }
 
 // A square boundary two tenths of a scale inside a window of two scales,
 // hatched with the hatch options. Nothing for a scale of 0 or below.
 void frmFillOptions::PreviewHatch() {
-  Picture1->Cls();
-  sample_.Counts.Restore();
-  InitPreviewSurface();
-  const Double side = WindowInScales * HatchScale;
-  if (side > 0 && std::isfinite(side)) {
-    ViewWinMaxX = ViewWinMaxY = side;
-    const Double fit = std::min(PictureWidth / PixelsPerUnit, PictureHeight / PixelsPerUnit) / side;
-    ViewZoom = ToSingle(fit);
-    ViewScaleX = ViewScaleY = ViewZoom * PixelsPerUnit;
-    ViewBaseX = ToSingle(PictureWidth / 2.0 - ViewScaleX * side / 2);
-    ViewBaseY = ToSingle(PictureHeight / 2.0 - ViewScaleY * side / 2);
+  RedrawSample([this] {
+    sample_.Counts.Restore();
+    const Double side = WindowInScales * HatchScale;
+    if (!(side > 0 && std::isfinite(side))) return;
+    FitSampleWindow(side);
     const Single left = SquarePixel(SquareLow, ViewScaleX, ViewBaseX);
     const Single bottom = SquarePixel(SquareLow, ViewScaleY, ViewBaseY);
     const Single right = SquarePixel(SquareHigh, ViewScaleX, ViewBaseX);
@@ -324,18 +271,10 @@ void frmFillOptions::PreviewHatch() {
       StoreBoundaryEdge(from[0], from[1], to[0], to[1]);
     }
     PreviewFillOptionsHatch();  // the hatch, then the crossings in the boundary colour
-  }
-  Picture1->update();
+  });
 }
 
-// ---- Closing ------------------------------------------------------------------------------------
-
-void frmFillOptions::done(int result) {
-  Unload();
-  QDialog::done(result);
-}
-
-void frmFillOptions::Unload() { sample_.End(Picture1); }
+// ---- Showing ------------------------------------------------------------------------------------
 
 void ShowFillOptions() {
   frmFillOptions dialog(MainForm);

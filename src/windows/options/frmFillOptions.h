@@ -11,10 +11,8 @@
 // drops what the preview loaded and puts back the reference-point option.
 #pragma once
 
-#include <QDialog>
-
-#include "annotation/AnnotationOptionLists.h"
 #include "platform/Types.h"
+#include "windows/controls/OptionFrame.h"
 
 class QCheckBox;
 class QComboBox;
@@ -24,25 +22,18 @@ class QPushButton;
 
 namespace lintavo {
 
-class OptionSetList;
-class Surface;
-class SurfaceWidget;
-
-class frmFillOptions : public QDialog {
+// The frame's set list holds the fill and hatch sets ("Set Current Fill /
+// Hatch Option"); cmdUpdate reads "Apply Setting Changes to Current
+// Option", cmdDefault "Set Current Fill/Hatch Option as Default"; Picture1
+// is 240 x 240 pixels.
+class frmFillOptions : public OptionFrame {
   Q_OBJECT
  public:
   explicit frmFillOptions(QWidget* parent = nullptr);
-  ~frmFillOptions() override;
 
-  // Every control from the options and the preview surface prepared.
+  // Every control from the options.
   void ShowFillOptions();
-  void done(int result) override;  // every way of closing ends here
 
-  QComboBox* Combo1 = nullptr;        // the fill and hatch sets
-  QPushButton* cmdUpdate = nullptr;   // "Apply Setting Changes to Current Option"
-  QPushButton* cmdDefault = nullptr;  // "Set Current Fill/Hatch Option as Default"
-  QPushButton* cmdClose = nullptr;    // "EXIT"
-  OptionSetList* Sets = nullptr;
   QComboBox* Combo2 = nullptr;  // BoundaryLayer
   QComboBox* Combo3 = nullptr;  // CurFillLayer
   QComboBox* Combo4 = nullptr;  // HatchLayer
@@ -67,7 +58,6 @@ class frmFillOptions : public QDialog {
   QFrame* Shape2 = nullptr;  // GradientColor
   QFrame* Shape3 = nullptr;  // HatchColor
   QFrame* Shape4 = nullptr;  // BoundaryColor
-  SurfaceWidget* Picture1 = nullptr;
 
   void PreviewFill();
   void PreviewHatch();
@@ -76,11 +66,7 @@ class frmFillOptions : public QDialog {
   void BuildControls();
   void LayOut();
   void ConnectControls();
-  void InitPreviewSurface();
   void ChooseColour(const char* title, Long& colour, QFrame* swatch, QPushButton* button);
-  void Unload();
-
-  OptionSample sample_;  // the model, target and switches the preview borrows
 };
 
 // Shows the dialog modally and returns when it closes.

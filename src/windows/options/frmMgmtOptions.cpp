@@ -19,9 +19,9 @@ namespace lintavo {
 
 namespace {
 
+// A set list wide enough for a set name of 16 characters.
 QComboBox* NamedList(const char* name, QWidget* parent) {
-  auto* list = new QComboBox(parent);
-  list->setObjectName(QString::fromLatin1(name));
+  QComboBox* list = NamedCombo(name, parent);
   list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   list->setMinimumContentsLength(16);
   return list;

@@ -6,7 +6,7 @@
 //   Handlers
 //   Number boxes
 //   Sample
-//   Closing
+//   Showing
 #include "windows/options/frmTextOptions.h"
 
 #include <QCheckBox>
@@ -47,8 +47,7 @@ namespace lintavo {
 
 namespace {
 
-constexpr int PictureWidth = 160;  // pixels
-constexpr int PictureHeight = 160;
+constexpr int PictureSide = 160;  // the sample picture, pixels square
 constexpr Double MaxBoldWeight = 9;     // bold weights are above 0 and below this
 constexpr Double MinAspect = 0.25;
 constexpr Double MaxAspect = 2;
@@ -67,34 +66,23 @@ QLineEdit* Box(const char* name, QWidget* parent) {
 
 // ---- Building ---------------------------------------------------------------------------
 
-frmTextOptions::frmTextOptions(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Text Options"));
-  sample_.Begin();
+frmTextOptions::frmTextOptions(QWidget* parent)
+    : OptionFrame(parent, {"Text Options", SettingText, EchoInput::Silent, "Apply Setting Changes To Current Option",
+                           "Set Current Text Option as Default", "Set Current Text Option", PictureSide, PictureSide}) {
   BuildControls();
   LayOut();
-  Sets = new OptionSetList(*Combo1, SettingText, EchoInput::Silent, [this] { SetUnits(); });
-  Sets->BindButtons(cmdUpdate, cmdDefault);
-  InitPreviewSurface();
+  BindSetList([this] { SetUnits(); });
   SetUnits();
   lblhgt->setText(QString::fromLatin1(LengthUnitCaption()));
   lblwid->setText(QString::fromLatin1(LengthUnitCaption()));
   ConnectControls();  // after the first refresh: a refresh is not a user action
 }
 
-frmTextOptions::~frmTextOptions() { Unload(); }
-
 void frmTextOptions::BuildControls() {
-  Combo1 = new QComboBox(this);
-  Combo1->setObjectName(QStringLiteral("Combo1"));
-  cmdUpdate = NamedButton("cmdUpdate", "Apply Setting Changes To Current Option", this);
-  cmdDefault = NamedButton("cmdDefault", "Set Current Text Option as Default", this);
-  cmdClose = NamedButton("cmdClose", "EXIT", this);
-  Combo3 = new QComboBox(this);
-  Combo3->setObjectName(QStringLiteral("Combo3"));
+  Combo3 = NamedCombo("Combo3", this);
   txtCount = Box("txtCount", this);
   txtCount->setReadOnly(true);
-  Combo2 = new QComboBox(this);
-  Combo2->setObjectName(QStringLiteral("Combo2"));
+  Combo2 = NamedCombo("Combo2", this);
   Combo2->setEditable(true);
   Text1 = Box("Text1", this);
   Text2 = Box("Text2", this);
@@ -117,10 +105,7 @@ void frmTextOptions::BuildControls() {
   Command2 = NamedButton("Command2", "Background Color", this);
   Shape1 = NamedSwatch("Shape1", this);
   Shape2 = NamedSwatch("Shape2", this);
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
-  Picture1->ResizeImage(PictureWidth, PictureHeight);
+  MakeSamplePicture();
   Label16 = new QLabel(this);
   Label17 = new QLabel(this);
   Label18 = new QLabel(this);
@@ -181,9 +166,7 @@ void frmTextOptions::LayOut() {
   top->addLayout(checks);
   top->addLayout(sample);
 
-  auto* all = new QVBoxLayout(this);
-  all->addLayout(top);
-  all->addLayout(OptionSetRow("Set Current Text Option", Combo1, cmdUpdate, cmdDefault, cmdClose, this));
+  LayOutFrame({top});
 }
 
 // ---- Refresh -----------------------------------------------------------------------------
@@ -223,16 +206,8 @@ void frmTextOptions::ShowNumbers() {
 // ---- Handlers ------------------------------------------------------------------------------
 
 void frmTextOptions::ConnectControls() {
-  BindLayerList(*Combo2, TextLayer, [this] {
-    KeepLayer(sample_.Counts, TextLayer);
-    SetUnits();
-  });
-  connect(Combo3, &QComboBox::activated, this, [this](int position) {
-    const String name = Combo3->itemText(position).toStdString();
-    if (name == FontName) return;
-    FontName = name;
-    DrawTextPreview();
-  });
+  BindSampleLayer(*Combo2, TextLayer, [this] { SetUnits(); });
+  BindFontList(*Combo3, FontName, [this] { DrawTextPreview(); });
   const std::pair<QCheckBox*, Integer*> styles[] = {
       {Check1, &TextBoxOutline}, {Check2, &TextBold}, {Check3, &TextItalic}, {Check4, &TextUnderline}};
   for (const auto& [box, flag] : styles) {
@@ -252,20 +227,13 @@ void frmTextOptions::ConnectControls() {
     TextJustify = Flag(row == AlignJustifyRow);
     DrawTextPreview();
   });
-  connect(Command1, &QPushButton::clicked, this, [this] { ChooseColour("Change Text Color", TextColor, Shape1); });
-  connect(Command2, &QPushButton::clicked, this,
-          [this] { ChooseColour("Change Text Background Color", TextBackColor, Shape2); });
-  connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+  connect(Command1, &QPushButton::clicked, this, [this] {
+    if (ChooseColour("Change Text Color", TextColor, *Shape1)) DrawTextPreview();
+  });
+  connect(Command2, &QPushButton::clicked, this, [this] {
+    if (ChooseColour("Change Text Background Color", TextBackColor, *Shape2)) DrawTextPreview();
+  });
   ConnectNumberBoxes();
-}
-
-void frmTextOptions::ChooseColour(const char* title, Long& colour, QFrame* swatch) {
-  ChosenColor = colour;
-  frmMain::ChooseColor(title, ChosenColor, ChosenColor);
-  if (ChosenColor == colour) return;
-  colour = ChosenColor;
-  ShowSwatch(*swatch, colour);
-  DrawTextPreview();
 }
 
 // ---- Number boxes ------------------------------------------------------------------------------
@@ -309,33 +277,16 @@ void frmTextOptions::ConnectNumberBoxes() {
 
 // ---- Sample ------------------------------------------------------------------------------------
 
-// Picture1 becomes the drawing target at true size, every layer shown.
-void frmTextOptions::InitPreviewSurface() {
-  ActiveDoc = Picture1;
-  PreviewMode = FlagTrue;
-  PreviewAllLayers = FlagTrue;
-  ViewPixMinX = ViewPixMinY = 0;
-  ViewPixMaxX = PictureWidth;
-  ViewPixMaxY = PictureHeight;
-  ViewWinMinX = ViewWinMinY = 0;
-  ViewWinMaxX = PictureWidth / PixelsPerUnit;
-  ViewWinMaxY = PictureHeight / PixelsPerUnit;
-  ViewBaseX = ViewBaseY = 0;
-  ViewScaleX = ViewScaleY = TextHeight * PixelsPerUnit;
-  ViewZoom = TextHeight;
+void frmTextOptions::DrawTextPreview() {
+  RedrawSample([this] { DrawSample(); });
 }
 
-void frmTextOptions::DrawTextPreview() {
-  InitPreviewSurface();
-  Picture1->Cls();
+void frmTextOptions::DrawSample() {
   Label16->setText(QString::number(RoundToInteger(TextHeight)));
   Label17->setText(QString::number(RoundToInteger(TextHeight)));
   Label18->setText(QString::number(RoundToInteger(2 * TextHeight)));
   // A height of 0 has no scale: the picture stays blank but for the labels.
-  if (TextHeight == 0 || !std::isfinite(TextHeight)) {
-    Picture1->update();
-    return;
-  }
+  if (TextHeight == 0 || !std::isfinite(TextHeight)) return;
   // The letter is always drawn the same number of pixels high; the labels carry the size.
   ViewScaleX = ViewScaleY = PixelsPerUnit / TextHeight;
   ViewZoom = TextHeight;
@@ -348,10 +299,7 @@ void frmTextOptions::DrawTextPreview() {
   const Single letterWidth = TextAspect == DefaultAspect ? TextHeight : TextAspect / DefaultAspect * TextHeight;
   GlyphKey = FontName + "-" + SampleCode;
   Long glyph = 0;
-  if (!FindGlyph(glyph)) {
-    Picture1->update();
-    return;
-  }
+  if (!FindGlyph(glyph)) return;
   DrawTextSample(0, x, y, letterWidth, letterHeight, 0);
   PlacementOn = FlagTrue;
   GlyphColorOn = FlagTrue;
@@ -379,18 +327,9 @@ void frmTextOptions::DrawTextPreview() {
   }
   PlacementOn = FlagFalse;
   GlyphColorOn = FlagFalse;
-  Picture1->update();
 }
 
-// ---- Closing ------------------------------------------------------------------------------------
-
-void frmTextOptions::done(int result) {
-  Unload();
-  QDialog::done(result);
-}
-
-// Drops what the sample loaded into the model and gives the drawing target back.
-void frmTextOptions::Unload() { sample_.End(Picture1); }
+// ---- Showing ------------------------------------------------------------------------------------
 
 void ShowTextOptions() {
   frmTextOptions dialog(MainForm);

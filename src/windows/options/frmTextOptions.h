@@ -6,16 +6,13 @@
 // there is no Cancel: EXIT, Esc and the close box only close. A set changes
 // only through the set list and its buttons (OptionSetList). Picture1 shows
 // a capital "A" in the current style, drawn by the character drawer on the
-// picture; whatever the sample loads into the model (glyphs) is dropped
-// again when the dialog closes, and the drawing window becomes the drawing
-// target again. Lengths show in centimetres in metric units (OptionBoxes).
+// picture, which is the drawing target only while the letter is drawn
+// (OptionFrame); whatever the sample loads into the model (glyphs) is
+// dropped again when the dialog closes. Lengths show in centimetres in metric units (OptionBoxes).
 #pragma once
 
-#include <QDialog>
-#include <array>
-
-#include "annotation/AnnotationOptionLists.h"
 #include "platform/Types.h"
+#include "windows/controls/OptionFrame.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,26 +24,16 @@ class QPushButton;
 
 namespace lintavo {
 
-class OptionSetList;
-class Surface;
-class SurfaceWidget;
-
-class frmTextOptions : public QDialog {
+// The frame's set list holds the text sets ("Set Current Text Option");
+// cmdUpdate reads "Apply Setting Changes To Current Option", cmdDefault
+// "Set Current Text Option as Default"; Picture1 is 160 x 160 pixels.
+class frmTextOptions : public OptionFrame {
   Q_OBJECT
  public:
   explicit frmTextOptions(QWidget* parent = nullptr);
-  ~frmTextOptions() override;
 
   // Every control from the text options, then the sample; changes no option.
   void SetUnits();
-  void done(int result) override;  // every way of closing ends here
-
-  // ---- Set list ------------------------------------------------------------------------
-  QComboBox* Combo1 = nullptr;        // the text sets; "Set Current Text Option"
-  QPushButton* cmdUpdate = nullptr;   // "Apply Setting Changes To Current Option"
-  QPushButton* cmdDefault = nullptr;  // "Set Current Text Option as Default"
-  QPushButton* cmdClose = nullptr;    // "EXIT"
-  OptionSetList* Sets = nullptr;
 
   // ---- Font and layer ------------------------------------------------------------------
   QComboBox* Combo3 = nullptr;   // font names: FontName
@@ -76,8 +63,7 @@ class frmTextOptions : public QDialog {
   QFrame* Shape1 = nullptr;         // shows TextColor
   QFrame* Shape2 = nullptr;         // shows TextBackColor
 
-  // ---- Sample ----------------------------------------------------------------------------
-  SurfaceWidget* Picture1 = nullptr;
+  // ---- Sample (Picture1) ---------------------------------------------------------------------
   QLabel* Label16 = nullptr;  // the height, whole units
   QLabel* Label17 = nullptr;
   QLabel* Label18 = nullptr;  // twice the height
@@ -92,11 +78,7 @@ class frmTextOptions : public QDialog {
   void ConnectControls();
   void ConnectNumberBoxes();
   void ShowNumbers();
-  void InitPreviewSurface();
-  void ChooseColour(const char* title, Long& colour, QFrame* swatch);
-  void Unload();
-
-  OptionSample sample_;  // the model and target the sample borrows
+  void DrawSample();  // the letter, on Picture1 made the drawing target
 };
 
 // Shows the dialog modally and returns when it closes.

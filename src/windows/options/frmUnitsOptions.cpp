@@ -9,34 +9,11 @@
 #include <QStringList>
 
 #include "model/Units.h"
+#include "windows/controls/OptionBoxes.h"
 
 namespace lintavo {
 
 namespace {
-
-QCheckBox* NamedCheckBox(const char* name, const char* caption, QWidget* parent) {
-  auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
-}
-
-QListWidget* NamedList(const char* name, const QStringList& entries, QWidget* parent) {
-  auto* list = new QListWidget(parent);
-  list->setObjectName(QString::fromLatin1(name));
-  list->addItems(entries);
-  return list;
-}
-
-QStringList Entries(const char* const* texts, int count) {
-  QStringList entries;
-  for (int i = 0; i < count; ++i) entries << QString::fromLatin1(texts[i]);
-  return entries;
-}
-
-// Selects the entry of a 1-based code; a code without an entry selects none.
-void SelectCode(QListWidget* list, Integer code) {
-  list->setCurrentRow(code >= 1 && code <= list->count() ? code - 1 : -1);
-}
 
 // Runs apply with the chosen position on every choice the user makes:
 // a change of entry, and a click on the entry already chosen.

@@ -26,22 +26,13 @@ namespace {
 constexpr const char* const AreaSelectWords[6] = {"Select ", "Show/Edit ", "Remove ", "Hide ", "Fill ", "Hatch "};
 }  // namespace
 
-frmAreaSelect::frmAreaSelect(QWidget* parent) : frmItemChooser(ItemArea, "Area", AreaSelectWords, parent) {
+frmAreaSelect::frmAreaSelect(QWidget* parent)
+    : frmItemChooser(ItemArea, "Area", AreaSelectWords, AreaItem, AreaName, parent) {
   setObjectName("frmAreaSelect");
   Command1->hide();
   Command2->setText("Delete Area");
   lblCname->setText("Edit/Change Name");
   lblLines->setText("Area");
-}
-
-void frmAreaSelect::ClearResults() {
-  AreaItem = 0;
-  AreaName.clear();
-}
-
-void frmAreaSelect::TakeChoice(Long Index, const String& Name) {
-  AreaName = Name;
-  AreaItem = Index;
 }
 
 Long frmAreaSelect::MemberCount(Long Index) const { return Items[Index].Nlines; }
@@ -79,10 +70,7 @@ void ShowAreaSelect() {
 
 bool ChooseAreaItem(String& Name, Long& ItemNo) {
   ShowAreaSelect();
-  if (DlgCancelled || AreaItem < 1) return false;
-  Name = AreaName;
-  ItemNo = AreaItem;
-  return true;
+  return ChosenItem(AreaItem, AreaName, Name, ItemNo);
 }
 
 namespace {

@@ -19,8 +19,6 @@ class frmAreaSelect : public frmItemChooser {
   explicit frmAreaSelect(QWidget* parent = nullptr);
 
  protected:
-  void ClearResults() override;
-  void TakeChoice(Long Index, const String& Name) override;
   void DeleteChosen(Long Index) override;
   void AddNewItem() override {}  // the area chooser adds nothing
   Long MemberCount(Long Index) const override;

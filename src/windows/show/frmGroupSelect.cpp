@@ -19,20 +19,11 @@ namespace {
 constexpr const char* const GroupSelectWords[4] = {"Select ", "Show/Edit ", "Add ", "Hide "};
 }  // namespace
 
-frmGroupSelect::frmGroupSelect(QWidget* parent) : frmItemChooser(ItemGroup, "Group", GroupSelectWords, parent) {
+frmGroupSelect::frmGroupSelect(QWidget* parent)
+    : frmItemChooser(ItemGroup, "Group", GroupSelectWords, SelectedGroup, GroupNameSought, parent) {
   setObjectName("frmGroupSelect");
   Command1->hide();
   Command2->setText("Delete Group");
-}
-
-void frmGroupSelect::ClearResults() {
-  SelectedGroup = 0;
-  GroupNameSought.clear();
-}
-
-void frmGroupSelect::TakeChoice(Long Index, const String& Name) {
-  GroupNameSought = Name;
-  SelectedGroup = Index;
 }
 
 Long frmGroupSelect::MemberCount(Long Index) const { return Items[Index].Nlines; }
@@ -67,10 +58,7 @@ void ShowGroupSelect() {
 
 bool ChooseGroupItem(String& Name, Long& ItemNo) {
   ShowGroupSelect();
-  if (DlgCancelled || SelectedGroup < 1) return false;
-  Name = GroupNameSought;
-  ItemNo = SelectedGroup;
-  return true;
+  return ChosenItem(SelectedGroup, GroupNameSought, Name, ItemNo);
 }
 
 namespace {

@@ -20,8 +20,6 @@ class frmGroupSelect : public frmItemChooser {
   explicit frmGroupSelect(QWidget* parent = nullptr);
 
  protected:
-  void ClearResults() override;
-  void TakeChoice(Long Index, const String& Name) override;
   void DeleteChosen(Long Index) override;
   void AddNewItem() override {}  // groups are made from the selection, not here
   Long MemberCount(Long Index) const override;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "windows/controls/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
 #include "model/Top.h"
@@ -20,15 +21,18 @@
 namespace lintavo {
 
 frmItemChooser::frmItemChooser(Integer Kind, const char* ItemWord, std::span<const char* const> ActionWords,
-                               QWidget* parent)
-    : QDialog(parent), kind_(Kind), itemWord_(ItemWord), actionWords_(ActionWords) {
+                               Long& Selected, String& NameSought, QWidget* parent)
+    : QDialog(parent),
+      kind_(Kind),
+      itemWord_(ItemWord),
+      actionWords_(ActionWords),
+      selected_(&Selected),
+      nameSought_(&NameSought) {
   const QString word = QString::fromUtf8(ItemWord);
   setWindowTitle(word + " Select");
   List1 = new QListWidget(this);
   List1->setObjectName("List1");
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName("Picture1");
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
+  Picture1 = NamedPicture("Picture1", PictureWidth, PictureHeight, this);
   auto label = [this](const char* name, const QString& text) {
     auto* made = new QLabel(text, this);
     made->setObjectName(name);
@@ -129,6 +133,25 @@ void frmItemChooser::reject() {
   ClearResults();
   DlgCancelled = FlagTrue;
   QDialog::reject();
+}
+
+// ---- The results ---------------------------------------------------------------------------
+
+void frmItemChooser::ClearResults() {
+  *selected_ = 0;
+  nameSought_->clear();
+}
+
+void frmItemChooser::TakeChoice(Long Index, const String& Name) {
+  *nameSought_ = Name;
+  *selected_ = Index;
+}
+
+bool ChosenItem(Long Selected, const String& NameSought, String& Name, Long& ItemNo) {
+  if (DlgCancelled || Selected < 1) return false;
+  Name = NameSought;
+  ItemNo = Selected;
+  return true;
 }
 
 // ---- The list ------------------------------------------------------------------------------

@@ -4,8 +4,9 @@
 // that renames on Enter, Add, Delete, OK and Cancel.
 //
 // The opener sets SelectAction and shows the chooser modally (ShowModal);
-// the chooser's own class says what a choice, an addition and a deletion do
-// and what its results are. While it is open its picture is the drawing
+// the chooser's own class names its two results (the chosen index and name,
+// which the chooser clears and sets) and says what an addition and a
+// deletion do. While it is open its picture is the drawing
 // target in preview mode (ChooserPreview); closing gives the target and the
 // view cache back. Delete and Rename act only on an item clicked since the
 // chooser opened (ChosenIndex >= 1): with none, a press changes nothing.
@@ -31,8 +32,12 @@ class frmItemChooser : public QDialog {
   Q_OBJECT
  public:
   // Kind: the item kind listed; ItemWord: "Layer", "Group" ...; ActionWords:
-  // the caption's word by SelectAction 1..n (any other action gives none).
-  frmItemChooser(Integer Kind, const char* ItemWord, std::span<const char* const> ActionWords, QWidget* parent);
+  // the caption's word by SelectAction 1..n (any other action gives none);
+  // Selected and NameSought: the chooser's results (SelectedLayer and
+  // LayerNameSought ...), the chosen item's index and name, 0 and empty
+  // while nothing is chosen.
+  frmItemChooser(Integer Kind, const char* ItemWord, std::span<const char* const> ActionWords, Long& Selected,
+                 String& NameSought, QWidget* parent);
   ~frmItemChooser() override;
 
   QListWidget* List1 = nullptr;     // names of the current drawing's items of the kind
@@ -57,9 +62,11 @@ class frmItemChooser : public QDialog {
   static constexpr int PictureHeight = 240;
 
  protected:
+  // ---- The results ----------------------------------------------------------------------
+  void ClearResults();                              // nothing chosen
+  void TakeChoice(Long Index, const String& Name);  // results := the clicked item
+
   // ---- What the chooser's own class decides ---------------------------------------
-  virtual void ClearResults() = 0;                              // nothing chosen
-  virtual void TakeChoice(Long Index, const String& Name) = 0;  // results := the clicked item
   virtual void DeleteChosen(Long Index) = 0;                    // deletes (it may ask first)
   virtual void AddNewItem() = 0;                                // Command1
   virtual void AcceptChoice() {}                                // on OK, before closing
@@ -91,7 +98,13 @@ class frmItemChooser : public QDialog {
   Integer kind_;
   String itemWord_;
   std::span<const char* const> actionWords_;
+  Long* selected_;       // the result: the chosen item's index
+  String* nameSought_;   // the result: its name
   TargetBorrow preview_;  // Picture1 as the drawing target while the chooser is open
 };
+
+// What a chooser closed with: true, with the chosen item's name and index,
+// unless it was cancelled or nothing was chosen.
+bool ChosenItem(Long Selected, const String& NameSought, String& Name, Long& ItemNo);
 
 }  // namespace lintavo

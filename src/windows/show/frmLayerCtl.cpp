@@ -90,9 +90,7 @@ frmLayerCtl::frmLayerCtl(QWidget* parent) : QDialog(parent) {
   chkShow->setObjectName("chkShow");
   TxtName = new QLineEdit(this);
   TxtName->setObjectName("TxtName");
-  Picture1 = new SurfaceWidget(this);
-  Picture1->setObjectName("Picture1");
-  Picture1->setFixedSize(PictureWidth, PictureHeight);
+  Picture1 = NamedPicture("Picture1", PictureWidth, PictureHeight, this);
   auto label = [this](const char* name, const char* text) {
     auto* made = new QLabel(text, this);
     made->setObjectName(name);

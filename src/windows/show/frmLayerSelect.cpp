@@ -24,19 +24,10 @@ namespace {
 constexpr const char* const LayerSelectWords[4] = {"Select Top ", "Show/Edit ", "Remove ", "Hide "};
 }  // namespace
 
-frmLayerSelect::frmLayerSelect(QWidget* parent) : frmItemChooser(ItemLayer, "Layer", LayerSelectWords, parent) {
+frmLayerSelect::frmLayerSelect(QWidget* parent)
+    : frmItemChooser(ItemLayer, "Layer", LayerSelectWords, SelectedLayer, LayerNameSought, parent) {
   setObjectName("frmLayerSelect");
   Label2->setText("Note: Selecting a top layer automatically unlocks that Layer.");
-}
-
-void frmLayerSelect::ClearResults() {
-  SelectedLayer = 0;
-  LayerNameSought.clear();
-}
-
-void frmLayerSelect::TakeChoice(Long Index, const String& Name) {
-  LayerNameSought = Name;
-  SelectedLayer = Index;
 }
 
 Long frmLayerSelect::MemberCount(Long Index) const { return CountLayerObjs(Index); }
@@ -81,10 +72,7 @@ bool ChooseItemOfKind(Integer Kind, String& Name, Long& ItemNo) {
   if (Kind == SelectKindView) return ChooseViewItem(Name, ItemNo);
   if (Kind != SelectKindLayer) return false;
   ShowLayerSelect();
-  if (DlgCancelled || SelectedLayer < 1) return false;
-  Name = LayerNameSought;
-  ItemNo = SelectedLayer;
-  return true;
+  return ChosenItem(SelectedLayer, LayerNameSought, Name, ItemNo);
 }
 
 void PlugLayerSelect() {

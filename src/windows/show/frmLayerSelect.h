@@ -19,8 +19,6 @@ class frmLayerSelect : public frmItemChooser {
   explicit frmLayerSelect(QWidget* parent = nullptr);
 
  protected:
-  void ClearResults() override;
-  void TakeChoice(Long Index, const String& Name) override;
   void DeleteChosen(Long Index) override;
   void AddNewItem() override;  // AddNumberedLayer
   void AcceptChoice() override;

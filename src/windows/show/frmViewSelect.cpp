@@ -20,20 +20,11 @@ constexpr const char* const ViewSelectWords[7] = {"Select ", "Show/Edit ", "Remo
                                                   "Fill ",   "Hatch ",     "Add New "};
 }  // namespace
 
-frmViewSelect::frmViewSelect(QWidget* parent) : frmItemChooser(ItemView, "View", ViewSelectWords, parent) {
+frmViewSelect::frmViewSelect(QWidget* parent)
+    : frmItemChooser(ItemView, "View", ViewSelectWords, SelectedView, ViewNameSought, parent) {
   setObjectName("frmViewSelect");
   Command1->hide();
   Command2->setText("Delete View");
-}
-
-void frmViewSelect::ClearResults() {
-  SelectedView = 0;
-  ViewNameSought.clear();
-}
-
-void frmViewSelect::TakeChoice(Long Index, const String& Name) {
-  ViewNameSought = Name;
-  SelectedView = Index;
 }
 
 Long frmViewSelect::MemberCount(Long Index) const { return Items[Index].Nlines; }
@@ -54,10 +45,7 @@ void ShowViewSelect() {
 
 bool ChooseViewItem(String& Name, Long& ItemNo) {
   ShowViewSelect();
-  if (DlgCancelled || SelectedView < 1) return false;
-  Name = ViewNameSought;
-  ItemNo = SelectedView;
-  return true;
+  return ChosenItem(SelectedView, ViewNameSought, Name, ItemNo);
 }
 
 namespace {

@@ -18,8 +18,6 @@ class frmViewSelect : public frmItemChooser {
   explicit frmViewSelect(QWidget* parent = nullptr);
 
  protected:
-  void ClearResults() override;
-  void TakeChoice(Long Index, const String& Name) override;
   void DeleteChosen(Long Index) override;
   void AddNewItem() override {}  // views are made by ADD View, not here
   Long MemberCount(Long Index) const override;

@@ -119,28 +119,23 @@ TEST_F(frmDimOptionsTest, NumberBoxesTakeAnyNumber) {
 TEST_F(frmDimOptionsTest, EveryWayOfClosingLeavesTheModelAsItWas) {
   ShowRefPnts = FlagTrue;
   const QImage picture = doc_->Image();
-  const std::function<void(frmDimOptions&)> closes[] = {
-      [](frmDimOptions& d) { d.cmdClose->click(); },
-      [](frmDimOptions& d) { PressEscapeIn(d.Boxes[0]); },
-      [](frmDimOptions& d) { d.close(); },
-      [](frmDimOptions& d) {
-        d.Lists[0]->setCurrentRow(1);
-        d.Command3->click();
-        RetypeAndEnter(d.Boxes[0], "0");  // no sample at all
-        RetypeAndEnter(d.Boxes[0], "1");
-        PressEscapeIn(d.Boxes[0]);
+  ExpectClosingsLeaveTheModel(
+      {
+          [](frmDimOptions& d) { d.cmdClose->click(); },
+          [](frmDimOptions& d) { PressEscapeIn(d.Boxes[0]); },
+          [](frmDimOptions& d) { d.close(); },
+          [](frmDimOptions& d) {
+            d.Lists[0]->setCurrentRow(1);
+            d.Command3->click();
+            RetypeAndEnter(d.Boxes[0], "0");  // no sample at all
+            RetypeAndEnter(d.Boxes[0], "1");
+            PressEscapeIn(d.Boxes[0]);
+          },
       },
-  };
-  for (const auto& close : closes) {
-    const auto model = std::make_tuple(PntCount, ObjCount, ItemCount);
-    const auto drawing = std::make_tuple(Dwgs[1].Nobjects, Dwgs[1].Nlines, Dwgs[1].Nlayers);
-    Options(close);
-    EXPECT_EQ(std::make_tuple(PntCount, ObjCount, ItemCount), model);
-    EXPECT_EQ(std::make_tuple(Dwgs[1].Nobjects, Dwgs[1].Nlines, Dwgs[1].Nlayers), drawing);
-    EXPECT_EQ(PreviewMode, FlagFalse);
-    EXPECT_EQ(ShowRefPnts, FlagTrue);
-    EXPECT_EQ(doc_->Image(), picture);
-  }
+      [&] {
+        EXPECT_EQ(ShowRefPnts, FlagTrue);
+        EXPECT_EQ(doc_->Image(), picture);
+      });
 }
 
 }  // namespace

@@ -1,0 +1,182 @@
+// The frame the five option dialogs share, checked in each of them: the
+// set list of the dialog's own type with Update and Default, EXIT, the
+// sample redraw, and the drawing target given back.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QImage>
+#include <QListWidget>
+#include <QPushButton>
+#include <functional>
+#include <tuple>
+
+#include "annotation/Areas.h"
+#include "annotation/Dimension.h"
+#include "annotation/Fills.h"
+#include "annotation/Texthand.h"
+#include "app/Setings.h"
+#include "model/LayerItems.h"
+#include "model/Top.h"
+#include "platform/SurfaceWidget.h"
+#include "view/ViewFixture.h"
+#include "view/Zooms.h"
+#include "windows/controls/OptionFrame.h"
+
+namespace lintavo {
+namespace {
+
+// One option dialog: its menu item, its set type and, for a dialog with a
+// sample, a change the user makes that redraws it and what shows the
+// sample in a dialog just opened (nullptr: opening draws it).
+struct FrameRow {
+  const char* menu;
+  Integer Stype;
+  std::function<void(OptionFrame&)> change;  // nullptr: no sample
+  std::function<void(OptionFrame&)> show;
+};
+
+void Click(OptionFrame& dialog, const char* name) { dialog.findChild<QAbstractButton*>(name)->click(); }
+
+const FrameRow Rows[] = {
+    {"mnuOptionsText", SettingText, [](OptionFrame& d) { Click(d, "Check4"); }, nullptr},  // underline
+    {"mnuOptionsDimension", SettingDimension,
+     [](OptionFrame& d) { d.findChild<QListWidget*>("List1")->setCurrentRow(1); },  // partitioned
+     nullptr},
+    {"mnuOptionsFills", SettingFills,
+     [](OptionFrame& d) {
+       auto* pattern = d.findChild<QComboBox*>("Combo5");
+       pattern->setCurrentIndex(6);  // "Cross": no redraw of its own
+       emit pattern->activated(6);
+       Click(d, "Command3");
+     },
+     [](OptionFrame& d) { Click(d, "Command3"); }},  // "Preview Fill"
+    {"mnuOptionsDrawing", SettingDrawing, nullptr, nullptr},
+    {"mnuOptionsDisplay", SettingDisplay, nullptr, nullptr},
+};
+
+// The view the cache holds, and the two preview switches.
+auto ViewNow() {
+  return std::make_tuple(ViewPixMaxX, ViewPixMaxY, ViewWinMinX, ViewWinMaxX, ViewWinMaxY, ViewBaseX, ViewBaseY,
+                         ViewScaleX, ViewZoom, PreviewMode, PreviewAllLayers);
+}
+
+// The drawing target now, and whether the cache holds its view with the
+// preview switches off.
+std::pair<Surface*, bool> TargetNow() {
+  const auto view = ViewNow();
+  LoadViewCache();
+  PreviewMode = PreviewAllLayers = FlagFalse;
+  return {ActiveDoc, view == ViewNow()};
+}
+
+class OptionFrameTest : public ViewFixture {
+ protected:
+  void SetUp() override {
+    ViewFixture::SetUp();
+    for (Integer t = SettingDrawing; t <= SettingFills; ++t) SetBuiltInDefaults(t);
+    doc_ = Open(1, "New Drawing");
+    ShowAtScale(doc_, 96, 0);
+    FontName = "Text";  // a font the tests' support files hold
+    DimLetterHeight = 1;
+    BoundaryColor = 0x00FF00;
+    CurFillColor = 0x0000FF;
+  }
+  // The row's dialog worked by operate, then closed by EXIT unless operate closed it.
+  void Options(const FrameRow& row, std::function<void(OptionFrame&)> operate) {
+    Responder().OnDialog<OptionFrame>(std::move(operate), &OptionFrame::cmdClose);
+    main_->MenuItem(row.menu)->trigger();
+  }
+  // The sample a dialog just opened shows.
+  QImage FreshSample(const FrameRow& row) {
+    QImage shown;
+    Options(row, [&](OptionFrame& d) {
+      if (row.show) row.show(d);
+      shown = d.Picture1->Image().copy();
+    });
+    return shown;
+  }
+
+  FixedDpiDocument* doc_ = nullptr;
+};
+
+TEST_F(OptionFrameTest, UpdateStoresTheNamedSetOfTheDialogsOwnType) {
+  for (const FrameRow& row : Rows) {
+    const Long before = SettingCount;
+    Options(row, [](OptionFrame& d) {
+      d.Combo1->setCurrentText("Qz Frame");
+      d.cmdUpdate->click();
+      d.cmdUpdate->click();  // the same name again: the set is rewritten, not added
+    });
+    EXPECT_EQ(SettingCount, before + 1) << row.menu;
+    EXPECT_NE(FindSettingSet("Qz Frame", row.Stype), 0) << row.menu;
+  }
+}
+
+TEST_F(OptionFrameTest, DefaultMakesTheNamedSetTheDefaultOfTheDialogsType) {
+  for (const FrameRow& row : Rows) {
+    StoreSettings("Qz Mine", row.Stype);
+    Options(row, [](OptionFrame& d) {
+      d.Combo1->setCurrentText("Qz Mine");
+      d.cmdDefault->click();
+    });
+    const Long defaults = FindSettingSet(DefaultsSetName, SettingProfile);
+    ASSERT_NE(defaults, 0) << row.menu;
+    EXPECT_EQ(SettingSets[defaults].StrSlot[row.Stype + 1], "Qz Mine") << row.menu;
+  }
+}
+
+// A name typed into the set list but neither entered nor stored is dropped by EXIT.
+TEST_F(OptionFrameTest, ExitClosesWithoutStoringOrApplyingATypedName) {
+  for (const FrameRow& row : Rows) {
+    const Long before = SettingCount;
+    const String current = CurrentSettingNames[row.Stype];
+    bool closed = false;
+    Options(row, [&](OptionFrame& d) {
+      d.Combo1->setCurrentText("Qz Typed");
+      d.cmdClose->click();
+      closed = !d.isVisible();
+    });
+    EXPECT_TRUE(closed) << row.menu;
+    EXPECT_EQ(SettingCount, before) << row.menu;
+    EXPECT_EQ(CurrentSettingNames[row.Stype], current) << row.menu;
+  }
+}
+
+// After a change the picture is what a fresh dialog with the same options
+// draws: nothing of the sample before it stays.
+TEST_F(OptionFrameTest, TheSampleAfterAChangeIsTheSampleAFreshDialogDraws) {
+  for (const FrameRow& row : Rows) {
+    if (!row.change) continue;
+    QImage first, changed;
+    bool hasPicture = false;
+    Options(row, [&](OptionFrame& d) {
+      hasPicture = d.Picture1 != nullptr;
+      if (row.show) row.show(d);
+      first = d.Picture1->Image().copy();
+      row.change(d);
+      changed = d.Picture1->Image().copy();
+    });
+    ASSERT_TRUE(hasPicture) << row.menu;
+    EXPECT_NE(changed, first) << row.menu;
+    EXPECT_EQ(changed, FreshSample(row)) << row.menu;
+  }
+}
+
+// The picture is the drawing target only while a sample is drawn: between
+// samples and after closing, the drawing window is the target with its own view.
+TEST_F(OptionFrameTest, TheDrawingTargetAndItsViewAreGivenBackAfterEverySample) {
+  const std::pair<Surface*, bool> given_back{doc_, true};
+  for (const FrameRow& row : Rows) {
+    std::vector<std::pair<Surface*, bool>> seen;
+    Options(row, [&](OptionFrame& d) {
+      seen.push_back(TargetNow());  // after the first sample, if any
+      if (row.change) row.change(d);
+      seen.push_back(TargetNow());
+    });
+    seen.push_back(TargetNow());  // closed
+    const std::vector<std::pair<Surface*, bool>> expected(3, given_back);
+    EXPECT_EQ(seen, expected) << row.menu;
+  }
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -73,6 +73,17 @@ extern String DbUserID;     // database log-on user and password; empty unless t
 extern String DbPassword;
 // ActiveDocForm (DrawingWindow.h) gives the drawing window behind ActiveDoc.
 
+// ---- Command life cycle (the states are listed at the top of Top.cpp) -------------------
+// A module's command starts or starts afresh: its active flag up, waiting for
+// input, no point taken yet.
+void BeginCommand(Integer& ActiveFlag);
+// A module's command ends: its active flag down, nothing waits for input, no
+// tool, no point taken. PrevTool is kept.
+void EndCommand(Integer& ActiveFlag);
+// True when the command state is one of the listed states; SelectTool checks
+// it on entry and on exit.
+bool CommandStateListed();
+
 // ---- Dispatcher ------------------------------------------------------------------------
 void SelectTool();   // start or re-enter the command named by ActiveTool
 void EndTool();      // end the command of PrevTool before a tool change

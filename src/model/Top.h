@@ -4,8 +4,10 @@
 // Every interactive command is a re-entrant step machine owned by one
 // command module. A menu or tool-bar handler writes the module's command
 // word, then ActiveTool, then calls SelectTool; each accepted click or typed
-// value calls SelectTool again, which re-enters the same module. Flags hold
-// -1 for true and 0 for false.
+// value calls SelectTool again, which re-enters the same module. The module
+// starts its command with BeginCommand and ends it with EndCommand; the
+// states in between, and which routine moves to which, are listed at the top
+// of Top.cpp. Flags hold -1 for true and 0 for false.
 //
 // The dispatcher names no command module: each module registers its row of
 // the tool table (ProgramState.h), and the few things the dispatcher makes

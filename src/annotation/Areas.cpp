@@ -283,9 +283,7 @@ void HatchArea() {
 void RunAreaCommand() {
   if (!AreaActive) {
     ActiveTool = ToolAreas;
-    AreaActive = FlagTrue;
-    AwaitingInput = FlagTrue;
-    ToolStep = 0;
+    BeginCommand(AreaActive);
     AreaStep = AreaStepStart;
   }
   switch (AreaCommand) {
@@ -322,10 +320,7 @@ void ResetAreaState() {
     RefreshActiveView();
   }
   ClearPanel3(ErrorPanel);
-  AreaActive = 0;
-  AwaitingInput = 0;
-  ActiveTool = 0;
-  ToolStep = 0;
+  EndCommand(AreaActive);
   AreaStep = 0;
 }
 

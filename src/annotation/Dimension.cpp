@@ -251,11 +251,9 @@ void DoDimensionCommand() {
   if (DimActive && DimKind != Start.Kind) AcceptDimension();
   if (!DimActive) {
     ActiveTool = ToolDimension;
-    DimActive = FlagTrue;
-    AwaitingInput = FlagTrue;
+    BeginCommand(DimActive);
     RememberStart();
     BeginDimensionSettings();
-    ToolStep = 0;
     DimStep = 1;
   }
   RunStepRoutine();
@@ -268,10 +266,7 @@ void EndDimensionCommand(Integer& Accept) {
   else
     CutBack();
   EndDimensionSettings();
-  DimActive = 0;
-  AwaitingInput = 0;
-  ActiveTool = 0;
-  ToolStep = 0;
+  EndCommand(DimActive);
 }
 
 void ResetDimension() {

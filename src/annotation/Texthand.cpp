@@ -90,10 +90,9 @@ void EndTextCommand(Integer& KeepPrompts) {
   PathShown = FlagFalse;
   EraseTextBox();
   EraseTextCursor();
-  TextEditing = TextActive = TextKeyEntry = AwaitingInput = FlagFalse;
+  TextEditing = TextKeyEntry = FlagFalse;
   RubberLineOn = RubberWindowOn = FlagFalse;
-  ActiveTool = 0;
-  ToolStep = 0;
+  EndCommand(TextActive);
   // The marks were wiped in the background colour, which may have cut
   // across characters, and a path shown in magenta goes back to its own
   // colour: the view is drawn again from the model.
@@ -626,8 +625,7 @@ void SetTextHeight() {
 void TextCommand() {
   TextEntryStateRec& t = TextEntryState;
   if (!TextActive || TextCmd != t.LastCmd) {
-    ToolStep = 0;
-    TextActive = AwaitingInput = FlagTrue;
+    BeginCommand(TextActive);
     t.Step = 1;
     t.LastCmd = TextCmd;
   }

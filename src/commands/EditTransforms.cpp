@@ -72,10 +72,7 @@ void CopyAndTransform(Long last, Copy copy, Transform transform) {
 
 // The prompts stay; the command's flags go (the path errors).
 void StopKeepingPrompts() {
-  AwaitingInput = FlagFalse;
-  ActiveTool = ToolNone;
-  ToolStep = 0;
-  EditActive = FlagFalse;
+  EndCommand(EditActive);
 }
 
 // A typed value, consumed even when it is not a number (which gives 0).

@@ -85,9 +85,7 @@ void EndPreviews() {
 // gives the user's point marking back.
 void ClearCommandFlags() {
   if (SelectionActive) EndSelectionCommand();
-  EditActive = SelectionActive = AwaitingInput = FlagFalse;
-  ActiveTool = ToolNone;
-  ToolStep = 0;
+  EndCommand(EditActive);
 }
 
 }  // namespace
@@ -469,11 +467,9 @@ void RunEditCommand() {
     EditActive = FlagFalse;
   }
   if (!EditActive) {
-    EditActive = FlagTrue;
+    BeginCommand(EditActive);
     EditPrevCommand = EditCommand;
-    ToolStep = 0;
     ClearPrompts();
-    AwaitingInput = FlagTrue;
     ArrowPointer();
   }
   switch (EditCommand) {

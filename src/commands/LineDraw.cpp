@@ -342,11 +342,11 @@ const LineDrawRow* RowOf(Integer code) {
   return &LineDrawRows[code];
 }
 
-// A code without a command takes no clicks: nothing shows, no tool runs.
+// A code without a command takes no clicks: nothing shows, no tool runs, and
+// no count is left of clicks taken while nothing ran.
 void RefuseCommand() {
   if (LineDrawActive) EndLineDrawCommand();
-  ActiveTool = 0;
-  AwaitingInput = 0;
+  EndCommand(LineDrawActive);
 }
 
 // Enter repeats the step of the last click with no new point: from the
@@ -374,19 +374,16 @@ void RunLineDrawCommand() {
     return;
   }
   if (!LineDrawActive) {
-    LineDrawActive = FlagTrue;
+    BeginCommand(LineDrawActive);
     LineDrawPrevCommand = LineDrawCommand;
-    AwaitingInput = FlagTrue;
     if (ShowSnapCursor) SnapCursorOn = FlagTrue;
     LineDrawDone = FlagFalse;
     LineDrawSavedConPnts = ShowConPnts;
-    ToolStep = 0;
   } else if (LineDrawCommand != LineDrawPrevCommand) {
     // Another drawing command chosen while one runs: start it afresh.
     LineDrawPrevCommand = LineDrawCommand;
-    AwaitingInput = FlagTrue;
+    BeginCommand(LineDrawActive);
     LineDrawDone = FlagFalse;
-    ToolStep = 0;
   }
   if (RepeatsLastClick(*row)) return;
   ShowConPnts = FlagTrue;  // points taken and objects drawn show their crosses
@@ -404,10 +401,7 @@ void EndLineDrawCommand() {
   // Only a command that ran has a display option to put back; the tool
   // change may call this again after the command ended.
   if (LineDrawActive) ShowConPnts = LineDrawSavedConPnts;
-  LineDrawActive = 0;
-  AwaitingInput = 0;
-  ActiveTool = 0;
-  ToolStep = 0;
+  EndCommand(LineDrawActive);
 }
 
 // ---- Reset ---------------------------------------------------------------------------

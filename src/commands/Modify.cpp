@@ -82,10 +82,8 @@ void BreakLine();
 
 void RunModifyCommand() {
   if (!ModifyActive) {
-    ModifyActive = FlagTrue;
-    ToolStep = 0;
+    BeginCommand(ModifyActive);
     ClearPrompts();
-    AwaitingInput = FlagTrue;
     ModifySavedConPnts = ShowConPnts;
   }
   ArrowPointer();
@@ -100,9 +98,8 @@ void EndModifyCommand(bool KeepPrompts) {
   EraseRubberObject();
   ShowConPnts = ModifySavedConPnts;
   if (!KeepPrompts) ClearPrompts();
-  RubberObjectOn = ModifyActive = AwaitingInput = FlagFalse;
-  ActiveTool = ToolNone;
-  ToolStep = 0;
+  RubberObjectOn = FlagFalse;
+  EndCommand(ModifyActive);
   ModifyStep = 0;
   // The picked entity's vertex marks go with the command.
   if (ActiveDocForm()) RedrawView();

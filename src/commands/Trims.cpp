@@ -452,11 +452,7 @@ void TrimArcTo(Long ent1, Double xx, Double xy) {
 }  // namespace
 
 void RunTrimCommand() {
-  if (!TrimActive) {
-    ToolStep = 0;
-    TrimActive = FlagTrue;
-    AwaitingInput = FlagTrue;
-  }
+  if (!TrimActive) BeginCommand(TrimActive);
   const TrimCommandRow* row = TrimRowOf(TrimCommand);
   if (!row) return;
   ShowStatus(row->Title, TitlePanel);
@@ -468,10 +464,7 @@ void RunTrimCommand() {
 
 void EndTrimCommand() {
   ClearPrompts();
-  TrimActive = 0;
-  AwaitingInput = 0;
-  ActiveTool = 0;
-  ToolStep = 0;
+  EndCommand(TrimActive);
   RemovePickHighlight();
 }
 

@@ -1,4 +1,57 @@
 // Top: command state and the tool dispatcher.
+//
+// ---- Command states ---------------------------------------------------------------------
+// The command state is ActiveTool, PrevTool, AwaitingInput, ToolStep and the
+// active flags of the command modules (each module names its flag in its row
+// of the tool table). Outside a call of SelectTool it is one of these:
+//
+//   NO TOOL    ActiveTool 0, every active flag 0, AwaitingInput 0, ToolStep 0.
+//              The state at start, after a command ends and after Esc;
+//              PrevTool still names the tool that ran last. Clicks on a
+//              drawing still add to ToolStep here; nothing reads that count,
+//              and no command starts from it (see the checks below).
+//
+//   CHOSEN     A menu, tool-bar or key handler has written a module's command
+//              word and ActiveTool and calls SelectTool. Only the module of
+//              PrevTool (the command being left) may still have its flag up.
+//
+//   STARTED    The module's dispatcher called BeginCommand: its flag up,
+//              AwaitingInput -1, ToolStep 0, the prompt for the first point
+//              or value shown. ActiveTool equals PrevTool.
+//
+//   STEP N     The click handler added 1 to ToolStep and called SelectTool,
+//              which re-entered the module with N points taken (N >= 1).
+//
+//   RESTING    A module that has shown its result put its flag down and left
+//              the tool chosen (a finished measurement): the next click
+//              starts the command afresh.
+//
+// Transitions:
+//
+//   any -> CHOSEN           the handler writes ActiveTool (frmMain::StartCommand)
+//   CHOSEN -> STARTED       SelectTool; when ActiveTool differs from PrevTool,
+//                           EndTool ends PrevTool's command first, the step
+//                           goes to 0 and PrevTool takes ActiveTool; then the
+//                           module's dispatcher calls BeginCommand
+//   STARTED -> STEP 1       a click (frmDocument::TakeLeftClick) and SelectTool
+//   STEP N -> STEP N+1      the same
+//   STEP N -> STARTED       the module writes ToolStep = 0: its object is done
+//                           and the next click is a new first point, or the
+//                           pick missed and the next click picks again
+//   STEP N -> RESTING       the module puts its own flag down
+//   any -> NO TOOL          End*Command, through EndCommand: the command
+//                           finished, failed or was left for another tool
+//   any -> NO TOOL          CancelTools (Esc): every module's cancel routine,
+//                           then every flag down
+//
+// CommandStateListed checks the rules every state keeps: no tool means
+// nothing awaits input, no point is taken and no flag is up; a flag is up only
+// for the module of PrevTool, the tool SelectTool last started. SelectTool
+// checks them on entry and on exit, and a broken rule stops the program
+// (MODEL_INVARIANT): a command would take clicks meant for another, or a
+// module would go on with a step it never took. The clicks counted under NO
+// TOOL never reach the check: a click hands nothing on unless a command awaits
+// input, and a command chosen starts from step 0.
 #include "model/Top.h"
 
 #include "model/Invariants.h"
@@ -90,9 +143,54 @@ void ClearEveryActiveFlag() {
 
 }  // namespace
 
+// ---- Command life cycle ------------------------------------------------------------------
+
+namespace {
+
+// Nothing runs and nothing waits; PrevTool is kept.
+void ClearCommandState() {
+  AwaitingInput = 0;
+  ActiveTool = ToolNone;
+  ToolStep = 0;
+}
+
+// Checks the command state on entry to SelectTool and again on its way out.
+class CommandStateCheck {
+ public:
+  CommandStateCheck() { MODEL_INVARIANT(CommandStateListed()); }
+  ~CommandStateCheck() { MODEL_INVARIANT(CommandStateListed()); }
+  CommandStateCheck(const CommandStateCheck&) = delete;
+  CommandStateCheck& operator=(const CommandStateCheck&) = delete;
+};
+
+}  // namespace
+
+void BeginCommand(Integer& ActiveFlag) {
+  ActiveFlag = FlagTrue;
+  AwaitingInput = FlagTrue;
+  ToolStep = 0;
+}
+
+void EndCommand(Integer& ActiveFlag) {
+  ActiveFlag = 0;
+  ClearCommandState();
+}
+
+bool CommandStateListed() {
+  if (ActiveTool < ToolNone || ActiveTool >= ToolCodeCount) return false;
+  if (ActiveTool == ToolNone && (AwaitingInput || ToolStep != 0)) return false;
+  for (Integer code = 1; code < ToolCodeCount; ++code) {
+    const ToolRow* row = RegisteredTool(code);
+    if (!row || !row->ActiveFlag || !*row->ActiveFlag) continue;
+    if (ActiveTool == ToolNone || code != PrevTool) return false;
+  }
+  return true;
+}
+
 // ---- Dispatcher ------------------------------------------------------------------------
 
 void SelectTool() {
+  const CommandStateCheck check;
   // A picture box or the printer holding the target would get the command's drawing.
   MODEL_INVARIANT(!TargetBorrowed());
   MainWindowLink* main = MainLink();
@@ -131,7 +229,8 @@ void CancelTools() {
   ClearEveryActiveFlag();
   if (ServicesAbove.EndOutline) ServicesAbove.EndOutline();
   RubberLineOn = RubberPolygonOn = RubberWindowOn = RubberCentreOn = RubberObjectOn = GroupDragOn = 0;
-  DlgCancelled = SnapCursorOn = AwaitingInput = ActiveTool = ToolStep = 0;
+  DlgCancelled = SnapCursorOn = 0;
+  ClearCommandState();
 }
 
 void TakePickPoint(Double& X, Double& Y) {

@@ -4,8 +4,10 @@
 // Every interactive command is a re-entrant step machine owned by one
 // command module. A menu or tool-bar handler writes the module's command
 // word, then ActiveTool, then calls SelectTool; each accepted click or typed
-// value calls SelectTool again, which re-enters the same module. Flags hold
-// -1 for true and 0 for false.
+// value calls SelectTool again, which re-enters the same module. The module
+// starts its command with BeginCommand and ends it with EndCommand; the
+// states in between, and which routine moves to which, are listed at the top
+// of Top.cpp. Flags hold -1 for true and 0 for false.
 //
 // The dispatcher names no command module: each module registers its row of
 // the tool table (ProgramState.h), and the few things the dispatcher makes
@@ -72,6 +74,17 @@ extern String UserName;     // author of new drawings ("Unknown" when the login 
 extern String DbUserID;     // database log-on user and password; empty unless the log-on dialog set them
 extern String DbPassword;
 // ActiveDocForm (DrawingWindow.h) gives the drawing window behind ActiveDoc.
+
+// ---- Command life cycle (the states are listed at the top of Top.cpp) -------------------
+// A module's command starts or starts afresh: its active flag up, waiting for
+// input, no point taken yet.
+void BeginCommand(Integer& ActiveFlag);
+// A module's command ends: its active flag down, nothing waits for input, no
+// tool, no point taken. PrevTool is kept.
+void EndCommand(Integer& ActiveFlag);
+// True when the command state is one of the listed states; SelectTool checks
+// it on entry and on exit.
+bool CommandStateListed();
 
 // ---- Dispatcher ------------------------------------------------------------------------
 void SelectTool();   // start or re-enter the command named by ActiveTool

@@ -558,9 +558,7 @@ Integer GetComponentRefPoint() {
 
 void RunComponentCommand() {
   if (!ComponentActive) {
-    ToolStep = 0;
-    ComponentActive = FlagTrue;
-    AwaitingInput = FlagTrue;
+    BeginCommand(ComponentActive);
     ComponentStage = StageStarted;
   }
   if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(vbCrosshair);
@@ -577,10 +575,7 @@ void RunComponentCommand() {
 
 void EndComponentCommand(Integer ClearTheirPrompts) {
   if (ClearTheirPrompts) ClearPrompts();
-  ComponentActive = FlagFalse;
-  AwaitingInput = FlagFalse;
-  ActiveTool = ToolNone;
-  ToolStep = 0;
+  EndCommand(ComponentActive);
 }
 
 void ResetComponents() {

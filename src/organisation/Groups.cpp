@@ -219,9 +219,7 @@ void HideGroup() {
 void RunGroupCommand() {
   if (!GroupActive) {
     ActiveTool = ToolGroups;
-    GroupActive = FlagTrue;
-    AwaitingInput = FlagTrue;
-    ToolStep = 0;
+    BeginCommand(GroupActive);
   }
   switch (GroupCommand) {
     case ShowGroupCode: ShowGroup(); break;
@@ -232,10 +230,7 @@ void RunGroupCommand() {
 }
 
 void EndGroupCommand() {
-  GroupActive = FlagFalse;
-  AwaitingInput = FlagFalse;
-  ActiveTool = 0;
-  ToolStep = 0;
+  EndCommand(GroupActive);
 }
 
 // ---- Reset and registration -------------------------------------------------------

@@ -215,10 +215,8 @@ void RunLayerCommand() {
     return;
   }
   if (!LayerActive) {
-    LayerActive = FlagTrue;
-    AwaitingInput = FlagTrue;
+    BeginCommand(LayerActive);
     LayerNameSought.clear();
-    ToolStep = 0;
   }
   switch (LayerCommand) {
     case ShowLayerCode: ShowLayer(); break;
@@ -239,10 +237,7 @@ void RunLayerCommand() {
 }
 
 void EndLayerCommand() {
-  LayerActive = FlagFalse;
-  AwaitingInput = FlagFalse;
-  ActiveTool = 0;
-  ToolStep = 0;
+  EndCommand(LayerActive);
 }
 
 // ---- Shared layer routines -------------------------------------------------------

@@ -146,11 +146,7 @@ void AddView() {
 }  // namespace
 
 void RunViewCommand() {
-  if (!ViewActive) {
-    ToolStep = 0;
-    ViewActive = FlagTrue;
-    AwaitingInput = FlagTrue;
-  }
+  if (!ViewActive) BeginCommand(ViewActive);
   switch (ViewCommand) {
     case ShowViewCode: ShowView(); break;
     case AddViewCode: AddView(); break;
@@ -159,10 +155,7 @@ void RunViewCommand() {
 }
 
 void EndViewCommand() {
-  ViewActive = FlagFalse;
-  AwaitingInput = FlagFalse;
-  ActiveTool = 0;
-  ToolStep = 0;
+  EndCommand(ViewActive);
 }
 
 // ---- Reset and registration -------------------------------------------------------

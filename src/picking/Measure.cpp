@@ -346,9 +346,7 @@ const PntRec& StoredPoint(Long objNo, Integer k) { return Pnts[Objs[objNo].Point
 
 void RunMeasureCommand() {
   if (!MeasureActive || MeasureCommand != PrevMeasureCommand) {
-    ToolStep = 0;
-    MeasureActive = FlagTrue;
-    AwaitingInput = FlagTrue;
+    BeginCommand(MeasureActive);
     PrevMeasureCommand = MeasureCommand;
   }
   switch (MeasureCommand) {
@@ -426,7 +424,7 @@ void MeasureArea() {
   // The closing click is the last corner; the edge from it back to the
   // first corner adds no term.
   ShowStatus(FormatArea(std::fabs(AreaSum * 0.5)), PromptPanel);
-  MeasureActive = ToolStep = ActiveTool = AwaitingInput = 0;
+  EndCommand(MeasureActive);
   RemoveMarks();
 }
 

@@ -150,10 +150,7 @@ void StartNewSelectionSet() {
 void EndSelectionCommand() {
   GiveBackMarking();
   RubberWindowOn = FlagFalse;
-  SelectionActive = FlagFalse;
-  ActiveTool = ToolNone;
-  AwaitingInput = FlagFalse;
-  ToolStep = 0;
+  EndCommand(SelectionActive);
 }
 
 namespace {
@@ -362,18 +359,15 @@ const ChooserRow* ChooserOf(Integer code) {
 
 void RunSelectionCommand() {
   if (!SelectionActive) {
-    SelectionActive = FlagTrue;
+    BeginCommand(SelectionActive);
     SelectionPrevCommand = SelectionCommand;
     KeptConPnts = ShowConPnts;
     if (SelectionSetNumber == 0) SelectionSetNumber = 1;
-    AwaitingInput = FlagTrue;
-    ToolStep = 0;
     ClearPrompts();
   } else if (SelectionCommand != SelectionPrevCommand) {
     SelectionPrevCommand = SelectionCommand;
     RubberWindowOn = FlagFalse;
-    ToolStep = 0;
-    AwaitingInput = FlagTrue;
+    BeginCommand(SelectionActive);
     ShowStatus("", 2);
   }
   // The points the command picks are never marked; the user's setting

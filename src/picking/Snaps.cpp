@@ -259,11 +259,7 @@ const SnapCommandRow* SnapRowOf(Integer code) {
 }  // namespace
 
 void RunSnapCommand() {
-  if (!SnapActive) {
-    ToolStep = 0;
-    SnapActive = FlagTrue;
-    AwaitingInput = FlagTrue;
-  }
+  if (!SnapActive) BeginCommand(SnapActive);
   const SnapCommandRow* row = SnapRowOf(SnapCommand);
   if (!row) return;
   ShowStatus(row->Title, TitlePanel);
@@ -273,10 +269,7 @@ void RunSnapCommand() {
 
 void EndSnapCommand() {
   ClearPrompts();
-  SnapActive = 0;
-  AwaitingInput = 0;
-  ActiveTool = 0;
-  ToolStep = 0;
+  EndCommand(SnapActive);
   RemovePickHighlight();
 }
 

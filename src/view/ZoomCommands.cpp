@@ -243,8 +243,7 @@ void RunZoomCommand() {
   CurDwg = static_cast<Integer>(window->ID);
   if (!ZoomActive || ZoomCommand != LastZoomCommand) {
     if (ZoomActive) ForgetWindowBox();  // the command chosen replaces a window half drawn
-    ToolStep = 0;
-    ZoomActive = AwaitingInput = FlagTrue;
+    BeginCommand(ZoomActive);
     LastZoomCommand = ZoomCommand;
     TypedReady = FlagFalse;  // only a value typed for this command counts
     window->SetMousePointer(vbCrosshair);

@@ -72,7 +72,7 @@ std::vector<void (*)()>& RedrawHooks() {
 
 void EndZoomCommand() {
   ClearPrompts();
-  ZoomActive = AwaitingInput = ActiveTool = ToolStep = 0;
+  EndCommand(ZoomActive);
   SetDocPointer(vbCrosshair);
 }
 

@@ -80,11 +80,12 @@ TEST_F(TopTest, AToolChangeMakesTheWindowActiveAndClearsTheStep) {
 
 TEST_F(TopTest, ChoosingTheSameToolAgainKeepsThePromptsAndTheStep) {
   OpenDrawingWindow();
-  ActiveTool = ToolLineDraw;
+  // The tool without a dispatcher: what stays is the dispatcher's doing.
+  ActiveTool = ToolFills;
   SelectTool();
   ShowStatus("Enter End Point of LINE >", 2);
   ToolStep = 1;
-  ActiveTool = ToolLineDraw;
+  ActiveTool = ToolFills;
   SelectTool();
   EXPECT_EQ(Panel(2), "Enter End Point of LINE >");
   EXPECT_EQ(ToolStep, 1);

@@ -123,13 +123,16 @@ TEST_F(PointerInputTest, ToleranceSnapKeepsAFarClickWhereNearestSnapTakesThePoin
 TEST_F(PointerInputTest, AClickWhileALineCommandWaitsReentersItWithItsRubberBandOn) {
   ActiveTool = ToolFills;  // a tool without a dispatcher: only SelectTool's own steps show
   AwaitingInput = FlagTrue;
-  LineDrawActive = FlagTrue;
   input_->ClickAt(1, 1);
   EXPECT_EQ(PrevTool, ToolFills);  // SelectTool took the new tool ...
   EXPECT_EQ(ToolStep, 0);          // ... and restarted the count
   EXPECT_EQ(MouseX, 72);
   EXPECT_EQ(MouseY, 72);
 
+  // A line command waiting for its first point.
+  LineDrawCommand = DrawSingleCode;
+  ActiveTool = ToolLineDraw;
+  SelectTool();
   input_->ClickAt(2, 1);  // the same tool: a plain re-entry
   EXPECT_EQ(ToolStep, 1);
   EXPECT_EQ(RubberLineOn, FlagTrue);
@@ -290,13 +293,15 @@ TEST_F(PointerInputTest, DeleteStartsTheEraseCommand) {
 }
 
 TEST_F(PointerInputTest, KeysGoToTheTextCommandWhileItTakesThem) {
-  TextKeyEntry = FlagTrue;
+  // A text command taking keys (with no sub-command, so that only the keys show).
+  ActiveTool = PrevTool = ToolText;
+  TextActive = TextKeyEntry = FlagTrue;
   AwaitingInput = FlagTrue;
   TypedReady = FlagTrue;
   input_->PressKey(Qt::Key_Delete);
   EXPECT_EQ(TypedKey, 210);
   EXPECT_EQ(TypedReady, FlagFalse);
-  EXPECT_EQ(ActiveTool, ToolNone);  // no erase
+  EXPECT_EQ(ActiveTool, ToolText);  // no erase
   input_->Type("a");
   EXPECT_EQ(TypedKey, 'a');
   EXPECT_EQ(TypedText, "");  // the command reads the key, not the text

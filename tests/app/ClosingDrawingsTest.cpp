@@ -36,7 +36,7 @@ class ClosingDrawingsTest : public SaveFixture {
   // A second window with a changed, never saved drawing of one line.
   FixedDpiDocument* OpenNewChangedDrawing() {
     FixedDpiDocument* doc = Open(2);
-    AddShape(EntityLine, {{0, 0}, {5, 5}});
+    AddEntity(EntityLine, {{0, 0}, {5, 5}});
     doc->IsDirty = FlagTrue;
     return doc;
   }

@@ -13,41 +13,19 @@
 #include "model/SnapSettings.h"
 #include "model/Top.h"
 #include "support/DrawingDriver.h"
-#include "view/ViewFixture.h"
+#include "support/ModelBuilders.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
 
-class EditFixture : public ViewFixture {
+class EditFixture : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
-    input_ = std::make_unique<DrawingDriver>(*doc_);
+    DrawingWindowFixture::SetUp();
     ShowAtScale(doc_, 48, 24);
     SnapTolerance = static_cast<Single>(0.1 * doc_->View_Scale);
     RefreshDocView(doc_);
-  }
-
-  static Long AddLine(Double x1, Double y1, Double x2, Double y2) {
-    AddObj(EntityLine, 2);
-    AddPnt(x1, y1);
-    AddPnt(x2, y2);
-    return ObjCount;
-  }
-  static Long AddCircle(Double cx, Double cy, Double r) {
-    AddObj(EntityCircle, 2);
-    AddPnt(cx, cy);
-    AddPnt(cx + r, cy);
-    return ObjCount;
-  }
-  // A compound entity: insertion point, (scale X, scale Y), (rotation, 0).
-  static Long AddCompound(Integer type, Double x, Double y, Double rotation) {
-    AddObj(type, 3);
-    AddPnt(x, y);
-    AddPnt(1, 1);
-    AddPnt(rotation, 0);
-    return ObjCount;
   }
 
   // Select, Window around the box (x1, y1)-(x2, y2), then Esc.
@@ -65,18 +43,8 @@ class EditFixture : public ViewFixture {
     return points;
   }
 
-  // The surface now, against the same window redrawn from the model.
-  bool EqualsFreshRedraw() {
-    const QImage now = doc_->Image().copy();
-    RefreshDocView(doc_);
-    return now == doc_->Image();
-  }
-
   static Double PX(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1].X; }
   static Double PY(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1].Y; }
-
-  FixedDpiDocument* doc_ = nullptr;
-  std::unique_ptr<DrawingDriver> input_;
 };
 
 }  // namespace lintavo

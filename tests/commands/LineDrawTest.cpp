@@ -12,18 +12,16 @@
 #include "platform/Services.h"
 #include "support/DrawingDriver.h"
 #include "view/DisplayOptions.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
 namespace {
 
-class LineDrawTest : public ViewFixture {
+class LineDrawTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
-    input_ = std::make_unique<DrawingDriver>(*doc_);
+    DrawingWindowFixture::SetUp();
     // 24 pixels per unit with the origin at view pixel (24, 24): world
     // -1 .. 15.6 across, -1 .. 11.5 up, every whole point on a pixel.
     ShowAtScale(doc_, 24, 24);
@@ -41,9 +39,6 @@ class LineDrawTest : public ViewFixture {
     const int row = static_cast<int>(doc_->View_Maxy - (Y * 24 + 24));
     return QColor(image.pixel(x, row)) != QColor(Qt::white);
   }
-
-  FixedDpiDocument* doc_ = nullptr;
-  std::unique_ptr<DrawingDriver> input_;
 };
 
 // ---- Points and single lines -------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "commands/Modify.h"
 #include "model/UndoRedo.h"
 #include "model/ViewCache.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 namespace {
@@ -16,11 +17,6 @@ using PointList = std::vector<std::pair<Double, Double>>;
 
 class ModifyTest : public EditFixture {
  protected:
-  static Long AddEntity(Integer type, const PointList& points) {
-    AddObj(type, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    return ObjCount;
-  }
   static PointList PointsOf(Long obj) {
     PointList points;
     for (Integer k = 1; k <= Objs[obj].NPoints; ++k) points.emplace_back(PX(obj, k), PY(obj, k));

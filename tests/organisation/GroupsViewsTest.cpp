@@ -17,6 +17,7 @@
 #include "model/ViewCache.h"
 #include "organisation/Groups.h"
 #include "organisation/ViewHand.h"
+#include "support/ModelBuilders.h"
 #include "windows/show/frmGroupSelect.h"
 #include "windows/show/frmViewSelect.h"
 #include "picking/Measure.h"
@@ -46,19 +47,6 @@ class GroupsViewsTest : public EditFixture {
       operate(*dialog);
       if (dialog->isVisible()) dialog->CancelButton->click();
     });
-  }
-  // An item of the current drawing of a kind, named.
-  static Long AddNamedItem(Integer kind, const String& name, Double xmax = 4, Double ymax = 3) {
-    NewItemName = name;
-    AddItem(kind);
-    ItemRec& item = Items[ItemCount];
-    item.Name = name;
-    item.DwgNo = CurDwg;
-    item.Xmin = item.Ymin = 0;
-    item.Xmax = xmax;
-    item.Ymax = ymax;
-    item.Show = FlagTrue;
-    return ItemCount;
   }
   // A group command from its menu item, the last group clicked and OK.
   void ChooseLastGroup(const char* menu) {
@@ -92,7 +80,7 @@ TEST_F(GroupsViewsTest, AddSelectedGroupNamesTheFirstFreeNumberAndTakesOnlyInser
   for (const Case& c : {Case{{"New Group 1", "New Group 2"}, "New Group 3"}, Case{{"New Group 2"}, "New Group 1"}}) {
     for (Long i = 1; i <= ItemCount; ++i)
       if (Items[i].Rtype == ItemGroup) DeleteGroup(i);
-    for (const char* name : c.existing) AddNamedItem(ItemGroup, name);
+    for (const char* name : c.existing) AddNamedItem(ItemGroup, name, 4, 3);
     const Long line = AddLine(1, 1, 3, 2);
     const Long text = AddCompound(EntityTextChar, 4, 4, 0);  // its (1, 1) and (0, 0) are no places
     const Long second = AddCompound(EntityTextChar, 2, 4.5, 0);
@@ -347,7 +335,7 @@ TEST_F(GroupsViewsTest, AddViewNamesTheFirstFreeNumberAndCancelMakesNoView) {
   for (const Case& c : {Case{{}, "New View 1"}, Case{{"New View 1", "New View 3", "new view 2"}, "New View 2"}}) {
     for (Long i = 1; i <= ItemCount; ++i)
       if (Items[i].Rtype == ItemView) DeleteView(i);
-    for (const char* name : c.existing) AddNamedItem(ItemView, name);
+    for (const char* name : c.existing) AddNamedItem(ItemView, name, 4, 3);
     const Long itemsBefore = ItemCount;
     const Long objectsBefore = Dwgs[CurDwg].Nobjects;
     const int listed = static_cast<int>(c.existing.size());

@@ -20,6 +20,7 @@
 #include "model/Top.h"
 #include "model/ViewCache.h"
 #include "organisation/Layers.h"
+#include "support/ModelBuilders.h"
 #include "windows/show/frmLayerCtl.h"
 #include "windows/options/frmLayerMgr.h"
 #include "windows/show/frmLayerSelect.h"
@@ -32,7 +33,7 @@
 #include "support/ListClicks.h"
 #include "view/Zooms.h"
 #include "support/DialogKeys.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 
 namespace lintavo {
 namespace {
@@ -49,11 +50,10 @@ int StoredRows(const String& name) {
   return count;
 }
 
-class LayersTest : public ViewFixture {
+class LayersTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
+    DrawingWindowFixture::SetUp();
     ShowAtScale(doc_, 48, 24);
     // The very first entity of a drawing puts the window on "Layer 1"; the
     // layer the window made when it opened goes, so each test starts with
@@ -65,11 +65,9 @@ class LayersTest : public ViewFixture {
   }
   // A line of the current drawing on a layer.
   static Long AddLine(Long layer, Double y) {
-    AddObj(EntityLine, 2);
-    AddPnt(0, y);
-    AddPnt(4, y);
-    Objs[ObjCount].LayerID = layer;
-    return ObjCount;
+    const Long line = lintavo::AddLine(0, y, 4, y);
+    Objs[line].LayerID = layer;
+    return line;
   }
   // Runs a layer command as the menus and buttons do.
   static void Layer(Integer code) {
@@ -96,14 +94,7 @@ class LayersTest : public ViewFixture {
     return {};
   }
   void Choose(const char* item) { main_->MenuItem(item)->trigger(); }
-  bool EqualsFreshRedraw() {
-    const QImage now = doc_->Image().copy();
-    RefreshDocView(doc_);
-    return now == doc_->Image();
-  }
   Long FirstLayer() const { return doc_->Current_Layer; }
-
-  FixedDpiDocument* doc_ = nullptr;
 };
 
 // ---- The name library ---------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "commands/EditFixture.h"
 #include "model/Units.h"
 #include "picking/Measure.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 namespace {
@@ -21,15 +22,6 @@ class MeasureCommandsTest : public EditFixture {
     AngleUnit = 1;
   }
   void Click(Double x, Double y) { input_->ClickAt(x, y); }
-  static Long AddArc(Double cx, Double cy, Double r, Double startDeg, Double midDeg, Double endDeg) {
-    AddObj(EntityArc, 4);
-    AddPnt(cx, cy);
-    for (Double deg : {startDeg, midDeg, endDeg}) {
-      const Double a = deg * Pi / 180;
-      AddPnt(cx + r * std::cos(a), cy + r * std::sin(a));
-    }
-    return ObjCount;
-  }
 };
 
 TEST_F(MeasureCommandsTest, DistanceShowsEachLegAlone) {

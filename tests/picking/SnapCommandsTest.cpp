@@ -9,26 +9,13 @@
 #include "model/UndoRedo.h"
 #include "model/ViewCache.h"
 #include "picking/Snaps.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 namespace {
 
 class SnapCommandsTest : public EditFixture {
  protected:
-  static Long AddArc(Double cx, Double cy, Double r, Double startDeg, Double midDeg, Double endDeg) {
-    AddObj(EntityArc, 4);
-    AddPnt(cx, cy);
-    for (Double deg : {startDeg, midDeg, endDeg}) {
-      const Double a = deg * Pi / 180;
-      AddPnt(cx + r * std::cos(a), cy + r * std::sin(a));
-    }
-    return ObjCount;
-  }
-  static Long AddPolyline(std::initializer_list<std::pair<Double, Double>> points) {
-    AddObj(EntityPolyline, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    return ObjCount;
-  }
   void Click(Double x, Double y) { input_->ClickAt(x, y); }
   using Clicks = std::vector<std::pair<Double, Double>>;
   // One case of a command on entities of its own.

@@ -55,14 +55,14 @@ class EveryKindRoundTripTest : public EveryKindFixture {
     NewItemName = "Span";
     AddItem(ItemWithGeometry);
     const Long span = ItemCount;
-    const Long geometry = AddShape(EntityLine, {{0, 0}, {1.5, 0}});
+    const Long geometry = AddEntity(EntityLine, {{0, 0}, {1.5, 0}});
     ObjRec& line = Objs[geometry];
     line.DwgNo = 0;
     line.DrawingID = line.LayerID = 0;
     line.OwnerID = span;
     Items[span].Nlines = 1;
     Items[span].Xmax = 1.5;
-    const Long dimension = AddShape(EntityDimension, {{0.3, 0.3}, {1, 1}, {0, 0}});
+    const Long dimension = AddEntity(EntityDimension, {{0.3, 0.3}, {1, 1}, {0, 0}});
     Objs[dimension].Name = "Span";
     Objs[dimension].OwnerID = Objs[dimension].ObjectID = span;
   }

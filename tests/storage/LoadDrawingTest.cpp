@@ -8,6 +8,7 @@
 #include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
+#include "support/ModelBuilders.h"
 #include "view/DrawDispatch.h"
 #include "view/ViewFixture.h"
 
@@ -59,28 +60,21 @@ void AddDefinitionLine(Long owner, Double x1, Double y1, Double x2, Double y2) {
 
 Long AddStyled(Integer type, std::initializer_list<std::pair<Double, Double>> points, Long color, Integer ltype,
                Integer weight, Single width) {
-  AddObj(type, static_cast<Integer>(points.size()));
-  for (const auto& [x, y] : points) AddPnt(x, y);
-  ObjRec& o = Objs[ObjCount];
+  const Long obj = AddEntity(type, points);
+  ObjRec& o = Objs[obj];
   o.Color = color;
   o.Ltype = ltype;
   o.Weight = weight;
   o.Width = width;
-  return ObjCount;
-}
-
-Long AddItemNamed(Integer kind, const String& name) {
-  NewItemName = name;
-  AddItem(kind);
-  return ItemCount;
+  return obj;
 }
 
 TEST_F(LoadDrawingTest, RoundTripOfEveryEntityTypeRestoresEachEntityAndItsLinks) {
   const Long walls = EnsureLayer("Walls");
   doc_.Current_Layer = walls;
-  const Long group = AddItemNamed(ItemGroup, "Group A");
-  const Long room = AddItemNamed(ItemArea, "Room");
-  const Long bolt = AddItemNamed(ItemComponent, "Bolt");
+  const Long group = AddNamedItem(ItemGroup, "Group A", 0, 0);
+  const Long room = AddNamedItem(ItemArea, "Room", 0, 0);
+  const Long bolt = AddNamedItem(ItemComponent, "Bolt", 0, 0);
   Items[bolt].DwgNo = 0;
   Items[bolt].DrawingID = 0;
   AddDefinitionLine(bolt, 0, 0, 1, 0);

@@ -91,9 +91,9 @@ TEST_F(SaveDataTest, UpdatedLineKeepsExactlyItsVerticesInOrder) {
 }
 
 TEST_F(SaveDataTest, ErasedEntitiesAreStoredOnlyWhenTheyHadARow) {
-  const Long kept = AddShape(EntityLine, {{0, 0}, {1, 1}});
+  const Long kept = AddEntity(EntityLine, {{0, 0}, {1, 1}});
   ASSERT_TRUE(SaveDrawing(1));
-  const Long never = AddShape(EntityLine, {{2, 2}, {3, 3}});
+  const Long never = AddEntity(EntityLine, {{2, 2}, {3, 3}});
   Objs[never].LineID = 4711;  // a key from elsewhere: not this database's
   Objs[never].Erased = Objs[kept].Erased = FlagTrue;
   ASSERT_TRUE(SaveDrawing(1));
@@ -174,7 +174,7 @@ TEST_F(SaveDataTest, StoredDrawingWithKeysFromElsewhereIsReplacedAndOtherDrawing
   Dwgs[1].Name = "Shed";
   Dwgs[1].SourceDbPath = ScratchPath("Other_dwg.mdb");
   Objs[polygon_].LineID = barnLine;
-  AddShape(EntityLine, {{5, 5}, {6, 6}});
+  AddEntity(EntityLine, {{5, 5}, {6, 6}});
   ASSERT_TRUE(SaveDrawing(1));
 
   EXPECT_EQ(TestDatabase(DwgDbPath).Rows("SELECT * FROM Lines WHERE DrawingID = " + barn), barnRows);
@@ -204,7 +204,7 @@ TEST_F(SaveDataTest, OverwriteReplacesTheStoredRowsOfThatNameAndRevision) {
 
 TEST_F(SaveDataTest, FailureInTheLinePassLeavesTheDatabaseAndTheKeysAsBefore) {
   ASSERT_TRUE(SaveDrawing(1));
-  for (int i = 0; i < 10; ++i) AddShape(EntityLine, {{0, i}, {1, i}});
+  for (int i = 0; i < 10; ++i) AddEntity(EntityLine, {{0, i}, {1, i}});
   const auto before = Dump(DwgDbPath);
   const Long drawId = Dwgs[1].DrawID, layerId = Items[layer_].ObjectID;
   FailPointInsert(7);  // in the middle of the new lines' points

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <memory>
 
+#include "support/ModelBuilders.h"
 #include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/Top.h"
@@ -32,14 +33,6 @@ class ModelFixture : public ProgramTest {
     doc.ID = dwgNo;
     Activate(doc);
     NewDwgRec(dwgNo);
-  }
-
-  // Adds a straight line to the current drawing; returns its index.
-  static Long AddLine(Double x1, Double y1, Double x2, Double y2) {
-    AddObj(EntityLine, 2);
-    AddPnt(x1, y1);
-    AddPnt(x2, y2);
-    return ObjCount;
   }
 
   // A main window whose Edit menu the undo routines keep up to date.

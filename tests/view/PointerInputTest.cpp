@@ -18,18 +18,16 @@
 #include "support/DrawingDriver.h"
 #include "view/DisplayOptions.h"
 #include "view/Grids.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
 namespace {
 
-class PointerInputTest : public ViewFixture {
+class PointerInputTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
-    input_ = std::make_unique<DrawingDriver>(*doc_);
+    DrawingWindowFixture::SetUp();
     SetScale(48);  // world -0.5 .. 7.8 across, -0.5 .. 5.75 up
   }
 
@@ -48,9 +46,6 @@ class PointerInputTest : public ViewFixture {
       for (int x = 0; x < doc_->DeviceWidth(); ++x)
         SetPixelV(doc_, x, y, RGB(x * 7, y * 5, (x + y) * 3));
   }
-
-  FixedDpiDocument* doc_ = nullptr;
-  std::unique_ptr<DrawingDriver> input_;
 };
 
 // ---- Snapped pick points -------------------------------------------------------------

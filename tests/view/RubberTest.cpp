@@ -16,7 +16,7 @@
 #include "view/Rubber.h"
 #include "view/RubberShapes.h"
 #include "view/SurfaceDraw.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
@@ -26,12 +26,10 @@ struct Pixel {
   double x, y;  // device pixel
 };
 
-class RubberTest : public ViewFixture {
+class RubberTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
-    input_ = std::make_unique<DrawingDriver>(*doc_);
+    DrawingWindowFixture::SetUp();
     // 48 pixels to the unit, the world origin at view pixel (24, 24).
     ShowAtScale(doc_, 48, 24);
     // Many colours, so that a pixel put back wrongly shows.
@@ -90,8 +88,6 @@ class RubberTest : public ViewFixture {
     LineDrawActive = FlagTrue;
   }
 
-  FixedDpiDocument* doc_ = nullptr;
-  std::unique_ptr<DrawingDriver> input_;
   QImage before_;
 };
 

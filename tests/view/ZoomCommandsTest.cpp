@@ -12,7 +12,7 @@
 #include "storage/TestDatabase.h"
 #include "support/DrawingDriver.h"
 #include "view/Rubber.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/ZoomCommands.h"
 #include "view/Zooms.h"
 
@@ -39,23 +39,19 @@ void ExpectSameView(const ViewState& a, const ViewState& b) {
   EXPECT_NEAR(a.maxY, b.maxY, 1e-5);
 }
 
-class ZoomCommandsTest : public ViewFixture {
+class ZoomCommandsTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);  // 400 by 300 pixels at 96 pixels per inch
+    DrawingWindowFixture::SetUp();  // 400 by 300 pixels at 96 pixels per inch
   }
 
   // Types a value into the drawing window and presses Enter.
   void TypeValue(const QString& text) {
-    DrawingDriver driver(*doc_);
-    driver.Type(text);
-    driver.Enter();
+    input_->Type(text);
+    input_->Enter();
   }
 
   bool Idle() const { return ActiveTool == ToolNone && ZoomActive == 0 && AwaitingInput == 0; }
-
-  FixedDpiDocument* doc_ = nullptr;
 };
 
 TEST_F(ZoomCommandsTest, ZoomScaleTakesTheTypedValueAsOneToIt) {

@@ -191,7 +191,7 @@ TEST_F(frmDwgSaveTest, StoredNameAndRevisionAreOnlyReplacedAfterYes) {
   Dwgs[1].Name = "Shed";
   Dwgs[1].Revision = "Rev. 0";
   for (Long j = 1; j <= ObjCount; ++j) Objs[j].LineID = 0;
-  AddShape(EntityLine, {{1, 1}, {2, 2}});
+  AddEntity(EntityLine, {{1, 1}, {2, 2}});
 
   Responder().AnswerMsgBox(vbNo);
   Responder().AnswerMsgBox(vbYes);
@@ -244,7 +244,7 @@ TEST_F(frmDwgSaveTest, PlacedComponentsTheDatabaseLacksAreSavedOnceBeforeTheDraw
   const Long inner = AddComponent("Inner"), outer = AddComponent("Outer"), door = AddComponent("Door");
   AddDefinitionEntity(outer, EntityComponent, inner);
   for (Long c : {door, outer, door, stored}) {
-    const Long placement = AddShape(EntityComponent, {{0, 0}, {1, 1}, {0, 0}});
+    const Long placement = AddEntity(EntityComponent, {{0, 0}, {1, 1}, {0, 0}});
     Objs[placement].ObjectID = c;
     Objs[placement].Name = Items[c].Name;
   }

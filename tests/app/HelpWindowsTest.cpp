@@ -138,9 +138,7 @@ TEST_F(HelpWindowsTest, TheIntroductionsPrintSaysWhenNothingWasPrintedAndTheNext
     if (!c.message.empty()) Responder().AnswerMsgBox(vbOK);
     Responder().AnswerPrinter(true, ChoosePdfFile(c.path));
     WithWindow("mnuHelpIntro", [](QDialog& dialog) { static_cast<frmIntro&>(dialog).cmdPrint->click(); });
-    std::vector<PromptRecord> boxes;
-    for (size_t i = asked; i < Responder().Prompts().size(); ++i)
-      if (Responder().Prompts()[i].kind == PromptKind::MessageBox) boxes.push_back(Responder().Prompts()[i]);
+    const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
     if (c.message.empty()) {
       EXPECT_TRUE(boxes.empty());
       const PdfFirstPage page = ReadPdfFirstPage(good, 36);

@@ -41,12 +41,7 @@ class GroupsViewsTest : public EditFixture {
   // with Cancel when operate left it open.
   template <typename T>
   void OnDialog(std::function<void(T&)> operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<T*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->CancelButton->click();
-    });
+    Responder().OnDialog<T>(std::move(operate), &T::CancelButton);
   }
   // A group command from its menu item, the last group clicked and OK.
   void ChooseLastGroup(const char* menu) {
@@ -269,11 +264,7 @@ TEST_F(GroupsViewsTest, DeleteGroupErasesTheMembersWithoutAskingAndActsOnlyOnACh
   SelectWindow(0.5, 0.5, 4, 3);
   AddGroupFromMenu();
   const Long group = ItemCount;
-  auto questions = [this] {
-    size_t n = 0;
-    for (const PromptRecord& prompt : Responder().Prompts()) n += prompt.kind == PromptKind::MessageBox ? 1 : 0;
-    return n;
-  };
+  auto questions = [this] { return Responder().MessageBoxes().size(); };
   const size_t asked = questions();
   OnDialog<frmGroupSelect>([](frmGroupSelect& dialog) {
     dialog.Command2->click();                             // nothing chosen: nothing deleted

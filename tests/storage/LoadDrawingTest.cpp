@@ -109,7 +109,7 @@ TEST_F(LoadDrawingTest, RoundTripOfEveryEntityTypeRestoresEachEntityAndItsLinks)
   }
   std::vector<EntitySnapshot> saved;
   for (Long i : EntitiesOf(1)) saved.push_back(EntitySnapshot::Of(i));
-  ASSERT_TRUE(SaveDrawing(1, {bolt}, false)) << (Messages().empty() ? "" : Messages()[0]);
+  ASSERT_TRUE(SaveDrawing(1, {bolt}, false)) << (Responder().MessageTexts().empty() ? "" : Responder().MessageTexts()[0]);
   const Long drawId = Dwgs[1].DrawID;
   const String name = Dwgs[1].Name;
 
@@ -136,7 +136,7 @@ TEST_F(LoadDrawingTest, RoundTripOfEveryEntityTypeRestoresEachEntityAndItsLinks)
       EXPECT_EQ(Items[i].DwgNo, 1) << Items[i].Name;
     }
   }
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Responder().MessageTexts().empty());
 }
 
 TEST_F(LoadDrawingTest, LayersRoundTripWithTheirNamesShowAndLock) {
@@ -153,7 +153,7 @@ TEST_F(LoadDrawingTest, LayersRoundTripWithTheirNamesShowAndLock) {
     Items[layer].Lock = state.lock;
     Objs[AddStyled(EntityLine, {{0, 0}, {5, 2}}, 0x00FF00, 0, 1, 0)].LayerID = layer;
   }
-  ASSERT_TRUE(SaveDrawing(1)) << (Messages().empty() ? "" : Messages()[0]);
+  ASSERT_TRUE(SaveDrawing(1)) << (Responder().MessageTexts().empty() ? "" : Responder().MessageTexts()[0]);
   const Long drawId = Dwgs[1].DrawID;
   const String name = Dwgs[1].Name;
 
@@ -172,7 +172,7 @@ TEST_F(LoadDrawingTest, LayersRoundTripWithTheirNamesShowAndLock) {
     for (Long i : EntitiesOf(1)) onIt += Objs[i].LayerID == index;
     EXPECT_EQ(onIt, 1) << state.name;
   }
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Responder().MessageTexts().empty());
 }
 
 // Every row of the drawing's Lines (but the PointID column, a place in
@@ -190,7 +190,7 @@ TEST_F(LoadDrawingTest, ADrawingLoadedAndSavedAgainKeepsEveryRowAsItWas) {
   AddObj(EntityPolyline, 1500);  // more vertices than the staging list starts with
   for (int k = 0; k < 1500; ++k) AddPnt(k * 0.25, (k % 7) - 3.5);
   AddStyled(EntityCircle, {{3, 3}, {4, 3}}, 0xFF0000, 1, 1, 0);
-  ASSERT_TRUE(SaveDrawing(1)) << (Messages().empty() ? "" : Messages()[0]);
+  ASSERT_TRUE(SaveDrawing(1)) << (Responder().MessageTexts().empty() ? "" : Responder().MessageTexts()[0]);
   const Long drawId = Dwgs[1].DrawID;
   const String name = Dwgs[1].Name;
   const auto saved = StoredRows(Db());
@@ -207,7 +207,7 @@ TEST_F(LoadDrawingTest, ADrawingLoadedAndSavedAgainKeepsEveryRowAsItWas) {
   Dwgs[1].SourceDbPath = DwgDbPath;  // as the drawing window records where it loaded from
   ASSERT_TRUE(SaveDrawing(1));
   EXPECT_EQ(StoredRows(Db()), saved);
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Responder().MessageTexts().empty());
 }
 
 TEST_F(LoadDrawingTest, PointRowsStoredOutOfTheOrderOfTheirLinesComeBackAsEachLinesVertices) {
@@ -241,7 +241,7 @@ TEST_F(LoadDrawingTest, PointRowsStoredOutOfTheOrderOfTheirLinesComeBackAsEachLi
       EXPECT_DOUBLE_EQ(Pnts[o.PointID + k].Y, o.LineID);
     }
   }
-  EXPECT_EQ(Messages(), std::vector<String>{"Point 3 Not Found for Line: " + std::to_string(missing)});
+  EXPECT_EQ(Responder().MessageTexts(), std::vector<String>{"Point 3 Not Found for Line: " + std::to_string(missing)});
 }
 
 // ---- The drawing row -------------------------------------------------------------------------
@@ -291,7 +291,7 @@ TEST_F(LoadDrawingTest, LineWithMissingPointsIsReportedOnceAndTheLinesAfterItLoa
   const std::vector<Long> loaded = EntitiesOf(1);
   ASSERT_EQ(loaded.size(), 2u);
   EXPECT_DOUBLE_EQ(Pnts[Objs[loaded[1]].PointID].X, 2);
-  EXPECT_EQ(Messages(), std::vector<String>{"First Point Not Found for Line: " + std::to_string(bare)});
+  EXPECT_EQ(Responder().MessageTexts(), std::vector<String>{"First Point Not Found for Line: " + std::to_string(bare)});
 
   const Long section = AddDrawingRow("Section", 0, 1);
   const Long gap = AddLineRow(section, shortOne);
@@ -299,7 +299,7 @@ TEST_F(LoadDrawingTest, LineWithMissingPointsIsReportedOnceAndTheLinesAfterItLoa
   Open(second, 2);
   Responder().AnswerMsgBox(vbOK);
   LoadStored(section);
-  EXPECT_EQ(Messages().back(), "Point 3 Not Found for Line: " + std::to_string(gap));
+  EXPECT_EQ(Responder().MessageTexts().back(), "Point 3 Not Found for Line: " + std::to_string(gap));
 }
 
 TEST_F(LoadDrawingTest, DamagedRowsAreSkippedWithOneReportAndNeverStopTheLoad) {
@@ -327,8 +327,8 @@ TEST_F(LoadDrawingTest, DamagedRowsAreSkippedWithOneReportAndNeverStopTheLoad) {
   const std::vector<Long> loaded = EntitiesOf(1);
   ASSERT_EQ(loaded.size(), 1u);
   EXPECT_DOUBLE_EQ(Pnts[Objs[loaded[0]].PointID].X, 4);
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0], "A line with a damaged value was skipped (LineID " + std::to_string(nullColor) + ").");
+  ASSERT_EQ(Responder().MessageTexts().size(), 1u);
+  EXPECT_EQ(Responder().MessageTexts()[0], "A line with a damaged value was skipped (LineID " + std::to_string(nullColor) + ").");
   EXPECT_EQ(LoadPntsMax, 1000);  // the huge count never grew the staging buffer
 }
 
@@ -347,8 +347,8 @@ TEST_F(LoadDrawingTest, TextInANumberColumnSkipsOnlyItsLine) {
   ASSERT_EQ(loaded.size(), 19u);
   EXPECT_DOUBLE_EQ(Pnts[Objs[loaded[0]].PointID].X, 1);
   EXPECT_DOUBLE_EQ(Pnts[Objs[loaded.back()].PointID].X, 20);
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0], "A line with a damaged value was skipped (LineID " + std::to_string(keys[0]) + ").");
+  ASSERT_EQ(Responder().MessageTexts().size(), 1u);
+  EXPECT_EQ(Responder().MessageTexts()[0], "A line with a damaged value was skipped (LineID " + std::to_string(keys[0]) + ").");
 }
 
 TEST_F(LoadDrawingTest, LinksToItemsThatDoNotExistAreDroppedAndReported) {
@@ -381,7 +381,7 @@ TEST_F(LoadDrawingTest, LinksToItemsThatDoNotExistAreDroppedAndReported) {
   EXPECT_EQ(Objs[e[2]].OwnerID, 0);
   EXPECT_EQ(Objs[e[3]].ObjectID, 0);
   EXPECT_EQ(Objs[e[3]].OwnerID, 0);
-  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Responder().MessageTexts().size(), 1u);
   EXPECT_EQ(Dwgs[1].Nobjects, 2);
 }
 
@@ -418,7 +418,7 @@ TEST_F(LoadDrawingTest, LoadedTextAndAreaEntitiesKeepTheOwnerTheirRowsName) {
     AddLineRow(plan, line);
   }
   EXPECT_TRUE(LoadStored(plan));
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Responder().MessageTexts().empty());
   const std::vector<Long> e = EntitiesOf(1);
   ASSERT_EQ(e.size(), std::size(cases));
   for (std::size_t k = 0; k < e.size(); ++k) {

@@ -454,7 +454,7 @@ TEST_F(LoadFuzzTest, HugeCurvesLoadExactlyAndDrawAsAFreshRedrawDoes) {
     EXPECT_TRUE(window_->Image() == drawn);
     EXPECT_LT(PeakKilobytes() - peakBefore, 256L * 1024);
   }
-  for (const String& text : Messages()) ADD_FAILURE() << text;
+  for (const String& text : Responder().MessageTexts()) ADD_FAILURE() << text;
 }
 
 TEST_F(LoadFuzzTest, PointsNoRealHoldsAreRefusedWithTheLoadersMessage) {
@@ -470,9 +470,9 @@ TEST_F(LoadFuzzTest, PointsNoRealHoldsAreRefusedWithTheLoadersMessage) {
       EraseDwgObjs(1);
       EraseDwgItems(1);
       OpenRealWindow();
-      const size_t before = Messages().size();
+      const size_t before = Responder().MessageTexts().size();
       LoadStored(plan, "Damaged");
-      const std::vector<String> messages = Messages();
+      const std::vector<String> messages = Responder().MessageTexts();
       ASSERT_EQ(messages.size(), before + 1);
       const bool single = curve.second.size() == 1;  // its one point is its first
       EXPECT_EQ(messages.back(), String(single ? "First Point" : "Point 2") + " Not Found for Line: " +

@@ -124,7 +124,7 @@ class LoadRoadsTest : public StoredDrawingTest {
           << item.DwgNo << " lines " << item.Nlines;
       model.push_back(row.str());
     }
-    const std::vector<String> messages = Messages();
+    const std::vector<String> messages = Responder().MessageTexts();
     for (size_t m = from; m < messages.size(); ++m) model.push_back("message: " + messages[m]);
     return model;
   }
@@ -136,7 +136,7 @@ class LoadRoadsTest : public StoredDrawingTest {
     DwgDbPath = path;
     Open(doc_, 1);
     LoadPointsRoad = road;
-    const size_t from = Messages().size();
+    const size_t from = Responder().MessageTexts().size();
     Responder().AnswerEveryMsgBox(vbOK);
     LoadStored(drawId, "Plan");
     return LoadedModel(from);

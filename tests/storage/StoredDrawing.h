@@ -117,14 +117,6 @@ class StoredDrawingTest : public ModelFixture {
     return found;
   }
 
-  // The message texts shown so far.
-  std::vector<String> Messages() {
-    std::vector<String> texts;
-    for (const PromptRecord& prompt : Responder().Prompts())
-      if (prompt.kind == PromptKind::MessageBox) texts.push_back(prompt.text);
-    return texts;
-  }
-
   String path_;  // the drawings database
   std::unique_ptr<TestDatabase> db_;
 };

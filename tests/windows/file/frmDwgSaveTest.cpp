@@ -132,10 +132,7 @@ TEST_F(frmDwgSaveTest, ANameTooLongToStoreIsRefusedNeverCut) {
   EXPECT_EQ(results[0].first, "ERROR.. NOT a Valid Drawing Name!");
   EXPECT_EQ(results[1].first, "ERROR.. NOT a Valid Drawing Name!");
   EXPECT_EQ(results[2].second, ColorGreen);
-  std::vector<String> messages;
-  for (const PromptRecord& prompt : Responder().Prompts())
-    if (prompt.kind == PromptKind::MessageBox) messages.push_back(prompt.text);
-  EXPECT_EQ(messages, (std::vector<String>{
+  EXPECT_EQ(Responder().MessageTexts(), (std::vector<String>{
                           "The drawing name has 40000 characters; at most 255 can be stored. Shorten it and save again.",
                           "The revision has 256 characters; at most 255 can be stored. Shorten it and save again."}));
   EXPECT_EQ(Text("SELECT Name FROM Drawing"), longest.toStdString());
@@ -156,10 +153,7 @@ TEST_F(frmDwgSaveTest, ANameOrRevisionHoldingANulIsRefusedBeforeAnythingIsWritte
   });
   ASSERT_EQ(results.size(), 2u);
   for (const auto& [line, color] : results) EXPECT_EQ(line, "ERROR.. NOT a Valid Drawing Name!");
-  std::vector<String> messages;
-  for (const PromptRecord& prompt : Responder().Prompts())
-    if (prompt.kind == PromptKind::MessageBox) messages.push_back(prompt.text);
-  EXPECT_EQ(messages, (std::vector<String>{
+  EXPECT_EQ(Responder().MessageTexts(), (std::vector<String>{
                           "The drawing name holds a NUL character, which cannot be stored. Remove it and save again.",
                           "The revision holds a NUL character, which cannot be stored. Remove it and save again."}));
   EXPECT_EQ(Text("SELECT count(*) FROM Drawing"), "0");

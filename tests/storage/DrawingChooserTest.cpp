@@ -137,11 +137,7 @@ TEST_F(DrawingChooserTest, PreviewDrawsPlainGeometryAndLeavesOutErasedRowsAndCom
   erased.shown = true;
   erased.erased = true;
   AddLineRow(plan, erased);
-  StoredLine placed;
-  placed.type = EntityComponent;
-  placed.points = {{1, 1}, {1, 1}, {0, 0}};
-  placed.name = "Bolt";
-  AddLineRow(plan, placed);
+  AddLineRow(plan, CompoundRow(EntityComponent, 1, 1, "Bolt", 0));  // its component is not stored
   AddDrawingRow("Empty", 0, 0);
   Choose([](frmDwgSelect& chooser) {
     chooser.List1->setCurrentRow(0);

@@ -15,7 +15,24 @@
 namespace lintavo {
 namespace {
 
-class LoadDrawingTest : public StoredDrawingTest {};
+class LoadDrawingTest : public StoredDrawingTest {
+ protected:
+  void TearDown() override {
+    fresh_.reset();
+    StoredDrawingTest::TearDown();
+  }
+  // A fresh program with a fresh window 1, so that nothing of a saved
+  // drawing is left in memory; then stored drawing drawId is loaded into it.
+  bool LoadIntoFreshProgram(Long drawId, const String& name) {
+    ResetProgramState();
+    DwgDbPath = path_;
+    fresh_ = std::make_unique<frmDocument>();
+    Open(*fresh_, 1);
+    return LoadStored(drawId, name);
+  }
+
+  std::unique_ptr<frmDocument> fresh_;  // the window of the fresh program
+};
 
 // ---- Round trip ----------------------------------------------------------------------------
 
@@ -113,12 +130,7 @@ TEST_F(LoadDrawingTest, RoundTripOfEveryEntityTypeRestoresEachEntityAndItsLinks)
   const Long drawId = Dwgs[1].DrawID;
   const String name = Dwgs[1].Name;
 
-  // A fresh program with a fresh window: nothing of the saved drawing is left in memory.
-  ResetProgramState();
-  DwgDbPath = path_;
-  frmDocument fresh;
-  Open(fresh, 1);
-  ASSERT_TRUE(LoadStored(drawId, name));
+  ASSERT_TRUE(LoadIntoFreshProgram(drawId, name));
 
   const std::vector<Long> loaded = EntitiesOf(1);
   ASSERT_EQ(loaded.size(), saved.size());
@@ -157,11 +169,7 @@ TEST_F(LoadDrawingTest, LayersRoundTripWithTheirNamesShowAndLock) {
   const Long drawId = Dwgs[1].DrawID;
   const String name = Dwgs[1].Name;
 
-  ResetProgramState();
-  DwgDbPath = path_;
-  frmDocument fresh;
-  Open(fresh, 1);
-  ASSERT_TRUE(LoadStored(drawId, name));
+  ASSERT_TRUE(LoadIntoFreshProgram(drawId, name));
   for (const LayerState& state : layers) {
     LayerNameSought = state.name;
     Long index = 0;
@@ -195,11 +203,7 @@ TEST_F(LoadDrawingTest, ADrawingLoadedAndSavedAgainKeepsEveryRowAsItWas) {
   const String name = Dwgs[1].Name;
   const auto saved = StoredRows(Db());
 
-  ResetProgramState();
-  DwgDbPath = path_;
-  frmDocument fresh;
-  Open(fresh, 1);
-  ASSERT_TRUE(LoadStored(drawId, name));
+  ASSERT_TRUE(LoadIntoFreshProgram(drawId, name));
   const std::vector<Long> loaded = EntitiesOf(1);
   ASSERT_EQ(loaded.size(), 3u);
   ASSERT_EQ(Objs[loaded[1]].NPoints, 1500);
@@ -365,12 +369,7 @@ TEST_F(LoadDrawingTest, LinksToItemsThatDoNotExistAreDroppedAndReported) {
   orphan.layer = layer;
   orphan.owner = 777;
   AddLineRow(plan, orphan);
-  StoredLine fill;
-  fill.type = EntityFill;
-  fill.points = {{0, 0}, {1, 1}, {0, 0}};
-  fill.name = "Nowhere";
-  fill.object = fill.owner = 5;
-  AddLineRow(plan, fill);
+  AddLineRow(plan, CompoundRow(EntityFill, 0, 0, "Nowhere", 5));
   Responder().AnswerMsgBox(vbOK);
   EXPECT_TRUE(LoadStored(plan));
   const std::vector<Long> e = EntitiesOf(1);
@@ -436,19 +435,10 @@ TEST_F(LoadDrawingTest, ComponentPlacedThreeTimesIsReadOnceWithItsGeometry) {
   const Long plan = AddDrawingRow("Plan", 0, 3);
   const Long bolt = AddComponentRow("Bolt", 2);
   for (double y : {0.0, 1.0}) {
-    StoredLine member;
-    member.points = {{0, y}, {1, y}};
-    member.owner = member.object = bolt;
-    AddLineRow(0, member);
+    AddLineRow(0, MemberRow(bolt, 0, y, 1, y));
   }
-  for (int k = 0; k < 3; ++k) {
-    StoredLine placed;
-    placed.type = EntityComponent;
-    placed.points = {{2.0 * k, 0}, {1, 1}, {0, 0}};
-    placed.name = "BOLT";  // names are found whatever their letter case
-    placed.owner = placed.object = bolt;
-    AddLineRow(plan, placed);
-  }
+  for (int k = 0; k < 3; ++k)
+    AddLineRow(plan, CompoundRow(EntityComponent, 2.0 * k, 0, "BOLT", bolt));  // names are found whatever their letter case
   EXPECT_TRUE(LoadStored(plan));
   std::vector<Long> definitions;
   for (Long i = 1; i <= ItemCount; ++i)
@@ -468,12 +458,7 @@ TEST_F(LoadDrawingTest, ComponentPlacedThreeTimesIsReadOnceWithItsGeometry) {
 TEST_F(LoadDrawingTest, AreaLinksGoToTheItemOfTheWindowsOwnDrawing) {
   const Long plan = AddDrawingRow("Plan", 1, 1);
   const Long room = AddItemRow(plan, ItemArea, "Room");
-  StoredLine fill;
-  fill.type = EntityFill;
-  fill.points = {{0, 0}, {1, 1}, {0, 0}};
-  fill.name = "Room";
-  fill.object = fill.owner = room;
-  AddLineRow(plan, fill);
+  AddLineRow(plan, CompoundRow(EntityFill, 0, 0, "Room", room));
   LoadStored(plan);
   frmDocument second;
   Open(second, 2);
@@ -493,15 +478,8 @@ TEST_F(LoadDrawingTest, ADrawingPlacingAComponentLoadedAgainReportsNoPlacementIn
   const Long plan = AddDrawingRow("Plan", 1, 1);
   const Long layer = AddItemRow(plan, ItemLayer, "Layer 1");
   const Long bolt = AddComponentRow("Bolt", 1);
-  StoredLine member;
-  member.points = {{0, 0}, {1, 1}};
-  member.owner = member.object = bolt;
-  AddLineRow(0, member);
-  StoredLine placed;
-  placed.type = EntityComponent;
-  placed.points = {{2, 2}, {1, 1}, {0, 0}};
-  placed.name = "Bolt";
-  placed.owner = placed.object = bolt;
+  AddLineRow(0, MemberRow(bolt, 0, 0, 1, 1));
+  StoredLine placed = CompoundRow(EntityComponent, 2, 2, "Bolt", bolt);
   placed.layer = layer;
   AddLineRow(plan, placed);
   Open(doc_, 1);

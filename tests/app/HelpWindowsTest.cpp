@@ -91,9 +91,8 @@ TEST_F(HelpWindowsTest, AMissingTipFileSaysHowToMakeOneAndNextTipKeepsIt) {
 }
 
 TEST_F(HelpWindowsTest, TheIntroductionShowsTheProgramsOwnOrSaysInRedThatItIsMissing) {
-  Printer().setOutputFormat(QPrinter::PdfFormat);
   const QString pdf = QString::fromStdString(ScratchPath("intro.pdf"));
-  Printer().setOutputFileName(pdf);
+  PrintToPdf(pdf);
   WithWindow("mnuHelpIntro", [this](QDialog& dialog) {
     auto& intro = static_cast<frmIntro&>(dialog);
     EXPECT_TRUE(intro.RichTextBox1->toPlainText().startsWith("Welcome to Lintavo"));

@@ -1,6 +1,5 @@
 // Saving drawings and components: rows, keys, updates in place, revisions,
 // replacing a stored drawing, and failures that leave everything as before.
-#include <cstdio>
 #include <pthread.h>
 
 #include <limits>
@@ -11,15 +10,10 @@
 #include "storage/SaveData.h"
 #include "storage/SaveFixture.h"
 
+#include "support/ModelBuilders.h"
+
 namespace lintavo {
 namespace {
-
-// "C0", "C1", ...: the names of a chain of components.
-String ChainName(long k) {
-  char name[24];
-  std::snprintf(name, sizeof name, "C%ld", k);
-  return name;
-}
 
 using SaveDataTest = SaveFixture;
 

@@ -3,6 +3,7 @@
 #include "support/ModelBuilders.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace lintavo {
 namespace {
@@ -59,6 +60,12 @@ Long AddNamedItem(Integer kind, const String& name, Double xmax, Double ymax) {
   Items[ItemCount].Xmax = xmax;
   Items[ItemCount].Ymax = ymax;
   return ItemCount;
+}
+
+String ChainName(long k) {
+  char name[24];
+  std::snprintf(name, sizeof name, "C%ld", k);
+  return name;
 }
 
 }  // namespace lintavo

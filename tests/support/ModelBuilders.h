@@ -34,5 +34,6 @@ Long AddCompound(Integer type, Double x, Double y, Double rotation, Double scale
 // ---- Items ---------------------------------------------------------------------------
 // An item of that kind and name with the box 0..xmax × 0..ymax, in world units.
 Long AddNamedItem(Integer kind, const String& name, Double xmax = 1, Double ymax = 1);
+String ChainName(long k);  // "C0", "C1", ...: the names of a chain of components
 
 }  // namespace lintavo

@@ -1,6 +1,5 @@
 // DrawObject: layer and show tests, the pen, erase and not-XOR drawing, and
 // compound entities: components, dimensions and text characters.
-#include <cstdio>
 
 #include "organisation/Layers.h"
 #include "picking/Selection.h"
@@ -13,13 +12,6 @@
 
 namespace lintavo {
 namespace {
-
-// "C0", "C1", ...: the names of a chain of components.
-String ChainName(long k) {
-  char name[24];
-  std::snprintf(name, sizeof name, "C%ld", k);
-  return name;
-}
 
 class DrawDispatchTest : public DrawFixture {
  protected:

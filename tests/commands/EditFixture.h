@@ -23,7 +23,13 @@ class EditFixture : public DrawingWindowFixture {
  protected:
   void SetUp() override {
     DrawingWindowFixture::SetUp();
-    ShowAtScale(doc_, 48, 24);
+    ShowWithReach(48, 24);
+  }
+
+  // The window at pixelsPerUnit with the world origin at view pixel (base,
+  // base), a pick reach of 0.1 world units at that zoom, redrawn.
+  void ShowWithReach(Double pixelsPerUnit, Double base) {
+    ShowAtScale(doc_, pixelsPerUnit, base);
     SnapTolerance = static_cast<Single>(0.1 * doc_->View_Scale);
     RefreshDocView(doc_);
   }

@@ -24,9 +24,7 @@ class TrimsTest : public EditFixture {
  protected:
   void SetUp() override {
     EditFixture::SetUp();
-    ShowAtScale(doc_, 20, 40);
-    SnapTolerance = static_cast<Single>(0.1 * doc_->View_Scale);
-    RefreshDocView(doc_);
+    ShowWithReach(20, 40);
     FilletRadius = 0.5;
     ChamferDist1 = ChamferDist2 = 0.5;
   }

@@ -440,12 +440,7 @@ TEST_F(GroupsViewsTest, WindowCornersOrderTheCornersAndTheInsideTestsFollowEachT
 
   const Long border = AddLine(1, 1, 5, 4);
   const Long across = AddLine(2, 2, 6, 2);
-  AddObj(EntityArc, 4);  // centre outside, the rest inside
-  AddPnt(0, 0);
-  AddPnt(2, 2);
-  AddPnt(1.2, 1.2);
-  AddPnt(3, 3);
-  const Long arc = ObjCount;
+  const Long arc = AddEntity(EntityArc, {{0, 0}, {2, 2}, {1.2, 1.2}, {3, 3}});  // centre outside, the rest inside
   const Long hidden = AddLine(2, 2, 3, 3);
   Objs[hidden].Show = FlagFalse;
   const Long text = AddCompound(EntityTextChar, 2, 2, 90);  // (90, 0) is no place

@@ -99,8 +99,7 @@ TEST_F(SnapCommandsTest, APickTheSnapCannotUseIsRefusedWithAWordAndTheCommandWai
   };
   // A rectangle as Draw, Shape makes it: a closed polygon from (3, 1) to (6, 4).
   const auto rectangle = [] {
-    AddObj(EntityPolygon, 5);
-    for (const auto& [x, y] : {std::pair{3.0, 1.0}, {6.0, 1.0}, {6.0, 4.0}, {3.0, 4.0}, {3.0, 1.0}}) AddPnt(x, y);
+    AddEntity(EntityPolygon, {{3, 1}, {6, 1}, {6, 4}, {3, 4}, {3, 1}});
   };
   const Case cases[] = {
       {"perpendicular to a rectangle's edge", "mnuSnapsPerp", [&] { AddLine(0, 0, 2, 2); rectangle(); },

@@ -9,6 +9,7 @@
 #include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 namespace {
@@ -39,11 +40,7 @@ class EveryKindRoundTripTest : public EveryKindFixture {
     SaveComponent(index);
     ASSERT_GE(Items[valve].ObjectID, 1);
 
-    AddObj(EntityComponent, 3);
-    AddPnt(0.5, 0.5);
-    AddPnt(1, 1);
-    AddPnt(0, 0);
-    ObjRec& placement = Objs[ObjCount];
+    ObjRec& placement = Objs[AddCompound(EntityComponent, 0.5, 0.5, 0)];
     placement.Name = "Valve";
     placement.OwnerID = placement.ObjectID = valve;
   }

@@ -16,6 +16,7 @@
 #include "platform/Colors.h"
 #include "platform/Gdi.h"
 #include "support/DrawingDriver.h"
+#include "support/ModelBuilders.h"
 #include "view/DisplayOptions.h"
 #include "view/Grids.h"
 #include "view/DrawingWindowFixture.h"
@@ -96,9 +97,7 @@ TEST_F(PointerInputTest, OrthoSnapLinesLaterClicksUpWithThePreviousPickButNotThe
 
 TEST_F(PointerInputTest, ToleranceSnapKeepsAFarClickWhereNearestSnapTakesThePoint) {
   PickTolerance = 0.2F;
-  AddObj(EntityLine, 2);
-  AddPnt(1, 1);
-  AddPnt(3, 1);
+  AddLine(1, 1, 3, 1);
   ToleranceSnap = FlagTrue;
   input_->ClickAt(1.05, 1.05);
   EXPECT_DOUBLE_EQ(PickX, 1);
@@ -200,9 +199,7 @@ TEST_F(PointerInputTest, ARightClickWithTheCursorSnappedAwayLeavesNoCrosshairBeh
 }
 
 TEST_F(PointerInputTest, ALeftDragWithoutACommandPansTheDrawingWithTheMouse) {
-  AddObj(EntityLine, 2);
-  AddPnt(1, 1);
-  AddPnt(3, 1);
+  AddLine(1, 1, 3, 1);
   const QPointF start = input_->PositionOf(1, 2);
   input_->PressAt(start);
   input_->MoveToPosition(start + QPointF(2, 0), Qt::LeftButton);  // the anchor
@@ -270,9 +267,7 @@ TEST_F(PointerInputTest, ArrowKeysMoveTheCrosshairTheirWayAndStopAtTheEdges) {
 
 TEST_F(PointerInputTest, DeleteStartsTheEraseCommand) {
   // A selected line, so that Erase has work and stays on.
-  AddObj(EntityLine, 2);
-  AddPnt(1, 1);
-  AddPnt(2, 2);
+  AddLine(1, 1, 2, 2);
   SelectionSetNumber = 1;
   SelectedCount = 1;
   Objs[ObjCount].Select = 1;

@@ -10,6 +10,7 @@
 #include "model/ViewCache.h"
 #include "platform/ImageSurface.h"
 #include "platform/Numbers.h"
+#include "support/ModelBuilders.h"
 #include "support/PdfPages.h"
 #include "view/Print.h"
 #include "view/PrintedPage.h"
@@ -138,8 +139,7 @@ TEST_F(PrintTest, PenWeightsAndPointMarksAreAsLargeOnPaperAsOnTheScreen) {
   };
   const Case cases[] = {{"thin", 0, 1, 1}, {"weight 3", 3, 2, 3}, {"weight 6", 6, 3, 6}};
   for (const Case& c : cases) Objs[AddLine(1, c.y, 3, c.y)].Weight = c.weight;
-  AddObj(EntityPoint, 1);
-  AddPnt(5, 2);  // the upright cross 3 pixels left and 4 right of its centre
+  AddEntity(EntityPoint, {{5, 2}});  // the upright cross 3 pixels left and 4 right of its centre
   RefreshDocView(doc_);
   const QString path = QString::fromStdString(ScratchPath("weights.pdf"));
   PrintToPdf(path);

@@ -48,9 +48,6 @@ class EditFixture : public DrawingWindowFixture {
     for (Long k = 1; k <= PntCount; ++k) points.emplace_back(Pnts[k].X, Pnts[k].Y);
     return points;
   }
-
-  static Double PX(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1].X; }
-  static Double PY(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1].Y; }
 };
 
 }  // namespace lintavo

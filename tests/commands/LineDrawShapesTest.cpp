@@ -40,7 +40,6 @@ class LineDrawShapesTest : public DrawingWindowFixture {
   void ClickAll(const std::vector<XY>& points) {
     for (const XY& p : points) input_->ClickAt(p.X, p.Y);
   }
-  static const PntRec& Point(Long obj, Integer k) { return Pnts[Objs[obj].PointID + k - 1]; }
   static void ExpectPoints(Long obj, const std::vector<XY>& expected, double tolerance = 1e-6) {
     ASSERT_EQ(Objs[obj].NPoints, static_cast<Integer>(expected.size()));
     for (size_t k = 0; k < expected.size(); ++k) {

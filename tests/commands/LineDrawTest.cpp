@@ -31,7 +31,6 @@ class LineDrawTest : public DrawingWindowFixture {
   void ClickAll(std::initializer_list<std::pair<Double, Double>> points) {
     for (const auto& [x, y] : points) input_->ClickAt(x, y);
   }
-  static const PntRec& Point(Long obj, Integer k) { return Pnts[Objs[obj].PointID + k - 1]; }
   // Whether the surface shows something other than the background at a world point.
   bool InkAt(Double X, Double Y) const {
     const QImage image = doc_->Image();

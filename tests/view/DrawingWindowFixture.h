@@ -7,6 +7,7 @@
 #include <QImage>
 #include <memory>
 
+#include "model/DataHand.h"
 #include "support/DrawingDriver.h"
 #include "view/ViewFixture.h"
 #include "view/Zooms.h"
@@ -27,6 +28,11 @@ class DrawingWindowFixture : public ViewFixture {
     RefreshDocView(doc_);
     return now == doc_->Image();
   }
+
+  // Point k (from 1) of entity objNo, and its coordinates.
+  static const PntRec& Point(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1]; }
+  static Double PX(Long objNo, Integer k) { return Point(objNo, k).X; }
+  static Double PY(Long objNo, Integer k) { return Point(objNo, k).Y; }
 
   FixedDpiDocument* doc_ = nullptr;  // drawing 1, owned by the main window's area
   std::unique_ptr<DrawingDriver> input_;

@@ -126,7 +126,7 @@ TEST_F(LoadDrawingTest, RoundTripOfEveryEntityTypeRestoresEachEntityAndItsLinks)
   }
   std::vector<EntitySnapshot> saved;
   for (Long i : EntitiesOf(1)) saved.push_back(EntitySnapshot::Of(i));
-  ASSERT_TRUE(SaveDrawing(1, {bolt}, false)) << (Responder().MessageTexts().empty() ? "" : Responder().MessageTexts()[0]);
+  ASSERT_TRUE(SaveDrawing(1, {bolt}, false)) << ::testing::PrintToString(Responder().MessageTexts());
   const Long drawId = Dwgs[1].DrawID;
   const String name = Dwgs[1].Name;
 
@@ -165,7 +165,7 @@ TEST_F(LoadDrawingTest, LayersRoundTripWithTheirNamesShowAndLock) {
     Items[layer].Lock = state.lock;
     Objs[AddStyled(EntityLine, {{0, 0}, {5, 2}}, 0x00FF00, 0, 1, 0)].LayerID = layer;
   }
-  ASSERT_TRUE(SaveDrawing(1)) << (Responder().MessageTexts().empty() ? "" : Responder().MessageTexts()[0]);
+  ASSERT_TRUE(SaveDrawing(1)) << ::testing::PrintToString(Responder().MessageTexts());
   const Long drawId = Dwgs[1].DrawID;
   const String name = Dwgs[1].Name;
 
@@ -198,7 +198,7 @@ TEST_F(LoadDrawingTest, ADrawingLoadedAndSavedAgainKeepsEveryRowAsItWas) {
   AddObj(EntityPolyline, 1500);  // more vertices than the staging list starts with
   for (int k = 0; k < 1500; ++k) AddPnt(k * 0.25, (k % 7) - 3.5);
   AddStyled(EntityCircle, {{3, 3}, {4, 3}}, 0xFF0000, 1, 1, 0);
-  ASSERT_TRUE(SaveDrawing(1)) << (Responder().MessageTexts().empty() ? "" : Responder().MessageTexts()[0]);
+  ASSERT_TRUE(SaveDrawing(1)) << ::testing::PrintToString(Responder().MessageTexts());
   const Long drawId = Dwgs[1].DrawID;
   const String name = Dwgs[1].Name;
   const auto saved = StoredRows(Db());

@@ -2,6 +2,7 @@
 // replacing a stored drawing, and failures that leave everything as before.
 #include <pthread.h>
 
+#include <functional>
 #include <limits>
 
 #include "organisation/Components.h"
@@ -219,15 +220,23 @@ TEST_F(SaveDataTest, FailureInTheLinePassLeavesTheDatabaseAndTheKeysAsBefore) {
 
 TEST_F(SaveDataTest, MissingDatabaseIsReportedUnderTheOperationsTitleAndCancels) {
   DwgDbPath = ScratchPath("Gone_dwg.mdb");
-  Responder().AnswerMsgBox(vbOK);
-  Responder().AnswerMsgBox(vbOK);
-  EXPECT_FALSE(CheckDrawingExists(1));
-  EXPECT_TRUE(DlgCancelled);
-  DlgCancelled = FlagFalse;
-  EXPECT_FALSE(SaveDrawing(1));
-  EXPECT_TRUE(DlgCancelled);
-  EXPECT_EQ(Responder().Prompts()[0].title, "Check Drawing");
-  EXPECT_EQ(Responder().Prompts()[1].title, "Save Drawing Record");
+  const struct {
+    const char* title;  // of the one message box
+    std::function<bool()> operation;
+  } cases[] = {
+      {"Check Drawing", [] { return CheckDrawingExists(1); }},
+      {"Save Drawing Record", [] { return SaveDrawing(1); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    const size_t asked = Responder().Prompts().size();
+    DlgCancelled = FlagFalse;
+    Responder().AnswerMsgBox(vbOK);
+    EXPECT_FALSE(c.operation());
+    EXPECT_TRUE(DlgCancelled);
+    ASSERT_EQ(Responder().Prompts().size(), asked + 1);
+    EXPECT_EQ(Responder().Prompts().back().title, c.title);
+  }
   EXPECT_EQ(Dwgs[1].DrawID, 0);
 }
 

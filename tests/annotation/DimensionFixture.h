@@ -20,12 +20,7 @@ class DimensionFixture : public TextFixture {
  protected:
   void SetUp() override {
     TextFixture::SetUp();
-    MetricUnits = FlagFalse;
-    EnglishUnit = 1;
-    FractionDisplay = FlagFalse;
-    DecimalPlaces = 3;
-    AutoScale = FlagFalse;
-    AngleUnit = 1;
+    UseDecimalInches();
     DimFontName = "Text";
     DimLayerName = "Dimension 1";
     DimMode = DimSingle;

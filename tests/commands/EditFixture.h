@@ -12,6 +12,7 @@
 #include "model/Picks.h"
 #include "model/SnapSettings.h"
 #include "model/Top.h"
+#include "model/Units.h"
 #include "support/DrawingDriver.h"
 #include "support/ModelBuilders.h"
 #include "view/DrawingWindowFixture.h"
@@ -32,6 +33,17 @@ class EditFixture : public DrawingWindowFixture {
     ShowAtScale(doc_, pixelsPerUnit, base);
     SnapTolerance = static_cast<Single>(0.1 * doc_->View_Scale);
     RefreshDocView(doc_);
+  }
+
+  // Lengths in inches with three decimals, no fractions, no automatic
+  // scale; angles in degrees.
+  static void UseDecimalInches() {
+    MetricUnits = FlagFalse;
+    EnglishUnit = 1;
+    FractionDisplay = FlagFalse;
+    DecimalPlaces = 3;
+    AutoScale = FlagFalse;
+    AngleUnit = 1;
   }
 
   // Select, Window around the box (x1, y1)-(x2, y2), then Esc.

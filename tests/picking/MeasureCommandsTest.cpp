@@ -17,12 +17,7 @@ class MeasureCommandsTest : public EditFixture {
  protected:
   void SetUp() override {
     EditFixture::SetUp();
-    MetricUnits = FlagFalse;  // inches with three decimals, degrees
-    EnglishUnit = 1;
-    FractionDisplay = FlagFalse;
-    DecimalPlaces = 3;
-    AutoScale = FlagFalse;
-    AngleUnit = 1;
+    UseDecimalInches();
   }
   void Click(Double x, Double y) { input_->ClickAt(x, y); }
 };

@@ -43,7 +43,7 @@ class DimensionFixture : public TextFixture {
 
   void Dimension(const char* menuItem, std::initializer_list<std::pair<Double, Double>> clicks) {
     DrawingDriver::Choose(menuItem);
-    for (const auto& [x, y] : clicks) input_->ClickAt(x, y);
+    input_->ClickEach(clicks);
   }
 
   // Entities of the current drawing appended after object First.

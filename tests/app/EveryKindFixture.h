@@ -57,9 +57,6 @@ class EveryKindFixture : public DimensionFixture {
     UpdateWorldWindow();
     RefreshDocView(doc_);
   }
-  void Click(std::initializer_list<std::pair<Double, Double>> clicks) {
-    for (const auto& [x, y] : clicks) input_->ClickAt(x, y);
-  }
   // The next area or group chooser: its last row clicked, then OK.
   void ChooseLastRow() {
     Responder().OnModalWindow([](QDialog& shown) {
@@ -74,7 +71,7 @@ class EveryKindFixture : public DimensionFixture {
   // Create Area, Window over the box, then the command on that area.
   void OnNewArea(Double x1, Double y1, Double x2, Double y2, const char* menuItem) {
     DrawingDriver::Choose("mnuViewAreasWindow");
-    Click({{x1, y1}, {x2, y2}});
+    input_->ClickEach({{x1, y1}, {x2, y2}});
     ChooseLastRow();
     DrawingDriver::Choose(menuItem);
   }
@@ -104,7 +101,7 @@ class EveryKindFixture : public DimensionFixture {
         {"rectangle", 5, 4,
          [this](Double x, Double y) {
            DrawingDriver::Choose("mnuDrawShapeRectangle2");
-           Click({{x + 0.3, y + 0.3}, {x + 1.7, y + 1.45}});
+           input_->ClickEach({{x + 0.3, y + 0.3}, {x + 1.7, y + 1.45}});
            input_->Escape();
          }},
         {"polygon", 0, 3,

@@ -30,7 +30,7 @@ class TrimsTest : public EditFixture {
   }
   void Run(const char* item, const std::vector<std::pair<Double, Double>>& clicks) {
     DrawingDriver::Choose(item);
-    for (const auto& [x, y] : clicks) input_->ClickAt(x, y);
+    input_->ClickEach(clicks);
   }
   static void ExpectLine(Long objNo, Double x1, Double y1, Double x2, Double y2, Double tolerance = 1e-6) {
     ASSERT_EQ(Objs[objNo].Rtype, EntityLine) << "object " << objNo;

@@ -201,7 +201,7 @@ TEST_F(GroupsViewsTest, AGroupMovedOrRescaledIsShownAtItsNewExtents) {
     AddGroupFromMenu();
     const ItemRec& group = Items[ItemCount];
     DrawingDriver::Choose(c.menu);
-    for (const auto& [x, y] : c.clicks) input_->ClickAt(x, y);
+    input_->ClickEach(c.clicks);
     for (int k = 0; k < 2 && !c.typed.isEmpty(); ++k) {  // the same scale across and up
       input_->Type(c.typed);
       input_->Enter();

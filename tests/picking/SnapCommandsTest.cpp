@@ -30,7 +30,7 @@ class SnapCommandsTest : public EditFixture {
     const Long drawn = ObjCount;
     RefreshDocView(doc_);
     DrawingDriver::Choose(item);
-    for (const auto& [x, y] : clicks) Click(x, y);
+    input_->ClickEach(clicks);
     return {first, drawn};
   }
   // The picture is a fresh redraw's; then the case's entities are erased,

@@ -1,7 +1,8 @@
 // EditFixture: a main window with drawing 1 at 48 pixels to the unit (the
 // world origin at view pixel (24, 24): world -0.5 .. 7.8 across, -0.5 ..
-// 5.75 up), a pick reach of 0.1, and helpers that add entities and select
-// them the way a user does, through the Select menu and clicks.
+// 5.75 up), a pick reach of 0.1, and helpers that select entities (added
+// with the builders of ModelBuilders) the way a user does, through the
+// Select menu and clicks.
 #pragma once
 
 #include <QImage>

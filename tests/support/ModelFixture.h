@@ -1,15 +1,15 @@
 // ModelFixture: a test with one drawing window open as drawing 1, and
-// helpers to open more windows, add entities and show the main window's
-// Edit menu.
+// helpers to open more windows and show the main window's Edit menu;
+// entities are added with the builders of ModelBuilders.
 #pragma once
 
 #include <QAction>
 #include <memory>
 
-#include "support/ModelBuilders.h"
 #include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/Top.h"
+#include "support/ModelBuilders.h"
 #include "support/ProgramTest.h"
 #include "windows/main/frmDocument.h"
 

@@ -24,8 +24,7 @@ class ClosingDrawingsTest : public SaveFixture {
   // The save dialog, answered as a user would: name and revision typed,
   // Save pressed, then Exit.
   void SaveInDialogAs(const String& name, const String& revision) {
-    Responder().OnModalWindow([this, name, revision](QDialog& shown) {
-      auto& dialog = static_cast<frmDwgSave&>(shown);
+    Responder().OnDialog<frmDwgSave>([this, name, revision](frmDwgSave& dialog) {
       offeredName_ = dialog.Text1->text().toStdString();
       dialog.Text1->setText(QString::fromStdString(name));
       dialog.Text2->setText(QString::fromStdString(revision));

@@ -332,8 +332,7 @@ class LoadFuzzTest : public StoredDrawingTest {
   Long layer_ = 0;                       // Objects key of the layer of added shapes
 
   void BrowseWithChooser() {
-    Responder().OnModalWindow([](QDialog& dialog) {
-      auto& chooser = static_cast<frmDwgSelect&>(dialog);
+    Responder().OnDialog<frmDwgSelect>([](frmDwgSelect& chooser) {
       if (chooser.List1->count() > 0) {
         chooser.List1->setCurrentRow(0);
         chooser.List1_Click(0);

@@ -41,9 +41,9 @@ class frmPreviewTest : public EditFixture {
   }
   // Opens File, Print Preview and runs operate on the dialog, which then closes.
   void WithPreview(const std::function<void(frmPreview&)>& operate) {
-    Responder().OnModalWindow([&](QDialog& dialog) {
-      operate(static_cast<frmPreview&>(dialog));
-      static_cast<frmPreview&>(dialog).cboClose->click();
+    Responder().OnDialog<frmPreview>([&](frmPreview& dialog) {
+      operate(dialog);
+      dialog.cboClose->click();
     });
     DrawingDriver::Choose("mnuFilePrintPreview");
   }

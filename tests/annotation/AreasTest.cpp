@@ -50,11 +50,9 @@ class AreasTest : public EditFixture {
   static void ClickFirstRow(frmAreaSelect& dialog) { ClickRow(dialog.List1, 0); }
   // The chooser answered by clicking row 0, then OK (or Cancel).
   void ChooseFirstArea(bool ok = true) {
-    Responder().OnModalWindow([ok](QDialog& shown) {
-      auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      ClickFirstRow(*dialog);
-      (ok ? dialog->OKButton : dialog->CancelButton)->click();
+    Responder().OnDialog<frmAreaSelect>([ok](frmAreaSelect& dialog) {
+      ClickFirstRow(dialog);
+      (ok ? dialog.OKButton : dialog.CancelButton)->click();
     });
   }
   // What the chooser shows for a clicked row: lblLines and the preview's world window.
@@ -65,14 +63,12 @@ class AreasTest : public EditFixture {
   // SHOW an Area from the menu; the rows clicked in turn, then Cancel.
   std::vector<Previewed> PreviewRows(std::vector<int> rows) {
     std::vector<Previewed> seen;
-    Responder().OnModalWindow([&seen, rows](QDialog& shown) {
-      auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
-      ASSERT_NE(dialog, nullptr);
+    Responder().OnDialog<frmAreaSelect>([&seen, rows](frmAreaSelect& dialog) {
       for (int row : rows) {
-        ClickRow(dialog->List1, row);
-        seen.push_back({dialog->lblLines->text(), ViewWinMinX, ViewWinMaxX, ViewWinMinY, ViewWinMaxY});
+        ClickRow(dialog.List1, row);
+        seen.push_back({dialog.lblLines->text(), ViewWinMinX, ViewWinMaxX, ViewWinMinY, ViewWinMaxY});
       }
-      dialog->CancelButton->click();
+      dialog.CancelButton->click();
     });
     DrawingDriver::Choose("mnuAreasShow");
     return seen;
@@ -240,8 +236,7 @@ TEST_F(AreasTest, TheChooserKeepsItsLayoutAndARenameKeepsTheRowCaptionAndChoice)
   CreateWindowArea(3, 1, 4, 2);
   ASSERT_EQ(MessagePanel(2), "Area : New Area 2 CREATED");
   RenameArea(Objs[ObjCount].OwnerID, "A Second Area With A Name Far Wider Than The Picture Beside It");
-  Responder().OnModalWindow([](QDialog& shown) {
-    auto& dialog = *qobject_cast<frmAreaSelect*>(&shown);
+  Responder().OnDialog<frmAreaSelect>([](frmAreaSelect& dialog) {
     dialog.layout()->activate();
     const QRect list = dialog.List1->geometry(), picture = dialog.Picture1->geometry();
     const QSize size = dialog.size();
@@ -351,13 +346,11 @@ TEST_F(AreasTest, DeletingAnAreaInTheChooserErasesItsBoundaryAndFills) {
   ChooseFirstArea();
   DrawingDriver::Choose("mnuInsertFill");
   const Long fill = ObjCount;
-  Responder().OnModalWindow([](QDialog& shown) {
-    auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
-    ASSERT_NE(dialog, nullptr);
-    ClickFirstRow(*dialog);
-    dialog->Command2->click();  // "Delete Area"
-    EXPECT_EQ(dialog->List1->count(), 0);
-    dialog->CancelButton->click();
+  Responder().OnDialog<frmAreaSelect>([](frmAreaSelect& dialog) {
+    ClickFirstRow(dialog);
+    dialog.Command2->click();  // "Delete Area"
+    EXPECT_EQ(dialog.List1->count(), 0);
+    dialog.CancelButton->click();
   });
   DrawingDriver::Choose("mnuAreasShow");
   EXPECT_EQ(Objs[poly].DwgNo, 0);
@@ -568,15 +561,13 @@ TEST_F(AreasTest, AreaHatchLeavesTheDrawingWindowsViewAsItWas) {
     const Long width = doc_->View_Maxx;
     Surface* target = nullptr;
     Surface* picture = nullptr;
-    Responder().OnModalWindow([&](QDialog& shown) {
-      auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      picture = dialog->Picture1;
-      ClickFirstRow(*dialog);
+    Responder().OnDialog<frmAreaSelect>([&](frmAreaSelect& dialog) {
+      picture = dialog.Picture1;
+      ClickFirstRow(dialog);
       doc_->resize(doc_->width() + 8, doc_->height() + 6);
-      ClickRow(dialog->List1, 1);  // the other area previewed after the resize
+      ClickRow(dialog.List1, 1);  // the other area previewed after the resize
       target = ActiveDoc;
-      (ok ? dialog->OKButton : dialog->CancelButton)->click();
+      (ok ? dialog.OKButton : dialog.CancelButton)->click();
     });
     DrawingDriver::Choose("mnuInsertHatch");
     EXPECT_EQ(target, picture) << (ok ? "OK" : "Cancel");

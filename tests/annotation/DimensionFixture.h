@@ -12,6 +12,7 @@
 #include "annotation/TextFixture.h"
 #include "model/Units.h"
 #include "picking/Measure.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 
@@ -19,12 +20,7 @@ class DimensionFixture : public TextFixture {
  protected:
   void SetUp() override {
     TextFixture::SetUp();
-    MetricUnits = FlagFalse;
-    EnglishUnit = 1;
-    FractionDisplay = FlagFalse;
-    DecimalPlaces = 3;
-    AutoScale = FlagFalse;
-    AngleUnit = 1;
+    UseDecimalInches();
     DimFontName = "Text";
     DimLayerName = "Dimension 1";
     DimMode = DimSingle;
@@ -47,7 +43,7 @@ class DimensionFixture : public TextFixture {
 
   void Dimension(const char* menuItem, std::initializer_list<std::pair<Double, Double>> clicks) {
     DrawingDriver::Choose(menuItem);
-    for (const auto& [x, y] : clicks) input_->ClickAt(x, y);
+    input_->ClickEach(clicks);
   }
 
   // Entities of the current drawing appended after object First.
@@ -66,15 +62,6 @@ class DimensionFixture : public TextFixture {
         text += static_cast<char>(std::stoi(key.substr(key.find('-') + 1)));
       }
     return text;
-  }
-  static Long AddArc(Double cx, Double cy, Double r, Double startDeg, Double midDeg, Double endDeg) {
-    AddObj(EntityArc, 4);
-    AddPnt(cx, cy);
-    for (Double deg : {startDeg, midDeg, endDeg}) {
-      const Double a = deg * Pi / 180;
-      AddPnt(cx + r * std::cos(a), cy + r * std::sin(a));
-    }
-    return ObjCount;
   }
   static Double Length(Long objNo) { return std::hypot(PX(objNo, 2) - PX(objNo, 1), PY(objNo, 2) - PY(objNo, 1)); }
 };

@@ -1,5 +1,7 @@
 // Dimensions built through the Insert menu and clicks: their values and
 // letters, chains, the settings swap, Esc and the change of tool.
+#include <initializer_list>
+
 #include "annotation/DimensionFixture.h"
 #include "model/LayerItems.h"
 #include "view/DisplayOptions.h"
@@ -7,7 +9,20 @@
 namespace lintavo {
 namespace {
 
-class DimensionTest : public DimensionFixture {};
+class DimensionTest : public DimensionFixture {
+ protected:
+  // Glyphs of font for those character codes, and the dimension letters drawn
+  // with it half a unit wide and level.
+  static void AddGlyphs(const char* font, std::initializer_list<const char*> codes) {
+    DimFontName = font;
+    for (const char* code : codes) {
+      NewItemName = String(font) + "-" + code;
+      AddItem(ItemGlyph);
+    }
+    DimTextWidth = 0.5F;
+    DimTextAngle = 0;
+  }
+};
 
 TEST_F(DimensionTest, AutomaticLetterAndArrowSize) {
   struct Case {
@@ -413,13 +428,7 @@ TEST_F(DimensionTest, ArrowHeadStyles) {
 }
 
 TEST_F(DimensionTest, MissingGlyphTakesNoRoom) {
-  DimFontName = "NoPoint";
-  for (const char* code : {"49", "50", "53"}) {  // "1", "2", "5"
-    NewItemName = String("NoPoint-") + code;
-    AddItem(ItemGlyph);
-  }
-  DimTextWidth = 0.5F;
-  DimTextAngle = 0;
+  AddGlyphs("NoPoint", {"49", "50", "53"});  // "1", "2", "5"
   const Long before = ObjCount;
   DrawDimensionText("12.5", 1, 1);
   ASSERT_EQ(Letters(before), "125");
@@ -428,13 +437,7 @@ TEST_F(DimensionTest, MissingGlyphTakesNoRoom) {
 }
 
 TEST_F(DimensionTest, TheDegreeSignIsDrawnByItsCharacterCodeNotItsBytes) {
-  DimFontName = "Deg";
-  for (const char* code : {"57", "48", "176", "194"}) {  // "9", "0", the degree sign, and the lead byte's code
-    NewItemName = String("Deg-") + code;
-    AddItem(ItemGlyph);
-  }
-  DimTextWidth = 0.5F;
-  DimTextAngle = 0;
+  AddGlyphs("Deg", {"57", "48", "176", "194"});  // "9", "0", the degree sign, and the lead byte's code
   const Long before = ObjCount;
   DrawDimensionText("90\xC2\xB0", 1, 1);
   EXPECT_EQ(Letters(before), "90\xB0");

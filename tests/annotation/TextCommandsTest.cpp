@@ -6,6 +6,7 @@
 #include <string>
 
 #include "annotation/TextFixture.h"
+#include "support/ModelBuilders.h"
 #include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/SupportLists.h"
@@ -276,9 +277,7 @@ TEST_F(TextCommandsTest, ATypedStringWithAMissingGlyphWritesNothing) {
 void FillEntityTableToItsNextMove() {
   constexpr Long loadGrowth = 2000;  // the step a load grows the table by
   while (ObjCount + 100 <= ObjsMax || ObjsMax + loadGrowth + 1 <= static_cast<Long>(Objs.capacity())) {
-    AddObj(EntityLine, 2);
-    AddPnt(6, 5);
-    AddPnt(6, 5);
+    AddLine(6, 5, 6, 5);
     Objs[ObjCount].Show = FlagFalse;
   }
 }

@@ -24,8 +24,7 @@ class ClosingDrawingsTest : public SaveFixture {
   // The save dialog, answered as a user would: name and revision typed,
   // Save pressed, then Exit.
   void SaveInDialogAs(const String& name, const String& revision) {
-    Responder().OnModalWindow([this, name, revision](QDialog& shown) {
-      auto& dialog = static_cast<frmDwgSave&>(shown);
+    Responder().OnDialog<frmDwgSave>([this, name, revision](frmDwgSave& dialog) {
       offeredName_ = dialog.Text1->text().toStdString();
       dialog.Text1->setText(QString::fromStdString(name));
       dialog.Text2->setText(QString::fromStdString(revision));
@@ -36,7 +35,7 @@ class ClosingDrawingsTest : public SaveFixture {
   // A second window with a changed, never saved drawing of one line.
   FixedDpiDocument* OpenNewChangedDrawing() {
     FixedDpiDocument* doc = Open(2);
-    AddShape(EntityLine, {{0, 0}, {5, 5}});
+    AddEntity(EntityLine, {{0, 0}, {5, 5}});
     doc->IsDirty = FlagTrue;
     return doc;
   }

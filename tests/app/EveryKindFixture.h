@@ -17,6 +17,7 @@
 #include "annotation/Hatches.h"
 #include "model/SupportLists.h"
 #include "model/UndoRedo.h"
+#include "support/ModelBuilders.h"
 #include "windows/show/frmItemChooser.h"
 #include "storage/LoadData.h"
 #include "support/ListClicks.h"
@@ -56,14 +57,6 @@ class EveryKindFixture : public DimensionFixture {
     UpdateWorldWindow();
     RefreshDocView(doc_);
   }
-  static Long AddShape(Integer type, std::initializer_list<std::pair<Double, Double>> points) {
-    AddObj(type, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    return ObjCount;
-  }
-  void Click(std::initializer_list<std::pair<Double, Double>> clicks) {
-    for (const auto& [x, y] : clicks) input_->ClickAt(x, y);
-  }
   // The next area or group chooser: its last row clicked, then OK.
   void ChooseLastRow() {
     Responder().OnModalWindow([](QDialog& shown) {
@@ -78,7 +71,7 @@ class EveryKindFixture : public DimensionFixture {
   // Create Area, Window over the box, then the command on that area.
   void OnNewArea(Double x1, Double y1, Double x2, Double y2, const char* menuItem) {
     DrawingDriver::Choose("mnuViewAreasWindow");
-    Click({{x1, y1}, {x2, y2}});
+    input_->ClickEach({{x1, y1}, {x2, y2}});
     ChooseLastRow();
     DrawingDriver::Choose(menuItem);
   }
@@ -95,7 +88,7 @@ class EveryKindFixture : public DimensionFixture {
 
   std::vector<EveryKindObject> EveryKind() {
     return {
-        {"point", 0, 4, [](Double x, Double y) { AddShape(EntityPoint, {{x + 1, y + 0.9}}); }},
+        {"point", 0, 4, [](Double x, Double y) { AddEntity(EntityPoint, {{x + 1, y + 0.9}}); }},
         {"line", 1, 4, [](Double x, Double y) { AddLine(x + 0.3, y + 0.3, x + 1.7, y + 1.45); }},
         {"wide line", 2, 4,
          [](Double x, Double y) { Objs[AddLine(x + 0.4, y + 0.9, x + 1.6, y + 0.9)].Width = 0.3F; }},
@@ -103,42 +96,42 @@ class EveryKindFixture : public DimensionFixture {
          [](Double x, Double y) { Objs[AddLine(x + 0.3, y + 0.9, x + 1.7, y + 0.9)].Weight = 3; }},
         {"polyline", 4, 4,
          [](Double x, Double y) {
-           AddShape(EntityPolyline, {{x + 0.3, y + 0.3}, {x + 0.8, y + 1.45}, {x + 1.2, y + 0.3}, {x + 1.7, y + 1.45}});
+           AddEntity(EntityPolyline, {{x + 0.3, y + 0.3}, {x + 0.8, y + 1.45}, {x + 1.2, y + 0.3}, {x + 1.7, y + 1.45}});
          }},
         {"rectangle", 5, 4,
          [this](Double x, Double y) {
            DrawingDriver::Choose("mnuDrawShapeRectangle2");
-           Click({{x + 0.3, y + 0.3}, {x + 1.7, y + 1.45}});
+           input_->ClickEach({{x + 0.3, y + 0.3}, {x + 1.7, y + 1.45}});
            input_->Escape();
          }},
         {"polygon", 0, 3,
          [](Double x, Double y) {
-           AddShape(EntityPolygon, {{x + 0.6, y + 0.3}, {x + 1.4, y + 0.3}, {x + 1.7, y + 0.9}, {x + 1.4, y + 1.45},
-                                    {x + 0.6, y + 1.45}, {x + 0.3, y + 0.9}, {x + 0.6, y + 0.3}});
+           AddEntity(EntityPolygon, {{x + 0.6, y + 0.3}, {x + 1.4, y + 0.3}, {x + 1.7, y + 0.9}, {x + 1.4, y + 1.45},
+                                     {x + 0.6, y + 1.45}, {x + 0.3, y + 0.9}, {x + 0.6, y + 0.3}});
          }},
         {"circle", 1, 3, [](Double x, Double y) { AddCircle(x + 1, y + 0.875, 0.55); }},
         {"arc", 2, 3, [](Double x, Double y) { AddArc(x + 1, y + 0.6, 0.7, 0, 90, 180); }},
         {"elliptic arc", 3, 3,
          [](Double x, Double y) {
-           AddShape(EntityEllipticArc, {{x + 0.3, y + 0.5}, {x + 1.7, y + 0.5}, {x + 1, y + 1.4},
-                                        {x + 1, y - 0.4}, {x + 1.7, y + 0.5}, {x + 1, y + 1.4}});
+           AddEntity(EntityEllipticArc, {{x + 0.3, y + 0.5}, {x + 1.7, y + 0.5}, {x + 1, y + 1.4},
+                                         {x + 1, y - 0.4}, {x + 1.7, y + 0.5}, {x + 1, y + 1.4}});
          }},
         {"ellipse", 4, 3,
          [](Double x, Double y) {
-           AddShape(EntityEllipse, {{x + 0.3, y + 0.875}, {x + 1.7, y + 0.875}, {x + 1, y + 1.4}, {x + 1, y + 0.35}});
+           AddEntity(EntityEllipse, {{x + 0.3, y + 0.875}, {x + 1.7, y + 0.875}, {x + 1, y + 1.4}, {x + 1, y + 0.35}});
          }},
         {"spline", 5, 3,
          [](Double x, Double y) {
-           AddShape(EntitySpline, {{x + 0.3, y + 0.4}, {x + 0.8, y + 1.4}, {x + 1.2, y + 0.4}, {x + 1.7, y + 1.4}});
+           AddEntity(EntitySpline, {{x + 0.3, y + 0.4}, {x + 0.8, y + 1.4}, {x + 1.2, y + 0.4}, {x + 1.7, y + 1.4}});
          }},
         {"Bezier", 0, 2,
          [](Double x, Double y) {
-           AddShape(EntityBezier, {{x + 0.3, y + 0.3}, {x + 0.3, y + 1.45}, {x + 1.7, y + 1.45}, {x + 1.7, y + 0.3}});
+           AddEntity(EntityBezier, {{x + 0.3, y + 0.3}, {x + 0.3, y + 1.45}, {x + 1.7, y + 1.45}, {x + 1.7, y + 0.3}});
          }},
         {"continuous Bezier", 1, 2,
          [](Double x, Double y) {
-           AddShape(EntityContBezier, {{x + 0.3, y + 0.9}, {x + 0.5, y + 1.4}, {x + 0.8, y + 1.4}, {x + 1, y + 0.9},
-                                       {x + 1.2, y + 0.4}, {x + 1.5, y + 0.4}, {x + 1.7, y + 0.9}});
+           AddEntity(EntityContBezier, {{x + 0.3, y + 0.9}, {x + 0.5, y + 1.4}, {x + 0.8, y + 1.4}, {x + 1, y + 0.9},
+                                        {x + 1.2, y + 0.4}, {x + 1.5, y + 0.4}, {x + 1.7, y + 0.9}});
          }},
         {"component placement", 2, 2,
          [this](Double x, Double y) {

@@ -91,9 +91,8 @@ TEST_F(HelpWindowsTest, AMissingTipFileSaysHowToMakeOneAndNextTipKeepsIt) {
 }
 
 TEST_F(HelpWindowsTest, TheIntroductionShowsTheProgramsOwnOrSaysInRedThatItIsMissing) {
-  Printer().setOutputFormat(QPrinter::PdfFormat);
   const QString pdf = QString::fromStdString(ScratchPath("intro.pdf"));
-  Printer().setOutputFileName(pdf);
+  PrintToPdf(pdf);
   WithWindow("mnuHelpIntro", [this](QDialog& dialog) {
     auto& intro = static_cast<frmIntro&>(dialog);
     EXPECT_TRUE(intro.RichTextBox1->toPlainText().startsWith("Welcome to Lintavo"));
@@ -138,9 +137,7 @@ TEST_F(HelpWindowsTest, TheIntroductionsPrintSaysWhenNothingWasPrintedAndTheNext
     if (!c.message.empty()) Responder().AnswerMsgBox(vbOK);
     Responder().AnswerPrinter(true, ChoosePdfFile(c.path));
     WithWindow("mnuHelpIntro", [](QDialog& dialog) { static_cast<frmIntro&>(dialog).cmdPrint->click(); });
-    std::vector<PromptRecord> boxes;
-    for (size_t i = asked; i < Responder().Prompts().size(); ++i)
-      if (Responder().Prompts()[i].kind == PromptKind::MessageBox) boxes.push_back(Responder().Prompts()[i]);
+    const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
     if (c.message.empty()) {
       EXPECT_TRUE(boxes.empty());
       const PdfFirstPage page = ReadPdfFirstPage(good, 36);

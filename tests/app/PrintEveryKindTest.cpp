@@ -33,8 +33,7 @@ class PrintEveryKindTest : public EveryKindFixture {
   // printed; the file's path.
   QString FilePrintToPdf(const String& name) {
     const QString path = QString::fromStdString(ScratchPath(name));
-    Printer().setOutputFormat(QPrinter::PdfFormat);
-    Printer().setOutputFileName(path);
+    PrintToPdf(path);
     Responder().AnswerPrinter(true);
     DrawingDriver::Choose("mnuFilePrint");
     EXPECT_EQ(MessagePanel(3), "Drawing printed.");
@@ -110,8 +109,7 @@ TEST_F(PrintEveryKindTest, PrintPreviewShowsTheHatchThatPrintsAndPrintsItBothWay
     const std::pair<QString, QPushButton*> prints[] = {{scale, preview->cboPrintScale},
                                                        {image, preview->cboPrintImage}};
     for (const auto& [path, button] : prints) {
-      Printer().setOutputFormat(QPrinter::PdfFormat);
-      Printer().setOutputFileName(path);
+      PrintToPdf(path);
       button->click();
     }
     preview->cboClose->click();

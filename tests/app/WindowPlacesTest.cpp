@@ -17,26 +17,15 @@
 #include "platform/SettingsStore.h"
 #include "platform/TextBoxes.h"
 #include "windows/file/frmDwgSave.h"
-#include "support/ProgramTest.h"
+#include "support/MainWindowFixture.h"
 #include "windows/main/frmDocument.h"
 
 namespace lintavo {
 namespace {
 
-class WindowPlacesTest : public ProgramTest {
+// The main window loaded with no place stored: the first start.
+class WindowPlacesTest : public MainWindowFixture {
  protected:
-  void SetUp() override {
-    ProgramTest::SetUp();
-    main_ = std::make_unique<frmMain>();
-    MainForm = main_.get();
-    main_->MDIForm_Load();  // no place stored: the first start
-    main_->show();
-  }
-  void TearDown() override {
-    MainForm = nullptr;
-    main_.reset();
-    ProgramTest::TearDown();
-  }
   QRect Workspace() const { return main_->MdiArea()->viewport()->rect(); }
   QList<QMdiSubWindow*> Windows() const { return main_->MdiArea()->subWindowList(); }
   // Wholly inside the workspace, and at least half of it each way.
@@ -46,8 +35,6 @@ class WindowPlacesTest : public ProgramTest {
     EXPECT_GE(sub->width(), area.width() / 2);
     EXPECT_GE(sub->height(), area.height() / 2);
   }
-
-  std::unique_ptr<frmMain> main_;
 };
 
 TEST_F(WindowPlacesTest, TheFirstStartFillsMostOfTheScreenCentredAndTheDrawingFillsTheWorkspace) {

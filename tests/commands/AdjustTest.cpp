@@ -3,29 +3,17 @@
 
 #include "commands/Adjust.h"
 #include "model/Picks.h"
+#include "support/ModelBuilders.h"
 #include "support/ModelFixture.h"
 
 namespace lintavo {
 namespace {
 
-constexpr Double Pi = 3.14159265358979;
+// Each compound carries one flag point after its three: the appliers must never move it.
+constexpr BuilderPoint FlagPoint{7, 7};
 
 class AdjustTest : public ModelFixture {
  protected:
-  static Long AddCircle(Double cx, Double cy, Double r) {
-    AddObj(EntityCircle, 2);
-    AddPnt(cx, cy);
-    AddPnt(cx + r, cy);
-    return ObjCount;
-  }
-  static Long AddCompound(Integer type, Double x, Double y, Double rotation) {
-    AddObj(type, 4);
-    AddPnt(x, y);
-    AddPnt(1, 1);
-    AddPnt(rotation, 0);
-    AddPnt(7, 7);  // a flag point
-    return ObjCount;
-  }
   static const PntRec& P(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1]; }
 };
 
@@ -62,14 +50,14 @@ TEST_F(AdjustTest, UnequalScalesTurnACircleIntoASelectedEllipseAndEraseIt) {
 }
 
 TEST_F(AdjustTest, CompoundsTurnTheirStoredRotationOnceRoundTheCircle) {
-  const Long text = AddCompound(EntityTextChar, 1, 0, 100);
+  const Long text = AddCompound(EntityTextChar, 1, 0, 100, 1, 1, {FlagPoint});
   SetAdjustTransform(0, 0, 1, 1, static_cast<Single>(3 * Pi / 2));
   TransformObj(text);
   EXPECT_NEAR(P(text, 3).X, 10, 1e-3);  // 100 + 270 = 370, one turn off
   EXPECT_NEAR(P(text, 1).Y, -1, 1e-6);
   EXPECT_EQ(P(text, 4).X, 7);  // flags are never moved
 
-  const Long other = AddCompound(EntityTextChar, 1, 0, 300);
+  const Long other = AddCompound(EntityTextChar, 1, 0, 300, 1, 1, {FlagPoint});
   SetAdjustTransform(0, 0, 1, 1, static_cast<Single>(Pi / 2));
   ApplyTransformToPoints(other);
   EXPECT_NEAR(P(other, 3).X, 30, 1e-3);
@@ -90,11 +78,11 @@ TEST_F(AdjustTest, TheThreeAppliersUnderTheIdentity) {
 
 TEST_F(AdjustTest, CopyObjOffsetCopiesByTypeAndMovesACompoundByItsInsertionPoint) {
   for (Integer type : {EntityDimension, EntityFill, EntityHatch}) {
-    const Long o = AddCompound(type, 1, 1, 0);
+    const Long o = AddCompound(type, 1, 1, 0, 1, 1, {FlagPoint});
     CopyObjOffset(o, 1, 1);
     EXPECT_EQ(ObjCount, o) << type;  // nothing appended
   }
-  const Long text = AddCompound(EntityTextChar, 1, 1, 45);
+  const Long text = AddCompound(EntityTextChar, 1, 1, 45, 1, 1, {FlagPoint});
   CopyObjOffset(text, 2, 3);
   ASSERT_EQ(ObjCount, text + 1);
   EXPECT_EQ(P(text + 1, 1).X, 3);

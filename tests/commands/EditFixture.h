@@ -1,7 +1,8 @@
 // EditFixture: a main window with drawing 1 at 48 pixels to the unit (the
 // world origin at view pixel (24, 24): world -0.5 .. 7.8 across, -0.5 ..
-// 5.75 up), a pick reach of 0.1, and helpers that add entities and select
-// them the way a user does, through the Select menu and clicks.
+// 5.75 up), a pick reach of 0.1, and helpers that select entities (added
+// with the builders of ModelBuilders) the way a user does, through the
+// Select menu and clicks.
 #pragma once
 
 #include <QImage>
@@ -12,42 +13,38 @@
 #include "model/Picks.h"
 #include "model/SnapSettings.h"
 #include "model/Top.h"
+#include "model/Units.h"
 #include "support/DrawingDriver.h"
-#include "view/ViewFixture.h"
+#include "support/ModelBuilders.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
 
-class EditFixture : public ViewFixture {
+class EditFixture : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
-    input_ = std::make_unique<DrawingDriver>(*doc_);
-    ShowAtScale(doc_, 48, 24);
+    DrawingWindowFixture::SetUp();
+    ShowWithReach(48, 24);
+  }
+
+  // The window at pixelsPerUnit with the world origin at view pixel (base,
+  // base), a pick reach of 0.1 world units at that zoom, redrawn.
+  void ShowWithReach(Double pixelsPerUnit, Double base) {
+    ShowAtScale(doc_, pixelsPerUnit, base);
     SnapTolerance = static_cast<Single>(0.1 * doc_->View_Scale);
     RefreshDocView(doc_);
   }
 
-  static Long AddLine(Double x1, Double y1, Double x2, Double y2) {
-    AddObj(EntityLine, 2);
-    AddPnt(x1, y1);
-    AddPnt(x2, y2);
-    return ObjCount;
-  }
-  static Long AddCircle(Double cx, Double cy, Double r) {
-    AddObj(EntityCircle, 2);
-    AddPnt(cx, cy);
-    AddPnt(cx + r, cy);
-    return ObjCount;
-  }
-  // A compound entity: insertion point, (scale X, scale Y), (rotation, 0).
-  static Long AddCompound(Integer type, Double x, Double y, Double rotation) {
-    AddObj(type, 3);
-    AddPnt(x, y);
-    AddPnt(1, 1);
-    AddPnt(rotation, 0);
-    return ObjCount;
+  // Lengths in inches with three decimals, no fractions, no automatic
+  // scale; angles in degrees.
+  static void UseDecimalInches() {
+    MetricUnits = FlagFalse;
+    EnglishUnit = 1;
+    FractionDisplay = FlagFalse;
+    DecimalPlaces = 3;
+    AutoScale = FlagFalse;
+    AngleUnit = 1;
   }
 
   // Select, Window around the box (x1, y1)-(x2, y2), then Esc.
@@ -64,19 +61,6 @@ class EditFixture : public ViewFixture {
     for (Long k = 1; k <= PntCount; ++k) points.emplace_back(Pnts[k].X, Pnts[k].Y);
     return points;
   }
-
-  // The surface now, against the same window redrawn from the model.
-  bool EqualsFreshRedraw() {
-    const QImage now = doc_->Image().copy();
-    RefreshDocView(doc_);
-    return now == doc_->Image();
-  }
-
-  static Double PX(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1].X; }
-  static Double PY(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1].Y; }
-
-  FixedDpiDocument* doc_ = nullptr;
-  std::unique_ptr<DrawingDriver> input_;
 };
 
 }  // namespace lintavo

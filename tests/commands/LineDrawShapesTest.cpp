@@ -15,7 +15,7 @@
 #include "support/DrawingDriver.h"
 #include "view/DisplayOptions.h"
 #include "view/Rubber.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
@@ -25,12 +25,10 @@ struct XY {
   Double X, Y;
 };
 
-class LineDrawShapesTest : public ViewFixture {
+class LineDrawShapesTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
-    input_ = std::make_unique<DrawingDriver>(*doc_);
+    DrawingWindowFixture::SetUp();
     // 12 pixels per unit with the origin at view pixel (72, 72): world
     // -6 .. 27 across, -6 .. 19 up, every twelfth of a unit on a pixel.
     ShowAtScale(doc_, 12, 72);
@@ -42,7 +40,6 @@ class LineDrawShapesTest : public ViewFixture {
   void ClickAll(const std::vector<XY>& points) {
     for (const XY& p : points) input_->ClickAt(p.X, p.Y);
   }
-  static const PntRec& Point(Long obj, Integer k) { return Pnts[Objs[obj].PointID + k - 1]; }
   static void ExpectPoints(Long obj, const std::vector<XY>& expected, double tolerance = 1e-6) {
     ASSERT_EQ(Objs[obj].NPoints, static_cast<Integer>(expected.size()));
     for (size_t k = 0; k < expected.size(); ++k) {
@@ -50,9 +47,6 @@ class LineDrawShapesTest : public ViewFixture {
       EXPECT_NEAR(Point(obj, k + 1).Y, expected[k].Y, tolerance) << "point " << k + 1;
     }
   }
-
-  FixedDpiDocument* doc_ = nullptr;
-  std::unique_ptr<DrawingDriver> input_;
 };
 
 const double Root26 = std::sqrt(26.0);

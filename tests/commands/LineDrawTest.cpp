@@ -12,28 +12,22 @@
 #include "platform/Services.h"
 #include "support/DrawingDriver.h"
 #include "view/DisplayOptions.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
 namespace {
 
-class LineDrawTest : public ViewFixture {
+class LineDrawTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
-    input_ = std::make_unique<DrawingDriver>(*doc_);
+    DrawingWindowFixture::SetUp();
     // 24 pixels per unit with the origin at view pixel (24, 24): world
     // -1 .. 15.6 across, -1 .. 11.5 up, every whole point on a pixel.
     ShowAtScale(doc_, 24, 24);
     PickTolerance = 0.2F;
   }
 
-  void ClickAll(std::initializer_list<std::pair<Double, Double>> points) {
-    for (const auto& [x, y] : points) input_->ClickAt(x, y);
-  }
-  static const PntRec& Point(Long obj, Integer k) { return Pnts[Objs[obj].PointID + k - 1]; }
   // Whether the surface shows something other than the background at a world point.
   bool InkAt(Double X, Double Y) const {
     const QImage image = doc_->Image();
@@ -41,9 +35,6 @@ class LineDrawTest : public ViewFixture {
     const int row = static_cast<int>(doc_->View_Maxy - (Y * 24 + 24));
     return QColor(image.pixel(x, row)) != QColor(Qt::white);
   }
-
-  FixedDpiDocument* doc_ = nullptr;
-  std::unique_ptr<DrawingDriver> input_;
 };
 
 // ---- Points and single lines -------------------------------------------------------------
@@ -75,7 +66,7 @@ TEST_F(LineDrawTest, SingleLineFromTheMenuAddsOneLinePerTwoClicksAndKeepsRunning
   EXPECT_EQ(ActiveTool, ToolLineDraw);
   EXPECT_TRUE(InkAt(2.5, 3));  // drawn: the middle of the line
 
-  ClickAll({{6, 1}, {6, 4}});  // the next click starts the next line
+  input_->ClickEach({{6, 1}, {6, 4}});  // the next click starts the next line
   ASSERT_EQ(ObjCount, objsBefore + 2);
   EXPECT_DOUBLE_EQ(Point(ObjCount, 1).X, 6);
   EXPECT_DOUBLE_EQ(Point(ObjCount, 2).Y, 4);
@@ -86,7 +77,7 @@ TEST_F(LineDrawTest, PointShowsItsTitleWithTheTrailingBlankAndAddsOnePointPerCli
   EXPECT_EQ(MessagePanel(1), "Standard POINT ");
   EXPECT_EQ(MessagePanel(2), "Enter a Point");
   const Long objsBefore = ObjCount;
-  ClickAll({{2, 3}, {5, 1}});
+  input_->ClickEach({{2, 3}, {5, 1}});
   ASSERT_EQ(ObjCount, objsBefore + 2);
   for (Long obj : {ObjCount - 1, ObjCount}) {
     EXPECT_EQ(Objs[obj].Rtype, EntityPoint);
@@ -143,7 +134,7 @@ TEST_F(LineDrawTest, DoubleLineLaysItsTwoLinesLeftAndRightOfTheClickedOne) {
   DrawingDriver::Choose("mnuDrawLineDouble");
   EXPECT_EQ(MessagePanel(1), "Single Double LINE");
   const Long objsBefore = ObjCount;
-  ClickAll({{0, 0}, {0, 10}});
+  input_->ClickEach({{0, 0}, {0, 10}});
   ASSERT_EQ(ObjCount, objsBefore + 2);
   const Long left = objsBefore + 1, right = objsBefore + 2;
   for (Integer k : {1, 2}) {
@@ -154,7 +145,7 @@ TEST_F(LineDrawTest, DoubleLineLaysItsTwoLinesLeftAndRightOfTheClickedOne) {
 
   // One offset 0: the first line lies on the clicked one.
   DoubleLineWidth1 = 0;
-  ClickAll({{2, 0}, {2, 10}});
+  input_->ClickEach({{2, 0}, {2, 10}});
   ASSERT_EQ(ObjCount, objsBefore + 4);
   EXPECT_NEAR(Point(objsBefore + 3, 1).X, 2, 1e-6);
   EXPECT_NEAR(Point(objsBefore + 4, 1).X, 3, 1e-6);
@@ -164,7 +155,7 @@ TEST_F(LineDrawTest, DoubleLineLaysItsTwoLinesLeftAndRightOfTheClickedOne) {
 TEST_F(LineDrawTest, DoubleLineWithBothWidthsZeroStoresTheClickedLineAndSaysSo) {
   DrawingDriver::Choose("mnuDrawLineDouble");
   const Long objsBefore = ObjCount;
-  ClickAll({{0, 0}, {0, 10}});
+  input_->ClickEach({{0, 0}, {0, 10}});
   ASSERT_EQ(ObjCount, objsBefore + 1);
   EXPECT_DOUBLE_EQ(Point(ObjCount, 1).X, 0);
   EXPECT_DOUBLE_EQ(Point(ObjCount, 2).Y, 10);
@@ -177,7 +168,7 @@ TEST_F(LineDrawTest, SolidLineTakesWidthsBelowTheLimitAndStoresOthersPlain) {
   SolidLineWidth = 12.09F;
   DrawingDriver::Choose("mnuDrawLineThick");
   EXPECT_EQ(MessagePanel(1), "SOLID LINE");
-  ClickAll({{1, 1}, {5, 1}});
+  input_->ClickEach({{1, 1}, {5, 1}});
   EXPECT_FLOAT_EQ(Objs[ObjCount].Width, 12.09F);
   EXPECT_EQ(CurLineWidth, 0);
   EXPECT_EQ(MessagePanel(3), "");
@@ -185,7 +176,7 @@ TEST_F(LineDrawTest, SolidLineTakesWidthsBelowTheLimitAndStoresOthersPlain) {
   for (Single refused : {12.1F, 0.0F}) {
     SolidLineWidth = refused;
     CurLineWidth = 3;
-    ClickAll({{1, 2}, {5, 2}});
+    input_->ClickEach({{1, 2}, {5, 2}});
     EXPECT_EQ(Objs[ObjCount].Rtype, EntityLine);
     EXPECT_EQ(Objs[ObjCount].Width, 0) << refused;
     EXPECT_EQ(MessagePanel(3), "Zero Solid Line Width!!") << refused;
@@ -228,7 +219,7 @@ TEST_F(LineDrawTest, ContinuousLineIsOnePolylineDrawnAfterEachClickAndEscLeavesI
 
 TEST_F(LineDrawTest, AClickWithinReachOfTheStartClosesThePolygonExactlyOnIt) {
   DrawingDriver::PressButton("Line4");
-  ClickAll({{1, 1}, {6, 1}, {6, 5}});
+  input_->ClickEach({{1, 1}, {6, 1}, {6, 5}});
   input_->ClickAt(1 + 1.0 / 24, 1 + 2.0 / 24);  // 0.04 and 0.08 from the start
   const ObjRec& chain = Objs[ObjCount];
   EXPECT_EQ(chain.Rtype, EntityPolygon);
@@ -242,7 +233,7 @@ TEST_F(LineDrawTest, AClickWithinReachOfTheStartClosesThePolygonExactlyOnIt) {
 
 TEST_F(LineDrawTest, EnterWithoutANewClickAddsNoVertex) {
   DrawingDriver::PressButton("Line4");
-  ClickAll({{1, 1}, {4, 1}});
+  input_->ClickEach({{1, 1}, {4, 1}});
   input_->Enter();
   input_->Enter();
   EXPECT_EQ(Objs[ObjCount].NPoints, 2);
@@ -263,7 +254,7 @@ TEST_F(LineDrawTest, WithAutoFilletEachSegmentIsALineStartingWhereTheLastEnds) {
   AutoFillet = FlagTrue;
   DrawingDriver::PressButton("Line4");
   const Long objsBefore = ObjCount;
-  ClickAll({{1, 1}, {5, 1}, {5, 4}});
+  input_->ClickEach({{1, 1}, {5, 1}, {5, 4}});
   // The corner replaces both segments (radius 0: a sharp corner): two lines live.
   Long live = 0;
   for (Long k = objsBefore + 1; k <= ObjCount; ++k) live += Objs[k].Erased ? 0 : 1;

@@ -8,6 +8,7 @@
 #include "commands/Modify.h"
 #include "model/UndoRedo.h"
 #include "model/ViewCache.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 namespace {
@@ -16,18 +17,10 @@ using PointList = std::vector<std::pair<Double, Double>>;
 
 class ModifyTest : public EditFixture {
  protected:
-  static Long AddEntity(Integer type, const PointList& points) {
-    AddObj(type, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    return ObjCount;
-  }
   static PointList PointsOf(Long obj) {
     PointList points;
     for (Integer k = 1; k <= Objs[obj].NPoints; ++k) points.emplace_back(PX(obj, k), PY(obj, k));
     return points;
-  }
-  void Clicks(const PointList& clicks) {
-    for (const auto& [x, y] : clicks) input_->ClickAt(x, y);
   }
   static void ExpectNear(const PointList& got, const PointList& want, Double reach = 1e-6) {
     ASSERT_EQ(got.size(), want.size());
@@ -100,7 +93,7 @@ TEST_F(ModifyTest, MovePointByTypeKeepsTheRestOfTheEntity) {
     const Long obj = AddEntity(row.type, row.points);
     DrawingDriver::Choose("mnuTrimsMP");
     // Pick the entity at a vertex, choose the vertex, click the new place.
-    Clicks({row.vertex, row.vertex, row.target});
+    input_->ClickEach({row.vertex, row.vertex, row.target});
     ExpectNear(PointsOf(obj), row.want, 1e-5);
     EXPECT_EQ(ActiveTool, ToolNone);
     EXPECT_TRUE(EqualsFreshRedraw());
@@ -112,7 +105,7 @@ TEST_F(ModifyTest, MovePointByTypeKeepsTheRestOfTheEntity) {
 TEST_F(ModifyTest, EscapeDuringTheDragLeavesTheEntityAndAFreshPicture) {
   const Long line = AddLine(1, 1, 4, 2);
   DrawingDriver::Choose("mnuTrimsMP");
-  Clicks({{2.5, 1.5}, {4, 2}});
+  input_->ClickEach({{2.5, 1.5}, {4, 2}});
   input_->MoveTo(5, 4);
   input_->Escape();
   ExpectNear(PointsOf(line), {{1, 1}, {4, 2}});
@@ -170,7 +163,7 @@ TEST_F(ModifyTest, BreakLineLeavesThePiecesOfEachType) {
     DrawingDriver::Choose("mnuTrimsBreak");
     EXPECT_EQ(MessagePanel(1), "BREAK LINE");
     EXPECT_EQ(MessagePanel(2), "Select Line to Break");
-    Clicks(row.clicks);
+    input_->ClickEach(row.clicks);
     std::vector<Long> live;
     for (Long i : LiveEntities())
       if (i >= first) live.push_back(i);
@@ -191,7 +184,7 @@ TEST_F(ModifyTest, APolygonBrokenBecomesPolylinesOfLineTypeZero) {
   const Long polygon = AddEntity(EntityPolygon, {{1, 1}, {5, 1}, {5, 4}, {1, 1}});
   Objs[polygon].Ltype = 3;
   DrawingDriver::Choose("mnuTrimsBreak");
-  Clicks({{3, 1}, {2, 1}, {4, 1}});
+  input_->ClickEach({{3, 1}, {2, 1}, {4, 1}});
   EXPECT_EQ(Objs[polygon].Rtype, EntityPolyline);
   EXPECT_EQ(Objs[polygon].Ltype, 0);
   EXPECT_EQ(Objs[ObjCount].Rtype, EntityPolyline);
@@ -222,7 +215,7 @@ TEST_F(ModifyTest, BreaksThatWouldLoseOrDuplicateKeepTheEntity) {
     const Long count = ObjCount;
     RefreshDocView(doc_);
     DrawingDriver::Choose("mnuTrimsBreak");
-    Clicks(row.clicks);
+    input_->ClickEach(row.clicks);
     EXPECT_EQ(ObjCount, count);
     EXPECT_EQ(Objs[obj].Erased, 0);
     ExpectNear(PointsOf(obj), row.points);
@@ -239,12 +232,12 @@ TEST_F(ModifyTest, ABreakPointOffEverySegmentIsAskedForAgain) {
   // segment: the break would keep the whole polyline beside its far piece.
   const Long poly = AddEntity(EntityPolyline, {{1, 1}, {5, 1}, {5, 4}});
   DrawingDriver::Choose("mnuTrimsBreak");
-  Clicks({{3, 1}, {3, 1}, {5 + 1.0 / 24, 4 + 1.0 / 24}});
+  input_->ClickEach({{3, 1}, {3, 1}, {5 + 1.0 / 24, 4 + 1.0 / 24}});
   EXPECT_EQ(MessagePanel(3), "Break Point NOT Found! Try Again!");
   EXPECT_EQ(MessagePanel(2), "Enter First Break Point >");
   EXPECT_EQ(ObjCount, poly);
   EXPECT_EQ(Objs[poly].NPoints, 3);
-  Clicks({{2, 1}, {4, 1}});
+  input_->ClickEach({{2, 1}, {4, 1}});
   EXPECT_EQ(ObjCount, poly + 1);
   EXPECT_TRUE(EqualsFreshRedraw());
 }
@@ -253,9 +246,9 @@ TEST_F(ModifyTest, BreakPointsOffThePickedEntityAreRefused) {
   AddLine(1, 1, 6, 1);
   AddLine(1, 1.25, 6, 1.25);
   DrawingDriver::Choose("mnuTrimsBreak");
-  Clicks({{3, 1}, {3, 3}});
+  input_->ClickEach({{3, 1}, {3, 3}});
   EXPECT_EQ(MessagePanel(3), "Break Point NOT Found! Try Again!");
-  Clicks({{2, 1}, {3, 1.25}});  // the second lies on the other line
+  input_->ClickEach({{2, 1}, {3, 1.25}});  // the second lies on the other line
   EXPECT_EQ(MessagePanel(3), "Break Point Not Found! Try Again!");
   EXPECT_EQ(ObjCount, 2);
   EXPECT_EQ(ModifyActive, FlagTrue);
@@ -267,7 +260,7 @@ TEST_F(ModifyTest, UndoOfABreakGivesTheLineBackWhole) {
   const Long line = AddLine(1, 1, 6, 1);
   const Long stepsBefore = Dwgs[1].UndoStep;
   DrawingDriver::Choose("mnuTrimsBreak");
-  Clicks({{5, 1}, {2, 1}, {4, 1}});
+  input_->ClickEach({{5, 1}, {2, 1}, {4, 1}});
   ASSERT_EQ(ObjCount, line + 1);
   ExpectNear(PointsOf(line), {{1, 1}, {2, 1}});
   for (Long step = stepsBefore; step < Dwgs[1].UndoStep; ++step) DrawingDriver::Choose("mnuEditUndo");
@@ -313,7 +306,7 @@ TEST_F(ModifyTest, UndoOfABreakGivesEveryKindBackWholeAndRedoBreaksItAgain) {
     const std::vector<Piece> whole = live();
     const Long stepsBefore = Dwgs[1].UndoStep;
     DrawingDriver::Choose("mnuTrimsBreak");
-    Clicks(row.clicks);
+    input_->ClickEach(row.clicks);
     const std::vector<Piece> broken = live();
     ASSERT_NE(broken, whole);
     const Long steps = Dwgs[1].UndoStep - stepsBefore;

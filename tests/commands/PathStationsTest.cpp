@@ -8,6 +8,7 @@
 
 #include "commands/EditFixture.h"
 #include "commands/PathStations.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 namespace {
@@ -45,13 +46,6 @@ TEST_F(PathStationsTest, CountAndSpacingFollowFromEachOther) {
     GetPathPoint(x, y, direction, count + 1);  // past the count: unchanged
     EXPECT_NEAR(x, c.firstX, 1e-9);
   }
-}
-
-// An entity of the given type through the points.
-Long AddPath(Integer type, std::initializer_list<std::pair<Double, Double>> points) {
-  AddObj(type, static_cast<Integer>(points.size()));
-  for (const auto& p : points) AddPnt(p.first, p.second);
-  return ObjCount;
 }
 
 struct Expected {
@@ -98,7 +92,7 @@ TEST_F(PathStationsTest, EachKindOfPathIsWalkedAtItsOffset) {
        0.5F, 0, 4, 0.5, {1, 0, 1, 0}, {4, 1.5, 1, 0}},
   };
   for (const auto& c : cases) {
-    const Long path = AddPath(c.type, c.points);
+    const Long path = AddEntity(c.type, c.points);
     Double length = 0;
     MeasurePath(path, length);
     EXPECT_NEAR(length, c.length, 1e-4) << c.what;
@@ -123,7 +117,7 @@ TEST_F(PathStationsTest, EachKindOfPathIsWalkedAtItsOffset) {
 
 TEST_F(PathStationsTest, CurvedSplineStationsFollowTheCurve) {
   Double length = 0;
-  MeasurePath(AddPath(EntitySpline, {{4, 3}, {3, 4}, {2, 3}, {3, 2}, {4, 3}}), length);
+  MeasurePath(AddEntity(EntitySpline, {{4, 3}, {3, 4}, {2, 3}, {3, 2}, {4, 3}}), length);
   ProjectOnPath(4, 3);
   Single spacing = 0.25F;
   Integer count = 0;
@@ -150,7 +144,7 @@ TEST_F(PathStationsTest, TheTableStoresNoMoreThanTwiceTheCountAskedFor) {
   };
   for (const auto& c : cases) {
     Double length = 0;
-    MeasurePath(AddPath(c.type, c.points), length);
+    MeasurePath(AddEntity(c.type, c.points), length);
     EXPECT_GT(length, 0);
     ProjectOnPath(1, 1);
     Single spacing = 0;

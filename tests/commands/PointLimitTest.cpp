@@ -101,11 +101,9 @@ TEST_F(PointLimitTest, AnAreaWhoseBoundaryHasTheMostPointsFillsInsideIt) {
   Objs[boundary].ObjectID = Objs[boundary].OwnerID = area;
   CurFillColor = 0x0000FF;
   CurFillPattern = 0;
-  Responder().OnModalWindow([](QDialog& shown) {
-    auto* dialog = qobject_cast<frmAreaSelect*>(&shown);
-    ASSERT_NE(dialog, nullptr);
-    ClickRow(dialog->List1, 0);
-    dialog->OKButton->click();
+  Responder().OnDialog<frmAreaSelect>([](frmAreaSelect& dialog) {
+    ClickRow(dialog.List1, 0);
+    dialog.OKButton->click();
   });
   DrawingDriver::Choose("mnuInsertFill");
   ASSERT_EQ(Objs[ObjCount].Rtype, EntityFill);

@@ -13,6 +13,7 @@
 #include "model/UndoRedo.h"
 #include "model/ViewCache.h"
 #include "picking/Identify.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 namespace {
@@ -23,27 +24,13 @@ class TrimsTest : public EditFixture {
  protected:
   void SetUp() override {
     EditFixture::SetUp();
-    ShowAtScale(doc_, 20, 40);
-    SnapTolerance = static_cast<Single>(0.1 * doc_->View_Scale);
-    RefreshDocView(doc_);
+    ShowWithReach(20, 40);
     FilletRadius = 0.5;
     ChamferDist1 = ChamferDist2 = 0.5;
   }
-  // An arc of radius r about (cx, cy) through the three angles, in degrees.
-  static Long AddArc(Double cx, Double cy, Double r, Double startDeg, Double midDeg, Double endDeg) {
-    AddObj(EntityArc, 4);
-    AddPnt(cx, cy);
-    for (Double deg : {startDeg, midDeg, endDeg}) AddPnt(cx + r * std::cos(deg * Deg), cy + r * std::sin(deg * Deg));
-    return ObjCount;
-  }
-  static Long AddPolyline(std::initializer_list<std::pair<Double, Double>> points) {
-    AddObj(EntityPolyline, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    return ObjCount;
-  }
   void Run(const char* item, const std::vector<std::pair<Double, Double>>& clicks) {
     DrawingDriver::Choose(item);
-    for (const auto& [x, y] : clicks) input_->ClickAt(x, y);
+    input_->ClickEach(clicks);
   }
   static void ExpectLine(Long objNo, Double x1, Double y1, Double x2, Double y2, Double tolerance = 1e-6) {
     ASSERT_EQ(Objs[objNo].Rtype, EntityLine) << "object " << objNo;

@@ -3,6 +3,7 @@
 #include "model/Geometry.h"
 #include "model/Picks.h"
 #include "model/ViewCache.h"
+#include "support/ModelBuilders.h"
 #include "support/ModelFixture.h"
 
 namespace lintavo {
@@ -54,16 +55,8 @@ TEST_F(GeometryStateTest, LinesShareEndPointComparesLineAndArcEndsExactly) {
   Long a = AddLine(0, 0, 10, 0);
   Long b = AddLine(10, 0, 10, 10);
   Long c = AddLine(10 + 1e-12, 0, 20, 0);
-  AddObj(EntityArc, 4);
-  AddPnt(5, 5);  // centre
-  AddPnt(10, 10);
-  AddPnt(0, 20);
-  AddPnt(-5, 5);
-  Long arc = ObjCount;
-  AddObj(EntityCircle, 2);
-  AddPnt(10, 0);
-  AddPnt(11, 0);
-  Long circle = ObjCount;
+  Long arc = AddEntity(EntityArc, {{5, 5}, {10, 10}, {0, 20}, {-5, 5}});  // the centre first
+  Long circle = AddCircle(10, 0, 1);
   EXPECT_TRUE(LinesShareEndPoint(a, b));
   EXPECT_FALSE(LinesShareEndPoint(a, c));
   EXPECT_TRUE(LinesShareEndPoint(b, arc));   // the arc's second point

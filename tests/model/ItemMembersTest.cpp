@@ -17,18 +17,13 @@
 #include "storage/LoadFonts.h"
 #include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 namespace {
 
 class ItemMembersTest : public EditFixture {
  protected:
-  static Long AddNamedItem(Integer kind, const String& name) {
-    NewItemName = name;
-    AddItem(kind);
-    Items[ItemCount].Xmax = Items[ItemCount].Ymax = 1;
-    return ItemCount;
-  }
   // Geometry of item (drawing 0), as a component's definition or a glyph's stroke.
   static Long AddItemLine(Long item, Double x1, Double y1, Double x2, Double y2) {
     const Long line = AddLine(x1, y1, x2, y2);

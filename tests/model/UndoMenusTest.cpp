@@ -51,7 +51,7 @@ class UndoMenusTest : public EditFixture {
   // Break Line: the pick, then the two break points.
   void BreakAt(const PointList& clicks) {
     DrawingDriver::Choose("mnuTrimsBreak");
-    for (const auto& [x, y] : clicks) input_->ClickAt(x, y);
+    input_->ClickEach(clicks);
   }
   // ADD Selected Group of the selection, then Delete of that group in the
   // Groups chooser.

@@ -74,9 +74,9 @@ class UnitsDialogTest : public ProgramTest {
   template <typename Operate>
   void OperateDialog(Operate operate) {
     frmUnitsOptions dialog;
-    Responder().OnModalWindow([&](QDialog& shown) {
-      operate(static_cast<frmUnitsOptions&>(shown));
-      static_cast<frmUnitsOptions&>(shown).CancelButton->click();
+    Responder().OnDialog<frmUnitsOptions>([&](frmUnitsOptions& shown) {
+      operate(shown);
+      shown.CancelButton->click();
     });
     ShowModal(dialog);
     EXPECT_FALSE(dialog.isVisible());

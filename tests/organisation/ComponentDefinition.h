@@ -6,6 +6,7 @@
 
 #include "model/DataHand.h"
 #include "model/Top.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 
@@ -14,9 +15,7 @@ inline Long AddDefinition(const String& name, Double x1 = 0, Double y1 = 0, Doub
   NewItemName = name;
   AddItem(ItemComponent);
   const Long item = ItemCount;
-  AddObj(EntityLine, 2);
-  AddPnt(x1, y1);
-  AddPnt(x2, y2);
+  AddLine(x1, y1, x2, y2);
   ObjRec& line = Objs[ObjCount];
   line.DwgNo = 0;
   line.DrawingID = 0;

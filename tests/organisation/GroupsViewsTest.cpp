@@ -17,6 +17,7 @@
 #include "model/ViewCache.h"
 #include "organisation/Groups.h"
 #include "organisation/ViewHand.h"
+#include "support/ModelBuilders.h"
 #include "windows/show/frmGroupSelect.h"
 #include "windows/show/frmViewSelect.h"
 #include "picking/Measure.h"
@@ -40,25 +41,7 @@ class GroupsViewsTest : public EditFixture {
   // with Cancel when operate left it open.
   template <typename T>
   void OnDialog(std::function<void(T&)> operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<T*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) dialog->CancelButton->click();
-    });
-  }
-  // An item of the current drawing of a kind, named.
-  static Long AddNamedItem(Integer kind, const String& name, Double xmax = 4, Double ymax = 3) {
-    NewItemName = name;
-    AddItem(kind);
-    ItemRec& item = Items[ItemCount];
-    item.Name = name;
-    item.DwgNo = CurDwg;
-    item.Xmin = item.Ymin = 0;
-    item.Xmax = xmax;
-    item.Ymax = ymax;
-    item.Show = FlagTrue;
-    return ItemCount;
+    Responder().OnDialog<T>(std::move(operate), &T::CancelButton);
   }
   // A group command from its menu item, the last group clicked and OK.
   void ChooseLastGroup(const char* menu) {
@@ -92,7 +75,7 @@ TEST_F(GroupsViewsTest, AddSelectedGroupNamesTheFirstFreeNumberAndTakesOnlyInser
   for (const Case& c : {Case{{"New Group 1", "New Group 2"}, "New Group 3"}, Case{{"New Group 2"}, "New Group 1"}}) {
     for (Long i = 1; i <= ItemCount; ++i)
       if (Items[i].Rtype == ItemGroup) DeleteGroup(i);
-    for (const char* name : c.existing) AddNamedItem(ItemGroup, name);
+    for (const char* name : c.existing) AddNamedItem(ItemGroup, name, 4, 3);
     const Long line = AddLine(1, 1, 3, 2);
     const Long text = AddCompound(EntityTextChar, 4, 4, 0);  // its (1, 1) and (0, 0) are no places
     const Long second = AddCompound(EntityTextChar, 2, 4.5, 0);
@@ -218,7 +201,7 @@ TEST_F(GroupsViewsTest, AGroupMovedOrRescaledIsShownAtItsNewExtents) {
     AddGroupFromMenu();
     const ItemRec& group = Items[ItemCount];
     DrawingDriver::Choose(c.menu);
-    for (const auto& [x, y] : c.clicks) input_->ClickAt(x, y);
+    input_->ClickEach(c.clicks);
     for (int k = 0; k < 2 && !c.typed.isEmpty(); ++k) {  // the same scale across and up
       input_->Type(c.typed);
       input_->Enter();
@@ -281,11 +264,7 @@ TEST_F(GroupsViewsTest, DeleteGroupErasesTheMembersWithoutAskingAndActsOnlyOnACh
   SelectWindow(0.5, 0.5, 4, 3);
   AddGroupFromMenu();
   const Long group = ItemCount;
-  auto questions = [this] {
-    size_t n = 0;
-    for (const PromptRecord& prompt : Responder().Prompts()) n += prompt.kind == PromptKind::MessageBox ? 1 : 0;
-    return n;
-  };
+  auto questions = [this] { return Responder().MessageBoxes().size(); };
   const size_t asked = questions();
   OnDialog<frmGroupSelect>([](frmGroupSelect& dialog) {
     dialog.Command2->click();                             // nothing chosen: nothing deleted
@@ -347,7 +326,7 @@ TEST_F(GroupsViewsTest, AddViewNamesTheFirstFreeNumberAndCancelMakesNoView) {
   for (const Case& c : {Case{{}, "New View 1"}, Case{{"New View 1", "New View 3", "new view 2"}, "New View 2"}}) {
     for (Long i = 1; i <= ItemCount; ++i)
       if (Items[i].Rtype == ItemView) DeleteView(i);
-    for (const char* name : c.existing) AddNamedItem(ItemView, name);
+    for (const char* name : c.existing) AddNamedItem(ItemView, name, 4, 3);
     const Long itemsBefore = ItemCount;
     const Long objectsBefore = Dwgs[CurDwg].Nobjects;
     const int listed = static_cast<int>(c.existing.size());
@@ -461,12 +440,7 @@ TEST_F(GroupsViewsTest, WindowCornersOrderTheCornersAndTheInsideTestsFollowEachT
 
   const Long border = AddLine(1, 1, 5, 4);
   const Long across = AddLine(2, 2, 6, 2);
-  AddObj(EntityArc, 4);  // centre outside, the rest inside
-  AddPnt(0, 0);
-  AddPnt(2, 2);
-  AddPnt(1.2, 1.2);
-  AddPnt(3, 3);
-  const Long arc = ObjCount;
+  const Long arc = AddEntity(EntityArc, {{0, 0}, {2, 2}, {1.2, 1.2}, {3, 3}});  // centre outside, the rest inside
   const Long hidden = AddLine(2, 2, 3, 3);
   Objs[hidden].Show = FlagFalse;
   const Long text = AddCompound(EntityTextChar, 2, 2, 90);  // (90, 0) is no place

@@ -20,6 +20,7 @@
 #include "model/Top.h"
 #include "model/ViewCache.h"
 #include "organisation/Layers.h"
+#include "support/ModelBuilders.h"
 #include "windows/show/frmLayerCtl.h"
 #include "windows/options/frmLayerMgr.h"
 #include "windows/show/frmLayerSelect.h"
@@ -32,7 +33,7 @@
 #include "support/ListClicks.h"
 #include "view/Zooms.h"
 #include "support/DialogKeys.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 
 namespace lintavo {
 namespace {
@@ -49,11 +50,10 @@ int StoredRows(const String& name) {
   return count;
 }
 
-class LayersTest : public ViewFixture {
+class LayersTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
+    DrawingWindowFixture::SetUp();
     ShowAtScale(doc_, 48, 24);
     // The very first entity of a drawing puts the window on "Layer 1"; the
     // layer the window made when it opened goes, so each test starts with
@@ -65,11 +65,9 @@ class LayersTest : public ViewFixture {
   }
   // A line of the current drawing on a layer.
   static Long AddLine(Long layer, Double y) {
-    AddObj(EntityLine, 2);
-    AddPnt(0, y);
-    AddPnt(4, y);
-    Objs[ObjCount].LayerID = layer;
-    return ObjCount;
+    const Long line = lintavo::AddLine(0, y, 4, y);
+    Objs[line].LayerID = layer;
+    return line;
   }
   // Runs a layer command as the menus and buttons do.
   static void Layer(Integer code) {
@@ -77,33 +75,9 @@ class LayersTest : public ViewFixture {
     ActiveTool = ToolLayers;
     SelectTool();
   }
-  // Operates the next modal window of type T with operate (which closes it).
-  template <typename T>
-  void OnDialog(std::function<void(T&)> operate) {
-    Responder().OnModalWindow([operate](QDialog& shown) {
-      auto* dialog = qobject_cast<T*>(&shown);
-      ASSERT_NE(dialog, nullptr);
-      operate(*dialog);
-      if (dialog->isVisible()) static_cast<QDialog*>(dialog)->reject();
-    });
-  }
   static void TypeEnter(QLineEdit* box, const QString& text) { RetypeAndEnter(box, text); }
-  // The last message box asked.
-  PromptRecord LastMessageBox() {
-    const auto& prompts = Responder().Prompts();
-    for (auto it = prompts.rbegin(); it != prompts.rend(); ++it)
-      if (it->kind == PromptKind::MessageBox) return *it;
-    return {};
-  }
   void Choose(const char* item) { main_->MenuItem(item)->trigger(); }
-  bool EqualsFreshRedraw() {
-    const QImage now = doc_->Image().copy();
-    RefreshDocView(doc_);
-    return now == doc_->Image();
-  }
   Long FirstLayer() const { return doc_->Current_Layer; }
-
-  FixedDpiDocument* doc_ = nullptr;
 };
 
 // ---- The name library ---------------------------------------------------------------------------
@@ -227,7 +201,7 @@ TEST_F(LayersTest, HideALayerRefusesTheCurrentOneAndHidesAnother) {
   for (const Case& c : cases) {
     doc_->View_Layers = FlagTrue;
     const int row = Items[c.chosen].Name == "Other" ? 1 : 0;
-    OnDialog<frmLayerSelect>([row](frmLayerSelect& dialog) {
+    Responder().OnDialog<frmLayerSelect>([row](frmLayerSelect& dialog) {
       EXPECT_EQ(dialog.windowTitle(), "Hide Layer");
       ClickRow(dialog.List1, row);
       dialog.OKButton->click();
@@ -249,7 +223,7 @@ TEST_F(LayersTest, SetCurrentMovesOnlyTheSelectedLinesOfThisDrawingOnYes) {
   Objs[picked].Selected = FlagTrue;
   SelectedCount = 1;
   Responder().AnswerMsgBox(vbYes);
-  OnDialog<frmLayerSelect>([](frmLayerSelect& dialog) {
+  Responder().OnDialog<frmLayerSelect>([](frmLayerSelect& dialog) {
     EXPECT_EQ(dialog.windowTitle(), "Select Top Layer");
     ClickRow(dialog.List1, 1);
     dialog.OKButton->click();
@@ -261,8 +235,8 @@ TEST_F(LayersTest, SetCurrentMovesOnlyTheSelectedLinesOfThisDrawingOnYes) {
   EXPECT_EQ(Items[target].Show, FlagTrue);
   EXPECT_EQ(Items[target].Lock, FlagFalse);
   EXPECT_EQ(MessagePanel(2), "Layer: Target is Top Layer");
-  EXPECT_EQ(LastMessageBox().text, "Do you want to move the currently selected lines to this Layer?");
-  EXPECT_EQ(LastMessageBox().title, "Select Layer");
+  EXPECT_EQ(Responder().LastMessageBox().text, "Do you want to move the currently selected lines to this Layer?");
+  EXPECT_EQ(Responder().LastMessageBox().title, "Select Layer");
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
@@ -286,7 +260,7 @@ TEST_F(LayersTest, SetCurrentOnALayerWithoutAShowableBoxKeepsTheView) {
     layer.Xmin = layer.Ymin = row.min;
     layer.Xmax = layer.Ymax = row.max;
     const std::vector<Double> view = {doc_->XVmin, doc_->YVmin, doc_->XVmax, doc_->YVmax};
-    OnDialog<frmLayerSelect>([&](frmLayerSelect& dialog) {
+    Responder().OnDialog<frmLayerSelect>([&](frmLayerSelect& dialog) {
       const auto found = dialog.List1->findItems(QString::fromStdString(row.name), Qt::MatchExactly);
       ASSERT_EQ(found.size(), 1);
       ClickRow(dialog.List1, dialog.List1->row(found[0]));
@@ -314,7 +288,7 @@ TEST_F(LayersTest, TheChooserCountsItsLayersAndActsOnlyOnAClickedOne) {
       if (Items[i].Rtype == ItemLayer) DeleteLayer(i);
     for (int n = 0; n < c.layers; ++n) EnsureLayer("L" + std::to_string(n));
     const Long count = ItemCount;
-    OnDialog<frmLayerSelect>([&](frmLayerSelect& dialog) {
+    Responder().OnDialog<frmLayerSelect>([&](frmLayerSelect& dialog) {
       EXPECT_EQ(dialog.Label1->text(), c.countLine);
       dialog.Command2->click();                 // nothing chosen: nothing deleted
       TypeEnter(dialog.TxtName, "Renamed");     // nor renamed
@@ -340,15 +314,15 @@ TEST_F(LayersTest, DeletingALayerWithLinesAsksAndForgetsIt) {
   };
   for (const Step step : {Step{vbNo, false}, Step{vbYes, true}}) {
     Responder().AnswerMsgBox(step.answer);
-    OnDialog<frmLayerSelect>([](frmLayerSelect& dialog) {
+    Responder().OnDialog<frmLayerSelect>([](frmLayerSelect& dialog) {
       ClickRow(dialog.List1, 0);
       dialog.Command2->click();
       dialog.OKButton->click();
     });
     Layer(SetCurrentLayerCode);
-    EXPECT_EQ(LastMessageBox().text,
+    EXPECT_EQ(Responder().LastMessageBox().text,
               "The Lines on this Layer will be Deleted with the Layer, Continue With the Delete?");
-    EXPECT_EQ(LastMessageBox().title, "Delete Layer");
+    EXPECT_EQ(Responder().LastMessageBox().title, "Delete Layer");
     EXPECT_EQ(Objs[line].DwgNo == 0, step.deleted);
   }
   EXPECT_EQ(Items[doomed].Rtype, ItemDeleted);
@@ -362,7 +336,7 @@ TEST_F(LayersTest, SelectLayerTakesTheChoosersLayer) {
   const Long other = EnsureLayer("Other");
   const Long line = AddLine(other, 1);
   AddLine(FirstLayer(), 2);
-  OnDialog<frmLayerSelect>([](frmLayerSelect& dialog) {
+  Responder().OnDialog<frmLayerSelect>([](frmLayerSelect& dialog) {
     ClickRow(dialog.List1, 1);
     EXPECT_EQ(dialog.lblView->text(), "Other Selected");
     dialog.OKButton->click();
@@ -381,7 +355,7 @@ TEST_F(LayersTest, LayerControlOkKeepsOrChangesTheCurrentLayerAndColoursRows) {
   const Long other = EnsureLayer("Other");
   doc_->View_Layers = FlagTrue;
   doc_->Edit_layers = FlagFalse;
-  OnDialog<frmLayerCtl>([](frmLayerCtl& dialog) {
+  Responder().OnDialog<frmLayerCtl>([](frmLayerCtl& dialog) {
     EXPECT_EQ(dialog.windowTitle(), "Show/Edit Layer");
     EXPECT_FALSE(dialog.chkShow->isChecked());
     EXPECT_TRUE(dialog.chkEdit->isChecked());
@@ -394,7 +368,7 @@ TEST_F(LayersTest, LayerControlOkKeepsOrChangesTheCurrentLayerAndColoursRows) {
   EXPECT_EQ(doc_->Edit_layers, FlagFalse);
   EXPECT_EQ(Items[first].Show, FlagTrue);
 
-  OnDialog<frmLayerCtl>([](frmLayerCtl& dialog) {
+  Responder().OnDialog<frmLayerCtl>([](frmLayerCtl& dialog) {
     ClickRow(dialog.lv, 1);
     dialog.cmdShows->click();
     dialog.cmdLocks->click();
@@ -426,7 +400,7 @@ double ContrastRatio(const QColor& a, const QColor& b) {
 
 TEST_F(LayersTest, LayerControlKeepsItsGreenAndRedAndTheyStandOutFromTheList) {
   EnsureLayer("Other");
-  OnDialog<frmLayerCtl>([](frmLayerCtl& dialog) {
+  Responder().OnDialog<frmLayerCtl>([](frmLayerCtl& dialog) {
     ClickRow(dialog.lv, 1);
     dialog.cmdShows->click();  // "Other" hidden: red
     const QColor back = dialog.lv->palette().color(QPalette::Base);
@@ -449,11 +423,11 @@ TEST_F(LayersTest, LayerManagerMakesOnlyTheNewNamesOfTheRightList) {
   AddLayerName("Qz Roof", "Qz Building");
   AddLayerName(Items[FirstLayer()].Name, "Qz Building");  // listed already: stays "General Use"
   const Long count = ItemCount;
-  OnDialog<frmLayerMgr>([](frmLayerMgr& dialog) { dialog.cmdOK->click(); });
+  Responder().OnDialog<frmLayerMgr>([](frmLayerMgr& dialog) { dialog.cmdOK->click(); });
   Choose("mnuOptionsLayers");
   EXPECT_EQ(ItemCount, count);
 
-  OnDialog<frmLayerMgr>([](frmLayerMgr& dialog) {
+  Responder().OnDialog<frmLayerMgr>([](frmLayerMgr& dialog) {
     EXPECT_EQ(dialog.Combo1->currentText().toStdString(), "Qz Building");
     EXPECT_EQ(dialog.lstLeft->count(), 2);
     dialog.Combo1->setCurrentIndex(0);  // "List All"
@@ -497,9 +471,8 @@ TEST_F(LayersTest, LayerManagerAddsATypedNameToTheChosenCategoryOrSaysWhyNot) {
   for (const Case& row : cases) {
     SCOPED_TRACE(std::string(row.button) + " " + row.name);
     const Long listed = LayerNameCount;
-    std::vector<String> messages;
     if (row.message) Responder().AnswerMsgBox(vbOK);
-    OnDialog<frmLayerMgr>([&](frmLayerMgr& dialog) {
+    Responder().OnDialog<frmLayerMgr>([&](frmLayerMgr& dialog) {
       dialog.Combo1->setCurrentIndex(dialog.Combo1->findText("Qz Building"));
       dialog.Text2->setText(row.name);
       dialog.Text3->setText(row.category);
@@ -510,8 +483,7 @@ TEST_F(LayersTest, LayerManagerAddsATypedNameToTheChosenCategoryOrSaysWhyNot) {
       EXPECT_EQ(dialog.lstLeft->currentItem()->text().toStdString(), row.name);
     });
     Choose("mnuOptionsLayers");
-    for (const PromptRecord& prompt : Responder().Prompts())
-      if (prompt.kind == PromptKind::MessageBox) messages.push_back(prompt.text);
+    const std::vector<String> messages = Responder().MessageTexts();
     if (row.listedAs) {
       ASSERT_EQ(LayerNameCount, listed + 1);
       EXPECT_EQ(LayerNameList[LayerNameCount].Name, row.name);

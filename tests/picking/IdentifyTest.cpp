@@ -6,6 +6,7 @@
 #include "model/DataHand.h"
 #include "model/UndoRedo.h"
 #include "picking/Identify.h"
+#include "support/ModelBuilders.h"
 #include "support/ModelFixture.h"
 #include "view/Zooms.h"
 
@@ -19,12 +20,7 @@ class IdentifyTest : public ModelFixture {
     PickTolerance = 0.1F;
   }
 
-  static Long AddShape(Integer type, std::initializer_list<std::pair<Double, Double>> points) {
-    AddObj(type, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    return ObjCount;
-  }
-  static Long AddPoint(Double x, Double y) { return AddShape(EntityPoint, {{x, y}}); }
+  static Long AddPoint(Double x, Double y) { return AddEntity(EntityPoint, {{x, y}}); }
   // The object FindObjAt returns for a point, and its distance.
   static std::pair<Long, Double> Find(Double x, Double y) {
     Long obj = -1;
@@ -99,7 +95,7 @@ TEST_F(IdentifyTest, TheCurrentLayerIsPickableEvenLockedAndOtherLayersOnlyWhileS
 
 TEST_F(IdentifyTest, DimensionsFillsAndHatchesAreNeverWithinReach) {
   for (Integer type : {EntityDimension, EntityFill, EntityHatch}) {
-    const Long compound = AddShape(type, {{1, 1}});
+    const Long compound = AddEntity(type, {{1, 1}});
     const auto [obj, dist] = Find(1, 1);
     EXPECT_EQ(obj, compound) << type;  // named, but at the sentinel: no caller takes it
     EXPECT_DOUBLE_EQ(dist, Sentinel()) << type;
@@ -126,7 +122,7 @@ TEST_F(IdentifyTest, ADamagedRecordIsNotMeasured) {
 // ---- Distances by type ----------------------------------------------------------------------
 
 TEST_F(IdentifyTest, ACircleIsMeasuredRadiallyFromEveryDirection) {
-  const Long circle = AddShape(EntityCircle, {{0, 0}, {3, 0}});
+  const Long circle = AddEntity(EntityCircle, {{0, 0}, {3, 0}});
   auto [obj, dist] = Find(0, 3.02);
   EXPECT_EQ(obj, circle);
   EXPECT_NEAR(dist, 0.02, 1e-12);
@@ -143,7 +139,7 @@ TEST_F(IdentifyTest, ASegmentMeasuresToItsFootOrToTheNearerEnd) {
 }
 
 TEST_F(IdentifyTest, APolylineReportsItsNearestChordAtAnyReach) {
-  const Long chain = AddShape(EntityPolyline, {{0, 0}, {4, 0}, {4, 0.12}, {0, 0.12}});
+  const Long chain = AddEntity(EntityPolyline, {{0, 0}, {4, 0}, {4, 0.12}, {0, 0.12}});
   auto [obj, dist] = Find(2, 0.08);  // chord 1 at 0.08, chord 3 at 0.04
   EXPECT_EQ(obj, chain);
   EXPECT_NEAR(dist, 0.04, 1e-12);
@@ -156,8 +152,8 @@ TEST_F(IdentifyTest, APolylineReportsItsNearestChordAtAnyReach) {
 }
 
 TEST_F(IdentifyTest, TheChordReportedIsThatOfThePolylineReturnedNotOfALaterOneNearby) {
-  const Long picked = AddShape(EntityPolyline, {{0, 0}, {4, 0}, {4, 4}});
-  AddShape(EntityPolyline, {{3.8, 3}, {3.8, 1}, {0, 1}});  // its chord 1 lies 0.15 away
+  const Long picked = AddEntity(EntityPolyline, {{0, 0}, {4, 0}, {4, 4}});
+  AddEntity(EntityPolyline, {{3.8, 3}, {3.8, 1}, {0, 1}});  // its chord 1 lies 0.15 away
   HitSegment = 0;
   const auto [obj, dist] = Find(3.95, 2);
   EXPECT_EQ(obj, picked);
@@ -171,19 +167,19 @@ TEST_F(IdentifyTest, TheChordReportedIsThatOfThePolylineReturnedNotOfALaterOneNe
 TEST_F(IdentifyTest, AnArcIsHitOnlyWithinItsAngleRangeAndReach) {
   // Centre (0, 0), radius 2, from 0 to 90 degrees through 45.
   const Double r = 2, h = std::sqrt(2.0);
-  const Long arc = AddShape(EntityArc, {{0, 0}, {r, 0}, {h, h}, {0, r}});
+  const Long arc = AddEntity(EntityArc, {{0, 0}, {r, 0}, {h, h}, {0, r}});
   EXPECT_EQ(Find(h + 0.03, h).first, arc);
   EXPECT_DOUBLE_EQ(Find(-2, 0).second, Sentinel());  // on the circle, off the arc
   EXPECT_DOUBLE_EQ(Find(2.3, 0.1).second, Sentinel());  // in range, out of reach
 
   // Point 3 at the angle of an end: the arc covers the rest of the circle.
-  const Long outer = AddShape(EntityArc, {{10, 0}, {12, 0}, {12, 0}, {10, 2}});
+  const Long outer = AddEntity(EntityArc, {{10, 0}, {12, 0}, {12, 0}, {10, 2}});
   EXPECT_EQ(Find(8, 0).first, outer);
   EXPECT_DOUBLE_EQ(Find(10 + h, h).second, Sentinel());
 }
 
 TEST_F(IdentifyTest, AnEllipseIsMeasuredOnItsRadiusInTheDirectionOfThePoint) {
-  const Long ellipse = AddShape(EntityEllipse, {{-4, 0}, {4, 0}, {0, -2}, {0, 2}});
+  const Long ellipse = AddEntity(EntityEllipse, {{-4, 0}, {4, 0}, {0, -2}, {0, 2}});
   auto [x, y] = OnEllipse(30);
   const auto [obj, dist] = Find(x * 1.01, y * 1.01);
   EXPECT_EQ(obj, ellipse);
@@ -194,20 +190,20 @@ TEST_F(IdentifyTest, AnEllipseIsMeasuredOnItsRadiusInTheDirectionOfThePoint) {
 TEST_F(IdentifyTest, AnEllipticalArcThroughZeroIsHitOnlyOnItsOwnSide) {
   const auto [sx, sy] = OnEllipse(300);
   const auto [ex, ey] = OnEllipse(60);
-  AddShape(EntityEllipticArc, {{-4, 0}, {4, 0}, {0, -2}, {0, 2}, {sx, sy}, {ex, ey}});
+  AddEntity(EntityEllipticArc, {{-4, 0}, {4, 0}, {0, -2}, {0, 2}, {sx, sy}, {ex, ey}});
   EXPECT_NEAR(Find(4.02, 0).second, 0.02, 1e-5);
   EXPECT_DOUBLE_EQ(Find(-4.02, 0).second, Sentinel());
 }
 
 TEST_F(IdentifyTest, BezierCurvesAreMeasuredOnThreeChordsOfEachPiece) {
   // A straight cubic along y = 0 from 0 to 3: the chords lie on the x axis.
-  const Long bezier = AddShape(EntityBezier, {{0, 0}, {1, 0}, {2, 0}, {3, 0}});
+  const Long bezier = AddEntity(EntityBezier, {{0, 0}, {1, 0}, {2, 0}, {3, 0}});
   EXPECT_EQ(Find(1.5, 0.05).first, bezier);
   EXPECT_NEAR(Find(1.5, 0.05).second, 0.05, 1e-12);
   EXPECT_DOUBLE_EQ(Find(1.5, 1).second, Sentinel());  // all four control segments out of the box
 
   const Long pieces =
-      AddShape(EntityContBezier, {{10, 0}, {11, 0}, {12, 0}, {13, 0}, {13, 1}, {13, 2}, {13, 3}});
+      AddEntity(EntityContBezier, {{10, 0}, {11, 0}, {12, 0}, {13, 0}, {13, 1}, {13, 2}, {13, 3}});
   EXPECT_EQ(Find(13.04, 1.5).first, pieces);
   EXPECT_EQ(HitSegment, 3);  // the second piece starts at the fourth point
 }

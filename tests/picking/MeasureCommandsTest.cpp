@@ -1,10 +1,14 @@
 // The measure commands of tool 6, chosen from the Controls menu and fed by
 // clicks in a drawing window at 48 pixels to the unit.
 #include <cmath>
+#include <functional>
+#include <utility>
 
 #include "commands/EditFixture.h"
+#include "model/UndoRedo.h"
 #include "model/Units.h"
 #include "picking/Measure.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 namespace {
@@ -13,23 +17,9 @@ class MeasureCommandsTest : public EditFixture {
  protected:
   void SetUp() override {
     EditFixture::SetUp();
-    MetricUnits = FlagFalse;  // inches with three decimals, degrees
-    EnglishUnit = 1;
-    FractionDisplay = FlagFalse;
-    DecimalPlaces = 3;
-    AutoScale = FlagFalse;
-    AngleUnit = 1;
+    UseDecimalInches();
   }
   void Click(Double x, Double y) { input_->ClickAt(x, y); }
-  static Long AddArc(Double cx, Double cy, Double r, Double startDeg, Double midDeg, Double endDeg) {
-    AddObj(EntityArc, 4);
-    AddPnt(cx, cy);
-    for (Double deg : {startDeg, midDeg, endDeg}) {
-      const Double a = deg * Pi / 180;
-      AddPnt(cx + r * std::cos(a), cy + r * std::sin(a));
-    }
-    return ObjCount;
-  }
 };
 
 TEST_F(MeasureCommandsTest, DistanceShowsEachLegAlone) {
@@ -84,36 +74,45 @@ TEST_F(MeasureCommandsTest, AreaClosesOnTheFirstCornerAndReleasesTheTool) {
   EXPECT_TRUE(EqualsFreshRedraw());  // the corner marks are gone
 }
 
-TEST_F(MeasureCommandsTest, RadiusRefusesAMissSilentlySkipsALineAndMeasuresACircle) {
-  AddLine(1, 1, 4, 1);
-  AddCircle(5, 3, 1.5);
-  DrawingDriver::Choose("mnuControlsMeasureRadius");
-  EXPECT_EQ(MessagePanel(1), "MEASURE Radius");
-  EXPECT_EQ(MessagePanel(2), "Select a Circle or Arc");
-  Click(2, 4);
-  EXPECT_EQ(MessagePanel(3), "Line NOT Found, Try Again");
-  input_->Escape();
-  DrawingDriver::Choose("mnuControlsMeasureRadius");
-  Click(2, 1);
-  EXPECT_EQ(MessagePanel(3), "");
-  Click(6.5, 3);
-  EXPECT_EQ(MessagePanel(3), "The Radius is: 1.5\"");
-}
+// Radius and Arc Angle each pick a curve: a miss is refused with a message,
+// a line is skipped without one, and the curve picked is measured.
+struct CurvePickCase {
+  const char* item;
+  std::function<void()> draw;  // a line, then the curve
+  const char* title;
+  const char* prompt;
+  std::pair<Double, Double> miss, onLine, onCurve;  // the three clicks
+  const char* missed;                               // panel 3 after the miss
+  const char* measured;                             // panel 3 after the curve
+};
 
-TEST_F(MeasureCommandsTest, ArcAcrossTheZeroDirectionMeasuresItsOwnSweep) {
-  AddLine(0, 0, 2, 0);
-  AddArc(4, 3, 2, 350, 0, 10);
-  DrawingDriver::Choose("mnuControlsMeasureArc");
-  EXPECT_EQ(MessagePanel(1), "MEASURE Arc Angle");
-  EXPECT_EQ(MessagePanel(2), "Select an Arc");
-  Click(1, 4);
-  EXPECT_EQ(MessagePanel(3), "Arc NOT Found, Try Again");
-  input_->Escape();
-  DrawingDriver::Choose("mnuControlsMeasureArc");
-  Click(1, 0);  // a line: no message, the next pick is awaited
-  EXPECT_EQ(MessagePanel(3), "");
-  Click(6, 3);
-  EXPECT_EQ(MessagePanel(3), "Arc Angle = 20\xC2\xB0 Length = 0.698\"");
+TEST_F(MeasureCommandsTest, RadiusAndArcRefuseAMissSilentlySkipALineAndMeasureTheirCurve) {
+  const CurvePickCase cases[] = {
+      {"mnuControlsMeasureRadius", [] { AddLine(1, 1, 4, 1); AddCircle(5, 3, 1.5); }, "MEASURE Radius",
+       "Select a Circle or Arc", {2, 4}, {2, 1}, {6.5, 3}, "Line NOT Found, Try Again", "The Radius is: 1.5\""},
+      // an arc across the zero direction measures its own sweep
+      {"mnuControlsMeasureArc", [] { AddLine(0, 0, 2, 0); AddArc(4, 3, 2, 350, 0, 10); }, "MEASURE Arc Angle",
+       "Select an Arc", {1, 4}, {1, 0}, {6, 3}, "Arc NOT Found, Try Again",
+       "Arc Angle = 20\xC2\xB0 Length = 0.698\""},
+  };
+  for (const CurvePickCase& c : cases) {
+    SCOPED_TRACE(c.item);
+    const Long first = ObjCount + 1;
+    c.draw();
+    DrawingDriver::Choose(c.item);
+    EXPECT_EQ(MessagePanel(1), c.title);
+    EXPECT_EQ(MessagePanel(2), c.prompt);
+    Click(c.miss.first, c.miss.second);
+    EXPECT_EQ(MessagePanel(3), c.missed);
+    input_->Escape();
+    DrawingDriver::Choose(c.item);
+    Click(c.onLine.first, c.onLine.second);  // no message, the next pick is awaited
+    EXPECT_EQ(MessagePanel(3), "");
+    Click(c.onCurve.first, c.onCurve.second);
+    EXPECT_EQ(MessagePanel(3), c.measured);
+    input_->Escape();
+    for (Long i = first; i <= ObjCount; ++i) EraseObj(i);  // out of the next case's way
+  }
 }
 
 TEST(MeasureArcSweep, TheSweepFollowsTheMiddlePoint) {

@@ -3,6 +3,7 @@
 #include "model/Units.h"
 #include "picking/Measure.h"
 #include "platform/Types.h"
+#include "support/ModelBuilders.h"
 #include "support/ModelFixture.h"
 
 namespace lintavo {
@@ -163,25 +164,20 @@ TEST_F(MeasureTest, MinutesShowDegreesMinutesAndSeconds) {
 
 class EntityMeasureTest : public ModelFixture {
  protected:
-  static Long AddShape(Integer type, std::initializer_list<WorldXY> points) {
-    AddObj(type, static_cast<Integer>(points.size()));
-    for (const WorldXY& p : points) AddPnt(p.X, p.Y);
-    return ObjCount;
-  }
 };
 
 TEST_F(EntityMeasureTest, PolygonAreaIsTheShoelaceSumOfItsClosedList) {
-  const Long ccw = AddShape(EntityPolygon, {{0, 0}, {2, 0}, {2, 3}, {0, 3}, {0, 0}});
-  const Long cw = AddShape(EntityPolygon, {{0, 0}, {0, 3}, {2, 3}, {2, 0}, {0, 0}});
-  const Long open = AddShape(EntityPolyline, {{0, 0}, {2, 0}, {2, 3}, {0, 3}, {0, 0}});
+  const Long ccw = AddEntity(EntityPolygon, {{0, 0}, {2, 0}, {2, 3}, {0, 3}, {0, 0}});
+  const Long cw = AddEntity(EntityPolygon, {{0, 0}, {0, 3}, {2, 3}, {2, 0}, {0, 0}});
+  const Long open = AddEntity(EntityPolyline, {{0, 0}, {2, 0}, {2, 3}, {0, 3}, {0, 0}});
   EXPECT_DOUBLE_EQ(EntityArea(ccw), 6);
   EXPECT_DOUBLE_EQ(EntityArea(cw), 6);
   EXPECT_DOUBLE_EQ(EntityArea(open), 0);
 }
 
 TEST_F(EntityMeasureTest, PathLengthFollowsTheStoredPointsOfCurvesAndPolylines) {
-  const Long polyline = AddShape(EntityPolyline, {{0, 0}, {3, 4}, {3, 10}});
-  const Long bezier = AddShape(EntityBezier, {{0, 0}, {0, 1}, {1, 1}, {1, 0}});
+  const Long polyline = AddEntity(EntityPolyline, {{0, 0}, {3, 4}, {3, 10}});
+  const Long bezier = AddEntity(EntityBezier, {{0, 0}, {0, 1}, {1, 1}, {1, 0}});
   const Long line = AddLine(0, 0, 5, 0);
   EXPECT_DOUBLE_EQ(EntityPathLength(polyline), 11);
   EXPECT_DOUBLE_EQ(EntityPathLength(bezier), 3);  // the control polygon

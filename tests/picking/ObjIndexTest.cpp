@@ -15,6 +15,7 @@
 #include "picking/Snaps.h"
 #include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
+#include "support/ModelBuilders.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
@@ -25,10 +26,9 @@ class ObjIndexTest : public StoredDrawingTest {
   using Shape = std::vector<std::pair<Double, Double>>;
 
   Long AddShape(Integer type, const Shape& points) {
-    AddObj(type, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    if (CurDwg == 1 && !layers_.empty()) Objs[ObjCount].LayerID = layers_[Pick(layers_.size() + 1) % layers_.size()];
-    return ObjCount;
+    const Long obj = AddEntity(type, points);
+    if (CurDwg == 1 && !layers_.empty()) Objs[obj].LayerID = layers_[Pick(layers_.size() + 1) % layers_.size()];
+    return obj;
   }
   size_t Pick(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
   Double Uniform(Double lo, Double hi) { return std::uniform_real_distribution<Double>(lo, hi)(random_); }

@@ -9,26 +9,13 @@
 #include "model/UndoRedo.h"
 #include "model/ViewCache.h"
 #include "picking/Snaps.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 namespace {
 
 class SnapCommandsTest : public EditFixture {
  protected:
-  static Long AddArc(Double cx, Double cy, Double r, Double startDeg, Double midDeg, Double endDeg) {
-    AddObj(EntityArc, 4);
-    AddPnt(cx, cy);
-    for (Double deg : {startDeg, midDeg, endDeg}) {
-      const Double a = deg * Pi / 180;
-      AddPnt(cx + r * std::cos(a), cy + r * std::sin(a));
-    }
-    return ObjCount;
-  }
-  static Long AddPolyline(std::initializer_list<std::pair<Double, Double>> points) {
-    AddObj(EntityPolyline, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    return ObjCount;
-  }
   void Click(Double x, Double y) { input_->ClickAt(x, y); }
   using Clicks = std::vector<std::pair<Double, Double>>;
   // One case of a command on entities of its own.
@@ -43,7 +30,7 @@ class SnapCommandsTest : public EditFixture {
     const Long drawn = ObjCount;
     RefreshDocView(doc_);
     DrawingDriver::Choose(item);
-    for (const auto& [x, y] : clicks) Click(x, y);
+    input_->ClickEach(clicks);
     return {first, drawn};
   }
   // The picture is a fresh redraw's; then the case's entities are erased,
@@ -112,8 +99,7 @@ TEST_F(SnapCommandsTest, APickTheSnapCannotUseIsRefusedWithAWordAndTheCommandWai
   };
   // A rectangle as Draw, Shape makes it: a closed polygon from (3, 1) to (6, 4).
   const auto rectangle = [] {
-    AddObj(EntityPolygon, 5);
-    for (const auto& [x, y] : {std::pair{3.0, 1.0}, {6.0, 1.0}, {6.0, 4.0}, {3.0, 4.0}, {3.0, 1.0}}) AddPnt(x, y);
+    AddEntity(EntityPolygon, {{3, 1}, {6, 1}, {6, 4}, {3, 4}, {3, 1}});
   };
   const Case cases[] = {
       {"perpendicular to a rectangle's edge", "mnuSnapsPerp", [&] { AddLine(0, 0, 2, 2); rectangle(); },

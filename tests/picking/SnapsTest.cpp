@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "picking/Snaps.h"
+#include "support/ModelBuilders.h"
 #include "support/ModelFixture.h"
 #include "view/Zooms.h"
 
@@ -15,13 +16,6 @@ class SnapsTest : public ModelFixture {
   void SetUp() override {
     ModelFixture::SetUp();
     PickTolerance = 0.2F;  // the search reaches 20
-  }
-
-  // Appends an entity of the current drawing with these points.
-  static Long AddEntity(Integer type, std::initializer_list<std::pair<Double, Double>> points) {
-    AddObj(type, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    return ObjCount;
   }
 
   Double x_ = 1, y_ = 1;  // the point searched from, and the result

@@ -137,11 +137,7 @@ TEST_F(DrawingChooserTest, PreviewDrawsPlainGeometryAndLeavesOutErasedRowsAndCom
   erased.shown = true;
   erased.erased = true;
   AddLineRow(plan, erased);
-  StoredLine placed;
-  placed.type = EntityComponent;
-  placed.points = {{1, 1}, {1, 1}, {0, 0}};
-  placed.name = "Bolt";
-  AddLineRow(plan, placed);
+  AddLineRow(plan, CompoundRow(EntityComponent, 1, 1, "Bolt", 0));  // its component is not stored
   AddDrawingRow("Empty", 0, 0);
   Choose([](frmDwgSelect& chooser) {
     chooser.List1->setCurrentRow(0);
@@ -155,7 +151,7 @@ TEST_F(DrawingChooserTest, PreviewDrawsPlainGeometryAndLeavesOutErasedRowsAndCom
     EXPECT_EQ(PixelsOf(*chooser.Picture1, ColorWhite), 360 * 270);
     chooser.cmdCancel->click();
   });
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Responder().MessageTexts().empty());
   EXPECT_EQ(ObjCount, 0);  // nothing entered the model
 }
 
@@ -184,8 +180,8 @@ TEST_F(DrawingChooserTest, AnotherDatabaseIsTakenOnlyWhenItsDrawingsCanBeListed)
     EXPECT_EQ(Text(chooser.txtPath), other);
     chooser.cmdCancel->click();
   });
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].rfind("Unexpected Error: ", 0), 0u);
+  ASSERT_EQ(Responder().MessageTexts().size(), 1u);
+  EXPECT_EQ(Responder().MessageTexts()[0].rfind("Unexpected Error: ", 0), 0u);
   EXPECT_EQ(Responder().Prompts()[1].kind, PromptKind::OpenFile);
   EXPECT_EQ(Responder().Prompts()[1].title, "Locate New *_dwg.mdb");
   EXPECT_EQ(Responder().Prompts()[1].text, "(*.MDB)|*.mdb");

@@ -9,6 +9,7 @@
 #include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 namespace {
@@ -39,11 +40,7 @@ class EveryKindRoundTripTest : public EveryKindFixture {
     SaveComponent(index);
     ASSERT_GE(Items[valve].ObjectID, 1);
 
-    AddObj(EntityComponent, 3);
-    AddPnt(0.5, 0.5);
-    AddPnt(1, 1);
-    AddPnt(0, 0);
-    ObjRec& placement = Objs[ObjCount];
+    ObjRec& placement = Objs[AddCompound(EntityComponent, 0.5, 0.5, 0)];
     placement.Name = "Valve";
     placement.OwnerID = placement.ObjectID = valve;
   }
@@ -55,14 +52,14 @@ class EveryKindRoundTripTest : public EveryKindFixture {
     NewItemName = "Span";
     AddItem(ItemWithGeometry);
     const Long span = ItemCount;
-    const Long geometry = AddShape(EntityLine, {{0, 0}, {1.5, 0}});
+    const Long geometry = AddEntity(EntityLine, {{0, 0}, {1.5, 0}});
     ObjRec& line = Objs[geometry];
     line.DwgNo = 0;
     line.DrawingID = line.LayerID = 0;
     line.OwnerID = span;
     Items[span].Nlines = 1;
     Items[span].Xmax = 1.5;
-    const Long dimension = AddShape(EntityDimension, {{0.3, 0.3}, {1, 1}, {0, 0}});
+    const Long dimension = AddEntity(EntityDimension, {{0.3, 0.3}, {1, 1}, {0, 0}});
     Objs[dimension].Name = "Span";
     Objs[dimension].OwnerID = Objs[dimension].ObjectID = span;
   }

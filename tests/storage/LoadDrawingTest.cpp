@@ -8,13 +8,31 @@
 #include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
+#include "support/ModelBuilders.h"
 #include "view/DrawDispatch.h"
 #include "view/ViewFixture.h"
 
 namespace lintavo {
 namespace {
 
-class LoadDrawingTest : public StoredDrawingTest {};
+class LoadDrawingTest : public StoredDrawingTest {
+ protected:
+  void TearDown() override {
+    fresh_.reset();
+    StoredDrawingTest::TearDown();
+  }
+  // A fresh program with a fresh window 1, so that nothing of a saved
+  // drawing is left in memory; then stored drawing drawId is loaded into it.
+  bool LoadIntoFreshProgram(Long drawId, const String& name) {
+    ResetProgramState();
+    DwgDbPath = path_;
+    fresh_ = std::make_unique<frmDocument>();
+    Open(*fresh_, 1);
+    return LoadStored(drawId, name);
+  }
+
+  std::unique_ptr<frmDocument> fresh_;  // the window of the fresh program
+};
 
 // ---- Round trip ----------------------------------------------------------------------------
 
@@ -59,28 +77,21 @@ void AddDefinitionLine(Long owner, Double x1, Double y1, Double x2, Double y2) {
 
 Long AddStyled(Integer type, std::initializer_list<std::pair<Double, Double>> points, Long color, Integer ltype,
                Integer weight, Single width) {
-  AddObj(type, static_cast<Integer>(points.size()));
-  for (const auto& [x, y] : points) AddPnt(x, y);
-  ObjRec& o = Objs[ObjCount];
+  const Long obj = AddEntity(type, points);
+  ObjRec& o = Objs[obj];
   o.Color = color;
   o.Ltype = ltype;
   o.Weight = weight;
   o.Width = width;
-  return ObjCount;
-}
-
-Long AddItemNamed(Integer kind, const String& name) {
-  NewItemName = name;
-  AddItem(kind);
-  return ItemCount;
+  return obj;
 }
 
 TEST_F(LoadDrawingTest, RoundTripOfEveryEntityTypeRestoresEachEntityAndItsLinks) {
   const Long walls = EnsureLayer("Walls");
   doc_.Current_Layer = walls;
-  const Long group = AddItemNamed(ItemGroup, "Group A");
-  const Long room = AddItemNamed(ItemArea, "Room");
-  const Long bolt = AddItemNamed(ItemComponent, "Bolt");
+  const Long group = AddNamedItem(ItemGroup, "Group A", 0, 0);
+  const Long room = AddNamedItem(ItemArea, "Room", 0, 0);
+  const Long bolt = AddNamedItem(ItemComponent, "Bolt", 0, 0);
   Items[bolt].DwgNo = 0;
   Items[bolt].DrawingID = 0;
   AddDefinitionLine(bolt, 0, 0, 1, 0);
@@ -115,16 +126,11 @@ TEST_F(LoadDrawingTest, RoundTripOfEveryEntityTypeRestoresEachEntityAndItsLinks)
   }
   std::vector<EntitySnapshot> saved;
   for (Long i : EntitiesOf(1)) saved.push_back(EntitySnapshot::Of(i));
-  ASSERT_TRUE(SaveDrawing(1, {bolt}, false)) << (Messages().empty() ? "" : Messages()[0]);
+  ASSERT_TRUE(SaveDrawing(1, {bolt}, false)) << ::testing::PrintToString(Responder().MessageTexts());
   const Long drawId = Dwgs[1].DrawID;
   const String name = Dwgs[1].Name;
 
-  // A fresh program with a fresh window: nothing of the saved drawing is left in memory.
-  ResetProgramState();
-  DwgDbPath = path_;
-  frmDocument fresh;
-  Open(fresh, 1);
-  ASSERT_TRUE(LoadStored(drawId, name));
+  ASSERT_TRUE(LoadIntoFreshProgram(drawId, name));
 
   const std::vector<Long> loaded = EntitiesOf(1);
   ASSERT_EQ(loaded.size(), saved.size());
@@ -142,7 +148,7 @@ TEST_F(LoadDrawingTest, RoundTripOfEveryEntityTypeRestoresEachEntityAndItsLinks)
       EXPECT_EQ(Items[i].DwgNo, 1) << Items[i].Name;
     }
   }
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Responder().MessageTexts().empty());
 }
 
 TEST_F(LoadDrawingTest, LayersRoundTripWithTheirNamesShowAndLock) {
@@ -159,15 +165,11 @@ TEST_F(LoadDrawingTest, LayersRoundTripWithTheirNamesShowAndLock) {
     Items[layer].Lock = state.lock;
     Objs[AddStyled(EntityLine, {{0, 0}, {5, 2}}, 0x00FF00, 0, 1, 0)].LayerID = layer;
   }
-  ASSERT_TRUE(SaveDrawing(1)) << (Messages().empty() ? "" : Messages()[0]);
+  ASSERT_TRUE(SaveDrawing(1)) << ::testing::PrintToString(Responder().MessageTexts());
   const Long drawId = Dwgs[1].DrawID;
   const String name = Dwgs[1].Name;
 
-  ResetProgramState();
-  DwgDbPath = path_;
-  frmDocument fresh;
-  Open(fresh, 1);
-  ASSERT_TRUE(LoadStored(drawId, name));
+  ASSERT_TRUE(LoadIntoFreshProgram(drawId, name));
   for (const LayerState& state : layers) {
     LayerNameSought = state.name;
     Long index = 0;
@@ -178,7 +180,7 @@ TEST_F(LoadDrawingTest, LayersRoundTripWithTheirNamesShowAndLock) {
     for (Long i : EntitiesOf(1)) onIt += Objs[i].LayerID == index;
     EXPECT_EQ(onIt, 1) << state.name;
   }
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Responder().MessageTexts().empty());
 }
 
 // Every row of the drawing's Lines (but the PointID column, a place in
@@ -196,16 +198,12 @@ TEST_F(LoadDrawingTest, ADrawingLoadedAndSavedAgainKeepsEveryRowAsItWas) {
   AddObj(EntityPolyline, 1500);  // more vertices than the staging list starts with
   for (int k = 0; k < 1500; ++k) AddPnt(k * 0.25, (k % 7) - 3.5);
   AddStyled(EntityCircle, {{3, 3}, {4, 3}}, 0xFF0000, 1, 1, 0);
-  ASSERT_TRUE(SaveDrawing(1)) << (Messages().empty() ? "" : Messages()[0]);
+  ASSERT_TRUE(SaveDrawing(1)) << ::testing::PrintToString(Responder().MessageTexts());
   const Long drawId = Dwgs[1].DrawID;
   const String name = Dwgs[1].Name;
   const auto saved = StoredRows(Db());
 
-  ResetProgramState();
-  DwgDbPath = path_;
-  frmDocument fresh;
-  Open(fresh, 1);
-  ASSERT_TRUE(LoadStored(drawId, name));
+  ASSERT_TRUE(LoadIntoFreshProgram(drawId, name));
   const std::vector<Long> loaded = EntitiesOf(1);
   ASSERT_EQ(loaded.size(), 3u);
   ASSERT_EQ(Objs[loaded[1]].NPoints, 1500);
@@ -213,7 +211,7 @@ TEST_F(LoadDrawingTest, ADrawingLoadedAndSavedAgainKeepsEveryRowAsItWas) {
   Dwgs[1].SourceDbPath = DwgDbPath;  // as the drawing window records where it loaded from
   ASSERT_TRUE(SaveDrawing(1));
   EXPECT_EQ(StoredRows(Db()), saved);
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Responder().MessageTexts().empty());
 }
 
 TEST_F(LoadDrawingTest, PointRowsStoredOutOfTheOrderOfTheirLinesComeBackAsEachLinesVertices) {
@@ -247,7 +245,7 @@ TEST_F(LoadDrawingTest, PointRowsStoredOutOfTheOrderOfTheirLinesComeBackAsEachLi
       EXPECT_DOUBLE_EQ(Pnts[o.PointID + k].Y, o.LineID);
     }
   }
-  EXPECT_EQ(Messages(), std::vector<String>{"Point 3 Not Found for Line: " + std::to_string(missing)});
+  EXPECT_EQ(Responder().MessageTexts(), std::vector<String>{"Point 3 Not Found for Line: " + std::to_string(missing)});
 }
 
 // ---- The drawing row -------------------------------------------------------------------------
@@ -297,7 +295,7 @@ TEST_F(LoadDrawingTest, LineWithMissingPointsIsReportedOnceAndTheLinesAfterItLoa
   const std::vector<Long> loaded = EntitiesOf(1);
   ASSERT_EQ(loaded.size(), 2u);
   EXPECT_DOUBLE_EQ(Pnts[Objs[loaded[1]].PointID].X, 2);
-  EXPECT_EQ(Messages(), std::vector<String>{"First Point Not Found for Line: " + std::to_string(bare)});
+  EXPECT_EQ(Responder().MessageTexts(), std::vector<String>{"First Point Not Found for Line: " + std::to_string(bare)});
 
   const Long section = AddDrawingRow("Section", 0, 1);
   const Long gap = AddLineRow(section, shortOne);
@@ -305,7 +303,7 @@ TEST_F(LoadDrawingTest, LineWithMissingPointsIsReportedOnceAndTheLinesAfterItLoa
   Open(second, 2);
   Responder().AnswerMsgBox(vbOK);
   LoadStored(section);
-  EXPECT_EQ(Messages().back(), "Point 3 Not Found for Line: " + std::to_string(gap));
+  EXPECT_EQ(Responder().MessageTexts().back(), "Point 3 Not Found for Line: " + std::to_string(gap));
 }
 
 TEST_F(LoadDrawingTest, DamagedRowsAreSkippedWithOneReportAndNeverStopTheLoad) {
@@ -333,8 +331,8 @@ TEST_F(LoadDrawingTest, DamagedRowsAreSkippedWithOneReportAndNeverStopTheLoad) {
   const std::vector<Long> loaded = EntitiesOf(1);
   ASSERT_EQ(loaded.size(), 1u);
   EXPECT_DOUBLE_EQ(Pnts[Objs[loaded[0]].PointID].X, 4);
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0], "A line with a damaged value was skipped (LineID " + std::to_string(nullColor) + ").");
+  ASSERT_EQ(Responder().MessageTexts().size(), 1u);
+  EXPECT_EQ(Responder().MessageTexts()[0], "A line with a damaged value was skipped (LineID " + std::to_string(nullColor) + ").");
   EXPECT_EQ(LoadPntsMax, 1000);  // the huge count never grew the staging buffer
 }
 
@@ -353,8 +351,8 @@ TEST_F(LoadDrawingTest, TextInANumberColumnSkipsOnlyItsLine) {
   ASSERT_EQ(loaded.size(), 19u);
   EXPECT_DOUBLE_EQ(Pnts[Objs[loaded[0]].PointID].X, 1);
   EXPECT_DOUBLE_EQ(Pnts[Objs[loaded.back()].PointID].X, 20);
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0], "A line with a damaged value was skipped (LineID " + std::to_string(keys[0]) + ").");
+  ASSERT_EQ(Responder().MessageTexts().size(), 1u);
+  EXPECT_EQ(Responder().MessageTexts()[0], "A line with a damaged value was skipped (LineID " + std::to_string(keys[0]) + ").");
 }
 
 TEST_F(LoadDrawingTest, LinksToItemsThatDoNotExistAreDroppedAndReported) {
@@ -371,12 +369,7 @@ TEST_F(LoadDrawingTest, LinksToItemsThatDoNotExistAreDroppedAndReported) {
   orphan.layer = layer;
   orphan.owner = 777;
   AddLineRow(plan, orphan);
-  StoredLine fill;
-  fill.type = EntityFill;
-  fill.points = {{0, 0}, {1, 1}, {0, 0}};
-  fill.name = "Nowhere";
-  fill.object = fill.owner = 5;
-  AddLineRow(plan, fill);
+  AddLineRow(plan, CompoundRow(EntityFill, 0, 0, "Nowhere", 5));
   Responder().AnswerMsgBox(vbOK);
   EXPECT_TRUE(LoadStored(plan));
   const std::vector<Long> e = EntitiesOf(1);
@@ -387,7 +380,7 @@ TEST_F(LoadDrawingTest, LinksToItemsThatDoNotExistAreDroppedAndReported) {
   EXPECT_EQ(Objs[e[2]].OwnerID, 0);
   EXPECT_EQ(Objs[e[3]].ObjectID, 0);
   EXPECT_EQ(Objs[e[3]].OwnerID, 0);
-  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Responder().MessageTexts().size(), 1u);
   EXPECT_EQ(Dwgs[1].Nobjects, 2);
 }
 
@@ -424,7 +417,7 @@ TEST_F(LoadDrawingTest, LoadedTextAndAreaEntitiesKeepTheOwnerTheirRowsName) {
     AddLineRow(plan, line);
   }
   EXPECT_TRUE(LoadStored(plan));
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Responder().MessageTexts().empty());
   const std::vector<Long> e = EntitiesOf(1);
   ASSERT_EQ(e.size(), std::size(cases));
   for (std::size_t k = 0; k < e.size(); ++k) {
@@ -442,19 +435,10 @@ TEST_F(LoadDrawingTest, ComponentPlacedThreeTimesIsReadOnceWithItsGeometry) {
   const Long plan = AddDrawingRow("Plan", 0, 3);
   const Long bolt = AddComponentRow("Bolt", 2);
   for (double y : {0.0, 1.0}) {
-    StoredLine member;
-    member.points = {{0, y}, {1, y}};
-    member.owner = member.object = bolt;
-    AddLineRow(0, member);
+    AddLineRow(0, MemberRow(bolt, 0, y, 1, y));
   }
-  for (int k = 0; k < 3; ++k) {
-    StoredLine placed;
-    placed.type = EntityComponent;
-    placed.points = {{2.0 * k, 0}, {1, 1}, {0, 0}};
-    placed.name = "BOLT";  // names are found whatever their letter case
-    placed.owner = placed.object = bolt;
-    AddLineRow(plan, placed);
-  }
+  for (int k = 0; k < 3; ++k)
+    AddLineRow(plan, CompoundRow(EntityComponent, 2.0 * k, 0, "BOLT", bolt));  // names are found whatever their letter case
   EXPECT_TRUE(LoadStored(plan));
   std::vector<Long> definitions;
   for (Long i = 1; i <= ItemCount; ++i)
@@ -474,12 +458,7 @@ TEST_F(LoadDrawingTest, ComponentPlacedThreeTimesIsReadOnceWithItsGeometry) {
 TEST_F(LoadDrawingTest, AreaLinksGoToTheItemOfTheWindowsOwnDrawing) {
   const Long plan = AddDrawingRow("Plan", 1, 1);
   const Long room = AddItemRow(plan, ItemArea, "Room");
-  StoredLine fill;
-  fill.type = EntityFill;
-  fill.points = {{0, 0}, {1, 1}, {0, 0}};
-  fill.name = "Room";
-  fill.object = fill.owner = room;
-  AddLineRow(plan, fill);
+  AddLineRow(plan, CompoundRow(EntityFill, 0, 0, "Room", room));
   LoadStored(plan);
   frmDocument second;
   Open(second, 2);
@@ -499,15 +478,8 @@ TEST_F(LoadDrawingTest, ADrawingPlacingAComponentLoadedAgainReportsNoPlacementIn
   const Long plan = AddDrawingRow("Plan", 1, 1);
   const Long layer = AddItemRow(plan, ItemLayer, "Layer 1");
   const Long bolt = AddComponentRow("Bolt", 1);
-  StoredLine member;
-  member.points = {{0, 0}, {1, 1}};
-  member.owner = member.object = bolt;
-  AddLineRow(0, member);
-  StoredLine placed;
-  placed.type = EntityComponent;
-  placed.points = {{2, 2}, {1, 1}, {0, 0}};
-  placed.name = "Bolt";
-  placed.owner = placed.object = bolt;
+  AddLineRow(0, MemberRow(bolt, 0, 0, 1, 1));
+  StoredLine placed = CompoundRow(EntityComponent, 2, 2, "Bolt", bolt);
   placed.layer = layer;
   AddLineRow(plan, placed);
   Open(doc_, 1);

@@ -159,10 +159,7 @@ class LoadFuzzTest : public StoredDrawingTest {
     const Long room = AddItemRow(plan, ItemArea, "Room");
     const Long bolt = AddComponentRow("Bolt", 2);
     for (double y : {0.0, 1.0}) {
-      StoredLine member;
-      member.points = {{0, y}, {1, y}};
-      member.owner = member.object = bolt;
-      AddLineRow(0, member);
+      AddLineRow(0, MemberRow(bolt, 0, y, 1, y));
     }
     for (const auto& [type, points] : SampleShapes()) {
       StoredLine line;
@@ -173,20 +170,8 @@ class LoadFuzzTest : public StoredDrawingTest {
       line.color = 0x0000FF;
       AddLineRow(plan, line);
     }
-    for (int k = 0; k < 3; ++k) {
-      StoredLine placed;
-      placed.type = EntityComponent;
-      placed.points = {{2.0 * k, 8}, {1, 1}, {0, 0}};
-      placed.name = "Bolt";
-      placed.owner = placed.object = bolt;
-      AddLineRow(plan, placed);
-    }
-    StoredLine fill;
-    fill.type = EntityFill;
-    fill.points = {{10, 10}, {1, 1}, {0, 0}};
-    fill.name = "Room";
-    fill.object = fill.owner = room;
-    AddLineRow(plan, fill);
+    for (int k = 0; k < 3; ++k) AddLineRow(plan, CompoundRow(EntityComponent, 2.0 * k, 8, "Bolt", bolt));
+    AddLineRow(plan, CompoundRow(EntityFill, 10, 10, "Room", room));
     StoredLine erased;
     erased.points = {{0, 10}, {10, 0}};
     erased.erased = true;
@@ -217,10 +202,7 @@ class LoadFuzzTest : public StoredDrawingTest {
       if (next) {
         AddPlacement(0, key, next, nextName);
       } else {
-        StoredLine member;
-        member.points = {{0, 0}, {1, 1}};
-        member.owner = member.object = key;
-        AddLineRow(0, member);
+        AddLineRow(0, MemberRow(key, 0, 0, 1, 1));
       }
       next = key;
       nextName = name;
@@ -229,12 +211,8 @@ class LoadFuzzTest : public StoredDrawingTest {
   }
 
   void AddPlacement(Long drawId, Long owner, Long placed, const String& name) {
-    StoredLine placement;
-    placement.type = EntityComponent;
-    placement.points = {{1, 1}, {1, 1}, {0, 0}};
-    placement.name = name;
-    placement.owner = owner == 0 ? placed : owner;
-    placement.object = placed;
+    StoredLine placement = CompoundRow(EntityComponent, 1, 1, name, placed);
+    if (owner != 0) placement.owner = owner;
     AddLineRow(drawId, placement);
   }
 
@@ -354,8 +332,7 @@ class LoadFuzzTest : public StoredDrawingTest {
   Long layer_ = 0;                       // Objects key of the layer of added shapes
 
   void BrowseWithChooser() {
-    Responder().OnModalWindow([](QDialog& dialog) {
-      auto& chooser = static_cast<frmDwgSelect&>(dialog);
+    Responder().OnDialog<frmDwgSelect>([](frmDwgSelect& chooser) {
       if (chooser.List1->count() > 0) {
         chooser.List1->setCurrentRow(0);
         chooser.List1_Click(0);
@@ -454,7 +431,7 @@ TEST_F(LoadFuzzTest, HugeCurvesLoadExactlyAndDrawAsAFreshRedrawDoes) {
     EXPECT_TRUE(window_->Image() == drawn);
     EXPECT_LT(PeakKilobytes() - peakBefore, 256L * 1024);
   }
-  for (const String& text : Messages()) ADD_FAILURE() << text;
+  for (const String& text : Responder().MessageTexts()) ADD_FAILURE() << text;
 }
 
 TEST_F(LoadFuzzTest, PointsNoRealHoldsAreRefusedWithTheLoadersMessage) {
@@ -470,9 +447,9 @@ TEST_F(LoadFuzzTest, PointsNoRealHoldsAreRefusedWithTheLoadersMessage) {
       EraseDwgObjs(1);
       EraseDwgItems(1);
       OpenRealWindow();
-      const size_t before = Messages().size();
+      const size_t before = Responder().MessageTexts().size();
       LoadStored(plan, "Damaged");
-      const std::vector<String> messages = Messages();
+      const std::vector<String> messages = Responder().MessageTexts();
       ASSERT_EQ(messages.size(), before + 1);
       const bool single = curve.second.size() == 1;  // its one point is its first
       EXPECT_EQ(messages.back(), String(single ? "First Point" : "Point 2") + " Not Found for Line: " +

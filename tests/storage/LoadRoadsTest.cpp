@@ -27,18 +27,12 @@ class LoadRoadsTest : public StoredDrawingTest {
     const Long room = AddItemRow(plan, ItemArea, "Room");
     const Long dimension = AddItemRow(plan, ItemWithGeometry, "Dim 1", 1);
     AddItemRow(plan, ItemLayer, "Notes");
-    StoredLine dimensionGeometry;
-    dimensionGeometry.points = {{0, -1}, {4, -1}};
-    dimensionGeometry.owner = dimensionGeometry.object = dimension;
-    AddLineRow(0, dimensionGeometry);
+    AddLineRow(0, MemberRow(dimension, 0, -1, 4, -1));
     const Long bolt = AddComponentRow("Bolt", 2);
     Db().Exec("INSERT INTO LinkTable (ObjectID, ObjectName, Path, TableName, FieldName, LinkData) VALUES (" +
               std::to_string(bolt) + ", 'Bolt', 'Parts.mdb', 'Parts', 'Code', 'P-1')");
     for (double y : {0.0, 1.0}) {
-      StoredLine member;
-      member.points = {{0, y}, {1, y}};
-      member.owner = member.object = bolt;
-      AddLineRow(0, member);
+      AddLineRow(0, MemberRow(bolt, 0, y, 1, y));
     }
     AddSegment(plan, 0, 0, 5, 5, layer);
     AddSegment(other, 9, 9, 8, 8);
@@ -53,19 +47,11 @@ class LoadRoadsTest : public StoredDrawingTest {
     AddLineRow(plan, polyline);
     AddSegment(other, 7, 7, 6, 6);
     for (Integer type : {EntityPolygon, EntityFill, EntityHatch}) {
-      StoredLine area;
-      area.type = type;
-      area.points = type == EntityPolygon ? Points{{5, 5}, {9, 5}, {9, 9}, {5, 5}} : Points{{5, 5}, {1, 1}, {0, 0}};
-      area.name = "Room";
-      area.owner = area.object = room;
+      StoredLine area = CompoundRow(type, 5, 5, "Room", room);
+      if (type == EntityPolygon) area.points = {{5, 5}, {9, 5}, {9, 9}, {5, 5}};
       AddLineRow(plan, area);
     }
-    StoredLine dimensionLine;
-    dimensionLine.type = EntityDimension;
-    dimensionLine.points = {{0, 0}, {1, 1}, {0, 0}};
-    dimensionLine.name = "Dim 1";
-    dimensionLine.owner = dimensionLine.object = dimension;
-    AddLineRow(plan, dimensionLine);
+    AddLineRow(plan, CompoundRow(EntityDimension, 0, 0, "Dim 1", dimension));
     for (int k = 0; k < 3; ++k) {
       StoredLine character;
       character.type = EntityTextChar;
@@ -75,14 +61,7 @@ class LoadRoadsTest : public StoredDrawingTest {
       character.object = 7;  // a row of the fonts database
       AddLineRow(plan, character);
     }
-    for (int k = 0; k < 2; ++k) {
-      StoredLine placed;
-      placed.type = EntityComponent;
-      placed.points = {{3.0 * k, 7}, {1, 1}, {0, 0}};
-      placed.name = "Bolt";
-      placed.owner = placed.object = bolt;
-      AddLineRow(plan, placed);
-    }
+    for (int k = 0; k < 2; ++k) AddLineRow(plan, CompoundRow(EntityComponent, 3.0 * k, 7, "Bolt", bolt));
     return plan;
   }
 
@@ -124,7 +103,7 @@ class LoadRoadsTest : public StoredDrawingTest {
           << item.DwgNo << " lines " << item.Nlines;
       model.push_back(row.str());
     }
-    const std::vector<String> messages = Messages();
+    const std::vector<String> messages = Responder().MessageTexts();
     for (size_t m = from; m < messages.size(); ++m) model.push_back("message: " + messages[m]);
     return model;
   }
@@ -136,7 +115,7 @@ class LoadRoadsTest : public StoredDrawingTest {
     DwgDbPath = path;
     Open(doc_, 1);
     LoadPointsRoad = road;
-    const size_t from = Messages().size();
+    const size_t from = Responder().MessageTexts().size();
     Responder().AnswerEveryMsgBox(vbOK);
     LoadStored(drawId, "Plan");
     return LoadedModel(from);

@@ -13,8 +13,8 @@ using ModifyRoundTripTest = SaveFixture;
 
 TEST_F(ModifyRoundTripTest, BrokenAndMovedEntitiesSaveAndLoadUnchanged) {
   ShowAt24PixelsPerUnit();
-  AddShape(EntityLine, {{6, 1}, {10, 1}});
-  AddShape(EntityCircle, {{8, 5}, {9, 5}});
+  AddEntity(EntityLine, {{6, 1}, {10, 1}});
+  AddEntity(EntityCircle, {{8, 5}, {9, 5}});
   RefreshDocView(doc_);
   DrawingDriver input(*doc_);
   const std::vector<std::pair<const char*, std::vector<std::pair<Double, Double>>>> commands = {

@@ -1,8 +1,8 @@
 // Saving drawings and components: rows, keys, updates in place, revisions,
 // replacing a stored drawing, and failures that leave everything as before.
-#include <cstdio>
 #include <pthread.h>
 
+#include <functional>
 #include <limits>
 
 #include "organisation/Components.h"
@@ -11,15 +11,10 @@
 #include "storage/SaveData.h"
 #include "storage/SaveFixture.h"
 
+#include "support/ModelBuilders.h"
+
 namespace lintavo {
 namespace {
-
-// "C0", "C1", ...: the names of a chain of components.
-String ChainName(long k) {
-  char name[24];
-  std::snprintf(name, sizeof name, "C%ld", k);
-  return name;
-}
 
 using SaveDataTest = SaveFixture;
 
@@ -91,9 +86,9 @@ TEST_F(SaveDataTest, UpdatedLineKeepsExactlyItsVerticesInOrder) {
 }
 
 TEST_F(SaveDataTest, ErasedEntitiesAreStoredOnlyWhenTheyHadARow) {
-  const Long kept = AddShape(EntityLine, {{0, 0}, {1, 1}});
+  const Long kept = AddEntity(EntityLine, {{0, 0}, {1, 1}});
   ASSERT_TRUE(SaveDrawing(1));
-  const Long never = AddShape(EntityLine, {{2, 2}, {3, 3}});
+  const Long never = AddEntity(EntityLine, {{2, 2}, {3, 3}});
   Objs[never].LineID = 4711;  // a key from elsewhere: not this database's
   Objs[never].Erased = Objs[kept].Erased = FlagTrue;
   ASSERT_TRUE(SaveDrawing(1));
@@ -174,7 +169,7 @@ TEST_F(SaveDataTest, StoredDrawingWithKeysFromElsewhereIsReplacedAndOtherDrawing
   Dwgs[1].Name = "Shed";
   Dwgs[1].SourceDbPath = ScratchPath("Other_dwg.mdb");
   Objs[polygon_].LineID = barnLine;
-  AddShape(EntityLine, {{5, 5}, {6, 6}});
+  AddEntity(EntityLine, {{5, 5}, {6, 6}});
   ASSERT_TRUE(SaveDrawing(1));
 
   EXPECT_EQ(TestDatabase(DwgDbPath).Rows("SELECT * FROM Lines WHERE DrawingID = " + barn), barnRows);
@@ -204,7 +199,7 @@ TEST_F(SaveDataTest, OverwriteReplacesTheStoredRowsOfThatNameAndRevision) {
 
 TEST_F(SaveDataTest, FailureInTheLinePassLeavesTheDatabaseAndTheKeysAsBefore) {
   ASSERT_TRUE(SaveDrawing(1));
-  for (int i = 0; i < 10; ++i) AddShape(EntityLine, {{0, i}, {1, i}});
+  for (int i = 0; i < 10; ++i) AddEntity(EntityLine, {{0, i}, {1, i}});
   const auto before = Dump(DwgDbPath);
   const Long drawId = Dwgs[1].DrawID, layerId = Items[layer_].ObjectID;
   FailPointInsert(7);  // in the middle of the new lines' points
@@ -225,15 +220,23 @@ TEST_F(SaveDataTest, FailureInTheLinePassLeavesTheDatabaseAndTheKeysAsBefore) {
 
 TEST_F(SaveDataTest, MissingDatabaseIsReportedUnderTheOperationsTitleAndCancels) {
   DwgDbPath = ScratchPath("Gone_dwg.mdb");
-  Responder().AnswerMsgBox(vbOK);
-  Responder().AnswerMsgBox(vbOK);
-  EXPECT_FALSE(CheckDrawingExists(1));
-  EXPECT_TRUE(DlgCancelled);
-  DlgCancelled = FlagFalse;
-  EXPECT_FALSE(SaveDrawing(1));
-  EXPECT_TRUE(DlgCancelled);
-  EXPECT_EQ(Responder().Prompts()[0].title, "Check Drawing");
-  EXPECT_EQ(Responder().Prompts()[1].title, "Save Drawing Record");
+  const struct {
+    const char* title;  // of the one message box
+    std::function<bool()> operation;
+  } cases[] = {
+      {"Check Drawing", [] { return CheckDrawingExists(1); }},
+      {"Save Drawing Record", [] { return SaveDrawing(1); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    const size_t asked = Responder().Prompts().size();
+    DlgCancelled = FlagFalse;
+    Responder().AnswerMsgBox(vbOK);
+    EXPECT_FALSE(c.operation());
+    EXPECT_TRUE(DlgCancelled);
+    ASSERT_EQ(Responder().Prompts().size(), asked + 1);
+    EXPECT_EQ(Responder().Prompts().back().title, c.title);
+  }
   EXPECT_EQ(Dwgs[1].DrawID, 0);
 }
 

@@ -16,6 +16,7 @@
 #include "storage/LoadData.h"
 #include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
+#include "support/ModelBuilders.h"
 #include "view/ViewFixture.h"
 #include "view/Zooms.h"
 
@@ -32,7 +33,7 @@ class SaveFixture : public ViewFixture {
     NewItemName = "Walls";
     AddItem(ItemGroup);
     group_ = ItemCount;
-    polygon_ = AddShape(EntityPolygon, {{0, 0}, {4, 0}, {4, 3}, {0, 3}, {0, 0}});
+    polygon_ = AddEntity(EntityPolygon, {{0, 0}, {4, 0}, {4, 3}, {0, 3}, {0, 0}});
     Objs[polygon_].OwnerID = group_;
   }
 
@@ -41,13 +42,6 @@ class SaveFixture : public ViewFixture {
     const String path = ScratchPath(name);
     CreateEmptyDrawingsDb(path);
     return path;
-  }
-
-  // Adds an entity of the current drawing with those vertices; its index.
-  static Long AddShape(Integer type, std::initializer_list<std::pair<Double, Double>> points) {
-    AddObj(type, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    return ObjCount;
   }
 
   // Adds a component item with one straight line of its own; its index.

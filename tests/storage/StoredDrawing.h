@@ -94,6 +94,25 @@ class StoredDrawingTest : public ModelFixture {
     return key;
   }
 
+  // A straight line of item's own geometry (the definition of a component,
+  // a glyph's stroke, a dimension's lines): owned by it and showing it.
+  static StoredLine MemberRow(Long item, double x1, double y1, double x2, double y2) {
+    StoredLine line;
+    line.points = {{x1, y1}, {x2, y2}};
+    line.owner = line.object = item;
+    return line;
+  }
+  // A compound (placement, fill, hatch, dimension) at (x, y), scales 1, not
+  // turned, showing item `item` by its name and owned by it.
+  static StoredLine CompoundRow(Integer type, double x, double y, const String& name, Long item) {
+    StoredLine line;
+    line.type = type;
+    line.points = {{x, y}, {1, 1}, {0, 0}};
+    line.name = name;
+    line.owner = line.object = item;
+    return line;
+  }
+
   // A straight line of the drawing on layer `layer`.
   Long AddSegment(Long drawId, double x1, double y1, double x2, double y2, Long layer = 0) {
     StoredLine line;
@@ -115,14 +134,6 @@ class StoredDrawingTest : public ModelFixture {
     for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
       if (Objs[i].DwgNo == dwgNo) found.push_back(i);
     return found;
-  }
-
-  // The message texts shown so far.
-  std::vector<String> Messages() {
-    std::vector<String> texts;
-    for (const PromptRecord& prompt : Responder().Prompts())
-      if (prompt.kind == PromptKind::MessageBox) texts.push_back(prompt.text);
-    return texts;
   }
 
   String path_;  // the drawings database

@@ -62,6 +62,10 @@ void DrawingDriver::ClickAt(Double X, Double Y, Qt::MouseButton button) {
   ReleaseAt(position, button);
 }
 
+void DrawingDriver::ClickEach(const std::vector<std::pair<Double, Double>>& points) {
+  for (const auto& [x, y] : points) ClickAt(x, y);
+}
+
 // ---- Keys --------------------------------------------------------------------------------
 
 void DrawingDriver::PressKey(int key, const QString& text, Qt::KeyboardModifiers modifiers) {

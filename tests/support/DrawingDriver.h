@@ -12,6 +12,8 @@
 #include <QEvent>
 #include <QPointF>
 #include <QString>
+#include <utility>
+#include <vector>
 
 #include "platform/Types.h"
 #include "windows/main/frmDocument.h"
@@ -31,6 +33,8 @@ class DrawingDriver {
   void Release(Double X, Double Y, Qt::MouseButton button = Qt::LeftButton);
   // Moves there, then presses and releases the button.
   void ClickAt(Double X, Double Y, Qt::MouseButton button = Qt::LeftButton);
+  // A left click at each world point (x, y) in turn.
+  void ClickEach(const std::vector<std::pair<Double, Double>>& points);
 
   // ---- Pointer at mouse positions --------------------------------------------------------
   void MoveToPosition(QPointF position, Qt::MouseButtons held = Qt::NoButton);

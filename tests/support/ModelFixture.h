@@ -1,6 +1,6 @@
 // ModelFixture: a test with one drawing window open as drawing 1, and
-// helpers to open more windows, add entities and show the main window's
-// Edit menu.
+// helpers to open more windows and show the main window's Edit menu;
+// entities are added with the builders of ModelBuilders.
 #pragma once
 
 #include <QAction>
@@ -9,6 +9,7 @@
 #include "windows/main/frmMain.h"
 #include "model/DataHand.h"
 #include "model/Top.h"
+#include "support/ModelBuilders.h"
 #include "support/ProgramTest.h"
 #include "windows/main/frmDocument.h"
 
@@ -32,14 +33,6 @@ class ModelFixture : public ProgramTest {
     doc.ID = dwgNo;
     Activate(doc);
     NewDwgRec(dwgNo);
-  }
-
-  // Adds a straight line to the current drawing; returns its index.
-  static Long AddLine(Double x1, Double y1, Double x2, Double y2) {
-    AddObj(EntityLine, 2);
-    AddPnt(x1, y1);
-    AddPnt(x2, y2);
-    return ObjCount;
   }
 
   // A main window whose Edit menu the undo routines keep up to date.

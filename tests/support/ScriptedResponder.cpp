@@ -128,6 +128,24 @@ bool ScriptedResponder::PrintDialog(const PrinterPrompt& prompt, QPrinter& print
   return PrinterAnswer(PromptKind::Print, prompt, printer);
 }
 
+std::vector<PromptRecord> ScriptedResponder::MessageBoxes(size_t from) const {
+  std::vector<PromptRecord> boxes;
+  for (size_t i = from; i < prompts_.size(); ++i)
+    if (prompts_[i].kind == PromptKind::MessageBox) boxes.push_back(prompts_[i]);
+  return boxes;
+}
+
+std::vector<String> ScriptedResponder::MessageTexts() const {
+  std::vector<String> texts;
+  for (const PromptRecord& box : MessageBoxes()) texts.push_back(box.text);
+  return texts;
+}
+
+PromptRecord ScriptedResponder::LastMessageBox() const {
+  const std::vector<PromptRecord> boxes = MessageBoxes();
+  return boxes.empty() ? PromptRecord{} : boxes.back();
+}
+
 void ScriptedResponder::ModalWindowShown(QDialog& dialog) {
   const String title = dialog.windowTitle().toStdString();
   prompts_.push_back({PromptKind::ModalWindow, dialog.metaObject()->className(), title, 0});

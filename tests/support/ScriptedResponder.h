@@ -72,6 +72,10 @@ class ScriptedResponder final : public PromptResponder {
 
   // ---- What was asked ------------------------------------------------------
   const std::vector<PromptRecord>& Prompts() const { return prompts_; }
+  // The message boxes among them, in order, from prompt number from (0-based) on.
+  std::vector<PromptRecord> MessageBoxes(size_t from = 0) const;
+  std::vector<String> MessageTexts() const;  // the texts of all the message boxes, in order
+  PromptRecord LastMessageBox() const;       // an empty record when none was asked
   // Fails the test once for each kind with answers left unused, then drops them.
   void ExpectAllAnswersUsed();
 

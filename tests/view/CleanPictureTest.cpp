@@ -16,18 +16,16 @@
 #include "model/ViewCache.h"
 #include "support/DrawingDriver.h"
 #include "view/DisplayOptions.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
 namespace {
 
-class CleanPictureTest : public ViewFixture {
+class CleanPictureTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
-    input_ = std::make_unique<DrawingDriver>(*doc_);
+    DrawingWindowFixture::SetUp();
     // 48 pixels to the unit, the world origin at view pixel (24, 24).
     ShowAtScale(doc_, 48, 24);
     // What a user has at start: rubber bands and the snap crosshair.
@@ -36,19 +34,10 @@ class CleanPictureTest : public ViewFixture {
     RefreshDocView(doc_);
   }
 
-  // The surface now, against the same window redrawn from the model.
-  bool EqualsFreshRedraw() {
-    const QImage now = doc_->Image().copy();
-    RefreshDocView(doc_);
-    return now == doc_->Image();
-  }
   void Leave() {
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(doc_, &leave);
   }
-
-  FixedDpiDocument* doc_ = nullptr;
-  std::unique_ptr<DrawingDriver> input_;
 };
 
 TEST_F(CleanPictureTest, EndingAContinuousLineWithTheRightButtonLeavesNoRubberBand) {

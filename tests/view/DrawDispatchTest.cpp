@@ -1,9 +1,9 @@
 // DrawObject: layer and show tests, the pen, erase and not-XOR drawing, and
 // compound entities: components, dimensions and text characters.
-#include <cstdio>
 
 #include "organisation/Layers.h"
 #include "picking/Selection.h"
+#include "support/ModelBuilders.h"
 #include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
 #include "view/DrawFixture.h"
@@ -13,22 +13,8 @@
 namespace lintavo {
 namespace {
 
-// "C0", "C1", ...: the names of a chain of components.
-String ChainName(long k) {
-  char name[24];
-  std::snprintf(name, sizeof name, "C%ld", k);
-  return name;
-}
-
 class DrawDispatchTest : public DrawFixture {
  protected:
-  // An item of that kind and name with the box 0..1 × 0..1.
-  static Long AddNamedItem(Integer kind, const String& name) {
-    NewItemName = name;
-    AddItem(kind);
-    Items[ItemCount].Xmax = Items[ItemCount].Ymax = 1;
-    return ItemCount;
-  }
   // A line of item geometry (no drawing) owned by the item.
   static Long AddMemberLine(Long item, Double x1, Double y1, Double x2, Double y2, Long colour) {
     const Long line = AddEntity(EntityLine, {{x1, y1}, {x2, y2}});
@@ -39,7 +25,7 @@ class DrawDispatchTest : public DrawFixture {
   }
   // A placement of item at (x, y) with scale and rotation in degrees.
   static Long AddPlacement(Long item, Double x, Double y, Double scale, Double angle) {
-    const Long part = AddEntity(EntityComponent, {{x, y}, {scale, scale}, {angle, 0}});
+    const Long part = AddCompound(EntityComponent, x, y, angle, scale, scale);
     Objs[part].Name = Items[item].Name;
     Objs[part].ObjectID = item;
     return part;

@@ -10,6 +10,7 @@
 #include "platform/Colors.h"
 #include "platform/Gdi.h"
 #include "platform/Numbers.h"
+#include "support/ModelBuilders.h"
 #include "support/ModelFixture.h"
 #include "view/Zooms.h"
 
@@ -58,13 +59,6 @@ class DrawFixture : public ModelFixture {
     for (int y = 0; y < Size; ++y)
       for (int x = 0; x < Size; ++x) count += doc_.PixelAt(x, y) != ColorWhite;
     return count;
-  }
-
-  // Appends an entity of the current drawing with these points.
-  static Long AddEntity(Integer type, std::initializer_list<std::pair<Double, Double>> points) {
-    AddObj(type, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    return ObjCount;
   }
 
   // Many colours, so that a pixel put back wrongly shows.

@@ -10,6 +10,7 @@
 
 #include "commands/EditFixture.h"
 #include "model/LayerItems.h"
+#include "support/ModelBuilders.h"
 #include "view/DrawDispatch.h"
 #include "view/SurfaceDraw.h"
 
@@ -27,21 +28,14 @@ struct ExtentsResult {
 class ExtentsPassTest : public EditFixture {
  protected:
   static Long AddShape(Integer type, const std::vector<std::pair<Double, Double>>& points, Long layer = 0) {
-    AddObj(type, static_cast<Integer>(points.size()));
-    for (const auto& [x, y] : points) AddPnt(x, y);
-    if (layer) Objs[ObjCount].LayerID = layer;
-    return ObjCount;
-  }
-  static Long AddNamedItem(Integer kind, const String& name, Double size) {
-    NewItemName = name;
-    AddItem(kind);
-    Items[ItemCount].Xmax = Items[ItemCount].Ymax = size;
-    return ItemCount;
+    const Long obj = AddEntity(type, points);
+    if (layer) Objs[obj].LayerID = layer;
+    return obj;
   }
   // A compound of item at (x, y), scales (sx, sy), turned by degrees.
   static Long AddCompoundOf(Integer type, Long item, const String& name, Double x, Double y, Double scale,
                             Double degrees) {
-    const Long obj = AddShape(type, {{x, y}, {scale, scale * 1.5}, {degrees, 0}, {0, 0}, {0, 0}});
+    const Long obj = AddCompound(type, x, y, degrees, scale, scale * 1.5, {{0, 0}, {0, 0}});
     Objs[obj].Name = name;
     Objs[obj].ObjectID = item;
     return obj;
@@ -61,9 +55,9 @@ class ExtentsPassTest : public EditFixture {
     const Long hidden = EnsureLayer("Hidden");
     Items[hidden].Show = FlagFalse;
     doc_->View_Layers = FlagTrue;
-    const Long glyph = AddNamedItem(ItemGlyph, "TEXT-65", 1);
-    const Long bolt = AddNamedItem(ItemComponent, "Bolt", 2);
-    const Long dimension = AddNamedItem(ItemWithGeometry, "Dim 1", 3);
+    const Long glyph = AddNamedItem(ItemGlyph, "TEXT-65", 1, 1);
+    const Long bolt = AddNamedItem(ItemComponent, "Bolt", 2, 2);
+    const Long dimension = AddNamedItem(ItemWithGeometry, "Dim 1", 3, 3);
     for (int k = 0; k < 40; ++k) {
       const Double x = -20 + k * 1.7, y = (k % 7) * 2.3 - 5;
       AddShape(EntityLine, {{x, y}, {x + 1, y + 0.5}}, k % 3 ? layer : text);
@@ -95,7 +89,7 @@ class ExtentsPassTest : public EditFixture {
     Objs[AddShape(EntityLine, {{800, 800}, {801, 801}}, layer)].DwgNo = 2;
     const Long odd = AddShape(EntityLine, {{-1, -90}, {0, 0}}, layer);  // a type no drawer knows
     Objs[odd].Rtype = EntityHatch + 1;
-    Objs[odd].ObjectID = AddNamedItem(ItemWithGeometry, "Far", 500);
+    Objs[odd].ObjectID = AddNamedItem(ItemWithGeometry, "Far", 500, 500);
     // Points that are not finite (rows of a damaged file) widen nothing; of
     // zeros of either sign the first one met stays.
     const Long edge = EnsureLayer("Edge");

@@ -10,7 +10,7 @@
 #include "model/Units.h"
 #include "support/DrawingDriver.h"
 #include "view/Grids.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
@@ -18,11 +18,10 @@ namespace {
 
 constexpr Long White = 0xFFFFFF;
 
-class GridsTest : public ViewFixture {
+class GridsTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
+    DrawingWindowFixture::SetUp();
     QWidget* sub = doc_->parentWidget();
     sub->resize(sub->size() + QSize(800, 600) - doc_->size());
     SetZoom(1);
@@ -68,8 +67,6 @@ class GridsTest : public ViewFixture {
         if (doc_->PixelAt(x + dx, Bottom() - viewY - dy) == RulerColor) return true;
     return false;
   }
-
-  FixedDpiDocument* doc_ = nullptr;
 };
 
 TEST_F(GridsTest, TheGridIsThinnedAndGuardsTheGridSnap) {

@@ -7,6 +7,7 @@
 #include "commands/EditFixture.h"
 #include "commands/Edits.h"
 #include "model/UndoRedo.h"
+#include "support/ModelBuilders.h"
 #include "view/Outline.h"
 
 namespace lintavo {
@@ -71,9 +72,7 @@ TEST_F(OutlineTest, APasteGhostTakesClipboardEntitiesOfAnotherDrawing) {
   DrawingDriver::Choose("mnuEditcopy");
   input_->ClickAt(1, 1);
   // A stamped, selected entity left by drawing 2.
-  AddObj(EntityLine, 2);
-  AddPnt(1, 3);
-  AddPnt(2, 3);
+  AddLine(1, 3, 2, 3);
   const Long foreign = ObjCount;
   Objs[foreign].DwgNo = 2;
   Objs[foreign].Select = ClipboardStamp;

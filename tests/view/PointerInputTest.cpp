@@ -16,20 +16,19 @@
 #include "platform/Colors.h"
 #include "platform/Gdi.h"
 #include "support/DrawingDriver.h"
+#include "support/ModelBuilders.h"
 #include "view/DisplayOptions.h"
 #include "view/Grids.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
 namespace {
 
-class PointerInputTest : public ViewFixture {
+class PointerInputTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
-    input_ = std::make_unique<DrawingDriver>(*doc_);
+    DrawingWindowFixture::SetUp();
     SetScale(48);  // world -0.5 .. 7.8 across, -0.5 .. 5.75 up
   }
 
@@ -48,9 +47,6 @@ class PointerInputTest : public ViewFixture {
       for (int x = 0; x < doc_->DeviceWidth(); ++x)
         SetPixelV(doc_, x, y, RGB(x * 7, y * 5, (x + y) * 3));
   }
-
-  FixedDpiDocument* doc_ = nullptr;
-  std::unique_ptr<DrawingDriver> input_;
 };
 
 // ---- Snapped pick points -------------------------------------------------------------
@@ -101,9 +97,7 @@ TEST_F(PointerInputTest, OrthoSnapLinesLaterClicksUpWithThePreviousPickButNotThe
 
 TEST_F(PointerInputTest, ToleranceSnapKeepsAFarClickWhereNearestSnapTakesThePoint) {
   PickTolerance = 0.2F;
-  AddObj(EntityLine, 2);
-  AddPnt(1, 1);
-  AddPnt(3, 1);
+  AddLine(1, 1, 3, 1);
   ToleranceSnap = FlagTrue;
   input_->ClickAt(1.05, 1.05);
   EXPECT_DOUBLE_EQ(PickX, 1);
@@ -208,9 +202,7 @@ TEST_F(PointerInputTest, ARightClickWithTheCursorSnappedAwayLeavesNoCrosshairBeh
 }
 
 TEST_F(PointerInputTest, ALeftDragWithoutACommandPansTheDrawingWithTheMouse) {
-  AddObj(EntityLine, 2);
-  AddPnt(1, 1);
-  AddPnt(3, 1);
+  AddLine(1, 1, 3, 1);
   const QPointF start = input_->PositionOf(1, 2);
   input_->PressAt(start);
   input_->MoveToPosition(start + QPointF(2, 0), Qt::LeftButton);  // the anchor
@@ -278,9 +270,7 @@ TEST_F(PointerInputTest, ArrowKeysMoveTheCrosshairTheirWayAndStopAtTheEdges) {
 
 TEST_F(PointerInputTest, DeleteStartsTheEraseCommand) {
   // A selected line, so that Erase has work and stays on.
-  AddObj(EntityLine, 2);
-  AddPnt(1, 1);
-  AddPnt(2, 2);
+  AddLine(1, 1, 2, 2);
   SelectionSetNumber = 1;
   SelectedCount = 1;
   Objs[ObjCount].Select = 1;

@@ -10,6 +10,7 @@
 #include "model/ViewCache.h"
 #include "platform/ImageSurface.h"
 #include "platform/Numbers.h"
+#include "support/ModelBuilders.h"
 #include "support/PdfPages.h"
 #include "view/Print.h"
 #include "view/PrintedPage.h"
@@ -68,15 +69,6 @@ class PrintTest : public EditFixture {
   void TearDown() override {
     Printer().setOutputFileName(QString());  // back to the native printer
     EditFixture::TearDown();
-  }
-  void PrintToPdf(const QString& path) {
-    Printer().setOutputFormat(QPrinter::PdfFormat);
-    Printer().setOutputFileName(path);
-  }
-  // File, Print, with the print dialog choosing to print to the file at path.
-  void FilePrintTo(const QString& path) {
-    Responder().AnswerPrinter(true, ChoosePdfFile(path));
-    DrawingDriver::Choose("mnuFilePrint");
   }
   // Ink within a quarter unit either side of the world point, across and up.
   static bool InkNear(const QImage& image, const PrintedPageMap& map, Double X, Double Y) {
@@ -147,8 +139,7 @@ TEST_F(PrintTest, PenWeightsAndPointMarksAreAsLargeOnPaperAsOnTheScreen) {
   };
   const Case cases[] = {{"thin", 0, 1, 1}, {"weight 3", 3, 2, 3}, {"weight 6", 6, 3, 6}};
   for (const Case& c : cases) Objs[AddLine(1, c.y, 3, c.y)].Weight = c.weight;
-  AddObj(EntityPoint, 1);
-  AddPnt(5, 2);  // the upright cross 3 pixels left and 4 right of its centre
+  AddEntity(EntityPoint, {{5, 2}});  // the upright cross 3 pixels left and 4 right of its centre
   RefreshDocView(doc_);
   const QString path = QString::fromStdString(ScratchPath("weights.pdf"));
   PrintToPdf(path);
@@ -215,9 +206,9 @@ TEST_F(PrintTest, AJobThatIsNotWrittenSaysSoAndTheNextOnePrints) {
   const QString after = QString::fromStdString(ScratchPath("after.pdf"));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    FilePrintTo(c.path);
+    FilePrintTo(Responder(), c.path);
     EXPECT_EQ(MessagePanel(3), c.message);
-    FilePrintTo(after);
+    FilePrintTo(Responder(), after);
     EXPECT_EQ(MessagePanel(3), "Drawing printed.");
     EXPECT_EQ(ReadPdfFirstPage(after, ReadDpi).pageCount, 1);
     QFile::remove(after);
@@ -236,7 +227,7 @@ TEST_F(PrintTest, AJobThatCouldNotStartLeavesTheNextOneAReadyPrinter) {
     EXPECT_FALSE(refused.begin(&Printer()));
   }
   const QString path = QString::fromStdString(ScratchPath("ready.pdf"));
-  FilePrintTo(path);
+  FilePrintTo(Responder(), path);
   EXPECT_EQ(MessagePanel(3), "Drawing printed.");
   EXPECT_EQ(ReadPdfFirstPage(path, ReadDpi).pageCount, 1);
 }
@@ -245,7 +236,7 @@ TEST_F(PrintTest, APrintedFileIsNotPrintedToAgainUnlessChosenAgain) {
   AddLine(1, 1, 3, 2);
   RefreshDocView(doc_);
   const QString first = QString::fromStdString(ScratchPath("first.pdf"));
-  FilePrintTo(first);
+  FilePrintTo(Responder(), first);
   ASSERT_EQ(MessagePanel(3), "Drawing printed.");
   QFile::remove(first);
   Responder().AnswerPrinter(true);  // the dialog taken as it opens
@@ -292,7 +283,7 @@ TEST_F(PrintTest, ARotatedBoxedCharacterReachingIntoTheWindowIsFilledOnScreenAnd
     EXPECT_EQ(doc_->Image().pixel(column, row) == qRgb(255, 0, 0), c.inside);  // world (0, 3) on the screen
 
     const QString path = QString::fromStdString(ScratchPath("boxed.pdf"));
-    FilePrintTo(path);
+    FilePrintTo(Responder(), path);
     const PdfFirstPage pdf = ReadPdfFirstPage(path, ReadDpi);
     ASSERT_EQ(pdf.pageCount, 1);
     const PrintedPageMap map(Printer().pageLayout(), pdf.image);

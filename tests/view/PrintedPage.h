@@ -3,7 +3,7 @@
 // of the printer's page layout (the page less its margins), one scale on
 // both axes, centred, world Y upward: worked out here from the layout and
 // the window, not from the program's own transform. And the choice a print
-// dialog makes to print to a PDF file.
+// dialog makes to print to a PDF file, and File, Print to one.
 #pragma once
 
 #include <QImage>
@@ -18,6 +18,9 @@
 
 #include "model/ViewCache.h"
 #include "platform/Types.h"
+#include "support/DrawingDriver.h"
+#include "support/ScriptedResponder.h"
+#include "view/Print.h"
 
 namespace lintavo {
 
@@ -51,6 +54,13 @@ class PrintedPageMap {
   double scale_ = 0;
 };
 
+// The program's printer prints to the PDF file at path, until its file name
+// is set back to empty (the native printer).
+inline void PrintToPdf(const QString& path) {
+  Printer().setOutputFormat(QPrinter::PdfFormat);
+  Printer().setOutputFileName(path);
+}
+
 // A print or printer set-up dialog's answer, as a person choosing to print to
 // the PDF file at path, at dotsPerInch when given.
 inline std::function<void(QPrinter&)> ChoosePdfFile(const QString& path, int dotsPerInch = 0) {
@@ -59,6 +69,13 @@ inline std::function<void(QPrinter&)> ChoosePdfFile(const QString& path, int dot
     printer.setOutputFileName(path);
     if (dotsPerInch > 0) printer.setResolution(dotsPerInch);
   };
+}
+
+// File, Print, with the print dialog (answered by responder) choosing to
+// print to the file at path.
+inline void FilePrintTo(ScriptedResponder& responder, const QString& path) {
+  responder.AnswerPrinter(true, ChoosePdfFile(path));
+  DrawingDriver::Choose("mnuFilePrint");
 }
 
 }  // namespace lintavo

@@ -8,6 +8,7 @@
 #include "model/ViewCache.h"
 #include "platform/Colors.h"
 #include "platform/Numbers.h"
+#include "support/ModelBuilders.h"
 #include "view/DisplayOptions.h"
 #include "view/RubberObject.h"
 #include "view/SurfaceDraw.h"
@@ -92,8 +93,7 @@ TEST_F(RubberObjectTest, EveryTypeLeavesOneImageAndNoneOnceErased) {
 TEST_F(RubberObjectTest, AnEllipseWithA100PixelAxisIsDrawnIn63Pieces) {
   // Axis (100, 150)-(200, 150), the other half-axis 30 pixels; the entity
   // itself hidden, so the surface shows the ghost alone.
-  AddObj(EntityEllipse, 4);
-  for (auto [x, y] : {std::pair{100.0, 150.0}, {200.0, 150.0}, {150.0, 180.0}, {150.0, 120.0}}) AddPnt(W(x), W(y));
+  AddEntity(EntityEllipse, {{W(100), W(150)}, {W(200), W(150)}, {W(150), W(180)}, {W(150), W(120)}});
   Objs[ObjCount].Show = 0;
   // The same pieces of 0.1 radian drawn by hand on a fresh surface, in
   // counts around 63: the last piece overlaps the first, so each count

@@ -16,7 +16,7 @@
 #include "view/Rubber.h"
 #include "view/RubberShapes.h"
 #include "view/SurfaceDraw.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
@@ -26,12 +26,10 @@ struct Pixel {
   double x, y;  // device pixel
 };
 
-class RubberTest : public ViewFixture {
+class RubberTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);
-    input_ = std::make_unique<DrawingDriver>(*doc_);
+    DrawingWindowFixture::SetUp();
     // 48 pixels to the unit, the world origin at view pixel (24, 24).
     ShowAtScale(doc_, 48, 24);
     // Many colours, so that a pixel put back wrongly shows.
@@ -69,9 +67,9 @@ class RubberTest : public ViewFixture {
     t = std::fmax(0, std::fmin(1, t));
     return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
   }
-  // Every changed pixel lies on one of the segments (within a pixel), and
-  // each segment has changed pixels near its middle.
-  void ExpectOnlySegments(const std::vector<std::pair<Pixel, Pixel>>& segments) const {
+  // Some pixels changed, and every changed pixel lies on one of the
+  // segments (within a pixel).
+  void ExpectChangesOnlyOn(const std::vector<std::pair<Pixel, Pixel>>& segments) const {
     const std::vector<Pixel> changed = Changed();
     ASSERT_FALSE(changed.empty());
     for (const Pixel& p : changed) {
@@ -79,6 +77,10 @@ class RubberTest : public ViewFixture {
       for (const auto& [a, b] : segments) on = on || DistanceToSegment(p, a, b) <= 1.0;
       EXPECT_TRUE(on) << "stray pixel at " << p.x << ", " << p.y;
     }
+  }
+  // That, and each segment has changed pixels near its middle.
+  void ExpectOnlySegments(const std::vector<std::pair<Pixel, Pixel>>& segments) const {
+    ExpectChangesOnlyOn(segments);
     for (const auto& [a, b] : segments) {
       const Pixel middle{(a.x + b.x) / 2, (a.y + b.y) / 2};
       EXPECT_TRUE(ChangedNear(middle)) << "nothing drawn near " << middle.x << ", " << middle.y;
@@ -90,8 +92,6 @@ class RubberTest : public ViewFixture {
     LineDrawActive = FlagTrue;
   }
 
-  FixedDpiDocument* doc_ = nullptr;
-  std::unique_ptr<DrawingDriver> input_;
   QImage before_;
 };
 
@@ -391,13 +391,7 @@ TEST_F(RubberTest, AnAxisEllipseIsSixtyThreeChordsWhateverItsSize) {
       ++chords;
     } while (t < 6.2831855F);
     EXPECT_EQ(chords, 63);
-    const std::vector<Pixel> changed = Changed();
-    ASSERT_FALSE(changed.empty());
-    for (const Pixel& p : changed) {
-      bool on = false;
-      for (const auto& [from, to] : lines) on = on || DistanceToSegment(p, from, to) <= 1.0;
-      EXPECT_TRUE(on) << "off the chords at " << p.x << ", " << p.y;
-    }
+    ExpectChangesOnlyOn(lines);  // on the chords
     RubberAxisEllipse();
     EXPECT_TRUE(Unchanged());
   }

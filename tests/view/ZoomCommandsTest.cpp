@@ -11,8 +11,9 @@
 #include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
 #include "support/DrawingDriver.h"
+#include "support/ModelBuilders.h"
 #include "view/Rubber.h"
-#include "view/ViewFixture.h"
+#include "view/DrawingWindowFixture.h"
 #include "view/ZoomCommands.h"
 #include "view/Zooms.h"
 
@@ -39,23 +40,19 @@ void ExpectSameView(const ViewState& a, const ViewState& b) {
   EXPECT_NEAR(a.maxY, b.maxY, 1e-5);
 }
 
-class ZoomCommandsTest : public ViewFixture {
+class ZoomCommandsTest : public DrawingWindowFixture {
  protected:
   void SetUp() override {
-    ViewFixture::SetUp();
-    doc_ = Open(1);  // 400 by 300 pixels at 96 pixels per inch
+    DrawingWindowFixture::SetUp();  // 400 by 300 pixels at 96 pixels per inch
   }
 
   // Types a value into the drawing window and presses Enter.
   void TypeValue(const QString& text) {
-    DrawingDriver driver(*doc_);
-    driver.Type(text);
-    driver.Enter();
+    input_->Type(text);
+    input_->Enter();
   }
 
   bool Idle() const { return ActiveTool == ToolNone && ZoomActive == 0 && AwaitingInput == 0; }
-
-  FixedDpiDocument* doc_ = nullptr;
 };
 
 TEST_F(ZoomCommandsTest, ZoomScaleTakesTheTypedValueAsOneToIt) {
@@ -239,9 +236,7 @@ TEST_F(ZoomCommandsTest, ZoomAllFitsTheExtentsAndAnEmptyDrawingItsSheet) {
   EXPECT_NEAR(doc_->View_Scale, 300 / 96.0 / 12, 1e-6);  // the sheet: the height decides
   EXPECT_TRUE(Idle());
 
-  AddObj(EntityLine, 2);
-  AddPnt(10, 20);
-  AddPnt(30, 25);
+  AddLine(10, 20, 30, 25);
   DrawingDriver::Choose("mnuViewShowAll");
   // 20.4 by 5.1 inches with the margins: the width decides, centred on (20, 22.5).
   EXPECT_NEAR(doc_->View_Scale, 400 / 96.0 / 20.4, 1e-6);
@@ -264,9 +259,7 @@ TEST_F(ZoomCommandsTest, ExtremeViewsAreRefusedWithAMessageAndLeaveTheViewAsItWa
        "ZOOM Scale Not Valid! View Unchanged"},
       {"a drawing from -1e308 to 1e308",
        [&] {
-         AddObj(EntityLine, 2);
-         AddPnt(-1e308, -1e308);
-         AddPnt(1e308, 1e308);
+         AddLine(-1e308, -1e308, 1e308, 1e308);
          DrawingDriver::Choose("mnuViewShowAll");
        },
        "View Not Valid! View Unchanged"},
@@ -296,9 +289,7 @@ class ZoomOnLoadTest : public ZoomCommandsTest {
     CreateEmptyDrawingsDb(DwgDbPath);
     const Double lines[][4] = {{8, 8, 48, 8}, {48, 8, 48, 40}, {8, 40, 48, 40}, {8, 8, 8, 40}, {8, 8, 48, 40}};
     for (const auto& l : lines) {
-      AddObj(EntityLine, 2);
-      AddPnt(l[0], l[1]);
-      AddPnt(l[2], l[3]);
+      AddLine(l[0], l[1], l[2], l[3]);
     }
     Dwgs[1].Name = "Far";
     EXPECT_TRUE(SaveDrawing(1));

@@ -7,6 +7,7 @@
 #include "model/UndoRedo.h"
 #include "model/Units.h"
 #include "picking/Snaps.h"
+#include "support/ModelBuilders.h"
 #include "view/ViewFixture.h"
 #include "view/Zooms.h"
 
@@ -27,13 +28,6 @@ void SetView(frmDocument& doc, Long width, Long height, Double minX, Double minY
   doc.YVmin = minY;
   doc.XVmax = maxX;
   doc.YVmax = maxY;
-}
-
-Long AddLine(Double x1, Double y1, Double x2, Double y2) {
-  AddObj(EntityLine, 2);
-  AddPnt(x1, y1);
-  AddPnt(x2, y2);
-  return ObjCount;
 }
 
 using ZoomsTest = ViewFixture;

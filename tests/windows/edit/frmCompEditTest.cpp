@@ -9,6 +9,7 @@
 #include "organisation/ComponentDefinition.h"
 #include "organisation/Components.h"
 #include "organisation/LinkHand.h"
+#include "support/ModelBuilders.h"
 #include "windows/edit/frmCompEdit.h"
 #include "platform/Prompts.h"
 #include "storage/LoadObjects.h"
@@ -33,11 +34,7 @@ class frmCompEditTest : public StoredDrawingTest {
   }
   // A placement of item in the current drawing, selected when asked.
   static Long Place(Long item, bool selected) {
-    AddObj(EntityComponent, 3);
-    AddPnt(2, 2);
-    AddPnt(1, 1);
-    AddPnt(0, 0);
-    ObjRec& obj = Objs[ObjCount];
+    ObjRec& obj = Objs[AddCompound(EntityComponent, 2, 2, 0)];
     obj.Name = Items[item].Name;
     obj.OwnerID = obj.ObjectID = item;
     obj.Selected = selected ? FlagTrue : FlagFalse;

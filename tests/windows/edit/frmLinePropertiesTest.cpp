@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "commands/EditFixture.h"
+#include "support/ModelBuilders.h"
 #include "windows/edit/frmLineProperties.h"
 #include "model/LayerItems.h"
 #include "platform/Prompts.h"
@@ -30,10 +31,8 @@ class frmLinePropertiesTest : public EditFixture {
 
 TEST_F(frmLinePropertiesTest, ListsTheSelectionAndShowsEachTypesMeasurements) {
   AddLine(1, 1, 4, 1);
-  AddObj(EntityPolygon, 5);
-  for (auto [x, y] : {std::pair{1.0, 2.0}, {3.0, 2.0}, {3.0, 4.0}, {1.0, 4.0}, {1.0, 2.0}}) AddPnt(x, y);
-  AddObj(EntityPoint, 1);
-  AddPnt(5, 3);
+  AddEntity(EntityPolygon, {{1, 2}, {3, 2}, {3, 4}, {1, 4}, {1, 2}});
+  AddEntity(EntityPoint, {{5, 3}});
   SelectWindow(0.5, 0.5, 5.5, 4.5);
   Properties([](frmLineProperties& dialog) {
     EXPECT_EQ(dialog.windowTitle(), "Selected Line - Properties");

@@ -87,13 +87,6 @@ class frmLinkDataTest : public StoredDrawingTest {
     dialog.cmdLink->click();
   }
   Long LinkRows() { return static_cast<Long>(Db().Number("SELECT count(*) FROM LinkTable")); }
-  // The texts of the message boxes shown so far, in order.
-  std::vector<String> Messages() {
-    std::vector<String> texts;
-    for (const PromptRecord& prompt : Responder().Prompts())
-      if (prompt.kind == PromptKind::MessageBox) texts.push_back(prompt.text);
-    return texts;
-  }
   static bool Shows(const std::vector<String>& texts, const String& start) {
     return std::any_of(texts.begin(), texts.end(), [&](const String& text) { return text.rfind(start, 0) == 0; });
   }
@@ -528,7 +521,7 @@ TEST_F(frmLinkDataTest, HostileTablesAndKeysLinkWholeAndReopenOnTheirRow) {
       EXPECT_EQ(dialog.MSFlexGrid1->currentColumn(), c.column) << c.table.toStdString();
     });
   }
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Responder().MessageTexts().empty());
 }
 
 // Set Link stores only a value chosen in the grid of the source shown: not
@@ -569,7 +562,7 @@ TEST_F(frmLinkDataTest, SetLinkRefusesUntilAValueIsChosenFromTheSourceShown) {
     });
     EXPECT_EQ(Items[valve_].LinkType, LinkNone) << c.lost;
     EXPECT_EQ(LinkRows(), 0) << c.lost;
-    EXPECT_TRUE(Shows(Messages(), "Choose the value to link to")) << c.lost;
+    EXPECT_TRUE(Shows(Responder().MessageTexts(), "Choose the value to link to")) << c.lost;
   }
   // A source that failed leaves no grid and no table of the one before.
   ShowLinks(valve_, [&](frmLinkData& dialog) {
@@ -610,12 +603,12 @@ TEST_F(frmLinkDataTest, AReopenedLinkSaysWhatItsSourceNoLongerHolds) {
     } else {
       TestDatabase(parts, true).Exec(change);
     }
-    const size_t before = Messages().size();
+    const size_t before = Responder().MessageTexts().size();
     ShowLinks(valve_, [&](frmLinkData& dialog) {
       EXPECT_EQ(dialog.lblLinked->text(), "Item Is Linked") << change;
       EXPECT_EQ(dialog.txtData->text(), "") << change;
     });
-    const std::vector<String> shown = Messages();
+    const std::vector<String> shown = Responder().MessageTexts();
     ASSERT_EQ(shown.size(), before + 1) << change;
     EXPECT_EQ(shown.back().rfind(c.message, 0), 0u) << change << ": " << shown.back();
   }
@@ -643,7 +636,7 @@ TEST_F(frmLinkDataTest, ALinkThatCannotBeStoredIsReportedAndNotShownAsSet) {
     });
     EXPECT_EQ(Items[valve_].LinkType, LinkNone) << source;
     EXPECT_EQ(Items[valve_].PartNumber, "") << source;
-    EXPECT_TRUE(Shows(Messages(), "5: database is locked")) << source;  // SQLite's busy code
+    EXPECT_TRUE(Shows(Responder().MessageTexts(), "5: database is locked")) << source;  // SQLite's busy code
   }
   EXPECT_EQ(LinkRows(), 0);
 }
@@ -657,7 +650,7 @@ TEST_F(frmLinkDataTest, ADataSourceNamingAMissingFileFailsAndMakesNoFile) {
     ChooseDataSource(dialog, "Missing Source");
     EXPECT_EQ(dialog.trvData->topLevelItemCount(), 0);
   });
-  EXPECT_TRUE(Shows(Messages(), "Unexpected Error: "));
+  EXPECT_TRUE(Shows(Responder().MessageTexts(), "Unexpected Error: "));
   EXPECT_FALSE(QFile::exists(QString::fromStdString(missing)));
 }
 

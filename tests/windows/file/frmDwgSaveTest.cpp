@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
+#include <iterator>
 
 #include "platform/Colors.h"
 #include "platform/Prompts.h"
@@ -105,64 +106,47 @@ TEST_F(frmDwgSaveTest, RefusedDatabaseOrNameShowsItsRedLine) {
   EXPECT_EQ(Count("SELECT count(*) FROM Drawing"), 0);
 }
 
-// 40,000 characters pasted as the name, or a revision one character too
-// long: the box keeps every character, the save refuses with a message and
-// stores nothing; the longest storable name is saved whole.
-TEST_F(frmDwgSaveTest, ANameTooLongToStoreIsRefusedNeverCut) {
-  const QString pasted(40000, QChar('N'));
-  const QString longRevision(MaxStoredNameLength + 1, QChar('R'));
+// A name or revision the database cannot hold whole: 40,000 characters
+// pasted as the name, a revision one character too long, a NUL that would
+// end either when read back. The box keeps every character, the save
+// refuses with a message and stores nothing; the longest storable name is
+// then saved whole.
+TEST_F(frmDwgSaveTest, ANameOrRevisionThatCannotBeStoredWholeIsRefusedNeverCut) {
+  const QString withNul = QStringLiteral("Shed") + QChar(u'\0') + QStringLiteral("Annex");
   const QString longest(MaxStoredNameLength, QChar('L'));
-  qsizetype kept = 0;
-  std::vector<std::pair<String, Long>> results;
-  Responder().AnswerMsgBox(vbOK);
-  Responder().AnswerMsgBox(vbOK);
+  const struct {
+    QString name;      // typed as the drawing name
+    QString revision;  // typed as the revision; empty: the one the dialog showed
+    const char* message;
+  } cases[] = {
+      {QString(40000, QChar('N')), "",
+       "The drawing name has 40000 characters; at most 255 can be stored. Shorten it and save again."},
+      {"Shed", QString(MaxStoredNameLength + 1, QChar('R')),
+       "The revision has 256 characters; at most 255 can be stored. Shorten it and save again."},
+      {withNul, "", "The drawing name holds a NUL character, which cannot be stored. Remove it and save again."},
+      {"Shed", withNul, "The revision holds a NUL character, which cannot be stored. Remove it and save again."},
+  };
+  for (size_t k = 0; k < std::size(cases); ++k) Responder().AnswerMsgBox(vbOK);
+  std::pair<String, Long> saved;
   FileSave([&](frmDwgSave& dialog) {
-    dialog.Text1->setText(pasted);
-    kept = dialog.Text1->text().size();
-    results.push_back(Save(dialog));
-    dialog.Text1->setText("Shed");
-    dialog.Text2->setText(longRevision);
-    results.push_back(Save(dialog));
+    const QString shownRevision = dialog.Text2->text();
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.message);
+      dialog.Text1->setText(c.name);
+      dialog.Text2->setText(c.revision.isEmpty() ? shownRevision : c.revision);
+      if (c.name.size() > MaxStoredNameLength) EXPECT_EQ(dialog.Text1->text().size(), c.name.size());
+      const size_t shown = Responder().MessageTexts().size();
+      EXPECT_EQ(Save(dialog).first, "ERROR.. NOT a Valid Drawing Name!");
+      ASSERT_EQ(Responder().MessageTexts().size(), shown + 1);
+      EXPECT_EQ(Responder().MessageTexts().back(), c.message);
+      EXPECT_EQ(Text("SELECT count(*) FROM Drawing"), "0");
+    }
     dialog.Text1->setText(longest);
     dialog.Text2->setText("Rev. 1");
-    results.push_back(Save(dialog));
+    saved = Save(dialog);
   });
-  EXPECT_EQ(kept, 40000);
-  ASSERT_EQ(results.size(), 3u);
-  EXPECT_EQ(results[0].first, "ERROR.. NOT a Valid Drawing Name!");
-  EXPECT_EQ(results[1].first, "ERROR.. NOT a Valid Drawing Name!");
-  EXPECT_EQ(results[2].second, ColorGreen);
-  std::vector<String> messages;
-  for (const PromptRecord& prompt : Responder().Prompts())
-    if (prompt.kind == PromptKind::MessageBox) messages.push_back(prompt.text);
-  EXPECT_EQ(messages, (std::vector<String>{
-                          "The drawing name has 40000 characters; at most 255 can be stored. Shorten it and save again.",
-                          "The revision has 256 characters; at most 255 can be stored. Shorten it and save again."}));
+  EXPECT_EQ(saved.second, ColorGreen);
   EXPECT_EQ(Text("SELECT Name FROM Drawing"), longest.toStdString());
-}
-
-// A NUL would end the name when it is read back: refused before anything is written.
-TEST_F(frmDwgSaveTest, ANameOrRevisionHoldingANulIsRefusedBeforeAnythingIsWritten) {
-  const QString withNul = QStringLiteral("Shed") + QChar(u'\0') + QStringLiteral("Annex");
-  std::vector<std::pair<String, Long>> results;
-  Responder().AnswerMsgBox(vbOK);
-  Responder().AnswerMsgBox(vbOK);
-  FileSave([&](frmDwgSave& dialog) {
-    dialog.Text1->setText(withNul);
-    results.push_back(Save(dialog));
-    dialog.Text1->setText("Shed");
-    dialog.Text2->setText(withNul);
-    results.push_back(Save(dialog));
-  });
-  ASSERT_EQ(results.size(), 2u);
-  for (const auto& [line, color] : results) EXPECT_EQ(line, "ERROR.. NOT a Valid Drawing Name!");
-  std::vector<String> messages;
-  for (const PromptRecord& prompt : Responder().Prompts())
-    if (prompt.kind == PromptKind::MessageBox) messages.push_back(prompt.text);
-  EXPECT_EQ(messages, (std::vector<String>{
-                          "The drawing name holds a NUL character, which cannot be stored. Remove it and save again.",
-                          "The revision holds a NUL character, which cannot be stored. Remove it and save again."}));
-  EXPECT_EQ(Text("SELECT count(*) FROM Drawing"), "0");
 }
 
 TEST_F(frmDwgSaveTest, FailedRevisionCheckStopsTheSave) {
@@ -191,7 +175,7 @@ TEST_F(frmDwgSaveTest, StoredNameAndRevisionAreOnlyReplacedAfterYes) {
   Dwgs[1].Name = "Shed";
   Dwgs[1].Revision = "Rev. 0";
   for (Long j = 1; j <= ObjCount; ++j) Objs[j].LineID = 0;
-  AddShape(EntityLine, {{1, 1}, {2, 2}});
+  AddEntity(EntityLine, {{1, 1}, {2, 2}});
 
   Responder().AnswerMsgBox(vbNo);
   Responder().AnswerMsgBox(vbYes);
@@ -244,7 +228,7 @@ TEST_F(frmDwgSaveTest, PlacedComponentsTheDatabaseLacksAreSavedOnceBeforeTheDraw
   const Long inner = AddComponent("Inner"), outer = AddComponent("Outer"), door = AddComponent("Door");
   AddDefinitionEntity(outer, EntityComponent, inner);
   for (Long c : {door, outer, door, stored}) {
-    const Long placement = AddShape(EntityComponent, {{0, 0}, {1, 1}, {0, 0}});
+    const Long placement = AddEntity(EntityComponent, {{0, 0}, {1, 1}, {0, 0}});
     Objs[placement].ObjectID = c;
     Objs[placement].Name = Items[c].Name;
   }

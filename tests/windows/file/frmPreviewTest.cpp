@@ -34,17 +34,17 @@ class frmPreviewTest : public EditFixture {
     Printer().setOutputFileName(QString());
     EditFixture::TearDown();
   }
+  // The printer prints to the PDF file of that name in the test folder; its path.
   QString PrintToPdf(const char* name) {
     const QString path = QString::fromStdString(ScratchPath(name));
-    Printer().setOutputFormat(QPrinter::PdfFormat);
-    Printer().setOutputFileName(path);
+    lintavo::PrintToPdf(path);
     return path;
   }
   // Opens File, Print Preview and runs operate on the dialog, which then closes.
   void WithPreview(const std::function<void(frmPreview&)>& operate) {
-    Responder().OnModalWindow([&](QDialog& dialog) {
-      operate(static_cast<frmPreview&>(dialog));
-      static_cast<frmPreview&>(dialog).cboClose->click();
+    Responder().OnDialog<frmPreview>([&](frmPreview& dialog) {
+      operate(dialog);
+      dialog.cboClose->click();
     });
     DrawingDriver::Choose("mnuFilePrintPreview");
   }
@@ -52,11 +52,6 @@ class frmPreviewTest : public EditFixture {
   void SetUpToFile(frmPreview& dialog, const QString& path, int dpi = 0) {
     Responder().AnswerPrinter(true, ChoosePdfFile(path, dpi));
     dialog.cboSetup->click();
-  }
-  // File, Print, with the print dialog choosing to print to the file at path.
-  void FilePrintTo(const QString& path) {
-    Responder().AnswerPrinter(true, ChoosePdfFile(path));
-    DrawingDriver::Choose("mnuFilePrint");
   }
   // The left edge of the printable area on a page image of that many dots per inch.
   static double PrintableLeft(double dotsPerInch) {
@@ -224,7 +219,7 @@ TEST_F(frmPreviewTest, PrintToScaleFramesThePageOfTheJobNotTheOneASetupChose) {
 TEST_F(frmPreviewTest, NamesItsPrinterAndNeverPrintsToAFileNotChosenForThatPrint) {
   AddLine(1, 1, 3, 2);
   const QString filePrint = QString::fromStdString(ScratchPath("file print.pdf"));
-  FilePrintTo(filePrint);
+  FilePrintTo(Responder(), filePrint);
   ASSERT_EQ(MessagePanel(3), "Drawing printed.");
   const QByteArray printed = FileBytes(filePrint);
   const QString chosen = QString::fromStdString(ScratchPath("chosen.pdf"));
@@ -294,7 +289,7 @@ TEST_F(frmPreviewTest, EveryPrintIsTitledWithTheDrawingsName) {
   const QString filePrint = QString::fromStdString(ScratchPath("file.pdf"));
   const QString scale = QString::fromStdString(ScratchPath("scale.pdf"));
   const QString image = QString::fromStdString(ScratchPath("image.pdf"));
-  FilePrintTo(filePrint);
+  FilePrintTo(Responder(), filePrint);
   WithPreview([&](frmPreview& dialog) {
     SetUpToFile(dialog, scale);
     dialog.cboPrintScale->click();
@@ -317,7 +312,7 @@ TEST_F(frmPreviewTest, WithNowhereToPrintThePreviewSaysSoAndTheNextFilePrintIsWr
   WithPreview([](frmPreview& dialog) { dialog.cboPrintImage->click(); });
   EXPECT_EQ(Responder().Prompts().back().text, "No printer is chosen: choose a printer or a file in Printer Setup.");
   const QString path = QString::fromStdString(ScratchPath("after preview.pdf"));
-  FilePrintTo(path);
+  FilePrintTo(Responder(), path);
   EXPECT_EQ(MessagePanel(3), "Drawing printed.");
   EXPECT_EQ(ReadPdfFirstPage(path, ReadDpi).pageCount, 1);
 }

@@ -39,13 +39,6 @@ class StartupTest : public ProgramTest {
 
   String SupportFile(const char* name) const { return AppFolder() + "/Support/" + name; }
 
-  std::vector<PromptRecord> MessageBoxes() {
-    std::vector<PromptRecord> boxes;
-    for (const PromptRecord& prompt : Responder().Prompts())
-      if (prompt.kind == PromptKind::MessageBox) boxes.push_back(prompt);
-    return boxes;
-  }
-
   // The splash window is left to close itself by its timer.
   void LetTheSplashRun() { Responder().OnModalWindow([](QDialog&) {}); }
   // The introduction and the tip of the day that a complete start-up shows, closed.
@@ -94,7 +87,7 @@ TEST_F(StartupTest, AMissingFontsDatabaseEndsTheProgramWithItsOneMessage) {
   Responder().AnswerMsgBox(vbOK);
 
   EXPECT_EQ(SubMain(), ExitMissingSupport);
-  const std::vector<PromptRecord> boxes = MessageBoxes();
+  const std::vector<PromptRecord> boxes = Responder().MessageBoxes();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text,
             "ERROR.. Lintavo Fonts Database, Fonts_qz.mdb, could not be found in the Lintavo "
@@ -200,7 +193,7 @@ TEST_F(StartupTest, AnUnreadableSupportDatabaseIsReportedAndStartUpGoesOn) {
   Responder().AnswerEveryMsgBox(vbOK);
 
   EXPECT_EQ(SubMain(), 0);
-  EXPECT_FALSE(MessageBoxes().empty());  // the readers reported it
+  EXPECT_FALSE(Responder().MessageBoxes().empty());  // the readers reported it
   EXPECT_EQ(InitDone, FlagTrue);
   EXPECT_EQ(BaseItemCount, 0);  // no glyphs ...
   EXPECT_GT(PatternCount, 0);   // ... but everything else

@@ -8,6 +8,7 @@
 
 #include "model/DataHand.h"
 #include "model/UndoRedo.h"
+#include "support/ModelBuilders.h"
 #include "view/ViewFixture.h"
 #include "view/Zooms.h"
 #include "windows/main/frmDocument.h"
@@ -102,9 +103,7 @@ TEST_F(frmDocumentTest, TheFirstActivationFitsTheSheetOnlyWhenThereIsASheetWidth
 TEST_F(frmDocumentTest, ClosingAChangedDrawingAsksAndNoReleasesTheDrawing) {
   FixedDpiDocument* doc = Open(1, "Plan");
   const Long line = ObjCount + 1;
-  AddObj(EntityLine, 2);
-  AddPnt(0, 0);
-  AddPnt(1, 1);
+  AddLine(0, 0, 1, 1);
   doc->IsDirty = FlagTrue;
   Responder().AnswerMsgBox(vbNo);
   QPointer<frmDocument> alive(doc);
@@ -183,9 +182,7 @@ TEST_F(frmDocumentTest, SavingUnderAnotherNameRevisionOrDatabaseClearsTheKey) {
 
 TEST_F(frmDocumentTest, ALoadThatFailsKeepsTheDrawingChangedAndSaysSo) {
   FixedDpiDocument* doc = Open(1, "Plan");
-  AddObj(EntityLine, 2);
-  AddPnt(0, 0);
-  AddPnt(1, 1);
+  AddLine(0, 0, 1, 1);
   doc->IsDirty = FlagTrue;
   doc->View_Layers = FlagFalse;
   doc->LoadFile("");  // nothing happens for an empty name

@@ -1,0 +1,41 @@
+// DrawingWindowFixture: the view fixture's main window with drawing 1 open
+// (400 by 300 pixels), a driver that works it as a person does, and the
+// check that the picture equals a fresh redraw of the model. The fixtures
+// and tests on it choose their own scale (ShowAtScale) and settings.
+#pragma once
+
+#include <QImage>
+#include <memory>
+
+#include "model/DataHand.h"
+#include "support/DrawingDriver.h"
+#include "view/ViewFixture.h"
+#include "view/Zooms.h"
+
+namespace lintavo {
+
+class DrawingWindowFixture : public ViewFixture {
+ protected:
+  void SetUp() override {
+    ViewFixture::SetUp();
+    doc_ = Open(1);
+    input_ = std::make_unique<DrawingDriver>(*doc_);
+  }
+
+  // The surface now, against the same window redrawn from the model.
+  bool EqualsFreshRedraw() {
+    const QImage now = doc_->Image().copy();
+    RefreshDocView(doc_);
+    return now == doc_->Image();
+  }
+
+  // Point k (from 1) of entity objNo, and its coordinates.
+  static const PntRec& Point(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1]; }
+  static Double PX(Long objNo, Integer k) { return Point(objNo, k).X; }
+  static Double PY(Long objNo, Integer k) { return Point(objNo, k).Y; }
+
+  FixedDpiDocument* doc_ = nullptr;  // drawing 1, owned by the main window's area
+  std::unique_ptr<DrawingDriver> input_;
+};
+
+}  // namespace lintavo

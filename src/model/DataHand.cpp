@@ -408,6 +408,14 @@ void UpdateNotedItemExtents() {
 
 // ---- Items and drawings ------------------------------------------------------------------------
 
+void FirstFreeName(String& Name, const char* Prefix, bool (*Taken)(Long& Index)) {
+  Long found = 0;
+  for (Long n = 1;; ++n) {
+    Name = Prefix + std::to_string(n);
+    if (!Taken(found)) return;
+  }
+}
+
 void AddItem(Integer Kind) {
   GrowItems();
   ++ItemCount;

@@ -264,6 +264,10 @@ bool AddPnt(Double X, Double Y);
 void AddLoadedObj();          // appends LoadObj with LoadPnts(1..LoadObj.NPoints)
 void CopyObj(Long SrcObj);    // a copy of an entity's record; the caller adds its points
 void AddItem(Integer Kind);   // an item named NewItemName; the new item is ItemCount (and CurItem)
+// Sets Name to "<Prefix>1", "<Prefix>2", ... until Taken, a finder that looks
+// for the name held in Name, finds none: the first free name of the series is
+// left in Name.
+void FirstFreeName(String& Name, const char* Prefix, bool (*Taken)(Long& Index));
 void NewDwgRec(Integer DwgNo);  // fills slot DwgNo for a new empty drawing window
 void ResolveObjLayer(Long ObjNo, DbKey layerKey);  // a loaded layer key into the entity's layer item index
 void UpdateExtents(Double X, Double Y);  // widens the current drawing and the current layer

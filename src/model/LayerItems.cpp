@@ -36,11 +36,7 @@ bool FindLayerByName(Long& index) {
 }
 
 void NewLayer() {
-  Long index = 0;
-  for (Long n = 1;; ++n) {
-    LayerNameSought = "New Layer " + std::to_string(n);
-    if (!FindLayerByName(index)) break;
-  }
+  FirstFreeName(LayerNameSought, "New Layer ", FindLayerByName);
   AddViewLayer(LayerNameSought);
   AddLayerName(LayerNameSought, GeneralUseCategory);
   // Making a layer is a whole layer command: it ends with the tool state cleared.

@@ -100,6 +100,10 @@ void EraseObj(Long ObjNo);          // erases one entity as an undoable step
 void DeleteItemObjs(Long ItemIndex);  // deletes an item and, for good, every entity it owns
 // Deletes a layer item and, for good, every entity of the current drawing on it.
 void DeleteLayerObjs(Long LayerIndex);
+// Entity ObjNo leaves its drawing for good as a member deleted with its owner
+// (flagged, hidden, drawing 0); nothing is repainted and the caller tells the
+// entity index how many left (ObjIndexDetached).
+void DetachWithOwner(Long ObjNo);
 
 // ---- Closing drawings -------------------------------------------------------------------------
 void EraseDwgObjs(Integer DwgNo);   // detaches every entity of drawing DwgNo (1..10)

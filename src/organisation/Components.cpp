@@ -87,11 +87,7 @@ bool ComponentNameExists(Long& Index) {
 }
 
 void NewComponent() {
-  Long index = 0;
-  for (Long n = 1;; ++n) {
-    ComponentName = NewComponentPrefix + std::to_string(n);
-    if (!ComponentNameExists(index)) break;
-  }
+  FirstFreeName(ComponentName, NewComponentPrefix, ComponentNameExists);
   NewItemName = ComponentName;
   AddItem(ItemComponent);
   Items[ItemCount].Xorigin = Items[ItemCount].Yorigin = 0;

@@ -91,11 +91,7 @@ bool AssignSelectionToGroup() {
 }
 
 void NewGroup() {
-  Long index = 0;
-  for (Long n = 1;; ++n) {
-    GroupNameSought = NewGroupPrefix + std::to_string(n);
-    if (!FindGroupByName(index)) break;
-  }
+  FirstFreeName(GroupNameSought, NewGroupPrefix, FindGroupByName);
   NewItemName = GroupNameSought;
   AddItem(ItemGroup);
   const Long added = ItemCount;

@@ -46,11 +46,7 @@ bool FindViewByName(Long& Index) {
 }
 
 void NewView() {
-  Long index = 0;
-  for (Long n = 1;; ++n) {
-    ViewNameSought = NewViewPrefix + std::to_string(n);
-    if (!FindViewByName(index)) break;
-  }
+  FirstFreeName(ViewNameSought, NewViewPrefix, FindViewByName);
   NewItemName = ViewNameSought;
   AddItem(ItemView);
   ItemRec& view = Items[ItemCount];

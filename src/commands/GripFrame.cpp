@@ -134,38 +134,7 @@ void WidenFrameExtents(Double x, Double y) {
   if (y > FrameMaxY) FrameMaxY = y;
 }
 
-void GetSelectionExtents(Long objNo) {
-  const ObjRec& obj = Objs[objNo];
-  const Long first = obj.PointID;
-  auto p = [&](Integer k) -> const PntRec& { return Pnts[first + k - 1]; };
-  switch (obj.Rtype) {
-    case EntityCircle: {
-      const Double r = std::hypot(p(2).X - p(1).X, p(2).Y - p(1).Y);
-      WidenFrameExtents(p(1).X - r, p(1).Y);
-      WidenFrameExtents(p(1).X + r, p(1).Y);
-      WidenFrameExtents(p(1).X, p(1).Y - r);
-      WidenFrameExtents(p(1).X, p(1).Y + r);
-      break;
-    }
-    case EntityArc:
-      for (Long k = 2; k < obj.NPoints; ++k) WidenFrameExtents(p(k).X, p(k).Y);
-      break;
-    case EntityComponent:
-    case EntityTextChar: {
-      if (obj.NPoints < 2) break;
-      WidenFrameExtents(p(1).X, p(1).Y);
-      if (obj.ObjectID < 1 || obj.ObjectID > ItemCount) break;
-      const ItemRec& item = Items[obj.ObjectID];
-      WidenFrameExtents(p(1).X + p(2).X * item.Xmin, p(1).Y + p(2).Y * item.Ymin);
-      WidenFrameExtents(p(1).X + p(2).X * item.Xmax, p(1).Y + p(2).Y * item.Ymax);
-      break;
-    }
-    default:
-      if (obj.Rtype >= EntityDimension) break;
-      for (Long k = 1; k <= obj.NPoints; ++k) WidenFrameExtents(p(k).X, p(k).Y);
-      break;
-  }
-}
+void GetSelectionExtents(Long objNo) { WidenByEntity<Double>(Objs[objNo], WidenFrameExtents); }
 
 GripPoint PixelOf(Double x, Double y) {
   return {static_cast<Single>(x * ViewScaleX + ViewBaseX), static_cast<Single>(y * ViewScaleY + ViewBaseY)};

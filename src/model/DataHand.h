@@ -283,6 +283,45 @@ void WidenBox(Rec& box, Double X, Double Y) {
   if (X > box.Xmax) box.Xmax = X;
   if (Y > box.Ymax) box.Ymax = Y;
 }
+// Calls Widen(X, Y) for the points that bound entity Obj: a circle's four
+// quadrant points, an arc's points but its first and last (its centre and its
+// second end), a placement's or a text character's insertion point and its
+// item's extents scaled (not rotated), any other entity's points. A
+// dimension, a fill, a hatch and a circle without its rim point give none.
+// The circle's radius is taken in type Radius: the component extents take it
+// in Single, the grip frame in Double, and each keeps the values it always had.
+template <typename Radius, typename Widen>
+void WidenByEntity(const ObjRec& Obj, Widen&& widen) {
+  auto p = [&](Integer k) -> const PntRec& { return Pnts[Obj.PointID + k - 1]; };
+  switch (Obj.Rtype) {
+    case EntityCircle: {
+      if (Obj.NPoints < 2) break;
+      const Radius r = static_cast<Radius>(std::hypot(p(2).X - p(1).X, p(2).Y - p(1).Y));
+      widen(p(1).X - r, p(1).Y);
+      widen(p(1).X + r, p(1).Y);
+      widen(p(1).X, p(1).Y - r);
+      widen(p(1).X, p(1).Y + r);
+      break;
+    }
+    case EntityArc:
+      for (Long k = 2; k < Obj.NPoints; ++k) widen(p(k).X, p(k).Y);
+      break;
+    case EntityComponent:
+    case EntityTextChar: {
+      if (Obj.NPoints < 2) break;
+      widen(p(1).X, p(1).Y);
+      if (Obj.ObjectID < 1 || Obj.ObjectID > ItemCount) break;
+      const ItemRec& item = Items[Obj.ObjectID];
+      widen(p(1).X + p(2).X * item.Xmin, p(1).Y + p(2).Y * item.Ymin);
+      widen(p(1).X + p(2).X * item.Xmax, p(1).Y + p(2).Y * item.Ymax);
+      break;
+    }
+    default:
+      if (Obj.Rtype >= EntityDimension) break;
+      for (Long k = 1; k <= Obj.NPoints; ++k) widen(p(k).X, p(k).Y);
+      break;
+  }
+}
 // The enclosed area of a polygon's points (the shoelace sum), square world
 // units, never negative; 0 for an entity that is not a polygon.
 Double EnclosedArea(const ObjRec& Obj);

@@ -113,38 +113,7 @@ void WidenComponentExtents(Double X, Double Y) {
   if (Y > CompMaxY) CompMaxY = Y;
 }
 
-void GetEntitiesExtents(Long ObjNo) {
-  const ObjRec& obj = Objs[ObjNo];
-  auto p = [&](Integer k) -> const PntRec& { return PointOf(obj, k); };
-  switch (obj.Rtype) {
-    case EntityCircle: {
-      if (obj.NPoints < 2) break;
-      const Single r = static_cast<Single>(std::hypot(p(2).X - p(1).X, p(2).Y - p(1).Y));
-      WidenComponentExtents(p(1).X, p(1).Y + r);
-      WidenComponentExtents(p(1).X, p(1).Y - r);
-      WidenComponentExtents(p(1).X + r, p(1).Y);
-      WidenComponentExtents(p(1).X - r, p(1).Y);
-      break;
-    }
-    case EntityArc:
-      for (Long k = 2; k < obj.NPoints; ++k) WidenComponentExtents(p(k).X, p(k).Y);
-      break;
-    case EntityComponent:
-    case EntityTextChar: {
-      if (obj.NPoints < 2) break;
-      WidenComponentExtents(p(1).X, p(1).Y);
-      if (obj.ObjectID < 1 || obj.ObjectID > ItemCount) break;
-      const ItemRec& item = Items[obj.ObjectID];
-      WidenComponentExtents(p(1).X + p(2).X * item.Xmin, p(1).Y + p(2).Y * item.Ymin);
-      WidenComponentExtents(p(1).X + p(2).X * item.Xmax, p(1).Y + p(2).Y * item.Ymax);
-      break;
-    }
-    default:
-      if (obj.Rtype >= EntityDimension) break;
-      for (Long k = 1; k <= obj.NPoints; ++k) WidenComponentExtents(p(k).X, p(k).Y);
-      break;
-  }
-}
+void GetEntitiesExtents(Long ObjNo) { WidenByEntity<Single>(Objs[ObjNo], WidenComponentExtents); }
 
 namespace {
 

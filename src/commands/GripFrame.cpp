@@ -394,19 +394,32 @@ void WorldPivot(Double& px, Double& py) {
   py = (FramePivot.Y - ViewBaseY) / ViewScaleY;
 }
 
+// The XOR ghosts of a turn about (px, py) by Angle: each selected entity is
+// drawn (its ghost goes) and then turned ...
+void DrawThenTurn(Double px, Double py, Single Angle) {
+  SetAdjustTransform(px, py, 1, 1, Angle);
+  ForEachSelected([](Long objNo) {
+    DrawObject(objNo);
+    ApplyTransformToPoints(objNo);
+  });
+}
+
+// ... or turned and then drawn (its new ghost shows).
+void TurnThenDraw(Double px, Double py, Single Angle) {
+  SetAdjustTransform(px, py, 1, 1, Angle);
+  ForEachSelected([](Long objNo) {
+    ApplyTransformToPoints(objNo);
+    DrawObject(objNo);
+  });
+}
+
 void ApplyScalePreview() {
   Double px = 0, py = 0;
   WorldPivot(px, py);
   XorDraw = FlagTrue;
   const bool turned = FrameAngle != 0;
-  if (turned) {
-    // Back to the frame's own axes, where the scale applies.
-    SetAdjustTransform(px, py, 1, 1, TwoPi - FrameAngle);
-    ForEachSelected([](Long objNo) {
-      DrawObject(objNo);
-      ApplyTransformToPoints(objNo);
-    });
-  }
+  // Back to the frame's own axes, where the scale applies.
+  if (turned) DrawThenTurn(px, py, TwoPi - FrameAngle);
   SetAdjustTransform(px, py, 1 / AppliedScaleX, 1 / AppliedScaleY, 0);
   ForEachSelected([&](Long objNo) {
     if (!turned) DrawObject(objNo);
@@ -417,13 +430,7 @@ void ApplyScalePreview() {
     const Long scaled = ScaleObj(objNo);
     if (!turned) DrawObject(scaled);
   });
-  if (turned) {
-    SetAdjustTransform(px, py, 1, 1, FrameAngle);
-    ForEachSelected([](Long objNo) {
-      ApplyTransformToPoints(objNo);
-      DrawObject(objNo);
-    });
-  }
+  if (turned) TurnThenDraw(px, py, FrameAngle);
   AppliedScaleX = FrameScaleX;
   AppliedScaleY = FrameScaleY;
   XorDraw = FlagFalse;
@@ -433,16 +440,8 @@ void ApplyRotatePreview() {
   Double px = 0, py = 0;
   WorldPivot(px, py);
   XorDraw = FlagTrue;
-  SetAdjustTransform(px, py, 1, 1, TwoPi - AppliedAngle);
-  ForEachSelected([](Long objNo) {
-    DrawObject(objNo);
-    ApplyTransformToPoints(objNo);
-  });
-  SetAdjustTransform(px, py, 1, 1, FrameAngle);
-  ForEachSelected([](Long objNo) {
-    ApplyTransformToPoints(objNo);
-    DrawObject(objNo);
-  });
+  DrawThenTurn(px, py, TwoPi - AppliedAngle);
+  TurnThenDraw(px, py, FrameAngle);
   AppliedAngle = FrameAngle;
   XorDraw = FlagFalse;
 }

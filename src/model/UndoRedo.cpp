@@ -403,6 +403,16 @@ void DeleteItemWith(Long ItemIndex, Membership membership) {
 
 }  // namespace
 
+bool DeleteChosenItem(Long Index, Integer Kind, void (*Delete)(Long), Long& Selected, String& NameSought) {
+  if (Index < 1 || Index > ItemCount || Items[Index].Rtype != Kind) return false;
+  Delete(Index);
+  if (Selected == Index) {
+    Selected = 0;
+    NameSought.clear();
+  }
+  return true;
+}
+
 void DetachWithOwner(Long ObjNo) {
   ObjRec& obj = Objs[ObjNo];
   obj.Flag = FlagDeletedWithOwner;

@@ -110,12 +110,7 @@ void NewGroup() {
 }
 
 void DeleteGroup(Long Index) {
-  if (Index < 1 || Index > ItemCount || Items[Index].Rtype != ItemGroup) return;
-  DeleteItemObjs(Index);
-  if (SelectedGroup == Index) {
-    SelectedGroup = 0;
-    GroupNameSought.clear();
-  }
+  DeleteChosenItem(Index, ItemGroup, DeleteItemObjs, SelectedGroup, GroupNameSought);
 }
 
 // ---- Showing a group -------------------------------------------------------------------

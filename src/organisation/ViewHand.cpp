@@ -71,12 +71,7 @@ void NewView() {
 }
 
 void DeleteView(Long Index) {
-  if (Index < 1 || Index > ItemCount || Items[Index].Rtype != ItemView) return;
-  DeleteItemObjs(Index);
-  if (SelectedView == Index) {
-    SelectedView = 0;
-    ViewNameSought.clear();
-  }
+  DeleteChosenItem(Index, ItemView, DeleteItemObjs, SelectedView, ViewNameSought);
 }
 
 // ---- Commands --------------------------------------------------------------------------

@@ -71,13 +71,7 @@ bool FindAreaByName(Long& Index) {
 
 void NewAreaName() {
   FirstFreeName(AreaName, "New Area ", FindAreaByName);
-  NewItemName = AreaName;
-  AddItem(ItemArea);
-  ItemRec& area = Items[ItemCount];
-  area.Name = AreaName;
-  area.Xorigin = area.Yorigin = 0;
-  area.Show = FlagTrue;
-  area.Lock = FlagFalse;
+  ItemRec& area = NewItemNamed(ItemArea, AreaName);
   area.DwgNo = CurDwg;
   AreaItem = ItemCount;
 }

@@ -408,6 +408,12 @@ void UpdateNotedItemExtents() {
 
 // ---- Items and drawings ------------------------------------------------------------------------
 
+ItemRec& NewItemNamed(Integer Kind, const String& Name) {
+  NewItemName = Name;
+  AddItem(Kind);
+  return Items[ItemCount];
+}
+
 void FirstFreeName(String& Name, const char* Prefix, bool (*Taken)(Long& Index)) {
   Long found = 0;
   for (Long n = 1;; ++n) {

@@ -264,6 +264,9 @@ bool AddPnt(Double X, Double Y);
 void AddLoadedObj();          // appends LoadObj with LoadPnts(1..LoadObj.NPoints)
 void CopyObj(Long SrcObj);    // a copy of an entity's record; the caller adds its points
 void AddItem(Integer Kind);   // an item named NewItemName; the new item is ItemCount (and CurItem)
+// AddItem with NewItemName set to Name: the new item, shown, unlocked, with
+// its origin at (0, 0) and every other field clear, is returned (ItemCount).
+ItemRec& NewItemNamed(Integer Kind, const String& Name);
 // Sets Name to "<Prefix>1", "<Prefix>2", ... until Taken, a finder that looks
 // for the name held in Name, finds none: the first free name of the series is
 // left in Name.

@@ -44,17 +44,11 @@ void NewLayer() {
 }
 
 void AddViewLayer(const String& name) {
-  NewItemName = name;
-  AddItem(ItemLayer);
-  ItemRec& layer = Items[ItemCount];
-  layer.Name = name;
-  layer.Xorigin = layer.Yorigin = 0;
+  ItemRec& layer = NewItemNamed(ItemLayer, name);
   layer.Xmin = ViewWinMinX;
   layer.Ymin = ViewWinMinY;
   layer.Xmax = ViewWinMaxX;
   layer.Ymax = ViewWinMaxY;
-  layer.Show = FlagTrue;
-  layer.Lock = FlagFalse;
 }
 
 Long EnsureLayer(const String& Name) {
@@ -66,12 +60,9 @@ Long EnsureLayer(const String& Name) {
   LayerNameSought = Name;
   Long index = 0;
   if (FindLayerByName(index)) return index;
-  NewItemName = Name;
-  AddItem(ItemLayer);
-  ItemRec& layer = Items[ItemCount];
+  ItemRec& layer = NewItemNamed(ItemLayer, Name);
   layer.Xmin = layer.Ymin = 0;
   layer.Xmax = layer.Ymax = 1;
-  layer.Show = FlagTrue;
   AddLayerName(Name, GeneralUseCategory);
   return ItemCount;
 }

@@ -88,9 +88,7 @@ bool ComponentNameExists(Long& Index) {
 
 void NewComponent() {
   FirstFreeName(ComponentName, NewComponentPrefix, ComponentNameExists);
-  NewItemName = ComponentName;
-  AddItem(ItemComponent);
-  Items[ItemCount].Xorigin = Items[ItemCount].Yorigin = 0;
+  NewItemNamed(ItemComponent, ComponentName);
   ComponentItem = ItemCount;
 }
 
@@ -147,8 +145,7 @@ void StoreItemExtents(ItemRec& item, Long count, Double refX, Double refY) {
 bool DuplicateComponent(Long& Index) {
   const Long old = Index;
   const Long last = ObjCount;
-  NewItemName = ComponentName;
-  AddItem(ItemComponent);
+  NewItemNamed(ItemComponent, ComponentName);
   const Long item = ItemCount;
   Index = item;
   ComponentItem = item;

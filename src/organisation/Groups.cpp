@@ -92,12 +92,8 @@ bool AssignSelectionToGroup() {
 
 void NewGroup() {
   FirstFreeName(GroupNameSought, NewGroupPrefix, FindGroupByName);
-  NewItemName = GroupNameSought;
-  AddItem(ItemGroup);
+  NewItemNamed(ItemGroup, GroupNameSought).DwgNo = CurDwg;
   const Long added = ItemCount;
-  Items[added].Name = GroupNameSought;
-  Items[added].Xorigin = Items[added].Yorigin = 0;
-  Items[added].DwgNo = CurDwg;
   AssignSelectionToGroup();
   ItemRec& group = Items[added];
   group.Xmin = GroupXmin;
@@ -105,8 +101,6 @@ void NewGroup() {
   group.Xmax = GroupXmax;
   group.Ymax = GroupYmax;
   group.Nlines = SelectedCount;
-  group.Show = FlagTrue;
-  group.Lock = FlagFalse;
 }
 
 void DeleteGroup(Long Index) {

@@ -47,11 +47,7 @@ bool FindViewByName(Long& Index) {
 
 void NewView() {
   FirstFreeName(ViewNameSought, NewViewPrefix, FindViewByName);
-  NewItemName = ViewNameSought;
-  AddItem(ItemView);
-  ItemRec& view = Items[ItemCount];
-  view.Name = ViewNameSought;
-  view.Xorigin = view.Yorigin = 0;
+  ItemRec& view = NewItemNamed(ItemView, ViewNameSought);
   // The world window shown now: the drawing window's own when there is one.
   if (const DrawingWindow* window = ActiveDocForm()) {
     view.Xmin = window->XVmin;
@@ -64,8 +60,6 @@ void NewView() {
     view.Xmax = ViewWinMaxX;
     view.Ymax = ViewWinMaxY;
   }
-  view.Show = FlagTrue;
-  view.Lock = FlagFalse;
   view.Nlines = 0;
   view.DwgNo = CurDwg;
 }

@@ -121,17 +121,7 @@ void TransformAllGrips() {
 namespace {
 
 void WidenFrameExtents(Double x, Double y) {
-  if (ExtentsEmpty) {
-    // The extents start at the first point, so geometry far from the origin gets its own frame.
-    FrameMinX = FrameMaxX = x;
-    FrameMinY = FrameMaxY = y;
-    ExtentsEmpty = false;
-    return;
-  }
-  if (x < FrameMinX) FrameMinX = x;
-  if (x > FrameMaxX) FrameMaxX = x;
-  if (y < FrameMinY) FrameMinY = y;
-  if (y > FrameMaxY) FrameMaxY = y;
+  WidenRunningBox(FrameMinX, FrameMinY, FrameMaxX, FrameMaxY, ExtentsEmpty, x, y);
 }
 
 void GetSelectionExtents(Long objNo) { WidenByEntity<Double>(Objs[objNo], WidenFrameExtents); }

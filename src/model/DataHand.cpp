@@ -408,6 +408,16 @@ void UpdateNotedItemExtents() {
 
 // ---- Items and drawings ------------------------------------------------------------------------
 
+bool FindItemOfDrawing(Integer Kind, const String& Name, Long& Index) {
+  Index = 0;
+  for (Long i = 1; i <= ItemCount; ++i) {
+    Index = i;
+    const ItemRec& item = Items[i];
+    if (item.Rtype == Kind && item.DwgNo == CurDwg && item.Name == Name) return true;
+  }
+  return false;
+}
+
 ItemRec& NewItemNamed(Integer Kind, const String& Name) {
   NewItemName = Name;
   AddItem(Kind);

@@ -264,6 +264,9 @@ bool AddPnt(Double X, Double Y);
 void AddLoadedObj();          // appends LoadObj with LoadPnts(1..LoadObj.NPoints)
 void CopyObj(Long SrcObj);    // a copy of an entity's record; the caller adds its points
 void AddItem(Integer Kind);   // an item named NewItemName; the new item is ItemCount (and CurItem)
+// An item of kind Kind of drawing CurDwg named Name (exact): true with its
+// index; false with the last index scanned (0 with no items).
+bool FindItemOfDrawing(Integer Kind, const String& Name, Long& Index);
 // AddItem with NewItemName set to Name: the new item, shown, unlocked, with
 // its origin at (0, 0) and every other field clear, is returned (ItemCount).
 ItemRec& NewItemNamed(Integer Kind, const String& Name);
@@ -285,6 +288,22 @@ void WidenBox(Rec& box, Double X, Double Y) {
   if (Y < box.Ymin) box.Ymin = Y;
   if (X > box.Xmax) box.Xmax = X;
   if (Y > box.Ymax) box.Ymax = Y;
+}
+// Widens a running box of world extents to take in a point; the first point
+// (Empty true) starts the box, so geometry far from the origin gets its own.
+// Points are taken as they are: a caller that must stay finite checks first.
+inline void WidenRunningBox(Double& MinX, Double& MinY, Double& MaxX, Double& MaxY, bool& Empty, Double X,
+                            Double Y) {
+  if (Empty) {
+    MinX = MaxX = X;
+    MinY = MaxY = Y;
+    Empty = false;
+    return;
+  }
+  if (X < MinX) MinX = X;
+  if (X > MaxX) MaxX = X;
+  if (Y < MinY) MinY = Y;
+  if (Y > MaxY) MaxY = Y;
 }
 // Calls Widen(X, Y) for the points that bound entity Obj: a circle's four
 // quadrant points, an arc's points but its first and last (its centre and its

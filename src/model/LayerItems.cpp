@@ -25,15 +25,7 @@ String LayerNameSought;
 
 // ---- Finding and making layers ---------------------------------------------------
 
-bool FindLayerByName(Long& index) {
-  index = 0;
-  for (Long i = 1; i <= ItemCount; ++i) {
-    index = i;
-    const ItemRec& item = Items[i];
-    if (item.DwgNo == CurDwg && item.Rtype == ItemLayer && item.Name == LayerNameSought) return true;
-  }
-  return false;
-}
+bool FindLayerByName(Long& index) { return FindItemOfDrawing(ItemLayer, LayerNameSought, index); }
 
 void NewLayer() {
   FirstFreeName(LayerNameSought, "New Layer ", FindLayerByName);

@@ -99,16 +99,7 @@ void StartComponentExtents() {
 
 void WidenComponentExtents(Double X, Double Y) {
   if (!std::isfinite(X) || !std::isfinite(Y)) return;
-  if (ExtentsEmpty) {
-    CompMinX = CompMaxX = X;
-    CompMinY = CompMaxY = Y;
-    ExtentsEmpty = false;
-    return;
-  }
-  if (X < CompMinX) CompMinX = X;
-  if (X > CompMaxX) CompMaxX = X;
-  if (Y < CompMinY) CompMinY = Y;
-  if (Y > CompMaxY) CompMaxY = Y;
+  WidenRunningBox(CompMinX, CompMinY, CompMaxX, CompMaxY, ExtentsEmpty, X, Y);
 }
 
 void GetEntitiesExtents(Long ObjNo) { WidenByEntity<Single>(Objs[ObjNo], WidenComponentExtents); }

@@ -70,18 +70,8 @@ bool FindAreaByName(Long& Index) {
 }
 
 void NewAreaName() {
-  Long found = 0;
-  for (Long n = 1;; ++n) {
-    AreaName = "New Area " + std::to_string(n);
-    if (!FindAreaByName(found)) break;
-  }
-  NewItemName = AreaName;
-  AddItem(ItemArea);
-  ItemRec& area = Items[ItemCount];
-  area.Name = AreaName;
-  area.Xorigin = area.Yorigin = 0;
-  area.Show = FlagTrue;
-  area.Lock = FlagFalse;
+  FirstFreeName(AreaName, "New Area ", FindAreaByName);
+  ItemRec& area = NewItemNamed(ItemArea, AreaName);
   area.DwgNo = CurDwg;
   AreaItem = ItemCount;
 }
@@ -192,17 +182,25 @@ bool ZoomToArea(Long item, bool saveFirst) {
   return FitViewToWindow();
 }
 
-void ShowArea() {
-  ShowStatus("SHOW an Area", TitlePanel);
-  if (ChooseArea(AreaActionShow)) {
-    if (AreaName.empty()) {
+// A command on a chosen area: its title, the chooser for Action, then Act on
+// the area chosen (an empty name is reported as not found); every way out
+// ends with a redraw.
+void OnChosenArea(const char* Title, Integer Action, void (*Act)()) {
+  ShowStatus(Title, TitlePanel);
+  if (ChooseArea(Action)) {
+    if (AreaName.empty())
       ReportNotFound();
-    } else {
-      const bool shown = ZoomToArea(AreaItem, true);
-      ShowStatus(shown ? "Area : " + AreaName + " Showing" : String(MessageViewRefused), ResultPanel);
-    }
+    else
+      Act();
   }
   EndWithRedraw();
+}
+
+void ShowArea() {
+  OnChosenArea("SHOW an Area", AreaActionShow, [] {
+    const bool shown = ZoomToArea(AreaItem, true);
+    ShowStatus(shown ? "Area : " + AreaName + " Showing" : String(MessageViewRefused), ResultPanel);
+  });
 }
 
 void AddArea() {
@@ -216,16 +214,10 @@ void AddArea() {
 }
 
 void HideArea() {
-  ShowStatus("HIDE an Area", TitlePanel);
-  if (ChooseArea(AreaActionHide)) {
-    if (AreaName.empty()) {
-      ReportNotFound();
-    } else {
-      Items[AreaItem].Show = FlagFalse;
-      ShowStatus("Area: " + AreaName + " Hidden", ResultPanel);
-    }
-  }
-  EndWithRedraw();
+  OnChosenArea("HIDE an Area", AreaActionHide, [] {
+    Items[AreaItem].Show = FlagFalse;
+    ShowStatus("Area: " + AreaName + " Hidden", ResultPanel);
+  });
 }
 
 // Fill (type 15) or hatch (type 16) of the current area, three points.
@@ -247,33 +239,21 @@ void AppendAreaObject(Integer type, Long colour, Integer style, const String& la
 }
 
 void FillArea() {
-  ShowStatus("Area Fill", TitlePanel);
-  if (ChooseArea(AreaActionFill)) {
-    if (AreaName.empty()) {
-      ReportNotFound();
-    } else {
-      AppendAreaObject(EntityFill, CurFillColor, CurFillPattern, CurFillLayer, 1, 1, 0);
-      ShowStatus("Area : " + AreaName + " Showing Filled", ResultPanel);
-    }
-  }
-  EndWithRedraw();
+  OnChosenArea("Area Fill", AreaActionFill, [] {
+    AppendAreaObject(EntityFill, CurFillColor, CurFillPattern, CurFillLayer, 1, 1, 0);
+    ShowStatus("Area : " + AreaName + " Showing Filled", ResultPanel);
+  });
 }
 
 void HatchArea() {
-  ShowStatus("Area Hatch", TitlePanel);
-  if (ChooseArea(AreaActionHatch)) {
-    if (AreaName.empty()) {
-      ReportNotFound();
-    } else {
-      // The pattern the options show, also when no preview found it (hatches not shown).
-      CurPatternIndex = CurrentHatchPattern();
-      AppendAreaObject(EntityHatch, HatchColor, static_cast<Integer>(CurPatternIndex), HatchLayer, HatchScale,
-                       HatchScale, HatchRotation);
-      ShowStatus("Area : " + AreaName + (ShowHatches ? " Showing Hatched" : " Hatched - Show Hatches is Off"),
-                 ResultPanel);
-    }
-  }
-  EndWithRedraw();
+  OnChosenArea("Area Hatch", AreaActionHatch, [] {
+    // The pattern the options show, also when no preview found it (hatches not shown).
+    CurPatternIndex = CurrentHatchPattern();
+    AppendAreaObject(EntityHatch, HatchColor, static_cast<Integer>(CurPatternIndex), HatchLayer, HatchScale,
+                     HatchScale, HatchRotation);
+    ShowStatus("Area : " + AreaName + (ShowHatches ? " Showing Hatched" : " Hatched - Show Hatches is Off"),
+               ResultPanel);
+  });
 }
 
 }  // namespace
@@ -308,12 +288,9 @@ void ResetAreaState() {
     const Long last = ObjCount;
     Long detached = 0;
     for (Long i = 1; i <= last; ++i) {
-      ObjRec& obj = Objs[i];
+      const ObjRec& obj = Objs[i];
       if (obj.OwnerID != item || obj.DwgNo == 0) continue;
-      obj.Flag = FlagDeletedWithOwner;
-      obj.Show = FlagFalse;
-      obj.DwgNo = 0;
-      EntityLinksChanged(i);
+      DetachWithOwner(i);
       ++detached;
     }
     ObjIndexDetached(detached);

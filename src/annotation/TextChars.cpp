@@ -63,6 +63,15 @@ void BoxSides(Long Color) {
 }
 
 PntRec& CharPoint(Long ObjNo, Integer k) { return Pnts[Objs[ObjNo].PointID + k - 1]; }
+
+// A character entity shows glyph GlyphIdx (key Key) in the current text
+// colour and belongs to no item.
+void SetCharGlyph(ObjRec& Obj, const String& Key, Long GlyphIdx) {
+  Obj.Name = Key;
+  Obj.ObjectID = GlyphIdx;
+  Obj.OwnerID = 0;
+  Obj.Color = TextColor;
+}
 }  // namespace
 
 Single TextAdvanceFor(Single Height) { return ToSingle(Double{Height} * TextAspect / DefaultAspect); }
@@ -87,10 +96,7 @@ void AddTextCharObj(Long GlyphIdx) {
   const TextEntryStateRec& t = TextEntryState;
   AddObj(EntityTextChar, TextCharPoints);
   ObjRec& obj = Objs[ObjCount];
-  obj.Name = GlyphKey;
-  obj.ObjectID = GlyphIdx;
-  obj.OwnerID = 0;
-  obj.Color = TextColor;
+  SetCharGlyph(obj, GlyphKey, GlyphIdx);
   obj.Weight = 0;
   obj.Width = 0;
   obj.LayerID = layer;
@@ -112,11 +118,7 @@ void DrawTextChar(Long ObjNo, bool Wipe) {
 
 void UpdateTextCharObj(Long ObjNo, const String& Key, Long GlyphIdx) {
   DrawTextChar(ObjNo, true);
-  ObjRec& obj = Objs[ObjNo];
-  obj.Name = Key;
-  obj.ObjectID = GlyphIdx;
-  obj.OwnerID = 0;
-  obj.Color = TextColor;
+  SetCharGlyph(Objs[ObjNo], Key, GlyphIdx);
   EntityLinksChanged(ObjNo);
   ObjIndexShownItemChanged(ObjNo);
   DrawTextChar(ObjNo, false);

@@ -140,6 +140,20 @@ void StartTyping(Double X, Double Y, Single Height, Double AngleDeg, bool BoxMod
   PlaceTextCursor();
 }
 
+// The events after step 0 of both placing commands: once typing started (step
+// 5) the key step takes the event (false); else the point picked now is taken,
+// at step 1 as the first corner of the box (true).
+bool TakePlacingPoint(Double& X, Double& Y) {
+  TextEntryStateRec& t = TextEntryState;
+  if (t.Step == 5) {
+    KeyStep();
+    return false;
+  }
+  TakePickPoint(X, Y);
+  if (t.Step == 1) t.Box[1] = {X, Y};
+  return true;
+}
+
 // ---- Place Text, Box Text Place, Edit Text --------------------------------------------------
 
 void PlaceText() {
@@ -156,14 +170,9 @@ void PlaceText() {
     t.Step = 1;
     return;
   }
-  if (t.Step == 5) {
-    KeyStep();
-    return;
-  }
   Double x = 0, y = 0;
-  TakePickPoint(x, y);
+  if (!TakePlacingPoint(x, y)) return;
   if (t.Step == 1) {
-    t.Box[1] = {x, y};
     if (autoSize || autoAngle) {
       ShowStatus("Auto Text Angle - Enter Text Base Line", 2);
       t.Step = 2;
@@ -195,14 +204,9 @@ void PlaceBoxText() {
     t.Step = 1;
     return;
   }
-  if (t.Step == 5) {
-    KeyStep();
-    return;
-  }
   Double x = 0, y = 0;
-  TakePickPoint(x, y);
+  if (!TakePlacingPoint(x, y)) return;
   if (t.Step == 1) {
-    t.Box[1] = {x, y};
     ShowStatus("Enter Right Corner of Text Box", 2);
     t.Step = 2;
     return;

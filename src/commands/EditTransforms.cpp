@@ -45,6 +45,43 @@ void StartOutline(Double x, Double y, Single angleCode) {
   OutlineOn = FlagTrue;
 }
 
+// The first two steps of Rotate and Mirror: the selection checked, the title
+// and AskBase with the centre line; then the base point taken, its ghost
+// started and AskSecond shown. True when the event ended here.
+bool OpeningTurnStep(const char* Title, const char* AskBase, Single OutlineCode, const char* AskSecond) {
+  if (!CheckSelection(Title)) return true;
+  switch (ToolStep) {
+    case 0:
+      ShowStatus(Title, 1);
+      ShowStatus(AskBase, 2);
+      RubberCentreOn = FlagTrue;
+      return true;
+    case 1:
+      TakePickPoint(EditRefX, EditRefY);
+      StartOutline(EditRefX, EditRefY, OutlineCode);
+      ShowStatus(AskSecond, 2);
+      return true;
+    default: return false;
+  }
+}
+
+// The first two steps of Radial Copy and Path Copy: the selection checked,
+// the title and the request for a reference point on the lines; then the
+// point taken and AskNext shown. True when the event ended here.
+bool OpeningCopyStep(const char* Title, const char* AskNext) {
+  if (!CheckSelection(Title)) return true;
+  if (ToolStep == 0) {
+    ShowStatus(Title, 1);
+    ShowStatus("Enter a Reference Point on Lines >", 2);
+    EditStep = 1;
+    return true;
+  }
+  if (ToolStep != 1) return false;
+  TakePickPoint(EditRefX, EditRefY);
+  ShowStatus(AskNext, 2);
+  return true;
+}
+
 // The second click of Rotate and Mirror: the centre line and the ghost go,
 // the selection's points are back where they were.
 void TakeSecondPoint() {
@@ -110,20 +147,9 @@ void RefuseNonFiniteResult() {
 // ---- Rotate ----------------------------------------------------------------------------------
 
 void RotateSelected() {
-  if (!CheckSelection("Rotate Selected Lines")) return;
-  switch (ToolStep) {
-    case 0:
-      ShowStatus("Rotate Selected Lines", 1);
-      ShowStatus("Enter an Axis Point >", 2);
-      RubberCentreOn = FlagTrue;
-      return;
-    case 1:
-      TakePickPoint(EditRefX, EditRefY);
-      StartOutline(EditRefX, EditRefY, OutlineRotateCode);
-      ShowStatus("Enter an Offset Angle > ", 2);
-      return;
-    default: break;
-  }
+  if (OpeningTurnStep("Rotate Selected Lines", "Enter an Axis Point >", OutlineRotateCode,
+                      "Enter an Offset Angle > "))
+    return;
   TakeSecondPoint();
   const Single angle = LineAngleD(EditRefX, EditRefY, EditPointX, EditPointY);
   SetAdjustTransform(EditRefX, EditRefY, 1, 1, angle);
@@ -168,20 +194,9 @@ void SetMirrorAdjust() {
 }  // namespace
 
 void MirrorSelected() {
-  if (!CheckSelection("Mirror Selected Lines")) return;
-  switch (ToolStep) {
-    case 0:
-      ShowStatus("Mirror Selected Lines", 1);
-      ShowStatus("Enter a Reference point >", 2);
-      RubberCentreOn = FlagTrue;
-      return;
-    case 1:
-      TakePickPoint(EditRefX, EditRefY);
-      StartOutline(EditRefX, EditRefY, OutlineMirrorCode);
-      ShowStatus("Enter an Offset Location > ", 2);
-      return;
-    default: break;
-  }
+  if (OpeningTurnStep("Mirror Selected Lines", "Enter a Reference point >", OutlineMirrorCode,
+                      "Enter an Offset Location > "))
+    return;
   TakeSecondPoint();
   SetMirrorAdjust();
   CopyAndTransform(
@@ -266,18 +281,7 @@ bool MakeRadialCopies(Integer n) {
 }  // namespace
 
 void RadialCopySelected() {
-  if (!CheckSelection("Radial Copy Selected Lines")) return;
-  if (ToolStep == 0) {
-    ShowStatus("Radial Copy Selected Lines", 1);
-    ShowStatus("Enter a Reference Point on Lines >", 2);
-    EditStep = 1;
-    return;
-  }
-  if (ToolStep == 1) {
-    TakePickPoint(EditRefX, EditRefY);
-    ShowStatus("Enter The Center Location >", 2);
-    return;
-  }
+  if (OpeningCopyStep("Radial Copy Selected Lines", "Enter The Center Location >")) return;
   if (EditStep == 1) {
     TakePickPoint(EditCentreX, EditCentreY);
     RadialRadius = std::hypot(EditRefX - EditCentreX, EditRefY - EditCentreY);
@@ -347,18 +351,7 @@ void MakePathCopies(Integer n) {
 }  // namespace
 
 void PathCopySelected() {
-  if (!CheckSelection("Path Copy Selected Lines")) return;
-  if (ToolStep == 0) {
-    ShowStatus("Path Copy Selected Lines", 1);
-    ShowStatus("Enter a Reference Point on Lines >", 2);
-    EditStep = 1;
-    return;
-  }
-  if (ToolStep == 1) {
-    TakePickPoint(EditRefX, EditRefY);
-    ShowStatus("Select a Line to Follow (Path)", 2);
-    return;
-  }
+  if (OpeningCopyStep("Path Copy Selected Lines", "Select a Line to Follow (Path)")) return;
   if (EditStep == 1) {
     if (!TakePath()) return;
     MaxPathCopies = 99;

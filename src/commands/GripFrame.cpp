@@ -121,51 +121,10 @@ void TransformAllGrips() {
 namespace {
 
 void WidenFrameExtents(Double x, Double y) {
-  if (ExtentsEmpty) {
-    // The extents start at the first point, so geometry far from the origin gets its own frame.
-    FrameMinX = FrameMaxX = x;
-    FrameMinY = FrameMaxY = y;
-    ExtentsEmpty = false;
-    return;
-  }
-  if (x < FrameMinX) FrameMinX = x;
-  if (x > FrameMaxX) FrameMaxX = x;
-  if (y < FrameMinY) FrameMinY = y;
-  if (y > FrameMaxY) FrameMaxY = y;
+  WidenRunningBox(FrameMinX, FrameMinY, FrameMaxX, FrameMaxY, ExtentsEmpty, x, y);
 }
 
-void GetSelectionExtents(Long objNo) {
-  const ObjRec& obj = Objs[objNo];
-  const Long first = obj.PointID;
-  auto p = [&](Integer k) -> const PntRec& { return Pnts[first + k - 1]; };
-  switch (obj.Rtype) {
-    case EntityCircle: {
-      const Double r = std::hypot(p(2).X - p(1).X, p(2).Y - p(1).Y);
-      WidenFrameExtents(p(1).X - r, p(1).Y);
-      WidenFrameExtents(p(1).X + r, p(1).Y);
-      WidenFrameExtents(p(1).X, p(1).Y - r);
-      WidenFrameExtents(p(1).X, p(1).Y + r);
-      break;
-    }
-    case EntityArc:
-      for (Long k = 2; k < obj.NPoints; ++k) WidenFrameExtents(p(k).X, p(k).Y);
-      break;
-    case EntityComponent:
-    case EntityTextChar: {
-      if (obj.NPoints < 2) break;
-      WidenFrameExtents(p(1).X, p(1).Y);
-      if (obj.ObjectID < 1 || obj.ObjectID > ItemCount) break;
-      const ItemRec& item = Items[obj.ObjectID];
-      WidenFrameExtents(p(1).X + p(2).X * item.Xmin, p(1).Y + p(2).Y * item.Ymin);
-      WidenFrameExtents(p(1).X + p(2).X * item.Xmax, p(1).Y + p(2).Y * item.Ymax);
-      break;
-    }
-    default:
-      if (obj.Rtype >= EntityDimension) break;
-      for (Long k = 1; k <= obj.NPoints; ++k) WidenFrameExtents(p(k).X, p(k).Y);
-      break;
-  }
-}
+void GetSelectionExtents(Long objNo) { WidenByEntity<Double>(Objs[objNo], WidenFrameExtents); }
 
 GripPoint PixelOf(Double x, Double y) {
   return {static_cast<Single>(x * ViewScaleX + ViewBaseX), static_cast<Single>(y * ViewScaleY + ViewBaseY)};
@@ -425,19 +384,32 @@ void WorldPivot(Double& px, Double& py) {
   py = (FramePivot.Y - ViewBaseY) / ViewScaleY;
 }
 
+// The XOR ghosts of a turn about (px, py) by Angle: each selected entity is
+// drawn (its ghost goes) and then turned ...
+void DrawThenTurn(Double px, Double py, Single Angle) {
+  SetAdjustTransform(px, py, 1, 1, Angle);
+  ForEachSelected([](Long objNo) {
+    DrawObject(objNo);
+    ApplyTransformToPoints(objNo);
+  });
+}
+
+// ... or turned and then drawn (its new ghost shows).
+void TurnThenDraw(Double px, Double py, Single Angle) {
+  SetAdjustTransform(px, py, 1, 1, Angle);
+  ForEachSelected([](Long objNo) {
+    ApplyTransformToPoints(objNo);
+    DrawObject(objNo);
+  });
+}
+
 void ApplyScalePreview() {
   Double px = 0, py = 0;
   WorldPivot(px, py);
   XorDraw = FlagTrue;
   const bool turned = FrameAngle != 0;
-  if (turned) {
-    // Back to the frame's own axes, where the scale applies.
-    SetAdjustTransform(px, py, 1, 1, TwoPi - FrameAngle);
-    ForEachSelected([](Long objNo) {
-      DrawObject(objNo);
-      ApplyTransformToPoints(objNo);
-    });
-  }
+  // Back to the frame's own axes, where the scale applies.
+  if (turned) DrawThenTurn(px, py, TwoPi - FrameAngle);
   SetAdjustTransform(px, py, 1 / AppliedScaleX, 1 / AppliedScaleY, 0);
   ForEachSelected([&](Long objNo) {
     if (!turned) DrawObject(objNo);
@@ -448,13 +420,7 @@ void ApplyScalePreview() {
     const Long scaled = ScaleObj(objNo);
     if (!turned) DrawObject(scaled);
   });
-  if (turned) {
-    SetAdjustTransform(px, py, 1, 1, FrameAngle);
-    ForEachSelected([](Long objNo) {
-      ApplyTransformToPoints(objNo);
-      DrawObject(objNo);
-    });
-  }
+  if (turned) TurnThenDraw(px, py, FrameAngle);
   AppliedScaleX = FrameScaleX;
   AppliedScaleY = FrameScaleY;
   XorDraw = FlagFalse;
@@ -464,16 +430,8 @@ void ApplyRotatePreview() {
   Double px = 0, py = 0;
   WorldPivot(px, py);
   XorDraw = FlagTrue;
-  SetAdjustTransform(px, py, 1, 1, TwoPi - AppliedAngle);
-  ForEachSelected([](Long objNo) {
-    DrawObject(objNo);
-    ApplyTransformToPoints(objNo);
-  });
-  SetAdjustTransform(px, py, 1, 1, FrameAngle);
-  ForEachSelected([](Long objNo) {
-    ApplyTransformToPoints(objNo);
-    DrawObject(objNo);
-  });
+  DrawThenTurn(px, py, TwoPi - AppliedAngle);
+  TurnThenDraw(px, py, FrameAngle);
   AppliedAngle = FrameAngle;
   XorDraw = FlagFalse;
 }

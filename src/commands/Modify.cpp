@@ -140,9 +140,29 @@ void FindNearestVertex(Double X, Double Y) {
   }
 }
 
-// ---- MOVE POINT -----------------------------------------------------------------------------
-
 namespace {
+
+// The two steps MOVE POINT and BREAK LINE open with: at step 0 the title and
+// the request for an entity; then the entity is picked and AskPoint shown,
+// with the entity's ghost when Ghost. True when one of them ran: the caller
+// has nothing more to do for this event.
+bool OpeningModifyStep(const char* Title, const char* AskEntity, const char* AskPoint, bool Ghost) {
+  if (ToolStep == 0) {
+    ShowStatus(Title, 1);
+    ShowStatus(AskEntity, 2);
+    ModifyStep = PickEntityStep;
+    return true;
+  }
+  if (ModifyStep != PickEntityStep) return false;
+  Long obj = 0;
+  if (!PickEntityForModify(obj)) return true;
+  ShowStatus(AskPoint, 2);
+  if (Ghost) LoadRubberObject(obj);
+  ModifyStep = SecondStep;
+  return true;
+}
+
+// ---- MOVE POINT -----------------------------------------------------------------------------
 
 void PolarInto(Long ObjNo, Integer k, Double cx, Double cy, Double r, Single angle) {
   PX(ObjNo, k) = cx + r * std::cos(angle);
@@ -195,21 +215,8 @@ void MoveChosenPoint() {
 }
 
 void MovePoint() {
-  if (ToolStep == 0) {
-    ShowStatus("MOVE POINT", 1);
-    ShowStatus("Select Line to Move Point", 2);
-    ModifyStep = PickEntityStep;
-    return;
-  }
+  if (OpeningModifyStep("MOVE POINT", "Select Line to Move Point", "Select a Point to be Moved > ", true)) return;
   switch (ModifyStep) {
-    case PickEntityStep: {
-      Long obj = 0;
-      if (!PickEntityForModify(obj)) return;
-      ShowStatus("Select a Point to be Moved > ", 2);
-      LoadRubberObject(obj);
-      ModifyStep = SecondStep;
-      return;
-    }
     case SecondStep:
       TakePickPoint(BreakX1, BreakY1);
       FindNearestVertex(BreakX1, BreakY1);
@@ -266,20 +273,8 @@ void BreakPickedObj() {
 }
 
 void BreakLine() {
-  if (ToolStep == 0) {
-    ShowStatus("BREAK LINE", 1);
-    ShowStatus("Select Line to Break", 2);
-    ModifyStep = PickEntityStep;
-    return;
-  }
+  if (OpeningModifyStep("BREAK LINE", "Select Line to Break", "Enter First Break Point >", false)) return;
   switch (ModifyStep) {
-    case PickEntityStep: {
-      Long obj = 0;
-      if (!PickEntityForModify(obj)) return;
-      ShowStatus("Enter First Break Point >", 2);
-      ModifyStep = SecondStep;
-      return;
-    }
     case SecondStep:
       TakePickPoint(BreakX1, BreakY1);
       if (OnPickedObj(BreakX1, BreakY1)) {

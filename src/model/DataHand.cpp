@@ -408,6 +408,30 @@ void UpdateNotedItemExtents() {
 
 // ---- Items and drawings ------------------------------------------------------------------------
 
+bool FindItemOfDrawing(Integer Kind, const String& Name, Long& Index) {
+  Index = 0;
+  for (Long i = 1; i <= ItemCount; ++i) {
+    Index = i;
+    const ItemRec& item = Items[i];
+    if (item.Rtype == Kind && item.DwgNo == CurDwg && item.Name == Name) return true;
+  }
+  return false;
+}
+
+ItemRec& NewItemNamed(Integer Kind, const String& Name) {
+  NewItemName = Name;
+  AddItem(Kind);
+  return Items[ItemCount];
+}
+
+void FirstFreeName(String& Name, const char* Prefix, bool (*Taken)(Long& Index)) {
+  Long found = 0;
+  for (Long n = 1;; ++n) {
+    Name = Prefix + std::to_string(n);
+    if (!Taken(found)) return;
+  }
+}
+
 void AddItem(Integer Kind) {
   GrowItems();
   ++ItemCount;

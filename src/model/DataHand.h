@@ -264,6 +264,16 @@ bool AddPnt(Double X, Double Y);
 void AddLoadedObj();          // appends LoadObj with LoadPnts(1..LoadObj.NPoints)
 void CopyObj(Long SrcObj);    // a copy of an entity's record; the caller adds its points
 void AddItem(Integer Kind);   // an item named NewItemName; the new item is ItemCount (and CurItem)
+// An item of kind Kind of drawing CurDwg named Name (exact): true with its
+// index; false with the last index scanned (0 with no items).
+bool FindItemOfDrawing(Integer Kind, const String& Name, Long& Index);
+// AddItem with NewItemName set to Name: the new item, shown, unlocked, with
+// its origin at (0, 0) and every other field clear, is returned (ItemCount).
+ItemRec& NewItemNamed(Integer Kind, const String& Name);
+// Sets Name to "<Prefix>1", "<Prefix>2", ... until Taken, a finder that looks
+// for the name held in Name, finds none: the first free name of the series is
+// left in Name.
+void FirstFreeName(String& Name, const char* Prefix, bool (*Taken)(Long& Index));
 void NewDwgRec(Integer DwgNo);  // fills slot DwgNo for a new empty drawing window
 void ResolveObjLayer(Long ObjNo, DbKey layerKey);  // a loaded layer key into the entity's layer item index
 void UpdateExtents(Double X, Double Y);  // widens the current drawing and the current layer
@@ -278,6 +288,61 @@ void WidenBox(Rec& box, Double X, Double Y) {
   if (Y < box.Ymin) box.Ymin = Y;
   if (X > box.Xmax) box.Xmax = X;
   if (Y > box.Ymax) box.Ymax = Y;
+}
+// Widens a running box of world extents to take in a point; the first point
+// (Empty true) starts the box, so geometry far from the origin gets its own.
+// Points are taken as they are: a caller that must stay finite checks first.
+inline void WidenRunningBox(Double& MinX, Double& MinY, Double& MaxX, Double& MaxY, bool& Empty, Double X,
+                            Double Y) {
+  if (Empty) {
+    MinX = MaxX = X;
+    MinY = MaxY = Y;
+    Empty = false;
+    return;
+  }
+  if (X < MinX) MinX = X;
+  if (X > MaxX) MaxX = X;
+  if (Y < MinY) MinY = Y;
+  if (Y > MaxY) MaxY = Y;
+}
+// Calls Widen(X, Y) for the points that bound entity Obj: a circle's four
+// quadrant points, an arc's points but its first and last (its centre and its
+// second end), a placement's or a text character's insertion point and its
+// item's extents scaled (not rotated), any other entity's points. A
+// dimension, a fill, a hatch and a circle without its rim point give none.
+// The circle's radius is taken in type Radius: the component extents take it
+// in Single, the grip frame in Double, and each keeps the values it always had.
+template <typename Radius, typename Widen>
+void WidenByEntity(const ObjRec& Obj, Widen&& widen) {
+  auto p = [&](Integer k) -> const PntRec& { return Pnts[Obj.PointID + k - 1]; };
+  switch (Obj.Rtype) {
+    case EntityCircle: {
+      if (Obj.NPoints < 2) break;
+      const Radius r = static_cast<Radius>(std::hypot(p(2).X - p(1).X, p(2).Y - p(1).Y));
+      widen(p(1).X - r, p(1).Y);
+      widen(p(1).X + r, p(1).Y);
+      widen(p(1).X, p(1).Y - r);
+      widen(p(1).X, p(1).Y + r);
+      break;
+    }
+    case EntityArc:
+      for (Long k = 2; k < Obj.NPoints; ++k) widen(p(k).X, p(k).Y);
+      break;
+    case EntityComponent:
+    case EntityTextChar: {
+      if (Obj.NPoints < 2) break;
+      widen(p(1).X, p(1).Y);
+      if (Obj.ObjectID < 1 || Obj.ObjectID > ItemCount) break;
+      const ItemRec& item = Items[Obj.ObjectID];
+      widen(p(1).X + p(2).X * item.Xmin, p(1).Y + p(2).Y * item.Ymin);
+      widen(p(1).X + p(2).X * item.Xmax, p(1).Y + p(2).Y * item.Ymax);
+      break;
+    }
+    default:
+      if (Obj.Rtype >= EntityDimension) break;
+      for (Long k = 1; k <= Obj.NPoints; ++k) widen(p(k).X, p(k).Y);
+      break;
+  }
 }
 // The enclosed area of a polygon's points (the shoelace sum), square world
 // units, never negative; 0 for an entity that is not a polygon.

@@ -25,22 +25,10 @@ String LayerNameSought;
 
 // ---- Finding and making layers ---------------------------------------------------
 
-bool FindLayerByName(Long& index) {
-  index = 0;
-  for (Long i = 1; i <= ItemCount; ++i) {
-    index = i;
-    const ItemRec& item = Items[i];
-    if (item.DwgNo == CurDwg && item.Rtype == ItemLayer && item.Name == LayerNameSought) return true;
-  }
-  return false;
-}
+bool FindLayerByName(Long& index) { return FindItemOfDrawing(ItemLayer, LayerNameSought, index); }
 
 void NewLayer() {
-  Long index = 0;
-  for (Long n = 1;; ++n) {
-    LayerNameSought = "New Layer " + std::to_string(n);
-    if (!FindLayerByName(index)) break;
-  }
+  FirstFreeName(LayerNameSought, "New Layer ", FindLayerByName);
   AddViewLayer(LayerNameSought);
   AddLayerName(LayerNameSought, GeneralUseCategory);
   // Making a layer is a whole layer command: it ends with the tool state cleared.
@@ -48,17 +36,11 @@ void NewLayer() {
 }
 
 void AddViewLayer(const String& name) {
-  NewItemName = name;
-  AddItem(ItemLayer);
-  ItemRec& layer = Items[ItemCount];
-  layer.Name = name;
-  layer.Xorigin = layer.Yorigin = 0;
+  ItemRec& layer = NewItemNamed(ItemLayer, name);
   layer.Xmin = ViewWinMinX;
   layer.Ymin = ViewWinMinY;
   layer.Xmax = ViewWinMaxX;
   layer.Ymax = ViewWinMaxY;
-  layer.Show = FlagTrue;
-  layer.Lock = FlagFalse;
 }
 
 Long EnsureLayer(const String& Name) {
@@ -70,12 +52,9 @@ Long EnsureLayer(const String& Name) {
   LayerNameSought = Name;
   Long index = 0;
   if (FindLayerByName(index)) return index;
-  NewItemName = Name;
-  AddItem(ItemLayer);
-  ItemRec& layer = Items[ItemCount];
+  ItemRec& layer = NewItemNamed(ItemLayer, Name);
   layer.Xmin = layer.Ymin = 0;
   layer.Xmax = layer.Ymax = 1;
-  layer.Show = FlagTrue;
   AddLayerName(Name, GeneralUseCategory);
   return ItemCount;
 }

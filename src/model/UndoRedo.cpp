@@ -387,11 +387,7 @@ void DeleteItemWith(Long ItemIndex, Membership membership) {
     const Long link = membership == Membership::Owner ? member.OwnerID : member.LayerID;
     if (link != ItemIndex || (membership == Membership::Layer && member.DwgNo != CurDwg)) continue;
     PaintErased(i);
-    ObjRec& obj = Objs[i];
-    obj.Flag = FlagDeletedWithOwner;
-    obj.Show = FlagFalse;
-    obj.DwgNo = 0;
-    EntityLinksChanged(i);
+    DetachWithOwner(i);
     ++detached;
   }
   ObjIndexDetached(detached);
@@ -406,6 +402,24 @@ void DeleteItemWith(Long ItemIndex, Membership membership) {
 }
 
 }  // namespace
+
+bool DeleteChosenItem(Long Index, Integer Kind, void (*Delete)(Long), Long& Selected, String& NameSought) {
+  if (Index < 1 || Index > ItemCount || Items[Index].Rtype != Kind) return false;
+  Delete(Index);
+  if (Selected == Index) {
+    Selected = 0;
+    NameSought.clear();
+  }
+  return true;
+}
+
+void DetachWithOwner(Long ObjNo) {
+  ObjRec& obj = Objs[ObjNo];
+  obj.Flag = FlagDeletedWithOwner;
+  obj.Show = FlagFalse;
+  obj.DwgNo = 0;
+  EntityLinksChanged(ObjNo);
+}
 
 void DeleteItemObjs(Long ItemIndex) { DeleteItemWith(ItemIndex, Membership::Owner); }
 

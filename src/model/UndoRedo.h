@@ -100,6 +100,14 @@ void EraseObj(Long ObjNo);          // erases one entity as an undoable step
 void DeleteItemObjs(Long ItemIndex);  // deletes an item and, for good, every entity it owns
 // Deletes a layer item and, for good, every entity of the current drawing on it.
 void DeleteLayerObjs(Long LayerIndex);
+// Deletes item Index when it is of kind Kind, with its entities by Delete
+// (DeleteItemObjs or DeleteLayerObjs); when it was the chosen item, Selected
+// and NameSought are cleared. False, with nothing changed, for another item.
+bool DeleteChosenItem(Long Index, Integer Kind, void (*Delete)(Long), Long& Selected, String& NameSought);
+// Entity ObjNo leaves its drawing for good as a member deleted with its owner
+// (flagged, hidden, drawing 0); nothing is repainted and the caller tells the
+// entity index how many left (ObjIndexDetached).
+void DetachWithOwner(Long ObjNo);
 
 // ---- Closing drawings -------------------------------------------------------------------------
 void EraseDwgObjs(Integer DwgNo);   // detaches every entity of drawing DwgNo (1..10)

@@ -87,14 +87,8 @@ bool ComponentNameExists(Long& Index) {
 }
 
 void NewComponent() {
-  Long index = 0;
-  for (Long n = 1;; ++n) {
-    ComponentName = NewComponentPrefix + std::to_string(n);
-    if (!ComponentNameExists(index)) break;
-  }
-  NewItemName = ComponentName;
-  AddItem(ItemComponent);
-  Items[ItemCount].Xorigin = Items[ItemCount].Yorigin = 0;
+  FirstFreeName(ComponentName, NewComponentPrefix, ComponentNameExists);
+  NewItemNamed(ItemComponent, ComponentName);
   ComponentItem = ItemCount;
 }
 
@@ -105,50 +99,10 @@ void StartComponentExtents() {
 
 void WidenComponentExtents(Double X, Double Y) {
   if (!std::isfinite(X) || !std::isfinite(Y)) return;
-  if (ExtentsEmpty) {
-    CompMinX = CompMaxX = X;
-    CompMinY = CompMaxY = Y;
-    ExtentsEmpty = false;
-    return;
-  }
-  if (X < CompMinX) CompMinX = X;
-  if (X > CompMaxX) CompMaxX = X;
-  if (Y < CompMinY) CompMinY = Y;
-  if (Y > CompMaxY) CompMaxY = Y;
+  WidenRunningBox(CompMinX, CompMinY, CompMaxX, CompMaxY, ExtentsEmpty, X, Y);
 }
 
-void GetEntitiesExtents(Long ObjNo) {
-  const ObjRec& obj = Objs[ObjNo];
-  auto p = [&](Integer k) -> const PntRec& { return PointOf(obj, k); };
-  switch (obj.Rtype) {
-    case EntityCircle: {
-      if (obj.NPoints < 2) break;
-      const Single r = static_cast<Single>(std::hypot(p(2).X - p(1).X, p(2).Y - p(1).Y));
-      WidenComponentExtents(p(1).X, p(1).Y + r);
-      WidenComponentExtents(p(1).X, p(1).Y - r);
-      WidenComponentExtents(p(1).X + r, p(1).Y);
-      WidenComponentExtents(p(1).X - r, p(1).Y);
-      break;
-    }
-    case EntityArc:
-      for (Long k = 2; k < obj.NPoints; ++k) WidenComponentExtents(p(k).X, p(k).Y);
-      break;
-    case EntityComponent:
-    case EntityTextChar: {
-      if (obj.NPoints < 2) break;
-      WidenComponentExtents(p(1).X, p(1).Y);
-      if (obj.ObjectID < 1 || obj.ObjectID > ItemCount) break;
-      const ItemRec& item = Items[obj.ObjectID];
-      WidenComponentExtents(p(1).X + p(2).X * item.Xmin, p(1).Y + p(2).Y * item.Ymin);
-      WidenComponentExtents(p(1).X + p(2).X * item.Xmax, p(1).Y + p(2).Y * item.Ymax);
-      break;
-    }
-    default:
-      if (obj.Rtype >= EntityDimension) break;
-      for (Long k = 1; k <= obj.NPoints; ++k) WidenComponentExtents(p(k).X, p(k).Y);
-      break;
-  }
-}
+void GetEntitiesExtents(Long ObjNo) { WidenByEntity<Single>(Objs[ObjNo], WidenComponentExtents); }
 
 namespace {
 
@@ -182,8 +136,7 @@ void StoreItemExtents(ItemRec& item, Long count, Double refX, Double refY) {
 bool DuplicateComponent(Long& Index) {
   const Long old = Index;
   const Long last = ObjCount;
-  NewItemName = ComponentName;
-  AddItem(ItemComponent);
+  NewItemNamed(ItemComponent, ComponentName);
   const Long item = ItemCount;
   Index = item;
   ComponentItem = item;

@@ -37,8 +37,6 @@ namespace {
 
 constexpr const char* NewGroupPrefix = "New Group ";
 
-bool IsGroupOfDrawing(const ItemRec& item) { return item.Rtype == ItemGroup && item.DwgNo == CurDwg; }
-
 // An area's boundary: a polygon owned by an area item. It stays with its
 // area, whatever else is selected with it.
 bool IsAreaBoundary(const ObjRec& obj) {
@@ -48,30 +46,14 @@ bool IsAreaBoundary(const ObjRec& obj) {
 
 // Widens the gathered extents to take one point; the first point starts them.
 void TakeExtentPoint(const PntRec& point, bool& first) {
-  if (first) {
-    GroupXmin = GroupXmax = point.X;
-    GroupYmin = GroupYmax = point.Y;
-    first = false;
-    return;
-  }
-  if (point.X < GroupXmin) GroupXmin = point.X;
-  if (point.X > GroupXmax) GroupXmax = point.X;
-  if (point.Y < GroupYmin) GroupYmin = point.Y;
-  if (point.Y > GroupYmax) GroupYmax = point.Y;
+  WidenRunningBox(GroupXmin, GroupYmin, GroupXmax, GroupYmax, first, point.X, point.Y);
 }
 
 }  // namespace
 
 // ---- Group routines ------------------------------------------------------------------
 
-bool FindGroupByName(Long& Index) {
-  Index = 0;
-  for (Long i = 1; i <= ItemCount; ++i) {
-    Index = i;
-    if (IsGroupOfDrawing(Items[i]) && Items[i].Name == GroupNameSought) return true;
-  }
-  return false;
-}
+bool FindGroupByName(Long& Index) { return FindItemOfDrawing(ItemGroup, GroupNameSought, Index); }
 
 bool AssignSelectionToGroup() {
   GroupXmin = GroupYmin = GroupXmax = GroupYmax = 0;
@@ -91,17 +73,9 @@ bool AssignSelectionToGroup() {
 }
 
 void NewGroup() {
-  Long index = 0;
-  for (Long n = 1;; ++n) {
-    GroupNameSought = NewGroupPrefix + std::to_string(n);
-    if (!FindGroupByName(index)) break;
-  }
-  NewItemName = GroupNameSought;
-  AddItem(ItemGroup);
+  FirstFreeName(GroupNameSought, NewGroupPrefix, FindGroupByName);
+  NewItemNamed(ItemGroup, GroupNameSought).DwgNo = CurDwg;
   const Long added = ItemCount;
-  Items[added].Name = GroupNameSought;
-  Items[added].Xorigin = Items[added].Yorigin = 0;
-  Items[added].DwgNo = CurDwg;
   AssignSelectionToGroup();
   ItemRec& group = Items[added];
   group.Xmin = GroupXmin;
@@ -109,17 +83,10 @@ void NewGroup() {
   group.Xmax = GroupXmax;
   group.Ymax = GroupYmax;
   group.Nlines = SelectedCount;
-  group.Show = FlagTrue;
-  group.Lock = FlagFalse;
 }
 
 void DeleteGroup(Long Index) {
-  if (Index < 1 || Index > ItemCount || Items[Index].Rtype != ItemGroup) return;
-  DeleteItemObjs(Index);
-  if (SelectedGroup == Index) {
-    SelectedGroup = 0;
-    GroupNameSought.clear();
-  }
+  DeleteChosenItem(Index, ItemGroup, DeleteItemObjs, SelectedGroup, GroupNameSought);
 }
 
 // ---- Showing a group -------------------------------------------------------------------

@@ -243,12 +243,7 @@ void EndLayerCommand() {
 // ---- Shared layer routines -------------------------------------------------------
 
 void DeleteLayer(Long LayerIndex) {
-  if (LayerIndex < 1 || LayerIndex > ItemCount || Items[LayerIndex].Rtype != ItemLayer) return;
-  DeleteLayerObjs(LayerIndex);
-  if (SelectedLayer == LayerIndex) {
-    SelectedLayer = 0;
-    LayerNameSought.clear();
-  }
+  if (!DeleteChosenItem(LayerIndex, ItemLayer, DeleteLayerObjs, SelectedLayer, LayerNameSought)) return;
   if (DrawingWindow* window = ActiveDocForm(); window && window->Current_Layer == LayerIndex)
     window->Current_Layer = 0;
   MainWindowLink* main = MainLink();

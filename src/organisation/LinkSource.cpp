@@ -61,6 +61,17 @@ SourceField MakeField(const String& name, const String& typeName) {
   return {name, typeName, IsLongFieldType(typeName)};
 }
 
+// The fields go to onFields, then each row fetch(values) gives goes to
+// eachRow, until the rows end or eachRow says stop.
+template <typename Fetch>
+void PassRows(const std::vector<SourceField>& fields, Fetch fetch, const SourceFieldsReader& onFields,
+              const SourceRowReader& eachRow) {
+  onFields(fields);
+  std::vector<DbValue> values;
+  while (fetch(values))
+    if (!eachRow(values)) break;
+}
+
 }  // namespace
 
 bool IsLongFieldType(const String& typeName) {
@@ -97,10 +108,7 @@ class FileSource : public LinkSource {
     if (!rows.Open(connection_, RowSelection{table})) return Fail(rows.Error());
     std::vector<SourceField> fields;
     FieldsOf(rows, fields);
-    onFields(fields);
-    std::vector<DbValue> values;
-    while (rows.Next(values))
-      if (!eachRow(values)) break;
+    PassRows(fields, [&](std::vector<DbValue>& values) { return rows.Next(values); }, onFields, eachRow);
     return !rows.Failed() || Fail(rows.Error());
   }
 
@@ -136,10 +144,7 @@ class DataSource : public LinkSource {
     if (!rows.Execute(connection_, "SELECT * FROM " + connection_.QuoteName(table))) return Fail(rows.Error());
     std::vector<SourceField> fields;
     FieldsOf(rows.Columns(), fields);
-    onFields(fields);
-    std::vector<DbValue> values;
-    while (rows.FetchRow(values))
-      if (!eachRow(values)) break;
+    PassRows(fields, [&](std::vector<DbValue>& values) { return rows.FetchRow(values); }, onFields, eachRow);
     return !rows.Failed() || Fail(rows.Error());
   }
 

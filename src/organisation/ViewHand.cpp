@@ -46,16 +46,8 @@ bool FindViewByName(Long& Index) {
 }
 
 void NewView() {
-  Long index = 0;
-  for (Long n = 1;; ++n) {
-    ViewNameSought = NewViewPrefix + std::to_string(n);
-    if (!FindViewByName(index)) break;
-  }
-  NewItemName = ViewNameSought;
-  AddItem(ItemView);
-  ItemRec& view = Items[ItemCount];
-  view.Name = ViewNameSought;
-  view.Xorigin = view.Yorigin = 0;
+  FirstFreeName(ViewNameSought, NewViewPrefix, FindViewByName);
+  ItemRec& view = NewItemNamed(ItemView, ViewNameSought);
   // The world window shown now: the drawing window's own when there is one.
   if (const DrawingWindow* window = ActiveDocForm()) {
     view.Xmin = window->XVmin;
@@ -68,19 +60,12 @@ void NewView() {
     view.Xmax = ViewWinMaxX;
     view.Ymax = ViewWinMaxY;
   }
-  view.Show = FlagTrue;
-  view.Lock = FlagFalse;
   view.Nlines = 0;
   view.DwgNo = CurDwg;
 }
 
 void DeleteView(Long Index) {
-  if (Index < 1 || Index > ItemCount || Items[Index].Rtype != ItemView) return;
-  DeleteItemObjs(Index);
-  if (SelectedView == Index) {
-    SelectedView = 0;
-    ViewNameSought.clear();
-  }
+  DeleteChosenItem(Index, ItemView, DeleteItemObjs, SelectedView, ViewNameSought);
 }
 
 // ---- Commands --------------------------------------------------------------------------

@@ -59,6 +59,22 @@ Integer VertexCount(const ObjRec& obj) {
   return static_cast<Integer>(std::clamp<Long>(obj.NPoints, 0, std::max<Long>(available, 0)));
 }
 
+// Entities listed by owner item: Start[o] .. Start[o + 1] in Out hold
+// value(j) for every entity j with owner(j) == o (0: none, else 1..ItemCount),
+// in table order. One pass counts, one fills: no search, no growth per entity.
+template <typename Owner, typename Value>
+void ListByOwner(std::vector<Long>& Start, std::vector<Long>& Out, Owner owner, Value value) {
+  Start.assign(static_cast<std::size_t>(ItemCount) + 2, 0);
+  const Long last = ObjCount;
+  for (Long j = 1; j <= last; ++j)
+    if (const Long o = owner(j)) ++Start[static_cast<std::size_t>(o) + 1];
+  for (std::size_t k = 1; k < Start.size(); ++k) Start[k] += Start[k - 1];
+  Out.resize(static_cast<std::size_t>(Start.back()));
+  std::vector<Long> next(Start.begin(), Start.end() - 1);
+  for (Long j = 1; j <= last; ++j)
+    if (const Long o = owner(j)) Out[static_cast<std::size_t>(next[o]++)] = value(j);
+}
+
 // ---- Keys of the model -------------------------------------------------------------
 // The keys a save gives the model, kept before it starts and put back when
 // it rolls back, so that the model never holds the key of a row that was
@@ -378,15 +394,7 @@ class SaveSession {
   ModelKeys keys_;
   // Members by owner: memberStart_[i] .. memberStart_[i + 1] in members_.
   void IndexMembers() {
-    memberStart_.assign(static_cast<std::size_t>(ItemCount) + 2, 0);
-    const Long last = ObjCount;
-    for (Long j = 1; j <= last; ++j)
-      if (const Long owner = DefinitionOwner(j)) ++memberStart_[static_cast<std::size_t>(owner) + 1];
-    for (std::size_t k = 1; k < memberStart_.size(); ++k) memberStart_[k] += memberStart_[k - 1];
-    members_.resize(static_cast<std::size_t>(memberStart_.back()));
-    std::vector<Long> next(memberStart_.begin(), memberStart_.end() - 1);
-    for (Long j = 1; j <= last; ++j)
-      if (const Long owner = DefinitionOwner(j)) members_[static_cast<std::size_t>(next[owner]++)] = j;
+    ListByOwner(memberStart_, members_, DefinitionOwner, [](Long j) { return j; });
   }
   static Long DefinitionOwner(Long j) {
     const ObjRec& obj = Objs[j];
@@ -671,17 +679,9 @@ bool SaveComponentOn(SaveSession& s, Long i) {
 
 // ---- Component placement trees -------------------------------------------------------
 
-ComponentTree::ComponentTree() : first_(static_cast<std::size_t>(ItemCount) + 2, 0) {
-  // Counts per owner, then offsets, then the placements in table order, so
-  // each definition's placements keep the order of its members.
-  const Long last = ObjCount;
-  for (Long j = 1; j <= last; ++j)
-    if (const Long owner = PlacingOwner(j)) ++first_[static_cast<std::size_t>(owner) + 1];
-  for (std::size_t i = 1; i < first_.size(); ++i) first_[i] += first_[i - 1];
-  placed_.resize(static_cast<std::size_t>(first_.back()));
-  std::vector<Long> next(first_.begin(), first_.end() - 1);
-  for (Long j = 1; j <= last; ++j)
-    if (const Long owner = PlacingOwner(j)) placed_[static_cast<std::size_t>(next[owner]++)] = Objs[j].ObjectID;
+ComponentTree::ComponentTree() {
+  // In table order, so each definition's placements keep the order of its members.
+  ListByOwner(first_, placed_, PlacingOwner, [](Long j) { return Objs[j].ObjectID; });
 }
 
 // The definition that member j places a component in, or 0: j is a

@@ -30,8 +30,6 @@ namespace {
 using Points = std::vector<WorldXY>;
 
 constexpr Integer NotAtEnd = 0, AtFirstEnd = 1, AtSecondEnd = 2;  // results of EndWhich
-constexpr Single PiSingle = static_cast<Single>(Pi);
-constexpr Single TwoPiSingle = static_cast<Single>(2 * Pi);
 
 WorldXY Point(Long ObjNo, Integer k) {
   const PntRec& p = Pnts[Objs[ObjNo].PointID + k - 1];

@@ -54,7 +54,6 @@ Integer FrameDragsFromInside = 0;
 
 namespace {
 
-constexpr Single TwoPi = static_cast<Single>(2 * Pi);
 constexpr Single HitReach = 3;         // pixels: a press nearer than this takes a grip or the outline
 constexpr int GripHalf = 3;            // pixels: half the side of a grip's square
 constexpr Single RotateGripRadius = 6; // pixels: the circle of grip 9
@@ -432,7 +431,7 @@ void ApplyScalePreview() {
   const bool turned = FrameAngle != 0;
   if (turned) {
     // Back to the frame's own axes, where the scale applies.
-    SetAdjustTransform(px, py, 1, 1, TwoPi - FrameAngle);
+    SetAdjustTransform(px, py, 1, 1, TwoPiSingle - FrameAngle);
     ForEachSelected([](Long objNo) {
       DrawObject(objNo);
       ApplyTransformToPoints(objNo);
@@ -464,7 +463,7 @@ void ApplyRotatePreview() {
   Double px = 0, py = 0;
   WorldPivot(px, py);
   XorDraw = FlagTrue;
-  SetAdjustTransform(px, py, 1, 1, TwoPi - AppliedAngle);
+  SetAdjustTransform(px, py, 1, 1, TwoPiSingle - AppliedAngle);
   ForEachSelected([](Long objNo) {
     DrawObject(objNo);
     ApplyTransformToPoints(objNo);

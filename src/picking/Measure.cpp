@@ -297,7 +297,6 @@ namespace {
 constexpr Integer TitlePanel = 1;
 constexpr Integer PromptPanel = 2;
 constexpr Integer ResultPanel = 3;
-constexpr Double TwoPi = 6.28318530717959;
 
 Integer PrevMeasureCommand = 0;      // command word of the running command
 Double FirstX = 0, FirstY = 0;       // area: the first corner

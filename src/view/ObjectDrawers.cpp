@@ -35,9 +35,6 @@ Long GlyphColor = 0;
 
 namespace {
 
-constexpr Double TwoPi = 6.28318530717959;
-constexpr Single TwoPiSingle = 6.2831855f;  // where a walk of Single parameters ends
-
 // ---- Helpers ---------------------------------------------------------------------------
 
 // A world point (X, Y Doubles), the element type of ScrPts.

@@ -7,8 +7,6 @@
 namespace lintavo {
 namespace {
 
-constexpr Double ThreeHalvesPi = 9.42477796076937 / 2;
-
 #define EXPECT_POINT(x, y, ex, ey) \
   do {                             \
     EXPECT_NEAR(x, ex, 1e-6);      \

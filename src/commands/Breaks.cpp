@@ -88,8 +88,6 @@ void ModifyScan(WorldXY& p, const WorldXY& a, const WorldXY& b) {
   p = {a.X + t * dx, a.Y + t * dy};
 }
 
-Double Distance(const WorldXY& a, const WorldXY& b) { return std::hypot(a.X - b.X, a.Y - b.Y); }
-
 WorldXY Polar(const WorldXY& c, Double r, Single angle) {
   return {c.X + r * std::cos(angle), c.Y + r * std::sin(angle)};
 }

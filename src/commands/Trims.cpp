@@ -59,8 +59,6 @@ TrimGeom& GeomOf(Integer slot) { return slot == 1 ? TrimGeom1 : TrimGeom2; }
 
 const PntRec& PointOfObj(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1]; }
 
-Double Distance(Double x1, Double y1, Double x2, Double y2) { return std::hypot(x2 - x1, y2 - y1); }
-
 // An angle brought into [0, 2 pi).
 Double NormalAngle(Double a) {
   a = std::fmod(a, TwicePi);

@@ -23,10 +23,6 @@ Double IntersectX = 0, IntersectY = 0;
 
 namespace {
 
-Double Distance(Double X1, Double Y1, Double X2, Double Y2) {
-  return std::sqrt((X2 - X1) * (X2 - X1) + (Y2 - Y1) * (Y2 - Y1));
-}
-
 bool Between(Double value, Double a, Double b) {
   return std::min(a, b) <= value && value <= std::max(a, b);
 }

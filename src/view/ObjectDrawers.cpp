@@ -42,8 +42,6 @@ using XY = WorldXY;
 
 const XY& P(int i) { return ScrPts[i]; }
 
-Double Distance(const XY& a, const XY& b) { return std::hypot(b.X - a.X, b.Y - a.Y); }
-
 // Whether ScrPts(first..last) all lie beyond the same side of the view window.
 bool ScrPtsBeyondView(int first, int last) {
   bool left = true, below = true, right = true, above = true;

@@ -74,10 +74,6 @@ struct FrameTransformRec {
 };
 FrameTransformRec FrameTransform;
 
-void SetArrowPointer() {
-  if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(vbArrow);
-}
-
 GripPoint Midpoint(GripPoint a, GripPoint b) { return {(a.X + b.X) / 2, (a.Y + b.Y) / 2}; }
 
 }  // namespace
@@ -207,7 +203,7 @@ void SetUpFrame() {
   DrawGripFrame();
   GroupDragOn = FlagTrue;
   GripHeld = GripDragging = FlagFalse;
-  SetArrowPointer();
+  ArrowPointer();
 }
 
 }  // namespace
@@ -343,13 +339,13 @@ void CancelGroupEdit() {
   GroupDragOn = FlagFalse;
   GripHeld = GripDragging = FlagFalse;
   if (FrameShown) EraseGripFrame();
-  SetArrowPointer();
+  ArrowPointer();
 }
 
 void GroupEditMouseDown(Single X, Single Y) {
   GripHeld = Flag(FindGripAt(X, Y));
   if (GripHeld) {
-    SetArrowPointer();
+    ArrowPointer();
     return;
   }
   if (!FindFrameEdgeAt(X, Y) && !(FrameDragsFromInside && IsInsideFrame(X, Y))) return;
@@ -368,7 +364,7 @@ void GroupEditMouseMove(Single X, Single Y) {
 
 void GroupEditMouseUp() {
   GripHeld = GripDragging = FlagFalse;
-  SetArrowPointer();
+  ArrowPointer();
 }
 
 // ---- Drags: move --------------------------------------------------------------------------------

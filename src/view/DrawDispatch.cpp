@@ -139,6 +139,12 @@ void DrawObject(Long ObjNo) {
   SetDrawWidth(1);
 }
 
+void WipeObj(Long ObjNo) {
+  EraseDraw = FlagTrue;
+  DrawObject(ObjNo);
+  EraseDraw = FlagFalse;
+}
+
 // ---- Compound entities -------------------------------------------------------------------
 
 namespace {

@@ -55,6 +55,7 @@ extern std::array<CompoundFrame, MaxNestLevel + 1> CompoundStack;  // entries 1.
 
 // ---- Drawing -----------------------------------------------------------------------
 void DrawObject(Long ObjNo);    // draws (or, in an extents pass, measures) one entity of Objs
+void WipeObj(Long ObjNo);       // DrawObject in the background colour: takes the entity off the surface
 void DrawCompound(Long ObjNo);  // types 12 to 16; called by DrawObject and the fit's extents pass only
 // The extents pass's share of the outermost compound ObjNo (types 12 to 16):
 // its item's box, corner (Xmin, Ymin) then (Xmax, Ymax), through its

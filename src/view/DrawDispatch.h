@@ -71,6 +71,11 @@ bool ItemInView(Long ItemIndex);
 // colour and style while selected), draw mode from XorDraw; PenColor and the
 // other pen variables are set from the record.
 void SetObjectPen(const ObjRec& Obj);
+// The part of that which both renderers share: PenColor, PenStyle,
+// PenWidthFactor, PenWeight and PenPntCount from the record (PenLayer is
+// left), and the width and style put on ActiveDoc. No colour rule, no
+// ForeColor, no draw mode.
+void LoadObjectPen(const ObjRec& Obj);
 // The pen width of an entity on ActiveDoc: Weight pixels when 2 or more,
 // else as wide as a WidthFactor above 1 (world units) under the zoom, else 1.
 void SetPenWidth(Integer Weight, Single WidthFactor);

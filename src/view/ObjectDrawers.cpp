@@ -59,13 +59,6 @@ bool SquareMeetsView(Double CX, Double CY, Double r) {
   return CX - r <= ViewWinMaxX && CX + r >= ViewWinMinX && CY - r <= ViewWinMaxY && CY + r >= ViewWinMinY;
 }
 
-// Fill pattern and colour of bands and polygons: the line type and the pen
-// colour while fills are shown, else transparent.
-void BandFill(Integer& style, Long& color) {
-  style = ShowFills ? PenStyle : vbFSTransparent;
-  color = ShowFills ? PenColor : DwgBackColor;
-}
-
 // An ellipse or elliptical arc walked in line pieces: centre C, half the
 // first axis U, the second axis k times as long as the first.
 struct SteppedEllipse {
@@ -209,6 +202,11 @@ void LoadBandCorners(Double W) {
   GdiPts[2] = WorldToGdi(P(2).X + dx, P(2).Y + dy);
   GdiPts[3] = WorldToGdi(P(2).X - dx, P(2).Y - dy);
   GdiPts[4] = WorldToGdi(P(1).X - dx, P(1).Y - dy);
+}
+
+void BandFill(Integer& style, Long& color) {
+  style = ShowFills ? PenStyle : vbFSTransparent;
+  color = ShowFills ? PenColor : DwgBackColor;
 }
 
 void EllipseShape(const ShapeOutput& Out) {

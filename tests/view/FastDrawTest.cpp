@@ -1,5 +1,6 @@
-// The fast renderer: the colour rules of members and glyph strokes, its own
-// pen, and entities drawn straight from the staging record.
+// The fast renderer: the colour rules of members and glyph strokes, the
+// enclosing entity's pen given back, and entities drawn straight from the
+// staging record.
 #include "picking/Selection.h"
 #include "view/DrawDispatch.h"
 #include "view/DrawFixture.h"
@@ -58,7 +59,7 @@ TEST_F(FastDrawTest, GlyphColourWinsOverMemberColourAndTheEnclosingPenIsLeftAlon
   MemberColor = ColorBlue;
   FastDrawObject(stroke);
   EXPECT_EQ(ColourAt(0, 0), ColorGreen);
-  EXPECT_EQ(FastPenColor, ColorGreen);
+  EXPECT_EQ(doc_.ForeColor, ColorGreen);  // the pen colour the stroke was drawn with
   EXPECT_EQ(PenColor, ColorBlack);
   GlyphColorOn = MemberColorOn = FlagFalse;
 }

@@ -47,8 +47,7 @@ namespace {
 
 constexpr Integer AreaStepStart = 1;
 constexpr Integer AreaStepCollecting = 3;
-constexpr Integer TitlePanel = 1;
-constexpr Integer ResultPanel = 2;
+constexpr Integer AreaResultPanel = PromptPanel;  // an area's result shows where the prompts do
 constexpr Integer ErrorPanel = 3;
 
 bool IsAreaOfDrawing(Long i) {
@@ -133,7 +132,7 @@ void FinishArea() {
   ItemRec& area = Items[AreaItem];
   area.Nlines = 1;
   area.Lock = FlagTrue;
-  ShowStatus("Area : " + area.Name + " CREATED", ResultPanel);
+  ShowStatus("Area : " + area.Name + " CREATED", AreaResultPanel);
   AreaCreating = FlagFalse;
   RefreshActiveView();
   ResetAreaState();
@@ -171,7 +170,7 @@ void EndWithRedraw() {
   ResetAreaState();
 }
 
-void ReportNotFound() { ShowStatus("Area : " + AreaName + " Not Found", ResultPanel); }
+void ReportNotFound() { ShowStatus("Area : " + AreaName + " Not Found", AreaResultPanel); }
 
 // The view goes to the area's extents; the window before is kept as the
 // previous view. False when the view could not go there (an area without a
@@ -199,7 +198,7 @@ void ShowArea() {
       ReportNotFound();
     } else {
       const bool shown = ZoomToArea(AreaItem, true);
-      ShowStatus(shown ? "Area : " + AreaName + " Showing" : String(MessageViewRefused), ResultPanel);
+      ShowStatus(shown ? "Area : " + AreaName + " Showing" : String(MessageViewRefused), AreaResultPanel);
     }
   }
   EndWithRedraw();
@@ -210,7 +209,7 @@ void AddArea() {
   NewAreaName();
   if (ChooseArea(AreaActionShow) && !AreaName.empty()) {
     const bool shown = ZoomToArea(AreaItem, false);
-    ShowStatus(shown ? "Area : " + AreaName + " Created" : String(MessageViewRefused), ResultPanel);
+    ShowStatus(shown ? "Area : " + AreaName + " Created" : String(MessageViewRefused), AreaResultPanel);
   }
   EndWithRedraw();
 }
@@ -222,7 +221,7 @@ void HideArea() {
       ReportNotFound();
     } else {
       Items[AreaItem].Show = FlagFalse;
-      ShowStatus("Area: " + AreaName + " Hidden", ResultPanel);
+      ShowStatus("Area: " + AreaName + " Hidden", AreaResultPanel);
     }
   }
   EndWithRedraw();
@@ -253,7 +252,7 @@ void FillArea() {
       ReportNotFound();
     } else {
       AppendAreaObject(EntityFill, CurFillColor, CurFillPattern, CurFillLayer, 1, 1, 0);
-      ShowStatus("Area : " + AreaName + " Showing Filled", ResultPanel);
+      ShowStatus("Area : " + AreaName + " Showing Filled", AreaResultPanel);
     }
   }
   EndWithRedraw();
@@ -270,7 +269,7 @@ void HatchArea() {
       AppendAreaObject(EntityHatch, HatchColor, static_cast<Integer>(CurPatternIndex), HatchLayer, HatchScale,
                        HatchScale, HatchRotation);
       ShowStatus("Area : " + AreaName + (ShowHatches ? " Showing Hatched" : " Hatched - Show Hatches is Off"),
-                 ResultPanel);
+                 AreaResultPanel);
     }
   }
   EndWithRedraw();

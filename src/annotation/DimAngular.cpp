@@ -17,9 +17,6 @@ namespace lintavo {
 
 namespace {
 
-constexpr Integer TitlePanel = 1;
-constexpr Integer PromptPanel = 2;
-constexpr Integer ResultPanel = 3;
 constexpr Integer FixedWitness = 2;  // DimWitnessMode: extension lines of fixed length
 
 bool OnArc = false;   // the dimension measures an arc, not two radius points

@@ -22,8 +22,6 @@ Single DimExtDistance = 0;
 
 namespace {
 
-constexpr Integer TitlePanel = 1;
-constexpr Integer PromptPanel = 2;
 constexpr Single VerticalSlope = 32767;      // slope taken for a vertical segment
 constexpr Single SteepSlope = 100;           // slopes above this keep one letter height of room
 constexpr Integer HorizontalLetters = 2;     // DimLetterDirection: letters stay level

@@ -357,8 +357,6 @@ void FilletArcArc() {
 
 namespace {
 
-constexpr Integer TitlePanel = 1;
-
 void RunCornerTrim() {
   const Double saved = FilletRadius;
   FilletRadius = 0;

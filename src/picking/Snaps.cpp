@@ -221,9 +221,6 @@ Double Square(Double x) { return x * x; }
 
 namespace {
 
-constexpr Integer TitlePanel = 1;
-constexpr Integer PromptPanel = 2;
-
 // One row per command code: its title, its picks and their filters, its
 // construction. Pick 1 is the line whose end moves, so it must be a straight
 // line; the other picks take only what the construction can use, and a click

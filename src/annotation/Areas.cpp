@@ -47,8 +47,7 @@ namespace {
 
 constexpr Integer AreaStepStart = 1;
 constexpr Integer AreaStepCollecting = 3;
-constexpr Integer TitlePanel = 1;
-constexpr Integer ResultPanel = 2;
+constexpr Integer AreaResultPanel = PromptPanel;  // an area's result shows where the prompts do
 constexpr Integer ErrorPanel = 3;
 
 bool IsAreaOfDrawing(Long i) {
@@ -123,7 +122,7 @@ void FinishArea() {
   ItemRec& area = Items[AreaItem];
   area.Nlines = 1;
   area.Lock = FlagTrue;
-  ShowStatus("Area : " + area.Name + " CREATED", ResultPanel);
+  ShowStatus("Area : " + area.Name + " CREATED", AreaResultPanel);
   AreaCreating = FlagFalse;
   RefreshActiveView();
   ResetAreaState();
@@ -161,7 +160,7 @@ void EndWithRedraw() {
   ResetAreaState();
 }
 
-void ReportNotFound() { ShowStatus("Area : " + AreaName + " Not Found", ResultPanel); }
+void ReportNotFound() { ShowStatus("Area : " + AreaName + " Not Found", AreaResultPanel); }
 
 // The view goes to the area's extents; the window before is kept as the
 // previous view. False when the view could not go there (an area without a
@@ -199,7 +198,7 @@ void OnChosenArea(const char* Title, Integer Action, void (*Act)()) {
 void ShowArea() {
   OnChosenArea("SHOW an Area", AreaActionShow, [] {
     const bool shown = ZoomToArea(AreaItem, true);
-    ShowStatus(shown ? "Area : " + AreaName + " Showing" : String(MessageViewRefused), ResultPanel);
+    ShowStatus(shown ? "Area : " + AreaName + " Showing" : String(MessageViewRefused), AreaResultPanel);
   });
 }
 
@@ -208,7 +207,7 @@ void AddArea() {
   NewAreaName();
   if (ChooseArea(AreaActionShow) && !AreaName.empty()) {
     const bool shown = ZoomToArea(AreaItem, false);
-    ShowStatus(shown ? "Area : " + AreaName + " Created" : String(MessageViewRefused), ResultPanel);
+    ShowStatus(shown ? "Area : " + AreaName + " Created" : String(MessageViewRefused), AreaResultPanel);
   }
   EndWithRedraw();
 }
@@ -216,7 +215,7 @@ void AddArea() {
 void HideArea() {
   OnChosenArea("HIDE an Area", AreaActionHide, [] {
     Items[AreaItem].Show = FlagFalse;
-    ShowStatus("Area: " + AreaName + " Hidden", ResultPanel);
+    ShowStatus("Area: " + AreaName + " Hidden", AreaResultPanel);
   });
 }
 
@@ -241,7 +240,7 @@ void AppendAreaObject(Integer type, Long colour, Integer style, const String& la
 void FillArea() {
   OnChosenArea("Area Fill", AreaActionFill, [] {
     AppendAreaObject(EntityFill, CurFillColor, CurFillPattern, CurFillLayer, 1, 1, 0);
-    ShowStatus("Area : " + AreaName + " Showing Filled", ResultPanel);
+    ShowStatus("Area : " + AreaName + " Showing Filled", AreaResultPanel);
   });
 }
 
@@ -252,7 +251,7 @@ void HatchArea() {
     AppendAreaObject(EntityHatch, HatchColor, static_cast<Integer>(CurPatternIndex), HatchLayer, HatchScale,
                      HatchScale, HatchRotation);
     ShowStatus("Area : " + AreaName + (ShowHatches ? " Showing Hatched" : " Hatched - Show Hatches is Off"),
-               ResultPanel);
+               AreaResultPanel);
   });
 }
 

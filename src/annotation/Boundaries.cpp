@@ -42,7 +42,6 @@ Double BoundaryFirstX = 0, BoundaryFirstY = 0;  // first clicked point
 Double WindowX1 = 0, WindowY1 = 0;              // first window corner
 
 constexpr Long PickedLineColor = 0xFFFF;  // yellow: a line accepted into the chain
-constexpr Integer PromptPanel = 2;
 constexpr Integer ErrorPanel = 3;
 
 // Stamps entity ObjNo as the boundary of the current area.

@@ -17,10 +17,6 @@ namespace lintavo {
 
 namespace {
 
-constexpr Integer TitlePanel = 1;
-constexpr Integer PromptPanel = 2;
-constexpr Integer ResultPanel = 3;
-constexpr Single TwoPi = 6.2831855F;
 constexpr Integer FixedWitness = 2;  // DimWitnessMode: extension lines of fixed length
 
 bool OnArc = false;   // the dimension measures an arc, not two radius points
@@ -44,7 +40,7 @@ void SweepAngles(Single& A1, Single& A2) {
     if ((aS < aF && aE < aS) || (aF < aE && (aE < aS || aS < aF))) std::swap(A1, A2);
     DimS = DimF;
   }
-  if (A2 < A1) A1 -= TwoPi;
+  if (A2 < A1) A1 -= TwoPiSingle;
 }
 
 // Counter-clockwise turn from angle From to angle To, in [0, 2 pi).

@@ -22,10 +22,6 @@ Single DimExtDistance = 0;
 
 namespace {
 
-constexpr Integer TitlePanel = 1;
-constexpr Integer PromptPanel = 2;
-constexpr Double HalfPi = 1.5707964;
-constexpr Double ThreeHalfPi = 4.712389;
 constexpr Single VerticalSlope = 32767;      // slope taken for a vertical segment
 constexpr Single SteepSlope = 100;           // slopes above this keep one letter height of room
 constexpr Integer HorizontalLetters = 2;     // DimLetterDirection: letters stay level
@@ -61,7 +57,7 @@ void DimensionSideTest(const DimPointRec& Loc) {
 void DimensionSideTestProjected(const DimPointRec& Loc) {
   DimensionSideTest(Loc);
   if (DimDirection == DimHorizontal) Theta = 0;
-  if (DimDirection == DimVertical) Theta = static_cast<Single>(HalfPi);
+  if (DimDirection == DimVertical) Theta = static_cast<Single>(HalfPiSingleDigits);
 }
 
 Double MeasuredValue() {
@@ -111,7 +107,7 @@ DimPointRec TextStart(const DimPointRec& M, const DimPointRec& T1, const DimPoin
   const Integer place = DimLetterPlacement;
   const Single r = place == DimBelow ? H + h : h;
   if (DimDirection == DimHorizontal) {
-    const Double b = place == DimAbove ? Theta + HalfPi : Theta + ThreeHalfPi;
+    const Double b = place == DimAbove ? Theta + HalfPiSingleDigits : Theta + ThreeHalvesPiSingleDigits;
     return Along(Along(T2, r, b), w, Theta);
   }
   if (DimLetterDirection == HorizontalLetters) return {M.X - TL / 2, M.Y - h};
@@ -120,8 +116,8 @@ DimPointRec TextStart(const DimPointRec& M, const DimPointRec& T1, const DimPoin
     return {M.X + dx, M.Y - TL / 2};
   }
   const bool above = place == DimAbove;
-  const Double b1 = above ? Theta + ThreeHalfPi : Theta + HalfPi;
-  const Double b2 = above ? Theta + HalfPi : Theta + ThreeHalfPi;
+  const Double b1 = above ? Theta + ThreeHalvesPiSingleDigits : Theta + HalfPiSingleDigits;
+  const Double b2 = above ? Theta + HalfPiSingleDigits : Theta + ThreeHalvesPiSingleDigits;
   if (Slope >= 0 || !DimTextFlipped) return Along(Along(T2, r, b2), w, Theta);
   return Along(Along(T1, r, b1), w, Theta + Pi);
 }
@@ -208,7 +204,7 @@ void BuildLinearDimension(Integer& First) {
   if (P2.X < P1.X || (P2.X == P1.X && P2.Y < P1.Y)) SwapDimensionPoints();
   if (DimDirection == DimAligned) Theta = std::atan(Slope);
   if (DimDirection == DimHorizontal) Theta = 0;
-  if (DimDirection == DimVertical) Theta = static_cast<Single>(HalfPi);
+  if (DimDirection == DimVertical) Theta = static_cast<Single>(HalfPiSingleDigits);
 
   const Single H = DimTextHeight;
   if (First) {
@@ -228,7 +224,7 @@ void BuildLinearDimension(Integer& First) {
   if (DimWitnessMode != FixedWitness && moved == 1) near1 += delta;
   if (DimWitnessMode != FixedWitness && moved == 2) near2 += delta;
 
-  const Double phi = DimOtherSide ? Theta + ThreeHalfPi : Theta + HalfPi;
+  const Double phi = DimOtherSide ? Theta + ThreeHalvesPiSingleDigits : Theta + HalfPiSingleDigits;
   const DimPointRec D1 = Along(P1, DimExtDistance, phi), D2 = Along(P2, DimExtDistance, phi);
   const DimPointRec M{(D1.X + D2.X) / 2, (D1.Y + D2.Y) / 2};
   DimPointRec T1 = M, T2 = M;

@@ -54,10 +54,6 @@ Single DimLeaderLength = 0;
 
 namespace {
 
-constexpr Integer TitlePanel = 1;
-constexpr Integer PromptPanel = 2;
-constexpr Integer ResultPanel = 3;
-
 // What the command changed that Esc puts back: the table counts, the
 // drawing's record (its counts, extents and undo position) and its changed flag.
 struct CutBackRec {

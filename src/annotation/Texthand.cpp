@@ -70,7 +70,6 @@ Single TextSlant = 0;
 namespace {
 constexpr Double MinTextHeight = 0.0001;  // heights below this are refused
 constexpr Single MaxTextHeight = 100;    // heights above this are refused
-constexpr Double RadToDeg = 180 / Pi;
 constexpr Double OffsetLimitHeights = 2;  // a path offset of this many heights is too far
 
 Integer PathShown = 0;  // flag: Place Text on Path shows its path in magenta

@@ -26,7 +26,6 @@ AdjustTransformRec AdjustTransform;
 
 namespace {
 
-constexpr Double DegreesPerRadian = 180 / 3.14159265358979;
 constexpr Single FullTurnDegrees = 360;
 constexpr Integer ScalePoint = 2;     // a compound's (X scale, Y scale)
 constexpr Integer RotationPoint = 3;  // a compound's rotation in degrees, in its X
@@ -93,7 +92,7 @@ bool HasPoint(const ObjRec& obj, Integer n) { return obj.NPoints >= n; }
 void TurnCompound(const ObjRec& obj) {
   if (!HasPoint(obj, RotationPoint)) return;
   Double& rotation = Pnts[obj.PointID + RotationPoint - 1].X;
-  Single turned = ToSingle(rotation + AdjustTransform.Angle * DegreesPerRadian);
+  Single turned = ToSingle(rotation + AdjustTransform.Angle * RadToDeg);
   if (turned >= FullTurnDegrees) turned -= FullTurnDegrees;
   rotation = turned;
 }
@@ -116,7 +115,6 @@ void AdjustCompound(Long objNo) {
 
 // ---- Circles and arcs under unequal scales ---------------------------------------------------
 
-constexpr Double Pi = 3.14159265358979;
 // Directions of the four axis ends of the replacement: left, right, upper, lower.
 constexpr Double AxisEndAngles[4] = {Pi, 0, Pi / 2, -Pi / 2};
 

@@ -30,8 +30,6 @@ namespace {
 using Points = std::vector<WorldXY>;
 
 constexpr Integer NotAtEnd = 0, AtFirstEnd = 1, AtSecondEnd = 2;  // results of EndWhich
-constexpr Single PiSingle = static_cast<Single>(Pi);
-constexpr Single TwoPiSingle = static_cast<Single>(2 * Pi);
 
 WorldXY Point(Long ObjNo, Integer k) {
   const PntRec& p = Pnts[Objs[ObjNo].PointID + k - 1];
@@ -89,8 +87,6 @@ void ModifyScan(WorldXY& p, const WorldXY& a, const WorldXY& b) {
   const Double t = ((p.X - a.X) * dx + (p.Y - a.Y) * dy) / d2;
   p = {a.X + t * dx, a.Y + t * dy};
 }
-
-Double Distance(const WorldXY& a, const WorldXY& b) { return std::hypot(a.X - b.X, a.Y - b.Y); }
 
 WorldXY Polar(const WorldXY& c, Double r, Single angle) {
   return {c.X + r * std::cos(angle), c.Y + r * std::sin(angle)};

@@ -29,8 +29,6 @@
 namespace lintavo {
 namespace {
 
-constexpr Single Pi = 3.14159265358979F;
-constexpr Double RadiansPerDegree = 0.017453292519943;
 constexpr Integer MaxRadialCopies = 90;    // a radial count above adds nothing
 constexpr Double PathPickReach = 1000;     // the path pick starts from this distance
 
@@ -174,7 +172,7 @@ void SetMirrorAdjust() {
     EditCentreY = py + ry;
     if (py > ry) {
       scaleX = -1;
-      angle = Pi;
+      angle = PiSingle;
     } else {
       scaleY = -1;
     }
@@ -185,7 +183,7 @@ void SetMirrorAdjust() {
       scaleX = -1;
     } else {
       scaleY = -1;
-      angle = Pi;
+      angle = PiSingle;
     }
   }
   SetAdjustTransform(EditCentreX, EditCentreY, scaleX, scaleY, angle);
@@ -264,7 +262,7 @@ void SetRadialTransform(Long k, Single step) {
 
 // False, with nothing copied, when a copy would not be finite.
 bool MakeRadialCopies(Integer n) {
-  const Single step = ToSingle(RadialTotalAngle / n * RadiansPerDegree);
+  const Single step = ToSingle(RadialTotalAngle / n * DegToRad);
   for (Long k = 1; k <= n; ++k) {
     SetRadialTransform(k, step);
     if (!SelectionStaysFinite(-EditRefX, -EditRefY)) return false;

@@ -70,10 +70,6 @@ void EnablePaste(bool enabled) {
   if (MainWindowLink* main = MainLink()) main->EnableMenuItem(PasteItem, enabled);
 }
 
-void ArrowPointer() {
-  if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(vbArrow);
-}
-
 // The ghost off the surface, its points back, and no preview line left on.
 void EndPreviews() {
   RedrawSelectionOutline();
@@ -100,12 +96,6 @@ bool IsEditSelected(Long ObjNo) {
 void BeforeSelectionPointsChange() {
   const Long entities = ObjCount - BaseObjCount;
   if (SelectedCount > entities / 4) ResetObjIndex();
-}
-
-void WipeObj(Long ObjNo) {
-  EraseDraw = FlagTrue;
-  DrawObject(ObjNo);
-  EraseDraw = FlagFalse;
 }
 
 void DrawEntity(Long ObjNo) { DrawObject(ObjNo); }

@@ -54,7 +54,6 @@ Integer FrameDragsFromInside = 0;
 
 namespace {
 
-constexpr Single TwoPi = static_cast<Single>(2 * Pi);
 constexpr Single HitReach = 3;         // pixels: a press nearer than this takes a grip or the outline
 constexpr int GripHalf = 3;            // pixels: half the side of a grip's square
 constexpr Single RotateGripRadius = 6; // pixels: the circle of grip 9
@@ -74,10 +73,6 @@ struct FrameTransformRec {
   Single M11 = 1, M12 = 0, M21 = 0, M22 = 1;
 };
 FrameTransformRec FrameTransform;
-
-void SetArrowPointer() {
-  if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(vbArrow);
-}
 
 GripPoint Midpoint(GripPoint a, GripPoint b) { return {(a.X + b.X) / 2, (a.Y + b.Y) / 2}; }
 
@@ -167,7 +162,7 @@ void SetUpFrame() {
   DrawGripFrame();
   GroupDragOn = FlagTrue;
   GripHeld = GripDragging = FlagFalse;
-  SetArrowPointer();
+  ArrowPointer();
 }
 
 }  // namespace
@@ -303,13 +298,13 @@ void CancelGroupEdit() {
   GroupDragOn = FlagFalse;
   GripHeld = GripDragging = FlagFalse;
   if (FrameShown) EraseGripFrame();
-  SetArrowPointer();
+  ArrowPointer();
 }
 
 void GroupEditMouseDown(Single X, Single Y) {
   GripHeld = Flag(FindGripAt(X, Y));
   if (GripHeld) {
-    SetArrowPointer();
+    ArrowPointer();
     return;
   }
   if (!FindFrameEdgeAt(X, Y) && !(FrameDragsFromInside && IsInsideFrame(X, Y))) return;
@@ -328,7 +323,7 @@ void GroupEditMouseMove(Single X, Single Y) {
 
 void GroupEditMouseUp() {
   GripHeld = GripDragging = FlagFalse;
-  SetArrowPointer();
+  ArrowPointer();
 }
 
 // ---- Drags: move --------------------------------------------------------------------------------
@@ -409,7 +404,7 @@ void ApplyScalePreview() {
   XorDraw = FlagTrue;
   const bool turned = FrameAngle != 0;
   // Back to the frame's own axes, where the scale applies.
-  if (turned) DrawThenTurn(px, py, TwoPi - FrameAngle);
+  if (turned) DrawThenTurn(px, py, TwoPiSingle - FrameAngle);
   SetAdjustTransform(px, py, 1 / AppliedScaleX, 1 / AppliedScaleY, 0);
   ForEachSelected([&](Long objNo) {
     if (!turned) DrawObject(objNo);
@@ -430,7 +425,7 @@ void ApplyRotatePreview() {
   Double px = 0, py = 0;
   WorldPivot(px, py);
   XorDraw = FlagTrue;
-  DrawThenTurn(px, py, TwoPi - AppliedAngle);
+  DrawThenTurn(px, py, TwoPiSingle - AppliedAngle);
   TurnThenDraw(px, py, FrameAngle);
   AppliedAngle = FrameAngle;
   XorDraw = FlagFalse;

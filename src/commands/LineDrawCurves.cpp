@@ -20,8 +20,6 @@ namespace lintavo {
 
 namespace {
 
-constexpr Single SinglePi = static_cast<Single>(Pi);
-constexpr Single SingleTwoPi = static_cast<Single>(2 * Pi);
 constexpr Double ShortestChord = 1e-7;  // world units; shorter chords count as this long
 constexpr Integer CurvePointLimit = 99;  // a curve with more points than this is finished
 
@@ -41,9 +39,9 @@ void ComputeBezierControlPoints(Double& OutX1, Double& OutY1, Double& OutX2, Dou
   const Double d1 = std::max(std::hypot(P(2).X - P(1).X, P(2).Y - P(1).Y), ShortestChord);
   const Double d2 = std::max(std::hypot(P(3).X - P(2).X, P(3).Y - P(2).Y), ShortestChord);
   // t: the turn from the first chord to the second, in (-pi, pi].
-  if (a2 >= a1) a2 -= SingleTwoPi;
+  if (a2 >= a1) a2 -= TwoPiSingle;
   Single t = a1 - a2;
-  if (t > SinglePi) t -= SingleTwoPi;
+  if (t > PiSingle) t -= TwoPiSingle;
   WorldXY first = P(0);
   if (ChainFirstSegment) {
     first = Along(P(1), a1, d1 / 4);

@@ -29,8 +29,6 @@ namespace lintavo {
 namespace {
 
 constexpr const char* PointsTooClose = "Error! Points Too Close!";
-constexpr Single SingleTwoPi = 6.2831855F;  // 2 pi in single precision
-constexpr Single QuarterTurn = static_cast<Single>(1.5707963267945);
 constexpr Integer FewestSides = 3;  // regular polygons of 3 to 90 sides
 constexpr Integer MostSides = 90;
 
@@ -294,7 +292,7 @@ Single ArcMiddleAngle(Single endAngle) {
   if (RubberArcSweep != 0) return RubberArcSweep;
   const Single start = LineAngle(P(0).X, P(0).Y, P(1).X, P(1).Y);
   Single sweep = endAngle - start;
-  if (sweep < 0) sweep += SingleTwoPi;
+  if (sweep < 0) sweep += TwoPiSingle;
   return start + sweep / 2;
 }
 
@@ -384,7 +382,7 @@ bool FlatBox(const WorldXY& a, const WorldXY& b) {
 bool AddAxisEllipse(bool fromCentre) {
   const Double b = DistanceOf(P(0), P(3));
   if (SameLineDrawPoint(P(0), P(2)) || b <= SamePointLimit) return false;
-  const Single a = LineAngle(P(0).X, P(0).Y, P(2).X, P(2).Y) + QuarterTurn;
+  const Single a = LineAngle(P(0).X, P(0).Y, P(2).X, P(2).Y) + HalfPiSingle;
   P(3) = Polar(P(0), a, b);
   if (fromCentre) P(1) = Mirror(P(0), P(2));
   P(4) = Mirror(P(0), P(3));

@@ -57,10 +57,6 @@ constexpr Integer ArcCentre = 1, ArcStart = 2, ArcMiddle = 3, ArcEnd = 4;
 
 constexpr const char* NotBreakable = "OBJECT NOT BREAKABLE !";
 
-void ArrowPointer() {
-  if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(vbArrow);
-}
-
 Double& PX(Long ObjNo, Integer k) { return Pnts[Objs[ObjNo].PointID + k - 1].X; }
 Double& PY(Long ObjNo, Integer k) { return Pnts[Objs[ObjNo].PointID + k - 1].Y; }
 

@@ -34,7 +34,6 @@ Double PathOffset = 0;
 
 namespace {
 
-constexpr Double TwoPi = 2 * Pi;
 constexpr Long PathShowColor = 0xFF00FF;    // magenta: the path being laid along
 constexpr Double CurveSpacingFactor = 1.25;  // curves widen a spacing given without a count
 constexpr Double ParallelLimit = 0.0001;     // end directions closer than this give a straight span
@@ -99,7 +98,7 @@ void ArcSweep(Double& Start, Double& Sweep) {
   Start = a1;
   Sweep = Double{a3} - a1;
   // An arc through angle 0 ends below its start: it goes once more round.
-  if (Sweep <= 0) Sweep += TwoPi;
+  if (Sweep <= 0) Sweep += TwicePi;
 }
 
 // The ellipse of the path's axis points, both half axes grown by Grow:
@@ -157,12 +156,12 @@ Double EllipseParamOf(Double X, Double Y) {
 void EllipseSweep(Double& Start, Double& Sweep) {
   if (PathType() == EntityEllipse) {
     Start = 0;
-    Sweep = TwoPi;
+    Sweep = TwicePi;
     return;
   }
   Start = EllipseParamOf(Pt(5).X, Pt(5).Y);
   Double end = EllipseParamOf(Pt(6).X, Pt(6).Y);
-  if (Start > end) end += TwoPi;
+  if (Start > end) end += TwicePi;
   Sweep = end - Start;
 }
 
@@ -185,7 +184,7 @@ Double LengthOfPath() {
     case EntityContBezier:
     case EntityPolyline:
     case EntityPolygon: return EntityPathLength(PathLine);  // along the stored points
-    case EntityCircle: return TwoPi * RadiusOf();
+    case EntityCircle: return TwicePi * RadiusOf();
     case EntityArc: ArcSweep(start, sweep); return RadiusOf() * sweep;
     case EntityEllipticArc:
     case EntityEllipse: {
@@ -232,8 +231,8 @@ void StartTable(Long Limit) {
 // A station at (X, Y); its direction is kept in [0, 2 pi).
 void Store(Double X, Double Y, Double Direction) {
   if (StationCount >= StationLimit) return;
-  Direction = std::fmod(Direction, TwoPi);
-  if (Direction < 0) Direction += TwoPi;
+  Direction = std::fmod(Direction, TwicePi);
+  if (Direction < 0) Direction += TwicePi;
   Stations[++StationCount] = {X, Y, static_cast<Single>(Direction)};
 }
 
@@ -282,7 +281,7 @@ void SpanStations(Vec E1, Vec E2, Vec U0, Vec U1) {
     const Double r1 = std::hypot(E1.X - c.X, E1.Y - c.Y), r2 = std::hypot(E2.X - c.X, E2.Y - c.Y);
     if (r1 > 0 && r2 > 0) {
       Double t1 = LineAngleD(c.X, c.Y, E1.X, E1.Y), t2 = LineAngleD(c.X, c.Y, E2.X, E2.Y);
-      if (std::fabs(t1 - t2) > Pi) (t1 > t2 ? t1 : t2) -= TwoPi;
+      if (std::fabs(t1 - t2) > Pi) (t1 > t2 ? t1 : t2) -= TwicePi;
       const Double e = std::log(0.5) / std::log((r2 / (r1 + r2) - 0.5) * 0.8 + 0.5);
       const Double turn = t2 < t1 ? -Pi / 2 : Pi / 2;  // clockwise or counterclockwise about c
       for (Long k = 0; k < n; ++k) {
@@ -329,7 +328,7 @@ void WalkSpline() {
 void CurveStations(bool CountGiven, Single Spacing, Integer& Count) {
   const Double grow = SideSign() * PathOffset;
   const bool circular = PathType() == EntityCircle || PathType() == EntityArc;
-  Double first = Pi, sweep = TwoPi, radius = 0, length = 0;
+  Double first = Pi, sweep = TwicePi, radius = 0, length = 0;
   PathEllipse ellipse;
   if (circular) {
     radius = RadiusOf() + grow;

@@ -48,7 +48,6 @@ Double TrimCopyX = 0, TrimCopyY = 0;
 
 namespace {
 
-constexpr Double TwoPi = 2 * Pi;
 constexpr Double LeastRadius = 0.00001;      // a fillet radius at or below builds no arc
 constexpr Double FarCrossing = 1000000;      // a crossing farther from the origin changes nothing
 constexpr Single SameDirection = 0.001F;     // corner lines this close in angle run the same way
@@ -60,12 +59,10 @@ TrimGeom& GeomOf(Integer slot) { return slot == 1 ? TrimGeom1 : TrimGeom2; }
 
 const PntRec& PointOfObj(Long objNo, Integer k) { return Pnts[Objs[objNo].PointID + k - 1]; }
 
-Double Distance(Double x1, Double y1, Double x2, Double y2) { return std::hypot(x2 - x1, y2 - y1); }
-
 // An angle brought into [0, 2 pi).
 Double NormalAngle(Double a) {
-  a = std::fmod(a, TwoPi);
-  return a < 0 ? a + TwoPi : a;
+  a = std::fmod(a, TwicePi);
+  return a < 0 ? a + TwicePi : a;
 }
 
 // The middle direction of two directions, on the side of their smaller gap.
@@ -250,7 +247,7 @@ void FilletLineLine(Double A1X, Double A1Y, Double A2X, Double A2Y, Double B1X, 
     h = (a2 - a1) / 2;
     b = a1 + h;
   } else {
-    h = static_cast<Single>((TwoPi - a2 + a1) / 2);
+    h = static_cast<Single>((TwicePi - a2 + a1) / 2);
     b = a1 - h;
   }
   if (std::sin(h) == 0) return;
@@ -360,8 +357,6 @@ void FilletArcArc() {
 
 namespace {
 
-constexpr Integer TitlePanel = 1;
-
 void RunCornerTrim() {
   const Double saved = FilletRadius;
   FilletRadius = 0;
@@ -432,9 +427,9 @@ void TrimArcTo(Long ent1, Double xx, Double xy) {
   Single s = lo, e = hi;
   if (thetaM < lo || thetaM > hi) {  // the arc passes through direction 0
     s = hi;
-    e = lo + static_cast<Single>(TwoPi);
-    if (thetaX < s - 0.1F) thetaX += static_cast<Single>(TwoPi);
-    if (thetaP < s - 0.1F) thetaP += static_cast<Single>(TwoPi);
+    e = lo + static_cast<Single>(TwicePi);
+    if (thetaX < s - 0.1F) thetaX += static_cast<Single>(TwicePi);
+    if (thetaP < s - 0.1F) thetaP += static_cast<Single>(TwicePi);
   }
   EraseObj(ent1);
   const Double from = thetaX > thetaP ? s : thetaX;

@@ -3,6 +3,7 @@
 
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "platform/Pointers.h"
 #include "platform/Surface.h"
 
 namespace lintavo {
@@ -28,6 +29,10 @@ DrawingWindow* ActiveDocForm() {
     LastWindow = window;
   }
   return window;
+}
+
+void ArrowPointer() {
+  if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(vbArrow);
 }
 
 void ResetDrawingWindow() {

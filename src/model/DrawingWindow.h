@@ -62,6 +62,7 @@ class DrawingWindow {
 // instead of testing the surface's type on every call; a window forgets
 // itself there when it is destroyed.
 DrawingWindow* ActiveDocForm();
+void ArrowPointer();        // the active drawing window, if any, shows the arrow pointer
 void ResetDrawingWindow();  // forgets the window found last
 
 }  // namespace lintavo

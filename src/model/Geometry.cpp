@@ -23,14 +23,6 @@ Double IntersectX = 0, IntersectY = 0;
 
 namespace {
 
-constexpr Double TwoPi = 6.28318530717959;
-constexpr Double HalfPi = Pi / 2;
-constexpr Double ThreeHalvesPi = 9.42477796076937 / 2;
-
-Double Distance(Double X1, Double Y1, Double X2, Double Y2) {
-  return std::sqrt((X2 - X1) * (X2 - X1) + (Y2 - Y1) * (Y2 - Y1));
-}
-
 bool Between(Double value, Double a, Double b) {
   return std::min(a, b) <= value && value <= std::max(a, b);
 }

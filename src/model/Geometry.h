@@ -18,6 +18,7 @@
 //
 // Sections:
 //   Results of the crossing routines
+//   Distances
 //   Line angles
 //   Polar points and ellipse points
 //   Circle through three points
@@ -25,6 +26,8 @@
 //   Perpendicular feet and hit tests
 //   Arc steps
 #pragma once
+
+#include <cmath>
 
 #include "platform/Types.h"
 
@@ -38,6 +41,19 @@ extern Double CircleCircleX, CircleCircleY;  // circle/circle crossing nearer th
 extern Double Cross1X, Cross1Y;              // first candidate crossing with a circle
 extern Double Cross2X, Cross2Y;              // second candidate; equal to the first when there is one point
 extern Double IntersectX, IntersectY;        // last perpendicular foot of SegmentHit and the line/circle crossing
+
+// ---- Distances -----------------------------------------------------------------
+// Length of P1 P2 by std::hypot: no overflow or underflow on the way, so
+// coordinates near 1e200 give a finite length and points 1e-200 apart a
+// length above 0; an infinite coordinate gives an infinite length, even
+// beside a NaN. Inline: the drawers take it once per circle and ellipse.
+inline Double Distance(Double X1, Double Y1, Double X2, Double Y2) { return std::hypot(X2 - X1, Y2 - Y1); }
+// The same for two point records with X and Y members (WorldXY).
+template <class Point>
+  requires requires(const Point& p) { p.X + p.Y; }
+inline Double Distance(const Point& A, const Point& B) {
+  return Distance(A.X, A.Y, B.X, B.Y);
+}
 
 // ---- Line angles ---------------------------------------------------------------
 // Direction from P1 to P2 in [0, 2 pi). On a vertical line LineAngle and

@@ -29,6 +29,11 @@ constexpr Long PanelHighlightBack = 0x00FFFF;  // yellow
 constexpr Long PanelHighlightText = 0x0000FF;  // red
 
 // ---- Message bar -----------------------------------------------------------------
+// The three panels, by what the commands write into them.
+constexpr Integer TitlePanel = 1;   // the running command's title
+constexpr Integer PromptPanel = 2;  // what the command asks for next
+constexpr Integer ResultPanel = 3;  // a result, and the entry box of typed input
+
 // Writes Text into message-bar panel 1 to 3.
 void ShowStatus(const String& Text, Integer Panel);
 // Empties panel 1 to 3 and highlights it for input; panel 3 (the entry box)

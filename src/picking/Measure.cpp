@@ -294,11 +294,6 @@ Double EntityPathLength(Long ObjNo) {
 
 namespace {
 
-constexpr Integer TitlePanel = 1;
-constexpr Integer PromptPanel = 2;
-constexpr Integer ResultPanel = 3;
-constexpr Double TwoPi = 6.28318530717959;
-
 Integer PrevMeasureCommand = 0;      // command word of the running command
 Double FirstX = 0, FirstY = 0;       // area: the first corner
 Double PrevX = 0, PrevY = 0;         // the point before the current one

@@ -29,7 +29,6 @@ bool HighlightOn = false;  // a pick was drawn in the selection style since the 
 
 // ---- Prompts and filters -----------------------------------------------------------------
 
-constexpr Integer PromptPanel = 2;
 constexpr Integer MessagePanel = 3;
 constexpr const char* TargetPrompt = "Select Target Line";
 constexpr const char* NotFoundMessage = "Line Not Found!! Try Again !";

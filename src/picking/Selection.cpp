@@ -49,13 +49,6 @@ namespace {
 
 // ---- Drawing one entity ----------------------------------------------------------------
 
-// Paints the entity in the background colour, taking it off the surface.
-void WipeObj(Long objNo) {
-  EraseDraw = FlagTrue;
-  DrawObject(objNo);
-  EraseDraw = FlagFalse;
-}
-
 // SelectObj and DeselectObj draw one entity over its neighbours; the next
 // count draws the picture again.
 bool PictureStale = false;
@@ -374,7 +367,7 @@ void RunSelectionCommand() {
   // comes back with the count.
   ShowConPnts = FlagFalse;
   SnapCursorOn = FlagFalse;
-  if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(vbArrow);
+  ArrowPointer();
   switch (SelectionCommand) {
     case SelectLineCode: SelectLine(); break;
     case SelectWindowCode: SelectWindow(); break;

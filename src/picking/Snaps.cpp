@@ -221,9 +221,6 @@ Double Square(Double x) { return x * x; }
 
 namespace {
 
-constexpr Integer TitlePanel = 1;
-constexpr Integer PromptPanel = 2;
-
 // One row per command code: its title, its picks and their filters, its
 // construction. Pick 1 is the line whose end moves, so it must be a straight
 // line; the other picks take only what the construction can use, and a click
@@ -617,7 +614,7 @@ void TangentPoints(Double& Out1X, Double& Out1Y, Double& Out2X, Double& Out2Y, D
   const Single a = LineAngle(CX, CY, PX, PY);
   Double fx = 0, fy = 0;
   PolarPointD(CX, CY, a, k, fx, fy);  // foot of the chord of contact
-  const Single a2 = ToSingle(a + 1.5707963267945);
+  const Single a2 = ToSingle(a + HalfPi13Places);
   PolarPairV(Out1X, Out1Y, Out2X, Out2Y, fx, fy, h, a2);
 }
 

@@ -10,8 +10,6 @@ namespace lintavo {
 
 namespace {
 
-constexpr double RadiansPerDegree = 3.141592653589793 / 180.0;
-
 void LoadShape(HDC dc, const GdiPoint* points, int count) {
   std::vector<DevicePoint>& shape = dc->ShapeBuffer();
   shape.clear();
@@ -42,8 +40,8 @@ void AngleArc(HDC dc, int x, int y, unsigned radius, float startDegrees, float s
   std::vector<DevicePoint>& shape = dc->ShapeBuffer();
   shape.clear();
   shape.push_back(dc->GdiPosition);
-  double start = startDegrees * RadiansPerDegree;
-  double sweep = sweepDegrees * RadiansPerDegree;
+  double start = startDegrees * DegToRadExact;
+  double sweep = sweepDegrees * DegToRadExact;
   double r = radius;
   const bool clipped = dc->CurveLeavesSafeArea(x, y, r, r);
   // Every point of a walk of no radius, and its end, round to the centre

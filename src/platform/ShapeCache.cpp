@@ -6,11 +6,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/Types.h"
+
 namespace lintavo {
 
 namespace {
-
-constexpr double TwoPi = 6.283185307179586;
 
 // Mixes a 64-bit value into a running hash (a multiply-xorshift step). The
 // high half is folded into the low one, which chooses the slot: the low bits
@@ -39,7 +39,7 @@ void ComputeArcTerms(ArcTerms& arc, double rx, double ry, double start, double s
   arc.start = start;
   arc.sweep = sweep;
   arc.whole = sweep == 0.0;
-  if (arc.whole) sweep = TwoPi;
+  if (arc.whole) sweep = TwoPiExact;
   // About two pixels between points keeps the outline round at any size.
   arc.steps = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) * std::max(rx, ry) / 2.0)), 8, 20000);
   const int last = arc.whole ? arc.steps - 1 : arc.steps;  // a whole ellipse is closed by the stroke

@@ -18,8 +18,6 @@ namespace lintavo {
 
 namespace {
 
-constexpr double TwoPi = 6.283185307179586;
-
 QPainter::CompositionMode CompositionOfDrawMode(int drawMode) {
   switch (drawMode) {
     case 1: return QPainter::RasterOp_ClearDestination;
@@ -205,8 +203,8 @@ namespace {
 // The parameter start + t, t in [0, sweep), at which the curve's angle is
 // angle (radians, any turn), added to cuts.
 void AddCut(std::vector<double>& cuts, double angle, double start, double sweep) {
-  double t = std::fmod(angle - start, TwoPi);
-  if (t < 0) t += TwoPi;
+  double t = std::fmod(angle - start, TwoPiExact);
+  if (t < 0) t += TwoPiExact;
   if (t < sweep) cuts.push_back(start + t);
 }
 
@@ -267,9 +265,9 @@ void Surface::StrokeClippedArc(double cx, double cy, double rx, double ry, doubl
       !(ry >= 0) || !std::isfinite(start) || !std::isfinite(sweep))
     return;
   const bool whole = sweep == 0.0;
-  if (whole) start = 0, sweep = TwoPi;
+  if (whole) start = 0, sweep = TwoPiExact;
   if (sweep < 0) start += sweep, sweep = -sweep;  // the same points, walked the other way
-  FindArcPieces(cx, cy, rx, ry, start, std::min(sweep, TwoPi));
+  FindArcPieces(cx, cy, rx, ry, start, std::min(sweep, TwoPiExact));
   if (whole && FillStyle != vbFSTransparent) FillClippedEllipse(cx, cy, rx, ry);
   for (size_t i = 0; i + 1 < pieces_.size(); i += 2) {
     shape_.clear();
@@ -311,8 +309,8 @@ void Surface::FindArcPieces(double cx, double cy, double rx, double ry, double s
   }
   // Round the whole turn, a range ending at the end goes on into the first.
   const size_t n = pieces_.size();
-  if (sweep >= TwoPi && n >= 4 && pieces_[0] == start && pieces_[n - 1] == start + sweep) {
-    pieces_[0] = pieces_[n - 2] - TwoPi;
+  if (sweep >= TwoPiExact && n >= 4 && pieces_[0] == start && pieces_[n - 1] == start + sweep) {
+    pieces_[0] = pieces_[n - 2] - TwoPiExact;
     pieces_.resize(n - 2);
   }
 }
@@ -478,10 +476,10 @@ void Surface::CircleShape(Single x, Single y, Single radius, Double start, Doubl
     double a0 = std::fabs(start), a1 = std::fabs(end);
     double t0 = std::atan2(rx * std::sin(a0), ry * std::cos(a0));
     double t1 = std::atan2(rx * std::sin(a1), ry * std::cos(a1));
-    double sweep = std::fmod(t1 - t0, TwoPi);
-    if (sweep < 0) sweep += TwoPi;
+    double sweep = std::fmod(t1 - t0, TwoPiExact);
+    if (sweep < 0) sweep += TwoPiExact;
     if (startRadius) shape_.push_back(centre);
-    AppendArcPoints(cx, cy, rx, ry, t0, sweep == 0.0 ? TwoPi : sweep);
+    AppendArcPoints(cx, cy, rx, ry, t0, sweep == 0.0 ? TwoPiExact : sweep);
     if (endRadius) shape_.push_back(centre);
   }
   bool closed = whole || (startRadius && endRadius);
@@ -498,11 +496,11 @@ void Surface::ClippedCircleShape(double cx, double cy, double rx, double ry, Dou
   const double a0 = std::fabs(start), a1 = std::fabs(end);
   const double t0 = std::atan2(rx * std::sin(a0), ry * std::cos(a0));
   const double t1 = std::atan2(rx * std::sin(a1), ry * std::cos(a1));
-  double sweep = std::fmod(t1 - t0, TwoPi);
-  if (sweep < 0) sweep += TwoPi;
+  double sweep = std::fmod(t1 - t0, TwoPiExact);
+  if (sweep < 0) sweep += TwoPiExact;
   // A pie's radius lines, cut to the surface like the arc; a pie this large is not filled.
   if (start < 0) LineDeviceClipped(cx, cy, cx + rx * std::cos(t0), cy - ry * std::sin(t0));
-  StrokeClippedArc(cx, cy, rx, ry, t0, sweep == 0.0 ? TwoPi : sweep);
+  StrokeClippedArc(cx, cy, rx, ry, t0, sweep == 0.0 ? TwoPiExact : sweep);
   if (end < 0) LineDeviceClipped(cx + rx * std::cos(t1), cy - ry * std::sin(t1), cx, cy);
 }
 

@@ -100,8 +100,10 @@ void SetPenWidth(Integer Weight, Single WidthFactor) {
     SetDrawWidth(1);
 }
 
-void SetObjectPen(const ObjRec& Obj) {
-  PenLayer = Obj.LayerID;
+namespace {
+// The body of LoadObjectPen, written into SetObjectPen as well: the pen is
+// set for every entity a redraw draws, and a call more there costs.
+[[gnu::always_inline]] inline void LoadPen(const ObjRec& Obj) {
   PenColor = Obj.Color;
   PenStyle = Obj.Ltype;
   PenWidthFactor = Obj.Width;
@@ -109,6 +111,14 @@ void SetObjectPen(const ObjRec& Obj) {
   PenPntCount = Obj.NPoints;
   SetPenWidth(PenWeight, PenWidthFactor);
   SetDrawStyle(PenStyle);
+}
+}  // namespace
+
+void LoadObjectPen(const ObjRec& Obj) { LoadPen(Obj); }
+
+void SetObjectPen(const ObjRec& Obj) {
+  PenLayer = Obj.LayerID;
+  LoadPen(Obj);
   if (EraseDraw) {
     PenColor = DwgBackColor;
   } else if (Obj.Selected || DrawAsSelected) {
@@ -137,6 +147,12 @@ void DrawObject(Long ObjNo) {
   else
     DrawObjByType(type);
   SetDrawWidth(1);
+}
+
+void WipeObj(Long ObjNo) {
+  EraseDraw = FlagTrue;
+  DrawObject(ObjNo);
+  EraseDraw = FlagFalse;
 }
 
 // ---- Compound entities -------------------------------------------------------------------

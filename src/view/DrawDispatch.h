@@ -55,6 +55,7 @@ extern std::array<CompoundFrame, MaxNestLevel + 1> CompoundStack;  // entries 1.
 
 // ---- Drawing -----------------------------------------------------------------------
 void DrawObject(Long ObjNo);    // draws (or, in an extents pass, measures) one entity of Objs
+void WipeObj(Long ObjNo);       // DrawObject in the background colour: takes the entity off the surface
 void DrawCompound(Long ObjNo);  // types 12 to 16; called by DrawObject and the fit's extents pass only
 // The extents pass's share of the outermost compound ObjNo (types 12 to 16):
 // its item's box, corner (Xmin, Ymin) then (Xmax, Ymax), through its
@@ -70,6 +71,11 @@ bool ItemInView(Long ItemIndex);
 // colour and style while selected), draw mode from XorDraw; PenColor and the
 // other pen variables are set from the record.
 void SetObjectPen(const ObjRec& Obj);
+// The part of that which both renderers share: PenColor, PenStyle,
+// PenWidthFactor, PenWeight and PenPntCount from the record (PenLayer is
+// left), and the width and style put on ActiveDoc. No colour rule, no
+// ForeColor, no draw mode.
+void LoadObjectPen(const ObjRec& Obj);
 // The pen width of an entity on ActiveDoc: Weight pixels when 2 or more,
 // else as wide as a WidthFactor above 1 (world units) under the zoom, else 1.
 void SetPenWidth(Integer Weight, Single WidthFactor);

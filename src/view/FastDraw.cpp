@@ -1,12 +1,10 @@
 // FastDraw: drawing simple entities whose visibility is already decided.
 //
 // Sections:
-//   Pen of the fast renderer
 //   Helpers
 //   Entries
 //   World wrappers in single precision
 //   Drawers by type
-//   Reset
 #include "view/FastDraw.h"
 
 #include <algorithm>
@@ -27,14 +25,6 @@
 
 namespace lintavo {
 
-// ---- Pen of the fast renderer --------------------------------------------------------
-
-Long FastPenColor = 0;
-Integer FastPenStyle = 0;
-Single FastPenWidthFactor = 0;
-Integer FastPenWeight = 0;
-Integer FastPenPntCount = 0;
-
 namespace {
 
 // ---- Helpers -------------------------------------------------------------------------
@@ -54,28 +44,42 @@ void EllipticArcOutput(Double X, Double Y, Double RX, Double RY, Double Start, D
 }
 const ShapeOutput FastShapes = {LineOutput, EllipseOutput, EllipticArcOutput};
 
-// The pen from an entity record; width and style set on the surface.
-void SetFastPen(const ObjRec& obj) {
-  FastPenColor = obj.Color;
-  FastPenStyle = obj.Ltype;
-  FastPenWidthFactor = obj.Width;
-  FastPenWeight = obj.Weight;
-  FastPenPntCount = obj.NPoints;
-  SetPenWidth(FastPenWeight, FastPenWidthFactor);
-  SetDrawStyle(FastPenStyle);
-}
+// The pen variables of the entity being drawn, kept while a member of it
+// draws and given back after: a plain copy, no allocation.
+class KeptPen {
+ public:
+  KeptPen()
+      : color_(PenColor), style_(PenStyle), widthFactor_(PenWidthFactor), weight_(PenWeight),
+        pntCount_(PenPntCount) {}
+  ~KeptPen() {
+    PenColor = color_;
+    PenStyle = style_;
+    PenWidthFactor = widthFactor_;
+    PenWeight = weight_;
+    PenPntCount = pntCount_;
+  }
+  KeptPen(const KeptPen&) = delete;
+  KeptPen& operator=(const KeptPen&) = delete;
+
+ private:
+  Long color_;
+  Integer style_;
+  Single widthFactor_;
+  Integer weight_;
+  Integer pntCount_;
+};
 
 // The colour rules of an entity drawn inside a compound; first match wins.
 void ChooseMemberColor(const ObjRec& obj) {
   if (EraseDraw) {
-    FastPenColor = DwgBackColor;
+    PenColor = DwgBackColor;
   } else if (obj.Selected || DrawAsSelected) {
-    FastPenColor = SelectedLineColor;
+    PenColor = SelectedLineColor;
     SetDrawStyle(SelectedLineType);
   } else if (GlyphColorOn) {
-    FastPenColor = GlyphColor;
+    PenColor = GlyphColor;
   } else if (MemberColorOn) {
-    FastPenColor = MemberColor;
+    PenColor = MemberColor;
   }
 }
 
@@ -90,13 +94,6 @@ void RoundScrPts(int n) {
 // GdiPts(1..n) := ScrPts(1..n) as device pixels.
 void LoadGdiPoints(int n) {
   for (int i = 1; i <= n; ++i) GdiPts[i] = WorldToGdi(P(i).X, P(i).Y);
-}
-
-// Fill pattern and colour of bands and polygons: the line type and the pen
-// colour while fills are shown, else transparent.
-void FastFill(Integer& style, Long& color) {
-  style = ShowFills ? FastPenStyle : vbFSTransparent;
-  color = ShowFills ? FastPenColor : DwgBackColor;
 }
 
 void DrawByType(Integer Rtype) {
@@ -123,23 +120,24 @@ void DrawByType(Integer Rtype) {
 void FastDrawObject(Long ObjNo) {
   const ObjRec& obj = Objs[ObjNo];
   if (!obj.Show) return;
-  SetFastPen(obj);
+  const KeptPen enclosing;
+  LoadObjectPen(obj);
   ChooseMemberColor(obj);
-  SetForeColor(FastPenColor);
+  SetForeColor(PenColor);
   SetDrawMode(XorDraw ? vbNotXorPen : vbCopyPen);
   LoadObjScrPts(ObjNo);
   if (obj.Rtype < FirstCompoundType) {
-    RoundScrPts(std::min<int>(FastPenPntCount, ScrPtsMax));
+    RoundScrPts(std::min<int>(PenPntCount, ScrPtsMax));
     DrawByType(obj.Rtype);
   }
   SetDrawWidth(1);
 }
 
 void FastDrawLoadedObject() {
-  SetFastPen(LoadObj);
-  SetForeColor(FastPenColor);
+  LoadObjectPen(LoadObj);
+  SetForeColor(PenColor);
   SetDrawMode(vbCopyPen);
-  const int n = std::clamp<int>(FastPenPntCount, 0, LoadPntsMax);
+  const int n = std::clamp<int>(PenPntCount, 0, LoadPntsMax);
   if (n > ScrPtsMax) {
     // The bound is 16-bit: it stops at the largest Integer.
     const Long bound = std::min<Long>(Long{n} + 200 + ScrPtsMax, std::numeric_limits<Integer>::max());
@@ -198,19 +196,19 @@ void FastDrawPoint() {
 }
 
 void FastDrawLine() {
-  if (FastPenWidthFactor == 0)
+  if (PenWidthFactor == 0)
     FastWorldLine(S(P(1).X), S(P(1).Y), S(P(2).X), S(P(2).Y));
   else
     FastDrawWideLine();
 }
 
 void FastDrawWideLine() {
-  LoadBandCorners(FastPenWidthFactor);
+  LoadBandCorners(PenWidthFactor);
   Integer style = 0;
   Long color = 0;
-  FastFill(style, color);
+  BandFill(style, color);
   SetDrawStyle(vbSolid);
-  SetForeColor(FastPenColor);
+  SetForeColor(PenColor);
   GdiPolygon(style, color, 4);
 }
 
@@ -236,7 +234,7 @@ void FastDrawEllipticArc() { EllipticArcShape(FastShapes); }
 
 void FastDrawEllipse() { EllipseShape(FastShapes); }
 
-void FastDrawSpline() { SplineShape(FastPenPntCount, false, FastShapes); }
+void FastDrawSpline() { SplineShape(PenPntCount, false, FastShapes); }
 
 void FastDrawBezier() {
   LoadGdiPoints(4);
@@ -245,42 +243,28 @@ void FastDrawBezier() {
 
 void FastDrawContBezier() {
   // Whole segments only: a segment needs its three points after Pi.
-  for (int i = 1; i + 3 <= FastPenPntCount; i += 3) {
+  for (int i = 1; i + 3 <= PenPntCount; i += 3) {
     for (int k = 0; k < 4; ++k) GdiPts[1 + k] = WorldToGdi(P(i + k).X, P(i + k).Y);
     PolyBezier(ActiveDoc->hDC(), &GdiPts[1], 4);
   }
 }
 
 void FastDrawPolyline() {
-  const int n = std::min<int>(FastPenPntCount, ScrPtsMax);
+  const int n = std::min<int>(PenPntCount, ScrPtsMax);
   if (n < 1) return;
   LoadGdiPoints(n);
   Polyline(ActiveDoc->hDC(), &GdiPts[1], n);
 }
 
 void FastDrawPolygon() {
-  const int n = std::min<int>(FastPenPntCount, ScrPtsMax);
+  const int n = std::min<int>(PenPntCount, ScrPtsMax);
   if (n < 1) return;
   LoadGdiPoints(n);
   Integer style = 0;
   Long color = 0;
-  FastFill(style, color);
+  BandFill(style, color);
   SetDrawStyle(vbSolid);
   GdiPolygon(style, color, n);
 }
-
-// ---- Reset -------------------------------------------------------------------------------
-
-void ResetFastDraw() {
-  FastPenColor = 0;
-  FastPenStyle = 0;
-  FastPenWidthFactor = 0;
-  FastPenWeight = 0;
-  FastPenPntCount = 0;
-}
-
-namespace {
-const ModuleRegistrar Registered({"FastDraw", FloorView, ResetFastDraw});
-}  // namespace
 
 }  // namespace lintavo

@@ -3,12 +3,12 @@
 // dimensions under their placement, the strokes of glyphs, and the rows of a
 // stored drawing drawn straight from the staging record into the drawing
 // chooser's preview. It makes no layer, view-window or pixel-bound decisions
-// (the surface clips), and keeps its own pen, so that a member drawn while
-// DrawObject is inside DrawCompound leaves the enclosing entity's pen alone.
+// (the surface clips). It draws with the one pen of SurfaceDraw (PenColor,
+// PenStyle, PenWidthFactor, PenWeight, PenPntCount), and a member drawn while
+// DrawObject is inside DrawCompound gives the enclosing entity's pen back.
 // Coordinates are carried in single precision from the point list onward.
 //
 // Sections:
-//   Pen of the fast renderer
 //   Entries
 //   World wrappers in single precision
 //   Drawers by type
@@ -19,25 +19,18 @@
 
 namespace lintavo {
 
-// ---- Pen of the fast renderer --------------------------------------------------------
-// Set from the entity by each entry; hold the last entity drawn.
-extern Long FastPenColor;           // RGB chosen for the entity; also the fill of bands and polygons
-extern Integer FastPenStyle;        // its line type 0..6 as DrawStyle; also the fill pattern of bands and polygons
-extern Single FastPenWidthFactor;   // its width, world units (a line with one is a filled band)
-extern Integer FastPenWeight;       // its weight, pixels when 2 or more
-extern Integer FastPenPntCount;     // its point count
-
 // ---- Entries ---------------------------------------------------------------------------
 // Draws entity ObjNo of Objs. Nothing at all (not even the width reset) when
 // its Show is 0. Colour, first rule that holds: the background while
 // EraseDraw; SelectedLineColor and SelectedLineType when it or the enclosing
 // compound is selected; GlyphColor while a character draws; MemberColor
 // while a component draws; else its own. Not-XOR pen while XorDraw. Its
-// points pass through the placement of the enclosing compound. Leaves width 1.
+// points pass through the placement of the enclosing compound. Leaves width
+// 1, and the pen variables as they were before the call.
 void FastDrawObject(Long ObjNo);
 // Draws LoadObj with LoadPnts(1..NPoints) in its own colour, line type and
 // weight with the copy pen, no placement; the caller has pointed ActiveDoc
-// and the view cache at the surface. Leaves the entity's own width.
+// and the view cache at the surface. Leaves the entity's own width and pen.
 void FastDrawLoadedObject();
 
 // ---- World wrappers in single precision ------------------------------------------------
@@ -51,7 +44,7 @@ void FastWorldCircleEllipse(Single X, Single Y, Single RX, Single RY);
 void FastWorldCircleEllipticArc(Single X, Single Y, Single RX, Single RY, Single Start, Single End);
 
 // ---- Drawers by type -------------------------------------------------------------------
-// On ScrPts(1..FastPenPntCount) and the fast pen; called by the entries only.
+// On ScrPts(1..PenPntCount) and the pen; called by the entries only.
 void FastDrawPoint();        // 1
 void FastDrawLine();         // 2
 void FastDrawWideLine();     // 2 with a width: the filled band
@@ -64,8 +57,5 @@ void FastDrawBezier();       // 8
 void FastDrawContBezier();   // 9
 void FastDrawPolyline();     // 10
 void FastDrawPolygon();      // 11
-
-// ---- Reset -------------------------------------------------------------------------------
-void ResetFastDraw();  // the pen to its start values
 
 }  // namespace lintavo

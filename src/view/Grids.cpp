@@ -54,7 +54,6 @@ namespace {
 // ---- Pen and messages -----------------------------------------------------------------
 
 constexpr Integer AidPenWidth = 2;  // pixels: dots and ticks
-constexpr Integer PromptPanel = 2;
 
 // The not-XOR pen of the grid and the rulers, and the copy pen after them.
 void SetAidPen(Long color) {

@@ -35,17 +35,12 @@ Long GlyphColor = 0;
 
 namespace {
 
-constexpr Double TwoPi = 6.28318530717959;
-constexpr Single TwoPiSingle = 6.2831855f;  // where a walk of Single parameters ends
-
 // ---- Helpers ---------------------------------------------------------------------------
 
 // A world point (X, Y Doubles), the element type of ScrPts.
 using XY = WorldXY;
 
 const XY& P(int i) { return ScrPts[i]; }
-
-Double Distance(const XY& a, const XY& b) { return std::hypot(b.X - a.X, b.Y - a.Y); }
 
 // Whether ScrPts(first..last) all lie beyond the same side of the view window.
 bool ScrPtsBeyondView(int first, int last) {
@@ -62,13 +57,6 @@ bool ScrPtsBeyondView(int first, int last) {
 // Whether the square centre +/- r meets the view window.
 bool SquareMeetsView(Double CX, Double CY, Double r) {
   return CX - r <= ViewWinMaxX && CX + r >= ViewWinMinX && CY - r <= ViewWinMaxY && CY + r >= ViewWinMinY;
-}
-
-// Fill pattern and colour of bands and polygons: the line type and the pen
-// colour while fills are shown, else transparent.
-void BandFill(Integer& style, Long& color) {
-  style = ShowFills ? PenStyle : vbFSTransparent;
-  color = ShowFills ? PenColor : DwgBackColor;
 }
 
 // An ellipse or elliptical arc walked in line pieces: centre C, half the
@@ -214,6 +202,11 @@ void LoadBandCorners(Double W) {
   GdiPts[2] = WorldToGdi(P(2).X + dx, P(2).Y + dy);
   GdiPts[3] = WorldToGdi(P(2).X - dx, P(2).Y - dy);
   GdiPts[4] = WorldToGdi(P(1).X - dx, P(1).Y - dy);
+}
+
+void BandFill(Integer& style, Long& color) {
+  style = ShowFills ? PenStyle : vbFSTransparent;
+  color = ShowFills ? PenColor : DwgBackColor;
 }
 
 void EllipseShape(const ShapeOutput& Out) {

@@ -68,8 +68,8 @@ void DrawObjPolygon();      // 11: filled with the line type as pattern
 void DrawObjByType(Integer Rtype);
 
 // ---- Shapes shared with the fast renderer --------------------------------------------------
-// The constructions of the drawers above, on ScrPts, that the fast renderer
-// (FastDraw) draws too, with its own pen and without culling.
+// The constructions of the drawers above, on ScrPts and the pen of
+// SurfaceDraw, that the fast renderer (FastDraw) draws too, without culling.
 // Where the constructions put their output, in world units.
 struct ShapeOutput {
   void (*Line)(Double X1, Double Y1, Double X2, Double Y2);  // a piece of a stepped shape
@@ -85,6 +85,9 @@ bool ArcRunsBackward(Single a1, Single a2, Single a3);
 // GdiPts(1..4) := the device corners of the band of width W (world units)
 // along ScrPts(1)..ScrPts(2).
 void LoadBandCorners(Double W);
+// Fill pattern and colour of bands and polygons: PenStyle and PenColor
+// while fills are shown, else transparent in DwgBackColor.
+void BandFill(Integer& style, Long& color);
 void EllipseShape(const ShapeOutput& Out);      // ScrPts(1..4); stepped unless its first axis is level
 void EllipticArcShape(const ShapeOutput& Out);  // ScrPts(1..6); likewise
 // The spline through ScrPts(1..Count); with Cull a segment lying beyond one

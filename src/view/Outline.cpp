@@ -47,7 +47,6 @@ std::array<Single, 6> OutlineMatrix{1, 0, 1, 0, 1, 0};
 namespace {
 
 constexpr Double MirrorTurn = 3.1415926535897403;  // the turn of the mirror rows that add 180
-constexpr Double DegreesPerRadian = 180 / 3.14159265358979;
 constexpr Integer ClipboardStamp = -1;    // ObjRec.Select of an entity on the internal clipboard
 constexpr Integer CompoundSavedPoints = 3;  // a compound's insertion point, scale and rotation
 enum MatrixTerm { MCos = 0, MSin = 1, M00 = 2, M10 = 3, M11 = 4, M01 = 5 };
@@ -190,7 +189,7 @@ void SetOutlineMatrix(Single Angle) {
   m[M10] = OutlineScaleX * m[MSin];
   m[M01] = -(OutlineScaleY * m[MSin]);
   m[M11] = OutlineScaleY * m[MCos];
-  OutlineAngleDeg = ToSingle(OutlineAngle * DegreesPerRadian);
+  OutlineAngleDeg = ToSingle(OutlineAngle * RadToDeg);
 }
 
 void SetMirrorTransform() {

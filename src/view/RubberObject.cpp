@@ -37,7 +37,6 @@ namespace {
 
 constexpr Integer GhostStyle = 2;           // dotted
 constexpr Single EllipseStep = 0.1F;        // radians per piece of the ellipse image
-constexpr Single TwoPiSingle = 6.2831855F;  // 2 pi in single precision
 constexpr Single SplineStep = 0.1F;         // parameter step of a curved spline segment
 constexpr Single ParallelCross = 0.0001F;   // tangents this close to parallel give a chord
 constexpr Integer DragCentre = 1, DragStart = 2, DragMiddle = 3, DragEnd = 4;  // arc points

@@ -36,11 +36,6 @@ namespace {
 
 // ---- Point helpers -------------------------------------------------------------------
 
-constexpr Single PiS = 3.1415927F;      // pi in single precision
-constexpr Single TwoPiS = 6.2831855F;   // 2 pi in single precision
-constexpr Single HalfPiS = 1.5707964F;  // pi / 2 in single precision
-constexpr Single QuarterTurn = static_cast<Single>(1.5707963267945);  // the second axis of an axis ellipse
-
 RubberPoint& R(int index) { return RubberAnchorPts[static_cast<size_t>(index)]; }
 
 Single AngleOf(const RubberPoint& from, const RubberPoint& to) { return LineAngleV(from.X, from.Y, to.X, to.Y); }
@@ -58,19 +53,19 @@ void LineBetween(const RubberPoint& a, const RubberPoint& b) { RubberLine(a.X, a
 // An angle of a sector outline: negative, so that the arc routine also draws
 // the radius to that end. The zero direction is passed as -2 pi, since -0
 // would not count as negative.
-Single SectorAngle(Single angle) { return -(angle == 0 ? TwoPiS : angle); }
+Single SectorAngle(Single angle) { return -(angle == 0 ? TwoPiSingle : angle); }
 
 // Counterclockwise length from angle a to angle b, in [0, 2 pi).
 Single SweepFrom(Single a, Single b) {
   Single d = b - a;
-  if (d < 0) d += TwoPiS;
+  if (d < 0) d += TwoPiSingle;
   return d;
 }
 
 // The mid angle of the counterclockwise arc from start to end, in [0, 2 pi].
 Single MidAngle(Single start, Single end) {
   Single mid = start + SweepFrom(start, end) / 2;
-  if (mid > TwoPiS) mid -= TwoPiS;
+  if (mid > TwoPiSingle) mid -= TwoPiSingle;
   return mid;
 }
 
@@ -100,9 +95,9 @@ void RubberCentreArc() {
   const Single ahead = SweepFrom(s, e);
   // Near the start on either side of the zero direction: the side the
   // cursor is on decides the direction, counterclockwise when it is ahead.
-  if (std::min(ahead, TwoPiS - ahead) <= 0.03F) {
+  if (std::min(ahead, TwoPiSingle - ahead) <= 0.03F) {
     RubberArcSweep = 0;
-    ArcSweepReversed = Flag(ahead < PiS);
+    ArcSweepReversed = Flag(ahead < PiSingle);
     return;
   }
   if (ArcSweepReversed) {
@@ -151,13 +146,13 @@ void RubberRegularPolygon() {
   RubberRadius = r;
   Single a = AngleOf(R(0), R(2));
   const Single d = std::fabs(a - AngleOf(R(0), R(3)));
-  const Single sides = d == 0 ? 0 : 360 / (d * 180 / PiS);
+  const Single sides = d == 0 ? 0 : 360 / (d * 180 / PiSingle);
   if (d == 0 || !(sides < 32767.5F)) {
     RubberCentreCircle();
     return;
   }
   const Integer n = RoundToInteger(sides);
-  const Single step = (360.0F / n) / 180 * PiS;
+  const Single step = (360.0F / n) / 180 * PiSingle;
   RubberPoint p = R(2);
   for (Long i = 1; i <= n; ++i) {
     a += step;
@@ -185,10 +180,10 @@ namespace {
 // its centre, in the same quadrant as th.
 Single ParamAngleOf(Single th) {
   Single k = 0;
-  if (th >= HalfPiS && th < 3 * HalfPiS)
-    k = PiS;
-  else if (th >= 3 * HalfPiS)
-    k = TwoPiS;
+  if (th >= HalfPiSingle && th < 3 * HalfPiSingle)
+    k = PiSingle;
+  else if (th >= 3 * HalfPiSingle)
+    k = TwoPiSingle;
   return static_cast<Single>(std::atan(std::tan(th) * RubberRadiusX / RubberRadiusY) + k);
 }
 
@@ -201,7 +196,7 @@ void ChooseEllipticSweep(Single ts, Single te, Single h) {
   ArcSweepReversed = FlagTrue;
   if (ts > 0) {
     if (te < ts) ArcSweepReversed = FlagFalse;
-  } else if (te > HalfPiS) {
+  } else if (te > HalfPiSingle) {
     ArcSweepReversed = FlagFalse;
     RubberArcSweep = te + h;
   }
@@ -238,7 +233,7 @@ void RubberAxisEllipse() {
   const Single a = DistanceOf(R(0), R(2)), b = DistanceOf(R(0), R(3));
   if (a == 0 || b == 0) return;
   RubberPoint end;
-  PolarPointS(R(0).X, R(0).Y, AngleOf(R(0), R(2)) + QuarterTurn, b, end.X, end.Y);
+  PolarPointS(R(0).X, R(0).Y, AngleOf(R(0), R(2)) + HalfPiSingle, b, end.X, end.Y);
   LineBetween(R(0), end);
   const Single k1 = (R(2).X - R(1).X) / 2, k3 = (R(2).Y - R(1).Y) / 2;
   const Single k2 = b * (R(2).Y - R(1).Y) / (2 * a), k4 = b * (R(2).X - R(1).X) / (2 * a);
@@ -252,7 +247,7 @@ void RubberAxisEllipse() {
     const RubberPoint q = at(t);
     LineBetween(p, q);
     p = q;
-  } while (t < TwoPiS);
+  } while (t < TwoPiSingle);
 }
 
 // ---- Curves -----------------------------------------------------------------------
@@ -279,11 +274,11 @@ Direction SplineSegment(const RubberPoint& a, const RubberPoint& b, const Direct
   if (r1 == 0 || r2 == 0) return v;
   Single a1 = AngleOf(c, a), a2 = AngleOf(c, b);
   const Single step = std::max(std::fabs(PixelsPerUnit / cross), 0.05F);
-  if (std::fabs(a2 - a1) > PiS) {
+  if (std::fabs(a2 - a1) > PiSingle) {
     if (a1 > a2)
-      a1 -= TwoPiS;
+      a1 -= TwoPiSingle;
     else
-      a2 -= TwoPiS;
+      a2 -= TwoPiSingle;
   }
   // The radius moves from r1 to r2 along a smooth step, half-way at t = q2.
   const Single q1 = r2 / (r1 + r2);
@@ -319,9 +314,9 @@ void RubberBezier() {
   const Single d1 = std::max(DistanceOf(R(1), R(2)), 0.0001F);
   Single a2 = AngleOf(R(2), R(3));
   const Single d2 = std::max(DistanceOf(R(2), R(3)), 0.0001F);
-  if (a2 >= a1) a2 -= TwoPiS;
+  if (a2 >= a1) a2 -= TwoPiSingle;
   Single turn = a1 - a2;
-  if (turn > PiS) turn -= TwoPiS;
+  if (turn > PiSingle) turn -= TwoPiSingle;
   // The first preview after a click: the segment from R1 leaves along the
   // tangent the previous segment left at its end, or along its chord.
   if (ToolStep != RubberStep) {

@@ -1,13 +1,13 @@
 // Geometry: angles, circles, crossings, feet and arc steps.
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
+#include "model/DataHand.h"
 #include "model/Geometry.h"
 
 namespace lintavo {
 namespace {
-
-constexpr Double ThreeHalvesPi = 9.42477796076937 / 2;
 
 #define EXPECT_POINT(x, y, ex, ey) \
   do {                             \
@@ -181,6 +181,47 @@ TEST(GeometryArcStep, SmallRadiusStepsByTheAngleOfOnePixel) {
   EXPECT_FLOAT_EQ(PixelArcStepAngle(250, 80, 10), 0.1f);  // atan(1 / 10) is just below
   EXPECT_FLOAT_EQ(PixelArcStepAngle(250, 80, 5), std::atan(1.0 / 5));
   EXPECT_FLOAT_EQ(PixelArcStepAngle(250, 80, 0), Pi / 2);
+}
+
+// The one Distance against the two forms it replaced: the hypot of the
+// commands and drawers (the same to the bit, in either order of the
+// points) and the square root of the sum of squares of the crossings
+// (within an ulp where that form was finite). Beyond its reach the sum
+// of squares overflowed or underflowed; Distance stays finite and above 0.
+TEST(GeometryDistance, AgreesWithTheFormsItReplacedAndStaysFiniteAtTheExtremes) {
+  constexpr double Inf = std::numeric_limits<double>::infinity();
+  constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+  struct Row {
+    double x1, y1, x2, y2;
+    double expected;  // NaN: the result is NaN
+  };
+  const Row rows[] = {
+      {2, 3, 2, 3, 0},                           // zero length
+      {0, 0, 3, 4, 5},                           // exact
+      {-1.5, 2.25, 7.125, -3.5, 10.36595991695897},  // ordinary
+      {1e200, 1e200, -1e200, -1e200, 2.8284271247461903e200},  // the squares overflow
+      {1e-200, 0, 0, 1e-200, 1.4142135623730951e-200},         // the squares underflow
+      {0, 0, Inf, 1, Inf},
+      {0, NaN, Inf, 1, Inf},                     // an infinite difference wins over NaN
+      {0, NaN, 1, 1, NaN},
+  };
+  for (const Row& r : rows) {
+    const double d = Distance(r.x1, r.y1, r.x2, r.y2);
+    const WorldXY a{r.x1, r.y1}, b{r.x2, r.y2};
+    if (std::isnan(r.expected)) {
+      EXPECT_TRUE(std::isnan(d)) << r.x1 << " " << r.y2;
+      continue;
+    }
+    if (std::isinf(r.expected))
+      EXPECT_EQ(d, r.expected) << r.x1 << " " << r.y2;
+    else
+      EXPECT_NEAR(d, r.expected, r.expected * 1e-15) << r.x1 << " " << r.y2;
+    EXPECT_EQ(Distance(a, b), d);
+    EXPECT_EQ(Distance(b, a), d);
+    EXPECT_EQ(std::hypot(r.x1 - r.x2, r.y1 - r.y2), d);
+    const double squares = std::sqrt((r.x2 - r.x1) * (r.x2 - r.x1) + (r.y2 - r.y1) * (r.y2 - r.y1));
+    if (std::isfinite(squares) && squares > 0) EXPECT_LE(std::abs(squares - d), std::abs(d) * 2.3e-16);
+  }
 }
 
 }  // namespace

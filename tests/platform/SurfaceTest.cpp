@@ -15,7 +15,7 @@
 namespace lintavo {
 namespace {
 
-constexpr double HalfPi = 1.5707963267948966;
+constexpr double HalfPiExact = TwoPiExact / 4;  // the surface's pi / 2, 1.5707963267948966
 
 class SurfaceTest : public ::testing::Test {
  protected:
@@ -270,7 +270,7 @@ TEST_F(SurfaceTest, RectangleCoversLeftToRightMinusOne) {
 
 TEST_F(SurfaceTest, CircleWithStartAndEndDrawsOnlyThatArc) {
   Clear(ColorWhite);
-  surface.Circle(100, 75, 40, 0.0, HalfPi);
+  surface.Circle(100, 75, 40, 0.0, HalfPiExact);
   int inArc = 0, elsewhere = 0;
   for (int y = 0; y < 150; ++y)
     for (int x = 0; x < 200; ++x)
@@ -285,7 +285,7 @@ TEST_F(SurfaceTest, CircleWithStartAndEndDrawsOnlyThatArc) {
 
 TEST_F(SurfaceTest, NegativeAnglesAlsoDrawTheRadiusLines) {
   Clear(ColorWhite);
-  surface.Circle(100, 75, 40, -HalfPi, -2 * HalfPi);  // upper-left quarter as a pie
+  surface.Circle(100, 75, 40, -HalfPiExact, -2 * HalfPiExact);  // upper-left quarter as a pie
   EXPECT_TRUE(Set(100, 55));  // radius to twelve o'clock
   EXPECT_TRUE(Set(80, 75));   // radius to nine o'clock
   EXPECT_FALSE(Set(120, 75));

@@ -1,5 +1,6 @@
-// The fast renderer: the colour rules of members and glyph strokes, its own
-// pen, and entities drawn straight from the staging record.
+// The fast renderer: the colour rules of members and glyph strokes, the
+// enclosing entity's pen given back, and entities drawn straight from the
+// staging record.
 #include "picking/Selection.h"
 #include "view/DrawDispatch.h"
 #include "view/DrawFixture.h"
@@ -58,9 +59,32 @@ TEST_F(FastDrawTest, GlyphColourWinsOverMemberColourAndTheEnclosingPenIsLeftAlon
   MemberColor = ColorBlue;
   FastDrawObject(stroke);
   EXPECT_EQ(ColourAt(0, 0), ColorGreen);
-  EXPECT_EQ(FastPenColor, ColorGreen);
+  EXPECT_EQ(doc_.ForeColor, ColorGreen);  // the pen colour the stroke was drawn with
   EXPECT_EQ(PenColor, ColorBlack);
   GlyphColorOn = MemberColorOn = FlagFalse;
+}
+
+// Both renderers fill bands and polygons from the one pen and one fill
+// routine: a wide line and a polygon, fills shown, come out pixel for pixel
+// the same from either, with the pen's colour and line type as the fill.
+TEST_F(FastDrawTest, BandsAndPolygonsFillAlikeInBothRenderers) {
+  ShowFills = FlagTrue;
+  const Long band = AddEntity(EntityLine, {{-6, -2}, {6, 3}});
+  Objs[band].Width = 1.5F;
+  Objs[band].Color = ColorRed;
+  const Long polygon = AddEntity(EntityPolygon, {{-8, 4}, {-2, 8}, {3, 5}, {-4, 6}});
+  Objs[polygon].Color = ColorBlue;
+  Objs[polygon].Ltype = 2;  // fill pattern 2
+  for (const Long objNo : {band, polygon}) {
+    doc_.Cls();
+    DrawObject(objNo);
+    const QImage general = doc_.Image().copy();
+    doc_.Cls();
+    FastDrawObject(objNo);
+    EXPECT_GT(InkCount(), 0) << objNo;
+    EXPECT_TRUE(doc_.Image() == general) << objNo;
+  }
+  ShowFills = FlagFalse;
 }
 
 TEST_F(FastDrawTest, HiddenEntityDrawsNothingAndKeepsTheWidthAShownOneResetsIt) {

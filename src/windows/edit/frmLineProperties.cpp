@@ -66,8 +66,6 @@ WorldXY PointOf(Long ObjNo, Integer k) {
   return {p.X, p.Y};
 }
 
-Double Distance(const WorldXY& a, const WorldXY& b) { return std::hypot(a.X - b.X, a.Y - b.Y); }
-
 // A whole number typed into a style box, not negative; false otherwise.
 bool WholeNumber(const QString& text, Long& value) {
   Double typed = 0;

@@ -84,16 +84,7 @@ BENCHMARK(BM_InitApplication)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_StartupOptionSets(benchmark::State& state) {
   StartedMainWindow started;
-  for (auto _ : state) {
-    SettingSets.clear();
-    SettingCount = 0;
-    SettingCapacity = 0;
-    if (LoadSettings()) {
-      String profile = DefaultsSetName;
-      InitSettings(profile);
-    }
-    ApplyDisplaySettings();
-  }
+  for (auto _ : state) LoadOptionSets();
 }
 BENCHMARK(BM_StartupOptionSets)->Unit(benchmark::kMillisecond);
 

@@ -84,6 +84,8 @@ bool SupportDatabasesPresent() {
 
 // ---- Initialisation steps -------------------------------------------------------------
 
+}  // namespace
+
 // Every option set read, the profile "Defaults" applied when one was read
 // (LoadSettings applies the built-in defaults otherwise), and the display
 // options shown in the main window.
@@ -97,6 +99,8 @@ void LoadOptionSets() {
   }
   ApplyDisplaySettings();
 }
+
+namespace {
 
 // The drawings database of the drawing option set, resolved as every
 // applied set's is; the component database starts as the same file.

@@ -40,6 +40,9 @@ int SubMain();
 // ends with InitDone set: readers that fail report it in their own boxes and
 // start-up goes on with what was loaded.
 void InitApplication();
+// Its step that loads the option sets from the settings database and applies
+// the "Defaults" sets (the built-in defaults when none are stored).
+void LoadOptionSets();
 // Whether the start-up window of a key of section "Options" ("Show Info at
 // Startup", "Show Tips at Startup") is to be shown: a stored number other
 // than 0, or no value stored.

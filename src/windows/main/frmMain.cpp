@@ -1199,12 +1199,17 @@ void frmMain::mnuFileOpen_Click() {
   }
   frmDocument* document = ActiveChild();
   if (SelDwgName.empty() || !document) return;
-  // The drawing loaded replaces the window's own: a changed one is offered for saving first.
+  // The drawing loaded replaces the window's own: a changed one is offered
+  // for saving first. That save may change the choice and, saved into
+  // another database, the drawings path: the key chosen belongs to the
+  // database the chooser listed, so the load reads that one.
   const String chosen = SelDwgName;
   const DbKey chosenID = SelDwgID;
+  const String listedFrom = DwgDbPath;
   if (!document->ReleaseChangedDrawing()) return;
-  SelDwgName = chosen;  // a save in between may have changed the choice
+  SelDwgName = chosen;
   SelDwgID = chosenID;
+  DwgDbPath = listedFrom;
   setCursor(PointerCursor(vbHourglass));
   document->SetMousePointer(vbHourglass);
   RepaintWithoutInput();

@@ -1392,8 +1392,8 @@ void frmMain::Stop_Click() {
 
 void frmMain::LineColor_Click() {
   if (ActiveTool == ToolEdits || ActiveTool == ToolSelection) {
-    ChooseColor("Change Item Color", ChosenColor, ChosenColor);
-    ChangeSelectedColor();
+    // Cancel recolours nothing and leaves the command running.
+    if (ChooseColor("Change Item Color", ChosenColor, ChosenColor)) ChangeSelectedColor();
   } else {
     ChooseColor("Line Color", CurColor, CurColor);  // the colour of new entities
   }
@@ -1495,7 +1495,7 @@ constexpr Long ErrInvalidColor = 380;  // the dialog gave a value that is not an
 constexpr Long MaxRgb = 0xFFFFFF;
 }  // namespace
 
-void frmMain::ChooseColor(const String& Title, Long StartColor, Long& Color) {
+bool frmMain::ChooseColor(const String& Title, Long StartColor, Long& Color) {
   CommonDialog dialog;
   dialog.DialogTitle = Title;
   dialog.Flags = cdlCCRGBInit | cdlCCFullOpen;
@@ -1504,7 +1504,7 @@ void frmMain::ChooseColor(const String& Title, Long StartColor, Long& Color) {
   const Long result = dialog.ShowColor();
   if (result == cdlCancel) {
     Color = StartColor;
-    return;
+    return false;
   }
   Long error = result;
   String description = "The colour dialog failed.";
@@ -1514,10 +1514,11 @@ void frmMain::ChooseColor(const String& Title, Long StartColor, Long& Color) {
   }
   if (error == 0) {
     Color = dialog.Color;
-    return;
+    return true;
   }
   MsgBox("Error " + std::to_string(error) + " selecting color.\r\n" + description, vbExclamation, "Error");
   Color = StartColor;  // a failed choice changes nothing
+  return false;
 }
 
 // ---- Controls by name ---------------------------------------------------------------------

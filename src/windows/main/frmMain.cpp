@@ -852,8 +852,7 @@ void frmMain::RunAction(const MainAction& action, QAction* control) {
 void frmMain::StartCommand(const MainAction& action) {
   if (action.rubberLine) RubberLineOn = FlagTrue;
   *action.word = action.code;
-  ActiveTool = action.tool;
-  SelectTool();
+  ChooseTool(action.tool);
 }
 
 void frmMain::RunMenuItem(const char* name) {
@@ -1375,8 +1374,7 @@ void frmMain::ViewLayers_Click() {
 
 void frmMain::Layers_Click() {
   LayerCommand = SetCurrentLayerCode;
-  ActiveTool = ToolLayers;
-  SelectTool();
+  ChooseTool(ToolLayers);
   frmDocument* document = ActiveChild();
   if (!document || document->View_Layers) return;
   document->Edit_layers = FlagFalse;
@@ -1453,8 +1451,7 @@ void frmMain::Combo1_Click() {
   if (index < 0 || index >= FontCount) return;
   FontName = FontNames[index + 1];
   TextCmd = TextCmdFont;
-  ActiveTool = ToolText;
-  SelectTool();
+  ChooseTool(ToolText);
 }
 
 void frmMain::Combo1_KeyPress(Integer& KeyAscii) {

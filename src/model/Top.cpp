@@ -28,7 +28,8 @@
 //
 // Transitions:
 //
-//   any -> CHOSEN           the handler writes ActiveTool (frmMain::StartCommand)
+//   any -> CHOSEN           the handler writes the command word and calls
+//                           ChooseTool, which writes ActiveTool
 //   CHOSEN -> STARTED       SelectTool; when ActiveTool differs from PrevTool,
 //                           EndTool ends PrevTool's command first, the step
 //                           goes to 0 and PrevTool takes ActiveTool; then the
@@ -209,6 +210,12 @@ void SelectTool() {
   if (ActiveTool == ToolFills) return;
   if (const ToolRow* row = RegisteredTool(ActiveTool))
     if (row->Dispatch) row->Dispatch();
+}
+
+void ChooseTool(Integer tool) {
+  DlgCancelled = 0;
+  ActiveTool = tool;
+  SelectTool();
 }
 
 void EndTool() {

@@ -88,6 +88,11 @@ bool CommandStateListed();
 
 // ---- Dispatcher ------------------------------------------------------------------------
 void SelectTool();   // start or re-enter the command named by ActiveTool
+// A command chosen by the user (a menu item, a tool-bar button, a key), its
+// command word written: ActiveTool := tool, then SelectTool. A cancel an
+// earlier dialog reported was for its opener to read: the command chosen
+// starts without it, also when its tool is the one chosen last.
+void ChooseTool(Integer tool);
 void EndTool();      // end the command of PrevTool before a tool change
 void CancelTools();  // end whatever runs
 // The clicked point of a step routine: at ToolStep above 0, X and Y get

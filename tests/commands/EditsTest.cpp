@@ -449,6 +449,46 @@ TEST_F(EditsTest, RecolouringWithTheSelectionToolEndsItAndKeepsTheSelection) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+// Cancel in the Line Color button's dialog while the selection command runs:
+// every selected entity keeps its own colour, the command runs on, and Undo
+// still takes back the line drawn last and nothing else.
+TEST_F(EditsTest, CancelInTheLineColorDialogRecoloursNothing) {
+  const Long a = AddLine(1, 1, 2, 1);
+  const Long b = AddLine(1, 2, 2, 2);
+  Objs[a].Color = 0x00FF00;
+  Objs[b].Color = 0xFF0000;
+  RefreshDocView(doc_);
+  CurColor = 0x0000FF;
+  DrawingDriver::Choose("mnuDrawLineSingle");
+  input_->ClickAt(1, 3);
+  input_->ClickAt(2, 3);
+  input_->Escape();
+  const Long drawn = ObjCount;
+  ASSERT_EQ(drawn, b + 1);
+  DrawingDriver::Choose("mnuSelectWindow");
+  input_->ClickAt(0.5, 0.5);
+  input_->ClickAt(2.5, 3.5);
+  ASSERT_EQ(ActiveTool, ToolSelection);
+  ASSERT_EQ(SelectedCount, 3);
+  const auto colours = [&] { return std::vector<Long>{Objs[a].Color, Objs[b].Color, Objs[drawn].Color}; };
+  const std::vector<Long> before = {0x00FF00, 0xFF0000, 0x0000FF};
+  ASSERT_EQ(colours(), before);
+
+  Responder().CancelColor();
+  DrawingDriver::PressButton("Line Color");
+  EXPECT_EQ(Responder().Prompts().back().title, "Change Item Color");
+  EXPECT_EQ(colours(), before);
+  EXPECT_EQ(ActiveTool, ToolSelection);
+  EXPECT_TRUE(EqualsFreshRedraw());
+
+  input_->Escape();
+  DrawingDriver::Choose("mnuEditUndo");
+  EXPECT_EQ(Objs[drawn].Erased, FlagTrue);
+  EXPECT_EQ(Objs[a].Erased + Objs[b].Erased, 0);
+  EXPECT_EQ(colours(), before);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
 TEST_F(EditsTest, ANewEditCommandAfterHideStartsAtItsOwnFirstStep) {
   const Long a = AddLine(1, 1, 2, 1);
   AddLine(1, 2, 2, 2);

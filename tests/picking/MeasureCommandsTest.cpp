@@ -1,10 +1,14 @@
 // The measure commands of tool 6, chosen from the Controls menu and fed by
 // clicks in a drawing window at 48 pixels to the unit.
+#include <QPushButton>
 #include <cmath>
 #include <functional>
 #include <utility>
 
 #include "commands/EditFixture.h"
+#include "storage/TestDatabase.h"
+#include "windows/file/frmDwgSelect.h"
+#include "windows/file/frmPreview.h"
 #include "model/UndoRedo.h"
 #include "model/Units.h"
 #include "picking/Measure.h"
@@ -112,6 +116,45 @@ TEST_F(MeasureCommandsTest, RadiusAndArcRefuseAMissSilentlySkipALineAndMeasureTh
     EXPECT_EQ(MessagePanel(3), c.measured);
     input_->Escape();
     for (Long i = first; i <= ObjCount; ++i) EraseObj(i);  // out of the next case's way
+  }
+}
+
+// A dialog that reports its cancel (File, Open cancelled, the print preview
+// left by EXIT) while Distance runs: Distance chosen again measures the
+// clicks that follow.
+TEST_F(MeasureCommandsTest, DistanceChosenAfterACancelledDialogMeasuresAgain) {
+  DwgDbPath = ScratchPath("Test_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  struct Row {
+    const char* dialog;
+    std::function<void()> cancel;
+  };
+  const Row rows[] = {
+      {"File, Open cancelled",
+       [this] {
+         Responder().OnDialog<frmDwgSelect>([](frmDwgSelect& chooser) { chooser.cmdCancel->click(); });
+         DrawingDriver::Choose("mnuFileOpen");
+       }},
+      {"print preview left by EXIT",
+       [this] {
+         Responder().OnDialog<frmPreview>([](frmPreview& preview) { preview.cboClose->click(); });
+         DrawingDriver::Choose("mnuFilePrintPreview");
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.dialog);
+    DrawingDriver::Choose("mnuControlsMeasureDistance");
+    Click(1, 1);
+    Click(4, 5);
+    ASSERT_EQ(MessagePanel(3), "DISTANCE = 5\"");
+    row.cancel();
+    EXPECT_EQ(DlgCancelled, FlagTrue);  // the dialog reported its cancel
+    DrawingDriver::Choose("mnuControlsMeasureDistance");  // carries on from (4, 5)
+    Click(4, 1);
+    EXPECT_EQ(MessagePanel(3), "DISTANCE = 4\"");
+    Click(4, 3);
+    EXPECT_EQ(MessagePanel(3), "DISTANCE = 2\"");
+    input_->Escape();
   }
 }
 

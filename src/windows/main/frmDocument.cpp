@@ -726,8 +726,7 @@ void frmDocument::Form_KeyDown(Integer KeyCode, Integer) {
     case vbKeyDelete:
       // The erase edit command runs on the selection.
       EditCommand = EditEraseCode;
-      ActiveTool = ToolEdits;
-      SelectTool();
+      ChooseTool(ToolEdits);
       break;
     default: break;
   }

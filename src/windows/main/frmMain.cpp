@@ -852,8 +852,7 @@ void frmMain::RunAction(const MainAction& action, QAction* control) {
 void frmMain::StartCommand(const MainAction& action) {
   if (action.rubberLine) RubberLineOn = FlagTrue;
   *action.word = action.code;
-  ActiveTool = action.tool;
-  SelectTool();
+  ChooseTool(action.tool);
 }
 
 void frmMain::RunMenuItem(const char* name) {
@@ -1199,12 +1198,17 @@ void frmMain::mnuFileOpen_Click() {
   }
   frmDocument* document = ActiveChild();
   if (SelDwgName.empty() || !document) return;
-  // The drawing loaded replaces the window's own: a changed one is offered for saving first.
+  // The drawing loaded replaces the window's own: a changed one is offered
+  // for saving first. That save may change the choice and, saved into
+  // another database, the drawings path: the key chosen belongs to the
+  // database the chooser listed, so the load reads that one.
   const String chosen = SelDwgName;
   const DbKey chosenID = SelDwgID;
+  const String listedFrom = DwgDbPath;
   if (!document->ReleaseChangedDrawing()) return;
-  SelDwgName = chosen;  // a save in between may have changed the choice
+  SelDwgName = chosen;
   SelDwgID = chosenID;
+  DwgDbPath = listedFrom;
   setCursor(PointerCursor(vbHourglass));
   document->SetMousePointer(vbHourglass);
   RepaintWithoutInput();
@@ -1370,8 +1374,7 @@ void frmMain::ViewLayers_Click() {
 
 void frmMain::Layers_Click() {
   LayerCommand = SetCurrentLayerCode;
-  ActiveTool = ToolLayers;
-  SelectTool();
+  ChooseTool(ToolLayers);
   frmDocument* document = ActiveChild();
   if (!document || document->View_Layers) return;
   document->Edit_layers = FlagFalse;
@@ -1387,8 +1390,8 @@ void frmMain::Stop_Click() {
 
 void frmMain::LineColor_Click() {
   if (ActiveTool == ToolEdits || ActiveTool == ToolSelection) {
-    ChooseColor("Change Item Color", ChosenColor, ChosenColor);
-    ChangeSelectedColor();
+    // Cancel recolours nothing and leaves the command running.
+    if (ChooseColor("Change Item Color", ChosenColor, ChosenColor)) ChangeSelectedColor();
   } else {
     ChooseColor("Line Color", CurColor, CurColor);  // the colour of new entities
   }
@@ -1448,8 +1451,7 @@ void frmMain::Combo1_Click() {
   if (index < 0 || index >= FontCount) return;
   FontName = FontNames[index + 1];
   TextCmd = TextCmdFont;
-  ActiveTool = ToolText;
-  SelectTool();
+  ChooseTool(ToolText);
 }
 
 void frmMain::Combo1_KeyPress(Integer& KeyAscii) {
@@ -1490,7 +1492,7 @@ constexpr Long ErrInvalidColor = 380;  // the dialog gave a value that is not an
 constexpr Long MaxRgb = 0xFFFFFF;
 }  // namespace
 
-void frmMain::ChooseColor(const String& Title, Long StartColor, Long& Color) {
+bool frmMain::ChooseColor(const String& Title, Long StartColor, Long& Color) {
   CommonDialog dialog;
   dialog.DialogTitle = Title;
   dialog.Flags = cdlCCRGBInit | cdlCCFullOpen;
@@ -1499,7 +1501,7 @@ void frmMain::ChooseColor(const String& Title, Long StartColor, Long& Color) {
   const Long result = dialog.ShowColor();
   if (result == cdlCancel) {
     Color = StartColor;
-    return;
+    return false;
   }
   Long error = result;
   String description = "The colour dialog failed.";
@@ -1509,10 +1511,11 @@ void frmMain::ChooseColor(const String& Title, Long StartColor, Long& Color) {
   }
   if (error == 0) {
     Color = dialog.Color;
-    return;
+    return true;
   }
   MsgBox("Error " + std::to_string(error) + " selecting color.\r\n" + description, vbExclamation, "Error");
   Color = StartColor;  // a failed choice changes nothing
+  return false;
 }
 
 // ---- Controls by name ---------------------------------------------------------------------

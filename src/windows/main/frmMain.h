@@ -152,7 +152,8 @@ class frmMain : public QMainWindow, public MainWindowLink {
   // The platform's colour dialog titled Title, starting at StartColor with
   // its custom colours open. Color receives the colour chosen, or StartColor
   // when the dialog was cancelled or failed (a failure is reported first).
-  static void ChooseColor(const String& Title, Long StartColor, Long& Color);
+  // True only when a colour was chosen.
+  static bool ChooseColor(const String& Title, Long StartColor, Long& Color);
 
   // ---- Handlers of the menus and tool bars ---------------------------------------------
   // File, Save: with a drawing window active and drawing entities in the

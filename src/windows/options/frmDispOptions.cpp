@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <functional>
+#include <tuple>
 
 #include "windows/controls/OptionBoxes.h"
 #include "windows/controls/OptionSetList.h"
@@ -84,6 +85,10 @@ void frmDispOptions::BuildControls() {
     *box = new QLineEdit(this);
     (*box)->setObjectName(QString::fromLatin1(name));
   }
+  lblGridUnit = new QLabel(this);
+  lblGridUnit->setObjectName(QStringLiteral("lblGridUnit"));
+  lblCursorUnit = new QLabel(this);
+  lblCursorUnit->setObjectName(QStringLiteral("lblCursorUnit"));
   cmdBackClr = NamedButton("cmdBackClr", "Background Color", this);
   cmdGridClr = NamedButton("cmdGridClr", "Grid Color", this);
   cmdCursorClr = NamedButton("cmdCursorClr", "Snap Cursor Color", this);
@@ -108,14 +113,16 @@ void frmDispOptions::LayOut() {
   const QCheckBox* const order[] = {Check5, Check6, Check15, Check7, Check8, Check12, Check13, Check14};
   for (int i = 0; i < static_cast<int>(std::size(order)); ++i)
     switches->addWidget(const_cast<QCheckBox*>(order[i]), i % 4, i / 4);
-  const std::pair<const char*, QLineEdit*> sizes[] = {
-      {"Grid Size", Text1}, {"Cursor Size", Text2}, {"Selected Line Type", Text3}};
+  const std::tuple<const char*, QLineEdit*, QLabel*> sizes[] = {
+      {"Grid Size", Text1, lblGridUnit}, {"Cursor Size", Text2, lblCursorUnit}, {"Selected Line Type", Text3, nullptr}};
   for (int r = 0; r < static_cast<int>(std::size(sizes)); ++r) {
-    switches->addWidget(Caption(sizes[r].first, this), 4 + r, 0);
-    switches->addWidget(sizes[r].second, 4 + r, 1);
+    const auto& [caption, box, unit] = sizes[r];
+    switches->addWidget(Caption(caption, this), 4 + r, 0);
+    switches->addWidget(box, 4 + r, 1);
+    if (unit) switches->addWidget(unit, 4 + r, 2);
   }
   auto* note = Caption("Note: Numerical entries changed by the Enter Key", this);
-  switches->addWidget(note, 7, 0, 1, 2);
+  switches->addWidget(note, 7, 0, 1, 3);
 
   auto* colours = new QGridLayout;
   const std::pair<const char*, QPushButton*> swatches[] = {
@@ -159,6 +166,7 @@ void frmDispOptions::SetUnits() {
                              {Check10, &CoordRelative},  {Check11, &CoordPolar},    {Check12, &ShowStdPnts},
                              {Check13, &ShowRefPnts},    {Check14, &ShowConPnts},   {Check15, &RulerOn}};
   for (const Switch& s : switches) s.box->setChecked(*s.flag != 0);  // setChecked is not a click
+  for (QLabel* unit : {lblGridUnit, lblCursorUnit}) unit->setText(QString::fromLatin1(LengthUnitCaption()));
   Text1->setText(BoxText(CmToInch(GridSize)));
   Text2->setText(BoxText(CmToInch(CursorSize)));
   Text3->setText(QString::number(SelectedLineType));

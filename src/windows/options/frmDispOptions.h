@@ -16,6 +16,7 @@
 #include "windows/controls/OptionFrame.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -54,6 +55,10 @@ class frmDispOptions : public OptionFrame {
   QLineEdit* Text1 = nullptr;  // "Grid Size": GridSize, GridX, GridY; above 0.001 only
   QLineEdit* Text2 = nullptr;  // "Cursor Size": CursorSize, at most 20
   QLineEdit* Text3 = nullptr;  // "Selected Line Type": SelectedLineType (TypedLineType)
+  // The unit of the two length boxes beside them: "cm" when MetricUnits is
+  // set, else "inch", as in the other option dialogs.
+  QLabel* lblGridUnit = nullptr;
+  QLabel* lblCursorUnit = nullptr;
 
   // ---- Colour buttons (each shows its colour) ---------------------------------------------
   QPushButton* cmdBackClr = nullptr;     // "Background Color": DwgBackColor

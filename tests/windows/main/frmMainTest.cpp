@@ -47,6 +47,8 @@
 #include "storage/TestDatabase.h"
 #include "windows/file/frmDwgSave.h"
 #include "windows/file/frmDwgSelect.h"
+#include "support/DialogKeys.h"
+#include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedResponder.h"
 #include "view/DisplayOptions.h"
@@ -671,8 +673,31 @@ TEST_F(frmMainTest, FileOpenWithoutADrawingsDatabaseSaysWhereItLookedAndOffersTo
   }
 }
 
-// File, Close with Yes on the drawing "Shed" of the save fixture, its only window.
-using frmMainSaveTest = SaveFixture;
+// File, Close and File, Open with Yes on the drawing "Shed" of the save
+// fixture, its only window.
+class frmMainSaveTest : public SaveFixture {
+ protected:
+  // Stores a drawing of one line under name in the database at path, from a
+  // window of its own that is then closed; drawing 1 is active again.
+  void StoreDrawing(const String& path, const String& name, Double x1, Double y1, Double x2, Double y2) {
+    frmDocument* window = Open(2, name);
+    Dwgs[2].Name = name;
+    AddLine(x1, y1, x2, y2);
+    DwgDbPath = path;
+    ASSERT_TRUE(SaveDrawing(2));
+    window->IsDirty = FlagFalse;
+    Close(window);
+    Activate(doc_);
+  }
+  // The vertices of the drawing's entities that are not erased, in table order.
+  static std::vector<std::pair<Double, Double>> PointsOf(Integer dwg) {
+    std::vector<std::pair<Double, Double>> points;
+    for (Long i : EntitiesOf(dwg))
+      for (Integer k = 0; k < Objs[i].NPoints; ++k)
+        points.emplace_back(Pnts[Objs[i].PointID + k].X, Pnts[Objs[i].PointID + k].Y);
+    return points;
+  }
+};
 
 TEST_F(frmMainSaveTest, FileCloseYesSavesFirstThenClears) {
   doc_->IsDirty = FlagTrue;
@@ -688,6 +713,43 @@ TEST_F(frmMainSaveTest, FileCloseYesSavesFirstThenClears) {
   EXPECT_EQ(doc_->windowTitle(), "New Drawing");
   EXPECT_EQ(doc_->IsDirty, 0);
   EXPECT_EQ(ObjCount, BaseObjCount);
+}
+
+// File, Open over the changed "Shed", saved into another database when
+// asked: the drawing chosen comes from the database the chooser listed, with
+// its own name and entities, though the other one holds a drawing under the
+// same key.
+TEST_F(frmMainSaveTest, FileOpenLoadsTheChosenDrawingFromTheDatabaseItWasListedFrom) {
+  const String listed = DwgDbPath;
+  const String elsewhere = MakeDrawingsDb("Other_dwg.mdb");
+  StoreDrawing(listed, "Alpha", 1, 1, 6, 2);
+  StoreDrawing(elsewhere, "Other", 0, 5, 3, 5);
+  ASSERT_EQ(TestDatabase(listed).Number("SELECT DrawID FROM Drawing WHERE Name = 'Alpha'"),
+            TestDatabase(elsewhere).Number("SELECT DrawID FROM Drawing WHERE Name = 'Other'"));
+  DwgDbPath = listed;
+  doc_->IsDirty = FlagTrue;
+
+  Responder().OnDialog<frmDwgSelect>([](frmDwgSelect& chooser) {
+    ASSERT_EQ(chooser.List1->count(), 1);
+    ClickRow(chooser.List1, 0);
+    chooser.cmdOK->click();
+  });
+  Responder().AnswerMsgBox(vbYes);  // "Drawing Has Changed! ..."
+  Responder().OnDialog<frmDwgSave>(
+      [&elsewhere](frmDwgSave& save) {
+        Retype(save.Text3, QString::fromStdString(elsewhere));
+        save.cmdSave->click();
+      },
+      &frmDwgSave::cmdExit);
+  main_->MenuItem("mnuFileOpen")->trigger();
+
+  EXPECT_EQ(TestDatabase(elsewhere).FirstColumn("SELECT Name FROM Drawing ORDER BY DrawID"),
+            (std::vector<String>{"Other", "Shed"}));  // saved where asked
+  EXPECT_EQ(doc_->FileName(), "Alpha");
+  EXPECT_EQ(Dwgs[1].Name, "Alpha");
+  EXPECT_EQ(PointsOf(1), (std::vector<std::pair<Double, Double>>{{1, 1}, {6, 2}}));
+  EXPECT_EQ(Dwgs[1].SourceDbPath, listed);
+  EXPECT_EQ(doc_->IsDirty, 0);
 }
 
 // ---- Window position --------------------------------------------------------------------------

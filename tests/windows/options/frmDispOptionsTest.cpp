@@ -1,6 +1,7 @@
 // The display options dialog, run through Options, Display of the main window.
 #include <QCheckBox>
 #include <QDate>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -8,11 +9,15 @@
 #include <QTime>
 #include <QToolBar>
 #include <functional>
+#include <tuple>
 
 #include "windows/controls/OptionBoxes.h"
 #include "windows/options/OptionDialogFixture.h"
 #include "app/Setings.h"
 #include "model/MessageBar.h"
+#include "model/SnapSettings.h"
+#include "model/Units.h"
+#include "platform/Numbers.h"
 #include "support/DialogKeys.h"
 #include "view/DisplayOptions.h"
 #include "view/Grids.h"
@@ -25,6 +30,23 @@ class frmDispOptionsTest : public OptionDialogFixture<frmDispOptions> {
  protected:
   frmDispOptionsTest() : OptionDialogFixture("mnuOptionsDisplay") {}
   frmMain::PanelStyle Style(int panel) const { return main_->StatusPanelStyle(panel); }
+  // The text of the label in the dialog's layout just right of box; "" when none.
+  static QString UnitBeside(QLineEdit* box) {
+    auto* grid = qobject_cast<QGridLayout*>(box->parentWidget()->layout());
+    if (!grid || grid->indexOf(box) < 0) return {};
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(grid->indexOf(box), &row, &column, &rows, &columns);
+    QLayoutItem* item = grid->itemAtPosition(row, column + 1);
+    auto* label = item ? qobject_cast<QLabel*>(item->widget()) : nullptr;
+    return label ? label->text() : QString();
+  }
+  // Grid ink within a pixel of view pixel (x, y) of the drawing window.
+  bool GridInkNear(int x, int y) const {
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -1; dy <= 1; ++dy)
+        if (doc_->PixelAt(x + dx, doc_->View_Maxy - y - dy) != DwgBackColor) return true;
+    return false;
+  }
 };
 
 TEST_F(frmDispOptionsTest, ReadOutSwitchesSetThePanels) {
@@ -83,6 +105,48 @@ TEST_F(frmDispOptionsTest, NumberBoxesTakeWhatTheyAcceptOnEnter) {
   EXPECT_EQ(CursorSize, 20);
   EXPECT_EQ(cursorShown, "20");
   EXPECT_EQ(lineTypes, (std::vector<Integer>{4, 5, 5, 5, 6}));
+}
+
+// The two length boxes say their unit, as the other option dialogs' boxes
+// do, and the grid box takes what it says: in a metric drawing 10 is a grid
+// of 10 cm, drawn at that spacing with the grid snap kept.
+TEST_F(frmDispOptionsTest, TheLengthBoxesSayTheirUnitAndTheGridIsDrawnInIt) {
+  struct Case {
+    Integer metric;
+    const char* unit;    // caption beside the grid and cursor boxes
+    const char* typed;   // into the grid box
+    Single inches;       // the grid size then
+    int step;            // pixels between dots at 19.2 pixels to the inch
+  };
+  const Case cases[] = {
+      {FlagTrue, "cm", "10", ToSingle(10 / 2.54), 76},
+      {FlagFalse, "inch", "1", 1, 19},
+  };
+  ShowAtScale(doc_, 19.2, 0);  // a fifth of full size, the origin in the corner
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.unit);
+    MetricUnits = c.metric;
+    MetricUnit = 1;  // millimetres
+    GridOn = GridSnap = FlagTrue;
+    GridSize = GridX = GridY = 0.25F;
+    RefreshDocView(doc_);
+    ShowStatus("", 2);
+    QString gridUnit, cursorUnit, shown;
+    Options([&](frmDispOptions& dialog) {
+      gridUnit = UnitBeside(dialog.Text1);
+      cursorUnit = UnitBeside(dialog.Text2);
+      RetypeAndEnter(dialog.Text1, c.typed);
+      shown = dialog.Text1->text();
+    });
+    EXPECT_EQ(gridUnit, c.unit);
+    EXPECT_EQ(cursorUnit, c.unit);
+    EXPECT_EQ(shown, c.typed);
+    EXPECT_EQ(std::make_tuple(GridSize, GridX, GridY), std::make_tuple(c.inches, c.inches, c.inches));
+    EXPECT_EQ(MessagePanel(2), "");  // no "Grid Too Large, Snap Disabled!"
+    EXPECT_EQ(GridSnap, FlagTrue);
+    EXPECT_TRUE(GridInkNear(c.step, c.step));
+    EXPECT_FALSE(GridInkNear(c.step / 2, c.step));
+  }
 }
 
 // Switches show at once: bars, grid; colours through the colour dialog,

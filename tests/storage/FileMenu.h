@@ -1,0 +1,21 @@
+// FileMenu: File, Open and File, Save of the main window (MainForm) on the
+// active drawing window, with the drawing chooser and the save dialog
+// answered as a user answers them.
+#pragma once
+
+#include "platform/Types.h"
+#include "support/ScriptedResponder.h"
+
+namespace lintavo {
+
+// File, Open with stored drawing key (named name) chosen in the chooser:
+// it is loaded into the active drawing window, which must hold no changes.
+void FileOpenStored(ScriptedResponder& responder, DbKey key, const String& name);
+
+// File, Save of the active drawing window under the name and revision the
+// save dialog offers, into DwgDbPath, then Exit; the dialog must report the
+// drawing saved. stored: that name and revision are stored already, and the
+// question whether to overwrite them is answered Yes.
+void FileSaveAsOffered(ScriptedResponder& responder, bool stored);
+
+}  // namespace lintavo

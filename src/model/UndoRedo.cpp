@@ -413,11 +413,15 @@ bool DeleteChosenItem(Long Index, Integer Kind, void (*Delete)(Long), Long& Sele
   return true;
 }
 
+// The entity keeps no owner either: with drawing number 0 and its owner's
+// number it would count as that item's own geometry, and the next item
+// given the number (a dropped last item's is given again) would take it in.
 void DetachWithOwner(Long ObjNo) {
   ObjRec& obj = Objs[ObjNo];
   obj.Flag = FlagDeletedWithOwner;
   obj.Show = FlagFalse;
   obj.DwgNo = 0;
+  obj.OwnerID = 0;
   EntityLinksChanged(ObjNo);
 }
 

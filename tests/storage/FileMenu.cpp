@@ -4,11 +4,14 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <string>
+#include <vector>
 
 #include "model/DataHand.h"
 #include "model/Top.h"
 #include "platform/Prompts.h"
 #include "support/DrawingDriver.h"
+#include "view/ViewFixture.h"
 #include "windows/file/frmDwgSave.h"
 
 namespace lintavo {
@@ -32,6 +35,19 @@ void FileSaveAsOffered(ScriptedResponder& responder, bool stored) {
       },
       &frmDwgSave::cmdExit);
   DrawingDriver::Choose("mnuFileSave");
+}
+
+void StoredDrawingMenuTest::SetUp() {
+  StoredDrawingTest::SetUp();
+  ShowMainWindow();
+  main_->show();
+}
+
+void StoredDrawingMenuTest::OpenInNewWindow(Long id, const String& name) {
+  ViewFixture::OpenIn(*main_, id);
+  const std::vector<std::vector<String>> rows = Db().Rows("SELECT DrawID FROM Drawing WHERE Name = ?", {DbValue(name)});
+  ASSERT_EQ(rows.size(), 1u) << name;
+  FileOpenStored(Responder(), static_cast<DbKey>(std::stoll(rows[0][0])), name);
 }
 
 }  // namespace lintavo

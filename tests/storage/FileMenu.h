@@ -1,9 +1,11 @@
 // FileMenu: File, Open and File, Save of the main window (MainForm) on the
 // active drawing window, with the drawing chooser and the save dialog
-// answered as a user answers them.
+// answered as a user answers them; and a fixture of stored drawings opened
+// through them into windows of the main window's area.
 #pragma once
 
 #include "platform/Types.h"
+#include "storage/StoredDrawing.h"
 #include "support/ScriptedResponder.h"
 
 namespace lintavo {
@@ -17,5 +19,14 @@ void FileOpenStored(ScriptedResponder& responder, DbKey key, const String& name)
 // drawing saved. stored: that name and revision are stored already, and the
 // question whether to overwrite them is answered Yes.
 void FileSaveAsOffered(ScriptedResponder& responder, bool stored);
+
+// The stored-drawing fixture with the main window shown.
+class StoredDrawingMenuTest : public StoredDrawingTest {
+ protected:
+  void SetUp() override;
+  // Stored drawing name opened through File, Open into a new window id of
+  // the main window's area.
+  void OpenInNewWindow(Long id, const String& name);
+};
 
 }  // namespace lintavo

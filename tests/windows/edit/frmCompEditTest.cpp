@@ -19,7 +19,6 @@
 #include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
-#include "view/ViewFixture.h"
 
 namespace lintavo {
 namespace {
@@ -251,20 +250,8 @@ TEST_F(frmCompEditTest, EditComponentLinkOpensTheLinkDialogOnTheComponent) {
 // Stored drawings opened through File, Open into windows of the main
 // window's area, the dialog opened by Edit, Component, Edit, and the
 // drawing saved through File, Save.
-class frmCompEditStoredTest : public StoredDrawingTest {
+class frmCompEditStoredTest : public StoredDrawingMenuTest {
  protected:
-  void SetUp() override {
-    StoredDrawingTest::SetUp();
-    ShowMainWindow();
-    main_->show();
-  }
-  // Stored drawing name opened through File, Open into a new window id; its key.
-  Long OpenInNewWindow(Long id, const String& name) {
-    ViewFixture::OpenIn(*main_, id);
-    const Long key = static_cast<Long>(Db().Number("SELECT DrawID FROM Drawing WHERE Name = '" + name + "'"));
-    FileOpenStored(Responder(), key, name);
-    return key;
-  }
   // The one placement of drawing dwgNo; 0 when there is not exactly one.
   static Long OnlyPlacement(Integer dwgNo) {
     Long found = 0, count = 0;

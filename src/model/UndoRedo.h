@@ -97,7 +97,9 @@ class WholeRedrawFollows {
 
 // ---- Erasing -------------------------------------------------------------------------------
 void EraseObj(Long ObjNo);          // erases one entity as an undoable step
-void DeleteItemObjs(Long ItemIndex);  // deletes an item and, for good, every entity it owns
+// Deletes an item and, for good, every entity it owns in its own drawing and
+// its own geometry (drawing 0); another open drawing's entities are not touched.
+void DeleteItemObjs(Long ItemIndex);
 // Deletes a layer item and, for good, every entity of the current drawing on it.
 void DeleteLayerObjs(Long LayerIndex);
 // Deletes item Index when it is of kind Kind, with its entities by Delete

@@ -1,8 +1,6 @@
 // The edit commands of tool 11, chosen from the Edit menu, the tool bar and
 // the Delete key and fed by clicks and typed counts in a drawing window.
 #include <QAction>
-#include <QListWidget>
-#include <QPushButton>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -15,9 +13,7 @@
 #include "picking/Selection.h"
 #include "storage/FileMenu.h"
 #include "storage/TestDatabase.h"
-#include "support/ListClicks.h"
 #include "view/Outline.h"
-#include "windows/show/frmGroupSelect.h"
 
 namespace lintavo {
 namespace {
@@ -450,13 +446,7 @@ TEST_F(EditsTest, ACopyPastedIntoAnotherDrawingStaysOutOfTheFirstDrawingsGroup) 
   const Long member = AddLine(1, 1, 3, 1);
   RefreshDocView(doc_);
   SelectWindow(0.5, 0.5, 3.5, 1.5);
-  Responder().OnDialog<frmGroupSelect>(
-      [](frmGroupSelect& dialog) {
-        ClickLastRow(dialog.List1);
-        dialog.OKButton->click();
-      },
-      &frmGroupSelect::CancelButton);
-  DrawingDriver::Choose("mnuViewGroup");
+  GroupTheSelection();
   const Long group = Objs[member].OwnerID;
   ASSERT_EQ(Items[group].Rtype, ItemGroup);
   SelectWindow(0.5, 0.5, 3.5, 1.5);
@@ -472,13 +462,7 @@ TEST_F(EditsTest, ACopyPastedIntoAnotherDrawingStaysOutOfTheFirstDrawingsGroup) 
   EXPECT_EQ(Objs[copy].OwnerID, 0);
 
   Activate(doc_);
-  Responder().OnDialog<frmGroupSelect>(
-      [](frmGroupSelect& dialog) {
-        ClickLastRow(dialog.List1);
-        dialog.Command2->click();
-      },
-      &frmGroupSelect::CancelButton);
-  DrawingDriver::Choose("mnuGroupsShow");
+  DeleteLastItem<frmGroupSelect>("mnuGroupsShow");
   ASSERT_EQ(Objs[member].DwgNo, 0);  // the group's own member went with it
   EXPECT_EQ(Objs[copy].DwgNo, 2);
   EXPECT_EQ(Objs[copy].Show, FlagTrue);

@@ -1,8 +1,6 @@
 // The component commands of tool 2, driven through the Insert and Edit
 // menus and clicks in a drawing window at 48 pixels to the unit, and the
 // definition routines behind them (names, extents).
-#include <QListWidget>
-#include <QPushButton>
 #include <cmath>
 #include <functional>
 
@@ -18,10 +16,8 @@
 #include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
 #include "storage/TestDatabase.h"
-#include "support/ListClicks.h"
 #include "view/Outline.h"
 #include "windows/show/frmAreaSelect.h"
-#include "windows/show/frmGroupSelect.h"
 
 namespace lintavo {
 namespace {
@@ -52,17 +48,6 @@ class ComponentsTest : public EditFixture {
     Objs[obj].Name = Items[item].Name;
     Objs[obj].OwnerID = Objs[obj].ObjectID = item;
     return obj;
-  }
-  // The last row of the chooser that menu item opens deleted, then Cancel.
-  template <typename Chooser>
-  void DeleteLastRow(const char* item) {
-    Responder().OnDialog<Chooser>(
-        [](Chooser& dialog) {
-          ClickLastRow(dialog.List1);
-          dialog.Command2->click();
-        },
-        &Chooser::CancelButton);
-    DrawingDriver::Choose(item);
   }
   // The live lines of the current drawing, in index order.
   static std::vector<Long> DrawingLines() {
@@ -326,22 +311,16 @@ TEST_F(ComponentsTest, MembersDeletedWithTheirGroupOrAreaNeverComeBackThroughThe
          AddLine(1, y, 3, y + 0.5);
          RefreshDocView(doc_);
          SelectWindow(0.5, y - 0.4, 3.5, y + 0.9);
-         Responder().OnDialog<frmGroupSelect>(
-             [](frmGroupSelect& dialog) {
-               ClickLastRow(dialog.List1);
-               dialog.OKButton->click();
-             },
-             &frmGroupSelect::CancelButton);
-         DrawingDriver::Choose("mnuViewGroup");
+         GroupTheSelection();
        },
-       [this] { DeleteLastRow<frmGroupSelect>("mnuGroupsShow"); }},
+       [this] { DeleteLastItem<frmGroupSelect>("mnuGroupsShow"); }},
       {"area", 3,
        [this](Double y) {
          DrawingDriver::Choose("mnuViewAreasWindow");
          input_->ClickAt(1, y);
          input_->ClickAt(3, y + 0.5);
        },
-       [this] { DeleteLastRow<frmAreaSelect>("mnuAreasShow"); }},
+       [this] { DeleteLastItem<frmAreaSelect>("mnuAreasShow"); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -284,8 +284,8 @@ bool frmCompEdit::PlacedOutsideDrawing() const {
   for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
     const ObjRec& obj = Objs[i];
     if (obj.Rtype != EntityComponent || obj.ObjectID != EditChosenItem || !obj.Show || obj.Erased) continue;
-    const bool ownGeometry = obj.DwgNo == 0 && obj.OwnerID == EditChosenItem;
-    if (obj.DwgNo != CurDwg && !ownGeometry) return true;
+    const bool insideItself = obj.DwgNo == 0 && obj.OwnerID == EditChosenItem;
+    if (obj.DwgNo != CurDwg && !insideItself) return true;
   }
   return false;
 }

@@ -18,6 +18,7 @@
 #include "commands/EditTransforms.h"
 #include "commands/GripFrame.h"
 #include "model/DrawingWindow.h"
+#include "model/ItemMembers.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
 #include "model/ObjIndex.h"
@@ -407,6 +408,20 @@ bool IsOnClipboard(const ObjRec& obj) {
   return obj.Show && obj.Selected && obj.Select == ClipboardStamp && !obj.Erased;
 }
 
+// A copy pasted from another drawing goes on this drawing's current layer
+// and keeps no link to an item of the drawing it came from (its group or
+// area): deleting that item there must leave the copy here alone, and a
+// save here must not store a link to another drawing's item. Components and
+// glyphs belong to no drawing and stay linked.
+void TakeIntoThisDrawing(Long copyNo, const DrawingWindow* window) {
+  ObjRec& copy = Objs[copyNo];
+  if (window) copy.LayerID = window->Current_Layer;
+  for (Long* link : {&copy.OwnerID, &copy.ObjectID}) {
+    if (*link >= 1 && *link <= ItemCount && Items[*link].DwgNo != 0 && Items[*link].DwgNo != CurDwg) *link = 0;
+  }
+  EntityLinksChanged(copyNo);
+}
+
 }  // namespace
 
 void ClipboardPaste() {
@@ -439,8 +454,7 @@ void ClipboardPaste() {
     const Long before = ObjCount;
     CopyObjOffset(i, EditRefX, EditRefY);
     if (ObjCount == before) continue;
-    // A copy from another drawing goes on this drawing's current layer.
-    if (Objs[i].DwgNo != CurDwg && window) Objs[ObjCount].LayerID = window->Current_Layer;
+    if (Objs[i].DwgNo != CurDwg) TakeIntoThisDrawing(ObjCount, window);
     ++count;
   }
   EndEditCommand();

@@ -375,6 +375,16 @@ namespace {
 // Which entities go with an item that is deleted.
 enum class Membership { Owner, Layer };
 
+// Whether entity i goes with item ItemIndex when the item is deleted. A
+// layer takes the current drawing's entities on it; an owner takes its
+// members of its own drawing and its own geometry (drawing 0), never an
+// entity of another open drawing that still names it.
+bool GoesWithItem(Long i, Long ItemIndex, Membership membership) {
+  const ObjRec& member = Objs[i];
+  if (membership == Membership::Layer) return member.LayerID == ItemIndex && member.DwgNo == CurDwg;
+  return member.OwnerID == ItemIndex && (member.DwgNo == 0 || member.DwgNo == Items[ItemIndex].DwgNo);
+}
+
 // Deletes item ItemIndex and, for good, every entity it owns or that lies on
 // it: each is wiped from the surface, flagged as deleted with its owner and
 // detached from its drawing. The last item of the table is dropped; another
@@ -383,9 +393,7 @@ void DeleteItemWith(Long ItemIndex, Membership membership) {
   if (ItemIndex < 1 || ItemIndex > ItemCount) return;
   Long detached = 0;
   for (Long i = 1; i <= ObjCount; ++i) {
-    const ObjRec& member = Objs[i];
-    const Long link = membership == Membership::Owner ? member.OwnerID : member.LayerID;
-    if (link != ItemIndex || (membership == Membership::Layer && member.DwgNo != CurDwg)) continue;
+    if (!GoesWithItem(i, ItemIndex, membership)) continue;
     PaintErased(i);
     DetachWithOwner(i);
     ++detached;
@@ -413,11 +421,15 @@ bool DeleteChosenItem(Long Index, Integer Kind, void (*Delete)(Long), Long& Sele
   return true;
 }
 
+// The entity keeps no owner either: with drawing number 0 and its owner's
+// number it would count as that item's own geometry, and the next item
+// given the number (a dropped last item's is given again) would take it in.
 void DetachWithOwner(Long ObjNo) {
   ObjRec& obj = Objs[ObjNo];
   obj.Flag = FlagDeletedWithOwner;
   obj.Show = FlagFalse;
   obj.DwgNo = 0;
+  obj.OwnerID = 0;
   EntityLinksChanged(ObjNo);
 }
 

@@ -97,7 +97,9 @@ class WholeRedrawFollows {
 
 // ---- Erasing -------------------------------------------------------------------------------
 void EraseObj(Long ObjNo);          // erases one entity as an undoable step
-void DeleteItemObjs(Long ItemIndex);  // deletes an item and, for good, every entity it owns
+// Deletes an item and, for good, every entity it owns in its own drawing and
+// its own geometry (drawing 0); another open drawing's entities are not touched.
+void DeleteItemObjs(Long ItemIndex);
 // Deletes a layer item and, for good, every entity of the current drawing on it.
 void DeleteLayerObjs(Long LayerIndex);
 // Deletes item Index when it is of kind Kind, with its entities by Delete
@@ -105,8 +107,8 @@ void DeleteLayerObjs(Long LayerIndex);
 // and NameSought are cleared. False, with nothing changed, for another item.
 bool DeleteChosenItem(Long Index, Integer Kind, void (*Delete)(Long), Long& Selected, String& NameSought);
 // Entity ObjNo leaves its drawing for good as a member deleted with its owner
-// (flagged, hidden, drawing 0); nothing is repainted and the caller tells the
-// entity index how many left (ObjIndexDetached).
+// (flagged, hidden, drawing 0, owned by nothing); nothing is repainted and
+// the caller tells the entity index how many left (ObjIndexDetached).
 void DetachWithOwner(Long ObjNo);
 
 // ---- Closing drawings -------------------------------------------------------------------------

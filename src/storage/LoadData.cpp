@@ -244,22 +244,40 @@ bool LoadDrawingLines(Integer dwgNo, StagedLinkList& links, DamageReport& damage
 
 // ---- Loading a drawing: links ---------------------------------------------------------------
 
+void ReportDroppedLink(DamageReport& damage, DbKey lineId) {
+  damage.Report("An item linked from line " + std::to_string(lineId) + " was not found; the link was dropped.");
+}
+
 // A stored link to an item of the drawing (an owning group or area) as the
 // index of the loaded item with that key; 0 for none, reported when the
 // item does not exist.
 Long LinkToLoadedItem(DbKey key, const LoadedItemKeys& keys, DamageReport& damage, DbKey lineId) {
   if (key == 0) return 0;
   const Long index = keys.IndexOf(key);
-  if (index == 0)
-    damage.Report("An item linked from line " + std::to_string(lineId) + " was not found; the link was dropped.");
+  if (index == 0) ReportDroppedLink(damage, lineId);
   return index;
 }
 
+// The owner of an entity that shows an item of its own (a placement, a text
+// character), decided from its stored owner key alone: the loaded group,
+// area or item with geometry of the drawing with that key; 0 for none. The
+// key of the item shown is a row of another table (Components, the fonts
+// database) and may equal an owner's key by chance, so it never decides.
+// A key naming no owner is 0, or the shown item's own key, which older
+// saves wrote in the owner's place; any other is reported and dropped.
+Long OwnerOfShowingEntity(const StagedLinks& link, const LoadedItemKeys& keys, DamageReport& damage, DbKey lineId) {
+  const Long index = keys.IndexOf(link.OwnerID);
+  const Integer kind = index != 0 ? Items[index].Rtype : Integer{ItemDeleted};
+  if (kind == ItemGroup || kind == ItemArea || kind == ItemWithGeometry) return index;
+  if (link.OwnerID != 0 && link.OwnerID != link.ObjectID) ReportDroppedLink(damage, lineId);
+  return 0;
+}
+
 // A placement of a component (entity i): linked to the definition, found in
-// memory or loaded from the drawing's database.
+// memory or loaded from the drawing's database; owned by its group or area,
+// or else, as every placement, by its definition.
 void LinkComponent(Long i, const StagedLinks& link, const LoadedItemKeys& keys, DamageReport& damage) {
   const DbKey lineId = Objs[i].LineID;
-  const bool ownedByDefinition = link.OwnerID == link.ObjectID;
   NewItemKind = ItemComponent;
   NewItemName = Objs[i].Name;
   Long index = 0;
@@ -270,7 +288,8 @@ void LinkComponent(Long i, const StagedLinks& link, const LoadedItemKeys& keys, 
   // point at unrelated items. Drawing the placement finds it by name.
   if (!found) damage.Report("The component " + obj.Name + " of line " + std::to_string(lineId) + " was not found.");
   const Long definition = found ? CurItem : 0;
-  obj.OwnerID = ownedByDefinition ? definition : LinkToLoadedItem(link.OwnerID, keys, damage, lineId);
+  const Long owner = OwnerOfShowingEntity(link, keys, damage, lineId);
+  obj.OwnerID = owner != 0 ? owner : definition;
   obj.ObjectID = definition;
 }
 
@@ -292,13 +311,11 @@ void LinkNamedItem(Long i, Integer kind, const StagedLinks& link, const LoadedIt
 }
 
 // A text character (entity i): its glyph key is a row of the fonts database,
-// so the glyph is linked by name once the drawing is loaded; its owner is a
-// group or area of the drawing. A row whose owner repeats its glyph key was
-// stored with the glyph in the owner's place, and belongs to no item.
+// so the glyph is linked by name once the drawing is loaded; its owner, when
+// it has one, is a group or area of the drawing.
 void LinkTextChar(Long i, const StagedLinks& link, const LoadedItemKeys& keys, DamageReport& damage) {
-  const bool ownerIsGlyph = link.OwnerID == link.ObjectID;
   Objs[i].ObjectID = 0;
-  Objs[i].OwnerID = ownerIsGlyph ? 0 : LinkToLoadedItem(link.OwnerID, keys, damage, Objs[i].LineID);
+  Objs[i].OwnerID = OwnerOfShowingEntity(link, keys, damage, Objs[i].LineID);
 }
 
 // Turns the stored links (links, in entity order) of the entities

@@ -51,6 +51,16 @@ namespace {
 // The key stored for a link to item n: its ObjectID, 0 for no item.
 DbKey ItemKey(Long n) { return n >= 1 && n <= ItemCount ? Items[n].ObjectID : 0; }
 
+// The key stored for the owner of a drawing's entity: its owning item's key
+// when that item is one of the drawing's own (a group, an area, an item
+// with geometry), else 0. A placement is owned by its component, which is
+// no item of the drawing: the loader tells the owners by their key alone,
+// and a component's key, a row of another table, may equal one of theirs.
+DbKey OwnerKey(const ObjRec& obj) {
+  const Long n = obj.OwnerID;
+  return n >= 1 && n <= ItemCount && Items[n].DwgNo == obj.DwgNo ? Items[n].ObjectID : 0;
+}
+
 // The vertices of an entity that lie in the point table; a record that
 // claims more than there are is stored with those it has.
 Integer VertexCount(const ObjRec& obj) {
@@ -561,7 +571,7 @@ bool SaveDrawingLines(SaveSession& s, Long index, bool addAll) {
   for (Long j = 1; j <= last; ++j) {
     ObjRec& obj = Objs[j];
     if (obj.DwgNo != index) continue;
-    const LineLinks links{ItemKey(obj.LayerID), ItemKey(obj.OwnerID), ItemKey(obj.ObjectID), drawId};
+    const LineLinks links{ItemKey(obj.LayerID), OwnerKey(obj), ItemKey(obj.ObjectID), drawId};
     bool found = false;
     if (!addAll && obj.LineID >= 1 && !writer.UpdateLine(obj.LineID, obj, links, found)) break;
     if (!found && obj.Erased) {

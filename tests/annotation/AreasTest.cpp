@@ -221,10 +221,12 @@ TEST_F(AreasTest, EscDuringCreationErasesTheBoundaryAndKeepsTheNamedItem) {
   input_->ClickAt(1, 1);
   input_->ClickAt(3, 1);
   const Long poly = ObjCount;
+  const Long area = Objs[poly].OwnerID;
   input_->Escape();
   EXPECT_EQ(Objs[poly].DwgNo, 0);
-  EXPECT_EQ(Items[Objs[poly].OwnerID].Name, "New Area 1");
-  EXPECT_EQ(Items[Objs[poly].OwnerID].Rtype, ItemArea);
+  EXPECT_EQ(Objs[poly].OwnerID, 0);  // no longer the area's
+  EXPECT_EQ(Items[area].Name, "New Area 1");
+  EXPECT_EQ(Items[area].Rtype, ItemArea);
   EXPECT_EQ(ActiveTool, ToolNone);
   EXPECT_TRUE(EqualsFreshRedraw());
   CreateWindowArea(1, 1, 2, 2);  // the name stays taken

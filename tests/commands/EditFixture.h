@@ -2,10 +2,12 @@
 // world origin at view pixel (24, 24): world -0.5 .. 7.8 across, -0.5 ..
 // 5.75 up), a pick reach of 0.1, and helpers that select entities (added
 // with the builders of ModelBuilders) the way a user does, through the
-// Select menu and clicks.
+// Select menu and clicks, group them and delete items in their choosers.
 #pragma once
 
 #include <QImage>
+#include <QListWidget>
+#include <QPushButton>
 #include <memory>
 #include <vector>
 
@@ -15,9 +17,12 @@
 #include "model/Top.h"
 #include "model/Units.h"
 #include "support/DrawingDriver.h"
+#include "support/ListClicks.h"
 #include "support/ModelBuilders.h"
+#include "support/ScriptedResponder.h"
 #include "view/DrawingWindowFixture.h"
 #include "view/Zooms.h"
+#include "windows/show/frmGroupSelect.h"
 
 namespace lintavo {
 
@@ -53,6 +58,29 @@ class EditFixture : public DrawingWindowFixture {
     input_->ClickAt(x1, y1);
     input_->ClickAt(x2, y2);
     input_->Escape();
+  }
+
+  // View, Group of the selection, the new group (the chooser's last row)
+  // chosen with OK.
+  void GroupTheSelection() {
+    Responder().OnDialog<frmGroupSelect>(
+        [](frmGroupSelect& dialog) {
+          ClickLastRow(dialog.List1);
+          dialog.OKButton->click();
+        },
+        &frmGroupSelect::CancelButton);
+    DrawingDriver::Choose("mnuViewGroup");
+  }
+
+  // Delete of the chooser's last row in the chooser that item opens, then Cancel.
+  template <typename Chooser>
+  void DeleteLastItem(const char* item) {
+    Responder().OnDialog<Chooser>([](Chooser& dialog) {
+      ClickLastRow(dialog.List1);
+      dialog.Command2->click();
+      dialog.CancelButton->click();
+    });
+    DrawingDriver::Choose(item);
   }
 
   // Every stored point, to compare bit for bit.

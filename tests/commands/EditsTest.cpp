@@ -11,6 +11,8 @@
 #include "model/UndoRedo.h"
 #include "picking/Identify.h"
 #include "picking/Selection.h"
+#include "storage/FileMenu.h"
+#include "storage/TestDatabase.h"
 #include "view/Outline.h"
 
 namespace lintavo {
@@ -432,6 +434,57 @@ TEST_F(EditsTest, ClipboardCopyThenPasteAndThePasteItemFollowsTheCommands) {
   input_->ClickAt(1, 1);
   input_->ClickAt(1, 3);
   EXPECT_FALSE(PasteEnabled());
+}
+
+// A line of a group of the first drawing pasted into a second drawing
+// window: the copy belongs to the second drawing alone. Deleting the group
+// in the first leaves it there, Undo and Redo of the second still take it
+// back and bring it again, and the second's save stores it with no owner.
+TEST_F(EditsTest, ACopyPastedIntoAnotherDrawingStaysOutOfTheFirstDrawingsGroup) {
+  DwgDbPath = ScratchPath("Paste_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  const Long member = AddLine(1, 1, 3, 1);
+  RefreshDocView(doc_);
+  SelectWindow(0.5, 0.5, 3.5, 1.5);
+  GroupTheSelection();
+  const Long group = Objs[member].OwnerID;
+  ASSERT_EQ(Items[group].Rtype, ItemGroup);
+  SelectWindow(0.5, 0.5, 3.5, 1.5);
+  DrawingDriver::Choose("mnuEditcopy");
+  input_->ClickAt(1, 1);
+
+  FixedDpiDocument* second = Open(2, "Second");
+  ShowAtScale(second, 48, 24);
+  DrawingDriver::Choose("mnuEditPaste");
+  DrawingDriver(*second).ClickAt(1, 3);
+  const Long copy = ObjCount;
+  ASSERT_EQ(Objs[copy].DwgNo, 2);
+  EXPECT_EQ(Objs[copy].OwnerID, 0);
+
+  Activate(doc_);
+  DeleteLastItem<frmGroupSelect>("mnuGroupsShow");
+  ASSERT_EQ(Objs[member].DwgNo, 0);  // the group's own member went with it
+  EXPECT_EQ(Objs[copy].DwgNo, 2);
+  EXPECT_EQ(Objs[copy].Show, FlagTrue);
+
+  Activate(second);
+  DrawingDriver::Choose("mnuEditUndo");
+  EXPECT_EQ(Objs[copy].Erased, FlagTrue);
+  DrawingDriver::Choose("mnuEditRedo");
+  EXPECT_EQ(Objs[copy].Erased, FlagFalse);
+  FileSaveAsOffered(Responder(), false);
+  TestDatabase stored(DwgDbPath);
+  EXPECT_EQ(stored.FirstColumn("SELECT OwnerID FROM Lines"), std::vector<String>{"0"});
+  FixedDpiDocument* fresh = Open(3);
+  FileOpenStored(Responder(), static_cast<DbKey>(stored.Number("SELECT DrawID FROM Drawing")), "Second");
+  ASSERT_EQ(fresh->FileName(), "Second");
+  std::vector<Long> loaded;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
+    if (Objs[i].DwgNo == 3 && !Objs[i].Erased) loaded.push_back(i);
+  ASSERT_EQ(loaded.size(), 1u);
+  EXPECT_EQ(Objs[loaded[0]].OwnerID, 0);
+  EXPECT_EQ(PX(loaded[0], 1), 1);
+  EXPECT_EQ(PY(loaded[0], 1), 3);
 }
 
 TEST_F(EditsTest, RecolouringWithTheSelectionToolEndsItAndKeepsTheSelection) {

@@ -68,16 +68,6 @@ class UndoMenusTest : public EditFixture {
     });
     DrawingDriver::Choose("mnuGroupsShow");
   }
-  // Delete of the chooser's last row in the chooser that item opens, then Cancel.
-  template <typename Chooser>
-  void DeleteLastItem(const char* item) {
-    Responder().OnDialog<Chooser>([](Chooser& dialog) {
-      ClickLastRow(dialog.List1);
-      dialog.Command2->click();
-      dialog.CancelButton->click();
-    });
-    DrawingDriver::Choose(item);
-  }
   // Drawing 1 stored as "Stored" in a new drawings database; its key.
   Long StoreDrawing() {
     DwgDbPath = ScratchPath("Stored_dwg.mdb");

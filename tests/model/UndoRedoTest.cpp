@@ -148,6 +148,39 @@ TEST_F(UndoRedoTest, DeletingAnotherItemLeavesASlotOfKindZero) {
   EXPECT_EQ(Objs[boundary].Flag, FlagDeletedWithOwner);
 }
 
+// An item takes with it its members of its own drawing and its own geometry
+// (drawing 0); an entity of another open drawing that names it as owner
+// stays where it is, owner and all, with its step in that drawing.
+TEST_F(UndoRedoTest, DeletingAnItemTakesOnlyItsOwnDrawingsMembersAndItsOwnGeometry) {
+  AddItem(ItemGroup);
+  const Long group = ItemCount;
+  AddItem(ItemView);  // the group is not the last item
+  struct Case {
+    const char* what;
+    Integer dwgNo;  // the drawing the entity belongs to
+    bool goes;
+  };
+  const Case cases[] = {{"member of its drawing", 1, true}, {"its own geometry", 0, true},
+                        {"entity of another drawing", 2, false}};
+  frmDocument other;
+  Open(other, 2);
+  Activate(doc_);
+  std::vector<Long> entities;
+  for (const Case& c : cases) {
+    const Long obj = AddLine(0, 0, 1, 1);
+    Objs[obj].DwgNo = c.dwgNo;
+    Objs[obj].OwnerID = group;
+    entities.push_back(obj);
+  }
+  DeleteItemObjs(group);
+  for (std::size_t k = 0; k < entities.size(); ++k) {
+    const ObjRec& obj = Objs[entities[k]];
+    EXPECT_EQ(obj.DwgNo, cases[k].goes ? 0 : cases[k].dwgNo) << cases[k].what;
+    EXPECT_EQ(obj.Flag == FlagDeletedWithOwner, cases[k].goes) << cases[k].what;
+    EXPECT_EQ(obj.Show, cases[k].goes ? 0 : FlagTrue) << cases[k].what;
+  }
+}
+
 // ---- Closing drawings ---------------------------------------------------------------------
 
 TEST_F(UndoRedoTest, ClosingADrawingLeavesNothingOfItLiveAndFreesItsSlot) {

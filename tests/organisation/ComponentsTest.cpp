@@ -2,6 +2,7 @@
 // menus and clicks in a drawing window at 48 pixels to the unit, and the
 // definition routines behind them (names, extents).
 #include <cmath>
+#include <functional>
 
 #include "commands/EditFixture.h"
 #include "commands/GripFrame.h"
@@ -16,6 +17,7 @@
 #include "storage/StoredDrawing.h"
 #include "storage/TestDatabase.h"
 #include "view/Outline.h"
+#include "windows/show/frmAreaSelect.h"
 
 namespace lintavo {
 namespace {
@@ -290,6 +292,72 @@ TEST_F(ComponentsTest, ExplodeLoadsANestedComponentAndMovesOnlyTheCopiedPlacemen
   EXPECT_EQ(PX(nutLine, 2), 1);
   EXPECT_EQ(PY(nutLine, 2), 0);
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// Deleting the last group or area frees its item number. The members that
+// went with it must not come back through the next item given the number:
+// the component created next holds only its own copy, and Place Image,
+// Explode and Edit, Show bring nothing else into the drawing.
+TEST_F(ComponentsTest, MembersDeletedWithTheirGroupOrAreaNeverComeBackThroughTheNextComponent) {
+  struct Case {
+    const char* what;
+    Double y;                             // the row of the drawing the case works in
+    std::function<void(Double y)> make;   // the item from the menus, its members about (1..3, y)
+    std::function<void()> deleteIt;       // through its chooser
+  };
+  const Case cases[] = {
+      {"group", 1,
+       [this](Double y) {
+         AddLine(1, y, 3, y + 0.5);
+         RefreshDocView(doc_);
+         SelectWindow(0.5, y - 0.4, 3.5, y + 0.9);
+         GroupTheSelection();
+       },
+       [this] { DeleteLastItem<frmGroupSelect>("mnuGroupsShow"); }},
+      {"area", 3,
+       [this](Double y) {
+         DrawingDriver::Choose("mnuViewAreasWindow");
+         input_->ClickAt(1, y);
+         input_->ClickAt(3, y + 0.5);
+       },
+       [this] { DeleteLastItem<frmAreaSelect>("mnuAreasShow"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    DrawingDriver::Choose("mnuSelectClr");
+    const Long firstMember = ObjCount + 1;
+    c.make(c.y);
+    const Long lastMember = ObjCount;
+    const Long freed = ItemCount;
+    c.deleteIt();
+    ASSERT_EQ(ItemCount, freed - 1);  // the last item was dropped
+
+    AddLine(5, c.y, 6, c.y);
+    RefreshDocView(doc_);
+    SelectWindow(4.5, c.y - 0.4, 6.5, c.y + 0.4);
+    DrawingDriver::Choose("mnuEditCompCreate");
+    input_->ClickAt(5, c.y);
+    ASSERT_EQ(ComponentItem, freed);  // the number given again
+    EXPECT_EQ(Items[ComponentItem].Nlines, 1);
+    EXPECT_EQ(ItemMembers(ComponentItem).size(), 1u);
+
+    const size_t lines = DrawingLines().size();
+    ChooserPick = ComponentItem;
+    DrawingDriver::Choose("mnuInsertCompImage");
+    input_->ClickAt(6.5, c.y + 1);
+    Place(ComponentItem, 4, c.y + 1, 1, 1, 0);
+    RefreshDocView(doc_);
+    DrawingDriver::Choose("mnuEditCompExplode");
+    input_->ClickAt(4, c.y + 1);
+    EXPECT_EQ(DrawingLines().size(), lines + 2);  // one line from each
+    DrawingDriver::Choose("mnuEditShow");
+    EXPECT_EQ(MessagePanel(2), " 0 Lines Un Hidden");
+    for (Long i = firstMember; i <= lastMember; ++i) {
+      EXPECT_EQ(Objs[i].DwgNo, 0) << i;
+      EXPECT_EQ(Objs[i].OwnerID, 0) << i;
+    }
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
 }
 
 TEST_F(ComponentsTest, PlacePutsASelectedPlacementAtTheViewCentreInTheGripFrame) {

@@ -5,9 +5,12 @@
 #include "model/UndoRedo.h"
 #include "organisation/Layers.h"
 #include "platform/Prompts.h"
+#include "storage/FileMenu.h"
 #include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
+#include "storage/SupportFiles.h"
+#include "support/DrawingDriver.h"
 #include "support/ModelBuilders.h"
 #include "view/DrawDispatch.h"
 #include "view/ViewFixture.h"
@@ -427,6 +430,71 @@ TEST_F(LoadDrawingTest, LoadedTextAndAreaEntitiesKeepTheOwnerTheirRowsName) {
       EXPECT_EQ(Items[Objs[e[k]].ObjectID].Name, "Room") << "case " << k + 1;
     }
   }
+}
+
+// The owner key alone says whether a character or a placement belongs to a
+// group: the key of the glyph it shows (a row of the fonts database) or of
+// its component (a row of Components) may equal the group's by chance. Here
+// the group row has the key of the glyph "H" (TEXT-72) and so has the
+// component it places; the members stay in the group through File, Open,
+// File, Save and File, Open again, and the free ones stay free, a free
+// placement stored with no owner key.
+class LoadOwnerKeysTest : public StoredDrawingMenuTest {};
+
+TEST_F(LoadOwnerKeysTest, MembersWhoseGroupKeyEqualsTheirGlyphOrComponentKeyKeepTheirGroup) {
+  const Long glyphKey =
+      static_cast<Long>(TestDatabase(SupportFilePath(FontsDbFile)).Number("SELECT ObjectID FROM Fonts WHERE Name = 'TEXT-72'"));
+  const Long drawId = AddDrawingRow("Keys", 2, 5);
+  const Long layer = AddItemRow(drawId, ItemLayer, "Layer 1");
+  ASSERT_NE(layer, glyphKey);
+  Db().Exec("UPDATE Objects SET ObjectID = ? WHERE ObjectID = ?",
+            {DbValue(glyphKey), DbValue(AddItemRow(drawId, ItemGroup, "Group 1"))});
+  Db().Exec("UPDATE Components SET ObjectID = ? WHERE ObjectID = ?",
+            {DbValue(glyphKey), DbValue(AddComponentRow("Valve", 1))});
+  AddLineRow(0, MemberRow(glyphKey, 0, 0, 1, 0));
+  struct Case {
+    const char* what;
+    Integer type;
+    const char* name;
+    Long owner;             // the stored owner key; the key shown is the glyph's or the component's
+    const char* ownerName;  // the owner expected: "" none
+    Integer ownerKind;
+  };
+  const Case cases[] = {
+      {"grouped H", EntityTextChar, "TEXT-72", glyphKey, "Group 1", ItemGroup},
+      {"free H", EntityTextChar, "TEXT-72", 0, "", 0},
+      {"grouped placement", EntityComponent, "Valve", glyphKey, "Group 1", ItemGroup},
+      {"free placement", EntityComponent, "Valve", 0, "Valve", ItemComponent},
+      {"grouped line", EntityLine, "", glyphKey, "Group 1", ItemGroup},
+  };
+  for (const Case& c : cases) {
+    StoredLine line = CompoundRow(c.type, 1, 1, c.name, glyphKey);
+    if (c.type == EntityTextChar) line.points = {{1, 1}, {0.5, 0.5}, {0, 0}, {0, 0}, {0, 0}};
+    if (c.type == EntityLine) line.points = {{1, 1}, {2, 2}}, line.object = 0;
+    line.owner = c.owner;
+    line.layer = layer;
+    AddLineRow(drawId, line);
+  }
+  const auto expectOwners = [&cases](Integer dwgNo, const char* when) {
+    const std::vector<Long> e = EntitiesOf(dwgNo);
+    ASSERT_EQ(e.size(), std::size(cases)) << when;
+    for (std::size_t k = 0; k < e.size(); ++k) {
+      const Long owner = Objs[e[k]].OwnerID;
+      EXPECT_EQ(owner >= 1 ? Items[owner].Name : "", cases[k].ownerName) << cases[k].what << " " << when;
+      EXPECT_EQ(owner >= 1 ? Items[owner].Rtype : 0, cases[k].ownerKind) << cases[k].what << " " << when;
+    }
+  };
+
+  OpenInNewWindow(2, "Keys");
+  expectOwners(2, "after File, Open");
+  FileSaveAsOffered(Responder(), true);
+  const String group = Db().Text("SELECT ObjectID FROM Objects WHERE Rtype = 3");
+  EXPECT_EQ(Db().FirstColumn("SELECT OwnerID FROM Lines WHERE DrawingID <> 0 ORDER BY LineID"),
+            (std::vector<String>{group, "0", group, "0", group}));
+  DrawingDriver::Choose("mnuFileClose");
+  OpenInNewWindow(3, "Keys");
+  expectOwners(3, "after File, Save and File, Open");
+  for (const String& text : Responder().MessageTexts()) EXPECT_EQ(text.find("not found"), String::npos) << text;
 }
 
 // ---- Components and named items -----------------------------------------------------------

@@ -243,16 +243,18 @@ void frmCompEdit::cmdUpdate_Click() {
   const bool renamed = !newName.empty() && newName != ComponentName && FindComponentByName(found);
   const bool taken = renamed && NameTaken(newName);
   if (taken) MsgBox("A component named " + newName + " already exists.", vbOKOnly + vbExclamation, "Rename Component");
-  // Placed more than once, the component stays as it is for its other
-  // placements: the edited one gets a copy under the new name.
-  if (renamed && !taken && PlacementCount >= 2) {
+  const bool rename = renamed && !taken;
+  // Placed more than once, or anywhere but in this drawing, the component
+  // stays as it is for its other placements: the edited one gets a copy
+  // under the new name.
+  if (rename && (PlacementCount >= 2 || PlacedOutsideDrawing())) {
     ComponentName = newName;
     CopyUnderNewName();
     return;
   }
   ItemRec& item = Items[ComponentItem];
   bool changed = TakeBoxes(item);
-  if (renamed && !taken) {
+  if (rename) {
     ComponentName = newName;
     item.Name = ComponentName;
     RenameComponentObjects();
@@ -262,12 +264,30 @@ void frmCompEdit::cmdUpdate_Click() {
   }
   if (!changed) return;
   CompDbPath = DwgDbPath;
+  Long index = ComponentItem;
+  // A new name is a new component: it gets a row of its own, and the row
+  // under the old name stays for the stored drawings that place it. A name
+  // that differs in letter case only is found as the same name by the
+  // database, so that row takes it.
+  if (rename && !SameTextNoCase(newName, oldName)) {
+    SaveComponent(index);
+    return;
+  }
   // The stored row is found under the name the component had before the edit.
   const String edited = ComponentName;
   ComponentName = oldName;
-  Long index = ComponentItem;
   UpdateComponent(index);
   ComponentName = edited;
+}
+
+bool frmCompEdit::PlacedOutsideDrawing() const {
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.Rtype != EntityComponent || obj.ObjectID != EditChosenItem || !obj.Show || obj.Erased) continue;
+    const bool insideItself = obj.DwgNo == 0 && obj.OwnerID == EditChosenItem;
+    if (obj.DwgNo != CurDwg && !insideItself) return true;
+  }
+  return false;
 }
 
 bool frmCompEdit::TakeBoxes(ItemRec& item) const {

@@ -66,6 +66,10 @@ class frmCompEdit : public QDialog {
   bool FindComponentByName(Long& Index) const;
   void FillEditList();
   void CountPlacements();
+  // Whether a placement in another open drawing or inside another
+  // definition shows the chosen component: a rename in place would rename
+  // it there too, unasked.
+  bool PlacedOutsideDrawing() const;
   void ShowEditComponent();
   void RenameComponentObjects();
   void List1_Click(int row);

@@ -6,12 +6,16 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "model/ItemMembers.h"
+#include "model/UndoRedo.h"
 #include "organisation/ComponentDefinition.h"
 #include "organisation/Components.h"
 #include "organisation/LinkHand.h"
+#include "support/DrawingDriver.h"
 #include "support/ModelBuilders.h"
 #include "windows/edit/frmCompEdit.h"
 #include "platform/Prompts.h"
+#include "storage/FileMenu.h"
 #include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
@@ -134,6 +138,57 @@ TEST_F(frmCompEditTest, PlacementsPast32767AreCountedAndARenameCopies) {
   EXPECT_EQ(Objs[lastPlacement].ObjectID, valve_);
 }
 
+// Placed once in this drawing and once elsewhere in memory, the component
+// is copied for the edited placement: a rename in place would rename the
+// other placement too, in another open drawing or inside a definition.
+TEST_F(frmCompEditTest, AComponentPlacedOnceHereAndOnceElsewhereIsCopiedForTheEditedPlacement) {
+  struct Case {
+    const char* elsewhere;
+    const char* newName;
+    Long (*placeElsewhere)(frmDocument& other, Long valve, Long pump);
+  };
+  const Case cases[] = {
+      {"in another open drawing", "Gate Valve",
+       [](frmDocument& other, Long valve, Long) {
+         Open(other, 2);
+         const Long placed = Place(valve, false);
+         Activate(other);
+         return placed;
+       }},
+      {"inside another definition", "Ball Valve",
+       [](frmDocument&, Long valve, Long pump) {
+         const Long placed = Place(valve, false);
+         ObjRec& nested = Objs[placed];
+         nested.DwgNo = 0;
+         nested.DrawingID = 0;
+         nested.OwnerID = pump;
+         EntityLinksChanged(placed);
+         return placed;
+       }},
+  };
+  for (const Case& c : cases) {
+    frmDocument other;
+    const Long elsewhere = c.placeElsewhere(other, valve_, pump_);
+    Activate(doc_);
+    const Long edited = Place(valve_, true);
+    ShowEditor([&c](frmCompEdit& dialog) {
+      EXPECT_EQ(dialog.lblPlace->text(), "Placements = 1");
+      Rename(dialog, c.newName);
+      dialog.OKButton->click();
+    });
+    EXPECT_EQ(Items[valve_].Name, "Valve") << c.elsewhere;
+    EXPECT_EQ(Objs[elsewhere].Name, "Valve") << c.elsewhere;
+    EXPECT_EQ(Objs[elsewhere].ObjectID, valve_) << c.elsewhere;
+    ASSERT_NE(Objs[edited].ObjectID, valve_) << c.elsewhere;
+    EXPECT_EQ(Items[Objs[edited].ObjectID].Name, c.newName) << c.elsewhere;
+    EXPECT_EQ(Objs[edited].Name, c.newName) << c.elsewhere;
+    // Out of the next case's way.
+    Objs[edited].Selected = FlagFalse;
+    Objs[elsewhere].Erased = FlagTrue;
+    if (Objs[elsewhere].DwgNo == 2) CloseDwg(2);
+  }
+}
+
 TEST_F(frmCompEditTest, EmptyBoxesKeepTheFieldsAndTypedOnesReplaceThem) {
   Place(valve_, true);
   ShowEditor([](frmCompEdit& dialog) {
@@ -188,6 +243,76 @@ TEST_F(frmCompEditTest, EditComponentLinkOpensTheLinkDialogOnTheComponent) {
     EXPECT_EQ(LinkItemIndex, valve_);
     EXPECT_EQ(dialog.txtLinked->text(), "Not Linked");
   });
+}
+
+// ---- Stored drawings -------------------------------------------------------------------
+
+// Stored drawings opened through File, Open into windows of the main
+// window's area, the dialog opened by Edit, Component, Edit, and the
+// drawing saved through File, Save.
+class frmCompEditStoredTest : public StoredDrawingMenuTest {
+ protected:
+  // The one placement of drawing dwgNo; 0 when there is not exactly one.
+  static Long OnlyPlacement(Integer dwgNo) {
+    Long found = 0, count = 0;
+    for (Long i : EntitiesOf(dwgNo))
+      if (Objs[i].Rtype == EntityComponent) found = i, ++count;
+    return count == 1 ? found : 0;
+  }
+  // The component a placement shows, with the lines of its definition.
+  static std::pair<String, size_t> Shown(Long placement) {
+    const Long item = Objs[placement].ObjectID;
+    if (item < 1 || item > ItemCount) return {"", 0};
+    size_t lines = 0;
+    for (Long i : ItemMembers(item)) lines += Objs[i].DwgNo == 0 && Objs[i].Rtype == EntityLine;
+    return {Items[item].Name, lines};
+  }
+};
+
+// Two stored drawings place "Valve". Renamed from the first, the component
+// gets a row of its own under the new name; the row of "Valve" stays, so
+// that the second still loads whole, and the first reloads with the new name.
+TEST_F(frmCompEditStoredTest, ARenameStoresTheNewNameAsARowOfItsOwnAndOtherDrawingsStillLoadTheOld) {
+  const Long valveKey = AddComponentRow("Valve", 1);
+  AddLineRow(0, MemberRow(valveKey, 0, 0, 1, 0));
+  for (const char* name : {"First", "Second"}) {
+    const Long drawId = AddDrawingRow(name, 1, 1);
+    StoredLine placement = CompoundRow(EntityComponent, 2, 2, "Valve", valveKey);
+    placement.layer = AddItemRow(drawId, ItemLayer, "Layer 1");
+    AddLineRow(drawId, placement);
+  }
+
+  OpenInNewWindow(2, "First");
+  DrawingDriver::Choose("mnuSelectAll");
+  Responder().OnDialog<frmCompEdit>(
+      [](frmCompEdit& dialog) {
+        dialog.TxtName->setText("Gate Valve");
+        dialog.cmdUpdate->click();
+        dialog.OKButton->click();
+      },
+      &frmCompEdit::CancelButton);
+  DrawingDriver::Choose("mnuEditCompEdit");
+  FileSaveAsOffered(Responder(), true);
+  DrawingDriver::Choose("mnuFileClose");  // nothing of either component stays in memory
+
+  OpenInNewWindow(2, "Second");
+  const Long second = OnlyPlacement(2);
+  ASSERT_NE(second, 0);
+  EXPECT_EQ(Shown(second), std::make_pair(String("Valve"), size_t{1}));
+  OpenInNewWindow(3, "First");
+  const Long first = OnlyPlacement(3);
+  ASSERT_NE(first, 0);
+  EXPECT_EQ(Objs[first].Name, "Gate Valve");
+  EXPECT_EQ(Shown(first), std::make_pair(String("Gate Valve"), size_t{1}));
+  for (const String& text : Responder().MessageTexts()) EXPECT_EQ(text.find("not found"), String::npos) << text;
+
+  const String lines = "SELECT count(*) FROM Lines WHERE DrawingID = 0 AND OwnerID = ";
+  const Long gateKey = static_cast<Long>(Db().Number("SELECT ObjectID FROM Components WHERE Name = 'Gate Valve'"));
+  EXPECT_EQ(Db().FirstColumn("SELECT Name FROM Components ORDER BY ObjectID"),
+            (std::vector<String>{"Valve", "Gate Valve"}));
+  EXPECT_EQ(Db().Number("SELECT ObjectID FROM Components WHERE Name = 'Valve'"), valveKey);
+  EXPECT_EQ(Db().Number(lines + std::to_string(valveKey)), 1);
+  EXPECT_EQ(Db().Number(lines + std::to_string(gateKey)), 1);
 }
 
 }  // namespace

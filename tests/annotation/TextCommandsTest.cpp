@@ -2,6 +2,7 @@
 // on Path, Text Height and the restyle buttons, driven through the Insert
 // menu, the text tool bar, its font box, clicks and keys.
 #include <QComboBox>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -22,6 +23,24 @@ class TextCommandsTest : public TextFixture {
     // Sizes that fall on whole pixels at 48 to the unit.
     TextHeight = 0.25F;
     TextWidth = 0.1875F;
+  }
+
+ public:
+  // Box Text Place in the box (1, 3)-(2, 4), "AB" typed; ended by Esc when
+  // end is set, else left taking keys.
+  void TypeInABox(bool end) {
+    DrawingDriver::Choose("mnuInsertTextBox");
+    input_->ClickAt(1, 3);
+    input_->ClickAt(2, 4);
+    input_->Type("AB");
+    if (end) input_->Escape();
+  }
+  using TextFixture::Key;
+  using TextFixture::PlaceAt;
+
+  // Line() of the characters within half a unit of (x, y) and to its right.
+  static std::vector<std::string> CharsAround(Double x, Double y) {
+    return Line([x, y](Long i) { return PX(i, 1) > x - 0.01 && PX(i, 1) < x + 2 && std::fabs(PY(i, 1) - y) < 0.5; });
   }
 };
 
@@ -188,6 +207,70 @@ TEST_F(TextCommandsTest, EditTextTypesAtTheFirstSelectedCharacter) {
   input_->Escape();
   EXPECT_EQ(ActiveTool, 0);
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// The text typed before, each way it can end: what it left behind (the
+// wrapping of a text box, a line start elsewhere) moves no later pen.
+struct EarlierText {
+  const char* name;
+  void (*type)(TextCommandsTest&);
+};
+
+// On a horizontal line with the offset above it, the characters run along
+// the line from its left end, one station after another.
+TEST_F(TextCommandsTest, TextOnALineRunsAlongItWhateverTextCameBefore) {
+  const EarlierText earlier[] = {
+      {"a text box typed and ended", [](TextCommandsTest& t) { t.TypeInABox(true); }},
+      {"a text box left while typing", [](TextCommandsTest& t) { t.TypeInABox(false); }},
+  };
+  for (const EarlierText& e : earlier) {
+    SCOPED_TRACE(e.name);
+    e.type(*this);
+    const Long path = AddLine(3, 1, 5, 1);
+    RefreshDocView(doc_);
+    DrawingDriver::Choose("mnuInsertTextPath");
+    input_->ClickAt(4, 1);
+    input_->ClickAt(4, 1.125);
+    input_->Type("ABC");
+    EXPECT_EQ(CharsAround(3, 1.125), (std::vector<std::string>{"Text-65@3.000,1.125", "Text-66@3.250,1.125",
+                                                               "Text-67@3.500,1.125"}));
+    input_->Escape();
+    EXPECT_TRUE(EqualsFreshRedraw());
+    EraseObj(path);
+    for (Long i : Chars()) EraseObj(i);
+  }
+}
+
+// Edit Text types at the selected character, on its line: a typed character
+// goes in at its place, and Enter carries the rest of that line to the next
+// line under the line's first character.
+TEST_F(TextCommandsTest, EditTextTypesOnTheSelectedCharactersLineWhateverTextCameBefore) {
+  const EarlierText earlier[] = {
+      {"a text box typed and ended", [](TextCommandsTest& t) { t.TypeInABox(true); }},
+      {"text placed elsewhere", [](TextCommandsTest& t) {
+         t.PlaceAt(1, 4, "Q");
+         t.Key(Qt::Key_Escape);
+       }},
+  };
+  for (const EarlierText& e : earlier) {
+    SCOPED_TRACE(e.name);
+    PlaceAt(3, 1, "ABC");
+    input_->Escape();
+    e.type(*this);
+    SelectWindow(3.15, 0.9, 3.35, 1.4);  // about the origin of "B"
+    DrawingDriver::PressButton("Edit");
+    ASSERT_EQ(TextKeyEntry, FlagTrue);
+    input_->Type("X");
+    EXPECT_EQ(CharsAround(3, 1), (std::vector<std::string>{"Text-65@3.000,1.000", "Text-66@3.500,1.000",
+                                                           "Text-67@3.750,1.000", "Text-88@3.250,1.000"}));
+    Key(Qt::Key_Return);  // one line is 1.25 heights down
+    EXPECT_EQ(CharsAround(3, 1), (std::vector<std::string>{"Text-65@3.000,1.000", "Text-66@3.000,0.688",
+                                                           "Text-67@3.250,0.688", "Text-88@3.250,1.000"}));
+    input_->Escape();
+    DrawingDriver::Choose("mnuSelectClr");
+    EXPECT_TRUE(EqualsFreshRedraw());
+    for (Long i : Chars()) EraseObj(i);
+  }
 }
 
 TEST_F(TextCommandsTest, EditTextTypesWithTheSpacingOfTheLineItJoins) {

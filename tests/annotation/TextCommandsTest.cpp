@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "annotation/TextFixture.h"
 #include "support/ModelBuilders.h"
@@ -25,7 +27,6 @@ class TextCommandsTest : public TextFixture {
     TextWidth = 0.1875F;
   }
 
- public:
   // Box Text Place in the box (1, 3)-(2, 4), "AB" typed; ended by Esc when
   // end is set, else left taking keys.
   void TypeInABox(bool end) {
@@ -35,8 +36,6 @@ class TextCommandsTest : public TextFixture {
     input_->Type("AB");
     if (end) input_->Escape();
   }
-  using TextFixture::Key;
-  using TextFixture::PlaceAt;
 
   // Line() of the characters within half a unit of (x, y) and to its right.
   static std::vector<std::string> CharsAround(Double x, Double y) {
@@ -209,23 +208,24 @@ TEST_F(TextCommandsTest, EditTextTypesAtTheFirstSelectedCharacter) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
-// The text typed before, each way it can end: what it left behind (the
-// wrapping of a text box, a line start elsewhere) moves no later pen.
-struct EarlierText {
-  const char* name;
-  void (*type)(TextCommandsTest&);
-};
-
-// On a horizontal line with the offset above it, the characters run along
-// the line from its left end, one station after another.
-TEST_F(TextCommandsTest, TextOnALineRunsAlongItWhateverTextCameBefore) {
-  const EarlierText earlier[] = {
-      {"a text box typed and ended", [](TextCommandsTest& t) { t.TypeInABox(true); }},
-      {"a text box left while typing", [](TextCommandsTest& t) { t.TypeInABox(false); }},
+// What earlier text leaves behind (the wrapping of a text box, a line start
+// elsewhere) moves no later pen. On a horizontal line, with the offset above
+// it, text runs along the line from its left end, one station after another;
+// Edit Text types at the selected character, on its line, and Enter carries
+// the rest of that line to the next line under the line's first character.
+TEST_F(TextCommandsTest, TextOnALineAndEditTextTypeWhereTheySayWhateverTextCameBefore) {
+  const std::pair<const char*, std::function<void()>> earlier[] = {
+      {"a text box typed and ended", [this] { TypeInABox(true); }},
+      {"a text box left while typing", [this] { TypeInABox(false); }},
+      {"text placed elsewhere",
+       [this] {
+         PlaceAt(1, 4, "Q");
+         input_->Escape();
+       }},
   };
-  for (const EarlierText& e : earlier) {
-    SCOPED_TRACE(e.name);
-    e.type(*this);
+  for (const auto& [name, typeEarlier] : earlier) {
+    SCOPED_TRACE(name);
+    typeEarlier();
     const Long path = AddLine(3, 1, 5, 1);
     RefreshDocView(doc_);
     DrawingDriver::Choose("mnuInsertTextPath");
@@ -235,37 +235,17 @@ TEST_F(TextCommandsTest, TextOnALineRunsAlongItWhateverTextCameBefore) {
     EXPECT_EQ(CharsAround(3, 1.125), (std::vector<std::string>{"Text-65@3.000,1.125", "Text-66@3.250,1.125",
                                                                "Text-67@3.500,1.125"}));
     input_->Escape();
-    EXPECT_TRUE(EqualsFreshRedraw());
     EraseObj(path);
-    for (Long i : Chars()) EraseObj(i);
-  }
-}
 
-// Edit Text types at the selected character, on its line: a typed character
-// goes in at its place, and Enter carries the rest of that line to the next
-// line under the line's first character.
-TEST_F(TextCommandsTest, EditTextTypesOnTheSelectedCharactersLineWhateverTextCameBefore) {
-  const EarlierText earlier[] = {
-      {"a text box typed and ended", [](TextCommandsTest& t) { t.TypeInABox(true); }},
-      {"text placed elsewhere", [](TextCommandsTest& t) {
-         t.PlaceAt(1, 4, "Q");
-         t.Key(Qt::Key_Escape);
-       }},
-  };
-  for (const EarlierText& e : earlier) {
-    SCOPED_TRACE(e.name);
-    PlaceAt(3, 1, "ABC");
-    input_->Escape();
-    e.type(*this);
-    SelectWindow(3.15, 0.9, 3.35, 1.4);  // about the origin of "B"
+    typeEarlier();
+    SelectWindow(3.15, 1.0, 3.35, 1.5);  // about the origin of "B"
     DrawingDriver::PressButton("Edit");
-    ASSERT_EQ(TextKeyEntry, FlagTrue);
     input_->Type("X");
-    EXPECT_EQ(CharsAround(3, 1), (std::vector<std::string>{"Text-65@3.000,1.000", "Text-66@3.500,1.000",
-                                                           "Text-67@3.750,1.000", "Text-88@3.250,1.000"}));
+    EXPECT_EQ(CharsAround(3, 1.125), (std::vector<std::string>{"Text-65@3.000,1.125", "Text-66@3.500,1.125",
+                                                               "Text-67@3.750,1.125", "Text-88@3.250,1.125"}));
     Key(Qt::Key_Return);  // one line is 1.25 heights down
-    EXPECT_EQ(CharsAround(3, 1), (std::vector<std::string>{"Text-65@3.000,1.000", "Text-66@3.000,0.688",
-                                                           "Text-67@3.250,0.688", "Text-88@3.250,1.000"}));
+    EXPECT_EQ(CharsAround(3, 1.125), (std::vector<std::string>{"Text-65@3.000,1.125", "Text-66@3.000,0.812",
+                                                               "Text-67@3.250,0.812", "Text-88@3.250,1.125"}));
     input_->Escape();
     DrawingDriver::Choose("mnuSelectClr");
     EXPECT_TRUE(EqualsFreshRedraw());

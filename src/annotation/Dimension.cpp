@@ -157,11 +157,15 @@ void BuildRadiusDimension() {
   DrawDimensionText(DimText, right ? tail.X : tail.X - DimTextLength, tail.Y);
 }
 
+// The text is the arc's own sweep, as Measure, Arc gives it: the turn from
+// its start through its middle to its end, whichever way round the arc is
+// stored (the arc commands and the fillet store their ends in either order).
 void BuildArcAngleDimension() {
-  const Single a1 = LineAngleD(DimC.X, DimC.Y, DimF.X, DimF.Y);
-  const Single a2 = LineAngleD(DimC.X, DimC.Y, DimE.X, DimE.Y);
+  const Double a1 = LineAngleD(DimC.X, DimC.Y, DimF.X, DimF.Y);
+  const Double middle = LineAngleD(DimC.X, DimC.Y, DimS.X, DimS.Y);
+  const Double a2 = LineAngleD(DimC.X, DimC.Y, DimE.X, DimE.Y);
   const Double radius = std::hypot(DimF.X - DimC.X, DimF.Y - DimC.Y);
-  Single sweep = a2 - a1;
+  Single sweep = ToSingle(ArcSweep(a1, middle, a2));
   DimText = FormatAngleValue(sweep);
   SetDimensionLetterSize(radius);
   DimPointRec tail;

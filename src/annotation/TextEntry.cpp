@@ -59,6 +59,17 @@ void ShiftCharsOnLine(Double NewX, Double NewY, Double X, Double Y, Double Step)
   for (size_t k = 0; k < LineChars.size(); ++k) MoveTextChar(LineChars[k], NewX + k * dx, NewY + k * dy);
 }
 
+void LineStartBehindPen() {
+  TextEntryStateRec& t = TextEntryState;
+  CollectLine(t.PenX, t.PenY, -Double{t.Advance});
+  t.LineStartX = t.PenX;
+  t.LineStartY = t.PenY;
+  if (LineChars.empty()) return;
+  const PntRec& origin = Pnts[Objs[LineChars.back()].PointID];
+  t.LineStartX = origin.X;
+  t.LineStartY = origin.Y;
+}
+
 // ---- Key handler ---------------------------------------------------------------------------
 
 String GlyphKeyFor(Long Code) { return FontName + "-" + std::to_string(Code); }

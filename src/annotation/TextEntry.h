@@ -39,5 +39,9 @@ String GlyphKeyFor(Long Code);
 void ShiftCharsForward(Double X, Double Y, Double Step);
 void ShiftCharsBack(Double X, Double Y, Double Step);
 void ShiftCharsOnLine(Double NewX, Double NewY, Double X, Double Y, Double Step);
+// The line start := the origin of the first character of the line the pen
+// stands on: the characters one Advance apart back along the text angle from
+// the one at the pen; the pen itself when none lies there.
+void LineStartBehindPen();
 
 }  // namespace lintavo

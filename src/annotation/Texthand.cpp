@@ -90,6 +90,7 @@ void EndTextCommand(Integer& KeepPrompts) {
   EraseTextBox();
   EraseTextCursor();
   TextEditing = TextKeyEntry = FlagFalse;
+  TextEntryState.BoxMode = FlagFalse;  // the box goes with its command
   RubberLineOn = RubberWindowOn = FlagFalse;
   EndCommand(TextActive);
   // The marks were wiped in the background colour, which may have cut
@@ -250,6 +251,11 @@ void EditText() {
     t.Advance = LineAdvanceOf(found);  // typed characters keep the line's spacing
     t.Height = static_cast<Single>(p[1].Y);
     SetAngleDeg(p[2].X);
+    // Typing goes on along the character's own line: New Line and
+    // back-delete measure from that line's first character, and typed
+    // characters push the rest of the line on, as in Place Text.
+    LineStartBehindPen();
+    t.InsertMode = FlagTrue;
     TypedKey = 0;
     TextKeyEntry = FlagTrue;
     PlaceTextCursor();
@@ -631,6 +637,9 @@ void TextCommand() {
     BeginCommand(TextActive);
     t.Step = 1;
     t.LastCmd = TextCmd;
+    // Wrapping in a box belongs to the Box Text Place that turned it on,
+    // also when another text command is chosen while it takes keys.
+    t.BoxMode = FlagFalse;
   }
   switch (TextCmd) {
     case TextCmdOnPath: PlaceTextOnPath(); break;

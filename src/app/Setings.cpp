@@ -232,7 +232,9 @@ const std::vector<OptionSlot>& FillSlots() {
       {SlotStr, 5, &CurFillLayer, "Fills 1"},
       {SlotStr, 6, &HatchLayer, "Hatches 1"},
       {SlotBool, 1, &ShowFills, On},
-      {SlotBool, 2, &ShowHatches, Off},
+      // Hatches are shown unless a set hides them, as fills are: the shipped
+      // "Defaults" set is written from these values.
+      {SlotBool, 2, &ShowHatches, On},
       {SlotBool, 3, &GradientFill, Off},
       {SlotBool, 4, &UsePatternColor, Off},
       {SlotBool, 5, &FillUseBoundaryLayer, Off},
@@ -532,12 +534,9 @@ bool ApplySettings(const String& Name, Integer Stype) {
   const SettingRecord& set = SettingSets[index];
   for (const OptionSlot& s : OptionSlots(Stype)) CopySlotToVar(set, s);
   ApplyFollowers(Stype);
-  if (Stype == SettingDrawing) {
-    // A set may hold no path (the shipped "Defaults" does): the databases
-    // are found as at start-up, never at an empty path.
-    DwgDbPath = ResolvedDatabasePath(DwgDbPath);
-    CompDbPath = CompDbPath.empty() ? DwgDbPath : ResolvedDatabasePath(CompDbPath);
-  }
+  // A set may hold no path (the shipped "Defaults" does): the databases are
+  // found as at start-up, never at an empty path.
+  if (Stype == SettingDrawing) ResolveDatabasePaths();
   return true;
 }
 
@@ -584,6 +583,11 @@ String ResolvedDatabasePath(const String& Path) {
   if (Path.empty()) return AppFilePath(DefaultDwgDbFile);
   if (Path.find(':') == String::npos) return AppFilePath(Path);
   return Path;
+}
+
+void ResolveDatabasePaths() {
+  DwgDbPath = ResolvedDatabasePath(DwgDbPath);
+  CompDbPath = CompDbPath.empty() ? DwgDbPath : ResolvedDatabasePath(CompDbPath);
 }
 
 // ---- Built-in defaults ------------------------------------------------------------------

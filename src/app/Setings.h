@@ -132,15 +132,19 @@ void CaptureSettings(SettingRecord& set, Integer Stype);
 // The drawings database a drawing set names, as the program opens it: empty
 // gives the default file in the application folder, a name without ":" is
 // taken as relative to the application folder, one with ":" is used as it
-// is. Applying a drawing set resolves DwgDbPath so, and CompDbPath too
-// (empty: the drawings database), as start-up does.
+// is.
 String ResolvedDatabasePath(const String& Path);
+// DwgDbPath resolved so, and CompDbPath too (empty: the drawings database).
+// Applying a drawing set does this, and start-up after applying its sets,
+// so that one drawing set gives the same databases at start-up and later.
+void ResolveDatabasePaths();
 
 // ---- Built-in defaults ---------------------------------------------------------------
 // Gives the option variables of type 1..5 their built-in values; other
 // codes do nothing. Type 1 also sets BoundaryLayer, ShowFills and ShowHatches
-// (type 5 sets them again after it); type 4 gives DimLetterWidth the current
-// TextAspect, so type 3 must come first.
+// (type 5 sets them again after it, to the same values: fills and hatches
+// shown); type 4 gives DimLetterWidth the current TextAspect, so type 3 must
+// come first.
 void SetBuiltInDefaults(Integer Stype);
 
 // ---- The main window -------------------------------------------------------------------

@@ -233,7 +233,7 @@ extern String ComponentName;  // name of the current component; the component ed
 
 // ---- Database paths ------------------------------------------------------------------------
 extern String SupportDbPath;  // support database being checked
-extern String CompDbPath;     // component database; starts equal to DwgDbPath
+extern String CompDbPath;     // component database; starts as the drawing set names it, else DwgDbPath
 extern String DwgDbPath;      // drawings database
 extern String OpenDbPath;     // database the next item or geometry reader or writer opens
 

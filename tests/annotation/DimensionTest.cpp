@@ -1,9 +1,12 @@
 // Dimensions built through the Insert menu and clicks: their values and
 // letters, chains, the settings swap, Esc and the change of tool.
+#include <functional>
 #include <initializer_list>
 
 #include "annotation/DimensionFixture.h"
+#include "commands/Trims.h"
 #include "model/LayerItems.h"
+#include "model/UndoRedo.h"
 #include "view/DisplayOptions.h"
 
 namespace lintavo {
@@ -21,6 +24,11 @@ class DimensionTest : public DimensionFixture {
     }
     DimTextWidth = 0.5F;
     DimTextAngle = 0;
+  }
+  // Any menu item, then the clicks.
+  void Run(const char* menuItem, const std::vector<std::pair<Double, Double>>& clicks) {
+    DrawingDriver::Choose(menuItem);
+    input_->ClickEach(clicks);
   }
 };
 
@@ -311,6 +319,62 @@ TEST_F(DimensionTest, ArcAngleOfAnArcAndOfNothingElse) {
   EXPECT_NEAR(PX(firstLetter, 1), PX(tail, 2) + DimTextWidth / 2, 1e-6);  // half a letter after the tail
   EXPECT_FALSE(DimActive);
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// The arc angle written is the arc's own sweep, the number Measure, Arc
+// shows, for fillet arcs at the four corners of a square and for arcs drawn
+// through three points either way round, across the 0-degree direction.
+TEST_F(DimensionTest, ArcAngleWritesTheSweepMeasureArcShows) {
+  struct Case {
+    const char* name;
+    std::function<void()> make;  // appends the arc through the menus and clicks
+    Double sweep;                // degrees
+  };
+  const auto fillet = [this](Double cornerX, Double cornerY, Double armX, Double armY) {
+    return [=, this] {
+      AddLine(cornerX, cornerY, cornerX + armX, cornerY);
+      AddLine(cornerX, cornerY, cornerX, cornerY + armY);
+      RefreshDocView(doc_);
+      Run("mnuTrimsFIllet", {{cornerX + 0.9 * armX, cornerY}, {cornerX, cornerY + 0.9 * armY}});
+    };
+  };
+  // About (4, 3), radius 2.5: 53.13 degrees at (5.5, 5), 0 at (6.5, 3), 323.13 at (6, 1.5).
+  const auto threePoints = [this](std::pair<Double, Double> a, std::pair<Double, Double> b) {
+    return [=, this] { Run("mnuDrawArc3", {a, {6.5, 3}, b}); };
+  };
+  const Case cases[] = {
+      {"fillet top right", fillet(5, 4, -2, -2), 90},
+      {"fillet top left", fillet(3, 4, 2, -2), 90},
+      {"fillet bottom left", fillet(3, 2, 2, 2), 90},
+      {"fillet bottom right", fillet(5, 2, -2, 2), 90},
+      {"drawn counterclockwise", threePoints({6, 1.5}, {5.5, 5}), 90},
+      {"drawn clockwise", threePoints({5.5, 5}, {6, 1.5}), 90},
+  };
+  FilletRadius = 1;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CancelTools();
+    for (Long i : NewObjs(BaseObjCount)) EraseObj(i);
+    const Long first = ObjCount;
+    c.make();
+    Long arc = 0;
+    for (Long i : NewObjs(first))
+      if (Objs[i].Rtype == EntityArc) arc = i;
+    ASSERT_NE(arc, 0);
+    const Double onX = PX(arc, 3), onY = PY(arc, 3);  // its middle point
+
+    Run("mnuControlsMeasureArc", {{onX, onY}});
+    const String measured = MessagePanel(3);
+    const String prefix = "Arc Angle = ";
+    ASSERT_EQ(measured.rfind(prefix, 0), 0U) << measured;
+    const String measuredAngle = measured.substr(prefix.size(), measured.find("\xC2\xB0") - prefix.size());
+    EXPECT_NEAR(std::stod(measuredAngle), c.sweep, 0.01) << measured;
+
+    const Long before = ObjCount;
+    Dimension("mnuInsertArcDim", {{onX, onY}, {7, 5}});
+    EXPECT_EQ(Letters(before), measuredAngle + "\xB0");
+    EXPECT_FALSE(DimActive);
+  }
 }
 
 TEST_F(DimensionTest, LeaderElbowAboveStartTurnsRight) {

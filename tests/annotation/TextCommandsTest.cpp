@@ -2,8 +2,11 @@
 // on Path, Text Height and the restyle buttons, driven through the Insert
 // menu, the text tool bar, its font box, clicks and keys.
 #include <QComboBox>
+#include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "annotation/TextFixture.h"
 #include "support/ModelBuilders.h"
@@ -22,6 +25,21 @@ class TextCommandsTest : public TextFixture {
     // Sizes that fall on whole pixels at 48 to the unit.
     TextHeight = 0.25F;
     TextWidth = 0.1875F;
+  }
+
+  // Box Text Place in the box (1, 3)-(2, 4), "AB" typed; ended by Esc when
+  // end is set, else left taking keys.
+  void TypeInABox(bool end) {
+    DrawingDriver::Choose("mnuInsertTextBox");
+    input_->ClickAt(1, 3);
+    input_->ClickAt(2, 4);
+    input_->Type("AB");
+    if (end) input_->Escape();
+  }
+
+  // Line() of the characters within half a unit of (x, y) and to its right.
+  static std::vector<std::string> CharsAround(Double x, Double y) {
+    return Line([x, y](Long i) { return PX(i, 1) > x - 0.01 && PX(i, 1) < x + 2 && std::fabs(PY(i, 1) - y) < 0.5; });
   }
 };
 
@@ -188,6 +206,51 @@ TEST_F(TextCommandsTest, EditTextTypesAtTheFirstSelectedCharacter) {
   input_->Escape();
   EXPECT_EQ(ActiveTool, 0);
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// What earlier text leaves behind (the wrapping of a text box, a line start
+// elsewhere) moves no later pen. On a horizontal line, with the offset above
+// it, text runs along the line from its left end, one station after another;
+// Edit Text types at the selected character, on its line, and Enter carries
+// the rest of that line to the next line under the line's first character.
+TEST_F(TextCommandsTest, TextOnALineAndEditTextTypeWhereTheySayWhateverTextCameBefore) {
+  const std::pair<const char*, std::function<void()>> earlier[] = {
+      {"a text box typed and ended", [this] { TypeInABox(true); }},
+      {"a text box left while typing", [this] { TypeInABox(false); }},
+      {"text placed elsewhere",
+       [this] {
+         PlaceAt(1, 4, "Q");
+         input_->Escape();
+       }},
+  };
+  for (const auto& [name, typeEarlier] : earlier) {
+    SCOPED_TRACE(name);
+    typeEarlier();
+    const Long path = AddLine(3, 1, 5, 1);
+    RefreshDocView(doc_);
+    DrawingDriver::Choose("mnuInsertTextPath");
+    input_->ClickAt(4, 1);
+    input_->ClickAt(4, 1.125);
+    input_->Type("ABC");
+    EXPECT_EQ(CharsAround(3, 1.125), (std::vector<std::string>{"Text-65@3.000,1.125", "Text-66@3.250,1.125",
+                                                               "Text-67@3.500,1.125"}));
+    input_->Escape();
+    EraseObj(path);
+
+    typeEarlier();
+    SelectWindow(3.15, 1.0, 3.35, 1.5);  // about the origin of "B"
+    DrawingDriver::PressButton("Edit");
+    input_->Type("X");
+    EXPECT_EQ(CharsAround(3, 1.125), (std::vector<std::string>{"Text-65@3.000,1.125", "Text-66@3.500,1.125",
+                                                               "Text-67@3.750,1.125", "Text-88@3.250,1.125"}));
+    Key(Qt::Key_Return);  // one line is 1.25 heights down
+    EXPECT_EQ(CharsAround(3, 1.125), (std::vector<std::string>{"Text-65@3.000,1.125", "Text-66@3.000,0.812",
+                                                               "Text-67@3.250,0.812", "Text-88@3.250,1.125"}));
+    input_->Escape();
+    DrawingDriver::Choose("mnuSelectClr");
+    EXPECT_TRUE(EqualsFreshRedraw());
+    for (Long i : Chars()) EraseObj(i);
+  }
 }
 
 TEST_F(TextCommandsTest, EditTextTypesWithTheSpacingOfTheLineItJoins) {

@@ -3,6 +3,8 @@
 // database, height 0.2, aspect 0.75, no auto switches, layer "Text 1".
 #pragma once
 
+#include <functional>
+
 #include "annotation/TextChars.h"
 #include "annotation/Texthand.h"
 #include "commands/EditFixture.h"
@@ -41,10 +43,12 @@ class TextFixture : public EditFixture {
       if (Objs[i].DwgNo == CurDwg && Objs[i].Rtype == EntityTextChar && !Objs[i].Erased) found.push_back(i);
     return found;
   }
-  // "Text-65@1,1" for each character: its glyph key and origin, rounded to 0.001.
-  static std::vector<std::string> Line() {
+  // "Text-65@1,1" for each character (those keep takes, when given): its
+  // glyph key and origin, rounded to 0.001.
+  static std::vector<std::string> Line(const std::function<bool(Long)>& keep = {}) {
     std::vector<std::string> out;
     for (Long i : Chars()) {
+      if (keep && !keep(i)) continue;
       char place[64];
       std::snprintf(place, sizeof place, "@%.3f,%.3f", PX(i, 1), PY(i, 1));
       out.push_back(Objs[i].Name + place);

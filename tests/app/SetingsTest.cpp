@@ -265,14 +265,14 @@ TEST_F(SetingsTest, WithNeitherProfileAllTypesGetDefaultsAndTheProfileNamesStay)
   Sql("DELETE FROM Settings WHERE Stype = 6");
   LoadSettings();
   ProfileSettingNames[3] = "Kept";
-  FractionDenom = ShowFills = 0;
+  FractionDenom = ShowFills = ShowHatches = 0;
   String profile = "Office";
   InitSettings(profile);
   EXPECT_EQ(profile, "Defaults");
   EXPECT_EQ(ProfileSettingNames[3], "Kept");
   EXPECT_EQ(FractionDenom, 16);
   EXPECT_EQ(ShowFills, FlagTrue);
-  EXPECT_EQ(ShowHatches, FlagFalse);  // the fill defaults come after the drawing defaults
+  EXPECT_EQ(ShowHatches, FlagTrue);  // hatches are shown, as at every start-up
 }
 
 // ---- Storing and defaults -------------------------------------------------------------------

@@ -1,7 +1,9 @@
 // DialogKeys: key events sent to dialog boxes.
 #include "support/DialogKeys.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QTest>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -26,5 +28,18 @@ void RetypeAndEnter(QWidget* box, const QString& text) {
 }
 
 void PressEscapeIn(QWidget* widget) { PressKeyIn(widget, Qt::Key_Escape, QString(QChar(27))); }
+
+QWidget* ClickRetypeAndEnter(QWidget* box, const QString& text) {
+  QWidget* window = box->window();
+  window->activateWindow();
+  if (!QTest::qWaitForWindowActive(window)) return nullptr;
+  QTest::mouseClick(box, Qt::LeftButton);
+  QWidget* focused = QApplication::focusWidget();
+  if (focused == nullptr) return nullptr;
+  QTest::keyClick(focused, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(focused, text);
+  QTest::keyClick(focused, Qt::Key_Return);
+  return focused;
+}
 
 }  // namespace lintavo

@@ -14,5 +14,10 @@ void PressKeyIn(QWidget* widget, int key, const QString& text = QString(),
 void Retype(QWidget* box, const QString& text);
 void RetypeAndEnter(QWidget* box, const QString& text);  // Retype, then Enter
 void PressEscapeIn(QWidget* widget);  // Esc, as the dialog receives it from a focused control
+// As a person does it: box's window made active and a click into box gives
+// it the keyboard focus; then Ctrl+A, the text and Enter, each key sent to
+// the widget that has the focus, as the keyboard sends it. Returns that
+// widget (nullptr when nothing took the focus, and nothing is typed).
+QWidget* ClickRetypeAndEnter(QWidget* box, const QString& text);
 
 }  // namespace lintavo

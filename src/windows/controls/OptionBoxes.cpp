@@ -29,15 +29,16 @@ namespace {
 
 constexpr int LengthDecimals = 3;  // decimals of a length shown in centimetres
 
-// Takes Enter (Return or the keypad's Enter) in one box and hands its text on.
+// Takes Enter (Return or the keypad's Enter) arriving at one widget, the
+// box itself or the list that holds it, and hands the box's text on.
 class EnterFilter : public QObject {
  public:
-  EnterFilter(QLineEdit* box, std::function<void(const String&)> onEnter)
-      : QObject(box), box_(box), onEnter_(std::move(onEnter)) {}
+  EnterFilter(QWidget* watched, QLineEdit* box, std::function<void(const String&)> onEnter)
+      : QObject(watched), watched_(watched), box_(box), onEnter_(std::move(onEnter)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != box_ || event->type() != QEvent::KeyPress) return false;
+    if (watched != watched_ || event->type() != QEvent::KeyPress) return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
     onEnter_(box_->text().toStdString());
@@ -45,6 +46,7 @@ class EnterFilter : public QObject {
   }
 
  private:
+  QWidget* watched_;
   QLineEdit* box_;
   std::function<void(const String&)> onEnter_;
 };
@@ -141,7 +143,13 @@ QBoxLayout* OptionSetRow(const char* listCaption, QComboBox* list, QPushButton* 
 // ---- Number boxes --------------------------------------------------------------------
 
 void OnEnterKey(QLineEdit* box, std::function<void(const String&)> onEnter) {
-  box->installEventFilter(new EnterFilter(box, std::move(onEnter)));
+  box->installEventFilter(new EnterFilter(box, box, std::move(onEnter)));
+}
+
+void OnEnterKey(QComboBox* list, std::function<void(const String&)> onEnter) {
+  QLineEdit* box = list->lineEdit();
+  list->installEventFilter(new EnterFilter(list, box, onEnter));
+  box->installEventFilter(new EnterFilter(box, box, std::move(onEnter)));
 }
 
 QLineEdit* NumberBox(const char* name, QWidget* parent, std::function<void(const String&)> onEnter) {

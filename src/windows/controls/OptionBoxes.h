@@ -75,8 +75,12 @@ QBoxLayout* OptionSetRow(const char* listCaption, QComboBox* list, QPushButton* 
 // A one-line box that runs onEnter with its text when Enter (either key) is
 // pressed in it; the key goes no further.
 QLineEdit* NumberBox(const char* name, QWidget* parent, std::function<void(const String&)> onEnter);
-// Installs the same Enter handling on any line edit (an editable list's box).
+// Installs the same Enter handling on any line edit.
 void OnEnterKey(QLineEdit* box, std::function<void(const String&)> onEnter);
+// And on an editable list: the list holds the keyboard focus and hands its
+// keys to its box without the box's own filters seeing them, so Enter is
+// taken where it arrives, at the list or (sent to it directly) at the box.
+void OnEnterKey(QComboBox* list, std::function<void(const String&)> onEnter);
 // True, with value, when text is one decimal number.
 bool BoxNumber(const String& text, Double& value);
 // The shortest decimal text of a Single, as the boxes show numbers.

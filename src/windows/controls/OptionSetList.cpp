@@ -39,7 +39,7 @@ OptionSetList::OptionSetList(QComboBox& list, Integer Stype, EchoInput echo, std
   list_.setEditable(true);
   list_.setInsertPolicy(QComboBox::NoInsert);  // a typed name is stored, not listed
   connect(&list_, &QComboBox::activated, this, [this](int position) { Choose(position); });
-  OnEnterKey(list_.lineEdit(), [this](const String&) { EnterPressed(); });
+  OnEnterKey(&list_, [this](const String&) { EnterPressed(); });
 }
 
 void OptionSetList::BindButtons(QPushButton* update, QPushButton* makeDefault) {

@@ -39,7 +39,6 @@
 #include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
 #include "view/Grids.h"
-#include "view/Outline.h"
 #include "view/SurfaceDraw.h"
 #include "view/Zooms.h"
 #include "windows/main/frmDocument.h"
@@ -102,13 +101,6 @@ void LoadOptionSets() {
 
 namespace {
 
-// The drawings database of the drawing option set, resolved as every
-// applied set's is; the component database starts as the same file.
-void ResolveDatabasePaths() {
-  DwgDbPath = ResolvedDatabasePath(DwgDbPath);
-  CompDbPath = DwgDbPath;
-}
-
 void LoadPatternLibrary() {
   HatchPatterns.assign(1, PatternRec{});
   PatternCount = PatternCap = 0;
@@ -118,7 +110,9 @@ void LoadPatternLibrary() {
 }
 
 // Empty model tables and the drawing switches at their start values: the
-// support data is loaded into the bottom of the tables next.
+// support data is loaded into the bottom of the tables next. The switches
+// the option sets hold (fills, hatches, the outline) keep what the sets
+// just gave them, as when the sets are applied later.
 void EmptyModel() {
   Pnts.assign(1, PntRec{});
   PntsMax = LastPnt = PntCount = 0;
@@ -129,9 +123,8 @@ void EmptyModel() {
   LayerNameList.assign(1, LayerNameRec{});
   LayerNameCount = LayerNameBound = 0;
   DrawAsSelected = SelectionSetNumber = SelectedCount = 0;
-  ShowFills = ShowHatches = ShowTextObjs = ShowDimObjs = DrawEnabled = FlagTrue;
+  ShowTextObjs = ShowDimObjs = DrawEnabled = FlagTrue;
   ExtentsPass = EraseDraw = 0;
-  OutlineEnabled = FlagTrue;
   GridX = GridY = GridSize;
 }
 

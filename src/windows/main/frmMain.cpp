@@ -738,6 +738,9 @@ void frmMain::BuildToolBars() {
   Combo1->setEditable(true);
   Combo1->setInsertPolicy(QComboBox::NoInsert);  // a typed name is added by Enter, below
   Combo1->setMinimumContentsLength(12);
+  // Keys reach the list, which has the focus, and go on to its box without
+  // the box's filters seeing them: both are watched.
+  Combo1->installEventFilter(this);
   Combo1->lineEdit()->installEventFilter(this);
   connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
   tbTextbar->addWidget(Combo1);
@@ -1413,7 +1416,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   const bool entryBox = watched == Text3;
-  const bool fontBox = Combo1 && watched == Combo1->lineEdit();
+  const bool fontBox = Combo1 && (watched == Combo1 || watched == Combo1->lineEdit());
   if (event->type() != QEvent::KeyPress || (!entryBox && !fontBox))
     return QMainWindow::eventFilter(watched, event);
   Integer keyAscii = KeyAsciiOf(*static_cast<QKeyEvent*>(event));

@@ -1,11 +1,14 @@
 // Start-up: the support-database checks and the end at start, the drawings
 // database path, the support data below the base counts, the first command
-// and layer, the splash window's timer and the start-up window settings.
+// and layer, the splash window's timer, the start-up window settings, and the
+// option sets start-up applies against the same sets applied later.
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "app/AppInfo.h"
@@ -13,15 +16,21 @@
 #include "windows/main/Startup.h"
 #include "windows/main/frmMain.h"
 #include "windows/main/frmSplash.h"
+#include "windows/options/frmMgmtOptions.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
 #include "model/SupportLists.h"
 #include "model/Top.h"
+#include "commands/LineDraw.h"
+#include "commands/Trims.h"
 #include "platform/Modal.h"
+#include "platform/Numbers.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "platform/WebBrowser.h"
 #include "support/ProgramTest.h"
+#include "view/DisplayOptions.h"
+#include "view/Grids.h"
 #include "view/ViewFixture.h"
 #include "view/Zooms.h"
 #include "windows/main/frmDocument.h"
@@ -47,13 +56,15 @@ class StartupTest : public ProgramTest {
       Responder().OnModalWindow([](QDialog& dialog) { dialog.reject(); });
   }
 
-  // The drawing option set "Defaults" applies names this drawings database.
+  // The drawing option set "Defaults" applies names this drawings database,
+  // and no component database of its own.
   static void StoreDrawingsDatabaseOption(const String& option) {
     ResetProgramState();
     LoadSettings();
     String profile = DefaultsSetName;
     InitSettings(profile);
     DwgDbPath = option;
+    CompDbPath.clear();
     StoreSettings(CurrentSettingNames[SettingDrawing], SettingDrawing);
   }
 };
@@ -198,6 +209,97 @@ TEST_F(StartupTest, AnUnreadableSupportDatabaseIsReportedAndStartUpGoesOn) {
   EXPECT_EQ(BaseItemCount, 0);  // no glyphs ...
   EXPECT_GT(PatternCount, 0);   // ... but everything else
   EXPECT_EQ(Items[ItemCount].Rtype, ItemLayer);
+}
+
+// ---- The option sets at start-up and later -------------------------------------------
+
+// Every option variable, slot by slot of each type's sets, with the
+// variables that follow another: "type kind slot = value".
+std::vector<String> OptionValues() {
+  std::vector<String> values;
+  const auto add = [&values](Integer type, const char* kind, size_t slot, const String& value) {
+    values.push_back(std::to_string(type) + " " + kind + " " + std::to_string(slot) + " = " + value);
+  };
+  for (Integer t = SettingDrawing; t <= SettingFills; ++t) {
+    SettingRecord set;
+    CaptureSettings(set, t);
+    for (size_t i = 2; i < set.StrSlot.size(); ++i) add(t, "Str", i, set.StrSlot[i]);
+    for (size_t i = 1; i < set.BoolSlot.size(); ++i) add(t, "Bool", i, std::to_string(set.BoolSlot[i]));
+    for (size_t i = 1; i < set.IntSlot.size(); ++i) add(t, "Int", i, std::to_string(set.IntSlot[i]));
+    for (size_t i = 1; i < set.LngSlot.size(); ++i) add(t, "Lng", i, std::to_string(set.LngSlot[i]));
+    for (size_t i = 1; i < set.SngSlot.size(); ++i) add(t, "Sng", i, NumberText(set.SngSlot[i]));
+  }
+  values.push_back("ChamferDist2 = " + NumberText(ChamferDist2));
+  values.push_back("DoubleLineWidth2 = " + NumberText(DoubleLineWidth2));
+  values.push_back("GridX, GridY = " + NumberText(GridX) + ", " + NumberText(GridY));
+  return values;
+}
+
+// The values of later that differ from those of before, each beside the one before.
+std::vector<String> Changed(const std::vector<String>& before, const std::vector<String>& later) {
+  std::vector<String> changed;
+  for (size_t i = 0; i < later.size() && i < before.size(); ++i)
+    if (later[i] != before[i]) changed.push_back(later[i] + " (was " + before[i] + ")");
+  return changed;
+}
+
+// The stored "Defaults" set of every type with each value changed: flags
+// turned over, numbers one up, texts lengthened, each by its own slot (the
+// names stay).
+void ChangeEveryStoredDefault() {
+  ASSERT_TRUE(LoadSettings());
+  for (Integer t = SettingDrawing; t <= SettingFills; ++t) {
+    const Long index = FindSettingSet(DefaultsSetName, t);
+    ASSERT_NE(index, 0);
+    SettingRecord& set = SettingSets[index];
+    for (size_t i = 2; i < set.StrSlot.size(); ++i) set.StrSlot[i] += "x" + std::to_string(i);
+    for (size_t i = 1; i < set.BoolSlot.size(); ++i) set.BoolSlot[i] = Flag(set.BoolSlot[i] == 0);
+    for (size_t i = 1; i < set.IntSlot.size(); ++i) ++set.IntSlot[i];
+    for (size_t i = 1; i < set.LngSlot.size(); ++i) ++set.LngSlot[i];
+    for (size_t i = 1; i < set.SngSlot.size(); ++i) ++set.SngSlot[i];
+    SaveSettings(index);
+  }
+}
+
+// Options, Management, "Change ALL ..." on the profile start-up applied
+// gives every option the value start-up gave it, for the shipped sets (which
+// show hatches) and for sets holding other values throughout.
+TEST_F(StartupTest, ChangeAllOfTheStartUpProfileGivesEveryOptionItsStartUpValue) {
+  struct Case {
+    const char* name;
+    void (*store)();  // what the settings database holds at start-up
+    Integer hatches;  // ShowHatches it gives
+  };
+  const Case cases[] = {
+      {"the shipped sets", [] {}, FlagTrue},
+      {"every stored value changed", ChangeEveryStoredDefault, FlagFalse},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetProgramState();
+    c.store();
+    ResetProgramState();
+    Responder().OnModalWindow([](QDialog& splash) { static_cast<frmSplash&>(splash).Command1->click(); });
+    CloseTheStartupWindows();
+    ASSERT_EQ(SubMain(), 0);
+    const std::vector<String> atStartUp = OptionValues();
+    EXPECT_EQ(ShowHatches, c.hatches);
+
+    for (Integer t = SettingDrawing; t <= SettingFills; ++t) SetBuiltInDefaults(t);  // changed meanwhile
+    Responder().OnDialog<frmMgmtOptions>(
+        [](frmMgmtOptions& dialog) {
+          EXPECT_EQ(dialog.Combo1->currentText(), DefaultsSetName);
+          dialog.Command1->click();
+        },
+        &frmMgmtOptions::cmdClose);
+    MainForm->MenuItem("mnuOptionsSettings")->trigger();
+    const std::vector<String> later = OptionValues();
+    EXPECT_EQ(later.size(), atStartUp.size());
+    EXPECT_EQ(Changed(atStartUp, later), std::vector<String>{});
+    EXPECT_EQ(ShowHatches, c.hatches);
+    delete MainForm;
+    MainForm = nullptr;
+  }
 }
 
 // The initialisation on a drawing window of a known size, with no events between.

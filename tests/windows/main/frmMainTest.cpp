@@ -830,6 +830,19 @@ TEST_F(frmMainTest, OtherKeysAreTypedAndEscEndsEveryCommand) {
   EXPECT_EQ(ActiveTool, ToolNone);
 }
 
+// The font box worked from the keyboard: clicked into, a new name typed and Enter.
+TEST_F(frmMainTest, FontBoxTakesANewNameTypedAndEnteredFromTheKeyboard) {
+  FontCount = 1;
+  FontNames[1] = "Text";
+  main_->FillFontBox();
+  if (!main_->Combo1->isVisible()) Choose("mnuDisplayTextbar");
+  QWidget* focused = ClickRetypeAndEnter(main_->Combo1, QStringLiteral("Zebra"));
+  EXPECT_EQ(focused, main_->Combo1);
+  EXPECT_EQ(FontCount, 2);
+  EXPECT_EQ(FontNames[2], "Zebra");
+  EXPECT_EQ(main_->Text2->text(), "New Font Name Added");
+}
+
 TEST_F(frmMainTest, FontBoxAddsANewNameOnceAndNoMoreThanTheListHolds) {
   FontCount = 1;
   FontNames[1] = "Text";

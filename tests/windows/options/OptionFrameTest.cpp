@@ -1,12 +1,15 @@
 // The frame the five option dialogs share, checked in each of them: the
-// set list of the dialog's own type with Update and Default, EXIT, the
-// sample redraw, and the drawing target given back.
+// set list of the dialog's own type with Update and Default (and Enter in
+// it, also in the management dialog's list of profiles), EXIT, the sample
+// redraw, and the drawing target given back.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
 #include <QImage>
 #include <QListWidget>
 #include <QPushButton>
 #include <functional>
+#include <string>
 #include <tuple>
 
 #include "annotation/Areas.h"
@@ -16,7 +19,10 @@
 #include "app/Setings.h"
 #include "model/LayerItems.h"
 #include "model/Top.h"
+#include "platform/Prompts.h"
 #include "platform/SurfaceWidget.h"
+#include "storage/TestDatabase.h"
+#include "support/DialogKeys.h"
 #include "view/ViewFixture.h"
 #include "view/Zooms.h"
 #include "windows/controls/OptionFrame.h"
@@ -121,6 +127,52 @@ TEST_F(OptionFrameTest, DefaultMakesTheNamedSetTheDefaultOfTheDialogsType) {
     const Long defaults = FindSettingSet(DefaultsSetName, SettingProfile);
     ASSERT_NE(defaults, 0) << row.menu;
     EXPECT_EQ(SettingSets[defaults].StrSlot[row.Stype + 1], "Qz Mine") << row.menu;
+  }
+}
+
+// The set box of every option dialog with a set row, the management
+// profiles' included, worked from the keyboard: a new name and Enter store
+// the current options under it, a new row of the settings database, after
+// the echo of the dialogs that have one; Enter closes no dialog.
+struct EnterRow {
+  const char* menu;
+  Integer Stype;
+  bool echoes;  // " input = " and the name first
+};
+const EnterRow EnterRows[] = {
+    {"mnuOptionsText", SettingText, false},       {"mnuOptionsDimension", SettingDimension, false},
+    {"mnuOptionsFills", SettingFills, false},     {"mnuOptionsDrawing", SettingDrawing, true},
+    {"mnuOptionsDisplay", SettingDisplay, false}, {"mnuOptionsSettings", SettingProfile, true},
+};
+
+TEST_F(OptionFrameTest, EnterInTheSetBoxStoresTheTypedNameAndKeepsTheDialogOpen) {
+  for (const EnterRow& row : EnterRows) {
+    SCOPED_TRACE(row.menu);
+    const String name = "Qz Entered " + std::to_string(row.Stype);
+    const size_t promptsBefore = Responder().Prompts().size();
+    if (row.echoes) Responder().AnswerMsgBox(vbOK);
+    QComboBox* box = nullptr;
+    QWidget* focused = nullptr;
+    bool open = false;
+    Responder().OnModalWindow([&](QDialog& d) {
+      box = d.findChild<QComboBox*>("Combo1");
+      ASSERT_NE(box, nullptr);
+      focused = ClickRetypeAndEnter(box, QString::fromStdString(name));
+      open = d.isVisible();
+      if (open) d.findChild<QPushButton*>("cmdClose")->click();
+    });
+    main_->MenuItem(row.menu)->trigger();
+    EXPECT_EQ(focused, box);
+    EXPECT_TRUE(open);
+    const std::vector<std::vector<String>> stored =
+        TestDatabase(AppFolder() + "/Support/Settings_qz.mdb")
+            .Rows("SELECT Stype FROM Settings WHERE StrSlot1 = ?", {DbValue(name)});
+    EXPECT_EQ(stored, (std::vector<std::vector<String>>{{std::to_string(row.Stype)}}));
+    const std::vector<String> echoed =
+        row.echoes ? std::vector<String>{" input = " + name} : std::vector<String>{};
+    std::vector<String> shown;
+    for (const PromptRecord& prompt : Responder().MessageBoxes(promptsBefore)) shown.push_back(prompt.text);
+    EXPECT_EQ(shown, echoed);
   }
 }
 

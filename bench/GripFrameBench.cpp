@@ -61,7 +61,7 @@ void BM_GripFrameMoveDrag(benchmark::State& state) {
   if (!scene.Ready()) return state.SkipWithError("the grip frame did not come up");
   // The left side halfway between its lower corner and its middle grip.
   const GripPoint left = {WorkGrips[8].X, (WorkGrips[1].Y + WorkGrips[8].Y) / 2};
-  GroupEditMouseDown(left.X, left.Y);
+  GroupEditMouseDown(left.X, left.Y, left.X, left.Y);
   if (!GripDragging) return state.SkipWithError("the outline was not taken");
   Single step = 7;
   for (auto _ : state) {
@@ -78,7 +78,7 @@ void BM_GripFrameRotateDrag(benchmark::State& state) {
   if (!scene.Ready()) return state.SkipWithError("the grip frame did not come up");
   const GripPoint grip = WorkGrips[9];
   const GripPoint pivot = FramePivot;
-  GroupEditMouseDown(grip.X, grip.Y);
+  GroupEditMouseDown(grip.X, grip.Y, grip.X, grip.Y);
   if (!GripHeld) return state.SkipWithError("the rotation grip was not taken");
   bool up = true;
   for (auto _ : state) {

@@ -541,7 +541,10 @@ void Restyle(Integer Code) {
     switch (Code) {
       case TextCmdFont: RestyleFont(i); break;
       case TextCmdBold: p[3].X = TextBold ? 1 : 0; break;
-      case TextCmdItalic: p[2].Y = TextItalic ? ItalicSlant : TextSlant; break;
+      case TextCmdItalic:
+        p[2].Y = TextItalic ? ItalicSlant : TextSlant;
+        ObjPointsChanged(i);  // the slant changes what the glyph covers
+        break;
       case TextCmdUnderline: p[3].Y = TextUnderline ? 1 : 0; break;
       default: p[4].X = TextBoxOutline ? 1 : 0; break;  // TextCmdBoxOutline
     }

@@ -64,7 +64,9 @@ void ApplyMatrix(Double x, Double y, Double& outX, Double& outY) {
 }
 
 // Every counted point P := Ref + M (P - origin), origin (0, 0) for relative
-// points or the reference point; widened into the extents when asked.
+// points or the reference point; widened into the extents when asked. The
+// entity index is told by the applier once the entity's scale and rotation
+// have changed too: a text character covers its glyph through all three.
 void MovePoints(Long objNo, bool aboutRef, bool widen) {
   const AdjustTransformRec& t = AdjustTransform;
   const ObjRec& obj = Objs[objNo];
@@ -80,7 +82,6 @@ void MovePoints(Long objNo, bool aboutRef, bool widen) {
     p.Y = t.RefY + y;
     if (widen) UpdateExtents(p.X, p.Y);
   }
-  ObjPointsChanged(objNo);
 }
 
 // ---- Compound entities ---------------------------------------------------------------------
@@ -172,6 +173,7 @@ void TransformObj(Long ObjNo) {
   if (ObjNo < 1 || ObjNo > ObjCount) return;
   MovePoints(ObjNo, false, true);
   AdjustCompound(ObjNo);
+  ObjPointsChanged(ObjNo);
 }
 
 Long ScaleObj(Long ObjNo) {
@@ -189,6 +191,7 @@ Long ScaleObj(Long ObjNo) {
   }
   MovePoints(target, true, true);
   AdjustCompound(target);
+  ObjPointsChanged(target);
   return target;
 }
 
@@ -197,6 +200,7 @@ void ApplyTransformToPoints(Long ObjNo) {
   MovePoints(ObjNo, true, false);
   const ObjRec& obj = Objs[ObjNo];
   if (obj.Rtype >= FirstCompoundType) TurnCompound(obj);
+  ObjPointsChanged(ObjNo);
 }
 
 bool TransformStaysFinite(Long ObjNo, Double Dx, Double Dy) {

@@ -13,8 +13,11 @@
 // holds their (X scale, Y scale) and point 3's X their rotation in degrees;
 // further points are flags. Only point 1 is moved as a position.
 //
-// Every applier tells the entity index of the entity whose points it moved
-// (ObjPointsChanged), so picking and snapping find it where it now lies.
+// Every applier tells the entity index of the entity it changed
+// (ObjPointsChanged) once its points, its scale and its rotation all stand,
+// so picking, snapping and the redraw of a part of the drawing find it
+// where it now lies and as large as it now is (a text character covers its
+// glyph through all three).
 //
 // Sections:
 //   The transform

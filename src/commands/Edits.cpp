@@ -231,8 +231,8 @@ void MoveEntity(Long objNo, Double dx, Double dy) {
     Pnts[k].Y += dy;
     if (!compound) UpdateExtents(Pnts[k].X, Pnts[k].Y);
   }
-  ObjPointsChanged(objNo);
   if (obj.Rtype >= EntityDimension) UpdateItemExtents(obj.ObjectID);
+  ObjPointsChanged(objNo);  // a dimension covers its item's box: told once that box stands
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ constexpr Double ViewShare = 4;        // a frame wider than a quarter of the vi
 constexpr Integer ReadOutDecimals = 3;
 
 bool ExtentsEmpty = true;  // no point has widened the extents since the set-up began
+Surface* FrameSurface = nullptr;  // where the frame was drawn last; nullptr before the first
 
 // The frame transform: scale, then turn, about the pivot.
 struct FrameTransformRec {
@@ -242,6 +243,7 @@ void DrawGripFrame() {
     DrawnGrips[k] = {RoundToLong(WorkGrips[k].X), RoundToLong(ViewPixMaxY - WorkGrips[k].Y)};
   StrokeFrame();
   FrameShown = FlagTrue;
+  FrameSurface = ActiveDoc;
 }
 
 void EraseGripFrame() {
@@ -301,7 +303,7 @@ void CancelGroupEdit() {
   ArrowPointer();
 }
 
-void GroupEditMouseDown(Single X, Single Y) {
+void GroupEditMouseDown(Single X, Single Y, Single AnchorX, Single AnchorY) {
   GripHeld = Flag(FindGripAt(X, Y));
   if (GripHeld) {
     ArrowPointer();
@@ -309,8 +311,8 @@ void GroupEditMouseDown(Single X, Single Y) {
   }
   if (!FindFrameEdgeAt(X, Y) && !(FrameDragsFromInside && IsInsideFrame(X, Y))) return;
   GripDragging = FlagTrue;
-  FrameDragLastX = RoundToLong(X);
-  FrameDragLastY = RoundToLong(Y);
+  FrameDragLastX = RoundToLong(AnchorX);
+  FrameDragLastY = RoundToLong(AnchorY);
   ShowMoveCursor();
 }
 
@@ -497,15 +499,24 @@ void ResetGripFrame() {
   FrameDragLastX = FrameDragLastY = 0;
   FrameShown = GripHeld = GripDragging = GripIndex = FrameDragsFromInside = 0;
   ExtentsEmpty = true;
+  FrameSurface = nullptr;
   FrameTransform = {};
 }
 
 namespace {
-// The grip frame is on the surface until a full redraw wipes it.
-void ForgetFrame() { FrameShown = FlagFalse; }
+// The grip frame is on its surface until a full redraw of that surface
+// wipes it; while the frame is up the redraw ends by drawing it again where
+// it stood, over the drawing, so it can still be taken.
+void ForgetFrame() {
+  if (ActiveDoc == FrameSurface) FrameShown = FlagFalse;
+}
+void ShowFrameAgain() {
+  if (GroupDragOn && !FrameShown && FrameSurface && ActiveDoc == FrameSurface) DrawGripFrame();
+}
 void PlugGripFrame() {
   ServicesAbove.CancelGroupEdit = CancelGroupEdit;
   RegisterRedrawHook(ForgetFrame);
+  RegisterRedrawDoneHook(ShowFrameAgain);
 }
 const ModuleRegistrar Registered({"GripFrame", FloorCommands, ResetGripFrame, {}, PlugGripFrame});
 }  // namespace

@@ -54,7 +54,7 @@ extern Single FrameAngle;                // rotation shown by the frame, radians
 extern Single AppliedScaleX, AppliedScaleY, AppliedAngle;  // what the model already holds
 extern Double FrameOffsetX, FrameOffsetY;  // displacement the model already holds, world units
 extern Long FrameDragLastX, FrameDragLastY;  // last mouse pixel of an outline drag
-extern Integer FrameShown;    // flag: the grip frame is on the surface; a full redraw clears it
+extern Integer FrameShown;    // flag: the grip frame is on its surface; a full redraw of it draws the frame again
 extern Integer GripHeld;      // flag: the button holds a grip (scale or rotate)
 extern Integer GripDragging;  // flag: the button drags the outline (move)
 extern Integer GripIndex;     // grip 1..9 or outline segment 1..8 of the last hit test
@@ -85,7 +85,11 @@ bool IsInsideFrame(Single X, Single Y);
 void CancelGroupEdit();
 // The drawing window hands its mouse events to these while GroupDragOn is
 // set; X, Y are view pixels.
-void GroupEditMouseDown(Single X, Single Y);  // holds a grip or starts an outline drag
+// Holds a grip or starts an outline drag. X, Y: the pixel pressed, which
+// the grips and the outline are hit by whatever snap moves the cursor;
+// AnchorX, AnchorY: the cursor pixel as the snaps placed it, from which an
+// outline drag counts the moves that follow (snapped alike).
+void GroupEditMouseDown(Single X, Single Y, Single AnchorX, Single AnchorY);
 void GroupEditMouseMove(Single X, Single Y);  // moves, scales or rotates while the button is down
 void GroupEditMouseUp();                       // ends the drag; the frame stays up
 

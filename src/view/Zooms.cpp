@@ -60,8 +60,13 @@ void SetDocPointer(int pointer) {
   if (DrawingWindow* window = ActiveDocForm()) window->SetMousePointer(pointer);
 }
 
-// The routines of modules above that keep an image on the surface.
+// The routines of modules above that keep an image on the surface: those
+// called after the clear, and those called once the picture is drawn.
 std::vector<void (*)()>& RedrawHooks() {
+  static std::vector<void (*)()> hooks;
+  return hooks;
+}
+std::vector<void (*)()>& RedrawDoneHooks() {
   static std::vector<void (*)()> hooks;
   return hooks;
 }
@@ -587,6 +592,7 @@ void RedrawView() {
   Integer show = FlagTrue;
   if (GridOn || GridSnap) DrawGrid(show);
   if (RulerOn) DrawRulers(show);
+  for (void (*hook)() : RedrawDoneHooks()) hook();
 }
 
 void RefreshActiveView() {
@@ -623,6 +629,7 @@ void DragPan(Double x, Double y) {
 // ---- Images kept on the surface --------------------------------------------------------
 
 void RegisterRedrawHook(void (*routine)()) { RedrawHooks().push_back(routine); }
+void RegisterRedrawDoneHook(void (*routine)()) { RedrawDoneHooks().push_back(routine); }
 
 // ---- Reset -------------------------------------------------------------------------
 

@@ -131,6 +131,10 @@ void DragPan(Double x, Double y);
 // a routine that RedrawView calls after the clear and before the objects:
 // it forgets the image or draws it again.
 void RegisterRedrawHook(void (*routine)());
+// A module whose image lies over the drawing (the grip frame, drawn with the
+// not-XOR pen) registers a routine that RedrawView calls last, once the
+// objects, the grid and the rulers are drawn: it draws the image again.
+void RegisterRedrawDoneHook(void (*routine)());
 
 // ---- Reset -------------------------------------------------------------------------------------
 void ResetZooms();  // the module's globals to their start values

@@ -4,9 +4,12 @@
 // the unit (world origin at view pixel (100, 100)).
 #include <QCursor>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 #include "commands/EditFixture.h"
 #include "commands/GripFrame.h"
+#include "model/SnapSettings.h"
 #include "model/UndoRedo.h"
 #include "model/ViewCache.h"
 #include "picking/Identify.h"
@@ -25,24 +28,26 @@ class GripFrameTest : public EditFixture {
     RefreshDocView(doc_);
   }
   // Two lines spanning (0, 0)-(10, 5), selected, and the frame put up.
-  void StartFrame() {
-    AddLine(0, 0, 10, 0);
-    AddLine(0, 5, 10, 5);
+  void StartFrame() { StartFrameOn(0, 0, 10, 5); }
+  // Two lines along the bottom and the top of the box (x0, y0)-(x1, y1),
+  // selected through the Select menu, and Modify Selected from the tool bar.
+  void StartFrameOn(Double x0, Double y0, Double x1, Double y1) {
+    AddLine(x0, y0, x1, y0);
+    AddLine(x0, y1, x1, y1);
     RefreshDocView(doc_);
-    SelectWindow(-0.5, -0.5, 10.5, 5.5);
+    SelectWindow(x0 - 0.5, y0 - 0.5, x1 + 0.5, y1 + 0.5);
     DrawingDriver::PressButton("Move");
   }
   // The mouse position over view pixel (x, y), y upward.
-  QPointF At(Single x, Single y) const { return QPointF(x, doc_->View_Maxy - y); }
+  QPointF At(Single x, Single y) const { return input_->PositionOfPixel(x, y); }
   void Drag(QPointF from, QPointF to) {
     input_->PressAt(from);
     input_->MoveToPosition(to, Qt::LeftButton);
   }
-  // The frame taken off the surface leaves exactly the model's own picture.
-  bool CleanUnderTheFrame() {
-    EraseGripFrame();
-    return EqualsFreshRedraw();
-  }
+  // The picture equals a fresh redraw, which draws the model and then the
+  // frame over it with the not-XOR pen: taking the frame off the surface
+  // leaves exactly the model's own picture.
+  bool CleanUnderTheFrame() { return EqualsFreshRedraw(); }
   void ExpectIndexAgreesWithScan() {
     for (Long k = 1; k <= PntCount; ++k) {
       Long obj = -1, scanObj = -1;
@@ -67,8 +72,11 @@ TEST_F(GripFrameTest, TheFrameStandsATenthOffTheSelectionWithTheRotationGripOnIt
   EXPECT_FLOAT_EQ(WorkGrips[5].Y, 111);
   EXPECT_FLOAT_EQ(WorkGrips[9].X - WorkGrips[4].X, 48);
   EXPECT_FLOAT_EQ(WorkGrips[9].Y, WorkGrips[4].Y);
-  EXPECT_FALSE(EqualsFreshRedraw());  // the frame is on the picture
-  StartFrame();                        // drawn again, and this time taken off
+  const QImage framed = doc_->Image().copy();
+  EraseGripFrame();
+  EXPECT_NE(doc_->Image(), framed);  // the frame was on the picture
+  DrawGripFrame();
+  StartFrame();  // set up again: the old frame goes, the new one comes
   EXPECT_TRUE(CleanUnderTheFrame());
 }
 
@@ -185,6 +193,85 @@ TEST_F(GripFrameTest, ACornerDraggedOntoThePivotScalesToATenth) {
   EXPECT_NEAR(PY(1, 1), 2.25, 1e-4);
   input_->ReleaseAt(At(pivot.X, pivot.Y));
   EXPECT_TRUE(CleanUnderTheFrame());
+}
+
+// At 48 pixels to the unit the grid of 0.25 snaps a press up to 6 pixels
+// away, farther than a grip reaches: a grip is still taken where it is pressed.
+// The frame is (0.85, 0.9)-(2.65, 2.1): grip 5 at view pixel (151.2, 124.8),
+// grip 9 at (199.2, 96), the pivot at (108, 96). The drags end on grid points.
+struct GridPressCase {
+  const char* name;
+  Integer grip;               // the grip pressed
+  Single toX, toY;            // where the drag ends, pixels from the pivot
+  Double x1, y1, x2, y2;      // then the line (1, 1)-(2.5, 1)
+};
+
+TEST_F(GripFrameTest, WithTheGridSnapOnAPressExactlyOnAGripTakesIt) {
+  const GridPressCase cases[] = {
+      // A quarter turn about the frame centre (1.75, 1.5).
+      {"rotation grip", 9, 0, 60, 2.25, 0.75, 2.25, 2.25},
+      // 5/3 of the way out to (3.25, 2.5): the scale 1.67 about the centre.
+      {"corner grip", 5, 72, 48, 1.75 - 0.75 * 1.67, 1.5 - 0.5 * 1.67, 1.75 + 0.75 * 1.67, 1.5 - 0.5 * 1.67},
+  };
+  for (const GridPressCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    CancelTools();
+    ResetModel();
+    SetView(48, 24);
+    DrawingDriver::Choose("mnuControlsSnapsGrid");
+    ASSERT_EQ(GridSnap, FlagTrue);
+    StartFrameOn(1, 1, 2.5, 2);
+    const GripPoint grip = WorkGrips[c.grip];
+    const GripPoint pivot = FramePivot;
+    Drag(At(grip.X, grip.Y), At(pivot.X + c.toX, pivot.Y + c.toY));
+    EXPECT_EQ(GripIndex, c.grip);
+    EXPECT_NEAR(PX(1, 1), c.x1, 1e-4);
+    EXPECT_NEAR(PY(1, 1), c.y1, 1e-4);
+    EXPECT_NEAR(PX(1, 2), c.x2, 1e-4);
+    EXPECT_NEAR(PY(1, 2), c.y2, 1e-4);
+    input_->ReleaseAt(At(pivot.X + c.toX, pivot.Y + c.toY));
+    EXPECT_TRUE(CleanUnderTheFrame());
+    DrawingDriver::Choose("mnuControlsSnapsGrid");
+    ASSERT_EQ(GridSnap, 0);
+  }
+}
+
+// A full redraw while the frame is up (the pointer leaving the window for
+// the Controls menu after a press, or View, Redraw) draws the frame again;
+// after Controls, Grid, Modify Selected goes on taking its grips.
+TEST_F(GripFrameTest, ARedrawWhileTheFrameIsUpShowsItAgainAndItsGripsStillTake) {
+  const std::pair<const char*, std::function<void()>> redraws[] = {
+      {"the pointer leaves for the Controls menu", [this] { input_->Leave(); }},
+      {"View, Redraw", [] { DrawingDriver::Choose("mnuViewRedraw"); }},
+  };
+  for (const auto& [name, redraw] : redraws) {
+    SCOPED_TRACE(name);
+    CancelTools();
+    ResetModel();
+    GridSnap = FlagFalse;
+    SetView(48, 24);
+    StartFrameOn(1, 1, 2.5, 2);
+    const GripPoint corner = WorkGrips[5];
+    input_->PressAt(At(corner.X, corner.Y));  // held and let go: nothing moved
+    input_->ReleaseAt(At(corner.X, corner.Y));
+    ASSERT_EQ(ToolStep, 1);
+    redraw();
+    EXPECT_EQ(GroupDragOn, FlagTrue);
+    EXPECT_EQ(FrameShown, FlagTrue);
+    EXPECT_TRUE(CleanUnderTheFrame());
+
+    DrawingDriver::Choose("mnuControlsSnapsGrid");
+    ASSERT_EQ(GridSnap, FlagTrue);
+    DrawingDriver::PressButton("Move");
+    const GripPoint pivot = FramePivot;
+    Drag(At(corner.X, corner.Y), At(pivot.X + 72, pivot.Y + 48));  // the scale 1.67, as above
+    EXPECT_EQ(GripIndex, 5);
+    EXPECT_NEAR(PX(1, 1), 1.75 - 0.75 * 1.67, 1e-4);
+    EXPECT_NEAR(PY(1, 1), 1.5 - 0.5 * 1.67, 1e-4);
+    input_->ReleaseAt(At(pivot.X + 72, pivot.Y + 48));
+    DrawingDriver::Choose("mnuControlsSnapsGrid");  // off again: a redraw shows no grid
+    EXPECT_TRUE(CleanUnderTheFrame());
+  }
 }
 
 TEST_F(GripFrameTest, EscTakesTheFrameDownAndLeavesTheModelsPicture) {

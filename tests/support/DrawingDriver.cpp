@@ -19,6 +19,8 @@ QPointF DrawingDriver::PositionOf(Double X, Double Y) const {
   return QPointF(x, window_.View_Maxy - y);
 }
 
+QPointF DrawingDriver::PositionOfPixel(Single X, Single Y) const { return QPointF(X, window_.View_Maxy - Y); }
+
 // ---- Pointer -----------------------------------------------------------------------------
 
 void DrawingDriver::SendMouse(QEvent::Type type, QPointF position, Qt::MouseButton button,
@@ -29,6 +31,11 @@ void DrawingDriver::SendMouse(QEvent::Type type, QPointF position, Qt::MouseButt
 
 void DrawingDriver::MoveToPosition(QPointF position, Qt::MouseButtons held) {
   SendMouse(QEvent::MouseMove, position, Qt::NoButton, held);
+}
+
+void DrawingDriver::Leave() {
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(&window_, &leave);
 }
 
 void DrawingDriver::PressAt(QPointF position, Qt::MouseButton button) {

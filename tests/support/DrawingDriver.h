@@ -26,6 +26,7 @@ class DrawingDriver {
 
   // ---- Positions ---------------------------------------------------------------------
   QPointF PositionOf(Double X, Double Y) const;  // mouse position over a world point
+  QPointF PositionOfPixel(Single X, Single Y) const;  // mouse position over view pixel (X, Y), Y upward
 
   // ---- Pointer at world points ---------------------------------------------------------
   void MoveTo(Double X, Double Y, Qt::MouseButtons held = Qt::NoButton);
@@ -38,6 +39,7 @@ class DrawingDriver {
 
   // ---- Pointer at mouse positions --------------------------------------------------------
   void MoveToPosition(QPointF position, Qt::MouseButtons held = Qt::NoButton);
+  void Leave();  // the pointer leaves the window (for a menu, another window)
   void PressAt(QPointF position, Qt::MouseButton button = Qt::LeftButton);
   void ReleaseAt(QPointF position, Qt::MouseButton button = Qt::LeftButton);
 

@@ -2,8 +2,6 @@
 // when the pointer leaves the window is the model's own: it equals a fresh
 // redraw, with no rubber band, point mark or crosshair left behind. And a
 // click that adds nothing changes no drawing.
-#include <QCoreApplication>
-#include <QEvent>
 #include <QImage>
 #include <string>
 #include <utility>
@@ -32,11 +30,6 @@ class CleanPictureTest : public DrawingWindowFixture {
     RubberBanding = ShowSnapCursor = FlagTrue;
     ShowRealCursor = FlagFalse;
     RefreshDocView(doc_);
-  }
-
-  void Leave() {
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(doc_, &leave);
   }
 };
 
@@ -88,7 +81,7 @@ TEST_F(CleanPictureTest, ThePointerLeavingTakesTheCrosshairAndTheRubberBandAlong
   input_->ClickAt(3, 1);  // a line with its marks, the command waiting for the next
   input_->MoveTo(2, 2);
   EXPECT_EQ(doc_->Cursorison, FlagTrue);
-  Leave();
+  input_->Leave();
   EXPECT_EQ(doc_->Cursorison, 0);
   EXPECT_TRUE(EqualsFreshRedraw());
 
@@ -96,7 +89,7 @@ TEST_F(CleanPictureTest, ThePointerLeavingTakesTheCrosshairAndTheRubberBandAlong
   DrawingDriver::Choose("mnuViewZoomWindow");
   input_->ClickAt(1, 1);
   input_->MoveTo(3, 2);
-  Leave();
+  input_->Leave();
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 

@@ -67,23 +67,6 @@ class CulledRedrawTest : public EveryKindFixture {
     ObjPointsChanged(i);
   }
 
-  // The window shows `scale` pixels to the unit from world (x, y) at its lower left corner.
-  void ShowFrom(Double scale, Double x, Double y) {
-    ShowAtScale(doc_, scale, 0);
-    doc_->VbaseX = static_cast<Single>(-scale * x);
-    doc_->Vbasey = static_cast<Single>(-scale * y);
-    UpdateWorldWindow();
-    LoadViewCache();
-  }
-
-  // The picture of the plain walk: every live entity of the drawing in table order.
-  QImage PlainPicture() {
-    EXPECT_TRUE(BeginViewPicture(true));
-    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
-      if (Objs[i].DwgNo == CurDwg && !Objs[i].Erased) DrawObject(i);
-    return doc_->Image().copy();
-  }
-
   // In the view shown: the redraw's picture equals the plain walk's, and
   // each entity whose drawing alone changes the picture is named by the
   // index for the redraw's rectangle. Returns whether the redraw asked the index.

@@ -1,7 +1,8 @@
 // DrawingWindowFixture: the view fixture's main window with drawing 1 open
-// (400 by 300 pixels), a driver that works it as a person does, and the
-// check that the picture equals a fresh redraw of the model. The fixtures
-// and tests on it choose their own scale (ShowAtScale) and settings.
+// (400 by 300 pixels), a driver that works it as a person does, the check
+// that the picture equals a fresh redraw of the model, and the picture of a
+// plain walk of every entity to compare a redraw with. The fixtures and
+// tests on it choose their own scale (ShowAtScale, ShowFrom) and settings.
 #pragma once
 
 #include <QImage>
@@ -9,6 +10,7 @@
 
 #include "model/DataHand.h"
 #include "support/DrawingDriver.h"
+#include "view/DrawDispatch.h"
 #include "view/ViewFixture.h"
 #include "view/Zooms.h"
 
@@ -27,6 +29,25 @@ class DrawingWindowFixture : public ViewFixture {
     const QImage now = doc_->Image().copy();
     RefreshDocView(doc_);
     return now == doc_->Image();
+  }
+
+  // The window shows `scale` pixels to the unit from world (x, y) at its
+  // lower left corner, its view cache loaded; nothing is redrawn.
+  void ShowFrom(Double scale, Double x, Double y) {
+    ShowAtScale(doc_, scale, 0);
+    doc_->VbaseX = static_cast<Single>(-scale * x);
+    doc_->Vbasey = static_cast<Single>(-scale * y);
+    UpdateWorldWindow();
+    LoadViewCache();
+  }
+
+  // The picture of the plain walk of the view as it stands: every live
+  // entity of the drawing in table order, the entity index not asked.
+  QImage PlainPicture() {
+    EXPECT_TRUE(BeginViewPicture(true));
+    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
+      if (Objs[i].DwgNo == CurDwg && !Objs[i].Erased) DrawObject(i);
+    return doc_->Image().copy();
   }
 
   // Point k (from 1) of entity objNo, and its coordinates.

@@ -1,8 +1,6 @@
 // The ghost of the selection while a move, paste, rotate or mirror waits
 // for its point: it follows the mouse, and whatever ends it leaves every
 // point as it was and the picture the model's own.
-#include <QCoreApplication>
-#include <QEvent>
 
 #include "commands/EditFixture.h"
 #include "commands/Edits.h"
@@ -148,8 +146,7 @@ TEST_F(OutlineTest, EscLeaveAndAnotherToolDuringAMoveLeaveTheModelAndItsPicture)
     if (row.end == End::Esc) {
       input_->Escape();
     } else if (row.end == End::Leave) {
-      QEvent leave(QEvent::Leave);
-      QCoreApplication::sendEvent(doc_, &leave);
+      input_->Leave();
     } else {
       DrawingDriver::Choose("mnuSelectItems");
     }

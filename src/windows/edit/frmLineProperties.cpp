@@ -24,6 +24,7 @@
 #include "model/EntityNames.h"
 #include "model/Geometry.h"
 #include "model/LayerItems.h"
+#include "model/ObjIndex.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
 #include "picking/Measure.h"
@@ -367,6 +368,7 @@ void frmLineProperties::EditField(const QString& text, void (*store)(ObjRec&, Lo
   Long value = 0;
   if (shown_ < 1 || !WholeNumber(text, value)) return;
   store(Objs[shown_], value);
+  ObjPointsChanged(shown_);  // a wider line covers more: the entity index learns it
   MarkDrawingChanged();
 }
 

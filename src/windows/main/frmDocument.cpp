@@ -470,7 +470,8 @@ void frmDocument::TakeLeftClick() {
   }
   // A click changes no drawing: the entity it completes marks it changed.
   if (LineDrawActive && RubberBanding) RubberLineOn = FlagTrue;
-  if (GroupDragOn) GroupEditMouseDown(CursorPixX, CursorPixY);
+  // A grip is taken where the pointer was pressed, not where a snap put the cursor.
+  if (GroupDragOn) GroupEditMouseDown(MouseX, MouseY, CursorPixX, CursorPixY);
   if (AwaitingInput) {
     ActiveDoc = this;
     SelectTool();

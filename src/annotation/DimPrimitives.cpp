@@ -105,8 +105,12 @@ Integer AutoMetricUnit(Double Length) {
 
 // A new entity on the dimension layer in the given colour. The layer is set
 // on the entity itself: the first entity of an empty table moves the
-// window's current layer to "Layer 1".
+// window's current layer to "Layer 1". Points clicked in another drawing's
+// window build the dimension in that drawing: it goes on that drawing's own
+// dimension layer (made when missing, as after the layer was deleted
+// meanwhile), as an entity never names a layer of another drawing.
 void AddDimObj(Integer Type, Integer NPoints, Long Color) {
+  if (DimLayerIndex > 0 && !IsLayerOfDrawing(DimLayerIndex, CurDwg)) DimLayerIndex = EnsureLayer(DimLayerName);
   AddObj(Type, NPoints);
   ObjRec& obj = Objs[ObjCount];
   if (DimLayerIndex > 0) obj.LayerID = DimLayerIndex;

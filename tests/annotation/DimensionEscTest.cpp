@@ -206,6 +206,23 @@ TEST_F(DimensionEscTest, EscInAnotherWindowKeepsTheChainWhereItWasBuilt) {
   EXPECT_TRUE(EqualsFreshRedraw(doc_));
 }
 
+// Points clicked in another drawing's window build the dimension there, on
+// that drawing's own dimension layer, never on a layer of the first drawing.
+TEST_F(DimensionEscTest, PointsClickedInAnotherWindowBuildOnThatDrawingsOwnLayer) {
+  const Long before = ObjCount;
+  Choose("mnuInsertLinearDim");
+  SwitchTo(second_);
+  DrawingDriver(*second_).ClickEach({{0, 1}, {2, 1}, {1, 2}});
+  ASSERT_FALSE(DimActive);
+  const std::vector<Long> built = NewObjs(before);
+  ASSERT_FALSE(built.empty());
+  for (Long i : built) {
+    EXPECT_EQ(Items[Objs[i].LayerID].DwgNo, 2);
+    EXPECT_EQ(Items[Objs[i].LayerID].Name, "Dimension 1");
+  }
+  EXPECT_TRUE(EqualsFreshRedraw(second_));
+}
+
 INSTANTIATE_TEST_SUITE_P(MenuCommands, DimensionEscTest, ::testing::ValuesIn(Commands),
                          [](const ::testing::TestParamInfo<Meanwhile>& info) { return info.param.name; });
 

@@ -3,6 +3,7 @@
 #include "annotation/Dimension.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -98,25 +99,30 @@ bool BuiltAnything() {
 }
 
 // The finished dimension is shown at once: its entities in the active
-// window are drawn; a window of another drawing that got some (points
+// window are drawn; the window of another drawing that got some (points
 // clicked there meanwhile) is redrawn whole, and the active one after it.
 void DrawOwnEntities() {
   DrawingWindow* here = ActiveDocForm();
-  std::vector<DrawingWindow*> others;
+  const Integer current = CurDwg;
+  std::array<bool, MaxDwgNo + 1> elsewhere{};  // by drawing number
   ForEachOwnEntity([&](Long i) {
     const Integer dwg = Objs[i].DwgNo;
-    if (dwg < 1 || dwg == CurDwg) return;
-    DrawingWindow* window = WindowOfDrawing(dwg);
-    if (window && std::find(others.begin(), others.end(), window) == others.end()) others.push_back(window);
+    if (dwg >= 1 && dwg <= MaxDwgNo && dwg != current) elsewhere[static_cast<size_t>(dwg)] = true;
   });
-  for (DrawingWindow* window : others) RefreshDocView(window);
-  if (!others.empty() && here) {
-    RefreshDocView(here);
+  bool redrawn = false;
+  for (Integer dwg = 1; dwg <= MaxDwgNo; ++dwg) {
+    DrawingWindow* window = elsewhere[static_cast<size_t>(dwg)] ? WindowOfDrawing(dwg) : nullptr;
+    if (!window) continue;
+    RefreshDocView(window);
+    redrawn = true;
+  }
+  if (redrawn) {
+    if (here) RefreshDocView(here);
     return;
   }
   if (!ActiveDoc) return;
-  ForEachOwnEntity([](Long i) {
-    if (Objs[i].DwgNo == CurDwg && !Objs[i].Erased) DrawObject(i);
+  ForEachOwnEntity([current](Long i) {
+    if (Objs[i].DwgNo == current && !Objs[i].Erased) DrawObject(i);
   });
 }
 

@@ -13,6 +13,7 @@
 #include "model/DrawingWindow.h"
 #include "model/Geometry.h"
 #include "model/LayerItems.h"
+#include "model/MainWindowLink.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "model/Units.h"
@@ -38,10 +39,14 @@ constexpr Double CollinearLimit = 1e-10;  // |determinant| below which three poi
 enum ArrowStyle : Integer { ArrowCircle = 5, ArrowSlash = 6, ArrowStraightSlash = 7 };
 enum ArrowSizeCode : Integer { ArrowLarge = 1, ArrowMedium = 2, ArrowSmall = 3 };
 
-// The drawing settings saved while a dimension command runs.
+// The drawing settings saved while a dimension command runs. The current
+// layer belongs to the window the command began in, which need not be the
+// active one when the command ends.
 struct SavedSettings {
   String Font;
-  Long Layer = 0;
+  Integer Dwg = 0;                        // drawing number of the window the command began in
+  const DrawingWindow* Window = nullptr;  // that window; only compared, never read through
+  Long Layer = 0;                         // its current layer then (Items index; 0 none)
   Long Color = 0;
   Integer LineType = 0;
   Integer LineWeight = 0;
@@ -100,8 +105,12 @@ Integer AutoMetricUnit(Double Length) {
 
 // A new entity on the dimension layer in the given colour. The layer is set
 // on the entity itself: the first entity of an empty table moves the
-// window's current layer to "Layer 1".
+// window's current layer to "Layer 1". Points clicked in another drawing's
+// window build the dimension in that drawing: it goes on that drawing's own
+// dimension layer (made when missing, as after the layer was deleted
+// meanwhile), as an entity never names a layer of another drawing.
 void AddDimObj(Integer Type, Integer NPoints, Long Color) {
+  if (DimLayerIndex > 0 && !IsLayerOfDrawing(DimLayerIndex, CurDwg)) DimLayerIndex = EnsureLayer(DimLayerName);
   AddObj(Type, NPoints);
   ObjRec& obj = Objs[ObjCount];
   if (DimLayerIndex > 0) obj.LayerID = DimLayerIndex;
@@ -125,8 +134,8 @@ void AppendLetter(Long GlyphIdx, Double X, Double Y) {
 
 void BeginDimensionSettings() {
   DrawingWindow* window = ActiveDocForm();
-  Saved = {FontName, window ? window->Current_Layer : 0, CurColor, CurLineType, CurLineWeight, ShowConPnts,
-           ShowRefPnts};
+  Saved = {FontName, CurDwg, window, window ? window->Current_Layer : 0, CurColor, CurLineType, CurLineWeight,
+           ShowConPnts, ShowRefPnts};
   if (!DimFontName.empty()) FontName = DimFontName;
   DimLayerIndex = EnsureLayer(DimLayerName);
   if (DrawingWindow* doc = ActiveDocForm()) doc->Current_Layer = DimLayerIndex;
@@ -139,7 +148,11 @@ void BeginDimensionSettings() {
 
 void EndDimensionSettings() {
   FontName = Saved.Font;
-  if (DrawingWindow* window = ActiveDocForm()) window->Current_Layer = Saved.Layer;
+  // The layer goes back to the window it was taken from, while that window
+  // is still open on its drawing and the layer is still one of that drawing.
+  DrawingWindow* window = WindowOfDrawing(Saved.Dwg);
+  const bool layerThere = Saved.Layer == 0 || IsLayerOfDrawing(Saved.Layer, Saved.Dwg);
+  if (window && window == Saved.Window && layerThere) window->Current_Layer = Saved.Layer;
   DimLayerIndex = 0;
   CurColor = Saved.Color;
   CurLineType = Saved.LineType;

@@ -2,7 +2,11 @@
 // arc-angle dimensions.
 #include "annotation/Dimension.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "annotation/DimAngular.h"
 #include "annotation/DimLinear.h"
@@ -10,15 +14,18 @@
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/Geometry.h"
+#include "model/LayerItems.h"
+#include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
-#include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "model/UndoRedo.h"
 #include "model/ViewCache.h"
 #include "picking/Identify.h"
 #include "picking/Measure.h"
 #include "platform/Numbers.h"
 #include "view/DrawDispatch.h"
+#include "view/Zooms.h"
 
 namespace lintavo {
 
@@ -54,48 +61,82 @@ Single DimLeaderLength = 0;
 
 namespace {
 
-// What the command changed that Esc puts back: the table counts, the
-// drawing's record (its counts, extents and undo position) and its changed flag.
-struct CutBackRec {
-  Long Pnts = 0, Objs = 0, Items = 0;
-  DwgRec Drawing;
-  Integer Dirty = 0;
-  Integer Kind = 0;  // DimKind the command runs
+// What the running command made itself: the drawing it began in, the
+// dimension layer it had to make there, and the entities its steps appended.
+// Other commands and dialogs may run between two steps (a save, Undo, the
+// layer manager, another window), so the command's entities are kept as the
+// runs of indexes each step appended, and nothing of the drawing's record,
+// its undo position or its changed flag is remembered: those are not the
+// command's to put back.
+struct OwnWorkRec {
+  Integer DwgNo = 0;    // drawing the command began in
+  Long MadeLayer = 0;   // Items index of the layer it made there; 0 when the layer was there already
+  Integer Kind = 0;     // DimKind the command runs
+  Long StepFrom = 0;    // first entity index the running step may append; 0 between steps
+  std::vector<std::pair<Long, Long>> Runs;  // first and last index of the entities of each step
 };
-CutBackRec Start;
+OwnWorkRec Own;
 
-void RememberStart() {
-  Start.Pnts = PntCount;
-  Start.Objs = ObjCount;
-  Start.Items = ItemCount;
-  Start.Drawing = Dwgs[CurDwg];
-  const DrawingWindow* window = ActiveDocForm();
-  Start.Dirty = window ? window->IsDirty : 0;
-  Start.Kind = DimKind;
+// The entities the running step appended become the command's own.
+void NoteStepEntities() {
+  if (Own.StepFrom > 0 && ObjCount >= Own.StepFrom) Own.Runs.emplace_back(Own.StepFrom, ObjCount);
+  Own.StepFrom = 0;
 }
 
-void CutBack() {
-  PntCount = LastPnt = Start.Pnts;
-  ObjCount = LastObj = Start.Objs;
-  ItemCount = Start.Items;
-  if (CurItem > ItemCount) CurItem = ItemCount;
-  Dwgs[CurDwg] = Start.Drawing;
-  if (DrawingWindow* window = ActiveDocForm()) window->IsDirty = Start.Dirty;
-  ObjIndexCutBack();
+// Calls visit(i) for each entity the command appended that is still in the table.
+template <typename Visit>
+void ForEachOwnEntity(Visit&& visit) {
+  for (const auto& [first, last] : Own.Runs)
+    for (Long i = first; i <= std::min(last, ObjCount); ++i) visit(i);
 }
 
-void DrawNewObjects() {
-  if (!ActiveDoc) return;
-  for (Long i = Start.Objs + 1; i <= ObjCount; ++i)
-    if (Objs[i].DwgNo == CurDwg && !Objs[i].Erased) DrawObject(i);
-}
-
-// Whether the command has built anything in the current drawing (glyphs
-// loaded meanwhile belong to no drawing).
+// Whether the command has built anything that is still in a drawing (an
+// entity refused for a point that is not finite left its drawing).
 bool BuiltAnything() {
-  for (Long i = Start.Objs + 1; i <= ObjCount; ++i)
-    if (Objs[i].DwgNo == CurDwg) return true;
-  return false;
+  bool built = false;
+  ForEachOwnEntity([&built](Long i) { built = built || Objs[i].DwgNo >= 1; });
+  return built;
+}
+
+// The finished dimension is shown at once: its entities in the active
+// window are drawn; the window of another drawing that got some (points
+// clicked there meanwhile) is redrawn whole, and the active one after it.
+void DrawOwnEntities() {
+  DrawingWindow* here = ActiveDocForm();
+  const Integer current = CurDwg;
+  std::array<bool, MaxDwgNo + 1> elsewhere{};  // by drawing number
+  ForEachOwnEntity([&](Long i) {
+    const Integer dwg = Objs[i].DwgNo;
+    if (dwg >= 1 && dwg <= MaxDwgNo && dwg != current) elsewhere[static_cast<size_t>(dwg)] = true;
+  });
+  bool redrawn = false;
+  for (Integer dwg = 1; dwg <= MaxDwgNo; ++dwg) {
+    DrawingWindow* window = elsewhere[static_cast<size_t>(dwg)] ? WindowOfDrawing(dwg) : nullptr;
+    if (!window) continue;
+    RefreshDocView(window);
+    redrawn = true;
+  }
+  if (redrawn) {
+    if (here) RefreshDocView(here);
+    return;
+  }
+  if (!ActiveDoc) return;
+  ForEachOwnEntity([current](Long i) {
+    if (Objs[i].DwgNo == current && !Objs[i].Erased) DrawObject(i);
+  });
+}
+
+// Takes back the layer the command made while the command has built
+// nothing (so nothing lies on it), and while it is still a layer of its
+// drawing that no save has stored: a stored layer belongs to the stored
+// drawing now.
+void TakeBackMadeLayer() {
+  const Long layer = Own.MadeLayer;
+  if (!IsLayerOfDrawing(layer, Own.DwgNo) || Items[layer].ObjectID != 0 || BuiltAnything()) return;
+  DwgRec& dwg = Dwgs[Own.DwgNo];
+  if (dwg.Nobjects > 0) --dwg.Nobjects;
+  if (dwg.Nlayers > 0) --dwg.Nlayers;
+  DeleteLayerObjs(layer);
 }
 
 void AcceptDimension() {
@@ -248,23 +289,30 @@ Long PickDimensionObject(bool ArcsOnly) {
 void DoDimensionCommand() {
   // Another kind chosen from the menu while a dimension runs: what the
   // running one built is kept, and the new kind starts afresh.
-  if (DimActive && DimKind != Start.Kind) AcceptDimension();
+  if (DimActive && DimKind != Own.Kind) AcceptDimension();
   if (!DimActive) {
     ActiveTool = ToolDimension;
     BeginCommand(DimActive);
-    RememberStart();
+    const Long items = ItemCount;
     BeginDimensionSettings();
+    Own = OwnWorkRec{};
+    Own.DwgNo = CurDwg;
+    Own.MadeLayer = ItemCount > items ? ItemCount : 0;
+    Own.Kind = DimKind;
     DimStep = 1;
   }
+  Own.StepFrom = ObjCount + 1;
   RunStepRoutine();
+  NoteStepEntities();
 }
 
 void EndDimensionCommand(Integer& Accept) {
+  NoteStepEntities();
   ClearPrompts();
   if (Accept)
-    DrawNewObjects();
+    DrawOwnEntities();
   else
-    CutBack();
+    TakeBackMadeLayer();
   EndDimensionSettings();
   EndCommand(DimActive);
 }
@@ -274,7 +322,7 @@ void ResetDimension() {
   DimActive = 0;
   DimStep = DimSegmentStep = DimFirstSegment = 0;
   DimF = DimS = DimE = DimLoc = DimC = DimPointRec{};
-  Start = CutBackRec{};
+  Own = OwnWorkRec{};
   DimFontName.clear();
   DimLayerName.clear();
   DimArrowClosed = DimExtProximityFixed = DimFixedLetterHeight = 0;
@@ -286,8 +334,8 @@ void ResetDimension() {
 }
 
 namespace {
-// Esc drops an unfinished dimension; the finished segments of a chain stay.
-// Another tool keeps what was built.
+// Esc drops an unfinished dimension; the finished segments of a chain stay,
+// wherever the Esc was pressed. Another tool keeps what was built.
 void CancelDimension() {
   if (!DimActive) return;
   Integer keep = BuiltAnything() ? FlagTrue : FlagFalse;

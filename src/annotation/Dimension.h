@@ -2,8 +2,11 @@
 // (linear, angular, leader, radius, arc angle); each appends ordinary
 // entities on the dimension layer with the primitives of DimPrimitives.
 // While a command runs the dimension's font, layer, colour and line style are
-// in force; it ends with accept (the new entities drawn) or is cut back (the
-// tables, the drawing's counts and its undo position as before it began).
+// in force; it ends with accept (the new entities drawn) or is cancelled:
+// Esc takes back only what the command made itself (the dimension layer it
+// had to make, while it has built nothing), in the drawing it made it in.
+// What other commands did while it waited (a save, Undo and Redo, layers
+// made in dialogs, work in another window) stays.
 #pragma once
 
 #include "platform/Types.h"
@@ -66,8 +69,9 @@ extern Single DimLeaderLength;        // leader tail; a set keeps it as a whole 
 // The dispatcher: starts the command on its first entry, then runs the step
 // routine of DimKind.
 void DoDimensionCommand();
-// Ends the dimension command. With Accept the entities appended since it
-// began are drawn; without, they are dropped with their undo steps.
+// Ends the dimension command and puts the drawing settings back in the
+// window it began in. With Accept the entities it appended are drawn at
+// once; without, the layer it made is taken back while it has built nothing.
 void EndDimensionCommand(Integer& Accept);
 // The circle or arc under the click (only an arc with ArcsOnly); 0, after
 // the message of the miss in panel 3 and ToolStep back to 0, when none.

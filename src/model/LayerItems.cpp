@@ -43,6 +43,10 @@ void AddViewLayer(const String& name) {
   layer.Ymax = ViewWinMaxY;
 }
 
+bool IsLayerOfDrawing(Long Index, Integer DwgNo) {
+  return Index >= 1 && Index <= ItemCount && Items[Index].Rtype == ItemLayer && Items[Index].DwgNo == DwgNo;
+}
+
 Long EnsureLayer(const String& Name) {
   // The layer belongs to the window the user works in; without a main window
   // or an active child the surface stays as it is.

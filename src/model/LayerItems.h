@@ -56,6 +56,8 @@ void NewLayer();
 // Adds a layer of drawing CurDwg named name, shown, unlocked, with the world
 // window now shown as its extents; it is ItemCount and does not become current.
 void AddViewLayer(const String& name);
+// Whether Items index Index (any value) is a layer of drawing DwgNo.
+bool IsLayerOfDrawing(Long Index, Integer DwgNo);
 // The index of the layer of drawing CurDwg with that name; a missing one is
 // made, shown, with extents 0,0 to 1,1. The active drawing window of the
 // main window becomes ActiveDoc first. 0 when no drawing is open (CurDwg 0).

@@ -23,4 +23,10 @@ DrawingWindow* TargetActiveWindow() {
   return ActiveDocForm();
 }
 
+DrawingWindow* WindowOfDrawing(Integer DwgNo) {
+  if (MainWindowLink* main = MainLink()) return main->DrawingWindowOf(DwgNo);
+  DrawingWindow* window = ActiveDocForm();
+  return window && window->ID == DwgNo ? window : nullptr;
+}
+
 }  // namespace lintavo

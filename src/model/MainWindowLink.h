@@ -33,6 +33,8 @@ class MainWindowLink {
 
   // The active drawing window; nullptr when none is open.
   virtual DrawingWindow* ActiveDrawingWindow() const = 0;
+  // The open drawing window of drawing DwgNo; nullptr when none holds it.
+  virtual DrawingWindow* DrawingWindowOf(Integer DwgNo) const = 0;
   // The caption: the program's name and " / Page: " with the drawing number.
   virtual void ShowPageInCaption(Integer DwgNo) = 0;
 
@@ -82,5 +84,9 @@ void SetMainLinkLookup(MainWindowLink* (*lookup)());
 // window, or the drawing window behind ActiveDoc when the main window has
 // none (nullptr while none is the target either).
 DrawingWindow* TargetActiveWindow();
+// The open drawing window of drawing DwgNo, as the main window knows it;
+// without a main window, the drawing window behind ActiveDoc when it holds
+// that drawing. nullptr when none does.
+DrawingWindow* WindowOfDrawing(Integer DwgNo);
 
 }  // namespace lintavo

@@ -24,11 +24,13 @@ class DrawingWindowFixture : public ViewFixture {
     input_ = std::make_unique<DrawingDriver>(*doc_);
   }
 
-  // The surface now, against the same window redrawn from the model.
-  bool EqualsFreshRedraw() {
-    const QImage now = doc_->Image().copy();
-    RefreshDocView(doc_);
-    return now == doc_->Image();
+  // The surface now, against the same window redrawn from the model (which
+  // makes the window the drawing target).
+  bool EqualsFreshRedraw() { return EqualsFreshRedraw(doc_); }
+  static bool EqualsFreshRedraw(frmDocument* window) {
+    const QImage now = window->Image().copy();
+    RefreshDocView(window);
+    return now == window->Image();
   }
 
   // The window shows `scale` pixels to the unit from world (x, y) at its

@@ -1592,6 +1592,12 @@ QAction* frmMain::MenuItem(const QString& name) const {
 
 DrawingWindow* frmMain::ActiveDrawingWindow() const { return ActiveChild(); }
 
+DrawingWindow* frmMain::DrawingWindowOf(Integer DwgNo) const {
+  for (frmDocument* document : OpenDocuments())
+    if (document->ID == DwgNo) return document;
+  return nullptr;
+}
+
 void frmMain::CheckMenuItem(const String& Name, bool Checked) {
   if (QAction* item = MenuItem(QString::fromStdString(Name))) item->setChecked(Checked);
 }

@@ -123,6 +123,7 @@ class frmMain : public QMainWindow, public MainWindowLink {
 
   // ---- What the lower floors ask of the main window (MainWindowLink.h) ---------------
   DrawingWindow* ActiveDrawingWindow() const override;
+  DrawingWindow* DrawingWindowOf(Integer DwgNo) const override;
   void ShowPageInCaption(Integer DwgNo) override;
   void SetUndoItem(const String& Caption) override;
   void EnableUndoItem(bool Enabled) override;

@@ -83,6 +83,14 @@ namespace {
 
 constexpr int BusyWaitMs = 2000;  // how long a call waits for another program's lock
 
+// The path as SQLite must be given it to open that file: a relative path
+// gets "./" in front, so that one beginning with "file:" is not read as a
+// URI (the library reads URIs in every file name it is given).
+String PlainFileName(const String& path) {
+  if (path.empty() || path.front() == '/') return path;
+  return "./" + path;
+}
+
 // Reads the schema page: the first read of a file tells whether it is a
 // database at all.
 int ReadSchema(sqlite3* db) {
@@ -98,7 +106,8 @@ namespace {
 
 // Opens the file with the flags and reads its schema; SQLITE_OK or the error.
 int OpenAndProbe(const String& path, int flags, const std::shared_ptr<DbHandle>& handle) {
-  if (sqlite3_open_v2(path.c_str(), &handle->Db, flags, nullptr) != SQLITE_OK) return sqlite3_errcode(handle->Db);
+  const String file = PlainFileName(path);
+  if (sqlite3_open_v2(file.c_str(), &handle->Db, flags, nullptr) != SQLITE_OK) return sqlite3_errcode(handle->Db);
   sqlite3_busy_timeout(handle->Db, BusyWaitMs);
   // A double-quoted name that is no column must be an error, not a text
   // (SQLite's old leniency): generated SQL quotes every name that way.

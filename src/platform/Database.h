@@ -13,6 +13,9 @@
 // (ErrorText). Numbers below 10000 are SQLite result codes with SQLite's
 // message; DbErr* numbers are the layer's own.
 //
+// Paths are file names, never SQLite URIs: "file:Plan_dwg.mdb" names the file
+// of that name in the current folder, as it does for the file-existence test.
+//
 // Recordsets over tables are in Recordset.h; they keep their database open
 // until they close, so closing a connection first never leaves them dangling.
 //

@@ -1,6 +1,7 @@
 // The save drawing dialog, run through File, Save of the main window.
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <functional>
 #include <iterator>
@@ -10,6 +11,7 @@
 #include "storage/SaveData.h"
 #include "storage/SaveFixture.h"
 #include "windows/file/frmDwgSave.h"
+#include "windows/file/frmDwgSelect.h"
 
 namespace lintavo {
 namespace {
@@ -274,6 +276,41 @@ TEST_F(frmDwgSaveTest, BrowseTakesOnlyADrawingsDatabase) {
   EXPECT_EQ(DwgDbPath, other);
   EXPECT_EQ(Responder().Prompts()[1].title, "Locate New *_dwg.mdb");
   EXPECT_EQ(Responder().Prompts()[1].text, "(*.MDB)|*.mdb");
+}
+
+// A database path typed as "file:Real_dwg.mdb" names the file of that name
+// in the current folder, for the save and for File, Open after it: never
+// "Real_dwg.mdb", which the database library would read it as.
+TEST_F(frmDwgSaveTest, APathBeginningWithFileNamesThatFileForSaveAndOpen) {
+  const String literal = MakeDrawingsDb("file:Real_dwg.mdb"), plain = MakeDrawingsDb("Real_dwg.mdb");
+  WorkInScratchFolder();
+  std::pair<String, Long> result;
+  FileSave([&](frmDwgSave& dialog) {
+    dialog.Text3->setText("file:Real_dwg.mdb");
+    result = Save(dialog);
+  });
+  EXPECT_EQ(result, std::make_pair(String("Drawing: Shed  Saved!"), ColorGreen));
+  EXPECT_EQ(TestDatabase(literal).Text("SELECT Name FROM Drawing"), "Shed");
+  EXPECT_EQ(TestDatabase(plain).Text("SELECT count(*) FROM Drawing"), "0");
+
+  FixedDpiDocument* fresh = Open(2);
+  QStringList listed;
+  Responder().OnDialog<frmDwgSelect>(
+      [&](frmDwgSelect& chooser) {
+        for (int i = 0; i < chooser.List1->count(); ++i) listed << chooser.List1->item(i)->text();
+      },
+      &frmDwgSelect::cmdOK);
+  main_->MenuItem("mnuFileOpen")->trigger();
+  EXPECT_EQ(listed, QStringList{"Shed"});
+  EXPECT_EQ(fresh->FileName(), "Shed");
+  const std::vector<Long> loaded = EntitiesOf(2);
+  ASSERT_EQ(loaded.size(), 1u);
+  const ObjRec& polygon = Objs[loaded[0]];
+  ASSERT_EQ(polygon.NPoints, Objs[polygon_].NPoints);
+  for (Integer k = 0; k < polygon.NPoints; ++k) {
+    EXPECT_EQ(Pnts[polygon.PointID + k].X, Pnts[Objs[polygon_].PointID + k].X);
+    EXPECT_EQ(Pnts[polygon.PointID + k].Y, Pnts[Objs[polygon_].PointID + k].Y);
+  }
 }
 
 TEST_F(frmDwgSaveTest, FileSaveWithoutDrawingEntitiesShowsNothing) {

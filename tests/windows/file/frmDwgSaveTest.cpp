@@ -10,6 +10,7 @@
 #include "platform/Prompts.h"
 #include "storage/SaveData.h"
 #include "storage/SaveFixture.h"
+#include "support/SqliteProbes.h"
 #include "windows/file/frmDwgSave.h"
 #include "windows/file/frmDwgSelect.h"
 
@@ -310,6 +311,58 @@ TEST_F(frmDwgSaveTest, APathBeginningWithFileNamesThatFileForSaveAndOpen) {
   for (Integer k = 0; k < polygon.NPoints; ++k) {
     EXPECT_EQ(Pnts[polygon.PointID + k].X, Pnts[Objs[polygon_].PointID + k].X);
     EXPECT_EQ(Pnts[polygon.PointID + k].Y, Pnts[Objs[polygon_].PointID + k].Y);
+  }
+}
+
+// ---- Another program holding the database -----------------------------------------------
+
+// A save of 30,000 lines, larger than SQLite's page cache, while another
+// connection holds the database: a save that took only a reservation would
+// wait again for a reader each time its cache filled, and at the commit.
+// Each save gives up within one connection's wait, says why, and leaves
+// every stored row as it was.
+TEST_F(frmDwgSaveTest, ASaveMeetingAnotherProgramsLockGivesUpWithinOneWaitAndChangesNothing) {
+  const struct {
+    const char* journal;                // the database's journal mode
+    std::vector<const char*> holding;  // what the other program runs and holds
+  } others[] = {
+      {"DELETE", {"BEGIN", "SELECT count(*) FROM Lines"}},  // reading
+      {"DELETE", {"BEGIN IMMEDIATE"}},                      // saving
+      {"WAL", {"BEGIN IMMEDIATE"}},                         // saving
+  };
+  for (int i = 0; i < 30000; ++i) AddLine(i % 200, i / 200, i % 200 + 0.5, i / 200 + 0.5);
+  Responder().AnswerEveryMsgBox(vbOK);
+  int k = 0;
+  for (const auto& other : others) {
+    SCOPED_TRACE(String(other.journal) + ": " + other.holding.back());
+    DwgDbPath = MakeDrawingsDb("Held" + std::to_string(++k) + "_dwg.mdb");
+    TestDatabase(DwgDbPath, true).Rows(String("PRAGMA journal_mode = ") + other.journal);
+    ASSERT_TRUE(SaveDrawing(1));
+    const Long drawId = Dwgs[1].DrawID;
+    const auto stored = Dump(DwgDbPath);
+    AddLine(0, 0, 9, 9);
+    doc_->IsDirty = FlagTrue;
+
+    TestDatabase holder(DwgDbPath, true);
+    for (const char* sql : other.holding) holder.Exec(sql);
+    const size_t asked = Responder().Prompts().size();
+    std::pair<String, Long> result;
+    LockWaitMeter meter;
+    Responder().AnswerMsgBox(vbYes);  // over writing the stored revision
+    FileSave([&](frmDwgSave& dialog) { result = Save(dialog); });
+    const long long waited = meter.WaitedMs(), waits = meter.Waits();
+    holder.Exec("ROLLBACK");
+
+    EXPECT_EQ(result, std::make_pair(String("Error Saving Drawing: Shed"), ColorRed));
+    const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
+    ASSERT_EQ(boxes.size(), 2u);  // the overwrite question, then the failure
+    EXPECT_EQ(boxes[1].text, "5: database is locked");
+    EXPECT_EQ(boxes[1].title, "Save Drawing Record");
+    EXPECT_GT(waits, 0);
+    EXPECT_LE(waited, BusyWaitMs);
+    EXPECT_EQ(Dump(DwgDbPath), stored);
+    EXPECT_EQ(Dwgs[1].DrawID, drawId);
+    EXPECT_TRUE(doc_->IsDirty);
   }
 }
 

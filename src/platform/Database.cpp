@@ -196,6 +196,15 @@ bool Connection::Begin(const char* sql) {
 // are the same).
 bool Connection::BeginTrans() { return Begin("BEGIN EXCLUSIVE"); }
 
+// The first read fixes the moment every later read sees.
+bool Connection::BeginReadTrans() {
+  if (!Begin("BEGIN")) return false;
+  if (ReadSchema(handle_->Db) == SQLITE_OK) return true;
+  FailSqlite();
+  RollbackTrans();
+  return false;
+}
+
 bool Connection::CommitTrans() {
   const String moved = "The file '" + path_ + "' was deleted, replaced or moved while it was being written";
   if (IsOpen() && FileMoved()) {

@@ -179,6 +179,11 @@ class Connection {
   bool BeginTrans();
   bool CommitTrans();
   bool RollbackTrans();
+  // A read transaction: every read until RollbackTrans or Close sees the
+  // file as one moment left it, though another program saves meanwhile.
+  // Other programs may read meanwhile; in rollback-journal mode they cannot
+  // commit a save until it ends.
+  bool BeginReadTrans();
 
   // The names of the user tables, in order of name; SQLite's own tables,
   // views and indexes are not listed.

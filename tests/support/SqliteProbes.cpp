@@ -1,4 +1,5 @@
-// SqliteProbes: a counting file system over the system's.
+// SqliteProbes: a counting file system over the system's, and a statement
+// trace installed in each new connection as an automatic extension.
 #include "support/SqliteProbes.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +25,27 @@ int CountSleep(sqlite3_vfs* /*vfs*/, int microseconds) {
   return microseconds;
 }
 
+// ---- Statements ----------------------------------------------------------------------
+std::function<void()>* HookRoutine = nullptr;  // the live hook's routine; null when none
+bool InRoutine = false;                        // the routine is running: its statements start none
+
+int OnStatementStart(unsigned /*kind*/, void* /*context*/, void* /*statement*/, void* /*sql*/) {
+  if (HookRoutine == nullptr || InRoutine) return 0;
+  InRoutine = true;
+  (*HookRoutine)();
+  InRoutine = false;
+  return 0;
+}
+
+int InstallTrace(sqlite3* db, const char** /*error*/, const sqlite3_api_routines* /*api*/) {
+  sqlite3_trace_v2(db, SQLITE_TRACE_STMT, OnStatementStart, nullptr);
+  return SQLITE_OK;
+}
+
+using ExtensionEntry = void (*)();
+
+ExtensionEntry TraceEntry() { return reinterpret_cast<ExtensionEntry>(&InstallTrace); }
+
 }  // namespace
 
 LockWaitMeter::LockWaitMeter() {
@@ -45,5 +67,16 @@ LockWaitMeter::~LockWaitMeter() {
 
 long long LockWaitMeter::WaitedMs() const { return WaitedMicroseconds / 1000; }
 long long LockWaitMeter::Waits() const { return WaitCount; }
+
+StatementHook::StatementHook(std::function<void()> routine) {
+  HookRoutine = new std::function<void()>(std::move(routine));
+  EXPECT_EQ(sqlite3_auto_extension(TraceEntry()), SQLITE_OK);
+}
+
+StatementHook::~StatementHook() {
+  sqlite3_cancel_auto_extension(TraceEntry());
+  delete HookRoutine;
+  HookRoutine = nullptr;
+}
 
 }  // namespace lintavo

@@ -2,6 +2,7 @@
 // on the SQLite C interface.
 #include "platform/Database.h"
 
+#include <algorithm>
 #include <sqlite3.h>
 
 #include "platform/Services.h"
@@ -81,7 +82,31 @@ DbHandle::~DbHandle() {
 
 namespace {
 
-constexpr int BusyWaitMs = 2000;  // how long a call waits for another program's lock
+constexpr int BusyStepMs = 20;  // one wait for another program's lock, milliseconds
+
+// SQLite's busy handler: waits one step while the operation has wait left
+// (1), else gives up (0) and the call fails with SQLITE_BUSY. Inside a
+// transaction the waits add up over every lock it meets, not per lock: a
+// save whose cache fills again and again would otherwise wait again each
+// time. Outside one, each statement meeting a lock (count 0) starts afresh.
+int WaitForLock(void* context, int count) {
+  auto* handle = static_cast<DbHandle*>(context);
+  if (count == 0 && !handle->InTransaction) handle->BusyWaitedMs = 0;
+  const int left = BusyWaitMs - handle->BusyWaitedMs;
+  if (left <= 0) return 0;
+  const int step = std::min(BusyStepMs, left);
+  sqlite3_sleep(step);
+  handle->BusyWaitedMs += step;
+  return 1;
+}
+
+// The path as SQLite must be given it to open that file: a relative path
+// gets "./" in front, so that one beginning with "file:" is not read as a
+// URI (the library reads URIs in every file name it is given).
+String PlainFileName(const String& path) {
+  if (path.empty() || path.front() == '/') return path;
+  return "./" + path;
+}
 
 // Reads the schema page: the first read of a file tells whether it is a
 // database at all.
@@ -98,8 +123,9 @@ namespace {
 
 // Opens the file with the flags and reads its schema; SQLITE_OK or the error.
 int OpenAndProbe(const String& path, int flags, const std::shared_ptr<DbHandle>& handle) {
-  if (sqlite3_open_v2(path.c_str(), &handle->Db, flags, nullptr) != SQLITE_OK) return sqlite3_errcode(handle->Db);
-  sqlite3_busy_timeout(handle->Db, BusyWaitMs);
+  const String file = PlainFileName(path);
+  if (sqlite3_open_v2(file.c_str(), &handle->Db, flags, nullptr) != SQLITE_OK) return sqlite3_errcode(handle->Db);
+  sqlite3_busy_handler(handle->Db, WaitForLock, handle.get());
   // A double-quoted name that is no column must be an error, not a text
   // (SQLite's old leniency): generated SQL quotes every name that way.
   if (sqlite3_db_config(handle->Db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr) != SQLITE_OK)
@@ -152,13 +178,32 @@ bool Connection::Execute(const String& sql) {
   if (!IsOpen()) return Fail(DbErrNotOpen, "The connection is not open");
   // Any statement may write or end a transaction: readers reposition after it.
   ++handle_->Writes;
-  if (sqlite3_exec(handle_->Db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
-    return FailSqlite();
-  }
-  return true;
+  const int rc = sqlite3_exec(handle_->Db, sql.c_str(), nullptr, nullptr, nullptr);
+  handle_->InTransaction = sqlite3_get_autocommit(handle_->Db) == 0;
+  return rc == SQLITE_OK || FailSqlite();
 }
 
-bool Connection::BeginTrans() { return Execute("BEGIN IMMEDIATE"); }
+bool Connection::Begin(const char* sql) {
+  if (!IsOpen()) return Fail(DbErrNotOpen, "The connection is not open");
+  handle_->BusyWaitedMs = 0;
+  handle_->InTransaction = true;
+  return Execute(sql);
+}
+
+// EXCLUSIVE: in rollback-journal mode a transaction that only reserved the
+// file would wait for its readers at every spill of the cache and at the
+// commit, after writing; this one waits once, before (in WAL mode the two
+// are the same).
+bool Connection::BeginTrans() { return Begin("BEGIN EXCLUSIVE"); }
+
+// The first read fixes the moment every later read sees.
+bool Connection::BeginReadTrans() {
+  if (!Begin("BEGIN")) return false;
+  if (ReadSchema(handle_->Db) == SQLITE_OK) return true;
+  FailSqlite();
+  RollbackTrans();
+  return false;
+}
 
 bool Connection::CommitTrans() {
   const String moved = "The file '" + path_ + "' was deleted, replaced or moved while it was being written";

@@ -13,6 +13,18 @@
 // (ErrorText). Numbers below 10000 are SQLite result codes with SQLite's
 // message; DbErr* numbers are the layer's own.
 //
+// Another program may hold the file: reading it, or in the middle of its own
+// save. A connection waits for that program's lock at most BusyWaitMs for one
+// operation: a transaction from its beginning to its end, however often it
+// meets the lock (a large save would meet it each time its page cache fills,
+// and at the commit), or one statement outside a transaction. Then the call
+// fails with SQLite's "5: database is locked". A write transaction takes the
+// write lock when it begins, so a save that cannot have the file gives up
+// before it writes a row, and one that has it never waits again.
+//
+// Paths are file names, never SQLite URIs: "file:Plan_dwg.mdb" names the file
+// of that name in the current folder, as it does for the file-existence test.
+//
 // Recordsets over tables are in Recordset.h; they keep their database open
 // until they close, so closing a connection first never leaves them dangling.
 //
@@ -121,12 +133,19 @@ String QuoteName(const String& name);  // "name" with inner quotes doubled, for 
 // ---- Connection ------------------------------------------------------------
 enum class OpenMode { ReadOnly, ReadWrite };
 
+// Milliseconds one operation of a connection waits, in all, for the locks of
+// other programs.
+constexpr int BusyWaitMs = 2000;
+
 // The open database shared by a connection and its recordsets; closed when
 // the last of them lets go.
 struct DbHandle {
   sqlite3* Db = nullptr;     // the open database
   std::uint64_t Writes = 0;  // counts writes and rollbacks: a reading statement
                              // older than the last one is positioned again
+  int BusyWaitedMs = 0;      // milliseconds the operation has waited for other programs' locks
+                             //   (0..BusyWaitMs)
+  bool InTransaction = false;  // a transaction begun by the connection is open: its waits add up
   ~DbHandle();
 };
 
@@ -150,6 +169,9 @@ class Connection {
 
   // ---- Transactions: one at a time; nothing is written to the file before
   // CommitTrans, and RollbackTrans leaves the file as it was at BeginTrans.
+  // BeginTrans takes the write lock (no other program may then read a file
+  // in rollback-journal mode, or write one in either mode); it fails, with
+  // nothing written, when the lock stays taken for the connection's wait.
   // CommitTrans succeeds only when the path still names the file written:
   // a file deleted, replaced or renamed meanwhile fails with
   // DbErrFileMoved (before the commit the transaction is rolled back; a
@@ -157,6 +179,11 @@ class Connection {
   bool BeginTrans();
   bool CommitTrans();
   bool RollbackTrans();
+  // A read transaction: every read until RollbackTrans or Close sees the
+  // file as one moment left it, though another program saves meanwhile.
+  // Other programs may read meanwhile; in rollback-journal mode they cannot
+  // commit a save until it ends.
+  bool BeginReadTrans();
 
   // The names of the user tables, in order of name; SQLite's own tables,
   // views and indexes are not listed.
@@ -166,6 +193,7 @@ class Connection {
   const std::shared_ptr<DbHandle>& Handle() const { return handle_; }
 
  private:
+  bool Begin(const char* sql);  // starts a transaction whose waits add up from 0
   bool Fail(Long number, const String& description);
   bool FailSqlite();
   bool FileMoved() const;  // the path no longer names the file the connection has open

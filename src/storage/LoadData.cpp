@@ -73,12 +73,10 @@ using StagedLinkList = std::vector<StagedLinks>;
 
 // Appends the drawing's Objects rows as items of drawing dwgNo; damaged rows
 // are reported and skipped. False on a database error (shown).
-bool LoadDrawingObjects(Integer dwgNo, DamageReport& damage) {
-  Connection connection;
+bool LoadDrawingObjects(Connection& connection, Integer dwgNo, DamageReport& damage) {
   Recordset rows;
   ItemRowReader reader;
-  if (connection.Open(OpenDbPath, OpenMode::ReadOnly) &&
-      rows.Open(connection, "Objects", "DrawingID", DbValue(Dwgs[dwgNo].DrawID))) {
+  if (rows.Open(connection, "Objects", "DrawingID", DbValue(Dwgs[dwgNo].DrawID))) {
     reader.Resolve(rows, ItemColumns::Objects);
     for (; !rows.Eof(); rows.MoveNext()) {
       ItemRec item;
@@ -97,9 +95,8 @@ bool LoadDrawingObjects(Integer dwgNo, DamageReport& damage) {
       if (item.Rtype == ItemWithGeometry && item.Nlines > 0) LoadObjectGeometry(connection);
     }
   }
-  const DbError& error = connection.Error().Number ? connection.Error() : rows.Error();
-  if (error.Number == DbErrNone) return true;
-  ShowError(error, LoadObjectsTitle);
+  if (!rows.Failed()) return true;
+  ShowError(rows.Error(), LoadObjectsTitle);
   return false;
 }
 
@@ -212,31 +209,26 @@ bool ReadPointsByLine(Connection& connection, RowCursor& points, PointsByLine& b
 // Appends the drawing's Lines rows with their Points rows as entities of
 // drawing dwgNo, layer keys turned into the drawing's layer items. False on
 // a database error (shown).
-bool LoadDrawingLines(Integer dwgNo, StagedLinkList& links, DamageReport& damage) {
+bool LoadDrawingLines(Connection& connection, Integer dwgNo, StagedLinkList& links, DamageReport& damage) {
   RowSelection drawingLines{"Lines", "DrawingID", DbValue(Dwgs[dwgNo].DrawID)};
-  Connection connection;
   RowCursor lines;
   RowCursor points;
-  if (connection.Open(OpenDbPath, OpenMode::ReadOnly)) {
-    // A drawing of a good share of the table steps the table's lines too,
-    // rather than reaching each of them through the index of drawings.
-    const bool scan = ScanPointsTable(connection, Dwgs[dwgNo].Nlines);
-    drawingLines.WholeTable = scan;
-    if (lines.Open(connection, drawingLines, LineRowReader::Columns(LineColumns::Entity))) {
-      PointsByLine byLine;
-      if (scan && ReadPointsByLine(connection, points, byLine, lines.Key())) {
-        ReserveRoomForLines(Dwgs[dwgNo].Nlines);
-        AppendStoredLines(dwgNo, lines, byLine, links, damage);
-      } else if (!scan && points.OpenChildren(connection, drawingLines, "LineID", "Points", "LineID",
-                                              PointRowReader::Columns())) {
-        ReserveRoomForLines(Dwgs[dwgNo].Nlines);
-        AppendStoredLines(dwgNo, lines, points, links, damage);
-      }
+  // A drawing of a good share of the table steps the table's lines too,
+  // rather than reaching each of them through the index of drawings.
+  const bool scan = ScanPointsTable(connection, Dwgs[dwgNo].Nlines);
+  drawingLines.WholeTable = scan;
+  if (lines.Open(connection, drawingLines, LineRowReader::Columns(LineColumns::Entity))) {
+    PointsByLine byLine;
+    if (scan && ReadPointsByLine(connection, points, byLine, lines.Key())) {
+      ReserveRoomForLines(Dwgs[dwgNo].Nlines);
+      AppendStoredLines(dwgNo, lines, byLine, links, damage);
+    } else if (!scan && points.OpenChildren(connection, drawingLines, "LineID", "Points", "LineID",
+                                            PointRowReader::Columns())) {
+      ReserveRoomForLines(Dwgs[dwgNo].Nlines);
+      AppendStoredLines(dwgNo, lines, points, links, damage);
     }
   }
-  const DbError& error = connection.Error().Number ? connection.Error()
-                         : lines.Failed()          ? lines.Error()
-                                                   : points.Error();
+  const DbError& error = lines.Failed() ? lines.Error() : points.Error();
   if (error.Number == DbErrNone) return true;
   ShowError(error, LoadLinesTitle);
   return false;
@@ -274,15 +266,16 @@ Long OwnerOfShowingEntity(const StagedLinks& link, const LoadedItemKeys& keys, D
 }
 
 // A placement of a component (entity i): linked to the definition, found in
-// memory or loaded from the drawing's database; owned by its group or area,
-// or else, as every placement, by its definition.
-void LinkComponent(Long i, const StagedLinks& link, const LoadedItemKeys& keys, DamageReport& damage) {
+// memory or loaded from the drawing's database (on the load's connection);
+// owned by its group or area, or else, as every placement, by its definition.
+void LinkComponent(Connection& connection, Long i, const StagedLinks& link, const LoadedItemKeys& keys,
+                   DamageReport& damage) {
   const DbKey lineId = Objs[i].LineID;
   NewItemKind = ItemComponent;
   NewItemName = Objs[i].Name;
   Long index = 0;
   // A load appends to Objs and may move it: Objs(i) is read again afterwards.
-  const bool found = FindLoadedComponent(index) || LoadComponent(NewItemName);
+  const bool found = FindLoadedComponent(index) || LoadComponent(connection, NewItemName);
   ObjRec& obj = Objs[i];
   // Unresolved, its keys name rows of another table: as indexes they would
   // point at unrelated items. Drawing the placement finds it by name.
@@ -297,11 +290,11 @@ void LinkComponent(Long i, const StagedLinks& link, const LoadedItemKeys& keys, 
 // linked to the named item of its Name. A row owned by the item it shows
 // (an area's boundary) keeps it as owner; any other keeps its own owner
 // (none, or a group): a fill or hatch only shows its area.
-void LinkNamedItem(Long i, Integer kind, const StagedLinks& link, const LoadedItemKeys& keys,
-                   DamageReport& damage) {
+void LinkNamedItem(Connection& connection, Long i, Integer kind, const StagedLinks& link,
+                   const LoadedItemKeys& keys, DamageReport& damage) {
   NewItemKind = kind;
   NewItemName = Objs[i].Name;
-  const bool found = LoadNamedObject();
+  const bool found = LoadNamedObject(connection);
   if (!found)
     damage.Report("The item " + Objs[i].Name + " of line " + std::to_string(Objs[i].LineID) + " was not found.");
   const Long item = found ? CurItem : 0;
@@ -319,9 +312,10 @@ void LinkTextChar(Long i, const StagedLinks& link, const LoadedItemKeys& keys, D
 }
 
 // Turns the stored links (links, in entity order) of the entities
-// firstObj..LoadedObjEnd of drawing dwgNo into item indexes.
-void LinkLoadedObjects(Long firstObj, Integer dwgNo, const StagedLinkList& links, const LoadedItemKeys& keys,
-                       DamageReport& damage) {
+// firstObj..LoadedObjEnd of drawing dwgNo into item indexes; definitions are
+// read on connection.
+void LinkLoadedObjects(Connection& connection, Long firstObj, Integer dwgNo, const StagedLinkList& links,
+                       const LoadedItemKeys& keys, DamageReport& damage) {
   auto next = links.begin();
   for (Long i = firstObj; i <= LoadedObjEnd; ++i) {
     if (Objs[i].DwgNo != dwgNo) continue;
@@ -330,13 +324,13 @@ void LinkLoadedObjects(Long firstObj, Integer dwgNo, const StagedLinkList& links
     const Integer type = Objs[i].Rtype;
     const bool named = link.ObjectID >= 1;
     if (type == EntityComponent) {
-      LinkComponent(i, link, keys, damage);
+      LinkComponent(connection, i, link, keys, damage);
     } else if (type == EntityTextChar) {
       LinkTextChar(i, link, keys, damage);
     } else if ((type == EntityPolygon || type == EntityFill || type == EntityHatch) && named) {
-      LinkNamedItem(i, ItemArea, link, keys, damage);
+      LinkNamedItem(connection, i, ItemArea, link, keys, damage);
     } else if (type == EntityDimension && named) {
-      LinkNamedItem(i, ItemWithGeometry, link, keys, damage);
+      LinkNamedItem(connection, i, ItemWithGeometry, link, keys, damage);
     } else {
       Objs[i].OwnerID = LinkToLoadedItem(link.OwnerID, keys, damage, Objs[i].LineID);
     }
@@ -371,13 +365,11 @@ void RecomputeLoadedExtents(Integer dwgNo) {
 
 // Reads the Drawing row of CurDrawID into Dwgs(dwgNo). False when there is
 // none or it cannot be read (shown).
-bool LoadDrawingRecord(Integer dwgNo, bool& extentsRead) {
+bool LoadDrawingRecord(Connection& connection, Integer dwgNo, bool& extentsRead) {
   const String name = Dwgs[dwgNo].Name;
-  Connection connection;
   Recordset row;
   bool read = false;
-  if (connection.Open(OpenDbPath, OpenMode::ReadOnly) &&
-      row.Open(connection, "Drawing", "DrawID", DbValue(CurDrawID))) {
+  if (row.Open(connection, "Drawing", "DrawID", DbValue(CurDrawID))) {
     if (row.Eof()) {
       MsgBox(" Drawing " + name + " Not Found!!", vbOKOnly, LoadDrawingTitle);
       return false;
@@ -385,8 +377,7 @@ bool LoadDrawingRecord(Integer dwgNo, bool& extentsRead) {
     read = ReadDrawingRow(row, Dwgs[dwgNo], extentsRead);
     if (!read && !row.Failed()) MsgBox("The record of drawing " + name + " has a damaged value.", vbOKOnly, LoadRecordTitle);
   }
-  const DbError& error = connection.Error().Number ? connection.Error() : row.Error();
-  if (error.Number != DbErrNone) ShowError(error, LoadRecordTitle);
+  if (row.Failed()) ShowError(row.Error(), LoadRecordTitle);
   return read;
 }
 
@@ -400,8 +391,16 @@ bool LoadDrawing() {
   }
   CurDrawID = Dwgs[dwgNo].DrawID;
   OpenDbPath = DwgDbPath;
+  // Every read of the load, on one connection in one read transaction: the
+  // drawing is read as one save left it, though another program saves it
+  // meanwhile.
+  Connection connection;
+  if (!connection.Open(OpenDbPath, OpenMode::ReadOnly) || !connection.BeginReadTrans()) {
+    ShowError(connection.Error(), LoadRecordTitle);
+    return false;
+  }
   bool extentsRead = true;
-  if (!LoadDrawingRecord(dwgNo, extentsRead)) return false;
+  if (!LoadDrawingRecord(connection, dwgNo, extentsRead)) return false;
   DwgRec& dwg = Dwgs[dwgNo];
   CurDwgName = dwg.Name;
   CurDrawID = dwg.DrawID;
@@ -413,15 +412,15 @@ bool LoadDrawing() {
   const Long firstItem = ItemCount + 1;
   bool complete = true;
   // The stored counts gate the reads: rows of a drawing counted empty stay unread.
-  if (dwg.Nobjects > 0) complete = LoadDrawingObjects(dwgNo, damage);
+  if (dwg.Nobjects > 0) complete = LoadDrawingObjects(connection, dwgNo, damage);
   if (dwg.Nlines >= 1) {
     const Long firstObj = ObjCount + 1;
     StagedLinkList links;
-    complete = LoadDrawingLines(dwgNo, links, damage) && complete;
+    complete = LoadDrawingLines(connection, dwgNo, links, damage) && complete;
     LoadedObjEnd = ObjCount;
     LoadedItemKeys keys;
     keys.Collect(firstItem);
-    LinkLoadedObjects(firstObj, dwgNo, links, keys, damage);
+    LinkLoadedObjects(connection, firstObj, dwgNo, links, keys, damage);
     EntityTableLinksChanged();  // the links were written after the entities were appended
     LayOutItemMembers();
   }

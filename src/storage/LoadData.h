@@ -25,7 +25,9 @@ extern Long LoadedObjEnd;        // ObjCount right after the last load appended 
 // layers and owning groups by key, component placements, area polygons,
 // fills, hatches and dimensions by name (loading definitions on demand, with
 // CompDbPath := DwgDbPath). A damaged row or a link to an item that does not
-// exist is reported once and skipped, the rest still loads.
+// exist is reported once and skipped, the rest still loads. Every read is
+// made on one connection inside one read transaction, so a drawing that
+// another program saves meanwhile is read as one of its saves left it.
 // True when the drawing was read; false when its row is missing (" Drawing
 // <name> Not Found!!", titled "Load Drawing") or a database error stopped
 // the load (titled "Load Drawing Record", "Load Drawing Objects" or "Load

@@ -80,14 +80,24 @@ bool FindLoadedComponent(Long& Index) {
 }
 
 bool LoadComponent(const String& Name) {
+  OpenDbPath = CompDbPath;
+  Connection connection;
+  if (!connection.Open(CompDbPath, OpenMode::ReadOnly)) {
+    ShowError(connection.Error(), "Loading Component: " + Name);
+    return false;
+  }
+  return LoadComponent(connection, Name);
+}
+
+bool LoadComponent(Connection& connection, const String& Name) {
   GrowItems();
   const String title = "Loading Component: " + Name;
-  OpenTable components;
+  Recordset components;
   bool loaded = false;
-  if (components.Open(CompDbPath, "Components") && FindNameOfKind(components.table, Name, ItemComponent)) {
-    if (AppendItemRow(components.table, ItemColumns::Components, 0)) {
+  if (components.Open(connection, "Components") && FindNameOfKind(components, Name, ItemComponent)) {
+    if (AppendItemRow(components, ItemColumns::Components, 0)) {
       loaded = true;
-      if (Items[ItemCount].Nlines > 0) LoadObjectGeometry(components.connection);
+      if (Items[ItemCount].Nlines > 0) LoadObjectGeometry(connection);
     } else if (!components.Failed()) {
       MsgBox("The component row of " + Name + " has a damaged value and was not loaded.", vbOKOnly, title);
     }
@@ -136,16 +146,13 @@ bool FindObjectsRow(Connection& connection, Recordset& rows) {
   return rows.Open(connection, "Objects") && FindNameOfKind(rows, NewItemName, NewItemKind);
 }
 
-}  // namespace
-
-bool LoadNamedObject() {
-  if (FindDrawingItem()) return true;
+// Appends the Objects row of NewItemName and NewItemKind found on
+// connection, with its geometry when it has its own; see LoadNamedObject.
+bool ReadNamedObject(Connection& connection) {
   GrowItems();
-  Connection connection;
   Recordset rows;
   bool loaded = false;
-  OpenDbPath = DwgDbPath;
-  if (connection.Open(DwgDbPath, OpenMode::ReadOnly) && FindObjectsRow(connection, rows)) {
+  if (FindObjectsRow(connection, rows)) {
     if (AppendItemRow(rows, ItemColumns::Objects, CurDwg)) {
       loaded = true;
       if (Items[ItemCount].Rtype == ItemWithGeometry && Items[ItemCount].Nlines > 0) LoadObjectGeometry(connection);
@@ -153,13 +160,27 @@ bool LoadNamedObject() {
       MsgBox("The item row of " + NewItemName + " has a damaged value and was not loaded.", vbOKOnly, FindObjectTitle);
     }
   }
-  const DbError& error = connection.Error().Number ? connection.Error() : rows.Error();
-  if (error.Number != DbErrNone) {
-    ShowError(error, FindObjectTitle);
+  if (rows.Failed()) {
+    ShowError(rows.Error(), FindObjectTitle);
     return false;
   }
   return loaded;
 }
+
+}  // namespace
+
+bool LoadNamedObject() {
+  if (FindDrawingItem()) return true;
+  OpenDbPath = DwgDbPath;
+  Connection connection;
+  if (!connection.Open(DwgDbPath, OpenMode::ReadOnly)) {
+    ShowError(connection.Error(), FindObjectTitle);
+    return false;
+  }
+  return ReadNamedObject(connection);
+}
+
+bool LoadNamedObject(Connection& connection) { return FindDrawingItem() || ReadNamedObject(connection); }
 
 void LoadObjectGeometry(Connection& connection) {
   DamageReport damage(LoadObjectLinesTitle);

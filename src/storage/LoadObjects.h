@@ -7,9 +7,11 @@
 // A loaded definition is an item appended to Items; its geometry becomes
 // entities of no drawing (DwgNo 0) owned by the item. Every loader opens its
 // own read-only connection, sets OpenDbPath to the file it reads, and closes
-// everything before it returns. A definition that is not in the database is
-// no error: the result is false and nothing is shown. Database errors show
-// in a box titled after the loader, and what was appended before stays.
+// everything before it returns; the loaders given a connection read on it
+// (the load of a drawing, inside its read transaction). A definition that
+// is not in the database is no error: the result is false and nothing is
+// shown. Database errors show in a box titled after the loader, and what was
+// appended before stays.
 //
 // Calling pattern for components: NewItemName := the name, NewItemKind := 1;
 // FindLoadedComponent; when it fails, LoadComponent(NewItemName) with
@@ -33,6 +35,9 @@ bool FindLoadedComponent(Long& Index);
 // nothing appended, when no row has that name or the row found is not of
 // kind 1 (a Null kind included). Errors: "Loading Component: " and the name.
 bool LoadComponent(const String& Name);
+// The same read on connection, open on the component database: a load that
+// reads it already holds it open in its own read transaction.
+bool LoadComponent(Connection& connection, const String& Name);
 // Whether the Components table of DwgDbPath has a row named Name, whatever
 // its kind; nothing is loaded. Errors: "Find Component: " and the name.
 bool ComponentExistsInDb(const String& Name);
@@ -46,6 +51,8 @@ bool ComponentExistsInDb(const String& Name);
 // item. Items of other open drawings are never taken: a link to them would
 // dangle once that drawing closes. Errors: "Find Object".
 bool LoadNamedObject();
+// The same read on connection, open on the drawings database.
+bool LoadNamedObject(Connection& connection);
 // Appends the geometry of Items(ItemCount), owned by CurItem, from the Lines
 // and Points tables of the caller's connection. Errors: "Load Object Lines";
 // the item keeps what was appended before.

@@ -9,9 +9,12 @@
 // the component's key.
 //
 // Every save is one transaction on one connection: it is stored whole or not
-// at all. On any failure the transaction rolls back, the keys the save gave
-// the model (DrawID, ObjectID, LineID, creation dates) are put back as they
-// were, and one box titled with the failing operation shows the error as
+// at all. It takes the file's write lock before it writes a row: while
+// another program holds the file, the save gives up within one wait
+// (BusyWaitMs), shows "5: database is locked" and writes nothing. On any
+// failure the transaction rolls back, the keys the save gave the model
+// (DrawID, ObjectID, LineID, creation dates) are put back as they were, and
+// one box titled with the failing operation shows the error as
 // "number: description". A save killed half-way leaves the file as it was
 // before the save; the database rolls the interrupted transaction back when
 // the file is next opened for writing.

@@ -22,7 +22,9 @@ void PreviewStoredDrawing(const DbKey& DrawingKey) {
   LineRowReader lineReader;
   PointRowReader pointReader;
   DamageReport damage(PreviewLinesTitle);
-  if (connection.Open(OpenDbPath, OpenMode::ReadOnly) &&
+  // One read transaction: lines and points as one save left them, though
+  // another program saves the drawing meanwhile.
+  if (connection.Open(OpenDbPath, OpenMode::ReadOnly) && connection.BeginReadTrans() &&
       lines.Open(connection, "Lines", "DrawingID", DbValue(DrawingKey)) &&
       lines.Relate("Points", "LineID", "LineID")) {
     Recordset& points = lines.Children();

@@ -175,6 +175,36 @@ TEST_F(DatabaseTest, ClosingInsideATransactionDiscardsItsChanges) {
   EXPECT_TRUE(ReadNames(connection).empty());
 }
 
+// A path is a file name: "file:Plan_dwg.mdb", which reads as an SQLite URI,
+// opens, reads and writes the file of that name in the current folder, in
+// either mode, never "Plan_dwg.mdb".
+TEST_F(DatabaseTest, APathLikeAUriIsTheFileOfThatName) {
+  const auto makeNamed = [this](const String& file, const String& name) {
+    Connection setup;
+    OpenNewDatabase(setup, NamesTable, file);
+    Recordset names;
+    ASSERT_TRUE(names.Open(setup, "Names"));
+    AddName(names, name);
+  };
+  makeNamed("Plan_dwg.mdb", "the file a URI names");
+  WorkInScratchFolder();
+  const String file = "file:Plan_dwg.mdb";
+  makeNamed(file, "the file of that name");
+  Connection writer;
+  ASSERT_TRUE(writer.Open(file, OpenMode::ReadWrite)) << ErrorText(writer.Error());
+  Recordset names;
+  ASSERT_TRUE(names.Open(writer, "Names")) << ErrorText(names.Error());
+  AddName(names, "written");
+  names.Close();
+  writer.Close();
+  Connection reader;
+  ASSERT_TRUE(reader.Open(file, OpenMode::ReadOnly));
+  EXPECT_EQ(ReadNames(reader), (std::vector<String>{"the file of that name", "written"}));
+  Connection other;
+  ASSERT_TRUE(other.Open("Plan_dwg.mdb", OpenMode::ReadOnly));
+  EXPECT_EQ(ReadNames(other), std::vector<String>{"the file a URI names"});
+}
+
 TEST_F(DatabaseTest, TableListingNamesUserTablesOnly) {
   Connection connection;
   OpenNewDatabase(connection,

@@ -46,6 +46,7 @@ void ProgramTest::SetUp() {
 }
 
 void ProgramTest::TearDown() {
+  if (!previousFolder_.isEmpty()) QDir::setCurrent(previousFolder_);
   ResetProgramState();
   responder_.ExpectAllAnswersUsed();
   SetPromptResponder(nullptr);
@@ -58,6 +59,11 @@ String ProgramTest::AppFolder() const { return ScratchPath("app"); }
 
 String ProgramTest::ScratchPath(const String& name) const {
   return folder_.filePath(QString::fromStdString(name)).toStdString();
+}
+
+void ProgramTest::WorkInScratchFolder() {
+  if (previousFolder_.isEmpty()) previousFolder_ = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(folder_.path()));
 }
 
 }  // namespace lintavo

@@ -23,10 +23,13 @@ class ProgramTest : public ::testing::Test {
   ScriptedResponder& Responder() { return responder_; }
   String AppFolder() const;                      // the test's application folder
   String ScratchPath(const String& name) const;  // a path in the test folder, beside the app
+  // Makes the test folder the current one, where relative paths start, until the test ends.
+  void WorkInScratchFolder();
 
  private:
   QTemporaryDir folder_;         // removed with everything in it when the test ends
   ScriptedResponder responder_;  // installed for the whole test
+  QString previousFolder_;       // the current folder before WorkInScratchFolder; empty when not called
 };
 
 }  // namespace lintavo

@@ -1,6 +1,7 @@
 // The save drawing dialog, run through File, Save of the main window.
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <functional>
 #include <iterator>
@@ -9,7 +10,9 @@
 #include "platform/Prompts.h"
 #include "storage/SaveData.h"
 #include "storage/SaveFixture.h"
+#include "support/SqliteProbes.h"
 #include "windows/file/frmDwgSave.h"
+#include "windows/file/frmDwgSelect.h"
 
 namespace lintavo {
 namespace {
@@ -274,6 +277,93 @@ TEST_F(frmDwgSaveTest, BrowseTakesOnlyADrawingsDatabase) {
   EXPECT_EQ(DwgDbPath, other);
   EXPECT_EQ(Responder().Prompts()[1].title, "Locate New *_dwg.mdb");
   EXPECT_EQ(Responder().Prompts()[1].text, "(*.MDB)|*.mdb");
+}
+
+// A database path typed as "file:Real_dwg.mdb" names the file of that name
+// in the current folder, for the save and for File, Open after it: never
+// "Real_dwg.mdb", which the database library would read it as.
+TEST_F(frmDwgSaveTest, APathBeginningWithFileNamesThatFileForSaveAndOpen) {
+  const String literal = MakeDrawingsDb("file:Real_dwg.mdb"), plain = MakeDrawingsDb("Real_dwg.mdb");
+  WorkInScratchFolder();
+  std::pair<String, Long> result;
+  FileSave([&](frmDwgSave& dialog) {
+    dialog.Text3->setText("file:Real_dwg.mdb");
+    result = Save(dialog);
+  });
+  EXPECT_EQ(result, std::make_pair(String("Drawing: Shed  Saved!"), ColorGreen));
+  EXPECT_EQ(TestDatabase(literal).Text("SELECT Name FROM Drawing"), "Shed");
+  EXPECT_EQ(TestDatabase(plain).Text("SELECT count(*) FROM Drawing"), "0");
+
+  FixedDpiDocument* fresh = Open(2);
+  QStringList listed;
+  Responder().OnDialog<frmDwgSelect>(
+      [&](frmDwgSelect& chooser) {
+        for (int i = 0; i < chooser.List1->count(); ++i) listed << chooser.List1->item(i)->text();
+      },
+      &frmDwgSelect::cmdOK);
+  main_->MenuItem("mnuFileOpen")->trigger();
+  EXPECT_EQ(listed, QStringList{"Shed"});
+  EXPECT_EQ(fresh->FileName(), "Shed");
+  const std::vector<Long> loaded = EntitiesOf(2);
+  ASSERT_EQ(loaded.size(), 1u);
+  const ObjRec& polygon = Objs[loaded[0]];
+  ASSERT_EQ(polygon.NPoints, Objs[polygon_].NPoints);
+  for (Integer k = 0; k < polygon.NPoints; ++k) {
+    EXPECT_EQ(Pnts[polygon.PointID + k].X, Pnts[Objs[polygon_].PointID + k].X);
+    EXPECT_EQ(Pnts[polygon.PointID + k].Y, Pnts[Objs[polygon_].PointID + k].Y);
+  }
+}
+
+// ---- Another program holding the database -----------------------------------------------
+
+// A save of 30,000 lines, larger than SQLite's page cache, while another
+// connection holds the database: a save that took only a reservation would
+// wait again for a reader each time its cache filled, and at the commit.
+// Each save gives up within one connection's wait, says why, and leaves
+// every stored row as it was.
+TEST_F(frmDwgSaveTest, ASaveMeetingAnotherProgramsLockGivesUpWithinOneWaitAndChangesNothing) {
+  const struct {
+    const char* journal;                // the database's journal mode
+    std::vector<const char*> holding;  // what the other program runs and holds
+  } others[] = {
+      {"DELETE", {"BEGIN", "SELECT count(*) FROM Lines"}},  // reading
+      {"DELETE", {"BEGIN IMMEDIATE"}},                      // saving
+      {"WAL", {"BEGIN IMMEDIATE"}},                         // saving
+  };
+  for (int i = 0; i < 30000; ++i) AddLine(i % 200, i / 200, i % 200 + 0.5, i / 200 + 0.5);
+  Responder().AnswerEveryMsgBox(vbOK);
+  int k = 0;
+  for (const auto& other : others) {
+    SCOPED_TRACE(String(other.journal) + ": " + other.holding.back());
+    DwgDbPath = MakeDrawingsDb("Held" + std::to_string(++k) + "_dwg.mdb");
+    TestDatabase(DwgDbPath, true).Rows(String("PRAGMA journal_mode = ") + other.journal);
+    ASSERT_TRUE(SaveDrawing(1));
+    const Long drawId = Dwgs[1].DrawID;
+    const auto stored = Dump(DwgDbPath);
+    AddLine(0, 0, 9, 9);
+    doc_->IsDirty = FlagTrue;
+
+    TestDatabase holder(DwgDbPath, true);
+    for (const char* sql : other.holding) holder.Exec(sql);
+    const size_t asked = Responder().Prompts().size();
+    std::pair<String, Long> result;
+    LockWaitMeter meter;
+    Responder().AnswerMsgBox(vbYes);  // over writing the stored revision
+    FileSave([&](frmDwgSave& dialog) { result = Save(dialog); });
+    const long long waited = meter.WaitedMs(), waits = meter.Waits();
+    holder.Exec("ROLLBACK");
+
+    EXPECT_EQ(result, std::make_pair(String("Error Saving Drawing: Shed"), ColorRed));
+    const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
+    ASSERT_EQ(boxes.size(), 2u);  // the overwrite question, then the failure
+    EXPECT_EQ(boxes[1].text, "5: database is locked");
+    EXPECT_EQ(boxes[1].title, "Save Drawing Record");
+    EXPECT_GT(waits, 0);
+    EXPECT_LE(waited, BusyWaitMs);
+    EXPECT_EQ(Dump(DwgDbPath), stored);
+    EXPECT_EQ(Dwgs[1].DrawID, drawId);
+    EXPECT_TRUE(doc_->IsDirty);
+  }
 }
 
 TEST_F(frmDwgSaveTest, FileSaveWithoutDrawingEntitiesShowsNothing) {

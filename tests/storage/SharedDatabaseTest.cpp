@@ -1,0 +1,109 @@
+// A drawings database that another program saves into while the program
+// reads it: File, Open previews and loads a drawing as one save left it.
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <set>
+#include <sqlite3.h>
+
+#include "platform/SurfaceWidget.h"
+#include "storage/SaveFixture.h"
+#include "support/SqliteProbes.h"
+#include "windows/file/frmDwgSelect.h"
+
+namespace lintavo {
+namespace {
+
+class SharedDatabaseTest : public SaveFixture {
+ protected:
+  // Another program's save of stored drawing drawId, number v: the Drawing
+  // row described "Save v" with extents 0..200 by 0..100, and afresh, under
+  // keys of their own, its layer "Layer v" with two lines of colour v from
+  // (v, 0) to (v, 40) and (v, 60) to (v, 100). A save that finds the file
+  // locked is given up, as that program would.
+  static void SaveVersion(TestDatabase& other, Long drawId, int v) {
+    if (sqlite3_exec(other.Handle(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return;
+    const DbValue key(drawId), layer(Long{1000 + v}), colour(Long{v}), x(Double{1.0 * v});
+    other.Exec("UPDATE Drawing SET Description = ?, Nobjects = 1, Nlines = 2, Xmin = 0, Ymin = 0, Xmax = 200, "
+               "Ymax = 100 WHERE DrawID = ?",
+               {DbValue("Save " + std::to_string(v)), key});
+    other.Exec("DELETE FROM Points WHERE LineID IN (SELECT LineID FROM Lines WHERE DrawingID = ?)", {key});
+    other.Exec("DELETE FROM Lines WHERE DrawingID = ?", {key});
+    other.Exec("DELETE FROM Objects WHERE DrawingID = ?", {key});
+    other.Exec("INSERT INTO Objects (ObjectID, Rtype, Name, Show, Lock, Nlines, Xorigin, Yorigin, Xmin, Ymin, "
+               "Xmax, Ymax, DrawingID) VALUES (?, 6, ?, -1, 0, 2, 0, 0, 0, 0, 200, 100, ?)",
+               {layer, DbValue("Layer " + std::to_string(v)), key});
+    for (const Double y : {0.0, 60.0}) {
+      other.Exec("INSERT INTO Lines (Rtype, Name, Show, Erased, Flag, Selected, \"Select\", Color, Ltype, Weight, "
+                 "Width, Area, NPoints, PointID, LayerID, OwnerID, ObjectID, DrawingID) "
+                 "VALUES (2, '', -1, 0, 0, 0, 0, ?, 0, 1, 0, 0, 2, 1, ?, 0, 0, ?)",
+                 {colour, layer, key});
+      for (const Double py : {y, y + 40})
+        other.Exec("INSERT INTO Points (LineID, PX, PY) SELECT max(LineID), ?, ? FROM Lines", {x, DbValue(py)});
+    }
+    if (sqlite3_exec(other.Handle(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+      sqlite3_exec(other.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+  }
+
+  // The colours of the preview picture other than its white background.
+  static std::set<Long> InkColours(const SurfaceWidget& picture) {
+    std::set<Long> colours;
+    for (int y = 0; y < picture.DeviceHeight(); ++y)
+      for (int x = 0; x < picture.DeviceWidth(); ++x)
+        if (picture.PixelAt(x, y) != 0xFFFFFF) colours.insert(picture.PixelAt(x, y));
+    return colours;
+  }
+};
+
+// The other program saves at the start of every statement the program runs
+// on any database: between the reads of the drawing row, its items and its
+// lines, and between the preview's lines and points. Whichever save the
+// program reads, it reads that one whole: the row's description, the
+// layer and every line's colour and place are of one save, and nothing is
+// reported missing.
+TEST_F(SharedDatabaseTest, FileOpenPreviewsAndLoadsADrawingAsOneSaveLeftIt) {
+  Responder().AnswerEveryMsgBox(vbOK);  // a mixed load reports the layers it misses
+  Long window = 1;
+  for (const char* journal : {"DELETE", "WAL"}) {
+    SCOPED_TRACE(journal);
+    DwgDbPath = MakeDrawingsDb(String("Shared") + journal + "_dwg.mdb");
+    TestDatabase other(DwgDbPath, true);
+    other.Rows(String("PRAGMA journal_mode = ") + journal);
+    ASSERT_TRUE(SaveDrawing(1));
+    const Long drawId = Dwgs[1].DrawID;
+    int saves = 0;
+    SaveVersion(other, drawId, ++saves);
+    FixedDpiDocument* loaded = Open(++window);
+    std::set<Long> previewInk;
+    {
+      StatementHook everyStatement([&] { SaveVersion(other, drawId, ++saves); });
+      Responder().OnDialog<frmDwgSelect>(
+          [&](frmDwgSelect& chooser) {
+            chooser.List1->setCurrentRow(0);
+            chooser.cmdShow->click();
+            previewInk = InkColours(*chooser.Picture1);
+          },
+          &frmDwgSelect::cmdOK);
+      main_->MenuItem("mnuFileOpen")->trigger();
+    }
+    ASSERT_GT(saves, 3);  // the other program did save meanwhile
+
+    EXPECT_EQ(previewInk.size(), 1u);
+    const DwgRec& dwg = Dwgs[window];
+    ASSERT_EQ(dwg.Description.rfind("Save ", 0), 0u);
+    const int v = std::stoi(dwg.Description.substr(5));
+    EXPECT_EQ(loaded->FileName(), "Shed");
+    const std::vector<Long> lines = EntitiesOf(static_cast<Integer>(window));
+    ASSERT_EQ(lines.size(), 2u);
+    for (const Long j : lines) {
+      const ObjRec& line = Objs[j];
+      EXPECT_EQ(line.Color, v);
+      EXPECT_EQ(Pnts[line.PointID].X, v);
+      EXPECT_EQ(line.LayerID >= 1 ? Items[line.LayerID].Name : "no layer", "Layer " + std::to_string(v));
+    }
+    EXPECT_EQ(Responder().MessageTexts(), std::vector<String>{});
+  }
+}
+
+}  // namespace
+}  // namespace lintavo

@@ -162,8 +162,8 @@ void EndWithRedraw() {
 
 void ReportNotFound() { ShowStatus("Area : " + AreaName + " Not Found", AreaResultPanel); }
 
-// The view goes to the area's extents; the window before is kept as the
-// previous view. False when the view could not go there (an area without a
+// The view goes to the area's extents, with the fit's margin; the window
+// before is kept as the previous view. False when the view could not go there (an area without a
 // boundary has no window to fit): the view stays as it was.
 bool ZoomToArea(Long item, bool saveFirst) {
   UpdateNotedItemExtents();
@@ -172,13 +172,11 @@ bool ZoomToArea(Long item, bool saveFirst) {
   DrawingWindow* window = ActiveDocForm();
   if (!window) return false;
   if (saveFirst) SaveViewWindow();
-  window->XVmin = area.Xmin + area.Xorigin;
-  window->YVmin = area.Ymin + area.Yorigin;
-  window->XVmax = area.Xmax + area.Xorigin;
-  window->YVmax = area.Ymax + area.Yorigin;
   window->View_Layers = FlagTrue;
-  if (!saveFirst) SaveViewWindow();
-  return FitViewToWindow();
+  const bool fitted = FitViewToItemBox(area.Xmin + area.Xorigin, area.Ymin + area.Yorigin,
+                                       area.Xmax + area.Xorigin, area.Ymax + area.Yorigin);
+  if (!saveFirst) SaveViewWindow();  // the area's window becomes the previous view
+  return fitted;
 }
 
 // A command on a chosen area: its title, the chooser for Action, then Act on

@@ -338,40 +338,33 @@ namespace {
 
 bool OwnsEntities(const ItemRec& item) { return item.Rtype == ItemArea || item.Rtype == ItemGroup; }
 
-// Entity Obj, owned by item ItemNo, into the item's box; Started tells
-// whether the box has its first point yet (a box far from the origin keeps
-// its own size). An area takes its first live boundary polygon only, and
-// that polygon's enclosed size; a group takes every live member of its
-// drawing, a compound member by its insertion point only.
-void TakeIntoItemBox(Long ItemNo, ObjRec& obj, bool& started) {
+// Entity Obj, owned by item ItemNo, into the item's box; Empty tells
+// whether the box still waits for its first point (a box far from the
+// origin keeps its own size). An area takes its first live boundary polygon
+// only, and that polygon's enclosed size; a group takes what every live
+// member of its drawing draws. A point that is not finite widens nothing.
+void TakeIntoItemBox(Long ItemNo, ObjRec& obj, bool& empty) {
   ItemRec& item = Items[ItemNo];
   if (obj.Erased || obj.NPoints < 1) return;  // an erased member no longer counts
   const bool area = item.Rtype == ItemArea;
-  if (area && (started || obj.Rtype != EntityPolygon || obj.DwgNo == 0)) return;
+  if (area && (!empty || obj.Rtype != EntityPolygon || obj.DwgNo == 0)) return;
   if (!area && obj.DwgNo != item.DwgNo) return;
-  const Long points = !area && obj.Rtype >= FirstCompoundType ? 1 : obj.NPoints;
-  for (Long k = obj.PointID; k < obj.PointID + points; ++k) {
-    const PntRec& p = Pnts[k];
-    if (started) {
-      WidenBox(item, p.X, p.Y);
-      continue;
-    }
-    item.Xmin = item.Xmax = p.X;
-    item.Ymin = item.Ymax = p.Y;
-    started = true;
-  }
+  WidenByEntity<Double>(obj, [&item, &empty](Double X, Double Y) {
+    if (std::isfinite(X) && std::isfinite(Y)) WidenRunningBox(item.Xmin, item.Ymin, item.Xmax, item.Ymax, empty, X, Y);
+  });
   if (area) obj.Area = static_cast<Single>(EnclosedArea(obj));
 }
 
 // The drawing members of item ItemNo (entities above the support geometry
 // whose OwnerID it is), in table order, into its box; an area stops at its
 // first boundary.
-void TakeMembersIntoItemBox(Long ItemNo, bool started) {
+void TakeMembersIntoItemBox(Long ItemNo) {
   const bool area = Items[ItemNo].Rtype == ItemArea;
+  bool empty = true;
   for (const Long i : ItemMembers(ItemNo)) {
     if (i <= BaseObjCount) continue;
-    TakeIntoItemBox(ItemNo, Objs[i], started);
-    if (area && started) return;  // an area's first boundary is all it takes
+    TakeIntoItemBox(ItemNo, Objs[i], empty);
+    if (area && !empty) return;  // an area's first boundary is all it takes
   }
 }
 
@@ -384,23 +377,26 @@ constexpr unsigned char Noted = 1;
 
 void UpdateItemExtents(Long ItemNo) {
   if (ItemNo < 1 || ItemNo > ItemCount || !OwnsEntities(Items[ItemNo])) return;
-  TakeMembersIntoItemBox(ItemNo, false);
+  TakeMembersIntoItemBox(ItemNo);
+}
+
+void NoteItemExtents(Long ItemNo) {
+  if (ItemNo < 1 || ItemNo > ItemCount || !OwnsEntities(Items[ItemNo])) return;
+  if (ItemNoted.size() <= static_cast<size_t>(ItemNo)) ItemNoted.resize(static_cast<size_t>(ItemsMax) + 1, 0);
+  if (ItemNoted[ItemNo]) return;
+  ItemNoted[ItemNo] = Noted;
+  NotedItems.push_back(ItemNo);
 }
 
 void NoteOwnerPointsChanged(Long ObjNo) {
   if (ObjNo < 1 || ObjNo > ObjCount) return;
-  const Long owner = Objs[ObjNo].OwnerID;
-  if (owner < 1 || owner > ItemCount || !OwnsEntities(Items[owner])) return;
-  if (ItemNoted.size() <= static_cast<size_t>(owner)) ItemNoted.resize(static_cast<size_t>(ItemsMax) + 1, 0);
-  if (ItemNoted[owner]) return;
-  ItemNoted[owner] = Noted;
-  NotedItems.push_back(owner);
+  NoteItemExtents(Objs[ObjNo].OwnerID);
 }
 
 void UpdateNotedItemExtents() {
   if (NotedItems.empty()) return;
   for (const Long item : NotedItems) {
-    if (item <= ItemCount) TakeMembersIntoItemBox(item, false);
+    if (item <= ItemCount) TakeMembersIntoItemBox(item);
     ItemNoted[item] = 0;
   }
   NotedItems.clear();

@@ -32,6 +32,7 @@
 //   Style of new entities and size of new sheets
 //   Growth rules
 //   Constructors
+//   Boxes of extents
 //   Reset
 #pragma once
 
@@ -40,6 +41,7 @@
 #include <cmath>
 #include <vector>
 
+#include "model/Geometry.h"
 #include "platform/Types.h"
 
 namespace lintavo {
@@ -277,6 +279,13 @@ void FirstFreeName(String& Name, const char* Prefix, bool (*Taken)(Long& Index))
 void NewDwgRec(Integer DwgNo);  // fills slot DwgNo for a new empty drawing window
 void ResolveObjLayer(Long ObjNo, DbKey layerKey);  // a loaded layer key into the entity's layer item index
 void UpdateExtents(Double X, Double Y);  // widens the current drawing and the current layer
+
+// ---- Boxes of extents ----------------------------------------------------------------------------
+// The fit, the items' extents, the component extents and the grip frame
+// take an entity's box from WidenByEntity and WidenByRim below, so that a
+// box covers what the entity draws: a circle's and an arc's rim, not only
+// their stored points.
+
 // Widens a box of world extents (a DwgRec's or an ItemRec's) to take in a
 // point; each side moves on its own, only outward. A point that is not
 // finite (a far corner summed past the largest real) widens nothing, so
@@ -305,41 +314,93 @@ inline void WidenRunningBox(Double& MinX, Double& MinY, Double& MaxX, Double& Ma
   if (Y < MinY) MinY = Y;
   if (Y > MaxY) MaxY = Y;
 }
-// Calls Widen(X, Y) for the points that bound entity Obj: a circle's four
-// quadrant points, an arc's points but its first and last (its centre and its
-// second end), a placement's or a text character's insertion point and its
-// item's extents scaled (not rotated), any other entity's points. A
-// dimension, a fill, a hatch and a circle without its rim point give none.
-// The circle's radius is taken in type Radius: the component extents take it
-// in Single, the grip frame in Double, and each keeps the values it always had.
+// Calls Widen(X, Y) for the outermost points of the rim of a circle (Type 3:
+// P[0] its centre) or an arc (Type 4: P[0] its centre, P[1], P[2] and P[3]
+// its start, a point between and its end) of the radius Radius() gives, as
+// the drawers draw it: the circle's four points farthest left, right, down
+// and up, the arc's those of them on its sweep, which with its ends bound
+// it. The drawers sweep counterclockwise between the ends the way that holds
+// the point between (ArcDrawnAngles). Radius is asked only when a point is
+// given (an arc within a quarter turn gives none). Nothing for any other
+// type. Point is any record with X and Y.
+template <typename Point, typename Radius, typename Widen>
+void WidenByRim(Integer Type, const Point* P, Radius&& radius, Widen&& widen) {
+  const Double x = P[0].X, y = P[0].Y;
+  if (Type == EntityCircle) {
+    const Double r = radius();
+    widen(x - r, y);
+    widen(x + r, y);
+    widen(x, y - r);
+    widen(x, y + r);
+    return;
+  }
+  if (Type != EntityArc) return;
+  const Double x1 = P[1].X - x, y1 = P[1].Y - y, x3 = P[3].X - x, y3 = P[3].Y - y;
+  const bool forward = SweepHolds(x1, y1, x3, y3, P[2].X - x, P[2].Y - y);
+  const Double sx = forward ? x1 : x3, sy = forward ? y1 : y3, ex = forward ? x3 : x1, ey = forward ? y3 : y1;
+  // The rim's points to the right, above, to the left and below the centre.
+  constexpr Double ux[4] = {1, 0, -1, 0}, uy[4] = {0, 1, 0, -1};
+  Double r = -1;  // not asked yet
+  for (int k = 0; k < 4; ++k) {
+    if (!SweepHolds(sx, sy, ex, ey, ux[k], uy[k])) continue;
+    if (r < 0) r = radius();
+    widen(x + ux[k] * r, y + uy[k] * r);
+  }
+}
+// Calls Widen(X, Y) for points whose box holds what entity Obj draws:
+//   a circle: its rim's four outermost points;
+//   an arc: its points but the centre, and its rim's outermost points that
+//     it passes;
+//   a placement or a text character: its insertion point and the corners of
+//     its item's box, scaled and turned as the placement draws them;
+//   a dimension, a fill or a hatch: the corners of its item's box;
+//   any other entity: its points.
+// A circle or arc without its rim point gives none of its rim, a compound
+// whose item is out of the table nothing beyond its insertion point. The
+// radius is taken in type Radius: the component extents take it in Single,
+// the grip frame and the items in Double, and each keeps its own values.
 template <typename Radius, typename Widen>
 void WidenByEntity(const ObjRec& Obj, Widen&& widen) {
   auto p = [&](Integer k) -> const PntRec& { return Pnts[Obj.PointID + k - 1]; };
+  auto radius = [&]() { return static_cast<Radius>(std::hypot(p(2).X - p(1).X, p(2).Y - p(1).Y)); };
+  const bool linked = Obj.ObjectID >= 1 && Obj.ObjectID <= ItemCount;
   switch (Obj.Rtype) {
-    case EntityCircle: {
-      if (Obj.NPoints < 2) break;
-      const Radius r = static_cast<Radius>(std::hypot(p(2).X - p(1).X, p(2).Y - p(1).Y));
-      widen(p(1).X - r, p(1).Y);
-      widen(p(1).X + r, p(1).Y);
-      widen(p(1).X, p(1).Y - r);
-      widen(p(1).X, p(1).Y + r);
+    case EntityCircle:
+      if (Obj.NPoints >= 2) WidenByRim(EntityCircle, &p(1), radius, widen);
       break;
-    }
     case EntityArc:
-      for (Long k = 2; k < Obj.NPoints; ++k) widen(p(k).X, p(k).Y);
+      for (Long k = 2; k <= Obj.NPoints; ++k) widen(p(k).X, p(k).Y);
+      if (Obj.NPoints >= 4) WidenByRim(EntityArc, &p(1), radius, widen);
       break;
     case EntityComponent:
     case EntityTextChar: {
       if (Obj.NPoints < 2) break;
       widen(p(1).X, p(1).Y);
-      if (Obj.ObjectID < 1 || Obj.ObjectID > ItemCount) break;
+      if (!linked) break;
       const ItemRec& item = Items[Obj.ObjectID];
-      widen(p(1).X + p(2).X * item.Xmin, p(1).Y + p(2).Y * item.Ymin);
-      widen(p(1).X + p(2).X * item.Xmax, p(1).Y + p(2).Y * item.Ymax);
+      const Double degrees = Obj.NPoints >= 3 ? p(3).X : 0;
+      const Double c = degrees == 0 ? 1 : std::cos(degrees * DegToRad);
+      const Double s = degrees == 0 ? 0 : std::sin(degrees * DegToRad);
+      for (const Double x : {item.Xmin, item.Xmax}) {
+        for (const Double y : {item.Ymin, item.Ymax}) {
+          const Double sx = p(2).X * x, sy = p(2).Y * y;  // scaled, then turned about the insertion point
+          if (degrees == 0)
+            widen(p(1).X + sx, p(1).Y + sy);
+          else
+            widen(p(1).X + c * sx - s * sy, p(1).Y + s * sx + c * sy);
+        }
+      }
       break;
     }
+    case EntityDimension:
+    case EntityFill:
+    case EntityHatch:
+      if (!linked) break;
+      widen(Items[Obj.ObjectID].Xmin, Items[Obj.ObjectID].Ymin);
+      widen(Items[Obj.ObjectID].Xmax, Items[Obj.ObjectID].Ymax);
+      break;
     default:
-      if (Obj.Rtype >= EntityDimension) break;
+      if (Obj.Rtype > EntityHatch) break;
       for (Long k = 1; k <= Obj.NPoints; ++k) widen(p(k).X, p(k).Y);
       break;
   }
@@ -350,11 +411,13 @@ Double EnclosedArea(const ObjRec& Obj);
 // Recomputes the extents of an item from the entities it owns:
 //   an area: Xmin..Ymax from its first live boundary polygon (type 11),
 //     whose Area is recomputed too;
-//   a group: Xmin..Ymax from its live members, a compound member (component,
-//     text character ...) by its insertion point only, as when it was made.
+//   a group: Xmin..Ymax from what its live members draw (WidenByEntity).
 // An item without such entities, and an item of any other kind, is left
 // unchanged. The members come from ItemMembers: no pass over the entities.
 void UpdateItemExtents(Long ItemNo);
+// Item ItemNo (a group or an area; any other kind is passed over) is noted
+// for UpdateNotedItemExtents: its box is to be taken again from its members.
+void NoteItemExtents(Long ItemNo);
 // The points of entity ObjNo changed in place: the group or area that owns it
 // is noted for UpdateNotedItemExtents. No scan, no allocation but the
 // notes' own growth; called by ObjPointsChanged for every such change.

@@ -270,6 +270,35 @@ Single PixelArcStepAngle(Double PX, Single PY, Double R) {
   return angle < step ? step : angle;
 }
 
+// ---- Arc sweeps ---------------------------------------------------------------------
+
+bool ArcRunsBackward(Single a1, Single a2, Single a3) {
+  // The surface draws counterclockwise: when the middle point does not lie
+  // on the counterclockwise sweep from start to end, the ends change places.
+  return (a1 <= a2 && a1 < a3 && a3 < a2) || (a1 > a2 && a2 > a3) || (a2 <= a3 && a2 < a1 && a1 < a3);
+}
+
+void ArcDrawnAngles(Double CX, Double CY, Double X2, Double Y2, Double X3, Double Y3, Double X4, Double Y4,
+                    Single& Start, Single& End) {
+  const Single a1 = LineAngleD(CX, CY, X2, Y2);
+  const Single a2 = LineAngleD(CX, CY, X3, Y3);
+  const Single a3 = LineAngleD(CX, CY, X4, Y4);
+  const bool backward = ArcRunsBackward(a1, a2, a3);
+  Start = backward ? a3 : a1;
+  End = backward ? a1 : a3;
+}
+
+bool SweepHolds(Double SX, Double SY, Double EX, Double EY, Double QX, Double QY) {
+  const Double se = SX * EY - SY * EX;  // > 0: E less than half a turn on from S
+  const Double sq = SX * QY - SY * QX;  // >= 0: Q at most half a turn on from S
+  const Double qe = QX * EY - QY * EX;  // >= 0: E at most half a turn on from Q
+  if (se > 0) return sq >= 0 && qe >= 0;
+  // More than half a turn: Q lies on it unless strictly inside the rest, E to S.
+  if (se < 0) return sq >= 0 || qe >= 0;
+  if (SX * EX + SY * EY > 0) return true;  // one direction: the whole circle
+  return sq >= 0;                          // half a turn
+}
+
 }  // namespace lintavo
 
 namespace lintavo {

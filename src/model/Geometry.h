@@ -25,6 +25,7 @@
 //   Crossings
 //   Perpendicular feet and hit tests
 //   Arc steps
+//   Arc sweeps
 #pragma once
 
 #include <cmath>
@@ -170,5 +171,22 @@ Single PixelArcStepAngle(Double PX, Single PY, Double R);
 // the view scales; the S form computes the pixel values in Single.
 Single ArcStepAngle(Double X, Double Y, Double R);
 Single ArcStepAngleS(Single X, Single Y, Single R);
+
+// ---- Arc sweeps ---------------------------------------------------------------------
+// Whether an arc whose start, a point between and end lie at angles a1, a2,
+// a3 about the centre (radians) is drawn from a3 to a1: the surface draws
+// counterclockwise.
+bool ArcRunsBackward(Single a1, Single a2, Single a3);
+// The angles (radians, LineAngleD's) between which the drawers draw the arc
+// about (CX, CY) through P2, P3 and P4 counterclockwise: P2 to P4, or P4 to
+// P2 when P3 lies the other way round.
+void ArcDrawnAngles(Double CX, Double CY, Double X2, Double Y2, Double X3, Double Y3, Double X4, Double Y4,
+                    Single& Start, Single& End);
+// Whether the direction Q lies on the counterclockwise sweep from direction
+// S to direction E (vectors from one centre, of any length; ends included).
+// S and E of one direction are the whole circle, as the surface draws an arc
+// whose ends lie at one angle. Products only: the extents ask it for every
+// arc of a drawing.
+bool SweepHolds(Double SX, Double SY, Double EX, Double EY, Double QX, Double QY);
 
 }  // namespace lintavo

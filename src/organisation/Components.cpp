@@ -20,6 +20,7 @@
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/ItemMembers.h"
+#include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
 #include "model/ObjIndex.h"
@@ -28,6 +29,7 @@
 #include "model/Top.h"
 #include "model/UndoRedo.h"
 #include "model/ViewCache.h"
+#include "organisation/ChooserPreview.h"
 #include "picking/Selection.h"
 #include "platform/Pointers.h"
 #include "storage/LoadObjects.h"
@@ -159,11 +161,35 @@ bool DuplicateComponent(Long& Index) {
   return true;
 }
 
+namespace {
+
+// Draws definition Index's geometry and the reference-point mark at its
+// origin on the preview. A definition belongs to no drawing, so no layer of
+// one hides its geometry, as none hides the members of a placement: each
+// entity is drawn as the preview's own layer, whatever layer it was stored
+// with (a layer number of the session that made it).
 void DrawDefinition(Long Index) {
+  const Long previewLayer = PreviewLayer;
   // A nested placement may load its component: each next member is asked anew.
-  for (Long i = NextMember(Index, 0); i != 0 && i <= ObjCount; i = NextMember(Index, i))
-    if (Objs[i].DwgNo == 0 && Objs[i].Show) DrawObject(i);
+  for (Long i = NextMember(Index, 0); i != 0 && i <= ObjCount; i = NextMember(Index, i)) {
+    if (Objs[i].DwgNo != 0 || !Objs[i].Show) continue;
+    PreviewLayer = Objs[i].LayerID;
+    DrawObject(i);
+  }
+  PreviewLayer = previewLayer;
   DrawRefPntMark(Items[Index].Xorigin, Items[Index].Yorigin);
+}
+
+}  // namespace
+
+void PreviewDefinition(Long Index) {
+  if (Index < 1 || Index > ItemCount) return;
+  ItemRec& item = Items[Index];
+  SetPreviewWindow(item);
+  WidenPreviewWindow();
+  FitPreviewToView();
+  item.Show = FlagTrue;
+  DrawDefinition(Index);
 }
 
 bool IsMdbFileName(const String& Path) {

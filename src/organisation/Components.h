@@ -68,9 +68,13 @@ void GetEntitiesExtents(Long ObjNo);
 // A new definition named ComponentName with exact copies of the geometry of
 // definition Index; Index becomes the new item. False when nothing was copied.
 bool DuplicateComponent(Long& Index);
-// Draws definition Index's geometry on ActiveDoc (a dialog's preview) and
-// the reference-point mark at its origin.
-void DrawDefinition(Long Index);
+// The preview of definition Index in a component dialog's picture (the
+// borrowed target, ChooserPreview): the view fitted to the item's extents
+// moved by its origin, with a tenth of their width and height as margin on
+// each side (no width or height: the upper corner from drawing 1's
+// extents), then its geometry, whatever layer it was stored with, and the
+// reference-point mark at its origin. The item is shown (Show -1).
+void PreviewDefinition(Long Index);
 
 // ---- Dialogs of the floor above ----------------------------------------------------
 // The windows put their routines here when they register; a dialog nobody

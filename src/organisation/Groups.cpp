@@ -9,6 +9,8 @@
 //   Reset and registration
 #include "organisation/Groups.h"
 
+#include <cmath>
+
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/ItemMembers.h"
@@ -44,9 +46,10 @@ bool IsAreaBoundary(const ObjRec& obj) {
          Items[obj.OwnerID].Rtype == ItemArea;
 }
 
-// Widens the gathered extents to take one point; the first point starts them.
-void TakeExtentPoint(const PntRec& point, bool& first) {
-  WidenRunningBox(GroupXmin, GroupYmin, GroupXmax, GroupYmax, first, point.X, point.Y);
+// Widens the gathered extents to take one point; the first point starts
+// them. A point that is not finite widens nothing.
+void TakeExtentPoint(Double X, Double Y, bool& first) {
+  if (std::isfinite(X) && std::isfinite(Y)) WidenRunningBox(GroupXmin, GroupYmin, GroupXmax, GroupYmax, first, X, Y);
 }
 
 }  // namespace
@@ -65,9 +68,8 @@ bool AssignSelectionToGroup() {
     if (obj.DwgNo != CurDwg || !obj.Selected || obj.Erased || IsAreaBoundary(obj)) continue;
     obj.OwnerID = group;
     EntityLinksChanged(i);
-    // A compound entity counts with its insertion point only.
-    const Long points = obj.Rtype > EntityPolygon ? (obj.NPoints > 0 ? 1 : 0) : obj.NPoints;
-    for (Long k = 0; k < points; ++k) TakeExtentPoint(Pnts[obj.PointID + k], first);
+    // The group's box holds what the member draws: a circle's rim, a placement's component.
+    WidenByEntity<Double>(obj, [&first](Double X, Double Y) { TakeExtentPoint(X, Y, first); });
   }
   return !first;
 }
@@ -93,22 +95,17 @@ void DeleteGroup(Long Index) {
 
 namespace {
 
-// The view zooms to the group, the previous window kept for Zoom Previous;
+// The view zooms to the group (with the fit's margin, so that members on
+// its edges are drawn whole), the previous window kept for Zoom Previous;
 // the surface is cleared and only the group's members are drawn (no grid,
 // no other entity), so the group is seen alone until the next full redraw.
 // A group without width or height (no members, or one point) is not fitted.
-void ShowGroupOnView(DrawingWindow& window, Long group) {
+void ShowGroupOnView(Long group) {
   UpdateNotedItemExtents();  // the extents of members moved since
   ItemRec& item = Items[group];
   SaveViewWindow();
   item.Show = FlagTrue;
-  if (item.Xmax > item.Xmin && item.Ymax > item.Ymin) {
-    window.XVmin = item.Xmin;
-    window.YVmin = item.Ymin;
-    window.XVmax = item.Xmax;
-    window.YVmax = item.Ymax;
-    FitViewToWindow();
-  }
+  if (item.Xmax > item.Xmin && item.Ymax > item.Ymin) FitViewToItemBox(item.Xmin, item.Ymin, item.Xmax, item.Ymax);
   if (ZoomActive) EndZoomCommand();
   if (!BeginViewPicture(false)) return;  // no reference mark, no grid: the members alone
   // A member may load the component it shows: each next member is asked anew.
@@ -143,7 +140,7 @@ void ShowChosenGroup(const char* done) {
     RefreshActiveView();
     ShowStatus("Group : " + GroupNameSought + " Not Found", 2);
   } else {
-    ShowGroupOnView(*window, SelectedGroup);
+    ShowGroupOnView(SelectedGroup);
     ShowStatus("Group : " + GroupNameSought + done, 2);
   }
   EndGroupCommand();

@@ -69,7 +69,8 @@ bool FindGroupByName(Long& Index);
 // current drawing; it is the last item.
 void NewGroup();
 // The selected entities of the current drawing join item ItemCount; the
-// extents start from the first member's point. False when none joined.
+// extents hold what the members draw (WidenByEntity), starting from the
+// first member's point. False when none gave a point.
 bool AssignSelectionToGroup();
 // Deletes a group and erases its members; SelectedGroup and GroupNameSought
 // are cleared when they named it.

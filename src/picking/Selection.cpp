@@ -235,17 +235,11 @@ bool IsMember(const ChooserRow& row, Long objNo, Long itemNo, bool windowValid) 
   }
 }
 
-// The view is fitted to the item's stored box.
+// The view is fitted to the item's stored box, with the fit's margin.
 void ShowChosenItem(Long itemNo) {
   ItemRec& item = Items[itemNo];
   item.Show = FlagTrue;
-  DrawingWindow* window = ActiveDocForm();
-  if (!window) return;
-  window->XVmin = item.Xmin;
-  window->YVmin = item.Ymin;
-  window->XVmax = item.Xmax;
-  window->YVmax = item.Ymax;
-  FitViewToWindow();
+  FitViewToItemBox(item.Xmin, item.Ymin, item.Xmax, item.Ymax);
 }
 
 void SelectByChooser(const ChooserRow& row) {

@@ -425,6 +425,11 @@ bool LoadDrawing() {
     LayOutItemMembers();
   }
   dwg.Nobjects = LoadedItemCount;
+  // A group's stored box may hold only its members' points (a circle by its
+  // centre and one point of its rim): each loaded group is measured again
+  // from what its members draw before its box is read.
+  for (Long i = firstItem; i <= ItemCount; ++i)
+    if (Items[i].Rtype == ItemGroup) NoteItemExtents(i);
   if (!extentsRead) RecomputeLoadedExtents(dwgNo);
   return complete;
 }

@@ -304,7 +304,7 @@ void EndOutermostCompound() {
 
 }  // namespace
 
-bool CompoundExtentsCorners(Long ObjNo, Double (&X)[2], Double (&Y)[2]) {
+bool CompoundExtentsCorners(Long ObjNo, Double (&X)[BoxCorners], Double (&Y)[BoxCorners]) {
   const Integer type = Objs[ObjNo].Rtype;
   Long I = Objs[ObjNo].ObjectID;
   if (!LinkHolds(Objs[ObjNo], type, I) && !ResolveCompoundItem(ObjNo, type, I)) return false;
@@ -315,17 +315,18 @@ bool CompoundExtentsCorners(Long ObjNo, Double (&X)[2], Double (&Y)[2]) {
   else
     UpdateItemExtents(I);
   const ItemRec& item = Items[I];
-  X[0] = item.Xmin, Y[0] = item.Ymin, X[1] = item.Xmax, Y[1] = item.Ymax;
-  for (int k = 0; k < 2; ++k) PlacePoint(X[k], Y[k]);
+  X[0] = item.Xmin, Y[0] = item.Ymin, X[1] = item.Xmax, Y[1] = item.Ymin;
+  X[2] = item.Xmin, Y[2] = item.Ymax, X[3] = item.Xmax, Y[3] = item.Ymax;
+  for (int k = 0; k < BoxCorners; ++k) PlacePoint(X[k], Y[k]);
   EndOutermostCompound();
   return true;
 }
 
 void DrawCompound(Long ObjNo) {
   if (!DrawEnabled && NestLevel == 0) {  // extents pass: the item's box only, members are not walked
-    Double x[2], y[2];
+    Double x[BoxCorners], y[BoxCorners];
     if (!CompoundExtentsCorners(ObjNo, x, y)) return;
-    for (int k = 0; k < 2; ++k) ExtendExtents(x[k], y[k]);
+    for (int k = 0; k < BoxCorners; ++k) ExtendExtents(x[k], y[k]);
     return;
   }
   const Integer type = Objs[ObjNo].Rtype;

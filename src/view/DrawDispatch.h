@@ -58,10 +58,12 @@ void DrawObject(Long ObjNo);    // draws (or, in an extents pass, measures) one 
 void WipeObj(Long ObjNo);       // DrawObject in the background colour: takes the entity off the surface
 void DrawCompound(Long ObjNo);  // types 12 to 16; called by DrawObject and the fit's extents pass only
 // The extents pass's share of the outermost compound ObjNo (types 12 to 16):
-// its item's box, corner (Xmin, Ymin) then (Xmax, Ymax), through its
-// placement into X and Y (an area or group first takes its members' box);
-// false when its item is neither linked nor found.
-bool CompoundExtentsCorners(Long ObjNo, Double (&X)[2], Double (&Y)[2]);
+// the four corners of its item's box, (Xmin, Ymin), (Xmax, Ymin),
+// (Xmin, Ymax) and (Xmax, Ymax), through its placement into X and Y, so that
+// a turned placement is covered whole (an area or group first takes its
+// members' box); false when its item is neither linked nor found.
+constexpr int BoxCorners = 4;
+bool CompoundExtentsCorners(Long ObjNo, Double (&X)[BoxCorners], Double (&Y)[BoxCorners]);
 // Whether item ItemIndex's box, under the current placement, can be seen; a
 // glyph smaller than 2 by 2 pixels is drawn as one dot at the insertion
 // point instead and counts as not in view.

@@ -221,13 +221,9 @@ void FastDrawArc() {
   const WorldXY& c = P(1);
   const Single r = S(std::hypot(P(2).X - c.X, P(2).Y - c.Y));
   if (r == 0) return;
-  const Single a1 = LineAngleD(c.X, c.Y, P(2).X, P(2).Y);
-  const Single a2 = LineAngleD(c.X, c.Y, P(3).X, P(3).Y);
-  const Single a3 = LineAngleD(c.X, c.Y, P(4).X, P(4).Y);
-  if (ArcRunsBackward(a1, a2, a3))
-    FastWorldCircleArc(S(c.X), S(c.Y), r, a3, a1);
-  else
-    FastWorldCircleArc(S(c.X), S(c.Y), r, a1, a3);
+  Single start = 0, end = 0;
+  ArcDrawnAngles(c.X, c.Y, P(2).X, P(2).Y, P(3).X, P(3).Y, P(4).X, P(4).Y, start, end);
+  FastWorldCircleArc(S(c.X), S(c.Y), r, start, end);
 }
 
 void FastDrawEllipticArc() { EllipticArcShape(FastShapes); }

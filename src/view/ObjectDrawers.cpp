@@ -92,6 +92,14 @@ SteppedEllipse EllipseOfPoints(Double& a, Double& b) {
   return SteppedEllipse{c.X, c.Y, (P(2).X - P(1).X) / 2, (P(2).Y - P(1).Y) / 2, b / a};
 }
 
+// The extents pass: the rim of the circle or arc in ScrPts as it is drawn,
+// wherever the view stands, so that fitting the drawing never cuts it.
+void ExtendByDrawnRim(Integer Type) {
+  Double x[4], y[4];
+  const Integer n = DrawnRimPoints(Type, x, y);
+  for (Integer k = 0; k < n; ++k) ExtendExtents(x[k], y[k]);
+}
+
 }  // namespace
 
 // ---- Points, lines and circles ----------------------------------------------------------
@@ -130,38 +138,36 @@ void DrawObjCircle() {
     if (SquareMeetsView(c.X, c.Y, r) && r != 0) WorldCircle(c.X, c.Y, r);
     return;
   }
-  if (!ExtentsPass) return;
-  // The extents take the whole circle wherever the view stands, so that
-  // fitting the drawing never cuts a circle lying outside the present view.
-  Double x[4], y[4];
-  CircleRimPoints(x, y);
-  for (int k = 0; k < 4; ++k) ExtendExtents(x[k], y[k]);
+  if (ExtentsPass) ExtendByDrawnRim(EntityCircle);
 }
 
-void CircleRimPoints(Double (&X)[4], Double (&Y)[4]) {
-  const XY& c = P(1);
-  const Double r = Distance(c, P(2));
-  X[0] = c.X, Y[0] = c.Y + r;
-  X[1] = c.X, Y[1] = c.Y - r;
-  X[2] = c.X + r, Y[2] = c.Y;
-  X[3] = c.X - r, Y[3] = c.Y;
+Integer DrawnRimPoints(Integer Type, Double (&X)[4], Double (&Y)[4]) {
+  if (Type != EntityCircle && Type != EntityArc) return 0;
+  Integer n = 0;
+  auto take = [&](Double x, Double y) {
+    X[n] = x;
+    Y[n] = y;
+    ++n;
+  };
+  WidenByRim(Type, &P(1), [] { return Distance(P(1), P(2)); }, take);
+  return n;
 }
 
 // ---- Arcs and ellipses -------------------------------------------------------------------
 
 void DrawObjArc() {
-  if (!DrawEnabled || ScrPtsBeyondView(2, 4)) return;
+  if (!DrawEnabled) {
+    if (ExtentsPass) ExtendByDrawnRim(EntityArc);
+    return;
+  }
+  if (ScrPtsBeyondView(2, 4)) return;
   const XY& c = P(1);
   const Double r = Distance(c, P(2));
   // An arc the surface shows as nothing needs no angles.
   if (r == 0 || WorldCircleArcShowsNothing(c.X, c.Y, r)) return;
-  const Single a1 = LineAngleD(c.X, c.Y, P(2).X, P(2).Y);
-  const Single a2 = LineAngleD(c.X, c.Y, P(3).X, P(3).Y);
-  const Single a3 = LineAngleD(c.X, c.Y, P(4).X, P(4).Y);
-  if (ArcRunsBackward(a1, a2, a3))
-    WorldCircleArc(c.X, c.Y, r, a3, a1);
-  else
-    WorldCircleArc(c.X, c.Y, r, a1, a3);
+  Single start = 0, end = 0;
+  ArcDrawnAngles(c.X, c.Y, P(2).X, P(2).Y, P(3).X, P(3).Y, P(4).X, P(4).Y, start, end);
+  WorldCircleArc(c.X, c.Y, r, start, end);
 }
 
 void DrawObjEllipse() {
@@ -187,12 +193,6 @@ void WorldEllipseShape(Double X, Double Y, Double RX, Double RY) { WorldCircleEl
 }  // namespace
 
 const ShapeOutput WorldShapes = {WorldLine, WorldEllipseShape, WorldCircleEllipticArc};
-
-bool ArcRunsBackward(Single a1, Single a2, Single a3) {
-  // The surface draws counterclockwise: when the middle point does not lie
-  // on the counterclockwise sweep from start to end, the ends change places.
-  return (a1 <= a2 && a1 < a3 && a3 < a2) || (a1 > a2 && a2 > a3) || (a2 <= a3 && a2 < a1 && a1 < a3);
-}
 
 void LoadBandCorners(Double W) {
   const Double w = W * 0.5;

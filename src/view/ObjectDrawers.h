@@ -6,8 +6,9 @@
 // The dispatcher sets the pen (PenColor, PenStyle, PenWidthFactor, ...),
 // the draw mode and loads the entity's points into ScrPts(1..n), already
 // through any placement; the simple drawers take no arguments and read those.
-// Each returns at once unless DrawEnabled (only the circle works in an
-// extents pass, where it adds its four extreme points) and skips an entity
+// Each returns at once unless DrawEnabled (only the circle and the arc work
+// in an extents pass, where they add the outermost points of their rim) and
+// skips an entity
 // lying beyond one side of the view window before converting any point.
 //
 // Points per type (ScrPts index 1 = the entity's first point):
@@ -50,11 +51,13 @@ extern Long GlyphColor;       // RGB colour of the character being drawn
 void DrawObjPoint();        // 1: a standard mark while ShowStdPnts, else one pixel
 void DrawObjLine();         // 2: a line, or a band when it has a width
 void DrawWideObjLine();     // 2 with a width: the band, filled with the line type as pattern
-void DrawObjCircle();       // 3: the circle; its extreme points in an extents pass
-// The extreme points of the circle of ScrPts(1) (centre) and ScrPts(2) (on
-// the rim), as the extents take them: top, bottom, right, left.
-void CircleRimPoints(Double (&X)[4], Double (&Y)[4]);
-void DrawObjArc();          // 4
+void DrawObjCircle();       // 3: the circle; its rim's outermost points in an extents pass
+// The outermost points of the rim of the circle (Type 3) or arc (Type 4)
+// whose points are in ScrPts, as it is drawn (WidenByRim): the extents take
+// them beside the entity's points. Returns how many it wrote (none for
+// another type).
+Integer DrawnRimPoints(Integer Type, Double (&X)[4], Double (&Y)[4]);
+void DrawObjArc();          // 4: the arc; its rim's outermost points in an extents pass
 void DrawObjEllipticArc();  // 5
 void DrawObjEllipse();      // 6
 void DrawObjSpline();       // 7: arc-like pieces through every point
@@ -78,10 +81,6 @@ struct ShapeOutput {
 };
 extern const ShapeOutput WorldShapes;  // the world wrappers of SurfaceDraw
 
-// Whether an arc whose start, a point between and end lie at angles a1, a2,
-// a3 about the centre (radians) is drawn from a3 to a1: the surface draws
-// counterclockwise.
-bool ArcRunsBackward(Single a1, Single a2, Single a3);
 // GdiPts(1..4) := the device corners of the band of width W (world units)
 // along ScrPts(1)..ScrPts(2).
 void LoadBandCorners(Double W);

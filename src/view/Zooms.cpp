@@ -22,6 +22,7 @@
 
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
+#include "model/Geometry.h"
 #include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
@@ -342,9 +343,9 @@ class ExtentsBoxes {
 // One simple entity (types below the compounds) in the extents pass, as
 // DrawObject takes it with drawing off, without setting the surface's pen:
 // its points are loaded into ScrPts and widen the extents (an arc's centre
-// excepted), and a circle adds its rim; every other simple drawer draws
-// nothing in this pass. An entity of more points than ScrPts holds takes
-// DrawObject's own routines.
+// excepted), and a circle or an arc adds its rim as it is drawn
+// (WidenByRim); every other simple drawer draws nothing in this pass.
+// An entity of more points than ScrPts holds takes DrawObject's own routines.
 void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
   const Long n = obj.NPoints;
   if (PlacementOn || n + 100 > ScrPtsMax) {
@@ -353,6 +354,7 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
     PenPntCount = obj.NPoints;
     LoadObjScrPts(ObjNo);
     if (obj.Rtype == EntityCircle) DrawObjCircle();
+    if (obj.Rtype == EntityArc) DrawObjArc();
     boxes.Take();
     return;
   }
@@ -367,11 +369,10 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
     loaded[k].X = p.X;
     loaded[k].Y = p.Y;
   }
-  if (obj.Rtype == EntityCircle) {
-    Double x[4], y[4];
-    CircleRimPoints(x, y);
-    for (int k = 0; k < 4; ++k) own.Take(x[k], y[k]);
-  }
+  // The rim as DrawnRimPoints gives it, from the points just loaded.
+  if (obj.Rtype == EntityCircle || obj.Rtype == EntityArc)
+    WidenByRim(obj.Rtype, &loaded[1], [loaded] { return Distance(loaded[1], loaded[2]); },
+               [&own](Double X, Double Y) { own.Take(X, Y); });
   if (own.Any()) boxes.Widen(obj.LayerID, own.Box());
 }
 
@@ -393,12 +394,12 @@ void TakeCompoundIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes)
   if (obj.Rtype > EntityHatch) return;
   // Finding a broken link's item may load it, which writes the records.
   boxes.Put();
-  Double x[2], y[2];
+  Double x[BoxCorners], y[BoxCorners];
   const bool linked = CompoundExtentsCorners(ObjNo, x, y);
   boxes.Take();
   if (!linked) return;
   PointsBox placed;
-  for (int k = 0; k < 2; ++k) placed.Take(x[k], y[k]);
+  for (int k = 0; k < BoxCorners; ++k) placed.Take(x[k], y[k]);
   if (placed.Any()) boxes.Widen(PenLayer, placed.Box());  // as ExtendExtents, after what a load set
 }
 
@@ -489,6 +490,18 @@ void ComputeDrawingExtents() {
   AddMargin(dwg.Xmin, dwg.Xmax);
   AddMargin(dwg.Ymin, dwg.Ymax);
   SetDocPointer(vbCrosshair);
+}
+
+bool FitViewToItemBox(Double Xmin, Double Ymin, Double Xmax, Double Ymax) {
+  DrawingWindow* window = ActiveDocForm();
+  if (!window) return false;
+  AddMargin(Xmin, Xmax);
+  AddMargin(Ymin, Ymax);
+  window->XVmin = Xmin;
+  window->YVmin = Ymin;
+  window->XVmax = Xmax;
+  window->YVmax = Ymax;
+  return FitViewToWindow();
 }
 
 // ---- Redraw and its read-outs ------------------------------------------------------

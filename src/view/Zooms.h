@@ -91,6 +91,13 @@ bool FitViewToWindow();
 // they give has a finite width and height above 0.
 bool IsShowableView(const DrawingWindow& window, Double viewScale, Double centreX, Double centreY);
 constexpr const char* MessageViewRefused = "View Not Valid! View Unchanged";  // panel 3
+// The world window of the active drawing window := the box of an item (a
+// group's or an area's extents) with the margin the fit of the whole drawing
+// leaves, 1/100 of its size on each side, then FitViewToWindow; its result.
+// Without the margin the view would end on the box's far edges, whose last
+// pixel column and row lie just beyond the area: what the item draws there
+// would be cut.
+bool FitViewToItemBox(Double Xmin, Double Ymin, Double Xmax, Double Ymax);
 
 // ---- Previous view -----------------------------------------------------------------------
 void SaveViewWindow();     // PrevViewWindow := the world window of ActiveDoc

@@ -58,6 +58,15 @@ class GroupsViewsTest : public EditFixture {
     DrawingDriver::Choose("mnuSelectClr");
     for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) Objs[i].Erased = FlagTrue;
   }
+  // Whether a pixel of the picture within one pixel of at is drawn (not white).
+  static bool DrawnNear(const QImage& picture, QPoint at) {
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx) {
+        const QPoint p = at + QPoint(dx, dy);
+        if (picture.rect().contains(p) && picture.pixel(p) != qRgb(255, 255, 255)) return true;
+      }
+    return false;
+  }
   static void RunGroup(Integer code) {
     GroupCommand = code;
     ActiveTool = ToolGroups;
@@ -103,6 +112,65 @@ TEST_F(GroupsViewsTest, AddSelectedGroupNamesTheFirstFreeNumberAndTakesOnlyInser
     EXPECT_TRUE(EqualsFreshRedraw());
     DrawingDriver::Choose("mnuSelectClr");
   }
+}
+
+// Four holes of radius 0.25 whose centres span 3 by 2: the group is measured
+// and shown by what they draw, their rims, as the fit takes a circle.
+TEST_F(GroupsViewsTest, AGroupOfCirclesIsMeasuredAndShownByTheirRims) {
+  constexpr Double r = 0.25;
+  const std::pair<Double, Double> centres[] = {{1, 1}, {4, 1}, {1, 3}, {4, 3}};
+  for (const auto& [x, y] : centres) AddCircle(x, y, r);
+  SelectWindow(0.5, 0.5, 4.5, 3.5);
+  QString size;
+  OnDialog<frmGroupSelect>([&size](frmGroupSelect& dialog) {
+    ClickLastRow(dialog.List1);
+    size = dialog.lblWidth->text() + " " + dialog.lblHeight->text();
+    dialog.OKButton->click();
+  });
+  DrawingDriver::Choose("mnuViewGroup");
+  EXPECT_EQ(size.toStdString(), "Width = " + FormatLengthFixed(3.5) + " Height = " + FormatLengthFixed(2.5));
+  DrawingDriver::Choose("mnuSelectClr");  // the circles drawn plain, not dashed as selected
+  ChooseLastGroup("mnuGroupsShow");
+  const QImage shown = doc_->Image().copy();
+  for (const auto& [x, y] : centres) {
+    SCOPED_TRACE(testing::Message() << "circle at " << x << ", " << y);
+    EXPECT_LE(doc_->XVmin, x - r);
+    EXPECT_GE(doc_->XVmax, x + r);
+    EXPECT_LE(doc_->YVmin, y - r);
+    EXPECT_GE(doc_->YVmax, y + r);
+    // The rim is drawn at its outermost point on each side (within a pixel,
+    // as the last column of a fitted view lies on the window's edge).
+    for (const auto& [rx, ry] : {std::pair{x - r, y}, std::pair{x + r, y}, std::pair{x, y - r}, std::pair{x, y + r}})
+      EXPECT_TRUE(DrawnNear(shown, input_->PositionOf(rx, ry).toPoint())) << rx << ", " << ry;
+  }
+}
+
+// A stored group whose box holds its members' points only (a circle by its
+// centre and the rim point to its right) is measured again by the rims
+// when its drawing is loaded, and shown whole.
+TEST_F(GroupsViewsTest, AStoredGroupIsMeasuredByItsMembersRimsWhenItsDrawingIsLoaded) {
+  DwgDbPath = ScratchPath("Holes_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  AddCircle(1, 1, 0.25);
+  AddCircle(4, 3, 0.25);
+  SelectWindow(0.5, 0.5, 4.5, 3.5);
+  AddGroupFromMenu();
+  ASSERT_TRUE(SaveDrawing(1));
+  TestDatabase(DwgDbPath, true).Exec("UPDATE Objects SET Xmin = 1, Ymin = 1, Xmax = 4.25, Ymax = 3 WHERE Rtype = ?",
+                                     {DbValue(Long{ItemGroup})});
+  FixedDpiDocument* copy = Open(2, "Copy");
+  Dwgs[2].DrawID = Dwgs[1].DrawID;
+  ASSERT_TRUE(LoadDrawing());
+  RefreshDocView(copy);
+  ChooseLastGroup("mnuGroupsShow");
+  const ItemRec& group = Items[SelectedGroup];
+  ASSERT_EQ(group.DwgNo, 2);
+  EXPECT_EQ((std::vector<Double>{group.Xmin, group.Ymin, group.Xmax, group.Ymax}),
+            (std::vector<Double>{0.75, 0.75, 4.25, 3.25}));
+  EXPECT_LE(copy->XVmin, 0.75);
+  EXPECT_LE(copy->YVmin, 0.75);
+  EXPECT_GE(copy->XVmax, 4.25);
+  EXPECT_GE(copy->YVmax, 3.25);
 }
 
 TEST_F(GroupsViewsTest, AddWithoutSelectionMakesNoGroupAndAreaBoundariesStayWithTheirArea) {
@@ -199,6 +267,7 @@ TEST_F(GroupsViewsTest, AGroupMovedOrRescaledIsShownAtItsNewExtents) {
     AddCompound(EntityTextChar, 2, 3, 0);
     SelectWindow(0.5, 0.5, 3.5, 3.5);
     AddGroupFromMenu();
+    ShowAtScale(doc_, 48, 24);  // the clicks below in the fixture's view, not the group's
     const ItemRec& group = Items[ItemCount];
     DrawingDriver::Choose(c.menu);
     input_->ClickEach(c.clicks);
@@ -209,8 +278,9 @@ TEST_F(GroupsViewsTest, AGroupMovedOrRescaledIsShownAtItsNewExtents) {
     ChooseLastGroup("mnuGroupsShow");
     const Double box[4] = {group.Xmin, group.Ymin, group.Xmax, group.Ymax};
     for (int k = 0; k < 4; ++k) EXPECT_NEAR(box[k], c.box[k], 1e-9) << c.menu << " " << k;
-    EXPECT_NEAR(doc_->XVmin, c.box[0], 1e-9) << c.menu;  // the view fitted to the new place
-    EXPECT_NEAR(doc_->YVmax, c.box[3], 1e-9) << c.menu;
+    // The view fitted to the new place, with the fit's margin of 1/100.
+    EXPECT_NEAR(doc_->XVmin, c.box[0] - (c.box[2] - c.box[0]) / 100, 1e-9) << c.menu;
+    EXPECT_NEAR(doc_->YVmax, c.box[3] + (c.box[3] - c.box[1]) / 100, 1e-9) << c.menu;
     ClearDrawing();
     ShowAtScale(doc_, 48, 24);
   }
@@ -225,6 +295,7 @@ TEST_F(GroupsViewsTest, TwoGroupsMovedTogetherBothFollow) {
     AddGroupFromMenu();
     groups[g] = ItemCount;
     DrawingDriver::Choose("mnuSelectClr");
+    ShowAtScale(doc_, 48, 24);  // the clicks in the fixture's view, not the group's
   }
   SelectWindow(0.5, 0.5, 4.5, 2.5);
   DrawingDriver::Choose("mnuEditMove");

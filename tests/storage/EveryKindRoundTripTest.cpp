@@ -3,6 +3,7 @@
 // saved, loaded, saved and loaded again through the drawing window: every
 // save stores the same rows as the one before.
 #include "app/EveryKindFixture.h"
+#include "model/ItemMembers.h"
 #include "model/MessageBar.h"
 #include "organisation/ComponentDefinition.h"
 #include "storage/DbSchema.h"
@@ -124,14 +125,19 @@ class EveryKindRoundTripTest : public EveryKindFixture {
     }
   }
 
-  // The text characters join the drawing's group.
+  // The text characters join the drawing's group, whose box then holds
+  // them, as a loaded drawing's group is measured again.
   static void GroupTheText() {
     Long group = 0;
     for (Long i = 1; i <= ItemCount; ++i)
       if (Items[i].DwgNo == CurDwg && Items[i].Rtype == ItemGroup) group = i;
     ASSERT_GE(group, 1);
-    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
-      if (Objs[i].DwgNo == CurDwg && Objs[i].Rtype == EntityTextChar) Objs[i].OwnerID = group;
+    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+      if (Objs[i].DwgNo != CurDwg || Objs[i].Rtype != EntityTextChar) continue;
+      Objs[i].OwnerID = group;
+      EntityLinksChanged(i);
+    }
+    UpdateItemExtents(group);
   }
 
   // One object of every kind, the text in a group, a linked component from

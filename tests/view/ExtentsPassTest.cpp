@@ -4,11 +4,14 @@
 // drawing), ComputeDrawingExtents leaves the boxes of the drawing and of its
 // layers, their counts and the areas' sizes exactly as the routine that
 // draws every object through DrawObject with drawing off.
+#include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <vector>
 
 #include "commands/EditFixture.h"
+#include "model/ItemMembers.h"
 #include "model/LayerItems.h"
 #include "support/ModelBuilders.h"
 #include "view/DrawDispatch.h"
@@ -176,6 +179,53 @@ TEST_F(ExtentsPassTest, BoxesCountsAndAreasEqualThoseOfDrawingEveryObject) {
   // The drawing reaches the arc's rim and the circle's, not the arc's centre.
   EXPECT_NEAR(Dwgs[CurDwg].Xmin, -181 - 382.5 / 100, 1e-9);
   EXPECT_NEAR(Dwgs[CurDwg].Xmax, 201.5 + 382.5 / 100, 1e-9);
+}
+
+// The fit (the box of each entity's layer, which takes no margin) and a
+// group's extents take one box of what an entity draws: a circle's rim, an
+// arc's rim where its sweep passes it, a turned placement's whole box.
+TEST_F(ExtentsPassTest, TheFitAndAGroupTakeTheBoxOfWhatAnEntityDraws) {
+  const Long bolt = AddNamedItem(ItemComponent, "Bolt", 2, 1);
+  const Double d = 5 / std::sqrt(2.0);  // a point of the rim of radius 5 at 45 degrees
+  struct Case {
+    const char* what;
+    std::function<Long()> add;
+    Double box[4];  // Xmin, Ymin, Xmax, Ymax
+  };
+  const Case cases[] = {
+      {"circle of radius 2 at (10, 10)", [] { return AddCircle(10, 10, 2); }, {8, 8, 12, 12}},
+      {"arc from 45 by 180 to 315 degrees", [d] { return AddShape(EntityArc, {{0, 0}, {d, d}, {-5, 0}, {d, -d}}); },
+       {-5, -5, d, 5}},
+      {"arc from 315 by 0 to 45 degrees", [d] { return AddShape(EntityArc, {{0, 0}, {d, -d}, {5, 0}, {d, d}}); },
+       {d, -d, 5, d}},
+      {"placement of a 2 by 1 box, scales (1, 1.5), turned 90 degrees",
+       [bolt] { return AddCompoundOf(EntityComponent, bolt, "Bolt", 5, 5, 1, 90); }, {3.5, 5, 5, 7}},
+  };
+  std::vector<std::pair<Long, Long>> layerAndGroup;
+  for (const Case& c : cases) {
+    const Long obj = c.add();
+    const Long layer = EnsureLayer(c.what);
+    Objs[obj].LayerID = layer;
+    NewItemNamed(ItemGroup, c.what);  // of the current drawing
+    const Long group = ItemCount;
+    Objs[obj].OwnerID = group;
+    EntityLinksChanged(obj);
+    UpdateItemExtents(group);
+    layerAndGroup.emplace_back(layer, group);
+  }
+  doc_->View_Layers = FlagTrue;
+  ComputeDrawingExtents();
+  for (size_t k = 0; k < std::size(cases); ++k) {
+    const Case& c = cases[k];
+    for (const Long item : {layerAndGroup[k].first, layerAndGroup[k].second}) {
+      const ItemRec& box = Items[item];
+      SCOPED_TRACE(testing::Message() << c.what << (box.Rtype == ItemLayer ? ", the fit" : ", the group"));
+      EXPECT_NEAR(box.Xmin, c.box[0], 1e-6);
+      EXPECT_NEAR(box.Ymin, c.box[1], 1e-6);
+      EXPECT_NEAR(box.Xmax, c.box[2], 1e-6);
+      EXPECT_NEAR(box.Ymax, c.box[3], 1e-6);
+    }
+  }
 }
 
 }  // namespace

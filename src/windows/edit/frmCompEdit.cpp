@@ -16,17 +16,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "windows/controls/ComponentFacts.h"
 #include "windows/controls/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/ItemMembers.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
-#include "model/ViewCache.h"
 #include "organisation/ChooserPreview.h"
 #include "organisation/Components.h"
 #include "organisation/LinkHand.h"
 #include "windows/edit/frmLinkData.h"
-#include "picking/Measure.h"
 #include "platform/Modal.h"
 #include "platform/Prompts.h"
 #include "platform/SurfaceWidget.h"
@@ -38,8 +37,6 @@
 namespace lintavo {
 
 namespace {
-
-constexpr Double PreviewMarginShare = 10;  // the preview window widened by a tenth on each side
 
 // Link type texts by LinkType 0..2.
 constexpr const char* LinkTexts[] = {"Not Linked", "Linked Current Database", "Linked Remote Database"};
@@ -189,30 +186,19 @@ void frmCompEdit::CountPlacements() {
   lblPlace->setText("Placements = " + QString::number(PlacementCount));
 }
 
+// The component ComponentItem previewed and described as the chooser of
+// Insert, Component previews and describes it.
 void frmCompEdit::ShowEditComponent() {
   if (ComponentItem < 1 || ComponentItem > ItemCount) return;
   InitPreviewSurface(preview_, *Picture1, PictureWidth, PictureHeight);
   Picture1->Cls();
   lblView->setText(Text(EditComponentName));
   const ItemRec& item = Items[ComponentItem];
-  SetPreviewWindow(item);
-  const Double mx = (ViewWinMaxX - ViewWinMinX) / PreviewMarginShare;
-  const Double my = (ViewWinMaxY - ViewWinMinY) / PreviewMarginShare;
-  ViewWinMinX -= mx;
-  ViewWinMaxX += mx;
-  ViewWinMinY -= my;
-  ViewWinMaxY += my;
-  FitPreviewToView();
-  ShowWholeText(*TxtCategory, Text(item.Category));
-  ShowWholeText(*TxtDate, item.CreationDate.toString());
-  ShowWholeText(*TxtDesc, Text(item.Description));
-  ShowWholeText(*TxtPart, Text(item.PartNumber));
+  ShowComponentFacts(FactsOfItem(item), {TxtCategory, TxtAuthor, TxtDate, TxtPart, TxtDesc, lblWidth, lblHeight});
   if (item.LinkType >= 0 && item.LinkType <= 2) txtLinked->setText(LinkTexts[item.LinkType]);
   lblLines->setText("Lines = " + QString::number(item.Nlines));
-  lblHeight->setText(Text(FormatHeightLabel(ViewWinMaxY - ViewWinMinY)));
-  lblWidth->setText(Text(FormatWidthLabel(ViewWinMaxX - ViewWinMinX)));
   CountPlacements();
-  DrawDefinition(ComponentItem);
+  PreviewDefinition(ComponentItem);
 }
 
 void frmCompEdit::RenameComponentObjects() {

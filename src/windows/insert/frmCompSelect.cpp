@@ -27,7 +27,6 @@
 #include "model/Top.h"
 #include "organisation/ChooserPreview.h"
 #include "organisation/Components.h"
-#include "picking/Measure.h"
 #include "platform/CommonDialogs.h"
 #include "platform/Database.h"
 #include "platform/Modal.h"
@@ -53,8 +52,6 @@ bool VerifyComponentDb(const String& path) {
   return !path.empty() && FileExists(path) && VerifyDatabase(path, DbKindComponents);
 }
 
-void ReadDoubleField(Recordset& rs, int field, Double& value) { ReadDouble(rs, field, value); }
-
 // The component rows (Rtype 1) of the database at path, in the order read.
 bool ReadComponentRows(const String& path, std::vector<frmCompSelect::ComponentRow>& rows, DbError& error) {
   Connection connection;
@@ -65,22 +62,23 @@ bool ReadComponentRows(const String& path, std::vector<frmCompSelect::ComponentR
     const int category = rs.FieldIndex("Category"), part = rs.FieldIndex("PartNumber");
     const int description = rs.FieldIndex("Description"), author = rs.FieldIndex("Author");
     const int created = rs.FieldIndex("CreationDate"), nlines = rs.FieldIndex("Nlines");
-    const int xmin = rs.FieldIndex("Xmin"), ymin = rs.FieldIndex("Ymin");
-    const int xmax = rs.FieldIndex("Xmax"), ymax = rs.FieldIndex("Ymax");
+    const int extents[4] = {rs.FieldIndex("Xmin"), rs.FieldIndex("Ymin"), rs.FieldIndex("Xmax"),
+                            rs.FieldIndex("Ymax")};
     for (; !rs.Eof(); rs.MoveNext()) {
       frmCompSelect::ComponentRow row;
       ReadLong(rs, key, row.ObjectID);
       row.Name = TextOrEmpty(rs, name);
-      row.Category = TextOrEmpty(rs, category);
-      row.PartNumber = TextOrEmpty(rs, part);
-      row.Description = TextOrEmpty(rs, description);
-      row.Author = TextOrEmpty(rs, author);
-      row.CreationDate = TextOrEmpty(rs, created);
+      ComponentFacts& facts = row.Facts;
+      facts.Category = TextOrEmpty(rs, category);
+      facts.PartNumber = TextOrEmpty(rs, part);
+      facts.Description = TextOrEmpty(rs, description);
+      facts.Author = TextOrEmpty(rs, author);
+      facts.CreationDate = TextOrEmpty(rs, created);
       ReadLong(rs, nlines, row.Nlines);
-      ReadDoubleField(rs, xmin, row.Xmin);
-      ReadDoubleField(rs, ymin, row.Ymin);
-      ReadDoubleField(rs, xmax, row.Xmax);
-      ReadDoubleField(rs, ymax, row.Ymax);
+      Double box[4] = {0, 0, 0, 0};  // Xmin, Ymin, Xmax, Ymax
+      for (int k = 0; k < 4; ++k) ReadDouble(rs, extents[k], box[k]);
+      facts.Width = box[2] - box[0];
+      facts.Height = box[3] - box[1];
       rows.push_back(std::move(row));
     }
   }
@@ -202,14 +200,8 @@ void frmCompSelect::ShowComponentRecord(int row) {
   SelRecordID = r.ObjectID;
   NewItemName = r.Name;
   ShowWholeText(*TxtName, QString::fromStdString(r.Name));
-  ShowWholeText(*TxtCategory, QString::fromStdString(r.Category));
-  ShowWholeText(*TxtPart, QString::fromStdString(r.PartNumber));
-  ShowWholeText(*TxtDesc, QString::fromStdString(r.Description));
-  ShowWholeText(*TxtAuthor, QString::fromStdString(r.Author));
-  ShowWholeText(*TxtDate, QString::fromStdString(r.CreationDate));
   TextNl->setText(QString::number(r.Nlines));
-  lblHeight->setText(QString::fromStdString(FormatHeightLabel(r.Ymax - r.Ymin)));
-  lblWidth->setText(QString::fromStdString(FormatWidthLabel(r.Xmax - r.Xmin)));
+  ShowComponentFacts(r.Facts, {TxtCategory, TxtAuthor, TxtDate, TxtPart, TxtDesc, lblWidth, lblHeight});
 }
 
 void frmCompSelect::List1_Click(int row) {
@@ -242,11 +234,7 @@ void frmCompSelect::LoadPreviewComponent() {
   SelRecordID = index;
   ComponentNo = index;
   ComponentName = name;
-  ItemRec& item = Items[index];
-  SetPreviewWindow(item);
-  FitPreviewToView();
-  item.Show = FlagTrue;
-  DrawDefinition(index);
+  PreviewDefinition(index);
   ShowRefPnts = FlagFalse;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/TargetBorrow.h"
+#include "windows/controls/ComponentFacts.h"
 #include "platform/Types.h"
 
 class QGridLayout;
@@ -53,9 +54,9 @@ class frmCompSelect : public QDialog {
   // One row of the Components table as listed.
   struct ComponentRow {
     Long ObjectID = 0;
-    String Name, Category, PartNumber, Description, Author, CreationDate;
+    String Name;
     Long Nlines = 0;
-    Double Xmin = 0, Ymin = 0, Xmax = 0, Ymax = 0;
+    ComponentFacts Facts;  // its other columns as the dialog shows them
   };
 
  protected:

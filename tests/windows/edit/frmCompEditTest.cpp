@@ -9,6 +9,9 @@
 #include "model/ItemMembers.h"
 #include "model/UndoRedo.h"
 #include "organisation/ComponentDefinition.h"
+#include "support/ListClicks.h"
+#include "windows/StoredComponentFixture.h"
+#include "windows/insert/frmCompSelect.h"
 #include "organisation/Components.h"
 #include "organisation/LinkHand.h"
 #include "support/DrawingDriver.h"
@@ -313,6 +316,54 @@ TEST_F(frmCompEditStoredTest, ARenameStoresTheNewNameAsARowOfItsOwnAndOtherDrawi
   EXPECT_EQ(Db().Number("SELECT ObjectID FROM Components WHERE Name = 'Valve'"), valveKey);
   EXPECT_EQ(Db().Number(lines + std::to_string(valveKey)), 1);
   EXPECT_EQ(Db().Number(lines + std::to_string(gateKey)), 1);
+}
+
+// ---- The preview and the facts shown ---------------------------------------------------------
+
+// What a component dialog shows of the component clicked in its list.
+struct ShownComponent {
+  QImage picture;
+  QString width, height, author, date, category;
+};
+
+template <typename Dialog>
+ShownComponent ShownIn(Dialog& dialog) {
+  return {dialog.Picture1->Image().copy(), dialog.lblWidth->text(), dialog.lblHeight->text(),
+          dialog.TxtAuthor->text(), dialog.TxtDate->text(), dialog.TxtCategory->text()};
+}
+
+using frmCompEditPreviewTest = StoredComponentFixture;
+
+// A component of a component database, placed through Insert, Component,
+// Place, is previewed and described by Edit, Component, Edit as the chooser
+// did: the same picture, pixel for pixel, with its lines, and the same size,
+// author, date and category.
+TEST_F(frmCompEditPreviewTest, APlacedStoredComponentIsPreviewedAndDescribedAsTheChooserDid) {
+  ShownComponent chosen, edited;
+  Responder().OnDialog<frmCompSelect>([&chosen](frmCompSelect& dialog) {
+    ClickRow(dialog.List1, 0);
+    chosen = ShownIn(dialog);
+    dialog.cmdOK->click();
+  });
+  DrawingDriver::Choose("mnuInsertCompplace");
+  input_->Escape();
+  Responder().OnDialog<frmCompEdit>(
+      [&edited](frmCompEdit& dialog) {
+        ClickRow(dialog.List1, 0);
+        edited = ShownIn(dialog);
+      },
+      &frmCompEdit::CancelButton);
+  DrawingDriver::Choose("mnuEditCompEdit");
+
+  ASSERT_EQ(chosen.picture.size(), edited.picture.size());
+  EXPECT_GT(DrawnPixels(chosen.picture), 500);  // the hexagon and the circle, not only the reference mark
+  EXPECT_TRUE(edited.picture == chosen.picture);
+  EXPECT_EQ(edited.width.toStdString(), chosen.width.toStdString());
+  EXPECT_EQ(edited.height.toStdString(), chosen.height.toStdString());
+  EXPECT_EQ(edited.author.toStdString(), chosen.author.toStdString());
+  EXPECT_FALSE(edited.author.isEmpty());
+  EXPECT_EQ(edited.date.toStdString(), chosen.date.toStdString());
+  EXPECT_EQ(edited.category.toStdString(), chosen.category.toStdString());
 }
 
 }  // namespace

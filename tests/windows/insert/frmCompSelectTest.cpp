@@ -12,6 +12,7 @@
 #include "platform/Prompts.h"
 #include "storage/StoredDrawing.h"
 #include "support/ListClicks.h"
+#include "windows/StoredComponentFixture.h"
 
 namespace lintavo {
 namespace {
@@ -104,6 +105,31 @@ TEST_F(frmCompSelectTest, CancelDiscardsWhatThePreviewLoaded) {
   EXPECT_EQ(ItemCount, items);
   EXPECT_EQ(ObjCount, objs);
   EXPECT_EQ(ComponentNo, 0);
+}
+
+using frmCompSelectPreviewTest = StoredComponentFixture;
+
+// The preview shows the whole component with a margin: the hexagon's flat
+// top and bottom edges are drawn, and nothing touches the picture's border.
+TEST_F(frmCompSelectPreviewTest, TheWholeComponentIsPreviewedWithAMargin) {
+  QImage picture;
+  Responder().OnDialog<frmCompSelect>([&picture](frmCompSelect& dialog) {
+    ClickRow(dialog.List1, 0);
+    picture = dialog.Picture1->Image().copy();
+  });
+  DrawingDriver::Choose("mnuInsertCompplace");
+  const QRect drawn = DrawnBox(picture);
+  // The component fills the picture in its tighter direction but for the
+  // margin of a tenth on each side: 240 / 1.2 = 200 pixels high.
+  EXPECT_NEAR(drawn.height(), 200, 3);
+  EXPECT_GT(drawn.left(), 0);
+  EXPECT_GT(drawn.top(), 0);
+  EXPECT_LT(drawn.right(), picture.width() - 1);
+  EXPECT_LT(drawn.bottom(), picture.height() - 1);
+  // The edges are as long as the hexagon's side, half its width.
+  const int side = drawn.width() / 2;
+  EXPECT_NEAR(LongestRun(picture, drawn.top()), side, 2);
+  EXPECT_NEAR(LongestRun(picture, drawn.bottom()), side, 2);
 }
 
 }  // namespace

@@ -64,6 +64,11 @@ std::vector<String> SchemaTableNames(SchemaSet set);
 constexpr DbKey FirstDrawingKey = 1;
 constexpr bool IsDrawingKey(DbKey key) { return key >= FirstDrawingKey; }
 
+// The autonumber key column of the named table (exact case): the column
+// whose value a writer reads back as the key of a row it added; "" when no
+// table has that name or it has no such column.
+String TableKeyColumn(const String& table);
+
 // ---- Statements --------------------------------------------------------------
 // The CREATE TABLE statement of the named table followed by the CREATE INDEX
 // statements of its lookups; empty when no table has that name (exact case).

@@ -40,6 +40,7 @@
 #include "storage/DbSchema.h"
 #include "storage/LoadObjects.h"
 #include "storage/SupportFiles.h"
+#include "storage/Verify.h"
 
 namespace lintavo {
 
@@ -366,13 +367,17 @@ class GeometryWriter {
 class SaveSession {
  public:
   // Opens the database and starts the transaction; title names the
-  // operation a failure to open is reported under.
+  // operation a failure to open is reported under. A database damaged, or
+  // with a table that does not key its rows, is refused before anything is
+  // written.
   bool Begin(const String& path, const String& title) {
     baseTitle_ = title;
     keys_.Capture();
     if (!connection_.Open(path, OpenMode::ReadWrite) || !connection_.BeginTrans()) {
       return Fail(title, connection_.Error());
     }
+    DbError unfit;
+    if (!DatabaseFitToWrite(connection_, path, unfit)) return Fail(title, unfit);
     if (!geometry_.Prepare(connection_.Handle())) return Fail(title, geometry_.Error());
     return true;
   }

@@ -17,7 +17,10 @@
 // one box titled with the failing operation shows the error as
 // "number: description". A save killed half-way leaves the file as it was
 // before the save; the database rolls the interrupted transaction back when
-// the file is next opened for writing.
+// the file is next opened for writing. A database found damaged, or with a
+// table that does not key its rows by its key column, takes no save at all
+// (DatabaseFitToWrite): the message says why, and the drawing can be saved
+// into another database.
 //
 // Keys: a stored row's key is read back into the model at once, so the next
 // save of the same drawing updates the same rows. Keys are only trusted in

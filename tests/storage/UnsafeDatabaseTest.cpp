@@ -1,8 +1,10 @@
 // Drawings databases a save cannot write into as they are, met as a user
 // meets them, through File, Open and File, Save: a Drawing row keyed below
-// 1 (component definitions are stored under DrawingID 0). Nothing is
+// 1 (component definitions are stored under DrawingID 0), tables an outside
+// repair left without their key, and files found damaged. Nothing is
 // reported saved that does not reload whole, and no other drawing or
-// component definition changes.
+// component definition changes; a refused drawing stays in its window and
+// is saved into another database.
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +20,46 @@
 
 namespace lintavo {
 namespace {
+
+const char* const OverwriteQuestion =
+    "This Drawing Name already Exists at this Revision Level in The Selected Database, Do you want to "
+    "Over Write? (Over Writing is time consuming!)";
+
+// ---- Damage, as other programs and failing disks leave it ---------------------------
+
+// The table rebuilt as an outside repair tool may leave it: the same rows,
+// no key and no index.
+std::vector<String> WithoutKey(const String& table) {
+  const String quoted = "\"" + table + "\"";
+  return {"CREATE TABLE Rebuilt AS SELECT * FROM " + quoted, "DROP TABLE " + quoted,
+          "ALTER TABLE Rebuilt RENAME TO " + quoted};
+}
+
+// The statements adding run while the index is left out of the schema: the
+// index lacks the rows they add.
+std::vector<String> PastIndex(const String& index, const std::vector<String>& adding) {
+  std::vector<String> all = {
+      "CREATE TEMP TABLE Kept AS SELECT * FROM sqlite_master WHERE name = '" + index + "'",
+      "PRAGMA writable_schema = ON", "DELETE FROM sqlite_master WHERE name = '" + index + "'",
+      "PRAGMA writable_schema = RESET"};
+  all.insert(all.end(), adding.begin(), adding.end());
+  all.insert(all.end(), {"PRAGMA writable_schema = ON", "INSERT INTO sqlite_master SELECT * FROM temp.Kept",
+                         "PRAGMA writable_schema = RESET"});
+  return all;
+}
+
+// The one page of a small table made unreadable: its page type is none.
+void BreakPageOf(const String& path, const String& table) {
+  qint64 page = 0, size = 0;
+  {
+    TestDatabase db(path);
+    page = static_cast<qint64>(db.Number("SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'"));
+    size = static_cast<qint64>(db.Number("PRAGMA page_size"));
+  }
+  QFile file(QString::fromStdString(path));
+  ASSERT_TRUE(page > 1 && file.open(QIODevice::ReadWrite) && file.seek((page - 1) * size));
+  file.write(QByteArray(1, '\0'));
+}
 
 class UnsafeDatabaseTest : public SaveFixture {
  protected:
@@ -139,6 +181,94 @@ TEST_F(UnsafeDatabaseTest, ADrawingKeyedBelowOneIsNotLoadedAndNoSaveTakesItsRows
     EXPECT_EQ(after, before);
     EXPECT_EQ(Reload(copy, "Zero  (Rev. 0)"), drawn);
   }();
+}
+
+// A save over a database it cannot write safely is refused before anything
+// is written, with a message saying why; the drawing stays in the window and
+// is saved whole into another database.
+TEST_F(UnsafeDatabaseTest, ASaveOverADatabaseItCannotWriteSafelyIsRefusedAndTheDrawingGoesElsewhereWhole) {
+  const String stored = StoreDrawings();
+  const String line =
+      "INSERT INTO Lines (Rtype, Name, Show, Erased, Flag, Selected, \"Select\", Color, Ltype, Weight, Width, Area, "
+      "NPoints, PointID, LayerID, OwnerID, ObjectID, DrawingID) VALUES (2, '', -1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 2, 0, "
+      "0, 0, 0, " + std::to_string(Dwgs[1].DrawID) + ")";
+  const String point = "INSERT INTO Points (LineID, PX, PY) VALUES ((SELECT max(LineID) FROM Lines), 7, 1)";
+  struct Case {
+    String what;
+    std::vector<String> spoil;  // statements run on the copy
+    const char* brokenPage;     // the table whose page is broken; nullptr none
+    const char* loadMessage;    // the first message of the load; "" none
+    const char* number;         // the refusal's error number
+    String says;                // what the refusal says after the database's path
+  };
+  const auto keyless = [](const String& table, const String& key) {
+    return Case{table, WithoutKey(table), nullptr, "", "10012",
+                "has no key of its own (its column " + key + " does not key its rows): nothing was saved into it."};
+  };
+  const Case cases[] = {
+      keyless("Drawing", "DrawID"),
+      keyless("Objects", "ObjectID"),
+      keyless("Lines", "LineID"),
+      keyless("Points", "PointID"),
+      keyless("Components", "ObjectID"),
+      keyless("LinkTable", "LinkID"),
+      {"a damaged page met by the load", {}, "Objects", "11: database disk image is malformed", "10013",
+       "is damaged (it was found so when it was read): nothing was saved into it. Save into another database."},
+      {"a damaged page the load never meets", {}, "LinkTable", "", "10013", "is damaged ("},
+      {"an index lacking a line of the drawing", PastIndex("Lines_DrawingID", {line, point, point}), nullptr, "",
+       "10013", "is damaged (row "},
+  };
+  int round = 0;
+  for (const Case& c : cases) [&] {
+    SCOPED_TRACE(c.what);
+    const String copy = SpoiltCopy(stored, "Spoilt" + std::to_string(++round) + "_dwg.mdb", c.spoil);
+    if (c.brokenPage) BreakPageOf(copy, c.brokenPage);
+    size_t asked = Responder().Prompts().size();
+    if (*c.loadMessage) Responder().AnswerEveryMsgBox(vbOK);
+    FileOpen("Shed");
+    Responder().AnswerEveryMsgBox(0);
+    const std::vector<PromptRecord> loadBoxes = Responder().MessageBoxes(asked);
+    ASSERT_EQ(loadBoxes.empty(), !*c.loadMessage);
+    if (*c.loadMessage) EXPECT_EQ(loadBoxes[0].text, c.loadMessage);
+
+    AddLine(1, 1, 3, 2);
+    doc_->IsDirty = FlagTrue;
+    const std::vector<SavedShape> drawn = LiveShapes(1);
+    const QByteArray bytes = FileBytes(copy);
+    const String elsewhere = MakeDrawingsDb("Elsewhere" + std::to_string(round) + "_dwg.mdb");
+    asked = Responder().Prompts().size();
+    Responder().AnswerMsgBox(vbYes);  // replace the stored Shed
+    Responder().AnswerMsgBox(vbOK);   // the refusal
+    EXPECT_EQ(FileSave(elsewhere), (std::vector<String>{"Error Saving Drawing: Shed", "Drawing: Shed  Saved!"}));
+    const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, OverwriteQuestion);
+    EXPECT_EQ(boxes[1].text.rfind(String(c.number) + ": ", 0), 0u) << boxes[1].text;
+    EXPECT_NE(boxes[1].text.find("'" + copy + "' " + c.says), String::npos) << boxes[1].text;
+    EXPECT_EQ(boxes[1].title, "Save Drawing Record");
+    EXPECT_TRUE(FileBytes(copy) == bytes) << "the refused database was written";
+    EXPECT_FALSE(doc_->IsDirty);  // saved elsewhere
+    EXPECT_EQ(Reload(elsewhere, "Shed"), drawn);
+  }();
+}
+
+// A file found damaged is refused only as long as it stays as it was found:
+// put back from a good copy, it takes the save.
+TEST_F(UnsafeDatabaseTest, ADatabasePutBackAfterItWasFoundDamagedTakesTheSave) {
+  const String stored = StoreDrawings();
+  const String copy = SpoiltCopy(stored, "PutBack_dwg.mdb", {});
+  BreakPageOf(copy, "Objects");
+  Responder().AnswerEveryMsgBox(vbOK);
+  FileOpen("Shed");
+  Responder().AnswerEveryMsgBox(0);
+  ASSERT_FALSE(Responder().MessageTexts().empty());
+  AddLine(1, 1, 3, 2);
+  const std::vector<SavedShape> drawn = LiveShapes(1);
+  ASSERT_TRUE(QFile::remove(QString::fromStdString(copy)));
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(stored), QString::fromStdString(copy)));
+  Responder().AnswerMsgBox(vbYes);  // replace the stored Shed
+  EXPECT_EQ(FileSave(), std::vector<String>{"Drawing: Shed  Saved!"});
+  EXPECT_EQ(Reload(copy, "Shed"), drawn);
 }
 
 }  // namespace

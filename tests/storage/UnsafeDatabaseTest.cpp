@@ -1,10 +1,10 @@
 // Drawings databases a save cannot write into as they are, met as a user
 // meets them, through File, Open and File, Save: a Drawing row keyed below
 // 1 (component definitions are stored under DrawingID 0), tables an outside
-// repair left without their key, and files found damaged. Nothing is
-// reported saved that does not reload whole, and no other drawing or
-// component definition changes; a refused drawing stays in its window and
-// is saved into another database.
+// repair left without their key, files found damaged, and a Drawing table
+// that is no table. Nothing is reported saved that does not reload whole,
+// and no other drawing or component definition changes; a refused drawing
+// stays in its window and is saved into another database.
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -269,6 +269,37 @@ TEST_F(UnsafeDatabaseTest, ADatabasePutBackAfterItWasFoundDamagedTakesTheSave) {
   Responder().AnswerMsgBox(vbYes);  // replace the stored Shed
   EXPECT_EQ(FileSave(), std::vector<String>{"Drawing: Shed  Saved!"});
   EXPECT_EQ(Reload(copy, "Shed"), drawn);
+}
+
+// The chooser lists the rows of the Drawing table by their row keys: a view
+// or a table WITHOUT ROWID has none, and File, Open says so rather than
+// showing an empty list.
+TEST_F(UnsafeDatabaseTest, FileOpenSaysADrawingTableWithoutRowKeysCannotBeRead) {
+  const String stored = StoreDrawings();
+  const std::vector<String> keep = {"CREATE TABLE Kept AS SELECT * FROM Drawing", "DROP TABLE Drawing"};
+  const std::pair<const char*, std::vector<String>> cases[] = {
+      {"a view", {"CREATE VIEW Drawing AS SELECT * FROM Kept"}},
+      {"a table WITHOUT ROWID",
+       {"CREATE TABLE Drawing (DrawID INTEGER PRIMARY KEY, Name TEXT, Revision TEXT, Nlines INTEGER) WITHOUT ROWID",
+        "INSERT INTO Drawing SELECT DrawID, Name, Revision, Nlines FROM Kept"}},
+  };
+  for (const auto& [what, sql] : cases) [&] {
+    SCOPED_TRACE(what);
+    std::vector<String> statements = keep;
+    statements.insert(statements.end(), sql.begin(), sql.end());
+    SpoiltCopy(stored, String("NoRowKeys ") + what + "_dwg.mdb", statements);
+    const size_t asked = Responder().Prompts().size();
+    Responder().AnswerMsgBox(vbOK);
+    int listed = -1;
+    Responder().OnDialog<frmDwgSelect>([&](frmDwgSelect& chooser) { listed = chooser.List1->count(); },
+                                      &frmDwgSelect::cmdCancel);
+    DrawingDriver::Choose("mnuFileOpen");
+    const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text.rfind("Unexpected Error: Table \"Drawing\" has no rowid", 0), 0u) << boxes[0].text;
+    EXPECT_NE(boxes[0].text.find("it cannot be opened here"), String::npos);
+    EXPECT_EQ(listed, 0);
+  }();
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 // Database: opening files, running SQL text, transactions and the table list
-// on the SQLite C interface.
+// on the SQLite C interface, and the files found damaged.
 #include "platform/Database.h"
 
 #include <algorithm>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include "platform/Services.h"
 
@@ -15,10 +16,58 @@ String ErrorText(const DbError& error) {
   return std::to_string(error.Number) + ": " + error.Description;
 }
 
+namespace {
+void NoteDamage(sqlite3* db);
+}  // namespace
+
 DbError SqliteError(sqlite3* db) {
   if (db == nullptr) return DbError{SQLITE_NOMEM, "out of memory"};
-  return DbError{sqlite3_errcode(db), sqlite3_errmsg(db)};
+  const int code = sqlite3_errcode(db);
+  if ((code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB) NoteDamage(db);
+  return DbError{code, sqlite3_errmsg(db)};
 }
+
+// ---- Damage found ----------------------------------------------------------
+
+namespace {
+
+// A file as it is now: which file it is, whatever the path that names it
+// (relative, through a link), and its size and time of last change; a
+// file put back from a copy is another file, one changed in place has
+// another time.
+struct FileStamp {
+  dev_t Device = 0;           // the file system holding it
+  ino_t Inode = 0;            // the file within it; 0 when there is no such file
+  off_t Size = -1;            // bytes
+  std::int64_t Modified = 0;  // nanoseconds since the epoch
+  bool operator==(const FileStamp& other) const = default;
+};
+
+FileStamp StampOf(const String& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return FileStamp{};
+  const std::int64_t modified = std::int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec;
+  return FileStamp{info.st_dev, info.st_ino, info.st_size, modified};
+}
+
+std::vector<FileStamp> DamagedFiles;  // the files found damaged, as they were then
+
+void NoteDamage(sqlite3* db) {
+  const char* file = sqlite3_db_filename(db, "main");
+  if (file == nullptr || *file == '\0') return;  // a database of no file
+  const FileStamp stamp = StampOf(file);
+  if (stamp.Inode == 0 || std::find(DamagedFiles.begin(), DamagedFiles.end(), stamp) != DamagedFiles.end()) return;
+  DamagedFiles.push_back(stamp);
+}
+
+}  // namespace
+
+bool FoundDamaged(const String& path) {
+  const FileStamp stamp = StampOf(path);
+  return stamp.Inode != 0 && std::find(DamagedFiles.begin(), DamagedFiles.end(), stamp) != DamagedFiles.end();
+}
+
+void ForgetFoundDamaged() { DamagedFiles.clear(); }
 
 // ---- Prepared statements ---------------------------------------------------
 

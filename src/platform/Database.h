@@ -30,6 +30,7 @@
 //
 // Sections:
 //   Errors
+//   Damage found
 //   Values
 //   Prepared statements
 //   Connection
@@ -64,6 +65,7 @@ enum DbErrorNumber : Long {
   DbErrRowNotChanged = 10010,  // an update or delete of a row by its key changed no row
   DbErrOdbc = 10011,           // an ODBC call failed: the description is its diagnostic (Odbc.h)
   DbErrNoRowKey = 10012,       // a table whose rows have no rowid to be addressed by (Recordset.h)
+  DbErrDamaged = 10013,        // a file SQLite finds damaged, now or when it was last read
 };
 
 struct DbError {
@@ -73,6 +75,16 @@ struct DbError {
 
 String ErrorText(const DbError& error);  // "number: description"
 DbError SqliteError(sqlite3* db);        // SQLite's last result code and message on db
+
+// ---- Damage found ----------------------------------------------------------
+// SqliteError remembers the file of a database SQLite found damaged
+// (SQLITE_CORRUPT, or SQLITE_NOTADB once it was open), as the file was then
+// (which file, its size and time of last change), for the rest of the run:
+// a writer refuses a file a reader has just found damaged, which a check of
+// the file may not see again. A file changed since (put back from a copy,
+// mended by another program) is no longer taken as damaged.
+bool FoundDamaged(const String& path);  // path names such a file, unchanged since
+void ForgetFoundDamaged();              // nothing remembered (a fresh program state)
 
 // ---- Values ----------------------------------------------------------------
 // One stored value: Null, a whole number, a real, a text (UTF-8) or bytes.

@@ -309,8 +309,8 @@ bool Recordset::OpenOn(const std::shared_ptr<DbHandle>& handle, const String& ta
   }
   if (key_.empty()) {
     Fail(DbErrNoRowKey, "Table " + QuoteName(table) +
-                            " has no rowid to address its rows by (a WITHOUT ROWID table, or columns named "
-                            "rowid, oid and _rowid_); it cannot be opened here");
+                            " has no rowid to address its rows by (a view, a WITHOUT ROWID table, or columns "
+                            "named rowid, oid and _rowid_); it cannot be opened here");
     Release();
     return false;
   }
@@ -998,10 +998,25 @@ bool ColumnNames(sqlite3* db, const String& table, std::vector<String>& names, D
   return false;
 }
 
+// Whether table names a view (its name compared as SQLite finds it).
+bool IsView(sqlite3* db, const String& table, bool& view, DbError& error) {
+  Statement find;
+  if (!find.Prepare(db, "SELECT count(*) FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE") ||
+      !BindValue(find.Get(), 1, DbValue(table)) || sqlite3_step(find.Get()) != SQLITE_ROW) {
+    error = SqliteError(db);
+    return false;
+  }
+  view = sqlite3_column_int(find.Get(), 0) > 0;
+  return true;
+}
+
 }  // namespace
 
 bool RowKeyName(sqlite3* db, const String& table, String& key, DbError& error) {
   key.clear();
+  bool view = false;
+  if (!IsView(db, table, view, error)) return false;
+  if (view) return true;  // a view's rows have no rowid: every name of it reads Null
   std::vector<String> columns;
   if (!ColumnNames(db, table, columns, error)) return false;
   for (const char* name : RowKeyNames) {

@@ -34,9 +34,9 @@
 //
 // A recordset addresses rows by their rowid, read under the first of its
 // names (rowid, oid, _rowid_) that no column of the table takes; a table
-// without one (WITHOUT ROWID, or columns taking all three names) is refused
-// with DbErrNoRowKey. TableRows reads the whole rows of any table, such a
-// table too, for the readers that only read.
+// without one (WITHOUT ROWID, or columns taking all three names) and a view
+// are refused with DbErrNoRowKey. TableRows reads the whole rows of any
+// table, such a table too, for the readers that only read.
 //
 // Sections:
 //   Fields of the current row
@@ -349,7 +349,8 @@ bool LargestRowKey(Connection& connection, const String& table, std::int64_t& ke
 // The name under which the rows of table in db read their rowid: the first of
 // rowid, oid and _rowid_ that no column of the table takes. key is "" for a
 // table whose rows have none (WITHOUT ROWID, or columns taking all three
-// names). False with error set when the table cannot be read at all.
+// names) and for a view, whose rows read Null under every such name. False
+// with error set when the table cannot be read at all.
 bool RowKeyName(sqlite3* db, const String& table, String& key, DbError& error);
 
 // A forward-only, read-only pass over whole rows of a table of any shape (a

@@ -210,6 +210,14 @@ std::vector<String> SchemaTableNames(SchemaSet set) {
   return {};
 }
 
+String TableKeyColumn(const String& table) {
+  const TableDef* def = FindTableDef(table);
+  if (def == nullptr) return "";
+  for (const ColumnDef& column : def->columns)
+    if (column.type == ColKey) return column.name;
+  return "";
+}
+
 // ---- Statements ------------------------------------------------------------
 
 std::vector<String> TableSchemaSql(const String& table) {

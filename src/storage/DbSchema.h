@@ -57,6 +57,18 @@ enum SchemaSet : Integer {
 // an unknown set.
 std::vector<String> SchemaTableNames(SchemaSet set);
 
+// Drawings are keyed from 1: the Lines and Objects rows of DrawingID 0
+// belong to no drawing (component definitions, the geometry of named
+// items), so a Drawing row keyed below 1 names no drawing, and no load or
+// save takes the rows of such a key for a drawing's.
+constexpr DbKey FirstDrawingKey = 1;
+constexpr bool IsDrawingKey(DbKey key) { return key >= FirstDrawingKey; }
+
+// The autonumber key column of the named table (exact case): the column
+// whose value a writer reads back as the key of a row it added; "" when no
+// table has that name or it has no such column.
+String TableKeyColumn(const String& table);
+
 // ---- Statements --------------------------------------------------------------
 // The CREATE TABLE statement of the named table followed by the CREATE INDEX
 // statements of its lookups; empty when no table has that name (exact case).

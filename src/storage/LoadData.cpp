@@ -20,6 +20,7 @@
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
+#include "storage/DbSchema.h"
 #include "storage/LoadObjects.h"
 #include "storage/RowReader.h"
 #include "storage/SupportFiles.h"
@@ -363,10 +364,16 @@ void RecomputeLoadedExtents(Integer dwgNo) {
   ExtentsChanged = FlagTrue;
 }
 
-// Reads the Drawing row of CurDrawID into Dwgs(dwgNo). False when there is
-// none or it cannot be read (shown).
+// Reads the Drawing row of CurDrawID into Dwgs(dwgNo). False when the key
+// names no drawing, when there is no such row or it cannot be read (shown).
 bool LoadDrawingRecord(Connection& connection, Integer dwgNo, bool& extentsRead) {
   const String name = Dwgs[dwgNo].Name;
+  if (!IsDrawingKey(CurDrawID)) {
+    MsgBox(" Drawing " + name + " is stored under the key " + std::to_string(CurDrawID) +
+               ", which names no drawing: it was not loaded.",
+           vbOKOnly, LoadDrawingTitle);
+    return false;
+  }
   Recordset row;
   bool read = false;
   if (row.Open(connection, "Drawing", "DrawID", DbValue(CurDrawID))) {

@@ -28,8 +28,9 @@ extern Long LoadedObjEnd;        // ObjCount right after the last load appended 
 // exist is reported once and skipped, the rest still loads. Every read is
 // made on one connection inside one read transaction, so a drawing that
 // another program saves meanwhile is read as one of its saves left it.
-// True when the drawing was read; false when its row is missing (" Drawing
-// <name> Not Found!!", titled "Load Drawing") or a database error stopped
+// True when the drawing was read; false when its key is below 1, which
+// names no drawing, or its row is missing (" Drawing <name> Not Found!!";
+// both titled "Load Drawing") or a database error stopped
 // the load (titled "Load Drawing Record", "Load Drawing Objects" or "Load
 // Drawing Lines"); what was appended before an error stays.
 bool LoadDrawing();

@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <sqlite3.h>
 #include <unordered_set>
 
@@ -36,8 +37,10 @@
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
+#include "storage/DbSchema.h"
 #include "storage/LoadObjects.h"
 #include "storage/SupportFiles.h"
+#include "storage/Verify.h"
 
 namespace lintavo {
 
@@ -83,6 +86,12 @@ void ListByOwner(std::vector<Long>& Start, std::vector<Long>& Out, Owner owner, 
   std::vector<Long> next(Start.begin(), Start.end() - 1);
   for (Long j = 1; j <= last; ++j)
     if (const Long o = owner(j)) Out[static_cast<std::size_t>(next[o]++)] = value(j);
+}
+
+// A drawing key out of the range of drawings' keys.
+DbError DrawingKeyError(DbKey key) {
+  return DbError{DbErrOverflow, "The Drawing row keyed " + std::to_string(key) +
+                                    " names no drawing (drawings are keyed from 1): nothing was saved under it."};
 }
 
 // ---- Keys of the model -------------------------------------------------------------
@@ -214,8 +223,10 @@ class GeometryWriter {
     return BindKey(ownerLines_.Get(), 1, ownerKey) && Collect(ownerLines_.Get(), lineIds);
   }
 
-  // Deletes a stored drawing's Objects, Lines and Points rows.
+  // Deletes a stored drawing's Objects, Lines and Points rows; refused for
+  // a key that names no drawing (IsDrawingKey), whose rows are not a drawing's.
   bool DeleteDrawingRows(DbKey drawId) {
+    if (!IsDrawingKey(drawId)) return NoDrawing(drawId);
     Statement remove;
     const char* const sql[] = {
         "DELETE FROM \"Points\" WHERE \"LineID\" IN (SELECT \"LineID\" FROM \"Lines\" WHERE \"DrawingID\" = ?1)",
@@ -338,6 +349,11 @@ class GeometryWriter {
     return false;
   }
 
+  bool NoDrawing(DbKey drawId) {
+    if (!Failed()) error_ = DrawingKeyError(drawId);
+    return false;
+  }
+
   std::shared_ptr<DbHandle> handle_;
   Statement insertLine_, updateLine_, insertPoint_, pointIds_, updatePoint_, deletePoints_,
       deleteLine_, ownerLines_;
@@ -351,13 +367,17 @@ class GeometryWriter {
 class SaveSession {
  public:
   // Opens the database and starts the transaction; title names the
-  // operation a failure to open is reported under.
+  // operation a failure to open is reported under. A database damaged, or
+  // with a table that does not key its rows, is refused before anything is
+  // written.
   bool Begin(const String& path, const String& title) {
     baseTitle_ = title;
     keys_.Capture();
     if (!connection_.Open(path, OpenMode::ReadWrite) || !connection_.BeginTrans()) {
       return Fail(title, connection_.Error());
     }
+    DbError unfit;
+    if (!DatabaseFitToWrite(connection_, path, unfit)) return Fail(title, unfit);
     if (!geometry_.Prepare(connection_.Handle())) return Fail(title, geometry_.Error());
     return true;
   }
@@ -426,12 +446,18 @@ const DbError& RecordsetError(const Recordset& rs, const Connection& connection)
 
 // ---- Drawing row -------------------------------------------------------------------
 
-// Positions rs (open on the drawing's name) on the first row whose revision
-// equals the drawing's exactly; at the end when there is none.
+// Positions rs (open on the drawing's name) on the first row of a drawing
+// whose revision equals the drawing's exactly; at the end when there is
+// none. A row whose key names no drawing is passed over.
 bool FindDrawingRow(Recordset& rs, const String& revision) {
   const int field = rs.FieldIndex("Revision");
+  const int key = rs.FieldIndex("DrawID");
   while (!rs.Eof()) {
-    if (!rs.Field(field).IsNull() && rs.Field(field).AsText() == revision) return true;
+    std::int64_t drawId = 0;
+    const bool drawing =
+        rs.Field(key).TryWhole(std::numeric_limits<DbKey>::min(), std::numeric_limits<DbKey>::max(), drawId) &&
+        IsDrawingKey(drawId);
+    if (drawing && !rs.Field(field).IsNull() && rs.Field(field).AsText() == revision) return true;
     if (!rs.MoveNext()) return false;
   }
   return !rs.Failed();
@@ -491,6 +517,10 @@ bool SaveDrawingRow(SaveSession& s, Long index, bool overwrite, bool& addAll) {
       dwg.DrawID = rs.Field("DrawID").AsKey();
       dwg.CreationDate = rs.Field("CreationDate").AsDate();
     }
+    // A table that numbers its rows from below 1 would file the drawing's
+    // rows among those of no drawing.
+    if (ok && !rs.Failed() && !IsDrawingKey(dwg.DrawID))
+      return s.Fail("Save Drawing Record", DrawingKeyError(dwg.DrawID));
   }
   if (!ok || rs.Failed()) return s.Fail("Save Drawing Record", RecordsetError(rs, s.Db()));
   return true;

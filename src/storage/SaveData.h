@@ -17,7 +17,10 @@
 // one box titled with the failing operation shows the error as
 // "number: description". A save killed half-way leaves the file as it was
 // before the save; the database rolls the interrupted transaction back when
-// the file is next opened for writing.
+// the file is next opened for writing. A database found damaged, or with a
+// table that does not key its rows by its key column, takes no save at all
+// (DatabaseFitToWrite): the message says why, and the drawing can be saved
+// into another database.
 //
 // Keys: a stored row's key is read back into the model at once, so the next
 // save of the same drawing updates the same rows. Keys are only trusted in
@@ -48,9 +51,10 @@ extern bool AddNewNeeded;         // the last item or component written got a ne
 // ---- Drawings ----------------------------------------------------------------------
 // Writes drawing Dwgs(index) with its items, lines and points into the
 // drawings database DwgDbPath; the row of the same name (letter case
-// ignored) and revision (exact) is updated, or a new one added. True when
-// the drawing was stored; false, with DlgCancelled set and the message
-// shown, when nothing was. On success CurDrawID is the drawing's key,
+// ignored) and revision (exact) is updated, or a new one added; a row keyed
+// below 1 names no drawing (IsDrawingKey) and is never taken for its row.
+// True when the drawing was stored; false, with DlgCancelled set and the
+// message shown, when nothing was. On success CurDrawID is the drawing's key,
 // OpenDbPath and CompDbPath are DwgDbPath and the drawing's SourceDbPath
 // becomes DwgDbPath. The components the drawing places that the database
 // lacks are written with it (ComponentsMissingFromDb), so that a stored
@@ -62,10 +66,10 @@ bool SaveDrawing(Long index);
 // Lines and Points rows are deleted and the drawing's rows added afresh.
 bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite);
 
-// True when the drawings database holds a Drawing row with the name (letter
-// case ignored) and the revision (exact) of Dwgs(index). Sets CurDwgName and
-// CurDrawID. A failure shows its message titled "Check Drawing", sets
-// DlgCancelled and returns False.
+// True when the drawings database holds a Drawing row of a drawing (keyed
+// from 1) with the name (letter case ignored) and the revision (exact) of
+// Dwgs(index). Sets CurDwgName and CurDrawID. A failure shows its message
+// titled "Check Drawing", sets DlgCancelled and returns False.
 bool CheckDrawingExists(Long index);
 
 // ---- Components and item geometry ----------------------------------------------------

@@ -1,12 +1,14 @@
 // Verify: what kind of database a file is, told by the names of the tables
 // it holds. The dialogs ask before they read or write a file the user chose:
 // the save drawing dialog wants a drawings database, the component dialogs a
-// component database. The contents of the tables are not looked at.
+// component database. The contents of the tables are not looked at. And
+// whether a database may take a save at all: every save asks that first.
 //
 // Sections:
 //   Database kinds
 //   Table list
 //   Checks
+//   Fitness for a save
 #pragma once
 
 #include <vector>
@@ -39,6 +41,18 @@ bool ListDbTables(const String& path, DbError& error);
 // database shows its error in a box titled "Verify Database" and gives False.
 bool VerifyDatabase(const String& path, Integer kind);
 
-void ResetVerify();  // the table list emptied
+// ---- Fitness for a save ------------------------------------------------------
+// Whether the database open on connection (the file at path) may take a
+// save: no read found it damaged since it last changed (FoundDamaged);
+// PRAGMA integrity_check finds nothing wrong (a quick check does not see an
+// index that lacks rows, through which a save would miss the rows it
+// replaces and store a drawing twice); and each table of a drawings
+// database that it holds keys its rows by its key column (a copy made with
+// CREATE TABLE ... AS SELECT keys them by a hidden rowid, and the keys a
+// save reads back would not be stored). False, with error saying why
+// (DbErrDamaged, DbErrNoRowKey), before anything is written.
+bool DatabaseFitToWrite(Connection& connection, const String& path, DbError& error);
+
+void ResetVerify();  // the table list emptied, no file remembered as damaged
 
 }  // namespace lintavo

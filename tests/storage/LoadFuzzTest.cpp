@@ -7,6 +7,9 @@
 // file flipped. Each load is drawn in a drawing window of real size. Nothing
 // may crash, hang or claim the memory, a load that leaves stored lines out
 // must have said so, and no point that is not a finite number is loaded.
+// Damaged copies are also saved over the stored drawing and loaded again: a
+// save reported as done reloads whole and leaves every other drawing and
+// every component definition as it was, and a save refused writes nothing.
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -23,6 +26,7 @@
 #include "organisation/LinkHand.h"
 #include "platform/ImageSurface.h"
 #include "platform/Modal.h"
+#include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
 #include "windows/file/frmDwgSelect.h"
 #include "view/Preview.h"
@@ -176,7 +180,40 @@ class LoadFuzzTest : public StoredDrawingTest {
     erased.points = {{0, 10}, {10, 0}};
     erased.erased = true;
     AddLineRow(plan, erased);
+    // Another drawing, on its own layer, that places Bolt too: a save of
+    // Plan leaves its rows as they are.
+    const Long other = AddDrawingRow("Other", 1, 3);
+    const Long otherLayer = AddItemRow(other, ItemLayer, "Layer 1");
+    AddSegment(other, 1, 1, 4, 1, otherLayer);
+    AddSegment(other, 1, 2, 4, 2, otherLayer);
+    AddLineRow(other, CompoundRow(EntityComponent, 6, 6, "Bolt", bolt));
     return plan;
+  }
+
+  // What saving drawing 1 (loaded from copy as drawing drawId) over the
+  // stored drawing came to.
+  enum class SaveOutcome { Refused, Whole, Broken };
+
+  // Saves drawing 1 over the stored drawing drawId of copy, as File, Save
+  // does after Yes to the question, and loads what it stored into a fresh
+  // program. A save reported as done must reload the drawing whole and
+  // leave every other row as it was; a refused one must write nothing.
+  SaveOutcome SaveOverAndReload(const String& copy, Long drawId) {
+    const QByteArray bytes = FileBytes(copy);
+    std::vector<String> othersBefore, othersAfter;
+    const bool readable = RowsBesides(copy, drawId, drawId, othersBefore);
+    const std::vector<SavedShape> saved = LiveShapes(1);
+    const String name = Dwgs[1].Name;
+    DlgCancelled = FlagFalse;
+    if (!SaveDrawing(1, ComponentsMissingFromDb(1), true))
+      return FileBytes(copy) == bytes ? SaveOutcome::Refused : SaveOutcome::Broken;
+    const DbKey stored = Dwgs[1].DrawID;
+    ResetProgramState();
+    DwgDbPath = copy;
+    OpenRealWindow();
+    LoadStored(static_cast<Long>(stored), name);
+    const bool others = readable && RowsBesides(copy, drawId, stored, othersAfter) && othersAfter == othersBefore;
+    return others && LiveShapes(1) == saved ? SaveOutcome::Whole : SaveOutcome::Broken;
   }
 
   // Components "Loop A" and "Loop B", each placing the other twice, and A
@@ -319,6 +356,31 @@ class LoadFuzzTest : public StoredDrawingTest {
     return static_cast<long>(Db().Number("SELECT count(*) FROM Lines WHERE DrawingID = " + std::to_string(drawId)));
   }
 
+  // The stored database's bytes; the test's own connection to it closed.
+  QByteArray StoredBytes() {
+    db_.reset();
+    return FileBytes(path_);
+  }
+
+  // Writes a copy of pristine to copy with bytes flipped, or with one to
+  // three damages done through SQL; the Lines rows the loader should read of
+  // drawing drawId (ExpectedLines; 0 for flipped bytes).
+  long WriteDamagedCopy(const QByteArray& pristine, const String& copy, bool flipped, std::mt19937& random,
+                        Long drawId) {
+    QByteArray bytes = pristine;
+    if (flipped) FlipBytes(bytes, random);
+    QFile file(QString::fromStdString(copy));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+    if (flipped) return 0;
+    db_ = std::make_unique<TestDatabase>(copy, true);
+    for (int k = 1 + static_cast<int>(random() % 3); k > 0; --k) DamageRows(random, drawId);
+    const long expected = ExpectedLines(drawId);
+    db_.reset();
+    return expected;
+  }
+
   void Preview(ImageSurface& picture, Long drawId) {
     ActiveDoc = &picture;
     ViewPixMaxX = ViewPixMaxY = 200;
@@ -347,11 +409,7 @@ class LoadFuzzTest : public StoredDrawingTest {
 
 TEST_F(LoadFuzzTest, ThousandDamagedCopiesNeitherCrashNorLoseLinesUnreported) {
   const Long drawId = StoreSampleDrawing();
-  db_.reset();
-  QFile original(QString::fromStdString(path_));
-  ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-  const QByteArray pristine = original.readAll();
-  original.close();
+  const QByteArray pristine = StoredBytes();
   Responder().AnswerEveryMsgBox(vbOK);
   ImageSurface picture(200, 200);
   std::mt19937 random(20240611);
@@ -360,20 +418,8 @@ TEST_F(LoadFuzzTest, ThousandDamagedCopiesNeitherCrashNorLoseLinesUnreported) {
   const long peakBefore = PeakKilobytes();
 
   for (int round = 0; round < 1000; ++round) {
-    QByteArray bytes = pristine;
     const bool flipped = round % 4 == 3;
-    if (flipped) FlipBytes(bytes, random);
-    QFile file(QString::fromStdString(copy));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-    file.close();
-    long expected = 0;
-    if (!flipped) {
-      db_ = std::make_unique<TestDatabase>(copy, true);
-      for (int k = 1 + static_cast<int>(random() % 3); k > 0; --k) DamageRows(random, drawId);
-      expected = ExpectedLines(drawId);
-      db_.reset();
-    }
+    const long expected = WriteDamagedCopy(pristine, copy, flipped, random, drawId);
 
     ResetProgramState();
     DwgDbPath = copy;
@@ -400,6 +446,35 @@ TEST_F(LoadFuzzTest, ThousandDamagedCopiesNeitherCrashNorLoseLinesUnreported) {
   EXPECT_GT(drawnRounds, 500);  // the loads were drawn in a window of real size
   // A redraw's memory follows the window, not the size of what it draws.
   EXPECT_LT(PeakKilobytes() - peakBefore, 512L * 1024);
+}
+
+// Damaged copies saved over the stored drawing as File, Save does after Yes
+// to its question, half of them with bytes flipped.
+TEST_F(LoadFuzzTest, DamagedCopiesSavedOverReloadWholeOrAreLeftAsTheyWere) {
+  const Long drawId = StoreSampleDrawing();
+  const QByteArray pristine = StoredBytes();
+  Responder().AnswerEveryMsgBox(vbOK);
+  std::mt19937 random(20240612);
+  const String copy = ScratchPath("Fuzz_dwg.mdb");
+  int refused = 0, whole = 0, broken = 0;
+  for (int round = 0; round < 300; ++round) {
+    WriteDamagedCopy(pristine, copy, round % 2 == 1, random, drawId);
+    ResetProgramState();
+    DwgDbPath = copy;
+    OpenRealWindow();
+    LoadStored(drawId, "Plan");
+    switch (SaveOverAndReload(copy, drawId)) {
+      case SaveOutcome::Refused: ++refused; break;
+      case SaveOutcome::Whole: ++whole; break;
+      case SaveOutcome::Broken:
+        ADD_FAILURE() << "round " << round << ": the save broke the database";
+        ++broken;
+        break;
+    }
+  }
+  EXPECT_EQ(broken, 0);
+  EXPECT_GT(whole, 200);   // most copies take the save
+  EXPECT_GT(refused, 30);  // many of flipped bytes do not
 }
 
 TEST_F(LoadFuzzTest, HugeCurvesLoadExactlyAndDrawAsAFreshRedrawDoes) {

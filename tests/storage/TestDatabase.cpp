@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QString>
 #include <cstdlib>
+#include <utility>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -76,6 +77,45 @@ std::vector<String> TestDatabase::ColumnTypes(const String& table) {
 std::vector<String> TestDatabase::TableNames() {
   return FirstColumn(
       "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY name");
+}
+
+QByteArray FileBytes(const String& path) {
+  QFile file(QString::fromStdString(path));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool RowsBesides(const String& path, DbKey a, DbKey b, std::vector<String>& rows) {
+  rows.clear();
+  const String neither = " IS NOT " + std::to_string(a) + " AND ";
+  const auto besides = [&](const String& key) { return key + neither + key + " IS NOT " + std::to_string(b); };
+  const std::pair<const char*, String> tables[] = {
+      {"Drawing", besides("DrawID")},
+      {"Objects", besides("DrawingID")},
+      {"Lines", besides("DrawingID")},
+      {"Points", "NOT EXISTS (SELECT 1 FROM Lines WHERE Lines.LineID = Points.LineID AND NOT (" +
+                     besides("DrawingID") + "))"},
+      {"Components", "1"},
+      {"LinkTable", "1"}};
+  sqlite3* db = nullptr;
+  bool ok = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
+  for (const auto& [table, condition] : tables) {
+    const String sql = String("SELECT * FROM \"") + table + "\" WHERE " + condition + " ORDER BY rowid";
+    sqlite3_stmt* statement = nullptr;
+    ok = ok && sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) == SQLITE_OK;
+    int rc = SQLITE_DONE;
+    while (ok && (rc = sqlite3_step(statement)) == SQLITE_ROW) {
+      String row = table;
+      for (int c = 0; c < sqlite3_column_count(statement); ++c) {
+        const unsigned char* text = sqlite3_column_text(statement, c);
+        row += '|' + (text != nullptr ? String(reinterpret_cast<const char*>(text)) : String("NULL"));
+      }
+      rows.push_back(row);
+    }
+    ok = ok && rc == SQLITE_DONE;
+    sqlite3_finalize(statement);
+  }
+  sqlite3_close(db);
+  return ok;
 }
 
 void CreateEmptyDrawingsDb(const String& path) {

@@ -2,6 +2,7 @@
 // tests. A statement that fails fails the test with the database's message.
 #pragma once
 
+#include <QByteArray>
 #include <vector>
 
 #include "platform/Database.h"
@@ -35,6 +36,17 @@ class TestDatabase {
  private:
   sqlite3* db_ = nullptr;
 };
+
+// The bytes of the file at path; empty when it cannot be read. The same
+// bytes before and after an operation: it wrote nothing.
+QByteArray FileBytes(const String& path);
+
+// Every row of the drawings database at path that belongs to neither of the
+// drawings keyed a and b (other drawings, component definitions, links),
+// each as its table's name and its values as text ("NULL" for Null), table
+// by table in key order. False, without failing the test, when the file
+// cannot be read so: a damaged copy may not be.
+bool RowsBesides(const String& path, DbKey a, DbKey b, std::vector<String>& rows);
 
 // Makes path a new empty drawings database: any file there is removed first;
 // a failure fails the test.

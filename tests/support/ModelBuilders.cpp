@@ -68,4 +68,16 @@ String ChainName(long k) {
   return name;
 }
 
+std::vector<SavedShape> LiveShapes(Integer dwgNo) {
+  std::vector<SavedShape> shapes;
+  for (Long i = 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo != dwgNo || obj.Erased) continue;
+    SavedShape shape{obj.Rtype, {}};
+    for (Long k = obj.PointID; k < obj.PointID + obj.NPoints; ++k) shape.second.emplace_back(Pnts[k].X, Pnts[k].Y);
+    shapes.push_back(shape);
+  }
+  return shapes;
+}
+
 }  // namespace lintavo

@@ -1,7 +1,8 @@
 // ModelBuilders: test helpers that put entities and items straight into the
 // model tables of the current drawing (CurDwg), as a loaded drawing would
 // hold them, without going through a command. Each returns the index of
-// what it appended (ObjCount or ItemCount).
+// what it appended (ObjCount or ItemCount). And what a drawing holds, to
+// compare with what a save and a load give back.
 #pragma once
 
 #include <initializer_list>
@@ -35,5 +36,12 @@ Long AddCompound(Integer type, Double x, Double y, Double rotation, Double scale
 // An item of that kind and name with the box 0..xmax × 0..ymax, in world units.
 Long AddNamedItem(Integer kind, const String& name, Double xmax = 1, Double ymax = 1);
 String ChainName(long k);  // "C0", "C1", ...: the names of a chain of components
+
+// ---- What a drawing holds ----------------------------------------------------------
+// An entity as a save stores it and a load gives it back: its type and its
+// vertices in order.
+using SavedShape = std::pair<Integer, std::vector<BuilderPoint>>;
+// The entities of drawing dwgNo that are not erased, in table order.
+std::vector<SavedShape> LiveShapes(Integer dwgNo);
 
 }  // namespace lintavo

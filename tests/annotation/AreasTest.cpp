@@ -617,6 +617,37 @@ TEST_F(AreasTest, AreaFillAndHatchDrawTheSameAfterSaveAndLoad) {
 }
 
 
+TEST_F(AreasTest, EnterBeforeOrBetweenTheClicksOfAPointsBoundaryTakesNoClickTwice) {
+  const std::vector<BuilderPoint> clicks = {{1, 1}, {4, 1}, {4, 3}, {1, 1}};
+  for (size_t enterBefore : {0U, 1U, 2U}) {
+    ShowConPnts = FlagFalse;
+    DrawingDriver::Choose("mnuViewAreasPoints");
+    input_->ClickEach(std::vector<BuilderPoint>(clicks.begin(), clicks.begin() + enterBefore));
+    input_->Enter();
+    input_->ClickEach(std::vector<BuilderPoint>(clicks.begin() + enterBefore, clicks.end()));
+    EXPECT_EQ(LiveShapes(1), std::vector<SavedShape>(enterBefore + 1, {EntityPolygon, clicks})) << enterBefore;
+    EXPECT_EQ(ShowConPnts, FlagFalse) << enterBefore;  // the marks option put back
+  }
+}
+
+TEST_F(AreasTest, AnAreaCommandChosenWhileAnAreaIsMadeDropsOnlyThatAreasBoundaryInAnyWindow) {
+  AddLine(1, 4, 3, 4);
+  Open(2, "Other");
+  AddLine(2, 2, 5, 3);
+  Activate(doc_);
+  const auto both = [] { return std::pair(LiveShapes(1), LiveShapes(2)); };
+  const auto before = both();
+  for (const char* menuItem : {"mnuInsertFill", "mnuInsertHatch", "mnuAreasShow"}) {
+    DrawingDriver::Choose("mnuViewAreasPoints");
+    input_->ClickEach({{1, 1}, {3, 1}});
+    ASSERT_EQ(LiveShapes(1).size(), before.first.size() + 1);  // the boundary begun
+    Responder().OnDialog<frmAreaSelect>([](frmAreaSelect& dialog) { dialog.CancelButton->click(); });
+    DrawingDriver::Choose(menuItem);
+    EXPECT_EQ(both(), before) << menuItem;
+    EXPECT_TRUE(EqualsFreshRedraw()) << menuItem;
+  }
+}
+
 TEST_F(AreasTest, AnAreaDeletedInTheFillOrHatchChooserIsNeitherUsedNorSavedBackUnderANewName) {
   DwgDbPath = ScratchPath("Deleted_dwg.mdb");
   CreateEmptyDrawingsDb(DwgDbPath);

@@ -47,8 +47,13 @@ namespace {
 
 constexpr Integer AreaStepStart = 1;
 constexpr Integer AreaStepCollecting = 3;
+constexpr Integer NoStepTaken = -1;               // CollectedStep before the collector's first call
 constexpr Integer AreaResultPanel = PromptPanel;  // an area's result shows where the prompts do
 constexpr Integer ErrorPanel = 3;
+
+Integer RunningCommand = 0;           // AreaCommand of the command running now; 0 none
+Long AreaMade = 0;                    // Items index of the area being created; 0 none
+Integer CollectedStep = NoStepTaken;  // ToolStep the collector last took
 
 bool IsAreaOfDrawing(Long i) {
   return i >= 1 && i <= ItemCount && Items[i].Rtype == ItemArea && Items[i].DwgNo == CurDwg;
@@ -133,11 +138,19 @@ void CreateArea() {
     ShowStatus(String("CREATE Area Via ") + CreateWord(AreaCommand), TitlePanel);
     BoundaryLayerNo = EnsureLayer(BoundaryLayer);
     NewAreaName();
+    AreaMade = AreaItem;
     AreaCreating = FlagTrue;
     ToolStep = 0;
+    CollectedStep = NoStepTaken;
     AreaStep = AreaStepCollecting;
   }
-  if (AreaStep == AreaStepCollecting) RunCollector();
+  if (AreaStep == AreaStepCollecting) {
+    // Enter, or the same command chosen again, comes back with no new
+    // click: the collectors take clicks only, so that step is not taken twice.
+    if (ToolStep == CollectedStep) return;
+    CollectedStep = ToolStep;
+    RunCollector();
+  }
   if (AreaStep == AreaStepClosed) FinishArea();
 }
 
@@ -258,10 +271,14 @@ void HatchArea() {
 // ---- Dispatcher and reset ------------------------------------------------------------------------
 
 void RunAreaCommand() {
+  // Another area command chosen while one runs (an area being made) ends
+  // that one first: its unfinished boundary goes, and the new one starts.
+  if (AreaActive && AreaCommand != RunningCommand) ResetAreaState();
   if (!AreaActive) {
     ActiveTool = ToolAreas;
     BeginCommand(AreaActive);
     AreaStep = AreaStepStart;
+    RunningCommand = AreaCommand;
   }
   switch (AreaCommand) {
     case AreaShowCode: return ShowArea();
@@ -279,12 +296,13 @@ void RunAreaCommand() {
 void ResetAreaState() {
   EndBoundaryCollection();
   if (AreaCreating) {
-    const Long item = AreaItem;
     AreaCreating = FlagFalse;
-    // The boundary goes; the item and its name stay.
+    // The boundary of the area being made goes, and nothing else (an entity
+    // of no owner has OwnerID 0); the item and its name stay.
+    const Long item = AreaMade;
     const Long last = ObjCount;
     Long detached = 0;
-    for (Long i = 1; i <= last; ++i) {
+    for (Long i = 1; item >= 1 && i <= last; ++i) {
       const ObjRec& obj = Objs[i];
       if (obj.OwnerID != item || obj.DwgNo == 0) continue;
       DetachWithOwner(i);
@@ -293,6 +311,8 @@ void ResetAreaState() {
     ObjIndexDetached(detached);
     RefreshActiveView();
   }
+  AreaMade = 0;
+  RunningCommand = 0;
   ClearPanel3(ErrorPanel);
   EndCommand(AreaActive);
   AreaStep = 0;
@@ -305,6 +325,9 @@ void ResetAreas() {
   AreaStep = 0;
   AreaName.clear();
   AreaItem = 0;
+  RunningCommand = 0;
+  AreaMade = 0;
+  CollectedStep = NoStepTaken;
   BoundaryLayer.clear();
   BoundaryColor = 0;
   BoundaryStyle = 0;

@@ -60,8 +60,11 @@ enum AreaChooserAction : Integer {
 };
 
 // ---- Commands -----------------------------------------------------------------------------
-void RunAreaCommand();  // the dispatcher of tool 16
-// Ends an area command; an area being created loses its boundary (the item stays).
+// The dispatcher of tool 16. Another area command chosen while one runs
+// ends that one first; Enter, taking no click, takes no boundary point.
+void RunAreaCommand();
+// Ends an area command; an area being created loses its boundary (the item
+// stays), and no other entity is touched.
 void ResetAreaState();
 
 // ---- Area items -----------------------------------------------------------------------------

@@ -51,8 +51,12 @@ bool AddNewNeeded = true;
 
 namespace {
 
-// The key stored for a link to item n: its ObjectID, 0 for no item.
-DbKey ItemKey(Long n) { return n >= 1 && n <= ItemCount ? Items[n].ObjectID : 0; }
+// The key stored for a link to item n: its ObjectID, 0 for no item. A
+// deleted item keeps the key of the row it was last stored in, a row of
+// another drawing when this one is saved under a new name: it is 0 too.
+DbKey ItemKey(Long n) {
+  return n >= 1 && n <= ItemCount && Items[n].Rtype != ItemDeleted ? Items[n].ObjectID : 0;
+}
 
 // The key stored for the owner of a drawing's entity: its owning item's key
 // when that item is one of the drawing's own (a group, an area, an item

@@ -23,6 +23,7 @@
 #include "platform/Numbers.h"
 #include "windows/show/frmAreaSelect.h"
 #include "storage/DbSchema.h"
+#include "storage/FileMenu.h"
 #include "storage/SaveData.h"
 #include "storage/LoadData.h"
 #include "storage/TestDatabase.h"
@@ -31,6 +32,7 @@
 #include "support/ScriptedResponder.h"
 #include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
+#include "windows/file/frmDwgSave.h"
 
 namespace lintavo {
 namespace {
@@ -612,6 +614,63 @@ TEST_F(AreasTest, AreaFillAndHatchDrawTheSameAfterSaveAndLoad) {
   RefreshDocView(loaded);
   EXPECT_GT(CountPixels(loaded->Image(), Red), 100);
   EXPECT_TRUE(loaded->Image() == before);
+}
+
+
+TEST_F(AreasTest, EnterBeforeOrBetweenTheClicksOfAPointsBoundaryTakesNoClickTwice) {
+  const std::vector<BuilderPoint> clicks = {{1, 1}, {4, 1}, {4, 3}, {1, 1}};
+  for (size_t enterBefore : {0U, 1U, 2U}) {
+    ShowConPnts = FlagFalse;
+    DrawingDriver::Choose("mnuViewAreasPoints");
+    input_->ClickEach(std::vector<BuilderPoint>(clicks.begin(), clicks.begin() + enterBefore));
+    input_->Enter();
+    input_->ClickEach(std::vector<BuilderPoint>(clicks.begin() + enterBefore, clicks.end()));
+    EXPECT_EQ(LiveShapes(1), std::vector<SavedShape>(enterBefore + 1, {EntityPolygon, clicks})) << enterBefore;
+    EXPECT_EQ(ShowConPnts, FlagFalse) << enterBefore;  // the marks option put back
+  }
+}
+
+TEST_F(AreasTest, AnAreaCommandChosenWhileAnAreaIsMadeDropsOnlyThatAreasBoundaryInAnyWindow) {
+  AddLine(1, 4, 3, 4);
+  Open(2, "Other");
+  AddLine(2, 2, 5, 3);
+  Activate(doc_);
+  const auto both = [] { return std::pair(LiveShapes(1), LiveShapes(2)); };
+  const auto before = both();
+  for (const char* menuItem : {"mnuInsertFill", "mnuInsertHatch", "mnuAreasShow"}) {
+    DrawingDriver::Choose("mnuViewAreasPoints");
+    input_->ClickEach({{1, 1}, {3, 1}});
+    ASSERT_EQ(LiveShapes(1).size(), before.first.size() + 1);  // the boundary begun
+    Responder().OnDialog<frmAreaSelect>([](frmAreaSelect& dialog) { dialog.CancelButton->click(); });
+    DrawingDriver::Choose(menuItem);
+    EXPECT_EQ(both(), before) << menuItem;
+    EXPECT_TRUE(EqualsFreshRedraw()) << menuItem;
+  }
+}
+
+TEST_F(AreasTest, AnAreaDeletedInTheFillOrHatchChooserIsNeitherUsedNorSavedBackUnderANewName) {
+  DwgDbPath = ScratchPath("Deleted_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  for (Double x : {1, 3, 5}) CreateWindowArea(x, 1, x + 1, 2);
+  FileSaveAsOffered(Responder(), false);  // the area items take the keys of their rows
+  for (const char* menuItem : {"mnuInsertFill", "mnuInsertHatch"}) {
+    Responder().OnDialog<frmAreaSelect>([](frmAreaSelect& dialog) {
+      ClickFirstRow(dialog);
+      dialog.Command2->click();  // "Delete Area"
+      dialog.OKButton->click();
+    });
+    DrawingDriver::Choose(menuItem);
+  }
+  const std::vector<SavedShape> kept = {{EntityPolygon, {{5, 1}, {6, 1}, {6, 2}, {5, 2}, {5, 1}}}};
+  EXPECT_EQ(LiveShapes(1), kept);
+  Responder().OnDialog<frmDwgSave>([](frmDwgSave& dialog) { dialog.Text1->setText("Copy"); dialog.cmdSave->click(); },
+                                   &frmDwgSave::cmdExit);
+  DrawingDriver::Choose("mnuFileSave");
+  Open(2);
+  FileOpenStored(Responder(), Dwgs[1].DrawID, "Copy");
+  EXPECT_EQ(LiveShapes(2), kept);
+  for (Long i = 1; i <= ItemCount; ++i)  // of the areas only New Area 3 comes back
+    EXPECT_FALSE(Items[i].Rtype == ItemArea && Items[i].DwgNo == 2 && Items[i].Name != "New Area 3") << Items[i].Name;
 }
 
 }  // namespace

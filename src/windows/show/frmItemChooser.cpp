@@ -236,6 +236,8 @@ void frmItemChooser::Command2_Click() {
   DeleteChosen(ChosenIndex);
   // Asked and refused: the item is still there.
   if (ItemCount == before && Items[ChosenIndex].Rtype == kindBefore) return;
+  // The deleted item is no choice any more: OK after the delete chooses nothing.
+  if (*selected_ == ChosenIndex) ClearResults();
   ChosenIndex = 0;
   ChosenName.clear();
   TxtName->clear();

@@ -9,7 +9,8 @@
 // deletion do. While it is open its picture is the drawing
 // target in preview mode (ChooserPreview); closing gives the target and the
 // view cache back. Delete and Rename act only on an item clicked since the
-// chooser opened (ChosenIndex >= 1): with none, a press changes nothing.
+// chooser opened (ChosenIndex >= 1): with none, a press changes nothing. A
+// delete clears the results that named the deleted item.
 #pragma once
 
 #include <QDialog>

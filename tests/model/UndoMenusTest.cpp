@@ -252,6 +252,22 @@ TEST_F(UndoMenusTest, UndoThenRedoKeepsHiddenEntitiesHiddenAndTheSaveStoresThemS
   EXPECT_EQ(shown, (std::vector<Integer>{FlagFalse, FlagFalse}));
 }
 
+// Un Erase takes the erase step of what it brings back out of reach: the
+// Edit items name the line's own step, and Redo does not erase it again.
+TEST_F(UndoMenusTest, AfterUnEraseTheEditItemsNameTheStepBeforeTheErase) {
+  DrawLine(1, 1, 3, 1);
+  EraseLineAt(*input_, 2, 1);
+  DrawingDriver::Choose("mnuEditUnErase");
+  input_->Escape();
+  EXPECT_EQ(main_->mnuEditUndo->text(), "Undo Add Line ");
+  ExpectEditItems(true, false, "after Un Erase");
+  Undo();
+  ExpectEditItems(false, true, "the line's own step undone");
+  Redo();
+  ExpectEditItems(true, false, "the dropped erase step is not redone");
+  EXPECT_EQ(LiveLines(), (std::vector<PointList>{{{1, 1}, {3, 1}}}));
+}
+
 // ---- Loading -------------------------------------------------------------------------------
 
 TEST_F(UndoMenusTest, FileOpenIntoAUsedWindowStartsItsUndoHistoryAfresh) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"

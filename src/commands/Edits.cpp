@@ -197,12 +197,14 @@ void UneraseLast() {
   }
   Long count = 0;
   const Long last = ObjCount;
+  const WholeRedrawFollows redraw;  // the end's redraw shows every entity back
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
     ObjRec& obj = Objs[i];
     if (obj.DwgNo != CurDwg || !obj.Erased || obj.Select != EraseBatch) continue;
     obj.Show = FlagTrue;
     obj.Erased = FlagFalse;
     obj.Selected = FlagFalse;
+    DropEraseStep(i);  // Redo must not erase it again
     ++count;
     ++Dwgs[CurDwg].Nlines;
   }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
@@ -73,20 +74,6 @@ void PaintShown(Long objNo) {
   if (WholeRedrawHolders == 0 && ServicesAbove.DrawEntity) ServicesAbove.DrawEntity(objNo);
 }
 
-void ShowEntity(Long objNo) {
-  ObjRec& obj = Objs[objNo];
-  obj.Erased = FlagFalse;
-  obj.Show = FlagTrue;
-  PaintShown(objNo);
-}
-
-void HideEntity(Long objNo) {
-  PaintErased(objNo);
-  ObjRec& obj = Objs[objNo];
-  obj.Erased = FlagTrue;
-  obj.Show = FlagFalse;
-}
-
 bool IsOpenDrawing(Integer dwgNo) { return dwgNo >= 1 && dwgNo <= MaxDwgNo; }
 
 // Whether entity objNo is one of the current drawing's: in the table, not
@@ -99,17 +86,22 @@ bool InCurrentDrawing(Long objNo) {
 
 // ---- The steps of each drawing -----------------------------------------------------------------
 
-// An in-place change of one entity, kept whole both ways.
+// An in-place change of one entity.
 struct ShapeChange {
-  Long ObjNo = 0;      // the entity changed in place
-  EntityShape Before;  // its shape before the change
-  EntityShape After;   // its shape after the change
+  Long ObjNo = 0;     // the entity changed in place
+  EntityShape Other;  // its shape on the other side of the step: before the change until undone
 };
 
-// One step of a drawing, found by its number (entry step - 1).
+// One step of a drawing, found by its number (entry step - 1). A step keeps
+// its entity's flags, and its change's shape, as they stand on the other side
+// of it: Undo and Redo swap them with the entity's own, so a step run back
+// and forth gives back exactly what it found, whatever the entity went
+// through outside the steps (hidden, hidden as an area's boundary).
 struct UndoEntry {
   Integer Kind = 0;     // UndoAdd, UndoErase, UndoChange; 0 discarded or never noted
   Long ObjNo = 0;       // the entity added or erased; 0 for a change alone
+  Integer OtherShow = FlagFalse;   // the entity's Show on the other side; before an add: hidden
+  Integer OtherErased = FlagTrue;  // the entity's Erased on the other side; before an add: erased
   bool HasChange = false;  // Change holds an in-place change taken back with the step
   ShapeChange Change;
 };
@@ -152,13 +144,13 @@ Long LiveStepAbove(Long from) {
 
 // Gives an entity a shape: its type, line type and points, written into its
 // own run of Pnts. A shape longer than the run the entity was appended with
-// cannot be given back and is left alone.
-void GiveShape(Long objNo, const EntityShape& shape) {
+// cannot be given back and is left alone (false).
+bool GiveShape(Long objNo, const EntityShape& shape) {
   ObjRec& obj = Objs[objNo];
   const Long count = static_cast<Long>(shape.Points.size());
-  if (obj.PointID < 1 || obj.PointID + count - 1 > PntCount) return;
+  if (obj.PointID < 1 || obj.PointID + count - 1 > PntCount) return false;
   for (Long k = 0; k < count; ++k)
-    if (Pnts[obj.PointID + k].ObjNo != objNo) return;
+    if (Pnts[obj.PointID + k].ObjNo != objNo) return false;
   const bool shown = obj.Show && !obj.Erased;
   if (shown) PaintErased(objNo);
   obj.Rtype = shape.Rtype;
@@ -172,20 +164,28 @@ void GiveShape(Long objNo, const EntityShape& shape) {
   ObjPointsChanged(objNo);
   ExtentsChanged = FlagTrue;
   if (shown) PaintShown(objNo);
+  return true;
 }
 
-// Takes a step back (undo) or does it again (redo), for each of its
-// entities that is still in the current drawing.
-void RunStep(const UndoEntry& entry, bool undo) {
-  if (entry.HasChange && InCurrentDrawing(entry.Change.ObjNo))
-    GiveShape(entry.Change.ObjNo, undo ? entry.Change.Before : entry.Change.After);
-  if (!InCurrentDrawing(entry.ObjNo)) return;
-  const bool added = entry.Kind == UndoAdd;
-  // Undoing an add or redoing an erase takes the entity away.
-  if (added == undo)
-    HideEntity(entry.ObjNo);
-  else
-    ShowEntity(entry.ObjNo);
+// The entity's flags and the step's swapped: wiped when it was drawn, drawn
+// when it is no longer erased (a hidden entity draws nothing).
+void SwapFlags(UndoEntry& entry) {
+  const Long objNo = entry.ObjNo;
+  ObjRec& obj = Objs[objNo];
+  if (!obj.Erased) PaintErased(objNo);
+  std::swap(obj.Show, entry.OtherShow);
+  std::swap(obj.Erased, entry.OtherErased);
+  if (!obj.Erased) PaintShown(objNo);
+}
+
+// Takes a step back (undo) or does it again (redo), for each of its entities
+// that is still in the current drawing: both ways are the same swap.
+void RunStep(UndoEntry& entry) {
+  if (entry.HasChange && InCurrentDrawing(entry.Change.ObjNo)) {
+    EntityShape now = ShapeOf(entry.Change.ObjNo);
+    if (GiveShape(entry.Change.ObjNo, entry.Change.Other)) entry.Change.Other = std::move(now);
+  }
+  if (InCurrentDrawing(entry.ObjNo)) SwapFlags(entry);
 }
 
 // ---- Menu state of each drawing -------------------------------------------------------------
@@ -223,6 +223,32 @@ void StopRedo(DwgRec& dwg) {
   Enable(RedoItem, false);
 }
 
+// The Undo item names the live step the next Undo acts on; off when none is left.
+void NameNextUndo(const DwgRec& dwg) {
+  const Long next = LiveStepAtOrBelow(dwg.UndoPos);
+  if (next >= 1) Caption(UndoItem, StepEntry(next)->Kind == UndoAdd ? UndoAddLineNext : UndoEraseLine);
+  Enable(UndoItem, next >= 1);
+}
+
+// The Redo item names the live step the next Redo acts on; redo stops when none is left.
+void NameNextRedo(DwgRec& dwg) {
+  const Long next = LiveStepAbove(dwg.UndoPos);
+  if (next >= 1) Caption(RedoItem, StepEntry(next)->Kind == UndoAdd ? RedoAddLineNext : RedoEraseLine);
+  dwg.RedoAvailable = Flag(next >= 1);
+  Enable(RedoItem, next >= 1);
+}
+
+// A step was dropped while a WholeRedrawFollows was held: the last holder
+// names the Edit items anew, once.
+bool ItemNamesStale = false;
+
+// Both Edit items name the live steps next to the current drawing's position.
+void NameLiveSteps() {
+  DwgRec& dwg = Dwgs[CurDwg];
+  NameNextUndo(dwg);
+  if (dwg.RedoAvailable) NameNextRedo(dwg);
+}
+
 }  // namespace
 
 // ---- Undo steps ------------------------------------------------------------------------
@@ -257,15 +283,11 @@ void Undo() {
     Enable(UndoItem, false);
     return;
   }
-  const UndoEntry& entry = *StepEntry(step);
-  RunStep(entry, true);
+  UndoEntry& entry = *StepEntry(step);
+  RunStep(entry);
   Caption(RedoItem, entry.Kind == UndoAdd ? RedoAddLine : RedoEraseLineNext);
   dwg.UndoPos = step - 1;
-  // The caption names the next step that Undo will act on.
-  const Long next = LiveStepAtOrBelow(dwg.UndoPos);
-  if (next >= 1)
-    Caption(UndoItem, StepEntry(next)->Kind == UndoAdd ? UndoAddLineNext : UndoEraseLine);
-  Enable(UndoItem, next >= 1);
+  NameNextUndo(dwg);
   dwg.RedoAvailable = FlagTrue;
   Enable(RedoItem, true);
 }
@@ -281,20 +303,12 @@ void Redo() {
     StopRedo(dwg);
     return;
   }
-  const UndoEntry& entry = *StepEntry(step);
-  RunStep(entry, false);
+  UndoEntry& entry = *StepEntry(step);
+  RunStep(entry);
   Caption(UndoItem, entry.Kind == UndoAdd ? UndoAddLine : UndoEraseLine);
   Enable(UndoItem, true);
   dwg.UndoPos = step;
-  // The caption names the next step that Redo will act on.
-  const Long next = LiveStepAbove(dwg.UndoPos);
-  if (next >= 1) {
-    Caption(RedoItem, StepEntry(next)->Kind == UndoAdd ? RedoAddLineNext : RedoEraseLine);
-    dwg.RedoAvailable = FlagTrue;
-  } else {
-    dwg.RedoAvailable = FlagFalse;
-  }
-  Enable(RedoItem, dwg.RedoAvailable != 0);
+  NameNextRedo(dwg);
 }
 
 void StartUndoHistory(Integer DwgNo) {
@@ -337,7 +351,7 @@ void JoinShapeChange(Long ObjNo, const EntityShape& Before) {
   UndoEntry* entry = StepEntry(Dwgs[CurDwg].UndoStep);
   if (!entry || entry->Kind == 0) return;
   entry->HasChange = true;
-  entry->Change = ShapeChange{ObjNo, Before, ShapeOf(ObjNo)};
+  entry->Change = ShapeChange{ObjNo, Before};
 }
 
 void PushShapeChange(Long ObjNo, const EntityShape& Before) {
@@ -350,7 +364,10 @@ void PushShapeChange(Long ObjNo, const EntityShape& Before) {
 
 WholeRedrawFollows::WholeRedrawFollows() { ++WholeRedrawHolders; }
 WholeRedrawFollows::~WholeRedrawFollows() {
-  if (--WholeRedrawHolders == 0) ShowUndoState();
+  if (--WholeRedrawHolders != 0) return;
+  if (ItemNamesStale) NameLiveSteps();
+  ItemNamesStale = false;
+  ShowUndoState();
 }
 
 // ---- Erasing -------------------------------------------------------------------------------
@@ -360,12 +377,29 @@ void EraseObj(Long ObjNo) {
   PaintErased(ObjNo);
   PushUndo(UndoErase);
   DwgRec& dwg = Dwgs[CurDwg];
-  if (UndoEntry* entry = PreviewMode ? nullptr : StepEntry(dwg.UndoStep)) entry->ObjNo = ObjNo;
   ObjRec& obj = Objs[ObjNo];
+  if (UndoEntry* entry = PreviewMode ? nullptr : StepEntry(dwg.UndoStep)) {
+    entry->ObjNo = ObjNo;
+    entry->OtherShow = obj.Show;  // Undo gives the entity back as it stood
+    entry->OtherErased = obj.Erased;
+  }
   obj.Flag = dwg.UndoStep;
   obj.Show = FlagFalse;
   obj.Erased = FlagTrue;
   --dwg.Nlines;
+}
+
+// The step that erased the entity is the one its Flag names; a step of
+// another entity, or of an earlier history, is left alone.
+void DropEraseStep(Long ObjNo) {
+  if (PreviewMode || ObjNo < 1 || ObjNo > ObjCount) return;
+  UndoEntry* entry = StepEntry(Objs[ObjNo].Flag);
+  if (!entry || entry->Kind != UndoErase || entry->ObjNo != ObjNo) return;
+  *entry = UndoEntry{};
+  if (WholeRedrawHolders > 0)
+    ItemNamesStale = true;
+  else
+    NameLiveSteps();
 }
 
 // The members leave every drawing and carry no step, so neither Undo nor Redo
@@ -507,6 +541,7 @@ void ResetModel() {
 
 void ResetUndoRedo() {
   ModelResets = 0;
+  ItemNamesStale = false;
   for (std::vector<UndoEntry>& steps : Steps) steps.clear();
   ItemsState.fill(EditItemsState{});
 }

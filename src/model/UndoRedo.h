@@ -26,7 +26,10 @@
 //
 // In-place edits (move, rotate, rescale, move point, hide, show, restyle)
 // make no step; Un Erase Last brings a whole erase batch back at once,
-// outside the steps.
+// outside the steps, and drops the steps that erased it. A step keeps its
+// entity's flags, and its change's shape, as they stand on its other side
+// and swaps them with the entity's own, so that Undo then Redo gives back
+// the drawing as it stood, hidden entities hidden.
 //
 // The Edit menu's Undo and Redo items show what the next step does. Their
 // captions are fixed texts; three of them end in a blank.
@@ -97,6 +100,10 @@ class WholeRedrawFollows {
 
 // ---- Erasing -------------------------------------------------------------------------------
 void EraseObj(Long ObjNo);          // erases one entity as an undoable step
+// Entity ObjNo was brought back outside the steps: the step that erased it is
+// dropped, so that Undo and Redo pass over it. The Edit items name the live
+// steps again at once, or when the last WholeRedrawFollows goes.
+void DropEraseStep(Long ObjNo);
 // Deletes an item and, for good, every entity it owns in its own drawing and
 // its own geometry (drawing 0); another open drawing's entities are not touched.
 void DeleteItemObjs(Long ItemIndex);

@@ -391,12 +391,14 @@ void FinishPlaceImage() {
   PlaceAtY = CompPickY;
   OutlineOn = FlagFalse;
   RedrawSelectionOutline();
+  // The placement gives way to its image as an erase step, so that Undo and
+  // Redo take the two back and forth together.
+  EraseObj(PlacedObj);
   ObjRec& placement = Objs[PlacedObj];
   placement.Selected = FlagFalse;
-  placement.Show = FlagFalse;
-  placement.Erased = FlagTrue;
   Pnts[placement.PointID].X = PlaceAtX;
   Pnts[placement.PointID].Y = PlaceAtY;
+  ObjPointsChanged(PlacedObj);  // Undo brings it back there
   SelectedCount = 0;
   CopyDefinitionIntoDrawing(placement.ObjectID, PlaceAtX, PlaceAtY, 1, 1, 0);
   EndComponentCommand(FlagTrue);

@@ -12,6 +12,7 @@
 #include "windows/show/frmAreaSelect.h"
 #include "windows/show/frmGroupSelect.h"
 #include "windows/show/frmLayerSelect.h"
+#include "storage/FileMenu.h"
 #include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
 #include "support/ListClicks.h"
@@ -218,6 +219,53 @@ TEST_F(UndoMenusTest, ANewStepDiscardsTheUndoneStepsForGood) {
   Redo(4);
   EXPECT_EQ(LiveState(), (DrawingState{{a, {{1, 1}, {3, 1}}}, {d, {{1, 4}, {3, 4}}}}));
   ExpectEditItems(true, false, "everything redone");
+}
+
+// ---- Hidden entities ------------------------------------------------------------------------
+
+// A line hidden with Edit, Hide and an area's boundary, which the area keeps
+// hidden, come back hidden when Redo brings their steps back, and the save
+// after stores them hidden.
+TEST_F(UndoMenusTest, UndoThenRedoKeepsHiddenEntitiesHiddenAndTheSaveStoresThemSo) {
+  DwgDbPath = ScratchPath("Hidden_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  const Long line = DrawLine(1, 1, 3, 1);
+  SelectOnly(0.5, 0.5, 3.5, 1.5);
+  DrawingDriver::Choose("mnuEditHide");
+  input_->Escape();
+  DrawingDriver::Choose("mnuViewAreasWindow");
+  input_->ClickEach({{1, 2}, {4, 4}});
+  const Long boundary = ObjCount;
+  ASSERT_EQ(Objs[boundary].Show, FlagFalse);
+  Undo(2);
+  Redo(2);
+  EXPECT_EQ(Objs[line].Show, FlagFalse);
+  EXPECT_EQ(Objs[boundary].Show, FlagFalse);
+  EXPECT_TRUE(LiveState().empty());
+  FileSaveAsOffered(Responder(), false);
+  Open(2);
+  FileOpenStored(Responder(), static_cast<DbKey>(TestDatabase(DwgDbPath).Number("SELECT DrawID FROM Drawing")),
+                 Dwgs[1].Name);
+  std::vector<Integer> shown;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
+    if (Objs[i].DwgNo == 2 && !Objs[i].Erased) shown.push_back(Objs[i].Show);
+  EXPECT_EQ(shown, (std::vector<Integer>{FlagFalse, FlagFalse}));
+}
+
+// Un Erase takes the erase step of what it brings back out of reach: the
+// Edit items name the line's own step, and Redo does not erase it again.
+TEST_F(UndoMenusTest, AfterUnEraseTheEditItemsNameTheStepBeforeTheErase) {
+  DrawLine(1, 1, 3, 1);
+  EraseLineAt(*input_, 2, 1);
+  DrawingDriver::Choose("mnuEditUnErase");
+  input_->Escape();
+  EXPECT_EQ(main_->mnuEditUndo->text(), "Undo Add Line ");
+  ExpectEditItems(true, false, "after Un Erase");
+  Undo();
+  ExpectEditItems(false, true, "the line's own step undone");
+  Redo();
+  ExpectEditItems(true, false, "the dropped erase step is not redone");
+  EXPECT_EQ(LiveLines(), (std::vector<PointList>{{{1, 1}, {3, 1}}}));
 }
 
 // ---- Loading -------------------------------------------------------------------------------

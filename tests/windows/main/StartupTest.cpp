@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
 #include <string>
@@ -16,6 +17,7 @@
 #include "windows/main/Startup.h"
 #include "windows/main/frmMain.h"
 #include "windows/main/frmSplash.h"
+#include "windows/insert/frmCompSelect.h"
 #include "windows/options/frmMgmtOptions.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
@@ -28,6 +30,7 @@
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "platform/WebBrowser.h"
+#include "storage/TestDatabase.h"
 #include "support/ProgramTest.h"
 #include "view/DisplayOptions.h"
 #include "view/Grids.h"
@@ -57,14 +60,14 @@ class StartupTest : public ProgramTest {
   }
 
   // The drawing option set "Defaults" applies names this drawings database,
-  // and no component database of its own.
-  static void StoreDrawingsDatabaseOption(const String& option) {
+  // and this component database (none unless given).
+  static void StoreDrawingsDatabaseOption(const String& option, const String& components = "") {
     ResetProgramState();
     LoadSettings();
     String profile = DefaultsSetName;
     InitSettings(profile);
     DwgDbPath = option;
-    CompDbPath.clear();
+    CompDbPath = components;
     StoreSettings(CurrentSettingNames[SettingDrawing], SettingDrawing);
   }
 };
@@ -129,6 +132,37 @@ TEST_F(StartupTest, TheDrawingsDatabaseOptionIsTakenRelativeToTheApplicationFold
     InitApplication();
     EXPECT_EQ(DwgDbPath, c.path) << c.option;
     EXPECT_EQ(CompDbPath, c.path) << c.option;
+  }
+}
+
+// The drawing set may hold a component path of its own (the program stores
+// the drawings path of that moment there): the components a user is offered
+// after start-up are still those of the drawings database.
+TEST_F(StartupTest, AfterStartUpComponentsComeFromTheDrawingsDatabase) {
+  const auto componentDb = [this](const char* file, const char* component) {
+    const String path = AppFolder() + "/" + file;
+    CreateEmptyDrawingsDb(path);
+    TestDatabase(path, true).Exec("INSERT INTO Components (Rtype, Name, Nlines) VALUES (1, ?, 0)", {DbValue(component)});
+  };
+  componentDb("Flat_dwg.mdb", "Table");
+  componentDb("Drawings_dwg.mdb", "Sofa");  // the drawings database before Flat_dwg.mdb
+  componentDb("Parts_dwg.mdb", "Lamp");
+  const String heldComponentPaths[] = {"", AppFolder() + "/Drawings_dwg.mdb", "Parts_dwg.mdb"};
+  for (const String& held : heldComponentPaths) {
+    SCOPED_TRACE(held);
+    StoreDrawingsDatabaseOption("Flat_dwg.mdb", held);
+    ResetProgramState();
+    LetTheSplashRun();
+    CloseTheStartupWindows();
+    ASSERT_EQ(SubMain(), 0);
+    QStringList offered;
+    Responder().OnDialog<frmCompSelect>([&offered](frmCompSelect& chooser) {
+      for (int row = 0; row < chooser.List1->count(); ++row) offered << chooser.List1->item(row)->text();
+    });
+    MainForm->MenuItem("mnuInsertCompplace")->trigger();
+    EXPECT_EQ(offered, QStringList{"Table"});
+    delete MainForm;
+    MainForm = nullptr;
   }
 }
 
@@ -263,16 +297,21 @@ void ChangeEveryStoredDefault() {
 
 // Options, Management, "Change ALL ..." on the profile start-up applied
 // gives every option the value start-up gave it, for the shipped sets (which
-// show hatches) and for sets holding other values throughout.
+// show hatches) and for sets holding other values throughout, but for the
+// component database a set names.
 TEST_F(StartupTest, ChangeAllOfTheStartUpProfileGivesEveryOptionItsStartUpValue) {
   struct Case {
     const char* name;
     void (*store)();  // what the settings database holds at start-up
     Integer hatches;  // ShowHatches it gives
+    std::vector<String> changed;  // the values "Change ALL" gives otherwise than start-up
   };
+  // Start-up takes the drawings database for components; choosing the set
+  // later switches to the component database the set holds ("x3").
   const Case cases[] = {
-      {"the shipped sets", [] {}, FlagTrue},
-      {"every stored value changed", ChangeEveryStoredDefault, FlagFalse},
+      {"the shipped sets", [] {}, FlagTrue, {}},
+      {"every stored value changed", ChangeEveryStoredDefault, FlagFalse,
+       {"1 Str 3 = " + ResolvedDatabasePath("x3") + " (was 1 Str 3 = " + ResolvedDatabasePath("x2") + ")"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -295,7 +334,7 @@ TEST_F(StartupTest, ChangeAllOfTheStartUpProfileGivesEveryOptionItsStartUpValue)
     MainForm->MenuItem("mnuOptionsSettings")->trigger();
     const std::vector<String> later = OptionValues();
     EXPECT_EQ(later.size(), atStartUp.size());
-    EXPECT_EQ(Changed(atStartUp, later), std::vector<String>{});
+    EXPECT_EQ(Changed(atStartUp, later), c.changed);
     EXPECT_EQ(ShowHatches, c.hatches);
     delete MainForm;
     MainForm = nullptr;

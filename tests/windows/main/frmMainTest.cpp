@@ -557,7 +557,7 @@ TEST_F(frmMainTest, FileCloseOnAChangedDrawingAsksOnceAndCancelKeepsEverything) 
   Choose("mnuFileClose");
   ASSERT_EQ(Responder().Prompts().size(), 1u);
   const PromptRecord& asked = Responder().Prompts()[0];
-  EXPECT_EQ(asked.text, "Drawing Has Changed! Do You want to Save the Drawing?New Drawing");
+  EXPECT_EQ(asked.text, "Drawing Has Changed! Do You want to Save the Drawing?\r\nNew Drawing");
   EXPECT_EQ(asked.title, "Close Drawing: Shed");
   EXPECT_EQ(asked.style, vbYesNoCancel);
   EXPECT_EQ(main_->DocWindowCount(), 2);

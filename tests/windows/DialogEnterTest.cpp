@@ -26,7 +26,7 @@ const EnterRow EnterRows[] = {
     {"mnuFileSave", nullptr, "Text1"},          // the drawing's name
     {"mnuFileSave", nullptr, "Text2"},          // its revision
     {"mnuFileSave", nullptr, "Text3"},          // the database
-    {"mnuFileProperties", nullptr, "Text1"},
+    {"mnuFileProperties", nullptr, "Text13"},   // the author
     {"mnuOptionsUnits", nullptr, "List1"},
     {"mnuHelpIntro", nullptr, "RichTextBox1"},
     {"mnuEditCompEdit", "cmdLink", "txtPath"},  // the link dialog's source database
@@ -49,8 +49,9 @@ class DialogEnterTest : public EditFixture, public ::testing::WithParamInterface
   // number of the dialog's buttons it pressed.
   static int ButtonsPressedByEnterIn(QDialog& dialog, const char* boxName) {
     int pressed = 0;
+    QObject counting;  // the counts end with this call
     for (QPushButton* button : dialog.findChildren<QPushButton*>())
-      QObject::connect(button, &QPushButton::clicked, &dialog, [&pressed] { ++pressed; });
+      QObject::connect(button, &QPushButton::clicked, &counting, [&pressed] { ++pressed; });
     auto* box = dialog.findChild<QWidget*>(boxName);
     EXPECT_NE(box, nullptr) << boxName;
     if (box == nullptr) return -1;

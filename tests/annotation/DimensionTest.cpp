@@ -436,28 +436,13 @@ TEST_F(DimensionTest, EscAndEndRestoreTablesAndSettings) {
 TEST_F(DimensionTest, ASettingChosenWhileADimensionWaitsOutlastsTheCommand) {
   using Settings = std::tuple<String, Long, Integer, Integer>;  // font, colour, line type, weight
   const Settings before{"Roman", 0x123456, 3, 2};
-  struct Row {
-    const char* chosen;
-    std::function<void()> choose;  // while the dimension waits for its location
-    Settings kept;                 // after Esc
-  };
-  const Row rows[] = {
-      {"nothing: the command's own settings go back", [] {}, before},
-      {"font box",
-       [this] { PressKeyIn(main_->Combo1, Qt::Key_Down); },  // the next font in the box
-       {"Script", 0x123456, 3, 2}},
-      {"Line Color",
-       [this] {
-         Responder().AnswerColor(0x00FF00);
-         DrawingDriver::PressButton("Line Color");
-       },
-       {"Roman", 0x00FF00, 3, 2}},
-      {"line style",
-       [this] {
-         Responder().OnDialog<frmLineType>([](frmLineType& dialog) {
-           dialog.Option1[1]->click();
-           dialog.Option2[2]->click();
-         }, &frmLineType::OKButton);
+  const std::pair<std::function<void()>, Settings> rows[] = {  // chosen while it waits; kept after Esc
+      {[] {}, before},  // nothing: the command's own settings go back
+      {[this] { PressKeyIn(main_->Combo1, Qt::Key_Down); }, {"Script", 0x123456, 3, 2}},  // the next font
+      {[this] { Responder().AnswerColor(0x00FF00); DrawingDriver::PressButton("Line Color"); }, {"Roman", 0x00FF00, 3, 2}},
+      {[this] {
+         Responder().OnDialog<frmLineType>([](frmLineType& d) { d.Option1[1]->click(); d.Option2[2]->click(); },
+                                           &frmLineType::OKButton);  // line type 1, weight 3
          DrawingDriver::PressButton("Style");
        },
        {"Roman", 0x123456, 1, 3}},
@@ -465,14 +450,13 @@ TEST_F(DimensionTest, ASettingChosenWhileADimensionWaitsOutlastsTheCommand) {
   FontCount = 2;
   FontNames[1] = "Text";
   FontNames[2] = "Script";
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.chosen);
+  for (const auto& [choose, kept] : rows) {
     std::tie(FontName, CurColor, CurLineType, CurLineWeight) = before;
     main_->FillFontBox();
     Dimension("mnuInsertLinearDim", {{1, 1}, {3, 1}});
-    row.choose();
+    choose();
     input_->Escape();
-    EXPECT_EQ(std::tie(FontName, CurColor, CurLineType, CurLineWeight), row.kept);
+    EXPECT_EQ(std::tie(FontName, CurColor, CurLineType, CurLineWeight), kept);
     EXPECT_TRUE(EqualsFreshRedraw());
   }
 }

@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
 #include <string>
@@ -17,7 +16,6 @@
 #include "windows/main/Startup.h"
 #include "windows/main/frmMain.h"
 #include "windows/main/frmSplash.h"
-#include "windows/insert/frmCompSelect.h"
 #include "windows/options/frmMgmtOptions.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
@@ -30,7 +28,6 @@
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 #include "platform/WebBrowser.h"
-#include "storage/TestDatabase.h"
 #include "support/ProgramTest.h"
 #include "view/DisplayOptions.h"
 #include "view/Grids.h"
@@ -60,14 +57,13 @@ class StartupTest : public ProgramTest {
   }
 
   // The drawing option set "Defaults" applies names this drawings database,
-  // and this component database (none unless given).
-  static void StoreDrawingsDatabaseOption(const String& option, const String& components = "") {
+  // and the one in use before as its component database (storing leaves it).
+  static void StoreDrawingsDatabaseOption(const String& option) {
     ResetProgramState();
     LoadSettings();
     String profile = DefaultsSetName;
     InitSettings(profile);
     DwgDbPath = option;
-    CompDbPath = components;
     StoreSettings(CurrentSettingNames[SettingDrawing], SettingDrawing);
   }
 };
@@ -129,38 +125,11 @@ TEST_F(StartupTest, TheDrawingsDatabaseOptionIsTakenRelativeToTheApplicationFold
   for (const Case& c : cases) {
     StoreDrawingsDatabaseOption(c.option);
     ResetProgramState();
-    InitApplication();
-    EXPECT_EQ(DwgDbPath, c.path) << c.option;
-    EXPECT_EQ(CompDbPath, c.path) << c.option;
-  }
-}
-
-// The drawing set may hold a component path of its own (the program stores
-// the drawings path of that moment there): the components a user is offered
-// after start-up are still those of the drawings database.
-TEST_F(StartupTest, AfterStartUpComponentsComeFromTheDrawingsDatabase) {
-  const auto componentDb = [this](const char* file, const char* component) {
-    const String path = AppFolder() + "/" + file;
-    CreateEmptyDrawingsDb(path);
-    TestDatabase(path, true).Exec("INSERT INTO Components (Rtype, Name, Nlines) VALUES (1, ?, 0)", {DbValue(component)});
-  };
-  componentDb("Flat_dwg.mdb", "Table");
-  componentDb("Drawings_dwg.mdb", "Sofa");  // the drawings database before Flat_dwg.mdb
-  componentDb("Parts_dwg.mdb", "Lamp");
-  const String heldComponentPaths[] = {"", AppFolder() + "/Drawings_dwg.mdb", "Parts_dwg.mdb"};
-  for (const String& held : heldComponentPaths) {
-    SCOPED_TRACE(held);
-    StoreDrawingsDatabaseOption("Flat_dwg.mdb", held);
-    ResetProgramState();
-    LetTheSplashRun();
+    Responder().OnModalWindow([](QDialog& splash) { static_cast<frmSplash&>(splash).Command1->click(); });
     CloseTheStartupWindows();
     ASSERT_EQ(SubMain(), 0);
-    QStringList offered;
-    Responder().OnDialog<frmCompSelect>([&offered](frmCompSelect& chooser) {
-      for (int row = 0; row < chooser.List1->count(); ++row) offered << chooser.List1->item(row)->text();
-    });
-    MainForm->MenuItem("mnuInsertCompplace")->trigger();
-    EXPECT_EQ(offered, QStringList{"Table"});
+    EXPECT_EQ(DwgDbPath, c.path) << c.option;
+    EXPECT_EQ(CompDbPath, c.path) << c.option;
     delete MainForm;
     MainForm = nullptr;
   }
@@ -297,17 +266,14 @@ void ChangeEveryStoredDefault() {
 
 // Options, Management, "Change ALL ..." on the profile start-up applied
 // gives every option the value start-up gave it, for the shipped sets (which
-// show hatches) and for sets holding other values throughout, but for the
-// component database a set names.
+// show hatches) and for sets holding other values throughout.
 TEST_F(StartupTest, ChangeAllOfTheStartUpProfileGivesEveryOptionItsStartUpValue) {
   struct Case {
     const char* name;
     void (*store)();  // what the settings database holds at start-up
     Integer hatches;  // ShowHatches it gives
-    std::vector<String> changed;  // the values "Change ALL" gives otherwise than start-up
+    std::vector<String> changed;  // what "Change ALL" gives otherwise: the set's own component database
   };
-  // Start-up takes the drawings database for components; choosing the set
-  // later switches to the component database the set holds ("x3").
   const Case cases[] = {
       {"the shipped sets", [] {}, FlagTrue, {}},
       {"every stored value changed", ChangeEveryStoredDefault, FlagFalse,

@@ -68,6 +68,7 @@ template <class T>
 void PutBack(T& Value, const T& PutValue, const T& BeforeValue) {
   if (Value == PutValue) Value = BeforeValue;
 }
+
 Long DimLayerIndex = 0;  // the dimension layer of the running command
 
 // Automatic letter height: the first band (length below Limit) gives the

@@ -39,21 +39,36 @@ constexpr Double CollinearLimit = 1e-10;  // |determinant| below which three poi
 enum ArrowStyle : Integer { ArrowCircle = 5, ArrowSlash = 6, ArrowStraightSlash = 7 };
 enum ArrowSizeCode : Integer { ArrowLarge = 1, ArrowMedium = 2, ArrowSmall = 3 };
 
-// The drawing settings saved while a dimension command runs. The current
-// layer belongs to the window the command began in, which need not be the
-// active one when the command ends.
-struct SavedSettings {
+// The drawing settings a dimension command swaps. The current layer belongs
+// to the window the command began in, which need not be the active one when
+// the command ends.
+struct DrawSettings {
   String Font;
-  Integer Dwg = 0;                        // drawing number of the window the command began in
-  const DrawingWindow* Window = nullptr;  // that window; only compared, never read through
-  Long Layer = 0;                         // its current layer then (Items index; 0 none)
+  Long Layer = 0;  // current layer of the window the command began in (Items index; 0 none)
   Long Color = 0;
   Integer LineType = 0;
   Integer LineWeight = 0;
   Integer ConPnts = 0;
   Integer RefPnts = 0;
 };
-SavedSettings Saved;
+DrawSettings Before;  // as they were when the command began
+DrawSettings Put;     // as the command put them in force
+Integer SwapDwg = 0;                        // drawing number of the window the command began in
+const DrawingWindow* SwapWindow = nullptr;  // that window; only compared, never read through
+
+DrawSettings CurrentSettings(const DrawingWindow* Window) {
+  return {FontName, Window ? Window->Current_Layer : 0, CurColor, CurLineType, CurLineWeight,
+          ShowConPnts, ShowRefPnts};
+}
+
+// A setting the user changed while the command ran (a font chosen in the
+// font box, a colour, a line style) is the user's: only one still as the
+// command put it goes back.
+template <class T>
+void PutBack(T& Value, const T& PutValue, const T& BeforeValue) {
+  if (Value == PutValue) Value = BeforeValue;
+}
+
 Long DimLayerIndex = 0;  // the dimension layer of the running command
 
 // Automatic letter height: the first band (length below Limit) gives the
@@ -134,31 +149,33 @@ void AppendLetter(Long GlyphIdx, Double X, Double Y) {
 
 void BeginDimensionSettings() {
   DrawingWindow* window = ActiveDocForm();
-  Saved = {FontName, CurDwg, window, window ? window->Current_Layer : 0, CurColor, CurLineType, CurLineWeight,
-           ShowConPnts, ShowRefPnts};
+  Before = CurrentSettings(window);
+  SwapDwg = CurDwg;
+  SwapWindow = window;
   if (!DimFontName.empty()) FontName = DimFontName;
   DimLayerIndex = EnsureLayer(DimLayerName);
-  if (DrawingWindow* doc = ActiveDocForm()) doc->Current_Layer = DimLayerIndex;
+  if (window) window->Current_Layer = DimLayerIndex;
   CurColor = DimLineColor;
   CurLineType = 0;
   CurLineWeight = 0;
   ShowConPnts = FlagFalse;
   ShowRefPnts = FlagFalse;
+  Put = CurrentSettings(window);
 }
 
 void EndDimensionSettings() {
-  FontName = Saved.Font;
+  PutBack(FontName, Put.Font, Before.Font);
   // The layer goes back to the window it was taken from, while that window
   // is still open on its drawing and the layer is still one of that drawing.
-  DrawingWindow* window = WindowOfDrawing(Saved.Dwg);
-  const bool layerThere = Saved.Layer == 0 || IsLayerOfDrawing(Saved.Layer, Saved.Dwg);
-  if (window && window == Saved.Window && layerThere) window->Current_Layer = Saved.Layer;
+  DrawingWindow* window = WindowOfDrawing(SwapDwg);
+  const bool layerThere = Before.Layer == 0 || IsLayerOfDrawing(Before.Layer, SwapDwg);
+  if (window && window == SwapWindow && layerThere) PutBack(window->Current_Layer, Put.Layer, Before.Layer);
   DimLayerIndex = 0;
-  CurColor = Saved.Color;
-  CurLineType = Saved.LineType;
-  CurLineWeight = Saved.LineWeight;
-  ShowConPnts = Saved.ConPnts;
-  ShowRefPnts = Saved.RefPnts;
+  PutBack(CurColor, Put.Color, Before.Color);
+  PutBack(CurLineType, Put.LineType, Before.LineType);
+  PutBack(CurLineWeight, Put.LineWeight, Before.LineWeight);
+  PutBack(ShowConPnts, Put.ConPnts, Before.ConPnts);
+  PutBack(ShowRefPnts, Put.RefPnts, Before.RefPnts);
 }
 
 std::vector<unsigned> DimTextCodes(const String& Text) {
@@ -267,7 +284,9 @@ void ResetDimPrimitives() {
   DimText.clear();
   DimTextAngle = 0;
   DimSpecialArrows = 0;
-  Saved = SavedSettings{};
+  Before = Put = DrawSettings{};
+  SwapDwg = 0;
+  SwapWindow = nullptr;
   DimLayerIndex = 0;
 }
 

@@ -27,7 +27,9 @@ extern Integer DimSpecialArrows;  // flag: DrawArrowHead may draw the circle and
 // Saves the font, layer, colour, line type, weight and point-mark switches
 // and puts the dimension's own in force.
 void BeginDimensionSettings();
-void EndDimensionSettings();  // puts the saved settings back
+// Puts back each saved setting still as the command put it; one the user
+// chose meanwhile stays.
+void EndDimensionSettings();
 
 // ---- Appenders -------------------------------------------------------------------------
 // The character codes of a dimension's text (UTF-8) as the fonts number their

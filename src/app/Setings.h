@@ -135,8 +135,8 @@ void CaptureSettings(SettingRecord& set, Integer Stype);
 // is.
 String ResolvedDatabasePath(const String& Path);
 // DwgDbPath resolved so, and CompDbPath too (empty: the drawings database).
-// Applying a drawing set does this, and start-up after applying its sets,
-// so that one drawing set gives the same databases at start-up and later.
+// Applying a drawing set does this; start-up then makes the component
+// database the drawings database.
 void ResolveDatabasePaths();
 
 // ---- Built-in defaults ---------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "platform/Modal.h"
 
 #include <QDialog>
+#include <QPushButton>
 #include <QTimer>
 #include <memory>
 
@@ -15,7 +16,20 @@
 
 namespace lintavo {
 
+namespace {
+
+// A button that is no default of its own making takes no Enter: not when a
+// box ignores the key, nor by coming first in the window, nor by having had
+// the focus once (Qt makes such a button the default for good).
+void KeepEnterToNamedDefault(QDialog& dialog) {
+  for (QPushButton* button : dialog.findChildren<QPushButton*>())
+    if (!button->isDefault()) button->setAutoDefault(false);
+}
+
+}  // namespace
+
 int ShowModal(QDialog& dialog) {
+  KeepEnterToNamedDefault(dialog);
   PromptResponder& responder = CurrentPromptResponder();
   auto ended = std::make_shared<bool>(false);
   QTimer::singleShot(0, &dialog, [&responder, &dialog, ended] {

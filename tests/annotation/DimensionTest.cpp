@@ -1,13 +1,19 @@
 // Dimensions built through the Insert menu and clicks: their values and
 // letters, chains, the settings swap, Esc and the change of tool.
+#include <QComboBox>
+#include <QRadioButton>
 #include <functional>
 #include <initializer_list>
+#include <tuple>
 
 #include "annotation/DimensionFixture.h"
 #include "commands/Trims.h"
 #include "model/LayerItems.h"
+#include "model/SupportLists.h"
 #include "model/UndoRedo.h"
+#include "support/DialogKeys.h"
 #include "view/DisplayOptions.h"
+#include "windows/edit/frmLineType.h"
 
 namespace lintavo {
 namespace {
@@ -425,6 +431,34 @@ TEST_F(DimensionTest, EscAndEndRestoreTablesAndSettings) {
   Dimension("mnuInsertLinearDim", {{1, 1}, {3, 1}, {2, 2}});
   EXPECT_GT(ObjCount, counts[1]);
   settingsBack();
+}
+
+TEST_F(DimensionTest, ASettingChosenWhileADimensionWaitsOutlastsTheCommand) {
+  using Settings = std::tuple<String, Long, Integer, Integer>;  // font, colour, line type, weight
+  const Settings before{"Roman", 0x123456, 3, 2};
+  const std::pair<std::function<void()>, Settings> rows[] = {  // chosen while it waits; kept after Esc
+      {[] {}, before},  // nothing: the command's own settings go back
+      {[this] { PressKeyIn(main_->Combo1, Qt::Key_Down); }, {"Script", 0x123456, 3, 2}},  // the next font
+      {[this] { Responder().AnswerColor(0x00FF00); DrawingDriver::PressButton("Line Color"); }, {"Roman", 0x00FF00, 3, 2}},
+      {[this] {
+         Responder().OnDialog<frmLineType>([](frmLineType& d) { d.Option1[1]->click(); d.Option2[2]->click(); },
+                                           &frmLineType::OKButton);  // line type 1, weight 3
+         DrawingDriver::PressButton("Style");
+       },
+       {"Roman", 0x123456, 1, 3}},
+  };
+  FontCount = 2;
+  FontNames[1] = "Text";
+  FontNames[2] = "Script";
+  for (const auto& [choose, kept] : rows) {
+    std::tie(FontName, CurColor, CurLineType, CurLineWeight) = before;
+    main_->FillFontBox();
+    Dimension("mnuInsertLinearDim", {{1, 1}, {3, 1}});
+    choose();
+    input_->Escape();
+    EXPECT_EQ(std::tie(FontName, CurColor, CurLineType, CurLineWeight), kept);
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
 }
 
 TEST_F(DimensionTest, UndoAfterEscTakesBackTheObjectBeforeTheCommand) {

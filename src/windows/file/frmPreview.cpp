@@ -116,6 +116,9 @@ frmPreview::frmPreview(QWidget* parent) : QDialog(parent) {
   Text1 = new QLineEdit(this);
   Text2 = new QLineEdit(this);
   Text3 = new QLineEdit(this);
+  Text1->setObjectName("Text1");
+  Text2->setObjectName("Text2");
+  Text3->setObjectName("Text3");
 
   auto* fields = new QGridLayout;
   fields->addWidget(new QLabel("Print Scale", this), 0, 0);

@@ -43,6 +43,7 @@ frmIntro::frmIntro(QWidget* parent) : QDialog(parent) {
   setObjectName("frmIntro");
   setWindowTitle(QString("Introduction to ") + AppTitle);
   RichTextBox1 = new QTextEdit(this);
+  RichTextBox1->setObjectName("RichTextBox1");
   RichTextBox1->setReadOnly(true);
   RichTextBox1->setMinimumSize(520, 360);
   chkLoadInfoAtStartup = new QCheckBox("Show on Start Up", this);

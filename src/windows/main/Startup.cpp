@@ -101,6 +101,16 @@ void LoadOptionSets() {
 
 namespace {
 
+// The drawings database of the drawing option set, resolved as every
+// applied set's is; the component database starts as that same file. A
+// component path the set holds is not taken here: the program stores there
+// the drawings path of the moment the set was stored, which a later change
+// of the drawings database leaves behind.
+void StartDatabasePaths() {
+  DwgDbPath = ResolvedDatabasePath(DwgDbPath);
+  CompDbPath = DwgDbPath;
+}
+
 void LoadPatternLibrary() {
   HatchPatterns.assign(1, PatternRec{});
   PatternCount = PatternCap = 0;
@@ -218,7 +228,7 @@ void CloseMainWindow() {
 void InitApplication() {
   if (SupportDatabasesPresent()) {
     LoadOptionSets();
-    ResolveDatabasePaths();
+    StartDatabasePaths();
     LoadPatternLibrary();
     EmptyModel();
     SizeWorkingBuffers();

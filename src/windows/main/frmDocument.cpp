@@ -268,9 +268,11 @@ bool frmDocument::ReleaseChangedDrawing() {
   if (!IsDirty) return true;
   MakeCurrent();
   const String name = ID >= 0 && ID <= MaxDwgNo ? Dwgs[ID].Name : String();
+  // The window's file name stands on a line of its own below the question.
   // Esc and the question's close box answer Cancel: nothing is lost by a key.
-  const int answer = MsgBox("Drawing Has Changed! Do You want to Save the Drawing?" + FileName(),
-                            vbYesNoCancel, "Close Drawing: " + name);
+  String question = "Drawing Has Changed! Do You want to Save the Drawing?";
+  if (!FileName().empty()) question += "\r\n" + FileName();
+  const int answer = MsgBox(question, vbYesNoCancel, "Close Drawing: " + name);
   if (answer == vbCancel) return false;
   if (answer == vbNo) return true;
   // The save dialog, never a silent save: a drawing never saved gets its

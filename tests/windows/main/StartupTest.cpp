@@ -57,14 +57,13 @@ class StartupTest : public ProgramTest {
   }
 
   // The drawing option set "Defaults" applies names this drawings database,
-  // and no component database of its own.
+  // and the one in use before as its component database (storing leaves it).
   static void StoreDrawingsDatabaseOption(const String& option) {
     ResetProgramState();
     LoadSettings();
     String profile = DefaultsSetName;
     InitSettings(profile);
     DwgDbPath = option;
-    CompDbPath.clear();
     StoreSettings(CurrentSettingNames[SettingDrawing], SettingDrawing);
   }
 };
@@ -126,9 +125,13 @@ TEST_F(StartupTest, TheDrawingsDatabaseOptionIsTakenRelativeToTheApplicationFold
   for (const Case& c : cases) {
     StoreDrawingsDatabaseOption(c.option);
     ResetProgramState();
-    InitApplication();
+    Responder().OnModalWindow([](QDialog& splash) { static_cast<frmSplash&>(splash).Command1->click(); });
+    CloseTheStartupWindows();
+    ASSERT_EQ(SubMain(), 0);
     EXPECT_EQ(DwgDbPath, c.path) << c.option;
     EXPECT_EQ(CompDbPath, c.path) << c.option;
+    delete MainForm;
+    MainForm = nullptr;
   }
 }
 
@@ -269,10 +272,12 @@ TEST_F(StartupTest, ChangeAllOfTheStartUpProfileGivesEveryOptionItsStartUpValue)
     const char* name;
     void (*store)();  // what the settings database holds at start-up
     Integer hatches;  // ShowHatches it gives
+    std::vector<String> changed;  // what "Change ALL" gives otherwise: the set's own component database
   };
   const Case cases[] = {
-      {"the shipped sets", [] {}, FlagTrue},
-      {"every stored value changed", ChangeEveryStoredDefault, FlagFalse},
+      {"the shipped sets", [] {}, FlagTrue, {}},
+      {"every stored value changed", ChangeEveryStoredDefault, FlagFalse,
+       {"1 Str 3 = " + ResolvedDatabasePath("x3") + " (was 1 Str 3 = " + ResolvedDatabasePath("x2") + ")"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -295,7 +300,7 @@ TEST_F(StartupTest, ChangeAllOfTheStartUpProfileGivesEveryOptionItsStartUpValue)
     MainForm->MenuItem("mnuOptionsSettings")->trigger();
     const std::vector<String> later = OptionValues();
     EXPECT_EQ(later.size(), atStartUp.size());
-    EXPECT_EQ(Changed(atStartUp, later), std::vector<String>{});
+    EXPECT_EQ(Changed(atStartUp, later), c.changed);
     EXPECT_EQ(ShowHatches, c.hatches);
     delete MainForm;
     MainForm = nullptr;

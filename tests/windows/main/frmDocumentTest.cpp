@@ -110,7 +110,7 @@ TEST_F(frmDocumentTest, ClosingAChangedDrawingAsksAndNoReleasesTheDrawing) {
   Close(doc);
   ASSERT_EQ(Responder().Prompts().size(), 1u);
   const PromptRecord& asked = Responder().Prompts()[0];
-  EXPECT_EQ(asked.text, "Drawing Has Changed! Do You want to Save the Drawing?Plan");
+  EXPECT_EQ(asked.text, "Drawing Has Changed! Do You want to Save the Drawing?\r\nPlan");
   EXPECT_EQ(asked.title, "Close Drawing: Plan");
   EXPECT_EQ(asked.style, vbYesNoCancel);  // one question on every road; Esc answers Cancel
   ASSERT_TRUE(alive);  // deleted later, by the event loop

@@ -32,6 +32,7 @@
 #include "commands/Trims.h"
 #include "model/DataHand.h"
 #include "model/Top.h"
+#include "organisation/ComponentDefinition.h"
 #include "organisation/Components.h"
 #include "organisation/Groups.h"
 #include "organisation/Layers.h"
@@ -547,6 +548,41 @@ TEST_F(frmMainTest, EightDrawingWindowsAtMostEachWithItsOwnNumber) {
   EXPECT_EQ(Dwgs[3].Nlines, 0);
 }
 
+// Enter in a box of a dialog, opened as a user opens it, presses none of its buttons.
+TEST_F(frmMainTest, EnterInADialogsBoxPressesNoButton) {
+  // The menu item, the button of its dialog that opens the one with the box (or none), the box.
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      {"mnuFilePrintPreview", nullptr, "Text1"}, {"mnuFileSave", nullptr, "Text1"},   {"mnuFileSave", nullptr, "Text2"},
+      {"mnuFileProperties", nullptr, "Text13"},  {"mnuOptionsUnits", nullptr, "List1"}, {"mnuHelpIntro", nullptr, "RichTextBox1"},
+      {"mnuEditCompEdit", "cmdLink", "txtPath"},
+  };
+  AddChangedLine();  // a drawing to save, and a placement selected to edit
+  const Long valve = AddDefinition("Valve");
+  ObjRec& placed = Objs[AddCompound(EntityComponent, 2, 2, 0)];
+  placed.Name = "Valve";
+  placed.OwnerID = placed.ObjectID = valve;
+  placed.Selected = FlagTrue;
+  for (const auto& [menuItem, through, boxName] : rows) {
+    int pressed = 0;
+    const std::function<void(QDialog&)> enterInBox = [&](QDialog& dialog) {
+      QObject counting;  // counts only while Enter is pressed
+      for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        QObject::connect(button, &QPushButton::clicked, &counting, [&pressed] { ++pressed; });
+      QWidget* box = dialog.findChild<QWidget*>(boxName);
+      ASSERT_NE(box, nullptr);
+      EXPECT_NE(ClickRetypeAndEnter(box, QString()), nullptr);
+      dialog.reject();
+    };
+    Responder().OnModalWindow(!through ? enterInBox : [&](QDialog& outer) {
+      Responder().OnModalWindow(enterInBox);
+      outer.findChild<QPushButton*>(through)->click();
+      outer.reject();
+    });
+    Choose(menuItem);
+    EXPECT_EQ(pressed, 0) << menuItem << " " << boxName;
+  }
+}
+
 TEST_F(frmMainTest, FileCloseOnAChangedDrawingAsksOnceAndCancelKeepsEverything) {
   Choose("mnuFileNew");
   frmDocument* second = Active();
@@ -557,7 +593,7 @@ TEST_F(frmMainTest, FileCloseOnAChangedDrawingAsksOnceAndCancelKeepsEverything) 
   Choose("mnuFileClose");
   ASSERT_EQ(Responder().Prompts().size(), 1u);
   const PromptRecord& asked = Responder().Prompts()[0];
-  EXPECT_EQ(asked.text, "Drawing Has Changed! Do You want to Save the Drawing?New Drawing");
+  EXPECT_EQ(asked.text, "Drawing Has Changed! Do You want to Save the Drawing?\r\nNew Drawing");
   EXPECT_EQ(asked.title, "Close Drawing: Shed");
   EXPECT_EQ(asked.style, vbYesNoCancel);
   EXPECT_EQ(main_->DocWindowCount(), 2);

@@ -161,6 +161,14 @@ bool DuplicateComponent(Long& Index) {
   return true;
 }
 
+void RepointPlacement(Long ObjNo, Long Item, const String& Name) {
+  ObjRec& placement = Objs[ObjNo];
+  if (placement.OwnerID == placement.ObjectID || placement.OwnerID == 0) placement.OwnerID = Item;
+  placement.ObjectID = Item;
+  placement.Name = Name;
+  EntityLinksChanged(ObjNo);
+}
+
 namespace {
 
 // Draws definition Index's geometry and the reference-point mark at its

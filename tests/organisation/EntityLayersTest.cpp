@@ -24,6 +24,7 @@ struct Road {
   const char* name;
   void (*walk)(EntityLayersTest&);
 };
+void PrintTo(const Road& road, std::ostream* out) { *out << road.name; }
 
 class EntityLayersTest : public EditFixture, public ::testing::WithParamInterface<Road> {
  public:

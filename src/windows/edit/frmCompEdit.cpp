@@ -19,7 +19,6 @@
 #include "windows/controls/ComponentFacts.h"
 #include "windows/controls/OptionBoxes.h"
 #include "model/DataHand.h"
-#include "model/ItemMembers.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "organisation/ChooserPreview.h"
@@ -293,11 +292,7 @@ void frmCompEdit::CopyUnderNewName() {
   }
   // The copy takes what the boxes show; the old component keeps its own fields.
   TakeBoxes(Items[index]);
-  if (EditedPlacement) {
-    Objs[EditedPlacement].ObjectID = Objs[EditedPlacement].OwnerID = index;
-    EntityLinksChanged(EditedPlacement);
-    Objs[EditedPlacement].Name = ComponentName;
-  }
+  if (EditedPlacement) RepointPlacement(EditedPlacement, index, ComponentName);
   EditComponentName = ComponentName;
   FillEditList();
   lblSelected->setText("New Component Created");
@@ -322,11 +317,8 @@ void frmCompEdit::cmdLink_Click() {
 }
 
 void frmCompEdit::OKButton_Click() {
-  if (EditedPlacement && ComponentItem > 0 && Objs[EditedPlacement].ObjectID != ComponentItem) {
-    Objs[EditedPlacement].ObjectID = Objs[EditedPlacement].OwnerID = ComponentItem;
-    EntityLinksChanged(EditedPlacement);
-    Objs[EditedPlacement].Name = EditComponentName;
-  }
+  if (EditedPlacement && ComponentItem > 0 && Objs[EditedPlacement].ObjectID != ComponentItem)
+    RepointPlacement(EditedPlacement, ComponentItem, EditComponentName);
   DlgCancelled = FlagFalse;
   preview_.GiveBack();
   accept();

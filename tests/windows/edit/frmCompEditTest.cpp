@@ -26,6 +26,12 @@
 namespace lintavo {
 namespace {
 
+// The name typed into the dialog's name box, then Update Changes.
+void Rename(frmCompEdit& dialog, const char* name) {
+  dialog.TxtName->setText(name);
+  dialog.cmdUpdate->click();
+}
+
 class frmCompEditTest : public StoredDrawingTest {
  protected:
   void SetUp() override {
@@ -50,10 +56,6 @@ class frmCompEditTest : public StoredDrawingTest {
   void ShowEditor(std::function<void(frmCompEdit&)> operate) {
     Responder().OnDialog<frmCompEdit>(operate, &frmCompEdit::CancelButton);
     ShowCompEdit();
-  }
-  static void Rename(frmCompEdit& dialog, const char* name) {
-    dialog.TxtName->setText(name);
-    dialog.cmdUpdate->click();
   }
   Long valve_ = 0, pump_ = 0;
 };
@@ -317,6 +319,53 @@ TEST_F(frmCompEditStoredTest, ARenameStoresTheNewNameAsARowOfItsOwnAndOtherDrawi
   EXPECT_EQ(Db().Number(lines + std::to_string(valveKey)), 1);
   EXPECT_EQ(Db().Number(lines + std::to_string(gateKey)), 1);
 }
+
+// A placement in a group stays in it when the dialog gives it another
+// component, through a save and a reopen.
+struct GroupedEdit {
+  const char* name;
+  void (*edit)(frmCompEdit&);
+  const char* shown;  // the component the edited placement shows then
+};
+void PrintTo(const GroupedEdit& edit, std::ostream* out) { *out << edit.name; }
+class frmCompEditGroupTest : public EditFixture, public ::testing::WithParamInterface<GroupedEdit> {};
+
+const GroupedEdit GroupedEdits[] = {
+    {"AnotherComponentChosenWithOK", [](frmCompEdit& dialog) { ClickRow(dialog.List1, 1); }, "Pump"},
+    {"RenamedWhilePlacedTwice", [](frmCompEdit& dialog) { Rename(dialog, "Gate Valve"); }, "Gate Valve"},
+};
+
+TEST_P(frmCompEditGroupTest, AGroupedPlacementStaysInItsGroupThroughASaveAndReopen) {
+  DwgDbPath = ScratchPath("Group_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  const Long valve = AddDefinition("Valve");
+  AddDefinition("Pump");
+  for (Double x : {1.0, 2.0}) {
+    ObjRec& placement = Objs[AddCompound(EntityComponent, x, 1, 0)];
+    placement.Name = "Valve";
+    placement.OwnerID = placement.ObjectID = valve;
+  }
+  RefreshDocView(doc_);
+  SelectWindow(0.5, 0.5, 2.5, 1.5);
+  GroupTheSelection();
+  Responder().OnDialog<frmCompEdit>(GetParam().edit, &frmCompEdit::OKButton);
+  DrawingDriver::Choose("mnuEditCompEdit");
+  FileSaveAsOffered(Responder(), false);
+  Open(3);
+  FileOpenStored(Responder(), static_cast<DbKey>(TestDatabase(DwgDbPath).Number("SELECT DrawID FROM Drawing")),
+                 "New Drawing");
+  std::vector<String> shown;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    if (Objs[i].DwgNo != 3 || Objs[i].Rtype != EntityComponent) continue;
+    shown.push_back(Objs[i].Name);
+    const Long owner = Objs[i].OwnerID;
+    EXPECT_TRUE(owner >= 1 && owner <= ItemCount && Items[owner].Rtype == ItemGroup) << Objs[i].Name;
+  }
+  EXPECT_EQ(shown, (std::vector<String>{GetParam().shown, "Valve"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, frmCompEditGroupTest, ::testing::ValuesIn(GroupedEdits),
+                         [](const ::testing::TestParamInfo<GroupedEdit>& info) { return info.param.name; });
 
 // ---- The preview and the facts shown ---------------------------------------------------------
 

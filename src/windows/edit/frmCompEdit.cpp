@@ -250,11 +250,13 @@ void frmCompEdit::cmdUpdate_Click() {
   if (!changed) return;
   CompDbPath = DwgDbPath;
   Long index = ComponentItem;
-  // A new name is a new component: it gets a row of its own, and the row
-  // under the old name stays for the stored drawings that place it. A name
+  // A new name placed by a stored drawing or definition is a new component:
+  // it gets a row of its own, and the row under the old name stays for them.
+  // Placed by none, the row under the old name takes the new one. A name
   // that differs in letter case only is found as the same name by the
-  // database, so that row takes it.
-  if (rename && !SameTextNoCase(newName, oldName)) {
+  // database, so that row takes it too.
+  const bool newRow = rename && !SameTextNoCase(newName, oldName);
+  if (newRow && !DwgDbPath.empty() && ComponentPlacedInDb(oldName)) {
     SaveComponent(index);
     return;
   }

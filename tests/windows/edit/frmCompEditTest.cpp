@@ -320,6 +320,35 @@ TEST_F(frmCompEditStoredTest, ARenameStoresTheNewNameAsARowOfItsOwnAndOtherDrawi
   EXPECT_EQ(Db().Number(lines + std::to_string(gateKey)), 1);
 }
 
+// A component renamed before any drawing places it keeps one stored row,
+// under the new name; one a stored drawing places keeps the old row for it
+// and gets a row of its own.
+TEST_F(frmCompEditStoredTest, ARenameKeepsTheOldRowOnlyWhenAStoredDrawingPlacesIt) {
+  ViewFixture::OpenIn(*main_, 2);
+  CompDbPath = DwgDbPath;
+  struct Case {
+    const char* name;
+    bool placed;  // by a stored drawing
+    const char* newName;
+  };
+  int row = 0;
+  for (const Case& c : {Case{"New Component 1", false, "Bracket"}, Case{"New Component 2", true, "Brace"}}) {
+    Long item = AddDefinition(c.name);
+    SaveComponent(item);
+    if (c.placed) AddLineRow(AddDrawingRow("Plan", 1, 1), CompoundRow(EntityComponent, 2, 2, c.name, Items[item].ObjectID));
+    Responder().OnDialog<frmCompEdit>(
+        [&](frmCompEdit& dialog) {
+          ClickRow(dialog.List1, row++);
+          Rename(dialog, c.newName);
+          dialog.OKButton->click();
+        },
+        &frmCompEdit::CancelButton);
+    DrawingDriver::Choose("mnuEditCompEdit");
+  }
+  EXPECT_EQ(Db().FirstColumn("SELECT Name FROM Components ORDER BY ObjectID"),
+            (std::vector<String>{"Bracket", "New Component 2", "Brace"}));
+}
+
 // A placement in a group stays in it when the dialog gives it another
 // component, through a save and a reopen.
 struct GroupedEdit {

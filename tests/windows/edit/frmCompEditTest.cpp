@@ -321,80 +321,26 @@ TEST_F(frmCompEditStoredTest, ARenameStoresTheNewNameAsARowOfItsOwnAndOtherDrawi
 }
 
 // A component renamed before any drawing places it keeps one stored row,
-// under the new name; one a stored drawing places keeps the old row for it
-// and gets a row of its own.
+// under the new name; one a stored drawing places keeps the old row for it.
 TEST_F(frmCompEditStoredTest, ARenameKeepsTheOldRowOnlyWhenAStoredDrawingPlacesIt) {
   ViewFixture::OpenIn(*main_, 2);
   CompDbPath = DwgDbPath;
-  struct Case {
-    const char* name;
-    bool placed;  // by a stored drawing
-    const char* newName;
-  };
-  int row = 0;
-  for (const Case& c : {Case{"New Component 1", false, "Bracket"}, Case{"New Component 2", true, "Brace"}}) {
-    Long item = AddDefinition(c.name);
+  const std::pair<const char*, const char*> renames[] = {{"New Component 1", "Bracket"}, {"New Component 2", "Brace"}};
+  for (int row = 0; row < 2; ++row) {
+    const auto [name, newName] = renames[row];
+    Long item = AddDefinition(name);
     SaveComponent(item);
-    if (c.placed) AddLineRow(AddDrawingRow("Plan", 1, 1), CompoundRow(EntityComponent, 2, 2, c.name, Items[item].ObjectID));
-    Responder().OnDialog<frmCompEdit>(
-        [&](frmCompEdit& dialog) {
-          ClickRow(dialog.List1, row++);
-          Rename(dialog, c.newName);
-          dialog.OKButton->click();
-        },
-        &frmCompEdit::CancelButton);
+    if (row == 1)  // placed by a stored drawing
+      AddLineRow(AddDrawingRow("Plan", 1, 1), CompoundRow(EntityComponent, 2, 2, name, Items[item].ObjectID));
+    Responder().OnDialog<frmCompEdit>([row, newName](frmCompEdit& dialog) {
+      ClickRow(dialog.List1, row);
+      Rename(dialog, newName);
+    }, &frmCompEdit::OKButton);
     DrawingDriver::Choose("mnuEditCompEdit");
   }
   EXPECT_EQ(Db().FirstColumn("SELECT Name FROM Components ORDER BY ObjectID"),
             (std::vector<String>{"Bracket", "New Component 2", "Brace"}));
 }
-
-// A placement in a group stays in it when the dialog gives it another
-// component, through a save and a reopen.
-struct GroupedEdit {
-  const char* name;
-  void (*edit)(frmCompEdit&);
-  const char* shown;  // the component the edited placement shows then
-};
-void PrintTo(const GroupedEdit& edit, std::ostream* out) { *out << edit.name; }
-class frmCompEditGroupTest : public EditFixture, public ::testing::WithParamInterface<GroupedEdit> {};
-
-const GroupedEdit GroupedEdits[] = {
-    {"AnotherComponentChosenWithOK", [](frmCompEdit& dialog) { ClickRow(dialog.List1, 1); }, "Pump"},
-    {"RenamedWhilePlacedTwice", [](frmCompEdit& dialog) { Rename(dialog, "Gate Valve"); }, "Gate Valve"},
-};
-
-TEST_P(frmCompEditGroupTest, AGroupedPlacementStaysInItsGroupThroughASaveAndReopen) {
-  DwgDbPath = ScratchPath("Group_dwg.mdb");
-  CreateEmptyDrawingsDb(DwgDbPath);
-  const Long valve = AddDefinition("Valve");
-  AddDefinition("Pump");
-  for (Double x : {1.0, 2.0}) {
-    ObjRec& placement = Objs[AddCompound(EntityComponent, x, 1, 0)];
-    placement.Name = "Valve";
-    placement.OwnerID = placement.ObjectID = valve;
-  }
-  RefreshDocView(doc_);
-  SelectWindow(0.5, 0.5, 2.5, 1.5);
-  GroupTheSelection();
-  Responder().OnDialog<frmCompEdit>(GetParam().edit, &frmCompEdit::OKButton);
-  DrawingDriver::Choose("mnuEditCompEdit");
-  FileSaveAsOffered(Responder(), false);
-  Open(3);
-  FileOpenStored(Responder(), static_cast<DbKey>(TestDatabase(DwgDbPath).Number("SELECT DrawID FROM Drawing")),
-                 "New Drawing");
-  std::vector<String> shown;
-  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
-    if (Objs[i].DwgNo != 3 || Objs[i].Rtype != EntityComponent) continue;
-    shown.push_back(Objs[i].Name);
-    const Long owner = Objs[i].OwnerID;
-    EXPECT_TRUE(owner >= 1 && owner <= ItemCount && Items[owner].Rtype == ItemGroup) << Objs[i].Name;
-  }
-  EXPECT_EQ(shown, (std::vector<String>{GetParam().shown, "Valve"}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Edits, frmCompEditGroupTest, ::testing::ValuesIn(GroupedEdits),
-                         [](const ::testing::TestParamInfo<GroupedEdit>& info) { return info.param.name; });
 
 // ---- The preview and the facts shown ---------------------------------------------------------
 

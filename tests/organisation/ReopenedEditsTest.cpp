@@ -91,7 +91,6 @@ class ReopenTest : public EditFixture, public ::testing::WithParamInterface<Walk
       placement.Name = "Valve";
       placement.OwnerID = placement.ObjectID = valve;
     }
-    RefreshDocView(doc_);
     SelectWindow(0.5, 0.5, 2.5, 1.5);
     GroupTheSelection();
     Responder().OnDialog<frmCompEdit>(edit, &frmCompEdit::OKButton);

@@ -180,8 +180,10 @@ void AddObj(Integer ObjType, Integer NPoints) {
   GrowObjs(1000);
   PushUndo(UndoAdd);
   ++ObjCount;
-  // The very first entity of an empty table goes on "Layer 1".
-  if (ObjCount == 1) {
+  // The very first entity of an empty table goes on "Layer 1". A dialog's
+  // sample is dropped with whatever it made: it makes no layer, nor moves a
+  // window's current layer to one that would be dropped with it.
+  if (ObjCount == 1 && !PreviewMode) {
     const Long layer = EnsureLayer("Layer 1");
     DrawingWindow* window = ActiveDrawingWindow();
     if (window && layer > 0) window->Current_Layer = layer;

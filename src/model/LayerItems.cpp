@@ -27,10 +27,14 @@ String LayerNameSought;
 
 bool FindLayerByName(Long& index) { return FindItemOfDrawing(ItemLayer, LayerNameSought, index); }
 
-void NewLayer() {
+void AddNumberedLayer() {
   FirstFreeName(LayerNameSought, "New Layer ", FindLayerByName);
   AddViewLayer(LayerNameSought);
   AddLayerName(LayerNameSought, GeneralUseCategory);
+}
+
+void NewLayer() {
+  AddNumberedLayer();
   // Making a layer is a whole layer command: it ends with the tool state cleared.
   if (ServicesAbove.EndLayerCommand) ServicesAbove.EndLayerCommand();
 }
@@ -45,6 +49,12 @@ void AddViewLayer(const String& name) {
 
 bool IsLayerOfDrawing(Long Index, Integer DwgNo) {
   return Index >= 1 && Index <= ItemCount && Items[Index].Rtype == ItemLayer && Items[Index].DwgNo == DwgNo;
+}
+
+Long FirstLayerOfDrawing(Integer DwgNo) {
+  for (Long i = BaseItemCount + 1; i <= ItemCount; ++i)
+    if (IsLayerOfDrawing(i, DwgNo)) return i;
+  return 0;
 }
 
 Long EnsureLayer(const String& Name) {

@@ -50,14 +50,19 @@ extern String LayerNameSought;  // name FindLayerByName looks for (case-sensitiv
 bool FindLayerByName(Long& index);
 // Adds a layer of drawing CurDwg named "New Layer n", n the smallest number
 // from 1 not yet used there, shown, unlocked, with the world window now shown
-// as its extents. The new layer is ItemCount; it does not become current.
-// Ends the layer command (ServicesAbove.EndLayerCommand).
+// as its extents, and remembers its name in the library. The new layer is
+// ItemCount; it does not become current. LayerNameSought is its name.
+void AddNumberedLayer();
+// AddNumberedLayer as a whole layer command: it then ends the layer command
+// (ServicesAbove.EndLayerCommand).
 void NewLayer();
 // Adds a layer of drawing CurDwg named name, shown, unlocked, with the world
 // window now shown as its extents; it is ItemCount and does not become current.
 void AddViewLayer(const String& name);
 // Whether Items index Index (any value) is a layer of drawing DwgNo.
 bool IsLayerOfDrawing(Long Index, Integer DwgNo);
+// The first layer of drawing DwgNo in item order; 0 when it has none.
+Long FirstLayerOfDrawing(Integer DwgNo);
 // The index of the layer of drawing CurDwg with that name; a missing one is
 // made, shown, with extents 0,0 to 1,1. The active drawing window of the
 // main window becomes ActiveDoc first. 0 when no drawing is open (CurDwg 0).

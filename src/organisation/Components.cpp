@@ -161,6 +161,14 @@ bool DuplicateComponent(Long& Index) {
   return true;
 }
 
+void RepointPlacement(Long ObjNo, Long Item, const String& Name) {
+  ObjRec& placement = Objs[ObjNo];
+  if (placement.OwnerID == placement.ObjectID || placement.OwnerID == 0) placement.OwnerID = Item;
+  placement.ObjectID = Item;
+  placement.Name = Name;
+  EntityLinksChanged(ObjNo);
+}
+
 namespace {
 
 // Draws definition Index's geometry and the reference-point mark at its
@@ -264,10 +272,21 @@ Long RelinkPlacement(String name) {
   return LoadComponent(name) ? CurItem : 0;
 }
 
+// The layer the pieces of a placement go on: the placement's own, else the
+// window's current layer. A definition's entities keep the layer numbers of
+// the session and drawing they were made in, which name no layer here, or
+// another drawing's, or whatever item now has that number.
+Long PiecesLayer(const ObjRec& placement) {
+  if (IsLayerOfDrawing(placement.LayerID, CurDwg)) return placement.LayerID;
+  const DrawingWindow* window = ActiveDocForm();
+  return window ? window->Current_Layer : 0;
+}
+
 // Copies the geometry of definition item into the current drawing where a
 // placement at (X, Y) with scales (sx, sy) and angle (degrees) shows it:
-// scaled, turned about the origin, then moved to the insertion point.
-void CopyDefinitionIntoDrawing(Long item, Double X, Double Y, Single sx, Single sy, Single degrees) {
+// scaled, turned about the origin, then moved to the insertion point, every
+// piece on layer.
+void CopyDefinitionIntoDrawing(Long item, Double X, Double Y, Single sx, Single sy, Single degrees, Long layer) {
   SetAdjustTransform(X, Y, sx, sy, static_cast<Single>(degrees * std::numbers::pi / 180));
   const Long last = ObjCount;
   const DbKey drawID = Dwgs[CurDwg].DrawID;
@@ -282,6 +301,7 @@ void CopyDefinitionIntoDrawing(Long item, Double X, Double Y, Single sx, Single 
     copy.DwgNo = CurDwg;
     copy.Selected = FlagFalse;
     copy.OwnerID = 0;
+    copy.LayerID = layer;
     if (copy.Rtype == EntityComponent) {
       const Long found = RelinkPlacement(copy.Name);
       ObjRec& placement = Objs[copyNo];
@@ -400,7 +420,7 @@ void FinishPlaceImage() {
   Pnts[placement.PointID].Y = PlaceAtY;
   ObjPointsChanged(PlacedObj);  // Undo brings it back there
   SelectedCount = 0;
-  CopyDefinitionIntoDrawing(placement.ObjectID, PlaceAtX, PlaceAtY, 1, 1, 0);
+  CopyDefinitionIntoDrawing(placement.ObjectID, PlaceAtX, PlaceAtY, 1, 1, 0, PiecesLayer(placement));
   EndComponentCommand(FlagTrue);
   RedrawActiveWindow();
 }
@@ -497,8 +517,9 @@ void ExplodeComponent() {
   const Single sx = static_cast<Single>(PointOf(placement, 2).X);
   const Single sy = static_cast<Single>(PointOf(placement, 2).Y);
   const Single degrees = static_cast<Single>(PointOf(placement, 3).X);
+  const Long layer = PiecesLayer(placement);
   EraseObj(FoundPlacement);
-  if (item >= 1 && item <= ItemCount) CopyDefinitionIntoDrawing(item, x, y, sx, sy, degrees);
+  if (item >= 1 && item <= ItemCount) CopyDefinitionIntoDrawing(item, x, y, sx, sy, degrees, layer);
   EndComponentCommand(FlagTrue);
   RedrawActiveWindow();
 }

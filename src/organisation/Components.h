@@ -68,6 +68,11 @@ void GetEntitiesExtents(Long ObjNo);
 // A new definition named ComponentName with exact copies of the geometry of
 // definition Index; Index becomes the new item. False when nothing was copied.
 bool DuplicateComponent(Long& Index);
+// Placement ObjNo shows component Item, under Name. Its owner follows the
+// component only while the placement is free (owned by the component it
+// showed, or by nothing): one in a group or an area, or nested in a
+// definition, stays with its owner.
+void RepointPlacement(Long ObjNo, Long Item, const String& Name);
 // The preview of definition Index in a component dialog's picture (the
 // borrowed target, ChooserPreview): the view fitted to the item's extents
 // moved by its origin, with a tenth of their width and height as margin on

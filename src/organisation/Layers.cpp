@@ -242,13 +242,37 @@ void EndLayerCommand() {
 
 // ---- Shared layer routines -------------------------------------------------------
 
+namespace {
+
+// The layer that becomes current in drawing DwgNo in place of a deleted
+// one: its first layer, or a numbered new one when none is left, so that
+// what is drawn next lies on a layer of the drawing. The dialog results
+// that name the chosen layer are kept.
+Long LayerInPlaceOfDeleted(Integer DwgNo) {
+  const Long first = FirstLayerOfDrawing(DwgNo);
+  if (first > 0 || DwgNo != CurDwg) return first;
+  const String sought = LayerNameSought;
+  AddNumberedLayer();
+  LayerNameSought = sought;
+  return ItemCount;
+}
+
+}  // namespace
+
 void DeleteLayer(Long LayerIndex) {
+  if (LayerIndex < 1 || LayerIndex > ItemCount) return;
+  const Integer dwgNo = Items[LayerIndex].DwgNo;
   if (!DeleteChosenItem(LayerIndex, ItemLayer, DeleteLayerObjs, SelectedLayer, LayerNameSought)) return;
-  if (DrawingWindow* window = ActiveDocForm(); window && window->Current_Layer == LayerIndex)
-    window->Current_Layer = 0;
+  // Whichever of these windows had the layer current takes another of its
+  // drawing: the layer's number may be given to the next item made.
   MainWindowLink* main = MainLink();
-  DrawingWindow* active = main ? main->ActiveDrawingWindow() : nullptr;
-  if (active && active->Current_Layer == LayerIndex) active->Current_Layer = 0;
+  DrawingWindow* windows[] = {WindowOfDrawing(dwgNo), ActiveDocForm(), main ? main->ActiveDrawingWindow() : nullptr};
+  Long inPlace = -1;  // found once, when a window needs it
+  for (DrawingWindow* window : windows) {
+    if (!window || window->Current_Layer != LayerIndex) continue;
+    if (inPlace < 0) inPlace = LayerInPlaceOfDeleted(dwgNo);
+    window->Current_Layer = inPlace;
+  }
 }
 
 Long CountLayerObjs(Long LayerIndex) {

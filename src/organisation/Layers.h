@@ -69,8 +69,9 @@ void EndLayerCommand();  // clears LayerActive, AwaitingInput, ActiveTool and To
 // ---- Shared layer routines -------------------------------------------------------
 // Deletes layer LayerIndex of the current drawing with every entity on it,
 // and forgets it wherever the program still names it: SelectedLayer and
-// LayerNameSought, and the active drawing window's current layer (which
-// becomes 0, no current layer).
+// LayerNameSought, and the current layer of its drawing's window, which
+// becomes the drawing's first layer left, or a numbered new layer when none
+// is left.
 void DeleteLayer(Long LayerIndex);
 // Live entities of the current drawing on layer LayerIndex.
 Long CountLayerObjs(Long LayerIndex);

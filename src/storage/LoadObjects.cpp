@@ -120,6 +120,16 @@ bool ComponentExistsInDb(const String& Name) {
   return found;
 }
 
+bool ComponentPlacedInDb(const String& Name) {
+  OpenTable lines;
+  const bool placed = lines.Open(DwgDbPath, "Lines") && FindNameOfKind(lines.table, Name, EntityComponent);
+  if (lines.Failed()) {
+    ShowError(lines.Error(), "Find Component: " + Name);
+    return true;
+  }
+  return placed;
+}
+
 // ---- Named items of a drawing ------------------------------------------------------------
 
 namespace {

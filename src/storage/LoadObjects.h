@@ -41,6 +41,11 @@ bool LoadComponent(Connection& connection, const String& Name);
 // Whether the Components table of DwgDbPath has a row named Name, whatever
 // its kind; nothing is loaded. Errors: "Find Component: " and the name.
 bool ComponentExistsInDb(const String& Name);
+// Whether a stored drawing or stored definition of DwgDbPath places
+// component Name: a Lines row of a placement (Rtype 12) of that name,
+// letter case ignored. A failed read shows its message ("Find Component: "
+// and the name) and counts as placed.
+bool ComponentPlacedInDb(const String& Name);
 
 // ---- Named items of a drawing ------------------------------------------------------------
 // The item of kind NewItemKind named NewItemName for the drawing of the

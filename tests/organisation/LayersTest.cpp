@@ -283,7 +283,7 @@ TEST_F(LayersTest, TheChooserCountsItsLayersAndActsOnlyOnAClickedOne) {
     const char* countLine;
   };
   for (const Case c : {Case{0, "NO Layers Available"}, Case{3, " 3  Layers Available"}}) {
-    DeleteLayer(FirstLayer());
+    Layer(HideAllLayersCode);  // no layer current: deleting every layer leaves the drawing without one
     for (Long i = 1; i <= ItemCount; ++i)
       if (Items[i].Rtype == ItemLayer) DeleteLayer(i);
     for (int n = 0; n < c.layers; ++n) EnsureLayer("L" + std::to_string(n));
@@ -326,7 +326,7 @@ TEST_F(LayersTest, DeletingALayerWithLinesAsksAndForgetsIt) {
     EXPECT_EQ(Objs[line].DwgNo == 0, step.deleted);
   }
   EXPECT_EQ(Items[doomed].Rtype, ItemDeleted);
-  EXPECT_EQ(doc_->Current_Layer, 0);  // the current layer went with it
+  EXPECT_EQ(doc_->Current_Layer, keep);  // the first layer left is current in its place
   EXPECT_EQ(SelectedLayer, 0);
   EXPECT_EQ(Items[keep].Rtype, ItemLayer);
   EXPECT_TRUE(EqualsFreshRedraw());

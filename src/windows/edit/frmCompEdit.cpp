@@ -19,7 +19,6 @@
 #include "windows/controls/ComponentFacts.h"
 #include "windows/controls/OptionBoxes.h"
 #include "model/DataHand.h"
-#include "model/ItemMembers.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "organisation/ChooserPreview.h"
@@ -251,11 +250,13 @@ void frmCompEdit::cmdUpdate_Click() {
   if (!changed) return;
   CompDbPath = DwgDbPath;
   Long index = ComponentItem;
-  // A new name is a new component: it gets a row of its own, and the row
-  // under the old name stays for the stored drawings that place it. A name
+  // A new name placed by a stored drawing or definition is a new component:
+  // it gets a row of its own, and the row under the old name stays for them.
+  // Placed by none, the row under the old name takes the new one. A name
   // that differs in letter case only is found as the same name by the
-  // database, so that row takes it.
-  if (rename && !SameTextNoCase(newName, oldName)) {
+  // database, so that row takes it too.
+  const bool newRow = rename && !SameTextNoCase(newName, oldName);
+  if (newRow && !DwgDbPath.empty() && ComponentPlacedInDb(oldName)) {
     SaveComponent(index);
     return;
   }
@@ -293,11 +294,7 @@ void frmCompEdit::CopyUnderNewName() {
   }
   // The copy takes what the boxes show; the old component keeps its own fields.
   TakeBoxes(Items[index]);
-  if (EditedPlacement) {
-    Objs[EditedPlacement].ObjectID = Objs[EditedPlacement].OwnerID = index;
-    EntityLinksChanged(EditedPlacement);
-    Objs[EditedPlacement].Name = ComponentName;
-  }
+  if (EditedPlacement) RepointPlacement(EditedPlacement, index, ComponentName);
   EditComponentName = ComponentName;
   FillEditList();
   lblSelected->setText("New Component Created");
@@ -322,11 +319,8 @@ void frmCompEdit::cmdLink_Click() {
 }
 
 void frmCompEdit::OKButton_Click() {
-  if (EditedPlacement && ComponentItem > 0 && Objs[EditedPlacement].ObjectID != ComponentItem) {
-    Objs[EditedPlacement].ObjectID = Objs[EditedPlacement].OwnerID = ComponentItem;
-    EntityLinksChanged(EditedPlacement);
-    Objs[EditedPlacement].Name = EditComponentName;
-  }
+  if (EditedPlacement && ComponentItem > 0 && Objs[EditedPlacement].ObjectID != ComponentItem)
+    RepointPlacement(EditedPlacement, ComponentItem, EditComponentName);
   DlgCancelled = FlagFalse;
   preview_.GiveBack();
   accept();

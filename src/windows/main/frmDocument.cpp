@@ -305,13 +305,8 @@ void frmDocument::MarkDrawingPrepared() {
 }
 
 void frmDocument::SelectLoadedLayer() {
-  const Long last = ItemCount;
-  for (Long i = BaseItemCount + 1; i <= last; ++i) {
-    if (Items[i].DwgNo == ID && Items[i].Rtype == ItemLayer) {
-      Current_Layer = i;
-      return;
-    }
-  }
+  Current_Layer = FirstLayerOfDrawing(static_cast<Integer>(ID));
+  if (Current_Layer > 0) return;
   NewLayer();
   Current_Layer = ItemCount;
 }

@@ -318,9 +318,13 @@ void frmLayerCtl::cmdDelete_Click() {
     return;
   const Long deleted = ChosenIndex;
   DeleteLayer(deleted);
-  // Nothing may name the deleted layer any more: OK then keeps no layer
-  // current rather than a removed one.
-  if (PendingLayer == deleted) PendingLayer = 0;
+  // Nothing may name the deleted layer any more: OK then keeps the layer the
+  // window has current now (the one put in place of the deleted one).
+  if (PendingLayer == deleted) {
+    MainWindowLink* main = MainLink();
+    const DrawingWindow* window = main ? main->ActiveDrawingWindow() : nullptr;
+    PendingLayer = window ? window->Current_Layer : 0;
+  }
   ChosenIndex = 0;
   TxtName->clear();
   Picture1->Cls();

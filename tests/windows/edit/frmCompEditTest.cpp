@@ -26,6 +26,12 @@
 namespace lintavo {
 namespace {
 
+// The name typed into the dialog's name box, then Update Changes.
+void Rename(frmCompEdit& dialog, const char* name) {
+  dialog.TxtName->setText(name);
+  dialog.cmdUpdate->click();
+}
+
 class frmCompEditTest : public StoredDrawingTest {
  protected:
   void SetUp() override {
@@ -50,10 +56,6 @@ class frmCompEditTest : public StoredDrawingTest {
   void ShowEditor(std::function<void(frmCompEdit&)> operate) {
     Responder().OnDialog<frmCompEdit>(operate, &frmCompEdit::CancelButton);
     ShowCompEdit();
-  }
-  static void Rename(frmCompEdit& dialog, const char* name) {
-    dialog.TxtName->setText(name);
-    dialog.cmdUpdate->click();
   }
   Long valve_ = 0, pump_ = 0;
 };
@@ -316,6 +318,22 @@ TEST_F(frmCompEditStoredTest, ARenameStoresTheNewNameAsARowOfItsOwnAndOtherDrawi
   EXPECT_EQ(Db().Number("SELECT ObjectID FROM Components WHERE Name = 'Valve'"), valveKey);
   EXPECT_EQ(Db().Number(lines + std::to_string(valveKey)), 1);
   EXPECT_EQ(Db().Number(lines + std::to_string(gateKey)), 1);
+}
+
+// A component renamed before any drawing places it keeps one stored row,
+// under the new name (one a stored drawing places keeps the old row too:
+// the test above).
+TEST_F(frmCompEditStoredTest, ARenameOfAComponentNoDrawingPlacesRenamesItsStoredRow) {
+  ViewFixture::OpenIn(*main_, 2);
+  CompDbPath = DwgDbPath;
+  Long item = AddDefinition("New Component 1");
+  SaveComponent(item);
+  Responder().OnDialog<frmCompEdit>([](frmCompEdit& dialog) {
+    ClickRow(dialog.List1, 0);
+    Rename(dialog, "Bracket");
+  }, &frmCompEdit::OKButton);
+  DrawingDriver::Choose("mnuEditCompEdit");
+  EXPECT_EQ(Db().FirstColumn("SELECT Name FROM Components"), std::vector<String>{"Bracket"});
 }
 
 // ---- The preview and the facts shown ---------------------------------------------------------

@@ -110,8 +110,7 @@ struct ShapeChange {
 struct UndoEntry {
   Integer Kind = 0;     // UndoAdd, UndoErase, UndoChange; 0 discarded or never noted
   Long ObjNo = 0;       // the entity added or erased; 0 for a change alone
-  bool HasChange = false;  // Change holds an in-place change taken back with the step
-  ShapeChange Change;
+  std::vector<ShapeChange> Changes;  // in-place changes taken back with the step, in the order made
 };
 
 // The steps of each drawing number, 1..10 (0 unused), as long as the
@@ -132,7 +131,10 @@ UndoEntry* StepEntry(Long step) {
 bool IsLive(Long step) {
   const UndoEntry* entry = StepEntry(step);
   if (!entry || entry->Kind == 0) return false;
-  return InCurrentDrawing(entry->ObjNo) || (entry->HasChange && InCurrentDrawing(entry->Change.ObjNo));
+  if (InCurrentDrawing(entry->ObjNo)) return true;
+  for (const ShapeChange& change : entry->Changes)
+    if (InCurrentDrawing(change.ObjNo)) return true;
+  return false;
 }
 
 // The highest live step at or below `from`; 0 none.
@@ -175,10 +177,15 @@ void GiveShape(Long objNo, const EntityShape& shape) {
 }
 
 // Takes a step back (undo) or does it again (redo), for each of its
-// entities that is still in the current drawing.
+// entities that is still in the current drawing. The changes are taken back
+// last first and done again first first, so that an entity changed twice in
+// one step ends as the step found or left it.
 void RunStep(const UndoEntry& entry, bool undo) {
-  if (entry.HasChange && InCurrentDrawing(entry.Change.ObjNo))
-    GiveShape(entry.Change.ObjNo, undo ? entry.Change.Before : entry.Change.After);
+  const size_t count = entry.Changes.size();
+  for (size_t k = 0; k < count; ++k) {
+    const ShapeChange& change = entry.Changes[undo ? count - 1 - k : k];
+    if (InCurrentDrawing(change.ObjNo)) GiveShape(change.ObjNo, undo ? change.Before : change.After);
+  }
   if (!InCurrentDrawing(entry.ObjNo)) return;
   const bool added = entry.Kind == UndoAdd;
   // Undoing an add or redoing an erase takes the entity away.
@@ -336,8 +343,7 @@ void JoinShapeChange(Long ObjNo, const EntityShape& Before) {
   if (PreviewMode || ObjNo < 1 || ObjNo > ObjCount) return;
   UndoEntry* entry = StepEntry(Dwgs[CurDwg].UndoStep);
   if (!entry || entry->Kind == 0) return;
-  entry->HasChange = true;
-  entry->Change = ShapeChange{ObjNo, Before, ShapeOf(ObjNo)};
+  entry->Changes.push_back(ShapeChange{ObjNo, Before, ShapeOf(ObjNo)});
 }
 
 void PushShapeChange(Long ObjNo, const EntityShape& Before) {

@@ -201,5 +201,61 @@ TEST_F(TextEntryTest, AutoSwitchesTakeTheAngleFromTheBaseLineAndTheHeightFromThe
   }
 }
 
+// Every character entity of the drawing up to index last, shown or erased,
+// in object order: glyph key, origin, Show and Erased.
+std::vector<std::string> CharStates(Long last) {
+  std::vector<std::string> out;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || obj.Rtype != EntityTextChar) continue;
+    const PntRec& p = Pnts[obj.PointID];
+    char state[96];
+    std::snprintf(state, sizeof state, "@%.3f,%.3f show %d erased %d", p.X, p.Y, obj.Show, obj.Erased);
+    out.push_back(obj.Name + state);
+  }
+  return out;
+}
+
+// Edit Text on "ABCD" at the pen after the keys that move it: Undo gives
+// back every character as it was before the edit, Redo as it was after.
+TEST_F(TextEntryTest, UndoAfterAnEditGivesBackTheTextAndRedoTheEdit) {
+  const struct {
+    const char* name;
+    std::vector<KeyStroke> edit;  // from the pen at "A"
+  } rows[] = {
+      {"type in the line", {Plain(Qt::Key_Right), Char('X')}},
+      {"Delete", {Plain(Qt::Key_Right), Plain(Qt::Key_Delete)}},
+      {"Backspace", {Plain(Qt::Key_Right), Plain(Qt::Key_Right), Backspace()}},
+      {"Enter", {Plain(Qt::Key_Right), Plain(Qt::Key_Right), Enter()}},
+      {"a blank pushed in", {Plain(Qt::Key_Right), {132, QString(QChar(132))}}},
+  };
+  ActivateMainWindow();
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    PlaceAt(1, 1, "ABCD");
+    input_->Escape();
+    SelectWindow(0.5, 0.5, 2.5, 1.5);
+    DrawingDriver::PressButton("Edit");
+    const Long lastBefore = ObjCount;
+    const std::vector<std::string> before = CharStates(lastBefore), shownBefore = Line();
+    PressFocused(row.edit);
+    const Long lastAfter = ObjCount;
+    const std::vector<std::string> after = CharStates(lastAfter);
+    ASSERT_NE(after, before);
+
+    DrawingDriver::Choose("mnuEditUndo");
+    EXPECT_EQ(CharStates(lastBefore), before);
+    EXPECT_EQ(Line(), shownBefore);  // a character the edit added is erased again
+    EXPECT_TRUE(EqualsFreshRedraw());
+    DrawingDriver::Choose("mnuEditRedo");
+    EXPECT_EQ(CharStates(lastAfter), after);
+    EXPECT_TRUE(EqualsFreshRedraw());
+
+    input_->Escape();
+    DrawingDriver::Choose("mnuSelectClr");
+    for (Long i : Chars()) EraseObj(i);
+  }
+}
+
 }  // namespace
 }  // namespace lintavo

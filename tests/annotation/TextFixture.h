@@ -3,13 +3,18 @@
 // database, height 0.2, aspect 0.75, no auto switches, layer "Text 1".
 #pragma once
 
+#include <QApplication>
+#include <QTest>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "annotation/TextChars.h"
 #include "annotation/Texthand.h"
 #include "commands/EditFixture.h"
 #include "model/MessageBar.h"
 #include "model/ViewCache.h"
+#include "support/DialogKeys.h"
 
 namespace lintavo {
 
@@ -56,6 +61,34 @@ class TextFixture : public EditFixture {
     return out;
   }
   void Key(int key) { input_->PressKey(key); }
+
+  // A key as the keyboard sends it: its key code and the text it types.
+  using KeyStroke = std::pair<int, QString>;
+  static KeyStroke Char(char c) { return {QChar(c).toUpper().unicode(), QString(QChar(c))}; }
+  static KeyStroke Enter() { return {Qt::Key_Return, QStringLiteral("\r")}; }
+  static KeyStroke Backspace() { return {Qt::Key_Backspace, QStringLiteral("\b")}; }
+  static KeyStroke Plain(int key) { return {key, QString()}; }  // an arrow, Delete, Insert
+  // The main window made the active window, as the person at the screen has
+  // it, so that a click gives the keyboard focus to what it clicks.
+  void ActivateMainWindow() {
+    QWidget* window = doc_->window();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  }
+  // The keys, each to the widget that has the keyboard focus, as a person
+  // types them.
+  static void PressFocused(const std::vector<KeyStroke>& keys) {
+    for (const KeyStroke& key : keys) {
+      QWidget* focused = QApplication::focusWidget();
+      ASSERT_NE(focused, nullptr);
+      PressKeyIn(focused, key.first, key.second);
+    }
+  }
+  static void TypeFocused(const char* text) {
+    std::vector<KeyStroke> keys;
+    for (const char* c = text; *c; ++c) keys.push_back(Char(*c));
+    PressFocused(keys);
+  }
 };
 
 }  // namespace lintavo

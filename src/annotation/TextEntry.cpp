@@ -8,6 +8,7 @@
 // Sections:
 //   Moving the rest of a line
 //   Pen moves
+//   Box text
 //   Keys
 #include "annotation/TextEntry.h"
 
@@ -123,12 +124,54 @@ void MoveLines(Double Lines) {
   t.PenY -= s * AlongX();
 }
 
+// ---- Box text ------------------------------------------------------------------------------
+constexpr const char* BoxFullText = "Error - Text Box Full";  // a key refused at the box's edge
+
+// A key that would put a character outside the text box, or one on top of
+// another, is refused and says so; the entry goes on, so that the user can
+// delete, move the pen or end it.
+void RefuseBoxFull() {
+  ShowStatus(BoxFullText, ResultPanel);
+  TypedKey = 0;
+}
+
+// In BoxMode: whether a character at the pen stands inside the box, with the
+// characters it pushes on in InsertMode when one lies there.
+bool BoxHasRoomAtPen(bool Occupied) {
+  const TextEntryStateRec& t = TextEntryState;
+  if (!t.BoxMode) return true;
+  if (!CellInBox(t.PenX, t.PenY)) return false;
+  if (!Occupied || !t.InsertMode) return true;
+  CollectLine(t.PenX, t.PenY, t.Advance);
+  const Double shift = static_cast<Double>(LineChars.size()) * t.Advance;
+  return CellInBox(t.PenX + shift * AlongX(), t.PenY + shift * AlongY());
+}
+
+// In BoxMode: whether the line below lies in the box and the rest of the line
+// from the pen, carried there, covers no character of it.
+bool BoxTakesNewLine(Double StartX, Double StartY) {
+  const TextEntryStateRec& t = TextEntryState;
+  if (!t.BoxMode) return true;
+  if (!CellInBox(StartX, StartY)) return false;
+  CollectLine(t.PenX, t.PenY, t.Advance);
+  const size_t carried = LineChars.size();
+  const Double dx = t.Advance * AlongX(), dy = t.Advance * AlongY();
+  Long ch = 0;
+  for (size_t k = 0; k < carried; ++k)
+    if (FindTextCharAt(ch, StartX + k * dx, StartY + k * dy)) return false;
+  return true;
+}
+
 // ---- Keys ----------------------------------------------------------------------------------
 
 void NewLine() {
   TextEntryStateRec& t = TextEntryState;
   const Double s = LineSpacingFactor * t.Height;
   const Double startX = t.LineStartX + s * AlongY(), startY = t.LineStartY - s * AlongX();
+  if (!BoxTakesNewLine(startX, startY)) {
+    RefuseBoxFull();
+    return;
+  }
   EraseTextCursor();
   t.LineStartX = startX;
   t.LineStartY = startY;
@@ -211,6 +254,10 @@ void Blank() {
   TextEntryStateRec& t = TextEntryState;
   Long ch = 0;
   const bool occupied = FindTextCharAt(ch, t.PenX, t.PenY);
+  if (!BoxHasRoomAtPen(occupied)) {
+    RefuseBoxFull();
+    return;
+  }
   EraseTextCursor();
   if (occupied) {
     if (t.InsertMode) {
@@ -235,6 +282,10 @@ void Character(Long Code) {
   }
   Long ch = 0;
   const bool occupied = FindTextCharAt(ch, t.PenX, t.PenY);
+  if (!BoxHasRoomAtPen(occupied)) {
+    RefuseBoxFull();
+    return;
+  }
   EraseTextCursor();
   if (!occupied) {
     AddTextCharObj(t.GlyphIdx);

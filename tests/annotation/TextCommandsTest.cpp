@@ -91,25 +91,15 @@ TEST_F(TextCommandsTest, TypingPastTheRightEdgeOfABoxWrapsToTheNextLine) {
 TEST_F(TextCommandsTest, ABoxTakesNoCharacterBeyondItsLinesAndNoneOverAnother) {
   const struct {
     const char* name;
-    std::vector<KeyStroke> typed;  // accepted keys first
-    KeyStroke tried;
+    const char* typed;  // accepted keys first (PressFocused)
+    const char* tried;
     bool refused;
   } rows[] = {
-      {"a character past the last line", {Char('A'), Char('B'), Char('C'), Char('D'), Char('E'), Char('F'),
-                                          Char('G'), Char('H'), Char('I'), Char('J'), Char('K'), Char('L')},
-       Char('M'), true},
-      {"a character pushing a full line on", {Char('A'), Char('B'), Char('C'), Char('D'), Plain(Qt::Key_Up)},
-       Char('X'), true},
-      {"Enter on the last line", {Char('A'), Char('B'), Char('C'), Char('D'), Char('E'), Char('F'), Char('G'),
-                                  Char('H'), Char('I'), Char('J')},
-       Enter(), true},
-      {"Enter carrying the rest onto a full line", {Char('A'), Char('B'), Char('C'), Char('D'), Char('E'), Char('F'),
-                                                    Char('G'), Char('H'), Plain(Qt::Key_Up), Plain(Qt::Key_Up),
-                                                    Plain(Qt::Key_Right)},
-       Enter(), true},
-      {"Enter carrying the rest onto a free line",
-       {Char('A'), Char('B'), Char('C'), Char('D'), Plain(Qt::Key_Up), Plain(Qt::Key_Right), Plain(Qt::Key_Right)},
-       Enter(), false},
+      {"a character past the last line", "ABCDEFGHIJKL", "M", true},
+      {"a character pushing a full line on", "ABCD^", "X", true},
+      {"Enter on the last line", "ABCDEFGHIJ", "\r", true},
+      {"Enter carrying the rest onto a full line", "ABCDEFGH^^>", "\r", true},
+      {"Enter carrying the rest onto a free line", "ABCD^>>", "\r", false},
   };
   const Double slack = 1e-9;
   ActivateMainWindow();
@@ -120,7 +110,7 @@ TEST_F(TextCommandsTest, ABoxTakesNoCharacterBeyondItsLinesAndNoneOverAnother) {
     input_->ClickAt(2, 3);
     PressFocused(row.typed);
     const std::vector<std::string> typed = Line();
-    PressFocused({row.tried});
+    PressFocused(row.tried);
     EXPECT_EQ(Line() == typed, row.refused);
     EXPECT_EQ(MessagePanel(3) == "Error - Text Box Full", row.refused);
     EXPECT_EQ(TextKeyEntry, FlagTrue);

@@ -221,13 +221,10 @@ std::vector<std::string> CharStates(Long last) {
 TEST_F(TextEntryTest, UndoAfterAnEditGivesBackTheTextAndRedoTheEdit) {
   const struct {
     const char* name;
-    std::vector<KeyStroke> edit;  // from the pen at "A"
+    const char* edit;  // keys from the pen at "A" (PressFocused)
   } rows[] = {
-      {"type in the line", {Plain(Qt::Key_Right), Char('X')}},
-      {"Delete", {Plain(Qt::Key_Right), Plain(Qt::Key_Delete)}},
-      {"Backspace", {Plain(Qt::Key_Right), Plain(Qt::Key_Right), Backspace()}},
-      {"Enter", {Plain(Qt::Key_Right), Plain(Qt::Key_Right), Enter()}},
-      {"a blank pushed in", {Plain(Qt::Key_Right), {132, QString(QChar(132))}}},
+      {"type in the line", ">X"}, {"Delete", ">#"}, {"Backspace", ">>\b"}, {"Enter", ">>\r"},
+      {"a blank pushed in", ">\x84"},
   };
   ActivateMainWindow();
   for (const auto& row : rows) {

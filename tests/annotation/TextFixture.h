@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QTest>
 #include <functional>
-#include <utility>
-#include <vector>
 
 #include "annotation/TextChars.h"
 #include "annotation/Texthand.h"
@@ -62,12 +60,6 @@ class TextFixture : public EditFixture {
   }
   void Key(int key) { input_->PressKey(key); }
 
-  // A key as the keyboard sends it: its key code and the text it types.
-  using KeyStroke = std::pair<int, QString>;
-  static KeyStroke Char(char c) { return {QChar(c).toUpper().unicode(), QString(QChar(c))}; }
-  static KeyStroke Enter() { return {Qt::Key_Return, QStringLiteral("\r")}; }
-  static KeyStroke Backspace() { return {Qt::Key_Backspace, QStringLiteral("\b")}; }
-  static KeyStroke Plain(int key) { return {key, QString()}; }  // an arrow, Delete, Insert
   // The main window made the active window, as the person at the screen has
   // it, so that a click gives the keyboard focus to what it clicks.
   void ActivateMainWindow() {
@@ -75,19 +67,19 @@ class TextFixture : public EditFixture {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
-  // The keys, each to the widget that has the keyboard focus, as a person
-  // types them.
-  static void PressFocused(const std::vector<KeyStroke>& keys) {
-    for (const KeyStroke& key : keys) {
+  // One key per character of keys, each sent as the keyboard sends it to the
+  // widget that has the keyboard focus: '<', '>' and '^' are the arrows left,
+  // right and up, '#' is Delete, any other character its own key.
+  static void PressFocused(const char* keys) {
+    for (const char* k = keys; *k; ++k) {
       QWidget* focused = QApplication::focusWidget();
       ASSERT_NE(focused, nullptr);
-      PressKeyIn(focused, key.first, key.second);
+      const QChar c(static_cast<unsigned char>(*k));
+      const int plain = c == '<' ? Qt::Key_Left : c == '>' ? Qt::Key_Right : c == '^' ? Qt::Key_Up
+                        : c == '#' ? int{Qt::Key_Delete} : 0;
+      const int key = c == '\r' ? int{Qt::Key_Return} : c == '\b' ? int{Qt::Key_Backspace} : c.toUpper().unicode();
+      PressKeyIn(focused, plain ? plain : key, plain ? QString() : QString(c));
     }
-  }
-  static void TypeFocused(const char* text) {
-    std::vector<KeyStroke> keys;
-    for (const char* c = text; *c; ++c) keys.push_back(Char(*c));
-    PressFocused(keys);
   }
 };
 

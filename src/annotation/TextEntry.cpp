@@ -125,15 +125,13 @@ void MoveLines(Double Lines) {
 }
 
 // ---- Box text ------------------------------------------------------------------------------
+
 constexpr const char* BoxFullText = "Error - Text Box Full";  // a key refused at the box's edge
 
 // A key that would put a character outside the text box, or one on top of
 // another, is refused and says so; the entry goes on, so that the user can
 // delete, move the pen or end it.
-void RefuseBoxFull() {
-  ShowStatus(BoxFullText, ResultPanel);
-  TypedKey = 0;
-}
+void RefuseBoxFull() { ShowStatus(BoxFullText, ResultPanel); }
 
 // In BoxMode: whether a character at the pen stands inside the box, with the
 // characters it pushes on in InsertMode when one lies there.
@@ -245,7 +243,6 @@ void ArrowKey(Integer Code) {
 
 void AfterCharacter() {
   MovePen(1);
-  TypedKey = 0;
   ++TextEntryState.CharCount;
   ShowStatus("Enter Next Character >", 2);
 }
@@ -326,6 +323,7 @@ void EnterCharacters() {
       if (code >= TextKeyFirstChar && code <= TextKeyLastChar) Character(code);
       break;
   }
+  TypedKey = 0;  // handled: a click that reaches the command later repeats no key
 }
 
 }  // namespace lintavo

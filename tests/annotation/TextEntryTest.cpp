@@ -254,5 +254,25 @@ TEST_F(TextEntryTest, UndoAfterAnEditGivesBackTheTextAndRedoTheEdit) {
   }
 }
 
+// A click in the drawing while keys go to the text reaches the text command:
+// it repeats none of the keys before it.
+TEST_F(TextEntryTest, AClickWhileTypingRepeatsNoKey) {
+  ActivateMainWindow();
+  for (const char* key : {"\r", "<", "#", "\b", "^"}) {
+    SCOPED_TRACE(key);
+    PlaceAt(1, 1, "ABC");
+    PressFocused("<<");
+    PressFocused(key);
+    const std::vector<std::string> typed = Line();
+    const Double penX = TextEntryState.PenX, penY = TextEntryState.PenY;
+    input_->ClickAt(3, 3);
+    EXPECT_EQ(Line(), typed);
+    EXPECT_EQ(TextEntryState.PenX, penX);
+    EXPECT_EQ(TextEntryState.PenY, penY);
+    input_->Escape();
+    for (Long i : Chars()) EraseObj(i);
+  }
+}
+
 }  // namespace
 }  // namespace lintavo

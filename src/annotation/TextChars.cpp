@@ -38,6 +38,7 @@ constexpr Integer TextCharPoints = 5;      // points of a character entity
 constexpr Long TextBoxColor = 0xFF00;      // green outline of the text box
 constexpr Double NoCharDistance = 10000;   // starting distance of the nearest-character search
 constexpr Double FlatTolerance = 1e-7;     // a base line this close to an axis is taken as on it
+constexpr Double BoxSlack = 1e-9;          // rounding allowed at the sides of the text box, world units
 std::vector<Long> NearChars;               // candidates of FindTextCharAt; storage reused
 
 Single PixelOfX(Double X) { return static_cast<Single>(RoundHalfEven(X * ViewScaleX + ViewBaseX)); }
@@ -177,6 +178,14 @@ void MoveTextChar(Long ObjNo, Double X, Double Y) {
 
 // ---- Text box and cursor --------------------------------------------------------------------
 
+bool CellInBox(Double X, Double Y) {
+  const TextEntryStateRec& t = TextEntryState;
+  const TextCorner* c = t.Box;
+  const bool lineIn = Y >= c[1].Y - BoxSlack && Y + t.Height <= c[3].Y + BoxSlack;
+  const bool lineStart = X <= c[1].X + BoxSlack;
+  return lineIn && X >= c[1].X - BoxSlack && (lineStart || X + t.Advance <= c[3].X + BoxSlack);
+}
+
 void SetupTextBox(Double X1, Double Y1, Double X2, Double Y2, Double X, Double Y) {
   TextCorner* c = TextEntryState.Box;
   c[1] = {X1, Y1};
@@ -209,8 +218,8 @@ void EraseTextBox() {
 }
 
 namespace {
-// Keeps the pen inside the text box: a line up, the next line, or back
-// inside at the top or the bottom.
+// Keeps the pen inside the text box: a line up, the next line while the box
+// has one, or back inside at the top or the bottom.
 void WrapPenInBox() {
   TextEntryStateRec& t = TextEntryState;
   const Double s = LineSpacingFactor * t.Height;
@@ -222,10 +231,10 @@ void WrapPenInBox() {
     t.PenX = t.LineStartX;
     t.PenY = t.LineStartY;
   } else if (endX > t.Box[3].X) {
-    t.LineStartX += s * sn;
-    t.LineStartY -= s * c;
-    t.PenX = t.LineStartX;
-    t.PenY = t.LineStartY;
+    const Double nextX = t.LineStartX + s * sn, nextY = t.LineStartY - s * c;
+    if (!CellInBox(nextX, nextY)) return;  // no line below: the box is full
+    t.LineStartX = t.PenX = nextX;
+    t.LineStartY = t.PenY = nextY;
   } else if (t.PenY > t.Box[3].Y) {
     t.LineStartY -= s * c;
     t.PenY = t.LineStartY;

@@ -82,11 +82,18 @@ void MoveTextChar(Long ObjNo, Double X, Double Y);
 void DrawTextChar(Long ObjNo, bool Wipe);
 
 // ---- Text box and cursor --------------------------------------------------------------------
+// Box text keeps inside its box: a character is written only at a place
+// where it stands inside it, on a line not below the box's last line, its
+// cell not past the right edge (the first place of a line excepted, so that a
+// box as narrow as one character still takes one a line). Box text runs at
+// angle 0.
+bool CellInBox(Double X, Double Y);
 // The box from origin P1, base-line point P2 and height point P.
 void SetupTextBox(Double X1, Double Y1, Double X2, Double Y2, Double X, Double Y);
 void DrawTextBox();
 void EraseTextBox();
-// Keeps the pen inside the box in BoxMode, then draws the cursor.
+// Keeps the pen inside the box in BoxMode, then draws the cursor. A pen past
+// the right edge of the box's last line stays there: the box is full.
 void PlaceTextCursor();
 void EraseTextCursor();
 

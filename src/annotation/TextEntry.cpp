@@ -1,8 +1,15 @@
 // TextEntry: the key handler of the placing text commands and the line shifts.
 //
+// A key that moves characters along their line makes the moves part of its
+// undo step: the step of the character it writes or erases, or a step of its
+// own when it writes or erases none (a line broken by Enter, a blank pushed
+// in), so that Undo gives back the text as it was before the key.
+//
 // Sections:
 //   Moving the rest of a line
-//   Key handler
+//   Pen moves
+//   Box text
+//   Keys
 #include "annotation/TextEntry.h"
 
 #include <cmath>
@@ -19,6 +26,31 @@ namespace lintavo {
 
 namespace {
 std::vector<Long> LineChars;  // characters of one shift, in line order; storage reused
+
+// A character the key being handled moved, with its shape before the move.
+struct MovedChar {
+  Long ObjNo = 0;      // the character
+  EntityShape Before;  // its shape before the move
+};
+std::vector<MovedChar> MovedChars;  // the moves of the key being handled, in the order made
+
+void MoveNoted(Long ObjNo, Double X, Double Y) {
+  MovedChars.push_back({ObjNo, ShapeOf(ObjNo)});
+  MoveTextChar(ObjNo, X, Y);
+}
+
+// The moves of the key go with the undo step it opened, or with OwnStep
+// make a step of their own.
+void KeepMoves(bool OwnStep) {
+  for (size_t k = 0; k < MovedChars.size(); ++k) {
+    const MovedChar& moved = MovedChars[k];
+    if (k == 0 && OwnStep)
+      PushShapeChange(moved.ObjNo, moved.Before);
+    else
+      JoinShapeChange(moved.ObjNo, moved.Before);
+  }
+  MovedChars.clear();
+}
 
 Double AlongX() { return std::cos(TextEntryState.AngleRad); }
 Double AlongY() { return std::sin(TextEntryState.AngleRad); }
@@ -44,19 +76,19 @@ void ShiftCharsForward(Double X, Double Y, Double Step) {
   const Double dx = Step * AlongX(), dy = Step * AlongY();
   // The last one first, so that each moves into a place already left.
   for (size_t k = LineChars.size(); k-- > 0;)
-    MoveTextChar(LineChars[k], X + (k + 1) * dx, Y + (k + 1) * dy);
+    MoveNoted(LineChars[k], X + (k + 1) * dx, Y + (k + 1) * dy);
 }
 
 void ShiftCharsBack(Double X, Double Y, Double Step) {
   const Double dx = Step * AlongX(), dy = Step * AlongY();
   CollectLine(X + dx, Y + dy, Step);
-  for (size_t k = 0; k < LineChars.size(); ++k) MoveTextChar(LineChars[k], X + k * dx, Y + k * dy);
+  for (size_t k = 0; k < LineChars.size(); ++k) MoveNoted(LineChars[k], X + k * dx, Y + k * dy);
 }
 
 void ShiftCharsOnLine(Double NewX, Double NewY, Double X, Double Y, Double Step) {
   CollectLine(X, Y, Step);
   const Double dx = Step * AlongX(), dy = Step * AlongY();
-  for (size_t k = 0; k < LineChars.size(); ++k) MoveTextChar(LineChars[k], NewX + k * dx, NewY + k * dy);
+  for (size_t k = 0; k < LineChars.size(); ++k) MoveNoted(LineChars[k], NewX + k * dx, NewY + k * dy);
 }
 
 void LineStartBehindPen() {
@@ -70,7 +102,7 @@ void LineStartBehindPen() {
   t.LineStartY = origin.Y;
 }
 
-// ---- Key handler ---------------------------------------------------------------------------
+// ---- Pen moves -----------------------------------------------------------------------------
 
 String GlyphKeyFor(Long Code) { return FontName + "-" + std::to_string(Code); }
 
@@ -83,25 +115,79 @@ void MovePen(Double Steps) {
 }
 
 // Line start and pen by Lines lines down (negative: up).
-void MoveLines(Double Lines, bool MovePenToo) {
+void MoveLines(Double Lines) {
   TextEntryStateRec& t = TextEntryState;
   const Double s = LineSpacingFactor * t.Height * Lines;
   t.LineStartX += s * AlongY();
   t.LineStartY -= s * AlongX();
-  if (!MovePenToo) return;
   t.PenX += s * AlongY();
   t.PenY -= s * AlongX();
 }
 
+// ---- Box text ------------------------------------------------------------------------------
+
+constexpr const char* BoxFullText = "Error - Text Box Full";  // a key refused at the box's edge
+
+// A key that would put a character outside the text box, or one on top of
+// another, is refused and says so; the entry goes on, so that the user can
+// delete, move the pen or end it.
+void RefuseBoxFull() { ShowStatus(BoxFullText, ResultPanel); }
+
+// In BoxMode: whether a character at the pen stands inside the box, with the
+// characters it pushes on in InsertMode when one lies there.
+bool BoxHasRoomAtPen(bool Occupied) {
+  const TextEntryStateRec& t = TextEntryState;
+  if (!t.BoxMode) return true;
+  if (!CellInBox(t.PenX, t.PenY)) return false;
+  if (!Occupied || !t.InsertMode) return true;
+  CollectLine(t.PenX, t.PenY, t.Advance);
+  const Double shift = static_cast<Double>(LineChars.size()) * t.Advance;
+  return CellInBox(t.PenX + shift * AlongX(), t.PenY + shift * AlongY());
+}
+
+// In BoxMode: whether the line below lies in the box and the rest of the line
+// from the pen, carried there, covers no character of it.
+bool BoxTakesNewLine(Double StartX, Double StartY) {
+  const TextEntryStateRec& t = TextEntryState;
+  if (!t.BoxMode) return true;
+  if (!CellInBox(StartX, StartY)) return false;
+  CollectLine(t.PenX, t.PenY, t.Advance);
+  const size_t carried = LineChars.size();
+  const Double dx = t.Advance * AlongX(), dy = t.Advance * AlongY();
+  Long ch = 0;
+  for (size_t k = 0; k < carried; ++k)
+    if (FindTextCharAt(ch, StartX + k * dx, StartY + k * dy)) return false;
+  return true;
+}
+
+// ---- Keys ----------------------------------------------------------------------------------
+
 void NewLine() {
   TextEntryStateRec& t = TextEntryState;
+  const Double s = LineSpacingFactor * t.Height;
+  const Double startX = t.LineStartX + s * AlongY(), startY = t.LineStartY - s * AlongX();
+  if (!BoxTakesNewLine(startX, startY)) {
+    RefuseBoxFull();
+    return;
+  }
   EraseTextCursor();
-  MoveLines(1, false);
+  t.LineStartX = startX;
+  t.LineStartY = startY;
   Long ch = 0;
   if (FindTextCharAt(ch, t.PenX, t.PenY)) ShiftCharsOnLine(t.LineStartX, t.LineStartY, t.PenX, t.PenY, t.Advance);
+  KeepMoves(true);
   t.PenX = t.LineStartX;
   t.PenY = t.LineStartY;
   PlaceTextCursor();
+}
+
+// Character ch at the pen is erased and the rest of its line closes the gap,
+// one undo step.
+void EraseAtPen(Long ch) {
+  const TextEntryStateRec& t = TextEntryState;
+  EraseObj(ch);
+  ShiftCharsBack(t.PenX, t.PenY, t.Advance);
+  KeepMoves(false);
 }
 
 // The place one advance back lies on the line: its distance along the line
@@ -113,10 +199,7 @@ void BackDelete() {
   if (t.Advance > 0 && along - t.Advance >= -AlongSlack) {
     MovePen(-1);
     Long ch = 0;
-    if (FindTextCharAt(ch, t.PenX, t.PenY)) {
-      EraseObj(ch);
-      ShiftCharsBack(t.PenX, t.PenY, t.Advance);
-    }
+    if (FindTextCharAt(ch, t.PenX, t.PenY)) EraseAtPen(ch);
   }
   PlaceTextCursor();
 }
@@ -125,10 +208,7 @@ void DeleteAtPen() {
   TextEntryStateRec& t = TextEntryState;
   EraseTextCursor();
   Long ch = 0;
-  if (FindTextCharAt(ch, t.PenX, t.PenY)) {
-    EraseObj(ch);
-    ShiftCharsBack(t.PenX, t.PenY, t.Advance);
-  }
+  if (FindTextCharAt(ch, t.PenX, t.PenY)) EraseAtPen(ch);
   PlaceTextCursor();
 }
 
@@ -150,12 +230,12 @@ void ArrowKey(Integer Code) {
     case TextKeyUp:
       if (t.BoxMode && t.PenY + s > box[3].Y) return;
       EraseTextCursor();
-      MoveLines(-1, true);
+      MoveLines(-1);
       break;
     default:  // TextKeyDown
       if (t.BoxMode && t.PenY - s < box[1].Y) return;
       EraseTextCursor();
-      MoveLines(1, true);
+      MoveLines(1);
       break;
   }
   PlaceTextCursor();
@@ -163,18 +243,23 @@ void ArrowKey(Integer Code) {
 
 void AfterCharacter() {
   MovePen(1);
-  TypedKey = 0;
   ++TextEntryState.CharCount;
   ShowStatus("Enter Next Character >", 2);
 }
 
 void Blank() {
   TextEntryStateRec& t = TextEntryState;
-  EraseTextCursor();
   Long ch = 0;
-  if (FindTextCharAt(ch, t.PenX, t.PenY)) {
+  const bool occupied = FindTextCharAt(ch, t.PenX, t.PenY);
+  if (!BoxHasRoomAtPen(occupied)) {
+    RefuseBoxFull();
+    return;
+  }
+  EraseTextCursor();
+  if (occupied) {
     if (t.InsertMode) {
       ShiftCharsForward(t.PenX, t.PenY, t.Advance);
+      KeepMoves(true);
     } else {
       Objs[ch].Color = TextColor;
       DrawTextChar(ch, false);
@@ -192,14 +277,20 @@ void Character(Long Code) {
     TextKeyEntry = FlagFalse;
     return;
   }
-  EraseTextCursor();
   Long ch = 0;
-  if (!FindTextCharAt(ch, t.PenX, t.PenY)) {
+  const bool occupied = FindTextCharAt(ch, t.PenX, t.PenY);
+  if (!BoxHasRoomAtPen(occupied)) {
+    RefuseBoxFull();
+    return;
+  }
+  EraseTextCursor();
+  if (!occupied) {
     AddTextCharObj(t.GlyphIdx);
     DrawTextChar(ObjCount, false);
   } else if (t.InsertMode) {
     ShiftCharsForward(t.PenX, t.PenY, t.Advance);
     AddTextCharObj(t.GlyphIdx);
+    KeepMoves(false);  // with the step of the character written
     DrawTextChar(ObjCount, false);
   } else {
     UpdateTextCharObj(ch, GlyphKey, t.GlyphIdx);
@@ -213,6 +304,7 @@ void Character(Long Code) {
 void EnterCharacters() {
   const Integer code = TypedKey;
   TextEntryState.CharCode = code;
+  MovedChars.clear();
   switch (code) {
     case TextKeyNewLine: NewLine(); break;
     case TextKeyBack: BackDelete(); break;
@@ -231,6 +323,7 @@ void EnterCharacters() {
       if (code >= TextKeyFirstChar && code <= TextKeyLastChar) Character(code);
       break;
   }
+  TypedKey = 0;  // handled: a click that reaches the command later repeats no key
 }
 
 }  // namespace lintavo

@@ -27,8 +27,8 @@ enum TextKeyCode : Integer {
   TextKeyDelete = 210,    // delete at the pen
 };
 
-// Handles the key in TypedKey; clears TextKeyEntry to end the entry (Esc,
-// or a character without a glyph, which also reports it in panel 2).
+// Handles the key in TypedKey, and clears it; clears TextKeyEntry to end the
+// entry (Esc, or a character without a glyph, which also reports it in panel 2).
 void EnterCharacters();
 // The glyph key of character code Code in the current font.
 String GlyphKeyFor(Long Code);

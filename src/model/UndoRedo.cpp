@@ -102,8 +102,7 @@ struct UndoEntry {
   Long ObjNo = 0;       // the entity added or erased; 0 for a change alone
   Integer OtherShow = FlagFalse;   // the entity's Show on the other side; before an add: hidden
   Integer OtherErased = FlagTrue;  // the entity's Erased on the other side; before an add: erased
-  bool HasChange = false;  // Change holds an in-place change taken back with the step
-  ShapeChange Change;
+  std::vector<ShapeChange> Changes;  // in-place changes taken back with the step, in the order made
 };
 
 // The steps of each drawing number, 1..10 (0 unused), as long as the
@@ -124,7 +123,10 @@ UndoEntry* StepEntry(Long step) {
 bool IsLive(Long step) {
   const UndoEntry* entry = StepEntry(step);
   if (!entry || entry->Kind == 0) return false;
-  return InCurrentDrawing(entry->ObjNo) || (entry->HasChange && InCurrentDrawing(entry->Change.ObjNo));
+  if (InCurrentDrawing(entry->ObjNo)) return true;
+  for (const ShapeChange& change : entry->Changes)
+    if (InCurrentDrawing(change.ObjNo)) return true;
+  return false;
 }
 
 // The highest live step at or below `from`; 0 none.
@@ -178,13 +180,21 @@ void SwapFlags(UndoEntry& entry) {
   if (!obj.Erased) PaintShown(objNo);
 }
 
+// The entity's shape and the change's swapped.
+void SwapShape(ShapeChange& change) {
+  if (!InCurrentDrawing(change.ObjNo)) return;
+  EntityShape now = ShapeOf(change.ObjNo);
+  if (GiveShape(change.ObjNo, change.Other)) change.Other = std::move(now);
+}
+
 // Takes a step back (undo) or does it again (redo), for each of its entities
-// that is still in the current drawing: both ways are the same swap.
-void RunStep(UndoEntry& entry) {
-  if (entry.HasChange && InCurrentDrawing(entry.Change.ObjNo)) {
-    EntityShape now = ShapeOf(entry.Change.ObjNo);
-    if (GiveShape(entry.Change.ObjNo, entry.Change.Other)) entry.Change.Other = std::move(now);
-  }
+// that is still in the current drawing: both ways swap what the step keeps
+// with what the entities hold. The changes are taken back last first and
+// done again first first, so that an entity changed twice in one step ends
+// as the step found or left it.
+void RunStep(UndoEntry& entry, bool undo) {
+  const size_t count = entry.Changes.size();
+  for (size_t k = 0; k < count; ++k) SwapShape(entry.Changes[undo ? count - 1 - k : k]);
   if (InCurrentDrawing(entry.ObjNo)) SwapFlags(entry);
 }
 
@@ -284,7 +294,7 @@ void Undo() {
     return;
   }
   UndoEntry& entry = *StepEntry(step);
-  RunStep(entry);
+  RunStep(entry, true);
   Caption(RedoItem, entry.Kind == UndoAdd ? RedoAddLine : RedoEraseLineNext);
   dwg.UndoPos = step - 1;
   NameNextUndo(dwg);
@@ -304,7 +314,7 @@ void Redo() {
     return;
   }
   UndoEntry& entry = *StepEntry(step);
-  RunStep(entry);
+  RunStep(entry, false);
   Caption(UndoItem, entry.Kind == UndoAdd ? UndoAddLine : UndoEraseLine);
   Enable(UndoItem, true);
   dwg.UndoPos = step;
@@ -350,8 +360,7 @@ void JoinShapeChange(Long ObjNo, const EntityShape& Before) {
   if (PreviewMode || ObjNo < 1 || ObjNo > ObjCount) return;
   UndoEntry* entry = StepEntry(Dwgs[CurDwg].UndoStep);
   if (!entry || entry->Kind == 0) return;
-  entry->HasChange = true;
-  entry->Change = ShapeChange{ObjNo, Before};
+  entry->Changes.push_back(ShapeChange{ObjNo, Before});
 }
 
 void PushShapeChange(Long ObjNo, const EntityShape& Before) {

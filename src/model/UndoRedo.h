@@ -11,9 +11,10 @@
 // and the drawing's list of steps notes which entity the step added or
 // erased. Undo and Redo act on that list, not on the Flags, so an entity
 // that later carries another step, or a loaded entity with a stored number,
-// is never mistaken for another step's entity. A step may also carry an
-// in-place change of another entity (the kept piece of a break), taken back
-// and done again with it; a change alone is a step of its own.
+// is never mistaken for another step's entity. A step may also carry
+// in-place changes of other entities (the kept piece of a break, the
+// characters a typed key moved along their line), taken back and done again
+// with it; changes alone are a step of their own.
 //
 // Each drawing keeps its own position (DwgRec.UndoPos, the step the next
 // Undo acts on) and its own redo state, so Undo in one window never touches
@@ -78,7 +79,8 @@ struct EntityShape {
 };
 EntityShape ShapeOf(Long ObjNo);  // the entity's shape now
 // Entity ObjNo was changed in place from Before: the change is taken back and
-// done again with the current drawing's last step (the step just opened).
+// done again with the current drawing's last step (the step just opened),
+// beside the changes joined to it before.
 void JoinShapeChange(Long ObjNo, const EntityShape& Before);
 // The same as a step of its own.
 void PushShapeChange(Long ObjNo, const EntityShape& Before);

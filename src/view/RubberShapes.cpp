@@ -84,6 +84,10 @@ void ShowRadiusReadOut(Single pixels) {
 
 // ---- Circles and arcs -------------------------------------------------------------
 
+namespace {
+constexpr Single CentreArcNearStart = 0.03F;  // radians about the start within which no arc is shown
+}  // namespace
+
 void RubberCentreCircle() {
   RubberRadius = static_cast<Single>(RoundHalfEven(DistanceOf(R(0), R(2))));
   if (RubberRadius > 0) RubberCircle(R(0).X, R(0).Y, RubberRadius);
@@ -93,11 +97,14 @@ void RubberCentreArc() {
   const Single s = AngleOf(R(0), R(1));
   const Single e = AngleOf(R(0), R(3));
   const Single ahead = SweepFrom(s, e);
-  // Near the start on either side of the zero direction: the side the
-  // cursor is on decides the direction, counterclockwise when it is ahead.
-  if (std::min(ahead, TwoPiSingle - ahead) <= 0.03F) {
+  const bool nearStart = std::min(ahead, TwoPiSingle - ahead) <= CentreArcNearStart;
+  // The side of the start the cursor is on decides the direction,
+  // counterclockwise when it is ahead: while it is near the start, and at
+  // the first place off the start's angle when no arc is shown yet, as a
+  // snapped cursor jumps from the start past the near reach.
+  if (ahead != 0 && (nearStart || RubberArcSweep == 0)) ArcSweepReversed = Flag(ahead < PiSingle);
+  if (nearStart) {
     RubberArcSweep = 0;
-    ArcSweepReversed = Flag(ahead < PiSingle);
     return;
   }
   if (ArcSweepReversed) {

@@ -42,7 +42,9 @@ void RubberCentreCircle();
 // step 1, in the direction chosen while the cursor left the start
 // (ArcSweepReversed); RubberArcSweep := its mid angle. The end angle and the
 // radius go to panels 2 and 3. Within 0.03 rad of the start nothing is drawn,
-// RubberArcSweep is 0 and the direction is chosen afresh.
+// RubberArcSweep is 0 and the direction is chosen afresh; a cursor that
+// leaves the start by a jump past that reach (a snapped one) chooses it at
+// its first place off the start's angle.
 void RubberCentreArc();
 void RubberArcThreePoints();  // arc about R0 from R1 to R3 passing R2
 void RubberArcEndsFirst();    // arc about R0 from R1 to R2 passing the cursor R3

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -81,6 +82,49 @@ TEST_F(TextCommandsTest, TypingPastTheRightEdgeOfABoxWrapsToTheNextLine) {
                                               "Text-69@1.000,2.438"}));
   input_->Escape();
   EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// The box (1, 2)-(2, 3) holds three lines of four characters at height 0.25
+// (lines at 2.75, 2.4375 and 2.125; a fourth at 1.8125 would leave it). A key
+// that would put a character outside it, or on another, is refused and says
+// so; the entry goes on.
+TEST_F(TextCommandsTest, ABoxTakesNoCharacterBeyondItsLinesAndNoneOverAnother) {
+  const struct {
+    const char* name;
+    const char* typed;  // accepted keys first (PressFocused)
+    const char* tried;
+    bool refused;
+  } rows[] = {
+      {"a character past the last line", "ABCDEFGHIJKL", "M", true},
+      {"a character pushing a full line on", "ABCD^", "X", true},
+      {"Enter on the last line", "ABCDEFGHIJ", "\r", true},
+      {"Enter carrying the rest onto a full line", "ABCDEFGH^^>", "\r", true},
+      {"Enter carrying the rest onto a free line", "ABCD^>>", "\r", false},
+  };
+  const Double slack = 1e-9;
+  ActivateMainWindow();
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    DrawingDriver::Choose("mnuInsertTextBox");
+    input_->ClickAt(1, 2);
+    input_->ClickAt(2, 3);
+    PressFocused(row.typed);
+    const std::vector<std::string> typed = Line();
+    PressFocused(row.tried);
+    EXPECT_EQ(Line() == typed, row.refused);
+    EXPECT_EQ(MessagePanel(3) == "Error - Text Box Full", row.refused);
+    EXPECT_EQ(TextKeyEntry, FlagTrue);
+    std::set<std::pair<Double, Double>> places;
+    for (Long i : Chars()) {
+      const Double x = PX(i, 1), y = PY(i, 1);
+      EXPECT_TRUE(x >= 1 - slack && x + 0.25 <= 2 + slack && y >= 2 - slack && y + 0.25 <= 3 + slack)
+          << Objs[i].Name << " at " << x << ", " << y;
+      EXPECT_TRUE(places.insert({std::round(x * 1000), std::round(y * 1000)}).second) << x << ", " << y;
+    }
+    input_->Escape();
+    EXPECT_TRUE(EqualsFreshRedraw());
+    for (Long i : Chars()) EraseObj(i);
+  }
 }
 
 TEST_F(TextCommandsTest, TextOnAPathEndsOnItsErrorsAndAtItsLastStation) {

@@ -201,5 +201,78 @@ TEST_F(TextEntryTest, AutoSwitchesTakeTheAngleFromTheBaseLineAndTheHeightFromThe
   }
 }
 
+// Every character entity of the drawing up to index last, shown or erased,
+// in object order: glyph key, origin, Show and Erased.
+std::vector<std::string> CharStates(Long last) {
+  std::vector<std::string> out;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || obj.Rtype != EntityTextChar) continue;
+    const PntRec& p = Pnts[obj.PointID];
+    char state[96];
+    std::snprintf(state, sizeof state, "@%.3f,%.3f show %d erased %d", p.X, p.Y, obj.Show, obj.Erased);
+    out.push_back(obj.Name + state);
+  }
+  return out;
+}
+
+// Edit Text on "ABCD" at the pen after the keys that move it: Undo gives
+// back every character as it was before the edit, Redo as it was after.
+TEST_F(TextEntryTest, UndoAfterAnEditGivesBackTheTextAndRedoTheEdit) {
+  const struct {
+    const char* name;
+    const char* edit;  // keys from the pen at "A" (PressFocused)
+  } rows[] = {
+      {"type in the line", ">X"}, {"Delete", ">#"}, {"Backspace", ">>\b"}, {"Enter", ">>\r"},
+      {"a blank pushed in", ">\x84"},
+  };
+  ActivateMainWindow();
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    PlaceAt(1, 1, "ABCD");
+    input_->Escape();
+    SelectWindow(0.5, 0.5, 2.5, 1.5);
+    DrawingDriver::PressButton("Edit");
+    const Long lastBefore = ObjCount;
+    const std::vector<std::string> before = CharStates(lastBefore), shownBefore = Line();
+    PressFocused(row.edit);
+    const Long lastAfter = ObjCount;
+    const std::vector<std::string> after = CharStates(lastAfter);
+    ASSERT_NE(after, before);
+
+    DrawingDriver::Choose("mnuEditUndo");
+    EXPECT_EQ(CharStates(lastBefore), before);
+    EXPECT_EQ(Line(), shownBefore);  // a character the edit added is erased again
+    EXPECT_TRUE(EqualsFreshRedraw());
+    DrawingDriver::Choose("mnuEditRedo");
+    EXPECT_EQ(CharStates(lastAfter), after);
+    EXPECT_TRUE(EqualsFreshRedraw());
+
+    input_->Escape();
+    DrawingDriver::Choose("mnuSelectClr");
+    for (Long i : Chars()) EraseObj(i);
+  }
+}
+
+// A click in the drawing while keys go to the text reaches the text command:
+// it repeats none of the keys before it.
+TEST_F(TextEntryTest, AClickWhileTypingRepeatsNoKey) {
+  ActivateMainWindow();
+  for (const char* key : {"\r", "<", "#", "\b", "^"}) {
+    SCOPED_TRACE(key);
+    PlaceAt(1, 1, "ABC");
+    PressFocused("<<");
+    PressFocused(key);
+    const std::vector<std::string> typed = Line();
+    const Double penX = TextEntryState.PenX, penY = TextEntryState.PenY;
+    input_->ClickAt(3, 3);
+    EXPECT_EQ(Line(), typed);
+    EXPECT_EQ(TextEntryState.PenX, penX);
+    EXPECT_EQ(TextEntryState.PenY, penY);
+    input_->Escape();
+    for (Long i : Chars()) EraseObj(i);
+  }
+}
+
 }  // namespace
 }  // namespace lintavo

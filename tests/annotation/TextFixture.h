@@ -3,6 +3,8 @@
 // database, height 0.2, aspect 0.75, no auto switches, layer "Text 1".
 #pragma once
 
+#include <QApplication>
+#include <QTest>
 #include <functional>
 
 #include "annotation/TextChars.h"
@@ -10,6 +12,7 @@
 #include "commands/EditFixture.h"
 #include "model/MessageBar.h"
 #include "model/ViewCache.h"
+#include "support/DialogKeys.h"
 
 namespace lintavo {
 
@@ -56,6 +59,28 @@ class TextFixture : public EditFixture {
     return out;
   }
   void Key(int key) { input_->PressKey(key); }
+
+  // The main window made the active window, as the person at the screen has
+  // it, so that a click gives the keyboard focus to what it clicks.
+  void ActivateMainWindow() {
+    QWidget* window = doc_->window();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  }
+  // One key per character of keys, each sent as the keyboard sends it to the
+  // widget that has the keyboard focus: '<', '>' and '^' are the arrows left,
+  // right and up, '#' is Delete, any other character its own key.
+  static void PressFocused(const char* keys) {
+    for (const char* k = keys; *k; ++k) {
+      QWidget* focused = QApplication::focusWidget();
+      ASSERT_NE(focused, nullptr);
+      const QChar c(static_cast<unsigned char>(*k));
+      const int plain = c == '<' ? Qt::Key_Left : c == '>' ? Qt::Key_Right : c == '^' ? Qt::Key_Up
+                        : c == '#' ? int{Qt::Key_Delete} : 0;
+      const int key = c == '\r' ? int{Qt::Key_Return} : c == '\b' ? int{Qt::Key_Backspace} : c.toUpper().unicode();
+      PressKeyIn(focused, plain ? plain : key, plain ? QString() : QString(c));
+    }
+  }
 };
 
 }  // namespace lintavo

@@ -301,17 +301,27 @@ TEST_F(LineDrawShapesTest, ACodeWithoutACommandStartsNothing) {
 
 // ---- Arc directions ------------------------------------------------------------------------
 
-TEST_F(LineDrawShapesTest, TheCentreArcRunsTheWayItsPreviewWasDragged) {
+TEST_F(LineDrawShapesTest, TheCentreArcRunsTheWayItsPreviewWasDraggedWithOrWithoutGridSnap) {
   const double step = 1.0 / 12;  // one pixel
-  for (const bool clockwise : {false, true}) {
-    SCOPED_TRACE(clockwise ? "clockwise" : "counterclockwise");
+  // With the grid snap the pixel off the start snaps back onto it, and the
+  // next place jumps a grid step (a quarter unit) round: the direction comes
+  // from there. The snapped rows follow each other in both directions, so a
+  // direction left by the row before cannot pass.
+  const struct {
+    bool clockwise, gridSnap;
+  } rows[] = {{false, false}, {true, false}, {true, true}, {false, true}};
+  for (const auto& row : rows) {
+    const bool clockwise = row.clockwise;
+    SCOPED_TRACE(std::string(clockwise ? "clockwise" : "counterclockwise") + (row.gridSnap ? ", grid snap" : ""));
     CancelTools();
+    if ((GridSnap != 0) != row.gridSnap) DrawingDriver::Choose("mnuControlsSnapsGrid");
+    ASSERT_EQ(GridSnap != 0, row.gridSnap);
     DrawingDriver::Choose("mnuDrawArc2");
     ClickAll({{0, 0}, {4, 0}});
     // Leave the start to one side, then go round to the end at the top.
     input_->MoveTo(4, clockwise ? -step : step);
-    EXPECT_EQ(ArcSweepReversed, clockwise ? 0 : FlagTrue);
     input_->MoveTo(clockwise ? 0 : 2.8, clockwise ? -4 : 2.8);
+    EXPECT_EQ(ArcSweepReversed, clockwise ? 0 : FlagTrue);
     input_->MoveTo(-4, 0);
     input_->MoveTo(0, 4);
     EXPECT_NE(MessagePanel(2).find("Angle = "), std::string::npos);

@@ -53,6 +53,10 @@ bool FindLayerByName(Long& index);
 // as its extents. The new layer is ItemCount; it does not become current.
 // Ends the layer command (ServicesAbove.EndLayerCommand).
 void NewLayer();
+// The first layer of window's new, empty drawing (drawing CurDwg): NewLayer,
+// made the window's current layer. A drawing that holds only that layer has
+// nothing to save: it stays unchanged.
+void NewFirstLayer(DrawingWindow& window);
 // Adds a layer of drawing CurDwg named name, shown, unlocked, with the world
 // window now shown as its extents; it is ItemCount and does not become current.
 void AddViewLayer(const String& name);

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
-#include "model/DrawingWindow.h"
 #include "model/Invariants.h"
 #include "model/ItemMembers.h"
 #include "model/LayerItems.h"
@@ -77,6 +77,7 @@ void ShowEntity(Long objNo) {
   ObjRec& obj = Objs[objNo];
   obj.Erased = FlagFalse;
   obj.Show = FlagTrue;
+  EntityChanged(objNo);
   PaintShown(objNo);
 }
 
@@ -85,6 +86,7 @@ void HideEntity(Long objNo) {
   ObjRec& obj = Objs[objNo];
   obj.Erased = FlagTrue;
   obj.Show = FlagFalse;
+  EntityChanged(objNo);
 }
 
 bool IsOpenDrawing(Integer dwgNo) { return dwgNo >= 1 && dwgNo <= MaxDwgNo; }
@@ -366,6 +368,7 @@ void EraseObj(Long ObjNo) {
   obj.Show = FlagFalse;
   obj.Erased = FlagTrue;
   --dwg.Nlines;
+  EntityChanged(ObjNo);
 }
 
 // The members leave every drawing and carry no step, so neither Undo nor Redo
@@ -391,10 +394,12 @@ bool GoesWithItem(Long i, Long ItemIndex, Membership membership) {
 // is left as a deleted, hidden entry so later indexes keep their meaning.
 void DeleteItemWith(Long ItemIndex, Membership membership) {
   if (ItemIndex < 1 || ItemIndex > ItemCount) return;
+  ItemChanged(ItemIndex);
   Long detached = 0;
   for (Long i = 1; i <= ObjCount; ++i) {
     if (!GoesWithItem(i, ItemIndex, membership)) continue;
     PaintErased(i);
+    EntityChanged(i);  // while it still names its drawing
     DetachWithOwner(i);
     ++detached;
   }
@@ -486,6 +491,7 @@ void CloseDwg(Integer DwgNo) {
   dwg.Name.clear();
   dwg.DrawID = 0;
   dwg.Nlayers = 0;
+  ClearDrawingChanged(DwgNo);  // no drawing is left to save
 }
 
 Long ModelResets = 0;
@@ -501,7 +507,7 @@ void ResetModel() {
   ObjIndexCutBack();
   SelectedCount = 0;
   SelectionSetNumber = 0;
-  if (DrawingWindow* window = ActiveDocForm()) window->IsDirty = FlagFalse;
+  ClearEveryDrawingChanged();  // no drawing is left to save
   ExtentsChanged = FlagTrue;
 }
 

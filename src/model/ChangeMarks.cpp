@@ -1,0 +1,41 @@
+// ChangeMarks: the changed mark of each open drawing, kept in its Dwgs slot.
+#include "model/ChangeMarks.h"
+
+#include "model/DataHand.h"
+
+namespace lintavo {
+namespace {
+
+bool IsOpenDrawingNumber(Long dwgNo) { return dwgNo >= 1 && dwgNo <= MaxDwgNo; }
+
+}  // namespace
+
+// ---- Marking -------------------------------------------------------------------------------
+
+void MarkDrawingChanged(Long DwgNo) {
+  if (IsOpenDrawingNumber(DwgNo)) Dwgs[static_cast<size_t>(DwgNo)].Changed = FlagTrue;
+}
+
+void EntityChanged(Long ObjNo) {
+  if (ObjNo >= 1 && ObjNo <= ObjCount) MarkDrawingChanged(Objs[ObjNo].DwgNo);
+}
+
+void ItemChanged(Long ItemNo) {
+  if (ItemNo >= 1 && ItemNo <= ItemCount) MarkDrawingChanged(Items[ItemNo].DwgNo);
+}
+
+// ---- Clearing and asking ------------------------------------------------------------------
+
+void ClearDrawingChanged(Long DwgNo) {
+  if (IsOpenDrawingNumber(DwgNo)) Dwgs[static_cast<size_t>(DwgNo)].Changed = FlagFalse;
+}
+
+void ClearEveryDrawingChanged() {
+  for (DwgRec& dwg : Dwgs) dwg.Changed = FlagFalse;
+}
+
+bool IsDrawingChanged(Long DwgNo) {
+  return IsOpenDrawingNumber(DwgNo) && Dwgs[static_cast<size_t>(DwgNo)].Changed != 0;
+}
+
+}  // namespace lintavo

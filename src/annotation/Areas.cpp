@@ -11,6 +11,7 @@
 #include "annotation/Boundaries.h"
 #include "annotation/Fills.h"
 #include "annotation/Hatches.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/ItemMembers.h"
@@ -92,9 +93,13 @@ void DeleteArea(Long Item) {
 void RenameArea(Long Item, const String& Name) {
   if (Item < 1 || Item > ItemCount || Name.empty()) return;
   Items[Item].Name = Name;
+  ItemChanged(Item);
   const Long last = ObjCount;
-  for (Long i = 1; i <= last; ++i)
-    if (Objs[i].ObjectID == Item) Objs[i].Name = Name;
+  for (Long i = 1; i <= last; ++i) {
+    if (Objs[i].ObjectID != Item) continue;
+    Objs[i].Name = Name;
+    EntityChanged(i);
+  }
 }
 
 // ---- Creating an area --------------------------------------------------------------------------
@@ -169,6 +174,7 @@ bool ZoomToArea(Long item, bool saveFirst) {
   UpdateNotedItemExtents();
   ItemRec& area = Items[item];
   area.Show = FlagTrue;
+  ItemChanged(item);
   DrawingWindow* window = ActiveDocForm();
   if (!window) return false;
   if (saveFirst) SaveViewWindow();
@@ -213,6 +219,7 @@ void AddArea() {
 void HideArea() {
   OnChosenArea("HIDE an Area", AreaActionHide, [] {
     Items[AreaItem].Show = FlagFalse;
+    ItemChanged(AreaItem);
     ShowStatus("Area: " + AreaName + " Hidden", AreaResultPanel);
   });
 }

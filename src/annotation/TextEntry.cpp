@@ -10,6 +10,7 @@
 
 #include "annotation/TextChars.h"
 #include "annotation/Texthand.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/MessageBar.h"
 #include "model/Top.h"
@@ -177,6 +178,7 @@ void Blank() {
       ShiftCharsForward(t.PenX, t.PenY, t.Advance);
     } else {
       Objs[ch].Color = TextColor;
+      EntityChanged(ch);
       DrawTextChar(ch, false);
     }
   }

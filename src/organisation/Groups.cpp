@@ -11,6 +11,7 @@
 
 #include <cmath>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/ItemMembers.h"
@@ -105,6 +106,7 @@ void ShowGroupOnView(Long group) {
   ItemRec& item = Items[group];
   SaveViewWindow();
   item.Show = FlagTrue;
+  ItemChanged(group);
   if (item.Xmax > item.Xmin && item.Ymax > item.Ymin) FitViewToItemBox(item.Xmin, item.Ymin, item.Xmax, item.Ymax);
   if (ZoomActive) EndZoomCommand();
   if (!BeginViewPicture(false)) return;  // no reference mark, no grid: the members alone
@@ -172,6 +174,7 @@ void HideGroup() {
   TargetActiveWindow();
   if (GroupChosen()) {
     Items[SelectedGroup].Show = FlagFalse;
+    ItemChanged(SelectedGroup);
     ShowStatus("Group : " + GroupNameSought + " Hidden", 2);
   }
   RefreshActiveView();

@@ -12,6 +12,7 @@
 
 #include <iterator>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/MainWindowLink.h"
@@ -84,7 +85,9 @@ void MoveSelectionToLayer(Long layer) {
   const Long last = ObjCount;
   for (Long i = 1; i <= last; ++i) {
     ObjRec& obj = Objs[i];
-    if (obj.DwgNo == CurDwg && obj.Selected) obj.LayerID = layer;
+    if (obj.DwgNo != CurDwg || !obj.Selected) continue;
+    obj.LayerID = layer;
+    EntityChanged(i);
   }
 }
 
@@ -103,6 +106,7 @@ void SetCurrentLayer() {
       window->Current_Layer = SelectedLayer;
       window->View_Layers = FlagFalse;
       layer.Show = FlagTrue;
+      ItemChanged(SelectedLayer);
       // An empty layer has no extents to fit: the view stays where it is,
       // its world window too (an empty box is inside out).
       if (layer.Xmax > layer.Xmin && layer.Ymax > layer.Ymin) {
@@ -129,6 +133,7 @@ void ShowLayer() {
   DrawingWindow* window = TargetActiveWindow();
   if (LayerChosen()) {
     Items[SelectedLayer].Show = FlagTrue;
+    ItemChanged(SelectedLayer);
     RedrawWindow(window);
     ShowStatus("Layer: " + LayerNameSought + " Showing", 2);
   } else {
@@ -155,6 +160,7 @@ void HideLayer() {
     return;
   }
   layer.Show = FlagFalse;
+  ItemChanged(SelectedLayer);
   RedrawWindow(window);
   ShowStatus("Layer: " + layer.Name + " Hidden", 2);
   EndLayerCommand();
@@ -266,7 +272,9 @@ template <typename Field>
 void SetEveryLayer(Field field, Integer value) {
   for (Long i = 1; i <= ItemCount; ++i) {
     ItemRec& item = Items[i];
-    if (item.Rtype == ItemLayer && item.DwgNo == CurDwg) item.*field = value;
+    if (item.Rtype != ItemLayer || item.DwgNo != CurDwg) continue;
+    item.*field = value;
+    ItemChanged(i);
   }
 }
 }  // namespace

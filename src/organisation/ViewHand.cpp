@@ -8,6 +8,7 @@
 //   Reset and registration
 #include "organisation/ViewHand.h"
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/LayerItems.h"
@@ -96,6 +97,7 @@ bool ChooseAndShowView(Integer action, const char* done) {
     ItemRec& view = Items[SelectedView];
     SaveViewWindow();
     view.Show = FlagTrue;
+    ItemChanged(SelectedView);
     window->View_Layers = FlagTrue;
     bool fitted = true;
     if (view.Xmax > view.Xmin && view.Ymax > view.Ymin) {

@@ -15,6 +15,7 @@
 #include <iterator>
 #include <string>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/LayerItems.h"
@@ -239,6 +240,7 @@ bool IsMember(const ChooserRow& row, Long objNo, Long itemNo, bool windowValid) 
 void ShowChosenItem(Long itemNo) {
   ItemRec& item = Items[itemNo];
   item.Show = FlagTrue;
+  ItemChanged(itemNo);
   FitViewToItemBox(item.Xmin, item.Ymin, item.Xmax, item.Ymax);
 }
 

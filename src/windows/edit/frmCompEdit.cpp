@@ -18,6 +18,7 @@
 
 #include "windows/controls/ComponentFacts.h"
 #include "windows/controls/OptionBoxes.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/ItemMembers.h"
 #include "model/ProgramState.h"
@@ -203,7 +204,10 @@ void frmCompEdit::ShowEditComponent() {
 
 void frmCompEdit::RenameComponentObjects() {
   for (Long i = 1; i <= ObjCount; ++i)
-    if (Objs[i].ObjectID == EditChosenItem) Objs[i].Name = ComponentName;
+    if (Objs[i].ObjectID == EditChosenItem) {
+      Objs[i].Name = ComponentName;
+      EntityChanged(i);  // a placement in a drawing stores the name
+    }
 }
 
 void frmCompEdit::List1_Click(int row) {
@@ -297,6 +301,7 @@ void frmCompEdit::CopyUnderNewName() {
     Objs[EditedPlacement].ObjectID = Objs[EditedPlacement].OwnerID = index;
     EntityLinksChanged(EditedPlacement);
     Objs[EditedPlacement].Name = ComponentName;
+    EntityChanged(EditedPlacement);
   }
   EditComponentName = ComponentName;
   FillEditList();
@@ -326,6 +331,7 @@ void frmCompEdit::OKButton_Click() {
     Objs[EditedPlacement].ObjectID = Objs[EditedPlacement].OwnerID = ComponentItem;
     EntityLinksChanged(EditedPlacement);
     Objs[EditedPlacement].Name = EditComponentName;
+    EntityChanged(EditedPlacement);
   }
   DlgCancelled = FlagFalse;
   preview_.GiveBack();

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
 #include "model/ProgramState.h"
@@ -55,6 +56,7 @@ void frmLayerSelect::AcceptChoice() {
   if (SelectedLayer < 1 || SelectedLayer > ItemCount) return;
   Items[SelectedLayer].Show = FlagTrue;
   Items[SelectedLayer].Lock = FlagFalse;
+  ItemChanged(SelectedLayer);
 }
 
 void ShowLayerSelect() {

@@ -2,6 +2,7 @@
 #include "model/ChangeMarks.h"
 
 #include "model/DataHand.h"
+#include "model/Top.h"
 
 namespace lintavo {
 namespace {
@@ -36,6 +37,14 @@ void ClearEveryDrawingChanged() {
 
 bool IsDrawingChanged(Long DwgNo) {
   return IsOpenDrawingNumber(DwgNo) && Dwgs[static_cast<size_t>(DwgNo)].Changed != 0;
+}
+
+// ---- Work that leaves a drawing as it was ------------------------------------------------
+
+DrawingMarkKept::DrawingMarkKept() : dwgNo_(CurDwg), wasChanged_(IsDrawingChanged(CurDwg)) {}
+
+DrawingMarkKept::~DrawingMarkKept() {
+  if (!wasChanged_) ClearDrawingChanged(dwgNo_);
 }
 
 }  // namespace lintavo

@@ -31,6 +31,7 @@
 // Sections:
 //   Marking
 //   Clearing and asking
+//   Work that leaves a drawing as it was
 #pragma once
 
 #include "platform/Types.h"
@@ -51,5 +52,22 @@ void ItemChanged(Long ItemNo);
 void ClearDrawingChanged(Long DwgNo);
 void ClearEveryDrawingChanged();  // every drawing's contents are gone (ResetModel)
 bool IsDrawingChanged(Long DwgNo);  // false for a number outside 1..10
+
+// ---- Work that leaves a drawing as it was ------------------------------------------------
+// Entities copied into a component's definition pass through the current
+// drawing (CopyObj appends them there, which marks it) and leave it at once
+// for the definition, which is no drawing's. Held around such work, this
+// gives drawing CurDwg back the changed mark it had when the work began.
+class DrawingMarkKept {
+ public:
+  DrawingMarkKept();
+  ~DrawingMarkKept();
+  DrawingMarkKept(const DrawingMarkKept&) = delete;
+  DrawingMarkKept& operator=(const DrawingMarkKept&) = delete;
+
+ private:
+  Long dwgNo_;       // CurDwg when the work began
+  bool wasChanged_;  // its mark then
+};
 
 }  // namespace lintavo

@@ -9,6 +9,7 @@
 #include "commands/EditFixture.h"
 #include "commands/GripFrame.h"
 #include "model/LayerItems.h"
+#include "organisation/Components.h"
 #include "model/UndoRedo.h"
 #include "platform/Prompts.h"
 #include "storage/FileMenu.h"
@@ -175,8 +176,13 @@ TEST_F(ChangedDrawingTest, ADrawingAsSavedOrAsLoadedClosesWithoutAQuestion) {
   Choose("mnuFileClose");
   FileOpenStored(Responder(), key, name);
   ASSERT_EQ(Dwgs[1].DrawID, key);
-  // Looking at it and selecting in it change nothing stored.
+  // Looking at it, selecting in it and making a component of its line
+  // (which belongs to no drawing) change nothing stored with it.
   Choose("mnuViewZoomIn");
+  SelectTheLine();
+  Choose("mnuEditCompCreate");
+  Input().ClickAt(1, 1);
+  ASSERT_EQ(Items[ComponentItem].Nlines, 1);
   Choose("mnuSelectAll");
   Choose("mnuSelectClr");
   Choose("mnuFileClose");

@@ -172,9 +172,8 @@ void ReportNotFound() { ShowStatus("Area : " + AreaName + " Not Found", AreaResu
 // boundary has no window to fit): the view stays as it was.
 bool ZoomToArea(Long item, bool saveFirst) {
   UpdateNotedItemExtents();
-  ItemRec& area = Items[item];
-  area.Show = FlagTrue;
-  ItemChanged(item);
+  const ItemRec& area = Items[item];
+  SetItemFlag(item, &ItemRec::Show, FlagTrue);
   DrawingWindow* window = ActiveDocForm();
   if (!window) return false;
   if (saveFirst) SaveViewWindow();
@@ -218,8 +217,7 @@ void AddArea() {
 
 void HideArea() {
   OnChosenArea("HIDE an Area", AreaActionHide, [] {
-    Items[AreaItem].Show = FlagFalse;
-    ItemChanged(AreaItem);
+    SetItemFlag(AreaItem, &ItemRec::Show, FlagFalse);
     ShowStatus("Area: " + AreaName + " Hidden", AreaResultPanel);
   });
 }

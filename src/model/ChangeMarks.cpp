@@ -25,6 +25,14 @@ void ItemChanged(Long ItemNo) {
   if (ItemNo >= 1 && ItemNo <= ItemCount) MarkDrawingChanged(Items[ItemNo].DwgNo);
 }
 
+void SetItemFlag(Long ItemNo, Integer ItemRec::*Field, Integer Value) {
+  if (ItemNo < 1 || ItemNo > ItemCount) return;
+  Integer& flag = Items[ItemNo].*Field;
+  if (flag == Value) return;
+  flag = Value;
+  ItemChanged(ItemNo);
+}
+
 // ---- Clearing and asking ------------------------------------------------------------------
 
 void ClearDrawingChanged(Long DwgNo) {

@@ -34,6 +34,7 @@
 //   Work that leaves a drawing as it was
 #pragma once
 
+#include "model/DataHand.h"
 #include "platform/Types.h"
 
 namespace lintavo {
@@ -46,6 +47,10 @@ void MarkDrawingChanged(Long DwgNo);
 void EntityChanged(Long ObjNo);
 // Item ItemNo (1..ItemCount) was changed in place: its drawing is marked.
 void ItemChanged(Long ItemNo);
+// A flag of item ItemNo (1..ItemCount; Show or Lock) := Value; its drawing
+// is marked only when the stored value changes, so that a command showing a
+// layer, group, view or area that is shown already changes nothing.
+void SetItemFlag(Long ItemNo, Integer ItemRec::*Field, Integer Value);
 
 // ---- Clearing and asking ------------------------------------------------------------------
 // Drawing DwgNo (1..10) is as it was stored, or a fresh, empty drawing.

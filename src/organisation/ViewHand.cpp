@@ -94,10 +94,9 @@ bool ChooseAndShowView(Integer action, const char* done) {
   DrawingWindow* window = TargetActiveWindow();
   const bool chosen = ViewChosen();
   if (chosen && window) {
-    ItemRec& view = Items[SelectedView];
+    const ItemRec& view = Items[SelectedView];
     SaveViewWindow();
-    view.Show = FlagTrue;
-    ItemChanged(SelectedView);
+    SetItemFlag(SelectedView, &ItemRec::Show, FlagTrue);
     window->View_Layers = FlagTrue;
     bool fitted = true;
     if (view.Xmax > view.Xmin && view.Ymax > view.Ymin) {

@@ -238,9 +238,8 @@ bool IsMember(const ChooserRow& row, Long objNo, Long itemNo, bool windowValid) 
 
 // The view is fitted to the item's stored box, with the fit's margin.
 void ShowChosenItem(Long itemNo) {
-  ItemRec& item = Items[itemNo];
-  item.Show = FlagTrue;
-  ItemChanged(itemNo);
+  const ItemRec& item = Items[itemNo];
+  SetItemFlag(itemNo, &ItemRec::Show, FlagTrue);
   FitViewToItemBox(item.Xmin, item.Ymin, item.Xmax, item.Ymax);
 }
 

@@ -176,9 +176,12 @@ TEST_F(ChangedDrawingTest, ADrawingAsSavedOrAsLoadedClosesWithoutAQuestion) {
   Choose("mnuFileClose");
   FileOpenStored(Responder(), key, name);
   ASSERT_EQ(Dwgs[1].DrawID, key);
-  // Looking at it, selecting in it and making a component of its line
-  // (which belongs to no drawing) change nothing stored with it.
+  // Looking at it, showing a layer that is shown, selecting in it and
+  // making a component of its line (which belongs to no drawing) change
+  // nothing stored with it.
   Choose("mnuViewZoomIn");
+  Responder().OnDialog<frmLayerCtl>([](frmLayerCtl& dialog) { ClickRow(dialog.lv, WallsRow); }, &frmLayerCtl::cmdOK);
+  Choose("mnuLayersShow");
   SelectTheLine();
   Choose("mnuEditCompCreate");
   Input().ClickAt(1, 1);

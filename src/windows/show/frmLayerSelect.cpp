@@ -54,9 +54,8 @@ void frmLayerSelect::AddNewItem() {
 
 void frmLayerSelect::AcceptChoice() {
   if (SelectedLayer < 1 || SelectedLayer > ItemCount) return;
-  Items[SelectedLayer].Show = FlagTrue;
-  Items[SelectedLayer].Lock = FlagFalse;
-  ItemChanged(SelectedLayer);
+  SetItemFlag(SelectedLayer, &ItemRec::Show, FlagTrue);
+  SetItemFlag(SelectedLayer, &ItemRec::Lock, FlagFalse);
 }
 
 void ShowLayerSelect() {

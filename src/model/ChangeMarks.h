@@ -15,17 +15,21 @@
 //     calls;
 //   - a module that writes an entity's or an item's stored fields in place
 //     calls EntityChanged or ItemChanged for the record once its writes
-//     stand, and one that writes a drawing's record calls MarkDrawingChanged.
+//     stand (or sets an item's Show or Lock through SetItemFlag), and one
+//     that writes a drawing's record calls MarkDrawingChanged.
 // What marks nothing: the support data (drawing number 0: fonts, patterns,
-// component definitions), a dialog's sample (appended while PreviewMode is
-// set and dropped again), a preview that writes a field and puts it back,
-// the selection (Selected, Select), and the counts and extents the view
-// recomputes from the entities.
+// component definitions, and the copies a definition is made of, which pass
+// through the drawing: DrawingMarkKept), a dialog's sample (appended while
+// PreviewMode is set and dropped again; an item chooser, which holds that
+// mode while it is open, marks what its buttons add itself), a preview that
+// writes a field and puts it back (the transform outline), the selection
+// (Selected, Select), and the counts and extents the view recomputes from
+// the entities.
 //
 // Who clears: a save that said it saved (SaveDrawing), a load that completed
 // (the drawing window's LoadFile), a fresh record for a new drawing
-// (NewDwgRec, and the window that prepares its first layer), and the closing
-// of a drawing (CloseDwg, ResetModel). Nothing else: an Undo back to the
+// (NewDwgRec, and NewFirstLayer, which gives it its first layer), and the
+// closing of a drawing (CloseDwg, ResetModel). Nothing else: an Undo back to the
 // saved state still counts as a change.
 //
 // Sections:

@@ -114,8 +114,7 @@ bool StartProgramWithoutSplash(StartPhases& phases) {
   if (!window) return false;
   ActiveDoc = window;
   CurDwg = static_cast<Integer>(window->ID);
-  NewLayer();
-  window->Current_Layer = ItemCount;
+  NewFirstLayer(*window);
   RefreshActiveView();
   RepaintWithoutInput();
   phases.FirstWindow = MillisecondsSince(start);

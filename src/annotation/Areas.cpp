@@ -11,6 +11,7 @@
 #include "annotation/Boundaries.h"
 #include "annotation/Fills.h"
 #include "annotation/Hatches.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/ItemMembers.h"
@@ -97,9 +98,13 @@ void DeleteArea(Long Item) {
 void RenameArea(Long Item, const String& Name) {
   if (Item < 1 || Item > ItemCount || Name.empty()) return;
   Items[Item].Name = Name;
+  ItemChanged(Item);
   const Long last = ObjCount;
-  for (Long i = 1; i <= last; ++i)
-    if (Objs[i].ObjectID == Item) Objs[i].Name = Name;
+  for (Long i = 1; i <= last; ++i) {
+    if (Objs[i].ObjectID != Item) continue;
+    Objs[i].Name = Name;
+    EntityChanged(i);
+  }
 }
 
 // ---- Creating an area --------------------------------------------------------------------------
@@ -180,8 +185,8 @@ void ReportNotFound() { ShowStatus("Area : " + AreaName + " Not Found", AreaResu
 // boundary has no window to fit): the view stays as it was.
 bool ZoomToArea(Long item, bool saveFirst) {
   UpdateNotedItemExtents();
-  ItemRec& area = Items[item];
-  area.Show = FlagTrue;
+  const ItemRec& area = Items[item];
+  SetItemFlag(item, &ItemRec::Show, FlagTrue);
   DrawingWindow* window = ActiveDocForm();
   if (!window) return false;
   if (saveFirst) SaveViewWindow();
@@ -225,7 +230,7 @@ void AddArea() {
 
 void HideArea() {
   OnChosenArea("HIDE an Area", AreaActionHide, [] {
-    Items[AreaItem].Show = FlagFalse;
+    SetItemFlag(AreaItem, &ItemRec::Show, FlagFalse);
     ShowStatus("Area: " + AreaName + " Hidden", AreaResultPanel);
   });
 }

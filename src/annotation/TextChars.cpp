@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "annotation/Texthand.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/ItemMembers.h"
@@ -120,6 +121,7 @@ void DrawTextChar(Long ObjNo, bool Wipe) {
 void UpdateTextCharObj(Long ObjNo, const String& Key, Long GlyphIdx) {
   DrawTextChar(ObjNo, true);
   SetCharGlyph(Objs[ObjNo], Key, GlyphIdx);
+  EntityChanged(ObjNo);
   EntityLinksChanged(ObjNo);
   ObjIndexShownItemChanged(ObjNo);
   DrawTextChar(ObjNo, false);

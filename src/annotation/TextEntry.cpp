@@ -17,6 +17,7 @@
 
 #include "annotation/TextChars.h"
 #include "annotation/Texthand.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/MessageBar.h"
 #include "model/Top.h"
@@ -262,6 +263,7 @@ void Blank() {
       KeepMoves(true);
     } else {
       Objs[ch].Color = TextColor;
+      EntityChanged(ch);
       DrawTextChar(ch, false);
     }
   }

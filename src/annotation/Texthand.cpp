@@ -18,6 +18,7 @@
 #include "annotation/TextChars.h"
 #include "annotation/TextEntry.h"
 #include "commands/PathStations.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/Geometry.h"
 #include "model/ItemMembers.h"
@@ -548,6 +549,7 @@ void Restyle(Integer Code) {
       case TextCmdUnderline: p[3].Y = TextUnderline ? 1 : 0; break;
       default: p[4].X = TextBoxOutline ? 1 : 0; break;  // TextCmdBoxOutline
     }
+    EntityChanged(i);
     DrawTextChar(i, false);
   }
 }

@@ -154,7 +154,6 @@ void RotateSelected() {
   BeforeSelectionPointsChange();
   // The end redraws the whole view: no entity is wiped or drawn on its own.
   ForEachSelected([](Long i) { ApplyTransformToPoints(i); });
-  MarkDrawingChanged();
   EndEditCommand();
 }
 
@@ -241,7 +240,6 @@ void RescaleSelected() {
   const WholeRedrawFollows redraw;
   BeforeSelectionPointsChange();
   ForEachSelected([](Long i) { ScaleObj(i); });
-  MarkDrawingChanged();
   EndEditCommand();
 }
 

@@ -17,6 +17,7 @@
 #include "commands/Adjust.h"
 #include "commands/EditTransforms.h"
 #include "commands/GripFrame.h"
+#include "model/ChangeMarks.h"
 #include "model/DrawingWindow.h"
 #include "model/ItemMembers.h"
 #include "model/MainWindowLink.h"
@@ -100,10 +101,6 @@ void BeforeSelectionPointsChange() {
 }
 
 void DrawEntity(Long ObjNo) { DrawObject(ObjNo); }
-
-void MarkDrawingChanged() {
-  if (DrawingWindow* window = ActiveDocForm()) window->IsDirty = FlagTrue;
-}
 
 bool CheckSelection(const char* Title) {
   if (SelectedCount >= 1) return true;
@@ -205,13 +202,11 @@ void UneraseLast() {
     obj.Erased = FlagFalse;
     obj.Selected = FlagFalse;
     DropEraseStep(i);  // Redo must not erase it again
+    EntityChanged(i);
     ++count;
     ++Dwgs[CurDwg].Nlines;
   }
-  if (count > 0) {
-    ExtentsChanged = FlagTrue;
-    MarkDrawingChanged();
-  }
+  if (count > 0) ExtentsChanged = FlagTrue;
   SelectedCount = 0;
   ++EraseBatch;
   RefreshActiveView();
@@ -263,7 +258,6 @@ void MoveSelected() {
   // The end redraws the whole view: no entity is wiped or drawn on its own.
   ForEachSelected([dx, dy](Long i) { MoveEntity(i, dx, dy); });
   ExtentsChanged = FlagTrue;
-  MarkDrawingChanged();
   EndEditCommand();
 }
 
@@ -326,9 +320,9 @@ void HideSelected() {
     obj.Show = FlagFalse;
     obj.Select = 0;
     obj.Selected = FlagFalse;
+    EntityChanged(i);
     ++count;
   });
-  if (count > 0) MarkDrawingChanged();
   RefreshActiveView();
   ShowStatus(" " + std::to_string(count) + " Lines Hidden", 2);
 }
@@ -346,9 +340,9 @@ void ShowHiddenLines() {
     ObjRec& obj = Objs[i];
     if (obj.DwgNo != CurDwg || obj.Show || obj.Erased) continue;
     obj.Show = FlagTrue;
+    EntityChanged(i);
     ++count;
   }
-  if (count > 0) MarkDrawingChanged();
   RefreshActiveView();
   ShowStatus(" " + std::to_string(count) + " Lines Un Hidden", 2);
 }
@@ -363,12 +357,10 @@ template <typename Field, typename Value>
 void RestyleSelected(const char* title, Field ObjRec::*field, Value value) {
   ShowStatus(title, 1);
   if (SelectedCount > 0) {
-    Long count = 0;
     ForEachSelected([&](Long i) {
       Objs[i].*field = value;
-      ++count;
+      EntityChanged(i);
     });
-    if (count > 0) MarkDrawingChanged();
   }
   EndEditCommand();
 }

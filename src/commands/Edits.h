@@ -107,7 +107,6 @@ void ForEachSelected(Visit visit) {
 // than a quarter of the entities drops the object index, which the next pick
 // lays out again in one pass, instead of moving each entity within it.
 void BeforeSelectionPointsChange();
-void MarkDrawingChanged();      // the active drawing window asks to save on closing
 void DrawEntity(Long ObjNo);    // drawn with its own pen
 void ShowMoveCursor();          // the move pointer "hwe.cur" of the application folder
 // Panel 1 title; with nothing selected NoSelectionError and false.

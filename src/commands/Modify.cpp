@@ -15,6 +15,7 @@
 
 #include "commands/Breaks.h"
 #include "commands/Edits.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/EntityNames.h"
@@ -206,7 +207,6 @@ void MoveChosenPoint() {
   ObjPointsChanged(obj);
   DrawObject(obj);
   ExtentsChanged = FlagTrue;
-  MarkDrawingChanged();
   EndModifyCommand(false);
 }
 
@@ -245,7 +245,7 @@ void BreakPickedObj() {
   switch (result) {
     case BreakDone:
       ExtentsChanged = FlagTrue;
-      MarkDrawingChanged();
+      EntityChanged(obj);
       EndModifyCommand(false);
       return;
     case BreakNotBreakable:

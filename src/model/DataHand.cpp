@@ -6,6 +6,7 @@
 #include <limits>
 #include <sstream>
 
+#include "model/ChangeMarks.h"
 #include "model/DrawingWindow.h"
 #include "model/Invariants.h"
 #include "model/ItemMembers.h"
@@ -124,12 +125,12 @@ void CheckEntityPoints(Long objNo, Long pointsSoFar) {
 }
 
 // The bookkeeping that follows every new entity of the current drawing.
-void CountNewEntity(Integer type, DrawingWindow* window) {
+void CountNewEntity(Integer type) {
   DwgRec& dwg = Dwgs[CurDwg];
   LastObj = ObjCount;
   ++dwg.Nlines;
   if (type >= FirstCountedType) ++dwg.Nobjects;
-  if (window) window->IsDirty = FlagTrue;
+  EntityChanged(ObjCount);
 }
 
 // A point as the message about it names it: "(x, y)", "inf" and "nan" as such.
@@ -206,11 +207,11 @@ void AddObj(Integer ObjType, Integer NPoints) {
   obj.DrawingID = dwg.DrawID;
   obj.DwgNo = CurDwg;
   // A dialog's sample is dropped again when the dialog closes: it does not
-  // count in its drawing nor mark the window changed.
+  // count in its drawing nor mark it changed.
   if (PreviewMode)
     LastObj = ObjCount;
   else
-    CountNewEntity(ObjType, window);
+    CountNewEntity(ObjType);
   CheckEntityTable();
   ObjIndexAdded(ObjCount);
   EntityAppended(ObjCount);
@@ -233,13 +234,14 @@ bool AddPnt(Double X, Double Y) {
   LastPnt = PntCount;
   CheckPointTable();
   CheckEntityPoints(ObjCount, PntSeq);
-  ObjPointsChanged(ObjCount);
+  ObjPointsChangedUnmarked(ObjCount);
 
   // A compound entity's later points are scales and angles, not places: only
   // its insertion point, and that point moved by its item's far corner, count.
   const ObjRec& obj = Objs[ObjCount];
   if (obj.Flag == FlagDeletedWithOwner) return true;  // withdrawn: no longer part of a drawing
-  if (PreviewMode) return true;  // a dialog's sample widens no drawing
+  if (PreviewMode) return true;  // a dialog's sample widens no drawing, nor changes it
+  EntityChanged(ObjCount);  // a point added to an entity that was stored since its AddObj
   if (obj.Rtype < FirstCompoundType) {
     UpdateExtents(X, Y);
     return true;
@@ -297,7 +299,7 @@ void CopyObj(Long SrcObj) {
   obj.PointID = PntCount + 1;
   obj.DrawingID = dwg.DrawID;
   obj.DwgNo = CurDwg;
-  CountNewEntity(obj.Rtype, ActiveDrawingWindow());
+  CountNewEntity(obj.Rtype);
   CheckEntityTable();
   ObjIndexAdded(ObjCount);
   EntityAppended(ObjCount);
@@ -446,8 +448,9 @@ void AddItem(Integer Kind) {
     DwgRec& dwg = Dwgs[CurDwg];
     item.DrawingID = CurDwg;
     item.DwgNo = CurDwg;
-    if (!PreviewMode) {  // a dialog's sample does not count in its drawing
+    if (!PreviewMode) {  // a dialog's sample does not count in its drawing, nor changes it
       ++dwg.Nobjects;
+      MarkDrawingChanged(CurDwg);
       // The layer count is stored in a 16-bit column: it stops at its top, never wraps.
       if (Kind == ItemLayer && dwg.Nlayers < std::numeric_limits<Integer>::max()) ++dwg.Nlayers;
     }

@@ -185,6 +185,7 @@ struct DwgRec {
   Long UndoStep = 0;        // highest undo step issued in the drawing; never lowered by Undo
   Long UndoPos = 0;         // the step the next Undo acts on, 0..UndoStep; Redo acts on UndoPos + 1
   Integer RedoAvailable = 0;  // -1 while an undone step can be redone
+  Integer Changed = 0;      // -1 while it differs from what was last saved or loaded (ChangeMarks); not stored
 };
 
 // ---- Tables and counts ----------------------------------------------------------------

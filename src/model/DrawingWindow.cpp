@@ -1,12 +1,28 @@
-// DrawingWindow: the active drawing window behind ActiveDoc.
+// DrawingWindow: the changed mark of a window's drawing, and the active
+// drawing window behind ActiveDoc.
 #include "model/DrawingWindow.h"
 
+#include "model/ChangeMarks.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "platform/Pointers.h"
 #include "platform/Surface.h"
 
 namespace lintavo {
+
+// ---- The changed mark of the window's drawing --------------------------------------
+
+DrawingChangedFlag::operator Integer() const { return Flag(IsDrawingChanged(dwgNo_)); }
+
+DrawingChangedFlag& DrawingChangedFlag::operator=(Integer Value) {
+  if (Value)
+    MarkDrawingChanged(dwgNo_);
+  else
+    ClearDrawingChanged(dwgNo_);
+  return *this;
+}
+
+// ---- The active drawing window -----------------------------------------------------
 
 namespace {
 const Surface* LastSurface = nullptr;  // the surface of the window found last

@@ -8,6 +8,7 @@
 // drawing routine draws on; ActiveDocForm gives the drawing window behind it.
 //
 // Sections:
+//   The changed mark of the window's drawing
 //   Public state
 //   Services
 //   The active drawing window
@@ -20,6 +21,24 @@ class QCursor;
 namespace lintavo {
 
 class Surface;
+
+// ---- The changed mark of the window's drawing --------------------------------------
+// A drawing's changed mark lives with the drawing (ChangeMarks), so that a
+// change marks the drawing it was made in whichever window is active. The
+// window's IsDirty reads and writes that mark under the name every module
+// uses: it reads -1 while drawing ID is marked changed, else 0; a non-zero
+// flag written marks it, 0 clears it.
+class DrawingChangedFlag {
+ public:
+  explicit DrawingChangedFlag(const Long& DwgNo) : dwgNo_(DwgNo) {}
+  DrawingChangedFlag(const DrawingChangedFlag&) = delete;
+  DrawingChangedFlag& operator=(const DrawingChangedFlag&) = delete;
+  operator Integer() const;
+  DrawingChangedFlag& operator=(Integer Value);
+
+ private:
+  const Long& dwgNo_;  // the window's drawing number (its ID)
+};
 
 class DrawingWindow {
  public:
@@ -41,7 +60,7 @@ class DrawingWindow {
   Long Current_Layer = 0;  // Items index of the current layer; 0 none
   Integer View_Layers = FlagTrue;   // -1: every showing layer is drawn; 0: only the current one
   Integer Edit_layers = FlagFalse;  // -1: every showing layer can be edited; 0: only the current one
-  Integer IsDirty = FlagFalse;      // the drawing changed since it was loaded or saved
+  DrawingChangedFlag IsDirty{ID};   // -1: the drawing changed since it was loaded or saved
   Integer Cursorison = FlagFalse;   // the crosshair is on the surface now
 
   // ---- Services ------------------------------------------------------------------

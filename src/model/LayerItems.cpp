@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/MainWindowLink.h"
@@ -37,6 +38,12 @@ void NewLayer() {
   AddNumberedLayer();
   // Making a layer is a whole layer command: it ends with the tool state cleared.
   if (ServicesAbove.EndLayerCommand) ServicesAbove.EndLayerCommand();
+}
+
+void NewFirstLayer(DrawingWindow& window) {
+  NewLayer();
+  window.Current_Layer = ItemCount;
+  ClearDrawingChanged(CurDwg);
 }
 
 void AddViewLayer(const String& name) {

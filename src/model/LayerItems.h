@@ -56,6 +56,10 @@ void AddNumberedLayer();
 // AddNumberedLayer as a whole layer command: it then ends the layer command
 // (ServicesAbove.EndLayerCommand).
 void NewLayer();
+// The first layer of window's new, empty drawing (drawing CurDwg): NewLayer,
+// made the window's current layer. A drawing that holds only that layer has
+// nothing to save: it stays unchanged.
+void NewFirstLayer(DrawingWindow& window);
 // Adds a layer of drawing CurDwg named name, shown, unlocked, with the world
 // window now shown as its extents; it is ItemCount and does not become current.
 void AddViewLayer(const String& name);

@@ -15,6 +15,7 @@
 #include <limits>
 #include <unordered_set>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
 #include "platform/TextCompare.h"
@@ -512,6 +513,11 @@ void ObjIndexAdded(Long ObjNo) {
 }
 
 void ObjPointsChanged(Long ObjNo) {
+  EntityChanged(ObjNo);
+  ObjPointsChangedUnmarked(ObjNo);
+}
+
+void ObjPointsChangedUnmarked(Long ObjNo) {
   NoteOwnerPointsChanged(ObjNo);  // a group's or area's extents follow their members
   if (!Grid.Valid || ObjNo < 1 || ObjNo > Grid.PlacedUpTo || ObjNo > ObjCount) return;
   Unlink(ObjNo);

@@ -47,7 +47,8 @@
 //     but the last of the table: AddPnt may still be giving that one points,
 //     so every query measures it directly;
 //   - a routine that changes an entity's points, point count or type in
-//     place calls ObjPointsChanged (AddPnt calls it for the entity it extends);
+//     place calls ObjPointsChanged (AddPnt and the transform outline, whose
+//     points change no drawing, call ObjPointsChangedUnmarked);
 //   - a routine that links a placed text character or dimension to another
 //     item calls ObjIndexShownItemChanged;
 //   - erase, undo and redo change flags only and need no call;
@@ -74,7 +75,13 @@ namespace lintavo {
 
 // ---- Keeping the index current ---------------------------------------------------------
 void ObjIndexAdded(Long ObjNo);     // entity ObjNo was just appended (AddObj, CopyObj, AddLoadedObj)
-void ObjPointsChanged(Long ObjNo);  // entity ObjNo's points, point count or type changed in place; its owner noted (NoteOwnerPointsChanged)
+// Entity ObjNo's points, point count or type changed in place: its owner is
+// noted (NoteOwnerPointsChanged) and its drawing marked changed (EntityChanged).
+void ObjPointsChanged(Long ObjNo);
+// The same without the mark, for points that change no drawing: those AddPnt
+// gives the entity being built (AddObj marked it, a dialog's sample marks
+// nothing), and a preview's that it puts back.
+void ObjPointsChangedUnmarked(Long ObjNo);
 void ObjIndexShownItemChanged(Long ObjNo);  // compound entity ObjNo now shows another item (ObjectID)
 void ObjIndexDetached(Long Count);  // Count entities left their drawing (their DwgNo became 0)
 void ObjIndexCutBack();             // the entity table was cut back: the index is dropped

@@ -6,8 +6,8 @@
 #include <array>
 #include <utility>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
-#include "model/DrawingWindow.h"
 #include "model/Invariants.h"
 #include "model/ItemMembers.h"
 #include "model/LayerItems.h"
@@ -177,6 +177,7 @@ void SwapFlags(UndoEntry& entry) {
   if (!obj.Erased) PaintErased(objNo);
   std::swap(obj.Show, entry.OtherShow);
   std::swap(obj.Erased, entry.OtherErased);
+  EntityChanged(objNo);
   if (!obj.Erased) PaintShown(objNo);
 }
 
@@ -396,6 +397,7 @@ void EraseObj(Long ObjNo) {
   obj.Show = FlagFalse;
   obj.Erased = FlagTrue;
   --dwg.Nlines;
+  EntityChanged(ObjNo);
 }
 
 // The step that erased the entity is the one its Flag names; a step of
@@ -434,10 +436,12 @@ bool GoesWithItem(Long i, Long ItemIndex, Membership membership) {
 // is left as a deleted, hidden entry so later indexes keep their meaning.
 void DeleteItemWith(Long ItemIndex, Membership membership) {
   if (ItemIndex < 1 || ItemIndex > ItemCount) return;
+  ItemChanged(ItemIndex);
   Long detached = 0;
   for (Long i = 1; i <= ObjCount; ++i) {
     if (!GoesWithItem(i, ItemIndex, membership)) continue;
     PaintErased(i);
+    EntityChanged(i);  // while it still names its drawing
     DetachWithOwner(i);
     ++detached;
   }
@@ -529,6 +533,7 @@ void CloseDwg(Integer DwgNo) {
   dwg.Name.clear();
   dwg.DrawID = 0;
   dwg.Nlayers = 0;
+  ClearDrawingChanged(DwgNo);  // no drawing is left to save
 }
 
 Long ModelResets = 0;
@@ -544,7 +549,7 @@ void ResetModel() {
   ObjIndexCutBack();
   SelectedCount = 0;
   SelectionSetNumber = 0;
-  if (DrawingWindow* window = ActiveDocForm()) window->IsDirty = FlagFalse;
+  ClearEveryDrawingChanged();  // no drawing is left to save
   ExtentsChanged = FlagTrue;
 }
 

@@ -17,6 +17,7 @@
 
 #include "commands/Adjust.h"
 #include "commands/GripFrame.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/ItemMembers.h"
@@ -136,6 +137,7 @@ void StoreItemExtents(ItemRec& item, Long count, Double refX, Double refY) {
 }  // namespace
 
 bool DuplicateComponent(Long& Index) {
+  const DrawingMarkKept unchanged;  // the copies go into the definition, not the drawing
   const Long old = Index;
   const Long last = ObjCount;
   NewItemNamed(ItemComponent, ComponentName);
@@ -167,6 +169,7 @@ void RepointPlacement(Long ObjNo, Long Item, const String& Name) {
   placement.ObjectID = Item;
   placement.Name = Name;
   EntityLinksChanged(ObjNo);
+  EntityChanged(ObjNo);
 }
 
 namespace {
@@ -446,6 +449,7 @@ void CreateComponent() {
   StartComponentExtents();
   const Long item = ComponentItem;
   Long count = 0;
+  const DrawingMarkKept unchanged;  // the copies go into the definition, not the drawing
   ForEachSelectedShown(ObjCount, [&](Long i) {
     if (!IsCopiedByOffset(Objs[i].Rtype)) return;
     CopyObjOffset(i, -CompRefX, -CompRefY);

@@ -11,6 +11,7 @@
 
 #include <cmath>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/ItemMembers.h"
@@ -102,9 +103,9 @@ namespace {
 // A group without width or height (no members, or one point) is not fitted.
 void ShowGroupOnView(Long group) {
   UpdateNotedItemExtents();  // the extents of members moved since
-  ItemRec& item = Items[group];
+  const ItemRec& item = Items[group];
   SaveViewWindow();
-  item.Show = FlagTrue;
+  SetItemFlag(group, &ItemRec::Show, FlagTrue);
   if (item.Xmax > item.Xmin && item.Ymax > item.Ymin) FitViewToItemBox(item.Xmin, item.Ymin, item.Xmax, item.Ymax);
   if (ZoomActive) EndZoomCommand();
   if (!BeginViewPicture(false)) return;  // no reference mark, no grid: the members alone
@@ -171,7 +172,7 @@ void HideGroup() {
   ChooseGroup(GroupActionHide);
   TargetActiveWindow();
   if (GroupChosen()) {
-    Items[SelectedGroup].Show = FlagFalse;
+    SetItemFlag(SelectedGroup, &ItemRec::Show, FlagFalse);
     ShowStatus("Group : " + GroupNameSought + " Hidden", 2);
   }
   RefreshActiveView();

@@ -12,6 +12,7 @@
 
 #include <iterator>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/MainWindowLink.h"
@@ -84,7 +85,9 @@ void MoveSelectionToLayer(Long layer) {
   const Long last = ObjCount;
   for (Long i = 1; i <= last; ++i) {
     ObjRec& obj = Objs[i];
-    if (obj.DwgNo == CurDwg && obj.Selected) obj.LayerID = layer;
+    if (obj.DwgNo != CurDwg || !obj.Selected) continue;
+    obj.LayerID = layer;
+    EntityChanged(i);
   }
 }
 
@@ -98,11 +101,11 @@ void SetCurrentLayer() {
     if (LayerNameSought.empty()) {
       ShowStatus("Layer : " + LayerNameSought + " Not Found", 2);
     } else {
-      ItemRec& layer = Items[SelectedLayer];
+      const ItemRec& layer = Items[SelectedLayer];
       SaveViewWindow();
       window->Current_Layer = SelectedLayer;
       window->View_Layers = FlagFalse;
-      layer.Show = FlagTrue;
+      SetItemFlag(SelectedLayer, &ItemRec::Show, FlagTrue);
       // An empty layer has no extents to fit: the view stays where it is,
       // its world window too (an empty box is inside out).
       if (layer.Xmax > layer.Xmin && layer.Ymax > layer.Ymin) {
@@ -128,7 +131,7 @@ void ShowLayer() {
   ShowLayerDialog(LayerDialogs.ShowLayerControl, LayerActionShow);
   DrawingWindow* window = TargetActiveWindow();
   if (LayerChosen()) {
-    Items[SelectedLayer].Show = FlagTrue;
+    SetItemFlag(SelectedLayer, &ItemRec::Show, FlagTrue);
     RedrawWindow(window);
     ShowStatus("Layer: " + LayerNameSought + " Showing", 2);
   } else {
@@ -148,13 +151,13 @@ void HideLayer() {
     return;
   }
   window->View_Layers = FlagFalse;
-  ItemRec& layer = Items[SelectedLayer];
+  const ItemRec& layer = Items[SelectedLayer];
   if (window->Current_Layer == SelectedLayer) {
     ShowStatus("Can Not Hide Current Layer!!", 2);
     EndLayerCommand();
     return;
   }
-  layer.Show = FlagFalse;
+  SetItemFlag(SelectedLayer, &ItemRec::Show, FlagFalse);
   RedrawWindow(window);
   ShowStatus("Layer: " + layer.Name + " Hidden", 2);
   EndLayerCommand();
@@ -286,11 +289,10 @@ Long CountLayerObjs(Long LayerIndex) {
 }
 
 namespace {
-template <typename Field>
-void SetEveryLayer(Field field, Integer value) {
+void SetEveryLayer(Integer ItemRec::*field, Integer value) {
   for (Long i = 1; i <= ItemCount; ++i) {
-    ItemRec& item = Items[i];
-    if (item.Rtype == ItemLayer && item.DwgNo == CurDwg) item.*field = value;
+    const ItemRec& item = Items[i];
+    if (item.Rtype == ItemLayer && item.DwgNo == CurDwg) SetItemFlag(i, field, value);
   }
 }
 }  // namespace

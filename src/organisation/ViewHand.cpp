@@ -8,6 +8,7 @@
 //   Reset and registration
 #include "organisation/ViewHand.h"
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/LayerItems.h"
@@ -93,9 +94,9 @@ bool ChooseAndShowView(Integer action, const char* done) {
   DrawingWindow* window = TargetActiveWindow();
   const bool chosen = ViewChosen();
   if (chosen && window) {
-    ItemRec& view = Items[SelectedView];
+    const ItemRec& view = Items[SelectedView];
     SaveViewWindow();
-    view.Show = FlagTrue;
+    SetItemFlag(SelectedView, &ItemRec::Show, FlagTrue);
     window->View_Layers = FlagTrue;
     bool fitted = true;
     if (view.Xmax > view.Xmin && view.Ymax > view.Ymin) {

@@ -15,6 +15,7 @@
 #include <iterator>
 #include <string>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/LayerItems.h"
@@ -237,8 +238,8 @@ bool IsMember(const ChooserRow& row, Long objNo, Long itemNo, bool windowValid) 
 
 // The view is fitted to the item's stored box, with the fit's margin.
 void ShowChosenItem(Long itemNo) {
-  ItemRec& item = Items[itemNo];
-  item.Show = FlagTrue;
+  const ItemRec& item = Items[itemNo];
+  SetItemFlag(itemNo, &ItemRec::Show, FlagTrue);
   FitViewToItemBox(item.Xmin, item.Ymin, item.Xmax, item.Ymax);
 }
 

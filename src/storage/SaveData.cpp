@@ -29,6 +29,7 @@
 #include <sqlite3.h>
 #include <unordered_set>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/EntityNames.h"
 #include "model/ProgramState.h"
@@ -856,6 +857,7 @@ bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite
   }
   Dwgs[index].SourceDbPath = DwgDbPath;
   CompDbPath = DwgDbPath;
+  ClearDrawingChanged(index);  // what is open is what is stored
   return true;
 }
 

@@ -55,8 +55,8 @@ extern bool AddNewNeeded;         // the last item or component written got a ne
 // below 1 names no drawing (IsDrawingKey) and is never taken for its row.
 // True when the drawing was stored; false, with DlgCancelled set and the
 // message shown, when nothing was. On success CurDrawID is the drawing's key,
-// OpenDbPath and CompDbPath are DwgDbPath and the drawing's SourceDbPath
-// becomes DwgDbPath. The components the drawing places that the database
+// OpenDbPath and CompDbPath are DwgDbPath, the drawing's SourceDbPath
+// becomes DwgDbPath and its changed mark is cleared. The components the drawing places that the database
 // lacks are written with it (ComponentsMissingFromDb), so that a stored
 // drawing is complete on its own wherever its components came from.
 bool SaveDrawing(Long index);

@@ -105,7 +105,7 @@ void RestoreGhostPoints() {
       Pnts[first + k].X = GhostPoints[g.FirstSaved + k].X;
       Pnts[first + k].Y = GhostPoints[g.FirstSaved + k].Y;
     }
-    ObjPointsChanged(g.ObjNo);
+    ObjPointsChangedUnmarked(g.ObjNo);  // the preview puts the points back: no drawing changed
   }
 }
 
@@ -150,7 +150,7 @@ void ApplyOutlinePoints(const GhostEntity& g) {
   }
   if (compound && OutlineRotateByMouse && g.Saved >= CompoundSavedPoints)
     Pnts[obj.PointID + 2].X = GhostPoints[g.FirstSaved + 2].X + OutlineAngleDeg;
-  ObjPointsChanged(g.ObjNo);
+  ObjPointsChangedUnmarked(g.ObjNo);
 }
 
 // ---- Drawing the ghost ------------------------------------------------------------------

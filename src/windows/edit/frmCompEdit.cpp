@@ -18,6 +18,7 @@
 
 #include "windows/controls/ComponentFacts.h"
 #include "windows/controls/OptionBoxes.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
@@ -202,7 +203,10 @@ void frmCompEdit::ShowEditComponent() {
 
 void frmCompEdit::RenameComponentObjects() {
   for (Long i = 1; i <= ObjCount; ++i)
-    if (Objs[i].ObjectID == EditChosenItem) Objs[i].Name = ComponentName;
+    if (Objs[i].ObjectID == EditChosenItem) {
+      Objs[i].Name = ComponentName;
+      EntityChanged(i);  // a placement in a drawing stores the name
+    }
 }
 
 void frmCompEdit::List1_Click(int row) {

@@ -368,8 +368,7 @@ void frmLineProperties::EditField(const QString& text, void (*store)(ObjRec&, Lo
   Long value = 0;
   if (shown_ < 1 || !WholeNumber(text, value)) return;
   store(Objs[shown_], value);
-  ObjPointsChanged(shown_);  // a wider line covers more: the entity index learns it
-  MarkDrawingChanged();
+  ObjPointsChanged(shown_);  // a wider line covers more: the entity index learns it; its drawing is marked
 }
 
 void ShowLineProperties() {

@@ -21,6 +21,7 @@
 
 #include "windows/controls/OptionBoxes.h"
 #include "windows/main/frmMain.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/Top.h"
 #include "picking/Measure.h"
@@ -77,7 +78,7 @@ bool ChangedLimit(const QLineEdit& box, Double current, Double& value) {
   return BoxNumber(box.text().toStdString(), value) && value != RoundHalfEven(current, LimitDecimals);
 }
 
-// The drawing window of the current drawing, which is marked changed.
+// The drawing window of the current drawing.
 DrawingWindow* CurrentDrawingWindow() {
   if (!MainForm) return nullptr;
   for (QMdiSubWindow* sub : MainForm->MdiArea()->subWindowList()) {
@@ -229,7 +230,7 @@ void frmDwgProperties::cmdOK_Click() {
     if (text != *field) *field = text;
   }
   // The record changed: the drawing asks to be saved before it closes.
-  if (DrawingWindow* window = CurrentDrawingWindow()) window->IsDirty = FlagTrue;
+  MarkDrawingChanged(CurDwg);
   accept();
 }
 

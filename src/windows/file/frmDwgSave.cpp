@@ -219,11 +219,8 @@ void frmDwgSave::RunSave(bool overwrite) {
     ShowMessage("Drawing: " + CurDwgName + "  Saved!", ColorGreen);
     saved_ = true;
     ShowTitle();
-    if (document_) {
-      document_->IsDirty = FlagFalse;
-      // The window is named for the drawing it now holds: caption and Window menu.
-      document_->SetFileName(Dwgs[n_].Name);
-    }
+    // The window is named for the drawing it now holds: caption and Window menu.
+    if (document_) document_->SetFileName(Dwgs[n_].Name);
   } else {
     ShowMessage("Error Saving Drawing: " + CurDwgName, ColorRed);
   }

@@ -197,8 +197,7 @@ void CreateFirstLayer() {
   if (!window) return;
   ActiveDoc = window;
   CurDwg = static_cast<Integer>(window->ID);
-  NewLayer();
-  window->Current_Layer = ItemCount;
+  NewFirstLayer(*window);
   // The status bar named the item the window's layer index held before the
   // support data was loaded (a glyph): it names the new layer from now on,
   // also while the start-up windows show.

@@ -31,6 +31,7 @@
 #include "commands/GripFrame.h"
 #include "commands/LineDraw.h"
 #include "windows/edit/frmLineProperties.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/Geometry.h"
 #include "model/LayerItems.h"
@@ -122,7 +123,7 @@ void frmDocument::LoadFile(const String& sFile) {
     ShowStatus("Drawing Loaded", 1);
     ShowStatus(" " + name, 2);
     ShowStatus("", 3);  // the wait is over
-    IsDirty = FlagFalse;
+    ClearDrawingChanged(ID);
   } else {
     ShowStatus("ERROR... Drawing NOT Loaded: " + name, 3);
   }
@@ -157,7 +158,6 @@ void frmDocument::SaveFile(const String& sFile) {
   if (saved) {
     ShowStatus("Saved Drawing", 1);
     ShowStatus(" " + Dwgs[CurDwg].Name, 2);
-    IsDirty = FlagFalse;
   } else {
     ShowStatus("ERROR... Drawing NOT Saved: " + Dwgs[CurDwg].Name, 3);
   }
@@ -229,8 +229,7 @@ void frmDocument::Form_Activate() {
     return;
   }
   NewDwgRec(CurDwg);
-  NewLayer();
-  Current_Layer = ItemCount;
+  NewFirstLayer(*this);
   View_Layers = FlagTrue;
   Edit_layers = FlagFalse;
   MarkDrawingPrepared();

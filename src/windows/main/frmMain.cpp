@@ -1230,8 +1230,7 @@ void frmMain::mnuFileClose_Click() {
     ResetToNewDrawing(document);
     return;
   }
-  CloseDwg(static_cast<Integer>(document->ID));
-  document->IsDirty = FlagFalse;  // the drawing is gone: closing the window asks nothing more
+  CloseDwg(static_cast<Integer>(document->ID));  // the drawing is gone: closing the window asks nothing more
   document->parentWidget()->close();
 }
 

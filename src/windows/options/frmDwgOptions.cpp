@@ -29,6 +29,7 @@
 #include "commands/Edits.h"
 #include "commands/LineDraw.h"
 #include "commands/Trims.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/SnapSettings.h"
 #include "model/Top.h"
@@ -320,6 +321,7 @@ void frmDwgOptions::cmdClose_Click() {
       if (take) {
         dwg.Xlimit = DefDwgWidth;
         dwg.Ylimit = DefDwgHeight;
+        MarkDrawingChanged(CurDwg);
       }
     }
   }

@@ -9,6 +9,7 @@
 #include "annotation/Areas.h"
 #include "annotation/Fills.h"
 #include "annotation/Hatches.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
 #include "model/ProgramState.h"
@@ -44,7 +45,7 @@ void frmAreaSelect::RenameChosen(Long Index, const String& Name) { RenameArea(In
 
 void frmAreaSelect::DrawItemPreview(Long Index) {
   lblView->setText(QString::fromStdString(Items[Index].Name));
-  Items[Index].Show = FlagTrue;  // the chosen area stays shown
+  SetItemFlag(Index, &ItemRec::Show, FlagTrue);  // the chosen area stays shown
   // A margin of a tenth of the width and height on every side.
   WidenPreviewWindow();
   FitPreviewToView();

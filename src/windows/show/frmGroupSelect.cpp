@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
@@ -34,10 +35,10 @@ void frmGroupSelect::DeleteChosen(Long Index) {
 }
 
 void frmGroupSelect::DrawItemPreview(Long Index) {
-  ItemRec& group = Items[Index];
+  const ItemRec& group = Items[Index];
   previewed_ = Index;
   savedShow_ = group.Show;
-  group.Show = FlagTrue;
+  SetItemFlag(Index, &ItemRec::Show, FlagTrue);  // kept on OK, given back on Cancel
   lblWidth->setText(QString::fromStdString("Width = " + FormatLengthFixed(PreviewWidth())));
   lblHeight->setText(QString::fromStdString("Height = " + FormatLengthFixed(PreviewHeight())));
   WidenPreviewWindow();

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "windows/controls/OptionBoxes.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
 #include "model/Top.h"
@@ -210,7 +211,10 @@ void frmItemChooser::DrawItemPreview(Long Index) {
   if (kind_ == ItemLayer) DrawLayerPreview(Index);
 }
 
-void frmItemChooser::RenameChosen(Long Index, const String& Name) { Items[Index].Name = Name; }
+void frmItemChooser::RenameChosen(Long Index, const String& Name) {
+  Items[Index].Name = Name;
+  ItemChanged(Index);
+}
 
 // ---- Buttons and the name box ------------------------------------------------------------------
 
@@ -246,7 +250,11 @@ void frmItemChooser::Command2_Click() {
 }
 
 void frmItemChooser::Command1_Click() {
+  // The picture's preview mode holds while the chooser is open, so the model
+  // takes the addition for a sample: the chooser marks its drawing itself.
+  const Long before = ItemCount;
   AddNewItem();
+  if (ItemCount > before) ItemChanged(ItemCount);
   ClearPicture();
   FillList();
 }

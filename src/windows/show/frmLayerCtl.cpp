@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "windows/controls/OptionBoxes.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/MainWindowLink.h"
@@ -291,6 +292,7 @@ void frmLayerCtl::cmdShows_Click() {
   if (!ChosenValid()) return;
   ItemRec& layer = Items[ChosenIndex];
   layer.Show = Flag(!layer.Show);
+  ItemChanged(ChosenIndex);
   cmdShows->setText(layer.Show ? "Hide Current Layer" : "Show Current Layer");
   lv->topLevelItem(ChosenRow - 1)->setText(ColumnHidden, layer.Show ? No : Yes);
   ColourLayerRows();
@@ -300,6 +302,7 @@ void frmLayerCtl::cmdLocks_Click() {
   if (!ChosenValid()) return;
   ItemRec& layer = Items[ChosenIndex];
   layer.Lock = Flag(!layer.Lock);
+  ItemChanged(ChosenIndex);
   cmdLocks->setText(layer.Lock ? "Unlock Current Layer" : "Lock Current Layer");
   lv->topLevelItem(ChosenRow - 1)->setText(ColumnLocked, layer.Lock ? Yes : No);
   ColourLayerRows();
@@ -336,6 +339,7 @@ void frmLayerCtl::TxtName_Enter() {
   const String name = TxtName->text().toStdString();
   if (name.empty()) return;
   Items[ChosenIndex].Name = name;
+  ItemChanged(ChosenIndex);
   lv->topLevelItem(ChosenRow - 1)->setText(ColumnName, QString::fromStdString(name));
 }
 

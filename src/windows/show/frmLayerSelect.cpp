@@ -4,6 +4,7 @@
 
 #include <QLabel>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
 #include "model/ProgramState.h"
@@ -53,8 +54,8 @@ void frmLayerSelect::AddNewItem() {
 
 void frmLayerSelect::AcceptChoice() {
   if (SelectedLayer < 1 || SelectedLayer > ItemCount) return;
-  Items[SelectedLayer].Show = FlagTrue;
-  Items[SelectedLayer].Lock = FlagFalse;
+  SetItemFlag(SelectedLayer, &ItemRec::Show, FlagTrue);
+  SetItemFlag(SelectedLayer, &ItemRec::Lock, FlagFalse);
 }
 
 void ShowLayerSelect() {

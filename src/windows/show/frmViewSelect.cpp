@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
@@ -33,7 +34,7 @@ void frmViewSelect::DeleteChosen(Long Index) { DeleteView(Index); }
 
 void frmViewSelect::DrawItemPreview(Long Index) {
   lblView->setText(QString::fromStdString(Items[Index].Name));
-  Items[Index].Show = FlagTrue;
+  SetItemFlag(Index, &ItemRec::Show, FlagTrue);
   ShowRefPnts = FlagFalse;  // off for the preview, and it stays off
   DrawOwnedPreview(0);
 }

@@ -1,0 +1,82 @@
+// ChangeMarks: which open drawings differ from what was last saved or loaded.
+//
+// Every open drawing carries a changed mark (DwgRec.Changed). Whatever a
+// save stores of a drawing (its record, its entities with their points and
+// attributes, its items and layers) is changed through the model, and the
+// model marks the drawing the changed record belongs to, found by the
+// drawing number the record carries, never by the active window: a change
+// made in drawing 2 while the window of drawing 1 is active marks drawing 2.
+//
+// Who marks:
+//   - the model's own routines: AddObj and CopyObj, AddItem (a group, area,
+//     view or layer), EraseObj, Undo and Redo, the deletion of an item with
+//     its members (DeleteItemObjs, DeleteLayerObjs), and ObjPointsChanged,
+//     which every in-place change of an entity's points, point count or type
+//     calls;
+//   - a module that writes an entity's or an item's stored fields in place
+//     calls EntityChanged or ItemChanged for the record once its writes
+//     stand (or sets an item's Show or Lock through SetItemFlag), and one
+//     that writes a drawing's record calls MarkDrawingChanged.
+// What marks nothing: the support data (drawing number 0: fonts, patterns,
+// component definitions, and the copies a definition is made of, which pass
+// through the drawing: DrawingMarkKept), a dialog's sample (appended while
+// PreviewMode is set and dropped again; an item chooser, which holds that
+// mode while it is open, marks what its buttons add itself), a preview that
+// writes a field and puts it back (the transform outline), the selection
+// (Selected, Select), and the counts and extents the view recomputes from
+// the entities.
+//
+// Who clears: a save that said it saved (SaveDrawing), a load that completed
+// (the drawing window's LoadFile), a fresh record for a new drawing
+// (NewDwgRec, and NewFirstLayer, which gives it its first layer), and the
+// closing of a drawing (CloseDwg, ResetModel). Nothing else: an Undo back to the
+// saved state still counts as a change.
+//
+// Sections:
+//   Marking
+//   Clearing and asking
+//   Work that leaves a drawing as it was
+#pragma once
+
+#include "model/DataHand.h"
+#include "platform/Types.h"
+
+namespace lintavo {
+
+// ---- Marking -------------------------------------------------------------------------------
+// Drawing DwgNo (1..10) now differs from what was stored; any other number
+// (0, the support data) is passed over.
+void MarkDrawingChanged(Long DwgNo);
+// Entity ObjNo (1..ObjCount) was changed in place: its drawing is marked.
+void EntityChanged(Long ObjNo);
+// Item ItemNo (1..ItemCount) was changed in place: its drawing is marked.
+void ItemChanged(Long ItemNo);
+// A flag of item ItemNo (1..ItemCount; Show or Lock) := Value; its drawing
+// is marked only when the stored value changes, so that a command showing a
+// layer, group, view or area that is shown already changes nothing.
+void SetItemFlag(Long ItemNo, Integer ItemRec::*Field, Integer Value);
+
+// ---- Clearing and asking ------------------------------------------------------------------
+// Drawing DwgNo (1..10) is as it was stored, or a fresh, empty drawing.
+void ClearDrawingChanged(Long DwgNo);
+void ClearEveryDrawingChanged();  // every drawing's contents are gone (ResetModel)
+bool IsDrawingChanged(Long DwgNo);  // false for a number outside 1..10
+
+// ---- Work that leaves a drawing as it was ------------------------------------------------
+// Entities copied into a component's definition pass through the current
+// drawing (CopyObj appends them there, which marks it) and leave it at once
+// for the definition, which is no drawing's. Held around such work, this
+// gives drawing CurDwg back the changed mark it had when the work began.
+class DrawingMarkKept {
+ public:
+  DrawingMarkKept();
+  ~DrawingMarkKept();
+  DrawingMarkKept(const DrawingMarkKept&) = delete;
+  DrawingMarkKept& operator=(const DrawingMarkKept&) = delete;
+
+ private:
+  Long dwgNo_;       // CurDwg when the work began
+  bool wasChanged_;  // its mark then
+};
+
+}  // namespace lintavo

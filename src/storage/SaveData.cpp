@@ -243,6 +243,14 @@ class GeometryWriter {
   bool Failed() const { return error_.Number != DbErrNone; }
   const DbError& Error() const { return error_; }
 
+  // Lets go of the statements and of the database, which the save then closes.
+  void Finalize() {
+    for (Statement* s : {&insertLine_, &updateLine_, &insertPoint_, &pointIds_, &updatePoint_, &deletePoints_,
+                         &deleteLine_, &ownerLines_})
+      s->Finalize();
+    handle_.reset();
+  }
+
  private:
   // ?1 Rtype, ?2..?13 the entity's own columns, ?15..?18 the links; the
   // caller binds PointID (?14) or the key (?19). False when a value could
@@ -373,16 +381,12 @@ class SaveSession {
   bool Begin(const String& path, const String& title) {
     baseTitle_ = title;
     keys_.Capture();
-    if (!connection_.Open(path, OpenMode::ReadWrite) || !connection_.BeginTrans()) {
-      return Fail(title, connection_.Error());
-    }
-    DbError unfit;
-    if (!DatabaseFitToWrite(connection_, path, unfit)) return Fail(title, unfit);
-    if (!geometry_.Prepare(connection_.Handle())) return Fail(title, geometry_.Error());
+    if (!write_.Begin(path, SchemaDrawings)) return Fail(title, write_.Error());
+    if (!geometry_.Prepare(write_.Db().Handle())) return Fail(title, geometry_.Error());
     return true;
   }
 
-  Connection& Db() { return connection_; }
+  Connection& Db() { return write_.Db(); }
   GeometryWriter& Geometry() { return geometry_; }
 
   // The definition geometry (entities of DwgNo 0) owned by item i, in table
@@ -407,19 +411,17 @@ class SaveSession {
   // Commits when everything succeeded; otherwise rolls back, puts the
   // model's keys back and shows the failure. True when the save is stored.
   bool Finish(bool ok) {
-    if (ok && !failed_ && !connection_.CommitTrans()) Fail(baseTitle_, connection_.Error());
+    geometry_.Finalize();
+    if (ok && !failed_ && !write_.Commit()) Fail(baseTitle_, write_.Error());
     ok = ok && !failed_;
-    if (!ok) {
-      if (connection_.IsOpen()) connection_.RollbackTrans();
-      keys_.Restore();
-    }
-    connection_.Close();  // before the message: the file is free while it shows
+    if (!ok) keys_.Restore();
+    write_.Close();  // rolls back what was not committed, before the message: the file is free while it shows
     if (!ok) MsgBox(ErrorText(error_), vbOKOnly, title_);
     return ok;
   }
 
  private:
-  Connection connection_;
+  CheckedWrite write_;
   GeometryWriter geometry_;
   ModelKeys keys_;
   // Members by owner: memberStart_[i] .. memberStart_[i + 1] in members_.

@@ -950,18 +950,22 @@ void SaveObjectLines(Long& itemIndex) {
 
 void SaveLayerName(String& name, String& category) {
   OpenDbPath = SupportFilePath(SettingsDbFile);
-  Connection connection;
+  CheckedWrite write;
   Recordset names;
-  // A name is one row whatever its letter case, as the database finds it.
-  if (connection.Open(OpenDbPath, OpenMode::ReadWrite) && names.Open(connection, "LayerNames") &&
-      names.Find("Name", name)) {
-    if (!names.Eof()) return;  // stored already: the row stays as it is
-    if (names.AddNew() && names.Field("Name").SetText(name) &&
-        names.Field("Category").SetText(category) && names.Update())
-      return;
+  // A name is one row whatever its letter case, as the database finds it; a
+  // name stored already leaves its row as it is.
+  const bool begun = write.Begin(OpenDbPath, SchemaSettings);
+  bool stored = begun && names.Open(write.Db(), "LayerNames") && names.Find("Name", name) &&
+                (!names.Eof() || (names.AddNew() && names.Field("Name").SetText(name) &&
+                                  names.Field("Category").SetText(category) && names.Update()));
+  DbError error = begun ? names.Error() : write.Error();
+  names.Close();
+  if (stored) {
+    stored = write.Commit();
+    if (!stored) error = write.Error();
   }
-  const DbError& error = connection.Error().Number ? connection.Error() : names.Error();
-  MsgBox(ErrorText(error), vbOKOnly, "Save Layer Name");
+  write.Close();
+  if (!stored) MsgBox(ErrorText(error), vbOKOnly, "Save Layer Name");
 }
 
 void ResetSaveData() {

@@ -124,7 +124,9 @@ std::vector<Long> ComponentsMissingFromDb(Long index);
 // ---- Layer name store ----------------------------------------------------------------
 // Stores a layer name with its category in the settings database's
 // LayerNames table unless a row of that name is there already (its category
-// is then left as it is). Errors show in a box titled "Save Layer Name".
+// is then left as it is). A settings database found damaged, or one that
+// fails the check before a save (Verify.h), takes nothing. Errors show in a
+// box titled "Save Layer Name"; the name stays in the list for the run.
 void SaveLayerName(String& name, String& category);
 
 void ResetSaveData();  // the module state to its start values

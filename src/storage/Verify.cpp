@@ -59,16 +59,24 @@ bool ListDbTables(const String& path, DbError& error) {
 // ---- Checks ------------------------------------------------------------------------
 
 bool VerifyDatabase(const String& path, Integer kind) {
-  if (!FileExists(path)) return false;
   DbError error;
-  if (!ListDbTables(path, error)) {
-    MsgBox(ErrorText(error), vbOKOnly, "Verify Database");
-    return false;
-  }
-  if (DbTableCount == 0) return false;
+  if (VerifyDatabase(path, kind, error)) return true;
+  if (error.Number != DbErrNone) MsgBox(ErrorText(error), vbOKOnly, "Verify Database");
+  return false;
+}
+
+bool VerifyDatabase(const String& path, Integer kind, DbError& error) {
+  error = DbError{};
+  if (!FileExists(path)) return false;
+  if (!ListDbTables(path, error) || DbTableCount == 0) return false;
   const std::vector<String>& required = RequiredTables(kind);
   if (required.empty()) return false;
   return std::all_of(required.begin(), required.end(), IsListed);
+}
+
+bool IsLockError(const DbError& error) {
+  const Long code = error.Number & 0xff;
+  return error.Number < DbErrFileNotFound && (code == SQLITE_BUSY || code == SQLITE_LOCKED);
 }
 
 // ---- Fitness for a save ------------------------------------------------------

@@ -42,6 +42,12 @@ bool ListDbTables(const String& path, DbError& error);
 // compare exactly: "lines" is not "Lines". A file that cannot be read as a
 // database shows its error in a box titled "Verify Database" and gives False.
 bool VerifyDatabase(const String& path, Integer kind);
+// The same without the box: False with the reason in error when the file
+// cannot be read (a file another program holds locked: IsLockError), False
+// with error.Number 0 when it is no database of the kind.
+bool VerifyDatabase(const String& path, Integer kind, DbError& error);
+// The error says another program holds the file (SQLite's busy or locked).
+bool IsLockError(const DbError& error);
 
 // ---- Fitness for a save ------------------------------------------------------
 // Whether the database open on connection (the file at path) may take a

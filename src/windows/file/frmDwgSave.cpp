@@ -115,10 +115,7 @@ void frmDwgSave::cmdBrowse_Click() {
   if (!IsDrawingsFileName(chosen) || chosen == remembered) return;
   // Only a drawings database becomes the target: a text file or a locked
   // one is reported here and changes nothing.
-  if (!VerifyDatabase(chosen, DbKindDrawings)) {
-    ShowMessage("ERROR.. Database NOT a Drawing Database!", ColorRed);
-    return;
-  }
+  if (!IsDrawingsDatabase(chosen)) return;
   DwgDbPath = chosen;
   ShowWholeText(*Text3, QString::fromStdString(DwgDbPath));
 }
@@ -152,10 +149,7 @@ bool frmDwgSave::CheckTarget() {
     ShowMessage("ERROR.. Drawing Database NOT Found!", ColorRed);
     return false;
   }
-  if (!VerifyDatabase(path, DbKindDrawings)) {
-    ShowMessage("ERROR.. Database NOT a Drawing Database!", ColorRed);
-    return false;
-  }
+  if (!IsDrawingsDatabase(path)) return false;
   DwgDbPath = path;
   if (Text1->text().isEmpty()) {
     ShowMessage("ERROR.. NOT a Valid Drawing Name!", ColorRed);
@@ -179,6 +173,20 @@ bool frmDwgSave::NameFits(const QLineEdit& box, const char* what) {
                std::to_string(MaxStoredNameLength) + " can be stored. Shorten it and save again.",
            vbOKOnly, "Save Drawing");
   ShowMessage("ERROR.. NOT a Valid Drawing Name!", ColorRed);
+  return false;
+}
+
+// A file another program holds locked cannot be read now, which says
+// nothing of its kind: the red line says so.
+bool frmDwgSave::IsDrawingsDatabase(const String& path) {
+  DbError error;
+  if (VerifyDatabase(path, DbKindDrawings, error)) return true;
+  if (IsLockError(error)) {
+    ShowMessage("ERROR.. Drawing Database Locked (In Use by Another Program)! Nothing Saved.", ColorRed);
+    return false;
+  }
+  if (error.Number != DbErrNone) MsgBox(ErrorText(error), vbOKOnly, "Verify Database");
+  ShowMessage("ERROR.. Database NOT a Drawing Database!", ColorRed);
   return false;
 }
 

@@ -63,6 +63,7 @@ class frmDwgSave : public QDialog {
   // False, with a message saying so, when the box holds more characters
   // than a stored name or revision takes.
   bool NameFits(const QLineEdit& box, const char* what);
+  bool IsDrawingsDatabase(const String& path);  // false with its red line: locked, or of another kind
   bool AskOverwrite(bool& overwrite);   // a stored revision of that name: ask; false on No
   void RunSave(bool overwrite);         // components and drawing, then the result line
   void SetBusy(bool busy);              // hourglass on the dialog and the main window

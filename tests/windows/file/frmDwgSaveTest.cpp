@@ -366,6 +366,43 @@ TEST_F(frmDwgSaveTest, ASaveMeetingAnotherProgramsLockGivesUpWithinOneWaitAndCha
   }
 }
 
+// Another program holds the database locked while the dialog looks at it,
+// typed or browsed to: the red line says it is locked and nothing was
+// saved, no box asks about it, and the file keeps every row.
+TEST_F(frmDwgSaveTest, ADatabaseLockedByAnotherProgramIsReportedLockedAndNothingIsSaved) {
+  const String locked = MakeDrawingsDb("Locked_dwg.mdb");
+  const String start = DwgDbPath;
+  const std::pair<const char*, std::function<void(frmDwgSave&)>> roads[] = {
+      {"typed", [&](frmDwgSave& dialog) {
+         dialog.Text3->setText(QString::fromStdString(locked));
+         dialog.cmdSave->click();
+       }},
+      {"browsed", [&](frmDwgSave& dialog) {
+         Responder().AnswerFile(locked);
+         dialog.cmdBrowse->click();
+       }},
+  };
+  const QByteArray bytes = FileBytes(locked);
+  TestDatabase holder(locked, true);
+  holder.Exec("BEGIN EXCLUSIVE");
+  LockWaitMeter meter;
+  Responder().AnswerEveryMsgBox(vbOK);
+  for (const auto& [road, operate] : roads) {
+    SCOPED_TRACE(road);
+    const size_t asked = Responder().Prompts().size();
+    String line;
+    FileSave([&](frmDwgSave& dialog) {
+      operate(dialog);
+      line = dialog.lblMsg->text().toStdString();
+    });
+    EXPECT_EQ(line, "ERROR.. Drawing Database Locked (In Use by Another Program)! Nothing Saved.");
+    EXPECT_TRUE(Responder().MessageBoxes(asked).empty());
+    EXPECT_EQ(DwgDbPath, start);
+  }
+  holder.Exec("ROLLBACK");
+  EXPECT_TRUE(FileBytes(locked) == bytes);
+}
+
 TEST_F(frmDwgSaveTest, FileSaveWithoutDrawingEntitiesShowsNothing) {
   BaseObjCount = ObjCount;
   main_->mnuFileSave_Click();

@@ -221,8 +221,9 @@ double Milliseconds(Work&& work) {
 // the question whether to replace the stored drawing.
 bool DialogSave() {
   if (!VerifyDatabase(DwgDbPath, DbKindDrawings)) return false;
-  const bool stored = CheckDrawingExists(1);
-  return SaveDrawing(1, ComponentsMissingFromDb(1), stored);
+  DbKey asked = 0;
+  const bool stored = CheckDrawingExists(1, asked);
+  return SaveDrawing(1, ComponentsMissingFromDb(1), stored, asked);
 }
 
 void BM_SaveIntoLargeDatabase(benchmark::State& state) {

@@ -68,6 +68,8 @@ enum DbErrorNumber : Long {
   DbErrOdbc = 10011,           // an ODBC call failed: the description is its diagnostic (Odbc.h)
   DbErrNoRowKey = 10012,       // a table whose rows have no rowid to be addressed by (Recordset.h)
   DbErrDamaged = 10013,        // a file SQLite finds damaged, now or when it was last read
+  DbErrChangedMeanwhile = 10014,  // another program stored or replaced the rows a question was about
+                                  //   after it was asked
 };
 
 struct DbError {

@@ -47,6 +47,7 @@ namespace lintavo {
 // ---- Module state ------------------------------------------------------------------
 
 bool DrawingAddNewNeeded = true;
+bool DrawingStoredMeanwhile = false;
 bool AddNewNeeded = true;
 
 namespace {
@@ -86,6 +87,14 @@ void ListByOwner(std::vector<Long>& Start, std::vector<Long>& Out, Owner owner, 
   std::vector<Long> next(Start.begin(), Start.end() - 1);
   for (Long j = 1; j <= last; ++j)
     if (const Long o = owner(j)) Out[static_cast<std::size_t>(next[o]++)] = value(j);
+}
+
+// A stored drawing of the drawing's name and revision other than the one
+// the user was asked about.
+DbError StoredMeanwhileError(const DwgRec& dwg) {
+  return DbError{DbErrChangedMeanwhile, "Another program has stored a drawing named " + dwg.Name + ", revision " +
+                                            dwg.Revision + ", in this database since it was looked at: " +
+                                            "nothing was saved."};
 }
 
 // A drawing key out of the range of drawings' keys.
@@ -497,13 +506,19 @@ bool WriteDrawingValues(Recordset& rs, const DwgRec& dwg, Long index) {
 // is updated, or a new one is added. addAll tells the item and line passes
 // to add every row: the row is new, or the stored drawing is replaced
 // (overwrite, or keys that are not that row's), its old rows deleted here.
-bool SaveDrawingRow(SaveSession& s, Long index, bool overwrite, bool& addAll) {
+// A stored row other than the one the user was asked about (asked) fails
+// the save before anything of the drawing is written.
+bool SaveDrawingRow(SaveSession& s, Long index, bool overwrite, std::optional<DbKey> asked, bool& addAll) {
   DwgRec& dwg = Dwgs[index];
   Recordset rs;
   bool ok = rs.Open(s.Db(), "Drawing", "Name", DbValue(dwg.Name)) && FindDrawingRow(rs, dwg.Revision);
   DrawingAddNewNeeded = ok && rs.Eof();
   if (ok && !DrawingAddNewNeeded) {
     const DbKey stored = rs.Field("DrawID").AsKey();
+    if (asked && stored != *asked && !rs.Failed()) {
+      DrawingStoredMeanwhile = true;
+      return s.Fail("Save Drawing Record", StoredMeanwhileError(dwg));
+    }
     const bool ownKeys = dwg.DrawID == stored && dwg.SourceDbPath == DwgDbPath;
     addAll = overwrite || !ownKeys;
     ok = WriteDrawingValues(rs, dwg, index) && rs.Update();
@@ -826,7 +841,8 @@ bool SaveDrawing(Long index) {
   return SaveDrawing(index, ComponentsMissingFromDb(index), false);
 }
 
-bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite) {
+bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite, std::optional<DbKey> asked) {
+  DrawingStoredMeanwhile = false;
   if (index < 0 || index > MaxDwgNo) return false;
   // A transform preview moves the selection's own points: they go back before they are written.
   if (ServicesAbove.EndOutline) ServicesAbove.EndOutline();
@@ -844,7 +860,7 @@ bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite
   bool addAll = true;
   bool ok = s.Begin(DwgDbPath, "Save Drawing Record");
   for (Long c : components) ok = ok && SaveComponentOn(s, c);
-  ok = ok && SaveDrawingRow(s, index, overwrite, addAll) && SaveDrawingObjects(s, index, addAll) &&
+  ok = ok && SaveDrawingRow(s, index, overwrite, asked, addAll) && SaveDrawingObjects(s, index, addAll) &&
        SaveDrawingLines(s, index, addAll);
   const bool stored = s.Finish(ok);
   CurDrawID = Dwgs[index].DrawID;
@@ -858,6 +874,12 @@ bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite
 }
 
 bool CheckDrawingExists(Long index) {
+  DbKey stored = 0;
+  return CheckDrawingExists(index, stored);
+}
+
+bool CheckDrawingExists(Long index, DbKey& stored) {
+  stored = 0;
   if (index < 0 || index > MaxDwgNo) return false;
   const DwgRec& dwg = Dwgs[index];
   CurDwgName = dwg.Name;
@@ -868,7 +890,8 @@ bool CheckDrawingExists(Long index) {
   Recordset rs;
   if (connection.Open(DwgDbPath, OpenMode::ReadWrite) &&
       rs.Open(connection, "Drawing", "Name", DbValue(dwg.Name)) && FindDrawingRow(rs, dwg.Revision)) {
-    return !rs.Eof();
+    if (!rs.Eof()) stored = rs.Field("DrawID").AsKey();
+    if (!rs.Failed()) return !rs.Eof();
   }
   const DbError error = RecordsetError(rs, connection);
   rs.Close();
@@ -970,6 +993,7 @@ void SaveLayerName(String& name, String& category) {
 
 void ResetSaveData() {
   DrawingAddNewNeeded = true;
+  DrawingStoredMeanwhile = false;
   AddNewNeeded = true;
 }
 

@@ -129,8 +129,12 @@ void frmDwgSave::cmdSave_Click() {
   const String oldCurName = CurDwgName, oldCurRevision = CurRevision;
   CurDwgName = dwg.Name = TextOf(Text1);
   CurRevision = dwg.Revision = TextOf(Text2);
-  bool overwrite = false;
-  if (AskOverwrite(overwrite)) RunSave(overwrite);
+  // Another program may store a drawing of that name and revision between
+  // the question and the save: the save then writes nothing, says so, and
+  // the question is asked again about what is stored now.
+  bool overwrite = false, again = true;
+  DbKey asked = 0;
+  while (again) again = AskOverwrite(overwrite, asked) && !RunSave(overwrite, asked) && DrawingStoredMeanwhile;
   if (saved_) return;
   // Not stored: the drawing keeps the name and revision it had.
   dwg.Name = oldName;
@@ -190,9 +194,10 @@ bool frmDwgSave::IsDrawingsDatabase(const String& path) {
   return false;
 }
 
-bool frmDwgSave::AskOverwrite(bool& overwrite) {
+bool frmDwgSave::AskOverwrite(bool& overwrite, DbKey& asked) {
   DlgCancelled = FlagFalse;
-  const bool exists = CheckDrawingExists(n_);
+  overwrite = false;
+  const bool exists = CheckDrawingExists(n_, asked);
   if (DlgCancelled) {
     ShowMessage("Error Saving Drawing: " + CurDwgName, ColorRed);
     return false;
@@ -214,7 +219,7 @@ bool frmDwgSave::AskOverwrite(bool& overwrite) {
   return true;
 }
 
-void frmDwgSave::RunSave(bool overwrite) {
+bool frmDwgSave::RunSave(bool overwrite, DbKey asked) {
   SetBusy(true);
   OpenDbPath = DwgDbPath;
   CompDbPath = DwgDbPath;
@@ -222,7 +227,7 @@ void frmDwgSave::RunSave(bool overwrite) {
   // The window drawn in is measured; another one keeps the extents it had.
   const bool current = document_ && ActiveDoc == static_cast<Surface*>(document_.data()) && CurDwg == n_;
   if (current) document_->MeasureDrawingForSave();
-  const bool stored = SaveDrawing(n_, ComponentsMissingFromDb(n_), overwrite);
+  const bool stored = SaveDrawing(n_, ComponentsMissingFromDb(n_), overwrite, asked);
   if (stored) {
     ShowMessage("Drawing: " + CurDwgName + "  Saved!", ColorGreen);
     saved_ = true;
@@ -236,6 +241,7 @@ void frmDwgSave::RunSave(bool overwrite) {
     ShowMessage("Error Saving Drawing: " + CurDwgName, ColorRed);
   }
   SetBusy(false);
+  return stored;
 }
 
 void frmDwgSave::SetBusy(bool busy) {

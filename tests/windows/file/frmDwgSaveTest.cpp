@@ -366,6 +366,76 @@ TEST_F(frmDwgSaveTest, ASaveMeetingAnotherProgramsLockGivesUpWithinOneWaitAndCha
   }
 }
 
+// Another program stores drawing "Plan", revision "A", after the dialog
+// looked at the database and before the save takes it: where nothing of
+// that name was stored (so nothing was asked), or in place of the stored
+// drawing the user agreed to replace. The save writes nothing and says so,
+// and asks about the drawing stored now: No leaves it as the other program
+// stored it, Yes replaces it with the user's drawing.
+TEST_F(frmDwgSaveTest, ADrawingAnotherProgramStoresBeforeTheSaveIsOnlyReplacedWhenAskedAbout) {
+  const struct {
+    bool storedBefore;  // the other program's Plan is stored when the dialog looks
+    int answer;         // to the question asked again
+    const char* line;   // the result line then
+  } cases[] = {
+      {false, vbNo, "Error - Duplicate Drawing Name and Revision in Database!"},
+      {true, vbYes, "Drawing: Plan  Saved!"},
+  };
+  // The other program's save of Plan: one line of two points, replacing any Plan stored.
+  const auto storePlan = [](TestDatabase& other) {
+    other.Exec("BEGIN IMMEDIATE");
+    other.Exec("DELETE FROM Points WHERE LineID IN (SELECT LineID FROM Lines WHERE DrawingID IN "
+               "(SELECT DrawID FROM Drawing WHERE Name = 'Plan'))");
+    other.Exec("DELETE FROM Lines WHERE DrawingID IN (SELECT DrawID FROM Drawing WHERE Name = 'Plan')");
+    other.Exec("DELETE FROM Drawing WHERE Name = 'Plan'");
+    other.Exec("INSERT INTO Drawing (Name, Revision, Nobjects, Nlines) VALUES ('Plan', 'A', 0, 1)");
+    other.Exec("INSERT INTO Lines (Rtype, NPoints, DrawingID) SELECT 2, 2, max(DrawID) FROM Drawing");
+    other.Exec("INSERT INTO Points (LineID, PX, PY) SELECT max(LineID), 7, 7 FROM Lines");
+    other.Exec("INSERT INTO Points (LineID, PX, PY) SELECT max(LineID), 9, 9 FROM Lines");
+    other.Exec("COMMIT");
+  };
+  int round = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.storedBefore ? "replaced meanwhile" : "stored meanwhile");
+    DwgDbPath = MakeDrawingsDb("Race" + std::to_string(++round) + "_dwg.mdb");
+    TestDatabase other(DwgDbPath, true);
+    if (c.storedBefore) storePlan(other);
+    std::vector<std::vector<String>> storedMeanwhile;
+    bool stored = false;
+    StatementHook beforeTheSave([&](const char* sql) {
+      if (stored || String(sql).rfind("BEGIN EXCLUSIVE", 0) != 0) return;
+      stored = true;
+      storePlan(other);
+      storedMeanwhile = Dump(DwgDbPath);
+    });
+    const size_t asked = Responder().Prompts().size();
+    if (c.storedBefore) Responder().AnswerMsgBox(vbYes);
+    Responder().AnswerMsgBox(vbOK);
+    Responder().AnswerMsgBox(c.answer);
+    std::pair<String, Long> result;
+    FileSave([&](frmDwgSave& dialog) {
+      dialog.Text1->setText("Plan");
+      dialog.Text2->setText("A");
+      result = Save(dialog);
+    });
+
+    std::vector<String> boxes;
+    for (const PromptRecord& box : Responder().MessageBoxes(asked)) boxes.push_back(box.text);
+    std::vector<String> expected = {
+        "10014: Another program has stored a drawing named Plan, revision A, in this database since it was "
+        "looked at: nothing was saved.",
+        OverwriteQuestion};
+    if (c.storedBefore) expected.insert(expected.begin(), OverwriteQuestion);
+    EXPECT_EQ(boxes, expected);
+    EXPECT_EQ(result.first, c.line);
+    if (c.answer == vbNo) EXPECT_EQ(Dump(DwgDbPath), storedMeanwhile);
+    if (c.answer == vbYes) {
+      EXPECT_EQ(Column("SELECT Name || ' ' || Revision FROM Drawing"), std::vector<String>{"Plan A"});
+      EXPECT_EQ(Count("SELECT count(*) FROM Points"), Objs[polygon_].NPoints);  // the polygon's, not the line's
+    }
+  }
+}
+
 // Another program holds the database locked while the dialog looks at it,
 // typed or browsed to: the red line says it is locked and nothing was
 // saved, no box asks about it, and the file keeps every row.

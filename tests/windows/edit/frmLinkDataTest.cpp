@@ -653,27 +653,24 @@ TEST_F(frmLinkDataTest, SetLinkWritesNothingIntoADrawingsDatabaseThatASaveRefuse
     const char* what;
     std::vector<String> spoil;  // statements run on the copy
     const char* brokenPage;     // the table whose page is broken; nullptr none
-    const char* linkedTo;       // the table of the drawings database the component is linked to; nullptr none
     String says;                // the message, after the database's path
   } cases[] = {
-      {"LinkTable without its key", WithoutKey("LinkTable"), nullptr, nullptr,
+      {"LinkTable without its key", WithoutKey("LinkTable"), nullptr,
        "' has no key of its own (its column LinkID does not key its rows): nothing was saved into it."},
-      {"a page no read has met", {}, "Objects", nullptr, "' is damaged ("},
+      {"a page no read has met", {}, "Objects", "' is damaged ("},
       {"a page found damaged when read", {"CREATE TABLE Pumps (Code TEXT)", "INSERT INTO Pumps VALUES ('K7')"},
-       "Pumps", "Pumps", "' is damaged (it was found so when it was read): nothing was saved into it."},
+       "Pumps", "' is damaged (it was found so when it was read): nothing was saved into it."},
   };
+  ItemRec& valve = Items[valve_];  // linked to the row K7 of the drawings database's table Pumps, where there is one
+  std::tie(valve.LinkType, valve.LinkTable, valve.LinkField, valve.PartNumber) =
+      std::make_tuple(LinkCurrent, "Pumps", "Code", "K7");
+  const ItemRec before = valve;
   Responder().AnswerEveryMsgBox(vbOK);
   int round = 0;
   for (const auto& c : cases) [&] {
     SCOPED_TRACE(c.what);
     DwgDbPath = CompDbPath = ScratchPath("Refused" + std::to_string(++round) + "_dwg.mdb");
     SpoiltCopy(path_, DwgDbPath, c.spoil, c.brokenPage);
-    ItemRec& valve = Items[valve_];
-    valve.LinkType = c.linkedTo ? LinkCurrent : LinkNone;
-    valve.LinkTable = c.linkedTo ? c.linkedTo : "";
-    valve.LinkField = c.linkedTo ? "Code" : "";
-    valve.PartNumber = c.linkedTo ? "K7" : "";
-    const ItemRec before = valve;
     const QByteArray bytes = FileBytes(DwgDbPath);
     size_t asked = 0;
     ShowLinks(valve_, [&](frmLinkData& dialog) {

@@ -230,7 +230,7 @@ TEST_F(OptionFrameTest, UpdateStoresNothingIntoADamagedSettingsDatabaseAndSaysWh
     const char* what;
     std::vector<String> spoil;  // statements run on the copy
     const char* brokenPage;     // the table whose page is broken; nullptr none
-    bool readAtStart;           // start-up reads the sets and layer names first
+    bool readAtStart;           // start-up reads the layer names first
     String says;                // the message, after the database's path
   } cases[] = {
       {"a page found damaged by start-up", {}, "LayerNames", true,
@@ -242,17 +242,13 @@ TEST_F(OptionFrameTest, UpdateStoresNothingIntoADamagedSettingsDatabaseAndSaysWh
       {"the sets without their key", WithoutKey("Settings"), nullptr, false,
        "' has no key of its own (its column SettingID does not key its rows): nothing was saved into it."},
   };
-  const FrameRow& drawing = Rows[3];
-  ASSERT_EQ(drawing.Stype, SettingDrawing);
+  const FrameRow& drawing = Rows[3];  // the drawing options
   Responder().AnswerEveryMsgBox(vbOK);
   int round = 0;
   for (const auto& c : cases) [&] {
     SCOPED_TRACE(c.what);
     SpoiltCopy(sound, settings, c.spoil, c.brokenPage);
-    if (c.readAtStart) {
-      LoadSettings();
-      LoadLayerNames();
-    }
+    if (c.readAtStart) LoadLayerNames();
     const QByteArray bytes = FileBytes(settings);
     const size_t asked = Responder().Prompts().size();
     const String name = "Qz Kept " + std::to_string(++round);

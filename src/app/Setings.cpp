@@ -39,6 +39,7 @@
 #include "platform/Recordset.h"
 #include "platform/Services.h"
 #include "storage/SupportFiles.h"
+#include "storage/Verify.h"
 #include "view/DisplayOptions.h"
 #include "view/Grids.h"
 #include "view/ObjectDrawers.h"
@@ -497,19 +498,20 @@ void SaveSettings(Long Index) {
   if (Index < 1 || Index > SettingCount) return;
   SettingRecord& set = SettingSets[Index];
   OpenDbPath = SupportFilePath(SettingsDbFile);
-  Connection connection;
+  // The row and its key read back belong together: one transaction, into a
+  // file that a read found sound and that passes the check before a save.
+  CheckedWrite write;
   Recordset rows;
   Long key = set.SettingID;
-  // The row and its key read back belong together: one transaction.
-  bool saved = connection.Open(OpenDbPath, OpenMode::ReadWrite) && connection.BeginTrans() &&
-               rows.Open(connection, "Settings") && WriteSettingRow(rows, set, key);
-  DbError failure = FailureOf(connection, rows);
+  const bool begun = write.Begin(OpenDbPath, SchemaSettings);
+  bool saved = begun && rows.Open(write.Db(), "Settings") && WriteSettingRow(rows, set, key);
+  DbError failure = begun ? FailureOf(write.Db(), rows) : write.Error();
   rows.Close();
   if (saved) {
-    saved = connection.CommitTrans();
-    failure = connection.Error();
+    saved = write.Commit();
+    failure = write.Error();
   }
-  connection.Close();  // rolls back what was not committed
+  write.Close();  // rolls back what was not committed
   if (!saved) {
     MsgBox(ErrorText(failure), vbOKOnly, SaveTitle);
     return;

@@ -101,8 +101,10 @@ extern Single GridSpare;            // display set Single slot 3 (0 built in)
 // When it returns False the built-in defaults of types 1 to 5 are applied.
 bool LoadSettings();
 // Writes SettingSets[Index] to its row (found by SettingID) or adds a row and
-// keeps its new key. A failure is reported ("Save Settings") and the set
-// keeps its values, a new one its SettingID 0.
+// keeps its new key. A settings database found damaged, or one that fails
+// the check before a save (Verify.h), takes nothing. A failure is reported
+// ("Save Settings") and the set keeps its values, a new one its SettingID 0:
+// it stays in use for the run.
 void SaveSettings(Long Index);
 
 // ---- Applying and storing -----------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "platform/Recordset.h"
 #include "platform/TextCompare.h"
 #include "storage/DbSchema.h"
+#include "storage/Verify.h"
 
 namespace lintavo {
 
@@ -155,27 +156,23 @@ void ClearLinkVariables() {
 // ---- Operations ----------------------------------------------------------------------------
 
 bool CreateLinkTable(String& error) {
-  Connection connection;
-  if (!connection.Open(DwgDbPath, OpenMode::ReadWrite)) {
-    error = ErrorText(connection.Error());
-    return false;
-  }
-  return CreateSchemaTable(connection.Handle()->Db, LinkTableTable, error);
+  CheckedWrite write;
+  if (write.Begin(DwgDbPath, SchemaDrawings) &&
+      CreateSchemaTable(write.Db().Handle()->Db, LinkTableTable, error) && write.Commit())
+    return true;
+  if (write.Error().Number != DbErrNone) error = ErrorText(write.Error());
+  return false;
 }
 
+// The drawings database takes the row only as a drawing save would: not
+// found damaged, sound by the check before a save, every table keyed.
 bool SaveObjectLink(Long index) {
   if (!IsComponent(index) || Items[index].Nlines == 0) return true;
-  Connection connection;
+  CheckedWrite write;
   DbError error;
-  bool saved = connection.Open(DwgDbPath, OpenMode::ReadWrite) && connection.BeginTrans();
-  if (!saved) error = connection.Error();
-  if (saved) saved = SaveLinkRow(connection, index, error);
-  if (saved) {
-    saved = connection.CommitTrans();
-    if (!saved) error = connection.Error();
-  } else if (connection.IsOpen()) {
-    connection.RollbackTrans();
-  }
+  bool saved = write.Begin(DwgDbPath, SchemaDrawings) && SaveLinkRow(write.Db(), index, error) && write.Commit();
+  if (write.Error().Number != DbErrNone) error = write.Error();
+  write.Close();  // rolls back what was not committed
   if (!saved) ShowLinkError(error, "Save Link Data: " + Items[index].Name);
   return saved;
 }

@@ -41,8 +41,11 @@ bool CreateLinkTable(String& error);
 
 // Writes the link variables as the LinkTable row of component index (one
 // transaction, the table created first when missing). Nothing happens for an
-// item that is not a component or has no lines (true). A failure is shown as
-// "number: description" titled "Save Link Data: " & name; the result is false.
+// item that is not a component or has no lines (true). A drawings database
+// that a drawing save refuses (found damaged, failing the check before a
+// save, a table without its key: Verify.h) takes nothing either. A failure is
+// shown as "number: description" titled "Save Link Data: " & name; the
+// result is false.
 bool SaveObjectLink(Long index);
 
 // Loads component index's link into the link variables; true when the linked

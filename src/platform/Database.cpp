@@ -3,6 +3,7 @@
 #include "platform/Database.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -27,21 +28,7 @@ DbError SqliteError(sqlite3* db) {
   return DbError{code, sqlite3_errmsg(db)};
 }
 
-// ---- Damage found ----------------------------------------------------------
-
-namespace {
-
-// A file as it is now: which file it is, whatever the path that names it
-// (relative, through a link), and its size and time of last change; a
-// file put back from a copy is another file, one changed in place has
-// another time.
-struct FileStamp {
-  dev_t Device = 0;           // the file system holding it
-  ino_t Inode = 0;            // the file within it; 0 when there is no such file
-  off_t Size = -1;            // bytes
-  std::int64_t Modified = 0;  // nanoseconds since the epoch
-  bool operator==(const FileStamp& other) const = default;
-};
+// ---- File stamps -----------------------------------------------------------
 
 FileStamp StampOf(const String& path) {
   struct stat info {};
@@ -49,6 +36,46 @@ FileStamp StampOf(const String& path) {
   const std::int64_t modified = std::int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec;
   return FileStamp{info.st_dev, info.st_ino, info.st_size, modified};
 }
+
+namespace {
+
+// The number in count bytes of the file from offset, big-endian as SQLite
+// writes its headers; 0 when the file is shorter or cannot be read.
+std::uint64_t HeaderNumber(const String& path, long offset, int count) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return 0;
+  unsigned char bytes[8] = {};
+  const bool read = std::fseek(file, offset, SEEK_SET) == 0 &&
+                    std::fread(bytes, 1, static_cast<std::size_t>(count), file) == static_cast<std::size_t>(count);
+  std::fclose(file);
+  std::uint64_t number = 0;
+  for (int i = 0; read && i < count; ++i) number = number << 8 | bytes[i];
+  return read ? number : 0;
+}
+
+}  // namespace
+
+DatabaseStamp StampOfDatabase(const String& path) {
+  constexpr long ChangeCounterOffset = 24;  // of the database header
+  constexpr long LogSaltsOffset = 16;       // of the write-ahead log's header
+  constexpr off_t LogHeaderSize = 32;       // a log no longer than its header holds no commit
+  DatabaseStamp stamp;
+  stamp.File = StampOf(path);
+  if (stamp.File.Inode == 0) return stamp;
+  stamp.ChangeCounter = static_cast<std::uint32_t>(HeaderNumber(path, ChangeCounterOffset, 4));
+  // A reader makes an empty log where the last writer to close removed it:
+  // either way the log holds nothing.
+  const String log = path + "-wal";
+  const FileStamp logStamp = StampOf(log);
+  if (logStamp.Size <= LogHeaderSize) return stamp;
+  stamp.Log = logStamp;
+  stamp.LogSalts = HeaderNumber(log, LogSaltsOffset, 8);
+  return stamp;
+}
+
+// ---- Damage found ----------------------------------------------------------
+
+namespace {
 
 std::vector<FileStamp> DamagedFiles;  // the files found damaged, as they were then
 

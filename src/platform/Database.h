@@ -30,6 +30,7 @@
 //
 // Sections:
 //   Errors
+//   File stamps
 //   Damage found
 //   Values
 //   Prepared statements
@@ -38,6 +39,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <sys/types.h>
 #include <variant>
 #include <vector>
 
@@ -66,6 +68,8 @@ enum DbErrorNumber : Long {
   DbErrOdbc = 10011,           // an ODBC call failed: the description is its diagnostic (Odbc.h)
   DbErrNoRowKey = 10012,       // a table whose rows have no rowid to be addressed by (Recordset.h)
   DbErrDamaged = 10013,        // a file SQLite finds damaged, now or when it was last read
+  DbErrChangedMeanwhile = 10014,  // another program stored or replaced the rows a question was about
+                                  //   after it was asked
 };
 
 struct DbError {
@@ -75,6 +79,34 @@ struct DbError {
 
 String ErrorText(const DbError& error);  // "number: description"
 DbError SqliteError(sqlite3* db);        // SQLite's last result code and message on db
+
+// ---- File stamps -----------------------------------------------------------
+// A file as it is now: which file it is, whatever the path that names it
+// (relative, through a link), and its size and time of last change; a file
+// put back from a copy is another file, one changed in place has another time.
+struct FileStamp {
+  dev_t Device = 0;           // the file system holding it
+  ino_t Inode = 0;            // the file within it; 0 when there is no such file
+  off_t Size = -1;            // bytes
+  std::int64_t Modified = 0;  // nanoseconds since the epoch
+  bool operator==(const FileStamp& other) const = default;
+};
+FileStamp StampOf(const String& path);
+
+// A database file as it is now, to tell later whether anybody has written it
+// since: the file's stamp, the count of commits SQLite keeps in its header
+// (rollback-journal mode), and the stamp of its write-ahead log with the
+// log's salts, which SQLite renews whenever the log starts over (WAL mode).
+// A commit by any program changes one of them, even one within the same tick
+// of the file system's clock that leaves the size as it was.
+struct DatabaseStamp {
+  FileStamp File;                  // the database file; Inode 0: no such file
+  std::uint32_t ChangeCounter = 0;  // header bytes 24..27
+  FileStamp Log;                   // "<path>-wal"; Inode 0 when there is none or it holds no commit
+  std::uint64_t LogSalts = 0;      // log header bytes 16..23; 0 without a log
+  bool operator==(const DatabaseStamp& other) const = default;
+};
+DatabaseStamp StampOfDatabase(const String& path);
 
 // ---- Damage found ----------------------------------------------------------
 // SqliteError remembers the file of a database SQLite found damaged

@@ -48,6 +48,7 @@ namespace lintavo {
 // ---- Module state ------------------------------------------------------------------
 
 bool DrawingAddNewNeeded = true;
+bool DrawingStoredMeanwhile = false;
 bool AddNewNeeded = true;
 
 namespace {
@@ -91,6 +92,14 @@ void ListByOwner(std::vector<Long>& Start, std::vector<Long>& Out, Owner owner, 
   std::vector<Long> next(Start.begin(), Start.end() - 1);
   for (Long j = 1; j <= last; ++j)
     if (const Long o = owner(j)) Out[static_cast<std::size_t>(next[o]++)] = value(j);
+}
+
+// A stored drawing of the drawing's name and revision other than the one
+// the user was asked about.
+DbError StoredMeanwhileError(const DwgRec& dwg) {
+  return DbError{DbErrChangedMeanwhile, "Another program has stored a drawing named " + dwg.Name + ", revision " +
+                                            dwg.Revision + ", in this database since it was looked at: " +
+                                            "nothing was saved."};
 }
 
 // A drawing key out of the range of drawings' keys.
@@ -248,6 +257,14 @@ class GeometryWriter {
   bool Failed() const { return error_.Number != DbErrNone; }
   const DbError& Error() const { return error_; }
 
+  // Lets go of the statements and of the database, which the save then closes.
+  void Finalize() {
+    for (Statement* s : {&insertLine_, &updateLine_, &insertPoint_, &pointIds_, &updatePoint_, &deletePoints_,
+                         &deleteLine_, &ownerLines_})
+      s->Finalize();
+    handle_.reset();
+  }
+
  private:
   // ?1 Rtype, ?2..?13 the entity's own columns, ?15..?18 the links; the
   // caller binds PointID (?14) or the key (?19). False when a value could
@@ -378,16 +395,12 @@ class SaveSession {
   bool Begin(const String& path, const String& title) {
     baseTitle_ = title;
     keys_.Capture();
-    if (!connection_.Open(path, OpenMode::ReadWrite) || !connection_.BeginTrans()) {
-      return Fail(title, connection_.Error());
-    }
-    DbError unfit;
-    if (!DatabaseFitToWrite(connection_, path, unfit)) return Fail(title, unfit);
-    if (!geometry_.Prepare(connection_.Handle())) return Fail(title, geometry_.Error());
+    if (!write_.Begin(path, SchemaDrawings)) return Fail(title, write_.Error());
+    if (!geometry_.Prepare(write_.Db().Handle())) return Fail(title, geometry_.Error());
     return true;
   }
 
-  Connection& Db() { return connection_; }
+  Connection& Db() { return write_.Db(); }
   GeometryWriter& Geometry() { return geometry_; }
 
   // The definition geometry (entities of DwgNo 0) owned by item i, in table
@@ -412,19 +425,17 @@ class SaveSession {
   // Commits when everything succeeded; otherwise rolls back, puts the
   // model's keys back and shows the failure. True when the save is stored.
   bool Finish(bool ok) {
-    if (ok && !failed_ && !connection_.CommitTrans()) Fail(baseTitle_, connection_.Error());
+    geometry_.Finalize();
+    if (ok && !failed_ && !write_.Commit()) Fail(baseTitle_, write_.Error());
     ok = ok && !failed_;
-    if (!ok) {
-      if (connection_.IsOpen()) connection_.RollbackTrans();
-      keys_.Restore();
-    }
-    connection_.Close();  // before the message: the file is free while it shows
+    if (!ok) keys_.Restore();
+    write_.Close();  // rolls back what was not committed, before the message: the file is free while it shows
     if (!ok) MsgBox(ErrorText(error_), vbOKOnly, title_);
     return ok;
   }
 
  private:
-  Connection connection_;
+  CheckedWrite write_;
   GeometryWriter geometry_;
   ModelKeys keys_;
   // Members by owner: memberStart_[i] .. memberStart_[i + 1] in members_.
@@ -500,13 +511,19 @@ bool WriteDrawingValues(Recordset& rs, const DwgRec& dwg, Long index) {
 // is updated, or a new one is added. addAll tells the item and line passes
 // to add every row: the row is new, or the stored drawing is replaced
 // (overwrite, or keys that are not that row's), its old rows deleted here.
-bool SaveDrawingRow(SaveSession& s, Long index, bool overwrite, bool& addAll) {
+// A stored row other than the one the user was asked about (asked) fails
+// the save before anything of the drawing is written.
+bool SaveDrawingRow(SaveSession& s, Long index, bool overwrite, std::optional<DbKey> asked, bool& addAll) {
   DwgRec& dwg = Dwgs[index];
   Recordset rs;
   bool ok = rs.Open(s.Db(), "Drawing", "Name", DbValue(dwg.Name)) && FindDrawingRow(rs, dwg.Revision);
   DrawingAddNewNeeded = ok && rs.Eof();
   if (ok && !DrawingAddNewNeeded) {
     const DbKey stored = rs.Field("DrawID").AsKey();
+    if (asked && stored != *asked && !rs.Failed()) {
+      DrawingStoredMeanwhile = true;
+      return s.Fail("Save Drawing Record", StoredMeanwhileError(dwg));
+    }
     const bool ownKeys = dwg.DrawID == stored && dwg.SourceDbPath == DwgDbPath;
     addAll = overwrite || !ownKeys;
     ok = WriteDrawingValues(rs, dwg, index) && rs.Update();
@@ -829,7 +846,8 @@ bool SaveDrawing(Long index) {
   return SaveDrawing(index, ComponentsMissingFromDb(index), false);
 }
 
-bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite) {
+bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite, std::optional<DbKey> asked) {
+  DrawingStoredMeanwhile = false;
   if (index < 0 || index > MaxDwgNo) return false;
   // A transform preview moves the selection's own points: they go back before they are written.
   if (ServicesAbove.EndOutline) ServicesAbove.EndOutline();
@@ -847,7 +865,7 @@ bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite
   bool addAll = true;
   bool ok = s.Begin(DwgDbPath, "Save Drawing Record");
   for (Long c : components) ok = ok && SaveComponentOn(s, c);
-  ok = ok && SaveDrawingRow(s, index, overwrite, addAll) && SaveDrawingObjects(s, index, addAll) &&
+  ok = ok && SaveDrawingRow(s, index, overwrite, asked, addAll) && SaveDrawingObjects(s, index, addAll) &&
        SaveDrawingLines(s, index, addAll);
   const bool stored = s.Finish(ok);
   CurDrawID = Dwgs[index].DrawID;
@@ -862,6 +880,12 @@ bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite
 }
 
 bool CheckDrawingExists(Long index) {
+  DbKey stored = 0;
+  return CheckDrawingExists(index, stored);
+}
+
+bool CheckDrawingExists(Long index, DbKey& stored) {
+  stored = 0;
   if (index < 0 || index > MaxDwgNo) return false;
   const DwgRec& dwg = Dwgs[index];
   CurDwgName = dwg.Name;
@@ -872,7 +896,8 @@ bool CheckDrawingExists(Long index) {
   Recordset rs;
   if (connection.Open(DwgDbPath, OpenMode::ReadWrite) &&
       rs.Open(connection, "Drawing", "Name", DbValue(dwg.Name)) && FindDrawingRow(rs, dwg.Revision)) {
-    return !rs.Eof();
+    if (!rs.Eof()) stored = rs.Field("DrawID").AsKey();
+    if (!rs.Failed()) return !rs.Eof();
   }
   const DbError error = RecordsetError(rs, connection);
   rs.Close();
@@ -954,22 +979,27 @@ void SaveObjectLines(Long& itemIndex) {
 
 void SaveLayerName(String& name, String& category) {
   OpenDbPath = SupportFilePath(SettingsDbFile);
-  Connection connection;
+  CheckedWrite write;
   Recordset names;
-  // A name is one row whatever its letter case, as the database finds it.
-  if (connection.Open(OpenDbPath, OpenMode::ReadWrite) && names.Open(connection, "LayerNames") &&
-      names.Find("Name", name)) {
-    if (!names.Eof()) return;  // stored already: the row stays as it is
-    if (names.AddNew() && names.Field("Name").SetText(name) &&
-        names.Field("Category").SetText(category) && names.Update())
-      return;
+  // A name is one row whatever its letter case, as the database finds it; a
+  // name stored already leaves its row as it is.
+  const bool begun = write.Begin(OpenDbPath, SchemaSettings);
+  bool stored = begun && names.Open(write.Db(), "LayerNames") && names.Find("Name", name) &&
+                (!names.Eof() || (names.AddNew() && names.Field("Name").SetText(name) &&
+                                  names.Field("Category").SetText(category) && names.Update()));
+  DbError error = begun ? names.Error() : write.Error();
+  names.Close();
+  if (stored) {
+    stored = write.Commit();
+    if (!stored) error = write.Error();
   }
-  const DbError& error = connection.Error().Number ? connection.Error() : names.Error();
-  MsgBox(ErrorText(error), vbOKOnly, "Save Layer Name");
+  write.Close();
+  if (!stored) MsgBox(ErrorText(error), vbOKOnly, "Save Layer Name");
 }
 
 void ResetSaveData() {
   DrawingAddNewNeeded = true;
+  DrawingStoredMeanwhile = false;
   AddNewNeeded = true;
 }
 

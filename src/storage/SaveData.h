@@ -37,6 +37,7 @@
 //   Layer name store
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "platform/Types.h"
@@ -46,6 +47,8 @@ namespace lintavo {
 // ---- Module state ------------------------------------------------------------------
 extern bool DrawingAddNewNeeded;  // the last SaveDrawing added the Drawing row (no row of
                                   //   that name and revision was stored)
+extern bool DrawingStoredMeanwhile;  // the last SaveDrawing wrote nothing: the drawing stored under
+                                     //   that name and revision was not the one the user was asked about
 extern bool AddNewNeeded;         // the last item or component written got a new row
 
 // ---- Drawings ----------------------------------------------------------------------
@@ -64,13 +67,26 @@ bool SaveDrawing(Long index);
 // order) into the same database, all in the one transaction. With overwrite
 // a stored drawing of that name and revision is replaced whole: its Objects,
 // Lines and Points rows are deleted and the drawing's rows added afresh.
-bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite);
+//
+// asked, from the save dialog: the key of the stored drawing of that name
+// and revision that the user was asked about and agreed to replace (0: none
+// was stored when the dialog looked, and nothing was asked). Another program
+// may store or replace that drawing before the save takes the file: when the
+// save finds, inside its transaction, a stored drawing of that name and
+// revision keyed otherwise, it writes nothing, shows why (DbErrChangedMeanwhile,
+// titled "Save Drawing Record") and sets DrawingStoredMeanwhile, so that the
+// dialog asks again about what is stored now. Without asked, whatever is
+// stored under that name and revision is updated or replaced.
+bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite,
+                 std::optional<DbKey> asked = std::nullopt);
 
 // True when the drawings database holds a Drawing row of a drawing (keyed
 // from 1) with the name (letter case ignored) and the revision (exact) of
 // Dwgs(index). Sets CurDwgName and CurDrawID. A failure shows its message
 // titled "Check Drawing", sets DlgCancelled and returns False.
 bool CheckDrawingExists(Long index);
+// The same, with the key of the row found in stored (0 when none was).
+bool CheckDrawingExists(Long index, DbKey& stored);
 
 // ---- Components and item geometry ----------------------------------------------------
 // Writes component itemIndex into CompDbPath together with every component
@@ -124,7 +140,9 @@ std::vector<Long> ComponentsMissingFromDb(Long index);
 // ---- Layer name store ----------------------------------------------------------------
 // Stores a layer name with its category in the settings database's
 // LayerNames table unless a row of that name is there already (its category
-// is then left as it is). Errors show in a box titled "Save Layer Name".
+// is then left as it is). A settings database found damaged, or one that
+// fails the check before a save (Verify.h), takes nothing. Errors show in a
+// box titled "Save Layer Name"; the name stays in the list for the run.
 void SaveLayerName(String& name, String& category);
 
 void ResetSaveData();  // the module state to its start values

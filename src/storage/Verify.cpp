@@ -59,25 +59,58 @@ bool ListDbTables(const String& path, DbError& error) {
 // ---- Checks ------------------------------------------------------------------------
 
 bool VerifyDatabase(const String& path, Integer kind) {
-  if (!FileExists(path)) return false;
   DbError error;
-  if (!ListDbTables(path, error)) {
-    MsgBox(ErrorText(error), vbOKOnly, "Verify Database");
-    return false;
-  }
-  if (DbTableCount == 0) return false;
+  if (VerifyDatabase(path, kind, error)) return true;
+  if (error.Number != DbErrNone) MsgBox(ErrorText(error), vbOKOnly, "Verify Database");
+  return false;
+}
+
+bool VerifyDatabase(const String& path, Integer kind, DbError& error) {
+  error = DbError{};
+  if (!FileExists(path)) return false;
+  if (!ListDbTables(path, error) || DbTableCount == 0) return false;
   const std::vector<String>& required = RequiredTables(kind);
   if (required.empty()) return false;
   return std::all_of(required.begin(), required.end(), IsListed);
+}
+
+bool IsLockError(const DbError& error) {
+  const Long code = error.Number & 0xff;
+  return error.Number < DbErrFileNotFound && (code == SQLITE_BUSY || code == SQLITE_LOCKED);
 }
 
 // ---- Fitness for a save ------------------------------------------------------
 
 namespace {
 
-DbError Damaged(const String& path, const String& detail) {
+// The files this program checked and then committed into, as it left them;
+// one entry per file.
+std::vector<DatabaseStamp> WrittenSound;
+
+bool LeftSoundByUs(const String& path) {
+  const DatabaseStamp now = StampOfDatabase(path);
+  return now.File.Inode != 0 && std::find(WrittenSound.begin(), WrittenSound.end(), now) != WrittenSound.end();
+}
+
+// Remembers the file at path as it is now, in place of what was remembered of it.
+void NoteLeftSound(const String& path) {
+  const DatabaseStamp now = StampOfDatabase(path);
+  if (now.File.Inode == 0) return;
+  std::erase_if(WrittenSound, [&](const DatabaseStamp& known) {
+    return known.File.Device == now.File.Device && known.File.Inode == now.File.Inode;
+  });
+  WrittenSound.push_back(now);
+}
+
+// What the user may do about a damaged database of the schema.
+const char* DamagedAdvice(SchemaSet schema) {
+  return schema == SchemaSettings ? "What was to be stored stays in use until the program ends."
+                                  : "Save into another database.";
+}
+
+DbError Damaged(const String& path, const String& detail, SchemaSet schema) {
   return DbError{DbErrDamaged, "The database '" + path + "' is damaged (" + detail +
-                                   "): nothing was saved into it. Save into another database."};
+                                   "): nothing was saved into it. " + DamagedAdvice(schema)};
 }
 
 // The first line integrity_check reports: "ok" for a sound file. False when
@@ -95,20 +128,20 @@ bool IntegrityReport(Connection& connection, String& report, DbError& error) {
   return true;
 }
 
-// Whether each table of a drawings database that the file holds (by name,
-// letter case ignored, as the save's statements find it) keys its rows by
+// Whether each keyed table of the schema that the file holds (by name,
+// letter case ignored, as the writers' statements find it) keys its rows by
 // its key column.
-bool KeysAreRowKeys(Connection& connection, const String& path, DbError& error) {
+bool KeysAreRowKeys(Connection& connection, const String& path, SchemaSet schema, DbError& error) {
   std::vector<String> names;
   if (!connection.TableNames(names)) {
     error = connection.Error();
     return false;
   }
-  for (const String& table : SchemaTableNames(SchemaDrawings)) {
+  for (const String& table : SchemaTableNames(schema)) {
+    const String key = TableKeyColumn(table);
     const bool held =
         std::any_of(names.begin(), names.end(), [&](const String& name) { return SameTextNoCase(name, table); });
-    if (!held) continue;
-    const String key = TableKeyColumn(table);
+    if (key.empty() || !held) continue;
     ColumnDeclaration declared;
     DbError unread;
     if (DeclarationOf(connection, table, key, declared, unread) && declared.RowKey) continue;
@@ -126,27 +159,57 @@ bool KeysAreRowKeys(Connection& connection, const String& path, DbError& error) 
 
 }  // namespace
 
-bool DatabaseFitToWrite(Connection& connection, const String& path, DbError& error) {
+bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet schema, DbError& error) {
   if (FoundDamaged(path)) {
-    error = Damaged(path, "it was found so when it was read");
+    error = Damaged(path, "it was found so when it was read", schema);
     return false;
   }
-  String report;
-  if (!IntegrityReport(connection, report, error)) {
-    if (FoundDamaged(path)) error = Damaged(path, error.Description);  // the check met the damage itself
-    return false;
+  if (!LeftSoundByUs(path)) {
+    String report;
+    if (!IntegrityReport(connection, report, error)) {
+      if (FoundDamaged(path)) error = Damaged(path, error.Description, schema);  // the check met the damage itself
+      return false;
+    }
+    if (report != "ok") {
+      error = Damaged(path, report, schema);
+      return false;
+    }
   }
-  if (report != "ok") {
-    error = Damaged(path, report);
-    return false;
-  }
-  return KeysAreRowKeys(connection, path, error);
+  return KeysAreRowKeys(connection, path, schema, error);
+}
+
+// ---- Checked writes ------------------------------------------------------------
+
+bool CheckedWrite::Begin(const String& path, SchemaSet schema) {
+  path_ = path;
+  error_ = DbError{};
+  if (!connection_.Open(path, OpenMode::ReadWrite) || !connection_.BeginTrans()) return Fail(connection_.Error());
+  DbError unfit;
+  if (!DatabaseFitToWrite(connection_, path, schema, unfit)) return Fail(unfit);
+  return true;
+}
+
+// The stamp is taken once the connection is closed: closing may fold a
+// write-ahead log back into the file. (Another program's commit in the
+// moment between the two would be taken for this program's.)
+bool CheckedWrite::Commit() {
+  if (!connection_.CommitTrans()) return Fail(connection_.Error());
+  connection_.Close();
+  NoteLeftSound(path_);
+  return true;
+}
+
+bool CheckedWrite::Fail(const DbError& error) {
+  if (error_.Number == DbErrNone) error_ = error;
+  connection_.Close();
+  return false;
 }
 
 void ResetVerify() {
   DbTableNames.assign(1, String());
   DbTableCount = 0;
   ForgetFoundDamaged();
+  WrittenSound.clear();
 }
 
 namespace {

@@ -9,12 +9,14 @@
 //   Table list
 //   Checks
 //   Fitness for a save
+//   Checked writes
 #pragma once
 
 #include <vector>
 
 #include "platform/Database.h"
 #include "platform/Types.h"
+#include "storage/DbSchema.h"
 
 namespace lintavo {
 
@@ -40,19 +42,59 @@ bool ListDbTables(const String& path, DbError& error);
 // compare exactly: "lines" is not "Lines". A file that cannot be read as a
 // database shows its error in a box titled "Verify Database" and gives False.
 bool VerifyDatabase(const String& path, Integer kind);
+// The same without the box: False with the reason in error when the file
+// cannot be read (a file another program holds locked: IsLockError), False
+// with error.Number 0 when it is no database of the kind.
+bool VerifyDatabase(const String& path, Integer kind, DbError& error);
+// The error says another program holds the file (SQLite's busy or locked).
+bool IsLockError(const DbError& error);
 
 // ---- Fitness for a save ------------------------------------------------------
 // Whether the database open on connection (the file at path) may take a
-// save: no read found it damaged since it last changed (FoundDamaged);
-// PRAGMA integrity_check finds nothing wrong (a quick check does not see an
-// index that lacks rows, through which a save would miss the rows it
-// replaces and store a drawing twice); and each table of a drawings
-// database that it holds keys its rows by its key column (a copy made with
-// CREATE TABLE ... AS SELECT keys them by a hidden rowid, and the keys a
-// save reads back would not be stored). False, with error saying why
-// (DbErrDamaged, DbErrNoRowKey), before anything is written.
-bool DatabaseFitToWrite(Connection& connection, const String& path, DbError& error);
+// save into the tables of schema (SchemaDrawings or SchemaSettings): no read
+// found it damaged since it last changed (FoundDamaged); PRAGMA
+// integrity_check finds nothing wrong (a quick check does not see an index
+// that lacks rows, through which a save would miss the rows it replaces and
+// store a drawing twice); and each table of the schema that it holds keys its
+// rows by its key column (a copy made with CREATE TABLE ... AS SELECT keys
+// them by a hidden rowid, and the keys a save reads back would not be
+// stored). False, with error saying why (DbErrDamaged, DbErrNoRowKey), before
+// anything is written.
+//
+// The integrity check reads the whole file, which in a large database costs
+// more than the save itself. A file this program checked and then committed
+// into is remembered as the commit left it (StampOfDatabase); while it stays
+// so nobody else has written it, and it is not read through again. A file
+// changed by anybody else (or put back from a copy) is checked again.
+bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet schema, DbError& error);
 
-void ResetVerify();  // the table list emptied, no file remembered as damaged
+// ---- Checked writes ------------------------------------------------------------
+// One write transaction into a database that may take it. Begin opens the
+// file read-write, takes its write lock and checks the file
+// (DatabaseFitToWrite) before anything is written; Commit commits, closes
+// and remembers the file as this program left it; Close, or the end of the
+// object, rolls back what was not committed. Every writer of the drawings
+// and settings databases goes through one.
+class CheckedWrite {
+ public:
+  CheckedWrite() = default;
+  CheckedWrite(const CheckedWrite&) = delete;
+  CheckedWrite& operator=(const CheckedWrite&) = delete;
+
+  bool Begin(const String& path, SchemaSet schema);  // false: Error() says why; nothing written
+  Connection& Db() { return connection_; }
+  bool Commit();  // false: Error() says why, and nothing of the transaction is stored
+  void Close() { connection_.Close(); }
+  const DbError& Error() const { return error_; }  // the first failure of Begin or Commit
+
+ private:
+  bool Fail(const DbError& error);
+
+  Connection connection_;
+  String path_;     // the file written
+  DbError error_;   // the first failure
+};
+
+void ResetVerify();  // the table list emptied, no file remembered as damaged or as written sound
 
 }  // namespace lintavo

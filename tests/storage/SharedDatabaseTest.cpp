@@ -1,6 +1,7 @@
 // A drawings database that another program saves into while the program
 // reads it: File, Open previews and loads a drawing as one save left it.
 #include <QAction>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <set>
@@ -8,7 +9,9 @@
 
 #include "platform/SurfaceWidget.h"
 #include "storage/SaveFixture.h"
+#include "storage/SpoiltDatabase.h"
 #include "support/SqliteProbes.h"
+#include "windows/file/frmDwgSave.h"
 #include "windows/file/frmDwgSelect.h"
 
 namespace lintavo {
@@ -102,6 +105,48 @@ TEST_F(SharedDatabaseTest, FileOpenPreviewsAndLoadsADrawingAsOneSaveLeftIt) {
       EXPECT_EQ(line.LayerID >= 1 ? Items[line.LayerID].Name : "no layer", "Layer " + std::to_string(v));
     }
     EXPECT_EQ(Responder().MessageTexts(), std::vector<String>{});
+  }
+}
+
+// The check before a save reads the whole file; it is made again only when
+// someone else has written the file since this program's last save into it,
+// in either journal mode: saved twice, the file is checked once; after
+// another program's save it is checked again and takes the save; after
+// another program left an index lacking a line, it is checked and refused.
+TEST_F(SharedDatabaseTest, TheCheckBeforeASaveReadsTheFileAgainOnlyAfterAnotherProgramWroteIt) {
+  const struct {
+    std::vector<String> other;  // what the other program runs before the save
+    std::vector<int> answers;   // to the question whether to over write, and to the refusal
+    const char* result;         // the save's result line
+    int checks;                 // checks of the whole file so far
+  } steps[] = {
+      {{}, {}, "Drawing: Shed  Saved!", 1},
+      {{}, {vbYes}, "Drawing: Shed  Saved!", 1},
+      {{"UPDATE Drawing SET Description = 'theirs'"}, {vbYes}, "Drawing: Shed  Saved!", 2},
+      {PastIndex("Lines_DrawingID", {"INSERT INTO Lines (DrawingID) SELECT max(DrawID) FROM Drawing"}),
+       {vbYes, vbOK}, "Error Saving Drawing: Shed", 3},
+  };
+  for (const char* journal : {"DELETE", "WAL"}) {
+    SCOPED_TRACE(journal);
+    DwgDbPath = MakeDrawingsDb(String("Checked") + journal + "_dwg.mdb");
+    TestDatabase other(DwgDbPath, true);
+    other.Rows(String("PRAGMA journal_mode = ") + journal);
+    int checks = 0;
+    StatementHook counting([&](const char* sql) { checks += String(sql).rfind("PRAGMA integrity_check", 0) == 0; });
+    for (const auto& step : steps) {
+      for (const String& sql : step.other) other.Exec(sql);
+      for (const int answer : step.answers) Responder().AnswerMsgBox(answer);
+      String result;
+      Responder().OnDialog<frmDwgSave>(
+          [&](frmDwgSave& dialog) {
+            dialog.cmdSave->click();
+            result = dialog.lblMsg->text().toStdString();
+          },
+          &frmDwgSave::cmdExit);
+      main_->MenuItem("mnuFileSave")->trigger();
+      EXPECT_EQ(result, step.result);
+      EXPECT_EQ(checks, step.checks) << step.result;
+    }
   }
 }
 

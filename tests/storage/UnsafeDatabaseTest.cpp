@@ -13,6 +13,7 @@
 
 #include "platform/Prompts.h"
 #include "storage/SaveFixture.h"
+#include "storage/SpoiltDatabase.h"
 #include "support/DrawingDriver.h"
 #include "support/ListClicks.h"
 #include "windows/file/frmDwgSave.h"
@@ -24,42 +25,6 @@ namespace {
 const char* const OverwriteQuestion =
     "This Drawing Name already Exists at this Revision Level in The Selected Database, Do you want to "
     "Over Write? (Over Writing is time consuming!)";
-
-// ---- Damage, as other programs and failing disks leave it ---------------------------
-
-// The table rebuilt as an outside repair tool may leave it: the same rows,
-// no key and no index.
-std::vector<String> WithoutKey(const String& table) {
-  const String quoted = "\"" + table + "\"";
-  return {"CREATE TABLE Rebuilt AS SELECT * FROM " + quoted, "DROP TABLE " + quoted,
-          "ALTER TABLE Rebuilt RENAME TO " + quoted};
-}
-
-// The statements adding run while the index is left out of the schema: the
-// index lacks the rows they add.
-std::vector<String> PastIndex(const String& index, const std::vector<String>& adding) {
-  std::vector<String> all = {
-      "CREATE TEMP TABLE Kept AS SELECT * FROM sqlite_master WHERE name = '" + index + "'",
-      "PRAGMA writable_schema = ON", "DELETE FROM sqlite_master WHERE name = '" + index + "'",
-      "PRAGMA writable_schema = RESET"};
-  all.insert(all.end(), adding.begin(), adding.end());
-  all.insert(all.end(), {"PRAGMA writable_schema = ON", "INSERT INTO sqlite_master SELECT * FROM temp.Kept",
-                         "PRAGMA writable_schema = RESET"});
-  return all;
-}
-
-// The one page of a small table made unreadable: its page type is none.
-void BreakPageOf(const String& path, const String& table) {
-  qint64 page = 0, size = 0;
-  {
-    TestDatabase db(path);
-    page = static_cast<qint64>(db.Number("SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'"));
-    size = static_cast<qint64>(db.Number("PRAGMA page_size"));
-  }
-  QFile file(QString::fromStdString(path));
-  ASSERT_TRUE(page > 1 && file.open(QIODevice::ReadWrite) && file.seek((page - 1) * size));
-  file.write(QByteArray(1, '\0'));
-}
 
 class UnsafeDatabaseTest : public SaveFixture {
  protected:
@@ -90,9 +55,7 @@ class UnsafeDatabaseTest : public SaveFixture {
   // A copy of the stored file, spoilt by the statements; it becomes DwgDbPath.
   String SpoiltCopy(const String& stored, const String& name, const std::vector<String>& statements) {
     const String path = ScratchPath(name);
-    EXPECT_TRUE(QFile::copy(QString::fromStdString(stored), QString::fromStdString(path)));
-    TestDatabase db(path, true);
-    for (const String& sql : statements) db.Exec(sql);
+    lintavo::SpoiltCopy(stored, path, statements);
     DwgDbPath = path;
     return path;
   }

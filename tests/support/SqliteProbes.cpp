@@ -26,13 +26,13 @@ int CountSleep(sqlite3_vfs* /*vfs*/, int microseconds) {
 }
 
 // ---- Statements ----------------------------------------------------------------------
-std::function<void()>* HookRoutine = nullptr;  // the live hook's routine; null when none
-bool InRoutine = false;                        // the routine is running: its statements start none
+std::function<void(const char*)>* HookRoutine = nullptr;  // the live hook's routine; null when none
+bool InRoutine = false;  // the routine is running: its statements start none
 
-int OnStatementStart(unsigned /*kind*/, void* /*context*/, void* /*statement*/, void* /*sql*/) {
+int OnStatementStart(unsigned /*kind*/, void* /*context*/, void* /*statement*/, void* sql) {
   if (HookRoutine == nullptr || InRoutine) return 0;
   InRoutine = true;
-  (*HookRoutine)();
+  (*HookRoutine)(static_cast<const char*>(sql));
   InRoutine = false;
   return 0;
 }
@@ -68,8 +68,11 @@ LockWaitMeter::~LockWaitMeter() {
 long long LockWaitMeter::WaitedMs() const { return WaitedMicroseconds / 1000; }
 long long LockWaitMeter::Waits() const { return WaitCount; }
 
-StatementHook::StatementHook(std::function<void()> routine) {
-  HookRoutine = new std::function<void()>(std::move(routine));
+StatementHook::StatementHook(std::function<void()> routine)
+    : StatementHook(std::function<void(const char*)>([routine](const char*) { routine(); })) {}
+
+StatementHook::StatementHook(std::function<void(const char* sql)> routine) {
+  HookRoutine = new std::function<void(const char*)>(std::move(routine));
   EXPECT_EQ(sqlite3_auto_extension(TraceEntry()), SQLITE_OK);
 }
 

@@ -11,7 +11,8 @@
 // StatementHook runs a routine at the start of every statement of each
 // connection opened while it lives (it is installed in each as the
 // connection opens), so a test can put another program's work between the
-// program's reads. The routine's own statements start no routine.
+// program's reads, or before a chosen statement. The routine's own
+// statements start no routine.
 //
 // One of each at a time; the connections a test opens before making one are
 // not watched by it.
@@ -35,6 +36,8 @@ class LockWaitMeter {
 class StatementHook {
  public:
   explicit StatementHook(std::function<void()> routine);
+  // The routine is given the text of the statement about to start.
+  explicit StatementHook(std::function<void(const char* sql)> routine);
   ~StatementHook();  // connections still open then start no routine any more
   StatementHook(const StatementHook&) = delete;
   StatementHook& operator=(const StatementHook&) = delete;

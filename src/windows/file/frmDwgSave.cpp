@@ -115,10 +115,7 @@ void frmDwgSave::cmdBrowse_Click() {
   if (!IsDrawingsFileName(chosen) || chosen == remembered) return;
   // Only a drawings database becomes the target: a text file or a locked
   // one is reported here and changes nothing.
-  if (!VerifyDatabase(chosen, DbKindDrawings)) {
-    ShowMessage("ERROR.. Database NOT a Drawing Database!", ColorRed);
-    return;
-  }
+  if (!IsDrawingsDatabase(chosen)) return;
   DwgDbPath = chosen;
   ShowWholeText(*Text3, QString::fromStdString(DwgDbPath));
 }
@@ -132,8 +129,12 @@ void frmDwgSave::cmdSave_Click() {
   const String oldCurName = CurDwgName, oldCurRevision = CurRevision;
   CurDwgName = dwg.Name = TextOf(Text1);
   CurRevision = dwg.Revision = TextOf(Text2);
-  bool overwrite = false;
-  if (AskOverwrite(overwrite)) RunSave(overwrite);
+  // Another program may store a drawing of that name and revision between
+  // the question and the save: the save then writes nothing, says so, and
+  // the question is asked again about what is stored now.
+  bool overwrite = false, again = true;
+  DbKey asked = 0;
+  while (again) again = AskOverwrite(overwrite, asked) && !RunSave(overwrite, asked) && DrawingStoredMeanwhile;
   if (saved_) return;
   // Not stored: the drawing keeps the name and revision it had.
   dwg.Name = oldName;
@@ -152,10 +153,7 @@ bool frmDwgSave::CheckTarget() {
     ShowMessage("ERROR.. Drawing Database NOT Found!", ColorRed);
     return false;
   }
-  if (!VerifyDatabase(path, DbKindDrawings)) {
-    ShowMessage("ERROR.. Database NOT a Drawing Database!", ColorRed);
-    return false;
-  }
+  if (!IsDrawingsDatabase(path)) return false;
   DwgDbPath = path;
   if (Text1->text().isEmpty()) {
     ShowMessage("ERROR.. NOT a Valid Drawing Name!", ColorRed);
@@ -182,9 +180,24 @@ bool frmDwgSave::NameFits(const QLineEdit& box, const char* what) {
   return false;
 }
 
-bool frmDwgSave::AskOverwrite(bool& overwrite) {
+// A file another program holds locked cannot be read now, which says
+// nothing of its kind: the red line says so.
+bool frmDwgSave::IsDrawingsDatabase(const String& path) {
+  DbError error;
+  if (VerifyDatabase(path, DbKindDrawings, error)) return true;
+  if (IsLockError(error)) {
+    ShowMessage("ERROR.. Drawing Database Locked (In Use by Another Program)! Nothing Saved.", ColorRed);
+    return false;
+  }
+  if (error.Number != DbErrNone) MsgBox(ErrorText(error), vbOKOnly, "Verify Database");
+  ShowMessage("ERROR.. Database NOT a Drawing Database!", ColorRed);
+  return false;
+}
+
+bool frmDwgSave::AskOverwrite(bool& overwrite, DbKey& asked) {
   DlgCancelled = FlagFalse;
-  const bool exists = CheckDrawingExists(n_);
+  overwrite = false;
+  const bool exists = CheckDrawingExists(n_, asked);
   if (DlgCancelled) {
     ShowMessage("Error Saving Drawing: " + CurDwgName, ColorRed);
     return false;
@@ -206,7 +219,7 @@ bool frmDwgSave::AskOverwrite(bool& overwrite) {
   return true;
 }
 
-void frmDwgSave::RunSave(bool overwrite) {
+bool frmDwgSave::RunSave(bool overwrite, DbKey asked) {
   SetBusy(true);
   OpenDbPath = DwgDbPath;
   CompDbPath = DwgDbPath;
@@ -214,7 +227,7 @@ void frmDwgSave::RunSave(bool overwrite) {
   // The window drawn in is measured; another one keeps the extents it had.
   const bool current = document_ && ActiveDoc == static_cast<Surface*>(document_.data()) && CurDwg == n_;
   if (current) document_->MeasureDrawingForSave();
-  const bool stored = SaveDrawing(n_, ComponentsMissingFromDb(n_), overwrite);
+  const bool stored = SaveDrawing(n_, ComponentsMissingFromDb(n_), overwrite, asked);
   if (stored) {
     ShowMessage("Drawing: " + CurDwgName + "  Saved!", ColorGreen);
     saved_ = true;
@@ -225,6 +238,7 @@ void frmDwgSave::RunSave(bool overwrite) {
     ShowMessage("Error Saving Drawing: " + CurDwgName, ColorRed);
   }
   SetBusy(false);
+  return stored;
 }
 
 void frmDwgSave::SetBusy(bool busy) {

@@ -63,8 +63,11 @@ class frmDwgSave : public QDialog {
   // False, with a message saying so, when the box holds more characters
   // than a stored name or revision takes.
   bool NameFits(const QLineEdit& box, const char* what);
-  bool AskOverwrite(bool& overwrite);   // a stored revision of that name: ask; false on No
-  void RunSave(bool overwrite);         // components and drawing, then the result line
+  bool IsDrawingsDatabase(const String& path);  // false with its red line: locked, or of another kind
+  // A stored revision of that name: ask; false on No. asked: the key of the
+  // stored drawing asked about, 0 when none is stored.
+  bool AskOverwrite(bool& overwrite, DbKey& asked);
+  bool RunSave(bool overwrite, DbKey asked);  // components and drawing, then the result line; true when stored
   void SetBusy(bool busy);              // hourglass on the dialog and the main window
 
   QPointer<frmDocument> document_;  // the drawing window saved; null when it closed

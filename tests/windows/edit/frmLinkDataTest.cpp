@@ -23,6 +23,7 @@
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Services.h"
+#include "storage/SpoiltDatabase.h"
 #include "storage/StoredDrawing.h"
 #include "support/OdbcConfig.h"
 
@@ -639,6 +640,52 @@ TEST_F(frmLinkDataTest, ALinkThatCannotBeStoredIsReportedAndNotShownAsSet) {
     EXPECT_TRUE(Shows(Responder().MessageTexts(), "5: database is locked")) << source;  // SQLite's busy code
   }
   EXPECT_EQ(LinkRows(), 0);
+}
+
+// A drawings database that a drawing save refuses takes no link row either:
+// its LinkTable rebuilt without its key, a page damaged that no read has
+// met, a page found damaged when the dialog read the component's linked
+// table. Set Link says why, writes nothing, and the component keeps the
+// link it had.
+TEST_F(frmLinkDataTest, SetLinkWritesNothingIntoADrawingsDatabaseThatASaveRefuses) {
+  const String parts = PartsDatabase();
+  const struct {
+    const char* what;
+    std::vector<String> spoil;  // statements run on the copy
+    const char* brokenPage;     // the table whose page is broken; nullptr none
+    String says;                // the message, after the database's path
+  } cases[] = {
+      {"LinkTable without its key", WithoutKey("LinkTable"), nullptr,
+       "' has no key of its own (its column LinkID does not key its rows): nothing was saved into it."},
+      {"a page no read has met", {}, "Objects", "' is damaged ("},
+      {"a page found damaged when read", {"CREATE TABLE Pumps (Code TEXT)", "INSERT INTO Pumps VALUES ('K7')"},
+       "Pumps", "' is damaged (it was found so when it was read): nothing was saved into it."},
+  };
+  ItemRec& valve = Items[valve_];  // linked to the row K7 of the drawings database's table Pumps, where there is one
+  std::tie(valve.LinkType, valve.LinkTable, valve.LinkField, valve.PartNumber) =
+      std::make_tuple(LinkCurrent, "Pumps", "Code", "K7");
+  const ItemRec before = valve;
+  Responder().AnswerEveryMsgBox(vbOK);
+  int round = 0;
+  for (const auto& c : cases) [&] {
+    SCOPED_TRACE(c.what);
+    DwgDbPath = CompDbPath = ScratchPath("Refused" + std::to_string(++round) + "_dwg.mdb");
+    SpoiltCopy(path_, DwgDbPath, c.spoil, c.brokenPage);
+    const QByteArray bytes = FileBytes(DwgDbPath);
+    size_t asked = 0;
+    ShowLinks(valve_, [&](frmLinkData& dialog) {
+      asked = Responder().Prompts().size();
+      LinkCell(dialog, parts, "Parts", 1, 0);
+      EXPECT_EQ(dialog.lblLinked->text(), "Item NOT Linked");
+    });
+    const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Save Link Data: Valve");
+    EXPECT_NE(boxes[0].text.find("'" + DwgDbPath + c.says), String::npos) << boxes[0].text;
+    EXPECT_TRUE(FileBytes(DwgDbPath) == bytes) << "the refused database was written";
+    EXPECT_EQ(std::tie(valve.LinkType, valve.LinkTable, valve.PartNumber),
+              std::tie(before.LinkType, before.LinkTable, before.PartNumber));
+  }();
 }
 
 TEST_F(frmLinkDataTest, ADataSourceNamingAMissingFileFailsAndMakesNoFile) {

@@ -366,6 +366,86 @@ TEST_F(frmDwgSaveTest, ASaveMeetingAnotherProgramsLockGivesUpWithinOneWaitAndCha
   }
 }
 
+// Another program stores drawing "Plan", revision "A", after the dialog
+// looked at the database and before the save takes it: where nothing of
+// that name was stored (so nothing was asked), or in place of the stored
+// drawing the user agreed to replace. The save writes nothing and says so,
+// and asks about the drawing stored now: No leaves it as the other program
+// stored it, Yes replaces it with the user's drawing.
+TEST_F(frmDwgSaveTest, ADrawingAnotherProgramStoresBeforeTheSaveIsOnlyReplacedWhenAskedAbout) {
+  const struct {
+    bool storedBefore;  // the other program's Plan is stored when the dialog looks
+    int answer;         // to the question asked again
+    const char* line;   // the result line then
+  } cases[] = {
+      {false, vbNo, "Error - Duplicate Drawing Name and Revision in Database!"},
+      {true, vbYes, "Drawing: Plan  Saved!"},
+  };
+  const auto storePlan = [](TestDatabase& other) {
+    other.Exec("DELETE FROM Drawing WHERE Name = 'Plan'");
+    other.Exec("INSERT INTO Drawing (Name, Revision, Nobjects, Nlines) VALUES ('Plan', 'A', 0, 0)");
+  };
+  int round = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    DwgDbPath = MakeDrawingsDb("Race" + std::to_string(++round) + "_dwg.mdb");
+    TestDatabase other(DwgDbPath, true);
+    if (c.storedBefore) storePlan(other);
+    std::vector<std::vector<String>> storedMeanwhile;
+    StatementHook beforeTheSave([&](const char* sql) {
+      if (!storedMeanwhile.empty() || String(sql).rfind("BEGIN EXCLUSIVE", 0) != 0) return;
+      storePlan(other);
+      storedMeanwhile = Dump(DwgDbPath);
+    });
+    const size_t asked = Responder().Prompts().size();
+    if (c.storedBefore) Responder().AnswerMsgBox(vbYes);
+    Responder().AnswerMsgBox(vbOK);
+    Responder().AnswerMsgBox(c.answer);
+    std::pair<String, Long> result;
+    FileSave([&](frmDwgSave& dialog) {
+      dialog.Text1->setText("Plan");
+      dialog.Text2->setText("A");
+      result = Save(dialog);
+    });
+
+    std::vector<String> boxes, expected = {"10014: Another program has stored a drawing named Plan, revision A, in "
+                                           "this database since it was looked at: nothing was saved.",
+                                           OverwriteQuestion};
+    for (const PromptRecord& box : Responder().MessageBoxes(asked)) boxes.push_back(box.text);
+    if (c.storedBefore) expected.insert(expected.begin(), OverwriteQuestion);
+    EXPECT_EQ(boxes, expected);
+    EXPECT_EQ(result.first, c.line);
+    if (c.answer == vbNo) EXPECT_EQ(Dump(DwgDbPath), storedMeanwhile);
+    if (c.answer == vbYes) EXPECT_EQ(Column("SELECT Name || ' ' || Revision || ' ' || Nlines FROM Drawing"),
+                                     std::vector<String>{"Plan A 1"});
+  }
+}
+
+// Another program holds the database locked while the dialog looks at it,
+// typed or browsed to: the red line says it is locked and nothing was
+// saved, no box asks about it, and the database is not taken.
+TEST_F(frmDwgSaveTest, ADatabaseLockedByAnotherProgramIsReportedLockedAndNothingIsSaved) {
+  const String locked = MakeDrawingsDb("Locked_dwg.mdb"), start = DwgDbPath;
+  TestDatabase holder(locked, true);
+  holder.Exec("BEGIN EXCLUSIVE");
+  LockWaitMeter meter;
+  Responder().AnswerEveryMsgBox(vbOK);
+  for (const bool browsed : {false, true}) {
+    SCOPED_TRACE(browsed ? "browsed" : "typed");
+    const size_t asked = Responder().Prompts().size();
+    if (browsed) Responder().AnswerFile(locked);
+    String line;
+    FileSave([&](frmDwgSave& dialog) {
+      if (!browsed) dialog.Text3->setText(QString::fromStdString(locked));
+      (browsed ? dialog.cmdBrowse : dialog.cmdSave)->click();
+      line = dialog.lblMsg->text().toStdString();
+    });
+    EXPECT_EQ(line, "ERROR.. Drawing Database Locked (In Use by Another Program)! Nothing Saved.");
+    EXPECT_TRUE(Responder().MessageBoxes(asked).empty());
+    EXPECT_EQ(DwgDbPath, start);
+  }
+}
+
 TEST_F(frmDwgSaveTest, FileSaveWithoutDrawingEntitiesShowsNothing) {
   BaseObjCount = ObjCount;
   main_->mnuFileSave_Click();

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QImage>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,10 +18,13 @@
 #include "annotation/Fills.h"
 #include "annotation/Texthand.h"
 #include "app/Setings.h"
+#include "commands/Trims.h"
 #include "model/LayerItems.h"
 #include "model/Top.h"
 #include "platform/Prompts.h"
 #include "platform/SurfaceWidget.h"
+#include "storage/LoadFonts.h"
+#include "storage/SpoiltDatabase.h"
 #include "storage/TestDatabase.h"
 #include "support/DialogKeys.h"
 #include "view/ViewFixture.h"
@@ -211,6 +215,57 @@ TEST_F(OptionFrameTest, TheSampleAfterAChangeIsTheSampleAFreshDialogDraws) {
     EXPECT_NE(changed, first) << row.menu;
     EXPECT_EQ(changed, FreshSample(row)) << row.menu;
   }
+}
+
+// A settings database a store would make worse or whose new set would not
+// come back: a page found damaged when start-up read the layer names, a
+// page no read has met, an index lacking one of its rows, the table of sets
+// rebuilt without its key. Update stores nothing into it and says why; the
+// set stored is there to be applied for the rest of the run.
+TEST_F(OptionFrameTest, UpdateStoresNothingIntoADamagedSettingsDatabaseAndSaysWhy) {
+  const String settings = AppFolder() + "/Support/Settings_qz.mdb";
+  const String sound = AppFolder() + "/Support/Sound_qz.mdb";
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(settings), QString::fromStdString(sound)));
+  const struct {
+    const char* what;
+    std::vector<String> spoil;  // statements run on the copy
+    const char* brokenPage;     // the table whose page is broken; nullptr none
+    bool readAtStart;           // start-up reads the layer names first
+    String says;                // the message, after the database's path
+  } cases[] = {
+      {"a page found damaged by start-up", {}, "LayerNames", true,
+       "' is damaged (it was found so when it was read): nothing was saved into it. What was to be stored stays "
+       "in use until the program ends."},
+      {"a page no read has met", {}, "LayerNames", false, "' is damaged ("},
+      {"an index lacking a row", PastIndex("LayerNames_Name", {"INSERT INTO LayerNames VALUES ('Qz', 'Qz')"}),
+       nullptr, false, "' is damaged (row "},
+      {"the sets without their key", WithoutKey("Settings"), nullptr, false,
+       "' has no key of its own (its column SettingID does not key its rows): nothing was saved into it."},
+  };
+  const FrameRow& drawing = Rows[3];  // the drawing options
+  Responder().AnswerEveryMsgBox(vbOK);
+  int round = 0;
+  for (const auto& c : cases) [&] {
+    SCOPED_TRACE(c.what);
+    SpoiltCopy(sound, settings, c.spoil, c.brokenPage);
+    if (c.readAtStart) LoadLayerNames();
+    const QByteArray bytes = FileBytes(settings);
+    const size_t asked = Responder().Prompts().size();
+    const String name = "Qz Kept " + std::to_string(++round);
+    FilletRadius = round;
+    Options(drawing, [&](OptionFrame& d) {
+      d.Combo1->setCurrentText(QString::fromStdString(name));
+      d.cmdUpdate->click();
+    });
+    const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Save Settings");
+    EXPECT_NE(boxes[0].text.find("'" + settings + c.says), String::npos) << boxes[0].text;
+    EXPECT_TRUE(FileBytes(settings) == bytes) << "the damaged database was written";
+    FilletRadius = 0;
+    EXPECT_TRUE(ApplySettings(name, SettingDrawing));
+    EXPECT_EQ(FilletRadius, round);
+  }();
 }
 
 // The picture is the drawing target only while a sample is drawn: between

@@ -1,0 +1,29 @@
+// SpoiltDatabase: database files damaged as other programs and failing disks
+// leave them, for the tests of the writers that must refuse them.
+#pragma once
+
+#include <vector>
+
+#include "platform/Types.h"
+
+namespace lintavo {
+
+// The statements that rebuild table as an outside repair tool may leave it:
+// the same rows, no key and no index.
+std::vector<String> WithoutKey(const String& table);
+
+// The statements adding run while index is left out of the schema: the
+// index lacks the rows they add.
+std::vector<String> PastIndex(const String& index, const std::vector<String>& adding);
+
+// The first page of table made unreadable: its page type is none. A small
+// table has that one page.
+void BreakPageOf(const String& path, const String& table);
+
+// A copy of the file source at path (another file in place of any there),
+// spoilt by the statements and, when brokenPage names a table, by
+// BreakPageOf; a failure fails the test.
+void SpoiltCopy(const String& source, const String& path, const std::vector<String>& statements,
+                const char* brokenPage = nullptr);
+
+}  // namespace lintavo

@@ -3,7 +3,9 @@
 // A key that moves characters along their line makes the moves part of its
 // undo step: the step of the character it writes or erases, or a step of its
 // own when it writes or erases none (a line broken by Enter, a blank pushed
-// in), so that Undo gives back the text as it was before the key.
+// in), so that Undo gives back the text as it was before the key. A key
+// typed over a character in overwrite mode is a step of its own too
+// (UpdateTextCharObj, RecolourTextChar).
 //
 // Sections:
 //   Moving the rest of a line
@@ -17,7 +19,6 @@
 
 #include "annotation/TextChars.h"
 #include "annotation/Texthand.h"
-#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/MessageBar.h"
 #include "model/Top.h"
@@ -262,9 +263,7 @@ void Blank() {
       ShiftCharsForward(t.PenX, t.PenY, t.Advance);
       KeepMoves(true);
     } else {
-      Objs[ch].Color = TextColor;
-      EntityChanged(ch);
-      DrawTextChar(ch, false);
+      RecolourTextChar(ch);
     }
   }
   AfterCharacter();

@@ -108,15 +108,30 @@ TEST_F(TextEntryTest, OverwriteAfterTwoInsertKeysIsUndoneByTwoMore) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
-TEST_F(TextEntryTest, EnterMidLineCarriesTheRestToTheNewLineStart) {
-  PlaceAt(1, 1, "ABC");
-  Key(Qt::Key_Left);
-  Key(Qt::Key_Left);
-  input_->Enter();
-  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-65@1.000,1.000", "Text-66@1.000,0.750",
-                                              "Text-67@1.200,0.750"}));
-  input_->Escape();
-  EXPECT_TRUE(EqualsFreshRedraw());
+// Enter in the middle of a line of free text carries the rest of the line to
+// the start of the next; the lines below, down to the first line without a
+// character, move one line down first, so that no character stands on another.
+TEST_F(TextEntryTest, EnterMidLineCarriesTheRestToTheNewLineStartAndTheLinesBelowMakeRoom) {
+  const struct {
+    const char* keys;  // after the click at (1, 1) (PressFocused), the Enter tried last
+    std::vector<std::string> line;
+  } rows[] = {
+      {"ABC<<\r", {"Text-65@1.000,1.000", "Text-66@1.000,0.750", "Text-67@1.200,0.750"}},
+      // Lines at 1, 0.75, 0.5, none at 0.25, one at 0: the Enter at "B".
+      {"ABC\rDE\rF\r\rG^^^^\r",
+       {"Text-65@1.000,1.000", "Text-66@1.000,0.750", "Text-67@1.200,0.750", "Text-68@1.000,0.500",
+        "Text-69@1.200,0.500", "Text-70@1.000,0.250", "Text-71@1.000,0.000"}},
+  };
+  ActivateMainWindow();
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.keys);
+    PlaceAt(1, 1);
+    PressFocused(row.keys);
+    EXPECT_EQ(Line(), row.line);
+    input_->Escape();
+    EXPECT_TRUE(EqualsFreshRedraw());
+    for (Long i : Chars()) EraseObj(i);
+  }
 }
 
 TEST_F(TextEntryTest, DeletesCloseTheGapAndDoNothingWithoutACharacter) {
@@ -238,6 +253,7 @@ TEST_F(TextEntryTest, UndoAfterAnEditGivesBackTheTextAndRedoTheEdit) {
       {"type in the line", "ABCD", ">X"}, {"Delete", "ABCD", ">#"}, {"Backspace", "ABCD", ">>\b"},
       {"Enter", "ABCD", ">>\r"}, {"a blank pushed in", "ABCD", ">\x84"},
       {"type over a character", "ABCD", "|>X"}, {"a blank over a character", "ABCD", "|>\x84"},
+      {"Enter moving the line below", "ABCD\rEF", ">\r"},
   };
   ActivateMainWindow();
   for (const auto& row : rows) {

@@ -19,6 +19,7 @@
 #include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
+#include "model/UndoRedo.h"
 #include "model/ViewCache.h"
 #include "platform/Numbers.h"
 #include "platform/Surface.h"
@@ -119,12 +120,22 @@ void DrawTextChar(Long ObjNo, bool Wipe) {
 }
 
 void UpdateTextCharObj(Long ObjNo, const String& Key, Long GlyphIdx) {
+  const EntityLook before = LookOf(ObjNo);
   DrawTextChar(ObjNo, true);
   SetCharGlyph(Objs[ObjNo], Key, GlyphIdx);
   EntityChanged(ObjNo);
   EntityLinksChanged(ObjNo);
   ObjIndexShownItemChanged(ObjNo);
   DrawTextChar(ObjNo, false);
+  PushLookChange(ObjNo, before);
+}
+
+void RecolourTextChar(Long ObjNo) {
+  const EntityLook before = LookOf(ObjNo);
+  Objs[ObjNo].Color = TextColor;
+  EntityChanged(ObjNo);
+  DrawTextChar(ObjNo, false);
+  PushLookChange(ObjNo, before);
 }
 
 Single LineAdvanceOf(Long ObjNo) {

@@ -65,8 +65,12 @@ bool FindGlyph(Long& GlyphIdx);
 // Appends a character of glyph GlyphIdx (Name GlyphKey) at the pen, on the
 // layer TextLayer (made when missing); the current layer stays. Not drawn.
 void AddTextCharObj(Long GlyphIdx);
-// Gives character ObjNo another glyph, wiping and drawing it again.
+// Gives character ObjNo another glyph, wiping and drawing it again; one
+// undo step, which gives back its glyph, owner and colour.
 void UpdateTextCharObj(Long ObjNo, const String& Key, Long GlyphIdx);
+// Draws character ObjNo again in the current text colour, its glyph kept;
+// one undo step.
+void RecolourTextChar(Long ObjNo);
 // The shown character of the current drawing nearest (X, Y) within the
 // smaller of Advance / 5 and PickTolerance (|dx| + |dy| from its origin);
 // the first in object order among equals. ObjNo is left alone on a miss.

@@ -3,21 +3,24 @@
 // A key that moves characters along their line makes the moves part of its
 // undo step: the step of the character it writes or erases, or a step of its
 // own when it writes or erases none (a line broken by Enter, a blank pushed
-// in), so that Undo gives back the text as it was before the key.
+// in), so that Undo gives back the text as it was before the key. A key
+// typed over a character in overwrite mode is a step of its own too
+// (UpdateTextCharObj, RecolourTextChar).
 //
 // Sections:
 //   Moving the rest of a line
 //   Pen moves
 //   Box text
+//   Lines below
 //   Keys
 #include "annotation/TextEntry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "annotation/TextChars.h"
 #include "annotation/Texthand.h"
-#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/MessageBar.h"
 #include "model/Top.h"
@@ -161,6 +164,61 @@ bool BoxTakesNewLine(Double StartX, Double StartY) {
   return true;
 }
 
+// ---- Lines below ---------------------------------------------------------------------------
+
+// A character below the pen's line, with the line it lies on: 1 the next.
+struct CharOnLine {
+  Long ObjNo = 0;
+  Long Line = 0;
+};
+std::vector<CharOnLine> BelowChars;  // storage reused
+
+// BelowChars := the characters on the lines below the pen's line, the next
+// line first. A character lies on line k when its origin is within half a
+// line of it and no more than half an advance before the line start. Lines
+// further down than there are entities are passed over: a line without a
+// character comes before them.
+void CollectLinesBelow(Double Spacing) {
+  const TextEntryStateRec& t = TextEntryState;
+  BelowChars.clear();
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo != CurDwg || obj.Rtype != EntityTextChar || !obj.Show || obj.Erased) continue;
+    const PntRec& p = Pnts[obj.PointID];
+    const Double dx = p.X - t.LineStartX, dy = p.Y - t.LineStartY;
+    const Double lines = (dx * AlongY() - dy * AlongX()) / Spacing;
+    const Double along = dx * AlongX() + dy * AlongY();
+    if (lines >= 0.5 && lines < ObjCount + 0.5 && along >= -std::fabs(Double{t.Advance}) / 2)
+      BelowChars.push_back({i, static_cast<Long>(std::lround(lines))});
+  }
+  std::stable_sort(BelowChars.begin(), BelowChars.end(),
+                   [](const CharOnLine& a, const CharOnLine& b) { return a.Line < b.Line; });
+}
+
+// Free text has room below: the rest of a line that Enter carries to the
+// next line would stand on the characters there, so the lines below move
+// first. The next line and those under it, down to the first line without a
+// character, move one line down, as a character typed in insert mode pushes
+// its line on up to the first gap; text below that free line stays put.
+void OpenLineBelow() {
+  const TextEntryStateRec& t = TextEntryState;
+  const Double s = LineSpacingFactor * t.Height;
+  if (!(s > 0)) return;
+  CollectLinesBelow(s);
+  size_t moving = 0;  // BelowChars[0 .. moving) lie above the first line without a character
+  Long free = 1;
+  for (; moving < BelowChars.size(); ++moving) {
+    if (BelowChars[moving].Line > free) break;
+    free = BelowChars[moving].Line + 1;
+  }
+  // The lowest line first, so that each moves into a place already left.
+  for (size_t k = moving; k-- > 0;) {
+    const Long objNo = BelowChars[k].ObjNo;
+    const PntRec& p = Pnts[Objs[objNo].PointID];
+    MoveNoted(objNo, p.X + s * AlongY(), p.Y - s * AlongX());
+  }
+}
+
 // ---- Keys ----------------------------------------------------------------------------------
 
 void NewLine() {
@@ -172,10 +230,12 @@ void NewLine() {
     return;
   }
   EraseTextCursor();
+  Long ch = 0;
+  const bool carries = FindTextCharAt(ch, t.PenX, t.PenY);
+  if (carries && !t.BoxMode) OpenLineBelow();
   t.LineStartX = startX;
   t.LineStartY = startY;
-  Long ch = 0;
-  if (FindTextCharAt(ch, t.PenX, t.PenY)) ShiftCharsOnLine(t.LineStartX, t.LineStartY, t.PenX, t.PenY, t.Advance);
+  if (carries) ShiftCharsOnLine(t.LineStartX, t.LineStartY, t.PenX, t.PenY, t.Advance);
   KeepMoves(true);
   t.PenX = t.LineStartX;
   t.PenY = t.LineStartY;
@@ -262,9 +322,7 @@ void Blank() {
       ShiftCharsForward(t.PenX, t.PenY, t.Advance);
       KeepMoves(true);
     } else {
-      Objs[ch].Color = TextColor;
-      EntityChanged(ch);
-      DrawTextChar(ch, false);
+      RecolourTextChar(ch);
     }
   }
   AfterCharacter();

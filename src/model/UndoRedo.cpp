@@ -86,17 +86,19 @@ bool InCurrentDrawing(Long objNo) {
 
 // ---- The steps of each drawing -----------------------------------------------------------------
 
-// An in-place change of one entity.
+// An in-place change of one entity: of its shape, or of its look.
 struct ShapeChange {
-  Long ObjNo = 0;     // the entity changed in place
-  EntityShape Other;  // its shape on the other side of the step: before the change until undone
+  Long ObjNo = 0;        // the entity changed in place
+  bool OfLook = false;   // a change of its look (OtherLook), else of its shape (Other)
+  EntityShape Other;     // its shape on the other side of the step: before the change until undone
+  EntityLook OtherLook;  // its look on the other side of the step, likewise
 };
 
 // One step of a drawing, found by its number (entry step - 1). A step keeps
-// its entity's flags, and its change's shape, as they stand on the other side
-// of it: Undo and Redo swap them with the entity's own, so a step run back
-// and forth gives back exactly what it found, whatever the entity went
-// through outside the steps (hidden, hidden as an area's boundary).
+// its entity's flags, and its changes' shapes or looks, as they stand on the
+// other side of it: Undo and Redo swap them with the entity's own, so a step
+// run back and forth gives back exactly what it found, whatever the entity
+// went through outside the steps (hidden, hidden as an area's boundary).
 struct UndoEntry {
   Integer Kind = 0;     // UndoAdd, UndoErase, UndoChange; 0 discarded or never noted
   Long ObjNo = 0;       // the entity added or erased; 0 for a change alone
@@ -181,9 +183,29 @@ void SwapFlags(UndoEntry& entry) {
   if (!obj.Erased) PaintShown(objNo);
 }
 
-// The entity's shape and the change's swapped.
-void SwapShape(ShapeChange& change) {
+// The entity's look and the change's swapped: wiped as it looked, drawn as
+// it looks now.
+void SwapLook(Long objNo, EntityLook& other) {
+  ObjRec& obj = Objs[objNo];
+  const bool shown = obj.Show && !obj.Erased;
+  if (shown) PaintErased(objNo);
+  std::swap(obj.Name, other.Name);
+  std::swap(obj.ObjectID, other.ObjectID);
+  std::swap(obj.OwnerID, other.OwnerID);
+  std::swap(obj.Color, other.Color);
+  EntityChanged(objNo);
+  EntityLinksChanged(objNo);
+  ObjIndexShownItemChanged(objNo);
+  if (shown) PaintShown(objNo);
+}
+
+// The entity's shape, or look, and the change's swapped.
+void SwapChange(ShapeChange& change) {
   if (!InCurrentDrawing(change.ObjNo)) return;
+  if (change.OfLook) {
+    SwapLook(change.ObjNo, change.OtherLook);
+    return;
+  }
   EntityShape now = ShapeOf(change.ObjNo);
   if (GiveShape(change.ObjNo, change.Other)) change.Other = std::move(now);
 }
@@ -195,7 +217,7 @@ void SwapShape(ShapeChange& change) {
 // as the step found or left it.
 void RunStep(UndoEntry& entry, bool undo) {
   const size_t count = entry.Changes.size();
-  for (size_t k = 0; k < count; ++k) SwapShape(entry.Changes[undo ? count - 1 - k : k]);
+  for (size_t k = 0; k < count; ++k) SwapChange(entry.Changes[undo ? count - 1 - k : k]);
   if (InCurrentDrawing(entry.ObjNo)) SwapFlags(entry);
 }
 
@@ -357,18 +379,29 @@ EntityShape ShapeOf(Long ObjNo) {
   return shape;
 }
 
-void JoinShapeChange(Long ObjNo, const EntityShape& Before) {
-  if (PreviewMode || ObjNo < 1 || ObjNo > ObjCount) return;
+namespace {
+// The change joins the current drawing's last step, or with OwnStep a step
+// of its own opened for it.
+void NoteChange(ShapeChange&& Change, bool OwnStep) {
+  if (PreviewMode || Change.ObjNo < 1 || Change.ObjNo > ObjCount) return;
+  if (OwnStep) PushUndo(UndoChange);
   UndoEntry* entry = StepEntry(Dwgs[CurDwg].UndoStep);
   if (!entry || entry->Kind == 0) return;
-  entry->Changes.push_back(ShapeChange{ObjNo, Before});
+  entry->Changes.push_back(std::move(Change));
+}
+}  // namespace
+
+void JoinShapeChange(Long ObjNo, const EntityShape& Before) { NoteChange({ObjNo, false, Before, {}}, false); }
+
+void PushShapeChange(Long ObjNo, const EntityShape& Before) { NoteChange({ObjNo, false, Before, {}}, true); }
+
+EntityLook LookOf(Long ObjNo) {
+  if (ObjNo < 1 || ObjNo > ObjCount) return {};
+  const ObjRec& obj = Objs[ObjNo];
+  return {obj.Name, obj.ObjectID, obj.OwnerID, obj.Color};
 }
 
-void PushShapeChange(Long ObjNo, const EntityShape& Before) {
-  if (PreviewMode || ObjNo < 1 || ObjNo > ObjCount) return;
-  PushUndo(UndoChange);
-  JoinShapeChange(ObjNo, Before);
-}
+void PushLookChange(Long ObjNo, const EntityLook& Before) { NoteChange({ObjNo, true, {}, Before}, true); }
 
 // ---- Repainting ------------------------------------------------------------------------------
 

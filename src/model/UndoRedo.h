@@ -13,8 +13,9 @@
 // that later carries another step, or a loaded entity with a stored number,
 // is never mistaken for another step's entity. A step may also carry
 // in-place changes of other entities (the kept piece of a break, the
-// characters a typed key moved along their line), taken back and done again
-// with it; changes alone are a step of their own.
+// characters a typed key moved along their line, the character a typed key
+// wrote over), taken back and done again with it; changes alone are a step
+// of their own.
 //
 // Each drawing keeps its own position (DwgRec.UndoPos, the step the next
 // Undo acts on) and its own redo state, so Undo in one window never touches
@@ -28,8 +29,8 @@
 // In-place edits (move, rotate, rescale, move point, hide, show, restyle)
 // make no step; Un Erase Last brings a whole erase batch back at once,
 // outside the steps, and drops the steps that erased it. A step keeps its
-// entity's flags, and its change's shape, as they stand on its other side
-// and swaps them with the entity's own, so that Undo then Redo gives back
+// entity's flags, and its changes' shapes or looks, as they stand on its
+// other side and swaps them with the entity's own, so that Undo then Redo gives back
 // the drawing as it stood, hidden entities hidden.
 //
 // The Edit menu's Undo and Redo items show what the next step does. Their
@@ -54,7 +55,7 @@ namespace lintavo {
 enum UndoKind : Integer {
   UndoAdd = 1,     // an entity was added
   UndoErase = 2,   // an entity was erased
-  UndoChange = 3,  // an entity was changed in place (PushShapeChange)
+  UndoChange = 3,  // an entity was changed in place (PushShapeChange, PushLookChange)
 };
 
 constexpr Long FlagDeletedWithOwner = -1000;  // ObjRec.Flag of a member deleted with its item
@@ -84,6 +85,17 @@ EntityShape ShapeOf(Long ObjNo);  // the entity's shape now
 void JoinShapeChange(Long ObjNo, const EntityShape& Before);
 // The same as a step of its own.
 void PushShapeChange(Long ObjNo, const EntityShape& Before);
+// What a character written over shows, as an in-place change leaves or
+// finds it: the fields a new glyph or colour writes, its points aside.
+struct EntityLook {
+  String Name;        // glyph key
+  Long ObjectID = 0;  // Items index of the glyph shown
+  Long OwnerID = 0;   // Items index of the item it belongs to; 0 none
+  Long Color = 0;     // RGB, red in the low byte
+};
+EntityLook LookOf(Long ObjNo);  // the entity's look now
+// Entity ObjNo's look was changed in place from Before: a step of its own.
+void PushLookChange(Long ObjNo, const EntityLook& Before);
 
 // ---- Repainting ------------------------------------------------------------------------------
 // Erase, undo and redo wipe and draw each entity they change, so that the

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "annotation/TextFixture.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
 #include "model/UndoRedo.h"
@@ -107,15 +108,30 @@ TEST_F(TextEntryTest, OverwriteAfterTwoInsertKeysIsUndoneByTwoMore) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
-TEST_F(TextEntryTest, EnterMidLineCarriesTheRestToTheNewLineStart) {
-  PlaceAt(1, 1, "ABC");
-  Key(Qt::Key_Left);
-  Key(Qt::Key_Left);
-  input_->Enter();
-  EXPECT_EQ(Line(), (std::vector<std::string>{"Text-65@1.000,1.000", "Text-66@1.000,0.750",
-                                              "Text-67@1.200,0.750"}));
-  input_->Escape();
-  EXPECT_TRUE(EqualsFreshRedraw());
+// Enter in the middle of a line of free text carries the rest of the line to
+// the start of the next; the lines below, down to the first line without a
+// character, move one line down first, so that no character stands on another.
+TEST_F(TextEntryTest, EnterMidLineCarriesTheRestToTheNewLineStartAndTheLinesBelowMakeRoom) {
+  const struct {
+    const char* keys;  // after the click at (1, 1) (PressFocused), the Enter tried last
+    std::vector<std::string> line;
+  } rows[] = {
+      {"ABC<<\r", {"Text-65@1.000,1.000", "Text-66@1.000,0.750", "Text-67@1.200,0.750"}},
+      // Lines at 1, 0.75, 0.5, none at 0.25, one at 0: the Enter at "B".
+      {"ABC\rDE\rF\r\rG^^^^\r",
+       {"Text-65@1.000,1.000", "Text-66@1.000,0.750", "Text-67@1.200,0.750", "Text-68@1.000,0.500",
+        "Text-69@1.200,0.500", "Text-70@1.000,0.250", "Text-71@1.000,0.000"}},
+  };
+  ActivateMainWindow();
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.keys);
+    PlaceAt(1, 1);
+    PressFocused(row.keys);
+    EXPECT_EQ(Line(), row.line);
+    input_->Escape();
+    EXPECT_TRUE(EqualsFreshRedraw());
+    for (Long i : Chars()) EraseObj(i);
+  }
 }
 
 TEST_F(TextEntryTest, DeletesCloseTheGapAndDoNothingWithoutACharacter) {
@@ -202,53 +218,69 @@ TEST_F(TextEntryTest, AutoSwitchesTakeTheAngleFromTheBaseLineAndTheHeightFromThe
 }
 
 // Every character entity of the drawing up to index last, shown or erased,
-// in object order: glyph key, origin, Show and Erased.
+// in object order: glyph key and item, owner, colour, origin, Show and Erased.
 std::vector<std::string> CharStates(Long last) {
   std::vector<std::string> out;
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
     const ObjRec& obj = Objs[i];
     if (obj.DwgNo != CurDwg || obj.Rtype != EntityTextChar) continue;
     const PntRec& p = Pnts[obj.PointID];
-    char state[96];
-    std::snprintf(state, sizeof state, "@%.3f,%.3f show %d erased %d", p.X, p.Y, obj.Show, obj.Erased);
+    char state[128];
+    std::snprintf(state, sizeof state, " glyph %d owner %d colour %d @%.3f,%.3f show %d erased %d", obj.ObjectID,
+                  obj.OwnerID, obj.Color, p.X, p.Y, obj.Show, obj.Erased);
     out.push_back(obj.Name + state);
   }
   return out;
 }
 
-// Edit Text on "ABCD" at the pen after the keys that move it: Undo gives
-// back every character as it was before the edit, Redo as it was after.
+// Whether what act does marks the drawing changed.
+template <typename Act>
+bool MarksTheDrawing(Act act) {
+  ClearDrawingChanged(CurDwg);
+  act();
+  return IsDrawingChanged(CurDwg);
+}
+
+// Edit Text at "A" of the text typed, then the keys that edit it, in red:
+// Undo gives back every character as it was before the edit, Redo as it was
+// after, and each of the three marks the drawing changed.
 TEST_F(TextEntryTest, UndoAfterAnEditGivesBackTheTextAndRedoTheEdit) {
   const struct {
     const char* name;
-    const char* edit;  // keys from the pen at "A" (PressFocused)
+    const char* typed;  // after the click at (1, 1) (PressFocused)
+    const char* edit;   // keys from the pen at "A" (PressFocused)
   } rows[] = {
-      {"type in the line", ">X"}, {"Delete", ">#"}, {"Backspace", ">>\b"}, {"Enter", ">>\r"},
-      {"a blank pushed in", ">\x84"},
+      {"type in the line", "ABCD", ">X"}, {"Delete", "ABCD", ">#"}, {"Backspace", "ABCD", ">>\b"},
+      {"Enter", "ABCD", ">>\r"}, {"a blank pushed in", "ABCD", ">\x84"},
+      {"type over a character", "ABCD", "|>X"}, {"a blank over a character", "ABCD", "|>\x84"},
+      {"Enter moving the line below", "ABCD\rEF", ">\r"},
   };
   ActivateMainWindow();
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    PlaceAt(1, 1, "ABCD");
+    PlaceAt(1, 1);
+    PressFocused(row.typed);
     input_->Escape();
     SelectWindow(0.5, 0.5, 2.5, 1.5);
     DrawingDriver::PressButton("Edit");
     const Long lastBefore = ObjCount;
     const std::vector<std::string> before = CharStates(lastBefore), shownBefore = Line();
-    PressFocused(row.edit);
+    TextColor = 0xFF;
+    EXPECT_TRUE(MarksTheDrawing([&] { PressFocused(row.edit); }));
     const Long lastAfter = ObjCount;
     const std::vector<std::string> after = CharStates(lastAfter);
     ASSERT_NE(after, before);
 
-    DrawingDriver::Choose("mnuEditUndo");
+    EXPECT_TRUE(MarksTheDrawing([] { DrawingDriver::Choose("mnuEditUndo"); }));
     EXPECT_EQ(CharStates(lastBefore), before);
     EXPECT_EQ(Line(), shownBefore);  // a character the edit added is erased again
     EXPECT_TRUE(EqualsFreshRedraw());
-    DrawingDriver::Choose("mnuEditRedo");
+    EXPECT_TRUE(MarksTheDrawing([] { DrawingDriver::Choose("mnuEditRedo"); }));
     EXPECT_EQ(CharStates(lastAfter), after);
     EXPECT_TRUE(EqualsFreshRedraw());
 
     input_->Escape();
+    TextColor = 0;
     DrawingDriver::Choose("mnuSelectClr");
     for (Long i : Chars()) EraseObj(i);
   }

@@ -69,14 +69,14 @@ class TextFixture : public EditFixture {
   }
   // One key per character of keys, each sent as the keyboard sends it to the
   // widget that has the keyboard focus: '<', '>' and '^' are the arrows left,
-  // right and up, '#' is Delete, any other character its own key.
+  // right and up, '#' is Delete, '|' Insert, any other character its own key.
   static void PressFocused(const char* keys) {
     for (const char* k = keys; *k; ++k) {
       QWidget* focused = QApplication::focusWidget();
       ASSERT_NE(focused, nullptr);
       const QChar c(static_cast<unsigned char>(*k));
       const int plain = c == '<' ? Qt::Key_Left : c == '>' ? Qt::Key_Right : c == '^' ? Qt::Key_Up
-                        : c == '#' ? int{Qt::Key_Delete} : 0;
+                        : c == '#' ? int{Qt::Key_Delete} : c == '|' ? int{Qt::Key_Insert} : 0;
       const int key = c == '\r' ? int{Qt::Key_Return} : c == '\b' ? int{Qt::Key_Backspace} : c.toUpper().unicode();
       PressKeyIn(focused, plain ? plain : key, plain ? QString() : QString(c));
     }

@@ -590,9 +590,13 @@ bool BeginViewPicture(bool RefMark) {
   if (ViewZoom != 0) {
     PickTolerance = SnapTolerance / ViewZoom;
     LoadViewCache();
-    ShowZoomReadOut();
-    ShowLayerStatus();
-    SetPanelText(UnitReadOut(), 4);
+    // The status bar describes the active window: another one redrawn (after
+    // a resize, or for a change of options) leaves it as it is.
+    if (window == main->ActiveDrawingWindow()) {
+      ShowZoomReadOut();
+      ShowLayerStatus();
+      SetPanelText(UnitReadOut(), 4);
+    }
   }
   if (RefMark && ShowRefPnts) DrawRefPntMark(0, 0);
   for (void (*hook)() : RedrawHooks()) hook();

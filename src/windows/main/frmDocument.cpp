@@ -226,6 +226,10 @@ void frmDocument::Form_Activate() {
   if (DrawingPrepared()) {
     if (MainForm) MainForm->ShowPageInCaption(static_cast<Integer>(ID));
     ShowUndoState();  // the Edit items show this drawing's steps
+    // Drawn whole at the size it is shown at (a maximised window is resized
+    // before it becomes the active one, when nothing can be drawn), and the
+    // status bar reads its view and layer.
+    RedrawView();
     return;
   }
   NewDwgRec(CurDwg);
@@ -235,7 +239,10 @@ void frmDocument::Form_Activate() {
   Edit_layers = FlagFalse;
   MarkDrawingPrepared();
   ShowLayerButtons();  // edit all up, view all down
-  if (DefDwgWidth > 0) StartZoomAll();
+  if (DefDwgWidth > 0)
+    StartZoomAll();
+  else
+    RedrawView();
 }
 
 void frmDocument::Form_Resize() {
@@ -257,6 +264,8 @@ void frmDocument::Form_Resize() {
   // the larger area now shows.
   UpdateWorldWindow();
   RefreshActiveView();
+  // Tile and Cascade resize the other windows too: the active one stays current.
+  if (!IsActiveWindow()) MakeActiveWindowCurrent();
 }
 
 void frmDocument::Form_Unload(Integer& Cancel) {
@@ -293,6 +302,15 @@ void frmDocument::MakeCurrent() {
   ActiveDoc = this;
   // The drawers read the view cache: it must describe the surface they draw on.
   if (!wasActive && loaded_) LoadViewCache();
+}
+
+bool frmDocument::IsActiveWindow() const {
+  const DrawingWindow* active = MainForm ? MainForm->ActiveDrawingWindow() : nullptr;
+  return !active || active == this;
+}
+
+void frmDocument::MakeActiveWindowCurrent() {
+  if (frmDocument* active = MainForm ? MainForm->ActiveChild() : nullptr) active->MakeCurrent();
 }
 
 bool frmDocument::DrawingPrepared() const { return prepared_ && preparedAtReset_ == ModelResets; }

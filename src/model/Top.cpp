@@ -61,6 +61,7 @@
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
 #include "model/TargetBorrow.h"
+#include "model/ViewCache.h"
 
 namespace lintavo {
 
@@ -84,6 +85,7 @@ Integer RubberCentreOn = 0;
 Integer RubberWindowOn = 0;
 Integer RubberObjectOn = 0;
 Integer GroupDragOn = 0;
+Integer CommandDwg = 0;
 
 Integer ShowConPnts = 0;
 
@@ -100,6 +102,7 @@ void ResetTop() {
   TypedText.clear();
   TypedReady = TypedKey = DlgCancelled = SnapCursorOn = 0;
   RubberLineOn = RubberPolygonOn = RubberCentreOn = RubberWindowOn = RubberObjectOn = GroupDragOn = 0;
+  CommandDwg = 0;
   ShowConPnts = 0;
   ActiveDoc = nullptr;
   CurDwg = 0;
@@ -135,6 +138,11 @@ void EndPreviousTool(Integer code) {
     row->EndOnToolChange();
   else if (row->ActiveFlag)
     *row->ActiveFlag = 0;
+}
+
+bool ToolFlagUp(Integer code) {
+  const ToolRow* row = RegisteredTool(code);
+  return row && row->ActiveFlag && *row->ActiveFlag;
 }
 
 void ClearEveryActiveFlag() {
@@ -177,6 +185,13 @@ void EndCommand(Integer& ActiveFlag) {
   ClearCommandState();
 }
 
+bool CommandRunning() {
+  if (ActiveTool != ToolNone || AwaitingInput || GroupDragOn) return true;
+  for (Integer code = 1; code < ToolCodeCount; ++code)
+    if (ToolFlagUp(code)) return true;
+  return false;
+}
+
 bool CommandStateListed() {
   if (ActiveTool < ToolNone || ActiveTool >= ToolCodeCount) return false;
   if (ActiveTool == ToolNone && (AwaitingInput || ToolStep != 0)) return false;
@@ -197,7 +212,13 @@ void SelectTool() {
   MainWindowLink* main = MainLink();
   DrawingWindow* document = main ? main->ActiveDrawingWindow() : nullptr;
   if (!document) return;
-  ActiveDoc = &document->DrawingSurface();
+  // The command works in the active window's drawing, on its surface and view.
+  CurDwg = static_cast<Integer>(document->ID);
+  CommandDwg = CurDwg;
+  if (ActiveDoc != &document->DrawingSurface()) {
+    ActiveDoc = &document->DrawingSurface();
+    LoadViewCache();
+  }
   if (ActiveTool != PrevTool) {
     EndTool();
     SnapCursorOn = 0;

@@ -8,6 +8,7 @@
 //   Services of the view routines
 //   Events
 //   Helpers
+//   Ending a command
 //   Pointer and keyboard input: Qt events
 //   Pointer: mouse down, move and up
 //   Pointer: snapping the cursor
@@ -34,6 +35,7 @@
 #include "model/DataHand.h"
 #include "model/Geometry.h"
 #include "model/LayerItems.h"
+#include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
 #include "model/ObjIndex.h"
 #include "model/Picks.h"
@@ -220,6 +222,7 @@ void frmDocument::Form_Load() {
 
 void frmDocument::Form_Activate() {
   if (!loaded_) Form_Load();
+  EndCommandOfOtherDrawing();
   MakeCurrent();
   // The drawers read the view cache: it must describe this window from now on.
   LoadViewCache();
@@ -311,6 +314,27 @@ bool frmDocument::IsActiveWindow() const {
 
 void frmDocument::MakeActiveWindowCurrent() {
   if (frmDocument* active = MainForm ? MainForm->ActiveChild() : nullptr) active->MakeCurrent();
+}
+
+// ---- Ending a command ----------------------------------------------------------------
+
+void frmDocument::CancelCommand() {
+  // Previews, marks and the crosshair of the commands go with them; the
+  // redraw follows the cancel, which puts the display options back.
+  const bool redraw = RemoveCommandImages();
+  DlgCancelled = FlagTrue;
+  CancelTools();
+  if (redraw) RefreshDocView(this);
+}
+
+void frmDocument::EndCommandOfOtherDrawing() {
+  // CommandDwg 0: no command was dispatched in any drawing.
+  if (!CommandRunning() || CommandDwg == 0 || CommandDwg == ID) return;
+  // A command whose window is gone has nothing left to show: Esc here ends it.
+  auto* owner = dynamic_cast<frmDocument*>(WindowOfDrawing(CommandDwg));
+  if (!owner) owner = this;
+  owner->MakeCurrent();
+  owner->CancelCommand();
 }
 
 bool frmDocument::DrawingPrepared() const { return prepared_ && preparedAtReset_ == ModelResets; }
@@ -459,6 +483,7 @@ void frmDocument::keyPressEvent(QKeyEvent* event) {
 // ---- Pointer: mouse down, move and up --------------------------------------------------
 
 void frmDocument::Form_MouseDown(Integer Button, Integer, Single X, Single Y) {
+  EndCommandOfOtherDrawing();
   MakeCurrent();
   SetCursorFromMouse(X, Y);
   MouseX = CursorPixX;
@@ -508,6 +533,9 @@ void frmDocument::ShowSelectionProperties() {
 }
 
 void frmDocument::Form_MouseMove(Integer Button, Integer, Single X, Single Y) {
+  // The pointer over a window behind the active one is no input: nothing is
+  // drawn there and its drawing does not become the current one.
+  if (!IsActiveWindow()) return;
   MakeCurrent();
   SetCursorFromMouse(X, Y);
   SnapCursor();
@@ -713,6 +741,7 @@ void frmDocument::MoveCursorByKey(Long x, Long y) {
 
 void frmDocument::Form_KeyDown(Integer KeyCode, Integer) {
   if (KeyCode < FirstActionKey || KeyCode > LastActionKey) return;
+  EndCommandOfOtherDrawing();
   MakeCurrent();
   if (TextKeyEntry && AwaitingInput) {
     TypedReady = FlagFalse;
@@ -752,6 +781,7 @@ void frmDocument::Form_KeyDown(Integer KeyCode, Integer) {
 }
 
 void frmDocument::Form_KeyPress(Integer KeyAscii) {
+  EndCommandOfOtherDrawing();
   MakeCurrent();
   TypedKey = KeyAscii;
   if (TextKeyEntry && AwaitingInput) {
@@ -759,12 +789,7 @@ void frmDocument::Form_KeyPress(Integer KeyAscii) {
     return;
   }
   if (KeyAscii == KeyAsciiEscape) {
-    // Previews, marks and the crosshair of the commands go with them; the
-    // redraw follows the cancel, which puts the display options back.
-    const bool redraw = RemoveCommandImages();
-    DlgCancelled = FlagTrue;
-    CancelTools();
-    if (redraw) RedrawView();
+    CancelCommand();
     return;
   }
   if (KeyAscii == KeyAsciiEnter) {

@@ -178,6 +178,15 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   // window is the current drawing and surface again.
   static void MakeActiveWindowCurrent();
 
+  // ---- Ending a command ----------------------------------------------------------------
+  // Esc: every command ends; the previews, marks and crosshair it drew on
+  // this window go with it, the window redrawn where only a redraw takes
+  // them off.
+  void CancelCommand();
+  // A command under way in another drawing ends there, as Esc would end it
+  // in its own window, before this window takes input: nothing clicked or
+  // typed here joins what was begun there.
+  void EndCommandOfOtherDrawing();
   // Whether this window prepared its drawing record since the model was last
   // reset; a record left by an earlier window with the same number is not its own.
   bool DrawingPrepared() const;

@@ -1,5 +1,6 @@
-// Turning from one drawing window to another: the window turned to shows its
-// own drawing whole.
+// Turning from one drawing window to another: a command under way ends in
+// its own window as Esc would end it there and takes nothing from the other;
+// the window turned to shows its own drawing whole.
 #include <QApplication>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -60,6 +61,115 @@ class SwitchFixture : public DrawingWindowFixture {
     }
   }
 };
+
+// ---- A command begun in one window, the user turning to another ------------------------
+
+constexpr BuilderPoint OnCircle{5, 3.5};
+constexpr BuilderPoint OnArc{2.5, 4};
+constexpr BuilderPoint Corner{1.5, 1.5};
+
+// A command (menu item or tool-bar button) with its first input in its window.
+struct Begun {
+  const char* start;
+  std::vector<BuilderPoint> clicks = {{3, 1}};  // on the long line
+  const char* typed = "";
+  bool selectAll = false;  // both drawings selected whole first
+};
+
+const Begun Commands[] = {
+    {"mnuDrawPoint"}, {"mnuDrawLineSingle"}, {"mnuDrawLineDouble"}, {"mnuDrawLineThick"},
+    {"mnuDrawLineConstruction"}, {"Line4"}, {"mnuDrawShapeRectangle2"}, {"mnuDrawShapeRectangle3"},
+    {"mnuDrawShapeTrapazoid"}, {"mnuDrawShapePolygon"}, {"mnuDrawShapeIllreg"}, {"mnuDrawCircle2a"},
+    {"mnuDrawCircle2b"}, {"mnuDrawCircle3"}, {"mnuDrawArc2"}, {"mnuDrawArc3"}, {"mnuDrawArc4"},
+    {"mnuDrawEllipse2"}, {"mnuDrawEllipse3"}, {"mnuDrawEllipse4"}, {"mnuDrawEllipseArc"},
+    {"mnuDrawCurveSpline"}, {"mnuDrawCurveBezier"}, {"mnuDrawCurveBezier2"},
+    {"mnuInsertText", {Corner}, "A"}, {"mnuInsertTextBox", {{1.5, 4}}}, {"mnuInsertTextPath"},
+    {"mnuInsertLinearDim"}, {"mnuInsertLeaderDim"}, {"mnuInsertAngularDim"}, {"mnuInsertRadiusDim", {OnCircle}},
+    {"mnuInsertArcDim", {OnArc}}, {"mnuViewAreasWindow", {{0.2, 0.2}}}, {"mnuViewAreasPoints"},
+    {"mnuViewAreasLines"}, {"mnuEditCopys", {{3, 1}}, "", true}, {"mnuEditMove", {{3, 1}}, "", true},
+    {"mnuEditRotate", {{3, 1}}, "", true}, {"mnuEditMirror", {{3, 1}}, "", true},
+    {"mnuEditRescale", {{3, 1}}, "", true}, {"mnuEditRcopy", {{3, 1}}, "", true},
+    {"mnuEditPcopy", {{3, 1}}, "", true}, {"Move", {}, "", true},  // the grip frame
+    {"mnuTrimsTrim"}, {"mnuTrimsExtend"}, {"mnuTrimsCorner"}, {"mnuTrimsChamfer"}, {"mnuTrimsFIllet"},
+    {"mnuTrimsBreak"}, {"mnuTrimsMP", {{6, 1}}}, {"mnuControlsMeasureDistance"}, {"mnuControlsMeasureArea"},
+    {"mnuControlsMeasureAngle"}, {"mnuControlsMeasureRadius", {OnCircle}}, {"mnuControlsMeasureArc", {OnArc}},
+    {"mnuSnapsNear"}, {"mnuSnapsClose"}, {"mnuSnapsLine"}, {"mnuSnapsMiddle"}, {"mnuSnapsInter"},
+    {"mnuSnapsPerp"}, {"mnuSnapsPara"}, {"mnuSnapsCenter", {OnCircle}}, {"mnuSnapsTangent", {OnCircle}},
+    {"mnuViewZoomWindow", {Corner}}, {"mnuSelectWindow", {Corner}}, {"mnuSelectItems"},
+};
+
+// Three pairs of windows of the same drawing: Esc ends the command in the
+// first pair; in the others the user turns to the pair's second window,
+// through the Window menu or by a click on it.
+class WindowSwitchTest : public SwitchFixture, public ::testing::WithParamInterface<Begun> {
+ protected:
+  using Pair = std::pair<FixedDpiDocument*, FixedDpiDocument*>;
+  void SetUp() override {
+    SwitchFixture::SetUp();
+    AddLine(0, 0, 1, 1);  // the very first entity takes a layer of its own: drawing 1 takes no part
+    for (Long id : {2, 4, 6}) {
+      FixedDpiDocument* first = WithDrawing(Open(id));
+      pairs_.emplace_back(first, WithDrawing(Open(id + 1)));
+    }
+  }
+  // The command started in the pair's first window with its first input.
+  void Begin(const Pair& pair) {
+    const Begun& command = GetParam();
+    for (frmDocument* window : {pair.second, pair.first}) {
+      ChooseWindow(window);
+      if (command.selectAll) DrawingDriver::Choose("mnuSelectAll");
+    }
+    const QString start = command.start;
+    start.startsWith("mnu") ? DrawingDriver::Choose(start) : DrawingDriver::PressButton(start);
+    DrawingDriver(*pair.first).ClickEach(command.clicks);
+    TypeAtFocus(command.typed);
+  }
+  // Clicks on the entities of the window turned to and typed values, enough
+  // to finish any command.
+  void WorkIn(frmDocument* window) {
+    Click(window, {4.5, 1});
+    EXPECT_EQ(main_->ActiveChild(), window);
+    TypeAtFocus("2\r");
+    Click(window, {1, 3});
+    Click(window, OnCircle);
+    TypeAtFocus("2\r");
+  }
+  // What a window holds and shows: its drawing's live entities, their
+  // selection, its items and its world window.
+  static auto Held(const frmDocument* window) {
+    std::vector<Integer> selected;
+    std::vector<String> items;
+    for (Long i = 1; i <= ObjCount; ++i)
+      if (Objs[i].DwgNo == window->ID && !Objs[i].Erased) selected.push_back(Objs[i].Selected);
+    for (Long i = 1; i <= ItemCount; ++i)
+      if (Items[i].DwgNo == window->ID && Items[i].Rtype != 0) items.push_back(Items[i].Name);
+    return std::tuple(LiveShapes(static_cast<Integer>(window->ID)), selected, items, window->XVmin, window->YVmin,
+                      window->XVmax, window->YVmax);
+  }
+
+  std::vector<Pair> pairs_;  // Esc, the Window menu, a click
+};
+
+TEST_P(WindowSwitchTest, TheCommandEndsInItsOwnWindowAsEscWouldAndTakesNothingFromTheOther) {
+  Begin(pairs_[0]);
+  DrawingDriver(*pairs_[0].first).Escape();
+  for (const bool byClick : {false, true}) {
+    SCOPED_TRACE(byClick ? "by a click on the other window" : "through the Window menu");
+    const auto& [first, second] = pairs_[byClick ? 2 : 1];
+    Begin({first, second});
+    if (!byClick) ChooseWindow(second);
+    WorkIn(second);
+    EXPECT_EQ(Held(first), Held(pairs_[0].first));
+    EXPECT_EQ(Held(second), Held(pairs_[0].second));
+    EXPECT_TRUE(EqualsFreshRedraw(first));
+    EXPECT_TRUE(EqualsFreshRedraw(second));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, WindowSwitchTest, ::testing::ValuesIn(Commands),
+                         [](const ::testing::TestParamInfo<Begun>& info) {
+                           return QString(info.param.start).remove("mnu").toStdString();
+                         });
 
 // ---- Two drawings side by side --------------------------------------------------------------
 

@@ -145,6 +145,12 @@ bool ToolFlagUp(Integer code) {
   return row && row->ActiveFlag && *row->ActiveFlag;
 }
 
+// Whether the command being left drew on the screen what only a redraw takes
+// off: the marks of the points it took and of what it drew while the
+// construction points show, and previews that keep no state to be drawn
+// again from.
+bool LeftCommandDrewMarks() { return ToolFlagUp(PrevTool) && (ShowConPnts || ToolStep > 0); }
+
 void ClearEveryActiveFlag() {
   for (Integer code = 1; code < ToolCodeCount; ++code)
     if (const ToolRow* row = RegisteredTool(code); row && row->ActiveFlag) *row->ActiveFlag = 0;
@@ -220,6 +226,7 @@ void SelectTool() {
     LoadViewCache();
   }
   if (ActiveTool != PrevTool) {
+    const bool redraw = LeftCommandDrewMarks();
     EndTool();
     SnapCursorOn = 0;
     PrevTool = ActiveTool;
@@ -227,6 +234,9 @@ void SelectTool() {
     RubberLineOn = RubberCentreOn = RubberWindowOn = 0;
     DlgCancelled = 0;
     ToolStep = 0;
+    // The command left is ended: the picture is the model's again before
+    // the next one draws.
+    if (redraw && ServicesAbove.RedrawView) ServicesAbove.RedrawView();
   }
   if (ActiveTool == ToolFills) return;
   if (const ToolRow* row = RegisteredTool(ActiveTool))

@@ -28,6 +28,7 @@
 #include "model/MessageBar.h"
 #include "model/ObjIndex.h"
 #include "model/ProgramState.h"
+#include "model/ServicesAbove.h"
 #include "model/SnapSettings.h"
 #include "model/Top.h"
 #include "model/Units.h"
@@ -662,7 +663,8 @@ void ResetZooms() {
 namespace {
 // The zoom tool's row (its dispatcher and how it is left) is registered by
 // the zoom commands (ZoomCommands).
-const ModuleRegistrar Registered({"Zooms", FloorView, ResetZooms});
+void PlugZooms() { ServicesAbove.RedrawView = RedrawView; }
+const ModuleRegistrar Registered({"Zooms", FloorView, ResetZooms, {}, PlugZooms});
 }  // namespace
 
 }  // namespace lintavo

@@ -1,10 +1,13 @@
 // Turning from one drawing window to another: a command under way ends in
 // its own window as Esc would end it there and takes nothing from the other;
-// the window turned to shows its own drawing whole.
+// the window turned to shows its own drawing whole; after a command every
+// window equals a fresh redraw.
 #include <QApplication>
+#include <QCheckBox>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <functional>
 #include <tuple>
@@ -14,6 +17,7 @@
 #include "support/DialogKeys.h"
 #include "support/ModelBuilders.h"
 #include "view/DrawingWindowFixture.h"
+#include "windows/options/frmDwgOptions.h"
 
 namespace lintavo {
 namespace {
@@ -215,6 +219,34 @@ TEST_F(TwoWindowsTest, TheWindowTurnedToShowsItsOwnDrawingWholeAndTheOtherAFresh
     EXPECT_TRUE(EqualsFreshRedraw(doc_));
     EXPECT_EQ(readOut, std::pair(StatusPanel(1), StatusPanel(2)));
     EXPECT_TRUE(EqualsFreshRedraw(second_));
+  }
+}
+
+// Commands in window 1, in turn, after which the other window must follow
+// too: each changes what a fresh redraw of either window shows.
+TEST_F(TwoWindowsTest, AfterTheCommandEveryWindowEqualsAFreshRedraw) {
+  const std::vector<std::pair<const char*, std::function<void()>>> commands = {
+      {"the grid display switched on", [] { DrawingDriver::Choose("mnuDisplayGrid"); }},
+      {"the grid display switched off", [] { DrawingDriver::Choose("mnuDisplayGrid"); }},
+      {"snap to grid in the drawing options",
+       [&] {
+         Responder().OnDialog<frmDwgOptions>([](frmDwgOptions& d) { d.Check1->click(); }, &frmDwgOptions::cmdClose);
+         DrawingDriver::Choose("mnuOptionsDrawing");
+       }},
+      {"the ruler display switched on", [] { DrawingDriver::Choose("mnuDisplayRuler"); }},
+      {"a line left for the corner trim",
+       [&] {
+         DrawingDriver::Choose("mnuDrawLineSingle");
+         DrawingDriver(*doc_).ClickAt(3, 2);
+         DrawingDriver::Choose("mnuTrimsCorner");
+       }},
+  };
+  for (const auto& [name, command] : commands) {
+    SCOPED_TRACE(name);
+    ChooseWindow(doc_);
+    command();
+    EXPECT_TRUE(EqualsFreshRedraw(second_));
+    EXPECT_TRUE(EqualsFreshRedraw(doc_));
   }
 }
 

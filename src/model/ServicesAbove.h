@@ -22,6 +22,7 @@ struct ServicesAboveRec {
   void (*EraseRubberBand)() = nullptr;  // the rubber-band preview, when one is on the surface
   void (*EndOutline)() = nullptr;       // the transform outline is switched off
   void (*MarkPickPoint)(Double X, Double Y) = nullptr;  // the construction-point mark at a pick
+  void (*RedrawView)() = nullptr;  // the active window drawn afresh from the model
   // ---- The commands --------------------------------------------------------------------------
   void (*CancelGroupEdit)() = nullptr;  // the grip frame erased and its drag ended
   void (*EndLayerCommand)() = nullptr;  // the layer command and the tool state ended (NewLayer)

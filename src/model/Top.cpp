@@ -61,6 +61,7 @@
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
 #include "model/TargetBorrow.h"
+#include "model/ViewCache.h"
 
 namespace lintavo {
 
@@ -84,6 +85,7 @@ Integer RubberCentreOn = 0;
 Integer RubberWindowOn = 0;
 Integer RubberObjectOn = 0;
 Integer GroupDragOn = 0;
+Integer CommandDwg = 0;
 
 Integer ShowConPnts = 0;
 
@@ -100,6 +102,7 @@ void ResetTop() {
   TypedText.clear();
   TypedReady = TypedKey = DlgCancelled = SnapCursorOn = 0;
   RubberLineOn = RubberPolygonOn = RubberCentreOn = RubberWindowOn = RubberObjectOn = GroupDragOn = 0;
+  CommandDwg = 0;
   ShowConPnts = 0;
   ActiveDoc = nullptr;
   CurDwg = 0;
@@ -136,6 +139,17 @@ void EndPreviousTool(Integer code) {
   else if (row->ActiveFlag)
     *row->ActiveFlag = 0;
 }
+
+bool ToolFlagUp(Integer code) {
+  const ToolRow* row = RegisteredTool(code);
+  return row && row->ActiveFlag && *row->ActiveFlag;
+}
+
+// Whether the command being left drew on the screen what only a redraw takes
+// off: the marks of the points it took and of what it drew while the
+// construction points show, and previews that keep no state to be drawn
+// again from.
+bool LeftCommandDrewMarks() { return ToolFlagUp(PrevTool) && (ShowConPnts || ToolStep > 0); }
 
 void ClearEveryActiveFlag() {
   for (Integer code = 1; code < ToolCodeCount; ++code)
@@ -177,6 +191,13 @@ void EndCommand(Integer& ActiveFlag) {
   ClearCommandState();
 }
 
+bool CommandRunning() {
+  if (ActiveTool != ToolNone || AwaitingInput || GroupDragOn) return true;
+  for (Integer code = 1; code < ToolCodeCount; ++code)
+    if (ToolFlagUp(code)) return true;
+  return false;
+}
+
 bool CommandStateListed() {
   if (ActiveTool < ToolNone || ActiveTool >= ToolCodeCount) return false;
   if (ActiveTool == ToolNone && (AwaitingInput || ToolStep != 0)) return false;
@@ -197,8 +218,15 @@ void SelectTool() {
   MainWindowLink* main = MainLink();
   DrawingWindow* document = main ? main->ActiveDrawingWindow() : nullptr;
   if (!document) return;
-  ActiveDoc = &document->DrawingSurface();
+  // The command works in the active window's drawing, on its surface and view.
+  CurDwg = static_cast<Integer>(document->ID);
+  CommandDwg = CurDwg;
+  if (ActiveDoc != &document->DrawingSurface()) {
+    ActiveDoc = &document->DrawingSurface();
+    LoadViewCache();
+  }
   if (ActiveTool != PrevTool) {
+    const bool redraw = LeftCommandDrewMarks();
     EndTool();
     SnapCursorOn = 0;
     PrevTool = ActiveTool;
@@ -206,6 +234,9 @@ void SelectTool() {
     RubberLineOn = RubberCentreOn = RubberWindowOn = 0;
     DlgCancelled = 0;
     ToolStep = 0;
+    // The command left is ended: the picture is the model's again before
+    // the next one draws.
+    if (redraw && ServicesAbove.RedrawView) ServicesAbove.RedrawView();
   }
   if (ActiveTool == ToolFills) return;
   if (const ToolRow* row = RegisteredTool(ActiveTool))

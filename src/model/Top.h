@@ -63,6 +63,11 @@ extern Integer RubberCentreOn;
 extern Integer RubberWindowOn;
 extern Integer RubberObjectOn;
 extern Integer GroupDragOn;
+// Drawing number of the window the running command works in: SelectTool
+// sets it to the active window's drawing each time it dispatches (0 before
+// the first dispatch). A command takes no input from another drawing's
+// window: turning to one ends the command in its own window first.
+extern Integer CommandDwg;
 
 // ---- Display options -----------------------------------------------------------------
 extern Integer ShowConPnts;  // flag: picked and construction points get their mark
@@ -85,6 +90,9 @@ void EndCommand(Integer& ActiveFlag);
 // True when the command state is one of the listed states; SelectTool checks
 // it on entry and on exit.
 bool CommandStateListed();
+// True while a command has anything under way: a tool chosen, input awaited,
+// a module's flag up or the grip frame held.
+bool CommandRunning();
 
 // ---- Dispatcher ------------------------------------------------------------------------
 void SelectTool();   // start or re-enter the command named by ActiveTool

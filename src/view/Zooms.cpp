@@ -28,6 +28,7 @@
 #include "model/MessageBar.h"
 #include "model/ObjIndex.h"
 #include "model/ProgramState.h"
+#include "model/ServicesAbove.h"
 #include "model/SnapSettings.h"
 #include "model/Top.h"
 #include "model/Units.h"
@@ -590,9 +591,13 @@ bool BeginViewPicture(bool RefMark) {
   if (ViewZoom != 0) {
     PickTolerance = SnapTolerance / ViewZoom;
     LoadViewCache();
-    ShowZoomReadOut();
-    ShowLayerStatus();
-    SetPanelText(UnitReadOut(), 4);
+    // The status bar describes the active window: another one redrawn (after
+    // a resize, or for a change of options) leaves it as it is.
+    if (window == main->ActiveDrawingWindow()) {
+      ShowZoomReadOut();
+      ShowLayerStatus();
+      SetPanelText(UnitReadOut(), 4);
+    }
   }
   if (RefMark && ShowRefPnts) DrawRefPntMark(0, 0);
   for (void (*hook)() : RedrawHooks()) hook();
@@ -658,7 +663,8 @@ void ResetZooms() {
 namespace {
 // The zoom tool's row (its dispatcher and how it is left) is registered by
 // the zoom commands (ZoomCommands).
-const ModuleRegistrar Registered({"Zooms", FloorView, ResetZooms});
+void PlugZooms() { ServicesAbove.RedrawView = RedrawView; }
+const ModuleRegistrar Registered({"Zooms", FloorView, ResetZooms, {}, PlugZooms});
 }  // namespace
 
 }  // namespace lintavo

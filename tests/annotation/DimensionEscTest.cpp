@@ -161,7 +161,8 @@ TEST_P(DimensionEscTest, EscTakesBackOnlyTheDimensionsOwnWork) {
   Choose("mnuInsertLinearDim");
   ASSERT_EQ(Items[made].Name, "Dimension 1");
   command.act(*this);
-  ASSERT_TRUE(DimActive);
+  // Turning to another window ended the dimension in its own, as Esc there.
+  ASSERT_EQ(DimActive != 0, main_->ActiveChild() == doc_);
 
   // The command's work as it stands, without the dimension's layer (unless
   // stored meanwhile) and with window 1 back on its own layer.
@@ -206,12 +207,15 @@ TEST_F(DimensionEscTest, EscInAnotherWindowKeepsTheChainWhereItWasBuilt) {
   EXPECT_TRUE(EqualsFreshRedraw(doc_));
 }
 
-// Points clicked in another drawing's window build the dimension there, on
-// that drawing's own dimension layer, never on a layer of the first drawing.
+// A dimension chosen again in another drawing's window, after turning to it
+// ended the first, builds there on that drawing's own dimension layer, never
+// on a layer of the first drawing.
 TEST_F(DimensionEscTest, PointsClickedInAnotherWindowBuildOnThatDrawingsOwnLayer) {
   const Long before = ObjCount;
   Choose("mnuInsertLinearDim");
   SwitchTo(second_);
+  ASSERT_FALSE(DimActive);
+  Choose("mnuInsertLinearDim");
   DrawingDriver(*second_).ClickEach({{0, 1}, {2, 1}, {1, 2}});
   ASSERT_FALSE(DimActive);
   const std::vector<Long> built = NewObjs(before);

@@ -8,6 +8,7 @@
 //   Services of the view routines
 //   Events
 //   Helpers
+//   Ending a command
 //   Pointer and keyboard input: Qt events
 //   Pointer: mouse down, move and up
 //   Pointer: snapping the cursor
@@ -35,6 +36,7 @@
 #include "model/DataHand.h"
 #include "model/Geometry.h"
 #include "model/LayerItems.h"
+#include "model/MainWindowLink.h"
 #include "model/MessageBar.h"
 #include "model/ObjIndex.h"
 #include "model/Picks.h"
@@ -220,12 +222,17 @@ void frmDocument::Form_Load() {
 
 void frmDocument::Form_Activate() {
   if (!loaded_) Form_Load();
+  EndCommandOfOtherDrawing();
   MakeCurrent();
   // The drawers read the view cache: it must describe this window from now on.
   LoadViewCache();
   if (DrawingPrepared()) {
     if (MainForm) MainForm->ShowPageInCaption(static_cast<Integer>(ID));
     ShowUndoState();  // the Edit items show this drawing's steps
+    // Drawn whole at the size it is shown at (a maximised window is resized
+    // before it becomes the active one, when nothing can be drawn), and the
+    // status bar reads its view and layer.
+    RedrawView();
     return;
   }
   NewDwgRec(CurDwg);
@@ -234,7 +241,10 @@ void frmDocument::Form_Activate() {
   Edit_layers = FlagFalse;
   MarkDrawingPrepared();
   ShowLayerButtons();  // edit all up, view all down
-  if (DefDwgWidth > 0) StartZoomAll();
+  if (DefDwgWidth > 0)
+    StartZoomAll();
+  else
+    RedrawView();
 }
 
 void frmDocument::Form_Resize() {
@@ -256,6 +266,8 @@ void frmDocument::Form_Resize() {
   // the larger area now shows.
   UpdateWorldWindow();
   RefreshActiveView();
+  // Tile and Cascade resize the other windows too: the active one stays current.
+  if (!IsActiveWindow()) MakeActiveWindowCurrent();
 }
 
 void frmDocument::Form_Unload(Integer& Cancel) {
@@ -294,6 +306,36 @@ void frmDocument::MakeCurrent() {
   ActiveDoc = this;
   // The drawers read the view cache: it must describe the surface they draw on.
   if (!wasActive && loaded_) LoadViewCache();
+}
+
+bool frmDocument::IsActiveWindow() const {
+  const DrawingWindow* active = MainForm ? MainForm->ActiveDrawingWindow() : nullptr;
+  return !active || active == this;
+}
+
+void frmDocument::MakeActiveWindowCurrent() {
+  if (frmDocument* active = MainForm ? MainForm->ActiveChild() : nullptr) active->MakeCurrent();
+}
+
+// ---- Ending a command ----------------------------------------------------------------
+
+void frmDocument::CancelCommand() {
+  // Previews, marks and the crosshair of the commands go with them; the
+  // redraw follows the cancel, which puts the display options back.
+  const bool redraw = RemoveCommandImages();
+  DlgCancelled = FlagTrue;
+  CancelTools();
+  if (redraw) RefreshDocView(this);
+}
+
+void frmDocument::EndCommandOfOtherDrawing() {
+  // CommandDwg 0: no command was dispatched in any drawing.
+  if (!CommandRunning() || CommandDwg == 0 || CommandDwg == ID) return;
+  // A command whose window is gone has nothing left to show: Esc here ends it.
+  auto* owner = dynamic_cast<frmDocument*>(WindowOfDrawing(CommandDwg));
+  if (!owner) owner = this;
+  owner->MakeCurrent();
+  owner->CancelCommand();
 }
 
 bool frmDocument::DrawingPrepared() const { return prepared_ && preparedAtReset_ == ModelResets; }
@@ -437,6 +479,7 @@ void frmDocument::keyPressEvent(QKeyEvent* event) {
 // ---- Pointer: mouse down, move and up --------------------------------------------------
 
 void frmDocument::Form_MouseDown(Integer Button, Integer, Single X, Single Y) {
+  EndCommandOfOtherDrawing();
   MakeCurrent();
   SetCursorFromMouse(X, Y);
   MouseX = CursorPixX;
@@ -486,6 +529,9 @@ void frmDocument::ShowSelectionProperties() {
 }
 
 void frmDocument::Form_MouseMove(Integer Button, Integer, Single X, Single Y) {
+  // The pointer over a window behind the active one is no input: nothing is
+  // drawn there and its drawing does not become the current one.
+  if (!IsActiveWindow()) return;
   MakeCurrent();
   SetCursorFromMouse(X, Y);
   SnapCursor();
@@ -691,6 +737,7 @@ void frmDocument::MoveCursorByKey(Long x, Long y) {
 
 void frmDocument::Form_KeyDown(Integer KeyCode, Integer) {
   if (KeyCode < FirstActionKey || KeyCode > LastActionKey) return;
+  EndCommandOfOtherDrawing();
   MakeCurrent();
   if (TextKeyEntry && AwaitingInput) {
     TypedReady = FlagFalse;
@@ -730,6 +777,7 @@ void frmDocument::Form_KeyDown(Integer KeyCode, Integer) {
 }
 
 void frmDocument::Form_KeyPress(Integer KeyAscii) {
+  EndCommandOfOtherDrawing();
   MakeCurrent();
   TypedKey = KeyAscii;
   if (TextKeyEntry && AwaitingInput) {
@@ -737,12 +785,7 @@ void frmDocument::Form_KeyPress(Integer KeyAscii) {
     return;
   }
   if (KeyAscii == KeyAsciiEscape) {
-    // Previews, marks and the crosshair of the commands go with them; the
-    // redraw follows the cancel, which puts the display options back.
-    const bool redraw = RemoveCommandImages();
-    DlgCancelled = FlagTrue;
-    CancelTools();
-    if (redraw) RedrawView();
+    CancelCommand();
     return;
   }
   if (KeyAscii == KeyAsciiEnter) {

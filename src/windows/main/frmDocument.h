@@ -173,6 +173,20 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   // CurDwg := ID, ActiveDoc := the window; the view cache follows when the
   // window was not the surface already.
   void MakeCurrent();
+  bool IsActiveWindow() const;  // the main window's active drawing window (or there is no main window)
+  // After this window was drawn while another is the active one, the active
+  // window is the current drawing and surface again.
+  static void MakeActiveWindowCurrent();
+
+  // ---- Ending a command ----------------------------------------------------------------
+  // Esc: every command ends; the previews, marks and crosshair it drew on
+  // this window go with it, the window redrawn where only a redraw takes
+  // them off.
+  void CancelCommand();
+  // A command under way in another drawing ends there, as Esc would end it
+  // in its own window, before this window takes input: nothing clicked or
+  // typed here joins what was begun there.
+  void EndCommandOfOtherDrawing();
   // Whether this window prepared its drawing record since the model was last
   // reset; a record left by an earlier window with the same number is not its own.
   bool DrawingPrepared() const;

@@ -124,7 +124,10 @@ enum class ActionKind {
   SameAs,   // what another menu item does
 };
 
-enum class After { Nothing, Redraw, ZoomLimits };  // what follows a call
+// What follows a call: nothing; the active window redrawn; every window
+// redrawn (options every drawing shows); or the other windows redrawn and the
+// active one zoomed to the drawing limits (options that may change the sheet).
+enum class After { Nothing, Redraw, RedrawAll, ZoomLimits };
 
 // Exclusion groups: switching one flag of a group on switches the others off.
 enum ExclusionGroup { NoGroup = 0, SnapGroup = 1, CornerGroup = 2, ReadOutGroup = 3, AlignGroup = 4 };
@@ -387,8 +390,8 @@ const std::vector<MainMenuRow>& frmMain::MenuTable() {
       {1, "mnuDisplayDims", "Dimensions", Toggle(&ShowDimObjs)},
       {1, "mnuDisplayRubber", "Rubber Banding",
        Toggle(&RubberBanding, true, NoGroup, &frmMain::RubberBandingChanged)},
-      {1, "mnuDisplayGrid", "Grid Display", Toggle(&GridOn, true, NoGroup, &frmMain::RedrawActive)},
-      {1, "mnuDisplayRuler", "Ruler Display", Toggle(&RulerOn, false, NoGroup, &frmMain::RedrawActive)},
+      {1, "mnuDisplayGrid", "Grid Display", Toggle(&GridOn, true, NoGroup, &frmMain::RedrawEveryWindow)},
+      {1, "mnuDisplayRuler", "Ruler Display", Toggle(&RulerOn, false, NoGroup, &frmMain::RedrawEveryWindow)},
       {1, "mnuDisplayCursor", "Snap Cursor", Toggle(&ShowSnapCursor, true)},
       {1, "mnuDisplayReal", "Real Cursor", Toggle(&ShowRealCursor, true)},
       {1, nullptr, nullptr, Nothing},
@@ -406,12 +409,12 @@ const std::vector<MainMenuRow>& frmMain::MenuTable() {
       {1, "mnuDisplayPointsCon", "Construction", Toggle(&ShowConPnts)},
 
       {0, "mnuFormat", "&Options", Submenu},
-      {1, "mnuOptionsUnits", "Change Units", Call(ShowUnitsOptions)},
-      {1, "mnuOptionsLayers", "Layer Manager", Call(ShowLayerMgr)},
-      {1, "mnuOptionsDisplay", "Display", Call(ShowDispOptions)},
-      {1, "mnuOptionsText", "Text", Call(ShowTextOptions)},
-      {1, "mnuOptionsDimension", "Dimensioning", Call(ShowDimOptions)},
-      {1, "mnuOptionsFills", "Fills/Hatches", Call(ShowFillOptions)},
+      {1, "mnuOptionsUnits", "Change Units", Call(ShowUnitsOptions, After::RedrawAll)},
+      {1, "mnuOptionsLayers", "Layer Manager", Call(ShowLayerMgr, After::RedrawAll)},
+      {1, "mnuOptionsDisplay", "Display", Call(ShowDispOptions, After::RedrawAll)},
+      {1, "mnuOptionsText", "Text", Call(ShowTextOptions, After::RedrawAll)},
+      {1, "mnuOptionsDimension", "Dimensioning", Call(ShowDimOptions, After::RedrawAll)},
+      {1, "mnuOptionsFills", "Fills/Hatches", Call(ShowFillOptions, After::RedrawAll)},
       {1, "mnuOptionsDrawing", "Drawing", Call(ShowDwgOptions, After::ZoomLimits)},
       {1, "mnuOptionsSettings", "Management", Call(ShowMgmtOptions, After::ZoomLimits)},
 
@@ -839,7 +842,10 @@ void frmMain::RunAction(const MainAction& action, QAction* control) {
       action.call();
       if (action.after == After::Redraw) {
         RedrawActive();
+      } else if (action.after == After::RedrawAll) {
+        RedrawEveryWindow();
       } else if (action.after == After::ZoomLimits) {
+        RedrawOtherWindows();
         // These dialogs may change the sheet: show all of it.
         ZoomCommand = ZoomLimitsCode;
         ActiveTool = ToolZooms;
@@ -883,6 +889,17 @@ void frmMain::ClearGroup(int group, const Integer* keep) {
 
 void frmMain::RedrawActive() {
   if (frmDocument* document = ActiveChild()) RefreshDocView(document);
+}
+
+void frmMain::RedrawOtherWindows() {
+  const frmDocument* active = ActiveChild();
+  for (frmDocument* document : OpenDocuments())
+    if (document != active) RefreshDocView(document);
+}
+
+void frmMain::RedrawEveryWindow() {
+  RedrawOtherWindows();
+  RedrawActive();  // last: the surface, the view cache and the status bar are the active window's
 }
 
 void frmMain::ShowOptionChecks() {

@@ -183,6 +183,8 @@ class frmMain : public QMainWindow, public MainWindowLink {
   void RunMenuItem(const char* name);           // what the item does, enabled or not
   void ClearGroup(int group, const Integer* keep);  // the other flags of an exclusion group off
   void RedrawActive();                          // the active drawing window redrawn
+  void RedrawOtherWindows();                    // every drawing window but the active one redrawn
+  void RedrawEveryWindow();                     // every drawing window redrawn, the active one last
 
   // ---- Life cycle ------------------------------------------------------------------------
   void MDIForm_Unload();      // stores position and size unless minimised

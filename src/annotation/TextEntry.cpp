@@ -15,7 +15,6 @@
 //   Keys
 #include "annotation/TextEntry.h"
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -166,54 +165,45 @@ bool BoxTakesNewLine(Double StartX, Double StartY) {
 
 // ---- Lines below ---------------------------------------------------------------------------
 
-// A character below the pen's line, with the line it lies on: 1 the next.
-struct CharOnLine {
-  Long ObjNo = 0;
-  Long Line = 0;
-};
-std::vector<CharOnLine> BelowChars;  // storage reused
+std::vector<Long> BelowChars;  // the characters that make room, the next line's first; storage reused
 
-// BelowChars := the characters on the lines below the pen's line, the next
-// line first. A character lies on line k when its origin is within half a
-// line of it and no more than half an advance before the line start. Lines
-// further down than there are entities are passed over: a line without a
-// character comes before them.
-void CollectLinesBelow(Double Spacing) {
+// The characters of line Line below the pen's line (1: the next) that text
+// arriving there, Reach advances long from the line start, would stand on,
+// with the rest of their run along the line: each is appended to BelowChars.
+// Returns the reach that line, moved down, gives the line under it: 0 when
+// nothing there is covered. Found by place, as the line shifts find theirs,
+// so a label further along or further down is never taken.
+Long CollectCoveredRun(Long Line, Long Reach) {
   const TextEntryStateRec& t = TextEntryState;
-  BelowChars.clear();
-  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
-    const ObjRec& obj = Objs[i];
-    if (obj.DwgNo != CurDwg || obj.Rtype != EntityTextChar || !obj.Show || obj.Erased) continue;
-    const PntRec& p = Pnts[obj.PointID];
-    const Double dx = p.X - t.LineStartX, dy = p.Y - t.LineStartY;
-    const Double lines = (dx * AlongY() - dy * AlongX()) / Spacing;
-    const Double along = dx * AlongX() + dy * AlongY();
-    if (lines >= 0.5 && lines < ObjCount + 0.5 && along >= -std::fabs(Double{t.Advance}) / 2)
-      BelowChars.push_back({i, static_cast<Long>(std::lround(lines))});
+  const Double s = LineSpacingFactor * t.Height * static_cast<Double>(Line);
+  const Double x0 = t.LineStartX + s * AlongY(), y0 = t.LineStartY - s * AlongX();
+  const Double dx = t.Advance * AlongX(), dy = t.Advance * AlongY();
+  Long end = 0;  // one past the last place taken
+  Long ch = 0;
+  for (Long k = 0; k <= ObjCount && (k < Reach || (end > 0 && k == end)); ++k) {
+    if (!FindTextCharAt(ch, x0 + k * dx, y0 + k * dy)) continue;
+    if (!BelowChars.empty() && ch == BelowChars.back()) break;  // no advance: one place
+    BelowChars.push_back(ch);
+    end = k + 1;
   }
-  std::stable_sort(BelowChars.begin(), BelowChars.end(),
-                   [](const CharOnLine& a, const CharOnLine& b) { return a.Line < b.Line; });
+  return end;
 }
 
-// Free text has room below: the rest of a line that Enter carries to the
-// next line would stand on the characters there, so the lines below move
-// first. The next line and those under it, down to the first line without a
-// character, move one line down, as a character typed in insert mode pushes
-// its line on up to the first gap; text below that free line stays put.
-void OpenLineBelow() {
+// Free text has room below: the Carried characters that Enter takes to the
+// next line would stand on the characters there, so those make room first,
+// one line down, and the line under them makes room for them in turn, as a
+// character typed in insert mode pushes its line on up to the first gap.
+// Text the moved lines would not reach stays put.
+void OpenLineBelow(Long Carried) {
   const TextEntryStateRec& t = TextEntryState;
   const Double s = LineSpacingFactor * t.Height;
   if (!(s > 0)) return;
-  CollectLinesBelow(s);
-  size_t moving = 0;  // BelowChars[0 .. moving) lie above the first line without a character
-  Long free = 1;
-  for (; moving < BelowChars.size(); ++moving) {
-    if (BelowChars[moving].Line > free) break;
-    free = BelowChars[moving].Line + 1;
-  }
+  BelowChars.clear();
+  Long reach = Carried;
+  for (Long line = 1; reach > 0 && line <= ObjCount; ++line) reach = CollectCoveredRun(line, reach);
   // The lowest line first, so that each moves into a place already left.
-  for (size_t k = moving; k-- > 0;) {
-    const Long objNo = BelowChars[k].ObjNo;
+  for (size_t k = BelowChars.size(); k-- > 0;) {
+    const Long objNo = BelowChars[k];
     const PntRec& p = Pnts[Objs[objNo].PointID];
     MoveNoted(objNo, p.X + s * AlongY(), p.Y - s * AlongX());
   }
@@ -232,7 +222,10 @@ void NewLine() {
   EraseTextCursor();
   Long ch = 0;
   const bool carries = FindTextCharAt(ch, t.PenX, t.PenY);
-  if (carries && !t.BoxMode) OpenLineBelow();
+  if (carries && !t.BoxMode) {
+    CollectLine(t.PenX, t.PenY, t.Advance);
+    OpenLineBelow(static_cast<Long>(LineChars.size()));
+  }
   t.LineStartX = startX;
   t.LineStartY = startY;
   if (carries) ShiftCharsOnLine(t.LineStartX, t.LineStartY, t.PenX, t.PenY, t.Advance);

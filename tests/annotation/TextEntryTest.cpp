@@ -121,6 +121,10 @@ TEST_F(TextEntryTest, EnterMidLineCarriesTheRestToTheNewLineStartAndTheLinesBelo
       {"ABC\rDE\rF\r\rG^^^^\r",
        {"Text-65@1.000,1.000", "Text-66@1.000,0.750", "Text-67@1.200,0.750", "Text-68@1.000,0.500",
         "Text-69@1.200,0.500", "Text-70@1.000,0.250", "Text-71@1.000,0.000"}},
+      // "D" under the carried "BC" makes room; "Z" further along that line does not.
+      {"ABC\rD>>>>>Z^<<<<<<\r",
+       {"Text-65@1.000,1.000", "Text-66@1.000,0.750", "Text-67@1.200,0.750", "Text-68@1.000,0.500",
+        "Text-90@2.200,0.750"}},
   };
   ActivateMainWindow();
   for (const auto& row : rows) {

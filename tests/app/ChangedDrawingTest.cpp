@@ -14,6 +14,7 @@
 #include "platform/Prompts.h"
 #include "storage/FileMenu.h"
 #include "storage/TestDatabase.h"
+#include "windows/file/frmDwgProperties.h"
 #include "windows/show/frmAreaSelect.h"
 #include "windows/show/frmLayerCtl.h"
 #include "windows/show/frmLayerSelect.h"
@@ -176,10 +177,12 @@ TEST_F(ChangedDrawingTest, ADrawingAsSavedOrAsLoadedClosesWithoutAQuestion) {
   Choose("mnuFileClose");
   FileOpenStored(Responder(), key, name);
   ASSERT_EQ(Dwgs[1].DrawID, key);
-  // Looking at it, showing a layer that is shown, selecting in it and
-  // making a component of its line (which belongs to no drawing) change
-  // nothing stored with it.
+  // Looking at it, its properties left as they are, showing a layer that is
+  // shown, selecting in it and making a component of its line (which belongs
+  // to no drawing) change nothing stored with it.
   Choose("mnuViewZoomIn");
+  Responder().OnDialog<frmDwgProperties>([](frmDwgProperties& dialog) { dialog.cmdOK->click(); });
+  Choose("mnuFileProperties");
   Responder().OnDialog<frmLayerCtl>([](frmLayerCtl& dialog) { ClickRow(dialog.lv, WallsRow); }, &frmLayerCtl::cmdOK);
   Choose("mnuLayersShow");
   SelectTheLine();

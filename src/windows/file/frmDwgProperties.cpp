@@ -216,21 +216,29 @@ void frmDwgProperties::Form_Load() {
 
 void frmDwgProperties::cmdOK_Click() {
   DwgRec& dwg = Dwgs[CurDwg];
+  bool changed = false;
   Double value = 0;
   if (ChangedLimit(*Text5, dwg.Xlimit, value)) {
     dwg.Xlimit = value;
     dwg.Ylimit = dwg.Xlimit * HeightPerWidth;
+    changed = true;
   }
-  if (ChangedLimit(*Text6, dwg.Ylimit, value)) dwg.Ylimit = value;
+  if (ChangedLimit(*Text6, dwg.Ylimit, value)) {
+    dwg.Ylimit = value;
+    changed = true;
+  }
   const std::pair<QLineEdit*, String*> fields[] = {{Text13, &dwg.Author},   {Text14, &dwg.Revision},
                                                    {Text15, &dwg.Rtype},    {Text16, &dwg.Category},
                                                    {Text30, &dwg.PartNumber}, {Text31, &dwg.Description}};
   for (const auto& [box, field] : fields) {
     const String text = box->text().toStdString();
-    if (text != *field) *field = text;
+    if (text == *field) continue;
+    *field = text;
+    changed = true;
   }
-  // The record changed: the drawing asks to be saved before it closes.
-  MarkDrawingChanged(CurDwg);
+  // A changed record asks to be saved before the drawing closes; OK on what
+  // was shown changes nothing.
+  if (changed) MarkDrawingChanged(CurDwg);
   accept();
 }
 

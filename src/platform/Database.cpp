@@ -3,7 +3,6 @@
 #include "platform/Database.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -33,43 +32,60 @@ DbError SqliteError(sqlite3* db) {
 FileStamp StampOf(const String& path) {
   struct stat info {};
   if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return FileStamp{};
-  const std::int64_t modified = std::int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec;
-  return FileStamp{info.st_dev, info.st_ino, info.st_size, modified};
+  constexpr std::int64_t NsPerSecond = 1000000000;
+  const std::int64_t modified = std::int64_t{info.st_mtim.tv_sec} * NsPerSecond + info.st_mtim.tv_nsec;
+  const std::int64_t changed = std::int64_t{info.st_ctim.tv_sec} * NsPerSecond + info.st_ctim.tv_nsec;
+  return FileStamp{info.st_dev, info.st_ino, info.st_size, modified, changed};
 }
 
 namespace {
 
-// The number in count bytes of the file from offset, big-endian as SQLite
-// writes its headers; 0 when the file is shorter or cannot be read.
-std::uint64_t HeaderNumber(const String& path, long offset, int count) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return 0;
+// The number in count bytes (at most 8) of an open file of SQLite's from
+// offset, big-endian as SQLite writes its headers, read through SQLite's own
+// handle; 0 when the file is not open or is shorter.
+std::uint64_t HeaderNumber(sqlite3_file* file, sqlite3_int64 offset, int count) {
+  if (file == nullptr || file->pMethods == nullptr) return 0;
   unsigned char bytes[8] = {};
-  const bool read = std::fseek(file, offset, SEEK_SET) == 0 &&
-                    std::fread(bytes, 1, static_cast<std::size_t>(count), file) == static_cast<std::size_t>(count);
-  std::fclose(file);
+  if (file->pMethods->xRead(file, bytes, count, offset) != SQLITE_OK) return 0;
   std::uint64_t number = 0;
-  for (int i = 0; read && i < count; ++i) number = number << 8 | bytes[i];
-  return read ? number : 0;
+  for (int i = 0; i < count; ++i) number = number << 8 | bytes[i];
+  return number;
+}
+
+// SQLite's handle of the database file (op SQLITE_FCNTL_FILE_POINTER) or of
+// its journal or write-ahead log (SQLITE_FCNTL_JOURNAL_POINTER); null when
+// there is none.
+sqlite3_file* FileHandle(sqlite3* db, int op) {
+  sqlite3_file* file = nullptr;
+  if (sqlite3_file_control(db, "main", op, &file) != SQLITE_OK) return nullptr;
+  return file;
 }
 
 }  // namespace
 
-DatabaseStamp StampOfDatabase(const String& path) {
-  constexpr long ChangeCounterOffset = 24;  // of the database header
-  constexpr long LogSaltsOffset = 16;       // of the write-ahead log's header
-  constexpr off_t LogHeaderSize = 32;       // a log no longer than its header holds no commit
+DatabaseStamp Connection::Stamp() const {
+  constexpr sqlite3_int64 ChangeCounterOffset = 24;  // of the database header
+  constexpr sqlite3_int64 LogSaltsOffset = 16;       // of the write-ahead log's header
+  constexpr sqlite3_int64 WriteVersionOffset = 18;  // of the database header: 2 in WAL mode, 1 without
+  constexpr std::uint64_t WalWriteVersion = 2;
+  constexpr off_t LogHeaderSize = 32;                // a log no longer than its header holds no commit
   DatabaseStamp stamp;
+  if (!IsOpen()) return stamp;
+  sqlite3* db = handle_->Db;
+  const char* name = sqlite3_db_filename(db, "main");
+  if (name == nullptr || *name == '\0') return stamp;  // a database of no file
+  const String path = name;
   stamp.File = StampOf(path);
   if (stamp.File.Inode == 0) return stamp;
-  stamp.ChangeCounter = static_cast<std::uint32_t>(HeaderNumber(path, ChangeCounterOffset, 4));
+  sqlite3_file* file = FileHandle(db, SQLITE_FCNTL_FILE_POINTER);
+  stamp.ChangeCounter = static_cast<std::uint32_t>(HeaderNumber(file, ChangeCounterOffset, 4));
   // A reader makes an empty log where the last writer to close removed it:
-  // either way the log holds nothing.
-  const String log = path + "-wal";
-  const FileStamp logStamp = StampOf(log);
-  if (logStamp.Size <= LogHeaderSize) return stamp;
+  // either way the log holds nothing. In rollback-journal mode the journal
+  // handle is no log, and a log left beside the file is not read.
+  const FileStamp logStamp = StampOf(path + "-wal");
+  if (logStamp.Size <= LogHeaderSize || HeaderNumber(file, WriteVersionOffset, 1) != WalWriteVersion) return stamp;
   stamp.Log = logStamp;
-  stamp.LogSalts = HeaderNumber(log, LogSaltsOffset, 8);
+  stamp.LogSalts = HeaderNumber(FileHandle(db, SQLITE_FCNTL_JOURNAL_POINTER), LogSaltsOffset, 8);
   return stamp;
 }
 

@@ -82,23 +82,35 @@ DbError SqliteError(sqlite3* db);        // SQLite's last result code and messag
 
 // ---- File stamps -----------------------------------------------------------
 // A file as it is now: which file it is, whatever the path that names it
-// (relative, through a link), and its size and time of last change; a file
-// put back from a copy is another file, one changed in place has another time.
+// (relative, through a link), its size, its time of last change and its
+// inode change time. A file put back from a copy is another file; one
+// changed in place has another change time, even when whoever wrote it gave
+// it back its old modification time (a copy made with its times kept, a
+// restore from a backup): every write and every change of the times sets
+// the inode change time, and no program can set it back. Taken with stat
+// alone: the file is never opened.
 struct FileStamp {
   dev_t Device = 0;           // the file system holding it
   ino_t Inode = 0;            // the file within it; 0 when there is no such file
   off_t Size = -1;            // bytes
   std::int64_t Modified = 0;  // nanoseconds since the epoch
+  std::int64_t Changed = 0;   // inode change time, nanoseconds since the epoch
   bool operator==(const FileStamp& other) const = default;
 };
 FileStamp StampOf(const String& path);
 
-// A database file as it is now, to tell later whether anybody has written it
-// since: the file's stamp, the count of commits SQLite keeps in its header
-// (rollback-journal mode), and the stamp of its write-ahead log with the
-// log's salts, which SQLite renews whenever the log starts over (WAL mode).
-// A commit by any program changes one of them, even one within the same tick
-// of the file system's clock that leaves the size as it was.
+// A database file as a connection sees it, to tell later whether anybody
+// has written it since: the file's stamp, the count of commits SQLite keeps
+// in its header (rollback-journal mode), and the stamp of its write-ahead
+// log with the log's salts, which SQLite renews whenever the log starts
+// over (WAL mode). A commit by any program changes one of them, even one
+// within the same tick of the file system's clock that leaves the size as
+// it was.
+//
+// The header bytes are read through SQLite's own handles of the file and
+// the log, never by opening them again: on Linux closing any descriptor of
+// a file drops every lock the process holds on it, SQLite's too, and
+// another program would then write the file while this one does.
 struct DatabaseStamp {
   FileStamp File;                  // the database file; Inode 0: no such file
   std::uint32_t ChangeCounter = 0;  // header bytes 24..27
@@ -106,7 +118,6 @@ struct DatabaseStamp {
   std::uint64_t LogSalts = 0;      // log header bytes 16..23; 0 without a log
   bool operator==(const DatabaseStamp& other) const = default;
 };
-DatabaseStamp StampOfDatabase(const String& path);
 
 // ---- Damage found ----------------------------------------------------------
 // SqliteError remembers the file of a database SQLite found damaged
@@ -232,6 +243,11 @@ class Connection {
   // The names of the user tables, in order of name; SQLite's own tables,
   // views and indexes are not listed.
   bool TableNames(std::vector<String>& names);
+
+  // The stamp of the open database file as it stands now (DatabaseStamp).
+  // Taken inside a transaction, it is what that transaction sees; outside
+  // one, another program may be committing while it is read.
+  DatabaseStamp Stamp() const;
 
   const DbError& Error() const { return error_; }  // the last failure of this connection
   const std::shared_ptr<DbHandle>& Handle() const { return handle_; }

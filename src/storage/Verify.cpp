@@ -87,14 +87,22 @@ namespace {
 // one entry per file.
 std::vector<DatabaseStamp> WrittenSound;
 
-bool LeftSoundByUs(const String& path) {
-  const DatabaseStamp now = StampOfDatabase(path);
+// Whether the file open on connection is as this program's last commit left
+// it. Asked inside the save's transaction, which holds the write lock.
+bool LeftSoundByUs(const Connection& connection) {
+  const DatabaseStamp now = connection.Stamp();
   return now.File.Inode != 0 && std::find(WrittenSound.begin(), WrittenSound.end(), now) != WrittenSound.end();
 }
 
-// Remembers the file at path as it is now, in place of what was remembered of it.
+// Remembers the file at path as it is now, in place of what was remembered
+// of it. The stamp is read through a connection of its own, inside a read
+// transaction, so that no commit is half seen; the file is never opened
+// outside SQLite.
 void NoteLeftSound(const String& path) {
-  const DatabaseStamp now = StampOfDatabase(path);
+  Connection connection;
+  if (!connection.Open(path, OpenMode::ReadWrite) || !connection.BeginReadTrans()) return;
+  const DatabaseStamp now = connection.Stamp();
+  connection.Close();
   if (now.File.Inode == 0) return;
   std::erase_if(WrittenSound, [&](const DatabaseStamp& known) {
     return known.File.Device == now.File.Device && known.File.Inode == now.File.Inode;
@@ -164,7 +172,7 @@ bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet sc
     error = Damaged(path, "it was found so when it was read", schema);
     return false;
   }
-  if (!LeftSoundByUs(path)) {
+  if (!LeftSoundByUs(connection)) {
     String report;
     if (!IntegrityReport(connection, report, error)) {
       if (FoundDamaged(path)) error = Damaged(path, error.Description, schema);  // the check met the damage itself
@@ -189,9 +197,9 @@ bool CheckedWrite::Begin(const String& path, SchemaSet schema) {
   return true;
 }
 
-// The stamp is taken once the connection is closed: closing may fold a
-// write-ahead log back into the file. (Another program's commit in the
-// moment between the two would be taken for this program's.)
+// The stamp is taken once the connection is closed, through another one:
+// closing may fold a write-ahead log back into the file. (Another program's
+// commit in the moment between the two would be taken for this program's.)
 bool CheckedWrite::Commit() {
   if (!connection_.CommitTrans()) return Fail(connection_.Error());
   connection_.Close();

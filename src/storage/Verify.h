@@ -63,9 +63,10 @@ bool IsLockError(const DbError& error);
 //
 // The integrity check reads the whole file, which in a large database costs
 // more than the save itself. A file this program checked and then committed
-// into is remembered as the commit left it (StampOfDatabase); while it stays
-// so nobody else has written it, and it is not read through again. A file
-// changed by anybody else (or put back from a copy) is checked again.
+// into is remembered as the commit left it (Connection::Stamp); while it
+// stays so nobody else has written it, and it is not read through again. A
+// file changed by anybody else (or put back from a copy, or written over in
+// place with its old time given back) is checked again.
 bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet schema, DbError& error);
 
 // ---- Checked writes ------------------------------------------------------------

@@ -17,6 +17,7 @@
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "storage/DbSchema.h"
+#include "storage/RoundDrawing.h"
 #include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
 #include "support/ProgramTest.h"
@@ -28,33 +29,8 @@ namespace {
 constexpr long ChildLines = 100000;  // lines of the revision the child saves
 constexpr long StoredLines = 1000;   // lines of the revision stored before
 
-// Drawing 1, "Shed" at that revision, with one layer and `lines` two-point
-// lines whose Flag and end Y are round, so that a stored revision whose rows
-// come from different saves shows.
-void MakeDrawing(const String& revision, long lines, int round) {
-  ResetProgramState();
-  CurDwg = 1;
-  Dwgs[1].Name = "Shed";
-  Dwgs[1].Revision = revision;
-  NewItemName = "Layer 1";
-  AddItem(ItemLayer);
-  Objs.assign(static_cast<std::size_t>(lines) + 1, ObjRec{});
-  Pnts.assign(2 * static_cast<std::size_t>(lines) + 1, PntRec{});
-  for (long j = 1; j <= lines; ++j) {
-    ObjRec& obj = Objs[static_cast<std::size_t>(j)];
-    obj.Rtype = EntityLine;
-    obj.Show = FlagTrue;
-    obj.Flag = round;
-    obj.NPoints = 2;
-    obj.PointID = static_cast<Long>(2 * j - 1);
-    obj.LayerID = 1;
-    obj.DwgNo = 1;
-    Pnts[static_cast<std::size_t>(2 * j - 1)] = PntRec{1, static_cast<Long>(j), Double(j), 0};
-    Pnts[static_cast<std::size_t>(2 * j)] = PntRec{2, static_cast<Long>(j), Double(j), Double(round)};
-  }
-  ObjCount = ObjsMax = static_cast<Long>(lines);
-  PntCount = PntsMax = static_cast<Long>(2 * lines);
-}
+// Drawing 1, "Shed" at that revision (RoundDrawing).
+void MakeDrawing(const String& revision, long lines, int round) { MakeRoundDrawing("Shed", revision, lines, round); }
 
 // The child's prompts have nobody to answer them: a message means a failed
 // save, which ends the child with exit code 3 for the test to see.

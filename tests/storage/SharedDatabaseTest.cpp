@@ -1,11 +1,14 @@
 // A drawings database that another program saves into while the program
 // reads it: File, Open previews and loads a drawing as one save left it.
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <fcntl.h>
 #include <set>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include "platform/SurfaceWidget.h"
 #include "storage/SaveFixture.h"
@@ -46,6 +49,19 @@ class SharedDatabaseTest : public SaveFixture {
     }
     if (sqlite3_exec(other.Handle(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
       sqlite3_exec(other.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+  }
+
+  // File, Save, then Save Drawing in the dialog: the dialog's result line.
+  String SaveByMenu() {
+    String result;
+    Responder().OnDialog<frmDwgSave>(
+        [&](frmDwgSave& dialog) {
+          dialog.cmdSave->click();
+          result = dialog.lblMsg->text().toStdString();
+        },
+        &frmDwgSave::cmdExit);
+    main_->MenuItem("mnuFileSave")->trigger();
+    return result;
   }
 
   // The colours of the preview picture other than its white background.
@@ -136,17 +152,46 @@ TEST_F(SharedDatabaseTest, TheCheckBeforeASaveReadsTheFileAgainOnlyAfterAnotherP
     for (const auto& step : steps) {
       for (const String& sql : step.other) other.Exec(sql);
       for (const int answer : step.answers) Responder().AnswerMsgBox(answer);
-      String result;
-      Responder().OnDialog<frmDwgSave>(
-          [&](frmDwgSave& dialog) {
-            dialog.cmdSave->click();
-            result = dialog.lblMsg->text().toStdString();
-          },
-          &frmDwgSave::cmdExit);
-      main_->MenuItem("mnuFileSave")->trigger();
-      EXPECT_EQ(result, step.result);
+      EXPECT_EQ(SaveByMenu(), step.result);
       EXPECT_EQ(checks, step.checks) << step.result;
     }
+  }
+}
+
+// A damaged copy written back over the file in place with the file's old
+// time given back, as a copy that keeps times or a restore from a backup
+// leaves it: the same file, size, time and header as the program's last
+// save left. Only the time of the inode's change tells, and the check
+// before the next save reads the file again and refuses it.
+TEST_F(SharedDatabaseTest, ADamagedCopyWrittenBackInPlaceWithItsTimePutBackIsCheckedAndRefused) {
+  for (const char* journal : {"DELETE", "WAL"}) {
+    SCOPED_TRACE(journal);
+    DwgDbPath = MakeDrawingsDb(String("InPlace") + journal + "_dwg.mdb");
+    TestDatabase(DwgDbPath, true).Rows(String("PRAGMA journal_mode = ") + journal);
+    ASSERT_EQ(SaveByMenu(), "Drawing: Shed  Saved!");
+    const String copy = DwgDbPath + ".copy";
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(DwgDbPath), QString::fromStdString(copy)));
+    BreakPageOf(copy, "Components");  // a table this save does not write
+    const FileStamp saved = StampOf(DwgDbPath);
+    {
+      QFile file(QString::fromStdString(DwgDbPath));
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));  // the same file, emptied and written again
+      ASSERT_EQ(file.write(FileBytes(copy)), saved.Size);
+    }
+    const timespec times[2] = {{0, UTIME_OMIT}, {saved.Modified / 1000000000, saved.Modified % 1000000000}};
+    ASSERT_EQ(utimensat(AT_FDCWD, DwgDbPath.c_str(), times, 0), 0);
+    FileStamp written = StampOf(DwgDbPath);
+    ASSERT_NE(written.Changed, saved.Changed);
+    written.Changed = saved.Changed;
+    ASSERT_EQ(written, saved);  // all else is as the save left it
+
+    Responder().AnswerMsgBox(vbYes);
+    Responder().AnswerMsgBox(vbOK);
+    const size_t asked = Responder().Prompts().size();
+    EXPECT_EQ(SaveByMenu(), "Error Saving Drawing: Shed");
+    const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_NE(boxes[1].text.find("' is damaged ("), String::npos) << boxes[1].text;
   }
 }
 

@@ -1,6 +1,8 @@
 // The test program's entry: a headless Qt application around GoogleTest.
 // Run as "--save-until-killed <file>" it is instead the child process of
-// the interrupted-save test (storage/SaveCrashTest.cpp).
+// the interrupted-save test (storage/SaveCrashTest.cpp); run as
+// "--share-database <file> <seconds>", the second program of the test of two
+// programs on one database (storage/TwoProgramsTest.cpp).
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +14,7 @@
 
 namespace lintavo {
 int SaveUntilKilled(const char* path);
+int ShareDatabase(const char* path, const char* seconds);
 }  // namespace lintavo
 
 int main(int argc, char** argv) {
@@ -29,6 +32,7 @@ int main(int argc, char** argv) {
   lintavo::PrepareWebBrowser();
   QApplication app(argc, argv);
   if (argc == 3 && std::strcmp(argv[1], "--save-until-killed") == 0) return lintavo::SaveUntilKilled(argv[2]);
+  if (argc == 4 && std::strcmp(argv[1], "--share-database") == 0) return lintavo::ShareDatabase(argv[2], argv[3]);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -38,6 +38,7 @@
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
 #include "platform/Services.h"
+#include "storage/RowReader.h"
 #include "storage/SupportFiles.h"
 #include "storage/Verify.h"
 #include "view/DisplayOptions.h"
@@ -394,43 +395,80 @@ DbError FailureOf(const Connection& connection, const Recordset& rows) {
 
 // ---- Reading rows ---------------------------------------------------------------------
 
-// Reads the value columns of the current row into set. A Null leaves the
-// slot empty or 0; the first Null's column is kept in firstNull.
-void ReadSlots(Recordset& rows, SettingRecord& set, String& firstNull) {
+// Reads the value column at ordinal column of the current row into its
+// slot of set. False when the row is damaged there: a value of another kind
+// (a text in a number column) or a number outside the slot's range. A Null
+// leaves the slot empty or 0.
+bool ReadSlot(Recordset& rows, int column, SlotKind kind, int slot, SettingRecord& set) {
+  if (FieldIsNull(rows, column)) return true;
+  switch (kind) {
+    case SlotStr: return ReadTextOrEmpty(rows, column, set.StrSlot[slot]);
+    case SlotBool: {
+      Integer value = 0;
+      if (!ReadInteger(rows, column, value)) return false;
+      set.BoolSlot[slot] = Flag(value != 0);
+      return true;
+    }
+    case SlotInt: return ReadInteger(rows, column, set.IntSlot[slot]);
+    case SlotLng: return ReadLong(rows, column, set.LngSlot[slot]);
+    case SlotSng: return ReadSingle(rows, column, set.SngSlot[slot]);
+  }
+  return false;
+}
+
+// Reads the current row into set: its key, its type and its value columns.
+// The first Null's column goes to firstNull. False, with the column in
+// damaged, when the row is damaged (ReadSlot), or when the key or type is
+// of another kind.
+bool ReadSettingRow(Recordset& rows, int keyField, int typeField, SettingRecord& set, String& firstNull,
+                    String& damaged) {
+  if (FieldIsNull(rows, typeField) && firstNull.empty()) firstNull = "Stype";
+  if (!FieldIsNull(rows, keyField) && !ReadLong(rows, keyField, set.SettingID)) {
+    damaged = rows.FieldName(keyField);
+    return false;
+  }
+  if (!FieldIsNull(rows, typeField) && !ReadInteger(rows, typeField, set.Stype)) {
+    damaged = rows.FieldName(typeField);
+    return false;
+  }
   for (const SlotColumns& group : ValueColumns) {
     for (int slot = 1; slot <= group.Count; ++slot) {
-      FieldRef field = rows.Field(group.First + slot - 1);
-      if (field.IsNull()) {
-        if (firstNull.empty()) firstNull = rows.FieldName(group.First + slot - 1);
-        continue;
-      }
-      switch (group.Kind) {
-        case SlotStr: set.StrSlot[slot] = field.AsText(); break;
-        case SlotBool: set.BoolSlot[slot] = Flag(field.AsInteger() != 0); break;
-        case SlotInt: set.IntSlot[slot] = field.AsInteger(); break;
-        case SlotLng: set.LngSlot[slot] = field.AsLong(); break;
-        case SlotSng: set.SngSlot[slot] = field.AsSingle(); break;
+      const int column = group.First + slot - 1;
+      if (FieldIsNull(rows, column) && firstNull.empty()) firstNull = rows.FieldName(column);
+      if (!ReadSlot(rows, column, group.Kind, slot, set)) {
+        damaged = rows.FieldName(column);
+        return false;
       }
     }
   }
+  return true;
+}
+
+// Names a damaged row in a report: the set's name when it could be read,
+// and its key.
+String DamagedSettingRow(Recordset& rows, int keyField, const String& field) {
+  return "The option set \"" + TextOrEmpty(rows, ValueColumns[SlotStr].First) + "\" (SettingID " +
+         TextOrEmpty(rows, keyField) + ") has a damaged value (field " + field +
+         ") and was skipped; the other sets were read.";
 }
 
 // Reads every row into SettingSets; profileRead tells whether one of type 6
-// was among them. False on a failure of the recordset (or a full table).
+// was among them. A damaged row is reported and skipped, as a drawing's load
+// skips one: the rest of the sets still load. False on a failure of the
+// recordset (or a full table).
 bool ReadSettingRows(Recordset& rows, bool& profileRead, String& firstNull) {
   const int keyField = rows.FieldIndex("Settingid");
   const int typeField = rows.FieldIndex("Stype");
+  DamageReport damage(LoadTitle);
   for (; !rows.Eof(); rows.MoveNext()) {
     SettingRecord set;
-    set.SettingID = rows.Field(keyField).AsLong();
-    FieldRef type = rows.Field(typeField);
-    if (type.IsNull()) {
-      if (firstNull.empty()) firstNull = "Stype";
-    } else {
-      set.Stype = type.AsInteger();
-    }
-    ReadSlots(rows, set, firstNull);
+    String damaged;
+    const bool read = ReadSettingRow(rows, keyField, typeField, set, firstNull, damaged);
     if (rows.Failed()) return false;
+    if (!read) {
+      damage.Report(DamagedSettingRow(rows, keyField, damaged));
+      continue;
+    }
     if (AppendSettingSet(set, LoadTitle) == 0) return false;
     if (set.Stype == SettingProfile) profileRead = true;
   }

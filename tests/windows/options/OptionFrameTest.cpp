@@ -268,6 +268,57 @@ TEST_F(OptionFrameTest, UpdateStoresNothingIntoADamagedSettingsDatabaseAndSaysWh
   }();
 }
 
+// A settings database one of whose rows holds a value of another kind, or
+// one beyond its slot, though the file is sound: start-up skips that row and
+// names it, and reads every other set; Update then stores a set without a
+// word, and the next start reads it back.
+TEST_F(OptionFrameTest, ADamagedSetIsSkippedAtStartAndASetStoredAfterIsReadBackAtTheNext) {
+  const String settings = AppFolder() + "/Support/Settings_qz.mdb";
+  const String sound = AppFolder() + "/Support/Sound_qz.mdb";
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(settings), QString::fromStdString(sound)));
+  const String drawingDefaults = "WHERE StrSlot1 = 'Defaults' AND Stype = 1";
+  const String key = TestDatabase(sound).Text("SELECT SettingID FROM Settings " + drawingDefaults);
+  const Long rows = static_cast<Long>(TestDatabase(sound).Number("SELECT count(*) FROM Settings"));
+  const struct {
+    const char* damage;  // what spoils the drawing options set "Defaults"
+    const char* field;   // the field the message names
+  } cases[] = {
+      {"Stype = 'six'", "Stype"},
+      {"IntSlot1 = 'many'", "IntSlot1"},
+      {"SngSlot2 = 1e300", "SngSlot2"},
+  };
+  const FrameRow& drawing = Rows[3];  // the drawing options
+  Responder().AnswerEveryMsgBox(vbOK);
+  int round = 0;
+  for (const auto& c : cases) [&] {
+    SCOPED_TRACE(c.damage);
+    SpoiltCopy(sound, settings, {String("UPDATE Settings SET ") + c.damage + " " + drawingDefaults});
+    size_t asked = Responder().Prompts().size();
+    ResetSetings();  // a start of the program
+    EXPECT_TRUE(LoadSettings());  // the profile was read
+    const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Load Settings");
+    EXPECT_EQ(boxes[0].text, "The option set \"Defaults\" (SettingID " + key + ") has a damaged value (field " +
+                                 c.field + ") and was skipped; the other sets were read.");
+    EXPECT_EQ(SettingCount, rows - 1);
+
+    const String name = "Qz Stored " + std::to_string(++round);
+    FilletRadius = round;
+    asked = Responder().Prompts().size();
+    Options(drawing, [&](OptionFrame& d) {
+      d.Combo1->setCurrentText(QString::fromStdString(name));
+      d.cmdUpdate->click();
+    });
+    EXPECT_EQ(Responder().MessageBoxes(asked).size(), 0u);
+    ResetSetings();  // the next start
+    LoadSettings();
+    FilletRadius = 0;
+    EXPECT_TRUE(ApplySettings(name, SettingDrawing));
+    EXPECT_EQ(FilletRadius, round);
+  }();
+}
+
 // The picture is the drawing target only while a sample is drawn: between
 // samples and after closing, the drawing window is the target with its own view.
 TEST_F(OptionFrameTest, TheDrawingTargetAndItsViewAreGivenBackAfterEverySample) {

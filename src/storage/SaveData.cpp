@@ -885,7 +885,15 @@ bool CheckDrawingExists(Long index) {
 }
 
 bool CheckDrawingExists(Long index, DbKey& stored) {
+  DbError error;
+  const bool exists = CheckDrawingExists(index, stored, error);
+  if (error.Number != DbErrNone) MsgBox(ErrorText(error), vbOKOnly, "Check Drawing");
+  return exists;
+}
+
+bool CheckDrawingExists(Long index, DbKey& stored, DbError& error) {
   stored = 0;
+  error = DbError{};
   if (index < 0 || index > MaxDwgNo) return false;
   const DwgRec& dwg = Dwgs[index];
   CurDwgName = dwg.Name;
@@ -899,10 +907,7 @@ bool CheckDrawingExists(Long index, DbKey& stored) {
     if (!rs.Eof()) stored = rs.Field("DrawID").AsKey();
     if (!rs.Failed()) return !rs.Eof();
   }
-  const DbError error = RecordsetError(rs, connection);
-  rs.Close();
-  connection.Close();
-  MsgBox(ErrorText(error), vbOKOnly, "Check Drawing");
+  error = RecordsetError(rs, connection);
   DlgCancelled = FlagTrue;
   return false;
 }

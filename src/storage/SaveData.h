@@ -40,6 +40,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/Database.h"
 #include "platform/Types.h"
 
 namespace lintavo {
@@ -87,6 +88,10 @@ bool SaveDrawing(Long index, const std::vector<Long>& components, bool overwrite
 bool CheckDrawingExists(Long index);
 // The same, with the key of the row found in stored (0 when none was).
 bool CheckDrawingExists(Long index, DbKey& stored);
+// The same without the box: a failure leaves its reason in error (which is
+// emptied otherwise), sets DlgCancelled and returns False, for a caller that
+// reports a locked database in its own words.
+bool CheckDrawingExists(Long index, DbKey& stored, DbError& error);
 
 // ---- Components and item geometry ----------------------------------------------------
 // Writes component itemIndex into CompDbPath together with every component

@@ -32,6 +32,10 @@ Widget* Named(Widget* widget, const char* name) {
 
 String TextOf(const QLineEdit* box) { return box->text().toStdString(); }
 
+// The red line of a drawings database another program holds locked.
+constexpr const char* DatabaseLockedText =
+    "ERROR.. Drawing Database Locked (In Use by Another Program)! Nothing Saved.";
+
 // A drawings database is chosen by its file name: "*_dwg.mdb", any letter case.
 bool IsDrawingsFileName(const String& path) {
   return QString::fromStdString(path).endsWith(QStringLiteral("_DWG.MDB"), Qt::CaseInsensitive);
@@ -186,7 +190,7 @@ bool frmDwgSave::IsDrawingsDatabase(const String& path) {
   DbError error;
   if (VerifyDatabase(path, DbKindDrawings, error)) return true;
   if (IsLockError(error)) {
-    ShowMessage("ERROR.. Drawing Database Locked (In Use by Another Program)! Nothing Saved.", ColorRed);
+    ShowMessage(DatabaseLockedText, ColorRed);
     return false;
   }
   if (error.Number != DbErrNone) MsgBox(ErrorText(error), vbOKOnly, "Verify Database");
@@ -197,7 +201,15 @@ bool frmDwgSave::IsDrawingsDatabase(const String& path) {
 bool frmDwgSave::AskOverwrite(bool& overwrite, DbKey& asked) {
   DlgCancelled = FlagFalse;
   overwrite = false;
-  const bool exists = CheckDrawingExists(n_, asked);
+  // Another program may take the lock between the check of the database's
+  // kind and this look: that is said as the check says it.
+  DbError error;
+  const bool exists = CheckDrawingExists(n_, asked, error);
+  if (IsLockError(error)) {
+    ShowMessage(DatabaseLockedText, ColorRed);
+    return false;
+  }
+  if (error.Number != DbErrNone) MsgBox(ErrorText(error), vbOKOnly, "Check Drawing");
   if (DlgCancelled) {
     ShowMessage("Error Saving Drawing: " + CurDwgName, ColorRed);
     return false;

@@ -422,28 +422,40 @@ TEST_F(frmDwgSaveTest, ADrawingAnotherProgramStoresBeforeTheSaveIsOnlyReplacedWh
 }
 
 // Another program holds the database locked while the dialog looks at it,
-// typed or browsed to: the red line says it is locked and nothing was
-// saved, no box asks about it, and the database is not taken.
+// typed or browsed to, or takes the lock just after the dialog found it a
+// drawings database: the red line says it is locked and nothing was saved,
+// no box asks about it, and a database not found of its kind is not taken.
 TEST_F(frmDwgSaveTest, ADatabaseLockedByAnotherProgramIsReportedLockedAndNothingIsSaved) {
   const String locked = MakeDrawingsDb("Locked_dwg.mdb"), start = DwgDbPath;
   TestDatabase holder(locked, true);
-  holder.Exec("BEGIN EXCLUSIVE");
   LockWaitMeter meter;
   Responder().AnswerEveryMsgBox(vbOK);
-  for (const bool browsed : {false, true}) {
-    SCOPED_TRACE(browsed ? "browsed" : "typed");
+  enum When { Typed, Browsed, AfterTheKindCheck };
+  for (const When when : {Typed, Browsed, AfterTheKindCheck}) {
+    SCOPED_TRACE(when);
+    bool lockTaken = when != AfterTheKindCheck;
+    if (lockTaken) holder.Exec("BEGIN EXCLUSIVE");
+    // The first statement on the table Drawing comes after the kind check.
+    StatementHook takeLock([&](const char* sql) {
+      if (lockTaken || String(sql).find("\"Drawing\"") == String::npos) return;
+      holder.Exec("BEGIN EXCLUSIVE");
+      lockTaken = true;
+    });
     const size_t asked = Responder().Prompts().size();
-    if (browsed) Responder().AnswerFile(locked);
+    if (when == Browsed) Responder().AnswerFile(locked);
     String line;
     FileSave([&](frmDwgSave& dialog) {
-      if (!browsed) dialog.Text3->setText(QString::fromStdString(locked));
-      (browsed ? dialog.cmdBrowse : dialog.cmdSave)->click();
+      if (when != Browsed) dialog.Text3->setText(QString::fromStdString(locked));
+      (when == Browsed ? dialog.cmdBrowse : dialog.cmdSave)->click();
       line = dialog.lblMsg->text().toStdString();
     });
+    EXPECT_TRUE(lockTaken);
     EXPECT_EQ(line, "ERROR.. Drawing Database Locked (In Use by Another Program)! Nothing Saved.");
     EXPECT_TRUE(Responder().MessageBoxes(asked).empty());
-    EXPECT_EQ(DwgDbPath, start);
+    EXPECT_EQ(DwgDbPath, when == AfterTheKindCheck ? locked : start);
+    holder.Exec("ROLLBACK");
   }
+  EXPECT_EQ(holder.Text("SELECT count(*) FROM Drawing"), "0");
 }
 
 TEST_F(frmDwgSaveTest, FileSaveWithoutDrawingEntitiesShowsNothing) {

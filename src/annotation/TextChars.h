@@ -42,6 +42,7 @@ struct TextEntryStateRec {
   Single CursorPixels[4] = {0, 0, 0, 0};  // x1, y1, x2, y2 of the cursor as drawn, view pixels
   Integer InsertMode = 0;                 // flag: typing pushes the following characters on
   Integer CharCount = 0;                  // characters typed; on a path the station under the pen
+  Integer BoxFullShown = 0;               // flag: panel 3 says the box is full, until the pen has room again
   Integer StationCount = 0;               // stations of the path (text on a path)
   Long CharCode = 0;                      // code of the key being handled
   Long GlyphIdx = 0;                      // Items index of the glyph found last

@@ -130,11 +130,24 @@ void MoveLines(Double Lines) {
 // ---- Box text ------------------------------------------------------------------------------
 
 constexpr const char* BoxFullText = "Error - Text Box Full";  // a key refused at the box's edge
+constexpr const char* EntryHintText = "> Enter ESC to Finish <";  // panel 3 while the entry goes on
+
+bool KeyRefused = false;  // the key being handled was refused at the box's edge
 
 // A key that would put a character outside the text box, or one on top of
 // another, is refused and says so; the entry goes on, so that the user can
 // delete, move the pen or end it.
-void RefuseBoxFull() { ShowStatus(BoxFullText, ResultPanel); }
+void RefuseBoxFull() {
+  ShowStatus(BoxFullText, ResultPanel);
+  TextEntryState.BoxFullShown = FlagTrue;
+  KeyRefused = true;
+}
+
+// Panel 3 tells how the entry ends, in place of a refusal it showed.
+void ShowEntryHint() {
+  ShowStatus(EntryHintText, ResultPanel);
+  TextEntryState.BoxFullShown = FlagFalse;
+}
 
 // In BoxMode: whether a character at the pen stands inside the box, with the
 // characters it pushes on in InsertMode when one lies there.
@@ -349,8 +362,18 @@ void Character(Long Code) {
     UpdateTextCharObj(ch, GlyphKey, t.GlyphIdx);
   }
   AfterCharacter();
-  ShowStatus("> Enter ESC to Finish <", 3);
+  ShowEntryHint();
   PlaceTextCursor();
+}
+
+// A refusal shown earlier goes once a key that was taken has left the pen
+// where a character would be taken (Backspace or Delete made room, the pen
+// moved back inside, overwrite mode on); it stays while the pen has none.
+void TakeBackBoxFull() {
+  const TextEntryStateRec& t = TextEntryState;
+  if (!t.BoxFullShown || KeyRefused || !TextKeyEntry) return;
+  Long ch = 0;
+  if (BoxHasRoomAtPen(FindTextCharAt(ch, t.PenX, t.PenY))) ShowEntryHint();
 }
 }  // namespace
 
@@ -358,6 +381,7 @@ void EnterCharacters() {
   const Integer code = TypedKey;
   TextEntryState.CharCode = code;
   MovedChars.clear();
+  KeyRefused = false;
   switch (code) {
     case TextKeyNewLine: NewLine(); break;
     case TextKeyBack: BackDelete(); break;
@@ -376,6 +400,7 @@ void EnterCharacters() {
       if (code >= TextKeyFirstChar && code <= TextKeyLastChar) Character(code);
       break;
   }
+  TakeBackBoxFull();
   TypedKey = 0;  // handled: a click that reaches the command later repeats no key
 }
 

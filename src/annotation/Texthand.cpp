@@ -132,6 +132,7 @@ void StartTyping(Double X, Double Y, Single Height, Double AngleDeg, bool BoxMod
   t.Advance = TextAdvanceFor(Height);
   t.InsertMode = FlagTrue;
   t.BoxMode = BoxMode ? FlagTrue : FlagFalse;
+  t.BoxFullShown = FlagFalse;
   t.CharCount = 0;
   TypedKey = 0;
   TextKeyEntry = FlagTrue;

@@ -55,7 +55,6 @@ Single RadialTotalAngle = 0;
 Long PathObj = 0;
 Integer MaxPathCopies = 99;
 Single PathSpacing = 0;
-Long EraseBatch = 0;
 Long ChosenColor = 0;
 Integer ChosenLineType = 0;
 Integer ChosenLineWeight = 0;
@@ -169,13 +168,13 @@ void EraseSelected() {
     NoSelectionError();
     return;
   }
-  --EraseBatch;
+  const Long batch = --Dwgs[CurDwg].EraseBatch;
   Long count = 0;
   const WholeRedrawFollows redraw;  // the end's redraw shows every erased entity gone
-  ForEachSelected([&count](Long i) {
+  ForEachSelected([&count, batch](Long i) {
     EraseObj(i);
     ObjRec& obj = Objs[i];
-    obj.Select = EraseBatch;
+    obj.Select = batch;
     obj.Selected = FlagFalse;
     ++count;
   });
@@ -188,7 +187,8 @@ void EraseSelected() {
 void UneraseLast() {
   ShowStatus("Un Erase Last", 1);
   ShowStatus("", 2);
-  if (EraseBatch >= 0) {
+  Long& batch = Dwgs[CurDwg].EraseBatch;
+  if (batch >= 0) {
     ShowStatus("NOTHING TO UNERASE !", 2);
     return;
   }
@@ -197,7 +197,7 @@ void UneraseLast() {
   const WholeRedrawFollows redraw;  // the end's redraw shows every entity back
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
     ObjRec& obj = Objs[i];
-    if (obj.DwgNo != CurDwg || !obj.Erased || obj.Select != EraseBatch) continue;
+    if (obj.DwgNo != CurDwg || !obj.Erased || obj.Select != batch) continue;
     obj.Show = FlagTrue;
     obj.Erased = FlagFalse;
     obj.Selected = FlagFalse;
@@ -208,7 +208,7 @@ void UneraseLast() {
   }
   if (count > 0) ExtentsChanged = FlagTrue;
   SelectedCount = 0;
-  ++EraseBatch;
+  ++batch;
   RefreshActiveView();
   ShowStatus("Un Erased " + std::to_string(count) + " Lines", 2);
 }
@@ -501,7 +501,6 @@ void ResetEdits() {
   PathObj = 0;
   MaxPathCopies = 99;
   PathSpacing = 0;
-  EraseBatch = 0;
   ChosenColor = 0;
   ChosenLineType = ChosenLineWeight = 0;
   ClipboardRefX = ClipboardRefY = 0;

@@ -9,8 +9,11 @@
 // current drawing above the support data, as the table stands when the
 // scan starts: entities appended during a scan are not visited by it.
 //
-// Erase stamps the entities it erases with a batch number (EraseBatch,
-// counting down from -1), which Un Erase Last brings back batch by batch.
+// Erase stamps the entities it erases with a batch number of their drawing
+// (DwgRec.EraseBatch, counting down from -1), which Un Erase Last brings
+// back batch by batch, the last first: each drawing counts its own batches,
+// so an erase in one window never changes what Un Erase Last brings back in
+// another.
 // The internal clipboard is a stamp too: ClipBoard Copy writes -1 into the
 // selected entities' Select, and Paste copies the entities that carry it
 // and are still selected.
@@ -76,7 +79,6 @@ extern Single RadialTotalAngle;          // typed total turn of a radial copy, d
 extern Long PathObj;                     // entity picked as the path
 extern Integer MaxPathCopies;            // the path copy count must stay below it (99)
 extern Single PathSpacing;               // station spacing, world units
-extern Long EraseBatch;                  // stamp of the last Erase's entities: -1, -2 ...; 0 none (as wide as Select)
 
 // ---- Clipboard and restyle values --------------------------------------------------
 extern Long ChosenColor;          // RGB applied by ChangeSelectedColor (0 at start)

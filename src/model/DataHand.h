@@ -185,6 +185,7 @@ struct DwgRec {
   Long UndoStep = 0;        // highest undo step issued in the drawing; never lowered by Undo
   Long UndoPos = 0;         // the step the next Undo acts on, 0..UndoStep; Redo acts on UndoPos + 1
   Integer RedoAvailable = 0;  // -1 while an undone step can be redone
+  Long EraseBatch = 0;      // stamp of the drawing's last Erase Un Erase Last has not taken: -1, -2 ...; 0 none; not stored
   Integer Changed = 0;      // -1 while it differs from what was last saved or loaded (ChangeMarks); not stored
 };
 

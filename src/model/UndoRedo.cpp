@@ -351,6 +351,7 @@ void StartUndoHistory(Integer DwgNo) {
   dwg.UndoStep = 0;
   dwg.UndoPos = 0;
   dwg.RedoAvailable = FlagFalse;
+  dwg.EraseBatch = 0;  // the entities of its batches are gone with the drawing they were erased in
   ItemsState[static_cast<size_t>(DwgNo)] = EditItemsState{};
   if (DwgNo == CurDwg) ShowUndoState();
 }

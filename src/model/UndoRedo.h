@@ -65,7 +65,8 @@ void PushUndo(Integer Kind);  // opens a new step in the current drawing (none i
 void Undo();  // takes back the highest step at or below the undo position that is still live
 void Redo();  // does again the lowest live step above the undo position
 // Forgets every step of drawing DwgNo (1..10): counter and position 0, nothing
-// to redo; the Edit items follow when it is the current drawing.
+// to redo, and no erase batch left for Un Erase Last; the Edit items follow
+// when it is the current drawing.
 void StartUndoHistory(Integer DwgNo);
 // The Edit menu's Undo and Redo items, and the tool bar's buttons, show the
 // current drawing's state: called when a drawing window becomes active.

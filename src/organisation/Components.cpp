@@ -341,8 +341,7 @@ void FinishNewComponent() {
   CompDbPath = DwgDbPath;
   Long item = ComponentItem;
   if (!DwgDbPath.empty()) SaveComponentTree(item);
-  SelectionSetNumber = 0;
-  SelectedCount = 0;
+  DropSelection();  // the lines copied stay in the drawing, no longer selected
   EndComponentCommand(FlagFalse);
 }
 

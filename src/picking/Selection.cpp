@@ -114,6 +114,13 @@ void DeselectObj(Long ObjNo) {
 
 void DeselectAll() {
   ShowStatus("De-Select All Lines", 1);
+  DropSelection();
+  if (!SelectionActive) return;
+  ApplySelectionSet();
+  EndSelectionCommand();
+}
+
+void DropSelection() {
   if (SelectionSetNumber > 0) {
     const Long last = ObjCount;
     for (Long i = 1; i <= last; ++i)
@@ -123,9 +130,6 @@ void DeselectAll() {
   PictureStale = false;
   SelectedCount = 0;
   SelectionSetNumber = 0;
-  if (!SelectionActive) return;
-  ApplySelectionSet();
-  EndSelectionCommand();
 }
 
 void StartNewSelectionSet() {

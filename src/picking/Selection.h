@@ -92,6 +92,10 @@ void DeselectObj(Long ObjNo);  // out of the set when selected, drawn in its own
 // The De-Select All command; also called by commands that drop the
 // selection first (component placement).
 void DeselectAll();
+// No set is current any more: every entity of the current drawing leaves the
+// selection and is drawn in its own style, the counters go to 0. For the
+// commands that end with nothing selected (component Create and Make Into).
+void DropSelection();
 // SelectionSetNumber + 1; past MaxSelectionSet the stamps of earlier sets
 // are cleared and numbering starts again at 1.
 void StartNewSelectionSet();

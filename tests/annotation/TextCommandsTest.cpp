@@ -87,19 +87,23 @@ TEST_F(TextCommandsTest, TypingPastTheRightEdgeOfABoxWrapsToTheNextLine) {
 // The box (1, 2)-(2, 3) holds three lines of four characters at height 0.25
 // (lines at 2.75, 2.4375 and 2.125; a fourth at 1.8125 would leave it). A key
 // that would put a character outside it, or on another, is refused and says
-// so; the entry goes on.
+// so; the entry goes on, and the message goes once the pen has room again.
 TEST_F(TextCommandsTest, ABoxTakesNoCharacterBeyondItsLinesAndNoneOverAnother) {
   const struct {
     const char* name;
     const char* typed;  // accepted keys first (PressFocused)
     const char* tried;
     bool refused;
+    const char* then;  // a key after the refusal
+    bool stillFull;    // whether the message stays after it
   } rows[] = {
-      {"a character past the last line", "ABCDEFGHIJKL", "M", true},
-      {"a character pushing a full line on", "ABCD^", "X", true},
-      {"Enter on the last line", "ABCDEFGHIJ", "\r", true},
-      {"Enter carrying the rest onto a full line", "ABCDEFGH^^>", "\r", true},
-      {"Enter carrying the rest onto a free line", "ABCD^>>", "\r", false},
+      {"a character past the last line, then Backspace", "ABCDEFGHIJKL", "M", true, "\b", false},
+      {"a character past the last line, then a step onto it", "ABCDEFGHIJKL", "M", true, "<", true},
+      {"a character pushing a full line on, then Delete", "ABCD^", "X", true, "#", false},
+      {"a character pushing a full line on, then overwrite", "ABCD^", "X", true, "|", false},
+      {"Enter on the last line", "ABCDEFGHIJ", "\r", true, "", true},
+      {"Enter carrying the rest onto a full line", "ABCDEFGH^^>", "\r", true, "", true},
+      {"Enter carrying the rest onto a free line", "ABCD^>>", "\r", false, "", false},
   };
   const Double slack = 1e-9;
   ActivateMainWindow();
@@ -113,6 +117,8 @@ TEST_F(TextCommandsTest, ABoxTakesNoCharacterBeyondItsLinesAndNoneOverAnother) {
     PressFocused(row.tried);
     EXPECT_EQ(Line() == typed, row.refused);
     EXPECT_EQ(MessagePanel(3) == "Error - Text Box Full", row.refused);
+    PressFocused(row.then);
+    EXPECT_EQ(MessagePanel(3) == "Error - Text Box Full", row.stillFull);
     EXPECT_EQ(TextKeyEntry, FlagTrue);
     std::set<std::pair<Double, Double>> places;
     for (Long i : Chars()) {

@@ -42,7 +42,7 @@ TEST_F(EditsTest, EraseThenUnEraseLastBatchByBatch) {
   EXPECT_TRUE(EqualsFreshRedraw());
   SelectWindow(3.5, 0.5, 5.5, 1.5);
   DrawingDriver::Choose("mnuEditErase");
-  EXPECT_EQ(EraseBatch, -2);
+  EXPECT_EQ(Dwgs[1].EraseBatch, -2);
 
   DrawingDriver::Choose("mnuEditUnErase");  // the later batch first
   EXPECT_EQ(MessagePanel(2), "Un Erased 1 Lines");
@@ -76,15 +76,114 @@ TEST_F(EditsTest, SelectAllOnMoreThan32767LinesMovesAndErasesThemAll) {
     EXPECT_EQ(PY(i, 2), 2) << "line " << i;
   }
 
-  EraseBatch = -32768;  // as after that many erases
+  Dwgs[1].EraseBatch = -32768;  // as after that many erases
   DrawingDriver::Choose("mnuEditErase");
   EXPECT_EQ(MessagePanel(2), "Erased 40000 Lines");
-  EXPECT_EQ(EraseBatch, -32769);
+  EXPECT_EQ(Dwgs[1].EraseBatch, -32769);
   EXPECT_EQ(Objs[ObjCount].Erased, FlagTrue);
   DrawingDriver::Choose("mnuEditUnErase");
   EXPECT_EQ(MessagePanel(2), "Un Erased 40000 Lines");
-  EXPECT_EQ(EraseBatch, -32768);
+  EXPECT_EQ(Dwgs[1].EraseBatch, -32768);
 }
+
+// ---- Erase batches of two drawings ---------------------------------------------------------
+
+// One thing the user does in drawing 1 or 2 (each with the lines "a" along
+// y = 1 and "b" along y = 2, added in that order, each an undo step), then
+// what panel 2 says ("" not looked at) and which lines are erased afterwards.
+enum class EraseAct { Erase, UnErase, Undo, Redo };
+struct EraseStep {
+  EraseAct act;
+  int dwg;              // 1 or 2
+  char line;            // the line Erase selects first: 'a' or 'b'
+  const char* message;  // panel 2 afterwards
+  const char* erased;   // the erased lines afterwards, as "a1 b2"
+};
+struct EraseSession {
+  const char* name;
+  std::vector<EraseStep> steps;
+};
+
+constexpr EraseAct Er = EraseAct::Erase, Un = EraseAct::UnErase, Ud = EraseAct::Undo, Rd = EraseAct::Redo;
+const EraseSession EraseSessions[] = {
+    {"EachDrawingBringsBackItsOwnBatch",
+     {{Er, 1, 'a', "Erased 1 Lines", "a1"}, {Er, 2, 'a', "Erased 1 Lines", "a1 a2"},
+      {Un, 1, 0, "Un Erased 1 Lines", "a2"}, {Un, 1, 0, "NOTHING TO UNERASE !", "a2"},
+      {Un, 2, 0, "Un Erased 1 Lines", ""}}},
+    {"BatchesComeBackLastFirstInEachDrawing",
+     {{Er, 1, 'a', "", "a1"}, {Er, 2, 'b', "", "a1 b2"}, {Er, 1, 'b', "", "a1 b1 b2"}, {Er, 2, 'a', "", "a1 b1 a2 b2"},
+      {Un, 2, 0, "Un Erased 1 Lines", "a1 b1 b2"}, {Un, 1, 0, "Un Erased 1 Lines", "a1 b2"},
+      {Un, 2, 0, "Un Erased 1 Lines", "a1"}, {Un, 1, 0, "Un Erased 1 Lines", ""}}},
+    {"UndoAndRedoPassOverABatchBroughtBackAndKeepTheOtherDrawings",
+     {{Er, 1, 'a', "", "a1"}, {Er, 2, 'a', "", "a1 a2"}, {Un, 1, 0, "Un Erased 1 Lines", "a2"},
+      {Ud, 1, 0, "", "b1 a2"}, {Rd, 1, 0, "", "a2"}, {Ud, 2, 0, "", ""}, {Rd, 2, 0, "", "a2"},
+      {Un, 2, 0, "Un Erased 1 Lines", ""}, {Ud, 2, 0, "", "b2"}}},
+};
+
+void PrintTo(const EraseSession& session, std::ostream* out) { *out << session.name; }
+
+class EraseAcrossDrawingsTest : public EditsTest, public ::testing::WithParamInterface<EraseSession> {
+ protected:
+  void SetUp() override {
+    EditsTest::SetUp();
+    second_ = Open(2);
+    ShowAtScale(second_, 48, 24);
+    for (FixedDpiDocument* window : {doc_, second_}) {
+      Activate(window);
+      lines_.push_back(AddLine(1, 1, 3, 1));
+      lines_.push_back(AddLine(1, 2, 3, 2));
+      RefreshDocView(window);
+    }
+  }
+  FixedDpiDocument* Window(int dwg) { return dwg == 1 ? doc_ : second_; }
+  // The step in its drawing's window; Erase is Select, Line on the line, Esc,
+  // then Edit, Erase.
+  void Run(const EraseStep& step) {
+    Activate(Window(step.dwg));
+    DrawingDriver input(*Window(step.dwg));
+    switch (step.act) {
+      case EraseAct::Erase:
+        DrawingDriver::Choose("mnuSelectItems");
+        input.ClickAt(2, step.line == 'a' ? 1 : 2);
+        input.Escape();
+        DrawingDriver::Choose("mnuEditErase");
+        break;
+      case EraseAct::UnErase: DrawingDriver::Choose("mnuEditUnErase"); break;
+      case EraseAct::Undo: DrawingDriver::Choose("mnuEditUndo"); break;
+      case EraseAct::Redo: DrawingDriver::Choose("mnuEditRedo"); break;
+    }
+  }
+  std::string ErasedLines() const {
+    std::string names;
+    for (size_t k = 0; k < lines_.size(); ++k) {
+      if (!Objs[lines_[k]].Erased) continue;
+      names += (names.empty() ? "" : " ") + std::string(1, k % 2 ? 'b' : 'a') + std::to_string(k / 2 + 1);
+    }
+    return names;
+  }
+  FixedDpiDocument* second_ = nullptr;  // drawing 2
+  std::vector<Long> lines_;             // a1, b1, a2, b2
+};
+
+// Un Erase Last brings back the last erase of the drawing it is chosen in,
+// whatever was erased in the other meanwhile, and Undo and Redo in either
+// drawing agree with it.
+TEST_P(EraseAcrossDrawingsTest, UnEraseLastTakesTheBatchesOfItsOwnDrawing) {
+  int n = 0;
+  for (const EraseStep& step : GetParam().steps) {
+    SCOPED_TRACE("step " + std::to_string(++n));
+    Run(step);
+    if (*step.message) EXPECT_EQ(MessagePanel(2), step.message);
+    EXPECT_EQ(ErasedLines(), step.erased);
+  }
+  for (FixedDpiDocument* window : {doc_, second_}) {
+    Activate(window);
+    EXPECT_TRUE(EqualsFreshRedraw(window));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sessions, EraseAcrossDrawingsTest, ::testing::ValuesIn(EraseSessions),
+                         [](const ::testing::TestParamInfo<EraseSession>& info) { return info.param.name; });
 
 TEST_F(EditsTest, UndoAfterAnEraseBringsTheEntitiesBack) {
   const Long a = AddLine(1, 1, 2, 1);

@@ -124,6 +124,28 @@ TEST_F(ComponentsTest, CreateCopiesTheSelectionRelativeToTheReferencePoint) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+// Create ends with no selection set: the lines it copied are no longer
+// selected and are drawn so, then and after View, Redraw, as Erase finds.
+TEST_F(ComponentsTest, CreateLeavesItsLinesUnselectedAndDrawnSo) {
+  const Long a = AddLine(1, 1, 3, 1);
+  const Long b = AddLine(1, 2, 3, 3);
+  RefreshDocView(doc_);
+  const QImage plain = doc_->Image().copy();
+  SelectWindow(0.5, 0.5, 3.5, 3.5);
+  ASSERT_FALSE(doc_->Image() == plain);  // drawn as selected
+  DrawingDriver::Choose("mnuEditCompCreate");
+  input_->ClickAt(5, 4);
+  EXPECT_EQ(MessagePanel(2), "Component Created!");
+  EXPECT_EQ(Objs[a].Selected, 0);
+  EXPECT_EQ(Objs[b].Selected, 0);
+  EXPECT_TRUE(doc_->Image() == plain);
+  DrawingDriver::Choose("mnuViewRedraw");
+  EXPECT_TRUE(doc_->Image() == plain);
+  DrawingDriver::Choose("mnuEditErase");
+  EXPECT_EQ(MessagePanel(2), "ERROR... No Lines Selected");
+  EXPECT_TRUE(doc_->Image() == plain);
+}
+
 TEST_F(ComponentsTest, CreateAndMakeIntoWithoutASelectionChangeNothing) {
   for (const char* item : {"mnuEditCompCreate", "mnuEditCompReplace"}) {
     const Long items = ItemCount;
@@ -387,8 +409,8 @@ TEST_F(ComponentsTest, PlacePutsASelectedPlacementAtTheViewCentreInTheGripFrame)
 // a drag that starts inside the frame moves it by the drag. The command
 // waits for more until Esc.
 TEST_F(ComponentsTest, PlaceTakesAClickAsTheLocationAndADragInsideTheFrameMovesIt) {
-  // The component is made from a line by Create, which leaves the line's
-  // selection flag behind: the placement alone is moved.
+  // The component is made from a line by Create; the line stays where it
+  // is: the placement alone is moved.
   const Long line = AddLine(1, 4, 2, 4.5);
   SelectWindow(0.5, 3.5, 2.5, 5);
   DrawingDriver::Choose("mnuEditCompCreate");

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
+#include <QVariant>
 #include <algorithm>
 #include <cmath>
 
@@ -104,6 +105,24 @@ SurfaceWidget* NamedPicture(const char* name, int width, int height, QWidget* pa
 }
 
 QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }
+
+namespace {
+constexpr const char* DesignTextProperty = "designText";  // the label's text while nothing is chosen
+}  // namespace
+
+QLabel* NamedLabel(const char* name, const QString& designText, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  SetDesignText(label, designText);
+  return label;
+}
+
+void SetDesignText(QLabel* label, const QString& designText) {
+  label->setProperty(DesignTextProperty, designText);
+  label->setText(designText);
+}
+
+void ShowDesignText(QLabel* label) { label->setText(label->property(DesignTextProperty).toString()); }
 
 void WidenForTitle(QWidget& window) {
   // Title bars draw in a bold face, often larger than the dialog's; the icon

@@ -48,6 +48,12 @@ QCheckBox* NamedCheckBox(const char* name, const char* caption, QWidget* parent)
 // A button that is never the dialog's default: Enter in a box does not press it.
 QPushButton* NamedButton(const char* name, const char* caption, QWidget* parent);
 QLabel* Caption(const char* text, QWidget* parent);
+// A label that describes what a dialog has chosen, made showing its design
+// text; ShowDesignText shows that text again once nothing it described is
+// chosen any more (the item was deleted), SetDesignText gives it another.
+QLabel* NamedLabel(const char* name, const QString& designText, QWidget* parent);
+void SetDesignText(QLabel* label, const QString& designText);
+void ShowDesignText(QLabel* label);
 // A picture box of a fixed size in pixels; its image takes that size when it is first shown.
 SurfaceWidget* NamedPicture(const char* name, int width, int height, QWidget* parent);  // a label showing the text as it stands
 // The window made at least wide enough that the window manager's title bar

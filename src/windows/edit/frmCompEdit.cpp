@@ -146,7 +146,7 @@ void frmCompEdit::Form_Load() {
       ShowWholeText(*TxtName, Text(Items[index].Name));
       EditComponentName = Items[index].Name;
       ComponentItem = EditChosenItem = EditOpenedItem = index;
-      setWindowTitle(Text("Edit Placed Component: " + EditComponentName));
+      ShowPlacedCaption();
       Label1->setText(" Select Replacement from This List");
       FillEditList();
       ShowEditComponent();
@@ -201,6 +201,22 @@ void frmCompEdit::ShowEditComponent() {
   PreviewDefinition(ComponentItem);
 }
 
+// After a rename the dialog describes the component under its new name:
+// the renamed one, or the copy the edited placement shows now.
+void frmCompEdit::ShowRenamed() {
+  EditChosenItem = ComponentItem;
+  ShowEditComponent();
+  ShowPlacedCaption();
+}
+
+// The caption names the component the edited placement shows (with no
+// placement edited, the one the dialog opened on) by its name as it is now.
+void frmCompEdit::ShowPlacedCaption() {
+  const Long placed = EditedPlacement ? Objs[EditedPlacement].ObjectID : EditOpenedItem;
+  if (placed < 1 || placed > ItemCount || Items[placed].Rtype != ItemComponent) return;
+  setWindowTitle(Text("Edit Placed Component: " + Items[placed].Name));
+}
+
 void frmCompEdit::RenameComponentObjects() {
   for (Long i = 1; i <= ObjCount; ++i)
     if (Objs[i].ObjectID == EditChosenItem) {
@@ -249,6 +265,7 @@ void frmCompEdit::cmdUpdate_Click() {
     RenameComponentObjects();
     EditComponentName = ComponentName;
     FillEditList();
+    ShowRenamed();
     changed = true;
   }
   if (!changed) return;
@@ -301,6 +318,7 @@ void frmCompEdit::CopyUnderNewName() {
   if (EditedPlacement) RepointPlacement(EditedPlacement, index, ComponentName);
   EditComponentName = ComponentName;
   FillEditList();
+  ShowRenamed();
   lblSelected->setText("New Component Created");
   // A new row of its own: the old component's stored row, under its old name, stays.
   CompDbPath = DwgDbPath;

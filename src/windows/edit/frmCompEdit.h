@@ -71,6 +71,8 @@ class frmCompEdit : public QDialog {
   // it there too, unasked.
   bool PlacedOutsideDrawing() const;
   void ShowEditComponent();
+  void ShowRenamed();        // the component shown again under its new name, caption too
+  void ShowPlacedCaption();  // "Edit Placed Component: " & the placed component's name
   void RenameComponentObjects();
   void List1_Click(int row);
   void cmdUpdate_Click();

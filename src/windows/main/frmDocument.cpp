@@ -65,6 +65,13 @@
 
 namespace lintavo {
 
+namespace {
+// The drawing window last brought forward; null before the first and once it
+// is gone. Activations of the same window again (after a dialog) leave the
+// bars alone.
+QPointer<frmDocument> WindowForward;
+}  // namespace
+
 // ---- Construction ------------------------------------------------------------------
 
 frmDocument::frmDocument(QWidget* parent) : SurfaceWidget(parent) {
@@ -226,6 +233,7 @@ void frmDocument::Form_Activate() {
   MakeCurrent();
   // The drawers read the view cache: it must describe this window from now on.
   LoadViewCache();
+  if (WindowForward != this) TakeOverBars();
   if (DrawingPrepared()) {
     if (MainForm) MainForm->ShowPageInCaption(static_cast<Integer>(ID));
     ShowUndoState();  // the Edit items show this drawing's steps
@@ -299,6 +307,13 @@ bool frmDocument::ReleaseChangedDrawing() {
 }
 
 // ---- Helpers -----------------------------------------------------------------------
+
+void frmDocument::TakeOverBars() {
+  WindowForward = this;
+  // What another window's command left in the message bar is not about this drawing.
+  ClearPrompts();
+  ShowCursorReadOut();
+}
 
 void frmDocument::MakeCurrent() {
   CurDwg = static_cast<Integer>(ID);
@@ -535,6 +550,7 @@ void frmDocument::Form_MouseMove(Integer Button, Integer, Single X, Single Y) {
   MakeCurrent();
   SetCursorFromMouse(X, Y);
   SnapCursor();
+  pointerSeen_ = true;
   ShowCursorReadOut();
   if (Button == vbLeftButton && ActiveTool == ToolNone) {
     PanByDrag();
@@ -565,20 +581,22 @@ void frmDocument::DrivePreviews() {
 }
 
 void frmDocument::ShowCursorReadOut() {
+  // A window the pointer never crossed has no place of its own to show.
+  const auto show = [this](const String& Text, Integer Panel) { SetPanelText(pointerSeen_ ? Text : "", Panel); };
   if (CoordAbsolute) {
-    SetPanelText("X = " + FormatLength(CursorWorldX), 5);
-    SetPanelText("Y = " + FormatLength(CursorWorldY), 6);
+    show("X = " + FormatLength(CursorWorldX), 5);
+    show("Y = " + FormatLength(CursorWorldY), 6);
   }
   const Double dx = CursorWorldX - PickX;
   const Double dy = CursorWorldY - PickY;
   if (CoordRelative) {
-    SetPanelText("^X = " + FormatLength(dx), 7);
-    SetPanelText("^Y = " + FormatLength(dy), 8);
+    show("^X = " + FormatLength(dx), 7);
+    show("^Y = " + FormatLength(dy), 8);
   } else if (CoordPolar) {
     const Double distance = std::sqrt(dx * dx + dy * dy);
     Single angle = LineAngleD(PickX, PickY, CursorWorldX, CursorWorldY);
-    SetPanelText("D = " + FormatLength(distance), 7);
-    SetPanelText("A = " + FormatAngleValue(angle), 8);
+    show("D = " + FormatLength(distance), 7);
+    show("A = " + FormatAngleValue(angle), 8);
   }
 }
 

@@ -138,7 +138,7 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   void ShowSelectionProperties();  // the right button: the properties dialog of the selection
   void PanByDrag();               // one move of a left drag while no command runs
   void DrivePreviews();           // the previews switched on, moved to the cursor
-  void ShowCursorReadOut();       // status-bar panels 5 to 8
+  void ShowCursorReadOut();       // status-bar panels 5 to 8: the cursor's place in this window
   // The crosshair, the rubber band and the window box drawn again, which
   // takes them off the surface.
   void ErasePointerImages();
@@ -173,6 +173,10 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   // CurDwg := ID, ActiveDoc := the window; the view cache follows when the
   // window was not the surface already.
   void MakeCurrent();
+  // The window brought forward in place of another (or a new one): the
+  // message bar is emptied of the other's messages and the read-out shows
+  // this window's own cursor place.
+  void TakeOverBars();
   bool IsActiveWindow() const;  // the main window's active drawing window (or there is no main window)
   // After this window was drawn while another is the active one, the active
   // window is the current drawing and surface again.
@@ -210,6 +214,7 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   Single CrossPixY = 0;
   Double CursorWorldX = 0;           // snapped world point of the cursor, world units
   Double CursorWorldY = 0;
+  bool pointerSeen_ = false;         // the pointer has moved over the window: CursorWorldX, Y are its place
   bool entryComplete_ = true;        // Enter ended the typed value: the next character starts anew
 };
 

@@ -19,6 +19,7 @@
 #include "platform/Modal.h"
 #include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
+#include "windows/controls/OptionBoxes.h"
 
 namespace lintavo {
 
@@ -33,7 +34,7 @@ frmAreaSelect::frmAreaSelect(QWidget* parent)
   Command1->hide();
   Command2->setText("Delete Area");
   lblCname->setText("Edit/Change Name");
-  lblLines->setText("Area");
+  SetDesignText(lblLines, "Area");
 }
 
 Long frmAreaSelect::MemberCount(Long Index) const { return Items[Index].Nlines; }

@@ -34,18 +34,13 @@ frmItemChooser::frmItemChooser(Integer Kind, const char* ItemWord, std::span<con
   List1 = new QListWidget(this);
   List1->setObjectName("List1");
   Picture1 = NamedPicture("Picture1", PictureWidth, PictureHeight, this);
-  auto label = [this](const char* name, const QString& text) {
-    auto* made = new QLabel(text, this);
-    made->setObjectName(name);
-    return made;
-  };
-  lblView = label("lblView", "");
-  lblLines = label("lblLines", "Lines");
-  lblWidth = label("lblWidth", "Width");
-  lblHeight = label("lblHeight", "Height");
-  lblCname = label("lblCname", "Edit/Change " + word + " Name");
-  Label1 = label("Label1", "Items");
-  Label2 = label("Label2", "");
+  lblView = NamedLabel("lblView", "", this);
+  lblLines = NamedLabel("lblLines", "Lines", this);
+  lblWidth = NamedLabel("lblWidth", "Width", this);
+  lblHeight = NamedLabel("lblHeight", "Height", this);
+  lblCname = NamedLabel("lblCname", "Edit/Change " + word + " Name", this);
+  Label1 = NamedLabel("Label1", "Items", this);
+  Label2 = NamedLabel("Label2", "", this);
   Label2->setWordWrap(true);
   TxtName = new QLineEdit(this);
   TxtName->setObjectName("TxtName");
@@ -119,9 +114,6 @@ void frmItemChooser::Form_Load() {
   ClearResults();
   UpdateNotedItemExtents();  // the previews fit the items' extents as they are now
   FillList();
-  const int listed = List1->count();
-  Label1->setText(listed >= 1 ? " " + QString::number(listed) + "  " + QString::fromStdString(itemWord_) + "s Available"
-                              : "NO " + QString::fromStdString(itemWord_) + "s Available");
 }
 
 void frmItemChooser::accept() {
@@ -165,6 +157,10 @@ void frmItemChooser::FillList() {
     const ItemRec& item = Items[i];
     if (item.Rtype == kind_ && item.DwgNo == CurDwg) List1->addItem(QString::fromStdString(item.Name));
   }
+  // The count line counts what the list holds now, after an addition or a delete too.
+  const int listed = List1->count();
+  const QString word = QString::fromStdString(itemWord_);
+  Label1->setText(listed >= 1 ? " " + QString::number(listed) + "  " + word + "s Available" : "NO " + word + "s Available");
 }
 
 bool frmItemChooser::FindItemIndex(const String& Name, Long& Index) const {
@@ -193,6 +189,11 @@ void frmItemChooser::List1_Click(int row) {
 // ---- The preview ---------------------------------------------------------------------------
 
 void frmItemChooser::ClearPicture() { Picture1->Cls(); }
+
+void frmItemChooser::ShowNothingChosen() {
+  ClearPicture();
+  for (QLabel* shown : {lblView, lblLines, lblWidth, lblHeight}) ShowDesignText(shown);
+}
 
 void frmItemChooser::ShowPreview(Long Index) {
   ClearPicture();
@@ -245,7 +246,7 @@ void frmItemChooser::Command2_Click() {
   ChosenIndex = 0;
   ChosenName.clear();
   TxtName->clear();
-  ClearPicture();
+  ShowNothingChosen();  // nothing beside the picture describes the deleted item
   FillList();
 }
 

@@ -10,7 +10,8 @@
 // target in preview mode (ChooserPreview); closing gives the target and the
 // view cache back. Delete and Rename act only on an item clicked since the
 // chooser opened (ChosenIndex >= 1): with none, a press changes nothing. A
-// delete clears the results that named the deleted item.
+// delete clears the results that named the deleted item, and the labels
+// beside the picture and the count line say what is left.
 #pragma once
 
 #include <QDialog>
@@ -83,6 +84,7 @@ class frmItemChooser : public QDialog {
   bool FindItemIndex(const String& Name, Long& Index) const;  // first item of the kind, exact name
   void ShowPreview(Long Index);  // the item's window fitted and its entities drawn
   void ClearPicture();
+  void ShowNothingChosen();  // the picture cleared, the labels beside it at their design texts
 
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;

@@ -92,16 +92,11 @@ frmLayerCtl::frmLayerCtl(QWidget* parent) : QDialog(parent) {
   TxtName = new QLineEdit(this);
   TxtName->setObjectName("TxtName");
   Picture1 = NamedPicture("Picture1", PictureWidth, PictureHeight, this);
-  auto label = [this](const char* name, const char* text) {
-    auto* made = new QLabel(text, this);
-    made->setObjectName(name);
-    return made;
-  };
-  lblView = label("lblView", "");
-  lblLines = label("lblLines", "Number of Lines");
-  lblWidth = label("lblWidth", "Width");
-  lblHeight = label("lblHeight", "Height");
-  Label1 = label("Label1", "Layers");
+  lblView = NamedLabel("lblView", "", this);
+  lblLines = NamedLabel("lblLines", "Number of Lines", this);
+  lblWidth = NamedLabel("lblWidth", "Width", this);
+  lblHeight = NamedLabel("lblHeight", "Height", this);
+  Label1 = NamedLabel("Label1", "Layers", this);
 
   auto* listColumn = new QVBoxLayout;
   listColumn->addWidget(Label1);
@@ -268,7 +263,7 @@ void frmLayerCtl::lv_Click(QTreeWidgetItem* row) {
 
 void frmLayerCtl::ShowLayerCtlPreview() {
   Picture1->Cls();
-  lblView->setText(QString::fromStdString("Current Layer = " + LayerNameSought));
+  ShowChosenName();
   const ItemRec& item = Items[SelectedLayer];
   SetPreviewWindow(item);
   lblLines->setText("Lines = " + QString::number(CountLayerObjs(SelectedLayer)));
@@ -279,6 +274,15 @@ void frmLayerCtl::ShowLayerCtlPreview() {
   // as the check boxes show them.
   DrawLayerPreview(SelectedLayer);
   Picture1->update();
+}
+
+void frmLayerCtl::ShowChosenName() {
+  lblView->setText(QString::fromStdString("Current Layer = " + LayerNameSought));
+}
+
+void frmLayerCtl::ShowNothingChosen() {
+  Picture1->Cls();
+  for (QLabel* shown : {lblView, lblLines, lblWidth, lblHeight}) ShowDesignText(shown);
 }
 
 // ---- Buttons ---------------------------------------------------------------------------------
@@ -330,7 +334,7 @@ void frmLayerCtl::cmdDelete_Click() {
   }
   ChosenIndex = 0;
   TxtName->clear();
-  Picture1->Cls();
+  ShowNothingChosen();  // nothing beside the picture describes the deleted layer
   FillLayerView();
 }
 
@@ -341,6 +345,10 @@ void frmLayerCtl::TxtName_Enter() {
   Items[ChosenIndex].Name = name;
   ItemChanged(ChosenIndex);
   lv->topLevelItem(ChosenRow - 1)->setText(ColumnName, QString::fromStdString(name));
+  // The chosen layer is the one renamed: the result and the label take its new name.
+  if (SelectedLayer != ChosenIndex) return;
+  LayerNameSought = name;
+  ShowChosenName();
 }
 
 void ShowLayerControl() {

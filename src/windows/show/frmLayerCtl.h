@@ -76,6 +76,8 @@ class frmLayerCtl : public QDialog {
   void ColourLayerRows();
   void lv_Click(QTreeWidgetItem* row);
   void ShowLayerCtlPreview();
+  void ShowChosenName();     // lblView := "Current Layer = " & LayerNameSought
+  void ShowNothingChosen();  // the picture cleared, the labels beside it at their design texts
   void cmdShows_Click();
   void cmdLocks_Click();
   void SetAllCells(Column column, const char* text);

@@ -222,6 +222,32 @@ TEST_F(TwoWindowsTest, TheWindowTurnedToShowsItsOwnDrawingWholeAndTheOtherAFresh
   }
 }
 
+// Ways of turning from window 2, where a command has just left its message
+// and the pointer its place: the window turned to shows its own pointer
+// place (none while the pointer never crossed it) and no message of window 2.
+TEST_F(TwoWindowsTest, TheWindowTurnedToShowsItsOwnReadOutAndNoMessageOfTheOther) {
+  using ReadOut = std::pair<String, String>;  // status panels 5 and 6: X and Y
+  ChooseWindow(doc_);
+  DrawingDriver(*doc_).MoveTo(2, 1.5);
+  const ReadOut ownPlace{StatusPanel(5), StatusPanel(6)};
+  const std::vector<std::tuple<const char*, std::function<void()>, ReadOut>> turns = {
+      {"back to window 1 through the Window menu", [&] { ChooseWindow(doc_); }, ownPlace},
+      {"to a new drawing window", [] { DrawingDriver::Choose("mnuFileNew"); }, ReadOut{"", ""}},
+  };
+  for (const auto& [name, turn, readOut] : turns) {
+    SCOPED_TRACE(name);
+    ChooseWindow(second_);
+    DrawingDriver::Choose("mnuSelectAll");
+    DrawingDriver::Choose("mnuEditCompCreate");
+    DrawingDriver(*second_).ClickAt(3, 2);
+    ASSERT_EQ(MessagePanel(2), "Component Created!");
+    ASSERT_NE(ReadOut(StatusPanel(5), StatusPanel(6)), ownPlace);
+    turn();
+    EXPECT_EQ(ReadOut(StatusPanel(5), StatusPanel(6)), readOut);
+    for (int panel : {1, 2, 3}) EXPECT_EQ(MessagePanel(panel), "") << "message panel " << panel;
+  }
+}
+
 // Commands in window 1, in turn, after which the other window must follow
 // too: each changes what a fresh redraw of either window shows.
 TEST_F(TwoWindowsTest, AfterTheCommandEveryWindowEqualsAFreshRedraw) {

@@ -16,6 +16,7 @@
 #include "commands/Adjust.h"
 #include "model/DataHand.h"
 #include "model/Geometry.h"
+#include "model/ItemMembers.h"
 #include "model/ObjIndex.h"
 #include "model/UndoRedo.h"
 #include "model/ViewCache.h"
@@ -57,9 +58,28 @@ void Changed(Long ObjNo) {
   DrawObject(ObjNo);
 }
 
-// Appends an entity of the type with the points (1-based) and draws it.
-void AppendPiece(Integer type, const Points& pts) {
+// The line type of a piece of the entity: its own, but a polygon's pieces
+// are open polylines drawn solid, as the polygon's outline was drawn
+// whatever its fill style.
+Integer PieceLineType(const ObjRec& entity) { return entity.Rtype == EntityPolygon ? 0 : entity.Ltype; }
+
+// Appends a piece of entity (a copy of its record taken before the break)
+// of the type with the points (1-based) and draws it. The piece looks as
+// the entity did and keeps its links: its colour, line type, weight, width
+// and layer, its owner and the item it shows (a piece of an area's boundary
+// stays the area's), not those of new entities.
+void AppendPiece(const ObjRec& entity, Integer type, const Points& pts) {
   AddObj(type, static_cast<Integer>(pts.size() - 1));
+  ObjRec& piece = Objs[ObjCount];
+  piece.Color = entity.Color;
+  piece.Ltype = PieceLineType(entity);
+  piece.Weight = entity.Weight;
+  piece.Width = entity.Width;
+  piece.LayerID = entity.LayerID;
+  piece.OwnerID = entity.OwnerID;
+  piece.ObjectID = entity.ObjectID;
+  piece.Name = entity.Name;
+  EntityLinksChanged(ObjCount);
   for (size_t k = 1; k < pts.size(); ++k) AddPnt(pts[k].X, pts[k].Y);
   DrawObject(ObjCount);
 }
@@ -88,8 +108,11 @@ void ModifyScan(WorldXY& p, const WorldXY& a, const WorldXY& b) {
   p = {a.X + t * dx, a.Y + t * dy};
 }
 
+// The point at the angle on the circle about c of radius r, to double
+// precision: it lies on the circle the entity drew.
 WorldXY Polar(const WorldXY& c, Double r, Single angle) {
-  return {c.X + r * std::cos(angle), c.Y + r * std::sin(angle)};
+  const Double a = angle;
+  return {c.X + r * std::cos(a), c.Y + r * std::sin(a)};
 }
 
 Single AngleTo(const WorldXY& c, const WorldXY& p) { return LineAngle(c.X, c.Y, p.X, p.Y); }
@@ -106,8 +129,10 @@ BreakResult BreakStraightLine(Long ObjNo, WorldXY b1, WorldXY b2) {
   }
   const EntityShape before = ShapeOf(ObjNo);
   if (w1 != NotAtEnd || w2 != NotAtEnd) {
-    // The end is cut back to the break point inside the line.
-    SetPoint(ObjNo, w1 != NotAtEnd ? w1 : w2, w1 != NotAtEnd ? b2 : b1);
+    // The end is cut back to the break point inside the line, taken onto it.
+    WorldXY inner = w1 != NotAtEnd ? b2 : b1;
+    ModifyScan(inner, a, b);
+    SetPoint(ObjNo, w1 != NotAtEnd ? w1 : w2, inner);
     Changed(ObjNo);
     PushShapeChange(ObjNo, before);
     return BreakDone;
@@ -133,17 +158,18 @@ BreakResult BreakStraightLine(Long ObjNo, WorldXY b1, WorldXY b2) {
 // An arc about C of radius r from angle A to angle B (sorted), through their
 // middle, or through the opposite middle when both ends of the broken arc
 // lie within [A, B].
-void AddArcPiece(const WorldXY& c, Double r, Single aS, Single aE, Single A, Single B) {
+void AddArcPiece(const ObjRec& entity, const WorldXY& c, Double r, Single aS, Single aE, Single A, Single B) {
   if (B < A) std::swap(A, B);
   Single m = (A + B) / 2;
   if (A <= aS && A <= aE && aS <= B && aE <= B) {
     m += PiSingle;
     if (m > TwoPiSingle) m -= TwoPiSingle;
   }
-  AppendPiece(EntityArc, {{}, c, Polar(c, r, A), Polar(c, r, m), Polar(c, r, B)});
+  AppendPiece(entity, EntityArc, {{}, c, Polar(c, r, A), Polar(c, r, m), Polar(c, r, B)});
 }
 
 BreakResult BreakCircle(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
+  const ObjRec entity = Objs[ObjNo];
   const WorldXY c = Point(ObjNo, 1);
   const Double r = Distance(c, Point(ObjNo, 2));
   EraseObj(ObjNo);
@@ -152,7 +178,7 @@ BreakResult BreakCircle(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
   const Single s = a2 - a1;
   // The shorter of the two arcs between the break points goes.
   const Single m = s >= PiSingle ? a1 + s / 2 : a1 + s / 2 + PiSingle;
-  AppendPiece(EntityArc, {{}, c, Polar(c, r, a1), Polar(c, r, m), Polar(c, r, a2)});
+  AppendPiece(entity, EntityArc, {{}, c, Polar(c, r, a1), Polar(c, r, m), Polar(c, r, a2)});
   return BreakDone;
 }
 
@@ -170,8 +196,9 @@ BreakResult BreakArc(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
   const Double r = Distance(c, S);
   const Single aS = AngleTo(c, S), aM = AngleTo(c, M), aE = AngleTo(c, E);
   const Single a1 = AngleTo(c, b1), a2 = AngleTo(c, b2);
+  const ObjRec entity = Objs[ObjNo];
   EraseObj(ObjNo);
-  const auto piece = [&](Single A, Single B) { AddArcPiece(c, r, aS, aE, A, B); };
+  const auto piece = [&](Single A, Single B) { AddArcPiece(entity, c, r, aS, aE, A, B); };
   if (w1 != NotAtEnd && w2 != NotAtEnd) return BreakDone;  // from end to end: nothing left
   if (w1 != NotAtEnd) {
     w1 == AtFirstEnd ? piece(a2, aE) : piece(aS, a2);
@@ -203,24 +230,44 @@ BreakResult BreakArc(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
 
 // ---- Ellipses and elliptical arcs -------------------------------------------------------
 
-// The four axis points, then the two arc ends.
+// The point of the entity's ellipse (its axis points 1 to 4) in the
+// direction of p from the centre: where an arc end at p is drawn, so the
+// drawing stays as it was. p itself when the ellipse or the direction has
+// no length.
+WorldXY OntoEllipse(Long ObjNo, const WorldXY& p) {
+  const WorldXY p1 = Point(ObjNo, 1), p2 = Point(ObjNo, 2);
+  const WorldXY c{(p1.X + p2.X) / 2, (p1.Y + p2.Y) / 2};
+  const Double a = Distance(c, p1), b = Distance(c, Point(ObjNo, 3));
+  if (a <= 0 || b <= 0) return p;
+  const Double ux = (p2.X - p1.X) / (2 * a), uy = (p2.Y - p1.Y) / (2 * a);  // along the first axis
+  const Double dx = p.X - c.X, dy = p.Y - c.Y;
+  const Double along = (dx * ux + dy * uy) / a, across = (dy * ux - dx * uy) / b;
+  const Double scale = std::hypot(along, across);
+  if (scale <= 0) return p;
+  return {c.X + dx / scale, c.Y + dy / scale};
+}
+
+// The four axis points, then the two arc ends taken onto the ellipse.
 Points EllipticArcPoints(Long ObjNo, const WorldXY& from, const WorldXY& to) {
-  return {{}, Point(ObjNo, 1), Point(ObjNo, 2), Point(ObjNo, 3), Point(ObjNo, 4), from, to};
+  return {{}, Point(ObjNo, 1), Point(ObjNo, 2), Point(ObjNo, 3), Point(ObjNo, 4),
+          OntoEllipse(ObjNo, from), OntoEllipse(ObjNo, to)};
 }
 
 BreakResult BreakEllipse(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
+  const ObjRec entity = Objs[ObjNo];
   const Points pts = EllipticArcPoints(ObjNo, b1, b2);
   EraseObj(ObjNo);
-  AppendPiece(EntityEllipticArc, pts);
+  AppendPiece(entity, EntityEllipticArc, pts);
   return BreakDone;
 }
 
 BreakResult BreakEllipticalArc(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
+  const ObjRec entity = Objs[ObjNo];
   const Points far = EllipticArcPoints(ObjNo, b2, Point(ObjNo, 6));
   const EntityShape before = ShapeOf(ObjNo);
-  SetPoint(ObjNo, 6, b1);
+  SetPoint(ObjNo, 6, OntoEllipse(ObjNo, b1));
   Changed(ObjNo);
-  AppendPiece(EntityEllipticArc, far);
+  AppendPiece(entity, EntityEllipticArc, far);
   JoinShapeChange(ObjNo, before);
   return BreakDone;
 }
@@ -265,22 +312,34 @@ OrderedBreak OrderBreakPoints(const WorldXY& b1, Integer k1, const WorldXY& b2, 
   return b1First ? OrderedBreak{b1, b2, k1, k1} : OrderedBreak{b2, b1, k1, k1};
 }
 
+// The point taken onto segment k of the points, at the foot of its
+// perpendicular (FindPolySegment found the foot within the segment).
+WorldXY OntoSegment(const Points& pts, Integer k, WorldXY p) {
+  ModifyScan(p, pts[static_cast<size_t>(k)], pts[static_cast<size_t>(k + 1)]);
+  return p;
+}
+
+// A polyline or polygon is cut at the break points taken onto its sides. A
+// spline passes through its points but not along the segments between
+// them: its cut points stay as clicked.
 BreakResult BreakPolyline(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
+  const ObjRec entity = Objs[ObjNo];
   const Points pts = AllPoints(ObjNo);
   const Integer n = static_cast<Integer>(pts.size() - 1);
   const Integer k1 = FindPolySegment(pts, b1), k2 = FindPolySegment(pts, b2);
   if (k1 == 0 || k2 == 0) return BreakPointMissing;
-  const OrderedBreak o = OrderBreakPoints(b1, k1, b2, k2, pts[static_cast<size_t>(k1 == k2 ? k1 : 1)]);
-  const bool spline = Objs[ObjNo].Rtype == EntitySpline;
+  const bool spline = entity.Rtype == EntitySpline;
+  const WorldXY c1 = spline ? b1 : OntoSegment(pts, k1, b1), c2 = spline ? b2 : OntoSegment(pts, k2, b2);
+  const OrderedBreak o = OrderBreakPoints(c1, k1, c2, k2, pts[static_cast<size_t>(k1 == k2 ? k1 : 1)]);
   Points far{{}, o.G};
   for (Long k = o.kG + 1; k <= n; ++k) far.push_back(pts[static_cast<size_t>(k)]);
   const EntityShape before = ShapeOf(ObjNo);
-  AppendPiece(spline ? EntitySpline : EntityPolyline, far);
+  AppendPiece(entity, spline ? EntitySpline : EntityPolyline, far);
   Objs[ObjNo].NPoints = static_cast<Integer>(o.kF + 1);
   SetPoint(ObjNo, o.kF + 1, o.F);
   if (!spline) {  // a broken polygon is two open polylines
     Objs[ObjNo].Rtype = EntityPolyline;
-    Objs[ObjNo].Ltype = 0;
+    Objs[ObjNo].Ltype = PieceLineType(entity);
   }
   Changed(ObjNo);
   JoinShapeChange(ObjNo, before);
@@ -296,6 +355,7 @@ BreakResult BreakSpline(Long ObjNo, const WorldXY& b1, const WorldXY& b2) { retu
 // of the joint of F's span, the far piece's first span starts at G in place
 // of the joint of G's span. F inside the first span leaves no near piece.
 BreakResult BreakContinuousBezier(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
+  const ObjRec entity = Objs[ObjNo];
   const Points pts = AllPoints(ObjNo);
   const Integer n = static_cast<Integer>(pts.size() - 1);
   const Integer s1 = FindBezierSpan(pts, b1), s2 = FindBezierSpan(pts, b2);
@@ -307,7 +367,7 @@ BreakResult BreakContinuousBezier(Long ObjNo, const WorldXY& b1, const WorldXY& 
   Points far{{}, o.G};
   for (Long k = oG + 2; k <= n; ++k) far.push_back(pts[static_cast<size_t>(k)]);
   const EntityShape before = ShapeOf(ObjNo);
-  AppendPiece(EntityContBezier, far);
+  AppendPiece(entity, EntityContBezier, far);
   if (oF == 0) {
     EraseObj(ObjNo);
     return BreakDone;

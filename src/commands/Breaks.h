@@ -7,6 +7,16 @@
 // the entity back whole. The caller has wiped the entity from the surface; a routine draws
 // every piece it leaves.
 //
+// Every piece, kept in place or appended, looks as the entity did and keeps
+// its links: colour, line type, weight, width, layer, owner and the item it
+// shows (a broken area boundary stays the area's); the polylines a polygon
+// breaks into are drawn solid, as its outline was. The cut points are the
+// break points taken onto the entity: to the nearest point of a straight
+// line or of a polyline's or polygon's side, along the direction from the
+// centre onto a circle, an arc or an ellipse. Splines and continuous
+// Beziers are cut at the points clicked: their curves pass through their
+// points and change with them.
+//
 // A break that would lose or duplicate geometry changes nothing and says so
 // in its result: both break points at one end of an arc, both inside the
 // first span of a continuous Bezier, a break point on no segment of a

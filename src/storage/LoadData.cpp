@@ -287,21 +287,43 @@ void LinkComponent(Connection& connection, Long i, const StagedLinks& link, cons
   obj.ObjectID = definition;
 }
 
+// The item of that kind loaded with the drawing under the key; 0 when none.
+Long LoadedItemOfKind(DbKey key, Integer kind, const LoadedItemKeys& keys) {
+  if (key == 0) return 0;
+  const Long index = keys.IndexOf(key);
+  return index != 0 && Items[index].Rtype == kind ? index : 0;
+}
+
 // An area polygon, fill, hatch (kind 4) or dimension (kind 7), entity i:
-// linked to the named item of its Name. A row owned by the item it shows
-// (an area's boundary) keeps it as owner; any other keeps its own owner
-// (none, or a group): a fill or hatch only shows its area.
+// linked to the item it was saved with, found by its stored key among the
+// drawing's items (two areas may bear one name), or else by its Name, in
+// memory or in the database. A row owned by the item it shows (an area's
+// boundary) keeps it as owner; any other keeps its own owner (none, or a
+// group): a fill or hatch only shows its area.
 void LinkNamedItem(Connection& connection, Long i, Integer kind, const StagedLinks& link,
                    const LoadedItemKeys& keys, DamageReport& damage) {
-  NewItemKind = kind;
-  NewItemName = Objs[i].Name;
-  const bool found = LoadNamedObject(connection);
-  if (!found)
-    damage.Report("The item " + Objs[i].Name + " of line " + std::to_string(Objs[i].LineID) + " was not found.");
-  const Long item = found ? CurItem : 0;
+  Long item = LoadedItemOfKind(link.ObjectID, kind, keys);
+  if (item == 0) {
+    NewItemKind = kind;
+    NewItemName = Objs[i].Name;
+    const bool found = LoadNamedObject(connection);
+    if (!found)
+      damage.Report("The item " + Objs[i].Name + " of line " + std::to_string(Objs[i].LineID) + " was not found.");
+    item = found ? CurItem : 0;
+  }
   const bool ownedByItem = link.OwnerID == link.ObjectID;
   Objs[i].ObjectID = item;
   Objs[i].OwnerID = ownedByItem ? item : LinkToLoadedItem(link.OwnerID, keys, damage, Objs[i].LineID);
+}
+
+// Any other entity, i: owned by the group or area its row names, and
+// showing the area whose boundary it is a piece of (a broken or trimmed
+// boundary). A simple entity shows no other item of a drawing: any other
+// shown key is dropped unreported.
+void LinkPlainEntity(Long i, const StagedLinks& link, const LoadedItemKeys& keys, DamageReport& damage) {
+  ObjRec& obj = Objs[i];
+  obj.OwnerID = LinkToLoadedItem(link.OwnerID, keys, damage, obj.LineID);
+  if (obj.Rtype < FirstCompoundType) obj.ObjectID = LoadedItemOfKind(link.ObjectID, ItemArea, keys);
 }
 
 // A text character (entity i): its glyph key is a row of the fonts database,
@@ -333,7 +355,7 @@ void LinkLoadedObjects(Connection& connection, Long firstObj, Integer dwgNo, con
     } else if (type == EntityDimension && named) {
       LinkNamedItem(connection, i, ItemWithGeometry, link, keys, damage);
     } else {
-      Objs[i].OwnerID = LinkToLoadedItem(link.OwnerID, keys, damage, Objs[i].LineID);
+      LinkPlainEntity(i, link, keys, damage);
     }
   }
 }

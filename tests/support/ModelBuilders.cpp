@@ -80,4 +80,13 @@ std::vector<SavedShape> LiveShapes(Integer dwgNo) {
   return shapes;
 }
 
+ItemTag TagOf(Long item) {
+  if (item < 1 || item > ItemCount) return {0, "", 0};
+  const ItemRec& it = Items[item];
+  int nth = 0;
+  for (Long j = 1; j < item; ++j)
+    nth += Items[j].DwgNo == it.DwgNo && Items[j].Rtype == it.Rtype && Items[j].Name == it.Name ? 1 : 0;
+  return {it.Rtype, it.Name, nth};
+}
+
 }  // namespace lintavo

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -43,5 +44,10 @@ String ChainName(long k);  // "C0", "C1", ...: the names of a chain of component
 using SavedShape = std::pair<Integer, std::vector<BuilderPoint>>;
 // The entities of drawing dwgNo that are not erased, in table order.
 std::vector<SavedShape> LiveShapes(Integer dwgNo);
+// An item an entity links to, as a save stores it and a load gives it back:
+// its kind, its name and which of the items of its drawing, kind and name it
+// is (two areas may bear one name); (0, "", 0) for no item.
+using ItemTag = std::tuple<Integer, String, int>;
+ItemTag TagOf(Long item);
 
 }  // namespace lintavo

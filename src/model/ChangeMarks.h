@@ -10,7 +10,8 @@
 // Who marks:
 //   - the model's own routines: AddObj and CopyObj, AddItem (a group, area,
 //     view or layer), EraseObj, Undo and Redo, the deletion of an item with
-//     its members (DeleteItemObjs, DeleteLayerObjs), and ObjPointsChanged,
+//     its members (DeleteItemObjs, DeleteLayerObjs) and an entity's leaving
+//     its drawing with its owner (DetachWithOwner), and ObjPointsChanged,
 //     which every in-place change of an entity's points, point count or type
 //     calls;
 //   - a module that writes an entity's or an item's stored fields in place

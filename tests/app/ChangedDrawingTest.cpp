@@ -4,6 +4,7 @@
 // File, Exit asks once for each changed window.
 #include <QDialog>
 #include <ostream>
+#include <vector>
 
 #include "annotation/Dimension.h"
 #include "commands/EditFixture.h"
@@ -84,6 +85,16 @@ class ChangedDrawingTest : public EditFixture, public ::testing::WithParamInterf
     input_->MoveToPosition(input_->PositionOfPixel(x + 24, y), Qt::LeftButton);
     input_->ReleaseAt(input_->PositionOfPixel(x + 24, y));
   }
+  // View, Create, Area, Points with three corners clicked: the boundary is open.
+  void BeginAnAreaByPoints() {
+    DrawingDriver::Choose("mnuViewAreasPoints");
+    input_->ClickEach({{2, 2}, {5, 2}, {5, 4}});
+  }
+  // File, New Drawing (its window becomes the active one), then back to drawing 1.
+  void TurnToANewWindowAndBack() {
+    DrawingDriver::Choose("mnuFileNew");
+    Activate(doc_);
+  }
   template <typename Chooser>
   void DeleteLast(const char* item) { DeleteLastItem<Chooser>(item); }
   void Group() { GroupTheSelection(); }
@@ -96,6 +107,7 @@ constexpr int WallsRow = 2;  // in the layer list: "New Layer 1", "Layer 1", "Wa
 void Choose(const char* item) { DrawingDriver::Choose(item); }
 void LockWalls(ChangedDrawingTest& t) { Items[t.walls_].Lock = FlagTrue; }
 void HideWalls(ChangedDrawingTest& t) { Items[t.walls_].Show = FlagFalse; }
+void BeginAnArea(ChangedDrawingTest& t) { t.BeginAnAreaByPoints(); }
 
 const ChangeRow Rows[] = {
     {"EditErase", nullptr, [](ChangedDrawingTest& t) {
@@ -155,6 +167,9 @@ const ChangeRow Rows[] = {
        });
      }},
     {"GripFrameMove", nullptr, [](ChangedDrawingTest& t) { t.DragTheGripFrame(); }},
+    {"AreaBegunBeforeTheSaveLeftByEsc", BeginAnArea, [](ChangedDrawingTest& t) { t.Input().Escape(); }},
+    {"AreaBegunBeforeTheSaveLeftForAnotherWindow", BeginAnArea, [](ChangedDrawingTest& t) { t.TurnToANewWindowAndBack(); }},
+    {"AreaBegunBeforeTheSaveLeftForDrawLine", BeginAnArea, [](ChangedDrawingTest&) { Choose("mnuDrawLineSingle"); }},
 };
 
 TEST_P(ChangedDrawingTest, FileCloseAsksWhenTheCommandChangedTheSavedDrawing) {
@@ -169,6 +184,27 @@ TEST_P(ChangedDrawingTest, FileCloseAsksWhenTheCommandChangedTheSavedDrawing) {
 
 INSTANTIATE_TEST_SUITE_P(MenuCommands, ChangedDrawingTest, ::testing::ValuesIn(Rows),
                          [](const ::testing::TestParamInfo<ChangeRow>& info) { return info.param.name; });
+
+// The boundary of an area left unfinished after the save leaves the drawing:
+// Close asks, and the save it offers stores the drawing without it.
+TEST_F(ChangedDrawingTest, AnAreaLeftUnfinishedAfterTheSaveIsAskedForAndNotStored) {
+  BeginAnAreaByPoints();
+  FileSaveAsOffered(Responder(), false);
+  const DbKey key = Dwgs[1].DrawID;
+  const String name = Dwgs[1].Name;
+  Input().Escape();
+  Responder().AnswerMsgBox(vbYes);  // save the changed drawing
+  Responder().AnswerMsgBox(vbYes);  // over the stored one of its name and revision
+  AnswerSaveAsOffered(Responder());
+  Choose("mnuFileClose");
+  EXPECT_EQ(QuestionsAsked(0), 1u);
+  FileOpenStored(Responder(), key, name);
+  ASSERT_EQ(Dwgs[1].DrawID, key);
+  std::vector<Integer> kinds;  // of the stored drawing's entities: the line alone
+  for (Long i = 1; i <= ObjCount; ++i)
+    if (Objs[i].DwgNo == 1 && !Objs[i].Erased) kinds.push_back(Objs[i].Rtype);
+  EXPECT_EQ(kinds, std::vector<Integer>{EntityLine});
+}
 
 TEST_F(ChangedDrawingTest, ADrawingAsSavedOrAsLoadedClosesWithoutAQuestion) {
   FileSaveAsOffered(Responder(), false);

@@ -11,6 +11,7 @@
 #include "annotation/DimAngular.h"
 #include "annotation/DimLinear.h"
 #include "annotation/DimPrimitives.h"
+#include "model/ChangeMarks.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
 #include "model/Geometry.h"
@@ -65,11 +66,13 @@ namespace {
 // dimension layer it had to make there, and the entities its steps appended.
 // Other commands and dialogs may run between two steps (a save, Undo, the
 // layer manager, another window), so the command's entities are kept as the
-// runs of indexes each step appended, and nothing of the drawing's record,
-// its undo position or its changed flag is remembered: those are not the
-// command's to put back.
+// runs of indexes each step appended, and nothing of the drawing's record or
+// its undo position is remembered: those are not the command's to put back.
+// The drawing's changed mark is given back with the layer only when nothing
+// but the command marked or cleared it meanwhile.
 struct OwnWorkRec {
   Integer DwgNo = 0;    // drawing the command began in
+  KeptMark Mark;        // that drawing's changed mark when the command began
   Long MadeLayer = 0;   // Items index of the layer it made there; 0 when the layer was there already
   Integer Kind = 0;     // DimKind the command runs
   Long StepFrom = 0;    // first entity index the running step may append; 0 between steps
@@ -133,10 +136,13 @@ void DrawOwnEntities() {
 void TakeBackMadeLayer() {
   const Long layer = Own.MadeLayer;
   if (!IsLayerOfDrawing(layer, Own.DwgNo) || Items[layer].ObjectID != 0 || BuiltAnything()) return;
-  DwgRec& dwg = Dwgs[Own.DwgNo];
-  if (dwg.Nobjects > 0) --dwg.Nobjects;
-  if (dwg.Nlayers > 0) --dwg.Nlayers;
-  DeleteLayerObjs(layer);
+  Own.Mark.Own([layer] {
+    DwgRec& dwg = Dwgs[Own.DwgNo];
+    if (dwg.Nobjects > 0) --dwg.Nobjects;
+    if (dwg.Nlayers > 0) --dwg.Nlayers;
+    DeleteLayerObjs(layer);
+  });
+  Own.Mark.GiveBack();
 }
 
 void AcceptDimension() {
@@ -293,10 +299,11 @@ void DoDimensionCommand() {
   if (!DimActive) {
     ActiveTool = ToolDimension;
     BeginCommand(DimActive);
-    const Long items = ItemCount;
-    BeginDimensionSettings();
     Own = OwnWorkRec{};
     Own.DwgNo = CurDwg;
+    Own.Mark.Keep(CurDwg);
+    const Long items = ItemCount;
+    Own.Mark.Own(BeginDimensionSettings);
     Own.MadeLayer = ItemCount > items ? ItemCount : 0;
     Own.Kind = DimKind;
     DimStep = 1;

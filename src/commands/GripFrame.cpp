@@ -359,6 +359,8 @@ void MoveSelectionToFrame() {
 }
 
 void DragFrame(Long x, Long y) {
+  // The pointer held still moves nothing: the selection is neither touched nor redrawn.
+  if (x == FrameDragLastX && y == FrameDragLastY) return;
   if (FrameShown) EraseGripFrame();
   const Single dx = static_cast<Single>(x - FrameDragLastX);
   const Single dy = static_cast<Single>(y - FrameDragLastY);
@@ -433,22 +435,34 @@ void ApplyRotatePreview() {
   XorDraw = FlagFalse;
 }
 
-void ScaleFrame(Single x, Single y) {
+// The scale factors the frame takes with the grip held at (x, y). A frame
+// of no size has no factor to compute: its scale stays.
+void ScaleForGripAt(Single x, Single y, Single& sx, Single& sy) {
+  sx = FrameScaleX;
+  sy = FrameScaleY;
   const GripPoint& g = GripPoints[GripIndex];
   const Single d1 = std::hypot(g.X - FrameCentre.X, g.Y - FrameCentre.Y);
-  // A frame of no size has no factor to compute: its scale stays.
-  if (d1 > 0) {
-    const Single d2 = std::hypot(x - FramePivot.X, y - FramePivot.Y);
-    Single s = static_cast<Single>(RoundHalfEven(static_cast<Double>(d2) / d1, 2));
-    if (s < LeastScale) s = LeastScale;
-    if (GripIndex % 2 == 1) {
-      FrameScaleX = FrameScaleY = s;
-    } else if (GripIndex == 2 || GripIndex == 6) {
-      FrameScaleY = s;
-    } else {
-      FrameScaleX = s;
-    }
+  if (d1 <= 0) return;
+  const Single d2 = std::hypot(x - FramePivot.X, y - FramePivot.Y);
+  Single s = static_cast<Single>(RoundHalfEven(static_cast<Double>(d2) / d1, 2));
+  if (s < LeastScale) s = LeastScale;
+  if (GripIndex % 2 == 1) {
+    sx = sy = s;
+  } else if (GripIndex == 2 || GripIndex == 6) {
+    sy = s;
+  } else {
+    sx = s;
   }
+}
+
+// The frame's angle in whole degrees with the rotation grip held at (x, y).
+Double DegreesForGripAt(Single x, Single y) {
+  return RoundHalfEven(LineAngleV(FramePivot.X, FramePivot.Y, x, y) * 180 / Pi);
+}
+
+void ScaleFrame(Single sx, Single sy) {
+  FrameScaleX = sx;
+  FrameScaleY = sy;
   SetTransform(FrameScaleX, FrameScaleY, FrameAngle);
   TransformCornerGrips();
   WorkGrips[2] = Midpoint(WorkGrips[1], WorkGrips[3]);
@@ -465,22 +479,31 @@ void ScaleFrame(Single x, Single y) {
   ApplyScalePreview();
 }
 
-void RotateFrame(Single x, Single y) {
-  const Single angle = LineAngleV(FramePivot.X, FramePivot.Y, x, y);
-  const Double degrees = RoundHalfEven(angle * 180 / Pi);
-  FrameAngle = static_cast<Single>(degrees * Pi / 180);
+// The frame turned to Angle (radians), Degrees its whole degrees.
+void RotateFrame(Single Angle, Double Degrees) {
+  FrameAngle = Angle;
   TransformAllGrips();
   DrawGripFrame();
-  ShowStatus("Angle = " + NumberText(degrees), 3);
+  ShowStatus("Angle = " + NumberText(Degrees), 3);
   ApplyRotatePreview();
 }
 
+// A grip held where the frame already stands changes nothing: the
+// selection is neither touched nor redrawn.
 void ScaleRotateFrame(Single x, Single y) {
+  if (GripIndex == GripCount) {
+    const Double degrees = DegreesForGripAt(x, y);
+    const Single angle = static_cast<Single>(degrees * Pi / 180);
+    if (angle == FrameAngle) return;
+    if (FrameShown) EraseGripFrame();
+    RotateFrame(angle, degrees);
+    return;
+  }
+  Single sx = 1, sy = 1;
+  ScaleForGripAt(x, y, sx, sy);
+  if (sx == FrameScaleX && sy == FrameScaleY) return;
   if (FrameShown) EraseGripFrame();
-  if (GripIndex == GripCount)
-    RotateFrame(x, y);
-  else
-    ScaleFrame(x, y);
+  ScaleFrame(sx, sy);
 }
 
 }  // namespace

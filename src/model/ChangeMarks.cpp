@@ -1,6 +1,9 @@
 // ChangeMarks: the changed mark of each open drawing, kept in its Dwgs slot.
 #include "model/ChangeMarks.h"
 
+#include <array>
+#include <cstdint>
+
 #include "model/DataHand.h"
 #include "model/Top.h"
 
@@ -9,12 +12,43 @@ namespace {
 
 bool IsOpenDrawingNumber(Long dwgNo) { return dwgNo >= 1 && dwgNo <= MaxDwgNo; }
 
+// By drawing number: how many keepers' own work is running on the drawing
+// now, and how many times work of no keeper set or cleared its mark.
+std::array<int, MaxDwgNo + 1> OwnWorkDepth{};
+std::array<std::uint64_t, MaxDwgNo + 1> OtherMarks{};
+
+void SetMark(Long dwgNo, Integer value) {
+  const size_t slot = static_cast<size_t>(dwgNo);
+  Dwgs[slot].Changed = value;
+  if (OwnWorkDepth[slot] == 0) ++OtherMarks[slot];
+}
+
+void BeginOwnWork(Long dwgNo) {
+  if (IsOpenDrawingNumber(dwgNo)) ++OwnWorkDepth[static_cast<size_t>(dwgNo)];
+}
+
+void EndOwnWork(Long dwgNo) {
+  if (IsOpenDrawingNumber(dwgNo)) --OwnWorkDepth[static_cast<size_t>(dwgNo)];
+}
+
+// Held while a keeper's own work runs on drawing dwgNo.
+class OwnWork {
+ public:
+  explicit OwnWork(Long dwgNo) : dwgNo_(dwgNo) { BeginOwnWork(dwgNo_); }
+  ~OwnWork() { EndOwnWork(dwgNo_); }
+  OwnWork(const OwnWork&) = delete;
+  OwnWork& operator=(const OwnWork&) = delete;
+
+ private:
+  Long dwgNo_;
+};
+
 }  // namespace
 
 // ---- Marking -------------------------------------------------------------------------------
 
 void MarkDrawingChanged(Long DwgNo) {
-  if (IsOpenDrawingNumber(DwgNo)) Dwgs[static_cast<size_t>(DwgNo)].Changed = FlagTrue;
+  if (IsOpenDrawingNumber(DwgNo)) SetMark(DwgNo, FlagTrue);
 }
 
 void EntityChanged(Long ObjNo) {
@@ -36,11 +70,11 @@ void SetItemFlag(Long ItemNo, Integer ItemRec::*Field, Integer Value) {
 // ---- Clearing and asking ------------------------------------------------------------------
 
 void ClearDrawingChanged(Long DwgNo) {
-  if (IsOpenDrawingNumber(DwgNo)) Dwgs[static_cast<size_t>(DwgNo)].Changed = FlagFalse;
+  if (IsOpenDrawingNumber(DwgNo)) SetMark(DwgNo, FlagFalse);
 }
 
 void ClearEveryDrawingChanged() {
-  for (DwgRec& dwg : Dwgs) dwg.Changed = FlagFalse;
+  for (Long dwgNo = 0; dwgNo <= MaxDwgNo; ++dwgNo) SetMark(dwgNo, FlagFalse);
 }
 
 bool IsDrawingChanged(Long DwgNo) {
@@ -49,10 +83,34 @@ bool IsDrawingChanged(Long DwgNo) {
 
 // ---- Work that leaves a drawing as it was ------------------------------------------------
 
-DrawingMarkKept::DrawingMarkKept() : dwgNo_(CurDwg), wasChanged_(IsDrawingChanged(CurDwg)) {}
+void KeptMark::Keep(Long DwgNo) {
+  dwgNo_ = IsOpenDrawingNumber(DwgNo) ? DwgNo : 0;
+  if (dwgNo_ == 0) return;
+  wasChanged_ = IsDrawingChanged(dwgNo_);
+  others_ = OtherMarks[static_cast<size_t>(dwgNo_)];
+}
+
+void KeptMark::Own(const std::function<void()>& Work) {
+  const OwnWork own(dwgNo_);
+  Work();
+}
+
+void KeptMark::GiveBack() {
+  const Long dwgNo = dwgNo_;
+  dwgNo_ = 0;
+  if (dwgNo == 0 || OtherMarks[static_cast<size_t>(dwgNo)] != others_) return;
+  const OwnWork own(dwgNo);  // giving the mark back is no other work's either
+  SetMark(dwgNo, wasChanged_ ? FlagTrue : FlagFalse);
+}
+
+DrawingMarkKept::DrawingMarkKept() : dwgNo_(CurDwg) {
+  kept_.Keep(dwgNo_);
+  BeginOwnWork(dwgNo_);
+}
 
 DrawingMarkKept::~DrawingMarkKept() {
-  if (!wasChanged_) ClearDrawingChanged(dwgNo_);
+  kept_.GiveBack();
+  EndOwnWork(dwgNo_);
 }
 
 }  // namespace lintavo

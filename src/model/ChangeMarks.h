@@ -10,7 +10,8 @@
 // Who marks:
 //   - the model's own routines: AddObj and CopyObj, AddItem (a group, area,
 //     view or layer), EraseObj, Undo and Redo, the deletion of an item with
-//     its members (DeleteItemObjs, DeleteLayerObjs), and ObjPointsChanged,
+//     its members (DeleteItemObjs, DeleteLayerObjs) and an entity's leaving
+//     its drawing with its owner (DetachWithOwner), and ObjPointsChanged,
 //     which every in-place change of an entity's points, point count or type
 //     calls;
 //   - a module that writes an entity's or an item's stored fields in place
@@ -19,7 +20,9 @@
 //     that writes a drawing's record calls MarkDrawingChanged.
 // What marks nothing: the support data (drawing number 0: fonts, patterns,
 // component definitions, and the copies a definition is made of, which pass
-// through the drawing: DrawingMarkKept), a dialog's sample (appended while
+// through the drawing: DrawingMarkKept), work a command or dialog takes back
+// again (a dimension's layer, a group's preview, a view made for the chooser:
+// KeptMark), a dialog's sample (appended while
 // PreviewMode is set and dropped again; an item chooser, which holds that
 // mode while it is open, marks what its buttons add itself), a preview that
 // writes a field and puts it back (the transform outline), the selection
@@ -29,14 +32,19 @@
 // Who clears: a save that said it saved (SaveDrawing), a load that completed
 // (the drawing window's LoadFile), a fresh record for a new drawing
 // (NewDwgRec, and NewFirstLayer, which gives it its first layer), and the
-// closing of a drawing (CloseDwg, ResetModel). Nothing else: an Undo back to the
-// saved state still counts as a change.
+// closing of a drawing (CloseDwg, ResetModel). Besides these, a command or
+// dialog that took back all it made in a drawing gives the drawing the mark
+// it found (KeptMark), unless other work marked or cleared it meanwhile.
+// Nothing else: an Undo back to the saved state still counts as a change.
 //
 // Sections:
 //   Marking
 //   Clearing and asking
 //   Work that leaves a drawing as it was
 #pragma once
+
+#include <cstdint>
+#include <functional>
 
 #include "model/DataHand.h"
 #include "platform/Types.h"
@@ -63,10 +71,30 @@ void ClearEveryDrawingChanged();  // every drawing's contents are gone (ResetMod
 bool IsDrawingChanged(Long DwgNo);  // false for a number outside 1..10
 
 // ---- Work that leaves a drawing as it was ------------------------------------------------
-// Entities copied into a component's definition pass through the current
+// A command or dialog that makes something in a drawing and may take it back
+// again keeps the drawing's mark as it found it. The making and the taking
+// back run as its own work (Own); once what it made is all taken back,
+// GiveBack returns the drawing to the mark it found. Other work may run
+// between (other commands while a command waits for a click, the rest of a
+// dialog): when any of it marked or cleared the drawing, nothing is given
+// back, since that change stands, or a save stored the drawing as it was.
+class KeptMark {
+ public:
+  void Keep(Long DwgNo);  // the mark drawing DwgNo (1..10) has now is the one to give back
+  void Own(const std::function<void()>& Work);  // Work's marks of the drawing kept are the keeper's own
+  void GiveBack();  // what the keeper made is all taken back; then it keeps nothing
+
+ private:
+  Long dwgNo_ = 0;            // the drawing kept; 0 none
+  bool wasChanged_ = false;   // its mark when it was kept
+  std::uint64_t others_ = 0;  // its count of marks set or cleared by other work then
+};
+
+// Held around work of one routine that leaves drawing CurDwg as it was:
+// entities copied into a component's definition pass through the current
 // drawing (CopyObj appends them there, which marks it) and leave it at once
-// for the definition, which is no drawing's. Held around such work, this
-// gives drawing CurDwg back the changed mark it had when the work began.
+// for the definition, which is no drawing's. The whole scope is the
+// keeper's own work, and its end gives the drawing its mark back.
 class DrawingMarkKept {
  public:
   DrawingMarkKept();
@@ -75,8 +103,8 @@ class DrawingMarkKept {
   DrawingMarkKept& operator=(const DrawingMarkKept&) = delete;
 
  private:
-  Long dwgNo_;       // CurDwg when the work began
-  bool wasChanged_;  // its mark then
+  Long dwgNo_;     // CurDwg when the work began
+  KeptMark kept_;  // its mark then
 };
 
 }  // namespace lintavo

@@ -475,7 +475,6 @@ void DeleteItemWith(Long ItemIndex, Membership membership) {
   for (Long i = 1; i <= ObjCount; ++i) {
     if (!GoesWithItem(i, ItemIndex, membership)) continue;
     PaintErased(i);
-    EntityChanged(i);  // while it still names its drawing
     DetachWithOwner(i);
     ++detached;
   }
@@ -506,6 +505,7 @@ bool DeleteChosenItem(Long Index, Integer Kind, void (*Delete)(Long), Long& Sele
 // number it would count as that item's own geometry, and the next item
 // given the number (a dropped last item's is given again) would take it in.
 void DetachWithOwner(Long ObjNo) {
+  EntityChanged(ObjNo);  // while it still names its drawing
   ObjRec& obj = Objs[ObjNo];
   obj.Flag = FlagDeletedWithOwner;
   obj.Show = FlagFalse;

@@ -129,8 +129,9 @@ void DeleteLayerObjs(Long LayerIndex);
 // and NameSought are cleared. False, with nothing changed, for another item.
 bool DeleteChosenItem(Long Index, Integer Kind, void (*Delete)(Long), Long& Selected, String& NameSought);
 // Entity ObjNo leaves its drawing for good as a member deleted with its owner
-// (flagged, hidden, drawing 0, owned by nothing); nothing is repainted and
-// the caller tells the entity index how many left (ObjIndexDetached).
+// (flagged, hidden, drawing 0, owned by nothing), and that drawing is marked
+// changed; nothing is repainted and the caller tells the entity index how
+// many left (ObjIndexDetached).
 void DetachWithOwner(Long ObjNo);
 
 // ---- Closing drawings -------------------------------------------------------------------------

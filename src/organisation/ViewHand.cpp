@@ -121,12 +121,19 @@ void ShowView() {
 
 void AddView() {
   ShowStatus("ADD View", 1);
-  NewView();
+  KeptMark mark;
+  mark.Keep(CurDwg);
+  mark.Own(NewView);
   const Long made = ItemCount;
   if (ChooseAndShowView(ViewActionAdd, " Created")) return;
-  // Cancelled: the view made for the chooser goes again, so nothing was added.
-  DeleteView(made);
-  if (!PreviewMode && Dwgs[CurDwg].Nobjects > 0) --Dwgs[CurDwg].Nobjects;
+  // Cancelled: the view made for the chooser goes again, so nothing was
+  // added, and the drawing's mark is as the command found it unless the
+  // chooser changed something else.
+  mark.Own([made] {
+    DeleteView(made);
+    if (!PreviewMode && Dwgs[CurDwg].Nobjects > 0) --Dwgs[CurDwg].Nobjects;
+  });
+  mark.GiveBack();
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // Whether closing a drawing asks to save it: every menu command that changes
 // what a save stores, run right after File, Save, makes File, Close ask; a
-// drawing unchanged since its save or its load closes without a question;
-// File, Exit asks once for each changed window.
+// command or dialog that ends where it began, and a drawing unchanged since
+// its save or its load, close without a question; File, Exit asks once for
+// each changed window.
 #include <QDialog>
 #include <ostream>
+#include <vector>
 
 #include "annotation/Dimension.h"
 #include "commands/EditFixture.h"
@@ -12,6 +14,7 @@
 #include "organisation/Components.h"
 #include "model/UndoRedo.h"
 #include "platform/Prompts.h"
+#include "support/DialogKeys.h"
 #include "storage/FileMenu.h"
 #include "storage/TestDatabase.h"
 #include "windows/file/frmDwgProperties.h"
@@ -46,7 +49,7 @@ class ChangedDrawingTest : public EditFixture, public ::testing::WithParamInterf
     DimLayerName = "Dimension 1";
     AddLine(1, 1, 4, 1);
     walls_ = EnsureLayer("Walls");
-    AddNamedItem(ItemGroup, "Posts");
+    posts_ = AddNamedItem(ItemGroup, "Posts");
     AddNamedItem(ItemArea, "Yard");
     RefreshDocView(doc_);
   }
@@ -84,11 +87,44 @@ class ChangedDrawingTest : public EditFixture, public ::testing::WithParamInterf
     input_->MoveToPosition(input_->PositionOfPixel(x + 24, y), Qt::LeftButton);
     input_->ReleaseAt(input_->PositionOfPixel(x + 24, y));
   }
+  // A press on the grip frame's outline between grips 1 and 2 and one on
+  // its rotation grip, each held still (the pointer reports the place it
+  // was pressed at) and let go there.
+  void PressTheGripFrame() {
+    SelectTheLine();
+    DrawingDriver::PressButton("Move");
+    const QPointF outline = input_->PositionOfPixel((WorkGrips[1].X + WorkGrips[2].X) / 2, WorkGrips[1].Y);
+    const QPointF rotation = input_->PositionOfPixel(WorkGrips[9].X, WorkGrips[9].Y);
+    for (const QPointF at : {outline, rotation}) {
+      input_->PressAt(at);
+      input_->MoveToPosition(at, Qt::LeftButton);
+      input_->ReleaseAt(at);
+    }
+  }
+  // View, Create, Area, Points with three corners clicked: the boundary is open.
+  void BeginAnAreaByPoints() {
+    DrawingDriver::Choose("mnuViewAreasPoints");
+    input_->ClickEach({{2, 2}, {5, 2}, {5, 4}});
+  }
+  // File, New Drawing (its window becomes the active one), then back to drawing 1.
+  void TurnToANewWindowAndBack() {
+    DrawingDriver::Choose("mnuFileNew");
+    Activate(doc_);
+  }
+  // Show/Edit, Groups: "Posts" clicked (its preview shows it), work done, then the closer.
+  void InGroupChooser(void (*work)(frmGroupSelect&), QPushButton* frmGroupSelect::*closer) {
+    Responder().OnDialog<frmGroupSelect>([work](frmGroupSelect& dialog) {
+      ClickLastRow(dialog.List1);
+      if (work) work(dialog);
+    }, closer);
+    DrawingDriver::Choose("mnuGroupsShow");
+  }
   template <typename Chooser>
   void DeleteLast(const char* item) { DeleteLastItem<Chooser>(item); }
   void Group() { GroupTheSelection(); }
 
   Long walls_ = 0;  // layer "Walls", the chooser's last row
+  Long posts_ = 0;  // group "Posts", the group chooser's only row
 };
 
 constexpr int WallsRow = 2;  // in the layer list: "New Layer 1", "Layer 1", "Walls"
@@ -96,6 +132,8 @@ constexpr int WallsRow = 2;  // in the layer list: "New Layer 1", "Layer 1", "Wa
 void Choose(const char* item) { DrawingDriver::Choose(item); }
 void LockWalls(ChangedDrawingTest& t) { Items[t.walls_].Lock = FlagTrue; }
 void HideWalls(ChangedDrawingTest& t) { Items[t.walls_].Show = FlagFalse; }
+void HidePosts(ChangedDrawingTest& t) { Items[t.posts_].Show = FlagFalse; }
+void BeginAnArea(ChangedDrawingTest& t) { t.BeginAnAreaByPoints(); }
 
 const ChangeRow Rows[] = {
     {"EditErase", nullptr, [](ChangedDrawingTest& t) {
@@ -155,6 +193,25 @@ const ChangeRow Rows[] = {
        });
      }},
     {"GripFrameMove", nullptr, [](ChangedDrawingTest& t) { t.DragTheGripFrame(); }},
+    {"AreaBegunBeforeTheSaveLeftByEsc", BeginAnArea, [](ChangedDrawingTest& t) { t.Input().Escape(); }},
+    {"AreaBegunBeforeTheSaveLeftForAnotherWindow", BeginAnArea, [](ChangedDrawingTest& t) { t.TurnToANewWindowAndBack(); }},
+    {"AreaBegunBeforeTheSaveLeftForDrawLine", BeginAnArea, [](ChangedDrawingTest&) { Choose("mnuDrawLineSingle"); }},
+    {"DimensionBuilt", nullptr, [](ChangedDrawingTest& t) {
+       Choose("mnuInsertLeaderDim");
+       t.Input().ClickEach({{2, 3}, {3, 4}});
+     }},
+    {"UndoWhileADimensionWaitsThenEsc", nullptr, [](ChangedDrawingTest& t) {
+       Choose("mnuInsertLinearDim");
+       Choose("mnuEditUndo");
+       t.Input().Escape();
+     }},
+    {"HiddenGroupPreviewedThenOK", HidePosts, [](ChangedDrawingTest& t) {
+       t.InGroupChooser(nullptr, &frmGroupSelect::OKButton);
+     }},
+    {"HiddenGroupPreviewedRenamedThenCancelled", HidePosts, [](ChangedDrawingTest& t) {
+       t.InGroupChooser([](frmGroupSelect& dialog) { RetypeAndEnter(dialog.TxtName, "Beams"); },
+                        &frmGroupSelect::CancelButton);
+     }},
 };
 
 TEST_P(ChangedDrawingTest, FileCloseAsksWhenTheCommandChangedTheSavedDrawing) {
@@ -169,6 +226,69 @@ TEST_P(ChangedDrawingTest, FileCloseAsksWhenTheCommandChangedTheSavedDrawing) {
 
 INSTANTIATE_TEST_SUITE_P(MenuCommands, ChangedDrawingTest, ::testing::ValuesIn(Rows),
                          [](const ::testing::TestParamInfo<ChangeRow>& info) { return info.param.name; });
+
+// A command or dialog run after the save that ends where it began.
+class UnchangedDrawingTest : public ChangedDrawingTest {};
+
+const ChangeRow UnchangedRows[] = {
+    {"DimensionEscBeforeItsFirstPoint", nullptr, [](ChangedDrawingTest& t) {
+       Choose("mnuInsertLinearDim");
+       t.Input().Escape();
+     }},
+    {"DimensionEscAfterItsFirstPoint", nullptr, [](ChangedDrawingTest& t) {
+       Choose("mnuInsertLinearDim");
+       t.Input().ClickAt(2, 3);
+       t.Input().Escape();
+     }},
+    {"DimensionLeftForAnotherWindow", nullptr, [](ChangedDrawingTest& t) {
+       Choose("mnuInsertLinearDim");
+       t.Input().ClickAt(2, 3);
+       t.TurnToANewWindowAndBack();
+     }},
+    {"HiddenGroupPreviewedThenCancelled", HidePosts, [](ChangedDrawingTest& t) {
+       t.InGroupChooser(nullptr, &frmGroupSelect::CancelButton);
+     }},
+    {"HiddenGroupPreviewedTwiceThenCancelled", HidePosts, [](ChangedDrawingTest& t) {
+       t.InGroupChooser([](frmGroupSelect& dialog) { ClickLastRow(dialog.List1); }, &frmGroupSelect::CancelButton);
+     }},
+    {"CreateViewCancelled", nullptr, [](ChangedDrawingTest& t) {
+       t.Responder().OnDialog<frmViewSelect>([](frmViewSelect&) {}, &frmViewSelect::CancelButton);
+       Choose("mnuViewView");
+     }},
+    {"GripFramePressedNotDragged", nullptr, [](ChangedDrawingTest& t) { t.PressTheGripFrame(); }},
+};
+
+TEST_P(UnchangedDrawingTest, FileCloseAsksNothingWhenTheCommandEndedWhereItBegan) {
+  if (GetParam().before) GetParam().before(*this);
+  FileSaveAsOffered(Responder(), false);
+  GetParam().act(*this);
+  Choose("mnuFileClose");
+  EXPECT_EQ(QuestionsAsked(0), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(MenuCommands, UnchangedDrawingTest, ::testing::ValuesIn(UnchangedRows),
+                         [](const ::testing::TestParamInfo<ChangeRow>& info) { return info.param.name; });
+
+// The boundary of an area left unfinished after the save leaves the drawing:
+// Close asks, and the save it offers stores the drawing without it.
+TEST_F(ChangedDrawingTest, AnAreaLeftUnfinishedAfterTheSaveIsAskedForAndNotStored) {
+  BeginAnAreaByPoints();
+  FileSaveAsOffered(Responder(), false);
+  const DbKey key = Dwgs[1].DrawID;
+  const String name = Dwgs[1].Name;
+  Input().Escape();
+  Responder().AnswerMsgBox(vbYes);  // save the changed drawing
+  Responder().AnswerMsgBox(vbYes);  // over the stored one of its name and revision
+  AnswerSaveAsOffered(Responder());
+  Choose("mnuFileClose");
+  EXPECT_EQ(QuestionsAsked(0), 1u);
+  FileOpenStored(Responder(), key, name);
+  ASSERT_EQ(Dwgs[1].DrawID, key);
+  std::vector<Integer> kinds;  // of the stored drawing's entities: the line alone
+  for (Long i = 1; i <= ObjCount; ++i)
+    if (Objs[i].DwgNo == 1 && !Objs[i].Erased) kinds.push_back(Objs[i].Rtype);
+  EXPECT_EQ(kinds, std::vector<Integer>{EntityLine});
+}
 
 TEST_F(ChangedDrawingTest, ADrawingAsSavedOrAsLoadedClosesWithoutAQuestion) {
   FileSaveAsOffered(Responder(), false);

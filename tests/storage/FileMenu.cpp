@@ -26,14 +26,18 @@ void FileOpenStored(ScriptedResponder& responder, DbKey key, const String& name)
   DrawingDriver::Choose("mnuFileOpen");
 }
 
-void FileSaveAsOffered(ScriptedResponder& responder, bool stored) {
-  if (stored) responder.AnswerMsgBox(vbYes);
+void AnswerSaveAsOffered(ScriptedResponder& responder) {
   responder.OnDialog<frmDwgSave>(
       [](frmDwgSave& dialog) {
         dialog.cmdSave->click();
         EXPECT_TRUE(dialog.lblMsg->text().endsWith("  Saved!")) << dialog.lblMsg->text().toStdString();
       },
       &frmDwgSave::cmdExit);
+}
+
+void FileSaveAsOffered(ScriptedResponder& responder, bool stored) {
+  if (stored) responder.AnswerMsgBox(vbYes);
+  AnswerSaveAsOffered(responder);
   DrawingDriver::Choose("mnuFileSave");
 }
 

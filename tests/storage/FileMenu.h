@@ -14,6 +14,10 @@ namespace lintavo {
 // it is loaded into the active drawing window, which must hold no changes.
 void FileOpenStored(ScriptedResponder& responder, DbKey key, const String& name);
 
+// The next save dialog is answered as File, Save below answers it: Save
+// under the name and revision offered, then Exit.
+void AnswerSaveAsOffered(ScriptedResponder& responder);
+
 // File, Save of the active drawing window under the name and revision the
 // save dialog offers, into DwgDbPath, then Exit; the dialog must report the
 // drawing saved. stored: that name and revision are stored already, and the

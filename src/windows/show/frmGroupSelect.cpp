@@ -36,9 +36,14 @@ void frmGroupSelect::DeleteChosen(Long Index) {
 
 void frmGroupSelect::DrawItemPreview(Long Index) {
   const ItemRec& group = Items[Index];
-  previewed_ = Index;
-  savedShow_ = group.Show;
-  SetItemFlag(Index, &ItemRec::Show, FlagTrue);  // kept on OK, given back on Cancel
+  // Shown again (clicked again, renamed), the group keeps the Show it had
+  // before the chooser showed it.
+  if (previewed_ != Index) {
+    previewed_ = Index;
+    savedShow_ = group.Show;
+    previewMark_.Keep(CurDwg);
+  }
+  previewMark_.Own([Index] { SetItemFlag(Index, &ItemRec::Show, FlagTrue); });  // kept on OK, given back on Cancel
   lblWidth->setText(QString::fromStdString("Width = " + FormatLengthFixed(PreviewWidth())));
   lblHeight->setText(QString::fromStdString("Height = " + FormatLengthFixed(PreviewHeight())));
   WidenPreviewWindow();
@@ -47,7 +52,11 @@ void frmGroupSelect::DrawItemPreview(Long Index) {
 }
 
 void frmGroupSelect::reject() {
-  if (previewed_ >= 1 && previewed_ <= ItemCount && previewed_ == ChosenIndex) Items[previewed_].Show = savedShow_;
+  if (previewed_ >= 1 && previewed_ <= ItemCount && previewed_ == ChosenIndex) {
+    const Long group = previewed_;
+    previewMark_.Own([group, this] { SetItemFlag(group, &ItemRec::Show, savedShow_); });
+    previewMark_.GiveBack();
+  }
   previewed_ = 0;
   frmItemChooser::reject();
 }

@@ -5,11 +5,13 @@
 //
 // Opened by SHOW a Group, ADD Selected Group (where the user names the
 // group just made), HIDE a Group and Select Group. Previewing a group shows
-// it; Cancel gives the chosen group its Show flag back. Results:
+// it; Cancel gives the chosen group its Show flag back, and the drawing its
+// changed mark when nothing else in the chooser changed it. Results:
 // SelectedGroup and GroupNameSought (0 and empty when nothing was chosen or
 // the chooser was cancelled), DlgCancelled.
 #pragma once
 
+#include "model/ChangeMarks.h"
 #include "windows/show/frmItemChooser.h"
 
 namespace lintavo {
@@ -30,7 +32,8 @@ class frmGroupSelect : public frmItemChooser {
 
  private:
   Long previewed_ = 0;      // the group whose Show the preview set; 0 none
-  Integer savedShow_ = 0;   // its Show before the preview
+  Integer savedShow_ = 0;   // its Show before its first preview
+  KeptMark previewMark_;    // the drawing's changed mark before that preview
 };
 
 // Shows the chooser modally for the current SelectAction.

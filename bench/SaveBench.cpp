@@ -22,9 +22,9 @@
 
 #include "LineDrawingFiles.h"
 #include "model/DataHand.h"
-#include "model/ProgramState.h"
 #include "model/Top.h"
 #include "storage/DbSchema.h"
+#include "storage/RoundDrawing.h"
 #include "storage/SaveData.h"
 #include "storage/Verify.h"
 
@@ -44,30 +44,7 @@ String NewDrawingsDatabase(const QTemporaryDir& folder, const String& name) {
 }
 
 // Drawing 1, named name, with one layer and `lines` two-point lines on it.
-void MakeDrawing(long lines, const String& name = "Bench") {
-  ResetProgramState();
-  CurDwg = 1;
-  Dwgs[1].Name = name;
-  Dwgs[1].Revision = "Rev. 0";
-  NewItemName = "Layer 1";
-  AddItem(ItemLayer);
-  Objs.assign(static_cast<std::size_t>(lines) + 1, ObjRec{});
-  Pnts.assign(2 * static_cast<std::size_t>(lines) + 1, PntRec{});
-  for (long j = 1; j <= lines; ++j) {
-    ObjRec& obj = Objs[static_cast<std::size_t>(j)];
-    obj.Rtype = EntityLine;
-    obj.Show = FlagTrue;
-    obj.Weight = 1;
-    obj.NPoints = 2;
-    obj.PointID = static_cast<Long>(2 * j - 1);
-    obj.LayerID = 1;
-    obj.DwgNo = 1;
-    Pnts[static_cast<std::size_t>(2 * j - 1)] = PntRec{1, static_cast<Long>(j), Double(j), 0};
-    Pnts[static_cast<std::size_t>(2 * j)] = PntRec{2, static_cast<Long>(j), Double(j), 1};
-  }
-  ObjCount = ObjsMax = static_cast<Long>(lines);
-  PntCount = PntsMax = static_cast<Long>(2 * lines);
-}
+void MakeDrawing(long lines, const String& name = "Bench") { MakeRoundDrawing(name, "Rev. 0", lines, 1); }
 
 // ---- Plain SQLite -------------------------------------------------------------------
 

@@ -21,6 +21,7 @@ void MakeRoundDrawing(const String& name, const String& revision, long lines, in
     obj.Rtype = EntityLine;
     obj.Show = FlagTrue;
     obj.Flag = round;
+    obj.Weight = 1;
     obj.NPoints = 2;
     obj.PointID = static_cast<Long>(2 * j - 1);
     obj.LayerID = 1;

@@ -8,7 +8,7 @@
 namespace lintavo {
 
 // Drawing 1, named name at revision, with one layer and `lines` two-point
-// lines: line j from (j, 0) to (j, round), with Flag round. Everything
+// lines of weight 1: line j from (j, 0) to (j, round), with Flag round. Everything
 // before is reset (ResetProgramState).
 void MakeRoundDrawing(const String& name, const String& revision, long lines, int round);
 

@@ -184,7 +184,7 @@ constexpr int BusyStepMs = 20;  // one wait for another program's lock, millisec
 int WaitForLock(void* context, int count) {
   auto* handle = static_cast<DbHandle*>(context);
   if (count == 0 && !handle->InTransaction) handle->BusyWaitedMs = 0;
-  const int left = BusyWaitMs - handle->BusyWaitedMs;
+  const int left = handle->BusyWaitLimitMs - handle->BusyWaitedMs;
   if (left <= 0) return 0;
   const int step = std::min(BusyStepMs, left);
   sqlite3_sleep(step);
@@ -235,7 +235,7 @@ bool RollBackInterruptedSave(const String& path) {
 
 }  // namespace
 
-bool Connection::Open(const String& path, OpenMode mode) {
+bool Connection::Open(const String& path, OpenMode mode, int lockWaitMs) {
   Close();
   error_ = DbError{};
   if (!FileExists(path)) return Fail(DbErrFileNotFound, "Could not find file '" + path + "'");
@@ -244,10 +244,12 @@ bool Connection::Open(const String& path, OpenMode mode) {
   const int flags = (mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
                     SQLITE_OPEN_NOMUTEX;
   auto handle = std::make_shared<DbHandle>();
+  handle->BusyWaitLimitMs = lockWaitMs;
   int rc = OpenAndProbe(path, flags, handle);
   if (rc != SQLITE_OK && mode == OpenMode::ReadOnly && handle->Db &&
       sqlite3_extended_errcode(handle->Db) == SQLITE_READONLY_ROLLBACK && RollBackInterruptedSave(path)) {
     handle = std::make_shared<DbHandle>();
+    handle->BusyWaitLimitMs = lockWaitMs;
     rc = OpenAndProbe(path, flags, handle);
   }
   if (rc == SQLITE_NOTADB) return Fail(DbErrNotDatabase, "The file '" + path + "' is not a database");

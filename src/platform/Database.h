@@ -14,8 +14,8 @@
 // message; DbErr* numbers are the layer's own.
 //
 // Another program may hold the file: reading it, or in the middle of its own
-// save. A connection waits for that program's lock at most BusyWaitMs for one
-// operation: a transaction from its beginning to its end, however often it
+// save. A connection waits for that program's lock at most BusyWaitMs (or
+// the limit it was opened with) for one operation: a transaction from its beginning to its end, however often it
 // meets the lock (a large save would meet it each time its page cache fills,
 // and at the commit), or one statement outside a transaction. Then the call
 // fails with SQLite's "5: database is locked". A write transaction takes the
@@ -198,8 +198,9 @@ struct DbHandle {
   sqlite3* Db = nullptr;     // the open database
   std::uint64_t Writes = 0;  // counts writes and rollbacks: a reading statement
                              // older than the last one is positioned again
+  int BusyWaitLimitMs = BusyWaitMs;  // milliseconds one operation may wait, in all (0: it never waits)
   int BusyWaitedMs = 0;      // milliseconds the operation has waited for other programs' locks
-                             //   (0..BusyWaitMs)
+                             //   (0..BusyWaitLimitMs)
   bool InTransaction = false;  // a transaction begun by the connection is open: its waits add up
   ~DbHandle();
 };
@@ -213,8 +214,9 @@ class Connection {
 
   // Opens the existing database file at path; false when there is no such
   // file (DbErrFileNotFound), when it is not a database (DbErrNotDatabase)
-  // or when SQLite refuses it. Never creates or changes a file.
-  bool Open(const String& path, OpenMode mode);
+  // or when SQLite refuses it. Never creates or changes a file. Each
+  // operation waits at most lockWaitMs for other programs' locks.
+  bool Open(const String& path, OpenMode mode, int lockWaitMs = BusyWaitMs);
   // Closes the connection; an open transaction is rolled back first.
   void Close();
   bool IsOpen() const { return handle_ != nullptr; }

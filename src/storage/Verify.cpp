@@ -97,10 +97,11 @@ bool LeftSoundByUs(const Connection& connection) {
 // Remembers the file at path as it is now, in place of what was remembered
 // of it. The stamp is read through a connection of its own, inside a read
 // transaction, so that no commit is half seen; the file is never opened
-// outside SQLite.
+// outside SQLite. A file another program has locked already is not waited
+// for: that program is writing it, and the next save checks it again.
 void NoteLeftSound(const String& path) {
   Connection connection;
-  if (!connection.Open(path, OpenMode::ReadWrite) || !connection.BeginReadTrans()) return;
+  if (!connection.Open(path, OpenMode::ReadWrite, 0) || !connection.BeginReadTrans()) return;
   const DatabaseStamp now = connection.Stamp();
   connection.Close();
   if (now.File.Inode == 0) return;

@@ -167,8 +167,8 @@ bool ChosenWhileItsToolRuns() { return ActiveTool == PrevTool && ToolFlagUp(Acti
 // starts at its first step: its end routines see a cancel, its previews go,
 // what it built on the way is taken back and what it picked goes with it, so
 // the command chosen cannot go on from its step or work on its picks. The
-// picture is the model's again; the rubber line the handler switched on for
-// the command chosen stays on.
+// picture is the model's again. RubberLineOn stays as the handler left it:
+// a tool-bar button switches it on for the line command it starts.
 void EndCommandUnderWay() {
   const Integer chosen = ActiveTool, rubberLine = RubberLineOn;
   const bool redraw = LeftCommandDrewMarks();

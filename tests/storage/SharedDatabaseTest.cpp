@@ -334,7 +334,10 @@ TEST_F(SpoiledBehindTheLocksTest, TheNextSaveChecksTheFileWhenTheWriteCameAtAnyM
     Responder().AnswerMsgBox(vbYes);
     const String result = SaveByMenu();
     const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
-    EXPECT_EQ(checks, 1) << result;
+    // It checks the file, unless a read (of the save dialog's) met the damage first.
+    const bool foundByARead =
+        !boxes.empty() && boxes.back().text.find("(it was found so when it was read)") != String::npos;
+    EXPECT_EQ(checks, foundByARead ? 0 : 1) << result;
     if (result == "Drawing: Shed  Saved!") {
       EXPECT_EQ(r.spoiling, Spoiling::OlderCopyPutBack) << "a damaged file took the save";
       EXPECT_EQ(TestDatabase(DwgDbPath).Text("PRAGMA integrity_check"), "ok");

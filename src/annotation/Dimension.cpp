@@ -324,6 +324,10 @@ void EndDimensionCommand(Integer& Accept) {
   EndCommand(DimActive);
 }
 
+bool DimensionIsAllThatChanged(Long DwgNo) {
+  return DimActive && Own.DwgNo == DwgNo && Own.Mark.GivesBackUnmarked();
+}
+
 void ResetDimension() {
   DimKind = 0;
   DimActive = 0;

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "annotation/Dimension.h"
 #include "annotation/Texthand.h"
 #include "windows/main/frmMain.h"
 #include "commands/Edits.h"
@@ -284,6 +285,7 @@ void frmDocument::Form_Unload(Integer& Cancel) {
 }
 
 bool frmDocument::ReleaseChangedDrawing() {
+  EndCommandThatIsAllThatChanged();
   if (!IsDirty) return true;
   MakeCurrent();
   const String name = ID >= 0 && ID <= MaxDwgNo ? Dwgs[ID].Name : String();
@@ -351,6 +353,14 @@ void frmDocument::EndCommandOfOtherDrawing() {
   if (!owner) owner = this;
   owner->MakeCurrent();
   owner->CancelCommand();
+}
+
+void frmDocument::EndCommandThatIsAllThatChanged() {
+  // A dimension makes its layer when it starts and takes it back on Esc; a
+  // command of another drawing is not this window's to end.
+  if (!IsDirty || !DimensionIsAllThatChanged(ID)) return;
+  MakeCurrent();
+  CancelCommand();
 }
 
 bool frmDocument::DrawingPrepared() const { return prepared_ && preparedAtReset_ == ModelResets; }

@@ -324,9 +324,7 @@ void EndDimensionCommand(Integer& Accept) {
   EndCommand(DimActive);
 }
 
-bool DimensionIsAllThatChanged(Long DwgNo) {
-  return DimActive && Own.DwgNo == DwgNo && Own.Mark.GivesBackUnmarked();
-}
+bool DimensionWaitsIn(Long DwgNo) { return DimActive && Own.DwgNo == DwgNo; }
 
 void ResetDimension() {
   DimKind = 0;

@@ -103,10 +103,6 @@ void KeptMark::GiveBack() {
   SetMark(dwgNo, wasChanged_ ? FlagTrue : FlagFalse);
 }
 
-bool KeptMark::GivesBackUnmarked() const {
-  return dwgNo_ != 0 && !wasChanged_ && OtherMarks[static_cast<size_t>(dwgNo_)] == others_;
-}
-
 DrawingMarkKept::DrawingMarkKept() : dwgNo_(CurDwg) {
   kept_.Keep(dwgNo_);
   BeginOwnWork(dwgNo_);

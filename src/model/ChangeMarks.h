@@ -83,9 +83,6 @@ class KeptMark {
   void Keep(Long DwgNo);  // the mark drawing DwgNo (1..10) has now is the one to give back
   void Own(const std::function<void()>& Work);  // Work's marks of the drawing kept are the keeper's own
   void GiveBack();  // what the keeper made is all taken back; then it keeps nothing
-  // Whether GiveBack now would leave the drawing kept unmarked: it was
-  // unmarked when kept, and no other work has marked or cleared it since.
-  bool GivesBackUnmarked() const;
 
  private:
   Long dwgNo_ = 0;            // the drawing kept; 0 none

@@ -358,6 +358,24 @@ TEST_F(ChangedDrawingTest, TheCloseBoxAndExitAskNothingWhileADimensionWaitsInADr
   EXPECT_FALSE(main_->isVisible());
 }
 
+// With a real change after the save Close still asks, once the waiting
+// dimension has ended as Esc ends it: the layer it made is gone before the
+// answer, so Yes would not store it, and Cancel finds the command ended.
+TEST_F(ChangedDrawingTest, CloseEndsAWaitingDimensionBeforeAskingAboutARealChange) {
+  FileSaveAsOffered(Responder(), false);
+  InLayerControl(WallsRow, &frmLayerCtl::cmdShows);  // the saved drawing changed
+  Choose("mnuInsertLinearDim");
+  Input().ClickAt(2, 3);
+  const size_t from = Responder().Prompts().size();
+  Responder().AnswerMsgBox(vbCancel);
+  Choose("mnuFileClose");
+  EXPECT_EQ(QuestionsAsked(from), 1u);
+  EXPECT_EQ(main_->DocWindowCount(), 1);
+  EXPECT_FALSE(DimActive);
+  for (Long i = 1; i <= ItemCount; ++i)
+    EXPECT_FALSE(Items[i].Rtype == ItemLayer && Items[i].DwgNo == 1 && Items[i].Name == DimLayerName) << i;
+}
+
 // A change marks the drawing its record belongs to, whichever window is active.
 TEST_F(ChangedDrawingTest, DeletingAnItemMarksItsOwnDrawingNotTheActiveOne) {
   FixedDpiDocument* second = Open(2);

@@ -285,7 +285,7 @@ void frmDocument::Form_Unload(Integer& Cancel) {
 }
 
 bool frmDocument::ReleaseChangedDrawing() {
-  EndCommandThatIsAllThatChanged();
+  EndDimensionWaitingHere();
   if (!IsDirty) return true;
   MakeCurrent();
   const String name = ID >= 0 && ID <= MaxDwgNo ? Dwgs[ID].Name : String();
@@ -355,10 +355,10 @@ void frmDocument::EndCommandOfOtherDrawing() {
   owner->CancelCommand();
 }
 
-void frmDocument::EndCommandThatIsAllThatChanged() {
+void frmDocument::EndDimensionWaitingHere() {
   // A dimension makes its layer when it starts and takes it back on Esc; a
   // command of another drawing is not this window's to end.
-  if (!IsDirty || !DimensionIsAllThatChanged(ID)) return;
+  if (!DimensionWaitsIn(ID)) return;
   MakeCurrent();
   CancelCommand();
 }

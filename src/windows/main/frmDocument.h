@@ -191,11 +191,11 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   // in its own window, before this window takes input: nothing clicked or
   // typed here joins what was begun there.
   void EndCommandOfOtherDrawing();
-  // A dimension waiting in this window's drawing, whose own layer is all
-  // that changed the drawing, ends as Esc ends it: the drawing is let go
-  // unasked. A drawing changed by other work keeps its command until the
-  // question is answered: Cancel keeps the drawing and its command as they were.
-  void EndCommandThatIsAllThatChanged();
+  // A dimension waiting in this window's drawing ends as Esc ends it before
+  // the drawing is asked about: the layer it made is taken back, so a
+  // drawing it alone changed is let go unasked, and Yes never stores that
+  // layer. Other commands run on: Cancel keeps the drawing and them as they were.
+  void EndDimensionWaitingHere();
   // Whether this window prepared its drawing record since the model was last
   // reset; a record left by an earlier window with the same number is not its own.
   bool DrawingPrepared() const;

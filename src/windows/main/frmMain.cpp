@@ -13,11 +13,13 @@
 //   Help menu
 //   Tool-bar buttons
 //   Entry box and font box
+//   Keyboard
 //   Colour chooser
 //   Controls by name
 #include "windows/main/frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
@@ -89,6 +91,7 @@
 #include "platform/Repaint.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
+#include "platform/TextBoxes.h"
 #include "windows/file/frmDwgProperties.h"
 #include "windows/file/frmDwgSave.h"
 #include "windows/file/frmDwgSelect.h"
@@ -646,6 +649,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   });
   BuildMenus();
   BuildToolBars();
+  menuBar()->installEventFilter(this);
   EnableUndoItem(false);  // nothing to undo or redo before a drawing makes a step
   EnableRedoItem(false);
   addToolBarBreak();
@@ -1431,6 +1435,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     FitFirstWindow();
     return false;
   }
+  // The menu bar takes every Esc, and letters for its menus, even when no
+  // menu title is highlighted: then nobody is finding a menu with the keys,
+  // and they belong to the command.
+  if (watched == menuBar() && event->type() == QEvent::KeyPress && !menuBar()->activeAction())
+    return KeyToCommand(*static_cast<QKeyEvent*>(event));
   const bool entryBox = watched == Text3;
   const bool fontBox = Combo1 && (watched == Combo1 || watched == Combo1->lineEdit());
   if (event->type() != QEvent::KeyPress || (!entryBox && !fontBox))
@@ -1502,6 +1511,21 @@ void frmMain::FillFontBox() {
     if (FontNames[i] == FontName) chosen = i - 1;
   }
   if (Combo1->count() > 0) Combo1->setCurrentIndex(chosen);
+}
+
+// ---- Keyboard -----------------------------------------------------------------------------
+
+bool frmMain::KeyToCommand(const QKeyEvent& event) {
+  frmDocument* document = ActiveChild();
+  return document && !TakesTypedText(QApplication::focusWidget()) && document->TakeKeyOfMainWindow(event);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+  if (KeyToCommand(*event)) {
+    event->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 // ---- Colour chooser --------------------------------------------------------------------

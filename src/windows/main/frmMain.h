@@ -163,7 +163,14 @@ class frmMain : public QMainWindow, public MainWindowLink {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;  // keys of Text3 and the font box
+  // Keys of Text3, the font box and the menu bar.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // A key no widget of the window took (the focus on a tool bar, the status
+  // bar, the area or a drawing window's frame, or on none; the menu bar's
+  // keys come through the filter): Esc, Enter and typed characters reach the
+  // active drawing window's command as if typed there. A box that takes
+  // typed text keeps its keys.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // ---- Building ---------------------------------------------------------------------
@@ -242,6 +249,12 @@ class frmMain : public QMainWindow, public MainWindowLink {
   void Text3_KeyPress(Integer& KeyAscii);
   void Combo1_Click();
   void Combo1_KeyPress(Integer& KeyAscii);
+
+  // ---- Keyboard ---------------------------------------------------------------------------
+  // Esc, Enter or a typed character for the active drawing window's command
+  // (keyPressEvent); false, and nothing done, for any other key, without a
+  // drawing window, or while a box that takes typed text has the keyboard.
+  bool KeyToCommand(const QKeyEvent& event);
 
   QMdiArea* mdiArea_ = nullptr;
   QFrame* bands_[4] = {};

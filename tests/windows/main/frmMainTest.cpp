@@ -1,6 +1,8 @@
 // The main window: its menus and tool bars, its drawing windows, the entry
-// box, the font box, the colour chooser and its stored position.
+// box, the font box, where the keyboard goes, the colour chooser and its
+// stored position.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
@@ -15,6 +17,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 #include <algorithm>
 #include <iterator>
@@ -49,6 +53,7 @@
 #include "windows/file/frmDwgSave.h"
 #include "windows/file/frmDwgSelect.h"
 #include "support/DialogKeys.h"
+#include "support/EventWait.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedResponder.h"
@@ -59,10 +64,27 @@
 namespace lintavo {
 namespace {
 
+constexpr int ActivationLimitMs = 5000;  // a bound on waiting for the window system, not a measure
+
 // A key press as the keyboard delivers it to a widget.
 void PressKey(QWidget* widget, int key, const QString& text = QString()) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
   QCoreApplication::sendEvent(widget, &press);
+}
+
+// The main window made the active one, so that keys reach its focus widget.
+// (The window of a menu that has closed may hold the activation meanwhile,
+// which QTest counts as the main window's own.)
+void MakeActive(QWidget* window) {
+  window->activateWindow();
+  ASSERT_TRUE(RunEventsUntil([window] { return window->isActiveWindow(); }, ActivationLimitMs));
+}
+
+// A key clicked where the keyboard is, as the keyboard sends it.
+void KeyAtFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget* focused = QApplication::focusWidget();
+  ASSERT_NE(focused, nullptr);
+  QTest::keyClick(focused, static_cast<Qt::Key>(key), modifiers);
 }
 
 class frmMainTest : public MainWindowFixture {
@@ -911,6 +933,34 @@ TEST_F(frmMainTest, FontBoxAddsANewNameOnceAndNoMoreThanTheListHolds) {
   EXPECT_EQ(FontName, "Gothic");
   EXPECT_EQ(TextCmd, TextCmdFont);
   EXPECT_EQ(ActiveTool, ToolText);
+}
+
+// ---- Keyboard ------------------------------------------------------------------------------------
+
+// Keys no widget takes reach the command: a typed value with Enter (the
+// scale of Zoom, Scale) and Esc (ending Insert, Linear), wherever the main
+// window's keyboard is; a box that takes typed text keeps them.
+TEST_F(frmMainTest, EnterEscAndTypedValuesReachTheCommandWhereverTheMainWindowHasTheKeyboard) {
+  if (!main_->Combo1->isVisible()) Choose("mnuDisplayTextbar");
+  MakeActive(main_.get());
+  const std::tuple<const char*, QWidget*, bool> rows[] = {  // where the keyboard is; the command gets the keys
+      {"tool bar", main_->tbToolBar, true},    {"menu bar", main_->menuBar(), true},
+      {"status bar", main_->sbStatusBar, true}, {"area", main_->MdiArea(), true},
+      {"main window", main_.get(), true},       {"font box", main_->Combo1, false}};
+  for (const auto& [where, widget, reaches] : rows) {
+    Choose("mnuViewZoomScale");
+    widget->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), widget) << where;
+    KeyAtFocus(Qt::Key_2);
+    KeyAtFocus(Qt::Key_Return);
+    EXPECT_EQ(CommandRunning(), !reaches) << where << ": the scale typed";
+    CancelTools();
+    Choose("mnuInsertLinearDim");
+    widget->setFocus();
+    KeyAtFocus(Qt::Key_Escape);
+    EXPECT_EQ(CommandRunning(), !reaches) << where << ": Esc";
+    CancelTools();
+  }
 }
 
 // ---- Colour chooser ----------------------------------------------------------------------------

@@ -650,6 +650,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   BuildToolBars();
   menuBar()->installEventFilter(this);
+  // Where the keyboard was when the menu bar took it, to go back there.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    if (now && now == menuBar() && old && old->window() == this) keyboardBeforeMenuBar_ = old;
+  });
   EnableUndoItem(false);  // nothing to undo or redo before a drawing makes a step
   EnableRedoItem(false);
   addToolBarBreak();
@@ -691,6 +695,8 @@ void frmMain::BuildMenus() {
       menus[0] = menuBar()->addMenu(caption);
       menus[0]->setObjectName(QString::fromUtf8(row.name));
       menuItems_[i] = menus[0]->menuAction();
+      // Queued: Esc hands the keyboard to the menu bar after the menu is hidden.
+      connect(menus[0], &QMenu::aboutToHide, this, &frmMain::ReturnKeyboardFromMenuBar, Qt::QueuedConnection);
       continue;
     }
     QMenu* parentMenu = menus[row.depth - 1];
@@ -1515,6 +1521,25 @@ void frmMain::FillFontBox() {
 
 // ---- Keyboard -----------------------------------------------------------------------------
 
+void frmMain::ReturnKeyboard() {
+  if (!isVisible()) return;
+  // The main window's focus widget: where its keys go, or go again once it is active.
+  QWidget* last = focusWidget();
+  if (last && last == menuBar()) last = keyboardBeforeMenuBar_;
+  if (TakesTypedText(last) && last->isVisible() && last->isEnabled()) {
+    last->setFocus();
+    return;
+  }
+  FocusActiveDrawing();
+}
+
+void frmMain::ReturnKeyboardFromMenuBar() {
+  // The window's focus widget, not the application's: the window system may
+  // not have given the main window back its activation yet.
+  if (QApplication::activePopupWidget() || focusWidget() != menuBar()) return;
+  ReturnKeyboard();
+}
+
 bool frmMain::KeyToCommand(const QKeyEvent& event) {
   frmDocument* document = ActiveChild();
   return document && !TakesTypedText(QApplication::focusWidget()) && document->TakeKeyOfMainWindow(event);
@@ -1719,7 +1744,13 @@ frmMain* MainForm = nullptr;
 
 namespace {
 MainWindowLink* MainFormLink() { return MainForm; }
-void PlugMainWindow() { SetMainLinkLookup(MainFormLink); }
+void ReturnMainKeyboard() {
+  if (MainForm) MainForm->ReturnKeyboard();
+}
+void PlugMainWindow() {
+  SetMainLinkLookup(MainFormLink);
+  SetModalEndRoutine(ReturnMainKeyboard);
+}
 void ResetMainWindow() { MainForm = nullptr; }
 const ModuleRegistrar Registered({"frmMain", FloorApp, ResetMainWindow, {}, PlugMainWindow});
 }  // namespace

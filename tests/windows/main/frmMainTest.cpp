@@ -810,6 +810,47 @@ TEST_F(frmMainSaveTest, FileOpenLoadsTheChosenDrawingFromTheDatabaseItWasListedF
   EXPECT_EQ(doc_->IsDirty, 0);
 }
 
+// The steps of a save as a user takes them, the keyboard where each leaves
+// it: File and Insert opened and closed with Esc, the keyboard then in the
+// menu bar (where Alt puts it) for the save dialog with its overwrite
+// question and for a message box; the drawing has the keyboard after each,
+// and Esc there ends the dimension begun last.
+TEST_F(frmMainSaveTest, AfterAMenuOrADialogClosesTheKeyboardIsInTheDrawingAndEscEndsTheCommand) {
+  ASSERT_TRUE(SaveDrawing(1));  // stored: the save asks before replacing it
+  MakeActive(main_.get());
+  doc_->setFocus();
+  for (const char* name : {"mnuFile", "mnuInsert"}) {
+    QMenuBar* bar = main_->menuBar();
+    auto* menu = bar->findChild<QMenu*>(name);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    ASSERT_EQ(QApplication::activePopupWidget(), menu) << name;
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QCoreApplication::processEvents();  // what the menu's closing queued
+    MakeActive(main_.get());  // the offscreen platform activates the menu's window late
+    EXPECT_EQ(QApplication::focusWidget(), doc_) << name << " closed with Esc";
+  }
+
+  main_->menuBar()->setFocus();
+  Responder().AnswerMsgBox(vbYes);  // replace the stored revision
+  Responder().OnDialog<frmDwgSave>([](frmDwgSave& dialog) { dialog.cmdSave->click(); }, &frmDwgSave::cmdExit);
+  KeyAtFocus(Qt::Key_S, Qt::ControlModifier);
+  MakeActive(main_.get());  // as the window system activates it again
+  EXPECT_EQ(QApplication::focusWidget(), doc_) << "after the save dialog";
+
+  main_->menuBar()->setFocus();
+  doc_->IsDirty = FlagTrue;
+  Responder().AnswerMsgBox(vbCancel);  // File, Close: the drawing is kept
+  main_->MenuItem("mnuFileClose")->trigger();
+  EXPECT_EQ(QApplication::focusWidget(), doc_) << "after the message box";
+
+  main_->MenuItem("mnuInsertLinearDim")->trigger();
+  ASSERT_EQ(main_->Text2->text(), "ENTER Starting Point > ");
+  KeyAtFocus(Qt::Key_Escape);
+  EXPECT_EQ(main_->Text2->text(), "");
+  EXPECT_FALSE(CommandRunning());
+  Responder().ExpectAllAnswersUsed();
+}
+
 // ---- Window position --------------------------------------------------------------------------
 
 TEST_F(frmMainTest, PositionIsStoredInTwipsAndRestoredOnTheScreen) {

@@ -501,6 +501,15 @@ void frmDocument::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
+bool frmDocument::TakeKeyOfMainWindow(const QKeyEvent& event) {
+  // Ctrl, Alt and Meta make a key a shortcut, never typed text.
+  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const Integer keyAscii = KeyAsciiOf(event);
+  if (keyAscii == 0) return false;
+  Form_KeyPress(keyAscii);
+  return true;
+}
+
 // ---- Pointer: mouse down, move and up --------------------------------------------------
 
 void frmDocument::Form_MouseDown(Integer Button, Integer, Single X, Single Y) {

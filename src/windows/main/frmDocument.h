@@ -99,6 +99,10 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   void SetPointerCursor(const QCursor& cursor) override;
   Surface& DrawingSurface() override { return *this; }
   void TakeKeyboardFocus() override;
+  // A key the main window received because none of its widgets took it:
+  // Esc, Enter or a typed character (without Ctrl, Alt or Meta) goes to the
+  // command as a key press of this window; true when the key was one of them.
+  bool TakeKeyOfMainWindow(const QKeyEvent& event);
 
  protected:
   void showEvent(QShowEvent* event) override;    // the first show loads the window

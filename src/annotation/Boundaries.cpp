@@ -238,8 +238,10 @@ namespace {
 constexpr Long Int16Min = -32768, Int16Max = 32767;
 constexpr long long Int32Max = 2147483647;
 
-Long PixelX(Double X) { return RoundToLong(static_cast<Double>(ViewScaleX) * X + ViewBaseX); }
-Long PixelY(Double Y) { return RoundToLong(static_cast<Double>(ViewScaleY) * Y + ViewBaseY); }
+// Whole view pixels of a world point, clamped first (ViewCache.h): the row
+// of a point is its pixel less the box's bottom.
+Long PixelX(Double X) { return RoundToLong(ViewPixelX(X)); }
+Long PixelY(Double Y) { return RoundToLong(ViewPixelY(Y)); }
 
 bool FitsInt16(Long v) { return v >= Int16Min && v <= Int16Max; }
 

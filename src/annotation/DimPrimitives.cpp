@@ -14,6 +14,7 @@
 #include "model/Geometry.h"
 #include "model/LayerItems.h"
 #include "model/MainWindowLink.h"
+#include "model/MessageBar.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "model/Units.h"
@@ -145,6 +146,15 @@ void AppendLetter(Long GlyphIdx, Double X, Double Y) {
   AddPnt(0, 0);
 }
 
+// The status bar names the current layer of the active window: a redraw
+// while the command ran (Line Color, Line Style) showed the dimension layer
+// there, and no redraw need follow the end. Another window's layer is not
+// what the status bar shows.
+void ShowLayerPutBack(DrawingWindow* Window) {
+  MainWindowLink* main = MainLink();
+  if (Window && main && Window == main->ActiveDrawingWindow() && Window == ActiveDocForm()) ShowLayerStatus();
+}
+
 }  // namespace
 
 void BeginDimensionSettings() {
@@ -170,6 +180,7 @@ void EndDimensionSettings() {
   DrawingWindow* window = WindowOfDrawing(SwapDwg);
   const bool layerThere = Before.Layer == 0 || IsLayerOfDrawing(Before.Layer, SwapDwg);
   if (window && window == SwapWindow && layerThere) PutBack(window->Current_Layer, Put.Layer, Before.Layer);
+  ShowLayerPutBack(window);
   DimLayerIndex = 0;
   PutBack(CurColor, Put.Color, Before.Color);
   PutBack(CurLineType, Put.LineType, Before.LineType);

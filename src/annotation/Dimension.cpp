@@ -325,6 +325,8 @@ void EndDimensionCommand(Integer& Accept) {
   EndCommand(DimActive);
 }
 
+bool DimensionWaitsIn(Long DwgNo) { return DimActive && Own.DwgNo == DwgNo; }
+
 void ResetDimension() {
   DimKind = 0;
   DimActive = 0;

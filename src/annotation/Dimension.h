@@ -73,6 +73,8 @@ void DoDimensionCommand();
 // window it began in. With Accept the entities it appended are drawn at
 // once; without, the layer it made is taken back while it has built nothing.
 void EndDimensionCommand(Integer& Accept);
+// Whether a dimension command began in drawing DwgNo waits for input.
+bool DimensionWaitsIn(Long DwgNo);
 // The circle or arc under the click (only an arc with ArcsOnly); 0, after
 // the message of the miss in panel 3 and ToolStep back to 0, when none.
 Long PickDimensionObject(bool ArcsOnly);

@@ -39,8 +39,10 @@ namespace {
 
 constexpr Integer ScrPtsSpare = 100;  // room grown beyond a large boundary
 
-Long PixelX(Double X) { return RoundToLong(static_cast<Double>(ViewScaleX) * X + ViewBaseX); }
-Long PixelY(Double Y) { return RoundToLong(static_cast<Double>(ViewScaleY) * Y + ViewBaseY); }
+// Whole view pixels of a world point, clamped first (ViewCache.h): the box
+// adds a row and the polygon turns rows over.
+Long PixelX(Double X) { return RoundToLong(ViewPixelX(X)); }
+Long PixelY(Double Y) { return RoundToLong(ViewPixelY(Y)); }
 
 // The first live polygon whose ObjectID is the area.
 Long FindFillPolygon(Long Item) {

@@ -43,8 +43,8 @@ constexpr Double FlatTolerance = 1e-7;     // a base line this close to an axis 
 constexpr Double BoxSlack = 1e-9;          // rounding allowed at the sides of the text box, world units
 std::vector<Long> NearChars;               // candidates of FindTextCharAt; storage reused
 
-Single PixelOfX(Double X) { return static_cast<Single>(RoundHalfEven(X * ViewScaleX + ViewBaseX)); }
-Single PixelOfY(Double Y) { return static_cast<Single>(RoundHalfEven(Y * ViewScaleY + ViewBaseY)); }
+Single PixelOfX(Double X) { return static_cast<Single>(RoundHalfEven(ViewPixelX(X))); }
+Single PixelOfY(Double Y) { return static_cast<Single>(RoundHalfEven(ViewPixelY(Y))); }
 
 // A screen mark in the copy pen, one pixel wide.
 void MarkLine(Single x1, Single y1, Single x2, Single y2, Long Color) {

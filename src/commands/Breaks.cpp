@@ -261,11 +261,21 @@ BreakResult BreakEllipse(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
   return BreakDone;
 }
 
+// The arc runs counterclockwise from its point 5 to its point 6: the break
+// point nearer its point 5 along it, measured from there counterclockwise,
+// ends the kept piece and the other starts the far piece, whichever was
+// clicked first. Raw angles would misorder an arc that runs through angle 0.
 BreakResult BreakEllipticalArc(Long ObjNo, const WorldXY& b1, const WorldXY& b2) {
   const ObjRec entity = Objs[ObjNo];
-  const Points far = EllipticArcPoints(ObjNo, b2, Point(ObjNo, 6));
+  const WorldXY p1 = Point(ObjNo, 1), p2 = Point(ObjNo, 2);
+  const WorldXY c{(p1.X + p2.X) / 2, (p1.Y + p2.Y) / 2};
+  const Single aS = AngleTo(c, Point(ObjNo, 5));
+  const bool b1First = FromStart(AngleTo(c, b1), aS) <= FromStart(AngleTo(c, b2), aS);
+  const WorldXY& nearEnd = b1First ? b1 : b2;
+  const WorldXY& farStart = b1First ? b2 : b1;
+  const Points far = EllipticArcPoints(ObjNo, farStart, Point(ObjNo, 6));
   const EntityShape before = ShapeOf(ObjNo);
-  SetPoint(ObjNo, 6, OntoEllipse(ObjNo, b1));
+  SetPoint(ObjNo, 6, OntoEllipse(ObjNo, nearEnd));
   Changed(ObjNo);
   AppendPiece(entity, EntityEllipticArc, far);
   JoinShapeChange(ObjNo, before);

@@ -75,8 +75,6 @@ struct FrameTransformRec {
 };
 FrameTransformRec FrameTransform;
 
-GripPoint Midpoint(GripPoint a, GripPoint b) { return {(a.X + b.X) / 2, (a.Y + b.Y) / 2}; }
-
 }  // namespace
 
 // ---- Transform of the frame ----------------------------------------------------------------
@@ -101,8 +99,11 @@ GripPoint TransformedGrip(Integer k) {
   return {FramePivot.X + t.M11 * dx + t.M12 * dy, FramePivot.Y + t.M21 * dx + t.M22 * dy};
 }
 
-void TransformCornerGrips() {
-  for (Integer k : {1, 3, 5, 7}) WorkGrips[k] = TransformedGrip(k);
+// The outline grips 1..8 transformed each from its own place, not the
+// middles from the transformed corners: corners clamped far beyond the view
+// do not carry a middle grip in the view with them.
+void TransformOutlineGrips() {
+  for (Integer k = 1; k <= 8; ++k) WorkGrips[k] = TransformedGrip(k);
 }
 
 void TransformAllGrips() {
@@ -122,23 +123,31 @@ void WidenFrameExtents(Double x, Double y) {
 
 void GetSelectionExtents(Long objNo) { WidenByEntity<Double>(Objs[objNo], WidenFrameExtents); }
 
+// The view pixel of a world point, clamped (ViewCache.h): a frame around a
+// selection reaching far beyond the view keeps its grips within the range
+// its sums and the drawing of its grips need.
 GripPoint PixelOf(Double x, Double y) {
-  return {static_cast<Single>(x * ViewScaleX + ViewBaseX), static_cast<Single>(y * ViewScaleY + ViewBaseY)};
+  return {static_cast<Single>(ViewPixelX(x)), static_cast<Single>(ViewPixelY(y))};
 }
 
+// Every grip and the centre are made from their own world points, the
+// middles and the centre from the world midpoints: when corners lie far
+// beyond the view and are clamped, a middle grip or the centre that lies in
+// the view still stands where it belongs.
 void ComputeGrips() {
+  const Double midX = FrameMinX / 2 + FrameMaxX / 2, midY = FrameMinY / 2 + FrameMaxY / 2;
   GripPoint* g = GripPoints.data();
   g[1] = PixelOf(FrameMinX, FrameMinY);
+  g[2] = PixelOf(midX, FrameMinY);
   g[3] = PixelOf(FrameMaxX, FrameMinY);
+  g[4] = PixelOf(FrameMaxX, midY);
   g[5] = PixelOf(FrameMaxX, FrameMaxY);
+  g[6] = PixelOf(midX, FrameMaxY);
   g[7] = PixelOf(FrameMinX, FrameMaxY);
-  g[2] = {(g[1].X + g[3].X) / 2, g[1].Y};
-  g[4] = {g[3].X, (g[3].Y + g[5].Y) / 2};
-  g[6] = {(g[7].X + g[5].X) / 2, g[5].Y};
-  g[8] = {g[7].X, (g[7].Y + g[1].Y) / 2};
+  g[8] = PixelOf(FrameMinX, midY);
   g[9] = {g[4].X + RotateStem, g[4].Y};
   WorkGrips = GripPoints;
-  FrameCentre = Midpoint(WorkGrips[1], WorkGrips[5]);
+  FrameCentre = PixelOf(midX, midY);
   FramePivot = FrameCentre;
 }
 
@@ -237,10 +246,13 @@ Single GripSegmentDistance(Single x, Single y, Single x1, Single y1, Single x2, 
 
 }  // namespace
 
+// A grip scaled or turned far out is clamped again before it becomes whole
+// device pixels: the squares and the outline are drawn by sums on them.
 void DrawGripFrame() {
   if (FrameShown) EraseGripFrame();
   for (Integer k = 1; k <= GripCount; ++k)
-    DrawnGrips[k] = {RoundToLong(WorkGrips[k].X), RoundToLong(ViewPixMaxY - WorkGrips[k].Y)};
+    DrawnGrips[k] = {RoundToLong(ClampPixel(WorkGrips[k].X)),
+                     RoundToLong(ClampPixel(ViewPixMaxY - WorkGrips[k].Y))};
   StrokeFrame();
   FrameShown = FlagTrue;
   FrameSurface = ActiveDoc;
@@ -370,7 +382,10 @@ void DragFrame(Long x, Long y) {
     WorkGrips[k].X += dx;
     WorkGrips[k].Y += dy;
   }
-  FramePivot = Midpoint(WorkGrips[1], WorkGrips[5]);
+  // The pivot moves with the grips: it is the midpoint of grips 1 and 5,
+  // kept as such even where those are clamped far beyond the view.
+  FramePivot.X += dx;
+  FramePivot.Y += dy;
   DrawGripFrame();
   MoveSelectionToFrame();
 }
@@ -464,14 +479,10 @@ void ScaleFrame(Single sx, Single sy) {
   FrameScaleX = sx;
   FrameScaleY = sy;
   SetTransform(FrameScaleX, FrameScaleY, FrameAngle);
-  TransformCornerGrips();
-  WorkGrips[2] = Midpoint(WorkGrips[1], WorkGrips[3]);
-  WorkGrips[4] = Midpoint(WorkGrips[3], WorkGrips[5]);
-  WorkGrips[6] = Midpoint(WorkGrips[5], WorkGrips[7]);
-  WorkGrips[8] = Midpoint(WorkGrips[7], WorkGrips[1]);
+  // About the pivot: the pivot stays, the midpoint of grips 1 and 5.
+  TransformOutlineGrips();
   WorkGrips[9] = {WorkGrips[4].X + RotateStem * std::cos(FrameAngle),
                   WorkGrips[4].Y + RotateStem * std::sin(FrameAngle)};
-  FramePivot = Midpoint(WorkGrips[1], WorkGrips[5]);
   DrawGripFrame();
   ShowStatus("X-Scale = " + NumberText(FrameScaleX), 1);
   ShowStatus("Y-Scale = " + NumberText(FrameScaleY), 2);

@@ -10,8 +10,9 @@
 // so the screen always shows the model; a drag records no undo step.
 //
 // Frame geometry is in view pixels with Y growing upward: world (X, Y) lies
-// at (X ViewScaleX + ViewBaseX, Y ViewScaleY + ViewBaseY); the device row of
-// a pixel y is ViewPixMaxY - y.
+// at (X ViewScaleX + ViewBaseX, Y ViewScaleY + ViewBaseY), clamped as every
+// pixel made from a world point is (ViewPixelX, ViewPixelY); the device row
+// of a pixel y is ViewPixMaxY - y.
 //
 // Sections:
 //   Frame state

@@ -21,6 +21,24 @@ extern Single ViewScaleX, ViewScaleY;  // pixels per world unit
 extern Single ViewZoom;                // zoom factor of the window (1 = true size)
 extern Single PickTolerance;           // pick and snap reach in world units: SnapTolerance / ViewZoom
 
+// ---- World points to view pixels -------------------------------------------------------
+// The view pixel of a world point, x = X ViewScaleX + ViewBaseX and
+// y = Y ViewScaleY + ViewBaseY (y upward), worked in Double and clamped to
+// +/- PixelLimit before any arithmetic is done on it: a point billions of
+// pixels beyond the view (a line extended to a nearly parallel boundary)
+// would overflow the whole-number sums done on pixels once they are rounded:
+// the grip frame and its grips, rubber bands, rectangles, the rasteriser.
+// The bound lies hundreds of views beyond any view, so nothing on or near
+// the screen moves; it leaves the int32 sums ample room, and within it a
+// Single holds every half pixel, so pixels kept in Singles still move by
+// whole pixels. A NaN stays NaN (RoundToLong makes it 0).
+constexpr Double PixelLimit = 4194304;  // 2^22 pixels either way of the view's origin
+inline Double ClampPixel(Double Pixel) {
+  return Pixel < -PixelLimit ? -PixelLimit : (Pixel > PixelLimit ? PixelLimit : Pixel);
+}
+inline Double ViewPixelX(Double X) { return ClampPixel(X * ViewScaleX + ViewBaseX); }
+inline Double ViewPixelY(Double Y) { return ClampPixel(Y * ViewScaleY + ViewBaseY); }
+
 // ---- Extents --------------------------------------------------------------------------
 extern Integer ExtentsChanged;  // flag: geometry changed since ComputeDrawingExtents last ran
 

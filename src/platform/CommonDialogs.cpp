@@ -1,5 +1,6 @@
 // CommonDialogs: the Show routines of the common dialog; each hands its
-// fields to the current responder and takes the answer back.
+// fields to the current responder, takes the answer back and tells that the
+// prompt has ended.
 #include "platform/CommonDialogs.h"
 
 #include "platform/Prompts.h"
@@ -16,6 +17,7 @@ Long ShowFile(CommonDialog& dialog, bool save) {
   const FilePrompt prompt{save,           dialog.DialogTitle, dialog.Filter, dialog.FilterIndex,
                           dialog.FileName, dialog.InitDir,     dialog.Flags};
   const FileAnswer answer = CurrentPromptResponder().FileDialog(prompt);
+  ModalPromptEnded();
   // A cancel empties the name, so a caller that keeps CancelError off never
   // takes the name it showed first for a choice.
   dialog.FileName = answer.accepted ? answer.fileName : String();
@@ -31,6 +33,7 @@ Long CommonDialog::ShowSave() { return ShowFile(*this, true); }
 
 Long CommonDialog::ShowColor() {
   const ColorAnswer answer = CurrentPromptResponder().ColorDialog({DialogTitle, Color, Flags});
+  ModalPromptEnded();
   if (answer.accepted) Color = answer.color;
   return ShowResult(*this, answer.accepted);
 }
@@ -40,6 +43,7 @@ Long CommonDialog::ShowPrinter(QPrinter& printer) {
   PromptResponder& responder = CurrentPromptResponder();
   const bool accepted = (Flags & cdlPDPrintSetup) ? responder.PrinterSetupDialog(prompt, printer)
                                                    : responder.PrintDialog(prompt, printer);
+  ModalPromptEnded();
   return ShowResult(*this, accepted);
 }
 

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "platform/Services.h"
+#include "platform/WriteWatch.h"
 
 namespace lintavo {
 
@@ -38,6 +39,12 @@ FileStamp StampOf(const String& path) {
   return FileStamp{info.st_dev, info.st_ino, info.st_size, modified, changed};
 }
 
+FileStamp LogStampOf(const String& path) {
+  FileStamp stamp = StampOf(path);
+  stamp.Changed = 0;
+  return stamp;
+}
+
 namespace {
 
 // The number in count bytes (at most 8) of an open file of SQLite's from
@@ -61,32 +68,50 @@ sqlite3_file* FileHandle(sqlite3* db, int op) {
   return file;
 }
 
+// The salts of the write-ahead log open on handle; 0 when the handle is no
+// log (a rollback journal, or none). The magic number's last bit tells the
+// byte order of the log's checksums; the number is either.
+std::uint64_t LogSalts(sqlite3_file* handle) {
+  constexpr sqlite3_int64 LogSaltsOffset = 16;  // of the write-ahead log's header
+  constexpr std::uint64_t LogMagic = 0x377f0682;  // or with its last bit set
+  if ((HeaderNumber(handle, 0, 4) | 1) != (LogMagic | 1)) return 0;
+  return HeaderNumber(handle, LogSaltsOffset, 8);
+}
+
 }  // namespace
 
 DatabaseStamp Connection::Stamp() const {
   constexpr sqlite3_int64 ChangeCounterOffset = 24;  // of the database header
-  constexpr sqlite3_int64 LogSaltsOffset = 16;       // of the write-ahead log's header
-  constexpr sqlite3_int64 WriteVersionOffset = 18;  // of the database header: 2 in WAL mode, 1 without
-  constexpr std::uint64_t WalWriteVersion = 2;
-  constexpr off_t LogHeaderSize = 32;                // a log no longer than its header holds no commit
   DatabaseStamp stamp;
-  if (!IsOpen()) return stamp;
+  const String path = FullPath();
+  if (path.empty()) return stamp;  // closed, or a database of no file
   sqlite3* db = handle_->Db;
-  const char* name = sqlite3_db_filename(db, "main");
-  if (name == nullptr || *name == '\0') return stamp;  // a database of no file
-  const String path = name;
   stamp.File = StampOf(path);
   if (stamp.File.Inode == 0) return stamp;
   sqlite3_file* file = FileHandle(db, SQLITE_FCNTL_FILE_POINTER);
   stamp.ChangeCounter = static_cast<std::uint32_t>(HeaderNumber(file, ChangeCounterOffset, 4));
   // A reader makes an empty log where the last writer to close removed it:
-  // either way the log holds nothing. In rollback-journal mode the journal
-  // handle is no log, and a log left beside the file is not read.
-  const FileStamp logStamp = StampOf(path + "-wal");
-  if (logStamp.Size <= LogHeaderSize || HeaderNumber(file, WriteVersionOffset, 1) != WalWriteVersion) return stamp;
+  // either way the log holds nothing. A log that holds more counts whatever
+  // the file's header says of its journal mode: SQLite reads any such log
+  // beside the file, and the file is what the two make together.
+  const FileStamp logStamp = LogStampOf(path + "-wal");
+  if (logStamp.Size <= LogHeaderSize) return stamp;
   stamp.Log = logStamp;
-  stamp.LogSalts = HeaderNumber(FileHandle(db, SQLITE_FCNTL_JOURNAL_POINTER), LogSaltsOffset, 8);
+  stamp.LogSalts = LogSalts(FileHandle(db, SQLITE_FCNTL_JOURNAL_POINTER));
   return stamp;
+}
+
+String Connection::FullPath() const {
+  const char* name = IsOpen() ? sqlite3_db_filename(handle_->Db, "main") : nullptr;
+  return name == nullptr ? String() : String(name);
+}
+
+bool Connection::CommitsIntoLog() const {
+  if (!IsOpen()) return false;
+  Statement mode;
+  if (!mode.Prepare(handle_->Db, "PRAGMA main.journal_mode") || sqlite3_step(mode.Get()) != SQLITE_ROW) return false;
+  const unsigned char* text = sqlite3_column_text(mode.Get(), 0);
+  return text != nullptr && String(reinterpret_cast<const char*>(text)) == "wal";
 }
 
 // ---- Damage found ----------------------------------------------------------
@@ -216,7 +241,10 @@ namespace {
 // Opens the file with the flags and reads its schema; SQLITE_OK or the error.
 int OpenAndProbe(const String& path, int flags, const std::shared_ptr<DbHandle>& handle) {
   const String file = PlainFileName(path);
-  if (sqlite3_open_v2(file.c_str(), &handle->Db, flags, nullptr) != SQLITE_OK) return sqlite3_errcode(handle->Db);
+  // Through the watching file system: a save tells its own writes from
+  // anybody else's (WriteWatch).
+  if (sqlite3_open_v2(file.c_str(), &handle->Db, flags, WatchingVfsName()) != SQLITE_OK)
+    return sqlite3_errcode(handle->Db);
   sqlite3_busy_handler(handle->Db, WaitForLock, handle.get());
   // A double-quoted name that is no column must be an error, not a text
   // (SQLite's old leniency): generated SQL quotes every name that way.

@@ -70,6 +70,8 @@ enum DbErrorNumber : Long {
   DbErrDamaged = 10013,        // a file SQLite finds damaged, now or when it was last read
   DbErrChangedMeanwhile = 10014,  // another program stored or replaced the rows a question was about
                                   //   after it was asked
+  DbErrWrittenMeanwhile = 10015,  // another program wrote the file, past SQLite's locks, while a save
+                                  //   wrote into it (WriteWatch)
 };
 
 struct DbError {
@@ -98,6 +100,11 @@ struct FileStamp {
   bool operator==(const FileStamp& other) const = default;
 };
 FileStamp StampOf(const String& path);
+// The stamp of a write-ahead log: StampOf without the inode change time.
+// SQLite run by root gives the log to the database's owner each time it
+// opens it, which sets that time though nothing is written; a write still
+// sets its modification time.
+FileStamp LogStampOf(const String& path);
 
 // A database file as a connection sees it, to tell later whether anybody
 // has written it since: the file's stamp, the count of commits SQLite keeps
@@ -105,17 +112,20 @@ FileStamp StampOf(const String& path);
 // log with the log's salts, which SQLite renews whenever the log starts
 // over (WAL mode). A commit by any program changes one of them, even one
 // within the same tick of the file system's clock that leaves the size as
-// it was.
+// it was. A log beside a file counts whatever the file's header says of its
+// journal mode: SQLite reads any log that holds a commit.
 //
 // The header bytes are read through SQLite's own handles of the file and
 // the log, never by opening them again: on Linux closing any descriptor of
 // a file drops every lock the process holds on it, SQLite's too, and
 // another program would then write the file while this one does.
+constexpr off_t LogHeaderSize = 32;  // bytes; a write-ahead log no longer than its header holds no commit
+
 struct DatabaseStamp {
   FileStamp File;                  // the database file; Inode 0: no such file
   std::uint32_t ChangeCounter = 0;  // header bytes 24..27
   FileStamp Log;                   // "<path>-wal"; Inode 0 when there is none or it holds no commit
-  std::uint64_t LogSalts = 0;      // log header bytes 16..23; 0 without a log
+  std::uint64_t LogSalts = 0;      // log header bytes 16..23; 0 without a log or when SQLite has none open
   bool operator==(const DatabaseStamp& other) const = default;
 };
 
@@ -246,10 +256,15 @@ class Connection {
   // views and indexes are not listed.
   bool TableNames(std::vector<String>& names);
 
+  // The database file as SQLite names it (its full path); empty while closed.
+  String FullPath() const;
   // The stamp of the open database file as it stands now (DatabaseStamp).
   // Taken inside a transaction, it is what that transaction sees; outside
   // one, another program may be committing while it is read.
   DatabaseStamp Stamp() const;
+  // Whether the connection writes its commits into a write-ahead log (WAL
+  // mode, or a log found beside the file) rather than into the file.
+  bool CommitsIntoLog() const;
 
   const DbError& Error() const { return error_; }  // the last failure of this connection
   const std::shared_ptr<DbHandle>& Handle() const { return handle_; }

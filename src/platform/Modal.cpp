@@ -4,7 +4,8 @@
 // fires inside exec()'s event loop, when the window is visible. The flag
 // "ended" keeps a timer that did not fire before exec() returned (a window
 // that closed itself at once) from telling the responder after the window
-// is gone from the screen.
+// is gone from the screen. Once the window is closed, the end of the prompt
+// is told (Prompts.h).
 #include "platform/Modal.h"
 
 #include <QDialog>
@@ -37,6 +38,7 @@ int ShowModal(QDialog& dialog) {
   });
   const int result = dialog.exec();
   *ended = true;
+  ModalPromptEnded();
   return result;
 }
 

@@ -5,7 +5,7 @@
 //   Message box buttons
 //   File dialog filters
 //   The Qt responder
-//   Current responder and MsgBox
+//   Current responder, the end of a prompt and MsgBox
 #include "platform/Prompts.h"
 
 #include <QApplication>
@@ -174,9 +174,10 @@ bool QtResponder::PrintDialog(const PrinterPrompt& prompt, QPrinter& printer) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-// ---- Current responder and MsgBox ------------------------------------------
+// ---- Current responder, the end of a prompt and MsgBox ----------------------
 
 PromptResponder* InstalledResponder = nullptr;  // from SetPromptResponder; nullptr: the Qt one
+void (*ModalEndRoutine)() = nullptr;            // from SetModalEndRoutine; nullptr: none
 
 }  // namespace
 
@@ -187,9 +188,18 @@ PromptResponder& CurrentPromptResponder() {
   return InstalledResponder ? *InstalledResponder : qtResponder;
 }
 
+void SetModalEndRoutine(void (*routine)()) { ModalEndRoutine = routine; }
+
+void ModalPromptEnded() {
+  // A prompt asked from another modal window leaves the keyboard to that window.
+  if (ModalEndRoutine && !QApplication::activeModalWidget()) ModalEndRoutine();
+}
+
 int MsgBox(const String& prompt, int buttons, const String& title) {
   const MessageBoxPrompt request{prompt, title.empty() ? String(LINTAVO_PROGRAM_NAME) : title, buttons};
-  return CurrentPromptResponder().MessageBox(request);
+  const int answer = CurrentPromptResponder().MessageBox(request);
+  ModalPromptEnded();
+  return answer;
 }
 
 }  // namespace lintavo

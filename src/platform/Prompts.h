@@ -5,12 +5,14 @@
 // the program's own modal windows) is answered by the current
 // PromptResponder. The default responder shows real Qt windows; the tests
 // install a responder that answers from a script, so no test ever waits for
-// a person. This module owns the current responder and nothing else.
+// a person. This module owns the current responder and the routine run when
+// a prompt has ended, and nothing else.
 //
 // Sections:
 //   Message box styles and results
 //   Prompt records
 //   The responder
+//   The end of a modal prompt
 //   Message boxes
 //   File dialog filters
 #pragma once
@@ -105,6 +107,16 @@ class PromptResponder {
 
 void SetPromptResponder(PromptResponder* responder);  // nullptr restores the default (Qt windows)
 PromptResponder& CurrentPromptResponder();            // never null
+
+// ---- The end of a modal prompt ---------------------------------------------
+// Every door of a modal prompt (MsgBox, the common dialogs, ShowModal) calls
+// ModalPromptEnded once the prompt is answered and its window is gone. When
+// no other modal window is left open, that runs the routine set here: the
+// main window gives the keyboard back to the drawing being worked on, which
+// no window system does by itself (it gives back whatever had it last, the
+// menu bar among them). nullptr, the default: nothing runs.
+void SetModalEndRoutine(void (*routine)());
+void ModalPromptEnded();
 
 // ---- Message boxes ---------------------------------------------------------
 // Shows a message box and returns the code of the button pressed. An empty

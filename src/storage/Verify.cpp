@@ -94,21 +94,34 @@ bool LeftSoundByUs(const Connection& connection) {
   return now.File.Inode != 0 && std::find(WrittenSound.begin(), WrittenSound.end(), now) != WrittenSound.end();
 }
 
+bool SameFile(const FileStamp& a, const FileStamp& b) { return a.Device == b.Device && a.Inode == b.Inode; }
+
 // Remembers the file at path as it is now, in place of what was remembered
-// of it. The stamp is read through a connection of its own, inside a read
-// transaction, so that no commit is half seen; the file is never opened
-// outside SQLite. A file another program has locked already is not waited
-// for: that program is writing it, and the next save checks it again.
-void NoteLeftSound(const String& path) {
+// of it, when the watch saw nobody but this program write it since the
+// check; otherwise forgets it, and the next save checks it. The stamp is
+// read through a connection of its own, inside a read transaction, so that
+// no commit is half seen; the file is never opened outside SQLite. A file
+// another program has locked already is not waited for: that program is
+// writing it.
+void NoteLeftSound(const String& path, const WriteWatch& watch) {
+  const FileStamp file = StampOf(path);
+  std::erase_if(WrittenSound, [&](const DatabaseStamp& known) { return SameFile(known.File, file); });
   Connection connection;
   if (!connection.Open(path, OpenMode::ReadWrite, 0) || !connection.BeginReadTrans()) return;
   const DatabaseStamp now = connection.Stamp();
+  // Asked before the connection closes: closing may fold the log into the file.
+  const bool ours = now.File.Inode != 0 && watch.LeftAsOurs(now);
   connection.Close();
-  if (now.File.Inode == 0) return;
-  std::erase_if(WrittenSound, [&](const DatabaseStamp& known) {
-    return known.File.Device == now.File.Device && known.File.Inode == now.File.Inode;
-  });
-  WrittenSound.push_back(now);
+  if (ours) WrittenSound.push_back(now);
+}
+
+// The failure of a save that found the file written by somebody else since
+// its check: stored is whether its commit was made.
+DbError WrittenMeanwhile(const String& path, bool stored) {
+  const String outcome = stored ? "what was stored cannot be told whole" : "nothing was saved into it";
+  return DbError{DbErrWrittenMeanwhile, "Another program wrote the database '" + path +
+                                            "' while this save was writing into it: " + outcome +
+                                            ". Save again: the database is checked first."};
 }
 
 // What the user may do about a damaged database of the schema.
@@ -189,28 +202,46 @@ bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet sc
 
 // ---- Checked writes ------------------------------------------------------------
 
+// The watch starts with the write lock, before the check: whatever is
+// written past the lock from then on is seen.
 bool CheckedWrite::Begin(const String& path, SchemaSet schema) {
   path_ = path;
   error_ = DbError{};
+  watch_.reset();
   if (!connection_.Open(path, OpenMode::ReadWrite) || !connection_.BeginTrans()) return Fail(connection_.Error());
+  watch_ = std::make_unique<WriteWatch>(connection_.FullPath());
+  intoLog_ = connection_.CommitsIntoLog();
   DbError unfit;
   if (!DatabaseFitToWrite(connection_, path, schema, unfit)) return Fail(unfit);
   return true;
 }
 
 // The stamp is taken once the connection is closed, through another one:
-// closing may fold a write-ahead log back into the file. (Another program's
-// commit in the moment between the two would be taken for this program's.)
+// closing may fold a write-ahead log back into the file, which the watch
+// counts as this program's write.
 bool CheckedWrite::Commit() {
+  if (watch_ == nullptr) return Fail(DbError{DbErrNotOpen, "The connection is not open"});
+  const WatchedFile target = intoLog_ ? WatchedFile::Log : WatchedFile::Database;
+  if (!watch_->LeftAsOurs(target)) {
+    connection_.RollbackTrans();
+    return Fail(WrittenMeanwhile(path_, false));
+  }
   if (!connection_.CommitTrans()) return Fail(connection_.Error());
+  if (watch_->WrittenBetweenOurs(target)) return Fail(WrittenMeanwhile(path_, true));
   connection_.Close();
-  NoteLeftSound(path_);
+  NoteLeftSound(path_, *watch_);
+  watch_.reset();
   return true;
+}
+
+void CheckedWrite::Close() {
+  connection_.Close();
+  watch_.reset();
 }
 
 bool CheckedWrite::Fail(const DbError& error) {
   if (error_.Number == DbErrNone) error_ = error;
-  connection_.Close();
+  Close();
   return false;
 }
 

@@ -12,10 +12,12 @@
 //   Checked writes
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "platform/Database.h"
 #include "platform/Types.h"
+#include "platform/WriteWatch.h"
 #include "storage/DbSchema.h"
 
 namespace lintavo {
@@ -63,10 +65,12 @@ bool IsLockError(const DbError& error);
 //
 // The integrity check reads the whole file, which in a large database costs
 // more than the save itself. A file this program checked and then committed
-// into is remembered as the commit left it (Connection::Stamp); while it
-// stays so nobody else has written it, and it is not read through again. A
-// file changed by anybody else (or put back from a copy, or written over in
-// place with its old time given back) is checked again.
+// into is remembered as the commit left it (Connection::Stamp), but only
+// when nothing but this program wrote the file or its log from the check to
+// that stamp (WriteWatch); while it stays so nobody else has written it,
+// and it is not read through again. A file changed by anybody else (or put
+// back from a copy, or written over in place with its old time given back,
+// even while the save ran) is checked again.
 bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet schema, DbError& error);
 
 // ---- Checked writes ------------------------------------------------------------
@@ -76,6 +80,14 @@ bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet sc
 // and remembers the file as this program left it; Close, or the end of the
 // object, rolls back what was not committed. Every writer of the drawings
 // and settings databases goes through one.
+//
+// The file is watched from the write lock on. When somebody else wrote
+// what the commit writes into (the file, or its log in WAL mode) after the
+// check, Commit rolls back and stores nothing; when somebody wrote it
+// between the commit's own writes, what was stored cannot be told whole and
+// Commit fails (DbErrWrittenMeanwhile) though the commit was made. Either
+// way, and when anybody wrote the file after the commit and before its
+// stamp, the next save checks the file.
 class CheckedWrite {
  public:
   CheckedWrite() = default;
@@ -85,7 +97,7 @@ class CheckedWrite {
   bool Begin(const String& path, SchemaSet schema);  // false: Error() says why; nothing written
   Connection& Db() { return connection_; }
   bool Commit();  // false: Error() says why, and nothing of the transaction is stored
-  void Close() { connection_.Close(); }
+  void Close();  // rolls back what was not committed
   const DbError& Error() const { return error_; }  // the first failure of Begin or Commit
 
  private:
@@ -94,6 +106,8 @@ class CheckedWrite {
   Connection connection_;
   String path_;     // the file written
   DbError error_;   // the first failure
+  std::unique_ptr<WriteWatch> watch_;  // from the write lock to the stamp of what the commit left; null else
+  bool intoLog_ = false;               // the commit writes into the write-ahead log, not into the file
 };
 
 void ResetVerify();  // the table list emptied, no file remembered as damaged or as written sound

@@ -32,9 +32,10 @@ namespace {
 const WorldXY& P(int i) { return ScrPts[i]; }
 Single S(Double value) { return static_cast<Single>(value); }
 
-// View pixels of a world point, in single precision.
-Single PixelX(Single X) { return X * ViewScaleX + ViewBaseX; }
-Single PixelY(Single Y) { return Y * ViewScaleY + ViewBaseY; }
+// View pixels of a world point, worked in single precision and clamped as
+// the view cache clamps every pixel made from a world point.
+Single PixelX(Single X) { return static_cast<Single>(ClampPixel(X * ViewScaleX + ViewBaseX)); }
+Single PixelY(Single Y) { return static_cast<Single>(ClampPixel(Y * ViewScaleY + ViewBaseY)); }
 
 // The fast wrappers as outputs of the shared constructions.
 void LineOutput(Double X1, Double Y1, Double X2, Double Y2) { FastWorldLine(S(X1), S(Y1), S(X2), S(Y2)); }

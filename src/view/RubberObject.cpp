@@ -262,8 +262,8 @@ void LoadRubberObject(Long ObjNo) {
   for (Long i = 1; i <= RubberObjCount; ++i) {
     const PntRec& p = Pnts[obj.PointID + i - 1];
     RubberObjPts[static_cast<size_t>(i)] = {
-        static_cast<Single>(RoundHalfEven(p.X * ViewScaleX + ViewBaseX)),
-        static_cast<Single>(RoundHalfEven(p.Y * ViewScaleY + ViewBaseY))};
+        static_cast<Single>(RoundHalfEven(ViewPixelX(p.X))),
+        static_cast<Single>(RoundHalfEven(ViewPixelY(p.Y)))};
   }
   RubberDragPnt = 1;
   RubberObjShown = FlagFalse;

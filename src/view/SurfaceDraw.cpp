@@ -39,19 +39,14 @@ Double SlantRefY = 0;
 
 namespace {
 
-// Pixels are clipped in floating point to this far beyond the origin of the
-// view, before they become whole numbers: a point billions of pixels away
-// (a drawing far outside the view) would overflow the integer arithmetic
-// of the rasteriser. Every view lies well inside, so a line between a point
-// in view and one clipped runs within a small fraction of a pixel of its
-// course across the view for all but the most slanted lines.
-constexpr Double PixelLimit = 1 << 24;
-
-Double ClipPixel(Double pixel) { return std::clamp(pixel, -PixelLimit, PixelLimit); }
-
-// View pixels of a world point.
-Single PixelX(Double X) { return static_cast<Single>(ClipPixel(X * ViewScaleX + ViewBaseX)); }
-Single PixelY(Double Y) { return static_cast<Single>(ClipPixel(Y * ViewScaleY + ViewBaseY)); }
+// View pixels of a world point, clamped in floating point before they become
+// whole numbers (ViewCache.h): a point billions of pixels away (a drawing far
+// outside the view) would overflow the integer arithmetic of the rasteriser.
+// Every view lies well inside the bound, so a line between a point in view
+// and one clamped runs within a small fraction of a pixel of its course
+// across the view for all but the most slanted lines.
+Single PixelX(Double X) { return static_cast<Single>(ViewPixelX(X)); }
+Single PixelY(Double Y) { return static_cast<Single>(ViewPixelY(Y)); }
 
 // The device row of a view pixel y.
 Single DeviceRow(Single y) { return static_cast<Single>(ViewPixMaxY) - y; }
@@ -72,8 +67,8 @@ void ApplyPlaceTransform(Double& X, Double& Y) {
 // The centre pixel of a mark, or false when the mark is not drawn.
 bool MarkCentre(Double X, Double Y, Single& px, Single& py) {
   if (!DrawEnabled || !InViewWindow(X, Y)) return false;
-  px = static_cast<Single>(RoundHalfEven(X * ViewScaleX + ViewBaseX));
-  py = static_cast<Single>(RoundHalfEven(Y * ViewScaleY + ViewBaseY));
+  px = static_cast<Single>(RoundHalfEven(ViewPixelX(X)));
+  py = static_cast<Single>(RoundHalfEven(ViewPixelY(Y)));
   return true;
 }
 
@@ -280,8 +275,7 @@ void WorldCircleEllipticArc(Double X, Double Y, Double RX, Double RY, Double Sta
 }
 
 GdiPoint WorldToGdi(Double X, Double Y) {
-  return GdiPoint{RoundToLong(ClipPixel(X * ViewScaleX + ViewBaseX)),
-                  RoundToLong(ClipPixel(ViewPixMaxY - (Y * ViewScaleY + ViewBaseY)))};
+  return GdiPoint{RoundToLong(ViewPixelX(X)), RoundToLong(ViewPixMaxY - ViewPixelY(Y))};
 }
 
 bool BeyondViewSide(Double X1, Double Y1, Double X2, Double Y2) {

@@ -8,7 +8,8 @@
 //     ViewPixMaxY - y rounded to the nearest pixel (ties to even), and the
 //     setters of the surface's pen state;
 //   - world wrappers: the same shapes in world units, through the view cache
-//     (x = X * ViewScaleX + ViewBaseX, y = Y * ViewScaleY + ViewBaseY);
+//     (x = X * ViewScaleX + ViewBaseX, y = Y * ViewScaleY + ViewBaseY,
+//     clamped by ViewPixelX and ViewPixelY of the cache);
 //   - object support: the point marks, the extents pass, the loading of an
 //     entity's points into ScrPts under the placement transform of compound
 //     entities, and the placement of the text sample.
@@ -138,7 +139,8 @@ bool WorldCircleArcShowsNothing(Double X, Double Y, Double R);
 void WorldCircleEllipse(Double X, Double Y, Double RX, Double RY);
 void WorldCircleEllipticArc(Double X, Double Y, Double RX, Double RY, Double Start, Double End);
 
-// The device pixel of a world point: rounded view pixel, row ViewPixMaxY - y.
+// The device pixel of a world point: its view pixel clamped (ViewPixelX,
+// ViewPixelY) and rounded, row ViewPixMaxY - y.
 GdiPoint WorldToGdi(Double X, Double Y);
 // Whether two world points lie beyond the same side of the view window (both
 // left of it, both below, both right or both above): such a shape is not drawn.

@@ -433,7 +433,7 @@ TEST_F(DimensionTest, EscAndEndRestoreTablesAndSettings) {
   settingsBack();
 }
 
-TEST_F(DimensionTest, ASettingChosenWhileADimensionWaitsOutlastsTheCommand) {
+TEST_F(DimensionTest, ASettingChosenWhileADimensionWaitsOutlastsItAndTheStatusBarNamesTheLayerPutBack) {
   using Settings = std::tuple<String, Long, Integer, Integer>;  // font, colour, line type, weight
   const Settings before{"Roman", 0x123456, 3, 2};
   const std::pair<std::function<void()>, Settings> rows[] = {  // chosen while it waits; kept after Esc
@@ -457,6 +457,8 @@ TEST_F(DimensionTest, ASettingChosenWhileADimensionWaitsOutlastsTheCommand) {
     choose();
     input_->Escape();
     EXPECT_EQ(std::tie(FontName, CurColor, CurLineType, CurLineWeight), kept);
+    // The choosers redraw, which showed the dimension's layer in the status bar.
+    EXPECT_EQ(main_->StatusPanel(2)->text().toStdString(), Items[doc_->Current_Layer].Name);
     EXPECT_TRUE(EqualsFreshRedraw());
   }
 }

@@ -163,7 +163,6 @@ const ChangeRow Rows[] = {
        t.Input().ClickAt(0.5, 0.5);
        t.Input().Escape();
      }},
-    {"DimensionBegun", nullptr, [](ChangedDrawingTest&) { Choose("mnuInsertLinearDim"); }},
     {"LockOneLayer", nullptr, [](ChangedDrawingTest& t) { t.InLayerControl(WallsRow, &frmLayerCtl::cmdLocks); }},
     {"UnlockOneLayer", LockWalls, [](ChangedDrawingTest& t) { t.InLayerControl(WallsRow, &frmLayerCtl::cmdLocks); }},
     {"HideOneLayer", nullptr, [](ChangedDrawingTest& t) { t.InLayerControl(WallsRow, &frmLayerCtl::cmdShows); }},
@@ -205,6 +204,12 @@ const ChangeRow Rows[] = {
        Choose("mnuEditUndo");
        t.Input().Escape();
      }},
+    {"DimensionBuiltThenAnotherWaits", nullptr, [](ChangedDrawingTest& t) {
+       Choose("mnuInsertLeaderDim");
+       t.Input().ClickEach({{2, 3}, {3, 4}});
+       Choose("mnuInsertLinearDim");
+       t.Input().ClickAt(2, 2);
+     }},
     {"HiddenGroupPreviewedThenOK", HidePosts, [](ChangedDrawingTest& t) {
        t.InGroupChooser(nullptr, &frmGroupSelect::OKButton);
      }},
@@ -231,6 +236,12 @@ INSTANTIATE_TEST_SUITE_P(MenuCommands, ChangedDrawingTest, ::testing::ValuesIn(R
 class UnchangedDrawingTest : public ChangedDrawingTest {};
 
 const ChangeRow UnchangedRows[] = {
+    // Close ends a dimension waiting on its own layer as Esc ends it.
+    {"DimensionWaitingForItsFirstPoint", nullptr, [](ChangedDrawingTest&) { Choose("mnuInsertLinearDim"); }},
+    {"DimensionWaitingAfterItsFirstPoint", nullptr, [](ChangedDrawingTest& t) {
+       Choose("mnuInsertLinearDim");
+       t.Input().ClickAt(2, 3);
+     }},
     {"DimensionEscBeforeItsFirstPoint", nullptr, [](ChangedDrawingTest& t) {
        Choose("mnuInsertLinearDim");
        t.Input().Escape();
@@ -327,6 +338,42 @@ TEST_F(ChangedDrawingTest, FileExitAsksOnceForEachChangedWindow) {
   Choose("mnuFileExit");
   EXPECT_EQ(QuestionsAsked(from), 2u);
   EXPECT_FALSE(main_->isVisible());
+}
+
+// The window's close box and File, Exit end a dimension waiting on its own
+// layer as Esc ends it, and ask nothing about a drawing it alone changed.
+TEST_F(ChangedDrawingTest, TheCloseBoxAndExitAskNothingWhileADimensionWaitsInADrawingItAloneChanged) {
+  FileSaveAsOffered(Responder(), false);
+  Choose("mnuFileNew");
+  frmDocument* fresh = main_->ActiveChild();
+  Choose("mnuInsertLinearDim");
+  Close(fresh);
+  EXPECT_EQ(QuestionsAsked(0), 0u);
+  EXPECT_FALSE(DimActive);
+  Activate(doc_);
+  Choose("mnuInsertLinearDim");
+  Input().ClickAt(2, 3);
+  Choose("mnuFileExit");
+  EXPECT_EQ(QuestionsAsked(0), 0u);
+  EXPECT_FALSE(main_->isVisible());
+}
+
+// With a real change after the save Close still asks, once the waiting
+// dimension has ended as Esc ends it: the layer it made is gone before the
+// answer, so Yes would not store it, and Cancel finds the command ended.
+TEST_F(ChangedDrawingTest, CloseEndsAWaitingDimensionBeforeAskingAboutARealChange) {
+  FileSaveAsOffered(Responder(), false);
+  InLayerControl(WallsRow, &frmLayerCtl::cmdShows);  // the saved drawing changed
+  Choose("mnuInsertLinearDim");
+  Input().ClickAt(2, 3);
+  const size_t from = Responder().Prompts().size();
+  Responder().AnswerMsgBox(vbCancel);
+  Choose("mnuFileClose");
+  EXPECT_EQ(QuestionsAsked(from), 1u);
+  EXPECT_EQ(main_->DocWindowCount(), 1);
+  EXPECT_FALSE(DimActive);
+  for (Long i = 1; i <= ItemCount; ++i)
+    EXPECT_FALSE(Items[i].Rtype == ItemLayer && Items[i].DwgNo == 1 && Items[i].Name == DimLayerName) << i;
 }
 
 // A change marks the drawing its record belongs to, whichever window is active.

@@ -273,6 +273,64 @@ TEST_F(GripFrameTest, ARedrawWhileTheFrameIsUpShowsItAgainAndItsGripsStillTake) 
   }
 }
 
+// A selection reaching far beyond the view, as a line extended to a nearly
+// parallel boundary does: two lines from (0, 1) to (10, reach) and from
+// (0, -1) to (10, -reach). The frame runs from -1 to 11 across, so the view
+// keeps its scale; its corners lie billions of pixels above and below the
+// view, its left and right middle grips, the rotation grip and the centre
+// in it, at y = 0. It is moved, scaled and taken down, its pixels in range
+// throughout (the sanitizer build checks the sums on them).
+TEST_F(GripFrameTest, AFrameReachingFarBeyondTheViewMovesScalesAndGoesDownCleanly) {
+  for (const Double reach : {1.8e9, 1e15}) {
+    SCOPED_TRACE(reach);
+    CancelTools();
+    ResetModel();
+    SetView(2, 100);
+    AddLine(0, 1, 10, reach);
+    AddLine(0, -1, 10, -reach);
+    RefreshDocView(doc_);
+    const Double scale = doc_->View_Scale;
+    DrawingDriver::Choose("mnuSelectAll");
+    DrawingDriver::PressButton("Move");
+    ASSERT_EQ(FrameShown, FlagTrue);
+    ASSERT_EQ(doc_->View_Scale, scale);
+    EXPECT_FLOAT_EQ(WorkGrips[8].X, 98);
+    EXPECT_FLOAT_EQ(WorkGrips[8].Y, 100);
+    EXPECT_FLOAT_EQ(WorkGrips[4].X, 122);
+    EXPECT_FLOAT_EQ(WorkGrips[4].Y, 100);
+    EXPECT_FLOAT_EQ(FramePivot.X, 110);
+    EXPECT_FLOAT_EQ(FramePivot.Y, 100);
+    EXPECT_TRUE(CleanUnderTheFrame());
+
+    // The left side dragged 10 pixels right and 10 up: 5 units each way.
+    Drag(At(96, 130), At(106, 140));
+    EXPECT_EQ(GripDragging, FlagTrue);
+    EXPECT_EQ(MessagePanel(2), "X-Off = 5");
+    EXPECT_EQ(MessagePanel(3), "Y-Off = 5");
+    EXPECT_DOUBLE_EQ(PX(1, 1), 5);
+    EXPECT_DOUBLE_EQ(PY(1, 1), 6);
+    EXPECT_DOUBLE_EQ(PY(1, 2), reach + 5);
+    EXPECT_DOUBLE_EQ(PY(2, 2), -reach + 5);
+    input_->ReleaseAt(At(106, 140));
+    EXPECT_TRUE(CleanUnderTheFrame());
+
+    // Grip 4, now at (132, 110), dragged to twice its distance from the
+    // pivot (120, 110): twice as wide about x = 10.
+    Drag(At(132, 110), At(144, 110));
+    EXPECT_EQ(GripIndex, 4);
+    EXPECT_FLOAT_EQ(FrameScaleX, 2);
+    EXPECT_FLOAT_EQ(FrameScaleY, 1);
+    EXPECT_NEAR(PX(1, 1), 0, 1e-4);
+    EXPECT_NEAR(PX(1, 2), 20, 1e-4);
+    input_->ReleaseAt(At(144, 110));
+    EXPECT_TRUE(CleanUnderTheFrame());
+
+    input_->Escape();
+    EXPECT_EQ(GroupDragOn, 0);
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
 TEST_F(GripFrameTest, EscTakesTheFrameDownAndLeavesTheModelsPicture) {
   StartFrame();
   input_->Escape();

@@ -126,7 +126,8 @@ struct BreakRow {
 };
 
 TEST_F(ModifyTest, BreakLineLeavesThePiecesOfEachType) {
-  const Double h = std::sqrt(0.5);
+  const Double h = std::sqrt(0.5), s = std::sqrt(0.75), t = 2 / std::sqrt(5.0);
+  const Double m = 43.0 / 48, n = 34.0 / 48;  // whole pixels at 48 to the unit
   const BreakRow rows[] = {
       {"line inside", EntityLine, {{1, 1}, {6, 1}}, {{5, 1}, {2, 1.0625}, {4, 1}},
        {{EntityLine, {{1, 1}, {2, 1}}}, {EntityLine, {{4, 1}, {6, 1}}}}},
@@ -147,6 +148,20 @@ TEST_F(ModifyTest, BreakLineLeavesThePiecesOfEachType) {
        {{EntityPolyline, {{1, 1}, {2, 1}}}, {EntityPolyline, {{4, 1}, {5, 1}, {5, 4}, {1, 1}}}}},
       {"ellipse", EntityEllipse, {{1, 3}, {5, 3}, {3, 4}, {3, 2}}, {{5, 3}, {1, 3}, {3, 4}},
        {{EntityEllipticArc, {{1, 3}, {5, 3}, {3, 4}, {3, 2}, {1, 3}, {3, 4}}}}},
+      // The part between the break points goes whichever was clicked first:
+      // the kept piece ends at the one nearer the arc's start along the arc.
+      // Each click lies on a whole pixel of a ray from the centre, and cuts
+      // where the ray meets the ellipse.
+      {"elliptical arc, clicked from its end side", EntityEllipticArc,
+       {{1, 3}, {5, 3}, {3, 4}, {3, 2}, {5, 3}, {1, 3}}, {{3, 4}, {3 - m, 3 + m}, {3 + m, 3 + m}},
+       {{EntityEllipticArc, {{1, 3}, {5, 3}, {3, 4}, {3, 2}, {5, 3}, {3 + t, 3 + t}}},
+        {EntityEllipticArc, {{1, 3}, {5, 3}, {3, 4}, {3, 2}, {3 - t, 3 + t}, {1, 3}}}}},
+      // From -41 to 41 degrees through 0: the click below the axis lies
+      // nearer the start along the arc, though its angle is the larger.
+      {"elliptical arc through angle 0", EntityEllipticArc,
+       {{1, 3}, {5, 3}, {3, 4}, {3, 2}, {4, 3 - s}, {4, 3 + s}}, {{5, 3}, {3 + 2 * n, 3 - n}, {3 + 2 * n, 3 + n}},
+       {{EntityEllipticArc, {{1, 3}, {5, 3}, {3, 4}, {3, 2}, {4, 3 - s}, {3 + 2 * h, 3 - h}}},
+        {EntityEllipticArc, {{1, 3}, {5, 3}, {3, 4}, {3, 2}, {3 + 2 * h, 3 + h}, {4, 3 + s}}}}},
       // Three spans; the break takes the second span out: each piece is whole spans.
       {"continuous bezier", EntityContBezier,
        {{1, 1}, {1.5, 1}, {2, 1}, {2.5, 1}, {3, 1}, {3.5, 1}, {4, 1}, {4.5, 1}, {5, 1}, {5.5, 1}},

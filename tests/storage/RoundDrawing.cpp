@@ -7,8 +7,14 @@
 
 namespace lintavo {
 
-void MakeRoundDrawing(const String& name, const String& revision, long lines, int round) {
-  ResetProgramState();
+void ResetDrawingModel() {
+  for (const ModuleEntry& entry : RegisteredModules())
+    if (entry.ModuleFloor == FloorModel && entry.Reset) entry.Reset();
+}
+
+void MakeRoundDrawing(const String& name, const String& revision, long lines, int round, Fresh fresh) {
+  if (fresh == Fresh::Program) ResetProgramState();
+  if (fresh == Fresh::Model) ResetDrawingModel();
   CurDwg = 1;
   Dwgs[1].Name = name;
   Dwgs[1].Revision = revision;

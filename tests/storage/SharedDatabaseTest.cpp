@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <fcntl.h>
+#include <optional>
 #include <set>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -192,6 +194,158 @@ TEST_F(SharedDatabaseTest, ADamagedCopyWrittenBackInPlaceWithItsTimePutBackIsChe
     const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_NE(boxes[1].text.find("' is damaged ("), String::npos) << boxes[1].text;
+  }
+}
+
+// What another program does to the drawings database past SQLite's locks,
+// and when, as told by the statements the program runs.
+enum class Spoiling {
+  BrokenPage,        // one byte of the Components table's first page written in place, as dd does
+  OlderCopyPutBack,  // a copy taken after the first save put back over the file, times kept, as cp -p does
+  LogLeftBeside,     // a log whose one commit breaks that page, left beside a file in rollback mode
+};
+enum class Moment {
+  BetweenSaves,    // after one save, before the next
+  AfterTheCheck,   // within a save: after its check, at its first write
+  AtTheCommit,     // within a save: as its COMMIT starts
+  BeforeTheStamp,  // after the save's commit, as the stamp of what it left is taken
+};
+
+struct SpoilingRow {
+  Spoiling spoiling;
+  Moment moment;
+  const char* journal;
+};
+
+std::vector<SpoilingRow> SpoilingRows() {
+  std::vector<SpoilingRow> rows;
+  for (const char* journal : {"DELETE", "WAL"}) {
+    for (const Spoiling spoiling : {Spoiling::BrokenPage, Spoiling::OlderCopyPutBack})
+      for (const Moment moment :
+           {Moment::BetweenSaves, Moment::AfterTheCheck, Moment::AtTheCommit, Moment::BeforeTheStamp})
+        rows.push_back({spoiling, moment, journal});
+  }
+  rows.push_back({Spoiling::LogLeftBeside, Moment::BetweenSaves, "DELETE"});
+  return rows;
+}
+
+class SpoiledBehindTheLocksTest : public SharedDatabaseTest {
+ protected:
+  // Runs program with args as another program; it must succeed.
+  static void RunOther(const QString& program, const QStringList& args) {
+    EXPECT_EQ(QProcess::execute(program, args), 0) << program.toStdString();
+  }
+
+  void Spoil(Spoiling spoiling) {
+    const QString db = QString::fromStdString(DwgDbPath);
+    if (spoiling == Spoiling::BrokenPage)
+      RunOther("dd", {"if=" + QString::fromStdString(zeroByte_), "of=" + db, "bs=1", "count=1",
+                      "seek=" + QString::number(brokenOffset_), "conv=notrunc", "status=none"});
+    if (spoiling == Spoiling::OlderCopyPutBack) RunOther("cp", {"-p", QString::fromStdString(older_), db});
+    if (spoiling == Spoiling::LogLeftBeside) LogBreakingPageOf(DwgDbPath, "Components");
+  }
+
+  // Where BrokenPage writes: the first byte of the Components table's first page.
+  void NoteWhereToBreak() {
+    TestDatabase db(DwgDbPath);
+    brokenOffset_ = static_cast<qint64>(
+        (db.Number("SELECT rootpage FROM sqlite_master WHERE name = 'Components'") - 1) * db.Number("PRAGMA page_size"));
+    zeroByte_ = ScratchPath("zero.byte");
+    QFile zero(QString::fromStdString(zeroByte_));
+    ASSERT_TRUE(zero.open(QIODevice::WriteOnly) && zero.write(QByteArray(1, '\0')) == 1);
+  }
+
+  // The lines stored for drawing 1 under its key.
+  Long StoredLines() {
+    return static_cast<Long>(TestDatabase(DwgDbPath).Number("SELECT count(*) FROM Lines WHERE DrawingID = " +
+                                                            std::to_string(Dwgs[1].DrawID)));
+  }
+
+  String older_;           // the copy OlderCopyPutBack puts back
+  String zeroByte_;        // a file of one zero byte
+  qint64 brokenOffset_ = 0;
+};
+
+// Whatever another program writes into the file past SQLite's locks, and
+// whenever, the save after it checks the file again, and refuses a damaged
+// one. A save under way that saw the write where its commit goes stores
+// nothing, or says what it stored cannot be told whole; one that says it
+// saved has its rows there.
+TEST_F(SpoiledBehindTheLocksTest, TheNextSaveChecksTheFileWhenTheWriteCameAtAnyMoment) {
+  Responder().AnswerEveryMsgBox(vbOK);  // the error boxes; Yes to over write is queued before each save
+  int row = 0;
+  for (const SpoilingRow& r : SpoilingRows()) {
+    SCOPED_TRACE(::testing::Message() << r.journal << " spoiling " << static_cast<int>(r.spoiling) << " at moment "
+                                      << static_cast<int>(r.moment));
+    DwgDbPath = MakeDrawingsDb("Spoiled" + std::to_string(++row) + "_dwg.mdb");
+    TestDatabase(DwgDbPath, true).Rows(String("PRAGMA journal_mode = ") + r.journal);
+    NoteWhereToBreak();
+    ASSERT_EQ(SaveByMenu(), "Drawing: Shed  Saved!");
+    older_ = DwgDbPath + ".older";
+    QFile::remove(QString::fromStdString(older_));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(DwgDbPath), QString::fromStdString(older_)));
+    AddEntity(EntityLine, {{10, 10}, {20, 10}});  // the next save stores more than the older copy holds
+    const bool delete_mode = String(r.journal) == "DELETE";
+    std::optional<TestDatabase> browser;  // a database browser left open on the file
+
+    // Which statement of the save under way the moment is.
+    bool inSave = false, committed = false, spoiled = false;
+    int checks = 0;
+    StatementHook watching([&](const char* sql) {
+      const String text = sql;
+      checks += text.rfind("PRAGMA integrity_check", 0) == 0;
+      if (spoiled || r.moment == Moment::BetweenSaves) return;
+      const bool writes = text.rfind("INSERT", 0) == 0 || text.rfind("UPDATE", 0) == 0 || text.rfind("DELETE", 0) == 0;
+      const bool now = (r.moment == Moment::AfterTheCheck && inSave && writes) ||
+                       (r.moment == Moment::AtTheCommit && inSave && text == "COMMIT") ||
+                       (r.moment == Moment::BeforeTheStamp && committed && text == "BEGIN");
+      if (text == "BEGIN EXCLUSIVE") inSave = true;
+      if (inSave && text == "COMMIT") committed = true;
+      if (!now) return;
+      spoiled = true;
+      Spoil(r.spoiling);
+    });
+    if (r.moment == Moment::BetweenSaves) {
+      Spoil(r.spoiling);
+      if (r.spoiling == Spoiling::LogLeftBeside) {
+        browser.emplace(DwgDbPath);  // it reads the log, and keeps the file from folding it in
+        EXPECT_EQ(browser->Number("SELECT count(*) FROM Drawing"), 1);
+      }
+    } else {
+      const size_t asked = Responder().Prompts().size();
+      Responder().AnswerMsgBox(vbYes);
+      const String result = SaveByMenu();
+      EXPECT_TRUE(spoiled);
+      String told;
+      for (const PromptRecord& box : Responder().MessageBoxes(asked)) told += box.text + "\n";
+      const bool storesIntoTheFile = delete_mode && r.moment != Moment::BeforeTheStamp;
+      if (storesIntoTheFile) {
+        EXPECT_EQ(result, "Error Saving Drawing: Shed");
+        EXPECT_NE(told.find("while this save was writing into it"), String::npos) << told;
+      } else {
+        EXPECT_EQ(result, "Drawing: Shed  Saved!") << told;
+        if (r.spoiling == Spoiling::BrokenPage) EXPECT_EQ(StoredLines(), static_cast<Long>(EntitiesOf(1).size()));
+      }
+    }
+
+    // The next save.
+    checks = 0;
+    const size_t asked = Responder().Prompts().size();
+    Responder().AnswerMsgBox(vbYes);
+    const String result = SaveByMenu();
+    const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
+    // It checks the file, unless a read (of the save dialog's) met the damage first.
+    const bool foundByARead =
+        !boxes.empty() && boxes.back().text.find("(it was found so when it was read)") != String::npos;
+    EXPECT_EQ(checks, foundByARead ? 0 : 1) << result;
+    if (result == "Drawing: Shed  Saved!") {
+      EXPECT_EQ(r.spoiling, Spoiling::OlderCopyPutBack) << "a damaged file took the save";
+      EXPECT_EQ(TestDatabase(DwgDbPath).Text("PRAGMA integrity_check"), "ok");
+    } else {
+      EXPECT_EQ(result, "Error Saving Drawing: Shed");
+      EXPECT_EQ(boxes.size(), 2u);
+      EXPECT_NE(boxes.back().text.find("' is damaged ("), String::npos) << boxes.back().text;
+    }
   }
 }
 

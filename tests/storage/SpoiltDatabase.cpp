@@ -38,6 +38,71 @@ void BreakPageOf(const String& path, const String& table) {
   file.write(QByteArray(1, '\0'));
 }
 
+namespace {
+
+void PutBigEndian(QByteArray& bytes, qsizetype at, quint32 value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (24 - 8 * i));
+}
+
+quint32 BigEndianAt(const QByteArray& bytes, qsizetype at) {
+  quint32 value = 0;
+  for (int i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+  return value;
+}
+
+// SQLite's running checksum of a log over count bytes from `from` (a
+// multiple of 8), words read big-endian as the magic number below says.
+void LogChecksum(const QByteArray& bytes, qsizetype from, qsizetype count, quint32& s0, quint32& s1) {
+  for (qsizetype i = from; i < from + count; i += 8) {
+    s0 += BigEndianAt(bytes, i) + s1;
+    s1 += BigEndianAt(bytes, i + 4) + s0;
+  }
+}
+
+}  // namespace
+
+void LogBreakingPageOf(const String& path, const String& table) {
+  constexpr quint32 BigEndianLogMagic = 0x377f0683;
+  constexpr quint32 LogFormat = 3007000;
+  constexpr qsizetype LogHeader = 32, FrameHeader = 24;
+  qint64 page = 0, size = 0;
+  {
+    TestDatabase db(path);
+    page = static_cast<qint64>(db.Number("SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'"));
+    size = static_cast<qint64>(db.Number("PRAGMA page_size"));
+  }
+  QFile file(QString::fromStdString(path));
+  ASSERT_TRUE(page > 1 && file.open(QIODevice::ReadOnly) && file.seek((page - 1) * size));
+  QByteArray broken = file.read(size);
+  const qint64 pages = file.size() / size;
+  file.close();
+  ASSERT_EQ(broken.size(), size);
+  broken[0] = '\0';
+
+  QByteArray log(LogHeader + FrameHeader, '\0');
+  PutBigEndian(log, 0, BigEndianLogMagic);
+  PutBigEndian(log, 4, LogFormat);
+  PutBigEndian(log, 8, static_cast<quint32>(size));
+  PutBigEndian(log, 16, 0x5a17f00d);  // the salts: any values, repeated in the frame
+  PutBigEndian(log, 20, 0x0badcafe);
+  quint32 s0 = 0, s1 = 0;
+  LogChecksum(log, 0, 24, s0, s1);
+  PutBigEndian(log, 24, s0);
+  PutBigEndian(log, 28, s1);
+  PutBigEndian(log, LogHeader, static_cast<quint32>(page));
+  PutBigEndian(log, LogHeader + 4, static_cast<quint32>(pages));  // a commit: the file's size in pages after it
+  PutBigEndian(log, LogHeader + 8, 0x5a17f00d);
+  PutBigEndian(log, LogHeader + 12, 0x0badcafe);
+  log += broken;
+  LogChecksum(log, LogHeader, 8, s0, s1);
+  LogChecksum(log, LogHeader + FrameHeader, size, s0, s1);
+  PutBigEndian(log, LogHeader + 16, s0);
+  PutBigEndian(log, LogHeader + 20, s1);
+  QFile wal(QString::fromStdString(path + "-wal"));
+  ASSERT_TRUE(wal.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ASSERT_EQ(wal.write(log), log.size());
+}
+
 // Spoilt beside the file it replaces and renamed over it: the copy is
 // another file, never one that takes the number of the file it replaces.
 void SpoiltCopy(const String& source, const String& path, const std::vector<String>& statements,

@@ -20,6 +20,13 @@ std::vector<String> PastIndex(const String& index, const std::vector<String>& ad
 // table has that one page.
 void BreakPageOf(const String& path, const String& table);
 
+// A write-ahead log left beside the file at path ("<path>-wal", made anew)
+// as another program's crash leaves one: sound, with one commit whose frame
+// holds table's first page made unreadable as BreakPageOf makes it. SQLite
+// reads it into the file at the next open, whatever the file's journal mode.
+// No connection may hold the file while it is made.
+void LogBreakingPageOf(const String& path, const String& table);
+
 // A copy of the file source at path (another file in place of any there),
 // spoilt by the statements and, when brokenPage names a table, by
 // BreakPageOf; a failure fails the test.

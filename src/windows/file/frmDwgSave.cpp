@@ -36,6 +36,10 @@ String TextOf(const QLineEdit* box) { return box->text().toStdString(); }
 constexpr const char* DatabaseLockedText =
     "ERROR.. Drawing Database Locked (In Use by Another Program)! Nothing Saved.";
 
+// Lines of text the result line holds: each fixed message takes at most two
+// at the dialog's narrowest; the third is for a long drawing name.
+constexpr int MessageLines = 3;
+
 // A drawings database is chosen by its file name: "*_dwg.mdb", any letter case.
 bool IsDrawingsFileName(const String& path) {
   return QString::fromStdString(path).endsWith(QStringLiteral("_DWG.MDB"), Qt::CaseInsensitive);
@@ -67,6 +71,14 @@ void frmDwgSave::BuildControls() {
   cmdExit = Named(new QPushButton(QStringLiteral("Exit"), this), "cmdExit");
   lblMsg = Named(new QLabel(this), "lblMsg");
   cmdSave->setAutoDefault(false);  // Enter in a box does not save
+  // The result line wraps within the dialog's width and keeps the height of
+  // MessageLines lines whatever it says: a long message never widens or
+  // lengthens the dialog, so no button moves from under the pointer.
+  lblMsg->setWordWrap(true);
+  lblMsg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblMsg->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  lblMsg->setFixedHeight(MessageLines * lblMsg->fontMetrics().lineSpacing() + lblMsg->contentsMargins().top() +
+                         lblMsg->contentsMargins().bottom());
   // The boxes take whatever is typed or pasted, however long: a name too long
   // to store is refused when saving, never cut short by the box.
   for (QLineEdit* box : {Text1, Text2}) box->setMaxLength(std::numeric_limits<int>::max());

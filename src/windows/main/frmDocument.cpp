@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "annotation/Dimension.h"
 #include "annotation/Texthand.h"
 #include "windows/main/frmMain.h"
 #include "commands/Edits.h"
@@ -284,6 +285,7 @@ void frmDocument::Form_Unload(Integer& Cancel) {
 }
 
 bool frmDocument::ReleaseChangedDrawing() {
+  EndDimensionWaitingHere();
   if (!IsDirty) return true;
   MakeCurrent();
   const String name = ID >= 0 && ID <= MaxDwgNo ? Dwgs[ID].Name : String();
@@ -351,6 +353,14 @@ void frmDocument::EndCommandOfOtherDrawing() {
   if (!owner) owner = this;
   owner->MakeCurrent();
   owner->CancelCommand();
+}
+
+void frmDocument::EndDimensionWaitingHere() {
+  // A dimension makes its layer when it starts and takes it back on Esc; a
+  // command of another drawing is not this window's to end.
+  if (!DimensionWaitsIn(ID)) return;
+  MakeCurrent();
+  CancelCommand();
 }
 
 bool frmDocument::DrawingPrepared() const { return prepared_ && preparedAtReset_ == ModelResets; }
@@ -489,6 +499,15 @@ void frmDocument::keyPressEvent(QKeyEvent* event) {
   if (keyCode != 0) Form_KeyDown(keyCode, ShiftCode(event->modifiers()));
   if (keyAscii != 0) Form_KeyPress(keyAscii);
   event->accept();
+}
+
+bool frmDocument::TakeKeyOfMainWindow(const QKeyEvent& event) {
+  // Ctrl, Alt and Meta make a key a shortcut, never typed text.
+  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const Integer keyAscii = KeyAsciiOf(event);
+  if (keyAscii == 0) return false;
+  Form_KeyPress(keyAscii);
+  return true;
 }
 
 // ---- Pointer: mouse down, move and up --------------------------------------------------

@@ -99,6 +99,10 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   void SetPointerCursor(const QCursor& cursor) override;
   Surface& DrawingSurface() override { return *this; }
   void TakeKeyboardFocus() override;
+  // A key the main window received because none of its widgets took it:
+  // Esc, Enter or a typed character (without Ctrl, Alt or Meta) goes to the
+  // command as a key press of this window; true when the key was one of them.
+  bool TakeKeyOfMainWindow(const QKeyEvent& event);
 
  protected:
   void showEvent(QShowEvent* event) override;    // the first show loads the window
@@ -191,6 +195,11 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   // in its own window, before this window takes input: nothing clicked or
   // typed here joins what was begun there.
   void EndCommandOfOtherDrawing();
+  // A dimension waiting in this window's drawing ends as Esc ends it before
+  // the drawing is asked about: the layer it made is taken back, so a
+  // drawing it alone changed is let go unasked, and Yes never stores that
+  // layer. Other commands run on: Cancel keeps the drawing and them as they were.
+  void EndDimensionWaitingHere();
   // Whether this window prepared its drawing record since the model was last
   // reset; a record left by an earlier window with the same number is not its own.
   bool DrawingPrepared() const;

@@ -13,11 +13,13 @@
 //   Help menu
 //   Tool-bar buttons
 //   Entry box and font box
+//   Keyboard
 //   Colour chooser
 //   Controls by name
 #include "windows/main/frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
@@ -89,6 +91,7 @@
 #include "platform/Repaint.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
+#include "platform/TextBoxes.h"
 #include "windows/file/frmDwgProperties.h"
 #include "windows/file/frmDwgSave.h"
 #include "windows/file/frmDwgSelect.h"
@@ -646,6 +649,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   });
   BuildMenus();
   BuildToolBars();
+  menuBar()->installEventFilter(this);
+  // Where the keyboard was when the menu bar took it, to go back there.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    if (now && now == menuBar() && old && old->window() == this) keyboardBeforeMenuBar_ = old;
+  });
   EnableUndoItem(false);  // nothing to undo or redo before a drawing makes a step
   EnableRedoItem(false);
   addToolBarBreak();
@@ -687,6 +695,8 @@ void frmMain::BuildMenus() {
       menus[0] = menuBar()->addMenu(caption);
       menus[0]->setObjectName(QString::fromUtf8(row.name));
       menuItems_[i] = menus[0]->menuAction();
+      // Queued: Esc hands the keyboard to the menu bar after the menu is hidden.
+      connect(menus[0], &QMenu::aboutToHide, this, &frmMain::ReturnKeyboardFromMenuBar, Qt::QueuedConnection);
       continue;
     }
     QMenu* parentMenu = menus[row.depth - 1];
@@ -1431,6 +1441,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     FitFirstWindow();
     return false;
   }
+  // The menu bar takes every Esc, and letters for its menus, even when no
+  // menu title is highlighted: then nobody is finding a menu with the keys,
+  // and they belong to the command.
+  if (watched == menuBar() && event->type() == QEvent::KeyPress && !menuBar()->activeAction())
+    return KeyToCommand(*static_cast<QKeyEvent*>(event));
   const bool entryBox = watched == Text3;
   const bool fontBox = Combo1 && (watched == Combo1 || watched == Combo1->lineEdit());
   if (event->type() != QEvent::KeyPress || (!entryBox && !fontBox))
@@ -1502,6 +1517,40 @@ void frmMain::FillFontBox() {
     if (FontNames[i] == FontName) chosen = i - 1;
   }
   if (Combo1->count() > 0) Combo1->setCurrentIndex(chosen);
+}
+
+// ---- Keyboard -----------------------------------------------------------------------------
+
+void frmMain::ReturnKeyboard() {
+  if (!isVisible()) return;
+  // The main window's focus widget: where its keys go, or go again once it is active.
+  QWidget* last = focusWidget();
+  if (last && last == menuBar()) last = keyboardBeforeMenuBar_;
+  if (TakesTypedText(last) && last->isVisible() && last->isEnabled()) {
+    last->setFocus();
+    return;
+  }
+  FocusActiveDrawing();
+}
+
+void frmMain::ReturnKeyboardFromMenuBar() {
+  // The window's focus widget, not the application's: the window system may
+  // not have given the main window back its activation yet.
+  if (QApplication::activePopupWidget() || focusWidget() != menuBar()) return;
+  ReturnKeyboard();
+}
+
+bool frmMain::KeyToCommand(const QKeyEvent& event) {
+  frmDocument* document = ActiveChild();
+  return document && !TakesTypedText(QApplication::focusWidget()) && document->TakeKeyOfMainWindow(event);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+  if (KeyToCommand(*event)) {
+    event->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 // ---- Colour chooser --------------------------------------------------------------------
@@ -1695,7 +1744,13 @@ frmMain* MainForm = nullptr;
 
 namespace {
 MainWindowLink* MainFormLink() { return MainForm; }
-void PlugMainWindow() { SetMainLinkLookup(MainFormLink); }
+void ReturnMainKeyboard() {
+  if (MainForm) MainForm->ReturnKeyboard();
+}
+void PlugMainWindow() {
+  SetMainLinkLookup(MainFormLink);
+  SetModalEndRoutine(ReturnMainKeyboard);
+}
 void ResetMainWindow() { MainForm = nullptr; }
 const ModuleRegistrar Registered({"frmMain", FloorApp, ResetMainWindow, {}, PlugMainWindow});
 }  // namespace

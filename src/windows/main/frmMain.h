@@ -21,6 +21,7 @@
 //   Tool bars
 //   Status bar
 //   Menus
+//   Keyboard
 //   Colour chooser
 //   Handlers of the menus and tool bars
 #pragma once
@@ -149,6 +150,15 @@ class frmMain : public QMainWindow, public MainWindowLink {
   // when the text tool bar comes into view.
   void ShowOptionChecks() override;
 
+  // ---- Keyboard -----------------------------------------------------------------------
+  // After a menu or a modal window closed, the keyboard goes back to the
+  // work: to the active drawing window, where Esc, Enter and typed values
+  // reach the command, unless a box that takes typed text had it last (the
+  // entry box while a value is awaited, the font box), which keeps it. The
+  // menu bar never keeps it: left there, it takes Esc from the command.
+  // Runs at the end of every modal prompt (Prompts.h).
+  void ReturnKeyboard();
+
   // ---- Colour chooser ---------------------------------------------------------------
   // The platform's colour dialog titled Title, starting at StartColor with
   // its custom colours open. Color receives the colour chosen, or StartColor
@@ -163,7 +173,14 @@ class frmMain : public QMainWindow, public MainWindowLink {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;  // keys of Text3 and the font box
+  // Keys of Text3, the font box and the menu bar.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // A key no widget of the window took (the focus on a tool bar, the status
+  // bar, the area or a drawing window's frame, or on none; the menu bar's
+  // keys come through the filter): Esc, Enter and typed characters reach the
+  // active drawing window's command as if typed there. A box that takes
+  // typed text keeps its keys.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // ---- Building ---------------------------------------------------------------------
@@ -243,6 +260,15 @@ class frmMain : public QMainWindow, public MainWindowLink {
   void Combo1_Click();
   void Combo1_KeyPress(Integer& KeyAscii);
 
+  // ---- Keyboard ---------------------------------------------------------------------------
+  // A menu of the menu bar closed: when Esc left the keyboard in the menu
+  // bar (and no other menu opened), it goes back to the work.
+  void ReturnKeyboardFromMenuBar();
+  // Esc, Enter or a typed character for the active drawing window's command
+  // (keyPressEvent); false, and nothing done, for any other key, without a
+  // drawing window, or while a box that takes typed text has the keyboard.
+  bool KeyToCommand(const QKeyEvent& event);
+
   QMdiArea* mdiArea_ = nullptr;
   QFrame* bands_[4] = {};
   QLabel* statusPanels_[StatusPanelCount] = {};
@@ -257,6 +283,7 @@ class frmMain : public QMainWindow, public MainWindowLink {
   QPointer<frmHelp> helpWindow_;                // the help window while it is open
   bool textBarShown_ = true;                    // the text tool bar was checked when last shown
   bool firstFills_ = false;                     // the only drawing window fills the area
+  QPointer<QWidget> keyboardBeforeMenuBar_;     // had the focus when the menu bar last took it; null none
 };
 
 }  // namespace lintavo

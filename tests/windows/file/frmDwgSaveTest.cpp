@@ -1,4 +1,5 @@
 // The save drawing dialog, run through File, Save of the main window.
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -203,6 +204,31 @@ TEST_F(frmDwgSaveTest, StoredNameAndRevisionAreOnlyReplacedAfterYes) {
   EXPECT_EQ(Count("SELECT count(*) FROM Drawing"), 1);
   EXPECT_EQ(Count("SELECT count(*) FROM Lines"), 2);
   EXPECT_EQ(Count("SELECT count(*) FROM Points"), 7);
+}
+
+// Yes to the overwrite question: its message, and then the one of a long
+// drawing name, wrap in the result line and show whole; the dialog keeps its
+// size and its buttons stay where they were, so a click meant for Exit never
+// lands on Save Drawing.
+TEST_F(frmDwgSaveTest, MessagesWrapAndLeaveTheDialogAndItsButtonsWhereTheyWere) {
+  Dwgs[1].Name = "Garden Shed With A Lean To Roof And Two Doors On The North Side";
+  ASSERT_TRUE(SaveDrawing(1));  // stored: the save asks before replacing it
+  Responder().AnswerMsgBox(vbYes);
+  std::vector<QRect> before, after;  // the dialog, Save Drawing, Exit
+  int shown = 0, needed = 0;         // pixels of the result line's height
+  FileSave([&](frmDwgSave& dialog) {
+    const auto geometry = [&dialog] {
+      return std::vector<QRect>{dialog.rect(), dialog.cmdSave->geometry(), dialog.cmdExit->geometry()};
+    };
+    before = geometry();
+    Save(dialog);
+    QCoreApplication::processEvents();  // the layout follows the message
+    after = geometry();
+    shown = dialog.lblMsg->height();
+    needed = dialog.lblMsg->heightForWidth(dialog.lblMsg->width());
+  });
+  EXPECT_EQ(after, before);
+  EXPECT_LE(needed, shown);
 }
 
 TEST_F(frmDwgSaveTest, FailedSaveShowsRedAndLeavesTheDrawingChanged) {

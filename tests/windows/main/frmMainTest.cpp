@@ -1,6 +1,8 @@
 // The main window: its menus and tool bars, its drawing windows, the entry
-// box, the font box, the colour chooser and its stored position.
+// box, the font box, where the keyboard goes, the colour chooser and its
+// stored position.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
@@ -15,6 +17,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 #include <algorithm>
 #include <iterator>
@@ -49,6 +53,7 @@
 #include "windows/file/frmDwgSave.h"
 #include "windows/file/frmDwgSelect.h"
 #include "support/DialogKeys.h"
+#include "support/EventWait.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedResponder.h"
@@ -60,10 +65,27 @@
 namespace lintavo {
 namespace {
 
+constexpr int ActivationLimitMs = 5000;  // a bound on waiting for the window system, not a measure
+
 // A key press as the keyboard delivers it to a widget.
 void PressKey(QWidget* widget, int key, const QString& text = QString()) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
   QCoreApplication::sendEvent(widget, &press);
+}
+
+// The main window made the active one, so that keys reach its focus widget.
+// (The window of a menu that has closed may hold the activation meanwhile,
+// which QTest counts as the main window's own.)
+void MakeActive(QWidget* window) {
+  window->activateWindow();
+  ASSERT_TRUE(RunEventsUntil([window] { return window->isActiveWindow(); }, ActivationLimitMs));
+}
+
+// A key clicked where the keyboard is, as the keyboard sends it.
+void KeyAtFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget* focused = QApplication::focusWidget();
+  ASSERT_NE(focused, nullptr);
+  QTest::keyClick(focused, static_cast<Qt::Key>(key), modifiers);
 }
 
 class frmMainTest : public MainWindowFixture {
@@ -597,6 +619,47 @@ TEST_F(frmMainSaveTest, FileOpenLoadsTheChosenDrawingFromTheDatabaseItWasListedF
   EXPECT_EQ(doc_->IsDirty, 0);
 }
 
+// The steps of a save as a user takes them, the keyboard where each leaves
+// it: File and Insert opened and closed with Esc, the keyboard then in the
+// menu bar (where Alt puts it) for the save dialog with its overwrite
+// question and for a message box; the drawing has the keyboard after each,
+// and Esc there ends the dimension begun last.
+TEST_F(frmMainSaveTest, AfterAMenuOrADialogClosesTheKeyboardIsInTheDrawingAndEscEndsTheCommand) {
+  ASSERT_TRUE(SaveDrawing(1));  // stored: the save asks before replacing it
+  MakeActive(main_.get());
+  doc_->setFocus();
+  for (const char* name : {"mnuFile", "mnuInsert"}) {
+    QMenuBar* bar = main_->menuBar();
+    auto* menu = bar->findChild<QMenu*>(name);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    ASSERT_EQ(QApplication::activePopupWidget(), menu) << name;
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QCoreApplication::processEvents();  // what the menu's closing queued
+    MakeActive(main_.get());  // the offscreen platform activates the menu's window late
+    EXPECT_EQ(QApplication::focusWidget(), doc_) << name << " closed with Esc";
+  }
+
+  main_->menuBar()->setFocus();
+  Responder().AnswerMsgBox(vbYes);  // replace the stored revision
+  Responder().OnDialog<frmDwgSave>([](frmDwgSave& dialog) { dialog.cmdSave->click(); }, &frmDwgSave::cmdExit);
+  KeyAtFocus(Qt::Key_S, Qt::ControlModifier);
+  MakeActive(main_.get());  // as the window system activates it again
+  EXPECT_EQ(QApplication::focusWidget(), doc_) << "after the save dialog";
+
+  main_->menuBar()->setFocus();
+  doc_->IsDirty = FlagTrue;
+  Responder().AnswerMsgBox(vbCancel);  // File, Close: the drawing is kept
+  main_->MenuItem("mnuFileClose")->trigger();
+  EXPECT_EQ(QApplication::focusWidget(), doc_) << "after the message box";
+
+  main_->MenuItem("mnuInsertLinearDim")->trigger();
+  ASSERT_EQ(main_->Text2->text(), "ENTER Starting Point > ");
+  KeyAtFocus(Qt::Key_Escape);
+  EXPECT_EQ(main_->Text2->text(), "");
+  EXPECT_FALSE(CommandRunning());
+  Responder().ExpectAllAnswersUsed();
+}
+
 // ---- Window position --------------------------------------------------------------------------
 
 TEST_F(frmMainTest, PositionIsStoredInTwipsAndRestoredOnTheScreen) {
@@ -720,6 +783,34 @@ TEST_F(frmMainTest, FontBoxAddsANewNameOnceAndNoMoreThanTheListHolds) {
   EXPECT_EQ(FontName, "Gothic");
   EXPECT_EQ(TextCmd, TextCmdFont);
   EXPECT_EQ(ActiveTool, ToolText);
+}
+
+// ---- Keyboard ------------------------------------------------------------------------------------
+
+// Keys no widget takes reach the command: a typed value with Enter (the
+// scale of Zoom, Scale) and Esc (ending Insert, Linear), wherever the main
+// window's keyboard is; a box that takes typed text keeps them.
+TEST_F(frmMainTest, EnterEscAndTypedValuesReachTheCommandWhereverTheMainWindowHasTheKeyboard) {
+  if (!main_->Combo1->isVisible()) Choose("mnuDisplayTextbar");
+  MakeActive(main_.get());
+  const std::tuple<const char*, QWidget*, bool> rows[] = {  // where the keyboard is; the command gets the keys
+      {"tool bar", main_->tbToolBar, true},    {"menu bar", main_->menuBar(), true},
+      {"status bar", main_->sbStatusBar, true}, {"area", main_->MdiArea(), true},
+      {"main window", main_.get(), true},       {"font box", main_->Combo1, false}};
+  for (const auto& [where, widget, reaches] : rows) {
+    Choose("mnuViewZoomScale");
+    widget->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), widget) << where;
+    KeyAtFocus(Qt::Key_2);
+    KeyAtFocus(Qt::Key_Return);
+    EXPECT_EQ(CommandRunning(), !reaches) << where << ": the scale typed";
+    CancelTools();
+    Choose("mnuInsertLinearDim");
+    widget->setFocus();
+    KeyAtFocus(Qt::Key_Escape);
+    EXPECT_EQ(CommandRunning(), !reaches) << where << ": Esc";
+    CancelTools();
+  }
 }
 
 // ---- Colour chooser ----------------------------------------------------------------------------

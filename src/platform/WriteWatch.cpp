@@ -1,0 +1,297 @@
+// WriteWatch: a file system passed through to SQLite's own, noting the
+// program's writes into watched database files and their logs.
+#include "platform/WriteWatch.h"
+
+#include <algorithm>
+#include <sqlite3.h>
+#include <vector>
+
+namespace lintavo {
+
+namespace {
+
+// ---- Watches ------------------------------------------------------------------
+
+// One watched database: how the program last left each of its files, and
+// whether someone else wrote one of them before a write of the program's.
+struct Watch {
+  String Database;         // the database file, as SQLite names it
+  String Log;              // Database + "-wal"
+  FileStamp DatabaseLeft;  // as the program's last write (or the start) left it
+  FileStamp LogLeft;
+  bool DatabaseWrittenBetween = false;
+  bool LogWrittenBetween = false;
+};
+
+std::vector<Watch> Watches;  // at most one per file; a save watches one
+
+Watch* WatchOf(const String& file) {
+  const auto found =
+      std::find_if(Watches.begin(), Watches.end(), [&](const Watch& w) { return w.Database == file; });
+  return found == Watches.end() ? nullptr : &*found;
+}
+
+bool HoldsNoCommit(const FileStamp& log) { return log.Inode == 0 || log.Size <= LogHeaderSize; }
+
+// Whether a file of the watch stands as it was left: a log that holds no
+// commit, made or emptied by whoever, stands as any other such log.
+bool Unchanged(const FileStamp& left, const FileStamp& now, bool isLog) {
+  return now == left || (isLog && HoldsNoCommit(left) && HoldsNoCommit(now));
+}
+
+// The watch's fields for the file at path, when path is a watched database
+// or its log; null otherwise.
+struct WatchedPart {
+  FileStamp* Left = nullptr;
+  bool* WrittenBetween = nullptr;
+  bool IsLog = false;
+};
+
+WatchedPart PartOf(const char* path) {
+  if (path == nullptr || Watches.empty()) return {};
+  for (Watch& w : Watches) {
+    if (w.Database == path) return {&w.DatabaseLeft, &w.DatabaseWrittenBetween, false};
+    if (w.Log == path) return {&w.LogLeft, &w.LogWrittenBetween, true};
+  }
+  return {};
+}
+
+// Around one write of the program's into the file at path (a write, a
+// truncation, a deletion): before it, whether the file stands as the
+// program left it; after it, the file as it now is.
+FileStamp StampOfPart(const char* path, bool isLog) { return isLog ? LogStampOf(path) : StampOf(path); }
+
+void BeforeOurWrite(const char* path) {
+  const WatchedPart part = PartOf(path);
+  if (part.Left && !Unchanged(*part.Left, StampOfPart(path, part.IsLog), part.IsLog)) *part.WrittenBetween = true;
+}
+
+void AfterOurWrite(const char* path) {
+  const WatchedPart part = PartOf(path);
+  if (part.Left) *part.Left = StampOfPart(path, part.IsLog);
+}
+
+// ---- File system --------------------------------------------------------------
+// Each file opened through the watching file system is this record, with
+// the system's own file in the bytes after it.
+
+struct PassedFile {
+  sqlite3_file Base;   // what SQLite holds; its methods are PassedMethods
+  sqlite3_file* Real;  // the system's file
+  const char* Path;    // the name it was opened by; null for a temporary file
+  bool Watchable;      // a main database or a write-ahead log
+};
+
+constexpr int PassedFileSize = (sizeof(PassedFile) + 7) / 8 * 8;
+
+sqlite3_vfs WatchingVfs{};
+sqlite3_vfs* SystemVfs = nullptr;  // SQLite's "unix"
+
+// The file system the calls are passed to: SQLite's default when it is not
+// this one (a test may put a measuring copy of the system's in place) and
+// its files fit the room reserved, else the system's.
+sqlite3_vfs* Passed() {
+  sqlite3_vfs* current = sqlite3_vfs_find(nullptr);
+  if (current == nullptr || current == &WatchingVfs || current->szOsFile > SystemVfs->szOsFile) return SystemVfs;
+  return current;
+}
+
+sqlite3_file* RealOf(sqlite3_file* file) { return reinterpret_cast<PassedFile*>(file)->Real; }
+
+// -- File methods: each passed to the system's file.
+
+int Close(sqlite3_file* file) {
+  sqlite3_file* real = RealOf(file);
+  return real->pMethods ? real->pMethods->xClose(real) : SQLITE_OK;
+}
+
+int Read(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset) {
+  sqlite3_file* real = RealOf(file);
+  return real->pMethods->xRead(real, buffer, amount, offset);
+}
+
+int Write(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset) {
+  auto* passed = reinterpret_cast<PassedFile*>(file);
+  if (passed->Watchable) BeforeOurWrite(passed->Path);
+  const int rc = passed->Real->pMethods->xWrite(passed->Real, buffer, amount, offset);
+  if (passed->Watchable) AfterOurWrite(passed->Path);
+  return rc;
+}
+
+int Truncate(sqlite3_file* file, sqlite3_int64 size) {
+  auto* passed = reinterpret_cast<PassedFile*>(file);
+  if (passed->Watchable) BeforeOurWrite(passed->Path);
+  const int rc = passed->Real->pMethods->xTruncate(passed->Real, size);
+  if (passed->Watchable) AfterOurWrite(passed->Path);
+  return rc;
+}
+
+int Sync(sqlite3_file* file, int flags) { return RealOf(file)->pMethods->xSync(RealOf(file), flags); }
+
+int FileSize(sqlite3_file* file, sqlite3_int64* size) {
+  return RealOf(file)->pMethods->xFileSize(RealOf(file), size);
+}
+
+int Lock(sqlite3_file* file, int level) { return RealOf(file)->pMethods->xLock(RealOf(file), level); }
+
+int Unlock(sqlite3_file* file, int level) { return RealOf(file)->pMethods->xUnlock(RealOf(file), level); }
+
+int CheckReservedLock(sqlite3_file* file, int* reserved) {
+  return RealOf(file)->pMethods->xCheckReservedLock(RealOf(file), reserved);
+}
+
+int FileControl(sqlite3_file* file, int op, void* argument) {
+  return RealOf(file)->pMethods->xFileControl(RealOf(file), op, argument);
+}
+
+int SectorSize(sqlite3_file* file) { return RealOf(file)->pMethods->xSectorSize(RealOf(file)); }
+
+int DeviceCharacteristics(sqlite3_file* file) {
+  return RealOf(file)->pMethods->xDeviceCharacteristics(RealOf(file));
+}
+
+int ShmMap(sqlite3_file* file, int region, int size, int extend, void volatile** memory) {
+  return RealOf(file)->pMethods->xShmMap(RealOf(file), region, size, extend, memory);
+}
+
+int ShmLock(sqlite3_file* file, int offset, int count, int flags) {
+  return RealOf(file)->pMethods->xShmLock(RealOf(file), offset, count, flags);
+}
+
+void ShmBarrier(sqlite3_file* file) { RealOf(file)->pMethods->xShmBarrier(RealOf(file)); }
+
+int ShmUnmap(sqlite3_file* file, int deleteFlag) {
+  return RealOf(file)->pMethods->xShmUnmap(RealOf(file), deleteFlag);
+}
+
+int Fetch(sqlite3_file* file, sqlite3_int64 offset, int amount, void** pointer) {
+  return RealOf(file)->pMethods->xFetch(RealOf(file), offset, amount, pointer);
+}
+
+int Unfetch(sqlite3_file* file, sqlite3_int64 offset, void* pointer) {
+  return RealOf(file)->pMethods->xUnfetch(RealOf(file), offset, pointer);
+}
+
+// One table of methods per version a system file may have: a file offers
+// what its system file offers, no more.
+constexpr int HighestMethodsVersion = 3;
+
+sqlite3_io_methods MethodsOfVersion(int version) {
+  sqlite3_io_methods methods{version,     Close,  Read,  Write, Truncate, Sync, FileSize, Lock, Unlock,
+                             CheckReservedLock, FileControl, SectorSize, DeviceCharacteristics,
+                             ShmMap,      ShmLock, ShmBarrier, ShmUnmap, Fetch, Unfetch};
+  if (version < 2) methods.xShmMap = nullptr, methods.xShmLock = nullptr, methods.xShmBarrier = nullptr,
+                   methods.xShmUnmap = nullptr;
+  if (version < 3) methods.xFetch = nullptr, methods.xUnfetch = nullptr;
+  return methods;
+}
+
+const sqlite3_io_methods* MethodsFor(const sqlite3_io_methods* real) {
+  static const sqlite3_io_methods tables[] = {MethodsOfVersion(1), MethodsOfVersion(2), MethodsOfVersion(3)};
+  if (real == nullptr) return nullptr;
+  const int version = std::clamp(real->iVersion, 1, HighestMethodsVersion);
+  return &tables[version - 1];
+}
+
+// -- File system methods: each passed to the file system in use.
+
+int Open(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags) {
+  auto* passed = reinterpret_cast<PassedFile*>(file);
+  passed->Real = reinterpret_cast<sqlite3_file*>(reinterpret_cast<char*>(file) + PassedFileSize);
+  passed->Real->pMethods = nullptr;
+  passed->Path = name;
+  passed->Watchable = name != nullptr && (flags & (SQLITE_OPEN_MAIN_DB | SQLITE_OPEN_WAL)) != 0;
+  sqlite3_vfs* system = Passed();
+  const int rc = system->xOpen(system, name, passed->Real, flags, outFlags);
+  passed->Base.pMethods = MethodsFor(passed->Real->pMethods);
+  return rc;
+}
+
+int Delete(sqlite3_vfs* /*vfs*/, const char* name, int syncDir) {
+  BeforeOurWrite(name);
+  const int rc = Passed()->xDelete(Passed(), name, syncDir);
+  AfterOurWrite(name);
+  return rc;
+}
+
+int Access(sqlite3_vfs*, const char* name, int flags, int* result) {
+  return Passed()->xAccess(Passed(), name, flags, result);
+}
+
+int FullPathname(sqlite3_vfs*, const char* name, int size, char* out) {
+  return Passed()->xFullPathname(Passed(), name, size, out);
+}
+
+void* DlOpen(sqlite3_vfs*, const char* name) { return Passed()->xDlOpen(Passed(), name); }
+void DlError(sqlite3_vfs*, int size, char* message) { Passed()->xDlError(Passed(), size, message); }
+void (*DlSym(sqlite3_vfs*, void* library, const char* symbol))(void) {
+  return Passed()->xDlSym(Passed(), library, symbol);
+}
+void DlClose(sqlite3_vfs*, void* library) { Passed()->xDlClose(Passed(), library); }
+int Randomness(sqlite3_vfs*, int size, char* out) { return Passed()->xRandomness(Passed(), size, out); }
+int Sleep(sqlite3_vfs*, int microseconds) { return Passed()->xSleep(Passed(), microseconds); }
+int CurrentTime(sqlite3_vfs*, double* now) { return Passed()->xCurrentTime(Passed(), now); }
+int GetLastError(sqlite3_vfs*, int size, char* message) { return Passed()->xGetLastError(Passed(), size, message); }
+int CurrentTimeInt64(sqlite3_vfs*, sqlite3_int64* now) { return Passed()->xCurrentTimeInt64(Passed(), now); }
+
+}  // namespace
+
+const char* WatchingVfsName() {
+  static const char* const name = [] {
+    SystemVfs = sqlite3_vfs_find("unix");
+    if (SystemVfs == nullptr) SystemVfs = sqlite3_vfs_find(nullptr);
+    WatchingVfs.iVersion = 2;  // up to the current time in 64 bits; system calls are not passed
+    WatchingVfs.szOsFile = PassedFileSize + SystemVfs->szOsFile;
+    WatchingVfs.mxPathname = SystemVfs->mxPathname;
+    WatchingVfs.zName = "lintavo-watching";
+    WatchingVfs.xOpen = Open;
+    WatchingVfs.xDelete = Delete;
+    WatchingVfs.xAccess = Access;
+    WatchingVfs.xFullPathname = FullPathname;
+    WatchingVfs.xDlOpen = DlOpen;
+    WatchingVfs.xDlError = DlError;
+    WatchingVfs.xDlSym = DlSym;
+    WatchingVfs.xDlClose = DlClose;
+    WatchingVfs.xRandomness = Randomness;
+    WatchingVfs.xSleep = Sleep;
+    WatchingVfs.xCurrentTime = CurrentTime;
+    WatchingVfs.xGetLastError = GetLastError;
+    WatchingVfs.xCurrentTimeInt64 = CurrentTimeInt64;
+    sqlite3_vfs_register(&WatchingVfs, 0);
+    return WatchingVfs.zName;
+  }();
+  return name;
+}
+
+// ---- Watches ------------------------------------------------------------------
+
+WriteWatch::WriteWatch(const String& file) : file_(file) {
+  std::erase_if(Watches, [&](const Watch& w) { return w.Database == file; });
+  Watches.push_back(Watch{file, file + "-wal", StampOf(file), LogStampOf(file + "-wal")});
+}
+
+WriteWatch::~WriteWatch() {
+  std::erase_if(Watches, [&](const Watch& w) { return w.Database == file_; });
+}
+
+bool WriteWatch::WrittenBetweenOurs(WatchedFile which) const {
+  const Watch* w = WatchOf(file_);
+  if (w == nullptr) return true;
+  return which == WatchedFile::Database ? w->DatabaseWrittenBetween : w->LogWrittenBetween;
+}
+
+bool WriteWatch::LeftAsOurs(WatchedFile which) const {
+  const Watch* w = WatchOf(file_);
+  if (w == nullptr || WrittenBetweenOurs(which)) return false;
+  if (which == WatchedFile::Database) return Unchanged(w->DatabaseLeft, StampOf(w->Database), false);
+  return Unchanged(w->LogLeft, LogStampOf(w->Log), true);
+}
+
+bool WriteWatch::LeftAsOurs(const DatabaseStamp& now) const {
+  const Watch* w = WatchOf(file_);
+  if (w == nullptr || WrittenBetweenOurs(WatchedFile::Database) || WrittenBetweenOurs(WatchedFile::Log))
+    return false;
+  return Unchanged(w->DatabaseLeft, now.File, false) && Unchanged(w->LogLeft, now.Log, true);
+}
+
+}  // namespace lintavo

@@ -160,7 +160,10 @@ void ClearEveryActiveFlag() {
 }
 
 // The command chosen belongs to the tool whose command runs: another of its
-// sub-commands, or the same one chosen again while it waits.
+// sub-commands, or the same one chosen again while it waits. The same one
+// starts afresh too: a step routine re-entered with no new input would run
+// its step again at once (Copy would make a second copy, Erase find nothing
+// selected, Distance measure nothing).
 bool ChosenWhileItsToolRuns() { return ActiveTool == PrevTool && ToolFlagUp(ActiveTool); }
 
 // Ends the command under way as Esc ends it, so that the command chosen

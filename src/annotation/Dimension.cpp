@@ -293,8 +293,9 @@ Long PickDimensionObject(bool ArcsOnly) {
 }
 
 void DoDimensionCommand() {
-  // Another kind chosen from the menu while a dimension runs: what the
-  // running one built is kept, and the new kind starts afresh.
+  // Another kind dispatched while a dimension runs (a choice from the menu
+  // ends the running one as Esc does before it gets here): what the running
+  // one built is kept, and the new kind starts afresh.
   if (DimActive && DimKind != Own.Kind) AcceptDimension();
   if (!DimActive) {
     ActiveTool = ToolDimension;

@@ -98,6 +98,10 @@ void EndModifyCommand(bool KeepPrompts) {
   RubberObjectOn = FlagFalse;
   EndCommand(ModifyActive);
   ModifyStep = 0;
+  // What the command picked goes with it: no later command works on it.
+  ModifyPickedObj = 0;
+  PickedPntIndex = 0;
+  BreakX1 = BreakY1 = BreakX2 = BreakY2 = 0;
   // The picked entity's vertex marks go with the command.
   if (ActiveDocForm()) RedrawView();
 }

@@ -39,7 +39,8 @@ extern Integer ModifySavedConPnts;  // ShowConPnts when the command started; giv
 // ---- Dispatcher and end ------------------------------------------------------------
 void RunModifyCommand();  // SelectTool's entry while ActiveTool is 9
 // Ends the command: the ghost goes, ShowConPnts comes back, the flags and
-// steps clear and the view is redrawn; the prompts stay when KeepPrompts.
+// steps clear, the picked entity, vertex and break points are forgotten and
+// the view is redrawn; the prompts stay when KeepPrompts.
 void EndModifyCommand(bool KeepPrompts);
 
 // ---- Picks ---------------------------------------------------------------------------

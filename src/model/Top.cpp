@@ -34,6 +34,9 @@
 //                           EndTool ends PrevTool's command first, the step
 //                           goes to 0 and PrevTool takes ActiveTool; then the
 //                           module's dispatcher calls BeginCommand
+//   STARTED, STEP N         ChooseTool of the tool whose command runs (another
+//     -> CHOSEN             of its sub-commands, or the same one again): that
+//                           command ends as Esc ends it, then as above
 //   STARTED -> STEP 1       a click (frmDocument::TakeLeftClick) and SelectTool
 //   STEP N -> STEP N+1      the same
 //   STEP N -> STARTED       the module writes ToolStep = 0: its object is done
@@ -156,6 +159,29 @@ void ClearEveryActiveFlag() {
     if (const ToolRow* row = RegisteredTool(code); row && row->ActiveFlag) *row->ActiveFlag = 0;
 }
 
+// The command chosen belongs to the tool whose command runs: another of its
+// sub-commands, or the same one chosen again while it waits. The same one
+// starts afresh too: a step routine re-entered with no new input would run
+// its step again at once (Copy would make a second copy, Erase find nothing
+// selected, Distance measure nothing).
+bool ChosenWhileItsToolRuns() { return ActiveTool == PrevTool && ToolFlagUp(ActiveTool); }
+
+// Ends the command under way as Esc ends it, so that the command chosen
+// starts at its first step: its end routines see a cancel, its previews go,
+// what it built on the way is taken back and what it picked goes with it, so
+// the command chosen cannot go on from its step or work on its picks. The
+// picture is the model's again. RubberLineOn stays as the handler left it:
+// a tool-bar button switches it on for the line command it starts.
+void EndCommandUnderWay() {
+  const Integer chosen = ActiveTool, rubberLine = RubberLineOn;
+  const bool redraw = LeftCommandDrewMarks();
+  DlgCancelled = FlagTrue;
+  CancelTools();
+  ActiveTool = chosen;
+  RubberLineOn = rubberLine;
+  if (redraw && ServicesAbove.RedrawView) ServicesAbove.RedrawView();
+}
+
 }  // namespace
 
 // ---- Command life cycle ------------------------------------------------------------------
@@ -211,7 +237,10 @@ bool CommandStateListed() {
 
 // ---- Dispatcher ------------------------------------------------------------------------
 
-void SelectTool() {
+namespace {
+
+// SelectTool's work; Chosen when the user chose the command (ChooseTool).
+void Dispatch(bool Chosen) {
   const CommandStateCheck check;
   // A picture box or the printer holding the target would get the command's drawing.
   MODEL_INVARIANT(!TargetBorrowed());
@@ -225,6 +254,7 @@ void SelectTool() {
     ActiveDoc = &document->DrawingSurface();
     LoadViewCache();
   }
+  if (Chosen && ChosenWhileItsToolRuns()) EndCommandUnderWay();
   if (ActiveTool != PrevTool) {
     const bool redraw = LeftCommandDrewMarks();
     EndTool();
@@ -243,10 +273,14 @@ void SelectTool() {
     if (row->Dispatch) row->Dispatch();
 }
 
+}  // namespace
+
+void SelectTool() { Dispatch(false); }
+
 void ChooseTool(Integer tool) {
   DlgCancelled = 0;
   ActiveTool = tool;
-  SelectTool();
+  Dispatch(true);
 }
 
 void EndTool() {

@@ -99,7 +99,10 @@ void SelectTool();   // start or re-enter the command named by ActiveTool
 // A command chosen by the user (a menu item, a tool-bar button, a key), its
 // command word written: ActiveTool := tool, then SelectTool. A cancel an
 // earlier dialog reported was for its opener to read: the command chosen
-// starts without it, also when its tool is the one chosen last.
+// starts without it, also when its tool is the one chosen last. Chosen while
+// a command of the same tool runs (another of its sub-commands, or the same
+// one again), it ends that command as Esc ends it first, and starts at its
+// first step.
 void ChooseTool(Integer tool);
 void EndTool();      // end the command of PrevTool before a tool change
 void CancelTools();  // end whatever runs

@@ -69,6 +69,9 @@ constexpr Double NoPlacementDistance = 10000;
 constexpr Single ImageRescaleFactor = 10;  // as the grip frame rescales a wide frame
 
 bool ExtentsEmpty = true;  // no point has widened the running extents yet
+// The definition Create made at its first step, while it has no geometry
+// yet; 0 none. It goes with the command if the command ends before it is filled.
+Long EmptyDefinition = 0;
 
 const PntRec& PointOf(const ObjRec& obj, Integer k) { return Pnts[obj.PointID + k - 1]; }
 
@@ -439,6 +442,7 @@ void CreateComponent() {
   if (SelectionSetNumber < 1) return NoSelectionMessages();
   if (ToolStep == 0) {
     NewComponent();
+    EmptyDefinition = ComponentItem;
     ShowStatus("Enter a Reference Point >", 2);
     ComponentStage = StageWaiting;
     return;
@@ -457,11 +461,11 @@ void CreateComponent() {
     ++count;
   });
   if (count == 0) {
-    if (item == ItemCount) --ItemCount;  // only the last item can be taken back
     ShowStatus("ERROR... No Selected Lines", 2);
     ShowStatus("Component NOT Created", 3);
     return EndComponentCommand(FlagFalse);
   }
+  EmptyDefinition = 0;
   StoreItemExtents(Items[item], count, 0, 0);  // the copies lie relative to the reference point
   Dwgs[CurDwg].Nlines -= count;
   FinishNewComponent();
@@ -580,6 +584,10 @@ void RunComponentCommand() {
 
 void EndComponentCommand(Integer ClearTheirPrompts) {
   if (ClearTheirPrompts) ClearPrompts();
+  // A definition Create made and never filled is taken back: only the last
+  // item can be.
+  if (EmptyDefinition > 0 && EmptyDefinition == ItemCount) --ItemCount;
+  EmptyDefinition = 0;
   EndCommand(ComponentActive);
 }
 
@@ -597,6 +605,7 @@ void ResetComponents() {
   PlacementFound = 0;
   FoundPlacement = 0;
   ExtentsEmpty = true;
+  EmptyDefinition = 0;
 }
 
 namespace {

@@ -262,7 +262,6 @@ TEST_F(GripFrameTest, ARedrawWhileTheFrameIsUpShowsItAgainAndItsGripsStillTake) 
 
     DrawingDriver::Choose("mnuControlsSnapsGrid");
     ASSERT_EQ(GridSnap, FlagTrue);
-    DrawingDriver::PressButton("Move");
     const GripPoint pivot = FramePivot;
     Drag(At(corner.X, corner.Y), At(pivot.X + 72, pivot.Y + 48));  // the scale 1.67, as above
     EXPECT_EQ(GripIndex, 5);

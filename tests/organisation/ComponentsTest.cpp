@@ -157,21 +157,42 @@ TEST_F(ComponentsTest, CreateAndMakeIntoWithoutASelectionChangeNothing) {
   }
 }
 
-TEST_F(ComponentsTest, CreateThatCopiesNothingTakesBackItsItemOnlyWhileItIsTheLast) {
-  for (const bool another : {false, true}) {
-    SelectionSetNumber = 1;  // a selection set that holds nothing
-    const Long items = ItemCount;
-    DrawingDriver::Choose("mnuEditCompCreate");
-    if (another) {
-      NewItemName = "Other";
-      AddItem(ItemGroup);
-    }
-    input_->ClickAt(5, 4);
-    EXPECT_EQ(MessagePanel(2), "ERROR... No Selected Lines") << another;
-    EXPECT_EQ(MessagePanel(3), "Component NOT Created") << another;
-    EXPECT_EQ(ItemCount, items + (another ? 2 : 0)) << another;
-    if (another) {
-      EXPECT_EQ(Items[ItemCount].Name, "Other");
+// Create ends before its definition took any geometry (the reference point
+// finds nothing to copy, Esc, another tool chosen): the definition it made
+// goes with it, unless another item was made after it, as only the last
+// item can be taken back.
+TEST_F(ComponentsTest, CreateEndedBeforeItCopiedAnythingTakesBackItsItemOnlyWhileItIsTheLast) {
+  struct Ending {
+    const char* name;
+    std::function<void()> end;
+    const char* prompt;   // panels 2 and 3 afterwards; nullptr: not looked at
+    const char* message;
+  };
+  const Ending endings[] = {
+      {"a reference point with nothing to copy", [this] { input_->ClickAt(5, 4); }, "ERROR... No Selected Lines",
+       "Component NOT Created"},
+      {"Esc", [this] { input_->Escape(); }, "", ""},
+      {"Zoom In chosen", [] { DrawingDriver::Choose("mnuViewZoomIn"); }, nullptr, nullptr},
+  };
+  for (const Ending& ending : endings) {
+    for (const bool another : {false, true}) {
+      SCOPED_TRACE(std::string(ending.name) + (another ? ", another item made meanwhile" : ""));
+      SelectionSetNumber = 1;  // a selection set that holds nothing
+      const Long items = ItemCount;
+      DrawingDriver::Choose("mnuEditCompCreate");
+      ASSERT_EQ(ItemCount, items + 1);  // the definition, waiting for its reference point
+      if (another) {
+        NewItemName = "Other";
+        AddItem(ItemGroup);
+      }
+      ending.end();
+      EXPECT_EQ(ComponentActive, FlagFalse);
+      if (ending.prompt) {
+        EXPECT_EQ(MessagePanel(2), ending.prompt);
+        EXPECT_EQ(MessagePanel(3), ending.message);
+      }
+      EXPECT_EQ(ItemCount, items + (another ? 2 : 0));
+      if (another) EXPECT_EQ(Items[ItemCount].Name, "Other");
     }
   }
 }

@@ -120,8 +120,8 @@ TEST_F(MeasureCommandsTest, RadiusAndArcRefuseAMissSilentlySkipALineAndMeasureTh
 }
 
 // A dialog that reports its cancel (File, Open cancelled, the print preview
-// left by EXIT) while Distance runs: Distance chosen again measures the
-// clicks that follow.
+// left by EXIT) while Distance runs: Distance chosen again starts a new
+// measurement and measures the clicks that follow.
 TEST_F(MeasureCommandsTest, DistanceChosenAfterACancelledDialogMeasuresAgain) {
   DwgDbPath = ScratchPath("Test_dwg.mdb");
   CreateEmptyDrawingsDb(DwgDbPath);
@@ -149,8 +149,10 @@ TEST_F(MeasureCommandsTest, DistanceChosenAfterACancelledDialogMeasuresAgain) {
     ASSERT_EQ(MessagePanel(3), "DISTANCE = 5\"");
     row.cancel();
     EXPECT_EQ(DlgCancelled, FlagTrue);  // the dialog reported its cancel
-    DrawingDriver::Choose("mnuControlsMeasureDistance");  // carries on from (4, 5)
+    DrawingDriver::Choose("mnuControlsMeasureDistance");  // a new starting point follows
     Click(4, 1);
+    EXPECT_EQ(MessagePanel(3), "");
+    Click(4, 5);
     EXPECT_EQ(MessagePanel(3), "DISTANCE = 4\"");
     Click(4, 3);
     EXPECT_EQ(MessagePanel(3), "DISTANCE = 2\"");

@@ -71,6 +71,8 @@ void ScriptedResponder::OnModalWindow(std::function<void(QDialog&)> operate) {
 
 void ScriptedResponder::SetModalTimeLimit(int milliseconds) { modalTimeLimit_ = milliseconds; }
 
+void ScriptedResponder::RejectEveryModalWindow() { rejectEveryModal_ = true; }
+
 void ScriptedResponder::ExpectAllAnswersUsed() {
   ExpectEmpty(msgBoxAnswers_, "message box answer(s)");
   ExpectEmpty(fileAnswers_, "file dialog answer(s)");
@@ -150,6 +152,10 @@ void ScriptedResponder::ModalWindowShown(QDialog& dialog) {
   const String title = dialog.windowTitle().toStdString();
   prompts_.push_back({PromptKind::ModalWindow, dialog.metaObject()->className(), title, 0});
   std::function<void(QDialog&)> operate;
+  if (modalOperations_.empty() && rejectEveryModal_) {
+    CloseRejected(dialog);
+    return;
+  }
   if (!TakeAnswer(modalOperations_, prompts_.back(), operate)) {
     CloseRejected(dialog);
     return;

@@ -69,6 +69,10 @@ class ScriptedResponder final : public PromptResponder {
     });
   }
   void SetModalTimeLimit(int milliseconds);  // 5000 unless set
+  // Rejects every modal window that finds no queued operation (each still
+  // recorded): for tests that choose commands whose choosers and dialogs
+  // they cannot count beforehand.
+  void RejectEveryModalWindow();
 
   // ---- What was asked ------------------------------------------------------
   const std::vector<PromptRecord>& Prompts() const { return prompts_; }
@@ -100,6 +104,7 @@ class ScriptedResponder final : public PromptResponder {
   std::deque<ColorAnswer> colorAnswers_;
   std::deque<PrinterChoice> printerAnswers_;
   std::deque<std::function<void(QDialog&)>> modalOperations_;
+  bool rejectEveryModal_ = false;  // a window with no queued operation is rejected without a failure
   int modalTimeLimit_ = 5000;  // milliseconds a window may stay open after its operation
   std::vector<PromptRecord> prompts_;
 };

@@ -247,9 +247,7 @@ class SpoiledBehindTheLocksTest : public SharedDatabaseTest {
 
   // Where BrokenPage writes: the first byte of the Components table's first page.
   void NoteWhereToBreak() {
-    TestDatabase db(DwgDbPath);
-    brokenOffset_ = static_cast<qint64>(
-        (db.Number("SELECT rootpage FROM sqlite_master WHERE name = 'Components'") - 1) * db.Number("PRAGMA page_size"));
+    brokenOffset_ = FirstPageOf(DwgDbPath, "Components").Offset();
     zeroByte_ = ScratchPath("zero.byte");
     QFile zero(QString::fromStdString(zeroByte_));
     ASSERT_TRUE(zero.open(QIODevice::WriteOnly) && zero.write(QByteArray(1, '\0')) == 1);

@@ -26,15 +26,16 @@ std::vector<String> PastIndex(const String& index, const std::vector<String>& ad
   return all;
 }
 
+TablePage FirstPageOf(const String& path, const String& table) {
+  TestDatabase db(path);
+  return {static_cast<qint64>(db.Number("SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'")),
+          static_cast<qint64>(db.Number("PRAGMA page_size"))};
+}
+
 void BreakPageOf(const String& path, const String& table) {
-  qint64 page = 0, size = 0;
-  {
-    TestDatabase db(path);
-    page = static_cast<qint64>(db.Number("SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'"));
-    size = static_cast<qint64>(db.Number("PRAGMA page_size"));
-  }
+  const TablePage page = FirstPageOf(path, table);
   QFile file(QString::fromStdString(path));
-  ASSERT_TRUE(page > 1 && file.open(QIODevice::ReadWrite) && file.seek((page - 1) * size));
+  ASSERT_TRUE(page.number > 1 && file.open(QIODevice::ReadWrite) && file.seek(page.Offset()));
   file.write(QByteArray(1, '\0'));
 }
 
@@ -65,14 +66,10 @@ void LogBreakingPageOf(const String& path, const String& table) {
   constexpr quint32 BigEndianLogMagic = 0x377f0683;
   constexpr quint32 LogFormat = 3007000;
   constexpr qsizetype LogHeader = 32, FrameHeader = 24;
-  qint64 page = 0, size = 0;
-  {
-    TestDatabase db(path);
-    page = static_cast<qint64>(db.Number("SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'"));
-    size = static_cast<qint64>(db.Number("PRAGMA page_size"));
-  }
+  const TablePage first = FirstPageOf(path, table);
+  const qint64 page = first.number, size = first.size;
   QFile file(QString::fromStdString(path));
-  ASSERT_TRUE(page > 1 && file.open(QIODevice::ReadOnly) && file.seek((page - 1) * size));
+  ASSERT_TRUE(page > 1 && file.open(QIODevice::ReadOnly) && file.seek(first.Offset()));
   QByteArray broken = file.read(size);
   const qint64 pages = file.size() / size;
   file.close();

@@ -2,6 +2,7 @@
 // leave them, for the tests of the writers that must refuse them.
 #pragma once
 
+#include <QtGlobal>
 #include <vector>
 
 #include "platform/Types.h"
@@ -15,6 +16,14 @@ std::vector<String> WithoutKey(const String& table);
 // The statements adding run while index is left out of the schema: the
 // index lacks the rows they add.
 std::vector<String> PastIndex(const String& index, const std::vector<String>& adding);
+
+// Where the first page of table lies in the file at path.
+struct TablePage {
+  qint64 number = 0;  // 1-based page number; 0 when there is no such table
+  qint64 size = 0;    // the file's page size, bytes
+  qint64 Offset() const { return (number - 1) * size; }
+};
+TablePage FirstPageOf(const String& path, const String& table);
 
 // The first page of table made unreadable: its page type is none. A small
 // table has that one page.

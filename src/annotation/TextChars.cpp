@@ -265,10 +265,12 @@ void PlaceTextCursor() {
   if (t.BoxMode) WrapPenInBox();
   const Double endX = t.PenX + t.Advance * std::cos(t.AngleRad);
   const Double endY = t.PenY + t.Advance * std::sin(t.AngleRad);
-  t.CursorPixels[0] = static_cast<Single>(PixelOfX(t.PenX));
-  t.CursorPixels[1] = static_cast<Single>(PixelOfY(t.PenY));
-  t.CursorPixels[2] = static_cast<Single>(PixelOfX(endX));
-  t.CursorPixels[3] = static_cast<Single>(PixelOfY(endY));
+  // The cursor, one character long, is kept in Singles as a mark: its ends
+  // are clamped as a point drawn alone is.
+  t.CursorPixels[0] = static_cast<Single>(ClampPixel(PixelOfX(t.PenX)));
+  t.CursorPixels[1] = static_cast<Single>(ClampPixel(PixelOfY(t.PenY)));
+  t.CursorPixels[2] = static_cast<Single>(ClampPixel(PixelOfX(endX)));
+  t.CursorPixels[3] = static_cast<Single>(ClampPixel(PixelOfY(endY)));
   MarkLine(t.CursorPixels[0], t.CursorPixels[1], t.CursorPixels[2], t.CursorPixels[3], CursorColor);
   t.CursorShown = FlagTrue;
 }

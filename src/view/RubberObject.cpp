@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "model/DataHand.h"
 #include "model/Geometry.h"
@@ -45,6 +46,14 @@ constexpr Integer DragCentre = 1, DragStart = 2, DragMiddle = 3, DragEnd = 4;  /
 SinglePoint W1, W2, W3, W4;
 
 const SinglePoint& P(Integer k) { return RubberObjPts[static_cast<size_t>(k)]; }
+
+// A view pixel of a point as the ghost keeps it: whole, not clamped to the
+// pixel limit (its lines are cut to the guard box as they are drawn), held
+// within what a Single holds.
+Single GhostPixel(Double pixel) {
+  constexpr Double Most = std::numeric_limits<Single>::max();
+  return static_cast<Single>(std::clamp(RoundHalfEven(pixel), -Most, Most));
+}
 
 Single DistanceS(const SinglePoint& a, const SinglePoint& b) {
   return std::sqrt(SquareSingle(a.Y - b.Y) + SquareSingle(a.X - b.X));
@@ -267,8 +276,7 @@ void LoadRubberObject(Long ObjNo) {
   if (static_cast<Long>(GdiPts.size()) <= RubberObjCount) ResizeScrPts(static_cast<Integer>(std::min<Long>(Long{RubberObjCount} + 4, MaxScrPts)));
   for (Long i = 1; i <= RubberObjCount; ++i) {
     const PntRec& p = Pnts[obj.PointID + i - 1];
-    RubberObjPts[static_cast<size_t>(i)] = {static_cast<Single>(RoundHalfEven(UnclampedPixelX(p.X))),
-                                            static_cast<Single>(RoundHalfEven(UnclampedPixelY(p.Y)))};
+    RubberObjPts[static_cast<size_t>(i)] = {GhostPixel(UnclampedPixelX(p.X)), GhostPixel(UnclampedPixelY(p.Y))};
   }
   RubberDragPnt = 1;
   RubberObjShown = FlagFalse;

@@ -40,9 +40,15 @@ namespace {
 constexpr Integer ScrPtsSpare = 100;  // room grown beyond a large boundary
 
 // Whole view pixels of a world point, clamped first (ViewCache.h): the box
-// adds a row and the polygon turns rows over.
+// adds a row to them.
 Long PixelX(Double X) { return RoundToLong(ViewPixelX(X)); }
 Long PixelY(Double Y) { return RoundToLong(ViewPixelY(Y)); }
+
+// The whole view pixel of a boundary point, not clamped: the polygon is cut
+// to the guard box whole before it becomes device pixels.
+ClipPoint BoundaryPixel(Double X, Double Y) {
+  return {RoundHalfEven(UnclampedPixelX(X)), RoundHalfEven(UnclampedPixelY(Y))};
+}
 
 // The first live polygon whose ObjectID is the area.
 Long FindFillPolygon(Long Item) {
@@ -74,8 +80,7 @@ bool BuildAreaPolygon(Long Item) {
   GdiPtsCount = obj.NPoints;
   for (Long k = 1; k <= obj.NPoints; ++k) {
     const PntRec& p = Pnts[obj.PointID + k - 1];
-    GdiPts[static_cast<size_t>(k)] =
-        GdiPoint{PixelX(p.X + FillOriginX), ViewPixMaxY - PixelY(p.Y + FillOriginY)};
+    ViewPts[static_cast<size_t>(k)] = BoundaryPixel(p.X + FillOriginX, p.Y + FillOriginY);
   }
   return true;
 }
@@ -87,14 +92,14 @@ void FillObjectArea(Long ObjNo) {
   const ObjRec& obj = Objs[ObjNo];
   FillOriginX = FillOriginY = 0;
   const Long colour = EraseDraw ? DwgBackColor : obj.Color;
-  if (BuildAreaPolygon(obj.ObjectID)) GdiPolygon(obj.Ltype, colour, GdiPtsCount);
+  if (BuildAreaPolygon(obj.ObjectID)) ViewPolygon(obj.Ltype, colour, GdiPtsCount);
 }
 
 void FillAreaItem(Long Item) {
   if (!ShowFills || CurFillColor == DwgBackColor || Item < 1 || Item > ItemCount) return;
   FillOriginX = Items[Item].Xorigin;
   FillOriginY = Items[Item].Yorigin;
-  if (BuildAreaPolygon(Item)) GdiPolygon(CurFillPattern, CurFillColor, GdiPtsCount);
+  if (BuildAreaPolygon(Item)) ViewPolygon(CurFillPattern, CurFillColor, GdiPtsCount);
 }
 
 void ResetFills() {

@@ -19,17 +19,19 @@ extern Integer FillUseBoundaryLayer;  // flag: kept in the option set only (0)
 
 // ---- Drawing ---------------------------------------------------------------------------
 // Fills are drawn by the surface's polygon fill over the area's boundary,
-// converted to device points in GdiPts (grown first when the boundary has
-// more points than it holds).
+// its points as whole view pixels, not clamped, in ViewPts (grown first
+// when the boundary has more points than it holds), cut to the view's guard
+// box by ViewPolygon: a boundary reaching far beyond the view keeps its
+// sides' course and the fill its shape across the view.
 extern Double FillOriginX, FillOriginY;  // world offset of the area: 0 for Fill entities
 
 // Draws Fill entity ObjNo (its Ltype the fill style, in the background colour while erasing).
 void FillObjectArea(Long ObjNo);
 // The area chooser's preview: area Item in CurFillColor and CurFillPattern.
 void FillAreaItem(Long Item);
-// GdiPts(1..GdiPtsCount) and BoundaryBox for area Item; false when there is nothing to fill.
+// ViewPts(1..GdiPtsCount) and BoundaryBox for area Item; false when there is nothing to fill.
 bool BuildAreaPolygon(Long Item);
-extern Integer GdiPtsCount;  // device points BuildAreaPolygon placed
+extern Integer GdiPtsCount;  // points BuildAreaPolygon placed in ViewPts
 // ShowFills lives with the display options (DisplayOptions.h), FillQuad
 // with the drawers (ObjectDrawers.h): the renderers read them.
 

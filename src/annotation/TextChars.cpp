@@ -43,11 +43,13 @@ constexpr Double FlatTolerance = 1e-7;     // a base line this close to an axis 
 constexpr Double BoxSlack = 1e-9;          // rounding allowed at the sides of the text box, world units
 std::vector<Long> NearChars;               // candidates of FindTextCharAt; storage reused
 
-Single PixelOfX(Double X) { return static_cast<Single>(RoundHalfEven(ViewPixelX(X))); }
-Single PixelOfY(Double Y) { return static_cast<Single>(RoundHalfEven(ViewPixelY(Y))); }
+// The whole view pixel of a world point, not clamped: the marks are lines,
+// which the line primitive cuts to the guard box (ViewCache.h).
+Double PixelOfX(Double X) { return RoundHalfEven(UnclampedPixelX(X)); }
+Double PixelOfY(Double Y) { return RoundHalfEven(UnclampedPixelY(Y)); }
 
 // A screen mark in the copy pen, one pixel wide.
-void MarkLine(Single x1, Single y1, Single x2, Single y2, Long Color) {
+void MarkLine(Double x1, Double y1, Double x2, Double y2, Long Color) {
   if (!ActiveDoc) return;
   SetDrawWidth(1);
   SetDrawStyle(0);
@@ -263,10 +265,12 @@ void PlaceTextCursor() {
   if (t.BoxMode) WrapPenInBox();
   const Double endX = t.PenX + t.Advance * std::cos(t.AngleRad);
   const Double endY = t.PenY + t.Advance * std::sin(t.AngleRad);
-  t.CursorPixels[0] = PixelOfX(t.PenX);
-  t.CursorPixels[1] = PixelOfY(t.PenY);
-  t.CursorPixels[2] = PixelOfX(endX);
-  t.CursorPixels[3] = PixelOfY(endY);
+  // The cursor, one character long, is kept in Singles as a mark: its ends
+  // are clamped as a point drawn alone is.
+  t.CursorPixels[0] = static_cast<Single>(ClampPixel(PixelOfX(t.PenX)));
+  t.CursorPixels[1] = static_cast<Single>(ClampPixel(PixelOfY(t.PenY)));
+  t.CursorPixels[2] = static_cast<Single>(ClampPixel(PixelOfX(endX)));
+  t.CursorPixels[3] = static_cast<Single>(ClampPixel(PixelOfY(endY)));
   MarkLine(t.CursorPixels[0], t.CursorPixels[1], t.CursorPixels[2], t.CursorPixels[3], CursorColor);
   t.CursorShown = FlagTrue;
 }

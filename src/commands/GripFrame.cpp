@@ -30,6 +30,7 @@
 #include "platform/Pointers.h"
 #include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
+#include "view/SurfaceDraw.h"
 #include "view/ZoomCommands.h"
 #include "view/Zooms.h"
 
@@ -67,6 +68,9 @@ constexpr Integer ReadOutDecimals = 3;
 
 bool ExtentsEmpty = true;  // no point has widened the extents since the set-up began
 Surface* FrameSurface = nullptr;  // where the frame was drawn last; nullptr before the first
+// WorkGrips when the frame was last drawn: its sides and stem are drawn
+// again from them to erase it, as its grips are from DrawnGrips.
+std::array<GripPoint, GripCount + 2> StrokedGrips{};
 
 // The frame transform: scale, then turn, about the pivot.
 struct FrameTransformRec {
@@ -207,7 +211,15 @@ void StartPlaceComponent() {
 
 namespace {
 
-// Draws the frame at DrawnGrips with the not-XOR pen: a second call removes it.
+// The side or stem from grip a to grip b as drawn last, cut to the view's
+// guard box by the line primitive: a side reaching far beyond the view
+// keeps its course across it, however the frame was scaled or turned.
+void StrokeGripLine(Integer a, Integer b) {
+  GdiLine(StrokedGrips[a].X, StrokedGrips[a].Y, StrokedGrips[b].X, StrokedGrips[b].Y);
+}
+
+// Draws the frame at StrokedGrips and DrawnGrips with the not-XOR pen: a
+// second call removes it.
 void StrokeFrame() {
   Surface* s = ActiveDoc;
   if (!s) return;
@@ -217,11 +229,8 @@ void StrokeFrame() {
   s->ForeColor = FrameColor;
   s->FillStyle = vbFSTransparent;
   s->FillColor = DwgBackColor;
-  GdiPoint outline[8];
-  for (Integer k = 1; k <= 8; ++k) outline[k - 1] = {DrawnGrips[k].X, DrawnGrips[k].Y};
-  Polygon(s->hDC(), outline, 8);
-  MoveToEx(s->hDC(), DrawnGrips[4].X, DrawnGrips[4].Y, nullptr);
-  LineTo(s->hDC(), DrawnGrips[9].X, DrawnGrips[9].Y);
+  for (Integer k = 1; k <= 8; ++k) StrokeGripLine(k, k == 8 ? 1 : k + 1);
+  StrokeGripLine(4, 9);
   s->FillColor = GripFill;
   s->FillStyle = vbFSSolid;
   s->Circle(static_cast<Single>(DrawnGrips[9].X), static_cast<Single>(DrawnGrips[9].Y), RotateGripRadius);
@@ -247,9 +256,11 @@ Single GripSegmentDistance(Single x, Single y, Single x1, Single y1, Single x2, 
 }  // namespace
 
 // A grip scaled or turned far out is clamped again before it becomes whole
-// device pixels: the squares and the outline are drawn by sums on them.
+// device pixels: its square and circle are drawn by sums on them. The sides
+// are cut instead (StrokeGripLine).
 void DrawGripFrame() {
   if (FrameShown) EraseGripFrame();
+  StrokedGrips = WorkGrips;
   for (Integer k = 1; k <= GripCount; ++k)
     DrawnGrips[k] = {RoundToLong(ClampPixel(WorkGrips[k].X)),
                      RoundToLong(ClampPixel(ViewPixMaxY - WorkGrips[k].Y))};
@@ -525,6 +536,7 @@ void ResetGripFrame() {
   GripPoints.fill({});
   WorkGrips.fill({});
   DrawnGrips.fill({});
+  StrokedGrips.fill({});
   FrameMinX = FrameMinY = FrameMaxX = FrameMaxY = 0;
   FrameCentre = FramePivot = {};
   FrameScaleX = FrameScaleY = AppliedScaleX = AppliedScaleY = 1;

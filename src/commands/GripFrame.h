@@ -45,7 +45,7 @@ constexpr Integer GripCount = 9;
 constexpr Single RotateStem = 48;  // pixels from grip 4 to grip 9 at scale 1
 extern std::array<GripPoint, GripCount + 2> GripPoints;  // the grips as set up
 extern std::array<GripPoint, GripCount + 2> WorkGrips;   // the grips as shown; hit tests use them
-extern std::array<DrawnGrip, GripCount + 2> DrawnGrips;  // WorkGrips when last drawn; erasing uses them
+extern std::array<DrawnGrip, GripCount + 2> DrawnGrips;  // WorkGrips when last drawn, clamped; erasing uses them
 
 extern Double FrameMinX, FrameMinY, FrameMaxX, FrameMaxY;  // frame extents, world units
 extern GripPoint FrameCentre;  // frame centre when set up, pixels

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/BoxClip.h"
 #include "platform/Colors.h"
 #include "platform/Numbers.h"
 
@@ -208,41 +209,11 @@ void AddCut(std::vector<double>& cuts, double angle, double start, double sweep)
   if (t < sweep) cuts.push_back(start + t);
 }
 
-// The area a clipped curve is walked in: device pixels, the surface grown.
-struct ClipArea {
-  double left, top, right, bottom;
-  bool Holds(double x, double y) const { return x >= left && x <= right && y >= top && y <= bottom; }
-};
-
-ClipArea ClipAreaOf(const Surface& surface) {
+// The area a clipped curve is walked in: device pixels (MinY the top row),
+// the surface grown.
+ClipBox ClipAreaOf(const Surface& surface) {
   return {-Surface::CurveClipMargin, -Surface::CurveClipMargin, surface.DeviceWidth() + Surface::CurveClipMargin,
           surface.DeviceHeight() + Surface::CurveClipMargin};
-}
-
-// Cuts the segment to the area (Liang-Barsky); false when none of it lies there.
-bool ClipSegment(const ClipArea& area, double& x0, double& y0, double& x1, double& y1) {
-  double t0 = 0, t1 = 1;
-  const double dx = x1 - x0, dy = y1 - y0;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x0 - area.left, area.right - x0, y0 - area.top, area.bottom - y0};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const double r = q[i] / p[i];
-    if (p[i] < 0)
-      t0 = std::max(t0, r);
-    else
-      t1 = std::min(t1, r);
-  }
-  if (!(t0 <= t1)) return false;
-  const double ax = x0 + t0 * dx, ay = y0 + t0 * dy;
-  x1 = x0 + t1 * dx;
-  y1 = y0 + t1 * dy;
-  x0 = ax;
-  y0 = ay;
-  return true;
 }
 
 }  // namespace
@@ -254,9 +225,9 @@ bool Surface::CurveLeavesSafeArea(double cx, double cy, double rx, double ry) co
 }
 
 void Surface::LineDeviceClipped(double x0, double y0, double x1, double y1) {
-  const ClipArea area = ClipAreaOf(*this);
+  const ClipBox area = ClipAreaOf(*this);
   if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1)) return;
-  if (!ClipSegment(area, x0, y0, x1, y1)) return;
+  if (!ClipSegmentToBox(area, x0, y0, x1, y1)) return;
   LineDevice(RoundToLong(x0), RoundToLong(y0), RoundToLong(x1), RoundToLong(y1));
 }
 
@@ -277,17 +248,17 @@ void Surface::StrokeClippedArc(double cx, double cy, double rx, double ry, doubl
 }
 
 void Surface::FindArcPieces(double cx, double cy, double rx, double ry, double start, double sweep) {
-  const ClipArea area = ClipAreaOf(*this);
+  const ClipBox area = ClipAreaOf(*this);
   // Where the curve crosses an edge of the area: x = cx + rx cos t, y = cy - ry sin t.
   cuts_.clear();
   cuts_.push_back(start);
-  for (double edge : {area.left, area.right}) {
+  for (double edge : {area.MinX, area.MaxX}) {
     const double u = rx > 0 ? (edge - cx) / rx : 2;
     if (u < -1 || u > 1) continue;
     AddCut(cuts_, std::acos(u), start, sweep);
     AddCut(cuts_, -std::acos(u), start, sweep);
   }
-  for (double edge : {area.top, area.bottom}) {
+  for (double edge : {area.MinY, area.MaxY}) {
     const double v = ry > 0 ? (cy - edge) / ry : 2;
     if (v < -1 || v > 1) continue;
     AddCut(cuts_, std::asin(v), start, sweep);
@@ -316,16 +287,16 @@ void Surface::FindArcPieces(double cx, double cy, double rx, double ry, double s
 }
 
 void Surface::AppendPiecePoints(double cx, double cy, double rx, double ry, double a, double b) {
-  const ClipArea area = ClipAreaOf(*this);
+  const ClipBox area = ClipAreaOf(*this);
   // About two pixels between points, as a curve drawn whole; the inside of
   // the area holds at most about its perimeter of curve, so that bounds the walk.
   const double wanted = std::ceil((b - a) * std::max(rx, ry) / 2);
-  const double mostSteps = 2 * (area.right - area.left + area.bottom - area.top);
+  const double mostSteps = 2 * (area.MaxX - area.MinX + area.MaxY - area.MinY);
   const long steps = static_cast<long>(std::clamp(wanted, 1.0, mostSteps));
   for (long k = 0; k <= steps; ++k) {
     const double t = a + (b - a) * static_cast<double>(k) / static_cast<double>(steps);
-    const DevicePoint p{RoundToLong(std::clamp(cx + rx * std::cos(t), area.left, area.right)),
-                        RoundToLong(std::clamp(cy - ry * std::sin(t), area.top, area.bottom))};
+    const DevicePoint p{RoundToLong(std::clamp(cx + rx * std::cos(t), area.MinX, area.MaxX)),
+                        RoundToLong(std::clamp(cy - ry * std::sin(t), area.MinY, area.MaxY))};
     if (!shape_.empty() && shape_.back().x == p.x && shape_.back().y == p.y) continue;
     shape_.push_back(p);
   }
@@ -338,9 +309,9 @@ void Surface::FillClippedEllipse(double cx, double cy, double rx, double ry) {
   // ellipse, in the order of their directions from a point within.
   shape_.clear();
   for (size_t i = 0; i + 1 < pieces_.size(); i += 2) AppendPiecePoints(cx, cy, rx, ry, pieces_[i], pieces_[i + 1]);
-  const ClipArea area = ClipAreaOf(*this);
-  for (double x : {area.left, area.right})
-    for (double y : {area.top, area.bottom}) {
+  const ClipBox area = ClipAreaOf(*this);
+  for (double x : {area.MinX, area.MaxX})
+    for (double y : {area.MinY, area.MaxY}) {
       const double u = (x - cx) / rx, v = (y - cy) / ry;
       if (u * u + v * v <= 1) shape_.push_back({RoundToLong(x), RoundToLong(y)});
     }

@@ -32,10 +32,13 @@ namespace {
 const WorldXY& P(int i) { return ScrPts[i]; }
 Single S(Double value) { return static_cast<Single>(value); }
 
-// View pixels of a world point, worked in single precision and clamped as
-// the view cache clamps every pixel made from a world point.
-Single PixelX(Single X) { return static_cast<Single>(ClampPixel(X * ViewScaleX + ViewBaseX)); }
-Single PixelY(Single Y) { return static_cast<Single>(ClampPixel(Y * ViewScaleY + ViewBaseY)); }
+// View pixels of a world point, worked in single precision: unclamped for
+// the ends of a line, which the line primitive cuts to the guard box, and
+// clamped as the view cache clamps a point drawn alone.
+Single UnclampedX(Single X) { return X * ViewScaleX + ViewBaseX; }
+Single UnclampedY(Single Y) { return Y * ViewScaleY + ViewBaseY; }
+Single PixelX(Single X) { return static_cast<Single>(ClampPixel(UnclampedX(X))); }
+Single PixelY(Single Y) { return static_cast<Single>(ClampPixel(UnclampedY(Y))); }
 
 // The fast wrappers as outputs of the shared constructions.
 void LineOutput(Double X1, Double Y1, Double X2, Double Y2) { FastWorldLine(S(X1), S(Y1), S(X2), S(Y2)); }
@@ -156,7 +159,7 @@ void FastDrawLoadedObject() {
 void FastWorldPoint(Single X, Single Y) { DrawPSet(PixelX(X), PixelY(Y)); }
 
 void FastWorldLine(Single X1, Single Y1, Single X2, Single Y2) {
-  GdiLine(PixelX(X1), PixelY(Y1), PixelX(X2), PixelY(Y2));
+  GdiLine(UnclampedX(X1), UnclampedY(Y1), UnclampedX(X2), UnclampedY(Y2));
 }
 
 namespace {
@@ -210,7 +213,7 @@ void FastDrawWideLine() {
   BandFill(style, color);
   SetDrawStyle(vbSolid);
   SetForeColor(PenColor);
-  GdiPolygon(style, color, 4);
+  ViewPolygon(style, color, 4);
 }
 
 void FastDrawCircle() {
@@ -249,19 +252,19 @@ void FastDrawContBezier() {
 void FastDrawPolyline() {
   const int n = std::min<int>(PenPntCount, ScrPtsMax);
   if (n < 1) return;
-  LoadGdiPoints(n);
-  Polyline(ActiveDoc->hDC(), &GdiPts[1], n);
+  LoadViewPts(n);
+  ViewPolyline(n);
 }
 
 void FastDrawPolygon() {
   const int n = std::min<int>(PenPntCount, ScrPtsMax);
   if (n < 1) return;
-  LoadGdiPoints(n);
+  LoadViewPts(n);
   Integer style = 0;
   Long color = 0;
   BandFill(style, color);
   SetDrawStyle(vbSolid);
-  GdiPolygon(style, color, n);
+  ViewPolygon(style, color, n);
 }
 
 }  // namespace lintavo

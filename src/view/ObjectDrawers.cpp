@@ -54,6 +54,10 @@ bool ScrPtsBeyondView(int first, int last) {
   return left || below || right || above;
 }
 
+// The view pixel of a world point, not clamped: the polygons it goes into
+// are cut to the guard box whole.
+ClipPoint ViewPixelOf(Double X, Double Y) { return {UnclampedPixelX(X), UnclampedPixelY(Y)}; }
+
 // Whether the square centre +/- r meets the view window.
 bool SquareMeetsView(Double CX, Double CY, Double r) {
   return CX - r <= ViewWinMaxX && CX + r >= ViewWinMinX && CY - r <= ViewWinMaxY && CY + r >= ViewWinMinY;
@@ -128,7 +132,7 @@ void DrawWideObjLine() {
   Long color = 0;
   BandFill(style, color);
   SetDrawStyle(0);
-  GdiPolygon(style, color, 4);
+  ViewPolygon(style, color, 4);
 }
 
 void DrawObjCircle() {
@@ -198,10 +202,10 @@ void LoadBandCorners(Double W) {
   const Double w = W * 0.5;
   const Double a = LineAngle(P(1).X, P(1).Y, P(2).X, P(2).Y) + Pi / 2;
   const Double dx = w * std::cos(a), dy = w * std::sin(a);
-  GdiPts[1] = WorldToGdi(P(1).X + dx, P(1).Y + dy);
-  GdiPts[2] = WorldToGdi(P(2).X + dx, P(2).Y + dy);
-  GdiPts[3] = WorldToGdi(P(2).X - dx, P(2).Y - dy);
-  GdiPts[4] = WorldToGdi(P(1).X - dx, P(1).Y - dy);
+  ViewPts[1] = ViewPixelOf(P(1).X + dx, P(1).Y + dy);
+  ViewPts[2] = ViewPixelOf(P(2).X + dx, P(2).Y + dy);
+  ViewPts[3] = ViewPixelOf(P(2).X - dx, P(2).Y - dy);
+  ViewPts[4] = ViewPixelOf(P(1).X - dx, P(1).Y - dy);
 }
 
 void BandFill(Integer& style, Long& color) {
@@ -330,9 +334,9 @@ void DrawObjContBezier() {
 
 namespace {
 
-// Converts ScrPts(1..n) into GdiPts; false, before any point is converted,
+// Converts ScrPts(1..n) into ViewPts; false, before any point is converted,
 // when the pixel box of the points lies wholly outside the surface's bounds.
-bool LoadGdiPts(int n) {
+bool LoadViewPtsInView(int n) {
   if (n < 1) return false;
   Double minX = P(1).X, maxX = P(1).X, minY = P(1).Y, maxY = P(1).Y;
   for (int i = 2; i <= n; ++i) {
@@ -345,24 +349,24 @@ bool LoadGdiPts(int n) {
   if (std::max(a.X, b.X) < ViewPixMinX || std::min(a.X, b.X) > ViewPixMaxX ||
       std::max(a.Y, b.Y) < ViewPixMinY || std::min(a.Y, b.Y) > ViewPixMaxY)
     return false;
-  for (int i = 1; i <= n; ++i) GdiPts[i] = WorldToGdi(P(i).X, P(i).Y);
+  LoadViewPts(n);
   return true;
 }
 
 }  // namespace
 
 void DrawObjPolyline() {
-  if (!DrawEnabled || !LoadGdiPts(PenPntCount)) return;
-  GdiPolyline(PenPntCount);
+  if (!DrawEnabled || !LoadViewPtsInView(PenPntCount)) return;
+  ViewPolyline(PenPntCount);
 }
 
 void DrawObjPolygon() {
-  if (!DrawEnabled || !LoadGdiPts(PenPntCount)) return;
+  if (!DrawEnabled || !LoadViewPtsInView(PenPntCount)) return;
   Integer style = 0;
   Long color = 0;
   BandFill(style, color);
   SetDrawStyle(0);
-  GdiPolygon(style, color, PenPntCount);
+  ViewPolygon(style, color, PenPntCount);
 }
 
 // ---- Dispatch by type ------------------------------------------------------------------------
@@ -474,14 +478,14 @@ void DrawTextObj(Long ObjNo) {
 void FillQuad(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4, Double Y4,
               Long Colour) {
   if (!ShowFills || QuadBeyondViewSide(X1, Y1, X2, Y2, X3, Y3, X4, Y4)) return;
-  GdiPts[1] = WorldToGdi(X1, Y1);
-  GdiPts[2] = WorldToGdi(X2, Y2);
-  GdiPts[3] = WorldToGdi(X3, Y3);
-  GdiPts[4] = WorldToGdi(X4, Y4);
+  ViewPts[1] = ViewPixelOf(X1, Y1);
+  ViewPts[2] = ViewPixelOf(X2, Y2);
+  ViewPts[3] = ViewPixelOf(X3, Y3);
+  ViewPts[4] = ViewPixelOf(X4, Y4);
   if (EraseDraw) Colour = DwgBackColor;
   SetForeColor(Colour);
   SetDrawWidth(1);
-  GdiPolygon(vbFSSolid, Colour, 4);
+  ViewPolygon(vbFSSolid, Colour, 4);
 }
 
 void ResetObjectDrawers() {

@@ -81,8 +81,8 @@ struct ShapeOutput {
 };
 extern const ShapeOutput WorldShapes;  // the world wrappers of SurfaceDraw
 
-// GdiPts(1..4) := the device corners of the band of width W (world units)
-// along ScrPts(1)..ScrPts(2).
+// ViewPts(1..4) := the view pixels of the corners of the band of width W
+// (world units) along ScrPts(1)..ScrPts(2), drawn by ViewPolygon.
 void LoadBandCorners(Double W);
 // Fill pattern and colour of bands and polygons: PenStyle and PenColor
 // while fills are shown, else transparent in DwgBackColor.

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "model/DataHand.h"
 #include "model/Geometry.h"
@@ -45,6 +46,14 @@ constexpr Integer DragCentre = 1, DragStart = 2, DragMiddle = 3, DragEnd = 4;  /
 SinglePoint W1, W2, W3, W4;
 
 const SinglePoint& P(Integer k) { return RubberObjPts[static_cast<size_t>(k)]; }
+
+// A view pixel of a point as the ghost keeps it: whole, not clamped to the
+// pixel limit (its lines are cut to the guard box as they are drawn), held
+// within what a Single holds.
+Single GhostPixel(Double pixel) {
+  constexpr Double Most = std::numeric_limits<Single>::max();
+  return static_cast<Single>(std::clamp(RoundHalfEven(pixel), -Most, Most));
+}
 
 Single DistanceS(const SinglePoint& a, const SinglePoint& b) {
   return std::sqrt(SquareSingle(a.Y - b.Y) + SquareSingle(a.X - b.X));
@@ -180,6 +189,12 @@ void RoundPixelPoints(Integer n) {
   for (Long k = 1; k <= n; ++k) RoundPixelPoint(k);
 }
 
+// ViewPts(1..n) := the points, for the polyline and polygon roads, which
+// cut them to the guard box.
+void LoadGhostViewPts(Integer n) {
+  for (Long k = 1; k <= n; ++k) ViewPts[static_cast<size_t>(k)] = {P(k).X, P(k).Y};
+}
+
 // The image of the points as they stand, by RubberObjType.
 void DrawRubberImage() {
   const Integer n = RubberObjCount;
@@ -231,12 +246,12 @@ void DrawRubberImage() {
       break;
     }
     case EntityPolyline:
-      RoundPixelPoints(n);
-      Polyline(ActiveDoc->hDC(), &GdiPts[1], n);
+      LoadGhostViewPts(n);
+      ViewPolyline(n);
       break;
     case EntityPolygon:
-      RoundPixelPoints(n);
-      Polygon(ActiveDoc->hDC(), &GdiPts[1], n);
+      LoadGhostViewPts(n);
+      ViewPolygon(vbFSTransparent, DwgBackColor, n);
       break;
     default: break;  // points, elliptical arcs and compound objects show no ghost
   }
@@ -250,7 +265,7 @@ Single SquareSingle(Single x) { return x * x; }
 
 void RoundPixelPoint(Integer k) {
   const SinglePoint& p = P(k);
-  GdiPts[static_cast<size_t>(k)] = {RoundToLong(p.X), ViewPixMaxY - RoundToLong(p.Y)};
+  GdiPts[static_cast<size_t>(k)] = {RoundToLong(ClampPixel(p.X)), ViewPixMaxY - RoundToLong(ClampPixel(p.Y))};
 }
 
 void LoadRubberObject(Long ObjNo) {
@@ -261,9 +276,7 @@ void LoadRubberObject(Long ObjNo) {
   if (static_cast<Long>(GdiPts.size()) <= RubberObjCount) ResizeScrPts(static_cast<Integer>(std::min<Long>(Long{RubberObjCount} + 4, MaxScrPts)));
   for (Long i = 1; i <= RubberObjCount; ++i) {
     const PntRec& p = Pnts[obj.PointID + i - 1];
-    RubberObjPts[static_cast<size_t>(i)] = {
-        static_cast<Single>(RoundHalfEven(ViewPixelX(p.X))),
-        static_cast<Single>(RoundHalfEven(ViewPixelY(p.Y)))};
+    RubberObjPts[static_cast<size_t>(i)] = {GhostPixel(UnclampedPixelX(p.X)), GhostPixel(UnclampedPixelY(p.Y))};
   }
   RubberDragPnt = 1;
   RubberObjShown = FlagFalse;

@@ -34,8 +34,10 @@ extern Long RubberDragPnt;      // 1-based position of the dragged point; 1 afte
 extern Integer RubberObjShown;  // flag: a ghost is on the surface
 
 // ---- Drag ----------------------------------------------------------------------------
-// Copies entity ObjNo into view pixels (no placement transform) and shows
-// its ghost once, unchanged.
+// Copies entity ObjNo into whole view pixels, not clamped (no placement
+// transform): its lines, polyline and polygon are cut to the view's guard
+// box as they are drawn, so a side towards a vertex far beyond the view
+// keeps its course. Then shows its ghost once, unchanged.
 void LoadRubberObject(Long ObjNo);
 // Removes the ghost shown, puts point RubberDragPnt at (x, y) (view pixels,
 // y up) and shows the new ghost; the pen goes back to the copy pen with
@@ -43,7 +45,8 @@ void LoadRubberObject(Long ObjNo);
 void DrawRubberObject(Single x, Single y);
 // Removes the ghost shown, if any, leaving the points as they stand.
 void EraseRubberObject();
-// The device pixel of point k into GdiPts(k): (round x, ViewPixMaxY - round y).
+// The device pixel of point k into GdiPts(k): (round x, ViewPixMaxY - round y),
+// x and y clamped first (ViewCache.h), for the Bezier ghosts.
 void RoundPixelPoint(Integer k);
 Single SquareSingle(Single x);  // x * x in single precision
 

@@ -16,6 +16,7 @@
 namespace lintavo {
 
 std::vector<GdiPoint> GdiPts(1001);
+std::vector<ClipPoint> ViewPts(1001);
 
 Integer DrawEnabled = FlagTrue;
 Integer ExtentsPass = FlagFalse;
@@ -42,9 +43,8 @@ namespace {
 // View pixels of a world point, clamped in floating point before they become
 // whole numbers (ViewCache.h): a point billions of pixels away (a drawing far
 // outside the view) would overflow the integer arithmetic of the rasteriser.
-// Every view lies well inside the bound, so a line between a point in view
-// and one clamped runs within a small fraction of a pixel of its course
-// across the view for all but the most slanted lines.
+// For points and curve centres; the ends of straight pieces are cut to the
+// guard box instead.
 Single PixelX(Double X) { return static_cast<Single>(ViewPixelX(X)); }
 Single PixelY(Double Y) { return static_cast<Single>(ViewPixelY(Y)); }
 
@@ -103,6 +103,7 @@ void ResizeScrPts(Integer Bound) {
   ScrPtsMax = Bound;
   ScrPts.assign(static_cast<size_t>(Bound) + 1, {});
   GdiPts.assign(static_cast<size_t>(Bound) + 1, GdiPoint{0, 0});
+  ViewPts.assign(static_cast<size_t>(Bound) + 1, ClipPoint{});
 }
 
 // ---- Setters ----------------------------------------------------------------------
@@ -136,10 +137,14 @@ void SetDrawStyle(Integer Style) {
 
 void DrawPSet(Single x, Single y) { ActiveDoc->PSet(x, DeviceRow(y)); }
 
-void GdiLine(Single x1, Single y1, Single x2, Single y2) {
+void GdiLine(Double x1, Double y1, Double x2, Double y2) {
+  if (!ClipToPixelGuard(x1, y1, x2, y2)) return;
   // MoveToEx and LineTo in one: the line, and the position left at its end.
-  const DevicePoint to{RoundToLong(x2), RoundToLong(DeviceRow(y2))};
-  ActiveDoc->LineDevice(RoundToLong(x1), RoundToLong(DeviceRow(y1)), to.x, to.y);
+  // The ends are taken in single precision, as the callers keep pixels.
+  const Single sx1 = static_cast<Single>(x1), sy1 = static_cast<Single>(y1);
+  const Single sx2 = static_cast<Single>(x2), sy2 = static_cast<Single>(y2);
+  const DevicePoint to{RoundToLong(sx2), RoundToLong(DeviceRow(sy2))};
+  ActiveDoc->LineDevice(RoundToLong(sx1), RoundToLong(DeviceRow(sy1)), to.x, to.y);
   ActiveDoc->GdiPosition = to;
 }
 
@@ -175,12 +180,22 @@ void GdiPolyline(Integer Count) {
   Polyline(ActiveDoc->hDC(), &GdiPts[1], Count);
 }
 
-void GdiPolygon(Integer FillStyle, Long FillColor, Integer Count) {
+namespace {
+
+// Points[0..Count) as a closed polygon filled with the style and colour;
+// the fill goes back to transparent in DwgBackColor afterwards.
+void FilledPolygon(const GdiPoint* Points, int Count, Integer FillStyle, Long FillColor) {
   ActiveDoc->FillStyle = FillStyle;
   ActiveDoc->FillColor = FillColor;
-  Polygon(ActiveDoc->hDC(), &GdiPts[1], Count);
+  Polygon(ActiveDoc->hDC(), Points, Count);
   ActiveDoc->FillStyle = vbFSTransparent;
   ActiveDoc->FillColor = DwgBackColor;
+}
+
+}  // namespace
+
+void GdiPolygon(Integer FillStyle, Long FillColor, Integer Count) {
+  FilledPolygon(&GdiPts[1], Count, FillStyle, FillColor);
 }
 
 void GdiPolyBezier(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4,
@@ -206,7 +221,7 @@ void ClearSurface() { ActiveDoc->Cls(); }
 void WorldPoint(Double X, Double Y) { DrawPSet(PixelX(X), PixelY(Y)); }
 
 void WorldLine(Double X1, Double Y1, Double X2, Double Y2) {
-  GdiLine(PixelX(X1), PixelY(Y1), PixelX(X2), PixelY(Y2));
+  GdiLine(UnclampedPixelX(X1), UnclampedPixelY(Y1), UnclampedPixelX(X2), UnclampedPixelY(Y2));
 }
 
 namespace {
@@ -287,6 +302,80 @@ bool QuadBeyondViewSide(Double X1, Double Y1, Double X2, Double Y2, Double X3, D
                         Double Y4) {
   return BeyondViewSide(std::min({X1, X2, X3, X4}), std::min({Y1, Y2, Y3, Y4}), std::max({X1, X2, X3, X4}),
                         std::max({Y1, Y2, Y3, Y4}));
+}
+
+// ---- Polylines and polygons cut to the guard box ----------------------------------------
+
+namespace {
+
+// The polygon cut to the guard box and its device pixels: storage kept
+// from one polygon to the next.
+std::vector<ClipPoint> CutPts, CutScratch;
+std::vector<GdiPoint> CutGdiPts;
+
+// The device pixel of a view pixel: rounded, row ViewPixMaxY - y, as WorldToGdi.
+GdiPoint DevicePixel(const ClipPoint& p) { return GdiPoint{RoundToLong(p.X), RoundToLong(ViewPixMaxY - p.Y)}; }
+
+bool ViewPtsInGuard(int Count) {
+  for (int i = 1; i <= Count; ++i)
+    if (!InPixelGuard(ViewPts[i].X, ViewPts[i].Y)) return false;
+  return true;
+}
+
+// GdiPts(1..Count) := ViewPts(1..Count) as device pixels.
+void ViewPtsToGdiPts(int Count) {
+  for (int i = 1; i <= Count; ++i) GdiPts[i] = DevicePixel(ViewPts[i]);
+}
+
+// The run of connected lines gathered in GdiPts(1..run), drawn and emptied.
+void DrawRun(int& run) {
+  if (run >= 2) Polyline(ActiveDoc->hDC(), &GdiPts[1], run);
+  run = 0;
+}
+
+}  // namespace
+
+void LoadViewPts(int Count) {
+  for (int i = 1; i <= Count; ++i)
+    ViewPts[i] = ClipPoint{UnclampedPixelX(ScrPts[i].X), UnclampedPixelY(ScrPts[i].Y)};
+}
+
+void ViewPolyline(int Count) {
+  ActiveDoc->FillStyle = vbFSTransparent;
+  ActiveDoc->FillColor = DwgBackColor;
+  if (ViewPtsInGuard(Count)) {
+    ViewPtsToGdiPts(Count);
+    Polyline(ActiveDoc->hDC(), &GdiPts[1], Count);
+    return;
+  }
+  // Runs of segments joined inside the box: a run ends where a segment is
+  // cut on its way out, and the next starts where one comes back in. A run
+  // holds at most Count points, so GdiPts holds it.
+  int run = 0;
+  for (int i = 1; i < Count; ++i) {
+    Double x1 = ViewPts[i].X, y1 = ViewPts[i].Y, x2 = ViewPts[i + 1].X, y2 = ViewPts[i + 1].Y;
+    if (!ClipToPixelGuard(x1, y1, x2, y2)) {
+      DrawRun(run);
+      continue;
+    }
+    if (run == 0) GdiPts[++run] = DevicePixel({x1, y1});
+    GdiPts[++run] = DevicePixel({x2, y2});
+    if (x2 != ViewPts[i + 1].X || y2 != ViewPts[i + 1].Y) DrawRun(run);
+  }
+  DrawRun(run);
+}
+
+void ViewPolygon(Integer FillStyle, Long FillColor, int Count) {
+  if (ViewPtsInGuard(Count)) {
+    ViewPtsToGdiPts(Count);
+    FilledPolygon(&GdiPts[1], Count, FillStyle, FillColor);
+    return;
+  }
+  const int n = ClipPolygonToBox(PixelGuard, &ViewPts[1], Count, CutPts, CutScratch);
+  if (n == 0) return;
+  if (CutGdiPts.size() < static_cast<size_t>(n)) CutGdiPts.resize(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i) CutGdiPts[static_cast<size_t>(i)] = DevicePixel(CutPts[static_cast<size_t>(i)]);
+  FilledPolygon(CutGdiPts.data(), n, FillStyle, FillColor);
 }
 
 // ---- Point marks ---------------------------------------------------------------------
@@ -408,6 +497,7 @@ void DrawTextSample(Single Angle, Double X, Double Y, Single ScaleX, Single Scal
 void ResetSurfaceDraw() {
   // Sized from the bound of ScrPts, so the model's reset must come first.
   GdiPts.assign(static_cast<size_t>(std::max<Integer>(ScrPtsMax, 0)) + 1, GdiPoint{0, 0});
+  ViewPts.assign(GdiPts.size(), ClipPoint{});
   DrawEnabled = FlagTrue;
   ExtentsPass = FlagFalse;
   PenColor = 0;

@@ -9,7 +9,10 @@
 //     setters of the surface's pen state;
 //   - world wrappers: the same shapes in world units, through the view cache
 //     (x = X * ViewScaleX + ViewBaseX, y = Y * ViewScaleY + ViewBaseY,
-//     clamped by ViewPixelX and ViewPixelY of the cache);
+//     clamped by ViewPixelX and ViewPixelY of the cache where a point is
+//     drawn alone; lines, polylines and polygons are cut to the cache's
+//     guard box instead, so that they keep their course however far their
+//     points lie);
 //   - object support: the point marks, the extents pass, the loading of an
 //     entity's points into ScrPts under the placement transform of compound
 //     entities, and the placement of the text sample.
@@ -24,6 +27,7 @@
 //   Setters
 //   Surface primitives
 //   World wrappers
+//   Polylines and polygons cut to the guard box
 //   Object support
 //   Reset
 #pragma once
@@ -31,6 +35,8 @@
 #include <vector>
 
 #include "model/DataHand.h"
+#include "model/ViewCache.h"
+#include "platform/BoxClip.h"
 #include "platform/Gdi.h"
 #include "platform/Types.h"
 #include "view/DisplayOptions.h"
@@ -41,8 +47,12 @@ namespace lintavo {
 // ScrPts (the world points of the entity being drawn) lives in the model;
 // GdiPts shares its bound ScrPtsMax. Neither is ever shrunk.
 extern std::vector<GdiPoint> GdiPts;  // device pixels handed to Polyline, Polygon, PolyBezier; 1-based
+// View pixels (y upward, worked in Double and not clamped) of the polyline
+// or polygon being drawn, for ViewPolyline and ViewPolygon; 1-based, the
+// bound of GdiPts.
+extern std::vector<ClipPoint> ViewPts;
 
-// Re-makes ScrPts and GdiPts with entries 1..Bound, dropping their contents.
+// Re-makes ScrPts, GdiPts and ViewPts with entries 1..Bound, dropping their contents.
 void ResizeScrPts(Integer Bound);
 constexpr Integer MaxScrPts = 32767;  // the largest bound: the most points an entity holds
 
@@ -104,8 +114,10 @@ void SetDrawStyle(Integer Style);       // 0..6
 
 // ---- Surface primitives (view pixels, Y up) ----------------------------------------------
 void DrawPSet(Single x, Single y);  // one pixel in ForeColor through the draw mode
-// Line from (x1, y1) to (x2, y2) without its end pixel: the common line primitive.
-void GdiLine(Single x1, Single y1, Single x2, Single y2);
+// Line from (x1, y1) to (x2, y2) without its end pixel: the common line
+// primitive. It is cut to the guard box of the view cache first (nothing
+// when no part lies there), then its ends are taken in single precision.
+void GdiLine(Double x1, Double y1, Double x2, Double y2);
 void SurfaceLine(Single x1, Single y1, Single x2, Single y2);  // outline of the box with these corners
 // The box with these corners, both included, filled in Color through the draw mode.
 void SurfaceBoxFilled(Single x1, Single y1, Single x2, Single y2, Long Color);
@@ -150,6 +162,21 @@ bool BeyondViewSide(Double X1, Double Y1, Double X2, Double Y2);
 // corners of either diagonal beyond one side, so all four are judged.
 bool QuadBeyondViewSide(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4,
                         Double Y4);
+
+// ---- Polylines and polygons cut to the guard box ------------------------------------------
+// The shape in ViewPts(1..Count) is cut to the guard box of the view cache
+// before its points become device pixels (x rounded, row ViewPixMaxY - y
+// rounded, as WorldToGdi): every side keeps its course across the view
+// however far its points lie. A shape wholly inside the box is drawn from
+// exactly the device pixels WorldToGdi gives, through GdiPts(1..Count).
+void LoadViewPts(int Count);  // ViewPts(1..Count) := the view pixels of ScrPts(1..Count)
+// Connected lines, as Polyline, each run of sides inside the box one
+// stroke; the fill goes transparent in DwgBackColor first, as GdiPolyline.
+void ViewPolyline(int Count);
+// A closed polygon filled with the style and colour, as GdiPolygon; cut
+// whole (its inside within the box kept, its outline along the box's sides
+// where it reached beyond), nothing when no part lies in the box.
+void ViewPolygon(Integer FillStyle, Long FillColor, int Count);
 
 // ---- Object support ------------------------------------------------------------------------
 // Point marks at a world point: nothing unless DrawEnabled, nothing outside

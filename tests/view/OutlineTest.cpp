@@ -158,6 +158,7 @@ TEST_F(OutlineTest, EveryTransformEditStoppedWhileItWaitsLeavesTheSelectionAndTh
       {"mnuEditMirror", {At(1, 1), At(3, 2)}},
       {"mnuEditRescale", {At(1, 1), Typed("2"), Typed("3")}},
       {"mnuEditRcopy", {At(1, 1), At(3, 2), Typed("90"), Typed("3")}},
+      {"mnuEditPcopy", {At(1, 1), At(3, 3), At(3, 3.5), Typed("2")}},  // the path, the offset, the count
   };
   enum class End { Esc, Leave, AnotherTool };
   const std::pair<End, const char*> ends[] = {{End::Esc, "Esc"}, {End::Leave, "leave"}, {End::AnotherTool, "another tool"}};
@@ -170,6 +171,7 @@ TEST_F(OutlineTest, EveryTransformEditStoppedWhileItWaitsLeavesTheSelectionAndTh
           ResetModel();
           AddLine(1, 1, 2, 1.5);
           AddLine(1.5, 0.5, 1.5, 2);  // crossing the first
+          AddLine(0.5, 3, 6, 3);      // the path, outside the selection
           SelectWindow(0.5, 0.8, 2.5, 1.6);
           OutlineEnabled = outline;
           const auto original = AllPoints();

@@ -346,6 +346,8 @@ void MakePathCopies(Integer n) {
 
 }  // namespace
 
+bool PathCopyShowsPath() { return EditActive && EditCommand == EditPathCopyCode && EditStep >= 2; }
+
 void PathCopySelected() {
   if (OpeningCopyStep("Path Copy Selected Lines", "Select a Line to Follow (Path)")) return;
   if (EditStep == 1) {

@@ -16,5 +16,8 @@ void MirrorSelected();      // "Mirror Selected Lines": a reference point, then 
 void RescaleSelected();     // "Rescale Selected Lines": a reference point, then two typed scales
 void RadialCopySelected();  // "Radial Copy Selected Lines": reference, centre, typed angle and count
 void PathCopySelected();    // "Path Copy Selected Lines": reference, path, offset, typed count
+// True while Path Copy shows its path in the show colour, from the pick of
+// the path to the command's end: only a redraw gives the path its own colour.
+bool PathCopyShowsPath();
 
 }  // namespace lintavo

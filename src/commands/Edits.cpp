@@ -508,13 +508,16 @@ void ResetEdits() {
 
 namespace {
 // Another tool or Esc: the previews go (the dispatcher ends the outline as
-// well) and the pointer is the arrow again.
+// well) and the pointer is the arrow again; a path shown in its show colour
+// gets its own colour back from a redraw.
 void LeaveEdits() {
   if (!EditActive) return;
+  const bool pathShown = PathCopyShowsPath();
   if (GroupDragOn) CancelGroupEdit();  // Esc takes the grip frame of Modify Selected down
   EndPreviews();
   ArrowPointer();
   EditActive = FlagFalse;
+  if (pathShown) RedrawView();
 }
 const ModuleRegistrar Registered({"Edits", FloorCommands, ResetEdits,
                                   {ToolEdits, &EditActive, RunEditCommand, LeaveEdits, LeaveEdits}});

@@ -72,9 +72,14 @@ const char* const TypedValueNotTakenText = "Typed Value Not Taken Here - Use the
 
 void SubmitTypedEntry(bool CommandTakesKeys) {
   TypedReady = FlagTrue;
-  if (!AwaitingInput) return;
-  SelectTool();
-  if (CommandTakesKeys || !TypedReady || !AwaitingInput || TypedText.empty()) return;
+  if (AwaitingInput) SelectTool();
+  if (!TypedReady) return;  // the step took it
+  // Not taken: no command waited for it, the command ended, or its step
+  // takes none. It belongs to no later step or command: it is dropped.
+  if (CommandTakesKeys || !AwaitingInput || TypedText.empty()) {
+    TypedReady = FlagFalse;
+    return;
+  }
   TypedValueNotTaken();
 }
 

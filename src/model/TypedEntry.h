@@ -24,11 +24,13 @@ Double GetTypedDouble();   // the pending number, decimals allowed
 
 // ---- Handing the entry to the command ------------------------------------------------
 // Enter in the entry box or a drawing window: TypedReady := True and, while a
-// command awaits input, SelectTool runs its step with the entry. An entry the
-// step did not take (still pending afterwards, the command still running, the
-// text not empty) is reported with TypedValueNotTaken instead of being ignored
-// without a word. CommandTakesKeys: the text command reads single keys, and
-// its key step decides what an Enter means.
+// command awaits input, SelectTool runs its step with the entry. The entry
+// belongs to that step alone: one it did not take is dropped, so that no
+// later step or command takes it as its own. When the command still waits and
+// the text is not empty, the drop is reported with TypedValueNotTaken instead
+// of going without a word; with no command waiting, after the command ended,
+// and for an empty entry it goes silently. CommandTakesKeys: the text command
+// reads single keys, and its key step decides what an Enter means.
 void SubmitTypedEntry(bool CommandTakesKeys);
 // Panel 3 says that the prompt takes no typed value (a point is clicked
 // there); the pending entry is dropped. The one message for every step.

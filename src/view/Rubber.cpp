@@ -35,6 +35,7 @@ namespace lintavo {
 std::array<RubberPoint, 6> RubberAnchorPts;
 Integer RubberShown = 0;
 Integer RubberBusy = 0;
+Integer CentreLineShown = 0;
 Integer RubberCommand = 0;
 Integer RubberStep = 0;
 Integer RubberStepStart = 0;
@@ -417,7 +418,7 @@ void EraseLinePreview(Integer code) {
 void StartRubber(Single x, Single y) {
   R(0) = R(1) = R(2) = {x, y};
   RubberStep = 0;
-  RubberShown = FlagFalse;
+  RubberShown = CentreLineShown = FlagFalse;
   RubberStepStart = FlagFalse;
 }
 
@@ -460,13 +461,24 @@ void EraseWindowBox() {
 }
 
 void RubberCentreLine(Single x, Single y) {
+  if (CentreLineShown) EraseCentreLine();
   SetBoxPen();
-  R(3) = Mirror(R(1), R(2));
-  LineBetween(R(2), R(3));
   R(2) = {x, y};
   R(3) = Mirror(R(1), R(2));
   LineBetween(R(2), R(3));
   SetDrawStyle(vbSolid);
+  CentreLineShown = FlagTrue;
+}
+
+void EraseCentreLine() {
+  // A line whose window has gone went with it.
+  if (ActiveDoc) {
+    SetBoxPen();
+    R(3) = Mirror(R(1), R(2));
+    LineBetween(R(2), R(3));
+    SetDrawStyle(vbSolid);
+  }
+  CentreLineShown = FlagFalse;
 }
 
 namespace {
@@ -546,7 +558,7 @@ void RubberMark(Single x, Single y) {
 
 void ResetRubber() {
   RubberAnchorPts = {};
-  RubberShown = RubberBusy = 0;
+  RubberShown = RubberBusy = CentreLineShown = 0;
   RubberCommand = RubberStep = RubberStepStart = 0;
   RubberRadius = RubberCircleSum = 0;
   RubberArcStart = RubberArcEnd = RubberArcSweep = 0;
@@ -560,7 +572,7 @@ void EraseRubberIfShown() {
 }
 // A full redraw cleared the surface: no preview is on it any more, and the
 // next one is drawn afresh instead of "removed" where nothing is.
-void ForgetShownPreviews() { RubberBusy = RubberShown = 0; }
+void ForgetShownPreviews() { RubberBusy = RubberShown = CentreLineShown = 0; }
 void PlugRubber() {
   ServicesAbove.EraseRubberBand = EraseRubberIfShown;
   RegisterRedrawHook(ForgetShownPreviews);

@@ -11,11 +11,12 @@
 //                   mirror image;
 //   RubberPolygonOn a filled polygon through the points clicked and the cursor.
 // The mouse-down removes a line-drawing preview (EraseRubber, while
-// RubberBusy) and a window or polygon box (EraseWindowBox, while RubberShown)
-// before it takes the point; StartRubber anchors the previews at the first
-// click. Removal is always the same drawing call on the same stored points,
-// so nothing a preview drew from may change between the preview and its
-// erase: each preview first erases, then updates the points, then draws.
+// RubberBusy), a window or polygon box (EraseWindowBox, while RubberShown)
+// and a centre line (EraseCentreLine, while CentreLineShown) before it takes
+// the point; StartRubber anchors the previews at the first click. Removal is
+// always the same drawing call on the same stored points, so nothing a
+// preview drew from may change between the preview and its erase: each
+// preview first erases, then updates the points, then draws.
 //
 // All positions are view pixels (x from the left, y upward from the bottom
 // of the drawing area), computed in Singles; the primitives below turn y
@@ -53,6 +54,7 @@ extern std::array<RubberPoint, 6> RubberAnchorPts;
 
 extern Integer RubberShown;    // flag: a window box or polygon box is on the screen
 extern Integer RubberBusy;     // flag: a line-drawing preview is on the screen
+extern Integer CentreLineShown;  // flag: a centre line is on the screen
 extern Integer RubberCommand;  // LineDrawCommand of the preview on the screen; its erase follows it
 extern Integer RubberStep;     // ToolStep whose clicked point the state has taken in; 0 after StartRubber
 // Flag: set at step 1 by the previews that change shape at step 2, cleared
@@ -88,8 +90,9 @@ void EraseRubber();
 void RubberWindowBox(Single x, Single y);   // rectangle from R1 to the cursor; the previous one removed
 void EraseWindowBox();                       // removes the rectangle R1-R2
 // The line through R1 from the cursor to its mirror image; the previous one
-// removed. It sets no shown flag: the command that uses it removes the last one.
+// removed.
 void RubberCentreLine(Single x, Single y);
+void EraseCentreLine();  // removes the centre line R2 to its mirror image
 // The polygon through the vertices clicked so far and the cursor, filled
 // green while ShowFills is set. Nothing shows until the second vertex is
 // clicked. The clicked vertices are kept in GdiPts(1..ToolStep); a vertex

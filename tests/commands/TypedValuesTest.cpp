@@ -1,9 +1,12 @@
 // Typed values at the prompts of the drawing and edit commands, typed in a
 // drawing window and ended with Enter: a step that takes a typed value uses
-// it; a step that takes a click says so in panel 3 and changes nothing.
+// it; a step that takes a click says so in panel 3 and changes nothing. A
+// value no command takes is dropped, never handed to a later one.
+#include <functional>
 #include <utility>
 #include <vector>
 
+#include "app/Setings.h"
 #include "commands/EditFixture.h"
 #include "model/TypedEntry.h"
 
@@ -81,6 +84,66 @@ TEST_F(TypedValuesTest, EnterWithNothingTypedReentersTheCommandWithoutAMessage) 
   input_->Enter();
   EXPECT_EQ(MessagePanel(3), "");
   EXPECT_EQ(MessagePanel(2), "Enter First Corner of RECTANGLE");
+}
+
+// A value entered where no command takes it: with nothing running, at a step
+// that ends the command, while the text command takes keys, or Enter with
+// nothing typed at a click's prompt. What follows goes as if it had never
+// been entered: Align Left asks for its string and writes nothing, and the
+// click Path Copy waits for is taken.
+TEST_F(TypedValuesTest, AValueNoCommandTakesIsDroppedAndNeverReachesWhatFollows) {
+  SetBuiltInDefaults(SettingText);  // a text height for Box Text
+  const auto alignLeft = [] { DrawingDriver::PressButton("Align Left"); };
+  const struct {
+    const char* name;
+    std::function<void()> enter;  // leaves the value
+    std::function<void()> next;   // what follows it
+    const char* prompt;           // panel 2 afterwards
+  } rows[] = {
+      {"entered in the entry box with nothing running", [] { DrawingDriver::EnterInEntryBox("0.3"); }, alignLeft,
+       "<ESC> TO QUIT "},
+      {"entered in the drawing window with nothing running", [this] { TypeEnter("0.3"); }, alignLeft,
+       "<ESC> TO QUIT "},
+      {"entered at the second corner of Box Text, which ends it",
+       [this] {
+         DrawingDriver::Choose("mnuInsertTextBox");
+         input_->ClickAt(1, 1);
+         DrawingDriver::EnterInEntryBox("0.3");
+         ASSERT_EQ(AwaitingInput, 0);
+       },
+       alignLeft, "<ESC> TO QUIT "},
+      {"entered while Box Text takes keys, then Esc",
+       [this] {
+         DrawingDriver::Choose("mnuInsertTextBox");
+         input_->ClickAt(1, 1);
+         input_->ClickAt(4, 3);
+         DrawingDriver::EnterInEntryBox("0.3");
+         input_->Escape();
+       },
+       alignLeft, "<ESC> TO QUIT "},
+      {"Enter with nothing typed where Path Copy asks for its offset",
+       [this] {
+         DrawingDriver::Choose("mnuEditPcopy");
+         input_->ClickAt(1, 2);
+         input_->ClickAt(3, 3);
+         DrawingDriver::EnterInEntryBox("");
+       },
+       [this] { input_->ClickAt(3, 3.5); }, "Enter Number of Copies >"},
+  };
+  AddLine(1, 2, 3, 2);
+  AddLine(0.5, 3, 6, 3);  // the path
+  SelectWindow(0.5, 1.5, 3.5, 2.5);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    row.enter();
+    const Long objects = ObjCount;
+    row.next();
+    EXPECT_EQ(TypedReady, 0);
+    EXPECT_EQ(ObjCount, objects);  // no string written, no copy made
+    EXPECT_EQ(MessagePanel(2), row.prompt);
+    EXPECT_EQ(AwaitingInput, FlagTrue);  // it waits for its own input
+    input_->Escape();
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QToolBar>
 #include <stdexcept>
@@ -75,16 +76,26 @@ void DrawingDriver::ClickEach(const std::vector<std::pair<Double, Double>>& poin
 
 // ---- Keys --------------------------------------------------------------------------------
 
-void DrawingDriver::PressKey(int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+namespace {
+
+void SendKey(QObject* receiver, int key, const QString& text, Qt::KeyboardModifiers modifiers) {
   QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-  QCoreApplication::sendEvent(&window_, &press);
+  QCoreApplication::sendEvent(receiver, &press);
   QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-  QCoreApplication::sendEvent(&window_, &release);
+  QCoreApplication::sendEvent(receiver, &release);
+}
+
+// Qt names the keys of Latin letters and digits by their upper-case code.
+int KeyOf(QChar ch) { return ch.toUpper().unicode(); }
+
+}  // namespace
+
+void DrawingDriver::PressKey(int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+  SendKey(&window_, key, text, modifiers);
 }
 
 void DrawingDriver::Type(const QString& text) {
-  // Qt names the keys of Latin letters and digits by their upper-case code.
-  for (const QChar ch : text) PressKey(ch.toUpper().unicode(), QString(ch));
+  for (const QChar ch : text) PressKey(KeyOf(ch), QString(ch));
 }
 
 void DrawingDriver::Enter() { PressKey(Qt::Key_Return, QStringLiteral("\r")); }
@@ -97,6 +108,13 @@ void DrawingDriver::Choose(const QString& menuItem) {
   QAction* item = MainForm ? MainForm->MenuItem(menuItem) : nullptr;
   if (!item) throw std::invalid_argument("no menu item " + menuItem.toStdString());
   item->trigger();
+}
+
+void DrawingDriver::EnterInEntryBox(const QString& text) {
+  if (!MainForm) throw std::invalid_argument("no main window to enter " + text.toStdString() + " in");
+  QLineEdit* box = MainForm->Text3;
+  for (const QChar ch : text) SendKey(box, KeyOf(ch), QString(ch), Qt::NoModifier);
+  SendKey(box, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
 }
 
 void DrawingDriver::PressButton(const QString& key) {

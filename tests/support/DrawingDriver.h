@@ -56,6 +56,9 @@ class DrawingDriver {
   // button with that key on the first of the four tool bars that has one.
   static void Choose(const QString& menuItem);
   static void PressButton(const QString& key);
+  // Types text into the main window's entry box key by key, then Enter: a
+  // value entered as the user enters one at a prompt.
+  static void EnterInEntryBox(const QString& text);
 
   // ---- Pointer state of the window -------------------------------------------------------
   Integer KeyStepX() const { return window_.KeyStepX; }

@@ -1,6 +1,13 @@
 // The ghost of the selection while a move, paste, rotate or mirror waits
 // for its point: it follows the mouse, and whatever ends it leaves every
-// point as it was and the picture the model's own.
+// point as it was and the picture the model's own. The transform edits
+// stopped while they wait leave the picture the model's own with the ghost
+// switched off too, when they show their centre line instead.
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "commands/EditFixture.h"
 #include "commands/Edits.h"
@@ -127,32 +134,74 @@ TEST_F(OutlineTest, TheGhostOfALargeSelectionShowsEveryKthEntityAndTheEndsAreExa
   }
 }
 
-TEST_F(OutlineTest, EscLeaveAndAnotherToolDuringAMoveLeaveTheModelAndItsPicture) {
-  AddLine(1, 1, 2, 1.5);
-  AddLine(1.5, 0.5, 1.5, 2);  // crossing the first
-  SelectWindow(0.5, 0.8, 2.5, 1.6);
-  const auto original = AllPoints();
-  enum class End { Esc, Leave, AnotherTool };
-  struct Row {
-    const char* name;
-    End end;
+// One input of an edit: a click at (x, y), or a value entered in the entry box.
+struct EditInput {
+  Double x = 0, y = 0;
+  const char* typed = nullptr;
+};
+EditInput At(Double x, Double y) { return {x, y, nullptr}; }
+EditInput Typed(const char* text) { return {0, 0, text}; }
+
+// Every edit that transforms the selection, with the outline shown and
+// without it, stopped by Esc, by the pointer leaving or by another tool after
+// each input it waits past: the selection's points are as they were (a copy
+// made stays), and the picture is the model's own.
+TEST_F(OutlineTest, EveryTransformEditStoppedWhileItWaitsLeavesTheSelectionAndThePicture) {
+  struct Edit {
+    const char* menu;
+    std::vector<EditInput> inputs;  // the last one ends the edit
   };
-  const Row rows[] = {{"Esc", End::Esc}, {"leave", End::Leave}, {"another tool", End::AnotherTool}};
-  for (const Row& row : rows) {
-    DrawingDriver::Choose("mnuEditMove");
-    input_->ClickAt(1, 1);
-    input_->MoveTo(3, 2);
-    input_->MoveTo(4, 3);
-    if (row.end == End::Esc) {
-      input_->Escape();
-    } else if (row.end == End::Leave) {
-      input_->Leave();
-    } else {
-      DrawingDriver::Choose("mnuSelectItems");
+  const Edit edits[] = {
+      {"mnuEditMove", {At(1, 1), At(3, 2)}},
+      {"mnuEditCopys", {At(1, 1), At(3, 2), At(4, 2.5), Typed("2")}},  // a copy per click, then the count
+      {"mnuEditRotate", {At(1, 1), At(3, 2)}},
+      {"mnuEditMirror", {At(1, 1), At(3, 2)}},
+      {"mnuEditRescale", {At(1, 1), Typed("2"), Typed("3")}},
+      {"mnuEditRcopy", {At(1, 1), At(3, 2), Typed("90"), Typed("3")}},
+      {"mnuEditPcopy", {At(1, 1), At(3, 3), At(3, 3.5), Typed("2")}},  // the path, the offset, the count
+  };
+  enum class End { Esc, Leave, AnotherTool };
+  const std::pair<End, const char*> ends[] = {{End::Esc, "Esc"}, {End::Leave, "leave"}, {End::AnotherTool, "another tool"}};
+  for (const Edit& edit : edits) {
+    for (const Integer outline : {FlagTrue, FlagFalse}) {
+      for (const auto& [end, endName] : ends) {
+        for (size_t k = 1; k < edit.inputs.size(); ++k) {
+          SCOPED_TRACE(std::string(edit.menu) + (outline ? " with" : " without") + " the outline, " + endName +
+                       " after " + std::to_string(k) + " inputs");
+          ResetModel();
+          AddLine(1, 1, 2, 1.5);
+          AddLine(1.5, 0.5, 1.5, 2);  // crossing the first
+          AddLine(0.5, 3, 6, 3);      // the path, outside the selection
+          SelectWindow(0.5, 0.8, 2.5, 1.6);
+          OutlineEnabled = outline;
+          const auto original = AllPoints();
+          DrawingDriver::Choose(edit.menu);
+          for (size_t i = 0; i < k; ++i) {
+            const EditInput& input = edit.inputs[i];
+            if (input.typed) {
+              DrawingDriver::EnterInEntryBox(input.typed);
+            } else {
+              input_->ClickAt(input.x, input.y);
+            }
+            input_->MoveTo(3.5, 2.5);  // the previews follow the mouse
+            input_->MoveTo(4, 3);
+          }
+          ASSERT_EQ(AwaitingInput, FlagTrue);  // the edit waits for its next input
+          if (end == End::Esc) {
+            input_->Escape();
+          } else if (end == End::Leave) {
+            input_->Leave();
+          } else {
+            DrawingDriver::Choose("mnuSelectItems");
+          }
+          const auto points = AllPoints();
+          ASSERT_GE(points.size(), original.size());
+          EXPECT_TRUE(std::equal(original.begin(), original.end(), points.begin()));
+          EXPECT_TRUE(EqualsFreshRedraw());
+          CancelTools();
+        }
+      }
     }
-    EXPECT_EQ(AllPoints(), original) << row.name;
-    EXPECT_TRUE(EqualsFreshRedraw()) << row.name;
-    CancelTools();
   }
 }
 

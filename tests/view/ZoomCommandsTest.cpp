@@ -85,8 +85,8 @@ TEST_F(ZoomCommandsTest, AZoomScaleOfZeroOrNotANumberChangesNothingAndIsUsedUp) 
 }
 
 TEST_F(ZoomCommandsTest, AValueTypedBeforeZoomScaleIsNotItsAnswer) {
-  TypeValue("8");  // nothing runs: the value stays pending
-  ASSERT_EQ(TypedReady, FlagTrue);
+  TypeValue("8");  // nothing runs: no command takes the value, and it is dropped
+  EXPECT_EQ(TypedReady, 0);
   DrawingDriver::Choose("mnuViewZoomScale");
   EXPECT_EQ(doc_->View_Scale, 1);
   EXPECT_EQ(AwaitingInput, FlagTrue);

@@ -530,6 +530,7 @@ void frmDocument::TakeLeftClick() {
   if (Cursorison) EraseCrosshair();
   if (RubberBusy) EraseRubber();
   if (RubberShown) EraseWindowBox();
+  if (CentreLineShown) EraseCentreLine();
   PanDragFirst = FlagTrue;
   // The ortho rule lines the new point up with the point picked before it.
   PrevPickX = PickX;
@@ -621,7 +622,7 @@ void frmDocument::ShowCursorReadOut() {
 
 bool frmDocument::PreviewsNeedRedraw() {
   // These keep no state to be drawn again from: only a redraw removes them.
-  return ToolStep > 0 && (RubberCentreOn || OutlineOn || RubberObjectOn || GroupDragOn);
+  return ToolStep > 0 && (OutlineOn || RubberObjectOn || GroupDragOn);
 }
 
 void frmDocument::ErasePointerImages() {
@@ -630,6 +631,7 @@ void frmDocument::ErasePointerImages() {
   if (ActiveDoc != static_cast<Surface*>(this)) return;
   if (RubberBusy) EraseRubber();
   if (RubberShown) EraseWindowBox();
+  if (CentreLineShown) EraseCentreLine();
 }
 
 void frmDocument::RemovePointerImages() {

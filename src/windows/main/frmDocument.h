@@ -143,8 +143,8 @@ class frmDocument : public SurfaceWidget, public DrawingWindow {
   void PanByDrag();               // one move of a left drag while no command runs
   void DrivePreviews();           // the previews switched on, moved to the cursor
   void ShowCursorReadOut();       // status-bar panels 5 to 8: the cursor's place in this window
-  // The crosshair, the rubber band and the window box drawn again, which
-  // takes them off the surface.
+  // The crosshair, the rubber band, the window box and the centre line drawn
+  // again, which takes them off the surface.
   void ErasePointerImages();
   // The pointer left the window: the surface shows the model alone.
   void RemovePointerImages();

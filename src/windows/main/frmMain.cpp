@@ -495,7 +495,8 @@ const std::vector<MainMenuRow>& frmMain::MenuTable() {
 
       {0, "mnuControls", "&Controls", Submenu},
       {1, "mnuControlsSnaps", "Drawing Snaps", Heading},
-      {1, "mnuControlsSnapsGrid", "Grid", Toggle(&GridSnap, false, SnapGroup)},
+      // Every window draws the grid while grid snap is on.
+      {1, "mnuControlsSnapsGrid", "Grid", Toggle(&GridSnap, false, SnapGroup, &frmMain::RedrawEveryWindow)},
       {1, "mnuControlsSnapsNear", "Nearest Point", Toggle(&NearestSnap)},
       {1, "mnuControlsSnapsOrtho", "Orthogonol", Toggle(&OrthoSnap, false, SnapGroup)},
       {1, "mnuControlsSnapsTol", "Tolerance", Toggle(&ToleranceSnap, false, SnapGroup)},
@@ -885,8 +886,12 @@ void frmMain::ClearGroup(int group, const Integer* keep) {
   for (size_t i = 0; i < items.size(); ++i) {
     const MainAction& action = items[i].action;
     if (action.group != group || action.flag == keep) continue;
+    const bool wasOn = *action.flag != 0;
     *action.flag = FlagFalse;
     menuItems_[i]->setChecked(false);
+    // Switched off by another of its group, an item does what its own
+    // switching off does: grid snap gone with ortho snap redraws too.
+    if (wasOn && action.kind == ActionKind::Toggle && action.run) (this->*action.run)();
   }
   const std::vector<MainButtonRow>& buttons = ButtonTable();
   for (size_t i = 0; i < buttons.size(); ++i) {

@@ -198,7 +198,9 @@ class frmMain : public QMainWindow, public MainWindowLink {
   void RunAction(const MainAction& action, QAction* control);
   void StartCommand(const MainAction& action);  // command word, ActiveTool, SelectTool
   void RunMenuItem(const char* name);           // what the item does, enabled or not
-  void ClearGroup(int group, const Integer* keep);  // the other flags of an exclusion group off
+  // The other flags of an exclusion group off, each item that was on
+  // followed by its effect.
+  void ClearGroup(int group, const Integer* keep);
   void RedrawActive();                          // the active drawing window redrawn
   void RedrawOtherWindows();                    // every drawing window but the active one redrawn
   void RedrawEveryWindow();                     // every drawing window redrawn, the active one last

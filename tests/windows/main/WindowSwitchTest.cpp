@@ -259,6 +259,10 @@ TEST_F(TwoWindowsTest, AfterTheCommandEveryWindowEqualsAFreshRedraw) {
          Responder().OnDialog<frmDwgOptions>([](frmDwgOptions& d) { d.Check1->click(); }, &frmDwgOptions::cmdClose);
          DrawingDriver::Choose("mnuOptionsDrawing");
        }},
+      {"grid snap switched off", [] { DrawingDriver::Choose("mnuControlsSnapsGrid"); }},
+      {"grid snap switched on", [] { DrawingDriver::Choose("mnuControlsSnapsGrid"); }},
+      {"ortho snap switched on, which switches grid snap off",
+       [] { DrawingDriver::Choose("mnuControlsSnapsOrtho"); }},
       {"the ruler display switched on", [] { DrawingDriver::Choose("mnuDisplayRuler"); }},
       {"a line left for the corner trim",
        [&] {

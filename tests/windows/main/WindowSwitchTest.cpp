@@ -264,6 +264,17 @@ TEST_F(TwoWindowsTest, AfterTheCommandEveryWindowEqualsAFreshRedraw) {
       {"ortho snap switched on, which switches grid snap off",
        [] { DrawingDriver::Choose("mnuControlsSnapsOrtho"); }},
       {"the ruler display switched on", [] { DrawingDriver::Choose("mnuDisplayRuler"); }},
+      {"dimensions hidden where each window has one",
+       [&] {
+         for (FixedDpiDocument* window : {second_, doc_}) {
+           ChooseWindow(window);
+           DrawingDriver::Choose("mnuInsertLeaderDim");
+           DrawingDriver(*window).ClickEach({{2, 3}, {3, 4}});
+           DrawingDriver(*window).Escape();
+         }
+         DrawingDriver::Choose("mnuDisplayDims");
+       }},
+      {"dimensions shown again", [] { DrawingDriver::Choose("mnuDisplayDims"); }},
       {"a line left for the corner trim",
        [&] {
          DrawingDriver::Choose("mnuDrawLineSingle");

@@ -36,7 +36,7 @@ FileStamp StampOf(const String& path) {
   constexpr std::int64_t NsPerSecond = 1000000000;
   const std::int64_t modified = std::int64_t{info.st_mtim.tv_sec} * NsPerSecond + info.st_mtim.tv_nsec;
   const std::int64_t changed = std::int64_t{info.st_ctim.tv_sec} * NsPerSecond + info.st_ctim.tv_nsec;
-  return FileStamp{info.st_dev, info.st_ino, info.st_size, modified, changed};
+  return FileStamp{info.st_dev, info.st_ino, info.st_nlink, info.st_size, modified, changed};
 }
 
 FileStamp LogStampOf(const String& path) {

@@ -84,8 +84,8 @@ DbError SqliteError(sqlite3* db);        // SQLite's last result code and messag
 
 // ---- File stamps -----------------------------------------------------------
 // A file as it is now: which file it is, whatever the path that names it
-// (relative, through a link), its size, its time of last change and its
-// inode change time. A file put back from a copy is another file; one
+// (relative, through a link), how many names it has, its size, its time of
+// last change and its inode change time. A file put back from a copy is another file; one
 // changed in place has another change time, even when whoever wrote it gave
 // it back its old modification time (a copy made with its times kept, a
 // restore from a backup): every write and every change of the times sets
@@ -94,6 +94,7 @@ DbError SqliteError(sqlite3* db);        // SQLite's last result code and messag
 struct FileStamp {
   dev_t Device = 0;           // the file system holding it
   ino_t Inode = 0;            // the file within it; 0 when there is no such file
+  nlink_t Links = 0;          // the names it has in the file system (hard links); 0 when there is no such file
   off_t Size = -1;            // bytes
   std::int64_t Modified = 0;  // nanoseconds since the epoch
   std::int64_t Changed = 0;   // inode change time, nanoseconds since the epoch

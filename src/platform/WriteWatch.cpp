@@ -21,6 +21,7 @@ struct Watch {
   FileStamp LogLeft;
   bool DatabaseWrittenBetween = false;
   bool LogWrittenBetween = false;
+  bool Sealed = false;     // the program writes nothing more: a write tried is refused (Seal)
 };
 
 std::vector<Watch> Watches;  // at most one per file; a save watches one
@@ -45,15 +46,25 @@ struct WatchedPart {
   FileStamp* Left = nullptr;
   bool* WrittenBetween = nullptr;
   bool IsLog = false;
+  bool Sealed = false;
 };
 
 WatchedPart PartOf(const char* path) {
   if (path == nullptr || Watches.empty()) return {};
   for (Watch& w : Watches) {
-    if (w.Database == path) return {&w.DatabaseLeft, &w.DatabaseWrittenBetween, false};
-    if (w.Log == path) return {&w.LogLeft, &w.LogWrittenBetween, true};
+    if (w.Database == path) return {&w.DatabaseLeft, &w.DatabaseWrittenBetween, false, w.Sealed};
+    if (w.Log == path) return {&w.LogLeft, &w.LogWrittenBetween, true, w.Sealed};
   }
   return {};
+}
+
+// Whether a write of the program's into the file at path is refused: the
+// file's watch is sealed. The refused write counts as somebody else's.
+bool RefusedWrite(const char* path) {
+  const WatchedPart part = PartOf(path);
+  if (!part.Sealed) return false;
+  *part.WrittenBetween = true;
+  return true;
 }
 
 // Around one write of the program's into the file at path (a write, a
@@ -112,6 +123,7 @@ int Read(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset) {
 
 int Write(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset) {
   auto* passed = reinterpret_cast<PassedFile*>(file);
+  if (passed->Watchable && RefusedWrite(passed->Path)) return SQLITE_IOERR_WRITE;
   if (passed->Watchable) BeforeOurWrite(passed->Path);
   const int rc = passed->Real->pMethods->xWrite(passed->Real, buffer, amount, offset);
   if (passed->Watchable) AfterOurWrite(passed->Path);
@@ -120,6 +132,7 @@ int Write(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offs
 
 int Truncate(sqlite3_file* file, sqlite3_int64 size) {
   auto* passed = reinterpret_cast<PassedFile*>(file);
+  if (passed->Watchable && RefusedWrite(passed->Path)) return SQLITE_IOERR_TRUNCATE;
   if (passed->Watchable) BeforeOurWrite(passed->Path);
   const int rc = passed->Real->pMethods->xTruncate(passed->Real, size);
   if (passed->Watchable) AfterOurWrite(passed->Path);
@@ -208,6 +221,7 @@ int Open(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int fl
 }
 
 int Delete(sqlite3_vfs* /*vfs*/, const char* name, int syncDir) {
+  if (RefusedWrite(name)) return SQLITE_IOERR_DELETE;
   BeforeOurWrite(name);
   const int rc = Passed()->xDelete(Passed(), name, syncDir);
   AfterOurWrite(name);
@@ -287,11 +301,26 @@ bool WriteWatch::LeftAsOurs(WatchedFile which) const {
   return Unchanged(w->LogLeft, LogStampOf(w->Log), true);
 }
 
+void WriteWatch::Seal() {
+  if (Watch* w = WatchOf(file_)) w->Sealed = true;
+}
+
 bool WriteWatch::LeftAsOurs(const DatabaseStamp& now) const {
   const Watch* w = WatchOf(file_);
   if (w == nullptr || WrittenBetweenOurs(WatchedFile::Database) || WrittenBetweenOurs(WatchedFile::Log))
     return false;
   return Unchanged(w->DatabaseLeft, now.File, false) && Unchanged(w->LogLeft, now.Log, true);
+}
+
+// ---- What a stamp sees ----------------------------------------------------------
+
+bool StampSeesAll(const DatabaseStamp& stamp) {
+  constexpr std::int64_t NsPerSecond = 1000000000;
+  const FileStamp& file = stamp.File;
+  const bool oneName = file.Links == 1;
+  const bool finerThanSeconds = file.Modified % NsPerSecond != 0;
+  const bool noLogWithCommits = stamp.Log.Inode == 0;
+  return file.Inode != 0 && oneName && finerThanSeconds && noLogWithCommits;
 }
 
 }  // namespace lintavo

@@ -1,6 +1,6 @@
 // WriteWatch: the file system every connection of the program opens its
-// database files through, and the watch it keeps over the writes a save
-// makes.
+// database files through, the watch it keeps over the writes a save makes,
+// and what a stamp of a database must see for a save to trust it.
 //
 // The file system is the system's own (SQLite's "unix"), passed through
 // call for call, with one addition: while a database file is watched, every
@@ -11,14 +11,20 @@
 // someone else in between: a program that ignores SQLite's locks (a copy put
 // back, a page written in place), or another program's checkpoint in WAL
 // mode. Files are told apart by their stamps (StampOf): a write changes the
-// inode change time, and the file system gives a write that follows a
-// reading of the stamp a time of its own; only a write within the same
-// moment as one of the program's own could go unseen.
+// file's times. From Linux 6.13 on, a time read from a file makes the next
+// write of it take a finer time of its own, so a write that follows a
+// reading of the stamp is always told apart. Earlier kernels (Debian 12's
+// among them) take the times from a clock that ticks every few milliseconds:
+// a write of the same size by a program that ignores SQLite's locks, within
+// the same tick as the program's last write, goes unseen. A file system that
+// keeps whole seconds widens that tick to a second (StampSeesAll).
 //
 // A save watches its file from the moment it takes its write lock and
 // checks it until it has stamped the file as it left it: the file is
 // remembered as the program's own only when nothing but the program wrote
-// it and its log in between (storage/Verify).
+// it and its log in between (storage/Verify). Taking that stamp is a
+// reading: the watch is sealed first (Seal), and any write tried through
+// it then is refused.
 //
 // Connections of other file systems (another program, a test's own
 // connections opened with SQLite's default) are not watched: their writes
@@ -27,6 +33,7 @@
 // Sections:
 //   File system
 //   Watches
+//   What a stamp sees
 #pragma once
 
 #include "platform/Database.h"
@@ -65,9 +72,50 @@ class WriteWatch {
   bool LeftAsOurs(WatchedFile which) const;
   // LeftAsOurs for both files, the database's stamp being now.File.
   bool LeftAsOurs(const DatabaseStamp& now) const;
+  // From now on the program writes nothing into the watched files: what
+  // follows is a reading of them. A write, truncation or deletion tried
+  // through the watching file system (SQLite playing back a journal that
+  // another program put down, say) is refused with an I/O error, changes
+  // nothing, and counts as somebody else's.
+  void Seal();
 
  private:
   String file_;  // the database file watched
 };
+
+// ---- What a stamp sees ----------------------------------------------------------
+// A save skips its check of the whole file only when the file's stamp is
+// one the program took after its own checked commit (storage/Verify). That
+// is sound only when the stamp sees everything SQLite will read for the
+// file; these are the files SQLite reads for a database "<file>":
+//
+//   <file>          the stamp's file stamp and header change counter. Seen
+//                   only when the file has one name (another name has a
+//                   journal and a log of its own, which this one never
+//                   sees) and its time of last change has a part finer than
+//                   a second (a file system keeping whole seconds hides a
+//                   same-size write within the second).
+//   <file>-journal  read only when hot, and then played back into the file
+//                   by the next connection that opens it for writing: the
+//                   next save's, before its check, which then sees the file
+//                   changed. One put down before the stamp would be played
+//                   back by the stamp's own reading: the sealed watch
+//                   refuses it, the stamp is not taken, and the next save
+//                   checks.
+//   <file>-wal      a stamp is trusted only when no log holding a commit
+//                   lies beside the file: the program's last connection to
+//                   close folds its log into the file and removes it, so
+//                   there is none unless another program holds the file.
+//                   A log that holds a commit at the next save makes that
+//                   stamp differ, and the save checks.
+//   <file>-shm      the index of the log's frames, read only while a log
+//                   holds a commit (without one no frame is read, and an
+//                   index claiming a frame past the log's end fails the
+//                   read with an error): covered by the rule of the log.
+//
+// Where a stamp does not see all of that, the next save checks the file: a
+// cost only while another program holds the file in WAL mode, while the
+// file has a second name, or on a file system with whole-second times.
+bool StampSeesAll(const DatabaseStamp& stamp);
 
 }  // namespace lintavo

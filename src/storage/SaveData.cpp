@@ -424,11 +424,14 @@ class SaveSession {
 
   // Commits when everything succeeded; otherwise rolls back, puts the
   // model's keys back and shows the failure. True when the save is stored.
+  // A commit that was made though it failed (what it stored cannot be told
+  // whole) keeps its keys: they name the rows it stored, which the next
+  // save then rewrites rather than adding the drawing again.
   bool Finish(bool ok) {
     geometry_.Finalize();
     if (ok && !failed_ && !write_.Commit()) Fail(baseTitle_, write_.Error());
     ok = ok && !failed_;
-    if (!ok) keys_.Restore();
+    if (!ok && !write_.Committed()) keys_.Restore();
     write_.Close();  // rolls back what was not committed, before the message: the file is free while it shows
     if (!ok) MsgBox(ErrorText(error_), vbOKOnly, title_);
     return ok;

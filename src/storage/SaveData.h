@@ -15,7 +15,9 @@
 // failure the transaction rolls back, the keys the save gave the model
 // (DrawID, ObjectID, LineID, creation dates) are put back as they were, and
 // one box titled with the failing operation shows the error as
-// "number: description". A save killed half-way leaves the file as it was
+// "number: description". A commit that was made but cannot be told whole
+// (another program wrote the file while it ran) is reported as a failure
+// too, and keeps its keys: they name the rows stored. A save killed half-way leaves the file as it was
 // before the save; the database rolls the interrupted transaction back when
 // the file is next opened for writing. A database found damaged, or with a
 // table that does not key its rows by its key column, takes no save at all

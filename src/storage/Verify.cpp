@@ -98,19 +98,25 @@ bool SameFile(const FileStamp& a, const FileStamp& b) { return a.Device == b.Dev
 
 // Remembers the file at path as it is now, in place of what was remembered
 // of it, when the watch saw nobody but this program write it since the
-// check; otherwise forgets it, and the next save checks it. The stamp is
-// read through a connection of its own, inside a read transaction, so that
-// no commit is half seen; the file is never opened outside SQLite. A file
-// another program has locked already is not waited for: that program is
-// writing it.
-void NoteLeftSound(const String& path, const WriteWatch& watch) {
+// check and the stamp sees everything SQLite will read for it
+// (StampSeesAll); otherwise forgets it, and the next save checks it. The
+// stamp is read through a connection of its own, inside a read transaction,
+// so that no commit is half seen; the file is never opened outside SQLite.
+// Taking it writes nothing: the watch is sealed first, so a journal another
+// program put down is not played back by this reading (the reading fails,
+// and the file is forgotten). A file another program has locked already is
+// not waited for: that program is writing it.
+void NoteLeftSound(const String& path, std::unique_ptr<WriteWatch> watch) {
   const FileStamp file = StampOf(path);
   std::erase_if(WrittenSound, [&](const DatabaseStamp& known) { return SameFile(known.File, file); });
+  watch->Seal();
   Connection connection;
-  if (!connection.Open(path, OpenMode::ReadWrite, 0) || !connection.BeginReadTrans()) return;
-  const DatabaseStamp now = connection.Stamp();
-  // Asked before the connection closes: closing may fold the log into the file.
-  const bool ours = now.File.Inode != 0 && watch.LeftAsOurs(now);
+  const bool read = connection.Open(path, OpenMode::ReadWrite, 0) && connection.BeginReadTrans();
+  const DatabaseStamp now = read ? connection.Stamp() : DatabaseStamp{};
+  const bool ours = read && StampSeesAll(now) && watch->LeftAsOurs(now);
+  // The watch ends before the connection closes: closing may fold a log
+  // into the file, which is SQLite's own work and no reading.
+  watch.reset();
   connection.Close();
   if (ours) WrittenSound.push_back(now);
 }
@@ -133,6 +139,15 @@ const char* DamagedAdvice(SchemaSet schema) {
 DbError Damaged(const String& path, const String& detail, SchemaSet schema) {
   return DbError{DbErrDamaged, "The database '" + path + "' is damaged (" + detail +
                                    "): nothing was saved into it. " + DamagedAdvice(schema)};
+}
+
+// The failure of a save whose commit was made into a file that somebody
+// else wrote while it ran, and that a check after the commit found damaged.
+DbError DamagedMeanwhile(const String& path, const String& detail, SchemaSet schema) {
+  return DbError{DbErrDamaged, "The database '" + path + "' is damaged (" + detail +
+                                   "): another program wrote it while this save was writing into it, and "
+                                   "what was stored cannot be told whole. " +
+                                   DamagedAdvice(schema)};
 }
 
 // The first line integrity_check reports: "ok" for a sound file. False when
@@ -179,6 +194,20 @@ bool KeysAreRowKeys(Connection& connection, const String& path, SchemaSet schema
   return true;
 }
 
+// Whether integrity_check finds the file open on connection sound; false
+// with error saying why, in the words damaged gives it.
+bool CheckedSound(Connection& connection, const String& path, SchemaSet schema, DbError& error,
+                  DbError (*damaged)(const String&, const String&, SchemaSet)) {
+  String report;
+  if (!IntegrityReport(connection, report, error)) {
+    if (FoundDamaged(path)) error = damaged(path, error.Description, schema);  // the check met the damage itself
+    return false;
+  }
+  if (report == "ok") return true;
+  error = damaged(path, report, schema);
+  return false;
+}
+
 }  // namespace
 
 bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet schema, DbError& error) {
@@ -186,17 +215,7 @@ bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet sc
     error = Damaged(path, "it was found so when it was read", schema);
     return false;
   }
-  if (!LeftSoundByUs(connection)) {
-    String report;
-    if (!IntegrityReport(connection, report, error)) {
-      if (FoundDamaged(path)) error = Damaged(path, error.Description, schema);  // the check met the damage itself
-      return false;
-    }
-    if (report != "ok") {
-      error = Damaged(path, report, schema);
-      return false;
-    }
-  }
+  if (!LeftSoundByUs(connection) && !CheckedSound(connection, path, schema, error, Damaged)) return false;
   return KeysAreRowKeys(connection, path, schema, error);
 }
 
@@ -206,7 +225,9 @@ bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet sc
 // written past the lock from then on is seen.
 bool CheckedWrite::Begin(const String& path, SchemaSet schema) {
   path_ = path;
+  schema_ = schema;
   error_ = DbError{};
+  committed_ = false;
   watch_.reset();
   if (!connection_.Open(path, OpenMode::ReadWrite) || !connection_.BeginTrans()) return Fail(connection_.Error());
   watch_ = std::make_unique<WriteWatch>(connection_.FullPath());
@@ -216,21 +237,44 @@ bool CheckedWrite::Begin(const String& path, SchemaSet schema) {
   return true;
 }
 
+// What nobody else may write while the save runs, for the save to store
+// what it means to. In WAL mode the commit goes into the log; another
+// connection's checkpoint writes the file meanwhile, which only a check
+// after the commit tells from damage. In rollback-journal mode the commit
+// goes into the file, and no program may rightly put a log beside it while
+// the save holds the write lock: SQLite would read that log over what the
+// save stored.
+bool CheckedWrite::CommitTargetsLeftAsOurs() const {
+  return watch_->LeftAsOurs(WatchedFile::Log) && (intoLog_ || watch_->LeftAsOurs(WatchedFile::Database));
+}
+
+// After the commit: somebody wrote between the commit's own writes (which
+// in rollback mode go into the file), or put a log beside a file in
+// rollback mode. A write after the last of the commit's own is no part of
+// it: another program may rightly write then.
+bool CheckedWrite::WrittenIntoTheCommit() const {
+  if (intoLog_) return watch_->WrittenBetweenOurs(WatchedFile::Log);
+  return watch_->WrittenBetweenOurs(WatchedFile::Database) || !watch_->LeftAsOurs(WatchedFile::Log);
+}
+
 // The stamp is taken once the connection is closed, through another one:
 // closing may fold a write-ahead log back into the file, which the watch
 // counts as this program's write.
 bool CheckedWrite::Commit() {
   if (watch_ == nullptr) return Fail(DbError{DbErrNotOpen, "The connection is not open"});
-  const WatchedFile target = intoLog_ ? WatchedFile::Log : WatchedFile::Database;
-  if (!watch_->LeftAsOurs(target)) {
+  if (!CommitTargetsLeftAsOurs()) {
     connection_.RollbackTrans();
     return Fail(WrittenMeanwhile(path_, false));
   }
   if (!connection_.CommitTrans()) return Fail(connection_.Error());
-  if (watch_->WrittenBetweenOurs(target)) return Fail(WrittenMeanwhile(path_, true));
+  committed_ = true;
+  if (WrittenIntoTheCommit()) return Fail(WrittenMeanwhile(path_, true));
+  DbError damaged;
+  if (intoLog_ && !watch_->LeftAsOurs(WatchedFile::Database) &&
+      !CheckedSound(connection_, path_, schema_, damaged, DamagedMeanwhile))
+    return Fail(damaged);
   connection_.Close();
-  NoteLeftSound(path_, *watch_);
-  watch_.reset();
+  NoteLeftSound(path_, std::move(watch_));
   return true;
 }
 

@@ -67,8 +67,9 @@ bool IsLockError(const DbError& error);
 // more than the save itself. A file this program checked and then committed
 // into is remembered as the commit left it (Connection::Stamp), but only
 // when nothing but this program wrote the file or its log from the check to
-// that stamp (WriteWatch); while it stays so nobody else has written it,
-// and it is not read through again. A file changed by anybody else (or put
+// that stamp (WriteWatch) and the stamp sees everything SQLite reads for the
+// file (StampSeesAll); while it stays so nobody else has written it, and it
+// is not read through again. A file changed by anybody else (or put
 // back from a copy, or written over in place with its old time given back,
 // even while the save ran) is checked again.
 bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet schema, DbError& error);
@@ -81,13 +82,20 @@ bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet sc
 // object, rolls back what was not committed. Every writer of the drawings
 // and settings databases goes through one.
 //
-// The file is watched from the write lock on. When somebody else wrote
-// what the commit writes into (the file, or its log in WAL mode) after the
-// check, Commit rolls back and stores nothing; when somebody wrote it
-// between the commit's own writes, what was stored cannot be told whole and
-// Commit fails (DbErrWrittenMeanwhile) though the commit was made. Either
-// way, and when anybody wrote the file after the commit and before its
-// stamp, the next save checks the file.
+// The file is watched from the write lock on. Commit says the save stored
+// what it meant to only when nothing but this program (and, in WAL mode,
+// SQLite's checkpoints) wrote the file or its log meanwhile, or when a check
+// made after the commit finds the file sound:
+// - somebody else wrote what the commit writes into (the file or a log
+//   beside it in rollback-journal mode, the log in WAL mode) after the
+//   check: Commit rolls back and stores nothing (DbErrWrittenMeanwhile);
+// - somebody wrote it between the commit's own writes: the commit was made
+//   but what was stored cannot be told whole (DbErrWrittenMeanwhile);
+// - in WAL mode somebody wrote the file itself (another connection's
+//   checkpoint does so rightly): the file is checked after the commit, and
+//   damage found is reported (DbErrDamaged) though the commit was made.
+// Whenever Commit fails, and when anybody wrote the file after the commit
+// and before its stamp, the next save checks the file.
 class CheckedWrite {
  public:
   CheckedWrite() = default;
@@ -96,16 +104,23 @@ class CheckedWrite {
 
   bool Begin(const String& path, SchemaSet schema);  // false: Error() says why; nothing written
   Connection& Db() { return connection_; }
-  bool Commit();  // false: Error() says why, and nothing of the transaction is stored
+  bool Commit();  // false: Error() says why; Committed() says whether the commit was made all the same
   void Close();  // rolls back what was not committed
   const DbError& Error() const { return error_; }  // the first failure of Begin or Commit
+  // The commit was made into the file at the path: the rows written are
+  // stored there, whether or not Commit could say they are whole.
+  bool Committed() const { return committed_; }
 
  private:
   bool Fail(const DbError& error);
+  bool CommitTargetsLeftAsOurs() const;
+  bool WrittenIntoTheCommit() const;
 
   Connection connection_;
   String path_;     // the file written
+  SchemaSet schema_ = SchemaDrawings;  // the tables written, for the words of a failure
   DbError error_;   // the first failure
+  bool committed_ = false;             // the commit was made (Committed)
   std::unique_ptr<WriteWatch> watch_;  // from the write lock to the stamp of what the commit left; null else
   bool intoLog_ = false;               // the commit writes into the write-ahead log, not into the file
 };

@@ -71,5 +71,36 @@ TEST_F(WriteWatchTest, AnotherProgramsWriteIsToldFromTheProgramsOwnWheneverItCom
   }
 }
 
+// A save trusts the stamp of a file it left sound only where the stamp sees
+// everything SQLite will read for the file: one name, no log holding a
+// commit, and times finer than a second (a file system that keeps whole
+// seconds, as some do, hides a same-size write within the second; such a
+// file system is told by a time of last change that falls on a second).
+TEST_F(WriteWatchTest, AStampIsTrustedOnlyWhereItSeesEverythingSqliteReads) {
+  Connection connection;
+  OpenNewDatabase(connection, "CREATE TABLE Rows (Data BLOB)", "Stamped_dwg.mdb");
+  DatabaseStamp taken = connection.Stamp();
+  constexpr std::int64_t NsPerSecond = 1000000000;
+  taken.File.Modified = taken.File.Modified / NsPerSecond * NsPerSecond + NsPerSecond / 2;
+  ASSERT_EQ(taken.File.Links, 1u);
+  ASSERT_EQ(taken.Log.Inode, 0u);
+  const struct {
+    const char* what;
+    void (*change)(DatabaseStamp&);
+    bool trusted;
+  } rows[] = {
+      {"as taken", [](DatabaseStamp&) {}, true},
+      {"no such file", [](DatabaseStamp& s) { s.File = FileStamp{}; }, false},
+      {"a second name", [](DatabaseStamp& s) { s.File.Links = 2; }, false},
+      {"times in whole seconds", [](DatabaseStamp& s) { s.File.Modified -= NsPerSecond / 2; }, false},
+      {"a log holding a commit", [](DatabaseStamp& s) { s.Log = s.File, s.Log.Size = LogHeaderSize + 1; }, false},
+  };
+  for (const auto& row : rows) {
+    DatabaseStamp stamp = taken;
+    row.change(stamp);
+    EXPECT_EQ(StampSeesAll(stamp), row.trusted) << row.what;
+  }
+}
+
 }  // namespace
 }  // namespace lintavo

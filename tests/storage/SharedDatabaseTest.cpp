@@ -11,6 +11,7 @@
 #include <set>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/SurfaceWidget.h"
 #include "storage/SaveFixture.h"
@@ -128,7 +129,8 @@ TEST_F(SharedDatabaseTest, FileOpenPreviewsAndLoadsADrawingAsOneSaveLeftIt) {
 
 // The check before a save reads the whole file; it is made again only when
 // someone else has written the file since this program's last save into it,
-// in either journal mode: saved twice, the file is checked once; after
+// in either journal mode (the other program lets the file go between
+// saves): saved twice, the file is checked once; after
 // another program's save it is checked again and takes the save; after
 // another program left an index lacking a line, it is checked and refused.
 TEST_F(SharedDatabaseTest, TheCheckBeforeASaveReadsTheFileAgainOnlyAfterAnotherProgramWroteIt) {
@@ -147,12 +149,14 @@ TEST_F(SharedDatabaseTest, TheCheckBeforeASaveReadsTheFileAgainOnlyAfterAnotherP
   for (const char* journal : {"DELETE", "WAL"}) {
     SCOPED_TRACE(journal);
     DwgDbPath = MakeDrawingsDb(String("Checked") + journal + "_dwg.mdb");
-    TestDatabase other(DwgDbPath, true);
-    other.Rows(String("PRAGMA journal_mode = ") + journal);
+    TestDatabase(DwgDbPath, true).Rows(String("PRAGMA journal_mode = ") + journal);
     int checks = 0;
     StatementHook counting([&](const char* sql) { checks += String(sql).rfind("PRAGMA integrity_check", 0) == 0; });
     for (const auto& step : steps) {
-      for (const String& sql : step.other) other.Exec(sql);
+      if (!step.other.empty()) {
+        TestDatabase other(DwgDbPath, true);  // the other program writes, then lets the file go
+        for (const String& sql : step.other) other.Exec(sql);
+      }
       for (const int answer : step.answers) Responder().AnswerMsgBox(answer);
       EXPECT_EQ(SaveByMenu(), step.result);
       EXPECT_EQ(checks, step.checks) << step.result;
@@ -197,18 +201,70 @@ TEST_F(SharedDatabaseTest, ADamagedCopyWrittenBackInPlaceWithItsTimePutBackIsChe
   }
 }
 
+// Where the stamp of what a save left does not see everything SQLite will
+// read for the file, the next save checks the file: while another program
+// holds it in WAL mode (its log then keeps commits, whose frames and index
+// may be written past the locks), and while the file has a second name
+// (through which another program commits into a log of its own). The
+// program alone, or another program holding a file in rollback mode, costs
+// no check.
+TEST_F(SharedDatabaseTest, TheNextSaveChecksTheFileWhereTheStampCannotSeeEverythingSqliteReads) {
+  enum class Beside { Nothing, AnotherProgramHoldingIt, ASecondName };
+  const struct {
+    const char* journal;
+    Beside beside;
+    int checksOfTheSecondSave;
+  } rows[] = {
+      {"DELETE", Beside::Nothing, 0},     {"WAL", Beside::Nothing, 0},
+      {"DELETE", Beside::AnotherProgramHoldingIt, 0}, {"WAL", Beside::AnotherProgramHoldingIt, 1},
+      {"DELETE", Beside::ASecondName, 1}, {"WAL", Beside::ASecondName, 1},
+  };
+  int made = 0;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.journal << " beside " << static_cast<int>(row.beside));
+    DwgDbPath = MakeDrawingsDb("Beside" + std::to_string(++made) + "_dwg.mdb");
+    TestDatabase(DwgDbPath, true).Rows(String("PRAGMA journal_mode = ") + row.journal);
+    std::optional<TestDatabase> holding;
+    if (row.beside == Beside::AnotherProgramHoldingIt) {
+      holding.emplace(DwgDbPath);
+      ASSERT_EQ(holding->Number("SELECT count(*) FROM Drawing"), 0);
+    }
+    const String secondName = DwgDbPath + ".link";
+    if (row.beside == Beside::ASecondName) ASSERT_EQ(link(DwgDbPath.c_str(), secondName.c_str()), 0);
+    int checks = 0;
+    StatementHook counting([&](const char* sql) { checks += String(sql).rfind("PRAGMA integrity_check", 0) == 0; });
+    ASSERT_EQ(SaveByMenu(), "Drawing: Shed  Saved!");
+    EXPECT_EQ(checks, 1);
+    checks = 0;
+    Responder().AnswerMsgBox(vbYes);
+    EXPECT_EQ(SaveByMenu(), "Drawing: Shed  Saved!");
+    EXPECT_EQ(checks, row.checksOfTheSecondSave);
+    if (row.beside == Beside::ASecondName) std::remove(secondName.c_str());
+  }
+}
+
 // What another program does to the drawings database past SQLite's locks,
 // and when, as told by the statements the program runs.
 enum class Spoiling {
   BrokenPage,        // one byte of the Components table's first page written in place, as dd does
   OlderCopyPutBack,  // a copy taken after the first save put back over the file, times kept, as cp -p does
-  LogLeftBeside,     // a log whose one commit breaks that page, left beside a file in rollback mode
+  LogLeftBeside,     // a log whose one commit breaks that page, put beside a file in rollback mode
+  HotJournal,        // a hot journal whose playback breaks that page, put beside the file
+  ModeChanged,       // the file's permissions changed (chmod): nothing of its contents
 };
 enum class Moment {
   BetweenSaves,    // after one save, before the next
   AfterTheCheck,   // within a save: after its check, at its first write
   AtTheCommit,     // within a save: as its COMMIT starts
-  BeforeTheStamp,  // after the save's commit, as the stamp of what it left is taken
+  BeforeTheStamp,  // after the save's commit, as the first statement after it starts (the stamp's reading)
+};
+
+// What the save under way tells, and what it stored.
+enum class Outcome {
+  Saved,         // "Saved!", its rows there
+  NothingSaved,  // refused before its commit: written meanwhile, nothing saved
+  NotWhole,      // its commit was made, but what it stored cannot be told whole
+  DamagedAfter,  // its commit was made, and a check after it found the file damaged
 };
 
 struct SpoilingRow {
@@ -224,9 +280,34 @@ std::vector<SpoilingRow> SpoilingRows() {
       for (const Moment moment :
            {Moment::BetweenSaves, Moment::AfterTheCheck, Moment::AtTheCommit, Moment::BeforeTheStamp})
         rows.push_back({spoiling, moment, journal});
+    rows.push_back({Spoiling::ModeChanged, Moment::AtTheCommit, journal});
   }
-  rows.push_back({Spoiling::LogLeftBeside, Moment::BetweenSaves, "DELETE"});
+  for (const Moment moment : {Moment::BetweenSaves, Moment::AfterTheCheck, Moment::AtTheCommit})
+    rows.push_back({Spoiling::LogLeftBeside, moment, "DELETE"});
+  rows.push_back({Spoiling::HotJournal, Moment::BeforeTheStamp, "DELETE"});
   return rows;
+}
+
+// The spoilings that damage the file.
+bool Damages(Spoiling spoiling) { return spoiling != Spoiling::OlderCopyPutBack && spoiling != Spoiling::ModeChanged; }
+
+// Whether the save's rows are there to be read after it: not when an older
+// copy was put back after its commit, nor with a journal beside the file
+// that the reading would play back. A broken page is of another table.
+bool RowsLeftAsSaved(const SpoilingRow& r) {
+  if (r.spoiling == Spoiling::HotJournal) return false;
+  return r.spoiling != Spoiling::OlderCopyPutBack || r.moment != Moment::BeforeTheStamp;
+}
+
+// What the save under way must tell. In rollback-journal mode its commit
+// goes into the file: a write (or a log put beside it) after its check and
+// before COMMIT refuses it, one during COMMIT leaves it not whole. In WAL
+// mode the commit goes into the log, and a write into the file is checked
+// after the commit. After the commit the save is done.
+Outcome Expected(const SpoilingRow& r) {
+  if (r.moment == Moment::BeforeTheStamp) return Outcome::Saved;
+  if (String(r.journal) == "DELETE") return r.moment == Moment::AfterTheCheck ? Outcome::NothingSaved : Outcome::NotWhole;
+  return r.spoiling == Spoiling::BrokenPage ? Outcome::DamagedAfter : Outcome::Saved;
 }
 
 class SpoiledBehindTheLocksTest : public SharedDatabaseTest {
@@ -236,17 +317,31 @@ class SpoiledBehindTheLocksTest : public SharedDatabaseTest {
     EXPECT_EQ(QProcess::execute(program, args), 0) << program.toStdString();
   }
 
+  // Another program spoils the file: only other processes touch it, as the
+  // program may hold it open.
   void Spoil(Spoiling spoiling) {
     const QString db = QString::fromStdString(DwgDbPath);
     if (spoiling == Spoiling::BrokenPage)
       RunOther("dd", {"if=" + QString::fromStdString(zeroByte_), "of=" + db, "bs=1", "count=1",
                       "seek=" + QString::number(brokenOffset_), "conv=notrunc", "status=none"});
     if (spoiling == Spoiling::OlderCopyPutBack) RunOther("cp", {"-p", QString::fromStdString(older_), db});
-    if (spoiling == Spoiling::LogLeftBeside) LogBreakingPageOf(DwgDbPath, "Components");
+    if (spoiling == Spoiling::LogLeftBeside) RunOther("cp", {QString::fromStdString(log_), db + "-wal"});
+    if (spoiling == Spoiling::HotJournal) RunOther("cp", {QString::fromStdString(journal_), db + "-journal"});
+    if (spoiling == Spoiling::ModeChanged) RunOther("chmod", {"g+w", db});
   }
 
-  // Where BrokenPage writes: the first byte of the Components table's first page.
-  void NoteWhereToBreak() {
+  // What the spoilings put in place, made while no connection holds the
+  // file, right after the first save: the older copy, the log, the journal,
+  // and where BrokenPage writes (the first byte of the Components table's
+  // first page).
+  void PrepareSpoilings() {
+    older_ = DwgDbPath + ".older";
+    QFile::remove(QString::fromStdString(older_));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(DwgDbPath), QString::fromStdString(older_)));
+    log_ = DwgDbPath + ".log";
+    LogBreakingPageOf(DwgDbPath, "Components", log_);
+    journal_ = DwgDbPath + ".journal";
+    JournalBreakingPageOf(DwgDbPath, "Components", journal_);
     brokenOffset_ = FirstPageOf(DwgDbPath, "Components").Offset();
     zeroByte_ = ScratchPath("zero.byte");
     QFile zero(QString::fromStdString(zeroByte_));
@@ -259,16 +354,30 @@ class SpoiledBehindTheLocksTest : public SharedDatabaseTest {
                                                             std::to_string(Dwgs[1].DrawID)));
   }
 
-  String older_;           // the copy OlderCopyPutBack puts back
-  String zeroByte_;        // a file of one zero byte
+  String older_;    // the copy OlderCopyPutBack puts back
+  String log_;      // the log LogLeftBeside puts beside the file
+  String journal_;  // the journal HotJournal puts beside the file
+  String zeroByte_;  // a file of one zero byte
   qint64 brokenOffset_ = 0;
 };
 
+// What the message boxes shown must say for each outcome but Saved.
+const char* ToldFor(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::NothingSaved: return "while this save was writing into it: nothing was saved into it";
+    case Outcome::NotWhole: return "while this save was writing into it: what was stored cannot be told whole";
+    case Outcome::DamagedAfter: return "while this save was writing into it, and what was stored cannot be told whole";
+    case Outcome::Saved: break;
+  }
+  return "";
+}
+
 // Whatever another program writes into the file past SQLite's locks, and
-// whenever, the save after it checks the file again, and refuses a damaged
-// one. A save under way that saw the write where its commit goes stores
-// nothing, or says what it stored cannot be told whole; one that says it
-// saved has its rows there.
+// whenever, the save under way says "Saved!" only when its rows are there
+// and the file is sound; otherwise it says it stored nothing, or that what
+// it stored cannot be told whole. The save after it checks the file again,
+// refuses a damaged one, and stores the drawing once, a commit made though
+// it was not whole having kept its keys.
 TEST_F(SpoiledBehindTheLocksTest, TheNextSaveChecksTheFileWhenTheWriteCameAtAnyMoment) {
   Responder().AnswerEveryMsgBox(vbOK);  // the error boxes; Yes to over write is queued before each save
   int row = 0;
@@ -277,13 +386,9 @@ TEST_F(SpoiledBehindTheLocksTest, TheNextSaveChecksTheFileWhenTheWriteCameAtAnyM
                                       << static_cast<int>(r.moment));
     DwgDbPath = MakeDrawingsDb("Spoiled" + std::to_string(++row) + "_dwg.mdb");
     TestDatabase(DwgDbPath, true).Rows(String("PRAGMA journal_mode = ") + r.journal);
-    NoteWhereToBreak();
     ASSERT_EQ(SaveByMenu(), "Drawing: Shed  Saved!");
-    older_ = DwgDbPath + ".older";
-    QFile::remove(QString::fromStdString(older_));
-    ASSERT_TRUE(QFile::copy(QString::fromStdString(DwgDbPath), QString::fromStdString(older_)));
+    PrepareSpoilings();
     AddEntity(EntityLine, {{10, 10}, {20, 10}});  // the next save stores more than the older copy holds
-    const bool delete_mode = String(r.journal) == "DELETE";
     std::optional<TestDatabase> browser;  // a database browser left open on the file
 
     // Which statement of the save under way the moment is.
@@ -296,7 +401,7 @@ TEST_F(SpoiledBehindTheLocksTest, TheNextSaveChecksTheFileWhenTheWriteCameAtAnyM
       const bool writes = text.rfind("INSERT", 0) == 0 || text.rfind("UPDATE", 0) == 0 || text.rfind("DELETE", 0) == 0;
       const bool now = (r.moment == Moment::AfterTheCheck && inSave && writes) ||
                        (r.moment == Moment::AtTheCommit && inSave && text == "COMMIT") ||
-                       (r.moment == Moment::BeforeTheStamp && committed && text == "BEGIN");
+                       (r.moment == Moment::BeforeTheStamp && committed);
       if (text == "BEGIN EXCLUSIVE") inSave = true;
       if (inSave && text == "COMMIT") committed = true;
       if (!now) return;
@@ -316,13 +421,13 @@ TEST_F(SpoiledBehindTheLocksTest, TheNextSaveChecksTheFileWhenTheWriteCameAtAnyM
       EXPECT_TRUE(spoiled);
       String told;
       for (const PromptRecord& box : Responder().MessageBoxes(asked)) told += box.text + "\n";
-      const bool storesIntoTheFile = delete_mode && r.moment != Moment::BeforeTheStamp;
-      if (storesIntoTheFile) {
-        EXPECT_EQ(result, "Error Saving Drawing: Shed");
-        EXPECT_NE(told.find("while this save was writing into it"), String::npos) << told;
-      } else {
+      const Outcome outcome = Expected(r);
+      if (outcome == Outcome::Saved) {
         EXPECT_EQ(result, "Drawing: Shed  Saved!") << told;
-        if (r.spoiling == Spoiling::BrokenPage) EXPECT_EQ(StoredLines(), static_cast<Long>(EntitiesOf(1).size()));
+        if (RowsLeftAsSaved(r)) EXPECT_EQ(StoredLines(), static_cast<Long>(EntitiesOf(1).size()));
+      } else {
+        EXPECT_EQ(result, "Error Saving Drawing: Shed");
+        EXPECT_NE(told.find(ToldFor(outcome)), String::npos) << told;
       }
     }
 
@@ -337,8 +442,9 @@ TEST_F(SpoiledBehindTheLocksTest, TheNextSaveChecksTheFileWhenTheWriteCameAtAnyM
         !boxes.empty() && boxes.back().text.find("(it was found so when it was read)") != String::npos;
     EXPECT_EQ(checks, foundByARead ? 0 : 1) << result;
     if (result == "Drawing: Shed  Saved!") {
-      EXPECT_EQ(r.spoiling, Spoiling::OlderCopyPutBack) << "a damaged file took the save";
+      EXPECT_FALSE(Damages(r.spoiling)) << "a damaged file took the save";
       EXPECT_EQ(TestDatabase(DwgDbPath).Text("PRAGMA integrity_check"), "ok");
+      EXPECT_EQ(StoredLines(), static_cast<Long>(EntitiesOf(1).size()));
     } else {
       EXPECT_EQ(result, "Error Saving Drawing: Shed");
       EXPECT_EQ(boxes.size(), 2u);

@@ -2,6 +2,7 @@
 #include "storage/SpoiltDatabase.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -60,21 +61,41 @@ void LogChecksum(const QByteArray& bytes, qsizetype from, qsizetype count, quint
   }
 }
 
+// Table's first page as it is in the file at path, made unreadable as
+// BreakPageOf makes it, with where it lies and the file's size in pages.
+struct BrokenPage {
+  TablePage place;
+  QByteArray bytes;
+  qint64 pages = 0;
+};
+
+BrokenPage BrokenPageOf(const String& path, const String& table) {
+  BrokenPage broken{FirstPageOf(path, table), {}, 0};
+  QFile file(QString::fromStdString(path));
+  EXPECT_TRUE(broken.place.number > 1 && file.open(QIODevice::ReadOnly) && file.seek(broken.place.Offset()));
+  broken.bytes = file.read(broken.place.size);
+  broken.pages = file.size() / std::max<qint64>(broken.place.size, 1);
+  EXPECT_EQ(broken.bytes.size(), broken.place.size);
+  if (!broken.bytes.isEmpty()) broken.bytes[0] = '\0';
+  return broken;
+}
+
+void WriteWhole(const String& path, const QByteArray& bytes) {
+  QFile file(QString::fromStdString(path));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
 }  // namespace
 
-void LogBreakingPageOf(const String& path, const String& table) {
+void LogBreakingPageOf(const String& path, const String& table, const String& into) {
   constexpr quint32 BigEndianLogMagic = 0x377f0683;
   constexpr quint32 LogFormat = 3007000;
   constexpr qsizetype LogHeader = 32, FrameHeader = 24;
-  const TablePage first = FirstPageOf(path, table);
-  const qint64 page = first.number, size = first.size;
-  QFile file(QString::fromStdString(path));
-  ASSERT_TRUE(page > 1 && file.open(QIODevice::ReadOnly) && file.seek(first.Offset()));
-  QByteArray broken = file.read(size);
-  const qint64 pages = file.size() / size;
-  file.close();
+  const BrokenPage first = BrokenPageOf(path, table);
+  const qint64 page = first.place.number, size = first.place.size, pages = first.pages;
+  const QByteArray& broken = first.bytes;
   ASSERT_EQ(broken.size(), size);
-  broken[0] = '\0';
 
   QByteArray log(LogHeader + FrameHeader, '\0');
   PutBigEndian(log, 0, BigEndianLogMagic);
@@ -95,9 +116,34 @@ void LogBreakingPageOf(const String& path, const String& table) {
   LogChecksum(log, LogHeader + FrameHeader, size, s0, s1);
   PutBigEndian(log, LogHeader + 16, s0);
   PutBigEndian(log, LogHeader + 20, s1);
-  QFile wal(QString::fromStdString(path + "-wal"));
-  ASSERT_TRUE(wal.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  ASSERT_EQ(wal.write(log), log.size());
+  WriteWhole(into.empty() ? path + "-wal" : into, log);
+}
+
+void JournalBreakingPageOf(const String& path, const String& table, const String& into) {
+  constexpr quint32 JournalMagic[2] = {0xd9d505f9, 0x20a163d7};
+  constexpr qsizetype SectorSize = 512;  // the header fills one sector; the records follow it
+  constexpr quint32 Nonce = 0x5a17f00d;  // the checksums' starting value, any
+  constexpr qsizetype ChecksumStride = 200;
+  const BrokenPage first = BrokenPageOf(path, table);
+  ASSERT_EQ(first.bytes.size(), first.place.size);
+  QByteArray journal(SectorSize, '\0');
+  PutBigEndian(journal, 0, JournalMagic[0]);
+  PutBigEndian(journal, 4, JournalMagic[1]);
+  PutBigEndian(journal, 8, 1);  // one page record
+  PutBigEndian(journal, 12, Nonce);
+  PutBigEndian(journal, 16, static_cast<quint32>(first.pages));  // the file's size before the save
+  PutBigEndian(journal, 20, SectorSize);
+  PutBigEndian(journal, 24, static_cast<quint32>(first.place.size));
+  QByteArray record(4, '\0');
+  PutBigEndian(record, 0, static_cast<quint32>(first.place.number));
+  record += first.bytes;
+  // SQLite's checksum of a page record: the nonce plus every 200th byte from the end.
+  quint32 checksum = Nonce;
+  for (qsizetype i = first.place.size - ChecksumStride; i > 0; i -= ChecksumStride)
+    checksum += static_cast<unsigned char>(first.bytes[i]);
+  record += QByteArray(4, '\0');
+  PutBigEndian(record, record.size() - 4, checksum);
+  WriteWhole(into, journal + record);
 }
 
 // Spoilt beside the file it replaces and renamed over it: the copy is

@@ -33,8 +33,17 @@ void BreakPageOf(const String& path, const String& table);
 // as another program's crash leaves one: sound, with one commit whose frame
 // holds table's first page made unreadable as BreakPageOf makes it. SQLite
 // reads it into the file at the next open, whatever the file's journal mode.
-// No connection may hold the file while it is made.
-void LogBreakingPageOf(const String& path, const String& table);
+// No connection may hold the file while it is made. Given into, the log is
+// written there instead, for another program to put beside the file later.
+void LogBreakingPageOf(const String& path, const String& table, const String& into = "");
+
+// A hot rollback journal for the file at path, written at into, as a save
+// cut short leaves one: its one page record gives table's first page back
+// made unreadable, and the file back its size in pages as it is now. Put
+// beside the file as "<path>-journal", it is played back into the file by
+// the next connection that reads it and may write it. No connection may
+// hold the file while it is made.
+void JournalBreakingPageOf(const String& path, const String& table, const String& into);
 
 // A copy of the file source at path (another file in place of any there),
 // spoilt by the statements and, when brokenPage names a table, by

@@ -10,7 +10,8 @@
 // gives a drawing as one save left it or is refused with a message, and
 // every save is stored whole or refused with a message, the stored rows
 // then as the last save left them. A save right after the program's own
-// may skip the check of the whole file, and some do.
+// may skip the check of the whole file, and in rollback-journal mode some
+// do.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -287,8 +288,10 @@ TEST_F(TwoProgramsTest, SavingAndLoadingOneDatabaseAtOnceLosesAndTearsNothing) {
     ExpectSound(ours, "this program");
     ExpectSound(theirs, "the second program");
     // A save that follows the program's own, nobody having written since,
-    // needs no check of the whole file.
-    EXPECT_GE(ours.savesUnchecked + theirs.savesUnchecked, 1);
+    // needs no check of the whole file. In WAL mode the other program
+    // holds the file nearly all the time, and its log then keeps commits
+    // that the stamp cannot vouch for: the saves check, as they must.
+    if (journal == "DELETE") EXPECT_GE(ours.savesUnchecked + theirs.savesUnchecked, 1);
     TestDatabase db(path);
     EXPECT_EQ(db.Text("PRAGMA integrity_check"), "ok");
   }

@@ -251,6 +251,8 @@ enum class Spoiling {
   LogLeftBeside,     // a log whose one commit breaks that page, put beside a file in rollback mode
   HotJournal,        // a hot journal whose playback breaks that page, put beside the file
   ModeChanged,       // the file's permissions changed (chmod): nothing of its contents
+  Checkpointed,      // a browser holding the file in WAL mode since the first save copies its log into it,
+                     //   as SQLite's checkpoints rightly do
 };
 enum class Moment {
   BetweenSaves,    // after one save, before the next
@@ -282,6 +284,8 @@ std::vector<SpoilingRow> SpoilingRows() {
         rows.push_back({spoiling, moment, journal});
     rows.push_back({Spoiling::ModeChanged, Moment::AtTheCommit, journal});
   }
+  for (const Moment moment : {Moment::AfterTheCheck, Moment::AtTheCommit})
+    rows.push_back({Spoiling::Checkpointed, moment, "WAL"});
   for (const Moment moment : {Moment::BetweenSaves, Moment::AfterTheCheck, Moment::AtTheCommit})
     rows.push_back({Spoiling::LogLeftBeside, moment, "DELETE"});
   rows.push_back({Spoiling::HotJournal, Moment::BeforeTheStamp, "DELETE"});
@@ -289,7 +293,10 @@ std::vector<SpoilingRow> SpoilingRows() {
 }
 
 // The spoilings that damage the file.
-bool Damages(Spoiling spoiling) { return spoiling != Spoiling::OlderCopyPutBack && spoiling != Spoiling::ModeChanged; }
+bool Damages(Spoiling spoiling) {
+  return spoiling != Spoiling::OlderCopyPutBack && spoiling != Spoiling::ModeChanged &&
+         spoiling != Spoiling::Checkpointed;
+}
 
 // Whether the save's rows are there to be read after it: not when an older
 // copy was put back after its commit, nor with a journal beside the file
@@ -328,6 +335,11 @@ class SpoiledBehindTheLocksTest : public SharedDatabaseTest {
     if (spoiling == Spoiling::LogLeftBeside) RunOther("cp", {QString::fromStdString(log_), db + "-wal"});
     if (spoiling == Spoiling::HotJournal) RunOther("cp", {QString::fromStdString(journal_), db + "-journal"});
     if (spoiling == Spoiling::ModeChanged) RunOther("chmod", {"g+w", db});
+    if (spoiling == Spoiling::Checkpointed) {
+      const std::vector<std::vector<String>> done = browser_->Rows("PRAGMA wal_checkpoint(PASSIVE)");
+      ASSERT_EQ(done.size(), 1u);
+      EXPECT_GT(std::stoi(done[0].at(2)), 0) << "frames copied into the file";
+    }
   }
 
   // What the spoilings put in place, made while no connection holds the
@@ -359,6 +371,7 @@ class SpoiledBehindTheLocksTest : public SharedDatabaseTest {
   String journal_;  // the journal HotJournal puts beside the file
   String zeroByte_;  // a file of one zero byte
   qint64 brokenOffset_ = 0;
+  std::optional<TestDatabase> browser_;  // a database browser left open on the file
 };
 
 // What the message boxes shown must say for each outcome but Saved.
@@ -386,10 +399,14 @@ TEST_F(SpoiledBehindTheLocksTest, TheNextSaveChecksTheFileWhenTheWriteCameAtAnyM
                                       << static_cast<int>(r.moment));
     DwgDbPath = MakeDrawingsDb("Spoiled" + std::to_string(++row) + "_dwg.mdb");
     TestDatabase(DwgDbPath, true).Rows(String("PRAGMA journal_mode = ") + r.journal);
+    browser_.reset();
+    if (r.spoiling == Spoiling::Checkpointed) {
+      browser_.emplace(DwgDbPath, true);  // it holds the log, which then keeps the saves' commits
+      EXPECT_EQ(browser_->Number("SELECT count(*) FROM Drawing"), 0);
+    }
     ASSERT_EQ(SaveByMenu(), "Drawing: Shed  Saved!");
-    PrepareSpoilings();
+    if (!browser_) PrepareSpoilings();
     AddEntity(EntityLine, {{10, 10}, {20, 10}});  // the next save stores more than the older copy holds
-    std::optional<TestDatabase> browser;  // a database browser left open on the file
 
     // Which statement of the save under way the moment is.
     bool inSave = false, committed = false, spoiled = false;
@@ -411,8 +428,8 @@ TEST_F(SpoiledBehindTheLocksTest, TheNextSaveChecksTheFileWhenTheWriteCameAtAnyM
     if (r.moment == Moment::BetweenSaves) {
       Spoil(r.spoiling);
       if (r.spoiling == Spoiling::LogLeftBeside) {
-        browser.emplace(DwgDbPath);  // it reads the log, and keeps the file from folding it in
-        EXPECT_EQ(browser->Number("SELECT count(*) FROM Drawing"), 1);
+        browser_.emplace(DwgDbPath);  // it reads the log, and keeps the file from folding it in
+        EXPECT_EQ(browser_->Number("SELECT count(*) FROM Drawing"), 1);
       }
     } else {
       const size_t asked = Responder().Prompts().size();

@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "model/ChangeMarks.h"
 #include "platform/SurfaceWidget.h"
 #include "storage/SaveFixture.h"
 #include "storage/SpoiltDatabase.h"
@@ -468,6 +469,42 @@ TEST_F(SpoiledBehindTheLocksTest, TheNextSaveChecksTheFileWhenTheWriteCameAtAnyM
       EXPECT_NE(boxes.back().text.find("' is damaged ("), String::npos) << boxes.back().text;
     }
   }
+}
+
+// A save whose commit was made while another program wrote the file (here
+// only its permissions, as COMMIT starts) says that what it stored cannot
+// be told whole, and the drawing stays changed; the commit keeps the keys
+// of the rows it stored, so the window's next save, which rewrites the
+// stored rows by their keys, stores every line once.
+TEST_F(SpoiledBehindTheLocksTest, ACommitMadeThoughNotWholeKeepsItsKeysAndTheNextSaveStoresEveryLineOnce) {
+  Responder().AnswerEveryMsgBox(vbOK);
+  DwgDbPath = MakeDrawingsDb("NotWhole_dwg.mdb");
+  for (int i = 0; i < 300; ++i) AddEntity(EntityLine, {{0, 1.0 * i}, {10, 1.0 * i}});
+  doc_->SaveFile("Shed");
+  ASSERT_FALSE(IsDrawingChanged(1));
+  for (int i = 0; i < 5; ++i) AddEntity(EntityLine, {{20, 1.0 * i}, {30, 1.0 * i}});
+  const Long lines = static_cast<Long>(EntitiesOf(1).size());
+  const size_t asked = Responder().Prompts().size();
+  {
+    bool spoiled = false;
+    StatementHook atTheCommit([&](const char* sql) {
+      if (spoiled || String(sql) != "COMMIT") return;
+      spoiled = true;
+      RunOther("chmod", {"g+w", QString::fromStdString(DwgDbPath)});
+    });
+    doc_->SaveFile("Shed");
+    ASSERT_TRUE(spoiled);
+  }
+  const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find(ToldFor(Outcome::NotWhole)), String::npos) << boxes[0].text;
+  EXPECT_TRUE(IsDrawingChanged(1));
+  EXPECT_EQ(StoredLines(), lines);  // the commit was made
+
+  doc_->SaveFile("Shed");
+  EXPECT_EQ(Responder().MessageBoxes(asked).size(), 1u);
+  EXPECT_FALSE(IsDrawingChanged(1));
+  EXPECT_EQ(StoredLines(), lines);
 }
 
 }  // namespace

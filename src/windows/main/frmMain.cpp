@@ -1457,6 +1457,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
   Integer keyAscii = KeyAsciiOf(*static_cast<QKeyEvent*>(event));
   if (keyAscii == 0) return false;  // a key that types nothing: the box handles it
+  // Esc is the commands' in either box, as everywhere else in the window;
+  // the boxes keep Enter and the characters typed.
+  if (keyAscii == KeyAsciiEscape) {
+    EndCommandsByEsc();
+    return true;
+  }
   if (entryBox)
     Text3_KeyPress(keyAscii);
   else
@@ -1464,15 +1470,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   return keyAscii == 0;  // taken: the box does not type it
 }
 
+void frmMain::EndCommandsByEsc() {
+  DlgCancelled = FlagTrue;
+  CancelTools();
+  RedrawActive();  // previews, marks and the crosshair of the commands go
+}
+
 void frmMain::Text3_KeyPress(Integer& KeyAscii) {
   DlgCancelled = FlagFalse;
-  if (KeyAscii == KeyAsciiEscape) {
-    DlgCancelled = FlagTrue;
-    CancelTools();
-    RedrawActive();  // previews, marks and the crosshair of the commands go
-    KeyAscii = 0;
-    return;
-  }
   if (KeyAscii == KeyAsciiEnter) {
     TypedText = Text3->text().toStdString();
     ClearPanel3(3);

@@ -256,8 +256,11 @@ class frmMain : public QMainWindow, public MainWindowLink {
   void LineColor_Click();
 
   // ---- Entry box and font box ------------------------------------------------------------------
-  // Key presses by character code; a handler sets KeyAscii to 0 when it
-  // took the key, so the box does not type it.
+  // Esc in either box: every command ends (the filter takes the key before
+  // the box's handler sees it).
+  void EndCommandsByEsc();
+  // Key presses other than Esc by character code; a handler sets KeyAscii
+  // to 0 when it took the key, so the box does not type it.
   void Text3_KeyPress(Integer& KeyAscii);
   void Combo1_Click();
   void Combo1_KeyPress(Integer& KeyAscii);

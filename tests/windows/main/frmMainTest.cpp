@@ -789,26 +789,49 @@ TEST_F(frmMainTest, FontBoxAddsANewNameOnceAndNoMoreThanTheListHolds) {
 
 // Keys no widget takes reach the command: a typed value with Enter (the
 // scale of Zoom, Scale) and Esc (ending Insert, Linear), wherever the main
-// window's keyboard is; a box that takes typed text keeps them.
+// window's keyboard is. The font box keeps the typed characters, which write
+// into it, and Enter, which adds the name written; Esc ends the command from
+// there too, once a first Esc has closed the box's open list.
 TEST_F(frmMainTest, EnterEscAndTypedValuesReachTheCommandWhereverTheMainWindowHasTheKeyboard) {
   if (!main_->Combo1->isVisible()) Choose("mnuDisplayTextbar");
   MakeActive(main_.get());
-  const std::tuple<const char*, QWidget*, bool> rows[] = {  // where the keyboard is; the command gets the keys
-      {"tool bar", main_->tbToolBar, true},    {"menu bar", main_->menuBar(), true},
-      {"status bar", main_->sbStatusBar, true}, {"area", main_->MdiArea(), true},
-      {"main window", main_.get(), true},       {"font box", main_->Combo1, false}};
-  for (const auto& [where, widget, reaches] : rows) {
+  QComboBox* fontBox = main_->Combo1;
+  struct Place {
+    const char* where;
+    QWidget* widget;    // given the keyboard
+    bool keepsTyping;   // the typed value and Enter stay in the font box
+    bool listOpen;      // the font box's list is open when Esc is pressed
+  };
+  const Place places[] = {
+      {"tool bar", main_->tbToolBar, false, false}, {"menu bar", main_->menuBar(), false, false},
+      {"status bar", main_->sbStatusBar, false, false}, {"area", main_->MdiArea(), false, false},
+      {"main window", main_.get(), false, false},   {"font box", fontBox, true, false},
+      {"font box, its list open", fontBox, true, true}};
+  for (const auto& [where, widget, keepsTyping, listOpen] : places) {
     Choose("mnuViewZoomScale");
     widget->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), widget) << where;
+    const QString written = fontBox->currentText() + "2";
+    const Integer fonts = FontCount;
     KeyAtFocus(Qt::Key_2);
+    EXPECT_EQ(fontBox->currentText() == written, keepsTyping) << where << ": the 2 typed";
     KeyAtFocus(Qt::Key_Return);
-    EXPECT_EQ(CommandRunning(), !reaches) << where << ": the scale typed";
+    EXPECT_EQ(CommandRunning(), keepsTyping) << where << ": the scale entered";
+    EXPECT_EQ(FontCount, keepsTyping ? fonts + 1 : fonts) << where << ": a font name entered";
     CancelTools();
+
     Choose("mnuInsertLinearDim");
+    ASSERT_EQ(main_->Text2->text(), "ENTER Starting Point > ") << where;
     widget->setFocus();
+    if (listOpen) {
+      KeyAtFocus(Qt::Key_F4);
+      ASSERT_TRUE(fontBox->view()->isVisible()) << where;
+      KeyAtFocus(Qt::Key_Escape);
+      EXPECT_FALSE(fontBox->view()->isVisible()) << where << ": the first Esc closes the list";
+    }
     KeyAtFocus(Qt::Key_Escape);
-    EXPECT_EQ(CommandRunning(), !reaches) << where << ": Esc";
+    EXPECT_FALSE(CommandRunning()) << where << ": Esc";
+    EXPECT_EQ(main_->Text2->text(), "") << where << ": Esc";
     CancelTools();
   }
 }

@@ -550,11 +550,11 @@ void SaveSettings(Long Index) {
     failure = write.Error();
   }
   write.Close();  // rolls back what was not committed
-  if (!saved) {
-    MsgBox(ErrorText(failure), vbOKOnly, SaveTitle);
-    return;
-  }
-  set.SettingID = key;
+  // A commit made though it cannot be told whole (another program wrote
+  // the file meanwhile) stored the row: its key is kept, so the next save
+  // rewrites that row rather than adding the set again.
+  if (saved || write.Committed()) set.SettingID = key;
+  if (!saved) MsgBox(ErrorText(failure), vbOKOnly, SaveTitle);
 }
 
 // ---- Applying and storing -------------------------------------------------------------

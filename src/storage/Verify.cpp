@@ -250,8 +250,11 @@ bool CheckedWrite::CommitTargetsLeftAsOurs() const {
 
 // After the commit: somebody wrote between the commit's own writes (which
 // in rollback mode go into the file), or put a log beside a file in
-// rollback mode. A write after the last of the commit's own is no part of
-// it: another program may rightly write then.
+// rollback mode. A write into the file after the last of the commit's own
+// is no part of it: another program may rightly commit then. A log found
+// beside a rollback-mode file is taken as made during the commit: only a
+// program switching the file to WAL mode in the moment after it could
+// rightly have made one, and SQLite reads that log over the rows stored.
 bool CheckedWrite::WrittenIntoTheCommit() const {
   if (intoLog_) return watch_->WrittenBetweenOurs(WatchedFile::Log);
   return watch_->WrittenBetweenOurs(WatchedFile::Database) || !watch_->LeftAsOurs(WatchedFile::Log);
@@ -271,8 +274,11 @@ bool CheckedWrite::Commit() {
   if (WrittenIntoTheCommit()) return Fail(WrittenMeanwhile(path_, true));
   DbError damaged;
   if (intoLog_ && !watch_->LeftAsOurs(WatchedFile::Database) &&
-      !CheckedSound(connection_, path_, schema_, damaged, DamagedMeanwhile))
-    return Fail(damaged);
+      !CheckedSound(connection_, path_, schema_, damaged, DamagedMeanwhile)) {
+    // A check that could not be made (another program's lock, say) tells
+    // nothing of what was stored: the save is not whole, as far as it knows.
+    return Fail(damaged.Number == DbErrDamaged ? damaged : WrittenMeanwhile(path_, true));
+  }
   connection_.Close();
   NoteLeftSound(path_, std::move(watch_));
   return true;

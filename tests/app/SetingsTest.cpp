@@ -2,6 +2,7 @@
 // profile, storing, built-in defaults, the display options and the sets the
 // build writes.
 #include <QLabel>
+#include <QProcess>
 #include <QStatusBar>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@
 #include "storage/DbSchema.h"
 #include "storage/TestDatabase.h"
 #include "support/ProgramTest.h"
+#include "support/SqliteProbes.h"
 #include "view/DisplayOptions.h"
 #include "view/Grids.h"
 #include "view/Outline.h"
@@ -87,6 +89,32 @@ TEST_F(SetingsTest, AFailedSaveIsReportedAndTheSetIsAddedByItsNextSave) {
   StoreSettings("Mine", SettingDrawing);
   EXPECT_GT(SettingSets[1].SettingID, 0);
   EXPECT_EQ(db.Text("SELECT COUNT(*) FROM Settings"), "1");
+}
+
+// A save of a new set whose commit was made while another program changed
+// the file (its permissions, as COMMIT starts) is reported as not whole; the
+// set keeps the key of the row it stored, so its next save rewrites that
+// row and the set is stored once.
+TEST_F(SetingsTest, ASaveCommittedThoughNotWholeKeepsItsKeyAndTheSetIsStoredOnce) {
+  Sql("DELETE FROM Settings");
+  Responder().AnswerMsgBox(vbOK);
+  {
+    bool spoiled = false;
+    StatementHook atTheCommit([&](const char* sql) {
+      if (spoiled || String(sql) != "COMMIT") return;
+      spoiled = true;
+      EXPECT_EQ(QProcess::execute("chmod", {"g+w", QString::fromStdString(SettingsFile())}), 0);
+    });
+    StoreSettings("Mine", SettingDrawing);
+    ASSERT_TRUE(spoiled);
+  }
+  ExpectOneMessageTitled("Save Settings");
+  EXPECT_NE(Responder().Prompts()[0].text.find("cannot be told whole"), String::npos);
+  EXPECT_EQ(SqlText("SELECT SettingID FROM Settings WHERE StrSlot1 = 'Mine'"),
+            std::to_string(SettingSets[1].SettingID));
+
+  StoreSettings("Mine", SettingDrawing);
+  EXPECT_EQ(SqlText("SELECT COUNT(*) FROM Settings"), "1");
 }
 
 // ---- Loading ----------------------------------------------------------------------------

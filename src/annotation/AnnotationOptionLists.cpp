@@ -7,38 +7,23 @@
 
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
-#include "model/ObjIndex.h"
 #include "model/Top.h"
 #include "model/SupportLists.h"
 #include "view/DisplayOptions.h"
 
 namespace lintavo {
 
-void SampleCounts::Save() {
-  Pnts = PntCount;
-  Objs = ObjCount;
-  Items = ItemCount;
-}
-
-void SampleCounts::Restore() const {
-  // The object index must not keep the dropped sample's entities.
-  if (ObjCount > Objs) ObjIndexCutBack();
-  PntCount = Pnts;
-  ObjCount = Objs;
-  ItemCount = Items;
-}
-
-void KeepLayer(SampleCounts& counts, const String& layer) {
-  counts.Restore();
+void KeepLayer(ModelMark& mark, const String& layer) {
+  mark.GiveBack();
   const Integer preview = PreviewMode;
   PreviewMode = FlagFalse;
   EnsureLayer(layer);
   PreviewMode = preview;
-  counts.Save();
+  mark.KeepAppended();
 }
 
 void OptionSample::Begin() {
-  Counts.Save();
+  Mark.Take();
   SavedRefPnts = ShowRefPnts;
   Ended = false;
 }
@@ -47,7 +32,7 @@ void OptionSample::End() {
   if (Ended) return;
   Ended = true;
   ShowRefPnts = SavedRefPnts;
-  Counts.Restore();
+  Mark.GiveBack();
   PreviewMode = FlagFalse;
   PreviewAllLayers = FlagFalse;
 }

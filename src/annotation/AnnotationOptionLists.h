@@ -9,14 +9,15 @@
 // which makes the layer (KeepLayer). A font list shows the stroke fonts,
 // at most MaxFontNames of them, the option's font selected.
 //
-// A dialog's sample appends to the model above the counts saved when the
-// dialog opened (SampleCounts) and is dropped by cutting the model back to
-// them. A layer typed into a list is made below the sample (KeepLayer), so
-// that the cut keeps it.
+// A dialog's sample appends to the model above the mark taken when the
+// dialog opened (ModelMark) and is dropped by giving the mark back. A layer
+// typed into a list is made below the sample (KeepLayer), so that the drop
+// keeps it.
 #pragma once
 
 #include <functional>
 
+#include "model/ModelMark.h"
 #include "platform/Types.h"
 
 class QComboBox;
@@ -27,28 +28,22 @@ class Surface;
 
 namespace lintavo {
 
-// The model's point, entity and item counts when a dialog opened.
-struct SampleCounts {
-  Long Pnts = 0, Objs = 0, Items = 0;
-  void Save();
-  void Restore() const;  // drops whatever was appended since
-};
 // Drops the sample and makes layer in the current drawing, counted as any
-// new layer, below the counts, which then include it.
-void KeepLayer(SampleCounts& counts, const String& layer);
+// new layer, below the mark, which then includes it.
+void KeepLayer(ModelMark& mark, const String& layer);
 
-// What an option dialog changes while it shows its sample: the model's counts
-// and the Reference Points switch, saved when it opens and given back once
-// when it closes. (The drawing target is lent to the sample's picture only
-// while a sample is drawn, by a TargetBorrow.)
+// What an option dialog changes while it shows its sample: the model (its
+// mark) and the Reference Points switch, taken when it opens and given back
+// once when it closes. (The drawing target is lent to the sample's picture
+// only while a sample is drawn, by a TargetBorrow.)
 struct OptionSample {
-  SampleCounts Counts;
+  ModelMark Mark;
   Integer SavedRefPnts = 0;         // ShowRefPnts when the dialog opened
   bool Ended = false;               // End has run
 
-  void Begin();  // saves the counts and ShowRefPnts
-  // Drops the sample, puts Reference Points back and clears PreviewMode and
-  // PreviewAllLayers. Only the first call acts.
+  void Begin();  // takes the mark and ShowRefPnts
+  // Drops the sample (the mark given back), puts Reference Points back and
+  // clears PreviewMode and PreviewAllLayers. Only the first call acts.
   void End();
 };
 

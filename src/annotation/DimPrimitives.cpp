@@ -5,7 +5,9 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
+#include "annotation/DimLinear.h"
 #include "annotation/Dimension.h"
 #include "annotation/TextChars.h"
 #include "annotation/Texthand.h"
@@ -289,6 +291,32 @@ void SetDimensionLetterSize(Double Length) {
     default: DimArrowLength = DimTextHeight; break;
   }
 }
+
+// ---- Working state kept ------------------------------------------------------------
+
+namespace {
+
+// The working state, listed once for both ways. (The linear builder's angle,
+// slope and base points, and the angular builder's radius, are worked out
+// afresh by every build: no step reads them again.)
+auto DimensionWork() {
+  return std::tie(DimStep, DimSegmentStep, DimFirstSegment, DimF, DimS, DimE, DimLoc, DimC, DimValue, DimOtherSide,
+                  DimTextFlipped, DimExtDistance, DimTextHeight, DimTextWidth, DimTextHalfHeight, DimTextHalfWidth,
+                  DimTextLength, DimText, DimTextAngle, DimSpecialArrows, DimArrowLength, DimLayerIndex, MetricUnit);
+}
+auto DimensionWorkNow() {
+  return std::apply([](const auto&... value) { return std::make_tuple(value...); }, DimensionWork());
+}
+
+}  // namespace
+
+struct DimensionWorkKept::Values {
+  decltype(DimensionWorkNow()) Kept = DimensionWorkNow();
+};
+
+DimensionWorkKept::DimensionWorkKept() : kept_(std::make_unique<Values>()) {}
+
+DimensionWorkKept::~DimensionWorkKept() { DimensionWork() = kept_->Kept; }
 
 void ResetDimPrimitives() {
   DimTextHeight = DimTextWidth = DimTextHalfHeight = DimTextHalfWidth = DimTextLength = 0;

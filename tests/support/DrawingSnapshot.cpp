@@ -16,7 +16,12 @@ std::string EntityText(Long i) {
        << obj.Erased << " layer " << obj.LayerID << " owner " << obj.OwnerID << " shows " << obj.ObjectID
        << " colour " << obj.Color << " type " << obj.Ltype << " weight " << obj.Weight << " width " << obj.Width
        << " points";
-  for (Long k = obj.PointID; k < obj.PointID + obj.NPoints; ++k) line << " (" << Pnts[k].X << ", " << Pnts[k].Y << ")";
+  for (Long k = obj.PointID; k < obj.PointID + obj.NPoints; ++k) {
+    line << " (" << Pnts[k].X << ", " << Pnts[k].Y << ")";
+    // A point numbered otherwise than its place in the entity is stored so.
+    if (Pnts[k].Seq != k - obj.PointID + 1 || Pnts[k].ObjNo != i)
+      line << " numbered " << Pnts[k].Seq << " of " << Pnts[k].ObjNo;
+  }
   return line.str();
 }
 

@@ -57,7 +57,7 @@ void OptionFrame::BindSetList(std::function<void()> refresh) {
 void OptionFrame::BindSampleLayer(QComboBox& list, String& layer, std::function<void()> refresh) {
   String* option = &layer;
   BindLayerList(list, layer, [this, option, refresh = std::move(refresh)] {
-    KeepLayer(sample_.Counts, *option);
+    KeepLayer(sample_.Mark, *option);
     refresh();
   });
 }

@@ -143,9 +143,7 @@ void frmCompSelect::hideEvent(QHideEvent* event) {
 
 void frmCompSelect::Form_Load() {
   loaded_ = true;
-  keptItems_ = ItemCount;
-  keptObjs_ = ObjCount;
-  keptPnts_ = PntCount;
+  kept_.Take();
   keptRefPnts_ = ShowRefPnts;
   ComponentNo = 0;
   ComponentName.clear();
@@ -213,13 +211,7 @@ void frmCompSelect::List1_Click(int row) {
 // ---- Preview ------------------------------------------------------------------------------------
 
 // Whatever this chooser loaded goes again.
-void frmCompSelect::CutTablesBack() {
-  if (ObjCount == keptObjs_ && ItemCount == keptItems_ && PntCount == keptPnts_) return;
-  PntCount = keptPnts_;
-  ObjCount = keptObjs_;
-  ItemCount = keptItems_;
-  ObjIndexCutBack();
-}
+void frmCompSelect::CutTablesBack() { kept_.GiveBack(); }
 
 void frmCompSelect::LoadPreviewComponent() {
   Picture1->Cls();

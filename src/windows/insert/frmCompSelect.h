@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <vector>
 
+#include "model/ModelMark.h"
 #include "model/TargetBorrow.h"
 #include "windows/controls/ComponentFacts.h"
 #include "platform/Types.h"
@@ -79,7 +80,7 @@ class frmCompSelect : public QDialog {
 
   std::vector<ComponentRow> rows_;
   TargetBorrow preview_;  // Picture1 as the drawing target while the chooser is open
-  Long keptItems_ = 0, keptObjs_ = 0, keptPnts_ = 0;
+  ModelMark kept_;  // the model when the chooser opened: the previews are dropped back to it
   Integer keptRefPnts_ = 0;
   bool loaded_ = false;
 };

@@ -6,7 +6,7 @@
 //   Refresh
 //   Handlers
 //   Sample
-//   Closing
+//   Showing
 #include "windows/options/frmDimOptions.h"
 
 #include <QComboBox>
@@ -23,6 +23,7 @@
 
 #include "annotation/DimAngular.h"
 #include "annotation/DimLinear.h"
+#include "annotation/DimPrimitives.h"
 #include "annotation/Dimension.h"
 #include "annotation/Texthand.h"
 #include "windows/controls/OptionBoxes.h"
@@ -112,7 +113,6 @@ frmDimOptions::frmDimOptions(QWidget* parent)
     : OptionFrame(parent, {"Dimensioning Options", SettingDimension, EchoInput::Silent,
                            "Apply Setting Changes to Current Option", "Set Current Dimensioning Option as Default",
                            "Set Current Dimensioning Option", PictureSide, PictureSide}) {
-  savedDwg_ = CurDwg;
   BuildControls();
   LayOut();
   BindSetList([this] { SetUnits(); });
@@ -257,7 +257,7 @@ void frmDimOptions::ChooseColour(const char* title, Long& colour, QFrame* swatch
 // Drops the previous sample and fits a window of ten letter heights into
 // the picture. False, and nothing fitted, for a letter height of 0.
 bool frmDimOptions::FitSample() {
-  sample_.Counts.Restore();
+  sample_.Mark.GiveBack();
   const Double side = WindowInHeights * DimLetterHeight;
   if (!(side > 0) || !std::isfinite(side)) return false;
   DimArrowLength = DimLetterHeight / 2;
@@ -306,6 +306,7 @@ void frmDimOptions::BuildSample() {
 
 void frmDimOptions::DrawDimensionPreview() {
   RedrawSample([this] {
+    const DimensionWorkKept waiting;  // a dimension command waiting meanwhile keeps its own
     if (!FitSample() || DrawingTarget() == nullptr) return;
     const Long before = ObjCount;
     BuildOnDrawingTarget([this] { BuildSample(); });
@@ -314,17 +315,7 @@ void frmDimOptions::DrawDimensionPreview() {
   });
 }
 
-// ---- Closing ------------------------------------------------------------------------------------
-
-frmDimOptions::~frmDimOptions() { Unload(); }
-
-void frmDimOptions::Unload() {
-  if (sample_.Ended) return;
-  CurItem = sample_.Counts.Items;
-  CurDwg = savedDwg_;
-  SelRecordID = 0;
-  OptionFrame::Unload();
-}
+// ---- Showing ------------------------------------------------------------------------------------
 
 void ShowDimOptions() {
   frmDimOptions dialog(MainForm);

@@ -34,7 +34,6 @@ class frmDimOptions : public OptionFrame {
   Q_OBJECT
  public:
   explicit frmDimOptions(QWidget* parent = nullptr);
-  ~frmDimOptions() override;
 
   // Every control from the dimension options, then the sample; changes no option.
   void SetUnits();
@@ -71,10 +70,6 @@ class frmDimOptions : public OptionFrame {
   bool FitSample();
   void BuildSample();
   void ChooseColour(const char* title, Long& colour, QFrame* swatch, QPushButton* button);
-  // The current drawing, item and selection as the dialog found them, then the frame's Unload.
-  void Unload() override;
-
-  Integer savedDwg_ = 0;
 };
 
 // Shows the dialog modally and returns when it closes.

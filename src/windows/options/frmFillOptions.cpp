@@ -251,7 +251,7 @@ void frmFillOptions::PreviewFill() {
 // hatched with the hatch options. Nothing for a scale of 0 or below.
 void frmFillOptions::PreviewHatch() {
   RedrawSample([this] {
-    sample_.Counts.Restore();
+    sample_.Mark.GiveBack();
     const Double side = WindowInScales * HatchScale;
     if (!(side > 0 && std::isfinite(side))) return;
     FitSampleWindow(side);

@@ -4,7 +4,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <functional>
+#include <cmath>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "annotation/Dimension.h"
 #include "annotation/Texthand.h"
@@ -13,6 +16,7 @@
 #include "app/Setings.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
+#include "picking/Measure.h"
 #include "platform/Numbers.h"
 #include "platform/SurfaceWidget.h"
 #include "support/DialogKeys.h"
@@ -69,28 +73,48 @@ TEST_F(frmDimOptionsTest, ListEntriesStoreTheirOptions) {
     EXPECT_EQ(seen[i], steps[i].expected) << "List" << steps[i].list << " row " << steps[i].row;
 }
 
-// "Partitioned" builds the second dimension from the midpoint of the sample
-// line, "Cumulative" both from its first point; the picture shows them.
+// The texts of the sample's dimensions, in the order they were built: the
+// letters of each run of text characters appended to the drawing after
+// entity first (the strokes of the glyphs loaded meanwhile belong to none).
+std::vector<String> SampleTexts(Long first) {
+  std::vector<String> texts;
+  bool inText = false;
+  for (Long i = first + 1; i <= ObjCount; ++i) {
+    if (Objs[i].DwgNo == 0) continue;
+    const bool letter = Objs[i].Rtype == EntityTextChar;
+    if (letter && !inText) texts.emplace_back();
+    if (letter) texts.back() += static_cast<char>(std::stoi(Objs[i].Name.substr(Objs[i].Name.find('-') + 1)));
+    inText = letter;
+  }
+  return texts;
+}
+
+// "Partitioned" measures the sample line in two halves, from its midpoint
+// on, "Cumulative" both from its first point: the whole line, then half of
+// it. The picture shows them, and the waiting dimension's working points are
+// left alone.
 TEST_F(frmDimOptionsTest, ModesBuildTheirSampleDimensions) {
   DimLetterHeight = 1;
-  struct Seen {
-    DimPointRec start, end;
-    int ink;
-  };
-  std::vector<Seen> seen;
+  DimS = DimE = {-3, -4};
+  const Long first = ObjCount;
+  std::vector<std::vector<String>> seen;
+  std::vector<int> ink;
   Options([&](frmDimOptions& dialog) {
-    for (int row : {1, 2, 0}) {
+    for (int row : {0, 1, 2}) {
       dialog.Lists[0]->setCurrentRow(row);
-      seen.push_back({DimS, DimE, InkIn(*dialog.Picture1)});
+      seen.push_back(SampleTexts(first));
+      ink.push_back(InkIn(*dialog.Picture1));
     }
   });
   ASSERT_EQ(seen.size(), 3u);
-  // The window is 10 x 10: the line runs from (1, 2) to (7, 8), its midpoint (4, 5).
-  EXPECT_EQ(std::make_pair(seen[0].start.X, seen[0].start.Y), std::make_pair(4.0, 5.0));
-  EXPECT_EQ(std::make_pair(seen[0].end.X, seen[0].end.Y), std::make_pair(7.0, 8.0));
-  EXPECT_EQ(std::make_pair(seen[1].start.X, seen[1].end.X), std::make_pair(1.0, 4.0));
-  EXPECT_EQ(std::make_pair(seen[2].start.X, seen[2].end.X), std::make_pair(1.0, 7.0));
-  for (const Seen& s : seen) EXPECT_GT(s.ink, 0);
+  // The window is 10 x 10: the line runs from (1, 2) to (7, 8), 8.485 long.
+  ASSERT_EQ(seen[0].size(), 1u);
+  const String whole = seen[0][0], half = FormatLength(std::hypot(3.0, 3.0));
+  EXPECT_EQ(whole, FormatLength(std::hypot(6.0, 6.0)));
+  EXPECT_EQ(seen[1], std::vector<String>({half, half}));
+  EXPECT_EQ(seen[2], std::vector<String>({whole, half}));
+  for (int n : ink) EXPECT_GT(n, 0);
+  EXPECT_EQ(std::make_pair(DimS.X, DimE.Y), std::make_pair(-3.0, -4.0));
 }
 
 // Boxes take any number on Enter and show their option again; the letter

@@ -1,0 +1,173 @@
+// An option dialog of the Options menu opened while a command waits mid-way
+// (a growing chain or curve, a dimension after its first point, an area
+// boundary being collected) is a side trip: after it closes, with EXIT or
+// after Update, the command goes on as if it had never opened. Each row is
+// compared with the same clicks without the dialog: the drawing the model
+// holds (every point numbered within its entity), the picture, and the rows
+// a save stores.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QImage>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "annotation/DimensionFixture.h"
+#include "app/Setings.h"
+#include "model/UndoRedo.h"
+#include "storage/TestDatabase.h"
+#include "support/DrawingSnapshot.h"
+#include "windows/controls/OptionFrame.h"
+
+namespace lintavo {
+namespace {
+
+using Clicks = std::vector<std::pair<Double, Double>>;
+
+// A command that waits mid-way: the control that starts it, the clicks
+// before the side trip, those after it, and whether Enter ends it (else
+// its last click does).
+struct WaitingRow {
+  const char* control;
+  Clicks before, after;
+  bool enterEnds;
+};
+
+// Places on the rectangle of lines Prepare draws: (1, 1)-(5, 1)-(5, 4)-(1, 4).
+const WaitingRow Waiting[] = {
+    {"Tools1:Line4", {{1, 4.5}, {2, 5}, {3, 4.5}}, {{4, 5}, {5, 4.5}}, true},  // Cont.
+    {"mnuDrawShapeIllreg", {{0.5, 0.5}, {1.5, 0.3}}, {{2.5, 0.6}, {2, 0.2}}, true},
+    {"mnuDrawCurveSpline", {{5.5, 0.5}, {6, 1.5}, {6.5, 0.8}}, {{7, 2}}, true},
+    {"mnuDrawCurveBezier", {{5.5, 2.5}, {6, 3.5}}, {{6.5, 2.8}, {7, 3.6}, {7.2, 2.4}}, true},
+    {"mnuInsertLinearDim", {{1, 1}}, {{5, 1}, {3, 0.4}}, false},
+    {"mnuViewAreasPoints", {{1.5, 1.5}, {3, 1.5}}, {{3, 3}, {1.5, 1.5}}, false},
+    {"mnuViewAreasLines", {{3, 1}, {5, 2.5}}, {{3, 4}, {1, 2.5}, {3, 1}}, false},
+};
+
+// An Options dialog that leaves the command waiting, and one way of closing it.
+struct TripRow {
+  const char* menu;
+  bool update;  // Update under a new set name first, then EXIT; else EXIT alone
+};
+
+const TripRow Trips[] = {
+    {"mnuOptionsText", false},    {"mnuOptionsText", true},    {"mnuOptionsDimension", false},
+    {"mnuOptionsDimension", true}, {"mnuOptionsFills", false},  {"mnuOptionsFills", true},
+    {"mnuOptionsDisplay", false}, {"mnuOptionsDisplay", true},
+};
+
+using Facts = std::vector<std::string>;
+
+// What the clicks made: the drawing's entities and items with the numbers
+// of their points, the picture, and the Lines and Points rows its save stored.
+struct Outcome {
+  Facts drawing;
+  QImage picture;
+  std::vector<std::vector<String>> stored;
+};
+
+class OptionsWhileCommandWaitsTest : public DimensionFixture {
+ protected:
+  void SetUp() override {
+    DimensionFixture::SetUp();
+    for (Integer type = SettingDrawing; type <= SettingFills; ++type) SetBuiltInDefaults(type);
+    UseDecimalInches();
+    DimFontName = FontName = "Text";
+    DimLetterHeight = 1;
+  }
+
+  // A fresh drawing holding the rectangle of four lines.
+  void Prepare() {
+    input_->Escape();
+    ResetModel();
+    Activate(doc_);
+    ShowWithReach(48, 24);
+    AddLine(1, 1, 5, 1);
+    AddLine(5, 1, 5, 4);
+    AddLine(5, 4, 1, 4);
+    AddLine(1, 4, 1, 1);
+    RefreshDocView(doc_);
+  }
+
+  void Choose(const char* control) {
+    input_->Leave();
+    const QString name = control;
+    if (name.startsWith("Tools1:"))
+      DrawingDriver::PressButton(name.mid(7));
+    else
+      DrawingDriver::Choose(name);
+  }
+
+  // The row's clicks, with the trip (when given) between its two halves; the outcome.
+  Outcome Run(const WaitingRow& row, const TripRow* trip, const String& db) {
+    Prepare();
+    Choose(row.control);
+    input_->ClickEach(row.before);
+    if (trip) TakeTrip(*trip);
+    input_->ClickEach(row.after);
+    if (row.enterEnds) input_->Enter();
+    input_->Escape();
+    Outcome seen{DrawingSnapshot(1), doc_->Image().copy(), {}};
+    RefreshDocView(doc_);
+    if (seen.picture != doc_->Image()) seen.drawing.push_back("the picture differs from a fresh redraw");
+    seen.stored = Saved(db);
+    return seen;
+  }
+
+  void TakeTrip(const TripRow& trip) {
+    const bool update = trip.update;
+    Responder().OnDialog<OptionFrame>(
+        [update](OptionFrame& dialog) {
+          if (!update) return;
+          dialog.Combo1->setCurrentText("Qz Trip");
+          dialog.cmdUpdate->click();
+        },
+        &OptionFrame::cmdClose);
+    input_->Leave();
+    main_->MenuItem(trip.menu)->trigger();
+  }
+
+  // The drawing saved into a new database at db; its Lines and Points rows.
+  std::vector<std::vector<String>> Saved(const String& db) {
+    const String path = ScratchPath(db);
+    CreateEmptyDrawingsDb(path);
+    DwgDbPath = path;
+    SelDwgName = "Trip";
+    CurRevision = "Rev. 0";
+    doc_->SaveFile("Trip");
+    TestDatabase stored(path);
+    std::vector<std::vector<String>> rows =
+        stored.Rows("SELECT LineID, Rtype, Name, NPoints, LayerID, OwnerID, ObjectID FROM Lines ORDER BY LineID");
+    for (auto& row : stored.Rows("SELECT LineID, PointID, PX, PY FROM Points ORDER BY LineID, PointID"))
+      rows.push_back(std::move(row));
+    return rows;
+  }
+};
+
+TEST_F(OptionsWhileCommandWaitsTest, TheCommandGoesOnAsIfTheDialogHadNeverOpened) {
+  int rows = 0, failed = 0;
+  for (const WaitingRow& row : Waiting) {
+    const Outcome expected = Run(row, nullptr, "Plain_dwg.mdb");
+    for (const TripRow& trip : Trips) {
+      const Outcome seen = Run(row, &trip, "Trip" + std::to_string(rows) + "_dwg.mdb");
+      ++rows;
+      if (seen.drawing == expected.drawing && seen.picture == expected.picture && seen.stored == expected.stored)
+        continue;
+      ++failed;
+      std::string differs;
+      for (size_t i = 0; i < std::max(seen.drawing.size(), expected.drawing.size()); ++i) {
+        const std::string a = i < seen.drawing.size() ? seen.drawing[i] : "-";
+        const std::string b = i < expected.drawing.size() ? expected.drawing[i] : "-";
+        if (a != b) differs += "\n  seen     " + a + "\n  expected " + b;
+      }
+      ADD_FAILURE() << trip.menu << (trip.update ? " (Update, EXIT)" : " (EXIT)") << " while " << row.control
+                    << " waits:" << (seen.picture == expected.picture ? "" : " the picture differs;")
+                    << (seen.stored == expected.stored ? "" : " the stored rows differ;") << differs;
+    }
+  }
+  RecordProperty("rows", rows);
+  EXPECT_EQ(failed, 0) << "of " << rows << " rows";
+}
+
+}  // namespace
+}  // namespace lintavo

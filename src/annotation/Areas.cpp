@@ -8,6 +8,9 @@
 //   Dispatcher and reset
 #include "annotation/Areas.h"
 
+#include <span>
+#include <vector>
+
 #include "annotation/Boundaries.h"
 #include "annotation/Fills.h"
 #include "annotation/Hatches.h"
@@ -138,6 +141,31 @@ void FinishArea() {
   ResetAreaState();
 }
 
+// The boundary of the area being made goes, and nothing else; the item and
+// its name stay.
+void DropBoundaryBuilt() {
+  if (AreaMade < 1) return;
+  const std::span<const Long> members = ItemMembers(AreaMade);
+  const std::vector<Long> boundary(members.begin(), members.end());  // the detach relinks them
+  Long detached = 0;
+  for (const Long i : boundary) {
+    if (Objs[i].DwgNo == 0) continue;
+    DetachWithOwner(i);
+    ++detached;
+  }
+  ObjIndexDetached(detached);
+}
+
+// The collection starts again with this click as its first: the boundary
+// built so far goes, and the collector starts afresh.
+void RestartCollection() {
+  DropBoundaryBuilt();
+  EndBoundaryCollection();
+  ToolStep = 0;
+  RunCollector();
+  ToolStep = 1;
+}
+
 void CreateArea() {
   if (AreaStep == AreaStepStart) {
     ShowStatus(String("CREATE Area Via ") + CreateWord(AreaCommand), TitlePanel);
@@ -150,9 +178,13 @@ void CreateArea() {
     AreaStep = AreaStepCollecting;
   }
   if (AreaStep == AreaStepCollecting) {
-    // Enter, or the same command chosen again, comes back with no new
-    // click: the collectors take clicks only, so that step is not taken twice.
-    if (ToolStep == CollectedStep) return;
+    // Enter comes back with no new click: the collectors take clicks only.
+    if (TypedReady) return;
+    // The right button started the steps again (the click is not beyond the
+    // last one taken), or the boundary built so far was taken back (Undo):
+    // every collector starts again from this click, keeping no boundary
+    // that lacks a point or side the user gave.
+    if (ToolStep > 0 && (ToolStep <= CollectedStep || BoundaryTakenBack())) RestartCollection();
     CollectedStep = ToolStep;
     RunCollector();
   }
@@ -302,18 +334,7 @@ void ResetAreaState() {
   EndBoundaryCollection();
   if (AreaCreating) {
     AreaCreating = FlagFalse;
-    // The boundary of the area being made goes, and nothing else (an entity
-    // of no owner has OwnerID 0); the item and its name stay.
-    const Long item = AreaMade;
-    const Long last = ObjCount;
-    Long detached = 0;
-    for (Long i = 1; item >= 1 && i <= last; ++i) {
-      const ObjRec& obj = Objs[i];
-      if (obj.OwnerID != item || obj.DwgNo == 0) continue;
-      DetachWithOwner(i);
-      ++detached;
-    }
-    ObjIndexDetached(detached);
+    DropBoundaryBuilt();
     RefreshActiveView();
   }
   AreaMade = 0;

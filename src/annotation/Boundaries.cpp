@@ -68,6 +68,7 @@ void StartCollection(Integer ConPnts) {
   ShowConPnts = ConPnts;
   Collecting = true;
   BoundaryClosed = false;
+  BoundaryPolyObj = 0;
 }
 
 void CloseBoundary(Integer& AreaStep) {
@@ -152,6 +153,13 @@ void TakeBoundaryLine() {
 }  // namespace
 
 // ---- Collectors --------------------------------------------------------------------------
+
+bool BoundaryTakenBack() {
+  if (!Collecting || BoundaryPolyObj < 1) return false;
+  if (BoundaryPolyObj != ObjCount) return true;
+  const ObjRec& polygon = Objs[BoundaryPolyObj];
+  return polygon.Erased || polygon.DwgNo != CurDwg || polygon.PointID + polygon.NPoints - 1 != PntCount;
+}
 
 bool IsDuplicateBoundaryPoint(Long PntNo, Long LastNo) {
   if (LastNo < 1) return false;

@@ -59,6 +59,10 @@ constexpr Integer AreaStepClosed = 4;  // the boundary is complete
 void CollectBoundaryLines(Integer& AreaStep);
 void CollectBoundaryPoints(Integer& AreaStep);
 void CollectBoundaryWindow(Integer& AreaStep);
+// Whether the boundary polygon being built can no longer take the next
+// point: it was taken back (Undo erased it) or something was appended after
+// it. False while none is being built.
+bool BoundaryTakenBack();
 // Whether point PntNo equals point LastNo exactly; false when LastNo < 1.
 bool IsDuplicateBoundaryPoint(Long PntNo, Long LastNo);
 // A collection under way puts the construction marks back as they were.

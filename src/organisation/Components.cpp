@@ -69,9 +69,6 @@ constexpr Double NoPlacementDistance = 10000;
 constexpr Single ImageRescaleFactor = 10;  // as the grip frame rescales a wide frame
 
 bool ExtentsEmpty = true;  // no point has widened the running extents yet
-// The definition Create made at its first step, while it has no geometry
-// yet; 0 none. It goes with the command if the command ends before it is filled.
-Long EmptyDefinition = 0;
 
 const PntRec& PointOf(const ObjRec& obj, Integer k) { return Pnts[obj.PointID + k - 1]; }
 
@@ -437,23 +434,27 @@ void PlaceComponentImage() {
 
 // ---- Create and Make Into ----------------------------------------------------------------
 
+// Create makes its definition at the reference click, together with the
+// copies that fill it: while the command waits there is no half-made
+// definition for a chooser to offer, a dialog to write or Esc to leave
+// behind, and Enter, which is no click, makes nothing.
 void CreateComponent() {
   ShowStatus("Create Component", 1);
   if (SelectionSetNumber < 1) return NoSelectionMessages();
   if (ToolStep == 0) {
-    NewComponent();
-    EmptyDefinition = ComponentItem;
     ShowStatus("Enter a Reference Point >", 2);
     ComponentStage = StageWaiting;
     return;
   }
-  if (ComponentStage != StageWaiting) return;
+  if (ComponentStage != StageWaiting || TypedReady) return;
   TakePickPoint(CompRefX, CompRefY);
   StartComponentExtents();
+  const Long last = ObjCount;  // the copies are not copied again
+  NewComponent();
   const Long item = ComponentItem;
   Long count = 0;
   const DrawingMarkKept unchanged;  // the copies go into the definition, not the drawing
-  ForEachSelectedShown(ObjCount, [&](Long i) {
+  ForEachSelectedShown(last, [&](Long i) {
     if (!IsCopiedByOffset(Objs[i].Rtype)) return;
     CopyObjOffset(i, -CompRefX, -CompRefY);
     MakeDefinitionGeometry(ObjCount, item);
@@ -461,11 +462,11 @@ void CreateComponent() {
     ++count;
   });
   if (count == 0) {
+    --ItemCount;  // the definition just made, still the last item, holds nothing
     ShowStatus("ERROR... No Selected Lines", 2);
     ShowStatus("Component NOT Created", 3);
     return EndComponentCommand(FlagFalse);
   }
-  EmptyDefinition = 0;
   StoreItemExtents(Items[item], count, 0, 0);  // the copies lie relative to the reference point
   Dwgs[CurDwg].Nlines -= count;
   FinishNewComponent();
@@ -584,10 +585,6 @@ void RunComponentCommand() {
 
 void EndComponentCommand(Integer ClearTheirPrompts) {
   if (ClearTheirPrompts) ClearPrompts();
-  // A definition Create made and never filled is taken back: only the last
-  // item can be.
-  if (EmptyDefinition > 0 && EmptyDefinition == ItemCount) --ItemCount;
-  EmptyDefinition = 0;
   EndCommand(ComponentActive);
 }
 
@@ -605,7 +602,6 @@ void ResetComponents() {
   PlacementFound = 0;
   FoundPlacement = 0;
   ExtentsEmpty = true;
-  EmptyDefinition = 0;
 }
 
 namespace {

@@ -96,8 +96,7 @@ bool IsMdbFileName(const String& Path);
 
 // ---- Commands ---------------------------------------------------------------------------
 void RunComponentCommand();  // the dispatcher of tool 2
-// Ends the command: prompts cleared when ClearTheirPrompts, the definition
-// Create made and has not filled yet taken back, then the tool state.
+// Ends the command: prompts cleared when ClearTheirPrompts, then the tool state.
 void EndComponentCommand(Integer ClearTheirPrompts);
 // Explode's pick: the nearest placement of the current drawing by |dx| + |dy|
 // within twice the pick tolerance of the click.

@@ -113,7 +113,8 @@ void PickLine(Integer N, Integer Filter, Integer FirstFilter) {
     ClearPickedLists();
     ShowStatus(PickPrompt(1, N), PromptPanel);
   }
-  if (PickedCount >= N || ToolStep <= 0) return;
+  // Enter (TypedReady) comes back with no click: the pick still waits.
+  if (PickedCount >= N || ToolStep <= 0 || TypedReady) return;
 
   TakePickPoint(HitTestX, HitTestY);
   Long objNo = 0;

@@ -41,7 +41,8 @@ constexpr Integer MaxPicks = 4;  // the picked lists hold picks 1..4
 // FirstFilter accepts, the others of the types Filter accepts. At ToolStep 0
 // the picked lists are cleared (lines, points, segments and the count) and
 // the first prompt is shown; at a later step one click is taken when fewer
-// than N picks are held. A click with nothing in reach shows "Line Not
+// than N picks are held. Enter is no click: it takes no pick, and a value
+// typed with it is left for the entry box to report as not taken. A click with nothing in reach shows "Line Not
 // Found!! Try Again !" in panel 3; one on an entity the pick does not take
 // names what it takes ("Pick a Line, Circle or Arc!! Try Again !"); neither
 // changes anything. The caller tests PickedLines entry N after each call:

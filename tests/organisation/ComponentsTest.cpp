@@ -157,11 +157,11 @@ TEST_F(ComponentsTest, CreateAndMakeIntoWithoutASelectionChangeNothing) {
   }
 }
 
-// Create ends before its definition took any geometry (the reference point
-// finds nothing to copy, Esc, another tool chosen): the definition it made
-// goes with it, unless another item was made after it, as only the last
-// item can be taken back.
-TEST_F(ComponentsTest, CreateEndedBeforeItCopiedAnythingTakesBackItsItemOnlyWhileItIsTheLast) {
+// Create makes its definition at the reference click, with the copies that
+// fill it. Ended before it copied anything (the reference point finds
+// nothing to copy, Esc, another tool chosen) it leaves no definition, also
+// when another item was made while it waited, and that item stays.
+TEST_F(ComponentsTest, CreateEndedBeforeItCopiedAnythingLeavesNoDefinition) {
   struct Ending {
     const char* name;
     std::function<void()> end;
@@ -180,7 +180,7 @@ TEST_F(ComponentsTest, CreateEndedBeforeItCopiedAnythingTakesBackItsItemOnlyWhil
       SelectionSetNumber = 1;  // a selection set that holds nothing
       const Long items = ItemCount;
       DrawingDriver::Choose("mnuEditCompCreate");
-      ASSERT_EQ(ItemCount, items + 1);  // the definition, waiting for its reference point
+      ASSERT_EQ(ItemCount, items);  // nothing half made while it waits for its reference point
       if (another) {
         NewItemName = "Other";
         AddItem(ItemGroup);
@@ -191,7 +191,7 @@ TEST_F(ComponentsTest, CreateEndedBeforeItCopiedAnythingTakesBackItsItemOnlyWhil
         EXPECT_EQ(MessagePanel(2), ending.prompt);
         EXPECT_EQ(MessagePanel(3), ending.message);
       }
-      EXPECT_EQ(ItemCount, items + (another ? 2 : 0));
+      EXPECT_EQ(ItemCount, items + (another ? 1 : 0));
       if (another) EXPECT_EQ(Items[ItemCount].Name, "Other");
     }
   }

@@ -194,17 +194,44 @@ bool KeysAreRowKeys(Connection& connection, const String& path, SchemaSet schema
   return true;
 }
 
+// The words of a damaged file: Damaged before a save, DamagedMeanwhile after
+// its commit.
+using DamagedWords = DbError (*)(const String& path, const String& detail, SchemaSet schema);
+
+// A check that could not be made: in the words damaged gives when SQLite
+// met the damage itself on the way, else the failure as it is.
+DbError CheckFailure(const String& path, const DbError& failure, SchemaSet schema, DamagedWords damaged) {
+  return FoundDamaged(path) ? damaged(path, failure.Description, schema) : failure;
+}
+
 // Whether integrity_check finds the file open on connection sound; false
 // with error saying why, in the words damaged gives it.
 bool CheckedSound(Connection& connection, const String& path, SchemaSet schema, DbError& error,
-                  DbError (*damaged)(const String&, const String&, SchemaSet)) {
+                  DamagedWords damaged) {
   String report;
   if (!IntegrityReport(connection, report, error)) {
-    if (FoundDamaged(path)) error = damaged(path, error.Description, schema);  // the check met the damage itself
+    error = CheckFailure(path, error, schema, damaged);
     return false;
   }
   if (report == "ok") return true;
   error = damaged(path, report, schema);
+  return false;
+}
+
+// The check after a commit in WAL mode, through a connection opened for it
+// alone. The save's own connection keeps the pages it read in its cache
+// across its commit (the log's index then changed by that commit only), so
+// a page another program wrote into the file after the check before the
+// save would be read from that cache, and the damage go unseen. A fresh
+// connection has no page cached: it reads each page from the log or the
+// file. (Releasing the save connection's cache instead would keep every
+// page a statement still open on it holds.) Read-only, it writes nothing;
+// it is opened and closed while the save's connection still holds the
+// file, so that it can neither fold the log in nor play a journal back.
+bool SoundAfterCommit(const String& path, SchemaSet schema, DbError& error) {
+  Connection fresh;
+  if (fresh.Open(path, OpenMode::ReadOnly)) return CheckedSound(fresh, path, schema, error, DamagedMeanwhile);
+  error = CheckFailure(path, fresh.Error(), schema, DamagedMeanwhile);
   return false;
 }
 
@@ -273,8 +300,7 @@ bool CheckedWrite::Commit() {
   committed_ = true;
   if (WrittenIntoTheCommit()) return Fail(WrittenMeanwhile(path_, true));
   DbError damaged;
-  if (intoLog_ && !watch_->LeftAsOurs(WatchedFile::Database) &&
-      !CheckedSound(connection_, path_, schema_, damaged, DamagedMeanwhile)) {
+  if (intoLog_ && !watch_->LeftAsOurs(WatchedFile::Database) && !SoundAfterCommit(path_, schema_, damaged)) {
     // A check that could not be made (another program's lock, say) tells
     // nothing of what was stored: the save is not whole, as far as it knows.
     return Fail(damaged.Number == DbErrDamaged ? damaged : WrittenMeanwhile(path_, true));

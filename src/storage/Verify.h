@@ -92,8 +92,11 @@ bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet sc
 // - somebody wrote it between the commit's own writes: the commit was made
 //   but what was stored cannot be told whole (DbErrWrittenMeanwhile);
 // - in WAL mode somebody wrote the file itself (another connection's
-//   checkpoint does so rightly): the file is checked after the commit, and
-//   damage found is reported (DbErrDamaged) though the commit was made.
+//   checkpoint does so rightly): the file is checked after the commit,
+//   through a connection of its own that reads every page from the file
+//   and its log (the save's connection would read the pages it cached
+//   before), and damage found is reported (DbErrDamaged) though the commit
+//   was made.
 // Whenever Commit fails, and when anybody wrote the file after the commit
 // and before its stamp, the next save checks the file.
 class CheckedWrite {

@@ -130,15 +130,37 @@ DbError WrittenMeanwhile(const String& path, bool stored) {
                                             ". Save again: the database is checked first."};
 }
 
-// What the user may do about a damaged database of the schema.
-const char* DamagedAdvice(SchemaSet schema) {
+// What the user may do about a database of the schema that takes no save:
+// save the drawing into another database, one that is as instead says, or
+// go on with the settings in use.
+String Advice(SchemaSet schema, const String& instead) {
   return schema == SchemaSettings ? "What was to be stored stays in use until the program ends."
-                                  : "Save into another database.";
+                                  : "Save into " + instead + ".";
 }
 
 DbError Damaged(const String& path, const String& detail, SchemaSet schema) {
   return DbError{DbErrDamaged, "The database '" + path + "' is damaged (" + detail +
-                                   "): nothing was saved into it. " + DamagedAdvice(schema)};
+                                   "): nothing was saved into it. " + Advice(schema, "another database")};
+}
+
+// The refusal of a file in WAL mode that has more than one name.
+DbError SecondName(const String& path, SchemaSet schema) {
+  return DbError{DbErrSecondName, "The database '" + path +
+                                      "' is in WAL mode and has another name (a hard link): another name of the "
+                                      "file may hold commits this program cannot see, and nothing was saved "
+                                      "into it. " +
+                                      Advice(schema, "a database with one name")};
+}
+
+// Whether the file open on connection commits into a log and has more than
+// one name. Each name of a file has a log and an index of its own: a
+// program committing through another name sees none of this one's commits,
+// nor this one any of its, and when both have let go one program's commits
+// are lost. In rollback-journal mode every name locks and commits into the
+// one file. A symbolic link is no second name: SQLite opens the file it
+// leads to, under that file's own name.
+bool LogOfAnotherName(const Connection& connection) {
+  return connection.CommitsIntoLog() && StampOf(connection.FullPath()).Links > 1;
 }
 
 // The failure of a save whose commit was made into a file that somebody
@@ -147,7 +169,7 @@ DbError DamagedMeanwhile(const String& path, const String& detail, SchemaSet sch
   return DbError{DbErrDamaged, "The database '" + path + "' is damaged (" + detail +
                                    "): another program wrote it while this save was writing into it, and "
                                    "what was stored cannot be told whole. " +
-                                   DamagedAdvice(schema)};
+                                   Advice(schema, "another database")};
 }
 
 // The first line integrity_check reports: "ok" for a sound file. False when
@@ -240,6 +262,10 @@ bool SoundAfterCommit(const String& path, SchemaSet schema, DbError& error) {
 bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet schema, DbError& error) {
   if (FoundDamaged(path)) {
     error = Damaged(path, "it was found so when it was read", schema);
+    return false;
+  }
+  if (LogOfAnotherName(connection)) {
+    error = SecondName(path, schema);
     return false;
   }
   if (!LeftSoundByUs(connection) && !CheckedSound(connection, path, schema, error, Damaged)) return false;

@@ -207,11 +207,12 @@ TEST_F(SharedDatabaseTest, ADamagedCopyWrittenBackInPlaceWithItsTimePutBackIsChe
 // read for the file, the next save checks the file: while another program
 // holds it in WAL mode (its log then keeps commits, whose frames and index
 // may be written past the locks), and while the file has a second name
-// (through which another program commits into a log of its own). The
-// program alone, or another program holding a file in rollback mode, costs
-// no check.
+// (through which another program commits into a journal of its own; in WAL
+// mode such a file takes no save, below). The program alone, or another
+// program holding a file in rollback mode, costs no check, nor does a save
+// through a symbolic link, which is no second name.
 TEST_F(SharedDatabaseTest, TheNextSaveChecksTheFileWhereTheStampCannotSeeEverythingSqliteReads) {
-  enum class Beside { Nothing, AnotherProgramHoldingIt, ASecondName };
+  enum class Beside { Nothing, AnotherProgramHoldingIt, ASecondName, ASymbolicLinkSavedThrough };
   const struct {
     const char* journal;
     Beside beside;
@@ -219,7 +220,7 @@ TEST_F(SharedDatabaseTest, TheNextSaveChecksTheFileWhereTheStampCannotSeeEveryth
   } rows[] = {
       {"DELETE", Beside::Nothing, 0},     {"WAL", Beside::Nothing, 0},
       {"DELETE", Beside::AnotherProgramHoldingIt, 0}, {"WAL", Beside::AnotherProgramHoldingIt, 1},
-      {"DELETE", Beside::ASecondName, 1}, {"WAL", Beside::ASecondName, 1},
+      {"DELETE", Beside::ASecondName, 1}, {"WAL", Beside::ASymbolicLinkSavedThrough, 0},
   };
   int made = 0;
   for (const auto& row : rows) {
@@ -233,6 +234,10 @@ TEST_F(SharedDatabaseTest, TheNextSaveChecksTheFileWhereTheStampCannotSeeEveryth
     }
     const String secondName = DwgDbPath + ".link";
     if (row.beside == Beside::ASecondName) ASSERT_EQ(link(DwgDbPath.c_str(), secondName.c_str()), 0);
+    if (row.beside == Beside::ASymbolicLinkSavedThrough) {
+      ASSERT_EQ(symlink(DwgDbPath.c_str(), secondName.c_str()), 0);
+      DwgDbPath = secondName;
+    }
     int checks = 0;
     StatementHook counting([&](const char* sql) { checks += String(sql).rfind("PRAGMA integrity_check", 0) == 0; });
     ASSERT_EQ(SaveByMenu(), "Drawing: Shed  Saved!");
@@ -243,6 +248,25 @@ TEST_F(SharedDatabaseTest, TheNextSaveChecksTheFileWhereTheStampCannotSeeEveryth
     EXPECT_EQ(checks, row.checksOfTheSecondSave);
     if (row.beside == Beside::ASecondName) std::remove(secondName.c_str());
   }
+}
+
+// A file in WAL mode that has a second name (a hard link) takes no save:
+// another program committing through the other name writes a log of its
+// own, which this program never reads, and one program's commits would be
+// lost. The save stores nothing, says why, and the drawing stays changed.
+TEST_F(SharedDatabaseTest, ASaveIntoAWalFileWithASecondNameStoresNothingAndSaysWhy) {
+  Responder().AnswerEveryMsgBox(vbOK);
+  TestDatabase(DwgDbPath, true).Rows("PRAGMA journal_mode = WAL");
+  ASSERT_EQ(link(DwgDbPath.c_str(), (DwgDbPath + ".link").c_str()), 0);
+  EXPECT_EQ(SaveByMenu(), "Error Saving Drawing: Shed");
+  const std::vector<PromptRecord> boxes = Responder().MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find("has another name (a hard link): another name of the file may hold commits this "
+                               "program cannot see, and nothing was saved into it. Save into a database with one name."),
+            String::npos)
+      << boxes[0].text;
+  EXPECT_TRUE(IsDrawingChanged(1));
+  EXPECT_EQ(TestDatabase(DwgDbPath).Number("SELECT count(*) FROM Drawing"), 0);
 }
 
 // What another program does to the drawings database past SQLite's locks,

@@ -159,7 +159,7 @@ DbError SecondName(const String& path, SchemaSet schema) {
 // are lost. In rollback-journal mode every name locks and commits into the
 // one file. A symbolic link is no second name: SQLite opens the file it
 // leads to, under that file's own name.
-bool LogOfAnotherName(const Connection& connection) {
+bool InWalModeWithSecondName(const Connection& connection) {
   return connection.CommitsIntoLog() && StampOf(connection.FullPath()).Links > 1;
 }
 
@@ -247,9 +247,12 @@ bool CheckedSound(Connection& connection, const String& path, SchemaSet schema, 
 // save would be read from that cache, and the damage go unseen. A fresh
 // connection has no page cached: it reads each page from the log or the
 // file. (Releasing the save connection's cache instead would keep every
-// page a statement still open on it holds.) Read-only, it writes nothing;
-// it is opened and closed while the save's connection still holds the
-// file, so that it can neither fold the log in nor play a journal back.
+// page a statement still open on it holds.) Read-only, it folds no log
+// into the file. It is opened and closed while the save's connection still
+// holds the file: no journal can be played back meanwhile (that needs the
+// lock the save's connection keeps), and closing it drops none of that
+// connection's locks (SQLite keeps a descriptor open while the process
+// holds a lock on its file).
 bool SoundAfterCommit(const String& path, SchemaSet schema, DbError& error) {
   Connection fresh;
   if (fresh.Open(path, OpenMode::ReadOnly)) return CheckedSound(fresh, path, schema, error, DamagedMeanwhile);
@@ -264,7 +267,7 @@ bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet sc
     error = Damaged(path, "it was found so when it was read", schema);
     return false;
   }
-  if (LogOfAnotherName(connection)) {
+  if (InWalModeWithSecondName(connection)) {
     error = SecondName(path, schema);
     return false;
   }

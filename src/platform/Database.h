@@ -72,6 +72,8 @@ enum DbErrorNumber : Long {
                                   //   after it was asked
   DbErrWrittenMeanwhile = 10015,  // another program wrote the file, past SQLite's locks, while a save
                                   //   wrote into it (WriteWatch)
+  DbErrSecondName = 10016,        // a file in WAL mode that has more than one name (hard links): each
+                                  //   name has a log of its own, so another name's may hold commits
 };
 
 struct DbError {

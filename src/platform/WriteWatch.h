@@ -11,13 +11,30 @@
 // someone else in between: a program that ignores SQLite's locks (a copy put
 // back, a page written in place), or another program's checkpoint in WAL
 // mode. Files are told apart by their stamps (StampOf): a write changes the
-// file's times. From Linux 6.13 on, a time read from a file makes the next
-// write of it take a finer time of its own, so a write that follows a
-// reading of the stamp is always told apart. Earlier kernels (Debian 12's
-// among them) take the times from a clock that ticks every few milliseconds:
-// a write of the same size by a program that ignores SQLite's locks, within
-// the same tick as the program's last write, goes unseen. A file system that
-// keeps whole seconds widens that tick to a second (StampSeesAll).
+// file's times.
+//
+// What the watch does not see, by another program that ignores SQLite's
+// locks:
+// - A write of the same size within the same tick of the file system's
+//   clock as the program's last write: it leaves the stamp as that write
+//   left it. It goes unseen not only by the save under way: the stamp of
+//   what the save left takes it in, and later saves skip their check until
+//   the file changes again. The tick is a few milliseconds, a second on a
+//   file system that keeps whole seconds (whose stamps are never trusted:
+//   StampSeesAll).
+// - The finer times of Linux 6.13 on, where a time read from a file makes
+//   its next write take a time of its own, close that tick only on file
+//   systems with fine-grained times (ext4, XFS, btrfs, tmpfs); NFS, CIFS,
+//   FUSE, vfat and exfat keep the coarse tick, as every file system does
+//   on earlier kernels (Debian 12's among them).
+// - A write between one of the program's writes and the stat right after
+//   it (a window of microseconds): it is taken as the program's own.
+// - In WAL mode, a frame of the log rewritten in place with the log's
+//   modification time put back, while another program holds the file: the
+//   save under way does not see it, as a log's stamp leaves out its inode
+//   change time (LogStampOf: SQLite run as root changes the log's owner on
+//   each open). The log then holds commits, so the next save checks the
+//   file (StampSeesAll).
 //
 // A save watches its file from the moment it takes its write lock and
 // checks it until it has stamped the file as it left it: the file is

@@ -130,15 +130,37 @@ DbError WrittenMeanwhile(const String& path, bool stored) {
                                             ". Save again: the database is checked first."};
 }
 
-// What the user may do about a damaged database of the schema.
-const char* DamagedAdvice(SchemaSet schema) {
+// What the user may do about a database of the schema that takes no save:
+// save the drawing into another database, one that is as instead says, or
+// go on with the settings in use.
+String Advice(SchemaSet schema, const String& instead) {
   return schema == SchemaSettings ? "What was to be stored stays in use until the program ends."
-                                  : "Save into another database.";
+                                  : "Save into " + instead + ".";
 }
 
 DbError Damaged(const String& path, const String& detail, SchemaSet schema) {
   return DbError{DbErrDamaged, "The database '" + path + "' is damaged (" + detail +
-                                   "): nothing was saved into it. " + DamagedAdvice(schema)};
+                                   "): nothing was saved into it. " + Advice(schema, "another database")};
+}
+
+// The refusal of a file in WAL mode that has more than one name.
+DbError SecondName(const String& path, SchemaSet schema) {
+  return DbError{DbErrSecondName, "The database '" + path +
+                                      "' is in WAL mode and has another name (a hard link): another name of the "
+                                      "file may hold commits this program cannot see, and nothing was saved "
+                                      "into it. " +
+                                      Advice(schema, "a database with one name")};
+}
+
+// Whether the file open on connection commits into a log and has more than
+// one name. Each name of a file has a log and an index of its own: a
+// program committing through another name sees none of this one's commits,
+// nor this one any of its, and when both have let go one program's commits
+// are lost. In rollback-journal mode every name locks and commits into the
+// one file. A symbolic link is no second name: SQLite opens the file it
+// leads to, under that file's own name.
+bool InWalModeWithSecondName(const Connection& connection) {
+  return connection.CommitsIntoLog() && StampOf(connection.FullPath()).Links > 1;
 }
 
 // The failure of a save whose commit was made into a file that somebody
@@ -147,7 +169,7 @@ DbError DamagedMeanwhile(const String& path, const String& detail, SchemaSet sch
   return DbError{DbErrDamaged, "The database '" + path + "' is damaged (" + detail +
                                    "): another program wrote it while this save was writing into it, and "
                                    "what was stored cannot be told whole. " +
-                                   DamagedAdvice(schema)};
+                                   Advice(schema, "another database")};
 }
 
 // The first line integrity_check reports: "ok" for a sound file. False when
@@ -194,17 +216,47 @@ bool KeysAreRowKeys(Connection& connection, const String& path, SchemaSet schema
   return true;
 }
 
+// The words of a damaged file: Damaged before a save, DamagedMeanwhile after
+// its commit.
+using DamagedWords = DbError (*)(const String& path, const String& detail, SchemaSet schema);
+
+// A check that could not be made: in the words damaged gives when SQLite
+// met the damage itself on the way, else the failure as it is.
+DbError CheckFailure(const String& path, const DbError& failure, SchemaSet schema, DamagedWords damaged) {
+  return FoundDamaged(path) ? damaged(path, failure.Description, schema) : failure;
+}
+
 // Whether integrity_check finds the file open on connection sound; false
 // with error saying why, in the words damaged gives it.
 bool CheckedSound(Connection& connection, const String& path, SchemaSet schema, DbError& error,
-                  DbError (*damaged)(const String&, const String&, SchemaSet)) {
+                  DamagedWords damaged) {
   String report;
   if (!IntegrityReport(connection, report, error)) {
-    if (FoundDamaged(path)) error = damaged(path, error.Description, schema);  // the check met the damage itself
+    error = CheckFailure(path, error, schema, damaged);
     return false;
   }
   if (report == "ok") return true;
   error = damaged(path, report, schema);
+  return false;
+}
+
+// The check after a commit in WAL mode, through a connection opened for it
+// alone. The save's own connection keeps the pages it read in its cache
+// across its commit (the log's index then changed by that commit only), so
+// a page another program wrote into the file after the check before the
+// save would be read from that cache, and the damage go unseen. A fresh
+// connection has no page cached: it reads each page from the log or the
+// file. (Releasing the save connection's cache instead would keep every
+// page a statement still open on it holds.) Read-only, it folds no log
+// into the file. It is opened and closed while the save's connection still
+// holds the file: no journal can be played back meanwhile (that needs the
+// lock the save's connection keeps), and closing it drops none of that
+// connection's locks (SQLite keeps a descriptor open while the process
+// holds a lock on its file).
+bool SoundAfterCommit(const String& path, SchemaSet schema, DbError& error) {
+  Connection fresh;
+  if (fresh.Open(path, OpenMode::ReadOnly)) return CheckedSound(fresh, path, schema, error, DamagedMeanwhile);
+  error = CheckFailure(path, fresh.Error(), schema, DamagedMeanwhile);
   return false;
 }
 
@@ -213,6 +265,10 @@ bool CheckedSound(Connection& connection, const String& path, SchemaSet schema, 
 bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet schema, DbError& error) {
   if (FoundDamaged(path)) {
     error = Damaged(path, "it was found so when it was read", schema);
+    return false;
+  }
+  if (InWalModeWithSecondName(connection)) {
+    error = SecondName(path, schema);
     return false;
   }
   if (!LeftSoundByUs(connection) && !CheckedSound(connection, path, schema, error, Damaged)) return false;
@@ -273,8 +329,7 @@ bool CheckedWrite::Commit() {
   committed_ = true;
   if (WrittenIntoTheCommit()) return Fail(WrittenMeanwhile(path_, true));
   DbError damaged;
-  if (intoLog_ && !watch_->LeftAsOurs(WatchedFile::Database) &&
-      !CheckedSound(connection_, path_, schema_, damaged, DamagedMeanwhile)) {
+  if (intoLog_ && !watch_->LeftAsOurs(WatchedFile::Database) && !SoundAfterCommit(path_, schema_, damaged)) {
     // A check that could not be made (another program's lock, say) tells
     // nothing of what was stored: the save is not whole, as far as it knows.
     return Fail(damaged.Number == DbErrDamaged ? damaged : WrittenMeanwhile(path_, true));

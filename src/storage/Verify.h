@@ -54,14 +54,16 @@ bool IsLockError(const DbError& error);
 // ---- Fitness for a save ------------------------------------------------------
 // Whether the database open on connection (the file at path) may take a
 // save into the tables of schema (SchemaDrawings or SchemaSettings): no read
-// found it damaged since it last changed (FoundDamaged); PRAGMA
+// found it damaged since it last changed (FoundDamaged); in WAL mode, the
+// file has one name (another name has a log of its own, whose commits this
+// program would never see: DbErrSecondName); PRAGMA
 // integrity_check finds nothing wrong (a quick check does not see an index
 // that lacks rows, through which a save would miss the rows it replaces and
 // store a drawing twice); and each table of the schema that it holds keys its
 // rows by its key column (a copy made with CREATE TABLE ... AS SELECT keys
 // them by a hidden rowid, and the keys a save reads back would not be
-// stored). False, with error saying why (DbErrDamaged, DbErrNoRowKey), before
-// anything is written.
+// stored). False, with error saying why (DbErrDamaged, DbErrSecondName,
+// DbErrNoRowKey), before anything is written.
 //
 // The integrity check reads the whole file, which in a large database costs
 // more than the save itself. A file this program checked and then committed
@@ -92,8 +94,11 @@ bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet sc
 // - somebody wrote it between the commit's own writes: the commit was made
 //   but what was stored cannot be told whole (DbErrWrittenMeanwhile);
 // - in WAL mode somebody wrote the file itself (another connection's
-//   checkpoint does so rightly): the file is checked after the commit, and
-//   damage found is reported (DbErrDamaged) though the commit was made.
+//   checkpoint does so rightly): the file is checked after the commit,
+//   through a connection of its own that reads every page from the file
+//   and its log (the save's connection would read the pages it cached
+//   before), and damage found is reported (DbErrDamaged) though the commit
+//   was made.
 // Whenever Commit fails, and when anybody wrote the file after the commit
 // and before its stamp, the next save checks the file.
 class CheckedWrite {

@@ -17,6 +17,7 @@
 #include "platform/SurfaceWidget.h"
 #include "storage/SaveFixture.h"
 #include "storage/SpoiltDatabase.h"
+#include "storage/Verify.h"
 #include "support/SqliteProbes.h"
 #include "windows/file/frmDwgSave.h"
 #include "windows/file/frmDwgSelect.h"
@@ -206,11 +207,12 @@ TEST_F(SharedDatabaseTest, ADamagedCopyWrittenBackInPlaceWithItsTimePutBackIsChe
 // read for the file, the next save checks the file: while another program
 // holds it in WAL mode (its log then keeps commits, whose frames and index
 // may be written past the locks), and while the file has a second name
-// (through which another program commits into a log of its own). The
-// program alone, or another program holding a file in rollback mode, costs
-// no check.
+// (through which another program commits into a journal of its own; in WAL
+// mode such a file takes no save, below). The program alone, or another
+// program holding a file in rollback mode, costs no check, nor does a save
+// through a symbolic link, which is no second name.
 TEST_F(SharedDatabaseTest, TheNextSaveChecksTheFileWhereTheStampCannotSeeEverythingSqliteReads) {
-  enum class Beside { Nothing, AnotherProgramHoldingIt, ASecondName };
+  enum class Beside { Nothing, AnotherProgramHoldingIt, ASecondName, ASymbolicLinkSavedThrough };
   const struct {
     const char* journal;
     Beside beside;
@@ -218,7 +220,7 @@ TEST_F(SharedDatabaseTest, TheNextSaveChecksTheFileWhereTheStampCannotSeeEveryth
   } rows[] = {
       {"DELETE", Beside::Nothing, 0},     {"WAL", Beside::Nothing, 0},
       {"DELETE", Beside::AnotherProgramHoldingIt, 0}, {"WAL", Beside::AnotherProgramHoldingIt, 1},
-      {"DELETE", Beside::ASecondName, 1}, {"WAL", Beside::ASecondName, 1},
+      {"DELETE", Beside::ASecondName, 1}, {"WAL", Beside::ASymbolicLinkSavedThrough, 0},
   };
   int made = 0;
   for (const auto& row : rows) {
@@ -232,6 +234,10 @@ TEST_F(SharedDatabaseTest, TheNextSaveChecksTheFileWhereTheStampCannotSeeEveryth
     }
     const String secondName = DwgDbPath + ".link";
     if (row.beside == Beside::ASecondName) ASSERT_EQ(link(DwgDbPath.c_str(), secondName.c_str()), 0);
+    if (row.beside == Beside::ASymbolicLinkSavedThrough) {
+      ASSERT_EQ(symlink(DwgDbPath.c_str(), secondName.c_str()), 0);
+      DwgDbPath = secondName;
+    }
     int checks = 0;
     StatementHook counting([&](const char* sql) { checks += String(sql).rfind("PRAGMA integrity_check", 0) == 0; });
     ASSERT_EQ(SaveByMenu(), "Drawing: Shed  Saved!");
@@ -242,6 +248,25 @@ TEST_F(SharedDatabaseTest, TheNextSaveChecksTheFileWhereTheStampCannotSeeEveryth
     EXPECT_EQ(checks, row.checksOfTheSecondSave);
     if (row.beside == Beside::ASecondName) std::remove(secondName.c_str());
   }
+}
+
+// A file in WAL mode that has a second name (a hard link) takes no save:
+// another program committing through the other name writes a log of its
+// own, which this program never reads, and one program's commits would be
+// lost. The save stores nothing, says why, and the drawing stays changed.
+TEST_F(SharedDatabaseTest, ASaveIntoAWalFileWithASecondNameStoresNothingAndSaysWhy) {
+  Responder().AnswerEveryMsgBox(vbOK);
+  TestDatabase(DwgDbPath, true).Rows("PRAGMA journal_mode = WAL");
+  ASSERT_EQ(link(DwgDbPath.c_str(), (DwgDbPath + ".link").c_str()), 0);
+  EXPECT_EQ(SaveByMenu(), "Error Saving Drawing: Shed");
+  const std::vector<PromptRecord> boxes = Responder().MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find("has another name (a hard link): another name of the file may hold commits this "
+                               "program cannot see, and nothing was saved into it. Save into a database with one name."),
+            String::npos)
+      << boxes[0].text;
+  EXPECT_TRUE(IsDrawingChanged(1));
+  EXPECT_EQ(TestDatabase(DwgDbPath).Number("SELECT count(*) FROM Drawing"), 0);
 }
 
 // What another program does to the drawings database past SQLite's locks,
@@ -270,10 +295,20 @@ enum class Outcome {
   DamagedAfter,  // its commit was made, and a check after it found the file damaged
 };
 
+// Whether the save under way makes the check of the whole file itself,
+// before it writes, and why.
+enum class Before {
+  LeftSound,         // no: the program alone with its file, its last save's stamp is trusted
+  FirstSaveOfARun,   // yes: the program starts anew and remembers no save into the file
+  AnotherHoldsTheFile,  // yes: a browser holds the file in WAL mode since the first save, its log keeping
+                        //   the saves' commits
+};
+
 struct SpoilingRow {
   Spoiling spoiling;
   Moment moment;
   const char* journal;
+  Before before = Before::LeftSound;
 };
 
 std::vector<SpoilingRow> SpoilingRows() {
@@ -285,8 +320,11 @@ std::vector<SpoilingRow> SpoilingRows() {
         rows.push_back({spoiling, moment, journal});
     rows.push_back({Spoiling::ModeChanged, Moment::AtTheCommit, journal});
   }
-  for (const Moment moment : {Moment::AfterTheCheck, Moment::AtTheCommit})
-    rows.push_back({Spoiling::Checkpointed, moment, "WAL"});
+  for (const Moment moment : {Moment::AfterTheCheck, Moment::AtTheCommit}) {
+    rows.push_back({Spoiling::Checkpointed, moment, "WAL", Before::AnotherHoldsTheFile});
+    for (const Before before : {Before::FirstSaveOfARun, Before::AnotherHoldsTheFile})
+      rows.push_back({Spoiling::BrokenPage, moment, "WAL", before});
+  }
   for (const Moment moment : {Moment::BetweenSaves, Moment::AfterTheCheck, Moment::AtTheCommit})
     rows.push_back({Spoiling::LogLeftBeside, moment, "DELETE"});
   rows.push_back({Spoiling::HotJournal, Moment::BeforeTheStamp, "DELETE"});
@@ -343,11 +381,16 @@ class SpoiledBehindTheLocksTest : public SharedDatabaseTest {
     }
   }
 
-  // What the spoilings put in place, made while no connection holds the
-  // file, right after the first save: the older copy, the log, the journal,
-  // and where BrokenPage writes (the first byte of the Components table's
-  // first page).
+  // What the spoilings put in place, right after the first save: where
+  // BrokenPage writes (the first byte of the Components table's first
+  // page), and, made while no connection holds the file, the older copy,
+  // the log and the journal.
   void PrepareSpoilings() {
+    brokenOffset_ = FirstPageOf(DwgDbPath, "Components").Offset();
+    zeroByte_ = ScratchPath("zero.byte");
+    QFile zero(QString::fromStdString(zeroByte_));
+    ASSERT_TRUE(zero.open(QIODevice::WriteOnly) && zero.write(QByteArray(1, '\0')) == 1);
+    if (browser_) return;  // the copies read the file with plain file calls
     older_ = DwgDbPath + ".older";
     QFile::remove(QString::fromStdString(older_));
     ASSERT_TRUE(QFile::copy(QString::fromStdString(DwgDbPath), QString::fromStdString(older_)));
@@ -355,10 +398,6 @@ class SpoiledBehindTheLocksTest : public SharedDatabaseTest {
     LogBreakingPageOf(DwgDbPath, "Components", log_);
     journal_ = DwgDbPath + ".journal";
     JournalBreakingPageOf(DwgDbPath, "Components", journal_);
-    brokenOffset_ = FirstPageOf(DwgDbPath, "Components").Offset();
-    zeroByte_ = ScratchPath("zero.byte");
-    QFile zero(QString::fromStdString(zeroByte_));
-    ASSERT_TRUE(zero.open(QIODevice::WriteOnly) && zero.write(QByteArray(1, '\0')) == 1);
   }
 
   // The lines stored for drawing 1 under its key.
@@ -397,16 +436,17 @@ TEST_F(SpoiledBehindTheLocksTest, TheNextSaveChecksTheFileWhenTheWriteCameAtAnyM
   int row = 0;
   for (const SpoilingRow& r : SpoilingRows()) {
     SCOPED_TRACE(::testing::Message() << r.journal << " spoiling " << static_cast<int>(r.spoiling) << " at moment "
-                                      << static_cast<int>(r.moment));
+                                      << static_cast<int>(r.moment) << " before " << static_cast<int>(r.before));
     DwgDbPath = MakeDrawingsDb("Spoiled" + std::to_string(++row) + "_dwg.mdb");
     TestDatabase(DwgDbPath, true).Rows(String("PRAGMA journal_mode = ") + r.journal);
     browser_.reset();
-    if (r.spoiling == Spoiling::Checkpointed) {
+    if (r.before == Before::AnotherHoldsTheFile) {
       browser_.emplace(DwgDbPath, true);  // it holds the log, which then keeps the saves' commits
       EXPECT_EQ(browser_->Number("SELECT count(*) FROM Drawing"), 0);
     }
     ASSERT_EQ(SaveByMenu(), "Drawing: Shed  Saved!");
-    if (!browser_) PrepareSpoilings();
+    PrepareSpoilings();
+    if (r.before == Before::FirstSaveOfARun) ResetVerify();
     AddEntity(EntityLine, {{10, 10}, {20, 10}});  // the next save stores more than the older copy holds
 
     // Which statement of the save under way the moment is.

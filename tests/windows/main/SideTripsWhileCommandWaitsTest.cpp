@@ -12,11 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "annotation/DimensionFixture.h"
 #include "model/TypedEntry.h"
-#include "model/UndoRedo.h"
 #include "support/DrawingSnapshot.h"
 #include "support/ListClicks.h"
+#include "windows/WaitingCommandFixture.h"
 #include "windows/edit/frmCompEdit.h"
 #include "windows/options/frmLayerMgr.h"
 
@@ -24,32 +23,10 @@ namespace lintavo {
 namespace {
 
 using Facts = std::vector<std::string>;
-using Steps = std::function<void()>;
 
-class SideTripsWhileCommandWaitsTest : public DimensionFixture {
+class SideTripsWhileCommandWaitsTest : public WaitingCommandFixture {
  public:  // worked by the rows' steps
-  DrawingDriver& Input() { return *input_; }
-  String Panel(int panel) const { return MessagePanel(panel); }
-  // A fresh drawing: the rectangle (1, 1)-(5, 4) of four lines and, apart,
-  // two lines that do not meet, (5.5, 0.5)-(6.5, 0.5) and (7, 1)-(7, 3).
-  void Prepare() {
-    input_->Escape();
-    ResetModel();
-    Activate(doc_);
-    ShowWithReach(48, 24);
-    AddLine(1, 1, 5, 1);
-    AddLine(5, 1, 5, 4);
-    AddLine(5, 4, 1, 4);
-    AddLine(1, 4, 1, 1);
-    AddLine(5.5, 0.5, 6.5, 0.5);
-    AddLine(7, 1, 7, 3);
-    RefreshDocView(doc_);
-  }
-  void Choose(const char* item) {
-    input_->Leave();
-    DrawingDriver::Choose(item);
-  }
-  // The rectangle made into a component (its placement in its place), then
+  // The drawing made into a component (its placement in its place), then
   // everything selected again and Create chosen: it waits for its reference point.
   void CreateWaits() {
     Choose("mnuSelectAll");
@@ -113,158 +90,124 @@ class SideTripsWhileCommandWaitsTest : public DimensionFixture {
   }
 
   // The facts once the steps are done (each row ends its own command).
-  Facts Run(const Steps& steps, Facts (SideTripsWhileCommandWaitsTest::*facts)() const) {
+  Facts Run(const std::function<void()>& steps, Facts (SideTripsWhileCommandWaitsTest::*facts)() const) {
     Prepare();
     steps();
     return (this->*facts)();
   }
 };
 
-// A row: what the user does with the trip, what the same user does without
-// it (the expected outcome), and which facts are compared.
+using T = SideTripsWhileCommandWaitsTest;
+// A command worked by the user, given between its clicks what the row takes.
+using Steps = std::function<void(T&, const std::function<void()>& between)>;
+
+// A row: the command's steps, the trip taken between them and, where the
+// trip starts the command's input again, what the user does without it
+// (nullptr: the same steps with nothing between); and the facts compared.
 struct TripRow {
   const char* name;
-  std::function<void(SideTripsWhileCommandWaitsTest&)> trip, plain;
-  Facts (SideTripsWhileCommandWaitsTest::*facts)() const;
+  Steps steps;
+  std::function<void(T&)> trip, plain;
+  Facts (T::*facts)() const;
 };
 
 TEST_F(SideTripsWhileCommandWaitsTest, TheCommandEndsAsTheSameClicksEndItWithoutTheTrip) {
-  using T = SideTripsWhileCommandWaitsTest;
   const auto click = [](T& t, Double x, Double y) { t.Input().ClickAt(x, y); };
-  const auto cornerTrim = [click](T& t, const std::function<void()>& between) {
+  const auto clicks = [click](T& t, std::initializer_list<std::pair<Double, Double>> at) {
+    for (const auto& [x, y] : at) click(t, x, y);
+  };
+  // Create waits, then the reference click or Esc.
+  const Steps create = [click](T& t, const std::function<void()>& between) {
+    t.CreateWaits();
+    between();
+    click(t, 3, 2);
+  };
+  const Steps createEsc = [](T& t, const std::function<void()>& between) {
+    t.CreateWaits();
+    between();
+    t.Input().Escape();
+  };
+  const Steps cornerTrim = [click](T& t, const std::function<void()>& between) {
     t.Choose("mnuTrimsCorner");
     click(t, 6, 0.5);
     between();
     click(t, 7, 2);
   };
-  // Area by Points: two clicks, then after them, with what it is given
-  // between; the clicks after close the boundary on the first of them, and
-  // failing that on the first click of all.
-  const auto after = [click](T& t) {
-    for (const auto& [x, y] : {std::pair{3.0, 3.0}, {1.5, 3.0}, {2.0, 2.0}, {3.0, 3.0}, {1.5, 1.5}}) click(t, x, y);
-  };
-  const auto points = [click, after](T& t, const std::function<void()>& between) {
+  // Area by Points: two clicks, then more with what the row takes between;
+  // those close the boundary on the first of them, and failing that on the
+  // first click of all.
+  const auto pointsAfter = [clicks](T& t) {
     t.Choose("mnuViewAreasPoints");
-    click(t, 1.5, 1.5);
-    click(t, 3, 1.5);
-    between();
-    after(t);
+    clicks(t, {{3, 3}, {1.5, 3}, {2, 2}, {3, 3}, {1.5, 1.5}});
   };
-  const auto pointsAfter = [after](T& t) {
+  const Steps points = [clicks](T& t, const std::function<void()>& between) {
     t.Choose("mnuViewAreasPoints");
-    after(t);
-  };
-  // The rectangle's sides picked: bottom, right, top, left, and the bottom again to close.
-  const auto sides = [click](T& t) {
-    for (const auto& [x, y] : {std::pair{3.0, 1.0}, {5.0, 2.5}, {3.0, 4.0}, {1.0, 2.5}, {3.0, 1.0}}) click(t, x, y);
-  };
-  const auto lines = [click, sides](T& t, const std::function<void()>& between) {
-    t.Choose("mnuViewAreasLines");
-    click(t, 3, 1);
-    click(t, 5, 2.5);
+    clicks(t, {{1.5, 1.5}, {3, 1.5}});
     between();
-    sides(t);
+    clicks(t, {{3, 3}, {1.5, 3}, {2, 2}, {3, 3}, {1.5, 1.5}});
   };
-  const auto linesAfter = [sides](T& t) {
+  // Area by Lines: the rectangle's bottom and right, then every side picked
+  // (the bottom again closes it).
+  const auto linesAfter = [clicks](T& t) {
     t.Choose("mnuViewAreasLines");
-    sides(t);
+    clicks(t, {{3, 1}, {5, 2.5}, {3, 4}, {1, 2.5}, {3, 1}});
   };
+  const Steps lines = [clicks](T& t, const std::function<void()>& between) {
+    t.Choose("mnuViewAreasLines");
+    clicks(t, {{3, 1}, {5, 2.5}});
+    between();
+    clicks(t, {{3, 1}, {5, 2.5}, {3, 4}, {1, 2.5}, {3, 1}});
+  };
+  const auto rightButton = [](T& t) { t.Input().ClickAt(4, 3, Qt::RightButton); };
   const TripRow rows[] = {
-      {"Component Edit cancelled while Create waits, then the reference click",
-       [click](T& t) {
-         t.CreateWaits();
-         t.EditComponents([](frmCompEdit&) {});
-         click(t, 3, 2);
-       },
-       [click](T& t) {
-         t.CreateWaits();
-         click(t, 3, 2);
-       },
-       &T::Everything},
-      {"Component Edit closed with OK while Create waits, then the reference click",
-       [click](T& t) {
-         t.CreateWaits();
-         t.EditComponents([](frmCompEdit& d) { d.OKButton->click(); });
-         click(t, 3, 2);
-       },
-       [click](T& t) {
-         t.CreateWaits();
-         click(t, 3, 2);
-       },
-       &T::Everything},
-      {"the newest component chosen in Component Edit while Create waits, OK, then Esc",
+      {"Component Edit cancelled while Create waits, then the reference click", create,
+       [](T& t) { t.EditComponents([](frmCompEdit&) {}); }, nullptr, &T::Everything},
+      {"Component Edit closed with OK while Create waits, then the reference click", create,
+       [](T& t) { t.EditComponents([](frmCompEdit& d) { d.OKButton->click(); }); }, nullptr, &T::Everything},
+      {"the newest component chosen in Component Edit while Create waits, OK, then Esc", createEsc,
        [](T& t) {
-         t.CreateWaits();
          t.EditComponents([](frmCompEdit& d) {
            ClickLastRow(d.List1);
            d.OKButton->click();
          });
-         t.Input().Escape();
        },
-       [](T& t) {
-         t.CreateWaits();
-         t.Input().Escape();
-       },
-       &T::Everything},
-      {"a layer added in the Layer Manager while Create waits, then Esc",
-       [](T& t) {
-         t.CreateWaits();
-         t.AddLayerInManager();
-         t.Input().Escape();
-       },
-       [](T& t) {
-         t.CreateWaits();
-         t.Input().Escape();
+       nullptr, &T::Everything},
+      {"a layer added in the Layer Manager while Create waits, then Esc", createEsc,
+       [](T& t) { t.AddLayerInManager(); },
+       [createEsc](T& t) {
+         createEsc(t, [] {});
          t.AddLayerInManager();
        },
        &T::Everything},
-      {"Enter while Create waits, then the reference click",
-       [click](T& t) {
-         t.CreateWaits();
+      {"Enter, with nothing and with a value, while Create waits, then the reference click", create,
+       [](T& t) {
          t.Enter("");
          t.Enter("2");
          EXPECT_EQ(t.Panel(3), TypedValueNotTakenText);
-         click(t, 3, 2);
        },
-       [click](T& t) {
-         t.CreateWaits();
-         click(t, 3, 2);
+       nullptr, &T::Everything},
+      {"Enter after the first pick of Corner Trim", cornerTrim, [](T& t) { t.Enter(""); }, nullptr, &T::Everything},
+      {"a value entered after the first pick of Corner Trim", cornerTrim,
+       [](T& t) {
+         t.Enter("2");
+         EXPECT_EQ(t.Panel(3), TypedValueNotTakenText);
        },
-       &T::Everything},
-      {"Enter after the first pick of Corner Trim",
-       [cornerTrim](T& t) { cornerTrim(t, [&t] { t.Enter(""); }); },
-       [cornerTrim](T& t) { cornerTrim(t, [] {}); }, &T::Everything},
-      {"a value entered after the first pick of Corner Trim",
-       [cornerTrim](T& t) {
-         cornerTrim(t, [&t] {
-           t.Enter("2");
-           EXPECT_EQ(t.Panel(3), TypedValueNotTakenText);
-         });
+       nullptr, &T::Everything},
+      {"Undo then Redo while an area is collected by points", points,
+       [](T& t) {
+         t.Undo();
+         t.Choose("mnuEditRedo");
        },
-       [cornerTrim](T& t) { cornerTrim(t, [] {}); }, &T::Everything},
-      {"Undo then Redo while an area is collected by points",
-       [points](T& t) {
-         points(t, [&t] {
-           t.Undo();
-           t.Choose("mnuEditRedo");
-         });
-       },
-       [points](T& t) { points(t, [] {}); }, &T::Boundaries},
-      {"Undo while an area is collected by points", [points](T& t) { points(t, [&t] { t.Undo(); }); },
-       pointsAfter, &T::Boundaries},
-      {"the right button while an area is collected by points",
-       [points](T& t) { points(t, [&t] { t.Input().ClickAt(4, 3, Qt::RightButton); }); }, pointsAfter,
-       &T::Boundaries},
-      {"Undo while an area is collected by lines", [lines](T& t) { lines(t, [&t] { t.Undo(); }); }, linesAfter,
-       &T::Boundaries},
-      {"the right button while an area is collected by lines",
-       [lines](T& t) { lines(t, [&t] { t.Input().ClickAt(4, 3, Qt::RightButton); }); }, linesAfter,
-       &T::Boundaries},
+       nullptr, &T::Boundaries},
+      {"Undo while an area is collected by points", points, &T::Undo, pointsAfter, &T::Boundaries},
+      {"the right button while an area is collected by points", points, rightButton, pointsAfter, &T::Boundaries},
+      {"Undo while an area is collected by lines", lines, &T::Undo, linesAfter, &T::Boundaries},
+      {"the right button while an area is collected by lines", lines, rightButton, linesAfter, &T::Boundaries},
   };
   for (const TripRow& row : rows) {
     SCOPED_TRACE(row.name);
-    const Facts expected = Run([&] { row.plain(*this); }, row.facts);
-    const Facts seen = Run([&] { row.trip(*this); }, row.facts);
+    const Facts expected = Run([&] { row.plain ? row.plain(*this) : row.steps(*this, [] {}); }, row.facts);
+    const Facts seen = Run([&] { row.steps(*this, [&] { row.trip(*this); }); }, row.facts);
     EXPECT_EQ(seen, expected);
   }
 }

@@ -12,11 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "annotation/DimensionFixture.h"
-#include "app/Setings.h"
-#include "model/UndoRedo.h"
 #include "storage/TestDatabase.h"
 #include "support/DrawingSnapshot.h"
+#include "windows/WaitingCommandFixture.h"
 #include "windows/controls/OptionFrame.h"
 
 namespace lintavo {
@@ -33,7 +31,7 @@ struct WaitingRow {
   bool enterEnds;
 };
 
-// Places on the rectangle of lines Prepare draws: (1, 1)-(5, 1)-(5, 4)-(1, 4).
+// Places on the drawing Prepare makes.
 const WaitingRow Waiting[] = {
     {"Tools1:Line4", {{1, 4.5}, {2, 5}, {3, 4.5}}, {{4, 5}, {5, 4.5}}, true},  // Cont.
     {"mnuDrawShapeIllreg", {{0.5, 0.5}, {1.5, 0.3}}, {{2.5, 0.6}, {2, 0.2}}, true},
@@ -66,38 +64,8 @@ struct Outcome {
   std::vector<std::vector<String>> stored;
 };
 
-class OptionsWhileCommandWaitsTest : public DimensionFixture {
+class OptionsWhileCommandWaitsTest : public WaitingCommandFixture {
  protected:
-  void SetUp() override {
-    DimensionFixture::SetUp();
-    for (Integer type = SettingDrawing; type <= SettingFills; ++type) SetBuiltInDefaults(type);
-    UseDecimalInches();
-    DimFontName = FontName = "Text";
-    DimLetterHeight = 1;
-  }
-
-  // A fresh drawing holding the rectangle of four lines.
-  void Prepare() {
-    input_->Escape();
-    ResetModel();
-    Activate(doc_);
-    ShowWithReach(48, 24);
-    AddLine(1, 1, 5, 1);
-    AddLine(5, 1, 5, 4);
-    AddLine(5, 4, 1, 4);
-    AddLine(1, 4, 1, 1);
-    RefreshDocView(doc_);
-  }
-
-  void Choose(const char* control) {
-    input_->Leave();
-    const QString name = control;
-    if (name.startsWith("Tools1:"))
-      DrawingDriver::PressButton(name.mid(7));
-    else
-      DrawingDriver::Choose(name);
-  }
-
   // The row's clicks, with the trip (when given) between its two halves; the outcome.
   Outcome Run(const WaitingRow& row, const TripRow* trip, const String& db) {
     Prepare();

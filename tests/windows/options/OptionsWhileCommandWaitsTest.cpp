@@ -1,4 +1,4 @@
-// An option dialog of the Options menu opened while a command waits mid-way
+// A dialog of the Options menu opened while a command waits mid-way
 // (a growing chain or curve, a dimension after its first point, an area
 // boundary being collected) is a side trip: after it closes, with EXIT or
 // after Update, the command goes on as if it had never opened. Each row is
@@ -16,6 +16,8 @@
 #include "support/DrawingSnapshot.h"
 #include "windows/WaitingCommandFixture.h"
 #include "windows/controls/OptionFrame.h"
+#include "windows/options/frmLayerMgr.h"
+#include "windows/options/frmUnitsOptions.h"
 
 namespace lintavo {
 namespace {
@@ -51,8 +53,21 @@ struct TripRow {
 const TripRow Trips[] = {
     {"mnuOptionsText", false},    {"mnuOptionsText", true},    {"mnuOptionsDimension", false},
     {"mnuOptionsDimension", true}, {"mnuOptionsFills", false},  {"mnuOptionsFills", true},
-    {"mnuOptionsDisplay", false}, {"mnuOptionsDisplay", true},
+    {"mnuOptionsDisplay", false}, {"mnuOptionsDisplay", true}, {"mnuOptionsUnits", false},
+    {"mnuOptionsLayers", false},
 };
+
+// The dialogs without a set list: Units closes with its EXIT, the Layer Manager with OK.
+bool ClosedWithoutSets(const TripRow& trip, ScriptedResponder& responder) {
+  const String menu = trip.menu;
+  if (menu == "mnuOptionsUnits")
+    responder.OnDialog<frmUnitsOptions>([](frmUnitsOptions& dialog) { dialog.CancelButton->click(); });
+  else if (menu == "mnuOptionsLayers")
+    responder.OnDialog<frmLayerMgr>([](frmLayerMgr& dialog) { dialog.cmdOK->click(); });
+  else
+    return false;
+  return true;
+}
 
 using Facts = std::vector<std::string>;
 
@@ -84,13 +99,14 @@ class OptionsWhileCommandWaitsTest : public WaitingCommandFixture {
 
   void TakeTrip(const TripRow& trip) {
     const bool update = trip.update;
-    Responder().OnDialog<OptionFrame>(
-        [update](OptionFrame& dialog) {
-          if (!update) return;
-          dialog.Combo1->setCurrentText("Qz Trip");
-          dialog.cmdUpdate->click();
-        },
-        &OptionFrame::cmdClose);
+    if (!ClosedWithoutSets(trip, Responder()))
+      Responder().OnDialog<OptionFrame>(
+          [update](OptionFrame& dialog) {
+            if (!update) return;
+            dialog.Combo1->setCurrentText("Qz Trip");
+            dialog.cmdUpdate->click();
+          },
+          &OptionFrame::cmdClose);
     input_->Leave();
     main_->MenuItem(trip.menu)->trigger();
   }

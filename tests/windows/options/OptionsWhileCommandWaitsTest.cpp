@@ -133,7 +133,8 @@ TEST_F(OptionsWhileCommandWaitsTest, TheCommandGoesOnAsIfTheDialogHadNeverOpened
   for (const WaitingRow& row : Waiting) {
     const Outcome expected = Run(row, nullptr, "Plain_dwg.mdb");
     for (const TripRow& trip : Trips) {
-      SCOPED_TRACE(std::string(trip.menu) + (trip.update ? " (Update, EXIT)" : "") + " while " + row.control + " waits");
+      SCOPED_TRACE(std::string(trip.menu) + (trip.update ? " (Update, EXIT)" : "") + " while " + row.control +
+                   " waits");
       const Outcome seen = Run(row, &trip, "Trip" + std::to_string(++rows) + "_dwg.mdb");
       EXPECT_EQ(seen.drawing, expected.drawing);
       EXPECT_TRUE(seen.picture == expected.picture);

@@ -90,10 +90,16 @@ void OptionFrame::RedrawSample(const std::function<void()>& draw) {
     // the target's view are as before.
     TargetBorrow borrowed(*Picture1);
     PreviewAllLayers = FlagTrue;
+    // A command waiting under the dialog may have the construction marks on
+    // (a chain, an area boundary): the sample is drawn without them, as with
+    // nothing running, and the command gets its switch back.
+    const Integer conPnts = ShowConPnts;
+    ShowConPnts = FlagFalse;
     borrowed_ = &borrowed;
     InitPreviewSurface();
     draw();
     borrowed_ = nullptr;
+    ShowConPnts = conPnts;
   }
   Picture1->update();
 }

@@ -217,6 +217,19 @@ TEST_F(OptionFrameTest, TheSampleAfterAChangeIsTheSampleAFreshDialogDraws) {
   }
 }
 
+// A command waiting under the dialog with the construction marks on (a
+// chain, an area boundary) changes nothing of the sample, and keeps its switch.
+TEST_F(OptionFrameTest, TheSampleUnderAWaitingCommandWithMarksOnIsTheSampleWithNothingRunning) {
+  for (const FrameRow& row : Rows) {
+    if (!row.change) continue;
+    const QImage plain = FreshSample(row);
+    ShowConPnts = FlagTrue;
+    EXPECT_EQ(FreshSample(row), plain) << row.menu;
+    EXPECT_EQ(ShowConPnts, FlagTrue) << row.menu;
+    ShowConPnts = FlagFalse;
+  }
+}
+
 // A settings database a store would make worse or whose new set would not
 // come back: a page found damaged when start-up read the layer names, a
 // page no read has met, an index lacking one of its rows, the table of sets

@@ -42,11 +42,11 @@ constexpr Integer MaxPicks = 4;  // the picked lists hold picks 1..4
 // the picked lists are cleared (lines, points, segments and the count) and
 // the first prompt is shown; at a later step one click is taken when fewer
 // than N picks are held. Enter is no click: it takes no pick, and a value
-// typed with it is left for the entry box to report as not taken. A click with nothing in reach shows "Line Not
-// Found!! Try Again !" in panel 3; one on an entity the pick does not take
-// names what it takes ("Pick a Line, Circle or Arc!! Try Again !"); neither
-// changes anything. The caller tests PickedLines entry N after each call:
-// not 0 means every pick is taken.
+// typed with it is left for the entry box to report as not taken. A click
+// with nothing in reach shows "Line Not Found!! Try Again !" in panel 3; one
+// on an entity the pick does not take names what it takes ("Pick a Line,
+// Circle or Arc!! Try Again !"); neither changes anything. The caller tests
+// PickedLines entry N after each call: not 0 means every pick is taken.
 void PickLine(Integer N, Integer Filter, Integer FirstFilter = PickAsFilter);
 // Whether Filter accepts an entity of type ObjType.
 bool PickFilterAccepts(Integer Filter, Integer ObjType);

@@ -22,7 +22,6 @@
 #include "windows/controls/OptionBoxes.h"
 #include "model/DataHand.h"
 #include "model/LayerItems.h"
-#include "model/ObjIndex.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "organisation/ChooserPreview.h"

@@ -19,8 +19,8 @@ namespace {
 
 constexpr Integer FixedWitness = 2;  // DimWitnessMode: extension lines of fixed length
 
-bool OnArc = false;   // the dimension measures an arc, not two radius points
-Double ArcRadius = 0; // radius of the dimension arc, world units
+bool& OnArc = DimWork.OnArc;
+Double& ArcRadius = DimWork.ArcRadius;
 
 DimPointRec OnCircle(Double R, Double Angle) {
   DimPointRec p = DimC;
@@ -180,14 +180,5 @@ void AngularDimensionCommand() {
   Integer accept = FlagTrue;
   EndDimensionCommand(accept);
 }
-
-void ResetDimAngular() {
-  OnArc = false;
-  ArcRadius = 0;
-}
-
-namespace {
-const ModuleRegistrar Registered({"DimAngular", FloorAnnotation, ResetDimAngular});
-}  // namespace
 
 }  // namespace lintavo

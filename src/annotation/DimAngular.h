@@ -10,6 +10,4 @@ void AngularDimensionCommand();  // step routine of DimKind 2
 // One angular dimension from DimC, DimS, DimE and DimLoc; First: the command's first.
 void BuildAngularDimension(Integer& First);
 
-void ResetDimAngular();
-
 }  // namespace lintavo

@@ -15,10 +15,10 @@
 
 namespace lintavo {
 
-Double DimValue = 0;
-Integer DimOtherSide = 0;
-Integer DimTextFlipped = 0;
-Single DimExtDistance = 0;
+Double& DimValue = DimWork.DimValue;
+Integer& DimOtherSide = DimWork.DimOtherSide;
+Integer& DimTextFlipped = DimWork.DimTextFlipped;
+Single& DimExtDistance = DimWork.DimExtDistance;
 
 namespace {
 
@@ -27,9 +27,10 @@ constexpr Single SteepSlope = 100;           // slopes above this keep one lette
 constexpr Integer HorizontalLetters = 2;     // DimLetterDirection: letters stay level
 constexpr Integer FixedWitness = 2;          // DimWitnessMode: extension lines of fixed length
 
-Single Theta = 0;    // angle of the dimension line, radians
-Single Slope = 0;    // slope of the measured segment
-DimPointRec P1, P2;  // base points
+Single& Theta = DimWork.Theta;
+Single& Slope = DimWork.Slope;
+DimPointRec& P1 = DimWork.P1;
+DimPointRec& P2 = DimWork.P2;
 
 void SwapDimensionPoints() { std::swap(P1, P2); }
 
@@ -302,17 +303,5 @@ void LinearDimensionCommand() {
   DimSegmentStep = ToolStep;
   ShowStatus("ENTER NEXT Ending Point > ", PromptPanel);
 }
-
-void ResetDimLinear() {
-  DimValue = 0;
-  DimOtherSide = DimTextFlipped = 0;
-  DimExtDistance = 0;
-  Theta = Slope = 0;
-  P1 = P2 = DimPointRec{};
-}
-
-namespace {
-const ModuleRegistrar Registered({"DimLinear", FloorAnnotation, ResetDimLinear});
-}  // namespace
 
 }  // namespace lintavo

@@ -4,19 +4,19 @@
 // "Cumulative" from the first point, each line further out.
 #pragma once
 
+#include "annotation/DimWork.h"
 #include "platform/Types.h"
 
 namespace lintavo {
 
-extern Double DimValue;        // the value measured last
-extern Integer DimOtherSide;   // flag: the dimension lies clockwise of P1 -> P2
-extern Integer DimTextFlipped; // flag: the letters were turned half round
-extern Single DimExtDistance;  // base points to the dimension line, world units
+// The linear builder's results, fields of DimWork (DimWork.h).
+extern Double& DimValue;
+extern Integer& DimOtherSide;
+extern Integer& DimTextFlipped;
+extern Single& DimExtDistance;
 
 void LinearDimensionCommand();  // step routine of DimKind 1
 // One dimension from DimS, DimE and DimLoc; First: the command's first segment.
 void BuildLinearDimension(Integer& First);
-
-void ResetDimLinear();
 
 }  // namespace lintavo

@@ -5,7 +5,6 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 
 #include "annotation/DimLinear.h"
 #include "annotation/Dimension.h"
@@ -25,14 +24,14 @@
 
 namespace lintavo {
 
-Single DimTextHeight = 0;
-Single DimTextWidth = 0;
-Single DimTextHalfHeight = 0;
-Single DimTextHalfWidth = 0;
-Single DimTextLength = 0;
-String DimText;
-Single DimTextAngle = 0;
-Integer DimSpecialArrows = 0;
+Single& DimTextHeight = DimWork.DimTextHeight;
+Single& DimTextWidth = DimWork.DimTextWidth;
+Single& DimTextHalfHeight = DimWork.DimTextHalfHeight;
+Single& DimTextHalfWidth = DimWork.DimTextHalfWidth;
+Single& DimTextLength = DimWork.DimTextLength;
+String& DimText = DimWork.DimText;
+Single& DimTextAngle = DimWork.DimTextAngle;
+Integer& DimSpecialArrows = DimWork.DimSpecialArrows;
 
 namespace {
 
@@ -72,7 +71,7 @@ void PutBack(T& Value, const T& PutValue, const T& BeforeValue) {
   if (Value == PutValue) Value = BeforeValue;
 }
 
-Long DimLayerIndex = 0;  // the dimension layer of the running command
+Long& DimLayerIndex = DimWork.DimLayerIndex;
 
 // Automatic letter height: the first band (length below Limit) gives the
 // factor and the decimals of the rounding.
@@ -292,41 +291,10 @@ void SetDimensionLetterSize(Double Length) {
   }
 }
 
-// ---- Working state kept ------------------------------------------------------------
-
-namespace {
-
-// The working state, listed once for both ways. (The linear builder's angle,
-// slope and base points, and the angular builder's radius, are worked out
-// afresh by every build: no step reads them again.)
-auto DimensionWork() {
-  return std::tie(DimStep, DimSegmentStep, DimFirstSegment, DimF, DimS, DimE, DimLoc, DimC, DimValue, DimOtherSide,
-                  DimTextFlipped, DimExtDistance, DimTextHeight, DimTextWidth, DimTextHalfHeight, DimTextHalfWidth,
-                  DimTextLength, DimText, DimTextAngle, DimSpecialArrows, DimArrowLength, DimLayerIndex, MetricUnit);
-}
-auto DimensionWorkNow() {
-  return std::apply([](const auto&... value) { return std::make_tuple(value...); }, DimensionWork());
-}
-
-}  // namespace
-
-struct DimensionWorkKept::Values {
-  decltype(DimensionWorkNow()) Kept = DimensionWorkNow();
-};
-
-DimensionWorkKept::DimensionWorkKept() : kept_(std::make_unique<Values>()) {}
-
-DimensionWorkKept::~DimensionWorkKept() { DimensionWork() = kept_->Kept; }
-
 void ResetDimPrimitives() {
-  DimTextHeight = DimTextWidth = DimTextHalfHeight = DimTextHalfWidth = DimTextLength = 0;
-  DimText.clear();
-  DimTextAngle = 0;
-  DimSpecialArrows = 0;
   Before = Put = DrawSettings{};
   SwapDwg = 0;
   SwapWindow = nullptr;
-  DimLayerIndex = 0;
 }
 
 namespace {

@@ -7,42 +7,23 @@
 // entities when it ends with accept.
 #pragma once
 
-#include <memory>
 #include <vector>
 
+#include "annotation/DimWork.h"
 #include "platform/Types.h"
 
 namespace lintavo {
 
 // ---- Working values of the dimension being built ------------------------------
-extern Single DimTextHeight;      // letter height H, world units
-extern Single DimTextWidth;       // letter width W, world units
-extern Single DimTextHalfHeight;  // H / 2
-extern Single DimTextHalfWidth;   // W / 2
-extern Single DimTextLength;      // room kept for the text: (W / 2 + characters) x W
-extern String DimText;            // the text written
-extern Single DimTextAngle;       // letter angle, degrees
-extern Integer DimSpecialArrows;  // flag: DrawArrowHead may draw the circle and slash styles
-
-// ---- Working state kept ------------------------------------------------------------
-// Takes, when made, what the builders write while a dimension is made and a
-// waiting dimension command reads again at its next step (the command's step
-// and working points, the value, side and distance of a chain, the letters'
-// size, angle and text, the arrow length, the dimension layer, the metric
-// display unit), and writes it back when it goes. A dimension built in its
-// scope (the options dialog's sample) thus leaves a dimension command that
-// waits with its own.
-class DimensionWorkKept {
- public:
-  DimensionWorkKept();
-  ~DimensionWorkKept();
-  DimensionWorkKept(const DimensionWorkKept&) = delete;
-  DimensionWorkKept& operator=(const DimensionWorkKept&) = delete;
-
- private:
-  struct Values;
-  std::unique_ptr<Values> kept_;
-};
+// The letters of the dimension being built, fields of DimWork (DimWork.h).
+extern Single& DimTextHeight;
+extern Single& DimTextWidth;
+extern Single& DimTextHalfHeight;
+extern Single& DimTextHalfWidth;
+extern Single& DimTextLength;
+extern String& DimText;
+extern Single& DimTextAngle;
+extern Integer& DimSpecialArrows;
 
 // ---- Settings swap -----------------------------------------------------------------
 // Saves the font, layer, colour, line type, weight and point-mark switches

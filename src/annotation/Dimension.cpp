@@ -32,10 +32,14 @@ namespace lintavo {
 
 Integer DimKind = 0;
 Integer DimActive = 0;
-Integer DimStep = 0;
-Integer DimSegmentStep = 0;
-Integer DimFirstSegment = 0;
-DimPointRec DimF, DimS, DimE, DimLoc, DimC;
+Integer& DimStep = DimWork.DimStep;
+Integer& DimSegmentStep = DimWork.DimSegmentStep;
+Integer& DimFirstSegment = DimWork.DimFirstSegment;
+DimPointRec& DimF = DimWork.DimF;
+DimPointRec& DimS = DimWork.DimS;
+DimPointRec& DimE = DimWork.DimE;
+DimPointRec& DimLoc = DimWork.DimLoc;
+DimPointRec& DimC = DimWork.DimC;
 
 String DimFontName;
 String DimLayerName;
@@ -330,8 +334,6 @@ bool DimensionWaitsIn(Long DwgNo) { return DimActive && Own.DwgNo == DwgNo; }
 void ResetDimension() {
   DimKind = 0;
   DimActive = 0;
-  DimStep = DimSegmentStep = DimFirstSegment = 0;
-  DimF = DimS = DimE = DimLoc = DimC = DimPointRec{};
   Own = OwnWorkRec{};
   DimFontName.clear();
   DimLayerName.clear();

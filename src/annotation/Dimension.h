@@ -9,6 +9,7 @@
 // made in dialogs, work in another window) stays.
 #pragma once
 
+#include "annotation/DimWork.h"
 #include "platform/Types.h"
 
 namespace lintavo {
@@ -29,16 +30,11 @@ enum DimModeCode : Integer { DimSingle = 1, DimPartitioned = 2, DimCumulative = 
 enum DimDirectionCode : Integer { DimAligned = 1, DimHorizontal = 2, DimVertical = 3 };
 enum DimPlacementCode : Integer { DimInLine = 1, DimAbove = 2, DimBelow = 3 };
 
-extern Integer DimStep;          // step of the running command
-extern Integer DimSegmentStep;   // ToolStep of the last finished segment
-extern Integer DimFirstSegment;  // flag: the next dimension built is the command's first
-
-// Working points: F the first point, S and E the segment, Loc the location, C a centre.
-struct DimPointRec {
-  Double X = 0;
-  Double Y = 0;
-};
-extern DimPointRec DimF, DimS, DimE, DimLoc, DimC;
+// The command's steps and working points, fields of DimWork (DimWork.h).
+extern Integer& DimStep;
+extern Integer& DimSegmentStep;
+extern Integer& DimFirstSegment;
+extern DimPointRec &DimF, &DimS, &DimE, &DimLoc, &DimC;
 
 // ---- Dimension style -------------------------------------------------------------
 // Dimension option sets write these; "" or 0 until an option set is applied

@@ -1,6 +1,7 @@
 // A dialog of the Options menu opened while a command waits mid-way
-// (a growing chain or curve, a dimension after its first point, an area
-// boundary being collected) is a side trip: after it closes, with EXIT or
+// (a growing chain or curve, a dimension after its first point, an angular
+// chain after its first segment, an area boundary being collected) is a
+// side trip: after it closes, with EXIT or
 // after Update, the command goes on as if it had never opened. Each row is
 // compared with the same clicks without the dialog: the drawing the model
 // holds (every point numbered within its entity), the picture, and the rows
@@ -16,6 +17,7 @@
 #include "support/DrawingSnapshot.h"
 #include "windows/WaitingCommandFixture.h"
 #include "windows/controls/OptionFrame.h"
+#include "windows/options/frmDimOptions.h"
 #include "windows/options/frmLayerMgr.h"
 #include "windows/options/frmUnitsOptions.h"
 
@@ -25,13 +27,18 @@ namespace {
 using Clicks = std::vector<std::pair<Double, Double>>;
 
 // A command that waits mid-way: the control that starts it, the clicks
-// before the side trip, those after it, and whether Enter ends it (else
-// its last click does).
+// before the side trip, those after it, whether Enter ends it (else its
+// last click or Esc does), and the dimension mode of a chain.
 struct WaitingRow {
   const char* control;
   Clicks before, after;
   bool enterEnds;
+  Integer chainMode = 0;  // DimPartitioned or DimCumulative: the drawing also holds the circle (3, 2.5) r 1
 };
+
+// An angular chain on the circle: picked, two radius points and the
+// location build the first segment; the chain then waits for its next point.
+const Clicks FirstAngularSegment = {{2.293, 3.207}, {4, 2.5}, {3, 3.5}, {4.2, 3.3}};
 
 // Places on the drawing Prepare makes.
 const WaitingRow Waiting[] = {
@@ -42,19 +49,23 @@ const WaitingRow Waiting[] = {
     {"mnuInsertLinearDim", {{1, 1}}, {{5, 1}, {3, 0.4}}, false},
     {"mnuViewAreasPoints", {{1.5, 1.5}, {3, 1.5}}, {{3, 3}, {1.5, 1.5}}, false},
     {"mnuViewAreasLines", {{3, 1}, {5, 2.5}}, {{3, 4}, {1, 2.5}, {3, 1}}, false},
+    {"mnuInsertAngularDim", FirstAngularSegment, {{2, 2.5}, {3, 1.5}}, false, DimPartitioned},
+    {"mnuInsertAngularDim", FirstAngularSegment, {{2, 2.5}, {3, 1.5}}, false, DimCumulative},
 };
 
 // An Options dialog that leaves the command waiting, and one way of closing it.
 struct TripRow {
   const char* menu;
-  bool update;  // Update under a new set name first, then EXIT; else EXIT alone
+  bool update;          // Update under a new set name first, then EXIT; else EXIT alone
+  int sampleShown = 0;  // presses of Dimensioning's "Show Angular" / "Show Linear" button first
 };
 
 const TripRow Trips[] = {
     {"mnuOptionsText", false},    {"mnuOptionsText", true},    {"mnuOptionsDimension", false},
     {"mnuOptionsDimension", true}, {"mnuOptionsFills", false},  {"mnuOptionsFills", true},
     {"mnuOptionsDisplay", false}, {"mnuOptionsDisplay", true}, {"mnuOptionsUnits", false},
-    {"mnuOptionsLayers", false},
+    {"mnuOptionsLayers", false},  {"mnuOptionsDimension", false, 1},  // Show Angular
+    {"mnuOptionsDimension", false, 2},                                 // Show Angular, then Show Linear
 };
 
 // The dialogs without a set list: Units closes with its EXIT, the Layer Manager with OK.
@@ -84,6 +95,11 @@ class OptionsWhileCommandWaitsTest : public WaitingCommandFixture {
   // The row's clicks, with the trip (when given) between its two halves; the outcome.
   Outcome Run(const WaitingRow& row, const TripRow* trip, const String& db) {
     Prepare();
+    DimMode = row.chainMode ? row.chainMode : Integer{DimSingle};
+    if (row.chainMode) {
+      AddCircle(3, 2.5, 1);
+      RefreshDocView(doc_);
+    }
     Choose(row.control);
     input_->ClickEach(row.before);
     if (trip) TakeTrip(*trip);
@@ -99,9 +115,11 @@ class OptionsWhileCommandWaitsTest : public WaitingCommandFixture {
 
   void TakeTrip(const TripRow& trip) {
     const bool update = trip.update;
+    const int shown = trip.sampleShown;
     if (!ClosedWithoutSets(trip, Responder()))
       Responder().OnDialog<OptionFrame>(
-          [update](OptionFrame& dialog) {
+          [update, shown](OptionFrame& dialog) {
+            for (int press = 0; press < shown; ++press) dynamic_cast<frmDimOptions&>(dialog).Command3->click();
             if (!update) return;
             dialog.Combo1->setCurrentText("Qz Trip");
             dialog.cmdUpdate->click();
@@ -133,7 +151,9 @@ TEST_F(OptionsWhileCommandWaitsTest, TheCommandGoesOnAsIfTheDialogHadNeverOpened
   for (const WaitingRow& row : Waiting) {
     const Outcome expected = Run(row, nullptr, "Plain_dwg.mdb");
     for (const TripRow& trip : Trips) {
-      SCOPED_TRACE(std::string(trip.menu) + (trip.update ? " (Update, EXIT)" : "") + " while " + row.control +
+      SCOPED_TRACE(std::string(trip.menu) + (trip.update ? " (Update, EXIT)" : "") +
+                   (trip.sampleShown ? " (" + std::to_string(trip.sampleShown) + " samples shown)" : "") + " while " +
+                   row.control + (row.chainMode ? " (chain mode " + std::to_string(row.chainMode) + ")" : "") +
                    " waits");
       const Outcome seen = Run(row, &trip, "Trip" + std::to_string(++rows) + "_dwg.mdb");
       EXPECT_EQ(seen.drawing, expected.drawing);

@@ -14,6 +14,8 @@
 //   Reset and registration
 #include "commands/Edits.h"
 
+#include <vector>
+
 #include "commands/Adjust.h"
 #include "commands/EditTransforms.h"
 #include "commands/GripFrame.h"
@@ -375,6 +377,22 @@ void ChangeSelectedWeight() {
 
 // ---- Internal clipboard -----------------------------------------------------------------------
 
+namespace {
+
+// The entities the last Copy stamped, in table order, whichever drawing it
+// was made in: the next Copy takes the stamp off them, and Paste places
+// those that still carry it (shown, selected and not erased).
+std::vector<Long> ClipboardTaken;
+
+// Takes the last Copy's stamp off what still carries it.
+void EmptyClipboard() {
+  for (Long i : ClipboardTaken)
+    if (i <= ObjCount && Objs[i].Select == ClipboardStamp) Objs[i].Select = 0;
+  ClipboardTaken.clear();
+}
+
+}  // namespace
+
 void ClipboardCopy() {
   ShowStatus("ClipBoard Copy", 1);
   ShowStatus("", 2);
@@ -385,11 +403,12 @@ void ClipboardCopy() {
   if (ToolStep == 0) ShowStatus("Enter a Reference Point on Copy Lines >", 2);
   if (ToolStep != 1) return;
   TakePickPoint(ClipboardRefX, ClipboardRefY);
-  Long count = 0;
-  ForEachSelected([&count](Long i) {
+  EmptyClipboard();  // a Copy replaces what the clipboard held
+  ForEachSelected([](Long i) {
     Objs[i].Select = ClipboardStamp;
-    ++count;
+    ClipboardTaken.push_back(i);
   });
+  const auto count = ClipboardTaken.size();
   EnablePaste(true);
   EndEditCommand();
   // The result stays in view after the end, which clears the prompts.
@@ -441,10 +460,9 @@ void ClipboardPaste() {
   EditRefY = EditPointY - ClipboardRefY;
   const DrawingWindow* window = ActiveDocForm();
   Long count = 0;
-  const Long last = ObjCount;
   const WholeRedrawFollows redraw;  // the end's redraw shows the pasted copies
-  for (Long i = BaseObjCount + 1; i <= last; ++i) {
-    if (!IsOnClipboard(Objs[i])) continue;
+  for (Long i : ClipboardTaken) {
+    if (i > ObjCount || !IsOnClipboard(Objs[i])) continue;
     const Long before = ObjCount;
     CopyObjOffset(i, EditRefX, EditRefY);
     if (ObjCount == before) continue;
@@ -504,6 +522,7 @@ void ResetEdits() {
   ChosenColor = 0;
   ChosenLineType = ChosenLineWeight = 0;
   ClipboardRefX = ClipboardRefY = 0;
+  ClipboardTaken.clear();
 }
 
 namespace {

@@ -586,6 +586,56 @@ TEST_F(EditsTest, ACopyPastedIntoAnotherDrawingStaysOutOfTheFirstDrawingsGroup) 
   EXPECT_EQ(PY(loaded[0], 1), 3);
 }
 
+// Two lines copied in one drawing, then one line copied in another: the
+// clipboard holds the second Copy alone, and Paste places exactly that
+// line, in either drawing.
+TEST_F(EditsTest, ACopyReplacesWhatTheClipboardHeldWhicheverDrawingItWasMadeIn) {
+  const Long a1 = AddLine(1, 1, 2, 1);
+  const Long a2 = AddLine(1, 2, 2, 2);
+  RefreshDocView(doc_);
+  SelectWindow(0.5, 0.5, 2.5, 2.5);
+  DrawingDriver::Choose("mnuEditcopy");
+  input_->ClickAt(1, 1);
+  ASSERT_EQ(MessagePanel(2), " 2 Lines on ClipBoard");
+
+  FixedDpiDocument* second = Open(2, "Second");
+  ShowAtScale(second, 48, 24);
+  DrawingDriver there(*second);
+  const Long b = AddLine(4, 4, 5, 4);
+  RefreshDocView(second);
+  DrawingDriver::Choose("mnuSelectWindow");
+  there.ClickAt(3.5, 3.5);
+  there.ClickAt(5.5, 4.5);
+  there.Escape();
+  DrawingDriver::Choose("mnuEditcopy");
+  there.ClickAt(4, 4);
+  ASSERT_EQ(MessagePanel(2), " 1 Lines on ClipBoard");
+  EXPECT_NE(Objs[a1].Select, ClipboardStamp);
+  EXPECT_NE(Objs[a2].Select, ClipboardStamp);
+
+  const auto pasteAt = [this](DrawingDriver& input, Double x, Double y) {
+    const Long before = ObjCount;
+    DrawingDriver::Choose("mnuEditPaste");
+    input.ClickAt(x, y);
+    EXPECT_EQ(MessagePanel(2), " 1 ClipBoard Lines Pasted ");
+    EXPECT_EQ(ObjCount, before + 1);
+    return ObjCount;
+  };
+  const Long here = pasteAt(there, 4, 1);  // three down
+  EXPECT_EQ(Objs[here].DwgNo, 2);
+  EXPECT_EQ(PX(here, 1), 4);
+  EXPECT_EQ(PY(here, 1), 1);
+  EXPECT_EQ(PX(here, 2), 5);
+  EXPECT_TRUE(EqualsFreshRedraw());
+
+  Activate(doc_);
+  const Long back = pasteAt(*input_, 4, 2);
+  EXPECT_EQ(Objs[back].DwgNo, 1);
+  EXPECT_EQ(PY(back, 1), 2);
+  EXPECT_EQ(PX(back, 2), 5);
+  EXPECT_EQ(Objs[b].Select, ClipboardStamp);
+}
+
 TEST_F(EditsTest, RecolouringWithTheSelectionToolEndsItAndKeepsTheSelection) {
   const Long a = AddLine(1, 1, 2, 1);
   DrawingDriver::Choose("mnuSelectItems");

@@ -71,25 +71,36 @@ TEST_F(OutlineTest, MirrorShowsTheAngleOfItsImage) {
   EXPECT_EQ(PX(a, 1), 1);
 }
 
+// The clipboard copied last in another drawing: the ghost takes that
+// drawing's entity, and the paste places it alone; a line this drawing
+// copied before is no longer on the clipboard.
 TEST_F(OutlineTest, APasteGhostTakesClipboardEntitiesOfAnotherDrawing) {
   const Long own = AddLine(1, 1, 2, 1);
   SelectWindow(0.5, 0.5, 2.5, 1.5);
   DrawingDriver::Choose("mnuEditcopy");
   input_->ClickAt(1, 1);
-  // A stamped, selected entity left by drawing 2.
-  AddLine(1, 3, 2, 3);
-  const Long foreign = ObjCount;
-  Objs[foreign].DwgNo = 2;
-  Objs[foreign].Select = ClipboardStamp;
-  Objs[foreign].Selected = FlagTrue;
+  FixedDpiDocument* second = Open(2, "Second");
+  ShowAtScale(second, 48, 24);
+  DrawingDriver there(*second);
+  const Long foreign = AddLine(1, 3, 2, 3);
+  RefreshDocView(second);
+  DrawingDriver::Choose("mnuSelectWindow");
+  there.ClickAt(0.5, 2.5);
+  there.ClickAt(2.5, 3.5);
+  there.Escape();
+  DrawingDriver::Choose("mnuEditcopy");
+  there.ClickAt(1, 3);
+
+  Activate(doc_);
   DrawingDriver::Choose("mnuEditPaste");
-  input_->MoveTo(3, 1);
+  input_->MoveTo(3, 3);
   EXPECT_EQ(PX(foreign, 1), 3);
-  EXPECT_EQ(PX(own, 1), 3);
-  input_->ClickAt(3, 1);
+  input_->ClickAt(3, 3);
   EXPECT_EQ(PX(foreign, 1), 1);
-  EXPECT_EQ(MessagePanel(2), " 2 ClipBoard Lines Pasted ");
+  EXPECT_EQ(PX(own, 1), 1);
+  EXPECT_EQ(MessagePanel(2), " 1 ClipBoard Lines Pasted ");
   EXPECT_EQ(Objs[ObjCount].DwgNo, 1);
+  EXPECT_EQ(PX(ObjCount, 1), 3);
   EXPECT_EQ(Objs[ObjCount].LayerID, doc_->Current_Layer);
 }
 

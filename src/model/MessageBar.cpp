@@ -45,9 +45,11 @@ void ClearPanel(Integer Panel) {
   main->FocusEntryBox();  // the user can type at once
 }
 
+// The clearing routines clear a hidden bar too: a prompt cleared while the
+// bar is hidden must not come back with the bar.
 void ClearPanel3(Integer Panel) {
   if (Panel != EntryPanel) return;
-  MainWindowLink* main = ShownMessageBar();
+  MainWindowLink* main = MainLink();
   if (!main) return;
   main->SetMessageText(EntryPanel, "");
   NormalColours(main, EntryPanel);
@@ -55,7 +57,7 @@ void ClearPanel3(Integer Panel) {
 }
 
 void ClearPrompts() {
-  MainWindowLink* main = ShownMessageBar();
+  MainWindowLink* main = MainLink();
   if (!main) return;
   for (Integer panel = 1; panel <= EntryPanel; ++panel) {
     main->SetMessageText(panel, "");

@@ -10,7 +10,8 @@
 // focus; Enter in the entry box clears it again with ClearPanel3, which
 // gives the focus back to the drawing window. ClearPrompts runs on every
 // tool change and at every command end. With a bar hidden its routines show
-// nothing; the commands run on.
+// nothing; the commands run on. The clearing routines clear it all the same,
+// so a prompt cleared while the bar is hidden stays cleared when it shows.
 //
 // Sections:
 //   Panel colours

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QKeyEvent>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 namespace lintavo {
 
@@ -40,6 +41,14 @@ QWidget* ClickRetypeAndEnter(QWidget* box, const QString& text) {
   QTest::keyClicks(focused, text);
   QTest::keyClick(focused, Qt::Key_Return);
   return focused;
+}
+
+void TypeAtFocus(const QString& text) {
+  for (const QChar c : text) {
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr) << "nothing has the keyboard to type " << text.toStdString();
+    PressKeyIn(focused, c == '\r' ? int{Qt::Key_Return} : int{c.toUpper().unicode()}, QString(c));
+  }
 }
 
 }  // namespace lintavo

@@ -19,5 +19,9 @@ void PressEscapeIn(QWidget* widget);  // Esc, as the dialog receives it from a f
 // the widget that has the focus, as the keyboard sends it. Returns that
 // widget (nullptr when nothing took the focus, and nothing is typed).
 QWidget* ClickRetypeAndEnter(QWidget* box, const QString& text);
+// Each character of text sent, as the keyboard sends it, to the widget that
+// has the keyboard focus when it is typed; '\r' is Enter. A failure of the
+// test when nothing has the focus.
+void TypeAtFocus(const QString& text);
 
 }  // namespace lintavo

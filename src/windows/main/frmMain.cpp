@@ -127,6 +127,13 @@ enum class ActionKind {
   SameAs,   // what another menu item does
 };
 
+// The kinds that start no command of their own. (SameAs is what its item
+// is; Nothing, Heading, Submenu and Hidden do nothing.)
+bool IsSideTrip(ActionKind kind) {
+  return kind == ActionKind::Toggle || kind == ActionKind::Run || kind == ActionKind::Call ||
+         kind == ActionKind::Arrange;
+}
+
 // What follows a call: nothing; the active window redrawn; every window
 // redrawn (options every drawing shows); or the other windows redrawn and the
 // active one zoomed to the drawing limits (options that may change the sheet).
@@ -828,6 +835,15 @@ QToolBar* frmMain::BarOf(int bar) const {
 // ---- Running the table ----------------------------------------------------------------
 
 void frmMain::RunAction(const MainAction& action, QAction* control) {
+  // A dialog's cancel answers the handler that showed it. An item that
+  // starts no command (a window, a dialog, a toggle) gives the flag back
+  // as it found it, so a command waiting meanwhile takes its next input.
+  const Integer cancelledBefore = DlgCancelled;
+  RunActionKind(action, control);
+  if (IsSideTrip(action.kind)) DlgCancelled = cancelledBefore;
+}
+
+void frmMain::RunActionKind(const MainAction& action, QAction* control) {
   switch (action.kind) {
     case ActionKind::Command: StartCommand(action); break;
     case ActionKind::Toggle: {
@@ -1315,6 +1331,16 @@ void frmMain::mnuFileExit_Click() { close(); }
 // ---- Display menu effects ---------------------------------------------------------------
 
 void frmMain::ShowBars() {
+  // A bar hidden with the keyboard in it (the entry box, the font box)
+  // would pass the keyboard on to the next widget that takes it, which may
+  // be another drawing's window, whose activation ends the command waiting
+  // here. The active drawing holds the keyboard while the bars change; then
+  // it goes back as after any side trip.
+  QWidget* keyboard = KeyboardAtWork();
+  // A bar hid the keyboard's box before: the keyboard goes back to it once
+  // the box shows again, unless the user has put it elsewhere meanwhile.
+  if (keyboardHiddenWithBar_ && keyboard == ActiveChild()) keyboard = keyboardHiddenWithBar_;
+  FocusActiveDrawing();
   const auto checked = [this](const char* item) { return MenuItem(QString::fromUtf8(item))->isChecked(); };
   tbToolBar->setVisible(checked("mnuDisplayToolbar"));
   CoolBar1->setVisible(checked("mnuDisplayMsgBar"));
@@ -1325,6 +1351,8 @@ void frmMain::ShowBars() {
   tbTextbar->setVisible(textBar);
   if (textBar && !textBarShown_) FillFontBox();
   textBarShown_ = textBar;
+  keyboardHiddenWithBar_ = keyboard && !keyboard->isVisible() ? keyboard : nullptr;
+  ReturnKeyboardTo(keyboard);
 }
 
 void frmMain::RubberBandingChanged() { RubberLineOn = FlagFalse; }
@@ -1531,13 +1559,18 @@ void frmMain::FillFontBox() {
 
 // ---- Keyboard -----------------------------------------------------------------------------
 
-void frmMain::ReturnKeyboard() {
-  if (!isVisible()) return;
+void frmMain::ReturnKeyboard() { ReturnKeyboardTo(KeyboardAtWork()); }
+
+QWidget* frmMain::KeyboardAtWork() const {
   // The main window's focus widget: where its keys go, or go again once it is active.
   QWidget* last = focusWidget();
-  if (last && last == menuBar()) last = keyboardBeforeMenuBar_;
-  if (TakesTypedText(last) && last->isVisible() && last->isEnabled()) {
-    last->setFocus();
+  return last && last == menuBar() ? keyboardBeforeMenuBar_.data() : last;
+}
+
+void frmMain::ReturnKeyboardTo(QWidget* Last) {
+  if (!isVisible()) return;
+  if (TakesTypedText(Last) && Last->isVisible() && Last->isEnabled()) {
+    Last->setFocus();
     return;
   }
   FocusActiveDrawing();

@@ -156,7 +156,8 @@ class frmMain : public QMainWindow, public MainWindowLink {
   // reach the command, unless a box that takes typed text had it last (the
   // entry box while a value is awaited, the font box), which keeps it. The
   // menu bar never keeps it: left there, it takes Esc from the command.
-  // Runs at the end of every modal prompt (Prompts.h).
+  // Runs at the end of every modal prompt (Prompts.h) and of every bar
+  // toggled (ShowBars).
   void ReturnKeyboard();
 
   // ---- Colour chooser ---------------------------------------------------------------
@@ -196,6 +197,7 @@ class frmMain : public QMainWindow, public MainWindowLink {
 
   // ---- Running the table ---------------------------------------------------------------
   void RunAction(const MainAction& action, QAction* control);
+  void RunActionKind(const MainAction& action, QAction* control);  // RunAction's work, by kind
   void StartCommand(const MainAction& action);  // command word, ActiveTool, SelectTool
   void RunMenuItem(const char* name);           // what the item does, enabled or not
   // The other flags of an exclusion group off, each item that was on
@@ -269,6 +271,10 @@ class frmMain : public QMainWindow, public MainWindowLink {
   // A menu of the menu bar closed: when Esc left the keyboard in the menu
   // bar (and no other menu opened), it goes back to the work.
   void ReturnKeyboardFromMenuBar();
+  // Where the keyboard is at work: the focus widget, or the one the menu bar took it from.
+  QWidget* KeyboardAtWork() const;
+  // ReturnKeyboard to Last: kept there when it takes typed text and is shown, else the active drawing.
+  void ReturnKeyboardTo(QWidget* Last);
   // Esc, Enter or a typed character for the active drawing window's command
   // (keyPressEvent); false, and nothing done, for any other key, without a
   // drawing window, or while a box that takes typed text has the keyboard.
@@ -289,6 +295,7 @@ class frmMain : public QMainWindow, public MainWindowLink {
   bool textBarShown_ = true;                    // the text tool bar was checked when last shown
   bool firstFills_ = false;                     // the only drawing window fills the area
   QPointer<QWidget> keyboardBeforeMenuBar_;     // had the focus when the menu bar last took it; null none
+  QPointer<QWidget> keyboardHiddenWithBar_;     // had the focus when a bar hid it, until it shows; null none
 };
 
 }  // namespace lintavo

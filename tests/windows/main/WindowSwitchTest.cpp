@@ -57,13 +57,6 @@ class SwitchFixture : public DrawingWindowFixture {
   static void Click(frmDocument* window, BuilderPoint p) {
     QTest::mouseClick(window, Qt::LeftButton, {}, DrawingDriver(*window).PositionOf(p.first, p.second).toPoint());
   }
-  static void TypeAtFocus(const char* text) {
-    for (const QChar c : QString::fromUtf8(text)) {
-      QWidget* focused = QApplication::focusWidget();
-      ASSERT_NE(focused, nullptr);
-      PressKeyIn(focused, c == '\r' ? int(Qt::Key_Return) : int(c.toUpper().unicode()), QString(c));
-    }
-  }
 };
 
 // ---- A command begun in one window, the user turning to another ------------------------

@@ -311,6 +311,31 @@ TEST_F(frmMainTest, DisplayItemsShowAndHideTheirBarsAndSetTheirFlags) {
   EXPECT_EQ(main_->Combo1->currentText(), "Script");
 }
 
+// Bars toggled while a command waits for a typed value in the drawing
+// opened last, another drawing open beside it: the waiting drawing stays
+// the active one and its command waits on; the keyboard comes back to the
+// entry box with the bar, and the value typed there reaches the command.
+TEST_F(frmMainTest, ToggledBarsKeepTheActiveDrawingItsCommandAndTheKeyboard) {
+  Choose("mnuFileNew");
+  frmDocument* waiting = Active();
+  ASSERT_EQ(main_->MdiArea()->subWindowList().size(), 2);
+  MakeActive(main_.get());
+  Choose("mnuViewZoomScale");
+  ASSERT_EQ(QApplication::focusWidget(), main_->Text3);
+  for (const char* bar : {"mnuDisplayMsgBar", "mnuDisplayToolbar", "mnuDisplayStatusBar"}) {
+    Choose(bar);
+    EXPECT_EQ(Active(), waiting) << bar << " hidden";
+    EXPECT_TRUE(CommandRunning()) << bar << " hidden";
+    Choose(bar);
+    EXPECT_EQ(Active(), waiting) << bar << " shown";
+    EXPECT_EQ(QApplication::focusWidget(), main_->Text3) << bar << " shown";
+  }
+  KeyAtFocus(Qt::Key_4);
+  KeyAtFocus(Qt::Key_Return);
+  EXPECT_FALSE(CommandRunning());
+  EXPECT_DOUBLE_EQ(waiting->View_Scale, 0.25);  // 1 : 4
+}
+
 TEST_F(frmMainTest, TextBarButtonsFlipTheirStyleOrChooseOneAlignment) {
   Press(main_->tbTextbar, "Bold");
   EXPECT_EQ(TextBold, FlagTrue);

@@ -218,6 +218,68 @@ TEST_F(AreasTest, LinesCollectorReportsEachWrongPickAndClosesOnTheFirstLine) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+// Each way of closing a boundary, at two places: the size the chooser states
+// and the one stored is that of the outline closed back to its first point,
+// the same wherever the figure lies.
+TEST_F(AreasTest, AnAreasSizeIsItsBoundaryClosedBackToItsFirstPointWhereverItLies) {
+  DwgDbPath = ScratchPath("Sizes_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  constexpr Double W = 1.5, H = 1;  // a W by H rectangle, or the triangle of its lower right half
+  constexpr Double Off = 2.0 / 48;  // the closing click two pixels off the first point, within reach
+  enum Closing { PointsOnFirst, PointsNearFirst, LinesBackToFirst, FirstLineAgain, Window };
+  struct Row {
+    Closing closing;
+    Double x, y;  // lower left corner of the figure
+    Double size;
+  };
+  const Row rows[] = {
+      {PointsOnFirst, 0, 0, W * H},
+      {PointsOnFirst, 6, 4.5, W * H},
+      {PointsNearFirst, 2, 0, W * H - Off * H / 2},
+      {PointsNearFirst, 4, 4.5, W * H - Off * H / 2},
+      {LinesBackToFirst, 4, 0, W * H / 2},
+      {LinesBackToFirst, 2, 4.5, W * H / 2},
+      {FirstLineAgain, 6, 0, W * H / 2},
+      {FirstLineAgain, 0, 4.5, W * H / 2},
+      {Window, 3, 2.25, W * H},
+  };
+  for (const Row& row : rows) {
+    const Double x = row.x, y = row.y;
+    switch (row.closing) {
+      case PointsOnFirst:
+      case PointsNearFirst: {
+        const Double last = row.closing == PointsOnFirst ? 0 : Off;
+        DrawingDriver::Choose("mnuViewAreasPoints");
+        input_->ClickEach({{x, y}, {x + W, y}, {x + W, y + H}, {x, y + H}, {x + last, y + last}});
+        break;
+      }
+      case LinesBackToFirst:
+      case FirstLineAgain:
+        AddLine(x, y, x + W, y);
+        AddLine(x + W, y, x + W, y + H);
+        if (row.closing == LinesBackToFirst) AddLine(x + W, y + H, x, y);
+        DrawingDriver::Choose("mnuViewAreasLines");
+        input_->ClickEach({{x + W / 2, y}, {x + W, y + H / 2}});
+        if (row.closing == LinesBackToFirst) input_->ClickAt(x + W / 2, y + H / 2);
+        input_->ClickAt(x + W / 2, y);  // the first line again
+        break;
+      case Window: CreateWindowArea(x, y, x + W, y + H); break;
+    }
+  }
+  std::vector<int> listRows;
+  for (int k = 0; k < static_cast<int>(std::size(rows)); ++k) listRows.push_back(k);
+  const std::vector<Previewed> seen = PreviewRows(listRows);
+  ASSERT_EQ(seen.size(), std::size(rows));
+  FileSaveAsOffered(Responder(), false);
+  TestDatabase stored(DwgDbPath);
+  for (size_t k = 0; k < std::size(rows); ++k) {
+    const String name = "New Area " + std::to_string(k + 1);
+    SCOPED_TRACE(name);
+    EXPECT_EQ(seen[k].caption.toStdString(), FormatArea(rows[k].size));
+    EXPECT_NEAR(stored.Number("SELECT Area FROM Lines WHERE Rtype = 11 AND Name = '" + name + "'"), rows[k].size, 1e-6);
+  }
+}
+
 TEST_F(AreasTest, EscDuringCreationErasesTheBoundaryAndKeepsTheNamedItem) {
   DrawingDriver::Choose("mnuViewAreasPoints");
   input_->ClickAt(1, 1);

@@ -141,8 +141,17 @@ void FinishArea() {
   ResetAreaState();
 }
 
+// The box of an area with no boundary: the one it was made with.
+void ClearAreaBox(Long item) {
+  ItemRec& area = Items[item];
+  if (area.Xmin == 0 && area.Ymin == 0 && area.Xmax == 0 && area.Ymax == 0) return;
+  area.Xmin = area.Ymin = area.Xmax = area.Ymax = 0;
+  ItemChanged(item);
+}
+
 // The boundary of the area being made goes, and nothing else; the item and
-// its name stay.
+// its name stay. A redraw may have taken the unfinished boundary into the
+// item's box: the box goes with it, so the area is one with no boundary.
 void DropBoundaryBuilt() {
   if (AreaMade < 1) return;
   const std::span<const Long> members = ItemMembers(AreaMade);
@@ -154,6 +163,7 @@ void DropBoundaryBuilt() {
     ++detached;
   }
   ObjIndexDetached(detached);
+  ClearAreaBox(AreaMade);
 }
 
 // The collection starts again with this click as its first: the boundary

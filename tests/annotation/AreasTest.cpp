@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <cmath>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -295,6 +296,42 @@ TEST_F(AreasTest, EscDuringCreationErasesTheBoundaryAndKeepsTheNamedItem) {
   EXPECT_TRUE(EqualsFreshRedraw());
   CreateWindowArea(1, 1, 2, 2);  // the name stays taken
   EXPECT_EQ(MessagePanel(2), "Area : New Area 2 CREATED");
+}
+
+// A redraw while a points boundary is collected takes it into the area's
+// box; Esc drops the boundary and its box, and Show then refuses the area as
+// one with no boundary, as after Esc with no redraw.
+TEST_F(AreasTest, AnAbandonedAreaKeepsNoBoxOfTheBoundaryDropped) {
+  struct Row {
+    const char* redraw;
+    std::function<void()> between;
+  };
+  const Row rows[] = {
+      {"none", [] {}},
+      {"right button", [this] { input_->ClickAt(5, 4, Qt::RightButton); }},
+      {"window resized", [this] { doc_->resize(doc_->width() + 8, doc_->height() + 6); }},
+  };
+  int row = 0;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.redraw);
+    DrawingDriver::Choose("mnuViewAreasPoints");
+    input_->ClickEach({{1, 1}, {4, 1}, {4, 3}});
+    const ItemRec& area = Items[Objs[ObjCount].OwnerID];
+    r.between();
+    input_->Escape();
+    EXPECT_EQ((std::vector<Double>{area.Xmin, area.Ymin, area.Xmax, area.Ymax}), std::vector<Double>(4, 0));
+    const Double scale = doc_->View_Scale, minX = doc_->XVmin, minY = doc_->YVmin;
+    Responder().OnDialog<frmAreaSelect>([row](frmAreaSelect& dialog) {
+      ClickRow(dialog.List1, row);
+      dialog.OKButton->click();
+    });
+    DrawingDriver::Choose("mnuAreasShow");
+    EXPECT_EQ(MessagePanel(2), "View Not Valid! View Unchanged");
+    EXPECT_EQ((std::vector<Double>{doc_->View_Scale, doc_->XVmin, doc_->YVmin}),
+              (std::vector<Double>{scale, minX, minY}));
+    EXPECT_TRUE(EqualsFreshRedraw());
+    ++row;
+  }
 }
 
 TEST_F(AreasTest, TheChooserKeepsItsLayoutAndARenameKeepsTheRowCaptionAndChoice) {

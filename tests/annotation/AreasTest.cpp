@@ -555,7 +555,7 @@ TEST_F(AreasTest, TheAreaChooserPreviewsWithAMarginAndStatesTheSizeNotACount) {
   const String size = FormatArea(6);
   EXPECT_EQ(seen[0].caption, "Area");  // nothing to state yet
   EXPECT_EQ(seen[1].caption.toStdString(), size);
-  EXPECT_EQ(seen[2].caption.toStdString(), size);  // the size shown before stays
+  EXPECT_EQ(seen[2].caption.toStdString(), "Area");  // not the size of the area previewed before
   // A tenth of the width and of the height added on every side.
   const Double window[2][4] = {{seen[1].minX, seen[1].maxX, seen[1].minY, seen[1].maxY},
                                {seen[0].minX, seen[0].maxX, seen[0].minY, seen[0].maxY}};

@@ -28,6 +28,7 @@
 #include "picking/Measure.h"
 #include "picking/Selection.h"
 #include "view/DisplayOptions.h"
+#include "view/Rubber.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
@@ -167,10 +168,20 @@ void DropBoundaryBuilt() {
 }
 
 // The collection starts again with this click as its first: the boundary
-// built so far goes, and the collector starts afresh.
+// built so far goes, and the collector starts afresh. A click that was the
+// first step already (after the right button) anchored the previews, and the
+// right button's redraw took their images off. A later click (the boundary
+// was taken back) finds the previews holding the points dropped and the last
+// move's polygon on the screen: a redraw takes it off, and the previews
+// start from this click as from a first one.
 void RestartCollection() {
+  const bool previewsHoldDroppedPoints = ToolStep > 1;
   DropBoundaryBuilt();
   EndBoundaryCollection();
+  if (previewsHoldDroppedPoints) {
+    RefreshActiveView();
+    StartRubber(MouseX, MouseY);
+  }
   ToolStep = 0;
   RunCollector();
   ToolStep = 1;

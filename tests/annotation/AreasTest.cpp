@@ -334,6 +334,43 @@ TEST_F(AreasTest, AnAbandonedAreaKeepsNoBoxOfTheBoundaryDropped) {
   }
 }
 
+// Area by Points started again after two clicks, by Undo (which takes the
+// boundary back) or by the right button: two new clicks and a move show
+// what they show after a fresh start, with nothing of the points dropped.
+// The fresh start is made last: point marks take the draw mode the previews
+// leave, as they do once anything was previewed.
+TEST_F(AreasTest, ThePolygonPreviewAfterARestartIsThatOfAFreshStart) {
+  const std::vector<BuilderPoint> dropped = {{5, 1}, {6, 3}}, kept = {{1, 1}, {4, 1}};
+  const auto keptThenMove = [this, &kept] {
+    input_->ClickEach(kept);
+    input_->MoveTo(3, 4);
+    return doc_->Image().copy();
+  };
+  struct Row {
+    const char* restart;
+    std::function<void()> act;
+  };
+  const Row rows[] = {
+      {"Undo", [] { DrawingDriver::Choose("mnuEditUndo"); }},
+      {"right button", [this] { input_->ClickAt(6.5, 5, Qt::RightButton); }},
+  };
+  std::vector<QImage> restarted;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.restart);
+    DrawingDriver::Choose("mnuViewAreasPoints");
+    input_->ClickEach(dropped);
+    input_->MoveTo(2, 4);  // the polygon through the points dropped is shown
+    row.act();
+    restarted.push_back(keptThenMove());
+    input_->ClickEach({{3, 4}, {1, 1}});
+    EXPECT_EQ(LiveShapes(1).back(), (SavedShape{EntityPolygon, {{1, 1}, {4, 1}, {3, 4}, {1, 1}}}));
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+  DrawingDriver::Choose("mnuViewAreasPoints");
+  const QImage fresh = keptThenMove();
+  for (size_t k = 0; k < restarted.size(); ++k) EXPECT_TRUE(restarted[k] == fresh) << rows[k].restart;
+}
+
 TEST_F(AreasTest, TheChooserKeepsItsLayoutAndARenameKeepsTheRowCaptionAndChoice) {
   CreateWindowArea(1, 1, 2, 2);
   CreateWindowArea(3, 1, 4, 2);

@@ -28,6 +28,7 @@
 #include "picking/Measure.h"
 #include "picking/Selection.h"
 #include "view/DisplayOptions.h"
+#include "view/Rubber.h"
 #include "view/Zooms.h"
 
 namespace lintavo {
@@ -141,8 +142,17 @@ void FinishArea() {
   ResetAreaState();
 }
 
+// The box of an area with no boundary: the one it was made with.
+void ClearAreaBox(Long item) {
+  ItemRec& area = Items[item];
+  if (area.Xmin == 0 && area.Ymin == 0 && area.Xmax == 0 && area.Ymax == 0) return;
+  area.Xmin = area.Ymin = area.Xmax = area.Ymax = 0;
+  ItemChanged(item);
+}
+
 // The boundary of the area being made goes, and nothing else; the item and
-// its name stay.
+// its name stay. A redraw may have taken the unfinished boundary into the
+// item's box: the box goes with it, so the area is one with no boundary.
 void DropBoundaryBuilt() {
   if (AreaMade < 1) return;
   const std::span<const Long> members = ItemMembers(AreaMade);
@@ -154,13 +164,24 @@ void DropBoundaryBuilt() {
     ++detached;
   }
   ObjIndexDetached(detached);
+  ClearAreaBox(AreaMade);
 }
 
 // The collection starts again with this click as its first: the boundary
-// built so far goes, and the collector starts afresh.
+// built so far goes, and the collector starts afresh. A click that was the
+// first step already (after the right button) anchored the previews, and the
+// right button's redraw took their images off. A later click (the boundary
+// was taken back) finds the previews holding the points dropped and the last
+// move's polygon on the screen: a redraw takes it off, and the previews
+// start from this click as from a first one.
 void RestartCollection() {
+  const bool previewsHoldDroppedPoints = ToolStep > 1;
   DropBoundaryBuilt();
   EndBoundaryCollection();
+  if (previewsHoldDroppedPoints) {
+    RefreshActiveView();
+    StartRubber(MouseX, MouseY);
+  }
   ToolStep = 0;
   RunCollector();
   ToolStep = 1;

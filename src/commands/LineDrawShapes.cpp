@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 
 #include "commands/LineDraw.h"
 #include "model/DataHand.h"
@@ -296,6 +297,20 @@ Single ArcMiddleAngle(Single endAngle) {
   return start + sweep / 2;
 }
 
+// Point p moved along its ray from the centre onto the circle of radius r
+// about it, in double precision. A point already on the circle (within the
+// rounding of its distance) stays exactly as clicked, so a line drawn on
+// from the same point shares the arc's end; a point on the centre goes
+// straight down, as its direction angle points.
+WorldXY OntoCircle(const WorldXY& centre, Double r, const WorldXY& p) {
+  constexpr Double OnCircleUlps = 8;  // distance rounding allowed, in units of the last place
+  const Double d = DistanceOf(centre, p);
+  if (d == 0) return {centre.X, centre.Y - r};
+  if (std::fabs(d - r) <= OnCircleUlps * std::numeric_limits<Double>::epsilon() * r) return p;
+  const Double k = r / d;
+  return {centre.X + (p.X - centre.X) * k, centre.Y + (p.Y - centre.Y) * k};
+}
+
 }  // namespace
 
 void DrawArcCenterStartEnd() {
@@ -317,7 +332,7 @@ void DrawArcCenterStartEnd() {
   if (r > 0) {
     const Single end = LineAngle(P(0).X, P(0).Y, P(3).X, P(3).Y);
     P(2) = Polar(P(0), ArcMiddleAngle(end), r);
-    P(3) = Polar(P(0), end, r);
+    P(3) = OntoCircle(P(0), r, P(3));
     AddShape(EntityArc, {P(0), P(1), P(2), P(3)});
   }
   FinishShape(r > 0);

@@ -333,8 +333,12 @@ Double EnclosedArea(const ObjRec& Obj) {
   if (Obj.Rtype != EntityPolygon || Obj.NPoints < 2 || Obj.PointID < 1) return 0;
   const Long last = Obj.PointID + Obj.NPoints - 1;
   if (last > PntCount) return 0;
+  const Long first = Obj.PointID;
   Double sum = 0;
-  for (Long i = Obj.PointID; i < last; ++i) sum += Pnts[i].X * Pnts[i + 1].Y - Pnts[i + 1].X * Pnts[i].Y;
+  for (Long i = first; i < last; ++i) sum += Pnts[i].X * Pnts[i + 1].Y - Pnts[i + 1].X * Pnts[i].Y;
+  // The side back to the first point: exactly 0 when the points already end
+  // there, so the size of a closed outline is the sum of its own sides.
+  sum += Pnts[last].X * Pnts[first].Y - Pnts[first].X * Pnts[last].Y;
   return std::fabs(sum * 0.5);
 }
 

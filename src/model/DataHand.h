@@ -408,7 +408,9 @@ void WidenByEntity(const ObjRec& Obj, Widen&& widen) {
   }
 }
 // The enclosed area of a polygon's points (the shoelace sum), square world
-// units, never negative; 0 for an entity that is not a polygon.
+// units, never negative; 0 for an entity that is not a polygon. The outline
+// is closed back to its first point: a boundary closed by a click near its
+// first point, or by picking its first line again, counts its last side too.
 Double EnclosedArea(const ObjRec& Obj);
 // Recomputes the extents of an item from the entities it owns:
 //   an area: Xmin..Ymax from its first live boundary polygon (type 11),

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <cmath>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -218,6 +219,66 @@ TEST_F(AreasTest, LinesCollectorReportsEachWrongPickAndClosesOnTheFirstLine) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+// Each way of closing a boundary, at two places: the size the chooser states
+// and the one stored is that of the outline closed back to its first point,
+// the same wherever the figure lies.
+TEST_F(AreasTest, AnAreasSizeIsItsBoundaryClosedBackToItsFirstPointWhereverItLies) {
+  DwgDbPath = ScratchPath("Sizes_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  constexpr Double W = 1.5, H = 1;  // a W by H rectangle, or the triangle of its lower right half
+  constexpr Double Off = 2.0 / 48;  // the closing click two pixels off the first point, within reach
+  enum Closing { PointsOnFirst, PointsNearFirst, LinesBackToFirst, FirstLineAgain, Window };
+  struct Row {
+    Closing closing;
+    Double x, y;  // lower left corner of the figure
+    Double size;
+  };
+  const Row rows[] = {
+      {PointsOnFirst, 0, 0, W * H},
+      {PointsOnFirst, 6, 4.5, W * H},
+      {PointsNearFirst, 2, 0, W * H - Off * H / 2},
+      {PointsNearFirst, 4, 4.5, W * H - Off * H / 2},
+      {LinesBackToFirst, 4, 0, W * H / 2},
+      {LinesBackToFirst, 2, 4.5, W * H / 2},
+      {FirstLineAgain, 6, 0, W * H / 2},
+      {FirstLineAgain, 0, 4.5, W * H / 2},
+      {Window, 3, 2.25, W * H},
+  };
+  for (const Row& row : rows) {
+    const Double x = row.x, y = row.y;
+    switch (row.closing) {
+      case PointsOnFirst:
+      case PointsNearFirst: {
+        const Double last = row.closing == PointsOnFirst ? 0 : Off;
+        DrawingDriver::Choose("mnuViewAreasPoints");
+        input_->ClickEach({{x, y}, {x + W, y}, {x + W, y + H}, {x, y + H}, {x + last, y + last}});
+        break;
+      }
+      case LinesBackToFirst:
+      case FirstLineAgain:
+        AddLine(x, y, x + W, y);
+        AddLine(x + W, y, x + W, y + H);
+        if (row.closing == LinesBackToFirst) AddLine(x + W, y + H, x, y);
+        DrawingDriver::Choose("mnuViewAreasLines");
+        input_->ClickEach({{x + W / 2, y}, {x + W, y + H / 2}});
+        if (row.closing == LinesBackToFirst) input_->ClickAt(x + W / 2, y + H / 2);
+        input_->ClickAt(x + W / 2, y);  // the first line again
+        break;
+      case Window: CreateWindowArea(x, y, x + W, y + H); break;
+    }
+  }
+  const std::vector<Previewed> seen = PreviewRows({0, 1, 2, 3, 4, 5, 6, 7, 8});
+  ASSERT_EQ(seen.size(), std::size(rows));
+  FileSaveAsOffered(Responder(), false);
+  TestDatabase stored(DwgDbPath);
+  for (size_t k = 0; k < std::size(rows); ++k) {
+    const String name = "New Area " + std::to_string(k + 1);
+    SCOPED_TRACE(name);
+    EXPECT_EQ(seen[k].caption.toStdString(), FormatArea(rows[k].size));
+    EXPECT_NEAR(stored.Number("SELECT Area FROM Lines WHERE Rtype = 11 AND Name = '" + name + "'"), rows[k].size, 1e-6);
+  }
+}
+
 TEST_F(AreasTest, EscDuringCreationErasesTheBoundaryAndKeepsTheNamedItem) {
   DrawingDriver::Choose("mnuViewAreasPoints");
   input_->ClickAt(1, 1);
@@ -233,6 +294,76 @@ TEST_F(AreasTest, EscDuringCreationErasesTheBoundaryAndKeepsTheNamedItem) {
   EXPECT_TRUE(EqualsFreshRedraw());
   CreateWindowArea(1, 1, 2, 2);  // the name stays taken
   EXPECT_EQ(MessagePanel(2), "Area : New Area 2 CREATED");
+}
+
+// A redraw while a points boundary is collected takes it into the area's
+// box; Esc drops the boundary and its box, and Show then refuses the area as
+// one with no boundary, as after Esc with no redraw.
+TEST_F(AreasTest, AnAbandonedAreaKeepsNoBoxOfTheBoundaryDropped) {
+  struct Row {
+    const char* redraw;
+    std::function<void()> between;
+  };
+  const Row rows[] = {
+      {"none", [] {}},
+      {"right button", [this] { input_->ClickAt(5, 4, Qt::RightButton); }},
+      {"window resized", [this] { doc_->resize(doc_->width() + 8, doc_->height() + 6); }},
+  };
+  int row = 0;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.redraw);
+    DrawingDriver::Choose("mnuViewAreasPoints");
+    input_->ClickEach({{1, 1}, {4, 1}, {4, 3}});
+    const ItemRec& area = Items[Objs[ObjCount].OwnerID];
+    r.between();
+    input_->Escape();
+    EXPECT_EQ((std::vector<Double>{area.Xmin, area.Ymin, area.Xmax, area.Ymax}), std::vector<Double>(4, 0));
+    const Double scale = doc_->View_Scale, minX = doc_->XVmin, minY = doc_->YVmin;
+    Responder().OnDialog<frmAreaSelect>([row](frmAreaSelect& dialog) {
+      ClickRow(dialog.List1, row);
+      dialog.OKButton->click();
+    });
+    DrawingDriver::Choose("mnuAreasShow");
+    EXPECT_EQ(MessagePanel(2), "View Not Valid! View Unchanged");
+    EXPECT_EQ((std::vector<Double>{doc_->View_Scale, doc_->XVmin, doc_->YVmin}),
+              (std::vector<Double>{scale, minX, minY}));
+    ++row;
+  }
+}
+
+// Area by Points started again after two clicks, by Undo (which takes the
+// boundary back) or by the right button: two new clicks and a move show
+// what they show after a fresh start, with nothing of the points dropped.
+// The fresh start is made last: point marks take the draw mode the previews
+// leave, as they do once anything was previewed.
+TEST_F(AreasTest, ThePolygonPreviewAfterARestartIsThatOfAFreshStart) {
+  const std::vector<BuilderPoint> dropped = {{5, 1}, {6, 3}}, kept = {{1, 1}, {4, 1}};
+  const auto keptThenMove = [this, &kept] {
+    input_->ClickEach(kept);
+    input_->MoveTo(3, 4);
+    return doc_->Image().copy();
+  };
+  struct Row {
+    const char* restart;
+    std::function<void()> act;
+  };
+  const Row rows[] = {
+      {"Undo", [] { DrawingDriver::Choose("mnuEditUndo"); }},
+      {"right button", [this] { input_->ClickAt(6.5, 5, Qt::RightButton); }},
+  };
+  std::vector<QImage> restarted;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.restart);
+    DrawingDriver::Choose("mnuViewAreasPoints");
+    input_->ClickEach(dropped);
+    input_->MoveTo(2, 4);  // the polygon through the points dropped is shown
+    row.act();
+    restarted.push_back(keptThenMove());
+    input_->Escape();
+  }
+  DrawingDriver::Choose("mnuViewAreasPoints");
+  const QImage fresh = keptThenMove();
+  for (size_t k = 0; k < restarted.size(); ++k) EXPECT_TRUE(restarted[k] == fresh) << rows[k].restart;
 }
 
 TEST_F(AreasTest, TheChooserKeepsItsLayoutAndARenameKeepsTheRowCaptionAndChoice) {
@@ -456,7 +587,7 @@ TEST_F(AreasTest, TheAreaChooserPreviewsWithAMarginAndStatesTheSizeNotACount) {
   const String size = FormatArea(6);
   EXPECT_EQ(seen[0].caption, "Area");  // nothing to state yet
   EXPECT_EQ(seen[1].caption.toStdString(), size);
-  EXPECT_EQ(seen[2].caption.toStdString(), size);  // the size shown before stays
+  EXPECT_EQ(seen[2].caption.toStdString(), "Area");  // not the size of the area previewed before
   // A tenth of the width and of the height added on every side.
   const Double window[2][4] = {{seen[1].minX, seen[1].maxX, seen[1].minY, seen[1].maxY},
                                {seen[0].minX, seen[0].maxX, seen[0].minY, seen[0].maxY}};

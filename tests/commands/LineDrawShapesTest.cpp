@@ -334,6 +334,46 @@ TEST_F(LineDrawShapesTest, TheCentreArcRunsTheWayItsPreviewWasDraggedWithOrWitho
   }
 }
 
+// Arc, Center/Start/End under grid snap: an end clicked on the circle is
+// stored as clicked, whatever its angle; one clicked off it is moved along
+// its ray onto the circle. A line drawn on from the same grid point then
+// shares the arc's end, and Area by Lines takes the outline in its order.
+TEST_F(LineDrawShapesTest, TheCentreArcKeepsAnEndClickedOnItsCircleAndMovesOneClickedOffOntoIt) {
+  if (!GridSnap) DrawingDriver::Choose("mnuControlsSnapsGrid");
+  const struct {
+    XY centre, start, end, stored;
+    Double tolerance;  // 0: exactly as clicked
+  } rows[] = {
+      {{8, 4}, {8, 2}, {6, 4}, {6, 4}, 0},           // 180 degrees
+      {{8, 4}, {10, 4}, {8, 2}, {8, 2}, 0},          // 270 degrees
+      {{2.5, 2}, {7.5, 2}, {5.5, 6}, {5.5, 6}, 0},   // on a 3-4-5 circle
+      {{8, 4}, {8, 2}, {8, 7}, {8, 6}, 1e-12},       // beyond the circle
+      {{8, 4}, {8, 2}, {11, 8}, {9.2, 5.6}, 1e-12},  // beyond it, on a 3-4-5 ray
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::to_string(row.end.X) + ", " + std::to_string(row.end.Y));
+    DrawingDriver::Choose("mnuDrawArc2");
+    ClickAll({row.centre, row.start, row.end});
+    ASSERT_EQ(Objs[ObjCount].Rtype, EntityArc);
+    EXPECT_NEAR(Point(ObjCount, 4).X, row.stored.X, row.tolerance);
+    EXPECT_NEAR(Point(ObjCount, 4).Y, row.stored.Y, row.tolerance);
+  }
+  // At 90 degrees: a counterclockwise half circle from (8, 2) through (10, 4)
+  // to (8, 6), then three sides of a square drawn on from its end to its start.
+  DrawingDriver::Choose("mnuDrawArc2");
+  ClickAll({{8, 4}, {8, 2}});
+  input_->MoveTo(10, 4);
+  input_->ClickAt(8, 6);
+  EXPECT_EQ(Point(ObjCount, 4).X, 8);
+  DrawingDriver::Choose("mnuDrawLineSingle");
+  ClickAll({{8, 6}, {4, 6}, {4, 6}, {4, 2}, {4, 2}, {8, 2}});
+  DrawingDriver::Choose("mnuViewAreasLines");
+  ClickAll({{10, 4}, {6, 6}, {4, 4}, {6, 2}});
+  EXPECT_EQ(MessagePanel(3), "Lines SELECTED: 4");
+  input_->ClickAt(10, 4);  // the arc again closes the outline
+  EXPECT_EQ(MessagePanel(2), "Area : New Area 1 CREATED");
+}
+
 TEST_F(LineDrawShapesTest, TheEllipticalArcStoresItsEndsInTheDraggedOrder) {
   for (const bool clockwise : {false, true}) {
     SCOPED_TRACE(clockwise ? "clockwise" : "counterclockwise");

@@ -46,6 +46,9 @@ void frmAreaSelect::RenameChosen(Long Index, const String& Name) { RenameArea(In
 
 void frmAreaSelect::DrawItemPreview(Long Index) {
   lblView->setText(QString::fromStdString(Items[Index].Name));
+  // The size comes from the area's own boundary; an area without one states
+  // none, never the size of the area previewed before.
+  ShowDesignText(lblLines);
   SetItemFlag(Index, &ItemRec::Show, FlagTrue);  // the chosen area stays shown
   // A margin of a tenth of the width and height on every side.
   WidenPreviewWindow();

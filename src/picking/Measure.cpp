@@ -416,8 +416,10 @@ void MeasureArea() {
   PrevY = y;
   const bool closed = ToSingle(std::fabs(FirstX - x)) <= PickTolerance && ToSingle(std::fabs(FirstY - y)) <= PickTolerance;
   if (!closed) return;
-  // The closing click is the last corner; the edge from it back to the
-  // first corner adds no term.
+  // The closing click is the last corner; the side from it back to the
+  // first corner counts too (0 when the click is the first corner itself),
+  // so the size does not depend on where the figure lies.
+  AreaSum += x * FirstY - FirstX * y;
   ShowStatus(FormatArea(std::fabs(AreaSum * 0.5)), PromptPanel);
   EndCommand(MeasureActive);
   RemoveMarks();

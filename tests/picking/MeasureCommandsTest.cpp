@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "commands/EditFixture.h"
 #include "storage/TestDatabase.h"
@@ -55,27 +56,35 @@ TEST_F(MeasureCommandsTest, AngleOfARayStraightDownAndTheNextClickStartsAgain) {
   EXPECT_EQ(MessagePanel(2), "Enter Base of Angle >");
 }
 
+// The click within reach of the first corner is the last corner, and the
+// side from it back to the first counts too: the size is the figure's own
+// wherever it lies.
 TEST_F(MeasureCommandsTest, AreaClosesOnTheFirstCornerAndReleasesTheTool) {
   AddLine(0, 0, 7, 5);
   RefreshDocView(doc_);
-  DrawingDriver::Choose("mnuControlsMeasureDistance");
-  Click(2, 2);
-  DrawingDriver::Choose("mnuControlsMeasureArea");  // another command word starts afresh
-  EXPECT_EQ(MessagePanel(1), "MEASURE AREA");
-  EXPECT_EQ(MessagePanel(2), "Enter First Point >");
-  Click(1, 1);
-  EXPECT_EQ(MessagePanel(2), "Enter Next Point >");
-  Click(5, 1);
-  Click(5, 5);
-  Click(1, 5);
-  Click(1.04, 1.02);  // within the tolerance of the first corner
-  EXPECT_EQ(MessagePanel(2).substr(0, 7), "Area = ");
-  const Double area = std::stod(MessagePanel(2).substr(7));
-  EXPECT_NEAR(area, 16, 0.2);  // the closing click is itself the last corner
-  EXPECT_NE(MessagePanel(2).find(" Square Inches"), String::npos);
-  EXPECT_EQ(ActiveTool, 0);
-  EXPECT_EQ(AwaitingInput, 0);
-  EXPECT_TRUE(EqualsFreshRedraw());  // the corner marks are gone
+  std::vector<Double> sizes;
+  for (const Double shift : {0.0, 2.0}) {
+    SCOPED_TRACE(shift);
+    DrawingDriver::Choose("mnuControlsMeasureDistance");
+    Click(2, 2);
+    DrawingDriver::Choose("mnuControlsMeasureArea");  // another command word starts afresh
+    EXPECT_EQ(MessagePanel(1), "MEASURE AREA");
+    EXPECT_EQ(MessagePanel(2), "Enter First Point >");
+    Click(1 + shift, 1);
+    EXPECT_EQ(MessagePanel(2), "Enter Next Point >");
+    Click(5 + shift, 1);
+    Click(5 + shift, 5);
+    Click(1 + shift, 5);
+    Click(1.04 + shift, 1.02);  // within the tolerance of the first corner
+    EXPECT_EQ(MessagePanel(2).substr(0, 7), "Area = ");
+    sizes.push_back(std::stod(MessagePanel(2).substr(7)));
+    EXPECT_NEAR(sizes.back(), 15.92, 0.01);  // the five corners' own polygon (clicks on pixels)
+    EXPECT_NE(MessagePanel(2).find(" Square Inches"), String::npos);
+    EXPECT_EQ(ActiveTool, 0);
+    EXPECT_EQ(AwaitingInput, 0);
+    EXPECT_TRUE(EqualsFreshRedraw());  // the corner marks are gone
+  }
+  EXPECT_EQ(sizes[0], sizes[1]);  // the same figure moved: the same size
 }
 
 // Radius and Arc Angle each pick a curve: a miss is refused with a message,

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -58,6 +59,24 @@ class EditFixture : public DrawingWindowFixture {
     input_->ClickAt(x1, y1);
     input_->ClickAt(x2, y2);
     input_->Escape();
+  }
+
+  // A second drawing window at the first's scale, holding the line
+  // (x1, y1)-(x2, y2) selected by a window around it and copied to the
+  // clipboard from its first end; the window is left active.
+  FixedDpiDocument* SecondDrawingWithCopiedLine(Double x1, Double y1, Double x2, Double y2) {
+    FixedDpiDocument* second = Open(2, "Second");
+    ShowAtScale(second, 48, 24);
+    DrawingDriver there(*second);
+    AddLine(x1, y1, x2, y2);
+    RefreshDocView(second);
+    DrawingDriver::Choose("mnuSelectWindow");
+    there.ClickAt(std::min(x1, x2) - 0.5, std::min(y1, y2) - 0.5);
+    there.ClickAt(std::max(x1, x2) + 0.5, std::max(y1, y2) + 0.5);
+    there.Escape();
+    DrawingDriver::Choose("mnuEditcopy");
+    there.ClickAt(x1, y1);
+    return second;
   }
 
   // View, Group of the selection, the new group (the chooser's last row)

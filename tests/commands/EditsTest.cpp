@@ -598,17 +598,8 @@ TEST_F(EditsTest, ACopyReplacesWhatTheClipboardHeldWhicheverDrawingItWasMadeIn) 
   input_->ClickAt(1, 1);
   ASSERT_EQ(MessagePanel(2), " 2 Lines on ClipBoard");
 
-  FixedDpiDocument* second = Open(2, "Second");
-  ShowAtScale(second, 48, 24);
-  DrawingDriver there(*second);
-  const Long b = AddLine(4, 4, 5, 4);
-  RefreshDocView(second);
-  DrawingDriver::Choose("mnuSelectWindow");
-  there.ClickAt(3.5, 3.5);
-  there.ClickAt(5.5, 4.5);
-  there.Escape();
-  DrawingDriver::Choose("mnuEditcopy");
-  there.ClickAt(4, 4);
+  DrawingDriver there(*SecondDrawingWithCopiedLine(4, 4, 5, 4));
+  const Long b = ObjCount;
   ASSERT_EQ(MessagePanel(2), " 1 Lines on ClipBoard");
   EXPECT_NE(Objs[a1].Select, ClipboardStamp);
   EXPECT_NE(Objs[a2].Select, ClipboardStamp);

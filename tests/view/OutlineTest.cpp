@@ -79,17 +79,8 @@ TEST_F(OutlineTest, APasteGhostTakesClipboardEntitiesOfAnotherDrawing) {
   SelectWindow(0.5, 0.5, 2.5, 1.5);
   DrawingDriver::Choose("mnuEditcopy");
   input_->ClickAt(1, 1);
-  FixedDpiDocument* second = Open(2, "Second");
-  ShowAtScale(second, 48, 24);
-  DrawingDriver there(*second);
-  const Long foreign = AddLine(1, 3, 2, 3);
-  RefreshDocView(second);
-  DrawingDriver::Choose("mnuSelectWindow");
-  there.ClickAt(0.5, 2.5);
-  there.ClickAt(2.5, 3.5);
-  there.Escape();
-  DrawingDriver::Choose("mnuEditcopy");
-  there.ClickAt(1, 3);
+  SecondDrawingWithCopiedLine(1, 3, 2, 3);
+  const Long foreign = ObjCount;
 
   Activate(doc_);
   DrawingDriver::Choose("mnuEditPaste");

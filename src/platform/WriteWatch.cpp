@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <sqlite3.h>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace lintavo {
@@ -11,6 +13,12 @@ namespace lintavo {
 namespace {
 
 // ---- Watches ------------------------------------------------------------------
+
+// What the program last wrote at one place of a watched database file.
+struct PageWritten {
+  int Amount = 0;          // bytes written
+  std::size_t Digest = 0;  // of those bytes
+};
 
 // One watched database: how the program last left each of its files, and
 // whether someone else wrote one of them before a write of the program's.
@@ -22,6 +30,8 @@ struct Watch {
   bool DatabaseWrittenBetween = false;
   bool LogWrittenBetween = false;
   bool Sealed = false;     // the program writes nothing more: a write tried is refused (Seal)
+  std::unordered_map<sqlite3_int64, PageWritten> Pages;  // by offset: what the program wrote into the
+                                                         //   database file under a lock not yet let go (LetGo)
 };
 
 std::vector<Watch> Watches;  // at most one per file; a save watches one
@@ -31,6 +41,8 @@ Watch* WatchOf(const String& file) {
       std::find_if(Watches.begin(), Watches.end(), [&](const Watch& w) { return w.Database == file; });
   return found == Watches.end() ? nullptr : &*found;
 }
+
+Watch* WatchOfPath(const char* path) { return path == nullptr ? nullptr : WatchOf(path); }
 
 bool HoldsNoCommit(const FileStamp& log) { return log.Inode == 0 || log.Size <= LogHeaderSize; }
 
@@ -82,6 +94,91 @@ void AfterOurWrite(const char* path) {
   if (part.Left) *part.Left = StampOfPart(path, part.IsLog);
 }
 
+// ---- Pages written ---------------------------------------------------------------
+// A write by somebody else that comes while the program writes page after
+// page may leave no trace in the stamps: the kernel gives a file a new time
+// only when its time was read since the last change, and a program waiting
+// for the file gets it straight after one of the program's writes, before
+// the program reads the time again. What the program writes into a watched
+// database file is therefore noted, and read back when it lets go of the
+// lock it wrote under (LetGo): a copy put back meanwhile shows in the pages.
+
+std::size_t Digest(const void* bytes, int amount) {
+  return std::hash<std::string_view>{}(std::string_view(static_cast<const char*>(bytes), amount));
+}
+
+void NoteOurPage(Watch& w, const void* buffer, int amount, sqlite3_int64 offset) {
+  w.Pages[offset] = {amount, Digest(buffer, amount)};
+}
+
+// The program cut the watched database file to size bytes.
+void ForgetPagesFrom(Watch& w, sqlite3_int64 size) {
+  std::erase_if(w.Pages, [&](const auto& page) { return page.first + page.second.Amount > size; });
+}
+
+// Whether every page noted holds, read through file, what the program
+// wrote there; the notes are dropped.
+bool PagesAsWritten(Watch& w, sqlite3_file* file) {
+  std::vector<char> bytes;
+  bool same = true;
+  for (const auto& [offset, page] : w.Pages) {
+    bytes.resize(static_cast<std::size_t>(page.Amount));
+    same = file->pMethods->xRead(file, bytes.data(), page.Amount, offset) == SQLITE_OK &&
+           Digest(bytes.data(), page.Amount) == page.Digest;
+    if (!same) break;
+  }
+  w.Pages.clear();
+  return same;
+}
+
+// ---- Letting go ------------------------------------------------------------------
+// While the program holds a write lock on a watched database file (RESERVED
+// or above, and the locks it steps down through until it holds none) no
+// other program may rightly write the file or its log, nor, while it holds
+// the log's checkpoint lock, copy the log into the file. Whatever changed
+// what such a lock keeps, past the program's own writes, until the program
+// lets go of it, was written past SQLite's locks.
+
+// Whether the watched database stands as the program's last look left it,
+// its log too, and nobody wrote either between the program's writes.
+// Marks what it finds written.
+bool StandsAsLeft(Watch& w) {
+  if (!Unchanged(w.DatabaseLeft, StampOf(w.Database), false)) w.DatabaseWrittenBetween = true;
+  if (!Unchanged(w.LogLeft, LogStampOf(w.Log), true)) w.LogWrittenBetween = true;
+  return !w.DatabaseWrittenBetween && !w.LogWrittenBetween;
+}
+
+// Whether a write lock just granted on the watched database at path (the
+// one a connection closing in WAL mode takes to fold the log into the
+// file) is to be given back: somebody else wrote the file or its log since
+// the program last looked, and the log folded would land on what they
+// left. That write is marked. Another program's commits into the log since
+// are its own and are folded with the program's: the log is taken as it
+// stands.
+bool WriteLockRefused(const char* path) {
+  Watch* w = WatchOfPath(path);
+  if (w == nullptr || w->Sealed) return false;
+  w->LogLeft = LogStampOf(w->Log);
+  return !StandsAsLeft(*w);
+}
+
+// Which lock the program lets go of.
+enum class HeldLock {
+  Checkpoint,  // the log index's lock a checkpoint copies the log into the file under (WAL mode)
+  Write,       // its write lock on the database file
+};
+
+// The program lets go of a lock on the watched database it reads through
+// file: from then on another program may rightly write what that lock
+// kept. The pages the program wrote under it are read back and, for the
+// write lock, the file and its log looked at one last time: what somebody
+// else changed is marked.
+void LetGo(Watch* w, sqlite3_file* file, HeldLock lock) {
+  if (w == nullptr || w->Sealed) return;
+  if (!PagesAsWritten(*w, file)) w->DatabaseWrittenBetween = true;
+  if (lock == HeldLock::Write) StandsAsLeft(*w);
+}
+
 // ---- File system --------------------------------------------------------------
 // Each file opened through the watching file system is this record, with
 // the system's own file in the bytes after it.
@@ -91,6 +188,8 @@ struct PassedFile {
   sqlite3_file* Real;  // the system's file
   const char* Path;    // the name it was opened by; null for a temporary file
   bool Watchable;      // a main database or a write-ahead log
+  int Level;           // the lock held (SQLITE_LOCK_NONE .. SQLITE_LOCK_EXCLUSIVE)
+  bool WriteLocked;    // has held RESERVED or above since it last held no lock
 };
 
 constexpr int PassedFileSize = (sizeof(PassedFile) + 7) / 8 * 8;
@@ -111,8 +210,14 @@ sqlite3_file* RealOf(sqlite3_file* file) { return reinterpret_cast<PassedFile*>(
 
 // -- File methods: each passed to the system's file.
 
+// The watch of the database file opened as file; null when it is no
+// watched database.
+Watch* WatchOfFile(const PassedFile* file) { return file->Watchable ? WatchOfPath(file->Path) : nullptr; }
+
 int Close(sqlite3_file* file) {
-  sqlite3_file* real = RealOf(file);
+  auto* passed = reinterpret_cast<PassedFile*>(file);
+  if (passed->WriteLocked) LetGo(WatchOfFile(passed), passed->Real, HeldLock::Write);  // closing drops every lock
+  sqlite3_file* real = passed->Real;
   return real->pMethods ? real->pMethods->xClose(real) : SQLITE_OK;
 }
 
@@ -127,6 +232,7 @@ int Write(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offs
   if (passed->Watchable) BeforeOurWrite(passed->Path);
   const int rc = passed->Real->pMethods->xWrite(passed->Real, buffer, amount, offset);
   if (passed->Watchable) AfterOurWrite(passed->Path);
+  if (Watch* w = rc == SQLITE_OK ? WatchOfFile(passed) : nullptr) NoteOurPage(*w, buffer, amount, offset);
   return rc;
 }
 
@@ -136,6 +242,7 @@ int Truncate(sqlite3_file* file, sqlite3_int64 size) {
   if (passed->Watchable) BeforeOurWrite(passed->Path);
   const int rc = passed->Real->pMethods->xTruncate(passed->Real, size);
   if (passed->Watchable) AfterOurWrite(passed->Path);
+  if (Watch* w = WatchOfFile(passed)) ForgetPagesFrom(*w, size);
   return rc;
 }
 
@@ -145,9 +252,34 @@ int FileSize(sqlite3_file* file, sqlite3_int64* size) {
   return RealOf(file)->pMethods->xFileSize(RealOf(file), size);
 }
 
-int Lock(sqlite3_file* file, int level) { return RealOf(file)->pMethods->xLock(RealOf(file), level); }
+// A write lock granted on a watched database file that somebody else wrote
+// since the program last looked is given back at once, as when another
+// program holds the file (WriteLockRefused).
+int Lock(sqlite3_file* file, int level) {
+  auto* passed = reinterpret_cast<PassedFile*>(file);
+  sqlite3_file* real = passed->Real;
+  const int rc = real->pMethods->xLock(real, level);
+  if (rc != SQLITE_OK || level < SQLITE_LOCK_RESERVED || !passed->Watchable) {
+    if (rc == SQLITE_OK) passed->Level = level;
+    return rc;
+  }
+  if (WriteLockRefused(passed->Path)) {
+    real->pMethods->xUnlock(real, passed->Level);
+    return SQLITE_BUSY;
+  }
+  passed->Level = level;
+  passed->WriteLocked = true;
+  return rc;
+}
 
-int Unlock(sqlite3_file* file, int level) { return RealOf(file)->pMethods->xUnlock(RealOf(file), level); }
+int Unlock(sqlite3_file* file, int level) {
+  auto* passed = reinterpret_cast<PassedFile*>(file);
+  if (passed->WriteLocked) LetGo(WatchOfFile(passed), passed->Real, HeldLock::Write);
+  const int rc = passed->Real->pMethods->xUnlock(passed->Real, level);
+  passed->Level = level;
+  if (level == SQLITE_LOCK_NONE) passed->WriteLocked = false;
+  return rc;
+}
 
 int CheckReservedLock(sqlite3_file* file, int* reserved) {
   return RealOf(file)->pMethods->xCheckReservedLock(RealOf(file), reserved);
@@ -167,8 +299,17 @@ int ShmMap(sqlite3_file* file, int region, int size, int extend, void volatile**
   return RealOf(file)->pMethods->xShmMap(RealOf(file), region, size, extend, memory);
 }
 
+// The slot of the log index's lock that a checkpoint holds while it copies
+// the log into the file (SQLite's WAL_CKPT_LOCK): no other checkpoint may
+// write the file meanwhile.
+constexpr int CheckpointLockSlot = 1;
+
 int ShmLock(sqlite3_file* file, int offset, int count, int flags) {
-  return RealOf(file)->pMethods->xShmLock(RealOf(file), offset, count, flags);
+  auto* passed = reinterpret_cast<PassedFile*>(file);
+  const bool checkpointLetGo =
+      (flags & SQLITE_SHM_UNLOCK) != 0 && offset <= CheckpointLockSlot && CheckpointLockSlot < offset + count;
+  if (checkpointLetGo) LetGo(WatchOfFile(passed), passed->Real, HeldLock::Checkpoint);
+  return passed->Real->pMethods->xShmLock(passed->Real, offset, count, flags);
 }
 
 void ShmBarrier(sqlite3_file* file) { RealOf(file)->pMethods->xShmBarrier(RealOf(file)); }
@@ -214,6 +355,8 @@ int Open(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int fl
   passed->Real->pMethods = nullptr;
   passed->Path = name;
   passed->Watchable = name != nullptr && (flags & (SQLITE_OPEN_MAIN_DB | SQLITE_OPEN_WAL)) != 0;
+  passed->Level = SQLITE_LOCK_NONE;
+  passed->WriteLocked = false;
   sqlite3_vfs* system = Passed();
   const int rc = system->xOpen(system, name, passed->Real, flags, outFlags);
   passed->Base.pMethods = MethodsFor(passed->Real->pMethods);
@@ -281,7 +424,12 @@ const char* WatchingVfsName() {
 
 WriteWatch::WriteWatch(const String& file) : file_(file) {
   std::erase_if(Watches, [&](const Watch& w) { return w.Database == file; });
-  Watches.push_back(Watch{file, file + "-wal", StampOf(file), LogStampOf(file + "-wal")});
+  Watch watch;
+  watch.Database = file;
+  watch.Log = file + "-wal";
+  watch.DatabaseLeft = StampOf(watch.Database);
+  watch.LogLeft = LogStampOf(watch.Log);
+  Watches.push_back(std::move(watch));
 }
 
 WriteWatch::~WriteWatch() {
@@ -303,6 +451,17 @@ bool WriteWatch::LeftAsOurs(WatchedFile which) const {
 
 void WriteWatch::Seal() {
   if (Watch* w = WatchOf(file_)) w->Sealed = true;
+}
+
+void WriteWatch::Unseal() {
+  if (Watch* w = WatchOf(file_)) w->Sealed = false;
+}
+
+void WriteWatch::TakeAsChecked(const FileStamp& checked) {
+  if (Watch* w = WatchOf(file_)) {
+    w->DatabaseLeft = checked;
+    w->DatabaseWrittenBetween = false;
+  }
 }
 
 bool WriteWatch::LeftAsOurs(const DatabaseStamp& now) const {

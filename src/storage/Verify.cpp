@@ -96,6 +96,12 @@ bool LeftSoundByUs(const Connection& connection) {
 
 bool SameFile(const FileStamp& a, const FileStamp& b) { return a.Device == b.Device && a.Inode == b.Inode; }
 
+// Whatever was remembered of the file at path is dropped.
+void ForgetWrittenSound(const String& path) {
+  const FileStamp file = StampOf(path);
+  std::erase_if(WrittenSound, [&](const DatabaseStamp& known) { return SameFile(known.File, file); });
+}
+
 // Remembers the file at path as it is now, in place of what was remembered
 // of it, when the watch saw nobody but this program write it since the
 // check and the stamp sees everything SQLite will read for it
@@ -107,8 +113,7 @@ bool SameFile(const FileStamp& a, const FileStamp& b) { return a.Device == b.Dev
 // and the file is forgotten). A file another program has locked already is
 // not waited for: that program is writing it.
 void NoteLeftSound(const String& path, std::unique_ptr<WriteWatch> watch) {
-  const FileStamp file = StampOf(path);
-  std::erase_if(WrittenSound, [&](const DatabaseStamp& known) { return SameFile(known.File, file); });
+  ForgetWrittenSound(path);
   watch->Seal();
   Connection connection;
   const bool read = connection.Open(path, OpenMode::ReadWrite, 0) && connection.BeginReadTrans();
@@ -305,12 +310,13 @@ bool CheckedWrite::CommitTargetsLeftAsOurs() const {
 }
 
 // After the commit: somebody wrote between the commit's own writes (which
-// in rollback mode go into the file), or put a log beside a file in
-// rollback mode. A write into the file after the last of the commit's own
-// is no part of it: another program may rightly commit then. A log found
-// beside a rollback-mode file is taken as made during the commit: only a
-// program switching the file to WAL mode in the moment after it could
-// rightly have made one, and SQLite reads that log over the rows stored.
+// in rollback mode go into the file) or before the commit let go of its
+// write lock, or put a log beside a file in rollback mode. A write into the
+// file after the lock was let go is no part of it: another program may
+// rightly commit then. A log found beside a rollback-mode file is taken as
+// made during the commit: only a program switching the file to WAL mode in
+// the moment after it could rightly have made one, and SQLite reads that
+// log over the rows stored.
 bool CheckedWrite::WrittenIntoTheCommit() const {
   if (intoLog_) return watch_->WrittenBetweenOurs(WatchedFile::Log);
   return watch_->WrittenBetweenOurs(WatchedFile::Database) || !watch_->LeftAsOurs(WatchedFile::Log);
@@ -329,14 +335,42 @@ bool CheckedWrite::Commit() {
   committed_ = true;
   if (WrittenIntoTheCommit()) return Fail(WrittenMeanwhile(path_, true));
   DbError damaged;
-  if (intoLog_ && !watch_->LeftAsOurs(WatchedFile::Database) && !SoundAfterCommit(path_, schema_, damaged)) {
+  const bool writtenByAnother = intoLog_ && !watch_->LeftAsOurs(WatchedFile::Database);
+  if (writtenByAnother && !CheckedAfterCommit(damaged)) {
     // A check that could not be made (another program's lock, say) tells
     // nothing of what was stored: the save is not whole, as far as it knows.
     return Fail(damaged.Number == DbErrDamaged ? damaged : WrittenMeanwhile(path_, true));
   }
   connection_.Close();
-  NoteLeftSound(path_, std::move(watch_));
+  // Closing lets go of the file; in WAL mode it folds the log into the
+  // file first. Somebody wrote the file or its log before that, past the
+  // locks: what the file holds now cannot be told whole.
+  if (watch_->WrittenBetweenOurs(WatchedFile::Database) || watch_->WrittenBetweenOurs(WatchedFile::Log))
+    return Fail(WrittenMeanwhile(path_, true));
+  if (!writtenByAnother) {
+    NoteLeftSound(path_, std::move(watch_));
+    return true;
+  }
+  // Found sound after the commit, but written by somebody else while the
+  // save ran: the next save checks it all the same.
+  Close();
+  ForgetWrittenSound(path_);
   return true;
+}
+
+// The check after a commit in WAL mode (SoundAfterCommit), made with the
+// watch sealed: the check's connection writes nothing, not even the removal
+// of the log SQLite makes on finding the file empty (as a copy being put
+// back leaves it a moment), which would take the save's commit with it.
+// From a file found sound, the watch tells later writes from the file as it
+// stood just before the check.
+bool CheckedWrite::CheckedAfterCommit(DbError& error) {
+  const FileStamp checked = StampOf(connection_.FullPath());
+  watch_->Seal();
+  const bool sound = SoundAfterCommit(path_, schema_, error);
+  watch_->Unseal();
+  if (sound) watch_->TakeAsChecked(checked);
+  return sound;
 }
 
 void CheckedWrite::Close() {
@@ -344,9 +378,13 @@ void CheckedWrite::Close() {
   watch_.reset();
 }
 
+// A save that fails once it watches the file leaves nothing of the file
+// remembered: the next save checks it.
 bool CheckedWrite::Fail(const DbError& error) {
   if (error_.Number == DbErrNone) error_ = error;
+  const bool watched = watch_ != nullptr;
   Close();
+  if (watched) ForgetWrittenSound(path_);
   return false;
 }
 

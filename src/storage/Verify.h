@@ -84,23 +84,30 @@ bool DatabaseFitToWrite(Connection& connection, const String& path, SchemaSet sc
 // object, rolls back what was not committed. Every writer of the drawings
 // and settings databases goes through one.
 //
-// The file is watched from the write lock on. Commit says the save stored
-// what it meant to only when nothing but this program (and, in WAL mode,
-// SQLite's checkpoints) wrote the file or its log meanwhile, or when a check
-// made after the commit finds the file sound:
+// The file is watched from the write lock on until the save lets go of it
+// (the release of its write lock at the end of the commit in
+// rollback-journal mode; its close, which folds the log into the file, in
+// WAL mode). Commit says the save stored what it meant to only when nothing
+// but this program (and, in WAL mode, SQLite's checkpoints) wrote the file
+// or its log meanwhile, and the pages it wrote hold what it wrote when it
+// lets go of the lock it wrote them under, or when a check made after the
+// commit finds the file sound:
 // - somebody else wrote what the commit writes into (the file or a log
 //   beside it in rollback-journal mode, the log in WAL mode) after the
 //   check: Commit rolls back and stores nothing (DbErrWrittenMeanwhile);
-// - somebody wrote it between the commit's own writes: the commit was made
-//   but what was stored cannot be told whole (DbErrWrittenMeanwhile);
+// - somebody wrote it between the commit's own writes, or before the save
+//   let go of the file: the commit was made but what was stored cannot be
+//   told whole (DbErrWrittenMeanwhile);
 // - in WAL mode somebody wrote the file itself (another connection's
 //   checkpoint does so rightly): the file is checked after the commit,
 //   through a connection of its own that reads every page from the file
 //   and its log (the save's connection would read the pages it cached
 //   before), and damage found is reported (DbErrDamaged) though the commit
-//   was made.
-// Whenever Commit fails, and when anybody wrote the file after the commit
-// and before its stamp, the next save checks the file.
+//   was made. The close folds the log into the file only when nobody wrote
+//   it after that check.
+// Whenever Commit fails, whenever anybody else wrote the file while the
+// save ran, and when anybody wrote it after the save let go and before its
+// stamp, the next save checks the file.
 class CheckedWrite {
  public:
   CheckedWrite() = default;
@@ -120,6 +127,7 @@ class CheckedWrite {
   bool Fail(const DbError& error);
   bool CommitTargetsLeftAsOurs() const;
   bool WrittenIntoTheCommit() const;
+  bool CheckedAfterCommit(DbError& error);
 
   Connection connection_;
   String path_;     // the file written

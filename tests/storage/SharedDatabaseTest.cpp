@@ -1,16 +1,22 @@
 // A drawings database that another program saves into while the program
 // reads it: File, Open previews and loads a drawing as one save left it.
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <cstdlib>
 #include <fcntl.h>
+#include <functional>
 #include <optional>
+#include <random>
 #include <set>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "model/ChangeMarks.h"
@@ -545,6 +551,135 @@ TEST_F(SpoiledBehindTheLocksTest, ACommitMadeThoughNotWholeKeepsItsKeysAndTheNex
   EXPECT_EQ(Responder().MessageBoxes(asked).size(), 1u);
   EXPECT_FALSE(IsDrawingChanged(1));
   EXPECT_EQ(StoredLines(), lines);
+}
+
+// ---- A copy put back at a random moment ----------------------------------------
+
+// The drawing as stored, read with plain SQL as another program reads it,
+// in whatever state the file is.
+struct StoredRound {
+  String integrity;  // the first line of PRAGMA integrity_check, or why the file could not be read
+  int round = -1;    // the colour of each of the drawing's lines when all are there in one colour; else -1
+};
+
+StoredRound ReadRound(const String& path, DbKey key, size_t lines) {
+  StoredRound stored;
+  sqlite3* db = nullptr;
+  sqlite3_stmt* check = nullptr;
+  sqlite3_stmt* colours = nullptr;
+  const String sql = "SELECT count(*), min(Color), max(Color) FROM Lines WHERE DrawingID = " + std::to_string(key);
+  const bool checked = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+                       sqlite3_prepare_v2(db, "PRAGMA integrity_check(1)", -1, &check, nullptr) == SQLITE_OK &&
+                       sqlite3_step(check) == SQLITE_ROW;
+  stored.integrity = checked ? reinterpret_cast<const char*>(sqlite3_column_text(check, 0)) : sqlite3_errmsg(db);
+  const bool read = sqlite3_prepare_v2(db, sql.c_str(), -1, &colours, nullptr) == SQLITE_OK &&
+                    sqlite3_step(colours) == SQLITE_ROW;
+  if (read && sqlite3_column_int64(colours, 0) == static_cast<sqlite3_int64>(lines) &&
+      sqlite3_column_int(colours, 1) == sqlite3_column_int(colours, 2))
+    stored.round = sqlite3_column_int(colours, 1);
+  sqlite3_finalize(check);
+  sqlite3_finalize(colours);
+  sqlite3_close_v2(db);
+  return stored;
+}
+
+// Another program puts the copy back over the file at path with cp -p,
+// after delayMs from now; its process id.
+pid_t CopyPutBackAfter(const String& copy, const String& path, double delayMs) {
+  timespec at{};
+  clock_gettime(CLOCK_MONOTONIC, &at);
+  const std::int64_t ns = at.tv_nsec + static_cast<std::int64_t>(delayMs * 1e6);
+  at.tv_sec += static_cast<time_t>(ns / 1000000000);
+  at.tv_nsec = static_cast<long>(ns % 1000000000);
+  const pid_t child = fork();
+  if (child == 0) {  // only calls that are safe in the child of a program with threads
+    clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, nullptr);
+    execlp("cp", "cp", "-p", copy.c_str(), path.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  return child;
+}
+
+// The drawing of the first save is kept with cp -p; a later save's COMMIT
+// sets another program off to put that copy back with cp -p after a random
+// delay, up to the time the save before took from its COMMIT to its end:
+// the moments the save writes the file, lets it go and stamps it (the
+// earlier moments are the table's). Whatever the moment, once both have
+// let the file go: a save that said "Saved!" left its rows whole, or the
+// copy put back after it took them back whole; the save after checks a
+// damaged file and refuses it, and stores its rows whole when it says
+// "Saved!". The seed is reported for a replay (LINTAVO_TEST_SEED).
+TEST_F(SpoiledBehindTheLocksTest, ACopyPutBackAtARandomMomentOfASaveLeavesItsRowsWholeOrIsSeen) {
+  constexpr int Lines = 3000, RoundsPerMode = 5;
+  Responder().AnswerEveryMsgBox(vbOK);
+  for (int i = 0; i < Lines; ++i) AddEntity(EntityLine, {{0, 1.0 * i}, {10, 1.0 * i}});
+  const char* replay = std::getenv("LINTAVO_TEST_SEED");
+  const unsigned seed = replay != nullptr ? static_cast<unsigned>(std::stoul(replay)) : std::random_device{}();
+  SCOPED_TRACE("seed " + std::to_string(seed));
+  std::mt19937 random(seed);
+  // Saves the drawing with its lines in the round's colour, running
+  // atCommit as the save's COMMIT starts.
+  struct Saved {
+    bool whole;  // it said it stored the drawing, and showed no message
+    int checks;  // PRAGMA integrity_check statements it ran
+  };
+  const auto saveRound = [&](int round, const std::function<void()>& atCommit) {
+    for (const Long j : EntitiesOf(1)) Objs[j].Color = round;
+    bool inSave = false;
+    int checks = 0;
+    StatementHook hook([&](const char* sql) {
+      const String text = sql;
+      checks += text.rfind("PRAGMA integrity_check", 0) == 0;
+      if (inSave && text == "COMMIT") atCommit();
+      inSave = text == "BEGIN EXCLUSIVE" || (inSave && text != "COMMIT");
+    });
+    const size_t asked = Responder().Prompts().size();
+    const bool stored = SaveDrawing(1, {}, true);
+    return Saved{stored && Responder().MessageBoxes(asked).empty(), checks};
+  };
+  int made = 0;
+  for (const char* journal : {"DELETE", "WAL"}) {
+    for (int round = 1; round <= RoundsPerMode; ++round) {
+      DwgDbPath = MakeDrawingsDb("Restored" + std::to_string(++made) + "_dwg.mdb");
+      TestDatabase(DwgDbPath, true).Rows(String("PRAGMA journal_mode = ") + journal);
+      ASSERT_TRUE(saveRound(1, [] {}).whole);
+      const String copy = DwgDbPath + ".copy";
+      RunOther("cp", {"-p", QString::fromStdString(DwgDbPath), QString::fromStdString(copy)});
+      QElapsedTimer clock;
+      ASSERT_TRUE(saveRound(2, [&] { clock.start(); }).whole);
+      ASSERT_TRUE(clock.isValid());
+      const double spanMs = clock.nsecsElapsed() / 1e6;
+      const double delayMs = std::uniform_real_distribution<double>(0, spanMs)(random);
+      SCOPED_TRACE(::testing::Message() << journal << " round " << round << ": the copy put back " << delayMs
+                                        << " ms after COMMIT, of " << spanMs << " ms");
+      pid_t other = 0;
+      const Saved attacked = saveRound(3, [&] { other = CopyPutBackAfter(copy, DwgDbPath, delayMs); });
+      int status = 0;
+      ASSERT_GT(other, 0);
+      ASSERT_EQ(waitpid(other, &status, 0), other);
+      ASSERT_EQ(status, 0);
+
+      const StoredRound left = ReadRound(DwgDbPath, Dwgs[1].DrawID, EntitiesOf(1).size());
+      if (attacked.whole) {
+        EXPECT_EQ(left.integrity, "ok");
+        EXPECT_TRUE(left.round == 3 || left.round == 1) << "lines of round " << left.round;
+      }
+      const size_t asked = Responder().Prompts().size();
+      const Saved next = saveRound(4, [] {});
+      const std::vector<PromptRecord> boxes = Responder().MessageBoxes(asked);
+      const bool foundByARead =
+          !boxes.empty() && boxes.back().text.find("(it was found so when it was read)") != String::npos;
+      if (left.integrity != "ok") {
+        EXPECT_FALSE(next.whole) << "a damaged file took the save";
+        EXPECT_EQ(next.checks, foundByARead ? 0 : 1);
+      }
+      if (next.whole) {
+        const StoredRound stored = ReadRound(DwgDbPath, Dwgs[1].DrawID, EntitiesOf(1).size());
+        EXPECT_EQ(stored.integrity, "ok");
+        EXPECT_EQ(stored.round, 4);
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -41,6 +41,7 @@ namespace lintavo {
 Integer EraseDraw = FlagFalse;
 Integer XorDraw = FlagFalse;
 Integer DrawAsSelected = FlagFalse;
+Integer PaperDraw = FlagFalse;
 void (*FillDrawer)(Long ObjNo) = nullptr;
 void (*HatchDrawer)(Long ObjNo) = nullptr;
 
@@ -121,7 +122,7 @@ void SetObjectPen(const ObjRec& Obj) {
   LoadPen(Obj);
   if (EraseDraw) {
     PenColor = DwgBackColor;
-  } else if (Obj.Selected || DrawAsSelected) {
+  } else if (ShowsAsSelected(Obj.Selected)) {
     PenColor = SelectedLineColor;
     SetDrawStyle(SelectedLineType);
   }
@@ -398,6 +399,7 @@ void ResetDrawDispatch() {
   EraseDraw = FlagFalse;
   XorDraw = FlagFalse;
   DrawAsSelected = FlagFalse;
+  PaperDraw = FlagFalse;
   SavedConPnts = SavedRefPnts = FlagFalse;
   MemberColorOn = FlagFalse;
   MemberColor = 0;

@@ -30,6 +30,11 @@ struct ObjRec;
 extern Integer EraseDraw;  // flag: DrawObject paints in the background colour, wiping the entity
 extern Integer XorDraw;    // flag: DrawObject draws with the not-XOR pen, so a second drawing removes it
 extern Integer DrawAsSelected;  // flag: every entity drawn is drawn as selected (the parts of a selected compound)
+extern Integer PaperDraw;  // flag: a page is drawn (printer or print preview): no entity shows as selected
+// Whether an entity whose Selected flag is Selected is drawn in the
+// selection's colour and style: it or the compound it is part of is
+// selected, and the surface is a screen, not paper.
+inline bool ShowsAsSelected(Integer Selected) { return !PaperDraw && (Selected || DrawAsSelected); }
 
 // ---- Drawers of the annotation modules -----------------------------------------------
 // Fills and hatches are drawn by their own modules, which put their drawers
@@ -70,7 +75,7 @@ bool CompoundExtentsCorners(Long ObjNo, Double (&X)[BoxCorners], Double (&Y)[Box
 bool ItemInView(Long ItemIndex);
 // The pen of an entity on ActiveDoc: width from its weight or width, style
 // from its line type, colour (the background while erasing, the selection
-// colour and style while selected), draw mode from XorDraw; PenColor and the
+// colour and style while ShowsAsSelected), draw mode from XorDraw; PenColor and the
 // other pen variables are set from the record.
 void SetObjectPen(const ObjRec& Obj);
 // The part of that which both renderers share: PenColor, PenStyle,

@@ -77,7 +77,7 @@ class KeptPen {
 void ChooseMemberColor(const ObjRec& obj) {
   if (EraseDraw) {
     PenColor = DwgBackColor;
-  } else if (obj.Selected || DrawAsSelected) {
+  } else if (ShowsAsSelected(obj.Selected)) {
     PenColor = SelectedLineColor;
     SetDrawStyle(SelectedLineType);
   } else if (GlyphColorOn) {

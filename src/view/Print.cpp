@@ -22,15 +22,6 @@ namespace {
 
 constexpr Integer MessagePanel = 3;  // results and errors
 
-void DrawShownObjects(Long DwgNo) {
-  for (Long i = 1; i <= ObjCount; ++i) {
-    const ObjRec& obj = Objs[i];
-    // Erased objects have Show 0; other drawings and the support geometry
-    // (drawing 0) fail the drawing-number test.
-    if (obj.DwgNo == DwgNo && obj.Show != 0) DrawObject(i);
-  }
-}
-
 const char* OutcomeMessage(PrintOutcome outcome) {
   switch (outcome) {
     case PrintOutcome::Printed: return "Drawing printed.";
@@ -173,10 +164,22 @@ bool SetPrinterScale(TargetBorrow& onPage, Surface& page) {
 
 }  // namespace
 
+void DrawPaperObjects(Long DwgNo) {
+  const Integer kept = PaperDraw;
+  PaperDraw = FlagTrue;
+  for (Long i = 1; i <= ObjCount; ++i) {
+    const ObjRec& obj = Objs[i];
+    // Erased objects have Show 0; other drawings and the support geometry
+    // (drawing 0) fail the drawing-number test.
+    if (obj.DwgNo == DwgNo && obj.Show != 0) DrawObject(i);
+  }
+  PaperDraw = kept;
+}
+
 bool DrawPrintedPage(Surface& page, Long DwgNo) {
   TargetBorrow onPage;
   if (!SetPrinterScale(onPage, page)) return false;
-  DrawShownObjects(DwgNo);
+  DrawPaperObjects(DwgNo);
   return true;
 }
 
@@ -224,7 +227,7 @@ PrintOutcome PrintDrawing() {
     if (!SetPrinterScale(onPage, job.Page())) return Report(PrintOutcome::NoScale);
     // The page opens even when nothing is shown, so a blank one still prints.
     if (!job.Open()) return Report(PrintOutcome::Refused);
-    DrawShownObjects(printDwgNo);
+    DrawPaperObjects(printDwgNo);
   }
   return Report(job.End() ? PrintOutcome::Printed : PrintOutcome::NotWritten);
 }

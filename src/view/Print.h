@@ -123,6 +123,10 @@ enum class PrintOutcome {
 // panel 3 what came of it. ActiveDoc, the view cache and the layer-preview
 // switches are what they were before, whatever the outcome.
 PrintOutcome PrintDrawing();
+// Draws every shown entity of drawing DwgNo on the current target as paper
+// shows it: each in its own colour and line style, the selection not marked.
+// The print, the page of a job and the print preview all draw through it.
+void DrawPaperObjects(Long DwgNo);
 // The page of a job: the shown objects of drawing DwgNo on page, fitted to
 // it; false, with nothing drawn, when no scale fits. ActiveDoc, the view
 // cache and the layer-preview switches are handed back afterwards.

@@ -57,6 +57,38 @@ TEST_F(PrintEveryKindTest, FilePrintShowsEveryKindOfObjectInItsCellOfThePage) {
   EXPECT_FALSE(InkIn(pdf.image, cell(emptyColumn, emptyRow)));
 }
 
+// Paper shows the drawing, not the selection: with every object selected
+// (the screen shows them in the selection's blue), the printed page and the
+// print preview show each object in its own colour, none in blue.
+TEST_F(PrintEveryKindTest, ASelectionIsNeitherPrintedNorPreviewedButStaysOnTheScreen) {
+  const std::vector<EveryKindObject> kinds = EveryKind();
+  MakeEveryKind(kinds);
+  DrawingDriver::Choose("mnuSelectAll");
+  const QImage screen = doc_->Image().copy();
+  ASSERT_TRUE(InkOfColourIn(screen, screen.rect(), PrimaryInk::Blue));
+
+  const PdfFirstPage pdf = ReadPdfFirstPage(FilePrintToPdf("selected.pdf"), ReadDpi);
+  ASSERT_EQ(pdf.pageCount, 1);
+  EXPECT_FALSE(InkOfColourIn(pdf.image, pdf.image.rect(), PrimaryInk::Blue));
+  const PrintedPageMap map(Printer().pageLayout(), pdf.image);
+  for (const EveryKindObject& kind : kinds) {
+    const Double x = kind.column * CellWidth, y = kind.row * CellHeight;
+    EXPECT_TRUE(InkIn(pdf.image, map.Box(x, y, x + CellWidth, y + CellHeight, CellInset))) << kind.name;
+  }
+  bool previewed = false;
+  Responder().OnModalWindow([&previewed](QDialog& shown) {
+    auto* preview = dynamic_cast<frmPreview*>(&shown);
+    ASSERT_NE(preview, nullptr);
+    const QImage& picture = preview->Picture1->Image();
+    previewed = InkIn(picture, picture.rect());
+    EXPECT_FALSE(InkOfColourIn(picture, picture.rect(), PrimaryInk::Blue));
+    preview->cboClose->click();
+  });
+  DrawingDriver::Choose("mnuFilePrintPreview");
+  EXPECT_TRUE(previewed);
+  EXPECT_EQ(doc_->Image(), screen);
+}
+
 // Hatch lines go to paper as line segments: one family of lines 1/8 unit
 // apart over the whole page is a small job, and its lines show on the page
 // read back. Sent as dots of one printer pixel it ran to megabytes, which
@@ -78,15 +110,7 @@ TEST_F(PrintEveryKindTest, AHatchAsLargeAsThePagePrintsAsLinesInASmallJob) {
 }
 
 // Whether any pixel in the box is clearly red.
-bool RedIn(const QImage& image, const QRect& box) {
-  const QRect inside = box.intersected(image.rect());
-  for (int y = inside.top(); y <= inside.bottom(); ++y)
-    for (int x = inside.left(); x <= inside.right(); ++x) {
-      const QRgb pixel = image.pixel(x, y);
-      if (qRed(pixel) - qGreen(pixel) > 80 && qRed(pixel) - qBlue(pixel) > 80) return true;
-    }
-  return false;
-}
+bool RedIn(const QImage& image, const QRect& box) { return InkOfColourIn(image, box, PrimaryInk::Red); }
 
 // A hatch too fine for the screen at this zoom but not for the page: the
 // preview shows it as File, Print prints it, judged at the paper's zoom and

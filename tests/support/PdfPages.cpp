@@ -45,4 +45,18 @@ bool InkIn(const QImage& image, const QRect& box) {
   return false;
 }
 
+bool InkOfColourIn(const QImage& image, const QRect& box, PrimaryInk colour) {
+  constexpr int Stands = 80;  // how far the colour's channel stands above the others
+  const QRect inside = box.intersected(image.rect());
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      const int r = qRed(pixel), g = qGreen(pixel), b = qBlue(pixel);
+      const int own = colour == PrimaryInk::Red ? r : colour == PrimaryInk::Green ? g : b;
+      const int other1 = colour == PrimaryInk::Red ? g : r, other2 = colour == PrimaryInk::Blue ? g : b;
+      if (own - other1 > Stands && own - other2 > Stands) return true;
+    }
+  return false;
+}
+
 }  // namespace lintavo

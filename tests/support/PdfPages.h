@@ -26,4 +26,9 @@ PdfFirstPage ReadPdfFirstPage(const QString& path, double dotsPerInch);
 bool InkAt(const QImage& image, int x, int y);
 bool InkIn(const QImage& image, const QRect& box);  // clipped to the image
 
+// Ink of one primary colour: a pixel whose channel of that colour stands
+// clearly above the other two (a tint of a stroke's edge does not count).
+enum class PrimaryInk { Red, Green, Blue };
+bool InkOfColourIn(const QImage& image, const QRect& box, PrimaryInk colour);  // clipped to the image
+
 }  // namespace lintavo

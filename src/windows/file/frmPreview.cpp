@@ -49,11 +49,6 @@ constexpr Integer FineMargin = 5;     // printer pixels, up to FineMarginMaxDpi
 constexpr Integer CoarseMargin = 10;  //   and above it
 constexpr Integer FineMarginMaxDpi = 300;
 
-void DrawShownObjects(Long DwgNo) {
-  for (Long i = 1; i <= ObjCount; ++i)
-    if (Objs[i].DwgNo == DwgNo && Objs[i].Show != 0) DrawObject(i);
-}
-
 // The pen of the printed frame: solid in CurColor, whatever line style the
 // last object drawn left. Up to FineMarginMaxDpi it is the margin's width in
 // printer pixels; on finer paper, where that would be a hairline, it is the
@@ -210,7 +205,7 @@ void frmPreview::DrawPreviewObjects() {
   PrinterTransform paper;
   const Single pictureZoom = ViewZoom;
   if (FitWindowToPage(page_, paper)) ViewZoom = paper.Zoom;
-  DrawShownObjects(previewDwgNo_);
+  DrawPaperObjects(previewDwgNo_);
   ViewZoom = pictureZoom;
 }
 
@@ -254,7 +249,7 @@ void frmPreview::cboPrintScale_Click() {
     framed = SetPrinterScale(onPage, job.Page(), page_);
     opened = framed && job.Open();
     if (opened) {
-      DrawShownObjects(previewDwgNo_);
+      DrawPaperObjects(previewDwgNo_);
       DrawPageFrame(page_, chkBorder->isChecked(), chkTitle->isChecked(), previewFileName_);
     }
   }

@@ -173,14 +173,14 @@ void DropBoundaryBuilt() {
 // right button's redraw took their images off. A later click (the boundary
 // was taken back) finds the previews holding the points dropped and the last
 // move's polygon on the screen: a redraw takes it off, and the previews
-// start from this click as from a first one.
+// start from this click's snapped point, as a first click's do.
 void RestartCollection() {
   const bool previewsHoldDroppedPoints = ToolStep > 1;
   DropBoundaryBuilt();
   EndBoundaryCollection();
   if (previewsHoldDroppedPoints) {
     RefreshActiveView();
-    StartRubber(MouseX, MouseY);
+    StartRubberAtClick();
   }
   ToolStep = 0;
   RunCollector();

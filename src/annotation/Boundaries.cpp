@@ -86,6 +86,28 @@ void AppendLinePoint(Long ObjNo, Integer k, bool SkipDuplicate) {
   ++Objs[BoundaryPolyObj].NPoints;
 }
 
+// Whether an end of line or arc ObjNo lies exactly on point PntNo.
+bool EndLiesOn(Long ObjNo, Long PntNo) {
+  const ObjRec& obj = Objs[ObjNo];
+  const bool isLine = obj.Rtype == EntityLine;
+  return IsDuplicateBoundaryPoint(obj.PointID + (isLine ? 0 : 1), PntNo) ||
+         IsDuplicateBoundaryPoint(obj.PointID + (isLine ? 1 : 3), PntNo);
+}
+
+// The first line went into the polygon in its stored order, before any
+// other line said which way the chain runs. A second line joined to the
+// first line's start (and not its end) turns it round, so the chain goes on
+// from its far end and never back over it.
+void TurnFirstLineToward(Long picked) {
+  const ObjRec& polygon = Objs[BoundaryPolyObj];
+  const Long start = polygon.PointID, last = start + polygon.NPoints - 1;
+  if (last != LastBoundaryPnt || !EndLiesOn(picked, start) || EndLiesOn(picked, last)) return;
+  for (Long lo = start, hi = last; lo < hi; ++lo, --hi) {
+    std::swap(Pnts[lo].X, Pnts[hi].X);
+    std::swap(Pnts[lo].Y, Pnts[hi].Y);
+  }
+}
+
 void AcceptBoundaryLine(Long picked) {
   if (LinesPicked < 1) {
     FirstBoundaryObj = picked;
@@ -94,6 +116,7 @@ void AcceptBoundaryLine(Long picked) {
     ShowStatus("Line NOT Selected, MUST be Connected", ErrorPanel);
     return;
   }
+  if (LinesPicked == 1) TurnFirstLineToward(picked);
   // The polygon is the newest entity, so its points are the newest points.
   // A line joined to the chain at its far end is walked backwards, so the
   // chain never doubles back over it.
@@ -361,16 +384,23 @@ bool BuildBoundarySpans(Long Item, bool Placed) {
   const Long poly = FindBoundaryPolygon(Item);
   if (poly == 0) return false;
   const ObjRec& obj = Objs[poly];
-  Single px0 = 0, py0 = 0;
+  Single px0 = 0, py0 = 0, firstPx = 0, firstPy = 0;
   for (Long k = 0; k < obj.NPoints; ++k) {
     Double x = Pnts[obj.PointID + k].X + ox, y = Pnts[obj.PointID + k].Y + oy;
     if (Placed) PlacePoint(x, y);
     const Single px = static_cast<Single>(RoundHalfEven(static_cast<Double>(ViewScaleX) * x + ViewBaseX));
     const Single py = static_cast<Single>(RoundHalfEven(static_cast<Double>(ViewScaleY) * y + ViewBaseY));
     if (k > 0) ScanEdge(px0, py0, px, py);
+    if (k == 0) firstPx = px, firstPy = py;
     px0 = px;
     py0 = py;
   }
+  // The edge back to the first point closes the boundary however it was
+  // made: a click within reach of the first point, or the first line picked
+  // again after a chain that stopped short of it, leaves its last point off
+  // the first. One ending on its first pixel needs no edge (a zero-length
+  // edge would add a crossing of its own).
+  if (obj.NPoints > 1 && (px0 != firstPx || py0 != firstPy)) ScanEdge(px0, py0, firstPx, firstPy);
   return true;
 }
 

@@ -7,7 +7,9 @@
 // scan-line table in pixels of the current view: for every pixel row of
 // the boundary's box, up to ten crossings in ascending order, read as five
 // inside intervals. The hatch generator clips every pixel by that table and
-// Select Area tests every candidate entity against it.
+// Select Area tests every candidate entity against it. The table always
+// holds the edge from the last point back to the first, so every boundary
+// reads as the same closed figure however it was made.
 //
 // Each row keeps its own crossing count, so a crossing at pixel x 0 counts
 // (the count, not a 0 slot, ends the row). The box and the rows are 32-bit;

@@ -19,6 +19,7 @@
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
 #include "model/Top.h"
+#include "model/ViewCache.h"
 #include "platform/Colors.h"
 #include "platform/Gdi.h"
 #include "platform/Numbers.h"
@@ -73,6 +74,11 @@ void SetBoxPen() {
 RubberPoint& R(int index) { return RubberAnchorPts[static_cast<size_t>(index)]; }
 
 RubberPoint LastClick() { return {MouseX, MouseY}; }
+
+// The view pixel of the point the last click gave, snapped as the command took it.
+RubberPoint ClickedPoint() {
+  return {static_cast<Single>(RoundToLong(ViewPixelX(PickX))), static_cast<Single>(RoundToLong(ViewPixelY(PickY)))};
+}
 
 // p mirrored through centre: 2 centre - p.
 RubberPoint Mirror(const RubberPoint& centre, const RubberPoint& p) {
@@ -422,6 +428,11 @@ void StartRubber(Single x, Single y) {
   RubberStepStart = FlagFalse;
 }
 
+void StartRubberAtClick() {
+  const RubberPoint click = ClickedPoint();
+  StartRubber(click.X, click.Y);
+}
+
 void UpdateRubber(Single x, Single y) {
   if (RubberBusy) EraseRubber();
   if (!ActiveDoc) return;
@@ -500,7 +511,8 @@ void RubberPolygonBox(Single x, Single y) {
     // the clicked vertices removes the image the click left on the screen
     // (the click lies where the cursor was); with fewer than three vertices
     // there was no image.
-    GdiPts[ToolStep] = PolygonVertex(MouseX, MouseY);
+    const RubberPoint click = ClickedPoint();
+    GdiPts[ToolStep] = PolygonVertex(click.X, click.Y);
     RubberStep = ToolStep;
     if (!RubberShown && ToolStep >= 3) RubberPolygon(fillStyle, ColorGreen, ToolStep);
     RubberShown = FlagFalse;

@@ -76,6 +76,10 @@ extern Integer RubberBezierCount;  // points the Bezier preview put into GdiPts
 // and no step-2 shape change pending, so a command cancelled at step 1 does
 // not keep the next command's circles from being erased.
 void StartRubber(Single x, Single y);
+// StartRubber at the view pixel of the point the last click gave (PickX,
+// PickY, snapped), as a first click anchors the previews: a collection that
+// starts again from a later click starts its previews there.
+void StartRubberAtClick();
 // Removes the preview shown, if any, and draws the shape of LineDrawCommand
 // at this ToolStep with the cursor at (x, y): dotted, RubberColor, XOR.
 // Codes 1 and those outside 2..25 draw nothing but still count as shown.
@@ -95,8 +99,9 @@ void RubberCentreLine(Single x, Single y);
 void EraseCentreLine();  // removes the centre line R2 to its mirror image
 // The polygon through the vertices clicked so far and the cursor, filled
 // green while ShowFills is set. Nothing shows until the second vertex is
-// clicked. The clicked vertices are kept in GdiPts(1..ToolStep); a vertex
-// beyond the bound of GdiPts is not previewed.
+// clicked. The clicked vertices are kept in GdiPts(1..ToolStep), each where
+// its click's point was taken (snapped), not where the pointer was pressed;
+// a vertex beyond the bound of GdiPts is not previewed.
 void RubberPolygonBox(Single x, Single y);
 
 // ---- Primitives (view pixels, y upward; ActiveDoc's pen) ----------------------------

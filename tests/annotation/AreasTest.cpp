@@ -29,10 +29,12 @@
 #include "storage/LoadData.h"
 #include "storage/TestDatabase.h"
 #include "support/DialogKeys.h"
+#include "support/PdfPages.h"
 #include "support/ListClicks.h"
 #include "support/ScriptedResponder.h"
 #include "view/DisplayOptions.h"
 #include "view/DrawDispatch.h"
+#include "view/PrintedPage.h"
 #include "windows/file/frmDwgSave.h"
 
 namespace lintavo {
@@ -51,6 +53,13 @@ class AreasTest : public EditFixture {
   }
   // Clicks row 0 of the chooser's list, as the user chooses the first area.
   static void ClickFirstRow(frmAreaSelect& dialog) { ClickRow(dialog.List1, 0); }
+  // The chooser answered by clicking that row, then OK.
+  void ChooseAreaRow(int row) {
+    Responder().OnDialog<frmAreaSelect>([row](frmAreaSelect& dialog) {
+      ClickRow(dialog.List1, row);
+      dialog.OKButton->click();
+    });
+  }
   // The chooser answered by clicking row 0, then OK (or Cancel).
   void ChooseFirstArea(bool ok = true) {
     Responder().OnDialog<frmAreaSelect>([ok](frmAreaSelect& dialog) {
@@ -60,8 +69,9 @@ class AreasTest : public EditFixture {
   }
   // What the chooser shows for a clicked row: lblLines and the preview's world window.
   struct Previewed {
-    QString caption;
+    QString caption, width, height;  // lblLines, lblWidth, lblHeight
     Double minX, maxX, minY, maxY;
+    bool blank;  // the picture shows nothing
   };
   // SHOW an Area from the menu; the rows clicked in turn, then Cancel.
   std::vector<Previewed> PreviewRows(std::vector<int> rows) {
@@ -69,7 +79,9 @@ class AreasTest : public EditFixture {
     Responder().OnDialog<frmAreaSelect>([&seen, rows](frmAreaSelect& dialog) {
       for (int row : rows) {
         ClickRow(dialog.List1, row);
-        seen.push_back({dialog.lblLines->text(), ViewWinMinX, ViewWinMaxX, ViewWinMinY, ViewWinMaxY});
+        const QImage& picture = dialog.Picture1->Image();
+        seen.push_back({dialog.lblLines->text(), dialog.lblWidth->text(), dialog.lblHeight->text(), ViewWinMinX,
+                        ViewWinMaxX, ViewWinMinY, ViewWinMaxY, IsBlank(picture)});
       }
       dialog.CancelButton->click();
     });
@@ -87,8 +99,8 @@ class AreasTest : public EditFixture {
     AddPnt(rotation, 0);
     return ObjCount;
   }
-  // One pattern of one continuous family at ANGLE, spacing 0.5.
-  static void OnePattern(Single angle) {
+  // One pattern of one continuous family at ANGLE, SPACING apart.
+  static void OnePattern(Single angle, Single spacing = 0.5F) {
     HatchPatterns.assign(2, PatternRec{});
     HatchPatterns[1].PatternID = 7;
     HatchPatterns[1].Name = "Qz Lines";
@@ -96,8 +108,14 @@ class AreasTest : public EditFixture {
     HatchPatternLines.assign(2, PatternLineRec{});
     HatchPatternLines[1].PatternID = 7;
     HatchPatternLines[1].ANGLE = angle;
-    HatchPatternLines[1].DeltaY = 0.5F;
+    HatchPatternLines[1].DeltaY = spacing;
     PatternCount = PatternLineCount = 1;
+  }
+  static bool IsBlank(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) != image.pixel(0, 0)) return false;
+    return true;
   }
   int CountPixels(Long rgb) const { return CountPixels(doc_->Image(), rgb); }
   static int CountPixels(const QImage& image, Long rgb) {
@@ -336,34 +354,48 @@ TEST_F(AreasTest, AnAbandonedAreaKeepsNoBoxOfTheBoundaryDropped) {
 // what they show after a fresh start, with nothing of the points dropped.
 // The fresh start is made last: point marks take the draw mode the previews
 // leave, as they do once anything was previewed.
-TEST_F(AreasTest, ThePolygonPreviewAfterARestartIsThatOfAFreshStart) {
-  const std::vector<BuilderPoint> dropped = {{5, 1}, {6, 3}}, kept = {{1, 1}, {4, 1}};
-  const auto keptThenMove = [this, &kept] {
-    input_->ClickEach(kept);
-    input_->MoveTo(3, 4);
-    return doc_->Image().copy();
+TEST_F(AreasTest, ThePolygonPreviewAfterARestartIsThatOfAFreshStartThroughTheSnappedPoints) {
+  // Under grid snap, clicked off the grid: the preview runs through the
+  // points taken, as clicks on the grid points draw it, after a fresh start
+  // and after a restart alike. Seen after the first point and after the second.
+  if (!GridSnap) DrawingDriver::Choose("mnuControlsSnapsGrid");
+  const std::vector<BuilderPoint> dropped = {{5, 1}, {6, 3}}, offGrid = {{1.1, 0.9}, {3.9, 1.1}},
+                                  onGrid = {{1, 1}, {4, 1}};
+  const auto clickThenMove = [this](const std::vector<BuilderPoint>& clicks) {
+    std::vector<QImage> seen;
+    for (const auto& [x, y] : clicks) {
+      input_->ClickAt(x, y);
+      input_->MoveTo(3, 4);
+      seen.push_back(doc_->Image().copy());
+    }
+    input_->Escape();
+    return seen;
   };
+  DrawingDriver::Choose("mnuViewAreasPoints");
+  const std::vector<QImage> onGridPoints = clickThenMove(onGrid);
   struct Row {
-    const char* restart;
+    const char* start;
     std::function<void()> act;
   };
   const Row rows[] = {
-      {"Undo", [] { DrawingDriver::Choose("mnuEditUndo"); }},
-      {"right button", [this] { input_->ClickAt(6.5, 5, Qt::RightButton); }},
+      {"fresh", [] {}},
+      {"after Undo", [this, &dropped] {
+         input_->ClickEach(dropped);
+         input_->MoveTo(2, 4);  // the polygon through the points dropped is shown
+         DrawingDriver::Choose("mnuEditUndo");
+       }},
+      {"after the right button", [this, &dropped] {
+         input_->ClickEach(dropped);
+         input_->MoveTo(2, 4);
+         input_->ClickAt(6.5, 5, Qt::RightButton);
+       }},
   };
-  std::vector<QImage> restarted;
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.restart);
     DrawingDriver::Choose("mnuViewAreasPoints");
-    input_->ClickEach(dropped);
-    input_->MoveTo(2, 4);  // the polygon through the points dropped is shown
     row.act();
-    restarted.push_back(keptThenMove());
-    input_->Escape();
+    const std::vector<QImage> seen = clickThenMove(offGrid);
+    for (size_t n = 0; n < seen.size(); ++n) EXPECT_TRUE(seen[n] == onGridPoints[n]) << row.start << ", point " << n + 1;
   }
-  DrawingDriver::Choose("mnuViewAreasPoints");
-  const QImage fresh = keptThenMove();
-  for (size_t k = 0; k < restarted.size(); ++k) EXPECT_TRUE(restarted[k] == fresh) << rows[k].restart;
 }
 
 TEST_F(AreasTest, TheChooserKeepsItsLayoutAndARenameKeepsTheRowCaptionAndChoice) {
@@ -410,8 +442,7 @@ TEST_F(AreasTest, SpanRowsKeepTenCrossingsInOrder) {
   EXPECT_EQ(BoundarySpans.size(), 1U);
 }
 
-TEST_F(AreasTest, SpanTableAnswersInsideTests) {
-  // An open, concave boundary: an L whose closing edge is missing.
+TEST_F(AreasTest, SpanTableAnswersInsideTestsAndClosesABoundaryBackToItsFirstPoint) {
   CreateWindowArea(1, 1, 5, 4);
   const Long area = Objs[ObjCount].OwnerID;
   ASSERT_TRUE(BuildBoundarySpans(area, false));
@@ -424,11 +455,17 @@ TEST_F(AreasTest, SpanTableAnswersInsideTests) {
   EXPECT_TRUE(IsObjectInsideBoundary(circle));
   const Long outside = AddLine(2, 2, 6, 2);
   EXPECT_FALSE(IsObjectInsideBoundary(outside));
-  // A boundary whose last point differs from the first is open there.
+  // A boundary whose last point differs from the first is closed by the
+  // edge back to it: the table is that of the boundary ending on its first point.
+  const std::vector<SpanRow> closed = BoundarySpans;
   ASSERT_EQ(Objs[ObjCount - 2].Rtype, EntityPolygon);
-  Objs[ObjCount - 2].NPoints = 4;  // no edge back from (1, 4) to (1, 1)
+  Objs[ObjCount - 2].NPoints = 4;  // (1, 4) is the last point; (1, 1) the first
   ASSERT_TRUE(BuildBoundarySpans(area, false));
-  EXPECT_FALSE(IsPointInBoundarySpans(3, 2.5));
+  ASSERT_EQ(BoundarySpans.size(), closed.size());
+  for (size_t r = 0; r < closed.size(); ++r) {
+    EXPECT_EQ(BoundarySpans[r].Count, closed[r].Count) << r;
+    EXPECT_EQ(BoundarySpans[r].Slot, closed[r].Slot) << r;
+  }
 }
 
 TEST_F(AreasTest, ABoundaryReachingBillionsOfPixelsPastTheViewAnswersInsideTests) {
@@ -578,22 +615,29 @@ TEST_F(AreasTest, ARescaledBoundaryGivesItsAreaNewExtentsAndSize) {
 
 TEST_F(AreasTest, TheAreaChooserPreviewsWithAMarginAndStatesTheSizeNotACount) {
   CreateWindowArea(1, 1, 4, 3);  // 3 wide, 2 high: 6 square units
-  NewItemName = "Bare";          // an area without a boundary
+  AddLine(2, 2, 3, 2);
+  NewItemName = "Bare";          // an area without a boundary, its box left from earlier work
   AddItem(ItemArea);
   Items[ItemCount].Xmax = Items[ItemCount].Ymax = 2;
   Items[ItemCount].Nlines = 5;
   const std::vector<Previewed> seen = PreviewRows({1, 0, 1});
   ASSERT_EQ(seen.size(), 3U);
   const String size = FormatArea(6);
-  EXPECT_EQ(seen[0].caption, "Area");  // nothing to state yet
   EXPECT_EQ(seen[1].caption.toStdString(), size);
-  EXPECT_EQ(seen[2].caption.toStdString(), "Area");  // not the size of the area previewed before
+  EXPECT_FALSE(seen[1].blank);
   // A tenth of the width and of the height added on every side.
-  const Double window[2][4] = {{seen[1].minX, seen[1].maxX, seen[1].minY, seen[1].maxY},
-                               {seen[0].minX, seen[0].maxX, seen[0].minY, seen[0].maxY}};
-  const Double want[2][4] = {{0.7, 4.3, 0.8, 3.2}, {-0.2, 2.2, -0.2, 2.2}};
-  for (int r = 0; r < 2; ++r)
-    for (int k = 0; k < 4; ++k) EXPECT_NEAR(window[r][k], want[r][k], 1e-9) << r << " " << k;
+  const Double window[4] = {seen[1].minX, seen[1].maxX, seen[1].minY, seen[1].maxY};
+  const Double want[4] = {0.7, 4.3, 0.8, 3.2};
+  for (int k = 0; k < 4; ++k) EXPECT_NEAR(window[k], want[k], 1e-9) << k;
+  // The area with no boundary states nothing (not the size, width or height
+  // of the area previewed before) and shows nothing.
+  for (const size_t k : {size_t{0}, size_t{2}}) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(seen[k].caption, "Area");
+    EXPECT_EQ(seen[k].width, "Width");
+    EXPECT_EQ(seen[k].height, "Height");
+    EXPECT_TRUE(seen[k].blank);
+  }
 }
 
 TEST_F(AreasTest, SelectAreaTakesACircleInTheBoundsOfAConcaveBoundary) {
@@ -611,6 +655,97 @@ TEST_F(AreasTest, SelectAreaTakesACircleInTheBoundsOfAConcaveBoundary) {
   EXPECT_EQ(Objs[circle].Selected, FlagTrue);
   EXPECT_EQ(Objs[notchLine].Selected, FlagFalse);
   EXPECT_EQ(Objs[inside].Selected, FlagTrue);
+}
+
+// Two areas whose boundary polygons do not run straight back to their first
+// point: a U made by points and closed by a click within reach of its first
+// corner, below it, and a square made by lines picked against its first
+// line's direction (the second line joins the first at the first line's
+// start). The hatch on the screen, Select Area and the printed page all
+// treat each as the closed figure the user drew.
+TEST_F(AreasTest, ABoundaryClosedWithinReachOrPickedAgainstItsFirstLineIsClosedOnScreenInSelectionAndOnPaper) {
+  // The U: arms 0.5..1.5 and 2.5..3.5 wide, the notch between them down to
+  // y 2; the last click 0.08 below the first corner (0.5, 4).
+  DrawingDriver::Choose("mnuViewAreasPoints");
+  input_->ClickEach({{0.5, 4}, {1.5, 4}, {1.5, 2}, {2.5, 2}, {2.5, 4}, {3.5, 4}, {3.5, 1}, {0.5, 1}, {0.5, 3.92}});
+  ASSERT_EQ(MessagePanel(2), "Area : New Area 1 CREATED");
+  // The square 4.5..6.5 by 1..3, its left side drawn upward.
+  AddLine(4.5, 1, 4.5, 3);
+  AddLine(4.5, 1, 6.5, 1);
+  AddLine(6.5, 1, 6.5, 3);
+  AddLine(6.5, 3, 4.5, 3);
+  DrawingDriver::Choose("mnuViewAreasLines");
+  input_->ClickEach({{4.5, 2}, {5.5, 1}, {6.5, 2}, {5.5, 3}, {4.5, 2}});
+  ASSERT_EQ(MessagePanel(2), "Area : New Area 2 CREATED");
+  // The square's boundary goes round it once: each corner once, back to the first.
+  const ObjRec& square = Objs[ObjCount];
+  ASSERT_EQ(square.Rtype, EntityPolygon);
+  std::vector<std::pair<Double, Double>> corners;
+  for (Long k = 0; k < square.NPoints; ++k) corners.emplace_back(Pnts[square.PointID + k].X, Pnts[square.PointID + k].Y);
+  EXPECT_EQ(corners, (std::vector<std::pair<Double, Double>>{{4.5, 3}, {4.5, 1}, {6.5, 1}, {6.5, 3}, {4.5, 3}}));
+
+  // Probes in the band beside the U's gap (y 3.92 to 4), in its notch, and in the square.
+  struct Probe {
+    const char* where;
+    Double x1, x2, y;
+    bool inside;
+  };
+  const Probe probes[] = {
+      {"left arm by the gap", 0.7, 1.3, 3.96, true}, {"notch by the gap", 1.7, 2.3, 3.96, false},
+      {"right arm by the gap", 2.7, 3.3, 3.96, true}, {"notch", 1.7, 2.3, 3, false},
+      {"U's base", 0.7, 3.3, 1.5, true},              {"square", 4.7, 6.3, 2, true},
+      {"above the square", 4.7, 6.3, 3.5, false},
+  };
+  std::vector<Long> probeLines;
+  for (const Probe& p : probes) probeLines.push_back(AddLine(p.x1, p.y - 0.02, p.x2, p.y - 0.02));
+
+  OnePattern(0, 2.0F / 48);  // a level line every other pixel row
+  HatchColor = Red;
+  HatchScale = 1;
+  ShowHatches = FlagTrue;
+  for (int row : {0, 1}) {
+    ChooseAreaRow(row);
+    DrawingDriver::Choose("mnuInsertHatch");
+    ASSERT_EQ(Objs[ObjCount].Rtype, EntityHatch);
+  }
+  RefreshDocView(doc_);
+  // Red pixels in the box of a probe's row, a little above its line (and
+  // below the U's top row, where each level edge adds a crossing of its own).
+  const auto hatchedOnScreen = [this](const Probe& p) {
+    const QImage& image = doc_->Image();
+    int red = 0;
+    for (Long y = RoundToLong(ViewPixelY(p.y - 0.01)); y <= RoundToLong(ViewPixelY(p.y + 0.015)); ++y)
+      for (Long x = RoundToLong(ViewPixelX(p.x1)); x <= RoundToLong(ViewPixelX(p.x2)); ++x)
+        red += image.pixel(static_cast<int>(x), static_cast<int>(ViewPixMaxY - y)) == qRgb(255, 0, 0);
+    return red > 0;
+  };
+  for (const Probe& p : probes) EXPECT_EQ(hatchedOnScreen(p), p.inside) << "on the screen: " << p.where;
+
+  for (int row : {0, 1}) {
+    DrawingDriver::Choose("mnuSelectClr");
+    ChooseAreaRow(row);
+    DrawingDriver::Choose("mnuSelectArea");
+    for (size_t k = 0; k < std::size(probes); ++k) {
+      const bool inThisArea = (probes[k].x1 > 4) == (row == 1);
+      EXPECT_EQ(Objs[probeLines[k]].Selected != 0, probes[k].inside && inThisArea) << "selected: " << probes[k].where;
+    }
+    ShowWithReach(48, 24);  // the selection zoomed to the area: both in view again
+  }
+  DrawingDriver::Choose("mnuSelectClr");
+
+  const QString path = QString::fromStdString(ScratchPath("closed areas.pdf"));
+  PrintToPdf(path);
+  Responder().AnswerPrinter(true);
+  DrawingDriver::Choose("mnuFilePrint");
+  ASSERT_EQ(MessagePanel(3), "Drawing printed.");
+  const PdfFirstPage pdf = ReadPdfFirstPage(path, 200);
+  ASSERT_EQ(pdf.pageCount, 1);
+  const PrintedPageMap map(Printer().pageLayout(), pdf.image);
+  Printer().setOutputFileName(QString());
+  for (const Probe& p : probes) {
+    const QRect box = map.Box(p.x1, p.y - 0.01, p.x2, p.y + 0.015);
+    EXPECT_EQ(InkOfColourIn(pdf.image, box, PrimaryInk::Red), p.inside) << "on paper: " << p.where;
+  }
 }
 
 TEST_F(AreasTest, FillStylePaintsAndErasingPaintsTheBackground) {

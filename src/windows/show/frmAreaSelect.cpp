@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "annotation/Areas.h"
+#include "annotation/Boundaries.h"
 #include "annotation/Fills.h"
 #include "annotation/Hatches.h"
 #include "model/ChangeMarks.h"
@@ -43,6 +44,8 @@ Long frmAreaSelect::MemberCount(Long Index) const { return Items[Index].Nlines; 
 void frmAreaSelect::DeleteChosen(Long Index) { DeleteArea(Index); }
 
 void frmAreaSelect::RenameChosen(Long Index, const String& Name) { RenameArea(Index, Name); }
+
+bool frmAreaSelect::HasPreviewWindow(Long Index) const { return FindBoundaryPolygon(Index) != 0; }
 
 void frmAreaSelect::DrawItemPreview(Long Index) {
   lblView->setText(QString::fromStdString(Items[Index].Name));

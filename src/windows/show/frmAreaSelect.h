@@ -24,6 +24,8 @@ class frmAreaSelect : public frmItemChooser {
   Long MemberCount(Long Index) const override;
   // lblLines states the area's size, from its boundary, not a count.
   bool ShowsMemberCount() const override { return false; }
+  // An area whose boundary was never finished has no window of its own.
+  bool HasPreviewWindow(Long Index) const override;
   void DrawItemPreview(Long Index) override;
   void RenameChosen(Long Index, const String& Name) override;
 };

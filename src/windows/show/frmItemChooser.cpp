@@ -199,6 +199,11 @@ void frmItemChooser::ShowPreview(Long Index) {
   ClearPicture();
   const ItemRec& item = Items[Index];
   lblView->setText(QString::fromStdString(item.Name + " Selected"));
+  if (!HasPreviewWindow(Index)) {
+    for (QLabel* size : {lblLines, lblWidth, lblHeight}) ShowDesignText(size);
+    Picture1->update();
+    return;
+  }
   SetPreviewWindow(item, EmptyWindowCorner());
   if (ShowsMemberCount()) lblLines->setText("Lines = " + QString::number(MemberCount(Index)));
   lblHeight->setText(QString::fromStdString(FormatHeightLabel(PreviewHeight())));

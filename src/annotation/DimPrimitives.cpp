@@ -174,6 +174,12 @@ void BeginDimensionSettings() {
   Put = CurrentSettings(window);
 }
 
+Long LayerBeforeDimension(const DrawingWindow* Window) {
+  if (!Window) return 0;
+  const bool swappedHere = DimActive && Window == SwapWindow && CurDwg == SwapDwg;
+  return swappedHere && Window->Current_Layer == Put.Layer ? Before.Layer : Window->Current_Layer;
+}
+
 void EndDimensionSettings() {
   PutBack(FontName, Put.Font, Before.Font);
   // The layer goes back to the window it was taken from, while that window

@@ -3,8 +3,8 @@
 // appended on the dimension layer; these routines swap the drawing settings
 // for the dimension's own while a command runs, write the value as letters,
 // append lines, arcs and arrowheads, and size the letters and arrows from the
-// measured length. None of them draws: the dimension command draws its
-// entities when it ends with accept.
+// measured length. None of them draws: the dimension command draws what a
+// step built once the step is done (each segment of a chain as it is made).
 #pragma once
 
 #include <vector>
@@ -13,6 +13,8 @@
 #include "platform/Types.h"
 
 namespace lintavo {
+
+class DrawingWindow;
 
 // ---- Working values of the dimension being built ------------------------------
 // The letters of the dimension being built, fields of DimWork (DimWork.h).
@@ -32,6 +34,12 @@ void BeginDimensionSettings();
 // Puts back each saved setting still as the command put it; one the user
 // chose meanwhile stays.
 void EndDimensionSettings();
+// The layer Window had current before the command made the dimension layer
+// current there, while that layer is still current: the layer a pick of the
+// command judges editable by, so that it finds what the user could pick
+// before the command began (in View Top Layer, the user's own top layer).
+// Window's current layer in any other case.
+Long LayerBeforeDimension(const DrawingWindow* Window);
 
 // ---- Appenders -------------------------------------------------------------------------
 // The character codes of a dimension's text (UTF-8) as the fonts number their

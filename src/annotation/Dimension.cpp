@@ -81,6 +81,7 @@ struct OwnWorkRec {
   Integer Kind = 0;     // DimKind the command runs
   Long StepFrom = 0;    // first entity index the running step may append; 0 between steps
   std::vector<std::pair<Long, Long>> Runs;  // first and last index of the entities of each step
+  size_t Shown = 0;     // runs drawn so far: a chain's segments are drawn as they are built
 };
 OwnWorkRec Own;
 
@@ -90,11 +91,28 @@ void NoteStepEntities() {
   Own.StepFrom = 0;
 }
 
-// Calls visit(i) for each entity the command appended that is still in the table.
+// Calls visit(i) for each entity the command appended, in the runs from
+// run From on, that is still in the table.
 template <typename Visit>
-void ForEachOwnEntity(Visit&& visit) {
-  for (const auto& [first, last] : Own.Runs)
+void ForEachOwnEntity(Visit&& visit, size_t From = 0) {
+  for (size_t r = From; r < Own.Runs.size(); ++r) {
+    const auto& [first, last] = Own.Runs[r];
     for (Long i = first; i <= std::min(last, ObjCount); ++i) visit(i);
+  }
+}
+
+// Draws in the active window the entities of the runs not drawn yet: each
+// is drawn once, as it is stored, when its step has built it.
+void DrawNewOwnEntities() {
+  const Integer current = CurDwg;
+  if (ActiveDoc) {
+    ForEachOwnEntity(
+        [current](Long i) {
+          if (Objs[i].DwgNo == current && !Objs[i].Erased) DrawObject(i);
+        },
+        Own.Shown);
+  }
+  Own.Shown = Own.Runs.size();
 }
 
 // Whether the command has built anything that is still in a drawing (an
@@ -105,9 +123,9 @@ bool BuiltAnything() {
   return built;
 }
 
-// The finished dimension is shown at once: its entities in the active
-// window are drawn; the window of another drawing that got some (points
-// clicked there meanwhile) is redrawn whole, and the active one after it.
+// The finished dimension is shown at once: its entities not drawn yet are
+// drawn in the active window; the window of another drawing that got some
+// (points clicked there meanwhile) is redrawn whole, and the active one after it.
 void DrawOwnEntities() {
   DrawingWindow* here = ActiveDocForm();
   const Integer current = CurDwg;
@@ -127,10 +145,7 @@ void DrawOwnEntities() {
     if (here) RefreshDocView(here);
     return;
   }
-  if (!ActiveDoc) return;
-  ForEachOwnEntity([current](Long i) {
-    if (Objs[i].DwgNo == current && !Objs[i].Erased) DrawObject(i);
-  });
+  DrawNewOwnEntities();
 }
 
 // Takes back the layer the command made while the command has built
@@ -147,6 +162,29 @@ void TakeBackMadeLayer() {
     DeleteLayerObjs(layer);
   });
   Own.Mark.GiveBack();
+}
+
+// FindObjAt judged by the layer current before the command made its
+// dimension layer current: the circle the user sees on the top layer is
+// found in View Top Layer, where only the current layer may be picked.
+void FindObjAtOnUserLayer(Long& ObjNo, Double X, Double Y, Double& Dist) {
+  DrawingWindow* window = ActiveDocForm();
+  const Long kept = window ? window->Current_Layer : 0;
+  if (window) window->Current_Layer = LayerBeforeDimension(window);
+  FindObjAt(ObjNo, X, Y, Dist);
+  if (window) window->Current_Layer = kept;
+}
+
+// The current layer put back may hide what the command drew while its own
+// layer was current (in View Top Layer only the current layer shows): the
+// window is then redrawn, so that it shows what the layer mode shows.
+void RedrawWhereTheLayerPutBackHides() {
+  bool hidden = false;
+  const Integer current = CurDwg;
+  ForEachOwnEntity([&hidden, current](Long i) {
+    hidden = hidden || (Objs[i].DwgNo == current && !Objs[i].Erased && !IsObjLayerVisible(i));
+  });
+  if (hidden) RefreshActiveView();
 }
 
 void AcceptDimension() {
@@ -278,7 +316,7 @@ Long PickDimensionObject(bool ArcsOnly) {
   TakePickPoint(x, y);
   Long objNo = 0;
   Double dist = 0;
-  FindObjAt(objNo, x, y, dist);
+  FindObjAtOnUserLayer(objNo, x, y, dist);
   if (objNo < 1 || objNo > ObjCount || ToSingle(dist) > PickTolerance) {
     ShowStatus("Line NOT Found, Try Again", ResultPanel);
     ToolStep = 0;
@@ -316,6 +354,9 @@ void DoDimensionCommand() {
   Own.StepFrom = ObjCount + 1;
   RunStepRoutine();
   NoteStepEntities();
+  // A chain goes on after each segment: what the step built is shown now,
+  // so the user sees each segment as it is made.
+  if (DimActive) DrawNewOwnEntities();
 }
 
 void EndDimensionCommand(Integer& Accept) {
@@ -326,6 +367,7 @@ void EndDimensionCommand(Integer& Accept) {
   else
     TakeBackMadeLayer();
   EndDimensionSettings();
+  if (Accept) RedrawWhereTheLayerPutBackHides();
   EndCommand(DimActive);
 }
 

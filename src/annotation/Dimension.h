@@ -2,7 +2,9 @@
 // (linear, angular, leader, radius, arc angle); each appends ordinary
 // entities on the dimension layer with the primitives of DimPrimitives.
 // While a command runs the dimension's font, layer, colour and line style are
-// in force; it ends with accept (the new entities drawn) or is cancelled:
+// in force. Each step's entities are drawn when the step has built them, so
+// a chain shows every segment as it is made; the command ends with accept
+// (whatever is not drawn yet is drawn then) or is cancelled:
 // Esc takes back only what the command made itself (the dimension layer it
 // had to make, while it has built nothing), in the drawing it made it in.
 // What other commands did while it waited (a save, Undo and Redo, layers

@@ -165,6 +165,93 @@ TEST_F(DimensionTest, ChainsOfPartitionedAndCumulativeDimensions) {
   }
 }
 
+// Each segment of a chain is drawn when its click builds it: after every
+// such click the window is what a fresh redraw shows, the new segment in it.
+TEST_F(DimensionTest, EachSegmentOfAChainIsSeenAsItIsMade) {
+  const Double cx = 3, cy = 2.5, r = 1.5;
+  const auto onCircle = [&](Double degrees) {
+    return std::pair{cx + r * std::cos(degrees * Pi / 180), cy + r * std::sin(degrees * Pi / 180)};
+  };
+  struct Row {
+    const char* name;
+    const char* menuItem;
+    Integer mode;
+    std::vector<std::pair<Double, Double>> before;    // clicks before the first segment is built
+    std::vector<std::pair<Double, Double>> segments;  // each click builds one segment
+  };
+  const Row rows[] = {
+      {"linear partitioned", "mnuInsertLinearDim", DimPartitioned, {{0, 0.5}, {2, 0.5}}, {{1, 0}, {4, 0.5}, {6, 0.5}}},
+      {"linear cumulative", "mnuInsertLinearDim", DimCumulative, {{0, 5}, {2, 5}}, {{1, 5.5}, {4, 5}, {6, 5}}},
+      {"angular partitioned", "mnuInsertAngularDim", DimPartitioned, {{cx + r, cy}, onCircle(10), onCircle(60)},
+       {{cx, cy + 2.2}, onCircle(120), onCircle(170)}},
+      {"angular cumulative", "mnuInsertAngularDim", DimCumulative, {{cx - r, cy}, onCircle(200), onCircle(240)},
+       {{cx, cy - 2}, onCircle(280), onCircle(320)}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    DimMode = row.mode;
+    const Long circle = AddCircle(cx, cy, r);
+    RefreshDocView(doc_);
+    Dimension(row.menuItem, {});
+    input_->ClickEach(row.before);
+    for (const auto& [x, y] : row.segments) {
+      const Long built = ObjCount;
+      input_->ClickAt(x, y);
+      EXPECT_TRUE(DimActive);
+      EXPECT_FALSE(Letters(built).empty()) << "a segment is built at " << x << ", " << y;
+      EXPECT_TRUE(EqualsFreshRedraw()) << "the segment built at " << x << ", " << y << " shows";
+    }
+    input_->Escape();
+    EXPECT_TRUE(EqualsFreshRedraw());
+    EraseObj(circle);
+  }
+}
+
+// In View Top Layer only the current layer may be picked. The dimension
+// commands that pick a circle or an arc make their own layer current, and
+// still find what lies on the layer the user works on; the layer goes back
+// when they end, and the window shows what that layer mode shows.
+TEST_F(DimensionTest, DimensionsPickTheCircleOrArcOfTheTopLayerInViewTopLayer) {
+  const Long circle = AddCircle(2, 2.5, 1);
+  const Long arc = AddArc(5.5, 2.5, 1, 0, 45, 90);
+  RefreshDocView(doc_);
+  const Long layer = doc_->Current_Layer;
+  ASSERT_EQ(Objs[circle].LayerID, layer);
+  ASSERT_EQ(Objs[arc].LayerID, layer);
+  DrawingDriver::PressButton("ViewLayers");
+  ASSERT_EQ(doc_->View_Layers, FlagFalse);
+  // The letters of a value as Letters reads them back: one character code each.
+  const auto letters = [](const String& value) {
+    String codes;
+    for (unsigned c : DimTextCodes(value)) codes += static_cast<char>(c);
+    return codes;
+  };
+  Single quarterTurn = static_cast<Single>(Pi / 2);
+  const String ninety = letters(FormatAngleValue(quarterTurn));
+  struct Row {
+    const char* menuItem;
+    std::vector<std::pair<Double, Double>> clicks;  // the pick first
+    String letters;
+  };
+  const Row rows[] = {
+      {"mnuInsertAngularDim", {{3, 2.5}, {3, 2.5}, {2, 3.5}, {3, 4}}, ninety},
+      {"mnuInsertRadiusDim", {{1, 2.5}, {0, 2.5}}, "r" + FormatLength(1)},
+      {"mnuInsertArcDim", {{5.5 + std::sqrt(0.5), 2.5 + std::sqrt(0.5)}, {7, 4}}, ninety},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.menuItem);
+    const Long before = ObjCount;
+    DrawingDriver::Choose(row.menuItem);
+    input_->ClickAt(row.clicks[0].first, row.clicks[0].second);
+    EXPECT_EQ(MessagePanel(3), "");
+    input_->ClickEach({row.clicks.begin() + 1, row.clicks.end()});
+    EXPECT_EQ(Letters(before), row.letters);
+    EXPECT_FALSE(DimActive);
+    EXPECT_EQ(doc_->Current_Layer, layer);
+    EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
 TEST_F(DimensionTest, AngularSweepsCounterClockwiseAndWritesTheDegreeSign) {
   const Double cx = 3, cy = 3, r = 2;
   AddCircle(cx, cy, r);

@@ -616,10 +616,10 @@ TEST_F(AreasTest, ARescaledBoundaryGivesItsAreaNewExtentsAndSize) {
 TEST_F(AreasTest, TheAreaChooserPreviewsWithAMarginAndStatesTheSizeNotACount) {
   CreateWindowArea(1, 1, 4, 3);  // 3 wide, 2 high: 6 square units
   AddLine(2, 2, 3, 2);
-  NewItemName = "Bare";          // an area without a boundary, its box left from earlier work
-  AddItem(ItemArea);
-  Items[ItemCount].Xmax = Items[ItemCount].Ymax = 2;
-  Items[ItemCount].Nlines = 5;
+  // An area without a boundary: its collection abandoned with Esc.
+  DrawingDriver::Choose("mnuViewAreasPoints");
+  input_->ClickEach({{5, 1}, {6, 1}});
+  input_->Escape();
   const std::vector<Previewed> seen = PreviewRows({1, 0, 1});
   ASSERT_EQ(seen.size(), 3U);
   const String size = FormatArea(6);
@@ -729,7 +729,7 @@ TEST_F(AreasTest, ABoundaryClosedWithinReachOrPickedAgainstItsFirstLineIsClosedO
       const bool inThisArea = (probes[k].x1 > 4) == (row == 1);
       EXPECT_EQ(Objs[probeLines[k]].Selected != 0, probes[k].inside && inThisArea) << "selected: " << probes[k].where;
     }
-    ShowWithReach(48, 24);  // the selection zoomed to the area: both in view again
+    DrawingDriver::Choose("mnuViewZoomFit");  // the selection zoomed to the area: both in view again
   }
   DrawingDriver::Choose("mnuSelectClr");
 

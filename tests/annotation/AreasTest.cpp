@@ -69,7 +69,7 @@ class AreasTest : public EditFixture {
   }
   // What the chooser shows for a clicked row: lblLines and the preview's world window.
   struct Previewed {
-    QString caption, width, height;  // lblLines, lblWidth, lblHeight
+    QString view, caption, width, height;  // lblView, lblLines, lblWidth, lblHeight
     Double minX, maxX, minY, maxY;
     bool blank;  // the picture shows nothing
   };
@@ -80,7 +80,7 @@ class AreasTest : public EditFixture {
       for (int row : rows) {
         ClickRow(dialog.List1, row);
         const QImage& picture = dialog.Picture1->Image();
-        seen.push_back({dialog.lblLines->text(), dialog.lblWidth->text(), dialog.lblHeight->text(), ViewWinMinX,
+        seen.push_back({dialog.lblView->text(), dialog.lblLines->text(), dialog.lblWidth->text(), dialog.lblHeight->text(), ViewWinMinX,
                         ViewWinMaxX, ViewWinMinY, ViewWinMaxY, IsBlank(picture)});
       }
       dialog.CancelButton->click();
@@ -633,6 +633,7 @@ TEST_F(AreasTest, TheAreaChooserPreviewsWithAMarginAndStatesTheSizeNotACount) {
   // of the area previewed before) and shows nothing.
   for (const size_t k : {size_t{0}, size_t{2}}) {
     SCOPED_TRACE(k);
+    EXPECT_EQ(seen[k].view, "New Area 2");  // named as every area is
     EXPECT_EQ(seen[k].caption, "Area");
     EXPECT_EQ(seen[k].width, "Width");
     EXPECT_EQ(seen[k].height, "Height");

@@ -47,8 +47,9 @@ void frmAreaSelect::RenameChosen(Long Index, const String& Name) { RenameArea(In
 
 bool frmAreaSelect::HasPreviewWindow(Long Index) const { return FindBoundaryPolygon(Index) != 0; }
 
+String frmAreaSelect::PreviewCaption(Long Index) const { return Items[Index].Name; }
+
 void frmAreaSelect::DrawItemPreview(Long Index) {
-  lblView->setText(QString::fromStdString(Items[Index].Name));
   // The size comes from the area's own boundary; an area without one states
   // none, never the size of the area previewed before.
   ShowDesignText(lblLines);

@@ -26,6 +26,7 @@ class frmAreaSelect : public frmItemChooser {
   bool ShowsMemberCount() const override { return false; }
   // An area whose boundary was never finished has no window of its own.
   bool HasPreviewWindow(Long Index) const override;
+  String PreviewCaption(Long Index) const override;  // the area's name alone
   void DrawItemPreview(Long Index) override;
   void RenameChosen(Long Index, const String& Name) override;
 };

@@ -198,7 +198,7 @@ void frmItemChooser::ShowNothingChosen() {
 void frmItemChooser::ShowPreview(Long Index) {
   ClearPicture();
   const ItemRec& item = Items[Index];
-  lblView->setText(QString::fromStdString(item.Name + " Selected"));
+  lblView->setText(QString::fromStdString(PreviewCaption(Index)));
   if (!HasPreviewWindow(Index)) {
     for (QLabel* size : {lblLines, lblWidth, lblHeight}) ShowDesignText(size);
     Picture1->update();
@@ -212,6 +212,8 @@ void frmItemChooser::ShowPreview(Long Index) {
   DrawItemPreview(Index);
   Picture1->update();
 }
+
+String frmItemChooser::PreviewCaption(Long Index) const { return Items[Index].Name + " Selected"; }
 
 void frmItemChooser::DrawItemPreview(Long Index) {
   if (kind_ == ItemLayer) DrawLayerPreview(Index);

@@ -77,8 +77,10 @@ class frmItemChooser : public QDialog {
   // Where a preview window of no width or height takes its upper corner.
   virtual PreviewCorner EmptyWindowCorner() const { return PreviewCorner::DrawingOne; }
   // Whether the item has a window of its own to preview; one without shows
-  // its name only, no size and no picture.
+  // its caption only, no size and no picture.
   virtual bool HasPreviewWindow(Long) const { return true; }
+  // lblView's caption for the item previewed: its name and " Selected".
+  virtual String PreviewCaption(Long Index) const;
   virtual void DrawItemPreview(Long Index);                     // after fitting; layers: the layer's entities
   virtual void RenameChosen(Long Index, const String& Name);    // Enter in TxtName; the item's Name
 

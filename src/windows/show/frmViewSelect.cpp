@@ -32,8 +32,9 @@ Long frmViewSelect::MemberCount(Long Index) const { return Items[Index].Nlines; 
 
 void frmViewSelect::DeleteChosen(Long Index) { DeleteView(Index); }
 
+String frmViewSelect::PreviewCaption(Long Index) const { return Items[Index].Name; }
+
 void frmViewSelect::DrawItemPreview(Long Index) {
-  lblView->setText(QString::fromStdString(Items[Index].Name));
   SetItemFlag(Index, &ItemRec::Show, FlagTrue);
   ShowRefPnts = FlagFalse;  // off for the preview, and it stays off
   DrawOwnedPreview(0);

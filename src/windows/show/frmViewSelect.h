@@ -22,6 +22,7 @@ class frmViewSelect : public frmItemChooser {
   void AddNewItem() override {}  // views are made by ADD View, not here
   Long MemberCount(Long Index) const override;
   void DrawItemPreview(Long Index) override;
+  String PreviewCaption(Long Index) const override;  // the view's name alone
 };
 
 // Shows the chooser modally for the current SelectAction.

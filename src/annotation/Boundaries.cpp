@@ -351,15 +351,6 @@ void StoreCrossing(Long Row, Long X) {
   }
 }
 
-Long FindBoundaryPolygon(Long Item) {
-  for (const Long i : ItemMembers(Item)) {
-    if (i <= BaseObjCount) continue;
-    const ObjRec& obj = Objs[i];
-    if (obj.OwnerID == Item && obj.Rtype == EntityPolygon && !obj.Erased && obj.DwgNo != 0) return i;
-  }
-  return 0;
-}
-
 bool BuildBoundarySpans(Long Item, bool Placed) {
   if (Item < 1 || Item > ItemCount || Items[Item].Rtype != ItemArea) return false;
   const ItemRec& area = Items[Item];
@@ -381,7 +372,7 @@ bool BuildBoundarySpans(Long Item, bool Placed) {
   // assign keeps the table's storage: a redraw of many hatches allocates once.
   BoundarySpans.assign(static_cast<size_t>(BoundaryRows) + 1, SpanRow{});
   if (area.Nlines < 0) return false;
-  const Long poly = FindBoundaryPolygon(Item);
+  const Long poly = AreaBoundary(Item);
   if (poly == 0) return false;
   const ObjRec& obj = Objs[poly];
   Single px0 = 0, py0 = 0, firstPx = 0, firstPy = 0;

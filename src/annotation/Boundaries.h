@@ -71,8 +71,7 @@ bool IsDuplicateBoundaryPoint(Long PntNo, Long LastNo);
 void EndBoundaryCollection();
 
 // ---- Span table ------------------------------------------------------------------------
-// The first live polygon (type 11) owned by Item above the support data; 0 none.
-Long FindBoundaryPolygon(Long Item);
+// An area's boundary polygon is AreaBoundary (DataHand.h).
 // Fills the extents, box, rows and table for area Item (with Placed, its
 // points go through PlacePoint). False when Item is no area, lies wholly
 // outside the view window, has negative Nlines or no boundary polygon.

@@ -50,16 +50,6 @@ ClipPoint BoundaryPixel(Double X, Double Y) {
   return {RoundHalfEven(UnclampedPixelX(X)), RoundHalfEven(UnclampedPixelY(Y))};
 }
 
-// The first live polygon whose ObjectID is the area.
-Long FindFillPolygon(Long Item) {
-  const Long last = ObjCount;
-  for (Long i = 1; i <= last; ++i) {
-    const ObjRec& obj = Objs[i];
-    if (obj.ObjectID == Item && obj.Rtype == EntityPolygon && !obj.Erased && obj.DwgNo != 0) return i;
-  }
-  return 0;
-}
-
 }  // namespace
 
 bool BuildAreaPolygon(Long Item) {
@@ -72,7 +62,7 @@ bool BuildAreaPolygon(Long Item) {
     return false;
   BoundaryBox = {PixelX(x1), PixelY(y1), PixelX(x2), PixelY(y2) + 1};
   if (area.Nlines < 1) return false;
-  const Long poly = FindFillPolygon(Item);
+  const Long poly = AreaBoundary(Item);
   if (poly == 0) return false;
   const ObjRec& obj = Objs[poly];
   if (obj.NPoints > ScrPtsMax)

@@ -388,6 +388,16 @@ void UpdateItemExtents(Long ItemNo) {
   TakeMembersIntoItemBox(ItemNo);
 }
 
+Long AreaBoundary(Long Item) {
+  if (Item < 1 || Item > ItemCount) return 0;
+  for (const Long i : ItemMembers(Item)) {
+    if (i <= BaseObjCount) continue;
+    const ObjRec& obj = Objs[i];
+    if (obj.Rtype == EntityPolygon && !obj.Erased && obj.DwgNo != 0) return i;
+  }
+  return 0;
+}
+
 void NoteItemExtents(Long ItemNo) {
   if (ItemNo < 1 || ItemNo > ItemCount || !OwnsEntities(Items[ItemNo])) return;
   if (ItemNoted.size() <= static_cast<size_t>(ItemNo)) ItemNoted.resize(static_cast<size_t>(ItemsMax) + 1, 0);

@@ -419,6 +419,11 @@ Double EnclosedArea(const ObjRec& Obj);
 // An item without such entities, and an item of any other kind, is left
 // unchanged. The members come from ItemMembers: no pass over the entities.
 void UpdateItemExtents(Long ItemNo);
+// The boundary of area item Item: its first member above the support
+// geometry that is a live polygon of an open drawing, the one polygon its
+// hatches and fills are drawn from and its box and size are taken from; 0
+// when it has none. The members come from ItemMembers.
+Long AreaBoundary(Long Item);
 // Item ItemNo (a group or an area; any other kind is passed over) is noted
 // for UpdateNotedItemExtents: its box is to be taken again from its members.
 void NoteItemExtents(Long ItemNo);

@@ -45,7 +45,7 @@ void frmAreaSelect::DeleteChosen(Long Index) { DeleteArea(Index); }
 
 void frmAreaSelect::RenameChosen(Long Index, const String& Name) { RenameArea(Index, Name); }
 
-bool frmAreaSelect::HasPreviewWindow(Long Index) const { return FindBoundaryPolygon(Index) != 0; }
+bool frmAreaSelect::HasPreviewWindow(Long Index) const { return AreaBoundary(Index) != 0; }
 
 String frmAreaSelect::PreviewCaption(Long Index) const { return Items[Index].Name; }
 

@@ -10,8 +10,10 @@
 #include "commands/EditTransforms.h"
 
 #include <cmath>
+#include <vector>
 
 #include "commands/Adjust.h"
+#include "commands/CarriedAreas.h"
 #include "commands/Edits.h"
 #include "commands/PathStations.h"
 #include "model/DataHand.h"
@@ -122,12 +124,14 @@ Integer TakeTypedInt() {
   return value;
 }
 
-// Whether the transform set keeps every selected entity finite, each first
-// moved by (Dx, Dy).
-bool SelectionStaysFinite(Double Dx, Double Dy) {
+// Whether the transform set keeps every selected entity, and every boundary
+// the selection carries, finite, each first moved by (Dx, Dy).
+bool SelectionStaysFinite(const std::vector<CarriedArea>& Carried, Double Dx, Double Dy) {
   const Long last = ObjCount;
   for (Long i = BaseObjCount + 1; i <= last; ++i)
     if (IsEditSelected(i) && !TransformStaysFinite(i, Dx, Dy)) return false;
+  for (const CarriedArea& carried : Carried)
+    if (!TransformStaysFinite(carried.Boundary, Dx, Dy)) return false;
   return true;
 }
 
@@ -152,8 +156,10 @@ void RotateSelected() {
   const Single angle = LineAngleD(EditRefX, EditRefY, EditPointX, EditPointY);
   SetAdjustTransform(EditRefX, EditRefY, 1, 1, angle);
   BeforeSelectionPointsChange();
+  const std::vector<CarriedArea> carried = SelectionCarriedAreas();
   // The end redraws the whole view: no entity is wiped or drawn on its own.
-  ForEachSelected([](Long i) { ApplyTransformToPoints(i); });
+  ForEachSelected(ApplyTransformToPoints);
+  CarryBoundaries(carried, ApplyTransformToPoints);
   EndEditCommand();
 }
 
@@ -234,12 +240,15 @@ void RescaleSelected() {
     return;
   }
   SetAdjustTransform(EditRefX, EditRefY, RescaleX, RescaleY, 0);
-  if (!SelectionStaysFinite(-EditRefX, -EditRefY)) return RefuseNonFiniteResult();
+  const std::vector<CarriedArea> carried = SelectionCarriedAreas();
+  if (!SelectionStaysFinite(carried, -EditRefX, -EditRefY)) return RefuseNonFiniteResult();
   // The end redraws the whole view; a circle that becomes an ellipse is
   // erased unseen.
   const WholeRedrawFollows redraw;
   BeforeSelectionPointsChange();
-  ForEachSelected([](Long i) { ScaleObj(i); });
+  const auto scale = [](Long i) { ScaleObj(i); };
+  ForEachSelected(scale);
+  CarryBoundaries(carried, scale);
   EndEditCommand();
 }
 
@@ -263,7 +272,7 @@ bool MakeRadialCopies(Integer n) {
   const Single step = ToSingle(RadialTotalAngle / n * DegToRad);
   for (Long k = 1; k <= n; ++k) {
     SetRadialTransform(k, step);
-    if (!SelectionStaysFinite(-EditRefX, -EditRefY)) return false;
+    if (!SelectionStaysFinite({}, -EditRefX, -EditRefY)) return false;  // copies carry no area
   }
   const Long last = ObjCount;
   for (Long k = 1; k <= n; ++k) {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "commands/Adjust.h"
+#include "commands/CarriedAreas.h"
 #include "commands/EditTransforms.h"
 #include "commands/GripFrame.h"
 #include "model/ChangeMarks.h"
@@ -215,26 +216,23 @@ void UneraseLast() {
   ShowStatus("Un Erased " + std::to_string(count) + " Lines", 2);
 }
 
+}  // namespace
+
 // ---- Move and Copy -----------------------------------------------------------------------
 
-// Entity ObjNo moved by (dx, dy) in place: a compound by its insertion point
-// (and a dimension's, fill's or hatch's item extents recomputed), any other
-// entity by every point.
-void MoveEntity(Long objNo, Double dx, Double dy) {
-  const ObjRec& obj = Objs[objNo];
+void MoveEntityBy(Long ObjNo, Double Dx, Double Dy) {
+  const ObjRec& obj = Objs[ObjNo];
   const Long first = obj.PointID;
   const bool compound = obj.Rtype >= FirstCompoundType;
   const Long count = compound ? 1 : obj.NPoints;
   for (Long k = first; k < first + count; ++k) {
-    Pnts[k].X += dx;
-    Pnts[k].Y += dy;
+    Pnts[k].X += Dx;
+    Pnts[k].Y += Dy;
     if (!compound) UpdateExtents(Pnts[k].X, Pnts[k].Y);
   }
   if (obj.Rtype >= EntityDimension) UpdateItemExtents(obj.ObjectID);
-  ObjPointsChanged(objNo);  // a dimension covers its item's box: told once that box stands
+  ObjPointsChanged(ObjNo);  // a dimension covers its item's box: told once that box stands
 }
-
-}  // namespace
 
 void ShowMoveCursor() {
   DrawingWindow* window = ActiveDocForm();
@@ -257,8 +255,11 @@ void MoveSelected() {
   if (!OffsetTaken) return;
   const Double dx = EditRefX, dy = EditRefY;
   BeforeSelectionPointsChange();
+  const std::vector<CarriedArea> carried = SelectionCarriedAreas();
   // The end redraws the whole view: no entity is wiped or drawn on its own.
-  ForEachSelected([dx, dy](Long i) { MoveEntity(i, dx, dy); });
+  const auto move = [dx, dy](Long i) { MoveEntityBy(i, dx, dy); };
+  ForEachSelected(move);
+  CarryBoundaries(carried, move);
   ExtentsChanged = FlagTrue;
   EndEditCommand();
 }

@@ -109,6 +109,10 @@ void ForEachSelected(Visit visit) {
 // than a quarter of the entities drops the object index, which the next pick
 // lays out again in one pass, instead of moving each entity within it.
 void BeforeSelectionPointsChange();
+// Entity ObjNo moved by (Dx, Dy) in place: a compound by its insertion point
+// (and a dimension's, fill's or hatch's item extents recomputed), any other
+// entity by every point, widening the drawing's extents.
+void MoveEntityBy(Long ObjNo, Double Dx, Double Dy);
 void DrawEntity(Long ObjNo);    // drawn with its own pen
 void ShowMoveCursor();          // the move pointer "hwe.cur" of the application folder
 // Panel 1 title; with nothing selected NoSelectionError and false.

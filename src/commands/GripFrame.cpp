@@ -6,14 +6,17 @@
 //   Set-up
 //   Drawing and hit tests
 //   Mouse routing
+//   Drags: the selection and the areas it carries
 //   Drags: move
 //   Drags: scale and rotate
 //   Reset
 #include "commands/GripFrame.h"
 
 #include <cmath>
+#include <vector>
 
 #include "commands/Adjust.h"
+#include "commands/CarriedAreas.h"
 #include "commands/Edits.h"
 #include "model/DataHand.h"
 #include "model/DrawingWindow.h"
@@ -351,6 +354,45 @@ void GroupEditMouseUp() {
   ArrowPointer();
 }
 
+// ---- Drags: the selection and the areas it carries -------------------------------------------
+
+namespace {
+
+// A drag step changes the selection's points and shows it with the not-XOR
+// pen: each entity's ghost drawn before its change (the old ghost goes) and
+// after it (the new one shows). A fill or hatch is drawn from its area's
+// boundary, which the step carries apart from the entities (CarriedAreas):
+// its paint cannot be taken off and put on entity by entity, so a step that
+// carries an area draws no ghosts and shows the view drawn afresh once every
+// point stands (the redraw puts the frame back).
+
+// Each selected entity changed by change(ObjNo), which returns the entity
+// changed (a scale may replace a circle by an ellipse), then the carried
+// boundaries alike; while no area is carried, each ghost drawn Before and
+// After as asked.
+template <typename Change>
+void ChangeSelection(const std::vector<CarriedArea>& carried, bool Before, bool After, Change change) {
+  const bool ghosts = carried.empty();
+  ForEachSelected([&](Long objNo) {
+    if (ghosts && Before) DrawObject(objNo);
+    const Long changed = change(objNo);
+    if (ghosts && After) DrawObject(changed);
+  });
+  CarryBoundaries(carried, change);
+}
+
+// The view drawn afresh after a step that carried an area.
+void ShowCarriedStep(const std::vector<CarriedArea>& carried) {
+  if (!carried.empty()) RefreshActiveView();
+}
+
+Long TurnEntity(Long objNo) {
+  ApplyTransformToPoints(objNo);
+  return objNo;
+}
+
+}  // namespace
+
 // ---- Drags: move --------------------------------------------------------------------------------
 
 namespace {
@@ -358,27 +400,19 @@ namespace {
 void MoveSelectionToFrame() {
   const Double ox = (FramePivot.X - FrameCentre.X) / ViewScaleX;
   const Double oy = (FramePivot.Y - FrameCentre.Y) / ViewScaleY;
+  const std::vector<CarriedArea> carried = SelectionCarriedAreas();
   XorDraw = FlagTrue;
   ShowStatus("X-Off = " + NumberText(RoundHalfEven(ox, ReadOutDecimals)), 2);
   ShowStatus("Y-Off = " + NumberText(RoundHalfEven(oy, ReadOutDecimals)), 3);
   const Double dx = ox - FrameOffsetX, dy = oy - FrameOffsetY;
-  ForEachSelected([&](Long objNo) {
-    DrawObject(objNo);
-    const ObjRec& obj = Objs[objNo];
-    const bool compound = obj.Rtype >= EntityComponent;  // only its position, point 1, moves
-    const Integer moved = compound ? 1 : obj.NPoints;
-    for (Long k = 0; k < moved; ++k) {
-      PntRec& p = Pnts[obj.PointID + k];
-      p.X += dx;
-      p.Y += dy;
-      if (!compound) UpdateExtents(p.X, p.Y);
-    }
-    ObjPointsChanged(objNo);
-    DrawObject(objNo);
+  ChangeSelection(carried, true, true, [dx, dy](Long objNo) {
+    MoveEntityBy(objNo, dx, dy);
+    return objNo;
   });
   FrameOffsetX = ox;
   FrameOffsetY = oy;
   XorDraw = FlagFalse;
+  ShowCarriedStep(carried);
 }
 
 void DragFrame(Long x, Long y) {
@@ -409,56 +443,48 @@ void WorldPivot(Double& px, Double& py) {
   py = (FramePivot.Y - ViewBaseY) / ViewScaleY;
 }
 
-// The XOR ghosts of a turn about (px, py) by Angle: each selected entity is
+// The ghosts of a turn about (px, py) by Angle: each selected entity is
 // drawn (its ghost goes) and then turned ...
-void DrawThenTurn(Double px, Double py, Single Angle) {
+void DrawThenTurn(Double px, Double py, Single Angle, const std::vector<CarriedArea>& carried) {
   SetAdjustTransform(px, py, 1, 1, Angle);
-  ForEachSelected([](Long objNo) {
-    DrawObject(objNo);
-    ApplyTransformToPoints(objNo);
-  });
+  ChangeSelection(carried, true, false, TurnEntity);
 }
 
 // ... or turned and then drawn (its new ghost shows).
-void TurnThenDraw(Double px, Double py, Single Angle) {
+void TurnThenDraw(Double px, Double py, Single Angle, const std::vector<CarriedArea>& carried) {
   SetAdjustTransform(px, py, 1, 1, Angle);
-  ForEachSelected([](Long objNo) {
-    ApplyTransformToPoints(objNo);
-    DrawObject(objNo);
-  });
+  ChangeSelection(carried, false, true, TurnEntity);
 }
 
 void ApplyScalePreview() {
   Double px = 0, py = 0;
   WorldPivot(px, py);
+  const std::vector<CarriedArea> carried = SelectionCarriedAreas();
   XorDraw = FlagTrue;
   const bool turned = FrameAngle != 0;
   // Back to the frame's own axes, where the scale applies.
-  if (turned) DrawThenTurn(px, py, TwoPiSingle - FrameAngle);
+  if (turned) DrawThenTurn(px, py, TwoPiSingle - FrameAngle, carried);
   SetAdjustTransform(px, py, 1 / AppliedScaleX, 1 / AppliedScaleY, 0);
-  ForEachSelected([&](Long objNo) {
-    if (!turned) DrawObject(objNo);
-    ScaleObj(objNo);
-  });
+  ChangeSelection(carried, !turned, false, ScaleObj);
   SetAdjustTransform(px, py, FrameScaleX, FrameScaleY, 0);
-  ForEachSelected([&](Long objNo) {
-    const Long scaled = ScaleObj(objNo);
-    if (!turned) DrawObject(scaled);
-  });
-  if (turned) TurnThenDraw(px, py, FrameAngle);
+  ChangeSelection(carried, false, !turned, ScaleObj);
+  if (turned) TurnThenDraw(px, py, FrameAngle, carried);
   AppliedScaleX = FrameScaleX;
   AppliedScaleY = FrameScaleY;
   XorDraw = FlagFalse;
+  ShowCarriedStep(carried);
 }
 
 void ApplyRotatePreview() {
   Double px = 0, py = 0;
   WorldPivot(px, py);
+  const std::vector<CarriedArea> carried = SelectionCarriedAreas();
   XorDraw = FlagTrue;
-  DrawThenTurn(px, py, TwoPiSingle - AppliedAngle);
-  TurnThenDraw(px, py, FrameAngle);
+  DrawThenTurn(px, py, TwoPiSingle - AppliedAngle, carried);
+  TurnThenDraw(px, py, FrameAngle, carried);
   AppliedAngle = FrameAngle;
   XorDraw = FlagFalse;
+  ShowCarriedStep(carried);
 }
 
 // The scale factors the frame takes with the grip held at (x, y). A frame

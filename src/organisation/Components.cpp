@@ -334,6 +334,15 @@ void ForEachSelectedShown(Long last, Visit visit) {
   }
 }
 
+// A selection with nothing a definition can hold: the definition just made,
+// still the last item, goes, and nothing is created.
+void RefuseEmptyComponent() {
+  --ItemCount;
+  ShowStatus("ERROR... No Selected Lines", 2);
+  ShowStatus("Component NOT Created", 3);
+  EndComponentCommand(FlagFalse);
+}
+
 // Messages, the save of the new component and the end shared by Create and Make Into.
 void FinishNewComponent() {
   ShowStatus("Component Created!", 2);
@@ -461,18 +470,16 @@ void CreateComponent() {
     GetEntitiesExtents(ObjCount);
     ++count;
   });
-  if (count == 0) {
-    --ItemCount;  // the definition just made, still the last item, holds nothing
-    ShowStatus("ERROR... No Selected Lines", 2);
-    ShowStatus("Component NOT Created", 3);
-    return EndComponentCommand(FlagFalse);
-  }
+  if (count == 0) return RefuseEmptyComponent();
   StoreItemExtents(Items[item], count, 0, 0);  // the copies lie relative to the reference point
   Dwgs[CurDwg].Nlines -= count;
   FinishNewComponent();
   RedrawActiveWindow();
 }
 
+// Fills, hatches and dimensions are drawn from items of their drawing (an
+// area's boundary, a dimension's geometry): a definition cannot hold them, so
+// Make Into leaves them in the drawing, as Create copies none of them.
 void MakeIntoComponent() {
   ShowStatus("Make Into a Component", 1);
   if (SelectionSetNumber < 1) return NoSelectionMessages();
@@ -481,6 +488,7 @@ void MakeIntoComponent() {
   const Long item = ComponentItem;
   Long count = 0, layer = 0, color = 0;
   ForEachSelectedShown(ObjCount, [&](Long i) {
+    if (!IsCopiedByOffset(Objs[i].Rtype)) return;
     if (count == 0) {
       layer = Objs[i].LayerID;
       color = Objs[i].Color;
@@ -489,7 +497,7 @@ void MakeIntoComponent() {
     GetEntitiesExtents(i);
     ++count;
   });
-  if (count == 0) return EndComponentCommand(FlagFalse);
+  if (count == 0) return RefuseEmptyComponent();
   ObjIndexDetached(count);
   CompRefX = CompMinX;
   CompRefY = CompMinY;

@@ -17,7 +17,9 @@
 #include "annotation/Boundaries.h"
 #include "annotation/Fills.h"
 #include "annotation/Hatches.h"
+#include "annotation/PaintedArea.h"
 #include "commands/EditFixture.h"
+#include "commands/GripFrame.h"
 #include "model/SupportLists.h"
 #include "model/ViewCache.h"
 #include "picking/Measure.h"
@@ -42,6 +44,7 @@ namespace {
 
 constexpr Long Red = 0x0000FF;
 constexpr Long Yellow = 0x00FFFF;
+constexpr Long Green = 0x00FF00;
 
 class AreasTest : public EditFixture {
  protected:
@@ -99,18 +102,6 @@ class AreasTest : public EditFixture {
     AddPnt(rotation, 0);
     return ObjCount;
   }
-  // One pattern of one continuous family at ANGLE, SPACING apart.
-  static void OnePattern(Single angle, Single spacing = 0.5F) {
-    HatchPatterns.assign(2, PatternRec{});
-    HatchPatterns[1].PatternID = 7;
-    HatchPatterns[1].Name = "Qz Lines";
-    HatchPatterns[1].Color = Red;
-    HatchPatternLines.assign(2, PatternLineRec{});
-    HatchPatternLines[1].PatternID = 7;
-    HatchPatternLines[1].ANGLE = angle;
-    HatchPatternLines[1].DeltaY = spacing;
-    PatternCount = PatternLineCount = 1;
-  }
   static bool IsBlank(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x)
@@ -118,13 +109,22 @@ class AreasTest : public EditFixture {
     return true;
   }
   int CountPixels(Long rgb) const { return CountPixels(doc_->Image(), rgb); }
-  static int CountPixels(const QImage& image, Long rgb) {
+  // A world box, x1 < x2 and y1 < y2.
+  struct WorldBox {
+    Double x1, y1, x2, y2;
+  };
+  // Pixels of that colour on the window within the view pixels of box grown
+  // by grow pixels on every side (shrunk when negative).
+  int CountPixelsIn(Long rgb, const WorldBox& box, Long grow) const {
+    const QImage& image = doc_->Image();
     const QRgb want = qRgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
     int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == want ? 1 : 0;
+    for (Long y = RoundToLong(ViewPixelY(box.y1)) - grow; y <= RoundToLong(ViewPixelY(box.y2)) + grow; ++y)
+      for (Long x = RoundToLong(ViewPixelX(box.x1)) - grow; x <= RoundToLong(ViewPixelX(box.x2)) + grow; ++x)
+        n += image.pixel(static_cast<int>(x), static_cast<int>(ViewPixMaxY - y)) == want ? 1 : 0;
     return n;
   }
+  static int CountPixels(const QImage& image, Long rgb) { return PixelsOfColour(image, rgb); }
   // The direction, in whole degrees 0..179, along which the pixels of that
   // colour lie on the fewest parallel lines (world y upward).
   int LineDirection(Long rgb) const {
@@ -746,6 +746,130 @@ TEST_F(AreasTest, ABoundaryClosedWithinReachOrPickedAgainstItsFirstLineIsClosedO
   for (const Probe& p : probes) {
     const QRect box = map.Box(p.x1, p.y - 0.01, p.x2, p.y + 0.015);
     EXPECT_EQ(InkOfColourIn(pdf.image, box, PrimaryInk::Red), p.inside) << "on paper: " << p.where;
+  }
+}
+
+// A fill and a hatch go where the lines of their figure go: each edit that
+// moves, turns or scales the selection in place, the grip frame, and a Move
+// of the placement Make Into leaves, applied in turn to the figure the edit
+// before left. After each the area's box is the figure's, the paint lies
+// within the figure on the screen and on paper (and nothing of it is left
+// where the figure was), and Undo then Redo gives the same picture.
+TEST_F(AreasTest, AFillAndAHatchGoWhereTheLinesOfTheirFigureGoOnScreenAndOnPaper) {
+  const std::vector<Long> lines = PaintedSquare(*input_, Responder(), 1, 1, 1, Green, Red);
+  ASSERT_EQ(Objs[ObjCount].Rtype, EntityHatch);
+  const Long area = Objs[ObjCount].ObjectID;
+  const auto linesBox = [&lines] {
+    WorldBox box{PX(lines[0], 1), PY(lines[0], 1), PX(lines[0], 1), PY(lines[0], 1)};
+    for (const Long line : lines)
+      for (Integer k = 1; k <= 2; ++k) {
+        box = {std::min(box.x1, PX(line, k)), std::min(box.y1, PY(line, k)), std::max(box.x2, PX(line, k)),
+               std::max(box.y2, PY(line, k))};
+      }
+    return box;
+  };
+  // The grip frame from the tool bar, a press at from() dragged to to() (view
+  // pixels, read once the frame is up), let go, and the frame put down with Esc.
+  const auto dragFrame = [this](const std::function<QPointF()>& from, const std::function<QPointF()>& to) {
+    DrawingDriver::PressButton("Move");
+    const QPointF a = from();
+    input_->PressAt(input_->PositionOfPixel(ToSingle(a.x()), ToSingle(a.y())));
+    const QPointF b = to();
+    input_->MoveToPosition(input_->PositionOfPixel(ToSingle(b.x()), ToSingle(b.y())), Qt::LeftButton);
+    input_->ReleaseAt(input_->PositionOfPixel(ToSingle(b.x()), ToSingle(b.y())));
+    input_->Escape();
+  };
+  const auto besideLeftSide = [](Single dx) {
+    return QPointF(WorkGrips[1].X - 2 + dx, (WorkGrips[1].Y + WorkGrips[8].Y) / 2);
+  };
+  struct Step {
+    const char* edit;
+    std::function<void()> apply;
+    std::function<WorldBox(const WorldBox&)> figure;  // the figure's box after, from the box before
+  };
+  const auto fromLines = [&linesBox](const WorldBox&) { return linesBox(); };
+  Double movedX = 0, movedY = 0;  // how far the last step moved the placement
+  // Kept below a quarter of the view wide, so that the grip frame leaves the view's scale.
+  const Step steps[] = {
+      {"Move", [this] { DrawingDriver::Choose("mnuEditMove"); input_->ClickEach({{1, 1}, {3, 2}}); }, fromLines},
+      {"Rotate a quarter about a corner",
+       [this] { DrawingDriver::Choose("mnuEditRotate"); input_->ClickEach({{3, 2}, {3, 3}}); }, fromLines},
+      {"grip frame dragged by its side",
+       [&] { dragFrame([&] { return besideLeftSide(0); }, [&] { return besideLeftSide(48); }); }, fromLines},
+      {"grip frame scaled by a corner",
+       [&] {
+         dragFrame([] { return QPointF(WorkGrips[5].X, WorkGrips[5].Y); },
+                   [] { return QPointF((WorkGrips[5].X + FramePivot.X) / 2, (WorkGrips[5].Y + FramePivot.Y) / 2); });
+       },
+       fromLines},
+      {"Rescale 2 across, 1.5 up",
+       [this] {
+         DrawingDriver::Choose("mnuEditRescale");
+         input_->ClickAt(2, 2);
+         for (const char* scale : {"2", "1.5"}) {
+           input_->Type(scale);
+           input_->Enter();
+         }
+       },
+       fromLines},
+      {"Make Into, then the placement and the paint moved",
+       [&] {
+         DrawingDriver::Choose("mnuEditCompReplace");
+         const Long placed = ObjCount;
+         ASSERT_EQ(Objs[placed].Rtype, EntityComponent);
+         const ItemRec& now = Items[area];  // the figure's box, as the steps before checked
+         SelectWindow(now.Xmin - 0.3, now.Ymin - 0.3, now.Xmax + 0.3, now.Ymax + 0.3);
+         const Double x0 = PX(placed, 1), y0 = PY(placed, 1);
+         DrawingDriver::Choose("mnuEditMove");
+         input_->ClickEach({{3, 3}, {1, 0.5}});
+         movedX = PX(placed, 1) - x0;
+         movedY = PY(placed, 1) - y0;
+       },
+       [&](const WorldBox& b) { return WorldBox{b.x1 + movedX, b.y1 + movedY, b.x2 + movedX, b.y2 + movedY}; }},
+  };
+  WorldBox figure{1, 1, 2, 2};
+  int printed = 0;
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.edit);
+    const WorldBox before = figure;
+    DrawingDriver::Choose("mnuSelectClr");
+    SelectWindow(before.x1 - 0.3, before.y1 - 0.3, before.x2 + 0.3, before.y2 + 0.3);
+    step.apply();
+    figure = step.figure(before);
+    ASSERT_EQ(doc_->XVscale, 48);
+    const ItemRec& box = Items[area];
+    EXPECT_NEAR(box.Xmin, figure.x1, 1e-5);
+    EXPECT_NEAR(box.Ymin, figure.y1, 1e-5);
+    EXPECT_NEAR(box.Xmax, figure.x2, 1e-5);
+    EXPECT_NEAR(box.Ymax, figure.y2, 1e-5);
+    // A hatch scaled with its figure draws its lines closer: at half size they
+    // cover the fill, so the two are counted together within the figure.
+    EXPECT_GT(CountPixelsIn(Red, figure, -2) + CountPixelsIn(Green, figure, -2), 300) << "paint within the figure";
+    for (const Long paint : {Red, Green})
+      EXPECT_EQ(CountPixels(paint), CountPixelsIn(paint, figure, 2)) << "paint beyond the figure: " << paint;
+    EXPECT_TRUE(EqualsFreshRedraw());
+    const QImage shown = doc_->Image().copy();
+    DrawingDriver::Choose("mnuEditUndo");
+    DrawingDriver::Choose("mnuEditRedo");
+    EXPECT_TRUE(doc_->Image() == shown) << "Undo then Redo";
+
+    const QString path = QString::fromStdString(ScratchPath("painted " + std::to_string(++printed) + ".pdf"));
+    PrintToPdf(path);
+    Responder().AnswerPrinter(true);
+    DrawingDriver::Choose("mnuFilePrint");
+    ASSERT_EQ(MessagePanel(3), "Drawing printed.");
+    const PdfFirstPage pdf = ReadPdfFirstPage(path, 200);
+    const PrintedPageMap map(Printer().pageLayout(), pdf.image);
+    Printer().setOutputFileName(QString());
+    EXPECT_TRUE(InkOfColourIn(pdf.image, map.Box(figure.x1, figure.y1, figure.x2, figure.y2, 0.1), PrimaryInk::Red))
+        << "on paper within the figure";
+    const bool apart =
+        before.x2 <= figure.x1 || figure.x2 <= before.x1 || before.y2 <= figure.y1 || figure.y2 <= before.y1;
+    for (const PrimaryInk ink : {PrimaryInk::Red, PrimaryInk::Green}) {
+      if (apart)
+        EXPECT_FALSE(InkOfColourIn(pdf.image, map.Box(before.x1, before.y1, before.x2, before.y2, 0.1), ink))
+            << "on paper where the figure was";
+    }
   }
 }
 

@@ -4,19 +4,26 @@
 #include <cmath>
 #include <functional>
 
+#include "annotation/PaintedArea.h"
 #include "commands/EditFixture.h"
 #include "commands/GripFrame.h"
 #include "organisation/ComponentDefinition.h"
+#include "model/ViewCache.h"
+#include "platform/Colors.h"
+#include "platform/Numbers.h"
 #include "organisation/Components.h"
 #include "model/ItemMembers.h"
 #include "model/UndoRedo.h"
 #include "storage/DbSchema.h"
+#include "storage/FileMenu.h"
 #include "storage/LoadData.h"
 #include "storage/LoadObjects.h"
 #include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
 #include "storage/TestDatabase.h"
+#include "support/PdfPages.h"
 #include "view/Outline.h"
+#include "view/PrintedPage.h"
 #include "windows/show/frmAreaSelect.h"
 
 namespace lintavo {
@@ -533,6 +540,104 @@ TEST_F(ComponentsTest, ADrawingWithPlacementsDrawsTheSameAfterSaveAndLoad) {
   EXPECT_EQ(placements, 1);
   RefreshDocView(doc_);
   EXPECT_EQ(doc_->Image(), before);
+}
+
+// A fill and a hatch are drawn from an area of their drawing: Make Into
+// leaves them in the drawing with their area, as Create copies none of them.
+class PaintedComponentTest : public ComponentsTest {
+ protected:
+  static constexpr Long Red = 0x0000FF, Green = 0x00FF00;
+  struct MadeInto {
+    Long fill, hatch;  // the square's fill and hatch
+    QImage before;     // the window before Make Into
+  };
+  // The unit square at (1, 1), filled green and hatched red, selected by a
+  // window and made into a component through Edit, Component, Make Into.
+  MadeInto MakePaintedSquareIntoComponent() {
+    PaintedSquare(*input_, Responder(), 1, 1, 1, Green, Red);
+    RefreshDocView(doc_);
+    MadeInto made{ObjCount - 1, ObjCount, doc_->Image().copy()};
+    SelectWindow(0.7, 0.7, 2.3, 2.3);
+    DrawingDriver::Choose("mnuEditCompReplace");
+    EXPECT_EQ(Objs[ObjCount].Rtype, EntityComponent);
+    return made;
+  }
+  // The paint of an image: red (hatch) and green (fill) pixels.
+  static std::pair<int, int> Paint(const QImage& image) { return {PixelsOfColour(image, Red), PixelsOfColour(image, Green)}; }
+  // The paint inside the square, two pixels in from its lines: the lines of
+  // a placement are drawn after the paint, over its edge, where the lines
+  // drawn before it lay under it.
+  static std::pair<int, int> PaintInside(const QImage& image) {
+    const Long x1 = RoundToLong(ViewPixelX(1)) + 2, x2 = RoundToLong(ViewPixelX(2)) - 2;
+    const Long y1 = RoundToLong(ViewPixelY(1)) + 2, y2 = RoundToLong(ViewPixelY(2)) - 2;
+    const QRect inside(static_cast<int>(x1), static_cast<int>(ViewPixMaxY - y2), static_cast<int>(x2 - x1 + 1),
+                       static_cast<int>(y2 - y1 + 1));
+    return Paint(image.copy(inside));
+  }
+};
+
+TEST_F(PaintedComponentTest, MakeIntoLeavesTheFillAndHatchInTheDrawingAndASaveAndReopenKeepsThem) {
+  DwgDbPath = ScratchPath("Painted_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  const MadeInto madeInto = MakePaintedSquareIntoComponent();
+  const std::pair<int, int> painted = PaintInside(madeInto.before);
+  ASSERT_GT(painted.first, 300);
+  ASSERT_GT(painted.second, 300);
+  EXPECT_EQ(Items[ComponentItem].Nlines, 4);  // the lines only
+  for (const Long paint : {madeInto.fill, madeInto.hatch}) {
+    EXPECT_EQ(Objs[paint].DwgNo, CurDwg) << paint;
+    EXPECT_EQ(Objs[paint].Selected, FlagFalse) << paint;
+  }
+  EXPECT_TRUE(EqualsFreshRedraw());
+  EXPECT_EQ(PaintInside(doc_->Image()), painted);  // the drawing looks as it did
+  const QImage made = doc_->Image().copy();
+
+  FileSaveAsOffered(Responder(), false);
+  FixedDpiDocument* reopened = Open(2);
+  FileOpenStored(Responder(), Dwgs[1].DrawID, Dwgs[1].Name);
+  ShowAtScale(reopened, 48, 24);
+  RefreshDocView(reopened);
+  EXPECT_TRUE(reopened->Image() == made);
+}
+
+TEST_F(PaintedComponentTest, ExplodeOfThePlacementMadeIntoBringsTheLinesBackBesideTheirFillAndHatch) {
+  const std::pair<int, int> painted = PaintInside(MakePaintedSquareIntoComponent().before);
+  DrawingDriver::Choose("mnuEditCompExplode");
+  input_->ClickAt(1, 1);
+  std::vector<std::pair<Double, Double>> ends;
+  for (const Long line : DrawingLines()) ends.emplace_back(PX(line, 1), PY(line, 1));
+  EXPECT_EQ(ends, (std::vector<std::pair<Double, Double>>{{1, 1}, {2, 1}, {2, 2}, {1, 2}}));
+  EXPECT_TRUE(EqualsFreshRedraw());
+  EXPECT_EQ(PaintInside(doc_->Image()), painted);
+}
+
+TEST_F(PaintedComponentTest, APlacementInAnotherDrawingShowsNoneOfTheFirstDrawingsFillOrHatch) {
+  MakePaintedSquareIntoComponent();
+  ChooserPick = ComponentItem;
+  RefreshDocView(doc_);
+  const QImage first = doc_->Image().copy();
+  FixedDpiDocument* second = Open(2, "Second");
+  ShowAtScale(second, 48, 24);
+  RefreshDocView(second);
+  DrawingDriver there(*second);
+  DrawingDriver::Choose("mnuInsertCompplace");
+  there.ClickAt(4, 3);
+  there.Escape();
+  RefreshDocView(second);
+  EXPECT_EQ(Paint(second->Image()), std::make_pair(0, 0));
+  EXPECT_GT(PixelsOfColour(second->Image(), ColorBlue), 48);  // the placement, selected, is drawn dotted
+
+  const QString path = QString::fromStdString(ScratchPath("second.pdf"));
+  PrintToPdf(path);
+  Responder().AnswerPrinter(true);
+  DrawingDriver::Choose("mnuFilePrint");
+  ASSERT_EQ(MessagePanel(3), "Drawing printed.");
+  const PdfFirstPage pdf = ReadPdfFirstPage(path, 200);
+  Printer().setOutputFileName(QString());
+  for (const PrimaryInk ink : {PrimaryInk::Red, PrimaryInk::Green})
+    EXPECT_FALSE(InkOfColourIn(pdf.image, pdf.image.rect(), ink)) << "on the second drawing's page";
+  RefreshDocView(doc_);
+  EXPECT_TRUE(doc_->Image() == first);
 }
 
 class ComponentNamesTest : public StoredDrawingTest {};

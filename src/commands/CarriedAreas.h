@@ -1,0 +1,48 @@
+// CarriedAreas: the area boundaries an edit of the selection in place takes
+// with it.
+//
+// A fill or a hatch is drawn from its area's boundary polygon (AreaBoundary),
+// which is hidden and so never selected; the fill or hatch itself keeps only
+// its area, style and placement. An edit that moves, turns or scales the
+// selection in place (Move, Rotate, Rescale, the grip frame) therefore
+// applies its transform to the boundary of every area whose fill or hatch is
+// selected, once per area however many of its fills and hatches are
+// selected, and the area's box and size are taken again from the boundary:
+// the paint, Select Area, the stored size and the paper go where the lines
+// went. A boundary that is itself selected (shown again by Show Hidden
+// Lines) moves with the selection and is not taken twice; an area of
+// another drawing is never touched.
+//
+// The copying commands (Copy, Mirror, Radial and Path Copy, Paste) copy no
+// fill or hatch: the figure they copy keeps its paint where it is, and
+// nothing is carried.
+#pragma once
+
+#include <vector>
+
+#include "model/DataHand.h"
+#include "platform/Types.h"
+
+namespace lintavo {
+
+struct CarriedArea {
+  Long Area = 0;      // Items index of the area (kind 4)
+  Long Boundary = 0;  // Objs index of its boundary polygon
+};
+
+// The areas whose fills or hatches are in the selection of the edit commands
+// (IsEditSelected), each once, ascending, with their boundaries; areas with
+// no boundary are left out.
+std::vector<CarriedArea> SelectionCarriedAreas();
+
+// Calls apply(Boundary) for each carried area, then takes the area's box
+// and size again from its boundary.
+template <typename Apply>
+void CarryBoundaries(const std::vector<CarriedArea>& Carried, Apply apply) {
+  for (const CarriedArea& carried : Carried) {
+    apply(carried.Boundary);
+    UpdateItemExtents(carried.Area);
+  }
+}
+
+}  // namespace lintavo

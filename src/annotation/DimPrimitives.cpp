@@ -65,10 +65,12 @@ DrawSettings CurrentSettings(const DrawingWindow* Window) {
 
 // A setting the user changed while the command ran (a font chosen in the
 // font box, a colour, a line style) is the user's: only one still as the
-// command put it goes back.
+// command put it goes back. True when it did.
 template <class T>
-void PutBack(T& Value, const T& PutValue, const T& BeforeValue) {
-  if (Value == PutValue) Value = BeforeValue;
+bool PutBack(T& Value, const T& PutValue, const T& BeforeValue) {
+  if (Value != PutValue) return false;
+  Value = BeforeValue;
+  return true;
 }
 
 Long& DimLayerIndex = DimWork.DimLayerIndex;
@@ -165,7 +167,10 @@ void BeginDimensionSettings() {
   SwapWindow = window;
   if (!DimFontName.empty()) FontName = DimFontName;
   DimLayerIndex = EnsureLayer(DimLayerName);
-  if (window) window->Current_Layer = DimLayerIndex;
+  if (window) {
+    window->Current_Layer = DimLayerIndex;
+    LendCurrentLayer(window, DimLayerIndex, Before.Layer);
+  }
   CurColor = DimLineColor;
   CurLineType = 0;
   CurLineWeight = 0;
@@ -174,19 +179,19 @@ void BeginDimensionSettings() {
   Put = CurrentSettings(window);
 }
 
-Long LayerBeforeDimension(const DrawingWindow* Window) {
-  if (!Window) return 0;
-  const bool swappedHere = DimActive && Window == SwapWindow && CurDwg == SwapDwg;
-  return swappedHere && Window->Current_Layer == Put.Layer ? Before.Layer : Window->Current_Layer;
-}
+Long LayerBeforeDimension(const DrawingWindow* Window) { return UserLayerOf(Window); }
 
-void EndDimensionSettings() {
+DrawingWindow* EndDimensionSettings() {
   PutBack(FontName, Put.Font, Before.Font);
+  EndLayerLend();
   // The layer goes back to the window it was taken from, while that window
   // is still open on its drawing and the layer is still one of that drawing.
   DrawingWindow* window = WindowOfDrawing(SwapDwg);
   const bool layerThere = Before.Layer == 0 || IsLayerOfDrawing(Before.Layer, SwapDwg);
-  if (window && window == SwapWindow && layerThere) PutBack(window->Current_Layer, Put.Layer, Before.Layer);
+  DrawingWindow* putBackIn = nullptr;
+  if (window && window == SwapWindow && layerThere && Before.Layer != Put.Layer &&
+      PutBack(window->Current_Layer, Put.Layer, Before.Layer))
+    putBackIn = window;
   ShowLayerPutBack(window);
   DimLayerIndex = 0;
   PutBack(CurColor, Put.Color, Before.Color);
@@ -194,6 +199,7 @@ void EndDimensionSettings() {
   PutBack(CurLineWeight, Put.LineWeight, Before.LineWeight);
   PutBack(ShowConPnts, Put.ConPnts, Before.ConPnts);
   PutBack(ShowRefPnts, Put.RefPnts, Before.RefPnts);
+  return putBackIn;
 }
 
 std::vector<unsigned> DimTextCodes(const String& Text) {

@@ -29,16 +29,18 @@ extern Integer& DimSpecialArrows;
 
 // ---- Settings swap -----------------------------------------------------------------
 // Saves the font, layer, colour, line type, weight and point-mark switches
-// and puts the dimension's own in force.
+// and puts the dimension's own in force. The dimension layer made current in
+// the active window is a lend of its current layer (LayerLend): while the
+// command waits, View Top Layer still shows the user's layer there.
 void BeginDimensionSettings();
 // Puts back each saved setting still as the command put it; one the user
-// chose meanwhile stays.
-void EndDimensionSettings();
-// The layer Window had current before the command made the dimension layer
-// current there, while that layer is still current: the layer a pick of the
-// command judges editable by, so that it finds what the user could pick
-// before the command began (in View Top Layer, the user's own top layer).
-// Window's current layer in any other case.
+// chose meanwhile stays. The lend ends. Returns the window whose current
+// layer went back to the user's, nullptr when none did (no window, the
+// window gone, the user's layer gone, or a layer chosen meanwhile stays).
+DrawingWindow* EndDimensionSettings();
+// The layer a pick of the command judges editable by: the user's layer of
+// Window (UserLayerOf), so that it finds what the user could pick before the
+// command began (in View Top Layer, the user's own top layer).
 Long LayerBeforeDimension(const DrawingWindow* Window);
 
 // ---- Appenders -------------------------------------------------------------------------

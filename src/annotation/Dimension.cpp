@@ -82,6 +82,7 @@ struct OwnWorkRec {
   Long StepFrom = 0;    // first entity index the running step may append; 0 between steps
   std::vector<std::pair<Long, Long>> Runs;  // first and last index of the entities of each step
   size_t Shown = 0;     // runs drawn so far: a chain's segments are drawn as they are built
+  bool RedrawnWaiting = false;  // its window was redrawn whole while its layer was lent there
 };
 OwnWorkRec Own;
 
@@ -175,16 +176,43 @@ void FindObjAtOnUserLayer(Long& ObjNo, Double X, Double Y, Double& Dist) {
   if (window) window->Current_Layer = kept;
 }
 
-// The current layer put back may hide what the command drew while its own
-// layer was current (in View Top Layer only the current layer shows): the
-// window is then redrawn, so that it shows what the layer mode shows.
-void RedrawWhereTheLayerPutBackHides() {
+// A full redraw of the command's window while its layer is lent there shows
+// the dimension layer whole, other dimensions on it too, beside the user's
+// layer: noted, for the end to take away what the layer put back hides.
+void NoteRedrawWhileWaiting() {
+  if (DimActive && IsLayerLentIn(ActiveDocForm())) Own.RedrawnWaiting = true;
+}
+
+// Redraws Window whole; the drawing window that was the surface is the
+// surface again after it, redrawn too when it is another.
+void RedrawCommandWindow(DrawingWindow* Window) {
+  DrawingWindow* here = ActiveDocForm();
+  RefreshDocView(Window);
+  if (here && here != Window) RefreshDocView(here);
+}
+
+// Whether something the command built in the current drawing is hidden now.
+bool BuiltIsHidden() {
   bool hidden = false;
   const Integer current = CurDwg;
   ForEachOwnEntity([&hidden, current](Long i) {
     hidden = hidden || (Objs[i].DwgNo == current && !Objs[i].Erased && !IsObjLayerVisible(i));
   });
-  if (hidden) RefreshActiveView();
+  return hidden;
+}
+
+// The current layer put back (in PutBackIn, nullptr when it went back
+// nowhere) may hide what the window shows of the dimension layer, as in View
+// Top Layer only the current layer shows: the whole layer, when the window
+// was redrawn while the command waited, however the command ends; what an
+// accepted command built, drawn as it was built. The window is then redrawn,
+// so that it shows what the layer mode shows.
+void RedrawWhereTheLayerPutBackHides(bool Accepted, DrawingWindow* PutBackIn) {
+  if (Own.RedrawnWaiting && PutBackIn && !PutBackIn->View_Layers) {
+    RedrawCommandWindow(PutBackIn);
+    return;
+  }
+  if (Accepted && BuiltIsHidden()) RefreshActiveView();
 }
 
 void AcceptDimension() {
@@ -366,8 +394,8 @@ void EndDimensionCommand(Integer& Accept) {
     DrawOwnEntities();
   else
     TakeBackMadeLayer();
-  EndDimensionSettings();
-  if (Accept) RedrawWhereTheLayerPutBackHides();
+  DrawingWindow* putBackIn = EndDimensionSettings();
+  RedrawWhereTheLayerPutBackHides(Accept != 0, putBackIn);
   EndCommand(DimActive);
 }
 
@@ -398,10 +426,12 @@ void CancelDimension() {
 void LeaveDimension() {
   if (DimActive) AcceptDimension();
 }
+void PlugDimension() { RegisterRedrawHook(NoteRedrawWhileWaiting); }
 const ModuleRegistrar Registered({"Dimension",
                                   FloorAnnotation,
                                   ResetDimension,
-                                  {ToolDimension, &DimActive, DoDimensionCommand, LeaveDimension, CancelDimension}});
+                                  {ToolDimension, &DimActive, DoDimensionCommand, LeaveDimension, CancelDimension},
+                                  PlugDimension});
 }  // namespace
 
 }  // namespace lintavo

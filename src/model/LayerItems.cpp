@@ -23,6 +23,7 @@ Integer PreviewMode = 0;
 Long PreviewLayer = 0;
 Integer PreviewAllLayers = 0;
 String LayerNameSought;
+LayerLendRec LayerLend;
 
 // ---- Finding and making layers ---------------------------------------------------
 
@@ -80,6 +81,24 @@ Long EnsureLayer(const String& Name) {
   return ItemCount;
 }
 
+// ---- The current layer lent to a command ---------------------------------------
+
+void LendCurrentLayer(const DrawingWindow* Window, Long OwnLayer, Long UserLayer) {
+  LayerLend = {Window, Window ? Window->ID : 0, OwnLayer, UserLayer};
+}
+
+void EndLayerLend() { LayerLend = LayerLendRec{}; }
+
+bool IsLayerLentIn(const DrawingWindow* Window) {
+  return Window && Window == LayerLend.Window && Window->ID == LayerLend.DwgNo &&
+         Window->Current_Layer == LayerLend.OwnLayer;
+}
+
+Long UserLayerOf(const DrawingWindow* Window) {
+  if (!Window) return 0;
+  return IsLayerLentIn(Window) ? LayerLend.UserLayer : Window->Current_Layer;
+}
+
 // ---- Visibility ------------------------------------------------------------------
 
 bool IsObjLayerVisible(Long ObjNo) {
@@ -91,7 +110,9 @@ bool IsObjLayerVisible(Long ObjNo) {
   // Without a drawing window there is no current layer and every layer shows.
   if (!window) return true;
   if (layer == window->Current_Layer) return true;
-  if (!window->View_Layers) return false;
+  // The layer the user had current shows beside a command's own while the
+  // command waits, as it showed before the command made its layer current.
+  if (!window->View_Layers) return layer == LayerLend.UserLayer && IsLayerLentIn(window);
   // Without a current layer (after HIDE All) a layer is still drawn by its
   // own flag: every full redraw turns View_Layers on in that state, and a
   // rule that drew every layer then would undo the hiding at once.
@@ -116,6 +137,7 @@ void ResetLayerItems() {
   PreviewLayer = 0;
   PreviewAllLayers = 0;
   LayerNameSought.clear();
+  EndLayerLend();
 }
 
 namespace {

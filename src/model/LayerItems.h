@@ -5,10 +5,14 @@
 // has a current layer (Current_Layer) and two switches: View_Layers (every
 // shown layer is drawn, else only the current one) and Edit_layers. While a
 // dialog's picture box or the printer is the surface, PreviewMode switches
-// the rules to the preview's own.
+// the rules to the preview's own. A command that makes a layer of its own
+// current while it waits (a dimension) lends the window's current layer: the
+// layer the user had current still shows while the command's layer is the
+// current one.
 //
 // Sections:
 //   Preview surfaces
+//   The current layer lent to a command
 //   Visibility
 //   Finding and making layers
 //   Reset
@@ -26,12 +30,35 @@ extern Integer PreviewMode;  // flag: a dialog's picture box or the printer is t
 extern Long PreviewLayer;        // Items index of the layer a preview draws
 extern Integer PreviewAllLayers;  // flag: in preview mode every shown layer is drawn, not only PreviewLayer
 
+// ---- The current layer lent to a command ---------------------------------------
+// A window whose current layer a command made its own layer while it waits.
+// The lend holds while the window's current layer is still OwnLayer: a layer
+// the user makes current meanwhile is the user's, and the lend no longer counts.
+struct LayerLendRec {
+  const DrawingWindow* Window = nullptr;  // the window lent; nullptr: no lend. Only compared, never read through
+  Long DwgNo = 0;      // the window's drawing (its ID) when lent: a window later showing another is not the one lent
+  Long OwnLayer = 0;   // Items index of the command's layer, made current in Window
+  Long UserLayer = 0;  // Items index of the layer the user had current there before; 0 none
+};
+extern LayerLendRec LayerLend;  // the one lend; written only by LendCurrentLayer and EndLayerLend
+
+// Notes that a command made OwnLayer current in Window, where the user had UserLayer.
+void LendCurrentLayer(const DrawingWindow* Window, Long OwnLayer, Long UserLayer);
+void EndLayerLend();  // no lend
+// Whether the lend holds in Window: Window is the one lent, still on its
+// drawing, and its current layer is still the command's own.
+bool IsLayerLentIn(const DrawingWindow* Window);
+// The layer the user works on in Window: the layer lent while the lend
+// holds there, else Window's current layer (0 without a window).
+Long UserLayerOf(const DrawingWindow* Window);
+
 // ---- Visibility ------------------------------------------------------------------
 // Whether entity ObjNo's layer is drawn. In preview mode: its layer is
 // PreviewLayer, or every shown layer is previewed and its layer is shown.
-// Otherwise, by the active window: the current layer always; nothing else
-// while View_Layers is off; else the layer's Show flag, also while there is
-// no current layer (a link 0 reads the blank, hidden Items(0)).
+// Otherwise, by the active window: the current layer always; while
+// View_Layers is off only the user's layer besides, while a command holds
+// the current layer lent (UserLayerOf); else the layer's Show flag, also
+// while there is no current layer (a link 0 reads the blank, hidden Items(0)).
 bool IsObjLayerVisible(Long ObjNo);
 // Whether entity ObjNo can be picked: its layer is the active window's
 // current layer (even hidden or locked), or View_Layers is on and its layer
@@ -73,6 +100,6 @@ Long FirstLayerOfDrawing(Integer DwgNo);
 Long EnsureLayer(const String& Name);
 
 // ---- Reset ---------------------------------------------------------------------------
-void ResetLayerItems();  // the variables above to their start values
+void ResetLayerItems();  // the variables above to their start values, no lend
 
 }  // namespace lintavo

@@ -1,7 +1,9 @@
 // Dimensions built through the Insert menu and clicks: their values and
 // letters, chains, the settings swap, Esc and the change of tool.
 #include <QComboBox>
+#include <QImage>
 #include <QRadioButton>
+#include <cmath>
 #include <functional>
 #include <initializer_list>
 #include <tuple>
@@ -249,6 +251,76 @@ TEST_F(DimensionTest, DimensionsPickTheCircleOrArcOfTheTopLayerInViewTopLayer) {
     EXPECT_FALSE(DimActive);
     EXPECT_EQ(doc_->Current_Layer, layer);
     EXPECT_TRUE(EqualsFreshRedraw());
+  }
+}
+
+// In View Top Layer a dimension waiting for its clicks shows the layer the
+// user works on beside its own: redrawn while it waits (the Redraw button,
+// or View All released), the window still shows the circle to be picked.
+// However the command ends (its last click, Esc, another command), the
+// window then shows what a fresh redraw shows: the dimension layer, with
+// the dimensions built before on it, hidden again.
+TEST_F(DimensionTest, AWaitingDimensionShowsTheTopLayerItPicksOnInViewTopLayer) {
+  const Double cx = 2, cy = 2.5, r = 1;
+  AddCircle(cx, cy, r);
+  RefreshDocView(doc_);
+  const Long layer = doc_->Current_Layer;
+  DrawingDriver::PressButton("ViewLayers");
+  ASSERT_EQ(doc_->View_Layers, FlagFalse);
+  // Pixels of ink within two pixels of the circle's rim on the window.
+  const auto rimInk = [&] {
+    const QImage& image = doc_->Image();
+    const QPointF centre = input_->PositionOf(cx, cy);
+    const Double radius = r * doc_->XVscale;
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const bool onRim = std::abs(std::hypot(x - centre.x(), y - centre.y()) - radius) <= 2;
+        ink += onRim && image.pixel(x, y) != image.pixel(0, 0);
+      }
+    return ink;
+  };
+  const int rimShown = rimInk();
+  ASSERT_GT(rimShown, 250);
+  struct Row {
+    const char* name;
+    const char* menuItem;
+    std::vector<std::pair<Double, Double>> before;  // clicks before the redraw
+    bool viewAllReleased;  // the redraw: Enter, then View All (switched on before the command) released; else Redraw
+    std::vector<std::pair<Double, Double>> after;  // clicks after it: the pick on the circle and the rest
+    std::function<void()> end;                     // how it ends; nullptr: its last click
+    bool built;                                    // a dimension with letters is built
+  };
+  const Row rows[] = {
+      {"Radius", "mnuInsertRadiusDim", {}, false, {{1, 2.5}, {0, 2.5}}, nullptr, true},
+      {"Angular", "mnuInsertAngularDim", {}, false, {{3, 2.5}, {3, 2.5}, {2, 3.5}, {3, 4}}, nullptr, true},
+      {"Leader, one click, Enter, then Esc", "mnuInsertLeaderDim", {{5, 1}}, true, {},
+       [this] { input_->Escape(); }, false},
+      {"Radius, then another command", "mnuInsertRadiusDim", {}, false, {},
+       [] { DrawingDriver::Choose("mnuInsertText"); }, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const Long before = ObjCount;
+    if (row.viewAllReleased) DrawingDriver::PressButton("ViewLayers");
+    DrawingDriver::Choose(row.menuItem);
+    input_->ClickEach(row.before);
+    if (row.viewAllReleased) {
+      input_->Enter();
+      DrawingDriver::PressButton("ViewLayers");
+      ASSERT_EQ(doc_->View_Layers, FlagFalse);
+    } else {
+      DrawingDriver::PressButton("Redraw");
+    }
+    ASSERT_TRUE(DimActive);
+    EXPECT_GE(rimInk(), rimShown) << "the circle on the user's layer shows while the dimension waits";
+    input_->ClickEach(row.after);
+    if (row.end) row.end();
+    EXPECT_FALSE(DimActive);
+    EXPECT_EQ(!Letters(before).empty(), row.built);
+    EXPECT_EQ(doc_->Current_Layer, layer);
+    EXPECT_TRUE(EqualsFreshRedraw());
+    input_->Escape();  // the other command, where one was chosen
   }
 }
 

@@ -13,7 +13,9 @@
 #include "view/Rubber.h"
 
 #include <cmath>
+#include <vector>
 
+#include "model/DataHand.h"
 #include "model/Geometry.h"
 #include "model/LineDrawCodes.h"
 #include "model/ProgramState.h"
@@ -49,6 +51,7 @@ Single RubberAspect = 0;
 Single RubberRadiusX = 0;
 Single RubberRadiusY = 0;
 Integer RubberBezierCount = 0;
+Long RubberPolygonEntity = 0;
 
 namespace {
 
@@ -73,12 +76,15 @@ void SetBoxPen() {
 
 RubberPoint& R(int index) { return RubberAnchorPts[static_cast<size_t>(index)]; }
 
+// The whole view pixel of world point (X, Y), clamped (ViewCache.h).
+RubberPoint ViewPointOf(Double X, Double Y) {
+  return {static_cast<Single>(RoundToLong(ViewPixelX(X))), static_cast<Single>(RoundToLong(ViewPixelY(Y)))};
+}
+
 RubberPoint LastClick() { return {MouseX, MouseY}; }
 
 // The view pixel of the point the last click gave, snapped as the command took it.
-RubberPoint ClickedPoint() {
-  return {static_cast<Single>(RoundToLong(ViewPixelX(PickX))), static_cast<Single>(RoundToLong(ViewPixelY(PickY)))};
-}
+RubberPoint ClickedPoint() { return ViewPointOf(PickX, PickY); }
 
 // p mirrored through centre: 2 centre - p.
 RubberPoint Mirror(const RubberPoint& centre, const RubberPoint& p) {
@@ -494,35 +500,44 @@ void EraseCentreLine() {
 
 namespace {
 
-// The device pixel of a view pixel, as the polygon box keeps its vertices.
-GdiPoint PolygonVertex(Single x, Single y) {
-  return {RoundToLong(x), RoundToLong(static_cast<Single>(ViewPixMaxY) - y)};
+// The polygon box's image on the screen: the device points it was drawn
+// through (the stored points of RubberPolygonEntity, then the cursor) and
+// its fill style; no points while no image shows. Drawn again from these
+// very points, it goes, whatever was stored or redrawn meanwhile.
+std::vector<GdiPoint> PolygonImage;
+Integer PolygonImageFill = vbFSTransparent;
+
+// The device pixel of a view pixel.
+GdiPoint DevicePixelOf(const RubberPoint& p) {
+  return {RoundToLong(p.X), RoundToLong(static_cast<Single>(ViewPixMaxY) - p.Y)};
+}
+
+// Whether RubberPolygonEntity is an entity of the current drawing, not
+// erased, whose points all lie in the point table.
+bool PolygonEntityLive() {
+  if (RubberPolygonEntity < 1 || RubberPolygonEntity > ObjCount) return false;
+  const ObjRec& obj = Objs[RubberPolygonEntity];
+  return !obj.Erased && obj.DwgNo == CurDwg && obj.PointID >= 1 && obj.NPoints >= 0 &&
+         obj.PointID + obj.NPoints - 1 <= PntCount;
+}
+
+void DrawPolygonImage() {
+  RubberPolygon(PolygonImageFill, ColorGreen, PolygonImage.data(), static_cast<Long>(PolygonImage.size()));
 }
 
 }  // namespace
 
 void RubberPolygonBox(Single x, Single y) {
-  const Integer fillStyle = ShowFills ? vbFSSolid : vbFSTransparent;
-  // The vertices and the cursor need ToolStep + 1 places in GdiPts(1..).
-  if (static_cast<size_t>(ToolStep) + 1 >= GdiPts.size()) return;
   SetBoxPen();
-  if (ToolStep > RubberStep) {
-    // A vertex was clicked since the last move. Drawing the polygon through
-    // the clicked vertices removes the image the click left on the screen
-    // (the click lies where the cursor was); with fewer than three vertices
-    // there was no image.
-    const RubberPoint click = ClickedPoint();
-    GdiPts[ToolStep] = PolygonVertex(click.X, click.Y);
-    RubberStep = ToolStep;
-    if (!RubberShown && ToolStep >= 3) RubberPolygon(fillStyle, ColorGreen, ToolStep);
-    RubberShown = FlagFalse;
-  }
-  if (ToolStep > 1) {
-    const Integer n = RubberStep + 1;
-    if (RubberShown) RubberPolygon(fillStyle, ColorGreen, n);
-    GdiPts[n] = PolygonVertex(x, y);
-    RubberPolygon(fillStyle, ColorGreen, n);
-    RubberShown = FlagTrue;
+  if (!PolygonImage.empty()) DrawPolygonImage();  // the last image goes
+  PolygonImage.clear();
+  if (PolygonEntityLive() && Objs[RubberPolygonEntity].NPoints >= 2) {
+    const ObjRec& obj = Objs[RubberPolygonEntity];
+    for (Long k = obj.PointID; k < obj.PointID + obj.NPoints; ++k)
+      PolygonImage.push_back(DevicePixelOf(ViewPointOf(Pnts[k].X, Pnts[k].Y)));
+    PolygonImage.push_back(DevicePixelOf({x, y}));
+    PolygonImageFill = ShowFills ? vbFSSolid : vbFSTransparent;
+    DrawPolygonImage();
   }
   SetDrawStyle(vbSolid);
 }
@@ -559,7 +574,9 @@ void RubberEllipseArc(Single x, Single y, Single r, Single Aspect, Single Start,
                     Aspect);
 }
 
-void RubberPolygon(Integer FillStyle, Long FillColor, Integer n) { GdiPolygon(FillStyle, FillColor, n); }
+void RubberPolygon(Integer FillStyle, Long FillColor, const GdiPoint* Points, Long Count) {
+  GdiPolygonOf(Points, Count, FillStyle, FillColor);
+}
 
 void RubberMark(Single x, Single y) {
   GdiLine(x - 2, y - 2, x + 3, y + 3);
@@ -576,6 +593,8 @@ void ResetRubber() {
   RubberArcStart = RubberArcEnd = RubberArcSweep = 0;
   RubberAspect = RubberRadiusX = RubberRadiusY = 0;
   RubberBezierCount = 0;
+  RubberPolygonEntity = 0;
+  PolygonImage.clear();
 }
 
 namespace {
@@ -584,7 +603,10 @@ void EraseRubberIfShown() {
 }
 // A full redraw cleared the surface: no preview is on it any more, and the
 // next one is drawn afresh instead of "removed" where nothing is.
-void ForgetShownPreviews() { RubberBusy = RubberShown = CentreLineShown = 0; }
+void ForgetShownPreviews() {
+  RubberBusy = RubberShown = CentreLineShown = 0;
+  PolygonImage.clear();
+}
 void PlugRubber() {
   ServicesAbove.EraseRubberBand = EraseRubberIfShown;
   RegisterRedrawHook(ForgetShownPreviews);

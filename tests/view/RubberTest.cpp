@@ -466,14 +466,25 @@ TEST_F(RubberTest, TheCentreLineTurnsAboutTheFirstPoint) {
 TEST_F(RubberTest, ThePolygonBoxStartsAtTheSecondVertexAndFillsEachPixelOnce) {
   ShowFills = FlagTrue;
   RubberPolygonOn = FlagTrue;
-  input_->ClickAt(1, 1);
+  // Each click stored as the points collector stores it: its boundary is
+  // the entity the polygon box runs through.
+  const auto clickVertex = [this](Double x, Double y) {
+    input_->ClickAt(x, y);
+    if (ToolStep == 1) {
+      AddObj(EntityPolygon, 0);
+      RubberPolygonEntity = ObjCount;
+    }
+    AddPnt(PickX, PickY);
+    ++Objs[ObjCount].NPoints;
+  };
+  clickVertex(1, 1);
   input_->MoveTo(2, 3);
   EXPECT_TRUE(Unchanged());
-  input_->ClickAt(4, 1);
+  clickVertex(4, 1);
   input_->MoveTo(3, 4);
   EXPECT_TRUE(ChangedAt(At(8.0 / 3, 2)));  // inside the triangle
   EXPECT_FALSE(ChangedAt(At(6, 4)));
-  input_->ClickAt(3, 4);
+  clickVertex(3, 4);
   input_->MoveTo(1, 4);
   for (const Pixel& inside : {At(8.0 / 3, 2), At(1.5, 3.5)})
     EXPECT_EQ(doc_->PixelAt(int(inside.x), int(inside.y)), BeforeAt(inside) ^ ColorGreen);
@@ -482,7 +493,9 @@ TEST_F(RubberTest, ThePolygonBoxStartsAtTheSecondVertexAndFillsEachPixelOnce) {
   SetForeColor(ColorGreen);
   SetDrawMode(vbXorPen);
   SetDrawStyle(2);
-  RubberPolygon(vbFSSolid, ColorGreen, 4);
+  std::vector<GdiPoint> last;
+  for (const Pixel& p : {At(1, 1), At(4, 1), At(3, 4), At(1, 4)}) last.push_back({Long(p.x), Long(p.y)});
+  RubberPolygon(vbFSSolid, ColorGreen, last.data(), Long(last.size()));
   EXPECT_TRUE(Unchanged());
 }
 

@@ -51,6 +51,7 @@ Single RubberAspect = 0;
 Single RubberRadiusX = 0;
 Single RubberRadiusY = 0;
 Integer RubberBezierCount = 0;
+Double RubberClickX = 0, RubberClickY = 0;
 Long RubberPolygonEntity = 0;
 
 namespace {
@@ -81,10 +82,9 @@ RubberPoint ViewPointOf(Double X, Double Y) {
   return {static_cast<Single>(RoundToLong(ViewPixelX(X))), static_cast<Single>(RoundToLong(ViewPixelY(Y)))};
 }
 
-RubberPoint LastClick() { return {MouseX, MouseY}; }
-
-// The view pixel of the point the last click gave, snapped as the command took it.
-RubberPoint ClickedPoint() { return ViewPointOf(PickX, PickY); }
+// The view pixel of the point the last click stored, snapped: the previews
+// start from the point stored, not from where the pointer was pressed.
+RubberPoint ClickedPoint() { return ViewPointOf(RubberClickX, RubberClickY); }
 
 // p mirrored through centre: 2 centre - p.
 RubberPoint Mirror(const RubberPoint& centre, const RubberPoint& p) {
@@ -170,8 +170,9 @@ void DrawIrregularPolygon(const RubberPoint& m) {
     return;
   }
   R(2) = m;
+  R(3) = ClickedPoint();
   LineBetween(R(1), R(2));  // back to the first vertex
-  LineBetween(LastClick(), R(2));
+  LineBetween(R(3), R(2));
   RubberStep = ToolStep;
 }
 
@@ -242,7 +243,7 @@ void DrawEllipticArc(const RubberPoint& m) {
   }
   // The arc starts at the point the third click took.
   if (RubberStepStart) {
-    R(3) = LastClick();
+    R(3) = ClickedPoint();
     RubberArcSweep = 0;
     RubberStepStart = FlagFalse;
   }
@@ -273,6 +274,10 @@ void DrawAxisEllipse(Integer code, const RubberPoint& m) {
 
 // Spline (21) and Bezier (22, 25): the points shift along once a point was
 // added, so the shifted state is drawn once and the next erase removes it.
+// The point just added is the one the click stored, and a Bezier carries on
+// the control point its curve leaves the shifted vertex by toward that
+// point: the last cursor may lie elsewhere (ortho lines the cursor up with
+// the click before the last).
 void DrawChainCurve(Integer code, const RubberPoint& m) {
   if (ToolStep == 1) {
     StartWithLine(m);
@@ -282,8 +287,13 @@ void DrawChainCurve(Integer code, const RubberPoint& m) {
   if (RubberStepStart) {
     RubberStepStart = FlagFalse;
     R(4) = spline ? R(1) : RubberPoint{0, 0};
+    R(2) = ClickedPoint();
   } else if (ToolStep != RubberStep) {
-    if (spline) R(4) = R(1);
+    R(3) = ClickedPoint();
+    if (spline)
+      R(4) = R(1);
+    else
+      RubberBezierOutPoint();
     R(1) = R(2);
     R(2) = R(3);
   }
@@ -340,9 +350,10 @@ void DrawLinePreview(Integer code, const RubberPoint& m) {
       break;
     case DrawEllipse3Code: case DrawEllipse4Code: DrawAxisEllipse(code, m); break;
     case DrawSplineCode: case DrawContBezierCode: case DrawBezierCode: DrawChainCurve(code, m); break;
-    case DrawContinuousCode: case DrawNothingCode:  // continuous line
+    case DrawContinuousCode: case DrawNothingCode:  // continuous line: from the point the last click stored
       R(2) = m;
-      LineBetween(LastClick(), R(2));
+      R(3) = ClickedPoint();
+      LineBetween(R(3), R(2));
       break;
     default: break;  // 1 (point) and unknown codes draw nothing
   }
@@ -377,7 +388,7 @@ void EraseLinePreview(Integer code) {
       }
       RestoreBaseOnce();
       if (ToolStep == RubberStep) {
-        LineBetween(LastClick(), R(2));
+        LineBetween(R(3), R(2));
         LineBetween(R(1), R(2));
       }
       break;
@@ -418,7 +429,7 @@ void EraseLinePreview(Integer code) {
       LineBetween(code == DrawEllipse3Code ? R(0) : R(1), R(2));
       RubberAxisEllipse();
       break;
-    case DrawContinuousCode: case DrawNothingCode: LineBetween(LastClick(), R(2)); break;
+    case DrawContinuousCode: case DrawNothingCode: LineBetween(R(3), R(2)); break;
     default: break;
   }
 }
@@ -593,6 +604,7 @@ void ResetRubber() {
   RubberArcStart = RubberArcEnd = RubberArcSweep = 0;
   RubberAspect = RubberRadiusX = RubberRadiusY = 0;
   RubberBezierCount = 0;
+  RubberClickX = RubberClickY = 0;
   RubberPolygonEntity = 0;
   PolygonImage.clear();
 }

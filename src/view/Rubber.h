@@ -14,12 +14,14 @@
 // The mouse-down removes a line-drawing preview (EraseRubber, while
 // RubberBusy), a window box (EraseWindowBox, while RubberShown) and a centre
 // line (EraseCentreLine, while CentreLineShown) before it takes the point;
-// StartRubber anchors the previews at the first click. Removal is always the
-// same drawing call on the same stored points, so nothing a preview drew from
-// may change between the preview and its erase: each preview first erases,
-// then updates the points, then draws. The polygon box keeps the device
-// points of its image for that, so its image stays through a click and the
-// next move takes exactly it off.
+// StartRubber anchors the previews at the first click. A preview that starts
+// from the last click starts from the point the click stored (snapped), not
+// from where the pointer was pressed. Removal is always the same drawing call
+// on the same stored points, so nothing a preview drew from may change
+// between the preview and its erase: each preview first erases, then updates
+// the points, then draws. The polygon box keeps the device points of its
+// image for that, so its image stays through a click and the next move takes
+// exactly it off.
 //
 // All positions are view pixels (x from the left, y upward from the bottom
 // of the drawing area), computed in Singles; the primitives below turn y
@@ -51,7 +53,9 @@ struct RubberPoint {
 // R0..R5, all (0, 0) at start:
 //   R1 the anchor, the point of the first click;
 //   R2 the point of step 1 (the cursor of the last move, later the last clicked point);
-//   R3, R4 the cursor or further points of later steps;
+//   R3, R4 the cursor or further points of later steps; for the irregular
+//          polygon and the continuous line R3 is the point the last click
+//          stored, where the line to the cursor starts;
 //   R0 a computed point (a centre or a midpoint);
 //   R5 a Bezier control point carried from one segment to the next.
 extern std::array<RubberPoint, 6> RubberAnchorPts;
@@ -73,6 +77,11 @@ extern Single RubberAspect;     // the last box ellipse: Y radius over X radius,
 extern Single RubberRadiusX;    //   its X and Y radii in pixels
 extern Single RubberRadiusY;
 extern Integer RubberBezierCount;  // points the Bezier preview put into GdiPts
+// The world point the last left click stored (snapped), noted by the drawing
+// window before the command takes the click. The previews that start from
+// the last click start there: a command may move PickX, PickY on afterwards
+// (the arcs measure their next point from their centre).
+extern Double RubberClickX, RubberClickY;
 // The boundary entity whose stored points the polygon box runs through; 0
 // none. Set by the points collector when it appends the boundary, cleared
 // when the collection ends.
@@ -84,9 +93,9 @@ extern Long RubberPolygonEntity;
 // and no step-2 shape change pending, so a command cancelled at step 1 does
 // not keep the next command's circles from being erased.
 void StartRubber(Single x, Single y);
-// StartRubber at the view pixel of the point the last click gave (PickX,
-// PickY, snapped), as a first click anchors the previews: a collection that
-// starts again from a later click starts its previews there.
+// StartRubber at the view pixel of the point the last click stored
+// (RubberClickX, RubberClickY), as a first click anchors the previews: a
+// collection that starts again from a later click starts its previews there.
 void StartRubberAtClick();
 // Removes the preview shown, if any, and draws the shape of LineDrawCommand
 // at this ToolStep with the cursor at (x, y): dotted, RubberColor, XOR.

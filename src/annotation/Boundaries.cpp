@@ -17,6 +17,7 @@
 #include "picking/Selection.h"
 #include "platform/Numbers.h"
 #include "view/DrawDispatch.h"
+#include "view/Rubber.h"
 #include "view/SurfaceDraw.h"
 
 namespace lintavo {
@@ -193,6 +194,7 @@ void EndBoundaryCollection() {
   if (Collecting) ShowConPnts = BoundarySavedConPnts;
   Collecting = false;
   RubberPolygonOn = RubberWindowOn = FlagFalse;
+  RubberPolygonEntity = 0;
 }
 
 void CollectBoundaryLines(Integer& AreaStep) {
@@ -224,6 +226,7 @@ void CollectBoundaryPoints(Integer& AreaStep) {
     BoundaryFirstY = y;
     BoundaryPolyObj = AppendBoundaryPolygon(1);
     AddPnt(x, y);
+    RubberPolygonEntity = BoundaryPolyObj;  // the preview runs through its points
     ShowStatus("Enter Next BOUNDARY Point> ", PromptPanel);
     return;
   }

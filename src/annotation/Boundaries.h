@@ -56,7 +56,9 @@ extern Long BoundaryLayerNo;  // layer item of new boundaries; set by the area c
 // Step routines of area creation, one call per input while ToolStep counts
 // the clicks (0 on the first call). Each sets AreaStep to AreaStepClosed once
 // the boundary polygon is complete. The polygon is stamped with AreaName,
-// AreaItem, BoundaryColor and BoundaryLayerNo and is never shown.
+// AreaItem, BoundaryColor and BoundaryLayerNo and is never shown. The points
+// collector names its polygon to the polygon box preview (RubberPolygonEntity),
+// which runs through the points stored, until the collection ends.
 constexpr Integer AreaStepClosed = 4;  // the boundary is complete
 void CollectBoundaryLines(Integer& AreaStep);
 void CollectBoundaryPoints(Integer& AreaStep);

@@ -13,7 +13,9 @@
 #include "view/Rubber.h"
 
 #include <cmath>
+#include <vector>
 
+#include "model/DataHand.h"
 #include "model/Geometry.h"
 #include "model/LineDrawCodes.h"
 #include "model/ProgramState.h"
@@ -49,6 +51,8 @@ Single RubberAspect = 0;
 Single RubberRadiusX = 0;
 Single RubberRadiusY = 0;
 Integer RubberBezierCount = 0;
+Double RubberClickX = 0, RubberClickY = 0;
+Long RubberPolygonEntity = 0;
 
 namespace {
 
@@ -73,12 +77,14 @@ void SetBoxPen() {
 
 RubberPoint& R(int index) { return RubberAnchorPts[static_cast<size_t>(index)]; }
 
-RubberPoint LastClick() { return {MouseX, MouseY}; }
-
-// The view pixel of the point the last click gave, snapped as the command took it.
-RubberPoint ClickedPoint() {
-  return {static_cast<Single>(RoundToLong(ViewPixelX(PickX))), static_cast<Single>(RoundToLong(ViewPixelY(PickY)))};
+// The whole view pixel of world point (X, Y), clamped (ViewCache.h).
+RubberPoint ViewPointOf(Double X, Double Y) {
+  return {static_cast<Single>(RoundToLong(ViewPixelX(X))), static_cast<Single>(RoundToLong(ViewPixelY(Y)))};
 }
+
+// The view pixel of the point the last click stored, snapped: the previews
+// start from the point stored, not from where the pointer was pressed.
+RubberPoint ClickedPoint() { return ViewPointOf(RubberClickX, RubberClickY); }
 
 // p mirrored through centre: 2 centre - p.
 RubberPoint Mirror(const RubberPoint& centre, const RubberPoint& p) {
@@ -164,8 +170,9 @@ void DrawIrregularPolygon(const RubberPoint& m) {
     return;
   }
   R(2) = m;
+  R(3) = ClickedPoint();
   LineBetween(R(1), R(2));  // back to the first vertex
-  LineBetween(LastClick(), R(2));
+  LineBetween(R(3), R(2));
   RubberStep = ToolStep;
 }
 
@@ -236,7 +243,7 @@ void DrawEllipticArc(const RubberPoint& m) {
   }
   // The arc starts at the point the third click took.
   if (RubberStepStart) {
-    R(3) = LastClick();
+    R(3) = ClickedPoint();
     RubberArcSweep = 0;
     RubberStepStart = FlagFalse;
   }
@@ -267,6 +274,10 @@ void DrawAxisEllipse(Integer code, const RubberPoint& m) {
 
 // Spline (21) and Bezier (22, 25): the points shift along once a point was
 // added, so the shifted state is drawn once and the next erase removes it.
+// The point just added is the one the click stored, and a Bezier carries on
+// the control point its curve leaves the shifted vertex by toward that
+// point: the last cursor may lie elsewhere (ortho lines the cursor up with
+// the click before the last).
 void DrawChainCurve(Integer code, const RubberPoint& m) {
   if (ToolStep == 1) {
     StartWithLine(m);
@@ -276,8 +287,13 @@ void DrawChainCurve(Integer code, const RubberPoint& m) {
   if (RubberStepStart) {
     RubberStepStart = FlagFalse;
     R(4) = spline ? R(1) : RubberPoint{0, 0};
+    R(2) = ClickedPoint();
   } else if (ToolStep != RubberStep) {
-    if (spline) R(4) = R(1);
+    R(3) = ClickedPoint();
+    if (spline)
+      R(4) = R(1);
+    else
+      RubberBezierOutPoint();
     R(1) = R(2);
     R(2) = R(3);
   }
@@ -334,9 +350,10 @@ void DrawLinePreview(Integer code, const RubberPoint& m) {
       break;
     case DrawEllipse3Code: case DrawEllipse4Code: DrawAxisEllipse(code, m); break;
     case DrawSplineCode: case DrawContBezierCode: case DrawBezierCode: DrawChainCurve(code, m); break;
-    case DrawContinuousCode: case DrawNothingCode:  // continuous line
+    case DrawContinuousCode: case DrawNothingCode:  // continuous line: from the point the last click stored
       R(2) = m;
-      LineBetween(LastClick(), R(2));
+      R(3) = ClickedPoint();
+      LineBetween(R(3), R(2));
       break;
     default: break;  // 1 (point) and unknown codes draw nothing
   }
@@ -371,7 +388,7 @@ void EraseLinePreview(Integer code) {
       }
       RestoreBaseOnce();
       if (ToolStep == RubberStep) {
-        LineBetween(LastClick(), R(2));
+        LineBetween(R(3), R(2));
         LineBetween(R(1), R(2));
       }
       break;
@@ -412,7 +429,7 @@ void EraseLinePreview(Integer code) {
       LineBetween(code == DrawEllipse3Code ? R(0) : R(1), R(2));
       RubberAxisEllipse();
       break;
-    case DrawContinuousCode: case DrawNothingCode: LineBetween(LastClick(), R(2)); break;
+    case DrawContinuousCode: case DrawNothingCode: LineBetween(R(3), R(2)); break;
     default: break;
   }
 }
@@ -494,35 +511,44 @@ void EraseCentreLine() {
 
 namespace {
 
-// The device pixel of a view pixel, as the polygon box keeps its vertices.
-GdiPoint PolygonVertex(Single x, Single y) {
-  return {RoundToLong(x), RoundToLong(static_cast<Single>(ViewPixMaxY) - y)};
+// The polygon box's image on the screen: the device points it was drawn
+// through (the stored points of RubberPolygonEntity, then the cursor) and
+// its fill style; no points while no image shows. Drawn again from these
+// very points, it goes, whatever was stored or redrawn meanwhile.
+std::vector<GdiPoint> PolygonImage;
+Integer PolygonImageFill = vbFSTransparent;
+
+// The device pixel of a view pixel.
+GdiPoint DevicePixelOf(const RubberPoint& p) {
+  return {RoundToLong(p.X), RoundToLong(static_cast<Single>(ViewPixMaxY) - p.Y)};
+}
+
+// Whether RubberPolygonEntity is an entity of the current drawing, not
+// erased, whose points all lie in the point table.
+bool PolygonEntityLive() {
+  if (RubberPolygonEntity < 1 || RubberPolygonEntity > ObjCount) return false;
+  const ObjRec& obj = Objs[RubberPolygonEntity];
+  return !obj.Erased && obj.DwgNo == CurDwg && obj.PointID >= 1 && obj.NPoints >= 0 &&
+         obj.PointID + obj.NPoints - 1 <= PntCount;
+}
+
+void DrawPolygonImage() {
+  RubberPolygon(PolygonImageFill, ColorGreen, PolygonImage.data(), static_cast<Long>(PolygonImage.size()));
 }
 
 }  // namespace
 
 void RubberPolygonBox(Single x, Single y) {
-  const Integer fillStyle = ShowFills ? vbFSSolid : vbFSTransparent;
-  // The vertices and the cursor need ToolStep + 1 places in GdiPts(1..).
-  if (static_cast<size_t>(ToolStep) + 1 >= GdiPts.size()) return;
   SetBoxPen();
-  if (ToolStep > RubberStep) {
-    // A vertex was clicked since the last move. Drawing the polygon through
-    // the clicked vertices removes the image the click left on the screen
-    // (the click lies where the cursor was); with fewer than three vertices
-    // there was no image.
-    const RubberPoint click = ClickedPoint();
-    GdiPts[ToolStep] = PolygonVertex(click.X, click.Y);
-    RubberStep = ToolStep;
-    if (!RubberShown && ToolStep >= 3) RubberPolygon(fillStyle, ColorGreen, ToolStep);
-    RubberShown = FlagFalse;
-  }
-  if (ToolStep > 1) {
-    const Integer n = RubberStep + 1;
-    if (RubberShown) RubberPolygon(fillStyle, ColorGreen, n);
-    GdiPts[n] = PolygonVertex(x, y);
-    RubberPolygon(fillStyle, ColorGreen, n);
-    RubberShown = FlagTrue;
+  if (!PolygonImage.empty()) DrawPolygonImage();  // the last image goes
+  PolygonImage.clear();
+  if (PolygonEntityLive() && Objs[RubberPolygonEntity].NPoints >= 2) {
+    const ObjRec& obj = Objs[RubberPolygonEntity];
+    for (Long k = obj.PointID; k < obj.PointID + obj.NPoints; ++k)
+      PolygonImage.push_back(DevicePixelOf(ViewPointOf(Pnts[k].X, Pnts[k].Y)));
+    PolygonImage.push_back(DevicePixelOf({x, y}));
+    PolygonImageFill = ShowFills ? vbFSSolid : vbFSTransparent;
+    DrawPolygonImage();
   }
   SetDrawStyle(vbSolid);
 }
@@ -559,7 +585,9 @@ void RubberEllipseArc(Single x, Single y, Single r, Single Aspect, Single Start,
                     Aspect);
 }
 
-void RubberPolygon(Integer FillStyle, Long FillColor, Integer n) { GdiPolygon(FillStyle, FillColor, n); }
+void RubberPolygon(Integer FillStyle, Long FillColor, const GdiPoint* Points, Long Count) {
+  GdiPolygonOf(Points, Count, FillStyle, FillColor);
+}
 
 void RubberMark(Single x, Single y) {
   GdiLine(x - 2, y - 2, x + 3, y + 3);
@@ -576,6 +604,9 @@ void ResetRubber() {
   RubberArcStart = RubberArcEnd = RubberArcSweep = 0;
   RubberAspect = RubberRadiusX = RubberRadiusY = 0;
   RubberBezierCount = 0;
+  RubberClickX = RubberClickY = 0;
+  RubberPolygonEntity = 0;
+  PolygonImage.clear();
 }
 
 namespace {
@@ -584,7 +615,10 @@ void EraseRubberIfShown() {
 }
 // A full redraw cleared the surface: no preview is on it any more, and the
 // next one is drawn afresh instead of "removed" where nothing is.
-void ForgetShownPreviews() { RubberBusy = RubberShown = CentreLineShown = 0; }
+void ForgetShownPreviews() {
+  RubberBusy = RubberShown = CentreLineShown = 0;
+  PolygonImage.clear();
+}
 void PlugRubber() {
   ServicesAbove.EraseRubberBand = EraseRubberIfShown;
   RegisterRedrawHook(ForgetShownPreviews);

@@ -9,14 +9,19 @@
 //   RubberWindowOn  a window rectangle from the first point to the cursor;
 //   RubberCentreOn  a line through the first point, from the cursor to its
 //                   mirror image;
-//   RubberPolygonOn a filled polygon through the points clicked and the cursor.
+//   RubberPolygonOn a filled polygon through the points stored in the boundary
+//                   being built (RubberPolygonEntity) and the cursor.
 // The mouse-down removes a line-drawing preview (EraseRubber, while
-// RubberBusy), a window or polygon box (EraseWindowBox, while RubberShown)
-// and a centre line (EraseCentreLine, while CentreLineShown) before it takes
-// the point; StartRubber anchors the previews at the first click. Removal is
-// always the same drawing call on the same stored points, so nothing a
-// preview drew from may change between the preview and its erase: each
-// preview first erases, then updates the points, then draws.
+// RubberBusy), a window box (EraseWindowBox, while RubberShown) and a centre
+// line (EraseCentreLine, while CentreLineShown) before it takes the point;
+// StartRubber anchors the previews at the first click. A preview that starts
+// from the last click starts from the point the click stored (snapped), not
+// from where the pointer was pressed. Removal is always the same drawing call
+// on the same stored points, so nothing a preview drew from may change
+// between the preview and its erase: each preview first erases, then updates
+// the points, then draws. The polygon box keeps the device points of its
+// image for that, so its image stays through a click and the next move takes
+// exactly it off.
 //
 // All positions are view pixels (x from the left, y upward from the bottom
 // of the drawing area), computed in Singles; the primitives below turn y
@@ -34,6 +39,7 @@
 
 #include <array>
 
+#include "platform/Gdi.h"
 #include "platform/Types.h"
 
 namespace lintavo {
@@ -47,12 +53,14 @@ struct RubberPoint {
 // R0..R5, all (0, 0) at start:
 //   R1 the anchor, the point of the first click;
 //   R2 the point of step 1 (the cursor of the last move, later the last clicked point);
-//   R3, R4 the cursor or further points of later steps;
+//   R3, R4 the cursor or further points of later steps; for the irregular
+//          polygon and the continuous line R3 is the point the last click
+//          stored, where the line to the cursor starts;
 //   R0 a computed point (a centre or a midpoint);
 //   R5 a Bezier control point carried from one segment to the next.
 extern std::array<RubberPoint, 6> RubberAnchorPts;
 
-extern Integer RubberShown;    // flag: a window box or polygon box is on the screen
+extern Integer RubberShown;    // flag: a window box is on the screen
 extern Integer RubberBusy;     // flag: a line-drawing preview is on the screen
 extern Integer CentreLineShown;  // flag: a centre line is on the screen
 extern Integer RubberCommand;  // LineDrawCommand of the preview on the screen; its erase follows it
@@ -69,6 +77,15 @@ extern Single RubberAspect;     // the last box ellipse: Y radius over X radius,
 extern Single RubberRadiusX;    //   its X and Y radii in pixels
 extern Single RubberRadiusY;
 extern Integer RubberBezierCount;  // points the Bezier preview put into GdiPts
+// The world point the last left click stored (snapped), noted by the drawing
+// window before the command takes the click. The previews that start from
+// the last click start there: a command may move PickX, PickY on afterwards
+// (the arcs measure their next point from their centre).
+extern Double RubberClickX, RubberClickY;
+// The boundary entity whose stored points the polygon box runs through; 0
+// none. Set by the points collector when it appends the boundary, cleared
+// when the collection ends.
+extern Long RubberPolygonEntity;
 
 // ---- Line-drawing preview ----------------------------------------------------------
 // Anchors the previews at the first point of a command (the mouse-down that
@@ -76,9 +93,9 @@ extern Integer RubberBezierCount;  // points the Bezier preview put into GdiPts
 // and no step-2 shape change pending, so a command cancelled at step 1 does
 // not keep the next command's circles from being erased.
 void StartRubber(Single x, Single y);
-// StartRubber at the view pixel of the point the last click gave (PickX,
-// PickY, snapped), as a first click anchors the previews: a collection that
-// starts again from a later click starts its previews there.
+// StartRubber at the view pixel of the point the last click stored
+// (RubberClickX, RubberClickY), as a first click anchors the previews: a
+// collection that starts again from a later click starts its previews there.
 void StartRubberAtClick();
 // Removes the preview shown, if any, and draws the shape of LineDrawCommand
 // at this ToolStep with the cursor at (x, y): dotted, RubberColor, XOR.
@@ -97,11 +114,13 @@ void EraseWindowBox();                       // removes the rectangle R1-R2
 // removed.
 void RubberCentreLine(Single x, Single y);
 void EraseCentreLine();  // removes the centre line R2 to its mirror image
-// The polygon through the vertices clicked so far and the cursor, filled
-// green while ShowFills is set. Nothing shows until the second vertex is
-// clicked. The clicked vertices are kept in GdiPts(1..ToolStep), each where
-// its click's point was taken (snapped), not where the pointer was pressed;
-// a vertex beyond the bound of GdiPts is not previewed.
+// The polygon through the points stored in RubberPolygonEntity (world
+// points, turned into pixels of the view as it stands at each move) and the
+// cursor, filled green while ShowFills is set: the image the last move drew
+// goes first, drawn again from the device points kept with it, then the new
+// one is drawn and kept. Nothing shows while the entity is not live in the
+// current drawing or holds fewer than two points. A click leaves the image
+// on the screen for the next move to take off; a full redraw forgets it.
 void RubberPolygonBox(Single x, Single y);
 
 // ---- Primitives (view pixels, y upward; ActiveDoc's pen) ----------------------------
@@ -114,9 +133,9 @@ void RubberArc(Single x, Single y, Single r, Single Start, Single End);
 // r is the radius of the longer axis; Aspect is the Y radius over the X radius.
 void RubberEllipse(Single x, Single y, Single r, Single Aspect);
 void RubberEllipseArc(Single x, Single y, Single r, Single Aspect, Single Start, Single End);
-// GdiPts(1..n) as a polygon with that fill; the fill goes back to transparent
-// in DwgBackColor afterwards.
-void RubberPolygon(Integer FillStyle, Long FillColor, Integer n);
+// Points[0..Count) (device pixels) as a polygon with that fill; the fill goes
+// back to transparent in DwgBackColor afterwards.
+void RubberPolygon(Integer FillStyle, Long FillColor, const GdiPoint* Points, Long Count);
 void RubberMark(Single x, Single y);  // a small diagonal cross
 
 // ---- Reset ---------------------------------------------------------------------------

@@ -316,25 +316,47 @@ void AddRubberBezierPoint(Single x, Single y) {
   GdiPts[static_cast<size_t>(RubberBezierCount)] = {RoundToLong(x), ViewPixMaxY - RoundToLong(y)};
 }
 
+namespace {
+
+// The chords of the Bezier preview: R1-R2 and R2-R3 (the cursor).
+struct BezierChords {
+  Single a1 = 0, d1 = 0;  // angle (radians) and length (pixels, at least 0.0001) of R1-R2
+  Single a2 = 0, d2 = 0;  // the same of R2-R3, a2 taken below a1
+  Single turn = 0;        // from the first to the second, in (-pi, pi]
+};
+
+BezierChords ChordsOfBezier() {
+  BezierChords c;
+  c.a1 = AngleOf(R(1), R(2));
+  c.d1 = std::max(DistanceOf(R(1), R(2)), 0.0001F);
+  c.a2 = AngleOf(R(2), R(3));
+  c.d2 = std::max(DistanceOf(R(2), R(3)), 0.0001F);
+  if (c.a2 >= c.a1) c.a2 -= TwoPiSingle;
+  c.turn = c.a1 - c.a2;
+  if (c.turn > PiSingle) c.turn -= TwoPiSingle;
+  return c;
+}
+
+RubberPoint OutPointOf(const BezierChords& c) { return Polar(R(2), c.a2 + c.turn / 2, c.d2 / 4); }
+
+}  // namespace
+
+void RubberBezierOutPoint() { R(4) = OutPointOf(ChordsOfBezier()); }
+
 void RubberBezier() {
-  const Single a1 = AngleOf(R(1), R(2));
-  const Single d1 = std::max(DistanceOf(R(1), R(2)), 0.0001F);
-  Single a2 = AngleOf(R(2), R(3));
-  const Single d2 = std::max(DistanceOf(R(2), R(3)), 0.0001F);
-  if (a2 >= a1) a2 -= TwoPiSingle;
-  Single turn = a1 - a2;
-  if (turn > PiSingle) turn -= TwoPiSingle;
+  const BezierChords c = ChordsOfBezier();
+  const Single d1 = c.d1, a2 = c.a2, d2 = c.d2;
   // The first preview after a click: the segment from R1 leaves along the
   // tangent the previous segment left at its end, or along its chord.
   if (ToolStep != RubberStep) {
     if (R(4).X != 0 || R(4).Y != 0) {
       R(5) = R(4);
     } else {
-      R(5) = Polar(R(1), a1, d1 / 4);
+      R(5) = Polar(R(1), c.a1, d1 / 4);
       RubberStepStart = FlagFalse;
     }
   }
-  R(4) = Polar(R(2), a2 + turn / 2, d2 / 4);
+  R(4) = OutPointOf(c);
   const RubberPoint in{R(2).X + (R(2).X - R(4).X) * d1 / d2, R(2).Y + (R(2).Y - R(4).Y) * d1 / d2};
   const RubberPoint last = Polar(R(3), a2, -d2 / 4);
   RubberMark(R(5).X, R(5).Y);

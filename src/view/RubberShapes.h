@@ -82,6 +82,10 @@ void RubberSpline();
 // the previous segment's R4 after a click), R4 the one after R2. R4 = (0, 0)
 // marks that no control point is carried.
 void RubberBezier();
+// R4 := the control point after R2 that RubberBezier draws with the cursor
+// at R3: a quarter of the chord R2-R3 from R2, turned half the way from the
+// chord R1-R2 to it. Drawing nothing.
+void RubberBezierOutPoint();
 // Appends (round(x), ViewPixMaxY - round(y)) to GdiPts after the
 // RubberBezierCount points already there.
 void AddRubberBezierPoint(Single x, Single y);

@@ -198,6 +198,10 @@ void GdiPolygon(Integer FillStyle, Long FillColor, Integer Count) {
   FilledPolygon(&GdiPts[1], Count, FillStyle, FillColor);
 }
 
+void GdiPolygonOf(const GdiPoint* Points, Long Count, Integer FillStyle, Long FillColor) {
+  FilledPolygon(Points, static_cast<int>(Count), FillStyle, FillColor);
+}
+
 void GdiPolyBezier(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4,
                    Double Y4) {
   if (BeyondViewSide(X1, Y1, X4, Y4)) return;

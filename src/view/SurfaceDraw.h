@@ -132,6 +132,9 @@ void GdiPolyline(Integer Count);
 // GdiPts(1..Count) as a closed polygon filled with the style and colour;
 // the fill goes back to transparent in DwgBackColor afterwards.
 void GdiPolygon(Integer FillStyle, Long FillColor, Integer Count);
+// Points[0..Count) as GdiPolygon draws GdiPts(1..Count): for a caller that
+// keeps its device points where no drawer writes them.
+void GdiPolygonOf(const GdiPoint* Points, Long Count, Integer FillStyle, Long FillColor);
 // One cubic segment P1..P4 (world units), skipped when both end points lie
 // beyond the same side of the view window; the control points are not tested.
 void GdiPolyBezier(Double X1, Double Y1, Double X2, Double Y2, Double X3, Double Y3, Double X4,

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <cmath>
 #include <functional>
@@ -395,6 +396,51 @@ TEST_F(AreasTest, ThePolygonPreviewAfterARestartIsThatOfAFreshStartThroughTheSna
     row.act();
     const std::vector<QImage> seen = clickThenMove(offGrid);
     for (size_t n = 0; n < seen.size(); ++n) EXPECT_TRUE(seen[n] == onGridPoints[n]) << row.start << ", point " << n + 1;
+  }
+}
+
+// Area by Points waiting while its window is redrawn (by Redraw, or as the
+// pointer leaves the window): the next
+// move shows the polygon through every point stored and the cursor, as it
+// shows when nothing was redrawn, and Esc leaves a fresh redraw's picture.
+// The point marks, which a redraw draws anew, are left out of the comparison.
+TEST_F(AreasTest, ThePolygonPreviewAfterARedrawRunsThroughEveryPointStored) {
+  const std::vector<BuilderPoint> line = {{0, 5}, {1, 5.5}, {2, 5}, {3, 5.5}, {4, 5}, {5, 5.5}};
+  const std::vector<BuilderPoint> clicks = {{1, 1}, {4, 1}, {5, 3}};
+  AddEntity(EntityPolyline, line);  // drawn by every redraw
+  RefreshDocView(doc_);
+  const auto withoutMarks = [this, &line, &clicks](QImage image) {
+    QPainter painter(&image);
+    for (const auto& points : {line, clicks})
+      for (const auto& [x, y] : points) {
+        const QPointF at = input_->PositionOf(x, y);
+        painter.fillRect(QRectF(at.x() - 5, at.y() - 5, 11, 11), Qt::black);
+      }
+    painter.end();
+    return image;
+  };
+  struct Row {
+    const char* redraw;
+    std::function<void()> act;
+  };
+  const Row rows[] = {
+      {"none", [] {}},
+      {"Redraw", [] { DrawingDriver::Choose("mnuViewRedraw"); }},
+      {"pointer left", [this] { input_->Leave(); }},
+  };
+  QImage unredrawn;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.redraw);
+    DrawingDriver::Choose("mnuViewAreasPoints");
+    input_->ClickEach(clicks);
+    input_->MoveTo(3, 4);
+    row.act();
+    input_->MoveTo(2, 4);
+    const QImage seen = withoutMarks(doc_->Image());
+    if (unredrawn.isNull()) unredrawn = seen;
+    EXPECT_TRUE(seen == unredrawn);
+    input_->Escape();
+    EXPECT_TRUE(EqualsFreshRedraw());
   }
 }
 

@@ -3,9 +3,11 @@
 // through its own mouse handlers, and removed again without a trace.
 #include <QImage>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "commands/EditFixture.h"
 #include "commands/LineDraw.h"
 #include "model/LineDrawCodes.h"
 #include "model/Units.h"
@@ -13,6 +15,7 @@
 #include "platform/Gdi.h"
 #include "support/DrawingDriver.h"
 #include "view/DisplayOptions.h"
+#include "view/Grids.h"
 #include "view/Rubber.h"
 #include "view/RubberShapes.h"
 #include "view/SurfaceDraw.h"
@@ -466,14 +469,25 @@ TEST_F(RubberTest, TheCentreLineTurnsAboutTheFirstPoint) {
 TEST_F(RubberTest, ThePolygonBoxStartsAtTheSecondVertexAndFillsEachPixelOnce) {
   ShowFills = FlagTrue;
   RubberPolygonOn = FlagTrue;
-  input_->ClickAt(1, 1);
+  // Each click stored as the points collector stores it: its boundary is
+  // the entity the polygon box runs through.
+  const auto clickVertex = [this](Double x, Double y) {
+    input_->ClickAt(x, y);
+    if (ToolStep == 1) {
+      AddObj(EntityPolygon, 0);
+      RubberPolygonEntity = ObjCount;
+    }
+    AddPnt(PickX, PickY);
+    ++Objs[ObjCount].NPoints;
+  };
+  clickVertex(1, 1);
   input_->MoveTo(2, 3);
   EXPECT_TRUE(Unchanged());
-  input_->ClickAt(4, 1);
+  clickVertex(4, 1);
   input_->MoveTo(3, 4);
   EXPECT_TRUE(ChangedAt(At(8.0 / 3, 2)));  // inside the triangle
   EXPECT_FALSE(ChangedAt(At(6, 4)));
-  input_->ClickAt(3, 4);
+  clickVertex(3, 4);
   input_->MoveTo(1, 4);
   for (const Pixel& inside : {At(8.0 / 3, 2), At(1.5, 3.5)})
     EXPECT_EQ(doc_->PixelAt(int(inside.x), int(inside.y)), BeforeAt(inside) ^ ColorGreen);
@@ -482,8 +496,100 @@ TEST_F(RubberTest, ThePolygonBoxStartsAtTheSecondVertexAndFillsEachPixelOnce) {
   SetForeColor(ColorGreen);
   SetDrawMode(vbXorPen);
   SetDrawStyle(2);
-  RubberPolygon(vbFSSolid, ColorGreen, 4);
+  std::vector<GdiPoint> last;
+  for (const Pixel& p : {At(1, 1), At(4, 1), At(3, 4), At(1, 4)}) last.push_back({Long(p.x), Long(p.y)});
+  RubberPolygon(vbFSSolid, ColorGreen, last.data(), Long(last.size()));
   EXPECT_TRUE(Unchanged());
+}
+
+// ---- Previews under a snap ----------------------------------------------------------------
+
+// Two windows of one size and view: the snapped commands run in the first,
+// the same points clicked without the snap in the second.
+class RubberSnapTest : public EditFixture {
+ protected:
+  // A click, the point the snap stores for it, and the moves that follow.
+  struct Step {
+    WorldXY click, stored;
+    std::vector<WorldXY> moves;
+  };
+  struct Row {
+    const char* command;
+    const char* snap;                 // the snap's menu item
+    std::function<void()> start;      // chooses the command
+    const std::vector<Step>* steps;
+  };
+
+  // Starts the command in window, clicks each step's point (its click
+  // under the snap, else the point the snap stores) and moves on; the
+  // pictures after every move. Esc ends the command.
+  std::vector<QImage> Run(frmDocument* window, DrawingDriver& input, const Row& row, bool snapped) {
+    std::vector<QImage> seen;
+    row.start();
+    for (const Step& step : *row.steps) {
+      const WorldXY at = snapped ? step.click : step.stored;
+      input.ClickAt(at.X, at.Y);
+      for (const WorldXY& m : step.moves) {
+        input.MoveTo(m.X, m.Y);
+        seen.push_back(window->Image().copy());
+      }
+    }
+    input.Escape();
+    EXPECT_TRUE(EqualsFreshRedraw(window)) << (snapped ? "snapped" : "plain") << ", after Esc";
+    return seen;
+  }
+};
+
+// The previews start from the points the clicks stored and take off exactly
+// what they drew: under grid snap with clicks off the grid, and under ortho
+// snap, which lines the moving cursor up with the click before the last but
+// a click with the last, every move shows what the same moves show after
+// clicks on the points stored without the snap.
+TEST_F(RubberSnapTest, APreviewUnderASnapShowsWhatClicksOnThePointsStoredShowWithoutIt) {
+  // Grid 0.25: the clicks lie 0.1 off the grid points they are stored at.
+  const std::vector<Step> offGrid = {{{1.1, 0.9}, {1, 1}, {{3, 2}}},
+                                     {{3.9, 1.1}, {4, 1}, {{5, 3}, {4.5, 4}}},
+                                     {{4.1, 3.1}, {4, 3}, {{2, 4}, {1.5, 2.5}}},
+                                     {{1.9, 4.1}, {2, 4}, {{3, 5}}}};
+  // An elliptical arc: the box's corners, then the start of the arc.
+  const std::vector<Step> arcOffGrid = {{{1.1, 0.9}, {1, 1}, {{3, 2}}},
+                                        {{5.1, 4.1}, {5, 4}, {{4, 3.5}}},
+                                        {{4.1, 3.4}, {4, 3.5}, {{2, 3.5}, {1.5, 2}}}};
+  // Ortho: the moves lie on a line through the click before the last, the
+  // only places where the cursor is where the plain pointer is; from the
+  // third click on, the cursor of the click's own move is not the point
+  // stored ((4.2, 1) for (4, 3.5), (1, 1) for (1, 3.5)).
+  const std::vector<Step> ortho = {{{1, 1}, {1, 1}, {{3, 1}}},
+                                   {{4, 1.2}, {4, 1}, {{1, 4}, {5, 1}}},
+                                   {{4.2, 3.5}, {4, 3.5}, {{4, 5}, {6, 1}}},
+                                   {{1, 3.2}, {1, 3.5}, {{4, 5}, {6, 3.5}}}};
+  const auto button = [](const char* key) { return [key] { DrawingDriver::PressButton(key); }; };
+  const auto menu = [](const char* item) { return [item] { DrawingDriver::Choose(item); }; };
+  const Row rows[] = {
+      {"continuous line", "mnuControlsSnapsGrid", button("Line4"), &offGrid},
+      {"irregular polygon", "mnuControlsSnapsGrid", button("Polygon2"), &offGrid},
+      {"elliptical arc", "mnuControlsSnapsGrid", button("Arc4"), &arcOffGrid},
+      {"Area by Points", "mnuControlsSnapsOrtho", menu("mnuViewAreasPoints"), &ortho},
+      {"spline", "mnuControlsSnapsOrtho", button("Spline"), &ortho},
+      {"continuous Bezier", "mnuControlsSnapsOrtho", button("Bezier2"), &ortho},
+  };
+  GridOn = FlagTrue;  // the grid shows without grid snap too
+  FixedDpiDocument* plain = Open(2, "Plain");
+  ShowAtScale(plain, 48, 24);
+  DrawingDriver plainInput(*plain);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.command);
+    Activate(doc_);
+    DrawingDriver::Choose(row.snap);
+    ASSERT_TRUE(GridSnap || OrthoSnap);
+    const std::vector<QImage> snapped = Run(doc_, *input_, row, true);
+    DrawingDriver::Choose(row.snap);
+    ASSERT_FALSE(GridSnap || OrthoSnap);
+    Activate(plain);
+    const std::vector<QImage> clickedPlain = Run(plain, plainInput, row, false);
+    ASSERT_EQ(snapped.size(), clickedPlain.size());
+    for (size_t n = 0; n < snapped.size(); ++n) EXPECT_TRUE(snapped[n] == clickedPlain[n]) << "move " << n + 1;
+  }
 }
 
 }  // namespace

@@ -536,6 +536,9 @@ void frmDocument::TakeLeftClick() {
   PrevPickX = PickX;
   PrevPickY = PickY;
   SnapCursorPoint(PickX, PickY);
+  // The previews start from the point stored, whatever the command makes of PickX.
+  RubberClickX = PickX;
+  RubberClickY = PickY;
   ++ToolStep;
   if (ToolStep == 1) {
     PrevPickX = PickX;

@@ -900,13 +900,9 @@ TEST_F(AreasTest, AFillAndAHatchGoWhereTheLinesOfTheirFigureGoOnScreenAndOnPaper
     EXPECT_TRUE(doc_->Image() == shown) << "Undo then Redo";
 
     const QString path = QString::fromStdString(ScratchPath("painted " + std::to_string(++printed) + ".pdf"));
-    PrintToPdf(path);
-    Responder().AnswerPrinter(true);
-    DrawingDriver::Choose("mnuFilePrint");
+    const PdfFirstPage pdf = FilePrintedPage(Responder(), path, 200);
     ASSERT_EQ(MessagePanel(3), "Drawing printed.");
-    const PdfFirstPage pdf = ReadPdfFirstPage(path, 200);
     const PrintedPageMap map(Printer().pageLayout(), pdf.image);
-    Printer().setOutputFileName(QString());
     EXPECT_TRUE(InkOfColourIn(pdf.image, map.Box(figure.x1, figure.y1, figure.x2, figure.y2, 0.1), PrimaryInk::Red))
         << "on paper within the figure";
     const bool apart =

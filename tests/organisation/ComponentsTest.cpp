@@ -21,7 +21,6 @@
 #include "storage/SaveData.h"
 #include "storage/StoredDrawing.h"
 #include "storage/TestDatabase.h"
-#include "support/PdfPages.h"
 #include "view/Outline.h"
 #include "view/PrintedPage.h"
 #include "windows/show/frmAreaSelect.h"
@@ -627,13 +626,8 @@ TEST_F(PaintedComponentTest, APlacementInAnotherDrawingShowsNoneOfTheFirstDrawin
   EXPECT_EQ(Paint(second->Image()), std::make_pair(0, 0));
   EXPECT_GT(PixelsOfColour(second->Image(), ColorBlue), 48);  // the placement, selected, is drawn dotted
 
-  const QString path = QString::fromStdString(ScratchPath("second.pdf"));
-  PrintToPdf(path);
-  Responder().AnswerPrinter(true);
-  DrawingDriver::Choose("mnuFilePrint");
+  const PdfFirstPage pdf = FilePrintedPage(Responder(), QString::fromStdString(ScratchPath("second.pdf")), 200);
   ASSERT_EQ(MessagePanel(3), "Drawing printed.");
-  const PdfFirstPage pdf = ReadPdfFirstPage(path, 200);
-  Printer().setOutputFileName(QString());
   for (const PrimaryInk ink : {PrimaryInk::Red, PrimaryInk::Green})
     EXPECT_FALSE(InkOfColourIn(pdf.image, pdf.image.rect(), ink)) << "on the second drawing's page";
   RefreshDocView(doc_);

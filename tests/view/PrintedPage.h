@@ -19,6 +19,7 @@
 #include "model/ViewCache.h"
 #include "platform/Types.h"
 #include "support/DrawingDriver.h"
+#include "support/PdfPages.h"
 #include "support/ScriptedResponder.h"
 #include "view/Print.h"
 
@@ -76,6 +77,12 @@ inline std::function<void(QPrinter&)> ChoosePdfFile(const QString& path, int dot
 inline void FilePrintTo(ScriptedResponder& responder, const QString& path) {
   responder.AnswerPrinter(true, ChoosePdfFile(path));
   DrawingDriver::Choose("mnuFilePrint");
+}
+
+// FilePrintTo the file at path, and its first page read back at dotsPerInch.
+inline PdfFirstPage FilePrintedPage(ScriptedResponder& responder, const QString& path, int dotsPerInch) {
+  FilePrintTo(responder, path);
+  return ReadPdfFirstPage(path, dotsPerInch);
 }
 
 }  // namespace lintavo

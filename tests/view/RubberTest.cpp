@@ -518,6 +518,9 @@ class RubberSnapTest : public EditFixture {
     const char* snap;                 // the snap's menu item
     std::function<void()> start;      // chooses the command
     const std::vector<Step>* steps;
+    // The snap stays on for the clicks on the stored points, which it leaves
+    // where they are: the tolerance snap draws its reach around the cursor.
+    bool snapForBoth = false;
   };
 
   // Starts the command in window, clicks each step's point (its click
@@ -541,7 +544,8 @@ class RubberSnapTest : public EditFixture {
 };
 
 // The previews start from the points the clicks stored and take off exactly
-// what they drew: under grid snap with clicks off the grid, and under ortho
+// what they drew: under grid snap with clicks off the grid, under the
+// tolerance snap with clicks near stored points, and under ortho
 // snap, which lines the moving cursor up with the click before the last but
 // a click with the last, every move shows what the same moves show after
 // clicks on the points stored without the snap.
@@ -563,6 +567,11 @@ TEST_F(RubberSnapTest, APreviewUnderASnapShowsWhatClicksOnThePointsStoredShowWit
                                    {{4, 1.2}, {4, 1}, {{1, 4}, {5, 1}}},
                                    {{4.2, 3.5}, {4, 3.5}, {{4, 5}, {6, 1}}},
                                    {{1, 3.2}, {1, 3.5}, {{4, 5}, {6, 3.5}}}};
+  // Tolerance: clicks within reach of the corners the first row stored, the
+  // moves beyond the reach of every point stored.
+  const std::vector<Step> nearPoints = {{{1.03, 0.98}, {1, 1}, {{2.6, 2.2}}},
+                                        {{3.97, 1.02}, {4, 1}, {{5.6, 1.7}, {4.6, 2.2}}},
+                                        {{4.02, 2.97}, {4, 3}, {{2.6, 4.7}}}};
   const auto button = [](const char* key) { return [key] { DrawingDriver::PressButton(key); }; };
   const auto menu = [](const char* item) { return [item] { DrawingDriver::Choose(item); }; };
   const Row rows[] = {
@@ -572,6 +581,7 @@ TEST_F(RubberSnapTest, APreviewUnderASnapShowsWhatClicksOnThePointsStoredShowWit
       {"Area by Points", "mnuControlsSnapsOrtho", menu("mnuViewAreasPoints"), &ortho},
       {"spline", "mnuControlsSnapsOrtho", button("Spline"), &ortho},
       {"continuous Bezier", "mnuControlsSnapsOrtho", button("Bezier2"), &ortho},
+      {"continuous line near points", "mnuControlsSnapsTol", button("Line4"), &nearPoints, true},
   };
   GridOn = FlagTrue;  // the grid shows without grid snap too
   FixedDpiDocument* plain = Open(2, "Plain");
@@ -581,12 +591,15 @@ TEST_F(RubberSnapTest, APreviewUnderASnapShowsWhatClicksOnThePointsStoredShowWit
     SCOPED_TRACE(row.command);
     Activate(doc_);
     DrawingDriver::Choose(row.snap);
-    ASSERT_TRUE(GridSnap || OrthoSnap);
+    ASSERT_TRUE(GridSnap || OrthoSnap || ToleranceSnap);
     const std::vector<QImage> snapped = Run(doc_, *input_, row, true);
-    DrawingDriver::Choose(row.snap);
-    ASSERT_FALSE(GridSnap || OrthoSnap);
+    if (!row.snapForBoth) {
+      DrawingDriver::Choose(row.snap);
+      ASSERT_FALSE(GridSnap || OrthoSnap || ToleranceSnap);
+    }
     Activate(plain);
     const std::vector<QImage> clickedPlain = Run(plain, plainInput, row, false);
+    if (row.snapForBoth) DrawingDriver::Choose(row.snap);
     ASSERT_EQ(snapped.size(), clickedPlain.size());
     for (size_t n = 0; n < snapped.size(); ++n) EXPECT_TRUE(snapped[n] == clickedPlain[n]) << "move " << n + 1;
   }

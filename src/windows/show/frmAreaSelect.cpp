@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "annotation/Areas.h"
-#include "annotation/Boundaries.h"
 #include "annotation/Fills.h"
 #include "annotation/Hatches.h"
 #include "model/ChangeMarks.h"
@@ -62,11 +61,11 @@ void frmAreaSelect::DrawItemPreview(Long Index) {
   const Long last = ObjCount;
   for (Long i = 1; i <= last; ++i) {
     const ObjRec& obj = Objs[i];
-    if (obj.DwgNo != CurDwg || obj.Erased) continue;
-    if (obj.Show) DrawObject(i);
-    if (obj.Rtype == EntityPolygon && obj.ObjectID == Index)
-      lblLines->setText(QString::fromStdString(FormatArea(std::fabs(static_cast<Double>(obj.Area)))));
+    if (obj.DwgNo == CurDwg && !obj.Erased && obj.Show) DrawObject(i);
   }
+  // The size of the one boundary the area's hatches, fills and box come from.
+  if (const Long boundary = AreaBoundary(Index); boundary != 0)
+    lblLines->setText(QString::fromStdString(FormatArea(std::fabs(static_cast<Double>(Objs[boundary].Area)))));
   if (SelectAction == AreaActionFill) FillAreaItem(Index);
   if (SelectAction == AreaActionHatch) PreviewAreaHatch(Index);
   PreviewAllLayers = FlagFalse;

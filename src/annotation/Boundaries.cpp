@@ -269,6 +269,14 @@ void CollectBoundaryWindow(Integer& AreaStep) {
 
 namespace {
 
+// The polygon the last BuildBoundarySpans scanned, for the world test.
+struct BuiltBoundaryRec {
+  Long Poly = 0;              // Objs index of the boundary polygon; 0 none built
+  Double Ox = 0, Oy = 0;      // origin offset added to its points, world units
+  bool Placed = false;        // its points went through PlacePoint
+};
+BuiltBoundaryRec BuiltBoundary;
+
 constexpr Long Int16Min = -32768, Int16Max = 32767;
 constexpr long long Int32Max = 2147483647;
 
@@ -374,9 +382,11 @@ bool BuildBoundarySpans(Long Item, bool Placed) {
   SetBoundaryBox();
   // assign keeps the table's storage: a redraw of many hatches allocates once.
   BoundarySpans.assign(static_cast<size_t>(BoundaryRows) + 1, SpanRow{});
+  BuiltBoundary = {};
   if (area.Nlines < 0) return false;
   const Long poly = AreaBoundary(Item);
   if (poly == 0) return false;
+  BuiltBoundary = {poly, ox, oy, Placed};
   const ObjRec& obj = Objs[poly];
   Single px0 = 0, py0 = 0, firstPx = 0, firstPy = 0;
   for (Long k = 0; k < obj.NPoints; ++k) {
@@ -418,6 +428,61 @@ bool IsPointInBoundarySpans(Double X, Double Y) {
   return IsPixelInSpans(PixelY(Y) - BoundaryBox.Bottom, PixelX(X));
 }
 
+namespace {
+
+// Vertex k (0-based) of the boundary last built, as the table scanned it.
+WorldXY BuiltVertex(const ObjRec& poly, Long k) {
+  Double x = Pnts[poly.PointID + k].X + BuiltBoundary.Ox, y = Pnts[poly.PointID + k].Y + BuiltBoundary.Oy;
+  if (BuiltBoundary.Placed) PlacePoint(x, y);
+  return {x, y};
+}
+
+// Distance from (X, Y) to the segment A-B, world units.
+Double DistanceToSegment(Double X, Double Y, const WorldXY& A, const WorldXY& B) {
+  const Double dx = B.X - A.X, dy = B.Y - A.Y;
+  const Double length2 = dx * dx + dy * dy;
+  Double t = length2 > 0 ? ((X - A.X) * dx + (Y - A.Y) * dy) / length2 : 0;
+  t = std::clamp<Double>(t, 0, 1);
+  return std::hypot(X - (A.X + t * dx), Y - (A.Y + t * dy));
+}
+
+// Half a view pixel in world units; 0 for a view without a finite scale.
+Double HalfPixel() {
+  const Double scale = std::min(std::fabs(static_cast<Double>(ViewScaleX)), std::fabs(static_cast<Double>(ViewScaleY)));
+  return scale > 0 && std::isfinite(scale) ? 0.5 / scale : 0;
+}
+
+// Inside the boundary or on it: by the table within the box, else by the
+// polygon; a point farther than half a pixel beyond the box is neither.
+bool IsPointInsideBoundary(Double X, Double Y) {
+  const Double reach = HalfPixel();
+  if (X < BoundaryExtXmin - reach || X > BoundaryExtXmax + reach || Y < BoundaryExtYmin - reach ||
+      Y > BoundaryExtYmax + reach)
+    return false;
+  if (IsPointInBoundaryBox(X, Y) && IsPointInBoundarySpans(X, Y)) return true;
+  return IsPointOnOrInBoundaryPolygon(X, Y);
+}
+
+}  // namespace
+
+bool IsPointOnOrInBoundaryPolygon(Double X, Double Y) {
+  if (BuiltBoundary.Poly < 1 || BuiltBoundary.Poly > ObjCount) return false;
+  const ObjRec& poly = Objs[BuiltBoundary.Poly];
+  if (poly.NPoints < 1) return false;
+  const Double reach = HalfPixel();
+  // Even-odd crossings of the ray to the right; the last edge closes the
+  // polygon back to its first point, as the table does.
+  bool inside = false;
+  WorldXY a = BuiltVertex(poly, poly.NPoints - 1);
+  for (Long k = 0; k < poly.NPoints; ++k) {
+    const WorldXY b = BuiltVertex(poly, k);
+    if (DistanceToSegment(X, Y, a, b) <= reach) return true;
+    if ((a.Y > Y) != (b.Y > Y) && X < (b.X - a.X) * (Y - a.Y) / (b.Y - a.Y) + a.X) inside = !inside;
+    a = b;
+  }
+  return inside;
+}
+
 bool IsObjectInsideBoundary(Long ObjNo) {
   if (ObjNo < 1 || ObjNo > ObjCount) return false;
   const ObjRec& obj = Objs[ObjNo];
@@ -432,7 +497,7 @@ bool IsObjectInsideBoundary(Long ObjNo) {
   Integer first = obj.Rtype == EntityArc ? 1 : 0;
   Integer last = obj.Rtype >= FirstCompoundType ? 0 : static_cast<Integer>(obj.NPoints - 1);
   for (Long k = first; k <= last; ++k) {
-    if (!IsPointInBoundaryBox(p[k].X, p[k].Y) || !IsPointInBoundarySpans(p[k].X, p[k].Y)) return false;
+    if (!IsPointInsideBoundary(p[k].X, p[k].Y)) return false;
   }
   return true;
 }
@@ -457,6 +522,7 @@ void ResetBoundaries() {
   BoundaryRows = 0;
   BoundaryExtXmin = BoundaryExtYmin = BoundaryExtXmax = BoundaryExtYmax = 0;
   BoundaryLayerNo = 0;
+  BuiltBoundary = {};
   BoundaryClosed = Collecting = false;
   BoundarySavedConPnts = 0;
   FirstBoundaryObj = PrevBoundaryObj = BoundaryPolyObj = LastBoundaryPnt = LinesPicked = 0;

@@ -89,7 +89,15 @@ void StoreBoundaryEdge(Single Px0, Single Py0, Single Px1, Single Py1);
 bool IsPointInBoundaryBox(Double X, Double Y);     // inside BoundaryExt*, inclusive
 bool IsPointInBoundarySpans(Double X, Double Y);   // pixel test against the table
 bool IsPixelInSpans(Long Row, Long X);             // row of the table, pixel x
-bool IsObjectInsideBoundary(Long ObjNo);           // after BuildBoundarySpans
+// Whether (X, Y) lies inside the polygon of the boundary last built, closed
+// back to its first point, or on it within half a view pixel: the world
+// test beside the pixel one, which leaves out the table's top row and a
+// point on the right end of a row's last crossing.
+bool IsPointOnOrInBoundaryPolygon(Double X, Double Y);
+// After BuildBoundarySpans: each point tested (a circle's box aside) must
+// lie in the box and, by the table or the polygon, inside the boundary or on
+// it, so a wall an area was made from is inside on every side.
+bool IsObjectInsideBoundary(Long ObjNo);
 
 // ---- Outline plot ----------------------------------------------------------------------
 void PlotPixel(Long X, Long Y, Long Colour);  // view pixel, y upward

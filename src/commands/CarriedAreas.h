@@ -9,7 +9,10 @@
 // selected, once per area however many of its fills and hatches are
 // selected, and the area's box and size are taken again from the boundary:
 // the paint, Select Area, the stored size and the paper go where the lines
-// went. A boundary that is itself selected (shown again by Show Hidden
+// went. Each fill's and hatch's insertion point, which Select Window, Select
+// Line and Select Area test, is put again where it is made: at the area's
+// box lower left, however the figure was turned, so a window around the
+// figure takes its paint with its lines. A boundary that is itself selected (shown again by Show Hidden
 // Lines) moves with the selection and is not taken twice; an area of
 // another drawing is never touched.
 //
@@ -26,22 +29,27 @@
 namespace lintavo {
 
 struct CarriedArea {
-  Long Area = 0;      // Items index of the area (kind 4)
-  Long Boundary = 0;  // Objs index of its boundary polygon
+  Long Area = 0;            // Items index of the area (kind 4)
+  Long Boundary = 0;        // Objs index of its boundary polygon
+  std::vector<Long> Paint;  // Objs indexes of its live fills and hatches, selected or not, ascending
 };
 
 // The areas whose fills or hatches are in the selection of the edit commands
-// (IsEditSelected), each once, ascending, with their boundaries; areas with
-// no boundary are left out.
+// (IsEditSelected), each once, ascending, with their boundaries and all
+// their paint; areas with no boundary are left out. One pass over the table.
 std::vector<CarriedArea> SelectionCarriedAreas();
 
-// Calls apply(Boundary) for each carried area, then takes the area's box
-// and size again from its boundary.
+// The area's box and size taken again from its boundary, and its paint's
+// insertion points put at the box's lower left.
+void TakeCarriedAreaBox(const CarriedArea& Carried);
+
+// Calls apply(Boundary) for each carried area, then takes the area's box,
+// size and paint placement again from its boundary.
 template <typename Apply>
 void CarryBoundaries(const std::vector<CarriedArea>& Carried, Apply apply) {
   for (const CarriedArea& carried : Carried) {
     apply(carried.Boundary);
-    UpdateItemExtents(carried.Area);
+    TakeCarriedAreaBox(carried);
   }
 }
 

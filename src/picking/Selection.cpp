@@ -227,13 +227,21 @@ void EndWithRedraw() {
   EndSelectionCommand();
 }
 
+// Whether an entity is a fill or hatch of area item itemNo: drawn within
+// the area's boundary wherever its insertion point lies (the box corner of
+// a turned or notched figure lies outside the figure).
+bool IsPaintOf(const ObjRec& obj, Long itemNo) {
+  return (obj.Rtype == EntityFill || obj.Rtype == EntityHatch) && obj.ObjectID == itemNo;
+}
+
 // Whether an entity of the current drawing belongs to the chosen item.
 bool IsMember(const ChooserRow& row, Long objNo, Long itemNo, bool windowValid) {
   const ObjRec& obj = Objs[objNo];
   switch (row.Kind) {
     case SelectKindView: return windowValid && IsObjInWindow(objNo);
     case SelectKindArea:
-      return SelectionServices.IsObjectInsideBoundary && SelectionServices.IsObjectInsideBoundary(objNo);
+      return IsPaintOf(obj, itemNo) ||
+             (SelectionServices.IsObjectInsideBoundary && SelectionServices.IsObjectInsideBoundary(objNo));
     case SelectKindGroup: return obj.OwnerID == itemNo;
     case SelectKindLayer: return obj.LayerID == itemNo;
     default: return false;

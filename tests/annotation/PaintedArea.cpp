@@ -25,13 +25,7 @@ void OnePattern(Single angle, Single spacing) {
   PatternCount = PatternLineCount = 1;
 }
 
-std::vector<Long> PaintedSquare(DrawingDriver& input, ScriptedResponder& responder, Double x, Double y,
-                                Double side, Long fill, Long hatch) {
-  const Double x2 = x + side, y2 = y + side, midX = x + side / 2, midY = y + side / 2;
-  const std::vector<Long> lines = {AddLine(x, y, x2, y), AddLine(x2, y, x2, y2), AddLine(x2, y2, x, y2),
-                                   AddLine(x, y2, x, y)};
-  DrawingDriver::Choose("mnuViewAreasLines");
-  input.ClickEach({{midX, y}, {x2, midY}, {midX, y2}, {x, midY}, {midX, y}});
+void PaintLastArea(ScriptedResponder& responder, Long fill, Long hatch) {
   OnePattern(0, 2.0F / 48);
   HatchColor = hatch;
   HatchScale = 1;
@@ -45,7 +39,28 @@ std::vector<Long> PaintedSquare(DrawingDriver& input, ScriptedResponder& respond
     });
     DrawingDriver::Choose(item);
   }
+}
+
+std::vector<Long> PaintedFigure(DrawingDriver& input, ScriptedResponder& responder,
+                                const std::vector<std::pair<Double, Double>>& corners, Long fill, Long hatch) {
+  std::vector<Long> lines;
+  std::vector<std::pair<Double, Double>> middles;
+  for (size_t k = 0; k < corners.size(); ++k) {
+    const auto& [x1, y1] = corners[k];
+    const auto& [x2, y2] = corners[(k + 1) % corners.size()];
+    lines.push_back(AddLine(x1, y1, x2, y2));
+    middles.emplace_back((x1 + x2) / 2, (y1 + y2) / 2);
+  }
+  middles.push_back(middles.front());
+  DrawingDriver::Choose("mnuViewAreasLines");
+  input.ClickEach(middles);
+  PaintLastArea(responder, fill, hatch);
   return lines;
+}
+
+std::vector<Long> PaintedSquare(DrawingDriver& input, ScriptedResponder& responder, Double x, Double y,
+                                Double side, Long fill, Long hatch) {
+  return PaintedFigure(input, responder, {{x, y}, {x + side, y}, {x + side, y + side}, {x, y + side}}, fill, hatch);
 }
 
 int PixelsOfColour(const QImage& image, Long rgb) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <utility>
 #include <vector>
 
 #include "platform/Types.h"
@@ -16,10 +17,20 @@ namespace lintavo {
 // continuous family at ANGLE, spacing apart (world units at scale 1).
 void OnePattern(Single angle, Single spacing = 0.5F);
 
-// The four lines of the square (x, y)-(x + side, y + side), made an area by
-// its lines (the chain picked from the bottom, anticlockwise), filled solid
-// in fill and hatched in hatch with level lines every other pixel row at
-// 48 pixels to the unit; fills and hatches shown. Returns the lines.
+// The area made last filled solid in fill and hatched in hatch with level
+// lines every other pixel row at 48 pixels to the unit, each chosen in the
+// chooser of Insert, Fill and Insert, Hatch; fills and hatches shown.
+void PaintLastArea(ScriptedResponder& responder, Long fill, Long hatch);
+
+// The lines from each corner to the next and from the last back to the
+// first, made an area by its lines (each picked at its middle in that
+// order, then the first again) and painted as PaintLastArea paints it.
+// Returns the lines.
+std::vector<Long> PaintedFigure(DrawingDriver& input, ScriptedResponder& responder,
+                                const std::vector<std::pair<Double, Double>>& corners, Long fill, Long hatch);
+
+// The square (x, y)-(x + side, y + side) as PaintedFigure paints it, its
+// lines from the bottom anticlockwise.
 std::vector<Long> PaintedSquare(DrawingDriver& input, ScriptedResponder& responder, Double x, Double y,
                                 Double side, Long fill, Long hatch);
 

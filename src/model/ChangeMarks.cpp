@@ -6,6 +6,7 @@
 
 #include "model/DataHand.h"
 #include "model/Top.h"
+#include "model/UndoRedo.h"
 
 namespace lintavo {
 namespace {
@@ -52,7 +53,12 @@ void MarkDrawingChanged(Long DwgNo) {
 }
 
 void EntityChanged(Long ObjNo) {
-  if (ObjNo >= 1 && ObjNo <= ObjCount) MarkDrawingChanged(Objs[ObjNo].DwgNo);
+  if (ObjNo < 1 || ObjNo > ObjCount) return;
+  const Long dwgNo = Objs[ObjNo].DwgNo;
+  MarkDrawingChanged(dwgNo);
+  // A change that stands gives up what was undone there; work a keeper
+  // takes back again does not.
+  if (IsOpenDrawingNumber(dwgNo) && OwnWorkDepth[static_cast<size_t>(dwgNo)] == 0) GiveUpUndone(dwgNo);
 }
 
 void ItemChanged(Long ItemNo) {

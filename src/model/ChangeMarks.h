@@ -55,7 +55,9 @@ namespace lintavo {
 // Drawing DwgNo (1..10) now differs from what was stored; any other number
 // (0, the support data) is passed over.
 void MarkDrawingChanged(Long DwgNo);
-// Entity ObjNo (1..ObjCount) was changed in place: its drawing is marked.
+// Entity ObjNo (1..ObjCount) was changed in place: its drawing is marked,
+// and what was undone there is given up (GiveUpUndone) unless a keeper's
+// own work made the change.
 void EntityChanged(Long ObjNo);
 // Item ItemNo (1..ItemCount) was changed in place: its drawing is marked.
 void ItemChanged(Long ItemNo);

@@ -210,12 +210,22 @@ void SwapChange(ShapeChange& change) {
   if (GiveShape(change.ObjNo, change.Other)) change.Other = std::move(now);
 }
 
+// Set while Undo or Redo swaps a step: the entity changes it makes are the
+// steps' own and give up nothing undone.
+bool RunningStep = false;
+
 // Takes a step back (undo) or does it again (redo), for each of its entities
 // that is still in the current drawing: both ways swap what the step keeps
 // with what the entities hold. The changes are taken back last first and
 // done again first first, so that an entity changed twice in one step ends
 // as the step found or left it.
 void RunStep(UndoEntry& entry, bool undo) {
+  const bool outer = RunningStep;
+  RunningStep = true;
+  struct Done {
+    bool outer;
+    ~Done() { RunningStep = outer; }
+  } done{outer};
   const size_t count = entry.Changes.size();
   for (size_t k = 0; k < count; ++k) SwapChange(entry.Changes[undo ? count - 1 - k : k]);
   if (InCurrentDrawing(entry.ObjNo)) SwapFlags(entry);
@@ -256,6 +266,16 @@ void StopRedo(DwgRec& dwg) {
   Enable(RedoItem, false);
 }
 
+// The steps of drawing dwgNo above its position are given up for good:
+// neither Undo nor Redo reaches them again.
+void DiscardStepsAbovePosition(Integer dwgNo) {
+  std::vector<UndoEntry>& steps = Steps[static_cast<size_t>(dwgNo)];
+  const DwgRec& dwg = Dwgs[dwgNo];
+  const Long last = std::min<Long>(dwg.UndoStep, static_cast<Long>(steps.size()));
+  for (Long step = std::max<Long>(dwg.UndoPos, 0) + 1; step <= last; ++step)
+    steps[static_cast<size_t>(step - 1)] = UndoEntry{};
+}
+
 // The Undo item names the live step the next Undo acts on; off when none is left.
 void NameNextUndo(const DwgRec& dwg) {
   const Long next = LiveStepAtOrBelow(dwg.UndoPos);
@@ -293,8 +313,7 @@ void PushUndo(Integer Kind) {
   if (IsOpenDrawing(CurDwg)) {
     std::vector<UndoEntry>& steps = Steps[static_cast<size_t>(CurDwg)];
     steps.resize(static_cast<size_t>(dwg.UndoStep));
-    for (Long step = std::max<Long>(dwg.UndoPos, 0) + 1; step <= dwg.UndoStep; ++step)
-      steps[static_cast<size_t>(step - 1)] = UndoEntry{};
+    DiscardStepsAbovePosition(CurDwg);
     UndoEntry entry;
     entry.Kind = Kind;
     entry.ObjNo = Kind == UndoAdd ? ObjCount + 1 : 0;  // AddObj and CopyObj append next
@@ -342,6 +361,17 @@ void Redo() {
   Enable(UndoItem, true);
   dwg.UndoPos = step;
   NameNextRedo(dwg);
+}
+
+void GiveUpUndone(Long DwgNo) {
+  if (RunningStep || PreviewMode || !IsOpenDrawing(static_cast<Integer>(DwgNo))) return;
+  const Integer dwgNo = static_cast<Integer>(DwgNo);
+  DwgRec& dwg = Dwgs[dwgNo];
+  if (!dwg.RedoAvailable) return;  // nothing undone is left to redo
+  DiscardStepsAbovePosition(dwgNo);
+  dwg.RedoAvailable = FlagFalse;
+  ItemsState[static_cast<size_t>(dwgNo)].RedoOn = false;
+  if (dwgNo == CurDwg && WholeRedrawHolders == 0) SetEnabled(RedoItem, false);
 }
 
 void StartUndoHistory(Integer DwgNo) {

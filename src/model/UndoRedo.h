@@ -27,7 +27,9 @@
 // starts the drawing's steps afresh: nothing loaded can be undone.
 //
 // In-place edits (move, rotate, rescale, move point, hide, show, restyle)
-// make no step; Un Erase Last brings a whole erase batch back at once,
+// make no step, but like a new step they give up what was undone: a step
+// redone over a drawing that went on without it would bring back what no
+// longer fits it (a fill whose figure has moved since). Un Erase Last brings a whole erase batch back at once,
 // outside the steps, and drops the steps that erased it. A step keeps its
 // entity's flags, and its changes' shapes or looks, as they stand on its
 // other side and swaps them with the entity's own, so that Undo then Redo gives back
@@ -64,6 +66,11 @@ constexpr Long FlagDeletedWithOwner = -1000;  // ObjRec.Flag of a member deleted
 void PushUndo(Integer Kind);  // opens a new step in the current drawing (none in a dialog preview)
 void Undo();  // takes back the highest step at or below the undo position that is still live
 void Redo();  // does again the lowest live step above the undo position
+// An entity of drawing DwgNo was changed in place, outside the steps: what
+// was undone there is given up for good and Redo goes off, as after a new
+// step. The changes Undo and Redo make themselves, and a dialog's sample,
+// give up nothing. ChangeMarks calls it for every entity change it marks.
+void GiveUpUndone(Long DwgNo);
 // Forgets every step of drawing DwgNo (1..10): counter and position 0, nothing
 // to redo, and no erase batch left for Un Erase Last; the Edit items follow
 // when it is the current drawing.

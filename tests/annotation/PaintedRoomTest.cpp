@@ -1,7 +1,7 @@
 // Painted rooms selected and moved as a user selects and moves them: a
 // window around a figure, however it was turned, and Select Area take its
 // lines, its paint and what lies inside, so that a Move keeps the paint
-// within the walls.
+// within the walls; and Redo after such a move brings nothing back.
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -195,6 +195,30 @@ TEST_F(PaintedRoomTest, SelectAreaTakesARoomWholeHoweverItWasMadeAndAMoveKeepsIt
     EXPECT_EQ(PX(post, 1), 6);
     ExpectPaintWithinLines(area, walls);
   }
+}
+
+// A painted room moved with its paint, the hatch and the fill undone, then
+// the walls moved again: the move gives up what was undone, so Redo is off
+// and brings no paint back where the walls left.
+TEST_F(PaintedRoomTest, AMoveAfterAnUndoGivesUpWhatWasUndone) {
+  const std::vector<Long> walls = PaintedSquare(*input_, Responder(), 1, 1, 1, Green, Red);
+  SelectWindow(0.7, 0.7, 2.3, 2.3);
+  MoveBy(0.5, 0.5, 1, 0);
+  DrawingDriver::Choose("mnuEditUndo");
+  DrawingDriver::Choose("mnuEditUndo");
+  ASSERT_EQ(Paint(), 0);
+  ASSERT_TRUE(main_->mnuEditRedo->isEnabled());
+  DrawingDriver::Choose("mnuSelectClr");
+  SelectWindow(1.7, 0.7, 3.3, 2.3);
+  MoveBy(0.5, 0.5, 2, 2);
+  EXPECT_FALSE(main_->mnuEditRedo->isEnabled());
+  const QImage moved = doc_->Image().copy();
+  DrawingDriver::Choose("mnuEditRedo");
+  EXPECT_EQ(Paint(), 0);
+  EXPECT_TRUE(doc_->Image() == moved);
+  EXPECT_TRUE(EqualsFreshRedraw());
+  // Undo still takes back what came before: the lines the square was drawn with.
+  EXPECT_TRUE(main_->mnuEditUndo->isEnabled());
 }
 
 }  // namespace

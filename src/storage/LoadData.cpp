@@ -174,6 +174,15 @@ bool ScanPointsTable(Connection& connection, Long storedLines) {
          static_cast<std::int64_t>(storedLines) * LinesShareForScan >= largestKey;
 }
 
+// An opened drawing starts with nothing selected: a stored selection flag or
+// set number is no selection of this run (the set counter starts afresh, and
+// an old number would join a later set of the same number). An erased
+// entity keeps its erase batch; the columns themselves stay in the file.
+void StartUnselected(ObjRec& obj) {
+  obj.Selected = FlagFalse;
+  if (!obj.Erased) obj.Select = 0;
+}
+
 // Appends the lines of rows, each with its points, as entities of drawing
 // dwgNo; see LoadDrawingLines.
 template <typename Points>
@@ -186,6 +195,7 @@ void AppendStoredLines(Integer dwgNo, RowCursor& lines, Points& points, StagedLi
   for (; !lines.Eof() && !points.Failed(); lines.MoveNext()) {
     if (!StageStoredLine(lines, points, lineReader, pointReader, damage)) continue;
     LoadObj.DwgNo = dwgNo;
+    StartUnselected(LoadObj);
     AddLoadedObj();
     if (LoadKeys.OwnerID != 0 || LoadKeys.ObjectID != 0)
       links.push_back({ObjCount, LoadKeys.OwnerID, LoadKeys.ObjectID});

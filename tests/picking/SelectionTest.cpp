@@ -3,6 +3,8 @@
 #include "commands/EditFixture.h"
 #include "model/LayerItems.h"
 #include "picking/Selection.h"
+#include "storage/FileMenu.h"
+#include "storage/TestDatabase.h"
 
 namespace lintavo {
 namespace {
@@ -148,6 +150,35 @@ TEST_F(SelectionTest, ChooserCommandsReportByKindAndStartANewSet) {
     EXPECT_EQ(SelectionActive, 0);
   }
   SelectionServices = saved;
+}
+
+// A drawing saved with a line selected, closed and opened again starts with
+// nothing selected: no line is selected while Move finds none, and a window
+// drawn in it takes what it holds alone, never a line by the set number its
+// row kept.
+TEST_F(SelectionTest, AnOpenedDrawingStartsWithNothingSelected) {
+  DwgDbPath = ScratchPath("Selected_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  for (const Double y : {1.0, 2.0, 3.0}) AddLine(1, y, 2, y);
+  SelectWindow(0.5, 0.5, 2.5, 1.5);
+  ASSERT_EQ(SelectedCount, 1);
+  FileSaveAsOffered(Responder(), false);
+  const DbKey key = Dwgs[1].DrawID;
+  DrawingDriver::Choose("mnuFileClose");  // the last window stays, with a new drawing
+  FileOpenStored(Responder(), key, "New Drawing");
+  ShowWithReach(48, 24);
+  std::vector<Long> lines;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
+    if (Objs[i].DwgNo == 1 && !Objs[i].Erased) lines.push_back(i);
+  ASSERT_EQ(lines.size(), 3u);
+  for (const Long line : lines) EXPECT_EQ(Objs[line].Selected, FlagFalse) << "line at y " << PY(line, 1);
+  DrawingDriver::Choose("mnuEditMove");
+  EXPECT_EQ(MessagePanel(2), "ERROR... No Lines Selected");
+
+  SelectWindow(0.5, 1.5, 2.5, 2.5);
+  EXPECT_EQ(SelectedCount, 1);
+  for (const Long line : lines) EXPECT_EQ(Objs[line].Selected != 0, PY(line, 1) == 2) << "line at y " << PY(line, 1);
+  EXPECT_TRUE(EqualsFreshRedraw());
 }
 
 }  // namespace

@@ -418,10 +418,6 @@ void ClipboardCopy() {
 
 namespace {
 
-bool IsOnClipboard(const ObjRec& obj) {
-  return obj.Show && obj.Selected && obj.Select == ClipboardStamp && !obj.Erased;
-}
-
 // A copy pasted from another drawing goes on this drawing's current layer
 // and keeps no link to an item of the drawing it came from (its group or
 // area): deleting that item there must leave the copy here alone, and a
@@ -438,18 +434,40 @@ void TakeIntoThisDrawing(Long copyNo, const DrawingWindow* window) {
 
 }  // namespace
 
+namespace {
+
+// Whether Paste has anything to place: an entity of the last Copy still on
+// the clipboard.
+bool ClipboardHoldsAny() {
+  for (Long i : ClipboardTaken)
+    if (i <= ObjCount && IsOnClipboard(Objs[i])) return true;
+  return false;
+}
+
+// Paste with nothing to place says so at once, shows no ghost and goes off.
+void NothingToPaste() {
+  ShowStatus("ClipBoard Paste", 1);
+  EndEditCommand();
+  EnablePaste(false);
+  ShowStatus(" 0 ClipBoard Lines Pasted ", 2);
+}
+
+}  // namespace
+
 void ClipboardPaste() {
   if (SelectionSetNumber < 1) {
     NoSelectionError();
     return;
   }
   if (ToolStep == 0) {
+    if (!ClipboardHoldsAny()) return NothingToPaste();
     ToolStep = 1;  // the paste waits for one click only
     ShowStatus("ClipBoard Paste", 1);
     ShowStatus("Enter an Insertion Location >", 2);
     if (OutlineEnabled) {
       Single angle = 0;
       SetOutlineTransform(ClipboardRefX, ClipboardRefY, 1, 1, angle);
+      OutlineOfClipboard = FlagTrue;  // the ghost is what the click places
       OutlineOn = FlagTrue;
     }
   }

@@ -34,6 +34,7 @@
 #pragma once
 
 #include "model/DataHand.h"
+#include "model/Picks.h"  // ClipboardStamp
 #include "platform/Types.h"
 
 namespace lintavo {
@@ -61,7 +62,6 @@ enum EditCode : Integer {
 constexpr Integer HighestEditCode = EditModifySelectedCode;  // codes 1..this, 13 unused; a new code takes the next number
 // Commands from this code on keep the Edit menu's Paste item as it is when they end.
 constexpr Integer FirstClipboardCode = EditInternalCopyCode;
-constexpr Long ClipboardStamp = -1;  // ObjRec.Select of an entity on the internal clipboard
 
 // ---- Command state -------------------------------------------------------------
 extern Integer EditCommand;      // sub-command chosen by the menus and tool bars

@@ -27,6 +27,15 @@ extern Long PickedPntIndex;  // Pnts index of the vertex chosen; 0 none
 extern Long SelectedCount;          // selected entities of the current drawing, as wide as Objs
 extern Integer SelectionSetNumber;  // number of the current selection set, 1..32767; 0 none
 
+// ---- Internal clipboard ----------------------------------------------------------------
+// The clipboard lives in the entity table: Copy stamps the selection's
+// Select with ClipboardStamp; a new selection overwrites the stamp.
+constexpr Long ClipboardStamp = -1;  // ObjRec.Select of an entity on the internal clipboard
+// Whether Paste places the entity: stamped, shown, still selected, not erased.
+inline bool IsOnClipboard(const ObjRec& obj) {
+  return obj.Show && obj.Selected && obj.Select == ClipboardStamp && !obj.Erased;
+}
+
 void ResetPicks();  // the variables above to their start values
 
 }  // namespace lintavo

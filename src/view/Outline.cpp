@@ -35,6 +35,7 @@ Integer OutlineShown = 0;
 Integer OutlineRotateByMouse = 0;
 Integer OutlineMirrorByMouse = 0;
 Integer OutlineValid = 0;
+Integer OutlineOfClipboard = 0;
 Double OutlineBaseX = 0, OutlineBaseY = 0;
 Double OutlineOffsetX = 0, OutlineOffsetY = 0;
 Double OutlineMouseX = 0, OutlineMouseY = 0;
@@ -47,7 +48,6 @@ std::array<Single, 6> OutlineMatrix{1, 0, 1, 0, 1, 0};
 namespace {
 
 constexpr Double MirrorTurn = 3.1415926535897403;  // the turn of the mirror rows that add 180
-constexpr Integer ClipboardStamp = -1;    // ObjRec.Select of an entity on the internal clipboard
 constexpr Integer CompoundSavedPoints = 3;  // a compound's insertion point, scale and rotation
 enum MatrixTerm { MCos = 0, MSin = 1, M00 = 2, M10 = 3, M11 = 4, M01 = 5 };
 
@@ -65,8 +65,8 @@ bool GhostGathered = false;              // GhostEntities holds the preview's en
 Surface* GhostSurface = nullptr;         // where the ghost shown was drawn
 
 bool IsGhostEntity(const ObjRec& obj) {
-  if (!obj.Selected || !obj.Show) return false;
-  return obj.DwgNo == CurDwg || obj.Select == ClipboardStamp;
+  if (OutlineOfClipboard) return IsOnClipboard(obj);
+  return obj.Selected && obj.Show && !obj.Erased && obj.DwgNo == CurDwg;
 }
 
 // One ghost entity and its points into the kept lists.
@@ -235,6 +235,7 @@ Integer SetOutlineTransform(Double X, Double Y, Single ScaleX, Single ScaleY, Si
   SetOutlineMatrix(OutlineAngleStep);
   OutlineValid = FlagTrue;
   OutlineShown = FlagFalse;
+  OutlineOfClipboard = FlagFalse;
   return 0;
 }
 
@@ -278,7 +279,7 @@ void RedrawSelectionOutline() {
 
 void ResetOutline() {
   OutlineOn = OutlineEnabled = OutlineShown = 0;
-  OutlineRotateByMouse = OutlineMirrorByMouse = OutlineValid = 0;
+  OutlineRotateByMouse = OutlineMirrorByMouse = OutlineValid = OutlineOfClipboard = 0;
   OutlineBaseX = OutlineBaseY = OutlineOffsetX = OutlineOffsetY = 0;
   OutlineMouseX = OutlineMouseY = 0;
   OutlineScaleX = OutlineScaleY = 1;

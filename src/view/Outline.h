@@ -15,9 +15,11 @@
 // takes the ghost off the surface), and a full redraw puts the points back
 // before it draws, so the picture is always the model's own.
 //
-// The ghost entities: every shown, selected entity of the current drawing,
-// and every shown, selected entity on the internal clipboard (Select -1) of
-// any drawing, for paste. No ghost is drawn while no selection set exists.
+// The ghost entities: what the command will act on. For Paste
+// (OutlineOfClipboard) the entities on the internal clipboard (IsOnClipboard)
+// of any drawing, which its click places; for every other command the
+// shown, selected entities of the current drawing. No ghost is drawn while
+// no selection set exists.
 // A selection of up to GhostEntityLimit entities is shown whole; a larger
 // one is thinned to every k-th of them in table order, k the smallest step
 // that keeps the ghost within the limit, so that a mouse move costs the same
@@ -43,6 +45,9 @@ extern Integer OutlineShown;    // flag: a ghost is on the surface and the entit
 extern Integer OutlineRotateByMouse;  // flag: the ghost turns about the base point toward the mouse
 extern Integer OutlineMirrorByMouse;  // flag: the ghost is mirrored, its base point on the mouse
 extern Integer OutlineValid;    // flag: set by SetOutlineTransform, cleared when a ghost is drawn
+// flag: the ghost is the clipboard's entities, not the selection; set by
+// Paste after SetOutlineTransform, which clears it
+extern Integer OutlineOfClipboard;
 extern Double OutlineBaseX, OutlineBaseY;      // base point, world units
 extern Double OutlineOffsetX, OutlineOffsetY;  // translation of the transform, world units
 extern Double OutlineMouseX, OutlineMouseY;    // last mouse point, world units

@@ -627,6 +627,50 @@ TEST_F(EditsTest, ACopyReplacesWhatTheClipboardHeldWhicheverDrawingItWasMadeIn) 
   EXPECT_EQ(Objs[b].Select, ClipboardStamp);
 }
 
+// Paste shows as its ghost exactly what its click places. A line copied in
+// a second drawing, pasted into the first, where another line is selected:
+// the ghost is the copied line alone. A line copied and made into a
+// component (Make Into), the placement then selected: nothing is left to
+// paste, which Paste says at once, with no ghost, and the Paste item goes off.
+TEST_F(EditsTest, PasteShowsAsItsGhostExactlyWhatItsClickPlaces) {
+  OutlineEnabled = FlagTrue;
+  const Long here = AddLine(1, 1, 2, 1);
+  RefreshDocView(doc_);
+  SelectWindow(0.5, 0.5, 2.5, 1.5);
+  SecondDrawingWithCopiedLine(4, 4, 5, 4);
+  const Long copied = ObjCount;
+  Activate(doc_);
+  ASSERT_EQ(Objs[here].Selected, FlagTrue);
+  DrawingDriver::Choose("mnuEditPaste");
+  input_->MoveTo(4, 2);  // two down: the ghost moves the entities it shows
+  EXPECT_EQ(PY(copied, 1), 2);
+  EXPECT_EQ(PY(here, 1), 1) << "a line not on the clipboard shows in the ghost";
+  const Long before = ObjCount;
+  input_->ClickAt(4, 2);
+  EXPECT_EQ(MessagePanel(2), " 1 ClipBoard Lines Pasted ");
+  EXPECT_EQ(ObjCount, before + 1);
+  EXPECT_TRUE(EqualsFreshRedraw());
+
+  DrawingDriver::Choose("mnuSelectClr");
+  SelectWindow(0.5, 0.5, 2.5, 1.5);
+  DrawingDriver::Choose("mnuEditcopy");
+  input_->ClickAt(1, 1);
+  ASSERT_EQ(MessagePanel(2), " 1 Lines on ClipBoard");
+  DrawingDriver::Choose("mnuEditCompReplace");
+  ASSERT_EQ(Objs[ObjCount].Rtype, EntityComponent);
+  SelectWindow(0.5, 0.5, 2.5, 1.5);
+  ASSERT_EQ(SelectedCount, 1);
+  const Long made = ObjCount;
+  DrawingDriver::Choose("mnuEditPaste");
+  EXPECT_EQ(MessagePanel(2), " 0 ClipBoard Lines Pasted ");
+  EXPECT_FALSE(PasteEnabled());
+  input_->MoveTo(3, 4);
+  EXPECT_TRUE(EqualsFreshRedraw()) << "a ghost of what nothing will paste";
+  input_->ClickAt(3, 4);
+  EXPECT_EQ(ObjCount, made);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
 TEST_F(EditsTest, RecolouringWithTheSelectionToolEndsItAndKeepsTheSelection) {
   const Long a = AddLine(1, 1, 2, 1);
   DrawingDriver::Choose("mnuSelectItems");

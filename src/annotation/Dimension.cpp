@@ -191,6 +191,22 @@ void RedrawCommandWindow(DrawingWindow* Window) {
   if (here && here != Window) RefreshDocView(here);
 }
 
+// From the start the command's window shows what a redraw would show while
+// its layer is lent there: in View Top Layer the dimension layer beside the
+// user's, drawn afresh (the redraw hook notes it, so the end takes away what
+// the layer put back hides); and the status bar names the dimension layer,
+// as every redraw of the wait names it.
+void ShowTheLentLayer() {
+  DrawingWindow* window = ActiveDocForm();
+  if (!window || !IsLayerLentIn(window) || UserLayerOf(window) == window->Current_Layer) return;
+  if (!window->View_Layers) {
+    RedrawCommandWindow(window);
+    return;
+  }
+  MainWindowLink* main = MainLink();
+  if (main && window == main->ActiveDrawingWindow()) ShowLayerStatus();
+}
+
 // Whether something the command built in the current drawing is hidden now.
 bool BuiltIsHidden() {
   bool hidden = false;
@@ -378,6 +394,7 @@ void DoDimensionCommand() {
     Own.MadeLayer = ItemCount > items ? ItemCount : 0;
     Own.Kind = DimKind;
     DimStep = 1;
+    ShowTheLentLayer();
   }
   Own.StepFrom = ObjCount + 1;
   RunStepRoutine();

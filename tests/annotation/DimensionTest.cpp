@@ -324,6 +324,35 @@ TEST_F(DimensionTest, AWaitingDimensionShowsTheTopLayerItPicksOnInViewTopLayer) 
   }
 }
 
+// A dimension started in View Top Layer, with an earlier dimension on its
+// layer, shows from its start what a redraw shows while it waits: the
+// dimension layer beside the user's; the layer panel names the dimension
+// layer throughout the wait; Esc shows the user's layer alone again.
+TEST_F(DimensionTest, ADimensionStartedInViewTopLayerShowsWhatARedrawShows) {
+  AddCircle(2, 2.5, 1);
+  RefreshDocView(doc_);
+  Dimension("mnuInsertRadiusDim", {{3, 2.5}, {4.5, 4}});  // on the dimension layer, shown with View All
+  ASSERT_FALSE(DimActive);
+  const Long layer = doc_->Current_Layer;
+  DrawingDriver::PressButton("ViewLayers");
+  ASSERT_EQ(doc_->View_Layers, FlagFalse);
+  const QImage topLayerAlone = doc_->Image().copy();
+  for (const char* item : {"mnuInsertAngularDim", "mnuInsertLeaderDim", "mnuInsertRadiusDim"}) {
+    SCOPED_TRACE(item);
+    DrawingDriver::Choose(item);
+    ASSERT_TRUE(DimActive);
+    ASSERT_NE(doc_->Current_Layer, layer);
+    const String panel = StatusPanel(2);
+    EXPECT_EQ(panel, Items[doc_->Current_Layer].Name);
+    EXPECT_FALSE(doc_->Image() == topLayerAlone) << "the dimension layer shows";
+    EXPECT_TRUE(EqualsFreshRedraw());
+    EXPECT_EQ(StatusPanel(2), panel);
+    input_->Escape();
+    EXPECT_EQ(doc_->Current_Layer, layer);
+    EXPECT_TRUE(doc_->Image() == topLayerAlone);
+  }
+}
+
 TEST_F(DimensionTest, AngularSweepsCounterClockwiseAndWritesTheDegreeSign) {
   const Double cx = 3, cy = 3, r = 2;
   AddCircle(cx, cy, r);

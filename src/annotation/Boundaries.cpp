@@ -363,6 +363,7 @@ void StoreCrossing(Long Row, Long X) {
 }
 
 bool BuildBoundarySpans(Long Item, bool Placed) {
+  BuiltBoundary = {};
   if (Item < 1 || Item > ItemCount || Items[Item].Rtype != ItemArea) return false;
   const ItemRec& area = Items[Item];
   Double ox = 0, oy = 0;
@@ -382,7 +383,6 @@ bool BuildBoundarySpans(Long Item, bool Placed) {
   SetBoundaryBox();
   // assign keeps the table's storage: a redraw of many hatches allocates once.
   BoundarySpans.assign(static_cast<size_t>(BoundaryRows) + 1, SpanRow{});
-  BuiltBoundary = {};
   if (area.Nlines < 0) return false;
   const Long poly = AreaBoundary(Item);
   if (poly == 0) return false;

@@ -12,9 +12,9 @@
 // went. Each fill's and hatch's insertion point, which Select Window, Select
 // Line and Select Area test, is put again where it is made: at the area's
 // box lower left, however the figure was turned, so a window around the
-// figure takes its paint with its lines. A boundary that is itself selected (shown again by Show Hidden
-// Lines) moves with the selection and is not taken twice; an area of
-// another drawing is never touched.
+// figure takes its paint with its lines. A boundary that is itself selected
+// (shown again by Show Hidden Lines) moves with the selection and is not
+// taken twice; an area of another drawing is never touched.
 //
 // The copying commands (Copy, Mirror, Radial and Path Copy, Paste) copy no
 // fill or hatch: the figure they copy keeps its paint where it is, and

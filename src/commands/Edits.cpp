@@ -432,10 +432,6 @@ void TakeIntoThisDrawing(Long copyNo, const DrawingWindow* window) {
   EntityLinksChanged(copyNo);
 }
 
-}  // namespace
-
-namespace {
-
 // Whether Paste has anything to place: an entity of the last Copy still on
 // the clipboard.
 bool ClipboardHoldsAny() {

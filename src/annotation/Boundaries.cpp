@@ -437,15 +437,6 @@ WorldXY BuiltVertex(const ObjRec& poly, Long k) {
   return {x, y};
 }
 
-// Distance from (X, Y) to the segment A-B, world units.
-Double DistanceToSegment(Double X, Double Y, const WorldXY& A, const WorldXY& B) {
-  const Double dx = B.X - A.X, dy = B.Y - A.Y;
-  const Double length2 = dx * dx + dy * dy;
-  Double t = length2 > 0 ? ((X - A.X) * dx + (Y - A.Y) * dy) / length2 : 0;
-  t = std::clamp<Double>(t, 0, 1);
-  return std::hypot(X - (A.X + t * dx), Y - (A.Y + t * dy));
-}
-
 // Half a view pixel in world units; 0 for a view without a finite scale.
 Double HalfPixel() {
   const Double scale = std::min(std::fabs(static_cast<Double>(ViewScaleX)), std::fabs(static_cast<Double>(ViewScaleY)));
@@ -476,7 +467,7 @@ bool IsPointOnOrInBoundaryPolygon(Double X, Double Y) {
   WorldXY a = BuiltVertex(poly, poly.NPoints - 1);
   for (Long k = 0; k < poly.NPoints; ++k) {
     const WorldXY b = BuiltVertex(poly, k);
-    if (DistanceToSegment(X, Y, a, b) <= reach) return true;
+    if (DistancePointToSegment(a.X, a.Y, b.X, b.Y, X, Y) <= reach) return true;
     if ((a.Y > Y) != (b.Y > Y) && X < (b.X - a.X) * (Y - a.Y) / (b.Y - a.Y) + a.X) inside = !inside;
     a = b;
   }

@@ -90,7 +90,8 @@ bool IsPointInBoundaryBox(Double X, Double Y);     // inside BoundaryExt*, inclu
 bool IsPointInBoundarySpans(Double X, Double Y);   // pixel test against the table
 bool IsPixelInSpans(Long Row, Long X);             // row of the table, pixel x
 // Whether (X, Y) lies inside the polygon of the boundary last built, closed
-// back to its first point, or on it within half a view pixel: the world
+// back to its first point, or on it within half a view pixel (|dx| + |dy|
+// to the nearest point of an edge, as picking measures): the world
 // test beside the pixel one, which leaves out the table's top row and a
 // point on the right end of a row's last crossing.
 bool IsPointOnOrInBoundaryPolygon(Double X, Double Y);

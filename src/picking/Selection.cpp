@@ -145,6 +145,16 @@ void StartNewSelectionSet() {
   SelectionSetNumber = 1;
 }
 
+void CountDrawingSelection() {
+  Long count = 0;
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.DwgNo == CurDwg && obj.Selected && !obj.Erased) ++count;
+  }
+  SelectedCount = count;
+}
+
 void EndSelectionCommand() {
   GiveBackMarking();
   RubberWindowOn = FlagFalse;

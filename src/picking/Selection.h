@@ -99,6 +99,11 @@ void DropSelection();
 // SelectionSetNumber + 1; past MaxSelectionSet the stamps of earlier sets
 // are cleared and numbering starts again at 1.
 void StartNewSelectionSet();
+// SelectedCount := the live entities of the current drawing drawn selected.
+// The count is one for the program: a drawing window made active, or a
+// drawing loaded into one, counts its own, so that an edit command acts on
+// what that window shows selected and reports an empty selection as such.
+void CountDrawingSelection();
 
 void ResetSelection();  // the module's globals to their start values
 

@@ -179,6 +179,34 @@ TEST_F(SelectionTest, AnOpenedDrawingStartsWithNothingSelected) {
   EXPECT_EQ(SelectedCount, 1);
   for (const Long line : lines) EXPECT_EQ(Objs[line].Selected != 0, PY(line, 1) == 2) << "line at y " << PY(line, 1);
   EXPECT_TRUE(EqualsFreshRedraw());
+
+  // Opened again over that selection: Move finds nothing selected.
+  FileOpenStored(Responder(), key, "New Drawing");
+  EXPECT_EQ(SelectedCount, 0);
+  DrawingDriver::Choose("mnuEditMove");
+  EXPECT_EQ(MessagePanel(2), "ERROR... No Lines Selected");
+}
+
+// A line selected in one drawing window, another window made active where
+// nothing is selected: Move there finds nothing selected, and back in the
+// first window it takes the line it shows selected.
+TEST_F(SelectionTest, AWindowMadeActiveCountsTheSelectionItShows) {
+  const Long here = AddLine(1, 1, 2, 1);
+  RefreshDocView(doc_);
+  SelectWindow(0.5, 0.5, 2.5, 1.5);
+  ASSERT_EQ(SelectedCount, 1);
+  FixedDpiDocument* second = Open(2, "Second");
+  ShowAtScale(second, 48, 24);
+  AddLine(1, 1, 2, 1);
+  Activate(second);
+  EXPECT_EQ(SelectedCount, 0);
+  DrawingDriver::Choose("mnuEditMove");
+  EXPECT_EQ(MessagePanel(2), "ERROR... No Lines Selected");
+  Activate(doc_);
+  EXPECT_EQ(SelectedCount, 1);
+  DrawingDriver::Choose("mnuEditMove");
+  input_->ClickEach({{1, 1}, {1, 3}});
+  EXPECT_EQ(PY(here, 1), 3);
 }
 
 }  // namespace

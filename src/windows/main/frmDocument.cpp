@@ -45,6 +45,7 @@
 #include "model/TypedEntry.h"
 #include "model/UndoRedo.h"
 #include "picking/Measure.h"
+#include "picking/Selection.h"
 #include "picking/Snaps.h"
 #include "platform/Colors.h"
 #include "platform/Gdi.h"
@@ -118,6 +119,7 @@ void frmDocument::LoadFile(const String& sFile) {
 
   const bool loaded = LoadDrawing();
   StartUndoHistory(CurDwg);  // nothing loaded can be undone
+  CountDrawingSelection();   // a drawing opens with nothing selected
   EnsureTextFonts();
   ObjIndexBringUpToDate();  // laid out with the load, not at the first click
   SelectLoadedLayer();
@@ -232,6 +234,7 @@ void frmDocument::Form_Activate() {
   if (!loaded_) Form_Load();
   EndCommandOfOtherDrawing();
   MakeCurrent();
+  CountDrawingSelection();  // the selection the edit commands see is this drawing's
   // The drawers read the view cache: it must describe this window from now on.
   LoadViewCache();
   if (WindowForward != this) TakeOverBars();

@@ -174,13 +174,14 @@ bool ScanPointsTable(Connection& connection, Long storedLines) {
          static_cast<std::int64_t>(storedLines) * LinesShareForScan >= largestKey;
 }
 
-// An opened drawing starts with nothing selected: a stored selection flag or
-// set number is no selection of this run (the set counter starts afresh, and
-// an old number would join a later set of the same number). An erased
-// entity keeps its erase batch; the columns themselves stay in the file.
+// An opened drawing starts with nothing selected and nothing erased to
+// bring back: a stored selection flag, set number or erase batch is none of
+// this run (the drawing's set and batch counters start afresh, and an old
+// number would join a later set or batch of the same number). The columns
+// themselves stay in the file.
 void StartUnselected(ObjRec& obj) {
   obj.Selected = FlagFalse;
-  if (!obj.Erased) obj.Select = 0;
+  obj.Select = 0;
 }
 
 // Appends the lines of rows, each with its points, as entities of drawing

@@ -41,8 +41,7 @@ class GripScene {
       AddPnt(x + width / 200, y + height / 300);
       Objs[ObjCount].Selected = FlagTrue;
     }
-    SelectedCount = static_cast<Integer>(count > 32767 ? 32767 : count);
-    SelectionSetNumber = 1;
+    Dwgs[CurDwg].SelectSet = 1;
     RedrawView();
     scale_ = document_->View_Scale;
     ToolStep = 0;

@@ -239,7 +239,7 @@ void BM_MixedMoveAll(benchmark::State& state) {
   MixedSession session(state.range(0));
   if (SkipUnlessReady(state, session)) return;
   DrawingDriver::Choose("mnuSelectAll");
-  if (SelectedCount != ShownEntities()) {
+  if (SelectedCount() != ShownEntities()) {
     state.SkipWithError("Select All did not select the drawing");
     return;
   }

@@ -232,7 +232,7 @@ void PlaceBoxText() {
 
 bool IsTextSelected(Long i) {
   const ObjRec& obj = Objs[i];
-  return obj.DwgNo == CurDwg && obj.Rtype == EntityTextChar && obj.Show && !obj.Erased && obj.Selected;
+  return obj.Rtype == EntityTextChar && IsDrawnSelected(obj);
 }
 
 void EditText() {
@@ -240,7 +240,7 @@ void EditText() {
   if (ToolStep == 0 && t.Step != 2) {
     ShowStatus("Edit Text", 1);
     Long found = 0;
-    for (Long i = BaseObjCount + 1; SelectionSetNumber >= 1 && i <= ObjCount && !found; ++i)
+    for (Long i = BaseObjCount + 1; i <= ObjCount && !found; ++i)
       if (IsTextSelected(i)) found = i;
     if (!found) {
       ShowStatus("No Text Selected!!", 2);
@@ -535,7 +535,6 @@ void RestyleFont(Long I) {
 }
 
 void Restyle(Integer Code) {
-  if (SelectionSetNumber < 1) return;
   for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
     if (!IsTextSelected(i)) continue;
     DrawTextChar(i, true);
@@ -628,9 +627,8 @@ void SetTextHeight() {
   TextHeight = static_cast<Single>(h);
   TextWidth = ToSingle(Double{TextAspect} * h);
   ShowStatus(" Text Height = " + NumberText(TextHeight), 1);
-  if (SelectionSetNumber >= 1)
-    for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
-      if (IsTextSelected(i)) ResizeChar(i);
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i)
+    if (IsTextSelected(i)) ResizeChar(i);
   EndKeeping(true);
 }
 }  // namespace

@@ -137,7 +137,7 @@ void ReplaceByEllipse(Long objNo, Integer newType, Integer newCount, const World
   obj.NPoints = newCount;
   obj.Selected = FlagTrue;
   // Stamped with the current set, so that the next count keeps it selected.
-  obj.Select = SelectionSetNumber;
+  obj.Select = SelectionSetNumber();
   Integer written = 0;
   for (Double a : AxisEndAngles) {
     const Double x = centre.X + r * std::cos(a);

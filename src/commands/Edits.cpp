@@ -92,20 +92,15 @@ void ClearCommandFlags() {
 
 // ---- Shared routines ----------------------------------------------------------------
 
-bool IsEditSelected(Long ObjNo) {
-  const ObjRec& obj = Objs[ObjNo];
-  return obj.DwgNo == CurDwg && obj.Selected && obj.Show && !obj.Erased;
-}
-
 void BeforeSelectionPointsChange() {
   const Long entities = ObjCount - BaseObjCount;
-  if (SelectedCount > entities / 4) ResetObjIndex();
+  if (SelectedCount() > entities / 4) ResetObjIndex();
 }
 
 void DrawEntity(Long ObjNo) { DrawObject(ObjNo); }
 
 bool CheckSelection(const char* Title) {
-  if (SelectedCount >= 1) return true;
+  if (SelectedCount() >= 1) return true;
   ShowStatus(Title, 1);
   NoSelectionError();
   return false;
@@ -167,7 +162,7 @@ namespace {
 void EraseSelected() {
   ShowStatus("Erase Selected Lines", 1);
   ShowStatus("", 2);
-  if (!EditActive || SelectedCount < 1) {
+  if (!EditActive || SelectedCount() < 1) {
     NoSelectionError();
     return;
   }
@@ -182,7 +177,6 @@ void EraseSelected() {
     ++count;
   });
   ExtentsChanged = FlagTrue;
-  SelectedCount = 0;
   RefreshActiveView();
   ShowStatus("Erased " + std::to_string(count) + " Lines", 2);
 }
@@ -210,7 +204,6 @@ void UneraseLast() {
     ++Dwgs[CurDwg].Nlines;
   }
   if (count > 0) ExtentsChanged = FlagTrue;
-  SelectedCount = 0;
   ++batch;
   RefreshActiveView();
   ShowStatus("Un Erased " + std::to_string(count) + " Lines", 2);
@@ -313,7 +306,7 @@ void CopySelected() {
 void HideSelected() {
   ShowStatus("Hide Selected Lines", 1);
   ShowStatus("", 2);
-  if (SelectionSetNumber < 1) {
+  if (SelectedCount() < 1) {
     NoSelectionError();
     return;
   }
@@ -359,7 +352,7 @@ namespace {
 template <typename Field, typename Value>
 void RestyleSelected(const char* title, Field ObjRec::*field, Value value) {
   ShowStatus(title, 1);
-  if (SelectedCount > 0) {
+  if (SelectedCount() > 0) {
     ForEachSelected([&](Long i) {
       Objs[i].*field = value;
       EntityChanged(i);
@@ -378,38 +371,24 @@ void ChangeSelectedWeight() {
 
 // ---- Internal clipboard -----------------------------------------------------------------------
 
-namespace {
-
-// The entities the last Copy stamped, in table order, whichever drawing it
-// was made in: the next Copy takes the stamp off them, and Paste places
-// those that still carry it (shown, selected and not erased).
-std::vector<Long> ClipboardTaken;
-
-// Takes the last Copy's stamp off what still carries it.
-void EmptyClipboard() {
-  for (Long i : ClipboardTaken)
-    if (i <= ObjCount && Objs[i].Select == ClipboardStamp) Objs[i].Select = 0;
-  ClipboardTaken.clear();
-}
-
-}  // namespace
-
 void ClipboardCopy() {
   ShowStatus("ClipBoard Copy", 1);
   ShowStatus("", 2);
-  if (SelectionSetNumber <= 0) {
+  // Refused before its click as well as at it: an empty selection leaves
+  // the clipboard as it was.
+  if (SelectedCount() < 1) {
     NoSelectionError();
     return;
   }
   if (ToolStep == 0) ShowStatus("Enter a Reference Point on Copy Lines >", 2);
   if (ToolStep != 1) return;
   TakePickPoint(ClipboardRefX, ClipboardRefY);
-  EmptyClipboard();  // a Copy replaces what the clipboard held
-  ForEachSelected([](Long i) {
-    Objs[i].Select = ClipboardStamp;
-    ClipboardTaken.push_back(i);
+  ClearClipboard();  // a Copy replaces what the clipboard held
+  Long count = 0;
+  ForEachSelected([&count](Long i) {
+    TakeOntoClipboard(i);
+    ++count;
   });
-  const auto count = ClipboardTaken.size();
   EnablePaste(true);
   EndEditCommand();
   // The result stays in view after the end, which clears the prompts.
@@ -432,12 +411,11 @@ void TakeIntoThisDrawing(Long copyNo, const DrawingWindow* window) {
   EntityLinksChanged(copyNo);
 }
 
-// Whether Paste has anything to place: an entity of the last Copy still on
-// the clipboard.
+// Whether Paste has anything to place.
 bool ClipboardHoldsAny() {
-  for (Long i : ClipboardTaken)
-    if (i <= ObjCount && IsOnClipboard(Objs[i])) return true;
-  return false;
+  bool any = false;
+  ForEachOnClipboard([&any](Long) { any = true; });
+  return any;
 }
 
 // Paste with nothing to place says so at once, shows no ghost and goes off.
@@ -450,11 +428,9 @@ void NothingToPaste() {
 
 }  // namespace
 
+// Paste asks nothing of the pasting window's selection: it places what the
+// clipboard holds.
 void ClipboardPaste() {
-  if (SelectionSetNumber < 1) {
-    NoSelectionError();
-    return;
-  }
   if (ToolStep == 0) {
     if (!ClipboardHoldsAny()) return NothingToPaste();
     ToolStep = 1;  // the paste waits for one click only
@@ -476,14 +452,14 @@ void ClipboardPaste() {
   const DrawingWindow* window = ActiveDocForm();
   Long count = 0;
   const WholeRedrawFollows redraw;  // the end's redraw shows the pasted copies
-  for (Long i : ClipboardTaken) {
-    if (i > ObjCount || !IsOnClipboard(Objs[i])) continue;
+  // The copies are appended beyond the list's entities: none is pasted twice.
+  ForEachOnClipboard([&count, window](Long i) {
     const Long before = ObjCount;
     CopyObjOffset(i, EditRefX, EditRefY);
-    if (ObjCount == before) continue;
+    if (ObjCount == before) return;
     if (Objs[i].DwgNo != CurDwg) TakeIntoThisDrawing(ObjCount, window);
     ++count;
-  }
+  });
   EndEditCommand();
   ShowStatus(" " + std::to_string(count) + " ClipBoard Lines Pasted ", 2);
 }
@@ -537,7 +513,6 @@ void ResetEdits() {
   ChosenColor = 0;
   ChosenLineType = ChosenLineWeight = 0;
   ClipboardRefX = ClipboardRefY = 0;
-  ClipboardTaken.clear();
 }
 
 namespace {

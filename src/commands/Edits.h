@@ -14,9 +14,9 @@
 // back batch by batch, the last first: each drawing counts its own batches,
 // so an erase in one window never changes what Un Erase Last brings back in
 // another.
-// The internal clipboard is a stamp too: ClipBoard Copy writes -1 into the
-// selected entities' Select, and Paste copies the entities that carry it
-// and are still selected.
+// The internal clipboard is a list of its own (Picks.h): ClipBoard Copy
+// puts the selection on it, and Paste copies those of its entities that are
+// still selected, shown and not erased, whatever the pasting window selects.
 //
 // Every command that changes the model in place marks the drawing changed
 // (no undo step); appends and erases go through the model's routines with
@@ -34,7 +34,7 @@
 #pragma once
 
 #include "model/DataHand.h"
-#include "model/Picks.h"  // ClipboardStamp
+#include "model/Picks.h"  // IsDrawnSelected
 #include "platform/Types.h"
 
 namespace lintavo {
@@ -96,8 +96,9 @@ void NoSelectionError();
 Integer TakeMoveOffset();
 
 // ---- Shared by the edit commands -------------------------------------------------------
-// Whether an entity belongs to the selection of a command.
-bool IsEditSelected(Long ObjNo);
+// Whether an entity belongs to the selection of a command: drawn selected
+// in the current drawing.
+inline bool IsEditSelected(Long ObjNo) { return IsDrawnSelected(Objs[ObjNo]); }
 // Calls visit(ObjNo) for the selection, the bound fixed when the scan starts.
 template <typename Visit>
 void ForEachSelected(Visit visit) {

@@ -199,7 +199,7 @@ void FrameAroundSelection() {
 
 void StartModifySelected() {
   ShowStatus("Modify Selected", 1);
-  if (SelectionSetNumber <= 0 || SelectedCount < 1) return NoSelectionError();
+  if (SelectedCount() < 1) return NoSelectionError();
   if (ToolStep != 0) return;
   FrameDragsFromInside = FlagFalse;
   FrameAroundSelection();

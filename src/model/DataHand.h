@@ -105,7 +105,7 @@ struct ObjRec {
   DbKey DrawingID = 0;   // DrawID of its drawing; 0 for support geometry
   String Name;           // glyph key of a text character, component name of a placement; else empty
   Long Flag = 0;         // undo step that created or last erased it; 0 drawing closed; -1000 deleted with its owner
-  Long Select = 0;       // selection-set number, erase batch number, or -1 on the internal clipboard
+  Long Select = 0;       // > 0 the number of its drawing's current set, which holds it; < 0 the erase batch that erased it; 0 neither
   Long Color = 0;        // RGB, red in the low byte
   Single Width = 0;      // width factor in world units (wide lines)
   Single Area = 0;       // enclosed area in square world units (polygons of areas)
@@ -186,6 +186,7 @@ struct DwgRec {
   Long UndoPos = 0;         // the step the next Undo acts on, 0..UndoStep; Redo acts on UndoPos + 1
   Integer RedoAvailable = 0;  // -1 while an undone step can be redone
   Long EraseBatch = 0;      // stamp of the drawing's last Erase Un Erase Last has not taken: -1, -2 ...; 0 none; not stored
+  Integer SelectSet = 0;    // number of its selection set, 1..32767; 0 none (Picks); not stored
   Integer Changed = 0;      // -1 while it differs from what was last saved or loaded (ChangeMarks); not stored
 };
 

@@ -1,6 +1,6 @@
 // Picks: what the user has picked for the running command and the
-// selection: the line picker's lists, the vertex chosen for MOVE POINT, and
-// the counters of the selection set.
+// selection: the line picker's lists, the vertex chosen for MOVE POINT, the
+// selection of the current drawing and the internal clipboard.
 //
 // The picking and modify commands write these; the geometry routines (the
 // crossing nearer the first pick, the vertex tolerance test), the undo
@@ -8,8 +8,10 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "model/DataHand.h"
+#include "model/Top.h"  // CurDwg
 #include "platform/Types.h"
 
 namespace lintavo {
@@ -24,18 +26,55 @@ extern Integer PickedCount;                  // picks taken so far
 extern Long PickedPntIndex;  // Pnts index of the vertex chosen; 0 none
 
 // ---- Selection set --------------------------------------------------------------------
-extern Long SelectedCount;          // selected entities of the current drawing, as wide as Objs
-extern Integer SelectionSetNumber;  // number of the current selection set, 1..32767; 0 none
+// Each open drawing keeps its own set (DwgRec.SelectSet): a set started,
+// emptied or renumbered in one window leaves every other drawing's alone.
+// An entity is selected when its Selected flag is set; what a window draws
+// selected is what its commands act on (IsDrawnSelected), and the count is
+// taken from those flags whenever it is asked, never kept beside them.
+//
+// The number of the current drawing's set, 1..32767; 0 while it has none.
+// An entity of a drawing carries a positive Select only while it is in
+// that drawing's current set: every new set takes the stamps of earlier
+// ones off first, so no entity joins a set by a number left on it.
+Integer SelectionSetNumber();
+// Whether an entity is drawn selected in the current drawing: of that
+// drawing, selected, shown and not erased. The selection every command acts on.
+inline bool IsDrawnSelected(const ObjRec& obj) {
+  return obj.DwgNo == CurDwg && obj.DwgNo >= 1 && obj.Selected && obj.Show && !obj.Erased;
+}
+// The entities drawn selected in the current drawing (one pass over the
+// entities above the support data; about 10 ms a million).
+Long SelectedCount();
 
 // ---- Internal clipboard ----------------------------------------------------------------
-// The clipboard lives in the entity table: Copy stamps the selection's
-// Select with ClipboardStamp; a new selection overwrites the stamp.
-constexpr Long ClipboardStamp = -1;  // ObjRec.Select of an entity on the internal clipboard
-// Whether Paste places the entity: stamped, shown, still selected, not erased.
-inline bool IsOnClipboard(const ObjRec& obj) {
-  return obj.Show && obj.Selected && obj.Select == ClipboardStamp && !obj.Erased;
-}
+// The clipboard is a list of its own: ClipBoard Copy replaces it with the
+// entities it took, in table order, of whichever drawing; no mark on the
+// entities says so, so an erase batch or a set is never touched by it.
+// Paste places those still selected, shown, not erased and in a drawing.
+void ClearClipboard();               // the clipboard holds nothing
+void TakeOntoClipboard(Long ObjNo);  // appends an entity to the clipboard
+// Calls visit(ObjNo) for every entity on the clipboard that Paste places,
+// in the order Copy took them; the list is read as it stands at the call.
+template <typename Visit>
+void ForEachOnClipboard(Visit visit);
 
-void ResetPicks();  // the variables above to their start values
+// No drawing has a set and the clipboard is empty: the entities they named
+// are gone (the model cut back to its base counts, or never filled).
+void ForgetSelections();
+void ResetPicks();  // the variables above to their start values; the clipboard emptied
+
+// ---- Inline definitions ------------------------------------------------------------------
+// The clipboard's list, read through ForEachOnClipboard.
+extern std::vector<Long> ClipboardTaken;
+// Whether Paste places entity ObjNo of the list: still in the table (a reset
+// of the model empties the list), in a drawing, shown, selected, not erased.
+bool IsPlacedByPaste(Long ObjNo);
+
+template <typename Visit>
+void ForEachOnClipboard(Visit visit) {
+  const size_t count = ClipboardTaken.size();
+  for (size_t k = 0; k < count; ++k)
+    if (IsPlacedByPaste(ClipboardTaken[k])) visit(ClipboardTaken[k]);
+}
 
 }  // namespace lintavo

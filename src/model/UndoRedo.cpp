@@ -573,6 +573,7 @@ void EraseDwgObjs(Integer DwgNo) {
   }
   ObjIndexDetached(detached);
   Dwgs[DwgNo].Nlines = 0;
+  Dwgs[DwgNo].SelectSet = 0;  // its set went with its entities: the next starts afresh
 }
 
 void EraseDwgItems(Integer DwgNo) {
@@ -611,8 +612,7 @@ void ResetModel() {
   ObjCount = LastObj = BaseObjCount;
   ItemCount = CurItem = BaseItemCount;
   ObjIndexCutBack();
-  SelectedCount = 0;
-  SelectionSetNumber = 0;
+  ForgetSelections();  // no entity is left in a set nor on the clipboard
   ClearEveryDrawingChanged();  // no drawing is left to save
   ExtentsChanged = FlagTrue;
 }

@@ -260,8 +260,7 @@ void SelectOnly(Long objNo) {
     if (i != objNo && Objs[i].DwgNo == CurDwg && Objs[i].Selected) DeselectObj(i);
   StartNewSelectionSet();
   Objs[objNo].Selected = FlagTrue;
-  Objs[objNo].Select = SelectionSetNumber;
-  SelectedCount = 1;
+  Objs[objNo].Select = SelectionSetNumber();
   DrawObject(objNo);
 }
 
@@ -330,7 +329,7 @@ template <typename Visit>
 void ForEachSelectedShown(Long last, Visit visit) {
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
     const ObjRec& obj = Objs[i];
-    if (obj.DwgNo == CurDwg && obj.Selected && obj.Show && !obj.Erased) visit(i);
+    if (IsDrawnSelected(obj)) visit(i);
   }
 }
 
@@ -430,7 +429,6 @@ void FinishPlaceImage() {
   Pnts[placement.PointID].X = PlaceAtX;
   Pnts[placement.PointID].Y = PlaceAtY;
   ObjPointsChanged(PlacedObj);  // Undo brings it back there
-  SelectedCount = 0;
   CopyDefinitionIntoDrawing(placement.ObjectID, PlaceAtX, PlaceAtY, 1, 1, 0, PiecesLayer(placement));
   EndComponentCommand(FlagTrue);
   RedrawActiveWindow();
@@ -449,7 +447,7 @@ void PlaceComponentImage() {
 // behind, and Enter, which is no click, makes nothing.
 void CreateComponent() {
   ShowStatus("Create Component", 1);
-  if (SelectionSetNumber < 1) return NoSelectionMessages();
+  if (SelectedCount() < 1) return NoSelectionMessages();
   if (ToolStep == 0) {
     ShowStatus("Enter a Reference Point >", 2);
     ComponentStage = StageWaiting;
@@ -482,7 +480,7 @@ void CreateComponent() {
 // Make Into leaves them in the drawing, as Create copies none of them.
 void MakeIntoComponent() {
   ShowStatus("Make Into a Component", 1);
-  if (SelectionSetNumber < 1) return NoSelectionMessages();
+  if (SelectedCount() < 1) return NoSelectionMessages();
   NewComponent();
   StartComponentExtents();
   const Long item = ComponentItem;

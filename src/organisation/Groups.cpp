@@ -59,33 +59,35 @@ void TakeExtentPoint(Double X, Double Y, bool& first) {
 
 bool FindGroupByName(Long& Index) { return FindItemOfDrawing(ItemGroup, GroupNameSought, Index); }
 
-bool AssignSelectionToGroup() {
+Long AssignSelectionToGroup() {
   GroupXmin = GroupYmin = GroupXmax = GroupYmax = 0;
   bool first = true;
+  Long members = 0;
   const Long group = ItemCount;
   const Long last = ObjCount;
-  for (Long i = 1; i <= last; ++i) {
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
     ObjRec& obj = Objs[i];
-    if (obj.DwgNo != CurDwg || !obj.Selected || obj.Erased || IsAreaBoundary(obj)) continue;
+    if (!IsDrawnSelected(obj) || IsAreaBoundary(obj)) continue;
+    ++members;
     obj.OwnerID = group;
     EntityLinksChanged(i);
     // The group's box holds what the member draws: a circle's rim, a placement's component.
     WidenByEntity<Double>(obj, [&first](Double X, Double Y) { TakeExtentPoint(X, Y, first); });
   }
-  return !first;
+  return members;
 }
 
 void NewGroup() {
   FirstFreeName(GroupNameSought, NewGroupPrefix, FindGroupByName);
   NewItemNamed(ItemGroup, GroupNameSought).DwgNo = CurDwg;
   const Long added = ItemCount;
-  AssignSelectionToGroup();
+  const Long members = AssignSelectionToGroup();
   ItemRec& group = Items[added];
   group.Xmin = GroupXmin;
   group.Ymin = GroupYmin;
   group.Xmax = GroupXmax;
   group.Ymax = GroupYmax;
-  group.Nlines = SelectedCount;
+  group.Nlines = members;
 }
 
 void DeleteGroup(Long Index) {
@@ -157,7 +159,7 @@ void ShowGroup() {
 
 void AddSelectedGroup() {
   ShowStatus("ADD Selected Group", 1);
-  if (SelectedCount < 1) {
+  if (SelectedCount() < 1) {
     ShowStatus("No Items Selected!!", 2);
     EndGroupCommand();
     return;

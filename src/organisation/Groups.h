@@ -68,10 +68,11 @@ bool FindGroupByName(Long& Index);
 // A group "New Group n" (the first free n) of the selected entities of the
 // current drawing; it is the last item.
 void NewGroup();
-// The selected entities of the current drawing join item ItemCount; the
-// extents hold what the members draw (WidenByEntity), starting from the
-// first member's point. False when none gave a point.
-bool AssignSelectionToGroup();
+// The entities drawn selected in the current drawing join item ItemCount
+// (an area's boundary stays with its area); the extents hold what the
+// members draw (WidenByEntity), starting from the first member's point.
+// Returns the number of entities that joined.
+Long AssignSelectionToGroup();
 // Deletes a group and erases its members; SelectedGroup and GroupNameSought
 // are cleared when they named it.
 void DeleteGroup(Long Index);

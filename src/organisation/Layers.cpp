@@ -85,7 +85,7 @@ void MoveSelectionToLayer(Long layer) {
   const Long last = ObjCount;
   for (Long i = 1; i <= last; ++i) {
     ObjRec& obj = Objs[i];
-    if (obj.DwgNo != CurDwg || !obj.Selected) continue;
+    if (!IsDrawnSelected(obj)) continue;
     obj.LayerID = layer;
     EntityChanged(i);
   }
@@ -116,7 +116,7 @@ void SetCurrentLayer() {
         FitViewToWindow();
       }
       ShowStatus("Layer: " + layer.Name + " is Top Layer", 2);
-      if (SelectedCount >= 1 &&
+      if (SelectedCount() >= 1 &&
           MsgBox("Do you want to move the currently selected lines to this Layer?", vbYesNo, "Select Layer") == vbYes)
         MoveSelectionToLayer(SelectedLayer);
     }

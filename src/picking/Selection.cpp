@@ -65,22 +65,42 @@ void GiveBackMarking() {
   if (SelectionActive) ShowConPnts = KeptConPnts;
 }
 
-void ShowCount() { ShowStatus(" " + std::to_string(SelectedCount) + ": Lines Selected", 3); }
+void ShowCount(Long count) { ShowStatus(" " + std::to_string(count) + ": Lines Selected", 3); }
 
 }  // namespace
 
 // ---- The set ----------------------------------------------------------------------------------
 
+namespace {
+
+// The current drawing's set number: each drawing keeps its own.
+Integer& SetNumber() { return Dwgs[CurDwg].SelectSet; }
+
+// A set numbered Number starts in the current drawing: the stamps of its
+// earlier sets come off first, so that the new set holds exactly what is
+// stamped from now on. Erase batches (below 0) stay.
+void StartSetNumbered(Integer Number) {
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
+    ObjRec& obj = Objs[i];
+    if (obj.DwgNo == CurDwg && obj.Select > 0) obj.Select = 0;
+  }
+  SetNumber() = Number;
+}
+
+}  // namespace
+
 void ApplySelectionSet() {
-  if (SelectionSetNumber >= 1) {
-    SelectedCount = 0;
+  const Integer number = SetNumber();
+  Long count = 0;
+  if (number >= 1) {
     Long changed = 0;
     const Long last = ObjCount;
-    for (Long i = 1; i <= last; ++i) {
+    for (Long i = BaseObjCount + 1; i <= last; ++i) {
       ObjRec& obj = Objs[i];
       if (obj.DwgNo != CurDwg) continue;
-      const Integer selected = Flag(obj.Select == SelectionSetNumber);
-      if (selected) ++SelectedCount;
+      const Integer selected = Flag(obj.Select == number);
+      if (selected && obj.Show && !obj.Erased) ++count;
       if (obj.Selected == selected) continue;
       obj.Selected = selected;
       if (obj.Show) ++changed;
@@ -90,15 +110,17 @@ void ApplySelectionSet() {
     if (changed > 0 || PictureStale) RefreshActiveView();
     PictureStale = false;
     GiveBackMarking();
+  } else {
+    count = SelectedCount();
   }
-  ShowCount();
+  ShowCount(count);
 }
 
 void SelectObj(Long ObjNo) {
   if (ObjNo < 1 || ObjNo > ObjCount) return;
   if (!Objs[ObjNo].Selected) WipeObj(ObjNo);
   ObjRec& obj = Objs[ObjNo];
-  obj.Select = SelectionSetNumber;
+  obj.Select = SetNumber();
   obj.Selected = FlagTrue;
   DrawIfShown(ObjNo);
 }
@@ -121,39 +143,15 @@ void DeselectAll() {
 }
 
 void DropSelection() {
-  if (SelectionSetNumber > 0) {
-    const Long last = ObjCount;
-    for (Long i = 1; i <= last; ++i)
-      if (Objs[i].DwgNo == CurDwg) DeselectObj(i);
-  }
+  const Long last = ObjCount;
+  for (Long i = BaseObjCount + 1; i <= last; ++i)
+    if (Objs[i].DwgNo == CurDwg) DeselectObj(i);
+  StartSetNumbered(0);
   if (PictureStale) RefreshActiveView();
   PictureStale = false;
-  SelectedCount = 0;
-  SelectionSetNumber = 0;
 }
 
-void StartNewSelectionSet() {
-  if (SelectionSetNumber < MaxSelectionSet) {
-    ++SelectionSetNumber;
-    return;
-  }
-  // The numbers start again: no entity may stay in a set by an old stamp.
-  // Erase batches and the clipboard stamp (below 0) are kept.
-  const Long last = ObjCount;
-  for (Long i = 1; i <= last; ++i)
-    if (Objs[i].Select > 0) Objs[i].Select = 0;
-  SelectionSetNumber = 1;
-}
-
-void CountDrawingSelection() {
-  Long count = 0;
-  const Long last = ObjCount;
-  for (Long i = BaseObjCount + 1; i <= last; ++i) {
-    const ObjRec& obj = Objs[i];
-    if (obj.DwgNo == CurDwg && obj.Selected && !obj.Erased) ++count;
-  }
-  SelectedCount = count;
-}
+void StartNewSelectionSet() { StartSetNumbered(SetNumber() < MaxSelectionSet ? SetNumber() + 1 : 1); }
 
 void EndSelectionCommand() {
   GiveBackMarking();
@@ -189,10 +187,11 @@ void SelectLine() {
 // that are not in the set yet.
 void AddWindowToSet() {
   const DrawingWindow* window = ActiveDocForm();
+  const Integer number = SetNumber();
   const Long last = ObjCount;
-  for (Long i = 1; i <= last; ++i) {
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
     const ObjRec& obj = Objs[i];
-    if (obj.DwgNo != CurDwg || !obj.Show || obj.Select == SelectionSetNumber) continue;
+    if (obj.DwgNo != CurDwg || !obj.Show || obj.Select == number) continue;
     if (window && !IsLayerEditableIn(window, obj.LayerID)) continue;
     if (IsObjInWindow(i)) SelectObj(i);
   }
@@ -297,11 +296,12 @@ void SelectByChooser(const ChooserRow& row) {
     windowValid = SetWindowFromView(view.Xmin, view.Ymin, view.Xmax, view.Ymax);
   }
   Long members = 0;
+  const Integer number = SetNumber();
   const Long last = ObjCount;
-  for (Long i = 1; i <= last; ++i) {
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
     ObjRec& obj = Objs[i];
     if (obj.DwgNo != CurDwg || !obj.Show || !IsMember(row, i, itemNo, windowValid)) continue;
-    obj.Select = SelectionSetNumber;
+    obj.Select = number;
     ++members;
   }
   if (members > 0) ShowChosenItem(itemNo);
@@ -319,13 +319,14 @@ enum class Stamp { VisibleLayers, EveryShown, CurrentLayer };
 void StampEntities(Stamp rule) {
   const DrawingWindow* window = ActiveDocForm();
   const Long currentLayer = window ? window->Current_Layer : 0;
+  const Integer number = SetNumber();
   const Long last = ObjCount;
-  for (Long i = 1; i <= last; ++i) {
+  for (Long i = BaseObjCount + 1; i <= last; ++i) {
     ObjRec& obj = Objs[i];
     if (obj.DwgNo != CurDwg || !obj.Show) continue;
     if (rule == Stamp::VisibleLayers && !IsObjLayerVisible(i)) continue;
     if (rule == Stamp::CurrentLayer && obj.LayerID != currentLayer) continue;
-    obj.Select = SelectionSetNumber;
+    obj.Select = number;
   }
 }
 
@@ -339,7 +340,7 @@ void SelectAllVisible() {
 
 void SelectDrawing() {
   ShowStatus("Select All Items in Drawing", 1);
-  SelectionSetNumber = 1;
+  StartSetNumbered(1);
   StampEntities(Stamp::EveryShown);
   ApplySelectionSet();
   EndSelectionCommand();
@@ -372,7 +373,7 @@ void RunSelectionCommand() {
     BeginCommand(SelectionActive);
     SelectionPrevCommand = SelectionCommand;
     KeptConPnts = ShowConPnts;
-    if (SelectionSetNumber == 0) SelectionSetNumber = 1;
+    if (SetNumber() == 0) SetNumber() = 1;
     ClearPrompts();
   } else if (SelectionCommand != SelectionPrevCommand) {
     SelectionPrevCommand = SelectionCommand;

@@ -1,15 +1,17 @@
 // Selection: the selection sets and the Select commands (tool 10).
 //
-// The selection lives on the entities: an entity of the current drawing is
-// selected when its Selected flag is set, and its Select field holds the
-// number of the set it was last put in (0 after it was deselected; the same
-// field holds an erase batch, -1, -2 ..., after Erase and -1 on the internal
-// clipboard). A set is nothing but the entities stamped with its number, so
-// a number that comes back takes such entities back into the set.
-// ApplySelectionSet brings the flags and the picture in line with the
-// current number: afterwards an entity of the current drawing is selected
-// exactly when its Select equals SelectionSetNumber, and SelectedCount
-// (Picks.h) counts them.
+// The selection lives on the entities and belongs to the drawing that shows
+// it: an entity is selected when its Selected flag is set, and each open
+// drawing numbers its own sets (DwgRec.SelectSet, read as
+// SelectionSetNumber). An entity in the current set of its drawing carries
+// the set's number in its Select field (the same field holds an erase
+// batch, -1, -2 ..., after Erase). Every new set, De-Select All and Select
+// All Items in Drawing take the numbers of earlier sets off the drawing's
+// entities first, so a set holds exactly what it stamps, whatever numbers
+// come back. ApplySelectionSet brings the flags and the picture in line
+// with the current number: afterwards an entity of the current drawing is
+// selected exactly when its Select equals the set's number. The count is
+// never kept: it is taken from the flags when asked (SelectedCount, Picks.h).
 //
 // A menu item or button writes its sub-command into SelectionCommand,
 // ActiveTool := ToolSelection and calls SelectTool, which calls
@@ -55,7 +57,7 @@ enum SelectKindCode : Integer {
   SelectKindLayer = 6,
 };
 constexpr Integer SelectActionSelect = 1;  // SelectAction: the chooser is shown to select
-constexpr Integer MaxSelectionSet = 32767;  // highest set number; the next new set starts at 1 again
+constexpr Integer MaxSelectionSet = 32767;  // highest set number of a drawing; the next new set starts at 1 again
 
 // ---- Command state -------------------------------------------------------------
 extern Integer SelectionCommand;      // sub-command chosen by the menus and tool bars
@@ -85,25 +87,22 @@ void RunSelectionCommand();  // the dispatcher of tool 10
 void EndSelectionCommand();  // the command ends: its flags, ActiveTool, AwaitingInput and ToolStep to 0
 
 // ---- The set ----------------------------------------------------------------------------------
-// Flags and picture in line with the current set; panel 3 " n: Lines Selected".
+// Flags and picture in line with the current drawing's set; panel 3
+// " n: Lines Selected", n the entities drawn selected.
 void ApplySelectionSet();
 void SelectObj(Long ObjNo);    // into the current set, drawn selected
 void DeselectObj(Long ObjNo);  // out of the set when selected, drawn in its own style
 // The De-Select All command; also called by commands that drop the
 // selection first (component placement).
 void DeselectAll();
-// No set is current any more: every entity of the current drawing leaves the
-// selection and is drawn in its own style, the counters go to 0. For the
-// commands that end with nothing selected (component Create and Make Into).
+// No set is current any more in the current drawing: every entity of it
+// leaves the selection and is drawn in its own style, and its set number
+// goes to 0. For the commands that end with nothing selected (component
+// Create and Make Into). Other drawings keep their selections.
 void DropSelection();
-// SelectionSetNumber + 1; past MaxSelectionSet the stamps of earlier sets
-// are cleared and numbering starts again at 1.
+// A new set of the current drawing: the stamps of its earlier sets come
+// off, and its number goes up by 1 (past MaxSelectionSet back to 1).
 void StartNewSelectionSet();
-// SelectedCount := the live entities of the current drawing drawn selected.
-// The count is one for the program: a drawing window made active, or a
-// drawing loaded into one, counts its own, so that an edit command acts on
-// what that window shows selected and reports an empty selection as such.
-void CountDrawingSelection();
 
 void ResetSelection();  // the module's globals to their start values
 

@@ -64,10 +64,6 @@ std::vector<Long> GhostCandidates;       // scratch of the gathering: every ghos
 bool GhostGathered = false;              // GhostEntities holds the preview's entities
 Surface* GhostSurface = nullptr;         // where the ghost shown was drawn
 
-bool IsGhostEntity(const ObjRec& obj) {
-  if (OutlineOfClipboard) return IsOnClipboard(obj);
-  return obj.Selected && obj.Show && !obj.Erased && obj.DwgNo == CurDwg;
-}
 
 // One ghost entity and its points into the kept lists.
 void KeepGhostEntity(Long objNo) {
@@ -85,10 +81,15 @@ void GatherGhost() {
   GhostEntities.clear();
   GhostPoints.clear();
   GhostCandidates.clear();
-  const Long last = ObjCount;
-  for (Long i = 1; i <= last; ++i) {
-    const ObjRec& obj = Objs[i];
-    if (IsGhostEntity(obj) && obj.NPoints >= 1) GhostCandidates.push_back(i);
+  const auto take = [](Long i) {
+    if (Objs[i].NPoints >= 1) GhostCandidates.push_back(i);
+  };
+  if (OutlineOfClipboard) {
+    ForEachOnClipboard(take);
+  } else {
+    const Long last = ObjCount;
+    for (Long i = BaseObjCount + 1; i <= last; ++i)
+      if (IsDrawnSelected(Objs[i])) take(i);
   }
   const size_t count = GhostCandidates.size();
   const size_t limit = static_cast<size_t>(GhostEntityLimit);
@@ -240,7 +241,7 @@ Integer SetOutlineTransform(Double X, Double Y, Single ScaleX, Single ScaleY, Si
 }
 
 void DrawOutlinePreview(Double X, Double Y) {
-  if (SelectionSetNumber < 1 || !ActiveDoc) return;
+  if (!ActiveDoc) return;
   if (OutlineShown) RedrawSelectionOutline();
   OutlineShown = FlagFalse;
   OutlineValid = FlagFalse;

@@ -16,10 +16,9 @@
 // before it draws, so the picture is always the model's own.
 //
 // The ghost entities: what the command will act on. For Paste
-// (OutlineOfClipboard) the entities on the internal clipboard (IsOnClipboard)
-// of any drawing, which its click places; for every other command the
-// shown, selected entities of the current drawing. No ghost is drawn while
-// no selection set exists.
+// (OutlineOfClipboard) the entities on the internal clipboard that its
+// click places (ForEachOnClipboard), of any drawing; for every other command
+// the entities drawn selected in the current drawing (IsDrawnSelected).
 // A selection of up to GhostEntityLimit entities is shown whole; a larger
 // one is thinned to every k-th of them in table order, k the smallest step
 // that keeps the ghost within the limit, so that a mouse move costs the same

@@ -29,7 +29,7 @@ TEST_F(AdjustTest, EqualScalesKeepACircleACircle) {
 
 TEST_F(AdjustTest, UnequalScalesTurnACircleIntoASelectedEllipseAndEraseIt) {
   const Long c = AddCircle(2, 2, 1);
-  SelectionSetNumber = 4;
+  Dwgs[CurDwg].SelectSet = 4;
   const Long stepBefore = Dwgs[1].UndoStep;
   SetAdjustTransform(2, 2, 1, 2, 0);
   const Long e = ScaleObj(c);

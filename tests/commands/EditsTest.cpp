@@ -66,7 +66,7 @@ TEST_F(EditsTest, SelectAllOnMoreThan32767LinesMovesAndErasesThemAll) {
   DrawingDriver::Choose("mnuSelectAll");
   EXPECT_EQ(MessagePanel(3), " 40000: Lines Selected");
   input_->Escape();
-  EXPECT_EQ(SelectedCount, lines);
+  EXPECT_EQ(SelectedCount(), lines);
 
   DrawingDriver::Choose("mnuEditMove");
   input_->ClickAt(1, 1);
@@ -242,9 +242,8 @@ TEST_F(EditsTest, CopyWithATypedCountMakesThatManyCopiesAlongTheOffset) {
 TEST_F(EditsTest, CopyCountsOutsideTwoToNinetyNineAddNothingMore) {
   for (const char* count : {"1", "100", "x"}) {
     const Long a = AddLine(0, 1, 0, 2);
-    Objs[a].Select = SelectionSetNumber = 1;
+    Objs[a].Select = Dwgs[CurDwg].SelectSet = 1;
     Objs[a].Selected = FlagTrue;
-    SelectedCount = 1;
     DrawingDriver::Choose("mnuEditCopys");
     input_->ClickAt(0, 1);
     input_->ClickAt(1, 1);
@@ -516,7 +515,8 @@ TEST_F(EditsTest, ClipboardCopyThenPasteAndThePasteItemFollowsTheCommands) {
   input_->ClickAt(1, 1);
   EXPECT_EQ(MessagePanel(2), " 2 Lines on ClipBoard");
   EXPECT_TRUE(PasteEnabled());
-  EXPECT_EQ(Objs[a].Select, ClipboardStamp);
+  EXPECT_EQ(ClipboardTaken, (std::vector<Long>{a, b}));
+  EXPECT_EQ(Objs[a].Select, SelectionSetNumber());  // the copy leaves the set as it was
 
   DrawingDriver::Choose("mnuEditPaste");
   input_->ClickAt(4, 1);  // three to the right
@@ -590,8 +590,8 @@ TEST_F(EditsTest, ACopyPastedIntoAnotherDrawingStaysOutOfTheFirstDrawingsGroup) 
 // clipboard holds the second Copy alone, and Paste places exactly that
 // line, in either drawing.
 TEST_F(EditsTest, ACopyReplacesWhatTheClipboardHeldWhicheverDrawingItWasMadeIn) {
-  const Long a1 = AddLine(1, 1, 2, 1);
-  const Long a2 = AddLine(1, 2, 2, 2);
+  AddLine(1, 1, 2, 1);
+  AddLine(1, 2, 2, 2);
   RefreshDocView(doc_);
   SelectWindow(0.5, 0.5, 2.5, 2.5);
   DrawingDriver::Choose("mnuEditcopy");
@@ -601,8 +601,7 @@ TEST_F(EditsTest, ACopyReplacesWhatTheClipboardHeldWhicheverDrawingItWasMadeIn) 
   DrawingDriver there(*SecondDrawingWithCopiedLine(4, 4, 5, 4));
   const Long b = ObjCount;
   ASSERT_EQ(MessagePanel(2), " 1 Lines on ClipBoard");
-  EXPECT_NE(Objs[a1].Select, ClipboardStamp);
-  EXPECT_NE(Objs[a2].Select, ClipboardStamp);
+  EXPECT_EQ(ClipboardTaken, std::vector<Long>{b});
 
   const auto pasteAt = [this](DrawingDriver& input, Double x, Double y) {
     const Long before = ObjCount;
@@ -624,7 +623,7 @@ TEST_F(EditsTest, ACopyReplacesWhatTheClipboardHeldWhicheverDrawingItWasMadeIn) 
   EXPECT_EQ(Objs[back].DwgNo, 1);
   EXPECT_EQ(PY(back, 1), 2);
   EXPECT_EQ(PX(back, 2), 5);
-  EXPECT_EQ(Objs[b].Select, ClipboardStamp);
+  EXPECT_EQ(ClipboardTaken, std::vector<Long>{b});
 }
 
 // Paste shows as its ghost exactly what its click places. A line copied in
@@ -659,7 +658,7 @@ TEST_F(EditsTest, PasteShowsAsItsGhostExactlyWhatItsClickPlaces) {
   DrawingDriver::Choose("mnuEditCompReplace");
   ASSERT_EQ(Objs[ObjCount].Rtype, EntityComponent);
   SelectWindow(0.5, 0.5, 2.5, 1.5);
-  ASSERT_EQ(SelectedCount, 1);
+  ASSERT_EQ(SelectedCount(), 1);
   const Long made = ObjCount;
   DrawingDriver::Choose("mnuEditPaste");
   EXPECT_EQ(MessagePanel(2), " 0 ClipBoard Lines Pasted ");
@@ -668,6 +667,116 @@ TEST_F(EditsTest, PasteShowsAsItsGhostExactlyWhatItsClickPlaces) {
   EXPECT_TRUE(EqualsFreshRedraw()) << "a ghost of what nothing will paste";
   input_->ClickAt(3, 4);
   EXPECT_EQ(ObjCount, made);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// Paste places what the clipboard holds, whatever the pasting window has
+// selected; ClipBoard Copy and Hide refuse an empty selection by what is
+// drawn selected, and a refused Copy leaves the clipboard as it was.
+TEST_F(EditsTest, PasteCopyAndHideJudgeByWhatIsDrawnSelected) {
+  const Long here = AddLine(1, 1, 2, 1);
+  RefreshDocView(doc_);
+  SecondDrawingWithCopiedLine(4, 4, 5, 4);
+  const std::vector<Long> copied = ClipboardTaken;
+  Activate(doc_);
+  DrawingDriver::PressButton("Deselect");
+  DrawingDriver::Choose("mnuEditPaste");
+  input_->ClickAt(4, 2);
+  EXPECT_EQ(MessagePanel(2), " 1 ClipBoard Lines Pasted ");
+  ASSERT_EQ(Objs[ObjCount].DwgNo, 1);
+  EXPECT_EQ(PY(ObjCount, 1), 2);
+
+  SelectWindow(6, 4, 7, 5);  // empty paper
+  ASSERT_EQ(SelectedCount(), 0);
+  for (const char* item : {"mnuEditcopy", "mnuEditHide"}) {
+    DrawingDriver::Choose(item);
+    EXPECT_EQ(MessagePanel(2), "ERROR... No Lines Selected") << item;
+    input_->ClickAt(1, 1);
+    EXPECT_EQ(ClipboardTaken, copied) << item;
+  }
+
+  SelectWindow(0.5, 0.5, 2.5, 1.5);
+  DrawingDriver::Choose("mnuEditcopy");
+  input_->ClickAt(1, 1);
+  ASSERT_EQ(ClipboardTaken, std::vector<Long>{here});
+  DrawingDriver::Choose("mnuEditCompReplace");  // the copied line goes into the component
+  ASSERT_EQ(SelectedCount(), 0);
+  const Long made = ObjCount;
+  DrawingDriver::Choose("mnuEditPaste");
+  EXPECT_EQ(MessagePanel(2), " 0 ClipBoard Lines Pasted ");
+  input_->ClickAt(3, 4);
+  EXPECT_EQ(ObjCount, made);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// A Copy between an Erase and Un Erase Last leaves the erase batch whole;
+// so does a Copy made after the last window was closed and the tables cut
+// back, where a new line takes the index of a line the clipboard held, and
+// Paste then places nothing of the drawing that was closed.
+TEST_F(EditsTest, ACopyNeverChangesWhatUnEraseLastBringsBack) {
+  const Long a = AddLine(1, 1, 2, 1);
+  AddLine(1, 2, 2, 2);
+  RefreshDocView(doc_);
+  const auto copyWindow = [this](Double y) {
+    DrawingDriver::PressButton("Deselect");
+    SelectWindow(0.5, y - 0.5, 2.5, y + 0.5);
+    DrawingDriver::Choose("mnuEditcopy");
+    input_->ClickAt(1, y);
+  };
+  copyWindow(1);
+  DrawingDriver::Choose("mnuEditErase");
+  ASSERT_EQ(Objs[a].Erased, FlagTrue);
+  copyWindow(2);
+  DrawingDriver::Choose("mnuEditUnErase");
+  EXPECT_EQ(MessagePanel(2), "Un Erased 1 Lines");
+  EXPECT_EQ(Objs[a].Show, FlagTrue);
+
+  copyWindow(1);
+  ASSERT_EQ(ClipboardTaken, std::vector<Long>{a});
+  Responder().AnswerMsgBox(vbNo);
+  DrawingDriver::Choose("mnuFileClose");  // the last window stays, with a new drawing
+  ShowWithReach(48, 24);
+  ASSERT_EQ(AddLine(1, 1, 2, 1), a);  // the old index again
+  RefreshDocView(doc_);
+  SelectWindow(0.5, 0.5, 2.5, 1.5);
+  DrawingDriver::Choose("mnuEditPaste");
+  EXPECT_EQ(MessagePanel(2), " 0 ClipBoard Lines Pasted ") << "a line of the closed drawing is pasted";
+  DrawingDriver::Choose("mnuEditErase");
+  AddLine(1, 2, 2, 2);
+  RefreshDocView(doc_);
+  copyWindow(2);
+  DrawingDriver::Choose("mnuEditUnErase");
+  EXPECT_EQ(MessagePanel(2), "Un Erased 1 Lines");
+  EXPECT_EQ(Objs[a].Show, FlagTrue);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
+// A file that holds a line stored erased with a batch number: the opened
+// drawing's erases start afresh, and Un Erase Last brings back the line
+// erased since the open alone.
+TEST_F(EditsTest, UnEraseLastLeavesAStoredEraseBatchAlone) {
+  DwgDbPath = ScratchPath("Erased_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  const Long stored = AddLine(1, 1, 2, 1);
+  AddLine(1, 2, 2, 2);
+  FileSaveAsOffered(Responder(), false);
+  const DbKey key = Dwgs[1].DrawID;
+  {
+    TestDatabase file(DwgDbPath, true);
+    file.Exec("UPDATE Lines SET Erased = -1, Show = 0, \"Select\" = -1 WHERE LineID = ?",
+              {static_cast<std::int64_t>(Objs[stored].LineID)});
+  }
+  DrawingDriver::Choose("mnuFileClose");
+  FileOpenStored(Responder(), key, "New Drawing");
+  ShowWithReach(48, 24);
+  SelectWindow(0.5, 1.5, 2.5, 2.5);
+  ASSERT_EQ(SelectedCount(), 1);
+  DrawingDriver::Choose("mnuEditErase");
+  DrawingDriver::Choose("mnuEditUnErase");
+  EXPECT_EQ(MessagePanel(2), "Un Erased 1 Lines");
+  Long shown = 0;
+  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) shown += Objs[i].DwgNo == 1 && Objs[i].Show ? 1 : 0;
+  EXPECT_EQ(shown, 1);
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
@@ -706,7 +815,7 @@ TEST_F(EditsTest, CancelInTheLineColorDialogRecoloursNothing) {
   input_->ClickAt(0.5, 0.5);
   input_->ClickAt(2.5, 3.5);
   ASSERT_EQ(ActiveTool, ToolSelection);
-  ASSERT_EQ(SelectedCount, 3);
+  ASSERT_EQ(SelectedCount(), 3);
   const auto colours = [&] { return std::vector<Long>{Objs[a].Color, Objs[b].Color, Objs[drawn].Color}; };
   const std::vector<Long> before = {0x00FF00, 0xFF0000, 0x0000FF};
   ASSERT_EQ(colours(), before);

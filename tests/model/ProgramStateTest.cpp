@@ -87,7 +87,7 @@ TEST(ProgramState, ResetProgramStateReachesEveryFloor) {
   SelectedLineType = 0;
   BoldWeight = 9;
   PickedCount = 3;
-  SelectionSetNumber = 4;
+  Dwgs[CurDwg].SelectSet = 4;
   ComponentName = "Valve";
   LayerNameCount = 2;
   PatternCount = 5;
@@ -108,7 +108,7 @@ TEST(ProgramState, ResetProgramStateReachesEveryFloor) {
   EXPECT_EQ(SelectedLineType, 2);
   EXPECT_EQ(BoldWeight, 2);
   EXPECT_EQ(PickedCount, 0);
-  EXPECT_EQ(SelectionSetNumber, 0);
+  EXPECT_EQ(SelectionSetNumber(), 0);
   EXPECT_EQ(ComponentName, "");
   EXPECT_EQ(LayerNameCount, 0);
   EXPECT_EQ(PatternCount, 0);

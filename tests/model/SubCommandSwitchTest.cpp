@@ -222,7 +222,7 @@ class SubCommandSwitchTest : public DimensionFixture, public testing::WithParamI
       facts.push_back("drawing " + std::to_string(dwg) + ": changed " + std::to_string(window->IsDirty) + ", undo " +
                       std::to_string(Dwgs[dwg].UndoStep) + " at " + std::to_string(Dwgs[dwg].UndoPos));
     }
-    facts.push_back("selection set " + std::to_string(SelectionSetNumber) + " of " + std::to_string(SelectedCount));
+    facts.push_back("selection set " + std::to_string(SelectionSetNumber()) + " of " + std::to_string(SelectedCount()));
     facts.push_back("view " + std::to_string(doc_->XVmin) + " " + std::to_string(doc_->YVmin) + " " +
                     std::to_string(doc_->XVmax) + " " + std::to_string(doc_->YVmax));
     return facts;

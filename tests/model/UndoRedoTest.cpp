@@ -216,13 +216,13 @@ TEST_F(UndoRedoTest, ResetCutsTheTablesBackToTheBaseCounts) {
   LoadSupportGlyph();
   BaseItemCount = 0;
   AddLine(0, 0, 5, 5);
-  SelectionSetNumber = 3;
+  Dwgs[CurDwg].SelectSet = 3;
   ExtentsChanged = FlagFalse;
   ResetModel();
   EXPECT_EQ(ObjCount, 1);
   EXPECT_EQ(PntCount, 0);
   EXPECT_EQ(ItemCount, 0);
-  EXPECT_EQ(SelectionSetNumber, 0);
+  EXPECT_EQ(SelectionSetNumber(), 0);
   EXPECT_EQ(doc_.IsDirty, 0);
   EXPECT_EQ(ExtentsChanged, FlagTrue);
   EXPECT_EQ(Dwgs[1].Nlines, 1);  // the drawing slots are not touched

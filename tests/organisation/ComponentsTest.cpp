@@ -166,8 +166,11 @@ TEST_F(ComponentsTest, CreateAndMakeIntoWithoutASelectionChangeNothing) {
 // Create makes its definition at the reference click, with the copies that
 // fill it. Ended before it copied anything (the reference point finds
 // nothing to copy, Esc, another tool chosen) it leaves no definition, also
-// when another item was made while it waited, and that item stays.
+// when another item was made while it waited, and that item stays. The
+// selection it waits with holds only a square's fill and hatch, which no
+// definition can hold.
 TEST_F(ComponentsTest, CreateEndedBeforeItCopiedAnythingLeavesNoDefinition) {
+  PaintedSquare(*input_, Responder(), 1, 1, 1, 0x00FF00, 0x0000FF);
   struct Ending {
     const char* name;
     std::function<void()> end;
@@ -183,7 +186,8 @@ TEST_F(ComponentsTest, CreateEndedBeforeItCopiedAnythingLeavesNoDefinition) {
   for (const Ending& ending : endings) {
     for (const bool another : {false, true}) {
       SCOPED_TRACE(std::string(ending.name) + (another ? ", another item made meanwhile" : ""));
-      SelectionSetNumber = 1;  // a selection set that holds nothing
+      SelectWindow(0.9, 0.9, 1.1, 1.1);  // the paint's insertion point, no line
+      ASSERT_EQ(SelectedCount(), 2);
       const Long items = ItemCount;
       DrawingDriver::Choose("mnuEditCompCreate");
       ASSERT_EQ(ItemCount, items);  // nothing half made while it waits for its reference point

@@ -89,7 +89,7 @@ TEST_F(GroupsViewsTest, AddSelectedGroupNamesTheFirstFreeNumberAndTakesOnlyInser
     const Long text = AddCompound(EntityTextChar, 4, 4, 0);  // its (1, 1) and (0, 0) are no places
     const Long second = AddCompound(EntityTextChar, 2, 4.5, 0);
     SelectWindow(0.5, 0.5, 5, 5);
-    ASSERT_EQ(SelectedCount, 3);
+    ASSERT_EQ(SelectedCount(), 3);
     OnDialog<frmGroupSelect>([&](frmGroupSelect& dialog) {
       EXPECT_EQ(dialog.windowTitle(), "Add Group");
       EXPECT_EQ(dialog.List1->item(dialog.List1->count() - 1)->text(), c.made);

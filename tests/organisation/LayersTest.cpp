@@ -221,7 +221,6 @@ TEST_F(LayersTest, SetCurrentMovesOnlyTheSelectedLinesOfThisDrawingOnYes) {
   Items[target].Lock = FlagTrue;
   const Long picked = AddLine(first, 1), left = AddLine(first, 2);
   Objs[picked].Selected = FlagTrue;
-  SelectedCount = 1;
   Responder().AnswerMsgBox(vbYes);
   Responder().OnDialog<frmLayerSelect>([](frmLayerSelect& dialog) {
     EXPECT_EQ(dialog.windowTitle(), "Select Top Layer");
@@ -343,7 +342,7 @@ TEST_F(LayersTest, SelectLayerTakesTheChoosersLayer) {
   });
   Choose("mnuSelectLayer");
   EXPECT_EQ(Objs[line].Selected, FlagTrue);
-  EXPECT_EQ(SelectedCount, 1);
+  EXPECT_EQ(SelectedCount(), 1);
   EXPECT_EQ(PreviewMode, 0);
   EXPECT_EQ(ActiveDoc, static_cast<Surface*>(doc_));
 }

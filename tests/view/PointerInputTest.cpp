@@ -271,8 +271,7 @@ TEST_F(PointerInputTest, ArrowKeysMoveTheCrosshairTheirWayAndStopAtTheEdges) {
 TEST_F(PointerInputTest, DeleteStartsTheEraseCommand) {
   // A selected line, so that Erase has work and stays on.
   AddLine(1, 1, 2, 2);
-  SelectionSetNumber = 1;
-  SelectedCount = 1;
+  Dwgs[CurDwg].SelectSet = 1;
   Objs[ObjCount].Select = 1;
   Objs[ObjCount].Selected = FlagTrue;
   input_->PressKey(Qt::Key_Delete, QString(QChar(127)));

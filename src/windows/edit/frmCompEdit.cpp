@@ -20,6 +20,7 @@
 #include "windows/controls/OptionBoxes.h"
 #include "model/ChangeMarks.h"
 #include "model/DataHand.h"
+#include "model/Picks.h"
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "organisation/ChooserPreview.h"
@@ -45,7 +46,7 @@ constexpr const char* LinkTexts[] = {"Not Linked", "Linked Current Database", "L
 Long SelectedPlacement() {
   for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
     const ObjRec& obj = Objs[i];
-    if (obj.Rtype == EntityComponent && obj.DwgNo == CurDwg && obj.Selected && obj.Show && !obj.Erased) return i;
+    if (obj.Rtype == EntityComponent && IsDrawnSelected(obj)) return i;
   }
   return 0;
 }

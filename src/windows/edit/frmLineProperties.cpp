@@ -25,6 +25,7 @@
 #include "model/Geometry.h"
 #include "model/LayerItems.h"
 #include "model/ObjIndex.h"
+#include "model/Picks.h"
 #include "model/Top.h"
 #include "model/ViewCache.h"
 #include "picking/Measure.h"
@@ -178,8 +179,8 @@ void frmLineProperties::Form_Load() {
   ShowConPnts = FlagFalse;
   Check1->setChecked(false);
   const Long count = ObjCount;
-  for (Long i = 1; i <= count; ++i) {
-    if (Objs[i].DwgNo != CurDwg || !Objs[i].Selected) continue;
+  for (Long i = BaseObjCount + 1; i <= count; ++i) {
+    if (!IsDrawnSelected(Objs[i])) continue;
     listed_.push_back(i);
     List1->addItem(QStringLiteral("%1 - %2").arg(listed_.size()).arg(EntityTypeName(Objs[i].Rtype)));
     ExtendPreviewBoxByObject(i);

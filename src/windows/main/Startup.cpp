@@ -132,7 +132,8 @@ void EmptyModel() {
   ItemsMax = CurItem = ItemCount = 0;
   LayerNameList.assign(1, LayerNameRec{});
   LayerNameCount = LayerNameBound = 0;
-  DrawAsSelected = SelectionSetNumber = SelectedCount = 0;
+  DrawAsSelected = 0;
+  ForgetSelections();
   ShowTextObjs = ShowDimObjs = DrawEnabled = FlagTrue;
   ExtentsPass = EraseDraw = 0;
   GridX = GridY = GridSize;

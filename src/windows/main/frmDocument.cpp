@@ -119,7 +119,6 @@ void frmDocument::LoadFile(const String& sFile) {
 
   const bool loaded = LoadDrawing();
   StartUndoHistory(CurDwg);  // nothing loaded can be undone
-  CountDrawingSelection();   // a drawing opens with nothing selected
   EnsureTextFonts();
   ObjIndexBringUpToDate();  // laid out with the load, not at the first click
   SelectLoadedLayer();
@@ -234,7 +233,6 @@ void frmDocument::Form_Activate() {
   if (!loaded_) Form_Load();
   EndCommandOfOtherDrawing();
   MakeCurrent();
-  CountDrawingSelection();  // the selection the edit commands see is this drawing's
   // The drawers read the view cache: it must describe this window from now on.
   LoadViewCache();
   if (WindowForward != this) TakeOverBars();
@@ -562,7 +560,7 @@ void frmDocument::ShowSelectionProperties() {
   // The step ends here: its previews and marks go with it.
   if (ToolStep > 0 && RemoveCommandImages()) RedrawView();
   ToolStep = 0;
-  if (SelectedCount < 1) return;
+  if (SelectedCount() < 1) return;
   SaveViewWindow();
   ShowLineProperties();
   ActiveDoc = this;

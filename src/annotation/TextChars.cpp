@@ -217,7 +217,6 @@ void SetupTextBox(Double X1, Double Y1, Double X2, Double Y2, Double X, Double Y
   }
   c[3] = {c[2].X + c[4].X - c[1].X, c[2].Y + c[4].Y - c[1].Y};
   TextEntryState.BoxHeight = std::hypot(c[4].X - c[1].X, c[4].Y - c[1].Y);
-  DrawTextBox();
 }
 
 void DrawTextBox() {

@@ -93,7 +93,8 @@ void DrawTextChar(Long ObjNo, bool Wipe);
 // box as narrow as one character still takes one a line). Box text runs at
 // angle 0.
 bool CellInBox(Double X, Double Y);
-// The box from origin P1, base-line point P2 and height point P.
+// The box from origin P1, base-line point P2 and height point P, and its
+// height; the caller draws it once it takes that height.
 void SetupTextBox(Double X1, Double Y1, Double X2, Double Y2, Double X, Double Y);
 void DrawTextBox();
 void EraseTextBox();

@@ -13,6 +13,7 @@
 #include "annotation/Texthand.h"
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "annotation/TextChars.h"
@@ -76,6 +77,11 @@ constexpr Double OffsetLimitHeights = 2;  // a path offset of this many heights 
 Integer PathShown = 0;  // flag: Place Text on Path shows its path in magenta
 
 bool KeyWaiting() { return TypedReady || TypedKey != 0; }
+// Whether a height from the clicks (world units) is one a character can be
+// stored with: finite, and above 0 once rounded to the Single it is kept in.
+bool IsStorableHeight(Double Height) {
+  return std::isfinite(Height) && Height <= std::numeric_limits<Single>::max() && static_cast<Single>(Height) > 0;
+}
 void SetAngleDeg(Double Deg) {
   TextEntryState.AngleDeg = static_cast<Single>(Deg);
   TextEntryState.AngleRad = static_cast<Single>(Deg / RadToDeg);
@@ -190,6 +196,9 @@ void PlaceText() {
     }
   } else if (t.Step == 3) {
     SetupTextBox(t.Box[1].X, t.Box[1].Y, t.Box[2].X, t.Box[2].Y, x, y);
+    // A height point on the base line gives no height: it is asked for again.
+    if (!IsStorableHeight(t.BoxHeight)) return;
+    DrawTextBox();
   }
   const Double angle =
       autoAngle ? LineAngle(t.Box[1].X, t.Box[1].Y, t.Box[2].X, t.Box[2].Y) * RadToDeg : Double{TextAngle};

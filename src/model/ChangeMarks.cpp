@@ -6,9 +6,11 @@
 
 #include "model/DataHand.h"
 #include "model/Top.h"
-#include "model/UndoRedo.h"
 
 namespace lintavo {
+
+void (*StandingChangeHook)(Long DwgNo) = nullptr;  // UndoRedo's GiveUpUndone once it registered
+
 namespace {
 
 bool IsOpenDrawingNumber(Long dwgNo) { return dwgNo >= 1 && dwgNo <= MaxDwgNo; }
@@ -58,7 +60,8 @@ void EntityChanged(Long ObjNo) {
   MarkDrawingChanged(dwgNo);
   // A change that stands gives up what was undone there; work a keeper
   // takes back again does not.
-  if (IsOpenDrawingNumber(dwgNo) && OwnWorkDepth[static_cast<size_t>(dwgNo)] == 0) GiveUpUndone(dwgNo);
+  if (IsOpenDrawingNumber(dwgNo) && OwnWorkDepth[static_cast<size_t>(dwgNo)] == 0 && StandingChangeHook)
+    StandingChangeHook(dwgNo);
 }
 
 void ItemChanged(Long ItemNo) {

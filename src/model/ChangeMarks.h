@@ -37,6 +37,11 @@
 // it found (KeptMark), unless other work marked or cleared it meanwhile.
 // Nothing else: an Undo back to the saved state still counts as a change.
 //
+// A change of an entity that stands (no keeper's own work) also gives up
+// what was undone in its drawing. The undo module, which stands above this
+// one, puts that routine in StandingChangeHook when it registers: this
+// module includes nothing of it.
+//
 // Sections:
 //   Marking
 //   Clearing and asking
@@ -56,9 +61,14 @@ namespace lintavo {
 // (0, the support data) is passed over.
 void MarkDrawingChanged(Long DwgNo);
 // Entity ObjNo (1..ObjCount) was changed in place: its drawing is marked,
-// and what was undone there is given up (GiveUpUndone) unless a keeper's
-// own work made the change.
+// and, unless a keeper's own work made the change, StandingChangeHook is
+// called with the drawing's number.
 void EntityChanged(Long ObjNo);
+// Called by EntityChanged with the number (1..10) of a drawing where a
+// change stands: UndoRedo's GiveUpUndone, put here when it registers.
+// nullptr: nothing is called (the model run without that module). Filled
+// at registration, before main; never reset.
+extern void (*StandingChangeHook)(Long DwgNo);
 // Item ItemNo (1..ItemCount) was changed in place: its drawing is marked.
 void ItemChanged(Long ItemNo);
 // A flag of item ItemNo (1..ItemCount; Show or Lock) := Value; its drawing

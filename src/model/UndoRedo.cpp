@@ -625,7 +625,9 @@ void ResetUndoRedo() {
 }
 
 namespace {
-const ModuleRegistrar Registered({"UndoRedo", FloorModel, ResetUndoRedo});
+// A change the marks module marks in place gives up what was undone.
+void PlugUndoRedo() { StandingChangeHook = GiveUpUndone; }
+const ModuleRegistrar Registered({"UndoRedo", FloorModel, ResetUndoRedo, {}, PlugUndoRedo});
 }  // namespace
 
 }  // namespace lintavo

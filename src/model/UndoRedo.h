@@ -69,7 +69,8 @@ void Redo();  // does again the lowest live step above the undo position
 // An entity of drawing DwgNo was changed in place, outside the steps: what
 // was undone there is given up for good and Redo goes off, as after a new
 // step. The changes Undo and Redo make themselves, and a dialog's sample,
-// give up nothing. ChangeMarks calls it for every entity change it marks.
+// give up nothing. ChangeMarks calls it, through the hook this module puts
+// there when it registers, for every entity change it marks.
 void GiveUpUndone(Long DwgNo);
 // Forgets every step of drawing DwgNo (1..10): counter and position 0, nothing
 // to redo, and no erase batch left for Un Erase Last; the Edit items follow

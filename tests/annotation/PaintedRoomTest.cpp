@@ -1,13 +1,16 @@
 // Painted rooms selected and moved as a user selects and moves them: a
 // window around a figure, however it was turned, and Select Area take its
 // lines, its paint and what lies inside, so that a Move keeps the paint
-// within the walls; and Redo after such a move brings nothing back.
+// within the walls, also with the area's boundary shown and edited with the
+// figure; and Redo after such a move brings nothing back.
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <vector>
 
 #include "annotation/PaintedArea.h"
 #include "commands/EditFixture.h"
+#include "commands/GripFrame.h"
 #include "model/ViewCache.h"
 #include "platform/Numbers.h"
 #include "support/ListClicks.h"
@@ -127,6 +130,81 @@ TEST_F(PaintedRoomTest, AWindowAroundATurnedFigureTakesItsPaintAndAMoveKeepsTheP
     ExpectSelectedExactly(whole);
     MoveBy(0.25, 0.25, 3, 0);
     EXPECT_NEAR(BoxOf(lines).x1, box.x1 + 3, 1e-9);
+    ExpectPaintWithinLines(area, lines);
+  }
+}
+
+// A small L with its notch at the lower left, made an area and painted, its
+// boundary shown again by Edit, Show and taken with the figure by a window,
+// then edited in place: the boundary goes where the lines go, once, and the
+// area's box and its paint's insertion points are taken again from it, so
+// that a window around the edited figure takes its lines, its boundary and
+// its paint, and the paint lies within the lines.
+TEST_F(PaintedRoomTest, AShownBoundaryEditedWithItsFigureKeepsThePaintWhereAWindowAroundTheFigureTakesIt) {
+  const auto gripFrameTurn = [this] {
+    DrawingDriver::PressButton("Move");
+    const GripPoint pivot = FramePivot;
+    input_->PressAt(input_->PositionOfPixel(WorkGrips[9].X + 1, WorkGrips[9].Y));
+    const QPointF to = input_->PositionOfPixel(pivot.X + 52, pivot.Y + 30);  // a turn of 30 degrees
+    input_->MoveToPosition(to, Qt::LeftButton);
+    input_->ReleaseAt(to);
+    input_->Escape();
+  };
+  struct Edit {
+    const char* name;
+    std::function<void()> apply;
+  };
+  const Edit edits[] = {
+      {"Rotate a twelfth", [this] { DrawingDriver::Choose("mnuEditRotate"); input_->ClickEach({{2, 1.5}, {4, 2.65}}); }},
+      {"grip frame turned", gripFrameTurn},
+      {"Move", [this] { MoveBy(2, 1.5, 2, 1); }},
+      {"Rescale 2 across, 1.5 up",
+       [this] {
+         DrawingDriver::Choose("mnuEditRescale");
+         input_->ClickAt(1.5, 1);
+         for (const char* scale : {"2", "1.5"}) {
+           input_->Type(scale);
+           input_->Enter();
+         }
+       }},
+  };
+  for (const Edit& edit : edits) {
+    SCOPED_TRACE(edit.name);
+    DrawingDriver::Choose("mnuEditShow");  // the boundaries of the figures before, erased with them
+    EraseEverything();
+    const std::vector<Long> lines = PaintedFigure(
+        *input_, Responder(), {{2, 1}, {3, 1}, {3, 2}, {1.5, 2}, {1.5, 1.5}, {2, 1.5}}, Green, Red);
+    const Long fill = ObjCount - 1, hatch = ObjCount;
+    ASSERT_EQ(Objs[hatch].Rtype, EntityHatch);
+    const Long area = Objs[hatch].ObjectID;
+    const Long boundary = AreaBoundary(area);
+    ASSERT_NE(boundary, 0);
+    DrawingDriver::Choose("mnuEditShow");
+    ASSERT_EQ(Objs[boundary].Show, FlagTrue);
+    std::vector<Long> whole = lines;
+    whole.insert(whole.end(), {boundary, fill, hatch});
+    SelectWindow(1.2, 0.7, 3.3, 2.3);
+    ExpectSelectedExactly(whole);
+
+    edit.apply();
+    // The boundary went with the lines, not twice as far: each of its
+    // corners lies on the start of a line.
+    for (Integer k = 1; k <= Objs[boundary].NPoints; ++k) {
+      const bool onALine = std::any_of(lines.begin(), lines.end(), [&](Long line) {
+        return std::hypot(PX(boundary, k) - PX(line, 1), PY(boundary, k) - PY(line, 1)) < 1e-9;
+      });
+      EXPECT_TRUE(onALine) << "corner " << k << " at " << PX(boundary, k) << ", " << PY(boundary, k);
+    }
+    for (const Long paint : {fill, hatch}) {
+      EXPECT_EQ(PX(paint, 1), Items[area].Xmin) << "entity " << paint;
+      EXPECT_EQ(PY(paint, 1), Items[area].Ymin) << "entity " << paint;
+    }
+    // A window close around the figure: the corner the paint had before a
+    // turn lies outside it.
+    DrawingDriver::Choose("mnuSelectClr");
+    const Box box = BoxOf(lines);
+    SelectWindow(box.x1 - 0.1, box.y1 - 0.1, box.x2 + 0.1, box.y2 + 0.1);
+    ExpectSelectedExactly(whole);
     ExpectPaintWithinLines(area, lines);
   }
 }

@@ -1,5 +1,6 @@
 // Placing text characters and typing them: Place Text from the Insert menu,
 // a click and keys in the drawing window.
+#include <cmath>
 #include <cstdio>
 
 #include "annotation/TextFixture.h"
@@ -218,6 +219,54 @@ TEST_F(TextEntryTest, AutoSwitchesTakeTheAngleFromTheBaseLineAndTheHeightFromThe
     EXPECT_EQ(ActiveTool, 0);
     EXPECT_TRUE(EqualsFreshRedraw()) << c.autoSize << c.autoAngle;
     for (Long i : Chars()) EraseObj(i);
+  }
+}
+
+// Auto Text Size with the height point on the base line (level, or slanted
+// with Auto Text Angle) or snapped onto a stored point a Single cannot tell
+// from it: the height is asked for again, with nothing stored and nothing
+// drawn, and the next height point that gives a height is taken.
+TEST_F(TextEntryTest, AHeightPointThatGivesNoHeightIsAskedForAgainAndStoresNothing) {
+  AddLine(1.5, 1e-46, 1.5, 0.5);  // its first end 1e-46 above y = 0
+  RefreshDocView(doc_);
+  const struct {
+    const char* name;
+    Integer autoAngle, toleranceSnap;
+    Double clicks[4][2];  // origin, base-line point, height point refused, height point taken
+    Double refusedY;      // the refused height point's Y as the click gives it
+    Double height;        // of the character then written
+  } cases[] = {
+      {"on a level base line", 0, 0, {{1, 1}, {2, 1}, {1.5, 1}, {1.5, 1.5}}, 1, 0.5},
+      {"on a slanted base line", FlagTrue, 0, {{1, 1}, {2, 2}, {1.5, 1.5}, {1, 2}}, 1.5, std::sqrt(0.5)},
+      {"snapped a Single's rounding off the base line", 0, FlagTrue, {{1, 0}, {2, 0}, {1.5, 0}, {1.5, 0.5}}, 1e-46,
+       0.5},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    CancelTools();
+    AutoTextSize = FlagTrue;
+    AutoTextAngle = c.autoAngle;
+    ToleranceSnap = c.toleranceSnap;
+    const Long before = ObjCount;
+    DrawingDriver::Choose("mnuInsertText");
+    input_->ClickEach({{c.clicks[0][0], c.clicks[0][1]}, {c.clicks[1][0], c.clicks[1][1]}});
+    ASSERT_EQ(MessagePanel(2), "Auto Text Size - Enter Text Height");
+    input_->ClickAt(c.clicks[2][0], c.clicks[2][1]);
+    ASSERT_EQ(PickY, c.refusedY);
+    EXPECT_EQ(MessagePanel(2), "Auto Text Size - Enter Text Height");
+    EXPECT_EQ(TextKeyEntry, 0);
+    EXPECT_EQ(TextEntryState.BoxShown, 0);
+    EXPECT_EQ(ObjCount, before);
+
+    input_->ClickAt(c.clicks[3][0], c.clicks[3][1]);
+    EXPECT_EQ(MessagePanel(2), "Enter First Character >");
+    input_->Type("A");
+    const std::vector<Long> written = Chars();
+    ASSERT_EQ(written.size(), 1U);
+    EXPECT_NEAR(PY(written[0], 2), c.height, 1e-6);
+    input_->Escape();
+    EXPECT_TRUE(EqualsFreshRedraw());
+    EraseObj(written[0]);
   }
 }
 

@@ -17,7 +17,6 @@
 #include "model/Picks.h"
 #include "model/ProgramState.h"
 #include "model/UndoRedo.h"
-#include "model/ViewCache.h"
 #include "platform/Numbers.h"
 
 namespace lintavo {
@@ -64,10 +63,11 @@ void ApplyMatrix(Double x, Double y, Double& outX, Double& outY) {
 }
 
 // Every counted point P := Ref + M (P - origin), origin (0, 0) for relative
-// points or the reference point; widened into the extents when asked. The
-// entity index is told by the applier once the entity's scale and rotation
-// have changed too: a text character covers its glyph through all three.
-void MovePoints(Long objNo, bool aboutRef, bool widen) {
+// points or the reference point. The entity index, the extents of the
+// entity's drawing and its layer's box are told by the applier once the
+// entity's scale and rotation have changed too: a text character covers its
+// glyph through all three.
+void MovePoints(Long objNo, bool aboutRef) {
   const AdjustTransformRec& t = AdjustTransform;
   const ObjRec& obj = Objs[objNo];
   const Long first = obj.PointID;
@@ -80,7 +80,6 @@ void MovePoints(Long objNo, bool aboutRef, bool widen) {
     ApplyMatrix(p.X - originX, p.Y - originY, x, y);
     p.X = t.RefX + x;
     p.Y = t.RefY + y;
-    if (widen) UpdateExtents(p.X, p.Y);
   }
 }
 
@@ -110,7 +109,6 @@ void AdjustCompound(Long objNo) {
     scale.Y *= AdjustTransform.ScaleY;
   }
   TurnCompound(obj);
-  ExtentsChanged = FlagTrue;
   if (obj.Rtype >= EntityDimension) UpdateItemExtents(obj.ObjectID);
 }
 
@@ -171,7 +169,7 @@ void ArcToEllipticalArc(Long objNo) {
 
 void TransformObj(Long ObjNo) {
   if (ObjNo < 1 || ObjNo > ObjCount) return;
-  MovePoints(ObjNo, false, true);
+  MovePoints(ObjNo, false);
   AdjustCompound(ObjNo);
   ObjPointsChanged(ObjNo);
 }
@@ -189,7 +187,7 @@ Long ScaleObj(Long ObjNo) {
       target = ObjCount;
     }
   }
-  MovePoints(target, true, true);
+  MovePoints(target, true);
   AdjustCompound(target);
   ObjPointsChanged(target);
   return target;
@@ -197,7 +195,7 @@ Long ScaleObj(Long ObjNo) {
 
 void ApplyTransformToPoints(Long ObjNo) {
   if (ObjNo < 1 || ObjNo > ObjCount) return;
-  MovePoints(ObjNo, true, false);
+  MovePoints(ObjNo, true);
   const ObjRec& obj = Objs[ObjNo];
   if (obj.Rtype >= FirstCompoundType) TurnCompound(obj);
   ObjPointsChanged(ObjNo);

@@ -17,7 +17,8 @@
 // (ObjPointsChanged) once its points, its scale and its rotation all stand,
 // so picking, snapping and the redraw of a part of the drawing find it
 // where it now lies and as large as it now is (a text character covers its
-// glyph through all three).
+// glyph through all three), and the extents of its own drawing and the box
+// of its own layer, not the current layer's, widen to hold it.
 //
 // Sections:
 //   The transform
@@ -53,18 +54,16 @@ void SetAdjustTransform(Double RefX, Double RefY, Single ScaleX, Single ScaleY, 
 
 // ---- Appliers --------------------------------------------------------------------------
 // The points as coordinates relative to the reference point: P' = Ref + M P.
-// Widens the drawing and layer extents; a compound's scale is multiplied and
-// its rotation turned, and a dimension's, fill's or hatch's item extents
-// recomputed.
+// A compound's scale is multiplied and its rotation turned, and a
+// dimension's, fill's or hatch's item extents recomputed.
 void TransformObj(Long ObjNo);
 // About the reference point: P' = Ref + M (P - Ref), as TransformObj for
 // compounds. With unequal scales a circle first becomes an ellipse and an
 // arc an elliptical arc (the new entity, selected; the old one erased);
 // returns the entity that was scaled: ObjNo, or that replacement.
 Long ScaleObj(Long ObjNo);
-// About the reference point without the circle conversion and without
-// extents: P' = Ref + M (P - Ref); a compound's rotation is turned, its
-// scale left.
+// About the reference point without the circle conversion: P' = Ref +
+// M (P - Ref); a compound's rotation is turned, its scale left.
 void ApplyTransformToPoints(Long ObjNo);
 // Whether Ref + M (P + (Dx, Dy)) is a finite point for every moved point P
 // of the entity (a circle's or an arc's whole extent included) and a

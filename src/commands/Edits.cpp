@@ -176,7 +176,7 @@ void EraseSelected() {
     obj.Selected = FlagFalse;
     ++count;
   });
-  ExtentsChanged = FlagTrue;
+  MarkExtentsChanged(CurDwg);
   RefreshActiveView();
   ShowStatus("Erased " + std::to_string(count) + " Lines", 2);
 }
@@ -203,7 +203,7 @@ void UneraseLast() {
     ++count;
     ++Dwgs[CurDwg].Nlines;
   }
-  if (count > 0) ExtentsChanged = FlagTrue;
+  if (count > 0) MarkExtentsChanged(CurDwg);
   ++batch;
   RefreshActiveView();
   ShowStatus("Un Erased " + std::to_string(count) + " Lines", 2);
@@ -216,15 +216,15 @@ void UneraseLast() {
 void MoveEntityBy(Long ObjNo, Double Dx, Double Dy) {
   const ObjRec& obj = Objs[ObjNo];
   const Long first = obj.PointID;
-  const bool compound = obj.Rtype >= FirstCompoundType;
-  const Long count = compound ? 1 : obj.NPoints;
+  const Long count = obj.Rtype >= FirstCompoundType ? 1 : obj.NPoints;
   for (Long k = first; k < first + count; ++k) {
     Pnts[k].X += Dx;
     Pnts[k].Y += Dy;
-    if (!compound) UpdateExtents(Pnts[k].X, Pnts[k].Y);
   }
   if (obj.Rtype >= EntityDimension) UpdateItemExtents(obj.ObjectID);
-  ObjPointsChanged(ObjNo);  // a dimension covers its item's box: told once that box stands
+  // A dimension covers its item's box: told once that box stands. Its own
+  // drawing and layer widen to hold it, whichever layer is current.
+  ObjPointsChanged(ObjNo);
 }
 
 void ShowMoveCursor() {
@@ -253,7 +253,6 @@ void MoveSelected() {
   const auto move = [dx, dy](Long i) { MoveEntityBy(i, dx, dy); };
   ForEachSelected(move);
   CarryBoundaries(carried, move);
-  ExtentsChanged = FlagTrue;
   EndEditCommand();
 }
 
@@ -409,6 +408,7 @@ void TakeIntoThisDrawing(Long copyNo, const DrawingWindow* window) {
     if (*link >= 1 && *link <= ItemCount && Items[*link].DwgNo != 0 && Items[*link].DwgNo != CurDwg) *link = 0;
   }
   EntityLinksChanged(copyNo);
+  WidenExtentsByEntity(copyNo);  // its points widened no layer here as they were added: its new one takes them
 }
 
 // Whether Paste has anything to place.

@@ -112,7 +112,7 @@ void ForEachSelected(Visit visit) {
 void BeforeSelectionPointsChange();
 // Entity ObjNo moved by (Dx, Dy) in place: a compound by its insertion point
 // (and a dimension's, fill's or hatch's item extents recomputed), any other
-// entity by every point, widening the drawing's extents.
+// entity by every point, widening its own drawing's extents and its own layer's box.
 void MoveEntityBy(Long ObjNo, Double Dx, Double Dy);
 void DrawEntity(Long ObjNo);    // drawn with its own pen
 void ShowMoveCursor();          // the move pointer "hwe.cur" of the application folder

@@ -208,9 +208,8 @@ void MoveChosenPoint() {
   Pnts[PickedPntIndex].X = x;
   Pnts[PickedPntIndex].Y = y;
   if (Objs[obj].Rtype == EntityArc) RepairArc(obj, static_cast<Integer>(PickedPntIndex - Objs[obj].PointID + 1));
-  ObjPointsChanged(obj);
+  ObjPointsChanged(obj);  // its drawing and layer widen to hold the moved point
   DrawObject(obj);
-  ExtentsChanged = FlagTrue;
   EndModifyCommand(false);
 }
 
@@ -248,7 +247,7 @@ void BreakPickedObj() {
   if (result != BreakDone) DrawObject(obj);
   switch (result) {
     case BreakDone:
-      ExtentsChanged = FlagTrue;
+      MarkExtentsChanged(Objs[obj].DwgNo);
       EntityChanged(obj);
       EndModifyCommand(false);
       return;

@@ -195,9 +195,7 @@ void ReplaceTrimmedObj(Long ObjNo, Double X1, Double Y1, Double X2, Double Y2) {
   p1.Y = Y1;
   p2.X = X2;
   p2.Y = Y2;
-  UpdateExtents(X1, Y1);
-  UpdateExtents(X2, Y2);
-  ObjPointsChanged(copy);
+  ObjPointsChanged(copy);  // widens the line's own layer, which the copy keeps
   DrawObject(copy);
 }
 

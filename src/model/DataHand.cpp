@@ -17,7 +17,6 @@
 #include "model/ProgramState.h"
 #include "model/Top.h"
 #include "model/UndoRedo.h"
-#include "model/ViewCache.h"
 
 namespace lintavo {
 
@@ -243,14 +242,14 @@ bool AddPnt(Double X, Double Y) {
   if (PreviewMode) return true;  // a dialog's sample widens no drawing, nor changes it
   EntityChanged(ObjCount);  // a point added to an entity that was stored since its AddObj
   if (obj.Rtype < FirstCompoundType) {
-    UpdateExtents(X, Y);
+    WidenDrawingExtents(obj.DwgNo, obj.LayerID, X, Y);
     return true;
   }
   if (PntSeq != 1) return true;
-  UpdateExtents(X, Y);
+  WidenDrawingExtents(obj.DwgNo, obj.LayerID, X, Y);
   if (obj.ObjectID >= 1 && obj.ObjectID <= ItemCount) {
     const ItemRec& item = Items[obj.ObjectID];
-    UpdateExtents(X + item.Xmax, Y + item.Ymax);
+    WidenDrawingExtents(obj.DwgNo, obj.LayerID, X + item.Xmax, Y + item.Ymax);
   }
   return true;
 }
@@ -319,14 +318,27 @@ void ResolveObjLayer(Long ObjNo, DbKey key) {
   }
 }
 
-void UpdateExtents(Double X, Double Y) {
-  WidenBox(Dwgs[CurDwg], X, Y);
-  // With no current layer (0) only the drawing widens: Items(0) stays zero.
-  const DrawingWindow* window = ActiveDrawingWindow();
-  if (window && window->Current_Layer >= 1 && window->Current_Layer <= ItemCount) {
-    WidenBox(Items[window->Current_Layer], X, Y);
-  }
-  ExtentsChanged = FlagTrue;
+// ---- Extents of drawings and layers ----------------------------------------------------------
+
+void MarkExtentsChanged(Integer DwgNo) {
+  if (DwgNo >= 1 && DwgNo <= MaxDwgNo) Dwgs[DwgNo].ExtentsChanged = FlagTrue;
+}
+
+void WidenDrawingExtents(Integer DwgNo, Long LayerNo, Double X, Double Y) {
+  if (DwgNo < 1 || DwgNo > MaxDwgNo) return;
+  WidenBox(Dwgs[DwgNo], X, Y);
+  if (IsLayerOfDrawing(LayerNo, DwgNo)) WidenBox(Items[LayerNo], X, Y);
+  MarkExtentsChanged(DwgNo);
+}
+
+void WidenExtentsByEntity(Long ObjNo) {
+  if (PreviewMode || ObjNo < 1 || ObjNo > ObjCount) return;
+  const ObjRec& obj = Objs[ObjNo];
+  if (obj.Erased || obj.NPoints < 1) return;
+  const Integer dwgNo = obj.DwgNo;
+  const Long layerNo = obj.LayerID;
+  WidenByEntity<Double>(obj, [dwgNo, layerNo](Double X, Double Y) { WidenDrawingExtents(dwgNo, layerNo, X, Y); });
+  MarkExtentsChanged(dwgNo);
 }
 
 Double EnclosedArea(const ObjRec& Obj) {

@@ -177,6 +177,7 @@ struct DwgRec {
   Double Ymin = 0;
   Double Xmax = 0;
   Double Ymax = 0;
+  Integer ExtentsChanged = 0;  // -1 while its entities changed since ComputeDrawingExtents last measured it; not stored
   String Author;
   Date CreationDate;
   Double Xlimit = 0;        // sheet width, world units
@@ -281,7 +282,28 @@ ItemRec& NewItemNamed(Integer Kind, const String& Name);
 void FirstFreeName(String& Name, const char* Prefix, bool (*Taken)(Long& Index));
 void NewDwgRec(Integer DwgNo);  // fills slot DwgNo for a new empty drawing window
 void ResolveObjLayer(Long ObjNo, DbKey layerKey);  // a loaded layer key into the entity's layer item index
-void UpdateExtents(Double X, Double Y);  // widens the current drawing and the current layer
+
+// ---- Extents of drawings and layers ----------------------------------------------------------
+// Each drawing's extents and each layer's box follow that drawing's and that
+// layer's own entities, whichever window is active: a point is taken into the
+// drawing its entity belongs to and the layer the entity names, and only that
+// drawing is marked for its extents to be measured again (DwgRec's
+// ExtentsChanged, which only the measuring of that drawing clears). Boxes only
+// widen here; a full measure (ComputeDrawingExtents) shrinks them.
+//
+// Marks drawing DwgNo (1..MaxDwgNo; any other number is passed over) for its
+// extents to be measured again before Show All fits them.
+void MarkExtentsChanged(Integer DwgNo);
+// Widens drawing DwgNo's extents and, when LayerNo is a layer item of that
+// drawing, the layer's box to take in (X, Y); marks the drawing. With no
+// layer (0), or another drawing's, only the drawing widens: Items(0) stays
+// zero. AddPnt calls it for every point of the entity it builds.
+void WidenDrawingExtents(Integer DwgNo, Long LayerNo, Double X, Double Y);
+// Widens the extents of entity ObjNo's own drawing and the box of its own
+// layer to take in what it draws now (WidenByEntity), and marks the drawing.
+// An erased entity, one of no drawing (a component's) and a dialog's sample
+// widen nothing. ObjPointsChanged calls it for every entity changed in place.
+void WidenExtentsByEntity(Long ObjNo);
 
 // ---- Boxes of extents ----------------------------------------------------------------------------
 // The fit, the items' extents, the component extents and the grip frame

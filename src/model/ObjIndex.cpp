@@ -514,6 +514,7 @@ void ObjIndexAdded(Long ObjNo) {
 
 void ObjPointsChanged(Long ObjNo) {
   EntityChanged(ObjNo);
+  WidenExtentsByEntity(ObjNo);
   ObjPointsChangedUnmarked(ObjNo);
 }
 

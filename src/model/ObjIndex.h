@@ -76,7 +76,9 @@ namespace lintavo {
 // ---- Keeping the index current ---------------------------------------------------------
 void ObjIndexAdded(Long ObjNo);     // entity ObjNo was just appended (AddObj, CopyObj, AddLoadedObj)
 // Entity ObjNo's points, point count or type changed in place: its owner is
-// noted (NoteOwnerPointsChanged) and its drawing marked changed (EntityChanged).
+// noted (NoteOwnerPointsChanged), its drawing marked changed (EntityChanged),
+// and its drawing's extents and its layer's box widened to hold it where it
+// now lies (WidenExtentsByEntity), whichever drawing and layer are current.
 void ObjPointsChanged(Long ObjNo);
 // The same without the mark, for points that change no drawing: those AddPnt
 // gives the entity being built (AddObj marked it, a dialog's sample marks

@@ -17,7 +17,6 @@
 #include "model/ProgramState.h"
 #include "model/ServicesAbove.h"
 #include "model/Top.h"
-#include "model/ViewCache.h"
 
 namespace lintavo {
 namespace {
@@ -166,7 +165,6 @@ bool GiveShape(Long objNo, const EntityShape& shape) {
     pnt.Y = shape.Points[static_cast<size_t>(k)].Y;
   }
   ObjPointsChanged(objNo);
-  ExtentsChanged = FlagTrue;
   if (shown) PaintShown(objNo);
   return true;
 }
@@ -180,6 +178,7 @@ void SwapFlags(UndoEntry& entry) {
   std::swap(obj.Show, entry.OtherShow);
   std::swap(obj.Erased, entry.OtherErased);
   EntityChanged(objNo);
+  MarkExtentsChanged(obj.DwgNo);  // it left its drawing or came back
   if (!obj.Erased) PaintShown(objNo);
 }
 
@@ -462,6 +461,7 @@ void EraseObj(Long ObjNo) {
   obj.Erased = FlagTrue;
   --dwg.Nlines;
   EntityChanged(ObjNo);
+  MarkExtentsChanged(obj.DwgNo);
 }
 
 // The step that erased the entity is the one its Flag names; a step of
@@ -537,6 +537,7 @@ bool DeleteChosenItem(Long Index, Integer Kind, void (*Delete)(Long), Long& Sele
 void DetachWithOwner(Long ObjNo) {
   EntityChanged(ObjNo);  // while it still names its drawing
   ObjRec& obj = Objs[ObjNo];
+  MarkExtentsChanged(obj.DwgNo);
   obj.Flag = FlagDeletedWithOwner;
   obj.Show = FlagFalse;
   obj.DwgNo = 0;
@@ -614,7 +615,7 @@ void ResetModel() {
   ObjIndexCutBack();
   ForgetSelections();  // no entity is left in a set nor on the clipboard
   ClearEveryDrawingChanged();  // no drawing is left to save
-  ExtentsChanged = FlagTrue;
+  for (Integer dwgNo = 1; dwgNo <= MaxDwgNo; ++dwgNo) MarkExtentsChanged(dwgNo);
 }
 
 void ResetUndoRedo() {

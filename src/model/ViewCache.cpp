@@ -13,7 +13,6 @@ Double ViewWinMinX = 0, ViewWinMinY = 0, ViewWinMaxX = 0, ViewWinMaxY = 0;
 Single ViewScaleX = 1, ViewScaleY = 1;
 Single ViewZoom = 1;
 Single PickTolerance = 0;
-Integer ExtentsChanged = 0;
 
 // ---- Saving and loading ------------------------------------------------------------------
 
@@ -65,7 +64,6 @@ void ResetViewCache() {
   ViewScaleX = ViewScaleY = 1;
   ViewZoom = 1;
   PickTolerance = 0;
-  ExtentsChanged = 0;
 }
 
 namespace {

@@ -68,13 +68,10 @@ inline bool ClipToPixelGuard(Double& x1, Double& y1, Double& x2, Double& y2) {
   return ClipSegmentToBox(PixelGuard, x1, y1, x2, y2);
 }
 
-// ---- Extents --------------------------------------------------------------------------
-extern Integer ExtentsChanged;  // flag: geometry changed since ComputeDrawingExtents last ran
-
 // ---- Saving and loading ------------------------------------------------------------------
 // The view of one surface as the cache holds it: the pixel bounds, origin,
-// world window, scale and zoom above (not PickTolerance or ExtentsChanged,
-// which belong to the window's drawing rather than to the surface).
+// world window, scale and zoom above (not PickTolerance, which belongs to
+// the window's drawing rather than to the surface).
 struct ViewCacheState {
   Long PixMinX = 0, PixMinY = 0, PixMaxX = 0, PixMaxY = 0;  // ViewPixMinX..ViewPixMaxY
   Single BaseX = 0, BaseY = 0;                              // ViewBaseX, ViewBaseY

@@ -315,7 +315,6 @@ void CopyDefinitionIntoDrawing(Long item, Double X, Double Y, Single sx, Single 
     TransformObj(copyNo);
   }
   SetAdjustTransform(0, 0, 1, 1, 0);
-  ExtentsChanged = FlagTrue;
 }
 
 void NoSelectionMessages() {

@@ -88,6 +88,7 @@ void MoveSelectionToLayer(Long layer) {
     if (!IsDrawnSelected(obj)) continue;
     obj.LayerID = layer;
     EntityChanged(i);
+    WidenExtentsByEntity(i);  // the layer's box holds its new entity
   }
 }
 

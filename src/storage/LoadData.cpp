@@ -16,7 +16,6 @@
 #include "model/ProgramState.h"
 #include "model/SupportLists.h"
 #include "model/Top.h"
-#include "model/ViewCache.h"
 #include "platform/Database.h"
 #include "platform/Prompts.h"
 #include "platform/Recordset.h"
@@ -394,7 +393,7 @@ void RecomputeLoadedExtents(Integer dwgNo) {
     }
   }
   if (!any) dwg.Xmin = dwg.Ymin = dwg.Xmax = dwg.Ymax = 0;
-  ExtentsChanged = FlagTrue;
+  MarkExtentsChanged(dwgNo);
 }
 
 // Reads the Drawing row of CurDrawID into Dwgs(dwgNo). False when the key

@@ -128,14 +128,15 @@ void ZoomLimits() {
 }
 
 // The drawing's live objects; a drawing without any shows its sheet. The
-// extents are measured again only after a change.
+// extents are measured again only after a change in this drawing: a measure
+// of another window's drawing leaves this one's mark alone.
 void ZoomAll() {
   ShowTitle("ZOOM ALL ");
   if (Dwgs[CurDwg].Nlines == 0) {
     ZoomLimits();
     return;
   }
-  if (ExtentsChanged) ComputeDrawingExtents();
+  if (Dwgs[CurDwg].ExtentsChanged) ComputeDrawingExtents();
   ZoomToDrawing();
 }
 

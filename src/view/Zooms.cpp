@@ -483,7 +483,7 @@ void ComputeDrawingExtents() {
   }
   ExtentsPass = FlagFalse;
   DrawEnabled = FlagTrue;
-  ExtentsChanged = FlagFalse;
+  Dwgs[CurDwg].ExtentsChanged = FlagFalse;  // this drawing's mark only: others keep theirs
 
   DwgRec& dwg = Dwgs[CurDwg];
   // A drawing without a point keeps the sentinel box.

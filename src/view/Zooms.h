@@ -107,7 +107,8 @@ void RestoreViewWindow();
 
 // ---- Extents and redraw ----------------------------------------------------------------------
 // Extents of the current drawing and its layers by an extents pass over its
-// live objects, with a margin of 1/100 of the size on every side.
+// live objects, with a margin of 1/100 of the size on every side; clears the
+// current drawing's ExtentsChanged mark, and no other drawing's.
 void ComputeDrawingExtents();
 // Clears ActiveDoc and readies a new picture of the current drawing: the
 // extents of noted items, the view cache, the pick reach, the read-outs, the

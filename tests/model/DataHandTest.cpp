@@ -185,18 +185,39 @@ TEST_F(DataHandTest, ANonFiniteCoordinateIsRefusedAndItsEntityTakenOutOfTheDrawi
     for (Long k = 1; k <= PntCount; ++k) EXPECT_TRUE(std::isfinite(Pnts[k].X) && std::isfinite(Pnts[k].Y));
   }
   // A compound's far corner summed past the largest real widens nothing.
-  UpdateExtents(std::numeric_limits<Double>::max() * 2, 0);
+  WidenDrawingExtents(1, 0, std::numeric_limits<Double>::max() * 2, 0);
   EXPECT_TRUE(std::isfinite(Dwgs[1].Xmax));
 }
 
-TEST_F(DataHandTest, ExtentsWithNoCurrentLayerLeaveItemZeroAlone) {
+// A point widens its drawing, and the layer it names only when that is a
+// layer of the same drawing; only that drawing is marked to be measured again.
+TEST_F(DataHandTest, APointWidensItsDrawingAndOnlyALayerOfThatDrawing) {
   AddItem(ItemLayer);
-  doc_.Current_Layer = 0;
-  UpdateExtents(5, -3);
-  EXPECT_EQ(Dwgs[1].Xmax, 5);
-  EXPECT_EQ(Dwgs[1].Ymin, -3);
-  EXPECT_EQ(Items[0].Xmax, 0);
-  EXPECT_EQ(ExtentsChanged, FlagTrue);
+  const Long own = ItemCount;
+  AddItem(ItemGroup);
+  const Long group = ItemCount;
+  CurDwg = 2;
+  AddItem(ItemLayer);
+  const Long foreign = ItemCount;
+  CurDwg = 1;
+  const struct {
+    const char* name;
+    Long layer;
+    bool widened;
+  } rows[] = {{"no layer", 0, false}, {"its drawing's layer", own, true},
+              {"another drawing's layer", foreign, false}, {"a group", group, false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    for (const Long i : {Long{0}, own, group, foreign}) Items[i].Xmax = Items[i].Ymin = 0;
+    Dwgs[1].ExtentsChanged = Dwgs[2].ExtentsChanged = 0;
+    WidenDrawingExtents(1, row.layer, 5, -3);
+    EXPECT_EQ(Dwgs[1].Xmax, 5);
+    EXPECT_EQ(Dwgs[1].Ymin, -3);
+    EXPECT_EQ(Dwgs[1].ExtentsChanged, FlagTrue);
+    EXPECT_EQ(Dwgs[2].ExtentsChanged, 0);
+    EXPECT_EQ(Dwgs[2].Xmax, 0);
+    for (const Long i : {Long{0}, own, group, foreign}) EXPECT_EQ(Items[i].Xmax, i == row.layer && row.widened ? 5 : 0) << i;
+  }
 }
 
 TEST_F(DataHandTest, LoadedLayerKeyBecomesTheLayerOfItsDrawingOrNone) {

@@ -217,14 +217,15 @@ TEST_F(UndoRedoTest, ResetCutsTheTablesBackToTheBaseCounts) {
   BaseItemCount = 0;
   AddLine(0, 0, 5, 5);
   Dwgs[CurDwg].SelectSet = 3;
-  ExtentsChanged = FlagFalse;
+  Dwgs[1].ExtentsChanged = Dwgs[2].ExtentsChanged = FlagFalse;
   ResetModel();
   EXPECT_EQ(ObjCount, 1);
   EXPECT_EQ(PntCount, 0);
   EXPECT_EQ(ItemCount, 0);
   EXPECT_EQ(SelectionSetNumber(), 0);
   EXPECT_EQ(doc_.IsDirty, 0);
-  EXPECT_EQ(ExtentsChanged, FlagTrue);
+  EXPECT_EQ(Dwgs[1].ExtentsChanged, FlagTrue);  // every drawing lost its entities
+  EXPECT_EQ(Dwgs[2].ExtentsChanged, FlagTrue);
   EXPECT_EQ(Dwgs[1].Nlines, 1);  // the drawing slots are not touched
 }
 

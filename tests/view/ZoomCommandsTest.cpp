@@ -3,10 +3,12 @@
 #include <QDialog>
 #include <QImage>
 #include <functional>
+#include <string>
 
 #include "model/DataHand.h"
 #include "model/Top.h"
 #include "storage/DbSchema.h"
+#include "storage/FileMenu.h"
 #include "storage/LoadData.h"
 #include "storage/SaveData.h"
 #include "storage/TestDatabase.h"
@@ -275,6 +277,61 @@ TEST_F(ZoomCommandsTest, ExtremeViewsAreRefusedWithAMessageAndLeaveTheViewAsItWa
     EXPECT_EQ(after.maxY, before.maxY);
     EXPECT_TRUE(Idle());
     EXPECT_EQ(MessagePanel(3), row.message);
+  }
+}
+
+// ---- Show All after another window measured its own drawing --------------------------------
+
+// Window 1 holds a near line and a far one, fitted by Show All; the far line
+// is erased; another window measures its own drawing (a fit, a save, an
+// open); back in window 1, Show All fits the near line alone.
+TEST_F(ZoomCommandsTest, ShowAllFitsWhatItsDrawingHoldsWhateverAnotherWindowMeasured) {
+  DwgDbPath = ScratchPath("Measured_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  using Step = std::function<void(const frmDocument&)>;
+  const Step nothing = [](const frmDocument&) {};
+  const Step save = [this](const frmDocument&) { FileSaveAsOffered(Responder(), false); };
+  const struct {
+    const char* name;
+    Step prepare;  // in the other window, before the far line is erased
+    Step measure;  // in the other window, after it
+  } rows[] = {
+      {"Full Drawing", nothing, [](const frmDocument&) { DrawingDriver::Choose("mnuViewZoomFit"); }},
+      {"Show All", nothing, [](const frmDocument&) { DrawingDriver::Choose("mnuViewShowAll"); }},
+      {"File, Save", nothing, save},
+      {"File, Open", save,
+       [this](const frmDocument& other) {
+         const DwgRec& stored = Dwgs[other.ID];
+         FileOpenStored(Responder(), stored.DrawID, stored.Name);
+       }},
+  };
+  AddLine(0, 0, 2, 1);
+  Long id = 2;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Activate(doc_);
+    const Long far = AddLine(20, 0, 21, 1);
+    DrawingDriver::Choose("mnuViewShowAll");
+    ASSERT_GT(doc_->XVmax, 21);
+    FixedDpiDocument* other = Open(id, "Other " + std::to_string(id));
+    ++id;
+    AddLine(5, 5, 6, 6);
+    row.prepare(*other);
+
+    Activate(doc_);
+    DrawingDriver::Choose("mnuSelectWindow");
+    input_->ClickAt(19.5, -0.5);
+    input_->ClickAt(21.5, 1.5);
+    input_->Escape();
+    DrawingDriver::Choose("mnuEditErase");
+    ASSERT_EQ(Objs[far].Erased, FlagTrue);
+
+    Activate(other);
+    row.measure(*other);
+    Activate(doc_);
+    DrawingDriver::Choose("mnuViewShowAll");
+    EXPECT_LT(doc_->XVmax, 3);  // the near line, 0 to 2, with its margin
+    EXPECT_GT(doc_->XVmax, 2);
   }
 }
 

@@ -151,7 +151,7 @@ TEST_F(ZoomsTest, DrawingExtentsGetAHundredthOfTheirSizeOnEverySide) {
   EXPECT_EQ(dwg.Nlines, 2);
   EXPECT_EQ(Items[layer].Nlines, 2);
   EXPECT_EQ(Items[layer].Xmax, 10);  // layers get no margin
-  EXPECT_EQ(ExtentsChanged, 0);
+  EXPECT_EQ(dwg.ExtentsChanged, 0);
 }
 
 TEST_F(ZoomsTest, ExtentsStartFromTheFirstPointAndTheirMarginNeverLeavesTheFiniteReals) {

@@ -379,7 +379,7 @@ void frmDocument::SelectLoadedLayer() {
 }
 
 void frmDocument::StartZoomAll() {
-  ExtentsChanged = FlagTrue;
+  MarkExtentsChanged(static_cast<Integer>(ID));
   ZoomCommand = ZoomAllCode;
   ActiveTool = ToolZooms;
   SelectTool();

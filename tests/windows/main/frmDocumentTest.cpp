@@ -91,13 +91,14 @@ TEST_F(frmDocumentTest, AfterAModelResetTheNextActivationPreparesTheDrawingAgain
 TEST_F(frmDocumentTest, TheFirstActivationFitsTheSheetOnlyWhenThereIsASheetWidth) {
   FixedDpiDocument* doc = Open(1);
   EXPECT_EQ(ZoomCommand, 0);
-  EXPECT_EQ(ExtentsChanged, 0);
+  EXPECT_EQ(Dwgs[1].ExtentsChanged, 0);
   EXPECT_EQ(doc->View_Scale, 1);
   EXPECT_EQ(doc->XVmin, 0);
   DefDwgWidth = 11;
   Open(2);
   EXPECT_EQ(ZoomCommand, 1);
-  EXPECT_EQ(ExtentsChanged, FlagTrue);
+  EXPECT_EQ(Dwgs[2].ExtentsChanged, FlagTrue);
+  EXPECT_EQ(Dwgs[1].ExtentsChanged, 0);
 }
 
 TEST_F(frmDocumentTest, ClosingAChangedDrawingAsksAndNoReleasesTheDrawing) {

@@ -31,7 +31,6 @@
 #include "model/Top.h"
 #include "model/TypedEntry.h"
 #include "model/UndoRedo.h"
-#include "model/ViewCache.h"
 #include "picking/Selection.h"
 #include "platform/Pointers.h"
 #include "platform/Services.h"

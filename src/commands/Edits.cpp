@@ -93,13 +93,13 @@ void ClearCommandFlags() {
 
 void BeforeSelectionPointsChange() {
   const Long entities = ObjCount - BaseObjCount;
-  if (SelectedCount() > entities / 4) ResetObjIndex();
+  if (SelectedCount(entities / 4 + 1) > entities / 4) ResetObjIndex();
 }
 
 void DrawEntity(Long ObjNo) { DrawObject(ObjNo); }
 
 bool CheckSelection(const char* Title) {
-  if (SelectedCount() >= 1) return true;
+  if (AnythingSelected()) return true;
   ShowStatus(Title, 1);
   NoSelectionError();
   return false;
@@ -161,7 +161,7 @@ namespace {
 void EraseSelected() {
   ShowStatus("Erase Selected Lines", 1);
   ShowStatus("", 2);
-  if (!EditActive || SelectedCount() < 1) {
+  if (!EditActive || !AnythingSelected()) {
     NoSelectionError();
     return;
   }
@@ -304,7 +304,7 @@ void CopySelected() {
 void HideSelected() {
   ShowStatus("Hide Selected Lines", 1);
   ShowStatus("", 2);
-  if (SelectedCount() < 1) {
+  if (!AnythingSelected()) {
     NoSelectionError();
     return;
   }
@@ -350,7 +350,7 @@ namespace {
 template <typename Field, typename Value>
 void RestyleSelected(const char* title, Field ObjRec::*field, Value value) {
   ShowStatus(title, 1);
-  if (SelectedCount() > 0) {
+  if (AnythingSelected()) {
     ForEachSelected([&](Long i) {
       Objs[i].*field = value;
       EntityChanged(i);
@@ -374,7 +374,7 @@ void ClipboardCopy() {
   ShowStatus("", 2);
   // Refused before its click as well as at it: an empty selection leaves
   // the clipboard as it was.
-  if (SelectedCount() < 1) {
+  if (!AnythingSelected()) {
     NoSelectionError();
     return;
   }

@@ -199,7 +199,7 @@ void FrameAroundSelection() {
 
 void StartModifySelected() {
   ShowStatus("Modify Selected", 1);
-  if (SelectedCount() < 1) return NoSelectionError();
+  if (!AnythingSelected()) return NoSelectionError();
   if (ToolStep != 0) return;
   FrameDragsFromInside = FlagFalse;
   FrameAroundSelection();

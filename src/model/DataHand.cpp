@@ -336,8 +336,15 @@ void WidenExtentsByEntity(Long ObjNo) {
   const ObjRec& obj = Objs[ObjNo];
   if (obj.Erased || obj.NPoints < 1) return;
   const Integer dwgNo = obj.DwgNo;
-  const Long layerNo = obj.LayerID;
-  WidenByEntity<Double>(obj, [dwgNo, layerNo](Double X, Double Y) { WidenDrawingExtents(dwgNo, layerNo, X, Y); });
+  if (dwgNo < 1 || dwgNo > MaxDwgNo) return;
+  // The drawing and the layer are found once: this runs for every entity
+  // a Move of the whole drawing changes.
+  DwgRec& drawing = Dwgs[dwgNo];
+  ItemRec* layer = IsLayerOfDrawing(obj.LayerID, dwgNo) ? &Items[obj.LayerID] : nullptr;
+  WidenByEntity<Double>(obj, [&drawing, layer](Double X, Double Y) {
+    WidenBox(drawing, X, Y);
+    if (layer) WidenBox(*layer, X, Y);
+  });
   MarkExtentsChanged(dwgNo);
 }
 

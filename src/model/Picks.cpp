@@ -17,10 +17,10 @@ std::vector<Long> ClipboardTaken;
 
 Integer SelectionSetNumber() { return CurDwg >= 0 && CurDwg <= MaxDwgNo ? Dwgs[CurDwg].SelectSet : 0; }
 
-Long SelectedCount() {
+Long SelectedCount(Long Enough) {
   Long count = 0;
   const Long last = ObjCount;
-  for (Long i = BaseObjCount + 1; i <= last; ++i)
+  for (Long i = BaseObjCount + 1; i <= last && count < Enough; ++i)
     if (IsDrawnSelected(Objs[i])) ++count;
   return count;
 }

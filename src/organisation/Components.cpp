@@ -446,7 +446,7 @@ void PlaceComponentImage() {
 // behind, and Enter, which is no click, makes nothing.
 void CreateComponent() {
   ShowStatus("Create Component", 1);
-  if (SelectedCount() < 1) return NoSelectionMessages();
+  if (!AnythingSelected()) return NoSelectionMessages();
   if (ToolStep == 0) {
     ShowStatus("Enter a Reference Point >", 2);
     ComponentStage = StageWaiting;
@@ -479,7 +479,7 @@ void CreateComponent() {
 // Make Into leaves them in the drawing, as Create copies none of them.
 void MakeIntoComponent() {
   ShowStatus("Make Into a Component", 1);
-  if (SelectedCount() < 1) return NoSelectionMessages();
+  if (!AnythingSelected()) return NoSelectionMessages();
   NewComponent();
   StartComponentExtents();
   const Long item = ComponentItem;

@@ -159,7 +159,7 @@ void ShowGroup() {
 
 void AddSelectedGroup() {
   ShowStatus("ADD Selected Group", 1);
-  if (SelectedCount() < 1) {
+  if (!AnythingSelected()) {
     ShowStatus("No Items Selected!!", 2);
     EndGroupCommand();
     return;

@@ -117,7 +117,7 @@ void SetCurrentLayer() {
         FitViewToWindow();
       }
       ShowStatus("Layer: " + layer.Name + " is Top Layer", 2);
-      if (SelectedCount() >= 1 &&
+      if (AnythingSelected() &&
           MsgBox("Do you want to move the currently selected lines to this Layer?", vbYesNo, "Select Layer") == vbYes)
         MoveSelectionToLayer(SelectedLayer);
     }

@@ -560,7 +560,7 @@ void frmDocument::ShowSelectionProperties() {
   // The step ends here: its previews and marks go with it.
   if (ToolStep > 0 && RemoveCommandImages()) RedrawView();
   ToolStep = 0;
-  if (SelectedCount() < 1) return;
+  if (!AnythingSelected()) return;
   SaveViewWindow();
   ShowLineProperties();
   ActiveDoc = this;

@@ -282,7 +282,8 @@ void SelectByChooser(const ChooserRow& row) {
     EndWithRedraw();
     return;
   }
-  StartNewSelectionSet();
+  // An area without a boundary selects nothing and leaves the selection
+  // as it was: the new set starts only once there is something to test.
   if (row.Kind == SelectKindArea &&
       !(SelectionServices.BuildBoundarySpans && SelectionServices.BuildBoundarySpans(itemNo))) {
     RefreshActiveView();
@@ -290,6 +291,7 @@ void SelectByChooser(const ChooserRow& row) {
     EndSelectionCommand();
     return;
   }
+  StartNewSelectionSet();
   bool windowValid = false;
   if (row.Kind == SelectKindView) {
     const ItemRec& view = Items[itemNo];

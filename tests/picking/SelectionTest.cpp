@@ -143,6 +143,9 @@ TEST_F(SelectionTest, ChooserCommandsReportByKindAndStartANewSet) {
       {"mnuSelectGroup", true, "", layer, "Group:  - Name Not Found", 0},
       {"mnuSelectView", false, "", 0, "", 0},
       {"mnuSelectArea", true, "Area 1", layer, "AREA: Area 1 - Boundary Not Found", 0},
+      // A failed Select Area leaves the selection as it was, drawn and stamped alike.
+      {"mnuSelectLayer", true, "Layer 1", layer, "Layer: Layer 1 - Selected", FlagTrue},
+      {"mnuSelectArea", true, "Area 1", layer, "AREA: Area 1 - Boundary Not Found", FlagTrue},
   };
   for (const Row& row : rows) {
     ChooserAnswers = row.answers;
@@ -153,6 +156,9 @@ TEST_F(SelectionTest, ChooserCommandsReportByKindAndStartANewSet) {
     EXPECT_EQ(Objs[a].Selected, row.selected) << row.item << " " << row.name;
     EXPECT_EQ(SelectionActive, 0);
   }
+  SelectWindow(3, 3, 4, 4);  // empty paper: the set is counted again
+  EXPECT_EQ(Objs[a].Selected, FlagTrue);
+  EXPECT_EQ(SelectedCount(), 1);
   SelectionServices = saved;
 }
 

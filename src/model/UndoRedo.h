@@ -29,11 +29,12 @@
 // In-place edits (move, rotate, rescale, move point, hide, show, restyle)
 // make no step, but like a new step they give up what was undone: a step
 // redone over a drawing that went on without it would bring back what no
-// longer fits it (a fill whose figure has moved since). Un Erase Last brings a whole erase batch back at once,
-// outside the steps, and drops the steps that erased it. A step keeps its
-// entity's flags, and its changes' shapes or looks, as they stand on its
-// other side and swaps them with the entity's own, so that Undo then Redo gives back
-// the drawing as it stood, hidden entities hidden.
+// longer fits it (a fill whose figure has moved since). Un Erase Last
+// brings a whole erase batch back at once, outside the steps, and drops
+// the steps that erased it. A step keeps its entity's flags, and its
+// changes' shapes or looks, as they stand on its other side and swaps them
+// with the entity's own, so that Undo then Redo gives back the drawing as
+// it stood, hidden entities hidden.
 //
 // The Edit menu's Undo and Redo items show what the next step does. Their
 // captions are fixed texts; three of them end in a blank.

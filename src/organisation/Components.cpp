@@ -16,6 +16,7 @@
 #include <numbers>
 
 #include "commands/Adjust.h"
+#include "commands/Edits.h"
 #include "commands/GripFrame.h"
 #include "model/ChangeMarks.h"
 #include "model/DataHand.h"
@@ -323,15 +324,6 @@ void NoSelectionMessages() {
   EndComponentCommand(FlagFalse);
 }
 
-// Every selected, shown entity of the current drawing, in index order.
-template <typename Visit>
-void ForEachSelectedShown(Long last, Visit visit) {
-  for (Long i = BaseObjCount + 1; i <= last; ++i) {
-    const ObjRec& obj = Objs[i];
-    if (IsDrawnSelected(obj)) visit(i);
-  }
-}
-
 // A selection with nothing a definition can hold: the definition just made,
 // still the last item, goes, and nothing is created.
 void RefuseEmptyComponent() {
@@ -455,12 +447,11 @@ void CreateComponent() {
   if (ComponentStage != StageWaiting || TypedReady) return;
   TakePickPoint(CompRefX, CompRefY);
   StartComponentExtents();
-  const Long last = ObjCount;  // the copies are not copied again
   NewComponent();
   const Long item = ComponentItem;
   Long count = 0;
   const DrawingMarkKept unchanged;  // the copies go into the definition, not the drawing
-  ForEachSelectedShown(last, [&](Long i) {
+  ForEachSelected([&](Long i) {  // the copies appended are not visited
     if (!IsCopiedByOffset(Objs[i].Rtype)) return;
     CopyObjOffset(i, -CompRefX, -CompRefY);
     MakeDefinitionGeometry(ObjCount, item);
@@ -484,7 +475,7 @@ void MakeIntoComponent() {
   StartComponentExtents();
   const Long item = ComponentItem;
   Long count = 0, layer = 0, color = 0;
-  ForEachSelectedShown(ObjCount, [&](Long i) {
+  ForEachSelected([&](Long i) {
     if (!IsCopiedByOffset(Objs[i].Rtype)) return;
     if (count == 0) {
       layer = Objs[i].LayerID;

@@ -101,8 +101,9 @@ Long UserLayerOf(const DrawingWindow* Window) {
 
 // ---- Visibility ------------------------------------------------------------------
 
-bool IsObjLayerVisible(Long ObjNo) {
-  const Long layer = Objs[ObjNo].LayerID;
+bool IsObjLayerVisible(Long ObjNo) { return IsLayerVisible(Objs[ObjNo].LayerID); }
+
+bool IsLayerVisible(Long layer) {
   // A layer link out of the table reads as the blank entry: hidden.
   const bool shown = layer >= 0 && layer <= ItemCount && Items[layer].Show;
   if (PreviewMode) return layer == PreviewLayer || (PreviewAllLayers && shown);

@@ -60,6 +60,8 @@ Long UserLayerOf(const DrawingWindow* Window);
 // the current layer lent (UserLayerOf); else the layer's Show flag, also
 // while there is no current layer (a link 0 reads the blank, hidden Items(0)).
 bool IsObjLayerVisible(Long ObjNo);
+// The same rule for the entities of layer Items index LayerID (any value).
+bool IsLayerVisible(Long LayerID);
 // Whether entity ObjNo can be picked: its layer is the active window's
 // current layer (even hidden or locked), or View_Layers is on and its layer
 // is shown and not locked. Edit_layers is not read. Without a drawing window

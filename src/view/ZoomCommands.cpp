@@ -127,16 +127,17 @@ void ZoomLimits() {
   EndZoomCommand();
 }
 
-// The drawing's live objects; a drawing without any shows its sheet. The
-// extents are measured again only after a change in this drawing: a measure
-// of another window's drawing leaves this one's mark alone.
+// The drawing's live objects as the window shows them; a drawing without any
+// shows its sheet. The extents are measured again only after a change in
+// this drawing or of the layers it shows: a measure of another window's
+// drawing leaves this one's mark alone.
 void ZoomAll() {
   ShowTitle("ZOOM ALL ");
   if (Dwgs[CurDwg].Nlines == 0) {
     ZoomLimits();
     return;
   }
-  if (Dwgs[CurDwg].ExtentsChanged) ComputeDrawingExtents();
+  if (ExtentsNeedMeasure()) ComputeDrawingExtents();
   ZoomToDrawing();
 }
 
@@ -289,10 +290,9 @@ bool ZoomToExtents() {
   window->YVmin = ZoomExtMinY;
   window->XVmax = ZoomExtMaxX;
   window->YVmax = ZoomExtMaxY;
-  const bool fitted = FitViewToWindow();
-  // The world window describes the whole area again (also when the fit
+  // The fit leaves the world window describing the whole area (also when it
   // refused the rectangle), so nothing the area shows is culled.
-  UpdateWorldWindow();
+  const bool fitted = FitViewToWindow();
   RedrawView();
   return fitted;
 }

@@ -14,6 +14,7 @@
 #include "view/Zooms.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -190,6 +191,10 @@ bool FitViewToWindow() {
   window->XVscale = window->YVscale = window->View_Scale * PixelsPerUnit;
   window->VbaseX = ToSingle(window->View_MinX + width / 2.0 - window->XVscale * ViewCenterX);
   window->Vbasey = ToSingle(window->View_Miny + height / 2.0 - window->YVscale * ViewCenterY);
+  // The world window becomes all the area shows, the padding beside the
+  // rectangle included: the redraw, the fills, the grid and the print cull
+  // by it, and would leave out what lies there.
+  UpdateWorldWindow(*window);
   LoadViewCache();
   return true;
 }
@@ -210,7 +215,6 @@ void RestoreViewWindow() {
   std::swap(window->XVmax, PrevViewWindow.MaxX);
   std::swap(window->YVmax, PrevViewWindow.MaxY);
   FitViewToWindow();
-  UpdateWorldWindow();
   RedrawView();
 }
 
@@ -321,9 +325,22 @@ class ExtentsBoxes {
     if (layer_ != 0) CopyBox(layerBox_, Items[layer_]);
     layer_ = 0;
   }
-  // ExtendExtents, with PenLayer = layer, at every point own was taken from.
-  void Widen(Long layer, const LocalBox& own) {
-    WidenSides(drawing_, own);
+  // After a routine that widened the records itself: with Shown, both boxes
+  // are read again; otherwise the drawing's box stays as it was put, so what
+  // the routine added there is dropped at the next Put (an entity of a layer
+  // not shown widens only its layer).
+  void TakeAfter(bool Shown) {
+    if (Shown) {
+      Take();
+      return;
+    }
+    layer_ = 0;
+    items_ = ItemCount;
+  }
+  // ExtendExtents, with PenLayer = layer, at every point own was taken from;
+  // the drawing's box only when the entity is Shown (its layer shows now).
+  void Widen(Long layer, const LocalBox& own, bool Shown) {
+    if (Shown) WidenSides(drawing_, own);
     // Item 0 is the blank entry of entities without a layer: it is never widened.
     if (layer < 1 || layer > items_) return;
     if (layer != layer_) {
@@ -347,7 +364,8 @@ class ExtentsBoxes {
 // excepted), and a circle or an arc adds its rim as it is drawn
 // (WidenByRim); every other simple drawer draws nothing in this pass.
 // An entity of more points than ScrPts holds takes DrawObject's own routines.
-void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
+// Shown: its layer shows now, and the drawing's box takes it too.
+void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes, bool Shown) {
   const Long n = obj.NPoints;
   if (PlacementOn || n + 100 > ScrPtsMax) {
     boxes.Put();
@@ -356,7 +374,7 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
     LoadObjScrPts(ObjNo);
     if (obj.Rtype == EntityCircle) DrawObjCircle();
     if (obj.Rtype == EntityArc) DrawObjArc();
-    boxes.Take();
+    boxes.TakeAfter(Shown);
     return;
   }
   const PntRec* points = Pnts.data() + obj.PointID;
@@ -374,7 +392,7 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
   if (obj.Rtype == EntityCircle || obj.Rtype == EntityArc)
     WidenByRim(obj.Rtype, &loaded[1], [loaded] { return Distance(loaded[1], loaded[2]); },
                [&own](Double X, Double Y) { own.Take(X, Y); });
-  if (own.Any()) boxes.Widen(obj.LayerID, own.Box());
+  if (own.Any()) boxes.Widen(obj.LayerID, own.Box(), Shown);
 }
 
 // One compound entity (a component, character, dimension, fill or hatch)
@@ -382,8 +400,8 @@ void TakeSimpleIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
 // setting the surface's pen: its insertion point, loaded into ScrPts as
 // LoadObjScrPts loads it, then its item's box through the placement
 // (DrawCompound's extents branch) widen the boxes held in locals. A type past
-// the hatch (a damaged row) has its insertion point only.
-void TakeCompoundIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes) {
+// the hatch (a damaged row) has its insertion point only. Shown as above.
+void TakeCompoundIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes, bool Shown) {
   PenLayer = obj.LayerID;
   PenPntCount = obj.NPoints;
   const PntRec& p = Pnts[obj.PointID];
@@ -391,17 +409,17 @@ void TakeCompoundIntoExtents(const ObjRec& obj, Long ObjNo, ExtentsBoxes& boxes)
   ScrPts[1].Y = p.Y;
   PointsBox own;
   own.Take(p.X, p.Y);
-  if (own.Any()) boxes.Widen(obj.LayerID, own.Box());
+  if (own.Any()) boxes.Widen(obj.LayerID, own.Box(), Shown);
   if (obj.Rtype > EntityHatch) return;
   // Finding a broken link's item may load it, which writes the records.
   boxes.Put();
   Double x[BoxCorners], y[BoxCorners];
   const bool linked = CompoundExtentsCorners(ObjNo, x, y);
-  boxes.Take();
+  boxes.TakeAfter(Shown);
   if (!linked) return;
   PointsBox placed;
   for (int k = 0; k < BoxCorners; ++k) placed.Take(x[k], y[k]);
-  if (placed.Any()) boxes.Widen(PenLayer, placed.Box());  // as ExtendExtents, after what a load set
+  if (placed.Any()) boxes.Widen(PenLayer, placed.Box(), Shown);  // as ExtendExtents, after what a load set
 }
 
 // Whether the layer of each entity shows, by layer, as IsObjLayerVisible
@@ -427,6 +445,9 @@ class LayerShows {
 // Draws every live object of the current drawing in an extents pass; returns
 // how many there were and counts each on its layer. Each object takes the
 // road of its kind above; the pen is left as DrawObject would have left it.
+// The drawing's box takes what the window shows now; each layer's box takes
+// its own shown entities whether the layer shows or not, so that a layer
+// hidden at the measure still has the box the chooser and Select Layer fit.
 Long ExtentsPassOverObjects() {
   const Long last = ObjCount;
   Long count = 0;
@@ -440,14 +461,16 @@ Long ExtentsPassOverObjects() {
     // An object without a layer (0) counts on no item: Items(0) stays blank.
     const Long layer = obj.LayerID;
     if (layer >= 1 && layer <= ItemCount) ++Items[layer].Nlines;
-    // DrawObject's own skips: no surface, a hidden layer, a hidden object.
-    if (!ActiveDoc || (!PlacementOn && !shows.Of(i)) || !obj.Show) continue;
+    // DrawObject's own skips: no surface, a hidden object; a hidden layer
+    // is skipped for the drawing's box only.
+    if (!ActiveDoc || !obj.Show) continue;
+    const bool shown = PlacementOn || shows.Of(i);
     if (obj.Rtype >= FirstCompoundType) {
-      TakeCompoundIntoExtents(obj, i, boxes);
+      TakeCompoundIntoExtents(obj, i, boxes, shown);
     } else {
-      TakeSimpleIntoExtents(obj, i, boxes);
+      TakeSimpleIntoExtents(obj, i, boxes, shown);
     }
-    lastTaken = i;
+    if (shown) lastTaken = i;
   }
   boxes.Put();
   if (lastTaken != 0) {
@@ -457,7 +480,31 @@ Long ExtentsPassOverObjects() {
   return count;
 }
 
+// The layers of each drawing (Items indexes, 0 the blank entry of entities
+// without a layer) that showed when its extents were last measured: the
+// drawing's box holds what they show, so it stands only while they are the
+// ones that show.
+std::array<std::vector<Long>, MaxDwgNo + 1> MeasuredLayersShown;
+
+// The layers of the current drawing whose entities the active window shows
+// now, in item order.
+std::vector<Long> LayersShownNow() {
+  std::vector<Long> shown;
+  if (IsLayerVisible(0)) shown.push_back(0);
+  const Long lastItem = ItemCount;
+  for (Long i = BaseItemCount + 1; i <= lastItem; ++i)
+    if (IsLayerOfCurrentDrawing(Items[i]) && IsLayerVisible(i)) shown.push_back(i);
+  return shown;
+}
+
+bool IsDrawingNumber(Integer DwgNo) { return DwgNo >= 0 && DwgNo <= MaxDwgNo; }
+
 }  // namespace
+
+bool ExtentsNeedMeasure() {
+  if (!IsDrawingNumber(CurDwg)) return true;
+  return Dwgs[CurDwg].ExtentsChanged || MeasuredLayersShown[static_cast<size_t>(CurDwg)] != LayersShownNow();
+}
 
 void ComputeDrawingExtents() {
   if (ObjCount <= BaseObjCount) return;
@@ -484,6 +531,7 @@ void ComputeDrawingExtents() {
   ExtentsPass = FlagFalse;
   DrawEnabled = FlagTrue;
   Dwgs[CurDwg].ExtentsChanged = FlagFalse;  // this drawing's mark only: others keep theirs
+  if (IsDrawingNumber(CurDwg)) MeasuredLayersShown[static_cast<size_t>(CurDwg)] = LayersShownNow();
 
   DwgRec& dwg = Dwgs[CurDwg];
   // A drawing without a point keeps the sentinel box.
@@ -658,6 +706,7 @@ void ResetZooms() {
   PrevViewWindow = ViewWindowRect{};
   ViewCenterX = ViewCenterY = 0;
   DragLastX = DragLastY = 0;
+  for (std::vector<Long>& shown : MeasuredLayersShown) shown.clear();
 }
 
 namespace {

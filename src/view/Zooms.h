@@ -79,11 +79,13 @@ void ApplyViewScale();     // scale and origin from View_Scale about ViewCenterX
 void UpdateWorldWindow();  // XVmin..YVmax from the pixel bounds
 void UpdateWorldWindow(DrawingWindow& Window);  // the same for a window that is not the target
 // Scale and origin so that the world window XVmin..XVmax × YVmin..YVmax fills
-// the area in its tighter direction, centred; the world window itself is
-// left as given. False when the area or the window has no extent, or the
-// view would not be showable (IsShowableView): the scale and origin are
-// then left as they were, the world window is put back to the one they
-// show, and "View Not Valid! View Unchanged" is shown in panel 3.
+// the area in its tighter direction, centred; the world window then becomes
+// what the whole area shows (UpdateWorldWindow), so that what the padding
+// shows beside the rectangle is drawn, filled, gridded and printed too.
+// False when the area or the window has no extent, or the view would not be
+// showable (IsShowableView): the scale and origin are then left as they
+// were, the world window is put back to the one they show, and "View Not
+// Valid! View Unchanged" is shown in panel 3.
 bool FitViewToWindow();
 // Whether the window can show a view of zoom factor viewScale centred on
 // (centreX, centreY): its pixels per unit and the view pixel of the world
@@ -110,6 +112,11 @@ void RestoreViewWindow();
 // live objects, with a margin of 1/100 of the size on every side; clears the
 // current drawing's ExtentsChanged mark, and no other drawing's.
 void ComputeDrawingExtents();
+// Whether the current drawing's extents must be measured again before Show
+// All fits them: its entities changed since the last measure (its
+// ExtentsChanged mark), or the active window shows another set of its layers
+// than showed then (View All, the top layer chosen, a layer shown or hidden).
+bool ExtentsNeedMeasure();
 // Clears ActiveDoc and readies a new picture of the current drawing: the
 // extents of noted items, the view cache, the pick reach, the read-outs, the
 // reference mark (with RefMark, when shown) and the redraw hooks. False,

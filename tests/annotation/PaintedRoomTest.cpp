@@ -2,7 +2,8 @@
 // window around a figure, however it was turned, and Select Area take its
 // lines, its paint and what lies inside, so that a Move keeps the paint
 // within the walls, also with the area's boundary shown and edited with the
-// figure; and Redo after such a move brings nothing back.
+// figure; and Redo after such a move brings nothing back. A view fitted to
+// one room draws and prints the room beside it that the window shows.
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -14,6 +15,8 @@
 #include "model/ViewCache.h"
 #include "platform/Numbers.h"
 #include "support/ListClicks.h"
+#include "view/Grids.h"
+#include "view/PrintedPage.h"
 #include "windows/show/frmAreaSelect.h"
 
 namespace lintavo {
@@ -297,6 +300,66 @@ TEST_F(PaintedRoomTest, AMoveAfterAnUndoGivesUpWhatWasUndone) {
   EXPECT_TRUE(EqualsFreshRedraw());
   // Undo still takes back what came before: the lines the square was drawn with.
   EXPECT_TRUE(main_->mnuEditUndo->isEnabled());
+}
+
+// Two painted rooms side by side, the right one tall and narrow, made a
+// group: a view fitted to the right room by Select Area, and by Select Group,
+// shows the left room in the padding beside it. The window culls by all it
+// shows: its world window is what its pixels show, the left room's paint
+// and the grid are drawn there as a pan of no distance draws them, and the
+// printed page shows that paint too.
+TEST_F(PaintedRoomTest, AViewFittedToOneRoomDrawsAndPrintsTheRoomBesideIt) {
+  PaintedSquare(*input_, Responder(), 1.5, 1, 1, Green, Red);
+  const std::vector<Long> right =
+      PaintedFigure(*input_, Responder(), {{3, 0.5}, {3.5, 0.5}, {3.5, 3.5}, {3, 3.5}}, Green, Red);
+  SelectWindow(2.8, 0.3, 3.7, 3.7);
+  GroupTheSelection();
+  GridOn = FlagTrue;
+  GridColor = 0x808080;  // grey: apart from the paint
+  const auto chooseLastRow = [](auto& dialog) {
+    ClickLastRow(dialog.List1);
+    dialog.OKButton->click();
+  };
+  const struct {
+    const char* road;
+    std::function<void()> fit;
+  } roads[] = {
+      {"Select Area",
+       [&] {
+         Responder().OnDialog<frmAreaSelect>(chooseLastRow);
+         DrawingDriver::Choose("mnuSelectArea");
+       }},
+      {"Select Group",
+       [&] {
+         Responder().OnDialog<frmGroupSelect>(chooseLastRow);
+         DrawingDriver::Choose("mnuSelectGroup");
+       }},
+  };
+  int printed = 0;
+  for (const auto& road : roads) {
+    SCOPED_TRACE(road.road);
+    ShowWithReach(48, 24);
+    road.fit();
+    ASSERT_GT(doc_->XVscale, 48) << "fitted to the room";
+    const DrawingWindow& w = *doc_;
+    EXPECT_NEAR(w.XVmin, (w.View_MinX - w.VbaseX) / w.XVscale, 1e-9);
+    EXPECT_NEAR(w.XVmax, (w.View_Maxx - w.VbaseX) / w.XVscale, 1e-9);
+    EXPECT_NEAR(w.YVmin, (w.View_Miny - w.Vbasey) / w.YVscale, 1e-9);
+    EXPECT_NEAR(w.YVmax, (w.View_Maxy - w.Vbasey) / w.YVscale, 1e-9);
+    ASSERT_LT(w.XVmin, 1.5) << "the left room lies in the padding";
+    EXPECT_GT(PaintBeyond(BoxOf(right)), 200) << "the left room's paint";
+    const QImage fitted = doc_->Image().copy();
+
+    const QString path = QString::fromStdString(ScratchPath("fitted " + std::to_string(++printed) + ".pdf"));
+    const PdfFirstPage pdf = FilePrintedPage(Responder(), path, 100);
+    ASSERT_EQ(MessagePanel(3), "Drawing printed.");
+    const PrintedPageMap map(Printer().pageLayout(), pdf.image);
+    EXPECT_TRUE(InkOfColourIn(pdf.image, map.Box(1.5, 1, 2.5, 2, 0.1), PrimaryInk::Green)) << "on paper";
+
+    UpdateWorldWindow();
+    RedrawView();
+    EXPECT_TRUE(doc_->Image() == fitted) << "as a pan of no distance draws it";
+  }
 }
 
 }  // namespace

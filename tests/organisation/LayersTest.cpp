@@ -239,6 +239,58 @@ TEST_F(LayersTest, SetCurrentMovesOnlyTheSelectedLinesOfThisDrawingOnYes) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+// Show All fits what the drawing shows now, and each layer keeps its own
+// lines' box whatever the window showed at the measure. After View Top
+// Layer and Show All, the chooser gives the other layer its line's size and
+// OK fits that line; View All again, or a line hidden and shown again, and
+// Show All takes in every line shown.
+TEST_F(LayersTest, ShowAllFitsWhatTheWindowShowsAndEachLayerKeepsItsOwnBox) {
+  const Long first = FirstLayer(), second = EnsureLayer("Second");
+  const Long nearLine = lintavo::AddLine(1, 1, 2, 1.5), farLine = lintavo::AddLine(20, 1, 21, 1.5);
+  Objs[nearLine].LayerID = first;
+  Objs[farLine].LayerID = second;
+  const auto shows = [this](Double x) { return doc_->XVmin < x && x < doc_->XVmax; };
+  QAction* viewAll = main_->BarButton(main_->tbToolBar, "ViewLayers");
+
+  viewAll->trigger();  // View Top Layer: the first layer alone
+  ASSERT_EQ(doc_->View_Layers, 0);
+  Choose("mnuViewShowAll");
+  EXPECT_FALSE(shows(20.5));
+  EXPECT_EQ(Items[second].Xmin, 20);
+  EXPECT_EQ(Items[second].Ymax, 1.5);
+  QString width;
+  Responder().OnDialog<frmLayerSelect>([&width](frmLayerSelect& dialog) {
+    ClickRow(dialog.List1, 1);
+    width = dialog.lblWidth->text();
+    dialog.OKButton->click();
+  });
+  main_->BarButton(main_->tbToolBar, "Layers")->trigger();
+  EXPECT_EQ(doc_->Current_Layer, second);
+  EXPECT_FALSE(width.contains("200000")) << width.toStdString();
+  EXPECT_TRUE(shows(20) && shows(21)) << "OK fits the layer's line";
+
+  viewAll->trigger();  // View All again
+  ASSERT_NE(doc_->View_Layers, 0);
+  Choose("mnuViewShowAll");
+  EXPECT_TRUE(shows(1) && shows(21)) << "View All, then Show All";
+
+  // The far line hidden, a line drawn, Show All; then Show and Show All.
+  Choose("mnuSelectWindow");
+  input_->ClickEach({{19.5, 0.5}, {21.5, 2}});
+  input_->Escape();
+  Choose("mnuEditHide");
+  input_->Escape();
+  Choose("mnuDrawLineSingle");
+  input_->ClickEach({{1, 2}, {2, 2}});
+  input_->Escape();
+  Choose("mnuViewShowAll");
+  EXPECT_FALSE(shows(20.5)) << "measured without the hidden line";
+  Choose("mnuEditShow");
+  input_->Escape();
+  Choose("mnuViewShowAll");
+  EXPECT_TRUE(shows(1) && shows(21)) << "Show, then Show All";
+}
+
 TEST_F(LayersTest, SetCurrentOnALayerWithoutAShowableBoxKeepsTheView) {
   const struct {
     const char* name;

@@ -3,7 +3,8 @@
 // curves, entities hidden, erased, off the layer table or in another
 // drawing), ComputeDrawingExtents leaves the boxes of the drawing and of its
 // layers, their counts and the areas' sizes exactly as the routine that
-// draws every object through DrawObject with drawing off.
+// draws every object through DrawObject with drawing off: the drawing's box
+// as the window shows its layers, each layer's box as if every layer showed.
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -121,8 +122,28 @@ class ExtentsPassTest : public EditFixture {
   }
 
   // The fit's extents as they were taken before the pass had its short
-  // road: every live object of the drawing through DrawObject.
+  // road, every live object of the drawing through DrawObject: the layers'
+  // boxes from a pass with the hidden layers shown, the drawing's from a
+  // pass with the layers as they are.
   static void ExtentsThroughDrawObject() {
+    std::vector<Long> hidden;
+    for (Long i = BaseItemCount + 1; i <= ItemCount; ++i)
+      if (Items[i].Rtype == ItemLayer && Items[i].DwgNo == CurDwg && !Items[i].Show) hidden.push_back(i);
+    for (const Long i : hidden) Items[i].Show = FlagTrue;
+    PassThroughDrawObject();
+    const std::vector<ItemRec> everyLayerShown(Items.begin(), Items.begin() + ItemCount + 1);
+    for (const Long i : hidden) Items[i].Show = FlagFalse;
+    PassThroughDrawObject();
+    for (Long i = BaseItemCount + 1; i <= ItemCount; ++i) {
+      if (Items[i].Rtype != ItemLayer || Items[i].DwgNo != CurDwg) continue;
+      Items[i].Xmin = everyLayerShown[static_cast<size_t>(i)].Xmin;
+      Items[i].Ymin = everyLayerShown[static_cast<size_t>(i)].Ymin;
+      Items[i].Xmax = everyLayerShown[static_cast<size_t>(i)].Xmax;
+      Items[i].Ymax = everyLayerShown[static_cast<size_t>(i)].Ymax;
+    }
+  }
+
+  static void PassThroughDrawObject() {
     const Double emptyMin = std::numeric_limits<Double>::max(), emptyMax = std::numeric_limits<Double>::lowest();
     auto setBox = [](auto& record, Double min, Double max) {
       record.Xmin = record.Ymin = min;

@@ -39,7 +39,7 @@ class GripScene {
       AddObj(EntityLine, 2);
       AddPnt(x, y);
       AddPnt(x + width / 200, y + height / 300);
-      Objs[ObjCount].Selected = FlagTrue;
+      SetSelectedFlag(ObjCount, FlagTrue);
     }
     Dwgs[CurDwg].SelectSet = 1;
     RedrawView();

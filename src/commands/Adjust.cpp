@@ -133,7 +133,7 @@ void ReplaceByEllipse(Long objNo, Integer newType, Integer newCount, const World
   ObjRec& obj = Objs[copy];
   obj.Rtype = newType;
   obj.NPoints = newCount;
-  obj.Selected = FlagTrue;
+  SetSelectedFlag(copy, FlagTrue);
   // Stamped with the current set, so that the next count keeps it selected.
   obj.Select = SelectionSetNumber();
   Integer written = 0;

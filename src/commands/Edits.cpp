@@ -165,14 +165,12 @@ void EraseSelected() {
     NoSelectionError();
     return;
   }
-  const Long batch = --Dwgs[CurDwg].EraseBatch;
+  const Long batch = NewEraseBatch();
   Long count = 0;
   const WholeRedrawFollows redraw;  // the end's redraw shows every erased entity gone
   ForEachSelected([&count, batch](Long i) {
-    EraseObj(i);
-    ObjRec& obj = Objs[i];
-    obj.Select = batch;
-    obj.Selected = FlagFalse;
+    Objs[i].Selected = FlagFalse;  // erased out of the selection: Undo brings it back unselected
+    EraseObj(i, batch);
     ++count;
   });
   MarkExtentsChanged(CurDwg);
@@ -183,8 +181,8 @@ void EraseSelected() {
 void UneraseLast() {
   ShowStatus("Un Erase Last", 1);
   ShowStatus("", 2);
-  Long& batch = Dwgs[CurDwg].EraseBatch;
-  if (batch >= 0) {
+  const Long batch = TakeLastEraseBatch();
+  if (batch == 0) {
     ShowStatus("NOTHING TO UNERASE !", 2);
     return;
   }
@@ -198,12 +196,12 @@ void UneraseLast() {
     obj.Erased = FlagFalse;
     obj.Selected = FlagFalse;
     DropEraseStep(i);  // Redo must not erase it again
+    obj.Select = 0;    // live again: the batch is spent
     EntityChanged(i);
     ++count;
     ++Dwgs[CurDwg].Nlines;
   }
   if (count > 0) MarkExtentsChanged(CurDwg);
-  ++batch;
   RefreshActiveView();
   ShowStatus("Un Erased " + std::to_string(count) + " Lines", 2);
 }

@@ -10,10 +10,10 @@
 // scan starts: entities appended during a scan are not visited by it.
 //
 // Erase stamps the entities it erases with a batch number of their drawing
-// (DwgRec.EraseBatch, counting down from -1), which Un Erase Last brings
+// (NewEraseBatch: -1, -2 ..., never given twice), which Un Erase Last brings
 // back batch by batch, the last first: each drawing counts its own batches,
 // so an erase in one window never changes what Un Erase Last brings back in
-// another.
+// another. An entity live again carries no batch.
 // The internal clipboard is a list of its own (Picks.h): ClipBoard Copy
 // puts the selection on it, and Paste copies those of its entities that are
 // still selected, shown and not erased, whatever the pasting window selects.

@@ -186,8 +186,9 @@ struct DwgRec {
   Long UndoStep = 0;        // highest undo step issued in the drawing; never lowered by Undo
   Long UndoPos = 0;         // the step the next Undo acts on, 0..UndoStep; Redo acts on UndoPos + 1
   Integer RedoAvailable = 0;  // -1 while an undone step can be redone
-  Long EraseBatch = 0;      // stamp of the drawing's last Erase Un Erase Last has not taken: -1, -2 ...; 0 none; not stored
+  Long EraseBatch = 0;      // erase batch its last Erase was given: -1, -2 ...; never given again while its steps last; 0 none; not stored
   Integer SelectSet = 0;    // number of its selection set, 1..32767; 0 none (Picks); not stored
+  Long SetsStarted = 0;     // sets started in it (every new set and De-Select All): which set is current; not stored
   Integer Changed = 0;      // -1 while it differs from what was last saved or loaded (ChangeMarks); not stored
 };
 

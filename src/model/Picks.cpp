@@ -2,6 +2,9 @@
 // and the internal clipboard.
 #include "model/Picks.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "model/ProgramState.h"
 
 namespace lintavo {
@@ -17,11 +20,68 @@ std::vector<Long> ClipboardTaken;
 
 Integer SelectionSetNumber() { return CurDwg >= 0 && CurDwg <= MaxDwgNo ? Dwgs[CurDwg].SelectSet : 0; }
 
+namespace {
+
+// Each drawing's list of the entities selected in it (1..10; 0 unused), in
+// the order they were selected, and the drawing whose list holds each entity
+// (by Objs index: 0 none, else the drawing number + 1), so that an entity is
+// listed once however often it is selected again.
+std::array<std::vector<Long>, MaxDwgNo + 1> SelectedLists;
+std::vector<Integer> ListedIn;
+
+bool IsOpenDrawingNo(Integer DwgNo) { return DwgNo >= 1 && DwgNo <= MaxDwgNo; }
+
+Integer ListMark(Integer DwgNo) { return static_cast<Integer>(DwgNo + 1); }
+
+// Whether entry ObjNo of drawing DwgNo's list still names a selected entity
+// of that drawing; an entry that does not is dropped from the list.
+// An entity past the end of the table (dropped with a dialog's sample) is
+// no longer listed either, so that the entity given its index later is
+// listed when it is selected.
+bool StillListed(Long ObjNo, Integer DwgNo) {
+  Integer& listed = ListedIn[static_cast<size_t>(ObjNo)];
+  if (listed != ListMark(DwgNo)) return false;  // listed in another drawing's since
+  if (ObjNo > BaseObjCount && ObjNo <= ObjCount) {
+    const ObjRec& obj = Objs[ObjNo];
+    if (obj.Selected && obj.DwgNo == DwgNo) return true;
+  }
+  listed = 0;
+  return false;
+}
+
+void ForgetSelectedLists() {
+  for (std::vector<Long>& list : SelectedLists) list.clear();
+  ListedIn.clear();
+}
+
+}  // namespace
+
+void SetSelectedFlag(Long ObjNo, Integer Value) {
+  if (ObjNo < 1 || ObjNo > ObjCount) return;
+  ObjRec& obj = Objs[ObjNo];
+  obj.Selected = Value;
+  if (!Value || !IsOpenDrawingNo(obj.DwgNo)) return;
+  const size_t at = static_cast<size_t>(ObjNo);
+  if (at >= ListedIn.size()) ListedIn.resize(std::max<size_t>(at + 1, static_cast<size_t>(ObjsMax) + 1), 0);
+  if (ListedIn[at] == ListMark(obj.DwgNo)) return;
+  ListedIn[at] = ListMark(obj.DwgNo);
+  SelectedLists[static_cast<size_t>(obj.DwgNo)].push_back(ObjNo);
+}
+
+// The entries passed on the way are dropped when they no longer name a
+// selected entity of the drawing, so the list shrinks as it is read.
 Long SelectedCount(Long Enough) {
+  if (!IsOpenDrawingNo(CurDwg)) return 0;
+  std::vector<Long>& list = SelectedLists[static_cast<size_t>(CurDwg)];
   Long count = 0;
-  const Long last = ObjCount;
-  for (Long i = BaseObjCount + 1; i <= last && count < Enough; ++i)
+  size_t kept = 0, read = 0;
+  for (; read < list.size() && count < Enough; ++read) {
+    const Long i = list[read];
+    if (!StillListed(i, CurDwg)) continue;
+    list[kept++] = i;
     if (IsDrawnSelected(Objs[i])) ++count;
+  }
+  list.erase(list.begin() + static_cast<std::ptrdiff_t>(kept), list.begin() + static_cast<std::ptrdiff_t>(read));
   return count;
 }
 
@@ -41,6 +101,7 @@ bool IsPlacedByPaste(Long ObjNo) {
 
 void ForgetSelections() {
   for (DwgRec& dwg : Dwgs) dwg.SelectSet = 0;
+  ForgetSelectedLists();
   ClearClipboard();
 }
 
@@ -50,6 +111,7 @@ void ResetPicks() {
   PickedSegments.fill(0);
   PickedCount = 0;
   PickedPntIndex = 0;
+  ForgetSelectedLists();
   ClearClipboard();
 }
 

@@ -44,12 +44,20 @@ inline bool IsDrawnSelected(const ObjRec& obj) {
   return obj.DwgNo == CurDwg && obj.DwgNo >= 1 && obj.Selected && obj.Show && !obj.Erased;
 }
 // The entities drawn selected in the current drawing, counted up to Enough
-// at most: one pass over the entities above the support data (about 10 ms
-// a million), which stops as soon as Enough are found.
+// at most. The count walks the drawing's list of selected entities (below),
+// not the entity table: it costs what the selection holds, and stops as
+// soon as Enough are found.
 Long SelectedCount(Long Enough = std::numeric_limits<Long>::max());
 // Whether the current drawing draws anything selected: the pass stops at
 // the first such entity.
 inline bool AnythingSelected() { return SelectedCount(1) >= 1; }
+// Sets entity ObjNo's Selected flag. Every write that selects an entity
+// goes through here, which notes it in its drawing's list of selected
+// entities; the list may also hold entities deselected, erased or gone
+// since, and drops them as it is next read. (A write that only puts the
+// flag back as it found it, to draw an entity in other colours for a
+// moment, may write the field itself.)
+void SetSelectedFlag(Long ObjNo, Integer Value);
 
 // ---- Internal clipboard ----------------------------------------------------------------
 // The clipboard is a list of its own: ClipBoard Copy replaces it with the

@@ -103,6 +103,9 @@ struct UndoEntry {
   Long ObjNo = 0;       // the entity added or erased; 0 for a change alone
   Integer OtherShow = FlagFalse;   // the entity's Show on the other side; before an add: hidden
   Integer OtherErased = FlagTrue;  // the entity's Erased on the other side; before an add: erased
+  Long Batch = 0;  // the erase batch the entity carries while the step's erase stands; 0 none
+  Integer OtherSelected = FlagFalse;  // whether the entity was selected when the step last erased it
+  Long OtherSet = 0;  // which set of its drawing was current then (DwgRec.SetsStarted)
   std::vector<ShapeChange> Changes;  // in-place changes taken back with the step, in the order made
 };
 
@@ -110,6 +113,10 @@ struct UndoEntry {
 // drawing's counter. An add step names the entity AddObj or CopyObj appends
 // right after PushUndo; EraseObj names the entity it erases.
 std::array<std::vector<UndoEntry>, MaxDwgNo + 1> Steps;
+
+// The erase batches of each drawing number that wait for Un Erase Last, the
+// last at the back.
+std::array<std::vector<Long>, MaxDwgNo + 1> WaitingBatches;
 
 // The entry of step `step` of the current drawing; nullptr when it has none.
 UndoEntry* StepEntry(Long step) {
@@ -169,14 +176,46 @@ bool GiveShape(Long objNo, const EntityShape& shape) {
   return true;
 }
 
+Long CurrentSetOf(Integer dwgNo) { return IsOpenDrawing(dwgNo) ? Dwgs[dwgNo].SetsStarted : 0; }
+
+// An entity the step erases leaves the selection: no set holds what is gone,
+// and a number left on it would make it join a later set. The step keeps
+// whether it was selected, and in which set, and the entity carries the
+// step's erase batch.
+void LeaveSelection(UndoEntry& entry, ObjRec& obj) {
+  entry.OtherSelected = obj.Selected;
+  entry.OtherSet = CurrentSetOf(obj.DwgNo);
+  obj.Selected = FlagFalse;
+  obj.Select = entry.Batch;
+}
+
+// An entity the step brings back carries no erase batch, and is selected
+// again only when it left the set its drawing still has; otherwise it
+// carries no set number either.
+void RejoinSelection(UndoEntry& entry, Long objNo) {
+  ObjRec& obj = Objs[objNo];
+  const bool rejoin = entry.OtherSelected && entry.OtherSet == CurrentSetOf(obj.DwgNo);
+  entry.OtherSelected = FlagFalse;
+  obj.Select = rejoin ? Dwgs[obj.DwgNo].SelectSet : 0;
+  SetSelectedFlag(objNo, Flag(rejoin));
+}
+
 // The entity's flags and the step's swapped: wiped when it was drawn, drawn
-// when it is no longer erased (a hidden entity draws nothing).
+// when it is no longer erased (a hidden entity draws nothing). It leaves or
+// rejoins the selection as above, and its drawing's count of live entities
+// follows, as an erase and an add keep it.
 void SwapFlags(UndoEntry& entry) {
   const Long objNo = entry.ObjNo;
   ObjRec& obj = Objs[objNo];
-  if (!obj.Erased) PaintErased(objNo);
+  const bool wasErased = obj.Erased != 0;
+  if (!wasErased) PaintErased(objNo);
   std::swap(obj.Show, entry.OtherShow);
   std::swap(obj.Erased, entry.OtherErased);
+  if (obj.Erased)
+    LeaveSelection(entry, obj);
+  else
+    RejoinSelection(entry, objNo);
+  if (wasErased != (obj.Erased != 0) && IsOpenDrawing(obj.DwgNo)) Dwgs[obj.DwgNo].Nlines += wasErased ? 1 : -1;
   EntityChanged(objNo);
   MarkExtentsChanged(obj.DwgNo);  // it left its drawing or came back
   if (!obj.Erased) PaintShown(objNo);
@@ -381,6 +420,7 @@ void StartUndoHistory(Integer DwgNo) {
   dwg.UndoPos = 0;
   dwg.RedoAvailable = FlagFalse;
   dwg.EraseBatch = 0;  // the entities of its batches are gone with the drawing they were erased in
+  WaitingBatches[static_cast<size_t>(DwgNo)].clear();
   ItemsState[static_cast<size_t>(DwgNo)] = EditItemsState{};
   if (DwgNo == CurDwg) ShowUndoState();
 }
@@ -445,23 +485,42 @@ WholeRedrawFollows::~WholeRedrawFollows() {
 
 // ---- Erasing -------------------------------------------------------------------------------
 
-void EraseObj(Long ObjNo) {
+void EraseObj(Long ObjNo, Long Batch) {
   if (ObjNo < 1 || ObjNo > ObjCount) return;
   PaintErased(ObjNo);
   PushUndo(UndoErase);
   DwgRec& dwg = Dwgs[CurDwg];
   ObjRec& obj = Objs[ObjNo];
-  if (UndoEntry* entry = PreviewMode ? nullptr : StepEntry(dwg.UndoStep)) {
-    entry->ObjNo = ObjNo;
-    entry->OtherShow = obj.Show;  // Undo gives the entity back as it stood
-    entry->OtherErased = obj.Erased;
-  }
+  UndoEntry* entry = PreviewMode ? nullptr : StepEntry(dwg.UndoStep);
+  UndoEntry unnoted;  // a dialog's sample makes no step
+  if (!entry) entry = &unnoted;
+  entry->ObjNo = ObjNo;
+  entry->OtherShow = obj.Show;  // Undo gives the entity back as it stood
+  entry->OtherErased = obj.Erased;
+  entry->Batch = Batch;
+  LeaveSelection(*entry, obj);
   obj.Flag = dwg.UndoStep;
   obj.Show = FlagFalse;
   obj.Erased = FlagTrue;
   --dwg.Nlines;
   EntityChanged(ObjNo);
   MarkExtentsChanged(obj.DwgNo);
+}
+
+Long NewEraseBatch() {
+  if (!IsOpenDrawing(CurDwg)) return 0;
+  const Long batch = --Dwgs[CurDwg].EraseBatch;
+  WaitingBatches[static_cast<size_t>(CurDwg)].push_back(batch);
+  return batch;
+}
+
+Long TakeLastEraseBatch() {
+  if (!IsOpenDrawing(CurDwg)) return 0;
+  std::vector<Long>& waiting = WaitingBatches[static_cast<size_t>(CurDwg)];
+  if (waiting.empty()) return 0;
+  const Long batch = waiting.back();
+  waiting.pop_back();
+  return batch;
 }
 
 // The step that erased the entity is the one its Flag names; a step of
@@ -609,6 +668,7 @@ Long ModelResets = 0;
 void ResetModel() {
   ++ModelResets;
   for (std::vector<UndoEntry>& steps : Steps) steps.clear();  // the entities they name are gone
+  for (std::vector<Long>& waiting : WaitingBatches) waiting.clear();
   PntCount = LastPnt = BasePntCount;
   ObjCount = LastObj = BaseObjCount;
   ItemCount = CurItem = BaseItemCount;
@@ -622,6 +682,7 @@ void ResetUndoRedo() {
   ModelResets = 0;
   ItemNamesStale = false;
   for (std::vector<UndoEntry>& steps : Steps) steps.clear();
+  for (std::vector<Long>& waiting : WaitingBatches) waiting.clear();
   ItemsState.fill(EditItemsState{});
 }
 

@@ -123,7 +123,22 @@ class WholeRedrawFollows {
 };
 
 // ---- Erasing -------------------------------------------------------------------------------
-void EraseObj(Long ObjNo);          // erases one entity as an undoable step
+// Erases one entity as an undoable step. It leaves the selection (Selected
+// cleared, no set number) and carries Batch as its Select: the erase batch
+// of Erase Selected, which Un Erase Last brings back; 0 for an erase that
+// Un Erase Last does not reach. Redo of the step gives the batch back. An
+// entity live again (Undo, Redo, Un Erase Last) carries no batch; one that
+// a step brings back is selected again only when it was selected as the
+// step erased it and its drawing's set is still the one it left (Undo then
+// Redo of a placement just made shows it selected as before), and
+// otherwise carries no set number either.
+void EraseObj(Long ObjNo, Long Batch = 0);
+// Erase batches of the current drawing. Each Erase Selected takes a new
+// number (-1, -2 ...; DwgRec.EraseBatch is the last one given), never given
+// again while the drawing's steps last, so no two erases share one; Un
+// Erase Last takes back the waiting batches, the last first.
+Long NewEraseBatch();       // a new number, waiting for Un Erase Last
+Long TakeLastEraseBatch();  // the last waiting number, no longer waiting; 0 when none waits
 // Entity ObjNo was brought back outside the steps: the step that erased it is
 // dropped, so that Undo and Redo pass over it. The Edit items name the live
 // steps again at once, or when the last WholeRedrawFollows goes.

@@ -260,7 +260,7 @@ void SelectOnly(Long objNo) {
   for (Long i = BaseObjCount + 1; i <= last; ++i)
     if (i != objNo && Objs[i].DwgNo == CurDwg && Objs[i].Selected) DeselectObj(i);
   StartNewSelectionSet();
-  Objs[objNo].Selected = FlagTrue;
+  SetSelectedFlag(objNo, FlagTrue);
   Objs[objNo].Select = SelectionSetNumber();
   DrawObject(objNo);
 }
@@ -414,9 +414,9 @@ void FinishPlaceImage() {
   RedrawSelectionOutline();
   // The placement gives way to its image as an erase step, so that Undo and
   // Redo take the two back and forth together.
+  Objs[PlacedObj].Selected = FlagFalse;  // it leaves the selection: Undo brings it back unselected
   EraseObj(PlacedObj);
   ObjRec& placement = Objs[PlacedObj];
-  placement.Selected = FlagFalse;
   Pnts[placement.PointID].X = PlaceAtX;
   Pnts[placement.PointID].Y = PlaceAtY;
   ObjPointsChanged(PlacedObj);  // Undo brings it back there

@@ -86,6 +86,7 @@ void StartSetNumbered(Integer Number) {
     if (obj.DwgNo == CurDwg && obj.Select > 0) obj.Select = 0;
   }
   SetNumber() = Number;
+  ++Dwgs[CurDwg].SetsStarted;  // an entity an Undo brings back no longer rejoins the set it left
 }
 
 }  // namespace
@@ -102,7 +103,7 @@ void ApplySelectionSet() {
       const Integer selected = Flag(obj.Select == number);
       if (selected && obj.Show && !obj.Erased) ++count;
       if (obj.Selected == selected) continue;
-      obj.Selected = selected;
+      SetSelectedFlag(i, selected);
       if (obj.Show) ++changed;
     }
     // A selected entity is drawn over its neighbours in the selection style;
@@ -121,7 +122,7 @@ void SelectObj(Long ObjNo) {
   if (!Objs[ObjNo].Selected) WipeObj(ObjNo);
   ObjRec& obj = Objs[ObjNo];
   obj.Select = SetNumber();
-  obj.Selected = FlagTrue;
+  SetSelectedFlag(ObjNo, FlagTrue);
   DrawIfShown(ObjNo);
 }
 

@@ -83,7 +83,8 @@ TEST_F(EditsTest, SelectAllOnMoreThan32767LinesMovesAndErasesThemAll) {
   EXPECT_EQ(Objs[ObjCount].Erased, FlagTrue);
   DrawingDriver::Choose("mnuEditUnErase");
   EXPECT_EQ(MessagePanel(2), "Un Erased 40000 Lines");
-  EXPECT_EQ(Dwgs[1].EraseBatch, -32768);
+  EXPECT_EQ(Objs[ObjCount].Select, 0);
+  EXPECT_EQ(Dwgs[1].EraseBatch, -32769);  // the number is not given again
 }
 
 // ---- Erase batches of two drawings ---------------------------------------------------------
@@ -118,6 +119,20 @@ const EraseSession EraseSessions[] = {
      {{Er, 1, 'a', "", "a1"}, {Er, 2, 'a', "", "a1 a2"}, {Un, 1, 0, "Un Erased 1 Lines", "a2"},
       {Ud, 1, 0, "", "b1 a2"}, {Rd, 1, 0, "", "a2"}, {Ud, 2, 0, "", ""}, {Rd, 2, 0, "", "a2"},
       {Un, 2, 0, "Un Erased 1 Lines", ""}, {Ud, 2, 0, "", "b2"}}},
+    // A line brought back carries no batch: Undo then takes it away, and an
+    // Erase after brings back only what it took.
+    {"ALineUndoneAfterItsBatchCameBackStaysAway",
+     {{Er, 1, 'b', "", "b1"}, {Un, 1, 0, "Un Erased 1 Lines", ""}, {Ud, 1, 0, "", "b1"},
+      {Er, 1, 'a', "Erased 1 Lines", "a1 b1"}, {Un, 1, 0, "Un Erased 1 Lines", "b1"}}},
+    {"ALineUndoneAfterAnUnEraseLastThatFoundNothingStaysAway",
+     {{Er, 1, 'b', "", "b1"}, {Ud, 1, 0, "", ""}, {Un, 1, 0, "Un Erased 0 Lines", ""}, {Ud, 1, 0, "", "b1"},
+      {Er, 1, 'a', "", "a1 b1"}, {Un, 1, 0, "Un Erased 1 Lines", "b1"}}},
+    // Redo gives an erase its own batch back, which no later Erase shares.
+    {"RedoOfAnEraseKeepsItsBatchApartFromTheNextErase",
+     {{Er, 1, 'a', "", "a1"}, {Ud, 1, 0, "", ""}, {Un, 1, 0, "Un Erased 0 Lines", ""}, {Rd, 1, 0, "", "a1"},
+      {Er, 1, 'b', "", "a1 b1"}, {Un, 1, 0, "Un Erased 1 Lines", "a1"}, {Ud, 1, 0, "", ""}}},
+    {"RedoOfAnEraseGivesUnEraseLastItsBatch",
+     {{Er, 1, 'a', "", "a1"}, {Ud, 1, 0, "", ""}, {Rd, 1, 0, "", "a1"}, {Un, 1, 0, "Un Erased 1 Lines", ""}}},
 };
 
 void PrintTo(const EraseSession& session, std::ostream* out) { *out << session.name; }
@@ -243,7 +258,7 @@ TEST_F(EditsTest, CopyCountsOutsideTwoToNinetyNineAddNothingMore) {
   for (const char* count : {"1", "100", "x"}) {
     const Long a = AddLine(0, 1, 0, 2);
     Objs[a].Select = Dwgs[CurDwg].SelectSet = 1;
-    Objs[a].Selected = FlagTrue;
+    SetSelectedFlag(a, FlagTrue);
     DrawingDriver::Choose("mnuEditCopys");
     input_->ClickAt(0, 1);
     input_->ClickAt(1, 1);

@@ -483,6 +483,40 @@ TEST_F(ComponentsTest, PlaceImageOfAComponentWiderThanTheViewRescalesTheView) {
   EXPECT_TRUE(EqualsFreshRedraw());
 }
 
+// Insert, Component, Image selects the placement, then erases it for its
+// pieces: two Undos bring it back out of the selection, carrying no number,
+// so a Select Line pick on another line then selects that line alone, and
+// Move moves it alone.
+TEST_F(ComponentsTest, APlacementBroughtBackByUndoJoinsNoLaterSet) {
+  ChooserPick = AddDefinition("Bar", 0, 0, 1, 0.5);
+  const Long other = AddLine(1, 4, 3, 4);
+  RefreshDocView(doc_);
+  DrawingDriver::Choose("mnuInsertCompImage");
+  const Long placement = ObjCount;
+  ASSERT_EQ(Objs[placement].Rtype, EntityComponent);
+  ASSERT_EQ(Objs[placement].Selected, FlagTrue);
+  input_->ClickAt(3, 2);
+  ASSERT_EQ(Objs[placement].Erased, FlagTrue);
+  DrawingDriver::Choose("mnuEditUndo");
+  DrawingDriver::Choose("mnuEditUndo");
+  ASSERT_EQ(Objs[placement].Erased, 0);
+  EXPECT_EQ(Objs[placement].Selected, 0);
+  EXPECT_EQ(Objs[placement].Select, 0);
+
+  DrawingDriver::Choose("mnuSelectItems");
+  input_->ClickAt(2, 4);
+  EXPECT_EQ(MessagePanel(3), " 1: Lines Selected");
+  input_->Escape();
+  EXPECT_EQ(Objs[placement].Selected, 0);
+  const Double placedX = PX(placement, 1), placedY = PY(placement, 1);
+  DrawingDriver::Choose("mnuEditMove");
+  input_->ClickEach({{2, 4}, {2, 4.5}});
+  EXPECT_EQ(PY(other, 1), 4.5);
+  EXPECT_EQ(PX(placement, 1), placedX);
+  EXPECT_EQ(PY(placement, 1), placedY);
+  EXPECT_TRUE(EqualsFreshRedraw());
+}
+
 TEST_F(ComponentsTest, ACancelledChooserPlacesNothing) {
   ChooserPick = 0;
   for (const char* item : {"mnuInsertCompplace", "mnuInsertCompImage"}) {

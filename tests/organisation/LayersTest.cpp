@@ -220,7 +220,7 @@ TEST_F(LayersTest, SetCurrentMovesOnlyTheSelectedLinesOfThisDrawingOnYes) {
   Items[target].Show = FlagFalse;
   Items[target].Lock = FlagTrue;
   const Long picked = AddLine(first, 1), left = AddLine(first, 2);
-  Objs[picked].Selected = FlagTrue;
+  SetSelectedFlag(picked, FlagTrue);
   Responder().AnswerMsgBox(vbYes);
   Responder().OnDialog<frmLayerSelect>([](frmLayerSelect& dialog) {
     EXPECT_EQ(dialog.windowTitle(), "Select Top Layer");

@@ -116,7 +116,7 @@ TEST_F(CulledRedrawTest, ViewsEqualTheWalkOfTheWholeTableThroughEveryChange) {
   MakeEveryKind(EveryKind());
   MakeRowZero();
   ShowRefPnts = ShowConPnts = FlagTrue;
-  for (const Long i : {Long{3}, Long{20}, OfType(EntityComponent).front()}) Objs[i].Selected = FlagTrue;
+  for (const Long i : {Long{3}, Long{20}, OfType(EntityComponent).front()}) SetSelectedFlag(i, FlagTrue);
   const std::vector<std::pair<const char*, std::function<void()>>> stages = {
       {"made", [] {}},
       {"moved",
@@ -152,7 +152,7 @@ TEST_F(CulledRedrawTest, ViewsEqualTheWalkOfTheWholeTableThroughEveryChange) {
          doc_->LoadFile("Culled");
          ASSERT_EQ(MessagePanel(1), "Drawing Loaded");
          EXPECT_GE(ObjIndexPlacedUpTo(), ObjCount - 1);  // laid out by the load, not by the first click
-         for (const Long i : OfType(EntityTextChar)) Objs[i].Selected = FlagTrue;
+         for (const Long i : OfType(EntityTextChar)) SetSelectedFlag(i, FlagTrue);
        }},
   };
   for (const auto& [stage, change] : stages) {

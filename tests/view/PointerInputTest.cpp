@@ -273,7 +273,7 @@ TEST_F(PointerInputTest, DeleteStartsTheEraseCommand) {
   AddLine(1, 1, 2, 2);
   Dwgs[CurDwg].SelectSet = 1;
   Objs[ObjCount].Select = 1;
-  Objs[ObjCount].Selected = FlagTrue;
+  SetSelectedFlag(ObjCount, FlagTrue);
   input_->PressKey(Qt::Key_Delete, QString(QChar(127)));
   EXPECT_EQ(EditCommand, 1);
   EXPECT_EQ(ActiveTool, ToolEdits);

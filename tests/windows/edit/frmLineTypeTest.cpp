@@ -52,7 +52,7 @@ TEST_F(frmLineTypeTest, WithASelectionTheChosenWeightGoesToEverySelectedEntity) 
 
 TEST_F(frmLineTypeTest, WithoutAnEditToolOnlyTheDefaultsChange) {
   const Long a = AddLine(1, 1, 2, 1);
-  Objs[a].Selected = FlagTrue;
+  SetSelectedFlag(a, FlagTrue);
   CurLineWeight = 12;  // no weight button for it
   Style([](frmLineType& dialog) {
     for (QRadioButton* button : dialog.Option2) EXPECT_FALSE(button->isChecked());

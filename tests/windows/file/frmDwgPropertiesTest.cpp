@@ -22,6 +22,25 @@ class frmDwgPropertiesTest : public SaveFixture {
   static void Type(QLineEdit* box, const QString& text) { Retype(box, text); }
 };
 
+// The dialog's Lines is what the drawing holds after Undo and Redo of a line.
+TEST_F(frmDwgPropertiesTest, LinesCountsWhatTheDrawingHoldsAfterUndoAndRedo) {
+  const auto shownLines = [this] {
+    QString lines;
+    FileProperties([&lines](frmDwgProperties& dialog) {
+      lines = dialog.Text17->text();
+      dialog.cmdCancel->click();
+    });
+    return lines.toLong();
+  };
+  AddLine(1, 1, 2, 1);
+  AddLine(1, 2, 2, 2);
+  const Long held = shownLines();
+  main_->MenuItem("mnuEditUndo")->trigger();
+  EXPECT_EQ(shownLines(), held - 1);
+  main_->MenuItem("mnuEditRedo")->trigger();
+  EXPECT_EQ(shownLines(), held);
+}
+
 TEST_F(frmDwgPropertiesTest, KeptChangesMarkTheDrawingAndSaveAndLoadWithIt) {
   Dwgs[1].Xlimit = 36;
   Dwgs[1].Ylimit = 24;

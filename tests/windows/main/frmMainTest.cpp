@@ -414,10 +414,11 @@ TEST_F(frmMainTest, EnterInADialogsBoxPressesNoButton) {
   };
   AddChangedLine();  // a drawing to save, and a placement selected to edit
   const Long valve = AddDefinition("Valve");
-  ObjRec& placed = Objs[AddCompound(EntityComponent, 2, 2, 0)];
+  const Long placedNo = AddCompound(EntityComponent, 2, 2, 0);
+  ObjRec& placed = Objs[placedNo];
   placed.Name = "Valve";
   placed.OwnerID = placed.ObjectID = valve;
-  placed.Selected = FlagTrue;
+  SetSelectedFlag(placedNo, FlagTrue);
   for (const auto& [menuItem, through, boxName] : rows) {
     int pressed = 0;
     const std::function<void(QDialog&)> enterInBox = [&](QDialog& dialog) {

@@ -70,7 +70,7 @@ Single TextAngle = 0;
 Single TextSlant = 0;
 
 namespace {
-constexpr Double MinTextHeight = 0.0001;  // heights below this are refused
+constexpr Double MinTextHeight = 0.0001;  // heights below this are refused, typed or clicked
 constexpr Single MaxTextHeight = 100;    // heights above this are refused
 constexpr Double OffsetLimitHeights = 2;  // a path offset of this many heights is too far
 
@@ -78,9 +78,11 @@ Integer PathShown = 0;  // flag: Place Text on Path shows its path in magenta
 
 bool KeyWaiting() { return TypedReady || TypedKey != 0; }
 // Whether a height from the clicks (world units) is one a character can be
-// stored with: finite, and above 0 once rounded to the Single it is kept in.
+// stored with: finite, within the Single it is kept in, and no smaller than
+// Set Text Height takes (a point on a slanted base line gives a height of
+// its rounding, about 1e-16).
 bool IsStorableHeight(Double Height) {
-  return std::isfinite(Height) && Height <= std::numeric_limits<Single>::max() && static_cast<Single>(Height) > 0;
+  return std::isfinite(Height) && Height <= std::numeric_limits<Single>::max() && Height >= MinTextHeight;
 }
 void SetAngleDeg(Double Deg) {
   TextEntryState.AngleDeg = static_cast<Single>(Deg);
@@ -90,9 +92,16 @@ void SetAngleDeg(Double Deg) {
 
 // ---- Ending ---------------------------------------------------------------------------------
 
+// Place Text with Auto Text Size waiting for its height point (step 3): the
+// band of the box follows the mouse, and its base, drawn once by the band
+// and not taken off with it, may be on the surface.
+namespace {
+bool HeightBandOn() { return RubberLineOn && TextEntryState.Step == 3; }
+}  // namespace
+
 void EndTextCommand(Integer& KeepPrompts) {
   if (!KeepPrompts) ClearPrompts();
-  const bool marks = TextEntryState.BoxShown || TextEntryState.CursorShown || PathShown;
+  const bool marks = TextEntryState.BoxShown || TextEntryState.CursorShown || PathShown || HeightBandOn();
   PathShown = FlagFalse;
   EraseTextBox();
   EraseTextCursor();
@@ -101,8 +110,8 @@ void EndTextCommand(Integer& KeepPrompts) {
   RubberLineOn = RubberWindowOn = FlagFalse;
   EndCommand(TextActive);
   // The marks were wiped in the background colour, which may have cut
-  // across characters, and a path shown in magenta goes back to its own
-  // colour: the view is drawn again from the model.
+  // across characters, a path shown in magenta goes back to its own colour,
+  // and the band's base goes: the view is drawn again from the model.
   if (marks && ActiveDoc) RefreshActiveView();
 }
 

@@ -2,6 +2,7 @@
 // a click and keys in the drawing window.
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 #include "annotation/TextFixture.h"
 #include "model/ChangeMarks.h"
@@ -224,10 +225,13 @@ TEST_F(TextEntryTest, AutoSwitchesTakeTheAngleFromTheBaseLineAndTheHeightFromThe
 
 // Auto Text Size with the height point on the base line (level, or slanted
 // with Auto Text Angle) or snapped onto a stored point a Single cannot tell
-// from it: the height is asked for again, with nothing stored and nothing
-// drawn, and the next height point that gives a height is taken.
+// from it, or onto a stored point on a slanted base line, which its
+// rounding puts 1e-16 off it: the height, below the smallest Set Text
+// Height takes, is asked for again, with nothing stored and nothing drawn,
+// and the next height point that gives a height is taken.
 TEST_F(TextEntryTest, AHeightPointThatGivesNoHeightIsAskedForAgainAndStoresNothing) {
   AddLine(1.5, 1e-46, 1.5, 0.5);  // its first end 1e-46 above y = 0
+  AddLine(1.3, 1.15, 1.3, 3);     // its first end on the line from (1, 1) to (3, 2)
   RefreshDocView(doc_);
   const struct {
     const char* name;
@@ -240,6 +244,8 @@ TEST_F(TextEntryTest, AHeightPointThatGivesNoHeightIsAskedForAgainAndStoresNothi
       {"on a slanted base line", FlagTrue, 0, {{1, 1}, {2, 2}, {1.5, 1.5}, {1, 2}}, 1.5, std::sqrt(0.5)},
       {"snapped a Single's rounding off the base line", 0, FlagTrue, {{1, 0}, {2, 0}, {1.5, 0}, {1.5, 0.5}}, 1e-46,
        0.5},
+      {"snapped onto a point of a slanted base line", FlagTrue, FlagTrue, {{1, 1}, {3, 2}, {1.3, 1.15}, {1, 2}}, 1.15,
+       std::sqrt(0.8)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -267,6 +273,37 @@ TEST_F(TextEntryTest, AHeightPointThatGivesNoHeightIsAskedForAgainAndStoresNothi
     input_->Escape();
     EXPECT_TRUE(EqualsFreshRedraw());
     EraseObj(written[0]);
+  }
+}
+
+// Esc at any step of Place Text with Auto Text Size takes off what the
+// steps drew: right after the base line, after a mouse move that drew the
+// box's band, and after a height point refused on the base line.
+TEST_F(TextEntryTest, EscAtAnyStepOfAutoSizedTextLeavesThePictureAsARedrawShowsIt) {
+  const struct {
+    const char* name;
+    std::function<void(DrawingDriver&)> then;
+  } steps[] = {
+      {"right after the base line", [](DrawingDriver&) {}},
+      {"after a mouse move", [](DrawingDriver& input) { input.MoveTo(2, 2); }},
+      {"after a refused height", [](DrawingDriver& input) { input.ClickAt(1.5, 1); }},
+      {"after a mouse move and a refused height",
+       [](DrawingDriver& input) {
+         input.MoveTo(2, 2);
+         input.ClickAt(1.5, 1);
+       }},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.name);
+    CancelTools();
+    AutoTextSize = FlagTrue;
+    AutoTextAngle = 0;
+    DrawingDriver::Choose("mnuInsertText");
+    input_->ClickEach({{1, 1}, {3, 1}});
+    step.then(*input_);
+    ASSERT_EQ(MessagePanel(2), "Auto Text Size - Enter Text Height");
+    input_->Escape();
+    EXPECT_TRUE(EqualsFreshRedraw());
   }
 }
 

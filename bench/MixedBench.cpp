@@ -18,6 +18,9 @@
 //   MoveAll        Move of the whole selection (Select All beforehand;
 //                  menu, two clicks, with its redraw) / an offset loop over
 //                  the points and a plain full redraw;
+//   MoveOne        Move of one line selected, the last of the table in a
+//                  detail view (menu, two clicks, with its redraw) / the
+//                  plain renderer of that view;
 //   Undo           one Undo (menu) of a line drawn, everything shown / a
 //                  plain full redraw;
 //   FileOpen       File, Open through the menu and the chooser / the fair
@@ -235,6 +238,15 @@ BENCHMARK(BM_MixedDetailRedraw)->Arg(10000)->Arg(100000)->Arg(1000000)->UseManua
 
 constexpr Double MoveStep = 3;  // world units right and up, then back
 
+// Edit, Move from (x, y) by (dx, dy): the menu and two clicks, timed.
+double TimedMove(MixedSession& session, Double x, Double y, Double dx, Double dy) {
+  return Milliseconds([&] {
+    DrawingDriver::Choose("mnuEditMove");
+    session.Driver().ClickAt(x, y);
+    session.Driver().ClickAt(x + dx, y + dy);
+  });
+}
+
 void BM_MixedMoveAll(benchmark::State& state) {
   MixedSession session(state.range(0));
   if (SkipUnlessReady(state, session)) return;
@@ -251,11 +263,7 @@ void BM_MixedMoveAll(benchmark::State& state) {
   Double sign = 1;
   for (auto _ : state) {
     const PntRec before = Pnts[Objs[probe].PointID];
-    const double program = Milliseconds([&] {
-      DrawingDriver::Choose("mnuEditMove");
-      session.Driver().ClickAt(cx, cy);
-      session.Driver().ClickAt(cx + sign * MoveStep, cy + sign * MoveStep);
-    });
+    const double program = TimedMove(session, cx, cy, sign * MoveStep, sign * MoveStep);
     // The clicks may snap to stored points: the offset is what the Move did.
     const Double dx = Pnts[Objs[probe].PointID].X - before.X, dy = Pnts[Objs[probe].PointID].Y - before.Y;
     if (dx == 0 && dy == 0) {
@@ -274,6 +282,53 @@ void BM_MixedMoveAll(benchmark::State& state) {
   sums.Report(state);
 }
 BENCHMARK(BM_MixedMoveAll)->Arg(10000)->Arg(100000)->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The last line of the table whose middle lies in the detail view, picked
+// with Select Line; 0 when none is, or the pick selected anything else.
+Long SelectLastLineInView(MixedSession& session, const WorldBox& box) {
+  for (Long i = ObjCount; i > BaseObjCount; --i) {
+    const ObjRec& obj = Objs[i];
+    if (obj.Rtype != EntityLine || obj.DwgNo != CurDwg || obj.Erased || !obj.Show) continue;
+    const PntRec* p = &Pnts[obj.PointID];
+    const Double x = (p[0].X + p[1].X) / 2, y = (p[0].Y + p[1].Y) / 2;
+    if (x < box.Xmin || x > box.Xmax || y < box.Ymin || y > box.Ymax) continue;
+    DrawingDriver::Choose("mnuSelectItems");
+    session.Driver().ClickAt(x, y);
+    session.Driver().Escape();
+    return SelectedCount() == 1 && Objs[i].Selected ? i : 0;
+  }
+  return 0;
+}
+
+void BM_MixedMoveOne(benchmark::State& state) {
+  MixedSession session(state.range(0));
+  if (SkipUnlessReady(state, session)) return;
+  const WorldBox box = MixedDetailBox(state.range(0));
+  session.Show(box);
+  RedrawView();
+  const Long line = SelectLastLineInView(session, box);
+  if (line == 0) {
+    state.SkipWithError("no line of the detail view was selected alone");
+    return;
+  }
+  const Double cx = (box.Xmin + box.Xmax) / 2, cy = (box.Ymin + box.Ymax) / 2, step = box.Width() / 20;
+  QImage plain(PlainAreaWidth, PlainAreaHeight, QImage::Format_RGB32);
+  Sums sums;
+  Double sign = 1;
+  for (auto _ : state) {
+    const PntRec before = Pnts[Objs[line].PointID];
+    const double program = TimedMove(session, cx, cy, sign * step, sign * step);
+    if (Pnts[Objs[line].PointID].X == before.X && Pnts[Objs[line].PointID].Y == before.Y) {
+      state.SkipWithError("the Move did not move the line");
+      return;
+    }
+    sums.Add(state, program, PlainDraw(session, plain));
+    sign = -sign;
+  }
+  if (SkipUnlessBothDrew(state, "MoveOne", session.Picture(), plain)) return;
+  sums.Report(state);
+}
+BENCHMARK(BM_MixedMoveOne)->Arg(10000)->Arg(100000)->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // One mouse move while Move of the whole selection drags its ghost; absolute.
 void BM_MixedMoveGhost(benchmark::State& state) {

@@ -133,7 +133,7 @@ void DrawOwnEntities() {
   std::array<bool, MaxDwgNo + 1> elsewhere{};  // by drawing number
   ForEachOwnEntity([&](Long i) {
     const Integer dwg = Objs[i].DwgNo;
-    if (dwg >= 1 && dwg <= MaxDwgNo && dwg != current) elsewhere[static_cast<size_t>(dwg)] = true;
+    if (IsOpenDrawingNumber(dwg) && dwg != current) elsewhere[static_cast<size_t>(dwg)] = true;
   });
   bool redrawn = false;
   for (Integer dwg = 1; dwg <= MaxDwgNo; ++dwg) {

@@ -13,8 +13,6 @@ void (*StandingChangeHook)(Long DwgNo) = nullptr;  // UndoRedo's GiveUpUndone on
 
 namespace {
 
-bool IsOpenDrawingNumber(Long dwgNo) { return dwgNo >= 1 && dwgNo <= MaxDwgNo; }
-
 // By drawing number: how many keepers' own work is running on the drawing
 // now, and how many times work of no keeper set or cleared its mark.
 std::array<int, MaxDwgNo + 1> OwnWorkDepth{};

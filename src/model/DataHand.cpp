@@ -145,7 +145,7 @@ String PointText(Double X, Double Y) {
 void WithdrawEntityBeingBuilt() {
   ObjRec& obj = Objs[ObjCount];
   if (obj.Flag == FlagDeletedWithOwner) return;
-  if (obj.DwgNo >= 1 && obj.DwgNo <= MaxDwgNo) {
+  if (IsOpenDrawingNumber(obj.DwgNo)) {
     DwgRec& dwg = Dwgs[obj.DwgNo];
     --dwg.Nlines;
     if (obj.Rtype >= FirstCountedType) --dwg.Nobjects;
@@ -321,11 +321,11 @@ void ResolveObjLayer(Long ObjNo, DbKey key) {
 // ---- Extents of drawings and layers ----------------------------------------------------------
 
 void MarkExtentsChanged(Integer DwgNo) {
-  if (DwgNo >= 1 && DwgNo <= MaxDwgNo) Dwgs[DwgNo].ExtentsChanged = FlagTrue;
+  if (IsOpenDrawingNumber(DwgNo)) Dwgs[DwgNo].ExtentsChanged = FlagTrue;
 }
 
 void WidenDrawingExtents(Integer DwgNo, Long LayerNo, Double X, Double Y) {
-  if (DwgNo < 1 || DwgNo > MaxDwgNo) return;
+  if (!IsOpenDrawingNumber(DwgNo)) return;
   WidenBox(Dwgs[DwgNo], X, Y);
   if (IsLayerOfDrawing(LayerNo, DwgNo)) WidenBox(Items[LayerNo], X, Y);
   MarkExtentsChanged(DwgNo);
@@ -336,7 +336,7 @@ void WidenExtentsByEntity(Long ObjNo) {
   const ObjRec& obj = Objs[ObjNo];
   if (obj.Erased || obj.NPoints < 1) return;
   const Integer dwgNo = obj.DwgNo;
-  if (dwgNo < 1 || dwgNo > MaxDwgNo) return;
+  if (!IsOpenDrawingNumber(dwgNo)) return;
   // The drawing and the layer are found once: this runs for every entity
   // a Move of the whole drawing changes.
   DwgRec& drawing = Dwgs[dwgNo];

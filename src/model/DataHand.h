@@ -87,6 +87,8 @@ enum ItemKind : Integer {
 };
 
 constexpr Integer MaxDwgNo = 10;  // drawing numbers 0..10; 0 holds support geometry
+// Whether DwgNo (any value) numbers an open drawing's slot, 1..MaxDwgNo.
+constexpr bool IsOpenDrawingNumber(Long DwgNo) { return DwgNo >= 1 && DwgNo <= MaxDwgNo; }
 
 // ---- Records -----------------------------------------------------------------------
 // One vertex: a row of Points.

@@ -29,8 +29,6 @@ namespace {
 std::array<std::vector<Long>, MaxDwgNo + 1> SelectedLists;
 std::vector<Integer> ListedIn;
 
-bool IsOpenDrawingNo(Integer DwgNo) { return DwgNo >= 1 && DwgNo <= MaxDwgNo; }
-
 Integer ListMark(Integer DwgNo) { return static_cast<Integer>(DwgNo + 1); }
 
 // Whether entry ObjNo of drawing DwgNo's list still names a selected entity
@@ -60,7 +58,7 @@ void SetSelectedFlag(Long ObjNo, Integer Value) {
   if (ObjNo < 1 || ObjNo > ObjCount) return;
   ObjRec& obj = Objs[ObjNo];
   obj.Selected = Value;
-  if (!Value || !IsOpenDrawingNo(obj.DwgNo)) return;
+  if (!Value || !IsOpenDrawingNumber(obj.DwgNo)) return;
   const size_t at = static_cast<size_t>(ObjNo);
   if (at >= ListedIn.size()) ListedIn.resize(std::max<size_t>(at + 1, static_cast<size_t>(ObjsMax) + 1), 0);
   if (ListedIn[at] == ListMark(obj.DwgNo)) return;
@@ -71,7 +69,7 @@ void SetSelectedFlag(Long ObjNo, Integer Value) {
 // The entries passed on the way are dropped when they no longer name a
 // selected entity of the drawing, so the list shrinks as it is read.
 Long SelectedCount(Long Enough) {
-  if (!IsOpenDrawingNo(CurDwg)) return 0;
+  if (!IsOpenDrawingNumber(CurDwg)) return 0;
   std::vector<Long>& list = SelectedLists[static_cast<size_t>(CurDwg)];
   Long count = 0;
   size_t kept = 0, read = 0;

@@ -73,8 +73,6 @@ void PaintShown(Long objNo) {
   if (WholeRedrawHolders == 0 && ServicesAbove.DrawEntity) ServicesAbove.DrawEntity(objNo);
 }
 
-bool IsOpenDrawing(Integer dwgNo) { return dwgNo >= 1 && dwgNo <= MaxDwgNo; }
-
 // Whether entity objNo is one of the current drawing's: in the table, not
 // detached by a close, a load or the deletion of its owner.
 bool InCurrentDrawing(Long objNo) {
@@ -120,7 +118,7 @@ std::array<std::vector<Long>, MaxDwgNo + 1> WaitingBatches;
 
 // The entry of step `step` of the current drawing; nullptr when it has none.
 UndoEntry* StepEntry(Long step) {
-  if (!IsOpenDrawing(CurDwg) || step < 1) return nullptr;
+  if (!IsOpenDrawingNumber(CurDwg) || step < 1) return nullptr;
   std::vector<UndoEntry>& steps = Steps[static_cast<size_t>(CurDwg)];
   if (step > static_cast<Long>(steps.size())) return nullptr;
   return &steps[static_cast<size_t>(step - 1)];
@@ -176,7 +174,7 @@ bool GiveShape(Long objNo, const EntityShape& shape) {
   return true;
 }
 
-Long CurrentSetOf(Integer dwgNo) { return IsOpenDrawing(dwgNo) ? Dwgs[dwgNo].SetsStarted : 0; }
+Long CurrentSetOf(Integer dwgNo) { return IsOpenDrawingNumber(dwgNo) ? Dwgs[dwgNo].SetsStarted : 0; }
 
 // An entity the step erases leaves the selection: no set holds what is gone,
 // and a number left on it would make it join a later set. The step keeps
@@ -215,7 +213,7 @@ void SwapFlags(UndoEntry& entry) {
     LeaveSelection(entry, obj);
   else
     RejoinSelection(entry, objNo);
-  if (wasErased != (obj.Erased != 0) && IsOpenDrawing(obj.DwgNo)) Dwgs[obj.DwgNo].Nlines += wasErased ? 1 : -1;
+  if (wasErased != (obj.Erased != 0) && IsOpenDrawingNumber(obj.DwgNo)) Dwgs[obj.DwgNo].Nlines += wasErased ? 1 : -1;
   EntityChanged(objNo);
   MarkExtentsChanged(obj.DwgNo);  // it left its drawing or came back
   if (!obj.Erased) PaintShown(objNo);
@@ -348,7 +346,7 @@ void NameLiveSteps() {
 void PushUndo(Integer Kind) {
   if (PreviewMode) return;
   DwgRec& dwg = Dwgs[CurDwg];
-  if (IsOpenDrawing(CurDwg)) {
+  if (IsOpenDrawingNumber(CurDwg)) {
     std::vector<UndoEntry>& steps = Steps[static_cast<size_t>(CurDwg)];
     steps.resize(static_cast<size_t>(dwg.UndoStep));
     DiscardStepsAbovePosition(CurDwg);
@@ -402,7 +400,7 @@ void Redo() {
 }
 
 void GiveUpUndone(Long DwgNo) {
-  if (RunningStep || PreviewMode || !IsOpenDrawing(static_cast<Integer>(DwgNo))) return;
+  if (RunningStep || PreviewMode || !IsOpenDrawingNumber(static_cast<Integer>(DwgNo))) return;
   const Integer dwgNo = static_cast<Integer>(DwgNo);
   DwgRec& dwg = Dwgs[dwgNo];
   if (!dwg.RedoAvailable) return;  // nothing undone is left to redo
@@ -413,7 +411,7 @@ void GiveUpUndone(Long DwgNo) {
 }
 
 void StartUndoHistory(Integer DwgNo) {
-  if (!IsOpenDrawing(DwgNo)) return;
+  if (!IsOpenDrawingNumber(DwgNo)) return;
   Steps[static_cast<size_t>(DwgNo)].clear();
   DwgRec& dwg = Dwgs[DwgNo];
   dwg.UndoStep = 0;
@@ -508,14 +506,14 @@ void EraseObj(Long ObjNo, Long Batch) {
 }
 
 Long NewEraseBatch() {
-  if (!IsOpenDrawing(CurDwg)) return 0;
+  if (!IsOpenDrawingNumber(CurDwg)) return 0;
   const Long batch = --Dwgs[CurDwg].EraseBatch;
   WaitingBatches[static_cast<size_t>(CurDwg)].push_back(batch);
   return batch;
 }
 
 Long TakeLastEraseBatch() {
-  if (!IsOpenDrawing(CurDwg)) return 0;
+  if (!IsOpenDrawingNumber(CurDwg)) return 0;
   std::vector<Long>& waiting = WaitingBatches[static_cast<size_t>(CurDwg)];
   if (waiting.empty()) return 0;
   const Long batch = waiting.back();
@@ -617,7 +615,7 @@ void DeleteLayerObjs(Long LayerIndex) { DeleteItemWith(LayerIndex, Membership::L
 // otherwise count as that component's own members.
 // Nothing is repainted. Drawing 0 is the support geometry and is never closed.
 void EraseDwgObjs(Integer DwgNo) {
-  if (!IsOpenDrawing(DwgNo)) return;
+  if (!IsOpenDrawingNumber(DwgNo)) return;
   StartUndoHistory(DwgNo);
   Long detached = 0;
   for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
@@ -637,7 +635,7 @@ void EraseDwgObjs(Integer DwgNo) {
 }
 
 void EraseDwgItems(Integer DwgNo) {
-  if (!IsOpenDrawing(DwgNo)) return;
+  if (!IsOpenDrawingNumber(DwgNo)) return;
   for (Long i = BaseItemCount + 1; i <= ItemCount; ++i) {
     ItemRec& item = Items[i];
     if (item.DwgNo != DwgNo) continue;
@@ -651,7 +649,7 @@ void EraseDwgItems(Integer DwgNo) {
 
 // The slot's other fields stay until NewDwgRec fills it for the next window.
 void CloseDwg(Integer DwgNo) {
-  if (!IsOpenDrawing(DwgNo)) return;
+  if (!IsOpenDrawingNumber(DwgNo)) return;
   EraseDwgObjs(DwgNo);
   EraseDwgItems(DwgNo);
   DwgRec& dwg = Dwgs[DwgNo];

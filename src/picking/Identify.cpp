@@ -326,7 +326,7 @@ void SearchIndexed(HitSearch& search) {
 // open drawing (it holds no support geometry); anything else is scanned.
 bool IndexServes(Double X, Double Y) {
   return PickTolerance > 0 && std::isfinite(SentinelFactor * PickTolerance) && std::isfinite(X) &&
-         std::isfinite(Y) && CurDwg >= 1 && CurDwg <= MaxDwgNo;
+         std::isfinite(Y) && IsOpenDrawingNumber(CurDwg);
 }
 
 void FindObject(bool useIndex, Long& ObjNo, Double X, Double Y, Double& Dist) {

@@ -123,8 +123,8 @@ void SearchIndexed(PointSearch& search, Single fullReach) {
 // The index serves a positive finite tolerance about a finite point of an
 // open drawing (it holds no support geometry); anything else is scanned.
 bool IndexServes(Double X, Double Y, Single fullReach) {
-  return PickTolerance > 0 && std::isfinite(fullReach) && std::isfinite(X) && std::isfinite(Y) && CurDwg >= 1 &&
-         CurDwg <= MaxDwgNo;
+  return PickTolerance > 0 && std::isfinite(fullReach) && std::isfinite(X) && std::isfinite(Y) &&
+         IsOpenDrawingNumber(CurDwg);
 }
 
 void FindNearestPoint(bool useIndex, Double& X, Double& Y, Long& ObjNo, Single& Dist) {

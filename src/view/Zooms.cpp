@@ -497,12 +497,10 @@ std::vector<Long> LayersShownNow() {
   return shown;
 }
 
-bool IsDrawingNumber(Integer DwgNo) { return DwgNo >= 0 && DwgNo <= MaxDwgNo; }
-
 }  // namespace
 
 bool ExtentsNeedMeasure() {
-  if (!IsDrawingNumber(CurDwg)) return true;
+  if (!IsOpenDrawingNumber(CurDwg)) return true;
   return Dwgs[CurDwg].ExtentsChanged || MeasuredLayersShown[static_cast<size_t>(CurDwg)] != LayersShownNow();
 }
 
@@ -531,7 +529,7 @@ void ComputeDrawingExtents() {
   ExtentsPass = FlagFalse;
   DrawEnabled = FlagTrue;
   Dwgs[CurDwg].ExtentsChanged = FlagFalse;  // this drawing's mark only: others keep theirs
-  if (IsDrawingNumber(CurDwg)) MeasuredLayersShown[static_cast<size_t>(CurDwg)] = LayersShownNow();
+  if (IsOpenDrawingNumber(CurDwg)) MeasuredLayersShown[static_cast<size_t>(CurDwg)] = LayersShownNow();
 
   DwgRec& dwg = Dwgs[CurDwg];
   // A drawing without a point keeps the sentinel box.

@@ -35,16 +35,34 @@ void InitPreviewSurface(TargetBorrow& Session, Surface& Picture, Long Width, Lon
 
 // ---- The preview window ---------------------------------------------------------------------
 
+namespace {
+
+Double PreviewedWidth = 0, PreviewedHeight = 0;  // world units: what SetPreviewWindow last previewed
+
+}  // namespace
+
 bool SetPreviewWindow(const ItemRec& Item, PreviewCorner Corner) {
   const Double x = ToSingle(Item.Xorigin), y = ToSingle(Item.Yorigin);
   ViewWinMinX = Item.Xmin + x;
   ViewWinMinY = Item.Ymin + y;
   ViewWinMaxX = Item.Xmax + x;
   ViewWinMaxY = Item.Ymax + y;
-  if (ViewWinMaxX == ViewWinMinX || ViewWinMaxY == ViewWinMinY) {
+  const bool figure = ItemHoldsFigure(Item);
+  if (!figure && (ViewWinMaxX == ViewWinMinX || ViewWinMaxY == ViewWinMinY)) {
     const bool sheet = Corner == PreviewCorner::DefaultSheet;
     ViewWinMaxX = sheet ? Double{DefDwgWidth} : Dwgs[1].Xmax;
     ViewWinMaxY = sheet ? Double{DefDwgHeight} : Dwgs[1].Ymax;
+  }
+  PreviewedWidth = std::fabs(ViewWinMaxX - ViewWinMinX);
+  PreviewedHeight = std::fabs(ViewWinMaxY - ViewWinMinY);
+  if (figure) {
+    ViewWindowRect box{ViewWinMinX, ViewWinMinY, ViewWinMaxX, ViewWinMaxY};
+    SizeFigureBox(box, static_cast<Double>(ViewPixMaxX - ViewPixMinX), static_cast<Double>(ViewPixMaxY - ViewPixMinY),
+                  PixelsPerUnit);
+    ViewWinMinX = box.MinX;
+    ViewWinMinY = box.MinY;
+    ViewWinMaxX = box.MaxX;
+    ViewWinMaxY = box.MaxY;
   }
   return ViewWinMaxX > ViewWinMinX && ViewWinMaxY > ViewWinMinY;
 }
@@ -72,8 +90,8 @@ void WidenPreviewWindow() {
   ViewWinMaxY += dy;
 }
 
-Double PreviewWidth() { return std::fabs(ViewWinMaxX - ViewWinMinX); }
-Double PreviewHeight() { return std::fabs(ViewWinMaxY - ViewWinMinY); }
+Double PreviewWidth() { return PreviewedWidth; }
+Double PreviewHeight() { return PreviewedHeight; }
 
 // ---- Drawing ----------------------------------------------------------------------------------
 

@@ -27,8 +27,11 @@ enum class PreviewCorner {
   DefaultSheet,  // the default sheet size (DefDwgWidth, DefDwgHeight)
 };
 // The world window of the view cache := the item's extents offset by its
-// origin. A window with no width or height takes the upper corner Corner
-// says. False when it still has no width or height.
+// origin. A window with no width or height is given the size that shows the
+// figure it holds (ItemHoldsFigure, SizeFigureBox at true size in the
+// picture: a level line fills it along its length); one that holds no
+// figure takes the upper corner Corner says. False when it still has no
+// width or height.
 bool SetPreviewWindow(const ItemRec& Item, PreviewCorner Corner = PreviewCorner::DrawingOne);
 // Fits the world window into the picture (no margin, centred, the smaller
 // of the two scales). A window without width or height is not fitted.
@@ -44,7 +47,9 @@ void DrawOwnedPreview(Long Owner);
 // Widens the preview window by a tenth of its width on the left and right
 // and a tenth of its height at the bottom and top.
 void WidenPreviewWindow();
-// The preview window's width and height, world units.
+// The width and height of what SetPreviewWindow last previewed, world
+// units: the item's own box (a level line's height is 0), or the window
+// put in place of a box that holds no figure.
 Double PreviewWidth();
 Double PreviewHeight();
 

@@ -102,13 +102,14 @@ namespace {
 // its edges are drawn whole), the previous window kept for Zoom Previous;
 // the surface is cleared and only the group's members are drawn (no grid,
 // no other entity), so the group is seen alone until the next full redraw.
-// A group without width or height (no members, or one point) is not fitted.
+// A group of no members is not fitted; one whose members lie on one level,
+// or upright, or on one point, is shown at the size that shows them.
 void ShowGroupOnView(Long group) {
   UpdateNotedItemExtents();  // the extents of members moved since
   const ItemRec& item = Items[group];
   SaveViewWindow();
   SetItemFlag(group, &ItemRec::Show, FlagTrue);
-  if (item.Xmax > item.Xmin && item.Ymax > item.Ymin) FitViewToItemBox(item.Xmin, item.Ymin, item.Xmax, item.Ymax);
+  if (ItemHoldsFigure(item)) FitViewToItemBox(item.Xmin, item.Ymin, item.Xmax, item.Ymax, true);
   if (ZoomActive) EndZoomCommand();
   if (!BeginViewPicture(false)) return;  // no reference mark, no grid: the members alone
   // A member may load the component it shows: each next member is asked anew.

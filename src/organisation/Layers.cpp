@@ -108,12 +108,16 @@ void SetCurrentLayer() {
       window->View_Layers = FlagFalse;
       SetItemFlag(SelectedLayer, &ItemRec::Show, FlagTrue);
       // An empty layer has no extents to fit: the view stays where it is,
-      // its world window too (an empty box is inside out).
-      if (layer.Xmax > layer.Xmin && layer.Ymax > layer.Ymin) {
-        window->XVmin = layer.Xmin;
-        window->YVmin = layer.Ymin;
-        window->XVmax = layer.Xmax;
-        window->YVmax = layer.Ymax;
+      // its world window too (an empty box is inside out, or of no size
+      // with no lines). Lines on one level, or upright, or one point, are
+      // given the size that shows them.
+      if (ItemHoldsFigure(layer)) {
+        ViewWindowRect box{layer.Xmin, layer.Ymin, layer.Xmax, layer.Ymax};
+        SizeFigureBoxForWindow(box);
+        window->XVmin = box.MinX;
+        window->YVmin = box.MinY;
+        window->XVmax = box.MaxX;
+        window->YVmax = box.MaxY;
         FitViewToWindow();
       }
       ShowStatus("Layer: " + layer.Name + " is Top Layer", 2);

@@ -258,11 +258,13 @@ bool IsMember(const ChooserRow& row, Long objNo, Long itemNo, bool windowValid) 
   }
 }
 
-// The view is fitted to the item's stored box, with the fit's margin.
+// The view is fitted to the item's stored box, with the fit's margin; the
+// box of a group or layer whose lines lie on one level, or upright, or on
+// one point, is given the size that shows them.
 void ShowChosenItem(Long itemNo) {
   const ItemRec& item = Items[itemNo];
   SetItemFlag(itemNo, &ItemRec::Show, FlagTrue);
-  FitViewToItemBox(item.Xmin, item.Ymin, item.Xmax, item.Ymax);
+  FitViewToItemBox(item.Xmin, item.Ymin, item.Xmax, item.Ymax, ItemHoldsFigure(item));
 }
 
 void SelectByChooser(const ChooserRow& row) {

@@ -103,13 +103,19 @@ void EndFit(bool fitted) {
 
 // ---- Fits: all, full drawing, limits, window ----------------------------------------------
 
-// The drawing's extents when they have an area, else its sheet; fitted and ended.
+// The drawing's extents when they hold a figure its window shows, given a
+// size when they have no width or height (a level or upright line, one
+// point: SizeFigureBoxForWindow); else, with nothing live or nothing shown,
+// its sheet. Fitted and ended.
 void ZoomToDrawing() {
   const DwgRec& dwg = Dwgs[CurDwg];
-  if (dwg.Xmax > dwg.Xmin && dwg.Ymax > dwg.Ymin)
-    SetZoomRect(dwg.Xmin, dwg.Ymin, dwg.Xmax, dwg.Ymax);
-  else
+  ViewWindowRect box{dwg.Xmin, dwg.Ymin, dwg.Xmax, dwg.Ymax};
+  if (dwg.Nlines > 0 && HoldsFigure(box, dwg.Nlines)) {
+    SizeFigureBoxForWindow(box);
+    SetZoomRect(box.MinX, box.MinY, box.MaxX, box.MaxY);
+  } else {
     SetZoomRect(dwg.BaseX, dwg.BaseY, dwg.Xlimit, dwg.Ylimit);
+  }
   EndFit(ZoomToExtents());
 }
 

@@ -5,6 +5,7 @@
 //   Module state
 //   Zoom command end
 //   View set-up and fitting
+//   Figures without width or height
 //   Previous view
 //   Extents
 //   Redraw and its read-outs
@@ -197,6 +198,45 @@ bool FitViewToWindow() {
   UpdateWorldWindow(*window);
   LoadViewCache();
   return true;
+}
+
+// ---- Figures without width or height -----------------------------------------------
+
+bool HoldsFigure(const ViewWindowRect& Box, Long Members) {
+  // Inside out, or not a number: the box of nothing.
+  if (!(Box.MaxX >= Box.MinX) || !(Box.MaxY >= Box.MinY)) return false;
+  return Box.MaxX > Box.MinX || Box.MaxY > Box.MinY || Members > 0;
+}
+
+bool ItemHoldsFigure(const ItemRec& Item) {
+  if (Item.Rtype != ItemGroup && Item.Rtype != ItemLayer && Item.Rtype != ItemComponent) return false;
+  return HoldsFigure(ViewWindowRect{Item.Xmin, Item.Ymin, Item.Xmax, Item.Ymax}, Item.Nlines);
+}
+
+void SizeFigureBox(ViewWindowRect& Box, Double Wide, Double High, Double PixelsPerWorldUnit) {
+  const Double dX = Box.MaxX - Box.MinX, dY = Box.MaxY - Box.MinY;
+  if ((dX > 0 && dY > 0) || !(Wide > 0) || !(High > 0)) return;
+  Double halfX = 0, halfY = 0;
+  if (dX > 0) {
+    halfX = dX / 2;
+    halfY = halfX / Wide * High;
+  } else if (dY > 0) {
+    halfY = dY / 2;
+    halfX = halfY / High * Wide;
+  } else {
+    halfX = Wide / 2 / PixelsPerWorldUnit;
+    halfY = High / 2 / PixelsPerWorldUnit;
+  }
+  // Halves: the sum of the ends may pass the largest real.
+  const Double centreX = Box.MinX / 2 + Box.MaxX / 2, centreY = Box.MinY / 2 + Box.MaxY / 2;
+  Box = ViewWindowRect{centreX - halfX, centreY - halfY, centreX + halfX, centreY + halfY};
+}
+
+void SizeFigureBoxForWindow(ViewWindowRect& Box) {
+  const DrawingWindow* window = ActiveDocForm();
+  if (!window) return;
+  SizeFigureBox(Box, static_cast<Double>(window->View_Maxx - window->View_MinX),
+                static_cast<Double>(window->View_Maxy - window->View_Miny), window->XVscale);
 }
 
 // ---- Previous view -----------------------------------------------------------------
@@ -539,15 +579,17 @@ void ComputeDrawingExtents() {
   SetDocPointer(vbCrosshair);
 }
 
-bool FitViewToItemBox(Double Xmin, Double Ymin, Double Xmax, Double Ymax) {
+bool FitViewToItemBox(Double Xmin, Double Ymin, Double Xmax, Double Ymax, bool Figure) {
   DrawingWindow* window = ActiveDocForm();
   if (!window) return false;
   AddMargin(Xmin, Xmax);
   AddMargin(Ymin, Ymax);
-  window->XVmin = Xmin;
-  window->YVmin = Ymin;
-  window->XVmax = Xmax;
-  window->YVmax = Ymax;
+  ViewWindowRect box{Xmin, Ymin, Xmax, Ymax};
+  if (Figure) SizeFigureBoxForWindow(box);
+  window->XVmin = box.MinX;
+  window->YVmin = box.MinY;
+  window->XVmax = box.MaxX;
+  window->YVmax = box.MaxY;
   return FitViewToWindow();
 }
 

@@ -16,6 +16,7 @@
 //   Screen measure
 //   Module view state
 //   View set-up and fitting
+//   Figures without width or height
 //   Previous view
 //   Extents and redraw
 //   Drag pan
@@ -29,6 +30,7 @@
 namespace lintavo {
 
 class DrawingWindow;
+struct ItemRec;
 
 // ---- Sub-commands (values of ZoomCommand; 7 and 8 are not used) ---------------------
 enum ZoomCode : Integer {
@@ -98,8 +100,36 @@ constexpr const char* MessageViewRefused = "View Not Valid! View Unchanged";  //
 // leaves, 1/100 of its size on each side, then FitViewToWindow; its result.
 // Without the margin the view would end on the box's far edges, whose last
 // pixel column and row lie just beyond the area: what the item draws there
-// would be cut.
-bool FitViewToItemBox(Double Xmin, Double Ymin, Double Xmax, Double Ymax);
+// would be cut. With Figure (the box holds a figure: ItemHoldsFigure), a box
+// of no width or height is then given the size that shows the figure
+// (SizeFigureBoxForWindow); without, such a box is refused as FitViewToWindow
+// refuses it.
+bool FitViewToItemBox(Double Xmin, Double Ymin, Double Xmax, Double Ymax, bool Figure = false);
+
+// ---- Figures without width or height -------------------------------------------------------
+// A level or upright line, lines on one level, or one point have a box of no
+// height or no width, which no scale fits. A fit of such a box shows the
+// figure all the same: the box is given a size first, centred on the figure.
+// A box that holds nothing (an empty layer's 0, 0, 0, 0, the inside-out box
+// of nothing shown) is not given one: the fit keeps the view or refuses.
+//
+// Whether Box (world units) holds a figure a fit can show: it is not inside
+// out, and it has a width or a height, or, having neither, Members > 0.
+bool HoldsFigure(const ViewWindowRect& Box, Long Members);
+// HoldsFigure for an item's stored box and its count of entities (Nlines):
+// a group, a layer or a component. An area or a view of no size holds
+// nothing that a fit could show (its box is a region, not a figure): false.
+bool ItemHoldsFigure(const ItemRec& Item);
+// A box of no width or no height given the size that shows it in an area
+// of Wide x High pixels, centred where it was: one of no height takes the
+// height that gives it the area's shape, so that a level line fills the
+// area along its length; one of no width likewise; one of neither (a point)
+// the size the area shows at PixelsPerWorldUnit, the view's present scale.
+// A box of both width and height, or an area without pixels, is left as it
+// is; a size that is not finite is left for the fit to refuse.
+void SizeFigureBox(ViewWindowRect& Box, Double Wide, Double High, Double PixelsPerWorldUnit);
+// SizeFigureBox for the active drawing window's area at its present scale.
+void SizeFigureBoxForWindow(ViewWindowRect& Box);
 
 // ---- Previous view -----------------------------------------------------------------------
 void SaveViewWindow();     // PrevViewWindow := the world window of ActiveDoc

@@ -563,6 +563,9 @@ TEST_F(EditsTest, ACopyPastedIntoAnotherDrawingStaysOutOfTheFirstDrawingsGroup) 
   GroupTheSelection();
   const Long group = Objs[member].OwnerID;
   ASSERT_EQ(Items[group].Rtype, ItemGroup);
+  // Adding the group showed its level line filling the window: the clicks
+  // below are made in the fixture's view of whole pixels.
+  ShowWithReach(48, 24);
   SelectWindow(0.5, 0.5, 3.5, 1.5);
   DrawingDriver::Choose("mnuEditcopy");
   input_->ClickAt(1, 1);

@@ -220,6 +220,7 @@ void frmDwgSelect::ShowRow(int row) {
         {"Nlines", TextNl},        {"Author", TxtAuthor},  {"CreationDate", TxtDate}};
     for (const auto& [column, box] : boxes) ShowField(rs, column, box);
     ReadKey(rs, rs.FieldIndex("DrawID"), currentDrawID_);
+    if (!ReadLong(rs, rs.FieldIndex("Nlines"), storedLines_)) storedLines_ = 0;
     Double box[4] = {0, 0, 0, 0};
     const char* const columns[4] = {"Xmin", "Ymin", "Xmax", "Ymax"};
     bool extents = true;
@@ -239,8 +240,8 @@ void frmDwgSelect::ShowRow(int row) {
 namespace {
 
 // One axis of the window: the extents with a tenth of their size added on
-// each side; a unit window about the point when they have no size (or are
-// damaged), which no scale could fit.
+// each side; a unit window about the point when they still have no size (or
+// are damaged), which no scale could fit.
 void GrowAxis(Double low, Double high, Double& from, Double& to) {
   const Double size = high - low;
   if (!(size > 0) || !std::isfinite(size)) {
@@ -256,10 +257,14 @@ void GrowAxis(Double low, Double high, Double& from, Double& to) {
 }  // namespace
 
 void frmDwgSelect::FitPreview() {
-  Double minX = 0, maxX = 0, minY = 0, maxY = 0;
-  GrowAxis(extents_[0], extents_[2], minX, maxX);
-  GrowAxis(extents_[1], extents_[3], minY, maxY);
   const Double w = Picture1->DeviceWidth(), h = Picture1->DeviceHeight();
+  // Lines on one level, or upright, or one point: the box is given the size
+  // that shows them at true size in the picture.
+  ViewWindowRect stored{extents_[0], extents_[1], extents_[2], extents_[3]};
+  if (HoldsFigure(stored, storedLines_)) SizeFigureBox(stored, w, h, PixelsPerUnit);
+  Double minX = 0, maxX = 0, minY = 0, maxY = 0;
+  GrowAxis(stored.MinX, stored.MaxX, minX, maxX);
+  GrowAxis(stored.MinY, stored.MaxY, minY, maxY);
   const Double sx = (w / PixelsPerUnit) / (maxX - minX);
   const Double sy = (h / PixelsPerUnit) / (maxY - minY);
   const Double zoom = sx < sy ? sx : sy;

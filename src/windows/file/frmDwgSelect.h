@@ -87,6 +87,7 @@ class frmDwgSelect : public QDialog {
   int position_ = -1;          // the list entry whose row is shown; -1 none
   DbKey currentDrawID_ = 0;    // DrawID of the row last shown
   Double extents_[4] = {0, 0, 0, 0};  // Xmin, Ymin, Xmax, Ymax of the row shown, world units
+  Long storedLines_ = 0;              // Nlines of the row shown; 0 when unread
   TargetBorrow target_;               // Picture1 as the drawing target while the dialog is open
   bool loaded_ = false;    // Form_Load has run
   bool unloaded_ = false;  // Form_Unload has run since

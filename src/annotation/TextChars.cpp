@@ -126,6 +126,7 @@ void UpdateTextCharObj(Long ObjNo, const String& Key, Long GlyphIdx) {
   DrawTextChar(ObjNo, true);
   SetCharGlyph(Objs[ObjNo], Key, GlyphIdx);
   EntityChanged(ObjNo);
+  MarkExtentsChanged(Objs[ObjNo].DwgNo);  // another glyph covers another box
   EntityLinksChanged(ObjNo);
   ObjIndexShownItemChanged(ObjNo);
   DrawTextChar(ObjNo, false);

@@ -548,6 +548,7 @@ void RestyleFont(Long I) {
   ObjRec& obj = Objs[I];
   obj.Name = GlyphKey;
   obj.ObjectID = glyph;
+  MarkExtentsChanged(obj.DwgNo);  // another glyph covers another box
   EntityLinksChanged(I);
   ObjIndexShownItemChanged(I);
 }

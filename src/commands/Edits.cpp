@@ -169,11 +169,9 @@ void EraseSelected() {
   Long count = 0;
   const WholeRedrawFollows redraw;  // the end's redraw shows every erased entity gone
   ForEachSelected([&count, batch](Long i) {
-    Objs[i].Selected = FlagFalse;  // erased out of the selection: Undo brings it back unselected
-    EraseObj(i, batch);
+    EraseObj(i, batch, ComesBack::Unselected);  // erased out of the selection
     ++count;
   });
-  MarkExtentsChanged(CurDwg);
   RefreshActiveView();
   ShowStatus("Erased " + std::to_string(count) + " Lines", 2);
 }
@@ -193,13 +191,12 @@ void UneraseLast() {
     ObjRec& obj = Objs[i];
     if (obj.DwgNo != CurDwg || !obj.Erased || obj.Select != batch) continue;
     obj.Show = FlagTrue;
-    obj.Erased = FlagFalse;
+    SetEntityDrawing(i, obj.DwgNo, FlagFalse);
     obj.Selected = FlagFalse;
     DropEraseStep(i);  // Redo must not erase it again
     obj.Select = 0;    // live again: the batch is spent
     EntityChanged(i);
     ++count;
-    ++Dwgs[CurDwg].Nlines;
   }
   if (count > 0) MarkExtentsChanged(CurDwg);
   RefreshActiveView();
@@ -315,6 +312,7 @@ void HideSelected() {
     EntityChanged(i);
     ++count;
   });
+  if (count > 0) MarkExtentsChanged(CurDwg);  // Show All fits what is still shown
   RefreshActiveView();
   ShowStatus(" " + std::to_string(count) + " Lines Hidden", 2);
 }
@@ -335,6 +333,7 @@ void ShowHiddenLines() {
     EntityChanged(i);
     ++count;
   }
+  if (count > 0) MarkExtentsChanged(CurDwg);  // Show All fits what is shown again
   RefreshActiveView();
   ShowStatus(" " + std::to_string(count) + " Lines Un Hidden", 2);
 }

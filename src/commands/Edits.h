@@ -99,7 +99,9 @@ Integer TakeMoveOffset();
 // Whether an entity belongs to the selection of a command: drawn selected
 // in the current drawing.
 inline bool IsEditSelected(Long ObjNo) { return IsDrawnSelected(Objs[ObjNo]); }
-// Calls visit(ObjNo) for the selection, the bound fixed when the scan starts.
+// Calls visit(ObjNo) for the selection in table order, the bound fixed when
+// the scan starts: a walk of the whole entity table, so it costs what the
+// table holds, however few are selected.
 template <typename Visit>
 void ForEachSelected(Visit visit) {
   const Long last = ObjCount;

@@ -56,8 +56,6 @@ void EntityChanged(Long ObjNo) {
   if (ObjNo < 1 || ObjNo > ObjCount) return;
   const Long dwgNo = Objs[ObjNo].DwgNo;
   MarkDrawingChanged(dwgNo);
-  // What it shows may have changed (hidden, shown again): Show All measures anew.
-  MarkExtentsChanged(static_cast<Integer>(dwgNo));
   // A change that stands gives up what was undone there; work a keeper
   // takes back again does not.
   if (IsOpenDrawingNumber(dwgNo) && OwnWorkDepth[static_cast<size_t>(dwgNo)] == 0 && StandingChangeHook)

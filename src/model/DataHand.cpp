@@ -123,11 +123,11 @@ void CheckEntityPoints(Long objNo, Long pointsSoFar) {
   MODEL_INVARIANT(obj.PointID >= 1 && obj.PointID + pointsSoFar - 1 <= PntCount);
 }
 
-// The bookkeeping that follows every new entity of the current drawing.
+// The bookkeeping that follows every new entity of the current drawing
+// (its count of live entities follows its SetEntityDrawing).
 void CountNewEntity(Integer type) {
   DwgRec& dwg = Dwgs[CurDwg];
   LastObj = ObjCount;
-  ++dwg.Nlines;
   if (type >= FirstCountedType) ++dwg.Nobjects;
   EntityChanged(ObjCount);
 }
@@ -145,15 +145,11 @@ String PointText(Double X, Double Y) {
 void WithdrawEntityBeingBuilt() {
   ObjRec& obj = Objs[ObjCount];
   if (obj.Flag == FlagDeletedWithOwner) return;
-  if (IsOpenDrawingNumber(obj.DwgNo)) {
-    DwgRec& dwg = Dwgs[obj.DwgNo];
-    --dwg.Nlines;
-    if (obj.Rtype >= FirstCountedType) --dwg.Nobjects;
-  }
+  // A dialog's sample was not counted among its drawing's objects (AddObj).
+  if (IsOpenDrawingNumber(obj.DwgNo) && obj.Rtype >= FirstCountedType && !PreviewMode) --Dwgs[obj.DwgNo].Nobjects;
   obj.Flag = FlagDeletedWithOwner;
   obj.Show = FlagFalse;
-  obj.Erased = FlagTrue;
-  obj.DwgNo = 0;
+  SetEntityDrawing(ObjCount, 0, FlagTrue);
   ObjIndexDetached(1);
   EntityLinksChanged(ObjCount);
 }
@@ -204,9 +200,10 @@ void AddObj(Integer ObjType, Integer NPoints) {
   obj.PointID = PntCount + 1;
   obj.LayerID = window ? window->Current_Layer : 0;
   obj.DrawingID = dwg.DrawID;
-  obj.DwgNo = CurDwg;
-  // A dialog's sample is dropped again when the dialog closes: it does not
-  // count in its drawing nor mark it changed.
+  SetEntityDrawing(ObjCount, CurDwg, FlagFalse);
+  // A dialog's sample is dropped again when the dialog closes (its drop
+  // takes it out of its drawing's live entities): it does not count among
+  // its drawing's objects nor mark it changed.
   if (PreviewMode)
     LastObj = ObjCount;
   else
@@ -259,6 +256,8 @@ void AddLoadedObj() {
   ++ObjCount;
   ObjRec& obj = Objs[ObjCount];
   obj = LoadObj;
+  obj.DwgNo = 0;  // it joins its drawing below, counted there
+  SetEntityDrawing(ObjCount, LoadObj.DwgNo, LoadObj.Erased);
   obj.PointID = PntCount + 1;
   LastObj = ObjCount;
 
@@ -297,7 +296,8 @@ void CopyObj(Long SrcObj) {
   obj.Select = 0;
   obj.PointID = PntCount + 1;
   obj.DrawingID = dwg.DrawID;
-  obj.DwgNo = CurDwg;
+  obj.DwgNo = 0;  // the source's drawing is not the copy's: it joins the current one
+  SetEntityDrawing(ObjCount, CurDwg, obj.Erased);
   CountNewEntity(obj.Rtype);
   CheckEntityTable();
   ObjIndexAdded(ObjCount);
@@ -316,6 +316,24 @@ void ResolveObjLayer(Long ObjNo, DbKey key) {
       return;
     }
   }
+}
+
+// ---- Entities joining and leaving a drawing ----------------------------------------------------
+
+namespace {
+
+// The drawing entity obj is live in: its open drawing while not erased; 0 none.
+Integer LiveDrawingOf(const ObjRec& obj) { return IsOpenDrawingNumber(obj.DwgNo) && !obj.Erased ? obj.DwgNo : 0; }
+
+}  // namespace
+
+void SetEntityDrawing(Long ObjNo, Integer DwgNo, Integer Erased) {
+  if (ObjNo < 1 || ObjNo > ObjCount) return;
+  ObjRec& obj = Objs[ObjNo];
+  if (const Integer left = LiveDrawingOf(obj); left != 0) --Dwgs[left].Nlines;
+  obj.DwgNo = DwgNo;
+  obj.Erased = Erased;
+  if (const Integer joined = LiveDrawingOf(obj); joined != 0) ++Dwgs[joined].Nlines;
 }
 
 // ---- Extents of drawings and layers ----------------------------------------------------------

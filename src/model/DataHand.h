@@ -32,6 +32,8 @@
 //   Style of new entities and size of new sheets
 //   Growth rules
 //   Constructors
+//   Entities joining and leaving a drawing
+//   Extents of drawings and layers
 //   Boxes of extents
 //   Reset
 #pragma once
@@ -171,7 +173,7 @@ struct DwgRec {
   String PartNumber;
   Integer Show = 0;         // -1 shown
   Long Nobjects = 0;        // items created in the drawing plus entities of type 11 and above
-  Long Nlines = 0;          // live entities: added minus erased
+  Long Nlines = 0;          // live entities: of the drawing, not erased (SetEntityDrawing keeps it)
   Integer Nlayers = 0;      // layer items created
   Double BaseX = 0;         // base point, world units
   Double BaseY = 0;
@@ -286,13 +288,34 @@ void FirstFreeName(String& Name, const char* Prefix, bool (*Taken)(Long& Index))
 void NewDwgRec(Integer DwgNo);  // fills slot DwgNo for a new empty drawing window
 void ResolveObjLayer(Long ObjNo, DbKey layerKey);  // a loaded layer key into the entity's layer item index
 
+// ---- Entities joining and leaving a drawing ----------------------------------------------------
+// An entity is live in drawing d while its DwgNo is d (1..MaxDwgNo) and it
+// is not erased; each drawing counts its live entities in DwgRec.Nlines,
+// which Drawing Properties shows as its Lines. Once an entity is in the
+// table, its DwgNo and Erased change only here: appended (AddObj, CopyObj,
+// AddLoadedObj), erased and brought back (EraseObj, Undo, Redo, Un Erase
+// Last), taken into a component's definition, deleted with its owner,
+// dropped with a dialog's sample, or closed with its drawing. So the count
+// follows every road at once, and no command counts by hand.
+//
+// Entity ObjNo's DwgNo := DwgNo and Erased := Erased: the drawing it was
+// live in counts one less, the one it is live in now one more. Nothing is
+// marked: the caller marks the drawing changed, and its extents where what
+// it shows changed (a dialog's sample dropped changes neither).
+void SetEntityDrawing(Long ObjNo, Integer DwgNo, Integer Erased);
+
 // ---- Extents of drawings and layers ----------------------------------------------------------
 // Each drawing's extents and each layer's box follow that drawing's and that
 // layer's own entities, whichever window is active: a point is taken into the
 // drawing its entity belongs to and the layer the entity names, and only that
 // drawing is marked for its extents to be measured again (DwgRec's
 // ExtentsChanged, which only the measuring of that drawing clears). Boxes only
-// widen here; a full measure (ComputeDrawingExtents) shrinks them.
+// widen here; a full measure (ComputeDrawingExtents) shrinks them. The mark
+// is set where what a drawing shows changes: an entity's points (AddPnt,
+// ObjPointsChanged), its leaving or rejoining (erase, Undo, Redo, Un Erase
+// Last, deletion with its owner), its hiding and showing, its layer, and the
+// item a glyph or placement shows; a change of colour, line type or weight
+// alone does not set it, so the next Show All need not measure again.
 //
 // Marks drawing DwgNo (1..MaxDwgNo; any other number is passed over) for its
 // extents to be measured again before Show All fits them.

@@ -36,7 +36,9 @@ void ModelMark::Take() {
 }
 
 void ModelMark::GiveBack() const {
-  // The object index must not keep the dropped sample's entities.
+  // The dropped sample's entities leave their drawing's count of live
+  // entities, and the object index must not keep them.
+  for (Long i = ObjCount; i > Objs(); --i) SetEntityDrawing(i, 0, FlagTrue);
   if (ObjCount > Objs()) ObjIndexCutBack();
   MarkedValues() = values_;
 }

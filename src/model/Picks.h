@@ -46,7 +46,9 @@ inline bool IsDrawnSelected(const ObjRec& obj) {
 // The entities drawn selected in the current drawing, counted up to Enough
 // at most. The count walks the drawing's list of selected entities (below),
 // not the entity table: it costs what the selection holds, and stops as
-// soon as Enough are found.
+// soon as Enough are found. (Only the questions whether and how many cost
+// that: the edit commands' visit of each selected entity, ForEachSelected,
+// walks the entity table in table order and costs what the table holds.)
 Long SelectedCount(Long Enough = std::numeric_limits<Long>::max());
 // Whether the current drawing draws anything selected: the pass stops at
 // the first such entity.

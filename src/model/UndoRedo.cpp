@@ -200,20 +200,20 @@ void RejoinSelection(UndoEntry& entry, Long objNo) {
 
 // The entity's flags and the step's swapped: wiped when it was drawn, drawn
 // when it is no longer erased (a hidden entity draws nothing). It leaves or
-// rejoins the selection as above, and its drawing's count of live entities
-// follows, as an erase and an add keep it.
+// rejoins the selection as above, and leaves or joins its drawing's live
+// entities (SetEntityDrawing), as an erase and an add do.
 void SwapFlags(UndoEntry& entry) {
   const Long objNo = entry.ObjNo;
   ObjRec& obj = Objs[objNo];
-  const bool wasErased = obj.Erased != 0;
-  if (!wasErased) PaintErased(objNo);
+  if (!obj.Erased) PaintErased(objNo);
   std::swap(obj.Show, entry.OtherShow);
-  std::swap(obj.Erased, entry.OtherErased);
+  const Integer erased = entry.OtherErased;
+  entry.OtherErased = obj.Erased;
+  SetEntityDrawing(objNo, obj.DwgNo, erased);
   if (obj.Erased)
     LeaveSelection(entry, obj);
   else
     RejoinSelection(entry, objNo);
-  if (wasErased != (obj.Erased != 0) && IsOpenDrawingNumber(obj.DwgNo)) Dwgs[obj.DwgNo].Nlines += wasErased ? 1 : -1;
   EntityChanged(objNo);
   MarkExtentsChanged(obj.DwgNo);  // it left its drawing or came back
   if (!obj.Erased) PaintShown(objNo);
@@ -225,6 +225,8 @@ void SwapLook(Long objNo, EntityLook& other) {
   ObjRec& obj = Objs[objNo];
   const bool shown = obj.Show && !obj.Erased;
   if (shown) PaintErased(objNo);
+  // Another glyph covers another box; a colour alone changes no extents.
+  if (obj.ObjectID != other.ObjectID) MarkExtentsChanged(obj.DwgNo);
   std::swap(obj.Name, other.Name);
   std::swap(obj.ObjectID, other.ObjectID);
   std::swap(obj.OwnerID, other.OwnerID);
@@ -483,7 +485,7 @@ WholeRedrawFollows::~WholeRedrawFollows() {
 
 // ---- Erasing -------------------------------------------------------------------------------
 
-void EraseObj(Long ObjNo, Long Batch) {
+void EraseObj(Long ObjNo, Long Batch, ComesBack Back) {
   if (ObjNo < 1 || ObjNo > ObjCount) return;
   PaintErased(ObjNo);
   PushUndo(UndoErase);
@@ -497,10 +499,10 @@ void EraseObj(Long ObjNo, Long Batch) {
   entry->OtherErased = obj.Erased;
   entry->Batch = Batch;
   LeaveSelection(*entry, obj);
+  if (Back == ComesBack::Unselected) entry->OtherSelected = FlagFalse;
   obj.Flag = dwg.UndoStep;
   obj.Show = FlagFalse;
-  obj.Erased = FlagTrue;
-  --dwg.Nlines;
+  SetEntityDrawing(ObjNo, obj.DwgNo, FlagTrue);
   EntityChanged(ObjNo);
   MarkExtentsChanged(obj.DwgNo);
 }
@@ -597,7 +599,7 @@ void DetachWithOwner(Long ObjNo) {
   MarkExtentsChanged(obj.DwgNo);
   obj.Flag = FlagDeletedWithOwner;
   obj.Show = FlagFalse;
-  obj.DwgNo = 0;
+  SetEntityDrawing(ObjNo, 0, obj.Erased);  // a live one leaves its drawing's count
   obj.OwnerID = 0;
   EntityLinksChanged(ObjNo);
 }
@@ -622,15 +624,13 @@ void EraseDwgObjs(Integer DwgNo) {
     ObjRec& obj = Objs[i];
     if (obj.DwgNo != DwgNo) continue;
     obj.Flag = 0;
-    obj.Erased = FlagTrue;
     obj.Show = FlagFalse;
-    obj.DwgNo = 0;
+    SetEntityDrawing(i, 0, FlagTrue);
     obj.OwnerID = 0;
     EntityLinksChanged(i);
     ++detached;
   }
   ObjIndexDetached(detached);
-  Dwgs[DwgNo].Nlines = 0;
   Dwgs[DwgNo].SelectSet = 0;  // its set went with its entities: the next starts afresh
 }
 
@@ -662,7 +662,8 @@ void CloseDwg(Integer DwgNo) {
 Long ModelResets = 0;
 
 // Every entity, point and item above the base counts, of every drawing, is
-// dropped; the next appends reuse those slots. The Dwgs slots are untouched.
+// dropped; the next appends reuse those slots. The Dwgs slots are untouched:
+// the window kept open fills its slot afresh (NewDwgRec).
 void ResetModel() {
   ++ModelResets;
   for (std::vector<UndoEntry>& steps : Steps) steps.clear();  // the entities they name are gone

@@ -131,8 +131,13 @@ class WholeRedrawFollows {
 // a step brings back is selected again only when it was selected as the
 // step erased it and its drawing's set is still the one it left (Undo then
 // Redo of a placement just made shows it selected as before), and
-// otherwise carries no set number either.
-void EraseObj(Long ObjNo, Long Batch = 0);
+// otherwise carries no set number either. Back says whether the Undo of
+// this erase may bring it back selected at all.
+enum class ComesBack {
+  AsItWas,     // selected again, as above: a line a break or trim replaced
+  Unselected,  // never: it was erased out of the selection (Erase Selected, Place Image)
+};
+void EraseObj(Long ObjNo, Long Batch = 0, ComesBack Back = ComesBack::AsItWas);
 // Erase batches of the current drawing. Each Erase Selected takes a new
 // number (-1, -2 ...; DwgRec.EraseBatch is the last one given), never given
 // again while the drawing's steps last, so no two erases share one; Un

@@ -114,7 +114,7 @@ namespace {
 void MakeDefinitionGeometry(Long objNo, Long item) {
   ObjRec& obj = Objs[objNo];
   obj.DrawingID = 0;
-  obj.DwgNo = 0;
+  SetEntityDrawing(objNo, 0, obj.Erased);  // it leaves its drawing's live entities
   obj.Selected = FlagFalse;
   obj.Select = 0;
   obj.OwnerID = item;
@@ -171,6 +171,7 @@ void RepointPlacement(Long ObjNo, Long Item, const String& Name) {
   placement.Name = Name;
   EntityLinksChanged(ObjNo);
   EntityChanged(ObjNo);
+  MarkExtentsChanged(placement.DwgNo);  // another component covers another box
 }
 
 namespace {
@@ -300,8 +301,7 @@ void CopyDefinitionIntoDrawing(Long item, Double X, Double Y, Single sx, Single 
     // to the tables (and may move them): the copy is named by its number.
     const Long copyNo = ObjCount;
     ObjRec& copy = Objs[copyNo];
-    copy.DrawingID = drawID;
-    copy.DwgNo = CurDwg;
+    copy.DrawingID = drawID;  // CopyObj made it an entity of the current drawing
     copy.Selected = FlagFalse;
     copy.OwnerID = 0;
     copy.LayerID = layer;
@@ -414,8 +414,7 @@ void FinishPlaceImage() {
   RedrawSelectionOutline();
   // The placement gives way to its image as an erase step, so that Undo and
   // Redo take the two back and forth together.
-  Objs[PlacedObj].Selected = FlagFalse;  // it leaves the selection: Undo brings it back unselected
-  EraseObj(PlacedObj);
+  EraseObj(PlacedObj, 0, ComesBack::Unselected);  // it leaves the selection for good
   ObjRec& placement = Objs[PlacedObj];
   Pnts[placement.PointID].X = PlaceAtX;
   Pnts[placement.PointID].Y = PlaceAtY;
@@ -460,7 +459,6 @@ void CreateComponent() {
   });
   if (count == 0) return RefuseEmptyComponent();
   StoreItemExtents(Items[item], count, 0, 0);  // the copies lie relative to the reference point
-  Dwgs[CurDwg].Nlines -= count;
   FinishNewComponent();
   RedrawActiveWindow();
 }

@@ -218,24 +218,25 @@ bool ReadPointsByLine(Connection& connection, RowCursor& points, PointsByLine& b
 }
 
 // Appends the drawing's Lines rows with their Points rows as entities of
-// drawing dwgNo, layer keys turned into the drawing's layer items. False on
-// a database error (shown).
-bool LoadDrawingLines(Connection& connection, Integer dwgNo, StagedLinkList& links, DamageReport& damage) {
+// drawing dwgNo, layer keys turned into the drawing's layer items; its
+// record counts storedLines. False on a database error (shown).
+bool LoadDrawingLines(Connection& connection, Integer dwgNo, Long storedLines, StagedLinkList& links,
+                      DamageReport& damage) {
   RowSelection drawingLines{"Lines", "DrawingID", DbValue(Dwgs[dwgNo].DrawID)};
   RowCursor lines;
   RowCursor points;
   // A drawing of a good share of the table steps the table's lines too,
   // rather than reaching each of them through the index of drawings.
-  const bool scan = ScanPointsTable(connection, Dwgs[dwgNo].Nlines);
+  const bool scan = ScanPointsTable(connection, storedLines);
   drawingLines.WholeTable = scan;
   if (lines.Open(connection, drawingLines, LineRowReader::Columns(LineColumns::Entity))) {
     PointsByLine byLine;
     if (scan && ReadPointsByLine(connection, points, byLine, lines.Key())) {
-      ReserveRoomForLines(Dwgs[dwgNo].Nlines);
+      ReserveRoomForLines(storedLines);
       AppendStoredLines(dwgNo, lines, byLine, links, damage);
     } else if (!scan && points.OpenChildren(connection, drawingLines, "LineID", "Points", "LineID",
                                             PointRowReader::Columns())) {
-      ReserveRoomForLines(Dwgs[dwgNo].Nlines);
+      ReserveRoomForLines(storedLines);
       AppendStoredLines(dwgNo, lines, points, links, damage);
     }
   }
@@ -439,7 +440,14 @@ bool LoadDrawing() {
     return false;
   }
   bool extentsRead = true;
-  if (!LoadDrawingRecord(connection, dwgNo, extentsRead)) return false;
+  // The stored count of lines gates the reads below; the drawing's own count
+  // of live entities is kept, and each entity read counts itself as it joins
+  // the drawing (AddLoadedObj), so that it counts what the load gave.
+  const Long liveBefore = Dwgs[dwgNo].Nlines;
+  const bool recordRead = LoadDrawingRecord(connection, dwgNo, extentsRead);
+  const Long storedLines = Dwgs[dwgNo].Nlines;
+  Dwgs[dwgNo].Nlines = liveBefore;
+  if (!recordRead) return false;
   DwgRec& dwg = Dwgs[dwgNo];
   CurDwgName = dwg.Name;
   CurDrawID = dwg.DrawID;
@@ -452,10 +460,10 @@ bool LoadDrawing() {
   bool complete = true;
   // The stored counts gate the reads: rows of a drawing counted empty stay unread.
   if (dwg.Nobjects > 0) complete = LoadDrawingObjects(connection, dwgNo, damage);
-  if (dwg.Nlines >= 1) {
+  if (storedLines >= 1) {
     const Long firstObj = ObjCount + 1;
     StagedLinkList links;
-    complete = LoadDrawingLines(connection, dwgNo, links, damage) && complete;
+    complete = LoadDrawingLines(connection, dwgNo, storedLines, links, damage) && complete;
     LoadedObjEnd = ObjCount;
     LoadedItemKeys keys;
     keys.Collect(firstItem);

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "commands/EditFixture.h"
+#include "commands/Edits.h"
 #include "commands/GripFrame.h"
 #include "model/LayerItems.h"
 #include "model/UndoRedo.h"
@@ -207,6 +208,40 @@ TEST_F(EditedExtentsTest, ShowAllAfterAnEditFitsWhatTheDrawingHoldsNow) {
     DrawingDriver::Choose("mnuViewShowAll");
     EXPECT_LT(doc_->XVmax, 3);  // the near geometry, 0 to 2, with its margin
     EXPECT_GT(doc_->XVmax, 2);
+  }
+}
+
+// A restyle of the selection leaves the extents Show All measured standing;
+// what changes what the drawing shows marks them to be measured again.
+TEST_F(EditedExtentsTest, OnlyAnEditOfWhatTheDrawingShowsMarksItsExtents) {
+  const struct {
+    const char* name;
+    std::function<void()> before;  // run before the measure
+    std::function<void()> edit;    // run on the selected line
+    bool marks;
+  } rows[] = {
+      {"colour", [] {}, [] { ChosenColor = 0x00FF00; ChangeSelectedColor(); }, false},
+      {"line type", [] {}, [] { ChosenLineType = 2; ChangeSelectedType(); }, false},
+      {"weight", [] {}, [] { ChosenLineWeight = 3; ChangeSelectedWeight(); }, false},
+      {"hide", [] {}, [] { DrawingDriver::Choose("mnuEditHide"); }, true},
+      {"show", [] { DrawingDriver::Choose("mnuEditHide"); }, [] { DrawingDriver::Choose("mnuEditShow"); }, true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    ResetModel();
+    AddLine(0, 0, 2, 1);
+    AddLine(1, 2, 3, 2);
+    RefreshDocView(doc_);
+    SelectWindow(-0.5, -0.5, 2.5, 1.5);
+    row.before();
+    input_->Escape();
+    DrawingDriver::Choose("mnuViewShowAll");
+    ASSERT_EQ(Dwgs[1].ExtentsChanged, FlagFalse);
+    SelectWindow(-0.5, -0.5, 2.5, 1.5);
+    ASSERT_EQ(Dwgs[1].ExtentsChanged, FlagFalse);  // a selection changes nothing shown
+    row.edit();
+    input_->Escape();
+    EXPECT_EQ(Dwgs[1].ExtentsChanged != 0, row.marks);
   }
 }
 

@@ -114,11 +114,7 @@ void SetCurrentLayer() {
       if (ItemHoldsFigure(layer)) {
         ViewWindowRect box{layer.Xmin, layer.Ymin, layer.Xmax, layer.Ymax};
         SizeFigureBoxForWindow(box);
-        window->XVmin = box.MinX;
-        window->YVmin = box.MinY;
-        window->XVmax = box.MaxX;
-        window->YVmax = box.MaxY;
-        FitViewToWindow();
+        FitViewToBox(box);
       }
       ShowStatus("Layer: " + layer.Name + " is Top Layer", 2);
       if (AnythingSelected() &&

@@ -290,15 +290,10 @@ void SetDrawingScale(Single s) {
 }
 
 bool ZoomToExtents() {
-  DrawingWindow* window = ActiveDocForm();
-  if (!window) return false;
-  window->XVmin = ZoomExtMinX;
-  window->YVmin = ZoomExtMinY;
-  window->XVmax = ZoomExtMaxX;
-  window->YVmax = ZoomExtMaxY;
+  if (!ActiveDocForm()) return false;
   // The fit leaves the world window describing the whole area (also when it
   // refused the rectangle), so nothing the area shows is culled.
-  const bool fitted = FitViewToWindow();
+  const bool fitted = FitViewToBox(ViewWindowRect{ZoomExtMinX, ZoomExtMinY, ZoomExtMaxX, ZoomExtMaxY});
   RedrawView();
   return fitted;
 }

@@ -239,6 +239,16 @@ void SizeFigureBoxForWindow(ViewWindowRect& Box) {
                 static_cast<Double>(window->View_Maxy - window->View_Miny), window->XVscale);
 }
 
+bool FitViewToBox(const ViewWindowRect& Box) {
+  DrawingWindow* window = ActiveDocForm();
+  if (!window) return false;
+  window->XVmin = Box.MinX;
+  window->YVmin = Box.MinY;
+  window->XVmax = Box.MaxX;
+  window->YVmax = Box.MaxY;
+  return FitViewToWindow();
+}
+
 // ---- Previous view -----------------------------------------------------------------
 
 void SaveViewWindow() {
@@ -580,17 +590,11 @@ void ComputeDrawingExtents() {
 }
 
 bool FitViewToItemBox(Double Xmin, Double Ymin, Double Xmax, Double Ymax, bool Figure) {
-  DrawingWindow* window = ActiveDocForm();
-  if (!window) return false;
   AddMargin(Xmin, Xmax);
   AddMargin(Ymin, Ymax);
   ViewWindowRect box{Xmin, Ymin, Xmax, Ymax};
   if (Figure) SizeFigureBoxForWindow(box);
-  window->XVmin = box.MinX;
-  window->YVmin = box.MinY;
-  window->XVmax = box.MaxX;
-  window->YVmax = box.MaxY;
-  return FitViewToWindow();
+  return FitViewToBox(box);
 }
 
 // ---- Redraw and its read-outs ------------------------------------------------------

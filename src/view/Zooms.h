@@ -89,6 +89,9 @@ void UpdateWorldWindow(DrawingWindow& Window);  // the same for a window that is
 // were, the world window is put back to the one they show, and "View Not
 // Valid! View Unchanged" is shown in panel 3.
 bool FitViewToWindow();
+// The world window of the active drawing window := Box, then
+// FitViewToWindow; its result (false, with nothing done, without a window).
+bool FitViewToBox(const ViewWindowRect& Box);
 // Whether the window can show a view of zoom factor viewScale centred on
 // (centreX, centreY): its pixels per unit and the view pixel of the world
 // origin are finite nonzero reals in single precision, and the world window

@@ -6,6 +6,7 @@
 // Select menus, the tool bar and clicks in the drawing window.
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <functional>
 
 #include "commands/EditFixture.h"
@@ -15,6 +16,7 @@
 #include "model/UndoRedo.h"
 #include "platform/Prompts.h"
 #include "support/ListClicks.h"
+#include "windows/edit/frmLineType.h"
 #include "windows/show/frmLayerSelect.h"
 
 namespace lintavo {
@@ -212,36 +214,50 @@ TEST_F(EditedExtentsTest, ShowAllAfterAnEditFitsWhatTheDrawingHoldsNow) {
 }
 
 // A restyle of the selection leaves the extents Show All measured standing;
-// what changes what the drawing shows marks them to be measured again.
+// what changes what the drawing shows marks them to be measured again. The
+// line is picked with Select, Line, whose tool the colour and style buttons
+// restyle the selection under, as a user restyles it.
 TEST_F(EditedExtentsTest, OnlyAnEditOfWhatTheDrawingShowsMarksItsExtents) {
+  const auto style = [this](void (*choose)(frmLineType&)) {
+    Responder().OnDialog<frmLineType>(choose, &frmLineType::OKButton);
+    DrawingDriver::PressButton("Style");
+  };
   const struct {
     const char* name;
-    std::function<void()> before;  // run before the measure
-    std::function<void()> edit;    // run on the selected line
+    bool hiddenFirst;           // the line hidden before the measure
+    std::function<void()> edit;  // run on the picked line
     bool marks;
   } rows[] = {
-      {"colour", [] {}, [] { ChosenColor = 0x00FF00; ChangeSelectedColor(); }, false},
-      {"line type", [] {}, [] { ChosenLineType = 2; ChangeSelectedType(); }, false},
-      {"weight", [] {}, [] { ChosenLineWeight = 3; ChangeSelectedWeight(); }, false},
-      {"hide", [] {}, [] { DrawingDriver::Choose("mnuEditHide"); }, true},
-      {"show", [] { DrawingDriver::Choose("mnuEditHide"); }, [] { DrawingDriver::Choose("mnuEditShow"); }, true},
+      {"colour", false, [this] { Responder().AnswerColor(0x00FF00); DrawingDriver::PressButton("Line Color"); }, false},
+      {"line type", false, [&] { style([](frmLineType& d) { d.Option1[2]->click(); }); }, false},
+      {"weight", false, [&] { style([](frmLineType& d) { d.Option2[3]->click(); }); }, false},
+      {"hide", false, [] { DrawingDriver::Choose("mnuEditHide"); }, true},
+      {"show", true, [] { DrawingDriver::Choose("mnuEditShow"); }, true},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     ResetModel();
-    AddLine(0, 0, 2, 1);
+    const Long line = AddLine(0, 0, 2, 1);
     AddLine(1, 2, 3, 2);
     RefreshDocView(doc_);
-    SelectWindow(-0.5, -0.5, 2.5, 1.5);
-    row.before();
-    input_->Escape();
+    if (row.hiddenFirst) {
+      SelectWindow(-0.5, -0.5, 2.5, 1.5);
+      DrawingDriver::Choose("mnuEditHide");
+      input_->Escape();
+    }
     DrawingDriver::Choose("mnuViewShowAll");
     ASSERT_EQ(Dwgs[1].ExtentsChanged, FlagFalse);
-    SelectWindow(-0.5, -0.5, 2.5, 1.5);
+    const EntityLook before = LookOf(line);
+    const Integer type = Objs[line].Ltype, weight = Objs[line].Weight;
+    DrawingDriver::Choose("mnuSelectItems");
+    input_->ClickAt(1, 0.5);
     ASSERT_EQ(Dwgs[1].ExtentsChanged, FlagFalse);  // a selection changes nothing shown
     row.edit();
     input_->Escape();
     EXPECT_EQ(Dwgs[1].ExtentsChanged != 0, row.marks);
+    // The edit did what it says (the restyle rows changed the line).
+    const bool restyled = LookOf(line).Color != before.Color || Objs[line].Ltype != type || Objs[line].Weight != weight;
+    EXPECT_EQ(restyled, !row.marks);
   }
 }
 

@@ -466,6 +466,13 @@ void CreateComponent() {
 // Fills, hatches and dimensions are drawn from items of their drawing (an
 // area's boundary, a dimension's geometry): a definition cannot hold them, so
 // Make Into leaves them in the drawing, as Create copies none of them.
+//
+// The definition is filled with copies, as Create fills it, lying relative to
+// the lower-left corner of what was taken; the entities taken leave the
+// drawing as one erase batch, out of the selection, and the placement takes
+// their place. Undo takes the placement back and then brings each entity
+// back where it was, Redo does it all again, and Un Erase Last brings the
+// batch back at once; the definition keeps its copies whatever follows.
 void MakeIntoComponent() {
   ShowStatus("Make Into a Component", 1);
   if (!AnythingSelected()) return NoSelectionMessages();
@@ -479,29 +486,27 @@ void MakeIntoComponent() {
       layer = Objs[i].LayerID;
       color = Objs[i].Color;
     }
-    MakeDefinitionGeometry(i, item);
     GetEntitiesExtents(i);
     ++count;
   });
   if (count == 0) return RefuseEmptyComponent();
-  ObjIndexDetached(count);
   CompRefX = CompMinX;
   CompRefY = CompMinY;
-  for (Long i = BaseObjCount + 1; i <= ObjCount; ++i) {
-    const ObjRec& obj = Objs[i];
-    if (obj.DwgNo != 0 || obj.OwnerID != item) continue;
-    // A compound's later points are its scale and angle, not positions.
-    const Integer moved = obj.Rtype >= FirstCompoundType ? 1 : obj.NPoints;
-    for (Long k = 0; k < moved; ++k) {
-      Pnts[obj.PointID + k].X -= CompRefX;
-      Pnts[obj.PointID + k].Y -= CompRefY;
-    }
-    ObjPointsChanged(i);
+  const Long batch = NewEraseBatch();
+  {
+    const WholeRedrawFollows redraw;  // the end's redraw shows the placement in their place
+    ForEachSelected([&](Long i) {  // the copies appended are not visited
+      if (!IsCopiedByOffset(Objs[i].Rtype)) return;
+      CopyObjOffset(i, -CompRefX, -CompRefY);
+      MakeDefinitionGeometry(ObjCount, item);
+      EraseObj(i, batch, ComesBack::Unselected);
+    });
+    ObjIndexDetached(count);
+    StoreItemExtents(Items[item], count, CompRefX, CompRefY);
+    const Long placed = AddPlacement(item, CompRefX, CompRefY);
+    Objs[placed].LayerID = layer;
+    Objs[placed].Color = color;
   }
-  StoreItemExtents(Items[item], count, CompRefX, CompRefY);
-  const Long placed = AddPlacement(item, CompRefX, CompRefY);
-  Objs[placed].LayerID = layer;
-  Objs[placed].Color = color;
   FinishNewComponent();
   RedrawActiveWindow();
 }

@@ -205,7 +205,7 @@ std::vector<CommandRow> UndoEveryCommandTest::Rows() {
       {"View", 0, B::Nothing, "mnuViewView", {}, {}, [](Fixture& t) { t.ChooseLastRow(); }},
       {"NewLayer", 0, B::Nothing, "mnuViewLayer"},
       {"ComponentCreate", 0, B::SelectedT, "mnuEditCompCreate", {{1, 3}}},
-      {"ComponentMakeInto", 0, B::SelectedT, "mnuEditCompReplace"},
+      {"ComponentMakeInto", 2, B::SelectedT, "mnuEditCompReplace"},  // the placement, then T's erase
       {"ComponentPlace", 1, B::Component, "mnuInsertCompplace", {{2, 5}}, {},
        [](Fixture& t) { t.OnComponentChooser(); }},
       {"ComponentImage", 3, B::Component, "mnuInsertCompImage", {{2, 5}}, {},

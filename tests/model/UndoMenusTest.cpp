@@ -9,6 +9,8 @@
 
 #include "commands/EditFixture.h"
 #include "model/UndoRedo.h"
+#include "model/ItemMembers.h"
+#include "windows/insert/frmCompSelect.h"
 #include "windows/show/frmAreaSelect.h"
 #include "windows/show/frmGroupSelect.h"
 #include "windows/show/frmLayerSelect.h"
@@ -153,7 +155,7 @@ TEST_F(UndoMenusTest, UndoAndRedoPassOverStepsWhoseEntitiesLeftTheDrawing) {
       {"make into", [this](Double y) {
          SelectOnly(3.5, y - 0.4, 6.5, y + 0.4);
          DrawingDriver::Choose("mnuEditCompReplace");
-       }, 2},  // the placement, then A
+       }, 4},  // the copy's step is passed over: the placement, B's erase, B, then A
       {"delete group", [this](Double y) {
          SelectOnly(3.5, y - 0.4, 6.5, y + 0.4);
          GroupAndDeleteTheGroup();
@@ -200,6 +202,87 @@ TEST_F(UndoMenusTest, UndoAndRedoPassOverStepsWhoseEntitiesLeftTheDrawing) {
     EXPECT_TRUE(EqualsFreshRedraw());
     y += 1.25;
   }
+}
+
+// ---- Make Into ---------------------------------------------------------------------------------
+
+// Make Into takes the lines it makes into a component out of the drawing as
+// steps Undo takes back: the placement first, then each line, back where it
+// was and unselected. Redo makes it all again. A line drawn after the Undos
+// ends Redo and keeps the lines; the component keeps its own lines and is
+// placed again; a save and reopen hold all of it.
+TEST_F(UndoMenusTest, UndoAfterMakeIntoGivesTheLinesBackAndTheComponentKeepsItsOwn) {
+  DwgDbPath = ScratchPath("MakeInto_dwg.mdb");
+  CreateEmptyDrawingsDb(DwgDbPath);
+  const Long a = DrawLine(1, 1, 3, 1), b = DrawLine(1, 2, 3, 2);
+  DrawLine(1, 4, 3, 4);
+  const DrawingState drawn = LiveState();
+  SelectOnly(0.5, 0.5, 3.5, 2.5);
+  DrawingDriver::Choose("mnuEditCompReplace");
+  const Long placement = ObjCount, item = Objs[placement].ObjectID;
+  ASSERT_EQ(Objs[placement].Rtype, EntityComponent);
+  const DrawingState made = LiveState();
+  ASSERT_EQ(made.size(), 2u);  // C and the placement
+  const auto counted = [](const char* when) { EXPECT_EQ(Dwgs[1].Nlines, Long(LiveState().size())) << when; };
+  counted("made");
+
+  Undo();
+  EXPECT_EQ(Objs[placement].Erased, FlagTrue);
+  Undo(2);
+  EXPECT_EQ(LiveState(), drawn);
+  EXPECT_EQ(Objs[a].Selected, 0);
+  EXPECT_EQ(Objs[b].Selected, 0);
+  EXPECT_TRUE(EqualsFreshRedraw());
+  counted("undone");
+  Redo(3);
+  EXPECT_EQ(LiveState(), made);
+  EXPECT_TRUE(EqualsFreshRedraw());
+  counted("redone");
+
+  Undo(3);
+  const Long d = DrawLine(1, 5, 3, 5);
+  EXPECT_FALSE(MenuItems().redo);
+  DrawingState kept = drawn;
+  kept[d] = {{1, 5}, {3, 5}};
+  EXPECT_EQ(LiveState(), kept);
+  counted("a line drawn after the Undos");
+
+  // The definition holds its two lines, from its own origin, and is placed again.
+  std::vector<PointList> definition;
+  for (Long i = NextMember(item, 0); i != 0; i = NextMember(item, i))
+    if (Objs[i].DwgNo == 0) definition.push_back({{PX(i, 1), PY(i, 1)}, {PX(i, 2), PY(i, 2)}});
+  EXPECT_EQ(definition, (std::vector<PointList>{{{0, 0}, {2, 0}}, {{0, 1}, {2, 1}}}));
+  const String name = Items[item].Name;
+  Responder().OnDialog<frmCompSelect>([&name](frmCompSelect& dialog) {
+    const auto found = dialog.List1->findItems(QString::fromStdString(name), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    ClickRow(dialog.List1, dialog.List1->row(found[0]));
+    dialog.cmdOK->click();
+  });
+  DrawingDriver::Choose("mnuInsertCompplace");
+  input_->ClickAt(5, 1);
+  input_->Escape();
+  const Long placed = ObjCount;
+  ASSERT_EQ(Objs[placed].Rtype, EntityComponent);
+  EXPECT_EQ(Objs[placed].ObjectID, item);
+  EXPECT_NEAR(PX(placed, 1), 5, 0.1);  // where the click put it, to the pixel
+  EXPECT_NEAR(PY(placed, 1), 1, 0.1);
+  kept[placed] = LiveState()[placed];
+  ASSERT_EQ(LiveState(), kept);
+  counted("placed again");
+
+  // Saved and reopened in a second window: the same lines and placement.
+  FileSaveAsOffered(Responder(), false);
+  const DbKey key = static_cast<DbKey>(TestDatabase(DwgDbPath).Number("SELECT DrawID FROM Drawing"));
+  Open(2);
+  FileOpenStored(Responder(), key, Dwgs[1].Name);
+  ASSERT_EQ(CurDwg, 2);
+  std::vector<PointList> reopened;
+  for (const auto& [obj, points] : LiveState()) reopened.push_back(points);
+  std::vector<PointList> stored;
+  for (const auto& [obj, points] : kept) stored.push_back(points);
+  EXPECT_EQ(reopened, stored);
+  EXPECT_EQ(Dwgs[2].Nlines, 5);
 }
 
 // ---- A new step ---------------------------------------------------------------------------------

@@ -39,31 +39,45 @@ namespace {
 
 Double PreviewedWidth = 0, PreviewedHeight = 0;  // world units: what SetPreviewWindow last previewed
 
+bool HasWidthAndHeight(const ViewWindowRect& Box) { return Box.MaxX > Box.MinX && Box.MaxY > Box.MinY; }
+
+// The window a preview takes for a box that holds no figure: from the box's
+// lower corner (the origin for an inside-out box, which has no corner) to
+// the upper corner Corner names. The first drawing's extents give that
+// corner only when they are a box with a width and a height whose upper
+// corner lies above and right of the lower one; otherwise (a new drawing,
+// or one measured with nothing shown) the default sheet's does.
+ViewWindowRect NothingWindow(const ViewWindowRect& Box, PreviewCorner Corner) {
+  ViewWindowRect window{0, 0, 0, 0};
+  if (Box.MaxX >= Box.MinX && Box.MaxY >= Box.MinY) {
+    window.MinX = Box.MinX;
+    window.MinY = Box.MinY;
+  }
+  const DwgRec& one = Dwgs[1];
+  const ViewWindowRect extents{one.Xmin, one.Ymin, one.Xmax, one.Ymax};
+  const bool fromDrawing = Corner == PreviewCorner::DrawingOne && HasWidthAndHeight(extents) &&
+                           one.Xmax > window.MinX && one.Ymax > window.MinY;
+  window.MaxX = fromDrawing ? one.Xmax : Double{DefDwgWidth};
+  window.MaxY = fromDrawing ? one.Ymax : Double{DefDwgHeight};
+  return window;
+}
+
 }  // namespace
 
 bool SetPreviewWindow(const ItemRec& Item, PreviewCorner Corner) {
   const Double x = ToSingle(Item.Xorigin), y = ToSingle(Item.Yorigin);
-  ViewWinMinX = Item.Xmin + x;
-  ViewWinMinY = Item.Ymin + y;
-  ViewWinMaxX = Item.Xmax + x;
-  ViewWinMaxY = Item.Ymax + y;
+  ViewWindowRect box{Item.Xmin + x, Item.Ymin + y, Item.Xmax + x, Item.Ymax + y};
   const bool figure = ItemHoldsFigure(Item);
-  if (!figure && (ViewWinMaxX == ViewWinMinX || ViewWinMaxY == ViewWinMinY)) {
-    const bool sheet = Corner == PreviewCorner::DefaultSheet;
-    ViewWinMaxX = sheet ? Double{DefDwgWidth} : Dwgs[1].Xmax;
-    ViewWinMaxY = sheet ? Double{DefDwgHeight} : Dwgs[1].Ymax;
-  }
-  PreviewedWidth = std::fabs(ViewWinMaxX - ViewWinMinX);
-  PreviewedHeight = std::fabs(ViewWinMaxY - ViewWinMinY);
-  if (figure) {
-    ViewWindowRect box{ViewWinMinX, ViewWinMinY, ViewWinMaxX, ViewWinMaxY};
+  if (!figure && !HasWidthAndHeight(box)) box = NothingWindow(box, Corner);
+  PreviewedWidth = std::fabs(box.MaxX - box.MinX);
+  PreviewedHeight = std::fabs(box.MaxY - box.MinY);
+  if (figure)
     SizeFigureBox(box, static_cast<Double>(ViewPixMaxX - ViewPixMinX), static_cast<Double>(ViewPixMaxY - ViewPixMinY),
                   PixelsPerUnit);
-    ViewWinMinX = box.MinX;
-    ViewWinMinY = box.MinY;
-    ViewWinMaxX = box.MaxX;
-    ViewWinMaxY = box.MaxY;
-  }
+  ViewWinMinX = box.MinX;
+  ViewWinMinY = box.MinY;
+  ViewWinMaxX = box.MaxX;
+  ViewWinMaxY = box.MaxY;
   return ViewWinMaxX > ViewWinMinX && ViewWinMaxY > ViewWinMinY;
 }
 

@@ -21,17 +21,20 @@ struct ItemRec;
 // unit per PixelsPerUnit pixels, origin bottom left) and sets PreviewMode.
 void InitPreviewSurface(TargetBorrow& Session, Surface& Picture, Long Width, Long Height);
 
-// Where a preview window with no width or height takes its upper corner.
+// Where a preview window for a box of nothing takes its upper corner.
 enum class PreviewCorner {
-  DrawingOne,    // the extents of the drawing record in slot 1
+  DrawingOne,    // the extents of the drawing record in slot 1; the default
+                 // sheet's corner where those are no box above the window's lower corner
   DefaultSheet,  // the default sheet size (DefDwgWidth, DefDwgHeight)
 };
 // The world window of the view cache := the item's extents offset by its
 // origin. A window with no width or height is given the size that shows the
 // figure it holds (ItemHoldsFigure, SizeFigureBox at true size in the
-// picture: a level line fills it along its length); one that holds no
-// figure takes the upper corner Corner says. False when it still has no
-// width or height.
+// picture: a level line fills it along its length). A box of nothing (one
+// of no width or height that holds no figure, or one inside out, as a
+// measure leaves a layer with nothing shown) takes the window from its
+// lower corner (the origin for an inside-out box) to the upper corner
+// Corner says. False when the window still has no width or height.
 bool SetPreviewWindow(const ItemRec& Item, PreviewCorner Corner = PreviewCorner::DrawingOne);
 // Fits the world window into the picture (no margin, centred, the smaller
 // of the two scales). A window without width or height is not fitted.

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <cmath>
 #include <functional>
 #include <set>
@@ -21,11 +22,14 @@
 #include "annotation/PaintedArea.h"
 #include "commands/EditFixture.h"
 #include "commands/GripFrame.h"
+#include "model/LayerItems.h"
 #include "model/SupportLists.h"
 #include "model/ViewCache.h"
 #include "picking/Measure.h"
 #include "platform/Numbers.h"
 #include "windows/show/frmAreaSelect.h"
+#include "windows/show/frmLayerCtl.h"
+#include "windows/show/frmLayerSelect.h"
 #include "storage/DbSchema.h"
 #include "storage/FileMenu.h"
 #include "storage/SaveData.h"
@@ -684,6 +688,92 @@ TEST_F(AreasTest, TheAreaChooserPreviewsWithAMarginAndStatesTheSizeNotACount) {
     EXPECT_EQ(seen[k].width, "Width");
     EXPECT_EQ(seen[k].height, "Height");
     EXPECT_TRUE(seen[k].blank);
+  }
+}
+
+// What the layer chooser or the layer control states for one of its rows.
+struct LayerStated {
+  std::string width, height;
+  QImage preview;
+  bool operator==(const LayerStated&) const = default;
+};
+void PrintTo(const LayerStated& stated, std::ostream* out) { *out << stated.width << ", " << stated.height; }
+
+// A layer whose box is the box of nothing, inside out as a measure leaves
+// the layer of an area's boundary (its one line hidden), is stated in the
+// chooser and in the layer control as a layer of no lines is: the window up
+// to the first drawing's extents, or, when that drawing shows nothing, up to
+// the sheet, never the size of the inside-out box. OK on it keeps the view.
+TEST_F(AreasTest, TheLayerOfAHiddenBoundaryIsStatedAsALayerOfNoLinesIs) {
+  UseDecimalInches();
+  doc_->View_Layers = FlagTrue;
+  const Long empty = EnsureLayer("Empty");
+  DrawingDriver::Choose("mnuDrawLineSingle");
+  input_->ClickEach({{1, 1}, {5, 4}});
+  input_->Escape();
+  BoundaryLayer = "Boundary 1";  // as the settings start it, with the sheet
+  DefDwgWidth = 36;
+  DefDwgHeight = 24;
+  CreateWindowArea(0.5, 0.5, 2, 2);
+  input_->Escape();
+  const Long boundary = Objs[ObjCount].LayerID;  // the area's boundary, hidden, alone on its layer
+  ASSERT_EQ(Items[boundary].Name, "Boundary 1");
+  ASSERT_EQ(Objs[ObjCount].Show, FlagFalse);
+  const auto inChooser = [this](const char* name, bool ok) {
+    LayerStated stated;
+    Responder().OnDialog<frmLayerSelect>([&](frmLayerSelect& dialog) {
+      const auto found = dialog.List1->findItems(name, Qt::MatchExactly);
+      ASSERT_EQ(found.size(), 1);
+      ClickRow(dialog.List1, dialog.List1->row(found[0]));
+      stated = {dialog.lblWidth->text().toStdString(), dialog.lblHeight->text().toStdString(),
+                dialog.Picture1->Image().copy()};
+      (ok ? dialog.OKButton : dialog.CancelButton)->click();
+    });
+    main_->BarButton(main_->tbToolBar, "Layers")->trigger();
+    return stated;
+  };
+  const auto inControl = [this](const char* name) {
+    LayerStated stated;
+    Responder().OnDialog<frmLayerCtl>([&](frmLayerCtl& dialog) {
+      const auto found = dialog.lv->findItems(name, Qt::MatchExactly, frmLayerCtl::ColumnName);
+      ASSERT_EQ(found.size(), 1);
+      ClickRow(dialog.lv, dialog.lv->indexOfTopLevelItem(found[0]));
+      stated = {dialog.lblWidth->text().toStdString(), dialog.lblHeight->text().toStdString(),
+                dialog.Picture1->Image().copy()};
+      dialog.cmdCancel->click();
+    });
+    DrawingDriver::Choose("mnuLayersShow");
+    return stated;
+  };
+  for (const bool nothingShown : {false, true}) {
+    SCOPED_TRACE(nothingShown ? "the drawing shows nothing" : "the drawing shows a line");
+    if (nothingShown) {  // every line hidden
+      SelectWindow(0, 0, 6, 5);
+      DrawingDriver::Choose("mnuEditHide");
+      input_->Escape();
+    }
+    DrawingDriver::Choose("mnuViewZoomFit");  // Full Drawing measures every layer
+    ASSERT_GT(Items[boundary].Xmin, Items[boundary].Xmax) << "inside out";
+    ASSERT_EQ(Items[empty].Nlines, 0);
+    const DwgRec& one = Dwgs[1];
+    const Double wide = nothingShown ? Double{DefDwgWidth} : one.Xmax;
+    const Double high = nothingShown ? Double{DefDwgHeight} : one.Ymax;
+    const String width = FormatWidthLabel(wide), height = FormatHeightLabel(high);
+    const LayerStated chosen = inChooser("Empty", false);
+    EXPECT_EQ(chosen.width, width);
+    EXPECT_EQ(chosen.height, height);
+    EXPECT_EQ(inChooser("Boundary 1", false), chosen);
+    const LayerStated controlled = inControl("Empty");
+    EXPECT_EQ(controlled.width, width);
+    EXPECT_EQ(inControl("Boundary 1"), controlled);
+
+    const std::vector<Double> view = {doc_->XVmin, doc_->YVmin, doc_->XVmax, doc_->YVmax};
+    main_->Text3->clear();
+    inChooser("Boundary 1", true);
+    EXPECT_EQ(doc_->Current_Layer, boundary);
+    EXPECT_EQ((std::vector<Double>{doc_->XVmin, doc_->YVmin, doc_->XVmax, doc_->YVmax}), view);
+    EXPECT_EQ(MessagePanel(3), "");
+    EXPECT_TRUE(EqualsFreshRedraw());
   }
 }
 

@@ -492,22 +492,20 @@ class LayerShows {
   std::vector<signed char> known_;  // by Items index: -1 not asked yet, 0 hidden, 1 shown
 };
 
-// Draws every live object of the current drawing in an extents pass; returns
-// how many there were and counts each on its layer. Each object takes the
-// road of its kind above; the pen is left as DrawObject would have left it.
+// Draws every live object of the current drawing in an extents pass and
+// counts each on its layer. Each object takes the road of its kind above;
+// the pen is left as DrawObject would have left it.
 // The drawing's box takes what the window shows now; each layer's box takes
 // its own shown entities whether the layer shows or not, so that a layer
 // hidden at the measure still has the box the chooser and Select Layer fit.
-Long ExtentsPassOverObjects() {
+void ExtentsPassOverObjects() {
   const Long last = ObjCount;
-  Long count = 0;
   Long lastTaken = 0;  // the last entity taken in: the pen is left as DrawObject leaves it after that one
   ExtentsBoxes boxes;
   LayerShows shows;
   for (Long i = BaseObjCount + 1; i <= last; ++i) {
     const ObjRec& obj = Objs[i];
     if (obj.DwgNo != CurDwg || obj.Erased) continue;
-    ++count;
     // An object without a layer (0) counts on no item: Items(0) stays blank.
     const Long layer = obj.LayerID;
     if (layer >= 1 && layer <= ItemCount) ++Items[layer].Nlines;
@@ -527,7 +525,6 @@ Long ExtentsPassOverObjects() {
     SetObjectPen(Objs[lastTaken]);
     SetDrawWidth(1);
   }
-  return count;
 }
 
 // The layers of each drawing (Items indexes, 0 the blank entry of entities
@@ -569,8 +566,7 @@ void ComputeDrawingExtents() {
 
   ExtentsPass = FlagTrue;
   DrawEnabled = FlagFalse;
-  const Long count = ExtentsPassOverObjects();
-  if (count > 0) Dwgs[CurDwg].Nlines = count;
+  ExtentsPassOverObjects();  // the drawing's count is kept where entities join or leave it
   for (Long i = BaseItemCount + 1; i <= lastItem; ++i) {
     if (!IsLayerOfCurrentDrawing(Items[i])) continue;
     if (Items[i].Nlines == 0) SetBox(Items[i], 0, 0);

@@ -141,9 +141,11 @@ void SaveViewWindow();     // PrevViewWindow := the world window of ActiveDoc
 void RestoreViewWindow();
 
 // ---- Extents and redraw ----------------------------------------------------------------------
-// Extents of the current drawing and its layers by an extents pass over its
-// live objects, with a margin of 1/100 of the size on every side; clears the
-// current drawing's ExtentsChanged mark, and no other drawing's.
+// Extents of the current drawing and its layers, and each layer's count, by
+// an extents pass over its live objects, with a margin of 1/100 of the size
+// on every side; clears the current drawing's ExtentsChanged mark, and no
+// other drawing's. The drawing's own count (Nlines) is left to the road by
+// which entities join and leave it (SetEntityDrawing).
 void ComputeDrawingExtents();
 // Whether the current drawing's extents must be measured again before Show
 // All fits them: its entities changed since the last measure (its

@@ -2,9 +2,11 @@
 // characters, a component, a dimension, an area with its hatch and fill,
 // curves, entities hidden, erased, off the layer table or in another
 // drawing), ComputeDrawingExtents leaves the boxes of the drawing and of its
-// layers, their counts and the areas' sizes exactly as the routine that
+// layers, the layers' counts and the areas' sizes exactly as the routine that
 // draws every object through DrawObject with drawing off: the drawing's box
 // as the window shows its layers, each layer's box as if every layer showed.
+// The drawing's count, which the measure leaves to the road by which
+// entities join and leave it, equals that walk's count of its live objects.
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -88,9 +90,9 @@ class ExtentsPassTest : public EditFixture {
     AddCompoundOf(EntityFill, area, Items[area].Name, 1, 1, 1, 0);
     AddShape(EntityLine, {{-500, -500}, {-499, -499}}, hidden);   // on a hidden layer
     Objs[AddShape(EntityLine, {{500, 500}, {501, 501}}, layer)].Show = FlagFalse;
-    Objs[AddShape(EntityLine, {{600, 600}, {601, 601}}, layer)].Erased = FlagTrue;
+    SetEntityDrawing(AddShape(EntityLine, {{600, 600}, {601, 601}}, layer), CurDwg, FlagTrue);  // erased
     AddShape(EntityLine, {{700, -700}, {701, -701}}, ItemCount + 50);  // a layer link off the table
-    Objs[AddShape(EntityLine, {{800, 800}, {801, 801}}, layer)].DwgNo = 2;
+    SetEntityDrawing(AddShape(EntityLine, {{800, 800}, {801, 801}}, layer), 2, FlagFalse);
     const Long odd = AddShape(EntityLine, {{-1, -90}, {0, 0}}, layer);  // a type no drawer knows
     Objs[odd].Rtype = EntityHatch + 1;
     Objs[odd].ObjectID = AddNamedItem(ItemWithGeometry, "Far", 500, 500);

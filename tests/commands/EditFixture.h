@@ -42,17 +42,6 @@ class EditFixture : public DrawingWindowFixture {
     RefreshDocView(doc_);
   }
 
-  // Lengths in inches with three decimals, no fractions, no automatic
-  // scale; angles in degrees.
-  static void UseDecimalInches() {
-    MetricUnits = FlagFalse;
-    EnglishUnit = 1;
-    FractionDisplay = FlagFalse;
-    DecimalPlaces = 3;
-    AutoScale = FlagFalse;
-    AngleUnit = 1;
-  }
-
   // Select, Window around the box (x1, y1)-(x2, y2), then Esc.
   void SelectWindow(Double x1, Double y1, Double x2, Double y2) {
     DrawingDriver::Choose("mnuSelectWindow");

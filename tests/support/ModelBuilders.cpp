@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "model/Units.h"
+
 namespace lintavo {
 namespace {
 
@@ -87,6 +89,17 @@ ItemTag TagOf(Long item) {
   for (Long j = 1; j < item; ++j)
     nth += Items[j].DwgNo == it.DwgNo && Items[j].Rtype == it.Rtype && Items[j].Name == it.Name ? 1 : 0;
   return {it.Rtype, it.Name, nth};
+}
+
+// ---- Settings -------------------------------------------------------------------------
+
+void UseDecimalInches() {
+  MetricUnits = FlagFalse;
+  EnglishUnit = 1;
+  FractionDisplay = FlagFalse;
+  DecimalPlaces = 3;
+  AutoScale = FlagFalse;
+  AngleUnit = 1;
 }
 
 }  // namespace lintavo

@@ -38,6 +38,11 @@ Long AddCompound(Integer type, Double x, Double y, Double rotation, Double scale
 Long AddNamedItem(Integer kind, const String& name, Double xmax = 1, Double ymax = 1);
 String ChainName(long k);  // "C0", "C1", ...: the names of a chain of components
 
+// ---- Settings -------------------------------------------------------------------------
+// Lengths in inches with three decimals, no fractions, no automatic scale;
+// angles in degrees.
+void UseDecimalInches();
+
 // ---- What a drawing holds ----------------------------------------------------------
 // An entity as a save stores it and a load gives it back: its type and its
 // vertices in order.

@@ -70,6 +70,10 @@ DrawingCounts CountDrawing(Integer dwgNo) {
   return c;
 }
 
+// The drawing's width or height as its extents give it. A box inside out,
+// as a measure that found nothing shown leaves it, has no size: 0.
+Double ExtentSize(Double min, Double max) { return max >= min ? max - min : 0; }
+
 QString LimitText(Double value) { return QString::number(value, 'f', LimitDecimals); }
 
 // A limit box's number when it was changed from the value it showed: a box
@@ -190,8 +194,8 @@ void frmDwgProperties::Form_Load() {
   }
   Text5->setText(LimitText(dwg.Xlimit));
   Text6->setText(LimitText(dwg.Ylimit));
-  lblHeight->setText(QString::fromStdString("Current " + FormatHeightLabel(std::abs(dwg.Ymax - dwg.Ymin))));
-  lblWidth->setText(QString::fromStdString("Current " + FormatWidthLabel(std::abs(dwg.Xmax - dwg.Xmin))));
+  lblHeight->setText(QString::fromStdString("Current " + FormatHeightLabel(ExtentSize(dwg.Ymin, dwg.Ymax))));
+  lblWidth->setText(QString::fromStdString("Current " + FormatWidthLabel(ExtentSize(dwg.Xmin, dwg.Xmax))));
   Text12->setText(dwg.CreationDate.isNull() ? QString() : QLocale().toString(dwg.CreationDate, QLocale::ShortFormat));
   Text13->setText(QString::fromStdString(dwg.Author));
   Text14->setText(QString::fromStdString(dwg.Revision));

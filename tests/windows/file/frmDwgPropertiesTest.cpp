@@ -1,13 +1,16 @@
 // The drawing properties dialog, run through File, Properties of the main window.
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
 
+#include "picking/Measure.h"
 #include "storage/LoadData.h"
 #include "storage/SaveData.h"
 #include "storage/SaveFixture.h"
 #include "windows/file/frmDwgProperties.h"
 #include "support/DialogKeys.h"
+#include "support/ModelBuilders.h"
 
 namespace lintavo {
 namespace {
@@ -39,6 +42,26 @@ TEST_F(frmDwgPropertiesTest, LinesCountsWhatTheDrawingHoldsAfterUndoAndRedo) {
   EXPECT_EQ(shownLines(), held - 1);
   main_->MenuItem("mnuEditRedo")->trigger();
   EXPECT_EQ(shownLines(), held);
+}
+
+// A drawing measured with nothing shown has the box of nothing, inside out:
+// its current width and height are 0, not the size of that box.
+TEST_F(frmDwgPropertiesTest, TheCurrentSizeOfADrawingMeasuredWithNothingShownIsZero) {
+  UseDecimalInches();
+  AddLine(1, 1, 2, 1);
+  for (Long i = 1; i <= ObjCount; ++i)
+    if (Objs[i].DwgNo == 1) Objs[i].Show = FlagFalse;
+  main_->MenuItem("mnuViewZoomFit")->trigger();  // Full Drawing measures it
+  ASSERT_GT(Dwgs[1].Xmin, Dwgs[1].Xmax);
+  ASSERT_NE(FormatWidthLabel(0), FormatWidthLabel(Dwgs[1].Xmin - Dwgs[1].Xmax));
+  QString width, height;
+  FileProperties([&](frmDwgProperties& dialog) {
+    width = dialog.lblWidth->text();
+    height = dialog.lblHeight->text();
+    dialog.cmdCancel->click();
+  });
+  EXPECT_EQ(width.toStdString(), "Current " + FormatWidthLabel(0));
+  EXPECT_EQ(height.toStdString(), "Current " + FormatHeightLabel(0));
 }
 
 TEST_F(frmDwgPropertiesTest, KeptChangesMarkTheDrawingAndSaveAndLoadWithIt) {

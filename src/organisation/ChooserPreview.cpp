@@ -39,8 +39,6 @@ namespace {
 
 Double PreviewedWidth = 0, PreviewedHeight = 0;  // world units: what SetPreviewWindow last previewed
 
-bool HasWidthAndHeight(const ViewWindowRect& Box) { return Box.MaxX > Box.MinX && Box.MaxY > Box.MinY; }
-
 // The window a preview takes for a box that holds no figure: from the box's
 // lower corner (the origin for an inside-out box, which has no corner) to
 // the upper corner Corner names. The first drawing's extents give that
@@ -49,7 +47,7 @@ bool HasWidthAndHeight(const ViewWindowRect& Box) { return Box.MaxX > Box.MinX &
 // or one measured with nothing shown) the default sheet's does.
 ViewWindowRect NothingWindow(const ViewWindowRect& Box, PreviewCorner Corner) {
   ViewWindowRect window{0, 0, 0, 0};
-  if (Box.MaxX >= Box.MinX && Box.MaxY >= Box.MinY) {
+  if (!IsInsideOut(Box)) {
     window.MinX = Box.MinX;
     window.MinY = Box.MinY;
   }
@@ -78,7 +76,7 @@ bool SetPreviewWindow(const ItemRec& Item, PreviewCorner Corner) {
   ViewWinMinY = box.MinY;
   ViewWinMaxX = box.MaxX;
   ViewWinMaxY = box.MaxY;
-  return ViewWinMaxX > ViewWinMinX && ViewWinMaxY > ViewWinMinY;
+  return HasWidthAndHeight(box);
 }
 
 void FitPreviewToView() {

@@ -202,9 +202,12 @@ bool FitViewToWindow() {
 
 // ---- Figures without width or height -----------------------------------------------
 
+bool IsInsideOut(const ViewWindowRect& Box) { return !(Box.MaxX >= Box.MinX) || !(Box.MaxY >= Box.MinY); }
+
+bool HasWidthAndHeight(const ViewWindowRect& Box) { return Box.MaxX > Box.MinX && Box.MaxY > Box.MinY; }
+
 bool HoldsFigure(const ViewWindowRect& Box, Long Members) {
-  // Inside out, or not a number: the box of nothing.
-  if (!(Box.MaxX >= Box.MinX) || !(Box.MaxY >= Box.MinY)) return false;
+  if (IsInsideOut(Box)) return false;
   return Box.MaxX > Box.MinX || Box.MaxY > Box.MinY || Members > 0;
 }
 

@@ -116,6 +116,11 @@ bool FitViewToItemBox(Double Xmin, Double Ymin, Double Xmax, Double Ymax, bool F
 // A box that holds nothing (an empty layer's 0, 0, 0, 0, the inside-out box
 // of nothing shown) is not given one: the fit keeps the view or refuses.
 //
+// Whether Box is inside out on either axis, or not a number: the box of
+// nothing a measure that found nothing shown leaves.
+bool IsInsideOut(const ViewWindowRect& Box);
+// Whether Box has a width and a height above 0.
+bool HasWidthAndHeight(const ViewWindowRect& Box);
 // Whether Box (world units) holds a figure a fit can show: it is not inside
 // out, and it has a width or a height, or, having neither, Members > 0.
 bool HoldsFigure(const ViewWindowRect& Box, Long Members);

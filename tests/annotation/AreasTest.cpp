@@ -53,12 +53,6 @@ constexpr Long Green = 0x00FF00;
 
 class AreasTest : public EditFixture {
  protected:
-  // Create Area, Window from (x1, y1) to (x2, y2).
-  void CreateWindowArea(Double x1, Double y1, Double x2, Double y2) {
-    DrawingDriver::Choose("mnuViewAreasWindow");
-    input_->ClickAt(x1, y1);
-    input_->ClickAt(x2, y2);
-  }
   // Clicks row 0 of the chooser's list, as the user chooses the first area.
   static void ClickFirstRow(frmAreaSelect& dialog) { ClickRow(dialog.List1, 0); }
   // The chooser answered by clicking that row, then OK.
@@ -714,11 +708,11 @@ TEST_F(AreasTest, TheLayerOfAHiddenBoundaryIsStatedAsALayerOfNoLinesIs) {
   BoundaryLayer = "Boundary 1";  // as the settings start it, with the sheet
   DefDwgWidth = 36;
   DefDwgHeight = 24;
-  CreateWindowArea(0.5, 0.5, 2, 2);
+  const Long line = CreateWindowArea(0.5, 0.5, 2, 2);
   input_->Escape();
-  const Long boundary = Objs[ObjCount].LayerID;  // the area's boundary, hidden, alone on its layer
+  const Long boundary = Objs[line].LayerID;  // the area's boundary, hidden, alone on its layer
   ASSERT_EQ(Items[boundary].Name, "Boundary 1");
-  ASSERT_EQ(Objs[ObjCount].Show, FlagFalse);
+  ASSERT_EQ(Objs[line].Show, FlagFalse);
   const auto inChooser = [this](const char* name, bool ok) {
     LayerStated stated;
     Responder().OnDialog<frmLayerSelect>([&](frmLayerSelect& dialog) {

@@ -222,10 +222,7 @@ TEST_F(PaintedRoomTest, SelectAreaTakesARoomWholeHoweverItWasMadeAndAMoveKeepsIt
     DrawingDriver::Choose("mnuViewAreasLines");
     input_->ClickEach({{2.5, 1}, {4, 2}, {2.5, 3}, {1, 2}, {2.5, 1}});
   };
-  const auto byWindow = [this] {
-    DrawingDriver::Choose("mnuViewAreasWindow");
-    input_->ClickEach({{1, 1}, {4, 3}});
-  };
+  const auto byWindow = [this] { CreateWindowArea(1, 1, 4, 3); };
   const auto byPoints = [this] {
     DrawingDriver::Choose("mnuViewAreasPoints");
     input_->ClickEach({{1, 1}, {4, 1}, {4, 3}, {1, 3}, {1, 1}});

@@ -86,10 +86,9 @@ class BreakPiecesTest : public EditFixture {
   // View, Areas, Window over the box, then Select All, Edit, Show, which
   // shows its boundary, and Select, Clear; the boundary.
   Long AreaBoundary(Double x1, Double y1, Double x2, Double y2) {
-    DrawingDriver::Choose("mnuViewAreasWindow");
-    input_->ClickEach({{x1, y1}, {x2, y2}});
+    const Long boundary = CreateWindowArea(x1, y1, x2, y2);
     for (const char* item : {"mnuSelectAll", "mnuEditShow", "mnuSelectClr"}) DrawingDriver::Choose(item);
-    return ObjCount;
+    return boundary;
   }
   Long walls_ = 0, bays_ = 0;
 };

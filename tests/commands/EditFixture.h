@@ -42,6 +42,14 @@ class EditFixture : public DrawingWindowFixture {
     RefreshDocView(doc_);
   }
 
+  // View, Areas, Window from (x1, y1) to (x2, y2): a new area whose boundary,
+  // hidden, is returned (ObjCount).
+  Long CreateWindowArea(Double x1, Double y1, Double x2, Double y2) {
+    DrawingDriver::Choose("mnuViewAreasWindow");
+    input_->ClickEach({{x1, y1}, {x2, y2}});
+    return ObjCount;
+  }
+
   // Select, Window around the box (x1, y1)-(x2, y2), then Esc.
   void SelectWindow(Double x1, Double y1, Double x2, Double y2) {
     DrawingDriver::Choose("mnuSelectWindow");

@@ -91,10 +91,7 @@ TEST_F(PointLimitTest, TheGripFrameAndMakeIntoTakeEveryPointOfTheLongestPolyline
 }
 
 TEST_F(PointLimitTest, AnAreaWhoseBoundaryHasTheMostPointsFillsInsideIt) {
-  DrawingDriver::Choose("mnuViewAreasWindow");
-  input_->ClickAt(1, 1);
-  input_->ClickAt(6, 2);
-  const Long area = Objs[ObjCount].OwnerID;
+  const Long area = Objs[CreateWindowArea(1, 1, 6, 2)].OwnerID;
   // The boundary the window made gives way to one of the most points.
   EraseObj(ObjCount);
   const Long boundary = AddLongShape(EntityPolygon, 2);

@@ -45,11 +45,6 @@ class ItemMembersTest : public EditFixture {
     Objs[ch].Name = Items[glyph].Name;
     return ch;
   }
-  void CreateWindowArea(Double x1, Double y1, Double x2, Double y2) {
-    DrawingDriver::Choose("mnuViewAreasWindow");
-    input_->ClickAt(x1, y1);
-    input_->ClickAt(x2, y2);
-  }
 
   // Every item index, and a few past the items, against a plain scan.
   static void ExpectListsOfThePlainScan(const char* stage) {

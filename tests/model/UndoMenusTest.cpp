@@ -167,9 +167,7 @@ TEST_F(UndoMenusTest, UndoAndRedoPassOverStepsWhoseEntitiesLeftTheDrawing) {
          input_->Escape();
        }, 2},
       {"delete area", [this](Double y) {
-         DrawingDriver::Choose("mnuViewAreasWindow");
-         input_->ClickAt(3.5, y - 0.4);
-         input_->ClickAt(6.5, y + 0.4);
+         CreateWindowArea(3.5, y - 0.4, 6.5, y + 0.4);
          DeleteLastItem<frmAreaSelect>("mnuAreasShow");
        }, 2},  // the boundary's step is passed over: B, then A
       {"delete layer", [this](Double y) {
@@ -316,9 +314,7 @@ TEST_F(UndoMenusTest, UndoThenRedoKeepsHiddenEntitiesHiddenAndTheSaveStoresThemS
   SelectOnly(0.5, 0.5, 3.5, 1.5);
   DrawingDriver::Choose("mnuEditHide");
   input_->Escape();
-  DrawingDriver::Choose("mnuViewAreasWindow");
-  input_->ClickEach({{1, 2}, {4, 4}});
-  const Long boundary = ObjCount;
+  const Long boundary = CreateWindowArea(1, 2, 4, 4);
   ASSERT_EQ(Objs[boundary].Show, FlagFalse);
   Undo(2);
   Redo(2);

@@ -371,9 +371,7 @@ TEST_F(ComponentsTest, MembersDeletedWithTheirGroupOrAreaNeverComeBackThroughThe
        [this] { DeleteLastItem<frmGroupSelect>("mnuGroupsShow"); }},
       {"area", 3,
        [this](Double y) {
-         DrawingDriver::Choose("mnuViewAreasWindow");
-         input_->ClickAt(1, y);
-         input_->ClickAt(3, y + 0.5);
+         CreateWindowArea(1, y, 3, y + 0.5);
        },
        [this] { DeleteLastItem<frmAreaSelect>("mnuAreasShow"); }},
   };

@@ -180,10 +180,7 @@ TEST_F(GroupsViewsTest, AddWithoutSelectionMakesNoGroupAndAreaBoundariesStayWith
   EXPECT_EQ(ItemCount, items);
   EXPECT_EQ(ActiveTool, ToolNone);
 
-  DrawingDriver::Choose("mnuViewAreasWindow");
-  input_->ClickAt(1, 1);
-  input_->ClickAt(5, 4);
-  const Long boundary = ObjCount;
+  const Long boundary = CreateWindowArea(1, 1, 5, 4);
   const Long area = Objs[boundary].OwnerID;
   ASSERT_EQ(Items[area].Rtype, ItemArea);
   const Long line = AddLine(2, 2, 3, 3);

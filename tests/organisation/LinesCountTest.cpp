@@ -143,10 +143,7 @@ TEST_F(LinesCountTest, DrawingPropertiesCountsWhatTheDrawingHoldsAfterEveryRoadI
   ExpectCountedThroughUndoAndRedo("a layer deleted with its line");
 
   // An area made by a window, deleted with its boundary.
-  DrawingDriver::Choose("mnuViewAreasWindow");
-  input_->ClickAt(4, 4);
-  input_->ClickAt(6, 5);
-  const Long boundary = ObjCount;
+  const Long boundary = CreateWindowArea(4, 4, 6, 5);
   const Long area = Objs[boundary].OwnerID;
   ASSERT_EQ(Items[area].Rtype, ItemArea);
   EXPECT_EQ(ShownLines(), HeldLines());

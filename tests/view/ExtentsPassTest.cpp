@@ -46,11 +46,6 @@ class ExtentsPassTest : public EditFixture {
     Objs[obj].ObjectID = item;
     return obj;
   }
-  void CreateWindowArea(Double x1, Double y1, Double x2, Double y2) {
-    DrawingDriver::Choose("mnuViewAreasWindow");
-    input_->ClickAt(x1, y1);
-    input_->ClickAt(x2, y2);
-  }
 
   // The mixed drawing, on three layers of drawing 1 (one hidden) and none.
   void BuildMixedDrawing() {

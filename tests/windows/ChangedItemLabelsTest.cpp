@@ -45,10 +45,7 @@ class ChangedItemLabelsTest : public EditFixture {
   }
   // Three areas by View, Areas, Window.
   void MakeThreeAreas() {
-    for (Double x : {1.0, 3.0, 5.0}) {
-      DrawingDriver::Choose("mnuViewAreasWindow");
-      input_->ClickEach({{x, 1}, {x + 1, 2}});
-    }
+    for (Double x : {1.0, 3.0, 5.0}) CreateWindowArea(x, 1, x + 1, 2);
   }
 };
 

@@ -21,7 +21,7 @@
 // Undo acts on) and its own redo state, so Undo in one window never touches
 // another window's entities; the Edit items show the state of the active
 // drawing window. Undo and Redo pass over a step whose entities no longer
-// belong to the current drawing (moved into a component's definition,
+// belong to the current drawing (copies taken into a component's definition,
 // deleted with their group, layer or area). A new step discards what was
 // undone for good: Undo and Redo never reach those steps again. A load
 // starts the drawing's steps afresh: nothing loaded can be undone.
@@ -135,13 +135,13 @@ class WholeRedrawFollows {
 // this erase may bring it back selected at all.
 enum class ComesBack {
   AsItWas,     // selected again, as above: a line a break or trim replaced
-  Unselected,  // never: it was erased out of the selection (Erase Selected, Place Image)
+  Unselected,  // never: it was erased out of the selection (Erase Selected, Place Image, Make Into)
 };
 void EraseObj(Long ObjNo, Long Batch = 0, ComesBack Back = ComesBack::AsItWas);
-// Erase batches of the current drawing. Each Erase Selected takes a new
-// number (-1, -2 ...; DwgRec.EraseBatch is the last one given), never given
-// again while the drawing's steps last, so no two erases share one; Un
-// Erase Last takes back the waiting batches, the last first.
+// Erase batches of the current drawing. Each Erase Selected and Make Into
+// takes a new number (-1, -2 ...; DwgRec.EraseBatch is the last one given),
+// never given again while the drawing's steps last, so no two erases share
+// one; Un Erase Last takes back the waiting batches, the last first.
 Long NewEraseBatch();       // a new number, waiting for Un Erase Last
 Long TakeLastEraseBatch();  // the last waiting number, no longer waiting; 0 when none waits
 // Entity ObjNo was brought back outside the steps: the step that erased it is

@@ -99,8 +99,8 @@ bool ChooseAndShowView(Integer action, const char* done) {
     SetItemFlag(SelectedView, &ItemRec::Show, FlagTrue);
     window->View_Layers = FlagTrue;
     bool fitted = true;
-    if (view.Xmax > view.Xmin && view.Ymax > view.Ymin)
-      fitted = FitViewToBox(ViewWindowRect{view.Xmin, view.Ymin, view.Xmax, view.Ymax});
+    const ViewWindowRect box{view.Xmin, view.Ymin, view.Xmax, view.Ymax};
+    if (HasWidthAndHeight(box)) fitted = FitViewToBox(box);
     // A view added is made even when the window cannot show it.
     if (fitted || action == ViewActionAdd) ShowStatus("VIEW : " + ViewNameSought + done, 2);
   }

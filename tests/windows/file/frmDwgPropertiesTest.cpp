@@ -10,6 +10,7 @@
 #include "storage/SaveFixture.h"
 #include "windows/file/frmDwgProperties.h"
 #include "support/DialogKeys.h"
+#include "support/DrawingDriver.h"
 #include "support/ModelBuilders.h"
 
 namespace lintavo {
@@ -49,9 +50,10 @@ TEST_F(frmDwgPropertiesTest, LinesCountsWhatTheDrawingHoldsAfterUndoAndRedo) {
 TEST_F(frmDwgPropertiesTest, TheCurrentSizeOfADrawingMeasuredWithNothingShownIsZero) {
   UseDecimalInches();
   AddLine(1, 1, 2, 1);
-  for (Long i = 1; i <= ObjCount; ++i)
-    if (Objs[i].DwgNo == 1) Objs[i].Show = FlagFalse;
-  main_->MenuItem("mnuViewZoomFit")->trigger();  // Full Drawing measures it
+  DrawingDriver input(*doc_);
+  for (const char* item : {"mnuSelectAll", "mnuEditHide"}) DrawingDriver::Choose(item);  // every line hidden
+  input.Escape();
+  DrawingDriver::Choose("mnuViewZoomFit");  // Full Drawing measures it
   ASSERT_GT(Dwgs[1].Xmin, Dwgs[1].Xmax);
   ASSERT_NE(FormatWidthLabel(0), FormatWidthLabel(Dwgs[1].Xmin - Dwgs[1].Xmax));
   QString width, height;
